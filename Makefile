@@ -1,0 +1,49 @@
+# Front door: every target does its own set-up on a fresh Debian 12 machine.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+# Debian packages the build, the tests and the program need.
+PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
+	qt6-base-dev libssl-dev \
+	libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libraw-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev \
+	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils libfiu-dev \
+	findutils coreutils
+
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: all deps configure build test run bench format clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+configure:
+	@[ -f $(BUILD_DIR)/build.ninja ] || cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/stowly-cli cards
+
+bench: build
+	cmake --build $(BUILD_DIR) --target benches -j $(JOBS)
+	@for b in $(BUILD_DIR)/bin/*Bench; do echo "== $$(basename $$b)"; $$b || exit 1; done
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,177 @@
+#include "copy/Ledger.h"
+
+#include "copy/AtomicFile.h"
+#include "copy/LedgerFile.h"
+#include "copy/SystemError.h"
+#include "diagnostics/AppFolders.h"
+#include "media/Clip.h"
+#include "media/FileNames.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stowly {
+namespace {
+
+std::optional<QByteArray> readWholeFile(const QString& path, QString* error, bool* exists) {
+    *exists = true;
+    const int fd = ::open(fileNames::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            *exists = false;
+        *error = systemErrorText(errno);
+        return std::nullopt;
+    }
+    struct stat info;
+    QByteArray data;
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        data.reserve(qsizetype(info.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *error = systemErrorText(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        data.append(buffer, n);
+    }
+    ::close(fd);
+    return data;
+}
+
+} // namespace
+
+Ledger::Ledger(const QString& fileURL, QObject* parent)
+    : Ledger(
+          fileURL, [] { return QDateTime::currentDateTimeUtc(); }, parent) {}
+
+Ledger::Ledger(const QString& fileURL, std::function<QDateTime()> clock, QObject* parent)
+    : QObject(parent), m_fileURL(fileURL), m_clock(std::move(clock)) {
+    load();
+}
+
+QString Ledger::defaultFileURL() {
+    return AppFolders::appSupport() + QStringLiteral("/ledger.json");
+}
+
+void Ledger::setLastError(std::optional<QString> error) {
+    if (m_lastError == error)
+        return;
+    m_lastError = std::move(error);
+    Q_EMIT lastErrorChanged();
+}
+
+void Ledger::load() {
+    QString readError;
+    bool exists = true;
+    const std::optional<QByteArray> data = readWholeFile(m_fileURL, &readError, &exists);
+    if (!exists)
+        return;
+    if (data) {
+        auto decoded = LedgerFile::decode(*data);
+        if (auto* list = std::get_if<QList<LedgerEntry>>(&decoded)) {
+            m_entries = std::move(*list);
+            return;
+        }
+        readError = std::get<QString>(decoded);
+    }
+
+    // Never overwrite what could not be read: move it aside under a name of its own.
+    const QString stamp = LedgerFile::internetDateTime(m_clock()).replace(u':', u'-');
+    const QString asideName =
+        m_fileURL.mid(m_fileURL.lastIndexOf(u'/') + 1) + QStringLiteral(".corrupt-") + stamp;
+    const QString asidePath = m_fileURL.left(m_fileURL.lastIndexOf(u'/') + 1) + asideName;
+    if (!AtomicFile::moveNoReplace(m_fileURL, asidePath)) {
+        setLastError(QStringLiteral("Couldn’t read the ledger (") + readError +
+                     QStringLiteral("). The old file was kept as ") + asideName + u'.');
+    } else {
+        m_saveBlocked = true;
+        setLastError(QStringLiteral(
+            "Couldn’t read the ledger, and couldn’t set it aside. Stowly won’t overwrite it."));
+    }
+}
+
+void Ledger::save() {
+    if (m_saveBlocked)
+        return;
+    const QString folder = m_fileURL.left(m_fileURL.lastIndexOf(u'/'));
+    std::optional<QString> error;
+    if (!folder.isEmpty())
+        error = AtomicFile::makeFolder(folder);
+    if (!error)
+        error = AtomicFile::write(m_fileURL, [this](const AtomicFile::Sink& sink) {
+            return LedgerFile::encode(m_entries, sink);
+        });
+    if (error) {
+        setLastError(QStringLiteral("Couldn’t save the ledger: ") + *error + u'.');
+        return;
+    }
+    m_lastSaveAt = m_clock();
+    m_hasUnsavedChanges = false;
+    setLastError(std::nullopt);
+}
+
+void Ledger::add(const LedgerEntry& entry, bool deferSave) {
+    LedgerEntry stored = entry;
+    // The file keeps whole seconds; memory keeps the same, so entries compare equal after a
+    // reload.
+    if (stored.offloadedAt.isValid())
+        stored.offloadedAt =
+            QDateTime::fromSecsSinceEpoch(floorSeconds(stored.offloadedAt), Qt::UTC);
+    m_entries.append(std::move(stored));
+    Q_EMIT entriesChanged();
+    if (deferSave && m_lastSaveAt && m_lastSaveAt->msecsTo(m_clock()) < deferMilliseconds) {
+        m_hasUnsavedChanges = true;
+        return;
+    }
+    save();
+}
+
+void Ledger::saveIfNeeded() {
+    if (m_hasUnsavedChanges)
+        save();
+}
+
+QHash<QString, LedgerEntry> Ledger::entriesByKey() const {
+    QHash<QString, LedgerEntry> index;
+    index.reserve(m_entries.size());
+    for (const LedgerEntry& e : m_entries)
+        index.insert(e.sourceKey, e);
+    return index;
+}
+
+qsizetype Ledger::entryCount(const QString& volumeIdentity) const {
+    const QString prefix = volumeIdentity + u'|';
+    qsizetype count = 0;
+    for (const LedgerEntry& e : m_entries)
+        if (e.sourceKey.startsWith(prefix))
+            ++count;
+    return count;
+}
+
+qsizetype Ledger::removeWhere(const std::function<bool(const LedgerEntry&)>& test) {
+    const qsizetype removed = m_entries.removeIf(test);
+    if (removed == 0)
+        return 0;
+    Q_EMIT entriesChanged();
+    save();
+    return removed;
+}
+
+qsizetype Ledger::forget(const LedgerEntry& entry) {
+    return removeWhere([&](const LedgerEntry& e) { return e == entry; });
+}
+
+qsizetype Ledger::forgetVolume(const QString& volumeIdentity) {
+    const QString prefix = volumeIdentity + u'|';
+    return removeWhere([&](const LedgerEntry& e) { return e.sourceKey.startsWith(prefix); });
+}
+
+} // namespace stowly

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "media/MediaCategory.h"
+
+#include <QDateTime>
+#include <QHashFunctions>
+#include <QString>
+
+namespace stowly {
+
+// One verified copy in the offload history.
+struct LedgerEntry {
+    QString sourceKey;
+    QString cardName;
+    QString sourceRelativePath;
+    QString destinationPath;
+    qint64 size = 0;
+    QString sha256;
+    QDateTime offloadedAt;
+
+    // sourceKey, U+0000, destinationPath
+    QString id() const;
+    // From the copy's extension, else the source's.
+    MediaCategory category() const;
+
+    friend bool operator==(const LedgerEntry&, const LedgerEntry&) = default;
+};
+
+size_t qHash(const LedgerEntry& entry, size_t seed = 0);
+
+} // namespace stowly

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+namespace stowly {
+
+// One-time takeover of the predecessor's files and preferences. Silent: every failure is
+// passed over, and the marker is set whether or not anything was found.
+class LegacyMigration {
+public:
+    static void run(QSettings& own, QSettings& predecessor, const QString& predecessorFolder,
+                    const QString& appFolder);
+    // With the standard locations.
+    static void run();
+
+    static constexpr const char* markerKey = "migratedFromFlickBox";
+};
+
+} // namespace stowly

@@ -1,0 +1,97 @@
+#include "media/CardInventory.h"
+
+#include "media/FileNames.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace stowly {
+namespace {
+
+QStringList pathComponents(const QString& path) {
+    QStringList components;
+    if (path.startsWith(u'/'))
+        components.append(QStringLiteral("/"));
+    for (const QString& piece : path.split(u'/', Qt::SkipEmptyParts))
+        components.append(piece);
+    return components;
+}
+
+QString joinComponents(const QStringList& components) {
+    QString result;
+    for (const QString& c : components) {
+        if (c == u"/") {
+            result = c;
+            continue;
+        }
+        if (!result.isEmpty() && !result.endsWith(u'/'))
+            result += u'/';
+        result += c;
+    }
+    return result;
+}
+
+QString parentFolder(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0)
+        return {};
+    if (slash == 0)
+        return QStringLiteral("/");
+    return path.left(slash);
+}
+
+} // namespace
+
+QList<Clip> CardInventory::allClips() const {
+    return newFiles + offloaded + missing;
+}
+
+CardInventory CardInventory::classify(const QList<Clip>& files, const QString& volumeIdentity,
+                                      const QHash<QString, LedgerEntry>& entries,
+                                      const FileSize& fileSize) {
+    CardInventory inventory;
+    QStringList copyFolders;
+    for (const Clip& clip : files) {
+        const auto entry = entries.constFind(clip.ledgerKey(volumeIdentity));
+        if (entry == entries.cend() || entry->size != clip.size) {
+            inventory.newFiles.append(clip);
+            continue;
+        }
+        const std::optional<qint64> copySize = fileSize(entry->destinationPath);
+        if (!copySize || *copySize != clip.size) {
+            inventory.missing.append(clip);
+            continue;
+        }
+        inventory.offloaded.append(clip);
+        copyFolders.append(parentFolder(entry->destinationPath));
+    }
+    inventory.copiesFolder = commonFolder(copyFolders);
+    return inventory;
+}
+
+std::optional<qint64> CardInventory::diskFileSize(const QString& path) {
+    struct stat info;
+    if (::fstatat(AT_FDCWD, fileNames::encode(path).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    if (!S_ISREG(info.st_mode))
+        return std::nullopt;
+    return qint64(info.st_size);
+}
+
+std::optional<QString> CardInventory::commonFolder(const QStringList& paths) {
+    if (paths.isEmpty())
+        return std::nullopt;
+    QStringList common = pathComponents(paths.first());
+    for (qsizetype i = 1; i < paths.size() && !common.isEmpty(); ++i) {
+        const QStringList other = pathComponents(paths[i]);
+        qsizetype shared = 0;
+        while (shared < common.size() && shared < other.size() && common[shared] == other[shared])
+            ++shared;
+        common = common.mid(0, shared);
+    }
+    if (common.isEmpty())
+        return std::nullopt;
+    return joinComponents(common);
+}
+
+} // namespace stowly

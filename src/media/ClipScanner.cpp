@@ -1,0 +1,159 @@
+#include "media/ClipScanner.h"
+
+#include "media/FileNames.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stowly {
+namespace {
+
+QDateTime fromStatx(const struct statx_timestamp& t) {
+    return QDateTime::fromMSecsSinceEpoch(t.tv_sec * 1000 + t.tv_nsec / 1000000, Qt::UTC);
+}
+
+class Walker {
+public:
+    Walker(const QSet<MediaCategory>& categories, const FileRules& rules)
+        : categories(categories), rules(rules) {}
+
+    ClipScanner::Result result;
+
+    // Takes ownership of dirfd.
+    void walk(int dirfd, const QByteArray& absolutePrefix, const QString& relativePrefix) {
+        DIR* dir = ::fdopendir(dirfd);
+        if (!dir) {
+            ::close(dirfd);
+            return;
+        }
+        struct Subfolder {
+            QByteArray name;
+            QString relativePath;
+        };
+        std::vector<Subfolder> subfolders;
+        while (struct dirent* entry = ::readdir(dir)) {
+            const char* rawName = entry->d_name;
+            if (rawName[0] == '.' && (rawName[1] == 0 || (rawName[1] == '.' && rawName[2] == 0)))
+                continue;
+            const QByteArray nameBytes(rawName);
+            const QString name = fileNames::decode(nameBytes);
+            const QString relative = relativePrefix.isEmpty() ? name : relativePrefix + u'/' + name;
+
+            unsigned char type = entry->d_type;
+            struct statx info;
+            bool haveInfo = false;
+            const auto readInfo = [&] {
+                haveInfo = ::statx(::dirfd(dir), rawName, AT_SYMLINK_NOFOLLOW,
+                                   STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &info) == 0;
+                if (haveInfo)
+                    type = IFTODT(info.stx_mode);
+                return haveInfo;
+            };
+
+            if (ClipScanner::isJunk(name) || rules.isIgnored(name)) {
+                // A folder is recorded once; nothing inside it is visited.
+                result.ignored.append(relative);
+                continue;
+            }
+            if (type == DT_UNKNOWN && !readInfo())
+                continue;
+            if (type == DT_DIR) {
+                subfolders.push_back({nameBytes, relative});
+                continue;
+            }
+            if (type != DT_REG)
+                continue;
+            const MediaCategory category =
+                mediaCategory::classify(mediaCategory::extensionOf(name));
+            if (!categories.contains(category))
+                continue;
+            if (!haveInfo && !readInfo())
+                continue;
+            if (!S_ISREG(info.stx_mode))
+                continue;
+
+            Clip clip;
+            clip.url = absolutePrefix + '/' + nameBytes;
+            clip.relativePath = relative;
+            clip.size = (info.stx_mask & STATX_SIZE) ? qint64(info.stx_size) : 0;
+            if (info.stx_mask & STATX_BTIME)
+                clip.creationDate = fromStatx(info.stx_btime);
+            if (info.stx_mask & STATX_MTIME)
+                clip.modificationDate = fromStatx(info.stx_mtime);
+            result.clips.append(std::move(clip));
+        }
+        for (const Subfolder& sub : subfolders) {
+            const int fd = ::openat(::dirfd(dir), sub.name.constData(),
+                                    O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (fd >= 0)
+                walk(fd, absolutePrefix + '/' + sub.name, sub.relativePath);
+        }
+        ::closedir(dir);
+    }
+
+private:
+    const QSet<MediaCategory>& categories;
+    const FileRules& rules;
+};
+
+} // namespace
+
+const QSet<MediaCategory>& ClipScanner::allCategories() {
+    static const QSet<MediaCategory> all{MediaCategory::video, MediaCategory::photo,
+                                         MediaCategory::audio, MediaCategory::other};
+    return all;
+}
+
+ClipScanner::Result ClipScanner::scanReport(const QString& volumeURL,
+                                            const QSet<MediaCategory>& categories,
+                                            const FileRules& rules) {
+    Walker walker(categories, rules);
+    QByteArray root = fileNames::encode(volumeURL);
+    while (root.size() > 1 && root.endsWith('/'))
+        root.chop(1);
+    const int fd = ::open(root.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    walker.walk(fd, root == "/" ? QByteArray() : root, QString());
+
+    std::stable_sort(walker.result.clips.begin(), walker.result.clips.end(),
+                     [](const Clip& a, const Clip& b) { return a.relativePath < b.relativePath; });
+    std::sort(walker.result.ignored.begin(), walker.result.ignored.end());
+    return std::move(walker.result);
+}
+
+QString ClipScanner::relativePath(const QString& fileURL, const QString& volumeURL) {
+    const QString file = QDir::cleanPath(fileURL);
+    QString volume = QDir::cleanPath(volumeURL);
+    if (!volume.endsWith(u'/'))
+        volume += u'/';
+    if (file.startsWith(volume))
+        return file.mid(volume.size());
+    const qsizetype slash = file.lastIndexOf(u'/');
+    return slash >= 0 ? file.mid(slash + 1) : file;
+}
+
+bool ClipScanner::isJunk(QStringView name) {
+    if (name.startsWith(u'.'))
+        return true;
+    static const QSet<QString> junkNames{"system volume information",
+                                         "$recycle.bin",
+                                         "recycler",
+                                         "recycled",
+                                         "thumbs.db",
+                                         "desktop.ini"};
+    const QString lower = name.toString().toLower();
+    if (junkNames.contains(lower))
+        return true;
+    return mediaCategory::extensionOf(lower) == u"dmg";
+}
+
+} // namespace stowly

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "media/Clip.h"
+#include "media/FileRules.h"
+#include "media/MediaCategory.h"
+
+#include <QList>
+#include <QSet>
+#include <QStringList>
+
+namespace stowly {
+
+// The walk over a card's files.
+class ClipScanner {
+public:
+    struct Result {
+        QList<Clip> clips;   // sorted by relative path
+        QStringList ignored; // relative paths of skipped system and ignored items, sorted
+    };
+
+    static const QSet<MediaCategory>& allCategories();
+
+    // Never fails: a volume that cannot be walked gives an empty result. Symbolic links are
+    // not followed, ignored folders are pruned whole and unreadable folders are passed over.
+    static Result scanReport(const QString& volumeURL, const QSet<MediaCategory>& categories,
+                             const FileRules& rules);
+
+    static QString relativePath(const QString& fileURL, const QString& volumeURL);
+
+    // System files: hidden names, Windows and recycle-bin folders, disk images.
+    static bool isJunk(QStringView name);
+};
+
+} // namespace stowly

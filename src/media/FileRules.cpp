@@ -1,0 +1,173 @@
+#include "media/FileRules.h"
+
+#include "media/MediaCategory.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QSet>
+
+#include <fnmatch.h>
+#include <locale.h>
+
+namespace stowly {
+namespace {
+
+QString trimSpacesAndTabs(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QStringList stringList(const QJsonValue& value, bool* ok) {
+    QStringList list;
+    if (!value.isArray()) {
+        *ok = false;
+        return list;
+    }
+    for (const QJsonValue& item : value.toArray()) {
+        if (!item.isString()) {
+            *ok = false;
+            return list;
+        }
+        list.append(item.toString());
+    }
+    return list;
+}
+
+} // namespace
+
+const FileRules& FileRules::standard() {
+    static const FileRules rules{
+        cleanExtensions({"lrv", "lrf"}),
+        cleanExtensions({"thm", "xml", "srt"}),
+        cleanPatterns({".DS_Store", "._*", ".Spotlight-V100", ".Trashes", ".fseventsd",
+                       ".TemporaryItems", "Thumbs.db"}),
+    };
+    return rules;
+}
+
+std::optional<QString> FileRules::cleanExtension(const QString& entry) {
+    QString text = trimSpacesAndTabs(entry).toLower();
+    while (text.startsWith(u'*') || text.startsWith(u'.'))
+        text.remove(0, 1);
+    if (text.isEmpty() || text.contains(u'/') || text.contains(u'.') || text.contains(u'*'))
+        return std::nullopt;
+    for (const QChar c : text)
+        if (c.isSpace())
+            return std::nullopt;
+    return text;
+}
+
+QStringList FileRules::cleanExtensions(const QStringList& entries) {
+    QStringList result;
+    for (const QString& entry : entries) {
+        const auto cleaned = cleanExtension(entry);
+        if (cleaned && !result.contains(*cleaned))
+            result.append(*cleaned);
+    }
+    return result;
+}
+
+QStringList FileRules::cleanPatterns(const QStringList& entries) {
+    QStringList result;
+    QSet<QString> seen;
+    for (const QString& entry : entries) {
+        const QString trimmed = trimSpacesAndTabs(entry);
+        if (trimmed.isEmpty() || trimmed.contains(u'/'))
+            continue;
+        const QString lower = trimmed.toLower();
+        if (seen.contains(lower))
+            continue;
+        seen.insert(lower);
+        result.append(trimmed);
+    }
+    return result;
+}
+
+FileRole FileRules::role(QStringView fileName) const {
+    const QString ext = mediaCategory::extensionOf(fileName);
+    if (ext.isEmpty())
+        return FileRole::main;
+    if (proxyExtensions.contains(ext))
+        return FileRole::proxy;
+    if (sidecarExtensions.contains(ext))
+        return FileRole::sidecar;
+    return FileRole::main;
+}
+
+bool FileRules::matches(QStringView name, QStringView pattern) {
+    if (pattern.isEmpty())
+        return false;
+    const QString lowerName = name.toString().toLower();
+    const QString lowerPattern = pattern.toString().toLower();
+    if (lowerPattern.contains(u'*') || lowerPattern.contains(u'?')) {
+        // fnmatch works on the thread's character type; pin it to UTF-8 so "?" is one
+        // character whatever locale the process runs in.
+        static thread_local locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
+        const locale_t previous = utf8 ? uselocale(utf8) : locale_t(0);
+        const QByteArray n = lowerName.toUtf8();
+        const QByteArray p = lowerPattern.toUtf8();
+        const bool matched = ::fnmatch(p.constData(), n.constData(), 0) == 0;
+        if (utf8)
+            uselocale(previous);
+        return matched;
+    }
+    if (lowerName == lowerPattern)
+        return true;
+    if (lowerPattern.startsWith(u'.') && lowerPattern.size() >= 2 &&
+        !QStringView(lowerPattern).mid(1).contains(u'.'))
+        return lowerName.size() > lowerPattern.size() && lowerName.endsWith(lowerPattern);
+    return false;
+}
+
+bool FileRules::isIgnored(QStringView name) const {
+    for (const QString& pattern : ignorePatterns)
+        if (matches(name, pattern))
+            return true;
+    return false;
+}
+
+bool FileRules::ignoresMainMedia(QStringView pattern) {
+    static const QStringList samples = [] {
+        QStringList names;
+        for (MediaCategory category : {MediaCategory::video, MediaCategory::photo})
+            for (const QString& e : mediaCategory::extensions(category))
+                names << "C0001." + e << "C0001." + e.toUpper() << "GX010001." + e;
+        return names;
+    }();
+    for (const QString& sample : samples)
+        if (matches(sample, pattern))
+            return true;
+    return false;
+}
+
+QJsonObject FileRules::toJson() const {
+    return QJsonObject{
+        {"proxyExtensions", QJsonArray::fromStringList(proxyExtensions)},
+        {"sidecarExtensions", QJsonArray::fromStringList(sidecarExtensions)},
+        {"ignorePatterns", QJsonArray::fromStringList(ignorePatterns)},
+    };
+}
+
+std::optional<FileRules> FileRules::fromJson(const QJsonObject& object) {
+    if (!object.contains("proxyExtensions") || !object.contains("sidecarExtensions") ||
+        !object.contains("ignorePatterns"))
+        return std::nullopt;
+    bool ok = true;
+    FileRules rules{stringList(object.value("proxyExtensions"), &ok),
+                    stringList(object.value("sidecarExtensions"), &ok),
+                    stringList(object.value("ignorePatterns"), &ok)};
+    if (!ok)
+        return std::nullopt;
+    return rules;
+}
+
+size_t qHash(const FileRules& rules, size_t seed) {
+    return qHashMulti(seed, rules.proxyExtensions, rules.sidecarExtensions, rules.ignorePatterns);
+}
+
+} // namespace stowly

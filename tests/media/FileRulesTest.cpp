@@ -1,0 +1,90 @@
+#include "media/FileRules.h"
+#include "media/ClipScanner.h"
+#include "media/MediaCategory.h"
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+
+TEST(MediaCategoryTest, ClassifiesByExtensionInAnyCase) {
+    EXPECT_EQ(mediaCategory::classify(u"MP4"), MediaCategory::video);
+    EXPECT_EQ(mediaCategory::classify(u"arw"), MediaCategory::photo);
+    EXPECT_EQ(mediaCategory::classify(u"Wav"), MediaCategory::audio);
+    EXPECT_EQ(mediaCategory::classify(u"lrv"), MediaCategory::other);
+    EXPECT_EQ(mediaCategory::classify(u""), MediaCategory::other);
+    EXPECT_EQ(mediaCategory::countText(MediaCategory::video, 3), "3 video");
+    EXPECT_TRUE(mediaCategory::isPrimaryMedia(MediaCategory::photo));
+    EXPECT_FALSE(mediaCategory::isPrimaryMedia(MediaCategory::audio));
+}
+
+TEST(FileRulesTest, CleansExtensions) {
+    EXPECT_EQ(FileRules::cleanExtension("  *.LRV\t"), "lrv");
+    EXPECT_EQ(FileRules::cleanExtension("..mp4"), "mp4");
+    EXPECT_EQ(FileRules::cleanExtension("*mp4"), "mp4");
+    for (const char* bad : {"tar.gz", "a b", "a/b", "", "*", "a\nb"})
+        EXPECT_FALSE(FileRules::cleanExtension(bad)) << bad;
+    EXPECT_EQ(FileRules::cleanExtensions({"LRV", "lrv", ".lrv", "lrf"}),
+              QStringList({"lrv", "lrf"}));
+}
+
+TEST(FileRulesTest, CleansPatternsKeepingFirstSpelling) {
+    EXPECT_EQ(FileRules::cleanPatterns({"  .DS_Store", ".ds_store", "a/b", "", "*.TMP"}),
+              QStringList({".DS_Store", "*.TMP"}));
+    EXPECT_EQ(FileRules::standard().ignorePatterns.size(), 7);
+}
+
+TEST(FileRulesTest, RoleFollowsExtensionListsWithProxyFirst) {
+    FileRules rules = FileRules::standard();
+    EXPECT_EQ(rules.role(u"GL010001.LRV"), FileRole::proxy);
+    EXPECT_EQ(rules.role(u"C0001.XML"), FileRole::sidecar);
+    EXPECT_EQ(rules.role(u"C0001.MP4"), FileRole::main);
+    EXPECT_EQ(rules.role(u"README"), FileRole::main);
+    rules.sidecarExtensions.append("lrv");
+    EXPECT_EQ(rules.role(u"a.lrv"), FileRole::proxy);
+}
+
+TEST(FileRulesTest, MatchesNamesPatternsAndExtensions) {
+    EXPECT_TRUE(FileRules::matches(u"thumbs.db", u"Thumbs.db"));
+    EXPECT_TRUE(FileRules::matches(u"a.tmp", u".tmp"));
+    EXPECT_TRUE(FileRules::matches(u".tmp", u".tmp"));
+    EXPECT_FALSE(FileRules::matches(u"tmp", u".tmp"));
+    EXPECT_FALSE(FileRules::matches(u"a.tmp.bak", u".tmp"));
+    EXPECT_TRUE(FileRules::matches(u".", u"."));
+    EXPECT_FALSE(FileRules::matches(u"a.", u"."));
+    EXPECT_FALSE(FileRules::matches(u"x.tar.gz", u".tar.gz"));
+    EXPECT_TRUE(FileRules::matches(u".tar.gz", u".tar.gz"));
+    EXPECT_FALSE(FileRules::matches(u"a.txt", u"[ab].txt"));
+    EXPECT_TRUE(FileRules::matches(u"[ab].txt", u"[ab].txt"));
+    EXPECT_TRUE(FileRules::matches(u"a.txt", u"[ab]?txt"));
+    EXPECT_TRUE(FileRules::matches(u"._C0001.MP4", u"._*"));
+    EXPECT_TRUE(FileRules::matches(u".hidden", u"*"));
+    EXPECT_FALSE(FileRules::matches(u"anything", u""));
+    // "?" is one character, not one byte.
+    EXPECT_TRUE(FileRules::matches(u"é.tmp", u"?.tmp"));
+}
+
+TEST(FileRulesTest, FlagsPatternsThatHideFootage) {
+    for (const char* hides : {"*", "*.mp4", ".arw", "C0001*", "gx01*"})
+        EXPECT_TRUE(FileRules::ignoresMainMedia(QString::fromUtf8(hides))) << hides;
+    for (const char* harmless : {"._*", ".DS_Store", "*.tmp", ".wav"})
+        EXPECT_FALSE(FileRules::ignoresMainMedia(QString::fromUtf8(harmless))) << harmless;
+}
+
+TEST(FileRulesTest, JsonNeedsAllThreeKeys) {
+    const FileRules& standard = FileRules::standard();
+    EXPECT_EQ(FileRules::fromJson(standard.toJson()), standard);
+    QJsonObject partial = standard.toJson();
+    partial.remove("ignorePatterns");
+    EXPECT_FALSE(FileRules::fromJson(partial));
+    QJsonObject wrong = standard.toJson();
+    wrong["proxyExtensions"] = 3;
+    EXPECT_FALSE(FileRules::fromJson(wrong));
+}
+
+TEST(ClipScannerTest, RecognisesSystemFiles) {
+    for (const char* junk : {"._C0001.MP4", ".Trashes", "Thumbs.db", "THUMBS.DB", "desktop.ini",
+                             "backup.DMG", "System Volume Information", "$RECYCLE.BIN"})
+        EXPECT_TRUE(ClipScanner::isJunk(QString::fromUtf8(junk))) << junk;
+    for (const char* fine : {"C0001.MP4", "DCIM", "dmg", "recycled.txt"})
+        EXPECT_FALSE(ClipScanner::isJunk(QString::fromUtf8(fine))) << fine;
+}
