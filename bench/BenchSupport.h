@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace stowly::bench {
+
+// Wall-clock seconds one call takes.
+double secondsOf(const std::function<void()>& work);
+// Best of several runs, in seconds: the figure least disturbed by the rest of the machine.
+double bestOf(int runs, const std::function<void()>& work);
+// Peak resident memory of this process so far, in bytes.
+qint64 peakResidentBytes();
+// A fresh folder under the temporary folder (or under $STOWLY_BENCH_DIR when set, to measure
+// on another disk); removed by the caller.
+QString makeWorkFolder(const QString& name);
+void removeFolder(const QString& path);
+// Runs a shell command and returns its exit status.
+int shell(const QString& command);
+// Drops the page cache when the process may (root); returns whether it did.
+bool dropCaches();
+// Prints one result line: "<name>: <value> <unit>".
+void report(const QString& name, double value, const QString& unit);
+
+} // namespace stowly::bench
