@@ -36,14 +36,16 @@ QString makeWorkFolder(const QString& name) {
     QString base = qEnvironmentVariable("STOWLY_BENCH_DIR");
     if (base.isEmpty())
         base = QDir::tempPath();
-    const QString path = base + QStringLiteral("/stowly-bench-") + name + u'-' +
-                         QString::number(::getpid());
+    const QString path =
+        base + QStringLiteral("/stowly-bench-") + name + u'-' + QString::number(::getpid());
     QDir(path).removeRecursively();
     QDir().mkpath(path);
     return path;
 }
 
-void removeFolder(const QString& path) { QDir(path).removeRecursively(); }
+void removeFolder(const QString& path) {
+    QDir(path).removeRecursively();
+}
 
 int shell(const QString& command) {
     return std::system(command.toLocal8Bit().constData());

@@ -7,46 +7,7 @@
 #include "media/Clip.h"
 #include "media/FileNames.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace stowly {
-namespace {
-
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error, bool* exists) {
-    *exists = true;
-    const int fd = ::open(fileNames::encode(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            *exists = false;
-        *error = systemErrorText(errno);
-        return std::nullopt;
-    }
-    struct stat info;
-    QByteArray data;
-    if (::fstat(fd, &info) == 0 && info.st_size > 0)
-        data.reserve(qsizetype(info.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            *error = systemErrorText(errno);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        data.append(buffer, n);
-    }
-    ::close(fd);
-    return data;
-}
-
-} // namespace
 
 Ledger::Ledger(const QString& fileURL, QObject* parent)
     : Ledger(
@@ -69,19 +30,14 @@ void Ledger::setLastError(std::optional<QString> error) {
 }
 
 void Ledger::load() {
-    QString readError;
-    bool exists = true;
-    const std::optional<QByteArray> data = readWholeFile(m_fileURL, &readError, &exists);
-    if (!exists)
+    LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
+    if (!read.exists)
         return;
-    if (data) {
-        auto decoded = LedgerFile::decode(*data);
-        if (auto* list = std::get_if<QList<LedgerEntry>>(&decoded)) {
-            m_entries = std::move(*list);
-            return;
-        }
-        readError = std::get<QString>(decoded);
+    if (auto* list = std::get_if<QList<LedgerEntry>>(&read.content)) {
+        m_entries = std::move(*list);
+        return;
     }
+    const QString readError = std::get<QString>(read.content);
 
     // Never overwrite what could not be read: move it aside under a name of its own.
     const QString stamp = LedgerFile::internetDateTime(m_clock()).replace(u':', u'-');
@@ -126,6 +82,8 @@ void Ledger::add(const LedgerEntry& entry, bool deferSave) {
         stored.offloadedAt =
             QDateTime::fromSecsSinceEpoch(floorSeconds(stored.offloadedAt), Qt::UTC);
     m_entries.append(std::move(stored));
+    if (m_positions)
+        m_positions->insert(m_entries.last().sourceKey, m_entries.size() - 1);
     Q_EMIT entriesChanged();
     if (deferSave && m_lastSaveAt && m_lastSaveAt->msecsTo(m_clock()) < deferMilliseconds) {
         m_hasUnsavedChanges = true;
@@ -139,12 +97,15 @@ void Ledger::saveIfNeeded() {
         save();
 }
 
-QHash<QString, LedgerEntry> Ledger::entriesByKey() const {
-    QHash<QString, LedgerEntry> index;
-    index.reserve(m_entries.size());
-    for (const LedgerEntry& e : m_entries)
-        index.insert(e.sourceKey, e);
-    return index;
+LedgerIndex Ledger::entriesByKey() const {
+    if (!m_positions) {
+        QHash<QString, qsizetype> positions;
+        positions.reserve(m_entries.size());
+        for (qsizetype i = 0; i < m_entries.size(); ++i)
+            positions.insert(m_entries[i].sourceKey, i);
+        m_positions = std::move(positions);
+    }
+    return LedgerIndex(m_entries, *m_positions);
 }
 
 qsizetype Ledger::entryCount(const QString& volumeIdentity) const {
@@ -160,6 +121,7 @@ qsizetype Ledger::removeWhere(const std::function<bool(const LedgerEntry&)>& tes
     const qsizetype removed = m_entries.removeIf(test);
     if (removed == 0)
         return 0;
+    m_positions.reset();
     Q_EMIT entriesChanged();
     save();
     return removed;

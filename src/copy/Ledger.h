@@ -1,6 +1,7 @@
 #pragma once
 
 #include "copy/LedgerEntry.h"
+#include "copy/LedgerIndex.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -32,7 +33,8 @@ public:
 
     void add(const LedgerEntry& entry, bool deferSave);
     void saveIfNeeded();
-    QHash<QString, LedgerEntry> entriesByKey() const;
+    // The history by source key (the latest entry of a key wins); a snapshot for scans.
+    LedgerIndex entriesByKey() const;
     qsizetype entryCount(const QString& volumeIdentity) const;
     qsizetype forget(const LedgerEntry& entry);
     qsizetype forgetVolume(const QString& volumeIdentity);
@@ -57,6 +59,8 @@ private:
     bool m_hasUnsavedChanges = false;
     bool m_saveBlocked = false;
     std::function<QDateTime()> m_clock;
+    // Positions by key, kept up to date by adds and rebuilt after removals.
+    mutable std::optional<QHash<QString, qsizetype>> m_positions;
 };
 
 } // namespace stowly

@@ -1,5 +1,8 @@
 #include "copy/LedgerFile.h"
 
+#include "copy/SystemError.h"
+#include "media/FileNames.h"
+
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -7,6 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace stowly {
 namespace {
@@ -98,8 +105,14 @@ public:
     explicit Parser(QByteArrayView data)
         : p(data.data()), begin(data.data()), end(data.data() + data.size()) {}
 
+    // Told after each entry how far the parse has come, so a caller can release what lies
+    // behind.
+    std::function<void(const char*)> consumed;
+    qsizetype expectedEntries = 0;
+
     std::variant<QList<LedgerEntry>, QString> parse() {
         QList<LedgerEntry> entries;
+        entries.reserve(expectedEntries);
         skipSpace();
         if (p < end && *p == '\xEF' && end - p >= 3 && p[1] == '\xBB' && p[2] == '\xBF')
             p += 3;
@@ -115,6 +128,8 @@ public:
                 if (!parseEntry(entry, entries.size()))
                     return message;
                 entries.append(std::move(entry));
+                if (consumed)
+                    consumed(p);
                 skipSpace();
                 if (p < end && *p == ',') {
                     ++p;
@@ -228,8 +243,20 @@ private:
     bool parseString(QString* out) {
         if (!expect('"'))
             return false;
-        out->clear();
         const char* runStart = p;
+        // Most values are plain ASCII without escapes: make them in one exact allocation.
+        {
+            const char* q = p;
+            while (q < end && *q != '"' && *q != '\\' && static_cast<unsigned char>(*q) >= 0x20 &&
+                   static_cast<unsigned char>(*q) < 0x80)
+                ++q;
+            if (q < end && *q == '"') {
+                *out = QString::fromLatin1(runStart, q - runStart);
+                p = q + 1;
+                return true;
+            }
+        }
+        out->clear();
         while (p < end) {
             const unsigned char c = static_cast<unsigned char>(*p);
             if (c == '"') {
@@ -429,9 +456,9 @@ private:
     }
 
     bool parseEntry(LedgerEntry& entry, qsizetype index) {
-        const QString where = QStringLiteral("entry %1").arg(index + 1);
+        const auto where = [index] { return QStringLiteral("entry %1").arg(index + 1); };
         if (!expect('{')) {
-            error(where + QStringLiteral(" isn’t an object"));
+            error(where() + QStringLiteral(" isn’t an object"));
             return false;
         }
         unsigned seen = 0;
@@ -451,7 +478,7 @@ private:
                 }
                 skipSpace();
                 const Key key = keyOf(keyBytes);
-                if (!readValue(entry, key, where))
+                if (!readValue(entry, key, index))
                     return false;
                 if (key != Key::unknown)
                     seen |= 1u << unsigned(key);
@@ -466,17 +493,18 @@ private:
         }
         for (unsigned k = 0; k < unsigned(Key::unknown); ++k)
             if (!(seen & (1u << k))) {
-                error(where +
+                error(where() +
                       QStringLiteral(" has no “%1”").arg(QLatin1StringView(keyName(Key(k)))));
                 return false;
             }
         return true;
     }
 
-    bool readValue(LedgerEntry& entry, Key key, const QString& where) {
+    bool readValue(LedgerEntry& entry, Key key, qsizetype index) {
+        const auto where = [index] { return QStringLiteral("entry %1").arg(index + 1); };
         const auto wrongType = [&] {
-            error(where + QStringLiteral(" has a “%1” of the wrong kind")
-                              .arg(QLatin1StringView(keyName(key))));
+            error(where() + QStringLiteral(" has a “%1” of the wrong kind")
+                                .arg(QLatin1StringView(keyName(key))));
             return false;
         };
         QString text;
@@ -518,7 +546,7 @@ private:
         case Key::offloadedAt:
             entry.offloadedAt = LedgerFile::parseInternetDateTime(text);
             if (!entry.offloadedAt.isValid()) {
-                error(where + QStringLiteral(" has a date in another form"));
+                error(where() + QStringLiteral(" has a date in another form"));
                 return false;
             }
             break;
@@ -529,54 +557,153 @@ private:
     }
 };
 
+// Escapes straight from UTF-16 into the output: the history is rewritten whole on every save.
 void appendEscaped(QByteArray& out, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    out.append('"');
-    for (const char ch : utf8) {
-        const unsigned char c = static_cast<unsigned char>(ch);
+    static const char hex[] = "0123456789abcdef";
+    const qsizetype oldSize = out.size();
+    out.resize(oldSize + text.size() * 6 + 2);
+    char* w = out.data() + oldSize;
+    *w++ = '"';
+    const char16_t* u = reinterpret_cast<const char16_t*>(text.utf16());
+    const char16_t* e = u + text.size();
+    while (u < e) {
+        const char16_t c = *u++;
+        if (c >= 0x80) {
+            char32_t cp = c;
+            if (QChar::isHighSurrogate(c) && u < e && QChar::isLowSurrogate(*u))
+                cp = QChar::surrogateToUcs4(c, *u++);
+            else if (QChar::isSurrogate(c))
+                cp = 0xFFFD;
+            if (cp < 0x800) {
+                *w++ = char(0xC0 | (cp >> 6));
+                *w++ = char(0x80 | (cp & 0x3F));
+            } else if (cp < 0x10000) {
+                *w++ = char(0xE0 | (cp >> 12));
+                *w++ = char(0x80 | ((cp >> 6) & 0x3F));
+                *w++ = char(0x80 | (cp & 0x3F));
+            } else {
+                *w++ = char(0xF0 | (cp >> 18));
+                *w++ = char(0x80 | ((cp >> 12) & 0x3F));
+                *w++ = char(0x80 | ((cp >> 6) & 0x3F));
+                *w++ = char(0x80 | (cp & 0x3F));
+            }
+            continue;
+        }
         switch (c) {
-        case '"':
-            out.append("\\\"");
+        case u'"':
+            *w++ = '\\';
+            *w++ = '"';
             break;
-        case '\\':
-            out.append("\\\\");
+        case u'\\':
+            *w++ = '\\';
+            *w++ = '\\';
             break;
-        case '/':
-            out.append("\\/");
+        case u'/':
+            *w++ = '\\';
+            *w++ = '/';
             break;
-        case '\b':
-            out.append("\\b");
+        case u'\b':
+            *w++ = '\\';
+            *w++ = 'b';
             break;
-        case '\f':
-            out.append("\\f");
+        case u'\f':
+            *w++ = '\\';
+            *w++ = 'f';
             break;
-        case '\n':
-            out.append("\\n");
+        case u'\n':
+            *w++ = '\\';
+            *w++ = 'n';
             break;
-        case '\r':
-            out.append("\\r");
+        case u'\r':
+            *w++ = '\\';
+            *w++ = 'r';
             break;
-        case '\t':
-            out.append("\\t");
+        case u'\t':
+            *w++ = '\\';
+            *w++ = 't';
             break;
         default:
             if (c < 0x20) {
-                static const char hex[] = "0123456789abcdef";
-                out.append("\\u00");
-                out.append(hex[c >> 4]);
-                out.append(hex[c & 15]);
+                *w++ = '\\';
+                *w++ = 'u';
+                *w++ = '0';
+                *w++ = '0';
+                *w++ = hex[c >> 4];
+                *w++ = hex[c & 15];
             } else {
-                out.append(ch);
+                *w++ = char(c);
             }
         }
     }
-    out.append('"');
+    *w++ = '"';
+    out.resize(w - out.data());
+}
+
+// "yyyy-MM-ddTHH:mm:ssZ" of whole seconds since 1970.
+void appendDate(QByteArray& out, qint64 seconds) {
+    qint64 days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    const qint64 rest = seconds - days * 86400;
+    qint64 y;
+    unsigned m, d;
+    civilFromDays(days, &y, &m, &d);
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%04lld-%02u-%02uT%02lld:%02lld:%02lldZ",
+                                (long long)y, m, d, (long long)(rest / 3600),
+                                (long long)(rest / 60 % 60), (long long)(rest % 60));
+    out.append(buffer, n);
+}
+
+qint64 wholeSeconds(const QDateTime& date) {
+    const qint64 ms = date.isValid() ? date.toMSecsSinceEpoch() : 0;
+    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
 }
 
 } // namespace
 
 std::variant<QList<LedgerEntry>, QString> LedgerFile::decode(QByteArrayView data) {
     return Parser(data).parse();
+}
+
+LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
+    const int fd = ::open(fileNames::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        return {code != ENOENT, systemErrorText(code)};
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        const int code = errno;
+        ::close(fd);
+        return {true, systemErrorText(code)};
+    }
+    const size_t size = size_t(info.st_size);
+    if (!S_ISREG(info.st_mode) || size == 0) {
+        ::close(fd);
+        return {true, S_ISREG(info.st_mode) ? QStringLiteral("the file is empty")
+                                            : systemErrorText(EISDIR)};
+    }
+    // Mapped rather than read, and released behind the parse, so a large history never sits in
+    // memory twice.
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (mapped == MAP_FAILED)
+        return {true, systemErrorText(errno)};
+    ::madvise(mapped, size, MADV_SEQUENTIAL);
+    const char* base = static_cast<const char*>(mapped);
+    const size_t page = size_t(::sysconf(_SC_PAGESIZE));
+    size_t released = 0;
+    Parser parser(QByteArrayView(base, qsizetype(size)));
+    parser.expectedEntries = qsizetype(size / 320);
+    parser.consumed = [&](const char* at) {
+        const size_t done = size_t(at - base) / page * page;
+        if (done - released >= (size_t(32) << 20)) {
+            ::madvise(const_cast<char*>(base) + released, done - released, MADV_DONTNEED);
+            released = done;
+        }
+    };
+    ReadResult result{true, parser.parse()};
+    ::munmap(mapped, size);
+    return result;
 }
 
 bool LedgerFile::encode(const QList<LedgerEntry>& entries, const AtomicFile::Sink& sink) {
@@ -593,7 +720,7 @@ bool LedgerFile::encode(const QList<LedgerEntry>& entries, const AtomicFile::Sin
         chunk.append(",\"destinationPath\":");
         appendEscaped(chunk, e.destinationPath);
         chunk.append(",\"offloadedAt\":\"");
-        chunk.append(internetDateTime(e.offloadedAt).toLatin1());
+        appendDate(chunk, wholeSeconds(e.offloadedAt));
         chunk.append("\",\"sha256\":");
         appendEscaped(chunk, e.sha256);
         chunk.append(",\"size\":");
@@ -623,17 +750,9 @@ QByteArray LedgerFile::encode(const QList<LedgerEntry>& entries) {
 }
 
 QString LedgerFile::internetDateTime(const QDateTime& date) {
-    const qint64 ms = date.isValid() ? date.toMSecsSinceEpoch() : 0;
-    const qint64 seconds = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-    qint64 days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-    const qint64 rest = seconds - days * 86400;
-    qint64 y;
-    unsigned m, d;
-    civilFromDays(days, &y, &m, &d);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04lld-%02u-%02uT%02lld:%02lld:%02lldZ", (long long)y, m,
-                  d, (long long)(rest / 3600), (long long)(rest / 60 % 60), (long long)(rest % 60));
-    return QString::fromLatin1(buffer);
+    QByteArray out;
+    appendDate(out, wholeSeconds(date));
+    return QString::fromLatin1(out);
 }
 
 QDateTime LedgerFile::parseInternetDateTime(QStringView text) {

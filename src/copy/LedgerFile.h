@@ -18,6 +18,13 @@ class LedgerFile {
 public:
     // The entries, or the reason they could not be read.
     static std::variant<QList<LedgerEntry>, QString> decode(QByteArrayView data);
+
+    struct ReadResult {
+        bool exists = false;
+        std::variant<QList<LedgerEntry>, QString> content;
+    };
+    // Reads and decodes a history file; `exists` is false only when there is no file at all.
+    static ReadResult readFile(const QString& path);
     static bool encode(const QList<LedgerEntry>& entries, const AtomicFile::Sink& sink);
     static QByteArray encode(const QList<LedgerEntry>& entries);
 

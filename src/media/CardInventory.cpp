@@ -47,13 +47,12 @@ QList<Clip> CardInventory::allClips() const {
 }
 
 CardInventory CardInventory::classify(const QList<Clip>& files, const QString& volumeIdentity,
-                                      const QHash<QString, LedgerEntry>& entries,
-                                      const FileSize& fileSize) {
+                                      const LedgerIndex& entries, const FileSize& fileSize) {
     CardInventory inventory;
     QStringList copyFolders;
     for (const Clip& clip : files) {
-        const auto entry = entries.constFind(clip.ledgerKey(volumeIdentity));
-        if (entry == entries.cend() || entry->size != clip.size) {
+        const LedgerEntry* entry = entries.find(clip.ledgerKey(volumeIdentity));
+        if (!entry || entry->size != clip.size) {
             inventory.newFiles.append(clip);
             continue;
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copy/LedgerEntry.h"
+#include "copy/LedgerIndex.h"
 #include "media/Clip.h"
 
 #include <QHash>
@@ -31,8 +31,7 @@ struct CardInventory {
     using FileSize = std::function<std::optional<qint64>(const QString& path)>;
 
     static CardInventory classify(const QList<Clip>& files, const QString& volumeIdentity,
-                                  const QHash<QString, LedgerEntry>& entries,
-                                  const FileSize& fileSize);
+                                  const LedgerIndex& entries, const FileSize& fileSize);
 
     // Size of the regular file at path, not following a final link; none for anything else.
     static std::optional<qint64> diskFileSize(const QString& path);

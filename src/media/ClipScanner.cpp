@@ -23,7 +23,7 @@ QDateTime fromStatx(const struct statx_timestamp& t) {
 class Walker {
 public:
     Walker(const QSet<MediaCategory>& categories, const FileRules& rules)
-        : categories(categories), rules(rules) {}
+        : categories(categories), ignore(rules.ignorePatterns) {}
 
     ClipScanner::Result result;
 
@@ -58,7 +58,9 @@ public:
                 return haveInfo;
             };
 
-            if (ClipScanner::isJunk(name) || rules.isIgnored(name)) {
+            const QString lowerName = name.toLower();
+            const QString extension = mediaCategory::extensionOf(lowerName);
+            if (ClipScanner::isJunkLower(lowerName, extension) || ignore.matches(lowerName)) {
                 // A folder is recorded once; nothing inside it is visited.
                 result.ignored.append(relative);
                 continue;
@@ -101,7 +103,7 @@ public:
 
 private:
     const QSet<MediaCategory>& categories;
-    const FileRules& rules;
+    const FileRules::IgnoreMatcher ignore;
 };
 
 } // namespace
@@ -142,7 +144,12 @@ QString ClipScanner::relativePath(const QString& fileURL, const QString& volumeU
 }
 
 bool ClipScanner::isJunk(QStringView name) {
-    if (name.startsWith(u'.'))
+    const QString lower = name.toString().toLower();
+    return isJunkLower(lower, mediaCategory::extensionOf(lower));
+}
+
+bool ClipScanner::isJunkLower(const QString& lowerName, const QString& lowerExtension) {
+    if (lowerName.startsWith(u'.'))
         return true;
     static const QSet<QString> junkNames{"system volume information",
                                          "$recycle.bin",
@@ -150,10 +157,7 @@ bool ClipScanner::isJunk(QStringView name) {
                                          "recycled",
                                          "thumbs.db",
                                          "desktop.ini"};
-    const QString lower = name.toString().toLower();
-    if (junkNames.contains(lower))
-        return true;
-    return mediaCategory::extensionOf(lower) == u"dmg";
+    return junkNames.contains(lowerName) || lowerExtension == u"dmg";
 }
 
 } // namespace stowly

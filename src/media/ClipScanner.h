@@ -29,6 +29,8 @@ public:
 
     // System files: hidden names, Windows and recycle-bin folders, disk images.
     static bool isJunk(QStringView name);
+    // The same test for a name already lower-cased, with its extension.
+    static bool isJunkLower(const QString& lowerName, const QString& lowerExtension);
 };
 
 } // namespace stowly

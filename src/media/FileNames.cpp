@@ -44,6 +44,14 @@ qsizetype validSequenceLength(const unsigned char* p, qsizetype available) {
 } // namespace
 
 QString decode(QByteArrayView bytes) {
+    bool ascii = true;
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return QString::fromLatin1(bytes.data(), bytes.size());
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes);
     if (!decoder.hasError())

@@ -99,36 +99,86 @@ FileRole FileRules::role(QStringView fileName) const {
     return FileRole::main;
 }
 
-bool FileRules::matches(QStringView name, QStringView pattern) {
-    if (pattern.isEmpty())
-        return false;
-    const QString lowerName = name.toString().toLower();
-    const QString lowerPattern = pattern.toString().toLower();
-    if (lowerPattern.contains(u'*') || lowerPattern.contains(u'?')) {
-        // fnmatch works on the thread's character type; pin it to UTF-8 so "?" is one
-        // character whatever locale the process runs in.
-        static thread_local locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
-        const locale_t previous = utf8 ? uselocale(utf8) : locale_t(0);
-        const QByteArray n = lowerName.toUtf8();
-        const QByteArray p = lowerPattern.toUtf8();
-        const bool matched = ::fnmatch(p.constData(), n.constData(), 0) == 0;
-        if (utf8)
-            uselocale(previous);
-        return matched;
-    }
-    if (lowerName == lowerPattern)
-        return true;
-    if (lowerPattern.startsWith(u'.') && lowerPattern.size() >= 2 &&
-        !QStringView(lowerPattern).mid(1).contains(u'.'))
-        return lowerName.size() > lowerPattern.size() && lowerName.endsWith(lowerPattern);
+namespace {
+
+bool fnmatchUtf8(const QByteArray& pattern, const QString& lowerName) {
+    // fnmatch works on the thread's character type; pin it to UTF-8 so "?" is one character
+    // whatever locale the process runs in.
+    static thread_local locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(0));
+    const locale_t previous = utf8 ? uselocale(utf8) : locale_t(0);
+    const QByteArray n = lowerName.toUtf8();
+    const bool matched = ::fnmatch(pattern.constData(), n.constData(), 0) == 0;
+    if (utf8)
+        uselocale(previous);
+    return matched;
+}
+
+bool hasWildcardSyntax(QStringView text) {
+    for (const QChar c : text)
+        if (c == u'*' || c == u'?' || c == u'[' || c == u'\\')
+            return true;
     return false;
 }
 
-bool FileRules::isIgnored(QStringView name) const {
-    for (const QString& pattern : ignorePatterns)
-        if (matches(name, pattern))
-            return true;
+} // namespace
+
+FileRules::IgnoreMatcher::IgnoreMatcher(const QStringList& patterns) {
+    for (const QString& pattern : patterns) {
+        if (pattern.isEmpty())
+            continue;
+        const QString lower = pattern.toLower();
+        if (lower.contains(u'*') || lower.contains(u'?')) {
+            // "abc*" and "*abc" are by far the most common; they need no fnmatch.
+            if (lower.endsWith(u'*') && !hasWildcardSyntax(QStringView(lower).chopped(1)))
+                m_patterns.append({Kind::prefix, lower.chopped(1), {}});
+            else if (lower.startsWith(u'*') && !hasWildcardSyntax(QStringView(lower).mid(1)))
+                m_patterns.append({Kind::suffix, lower.mid(1), {}});
+            else
+                m_patterns.append({Kind::wildcard, lower, lower.toUtf8()});
+        } else if (lower.startsWith(u'.') && lower.size() >= 2 &&
+                   !QStringView(lower).mid(1).contains(u'.')) {
+            m_patterns.append({Kind::extension, lower, {}});
+        } else {
+            m_patterns.append({Kind::exact, lower, {}});
+        }
+    }
+}
+
+bool FileRules::IgnoreMatcher::matches(const QString& lowerName) const {
+    for (const Pattern& p : m_patterns) {
+        switch (p.kind) {
+        case Kind::exact:
+            if (lowerName == p.text)
+                return true;
+            break;
+        case Kind::extension:
+            if (lowerName == p.text ||
+                (lowerName.size() > p.text.size() && lowerName.endsWith(p.text)))
+                return true;
+            break;
+        case Kind::prefix:
+            if (lowerName.startsWith(p.text))
+                return true;
+            break;
+        case Kind::suffix:
+            if (lowerName.endsWith(p.text))
+                return true;
+            break;
+        case Kind::wildcard:
+            if (fnmatchUtf8(p.utf8, lowerName))
+                return true;
+            break;
+        }
+    }
     return false;
+}
+
+bool FileRules::matches(QStringView name, QStringView pattern) {
+    return IgnoreMatcher({pattern.toString()}).matches(name.toString().toLower());
+}
+
+bool FileRules::isIgnored(QStringView name) const {
+    return IgnoreMatcher(ignorePatterns).matches(name.toString().toLower());
 }
 
 bool FileRules::ignoresMainMedia(QStringView pattern) {

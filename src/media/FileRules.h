@@ -26,6 +26,23 @@ struct FileRules {
     bool isIgnored(QStringView name) const;
     static bool ignoresMainMedia(QStringView pattern);
 
+    // The ignore list prepared once for testing many names (a card walk).
+    class IgnoreMatcher {
+    public:
+        explicit IgnoreMatcher(const QStringList& patterns);
+        // lowerName is the name already lower-cased.
+        bool matches(const QString& lowerName) const;
+
+    private:
+        enum class Kind { exact, extension, prefix, suffix, wildcard };
+        struct Pattern {
+            Kind kind;
+            QString text; // lower case; for prefix and suffix without the "*"
+            QByteArray utf8;
+        };
+        QList<Pattern> m_patterns;
+    };
+
     QJsonObject toJson() const;
     // All three keys are required; entries are taken as stored.
     static std::optional<FileRules> fromJson(const QJsonObject& object);

@@ -67,3 +67,76 @@ bool canUseLoopDevices(QString* whyNot) {
 }
 
 } // namespace stowly::test
+
+#include <sys/mount.h>
+
+namespace stowly::test {
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& path) : m_path(path) {
+    const QByteArray p = QFile::encodeName(path);
+    if (::geteuid() != 0) {
+        m_active = ::chmod(p.constData(), 0555) == 0;
+        return;
+    }
+    if (::mount(p.constData(), p.constData(), nullptr, MS_BIND, nullptr) != 0)
+        return;
+    m_mounted = true;
+    m_active =
+        ::mount(nullptr, p.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    const QByteArray p = QFile::encodeName(m_path);
+    if (m_mounted)
+        ::umount2(p.constData(), MNT_DETACH);
+    else if (m_active)
+        ::chmod(p.constData(), 0755);
+}
+
+} // namespace stowly::test
+
+#include <sys/wait.h>
+
+namespace stowly::test {
+
+std::optional<QByteArray> runUnprivileged(const std::function<QByteArray()>& work) {
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return std::nullopt;
+    const pid_t child = ::fork();
+    if (child < 0)
+        return std::nullopt;
+    if (child == 0) {
+        ::close(fds[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        const QByteArray result = work();
+        const char* p = result.constData();
+        qsizetype left = result.size();
+        while (left > 0) {
+            const ssize_t n = ::write(fds[1], p, size_t(left));
+            if (n <= 0)
+                ::_exit(4);
+            p += n;
+            left -= n;
+        }
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    QByteArray output;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        output.append(buffer, n);
+    }
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return output;
+}
+
+} // namespace stowly::test

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 namespace stowly::test {
 
@@ -32,5 +33,36 @@ bool spinUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 
 // True when this process may use loop devices and mount file systems.
 bool canUseLoopDevices(QString* whyNot);
+
+} // namespace stowly::test
+
+namespace stowly::test {
+
+// Makes a folder unwritable for this process for the lifetime of the object: chmod for an
+// ordinary user, a read-only bind mount for root (whom permissions do not stop).
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    // False when neither way works here; the test should skip.
+    bool isActive() const { return m_active; }
+
+private:
+    QString m_path;
+    bool m_active = false;
+    bool m_mounted = false;
+};
+
+} // namespace stowly::test
+
+namespace stowly::test {
+
+// Runs work in a forked child that has given up root (it runs as "nobody"), so permission
+// checks apply as they would to an ordinary user. Returns what work returned, or an empty
+// optional when the child could not run or drop its rights. Paths the child reads must be
+// reachable by everyone.
+std::optional<QByteArray> runUnprivileged(const std::function<QByteArray()>& work);
 
 } // namespace stowly::test

@@ -1,0 +1,91 @@
+// A history of 1,000,000 entries: save, load, index by key, and peak memory of each side.
+// Each side runs in a process of its own so that its peak memory is its own.
+#include "BenchSupport.h"
+
+#include "copy/Ledger.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTextStream>
+
+using namespace stowly;
+using namespace stowly::bench;
+
+namespace {
+
+constexpr int entryCount = 1'000'000;
+
+int writeSide(const QString& file) {
+    Ledger ledger(file);
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
+    QList<LedgerEntry> entries;
+    entries.reserve(entryCount);
+    const QString card = QStringLiteral("EOS_DIGITAL");
+    for (int i = 0; i < entryCount; ++i) {
+        const int folder = 100 + i / 9999;
+        LedgerEntry e;
+        e.sourceRelativePath =
+            QStringLiteral("DCIM/%1CANON/IMG_%2.CR3").arg(folder).arg(i % 9999, 4, 10, QChar(u'0'));
+        e.sourceKey = QStringLiteral("4A1B-22C3|") + e.sourceRelativePath +
+                      QStringLiteral("|%1|%2").arg(25'000'000 + i).arg(1'700'000'000 + i);
+        e.cardName = card;
+        e.destinationPath =
+            QStringLiteral(
+                "/media/user/Footage/2026-10-25/Coastline/CR3/2026-10-25_Coastline_%1.cr3")
+                .arg(i, 7, 10, QChar(u'0'));
+        e.size = 25'000'000 + i;
+        e.sha256 = QStringLiteral("%1").arg(quint64(i) * 2654435761u, 64, 16, QChar(u'0'));
+        e.offloadedAt = when;
+        entries.append(std::move(e));
+    }
+    // Adding one by one would save a million times; give the ledger the list through its own
+    // deferred adds, then one save.
+    for (int i = 0; i < entryCount; ++i)
+        ledger.add(entries[i], true);
+    entries.clear();
+    entries.squeeze();
+    QFile::remove(file);
+    const double seconds = secondsOf([&] { ledger.add(ledger.entries().last(), false); });
+    report("save of 1,000,001 entries", seconds, "s");
+    report("file size", double(QFileInfo(file).size()) / 1e6, "MB");
+    report("peak memory while writing", double(peakResidentBytes()) / 1e6, "MB");
+    return ledger.lastError() ? 1 : 0;
+}
+
+int readSide(const QString& file) {
+    std::unique_ptr<Ledger> ledger;
+    const double loadSeconds = secondsOf([&] { ledger = std::make_unique<Ledger>(file); });
+    report("load of the history (target at most 2 s)", loadSeconds, "s");
+    qsizetype keys = 0;
+    const double indexSeconds = secondsOf([&] { keys = ledger->entriesByKey().size(); });
+    report("entriesByKey (target at most 0.5 s)", indexSeconds, "s");
+    report("peak memory while reading (target at most 1500 MB)", double(peakResidentBytes()) / 1e6,
+           "MB");
+    return ledger->entries().size() > entryCount && keys == entryCount && !ledger->lastError() ? 0
+                                                                                               : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == u"--write")
+        return writeSide(args[2]);
+    if (args.size() == 3 && args[1] == u"--read")
+        return readSide(args[2]);
+
+    const QString folder = makeWorkFolder("ledger");
+    const QString file = folder + QStringLiteral("/ledger.json");
+    int status = 0;
+    for (const char* side : {"--write", "--read"}) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(args[0], {QString::fromLatin1(side), file});
+        child.waitForFinished(-1);
+        status |= child.exitCode();
+    }
+    removeFolder(folder);
+    return status;
+}

@@ -1,0 +1,111 @@
+#include "media/CardInventory.h"
+
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+Clip clip(const QString& path, qint64 size, qint64 mtime = 1000) {
+    Clip c;
+    c.url = QFile::encodeName("/card/" + path);
+    c.relativePath = path;
+    c.size = size;
+    c.modificationDate = QDateTime::fromSecsSinceEpoch(mtime, Qt::UTC);
+    return c;
+}
+
+LedgerEntry entryFor(const Clip& c, const QString& destination, qint64 size = -1) {
+    LedgerEntry e;
+    e.sourceKey = c.ledgerKey("V");
+    e.cardName = "CARD";
+    e.sourceRelativePath = c.relativePath;
+    e.destinationPath = destination;
+    e.size = size < 0 ? c.size : size;
+    e.sha256 = QString(64, u'0');
+    e.offloadedAt = QDateTime::fromSecsSinceEpoch(2000, Qt::UTC);
+    return e;
+}
+
+} // namespace
+
+TEST(ClipTest, LedgerKeyUsesWholeSecondsRoundedDown) {
+    Clip c = clip("DCIM/C0001.MP4", 1000);
+    c.modificationDate = QDateTime::fromMSecsSinceEpoch(1'000'700, Qt::UTC);
+    EXPECT_EQ(c.ledgerKey("V"), "V|DCIM/C0001.MP4|1000|1000");
+    c.modificationDate = QDateTime::fromMSecsSinceEpoch(1900, Qt::UTC);
+    EXPECT_TRUE(c.ledgerKey("V").endsWith("|1"));
+    c.modificationDate = QDateTime::fromMSecsSinceEpoch(-1500, Qt::UTC);
+    EXPECT_TRUE(c.ledgerKey("V").endsWith("|-2"));
+    c.modificationDate.reset();
+    EXPECT_TRUE(c.ledgerKey("Untitled").endsWith("|nodate"));
+}
+
+TEST(CardInventoryTest, SplitsFilesIntoNewOffloadedAndMissing) {
+    TempDir dest;
+    const Clip unknown = clip("A.MP4", 10);
+    const Clip resized = clip("B.MP4", 10);
+    const Clip kept = clip("C.MP4", 4);
+    const Clip deleted = clip("D.MP4", 5);
+    const Clip truncated = clip("E.MP4", 6);
+    const Clip replacedByFolder = clip("F.MP4", 7);
+    writeFile(dest("2024-05-01/Cam/C.mp4"), "1234");
+    writeFile(dest("2024-05-01/Cam/E.mp4"), "12");
+    QDir().mkpath(dest("2024-05-01/Cam/F.mp4"));
+
+    QList<LedgerEntry> entries;
+    for (const auto& [c, path, size] :
+         {std::tuple{resized, dest("x/B.mp4"), qint64(11)},
+          std::tuple{kept, dest("2024-05-01/Cam/C.mp4"), qint64(-1)},
+          std::tuple{deleted, dest("gone/D.mp4"), qint64(-1)},
+          std::tuple{truncated, dest("2024-05-01/Cam/E.mp4"), qint64(-1)},
+          std::tuple{replacedByFolder, dest("2024-05-01/Cam/F.mp4"), qint64(-1)}})
+        entries.append(entryFor(c, path, size));
+
+    const CardInventory inventory =
+        CardInventory::classify({unknown, resized, kept, deleted, truncated, replacedByFolder}, "V",
+                                LedgerIndex::from(entries), CardInventory::diskFileSize);
+    EXPECT_EQ(inventory.newFiles, QList<Clip>({unknown, resized}));
+    EXPECT_EQ(inventory.offloaded, QList<Clip>({kept}));
+    EXPECT_EQ(inventory.missing, QList<Clip>({deleted, truncated, replacedByFolder}));
+    EXPECT_EQ(inventory.copiesFolder, dest("2024-05-01/Cam"));
+    EXPECT_TRUE(inventory.ignored.isEmpty());
+}
+
+TEST(CardInventoryTest, AnotherCardWithTheSamePathsIsNew) {
+    const Clip c = clip("C.MP4", 4);
+    const LedgerIndex entries = LedgerIndex::from({entryFor(c, "/x/C.mp4")});
+    const auto always = [](const QString&) { return std::optional<qint64>(4); };
+    EXPECT_EQ(CardInventory::classify({c}, "W", entries, always).newFiles.size(), 1);
+    const CardInventory same = CardInventory::classify({c}, "V", entries, always);
+    EXPECT_EQ(same.offloaded.size(), 1);
+    EXPECT_EQ(same.copiesFolder, "/x");
+}
+
+TEST(CardInventoryTest, CommonFolderOfCopies) {
+    EXPECT_EQ(CardInventory::commonFolder({"/D/2024-05-01/Cam", "/D/2024-05-02/Cam"}), "/D");
+    EXPECT_EQ(CardInventory::commonFolder({"/Users/u/Footage", "/Volumes/Drive/Footage"}), "/");
+    EXPECT_EQ(CardInventory::commonFolder({"/X/Day1/A"}), "/X/Day1/A");
+    EXPECT_EQ(CardInventory::commonFolder({"/X/Day1/A", "/X/Day1/AB"}), "/X/Day1");
+    EXPECT_FALSE(CardInventory::commonFolder({}));
+    EXPECT_FALSE(CardInventory::commonFolder({"a/b", "c/d"}));
+}
+
+TEST(CardInventoryTest, DiskSizeOfACopyDoesNotFollowLinks) {
+    TempDir dir;
+    writeFile(dir("file"), "12345");
+    ::symlink(QFile::encodeName(dir("file")).constData(),
+              QFile::encodeName(dir("link")).constData());
+    EXPECT_EQ(CardInventory::diskFileSize(dir("file")), 5);
+    EXPECT_FALSE(CardInventory::diskFileSize(dir("link")));
+    EXPECT_FALSE(CardInventory::diskFileSize(dir.path()));
+    EXPECT_FALSE(CardInventory::diskFileSize(dir("none")));
+}

@@ -1,0 +1,154 @@
+#include "media/ClipScanner.h"
+
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+QStringList paths(const QList<Clip>& clips) {
+    QStringList list;
+    for (const Clip& c : clips)
+        list.append(c.relativePath);
+    return list;
+}
+
+ClipScanner::Result scanAll(const QString& root, const FileRules& rules = FileRules::standard()) {
+    return ClipScanner::scanReport(root, ClipScanner::allCategories(), rules);
+}
+
+} // namespace
+
+TEST(ClipScannerWalkTest, FindsFilesSortsThemAndSetsSystemFilesAside) {
+    TempDir card;
+    writeFile(card("DCIM/100MSDCF/DSC00012.ARW"), "photo");
+    writeFile(card("DCIM/100MSDCF/._DSC00012.ARW"), "apple double");
+    writeFile(card("PRIVATE/M4ROOT/CLIP/C0001.MP4"), "video!");
+    writeFile(card("A/b.mov"));
+    writeFile(card("a/B.mov"));
+    writeFile(card("README"));
+    writeFile(card(".Trashes/501/old.mp4"));
+    writeFile(card("Thumbs.db"));
+    const ClipScanner::Result result = scanAll(card.path());
+
+    EXPECT_EQ(paths(result.clips),
+              QStringList({"A/b.mov", "DCIM/100MSDCF/DSC00012.ARW", "PRIVATE/M4ROOT/CLIP/C0001.MP4",
+                           "README", "a/B.mov"}));
+    // The hidden folder is recorded once and never entered.
+    EXPECT_EQ(result.ignored,
+              QStringList({".Trashes", "DCIM/100MSDCF/._DSC00012.ARW", "Thumbs.db"}));
+    const Clip& video = result.clips[2];
+    EXPECT_EQ(video.size, 6);
+    EXPECT_EQ(video.url, QFile::encodeName(card("PRIVATE/M4ROOT/CLIP/C0001.MP4")));
+    EXPECT_EQ(video.fileName(), "C0001.MP4");
+}
+
+TEST(ClipScannerWalkTest, IgnorePatternsPruneFoldersAndRecordFiles) {
+    TempDir card;
+    writeFile(card("CACHE/a.mp4"));
+    writeFile(card("CACHE/deep/b.mp4"));
+    writeFile(card("DCIM/x.tmp"));
+    writeFile(card("DCIM/x.jpg"));
+    FileRules rules = FileRules::standard();
+    rules.ignorePatterns << "cache"
+                         << ".tmp";
+    const ClipScanner::Result result = scanAll(card.path(), rules);
+    EXPECT_EQ(paths(result.clips), QStringList({"DCIM/x.jpg"}));
+    EXPECT_EQ(result.ignored, QStringList({"CACHE", "DCIM/x.tmp"}));
+}
+
+TEST(ClipScannerWalkTest, NarrowsByCategoryAndSkipsLinksSilently) {
+    TempDir card;
+    writeFile(card("clip.mp4"), "x");
+    writeFile(card("notes.txt"), "x");
+    ASSERT_EQ(::symlink(QFile::encodeName(card("clip.mp4")).constData(),
+                        QFile::encodeName(card("link.mp4")).constData()),
+              0);
+    QDir().mkpath(card("real"));
+    writeFile(card("real/inside.mov"));
+    ASSERT_EQ(::symlink(QFile::encodeName(card("real")).constData(),
+                        QFile::encodeName(card("folderlink")).constData()),
+              0);
+    const ClipScanner::Result all = scanAll(card.path());
+    EXPECT_EQ(paths(all.clips), QStringList({"clip.mp4", "notes.txt", "real/inside.mov"}));
+    EXPECT_TRUE(all.ignored.isEmpty());
+
+    const ClipScanner::Result videos =
+        ClipScanner::scanReport(card.path(), {MediaCategory::video}, FileRules::standard());
+    EXPECT_EQ(paths(videos.clips), QStringList({"clip.mp4", "real/inside.mov"}));
+}
+
+TEST(ClipScannerWalkTest, KeepsTheBytesOfNamesThatAreNotUtf8) {
+    TempDir card;
+    const QByteArray folder = QFile::encodeName(card.path());
+    const QByteArray oddName = folder + "/IMG\xff"
+                                        "1.JPG";
+    const int fd = ::open(oddName.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "abc", 3), 3);
+    ::close(fd);
+    const QByteArray otherOdd = folder + "/IMG\xfe"
+                                         "1.JPG";
+    ::close(::open(otherOdd.constData(), O_CREAT | O_WRONLY, 0644));
+
+    const ClipScanner::Result result = scanAll(card.path());
+    ASSERT_EQ(result.clips.size(), 2);
+    // Two names that differ only in invalid bytes stay two distinct clips.
+    EXPECT_EQ(paths(result.clips), QStringList({"IMG%FE1.JPG", "IMG%FF1.JPG"}));
+    const Clip& clip = result.clips[1];
+    EXPECT_EQ(clip.url, oddName);
+    EXPECT_EQ(clip.size, 3);
+    const int opened = ::open(clip.url.constData(), O_RDONLY);
+    EXPECT_GE(opened, 0) << "the clip's location must open the very file";
+    ::close(opened);
+    // Qt cannot remove names it cannot decode.
+    ::unlink(oddName.constData());
+    ::unlink(otherOdd.constData());
+}
+
+TEST(ClipScannerWalkTest, ReadsModificationAndCreationDates) {
+    TempDir card;
+    writeFile(card("C0001.MP4"), "x");
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(1'700'000'000, Qt::UTC).addMSecs(250);
+    setModificationTime(card("C0001.MP4"), when);
+    const ClipScanner::Result result = scanAll(card.path());
+    ASSERT_EQ(result.clips.size(), 1);
+    ASSERT_TRUE(result.clips[0].modificationDate);
+    EXPECT_EQ(*result.clips[0].modificationDate, when);
+    // Birth time is there only where the file system keeps one; when present it is recent.
+    if (result.clips[0].creationDate)
+        EXPECT_LT(result.clips[0].creationDate->secsTo(QDateTime::currentDateTimeUtc()), 600);
+}
+
+TEST(ClipScannerWalkTest, PassesOverUnreadableFoldersAndMissingVolumes) {
+    EXPECT_TRUE(scanAll("/nonexistent/stowly/card").clips.isEmpty());
+
+    TempDir card;
+    ::chmod(QFile::encodeName(card.path()).constData(), 0755);
+    writeFile(card("open/a.mp4"));
+    writeFile(card("locked/b.mp4"));
+    writeFile(card("z.mp4"));
+    ::chmod(QFile::encodeName(card("open")).constData(), 0755);
+    ::chmod(QFile::encodeName(card("locked")).constData(), 0000);
+    const auto listed =
+        runUnprivileged([&] { return paths(scanAll(card.path()).clips).join(u',').toUtf8(); });
+    ::chmod(QFile::encodeName(card("locked")).constData(), 0755);
+    ASSERT_TRUE(listed) << "could not run the walk without privileges";
+    EXPECT_EQ(*listed, "open/a.mp4,z.mp4");
+}
+
+TEST(ClipScannerWalkTest, RelativePathOfFilesInsideAndOutsideTheVolume) {
+    EXPECT_EQ(ClipScanner::relativePath("/Volumes/CARD/DCIM/./a/../C1.MP4", "/Volumes/CARD/"),
+              "DCIM/C1.MP4");
+    EXPECT_EQ(ClipScanner::relativePath("/Volumes/CARD2/C1.MP4", "/Volumes/CARD"), "C1.MP4");
+}
