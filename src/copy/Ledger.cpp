@@ -33,7 +33,7 @@ void Ledger::load() {
     LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
     if (!read.exists)
         return;
-    if (auto* list = std::get_if<QList<LedgerEntry>>(&read.content)) {
+    if (auto* list = std::get_if<LedgerRecords>(&read.content)) {
         m_entries = std::move(*list);
         return;
     }
@@ -75,15 +75,7 @@ void Ledger::save() {
 }
 
 void Ledger::add(const LedgerEntry& entry, bool deferSave) {
-    LedgerEntry stored = entry;
-    // The file keeps whole seconds; memory keeps the same, so entries compare equal after a
-    // reload.
-    if (stored.offloadedAt.isValid())
-        stored.offloadedAt =
-            QDateTime::fromSecsSinceEpoch(floorSeconds(stored.offloadedAt), Qt::UTC);
-    m_entries.append(std::move(stored));
-    if (m_positions)
-        m_positions->insert(m_entries.last().sourceKey, m_entries.size() - 1);
+    m_entries.append(entry);
     Q_EMIT entriesChanged();
     if (deferSave && m_lastSaveAt && m_lastSaveAt->msecsTo(m_clock()) < deferMilliseconds) {
         m_hasUnsavedChanges = true;
@@ -98,42 +90,39 @@ void Ledger::saveIfNeeded() {
 }
 
 LedgerIndex Ledger::entriesByKey() const {
-    if (!m_positions) {
-        QHash<QString, qsizetype> positions;
-        positions.reserve(m_entries.size());
-        for (qsizetype i = 0; i < m_entries.size(); ++i)
-            positions.insert(m_entries[i].sourceKey, i);
-        m_positions = std::move(positions);
-    }
-    return LedgerIndex(m_entries, *m_positions);
+    return LedgerIndex(m_entries);
 }
 
 qsizetype Ledger::entryCount(const QString& volumeIdentity) const {
-    const QString prefix = volumeIdentity + u'|';
+    const QByteArray prefix = (volumeIdentity + u'|').toUtf8();
     qsizetype count = 0;
-    for (const LedgerEntry& e : m_entries)
-        if (e.sourceKey.startsWith(prefix))
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        if (m_entries.text(i, LedgerRecords::sourceKey).startsWith(prefix))
             ++count;
     return count;
 }
 
-qsizetype Ledger::removeWhere(const std::function<bool(const LedgerEntry&)>& test) {
-    const qsizetype removed = m_entries.removeIf(test);
+qsizetype Ledger::removeWhere(const std::function<bool(qsizetype)>& test) {
+    LedgerRecords kept = m_entries.without(test);
+    const qsizetype removed = m_entries.size() - kept.size();
     if (removed == 0)
         return 0;
-    m_positions.reset();
+    m_entries = std::move(kept);
     Q_EMIT entriesChanged();
     save();
     return removed;
 }
 
 qsizetype Ledger::forget(const LedgerEntry& entry) {
-    return removeWhere([&](const LedgerEntry& e) { return e == entry; });
+    const LedgerRecords::Encoded encoded(entry);
+    return removeWhere([&](qsizetype i) { return m_entries.matches(i, encoded); });
 }
 
 qsizetype Ledger::forgetVolume(const QString& volumeIdentity) {
-    const QString prefix = volumeIdentity + u'|';
-    return removeWhere([&](const LedgerEntry& e) { return e.sourceKey.startsWith(prefix); });
+    const QByteArray prefix = (volumeIdentity + u'|').toUtf8();
+    return removeWhere([&](qsizetype i) {
+        return m_entries.text(i, LedgerRecords::sourceKey).startsWith(prefix);
+    });
 }
 
 } // namespace stowly

@@ -2,6 +2,7 @@
 
 #include "copy/LedgerEntry.h"
 #include "copy/LedgerIndex.h"
+#include "copy/LedgerRecords.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -24,7 +25,8 @@ public:
 
     static QString defaultFileURL();
 
-    const QList<LedgerEntry>& entries() const { return m_entries; }
+    // In file order; entries are made on access (a history may hold millions).
+    const LedgerRecords& entries() const { return m_entries; }
     const std::optional<QString>& lastError() const { return m_lastError; }
     const QString& fileURL() const { return m_fileURL; }
     const std::optional<QDateTime>& lastSaveAt() const { return m_lastSaveAt; }
@@ -49,18 +51,16 @@ Q_SIGNALS:
 private:
     void load();
     void save();
-    qsizetype removeWhere(const std::function<bool(const LedgerEntry&)>& test);
+    qsizetype removeWhere(const std::function<bool(qsizetype)>& test);
     void setLastError(std::optional<QString> error);
 
-    QList<LedgerEntry> m_entries;
+    LedgerRecords m_entries;
     std::optional<QString> m_lastError;
     QString m_fileURL;
     std::optional<QDateTime> m_lastSaveAt;
     bool m_hasUnsavedChanges = false;
     bool m_saveBlocked = false;
     std::function<QDateTime()> m_clock;
-    // Positions by key, kept up to date by adds and rebuilt after removals.
-    mutable std::optional<QHash<QString, qsizetype>> m_positions;
 };
 
 } // namespace stowly

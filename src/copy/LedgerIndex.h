@@ -1,39 +1,32 @@
 #pragma once
 
-#include "copy/LedgerEntry.h"
+#include "copy/LedgerRecords.h"
 
-#include <QHash>
-#include <QList>
+#include <optional>
+#include <vector>
 
 namespace stowly {
 
-// The history indexed by source key, where the latest entry of a key wins. A snapshot: cheap to
-// take (the lists are shared until the history changes) and safe to read on another thread.
+// The history indexed by source key, where the latest entry of a key wins. A snapshot: safe to
+// read on another thread while the history changes.
 class LedgerIndex {
 public:
     LedgerIndex() = default;
-    LedgerIndex(QList<LedgerEntry> entries, QHash<QString, qsizetype> positions)
-        : m_entries(std::move(entries)), m_positions(std::move(positions)) {}
+    explicit LedgerIndex(LedgerRecords records);
     static LedgerIndex from(const QList<LedgerEntry>& entries);
 
-    const LedgerEntry* find(const QString& key) const {
-        const auto it = m_positions.constFind(key);
-        return it == m_positions.cend() ? nullptr : &m_entries[*it];
-    }
-    bool contains(const QString& key) const { return m_positions.contains(key); }
-    qsizetype size() const { return m_positions.size(); }
+    std::optional<LedgerEntry> find(const QString& key) const;
+    bool contains(const QString& key) const { return position(key.toUtf8()) >= 0; }
+    // Number of distinct keys.
+    qsizetype size() const { return m_keys; }
 
 private:
-    QList<LedgerEntry> m_entries;
-    QHash<QString, qsizetype> m_positions;
-};
+    qsizetype position(QByteArrayView key) const;
 
-inline LedgerIndex LedgerIndex::from(const QList<LedgerEntry>& entries) {
-    QHash<QString, qsizetype> positions;
-    positions.reserve(entries.size());
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        positions.insert(entries[i].sourceKey, i);
-    return LedgerIndex(entries, std::move(positions));
-}
+    LedgerRecords m_records;
+    // Open addressing: entry index + 1 per slot, 0 for an empty slot.
+    std::vector<quint32> m_slots;
+    qsizetype m_keys = 0;
+};
 
 } // namespace stowly

@@ -51,7 +51,7 @@ CardInventory CardInventory::classify(const QList<Clip>& files, const QString& v
     CardInventory inventory;
     QStringList copyFolders;
     for (const Clip& clip : files) {
-        const LedgerEntry* entry = entries.find(clip.ledgerKey(volumeIdentity));
+        const std::optional<LedgerEntry> entry = entries.find(clip.ledgerKey(volumeIdentity));
         if (!entry || entry->size != clip.size) {
             inventory.newFiles.append(clip);
             continue;

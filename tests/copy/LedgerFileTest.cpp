@@ -12,7 +12,7 @@ QList<LedgerEntry> decoded(const QByteArray& json) {
         ADD_FAILURE() << error->toStdString();
         return {};
     }
-    return std::get<QList<LedgerEntry>>(result);
+    return std::get<LedgerRecords>(result).toList();
 }
 
 } // namespace
@@ -47,7 +47,10 @@ TEST(LedgerFileTest, RoundTripsAwkwardText) {
     e.size = -1;
     e.sha256 = "00";
     e.offloadedAt = QDateTime::fromSecsSinceEpoch(-86401, Qt::UTC);
-    const QByteArray bytes = LedgerFile::encode({e, e});
+    LedgerRecords records;
+    records.append(e);
+    records.append(e);
+    const QByteArray bytes = LedgerFile::encode(records);
     EXPECT_TRUE(bytes.contains("1969-12-30T23:59:59Z"));
     EXPECT_TRUE(bytes.contains("\\u0001"));
     EXPECT_EQ(decoded(bytes), QList<LedgerEntry>({e, e}));

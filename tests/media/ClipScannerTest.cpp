@@ -126,8 +126,9 @@ TEST(ClipScannerWalkTest, ReadsModificationAndCreationDates) {
     ASSERT_TRUE(result.clips[0].modificationDate);
     EXPECT_EQ(*result.clips[0].modificationDate, when);
     // Birth time is there only where the file system keeps one; when present it is recent.
-    if (result.clips[0].creationDate)
+    if (result.clips[0].creationDate) {
         EXPECT_LT(result.clips[0].creationDate->secsTo(QDateTime::currentDateTimeUtc()), 600);
+    }
 }
 
 TEST(ClipScannerWalkTest, PassesOverUnreadableFoldersAndMissingVolumes) {

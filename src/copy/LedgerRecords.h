@@ -1,0 +1,117 @@
+#pragma once
+
+#include "copy/LedgerEntry.h"
+
+#include <QByteArrayView>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace stowly {
+
+// The history's entries in compact form: their texts as UTF-8 in large append-only chunks and
+// one small fixed record per entry. A million entries then take about the size of the file
+// instead of five heap strings each. Copies share the chunks and see only the entries that
+// existed when they were made, so a copy is a cheap snapshot another thread may read while the
+// original keeps growing.
+class LedgerRecords {
+public:
+    enum Field { sourceKey, cardName, sourceRelativePath, destinationPath, sha256, fieldCount };
+
+    LedgerRecords() = default;
+    LedgerRecords(const LedgerRecords& other);
+    LedgerRecords& operator=(const LedgerRecords& other);
+    LedgerRecords(LedgerRecords&&) noexcept = default;
+    LedgerRecords& operator=(LedgerRecords&&) noexcept = default;
+
+    qsizetype size() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+
+    LedgerEntry at(qsizetype i) const;
+    QByteArrayView text(qsizetype i, Field field) const;
+    qint64 fileSize(qsizetype i) const { return record(i).size; }
+    // Whole seconds since 1970 (UTC).
+    qint64 offloadedAt(qsizetype i) const { return record(i).offloadedAt; }
+
+    void append(const LedgerEntry& entry);
+    // Texts already in UTF-8, in Field order.
+    void append(const std::array<QByteArrayView, fieldCount>& texts, qint64 size,
+                qint64 offloadedAtSeconds);
+    void reserve(qsizetype entries, qsizetype textBytes);
+
+    // An entry prepared for comparing with many records.
+    struct Encoded {
+        explicit Encoded(const LedgerEntry& entry);
+        std::array<QByteArray, fieldCount> texts;
+        qint64 size;
+        std::optional<qint64> offloadedAt; // none when not whole seconds: equal to nothing stored
+    };
+    // Whether entry i equals the given entry in all seven fields.
+    bool matches(qsizetype i, const Encoded& entry) const;
+    // A new set without the entries for which remove(i) is true.
+    template <typename Predicate> LedgerRecords without(Predicate remove) const {
+        LedgerRecords kept;
+        for (qsizetype i = 0; i < m_count; ++i)
+            if (!remove(i))
+                kept.appendFrom(*this, i);
+        return kept;
+    }
+
+    QList<LedgerEntry> toList() const;
+
+    class const_iterator {
+    public:
+        using value_type = LedgerEntry;
+        using difference_type = qsizetype;
+        const_iterator(const LedgerRecords* r, qsizetype i) : m_records(r), m_index(i) {}
+        LedgerEntry operator*() const { return m_records->at(m_index); }
+        const_iterator& operator++() {
+            ++m_index;
+            return *this;
+        }
+        bool operator==(const const_iterator& o) const { return m_index == o.m_index; }
+
+    private:
+        const LedgerRecords* m_records;
+        qsizetype m_index;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, m_count}; }
+
+private:
+    struct Record {
+        quint32 chunk;
+        quint32 offset;
+        std::array<quint32, fieldCount> lengths;
+        qint64 size;
+        qint64 offloadedAt;
+    };
+    struct Chunk {
+        explicit Chunk(qsizetype capacity)
+            : bytes(new char[size_t(capacity)]), capacity(capacity) {}
+        std::unique_ptr<char[]> bytes;
+        qsizetype capacity;
+        qsizetype used = 0;
+    };
+    static constexpr qsizetype recordsPerBlock = 65536;
+    static constexpr qsizetype chunkBytes = 4 << 20;
+
+    const Record& record(qsizetype i) const {
+        return m_records[size_t(i / recordsPerBlock)].get()[i % recordsPerBlock];
+    }
+    void appendFrom(const LedgerRecords& other, qsizetype i);
+    char* reserveText(qsizetype bytes, quint32* chunk, quint32* offset);
+    void appendRecord(const Record& record);
+
+    std::vector<std::shared_ptr<Chunk>> m_chunks;
+    std::vector<std::shared_ptr<Record[]>> m_records;
+    qsizetype m_count = 0;
+    // A copy never writes into the last chunk or block it shares with the object it was copied
+    // from; it starts (or copies) its own when it grows.
+    bool m_ownsTextTail = true;
+    bool m_ownsRecordTail = true;
+};
+
+} // namespace stowly
