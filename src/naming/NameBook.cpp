@@ -16,7 +16,7 @@ QString withExtension(const QString& stem, const QString& ext) {
 
 NameBook::NameBook(Lister lister) : m_lister(std::move(lister)) {}
 
-const QStringList& NameBook::names(const QString& folder) {
+QStringList NameBook::names(const QString& folder) {
     const QString key = NameRules::fold(folder);
     if (const auto it = m_listed.constFind(key); it != m_listed.constEnd())
         return *it;

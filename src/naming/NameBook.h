@@ -20,7 +20,7 @@ public:
     explicit NameBook(Lister lister);
 
     // The names on disk in the folder; an unfinished copy counts under its final name.
-    const QStringList& names(const QString& folder);
+    QStringList names(const QString& folder);
     // stem.ext, or stem_2.ext, stem_3.ext… whichever is free first; not reserved by this call.
     QString unique(const QString& stem, const QString& ext, const QString& folder);
     void reserve(const QString& name, const QString& folder);

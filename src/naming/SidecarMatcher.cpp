@@ -69,25 +69,30 @@ SidecarMatcher::Result SidecarMatcher::match(const QList<Clip>& files, const Fil
         return rules.proxyExtensions.contains(ext) || rules.sidecarExtensions.contains(ext);
     };
 
+    struct Candidate {
+        const Clip* file;
+        NameParts parts;
+    };
     QHash<QString, QString> primaries;
-    QList<const Clip*> candidates;
+    primaries.reserve(files.size());
+    QList<Candidate> candidates;
     for (const Clip& file : files) {
-        const NameParts parts = partsOf(file.relativePath);
+        NameParts parts = partsOf(file.relativePath);
         if (isMediaExtension(parts.ext) && !isCompanionExtension(parts.ext)) {
             const QString key = keyOf(parts.dir, parts.stem);
             if (!primaries.contains(key))
                 primaries.insert(key, file.relativePath);
         } else {
-            candidates.append(&file);
+            candidates.append({&file, std::move(parts)});
         }
     }
-    std::stable_sort(candidates.begin(), candidates.end(), [](const Clip* a, const Clip* b) {
-        return a->relativePath < b->relativePath;
-    });
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) {
+                         return a.file->relativePath < b.file->relativePath;
+                     });
 
     Result result;
-    for (const Clip* candidate : candidates) {
-        const NameParts parts = partsOf(candidate->relativePath);
+    for (const auto& [candidate, parts] : candidates) {
         QString suffix;
         QString primary = primaries.value(keyOf(parts.dir, parts.stem));
         if (primary.isEmpty()) {

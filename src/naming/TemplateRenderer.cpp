@@ -5,10 +5,28 @@
 #include "naming/NameRules.h"
 
 #include <QDate>
+#include <QElapsedTimer>
+#include <QMutex>
 #include <QTime>
+#include <QTimeZone>
 
 namespace stowly {
 namespace {
+
+// The computer's current time zone. Converting through local time makes the C library check
+// the zone file on every call, which dominated planning; the zone is looked up again at most
+// once a second so a change of zone is still followed.
+QTimeZone currentZone() {
+    static QMutex mutex;
+    static QTimeZone zone;
+    static QElapsedTimer age;
+    QMutexLocker lock(&mutex);
+    if (!age.isValid() || age.hasExpired(1000)) {
+        zone = QTimeZone::systemTimeZone();
+        age.start();
+    }
+    return zone;
+}
 
 QString padded(qint64 number, int width) {
     return QString::number(number).rightJustified(width, u'0');
@@ -85,7 +103,8 @@ private:
             when = *m_file.modificationDate;
         else
             when = QDateTime::currentDateTime();
-        const QDateTime there = when.toLocalTime();
+        const QTimeZone zone = currentZone();
+        const QDateTime there = zone.isValid() ? when.toTimeZone(zone) : when.toLocalTime();
         m_day = there.date();
         m_time = there.time();
     }
