@@ -23,6 +23,10 @@ QTimeZone currentZone() {
     QMutexLocker lock(&mutex);
     if (!age.isValid() || age.hasExpired(1000)) {
         zone = QTimeZone::systemTimeZone();
+        // Where the zone cannot be named the way local time is set up, local time it is.
+        const QDateTime now = QDateTime::currentDateTime();
+        if (!zone.isValid() || zone.offsetFromUtc(now) != now.offsetFromUtc())
+            zone = QTimeZone();
         age.start();
     }
     return zone;
