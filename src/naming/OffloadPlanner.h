@@ -1,17 +1,54 @@
 #pragma once
 
+#include "media/Clip.h"
+#include "media/FileRules.h"
+#include "naming/NameBook.h"
+#include "naming/NamingContext.h"
+#include "naming/NamingTemplates.h"
 #include "naming/PlannedFile.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace stowly {
 
 // Turns the files chosen for an offload into a plan of destination folders and names.
 class OffloadPlanner {
 public:
+    // Folder path relative to the destination root → names of the entries in it.
+    using Lister = NameBook::Lister;
+
+    // What one disk lister has read, by folder path exactly as asked.
+    struct ListingCache {
+        QHash<QString, QStringList> entries;
+    };
+
+    // The plan in copy order, each clip followed by its companions. No planned name equals a
+    // name already in its folder or another planned name, compared without regard to case.
+    // Touches the disk only through the lister, which is asked about each folder at most once.
+    static QList<PlannedFile> plan(const QList<Clip>& files, const NamingTemplates& naming,
+                                   const NamingContext& context, const FileRules& rules,
+                                   const Lister& existingNames);
+
+    // A lister over the destination root with a cache of its own; lists nothing without a
+    // root. A folder that cannot be read lists as empty.
+    static Lister diskLister(std::optional<QString> root);
+
     // A location that is free at this moment: the planned one when neither it nor its partial
     // file exists, else "<stem>_2.<ext>", "_3"… in the same folder.
     static QString freeURL(const QString& path);
+
+    // The highest number among names of the form prefix, digits, fixedAfter (and, when the
+    // text after the number is fixed, nothing more than an extension); 0 when none fits.
+    static qint64 highestSequence(const QStringList& names, const QString& prefix,
+                                  const QString& fixedAfter, bool afterIsFixed);
+
+    // "Proxies" or "Sidecars"; nothing for main files.
+    static std::optional<QString> roleFolder(FileRole role);
 };
 
 } // namespace stowly

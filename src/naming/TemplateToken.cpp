@@ -1,0 +1,98 @@
+#include "naming/TemplateToken.h"
+
+namespace stowly::templateToken {
+
+QString rawValue(TemplateToken token) {
+    switch (token) {
+    case TemplateToken::project:
+        return QStringLiteral("project");
+    case TemplateToken::camera:
+        return QStringLiteral("camera");
+    case TemplateToken::date:
+        return QStringLiteral("date");
+    case TemplateToken::year:
+        return QStringLiteral("year");
+    case TemplateToken::month:
+        return QStringLiteral("month");
+    case TemplateToken::day:
+        return QStringLiteral("day");
+    case TemplateToken::time:
+        return QStringLiteral("time");
+    case TemplateToken::type:
+        return QStringLiteral("type");
+    case TemplateToken::card:
+        return QStringLiteral("card");
+    case TemplateToken::original:
+        return QStringLiteral("original");
+    case TemplateToken::seq:
+        return QStringLiteral("seq");
+    case TemplateToken::ext:
+        return QStringLiteral("ext");
+    }
+    return {};
+}
+
+QString summary(TemplateToken token) {
+    switch (token) {
+    case TemplateToken::project:
+        return QStringLiteral("Project name");
+    case TemplateToken::camera:
+        return QStringLiteral("Selected camera");
+    case TemplateToken::date:
+        return QStringLiteral("Capture date (2026-10-25)");
+    case TemplateToken::year:
+        return QStringLiteral("Year (2026)");
+    case TemplateToken::month:
+        return QStringLiteral("Month (10)");
+    case TemplateToken::day:
+        return QStringLiteral("Day (25)");
+    case TemplateToken::time:
+        return QStringLiteral("Capture time (143005)");
+    case TemplateToken::type:
+        return QStringLiteral("Video, Photo, Audio or Other");
+    case TemplateToken::card:
+        return QStringLiteral("Card (volume) name");
+    case TemplateToken::original:
+        return QStringLiteral("Original file name, no extension");
+    case TemplateToken::seq:
+        return QStringLiteral("Sequence number (0001); {seq:3} for 001");
+    case TemplateToken::ext:
+        return QStringLiteral("File extension (mp4)");
+    }
+    return {};
+}
+
+const QHash<QString, TemplateToken>& aliases() {
+    static const QHash<QString, TemplateToken> map{
+        {QStringLiteral("shoot"), TemplateToken::project}};
+    return map;
+}
+
+std::optional<TemplateToken> fromName(const QString& lowerName) {
+    static const QHash<QString, TemplateToken> byRawValue = [] {
+        QHash<QString, TemplateToken> map;
+        for (const TemplateToken token : allCases)
+            map.insert(rawValue(token), token);
+        return map;
+    }();
+    if (const auto it = byRawValue.constFind(lowerName); it != byRawValue.constEnd())
+        return *it;
+    if (const auto it = aliases().constFind(lowerName); it != aliases().constEnd())
+        return *it;
+    return std::nullopt;
+}
+
+bool variesPerFile(TemplateToken token) {
+    switch (token) {
+    case TemplateToken::time:
+    case TemplateToken::type:
+    case TemplateToken::original:
+    case TemplateToken::seq:
+    case TemplateToken::ext:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace stowly::templateToken
