@@ -62,6 +62,35 @@ bool writeNewFile(const QString& path, const QByteArray& content) {
     return written;
 }
 
+bool startsWithDate(const QByteArray& line) {
+    if (line.size() < 11 || line[4] != '-' || line[7] != '-' || line[10] != 'T')
+        return false;
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (line[i] < '0' || line[i] > '9')
+            return false;
+    return true;
+}
+
+// Whether a log line was written after `since`. Local dates are at most a day off UTC, so
+// only lines of the days around `since` need their time read in full; a few megabytes of log
+// are thereby read in a blink.
+bool isWithin(const QByteArray& line, const QDateTime& since, const QByteArray& oldDay,
+              const QByteArray& newDay) {
+    if (!startsWithDate(line))
+        return false;
+    const QByteArrayView day(line.constData(), 10);
+    if (day < oldDay)
+        return false;
+    if (day > newDay)
+        return true;
+    const qsizetype space = line.indexOf(' ');
+    if (space <= 0)
+        return false;
+    const QDateTime time =
+        QDateTime::fromString(QString::fromLatin1(line.left(space)), Qt::ISODateWithMs);
+    return time.isValid() && time >= since;
+}
+
 std::optional<QString> readCrashText(const QString& path, const Redactor& redactor) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -89,6 +118,9 @@ QStringList BugReport::recentLogLines(int limit, const QStringList& files, const
     if (limit <= 0)
         return {};
     const QDateTime since = now.addSecs(-logWindowSeconds);
+    const QDate sinceDay = since.toUTC().date();
+    const QByteArray oldDay = sinceDay.addDays(-1).toString(Qt::ISODate).toLatin1();
+    const QByteArray newDay = sinceDay.addDays(1).toString(Qt::ISODate).toLatin1();
     QStringList lines;
     for (const QString& path : files) {
         QFile file(path);
@@ -98,12 +130,7 @@ QStringList BugReport::recentLogLines(int limit, const QStringList& files, const
             QByteArray raw = file.readLine();
             while (raw.endsWith('\n') || raw.endsWith('\r'))
                 raw.chop(1);
-            const qsizetype space = raw.indexOf(' ');
-            if (space <= 0)
-                continue;
-            const QDateTime time =
-                QDateTime::fromString(QString::fromLatin1(raw.left(space)), Qt::ISODateWithMs);
-            if (!time.isValid() || time < since)
+            if (!isWithin(raw, since, oldDay, newDay))
                 continue;
             lines.append(QString::fromUtf8(raw));
             if (lines.size() >= 4 * qsizetype(limit))

@@ -2,30 +2,8 @@
 
 namespace stowly {
 
-#if defined(Q_OS_MACOS)
-
-QString PlatformWords::systemName() {
-    return QStringLiteral("macOS");
-}
-
-QString PlatformWords::machineLabel() {
-    return QStringLiteral("Mac");
-}
-
-QString PlatformWords::unknownMachine() {
-    return QStringLiteral("Unknown Mac");
-}
-
-QString PlatformWords::unknownChip() {
-    return QStringLiteral("Unknown chip");
-}
-
-QString PlatformWords::crashReportNotAttached(const QString&) {
-    return QStringLiteral("(The crash report couldn’t be attached. It’s in Console ▸ Crash "
-                          "Reports, under Stowly.)");
-}
-
-#else
+// Linux's words; a port to another system gives its own here (macOS: "macOS", "Mac",
+// "Unknown Mac", and the note pointing to Console ▸ Crash Reports).
 
 QString PlatformWords::systemName() {
     return QStringLiteral("Linux");
@@ -47,7 +25,5 @@ QString PlatformWords::crashReportNotAttached(const QString& folder) {
     return QStringLiteral("(The crash report couldn’t be attached. It’s in the folder ") + folder +
            QStringLiteral(".)");
 }
-
-#endif
 
 } // namespace stowly

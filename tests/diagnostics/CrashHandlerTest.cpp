@@ -5,7 +5,6 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -18,6 +17,7 @@ using namespace stowly;
 namespace {
 
 const QString description = QStringLiteral("Stowly 9.9.9 (77), Linux 6.1.0-test (Testix 1)");
+volatile bool keepGoing = true;
 
 void crashByNullWrite(const QString& folder) {
     CrashHandler::install(folder, description);
@@ -30,8 +30,6 @@ void crashByAbort(const QString& folder) {
     std::abort();
 }
 
-volatile bool keepGoing = true;
-
 int recurseForever(int depth) {
     volatile char ballast[512];
     ballast[0] = char(depth);
@@ -43,75 +41,47 @@ void crashByStackOverflow(const QString& folder) {
     recurseForever(0);
 }
 
-QStringList reports(const QString& folder) {
-    QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
-    names.removeIf([](const QString& name) { return !CrashReports::isReportName(name); });
-    return names;
-}
-
-QString onlyReport(const QString& folder) {
-    const QStringList names = reports(folder);
-    EXPECT_EQ(names.size(), 1) << names.join(u',').toStdString();
-    return names.isEmpty() ? QString()
-                           : QString::fromUtf8(test::readFile(folder + u'/' + names.first()));
+QStringList reportTexts(const QString& folder) {
+    QStringList texts;
+    for (const CrashReports::File& file : CrashReports::liveFiles(folder))
+        texts << QString::fromUtf8(test::readFile(file.url));
+    return texts;
 }
 
 } // namespace
 
-// Death tests run first, before other tests start threads, and fork the test process.
+// Each death test forks; the child installs the handler and crashes, the parent checks how it
+// died and what it left behind.
 TEST(CrashHandlerDeathTest, SegmentationFaultLeavesReportAndStillKills) {
     test::TempDir dir;
     const QString folder = dir(QStringLiteral("state/Stowly/crashes"));
     EXPECT_EXIT(crashByNullWrite(folder), ::testing::KilledBySignal(SIGSEGV),
-                "Stowly quit unexpectedly \\(SIGSEGV\\)\\. Crash report: ");
+                "Stowly quit unexpectedly \\(SIGSEGV\\)\\. Crash report: .*/Stowly-");
 
-    const QString report = onlyReport(folder);
-    EXPECT_TRUE(report.startsWith("Stowly quit unexpectedly: signal 11 (SIGSEGV)\n"))
+    const QStringList names = QDir(folder).entryList(QDir::Files);
+    ASSERT_EQ(names.size(), 1);
+    EXPECT_TRUE(
+        QRegularExpression(R"(^Stowly-\d{4}-\d\d-\d\d-\d{6}\.crash$)").match(names[0]).hasMatch());
+    const QString report = reportTexts(folder).value(0);
+    EXPECT_TRUE(report.startsWith(
+        "Stowly quit unexpectedly: signal 11 (SIGSEGV)\nVersion: " + description + "\nDate: "))
         << report.toStdString();
-    EXPECT_TRUE(report.contains("Version: " + description + "\n"));
     EXPECT_TRUE(report.contains(", address 0x0\n"));
-    EXPECT_TRUE(report.contains(
-        QRegularExpression(QStringLiteral(R"(\nDate: \d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ\n)"))));
-    const qsizetype backtrace = report.indexOf("\nBacktrace:\n");
-    ASSERT_GE(backtrace, 0);
-    EXPECT_GE(report.mid(backtrace).count(u'\n'), 4) << "several frames are listed";
-
-    const QString name = reports(folder).value(0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^Stowly-\d{4}-\d\d-\d\d-\d{6}\.crash$)"))
-                    .match(name)
-                    .hasMatch())
-        << name.toStdString();
-    EXPECT_EQ(QFileInfo(folder + u'/' + name).permissions() & (QFile::ReadOther | QFile::ReadGroup),
-              0)
-        << "reports stay private to the user";
-    EXPECT_EQ(CrashReports::liveFiles(folder).size(), 1);
+    EXPECT_GE(report.mid(report.indexOf("\nBacktrace:\n")).count(u'\n'), 4);
 }
 
-TEST(CrashHandlerDeathTest, AbortIsReportedAndEndsWithAbort) {
-    test::TempDir dir;
-    EXPECT_EXIT(crashByAbort(dir.path()), ::testing::KilledBySignal(SIGABRT), "SIGABRT");
-    const QString report = onlyReport(dir.path());
-    EXPECT_TRUE(report.startsWith("Stowly quit unexpectedly: signal 6 (SIGABRT)\n"));
-    EXPECT_FALSE(report.contains("address"));
-}
-
-TEST(CrashHandlerDeathTest, StackOverflowIsReportedFromSpareStack) {
-    test::TempDir dir;
-    EXPECT_EXIT(crashByStackOverflow(dir.path()), ::testing::KilledBySignal(SIGSEGV), "SIGSEGV");
-    EXPECT_TRUE(onlyReport(dir.path()).contains("(SIGSEGV)"));
-}
-
-TEST(CrashHandlerDeathTest, CrashesInTheSameSecondGetTheirOwnFiles) {
+TEST(CrashHandlerDeathTest, AbortsInTheSameSecondEachGetAReport) {
     test::TempDir dir;
     for (int i = 0; i < 3; ++i)
-        EXPECT_EXIT(crashByAbort(dir.path()), ::testing::KilledBySignal(SIGABRT), "");
-    const QStringList names = reports(dir.path());
-    EXPECT_EQ(names.size(), 3) << names.join(u',').toStdString();
+        EXPECT_EXIT(crashByAbort(dir.path()), ::testing::KilledBySignal(SIGABRT), "SIGABRT");
+    const QStringList reports = reportTexts(dir.path());
+    ASSERT_EQ(reports.size(), 3);
+    for (const QString& report : reports)
+        EXPECT_TRUE(report.startsWith("Stowly quit unexpectedly: signal 6 (SIGABRT)\n"));
 }
 
-TEST(CrashHandlerDeathTest, UnwritableFolderStillEndsWithTheSignal) {
+TEST(CrashHandlerDeathTest, StackOverflowIsReportedFromTheSpareStack) {
     test::TempDir dir;
-    test::writeFile(dir(QStringLiteral("taken")), "not a folder");
-    EXPECT_EXIT(crashByNullWrite(dir(QStringLiteral("taken/crashes"))),
-                ::testing::KilledBySignal(SIGSEGV), "Stowly quit unexpectedly \\(SIGSEGV\\)\\.\n");
+    EXPECT_EXIT(crashByStackOverflow(dir.path()), ::testing::KilledBySignal(SIGSEGV), "SIGSEGV");
+    EXPECT_TRUE(reportTexts(dir.path()).value(0).contains("(SIGSEGV)"));
 }

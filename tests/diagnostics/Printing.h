@@ -1,18 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <ostream>
 
-// Readable failure messages for Qt text.
+// Readable failure messages for Qt text (lists print element by element through this too).
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << '[';
-    for (qsizetype i = 0; i < list.size(); ++i)
-        *out << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
-    *out << ']';
 }
