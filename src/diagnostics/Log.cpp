@@ -2,12 +2,12 @@
 
 #include "diagnostics/AppFolders.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace stowly {
@@ -15,8 +15,12 @@ namespace {
 
 struct LogState {
     QMutex mutex;
+    bool chosen = false;
     QString path;
+    qint64 rotateAt = Log::rotateBytes;
     QFile file;
+    dev_t device = 0;
+    ino_t inode = 0;
 };
 
 LogState& state() {
@@ -24,26 +28,53 @@ LogState& state() {
     return s;
 }
 
+QString rotatedName(const QString& path, int index) {
+    return path + u'.' + QString::number(index);
+}
+
 void rotate(LogState& s) {
     s.file.close();
-    for (int i = Log::keptFiles - 1; i >= 1; --i) {
-        const QString from = s.path + u'.' + QString::number(i);
-        const QString to = s.path + u'.' + QString::number(i + 1);
-        QFile::remove(to);
-        QFile::rename(from, to);
-    }
-    QFile::remove(s.path + QStringLiteral(".1"));
-    QFile::rename(s.path, s.path + QStringLiteral(".1"));
+    QFile::remove(rotatedName(s.path, Log::keptFiles));
+    for (int i = Log::keptFiles - 1; i >= 1; --i)
+        QFile::rename(rotatedName(s.path, i), rotatedName(s.path, i + 1));
+    QFile::rename(s.path, rotatedName(s.path, 1));
 }
 
 bool openFile(LogState& s) {
+    if (!s.chosen) {
+        s.chosen = true;
+        s.path = Log::defaultFilePath();
+    }
     if (s.path.isEmpty())
         return false;
-    if (s.file.isOpen())
-        return true;
+    if (s.file.isOpen()) {
+        // Another Stowly process (the desktop app and the command line share the file) may
+        // have rotated it away; writing on would fill a file nobody reads any more.
+        struct stat now;
+        const bool same = ::stat(QFile::encodeName(s.path).constData(), &now) == 0 &&
+                          now.st_dev == s.device && now.st_ino == s.inode;
+        if (same)
+            return true;
+        s.file.close();
+    }
     QDir().mkpath(QFileInfo(s.path).absolutePath());
     s.file.setFileName(s.path);
-    return s.file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+    if (!s.file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return false;
+    struct stat opened;
+    if (::fstat(s.file.handle(), &opened) == 0) {
+        s.device = opened.st_dev;
+        s.inode = opened.st_ino;
+    }
+    return true;
+}
+
+QString offsetText(int seconds) {
+    const QChar sign = seconds < 0 ? u'-' : u'+';
+    const int minutes = std::abs(seconds) / 60;
+    return sign + QStringLiteral("%1:%2")
+                      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -53,46 +84,65 @@ QString Log::categoryName(Category category) {
                                               : QStringLiteral("App");
 }
 
-void Log::info(Category category, const QString& message) {
-    const QString time = QDateTime::currentDateTime()
-                             .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
-                             .toString(Qt::ISODateWithMs);
-    const QByteArray line =
-        (time + QStringLiteral(" [") + categoryName(category) + QStringLiteral("] ") + message)
-            .toUtf8() +
-        '\n';
-    static const bool toTerminal = ::isatty(STDERR_FILENO);
-    if (toTerminal)
-        ::write(STDERR_FILENO, line.constData(), size_t(line.size()));
+QString Log::timestamp(const QDateTime& time) {
+    // Qt writes "Z" instead of "+00:00" and may drop the milliseconds; the reader and the
+    // people reading the file expect one fixed shape.
+    const QDateTime local = time.toLocalTime();
+    return local.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz")) +
+           offsetText(local.offsetFromUtc());
+}
 
+QString Log::line(const QDateTime& time, Category category, const QString& message) {
+    QString text = message;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\n', u' ');
+    text.replace(u'\r', u' ');
+    return timestamp(time) + QStringLiteral(" [") + categoryName(category) + QStringLiteral("] ") +
+           text;
+}
+
+void Log::info(Category category, const QString& message) {
+    static const bool toTerminal = ::isatty(STDERR_FILENO);
     LogState& s = state();
     QMutexLocker lock(&s.mutex);
+    // The time is taken under the lock so the file's order is the order of the times.
+    const QByteArray bytes = line(QDateTime::currentDateTime(), category, message).toUtf8() + '\n';
+    if (toTerminal) {
+        [[maybe_unused]] const ssize_t written =
+            ::write(STDERR_FILENO, bytes.constData(), size_t(bytes.size()));
+    }
     if (!openFile(s))
         return;
-    if (s.file.size() + line.size() > rotateBytes) {
+    if (s.file.size() > 0 && s.file.size() + bytes.size() > s.rotateAt) {
         rotate(s);
         if (!openFile(s))
             return;
     }
-    s.file.write(line);
+    s.file.write(bytes);
     s.file.flush();
 }
 
-void Log::useDefaultFile() {
-    useFile(AppFolders::state() + QStringLiteral("/Stowly.log"));
+QString Log::defaultFilePath() {
+    return AppFolders::state() + QStringLiteral("/Stowly.log");
 }
 
-void Log::useFile(const QString& path) {
+void Log::useDefaultFile() {
+    useFile(defaultFilePath());
+}
+
+void Log::useFile(const QString& path, qint64 rotateAt) {
     LogState& s = state();
     QMutexLocker lock(&s.mutex);
     s.file.close();
+    s.chosen = true;
     s.path = path;
+    s.rotateAt = rotateAt;
 }
 
 QString Log::filePath() {
     LogState& s = state();
     QMutexLocker lock(&s.mutex);
-    return s.path;
+    return s.chosen ? s.path : defaultFilePath();
 }
 
 QStringList Log::files() {
@@ -101,7 +151,7 @@ QStringList Log::files() {
     if (path.isEmpty())
         return result;
     for (int i = keptFiles; i >= 1; --i) {
-        const QString rotated = path + u'.' + QString::number(i);
+        const QString rotated = rotatedName(path, i);
         if (QFileInfo::exists(rotated))
             result.append(rotated);
     }

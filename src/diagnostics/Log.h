@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace stowly {
 
 // The program's one log: lines of "<ISO 8601 local time> [<category>] <message>" in a rotated
 // file in the state folder, and on standard error when that is a terminal. Paths may appear in
 // messages; the bug report redacts them before anything leaves the computer.
+//
+// Safe to call from any thread. Until a file is chosen, the first line opens the default file.
 class Log {
 public:
     enum class Category { importPrompt, app };
@@ -15,13 +19,22 @@ public:
 
     // Starts writing to the default file (state folder, "Stowly.log").
     static void useDefaultFile();
-    // Starts writing to a file of the caller's choice; an empty path stops file output.
-    static void useFile(const QString& path);
+    // Starts writing to a file of the caller's choice, rotated once it would grow past
+    // `rotateAt` bytes; an empty path stops file output.
+    static void useFile(const QString& path, qint64 rotateAt = rotateBytes);
     static QString filePath();
     // The current file and its rotated predecessors, oldest first.
     static QStringList files();
 
     static QString categoryName(Category category);
+    // The time as the log writes it: local time with milliseconds and the offset from UTC,
+    // for example 2024-05-01T14:03:22.123+02:00.
+    static QString timestamp(const QDateTime& time);
+    // One whole line as written, without its line break. Line breaks inside the message become
+    // spaces, so every entry stays one line with its time in front.
+    static QString line(const QDateTime& time, Category category, const QString& message);
+
+    static QString defaultFilePath();
     // Size at which the file is rotated; the last three rotated files are kept.
     static constexpr qint64 rotateBytes = 2 * 1024 * 1024;
     static constexpr int keptFiles = 3;

@@ -1,0 +1,280 @@
+#include "diagnostics/BugReport.h"
+
+#include "diagnostics/Log.h"
+#include "diagnostics/PlatformWords.h"
+#include "diagnostics/Support.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThreadPool>
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stowly {
+namespace {
+
+const QString nothingLogged = QStringLiteral("(nothing logged recently)");
+
+// Crash reports of our own handler are a few kilobytes; anything far bigger is not one.
+constexpr qint64 maxCrashBytes = 4 * 1024 * 1024;
+
+QString displayPath(const QString& path, const QString& home) {
+    if (home.size() > 1 && (path == home || path.startsWith(home + u'/')))
+        return u'~' + path.mid(home.size());
+    return path;
+}
+
+// The report folder sits in the shared temporary folder under a fixed name, so someone else
+// may have put a folder or a link there first. Only a real folder of our own is cleared;
+// anything else is left alone and the report goes into a fresh private folder instead.
+QString makeReportFolder(const QString& tempFolder) {
+    if (tempFolder.isEmpty())
+        return {};
+    const QString path = QDir(tempFolder).filePath(BugReport::folderName());
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info;
+    if (::lstat(native.constData(), &info) == 0 && info.st_uid == ::geteuid()) {
+        if (S_ISDIR(info.st_mode))
+            QDir(path).removeRecursively();
+        else
+            ::unlink(native.constData());
+    }
+    if (::mkdir(native.constData(), 0700) == 0)
+        return path;
+    QByteArray pattern = native + "-XXXXXX";
+    if (::mkdtemp(pattern.data()))
+        return QFile::decodeName(pattern);
+    return {};
+}
+
+bool writeNewFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    const bool written = file.write(content) == content.size() && file.flush();
+    file.close();
+    if (!written)
+        QFile::remove(path);
+    return written;
+}
+
+bool startsWithDate(const QByteArray& line) {
+    if (line.size() < 11 || line[4] != '-' || line[7] != '-' || line[10] != 'T')
+        return false;
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (line[i] < '0' || line[i] > '9')
+            return false;
+    return true;
+}
+
+// Whether a log line was written after `since`. Local dates are at most a day off UTC, so
+// only lines of the days around `since` need their time read in full; a few megabytes of log
+// are thereby read in a blink.
+bool isWithin(const QByteArray& line, const QDateTime& since, const QByteArray& oldDay,
+              const QByteArray& newDay) {
+    if (!startsWithDate(line))
+        return false;
+    const QByteArrayView day(line.constData(), 10);
+    if (day < oldDay)
+        return false;
+    if (day > newDay)
+        return true;
+    const qsizetype space = line.indexOf(' ');
+    if (space <= 0)
+        return false;
+    const QDateTime time =
+        QDateTime::fromString(QString::fromLatin1(line.left(space)), Qt::ISODateWithMs);
+    return time.isValid() && time >= since;
+}
+
+std::optional<QString> readCrashText(const QString& path, const Redactor& redactor) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(maxCrashBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return redactor.redact(QString::fromUtf8(bytes));
+}
+
+} // namespace
+
+BugReport::Places BugReport::Places::standard() {
+    return {Log::files(), QDir::tempPath(), QDir::homePath(), CrashReports::folder()};
+}
+
+QStringList BugReport::recentLogLines(int limit) {
+    const Places places = Places::standard();
+    return recentLogLines(limit, places.logFiles, QDateTime::currentDateTime(),
+                          Redactor(places.home, places.tempFolder));
+}
+
+QStringList BugReport::recentLogLines(int limit, const QStringList& files, const QDateTime& now,
+                                      const Redactor& redactor) {
+    if (limit <= 0)
+        return {};
+    const QDateTime since = now.addSecs(-logWindowSeconds);
+    const QDate sinceDay = since.toUTC().date();
+    const QByteArray oldDay = sinceDay.addDays(-1).toString(Qt::ISODate).toLatin1();
+    const QByteArray newDay = sinceDay.addDays(1).toString(Qt::ISODate).toLatin1();
+    QStringList lines;
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        while (!file.atEnd()) {
+            QByteArray raw = file.readLine();
+            while (raw.endsWith('\n') || raw.endsWith('\r'))
+                raw.chop(1);
+            if (!isWithin(raw, since, oldDay, newDay))
+                continue;
+            lines.append(QString::fromUtf8(raw));
+            if (lines.size() >= 4 * qsizetype(limit))
+                lines.remove(0, lines.size() - limit);
+        }
+    }
+    if (lines.size() > limit)
+        lines.remove(0, lines.size() - limit);
+    for (QString& line : lines)
+        line = redactor.redact(line);
+    return lines;
+}
+
+QString BugReport::body(const QStringList& attachments,
+                        const std::optional<QString>& crashReportName,
+                        const std::optional<QStringList>& inlineLog, const SystemInfo& info) {
+    QStringList lines{QStringLiteral("What happened?")};
+    lines.append(
+        crashReportName
+            ? QStringLiteral("(Stowly quit unexpectedly. What were you doing just before?)")
+            : QStringLiteral("(What were you doing, and what went wrong? Steps to make "
+                             "it happen again help a lot.)"));
+    lines << QString() << QString() << QStringLiteral("—");
+    lines << QStringLiteral("Stowly ") + info.appVersion;
+    lines << PlatformWords::systemName() + u' ' + info.osVersion;
+    lines << PlatformWords::machineLabel() + QStringLiteral(": ") + info.model +
+                 QStringLiteral(", ") + info.chip;
+    if (crashReportName)
+        lines << QStringLiteral("Crash: ") + *crashReportName;
+    if (!attachments.isEmpty())
+        lines << QStringLiteral("Attached: ") + attachments.join(QStringLiteral(", "));
+    if (inlineLog) {
+        lines << QString() << QStringLiteral("Stowly’s recent log:");
+        lines << (inlineLog->isEmpty() ? nothingLogged : inlineLog->join(u'\n'));
+    }
+    return lines.join(u'\n');
+}
+
+QString BugReport::mailtoBody(const std::optional<QString>& crashReportName, const QStringList& log,
+                              const SystemInfo& info, const QString& crashesFolder) {
+    const QString crashNote =
+        crashReportName
+            ? QStringLiteral("\n\n") + PlatformWords::crashReportNotAttached(crashesFolder)
+            : QString();
+    QStringList kept = log;
+    // The note counts too: the whole text is what must fit into the link.
+    auto render = [&] { return body({}, crashReportName, kept, info) + crashNote; };
+    QString text = render();
+    while (!kept.isEmpty() && text.size() >= linkBodyLimit) {
+        const qsizetype drop = kept.size() < 10 ? 1 : kept.size() / 10;
+        kept.remove(0, drop);
+        text = render();
+    }
+    return text;
+}
+
+QString BugReport::subject(const SystemInfo& info) {
+    return QStringLiteral("Stowly bug report (version ") + info.appVersion + u')';
+}
+
+QString BugReport::folderName() {
+    return QStringLiteral("Stowly Bug Report");
+}
+
+QString BugReport::logFileName() {
+    return QStringLiteral("Stowly log.txt");
+}
+
+QString BugReport::crashAttachmentName(const QString& crashReportName) {
+    const QString name = QFileInfo(crashReportName).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return (dot > 0 ? name.left(dot) : name) + QStringLiteral(".txt");
+}
+
+QString BugReport::defaultCrashesDisplay() {
+    return displayPath(CrashReports::folder(), QDir::homePath());
+}
+
+BugReport::Outcome BugReport::openEmail(const SystemInfo& info, const QStringList& log,
+                                        const std::optional<QString>& crashReportName,
+                                        const std::optional<QString>& crashText,
+                                        MailHandoff& handoff, const Places& places) {
+    Outcome outcome;
+    outcome.folder = makeReportFolder(places.tempFolder);
+    QStringList names;
+    if (!outcome.folder.isEmpty()) {
+        const QString logText = QStringLiteral("Stowly ") + info.appVersion +
+                                QStringLiteral(" (build ") + info.build + QStringLiteral(")\n") +
+                                (log.isEmpty() ? nothingLogged : log.join(u'\n')) + u'\n';
+        const QString logPath = QDir(outcome.folder).filePath(logFileName());
+        if (writeNewFile(logPath, logText.toUtf8())) {
+            outcome.attachments << logPath;
+            names << logFileName();
+        }
+        if (crashReportName && crashText) {
+            const QString name = crashAttachmentName(*crashReportName);
+            const QString crashPath = QDir(outcome.folder).filePath(name);
+            if (name != logFileName() && writeNewFile(crashPath, crashText->toUtf8())) {
+                outcome.attachments << crashPath;
+                names << name;
+            }
+        }
+    }
+
+    const QString title = subject(info);
+    MailHandoff::Draft draft{Support::emailAddress(), title,
+                             body(names, crashReportName, std::nullopt, info), outcome.attachments};
+    outcome.composed = handoff.compose(draft);
+    if (!outcome.composed) {
+        outcome.link =
+            Support::mailURL(title, mailtoBody(crashReportName, log, info,
+                                               displayPath(places.crashesFolder, places.home)));
+        outcome.linkOpened = handoff.open(outcome.link);
+    }
+    return outcome;
+}
+
+void BugReport::compose(const std::optional<CrashReports::File>& crash,
+                        std::shared_ptr<MailHandoff> handoff,
+                        std::function<void(const Outcome&)> done, const Places& places) {
+    QThreadPool::globalInstance()->start(
+        [crash, handoff = std::move(handoff), done = std::move(done), places] {
+            const SystemInfo info = SystemInfo::current();
+            const Redactor redactor(places.home, places.tempFolder);
+            const QStringList log = recentLogLines(composedLogLines, places.logFiles,
+                                                   QDateTime::currentDateTime(), redactor);
+            std::optional<QString> crashName;
+            std::optional<QString> crashText;
+            if (crash) {
+                crashName = QFileInfo(crash->url).fileName();
+                crashText = readCrashText(crash->url, redactor);
+            }
+            // The application object outlives every report; the mail hand-off belongs on the
+            // main thread, where the desktop's services live.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [=] {
+                    const Outcome outcome =
+                        openEmail(info, log, crashName, crashText, *handoff, places);
+                    if (done)
+                        done(outcome);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+} // namespace stowly
