@@ -42,9 +42,10 @@ CommandResult ProcessRunner::run(const QString& program, const QStringList& argu
         // A hung child must never hang its caller: stop it, and say so.
         process.kill();
         process.waitForFinished(5000);
-        result.failure =
-            QStringLiteral("It didn’t finish within %1 seconds.")
-                .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count());
+        const auto seconds = (timeout.count() + 999) / 1000;
+        result.failure = seconds == 1 ? QStringLiteral("It didn’t finish within a second.")
+                                      : QStringLiteral("It didn’t finish within %1 seconds.")
+                                            .arg(seconds);
     } else if (process.exitStatus() == QProcess::CrashExit) {
         result.failure = QStringLiteral("It stopped unexpectedly.");
     } else {
