@@ -43,9 +43,9 @@ CommandResult ProcessRunner::run(const QString& program, const QStringList& argu
         process.kill();
         process.waitForFinished(5000);
         const auto seconds = (timeout.count() + 999) / 1000;
-        result.failure = seconds == 1 ? QStringLiteral("It didn’t finish within a second.")
-                                      : QStringLiteral("It didn’t finish within %1 seconds.")
-                                            .arg(seconds);
+        result.failure = seconds == 1
+                             ? QStringLiteral("It didn’t finish within a second.")
+                             : QStringLiteral("It didn’t finish within %1 seconds.").arg(seconds);
     } else if (process.exitStatus() == QProcess::CrashExit) {
         result.failure = QStringLiteral("It stopped unexpectedly.");
     } else {

@@ -7,8 +7,15 @@
 namespace stowly::test {
 namespace {
 
-QJsonValue textOrNull(const QString& s) {
-    return s.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(s);
+QJsonValue orNull(const QString& s, bool known = true) {
+    return s.isEmpty() || !known ? QJsonValue(QJsonValue::Null) : QJsonValue(s);
+}
+
+CommandResult ok(const QByteArray& out = {}) {
+    return CommandResult::finished(0, out);
+}
+CommandResult error(int status, const QString& text) {
+    return CommandResult::finished(status, {}, text);
 }
 
 } // namespace
@@ -16,181 +23,127 @@ QJsonValue textOrNull(const QString& s) {
 FakeMachine FakeMachine::withCard(const QString& mountPoint) {
     FakeMachine m;
     m.devices = {
-        {.name = "vda", .type = "disk", .size = 100'000'000'000, .transport = "virtio"},
-        {.name = "vda1",
-         .parent = "vda",
-         .mountPoints = {"/"},
-         .fsType = "ext4",
-         .uuid = "1111-ROOT"},
+        {.name = "vda", .type = "disk", .transport = "virtio"},
+        {.name = "vda1", .parent = "vda", .mountPoints = {"/"}, .fsType = "ext4"},
         {.name = "vda2", .parent = "vda", .swap = true, .fsType = "swap"},
         {.name = "sdb", .type = "disk", .removable = true, .hotplug = true, .transport = "usb"},
         {.name = "sdb1",
          .parent = "sdb",
-         .removable = true,
-         .hotplug = true,
          .mountPoints = {mountPoint},
          .fsType = "exfat",
-         .fsVersion = "1.0",
          .label = "CARD",
          .uuid = "ABCD-1234"},
     };
     return m;
 }
 
-FakeDevice* FakeMachine::device(const QString& name) {
-    const QString n = name.startsWith(QStringLiteral("/dev/")) ? name.mid(5) : name;
+FakeDevice* FakeMachine::device(QString name) {
+    name.remove(QStringLiteral("/dev/"));
     for (FakeDevice& d : devices)
-        if (d.name == n)
-            return &d;
-    return nullptr;
-}
-
-FakeDevice* FakeMachine::mountedAt(const QString& path) {
-    for (FakeDevice& d : devices)
-        if (d.mountPoints.contains(path))
+        if (d.name == name)
             return &d;
     return nullptr;
 }
 
 int FakeMachine::count(const QString& program) const {
-    int n = 0;
-    for (const QString& c : commands)
-        if (c == program || c.startsWith(program + u' '))
-            ++n;
-    return n;
+    return int(std::count_if(commands.cbegin(), commands.cend(),
+                             [&](const QString& c) { return c.section(u' ', 0, 0) == program; }));
 }
 
 bool FakeMachine::ran(const QString& prefix) const {
-    for (const QString& c : commands)
-        if (c.startsWith(prefix))
-            return true;
-    return false;
+    return std::any_of(commands.cbegin(), commands.cend(),
+                       [&](const QString& c) { return c.startsWith(prefix); });
 }
 
-QByteArray FakeMachine::lsblkJson() const {
-    // A flat listing with parent names: the parser must cope with both shapes, and the tree
-    // shape is covered by fixtures.
+QByteArray FakeMachine::lsblk() const {
+    // A flat listing with parent names; the tree shape is covered by a fixture.
     QJsonArray list;
     for (const FakeDevice& d : devices) {
-        QJsonArray mounts;
-        for (const QString& m : d.mountPoints)
-            mounts.append(m);
+        QJsonArray mounts = QJsonArray::fromStringList(d.mountPoints);
         if (d.swap)
             mounts.append(QStringLiteral("[SWAP]"));
-        if (mounts.isEmpty())
-            mounts.append(QJsonValue::Null);
-        QJsonObject o{{"kname", d.name},
-                      {"name", d.name},
-                      {"pkname", textOrNull(d.parent)},
-                      {"type", d.type},
-                      {"size", double(d.size)},
-                      {"rm", d.removable},
-                      {"hotplug", d.hotplug},
-                      {"tran", textOrNull(d.transport)},
-                      {"mountpoints", mounts},
-                      {"label", udevRuns ? textOrNull(d.label) : QJsonValue(QJsonValue::Null)},
-                      {"fstype", udevRuns ? textOrNull(d.fsType) : QJsonValue(QJsonValue::Null)},
-                      {"fsver", udevRuns ? textOrNull(d.fsVersion) : QJsonValue(QJsonValue::Null)},
-                      {"uuid", udevRuns ? textOrNull(d.uuid) : QJsonValue(QJsonValue::Null)}};
-        list.append(o);
+        list.append(
+            QJsonObject{{"kname", d.name},
+                        {"name", d.name},
+                        {"pkname", orNull(d.parent)},
+                        {"type", d.type},
+                        {"size", double(d.size)},
+                        {"rm", d.removable},
+                        {"hotplug", d.hotplug},
+                        {"tran", orNull(d.transport)},
+                        {"mountpoints", mounts.isEmpty() ? QJsonArray{QJsonValue::Null} : mounts},
+                        {"label", orNull(d.label, udevRuns)},
+                        {"fstype", orNull(d.fsType, udevRuns)},
+                        {"fsver", orNull(d.fsVersion, udevRuns)},
+                        {"uuid", orNull(d.uuid, udevRuns)}});
     }
     return QJsonDocument(QJsonObject{{"blockdevices", list}}).toJson();
 }
 
-CommandResult FakeMachine::blkid(const QStringList& arguments) {
-    const FakeDevice* d = device(arguments.value(arguments.size() - 1));
-    if (!d || d->fsType.isEmpty())
-        return CommandResult::finished(2);
-    QByteArray out;
-    if (!d->label.isEmpty())
-        out += "ID_FS_LABEL_ENC=" + d->label.toUtf8().replace(" ", "\\x20") + '\n';
-    if (!d->uuid.isEmpty())
-        out += "ID_FS_UUID=" + d->uuid.toUtf8() + '\n';
-    if (!d->fsVersion.isEmpty())
-        out += "ID_FS_VERSION=" + d->fsVersion.toUtf8() + '\n';
-    out += "ID_FS_TYPE=" + d->fsType.toUtf8() + '\n';
-    return CommandResult::finished(0, out);
+CommandResult FakeMachine::mount(FakeDevice* d, const QString& type, const QString& at) {
+    if (!d || d->fsType != type)
+        return error(32, QStringLiteral("mount: wrong fs type"));
+    d->mountPoints.append(at);
+    return ok();
 }
 
-CommandResult FakeMachine::erase(const QString& program, const QStringList& arguments) {
-    FakeDevice* d = device(arguments.last());
-    if (!d)
-        return CommandResult::finished(1, {}, QStringLiteral("open failed : no such device"));
-    if (!d->mountPoints.isEmpty())
-        return CommandResult::finished(1, {}, QStringLiteral("Device or resource busy"));
-    if (program == u"mkfs.exfat") {
-        d->fsType = QStringLiteral("exfat");
-        d->fsVersion = QStringLiteral("1.0");
-        d->label = arguments.value(1);
-    } else {
-        d->fsType = QStringLiteral("vfat");
-        d->fsVersion = QStringLiteral("FAT") + arguments.value(1);
-        d->label = arguments.value(3);
-    }
-    d->uuid = QString::number(++m_serial, 16).toUpper() + QStringLiteral("-0000");
-    return CommandResult::finished(0);
-}
-
-CommandResult FakeMachine::run(const QString& program, const QStringList& arguments, Timeout) {
-    commands.append((program + u' ' + arguments.join(u' ')).trimmed());
+CommandResult FakeMachine::run(const QString& program, const QStringList& args, Timeout) {
+    commands.append((program + u' ' + args.join(u' ')).trimmed());
     auto script = scripted.find(program);
     if (script != scripted.end() && !script->isEmpty())
         return script->takeFirst();
     if (!programs.contains(program))
         return CommandResult::notRun(QStringLiteral("The program wasn’t found."));
+    FakeDevice* last = device(args.value(args.size() - 1));
 
     if (program == u"lsblk")
-        return CommandResult::finished(0, lsblkJson());
-    if (program == u"blkid")
-        return blkid(arguments);
-    if (program == u"umount") {
-        FakeDevice* d = mountedAt(arguments.value(0));
-        if (!d)
-            return CommandResult::finished(32, {},
-                                           "umount: " + arguments.value(0) + ": not mounted.");
-        d->mountPoints.removeAll(arguments.value(0));
+        return ok(lsblk());
+    if (program == u"blkid") {
+        if (!last || last->fsType.isEmpty())
+            return CommandResult::finished(2);
+        return ok("ID_FS_LABEL_ENC=" + last->label.toUtf8().replace(" ", "\\x20") +
+                  "\nID_FS_UUID=" + last->uuid.toUtf8() + "\nID_FS_VERSION=" +
+                  last->fsVersion.toUtf8() + "\nID_FS_TYPE=" + last->fsType.toUtf8() + "\n");
+    }
+    if (program == u"umount" || (program == u"udisksctl" && args.value(0) == u"unmount")) {
+        FakeDevice* d = program == u"umount" ? nullptr : device(args.value(2));
+        for (FakeDevice& candidate : devices)
+            if (candidate.mountPoints.contains(args.value(0)))
+                d = &candidate;
+        if (!d || d->mountPoints.isEmpty())
+            return error(32, "umount: " + args.value(0) + ": not mounted.");
+        if (program == u"umount")
+            d->mountPoints.removeAll(args.value(0));
+        else
+            d->mountPoints.clear();
         if (afterUnmount)
             afterUnmount(*this);
-        return CommandResult::finished(0);
+        return ok();
     }
-    if (program == u"mkfs.exfat" || program == u"mkfs.fat")
-        return erase(program, arguments);
-    if (program == u"mount" || program == u"mount.exfat-fuse") {
-        const bool kernel = program == u"mount";
-        const QString type = kernel ? arguments.value(1) : QStringLiteral("exfat");
-        FakeDevice* d = device(arguments.value(kernel ? 2 : 0));
-        if (kernel && !kernelFileSystems.contains(type))
-            return CommandResult::finished(32, {},
-                                           "mount: unknown filesystem type '" + type + "'.");
-        if (!d || d->fsType != (type == u"vfat" ? QStringLiteral("vfat") : type))
-            return CommandResult::finished(32, {}, QStringLiteral("mount: wrong fs type"));
-        d->mountPoints.append(arguments.value(kernel ? 3 : 1));
-        return CommandResult::finished(0);
+    if (program.startsWith(QStringLiteral("mkfs."))) {
+        if (!last || !last->mountPoints.isEmpty())
+            return error(1, QStringLiteral("Device or resource busy"));
+        const bool exfat = program == u"mkfs.exfat";
+        last->fsType = exfat ? "exfat" : "vfat";
+        last->fsVersion = exfat ? "1.0" : "FAT" + args.value(1);
+        last->label = args.value(exfat ? 1 : 3);
+        last->uuid = QString::number(++m_serial, 16).toUpper() + QStringLiteral("-0000");
+        return ok();
     }
-    if (program == u"udisksctl") {
-        const QString verb = arguments.value(0);
-        FakeDevice* d = device(arguments.value(2));
-        if (!d)
-            return CommandResult::finished(1, {}, QStringLiteral("Error: no such device"));
-        if (verb == u"unmount") {
-            if (d->mountPoints.isEmpty())
-                return CommandResult::finished(1, {}, QStringLiteral("Error: not mounted"));
-            d->mountPoints.clear();
-            if (afterUnmount)
-                afterUnmount(*this);
-            return CommandResult::finished(0, "Unmounted " + arguments.value(2).toUtf8() + ".\n");
-        }
-        if (verb == u"mount") {
-            const QString at = udisksMountRoot + u'/' + d->label;
-            d->mountPoints.append(at);
-            return CommandResult::finished(
-                0, ("Mounted " + arguments.value(2) + " at " + at + ".\n").toUtf8());
-        }
-        return CommandResult::finished(0);
+    if (program == u"mount") {
+        if (!kernelFileSystems.contains(args.value(1)))
+            return error(32, "mount: unknown filesystem type '" + args.value(1) + "'.");
+        return mount(device(args.value(2)), args.value(1), args.value(3));
     }
-    if (program == u"losetup" || program == u"eject")
-        return CommandResult::finished(0);
-    return CommandResult::finished(1, {}, QStringLiteral("unexpected command"));
+    if (program == u"mount.exfat-fuse")
+        return mount(device(args.value(0)), QStringLiteral("exfat"), args.value(1));
+    if (program == u"udisksctl" && args.value(0) == u"mount") {
+        FakeDevice* d = device(args.value(2));
+        const QString at = udisksMountRoot + u'/' + d->label;
+        mount(d, d->fsType, at);
+        return ok(("Mounted " + args.value(2) + " at " + at + ".\n").toUtf8());
+    }
+    return ok(); // powering off, detaching
 }
 
 } // namespace stowly::test

@@ -10,64 +10,49 @@
 namespace stowly::test {
 
 // A pretend /proc, /sys and /dev laid out the way the kernel and udev lay them out.
-class FakeTree {
-public:
-    explicit FakeTree(const TempDir& dir) : m_dir(dir) {
-        paths.mountInfo = dir("proc/self/mountinfo");
-        paths.sysClassBlock = dir("sys/class/block");
-        paths.devDisk = dir("dev/disk");
-        paths.udisksRuntime = dir("run/udisks2");
+struct FakeTree {
+    explicit FakeTree(const TempDir& dir) : root(dir.path()) {
+        paths = {dir("mountinfo"), dir("sys/class/block"), dir("dev/disk"), dir("udisks2")};
         QDir().mkpath(paths.sysClassBlock);
-        writeFile(paths.mountInfo);
+        QDir().mkpath(paths.devDisk + "/by-uuid");
     }
-
-    // A whole disk below a device path of /sys/devices ("pci0000:00/…/usb1/1-1/…").
+    // A whole disk below a /sys/devices path ("pci0000:00/…/usb1/1-1/…"); its folder.
     QString addDisk(const QString& devicePath, const QString& name, const QString& majorMinor,
                     bool removable = false) {
-        const QString folder = m_dir("sys/devices/" + devicePath + "/block/" + name);
-        addBlock(folder, name, majorMinor);
+        const QString folder =
+            addBlock(root + "/sys/devices/" + devicePath + "/block/" + name, name, majorMinor);
         writeFile(folder + "/removable", removable ? "1\n" : "0\n");
         return folder;
     }
-    QString addPartition(const QString& diskFolder, const QString& name,
-                         const QString& majorMinor) {
-        const QString folder = diskFolder + '/' + name;
-        addBlock(folder, name, majorMinor);
-        writeFile(folder + "/partition", "1\n");
-        return folder;
+    void addPartition(const QString& diskFolder, const QString& name, const QString& majorMinor) {
+        writeFile(addBlock(diskFolder + '/' + name, name, majorMinor) + "/partition", "1\n");
     }
     // A virtual device (loop, device-mapper) built on the given devices.
-    QString addVirtual(const QString& name, const QString& majorMinor,
-                       const QStringList& slaves = {}) {
-        const QString folder = m_dir("sys/devices/virtual/block/" + name);
-        addBlock(folder, name, majorMinor);
-        writeFile(folder + "/removable", "0\n");
-        if (name.startsWith("loop"))
-            writeFile(folder + "/loop/backing_file", "/tmp/card.img\n");
+    void addVirtual(const QString& name, const QString& majorMinor, const QStringList& on = {}) {
+        const QString folder =
+            addBlock(root + "/sys/devices/virtual/block/" + name, name, majorMinor);
         QDir().mkpath(folder + "/slaves");
-        for (const QString& slave : slaves)
-            QFile::link(m_dir("sys/class/block/" + slave), folder + "/slaves/" + slave);
-        return folder;
+        for (const QString& slave : on)
+            QFile::link(paths.sysClassBlock + '/' + slave, folder + "/slaves/" + slave);
     }
     void setAttribute(const QString& path, const QByteArray& value) {
-        writeFile(m_dir("sys/devices/" + path), value);
+        writeFile(root + "/sys/devices/" + path, value);
     }
-    // udev's links; names are encoded as udev encodes them ("MY\x20CARD").
+    // udev's links, named as udev encodes them ("MY\x20CARD").
     void link(const QString& kind, const QString& encodedName, const QString& device) {
         QDir().mkpath(paths.devDisk + '/' + kind);
         QFile::link("../../" + device, paths.devDisk + '/' + kind + '/' + encodedName);
     }
     void setMounts(const QByteArray& lines) { writeFile(paths.mountInfo, lines); }
 
-    LinuxPaths paths;
-
-private:
-    void addBlock(const QString& folder, const QString& name, const QString& majorMinor) {
+    QString addBlock(const QString& folder, const QString& name, const QString& majorMinor) {
         writeFile(folder + "/dev", majorMinor.toUtf8() + '\n');
-        QDir().mkpath(folder + "/holders");
         QFile::link(folder, paths.sysClassBlock + '/' + name);
+        return folder;
     }
-    const TempDir& m_dir;
+
+    QString root;
+    LinuxPaths paths;
 };
 
 } // namespace stowly::test

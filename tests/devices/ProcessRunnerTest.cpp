@@ -11,50 +11,34 @@ using namespace std::chrono_literals;
 
 TEST(ProcessRunnerTest, ReturnsStatusOutputAndDecodedErrors) {
     ProcessRunner runner;
-    const CommandResult r =
-        runner.run("sh", {"-c", "printf 'out\\n'; printf 'bad \\377 byte\\n' >&2; exit 3"});
-    EXPECT_FALSE(r.failure);
+    const CommandResult r = runner.run("sh", {"-c", "echo out; printf 'bad \\377\\n' >&2; exit 3"});
     EXPECT_EQ(r.status, 3);
-    EXPECT_FALSE(r.succeeded());
+    EXPECT_FALSE(r.failure || r.succeeded());
     EXPECT_EQ(r.output, "out\n");
-    EXPECT_EQ(r.trimmedError(), QString("bad \uFFFD byte"));
-
-    EXPECT_TRUE(runner.run("true", {}).succeeded());
+    EXPECT_EQ(r.trimmedError(), QString("bad \uFFFD"));
     // Arguments reach the program as they are, with no shell between.
     EXPECT_EQ(runner.run("printf", {"%s|", "a b", "$HOME", "*"}).output, "a b|$HOME|*|");
 }
 
 TEST(ProcessRunnerTest, ReportsProgramsThatCannotRunOrDoNotFinish) {
     ProcessRunner runner;
-    const CommandResult missing = runner.run("stowly-no-such-program", {});
-    EXPECT_EQ(missing.failure, "The program “stowly-no-such-program” wasn’t found.");
-    EXPECT_EQ(missing.status, -1);
-    EXPECT_FALSE(runner.hasProgram("stowly-no-such-program"));
+    EXPECT_EQ(runner.run("stowly-no-such-program", {}).failure,
+              "The program “stowly-no-such-program” wasn’t found.");
+    EXPECT_EQ(runner.run("sleep", {"30"}, 200ms).failure, "It didn’t finish within a second.");
+    EXPECT_EQ(runner.run("sh", {"-c", "kill -SEGV $$"}).failure, "It stopped unexpectedly.");
 
-    const CommandResult hung = runner.run("sleep", {"30"}, 200ms);
-    EXPECT_EQ(hung.failure, "It didn’t finish within a second.");
-    EXPECT_FALSE(hung.succeeded());
-
-    const CommandResult crashed = runner.run("sh", {"-c", "kill -SEGV $$"});
-    EXPECT_EQ(crashed.failure, "It stopped unexpectedly.");
-}
-
-TEST(ProcessRunnerTest, FindsSystemProgramsOutsideAShortPath) {
-    // mkfs and blkid live in sbin folders an ordinary user's PATH often lacks.
-    const QByteArray saved = qgetenv("PATH");
+    // mkfs and blkid live in sbin folders that an ordinary user's PATH often lacks.
+    const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "/usr/bin:/bin");
     EXPECT_FALSE(ProcessRunner::findProgram("blkid").isEmpty());
-    qputenv("PATH", saved);
-    EXPECT_EQ(ProcessRunner::findProgram("/bin/sh"), "/bin/sh");
-    EXPECT_EQ(ProcessRunner::findProgram("/etc/passwd"), "");
+    qputenv("PATH", path);
 }
 
 TEST(ProcessRunnerTest, RunsOnAWorkerThreadWithoutAnEventLoop) {
     CommandResult result;
-    QThread* worker = QThread::create([&] { result = ProcessRunner().run("echo", {"hi"}); });
+    std::unique_ptr<QThread> worker(
+        QThread::create([&] { result = ProcessRunner().run("echo", {"hi"}); }));
     worker->start();
     ASSERT_TRUE(worker->wait(30000));
-    delete worker;
-    EXPECT_TRUE(result.succeeded());
     EXPECT_EQ(result.output, "hi\n");
 }

@@ -89,7 +89,7 @@ VolumeResources LinuxVolumeFacts::describe(const MountEntry& entry) const {
         else if (allExternal)
             r.isInternal = false;
     }
-    const Identity id = identity(entry, *device);
+    const Identity id = identity(*device);
     r.name = id.label;
     r.uuid = id.uuid;
     return r;
@@ -105,30 +105,20 @@ std::optional<QString> LinuxVolumeFacts::linkedName(const QString& folder,
     return std::nullopt;
 }
 
-LinuxVolumeFacts::Identity LinuxVolumeFacts::identity(const MountEntry& entry,
-                                                      const QString& deviceName) const {
+LinuxVolumeFacts::Identity LinuxVolumeFacts::identity(const QString& deviceName) const {
     // udev keeps links by label and UUID; where it runs, a device without a link has no such
     // value, so probing the device would only repeat its answer.
     if (QFileInfo(m_paths.devDisk + QStringLiteral("/by-uuid")).isDir())
         return {linkedName(m_paths.devDisk + QStringLiteral("/by-label"), deviceName),
                 linkedName(m_paths.devDisk + QStringLiteral("/by-uuid"), deviceName)};
 
-    const QString key = QString::number(entry.id) + u'/' + entry.majorMinor;
-    {
-        QMutexLocker lock(&m_cacheLock);
-        const auto cached = m_probed.constFind(key);
-        if (cached != m_probed.cend())
-            return *cached;
-    }
+    // Probed on every ask: mount ids are reused, so nothing about a mount tells that the
+    // file system under it is still the one seen before (an erase changes label and UUID).
     Identity id;
     if (m_runner)
         if (const std::optional<ProbedFileSystem> probed =
                 BlockProbe::probe(*m_runner, QStringLiteral("/dev/") + deviceName))
             id = {probed->label, probed->uuid};
-    QMutexLocker lock(&m_cacheLock);
-    if (m_probed.size() > 256)
-        m_probed.clear();
-    m_probed.insert(key, id);
     return id;
 }
 

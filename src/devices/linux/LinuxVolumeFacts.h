@@ -4,9 +4,6 @@
 #include "devices/linux/LinuxPaths.h"
 #include "devices/linux/MountTable.h"
 
-#include <QHash>
-#include <QMutex>
-
 #include <memory>
 
 namespace stowly {
@@ -32,14 +29,11 @@ private:
         std::optional<QString> label;
         std::optional<QString> uuid;
     };
-    Identity identity(const MountEntry& entry, const QString& deviceName) const;
+    Identity identity(const QString& deviceName) const;
     std::optional<QString> linkedName(const QString& folder, const QString& deviceName) const;
 
     LinuxPaths m_paths;
     std::shared_ptr<CommandRunning> m_runner;
-    mutable QMutex m_cacheLock;
-    // Probes by mount: a new mount (after an erase, say) is probed afresh.
-    mutable QHash<QString, Identity> m_probed;
 };
 
 } // namespace stowly
