@@ -138,72 +138,54 @@ TEST(DiskFactsTest, CardFileSystemsAndTheirNames) {
     EXPECT_EQ(exFATName("ABCDEFGHIJKLMNOPQRST"), "ABCDEFGHIJK");
     EXPECT_EQ(exFATName("ABCDEFGHIJ🎥"), "ABCDEFGHIJ");
     EXPECT_EQ(exFATName("**"), "Untitled");
-
-    EXPECT_EQ(eraseArguments(CardFileSystem::exFAT, "MY CARD", "/dev/sdb1"),
-              QStringList({"-L", "MY CARD", "/dev/sdb1"}));
-    EXPECT_EQ(eraseArguments(CardFileSystem::fat16, "EOS", "/dev/sdb1"),
-              QStringList({"-F", "16", "-n", "EOS", "/dev/sdb1"}));
 }
 
-TEST(FormatGuardTest, AcceptsOnlyARemovableCardWhereItWasChosen) {
+// What the Linux disk tool's answers cannot show: the property-list facts of the platform the
+// guards were first written for, and the order of the guards.
+TEST(FormatGuardTest, AppliesEveryGuardInOrder) {
+    using G = FormatGuard;
+    auto with = [](const std::function<void(DiskFacts&)>& change) {
+        DiskFacts f = sdCard();
+        change(f);
+        return f;
+    };
     EXPECT_EQ(refusal(sdCard()), std::nullopt);
     EXPECT_EQ(refusal(sdCard("/Volumes/CARD/")), std::nullopt);
-    EXPECT_EQ(refusal(sdCard(), {}, {}, "/Volumes/CARD 1"), FormatGuard::locationChanged());
-    DiskFacts f = sdCard();
-    f.mountPoint = QString();
-    EXPECT_EQ(refusal(f), FormatGuard::locationChanged());
-    f = sdCard();
-    f.mountPoints = {"/Volumes/CARD", "/Volumes/CARD-bind"};
-    EXPECT_EQ(refusal(f), FormatGuard::mountedTwice());
-    EXPECT_EQ(refusal(sdCard("/mnt/CARD"), {}, {}, "/mnt/CARD"), FormatGuard::onlyMemoryCards());
-    EXPECT_EQ(refusal(sdCard("/"), {}, {}, "/"), FormatGuard::onlyMemoryCards());
-    f = sdCard();
-    f.deviceIdentifier = "disk4";
-    EXPECT_EQ(refusal(f), FormatGuard::onlyMemoryCards());
+    EXPECT_EQ(refusal(sdCard(), {}, {}, "/Volumes/CARD 1"), G::locationChanged());
+    EXPECT_EQ(refusal(with([](auto& f) { f.mountPoint = ""; })), G::locationChanged());
+    EXPECT_EQ(refusal(with([](auto& f) {
+                  f.mountPoints = {"/Volumes/CARD", "/srv/c"};
+              })),
+              G::mountedTwice());
+    EXPECT_EQ(refusal(sdCard("/mnt/CARD"), {}, {}, "/mnt/CARD"), G::onlyMemoryCards());
+    EXPECT_EQ(refusal(sdCard("/"), {}, {}, "/"), G::onlyMemoryCards());
+    EXPECT_EQ(refusal(with([](auto& f) { f.deviceIdentifier = "disk4"; })), G::onlyMemoryCards());
+    for (const char* kind : {"disk", "lvm", "crypt", "raid1"})
+        EXPECT_EQ(refusal(with([&](auto& f) { f.deviceKind = kind, f.wholeDisks = {"sdb"}; })),
+                  G::onlyMemoryCards())
+            << kind;
+    EXPECT_EQ(refusal(with([](auto& f) { f.deviceKind = "loop", f.wholeDisks = {"loop0"}; })),
+              std::nullopt);
+    EXPECT_EQ(refusal(with([](auto& f) { f.parentWholeDisk = "disk1"; })), G::startupDisk());
+    EXPECT_EQ(refusal(with([](auto& f) { f.isOSInternal = true; })), G::partOfComputer());
 
-    // Linux devices pass as partitions or images with nothing built on them.
-    f = sdCard();
-    f.wholeDisks = {"sdb"};
-    for (const char* kind : {"disk", "lvm", "crypt", "raid1"}) {
-        f.deviceKind = QString(kind);
-        EXPECT_EQ(refusal(f), FormatGuard::onlyMemoryCards()) << kind;
-    }
-    f.deviceKind = "loop";
-    EXPECT_EQ(refusal(f), std::nullopt);
-    f.stackedDevices = {"dm-3"};
-    EXPECT_EQ(refusal(f), FormatGuard::onlyMemoryCards());
-}
+    DiskFacts fixed = with([](auto& f) { f.isRemovable = f.isEjectable = false; });
+    EXPECT_EQ(refusal(fixed), G::onlyRemovable());
+    fixed.isRemovableOrExternal = true; // an external drive
+    EXPECT_EQ(refusal(fixed), std::nullopt);
+    fixed.isInternal = true;
+    EXPECT_EQ(refusal(fixed), G::partOfComputer());
+    // A removable card skips both tests.
+    EXPECT_EQ(refusal(with([](auto& f) { f.isInternal = true, f.isEjectable = false; })),
+              std::nullopt);
 
-TEST(FormatGuardTest, RefusesTheComputersOwnDisks) {
-    DiskFacts f = sdCard();
-    f.parentWholeDisk = "disk1";
-    EXPECT_EQ(refusal(f), FormatGuard::startupDisk());
-    f = sdCard();
-    f.isOSInternal = true;
-    EXPECT_EQ(refusal(f), FormatGuard::partOfComputer());
-    f = sdCard();
-    f.isRemovable = f.isEjectable = false;
-    EXPECT_EQ(refusal(f), FormatGuard::onlyRemovable());
-    f.isRemovableOrExternal = true;
-    EXPECT_EQ(refusal(f), std::nullopt);
-    f.isInternal = true;
-    EXPECT_EQ(refusal(f), FormatGuard::partOfComputer());
-    f = sdCard(); // removable skips both tests
-    f.isInternal = true;
-    f.isEjectable = false;
-    EXPECT_EQ(refusal(f), std::nullopt);
-}
-
-TEST(FormatGuardTest, RefusesWhenTheDestinationIsOnTheCardOrItsDrive) {
-    EXPECT_EQ(refusal(sdCard(), {}, QString("/Volumes/CARD/x/../Backup")),
-              FormatGuard::destinationOnCard());
+    EXPECT_EQ(refusal(sdCard(), {}, QString("/Volumes/CARD/x/../Backup")), G::destinationOnCard());
     EXPECT_EQ(refusal(sdCard(), {}, QString("/Volumes/CARDS/Backup")), std::nullopt);
-    DiskFacts other = sdCard("/Volumes/SSD");
-    other.deviceIdentifier = "disk7s2";
-    other.parentWholeDisk = "disk7";
-    EXPECT_EQ(refusal(sdCard(), other), std::nullopt);
-    other.deviceIdentifier = "disk4s2";
-    other.parentWholeDisk = "disk4";
-    EXPECT_EQ(refusal(sdCard(), other), FormatGuard::destinationOnSameDrive());
-    EXPECT_EQ(refusal(sdCard(), sdCard()), FormatGuard::destinationOnCard());
+    EXPECT_EQ(refusal(sdCard(), with([](auto& f) { f.deviceIdentifier = "disk4s2"; })),
+              G::destinationOnSameDrive());
+    EXPECT_EQ(refusal(sdCard(), sdCard()), G::destinationOnCard());
+    EXPECT_EQ(refusal(sdCard(), with([](auto& f) {
+                          f.deviceIdentifier = "disk7s2", f.parentWholeDisk = "disk7";
+                      })),
+              std::nullopt);
 }
