@@ -1,5 +1,6 @@
 #include "devices/ImportPrompter.h"
 
+#include "devices/ImportPromptPresenter.h"
 #include "devices/ImportPrompterHost.h"
 #include "devices/VolumeFacts.h"
 #include "devices/VolumeTraits.h"

@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include "devices/ImportPromptPolicy.h"
+#include "devices/ImportPromptPresenter.h"
 #include "devices/ImportPrompter.h"
 #include "devices/ImportPrompterHost.h"
 #include "devices/VolumePaths.h"
