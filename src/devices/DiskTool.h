@@ -1,0 +1,40 @@
+#pragma once
+
+#include "devices/CardFileSystem.h"
+#include "devices/DiskFacts.h"
+#include "devices/FormatOutcome.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace stowly {
+
+class CommandRunning;
+
+// The platform's disk utility: facts about devices, erasing a card, ejecting a disk.
+// Blocking; used from worker threads. Keeps no state between calls.
+class DiskTool {
+public:
+    virtual ~DiskTool() = default;
+
+    // The facts of a mounted volume (target is its mount path) or of a device ("sdb1",
+    // "/dev/sdb1"); none when the tool cannot run, fails, or does not know the target.
+    virtual std::optional<DiskFacts> facts(const QString& target) = 0;
+    // The mount path of the volume that holds path; none when it cannot be told.
+    virtual std::optional<QString> volumePath(const QString& path) = 0;
+    // Erases the card to the file system under the new name and mounts it again: formatted
+    // (without a mount point; the caller asks again), refused when the device turned out not
+    // to be the card any more, or failed.
+    virtual FormatOutcome erase(const DiskFacts& card, const QString& cardName,
+                                CardFileSystem fileSystem, const QString& newName) = 0;
+    // Unmounts every volume of the disk holding the volume mounted at mountPath and powers
+    // the disk off; the failure's description, or none.
+    virtual std::optional<QString> eject(const QString& mountPath) = 0;
+
+    // The platform's tool, running its commands through runner (which must outlive it).
+    static std::unique_ptr<DiskTool> platform(CommandRunning& runner);
+};
+
+} // namespace stowly

@@ -1,0 +1,63 @@
+#include "devices/FormatReadiness.h"
+
+#include "media/CardInventory.h"
+#include "media/ShortClipSkip.h"
+
+namespace stowly {
+namespace {
+
+QString counted(int n, const char* one, const char* many) {
+    return n == 1 ? QString::fromUtf8(one) : QString::number(n) + QString::fromUtf8(many);
+}
+
+} // namespace
+
+FormatReadiness::FormatReadiness(const CardInventory& inventory, const ShortClipSkip& skipped) {
+    QSet<QString> skippedClipIds;
+    for (const Clip& clip : skipped.clips)
+        skippedClipIds.insert(clip.relativePath);
+    int shortNew = 0;
+    int shortClips = 0;
+    for (const Clip& clip : inventory.newFiles) {
+        if (!skipped.ids.contains(clip.relativePath))
+            continue;
+        ++shortNew;
+        if (skippedClipIds.contains(clip.relativePath))
+            ++shortClips;
+    }
+    fileCount = int(inventory.fileCount());
+    for (const QList<Clip>* list : {&inventory.newFiles, &inventory.offloaded, &inventory.missing})
+        for (const Clip& clip : *list)
+            totalBytes += clip.size;
+    notOffloaded = int(inventory.newFiles.size()) - shortNew;
+    missingCopies = int(inventory.missing.size());
+    copiesFolder = inventory.copiesFolder;
+    shortSkippedFiles = shortNew;
+    shortSkippedClips = shortClips;
+    ignoredItems = int(inventory.ignored.size());
+}
+
+std::optional<QString> FormatReadiness::pendingText() const {
+    if (fileCount == 0)
+        return std::nullopt;
+    if (notOffloaded + missingCopies == 0 && shortSkippedFiles == 0)
+        return std::nullopt;
+    if (notOffloaded >= 1)
+        return counted(notOffloaded, "1 file not yet offloaded", " files not yet offloaded");
+    if (missingCopies >= 1)
+        return counted(missingCopies, "1 copy missing at the destination",
+                       " copies missing at the destination");
+    return counted(shortSkippedClips, "1 short clip not offloaded", " short clips not offloaded");
+}
+
+bool FormatReadiness::stillReady(const CardInventory& inventory, const QString& volumeIdentity,
+                                 const QSet<QString>& discarding) {
+    if (!inventory.missing.isEmpty() || inventory.fileCount() == 0)
+        return false;
+    for (const Clip& clip : inventory.newFiles)
+        if (!discarding.contains(clip.ledgerKey(volumeIdentity)))
+            return false;
+    return true;
+}
+
+} // namespace stowly

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace stowly {
+
+// Mount and unmount notifications of the platform, delivered on the thread that owns the
+// object (the main thread).
+class MountEvents : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Begins watching; a second call does nothing. False when the platform cannot be watched.
+    virtual bool start() = 0;
+    virtual bool isStarted() const = 0;
+
+    // The platform's own source.
+    static std::unique_ptr<MountEvents> platform(QObject* parent = nullptr);
+
+Q_SIGNALS:
+    // A visible volume appeared at path.
+    void volumeMounted(const QString& path);
+    // The volume at path went away.
+    void volumeUnmounted(const QString& path);
+    // Anything in the mount table changed (any volume, visible or not). Stores that only need
+    // to re-check which folders are reachable listen to this one.
+    void mountsChanged();
+};
+
+} // namespace stowly

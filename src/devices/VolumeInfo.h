@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace stowly {
+
+class VolumeFacts;
+
+// Space and write facts of the volume that holds a path. Stateless; safe from any thread.
+class VolumeInfo {
+public:
+    struct StatfsInfo {
+        qint64 availableBytes = 0; // free to an unprivileged user
+        qint64 totalBytes = 0;
+        QString fsType;
+        bool isReadOnly = false;
+
+        friend bool operator==(const StatfsInfo&, const StatfsInfo&) = default;
+    };
+
+    // None when the file system cannot be asked.
+    static std::optional<StatfsInfo> statfsInfo(const QString& path);
+    static std::optional<StatfsInfo> statfsInfo(const QString& path, const VolumeFacts& facts);
+
+    // Exactly 0 when the volume is full; none when unknown.
+    static std::optional<qint64> availableBytes(const QString& path);
+    static std::optional<qint64> totalBytes(const QString& path);
+    // Why the volume cannot be written to; none when it can (or cannot be told).
+    static std::optional<QString> readOnlyReason(const QString& path);
+
+    // The figures of a statfs answer, as the three queries above read them.
+    static std::optional<qint64> availableBytes(const std::optional<StatfsInfo>& info);
+    static std::optional<qint64> totalBytes(const std::optional<StatfsInfo>& info);
+    static std::optional<QString> readOnlyReason(const std::optional<StatfsInfo>& info);
+
+    // A display name for a file-system type ("exfat" → "exFAT", "ntfs3" → "NTFS"); an unknown
+    // type falls back to the description, then to the type as given.
+    static std::optional<QString> formatName(const std::optional<QString>& fsType,
+                                             const std::optional<QString>& description);
+    static QString readOnlyMessage(const std::optional<QString>& format);
+};
+
+} // namespace stowly

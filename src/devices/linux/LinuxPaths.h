@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace stowly {
+
+// Where the Linux backends read the system's state; tests point them at trees of their own.
+struct LinuxPaths {
+    QString mountInfo = QStringLiteral("/proc/self/mountinfo");
+    QString sysClassBlock = QStringLiteral("/sys/class/block");
+    // udev's links (by-label, by-uuid); missing where udev does not run.
+    QString devDisk = QStringLiteral("/dev/disk");
+    // Present while udisks2 runs.
+    QString udisksRuntime = QStringLiteral("/run/udisks2");
+};
+
+} // namespace stowly
