@@ -3,8 +3,24 @@
 #include "media/Clip.h"
 
 #include <cstring>
+#include <new>
+#include <sys/mman.h>
 
 namespace stowly {
+
+LedgerRecords::Arena::Arena(size_t bytes) {
+    constexpr size_t huge = size_t(2) << 20;
+    size = (bytes + huge - 1) / huge * huge;
+    void* p = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED)
+        throw std::bad_alloc();
+    ::madvise(p, size, MADV_HUGEPAGE);
+    data = static_cast<char*>(p);
+}
+
+LedgerRecords::Arena::~Arena() {
+    ::munmap(data, size);
+}
 
 LedgerRecords::LedgerRecords(const LedgerRecords& other)
     : m_chunks(other.m_chunks), m_records(other.m_records), m_count(other.m_count),
@@ -26,12 +42,12 @@ QByteArrayView LedgerRecords::text(qsizetype i, Field field) const {
     quint32 start = r.offset;
     for (int f = 0; f < field; ++f)
         start += r.lengths[size_t(f)];
-    return QByteArrayView(m_chunks[r.chunk]->bytes.get() + start, r.lengths[size_t(field)]);
+    return QByteArrayView(m_chunks[r.chunk]->bytes() + start, r.lengths[size_t(field)]);
 }
 
 LedgerEntry LedgerRecords::at(qsizetype i) const {
     const Record& r = record(i);
-    const char* base = m_chunks[r.chunk]->bytes.get() + r.offset;
+    const char* base = m_chunks[r.chunk]->bytes() + r.offset;
     QString texts[fieldCount];
     for (int f = 0; f < fieldCount; ++f) {
         texts[f] = QString::fromUtf8(base, r.lengths[size_t(f)]);
@@ -58,7 +74,7 @@ char* LedgerRecords::reserveText(qsizetype bytes, quint32* chunk, quint32* offse
     Chunk& c = *m_chunks.back();
     *chunk = quint32(m_chunks.size() - 1);
     *offset = quint32(c.used);
-    char* at = c.bytes.get() + c.used;
+    char* at = c.bytes() + c.used;
     c.used += bytes;
     return at;
 }
@@ -66,16 +82,15 @@ char* LedgerRecords::reserveText(qsizetype bytes, quint32* chunk, quint32* offse
 void LedgerRecords::appendRecord(const Record& r) {
     const qsizetype slot = m_count % recordsPerBlock;
     if (slot == 0) {
-        // Left uninitialised: pages are touched only as records arrive.
-        m_records.push_back(std::shared_ptr<Record[]>(new Record[recordsPerBlock]));
+        m_records.push_back(std::make_shared<RecordBlock>());
         m_ownsRecordTail = true;
     } else if (!m_ownsRecordTail) {
-        std::shared_ptr<Record[]> own(new Record[recordsPerBlock]);
-        std::memcpy(own.get(), m_records.back().get(), size_t(slot) * sizeof(Record));
+        auto own = std::make_shared<RecordBlock>();
+        std::memcpy(own->records(), m_records.back()->records(), size_t(slot) * sizeof(Record));
         m_records.back() = std::move(own);
         m_ownsRecordTail = true;
     }
-    m_records.back().get()[slot] = r;
+    m_records.back()->records()[slot] = r;
     ++m_count;
 }
 

@@ -88,25 +88,40 @@ private:
         qint64 size;
         qint64 offloadedAt;
     };
+    static constexpr qsizetype recordsPerBlock = 65536;
+    static constexpr qsizetype chunkBytes = 4 << 20;
+    // Memory for texts and records, in large pieces the kernel may back with huge pages: a big
+    // history is then faulted in a few hundred steps instead of a hundred thousand.
+    struct Arena {
+        explicit Arena(size_t bytes);
+        ~Arena();
+        Arena(const Arena&) = delete;
+        Arena& operator=(const Arena&) = delete;
+        char* data;
+        size_t size;
+    };
     struct Chunk {
-        explicit Chunk(qsizetype capacity)
-            : bytes(new char[size_t(capacity)]), capacity(capacity) {}
-        std::unique_ptr<char[]> bytes;
+        explicit Chunk(qsizetype capacity) : memory(size_t(capacity)), capacity(capacity) {}
+        char* bytes() const { return memory.data; }
+        Arena memory;
         qsizetype capacity;
         qsizetype used = 0;
     };
-    static constexpr qsizetype recordsPerBlock = 65536;
-    static constexpr qsizetype chunkBytes = 4 << 20;
+    struct RecordBlock {
+        RecordBlock() : memory(sizeof(Record) * recordsPerBlock) {}
+        Record* records() const { return reinterpret_cast<Record*>(memory.data); }
+        Arena memory;
+    };
 
     const Record& record(qsizetype i) const {
-        return m_records[size_t(i / recordsPerBlock)].get()[i % recordsPerBlock];
+        return m_records[size_t(i / recordsPerBlock)]->records()[i % recordsPerBlock];
     }
     void appendFrom(const LedgerRecords& other, qsizetype i);
     char* reserveText(qsizetype bytes, quint32* chunk, quint32* offset);
     void appendRecord(const Record& record);
 
     std::vector<std::shared_ptr<Chunk>> m_chunks;
-    std::vector<std::shared_ptr<Record[]>> m_records;
+    std::vector<std::shared_ptr<RecordBlock>> m_records;
     qsizetype m_count = 0;
     // A copy never writes into the last chunk or block it shares with the object it was copied
     // from; it starts (or copies) its own when it grows.
