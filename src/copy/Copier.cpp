@@ -22,6 +22,32 @@ QByteArray lastComponent(const QByteArray& path) {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
+bool setCacheBypass(int fd, bool on) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0)
+        return false;
+    return ::fcntl(fd, F_SETFL, on ? flags | O_DIRECT : flags & ~O_DIRECT) == 0;
+}
+
+bool bypassesCache(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_DIRECT);
+}
+
+// The offset alignment that cache-bypassing transfers of `fd` need, where the file system tells
+// it and our buffers and chunks meet it; else 0. FUSE and tmpfs tell none.
+qsizetype bypassAlignment(int fd, qsizetype chunk) {
+    struct statx info {};
+    if (::statx(fd, "", AT_EMPTY_PATH, STATX_DIOALIGN, &info) != 0 ||
+        !(info.stx_mask & STATX_DIOALIGN) || info.stx_dio_mem_align == 0 ||
+        info.stx_dio_offset_align == 0)
+        return 0;
+    if (CopyBuffers::alignment % info.stx_dio_mem_align != 0 ||
+        chunk % info.stx_dio_offset_align != 0)
+        return 0;
+    return qsizetype(info.stx_dio_offset_align);
+}
+
 bool writeAll(int fd, const char* data, qsizetype size, int* error) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size_t(size));
@@ -31,6 +57,9 @@ bool writeAll(int fd, const char* data, qsizetype size, int* error) {
             continue;
         }
         if (n < 0 && errno == EINTR)
+            continue;
+        // A short cache-bypassing write leaves an unaligned rest; it goes through the cache.
+        if (n < 0 && errno == EINVAL && bypassesCache(fd) && setCacheBypass(fd, false))
             continue;
         *error = n < 0 ? errno : EIO;
         return false;
@@ -42,22 +71,13 @@ void dropCachedPages(int fd) {
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 }
 
-// Makes the coming reads of `fd` come from the device. Where the file system tells the
-// alignment it needs, reads bypass the cache (O_DIRECT); elsewhere (FUSE, tmpfs) the file's
-// cached pages are dropped, which after a completed fsync leaves none. Returns whether reads
-// now bypass the cache, in which case the pages need no dropping afterwards.
+// Makes the coming reads of `fd` come from the device: they bypass the cache where the file
+// system allows it, and the file's cached pages are dropped in any case, which after a
+// completed fsync leaves none. Returns whether reads bypass the cache, in which case the pages
+// need no dropping afterwards.
 bool readFromDevice(int fd, qsizetype chunk) {
     dropCachedPages(fd);
-    struct statx info {};
-    if (::statx(fd, "", AT_EMPTY_PATH, STATX_DIOALIGN, &info) != 0 ||
-        !(info.stx_mask & STATX_DIOALIGN) || info.stx_dio_mem_align == 0 ||
-        info.stx_dio_offset_align == 0)
-        return false;
-    if (CopyBuffers::alignment % info.stx_dio_mem_align != 0 ||
-        chunk % info.stx_dio_offset_align != 0)
-        return false;
-    const int flags = ::fcntl(fd, F_GETFL);
-    return flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_DIRECT) == 0;
+    return bypassAlignment(fd, chunk) > 0 && setCacheBypass(fd, true);
 }
 
 // Feeds the whole file to `hash`; the next chunk is read while this one is hashed. Returns 0 or
@@ -115,6 +135,8 @@ private:
     std::optional<CopyFailure> copy();
     std::optional<CopyFailure> create();
     std::optional<CopyFailure> copyChunks(Sha256& hash);
+    // 0 or the errno of the failed write.
+    int writeChunk(const char* data, qsizetype size);
     std::optional<CopyFailure> readBack();
     void copyDates();
     std::optional<CopyFailure> moveToFinalName();
@@ -160,6 +182,8 @@ private:
     std::optional<FileIdentity> m_placeholderId;
     // The verified file already has its final name, but the call still failed.
     bool m_finalIsOurs = false;
+    // Non-zero while the partial file is written around the cache, in units of this size.
+    qsizetype m_writeAlignment = 0;
     QString m_digest;
 };
 
@@ -251,6 +275,11 @@ std::optional<CopyFailure> CopyRun::create() {
 }
 
 std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
+    // Writing around the cache costs the processor next to nothing (the hash needs it) and
+    // leaves the cache to the user's other work.
+    m_writeAlignment = bypassAlignment(m_partialFd.get(), m_buffers.chunkSize());
+    if (m_writeAlignment > 0 && !setCacheBypass(m_partialFd.get(), true))
+        m_writeAlignment = 0;
     // The reading thread hashes each chunk before handing it over, so a chunk is always hashed
     // before it is written, while this thread writes the chunk before.
     ChunkReader reader(m_sourceFd.get(), m_buffers,
@@ -262,14 +291,29 @@ std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
                                        chunk.error);
         if (chunk.size == 0)
             return std::nullopt;
-        int error = 0;
-        if (!writeAll(m_partialFd.get(), chunk.data, chunk.size, &error))
+        if (const int error = writeChunk(chunk.data, chunk.size))
             return CopyFailure::system(QStringLiteral("Couldn’t write ") + m_partialName, error);
         if (m_onBytes)
             m_onBytes(chunk.size);
         if (cancelled())
             return cancellation();
     }
+}
+
+int CopyRun::writeChunk(const char* data, qsizetype size) {
+    int error = 0;
+    if (m_writeAlignment > 0 && size % m_writeAlignment != 0) {
+        // The end of the file: whole alignment units around the cache, the rest through it.
+        const qsizetype whole = size - size % m_writeAlignment;
+        if (!writeAll(m_partialFd.get(), data, whole, &error))
+            return error;
+        m_writeAlignment = 0;
+        if (!setCacheBypass(m_partialFd.get(), false))
+            return errno;
+        data += whole;
+        size -= whole;
+    }
+    return writeAll(m_partialFd.get(), data, size, &error) ? 0 : error;
 }
 
 std::optional<CopyFailure> CopyRun::readBack() {

@@ -101,8 +101,9 @@ TEST_P(CopierFaultTest, FailingCallFailsTheCopyAndLeavesOnlyWhatWasThere) {
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.result, QString::fromUtf8(fault.result));
     EXPECT_EQ(outcome.chunks, fault.chunks);
-    if (fault.faults >= 0)
+    if (fault.faults >= 0) {
         EXPECT_EQ(outcome.faults, fault.faults);
+    }
     EXPECT_EQ(namesIn(dir(QStringLiteral("dest"))), QStringList{QStringLiteral("C0000.MP4")});
     EXPECT_EQ(readFile(bystander), "someone else's");
 }

@@ -246,32 +246,4 @@ TEST_F(OffloaderTest, MissingDestinationIsNeverCreated) {
     EXPECT_FALSE(existsAt(job.destination));
 }
 
-TEST_F(OffloaderTest, PlanOrderedWithTheCanonicalOrderIsCopiedInThatOrder) {
-    const QDateTime sameTime(QDate(2026, 5, 1), QTime(9, 0), Qt::UTC);
-    plan(QStringLiteral("DCIM/B.JPG"), "b", QString(), QStringLiteral("B.JPG"));
-    plan(QStringLiteral("DCIM/A.JPG"), "a", QString(), QStringLiteral("A.JPG"));
-    plan(QStringLiteral("DCIM/EARLY.JPG"), "e", QString(), QStringLiteral("EARLY.JPG"));
-    QList<Clip> clips;
-    for (PlannedFile& planned : job.plan) {
-        planned.clip.creationDate = sameTime;
-        clips.append(planned.clip);
-    }
-    job.plan[2].clip.creationDate = sameTime.addSecs(-60);
-    clips[2] = job.plan[2].clip;
-    QList<PlannedFile> ordered;
-    for (const Clip& clip : Offloader::order(clips)) {
-        ordered.append(*std::find_if(job.plan.begin(), job.plan.end(),
-                                     [&](const PlannedFile& p) { return p.clip == clip; }));
-    }
-    job.plan = ordered;
-
-    run();
-
-    QStringList copied;
-    for (const LedgerEntry& entry : entries)
-        copied.append(entry.sourceRelativePath);
-    EXPECT_EQ(copied, (QStringList{QStringLiteral("DCIM/EARLY.JPG"), QStringLiteral("DCIM/A.JPG"),
-                                   QStringLiteral("DCIM/B.JPG")}));
-}
-
 } // namespace

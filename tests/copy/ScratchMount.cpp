@@ -54,11 +54,10 @@ std::unique_ptr<ScratchMount> ScratchMount::exfatFuse(const QString& imageFolder
         *whyNot = QStringLiteral("no /dev/fuse on this machine");
         return nullptr;
     }
+    const QStringList places = {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"),
+                                QStringLiteral("/usr/bin"), QStringLiteral("/bin")};
     for (const char* tool : {"mkfs.exfat", "mount.exfat-fuse", "losetup"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty() &&
-            QStandardPaths::findExecutable(QString::fromLatin1(tool),
-                                           {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")})
-                .isEmpty()) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool), places).isEmpty()) {
             *whyNot = QStringLiteral("%1 is not installed").arg(QString::fromLatin1(tool));
             return nullptr;
         }
