@@ -1,7 +1,7 @@
 #include "copy/Copier.h"
 
-#include "copy/ChunkReader.h"
 #include "copy/FileDescriptor.h"
+#include "copy/PipelinedReader.h"
 #include "copy/Sha256.h"
 #include "media/FileNames.h"
 
@@ -22,30 +22,21 @@ QByteArray lastComponent(const QByteArray& path) {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
-bool setCacheBypass(int fd, bool on) {
+bool bypassCache(int fd) {
     const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0)
-        return false;
-    return ::fcntl(fd, F_SETFL, on ? flags | O_DIRECT : flags & ~O_DIRECT) == 0;
+    return flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_DIRECT) == 0;
 }
 
-bool bypassesCache(int fd) {
-    const int flags = ::fcntl(fd, F_GETFL);
-    return flags >= 0 && (flags & O_DIRECT);
-}
-
-// The offset alignment that cache-bypassing transfers of `fd` need, where the file system tells
-// it and our buffers and chunks meet it; else 0. FUSE and tmpfs tell none.
-qsizetype bypassAlignment(int fd, qsizetype chunk) {
+// Whether reads of `fd` may bypass the cache: the file system tells the alignment they need
+// (FUSE and tmpfs tell none) and our buffers and reads of `unit` bytes meet it.
+bool canBypassCache(int fd, qsizetype unit) {
     struct statx info {};
     if (::statx(fd, "", AT_EMPTY_PATH, STATX_DIOALIGN, &info) != 0 ||
         !(info.stx_mask & STATX_DIOALIGN) || info.stx_dio_mem_align == 0 ||
         info.stx_dio_offset_align == 0)
-        return 0;
-    if (CopyBuffers::alignment % info.stx_dio_mem_align != 0 ||
-        chunk % info.stx_dio_offset_align != 0)
-        return 0;
-    return qsizetype(info.stx_dio_offset_align);
+        return false;
+    return CopyBuffers::alignment % info.stx_dio_mem_align == 0 &&
+           unit % info.stx_dio_offset_align == 0;
 }
 
 bool writeAll(int fd, const char* data, qsizetype size, int* error) {
@@ -57,9 +48,6 @@ bool writeAll(int fd, const char* data, qsizetype size, int* error) {
             continue;
         }
         if (n < 0 && errno == EINTR)
-            continue;
-        // A short cache-bypassing write leaves an unaligned rest; it goes through the cache.
-        if (n < 0 && errno == EINVAL && bypassesCache(fd) && setCacheBypass(fd, false))
             continue;
         *error = n < 0 ? errno : EIO;
         return false;
@@ -75,22 +63,22 @@ void dropCachedPages(int fd) {
 // system allows it, and the file's cached pages are dropped in any case, which after a
 // completed fsync leaves none. Returns whether reads bypass the cache, in which case the pages
 // need no dropping afterwards.
-bool readFromDevice(int fd, qsizetype chunk) {
+bool readFromDevice(int fd, qsizetype unit) {
     dropCachedPages(fd);
-    return bypassAlignment(fd, chunk) > 0 && setCacheBypass(fd, true);
+    return canBypassCache(fd, unit) && bypassCache(fd);
 }
 
-// Feeds the whole file to `hash`; the next chunk is read while this one is hashed. Returns 0 or
-// the errno of the failed read.
+// Feeds the whole file to `hash`, hashing while the reads go on. Returns 0 or the errno of the
+// failed read.
 int hashFile(int fd, CopyBuffers& buffers, Sha256& hash) {
-    ChunkReader reader(fd, buffers);
+    PipelinedReader reader(fd, buffers);
     for (;;) {
-        const ChunkReader::Chunk chunk = reader.next();
-        if (chunk.error != 0)
-            return chunk.error;
-        if (chunk.size == 0)
+        const PipelinedReader::Piece piece = reader.next();
+        if (piece.error != 0)
+            return piece.error;
+        if (piece.size == 0)
             return 0;
-        hash.update(chunk.data, chunk.size);
+        hash.update(piece.data, piece.size);
     }
 }
 
@@ -135,8 +123,6 @@ private:
     std::optional<CopyFailure> copy();
     std::optional<CopyFailure> create();
     std::optional<CopyFailure> copyChunks(Sha256& hash);
-    // 0 or the errno of the failed write.
-    int writeChunk(const char* data, qsizetype size);
     std::optional<CopyFailure> readBack();
     void copyDates();
     std::optional<CopyFailure> moveToFinalName();
@@ -182,8 +168,6 @@ private:
     std::optional<FileIdentity> m_placeholderId;
     // The verified file already has its final name, but the call still failed.
     bool m_finalIsOurs = false;
-    // Non-zero while the partial file is written around the cache, in units of this size.
-    qsizetype m_writeAlignment = 0;
     QString m_digest;
 };
 
@@ -275,45 +259,39 @@ std::optional<CopyFailure> CopyRun::create() {
 }
 
 std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
-    // Writing around the cache costs the processor next to nothing (the hash needs it) and
-    // leaves the cache to the user's other work.
-    m_writeAlignment = bypassAlignment(m_partialFd.get(), m_buffers.chunkSize());
-    if (m_writeAlignment > 0 && !setCacheBypass(m_partialFd.get(), true))
-        m_writeAlignment = 0;
-    // The reading thread hashes each chunk before handing it over, so a chunk is always hashed
-    // before it is written, while this thread writes the chunk before.
-    ChunkReader reader(m_sourceFd.get(), m_buffers,
-                       [&hash](const char* data, qsizetype size) { hash.update(data, size); });
+    // The reading thread hashes the bytes before handing them over, so they are always hashed
+    // before they are written, while this thread writes the ones before. A chunk is complete
+    // when its last piece is written.
+    PipelinedReader reader(m_sourceFd.get(), m_buffers,
+                           [&hash](const char* data, qsizetype size) { hash.update(data, size); });
+    qint64 chunk = 0;
+    qint64 written = 0;
     for (;;) {
-        const ChunkReader::Chunk chunk = reader.next();
-        if (chunk.error != 0)
+        const PipelinedReader::Piece piece = reader.next();
+        if (piece.error != 0)
             return CopyFailure::system(QStringLiteral("Couldn’t read ") + m_sourceName,
-                                       chunk.error);
-        if (chunk.size == 0)
+                                       piece.error);
+        if (piece.size > 0) {
+            int error = 0;
+            if (!writeAll(m_partialFd.get(), piece.data, piece.size, &error))
+                return CopyFailure::system(QStringLiteral("Couldn’t write ") + m_partialName,
+                                           error);
+            chunk += piece.size;
+            written += piece.size;
+        }
+        if (chunk > 0 && (chunk >= m_buffers.chunkSize() || piece.size == 0)) {
+            // The device starts on this chunk while the next one is read and hashed, so the
+            // flush at the end has little left to do. Errors surface there.
+            ::sync_file_range(m_partialFd.get(), written - chunk, chunk, SYNC_FILE_RANGE_WRITE);
+            if (m_onBytes)
+                m_onBytes(chunk);
+            chunk = 0;
+            if (cancelled())
+                return cancellation();
+        }
+        if (piece.size == 0)
             return std::nullopt;
-        if (const int error = writeChunk(chunk.data, chunk.size))
-            return CopyFailure::system(QStringLiteral("Couldn’t write ") + m_partialName, error);
-        if (m_onBytes)
-            m_onBytes(chunk.size);
-        if (cancelled())
-            return cancellation();
     }
-}
-
-int CopyRun::writeChunk(const char* data, qsizetype size) {
-    int error = 0;
-    if (m_writeAlignment > 0 && size % m_writeAlignment != 0) {
-        // The end of the file: whole alignment units around the cache, the rest through it.
-        const qsizetype whole = size - size % m_writeAlignment;
-        if (!writeAll(m_partialFd.get(), data, whole, &error))
-            return error;
-        m_writeAlignment = 0;
-        if (!setCacheBypass(m_partialFd.get(), false))
-            return errno;
-        data += whole;
-        size -= whole;
-    }
-    return writeAll(m_partialFd.get(), data, size, &error) ? 0 : error;
 }
 
 std::optional<CopyFailure> CopyRun::readBack() {
@@ -326,7 +304,8 @@ std::optional<CopyFailure> CopyRun::readBack() {
         return CopyFailure{CopyFailure::Kind::system,
                            what + QStringLiteral(": another file took its place."), 0};
 
-    const bool bypassing = readFromDevice(m_readBackFd.get(), m_buffers.chunkSize());
+    const bool bypassing =
+        readFromDevice(m_readBackFd.get(), PipelinedReader::pieceSizeFor(m_buffers.chunkSize()));
     Sha256 hash;
     const int error = hashFile(m_readBackFd.get(), m_buffers, hash);
     // Leave no copy of the verified file in memory: the next file needs the room more.
@@ -446,7 +425,8 @@ CopyResult Copier::sha256(const QByteArray& path, qsizetype chunkSize, bool bypa
         return CopyFailure::system(
             QStringLiteral("Couldn’t open ") + name + QStringLiteral(" for reading"), errno);
     CopyBuffers buffers(chunkSize);
-    const bool bypassing = bypassCache && readFromDevice(fd.get(), buffers.chunkSize());
+    const bool bypassing =
+        bypassCache && readFromDevice(fd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()));
     Sha256 hash;
     const int error = hashFile(fd.get(), buffers, hash);
     if (bypassCache && !bypassing)

@@ -6,9 +6,9 @@
 
 namespace stowly {
 
-// The two chunk buffers one copy works with: one being filled while the other is written or
-// hashed. Aligned so that reads may bypass the file cache. An offload keeps one pair for the
-// whole run rather than paying for fresh pages on every file.
+// The two chunk buffers one copy works with: the reads run ahead of the writing or hashing by
+// at most what they hold. Aligned so that reads may bypass the file cache. An offload keeps one
+// pair for the whole run rather than paying for fresh pages on every file.
 class CopyBuffers {
 public:
     static constexpr qsizetype alignment = 4096;

@@ -115,10 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "failed system Couldn’t write C0001.MP4.stowly-partial: No space left on "
                   "device.",
                   QString(), 1},
-        FaultCase{"fullDiskInTheSecondChunk", "posix/io/rw/write", ENOSPC, 1, 20 * MiB,
+        // A chunk goes out in eight writes of 1 MiB.
+        FaultCase{"fullDiskInTheSecondChunk", "posix/io/rw/write", ENOSPC, 8, 20 * MiB,
                   "failed system Couldn’t write C0001.MP4.stowly-partial: No space left on "
                   "device.",
-                  QStringLiteral("8388608"), 2},
+                  QStringLiteral("8388608"), 9},
         FaultCase{"sourceReadError", "posix/io/rw/read", EIO, 0, 20 * MiB,
                   "failed system Couldn’t read C0001.MP4: Input/output error.", QString(), 1},
         // An empty source takes exactly one read (the end), so the second read is the
