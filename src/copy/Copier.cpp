@@ -425,6 +425,10 @@ CopyResult Copier::sha256(const QByteArray& path, qsizetype chunkSize, bool bypa
         return CopyFailure::system(
             QStringLiteral("Couldn’t open ") + name + QStringLiteral(" for reading"), errno);
     CopyBuffers buffers(chunkSize);
+    // Pages written but not yet on the device cannot be dropped, and reads would be served from
+    // them; a flush first makes every page droppable.
+    if (bypassCache)
+        ::fdatasync(fd.get());
     const bool bypassing =
         bypassCache && readFromDevice(fd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()));
     Sha256 hash;

@@ -133,6 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "failed system Couldn’t flush C0001.MP4.stowly-partial to the disk: "
                   "Input/output error.",
                   chunksOf20MiB, 1},
+        // The copy had its final name already, but a name that may not survive a power loss
+        // is no verified copy: it goes too.
+        FaultCase{"folderFlushError", "posix/io/sync/fsync", EIO, 1, 20 * MiB,
+                  "failed system Couldn’t flush the folder of C0001.MP4 to the disk: "
+                  "Input/output error.",
+                  chunksOf20MiB, 2},
         FaultCase{"closeError", "posix/io/oc/close", EIO, 0, 20 * MiB,
                   "failed system Couldn’t close C0001.MP4.stowly-partial: Input/output error.",
                   chunksOf20MiB, -1}),
