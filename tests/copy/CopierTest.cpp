@@ -44,12 +44,6 @@ FolderCalls callsFor(MoveWay way) {
     return calls;
 }
 
-qint64 modificationSeconds(const QString& path) {
-    struct stat info {};
-    ::stat(fileNames::encode(path).constData(), &info);
-    return info.st_mtim.tv_sec;
-}
-
 class CopierTest : public ::testing::Test {
 protected:
     TempDir dir;

@@ -41,6 +41,12 @@ inline bool existsAt(const QString& path) {
     return ::lstat(fileNames::encode(path).constData(), &info) == 0;
 }
 
+inline qint64 modificationSeconds(const QString& path) {
+    struct stat info {};
+    ::stat(fileNames::encode(path).constData(), &info);
+    return info.st_mtim.tv_sec;
+}
+
 // One copy with its callbacks recorded.
 struct RecordedCopy {
     QList<qint64> chunks;

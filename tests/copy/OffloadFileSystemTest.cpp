@@ -29,12 +29,6 @@ std::string nameOf(Destination destination) {
     return {};
 }
 
-qint64 modificationSeconds(const QString& path) {
-    struct stat info {};
-    ::stat(fileNames::encode(path).constData(), &info);
-    return info.st_mtim.tv_sec;
-}
-
 class OffloadFileSystemTest : public ::testing::TestWithParam<Destination> {
 protected:
     void SetUp() override {
