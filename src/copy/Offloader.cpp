@@ -1,11 +1,64 @@
 #include "copy/Offloader.h"
 
+#include "copy/AtomicFile.h"
+#include "copy/Copier.h"
+#include "media/FileNames.h"
+#include "naming/OffloadPlanner.h"
+
 #include <QDateTime>
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace stowly {
 namespace {
+
+QString joinPath(const QString& folder, const QString& relative) {
+    if (relative.isEmpty())
+        return folder;
+    return folder.endsWith(u'/') ? folder + relative : folder + u'/' + relative;
+}
+
+// The moment of recording, in whole seconds: what the history file keeps, so that an entry
+// reads back equal to the one handed out.
+QDateTime recordingTime() {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    return QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch(), Qt::UTC);
+}
+
+// 0 when the path is a folder, else why not.
+int folderError(const QString& path) {
+    struct stat info;
+    if (::stat(fileNames::encode(path).constData(), &info) != 0)
+        return errno;
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QString* target,
+                           const Copier::OnBytes& onBytes, const Copier::OnVerify& onVerify,
+                           std::stop_token stop, CopyBuffers& buffers) {
+    // Only folders below the root are made: a root that is missing is a drive that is not
+    // mounted, and making it would put the copies on whatever disk holds the mount point.
+    const int rootError = folderError(job.destination);
+    if (rootError != 0)
+        return CopyFailure::system(
+            QStringLiteral("Couldn’t open the destination folder ") + job.destination, rootError);
+    const QString folder = joinPath(job.destination, planned.folder);
+    if (const auto error = AtomicFile::makeFolder(folder)) {
+        QString reason = *error;
+        if (reason.endsWith(u'.'))
+            reason.chop(1);
+        return CopyFailure{CopyFailure::Kind::system,
+                           QStringLiteral("Couldn’t create the folder ") + planned.folder +
+                               QStringLiteral(" in the destination: ") + reason + u'.',
+                           0};
+    }
+    // Taken at the last moment, so names that appeared during earlier files are avoided.
+    *target = OffloadPlanner::freeURL(joinPath(folder, planned.fileName));
+    return Copier::copyAndVerify(planned.clip.url, *target, onBytes, onVerify, std::move(stop),
+                                 &buffers);
+}
 
 qint64 orderTime(const Clip& clip, qint64 now) {
     if (clip.creationDate && clip.creationDate->isValid())
@@ -31,6 +84,83 @@ QList<Clip> Offloader::order(QList<Clip> clips) {
     std::stable_sort(clips.begin(), clips.end(),
                      [now](const Clip& a, const Clip& b) { return orderedBefore(a, b, now); });
     return clips;
+}
+
+OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, const Record& record,
+                              std::stop_token stop) {
+    OffloadSummary summary;
+    summary.skipped = job.alreadyOffloaded;
+    if (job.plan.isEmpty())
+        return summary;
+
+    OffloadProgress state;
+    state.filesTotal = int(job.plan.size());
+    for (const PlannedFile& planned : job.plan)
+        state.bytesTotal += planned.clip.size;
+    const auto report = [&](const OffloadProgress& value) {
+        if (progress)
+            progress(value);
+    };
+    // One pair of chunk buffers for the whole run.
+    CopyBuffers buffers(Copier::chunkSize);
+
+    for (const PlannedFile& planned : job.plan) {
+        if (stop.stop_requested()) {
+            summary.cancelled = true;
+            return summary;
+        }
+        const Clip& clip = planned.clip;
+        state.currentFile = fileNames::decode(clip.url.mid(clip.url.lastIndexOf('/') + 1));
+        state.currentID = clip.relativePath;
+        state.currentFileBytes = 0;
+        state.isVerifying = false;
+        report(state);
+        const OffloadProgress atStart = state;
+        const qint64 bytesAfter = state.bytesDone + clip.size;
+
+        const auto onBytes = [&](qint64 count) {
+            state.bytesDone += count;
+            state.currentFileBytes += count;
+            report(state);
+        };
+        const auto onVerify = [&] {
+            state = atStart;
+            state.bytesDone = bytesAfter;
+            state.currentFileBytes = clip.size;
+            state.isVerifying = true;
+            report(state);
+        };
+        QString target;
+        const CopyResult result =
+            copyPlannedFile(job, planned, &target, onBytes, onVerify, stop, buffers);
+
+        if (result.ok()) {
+            const LedgerEntry entry{clip.ledgerKey(job.card.volumeIdentity()),
+                                    job.card.name,
+                                    clip.relativePath,
+                                    target,
+                                    clip.size,
+                                    result.digest(),
+                                    recordingTime()};
+            if (record)
+                record(entry);
+            ++summary.copied;
+        } else if (result.failure().kind == CopyFailure::Kind::cancelled) {
+            summary.cancelled = true;
+            return summary;
+        } else {
+            ++summary.failed;
+            summary.failures.append(clip.relativePath + QStringLiteral(": ") +
+                                    result.failure().description);
+        }
+
+        ++state.filesDone;
+        state.bytesDone = bytesAfter;
+        state.currentFileBytes = 0;
+        state.isVerifying = false;
+        report(state);
+    }
+    return summary;
 }
 
 } // namespace stowly

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "copy/LedgerEntry.h"
+#include "copy/OffloadJob.h"
+#include "copy/OffloadProgress.h"
+#include "copy/OffloadSummary.h"
 #include "media/Clip.h"
 
 #include <QList>
+
+#include <functional>
+#include <stop_token>
 
 namespace stowly {
 
@@ -10,6 +17,18 @@ namespace stowly {
 // planner, the selection, the short-clip rule, the date filter and the lists all sort with.
 class Offloader {
 public:
+    using Progress = std::function<void(const OffloadProgress&)>;
+    using Record = std::function<void(const LedgerEntry&)>;
+
+    // Copies and verifies the plan's files one after another on the calling thread; a file that
+    // fails is listed and the next one is taken. `progress` runs at the start of each file,
+    // after every chunk, when the read-back starts and when the file is done; `record` once
+    // per verified file, before it counts as copied. Both run on this thread and the run
+    // waits for them. A stop request ends the run at the start of the next file or inside the
+    // copy, leaving no partial file. Never fails as a whole.
+    static OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
+                              std::stop_token stop = {});
+
     // Ascending by (creation date, else modification date, else now; then relative path).
     // Stable.
     static QList<Clip> order(QList<Clip> clips);

@@ -1,0 +1,35 @@
+#include "copy/CopyResult.h"
+
+#include "copy/SystemError.h"
+
+namespace stowly {
+
+CopyFailure CopyFailure::from(const CopierError& error) {
+    Kind kind = Kind::couldNotCreate;
+    switch (error.kind) {
+    case CopierError::Kind::destinationExists:
+        kind = Kind::destinationExists;
+        break;
+    case CopierError::Kind::couldNotCreate:
+        kind = Kind::couldNotCreate;
+        break;
+    case CopierError::Kind::checksumMismatch:
+        kind = Kind::checksumMismatch;
+        break;
+    }
+    return {kind, error.description(), 0};
+}
+
+CopyFailure CopyFailure::cancelled(const QString& sourceName) {
+    return {Kind::cancelled,
+            QStringLiteral("The copy of ") + sourceName + QStringLiteral(" was cancelled."), 0};
+}
+
+CopyFailure CopyFailure::system(const QString& what, int errnum) {
+    QString text = systemErrorText(errnum);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return {Kind::system, what + QStringLiteral(": ") + text + u'.', errnum};
+}
+
+} // namespace stowly

@@ -1,0 +1,136 @@
+// Offloads onto real destination file systems: exFAT through FUSE (what many travel drives
+// carry, and which refuses both the no-replace rename and hard links), tmpfs, and the disk the
+// temporary folder is on.
+
+#include "CopyTestSupport.h"
+#include "ScratchMount.h"
+#include "copy/Offloader.h"
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+
+enum class Destination { exfatFuse, tmpfs, temporaryFolder };
+
+std::string nameOf(Destination destination) {
+    switch (destination) {
+    case Destination::exfatFuse:
+        return "exfatFuse";
+    case Destination::tmpfs:
+        return "tmpfs";
+    case Destination::temporaryFolder:
+        return "temporaryFolder";
+    }
+    return {};
+}
+
+class OffloadFileSystemTest : public ::testing::TestWithParam<Destination> {
+protected:
+    void SetUp() override {
+        QString whyNot;
+        switch (GetParam()) {
+        case Destination::exfatFuse:
+            mount = ScratchMount::exfatFuse(dir.path(), dir(QStringLiteral("drive")), 96 * MiB,
+                                            &whyNot);
+            break;
+        case Destination::tmpfs:
+            mount = ScratchMount::tmpfs(dir(QStringLiteral("drive")), 96 * MiB, &whyNot);
+            break;
+        case Destination::temporaryFolder:
+            QDir().mkpath(dir(QStringLiteral("drive")));
+            break;
+        }
+        if (GetParam() != Destination::temporaryFolder && !mount)
+            GTEST_SKIP() << whyNot.toStdString();
+        drive = dir(QStringLiteral("drive"));
+    }
+
+    void TearDown() override { mount.reset(); }
+
+    void addToPlan(const QString& relativePath, const QByteArray& content, const QString& folder) {
+        const QString path = writeFile(dir(QStringLiteral("card/") + relativePath), content);
+        setModificationTime(path, QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6), Qt::UTC));
+        Clip clip;
+        clip.url = fileNames::encode(path);
+        clip.relativePath = relativePath;
+        clip.size = content.size();
+        job.plan.append(PlannedFile{clip, folder, relativePath.section(u'/', -1), std::nullopt,
+                                    FileRole::main, std::nullopt});
+        contents.append(content);
+    }
+
+    TempDir dir;
+    std::unique_ptr<ScratchMount> mount;
+    QString drive;
+    OffloadJob job;
+    QList<QByteArray> contents;
+};
+
+TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothingElse) {
+    addToPlan(QStringLiteral("PRIVATE/CLIP/C0001.MP4"), patternBytes(20 * MiB, 1),
+              QStringLiteral("2026-02-03/Clips"));
+    addToPlan(QStringLiteral("DCIM/IMG_0001.JPG"), patternBytes(5 * MiB + 123, 2),
+              QStringLiteral("2026-02-03"));
+    addToPlan(QStringLiteral("DCIM/EMPTY.XML"), QByteArray(), QStringLiteral("2026-02-03"));
+    job.destination = drive;
+
+    QList<LedgerEntry> entries;
+    const OffloadSummary first =
+        Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); });
+    // The same plan again must not touch the first copies: it gets the next free names.
+    const OffloadSummary second =
+        Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); });
+
+    EXPECT_EQ(first, (OffloadSummary{3, 0, 0, false, {}}));
+    EXPECT_EQ(second, (OffloadSummary{3, 0, 0, false, {}}));
+    ASSERT_EQ(entries.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        const LedgerEntry& entry = entries[i];
+        const QByteArray& content = contents[i % 3];
+        EXPECT_EQ(readFile(entry.destinationPath), content) << entry.destinationPath.toStdString();
+        EXPECT_EQ(entry.sha256, sha256Text(content));
+        const CopyResult fromDevice =
+            Copier::sha256(fileNames::encode(entry.destinationPath), Copier::chunkSize, true);
+        ASSERT_TRUE(fromDevice.ok());
+        EXPECT_EQ(fromDevice.digest(), entry.sha256);
+        EXPECT_EQ(modificationSeconds(entry.destinationPath),
+                  modificationSeconds(fileNames::decode(job.plan[i % 3].clip.url)));
+    }
+    EXPECT_EQ(entries[3].destinationPath, drive + QStringLiteral("/2026-02-03/Clips/C0001_2.MP4"));
+    EXPECT_EQ(namesIn(drive + QStringLiteral("/2026-02-03")),
+              (QStringList{QStringLiteral("Clips"), QStringLiteral("EMPTY.XML"),
+                           QStringLiteral("EMPTY_2.XML"), QStringLiteral("IMG_0001.JPG"),
+                           QStringLiteral("IMG_0001_2.JPG")}));
+    EXPECT_EQ(namesIn(drive + QStringLiteral("/2026-02-03/Clips")),
+              (QStringList{QStringLiteral("C0001.MP4"), QStringLiteral("C0001_2.MP4")}));
+}
+
+TEST_P(OffloadFileSystemTest, FileThatAppearsDuringVerificationIsKeptAndTheCopyRemoved) {
+    const QString source = writeFile(dir(QStringLiteral("card/C0001.MP4")), patternBytes(MiB));
+    const QString target = drive + QStringLiteral("/C0001.MP4");
+    RecordedCopy copy;
+    copy.atVerify = [&] { writeFile(target, "arrived meanwhile"); };
+
+    const CopyResult result = copy.run(source, target);
+
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(
+        result.failure().description,
+        QStringLiteral("Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists."));
+    EXPECT_EQ(readFile(target), "arrived meanwhile");
+    EXPECT_EQ(namesIn(drive), QStringList{QStringLiteral("C0001.MP4")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Destinations, OffloadFileSystemTest,
+                         ::testing::Values(Destination::exfatFuse, Destination::tmpfs,
+                                           Destination::temporaryFolder),
+                         [](const ::testing::TestParamInfo<Destination>& info) {
+                             return nameOf(info.param);
+                         });
+
+} // namespace
