@@ -91,7 +91,8 @@ void AppSettings::load() {
     if (storedFile)
         m_fileTemplate = TemplateMigration::migrate(*storedFile, NamingTemplate::Kind::file);
     m_lastProject = text(store, key::lastProject).value_or(QString());
-    m_recentProjects = textList(store, key::recentProjects).value_or(QStringList());
+    m_recentProjects =
+        textList(store, key::recentProjects).value_or(QStringList()).mid(0, recentProjectsLimit);
 
     const QStringList excluded = textList(store, key::excludedCategories).value_or(QStringList());
     m_includedCategories.clear();
@@ -235,9 +236,10 @@ void AppSettings::setLastProject(const QString& name) {
 }
 
 void AppSettings::setRecentProjects(const QStringList& names) {
-    if (!assign(m_recentProjects, names))
+    const QStringList kept = names.mid(0, recentProjectsLimit);
+    if (!assign(m_recentProjects, kept))
         return;
-    write(key::recentProjects, names);
+    write(key::recentProjects, kept);
     notify(&AppSettings::recentProjectsChanged);
 }
 

@@ -74,6 +74,7 @@ public:
     void setFolderTemplate(const QString& text);
     void setFileTemplate(const QString& text);
     void setLastProject(const QString& name);
+    // Most recent first; only the first six are kept.
     void setRecentProjects(const QStringList& names);
     void setIncludedCategories(const QSet<MediaCategory>& categories);
     void setPlaySuccessSound(bool on);

@@ -8,8 +8,11 @@ QList<FolderBookmark::Volume> MovedFolders::volumes(const QList<FolderMount>& mo
                                                     const FolderBookmark::VolumeUUID& uuidOf) {
     QList<FolderBookmark::Volume> result;
     result.reserve(mounts.size());
+    // Bookmarks are only made on these; asking about the others (system, network and fuse
+    // mounts) would only cost time.
     for (const FolderMount& mount : mounts)
-        result.append({mount, uuidOf ? uuidOf(mount.mountPoint) : std::nullopt});
+        if (FolderBookmark::hasLastingInodes(mount.fsType))
+            result.append({mount, uuidOf ? uuidOf(mount.mountPoint) : std::nullopt});
     return result;
 }
 

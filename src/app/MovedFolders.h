@@ -40,7 +40,8 @@ public:
         std::optional<QByteArray> freshBookmark;
     };
 
-    // The mounts with their UUIDs, looked up now (on the calling thread).
+    // The mounts a bookmark can lie on, with their UUIDs, looked up now (on the calling
+    // thread).
     static QList<FolderBookmark::Volume> volumes(const QList<FolderMount>& mounts,
                                                  const FolderBookmark::VolumeUUID& uuidOf);
 
