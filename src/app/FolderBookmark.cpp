@@ -12,9 +12,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace stowly {
@@ -30,6 +32,8 @@ struct Contents {
     QString relative;
     quint64 inode = 0;
     quint64 device = 0;
+    // The file system's own id (statfs), taken from the volume UUID on ext4 and btrfs.
+    quint64 fsid = 0;
     std::optional<QString> uuid;
 };
 
@@ -41,7 +45,8 @@ QByteArray encodeContents(const Contents& c) {
                        {QStringLiteral("root"), c.root},
                        {QStringLiteral("relative"), c.relative},
                        {QStringLiteral("inode"), QString::number(c.inode)},
-                       {QStringLiteral("device"), QString::number(c.device)}};
+                       {QStringLiteral("device"), QString::number(c.device)},
+                       {QStringLiteral("fsid"), QString::number(c.fsid)}};
     if (c.uuid)
         object.insert(QStringLiteral("uuid"), *c.uuid);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -59,11 +64,13 @@ std::optional<Contents> decodeContents(const QByteArray& bytes) {
     c.relative = o.value(QStringLiteral("relative")).toString();
     bool inodeOk = false;
     bool deviceOk = false;
+    bool fsidOk = false;
     c.inode = o.value(QStringLiteral("inode")).toString().toULongLong(&inodeOk);
     c.device = o.value(QStringLiteral("device")).toString().toULongLong(&deviceOk);
+    c.fsid = o.value(QStringLiteral("fsid")).toString().toULongLong(&fsidOk);
     if (const QJsonValue uuid = o.value(QStringLiteral("uuid")); uuid.isString())
         c.uuid = uuid.toString();
-    if (!inodeOk || !deviceOk || c.mountPoint.isEmpty() || c.fsType.isEmpty())
+    if (!inodeOk || !deviceOk || !fsidOk || c.mountPoint.isEmpty() || c.fsType.isEmpty())
         return std::nullopt;
     return c;
 }
@@ -81,6 +88,16 @@ QString parentOf(const QString& path) {
 
 QString nameOf(const QString& path) {
     return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+std::optional<quint64> fileSystemID(const QString& path) {
+    struct statfs info;
+    if (::statfs(fileNames::encode(path).constData(), &info) != 0)
+        return std::nullopt;
+    quint32 halves[2];
+    static_assert(sizeof halves == sizeof info.f_fsid);
+    std::memcpy(halves, &info.f_fsid, sizeof halves);
+    return (quint64(halves[0]) << 32) | halves[1];
 }
 
 std::optional<struct stat> statOf(const QString& path) {
@@ -179,9 +196,11 @@ std::optional<QByteArray> FolderBookmark::make(const QString& folder,
     if (!info || !S_ISDIR(info->st_mode))
         return std::nullopt;
     const std::optional<FolderMount> mount = FolderMounts::holding(mounts, canonical);
-    if (!mount || !hasLastingInodes(mount->fsType))
+    const std::optional<quint64> fsid = fileSystemID(canonical);
+    if (!mount || !hasLastingInodes(mount->fsType) || !fsid)
         return std::nullopt;
     Contents c;
+    c.fsid = *fsid;
     c.fsType = mount->fsType;
     c.mountPoint = mount->mountPoint;
     c.root = mount->root;
@@ -202,9 +221,10 @@ FolderBookmark::resolve(const QByteArray& bookmark, const QList<Volume>& volumes
     if (!c)
         return std::nullopt;
 
-    // The same UUID is the same volume. Without one on either side, the device number and
-    // type must match, and the folder found must keep its name or its parent, since device
-    // numbers are handed out again to other drives.
+    // The same UUID is the same volume. Without one on either side, the volume must be
+    // mounted where it was, with the same device number, type and file-system id, and the
+    // folder found must keep its name or its parent: device numbers are handed out again to
+    // other drives, and two fresh drives give their first folders the same inode numbers.
     QList<std::pair<Volume, bool>> candidates;
     if (c->uuid)
         for (const Volume& volume : volumes)
@@ -212,11 +232,12 @@ FolderBookmark::resolve(const QByteArray& bookmark, const QList<Volume>& volumes
                 candidates.append({volume, true});
     if (candidates.isEmpty()) {
         for (const Volume& volume : volumes) {
-            if ((c->uuid && volume.uuid) || volume.mount.fsType != c->fsType ||
-                volume.mount.root != c->root)
+            if ((c->uuid && volume.uuid) || volume.mount.mountPoint != c->mountPoint ||
+                volume.mount.fsType != c->fsType || volume.mount.root != c->root)
                 continue;
             const std::optional<struct stat> info = statOf(volume.mount.mountPoint);
-            if (info && quint64(info->st_dev) == c->device)
+            if (info && quint64(info->st_dev) == c->device &&
+                fileSystemID(volume.mount.mountPoint) == c->fsid)
                 candidates.append({volume, false});
         }
     }

@@ -135,6 +135,13 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
     ASSERT_TRUE(found);
     EXPECT_EQ(found->path, home("Drive/b/c/d/e/Footage"));
     EXPECT_TRUE(found->stale);
+
+    // Without a UUID the volume must be mounted where it was: the same device seen at another
+    // mount point is not trusted.
+    const FolderMount holding = *FolderMounts::holding(mounts, home.path());
+    const QList<FolderBookmark::Volume> elsewhere{
+        {FolderMount{home.path(), holding.root, holding.fsType}, std::nullopt}};
+    EXPECT_FALSE(FolderBookmark::resolve(bookmark, elsewhere, {}));
 }
 
 TEST_F(MovedFolderTest, MountChangesCountOnceWatchingAndRunThePassAgain) {
