@@ -14,8 +14,8 @@ namespace stowly {
 
 // An opaque locator that finds a folder again after it was moved or renamed on its volume:
 // the volume (its UUID where known, else its mount point, device number, type and file-system
-// id), the folder's inode number and its last path below the mount point. Resolving searches the volume near the last
-// path first, then ever wider, within fixed bounds.
+// id), the folder's inode number and its last path below the mount point. Resolving searches the
+// volume near the last path first, then ever wider, within fixed bounds.
 class FolderBookmark {
 public:
     // The volume UUID of a mount point, where the platform knows it.
