@@ -1,0 +1,99 @@
+#include "app/PresetOperations.h"
+
+#include "app/DestinationChoice.h"
+
+namespace stowly {
+
+PresetOperations::PresetOperations(AppSettings& settings, DestinationStore& destinations,
+                                   PresetStore& presets, CameraStore& cameras, Hooks hooks)
+    : m_settings(settings), m_destinations(destinations), m_presets(presets), m_cameras(cameras),
+      m_hooks(std::move(hooks)) {}
+
+std::optional<PresetSession> PresetOperations::session() const {
+    return m_hooks.session ? m_hooks.session() : std::nullopt;
+}
+
+void PresetOperations::applyPreset(const OffloadPreset& preset) {
+    const std::optional<PresetSession> open = session();
+    if (open && open->phase == PresetSession::Phase::running)
+        return;
+
+    m_settings.apply(preset);
+
+    if (preset.destinationPath && m_destinations.folderExists(*preset.destinationPath)) {
+        if (const auto favorite = m_destinations.favoriteForPath(*preset.destinationPath)) {
+            DestinationChoice::useFavorite(m_settings, m_destinations, *favorite);
+        } else {
+            m_settings.setDestinationPath(*preset.destinationPath);
+            m_destinations.markUsed(std::nullopt);
+        }
+        if (m_hooks.destinationChanged)
+            m_hooks.destinationChanged();
+    }
+
+    if (m_cameras.camera(preset.cameraID) && open && open->phase == PresetSession::Phase::ready &&
+        m_hooks.selectCamera)
+        m_hooks.selectCamera(*preset.cameraID);
+
+    m_presets.markActive(preset.id);
+}
+
+OffloadPreset PresetOperations::currentSetupAsPreset(const QString& name) const {
+    OffloadPreset preset;
+    preset.id = QUuid::createUuid();
+    preset.name = name;
+    preset.destinationPath = m_settings.destinationPath();
+    preset.folderTemplate = m_settings.folderTemplate();
+    preset.fileTemplate = m_settings.fileTemplate();
+    preset.skipShortClips = m_settings.skipShortClips();
+    preset.shortClipSeconds = m_settings.shortClipSeconds();
+    preset.quickDump = m_settings.quickDump();
+    preset.fileRules = m_settings.fileRules();
+    const std::optional<PresetSession> open = session();
+    if (open && open->cameraID)
+        preset.cameraID = open->cameraID;
+    else if (const std::optional<OffloadPreset> active = m_presets.activePreset())
+        preset.cameraID = active->cameraID;
+    return preset;
+}
+
+OffloadPreset PresetOperations::saveCurrentSetupAsPreset(const QString& name) {
+    const QString trimmed = name.trimmed();
+    const OffloadPreset stored = m_presets.add(
+        currentSetupAsPreset(trimmed.isEmpty() ? QStringLiteral("New Preset") : trimmed));
+    m_presets.markActive(stored.id);
+    return stored;
+}
+
+void PresetOperations::updateActivePresetFromCurrentSetup() {
+    const std::optional<OffloadPreset> active = m_presets.activePreset();
+    if (!active)
+        return;
+    OffloadPreset updated = currentSetupAsPreset(active->name);
+    updated.id = active->id;
+    m_presets.update(updated);
+}
+
+bool PresetOperations::activePresetIsEdited() const {
+    const std::optional<OffloadPreset> active = m_presets.activePreset();
+    return active && differs(*active, m_settings, m_settings.destinationPath());
+}
+
+bool PresetOperations::differs(const OffloadPreset& preset, const AppSettings& settings,
+                               const std::optional<QString>& destinationPath) {
+    if (preset.folderTemplate != settings.folderTemplate() ||
+        preset.fileTemplate != settings.fileTemplate() ||
+        preset.skipShortClips != settings.skipShortClips() ||
+        preset.quickDump != settings.quickDump() || preset.fileRules != settings.fileRules())
+        return true;
+    if (preset.skipShortClips && preset.shortClipSeconds != settings.shortClipSeconds())
+        return true;
+    if (!preset.destinationPath)
+        return false;
+    if (!destinationPath)
+        return true;
+    return DestinationStore::normalized(*preset.destinationPath) !=
+           DestinationStore::normalized(*destinationPath);
+}
+
+} // namespace stowly

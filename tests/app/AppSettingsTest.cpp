@@ -1,0 +1,344 @@
+#include "app/AppSettings.h"
+#include "app/OffloadPreset.h"
+
+#include "AppTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+const QSet<MediaCategory> allFour{MediaCategory::video, MediaCategory::photo, MediaCategory::audio,
+                                  MediaCategory::other};
+
+// What a later launch reads: a copy of the file under a new name, so nothing cached in this
+// process stands in for what is on disk.
+std::unique_ptr<AppSettings> nextLaunch(const QString& file, const QString& copy) {
+    QFile::copy(file, copy);
+    return std::make_unique<AppSettings>(AppSettings::openPreferences(copy));
+}
+
+void expectDefaults(const AppSettings& s) {
+    EXPECT_FALSE(s.destinationPath());
+    EXPECT_FALSE(s.ejectAfterOffload());
+    EXPECT_EQ(s.folderTemplate(), "{date}/{project}");
+    EXPECT_EQ(s.fileTemplate(), "{date}_{project}_{seq}");
+    EXPECT_EQ(s.lastProject(), "");
+    EXPECT_TRUE(s.recentProjects().isEmpty());
+    EXPECT_EQ(s.includedCategories(), allFour);
+    EXPECT_TRUE(s.playSuccessSound());
+    EXPECT_TRUE(s.skipShortClips());
+    EXPECT_EQ(s.shortClipSeconds(), 5);
+    EXPECT_EQ(s.themeID(), ThemeID::standard);
+    EXPECT_EQ(s.appearance(), AppAppearance::dark);
+    EXPECT_EQ(s.mediaLayout(), MediaLayout::list);
+    EXPECT_FALSE(s.showListThumbnails());
+    EXPECT_FALSE(s.quickDump());
+    EXPECT_EQ(s.dateFilter(), DateFilter::any());
+    EXPECT_FALSE(s.keepRunningInMenuBar());
+    EXPECT_TRUE(s.askToImport());
+    EXPECT_EQ(s.importPromptStyle(), ImportPromptStyle::notification);
+    EXPECT_TRUE(s.showMenuBarIcon());
+    EXPECT_TRUE(s.ignoredImportCards().isEmpty());
+    EXPECT_EQ(s.fileRules(), FileRules::standard());
+    EXPECT_FALSE(s.destinationMovedToFavorites());
+}
+
+} // namespace
+
+TEST(AppSettingsTest, AFreshStoreAndMemoryGiveTheDefaults) {
+    TempDir home;
+    AppSettings stored(AppSettings::openPreferences(home("Stowly.conf")));
+    expectDefaults(stored);
+    AppSettings inMemory(nullptr);
+    expectDefaults(inMemory);
+    // Reading writes nothing to a fresh store.
+    EXPECT_FALSE(QFile::exists(home("Stowly.conf")));
+}
+
+TEST(AppSettingsTest, EveryValueSurvivesTheNextLaunch) {
+    TempDir home;
+    const QString file = home("Stowly.conf");
+    AppSettings s(AppSettings::openPreferences(file));
+    const DateFilter custom{DateFilter::Mode::custom,
+                            QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC),
+                            QDateTime::fromSecsSinceEpoch(1'780'500'000, Qt::UTC)};
+    const FileRules rules{{"lrv"}, {"xml", "srt"}, {"*.tmp", "a, b"}};
+    s.setDestinationPath("/media/u/SSD/My Footage, 2026");
+    s.setEjectAfterOffload(true);
+    s.setFolderTemplate("{date}, {project}/{camera}");
+    s.setFileTemplate("{original}");
+    s.setLastProject("Wedding");
+    s.setRecentProjects({"Wedding, Day 1"});
+    s.setIncludedCategories({MediaCategory::video});
+    s.setPlaySuccessSound(false);
+    s.setSkipShortClips(false);
+    s.setShortClipSeconds(12);
+    s.setQuickDump(true);
+    s.setDateFilter(custom);
+    s.setFileRules(rules);
+    s.setThemeID(ThemeID::ocean);
+    s.setAppearance(AppAppearance::system);
+    s.setMediaLayout(MediaLayout::grid);
+    s.setShowListThumbnails(true);
+    s.setKeepRunningInMenuBar(true);
+    s.setAskToImport(false);
+    s.setImportPromptStyle(ImportPromptStyle::panel);
+    s.setShowMenuBarIcon(false);
+    s.ignoreImports(CardVolume{"/media/u/A", "A7S", QString("1234-ABCD")});
+    s.setDestinationMovedToFavorites(true);
+
+    const auto later = nextLaunch(file, home("copy.conf"));
+    EXPECT_EQ(later->destinationPath(), "/media/u/SSD/My Footage, 2026");
+    EXPECT_TRUE(later->ejectAfterOffload());
+    EXPECT_EQ(later->folderTemplate(), "{date}, {project}/{camera}");
+    EXPECT_EQ(later->fileTemplate(), "{original}");
+    EXPECT_EQ(later->lastProject(), "Wedding");
+    EXPECT_EQ(later->recentProjects(), QStringList{"Wedding, Day 1"});
+    EXPECT_EQ(later->includedCategories(), QSet<MediaCategory>{MediaCategory::video});
+    EXPECT_FALSE(later->playSuccessSound());
+    EXPECT_FALSE(later->skipShortClips());
+    EXPECT_EQ(later->shortClipSeconds(), 12);
+    EXPECT_TRUE(later->quickDump());
+    EXPECT_EQ(later->dateFilter(), custom);
+    EXPECT_EQ(later->fileRules(), rules);
+    EXPECT_EQ(later->themeID(), ThemeID::ocean);
+    EXPECT_EQ(later->appearance(), AppAppearance::system);
+    EXPECT_EQ(later->mediaLayout(), MediaLayout::grid);
+    EXPECT_TRUE(later->showListThumbnails());
+    EXPECT_TRUE(later->keepRunningInMenuBar());
+    EXPECT_FALSE(later->askToImport());
+    EXPECT_EQ(later->importPromptStyle(), ImportPromptStyle::panel);
+    EXPECT_FALSE(later->showMenuBarIcon());
+    EXPECT_EQ(later->ignoredImportCards(), QList<IgnoredImportCard>({{"1234-ABCD", "A7S"}}));
+    EXPECT_TRUE(later->destinationMovedToFavorites());
+
+    // An empty list and no destination come back as such too.
+    s.setRecentProjects({});
+    s.setDestinationPath(std::nullopt);
+    s.setIncludedCategories(allFour);
+    const auto cleared = nextLaunch(file, home("copy2.conf"));
+    EXPECT_TRUE(cleared->recentProjects().isEmpty());
+    EXPECT_FALSE(cleared->destinationPath());
+    EXPECT_EQ(cleared->includedCategories(), allFour);
+    EXPECT_FALSE(readFile(file).contains("destinationPath"));
+}
+
+TEST(AppSettingsTest, KeysHoldTheDocumentedForms) {
+    TempDir home;
+    const QString file = home("Stowly.conf");
+    AppSettings s(AppSettings::openPreferences(file));
+    s.setCategory(MediaCategory::audio, false);
+    s.setAskToImport(false);
+    s.setShortClipSeconds(7);
+    s.setThemeID(ThemeID::standard);
+    s.setAppearance(AppAppearance::light);
+    s.ignoreImports(CardVolume{"/media/u/B", "Untitled", std::nullopt});
+    const QByteArray text = readFile(file);
+    EXPECT_TRUE(text.contains("\nexcludedCategories=audio\n")) << text.constData();
+    EXPECT_TRUE(text.contains("\naskToImportOnMount=false\n"));
+    EXPECT_TRUE(text.contains("\nshortClipSeconds=7\n"));
+    EXPECT_TRUE(text.contains("\nappearance=light\n"));
+    EXPECT_FALSE(text.contains("theme=")); // never assigned a different value
+    EXPECT_TRUE(text.contains("identity")) << text.constData();
+    EXPECT_EQ(s.ignoredImportIdentities(), QSet<QString>{"Untitled"});
+}
+
+TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
+    TempDir home;
+    const QString file = home("Stowly.conf");
+    writeFile(file, "[General]\n"
+                    "ejectAfterOffload=yes\n"
+                    "playSuccessSound=false\n"
+                    "skipShortClips=1\n"
+                    "askToImportOnMount=maybe\n"
+                    "shortClipSeconds=5s\n"
+                    "theme=neon\n"
+                    "appearance=blue\n"
+                    "mediaLayout=grid\n"
+                    "importPromptStyle=banner\n"
+                    "excludedCategories=audio, films\n"
+                    "recentProjects=Solo\n"
+                    "folderTemplate={date}/{shoot}/{project}\n"
+                    "fileTemplate={date}_{seq}\n"
+                    "dateFilter=\"{\\\"mode\\\":\\\"yesterday\\\"}\"\n"
+                    "fileRules=\"{\\\"proxyExtensions\\\":[\\\"lrv\\\"]}\"\n"
+                    "ignoredImportCards=not json\n");
+    AppSettings s(AppSettings::openPreferences(file));
+    EXPECT_FALSE(s.ejectAfterOffload());
+    EXPECT_FALSE(s.playSuccessSound());
+    EXPECT_TRUE(s.skipShortClips());
+    EXPECT_TRUE(s.askToImport());
+    EXPECT_EQ(s.shortClipSeconds(), 5);
+    EXPECT_EQ(s.themeID(), ThemeID::standard);
+    EXPECT_EQ(s.appearance(), AppAppearance::dark);
+    EXPECT_EQ(s.mediaLayout(), MediaLayout::grid);
+    EXPECT_EQ(s.importPromptStyle(), ImportPromptStyle::notification);
+    EXPECT_EQ(
+        s.includedCategories(),
+        QSet<MediaCategory>({MediaCategory::video, MediaCategory::photo, MediaCategory::other}));
+    EXPECT_EQ(s.recentProjects(), QStringList{"Solo"});
+    EXPECT_EQ(s.folderTemplate(), "{date}/{project}");
+    EXPECT_EQ(s.fileTemplate(), "{date}_{seq}");
+    EXPECT_EQ(s.dateFilter(), DateFilter::any());
+    EXPECT_EQ(s.fileRules(), FileRules::standard());
+    EXPECT_TRUE(s.ignoredImportCards().isEmpty());
+
+    const QByteArray text = readFile(file);
+    EXPECT_TRUE(text.contains("\ntheme=default\n")) << text.constData();
+    EXPECT_TRUE(text.contains("\nfolderTemplate={date}/{project}\n"));
+    EXPECT_TRUE(text.contains("\nfileTemplate={date}_{seq}\n"));
+    // Only the template and theme are rewritten on reading.
+    EXPECT_TRUE(text.contains("\nappearance=blue\n"));
+}
+
+TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixty) {
+    TempDir home;
+    writeFile(home("low.conf"), "[General]\nshortClipSeconds=0\n");
+    writeFile(home("high.conf"), "[General]\nshortClipSeconds=300\n");
+    EXPECT_EQ(AppSettings(AppSettings::openPreferences(home("low.conf"))).shortClipSeconds(), 1);
+    AppSettings high(AppSettings::openPreferences(home("high.conf")));
+    EXPECT_EQ(high.shortClipSeconds(), 60);
+    // Assigning the value it already reads as still puts a value in range into the store.
+    high.setShortClipSeconds(90);
+    EXPECT_EQ(high.shortClipSeconds(), 60);
+    EXPECT_TRUE(readFile(home("high.conf")).contains("\nshortClipSeconds=60\n"));
+
+    AppSettings s(AppSettings::openPreferences(home("s.conf")));
+    s.setShortClipSeconds(90);
+    EXPECT_EQ(s.shortClipSeconds(), 60);
+    EXPECT_TRUE(readFile(home("s.conf")).contains("\nshortClipSeconds=60\n"));
+    s.setShortClipSeconds(-4);
+    EXPECT_EQ(s.shortClipSeconds(), 1);
+
+    AppSettings memory(nullptr);
+    memory.setShortClipSeconds(61);
+    EXPECT_EQ(memory.shortClipSeconds(), 60);
+}
+
+TEST(AppSettingsTest, TheSliderSwitchesTheRuleOffWithoutLosingTheSeconds) {
+    AppSettings s(nullptr);
+    s.setShortClipSeconds(8);
+    EXPECT_EQ(s.shortClipSliderSeconds(), 8);
+    QSignalSpy shortClip(&s, &AppSettings::shortClipChanged);
+    s.setShortClipSliderSeconds(0);
+    EXPECT_FALSE(s.skipShortClips());
+    EXPECT_EQ(s.shortClipSeconds(), 8);
+    EXPECT_EQ(s.shortClipSliderSeconds(), 0);
+    s.setShortClipSliderSeconds(12);
+    EXPECT_TRUE(s.skipShortClips());
+    EXPECT_EQ(s.shortClipSeconds(), 12);
+    EXPECT_EQ(shortClip.count(), 3);
+}
+
+TEST(AppSettingsTest, RememberProjectKeepsSixRecentNamesWithoutCaseDuplicates) {
+    AppSettings s(nullptr);
+    s.rememberProject("   ");
+    EXPECT_EQ(s.lastProject(), "");
+    for (const QString name : {"A", "B", "C", "D", "E", "F"})
+        s.rememberProject(name);
+    s.rememberProject("  c ");
+    EXPECT_EQ(s.lastProject(), "c");
+    EXPECT_EQ(s.recentProjects(), QStringList({"c", "F", "E", "D", "B", "A"}));
+    s.rememberProject("G");
+    EXPECT_EQ(s.recentProjects(), QStringList({"G", "c", "F", "E", "D", "B"}));
+}
+
+TEST(AppSettingsTest, IgnoringACardTwiceKeepsOneEntry) {
+    AppSettings s(nullptr);
+    const CardVolume card{"/media/u/A", "A7S", QString("1234-ABCD")};
+    s.ignoreImports(card);
+    s.ignoreImports(card);
+    s.ignoreImports(CardVolume{"/media/u/B", "A7S", std::nullopt});
+    EXPECT_EQ(s.ignoredImportCards(),
+              QList<IgnoredImportCard>({{"1234-ABCD", "A7S"}, {"A7S", "A7S"}}));
+    s.stopIgnoringImports("1234-ABCD");
+    EXPECT_EQ(s.ignoredImportIdentities(), QSet<QString>{"A7S"});
+}
+
+TEST(AppSettingsTest, SignalsOnlyForRealChanges) {
+    AppSettings s(nullptr);
+    QSignalSpy any(&s, &AppSettings::changed);
+    QSignalSpy rules(&s, &AppSettings::fileRulesChanged);
+    QSignalSpy categories(&s, &AppSettings::includedCategoriesChanged);
+    QSignalSpy dates(&s, &AppSettings::dateFilterChanged);
+    s.setFileRules(FileRules::standard());
+    s.setCategory(MediaCategory::video, true);
+    s.setDateFilter(DateFilter::any());
+    s.setDestinationPath(std::nullopt);
+    EXPECT_EQ(any.count(), 0);
+    FileRules changed = FileRules::standard();
+    changed.ignorePatterns << "*.tmp";
+    s.setFileRules(changed);
+    s.setCategory(MediaCategory::other, false);
+    s.setDateFilter(
+        DateFilter{DateFilter::Mode::today, DateFilter::any().from, DateFilter::any().to});
+    EXPECT_EQ(rules.count(), 1);
+    EXPECT_EQ(categories.count(), 1);
+    EXPECT_EQ(dates.count(), 1);
+    EXPECT_EQ(any.count(), 3);
+}
+
+TEST(AppSettingsTest, PresetsApplyTheirNamingAndRules) {
+    AppSettings s(nullptr);
+    s.setDestinationPath("/keep");
+    OffloadPreset preset;
+    preset.folderTemplate = "{project}/{date}";
+    preset.fileTemplate = "{original}";
+    preset.skipShortClips = false;
+    preset.shortClipSeconds = 9;
+    preset.quickDump = true;
+    preset.fileRules = FileRules{{}, {"xml"}, {}};
+    preset.destinationPath = "/elsewhere";
+    s.apply(preset);
+    EXPECT_EQ(s.folderTemplate(), "{project}/{date}");
+    EXPECT_EQ(s.fileTemplate(), "{original}");
+    EXPECT_FALSE(s.skipShortClips());
+    EXPECT_EQ(s.shortClipSeconds(), 9);
+    EXPECT_TRUE(s.quickDump());
+    EXPECT_EQ(s.fileRules(), preset.fileRules);
+    EXPECT_EQ(s.destinationPath(), "/keep");
+}
+
+TEST(AppSettingsTest, QuickDumpNamingLeavesTheProjectOut) {
+    AppSettings s(nullptr);
+    ASSERT_TRUE(s.effectiveNaming());
+    EXPECT_EQ(s.effectiveNaming()->folder.raw, "{date}/{project}");
+    s.setQuickDump(true);
+    EXPECT_EQ(s.effectiveFolderTemplate(), "{date}");
+    EXPECT_EQ(s.effectiveFileTemplate(), "{date}_{seq}");
+    // Nothing left to name the file by: the dated, numbered name stands in.
+    s.setFileTemplate("{project}");
+    EXPECT_EQ(s.effectiveFileTemplate(), "{date}_{seq}");
+    ASSERT_TRUE(s.effectiveNaming());
+    s.setFolderTemplate("{date}/{nope}");
+    EXPECT_FALSE(s.effectiveNaming());
+}
+
+TEST(AppSettingsTest, ChoosingTheDestinationGoesThroughTheInstalledChooser) {
+    AppSettings s(nullptr);
+    s.chooseDestination(); // no chooser: nothing happens
+    EXPECT_FALSE(s.destinationPath());
+
+    std::optional<QString> answer = QString("/media/u/SSD/Footage");
+    QList<std::pair<std::optional<QString>, QString>> asked;
+    s.setFolderPicker([&](const std::optional<QString>& start, const QString& message) {
+        asked.append({start, message});
+        return answer;
+    });
+    s.chooseDestination();
+    EXPECT_EQ(s.destinationPath(), "/media/u/SSD/Footage");
+    answer.reset();
+    s.chooseDestination();
+    EXPECT_EQ(s.destinationPath(), "/media/u/SSD/Footage");
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_FALSE(asked[0].first);
+    EXPECT_EQ(asked[1].first, "/media/u/SSD/Footage");
+    EXPECT_EQ(asked[1].second, "Choose the folder Stowly should copy your media into.");
+}

@@ -1,0 +1,205 @@
+#include "app/AppSettings.h"
+#include "app/DestinationChoice.h"
+#include "app/DestinationStore.h"
+#include "app/FolderBookmark.h"
+#include "app/FolderMounts.h"
+
+#include "AppTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+DestinationStore::Options options(const QString& file) {
+    DestinationStore::Options o;
+    o.fileURL = file;
+    return o;
+}
+
+bool rename(const QString& from, const QString& to) {
+    QDir().mkpath(to.left(to.lastIndexOf(u'/')));
+    return QDir().rename(from, to);
+}
+
+// The favourite of a real folder, made by a store that is gone again (the application quits).
+FavoriteDestination favoriteOf(const QString& file, const QString& folder,
+                               const FolderBookmark::VolumeUUID& uuid = {}) {
+    QDir().mkpath(folder);
+    DestinationStore::Options o = options(file);
+    o.volumeUUID = uuid;
+    DestinationStore store(o);
+    return store.add(folder);
+}
+
+bool settled(const DestinationStore& store) {
+    return !store.isFindingMovedFolders();
+}
+
+} // namespace
+
+class MovedFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir().mkpath(home("probe"));
+        const auto mount = FolderMounts::holding(FolderMounts::read(), home.path());
+        if (!mount || !FolderBookmark::hasLastingInodes(mount->fsType))
+            GTEST_SKIP() << "the temporary folder's file system keeps no lasting inode numbers";
+    }
+    TempDir home;
+};
+
+TEST_F(MovedFolderTest, ARenamedFolderIsFollowedAtStartAndTheFileRewrittenOnce) {
+    const QString file = home("destinations.json");
+    const FavoriteDestination before = favoriteOf(file, home("Drive/Footage"));
+    ASSERT_TRUE(before.bookmark);
+    ASSERT_TRUE(rename(home("Drive/Footage"), home("Drive/Footage 2026")));
+
+    DestinationStore store(options(file));
+    QSignalSpy changed(&store, &DestinationStore::changed);
+    ASSERT_TRUE(spinUntil([&] { return settled(store); }));
+    EXPECT_EQ(store.favorites()[0].path, home("Drive/Footage 2026"));
+    EXPECT_EQ(store.favorites()[0].name, "Footage");
+    EXPECT_NE(store.favorites()[0].bookmark, before.bookmark);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(DestinationStore(options(file)).favorites()[0].path, home("Drive/Footage 2026"));
+}
+
+TEST_F(MovedFolderTest, AFolderMovedElsewhereOnItsVolumeIsFound) {
+    const QString file = home("destinations.json");
+    const auto uuid = [&](const QString&) { return std::optional<QString>("TEST-UUID"); };
+    favoriteOf(file, home("Drive/Projects/2025/Wedding"), uuid);
+    // Moved and renamed at once: only the volume's UUID vouches for the folder found.
+    ASSERT_TRUE(rename(home("Drive/Projects/2025/Wedding"), home("Drive/Archive/Old/Wedding A")));
+
+    DestinationStore::Options o = options(file);
+    o.volumeUUID = uuid;
+    DestinationStore store(o);
+    ASSERT_TRUE(spinUntil([&] { return settled(store); }));
+    EXPECT_EQ(store.favorites()[0].path, home("Drive/Archive/Old/Wedding A"));
+}
+
+TEST_F(MovedFolderTest, WithoutAVolumeUuidAFolderMustKeepItsNameOrItsPlace) {
+    const QString file = home("destinations.json");
+    favoriteOf(file, home("Drive/A/Footage"));
+    favoriteOf(file, home("Drive/B/Stills"));
+    ASSERT_TRUE(rename(home("Drive/A/Footage"), home("Drive/C/Footage")));
+    ASSERT_TRUE(rename(home("Drive/B/Stills"), home("Drive/C/Photos")));
+
+    DestinationStore store(options(file));
+    ASSERT_TRUE(spinUntil([&] { return settled(store); }));
+    EXPECT_EQ(store.favorites()[0].path, home("Drive/C/Footage"));
+    EXPECT_EQ(store.favorites()[1].path, home("Drive/B/Stills"));
+}
+
+TEST_F(MovedFolderTest, MissingAndTrashedFoldersAreLeftAlone) {
+    const QString file = home("destinations.json");
+    favoriteOf(file, home("Drive/Gone"));
+    favoriteOf(file, home("Drive/Trashed"));
+    QDir(home("Drive/Gone")).removeRecursively();
+    ASSERT_TRUE(rename(home("Drive/Trashed"), home("Drive/.Trash-0/files/Trashed")));
+    const QByteArray saved = readFile(file);
+
+    DestinationStore::Options o = options(file);
+    o.searchLimits.maxEntries = 2000;
+    DestinationStore store(o);
+    QSignalSpy checked(&store, &DestinationStore::movedFoldersChecked);
+    ASSERT_TRUE(spinUntil([&] { return settled(store); }));
+    EXPECT_EQ(store.favorites()[0].path, home("Drive/Gone"));
+    EXPECT_EQ(store.favorites()[1].path, home("Drive/Trashed"));
+    EXPECT_EQ(readFile(file), saved);
+    ASSERT_EQ(checked.count(), 1);
+    EXPECT_FALSE(checked[0][0].toBool());
+}
+
+TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
+    const QString file = home("destinations.json");
+    favoriteOf(file, home("Drive/a/Footage"));
+    ASSERT_TRUE(rename(home("Drive/a/Footage"), home("Drive/b/c/d/e/Footage")));
+
+    const auto mounts = FolderMounts::read();
+    QList<FolderBookmark::Volume> volumes;
+    for (const FolderMount& mount : mounts)
+        volumes.append({mount, std::nullopt});
+    const QByteArray bookmark = *DestinationStore(options(file)).favorites()[0].bookmark;
+    EXPECT_FALSE(FolderBookmark::resolve(bookmark, volumes, {.maxDepth = 3, .maxEntries = 50000}));
+    std::atomic<bool> cancelled = true;
+    EXPECT_FALSE(FolderBookmark::resolve(bookmark, volumes, {}, &cancelled));
+    const auto found = FolderBookmark::resolve(bookmark, volumes, {});
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->path, home("Drive/b/c/d/e/Footage"));
+    EXPECT_TRUE(found->stale);
+
+    // Without a UUID the volume must be mounted where it was: the same device seen at another
+    // mount point is not trusted.
+    const FolderMount holding = *FolderMounts::holding(mounts, home.path());
+    const QList<FolderBookmark::Volume> elsewhere{
+        {FolderMount{home.path(), holding.root, holding.fsType}, std::nullopt}};
+    EXPECT_FALSE(FolderBookmark::resolve(bookmark, elsewhere, {}));
+}
+
+TEST_F(MovedFolderTest, MountChangesCountOnceWatchingAndRunThePassAgain) {
+    const QString file = home("destinations.json");
+    QDir().mkpath(home("Drive/Footage"));
+    DestinationStore store(options(file));
+    store.add(home("Drive/Footage"));
+
+    store.mountsChanged();
+    EXPECT_EQ(store.mountRevision(), 0);
+    store.startWatchingDrives();
+    ASSERT_TRUE(rename(home("Drive/Footage"), home("Drive/Renamed")));
+    QSignalSpy revision(&store, &DestinationStore::mountRevisionChanged);
+    store.mountsChanged();
+    store.mountsChanged(); // queued behind the running pass
+    EXPECT_EQ(store.mountRevision(), 2);
+    EXPECT_EQ(revision.count(), 2);
+    ASSERT_TRUE(spinUntil([&] { return settled(store); }));
+    EXPECT_EQ(store.favorites()[0].path, home("Drive/Renamed"));
+}
+
+TEST_F(MovedFolderTest, TheLaunchChoiceFollowsTheDefaultFoundMoved) {
+    const QString file = home("destinations.json");
+    {
+        DestinationStore store(options(file));
+        QDir().mkpath(home("Drive/Main"));
+        QDir().mkpath(home("Drive/Other"));
+        store.add(home("Drive/Main"));
+        store.markUsed(store.add(home("Drive/Other")).id);
+    }
+    ASSERT_TRUE(rename(home("Drive/Main"), home("Drive/Main 2")));
+
+    AppSettings settings(nullptr);
+    settings.setDestinationMovedToFavorites(true);
+    DestinationStore store(options(file));
+    DestinationChoice::chooseAtLaunch(settings, store);
+    // At first the default is missing and the last used stands in.
+    EXPECT_EQ(settings.destinationPath(), home("Drive/Other"));
+    ASSERT_TRUE(spinUntil([&] { return settings.destinationPath() == home("Drive/Main 2"); }));
+}
+
+TEST(FolderMountsTest, ReadsTheKernelTable) {
+    const QByteArray table =
+        "26 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+        "90 26 8:17 / /media/u/My\\040SSD rw,nosuid shared:45 - exfat /dev/sdb1 rw\n"
+        "91 26 8:18 /sub /media/u/bind rw - ext4 /dev/sdb2 rw\n"
+        "broken line\n";
+    const QList<FolderMount> mounts = FolderMounts::parse(table);
+    ASSERT_EQ(mounts.size(), 3);
+    EXPECT_EQ(mounts[1], (FolderMount{"/media/u/My SSD", "/", "exfat"}));
+    EXPECT_EQ(mounts[2].root, "/sub");
+    EXPECT_EQ(FolderMounts::holding(mounts, "/media/u/My SSD/Footage")->mountPoint,
+              "/media/u/My SSD");
+    EXPECT_EQ(FolderMounts::holding(mounts, "/media/u/My SSDX")->mountPoint, "/");
+    // No bookmark where inode numbers do not last: it could name another folder later.
+    TempDir home;
+    QDir().mkpath(home("Footage"));
+    const QList<FolderMount> exfat{FolderMount{"/", "/", "exfat"}};
+    EXPECT_FALSE(FolderBookmark::make(home("Footage"), exfat, {}));
+    EXPECT_FALSE(FolderBookmark::make(home("missing"), FolderMounts::read(), {}));
+}

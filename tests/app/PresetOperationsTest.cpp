@@ -1,0 +1,166 @@
+#include "app/PresetOperations.h"
+
+#include "AppTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+// The settings and stores in memory, with real folders for the destinations.
+struct PresetWorld {
+    TempDir home;
+    AppSettings settings{nullptr};
+    DestinationStore destinations{[] {
+        DestinationStore::Options o;
+        o.fileURL = std::nullopt;
+        return o;
+    }()};
+    PresetStore presets{std::nullopt};
+    CameraStore cameras{std::nullopt};
+    std::optional<PresetSession> session;
+    QList<QUuid> selectedCameras;
+    int destinationChanges = 0;
+    PresetOperations operations{settings, destinations, presets, cameras,
+                                PresetOperations::Hooks{
+                                    [this] { return session; },
+                                    [this](const QUuid& id) { selectedCameras << id; },
+                                    [this] { ++destinationChanges; },
+                                }};
+
+    QString folder(const QString& name) {
+        QDir().mkpath(home(name));
+        return home(name);
+    }
+};
+
+} // namespace
+
+TEST(PresetOperationsTest, ApplyingSetsNamingDestinationCameraAndMarksActive) {
+    PresetWorld s;
+    const Camera camera = s.cameras.add("FX3", "FX");
+    const FavoriteDestination favorite = s.destinations.add(s.folder("SSD"));
+    OffloadPreset preset;
+    preset.name = "Weddings";
+    preset.fileTemplate = "{original}";
+    preset.destinationPath = s.folder("SSD") + "/";
+    preset.cameraID = camera.id;
+    preset = s.presets.add(preset);
+    s.session = PresetSession{PresetSession::Phase::ready, std::nullopt};
+
+    s.operations.applyPreset(preset);
+    EXPECT_EQ(s.settings.fileTemplate(), "{original}");
+    EXPECT_EQ(s.settings.destinationPath(), favorite.path);
+    EXPECT_EQ(s.destinations.lastUsedID(), favorite.id);
+    EXPECT_EQ(s.destinationChanges, 1);
+    EXPECT_EQ(s.selectedCameras, QList<QUuid>{camera.id});
+    EXPECT_EQ(s.presets.activeID(), preset.id);
+    EXPECT_FALSE(s.operations.activePresetIsEdited());
+}
+
+TEST(PresetOperationsTest, AFolderThatIsNoFavouriteClearsTheLastUsed) {
+    PresetWorld s;
+    const FavoriteDestination favorite = s.destinations.add(s.folder("SSD"));
+    s.destinations.markUsed(favorite.id);
+    OffloadPreset preset;
+    preset.destinationPath = s.folder("Other");
+    s.operations.applyPreset(preset);
+    EXPECT_EQ(s.settings.destinationPath(), s.folder("Other"));
+    EXPECT_FALSE(s.destinations.lastUsedID());
+}
+
+TEST(PresetOperationsTest, AMissingFolderOrABusySessionLimitWhatIsApplied) {
+    PresetWorld s;
+    s.settings.setDestinationPath(s.folder("Current"));
+    const Camera camera = s.cameras.add("FX3", "FX");
+    OffloadPreset preset;
+    preset.fileTemplate = "{original}";
+    preset.destinationPath = s.home("Unplugged");
+    preset.cameraID = camera.id;
+
+    s.session = PresetSession{PresetSession::Phase::running, std::nullopt};
+    s.operations.applyPreset(preset);
+    EXPECT_EQ(s.settings.fileTemplate(), "{date}_{project}_{seq}");
+    EXPECT_FALSE(s.presets.activeID());
+
+    s.session->phase = PresetSession::Phase::finished;
+    s.operations.applyPreset(preset);
+    EXPECT_EQ(s.settings.fileTemplate(), "{original}");
+    EXPECT_EQ(s.settings.destinationPath(), s.folder("Current"));
+    EXPECT_EQ(s.destinationChanges, 0);
+    EXPECT_TRUE(s.selectedCameras.isEmpty());
+    // Applying a preset that is not stored marks nothing active.
+    EXPECT_FALSE(s.presets.activeID());
+}
+
+TEST(PresetOperationsTest, SavingTheCurrentSetupNamesAndActivatesIt) {
+    PresetWorld s;
+    const Camera camera = s.cameras.add("FX3", "FX");
+    s.settings.setDestinationPath("/dest");
+    s.settings.setShortClipSeconds(9);
+    s.session = PresetSession{PresetSession::Phase::ready, camera.id};
+    const OffloadPreset first = s.operations.saveCurrentSetupAsPreset(" Wedding ");
+    const OffloadPreset second = s.operations.saveCurrentSetupAsPreset("Wedding");
+    const OffloadPreset blank = s.operations.saveCurrentSetupAsPreset("  ");
+    EXPECT_EQ(first.name, "Wedding");
+    EXPECT_EQ(second.name, "Wedding 2");
+    EXPECT_EQ(blank.name, "New Preset");
+    EXPECT_EQ(s.presets.activeID(), blank.id);
+    EXPECT_EQ(first.destinationPath, "/dest");
+    EXPECT_EQ(first.shortClipSeconds, 9);
+    EXPECT_EQ(first.cameraID, camera.id);
+
+    // Without a session the active preset's camera is carried over.
+    s.session.reset();
+    EXPECT_EQ(s.operations.currentSetupAsPreset("x").cameraID, camera.id);
+}
+
+TEST(PresetOperationsTest, UpdatingTheActivePresetKeepsItsIdAndName) {
+    PresetWorld s;
+    const OffloadPreset saved = s.operations.saveCurrentSetupAsPreset("Studio");
+    s.settings.setFolderTemplate("{year}/{month}");
+    EXPECT_TRUE(s.operations.activePresetIsEdited());
+    s.operations.updateActivePresetFromCurrentSetup();
+    ASSERT_EQ(s.presets.presets().size(), 1);
+    EXPECT_EQ(s.presets.presets()[0].id, saved.id);
+    EXPECT_EQ(s.presets.presets()[0].name, "Studio");
+    EXPECT_EQ(s.presets.presets()[0].folderTemplate, "{year}/{month}");
+    EXPECT_FALSE(s.operations.activePresetIsEdited());
+}
+
+TEST(PresetOperationsTest, DifferenceRules) {
+    AppSettings settings(nullptr);
+    OffloadPreset preset;
+    EXPECT_FALSE(PresetOperations::differs(preset, settings, std::nullopt));
+
+    // Seconds count only while the preset skips short clips.
+    preset.skipShortClips = false;
+    settings.setSkipShortClips(false);
+    settings.setShortClipSeconds(30);
+    EXPECT_FALSE(PresetOperations::differs(preset, settings, std::nullopt));
+    preset.skipShortClips = true;
+    settings.setSkipShortClips(true);
+    EXPECT_TRUE(PresetOperations::differs(preset, settings, std::nullopt));
+    settings.setShortClipSeconds(5);
+
+    FileRules rules = FileRules::standard();
+    rules.sidecarExtensions << "json";
+    settings.setFileRules(rules);
+    EXPECT_TRUE(PresetOperations::differs(preset, settings, std::nullopt));
+    settings.setFileRules(FileRules::standard());
+
+    // A preset without a destination ignores the destination.
+    EXPECT_FALSE(PresetOperations::differs(preset, settings, QString("/anything")));
+    preset.destinationPath = "/media/u/SSD/Footage";
+    EXPECT_FALSE(PresetOperations::differs(preset, settings, QString("/media/u/SSD/Footage/")));
+    EXPECT_TRUE(PresetOperations::differs(preset, settings, QString("/media/u/SSD/Other")));
+    EXPECT_TRUE(PresetOperations::differs(preset, settings, std::nullopt));
+    // The camera is not compared.
+    preset.cameraID = QUuid::createUuid();
+    EXPECT_FALSE(PresetOperations::differs(preset, settings, QString("/media/u/SSD/Footage")));
+}
