@@ -40,6 +40,12 @@ public:
         m_volumes.insert(r.path, r);
     }
 
+    void remove(const QString& path) {
+        QMutexLocker lock(&m_lock);
+        m_order.removeAll(path);
+        m_volumes.remove(path);
+    }
+
 private:
     mutable QMutex m_lock;
     QStringList m_order;

@@ -1,0 +1,710 @@
+#include "app/AppModel.h"
+
+#include "app/AppSettings.h"
+#include "app/CameraStore.h"
+#include "app/CardScan.h"
+#include "app/DestinationChoice.h"
+#include "app/DestinationStore.h"
+#include "app/PresetStore.h"
+#include "app/ReoffloadAlert.h"
+#include "copy/Ledger.h"
+#include "devices/CardFormatter.h"
+#include "devices/DiskTool.h"
+#include "devices/ImportPrompter.h"
+#include "devices/MountEvents.h"
+#include "devices/ProcessRunner.h"
+#include "devices/SpaceInfo.h"
+#include "devices/VolumeFacts.h"
+#include "devices/VolumeInfo.h"
+#include "devices/VolumeWatcher.h"
+#include "diagnostics/Log.h"
+#include "media/FFmpegDurationReader.h"
+#include "media/OffloadSession.h"
+#include "naming/NamingNeeds.h"
+#include "naming/OffloadPlanner.h"
+#include "naming/Renamer.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QThreadPool>
+
+namespace stowly {
+namespace {
+
+constexpr int nameLength = 60;
+
+QString flag(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// Runs work on a worker thread and its result on the main thread, unless the receiver is gone
+// by then.
+template <typename Work, typename Done> void inBackground(QObject* receiver, Work work, Done done) {
+    QPointer<QObject> weak(receiver);
+    QThreadPool::globalInstance()->start(
+        [weak, work = std::move(work), done = std::move(done)]() mutable {
+            auto result = work();
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [weak, done = std::move(done), result = std::move(result)]() mutable {
+                    if (weak)
+                        done(std::move(result));
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+} // namespace
+
+AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject* parent)
+    : QObject(parent) {
+    m_volumes = platform.volumes ? platform.volumes : &VolumeFacts::platform();
+    m_settings = stores.settings
+                     ? std::move(stores.settings)
+                     : std::make_unique<AppSettings>(AppSettings::openStandardPreferences());
+    m_ledger = stores.ledger ? std::move(stores.ledger)
+                             : std::make_unique<Ledger>(Ledger::defaultFileURL());
+    if (stores.destinations) {
+        m_destinations = std::move(stores.destinations);
+    } else {
+        DestinationStore::Options options;
+        const VolumeFacts* volumes = m_volumes;
+        options.volumeUUID = [volumes](const QString& mountPoint) -> std::optional<QString> {
+            const auto resources = volumes->resources(mountPoint);
+            return resources ? resources->uuid : std::nullopt;
+        };
+        m_destinations = std::make_unique<DestinationStore>(std::move(options));
+    }
+    m_cameras = stores.cameras ? std::move(stores.cameras)
+                               : std::make_unique<CameraStore>(CameraStore::defaultFileURL());
+    m_presets = stores.presets ? std::move(stores.presets)
+                               : std::make_unique<PresetStore>(PresetStore::defaultFileURL());
+
+    m_mountEvents =
+        platform.mountEvents ? std::move(platform.mountEvents) : MountEvents::platform();
+    m_runner = platform.runner ? platform.runner : std::make_shared<ProcessRunner>();
+    m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
+    m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
+    m_formatter = platform.diskTool ? std::make_unique<CardFormatter>(std::move(platform.diskTool))
+                                    : std::make_unique<CardFormatter>(m_runner);
+    m_durationReader = platform.durationReader ? platform.durationReader
+                                               : std::make_shared<FFmpegDurationReader>();
+    m_presetOperations = std::make_unique<PresetOperations>(
+        *m_settings, *m_destinations, *m_presets, *m_cameras,
+        PresetOperations::Hooks{[this] { return presetSession(); },
+                                [this](const QUuid& id) { selectCamera(id); },
+                                [this] { destinationChanged(); }});
+
+    DestinationChoice::chooseAtLaunch(*m_settings, *m_destinations);
+
+    connect(m_destinations.get(), &DestinationStore::changed, this, &AppModel::changed);
+    connect(m_presets.get(), &PresetStore::changed, this, &AppModel::changed);
+    connect(m_cameras.get(), &CameraStore::changed, this, &AppModel::changed);
+    connect(m_settings.get(), &AppSettings::changed, this, &AppModel::changed);
+    m_lastFileRules = m_settings->fileRules();
+    connect(m_settings.get(), &AppSettings::fileRulesChanged, this, &AppModel::fileRulesChanged);
+    connect(m_settings.get(), &AppSettings::includedCategoriesChanged, this, [this] {
+        if (m_session)
+            m_session->setIncludedCategories(m_settings->includedCategories());
+    });
+    connect(m_settings.get(), &AppSettings::shortClipChanged, this, [this] {
+        if (m_session)
+            m_session->setShortRule(
+                {m_settings->skipShortClips(), double(m_settings->shortClipSeconds())});
+    });
+    connect(m_settings.get(), &AppSettings::dateFilterChanged, this, [this] {
+        if (m_session)
+            m_session->setDateFilter(m_settings->dateFilter());
+    });
+    connect(m_settings.get(), &AppSettings::appearanceChanged, this,
+            [this] { m_frontEnd->setAppearance(m_settings->appearance()); });
+    connect(m_settings.get(), &AppSettings::destinationPathChanged, this,
+            [this] { m_watcher->refresh(); });
+    connect(m_watcher.get(), &VolumeWatcher::cardsChanged, this, &AppModel::changed);
+    connect(m_watcher.get(), &VolumeWatcher::mountsChanged, m_destinations.get(),
+            &DestinationStore::mountsChanged);
+    connect(m_ledger.get(), &Ledger::entriesChanged, this, &AppModel::changed);
+
+    m_watcher->destinationPathProvider = [this] { return m_settings->destinationPath(); };
+    m_watcher->onCardInserted = [this](const CardVolume& card, bool isNewMount) {
+        cardInserted(card, isNewMount);
+    };
+    m_watcher->onCardRemoved = [this](const CardVolume& card) { cardRemoved(card); };
+    m_importPrompter->setHost(this, this);
+
+    if (startWatching) {
+        m_watcher->start();
+        m_destinations->startWatchingDrives();
+    }
+}
+
+AppModel::~AppModel() {
+    // The session's run hands its reports to the main thread; end it before the stores go.
+    m_session.reset();
+    m_watcher->onCardInserted = nullptr;
+    m_watcher->onCardRemoved = nullptr;
+}
+
+void AppModel::setFrontEnd(AppFrontEnd* frontEnd) {
+    m_frontEnd = frontEnd ? frontEnd : &m_noFrontEnd;
+    m_frontEnd->setAppearance(m_settings->appearance());
+}
+
+std::optional<CardVolume> AppModel::selectedCard() const {
+    if (!m_selectedCardID)
+        return std::nullopt;
+    for (const CardVolume& card : m_watcher->cards())
+        if (card.id() == *m_selectedCardID)
+            return card;
+    return std::nullopt;
+}
+
+bool AppModel::isBusy() const {
+    return m_session && m_session->phase() == OffloadSession::Phase::running;
+}
+
+bool AppModel::isFormatting() const {
+    return m_formatState.kind == FormatState::Kind::formatting;
+}
+
+void AppModel::setFormatState(FormatState state) {
+    if (state == m_formatState)
+        return;
+    m_formatState = std::move(state);
+    Q_EMIT changed();
+}
+
+void AppModel::setSession(std::unique_ptr<OffloadSession> session) {
+    if (m_session)
+        m_session->disconnect(this);
+    m_session = std::move(session);
+    if (m_session)
+        connect(m_session.get(), &OffloadSession::changed, this, &AppModel::changed);
+    Q_EMIT sessionChanged();
+    Q_EMIT changed();
+}
+
+// MARK: The road of a card
+
+void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
+    if (m_pendingFormattedMount == card.url) {
+        m_pendingFormattedMount.reset();
+        select(card, true);
+        return;
+    }
+    if (!isNewMount) {
+        Log::info(
+            Log::Category::importPrompt,
+            QStringLiteral("Card already there at launch: %1 (selected, no prompt)").arg(card.url));
+        if (!isBusy() && !isFormatting())
+            select(card, false);
+        return;
+    }
+    const bool inFront = m_frontEnd->isInFront();
+    Log::info(Log::Category::importPrompt,
+              QStringLiteral("Card inserted: %1, new mount %2, Stowly frontmost %3, app active %4, "
+                             "window open %5, askToImport %6, style %7, menu bar mode %8, "
+                             "paused %9, busy %10")
+                  .arg(card.url, flag(isNewMount), flag(inFront), flag(m_frontEnd->isActive()),
+                       flag(m_frontEnd->hasMainWindow()), flag(m_settings->askToImport()),
+                       importPromptStyle::rawValue(m_settings->importPromptStyle()),
+                       flag(m_settings->keepRunningInMenuBar()), flag(m_importPrompter->isPaused()))
+                  .arg(flag(isBusy())));
+    if (!isBusy() && !isFormatting())
+        select(card, false);
+    if (inFront) {
+        Log::info(Log::Category::importPrompt,
+                  QStringLiteral("No prompt: Stowly is in front, the card is selected"));
+        return;
+    }
+    if (m_importPrompter->isPaused()) {
+        Log::info(Log::Category::importPrompt, QStringLiteral("No prompt: detection is paused"));
+        return;
+    }
+    if (m_settings->askToImport()) {
+        m_importPrompter->cardMounted(card, false);
+        return;
+    }
+    if (m_frontEnd->hasMainWindow() && !isBusy() && !isFormatting())
+        m_frontEnd->showMainWindow();
+}
+
+void AppModel::cardRemoved(const CardVolume& card) {
+    if (card.url == m_formattingCardPath || card.url == m_pendingFormattedMount)
+        return;
+    m_importPrompter->cardRemoved(card);
+    if (m_selectedCardID != card.id())
+        return;
+    if (m_session && m_session->card().id() == card.id() &&
+        m_session->phase() != OffloadSession::Phase::ready) {
+        m_session->setCardRemoved(true);
+        return;
+    }
+    clearSelection();
+}
+
+void AppModel::clearSelection() {
+    setSession(nullptr);
+    m_isScanning = false;
+    m_selectedCardID.reset();
+    m_cardInventory.reset();
+    Q_EMIT changed();
+    if (!m_watcher->cards().isEmpty())
+        select(m_watcher->cards().first(), false);
+}
+
+void AppModel::select(const CardVolume& card, bool keepFormatState) {
+    if (isBusy() || isFormatting())
+        return;
+    m_selectedCardID = card.id();
+    setSession(nullptr);
+    m_cardInventory.reset();
+    if (!keepFormatState) {
+        m_formatState = {};
+        m_pendingFormattedMount.reset();
+    }
+    m_isScanning = true;
+    Q_EMIT changed();
+
+    // A newer scan replaces this one; its result is then dropped.
+    const quint64 generation = ++m_scanGeneration;
+    CardScan::Input input{card, m_ledger->entriesByKey(), m_durationCache, m_durationReader,
+                          m_settings->fileRules()};
+    inBackground(
+        this, [input = std::move(input)] { return CardScan::run(input); },
+        [this, card, generation](CardScan::Result result) {
+            for (auto it = result.fresh.cbegin(); it != result.fresh.cend(); ++it)
+                m_durationCache.insert(it.key(), it.value());
+            if (generation != m_scanGeneration || m_selectedCardID != card.id())
+                return;
+            m_isScanning = false;
+            m_cardInventory = result.inventory;
+            install(std::make_unique<OffloadSession>(card, result.inventory, result.durations));
+        });
+}
+
+void AppModel::install(std::unique_ptr<OffloadSession> session) {
+    OffloadSession* s = session.get();
+    QPointer<OffloadSession> weak(s);
+    s->onFinished = [this, weak](const OffloadSummary& summary) {
+        if (weak)
+            sessionFinished(weak.data(), summary);
+    };
+    s->setIncludedCategories(m_settings->includedCategories());
+    s->setShortRule({m_settings->skipShortClips(), double(m_settings->shortClipSeconds())});
+    s->setDateFilter(m_settings->dateFilter());
+    s->setFileRules(m_settings->fileRules());
+    if (s->projectInput().isEmpty())
+        s->setProjectInput(m_settings->lastProject());
+    if (const auto suggested = m_cameras->suggestedCamera(s->card().volumeIdentity()))
+        s->setCameraID(suggested->id);
+    setSession(std::move(session));
+}
+
+void AppModel::fileRulesChanged() {
+    const FileRules rules = m_settings->fileRules();
+    const bool ignoreChanged = rules.ignorePatterns != m_lastFileRules.ignorePatterns;
+    m_lastFileRules = rules;
+    if (!m_session)
+        return;
+    m_session->setFileRules(rules);
+    // Ignore patterns act during the walk, so only a new scan applies them.
+    if (ignoreChanged && m_session->phase() == OffloadSession::Phase::ready && !m_isScanning) {
+        const CardVolume card = m_session->card();
+        for (const CardVolume& listed : m_watcher->cards())
+            if (listed.id() == card.id()) {
+                select(listed, true);
+                return;
+            }
+    }
+}
+
+void AppModel::showForImport(const CardVolume& card) {
+    if (!isBusy() && !isFormatting()) {
+        const bool alreadyShown = m_selectedCardID == card.id() && (m_session || m_isScanning);
+        if (!alreadyShown)
+            select(card, false);
+    }
+    m_frontEnd->showMainWindow();
+}
+
+// MARK: Starting and finishing
+
+NamingContext AppModel::namingContext(const OffloadSession& session) const {
+    QString card = Renamer::sanitizeName(session.card().name, nameLength);
+    if (card.isEmpty())
+        card = QStringLiteral("Card");
+    const QString project = m_settings->quickDump()
+                                ? QString()
+                                : Renamer::sanitizeName(session.projectInput(), nameLength);
+    return NamingContext{project, cameraTokenValue(session), card};
+}
+
+QString AppModel::cameraTokenValue(const OffloadSession& session) const {
+    const auto camera = m_cameras->camera(session.cameraID());
+    if (!camera)
+        return {};
+    const QString code = Renamer::sanitizeName(camera->code, nameLength);
+    return code.isEmpty() ? Renamer::sanitizeName(camera->name, nameLength) : code;
+}
+
+std::optional<QString> AppModel::offloadBlocker() const {
+    if (!m_session)
+        return m_isScanning ? QStringLiteral("Scanning card…")
+                            : QStringLiteral("Insert a card to begin");
+    if (m_isScanning)
+        return QStringLiteral("Scanning card…");
+    if (m_session->inventory().fileCount() == 0)
+        return QStringLiteral("This card is empty");
+    if (m_session->newClips().isEmpty()) {
+        const int missing = m_session->missingCopyCount();
+        const qsizetype shortClips = m_session->skippedShort().clips.size();
+        if (missing == 1)
+            return QStringLiteral("1 copy is missing at the destination — choose Re-offload");
+        if (missing > 1)
+            return QString::number(missing) +
+                   QStringLiteral(" copies are missing at the destination — choose Re-offload");
+        if (shortClips == 1)
+            return QStringLiteral(
+                "Only a short clip is left — choose Include Anyway to offload it");
+        if (shortClips > 1)
+            return QStringLiteral(
+                "Only short clips are left — choose Include All Short Clips to offload them");
+        if (m_session->outsideDatesCount() >= 1)
+            return QStringLiteral(
+                "Nothing new in the chosen dates — choose Any date to see everything");
+        return QStringLiteral("Everything on this card is already offloaded");
+    }
+    const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
+    if (!naming)
+        return QStringLiteral("Fix the naming template in Settings");
+    const NamingNeeds needs(naming);
+    if (needs.usesProject && Renamer::sanitizeName(m_session->projectInput(), nameLength).isEmpty())
+        return QStringLiteral("Enter a project name");
+    if (needs.usesCamera && cameraTokenValue(*m_session).isEmpty())
+        return QStringLiteral("Choose a camera");
+    const std::optional<QString> destination = m_settings->destinationPath();
+    if (!destination || destination->isEmpty())
+        return QStringLiteral("Choose a destination folder");
+    if (!QFileInfo(*destination).isDir())
+        return QStringLiteral("The destination folder isn’t connected — choose another");
+    const auto info = VolumeInfo::statfsInfo(*destination);
+    if (const auto readOnly = VolumeInfo::readOnlyReason(info))
+        return *readOnly;
+    const std::optional<qint64> available = VolumeInfo::availableBytes(info);
+    const qint64 needed = m_session->newBytes();
+    if (available && *available < needed)
+        return QStringLiteral("Not enough space: needs ") + SpaceInfo::formatBytes(needed) +
+               QStringLiteral(", ") + SpaceInfo::formatBytes(*available) + QStringLiteral(" free");
+    return std::nullopt;
+}
+
+void AppModel::startOffload() {
+    if (!m_session || m_session->phase() != OffloadSession::Phase::ready || offloadBlocker())
+        return;
+    const std::optional<QString> destination = m_settings->destinationPath();
+    const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
+    if (!destination || !naming)
+        return;
+    const QList<PlannedFile> plan =
+        OffloadPlanner::plan(m_session->newClips(), *naming, namingContext(*m_session),
+                             m_settings->fileRules(), OffloadPlanner::diskLister(*destination));
+    if (!m_settings->quickDump())
+        m_settings->rememberProject(m_session->projectInput());
+    m_cameras->remember(m_session->cameraID(), m_session->card().volumeIdentity());
+    m_session->start(plan, *destination, m_ledger.get());
+    Q_EMIT changed();
+}
+
+void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {
+    refreshInventory(session);
+    const bool successful = !summary.cancelled && summary.failed == 0 && summary.copied >= 1;
+    m_importPrompter->offloadEnded();
+    if (m_settings->playSuccessSound() && successful)
+        m_frontEnd->playSuccessSound();
+    if (m_settings->ejectAfterOffload() && successful && !session->cardRemoved())
+        ejectCard(session->card());
+    Q_EMIT offloadFinished(summary);
+    Q_EMIT changed();
+}
+
+void AppModel::refreshInventory(OffloadSession* session) {
+    if (!session)
+        return;
+    QPointer<OffloadSession> weak(session);
+    const CardInventory old = session->inventory();
+    const QString identity = session->card().volumeIdentity();
+    inBackground(
+        this,
+        [old, identity, history = m_ledger->entriesByKey()] {
+            return CardScan::reclassify(old, identity, history);
+        },
+        [this, weak](CardInventory inventory) {
+            if (!weak || weak.data() != m_session.get())
+                return;
+            m_cardInventory = std::move(inventory);
+            Q_EMIT changed();
+        });
+}
+
+void AppModel::finishSession() {
+    if (!m_session || m_session->phase() != OffloadSession::Phase::finished)
+        return;
+    if (m_session->cardRemoved()) {
+        clearSelection();
+        return;
+    }
+    const CardVolume card = m_session->card();
+    setSession(nullptr);
+    select(card, false);
+}
+
+// MARK: Choices on the card
+
+void AppModel::setReoffloadMode(ReoffloadMode mode) {
+    if (!m_session || m_session->phase() != OffloadSession::Phase::ready)
+        return;
+    if (mode != ReoffloadMode::everything) {
+        m_session->setReoffloadMode(mode);
+        return;
+    }
+    qsizetype count = 0;
+    for (const Clip& clip : m_session->inventory().allClips())
+        if (m_session->includedCategories().contains(
+                mediaCategory::classify(mediaCategory::extensionOf(clip.relativePath))))
+            ++count;
+    QPointer<OffloadSession> weak(m_session.get());
+    m_frontEnd->confirm(ReoffloadAlert::everythingText(m_session->card().name, count),
+                        [weak](bool confirmed) {
+                            if (confirmed && weak && weak->phase() == OffloadSession::Phase::ready)
+                                weak->setReoffloadMode(ReoffloadMode::everything);
+                        });
+}
+
+void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
+    if (!m_session || m_session->phase() != OffloadSession::Phase::ready)
+        return;
+    m_session->setCameraID(cameraID);
+    m_cameras->remember(cameraID, m_session->card().volumeIdentity());
+}
+
+qsizetype AppModel::selectedCardHistoryCount() const {
+    const auto card = selectedCard();
+    return card ? m_ledger->entryCount(card->volumeIdentity()) : 0;
+}
+
+void AppModel::confirmForgetSelectedCardHistory() {
+    const auto card = selectedCard();
+    if (!card)
+        return;
+    m_frontEnd->confirm(ReoffloadAlert::forgetText(card->name, selectedCardHistoryCount()),
+                        [this, weak = QPointer<AppModel>(this), card = *card](bool confirmed) {
+                            if (!confirmed || !weak || isBusy())
+                                return;
+                            m_ledger->forgetVolume(card.volumeIdentity());
+                            for (const CardVolume& listed : m_watcher->cards())
+                                if (listed.id() == card.id()) {
+                                    select(listed, false);
+                                    return;
+                                }
+                        });
+}
+
+void AppModel::forgetLedgerEntry(const LedgerEntry& entry) {
+    m_ledger->forget(entry);
+    const auto card = selectedCard();
+    if (card && entry.sourceKey.startsWith(card->volumeIdentity() + u'|'))
+        select(*card, false);
+}
+
+// MARK: Eject and erase
+
+void AppModel::ejectCard(const CardVolume& card) {
+    if (m_isEjecting)
+        return;
+    m_isEjecting = true;
+    m_ejectError.reset();
+    Q_EMIT changed();
+    DiskTool* tool = &m_formatter->tool();
+    inBackground(
+        this, [tool, card] { return tool->eject(card.url); },
+        [this, card](std::optional<QString> failure) {
+            Log::info(Log::Category::app, QStringLiteral("Ejecting ") + card.url +
+                                              QStringLiteral(": ") +
+                                              failure.value_or(QStringLiteral("done")));
+            if (failure)
+                m_ejectError =
+                    QStringLiteral("Couldn’t eject ") + card.name + QStringLiteral(": ") + *failure;
+            m_isEjecting = false;
+            Q_EMIT ejectEnded(card, m_ejectError);
+            Q_EMIT changed();
+        });
+}
+
+std::optional<FormatReadiness> AppModel::formatReadiness() const {
+    if (!m_cardInventory)
+        return std::nullopt;
+    const ShortClipSkip skipped = m_session ? m_session->skippedShort() : ShortClipSkip{};
+    return FormatReadiness(*m_cardInventory, skipped);
+}
+
+bool AppModel::canFormatSelectedCard() const {
+    const auto readiness = formatReadiness();
+    return selectedCard() && readiness && !m_isScanning && !isBusy() && !isFormatting() &&
+           readiness->fileCount >= 1 && readiness->notOffloaded + readiness->missingCopies == 0;
+}
+
+void AppModel::formatSelectedCard() {
+    if (!canFormatSelectedCard())
+        return;
+    const CardVolume card = *selectedCard();
+    // The clips the user agreed to lose: the short clips left on the card and their sidecars.
+    QSet<QString> discarding;
+    if (m_session)
+        for (const Clip& clip : m_cardInventory->newFiles)
+            if (m_session->skippedShort().ids.contains(clip.id()))
+                discarding.insert(clip.ledgerKey(card.volumeIdentity()));
+    m_formattingCardPath = card.url;
+    setFormatState({FormatState::Kind::formatting, card.name});
+
+    const std::optional<QString> destination = m_settings->destinationPath();
+    CardFormatter* formatter = m_formatter.get();
+    inBackground(
+        this,
+        [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
+         rules = m_settings->fileRules()] {
+            return formatter->format(card, destination, std::nullopt, [&] {
+                const CardInventory fresh = CardScan::inventory(card, history, rules);
+                return FormatReadiness::stillReady(fresh, card.volumeIdentity(), discarding);
+            });
+        },
+        [this, card](FormatOutcome outcome) { formatFinished(card, outcome); });
+}
+
+void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outcome) {
+    m_formattingCardPath.reset();
+    Log::info(Log::Category::app, QStringLiteral("Format of ") + card.url + QStringLiteral(": ") +
+                                      outcome.description());
+    if (!outcome.isFormatted()) {
+        setFormatState({FormatState::Kind::failed, outcome.text});
+        m_importPrompter->offloadEnded();
+        Q_EMIT formatEnded(outcome);
+        return;
+    }
+    setFormatState({FormatState::Kind::formatted, outcome.text});
+    m_cardInventory = CardInventory{};
+    const QString mountPath = outcome.mountPoint.value_or(card.url);
+    m_importPrompter->offloadEnded();
+    if (m_settings->ejectAfterOffload()) {
+        ejectCard(CardVolume{mountPath, outcome.text, std::nullopt});
+    } else {
+        bool listed = false;
+        for (const CardVolume& c : m_watcher->cards())
+            if (c.url == mountPath) {
+                listed = true;
+                select(c, true);
+                break;
+            }
+        if (!listed)
+            m_pendingFormattedMount = mountPath;
+    }
+    Q_EMIT formatEnded(outcome);
+    Q_EMIT changed();
+}
+
+// MARK: Stages
+
+StageState AppModel::stage(int number) const {
+    if (number == 1)
+        return selectedCard() ? StageState::done : StageState::active;
+    if (number == 3)
+        return m_settings->destinationPath() ? StageState::done : StageState::active;
+    if (!m_session)
+        return StageState::pending;
+    if (m_session->phase() != OffloadSession::Phase::ready || m_session->newClips().isEmpty())
+        return StageState::done;
+    const NamingNeeds needs(m_settings->effectiveNaming());
+    if (needs.usesProject && !m_settings->quickDump() &&
+        Renamer::sanitizeName(m_session->projectInput(), nameLength).isEmpty())
+        return StageState::active;
+    if (needs.usesCamera && cameraTokenValue(*m_session).isEmpty())
+        return StageState::active;
+    return StageState::done;
+}
+
+// MARK: Destinations and presets
+
+void AppModel::destinationChanged() {
+    m_watcher->refresh();
+}
+
+std::optional<PresetSession> AppModel::presetSession() const {
+    if (!m_session)
+        return std::nullopt;
+    PresetSession s;
+    s.phase = m_session->phase() == OffloadSession::Phase::ready ? PresetSession::Phase::ready
+              : m_session->phase() == OffloadSession::Phase::running
+                  ? PresetSession::Phase::running
+                  : PresetSession::Phase::finished;
+    s.cameraID = m_session->cameraID();
+    return s;
+}
+
+void AppModel::applyPreset(const OffloadPreset& preset) {
+    m_presetOperations->applyPreset(preset);
+}
+
+void AppModel::useFavorite(const FavoriteDestination& favorite) {
+    DestinationChoice::useFavorite(*m_settings, *m_destinations, favorite);
+    destinationChanged();
+}
+
+void AppModel::useFolder(const QString& path) {
+    DestinationChoice::useFolder(*m_settings, *m_destinations, path);
+    destinationChanged();
+}
+
+void AppModel::addCurrentDestinationToFavorites() {
+    if (const auto path = m_settings->destinationPath())
+        m_destinations->markUsed(m_destinations->add(*path).id);
+}
+
+void AppModel::saveCurrentSetupAsPreset(const QString& name) {
+    m_presetOperations->saveCurrentSetupAsPreset(name);
+}
+
+// MARK: What the import prompter asks
+
+bool AppModel::askToImport() const {
+    return m_settings->askToImport();
+}
+
+ImportPromptStyle AppModel::importPromptStyle() const {
+    return m_settings->importPromptStyle();
+}
+
+std::optional<QString> AppModel::destinationPath() const {
+    return m_settings->destinationPath();
+}
+
+QStringList AppModel::favoriteDestinationPaths() const {
+    QStringList paths;
+    for (const FavoriteDestination& f : m_destinations->favorites())
+        paths.append(f.path);
+    return paths;
+}
+
+QSet<QString> AppModel::ignoredImportIdentities() const {
+    return m_settings->ignoredImportIdentities();
+}
+
+void AppModel::ignoreImports(const CardVolume& card) {
+    m_settings->ignoreImports(card);
+}
+
+QList<CardVolume> AppModel::mountedCards() const {
+    return m_watcher->cards();
+}
+
+} // namespace stowly

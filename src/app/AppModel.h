@@ -1,0 +1,209 @@
+#pragma once
+
+#include "app/AppFrontEnd.h"
+#include "app/AppSettings.h"
+#include "app/CameraStore.h"
+#include "app/DestinationStore.h"
+#include "app/PresetOperations.h"
+#include "app/PresetStore.h"
+#include "app/StageState.h"
+#include "copy/Ledger.h"
+#include "devices/CommandRunning.h"
+#include "devices/DiskTool.h"
+#include "devices/FormatOutcome.h"
+#include "devices/FormatReadiness.h"
+#include "devices/ImportPrompterHost.h"
+#include "devices/MountEvents.h"
+#include "media/CardInventory.h"
+#include "media/CardVolume.h"
+#include "media/DurationReading.h"
+#include "media/DurationScanner.h"
+#include "media/ReoffloadMode.h"
+#include "naming/NamingContext.h"
+
+#include <QObject>
+#include <QUuid>
+
+#include <memory>
+#include <optional>
+
+namespace stowly {
+
+class CardFormatter;
+class ImportPrompter;
+class OffloadSession;
+class VolumeFacts;
+class VolumeWatcher;
+struct FavoriteDestination;
+struct LedgerEntry;
+struct OffloadPreset;
+struct OffloadSummary;
+
+// The stores the application model owns; any left empty is made from its default location.
+struct AppStores {
+    std::unique_ptr<AppSettings> settings;
+    std::unique_ptr<Ledger> ledger;
+    std::unique_ptr<CameraStore> cameras;
+    std::unique_ptr<DestinationStore> destinations;
+    std::unique_ptr<PresetStore> presets;
+};
+
+// The platform edge of the application model: volumes, mount events, the disk tool and the
+// duration reader; any left empty is this computer's own.
+struct AppPlatform {
+    const VolumeFacts* volumes = nullptr;
+    std::unique_ptr<MountEvents> mountEvents;
+    std::shared_ptr<CommandRunning> runner;
+    std::unique_ptr<DiskTool> diskTool;
+    std::shared_ptr<DurationReading> durationReader;
+    bool usesNotifications = true;
+};
+
+// The one object that ties the application together: it owns the stores and the card devices,
+// scans the selected card in the background, makes the per-card offload session, says why an
+// offload cannot start yet, starts it and reacts to its end, and carries eject, re-offload,
+// forgetting history and the erase. Lives on the main thread; long work runs on worker threads
+// over snapshots and comes back to the main thread.
+class AppModel : public QObject, public ImportPrompterHost {
+    Q_OBJECT
+public:
+    using Stores = AppStores;
+    using Platform = AppPlatform;
+
+    struct FormatState {
+        enum class Kind { idle, formatting, formatted, failed };
+        Kind kind = Kind::idle;
+        // The card's name while formatting and once formatted; the message when failed.
+        QString text;
+        friend bool operator==(const FormatState&, const FormatState&) = default;
+    };
+
+    // Stores left empty are made from their default locations; platform parts left empty are
+    // this computer's own.
+    AppModel(Stores stores = {}, Platform platform = {}, bool startWatching = true,
+             QObject* parent = nullptr);
+    ~AppModel() override;
+
+    AppSettings& settings() const { return *m_settings; }
+    Ledger& ledger() const { return *m_ledger; }
+    CameraStore& cameras() const { return *m_cameras; }
+    DestinationStore& destinations() const { return *m_destinations; }
+    PresetStore& presets() const { return *m_presets; }
+    VolumeWatcher& watcher() const { return *m_watcher; }
+    ImportPrompter& importPrompter() const { return *m_importPrompter; }
+    CardFormatter& formatter() const { return *m_formatter; }
+    PresetOperations& presetOperations() const { return *m_presetOperations; }
+    const VolumeFacts& volumes() const { return *m_volumes; }
+
+    // The front end fills the seams (window, sounds, confirmations); it must outlive the model
+    // or be set back to null.
+    void setFrontEnd(AppFrontEnd* frontEnd);
+
+    const std::optional<QString>& selectedCardID() const { return m_selectedCardID; }
+    std::optional<CardVolume> selectedCard() const;
+    OffloadSession* session() const { return m_session.get(); }
+    bool isScanning() const { return m_isScanning; }
+    bool isEjecting() const { return m_isEjecting; }
+    const std::optional<QString>& ejectError() const { return m_ejectError; }
+    const std::optional<CardInventory>& cardInventory() const { return m_cardInventory; }
+    const FormatState& formatState() const { return m_formatState; }
+    const std::optional<QString>& formattingCardPath() const { return m_formattingCardPath; }
+    const std::optional<QString>& pendingFormattedMount() const { return m_pendingFormattedMount; }
+    const DurationScanner::Cache& durationCache() const { return m_durationCache; }
+
+    bool isBusy() const override;
+    // The one reason the offload cannot start; none when it can.
+    std::optional<QString> offloadBlocker() const;
+    std::optional<FormatReadiness> formatReadiness() const;
+    bool canFormatSelectedCard() const;
+    qsizetype selectedCardHistoryCount() const;
+    // Stage 1 "Card", 2 "Media", 3 "Destination".
+    StageState stage(int number) const;
+
+    void select(const CardVolume& card, bool keepFormatState);
+    void cardInserted(const CardVolume& card, bool isNewMount);
+    void cardRemoved(const CardVolume& card);
+    void showForImport(const CardVolume& card) override;
+    void clearSelection();
+    void finishSession();
+    void startOffload();
+    void ejectCard(const CardVolume& card);
+    void setReoffloadMode(ReoffloadMode mode);
+    void selectCamera(const std::optional<QUuid>& cameraID);
+    void confirmForgetSelectedCardHistory();
+    void forgetLedgerEntry(const LedgerEntry& entry);
+    void formatSelectedCard();
+    void formatFinished(const CardVolume& card, const FormatOutcome& outcome);
+    void refreshInventory(OffloadSession* session);
+
+    NamingContext namingContext(const OffloadSession& session) const;
+    QString cameraTokenValue(const OffloadSession& session) const;
+
+    // The window's destination and preset commands.
+    void applyPreset(const OffloadPreset& preset);
+    void useFavorite(const FavoriteDestination& favorite);
+    // Another folder chosen, or a folder dropped on the window.
+    void useFolder(const QString& path);
+    void addCurrentDestinationToFavorites();
+    void saveCurrentSetupAsPreset(const QString& name);
+
+    // ImportPrompterHost
+    bool askToImport() const override;
+    ImportPromptStyle importPromptStyle() const override;
+    std::optional<QString> destinationPath() const override;
+    QStringList favoriteDestinationPaths() const override;
+    QSet<QString> ignoredImportIdentities() const override;
+    void ignoreImports(const CardVolume& card) override;
+    bool isFormatting() const override;
+    QList<CardVolume> mountedCards() const override;
+
+Q_SIGNALS:
+    // Any observable value of the model (or of the current session) changed.
+    void changed();
+    void sessionChanged();
+    // A run of the current session ended.
+    void offloadFinished(const stowly::OffloadSummary& summary);
+    // An erase ended, with its outcome.
+    void formatEnded(const stowly::FormatOutcome& outcome);
+    void ejectEnded(const stowly::CardVolume& card, const std::optional<QString>& error);
+
+private:
+    void install(std::unique_ptr<OffloadSession> session);
+    void setSession(std::unique_ptr<OffloadSession> session);
+    void sessionFinished(OffloadSession* session, const OffloadSummary& summary);
+    void fileRulesChanged();
+    void setFormatState(FormatState state);
+    void destinationChanged();
+    std::optional<PresetSession> presetSession() const;
+
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<Ledger> m_ledger;
+    std::unique_ptr<CameraStore> m_cameras;
+    std::unique_ptr<DestinationStore> m_destinations;
+    std::unique_ptr<PresetStore> m_presets;
+    const VolumeFacts* m_volumes;
+    std::unique_ptr<MountEvents> m_mountEvents;
+    std::shared_ptr<CommandRunning> m_runner;
+    std::unique_ptr<VolumeWatcher> m_watcher;
+    std::unique_ptr<ImportPrompter> m_importPrompter;
+    std::unique_ptr<CardFormatter> m_formatter;
+    std::unique_ptr<PresetOperations> m_presetOperations;
+    std::shared_ptr<DurationReading> m_durationReader;
+    AppFrontEnd m_noFrontEnd;
+    AppFrontEnd* m_frontEnd = &m_noFrontEnd;
+
+    std::optional<QString> m_selectedCardID;
+    std::unique_ptr<OffloadSession> m_session;
+    bool m_isScanning = false;
+    quint64 m_scanGeneration = 0;
+    bool m_isEjecting = false;
+    std::optional<QString> m_ejectError;
+    std::optional<CardInventory> m_cardInventory;
+    FormatState m_formatState;
+    std::optional<QString> m_formattingCardPath;
+    std::optional<QString> m_pendingFormattedMount;
+    DurationScanner::Cache m_durationCache;
+    FileRules m_lastFileRules;
+};
+
+} // namespace stowly

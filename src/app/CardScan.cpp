@@ -1,0 +1,38 @@
+#include "app/CardScan.h"
+
+#include "media/ClipScanner.h"
+
+namespace stowly {
+
+CardInventory CardScan::inventory(const CardVolume& card, const LedgerIndex& history,
+                                  const FileRules& rules) {
+    const ClipScanner::Result report =
+        ClipScanner::scanReport(card.url, ClipScanner::allCategories(), rules);
+    CardInventory inventory = CardInventory::classify(report.clips, card.volumeIdentity(), history,
+                                                      CardInventory::diskFileSize);
+    inventory.ignored = report.ignored;
+    return inventory;
+}
+
+CardScan::Result CardScan::run(const Input& input) {
+    Result result;
+    result.inventory = inventory(input.card, input.history, input.rules);
+    if (input.reader) {
+        const DurationScanner::Result read = DurationScanner::read(
+            result.inventory.newFiles + result.inventory.missing, input.card.volumeIdentity(),
+            input.durations, *input.reader, durationWidth);
+        result.durations = read.byPath;
+        result.fresh = read.fresh;
+    }
+    return result;
+}
+
+CardInventory CardScan::reclassify(const CardInventory& old, const QString& volumeIdentity,
+                                   const LedgerIndex& history) {
+    CardInventory inventory = CardInventory::classify(old.allClips(), volumeIdentity, history,
+                                                      CardInventory::diskFileSize);
+    inventory.ignored = old.ignored;
+    return inventory;
+}
+
+} // namespace stowly

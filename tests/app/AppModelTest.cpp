@@ -1,0 +1,252 @@
+#include "app/AppModelWorld.h"
+
+#include "devices/ImportPrompter.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+const QByteArray big(9 << 20, 'v');
+
+QHash<QString, QByteArray> cameraCard() {
+    return {{"DCIM/100MSDCF/C0001.MP4", big},
+            {"DCIM/100MSDCF/C0001.XML", "<xml/>"},
+            {"DCIM/100MSDCF/C0002.MP4", "short"},
+            {"DCIM/100MSDCF/DSC0003.JPG", "jpeg"}};
+}
+
+QStringList ids(const QList<Clip>& clips) {
+    QStringList list;
+    for (const Clip& c : clips)
+        list.append(c.relativePath);
+    return list;
+}
+
+} // namespace
+
+TEST(AppModelTest, TheWholeRoadOfACard) {
+    World w;
+    w.durations->seconds = {{"C0001.MP4", 30.0}, {"C0002.MP4", 2.0}};
+    const CardVolume card = w.insertCard("EOS_DIGITAL", cameraCard(), QStringLiteral("1234-ABCD"));
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    EXPECT_EQ(m.selectedCardID(), card.url);
+    EXPECT_EQ(m.stage(1), StageState::done);
+    EXPECT_EQ(m.stage(2), StageState::active);
+    EXPECT_EQ(ids(m.session()->newClips()),
+              QStringList({"DCIM/100MSDCF/C0001.MP4", "DCIM/100MSDCF/C0001.XML",
+                           "DCIM/100MSDCF/DSC0003.JPG"}));
+    EXPECT_EQ(m.offloadBlocker(), "Enter a project name");
+    m.session()->setProjectInput("coastline shoot");
+    EXPECT_FALSE(m.offloadBlocker());
+    EXPECT_EQ(m.stage(2), StageState::done);
+
+    m.settings().setEjectAfterOffload(true);
+    QList<OffloadProgress> reports;
+    QObject::connect(m.session(), &OffloadSession::progressChanged,
+                     [&] { reports.append(m.session()->progress()); });
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    ASSERT_TRUE(m.session()->summary());
+    EXPECT_EQ(m.session()->summary()->copied, 3);
+    EXPECT_EQ(m.session()->summary()->failed, 0);
+    EXPECT_EQ(m.ledger().entries().size(), 3);
+    EXPECT_EQ(m.settings().lastProject(), "coastline shoot");
+    EXPECT_FALSE(reports.isEmpty());
+    for (const QString& path : m.session()->copiedPaths())
+        EXPECT_TRUE(path.contains("/CoastlineShoot/")) << path.toStdString();
+    // The completion refreshes the inventory and ejects the card.
+    ASSERT_TRUE(
+        spinUntil([&] { return m.cardInventory() && m.cardInventory()->offloaded.size() == 3; }));
+    ASSERT_TRUE(spinUntil([&] { return !m.isEjecting() && w.disk->ejected.size() == 1; }));
+    EXPECT_EQ(w.disk->ejected.first(), card.url);
+
+    // Dismissing the result rescans: only the short clip is left.
+    m.settings().setEjectAfterOffload(false);
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_TRUE(m.session()->newClips().isEmpty());
+    EXPECT_EQ(m.offloadBlocker(),
+              "Only a short clip is left — choose Include Anyway to offload it");
+    ASSERT_TRUE(m.formatReadiness());
+    EXPECT_EQ(m.formatReadiness()->pendingText(), "1 short clip not offloaded");
+    EXPECT_TRUE(m.canFormatSelectedCard());
+
+    // The erase: the card goes away during it, comes back at its mount point and is selected.
+    QSignalSpy formatted(&m, &AppModel::formatEnded);
+    m.formatSelectedCard();
+    EXPECT_EQ(m.formatState().kind, AppModel::FormatState::Kind::formatting);
+    ASSERT_TRUE(spinUntil([&] { return formatted.count() == 1; }));
+    EXPECT_EQ(m.formatState(),
+              (AppModel::FormatState{AppModel::FormatState::Kind::formatted, "EOS_DIGITAL"}));
+    EXPECT_EQ(w.disk->erased, QStringList({card.url}));
+    EXPECT_EQ(m.pendingFormattedMount(), w.remountedAt);
+    w.events->mount(w.remountedAt);
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(m.selectedCard()->uuid, "NEW-UUID");
+    EXPECT_EQ(m.formatState().kind, AppModel::FormatState::Kind::formatted);
+    EXPECT_EQ(m.offloadBlocker(), "This card is empty");
+}
+
+TEST(AppModelTest, TheEraseIsRefusedWhenTheCardChangedMeanwhile) {
+    World w;
+    const CardVolume card = w.insertCard("CARD", {{"DCIM/A.JPG", "a"}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    m.session()->setProjectInput("P");
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_TRUE(m.canFormatSelectedCard());
+    // A new file arrives after the check the button was drawn from.
+    writeFile(card.url + "/DCIM/B.JPG", "b");
+    QSignalSpy ended(&m, &AppModel::formatEnded);
+    m.formatSelectedCard();
+    ASSERT_TRUE(spinUntil([&] { return ended.count() == 1; }));
+    EXPECT_EQ(m.formatState().kind, AppModel::FormatState::Kind::failed);
+    EXPECT_TRUE(m.formatState().text.startsWith("Something on CARD changed"));
+    EXPECT_TRUE(w.disk->erased.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(card.url + "/DCIM/A.JPG"));
+}
+
+TEST(AppModelTest, ASecondCardDuringAnOffloadWaitsForItsPrompt) {
+    World w;
+    const CardVolume first = w.insertCard("A", {{"DCIM/C1.MP4", QByteArray(20 << 20, 'x')}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    QList<QString> prompted;
+    m.importPrompter().presentOverride = [&](const CardVolume& c) { prompted.append(c.url); };
+    m.session()->setProjectInput("P");
+    std::optional<CardVolume> second;
+    QObject::connect(m.session(), &OffloadSession::progressChanged, [&] {
+        if (!second)
+            second = w.insertCard("B", {{"DCIM/X.JPG", "x"}});
+    });
+    m.startOffload();
+    ASSERT_TRUE(spinUntil([&] { return m.importPrompter().queued().size() == 1; }));
+    EXPECT_EQ(m.selectedCardID(), first.url);
+    EXPECT_EQ(m.watcher().cards().size(), 2);
+    ASSERT_TRUE(w.waitForOffload());
+    EXPECT_EQ(prompted, QList<QString>({second->url}));
+    EXPECT_EQ(m.selectedCardID(), first.url);
+}
+
+TEST(AppModelTest, AScanResultForAnEarlierSelectionIsDropped) {
+    World w(false);
+    const CardVolume a = w.insertCard("A", {{"DCIM/A.JPG", "a"}}, {}, false);
+    const CardVolume b = w.insertCard("B", {{"DCIM/B.JPG", "b"}, {"DCIM/C.JPG", "c"}}, {}, false);
+    w.model->watcher().start();
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(w.model->selectedCardID(), b.url);
+    EXPECT_EQ(w.model->session()->card(), b);
+    // Nothing arrives later to replace it.
+    spinUntil([] { return false; }, 200);
+    EXPECT_EQ(w.model->session()->card(), b);
+    EXPECT_EQ(w.model->cardInventory()->newFiles.size(), 2);
+}
+
+TEST(AppModelTest, ACardRemovedDuringTheOffloadKeepsTheResultUntilDismissed) {
+    World w;
+    const CardVolume card = w.insertCard("A", {{"DCIM/C1.MP4", QByteArray(20 << 20, 'x')}});
+    const CardVolume other = w.insertCard("B", {{"DCIM/X.JPG", "x"}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    m.select(card, false);
+    ASSERT_TRUE(w.waitForSession());
+    m.session()->setProjectInput("P");
+    bool removed = false;
+    QObject::connect(m.session(), &OffloadSession::progressChanged, [&] {
+        if (!removed) {
+            removed = true;
+            w.removeCard(card);
+        }
+    });
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    EXPECT_TRUE(m.session()->cardRemoved());
+    EXPECT_EQ(m.selectedCardID(), card.url);
+    m.finishSession();
+    // Cleared, then the remaining card is selected.
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(m.selectedCardID(), other.url);
+}
+
+TEST(AppModelTest, TheBlockerNamesTheFirstThingMissing) {
+    World w;
+    AppModel& m = *w.model;
+    EXPECT_EQ(m.offloadBlocker(), "Insert a card to begin");
+    const CardVolume empty = w.insertCard("EMPTY", {});
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(m.offloadBlocker(), "This card is empty");
+
+    w.insertCard("CARD", {{"A.JPG", "a"}});
+    ASSERT_TRUE(w.waitForSession());
+    m.session()->setProjectInput("P");
+    m.settings().setFileTemplate("{date");
+    EXPECT_EQ(m.offloadBlocker(), "Fix the naming template in Settings");
+    m.settings().setFileTemplate("{date}_{camera}_{seq}");
+    EXPECT_EQ(m.offloadBlocker(), "Choose a camera");
+    const Camera camera = m.cameras().add("A7S III", "");
+    m.selectCamera(camera.id);
+    EXPECT_EQ(w.model->cameraTokenValue(*m.session()), "A7SIII");
+    EXPECT_FALSE(m.offloadBlocker());
+    writeFile(w.home("plain-file"), "x");
+    m.settings().setDestinationPath(w.home("plain-file"));
+    EXPECT_EQ(m.offloadBlocker(), "The destination folder isn’t connected — choose another");
+    m.settings().setDestinationPath(std::nullopt);
+    EXPECT_EQ(m.offloadBlocker(), "Choose a destination folder");
+    EXPECT_EQ(m.stage(3), StageState::active);
+
+    ReadOnlyFolder readOnly(w.destination.path());
+    m.settings().setDestinationPath(w.destination.path());
+    if (readOnly.isActive()) {
+        EXPECT_TRUE(m.offloadBlocker()->startsWith("This drive is read-only"));
+    }
+}
+
+TEST(AppModelTest, MissingCopiesBlockUntilReoffloaded) {
+    World w;
+    w.insertCard("CARD", {{"A.JPG", "a"}, {"B.JPG", "b"}, {"C.JPG", "c"}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    m.session()->setProjectInput("P");
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    for (const QString& path : m.session()->copiedPaths())
+        QFile::remove(path);
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(m.offloadBlocker(), "3 copies are missing at the destination — choose Re-offload");
+    m.setReoffloadMode(ReoffloadMode::missing);
+    EXPECT_EQ(m.session()->newClips().size(), 3);
+    EXPECT_FALSE(m.offloadBlocker());
+    // Everything needs a confirmation; without a front end that can ask, nothing changes.
+    m.setReoffloadMode(ReoffloadMode::everything);
+    EXPECT_EQ(m.session()->reoffloadMode(), ReoffloadMode::missing);
+}
+
+TEST(AppModelTest, OnlyIgnorePatternChangesRescan) {
+    World w;
+    w.insertCard("CARD", {{"A.JPG", "a"}, {"A.TMP", "t"}, {"A.LRV", "p"}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    const QUuid before = m.session()->id();
+    FileRules rules = m.settings().fileRules();
+    rules.proxyExtensions.append("tmp");
+    m.settings().setFileRules(rules);
+    EXPECT_EQ(m.session()->id(), before);
+    EXPECT_EQ(m.session()->fileRules(), rules);
+
+    rules.ignorePatterns.append("*.tmp");
+    m.settings().setFileRules(rules);
+    EXPECT_TRUE(m.isScanning());
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_NE(m.session()->id(), before);
+    EXPECT_EQ(m.cardInventory()->ignored, QStringList({"A.TMP"}));
+}

@@ -1,0 +1,144 @@
+#include "app/AppModelWorld.h"
+
+#include "devices/VolumePaths.h"
+
+#include <QCoreApplication>
+
+namespace stowly::test {
+
+std::optional<DiskFacts> FolderDiskTool::facts(const QString& target) {
+    DiskFacts facts;
+    if (target == u"/" || target == u"vda1") {
+        facts.deviceIdentifier = "vda1";
+        facts.parentWholeDisk = "vda";
+        facts.mountPoint = "/";
+        facts.deviceKind = "part";
+        facts.wholeDisks = {"vda"};
+        facts.isInternal = true;
+        facts.isOSInternal = true;
+        return facts;
+    }
+    std::lock_guard lock(mutex);
+    QString mountPoint = target;
+    if (m_moved.contains(target))
+        mountPoint = m_moved.value(target);
+    if (!mountPoint.startsWith(root))
+        return std::nullopt;
+    const QString name = mountPoint.mid(mountPoint.lastIndexOf(u'/') + 1);
+    facts.deviceIdentifier = "sdb1";
+    facts.parentWholeDisk = "sdb";
+    facts.mountPoint = mountPoint;
+    facts.mountPoints = {mountPoint};
+    facts.volumeName = name;
+    facts.filesystemType = "exfat";
+    facts.filesystemName = "exFAT";
+    facts.deviceKind = "part";
+    facts.wholeDisks = {"sdb"};
+    facts.isRemovable = true;
+    facts.isEjectable = true;
+    facts.isRemovableOrExternal = true;
+    return facts;
+}
+
+std::optional<QString> FolderDiskTool::volumePath(const QString& path) {
+    return path.startsWith(root) ? std::optional(path.section(u'/', 0, root.count(u'/') + 1))
+                                 : std::optional(QStringLiteral("/"));
+}
+
+FormatOutcome FolderDiskTool::erase(const DiskFacts& card, const QString&, CardFileSystem,
+                                    const QString& newName) {
+    const QString oldPath = *card.mountPoint;
+    const QString newPath = root + u'/' + newName;
+    QDir(oldPath).removeRecursively();
+    QDir().mkpath(newPath);
+    {
+        std::lock_guard lock(mutex);
+        erased.append(oldPath);
+        m_moved.insert(card.deviceIdentifier, newPath);
+    }
+    if (remount)
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [this, oldPath, newPath] { remount(oldPath, newPath); },
+            Qt::BlockingQueuedConnection);
+    return FormatOutcome::formatted(newName, std::nullopt);
+}
+
+std::optional<QString> FolderDiskTool::eject(const QString& mountPath) {
+    std::lock_guard lock(mutex);
+    ejected.append(mountPath);
+    return ejectFailure;
+}
+
+World::World(bool startWatching) {
+    savedRoots = VolumePaths::mountRoots();
+    VolumePaths::setMountRoots({root("media") + u'/'});
+    QDir().mkpath(root("media"));
+
+    AppStores stores;
+    stores.settings = std::make_unique<AppSettings>(nullptr);
+    stores.ledger = std::make_unique<Ledger>(home("ledger.json"));
+    stores.cameras = std::make_unique<CameraStore>(std::nullopt);
+    DestinationStore::Options options;
+    options.fileURL = std::nullopt;
+    stores.destinations = std::make_unique<DestinationStore>(std::move(options));
+    stores.presets = std::make_unique<PresetStore>(std::nullopt);
+    stores.settings->setDestinationPath(destination.path());
+
+    AppPlatform platform;
+    platform.volumes = &volumes;
+    auto fakeEvents = std::make_unique<FakeMountEvents>();
+    events = fakeEvents.get();
+    platform.mountEvents = std::move(fakeEvents);
+    auto tool = std::make_unique<FolderDiskTool>(root("media"));
+    disk = tool.get();
+    platform.diskTool = std::move(tool);
+    platform.durationReader = durations;
+    platform.usesNotifications = false;
+    model = std::make_unique<AppModel>(std::move(stores), std::move(platform), startWatching);
+    model->settings().setDestinationPath(destination.path());
+    disk->remount = [this](const QString& oldPath, const QString& newPath) {
+        const QString name = newPath.mid(newPath.lastIndexOf(u'/') + 1);
+        volumes.remove(oldPath);
+        events->unmount(oldPath);
+        volumes.add(FakeVolumes::card(newPath, name, QStringLiteral("NEW-UUID")));
+        remountedAt = newPath;
+    };
+}
+
+World::~World() {
+    model.reset();
+    VolumePaths::setMountRoots(savedRoots);
+}
+
+CardVolume World::insertCard(const QString& name, const QHash<QString, QByteArray>& files,
+                             const std::optional<QString>& uuid, bool announce) {
+    const QString path = cardPath(name);
+    QDir().mkpath(path);
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        writeFile(path + u'/' + it.key(), it.value());
+        // Files sort by their path when they carry the same time.
+        setModificationTime(path + u'/' + it.key(),
+                            QDateTime::fromSecsSinceEpoch(1'790'000'000, Qt::UTC));
+    }
+    volumes.add(FakeVolumes::card(path, name, uuid));
+    if (announce)
+        events->mount(path);
+    return CardVolume{path, name, uuid};
+}
+
+void World::removeCard(const CardVolume& card) {
+    volumes.remove(card.url);
+    events->unmount(card.url);
+}
+
+bool World::waitForSession() {
+    return spinUntil([&] { return model->session() && !model->isScanning(); });
+}
+
+bool World::waitForOffload() {
+    return spinUntil([&] {
+        return model->session() && model->session()->phase() == OffloadSession::Phase::finished;
+    });
+}
+
+} // namespace stowly::test

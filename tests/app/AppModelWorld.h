@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/AppModel.h"
+#include "app/AppSettings.h"
+#include "app/CameraStore.h"
+#include "app/DestinationStore.h"
+#include "app/PresetStore.h"
+#include "copy/Ledger.h"
+#include "devices/DiskTool.h"
+#include "devices/FakeVolumes.h"
+#include "devices/VolumeWatcher.h"
+#include "media/DurationReading.h"
+#include "media/OffloadSession.h"
+
+#include "support/TestSupport.h"
+
+#include <QDir>
+
+#include <mutex>
+
+namespace stowly::test {
+
+// Durations by file name; anything else has none.
+class TableDurations : public DurationReading {
+public:
+    std::optional<double> duration(const QByteArray& url) override {
+        std::lock_guard lock(mutex);
+        ++readings;
+        const QString name = QString::fromUtf8(url.mid(url.lastIndexOf('/') + 1));
+        return seconds.contains(name) ? std::optional(seconds.value(name)) : std::nullopt;
+    }
+    std::mutex mutex;
+    QHash<QString, double> seconds;
+    int readings = 0;
+};
+
+// A disk tool over the folders the test uses as cards: the erase empties the folder and mounts
+// it again under the new name; ejects are only recorded.
+class FolderDiskTool : public DiskTool {
+public:
+    explicit FolderDiskTool(QString mountRoot) : root(std::move(mountRoot)) {}
+
+    std::optional<DiskFacts> facts(const QString& target) override;
+    std::optional<QString> volumePath(const QString& path) override;
+    FormatOutcome erase(const DiskFacts& card, const QString& cardName, CardFileSystem fileSystem,
+                        const QString& newName) override;
+    std::optional<QString> eject(const QString& mountPath) override;
+
+    // Runs on the main thread while the erase has the card unmounted.
+    std::function<void(const QString& oldPath, const QString& newPath)> remount;
+    std::mutex mutex;
+    QStringList ejected;
+    QStringList erased;
+    std::optional<QString> ejectFailure;
+
+private:
+    QString root;
+    QHash<QString, QString> m_moved; // device → mount path after an erase
+};
+
+// A computer with removable cards under a mount root of its own, and an application model
+// over temporary stores.
+class World {
+public:
+    explicit World(bool startWatching = true);
+    ~World();
+
+    // A card folder mounted under the root (it joins the watcher when isNew, or at start).
+    CardVolume insertCard(const QString& name, const QHash<QString, QByteArray>& files,
+                          const std::optional<QString>& uuid = {}, bool announce = true);
+    void removeCard(const CardVolume& card);
+    QString cardPath(const QString& name) const { return root("media/" + name); }
+
+    // Waits until the selected card's scan is done.
+    bool waitForSession();
+    bool waitForOffload();
+
+    TempDir root;
+    TempDir destination;
+    TempDir home;
+    FakeVolumes volumes;
+    FakeMountEvents* events = nullptr;
+    FolderDiskTool* disk = nullptr;
+    std::shared_ptr<TableDurations> durations = std::make_shared<TableDurations>();
+    std::unique_ptr<AppModel> model;
+    QStringList savedRoots;
+    // Where the last erase mounted the card again (announced by the test).
+    QString remountedAt;
+};
+
+} // namespace stowly::test
