@@ -33,8 +33,10 @@ int main(int argc, char** argv) {
     const QString samples = QStringLiteral(STOWLY_SOURCE_DIR "/tests/data/media/");
     QList<Clip> clips;
     for (int i = 0; i < 500; ++i) {
-        const QString sample = i % 2 ? QStringLiteral("clip-10s.mov") : QStringLiteral("clip-1s.mp4");
-        const QString name = QStringLiteral("C%1.%2").arg(i, 4, 10, QChar(u'0')).arg(sample.section(u'.', -1));
+        const QString sample =
+            i % 2 ? QStringLiteral("clip-10s.mov") : QStringLiteral("clip-1s.mp4");
+        const QString name =
+            QStringLiteral("C%1.%2").arg(i, 4, 10, QChar(u'0')).arg(sample.section(u'.', -1));
         QFile::copy(samples + sample, folder + u'/' + name);
         Clip clip;
         clip.url = QFile::encodeName(folder + u'/' + name);
@@ -45,7 +47,8 @@ int main(int argc, char** argv) {
     dropCaches();
     CountingReader reader;
     DurationScanner::Result first;
-    const double cold = secondsOf([&] { first = DurationScanner::read(clips, "V", {}, reader, 4); });
+    const double cold =
+        secondsOf([&] { first = DurationScanner::read(clips, "V", {}, reader, 4); });
     const int firstReadings = reader.readings;
     DurationScanner::Result second;
     const double cached =

@@ -44,38 +44,65 @@ unsigned daysInMonth(qint64 y, unsigned m) {
     return m == 2 && leap ? 29 : days[m - 1];
 }
 
-void appendDate(QByteArray& out, qint64 seconds) {
+// Writes "yyyy-MM-ddTHH:mm:ssZ" of whole seconds since 1970 at w; returns the end.
+char* writeDate(char* w, qint64 seconds) {
     const qint64 days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
     const qint64 rest = seconds - days * 86400;
     qint64 y;
     unsigned m, d;
     civilFromDays(days, &y, &m, &d);
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, "%04lld-%02u-%02uT%02lld:%02lld:%02lldZ",
-                                (long long)y, m, d, (long long)(rest / 3600),
-                                (long long)(rest / 60 % 60), (long long)(rest % 60));
-    out.append(buffer, n);
+    if (y < 0 || y > 9999)
+        return w + std::snprintf(w, 40, "%04lld-%02u-%02uT%02lld:%02lld:%02lldZ", (long long)y, m,
+                                 d, (long long)(rest / 3600), (long long)(rest / 60 % 60),
+                                 (long long)(rest % 60));
+    const auto two = [&](unsigned v) {
+        *w++ = char('0' + v / 10);
+        *w++ = char('0' + v % 10);
+    };
+    two(unsigned(y / 100));
+    two(unsigned(y % 100));
+    *w++ = '-';
+    two(m);
+    *w++ = '-';
+    two(d);
+    *w++ = 'T';
+    two(unsigned(rest / 3600));
+    *w++ = ':';
+    two(unsigned(rest / 60 % 60));
+    *w++ = ':';
+    two(unsigned(rest % 60));
+    *w++ = 'Z';
+    return w;
 }
 
-// JSON string of UTF-8 text, with "/" written as "\/".
-void appendEscaped(QByteArray& out, QByteArrayView text) {
+void appendDate(QByteArray& out, qint64 seconds) {
+    char buffer[48];
+    out.append(buffer, writeDate(buffer, seconds) - buffer);
+}
+
+// Writes a JSON string of UTF-8 text at w, with "/" written as "\/"; w must have room for six
+// bytes per input byte and two quotes.
+char* writeEscaped(char* w, QByteArrayView text) {
     static const char hex[] = "0123456789abcdef";
-    const qsizetype oldSize = out.size();
-    out.resize(oldSize + text.size() * 6 + 2);
-    char* w = out.data() + oldSize;
     *w++ = '"';
-    for (const char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c >= 0x20 && c != '"' && c != '\\' && c != '/') {
-            *w++ = ch;
-            continue;
-        }
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const char* run = p;
+        while (p < end && static_cast<unsigned char>(*p) >= 0x20 && *p != '"' && *p != '\\' &&
+               *p != '/')
+            ++p;
+        std::memcpy(w, run, size_t(p - run));
+        w += p - run;
+        if (p == end)
+            break;
+        const unsigned char c = static_cast<unsigned char>(*p++);
         *w++ = '\\';
         switch (c) {
         case '"':
         case '\\':
         case '/':
-            *w++ = ch;
+            *w++ = char(c);
             break;
         case '\b':
             *w++ = 'b';
@@ -101,7 +128,28 @@ void appendEscaped(QByteArray& out, QByteArrayView text) {
         }
     }
     *w++ = '"';
-    out.resize(w - out.data());
+    return w;
+}
+
+char* writeLiteral(char* w, const char* text) {
+    const size_t n = std::strlen(text);
+    std::memcpy(w, text, n);
+    return w + n;
+}
+
+char* writeInteger(char* w, qint64 value) {
+    char digits[24];
+    int n = 0;
+    quint64 v = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    do {
+        digits[n++] = char('0' + v % 10);
+        v /= 10;
+    } while (v);
+    if (value < 0)
+        *w++ = '-';
+    while (n)
+        *w++ = digits[--n];
+    return w;
 }
 
 } // namespace
@@ -153,35 +201,46 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
 }
 
 bool LedgerFile::encode(const LedgerRecords& entries, const AtomicFile::Sink& sink) {
-    QByteArray chunk;
-    chunk.reserve(1 << 17);
-    chunk.append('[');
+    constexpr qsizetype flushAt = 1 << 20;
+    QByteArray buffer(flushAt * 2, Qt::Uninitialized);
+    char* w = buffer.data();
+    *w++ = '[';
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (i > 0)
-            chunk.append(',');
-        chunk.append("{\"cardName\":");
-        appendEscaped(chunk, entries.text(i, LedgerRecords::cardName));
-        chunk.append(",\"destinationPath\":");
-        appendEscaped(chunk, entries.text(i, LedgerRecords::destinationPath));
-        chunk.append(",\"offloadedAt\":\"");
-        appendDate(chunk, entries.offloadedAt(i));
-        chunk.append("\",\"sha256\":");
-        appendEscaped(chunk, entries.text(i, LedgerRecords::sha256));
-        chunk.append(",\"size\":");
-        chunk.append(QByteArray::number(entries.fileSize(i)));
-        chunk.append(",\"sourceKey\":");
-        appendEscaped(chunk, entries.text(i, LedgerRecords::sourceKey));
-        chunk.append(",\"sourceRelativePath\":");
-        appendEscaped(chunk, entries.text(i, LedgerRecords::sourceRelativePath));
-        chunk.append('}');
-        if (chunk.size() >= (1 << 17) - 4096) {
-            if (!sink(chunk))
+        const QByteArrayView cardName = entries.text(i, LedgerRecords::cardName);
+        const QByteArrayView destination = entries.text(i, LedgerRecords::destinationPath);
+        const QByteArrayView sha = entries.text(i, LedgerRecords::sha256);
+        const QByteArrayView key = entries.text(i, LedgerRecords::sourceKey);
+        const QByteArrayView relative = entries.text(i, LedgerRecords::sourceRelativePath);
+        const qsizetype worst =
+            (cardName.size() + destination.size() + sha.size() + key.size() + relative.size()) * 6 +
+            256;
+        if ((w - buffer.data()) + worst > buffer.size()) {
+            if (!sink(QByteArrayView(buffer.data(), w - buffer.data())))
                 return false;
-            chunk.clear();
+            if (worst > buffer.size())
+                buffer.resize(worst);
+            w = buffer.data();
         }
+        if (i > 0)
+            *w++ = ',';
+        w = writeLiteral(w, "{\"cardName\":");
+        w = writeEscaped(w, cardName);
+        w = writeLiteral(w, ",\"destinationPath\":");
+        w = writeEscaped(w, destination);
+        w = writeLiteral(w, ",\"offloadedAt\":\"");
+        w = writeDate(w, entries.offloadedAt(i));
+        w = writeLiteral(w, "\",\"sha256\":");
+        w = writeEscaped(w, sha);
+        w = writeLiteral(w, ",\"size\":");
+        w = writeInteger(w, entries.fileSize(i));
+        w = writeLiteral(w, ",\"sourceKey\":");
+        w = writeEscaped(w, key);
+        w = writeLiteral(w, ",\"sourceRelativePath\":");
+        w = writeEscaped(w, relative);
+        *w++ = '}';
     }
-    chunk.append(']');
-    return sink(chunk);
+    *w++ = ']';
+    return sink(QByteArrayView(buffer.data(), w - buffer.data()));
 }
 
 QByteArray LedgerFile::encode(const LedgerRecords& entries) {
