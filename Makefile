@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the tests and the program need.
 PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	qt6-base-dev libssl-dev \
-	libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libraw-dev \
+	libavformat-dev libavcodec-dev libavutil-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils libfiu-dev \
 	findutils coreutils
