@@ -7,7 +7,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	qt6-base-dev libssl-dev \
 	libavformat-dev libavcodec-dev libavutil-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils libfiu-dev \
+	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
