@@ -1,0 +1,69 @@
+#include "app/OnboardingStarter.h"
+
+namespace stowly::onboardingStarter {
+
+QString rawValue(OnboardingStarter starter) {
+    switch (starter) {
+    case OnboardingStarter::filmShoot:
+        return QStringLiteral("filmShoot");
+    case OnboardingStarter::photoSession:
+        return QStringLiteral("photoSession");
+    case OnboardingStarter::podcast:
+        return QStringLiteral("podcast");
+    case OnboardingStarter::dailyArchive:
+        return QStringLiteral("dailyArchive");
+    case OnboardingStarter::blank:
+        return QStringLiteral("blank");
+    }
+    return QStringLiteral("filmShoot");
+}
+
+std::optional<OnboardingStarter> fromRawValue(const QString& raw) {
+    for (const OnboardingStarter starter : allCases)
+        if (rawValue(starter) == raw)
+            return starter;
+    return std::nullopt;
+}
+
+QString namingPresetName(OnboardingStarter starter) {
+    switch (starter) {
+    case OnboardingStarter::filmShoot:
+        return QStringLiteral("Project / Date / Camera");
+    case OnboardingStarter::photoSession:
+        return QStringLiteral("Date / Project");
+    case OnboardingStarter::podcast:
+        return QStringLiteral("Project / Type / Date");
+    case OnboardingStarter::dailyArchive:
+        return QStringLiteral("Year / Month / Day");
+    case OnboardingStarter::blank:
+        return QStringLiteral("Flat");
+    }
+    return QString();
+}
+
+NamingPreset namingPreset(OnboardingStarter starter) {
+    const QList<NamingPreset>& all = NamingPreset::all();
+    const QString name = namingPresetName(starter);
+    for (const NamingPreset& preset : all)
+        if (preset.name == name)
+            return preset;
+    return all.value(0);
+}
+
+QString defaultPresetName(OnboardingStarter starter) {
+    switch (starter) {
+    case OnboardingStarter::filmShoot:
+        return QStringLiteral("Film Shoot");
+    case OnboardingStarter::photoSession:
+        return QStringLiteral("Photo Session");
+    case OnboardingStarter::podcast:
+        return QStringLiteral("Podcast");
+    case OnboardingStarter::dailyArchive:
+        return QStringLiteral("Daily Archive");
+    case OnboardingStarter::blank:
+        return QStringLiteral("My Preset");
+    }
+    return QString();
+}
+
+} // namespace stowly::onboardingStarter
