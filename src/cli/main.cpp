@@ -63,6 +63,11 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 
     Console console;
+    if (app.arguments().size() < 2) {
+        console.err() << CommandLine::usage();
+        console.err().flush();
+        return exitCode::usage;
+    }
     const auto parsed = CommandLine::parse(app.arguments().mid(1), QDateTime::currentDateTime());
     if (const QString* problem = std::get_if<QString>(&parsed)) {
         console.message(*problem);
