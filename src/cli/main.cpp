@@ -1,36 +1,96 @@
-#include "copy/Ledger.h"
-#include "media/CardInventory.h"
-#include "media/ClipScanner.h"
+#include "cli/CardCommands.h"
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "cli/OffloadCommands.h"
+#include "cli/SettingsCommand.h"
+#include "cli/SignalWatcher.h"
+#include "diagnostics/CrashHandler.h"
+#include "diagnostics/Log.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
+#include <QThreadPool>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace stowly;
+
+namespace {
+
+int run(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    using Command = Invocation::Command;
+    switch (invocation.command) {
+    case Command::help:
+        console.out() << CommandLine::usage();
+        return exitCode::done;
+    case Command::version:
+        console.out() << "stowly-cli " << STOWLY_VERSION << '\n';
+        return exitCode::done;
+    case Command::cards:
+        return CardCommands::cards(invocation, console, signals);
+    case Command::scan:
+        return OffloadCommands::scan(invocation, console, signals);
+    case Command::plan:
+        return OffloadCommands::plan(invocation, console, signals);
+    case Command::offload:
+        return OffloadCommands::offload(invocation, console, signals);
+    case Command::history:
+        return CardCommands::history(invocation, console, signals);
+    case Command::forget:
+        return CardCommands::forget(invocation, console, signals);
+    case Command::format:
+        return CardCommands::format(invocation, console, signals);
+    case Command::eject:
+        return CardCommands::eject(invocation, console, signals);
+    case Command::settings:
+        return SettingsCommand::run(invocation, console, signals);
+    }
+    return exitCode::usage;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Stowly"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() != 2 || args[0] != u"scan") {
-        err << "usage: stowly-cli scan CARD\n";
-        return 2;
+    QCoreApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
+    CrashHandler::install();
+    Log::useDefaultFile();
+    // A reader that goes away (a closed pipe) must not end a copy half way: writes to it fail
+    // instead.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    Console console;
+    if (app.arguments().size() < 2) {
+        console.err() << CommandLine::usage();
+        console.err().flush();
+        return exitCode::usage;
     }
-    const QString card = args[1];
-    const QString identity = card.mid(card.lastIndexOf(u'/') + 1);
-    const ClipScanner::Result scan =
-        ClipScanner::scanReport(card, ClipScanner::allCategories(), FileRules::standard());
-    Ledger ledger(Ledger::defaultFileURL());
-    const CardInventory inventory = CardInventory::classify(
-        scan.clips, identity, ledger.entriesByKey(), CardInventory::diskFileSize);
-    for (const Clip& clip : inventory.newFiles)
-        out << "new        " << clip.relativePath << '\n';
-    for (const Clip& clip : inventory.offloaded)
-        out << "offloaded  " << clip.relativePath << '\n';
-    for (const Clip& clip : inventory.missing)
-        out << "missing    " << clip.relativePath << '\n';
-    for (const QString& path : scan.ignored)
-        out << "ignored    " << path << '\n';
-    return 0;
+    const auto parsed = CommandLine::parse(app.arguments().mid(1), QDateTime::currentDateTime());
+    if (const QString* problem = std::get_if<QString>(&parsed)) {
+        console.message(*problem);
+        console.message(QStringLiteral("Run “stowly-cli --help” for the usage."));
+        return exitCode::usage;
+    }
+    const Invocation& invocation = std::get<Invocation>(parsed);
+    SignalWatcher signals;
+    // Only the commands that wait for copies, scans or the disk tools stop cleanly; the others
+    // may simply end.
+    using Command = Invocation::Command;
+    if (QList{Command::scan, Command::plan, Command::offload, Command::format, Command::eject}
+            .contains(invocation.command))
+        signals.start();
+    const int status = run(invocation, console, signals);
+    console.out().flush();
+    console.err().flush();
+    // An interrupted scan may still be walking the card; it only reads, so nobody waits for it.
+    if (status == exitCode::interrupted) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    // Background work still running posts to the application; let it end while there is one.
+    QThreadPool::globalInstance()->waitForDone();
+    return status;
 }

@@ -1,0 +1,206 @@
+#include "cli/CardCommands.h"
+
+#include "cli/CardTarget.h"
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
+#include "cli/ExitCode.h"
+#include "cli/JsonOutput.h"
+#include "cli/SignalWatcher.h"
+#include "cli/Station.h"
+#include "cli/TextOutput.h"
+#include "copy/LedgerFile.h"
+#include "devices/FormatOutcome.h"
+
+#include <QFileInfo>
+
+namespace stowly {
+namespace {
+
+QString quoted(const QString& text) {
+    return u'“' + text + u'”';
+}
+
+// The history a card argument names: a card or folder that is there, else the text taken as
+// the identity or the name the history recorded (for a card that is not inserted).
+struct HistoryOwner {
+    std::optional<QString> identity;
+    std::optional<QString> cardName;
+    QString displayName;
+};
+
+std::variant<HistoryOwner, QString> historyOwner(const QString& argument,
+                                                 const VolumeFacts& volumes) {
+    if (!QFileInfo::exists(argument))
+        return HistoryOwner{argument, argument, argument};
+    const auto target = CardTarget::resolve(argument, volumes);
+    if (const QString* problem = std::get_if<QString>(&target))
+        return *problem;
+    const CardVolume& card = std::get<CardVolume>(target);
+    return HistoryOwner{card.volumeIdentity(), std::nullopt, card.name};
+}
+
+bool belongsTo(const LedgerRecords& records, qsizetype i, const HistoryOwner& owner) {
+    if (owner.identity &&
+        records.text(i, LedgerRecords::sourceKey).startsWith((*owner.identity + u'|').toUtf8()))
+        return true;
+    return owner.cardName && records.text(i, LedgerRecords::cardName) == owner.cardName->toUtf8();
+}
+
+} // namespace
+
+int CardCommands::cards(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    Station station(signals, Station::Settings::stored);
+    const QList<CardVolume> cards = station.listCards();
+    if (invocation.json)
+        console.writeOut(JsonOutput::text(JsonOutput::cards(cards)));
+    else if (cards.isEmpty())
+        console.message(QStringLiteral("No card is mounted."));
+    else
+        console.out() << TextOutput::cards(cards);
+    return exitCode::done;
+}
+
+int CardCommands::history(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    Station station(signals, Station::Settings::stored);
+    const Ledger& ledger = station.model().ledger();
+    if (const std::optional<QString>& error = ledger.lastError())
+        console.message(*error);
+    LedgerRecords records = ledger.entries();
+    if (invocation.historyCard) {
+        const auto owner = historyOwner(*invocation.historyCard, station.model().volumes());
+        if (const QString* problem = std::get_if<QString>(&owner)) {
+            console.message(*problem);
+            return exitCode::usage;
+        }
+        const HistoryOwner& o = std::get<HistoryOwner>(owner);
+        records = records.without([&](qsizetype i) { return !belongsTo(records, i, o); });
+    }
+    if (invocation.json) {
+        // Written as the history file writes itself: a million entries stream in seconds.
+        LedgerFile::encode(records, [&](QByteArrayView bytes) {
+            console.writeOut(bytes);
+            return true;
+        });
+        console.writeOut("\n");
+        return exitCode::done;
+    }
+    if (records.isEmpty())
+        console.out() << "Files you offload will be listed here.\n";
+    for (qsizetype i = 0; i < records.size(); ++i)
+        console.out() << TextOutput::historyLine(records.at(i)) << '\n';
+    return exitCode::done;
+}
+
+int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    Station station(signals, Station::Settings::stored);
+    Ledger& ledger = station.model().ledger();
+    const auto owner = historyOwner(invocation.card, station.model().volumes());
+    if (const QString* problem = std::get_if<QString>(&owner)) {
+        console.message(*problem);
+        return exitCode::usage;
+    }
+    const HistoryOwner& o = std::get<HistoryOwner>(owner);
+    if (ledger.saveBlocked()) {
+        console.message(*ledger.lastError());
+        return exitCode::failed;
+    }
+    // Only by identity: a name alone may be shared by many cards.
+    const qsizetype forgotten = o.identity ? ledger.forgetVolume(*o.identity) : 0;
+    if (forgotten == 0) {
+        console.out() << "Stowly has no offloads of " << quoted(o.displayName) << " to forget.\n";
+        return exitCode::done;
+    }
+    if (const std::optional<QString>& error = ledger.lastError()) {
+        console.message(*error);
+        return exitCode::failed;
+    }
+    console.out() << "Stowly forgot "
+                  << (forgotten == 1 ? QStringLiteral("the 1 file")
+                                     : QStringLiteral("the %1 files").arg(forgotten))
+                  << " it offloaded from " << quoted(o.displayName)
+                  << ". The copies already at the destination aren’t touched.\n";
+    return exitCode::done;
+}
+
+int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    Station station(signals, Station::Settings::stored);
+    AppModel& model = station.model();
+    const auto target = CardTarget::resolve(invocation.card, model.volumes());
+    if (const QString* problem = std::get_if<QString>(&target)) {
+        console.message(*problem);
+        return exitCode::usage;
+    }
+    const CardVolume& wanted = std::get<CardVolume>(target);
+    std::optional<CardVolume> card;
+    for (const CardVolume& listed : station.listCards())
+        if (listed.url == wanted.url)
+            card = listed;
+    if (!card) {
+        console.message(QStringLiteral("Stowly only formats memory cards."));
+        return exitCode::failed;
+    }
+    if (!station.scan(*card))
+        return exitCode::interrupted;
+
+    const std::optional<FormatReadiness> readiness = model.formatReadiness();
+    if (!readiness || readiness->fileCount == 0) {
+        console.message(QStringLiteral("This card is empty"));
+        return exitCode::failed;
+    }
+    if (const std::optional<QString> pending = readiness->pendingText()) {
+        const bool onlyShortClips = readiness->notOffloaded + readiness->missingCopies == 0;
+        if (!onlyShortClips || !invocation.discardShortClips) {
+            console.message(*pending);
+            if (onlyShortClips)
+                console.message(QStringLiteral("Add --discard-short-clips to format anyway; the "
+                                               "skipped short clips have no copy and are lost."));
+            return exitCode::failed;
+        }
+    }
+    if (!model.canFormatSelectedCard()) {
+        console.message(
+            QStringLiteral("Available once every file on the card has a verified copy"));
+        return exitCode::failed;
+    }
+
+    // Stopping an erase half way would leave a card no camera can use.
+    QObject::connect(&signals, &SignalWatcher::interrupted, &station, [&console] {
+        console.message(QStringLiteral("The card is being formatted; Stowly finishes first."));
+    });
+    std::optional<FormatOutcome> outcome;
+    QObject::connect(&model, &AppModel::formatEnded, &station,
+                     [&](const FormatOutcome& ended) { outcome = ended; });
+    model.formatSelectedCard();
+    station.waitUntil([&] { return outcome && !model.isEjecting(); }, false);
+    if (!outcome->isFormatted()) {
+        console.message(outcome->text);
+        return exitCode::failed;
+    }
+    console.out() << "“" << outcome->text << "” was formatted and is ready for your camera.\n";
+    if (const std::optional<QString>& error = model.ejectError())
+        console.message(*error);
+    return exitCode::done;
+}
+
+int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    Station station(signals, Station::Settings::stored);
+    AppModel& model = station.model();
+    const auto target = CardTarget::resolve(invocation.card, model.volumes());
+    if (const QString* problem = std::get_if<QString>(&target)) {
+        console.message(*problem);
+        return exitCode::usage;
+    }
+    const CardVolume& card = std::get<CardVolume>(target);
+    bool ended = false;
+    QObject::connect(&model, &AppModel::ejectEnded, &station, [&] { ended = true; });
+    model.ejectCard(card);
+    station.waitUntil([&] { return ended; }, false);
+    if (const std::optional<QString>& error = model.ejectError()) {
+        console.message(*error);
+        return exitCode::failed;
+    }
+    console.out() << quoted(card.name) << " ejected, safe to remove.\n";
+    return exitCode::done;
+}
+
+} // namespace stowly

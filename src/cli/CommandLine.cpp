@@ -1,0 +1,286 @@
+#include "cli/CommandLine.h"
+
+#include <QDate>
+#include <QTimeZone>
+
+namespace stowly {
+namespace {
+
+using Command = Invocation::Command;
+
+enum class Option {
+    json,
+    to,
+    project,
+    camera,
+    quickDump,
+    reoffload,
+    includeShort,
+    dates,
+    card,
+    yes,
+    discardShortClips
+};
+
+struct OptionSpec {
+    const char* name;
+    Option option;
+    bool takesValue;
+};
+
+constexpr OptionSpec optionSpecs[] = {
+    {"json", Option::json, false},
+    {"to", Option::to, true},
+    {"project", Option::project, true},
+    {"camera", Option::camera, true},
+    {"quick-dump", Option::quickDump, false},
+    {"reoffload", Option::reoffload, true},
+    {"include-short", Option::includeShort, false},
+    {"dates", Option::dates, true},
+    {"card", Option::card, true},
+    {"yes", Option::yes, false},
+    {"discard-short-clips", Option::discardShortClips, false},
+};
+
+struct CommandSpec {
+    const char* name;
+    Command command;
+    // How many plain arguments it takes.
+    int minArguments;
+    int maxArguments;
+    QList<Option> options;
+};
+
+const QList<Option> runOptions{Option::to,        Option::project,   Option::camera,
+                               Option::quickDump, Option::reoffload, Option::includeShort,
+                               Option::dates,     Option::json};
+
+const QList<CommandSpec>& commandSpecs() {
+    static const QList<CommandSpec> specs{
+        {"cards", Command::cards, 0, 0, {Option::json}},
+        {"scan", Command::scan, 1, 1, runOptions},
+        {"plan", Command::plan, 1, 1, runOptions},
+        {"offload", Command::offload, 1, 1, runOptions},
+        {"history", Command::history, 0, 0, {Option::card, Option::json}},
+        {"forget", Command::forget, 1, 1, {}},
+        {"format", Command::format, 1, 1, {Option::yes, Option::discardShortClips}},
+        {"eject", Command::eject, 1, 1, {}},
+        {"settings", Command::settings, 0, 2, {}},
+    };
+    return specs;
+}
+
+const OptionSpec* findOption(QStringView name) {
+    for (const OptionSpec& spec : optionSpecs)
+        if (name == QLatin1StringView(spec.name))
+            return &spec;
+    return nullptr;
+}
+
+QString quoted(const QString& text) {
+    return u'“' + text + u'”';
+}
+
+// Applies one option's value; the problem in words when the value is not one it takes.
+std::optional<QString> apply(Invocation& invocation, Option option, const QString& value,
+                             const QDateTime& now) {
+    RunOptions& run = invocation.run;
+    switch (option) {
+    case Option::json:
+        invocation.json = true;
+        break;
+    case Option::to:
+        if (value.isEmpty())
+            return QStringLiteral("--to needs a folder.");
+        run.destination = value;
+        break;
+    case Option::project:
+        run.project = value;
+        break;
+    case Option::camera:
+        if (value.trimmed().isEmpty())
+            return QStringLiteral("--camera needs the name of one of your cameras.");
+        run.camera = value;
+        break;
+    case Option::quickDump:
+        run.quickDump = true;
+        break;
+    case Option::reoffload:
+        run.reoffload = reoffloadMode::fromRawValue(value);
+        if (!run.reoffload)
+            return QStringLiteral("--reoffload takes off, missing or everything, not ") +
+                   quoted(value) + u'.';
+        break;
+    case Option::includeShort:
+        run.includeShort = true;
+        break;
+    case Option::dates:
+        run.dates = CommandLine::parseDates(value, now);
+        if (!run.dates)
+            return QStringLiteral("--dates takes any, today, last7days or two dates like "
+                                  "2024-05-01..2024-05-03, not ") +
+                   quoted(value) + u'.';
+        break;
+    case Option::card:
+        if (value.isEmpty())
+            return QStringLiteral("--card needs a card.");
+        invocation.historyCard = value;
+        break;
+    case Option::yes:
+        invocation.yes = true;
+        break;
+    case Option::discardShortClips:
+        invocation.discardShortClips = true;
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<QDate> isoDate(const QString& text) {
+    const QDate date = QDate::fromString(text.trimmed(), Qt::ISODate);
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+// Noon keeps the day the same in every time zone offset the filter may meet.
+QDateTime dayOf(const QDate& date) {
+    return QDateTime(date, QTime(12, 0), QTimeZone::systemTimeZone()).toUTC();
+}
+
+} // namespace
+
+std::optional<DateFilter> CommandLine::parseDates(const QString& text, const QDateTime& now) {
+    const QString lower = text.trimmed().toLower();
+    DateFilter filter;
+    filter.from = now.toUTC();
+    filter.to = now.toUTC();
+    if (lower == u"any")
+        return DateFilter::any();
+    if (lower == u"today") {
+        filter.mode = DateFilter::Mode::today;
+        return filter;
+    }
+    if (lower == u"last7days") {
+        filter.mode = DateFilter::Mode::last7Days;
+        return filter;
+    }
+    const qsizetype dots = lower.indexOf(QStringLiteral(".."));
+    if (dots < 0)
+        return std::nullopt;
+    const std::optional<QDate> from = isoDate(lower.left(dots));
+    const std::optional<QDate> to = isoDate(lower.mid(dots + 2));
+    if (!from || !to)
+        return std::nullopt;
+    filter.mode = DateFilter::Mode::custom;
+    filter.from = dayOf(*from);
+    filter.to = dayOf(*to);
+    return filter;
+}
+
+std::variant<Invocation, QString> CommandLine::parse(const QStringList& arguments,
+                                                     const QDateTime& now) {
+    Invocation invocation;
+    if (arguments.isEmpty())
+        return QStringLiteral("Name a command.");
+    const QString& name = arguments.first();
+    if (name == u"-h" || name == u"--help" || name == u"help") {
+        invocation.command = Command::help;
+        return invocation;
+    }
+    if (name == u"--version") {
+        invocation.command = Command::version;
+        return invocation;
+    }
+    const CommandSpec* spec = nullptr;
+    for (const CommandSpec& candidate : commandSpecs())
+        if (name == QLatin1StringView(candidate.name))
+            spec = &candidate;
+    if (!spec)
+        return QStringLiteral("There’s no command ") + quoted(name) + u'.';
+    invocation.command = spec->command;
+
+    QStringList plain;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QStringLiteral("-")) || argument == u"-") {
+            plain.append(argument);
+            continue;
+        }
+        if (argument == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == u"-h" || argument == u"--help") {
+            invocation = Invocation{};
+            invocation.command = Command::help;
+            return invocation;
+        }
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString optionName = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const OptionSpec* option =
+            argument.startsWith(QStringLiteral("--")) ? findOption(optionName) : nullptr;
+        if (!option || !spec->options.contains(option->option))
+            return QLatin1StringView(spec->name) + QStringLiteral(" has no option ") +
+                   quoted(equals < 0 ? argument : argument.left(equals)) + u'.';
+        QString value;
+        if (option->takesValue) {
+            if (equals >= 0)
+                value = argument.mid(equals + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            else
+                return QStringLiteral("--") + optionName + QStringLiteral(" needs a value.");
+        } else if (equals >= 0) {
+            return QStringLiteral("--") + optionName + QStringLiteral(" takes no value.");
+        }
+        if (const std::optional<QString> problem = apply(invocation, option->option, value, now))
+            return *problem;
+    }
+
+    if (plain.size() < spec->minArguments)
+        return QLatin1StringView(spec->name) + QStringLiteral(" needs a card: the mount point of a "
+                                                              "card, or a folder.");
+    if (plain.size() > spec->maxArguments)
+        return QLatin1StringView(spec->name) + QStringLiteral(" doesn’t take ") +
+               quoted(plain.at(spec->maxArguments)) + u'.';
+    if (spec->command == Command::settings)
+        invocation.settingsArguments = plain;
+    else if (!plain.isEmpty())
+        invocation.card = plain.first();
+    if (spec->command == Command::format && !invocation.yes)
+        return QStringLiteral("format erases everything on the card; add --yes to confirm.");
+    return invocation;
+}
+
+QString CommandLine::usage() {
+    return QStringLiteral(
+        "Usage:\n"
+        "  stowly-cli cards    [--json]\n"
+        "  stowly-cli scan     CARD [RUN OPTIONS] [--json]\n"
+        "  stowly-cli plan     CARD [RUN OPTIONS] [--json]\n"
+        "  stowly-cli offload  CARD [RUN OPTIONS] [--json]\n"
+        "  stowly-cli history  [--card CARD] [--json]\n"
+        "  stowly-cli forget   CARD\n"
+        "  stowly-cli format   CARD --yes [--discard-short-clips]\n"
+        "  stowly-cli eject    CARD\n"
+        "  stowly-cli settings [KEY [VALUE]]\n"
+        "\n"
+        "CARD is the mount point of a card that “cards” lists, or any folder.\n"
+        "\n"
+        "Run options (this run only; the settings stay as they are):\n"
+        "  --to DIR             copy into DIR\n"
+        "  --project NAME       the project name for the naming templates\n"
+        "  --camera NAME        one of your cameras, by name or code\n"
+        "  --quick-dump         no project: everything into dated folders\n"
+        "  --reoffload off|missing|everything\n"
+        "                       copy files offloaded before again\n"
+        "  --include-short      copy short clips too\n"
+        "  --dates any|today|last7days|FROM..TO\n"
+        "                       only files from these days (FROM and TO like 2024-05-01)\n"
+        "\n"
+        "Exit status: 0 done, 1 a file failed or a format or eject was refused or failed,\n"
+        "2 usage error, 3 the offload can’t start (the reason is on standard error),\n"
+        "130 interrupted.\n");
+}
+
+} // namespace stowly

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "media/DateFilter.h"
+#include "media/ReoffloadMode.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+namespace stowly {
+
+// Choices that override the settings for one run only.
+struct RunOptions {
+    std::optional<QString> destination;
+    std::optional<QString> project;
+    std::optional<QString> camera;
+    bool quickDump = false;
+    std::optional<ReoffloadMode> reoffload;
+    bool includeShort = false;
+    std::optional<DateFilter> dates;
+
+    friend bool operator==(const RunOptions&, const RunOptions&) = default;
+};
+
+// One call of the program, as its arguments ask.
+struct Invocation {
+    enum class Command {
+        cards,
+        scan,
+        plan,
+        offload,
+        history,
+        forget,
+        format,
+        eject,
+        settings,
+        help,
+        version
+    };
+
+    Command command = Command::help;
+    // The card's mount point or folder, for the commands that take one.
+    QString card;
+    bool json = false;
+    RunOptions run;
+    std::optional<QString> historyCard;
+    bool yes = false;
+    bool discardShortClips = false;
+    // KEY and VALUE of the settings command, when given.
+    QStringList settingsArguments;
+};
+
+// The command-line grammar: commands, their options and the usage text.
+class CommandLine {
+public:
+    // The invocation, or what is wrong with the arguments as a sentence. `now` fixes the
+    // dates of the date filters "today" and "last7days".
+    static std::variant<Invocation, QString> parse(const QStringList& arguments,
+                                                   const QDateTime& now);
+    // "any", "today", "last7days" (any case) or "FROM..TO" with ISO dates, both days included.
+    static std::optional<DateFilter> parseDates(const QString& text, const QDateTime& now);
+
+    static QString usage();
+};
+
+} // namespace stowly

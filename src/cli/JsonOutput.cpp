@@ -1,0 +1,118 @@
+#include "cli/JsonOutput.h"
+
+#include "media/MediaCategory.h"
+#include "media/OffloadSession.h"
+
+#include <QJsonDocument>
+
+namespace stowly {
+namespace {
+
+QJsonValue orNull(const std::optional<QString>& text) {
+    return text ? QJsonValue(*text) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonArray clips(const QList<Clip>& list, const OffloadSession& session) {
+    QJsonArray array;
+    for (const Clip& clip : list)
+        array.append(JsonOutput::clip(clip, session));
+    return array;
+}
+
+QJsonArray paths(const QList<Clip>& list) {
+    QJsonArray array;
+    for (const Clip& clip : list)
+        array.append(clip.relativePath);
+    return array;
+}
+
+} // namespace
+
+QJsonObject JsonOutput::card(const CardVolume& card) {
+    return {{"path", card.url}, {"name", card.name}, {"identity", card.volumeIdentity()}};
+}
+
+QJsonArray JsonOutput::cards(const QList<CardVolume>& cards) {
+    QJsonArray array;
+    for (const CardVolume& c : cards)
+        array.append(card(c));
+    return array;
+}
+
+QJsonObject JsonOutput::clip(const Clip& clip, const OffloadSession& session) {
+    const std::optional<double> duration = session.duration(clip);
+    return {
+        {"path", clip.relativePath},
+        {"size", clip.size},
+        {"category", mediaCategory::rawValue(
+                         mediaCategory::classify(mediaCategory::extensionOf(clip.relativePath)))},
+        {"role", fileRole::rawValue(session.fileRules().role(clip.fileName()))},
+        {"duration", duration ? QJsonValue(*duration) : QJsonValue(QJsonValue::Null)},
+    };
+}
+
+QJsonObject JsonOutput::scan(const OffloadSession& session, const std::optional<QString>& blocker) {
+    const CardInventory& inventory = session.inventory();
+    // The skipped short clips with their sidecars, in the card's order.
+    QList<Clip> skipped;
+    for (const Clip& clip : inventory.newFiles)
+        if (session.skippedShort().ids.contains(clip.id()))
+            skipped.append(clip);
+    const QJsonObject selection{
+        {"toCopy", paths(session.newClips())},
+        {"skippedShort", paths(skipped)},
+        {"outsideDates", session.outsideDatesCount()},
+        {"alreadyOffloaded", session.alreadyOffloadedCount()},
+        {"missingKept", session.missingCopyCount()},
+    };
+    return {
+        {"card", card(session.card())},
+        {"new", clips(inventory.newFiles, session)},
+        {"offloaded", clips(inventory.offloaded, session)},
+        {"missing", clips(inventory.missing, session)},
+        {"ignored", QJsonArray::fromStringList(inventory.ignored)},
+        {"selection", selection},
+        {"blocker", orNull(blocker)},
+    };
+}
+
+QJsonObject JsonOutput::plan(const std::optional<QString>& destination,
+                             const QList<PlannedFile>& files,
+                             const std::optional<QString>& blocker) {
+    QJsonArray array;
+    for (const PlannedFile& file : files)
+        array.append(QJsonObject{
+            {"source", file.clip.relativePath},
+            {"folder", file.folder},
+            {"fileName", file.fileName},
+            {"role", fileRole::rawValue(file.role)},
+            {"sidecarOf", orNull(file.sidecarOf)},
+        });
+    return {{"destination", orNull(destination)}, {"files", array}, {"blocker", orNull(blocker)}};
+}
+
+QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<LedgerEntry>& copies) {
+    QJsonArray files;
+    for (const LedgerEntry& entry : copies)
+        files.append(QJsonObject{{"source", entry.sourceRelativePath},
+                                 {"destination", entry.destinationPath},
+                                 {"sha256", entry.sha256}});
+    return {
+        {"copied", summary.copied},
+        {"skipped", summary.skipped},
+        {"failed", summary.failed},
+        {"cancelled", summary.cancelled},
+        {"failures", QJsonArray::fromStringList(summary.failures)},
+        {"files", files},
+    };
+}
+
+QByteArray JsonOutput::text(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+QByteArray JsonOutput::text(const QJsonArray& array) {
+    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+}
+
+} // namespace stowly

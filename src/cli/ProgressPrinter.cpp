@@ -1,0 +1,73 @@
+#include "cli/ProgressPrinter.h"
+
+#include "cli/Console.h"
+#include "cli/ProgressText.h"
+#include "media/OffloadSession.h"
+
+namespace stowly {
+namespace {
+
+// A terminal redraw is cheap, but hundreds a second only flicker.
+constexpr qint64 redrawMs = 100;
+
+} // namespace
+
+ProgressPrinter::ProgressPrinter(OffloadSession& session, Console& console, QObject* parent)
+    : QObject(parent), m_session(session), m_console(console), m_terminal(console.errIsTerminal()) {
+    connect(&session, &OffloadSession::progressChanged, this, &ProgressPrinter::update);
+}
+
+void ProgressPrinter::update() {
+    const OffloadProgress& progress = m_session.progress();
+    const bool fileFinished = progress.filesDone > m_filesDone;
+    if (fileFinished && !m_terminal) {
+        std::optional<QString> copiedTo;
+        if (m_session.verifiedIDs().contains(progress.currentID) &&
+            !m_session.copiedPaths().isEmpty())
+            copiedTo = m_session.copiedPaths().last();
+        m_console.message(ProgressText::fileLine(progress, copiedTo));
+    }
+    m_filesDone = progress.filesDone;
+    // Nothing worth a bar before the run's first report.
+    if (!m_terminal || progress.filesTotal == 0)
+        return;
+    const bool verifyingChanged = progress.isVerifying != m_lastVerifying;
+    m_lastVerifying = progress.isVerifying;
+    if (fileFinished || verifyingChanged || !m_sinceDraw.isValid() ||
+        m_sinceDraw.elapsed() >= redrawMs)
+        draw();
+}
+
+void ProgressPrinter::draw() {
+    const std::optional<QDateTime>& started = m_session.startedAt();
+    const double elapsed =
+        started ? double(started->msecsTo(QDateTime::currentDateTime())) / 1000.0 : 0.0;
+    QTextStream& err = m_console.err();
+    err << "\r\x1b[K"
+        << ProgressText::barLine(m_session.progress(), elapsed, m_console.errColumns());
+    err.flush();
+    m_barShown = true;
+    m_sinceDraw.start();
+}
+
+void ProgressPrinter::clearBar() {
+    if (!m_barShown)
+        return;
+    m_console.err() << "\r\x1b[K";
+    m_console.err().flush();
+    m_barShown = false;
+}
+
+void ProgressPrinter::note(const QString& line) {
+    clearBar();
+    m_console.message(line);
+    if (m_terminal && m_session.isRunning())
+        draw();
+}
+
+void ProgressPrinter::finish() {
+    disconnect(&m_session, nullptr, this, nullptr);
+    clearBar();
+}
+
+} // namespace stowly

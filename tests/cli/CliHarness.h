@@ -1,0 +1,44 @@
+#pragma once
+
+#include "support/TestSupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+
+#include <memory>
+
+namespace stowly::test {
+
+// What one run of the program left behind.
+struct CliResult {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+
+    QJsonObject object() const { return QJsonDocument::fromJson(out).object(); }
+    QJsonArray array() const { return QJsonDocument::fromJson(out).array(); }
+    QString errText() const { return QString::fromUtf8(err); }
+    QString outText() const { return QString::fromUtf8(out); }
+};
+
+// Runs the real stowly-cli with a home and XDG folders of its own, so every run of one test
+// shares settings, stores and ledger the way runs on one computer do.
+class Cli {
+public:
+    CliResult run(const QStringList& arguments) const;
+    // Started and left running; the caller waits for it.
+    std::unique_ptr<QProcess> start(const QStringList& arguments) const;
+
+    QString ledgerPath() const { return home(".local/share/Stowly/ledger.json"); }
+
+    TempDir home;
+};
+
+// The relative paths of the files below a folder, sorted.
+QStringList filesBelow(const QString& folder);
+QStringList paths(const QJsonArray& clips);
+
+} // namespace stowly::test
