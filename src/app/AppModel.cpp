@@ -16,6 +16,7 @@
 #include "devices/SpaceInfo.h"
 #include "devices/VolumeFacts.h"
 #include "devices/VolumeInfo.h"
+#include "devices/VolumePaths.h"
 #include "devices/VolumeWatcher.h"
 #include "diagnostics/Log.h"
 #include "media/FFmpegDurationReader.h"
@@ -389,6 +390,11 @@ std::optional<QString> AppModel::offloadBlocker() const {
         return QStringLiteral("Choose a destination folder");
     if (!QFileInfo(*destination).isDir())
         return QStringLiteral("The destination folder isn’t connected — choose another");
+    // The copies would land on the card they come from, and the next scan would offer them again.
+    const QString cardFolder = QFileInfo(m_session->card().url).canonicalFilePath();
+    if (!cardFolder.isEmpty() && VolumePaths::withSlash(QFileInfo(*destination).canonicalFilePath())
+                                     .startsWith(VolumePaths::withSlash(cardFolder)))
+        return QStringLiteral("Your destination folder is on this card.");
     const auto info = VolumeInfo::statfsInfo(*destination);
     if (const auto readOnly = VolumeInfo::readOnlyReason(info))
         return *readOnly;
@@ -423,7 +429,11 @@ void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& su
     m_importPrompter->offloadEnded();
     if (m_settings->playSuccessSound() && successful)
         m_frontEnd->playSuccessSound();
-    if (m_settings->ejectAfterOffload() && successful && !session->cardRemoved())
+    // Only a mounted card is ejected: a plain folder offloaded as a card is never unmounted.
+    const bool listed =
+        std::any_of(m_watcher->cards().cbegin(), m_watcher->cards().cend(),
+                    [&](const CardVolume& c) { return c.id() == session->card().id(); });
+    if (m_settings->ejectAfterOffload() && successful && !session->cardRemoved() && listed)
         ejectCard(session->card());
     Q_EMIT offloadFinished(summary);
     Q_EMIT changed();

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
     CrashHandler::install();
     Log::useDefaultFile();
+    Log::setEchoToTerminal(false);
     // A reader that goes away (a closed pipe) must not end a copy half way: writes to it fail
     // instead.
     std::signal(SIGPIPE, SIG_IGN);

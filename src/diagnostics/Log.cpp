@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMutex>
 
+#include <atomic>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,8 +102,17 @@ QString Log::line(const QDateTime& time, Category category, const QString& messa
            text;
 }
 
+namespace {
+std::atomic<bool> echoAllowed{true};
+} // namespace
+
+void Log::setEchoToTerminal(bool echo) {
+    echoAllowed = echo;
+}
+
 void Log::info(Category category, const QString& message) {
-    static const bool toTerminal = ::isatty(STDERR_FILENO);
+    static const bool isTerminal = ::isatty(STDERR_FILENO);
+    const bool toTerminal = isTerminal && echoAllowed;
     LogState& s = state();
     QMutexLocker lock(&s.mutex);
     // The time is taken under the lock so the file's order is the order of the times.

@@ -19,6 +19,9 @@ public:
 
     // Starts writing to the default file (state folder, "Stowly.log").
     static void useDefaultFile();
+    // Whether lines also go to standard error when it is a terminal (on by default); a command
+    // line that draws its own output there turns it off.
+    static void setEchoToTerminal(bool echo);
     // Starts writing to a file of the caller's choice, rotated once it would grow past
     // `rotateAt` bytes; an empty path stops file output.
     static void useFile(const QString& path, qint64 rotateAt = rotateBytes);

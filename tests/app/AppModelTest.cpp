@@ -199,6 +199,9 @@ TEST(AppModelTest, TheBlockerNamesTheFirstThingMissing) {
     writeFile(w.home("plain-file"), "x");
     m.settings().setDestinationPath(w.home("plain-file"));
     EXPECT_EQ(m.offloadBlocker(), "The destination folder isn’t connected — choose another");
+    QDir().mkpath(m.session()->card().url + "/Backup");
+    m.settings().setDestinationPath(m.session()->card().url + "/Backup/");
+    EXPECT_EQ(m.offloadBlocker(), "Your destination folder is on this card.");
     m.settings().setDestinationPath(std::nullopt);
     EXPECT_EQ(m.offloadBlocker(), "Choose a destination folder");
     EXPECT_EQ(m.stage(3), StageState::active);
