@@ -7,7 +7,52 @@
 #include "media/Clip.h"
 #include "media/FileNames.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace stowly {
+namespace {
+
+std::optional<Ledger::FileState> stateOf(const QString& path) {
+    struct stat info;
+    if (::stat(fileNames::encode(path).constData(), &info) != 0)
+        return std::nullopt;
+    return Ledger::FileState{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+                             qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// An advisory lock on "<ledger>.lock" for as long as the object lives; without a lock file
+// (a folder that cannot be written) the work goes on unlocked and its own errors tell.
+class FileLock {
+public:
+    explicit FileLock(const QString& path) {
+        m_fd = ::open(fileNames::encode(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (m_fd >= 0)
+            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FileLock() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
+} // namespace
+
+bool Ledger::Removal::removes(const LedgerRecords& records, qsizetype i) const {
+    if (entry)
+        return records.matches(i, *entry);
+    return records.text(i, LedgerRecords::sourceKey).startsWith(keyPrefix);
+}
 
 Ledger::Ledger(const QString& fileURL, QObject* parent)
     : Ledger(
@@ -30,15 +75,19 @@ void Ledger::setLastError(std::optional<QString> error) {
 }
 
 void Ledger::load() {
+    const std::optional<FileState> state = stateOf(m_fileURL);
     LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
     if (!read.exists)
         return;
     if (auto* list = std::get_if<LedgerRecords>(&read.content)) {
         m_entries = std::move(*list);
+        m_diskState = state;
         return;
     }
-    const QString readError = std::get<QString>(read.content);
+    setAside(std::get<QString>(read.content));
+}
 
+bool Ledger::setAside(const QString& readError) {
     // Never overwrite what could not be read: move it aside under a name of its own.
     const QString stamp = LedgerFile::internetDateTime(m_clock()).replace(u':', u'-');
     const QString asideName =
@@ -47,11 +96,12 @@ void Ledger::load() {
     if (!AtomicFile::moveNoReplace(m_fileURL, asidePath)) {
         setLastError(QStringLiteral("Couldn’t read the ledger (") + readError +
                      QStringLiteral("). The old file was kept as ") + asideName + u'.');
-    } else {
-        m_saveBlocked = true;
-        setLastError(QStringLiteral(
-            "Couldn’t read the ledger, and couldn’t set it aside. Stowly won’t overwrite it."));
+        return true;
     }
+    m_saveBlocked = true;
+    setLastError(QStringLiteral(
+        "Couldn’t read the ledger, and couldn’t set it aside. Stowly won’t overwrite it."));
+    return false;
 }
 
 void Ledger::save() {
@@ -61,14 +111,39 @@ void Ledger::save() {
     std::optional<QString> error;
     if (!folder.isEmpty())
         error = AtomicFile::makeFolder(folder);
-    if (!error)
-        error = AtomicFile::write(m_fileURL, [this](const AtomicFile::Sink& sink) {
-            return LedgerFile::encode(m_entries, sink);
-        });
     if (error) {
         setLastError(QStringLiteral("Couldn’t save the ledger: ") + *error + u'.');
         return;
     }
+    const FileLock lock(m_fileURL + QStringLiteral(".lock"));
+    const std::optional<FileState> onDisk = stateOf(m_fileURL);
+    if (onDisk && onDisk != m_diskState) {
+        // Another process wrote the history since this one read or wrote it: start from its
+        // file and apply this process's changes again.
+        LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
+        if (auto* records = std::get_if<LedgerRecords>(&read.content)) {
+            LedgerRecords merged = records->without([&](qsizetype i) {
+                return std::any_of(m_pendingRemovals.cbegin(), m_pendingRemovals.cend(),
+                                   [&](const Removal& r) { return r.removes(*records, i); });
+            });
+            for (qsizetype i = 0; i < m_pendingAdds.size(); ++i)
+                merged.appendFrom(m_pendingAdds, i);
+            m_entries = std::move(merged);
+            Q_EMIT entriesChanged();
+        } else if (read.exists && !setAside(std::get<QString>(read.content))) {
+            return;
+        }
+    }
+    error = AtomicFile::write(m_fileURL, [this](const AtomicFile::Sink& sink) {
+        return LedgerFile::encode(m_entries, sink);
+    });
+    if (error) {
+        setLastError(QStringLiteral("Couldn’t save the ledger: ") + *error + u'.');
+        return;
+    }
+    m_diskState = stateOf(m_fileURL);
+    m_pendingAdds = LedgerRecords();
+    m_pendingRemovals.clear();
     m_lastSaveAt = m_clock();
     m_hasUnsavedChanges = false;
     setLastError(std::nullopt);
@@ -76,6 +151,7 @@ void Ledger::save() {
 
 void Ledger::add(const LedgerEntry& entry, bool deferSave) {
     m_entries.append(entry);
+    m_pendingAdds.append(entry);
     Q_EMIT entriesChanged();
     if (deferSave && m_lastSaveAt && m_lastSaveAt->msecsTo(m_clock()) < deferMilliseconds) {
         m_hasUnsavedChanges = true;
@@ -102,27 +178,25 @@ qsizetype Ledger::entryCount(const QString& volumeIdentity) const {
     return count;
 }
 
-qsizetype Ledger::removeWhere(const std::function<bool(qsizetype)>& test) {
-    LedgerRecords kept = m_entries.without(test);
+qsizetype Ledger::removeWhere(const Removal& removal) {
+    LedgerRecords kept =
+        m_entries.without([&](qsizetype i) { return removal.removes(m_entries, i); });
     const qsizetype removed = m_entries.size() - kept.size();
     if (removed == 0)
         return 0;
     m_entries = std::move(kept);
+    m_pendingRemovals.append(removal);
     Q_EMIT entriesChanged();
     save();
     return removed;
 }
 
 qsizetype Ledger::forget(const LedgerEntry& entry) {
-    const LedgerRecords::Encoded encoded(entry);
-    return removeWhere([&](qsizetype i) { return m_entries.matches(i, encoded); });
+    return removeWhere(Removal{LedgerRecords::Encoded(entry), {}});
 }
 
 qsizetype Ledger::forgetVolume(const QString& volumeIdentity) {
-    const QByteArray prefix = (volumeIdentity + u'|').toUtf8();
-    return removeWhere([&](qsizetype i) {
-        return m_entries.text(i, LedgerRecords::sourceKey).startsWith(prefix);
-    });
+    return removeWhere(Removal{std::nullopt, (volumeIdentity + u'|').toUtf8()});
 }
 
 } // namespace stowly

@@ -15,7 +15,10 @@
 namespace stowly {
 
 // The history of verified copies: one JSON file, loaded once, rewritten whole on each save.
-// A file that cannot be read is set aside and never overwritten. Main thread only.
+// A file that cannot be read is set aside and never overwritten. Several processes (the
+// desktop app and the command line) may share the file: saves take a lock beside it, and a
+// file another process wrote meanwhile is read again and this process's changes applied on
+// top. Main thread only.
 class Ledger : public QObject {
     Q_OBJECT
 public:
@@ -48,10 +51,28 @@ Q_SIGNALS:
     void entriesChanged();
     void lastErrorChanged();
 
+public:
+    // Identity of the file on disk as last read or written, to notice another writer.
+    struct FileState {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        friend bool operator==(const FileState&, const FileState&) = default;
+    };
+
 private:
+    // A change made here and not yet written; applied again over what another process wrote.
+    struct Removal {
+        std::optional<LedgerRecords::Encoded> entry; // one entry, or
+        QByteArray keyPrefix;                        // every entry of a card
+        bool removes(const LedgerRecords& records, qsizetype i) const;
+    };
+
     void load();
     void save();
-    qsizetype removeWhere(const std::function<bool(qsizetype)>& test);
+    bool setAside(const QString& readError);
+    qsizetype removeWhere(const Removal& removal);
     void setLastError(std::optional<QString> error);
 
     LedgerRecords m_entries;
@@ -61,6 +82,9 @@ private:
     bool m_hasUnsavedChanges = false;
     bool m_saveBlocked = false;
     std::function<QDateTime()> m_clock;
+    std::optional<FileState> m_diskState;
+    LedgerRecords m_pendingAdds;
+    QList<Removal> m_pendingRemovals;
 };
 
 } // namespace stowly

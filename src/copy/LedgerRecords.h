@@ -39,6 +39,8 @@ public:
     // Texts already in UTF-8, in Field order.
     void append(const std::array<QByteArrayView, fieldCount>& texts, qint64 size,
                 qint64 offloadedAtSeconds);
+    // Entry i of another set.
+    void appendFrom(const LedgerRecords& other, qsizetype i);
     void reserve(qsizetype entries, qsizetype textBytes);
 
     // An entry prepared for comparing with many records.
@@ -116,7 +118,6 @@ private:
     const Record& record(qsizetype i) const {
         return m_records[size_t(i / recordsPerBlock)]->records()[i % recordsPerBlock];
     }
-    void appendFrom(const LedgerRecords& other, qsizetype i);
     char* reserveText(qsizetype bytes, quint32* chunk, quint32* offset);
     void appendRecord(const Record& record);
 

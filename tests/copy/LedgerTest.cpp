@@ -50,7 +50,7 @@ TEST(LedgerTest, StartsEmptyAndTheFirstAddCreatesFolderAndFile) {
     ASSERT_TRUE(QFileInfo::exists(path));
     Ledger reloaded(path);
     EXPECT_EQ(reloaded.entries().toList(), ledger.entries().toList());
-    EXPECT_EQ(folderEntries(home("deep/Stowly")), QStringList({"ledger.json"}));
+    EXPECT_EQ(folderEntries(home("deep/Stowly")), QStringList({"ledger.json", "ledger.json.lock"}));
 }
 
 TEST(LedgerTest, WritesTheDocumentedFormat) {
@@ -218,4 +218,28 @@ TEST(LedgerEntryTest, CategoryComesFromTheCopyElseTheSource) {
     e.destinationPath = "/D/x.mov";
     EXPECT_EQ(e.category(), MediaCategory::video);
     EXPECT_EQ(e.id(), e.sourceKey + QChar(u'\0') + "/D/x.mov");
+}
+
+TEST(LedgerTest, TwoProcessesSharingTheFileKeepEachOthersRecords) {
+    TempDir home;
+    StepClock clock;
+    Ledger desktop(home("ledger.json"), clock.function());
+    Ledger station(home("ledger.json"), clock.function());
+    desktop.add(entry("A|1|10|1"), false);
+    station.add(entry("B|1|10|1"), false); // station never read A's entry
+    desktop.add(entry("A|2|10|1"), false);
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(desktop.entries().size(), 3);
+
+    // A forget applies to what the other process wrote meanwhile, and only to that card.
+    station.add(entry("B|2|10|1"), false);
+    EXPECT_EQ(desktop.forgetVolume("B"), 1); // it only knew one of B's entries
+    const Ledger reloaded(home("ledger.json"));
+    EXPECT_EQ(reloaded.entryCount("A"), 2);
+    EXPECT_EQ(reloaded.entryCount("B"), 0);
+    // A later add merges the same way.
+    clock.now = clock.now.addSecs(10);
+    station.add(entry("C|1|10|1"), true);
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(station.entryCount("B"), 0);
 }
