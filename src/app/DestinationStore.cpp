@@ -138,7 +138,8 @@ std::optional<FavoriteDestination> DestinationStore::defaultFavorite() const {
 }
 
 std::optional<QByteArray> DestinationStore::bookmarkOf(const QString& path) const {
-    return FolderBookmark::make(path, FolderMounts::read(m_mountTablePath), m_volumeUUID);
+    return FolderBookmark::make(
+        path, MountTable::read(m_mountTablePath).value_or(QList<MountEntry>()), m_volumeUUID);
 }
 
 FavoriteDestination DestinationStore::add(const QString& path, const std::optional<QString>& name) {
@@ -288,7 +289,8 @@ void DestinationStore::findMovedFolders() {
     }
     // Reading the mount table and asking for UUIDs is quick and stays here; everything that
     // touches the volumes themselves (a drive may be slow or gone) runs on a worker.
-    snapshot.volumes = MovedFolders::volumes(FolderMounts::read(m_mountTablePath), m_volumeUUID);
+    snapshot.volumes = MovedFolders::volumes(
+        MountTable::read(m_mountTablePath).value_or(QList<MountEntry>()), m_volumeUUID);
     snapshot.folderExists = m_folderExists;
     snapshot.limits = m_searchLimits;
 
