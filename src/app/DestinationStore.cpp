@@ -72,17 +72,11 @@ void DestinationStore::load() {
             const QJsonArray list = fields.array(QStringLiteral("favorites"));
             if (!fields.ok())
                 return fields.problem();
-            QList<FavoriteDestination> favorites;
-            for (qsizetype i = 0; i < list.size(); ++i) {
-                const QString what = QStringLiteral("favorite %1").arg(i + 1);
-                if (!list[i].isObject())
-                    return what + QStringLiteral(" isn’t an object");
-                auto decoded = FavoriteDestination::fromJson(list[i].toObject(), what);
-                if (auto* problem = std::get_if<QString>(&decoded))
-                    return *problem;
-                favorites.append(std::get<FavoriteDestination>(decoded));
-            }
-            m_favorites = favorites;
+            auto favorites =
+                JsonFields::decodeList<FavoriteDestination>(list, QStringLiteral("favorite"));
+            if (auto* problem = std::get_if<QString>(&favorites))
+                return *problem;
+            m_favorites = std::get<QList<FavoriteDestination>>(std::move(favorites));
             m_defaultID = fields.optionalUuid(QStringLiteral("defaultID"));
             if (!favorite(m_defaultID))
                 m_defaultID = m_favorites.isEmpty() ? std::nullopt
