@@ -69,13 +69,6 @@ OffloadProgress progressOf(int filesDone, const QString& file, const QString& id
                            currentFileBytes, verifying};
 }
 
-TEST_F(OffloaderTest, EmptyPlanReturnsAtOnceWithoutReports) {
-    const OffloadSummary summary = run();
-    EXPECT_EQ(summary, (OffloadSummary{0, 4, 0, false, {}}));
-    EXPECT_TRUE(reports.isEmpty());
-    EXPECT_TRUE(entries.isEmpty());
-}
-
 TEST_F(OffloaderTest, ReportsEveryStepOfAFileAndRecordsItsVerifiedCopy) {
     const QByteArray content = patternBytes(9 * MiB);
     plan("PRIVATE/M4ROOT/CLIP/C0001.MP4", content, "2026/Shoot", "Shoot_0001.MP4");
@@ -197,11 +190,13 @@ TEST_F(OffloaderTest, CancellationAfterTheLastRecordDoesNotCancelTheRun) {
     EXPECT_EQ(run(), (OffloadSummary{2, 4, 0, false, {}}));
 }
 
-TEST_F(OffloaderTest, StopRequestedBeforeTheRunCopiesNothing) {
+TEST_F(OffloaderTest, NothingToDoOrStoppedBeforeTheStartReportsNothing) {
+    EXPECT_EQ(run(), (OffloadSummary{0, 4, 0, false, {}}));
     plan("A.MP4", "a", QString(), "A.MP4");
     stop.request_stop();
     EXPECT_EQ(run(), (OffloadSummary{0, 4, 0, true, {}}));
     EXPECT_TRUE(reports.isEmpty());
+    EXPECT_TRUE(entries.isEmpty());
     EXPECT_TRUE(namesIn(job.destination).isEmpty());
 }
 
