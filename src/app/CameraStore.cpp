@@ -26,16 +26,9 @@ void CameraStore::load() {
         const QJsonObject cards = fields.object(QStringLiteral("perCard"));
         if (!fields.ok())
             return fields.problem();
-        QList<Camera> cameras;
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            const QString what = QStringLiteral("camera %1").arg(i + 1);
-            if (!list[i].isObject())
-                return what + QStringLiteral(" isn’t an object");
-            auto decoded = Camera::fromJson(list[i].toObject(), what);
-            if (auto* problem = std::get_if<QString>(&decoded))
-                return *problem;
-            cameras.append(std::get<Camera>(decoded));
-        }
+        auto cameras = JsonFields::decodeList<Camera>(list, QStringLiteral("camera"));
+        if (auto* problem = std::get_if<QString>(&cameras))
+            return *problem;
         QMap<QString, QUuid> perCard;
         for (auto it = cards.begin(); it != cards.end(); ++it) {
             const std::optional<QUuid> id = JsonFields::parseUuid(it.value());
@@ -44,7 +37,7 @@ void CameraStore::load() {
                        QStringLiteral("” isn’t a UUID");
             perCard.insert(it.key(), *id);
         }
-        m_cameras = cameras;
+        m_cameras = std::get<QList<Camera>>(std::move(cameras));
         m_lastCameraID = fields.optionalUuid(QStringLiteral("lastCameraID"));
         m_perCard = perCard;
         return std::nullopt;

@@ -72,17 +72,11 @@ void DestinationStore::load() {
             const QJsonArray list = fields.array(QStringLiteral("favorites"));
             if (!fields.ok())
                 return fields.problem();
-            QList<FavoriteDestination> favorites;
-            for (qsizetype i = 0; i < list.size(); ++i) {
-                const QString what = QStringLiteral("favorite %1").arg(i + 1);
-                if (!list[i].isObject())
-                    return what + QStringLiteral(" isn’t an object");
-                auto decoded = FavoriteDestination::fromJson(list[i].toObject(), what);
-                if (auto* problem = std::get_if<QString>(&decoded))
-                    return *problem;
-                favorites.append(std::get<FavoriteDestination>(decoded));
-            }
-            m_favorites = favorites;
+            auto favorites =
+                JsonFields::decodeList<FavoriteDestination>(list, QStringLiteral("favorite"));
+            if (auto* problem = std::get_if<QString>(&favorites))
+                return *problem;
+            m_favorites = std::get<QList<FavoriteDestination>>(std::move(favorites));
             m_defaultID = fields.optionalUuid(QStringLiteral("defaultID"));
             if (!favorite(m_defaultID))
                 m_defaultID = m_favorites.isEmpty() ? std::nullopt
@@ -138,7 +132,8 @@ std::optional<FavoriteDestination> DestinationStore::defaultFavorite() const {
 }
 
 std::optional<QByteArray> DestinationStore::bookmarkOf(const QString& path) const {
-    return FolderBookmark::make(path, FolderMounts::read(m_mountTablePath), m_volumeUUID);
+    return FolderBookmark::make(
+        path, MountTable::read(m_mountTablePath).value_or(QList<MountEntry>()), m_volumeUUID);
 }
 
 FavoriteDestination DestinationStore::add(const QString& path, const std::optional<QString>& name) {
@@ -288,7 +283,8 @@ void DestinationStore::findMovedFolders() {
     }
     // Reading the mount table and asking for UUIDs is quick and stays here; everything that
     // touches the volumes themselves (a drive may be slow or gone) runs on a worker.
-    snapshot.volumes = MovedFolders::volumes(FolderMounts::read(m_mountTablePath), m_volumeUUID);
+    snapshot.volumes = MovedFolders::volumes(
+        MountTable::read(m_mountTablePath).value_or(QList<MountEntry>()), m_volumeUUID);
     snapshot.folderExists = m_folderExists;
     snapshot.limits = m_searchLimits;
 

@@ -1,5 +1,6 @@
 #include "app/FolderBookmark.h"
 
+#include "devices/VolumePaths.h"
 #include "media/FileNames.h"
 
 #include <QJsonDocument>
@@ -186,7 +187,7 @@ bool FolderBookmark::hasLastingInodes(const QString& fsType) {
 }
 
 std::optional<QByteArray> FolderBookmark::make(const QString& folder,
-                                               const QList<FolderMount>& mounts,
+                                               const QList<MountEntry>& mounts,
                                                const VolumeUUID& uuidOf) {
     char resolved[PATH_MAX];
     if (!::realpath(fileNames::encode(folder).constData(), resolved))
@@ -195,7 +196,7 @@ std::optional<QByteArray> FolderBookmark::make(const QString& folder,
     const std::optional<struct stat> info = statOf(canonical);
     if (!info || !S_ISDIR(info->st_mode))
         return std::nullopt;
-    const std::optional<FolderMount> mount = FolderMounts::holding(mounts, canonical);
+    const std::optional<MountEntry> mount = MountTable::holding(mounts, canonical);
     const std::optional<quint64> fsid = fileSystemID(canonical);
     if (!mount || !hasLastingInodes(mount->fsType) || !fsid)
         return std::nullopt;
@@ -262,13 +263,13 @@ FolderBookmark::resolve(const QByteArray& bookmark, const QList<Volume>& volumes
 
         // Nearest existing ancestor first, then each one above it up to the mount point.
         QString folder = parentOf(old);
-        while (FolderMounts::contains(mountPoint, folder) && folder != mountPoint) {
+        while (VolumePaths::isOnVolume(folder, mountPoint) && folder != mountPoint) {
             const std::optional<struct stat> info = statOf(folder);
             if (info && S_ISDIR(info->st_mode))
                 break;
             folder = parentOf(folder);
         }
-        if (!FolderMounts::contains(mountPoint, folder))
+        if (!VolumePaths::isOnVolume(folder, mountPoint))
             continue;
         QString searched;
         std::optional<QByteArray> found;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FolderMounts.h"
+#include "devices/linux/MountTable.h"
 
 #include <QByteArray>
 #include <QList>
@@ -23,7 +23,7 @@ public:
 
     // A mount with its UUID, looked up beforehand so resolving needs nothing but the disk.
     struct Volume {
-        FolderMount mount;
+        MountEntry mount;
         std::optional<QString> uuid;
     };
 
@@ -43,7 +43,7 @@ public:
     // None when the folder is missing, or when its file system has no lasting inode numbers
     // (FAT, exFAT, network and fuse file systems): there an inode could name another folder
     // after a remount.
-    static std::optional<QByteArray> make(const QString& folder, const QList<FolderMount>& mounts,
+    static std::optional<QByteArray> make(const QString& folder, const QList<MountEntry>& mounts,
                                           const VolumeUUID& uuidOf);
 
     // Where the folder is now; none when its volume is not mounted, the folder is not found

@@ -2,10 +2,12 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QUuid>
 
 #include <optional>
+#include <variant>
 
 namespace stowly {
 
@@ -37,6 +39,24 @@ public:
     static QString uuidText(const QUuid& id);
     // None unless the value is a UUID text.
     static std::optional<QUuid> parseUuid(const QJsonValue& value);
+
+    // Every object of a store's list decoded by T::fromJson, or the first problem. Items are
+    // named "<noun> <number>" in messages, counting from 1.
+    template <typename T>
+    static std::variant<QList<T>, QString> decodeList(const QJsonArray& list, const QString& noun) {
+        QList<T> items;
+        items.reserve(list.size());
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const QString what = noun + u' ' + QString::number(i + 1);
+            if (!list[i].isObject())
+                return what + QStringLiteral(" isn’t an object");
+            auto decoded = T::fromJson(list[i].toObject(), what);
+            if (auto* problem = std::get_if<QString>(&decoded))
+                return *problem;
+            items.append(std::get<T>(std::move(decoded)));
+        }
+        return items;
+    }
 
 private:
     std::optional<QJsonValue> required(const QString& key);

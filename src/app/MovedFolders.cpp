@@ -4,13 +4,13 @@
 
 namespace stowly {
 
-QList<FolderBookmark::Volume> MovedFolders::volumes(const QList<FolderMount>& mounts,
+QList<FolderBookmark::Volume> MovedFolders::volumes(const QList<MountEntry>& mounts,
                                                     const FolderBookmark::VolumeUUID& uuidOf) {
     QList<FolderBookmark::Volume> result;
     result.reserve(mounts.size());
     // Bookmarks are only made on these; asking about the others (system, network and fuse
     // mounts) would only cost time.
-    for (const FolderMount& mount : mounts)
+    for (const MountEntry& mount : mounts)
         if (FolderBookmark::hasLastingInodes(mount.fsType))
             result.append({mount, uuidOf ? uuidOf(mount.mountPoint) : std::nullopt});
     return result;
@@ -18,7 +18,7 @@ QList<FolderBookmark::Volume> MovedFolders::volumes(const QList<FolderMount>& mo
 
 QList<MovedFolders::Move> MovedFolders::find(const Snapshot& snapshot,
                                              const std::atomic<bool>* cancelled) {
-    QList<FolderMount> mounts;
+    QList<MountEntry> mounts;
     for (const FolderBookmark::Volume& volume : snapshot.volumes)
         mounts.append(volume.mount);
     const FolderBookmark::VolumeUUID uuidOf =

@@ -42,7 +42,7 @@ public:
 
     // The mounts a bookmark can lie on, with their UUIDs, looked up now (on the calling
     // thread).
-    static QList<FolderBookmark::Volume> volumes(const QList<FolderMount>& mounts,
+    static QList<FolderBookmark::Volume> volumes(const QList<MountEntry>& mounts,
                                                  const FolderBookmark::VolumeUUID& uuidOf);
 
     static QList<Move> find(const Snapshot& snapshot, const std::atomic<bool>* cancelled);

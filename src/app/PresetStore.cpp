@@ -34,17 +34,10 @@ void PresetStore::load() {
         const QJsonArray list = fields.array(QStringLiteral("presets"));
         if (!fields.ok())
             return fields.problem();
-        QList<OffloadPreset> presets;
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            const QString what = QStringLiteral("preset %1").arg(i + 1);
-            if (!list[i].isObject())
-                return what + QStringLiteral(" isn’t an object");
-            auto decoded = OffloadPreset::fromJson(list[i].toObject(), what);
-            if (auto* problem = std::get_if<QString>(&decoded))
-                return *problem;
-            presets.append(std::get<OffloadPreset>(decoded));
-        }
-        m_presets = presets;
+        auto presets = JsonFields::decodeList<OffloadPreset>(list, QStringLiteral("preset"));
+        if (auto* problem = std::get_if<QString>(&presets))
+            return *problem;
+        m_presets = std::get<QList<OffloadPreset>>(std::move(presets));
         m_activeID = fields.optionalUuid(QStringLiteral("activeID"));
         if (indexOf(m_activeID.value_or(QUuid())) < 0)
             m_activeID.reset();

@@ -1,6 +1,7 @@
 #include "copy/LedgerJsonReader.h"
 
 #include "copy/LedgerFile.h"
+#include "media/FileNames.h"
 
 #include <cerrno>
 #include <cmath>
@@ -43,32 +44,6 @@ const char* keyName(Key key) {
     static const char* names[] = {"sourceKey", "cardName", "sourceRelativePath", "destinationPath",
                                   "sha256",    "size",     "offloadedAt"};
     return key == Key::unknown ? "" : names[int(key)];
-}
-
-// Length of the valid UTF-8 sequence at p, or 0.
-int utf8Length(const unsigned char* p, const unsigned char* end) {
-    const unsigned char c = p[0];
-    int length;
-    char32_t minimum, value;
-    if ((c & 0xE0) == 0xC0) {
-        length = 2, minimum = 0x80, value = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        length = 3, minimum = 0x800, value = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        length = 4, minimum = 0x10000, value = c & 0x07;
-    } else {
-        return 0;
-    }
-    if (end - p < length)
-        return 0;
-    for (int i = 1; i < length; ++i) {
-        if ((p[i] & 0xC0) != 0x80)
-            return 0;
-        value = (value << 6) | (p[i] & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return 0;
-    return length;
 }
 
 void appendCodePoint(std::string& out, char32_t cp) {
@@ -197,8 +172,7 @@ private:
                 ++p;
                 continue;
             }
-            const int length = utf8Length(reinterpret_cast<const unsigned char*>(p),
-                                          reinterpret_cast<const unsigned char*>(end));
+            const qsizetype length = fileNames::utf8SequenceLength(p, end - p);
             if (length == 0)
                 return false;
             p += length;
@@ -224,8 +198,7 @@ private:
             if (c < 0x20)
                 return false;
             if (c >= 0x80) {
-                const int length = utf8Length(reinterpret_cast<const unsigned char*>(p),
-                                              reinterpret_cast<const unsigned char*>(end));
+                const qsizetype length = fileNames::utf8SequenceLength(p, end - p);
                 if (length == 0)
                     return false;
                 buffer.append(p, size_t(length));

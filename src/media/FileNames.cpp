@@ -4,10 +4,9 @@
 #include <QStringDecoder>
 
 namespace stowly::fileNames {
-namespace {
 
-// Length of the valid UTF-8 sequence starting at p, or 0 when it is not one.
-qsizetype validSequenceLength(const unsigned char* p, qsizetype available) {
+qsizetype utf8SequenceLength(const char* bytes, qsizetype available) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
     const unsigned char c = p[0];
     if (c < 0x80)
         return 1;
@@ -41,8 +40,6 @@ qsizetype validSequenceLength(const unsigned char* p, qsizetype available) {
     return length;
 }
 
-} // namespace
-
 QString decode(QByteArrayView bytes) {
     bool ascii = true;
     for (const char c : bytes)
@@ -63,7 +60,7 @@ QString decode(QByteArrayView bytes) {
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     while (i < size) {
-        const qsizetype length = validSequenceLength(p + i, size - i);
+        const qsizetype length = utf8SequenceLength(bytes.data() + i, size - i);
         if (length == 0) {
             result += QStringLiteral("%%1").arg(p[i], 2, 16, QChar(u'0')).toUpper();
             ++i;
@@ -77,6 +74,16 @@ QString decode(QByteArrayView bytes) {
 
 QByteArray encode(const QString& path) {
     return path.toUtf8();
+}
+
+QString trimSpacesAndTabs(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(begin, end - begin).toString();
 }
 
 } // namespace stowly::fileNames

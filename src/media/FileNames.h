@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace stowly::fileNames {
 
@@ -11,5 +12,14 @@ QString decode(QByteArrayView bytes);
 
 // The bytes for a text path: the inverse of decode for names that were valid UTF-8.
 QByteArray encode(const QString& path);
+
+// The length of the valid UTF-8 sequence that starts at bytes (1 for ASCII), or 0 when none
+// does: overlong forms, surrogates and code points past U+10FFFF are not valid. At least one
+// byte must be available.
+qsizetype utf8SequenceLength(const char* bytes, qsizetype available);
+
+// The text without the spaces and tabs around it. Names and patterns keep other white space
+// (line breaks, no-break spaces), which QString::trimmed would take too.
+QString trimSpacesAndTabs(QStringView text);
 
 } // namespace stowly::fileNames

@@ -1,5 +1,6 @@
 #include "media/FileRules.h"
 
+#include "media/FileNames.h"
 #include "media/MediaCategory.h"
 
 #include <QByteArray>
@@ -11,16 +12,6 @@
 
 namespace stowly {
 namespace {
-
-QString trimSpacesAndTabs(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 QStringList stringList(const QJsonValue& value, bool* ok) {
     QStringList list;
@@ -51,7 +42,7 @@ const FileRules& FileRules::standard() {
 }
 
 std::optional<QString> FileRules::cleanExtension(const QString& entry) {
-    QString text = trimSpacesAndTabs(entry).toLower();
+    QString text = fileNames::trimSpacesAndTabs(entry).toLower();
     while (text.startsWith(u'*') || text.startsWith(u'.'))
         text.remove(0, 1);
     if (text.isEmpty() || text.contains(u'/') || text.contains(u'.') || text.contains(u'*'))
@@ -76,7 +67,7 @@ QStringList FileRules::cleanPatterns(const QStringList& entries) {
     QStringList result;
     QSet<QString> seen;
     for (const QString& entry : entries) {
-        const QString trimmed = trimSpacesAndTabs(entry);
+        const QString trimmed = fileNames::trimSpacesAndTabs(entry);
         if (trimmed.isEmpty() || trimmed.contains(u'/'))
             continue;
         const QString lower = trimmed.toLower();

@@ -1,5 +1,6 @@
 #include "naming/NameRules.h"
 
+#include "media/FileNames.h"
 #include "naming/Graphemes.h"
 
 #include <QChar>
@@ -31,16 +32,6 @@ bool NameRules::isControlOrFormat(char32_t c) {
     return category == QChar::Other_Control || category == QChar::Other_Format;
 }
 
-QString NameRules::trimSpacesAndTabs(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
-        --end;
-    return text.mid(begin, end - begin).toString();
-}
-
 QString NameRules::safeComponent(const QString& text) {
     QString replaced;
     if (graphemes::isSimple(text)) {
@@ -61,12 +52,12 @@ QString NameRules::safeComponent(const QString& text) {
     }
     // Dots and spaces are stripped together until neither leads, so ". .x" cannot come out as
     // the hidden name ".x".
-    QString result = trimSpacesAndTabs(replaced);
+    QString result = fileNames::trimSpacesAndTabs(replaced);
     while (result.startsWith(u'.')) {
         qsizetype dots = 0;
         while (dots < result.size() && result[dots] == u'.')
             ++dots;
-        result = trimSpacesAndTabs(QStringView(result).mid(dots));
+        result = fileNames::trimSpacesAndTabs(QStringView(result).mid(dots));
     }
     return result;
 }

@@ -21,7 +21,6 @@ public:
     // Control and format code points (tabs, line breaks, zero-width marks).
     static bool isControlOrFormat(char32_t c);
 
-    static QString trimSpacesAndTabs(QStringView text);
     // The form names are compared in: two names equal after folding are the same name on a
     // case-insensitive destination.
     static QString fold(const QString& name) { return name.toCaseFolded(); }

@@ -1,5 +1,6 @@
 #include "naming/NamingTemplate.h"
 
+#include "media/FileNames.h"
 #include "naming/NameRules.h"
 
 #include <QList>
@@ -49,7 +50,7 @@ public:
         flush();
         if (!m_parts.isEmpty()) {
             if (const auto* literal = m_parts.first().asLiteral();
-                literal && NameRules::trimSpacesAndTabs(literal->text).startsWith(u'.'))
+                literal && fileNames::trimSpacesAndTabs(literal->text).startsWith(u'.'))
                 error(QStringLiteral(
                     "Names can’t start with “.” — the file or folder would be hidden."));
         }
@@ -79,7 +80,7 @@ private:
     std::optional<TemplatePart> parseToken(const QString& inner) {
         const qsizetype colon = inner.indexOf(u':');
         const QString writtenName = colon >= 0 ? inner.left(colon) : inner;
-        const QString name = NameRules::trimSpacesAndTabs(writtenName).toLower();
+        const QString name = fileNames::trimSpacesAndTabs(writtenName).toLower();
         if (name.isEmpty()) {
             error(QStringLiteral("“{}” is an empty token. Pick one from the list below."));
             return std::nullopt;
@@ -95,7 +96,7 @@ private:
                 error(QStringLiteral("Only {seq} can take a number, like {seq:3}."));
                 return std::nullopt;
             }
-            padding = width(NameRules::trimSpacesAndTabs(QStringView(inner).mid(colon + 1)));
+            padding = width(fileNames::trimSpacesAndTabs(QStringView(inner).mid(colon + 1)));
             if (!padding) {
                 error(QStringLiteral("{seq:…} needs a number from 1 to 9, like {seq:3}."));
                 return std::nullopt;
@@ -153,7 +154,7 @@ QList<TemplateIssue> withoutRepeats(const QList<TemplateIssue>& issues) {
 NamingTemplate::ParseResult NamingTemplate::parse(const QString& text, Kind kind) {
     NamingTemplate result;
     result.kind = kind;
-    result.raw = NameRules::trimSpacesAndTabs(text);
+    result.raw = fileNames::trimSpacesAndTabs(text);
     QList<TemplateIssue> issues;
 
     QStringList levels;
@@ -165,7 +166,7 @@ NamingTemplate::ParseResult NamingTemplate::parse(const QString& text, Kind kind
     } else if (!result.raw.isEmpty()) {
         levels = result.raw.split(u'/');
         for (const QString& level : levels) {
-            if (NameRules::trimSpacesAndTabs(level).isEmpty()) {
+            if (fileNames::trimSpacesAndTabs(level).isEmpty()) {
                 issues.append(TemplateIssue::error(QStringLiteral(
                     "A folder level is empty. Check for “//” or a “/” at the start or end.")));
                 break;
@@ -174,7 +175,7 @@ NamingTemplate::ParseResult NamingTemplate::parse(const QString& text, Kind kind
     }
 
     for (const QString& level : levels) {
-        if (NameRules::trimSpacesAndTabs(level).isEmpty())
+        if (fileNames::trimSpacesAndTabs(level).isEmpty())
             continue;
         result.components.append(LevelParser(kind, issues).parse(level));
     }

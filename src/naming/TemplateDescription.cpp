@@ -1,6 +1,6 @@
 #include "naming/TemplateDescription.h"
 
-#include "naming/NameRules.h"
+#include "media/FileNames.h"
 #include "naming/TemplateToken.h"
 
 #include <QStringList>
@@ -21,7 +21,7 @@ QString TemplateDescription::level(const QString& text) {
         const qsizetype colon = inner.indexOf(u':');
         // Trimmed like the parser does, so "{ date }" reads as Date too.
         const QString name =
-            NameRules::trimSpacesAndTabs(colon >= 0 ? inner.left(colon) : inner).toLower();
+            fileNames::trimSpacesAndTabs(colon >= 0 ? inner.left(colon) : inner).toLower();
         if (const auto token = templateToken::fromName(name)) {
             const QString raw = templateToken::rawValue(*token);
             result += raw.left(1).toUpper() + raw.mid(1);

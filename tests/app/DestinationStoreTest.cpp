@@ -99,6 +99,9 @@ TEST(DestinationStoreTest, UnreadableFilesAreSetAsideNotOverwritten) {
          "“id” of favorite 1 isn’t a UUID"},
         {R"({"favorites": [{"id": "0B1E6A52-8D2C-4A51-9A55-2F6F5C1D0A02", "name": ""}]})",
          "favorite 1 lacks “path”"},
+        {R"({"favorites": [{"id": "0B1E6A52-8D2C-4A51-9A55-2F6F5C1D0A02", "name": "", "path": "/a"},
+                           7]})",
+         "favorite 2 isn’t an object"},
         {"{\"favorites\": [", "the file isn’t valid JSON ("},
     };
     for (const auto& [content, problem] : cases) {

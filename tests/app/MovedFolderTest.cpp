@@ -2,7 +2,6 @@
 #include "app/DestinationChoice.h"
 #include "app/DestinationStore.h"
 #include "app/FolderBookmark.h"
-#include "app/FolderMounts.h"
 
 #include "AppTestSupport.h"
 #include "support/TestSupport.h"
@@ -38,6 +37,10 @@ FavoriteDestination favoriteOf(const QString& file, const QString& folder,
     return store.add(folder);
 }
 
+QList<MountEntry> kernelMounts() {
+    return MountTable::read("/proc/self/mountinfo").value_or(QList<MountEntry>());
+}
+
 bool settled(const DestinationStore& store) {
     return !store.isFindingMovedFolders();
 }
@@ -48,7 +51,7 @@ class MovedFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QDir().mkpath(home("probe"));
-        const auto mount = FolderMounts::holding(FolderMounts::read(), home.path());
+        const auto mount = MountTable::holding(kernelMounts(), home.path());
         if (!mount || !FolderBookmark::hasLastingInodes(mount->fsType))
             GTEST_SKIP() << "the temporary folder's file system keeps no lasting inode numbers";
     }
@@ -123,9 +126,9 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
     favoriteOf(file, home("Drive/a/Footage"));
     ASSERT_TRUE(rename(home("Drive/a/Footage"), home("Drive/b/c/d/e/Footage")));
 
-    const auto mounts = FolderMounts::read();
+    const QList<MountEntry> mounts = kernelMounts();
     QList<FolderBookmark::Volume> volumes;
-    for (const FolderMount& mount : mounts)
+    for (const MountEntry& mount : mounts)
         volumes.append({mount, std::nullopt});
     const QByteArray bookmark = *DestinationStore(options(file)).favorites()[0].bookmark;
     EXPECT_FALSE(FolderBookmark::resolve(bookmark, volumes, {.maxDepth = 3, .maxEntries = 50000}));
@@ -138,9 +141,9 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
 
     // Without a UUID the volume must be mounted where it was: the same device seen at another
     // mount point is not trusted.
-    const FolderMount holding = *FolderMounts::holding(mounts, home.path());
-    const QList<FolderBookmark::Volume> elsewhere{
-        {FolderMount{home.path(), holding.root, holding.fsType}, std::nullopt}};
+    MountEntry moved = *MountTable::holding(mounts, home.path());
+    moved.mountPoint = home.path();
+    const QList<FolderBookmark::Volume> elsewhere{{moved, std::nullopt}};
     EXPECT_FALSE(FolderBookmark::resolve(bookmark, elsewhere, {}));
 }
 
@@ -183,23 +186,11 @@ TEST_F(MovedFolderTest, TheLaunchChoiceFollowsTheDefaultFoundMoved) {
     ASSERT_TRUE(spinUntil([&] { return settings.destinationPath() == home("Drive/Main 2"); }));
 }
 
-TEST(FolderMountsTest, ReadsTheKernelTable) {
-    const QByteArray table =
-        "26 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
-        "90 26 8:17 / /media/u/My\\040SSD rw,nosuid shared:45 - exfat /dev/sdb1 rw\n"
-        "91 26 8:18 /sub /media/u/bind rw - ext4 /dev/sdb2 rw\n"
-        "broken line\n";
-    const QList<FolderMount> mounts = FolderMounts::parse(table);
-    ASSERT_EQ(mounts.size(), 3);
-    EXPECT_EQ(mounts[1], (FolderMount{"/media/u/My SSD", "/", "exfat"}));
-    EXPECT_EQ(mounts[2].root, "/sub");
-    EXPECT_EQ(FolderMounts::holding(mounts, "/media/u/My SSD/Footage")->mountPoint,
-              "/media/u/My SSD");
-    EXPECT_EQ(FolderMounts::holding(mounts, "/media/u/My SSDX")->mountPoint, "/");
-    // No bookmark where inode numbers do not last: it could name another folder later.
+TEST(FolderBookmarkTest, NoBookmarkForAMissingFolderOrWhereInodesDoNotLast) {
+    // Where inode numbers do not last, an inode could name another folder later.
     TempDir home;
     QDir().mkpath(home("Footage"));
-    const QList<FolderMount> exfat{FolderMount{"/", "/", "exfat"}};
+    const QList<MountEntry> exfat{MountEntry{.root = "/", .mountPoint = "/", .fsType = "exfat"}};
     EXPECT_FALSE(FolderBookmark::make(home("Footage"), exfat, {}));
-    EXPECT_FALSE(FolderBookmark::make(home("missing"), FolderMounts::read(), {}));
+    EXPECT_FALSE(FolderBookmark::make(home("missing"), kernelMounts(), {}));
 }

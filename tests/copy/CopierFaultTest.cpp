@@ -3,10 +3,10 @@
 // for real.
 
 #include "CopyTestSupport.h"
-#include "ScratchMount.h"
+#include "devices/ProcessRunner.h"
+#include "support/ScratchMount.h"
 
 #include <QFile>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ using namespace stowly::test;
 namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
-const QString chunksOf20MiB = QStringLiteral("8388608,8388608,4194304");
+const QString chunksOf20MiB = "8388608,8388608,4194304";
 
 struct ProbeOutcome {
     int exitCode = -1;
@@ -26,12 +26,12 @@ struct ProbeOutcome {
 };
 
 bool canInjectFaults(QString* whyNot) {
-    if (QStandardPaths::findExecutable(QStringLiteral("fiu-run")).isEmpty()) {
-        *whyNot = QStringLiteral("fiu-run (fiu-utils) is not installed");
+    if (!ProcessRunner().hasProgram("fiu-run")) {
+        *whyNot = "fiu-run (fiu-utils) is not installed";
         return false;
     }
-    if (!QFile::exists(QStringLiteral("/usr/lib/fiu/fiu_posix_preload.so"))) {
-        *whyNot = QStringLiteral("libfiu's POSIX preload library is not installed");
+    if (!QFile::exists("/usr/lib/fiu/fiu_posix_preload.so")) {
+        *whyNot = "libfiu's POSIX preload library is not installed";
         return false;
     }
     return true;
@@ -39,21 +39,19 @@ bool canInjectFaults(QString* whyNot) {
 
 ProbeOutcome runProbe(const QString& point, int error, int callsLetThrough, const QString& source,
                       const QString& destination) {
-    QString output;
+    const CommandResult run = ProcessRunner().run(
+        "fiu-run",
+        {"-x", "-f", QString(), QStringLiteral(STOWLY_BIN_DIR "/stowly_copy_probe"), point,
+         QString::number(error), QString::number(callsLetThrough), source, destination});
     ProbeOutcome outcome;
-    outcome.exitCode =
-        runProgram(QStringLiteral("fiu-run"),
-                   {QStringLiteral("-x"), QStringLiteral("-f"), QString(),
-                    QStringLiteral(STOWLY_BIN_DIR "/stowly_copy_probe"), point,
-                    QString::number(error), QString::number(callsLetThrough), source, destination},
-                   &output);
+    outcome.exitCode = run.failure ? -1 : run.status;
+    const QString output = QString::fromUtf8(run.output) + run.errorOutput;
     for (const QString& line : output.split(u'\n')) {
-        if (line.startsWith(QStringLiteral("chunks ")))
+        if (line.startsWith("chunks "))
             outcome.chunks = line.mid(7);
-        else if (line.startsWith(QStringLiteral("faults ")))
+        else if (line.startsWith("faults "))
             outcome.faults = line.mid(7).toInt();
-        else if (line.startsWith(QStringLiteral("ok ")) ||
-                 line.startsWith(QStringLiteral("failed ")))
+        else if (line.startsWith("ok ") || line.startsWith("failed "))
             outcome.result = line;
         else if (!line.isEmpty())
             ADD_FAILURE() << "probe said: " << line.toStdString();
@@ -83,7 +81,7 @@ protected:
         QString whyNot;
         if (!canInjectFaults(&whyNot))
             GTEST_SKIP() << whyNot.toStdString();
-        bystander = writeFile(dir(QStringLiteral("dest/C0000.MP4")), "someone else's");
+        bystander = writeFile(dir("dest/C0000.MP4"), "someone else's");
     }
 
     TempDir dir;
@@ -92,11 +90,9 @@ protected:
 
 TEST_P(CopierFaultTest, FailingCallFailsTheCopyAndLeavesOnlyWhatWasThere) {
     const FaultCase& fault = GetParam();
-    const QString source =
-        writeFile(dir(QStringLiteral("card/C0001.MP4")), patternBytes(fault.sourceSize));
-    const ProbeOutcome outcome =
-        runProbe(QString::fromLatin1(fault.point), fault.error, fault.callsLetThrough, source,
-                 dir(QStringLiteral("dest/C0001.MP4")));
+    const QString source = writeFile(dir("card/C0001.MP4"), patternBytes(fault.sourceSize));
+    const ProbeOutcome outcome = runProbe(QString::fromLatin1(fault.point), fault.error,
+                                          fault.callsLetThrough, source, dir("dest/C0001.MP4"));
 
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_EQ(outcome.result, QString::fromUtf8(fault.result));
@@ -104,7 +100,7 @@ TEST_P(CopierFaultTest, FailingCallFailsTheCopyAndLeavesOnlyWhatWasThere) {
     if (fault.faults >= 0) {
         EXPECT_EQ(outcome.faults, fault.faults);
     }
-    EXPECT_EQ(namesIn(dir(QStringLiteral("dest"))), QStringList{QStringLiteral("C0000.MP4")});
+    EXPECT_EQ(namesIn(dir("dest")), QStringList{"C0000.MP4"});
     EXPECT_EQ(readFile(bystander), "someone else's");
 }
 
@@ -119,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"fullDiskInTheSecondChunk", "posix/io/rw/write", ENOSPC, 8, 20 * MiB,
                   "failed system Couldn’t write C0001.MP4.stowly-partial: No space left on "
                   "device.",
-                  QStringLiteral("8388608"), 9},
+                  "8388608", 9},
         FaultCase{"sourceReadError", "posix/io/rw/read", EIO, 0, 20 * MiB,
                   "failed system Couldn’t read C0001.MP4: Input/output error.", QString(), 1},
         // An empty source takes exactly one read (the end), so the second read is the
@@ -150,56 +146,45 @@ TEST(CopierShortTransferTest, ShortReadsAndWritesStillGiveAWholeCopyInWholeChunk
         GTEST_SKIP() << whyNot.toStdString();
     TempDir dir;
     const QByteArray content = patternBytes(20 * MiB);
-    const QString source = writeFile(dir(QStringLiteral("card/C0001.MP4")), content);
-    QDir().mkpath(dir(QStringLiteral("dest")));
+    const QString source = writeFile(dir("card/C0001.MP4"), content);
+    QDir().mkpath(dir("dest"));
     // The read-back's reads get cut short too, which also takes it off the cache-bypassing
     // path where a cut leaves an unaligned offset.
     for (const char* point : {"posix/io/rw/read/reduce", "posix/io/rw/write/reduce"}) {
         const QString target =
-            dir(QStringLiteral("dest/") + QString::fromLatin1(point).section(u'/', 3, 3) +
-                QStringLiteral(".MP4"));
+            dir("dest/" + QString::fromLatin1(point).section(u'/', 3, 3) + ".MP4");
         const ProbeOutcome outcome = runProbe(QString::fromLatin1(point), 0, 0, source, target);
         EXPECT_EQ(outcome.exitCode, 0) << point;
         EXPECT_GT(outcome.faults, 3) << point;
-        EXPECT_EQ(outcome.result, QStringLiteral("ok ") + sha256Text(content)) << point;
+        EXPECT_EQ(outcome.result, "ok " + sha256Text(content)) << point;
         EXPECT_EQ(outcome.chunks, chunksOf20MiB) << point;
         EXPECT_EQ(readFile(target), content) << point;
     }
 }
 
-TEST(CopierFullDiskTest, DiskThatFillsUpDuringTheCopyLeavesNoPartialFile) {
-    TempDir dir;
-    QString whyNot;
-    const auto mount = ScratchMount::tmpfs(dir(QStringLiteral("small")), 4 * MiB, &whyNot);
-    if (!mount)
-        GTEST_SKIP() << whyNot.toStdString();
-    const QString bystander = writeFile(mount->path() + QStringLiteral("/C0000.MP4"), "kept");
-    const QString source = writeFile(dir(QStringLiteral("card/C0001.MP4")), patternBytes(6 * MiB));
+// Small tmpfs volumes that run out of room for real: of blocks while writing, or (with room
+// for the root folder and one file) of files before the copy can start.
+TEST(CopierFullDiskTest, AFullVolumeFailsTheCopyAndKeepsWhatWasThere) {
+    for (const bool outOfFiles : {false, true}) {
+        TempDir dir;
+        QString whyNot;
+        const auto mount = ScratchMount::tmpfs(dir("small"), 4 * MiB, &whyNot, outOfFiles ? 2 : 0);
+        if (!mount)
+            GTEST_SKIP() << whyNot.toStdString();
+        const QString bystander = writeFile(mount->path() + "/C0000.MP4", "kept");
+        const QString source = writeFile(dir("card/C0001.MP4"),
+                                         outOfFiles ? QByteArray("new") : patternBytes(6 * MiB));
 
-    const CopyResult result =
-        RecordedCopy().run(source, mount->path() + QStringLiteral("/C0001.MP4"));
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().description,
-              QStringLiteral("Couldn’t write C0001.MP4.stowly-partial: No space left on device."));
-    EXPECT_EQ(namesIn(mount->path()), QStringList{QStringLiteral("C0000.MP4")});
-    EXPECT_EQ(readFile(bystander), "kept");
-}
-
-TEST(CopierFullDiskTest, VolumeWithoutRoomForAnotherFileIsCouldNotCreate) {
-    TempDir dir;
-    QString whyNot;
-    // Room for the root folder and one file.
-    const auto mount = ScratchMount::tmpfs(dir(QStringLiteral("small")), 4 * MiB, &whyNot, 2);
-    if (!mount)
-        GTEST_SKIP() << whyNot.toStdString();
-    writeFile(mount->path() + QStringLiteral("/C0000.MP4"), "kept");
-    const QString source = writeFile(dir(QStringLiteral("card/C0001.MP4")), "new");
-
-    const CopyResult result =
-        RecordedCopy().run(source, mount->path() + QStringLiteral("/C0001.MP4"));
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().kind, CopyFailure::Kind::couldNotCreate);
-    EXPECT_EQ(namesIn(mount->path()), QStringList{QStringLiteral("C0000.MP4")});
+        const CopyResult result = RecordedCopy().run(source, mount->path() + "/C0001.MP4");
+        ASSERT_FALSE(result.ok());
+        if (outOfFiles)
+            EXPECT_EQ(result.failure().kind, CopyFailure::Kind::couldNotCreate);
+        else
+            EXPECT_EQ(result.failure().description,
+                      "Couldn’t write C0001.MP4.stowly-partial: No space left on device.");
+        EXPECT_EQ(namesIn(mount->path()), QStringList{"C0000.MP4"});
+        EXPECT_EQ(readFile(bystander), "kept");
+    }
 }
 
 } // namespace

@@ -47,14 +47,12 @@ FolderCalls callsFor(MoveWay way) {
 class CopierTest : public ::testing::Test {
 protected:
     TempDir dir;
-    QString source(const QByteArray& content, const QString& name = QStringLiteral("C0001.MP4")) {
-        return writeFile(dir(QStringLiteral("card/") + name), content);
-    }
+    QString source(const QByteArray& content) { return writeFile(dir("card/C0001.MP4"), content); }
     QString destination() {
-        QDir().mkpath(dir(QStringLiteral("dest")));
-        return dir(QStringLiteral("dest/C0001.MP4"));
+        QDir().mkpath(dir("dest"));
+        return dir("dest/C0001.MP4");
     }
-    QStringList destinationNames() { return namesIn(dir(QStringLiteral("dest"))); }
+    QStringList destinationNames() { return namesIn(dir("dest")); }
 };
 
 struct ChunkCase {
@@ -75,7 +73,7 @@ TEST_P(CopierChunkTest, CopiesInWholeChunksAndReturnsTheDigestOfBothSides) {
     EXPECT_EQ(copy.chunks, GetParam().chunks);
     EXPECT_EQ(copy.verifications, 1);
     EXPECT_EQ(readFile(target), content);
-    EXPECT_EQ(destinationNames(), QStringList{QStringLiteral("C0001.MP4")});
+    EXPECT_EQ(destinationNames(), QStringList{"C0001.MP4"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CopierChunkTest,
@@ -83,85 +81,63 @@ INSTANTIATE_TEST_SUITE_P(Sizes, CopierChunkTest,
                                            ChunkCase{20 * MiB, {8 * MiB, 8 * MiB, 4 * MiB}},
                                            ChunkCase{3, {3}}));
 
-TEST_F(CopierTest, CopyTakesTheSourceModificationTime) {
-    const QString from = source(patternBytes(1000));
-    setModificationTime(from, QDateTime(QDate(2021, 6, 5), QTime(14, 3, 7), Qt::UTC));
-    const QString target = destination();
-    ASSERT_TRUE(RecordedCopy().run(from, target).ok());
-    EXPECT_EQ(modificationSeconds(target), modificationSeconds(from));
-}
+// Something already at the final or the partial name: a file, or a link planted there.
+struct OccupiedCase {
+    bool atPartialName;
+    bool asLink;
+};
 
-TEST_F(CopierTest, ExistingFinalFileStopsTheCopyBeforeAnythingIsWritten) {
-    const QString target = writeFile(destination(), "theirs");
+class CopierOccupiedTest : public CopierTest, public ::testing::WithParamInterface<OccupiedCase> {};
+
+TEST_P(CopierOccupiedTest, WhatHoldsTheNameIsNeitherFollowedNorTouched) {
+    const auto [atPartialName, asLink] = GetParam();
+    const QString target = destination();
+    const QString occupied = atPartialName ? Copier::partialPath(target) : target;
+    const QString holder = asLink ? dir("outside.txt") : occupied;
+    writeFile(holder, "theirs");
+    if (asLink) {
+        ASSERT_EQ(::symlink(fileNames::encode(holder).constData(),
+                            fileNames::encode(occupied).constData()),
+                  0);
+    }
     RecordedCopy copy;
     const CopyResult result = copy.run(source("ours"), target);
 
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().kind, CopyFailure::Kind::destinationExists);
-    EXPECT_EQ(result.failure().description,
-              QStringLiteral("C0001.MP4 already exists — not overwriting it."));
-    EXPECT_EQ(readFile(target), "theirs");
-    EXPECT_EQ(destinationNames(), QStringList{QStringLiteral("C0001.MP4")});
+    if (atPartialName) {
+        EXPECT_EQ(result.failure().kind, CopyFailure::Kind::couldNotCreate);
+        EXPECT_EQ(result.failure().description,
+                  "Couldn’t create C0001.MP4.stowly-partial in the destination.");
+        EXPECT_FALSE(existsAt(target));
+    } else {
+        EXPECT_EQ(result.failure().kind, CopyFailure::Kind::destinationExists);
+        EXPECT_EQ(result.failure().description, "C0001.MP4 already exists — not overwriting it.");
+    }
+    EXPECT_EQ(readFile(holder), "theirs");
+    EXPECT_TRUE(existsAt(occupied));
+    EXPECT_EQ(destinationNames(), QStringList{occupied.section(u'/', -1)});
     EXPECT_EQ(copy.verifications, 0);
 }
 
-TEST_F(CopierTest, LinkAtTheFinalNameCountsAsExistingAndIsNotFollowed) {
-    const QString outside = writeFile(dir(QStringLiteral("outside.txt")), "outside");
-    const QString target = destination();
-    ASSERT_EQ(
-        ::symlink(fileNames::encode(outside).constData(), fileNames::encode(target).constData()),
-        0);
-    const CopyResult result = RecordedCopy().run(source("ours"), target);
-
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().kind, CopyFailure::Kind::destinationExists);
-    EXPECT_EQ(readFile(outside), "outside");
-}
-
-TEST_F(CopierTest, LeftoverPartialFileIsLeftAlone) {
-    const QString target = destination();
-    const QString partial = writeFile(Copier::partialPath(target), "from an earlier crash");
-    const CopyResult result = RecordedCopy().run(source("ours"), target);
-
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().kind, CopyFailure::Kind::couldNotCreate);
-    EXPECT_EQ(result.failure().description,
-              QStringLiteral("Couldn’t create C0001.MP4.stowly-partial in the destination."));
-    EXPECT_EQ(readFile(partial), "from an earlier crash");
-    EXPECT_FALSE(existsAt(target));
-}
-
-TEST_F(CopierTest, LinkPlantedAtThePartialNameIsNeitherFollowedNorRemoved) {
-    const QString outside = writeFile(dir(QStringLiteral("outside.txt")), "outside");
-    const QString target = destination();
-    const QString partial = Copier::partialPath(target);
-    ASSERT_EQ(
-        ::symlink(fileNames::encode(outside).constData(), fileNames::encode(partial).constData()),
-        0);
-    const CopyResult result = RecordedCopy().run(source("ours"), target);
-
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().kind, CopyFailure::Kind::couldNotCreate);
-    EXPECT_EQ(readFile(outside), "outside");
-    EXPECT_TRUE(existsAt(partial));
-}
+INSTANTIATE_TEST_SUITE_P(Names, CopierOccupiedTest,
+                         ::testing::Values(OccupiedCase{false, false}, OccupiedCase{false, true},
+                                           OccupiedCase{true, false}, OccupiedCase{true, true}));
 
 TEST_F(CopierTest, MissingFolderIsCouldNotCreate) {
-    const CopyResult result =
-        RecordedCopy().run(source("ours"), dir(QStringLiteral("nowhere/C0001.MP4")));
+    const CopyResult result = RecordedCopy().run(source("ours"), dir("nowhere/C0001.MP4"));
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().kind, CopyFailure::Kind::couldNotCreate);
-    EXPECT_FALSE(existsAt(dir(QStringLiteral("nowhere"))));
+    EXPECT_FALSE(existsAt(dir("nowhere")));
 }
 
 TEST_F(CopierTest, UnreadableSourceRemovesThePartialFileAndSaysWhy) {
     const QString target = destination();
-    const CopyResult result = RecordedCopy().run(dir(QStringLiteral("card/GONE.MP4")), target);
+    const CopyResult result = RecordedCopy().run(dir("card/GONE.MP4"), target);
 
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().kind, CopyFailure::Kind::system);
     EXPECT_EQ(result.failure().description,
-              QStringLiteral("Couldn’t open GONE.MP4 for reading: No such file or directory."));
+              "Couldn’t open GONE.MP4 for reading: No such file or directory.");
     EXPECT_TRUE(destinationNames().isEmpty());
 }
 
@@ -181,7 +157,7 @@ TEST_F(CopierTest, CopyAlteredBeforeTheReadBackIsAChecksumMismatchAndIsDeleted) 
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().kind, CopyFailure::Kind::checksumMismatch);
     EXPECT_EQ(result.failure().description,
-              QStringLiteral("Checksum mismatch for C0001.MP4. The copy was deleted."));
+              "Checksum mismatch for C0001.MP4. The copy was deleted.");
     EXPECT_TRUE(destinationNames().isEmpty());
 }
 
@@ -240,7 +216,7 @@ TEST_P(CopierMoveTest, MovesTheVerifiedCopyAndLeavesNothingElse) {
     ASSERT_TRUE(result.ok()) << result.failure().description.toStdString();
     EXPECT_EQ(readFile(target), content);
     EXPECT_EQ(modificationSeconds(target), modificationSeconds(from));
-    EXPECT_EQ(destinationNames(), QStringList{QStringLiteral("C0001.MP4")});
+    EXPECT_EQ(destinationNames(), QStringList{"C0001.MP4"});
 }
 
 TEST_P(CopierMoveTest, FileThatAppearsAtTheFinalNameIsNeverReplaced) {
@@ -251,11 +227,10 @@ TEST_P(CopierMoveTest, FileThatAppearsAtTheFinalNameIsNeverReplaced) {
         copy.run(source(patternBytes(1000)), target, {}, callsFor(GetParam()));
 
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(
-        result.failure().description,
-        QStringLiteral("Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists."));
+    EXPECT_EQ(result.failure().description,
+              "Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists.");
     EXPECT_EQ(readFile(target), "arrived meanwhile");
-    EXPECT_EQ(destinationNames(), QStringList{QStringLiteral("C0001.MP4")});
+    EXPECT_EQ(destinationNames(), QStringList{"C0001.MP4"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, CopierMoveTest,
@@ -280,12 +255,11 @@ TEST_F(CopierTest, PlaceholderTakenOverBeforeTheRenameIsLeftToItsNewOwner) {
 
     ASSERT_TRUE(swapped);
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(
-        result.failure().description,
-        QStringLiteral("Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists."));
+    EXPECT_EQ(result.failure().description,
+              "Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists.");
     EXPECT_TRUE(existsAt(target));
     EXPECT_EQ(readFile(target), QByteArray());
-    EXPECT_EQ(destinationNames(), QStringList{QStringLiteral("C0001.MP4")});
+    EXPECT_EQ(destinationNames(), QStringList{"C0001.MP4"});
 }
 
 TEST_F(CopierTest, NoPageOfTheCopyIsCachedWhenTheReadBackStarts) {
@@ -320,7 +294,7 @@ TEST_F(CopierTest, NoPageOfTheCopyIsCachedWhenTheReadBackStarts) {
 
 TEST_F(CopierTest, FileDigestIsTheSameThroughOrAroundTheCache) {
     const QByteArray content = patternBytes(3 * MiB + 17);
-    const QString path = writeFile(dir(QStringLiteral("file.bin")), content);
+    const QString path = writeFile(dir("file.bin"), content);
     for (const qsizetype chunk : {qsizetype(4096), qsizetype(1000), qsizetype(8 * MiB)}) {
         for (const bool bypass : {false, true}) {
             const CopyResult result = Copier::sha256(fileNames::encode(path), chunk, bypass);
@@ -328,18 +302,10 @@ TEST_F(CopierTest, FileDigestIsTheSameThroughOrAroundTheCache) {
             EXPECT_EQ(result.digest(), sha256Text(content)) << chunk << " " << bypass;
         }
     }
-    const CopyResult missing =
-        Copier::sha256(fileNames::encode(dir(QStringLiteral("no"))), 4096, true);
+    const CopyResult missing = Copier::sha256(fileNames::encode(dir("no")), 4096, true);
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.failure().description,
-              QStringLiteral("Couldn’t open no for reading: No such file or directory."));
-}
-
-TEST(CopierHexTest, DigestTextIsLowerCaseHexInByteOrder) {
-    EXPECT_EQ(Copier::hexString(QByteArray::fromHex("00ff10ab")), QStringLiteral("00ff10ab"));
-    const QByteArray digest = QCryptographicHash::hash("abc", QCryptographicHash::Sha256);
-    EXPECT_EQ(Copier::hexString(digest),
-              QStringLiteral("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
+              "Couldn’t open no for reading: No such file or directory.");
 }
 
 } // namespace

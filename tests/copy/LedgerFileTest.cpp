@@ -65,12 +65,26 @@ TEST(LedgerFileTest, DatesAreWholeSecondsOnly) {
         EXPECT_FALSE(LedgerFile::parseInternetDateTime(QString::fromLatin1(bad)).isValid()) << bad;
 }
 
-TEST(LedgerFileTest, NamesWhatIsWrong) {
+TEST(LedgerFileTest, RefusesWhatItCannotReadWhole) {
     auto missing = LedgerFile::decode(R"([{"cardName":"C"}])");
     ASSERT_TRUE(std::holds_alternative<QString>(missing));
     EXPECT_TRUE(std::get<QString>(missing).startsWith("entry 1 has no “sourceKey”"));
-    auto invalidUtf8 = LedgerFile::decode("[{\"cardName\":\"\xff\"}]");
-    EXPECT_TRUE(std::holds_alternative<QString>(invalidUtf8));
-    auto unterminated = LedgerFile::decode("[");
-    EXPECT_TRUE(std::holds_alternative<QString>(unterminated));
+
+    const QByteArray good = R"([{"cardName":"C","destinationPath":"\/d",)"
+                            R"("offloadedAt":"2026-12-03T23:26:29Z","sha256":"s","size":1,)"
+                            R"("sourceKey":"k","sourceRelativePath":"a"}])";
+    ASSERT_EQ(decoded(good).size(), 1);
+    const QList<std::pair<QByteArray, QByteArray>> damage{
+        {"\"sha256\":\"s\",", ""},        // a field missing
+        {"29Z", "29.5Z"},                 // fractional seconds
+        {"\"size\":1", "\"size\":\"1\""}, // a size that is text
+        {"}]", "}] trailing"},
+        {"\"C\"", "\"\xff\""}, // not UTF-8
+        {"}]", ""},            // cut short
+    };
+    for (const auto& [from, to] : damage) {
+        const QByteArray json = QByteArray(good).replace(from, to);
+        EXPECT_TRUE(std::holds_alternative<QString>(LedgerFile::decode(json))) << json.constData();
+    }
+    EXPECT_TRUE(std::holds_alternative<QString>(LedgerFile::decode("{\"an\":\"object\"}")));
 }

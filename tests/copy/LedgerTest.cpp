@@ -72,23 +72,9 @@ TEST(LedgerTest, WritesTheDocumentedFormat) {
 }
 
 TEST(LedgerTest, UnreadableFilesAreSetAsideNeverOverwritten) {
-    const QList<QByteArray> unreadable{
-        "not json",
-        "{\"an\":\"object\"}",
-        // one entry without "sha256"
-        "[{\"cardName\":\"C\",\"destinationPath\":\"\\/"
-        "d\",\"offloadedAt\":\"2026-12-03T23:26:29Z\","
-        "\"size\":1,\"sourceKey\":\"k\",\"sourceRelativePath\":\"a\"}]",
-        // fractional seconds
-        "[{\"cardName\":\"C\",\"destinationPath\":\"\\/"
-        "d\",\"offloadedAt\":\"2026-12-03T23:26:29.5Z\","
-        "\"sha256\":\"s\",\"size\":1,\"sourceKey\":\"k\",\"sourceRelativePath\":\"a\"}]",
-        // a size that is text
-        "[{\"cardName\":\"C\",\"destinationPath\":\"\\/"
-        "d\",\"offloadedAt\":\"2026-12-03T23:26:29Z\","
-        "\"sha256\":\"s\",\"size\":\"1\",\"sourceKey\":\"k\",\"sourceRelativePath\":\"a\"}]",
-        "[{\"cardName\":\"C\"}] trailing",
-    };
+    // How each kind of damage is told apart is the file format's business; any of them sets
+    // the file aside.
+    const QList<QByteArray> unreadable{"not json", R"([{"cardName":"C"}])"};
     for (const QByteArray& content : unreadable) {
         TempDir home;
         writeFile(home("ledger.json"), content);

@@ -3,10 +3,12 @@
 // temporary folder is on.
 
 #include "CopyTestSupport.h"
-#include "ScratchMount.h"
 #include "copy/Offloader.h"
+#include "support/ScratchMount.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace stowly;
 using namespace stowly::test;
@@ -17,43 +19,28 @@ constexpr qint64 MiB = 1024 * 1024;
 
 enum class Destination { exfatFuse, tmpfs, temporaryFolder };
 
-std::string nameOf(Destination destination) {
-    switch (destination) {
-    case Destination::exfatFuse:
-        return "exfatFuse";
-    case Destination::tmpfs:
-        return "tmpfs";
-    case Destination::temporaryFolder:
-        return "temporaryFolder";
-    }
-    return {};
-}
-
 class OffloadFileSystemTest : public ::testing::TestWithParam<Destination> {
 protected:
     void SetUp() override {
         QString whyNot;
-        switch (GetParam()) {
-        case Destination::exfatFuse:
-            mount = ScratchMount::exfatFuse(dir.path(), dir(QStringLiteral("drive")), 96 * MiB,
-                                            &whyNot);
-            break;
-        case Destination::tmpfs:
-            mount = ScratchMount::tmpfs(dir(QStringLiteral("drive")), 96 * MiB, &whyNot);
-            break;
-        case Destination::temporaryFolder:
-            QDir().mkpath(dir(QStringLiteral("drive")));
-            break;
+        drive = dir("drive");
+        if (GetParam() == Destination::exfatFuse) {
+            mount = ScratchMount::exfatImage(dir.path(), 96 * MiB, &whyNot);
+            if (mount && !mount->mount(drive, ScratchMount::Driver::fuse, &whyNot))
+                mount.reset();
+        } else if (GetParam() == Destination::tmpfs) {
+            mount = ScratchMount::tmpfs(drive, 96 * MiB, &whyNot);
+        } else {
+            QDir().mkpath(drive);
         }
         if (GetParam() != Destination::temporaryFolder && !mount)
             GTEST_SKIP() << whyNot.toStdString();
-        drive = dir(QStringLiteral("drive"));
     }
 
     void TearDown() override { mount.reset(); }
 
     void addToPlan(const QString& relativePath, const QByteArray& content, const QString& folder) {
-        const QString path = writeFile(dir(QStringLiteral("card/") + relativePath), content);
+        const QString path = writeFile(dir("card/" + relativePath), content);
         setModificationTime(path, QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6), Qt::UTC));
         Clip clip;
         clip.url = fileNames::encode(path);
@@ -72,11 +59,9 @@ protected:
 };
 
 TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothingElse) {
-    addToPlan(QStringLiteral("PRIVATE/CLIP/C0001.MP4"), patternBytes(20 * MiB, 1),
-              QStringLiteral("2026-02-03/Clips"));
-    addToPlan(QStringLiteral("DCIM/IMG_0001.JPG"), patternBytes(5 * MiB + 123, 2),
-              QStringLiteral("2026-02-03"));
-    addToPlan(QStringLiteral("DCIM/EMPTY.XML"), QByteArray(), QStringLiteral("2026-02-03"));
+    addToPlan("PRIVATE/CLIP/C0001.MP4", patternBytes(20 * MiB, 1), "2026-02-03/Clips");
+    addToPlan("DCIM/IMG_0001.JPG", patternBytes(5 * MiB + 123, 2), "2026-02-03");
+    addToPlan("DCIM/EMPTY.XML", QByteArray(), "2026-02-03");
     job.destination = drive;
 
     QList<LedgerEntry> entries;
@@ -101,36 +86,32 @@ TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothin
         EXPECT_EQ(modificationSeconds(entry.destinationPath),
                   modificationSeconds(fileNames::decode(job.plan[i % 3].clip.url)));
     }
-    EXPECT_EQ(entries[3].destinationPath, drive + QStringLiteral("/2026-02-03/Clips/C0001_2.MP4"));
-    EXPECT_EQ(namesIn(drive + QStringLiteral("/2026-02-03")),
-              (QStringList{QStringLiteral("Clips"), QStringLiteral("EMPTY.XML"),
-                           QStringLiteral("EMPTY_2.XML"), QStringLiteral("IMG_0001.JPG"),
-                           QStringLiteral("IMG_0001_2.JPG")}));
-    EXPECT_EQ(namesIn(drive + QStringLiteral("/2026-02-03/Clips")),
-              (QStringList{QStringLiteral("C0001.MP4"), QStringLiteral("C0001_2.MP4")}));
+    EXPECT_EQ(entries[3].destinationPath, drive + "/2026-02-03/Clips/C0001_2.MP4");
+    EXPECT_EQ(namesIn(drive + "/2026-02-03"),
+              (QStringList{"Clips", "EMPTY.XML", "EMPTY_2.XML", "IMG_0001.JPG", "IMG_0001_2.JPG"}));
+    EXPECT_EQ(namesIn(drive + "/2026-02-03/Clips"), (QStringList{"C0001.MP4", "C0001_2.MP4"}));
 }
 
 TEST_P(OffloadFileSystemTest, FileThatAppearsDuringVerificationIsKeptAndTheCopyRemoved) {
-    const QString source = writeFile(dir(QStringLiteral("card/C0001.MP4")), patternBytes(MiB));
-    const QString target = drive + QStringLiteral("/C0001.MP4");
+    const QString source = writeFile(dir("card/C0001.MP4"), patternBytes(MiB));
+    const QString target = drive + "/C0001.MP4";
     RecordedCopy copy;
     copy.atVerify = [&] { writeFile(target, "arrived meanwhile"); };
 
     const CopyResult result = copy.run(source, target);
 
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(
-        result.failure().description,
-        QStringLiteral("Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists."));
+    EXPECT_EQ(result.failure().description,
+              "Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists.");
     EXPECT_EQ(readFile(target), "arrived meanwhile");
-    EXPECT_EQ(namesIn(drive), QStringList{QStringLiteral("C0001.MP4")});
+    EXPECT_EQ(namesIn(drive), QStringList{"C0001.MP4"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Destinations, OffloadFileSystemTest,
-                         ::testing::Values(Destination::exfatFuse, Destination::tmpfs,
-                                           Destination::temporaryFolder),
-                         [](const ::testing::TestParamInfo<Destination>& info) {
-                             return nameOf(info.param);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Destinations, OffloadFileSystemTest,
+    ::testing::Values(Destination::exfatFuse, Destination::tmpfs, Destination::temporaryFolder),
+    [](const ::testing::TestParamInfo<Destination>& info) {
+        return std::string(std::array{"exfatFuse", "tmpfs", "temporaryFolder"}[int(info.param)]);
+    });
 
 } // namespace

@@ -26,9 +26,8 @@ protected:
     std::function<void(const LedgerEntry&)> onRecord;
 
     void SetUp() override {
-        job.card = CardVolume{dir(QStringLiteral("card")), QStringLiteral("CARD"),
-                              QStringLiteral("0A1B2C3D-0000-0000-0000-000000000001")};
-        job.destination = dir(QStringLiteral("dest"));
+        job.card = CardVolume{dir("card"), "CARD", "0A1B2C3D-0000-0000-0000-000000000001"};
+        job.destination = dir("dest");
         job.alreadyOffloaded = 4;
         QDir().mkpath(job.destination);
     }
@@ -36,7 +35,7 @@ protected:
     // Puts a file on the card and plans it into `folder`/`fileName`.
     PlannedFile& plan(const QString& relativePath, const QByteArray& content, const QString& folder,
                       const QString& fileName) {
-        const QString path = writeFile(dir(QStringLiteral("card/") + relativePath), content);
+        const QString path = writeFile(dir("card/" + relativePath), content);
         Clip clip;
         clip.url = fileNames::encode(path);
         clip.relativePath = relativePath;
@@ -70,24 +69,16 @@ OffloadProgress progressOf(int filesDone, const QString& file, const QString& id
                            currentFileBytes, verifying};
 }
 
-TEST_F(OffloaderTest, EmptyPlanReturnsAtOnceWithoutReports) {
-    const OffloadSummary summary = run();
-    EXPECT_EQ(summary, (OffloadSummary{0, 4, 0, false, {}}));
-    EXPECT_TRUE(reports.isEmpty());
-    EXPECT_TRUE(entries.isEmpty());
-}
-
 TEST_F(OffloaderTest, ReportsEveryStepOfAFileAndRecordsItsVerifiedCopy) {
     const QByteArray content = patternBytes(9 * MiB);
-    plan(QStringLiteral("PRIVATE/M4ROOT/CLIP/C0001.MP4"), content, QStringLiteral("2026/Shoot"),
-         QStringLiteral("Shoot_0001.MP4"));
+    plan("PRIVATE/M4ROOT/CLIP/C0001.MP4", content, "2026/Shoot", "Shoot_0001.MP4");
     const QDateTime before = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
 
     const OffloadSummary summary = run();
 
     EXPECT_EQ(summary, (OffloadSummary{1, 4, 0, false, {}}));
-    const QString file = QStringLiteral("C0001.MP4");
-    const QString id = QStringLiteral("PRIVATE/M4ROOT/CLIP/C0001.MP4");
+    const QString file = "C0001.MP4";
+    const QString id = "PRIVATE/M4ROOT/CLIP/C0001.MP4";
     const qint64 total = content.size();
     EXPECT_EQ(reports, (QList<OffloadProgress>{
                            progressOf(0, file, id, 0, total, 0, false),
@@ -97,11 +88,11 @@ TEST_F(OffloaderTest, ReportsEveryStepOfAFileAndRecordsItsVerifiedCopy) {
                            progressOf(1, file, id, total, total, 0, false),
                        }));
 
-    const QString target = dir(QStringLiteral("dest/2026/Shoot/Shoot_0001.MP4"));
+    const QString target = dir("dest/2026/Shoot/Shoot_0001.MP4");
     ASSERT_EQ(entries.size(), 1);
     const LedgerEntry& entry = entries[0];
     EXPECT_EQ(entry.sourceKey, job.plan[0].clip.ledgerKey(*job.card.uuid));
-    EXPECT_EQ(entry.cardName, QStringLiteral("CARD"));
+    EXPECT_EQ(entry.cardName, "CARD");
     EXPECT_EQ(entry.sourceRelativePath, id);
     EXPECT_EQ(entry.destinationPath, target);
     EXPECT_EQ(entry.size, total);
@@ -113,19 +104,18 @@ TEST_F(OffloaderTest, ReportsEveryStepOfAFileAndRecordsItsVerifiedCopy) {
 
 TEST_F(OffloaderTest, FileWithoutFolderLandsInTheRootAndCardWithoutUuidKeysByName) {
     job.card.uuid.reset();
-    plan(QStringLiteral("DCIM/IMG_0001.JPG"), "jpeg", QString(), QStringLiteral("IMG_0001.JPG"));
+    plan("DCIM/IMG_0001.JPG", "jpeg", QString(), "IMG_0001.JPG");
     EXPECT_EQ(run().copied, 1);
     ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].destinationPath, dir(QStringLiteral("dest/IMG_0001.JPG")));
-    EXPECT_TRUE(entries[0].sourceKey.startsWith(QStringLiteral("CARD|DCIM/IMG_0001.JPG|4|")));
+    EXPECT_EQ(entries[0].destinationPath, dir("dest/IMG_0001.JPG"));
+    EXPECT_TRUE(entries[0].sourceKey.startsWith("CARD|DCIM/IMG_0001.JPG|4|"));
 }
 
 TEST_F(OffloaderTest, FolderThatCannotBeMadeFailsOnlyItsFile) {
-    plan(QStringLiteral("DCIM/A.JPG"), "a", QStringLiteral("Good"), QStringLiteral("A.JPG"));
-    plan(QStringLiteral("DCIM/B.JPG"), "bb", QStringLiteral("Blocked/Inner"),
-         QStringLiteral("B.JPG"));
-    plan(QStringLiteral("DCIM/C.JPG"), "ccc", QStringLiteral("Good"), QStringLiteral("C.JPG"));
-    writeFile(dir(QStringLiteral("dest/Blocked")), "a file where a folder should be");
+    plan("DCIM/A.JPG", "a", "Good", "A.JPG");
+    plan("DCIM/B.JPG", "bb", "Blocked/Inner", "B.JPG");
+    plan("DCIM/C.JPG", "ccc", "Good", "C.JPG");
+    writeFile(dir("dest/Blocked"), "a file where a folder should be");
 
     const OffloadSummary summary = run();
 
@@ -138,19 +128,16 @@ TEST_F(OffloaderTest, FolderThatCannotBeMadeFailsOnlyItsFile) {
     EXPECT_EQ(reports.last().filesDone, 3);
     EXPECT_EQ(reports.last().bytesDone, reports.last().bytesTotal);
     EXPECT_EQ(reports.last().bytesTotal, 6);
-    EXPECT_EQ(namesIn(dir(QStringLiteral("dest/Good"))),
-              (QStringList{QStringLiteral("A.JPG"), QStringLiteral("C.JPG")}));
+    EXPECT_EQ(namesIn(dir("dest/Good")), (QStringList{"A.JPG", "C.JPG"}));
 }
 
 TEST_F(OffloaderTest, ChecksumMismatchIsListedAndTheRunGoesOn) {
-    plan(QStringLiteral("DCIM/100MEDIA/IMG_0001.JPG"), patternBytes(5000), QStringLiteral("Day"),
-         QStringLiteral("IMG_0001.JPG"));
-    plan(QStringLiteral("DCIM/100MEDIA/IMG_0002.JPG"), patternBytes(6000), QStringLiteral("Day"),
-         QStringLiteral("IMG_0002.JPG"));
-    const QString firstPartial = dir(QStringLiteral("dest/Day/IMG_0001.JPG.stowly-partial"));
+    plan("DCIM/100MEDIA/IMG_0001.JPG", patternBytes(5000), "Day", "IMG_0001.JPG");
+    plan("DCIM/100MEDIA/IMG_0002.JPG", patternBytes(6000), "Day", "IMG_0002.JPG");
+    const QString firstPartial = dir("dest/Day/IMG_0001.JPG.stowly-partial");
     onProgress = [&](const OffloadProgress& progress) {
         // The verification report comes before the read-back: alter the first copy there.
-        if (progress.isVerifying && progress.currentFile == QStringLiteral("IMG_0001.JPG"))
+        if (progress.isVerifying && progress.currentFile == "IMG_0001.JPG")
             writeFile(firstPartial, patternBytes(5000, 2));
     };
 
@@ -160,29 +147,27 @@ TEST_F(OffloaderTest, ChecksumMismatchIsListedAndTheRunGoesOn) {
     EXPECT_EQ(summary.failures,
               QStringList{QStringLiteral("DCIM/100MEDIA/IMG_0001.JPG: Checksum mismatch for "
                                          "IMG_0001.JPG. The copy was deleted.")});
-    EXPECT_EQ(namesIn(dir(QStringLiteral("dest/Day"))),
-              QStringList{QStringLiteral("IMG_0002.JPG")});
+    EXPECT_EQ(namesIn(dir("dest/Day")), QStringList{"IMG_0002.JPG"});
 }
 
 TEST_F(OffloaderTest, TakenNameGetsTheNextFreeOneAndTheEntrySaysWhich) {
-    plan(QStringLiteral("DCIM/IMG_0001.JPG"), "new", QStringLiteral("Day"),
-         QStringLiteral("IMG_0001.JPG"));
-    writeFile(dir(QStringLiteral("dest/Day/IMG_0001.JPG")), "old");
-    writeFile(dir(QStringLiteral("dest/Day/IMG_0001_2.JPG.stowly-partial")), "crash leftover");
+    plan("DCIM/IMG_0001.JPG", "new", "Day", "IMG_0001.JPG");
+    writeFile(dir("dest/Day/IMG_0001.JPG"), "old");
+    writeFile(dir("dest/Day/IMG_0001_2.JPG.stowly-partial"), "crash leftover");
 
     EXPECT_EQ(run().copied, 1);
     ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].destinationPath, dir(QStringLiteral("dest/Day/IMG_0001_3.JPG")));
-    EXPECT_EQ(readFile(dir(QStringLiteral("dest/Day/IMG_0001.JPG"))), "old");
-    EXPECT_EQ(readFile(dir(QStringLiteral("dest/Day/IMG_0001_3.JPG"))), "new");
+    EXPECT_EQ(entries[0].destinationPath, dir("dest/Day/IMG_0001_3.JPG"));
+    EXPECT_EQ(readFile(dir("dest/Day/IMG_0001.JPG")), "old");
+    EXPECT_EQ(readFile(dir("dest/Day/IMG_0001_3.JPG")), "new");
 }
 
 TEST_F(OffloaderTest, CancellationDuringTheSecondFileKeepsTheFirstAndLeavesNoPartial) {
-    plan(QStringLiteral("A.MP4"), patternBytes(100), QString(), QStringLiteral("A.MP4"));
-    plan(QStringLiteral("B.MP4"), patternBytes(9 * MiB), QString(), QStringLiteral("B.MP4"));
-    plan(QStringLiteral("C.MP4"), patternBytes(100), QString(), QStringLiteral("C.MP4"));
+    plan("A.MP4", patternBytes(100), QString(), "A.MP4");
+    plan("B.MP4", patternBytes(9 * MiB), QString(), "B.MP4");
+    plan("C.MP4", patternBytes(100), QString(), "C.MP4");
     onProgress = [&](const OffloadProgress& progress) {
-        if (progress.currentID == QStringLiteral("B.MP4") && progress.currentFileBytes > 0)
+        if (progress.currentID == "B.MP4" && progress.currentFileBytes > 0)
             stop.request_stop();
     };
 
@@ -190,32 +175,33 @@ TEST_F(OffloaderTest, CancellationDuringTheSecondFileKeepsTheFirstAndLeavesNoPar
 
     EXPECT_EQ(summary, (OffloadSummary{1, 4, 0, true, {}}));
     ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].sourceRelativePath, QStringLiteral("A.MP4"));
-    EXPECT_EQ(namesIn(job.destination), QStringList{QStringLiteral("A.MP4")});
+    EXPECT_EQ(entries[0].sourceRelativePath, "A.MP4");
+    EXPECT_EQ(namesIn(job.destination), QStringList{"A.MP4"});
     EXPECT_EQ(reports.last().filesDone, 1);
 }
 
 TEST_F(OffloaderTest, CancellationAfterTheLastRecordDoesNotCancelTheRun) {
-    plan(QStringLiteral("A.MP4"), "a", QString(), QStringLiteral("A.MP4"));
-    plan(QStringLiteral("B.MP4"), "b", QString(), QStringLiteral("B.MP4"));
+    plan("A.MP4", "a", QString(), "A.MP4");
+    plan("B.MP4", "b", QString(), "B.MP4");
     onRecord = [&](const LedgerEntry& entry) {
-        if (entry.sourceRelativePath == QStringLiteral("B.MP4"))
+        if (entry.sourceRelativePath == "B.MP4")
             stop.request_stop();
     };
     EXPECT_EQ(run(), (OffloadSummary{2, 4, 0, false, {}}));
 }
 
-TEST_F(OffloaderTest, StopRequestedBeforeTheRunCopiesNothing) {
-    plan(QStringLiteral("A.MP4"), "a", QString(), QStringLiteral("A.MP4"));
+TEST_F(OffloaderTest, NothingToDoOrStoppedBeforeTheStartReportsNothing) {
+    EXPECT_EQ(run(), (OffloadSummary{0, 4, 0, false, {}}));
+    plan("A.MP4", "a", QString(), "A.MP4");
     stop.request_stop();
     EXPECT_EQ(run(), (OffloadSummary{0, 4, 0, true, {}}));
     EXPECT_TRUE(reports.isEmpty());
+    EXPECT_TRUE(entries.isEmpty());
     EXPECT_TRUE(namesIn(job.destination).isEmpty());
 }
 
 TEST_F(OffloaderTest, FileThatGrewSinceTheScanCountsCopiedBytesThenThePlannedSize) {
-    PlannedFile& planned =
-        plan(QStringLiteral("A.MP4"), patternBytes(300), QString(), QStringLiteral("A.MP4"));
+    PlannedFile& planned = plan("A.MP4", patternBytes(300), QString(), "A.MP4");
     planned.clip.size = 100;
 
     ASSERT_EQ(run().copied, 1);
@@ -233,16 +219,15 @@ TEST_F(OffloaderTest, FileThatGrewSinceTheScanCountsCopiedBytesThenThePlannedSiz
 TEST_F(OffloaderTest, MissingDestinationIsNeverCreated) {
     // An unplugged drive leaves its mount point behind (or not even that): copies must not
     // land on the disk underneath.
-    job.destination = dir(QStringLiteral("unplugged"));
-    plan(QStringLiteral("A.MP4"), "a", QStringLiteral("Day"), QStringLiteral("A.MP4"));
-    plan(QStringLiteral("B.MP4"), "b", QString(), QStringLiteral("B.MP4"));
+    job.destination = dir("unplugged");
+    plan("A.MP4", "a", "Day", "A.MP4");
+    plan("B.MP4", "b", QString(), "B.MP4");
 
     const OffloadSummary summary = run();
 
     EXPECT_EQ(summary.failed, 2);
-    EXPECT_EQ(summary.failures.value(0),
-              QStringLiteral("A.MP4: Couldn’t open the destination folder ") + job.destination +
-                  QStringLiteral(": No such file or directory."));
+    EXPECT_EQ(summary.failures.value(0), "A.MP4: Couldn’t open the destination folder " +
+                                             job.destination + ": No such file or directory.");
     EXPECT_FALSE(existsAt(job.destination));
 }
 

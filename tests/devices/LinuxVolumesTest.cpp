@@ -42,7 +42,7 @@ protected:
 TEST(MountTableTest, ParsesTheKernelsTable) {
     const QList<MountEntry> entries = MountTable::parse(
         "26 1 254:0 / / rw,relatime - ext4 /dev/vda rw,discard\n"
-        "44 26 7:0 / /media/MY\\040CARD\\011x\\134y rw master:3 shared:9 - fuseblk /dev/loop0 "
+        "44 26 7:0 /sub /media/MY\\040CARD\\011x\\134y rw master:3 shared:9 - fuseblk /dev/loop0 "
         "ro,user_id=0\n"
         "garbage line\n45 26 0:50 / /mnt/nfs rw - nfs4\n\n" +
         mount(46, "8:17", "/media/MY CARD") + mount(47, "8:33", "/media/MY CARDS"));
@@ -50,6 +50,7 @@ TEST(MountTableTest, ParsesTheKernelsTable) {
     const MountEntry& e = entries[1];
     EXPECT_EQ(e.id, 44);
     EXPECT_EQ(e.majorMinor, "7:0");
+    EXPECT_EQ(e.root, "/sub");
     EXPECT_EQ(e.mountPoint, "/media/MY CARD\tx\\y");
     EXPECT_EQ(e.fsType, "fuseblk");
     EXPECT_EQ(e.source, "/dev/loop0");
@@ -60,6 +61,7 @@ TEST(MountTableTest, ParsesTheKernelsTable) {
     EXPECT_FALSE(MountTable::at(entries, "/media"));
     EXPECT_EQ(MountTable::holding(entries, "/media/MY CARD/DCIM/x.jpg")->id, 46);
     EXPECT_EQ(MountTable::holding(entries, "/media/MY CARDS/x")->id, 47);
+    EXPECT_EQ(MountTable::holding(entries, "/media/MY CARDX")->id, 26);
     EXPECT_EQ(MountTable::holding(entries, "/home/u")->id, 26);
 
     auto entry = [](const QString& point, const QString& type) {

@@ -30,7 +30,6 @@ TEST(FileRulesTest, CleansExtensions) {
 TEST(FileRulesTest, CleansPatternsKeepingFirstSpelling) {
     EXPECT_EQ(FileRules::cleanPatterns({"  .DS_Store", ".ds_store", "a/b", "", "*.TMP"}),
               QStringList({".DS_Store", "*.TMP"}));
-    EXPECT_EQ(FileRules::standard().ignorePatterns.size(), 7);
 }
 
 TEST(FileRulesTest, RoleFollowsExtensionListsWithProxyFirst) {

@@ -141,12 +141,9 @@ TEST(NamingTemplatesTest, BothMustParse) {
     const auto withWarning = NamingTemplates::make("", "{date}_{project}");
     ASSERT_TRUE(withWarning);
     EXPECT_TRUE(withWarning->folder.components.isEmpty());
-    EXPECT_EQ(NamingTemplates::standard().folder.components.size(), 2);
     EXPECT_EQ(NamingTemplates::standard().file.raw, "{date}_{project}_{seq}");
     for (const NamingPreset& preset : NamingPreset::all())
         EXPECT_TRUE(NamingTemplates::make(preset.folder, preset.file)) << preset.name.toStdString();
-    EXPECT_EQ(NamingPreset::all().size(), 6);
-    EXPECT_EQ(NamingPreset::all().last().name, "Flat");
 }
 
 TEST(NameRulesTest, SafeComponent) {

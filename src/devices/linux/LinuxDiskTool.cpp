@@ -98,13 +98,8 @@ std::optional<DiskFacts> LinuxDiskTool::factsFrom(const LsblkListing& listing,
 }
 
 std::optional<QString> LinuxDiskTool::volumePath(const QString& path) {
-    const std::optional<QList<MountEntry>> table = MountTable::read(m_paths.mountInfo);
-    if (!table)
-        return std::nullopt;
-    const std::optional<MountEntry> entry = MountTable::holding(*table, path);
-    if (!entry)
-        return std::nullopt;
-    return entry->mountPoint;
+    const std::optional<MountEntry> entry = MountTable::readHolding(m_paths.mountInfo, path);
+    return entry ? std::optional(entry->mountPoint) : std::nullopt;
 }
 
 QString LinuxDiskTool::plainMountFolder(const QString& oldMountPoint,

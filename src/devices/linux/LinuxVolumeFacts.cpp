@@ -30,23 +30,13 @@ QStringList LinuxVolumeFacts::mountedVolumes() const {
 }
 
 std::optional<VolumeResources> LinuxVolumeFacts::resources(const QString& path) const {
-    const std::optional<QList<MountEntry>> table = MountTable::read(m_paths.mountInfo);
-    if (!table)
-        return std::nullopt;
-    const std::optional<MountEntry> entry = MountTable::at(*table, path);
-    if (!entry)
-        return std::nullopt;
-    return describe(*entry);
+    const std::optional<MountEntry> entry = MountTable::readAt(m_paths.mountInfo, path);
+    return entry ? std::optional(describe(*entry)) : std::nullopt;
 }
 
 std::optional<QString> LinuxVolumeFacts::fileSystemTypeAt(const QString& path) const {
-    const std::optional<QList<MountEntry>> table = MountTable::read(m_paths.mountInfo);
-    if (!table)
-        return std::nullopt;
-    const std::optional<MountEntry> entry = MountTable::holding(*table, path);
-    if (!entry)
-        return std::nullopt;
-    return entry->fsType;
+    const std::optional<MountEntry> entry = MountTable::readHolding(m_paths.mountInfo, path);
+    return entry ? std::optional(entry->fsType) : std::nullopt;
 }
 
 VolumeResources LinuxVolumeFacts::describe(const MountEntry& entry) const {

@@ -141,4 +141,15 @@ std::optional<MountEntry> MountTable::holding(const QList<MountEntry>& entries,
     return best;
 }
 
+std::optional<MountEntry> MountTable::readAt(const QString& mountInfoPath, const QString& path) {
+    const std::optional<QList<MountEntry>> table = read(mountInfoPath);
+    return table ? at(*table, path) : std::nullopt;
+}
+
+std::optional<MountEntry> MountTable::readHolding(const QString& mountInfoPath,
+                                                  const QString& path) {
+    const std::optional<QList<MountEntry>> table = read(mountInfoPath);
+    return table ? holding(*table, path) : std::nullopt;
+}
+
 } // namespace stowly

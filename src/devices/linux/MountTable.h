@@ -44,6 +44,10 @@ public:
     // The entry whose volume holds path (links resolved): the deepest mount point that
     // contains it.
     static std::optional<MountEntry> holding(const QList<MountEntry>& entries, const QString& path);
+
+    // The same two, read from the table file; none when it cannot be read.
+    static std::optional<MountEntry> readAt(const QString& mountInfoPath, const QString& path);
+    static std::optional<MountEntry> readHolding(const QString& mountInfoPath, const QString& path);
 };
 
 } // namespace stowly
