@@ -1,10 +1,12 @@
 #include "app/AppModel.h"
 
 #include "app/AppSettings.h"
+#include "app/Background.h"
 #include "app/CameraStore.h"
 #include "app/CardScan.h"
 #include "app/DestinationChoice.h"
 #include "app/DestinationStore.h"
+#include "app/OffloadBlocker.h"
 #include "app/PresetStore.h"
 #include "app/ReoffloadAlert.h"
 #include "copy/Ledger.h"
@@ -13,47 +15,24 @@
 #include "devices/ImportPrompter.h"
 #include "devices/MountEvents.h"
 #include "devices/ProcessRunner.h"
-#include "devices/SpaceInfo.h"
 #include "devices/VolumeFacts.h"
-#include "devices/VolumeInfo.h"
-#include "devices/VolumePaths.h"
 #include "devices/VolumeWatcher.h"
 #include "diagnostics/Log.h"
 #include "media/FFmpegDurationReader.h"
 #include "media/OffloadSession.h"
-#include "naming/NamingNeeds.h"
 #include "naming/OffloadPlanner.h"
 #include "naming/Renamer.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
-#include <QThreadPool>
 
 namespace stowly {
 namespace {
 
-constexpr int nameLength = 60;
+constexpr int nameLength = OffloadBlocker::nameLength;
 
 QString flag(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
-}
-
-// Runs work on a worker thread and its result on the main thread, unless the receiver is gone
-// by then.
-template <typename Work, typename Done> void inBackground(QObject* receiver, Work work, Done done) {
-    QPointer<QObject> weak(receiver);
-    QThreadPool::globalInstance()->start(
-        [weak, work = std::move(work), done = std::move(done)]() mutable {
-            auto result = work();
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [weak, done = std::move(done), result = std::move(result)]() mutable {
-                    if (weak)
-                        done(std::move(result));
-                },
-                Qt::QueuedConnection);
-        });
 }
 
 } // namespace
@@ -351,59 +330,8 @@ QString AppModel::cameraTokenValue(const OffloadSession& session) const {
 }
 
 std::optional<QString> AppModel::offloadBlocker() const {
-    if (!m_session)
-        return m_isScanning ? QStringLiteral("Scanning card…")
-                            : QStringLiteral("Insert a card to begin");
-    if (m_isScanning)
-        return QStringLiteral("Scanning card…");
-    if (m_session->inventory().fileCount() == 0)
-        return QStringLiteral("This card is empty");
-    if (m_session->newClips().isEmpty()) {
-        const int missing = m_session->missingCopyCount();
-        const qsizetype shortClips = m_session->skippedShort().clips.size();
-        if (missing == 1)
-            return QStringLiteral("1 copy is missing at the destination — choose Re-offload");
-        if (missing > 1)
-            return QString::number(missing) +
-                   QStringLiteral(" copies are missing at the destination — choose Re-offload");
-        if (shortClips == 1)
-            return QStringLiteral(
-                "Only a short clip is left — choose Include Anyway to offload it");
-        if (shortClips > 1)
-            return QStringLiteral(
-                "Only short clips are left — choose Include All Short Clips to offload them");
-        if (m_session->outsideDatesCount() >= 1)
-            return QStringLiteral(
-                "Nothing new in the chosen dates — choose Any date to see everything");
-        return QStringLiteral("Everything on this card is already offloaded");
-    }
-    const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
-    if (!naming)
-        return QStringLiteral("Fix the naming template in Settings");
-    const NamingNeeds needs(naming);
-    if (needs.usesProject && Renamer::sanitizeName(m_session->projectInput(), nameLength).isEmpty())
-        return QStringLiteral("Enter a project name");
-    if (needs.usesCamera && cameraTokenValue(*m_session).isEmpty())
-        return QStringLiteral("Choose a camera");
-    const std::optional<QString> destination = m_settings->destinationPath();
-    if (!destination || destination->isEmpty())
-        return QStringLiteral("Choose a destination folder");
-    if (!QFileInfo(*destination).isDir())
-        return QStringLiteral("The destination folder isn’t connected — choose another");
-    // The copies would land on the card they come from, and the next scan would offer them again.
-    const QString cardFolder = QFileInfo(m_session->card().url).canonicalFilePath();
-    if (!cardFolder.isEmpty() && VolumePaths::withSlash(QFileInfo(*destination).canonicalFilePath())
-                                     .startsWith(VolumePaths::withSlash(cardFolder)))
-        return QStringLiteral("Your destination folder is on this card.");
-    const auto info = VolumeInfo::statfsInfo(*destination);
-    if (const auto readOnly = VolumeInfo::readOnlyReason(info))
-        return *readOnly;
-    const std::optional<qint64> available = VolumeInfo::availableBytes(info);
-    const qint64 needed = m_session->newBytes();
-    if (available && *available < needed)
-        return QStringLiteral("Not enough space: needs ") + SpaceInfo::formatBytes(needed) +
-               QStringLiteral(", ") + SpaceInfo::formatBytes(*available) + QStringLiteral(" free");
-    return std::nullopt;
+    return OffloadBlocker::reason(m_session.get(), m_isScanning, *m_settings,
+                                  m_session ? cameraTokenValue(*m_session) : QString());
 }
 
 void AppModel::startOffload() {
@@ -626,21 +554,8 @@ void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outco
 // MARK: Stages
 
 StageState AppModel::stage(int number) const {
-    if (number == 1)
-        return selectedCard() ? StageState::done : StageState::active;
-    if (number == 3)
-        return m_settings->destinationPath() ? StageState::done : StageState::active;
-    if (!m_session)
-        return StageState::pending;
-    if (m_session->phase() != OffloadSession::Phase::ready || m_session->newClips().isEmpty())
-        return StageState::done;
-    const NamingNeeds needs(m_settings->effectiveNaming());
-    if (needs.usesProject && !m_settings->quickDump() &&
-        Renamer::sanitizeName(m_session->projectInput(), nameLength).isEmpty())
-        return StageState::active;
-    if (needs.usesCamera && cameraTokenValue(*m_session).isEmpty())
-        return StageState::active;
-    return StageState::done;
+    return stageState::derive(number, selectedCard().has_value(), m_session.get(), *m_settings,
+                              m_session ? cameraTokenValue(*m_session) : QString());
 }
 
 // MARK: Destinations and presets
@@ -686,35 +601,11 @@ void AppModel::saveCurrentSetupAsPreset(const QString& name) {
 
 // MARK: What the import prompter asks
 
-bool AppModel::askToImport() const {
-    return m_settings->askToImport();
-}
-
-ImportPromptStyle AppModel::importPromptStyle() const {
-    return m_settings->importPromptStyle();
-}
-
-std::optional<QString> AppModel::destinationPath() const {
-    return m_settings->destinationPath();
-}
-
 QStringList AppModel::favoriteDestinationPaths() const {
     QStringList paths;
     for (const FavoriteDestination& f : m_destinations->favorites())
         paths.append(f.path);
     return paths;
-}
-
-QSet<QString> AppModel::ignoredImportIdentities() const {
-    return m_settings->ignoredImportIdentities();
-}
-
-void AppModel::ignoreImports(const CardVolume& card) {
-    m_settings->ignoreImports(card);
-}
-
-QList<CardVolume> AppModel::mountedCards() const {
-    return m_watcher->cards();
 }
 
 } // namespace stowly

@@ -14,6 +14,7 @@
 #include "devices/FormatReadiness.h"
 #include "devices/ImportPrompterHost.h"
 #include "devices/MountEvents.h"
+#include "devices/VolumeWatcher.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "media/DurationReading.h"
@@ -33,7 +34,6 @@ class CardFormatter;
 class ImportPrompter;
 class OffloadSession;
 class VolumeFacts;
-class VolumeWatcher;
 struct FavoriteDestination;
 struct LedgerEntry;
 struct OffloadPreset;
@@ -148,14 +148,18 @@ public:
     void saveCurrentSetupAsPreset(const QString& name);
 
     // ImportPrompterHost
-    bool askToImport() const override;
-    ImportPromptStyle importPromptStyle() const override;
-    std::optional<QString> destinationPath() const override;
+    bool askToImport() const override { return m_settings->askToImport(); }
+    ImportPromptStyle importPromptStyle() const override { return m_settings->importPromptStyle(); }
+    std::optional<QString> destinationPath() const override {
+        return m_settings->destinationPath();
+    }
     QStringList favoriteDestinationPaths() const override;
-    QSet<QString> ignoredImportIdentities() const override;
-    void ignoreImports(const CardVolume& card) override;
+    QSet<QString> ignoredImportIdentities() const override {
+        return m_settings->ignoredImportIdentities();
+    }
+    void ignoreImports(const CardVolume& card) override { m_settings->ignoreImports(card); }
     bool isFormatting() const override;
-    QList<CardVolume> mountedCards() const override;
+    QList<CardVolume> mountedCards() const override { return m_watcher->cards(); }
 
 Q_SIGNALS:
     // Any observable value of the model (or of the current session) changed.

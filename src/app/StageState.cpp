@@ -1,5 +1,11 @@
 #include "app/StageState.h"
 
+#include "app/AppSettings.h"
+#include "app/OffloadBlocker.h"
+#include "media/OffloadSession.h"
+#include "naming/NamingNeeds.h"
+#include "naming/Renamer.h"
+
 namespace stowly::stageState {
 
 QString title(int stage) {
@@ -23,6 +29,25 @@ QString rawValue(StageState state) {
         break;
     }
     return QStringLiteral("done");
+}
+
+StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session,
+                  const AppSettings& settings, const QString& cameraValue) {
+    if (stage == 1)
+        return hasSelectedCard ? StageState::done : StageState::active;
+    if (stage == 3)
+        return settings.destinationPath() ? StageState::done : StageState::active;
+    if (!session)
+        return StageState::pending;
+    if (session->phase() != OffloadSession::Phase::ready || session->newClips().isEmpty())
+        return StageState::done;
+    const NamingNeeds needs(settings.effectiveNaming());
+    if (needs.usesProject && !settings.quickDump() &&
+        Renamer::sanitizeName(session->projectInput(), OffloadBlocker::nameLength).isEmpty())
+        return StageState::active;
+    if (needs.usesCamera && cameraValue.isEmpty())
+        return StageState::active;
+    return StageState::done;
 }
 
 } // namespace stowly::stageState

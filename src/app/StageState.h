@@ -7,9 +7,16 @@ namespace stowly {
 // The state of one of the main window's three numbered stages.
 enum class StageState { pending, active, done };
 
+class AppSettings;
+class OffloadSession;
+
 namespace stageState {
 QString title(int stage); // "Card", "Media", "Destination"
 QString rawValue(StageState state);
+// Stage 1 is done once a card is selected; stage 3 once a destination is set; stage 2 waits
+// for a session and needs the project and camera the naming uses.
+StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session,
+                  const AppSettings& settings, const QString& cameraValue);
 } // namespace stageState
 
 } // namespace stowly
