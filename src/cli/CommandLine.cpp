@@ -22,13 +22,13 @@ enum class Option {
     discardShortClips
 };
 
-struct OptionSpec {
+struct OptionInfo {
     const char* name;
     Option option;
     bool takesValue;
 };
 
-constexpr OptionSpec optionSpecs[] = {
+constexpr OptionInfo optionTable[] = {
     {"json", Option::json, false},
     {"to", Option::to, true},
     {"project", Option::project, true},
@@ -42,7 +42,7 @@ constexpr OptionSpec optionSpecs[] = {
     {"discard-short-clips", Option::discardShortClips, false},
 };
 
-struct CommandSpec {
+struct CommandInfo {
     const char* name;
     Command command;
     // How many plain arguments it takes.
@@ -55,8 +55,8 @@ const QList<Option> runOptions{Option::to,        Option::project,   Option::cam
                                Option::quickDump, Option::reoffload, Option::includeShort,
                                Option::dates,     Option::json};
 
-const QList<CommandSpec>& commandSpecs() {
-    static const QList<CommandSpec> specs{
+const QList<CommandInfo>& commandTable() {
+    static const QList<CommandInfo> table{
         {"cards", Command::cards, 0, 0, {Option::json}},
         {"scan", Command::scan, 1, 1, runOptions},
         {"plan", Command::plan, 1, 1, runOptions},
@@ -67,13 +67,13 @@ const QList<CommandSpec>& commandSpecs() {
         {"eject", Command::eject, 1, 1, {}},
         {"settings", Command::settings, 0, 2, {}},
     };
-    return specs;
+    return table;
 }
 
-const OptionSpec* findOption(QStringView name) {
-    for (const OptionSpec& spec : optionSpecs)
-        if (name == QLatin1StringView(spec.name))
-            return &spec;
+const OptionInfo* findOption(QStringView name) {
+    for (const OptionInfo& entry : optionTable)
+        if (name == QLatin1StringView(entry.name))
+            return &entry;
     return nullptr;
 }
 
@@ -190,13 +190,13 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
         invocation.command = Command::version;
         return invocation;
     }
-    const CommandSpec* spec = nullptr;
-    for (const CommandSpec& candidate : commandSpecs())
+    const CommandInfo* entry = nullptr;
+    for (const CommandInfo& candidate : commandTable())
         if (name == QLatin1StringView(candidate.name))
-            spec = &candidate;
-    if (!spec)
+            entry = &candidate;
+    if (!entry)
         return QStringLiteral("There’s no command ") + quoted(name) + u'.';
-    invocation.command = spec->command;
+    invocation.command = entry->command;
 
     QStringList plain;
     bool optionsEnded = false;
@@ -217,10 +217,10 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
         }
         const qsizetype equals = argument.indexOf(u'=');
         const QString optionName = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const OptionSpec* option =
+        const OptionInfo* option =
             argument.startsWith(QStringLiteral("--")) ? findOption(optionName) : nullptr;
-        if (!option || !spec->options.contains(option->option))
-            return QLatin1StringView(spec->name) + QStringLiteral(" has no option ") +
+        if (!option || !entry->options.contains(option->option))
+            return QLatin1StringView(entry->name) + QStringLiteral(" has no option ") +
                    quoted(equals < 0 ? argument : argument.left(equals)) + u'.';
         QString value;
         if (option->takesValue) {
@@ -237,17 +237,18 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
             return *problem;
     }
 
-    if (plain.size() < spec->minArguments)
-        return QLatin1StringView(spec->name) + QStringLiteral(" needs a card: the mount point of a "
-                                                              "card, or a folder.");
-    if (plain.size() > spec->maxArguments)
-        return QLatin1StringView(spec->name) + QStringLiteral(" doesn’t take ") +
-               quoted(plain.at(spec->maxArguments)) + u'.';
-    if (spec->command == Command::settings)
+    if (plain.size() < entry->minArguments)
+        return QLatin1StringView(entry->name) +
+               QStringLiteral(" needs a card: the mount point of a "
+                              "card, or a folder.");
+    if (plain.size() > entry->maxArguments)
+        return QLatin1StringView(entry->name) + QStringLiteral(" doesn’t take ") +
+               quoted(plain.at(entry->maxArguments)) + u'.';
+    if (entry->command == Command::settings)
         invocation.settingsArguments = plain;
     else if (!plain.isEmpty())
         invocation.card = plain.first();
-    if (spec->command == Command::format && !invocation.yes)
+    if (entry->command == Command::format && !invocation.yes)
         return QStringLiteral("format erases everything on the card; add --yes to confirm.");
     return invocation;
 }
