@@ -560,10 +560,6 @@ StageState AppModel::stage(int number) const {
 
 // MARK: Destinations and presets
 
-void AppModel::destinationChanged() {
-    m_watcher->refresh();
-}
-
 std::optional<PresetSession> AppModel::presetSession() const {
     if (!m_session)
         return std::nullopt;
@@ -574,10 +570,6 @@ std::optional<PresetSession> AppModel::presetSession() const {
                   : PresetSession::Phase::finished;
     s.cameraID = m_session->cameraID();
     return s;
-}
-
-void AppModel::applyPreset(const OffloadPreset& preset) {
-    m_presetOperations->applyPreset(preset);
 }
 
 void AppModel::useFavorite(const FavoriteDestination& favorite) {
@@ -593,10 +585,6 @@ void AppModel::useFolder(const QString& path) {
 void AppModel::addCurrentDestinationToFavorites() {
     if (const auto path = m_settings->destinationPath())
         m_destinations->markUsed(m_destinations->add(*path).id);
-}
-
-void AppModel::saveCurrentSetupAsPreset(const QString& name) {
-    m_presetOperations->saveCurrentSetupAsPreset(name);
 }
 
 // MARK: What the import prompter asks

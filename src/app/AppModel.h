@@ -140,12 +140,14 @@ public:
     QString cameraTokenValue(const OffloadSession& session) const;
 
     // The window's destination and preset commands.
-    void applyPreset(const OffloadPreset& preset);
+    void applyPreset(const OffloadPreset& preset) { m_presetOperations->applyPreset(preset); }
     void useFavorite(const FavoriteDestination& favorite);
     // Another folder chosen, or a folder dropped on the window.
     void useFolder(const QString& path);
     void addCurrentDestinationToFavorites();
-    void saveCurrentSetupAsPreset(const QString& name);
+    void saveCurrentSetupAsPreset(const QString& name) {
+        m_presetOperations->saveCurrentSetupAsPreset(name);
+    }
 
     // ImportPrompterHost
     bool askToImport() const override { return m_settings->askToImport(); }
@@ -177,7 +179,7 @@ private:
     void sessionFinished(OffloadSession* session, const OffloadSummary& summary);
     void fileRulesChanged();
     void setFormatState(FormatState state);
-    void destinationChanged();
+    void destinationChanged() { m_watcher->refresh(); }
     std::optional<PresetSession> presetSession() const;
 
     std::unique_ptr<AppSettings> m_settings;
