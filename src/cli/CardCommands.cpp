@@ -125,15 +125,13 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
 int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals, Station::Settings::stored);
     AppModel& model = station.model();
-    const auto target = CardTarget::resolve(invocation.card, model.volumes());
-    if (const QString* problem = std::get_if<QString>(&target)) {
-        console.message(*problem);
+    const std::optional<CardVolume> wanted =
+        CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
+    if (!wanted)
         return exitCode::usage;
-    }
-    const CardVolume& wanted = std::get<CardVolume>(target);
     std::optional<CardVolume> card;
     for (const CardVolume& listed : station.listCards())
-        if (listed.url == wanted.url)
+        if (listed.url == wanted->url)
             card = listed;
     if (!card) {
         console.message(QStringLiteral("Stowly only formats memory cards."));
@@ -185,21 +183,19 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
 int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals, Station::Settings::stored);
     AppModel& model = station.model();
-    const auto target = CardTarget::resolve(invocation.card, model.volumes());
-    if (const QString* problem = std::get_if<QString>(&target)) {
-        console.message(*problem);
+    const std::optional<CardVolume> card =
+        CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
+    if (!card)
         return exitCode::usage;
-    }
-    const CardVolume& card = std::get<CardVolume>(target);
     bool ended = false;
     QObject::connect(&model, &AppModel::ejectEnded, &station, [&] { ended = true; });
-    model.ejectCard(card);
+    model.ejectCard(*card);
     station.waitUntil([&] { return ended; }, false);
     if (const std::optional<QString>& error = model.ejectError()) {
         console.message(*error);
         return exitCode::failed;
     }
-    console.out() << quoted(card.name) << " ejected, safe to remove.\n";
+    console.out() << quoted(card->name) << " ejected, safe to remove.\n";
     return exitCode::done;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/CardTarget.h"
 
+#include "cli/Console.h"
+
 #include "devices/VolumeFacts.h"
 
 #include <QDir>
@@ -45,6 +47,16 @@ std::variant<CardVolume, QString> CardTarget::resolve(const QString& path,
     if (lastComponent(absolute).isEmpty())
         return startupDisk;
     return CardVolume{absolute, lastComponent(absolute), std::nullopt};
+}
+
+std::optional<CardVolume>
+CardTarget::resolveOrReport(const QString& path, const VolumeFacts& volumes, Console& console) {
+    auto target = resolve(path, volumes);
+    if (const QString* problem = std::get_if<QString>(&target)) {
+        console.message(*problem);
+        return std::nullopt;
+    }
+    return std::get<CardVolume>(std::move(target));
 }
 
 } // namespace stowly

@@ -4,10 +4,12 @@
 
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace stowly {
 
+class Console;
 class VolumeFacts;
 
 // The card a command-line argument names: a mounted volume's root, which carries the volume's
@@ -18,6 +20,9 @@ public:
     // The card, or why the path names none, as a sentence.
     static std::variant<CardVolume, QString> resolve(const QString& path,
                                                      const VolumeFacts& volumes);
+    // The card, or none after telling the user why the path names none.
+    static std::optional<CardVolume> resolveOrReport(const QString& path,
+                                                     const VolumeFacts& volumes, Console& console);
 };
 
 } // namespace stowly

@@ -78,12 +78,11 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     if (const std::optional<QString>& error = model.ledger().lastError())
         console.message(*error);
 
-    const auto target = CardTarget::resolve(invocation.card, model.volumes());
-    if (const QString* problem = std::get_if<QString>(&target)) {
-        console.message(*problem);
+    const std::optional<CardVolume> target =
+        CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
+    if (!target)
         return exitCode::usage;
-    }
-    const CardVolume card = std::get<CardVolume>(target);
+    const CardVolume card = *target;
 
     const RunOptions& options = invocation.run;
     std::optional<Camera> camera;
