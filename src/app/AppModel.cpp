@@ -66,8 +66,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_runner = platform.runner ? platform.runner : std::make_shared<ProcessRunner>();
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
     m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
-    m_formatter = platform.diskTool ? std::make_unique<CardFormatter>(std::move(platform.diskTool))
-                                    : std::make_unique<CardFormatter>(m_runner);
+    m_formatter = platform.diskTool ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
+                                    : std::make_shared<CardFormatter>(m_runner);
     m_durationReader = platform.durationReader ? platform.durationReader
                                                : std::make_shared<FFmpegDurationReader>();
     m_presetOperations = std::make_unique<PresetOperations>(
@@ -464,9 +464,9 @@ void AppModel::ejectCard(const CardVolume& card) {
     m_isEjecting = true;
     m_ejectError.reset();
     Q_EMIT changed();
-    DiskTool* tool = &m_formatter->tool();
+    std::shared_ptr<CardFormatter> formatter = m_formatter;
     inBackground(
-        this, [tool, card] { return tool->eject(card.url); },
+        this, [formatter, card] { return formatter->tool().eject(card.url); },
         [this, card](std::optional<QString> failure) {
             Log::info(Log::Category::app, QStringLiteral("Ejecting ") + card.url +
                                               QStringLiteral(": ") +
@@ -507,7 +507,7 @@ void AppModel::formatSelectedCard() {
     setFormatState({FormatState::Kind::formatting, card.name});
 
     const std::optional<QString> destination = m_settings->destinationPath();
-    CardFormatter* formatter = m_formatter.get();
+    std::shared_ptr<CardFormatter> formatter = m_formatter;
     inBackground(
         this,
         [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),

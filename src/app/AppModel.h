@@ -49,7 +49,8 @@ struct AppStores {
 };
 
 // The platform edge of the application model: volumes, mount events, the disk tool and the
-// duration reader; any left empty is this computer's own.
+// duration reader; any left empty is this computer's own. Volumes given here must outlive the
+// model's background work (the import prompt's look at a card), not only the model.
 struct AppPlatform {
     const VolumeFacts* volumes = nullptr;
     std::unique_ptr<MountEvents> mountEvents;
@@ -192,7 +193,8 @@ private:
     std::shared_ptr<CommandRunning> m_runner;
     std::unique_ptr<VolumeWatcher> m_watcher;
     std::unique_ptr<ImportPrompter> m_importPrompter;
-    std::unique_ptr<CardFormatter> m_formatter;
+    // Shared with the erase and eject running in the background, which may outlive the model.
+    std::shared_ptr<CardFormatter> m_formatter;
     std::unique_ptr<PresetOperations> m_presetOperations;
     std::shared_ptr<DurationReading> m_durationReader;
     AppFrontEnd m_noFrontEnd;

@@ -3,6 +3,7 @@
 #include "devices/VolumePaths.h"
 
 #include <QCoreApplication>
+#include <QThreadPool>
 
 namespace stowly::test {
 
@@ -107,6 +108,8 @@ World::World(bool startWatching) {
 
 World::~World() {
     model.reset();
+    // Background work (the import prompt's look at a card) reads the fake volumes until it ends.
+    QThreadPool::globalInstance()->waitForDone();
     VolumePaths::setMountRoots(savedRoots);
 }
 
