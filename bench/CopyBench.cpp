@@ -7,9 +7,9 @@
 
 #include "BenchSupport.h"
 
+#include "base/FileNames.h"
 #include "copy/Copier.h"
 #include "copy/CopyBuffers.h"
-#include "media/FileNames.h"
 
 #include <QDir>
 #include <QRandomGenerator>

@@ -2,7 +2,7 @@
 // Each side runs in a process of its own so that its peak memory is its own.
 #include "BenchSupport.h"
 
-#include "copy/Ledger.h"
+#include "history/Ledger.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

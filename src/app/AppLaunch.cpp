@@ -4,12 +4,12 @@
 #include "app/CameraStore.h"
 #include "app/DestinationStore.h"
 #include "app/PresetStore.h"
-#include "copy/Ledger.h"
-#include "copy/LegacyMigration.h"
+#include "base/Log.h"
 #include "devices/DiskTool.h"
 #include "devices/MountEvents.h"
-#include "diagnostics/Log.h"
 #include "diagnostics/SystemInfo.h"
+#include "history/Ledger.h"
+#include "history/LegacyMigration.h"
 #include "media/DurationReading.h"
 
 #include <QTimer>

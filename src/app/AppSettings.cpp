@@ -2,8 +2,8 @@
 
 #include "app/OffloadPreset.h"
 #include "app/PreferenceValue.h"
-#include "diagnostics/AppFolders.h"
-#include "diagnostics/Log.h"
+#include "base/AppFolders.h"
+#include "base/Log.h"
 #include "media/QuickDump.h"
 #include "naming/TemplateMigration.h"
 

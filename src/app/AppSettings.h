@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/DisplayOptions.h"
-#include "devices/IgnoredImportCard.h"
-#include "devices/ImportPromptStyle.h"
+#include "app/IgnoredImportCard.h"
+#include "app/ImportPromptStyle.h"
 #include "media/CardVolume.h"
 #include "media/DateFilter.h"
 #include "media/FileRules.h"

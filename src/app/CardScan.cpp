@@ -8,8 +8,8 @@ CardInventory CardScan::inventory(const CardVolume& card, const LedgerIndex& his
                                   const FileRules& rules) {
     const ClipScanner::Result report =
         ClipScanner::scanReport(card.url, ClipScanner::allCategories(), rules);
-    CardInventory inventory = CardInventory::classify(report.clips, card.volumeIdentity(), history,
-                                                      CardInventory::diskFileSize);
+    CardInventory inventory = CardInventory::classify(
+        report.clips, card.volumeIdentity(), history.lookup(), CardInventory::diskFileSize);
     inventory.ignored = report.ignored;
     return inventory;
 }
@@ -29,8 +29,8 @@ CardScan::Result CardScan::run(const Input& input) {
 
 CardInventory CardScan::reclassify(const CardInventory& old, const QString& volumeIdentity,
                                    const LedgerIndex& history) {
-    CardInventory inventory = CardInventory::classify(old.allClips(), volumeIdentity, history,
-                                                      CardInventory::diskFileSize);
+    CardInventory inventory = CardInventory::classify(
+        old.allClips(), volumeIdentity, history.lookup(), CardInventory::diskFileSize);
     inventory.ignored = old.ignored;
     return inventory;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copy/LedgerIndex.h"
+#include "history/LedgerIndex.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "media/DurationReading.h"

@@ -2,8 +2,8 @@
 
 #include "app/JsonFields.h"
 #include "app/ListMove.h"
-#include "diagnostics/AppFolders.h"
-#include "media/FileNames.h"
+#include "base/AppFolders.h"
+#include "base/FileNames.h"
 
 #include <QDir>
 #include <QFutureWatcher>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/FavoriteDestination.h"
-#include "app/FolderBookmark.h"
 #include "app/MovedFolders.h"
 #include "app/StoreFile.h"
+#include "devices/FolderBookmark.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FolderBookmark.h"
+#include "devices/FolderBookmark.h"
 
 #include <QByteArray>
 #include <QList>

@@ -4,9 +4,9 @@
 #include "devices/SpaceInfo.h"
 #include "devices/VolumeInfo.h"
 #include "devices/VolumePaths.h"
-#include "media/OffloadSession.h"
 #include "naming/NamingNeeds.h"
 #include "naming/Renamer.h"
+#include "session/OffloadSession.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "app/OnboardingDrive.h"
 
-#include "devices/PlatformWords.h"
+#include "base/PlatformWords.h"
 #include "devices/VolumeFacts.h"
 #include "devices/VolumeInfo.h"
 #include "devices/VolumePaths.h"

@@ -4,8 +4,8 @@
 #include "app/OnboardingApplier.h"
 #include "app/PreferenceValue.h"
 #include "app/PresetStore.h"
-#include "copy/Ledger.h"
-#include "diagnostics/Log.h"
+#include "base/Log.h"
+#include "history/Ledger.h"
 
 #include <QJsonDocument>
 

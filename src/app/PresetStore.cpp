@@ -2,7 +2,7 @@
 
 #include "app/JsonFields.h"
 #include "app/ListMove.h"
-#include "diagnostics/AppFolders.h"
+#include "base/AppFolders.h"
 
 #include <QJsonArray>
 

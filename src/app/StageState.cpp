@@ -2,9 +2,9 @@
 
 #include "app/AppSettings.h"
 #include "app/OffloadBlocker.h"
-#include "media/OffloadSession.h"
 #include "naming/NamingNeeds.h"
 #include "naming/Renamer.h"
+#include "session/OffloadSession.h"
 
 namespace stowly::stageState {
 

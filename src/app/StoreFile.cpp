@@ -1,10 +1,10 @@
 #include "app/StoreFile.h"
 
+#include "base/FileNames.h"
+#include "base/Log.h"
 #include "copy/AtomicFile.h"
-#include "copy/LedgerFile.h"
 #include "copy/SystemError.h"
-#include "diagnostics/Log.h"
-#include "media/FileNames.h"
+#include "history/LedgerFile.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>

@@ -8,8 +8,8 @@
 #include "cli/SignalWatcher.h"
 #include "cli/Station.h"
 #include "cli/TextOutput.h"
-#include "copy/LedgerFile.h"
 #include "devices/FormatOutcome.h"
+#include "history/LedgerFile.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "cli/JsonOutput.h"
 
 #include "media/MediaCategory.h"
-#include "media/OffloadSession.h"
+#include "session/OffloadSession.h"
 
 #include <QJsonDocument>
 

@@ -1,5 +1,6 @@
 #include "cli/OffloadCommands.h"
 
+#include "base/Log.h"
 #include "cli/CardTarget.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
@@ -11,9 +12,8 @@
 #include "cli/Station.h"
 #include "cli/TextOutput.h"
 #include "devices/VolumePaths.h"
-#include "diagnostics/Log.h"
-#include "media/OffloadSession.h"
 #include "naming/OffloadPlanner.h"
+#include "session/OffloadSession.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "cli/Console.h"
 #include "cli/ProgressText.h"
-#include "media/OffloadSession.h"
+#include "session/OffloadSession.h"
 
 namespace stowly {
 namespace {

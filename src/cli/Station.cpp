@@ -2,9 +2,9 @@
 
 #include "app/AppLaunch.h"
 #include "cli/SignalWatcher.h"
-#include "copy/LegacyMigration.h"
 #include "devices/VolumeWatcher.h"
-#include "media/OffloadSession.h"
+#include "history/LegacyMigration.h"
+#include "session/OffloadSession.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -3,7 +3,7 @@
 #include "devices/SpaceInfo.h"
 #include "media/DurationFormatting.h"
 #include "media/MediaCategory.h"
-#include "media/OffloadSession.h"
+#include "session/OffloadSession.h"
 
 namespace stowly {
 namespace {

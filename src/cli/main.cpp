@@ -1,3 +1,4 @@
+#include "base/Log.h"
 #include "cli/CardCommands.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
@@ -6,7 +7,6 @@
 #include "cli/SettingsCommand.h"
 #include "cli/SignalWatcher.h"
 #include "diagnostics/CrashHandler.h"
-#include "diagnostics/Log.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>

@@ -1,7 +1,7 @@
 #include "copy/AtomicFile.h"
 
+#include "base/FileNames.h"
 #include "copy/SystemError.h"
-#include "media/FileNames.h"
 
 #include <QRandomGenerator>
 

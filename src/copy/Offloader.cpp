@@ -1,9 +1,9 @@
 #include "copy/Offloader.h"
 
+#include "base/FileNames.h"
 #include "copy/AtomicFile.h"
 #include "copy/Copier.h"
-#include "media/FileNames.h"
-#include "naming/OffloadPlanner.h"
+#include "copy/FreeURL.h"
 
 #include <QDateTime>
 
@@ -55,36 +55,12 @@ CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QS
                            0};
     }
     // Taken at the last moment, so names that appeared during earlier files are avoided.
-    *target = OffloadPlanner::freeURL(joinPath(folder, planned.fileName));
+    *target = freeURL(joinPath(folder, planned.fileName));
     return Copier::copyAndVerify(planned.clip.url, *target, onBytes, onVerify, std::move(stop),
                                  &buffers);
 }
 
-qint64 orderTime(const Clip& clip, qint64 now) {
-    if (clip.creationDate && clip.creationDate->isValid())
-        return clip.creationDate->toMSecsSinceEpoch();
-    if (clip.modificationDate && clip.modificationDate->isValid())
-        return clip.modificationDate->toMSecsSinceEpoch();
-    return now;
-}
-
 } // namespace
-
-bool Offloader::orderedBefore(const Clip& a, const Clip& b, qint64 nowMSecs) {
-    const qint64 ta = orderTime(a, nowMSecs);
-    const qint64 tb = orderTime(b, nowMSecs);
-    if (ta != tb)
-        return ta < tb;
-    return a.relativePath < b.relativePath;
-}
-
-QList<Clip> Offloader::order(QList<Clip> clips) {
-    // One "now" for the whole sort keeps the comparison consistent.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    std::stable_sort(clips.begin(), clips.end(),
-                     [now](const Clip& a, const Clip& b) { return orderedBefore(a, b, now); });
-    return clips;
-}
 
 OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, const Record& record,
                               std::stop_token stop) {

@@ -13,8 +13,7 @@
 
 namespace stowly {
 
-// Runs one offload over a plan. Also owns the one canonical order of card files that the
-// planner, the selection, the short-clip rule, the date filter and the lists all sort with.
+// Runs one offload over a plan.
 class Offloader {
 public:
     using Progress = std::function<void(const OffloadProgress&)>;
@@ -28,11 +27,6 @@ public:
     // copy, leaving no partial file. Never fails as a whole.
     static OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
                               std::stop_token stop = {});
-
-    // Ascending by (creation date, else modification date, else now; then relative path).
-    // Stable.
-    static QList<Clip> order(QList<Clip> clips);
-    static bool orderedBefore(const Clip& a, const Clip& b, qint64 nowMSecs);
 };
 
 } // namespace stowly

@@ -1,7 +1,7 @@
 #include "devices/CardEject.h"
 
+#include "base/Log.h"
 #include "devices/DiskTool.h"
-#include "diagnostics/Log.h"
 
 namespace stowly {
 

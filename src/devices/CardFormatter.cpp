@@ -1,10 +1,10 @@
 #include "devices/CardFormatter.h"
 
+#include "base/Log.h"
 #include "devices/CardFileSystem.h"
 #include "devices/CommandRunning.h"
 #include "devices/FormatGuard.h"
 #include "devices/VolumePaths.h"
-#include "diagnostics/Log.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "devices/FormatGuard.h"
 
-#include "devices/PlatformWords.h"
+#include "base/PlatformWords.h"
 #include "devices/VolumePaths.h"
 
 namespace stowly {

@@ -1,6 +1,6 @@
 #include "devices/VolumeInfo.h"
 
-#include "devices/PlatformWords.h"
+#include "base/PlatformWords.h"
 #include "devices/VolumeFacts.h"
 
 #include <QFile>
@@ -109,7 +109,7 @@ QString VolumeInfo::readOnlyMessage(const std::optional<QString>& format) {
         return QStringLiteral("This drive is read-only, so Stowly can’t write to it — choose "
                               "another");
     if (*format == u"NTFS")
-        return QStringLiteral("This drive is read-only (NTFS). ") + platformWords::system() +
+        return QStringLiteral("This drive is read-only (NTFS). ") + platformWords::systemName() +
                QStringLiteral(" can’t write to it.");
     return QStringLiteral("This drive is read-only (") + *format +
            QStringLiteral("), so Stowly can’t write to it — choose another");

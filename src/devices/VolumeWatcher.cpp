@@ -1,9 +1,9 @@
 #include "devices/VolumeWatcher.h"
 
+#include "base/Log.h"
 #include "devices/MountEvents.h"
 #include "devices/VolumeFacts.h"
 #include "devices/VolumePaths.h"
-#include "diagnostics/Log.h"
 
 namespace stowly {
 

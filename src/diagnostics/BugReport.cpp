@@ -1,7 +1,7 @@
 #include "diagnostics/BugReport.h"
 
-#include "diagnostics/Log.h"
-#include "diagnostics/PlatformWords.h"
+#include "base/Log.h"
+#include "base/PlatformWords.h"
 #include "diagnostics/Support.h"
 
 #include <QCoreApplication>
@@ -155,8 +155,8 @@ QString BugReport::body(const QStringList& attachments,
                              "it happen again help a lot.)"));
     lines << QString() << QString() << QStringLiteral("—");
     lines << QStringLiteral("Stowly ") + info.appVersion;
-    lines << PlatformWords::systemName() + u' ' + info.osVersion;
-    lines << PlatformWords::machineLabel() + QStringLiteral(": ") + info.model +
+    lines << platformWords::systemName() + u' ' + info.osVersion;
+    lines << platformWords::machineLabel() + QStringLiteral(": ") + info.model +
                  QStringLiteral(", ") + info.chip;
     if (crashReportName)
         lines << QStringLiteral("Crash: ") + *crashReportName;
@@ -173,7 +173,7 @@ QString BugReport::mailtoBody(const std::optional<QString>& crashReportName, con
                               const SystemInfo& info, const QString& crashesFolder) {
     const QString crashNote =
         crashReportName
-            ? QStringLiteral("\n\n") + PlatformWords::crashReportNotAttached(crashesFolder)
+            ? QStringLiteral("\n\n") + platformWords::crashReportNotAttached(crashesFolder)
             : QString();
     QStringList kept = log;
     // The note counts too: the whole text is what must fit into the link.

@@ -1,7 +1,7 @@
 #include "diagnostics/CrashReports.h"
 
-#include "diagnostics/AppFolders.h"
-#include "diagnostics/Log.h"
+#include "base/AppFolders.h"
+#include "base/Log.h"
 #include "diagnostics/Support.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "diagnostics/SystemInfo.h"
 
-#include "diagnostics/PlatformWords.h"
+#include "base/PlatformWords.h"
 
 #include <QFile>
 #include <QHash>
@@ -136,17 +136,17 @@ SystemInfo SystemInfo::read(const Sources& sources) {
             break;
     }
     if (info.model.isEmpty())
-        info.model = PlatformWords::unknownMachine();
+        info.model = platformWords::unknownMachine();
 
     info.chip = firstCpuModel(sources.cpuInfo);
     if (info.chip.isEmpty())
-        info.chip = PlatformWords::unknownChip();
+        info.chip = platformWords::unknownChip();
     return info;
 }
 
 QString SystemInfo::launchDescription() const {
     return QStringLiteral("Stowly ") + appVersion + QStringLiteral(" (") + build +
-           QStringLiteral("), ") + PlatformWords::systemName() + u' ' + osVersion;
+           QStringLiteral("), ") + platformWords::systemName() + u' ' + osVersion;
 }
 
 QString SystemInfo::launchedMessage() const {

@@ -1,6 +1,6 @@
 #include "media/CardInventory.h"
 
-#include "media/FileNames.h"
+#include "base/FileNames.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,11 +47,11 @@ QList<Clip> CardInventory::allClips() const {
 }
 
 CardInventory CardInventory::classify(const QList<Clip>& files, const QString& volumeIdentity,
-                                      const LedgerIndex& entries, const FileSize& fileSize) {
+                                      const CopyLookup& recorded, const FileSize& fileSize) {
     CardInventory inventory;
     QStringList copyFolders;
     for (const Clip& clip : files) {
-        const std::optional<LedgerEntry> entry = entries.find(clip.ledgerKey(volumeIdentity));
+        const std::optional<RecordedCopy> entry = recorded(clip.ledgerKey(volumeIdentity));
         if (!entry || entry->size != clip.size) {
             inventory.newFiles.append(clip);
             continue;

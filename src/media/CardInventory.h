@@ -1,6 +1,5 @@
 #pragma once
 
-#include "copy/LedgerIndex.h"
 #include "media/Clip.h"
 
 #include <QHash>
@@ -11,6 +10,14 @@
 #include <optional>
 
 namespace stowly {
+
+// What the history knows of one card file's verified copy.
+struct RecordedCopy {
+    QString destinationPath;
+    qint64 size = 0;
+};
+// The recorded copy for a history key, if any.
+using CopyLookup = std::function<std::optional<RecordedCopy>(const QString& key)>;
 
 // A card's files split against the history of verified copies.
 struct CardInventory {
@@ -31,7 +38,7 @@ struct CardInventory {
     using FileSize = std::function<std::optional<qint64>(const QString& path)>;
 
     static CardInventory classify(const QList<Clip>& files, const QString& volumeIdentity,
-                                  const LedgerIndex& entries, const FileSize& fileSize);
+                                  const CopyLookup& recorded, const FileSize& fileSize);
 
     // Size of the regular file at path, not following a final link; none for anything else.
     static std::optional<qint64> diskFileSize(const QString& path);

@@ -1,6 +1,6 @@
 #include "media/Clip.h"
 
-#include "media/FileNames.h"
+#include "base/FileNames.h"
 
 namespace stowly {
 

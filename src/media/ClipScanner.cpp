@@ -1,6 +1,6 @@
 #include "media/ClipScanner.h"
 
-#include "media/FileNames.h"
+#include "base/FileNames.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "media/DateFilter.h"
 
-#include "copy/Offloader.h"
-#include "naming/SidecarMatcher.h"
+#include "media/ClipOrder.h"
+#include "media/SidecarMatcher.h"
 
 #include <QHash>
 
@@ -86,7 +86,7 @@ QSet<QString> DateFilter::excludedIDs(const QList<Clip>& files, const FileRules&
     const auto range = interval(now, zone);
     if (!range)
         return excluded;
-    const QList<Clip> ordered = Offloader::order(files);
+    const QList<Clip> ordered = clipOrder::order(files);
     const SidecarMatcher::Result matched = SidecarMatcher::match(ordered, rules);
     QHash<QString, const Clip*> byID;
     for (const Clip& clip : ordered)

@@ -1,6 +1,6 @@
 #include "media/FileRules.h"
 
-#include "media/FileNames.h"
+#include "base/FileNames.h"
 #include "media/MediaCategory.h"
 
 #include <QByteArray>

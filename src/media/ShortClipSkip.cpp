@@ -1,8 +1,8 @@
 #include "media/ShortClipSkip.h"
 
-#include "copy/Offloader.h"
+#include "media/ClipOrder.h"
 #include "media/MediaCategory.h"
-#include "naming/SidecarMatcher.h"
+#include "media/SidecarMatcher.h"
 
 #include <cmath>
 
@@ -36,7 +36,7 @@ ShortClipSkip ShortClipSkip::find(const QList<Clip>& candidates, const QList<Cli
     QSet<QString> candidateIDs;
     for (const Clip& c : candidates)
         candidateIDs.insert(c.id());
-    const SidecarMatcher::Result matched = SidecarMatcher::match(Offloader::order(files), rules);
+    const SidecarMatcher::Result matched = SidecarMatcher::match(clipOrder::order(files), rules);
     for (const Clip& shortClip : skip.clips) {
         const auto sidecars = matched.sidecars.constFind(shortClip.id());
         if (sidecars == matched.sidecars.cend())

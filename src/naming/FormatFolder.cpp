@@ -1,6 +1,6 @@
 #include "naming/FormatFolder.h"
 
-#include "naming/NameRules.h"
+#include "base/NameRules.h"
 
 namespace stowly {
 

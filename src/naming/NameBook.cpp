@@ -1,6 +1,6 @@
 #include "naming/NameBook.h"
 
-#include "naming/NameRules.h"
+#include "base/NameRules.h"
 
 namespace stowly {
 namespace {

@@ -1,7 +1,7 @@
 #include "naming/NamingTemplate.h"
 
-#include "media/FileNames.h"
-#include "naming/NameRules.h"
+#include "base/FileNames.h"
+#include "base/NameRules.h"
 
 #include <QList>
 #include <QSet>

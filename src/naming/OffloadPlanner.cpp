@@ -1,11 +1,11 @@
 #include "naming/OffloadPlanner.h"
 
-#include "copy/Offloader.h"
-#include "media/FileNames.h"
+#include "base/FileNames.h"
+#include "base/NameRules.h"
+#include "media/ClipOrder.h"
 #include "media/MediaCategory.h"
+#include "media/SidecarMatcher.h"
 #include "naming/FormatFolder.h"
-#include "naming/NameRules.h"
-#include "naming/SidecarMatcher.h"
 #include "naming/TemplateRenderer.h"
 
 #include <QDateTime>
@@ -19,15 +19,6 @@
 
 namespace stowly {
 namespace {
-
-bool existsAt(const QString& path) {
-    struct stat info;
-    return ::lstat(fileNames::encode(path).constData(), &info) == 0;
-}
-
-bool isTaken(const QString& path) {
-    return existsAt(path) || existsAt(path + QStringLiteral(".stowly-partial"));
-}
 
 QString joinPath(const QString& folder, const QString& name) {
     return folder.isEmpty() ? name : folder + u'/' + name;
@@ -83,7 +74,7 @@ public:
           m_now(QDateTime::currentDateTime()) {}
 
     QList<PlannedFile> plan(const QList<Clip>& files) {
-        const QList<Clip> sorted = Offloader::order(files);
+        const QList<Clip> sorted = clipOrder::order(files);
         const SidecarMatcher::Result matched = SidecarMatcher::match(sorted, m_rules);
 
         QList<const Clip*> mains;
@@ -317,22 +308,6 @@ std::optional<QString> OffloadPlanner::roleFolder(FileRole role) {
         break;
     }
     return std::nullopt;
-}
-
-QString OffloadPlanner::freeURL(const QString& path) {
-    if (!isTaken(path))
-        return path;
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString folder = path.left(slash + 1);
-    const QString name = path.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString stem = dot >= 0 ? name.left(dot) : name;
-    const QString ext = dot >= 0 ? name.mid(dot) : QString();
-    for (qint64 n = 2;; ++n) {
-        const QString candidate = folder + stem + u'_' + QString::number(n) + ext;
-        if (!isTaken(candidate))
-            return candidate;
-    }
 }
 
 } // namespace stowly

@@ -38,10 +38,6 @@ public:
     // root. A folder that cannot be read lists as empty.
     static Lister diskLister(std::optional<QString> root);
 
-    // A location that is free at this moment: the planned one when neither it nor its partial
-    // file exists, else "<stem>_2.<ext>", "_3"… in the same folder.
-    static QString freeURL(const QString& path);
-
     // The highest number among names of the form prefix, digits, fixedAfter (and, when the
     // text after the number is fixed, nothing more than an extension); 0 when none fits.
     static qint64 highestSequence(const QStringList& names, const QString& prefix,

@@ -1,6 +1,6 @@
 #include "naming/Renamer.h"
 
-#include "naming/Graphemes.h"
+#include "base/Graphemes.h"
 
 #include <QList>
 

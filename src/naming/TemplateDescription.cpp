@@ -1,6 +1,6 @@
 #include "naming/TemplateDescription.h"
 
-#include "media/FileNames.h"
+#include "base/FileNames.h"
 #include "naming/TemplateToken.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "naming/TemplateMigration.h"
 
-#include "naming/NameRules.h"
+#include "base/NameRules.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 #include "naming/TemplateRenderer.h"
 
+#include "base/Graphemes.h"
+#include "base/NameRules.h"
 #include "media/MediaCategory.h"
-#include "naming/Graphemes.h"
-#include "naming/NameRules.h"
 
 #include <QDate>
 #include <QElapsedTimer>

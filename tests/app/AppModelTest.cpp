@@ -1,6 +1,6 @@
 #include "app/AppModelWorld.h"
 
-#include "devices/ImportPrompter.h"
+#include "app/ImportPrompter.h"
 
 #include <QSignalSpy>
 

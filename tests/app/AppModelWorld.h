@@ -5,12 +5,12 @@
 #include "app/CameraStore.h"
 #include "app/DestinationStore.h"
 #include "app/PresetStore.h"
-#include "copy/Ledger.h"
 #include "devices/DiskTool.h"
 #include "devices/FakeVolumes.h"
 #include "devices/VolumeWatcher.h"
+#include "history/Ledger.h"
 #include "media/DurationReading.h"
-#include "media/OffloadSession.h"
+#include "session/OffloadSession.h"
 
 #include "support/TestSupport.h"
 

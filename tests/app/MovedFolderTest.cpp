@@ -1,7 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/DestinationChoice.h"
 #include "app/DestinationStore.h"
-#include "app/FolderBookmark.h"
+#include "devices/FolderBookmark.h"
 
 #include "AppTestSupport.h"
 #include "support/TestSupport.h"

@@ -4,7 +4,7 @@
 #include "app/DestinationStore.h"
 #include "app/OnboardingApplier.h"
 #include "app/PresetStore.h"
-#include "copy/Ledger.h"
+#include "history/Ledger.h"
 
 #include "AppTestSupport.h"
 #include "support/TestSupport.h"

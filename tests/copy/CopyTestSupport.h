@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/FileNames.h"
 #include "copy/Copier.h"
-#include "media/FileNames.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>

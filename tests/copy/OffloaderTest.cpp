@@ -1,5 +1,6 @@
 #include "copy/Offloader.h"
 #include "CopyTestSupport.h"
+#include "copy/FreeURL.h"
 
 #include <QFile>
 
@@ -232,3 +233,14 @@ TEST_F(OffloaderTest, MissingDestinationIsNeverCreated) {
 }
 
 } // namespace
+
+TEST(FreeURLTest, StepsPastFilesAndPartialCopies) {
+    test::TempDir root;
+    EXPECT_EQ(freeURL(root("name.mp4")), root("name.mp4"));
+    test::writeFile(root("name.mp4.stowly-partial"));
+    EXPECT_EQ(freeURL(root("name.mp4")), root("name_2.mp4"));
+    test::writeFile(root("name_2.mp4"));
+    EXPECT_EQ(freeURL(root("name.mp4")), root("name_3.mp4"));
+    test::writeFile(root("bare"));
+    EXPECT_EQ(freeURL(root("bare")), root("bare_2"));
+}

@@ -3,9 +3,9 @@
 
 #include "Printers.h"
 
+#include "app/ImportPromptPolicy.h"
 #include "devices/CardFormatter.h"
 #include "devices/FormatGuard.h"
-#include "devices/ImportPromptPolicy.h"
 #include "devices/ProcessRunner.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeTraits.h"

@@ -2,9 +2,9 @@
 #include "Printers.h"
 #include "support/TestSupport.h"
 
+#include "base/Log.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeWatcher.h"
-#include "diagnostics/Log.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "diagnostics/BugReport.h"
-#include "diagnostics/Log.h"
+#include "base/Log.h"
 #include "diagnostics/Support.h"
 
 #include "Printing.h"

@@ -1,5 +1,5 @@
 #include "diagnostics/CrashReports.h"
-#include "diagnostics/Log.h"
+#include "base/Log.h"
 
 #include "Printing.h"
 #include "support/TestSupport.h"

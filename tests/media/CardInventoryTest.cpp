@@ -1,4 +1,5 @@
 #include "media/CardInventory.h"
+#include "history/LedgerIndex.h"
 
 #include "support/TestSupport.h"
 
@@ -72,7 +73,7 @@ TEST(CardInventoryTest, SplitsFilesIntoNewOffloadedAndMissing) {
 
     const CardInventory inventory =
         CardInventory::classify({unknown, resized, kept, deleted, truncated, replacedByFolder}, "V",
-                                LedgerIndex::from(entries), CardInventory::diskFileSize);
+                                LedgerIndex::from(entries).lookup(), CardInventory::diskFileSize);
     EXPECT_EQ(inventory.newFiles, QList<Clip>({unknown, resized}));
     EXPECT_EQ(inventory.offloaded, QList<Clip>({kept}));
     EXPECT_EQ(inventory.missing, QList<Clip>({deleted, truncated, replacedByFolder}));
@@ -84,8 +85,8 @@ TEST(CardInventoryTest, AnotherCardWithTheSamePathsIsNew) {
     const Clip c = clip("C.MP4", 4);
     const LedgerIndex entries = LedgerIndex::from({entryFor(c, "/x/C.mp4")});
     const auto always = [](const QString&) { return std::optional<qint64>(4); };
-    EXPECT_EQ(CardInventory::classify({c}, "W", entries, always).newFiles.size(), 1);
-    const CardInventory same = CardInventory::classify({c}, "V", entries, always);
+    EXPECT_EQ(CardInventory::classify({c}, "W", entries.lookup(), always).newFiles.size(), 1);
+    const CardInventory same = CardInventory::classify({c}, "V", entries.lookup(), always);
     EXPECT_EQ(same.offloaded.size(), 1);
     EXPECT_EQ(same.copiesFolder, "/x");
 }

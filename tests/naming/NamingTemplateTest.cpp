@@ -1,5 +1,5 @@
 #include "NamingTestSupport.h"
-#include "naming/NameRules.h"
+#include "base/NameRules.h"
 #include "naming/NamingPreset.h"
 #include "naming/NamingTemplates.h"
 #include "naming/TemplateDescription.h"

@@ -225,14 +225,3 @@ TEST(OffloadPlannerTest, DiskListerReadsEachFolderOnce) {
     // The temporary folder cannot remove a name it cannot decode.
     ::unlink(odd.constData());
 }
-
-TEST(OffloadPlannerTest, FreeURLStepsPastFilesAndPartialCopies) {
-    test::TempDir root;
-    EXPECT_EQ(OffloadPlanner::freeURL(root("name.mp4")), root("name.mp4"));
-    test::writeFile(root("name.mp4.stowly-partial"));
-    EXPECT_EQ(OffloadPlanner::freeURL(root("name.mp4")), root("name_2.mp4"));
-    test::writeFile(root("name_2.mp4"));
-    EXPECT_EQ(OffloadPlanner::freeURL(root("name.mp4")), root("name_3.mp4"));
-    test::writeFile(root("bare"));
-    EXPECT_EQ(OffloadPlanner::freeURL(root("bare")), root("bare_2"));
-}

@@ -1,11 +1,11 @@
 #include "devices/linux/LinuxDiskTool.h"
 
+#include "base/Log.h"
 #include "devices/CommandRunning.h"
 #include "devices/FormatGuard.h"
 #include "devices/VolumePaths.h"
 #include "devices/linux/BlockProbe.h"
 #include "devices/linux/MountTable.h"
-#include "diagnostics/Log.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,8 +7,8 @@
 // Prints "chunks <sizes>", "faults <calls of the fault point>" and then either "ok <digest>"
 // or "failed <kind> <description>".
 
+#include "base/FileNames.h"
 #include "copy/Copier.h"
-#include "media/FileNames.h"
 
 #include <QStringList>
 

@@ -1,0 +1,59 @@
+#include "app/ImportPromptPolicy.h"
+
+#include "devices/VolumePaths.h"
+#include "devices/VolumeTraits.h"
+
+namespace stowly {
+
+QString ImportPromptPolicy::reasonName(Reason reason) {
+    switch (reason) {
+    case Reason::system:
+        return QStringLiteral("system");
+    case Reason::network:
+        return QStringLiteral("network");
+    case Reason::diskImage:
+        return QStringLiteral("diskImage");
+    case Reason::notExternal:
+        return QStringLiteral("notExternal");
+    case Reason::backup:
+        return QStringLiteral("backup");
+    case Reason::destination:
+        return QStringLiteral("destination");
+    case Reason::ignored:
+        return QStringLiteral("ignored");
+    case Reason::notCameraMedia:
+        return QStringLiteral("notCameraMedia");
+    }
+    return {};
+}
+
+QString ImportPromptPolicy::Verdict::text() const {
+    return skip ? QStringLiteral("skip(") + reasonName(*skip) + u')' : QStringLiteral("prompt");
+}
+
+ImportPromptPolicy::Verdict ImportPromptPolicy::verdict(const VolumeTraits& traits,
+                                                        const QString& identity,
+                                                        const QStringList& destinationPaths,
+                                                        const QSet<QString>& ignored,
+                                                        bool looksLikeCameraMedia) {
+    if (!VolumePaths::isUnderMountRoots(traits.path) || traits.isRootFileSystem)
+        return Verdict::skipping(Reason::system);
+    if (!traits.isLocal)
+        return Verdict::skipping(Reason::network);
+    if (traits.isDiskImage)
+        return Verdict::skipping(Reason::diskImage);
+    if (!traits.isRemovable && (traits.isInternal.value_or(false) || !traits.isEjectable))
+        return Verdict::skipping(Reason::notExternal);
+    if (traits.isBackup)
+        return Verdict::skipping(Reason::backup);
+    for (const QString& destination : destinationPaths)
+        if (!destination.isEmpty() && VolumePaths::isOnVolume(destination, traits.path))
+            return Verdict::skipping(Reason::destination);
+    if (ignored.contains(identity))
+        return Verdict::skipping(Reason::ignored);
+    if (!looksLikeCameraMedia)
+        return Verdict::skipping(Reason::notCameraMedia);
+    return Verdict::prompt();
+}
+
+} // namespace stowly

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The few texts that name the operating system, its computers or its programs. They live here
+// alone so that each platform words them in its own terms.
+namespace stowly::platformWords {
+
+// "Linux", put before the operating system version in reports and the launch line.
+QString systemName();
+// "computer", as a sentence names the machine ("part of your computer").
+QString computer();
+// "Computer", the label before model and chip.
+QString machineLabel();
+// Stands in for a model the computer does not tell.
+QString unknownMachine();
+// Stands in for a processor name the computer does not tell.
+QString unknownChip();
+// The note added to a link e-mail that meant to carry a crash report; `folder` is where crash
+// reports are kept, as the user would type it.
+QString crashReportNotAttached(const QString& folder);
+
+} // namespace stowly::platformWords

@@ -1,0 +1,303 @@
+#include "history/LedgerFile.h"
+
+#include "base/FileNames.h"
+#include "copy/SystemError.h"
+#include "history/LedgerJsonReader.h"
+#include "media/Clip.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stowly {
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
+qint64 daysFromCivil(qint64 y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const qint64 era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = unsigned(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + qint64(doe) - 719468;
+}
+
+void civilFromDays(qint64 z, qint64* y, unsigned* m, unsigned* d) {
+    z += 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = unsigned(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    *d = doy - (153 * mp + 2) / 5 + 1;
+    *m = mp < 10 ? mp + 3 : mp - 9;
+    *y = qint64(yoe) + era * 400 + (*m <= 2);
+}
+
+unsigned daysInMonth(qint64 y, unsigned m) {
+    static const unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return m == 2 && leap ? 29 : days[m - 1];
+}
+
+// Writes "yyyy-MM-ddTHH:mm:ssZ" of whole seconds since 1970 at w; returns the end.
+char* writeDate(char* w, qint64 seconds) {
+    const qint64 days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    const qint64 rest = seconds - days * 86400;
+    qint64 y;
+    unsigned m, d;
+    civilFromDays(days, &y, &m, &d);
+    if (y < 0 || y > 9999)
+        return w + std::snprintf(w, 40, "%04lld-%02u-%02uT%02lld:%02lld:%02lldZ", (long long)y, m,
+                                 d, (long long)(rest / 3600), (long long)(rest / 60 % 60),
+                                 (long long)(rest % 60));
+    const auto two = [&](unsigned v) {
+        *w++ = char('0' + v / 10);
+        *w++ = char('0' + v % 10);
+    };
+    two(unsigned(y / 100));
+    two(unsigned(y % 100));
+    *w++ = '-';
+    two(m);
+    *w++ = '-';
+    two(d);
+    *w++ = 'T';
+    two(unsigned(rest / 3600));
+    *w++ = ':';
+    two(unsigned(rest / 60 % 60));
+    *w++ = ':';
+    two(unsigned(rest % 60));
+    *w++ = 'Z';
+    return w;
+}
+
+void appendDate(QByteArray& out, qint64 seconds) {
+    char buffer[48];
+    out.append(buffer, writeDate(buffer, seconds) - buffer);
+}
+
+// Writes a JSON string of UTF-8 text at w, with "/" written as "\/"; w must have room for six
+// bytes per input byte and two quotes.
+char* writeEscaped(char* w, QByteArrayView text) {
+    static const char hex[] = "0123456789abcdef";
+    *w++ = '"';
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const char* run = p;
+        while (p < end && static_cast<unsigned char>(*p) >= 0x20 && *p != '"' && *p != '\\' &&
+               *p != '/')
+            ++p;
+        std::memcpy(w, run, size_t(p - run));
+        w += p - run;
+        if (p == end)
+            break;
+        const unsigned char c = static_cast<unsigned char>(*p++);
+        *w++ = '\\';
+        switch (c) {
+        case '"':
+        case '\\':
+        case '/':
+            *w++ = char(c);
+            break;
+        case '\b':
+            *w++ = 'b';
+            break;
+        case '\f':
+            *w++ = 'f';
+            break;
+        case '\n':
+            *w++ = 'n';
+            break;
+        case '\r':
+            *w++ = 'r';
+            break;
+        case '\t':
+            *w++ = 't';
+            break;
+        default:
+            *w++ = 'u';
+            *w++ = '0';
+            *w++ = '0';
+            *w++ = hex[c >> 4];
+            *w++ = hex[c & 15];
+        }
+    }
+    *w++ = '"';
+    return w;
+}
+
+char* writeLiteral(char* w, const char* text) {
+    const size_t n = std::strlen(text);
+    std::memcpy(w, text, n);
+    return w + n;
+}
+
+char* writeInteger(char* w, qint64 value) {
+    char digits[24];
+    int n = 0;
+    quint64 v = value < 0 ? quint64(0) - quint64(value) : quint64(value);
+    do {
+        digits[n++] = char('0' + v % 10);
+        v /= 10;
+    } while (v);
+    if (value < 0)
+        *w++ = '-';
+    while (n)
+        *w++ = digits[--n];
+    return w;
+}
+
+} // namespace
+
+std::variant<LedgerRecords, QString> LedgerFile::decode(QByteArrayView data) {
+    return LedgerJsonReader(data).read();
+}
+
+LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
+    const int fd = ::open(fileNames::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        return {code != ENOENT, systemErrorText(code)};
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        const int code = errno;
+        ::close(fd);
+        return {true, systemErrorText(code)};
+    }
+    const size_t size = size_t(info.st_size);
+    if (!S_ISREG(info.st_mode) || size == 0) {
+        ::close(fd);
+        return {true, S_ISREG(info.st_mode) ? QStringLiteral("the file is empty")
+                                            : systemErrorText(EISDIR)};
+    }
+    // Mapped rather than read, and released behind the reader, so a large history never sits
+    // in memory twice.
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    const int mapError = errno;
+    ::close(fd);
+    if (mapped == MAP_FAILED)
+        return {true, systemErrorText(mapError)};
+    ::madvise(mapped, size, MADV_SEQUENTIAL);
+    char* base = static_cast<char*>(mapped);
+    const size_t page = size_t(::sysconf(_SC_PAGESIZE));
+    size_t released = 0;
+    LedgerJsonReader reader(QByteArrayView(base, qsizetype(size)));
+    reader.consumed = [&](const char* at) {
+        const size_t done = size_t(at - base) / page * page;
+        if (done - released >= (size_t(32) << 20)) {
+            ::madvise(base + released, done - released, MADV_DONTNEED);
+            released = done;
+        }
+    };
+    ReadResult result{true, reader.read()};
+    ::munmap(mapped, size);
+    return result;
+}
+
+bool LedgerFile::encode(const LedgerRecords& entries, const AtomicFile::Sink& sink) {
+    constexpr qsizetype flushAt = 1 << 20;
+    QByteArray buffer(flushAt * 2, Qt::Uninitialized);
+    char* w = buffer.data();
+    *w++ = '[';
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QByteArrayView cardName = entries.text(i, LedgerRecords::cardName);
+        const QByteArrayView destination = entries.text(i, LedgerRecords::destinationPath);
+        const QByteArrayView sha = entries.text(i, LedgerRecords::sha256);
+        const QByteArrayView key = entries.text(i, LedgerRecords::sourceKey);
+        const QByteArrayView relative = entries.text(i, LedgerRecords::sourceRelativePath);
+        const qsizetype worst =
+            (cardName.size() + destination.size() + sha.size() + key.size() + relative.size()) * 6 +
+            256;
+        if ((w - buffer.data()) + worst > buffer.size()) {
+            if (!sink(QByteArrayView(buffer.data(), w - buffer.data())))
+                return false;
+            if (worst > buffer.size())
+                buffer.resize(worst);
+            w = buffer.data();
+        }
+        if (i > 0)
+            *w++ = ',';
+        w = writeLiteral(w, "{\"cardName\":");
+        w = writeEscaped(w, cardName);
+        w = writeLiteral(w, ",\"destinationPath\":");
+        w = writeEscaped(w, destination);
+        w = writeLiteral(w, ",\"offloadedAt\":\"");
+        w = writeDate(w, entries.offloadedAt(i));
+        w = writeLiteral(w, "\",\"sha256\":");
+        w = writeEscaped(w, sha);
+        w = writeLiteral(w, ",\"size\":");
+        w = writeInteger(w, entries.fileSize(i));
+        w = writeLiteral(w, ",\"sourceKey\":");
+        w = writeEscaped(w, key);
+        w = writeLiteral(w, ",\"sourceRelativePath\":");
+        w = writeEscaped(w, relative);
+        *w++ = '}';
+    }
+    *w++ = ']';
+    return sink(QByteArrayView(buffer.data(), w - buffer.data()));
+}
+
+QByteArray LedgerFile::encode(const LedgerRecords& entries) {
+    QByteArray out;
+    encode(entries, [&](QByteArrayView bytes) {
+        out.append(bytes);
+        return true;
+    });
+    return out;
+}
+
+QString LedgerFile::internetDateTime(const QDateTime& date) {
+    QByteArray out;
+    appendDate(out, date.isValid() ? floorSeconds(date) : 0);
+    return QString::fromLatin1(out);
+}
+
+std::optional<qint64> LedgerFile::parseInternetSeconds(QByteArrayView text) {
+    // yyyy-MM-ddTHH:mm:ss followed by Z or ±hh:mm
+    const auto digits = [&](qsizetype at, qsizetype count, int* value) {
+        int v = 0;
+        for (qsizetype i = at; i < at + count; ++i) {
+            if (i >= text.size() || text[i] < '0' || text[i] > '9')
+                return false;
+            v = v * 10 + (text[i] - '0');
+        }
+        *value = v;
+        return true;
+    };
+    int year, month, day, hour, minute, second;
+    if (text.size() < 20 || !digits(0, 4, &year) || text[4] != '-' || !digits(5, 2, &month) ||
+        text[7] != '-' || !digits(8, 2, &day) || (text[10] != 'T' && text[10] != 't') ||
+        !digits(11, 2, &hour) || text[13] != ':' || !digits(14, 2, &minute) || text[16] != ':' ||
+        !digits(17, 2, &second))
+        return std::nullopt;
+    if (month < 1 || month > 12 || day < 1 || unsigned(day) > daysInMonth(year, unsigned(month)) ||
+        hour > 23 || minute > 59 || second > 59)
+        return std::nullopt;
+    int offset = 0;
+    const QByteArrayView zone = text.sliced(19);
+    if (zone == "Z" || zone == "z") {
+        offset = 0;
+    } else if (zone.size() == 6 && (zone[0] == '+' || zone[0] == '-') && zone[3] == ':') {
+        int oh, om;
+        if (!digits(20, 2, &oh) || !digits(23, 2, &om) || oh > 23 || om > 59)
+            return std::nullopt;
+        offset = (oh * 3600 + om * 60) * (zone[0] == '-' ? -1 : 1);
+    } else {
+        return std::nullopt;
+    }
+    return daysFromCivil(year, unsigned(month), unsigned(day)) * 86400 + hour * 3600 + minute * 60 +
+           second - offset;
+}
+
+QDateTime LedgerFile::parseInternetDateTime(QStringView text) {
+    const std::optional<qint64> seconds = parseInternetSeconds(text.toUtf8());
+    return seconds ? QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC) : QDateTime();
+}
+
+} // namespace stowly

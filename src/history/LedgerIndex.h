@@ -1,0 +1,35 @@
+#pragma once
+
+#include "history/LedgerRecords.h"
+#include "media/CardInventory.h"
+
+#include <optional>
+#include <vector>
+
+namespace stowly {
+
+// The history indexed by source key, where the latest entry of a key wins. A snapshot: safe to
+// read on another thread while the history changes.
+class LedgerIndex {
+public:
+    LedgerIndex() = default;
+    explicit LedgerIndex(LedgerRecords records);
+    static LedgerIndex from(const QList<LedgerEntry>& entries);
+
+    std::optional<LedgerEntry> find(const QString& key) const;
+    bool contains(const QString& key) const { return position(key.toUtf8()) >= 0; }
+    // Number of distinct keys.
+    qsizetype size() const { return m_keys; }
+    // This index as the card split asks for it; valid while the index lives.
+    CopyLookup lookup() const;
+
+private:
+    qsizetype position(QByteArrayView key) const;
+
+    LedgerRecords m_records;
+    // Open addressing: entry index + 1 per slot, 0 for an empty slot.
+    std::vector<quint32> m_slots;
+    qsizetype m_keys = 0;
+};
+
+} // namespace stowly

@@ -1,0 +1,234 @@
+#include "session/OffloadSession.h"
+
+#include "copy/OffloadJob.h"
+#include "copy/Offloader.h"
+#include "history/Ledger.h"
+#include "media/ShortClipSkip.h"
+
+#include <QMetaObject>
+
+namespace stowly {
+
+OffloadSession::OffloadSession(const CardVolume& card, const CardInventory& inventory,
+                               const QHash<QString, double>& durations, QObject* parent)
+    : QObject(parent), m_id(QUuid::createUuid()), m_card(card), m_inventory(inventory),
+      m_includedCategories(mediaCategory::allCases.begin(), mediaCategory::allCases.end()),
+      m_durations(durations), m_fileRules(FileRules::standard()), m_dateFilter(DateFilter::any()) {
+    for (const Clip& clip : inventory.missing)
+        m_missingIDs.insert(clip.id());
+    for (const Clip& clip : inventory.offloaded)
+        m_offloadedIDs.insert(clip.id());
+    refreshFiles();
+}
+
+OffloadSession::~OffloadSession() {
+    if (m_task.joinable()) {
+        m_task.request_stop();
+        {
+            std::lock_guard lock(m_hopMutex);
+            m_abandoned = true;
+        }
+        m_hopDone.notify_all();
+        m_task.join();
+    }
+}
+
+void OffloadSession::refreshFiles() {
+    if (m_phase != Phase::ready)
+        return;
+    setSelection(OffloadSelection::make(m_inventory, m_includedCategories, m_reoffloadMode,
+                                        m_reoffloadIDs, m_shortRule, m_durations,
+                                        m_includedShortIDs, m_includeAllShort, m_fileRules,
+                                        m_dateFilter, QDateTime::currentDateTime()));
+}
+
+void OffloadSession::setSelection(OffloadSelection selection) {
+    if (selection == m_selection)
+        return;
+    m_selection = std::move(selection);
+    Q_EMIT changed();
+}
+
+void OffloadSession::setIncludedCategories(const QSet<MediaCategory>& categories) {
+    m_includedCategories = categories;
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+void OffloadSession::setReoffloadMode(ReoffloadMode mode) {
+    m_reoffloadMode = mode;
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+void OffloadSession::setShortRule(const ShortClipRule& rule) {
+    m_shortRule = rule;
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+void OffloadSession::setFileRules(const FileRules& rules) {
+    if (rules == m_fileRules)
+        return;
+    m_fileRules = rules;
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+void OffloadSession::setDateFilter(const DateFilter& filter) {
+    if (filter == m_dateFilter)
+        return;
+    m_dateFilter = filter;
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+void OffloadSession::setIncludeAllShort(bool includeAll) {
+    m_includeAllShort = includeAll;
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+void OffloadSession::setProjectInput(const QString& project) {
+    if (project == m_projectInput)
+        return;
+    m_projectInput = project;
+    Q_EMIT changed();
+}
+
+void OffloadSession::setCameraID(const std::optional<QUuid>& camera) {
+    if (camera == m_cameraID)
+        return;
+    m_cameraID = camera;
+    Q_EMIT changed();
+}
+
+void OffloadSession::setCardRemoved(bool removed) {
+    if (removed == m_cardRemoved)
+        return;
+    m_cardRemoved = removed;
+    Q_EMIT changed();
+}
+
+qint64 OffloadSession::newBytes() const {
+    qint64 total = 0;
+    for (const Clip& clip : m_selection.toCopy)
+        total += clip.size;
+    return total;
+}
+
+std::optional<double> OffloadSession::duration(const Clip& clip) const {
+    const auto it = m_durations.constFind(clip.id());
+    return it == m_durations.cend() ? std::nullopt : std::optional<double>(*it);
+}
+
+bool OffloadSession::isShortClip(const Clip& clip) const {
+    if (!m_shortRule.isEnabled ||
+        !mediaCategory::isVideoExtension(mediaCategory::extensionOf(clip.relativePath)) ||
+        m_fileRules.role(clip.fileName()) != FileRole::main || m_missingIDs.contains(clip.id()) ||
+        m_offloadedIDs.contains(clip.id()))
+        return false;
+    const std::optional<double> seconds = duration(clip);
+    return seconds && ShortClipSkip::isShort(*seconds, m_shortRule);
+}
+
+void OffloadSession::toggleReoffload(const Clip& clip) {
+    if (!m_reoffloadIDs.remove(clip.id()))
+        m_reoffloadIDs.insert(clip.id());
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+void OffloadSession::toggleIncludeShort(const Clip& clip) {
+    if (m_includeAllShort) {
+        // Turn "all" into the explicit list, so that taking one clip out keeps the others in.
+        QSet<QString> all;
+        for (const Clip& c : m_inventory.newFiles)
+            if (isShortClip(c))
+                all.insert(c.id());
+        m_includedShortIDs = all;
+        m_includeAllShort = false;
+        refreshFiles();
+    }
+    if (!m_includedShortIDs.remove(clip.id()))
+        m_includedShortIDs.insert(clip.id());
+    Q_EMIT changed();
+    refreshFiles();
+}
+
+bool OffloadSession::onMainThread(std::function<void()> work) {
+    auto done = std::make_shared<bool>(false);
+    QMetaObject::invokeMethod(
+        this,
+        [this, work = std::move(work), done] {
+            work();
+            {
+                std::lock_guard lock(m_hopMutex);
+                *done = true;
+            }
+            m_hopDone.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(m_hopMutex);
+    m_hopDone.wait(lock, [&] { return *done || m_abandoned; });
+    return *done;
+}
+
+void OffloadSession::start(const QList<PlannedFile>& plan, const QString& destination,
+                           Ledger* ledger) {
+    if (m_phase != Phase::ready)
+        return;
+    m_plan = plan;
+    m_phase = Phase::running;
+    m_startedAt = QDateTime::currentDateTime();
+    m_progress = OffloadProgress{};
+    m_ledger = ledger;
+    Q_EMIT changed();
+    Q_EMIT progressChanged();
+
+    OffloadJob job{m_card, plan, destination, m_selection.offloadedKept + m_selection.missingKept};
+    m_task = std::jthread([this, job = std::move(job)](std::stop_token stop) {
+        const OffloadSummary summary = Offloader::run(
+            job,
+            [this](const OffloadProgress& progress) {
+                onMainThread([this, progress] {
+                    m_progress = progress;
+                    Q_EMIT progressChanged();
+                });
+            },
+            [this](const LedgerEntry& entry) {
+                // A verified copy is recorded even when a stop is requested meanwhile: only the
+                // session going away abandons it.
+                onMainThread([this, entry] {
+                    if (m_ledger)
+                        m_ledger->add(entry, true);
+                    m_copiedPaths.append(entry.destinationPath);
+                    m_verifiedIDs.insert(entry.sourceRelativePath);
+                    Q_EMIT changed();
+                });
+            },
+            stop);
+        QMetaObject::invokeMethod(
+            this, [this, summary] { runFinished(summary); }, Qt::QueuedConnection);
+    });
+}
+
+void OffloadSession::cancel() {
+    if (m_task.joinable())
+        m_task.request_stop();
+}
+
+void OffloadSession::runFinished(const OffloadSummary& summary) {
+    if (m_task.joinable())
+        m_task.join();
+    if (m_ledger)
+        m_ledger->saveIfNeeded();
+    m_summary = summary;
+    m_phase = Phase::finished;
+    Q_EMIT changed();
+    Q_EMIT finished(summary);
+    if (onFinished)
+        onFinished(summary);
+}
+
+} // namespace stowly

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "copy/OffloadProgress.h"
+#include "copy/OffloadSummary.h"
+#include "media/CardInventory.h"
+#include "media/CardVolume.h"
+#include "media/DateFilter.h"
+#include "naming/PlannedFile.h"
+#include "session/OffloadSelection.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QUuid>
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace stowly {
+
+class Ledger;
+
+// One offload of one card: the inventory as scanned, the user's choices for this card, the
+// files that will be copied, and then the run itself. Lives on the main thread; the run copies
+// on a worker thread and hands every report and record to the main thread, waiting for each.
+class OffloadSession : public QObject {
+    Q_OBJECT
+public:
+    enum class Phase { ready, running, finished };
+
+    OffloadSession(const CardVolume& card, const CardInventory& inventory,
+                   const QHash<QString, double>& durations, QObject* parent = nullptr);
+    ~OffloadSession() override;
+
+    const QUuid& id() const { return m_id; }
+    const CardVolume& card() const { return m_card; }
+    const CardInventory& inventory() const { return m_inventory; }
+    const QSet<QString>& missingIDs() const { return m_missingIDs; }
+    const QSet<QString>& offloadedIDs() const { return m_offloadedIDs; }
+    const QHash<QString, double>& durations() const { return m_durations; }
+
+    const QSet<MediaCategory>& includedCategories() const { return m_includedCategories; }
+    ReoffloadMode reoffloadMode() const { return m_reoffloadMode; }
+    const QSet<QString>& reoffloadIDs() const { return m_reoffloadIDs; }
+    const ShortClipRule& shortRule() const { return m_shortRule; }
+    const FileRules& fileRules() const { return m_fileRules; }
+    const DateFilter& dateFilter() const { return m_dateFilter; }
+    const QSet<QString>& includedShortIDs() const { return m_includedShortIDs; }
+    bool includeAllShort() const { return m_includeAllShort; }
+    const QString& projectInput() const { return m_projectInput; }
+    const std::optional<QUuid>& cameraID() const { return m_cameraID; }
+
+    void setIncludedCategories(const QSet<MediaCategory>& categories);
+    void setReoffloadMode(ReoffloadMode mode);
+    void setShortRule(const ShortClipRule& rule);
+    void setFileRules(const FileRules& rules);
+    void setDateFilter(const DateFilter& filter);
+    void setIncludeAllShort(bool includeAll);
+    void setProjectInput(const QString& project);
+    void setCameraID(const std::optional<QUuid>& camera);
+
+    // The selection's results.
+    const QList<Clip>& newClips() const { return m_selection.toCopy; }
+    int outsideDatesCount() const { return m_selection.outsideDates; }
+    const ShortClipSkip& skippedShort() const { return m_selection.skippedShort; }
+    const QSet<QString>& reoffloadingIDs() const { return m_selection.reoffloading; }
+    int alreadyOffloadedCount() const { return m_selection.offloadedKept; }
+    int missingCopyCount() const { return m_selection.missingKept; }
+
+    // The run.
+    const std::optional<QList<PlannedFile>>& plan() const { return m_plan; }
+    const QSet<QString>& verifiedIDs() const { return m_verifiedIDs; }
+    Phase phase() const { return m_phase; }
+    const OffloadProgress& progress() const { return m_progress; }
+    const std::optional<OffloadSummary>& summary() const { return m_summary; }
+    const std::optional<QDateTime>& startedAt() const { return m_startedAt; }
+    const QStringList& copiedPaths() const { return m_copiedPaths; }
+    bool cardRemoved() const { return m_cardRemoved; }
+    void setCardRemoved(bool removed);
+
+    std::function<void(const OffloadSummary&)> onFinished;
+
+    qint64 newBytes() const;
+    std::optional<double> duration(const Clip& clip) const;
+    bool isShortClip(const Clip& clip) const;
+
+    void refreshFiles();
+    void toggleReoffload(const Clip& clip);
+    void toggleIncludeShort(const Clip& clip);
+
+    // Runs the plan into the destination, recording every verified copy in the ledger.
+    void start(const QList<PlannedFile>& plan, const QString& destination, Ledger* ledger);
+    // Stops the run: the file in progress leaves no partial file. The only way to stop a run.
+    void cancel();
+    bool isRunning() const { return m_phase == Phase::running; }
+
+Q_SIGNALS:
+    // Any observable value changed.
+    void changed();
+    void progressChanged();
+    void finished(const stowly::OffloadSummary& summary);
+
+private:
+    void setSelection(OffloadSelection selection);
+    // Runs work on the main thread and waits until it has run; false when the session is
+    // being destroyed and the work may never run.
+    bool onMainThread(std::function<void()> work);
+    void runFinished(const OffloadSummary& summary);
+
+    QUuid m_id;
+    CardVolume m_card;
+    CardInventory m_inventory;
+    QSet<QString> m_missingIDs;
+    QSet<QString> m_offloadedIDs;
+    QSet<MediaCategory> m_includedCategories;
+    ReoffloadMode m_reoffloadMode = ReoffloadMode::off;
+    QSet<QString> m_reoffloadIDs;
+    QHash<QString, double> m_durations;
+    ShortClipRule m_shortRule;
+    FileRules m_fileRules;
+    DateFilter m_dateFilter;
+    QSet<QString> m_includedShortIDs;
+    bool m_includeAllShort = false;
+    OffloadSelection m_selection;
+    QString m_projectInput;
+    std::optional<QUuid> m_cameraID;
+    std::optional<QList<PlannedFile>> m_plan;
+    QSet<QString> m_verifiedIDs;
+    Phase m_phase = Phase::ready;
+    OffloadProgress m_progress;
+    std::optional<OffloadSummary> m_summary;
+    std::optional<QDateTime> m_startedAt;
+    QStringList m_copiedPaths;
+    bool m_cardRemoved = false;
+
+    QPointer<Ledger> m_ledger;
+    std::jthread m_task;
+    std::mutex m_hopMutex;
+    std::condition_variable m_hopDone;
+    bool m_abandoned = false;
+};
+
+} // namespace stowly

@@ -1,0 +1,252 @@
+#include "devices/FakeVolumes.h"
+#include "devices/Printers.h"
+#include "support/TestSupport.h"
+
+#include "app/ImportPromptPolicy.h"
+#include "app/ImportPromptPresenter.h"
+#include "app/ImportPrompter.h"
+#include "app/ImportPrompterHost.h"
+#include "base/Log.h"
+#include "devices/VolumePaths.h"
+#include "devices/VolumeTraits.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using Reason = ImportPromptPolicy::Reason;
+using Verdict = ImportPromptPolicy::Verdict;
+
+namespace {
+
+// The application's side, and the screen's: both record what they were asked.
+struct FakeHost : ImportPrompterHost, ImportPromptPresenter {
+    bool askToImport() const override { return ask; }
+    ImportPromptStyle importPromptStyle() const override { return style; }
+    std::optional<QString> destinationPath() const override { return destination; }
+    QStringList favoriteDestinationPaths() const override { return favorites; }
+    QSet<QString> ignoredImportIdentities() const override { return ignored; }
+    void ignoreImports(const CardVolume& c) override { calls << "ignore " + c.volumeIdentity(); }
+    bool isBusy() const override { return busy; }
+    bool isFormatting() const override { return formatting; }
+    QList<CardVolume> mountedCards() const override { return cards; }
+    void showForImport(const CardVolume& c) override { calls << "import " + c.name; }
+    void showNotification(const CardVolume&, const QString& title) override {
+        calls << "notification " + title;
+    }
+    void showPanel(const CardVolume&, const QString& title) override { calls << "panel " + title; }
+    void closePanel(const QString& path) override { calls << "close " + path.section('/', -1); }
+    void removeNotification(const QString& path) override {
+        calls << "remove " + path.section('/', -1);
+    }
+
+    bool ask = true, busy = false, formatting = false;
+    ImportPromptStyle style = ImportPromptStyle::notification;
+    std::optional<QString> destination;
+    QStringList favorites;
+    QSet<QString> ignored;
+    QList<CardVolume> cards;
+    QStringList calls;
+};
+
+class ImportPrompterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VolumePaths::setMountRoots({dir.path() + "/"});
+        Log::useFile(dir("stowly.log"));
+        prompter.setHost(&host, &hostLifetime);
+        prompter.setPresenter(&host);
+    }
+    void TearDown() override {
+        VolumePaths::setMountRoots(VolumePaths::defaultMountRoots());
+        Log::useFile({});
+    }
+    // A mounted card whose root holds the given entry.
+    CardVolume insert(const QString& name, const QString& entry = "DCIM",
+                      const std::optional<QString>& uuid = {}) {
+        QDir().mkpath(dir(name + '/' + entry));
+        volumes.add(test::FakeVolumes::card(dir(name), name, uuid));
+        host.cards.append({dir(name), name, uuid});
+        return host.cards.last();
+    }
+    // Mounts and waits for the decision; none when there was none.
+    std::optional<bool> mounted(const CardVolume& card, bool force = false) {
+        std::optional<bool> result;
+        prompter.cardMounted(card, force, [&](bool prompted) { result = prompted; });
+        test::spinUntil([&] { return result.has_value(); }, 5000);
+        return result;
+    }
+    bool logged(const QString& text) const {
+        return QString::fromUtf8(test::readFile(dir("stowly.log"))).contains(text);
+    }
+
+    test::TempDir dir;
+    test::FakeVolumes volumes;
+    FakeHost host;
+    QObject hostLifetime;
+    ImportPrompter prompter{true, volumes};
+};
+
+} // namespace
+
+TEST(ImportPromptPolicyTest, TheFirstMatchingRuleWins) {
+    VolumePaths::setMountRoots({"/Volumes/"});
+    // Every step matches all later rules too, so only the order decides.
+    VolumeTraits t{"/mnt/CARD", true, true, false, false, false, true, true};
+    auto verdict = [&](const QStringList& destinations = {"/Volumes/CARD/x"}) {
+        return ImportPromptPolicy::verdict(t, "ID", destinations, {"ID"}, false).text();
+    };
+    EXPECT_EQ(verdict(), "skip(system)");
+    t.path = "/Volumes/CARD";
+    t.isRootFileSystem = true;
+    EXPECT_EQ(verdict(), "skip(system)");
+    t.isRootFileSystem = false;
+    EXPECT_EQ(verdict(), "skip(network)");
+    t.isLocal = true;
+    EXPECT_EQ(verdict(), "skip(diskImage)");
+    t.isDiskImage = false;
+    t.isRemovable = false;
+    t.isInternal = true;
+    EXPECT_EQ(verdict(), "skip(notExternal)");
+    t.isInternal.reset(); // unknown is not internal…
+    EXPECT_EQ(verdict(), "skip(backup)");
+    t.isEjectable = false; // …but neither removable nor ejectable is not external
+    EXPECT_EQ(verdict(), "skip(notExternal)");
+    t.isEjectable = true;
+    t.isBackup = false;
+    EXPECT_EQ(verdict({"/Users/me", "/Volumes/CARD"}), "skip(destination)");
+    EXPECT_EQ(verdict({"/Volumes/CARD2/x"}), "skip(ignored)");
+    EXPECT_EQ(ImportPromptPolicy::verdict(t, "NEW", {}, {"ID"}, false).text(),
+              "skip(notCameraMedia)");
+    EXPECT_EQ(ImportPromptPolicy::verdict(t, "NEW", {}, {"ID"}, true), Verdict::prompt());
+    VolumePaths::setMountRoots(VolumePaths::defaultMountRoots());
+}
+
+TEST_F(ImportPrompterTest, PromptsForACameraCardInTheChosenStyle) {
+    const CardVolume card = insert("EOS_DIGITAL", "DCIM/100CANON", QString("U1"));
+    EXPECT_EQ(mounted(card), true);
+    EXPECT_TRUE(logged("Read " + card.url +
+                       ": removable true, ejectable true, internal false, local true, root "
+                       "false, disk image false, backup false, camera media true, verdict "
+                       "prompt"));
+    host.style = ImportPromptStyle::panel;
+    EXPECT_EQ(mounted(card, true), true);
+    host.style = ImportPromptStyle::notification;
+    ImportPrompter panelsOnly(false, volumes);
+    panelsOnly.setHost(&host);
+    panelsOnly.setPresenter(&host);
+    bool done = false;
+    panelsOnly.cardMounted(card, true, [&](bool) { done = true; });
+    ASSERT_TRUE(test::spinUntil([&] { return done; }));
+    EXPECT_EQ(host.calls, QStringList({"notification EOS_DIGITAL card connected",
+                                       "panel EOS_DIGITAL card connected",
+                                       "panel EOS_DIGITAL card connected"}));
+
+    QStringList overridden;
+    prompter.presentOverride = [&](const CardVolume& c) { overridden << c.name; };
+    EXPECT_EQ(mounted(card, true), true);
+    EXPECT_EQ(overridden, QStringList({"EOS_DIGITAL"}));
+    EXPECT_EQ(host.calls.size(), 3);
+}
+
+TEST_F(ImportPrompterTest, SkipsWhatPolicyAndSettingsRuleOut) {
+    const CardVolume drive = insert("UNTITLED", "Documents");
+    EXPECT_EQ(mounted(drive), false);
+    EXPECT_EQ(prompter.title(drive), "UNTITLED drive connected");
+    EXPECT_TRUE(
+        logged("No prompt for " + drive.url + ": verdict skip(notCameraMedia), paused false"));
+
+    const CardVolume card = insert("CARD");
+    host.favorites = {card.url + "/Footage"};
+    EXPECT_EQ(mounted(card), false);
+    EXPECT_TRUE(logged("verdict skip(destination)"));
+    host.favorites.clear();
+
+    // Off, paused or without a host, nothing is decided and the completion never runs.
+    bool called = false;
+    host.ask = false;
+    prompter.cardMounted(card, false, [&](bool) { called = true; });
+    EXPECT_TRUE(logged("No prompt for " + card.url + ": askToImport false, paused false"));
+    host.ask = true;
+    prompter.setPaused(true);
+    prompter.cardMounted(card, false, [&](bool) { called = true; });
+    EXPECT_TRUE(logged("No prompt for " + card.url + ": askToImport true, paused true"));
+    prompter.setPaused(false);
+    { // the host's lifetime ends
+        QObject lifetime;
+        prompter.setHost(&host, &lifetime);
+    }
+    prompter.cardMounted(card, false, [&](bool) { called = true; });
+    EXPECT_FALSE(called);
+    EXPECT_TRUE(host.calls.isEmpty());
+}
+
+TEST_F(ImportPrompterTest, PromptsOncePerCardWithinTwentySecondsUnlessForced) {
+    const CardVolume card = insert("CARD", "DCIM", QString("U1"));
+    EXPECT_EQ(mounted(card), true);
+    EXPECT_EQ(mounted(card), false);
+    EXPECT_TRUE(logged("No prompt for " + card.url + ": asked about it moments ago (debounce)"));
+    EXPECT_EQ(mounted(card, true), true);
+    EXPECT_EQ(mounted(insert("OTHER", "DCIM", QString("U2"))), true);
+    EXPECT_EQ(host.calls.size(), 3);
+
+    host.cards.clear(); // gone while the facts were read
+    EXPECT_EQ(mounted(card, true), false);
+    EXPECT_TRUE(logged("No prompt for " + card.url + ": it was removed meanwhile"));
+}
+
+TEST_F(ImportPrompterTest, HoldsPromptsBackDuringAnOffloadOrErase) {
+    const CardVolume a = insert("A", "DCIM", QString("UA"));
+    const CardVolume b = insert("B", "DCIM", QString("UB"));
+    host.busy = true;
+    EXPECT_EQ(mounted(a), true);
+    EXPECT_EQ(mounted(a, true), true); // mounted again: still queued once
+    EXPECT_EQ(mounted(b), true);
+    EXPECT_EQ(prompter.queued(), QList<CardVolume>({a, b}));
+    EXPECT_TRUE(logged("Queued the prompt for " + a.url + " until the offload or format finishes"));
+
+    host.cards[1].uuid = "OTHER"; // B's place now holds another card
+    host.busy = false;
+    prompter.offloadEnded();
+    EXPECT_TRUE(prompter.queued().isEmpty());
+    EXPECT_EQ(host.calls, QStringList({"notification A card connected"}));
+
+    host.formatting = true;
+    EXPECT_EQ(mounted(a, true), true);
+    prompter.setPaused(true); // paused meanwhile: the queue is dropped
+    prompter.offloadEnded();
+    EXPECT_TRUE(prompter.queued().isEmpty());
+    EXPECT_EQ(host.calls.size(), 1);
+
+    prompter.setPaused(false);
+    EXPECT_EQ(mounted(a, true), true);
+    prompter.cardRemoved(a);
+    EXPECT_TRUE(prompter.queued().isEmpty());
+    EXPECT_EQ(host.calls.mid(1), QStringList({"close A", "remove A"}));
+}
+
+TEST_F(ImportPrompterTest, CarriesTheAnswerBack) {
+    const CardVolume card = insert("CARD", "DCIM", QString("U1"));
+    prompter.handle(card.url, ImportPrompter::Choice::importCard);
+    prompter.handle(card.url, ImportPrompter::Choice::ignore);
+    prompter.handle(card.url, ImportPrompter::Choice::dontAsk);
+    host.ignored = {"U1"};
+    prompter.handle(card.url, ImportPrompter::Choice::dontAsk); // already ignored
+    prompter.handle(dir("GONE"), ImportPrompter::Choice::importCard);
+    prompter.handleNotificationAction(card.url, ImportPrompter::defaultAction());
+    prompter.handleNotificationAction(card.url, "dontAsk");
+    prompter.handleNotificationAction(card.url, "ignore");
+    EXPECT_EQ(host.calls,
+              QStringList({"close CARD", "import CARD", "close CARD", "close CARD", "ignore U1",
+                           "close CARD", "close GONE", "close CARD", "import CARD", "close CARD"}));
+}
+
+TEST(ImportPromptTitleTest, NamesCardsAndDrives) {
+    ImportPrompter prompter(false, VolumeFacts::platform());
+    auto title = [&](const QString& name) { return prompter.title({"/media/x", name, {}}); };
+    EXPECT_EQ(title("EOS_DIGITAL"), "EOS_DIGITAL card connected");
+    EXPECT_EQ(title("  Field SSD "), "Field SSD connected");
+    EXPECT_EQ(title("My Card"), "My Card connected");
+    EXPECT_EQ(title("Harddisk"), "Harddisk card connected");
+}

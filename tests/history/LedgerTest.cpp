@@ -1,0 +1,231 @@
+#include "history/Ledger.h"
+#include "history/LedgerFile.h"
+
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+LedgerEntry entry(const QString& key, const QString& destination = "/D/a.mp4") {
+    LedgerEntry e;
+    e.sourceKey = key;
+    e.cardName = "CARD";
+    e.sourceRelativePath = key.section(u'|', 1, 1);
+    e.destinationPath = destination;
+    e.size = 10;
+    e.sha256 = QString(64, u'a');
+    e.offloadedAt = QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC);
+    return e;
+}
+
+// A clock the test moves by hand.
+struct StepClock {
+    QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
+    std::function<QDateTime()> function() {
+        return [this] { return now; };
+    }
+};
+
+QStringList folderEntries(const QString& path) {
+    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+TEST(LedgerTest, StartsEmptyAndTheFirstAddCreatesFolderAndFile) {
+    TempDir home;
+    const QString path = home("deep/Stowly/ledger.json");
+    Ledger ledger(path);
+    EXPECT_TRUE(ledger.entries().isEmpty());
+    EXPECT_FALSE(ledger.lastError());
+    ledger.add(entry("V|A.MP4|10|1"), true);
+    ASSERT_TRUE(QFileInfo::exists(path));
+    Ledger reloaded(path);
+    EXPECT_EQ(reloaded.entries().toList(), ledger.entries().toList());
+    EXPECT_EQ(folderEntries(home("deep/Stowly")), QStringList({"ledger.json", "ledger.json.lock"}));
+}
+
+TEST(LedgerTest, WritesTheDocumentedFormat) {
+    TempDir home;
+    Ledger ledger(home("ledger.json"));
+    LedgerEntry e = entry("U-1|DCIM/C0001.MP4|10|1700000000", "/home/u/Footage/C0001 \"1\".mp4");
+    e.cardName = "Card ✓";
+    e.offloadedAt = QDateTime::fromMSecsSinceEpoch(1'796'340'389'900, Qt::UTC);
+    ledger.add(e, false);
+    EXPECT_EQ(readFile(home("ledger.json")),
+              QByteArray("[{\"cardName\":\"Card ✓\",\"destinationPath\":"
+                         "\"\\/home\\/u\\/Footage\\/C0001 \\\"1\\\".mp4\","
+                         "\"offloadedAt\":\"2026-12-03T23:26:29Z\",\"sha256\":\"") +
+                  QByteArray(64, 'a') +
+                  "\",\"size\":10,\"sourceKey\":\"U-1|DCIM\\/C0001.MP4|10|1700000000\","
+                  "\"sourceRelativePath\":\"DCIM\\/C0001.MP4\"}]");
+    // Memory keeps whole seconds too, so the entry equals itself after a reload.
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().toList(), ledger.entries().toList());
+}
+
+TEST(LedgerTest, UnreadableFilesAreSetAsideNeverOverwritten) {
+    // How each kind of damage is told apart is the file format's business; any of them sets
+    // the file aside.
+    const QList<QByteArray> unreadable{"not json", R"([{"cardName":"C"}])"};
+    for (const QByteArray& content : unreadable) {
+        TempDir home;
+        writeFile(home("ledger.json"), content);
+        StepClock clock;
+        Ledger ledger(home("ledger.json"), clock.function());
+        const QString aside = "ledger.json.corrupt-2027-01-15T08-00-00Z";
+        EXPECT_TRUE(ledger.entries().isEmpty());
+        ASSERT_TRUE(ledger.lastError()) << content.constData();
+        EXPECT_TRUE(ledger.lastError()->startsWith("Couldn’t read the ledger ("));
+        EXPECT_TRUE(ledger.lastError()->endsWith("). The old file was kept as " + aside + "."))
+            << ledger.lastError()->toStdString();
+        EXPECT_EQ(readFile(home(aside)), content);
+        EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
+
+        ledger.add(entry("V|A|10|1"), false);
+        EXPECT_FALSE(ledger.lastError());
+        EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 1);
+        EXPECT_EQ(readFile(home(aside)), content);
+    }
+}
+
+TEST(LedgerTest, BlocksSavingWhenTheBadFileCannotBeSetAside) {
+    TempDir home;
+    QDir().mkpath(home("Stowly"));
+    writeFile(home("Stowly/ledger.json"), "garbage");
+    ReadOnlyFolder readOnly(home("Stowly"));
+    if (!readOnly.isActive())
+        GTEST_SKIP() << "cannot make a folder read-only here";
+    Ledger ledger(home("Stowly/ledger.json"));
+    EXPECT_TRUE(ledger.saveBlocked());
+    EXPECT_EQ(ledger.lastError(), "Couldn’t read the ledger, and couldn’t set it aside. Stowly "
+                                  "won’t overwrite it.");
+    ledger.add(entry("V|A|10|1"), false);
+    ledger.forgetVolume("V");
+    ledger.add(entry("V|B|10|1"), true);
+    ledger.saveIfNeeded();
+    EXPECT_EQ(ledger.entries().size(), 1);
+    EXPECT_EQ(readFile(home("Stowly/ledger.json")), "garbage");
+}
+
+TEST(LedgerTest, ReportsASaveFailureAndKeepsTheEntries) {
+    TempDir home;
+    QDir().mkpath(home("Stowly"));
+    StepClock clock;
+    Ledger ledger(home("Stowly/ledger.json"), clock.function());
+    {
+        ReadOnlyFolder readOnly(home("Stowly"));
+        if (!readOnly.isActive())
+            GTEST_SKIP() << "cannot make a folder read-only here";
+        ledger.add(entry("V|A|10|1"), false);
+        ASSERT_TRUE(ledger.lastError());
+        EXPECT_TRUE(ledger.lastError()->startsWith("Couldn’t save the ledger: "));
+        EXPECT_EQ(ledger.entries().size(), 1);
+        EXPECT_TRUE(folderEntries(home("Stowly")).isEmpty());
+    }
+    // The next save writes the whole list and clears the message.
+    clock.now = clock.now.addSecs(1);
+    ledger.add(entry("V|B|10|1"), true);
+    EXPECT_FALSE(ledger.lastError());
+    EXPECT_EQ(Ledger(home("Stowly/ledger.json")).entries().size(), 2);
+}
+
+TEST(LedgerTest, DefersSavesWithinTwoSeconds) {
+    TempDir home;
+    StepClock clock;
+    Ledger ledger(home("ledger.json"), clock.function());
+    QSignalSpy changes(&ledger, &Ledger::entriesChanged);
+    ledger.add(entry("V|A|10|1"), true); // nothing saved yet: written at once
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 1);
+    clock.now = clock.now.addMSecs(500);
+    ledger.add(entry("V|B|10|1"), true);
+    EXPECT_TRUE(ledger.hasUnsavedChanges());
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 1);
+    ledger.saveIfNeeded();
+    EXPECT_FALSE(ledger.hasUnsavedChanges());
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 2);
+    clock.now = clock.now.addMSecs(2000);
+    ledger.add(entry("V|C|10|1"), true);
+    EXPECT_FALSE(ledger.hasUnsavedChanges());
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(changes.count(), 3);
+}
+
+TEST(LedgerTest, ForgetsByVolumeAndByEntry) {
+    TempDir home;
+    Ledger ledger(home("ledger.json"));
+    ledger.add(entry("ABC|a|10|1"), false);
+    ledger.add(entry("ABCD|b|10|1"), false);
+    ledger.add(entry("ABC|c|10|1", "/D/c.mp4"), false);
+    EXPECT_EQ(ledger.entryCount("ABC"), 2);
+    EXPECT_EQ(ledger.forgetVolume("ABC"), 2);
+    EXPECT_EQ(ledger.entries().size(), 1);
+    EXPECT_EQ(ledger.entries().at(0).sourceKey, "ABCD|b|10|1");
+
+    // Nothing to remove: the file is not touched.
+    QFile::remove(home("ledger.json"));
+    EXPECT_EQ(ledger.forgetVolume("XYZ"), 0);
+    EXPECT_EQ(ledger.forget(entry("none|x|1|1")), 0);
+    EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
+    EXPECT_EQ(ledger.forget(ledger.entries().at(0)), 1);
+    EXPECT_TRUE(Ledger(home("ledger.json")).entries().isEmpty());
+}
+
+TEST(LedgerTest, IndexByKeyKeepsTheLatestEntry) {
+    TempDir home;
+    Ledger ledger(home("ledger.json"));
+    ledger.add(entry("V|a|10|1", "/D/first.mp4"), false);
+    ledger.add(entry("V|a|10|1", "/D/second.mp4"), false);
+    EXPECT_EQ(ledger.entries().size(), 2);
+    const auto index = ledger.entriesByKey();
+    EXPECT_EQ(index.size(), 1);
+    ASSERT_TRUE(index.find("V|a|10|1"));
+    EXPECT_EQ(index.find("V|a|10|1")->destinationPath, "/D/second.mp4");
+    // A snapshot does not change with the history.
+    ledger.add(entry("V|b|10|1"), false);
+    EXPECT_EQ(index.size(), 1);
+    EXPECT_EQ(ledger.entriesByKey().size(), 2);
+    ledger.forgetVolume("V");
+    EXPECT_EQ(index.size(), 1);
+    EXPECT_EQ(ledger.entriesByKey().size(), 0);
+}
+
+TEST(LedgerEntryTest, CategoryComesFromTheCopyElseTheSource) {
+    LedgerEntry e = entry("V|DCIM/README|10|1", "/D/README");
+    e.sourceRelativePath = "DCIM/README.WAV";
+    EXPECT_EQ(e.category(), MediaCategory::audio);
+    e.destinationPath = "/D/x.mov";
+    EXPECT_EQ(e.category(), MediaCategory::video);
+    EXPECT_EQ(e.id(), e.sourceKey + QChar(u'\0') + "/D/x.mov");
+}
+
+TEST(LedgerTest, TwoProcessesSharingTheFileKeepEachOthersRecords) {
+    TempDir home;
+    StepClock clock;
+    Ledger desktop(home("ledger.json"), clock.function());
+    Ledger station(home("ledger.json"), clock.function());
+    desktop.add(entry("A|1|10|1"), false);
+    station.add(entry("B|1|10|1"), false); // station never read A's entry
+    desktop.add(entry("A|2|10|1"), false);
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(desktop.entries().size(), 3);
+
+    // A forget applies to what the other process wrote meanwhile, and only to that card.
+    station.add(entry("B|2|10|1"), false);
+    EXPECT_EQ(desktop.forgetVolume("B"), 1); // it only knew one of B's entries
+    const Ledger reloaded(home("ledger.json"));
+    EXPECT_EQ(reloaded.entryCount("A"), 2);
+    EXPECT_EQ(reloaded.entryCount("B"), 0);
+    // A later add merges the same way.
+    clock.now = clock.now.addSecs(10);
+    station.add(entry("C|1|10|1"), true);
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(station.entryCount("B"), 0);
+}
