@@ -3,7 +3,7 @@
 #include "copy/FileDescriptor.h"
 #include "copy/PipelinedReader.h"
 #include "copy/Sha256.h"
-#include "media/FileNames.h"
+#include "base/FileNames.h"
 
 #include <cerrno>
 #include <fcntl.h>
