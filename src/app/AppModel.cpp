@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/CameraStore.h"
+#include "app/CardAtPath.h"
 #include "app/CardScan.h"
 #include "app/DestinationChoice.h"
 #include "app/DestinationStore.h"
@@ -78,10 +79,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
 
     DestinationChoice::chooseAtLaunch(*m_settings, *m_destinations);
 
-    connect(m_destinations.get(), &DestinationStore::changed, this, &AppModel::changed);
-    connect(m_presets.get(), &PresetStore::changed, this, &AppModel::changed);
-    connect(m_cameras.get(), &CameraStore::changed, this, &AppModel::changed);
-    connect(m_settings.get(), &AppSettings::changed, this, &AppModel::changed);
+    connect(m_cameras.get(), &CameraStore::changed, this, &AppModel::updateBlocker);
+    connect(m_settings.get(), &AppSettings::changed, this, &AppModel::updateBlocker);
     m_lastFileRules = m_settings->fileRules();
     connect(m_settings.get(), &AppSettings::fileRulesChanged, this, &AppModel::fileRulesChanged);
     connect(m_settings.get(), &AppSettings::includedCategoriesChanged, this, [this] {
@@ -101,17 +100,21 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             [this] { m_frontEnd->setAppearance(m_settings->appearance()); });
     connect(m_settings.get(), &AppSettings::destinationPathChanged, this,
             [this] { m_watcher->refresh(); });
-    connect(m_watcher.get(), &VolumeWatcher::cardsChanged, this, &AppModel::changed);
+    connect(m_watcher.get(), &VolumeWatcher::cardsChanged, this, &AppModel::cardsChanged);
     connect(m_watcher.get(), &VolumeWatcher::mountsChanged, m_destinations.get(),
             &DestinationStore::mountsChanged);
-    connect(m_ledger.get(), &Ledger::entriesChanged, this, &AppModel::changed);
+    // A destination drive that comes or goes changes whether the offload can start.
+    connect(m_watcher.get(), &VolumeWatcher::mountsChanged, this, &AppModel::updateBlocker);
 
     m_watcher->destinationPathProvider = [this] { return m_settings->destinationPath(); };
-    m_watcher->onCardInserted = [this](const CardVolume& card, bool isNewMount) {
-        cardInserted(card, isNewMount);
-    };
-    m_watcher->onCardRemoved = [this](const CardVolume& card) { cardRemoved(card); };
+    if (platform.followsMountedCards) {
+        m_watcher->onCardInserted = [this](const CardVolume& card, bool isNewMount) {
+            cardInserted(card, isNewMount);
+        };
+        m_watcher->onCardRemoved = [this](const CardVolume& card) { cardRemoved(card); };
+    }
     m_importPrompter->setHost(this, this);
+    updateBlocker();
 
     if (startWatching) {
         m_watcher->start();
@@ -124,6 +127,14 @@ AppModel::~AppModel() {
     m_session.reset();
     m_watcher->onCardInserted = nullptr;
     m_watcher->onCardRemoved = nullptr;
+}
+
+const QList<CardVolume>& AppModel::cards() const {
+    return m_watcher->cards();
+}
+
+std::variant<CardVolume, QString> AppModel::cardAt(const QString& path) const {
+    return cardAtPath(path, *m_volumes);
 }
 
 void AppModel::setFrontEnd(AppFrontEnd* frontEnd) {
@@ -152,17 +163,57 @@ void AppModel::setFormatState(FormatState state) {
     if (state == m_formatState)
         return;
     m_formatState = std::move(state);
-    Q_EMIT changed();
+    Q_EMIT formatStateChanged();
 }
 
 void AppModel::setSession(std::unique_ptr<OffloadSession> session) {
+    if (!session && !m_session)
+        return;
     if (m_session)
         m_session->disconnect(this);
     m_session = std::move(session);
-    if (m_session)
-        connect(m_session.get(), &OffloadSession::changed, this, &AppModel::changed);
+    if (m_session) {
+        connect(m_session.get(), &OffloadSession::changed, this, [this] {
+            Q_EMIT sessionUpdated();
+            updateBlocker();
+        });
+        connect(m_session.get(), &OffloadSession::progressChanged, this,
+                &AppModel::offloadProgressed);
+    }
     Q_EMIT sessionChanged();
-    Q_EMIT changed();
+    updateBlocker();
+}
+
+void AppModel::setScanning(bool scanning) {
+    if (scanning == m_isScanning)
+        return;
+    m_isScanning = scanning;
+    Q_EMIT scanningChanged();
+    updateBlocker();
+}
+
+void AppModel::setInventory(std::optional<CardInventory> inventory) {
+    if (inventory == m_cardInventory)
+        return;
+    m_cardInventory = std::move(inventory);
+    Q_EMIT inventoryChanged();
+}
+
+void AppModel::setSelectedCardID(std::optional<QString> id) {
+    if (id == m_selectedCardID)
+        return;
+    m_selectedCardID = std::move(id);
+    Q_EMIT selectionChanged();
+}
+
+void AppModel::updateBlocker() {
+    std::optional<OffloadBlocker> blocker =
+        OffloadBlocker::find(m_session.get(), m_isScanning, *m_settings,
+                             m_session ? cameraTokenValue(*m_session) : QString());
+    if (blocker == m_blocker)
+        return;
+    m_blocker = std::move(blocker);
+    Q_EMIT blockerChanged();
 }
 
 // MARK: The road of a card
@@ -226,10 +277,9 @@ void AppModel::cardRemoved(const CardVolume& card) {
 
 void AppModel::clearSelection() {
     setSession(nullptr);
-    m_isScanning = false;
-    m_selectedCardID.reset();
-    m_cardInventory.reset();
-    Q_EMIT changed();
+    setScanning(false);
+    setSelectedCardID(std::nullopt);
+    setInventory(std::nullopt);
     if (!m_watcher->cards().isEmpty())
         select(m_watcher->cards().first(), false);
 }
@@ -237,15 +287,14 @@ void AppModel::clearSelection() {
 void AppModel::select(const CardVolume& card, bool keepFormatState) {
     if (isBusy() || isFormatting())
         return;
-    m_selectedCardID = card.id();
+    setSelectedCardID(card.id());
     setSession(nullptr);
-    m_cardInventory.reset();
+    setInventory(std::nullopt);
     if (!keepFormatState) {
-        m_formatState = {};
+        setFormatState({});
         m_pendingFormattedMount.reset();
     }
-    m_isScanning = true;
-    Q_EMIT changed();
+    setScanning(true);
 
     // A newer scan replaces this one; its result is then dropped.
     const quint64 generation = ++m_scanGeneration;
@@ -258,8 +307,8 @@ void AppModel::select(const CardVolume& card, bool keepFormatState) {
                 m_durationCache.insert(it.key(), it.value());
             if (generation != m_scanGeneration || m_selectedCardID != card.id())
                 return;
-            m_isScanning = false;
-            m_cardInventory = result.inventory;
+            setScanning(false);
+            setInventory(result.inventory);
             install(std::make_unique<OffloadSession>(card, result.inventory, result.durations));
         });
 }
@@ -329,26 +378,25 @@ QString AppModel::cameraTokenValue(const OffloadSession& session) const {
     return code.isEmpty() ? Renamer::sanitizeName(camera->name, nameLength) : code;
 }
 
-std::optional<QString> AppModel::offloadBlocker() const {
-    return OffloadBlocker::reason(m_session.get(), m_isScanning, *m_settings,
-                                  m_session ? cameraTokenValue(*m_session) : QString());
+QList<PlannedFile> AppModel::plan() const {
+    const std::optional<QString> destination = m_settings->destinationPath();
+    const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
+    if (!m_session || !destination || !naming || m_blocker)
+        return {};
+    return OffloadPlanner::plan(m_session->newClips(), *naming, namingContext(*m_session),
+                                m_settings->fileRules(), OffloadPlanner::diskLister(*destination));
 }
 
 void AppModel::startOffload() {
-    if (!m_session || m_session->phase() != OffloadSession::Phase::ready || offloadBlocker())
+    // The blocker is worked out again: free space and the destination may have changed since.
+    updateBlocker();
+    if (!m_session || m_session->phase() != OffloadSession::Phase::ready || m_blocker)
         return;
-    const std::optional<QString> destination = m_settings->destinationPath();
-    const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
-    if (!destination || !naming)
-        return;
-    const QList<PlannedFile> plan =
-        OffloadPlanner::plan(m_session->newClips(), *naming, namingContext(*m_session),
-                             m_settings->fileRules(), OffloadPlanner::diskLister(*destination));
+    const QList<PlannedFile> files = plan();
     if (!m_settings->quickDump())
         m_settings->rememberProject(m_session->projectInput());
     m_cameras->remember(m_session->cameraID(), m_session->card().volumeIdentity());
-    m_session->start(plan, *destination, m_ledger.get());
-    Q_EMIT changed();
+    m_session->start(files, *m_settings->destinationPath(), m_ledger.get());
 }
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {
@@ -364,7 +412,6 @@ void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& su
     if (m_settings->ejectAfterOffload() && successful && !session->cardRemoved() && listed)
         ejectCard(session->card());
     Q_EMIT offloadFinished(summary);
-    Q_EMIT changed();
 }
 
 void AppModel::refreshInventory(OffloadSession* session) {
@@ -381,8 +428,7 @@ void AppModel::refreshInventory(OffloadSession* session) {
         [this, weak](CardInventory inventory) {
             if (!weak || weak.data() != m_session.get())
                 return;
-            m_cardInventory = std::move(inventory);
-            Q_EMIT changed();
+            setInventory(std::move(inventory));
         });
 }
 
@@ -400,10 +446,10 @@ void AppModel::finishSession() {
 
 // MARK: Choices on the card
 
-void AppModel::setReoffloadMode(ReoffloadMode mode) {
+void AppModel::setReoffloadMode(ReoffloadMode mode, bool agreed) {
     if (!m_session || m_session->phase() != OffloadSession::Phase::ready)
         return;
-    if (mode != ReoffloadMode::everything) {
+    if (mode != ReoffloadMode::everything || agreed) {
         m_session->setReoffloadMode(mode);
         return;
     }
@@ -418,6 +464,22 @@ void AppModel::setReoffloadMode(ReoffloadMode mode) {
                             if (confirmed && weak && weak->phase() == OffloadSession::Phase::ready)
                                 weak->setReoffloadMode(ReoffloadMode::everything);
                         });
+}
+
+void AppModel::setProject(const QString& name) {
+    if (m_session && m_session->phase() == OffloadSession::Phase::ready)
+        m_session->setProjectInput(name);
+}
+
+std::optional<Camera> AppModel::cameraNamed(const QString& wanted) const {
+    const QString name = wanted.trimmed();
+    for (const Camera& camera : m_cameras->cameras())
+        if (camera.name.compare(name, Qt::CaseInsensitive) == 0)
+            return camera;
+    for (const Camera& camera : m_cameras->cameras())
+        if (!camera.code.isEmpty() && camera.code.compare(name, Qt::CaseInsensitive) == 0)
+            return camera;
+    return std::nullopt;
 }
 
 void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
@@ -463,7 +525,7 @@ void AppModel::ejectCard(const CardVolume& card) {
         return;
     m_isEjecting = true;
     m_ejectError.reset();
-    Q_EMIT changed();
+    Q_EMIT ejectingChanged();
     std::shared_ptr<CardFormatter> formatter = m_formatter;
     inBackground(
         this, [formatter, card] { return formatter->tool().eject(card.url); },
@@ -475,8 +537,8 @@ void AppModel::ejectCard(const CardVolume& card) {
                 m_ejectError =
                     QStringLiteral("Couldn’t eject ") + card.name + QStringLiteral(": ") + *failure;
             m_isEjecting = false;
+            Q_EMIT ejectingChanged();
             Q_EMIT ejectEnded(card, m_ejectError);
-            Q_EMIT changed();
         });
 }
 
@@ -531,7 +593,7 @@ void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outco
         return;
     }
     setFormatState({FormatState::Kind::formatted, outcome.text});
-    m_cardInventory = CardInventory{};
+    setInventory(CardInventory{});
     const QString mountPath = outcome.mountPoint.value_or(card.url);
     m_importPrompter->offloadEnded();
     if (m_settings->ejectAfterOffload()) {
@@ -548,7 +610,6 @@ void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outco
             m_pendingFormattedMount = mountPath;
     }
     Q_EMIT formatEnded(outcome);
-    Q_EMIT changed();
 }
 
 // MARK: Stages

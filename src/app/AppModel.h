@@ -5,6 +5,7 @@
 #include "app/CameraStore.h"
 #include "app/DestinationStore.h"
 #include "app/ImportPrompterHost.h"
+#include "app/OffloadBlocker.h"
 #include "app/PresetOperations.h"
 #include "app/PresetStore.h"
 #include "app/StageState.h"
@@ -21,12 +22,14 @@
 #include "media/DurationScanner.h"
 #include "media/ReoffloadMode.h"
 #include "naming/NamingContext.h"
+#include "naming/PlannedFile.h"
 
 #include <QObject>
 #include <QUuid>
 
 #include <memory>
 #include <optional>
+#include <variant>
 
 namespace stowly {
 
@@ -58,6 +61,9 @@ struct AppPlatform {
     std::unique_ptr<DiskTool> diskTool;
     std::shared_ptr<DurationReading> durationReader;
     bool usesNotifications = true;
+    // Whether a card that appears is selected and prompted for; off where a command picks the
+    // card (the command line).
+    bool followsMountedCards = true;
 };
 
 // The one object that ties the application together: it owns the stores and the card devices,
@@ -85,16 +91,20 @@ public:
              QObject* parent = nullptr);
     ~AppModel() override;
 
-    AppSettings& settings() const { return *m_settings; }
-    Ledger& ledger() const { return *m_ledger; }
-    CameraStore& cameras() const { return *m_cameras; }
-    DestinationStore& destinations() const { return *m_destinations; }
-    PresetStore& presets() const { return *m_presets; }
-    VolumeWatcher& watcher() const { return *m_watcher; }
-    ImportPrompter& importPrompter() const { return *m_importPrompter; }
-    CardFormatter& formatter() const { return *m_formatter; }
-    PresetOperations& presetOperations() const { return *m_presetOperations; }
-    const VolumeFacts& volumes() const { return *m_volumes; }
+    AppSettings& settings() { return *m_settings; }
+    const AppSettings& settings() const { return *m_settings; }
+    Ledger& ledger() { return *m_ledger; }
+    const Ledger& ledger() const { return *m_ledger; }
+    CameraStore& cameras() { return *m_cameras; }
+    const CameraStore& cameras() const { return *m_cameras; }
+    DestinationStore& destinations() { return *m_destinations; }
+    const DestinationStore& destinations() const { return *m_destinations; }
+    PresetStore& presets() { return *m_presets; }
+    const PresetStore& presets() const { return *m_presets; }
+    const QList<CardVolume>& cards() const;
+    // Lists the mounted cards from now on, for a model made without watching.
+    void startWatchingCards() { m_watcher->start(); }
+    ImportPrompter& importPrompter() { return *m_importPrompter; }
 
     // The front end fills the seams (window, sounds, confirmations); it must outlive the model
     // or be set back to null.
@@ -102,7 +112,8 @@ public:
 
     const std::optional<QString>& selectedCardID() const { return m_selectedCardID; }
     std::optional<CardVolume> selectedCard() const;
-    OffloadSession* session() const { return m_session.get(); }
+    OffloadSession* session() { return m_session.get(); }
+    const OffloadSession* session() const { return m_session.get(); }
     bool isScanning() const { return m_isScanning; }
     bool isEjecting() const { return m_isEjecting; }
     const std::optional<QString>& ejectError() const { return m_ejectError; }
@@ -114,12 +125,16 @@ public:
 
     bool isBusy() const override;
     // The one reason the offload cannot start; none when it can.
-    std::optional<QString> offloadBlocker() const;
+    const std::optional<OffloadBlocker>& offloadBlocker() const { return m_blocker; }
     std::optional<FormatReadiness> formatReadiness() const;
     bool canFormatSelectedCard() const;
     qsizetype selectedCardHistoryCount() const;
     // Stage 1 "Card", 2 "Media", 3 "Destination".
     StageState stage(int number) const;
+
+    // The card a folder path names: a mounted volume's root, with the volume's name and UUID,
+    // or any other folder, as a card named after it without a UUID; or why it names none.
+    std::variant<CardVolume, QString> cardAt(const QString& path) const;
 
     void select(const CardVolume& card, bool keepFormatState);
     void cardInserted(const CardVolume& card, bool isNewMount);
@@ -127,10 +142,18 @@ public:
     void showForImport(const CardVolume& card) override;
     void clearSelection();
     void finishSession();
+    // Where each new file of the selected card would go with the current choices; empty while
+    // the offload is blocked.
+    QList<PlannedFile> plan() const;
     void startOffload();
     void ejectCard(const CardVolume& card);
-    void setReoffloadMode(ReoffloadMode mode);
+    // Re-offloading everything asks the front end first, unless the user already agreed (a
+    // command that names the mode is the agreement).
+    void setReoffloadMode(ReoffloadMode mode, bool agreed = false);
+    void setProject(const QString& name);
     void selectCamera(const std::optional<QUuid>& cameraID);
+    // A camera by name, else by code, ignoring case and surrounding spaces.
+    std::optional<Camera> cameraNamed(const QString& name) const;
     void confirmForgetSelectedCardHistory();
     void forgetLedgerEntry(const LedgerEntry& entry);
     void formatSelectedCard();
@@ -165,9 +188,20 @@ public:
     QList<CardVolume> mountedCards() const override { return m_watcher->cards(); }
 
 Q_SIGNALS:
-    // Any observable value of the model (or of the current session) changed.
-    void changed();
+    void cardsChanged();
+    // The selected card changed (or none is selected).
+    void selectionChanged();
+    void scanningChanged();
+    void inventoryChanged();
+    // Another session object replaced the current one (or none is left).
     void sessionChanged();
+    // A value of the current session changed: its choices, its files, its phase.
+    void sessionUpdated();
+    // The current run copied more.
+    void offloadProgressed();
+    void blockerChanged();
+    void formatStateChanged();
+    void ejectingChanged();
     // A run of the current session ended.
     void offloadFinished(const stowly::OffloadSummary& summary);
     // An erase ended, with its outcome.
@@ -181,6 +215,10 @@ private:
     void fileRulesChanged();
     void setFormatState(FormatState state);
     void destinationChanged() { m_watcher->refresh(); }
+    void setScanning(bool scanning);
+    void setInventory(std::optional<CardInventory> inventory);
+    void setSelectedCardID(std::optional<QString> id);
+    void updateBlocker();
     std::optional<PresetSession> presetSession() const;
 
     std::unique_ptr<AppSettings> m_settings;
@@ -212,6 +250,7 @@ private:
     std::optional<QString> m_pendingFormattedMount;
     DurationScanner::Cache m_durationCache;
     FileRules m_lastFileRules;
+    std::optional<OffloadBlocker> m_blocker;
 };
 
 } // namespace stowly

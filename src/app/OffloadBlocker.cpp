@@ -11,64 +11,90 @@
 #include <QFileInfo>
 
 namespace stowly {
+namespace {
 
-std::optional<QString> OffloadBlocker::reason(const OffloadSession* session, bool isScanning,
-                                              const AppSettings& settings,
-                                              const QString& cameraValue) {
-    if (!session)
-        return isScanning ? QStringLiteral("Scanning card…")
-                          : QStringLiteral("Insert a card to begin");
+using Reason = OffloadBlocker::Reason;
+
+OffloadBlocker block(Reason reason, QString text) {
+    return OffloadBlocker{reason, std::move(text)};
+}
+
+std::optional<OffloadBlocker> nothingToCopy(const OffloadSession& session) {
+    const int missing = session.missingCopyCount();
+    const qsizetype shortClips = session.skippedShort().clips.size();
+    if (missing == 1)
+        return block(
+            Reason::missingCopies,
+            OffloadBlocker::tr("1 copy is missing at the destination — choose Re-offload"));
+    if (missing > 1)
+        return block(
+            Reason::missingCopies,
+            OffloadBlocker::tr("%1 copies are missing at the destination — choose Re-offload")
+                .arg(missing));
+    if (shortClips == 1)
+        return block(
+            Reason::onlyShortClips,
+            OffloadBlocker::tr("Only a short clip is left — choose Include Anyway to offload it"));
+    if (shortClips > 1)
+        return block(Reason::onlyShortClips,
+                     OffloadBlocker::tr("Only short clips are left — choose Include All Short "
+                                        "Clips to offload them"));
+    if (session.outsideDatesCount() >= 1)
+        return block(Reason::nothingInDates,
+                     OffloadBlocker::tr(
+                         "Nothing new in the chosen dates — choose Any date to see everything"));
+    return block(Reason::allOffloaded,
+                 OffloadBlocker::tr("Everything on this card is already offloaded"));
+}
+
+} // namespace
+
+std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session, bool isScanning,
+                                                   const AppSettings& settings,
+                                                   const QString& cameraValue) {
     if (isScanning)
-        return QStringLiteral("Scanning card…");
+        return block(Reason::scanning, tr("Scanning card…"));
+    if (!session)
+        return block(Reason::noCard, tr("Insert a card to begin"));
     if (session->inventory().fileCount() == 0)
-        return QStringLiteral("This card is empty");
-    if (session->newClips().isEmpty()) {
-        const int missing = session->missingCopyCount();
-        const qsizetype shortClips = session->skippedShort().clips.size();
-        if (missing == 1)
-            return QStringLiteral("1 copy is missing at the destination — choose Re-offload");
-        if (missing > 1)
-            return QString::number(missing) +
-                   QStringLiteral(" copies are missing at the destination — choose Re-offload");
-        if (shortClips == 1)
-            return QStringLiteral(
-                "Only a short clip is left — choose Include Anyway to offload it");
-        if (shortClips > 1)
-            return QStringLiteral(
-                "Only short clips are left — choose Include All Short Clips to offload them");
-        if (session->outsideDatesCount() >= 1)
-            return QStringLiteral(
-                "Nothing new in the chosen dates — choose Any date to see everything");
-        return QStringLiteral("Everything on this card is already offloaded");
-    }
+        return block(Reason::emptyCard, tr("This card is empty"));
+    if (session->newClips().isEmpty())
+        return nothingToCopy(*session);
     const std::optional<NamingTemplates> naming = settings.effectiveNaming();
     if (!naming)
-        return QStringLiteral("Fix the naming template in Settings");
+        return block(Reason::namingInvalid, tr("Fix the naming template in Settings"));
     const NamingNeeds needs(naming);
-    if (needs.usesProject &&
-        Renamer::sanitizeName(session->projectInput(), OffloadBlocker::nameLength).isEmpty())
-        return QStringLiteral("Enter a project name");
+    if (needs.usesProject && Renamer::sanitizeName(session->projectInput(), nameLength).isEmpty())
+        return block(Reason::projectNeeded, tr("Enter a project name"));
     if (needs.usesCamera && cameraValue.isEmpty())
-        return QStringLiteral("Choose a camera");
+        return block(Reason::cameraNeeded, tr("Choose a camera"));
     const std::optional<QString> destination = settings.destinationPath();
     if (!destination || destination->isEmpty())
-        return QStringLiteral("Choose a destination folder");
+        return block(Reason::noDestination, tr("Choose a destination folder"));
     if (!QFileInfo(*destination).isDir())
-        return QStringLiteral("The destination folder isn’t connected — choose another");
+        return block(Reason::destinationMissing,
+                     tr("The destination folder isn’t connected — choose another"));
     // The copies would land on the card they come from, and the next scan would offer them again.
-    const QString cardFolder = QFileInfo(session->card().url).canonicalFilePath();
-    if (!cardFolder.isEmpty() && VolumePaths::withSlash(QFileInfo(*destination).canonicalFilePath())
-                                     .startsWith(VolumePaths::withSlash(cardFolder)))
-        return QStringLiteral("Your destination folder is on this card.");
+    if (isOnCard(*destination, session->card().url))
+        return block(Reason::destinationOnCard, tr("Your destination folder is on this card."));
     const auto info = VolumeInfo::statfsInfo(*destination);
     if (const auto readOnly = VolumeInfo::readOnlyReason(info))
-        return *readOnly;
+        return block(Reason::destinationReadOnly, *readOnly);
     const std::optional<qint64> available = VolumeInfo::availableBytes(info);
     const qint64 needed = session->newBytes();
     if (available && *available < needed)
-        return QStringLiteral("Not enough space: needs ") + SpaceInfo::formatBytes(needed) +
-               QStringLiteral(", ") + SpaceInfo::formatBytes(*available) + QStringLiteral(" free");
+        return block(Reason::notEnoughSpace,
+                     tr("Not enough space: needs %1, %2 free")
+                         .arg(SpaceInfo::formatBytes(needed), SpaceInfo::formatBytes(*available)));
     return std::nullopt;
+}
+
+bool OffloadBlocker::isOnCard(const QString& destination, const QString& cardPath) {
+    const auto resolved = [](const QString& path) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        return canonical.isEmpty() ? VolumePaths::normalized(path) : canonical;
+    };
+    return VolumePaths::isOnVolume(resolved(destination), resolved(cardPath));
 }
 
 } // namespace stowly

@@ -28,11 +28,10 @@ struct HistoryOwner {
     QString displayName;
 };
 
-std::variant<HistoryOwner, QString> historyOwner(const QString& argument,
-                                                 const VolumeFacts& volumes) {
+std::variant<HistoryOwner, QString> historyOwner(const QString& argument, const AppModel& model) {
     if (!QFileInfo::exists(argument))
         return HistoryOwner{argument, argument, argument};
-    const auto target = CardTarget::resolve(argument, volumes);
+    const auto target = model.cardAt(argument);
     if (const QString* problem = std::get_if<QString>(&target))
         return *problem;
     const CardVolume& card = std::get<CardVolume>(target);
@@ -67,7 +66,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
         console.message(*error);
     LedgerRecords records = ledger.entries();
     if (invocation.historyCard) {
-        const auto owner = historyOwner(*invocation.historyCard, station.model().volumes());
+        const auto owner = historyOwner(*invocation.historyCard, station.model());
         if (const QString* problem = std::get_if<QString>(&owner)) {
             console.message(*problem);
             return exitCode::usage;
@@ -94,7 +93,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
 int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals, Station::Settings::stored);
     Ledger& ledger = station.model().ledger();
-    const auto owner = historyOwner(invocation.card, station.model().volumes());
+    const auto owner = historyOwner(invocation.card, station.model());
     if (const QString* problem = std::get_if<QString>(&owner)) {
         console.message(*problem);
         return exitCode::usage;
@@ -125,8 +124,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
 int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals, Station::Settings::stored);
     AppModel& model = station.model();
-    const std::optional<CardVolume> wanted =
-        CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
+    const std::optional<CardVolume> wanted = cardTargetOrReport(invocation.card, model, console);
     if (!wanted)
         return exitCode::usage;
     std::optional<CardVolume> card;
@@ -183,8 +181,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
 int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals, Station::Settings::stored);
     AppModel& model = station.model();
-    const std::optional<CardVolume> card =
-        CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
+    const std::optional<CardVolume> card = cardTargetOrReport(invocation.card, model, console);
     if (!card)
         return exitCode::usage;
     bool ended = false;

@@ -11,8 +11,6 @@
 #include "cli/SignalWatcher.h"
 #include "cli/Station.h"
 #include "cli/TextOutput.h"
-#include "devices/VolumePaths.h"
-#include "naming/OffloadPlanner.h"
 #include "session/OffloadSession.h"
 
 #include <QDir>
@@ -39,17 +37,6 @@ QString absolutePath(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-std::optional<Camera> findCamera(const CameraStore& cameras, const QString& wanted) {
-    const QString name = wanted.trimmed();
-    for (const Camera& camera : cameras.cameras())
-        if (camera.name.compare(name, Qt::CaseInsensitive) == 0)
-            return camera;
-    for (const Camera& camera : cameras.cameras())
-        if (!camera.code.isEmpty() && camera.code.compare(name, Qt::CaseInsensitive) == 0)
-            return camera;
-    return std::nullopt;
-}
-
 QString noSuchCamera(const CameraStore& cameras, const QString& wanted) {
     QStringList names;
     for (const Camera& camera : cameras.cameras())
@@ -58,15 +45,6 @@ QString noSuchCamera(const CameraStore& cameras, const QString& wanted) {
     if (names.isEmpty())
         return text + QStringLiteral(" Add your cameras in Stowly’s settings first.");
     return text + QStringLiteral(" Your cameras: ") + names.join(QStringLiteral(", ")) + u'.';
-}
-
-// Copying into the card itself would put the copies among the files the next scan finds.
-bool destinationIsOnCard(const QString& destination, const CardVolume& card) {
-    const auto resolved = [](const QString& path) {
-        const QString canonical = QFileInfo(path).canonicalFilePath();
-        return canonical.isEmpty() ? VolumePaths::normalized(path) : canonical;
-    };
-    return VolumePaths::isOnVolume(resolved(destination), resolved(card.url));
 }
 
 std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& console,
@@ -78,8 +56,7 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     if (const std::optional<QString>& error = model.ledger().lastError())
         console.message(*error);
 
-    const std::optional<CardVolume> target =
-        CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
+    const std::optional<CardVolume> target = cardTargetOrReport(invocation.card, model, console);
     if (!target)
         return exitCode::usage;
     const CardVolume card = *target;
@@ -87,7 +64,7 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     const RunOptions& options = invocation.run;
     std::optional<Camera> camera;
     if (options.camera) {
-        camera = findCamera(model.cameras(), *options.camera);
+        camera = model.cameraNamed(*options.camera);
         if (!camera) {
             console.message(noSuchCamera(model.cameras(), *options.camera));
             return exitCode::usage;
@@ -106,35 +83,19 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
         return exitCode::interrupted;
     OffloadSession& session = *model.session();
     if (options.project)
-        session.setProjectInput(*options.project);
+        model.setProject(*options.project);
     if (camera)
         session.setCameraID(camera->id);
     if (options.includeShort)
         session.setIncludeAllShort(true);
-    if (options.reoffload) {
-        // Asking for everything on the command line is the confirmation.
-        station.frontEnd().consent = true;
-        model.setReoffloadMode(*options.reoffload);
-        station.frontEnd().consent = false;
-    }
+    // Asking for a mode on the command line is the agreement.
+    if (options.reoffload)
+        model.setReoffloadMode(*options.reoffload, true);
 
     run.session = &session;
-    run.blocker = model.offloadBlocker();
-    const std::optional<QString> destination = settings.destinationPath();
-    if (!run.blocker && destination && destinationIsOnCard(*destination, card))
-        run.blocker = QStringLiteral("Your destination folder is on this card.");
+    if (const std::optional<OffloadBlocker>& blocker = model.offloadBlocker())
+        run.blocker = blocker->text;
     return run;
-}
-
-QList<PlannedFile> planOf(const PreparedRun& run) {
-    const AppModel& model = run.station->model();
-    const AppSettings& settings = model.settings();
-    const std::optional<NamingTemplates> naming = settings.effectiveNaming();
-    const std::optional<QString> destination = settings.destinationPath();
-    if (!naming || !destination)
-        return {};
-    return OffloadPlanner::plan(run.session->newClips(), *naming, model.namingContext(*run.session),
-                                settings.fileRules(), OffloadPlanner::diskLister(*destination));
 }
 
 } // namespace
@@ -157,7 +118,7 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
         return *status;
     const PreparedRun& run = std::get<PreparedRun>(prepared);
     const std::optional<QString> destination = run.station->model().settings().destinationPath();
-    const QList<PlannedFile> files = run.blocker ? QList<PlannedFile>() : planOf(run);
+    const QList<PlannedFile> files = run.station->model().plan();
     if (invocation.json)
         console.writeOut(JsonOutput::text(JsonOutput::plan(destination, files, run.blocker)));
     else if (!run.blocker)

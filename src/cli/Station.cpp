@@ -21,11 +21,10 @@ Station::Station(SignalWatcher& signals, Settings settings) : m_signals(signals)
     }
     AppPlatform platform;
     platform.usesNotifications = false;
+    // Cards are picked by the command, never by their appearing.
+    platform.followsMountedCards = false;
     m_model = AppLaunch::makeModel(std::move(stores), std::move(platform), false);
     m_model->setFrontEnd(&m_frontEnd);
-    // Cards are picked by the command, never by their appearing.
-    m_model->watcher().onCardInserted = nullptr;
-    m_model->watcher().onCardRemoved = nullptr;
 
     if (m_stored) {
         // The launch's choice of destination is what the desktop would store too.
@@ -56,7 +55,10 @@ bool Station::waitUntil(const std::function<bool()>& done, bool stopOnInterrupt)
             loop.quit();
     };
     QList<QMetaObject::Connection> connections{
-        connect(m_model.get(), &AppModel::changed, &loop, check),
+        connect(m_model.get(), &AppModel::sessionChanged, &loop, check),
+        connect(m_model.get(), &AppModel::sessionUpdated, &loop, check),
+        connect(m_model.get(), &AppModel::scanningChanged, &loop, check),
+        connect(m_model.get(), &AppModel::ejectingChanged, &loop, check),
         connect(m_model.get(), &AppModel::formatEnded, &loop, check),
         connect(m_model.get(), &AppModel::ejectEnded, &loop, check),
         connect(&m_signals, &SignalWatcher::interrupted, &loop, check),
@@ -73,8 +75,8 @@ bool Station::waitUntil(const std::function<bool()>& done, bool stopOnInterrupt)
 }
 
 const QList<CardVolume>& Station::listCards() {
-    m_model->watcher().start();
-    return m_model->watcher().cards();
+    m_model->startWatchingCards();
+    return m_model->cards();
 }
 
 bool Station::scan(const CardVolume& card) {

@@ -13,11 +13,10 @@ namespace stowly {
 class SignalWatcher;
 
 // The command line's side of the application model: scripts are never asked, so a question is
-// answered with the consent the command carries.
+// answered no; a command that needs the user's agreement carries it in its options.
 class CommandLineFrontEnd : public AppFrontEnd {
 public:
-    bool consent = false;
-    void confirm(const Confirmation&, std::function<void(bool)> done) override { done(consent); }
+    void confirm(const Confirmation&, std::function<void(bool)> done) override { done(false); }
 };
 
 // The application model as the command line drives it: the user's stores and ledger, the

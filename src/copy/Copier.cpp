@@ -1,9 +1,9 @@
 #include "copy/Copier.h"
 
+#include "base/FileNames.h"
 #include "copy/FileDescriptor.h"
 #include "copy/PipelinedReader.h"
 #include "copy/Sha256.h"
-#include "base/FileNames.h"
 
 #include <cerrno>
 #include <fcntl.h>

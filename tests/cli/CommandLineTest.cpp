@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "cli/CardTarget.h"
+#include "app/CardAtPath.h"
 #include "cli/ProgressText.h"
 #include "devices/VolumeFacts.h"
 
@@ -131,19 +131,19 @@ TEST(CardTargetTest, AVolumeRootCarriesItsUuidAndAFolderItsName) {
     NoVolumes volumes;
     volumes.mounted = root("mnt/card");
 
-    const auto mounted = CardTarget::resolve(root("mnt/card/"), volumes);
+    const auto mounted = cardAtPath(root("mnt/card/"), volumes);
     ASSERT_TRUE(std::holds_alternative<CardVolume>(mounted));
     EXPECT_EQ(std::get<CardVolume>(mounted),
               (CardVolume{root("mnt/card"), "EOS_DIGITAL", QString("1234-ABCD")}));
 
-    const auto folder = CardTarget::resolve(root("mnt/card/DCIM/../DCIM"), volumes);
+    const auto folder = cardAtPath(root("mnt/card/DCIM/../DCIM"), volumes);
     ASSERT_TRUE(std::holds_alternative<CardVolume>(folder));
     EXPECT_EQ(std::get<CardVolume>(folder).volumeIdentity(), "DCIM");
     EXPECT_EQ(std::get<CardVolume>(folder).url, root("mnt/card/DCIM"));
 
-    EXPECT_EQ(std::get<QString>(CardTarget::resolve(root("plain/file.txt"), volumes)),
+    EXPECT_EQ(std::get<QString>(cardAtPath(root("plain/file.txt"), volumes)),
               "“" + root("plain/file.txt") + "” isn’t a folder.");
-    EXPECT_EQ(std::get<QString>(CardTarget::resolve("/", volumes)), "That’s your startup disk.");
+    EXPECT_EQ(std::get<QString>(cardAtPath("/", volumes)), "That’s your startup disk.");
 }
 
 } // namespace
