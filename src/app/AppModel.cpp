@@ -315,11 +315,8 @@ void AppModel::select(const CardVolume& card, bool keepFormatState) {
 
 void AppModel::install(std::unique_ptr<OffloadSession> session) {
     OffloadSession* s = session.get();
-    QPointer<OffloadSession> weak(s);
-    s->onFinished = [this, weak](const OffloadSummary& summary) {
-        if (weak)
-            sessionFinished(weak.data(), summary);
-    };
+    connect(s, &OffloadSession::finished, this,
+            [this, s](const OffloadSummary& summary) { sessionFinished(s, summary); });
     s->setIncludedCategories(m_settings->includedCategories());
     s->setShortRule({m_settings->skipShortClips(), double(m_settings->shortClipSeconds())});
     s->setDateFilter(m_settings->dateFilter());

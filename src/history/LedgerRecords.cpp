@@ -4,23 +4,8 @@
 
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
 
 namespace stowly {
-
-LedgerRecords::Arena::Arena(size_t bytes) {
-    constexpr size_t huge = size_t(2) << 20;
-    size = (bytes + huge - 1) / huge * huge;
-    void* p = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (p == MAP_FAILED)
-        throw std::bad_alloc();
-    ::madvise(p, size, MADV_HUGEPAGE);
-    data = static_cast<char*>(p);
-}
-
-LedgerRecords::Arena::~Arena() {
-    ::munmap(data, size);
-}
 
 LedgerRecords::LedgerRecords(const LedgerRecords& other)
     : m_chunks(other.m_chunks), m_records(other.m_records), m_count(other.m_count),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/LargeBlock.h"
 #include "copy/LedgerEntry.h"
 
 #include <QByteArrayView>
@@ -92,27 +93,17 @@ private:
     };
     static constexpr qsizetype recordsPerBlock = 65536;
     static constexpr qsizetype chunkBytes = 4 << 20;
-    // Memory for texts and records, in large pieces the kernel may back with huge pages: a big
-    // history is then faulted in a few hundred steps instead of a hundred thousand.
-    struct Arena {
-        explicit Arena(size_t bytes);
-        ~Arena();
-        Arena(const Arena&) = delete;
-        Arena& operator=(const Arena&) = delete;
-        char* data;
-        size_t size;
-    };
     struct Chunk {
         explicit Chunk(qsizetype capacity) : memory(size_t(capacity)), capacity(capacity) {}
-        char* bytes() const { return memory.data; }
-        Arena memory;
+        char* bytes() const { return memory.data(); }
+        LargeBlock memory;
         qsizetype capacity;
         qsizetype used = 0;
     };
     struct RecordBlock {
         RecordBlock() : memory(sizeof(Record) * recordsPerBlock) {}
-        Record* records() const { return reinterpret_cast<Record*>(memory.data); }
-        Arena memory;
+        Record* records() const { return reinterpret_cast<Record*>(memory.data()); }
+        LargeBlock memory;
     };
 
     const Record& record(qsizetype i) const {

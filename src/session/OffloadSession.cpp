@@ -227,8 +227,6 @@ void OffloadSession::runFinished(const OffloadSummary& summary) {
     m_phase = Phase::finished;
     Q_EMIT changed();
     Q_EMIT finished(summary);
-    if (onFinished)
-        onFinished(summary);
 }
 
 } // namespace stowly

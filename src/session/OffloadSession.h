@@ -82,8 +82,6 @@ public:
     bool cardRemoved() const { return m_cardRemoved; }
     void setCardRemoved(bool removed);
 
-    std::function<void(const OffloadSummary&)> onFinished;
-
     qint64 newBytes() const;
     std::optional<double> duration(const Clip& clip) const;
     bool isShortClip(const Clip& clip) const;

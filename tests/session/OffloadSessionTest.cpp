@@ -65,7 +65,8 @@ TEST(OffloadSessionTest, RunsThePlanRecordsEveryCopyAndReportsInOrder) {
     QObject::connect(&session, &OffloadSession::progressChanged,
                      [&] { reports.append(session.progress()); });
     std::optional<OffloadSummary> finished;
-    session.onFinished = [&](const OffloadSummary& s) { finished = s; };
+    QObject::connect(&session, &OffloadSession::finished,
+                     [&](const OffloadSummary& s) { finished = s; });
     session.start(card.plan(session), card.destination.path(), &card.ledger);
     EXPECT_EQ(session.phase(), OffloadSession::Phase::running);
     ASSERT_TRUE(spinUntil([&] { return finished.has_value(); }));
