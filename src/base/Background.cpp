@@ -32,6 +32,10 @@ void OwnerLink::release() {
 
 } // namespace detail
 
+void waitForDone() {
+    QThreadPool::globalInstance()->waitForDone();
+}
+
 namespace {
 
 // Shared with the helpers, which may start only after the caller has returned: such a late

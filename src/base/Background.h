@@ -87,6 +87,10 @@ template <typename Work, typename Done> std::stop_source run(QObject* owner, Wor
     return stop;
 }
 
+// Waits until the work of every task started with run() has ended; their results may still
+// be on the way. For shutting down.
+void waitForDone();
+
 // Calls work(i) for every i from 0 to count - 1, at most `width` calls at a time, and returns
 // once all have returned. The calling thread takes part and up to width - 1 helpers run on
 // `pool`, so it finishes even when the pool has no thread free.

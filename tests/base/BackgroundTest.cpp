@@ -31,7 +31,7 @@ bool waitForStop(std::stop_token stop) {
 
 // Lets the work end and delivers whatever it posted.
 void settle() {
-    QThreadPool::globalInstance()->waitForDone();
+    background::waitForDone();
     QCoreApplication::sendPostedEvents();
 }
 
@@ -96,7 +96,7 @@ TEST(BackgroundTest, AGoneOwnerOrAStopDropsTheResultAndStopsTheWork) {
 
         task = background::run(
             owner, [] { return 1; }, [&](int) { ++delivered; });
-        QThreadPool::globalInstance()->waitForDone();
+        background::waitForDone();
         finish(task);
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(delivered, 0);
