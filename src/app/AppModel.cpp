@@ -300,7 +300,7 @@ void AppModel::select(const CardVolume& card, bool keepFormatState) {
     const quint64 generation = ++m_scanGeneration;
     CardScan::Input input{card, m_ledger->entriesByKey(), m_durationCache, m_durationReader,
                           m_settings->fileRules()};
-    inBackground(
+    background::run(
         this, [input = std::move(input)] { return CardScan::run(input); },
         [this, card, generation](CardScan::Result result) {
             for (auto it = result.fresh.cbegin(); it != result.fresh.cend(); ++it)
@@ -417,7 +417,7 @@ void AppModel::refreshInventory(OffloadSession* session) {
     QPointer<OffloadSession> weak(session);
     const CardInventory old = session->inventory();
     const QString identity = session->card().volumeIdentity();
-    inBackground(
+    background::run(
         this,
         [old, identity, history = m_ledger->entriesByKey()] {
             return CardScan::reclassify(old, identity, history);
@@ -524,7 +524,7 @@ void AppModel::ejectCard(const CardVolume& card) {
     m_ejectError.reset();
     Q_EMIT ejectingChanged();
     std::shared_ptr<CardFormatter> formatter = m_formatter;
-    inBackground(
+    background::run(
         this, [formatter, card] { return formatter->tool().eject(card.url); },
         [this, card](std::optional<QString> failure) {
             Log::info(Log::Category::app, QStringLiteral("Ejecting ") + card.url +
@@ -567,7 +567,7 @@ void AppModel::formatSelectedCard() {
 
     const std::optional<QString> destination = m_settings->destinationPath();
     std::shared_ptr<CardFormatter> formatter = m_formatter;
-    inBackground(
+    background::run(
         this,
         [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
          rules = m_settings->fileRules()] {

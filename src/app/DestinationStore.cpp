@@ -3,14 +3,14 @@
 #include "app/JsonFields.h"
 #include "app/ListMove.h"
 #include "base/AppFolders.h"
+#include "base/Background.h"
 #include "base/FileNames.h"
 
 #include <QDir>
-#include <QFutureWatcher>
 #include <QJsonArray>
-#include <QPromise>
-#include <QThreadPool>
 
+#include <atomic>
+#include <stop_token>
 #include <sys/stat.h>
 
 namespace stowly {
@@ -36,10 +36,6 @@ DestinationStore::DestinationStore(Options options, QObject* parent)
         m_defaultID = m_favorites.first().id;
     load();
     findMovedFolders();
-}
-
-DestinationStore::~DestinationStore() {
-    m_cancelled->store(true);
 }
 
 QString DestinationStore::defaultFileURL() {
@@ -269,7 +265,7 @@ void DestinationStore::mountsChanged() {
 }
 
 void DestinationStore::findMovedFolders() {
-    if (m_pass) {
+    if (m_passRunning) {
         m_passPending = true;
         return;
     }
@@ -288,21 +284,17 @@ void DestinationStore::findMovedFolders() {
     snapshot.folderExists = m_folderExists;
     snapshot.limits = m_searchLimits;
 
-    using Moves = QList<MovedFolders::Move>;
-    auto promise = std::make_shared<QPromise<Moves>>();
-    m_pass = new QFutureWatcher<Moves>(this);
-    connect(m_pass, &QFutureWatcher<Moves>::finished, this, [this] {
-        const QFuture<Moves> future = m_pass->future();
-        m_pass->deleteLater();
-        m_pass = nullptr;
-        applyMoves(future.resultCount() > 0 ? future.result() : Moves());
-    });
-    m_pass->setFuture(promise->future());
-    QThreadPool::globalInstance()->start(
-        [promise, snapshot = std::move(snapshot), cancelled = m_cancelled] {
-            promise->start();
-            promise->addResult(MovedFolders::find(snapshot, cancelled.get()));
-            promise->finish();
+    m_passRunning = true;
+    background::run(
+        this,
+        [snapshot = std::move(snapshot)](std::stop_token stop) {
+            std::atomic<bool> cancelled = false;
+            const std::stop_callback onStop(stop, [&] { cancelled = true; });
+            return MovedFolders::find(snapshot, &cancelled);
+        },
+        [this](const QList<MovedFolders::Move>& moves) {
+            m_passRunning = false;
+            applyMoves(moves);
         });
 }
 

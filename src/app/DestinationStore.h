@@ -9,12 +9,8 @@
 #include <QObject>
 #include <QSet>
 
-#include <atomic>
 #include <functional>
-#include <memory>
 #include <optional>
-
-template <typename T> class QFutureWatcher;
 
 namespace stowly {
 
@@ -44,7 +40,6 @@ public:
 
     // Loads the file, then starts the moved-folder pass.
     explicit DestinationStore(Options options, QObject* parent = nullptr);
-    ~DestinationStore() override;
 
     static QString defaultFileURL();
     // "~", "." and ".." resolved, trailing "/" removed (except for "/" itself).
@@ -91,7 +86,7 @@ public:
     // Starts the moved-folder pass in the background (or queues one more after the running
     // one); its results are applied on the main thread.
     void findMovedFolders();
-    bool isFindingMovedFolders() const { return m_pass != nullptr; }
+    bool isFindingMovedFolders() const { return m_passRunning; }
 
 public Q_SLOTS:
     // Connected to the platform's mount notifications.
@@ -121,9 +116,8 @@ private:
     FolderBookmark::Limits m_searchLimits;
     QString m_mountTablePath;
     StoreFile m_file;
-    QFutureWatcher<QList<MovedFolders::Move>>* m_pass = nullptr;
+    bool m_passRunning = false;
     bool m_passPending = false;
-    std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
 };
 
 } // namespace stowly

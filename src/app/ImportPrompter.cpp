@@ -2,12 +2,10 @@
 
 #include "app/ImportPromptPresenter.h"
 #include "app/ImportPrompterHost.h"
+#include "base/Background.h"
 #include "base/Log.h"
 #include "devices/VolumeFacts.h"
 #include "devices/VolumeTraits.h"
-
-#include <QCoreApplication>
-#include <QThreadPool>
 
 namespace stowly {
 namespace {
@@ -87,25 +85,23 @@ void ImportPrompter::cardMounted(const CardVolume& card, bool force,
     const QSet<QString> ignored = h->ignoredImportIdentities();
 
     // The volume facts and the listing may block on a slow device: off the main thread.
-    QPointer<ImportPrompter> self(this);
     const VolumeFacts* facts = &m_facts;
     const CameraMedia::Lister lister = cameraMediaLister;
-    QThreadPool::globalInstance()->start([=, completion = std::move(completion)] {
-        const VolumeTraits traits = VolumeTraits::read(card.url, *facts);
-        const bool cameraMedia = CameraMedia::looksLikeCameraMedia(card.url, lister);
-        const ImportPromptPolicy::Verdict verdict = ImportPromptPolicy::verdict(
-            traits, card.volumeIdentity(), destinations, ignored, cameraMedia);
-        log(QStringLiteral("Read ") + card.url + QStringLiteral(": ") + traits.logDescription() +
-            QStringLiteral(", camera media ") + flag(cameraMedia) + QStringLiteral(", verdict ") +
-            verdict.text());
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [=] {
-                if (self)
-                    self->applyDecision(card, verdict, cameraMedia, force, completion);
-            },
-            Qt::QueuedConnection);
-    });
+    background::run(
+        this,
+        [=] {
+            const VolumeTraits traits = VolumeTraits::read(card.url, *facts);
+            const bool cameraMedia = CameraMedia::looksLikeCameraMedia(card.url, lister);
+            const ImportPromptPolicy::Verdict verdict = ImportPromptPolicy::verdict(
+                traits, card.volumeIdentity(), destinations, ignored, cameraMedia);
+            log(QStringLiteral("Read ") + card.url + QStringLiteral(": ") +
+                traits.logDescription() + QStringLiteral(", camera media ") + flag(cameraMedia) +
+                QStringLiteral(", verdict ") + verdict.text());
+            return std::pair(verdict, cameraMedia);
+        },
+        [this, card, force, completion = std::move(completion)](const auto& decision) {
+            applyDecision(card, decision.first, decision.second, force, completion);
+        });
 }
 
 void ImportPrompter::applyDecision(const CardVolume& card,

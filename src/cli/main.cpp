@@ -1,3 +1,4 @@
+#include "base/Background.h"
 #include "base/Log.h"
 #include "cli/CardCommands.h"
 #include "cli/CommandLine.h"
@@ -9,7 +10,6 @@
 #include "diagnostics/CrashHandler.h"
 
 #include <QCoreApplication>
-#include <QThreadPool>
 
 #include <csignal>
 #include <cstdio>
@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
         std::fflush(nullptr);
         std::_Exit(status);
     }
-    // Background work still running posts to the application; let it end while there is one.
-    QThreadPool::globalInstance()->waitForDone();
+    // Background work still running posts to objects of this thread; let it end while the
+    // application is there.
+    background::waitForDone();
     return status;
 }

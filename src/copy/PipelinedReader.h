@@ -64,6 +64,8 @@ private:
     bool m_stopping = false;
     bool m_ended = false;
     Piece m_last;
+    // Not a pool thread: the copy waits on it for every piece, so a start delayed behind other
+    // pool work would stall the copy, and it lives exactly as long as the file is read.
     std::thread m_thread;
 };
 

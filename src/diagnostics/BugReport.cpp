@@ -1,5 +1,6 @@
 #include "diagnostics/BugReport.h"
 
+#include "base/Background.h"
 #include "base/Log.h"
 #include "base/PlatformWords.h"
 #include "diagnostics/Support.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QThreadPool>
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -251,29 +251,33 @@ BugReport::Outcome BugReport::openEmail(const SystemInfo& info, const QStringLis
 void BugReport::compose(const std::optional<CrashReports::File>& crash,
                         std::shared_ptr<MailHandoff> handoff,
                         std::function<void(const Outcome&)> done, const Places& places) {
-    QThreadPool::globalInstance()->start(
-        [crash, handoff = std::move(handoff), done = std::move(done), places] {
-            const SystemInfo info = SystemInfo::current();
+    struct Gathered {
+        SystemInfo info;
+        QStringList log;
+        std::optional<QString> crashName;
+        std::optional<QString> crashText;
+    };
+    // The application object outlives every report; the mail hand-off belongs on the main
+    // thread, where the desktop's services live.
+    background::run(
+        QCoreApplication::instance(),
+        [crash, places] {
             const Redactor redactor(places.home, places.tempFolder);
-            const QStringList log = recentLogLines(composedLogLines, places.logFiles,
-                                                   QDateTime::currentDateTime(), redactor);
-            std::optional<QString> crashName;
-            std::optional<QString> crashText;
+            Gathered gathered{SystemInfo::current(),
+                              recentLogLines(composedLogLines, places.logFiles,
+                                             QDateTime::currentDateTime(), redactor),
+                              std::nullopt, std::nullopt};
             if (crash) {
-                crashName = QFileInfo(crash->url).fileName();
-                crashText = readCrashText(crash->url, redactor);
+                gathered.crashName = QFileInfo(crash->url).fileName();
+                gathered.crashText = readCrashText(crash->url, redactor);
             }
-            // The application object outlives every report; the mail hand-off belongs on the
-            // main thread, where the desktop's services live.
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [=] {
-                    const Outcome outcome =
-                        openEmail(info, log, crashName, crashText, *handoff, places);
-                    if (done)
-                        done(outcome);
-                },
-                Qt::QueuedConnection);
+            return gathered;
+        },
+        [handoff = std::move(handoff), done = std::move(done), places](const Gathered& gathered) {
+            const Outcome outcome = openEmail(gathered.info, gathered.log, gathered.crashName,
+                                              gathered.crashText, *handoff, places);
+            if (done)
+                done(outcome);
         });
 }
 

@@ -1,12 +1,29 @@
 #include "media/DurationScanner.h"
 
+#include "base/Background.h"
 #include "media/MediaCategory.h"
 
+#include <QThreadPool>
+
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace stowly {
+namespace {
+
+// Readings mostly wait on the card, a hung one for its whole time limit: a pool of their own
+// keeps them from holding up the short tasks on the global pool, and from being held up by them.
+// Sized for waiting rather than for the cores; each scan's width is its own bound.
+struct ReadingPool : QThreadPool {
+    ReadingPool() { setMaxThreadCount(16); }
+};
+
+QThreadPool& readingPool() {
+    static ReadingPool pool;
+    return pool;
+}
+
+} // namespace
 
 DurationScanner::Result DurationScanner::read(const QList<Clip>& clips,
                                               const QString& volumeIdentity, const Cache& cache,
@@ -34,33 +51,20 @@ DurationScanner::Result DurationScanner::read(const QList<Clip>& clips,
     if (queue.empty())
         return result;
 
-    // A sliding window: each worker takes the next queued clip as soon as its reading is done,
-    // so at most `width` readings are in flight and results arrive in finishing order.
+    // A sliding window: each call takes the next queued clip as soon as one is done, so at most
+    // `width` readings are in flight and results arrive in finishing order.
     std::mutex mutex;
-    size_t next = 0;
-    const auto work = [&] {
-        for (;;) {
-            size_t index;
-            {
-                std::lock_guard lock(mutex);
-                if (next >= queue.size())
-                    return;
-                index = next++;
-            }
-            const std::optional<double> seconds = reader.duration(queue[index].url);
+    background::forEach(
+        qsizetype(queue.size()), width,
+        [&](qsizetype index) {
+            const Pending& pending = queue[size_t(index)];
+            const std::optional<double> seconds = reader.duration(pending.url);
             std::lock_guard lock(mutex);
-            result.fresh.insert(queue[index].key, seconds);
+            result.fresh.insert(pending.key, seconds);
             if (seconds)
-                result.byPath.insert(queue[index].path, *seconds);
-        }
-    };
-    const size_t workers = std::min(queue.size(), size_t(std::max(width, 1)));
-    std::vector<std::thread> threads;
-    for (size_t i = 1; i < workers; ++i)
-        threads.emplace_back(work);
-    work();
-    for (std::thread& t : threads)
-        t.join();
+                result.byPath.insert(pending.path, *seconds);
+        },
+        readingPool());
     return result;
 }
 

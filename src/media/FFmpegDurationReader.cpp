@@ -67,9 +67,10 @@ std::optional<double> FFmpegDurationReader::duration(const QByteArray& url) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
 
-    // The reading runs on a thread of its own: a read blocked in the kernel (a hung device, a
-    // FIFO without a writer) cannot be interrupted, so the caller stops waiting at the deadline
-    // and the thread ends whenever the device lets it.
+    // A read blocked in the kernel (a hung device, a FIFO without a writer) cannot be
+    // interrupted, so the caller stops waiting at the deadline and the reading is left behind
+    // until the device lets it end: on a thread of its own, as on a pool it would hold a thread
+    // others wait for.
     auto reading = std::make_shared<Reading>();
     reading->deadline = Clock::now() + m_timeout;
     std::thread([reading, url] {
