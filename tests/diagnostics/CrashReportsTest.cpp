@@ -1,7 +1,7 @@
 #include "diagnostics/CrashReports.h"
 #include "base/Log.h"
 
-#include "Printing.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QSettings>

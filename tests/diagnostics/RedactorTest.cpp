@@ -1,6 +1,6 @@
 #include "diagnostics/Redactor.h"
 
-#include "Printing.h"
+#include "support/Printing.h"
 
 #include <gtest/gtest.h>
 
