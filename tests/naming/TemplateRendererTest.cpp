@@ -80,11 +80,8 @@ TEST(TemplateRendererTest, FileStemSplitsAroundTheNumber) {
 
     const auto stem = TemplateRenderer::fileStem(
         fileTemplate("{project}_{seq:3}_{camera}-{original}_{card}"), clip, coastline);
-    EXPECT_EQ(stem.before, "Coastline_");
-    EXPECT_EQ(stem.padding, 3);
-    EXPECT_EQ(stem.after, "_FX3-C0001_A7SIII");
-    EXPECT_EQ(stem.fixedAfter, "_FX3-");
-    EXPECT_FALSE(stem.afterIsFixed);
+    EXPECT_EQ(stem,
+              (TemplateRenderer::FileStem{"Coastline_", 3, "_FX3-C0001_A7SIII", "_FX3-", false}));
     EXPECT_EQ(stem.name(7), "Coastline_007_FX3-C0001_A7SIII");
     EXPECT_EQ(stem.name(12345), "Coastline_12345_FX3-C0001_A7SIII");
     EXPECT_EQ(stem.name(std::nullopt), "Coastline__FX3-C0001_A7SIII");
