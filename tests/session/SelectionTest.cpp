@@ -190,16 +190,3 @@ TEST(OffloadSelectionTest, PickedFilesComeWithTheirSidecarsWhateverTheDates) {
     EXPECT_TRUE(
         OffloadSelection::withSidecars({}, inventory.offloaded, FileRules::standard()).isEmpty());
 }
-
-TEST(OffloadSelectionTest, ShortClipsAndTheirSidecarsStayOnTheCard) {
-    CardInventory inventory;
-    inventory.newFiles = {clip("C0001.MP4"), clip("C0001.XML"), clip("C0002.MP4")};
-    Choices choices;
-    choices.durations = {{"C0001.MP4", 2.0}, {"C0002.MP4", 20.0}};
-    OffloadSelection s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"C0002.MP4"}));
-    EXPECT_EQ(ids(s.skippedShort.clips), QStringList({"C0001.MP4"}));
-    choices.includedShort = {"C0001.MP4"};
-    s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"C0001.MP4", "C0001.XML", "C0002.MP4"}));
-}
