@@ -41,7 +41,8 @@ TEST(RedactorTest, EveryPrivateRootIsCoveredAndOtherTextIsNot) {
     for (const QString& root : Redactor::privateRoots())
         EXPECT_EQ(redactor.redact("x /" + root + "/Some Name/f.mov"), "x <path>")
             << root.toStdString();
-    for (const char* text : {"Stowly 0.1.0 (42), Linux 6.1.0 (Debian GNU/Linux 12) launched",
-                             "Copied 3/5 files", "see https://stowly.app/tip", "/varnish/x"})
+    for (const char* text :
+         {"Stowly 0.1.0 (42), Linux 6.1.0 (Debian GNU/Linux 12) launched", "Copied 3/5 files",
+          "see https://stowly.app/tip", "/dev/sdb1 formatted", "/varnish/x", "/Volumes"})
         expectRedacted(redactor, text, text);
 }
