@@ -93,6 +93,8 @@ TEST(CardInventoryTest, CommonFolderOfCopies) {
     EXPECT_EQ(CardInventory::commonFolder({"/D/2024-05-01/Cam", "/D/2024-05-02/Cam"}), "/D");
     EXPECT_EQ(CardInventory::commonFolder({"/Users/u/Footage", "/Volumes/Drive/Footage"}), "/");
     EXPECT_EQ(CardInventory::commonFolder({"/X/Day1/A", "/X/Day1/AB"}), "/X/Day1");
+    EXPECT_EQ(CardInventory::commonFolder({"/X/Day1/A"}), "/X/Day1/A");
+    EXPECT_FALSE(CardInventory::commonFolder({}));
     EXPECT_FALSE(CardInventory::commonFolder({"a/b", "c/d"}));
 }
 

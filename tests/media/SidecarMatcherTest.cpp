@@ -77,6 +77,7 @@ TEST(SidecarMatcherTest, SonySuffix) {
     EXPECT_EQ(SidecarMatcher::sonySuffix("C0001M01"), "M01");
     EXPECT_EQ(SidecarMatcher::sonySuffix("xm12"), "m12");
     EXPECT_FALSE(SidecarMatcher::sonySuffix("M01"));
+    EXPECT_FALSE(SidecarMatcher::sonySuffix("C0001X01"));
     EXPECT_FALSE(SidecarMatcher::sonySuffix("C0001M0a"));
     // Counted in characters: the accented letter is one.
     EXPECT_EQ(SidecarMatcher::sonySuffix(QString::fromUtf8("e\u0301M01")), "M01");
@@ -99,6 +100,7 @@ TEST(NameBookTest, UniqueIgnoresCaseAndCountsPartialCopies) {
     });
     EXPECT_EQ(book.unique("Clip", "mp4", "Shoot/MP4"), "Clip_2.mp4");
     EXPECT_EQ(book.unique("next", "mp4", "shoot/mp4"), "next_2.mp4");
+    EXPECT_EQ(book.unique("old", "MOV", "Shoot/MP4"), "old_2.MOV");
     EXPECT_EQ(book.unique("Bare", "", "Shoot/MP4"), "Bare_2");
     EXPECT_EQ(book.unique("Free", "mp4", "Shoot/MP4"), "Free.mp4");
     // unique does not reserve; reserve does.
