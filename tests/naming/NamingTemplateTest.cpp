@@ -127,6 +127,7 @@ TEST(NamingTemplateTest, HiddenNames) {
     const QString hidden =
         QStringLiteral("Names can’t start with “.” — the file or folder would be hidden.");
     EXPECT_EQ(messages(".{date}", Kind::folder), QStringList{hidden});
+    EXPECT_EQ(messages("{date}/ .{project}", Kind::folder), QStringList{hidden});
     EXPECT_TRUE(messages("{date}.x", Kind::folder).isEmpty());
     EXPECT_EQ(messages(".{date}_{seq}", Kind::file), QStringList{hidden});
 }

@@ -63,6 +63,7 @@ TEST(TemplateRendererTest, SeparatorInFrontOfAGapGoes) {
     const NamingContext empty{"", "", ""};
     const Clip clip = clipAt("C0001.MP4");
     EXPECT_EQ(renderLevel("{date}_{project}", empty, clip), "2026-10-25");
+    EXPECT_EQ(renderLevel("{project}_{date}", empty, clip), "2026-10-25");
     EXPECT_EQ(renderLevel("{date}_{project}_{camera}", {"", "FX3", ""}, clip), "2026-10-25_FX3");
     EXPECT_EQ(renderLevel("{project} - {date}", empty, clip), "2026-10-25");
     // Literals that are not pure separators stay.
@@ -112,6 +113,8 @@ TEST(TemplateRendererTest, FinishCutsWholeCharacters) {
 TEST(RenamerTest, SanitizeName) {
     EXPECT_EQ(Renamer::sanitizeName("my project 2", 60), "MyProject2");
     EXPECT_EQ(Renamer::sanitizeName("  --wedding day--  ", 60), "WeddingDay");
+    EXPECT_EQ(Renamer::sanitizeName(QString::fromUtf8("\u00e9 tude"), 60),
+              QString::fromUtf8("\u00c9Tude"));
     EXPECT_EQ(Renamer::sanitizeName("!!!", 60), "");
     EXPECT_EQ(Renamer::sanitizeName("rock-n-roll", 60), "Rock-n-roll");
     // A combining accent stays on its letter instead of being dropped as punctuation.
