@@ -78,7 +78,8 @@ TEST(DiskFactsTest, ReadsLsblkThroughStackedDevices) {
 TEST(DiskFactsTest, CardFileSystemsAndTheirNames) {
     using namespace cardFileSystem;
     auto s = [](const char* t) { return t ? std::optional<QString>(t) : std::nullopt; };
-    EXPECT_EQ(detect({}, s("ExFAT")), CardFileSystem::exFAT);
+    EXPECT_EQ(detect(s("ExFAT"), {}), CardFileSystem::exFAT);
+    EXPECT_EQ(detect({}, s("exfat")), CardFileSystem::exFAT);
     EXPECT_EQ(detect(s("msdos"), {}), CardFileSystem::fat32);
     EXPECT_EQ(detect(s("vfat"), s("FAT16")), CardFileSystem::fat16);
     EXPECT_EQ(detect({}, s("MS-DOS FAT16")), CardFileSystem::fat16);
@@ -91,6 +92,7 @@ TEST(DiskFactsTest, CardFileSystemsAndTheirNames) {
     // exFAT holds 11 UTF-16 units of label (mkfs.exfat refuses more); a cut never splits
     // a character.
     EXPECT_EQ(exFATName(" My \"Card\": 1/2?\t "), "My Card 12");
+    EXPECT_EQ(exFATName("ABCDEFGHIJKLMNOPQRST"), "ABCDEFGHIJK");
     EXPECT_EQ(exFATName("ABCDEFGHIJ🎥"), "ABCDEFGHIJ");
     EXPECT_EQ(exFATName("**"), "Untitled");
 }

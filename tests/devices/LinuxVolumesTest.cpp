@@ -63,6 +63,7 @@ TEST(MountTableTest, ParsesTheKernelsTable) {
         return MountEntry{.mountPoint = point, .fsType = type};
     };
     EXPECT_TRUE(entry("/run/user/1000", "tmpfs").isHidden());
+    EXPECT_TRUE(entry("/media/x", "autofs").isHidden());
     EXPECT_FALSE(entry("/run/media/u/CARD", "exfat").isHidden());
     EXPECT_FALSE(entry("/runner", "ext4").isHidden());
     EXPECT_TRUE(entry("/mnt/ssh", "fuse.sshfs").isNetwork());

@@ -16,6 +16,7 @@ using namespace stowly;
 
 TEST(VolumeValuesTest, PathsAndMountRoots) {
     EXPECT_EQ(VolumePaths::normalized("/media//CARD/./x/../"), "/media/CARD");
+    EXPECT_EQ(VolumePaths::normalized("/"), "/");
     EXPECT_EQ(VolumePaths::normalized("~/Footage"), QDir::homePath() + "/Footage");
     EXPECT_TRUE(VolumePaths::isOnVolume("/media/CARD", "/media/CARD/"));
     EXPECT_FALSE(VolumePaths::isOnVolume("/media/CARD2/x", "/media/CARD"));
@@ -33,6 +34,7 @@ TEST(VolumeValuesTest, NamesFileSystemsAndSaysWhyTheyAreReadOnly) {
     };
     EXPECT_EQ(name("ExFAT"), "exFAT");
     EXPECT_EQ(name("fuseblk"), "NTFS");
+    EXPECT_EQ(name("vfat"), "FAT32");
     EXPECT_EQ(name("weirdfs", "Windows nTfS volume"), "NTFS");
     EXPECT_EQ(name("weirdfs", "Some Format"), "Some Format");
     EXPECT_EQ(name("weirdfs", ""), "weirdfs");
