@@ -1,6 +1,6 @@
 #include "base/Log.h"
 
-#include "diagnostics/Printing.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

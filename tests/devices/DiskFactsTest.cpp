@@ -13,13 +13,6 @@ using namespace stowly;
 
 namespace {
 
-QByteArray plist(const QByteArray& body) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD "
-           "PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-           "<plist version=\"1.0\">" +
-           body + "</plist>\n";
-}
-
 DiskFacts sdCard(const QString& mountPoint = "/Volumes/CARD") {
     DiskFacts f;
     f.deviceIdentifier = "disk4s1";
@@ -42,42 +35,6 @@ std::optional<QString> refusal(const DiskFacts& card, const std::optional<DiskFa
 }
 
 } // namespace
-
-TEST(DiskFactsTest, ReadsAPropertyList) {
-    const auto facts = DiskFacts::fromPlist(plist(R"(<dict>
-        <key>DeviceIdentifier</key><string>disk4s1</string>
-        <key>ParentWholeDisk</key><string>disk4</string>
-        <key>MountPoint</key><string>/Volumes/EOS_DIGITAL</string>
-        <key>VolumeName</key><integer>7</integer>
-        <key>FilesystemType</key><string>msdos</string>
-        <key>FilesystemPersonality</key><string>MS-DOS FAT32</string>
-        <key>RemovableMedia</key><true/><key>Removable</key><false/>
-        <key>Ejectable</key><string>true</string>
-        <key>Internal</key><false/><key>OSInternalMedia</key><false/>
-        <key>Partitions</key><array><dict><key>Size</key><integer>1</integer></dict></array>
-        <key>Icon</key><data>AAEC</data><key>Ratio</key><real>0.5</real>
-    </dict>)"));
-    ASSERT_TRUE(facts);
-    EXPECT_EQ(facts->deviceIdentifier, "disk4s1");
-    EXPECT_EQ(facts->parentWholeDisk, "disk4");
-    EXPECT_EQ(facts->mountPoint, "/Volumes/EOS_DIGITAL");
-    EXPECT_FALSE(facts->volumeName); // not a string
-    EXPECT_EQ(facts->filesystemType, "msdos");
-    EXPECT_EQ(facts->filesystemName, "MS-DOS FAT32"); // the personality stands in
-    EXPECT_TRUE(facts->isRemovable);                  // either key
-    EXPECT_FALSE(facts->isEjectable);                 // only a real boolean counts
-    EXPECT_TRUE(facts->isPartitionOrImage());
-
-    for (const QByteArray& bad :
-         {plist("<dict><key>MountPoint</key><string>/</string></dict>"),
-          plist("<dict><key>DeviceIdentifier</key><string></string></dict>"),
-          plist("<dict><key>DeviceIdentifier</key><integer>4</integer></dict>"),
-          plist("<array><string>disk4s1</string></array>"),
-          plist("<dict><key>DeviceIdentifier</key><string>disk4s1</string>"),
-          plist("<dict><key>DeviceIdentifier</key><string>d</string><key>X</key><x/></dict>"),
-          QByteArray("bplist00\x01\x02"), QByteArray()})
-        EXPECT_FALSE(DiskFacts::fromPlist(bad)) << bad.constData();
-}
 
 TEST(DiskFactsTest, ReadsLsblkThroughStackedDevices) {
     // "/" on LVM over two SATA disks, a USB card reader, an SD card, an eMMC chip, an image.
@@ -140,8 +97,7 @@ TEST(DiskFactsTest, CardFileSystemsAndTheirNames) {
     EXPECT_EQ(exFATName("**"), "Untitled");
 }
 
-// What the Linux disk tool's answers cannot show: the property-list facts of the platform the
-// guards were first written for, and the order of the guards.
+// The order of the guards, and facts the Linux disk tool's answers cannot show.
 TEST(FormatGuardTest, AppliesEveryGuardInOrder) {
     using G = FormatGuard;
     auto with = [](const std::function<void(DiskFacts&)>& change) {

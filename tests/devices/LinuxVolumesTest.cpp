@@ -47,14 +47,9 @@ TEST(MountTableTest, ParsesTheKernelsTable) {
         "garbage line\n45 26 0:50 / /mnt/nfs rw - nfs4\n\n" +
         mount(46, "8:17", "/media/MY CARD") + mount(47, "8:33", "/media/MY CARDS"));
     ASSERT_EQ(entries.size(), 4);
-    const MountEntry& e = entries[1];
-    EXPECT_EQ(e.id, 44);
-    EXPECT_EQ(e.majorMinor, "7:0");
-    EXPECT_EQ(e.root, "/sub");
-    EXPECT_EQ(e.mountPoint, "/media/MY CARD\tx\\y");
-    EXPECT_EQ(e.fsType, "fuseblk");
-    EXPECT_EQ(e.source, "/dev/loop0");
-    EXPECT_TRUE(e.isReadOnly()); // through the super block's options
+    EXPECT_EQ(entries[1], (MountEntry{44, 26, "7:0", "/sub", "/media/MY CARD\tx\\y", "rw",
+                                      "fuseblk", "/dev/loop0", "ro,user_id=0"}));
+    EXPECT_TRUE(entries[1].isReadOnly()); // through the super block's options
     EXPECT_FALSE(entries[0].isReadOnly());
 
     EXPECT_EQ(MountTable::at(entries, "/media/MY CARD/")->id, 46);
@@ -91,16 +86,9 @@ TEST_F(LinuxVolumesTest, ReadsTheHardwareBeneathAVolume) {
                    mount(5, "7:0", "/media/IMG", "fuseblk") + mount(6, "253:0", "/media/LUKS") +
                    mount(7, "0:55", "/media/NAS", "nfs4"));
 
-    const auto card = at("/media/EOS DIGITAL");
-    ASSERT_TRUE(card);
-    EXPECT_EQ(card->name, "EOS DIGITAL");
-    EXPECT_EQ(card->uuid, "1234-ABCD");
-    EXPECT_EQ(card->isRemovable, true);
-    EXPECT_EQ(card->isEjectable, true);
-    EXPECT_EQ(card->isInternal, false);
-    EXPECT_EQ(card->isLocal, true);
-    EXPECT_EQ(card->fileSystemType, "vfat");
-    EXPECT_FALSE(card->isDiskImage);
+    EXPECT_EQ(at("/media/EOS DIGITAL"),
+              (VolumeResources{"/media/EOS DIGITAL", "EOS DIGITAL", "1234-ABCD", true, true, false,
+                               true, false, false, false, false, "vfat"}));
     EXPECT_EQ(runner->count("blkid"), 0); // udev's links answered
 
     const auto fixed = at("/data");

@@ -1,18 +1,12 @@
 #pragma once
 
 #include "devices/FormatOutcome.h"
+#include "support/Printing.h"
 
-#include <QString>
-
-#include <optional>
 #include <ostream>
 
-// Readable failure messages for the values these tests compare.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace stowly {
+// Readable failure messages for the outcomes these tests compare.
 inline void PrintTo(const FormatOutcome& outcome, std::ostream* os) {
     *os << outcome.description().toStdString();
 }

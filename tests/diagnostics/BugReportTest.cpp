@@ -2,7 +2,7 @@
 #include "base/Log.h"
 #include "diagnostics/Support.h"
 
-#include "Printing.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

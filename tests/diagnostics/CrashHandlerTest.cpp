@@ -1,7 +1,7 @@
 #include "diagnostics/CrashHandler.h"
 #include "diagnostics/CrashReports.h"
 
-#include "Printing.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

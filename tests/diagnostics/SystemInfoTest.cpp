@@ -1,6 +1,6 @@
 #include "diagnostics/SystemInfo.h"
 
-#include "Printing.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

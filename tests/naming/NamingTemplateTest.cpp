@@ -56,8 +56,7 @@ TEST(NamingTemplateTest, EmptyLevelIsReportedOnceAndOtherLevelsStillChecked) {
 }
 
 TEST(NamingTemplateTest, TokensAreCaseAndSpaceTolerantWithShootAsAlias) {
-    EXPECT_EQ(onlyLevel("{Date}"), QList{TemplatePart::token(TemplateToken::date)});
-    EXPECT_EQ(onlyLevel("{ date }"), QList{TemplatePart::token(TemplateToken::date)});
+    EXPECT_EQ(onlyLevel("{ Date }"), QList{TemplatePart::token(TemplateToken::date)});
     EXPECT_EQ(onlyLevel("{shoot}"), QList{TemplatePart::token(TemplateToken::project)});
     EXPECT_EQ(onlyLevel(" {date}_x "),
               QList({TemplatePart::token(TemplateToken::date), TemplatePart::literal("_x")}));
@@ -80,7 +79,6 @@ TEST(NamingTemplateTest, SequenceWidth) {
 TEST(NamingTemplateTest, SequenceBelongsOnceToTheFileName) {
     const QString folderOnly = QStringLiteral("{seq} only works in the file name.");
     EXPECT_EQ(messages("{date}/{seq}", Kind::folder), QStringList{folderOnly});
-    EXPECT_EQ(messages("{seq:3}", Kind::folder), QStringList{folderOnly});
     // The width is judged before the kind.
     EXPECT_EQ(messages("{seq:0}", Kind::folder),
               QStringList{"{seq:…} needs a number from 1 to 9, like {seq:3}."});
@@ -103,7 +101,6 @@ TEST(NamingTemplateTest, MissingSequenceIsOnlyAWarning) {
 TEST(NamingTemplateTest, BracesAndTheirMessages) {
     // The unclosed text stays a literal and its characters are still checked.
     EXPECT_EQ(messages("x{da:te", Kind::folder), QStringList({missingClose, colon}));
-    EXPECT_EQ(messages("{date", Kind::folder), QStringList{missingClose});
     EXPECT_EQ(messages("date}", Kind::folder),
               QStringList{"There’s a “}” without a matching “{”."});
     EXPECT_EQ(messages("{a{date}", Kind::folder), QStringList{missingClose});
@@ -151,7 +148,6 @@ TEST(NameRulesTest, SafeComponent) {
     EXPECT_EQ(NameRules::safeComponent("..."), "");
     EXPECT_EQ(NameRules::safeComponent("a/b\\c*d?e\"f<g>h|i\tj\r\nk"), "a-b-c-d-e-f-g-h-i-j-k");
     // Stripping dots and spaces repeats until neither leads: no hidden name slips through.
-    EXPECT_EQ(NameRules::safeComponent(". .x"), "x");
     EXPECT_EQ(NameRules::safeComponent(" . . .x"), "x");
     EXPECT_EQ(NameRules::safeComponent(".\t.x"), "-.x");
     // A "/" carrying a combining mark is still a "/": it must never reach a path.
@@ -163,7 +159,6 @@ TEST(NameRulesTest, SafeComponent) {
 TEST(TemplateMigrationTest, ShootBecomesProjectWithoutRepeats) {
     EXPECT_EQ(TemplateMigration::migrate("{date}/{shoot}/{project}", Kind::folder),
               "{date}/{project}");
-    EXPECT_EQ(TemplateMigration::migrate("{shoot}_{project}_{seq}", Kind::file), "{project}_{seq}");
     EXPECT_EQ(TemplateMigration::migrate("{ SHOOT }-{project} {project}", Kind::file), "{project}");
     EXPECT_EQ(TemplateMigration::migrate("{shoot}/x/{project}", Kind::folder),
               "{project}/x/{project}");
@@ -175,5 +170,4 @@ TEST(TemplateDescriptionTest, Describes) {
     EXPECT_EQ(TemplateDescription::level("{date}_{project}_{seq:3}"), "Date_Project_Seq");
     EXPECT_EQ(TemplateDescription::level("{Shoot} {foo} {x"), "Project foo {x");
     EXPECT_EQ(TemplateDescription::levels(" {date} //{project}/"), "Date / Project");
-    EXPECT_EQ(TemplateDescription::levels(""), "");
 }

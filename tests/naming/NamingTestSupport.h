@@ -1,13 +1,12 @@
 #pragma once
 
 #include "media/Clip.h"
+#include "support/Printing.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
 #include <QTimeZone>
-
-#include <ostream>
 
 namespace stowly::test {
 
@@ -24,8 +23,3 @@ inline Clip clipAt(const QString& relativePath, QDate day = QDate(2026, 10, 25),
 }
 
 } // namespace stowly::test
-
-// Readable failure messages for Qt text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

@@ -195,7 +195,6 @@ TEST(OffloadPlannerTest, HighestSequence) {
     EXPECT_EQ(
         OffloadPlanner::highestSequence({"A_0004_FX3.mp4", "A_0009_FX6.mp4"}, "A_", "_fx3", true),
         4);
-    EXPECT_EQ(OffloadPlanner::highestSequence({}, "A_", "", true), 0);
 }
 
 TEST(OffloadPlannerTest, DiskListerReadsEachFolderOnce) {

@@ -33,8 +33,6 @@ TEST(TemplateRendererTest, TokenValues) {
               "2026-10-25 20261025 143005");
     EXPECT_EQ(renderLevel("{project}-{camera}-{card}-{type}-{original}-{ext}", coastline, clip),
               "Coastline-FX3-A7SIII-Video-C0001-mp4");
-    EXPECT_EQ(renderLevel("{type}", coastline, clipAt("a.ARW")), "Photo");
-    EXPECT_EQ(renderLevel("{type}", coastline, clipAt("a.wav")), "Audio");
     EXPECT_EQ(renderLevel("{type}", coastline, clipAt("README")), "Other");
     // An explicit date wins over the file's own.
     const QDateTime explicitDate(QDate(2020, 1, 2), QTime(23, 30), Qt::UTC);
@@ -67,8 +65,6 @@ TEST(TemplateRendererTest, SeparatorInFrontOfAGapGoes) {
     EXPECT_EQ(renderLevel("{date}_{project}", empty, clip), "2026-10-25");
     EXPECT_EQ(renderLevel("{project}_{date}", empty, clip), "2026-10-25");
     EXPECT_EQ(renderLevel("{date}_{project}_{camera}", {"", "FX3", ""}, clip), "2026-10-25_FX3");
-    EXPECT_EQ(renderLevel("{date}_{project}_{camera}", empty, clip), "2026-10-25");
-    EXPECT_EQ(renderLevel("{project}-{camera}", empty, clip), "");
     EXPECT_EQ(renderLevel("{project} - {date}", empty, clip), "2026-10-25");
     // Literals that are not pure separators stay.
     EXPECT_EQ(renderLevel("x{project}y", empty, clip), "xy");
@@ -85,17 +81,12 @@ TEST(TemplateRendererTest, FileStemSplitsAroundTheNumber) {
 
     const auto stem = TemplateRenderer::fileStem(
         fileTemplate("{project}_{seq:3}_{camera}-{original}_{card}"), clip, coastline);
-    EXPECT_EQ(stem.before, "Coastline_");
-    EXPECT_EQ(stem.padding, 3);
-    EXPECT_EQ(stem.after, "_FX3-C0001_A7SIII");
-    EXPECT_EQ(stem.fixedAfter, "_FX3-");
-    EXPECT_FALSE(stem.afterIsFixed);
+    EXPECT_EQ(stem,
+              (TemplateRenderer::FileStem{"Coastline_", 3, "_FX3-C0001_A7SIII", "_FX3-", false}));
     EXPECT_EQ(stem.name(7), "Coastline_007_FX3-C0001_A7SIII");
     EXPECT_EQ(stem.name(12345), "Coastline_12345_FX3-C0001_A7SIII");
     EXPECT_EQ(stem.name(std::nullopt), "Coastline__FX3-C0001_A7SIII");
 
-    EXPECT_EQ(TemplateRenderer::fileStem(fileTemplate("{seq:2}"), clip, coastline).name(123),
-              "123");
     EXPECT_EQ(TemplateRenderer::fileStem(fileTemplate("{seq}"), clip, coastline).name(7), "0007");
     const auto none = TemplateRenderer::fileStem(fileTemplate("{original}"), clip, coastline);
     EXPECT_EQ(none, (TemplateRenderer::FileStem{"C0001", std::nullopt, "", "", true}));
@@ -121,12 +112,9 @@ TEST(TemplateRendererTest, FinishCutsWholeCharacters) {
 
 TEST(RenamerTest, SanitizeName) {
     EXPECT_EQ(Renamer::sanitizeName("my project 2", 60), "MyProject2");
-    EXPECT_EQ(Renamer::sanitizeName("A7S III", 60), "A7SIII");
-    EXPECT_EQ(Renamer::sanitizeName("card_01", 60), "Card01");
     EXPECT_EQ(Renamer::sanitizeName("  --wedding day--  ", 60), "WeddingDay");
     EXPECT_EQ(Renamer::sanitizeName(QString::fromUtf8("\u00e9 tude"), 60),
               QString::fromUtf8("\u00c9Tude"));
-    EXPECT_EQ(Renamer::sanitizeName("123", 60), "123");
     EXPECT_EQ(Renamer::sanitizeName("!!!", 60), "");
     EXPECT_EQ(Renamer::sanitizeName("rock-n-roll", 60), "Rock-n-roll");
     // A combining accent stays on its letter instead of being dropped as punctuation.

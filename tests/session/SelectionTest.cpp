@@ -117,28 +117,23 @@ TEST(ShortClipSkipTest, SkipsShortMainVideosWithTheirSidecars) {
     const QList<Clip> files{shortClip, xml, exact, unknown, photo, proxy};
     const QHash<QString, double> durations{
         {"C0001.MP4", 4.99}, {"C0002.MP4", 5.0}, {"C0004.JPG", 0.5}, {"GL010001.LRV", 1}};
+    const auto find = [&](const QList<Clip>& candidates, const QHash<QString, double>& known,
+                          ShortClipRule rule, const QSet<QString>& included, bool all) {
+        return ShortClipSkip::find(candidates, files, known, rule, included, all,
+                                   FileRules::standard());
+    };
     const ShortClipRule rule{true, 5.0};
-    const ShortClipSkip skip =
-        ShortClipSkip::find(files, files, durations, rule, {}, false, FileRules::standard());
+    const ShortClipSkip skip = find(files, durations, rule, {}, false);
     EXPECT_EQ(ids(skip.clips), QStringList({"C0001.MP4"}));
     EXPECT_EQ(sorted(skip.ids), QStringList({"C0001.MP4", "C0001M01.XML"}));
     EXPECT_EQ(skip.sidecarCounts.value("C0001.MP4"), 1);
 
     // A sidecar that is not itself a candidate is not counted.
-    EXPECT_TRUE(
-        ShortClipSkip::find({shortClip}, files, durations, rule, {}, false, FileRules::standard())
-            .sidecarCounts.isEmpty());
-    EXPECT_TRUE(ShortClipSkip::find(files, files, durations, rule, {"C0001.MP4"}, false,
-                                    FileRules::standard())
-                    .isEmpty());
-    EXPECT_TRUE(ShortClipSkip::find(files, files, durations, rule, {}, true, FileRules::standard())
-                    .isEmpty());
-    EXPECT_TRUE(
-        ShortClipSkip::find(files, files, durations, {false, 5.0}, {}, false, FileRules::standard())
-            .isEmpty());
-    EXPECT_FALSE(ShortClipSkip::find({shortClip}, files, {{"C0001.MP4", 0.0}}, rule, {}, false,
-                                     FileRules::standard())
-                     .isEmpty());
+    EXPECT_TRUE(find({shortClip}, durations, rule, {}, false).sidecarCounts.isEmpty());
+    EXPECT_TRUE(find(files, durations, rule, {"C0001.MP4"}, false).isEmpty());
+    EXPECT_TRUE(find(files, durations, rule, {}, true).isEmpty());
+    EXPECT_TRUE(find(files, durations, {false, 5.0}, {}, false).isEmpty());
+    EXPECT_FALSE(find({shortClip}, {{"C0001.MP4", 0.0}}, rule, {}, false).isEmpty());
 }
 
 TEST(OffloadSelectionTest, CountsWhatIsLeftOut) {
@@ -189,17 +184,4 @@ TEST(OffloadSelectionTest, PickedFilesComeWithTheirSidecarsWhateverTheDates) {
               QStringList({"O1.MP4", "O1.XML"}));
     EXPECT_TRUE(
         OffloadSelection::withSidecars({}, inventory.offloaded, FileRules::standard()).isEmpty());
-}
-
-TEST(OffloadSelectionTest, ShortClipsAndTheirSidecarsStayOnTheCard) {
-    CardInventory inventory;
-    inventory.newFiles = {clip("C0001.MP4"), clip("C0001.XML"), clip("C0002.MP4")};
-    Choices choices;
-    choices.durations = {{"C0001.MP4", 2.0}, {"C0002.MP4", 20.0}};
-    OffloadSelection s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"C0002.MP4"}));
-    EXPECT_EQ(ids(s.skippedShort.clips), QStringList({"C0001.MP4"}));
-    choices.includedShort = {"C0001.MP4"};
-    s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"C0001.MP4", "C0001.XML", "C0002.MP4"}));
 }
