@@ -108,10 +108,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
 
     m_watcher->destinationPathProvider = [this] { return m_settings->destinationPath(); };
     if (platform.followsMountedCards) {
-        m_watcher->onCardInserted = [this](const CardVolume& card, bool isNewMount) {
-            cardInserted(card, isNewMount);
-        };
-        m_watcher->onCardRemoved = [this](const CardVolume& card) { cardRemoved(card); };
+        connect(m_watcher.get(), &VolumeWatcher::cardInserted, this, &AppModel::cardInserted);
+        connect(m_watcher.get(), &VolumeWatcher::cardRemoved, this, &AppModel::cardRemoved);
     }
     m_importPrompter->setHost(this, this);
     updateBlocker();
@@ -125,8 +123,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
 AppModel::~AppModel() {
     // The session's run hands its reports to the main thread; end it before the stores go.
     m_session.reset();
-    m_watcher->onCardInserted = nullptr;
-    m_watcher->onCardRemoved = nullptr;
+    m_watcher->disconnect(this);
 }
 
 const QList<CardVolume>& AppModel::cards() const {

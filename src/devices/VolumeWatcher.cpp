@@ -41,8 +41,7 @@ void VolumeWatcher::volumeMounted(const QString& path, bool isNewMount) {
     }
     m_cards.append(*card);
     Q_EMIT cardsChanged();
-    if (onCardInserted)
-        onCardInserted(*card, isNewMount);
+    Q_EMIT cardInserted(*card, isNewMount);
 }
 
 void VolumeWatcher::volumeUnmounted(const QString& path) {
@@ -56,9 +55,8 @@ void VolumeWatcher::volumeUnmounted(const QString& path) {
     if (removed.isEmpty())
         return;
     Q_EMIT cardsChanged();
-    if (onCardRemoved)
-        for (const CardVolume& card : removed)
-            onCardRemoved(card);
+    for (const CardVolume& card : removed)
+        Q_EMIT cardRemoved(card);
 }
 
 void VolumeWatcher::refresh() {

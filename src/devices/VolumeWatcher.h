@@ -22,8 +22,6 @@ public:
 
     const QList<CardVolume>& cards() const { return m_cards; }
 
-    std::function<void(const CardVolume& card, bool isNewMount)> onCardInserted;
-    std::function<void(const CardVolume& card)> onCardRemoved;
     std::function<std::optional<QString>()> destinationPathProvider;
 
     // Begins watching and reports the volumes already mounted (isNewMount false). A second
@@ -40,6 +38,10 @@ public:
 
 Q_SIGNALS:
     void cardsChanged();
+    // After the list changed: a card appeared (isNewMount false for those already mounted at
+    // the start) or went away.
+    void cardInserted(const stowly::CardVolume& card, bool isNewMount);
+    void cardRemoved(const stowly::CardVolume& card);
     // Anything in the mount table changed; for stores that re-check which folders exist.
     void mountsChanged();
 

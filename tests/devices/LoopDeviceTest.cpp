@@ -61,8 +61,11 @@ TEST_F(LoopDeviceTest, WatchesChecksErasesAndEjectsARealCard) {
     VolumeWatcher watcher(facts, events);
     QList<std::pair<CardVolume, bool>> inserted;
     QList<CardVolume> removed;
-    watcher.onCardInserted = [&](const CardVolume& c, bool isNew) { inserted.append({c, isNew}); };
-    watcher.onCardRemoved = [&](const CardVolume& c) { removed.append(c); };
+    QObject::connect(&watcher, &VolumeWatcher::cardInserted, [&](const CardVolume& c, bool isNew) {
+        inserted.append({c, isNew});
+    });
+    QObject::connect(&watcher, &VolumeWatcher::cardRemoved,
+                     [&](const CardVolume& c) { removed.append(c); });
     watcher.destinationPathProvider = [&] { return std::optional<QString>(dir("Footage")); };
     watcher.start();
     ASSERT_TRUE(events.isStarted());

@@ -18,10 +18,12 @@ protected:
     void SetUp() override {
         VolumePaths::setMountRoots({"/Volumes/"});
         Log::useFile(dir("stowly.log"));
-        watcher.onCardInserted = [this](const CardVolume& c, bool isNew) {
-            calls << (isNew ? "new " : "old ") + c.url;
-        };
-        watcher.onCardRemoved = [this](const CardVolume& c) { calls << "removed " + c.url; };
+        QObject::connect(&watcher, &VolumeWatcher::cardInserted,
+                         [this](const CardVolume& c, bool isNew) {
+                             calls << (isNew ? "new " : "old ") + c.url;
+                         });
+        QObject::connect(&watcher, &VolumeWatcher::cardRemoved,
+                         [this](const CardVolume& c) { calls << "removed " + c.url; });
         watcher.destinationPathProvider = [this] { return destination; };
         QObject::connect(&watcher, &VolumeWatcher::cardsChanged, [this] { ++changes; });
     }
