@@ -163,7 +163,7 @@ void SessionFilesModel::setRows(QList<Row> rows) {
             m_rows[i] = std::move(rows[i]);
         Q_EMIT dataChanged(index(int(first)), index(int(i - 1)));
     }
-    m_copyingID = copyingID();
+    countStatuses();
 }
 
 void SessionFilesModel::resetRows(QList<Row> rows) {
@@ -172,40 +172,60 @@ void SessionFilesModel::resetRows(QList<Row> rows) {
     m_rowOfID.clear();
     for (qsizetype i = 0; i < m_rows.size(); ++i)
         m_rowOfID.insert(m_rows[i].clip.id(), int(i));
-    m_copyingID = copyingID();
+    countStatuses();
     endResetModel();
 }
 
-QString SessionFilesModel::copyingID() const {
-    for (const Row& row : m_rows)
+void SessionFilesModel::countStatuses() {
+    // Once a run has begun the session's files, plan and choices stay as they are.
+    m_runShown = m_session && m_session->phase() != OffloadSession::Phase::ready;
+    m_copyingID.clear();
+    m_verifiedCount = 0;
+    for (const Row& row : m_rows) {
         if (row.status == FileStatus::copying)
-            return row.clip.id();
-    return {};
+            m_copyingID = row.clip.id();
+        m_verifiedCount += row.status == FileStatus::verified;
+    }
+}
+
+void SessionFilesModel::updateStatus(int row) {
+    if (row < 0)
+        return;
+    Row& shown = m_rows[row];
+    const FileStatus status = statusOf(shown.clip);
+    if (status == shown.status)
+        return;
+    if (shown.status == FileStatus::copying && m_copyingID == shown.clip.id())
+        m_copyingID.clear();
+    m_verifiedCount +=
+        int(status == FileStatus::verified) - int(shown.status == FileStatus::verified);
+    shown.status = status;
+    if (status == FileStatus::copying)
+        m_copyingID = shown.clip.id();
+    Q_EMIT dataChanged(index(row), index(row), {StatusRole});
+}
+
+void SessionFilesModel::updateRunStatuses() {
+    // Mostly only the file that was being copied and the one that now is change; a file
+    // verified without ever being reported as current is found by the count.
+    const QString current = m_session->isRunning() ? m_session->progress().currentID : QString();
+    for (const QString& id : {m_copyingID, current})
+        updateStatus(m_rowOfID.value(id, -1));
+    if (m_verifiedCount != m_session->verifiedIDs().size())
+        for (int row = 0; row < m_rows.size(); ++row)
+            updateStatus(row);
 }
 
 void SessionFilesModel::sessionChanged() {
-    setRows(makeRows());
+    if (!m_runShown)
+        setRows(makeRows());
+    else if (m_scope == ListScope::toCopy)
+        updateRunStatuses();
 }
 
 void SessionFilesModel::progressChanged() {
-    if (m_scope != ListScope::toCopy || !m_session)
-        return;
-    const QString current = m_session->isRunning() ? m_session->progress().currentID : QString();
-    if (current == m_copyingID)
-        return;
-    // Only the row that was copying and the one that now is can have changed.
-    for (const QString& id : {m_copyingID, current}) {
-        const int row = m_rowOfID.value(id, -1);
-        if (row < 0)
-            continue;
-        const FileStatus status = statusOf(m_rows[row].clip);
-        if (status == m_rows[row].status)
-            continue;
-        m_rows[row].status = status;
-        Q_EMIT dataChanged(index(row), index(row), {StatusRole});
-    }
-    const int row = m_rowOfID.value(current, -1);
-    m_copyingID = row >= 0 && m_rows[row].status == FileStatus::copying ? current : QString();
+    if (m_runShown && m_scope == ListScope::toCopy)
+        updateRunStatuses();
 }
 
 } // namespace stowly

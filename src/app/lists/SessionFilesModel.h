@@ -83,14 +83,20 @@ private:
     // Updates the rows in place while they list the same files, else resets.
     void setRows(QList<Row> rows);
     void resetRows(QList<Row> rows);
-    QString copyingID() const;
+    void countStatuses();
+    // During a run only statuses change, and mostly one row at a time.
+    void updateRunStatuses();
+    void updateStatus(int row);
 
     ListScope m_scope;
     QPointer<OffloadSession> m_session;
     QList<Row> m_rows;
     QHash<QString, int> m_rowOfID;
+    // The rows show a run that has begun.
+    bool m_runShown = false;
     // The id of the row shown as copying; empty when none is.
     QString m_copyingID;
+    qsizetype m_verifiedCount = 0;
 };
 
 } // namespace stowly
