@@ -1,0 +1,38 @@
+#pragma once
+
+#include "media/CardVolume.h"
+
+#include <QAbstractListModel>
+#include <QList>
+
+namespace stowly {
+
+class VolumeWatcher;
+
+// The mounted cards as a list a window can show. A card coming or going inserts or removes
+// its row only, so a view keeps its selection on the other cards.
+class CardListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    enum Role { NameRole = Qt::UserRole + 1, PathRole, VolumeIdentityRole, UuidRole };
+    Q_ENUM(Role)
+
+    // The watcher must outlive the model.
+    explicit CardListModel(const VolumeWatcher& watcher, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    // The row showing the card mounted at path; -1 when none does.
+    int rowOf(const QString& path) const;
+
+private:
+    void follow();
+
+    const VolumeWatcher& m_watcher;
+    // What the rows show; the watcher's list changes before it tells.
+    QList<CardVolume> m_cards;
+};
+
+} // namespace stowly

@@ -1,0 +1,231 @@
+#include "app/lists/SessionFilesModel.h"
+
+#include "session/OffloadSession.h"
+
+namespace stowly {
+
+SessionFilesModel::SessionFilesModel(ListScope scope, QObject* parent)
+    : QAbstractListModel(parent), m_scope(scope) {}
+
+OffloadSession* SessionFilesModel::session() const {
+    return m_session;
+}
+
+void SessionFilesModel::setSession(OffloadSession* session) {
+    if (session == m_session)
+        return;
+    if (m_session)
+        disconnect(m_session, nullptr, this, nullptr);
+    m_session = session;
+    if (session) {
+        connect(session, &OffloadSession::changed, this, &SessionFilesModel::sessionChanged);
+        connect(session, &OffloadSession::progressChanged, this,
+                &SessionFilesModel::progressChanged);
+        connect(session, &QObject::destroyed, this, [this] {
+            m_session = nullptr;
+            resetRows({});
+        });
+    }
+    resetRows(makeRows());
+}
+
+std::optional<Clip> SessionFilesModel::clip(int row) const {
+    if (row < 0 || row >= m_rows.size())
+        return std::nullopt;
+    return m_rows[row].clip;
+}
+
+int SessionFilesModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant SessionFilesModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Row& row = m_rows[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case DisplayNameRole:
+        return row.clip.fileName();
+    case RelativePathRole:
+        return row.clip.relativePath;
+    case SizeRole:
+        return row.clip.size;
+    case DurationRole:
+        return row.duration ? QVariant(*row.duration) : QVariant();
+    case CategoryRole:
+        return mediaCategory::rawValue(
+            mediaCategory::classify(mediaCategory::extensionOf(row.clip.relativePath)));
+    case PlannedNameRole:
+        return row.plannedName.isEmpty() ? QVariant() : QVariant(row.plannedName);
+    case PlannedPathRole:
+        return row.plannedPath.isEmpty() ? QVariant() : QVariant(row.plannedPath);
+    case StatusRole:
+        return int(row.status);
+    case IsReoffloadRole:
+        return row.isReoffload;
+    case IsIncludedShortRole:
+        return row.isIncludedShort;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> SessionFilesModel::roleNames() const {
+    return {{RelativePathRole, "relativePath"},
+            {DisplayNameRole, "displayName"},
+            {SizeRole, "size"},
+            {DurationRole, "duration"},
+            {CategoryRole, "category"},
+            {PlannedNameRole, "plannedName"},
+            {PlannedPathRole, "plannedPath"},
+            {StatusRole, "status"},
+            {IsReoffloadRole, "isReoffload"},
+            {IsIncludedShortRole, "isIncludedShort"}};
+}
+
+SessionFilesModel::FileStatus SessionFilesModel::statusOf(const Clip& clip) const {
+    switch (m_scope) {
+    case ListScope::toCopy:
+        if (m_session->verifiedIDs().contains(clip.id()))
+            return FileStatus::verified;
+        if (m_session->isRunning() && m_session->progress().currentID == clip.id())
+            return FileStatus::copying;
+        return FileStatus::pending;
+    case ListScope::offloaded:
+        return m_session->missingIDs().contains(clip.id()) ? FileStatus::missing
+                                                           : FileStatus::offloaded;
+    case ListScope::skippedShort:
+        break;
+    }
+    return FileStatus::skipped;
+}
+
+QList<SessionFilesModel::Row> SessionFilesModel::makeRows() const {
+    QList<Row> rows;
+    if (!m_session)
+        return rows;
+    const OffloadSession& session = *m_session;
+    QHash<QString, const PlannedFile*> planned;
+    const auto add = [&](const Clip& clip) {
+        Row row{clip};
+        if (const PlannedFile* file = planned.value(clip.id())) {
+            row.plannedName = file->fileName;
+            row.plannedPath = file->relativePath();
+        }
+        row.status = statusOf(clip);
+        row.isReoffload = session.reoffloadingIDs().contains(clip.id());
+        row.isIncludedShort = m_scope == ListScope::toCopy && session.isShortClip(clip);
+        row.duration = session.duration(clip);
+        rows.append(std::move(row));
+    };
+    switch (m_scope) {
+    case ListScope::toCopy:
+        if (session.plan())
+            for (const PlannedFile& file : *session.plan())
+                planned.insert(file.id(), &file);
+        rows.reserve(session.newClips().size());
+        for (const Clip& clip : session.newClips())
+            add(clip);
+        break;
+    case ListScope::offloaded:
+        for (const QList<Clip>* list :
+             {&session.inventory().offloaded, &session.inventory().missing})
+            for (const Clip& clip : *list)
+                if (!session.reoffloadingIDs().contains(clip.id()))
+                    add(clip);
+        break;
+    case ListScope::skippedShort:
+        for (const Clip& clip : session.skippedShort().clips)
+            add(clip);
+        break;
+    }
+    return rows;
+}
+
+void SessionFilesModel::setRows(QList<Row> rows) {
+    bool sameFiles = rows.size() == m_rows.size();
+    for (qsizetype i = 0; sameFiles && i < rows.size(); ++i)
+        sameFiles = rows[i].clip.id() == m_rows[i].clip.id();
+    if (!sameFiles) {
+        resetRows(std::move(rows));
+        return;
+    }
+    // Same files: tell only about the runs of rows that differ.
+    qsizetype i = 0;
+    while (i < rows.size()) {
+        if (rows[i] == m_rows[i]) {
+            ++i;
+            continue;
+        }
+        const qsizetype first = i;
+        for (; i < rows.size() && !(rows[i] == m_rows[i]); ++i)
+            m_rows[i] = std::move(rows[i]);
+        Q_EMIT dataChanged(index(int(first)), index(int(i - 1)));
+    }
+    countStatuses();
+}
+
+void SessionFilesModel::resetRows(QList<Row> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_rowOfID.clear();
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        m_rowOfID.insert(m_rows[i].clip.id(), int(i));
+    countStatuses();
+    endResetModel();
+}
+
+void SessionFilesModel::countStatuses() {
+    // Once a run has begun the session's files, plan and choices stay as they are.
+    m_runShown = m_session && m_session->phase() != OffloadSession::Phase::ready;
+    m_copyingID.clear();
+    m_verifiedCount = 0;
+    for (const Row& row : m_rows) {
+        if (row.status == FileStatus::copying)
+            m_copyingID = row.clip.id();
+        m_verifiedCount += row.status == FileStatus::verified;
+    }
+}
+
+void SessionFilesModel::updateStatus(int row) {
+    if (row < 0)
+        return;
+    Row& shown = m_rows[row];
+    const FileStatus status = statusOf(shown.clip);
+    if (status == shown.status)
+        return;
+    if (shown.status == FileStatus::copying && m_copyingID == shown.clip.id())
+        m_copyingID.clear();
+    m_verifiedCount +=
+        int(status == FileStatus::verified) - int(shown.status == FileStatus::verified);
+    shown.status = status;
+    if (status == FileStatus::copying)
+        m_copyingID = shown.clip.id();
+    Q_EMIT dataChanged(index(row), index(row), {StatusRole});
+}
+
+void SessionFilesModel::updateRunStatuses() {
+    // Mostly only the file that was being copied and the one that now is change; a file
+    // verified without ever being reported as current is found by the count.
+    const QString current = m_session->isRunning() ? m_session->progress().currentID : QString();
+    for (const QString& id : {m_copyingID, current})
+        updateStatus(m_rowOfID.value(id, -1));
+    if (m_verifiedCount != m_session->verifiedIDs().size())
+        for (int row = 0; row < m_rows.size(); ++row)
+            updateStatus(row);
+}
+
+void SessionFilesModel::sessionChanged() {
+    if (!m_runShown)
+        setRows(makeRows());
+    else if (m_scope == ListScope::toCopy)
+        updateRunStatuses();
+}
+
+void SessionFilesModel::progressChanged() {
+    if (m_runShown && m_scope == ListScope::toCopy)
+        updateRunStatuses();
+}
+
+} // namespace stowly

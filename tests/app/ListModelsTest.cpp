@@ -1,0 +1,320 @@
+#include "app/CameraStore.h"
+#include "app/DestinationStore.h"
+#include "app/PresetStore.h"
+#include "app/lists/CamerasModel.h"
+#include "app/lists/CardListModel.h"
+#include "app/lists/FavoritesModel.h"
+#include "app/lists/HistoryModel.h"
+#include "app/lists/PresetsModel.h"
+#include "app/lists/SessionFilesModel.h"
+#include "base/Log.h"
+#include "devices/FakeVolumes.h"
+#include "devices/VolumePaths.h"
+#include "devices/VolumeWatcher.h"
+#include "history/Ledger.h"
+#include "media/ClipScanner.h"
+#include "naming/OffloadPlanner.h"
+#include "session/OffloadSession.h"
+
+#include "AppTestSupport.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+using Scope = SessionFilesModel::ListScope;
+using Status = SessionFilesModel::FileStatus;
+constexpr auto fatal = QAbstractItemModelTester::FailureReportingMode::Fatal;
+
+QStringList column(const QAbstractItemModel& model, int role) {
+    QStringList values;
+    for (int row = 0; row < model.rowCount(); ++row)
+        values << model.index(row, 0).data(role).toString();
+    return values;
+}
+
+QList<Status> statuses(const QAbstractItemModel& model) {
+    QList<Status> values;
+    for (int row = 0; row < model.rowCount(); ++row)
+        values << Status(model.index(row, 0).data(SessionFilesModel::StatusRole).toInt());
+    return values;
+}
+
+// A card folder, a destination and a history, as the desktop app has them.
+struct CardWorld {
+    TempDir root;
+    TempDir destination;
+    TempDir home;
+    CardVolume volume{root.path(), "CARD", QStringLiteral("1234-ABCD")};
+    Ledger ledger{home("ledger.json")};
+
+    CardInventory scan() {
+        const auto report = ClipScanner::scanReport(root.path(), ClipScanner::allCategories(),
+                                                    FileRules::standard());
+        return CardInventory::classify(report.clips, volume.volumeIdentity(),
+                                       ledger.entriesByKey().lookup(), CardInventory::diskFileSize);
+    }
+    QList<PlannedFile> plan(const OffloadSession& session) const {
+        return OffloadPlanner::plan(session.newClips(), NamingTemplates::standard(),
+                                    NamingContext{"Coastline", "", "CARD"}, FileRules::standard(),
+                                    OffloadPlanner::diskLister(destination.path()));
+    }
+};
+
+LedgerEntry copyNumber(int n) {
+    return {QString("VOL|C%1.MP4|%1|nodate").arg(n),
+            "CARD",
+            QString("C%1.MP4").arg(n),
+            QString("/dest/C%1.MP4").arg(n),
+            n,
+            QString(64, QChar(u'0' + n)),
+            QDateTime::fromSecsSinceEpoch(1700000000 + n, Qt::UTC)};
+}
+
+} // namespace
+
+TEST(ListModelsTest, StoreListsFollowTheirStores) {
+    TempDir home;
+    CameraStore cameras(home("cameras.json"));
+    PresetStore presets(home("presets.json"));
+    DestinationStore::Options options;
+    options.fileURL = home("destinations.json");
+    options.folderExists = [&](const QString& path) { return path == home("A"); };
+    DestinationStore destinations(options);
+    CamerasModel cameraRows(cameras);
+    PresetsModel presetRows(presets);
+    FavoritesModel favoriteRows(destinations);
+    QAbstractItemModelTester cameraCheck(&cameraRows, fatal), presetCheck(&presetRows, fatal),
+        favoriteCheck(&favoriteRows, fatal);
+
+    const Camera fx3 = cameras.add("FX3", "A");
+    cameras.add("fx3", "B");
+    cameras.remember(fx3.id, "CARD");
+    EXPECT_EQ(column(cameraRows, Qt::DisplayRole), QStringList({"FX3", "fx3 2"}));
+    EXPECT_EQ(column(cameraRows, CamerasModel::CodeRole), QStringList({"A", "B"}));
+    EXPECT_EQ(column(cameraRows, CamerasModel::IsLastRole), QStringList({"true", "false"}));
+    cameras.remove({fx3.id});
+    EXPECT_EQ(column(cameraRows, CamerasModel::NameRole), QStringList({"fx3 2"}));
+
+    OffloadPreset wedding;
+    wedding.name = "Wedding";
+    wedding.cameraID = fx3.id;
+    wedding = presets.add(wedding);
+    const OffloadPreset blank = presets.add(OffloadPreset{});
+    presets.markActive(blank.id);
+    EXPECT_EQ(column(presetRows, Qt::DisplayRole), QStringList({"Wedding", "Untitled Preset"}));
+    EXPECT_EQ(column(presetRows, PresetsModel::IsActiveRole), QStringList({"false", "true"}));
+    EXPECT_EQ(presetRows.index(0).data(PresetsModel::CameraIdRole).toUuid(), fx3.id);
+    EXPECT_FALSE(presetRows.index(1).data(PresetsModel::CameraIdRole).isValid());
+    EXPECT_FALSE(presetRows.index(0).data(PresetsModel::DestinationPathRole).isValid());
+    presets.rename(wedding.id, "Party");
+    presets.remove(blank.id);
+    EXPECT_EQ(column(presetRows, PresetsModel::NameRole), QStringList({"Party"}));
+
+    const FavoriteDestination a = destinations.add(home("A"));
+    destinations.add(home("B"), "Backup");
+    destinations.markUsed(a.id);
+    EXPECT_EQ(column(favoriteRows, Qt::DisplayRole), QStringList({"A", "Backup"}));
+    EXPECT_EQ(column(favoriteRows, FavoritesModel::PathRole), QStringList({home("A"), home("B")}));
+    EXPECT_EQ(column(favoriteRows, FavoritesModel::IsDefaultRole), QStringList({"true", "false"}));
+    EXPECT_EQ(column(favoriteRows, FavoritesModel::IsLastUsedRole), QStringList({"true", "false"}));
+    EXPECT_EQ(column(favoriteRows, FavoritesModel::IsReachableRole),
+              QStringList({"true", "false"}));
+    destinations.remove({a.id});
+    EXPECT_EQ(column(favoriteRows, FavoritesModel::NameRole), QStringList({"Backup"}));
+}
+
+TEST(ListModelsTest, CardRowsComeAndGoOneByOne) {
+    TempDir dir;
+    VolumePaths::setMountRoots({"/Volumes/"});
+    Log::useFile(dir("stowly.log"));
+    FakeVolumes volumes;
+    FakeMountEvents events;
+    VolumeWatcher watcher(volumes, events);
+    std::optional<QString> destination;
+    watcher.destinationPathProvider = [&] { return destination; };
+    volumes.add(FakeVolumes::card("/Volumes/A", "A", QString("UUID-A")));
+    watcher.start();
+    CardListModel model(watcher);
+    QAbstractItemModelTester check(&model, fatal);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+
+    for (const QString name : {"B", "C"}) {
+        volumes.add(FakeVolumes::card("/Volumes/" + name, name));
+        events.mount("/Volumes/" + name);
+    }
+    volumes.remove("/Volumes/B");
+    events.unmount("/Volumes/B");
+    EXPECT_EQ(column(model, CardListModel::PathRole), QStringList({"/Volumes/A", "/Volumes/C"}));
+    EXPECT_EQ(column(model, CardListModel::VolumeIdentityRole), QStringList({"UUID-A", "C"}));
+    EXPECT_EQ(column(model, Qt::DisplayRole), QStringList({"A", "C"}));
+    EXPECT_EQ(inserted.count(), 2);
+    ASSERT_EQ(removed.count(), 1);
+    EXPECT_EQ(removed[0][1].toInt(), 1);
+
+    // A card dropped and listed again comes back where the watcher puts it.
+    destination = "/Volumes/A/Footage";
+    watcher.refresh();
+    destination.reset();
+    watcher.refresh();
+    EXPECT_EQ(column(model, CardListModel::PathRole), QStringList({"/Volumes/C", "/Volumes/A"}));
+    EXPECT_EQ(model.rowOf("/Volumes/A"), 1);
+    EXPECT_EQ(resets.count(), 0);
+    VolumePaths::setMountRoots(VolumePaths::defaultMountRoots());
+    Log::useFile({});
+}
+
+TEST(ListModelsTest, SessionScopesHoldTheirFilesAndFollowChoices) {
+    CardWorld card;
+    writeFile(card.root("A.MP4"), "long clip");
+    writeFile(card.root("S.MP4"), "short");
+    writeFile(card.root("O.JPG"), "photo");
+    writeFile(card.root("M.JPG"), "lost photo");
+    // Both photos were offloaded before; only O's copy is still there.
+    for (const Clip& clip : card.scan().newFiles) {
+        if (!clip.relativePath.endsWith(".JPG"))
+            continue;
+        const QString copy = card.destination(clip.relativePath);
+        if (clip.relativePath == "O.JPG")
+            writeFile(copy, "photo");
+        card.ledger.add({clip.ledgerKey(card.volume.volumeIdentity()), "CARD", clip.relativePath,
+                         copy, clip.size, QString(64, u'0'),
+                         QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC)},
+                        false);
+    }
+    OffloadSession session(card.volume, card.scan(), {{"A.MP4", 30}, {"S.MP4", 1}});
+    session.setShortRule({true, 5});
+    SessionFilesModel toCopy(Scope::toCopy), offloaded(Scope::offloaded),
+        skipped(Scope::skippedShort);
+    QAbstractItemModelTester check1(&toCopy, fatal), check2(&offloaded, fatal),
+        check3(&skipped, fatal);
+    for (SessionFilesModel* model : {&toCopy, &offloaded, &skipped})
+        model->setSession(&session);
+
+    EXPECT_EQ(column(toCopy, SessionFilesModel::RelativePathRole), QStringList({"A.MP4"}));
+    EXPECT_EQ(statuses(toCopy), QList<Status>({Status::pending}));
+    const QModelIndex a = toCopy.index(0);
+    EXPECT_EQ(a.data(SessionFilesModel::CategoryRole), "video");
+    EXPECT_EQ(a.data(SessionFilesModel::SizeRole).toLongLong(), 9);
+    EXPECT_EQ(a.data(SessionFilesModel::DurationRole).toDouble(), 30);
+    EXPECT_FALSE(a.data(SessionFilesModel::PlannedNameRole).isValid());
+    EXPECT_EQ(column(offloaded, Qt::DisplayRole), QStringList({"O.JPG", "M.JPG"}));
+    EXPECT_EQ(statuses(offloaded), QList<Status>({Status::offloaded, Status::missing}));
+    EXPECT_EQ(column(skipped, SessionFilesModel::RelativePathRole), QStringList({"S.MP4"}));
+    EXPECT_EQ(statuses(skipped), QList<Status>({Status::skipped}));
+    EXPECT_EQ(skipped.index(0).data(SessionFilesModel::DurationRole).toDouble(), 1);
+
+    session.toggleReoffload(*offloaded.clip(1));
+    session.toggleIncludeShort(*skipped.clip(0));
+    EXPECT_EQ(column(toCopy, SessionFilesModel::RelativePathRole),
+              QStringList({"A.MP4", "S.MP4", "M.JPG"}));
+    EXPECT_EQ(column(toCopy, SessionFilesModel::IsReoffloadRole),
+              QStringList({"false", "false", "true"}));
+    EXPECT_EQ(column(toCopy, SessionFilesModel::IsIncludedShortRole),
+              QStringList({"false", "true", "false"}));
+    EXPECT_EQ(column(offloaded, SessionFilesModel::RelativePathRole), QStringList({"O.JPG"}));
+    EXPECT_EQ(skipped.rowCount(), 0);
+
+    toCopy.setSession(nullptr);
+    EXPECT_EQ(toCopy.rowCount(), 0);
+    {
+        OffloadSession brief(card.volume, card.scan(), {});
+        offloaded.setSession(&brief);
+        EXPECT_EQ(offloaded.rowCount(), 2);
+    }
+    EXPECT_EQ(offloaded.rowCount(), 0);
+    EXPECT_EQ(offloaded.session(), nullptr);
+}
+
+TEST(ListModelsTest, ARunChangesOnlyTheRowsItTouches) {
+    CardWorld card;
+    writeFile(card.root("DCIM/C0001.MP4"), QByteArray(9 << 20, 'v'));
+    writeFile(card.root("DCIM/C0002.MP4"), QByteArray(9 << 20, 'w'));
+    writeFile(card.root("DCIM/DSC0003.JPG"), "jpeg");
+    OffloadSession session(card.volume, card.scan(), {});
+    SessionFilesModel model(Scope::toCopy);
+    QAbstractItemModelTester check(&model, fatal);
+    model.setSession(&session);
+    ASSERT_EQ(model.rowCount(), 3);
+
+    const QList<PlannedFile> plan = card.plan(session);
+    session.start(plan, card.destination.path(), &card.ledger);
+    for (const PlannedFile& file : plan) {
+        const QModelIndex row = model.index(column(model, 0).indexOf(file.clip.fileName()));
+        EXPECT_EQ(row.data(SessionFilesModel::PlannedNameRole), file.fileName);
+        EXPECT_EQ(row.data(SessionFilesModel::PlannedPathRole), file.relativePath());
+    }
+
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+    int copyingReports = 0;
+    QStringList wrong;
+    // Connected after the model, so it sees the rows as the model left them.
+    QObject::connect(&session, &OffloadSession::progressChanged, [&] {
+        const QString current = session.progress().currentID;
+        QStringList copying;
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (statuses(model)[row] == Status::copying)
+                copying << model.clip(row)->id();
+        const bool shown = !current.isEmpty() && !session.verifiedIDs().contains(current);
+        copyingReports += shown;
+        if (copying != (shown ? QStringList{current} : QStringList{}))
+            wrong << current + ": " + copying.join(", ");
+    });
+    ASSERT_TRUE(spinUntil([&] { return session.phase() == OffloadSession::Phase::finished; }));
+
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.join("; ").toStdString();
+    EXPECT_GT(copyingReports, 3);
+    EXPECT_EQ(resets.count(), 0);
+    // Each file changes twice (starts, is verified), each time alone.
+    EXPECT_EQ(changes.count(), 6);
+    for (const QList<QVariant>& change : changes)
+        EXPECT_EQ(change[0].toModelIndex(), change[1].toModelIndex());
+    EXPECT_EQ(statuses(model), QList<Status>(3, Status::verified));
+}
+
+TEST(ListModelsTest, HistoryGrowsByInsertionAndResetsWhenRewritten) {
+    TempDir home;
+    Ledger ledger(home("ledger.json"));
+    ledger.add(copyNumber(1), false);
+    HistoryModel model(ledger);
+    QAbstractItemModelTester check(&model, fatal);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+
+    ledger.add(copyNumber(2), false);
+    ledger.add(copyNumber(3), true);
+    EXPECT_EQ(column(model, HistoryModel::SourcePathRole),
+              QStringList({"C3.MP4", "C2.MP4", "C1.MP4"}));
+    EXPECT_EQ(inserted.count(), 2);
+    EXPECT_EQ(resets.count(), 0);
+    const QModelIndex newest = model.index(0);
+    EXPECT_EQ(newest.data(HistoryModel::DestinationPathRole), "/dest/C3.MP4");
+    EXPECT_EQ(newest.data(HistoryModel::SizeRole).toLongLong(), 3);
+    EXPECT_EQ(newest.data(HistoryModel::DigestRole), QString(64, u'3'));
+    EXPECT_EQ(newest.data(HistoryModel::OffloadedAtRole).toDateTime(), copyNumber(3).offloadedAt);
+    EXPECT_EQ(newest.data(HistoryModel::VolumeRole), "VOL");
+    EXPECT_EQ(newest.data(HistoryModel::CardNameRole), "CARD");
+    EXPECT_EQ(model.entry(2), copyNumber(1));
+
+    // Another process recorded a copy before this one saved its third: the next save puts that
+    // copy before this one's unsaved ones, so the rows are laid out afresh rather than grown.
+    Ledger(home("ledger.json")).add(copyNumber(4), false);
+    ledger.add(copyNumber(5), false);
+    EXPECT_EQ(column(model, HistoryModel::SourcePathRole),
+              QStringList({"C5.MP4", "C3.MP4", "C4.MP4", "C2.MP4", "C1.MP4"}));
+    EXPECT_EQ(resets.count(), 1);
+    ledger.forget(copyNumber(4));
+    EXPECT_EQ(resets.count(), 2);
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.entry(1), copyNumber(3));
+}
