@@ -10,6 +10,12 @@
 #include "app/OffloadBlocker.h"
 #include "app/PresetStore.h"
 #include "app/ReoffloadAlert.h"
+#include "app/lists/CamerasModel.h"
+#include "app/lists/CardListModel.h"
+#include "app/lists/FavoritesModel.h"
+#include "app/lists/HistoryModel.h"
+#include "app/lists/PresetsModel.h"
+#include "app/lists/SessionFilesModel.h"
 #include "base/Background.h"
 #include "base/Log.h"
 #include "devices/CardFormatter.h"
@@ -78,6 +84,21 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
                                 [this] { destinationChanged(); }});
 
     DestinationChoice::chooseAtLaunch(*m_settings, *m_destinations);
+
+    using Scope = SessionFilesModel::ListScope;
+    m_cardList = std::make_unique<CardListModel>(*m_watcher);
+    m_filesToCopy = std::make_unique<SessionFilesModel>(Scope::toCopy);
+    m_filesOffloaded = std::make_unique<SessionFilesModel>(Scope::offloaded);
+    m_shortClipsSkipped = std::make_unique<SessionFilesModel>(Scope::skippedShort);
+    m_favoriteList = std::make_unique<FavoritesModel>(*m_destinations);
+    m_presetList = std::make_unique<PresetsModel>(*m_presets);
+    m_cameraList = std::make_unique<CamerasModel>(*m_cameras);
+    m_historyList = std::make_unique<HistoryModel>(*m_ledger);
+    connect(this, &AppModel::sessionChanged, this, [this] {
+        for (SessionFilesModel* files :
+             {m_filesToCopy.get(), m_filesOffloaded.get(), m_shortClipsSkipped.get()})
+            files->setSession(m_session.get());
+    });
 
     connect(m_cameras.get(), &CameraStore::changed, this, &AppModel::updateBlocker);
     connect(m_settings.get(), &AppSettings::changed, this, &AppModel::updateBlocker);

@@ -33,7 +33,13 @@
 
 namespace stowly {
 
+class CamerasModel;
 class CardFormatter;
+class CardListModel;
+class FavoritesModel;
+class HistoryModel;
+class PresetsModel;
+class SessionFilesModel;
 class ImportPrompter;
 class OffloadSession;
 class VolumeFacts;
@@ -105,6 +111,17 @@ public:
     // Lists the mounted cards from now on, for a model made without watching.
     void startWatchingCards() { m_watcher->start(); }
     ImportPrompter& importPrompter() { return *m_importPrompter; }
+
+    // Lists a view can show as they are; each follows its part of the model.
+    CardListModel& cardList() const { return *m_cardList; }
+    // The selected card's files in one of the three scopes of the media stage.
+    SessionFilesModel& filesToCopy() const { return *m_filesToCopy; }
+    SessionFilesModel& filesOffloaded() const { return *m_filesOffloaded; }
+    SessionFilesModel& shortClipsSkipped() const { return *m_shortClipsSkipped; }
+    FavoritesModel& favoriteList() const { return *m_favoriteList; }
+    PresetsModel& presetList() const { return *m_presetList; }
+    CamerasModel& cameraList() const { return *m_cameraList; }
+    HistoryModel& historyList() const { return *m_historyList; }
 
     // The front end fills the seams (window, sounds, confirmations); it must outlive the model
     // or be set back to null.
@@ -251,6 +268,16 @@ private:
     DurationScanner::Cache m_durationCache;
     FileRules m_lastFileRules;
     std::optional<OffloadBlocker> m_blocker;
+
+    // Declared last, so they go before the stores they read.
+    std::unique_ptr<CardListModel> m_cardList;
+    std::unique_ptr<SessionFilesModel> m_filesToCopy;
+    std::unique_ptr<SessionFilesModel> m_filesOffloaded;
+    std::unique_ptr<SessionFilesModel> m_shortClipsSkipped;
+    std::unique_ptr<FavoritesModel> m_favoriteList;
+    std::unique_ptr<PresetsModel> m_presetList;
+    std::unique_ptr<CamerasModel> m_cameraList;
+    std::unique_ptr<HistoryModel> m_historyList;
 };
 
 } // namespace stowly

@@ -1,6 +1,9 @@
 #include "app/AppModelWorld.h"
 
 #include "app/ImportPrompter.h"
+#include "app/lists/CardListModel.h"
+#include "app/lists/HistoryModel.h"
+#include "app/lists/SessionFilesModel.h"
 
 #include <QSignalSpy>
 
@@ -52,7 +55,14 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     EXPECT_FALSE(m.offloadBlocker());
     EXPECT_EQ(m.stage(2), StageState::done);
 
+    EXPECT_EQ(m.cardList().rowCount(), 1);
+    EXPECT_EQ(m.filesToCopy().rowCount(), 3);
+
     m.settings().setEjectAfterOffload(true);
+    // A run tells its progress on its own; the selection and the card list stay quiet.
+    QSignalSpy progressed(&m, &AppModel::offloadProgressed);
+    QSignalSpy selection(&m, &AppModel::selectionChanged);
+    QSignalSpy cards(&m, &AppModel::cardsChanged);
     QList<OffloadProgress> reports;
     QObject::connect(m.session(), &OffloadSession::progressChanged,
                      [&] { reports.append(m.session()->progress()); });
@@ -64,6 +74,10 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     EXPECT_EQ(m.ledger().entries().size(), 3);
     EXPECT_EQ(m.settings().lastProject(), "coastline shoot");
     EXPECT_FALSE(reports.isEmpty());
+    EXPECT_EQ(progressed.size(), reports.size());
+    EXPECT_TRUE(selection.isEmpty());
+    EXPECT_TRUE(cards.size() <= 1) << "only the eject may change the card list";
+    EXPECT_EQ(m.historyList().rowCount(), 3);
     for (const QString& path : m.session()->copiedPaths())
         EXPECT_TRUE(path.contains("/CoastlineShoot/")) << path.toStdString();
     // The completion refreshes the inventory and ejects the card.
