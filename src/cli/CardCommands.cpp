@@ -49,7 +49,7 @@ bool belongsTo(const LedgerRecords& records, qsizetype i, const HistoryOwner& ow
 } // namespace
 
 int CardCommands::cards(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     const QList<CardVolume> cards = station.listCards();
     if (invocation.json)
         console.writeOut(JsonOutput::text(JsonOutput::cards(cards)));
@@ -61,7 +61,7 @@ int CardCommands::cards(const Invocation& invocation, Console& console, SignalWa
 }
 
 int CardCommands::history(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     const Ledger& ledger = station.model().ledger();
     if (const std::optional<QString>& error = ledger.lastError())
         console.message(*error);
@@ -92,7 +92,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
 }
 
 int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     Ledger& ledger = station.model().ledger();
     const auto owner = historyOwner(invocation.card, station.model().volumes());
     if (const QString* problem = std::get_if<QString>(&owner)) {
@@ -123,7 +123,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     AppModel& model = station.model();
     const std::optional<CardVolume> wanted =
         CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
@@ -181,7 +181,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     AppModel& model = station.model();
     const std::optional<CardVolume> card =
         CardTarget::resolveOrReport(invocation.card, model.volumes(), console);
