@@ -38,10 +38,9 @@ const SettingDefinition& AppSettings::row(QLatin1StringView key) {
     return *setting;
 }
 
-qsizetype AppSettings::indexOf(const SettingDefinition& setting) const {
-    const qsizetype index = &setting - SettingsTable::rows().constData();
-    Q_ASSERT(index >= 0 && index < m_values.size());
-    return index;
+// By key, so that a copy of a row finds its setting too; -1 for a row not in the table.
+qsizetype AppSettings::indexOf(const SettingDefinition& setting) {
+    return SettingsTable::indexOf(setting.key);
 }
 
 const QVariant& AppSettings::effective(qsizetype index) const {
@@ -68,13 +67,17 @@ void AppSettings::load() {
 }
 
 QVariant AppSettings::value(const SettingDefinition& setting) const {
-    return effective(indexOf(setting));
+    const qsizetype index = indexOf(setting);
+    return index < 0 ? QVariant() : effective(index);
 }
 
-bool AppSettings::setValue(const SettingDefinition& setting, const QVariant& value) {
+bool AppSettings::setValue(const SettingDefinition& given, const QVariant& value) {
+    const qsizetype index = indexOf(given);
+    if (index < 0)
+        return false;
+    const SettingDefinition& setting = SettingsTable::rows()[index];
     if (value.metaType() != setting.defaultValue.metaType())
         return false;
-    const qsizetype index = indexOf(setting);
     const QVariant kept = setting.normalized(value);
     if (setting.same(m_values[index], kept)) {
         // A stored number out of range reads as clamped; assigning the same clamped value must
@@ -92,10 +95,13 @@ bool AppSettings::setValue(const SettingDefinition& setting, const QVariant& val
     return true;
 }
 
-bool AppSettings::overrideForRun(const SettingDefinition& setting, const QVariant& value) {
+bool AppSettings::overrideForRun(const SettingDefinition& given, const QVariant& value) {
+    const qsizetype index = indexOf(given);
+    if (index < 0)
+        return false;
+    const SettingDefinition& setting = SettingsTable::rows()[index];
     if (value.metaType() != setting.defaultValue.metaType())
         return false;
-    const qsizetype index = indexOf(setting);
     const QVariant before = effective(index);
     m_overrides[index] = setting.normalized(value);
     if (!setting.same(before, effective(index)))

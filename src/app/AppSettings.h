@@ -58,7 +58,7 @@ public:
     }
 
     // Any setting by its row, with a value of the row's type; false for a value of another
-    // type, which changes nothing.
+    // type or a row not in the table, which changes nothing.
     QVariant value(const SettingDefinition& setting) const;
     bool setValue(const SettingDefinition& setting, const QVariant& value);
     bool overrideForRun(const SettingDefinition& setting, const QVariant& value);
@@ -193,7 +193,7 @@ Q_SIGNALS:
 
 private:
     static const SettingDefinition& row(QLatin1StringView key);
-    qsizetype indexOf(const SettingDefinition& setting) const;
+    static qsizetype indexOf(const SettingDefinition& setting);
     const QVariant& effective(qsizetype index) const;
     void load();
     void notify(const SettingDefinition& setting);

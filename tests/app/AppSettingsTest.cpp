@@ -105,6 +105,13 @@ TEST(AppSettingsTest, ARunOverrideIsSeenButNeverStored) {
     EXPECT_EQ(s.shortClipSeconds(), 60);
     EXPECT_FALSE(s.overrideForRun(*SettingsTable::find(u"quickDump"), QVariant("no")));
     EXPECT_TRUE(s.quickDump());
+    // A copy of a row still names its setting; a row not in the table names none.
+    const SettingDefinition copy = *SettingsTable::find(u"quickDump");
+    EXPECT_TRUE(s.value(copy).toBool());
+    SettingDefinition unknown = copy;
+    unknown.key = "colour";
+    EXPECT_FALSE(s.setValue(unknown, QVariant(false)));
+    EXPECT_FALSE(s.value(unknown).isValid());
 }
 
 TEST(AppSettingsTest, KeysHoldTheDocumentedForms) {
