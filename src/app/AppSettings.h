@@ -3,6 +3,7 @@
 #include "app/DisplayOptions.h"
 #include "app/IgnoredImportCard.h"
 #include "app/ImportPromptStyle.h"
+#include "app/SettingsTable.h"
 #include "media/CardVolume.h"
 #include "media/DateFilter.h"
 #include "media/FileRules.h"
@@ -24,9 +25,9 @@ namespace stowly {
 
 struct OffloadPreset;
 
-// Every user preference as an observable value, each written to the preferences store the
-// moment it changes. Without a store the same object works in memory with the defaults.
-// Main thread only.
+// Every user preference of the settings table as an observable value, each written to the
+// preferences store the moment it changes. Without a store the same object works in memory with
+// the defaults. A run may override values for itself without storing them. Main thread only.
 class AppSettings : public QObject {
     Q_OBJECT
 public:
@@ -43,57 +44,90 @@ public:
 
     const std::shared_ptr<QSettings>& defaults() const { return m_defaults; }
 
-    const std::optional<QString>& destinationPath() const { return m_destinationPath; }
-    bool ejectAfterOffload() const { return m_ejectAfterOffload; }
-    const QString& folderTemplate() const { return m_folderTemplate; }
-    const QString& fileTemplate() const { return m_fileTemplate; }
-    const QString& lastProject() const { return m_lastProject; }
-    const QStringList& recentProjects() const { return m_recentProjects; }
-    const QSet<MediaCategory>& includedCategories() const { return m_includedCategories; }
-    bool playSuccessSound() const { return m_playSuccessSound; }
-    bool skipShortClips() const { return m_skipShortClips; }
-    int shortClipSeconds() const { return m_shortClipSeconds; }
-    bool quickDump() const { return m_quickDump; }
-    const DateFilter& dateFilter() const { return m_dateFilter; }
-    const FileRules& fileRules() const { return m_fileRules; }
-    ThemeID themeID() const { return m_themeID; }
-    AppAppearance appearance() const { return m_appearance; }
-    MediaLayout mediaLayout() const { return m_mediaLayout; }
-    bool showListThumbnails() const { return m_showListThumbnails; }
-    bool keepRunningInMenuBar() const { return m_keepRunningInMenuBar; }
-    bool askToImport() const { return m_askToImport; }
-    ImportPromptStyle importPromptStyle() const { return m_importPromptStyle; }
-    bool showMenuBarIcon() const { return m_showMenuBarIcon; }
-    const QList<IgnoredImportCard>& ignoredImportCards() const { return m_ignoredImportCards; }
+    // Any setting of the table by its typed key.
+    template <typename T> T value(SettingKey<T> key) const {
+        return qvariant_cast<T>(value(row(key.view())));
+    }
+    template <typename T> void setValue(SettingKey<T> key, const T& value) {
+        setValue(row(key.view()), QVariant::fromValue(value));
+    }
+    // Seen by every reader of the setting from now on and never stored: a choice for one run.
+    // Setting the value meanwhile stores it, while the override still stands.
+    template <typename T> void overrideForRun(SettingKey<T> key, const T& value) {
+        overrideForRun(row(key.view()), QVariant::fromValue(value));
+    }
+
+    // Any setting by its row, with a value of the row's type; false for a value of another
+    // type or a row not in the table, which changes nothing.
+    QVariant value(const SettingDefinition& setting) const;
+    bool setValue(const SettingDefinition& setting, const QVariant& value);
+    bool overrideForRun(const SettingDefinition& setting, const QVariant& value);
+
+    std::optional<QString> destinationPath() const { return value(settingKey::destinationPath); }
+    bool ejectAfterOffload() const { return value(settingKey::ejectAfterOffload); }
+    QString folderTemplate() const { return value(settingKey::folderTemplate); }
+    QString fileTemplate() const { return value(settingKey::fileTemplate); }
+    QString lastProject() const { return value(settingKey::lastProject); }
+    QStringList recentProjects() const { return value(settingKey::recentProjects); }
+    QSet<MediaCategory> includedCategories() const;
+    bool playSuccessSound() const { return value(settingKey::playSuccessSound); }
+    bool skipShortClips() const { return value(settingKey::skipShortClips); }
+    int shortClipSeconds() const { return value(settingKey::shortClipSeconds); }
+    bool quickDump() const { return value(settingKey::quickDump); }
+    DateFilter dateFilter() const { return value(settingKey::dateFilter); }
+    FileRules fileRules() const { return value(settingKey::fileRules); }
+    ThemeID themeID() const { return value(settingKey::theme); }
+    AppAppearance appearance() const { return value(settingKey::appearance); }
+    MediaLayout mediaLayout() const { return value(settingKey::mediaLayout); }
+    bool showListThumbnails() const { return value(settingKey::listThumbnails); }
+    bool keepRunningInMenuBar() const { return value(settingKey::keepRunningInMenuBar); }
+    bool askToImport() const { return value(settingKey::askToImportOnMount); }
+    ImportPromptStyle importPromptStyle() const { return value(settingKey::importPromptStyle); }
+    bool showMenuBarIcon() const { return value(settingKey::showMenuBarIcon); }
+    QList<IgnoredImportCard> ignoredImportCards() const {
+        return value(settingKey::ignoredImportCards);
+    }
     // Whether the single destination of older versions was moved into the favourites; kept
     // in memory when there is no store.
-    bool destinationMovedToFavorites() const { return m_destinationMovedToFavorites; }
+    bool destinationMovedToFavorites() const {
+        return value(settingKey::destinationMovedToFavorites);
+    }
 
-    void setDestinationPath(const std::optional<QString>& path);
-    void setEjectAfterOffload(bool on);
-    void setFolderTemplate(const QString& text);
-    void setFileTemplate(const QString& text);
-    void setLastProject(const QString& name);
+    void setDestinationPath(const std::optional<QString>& path) {
+        setValue(settingKey::destinationPath, path);
+    }
+    void setEjectAfterOffload(bool on) { setValue(settingKey::ejectAfterOffload, on); }
+    void setFolderTemplate(const QString& text) { setValue(settingKey::folderTemplate, text); }
+    void setFileTemplate(const QString& text) { setValue(settingKey::fileTemplate, text); }
+    void setLastProject(const QString& name) { setValue(settingKey::lastProject, name); }
     // Most recent first; only the first six are kept.
-    void setRecentProjects(const QStringList& names);
+    void setRecentProjects(const QStringList& names) {
+        setValue(settingKey::recentProjects, names);
+    }
     void setIncludedCategories(const QSet<MediaCategory>& categories);
-    void setPlaySuccessSound(bool on);
-    void setSkipShortClips(bool on);
+    void setPlaySuccessSound(bool on) { setValue(settingKey::playSuccessSound, on); }
+    void setSkipShortClips(bool on) { setValue(settingKey::skipShortClips, on); }
     // Values outside 1 to 60 are clamped first.
-    void setShortClipSeconds(int seconds);
-    void setQuickDump(bool on);
-    void setDateFilter(const DateFilter& filter);
-    void setFileRules(const FileRules& rules);
-    void setThemeID(ThemeID theme);
-    void setAppearance(AppAppearance appearance);
-    void setMediaLayout(MediaLayout layout);
-    void setShowListThumbnails(bool on);
-    void setKeepRunningInMenuBar(bool on);
-    void setAskToImport(bool on);
-    void setImportPromptStyle(ImportPromptStyle style);
-    void setShowMenuBarIcon(bool on);
-    void setIgnoredImportCards(const QList<IgnoredImportCard>& cards);
-    void setDestinationMovedToFavorites(bool done);
+    void setShortClipSeconds(int seconds) { setValue(settingKey::shortClipSeconds, seconds); }
+    void setQuickDump(bool on) { setValue(settingKey::quickDump, on); }
+    void setDateFilter(const DateFilter& filter) { setValue(settingKey::dateFilter, filter); }
+    void setFileRules(const FileRules& rules) { setValue(settingKey::fileRules, rules); }
+    void setThemeID(ThemeID theme) { setValue(settingKey::theme, theme); }
+    void setAppearance(AppAppearance appearance) { setValue(settingKey::appearance, appearance); }
+    void setMediaLayout(MediaLayout layout) { setValue(settingKey::mediaLayout, layout); }
+    void setShowListThumbnails(bool on) { setValue(settingKey::listThumbnails, on); }
+    void setKeepRunningInMenuBar(bool on) { setValue(settingKey::keepRunningInMenuBar, on); }
+    void setAskToImport(bool on) { setValue(settingKey::askToImportOnMount, on); }
+    void setImportPromptStyle(ImportPromptStyle style) {
+        setValue(settingKey::importPromptStyle, style);
+    }
+    void setShowMenuBarIcon(bool on) { setValue(settingKey::showMenuBarIcon, on); }
+    void setIgnoredImportCards(const QList<IgnoredImportCard>& cards) {
+        setValue(settingKey::ignoredImportCards, cards);
+    }
+    void setDestinationMovedToFavorites(bool done) {
+        setValue(settingKey::destinationMovedToFavorites, done);
+    }
 
     // One slider that also switches the rule off: the seconds while the rule is on, else 0.
     int shortClipSliderSeconds() const;
@@ -132,6 +166,8 @@ public:
 Q_SIGNALS:
     // Any value changed.
     void changed();
+    // The setting under the key changed; before changed().
+    void settingChanged(const QString& key);
     void destinationPathChanged();
     void ejectAfterOffloadChanged();
     void folderTemplateChanged();
@@ -156,40 +192,20 @@ Q_SIGNALS:
     void ignoredImportCardsChanged();
 
 private:
+    static const SettingDefinition& row(QLatin1StringView key);
+    static qsizetype indexOf(const SettingDefinition& setting);
+    const QVariant& effective(qsizetype index) const;
     void load();
-    template <typename T> static bool assign(T& field, const T& value);
-    void notify(void (AppSettings::*signal)());
+    void notify(const SettingDefinition& setting);
+    void store(const SettingDefinition& setting, const QVariant& value);
     void write(const QString& key, const QVariant& value);
     void remove(const QString& key);
     void sync();
-    void writeJson(const QString& key, const QJsonDocument& document);
-    void writeIncludedCategories();
-    void writeIgnoredImportCards();
 
     std::shared_ptr<QSettings> m_defaults;
-    std::optional<QString> m_destinationPath;
-    bool m_ejectAfterOffload = false;
-    QString m_folderTemplate;
-    QString m_fileTemplate;
-    QString m_lastProject;
-    QStringList m_recentProjects;
-    QSet<MediaCategory> m_includedCategories;
-    bool m_playSuccessSound = true;
-    bool m_skipShortClips = true;
-    int m_shortClipSeconds = 5;
-    bool m_quickDump = false;
-    DateFilter m_dateFilter;
-    FileRules m_fileRules;
-    ThemeID m_themeID = ThemeID::standard;
-    AppAppearance m_appearance = AppAppearance::dark;
-    MediaLayout m_mediaLayout = MediaLayout::list;
-    bool m_showListThumbnails = false;
-    bool m_keepRunningInMenuBar = false;
-    bool m_askToImport = true;
-    ImportPromptStyle m_importPromptStyle = ImportPromptStyle::notification;
-    bool m_showMenuBarIcon = true;
-    QList<IgnoredImportCard> m_ignoredImportCards;
-    bool m_destinationMovedToFavorites = false;
+    // One per row of the table, in its order; an override is invalid where there is none.
+    QList<QVariant> m_values;
+    QList<QVariant> m_overrides;
     FolderPicker m_folderPicker;
     bool m_syncFailed = false;
 };

@@ -48,7 +48,7 @@ bool belongsTo(const LedgerRecords& records, qsizetype i, const HistoryOwner& ow
 } // namespace
 
 int CardCommands::cards(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     const QList<CardVolume> cards = station.listCards();
     if (invocation.json)
         console.writeOut(JsonOutput::text(JsonOutput::cards(cards)));
@@ -60,7 +60,7 @@ int CardCommands::cards(const Invocation& invocation, Console& console, SignalWa
 }
 
 int CardCommands::history(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     const Ledger& ledger = station.model().ledger();
     if (const std::optional<QString>& error = ledger.lastError())
         console.message(*error);
@@ -91,7 +91,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
 }
 
 int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     Ledger& ledger = station.model().ledger();
     const auto owner = historyOwner(invocation.card, station.model());
     if (const QString* problem = std::get_if<QString>(&owner)) {
@@ -122,7 +122,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     AppModel& model = station.model();
     const std::optional<CardVolume> wanted = cardTargetOrReport(invocation.card, model, console);
     if (!wanted)
@@ -179,7 +179,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, Station::Settings::stored);
+    Station station(signals);
     AppModel& model = station.model();
     const std::optional<CardVolume> card = cardTargetOrReport(invocation.card, model, console);
     if (!card)

@@ -1,8 +1,5 @@
 #include "cli/CommandLine.h"
 
-#include <QDate>
-#include <QTimeZone>
-
 namespace stowly {
 namespace {
 
@@ -136,44 +133,10 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
     return std::nullopt;
 }
 
-std::optional<QDate> isoDate(const QString& text) {
-    const QDate date = QDate::fromString(text.trimmed(), Qt::ISODate);
-    return date.isValid() ? std::optional(date) : std::nullopt;
-}
-
-// Noon keeps the day the same in every time zone offset the filter may meet.
-QDateTime dayOf(const QDate& date) {
-    return QDateTime(date, QTime(12, 0), QTimeZone::systemTimeZone()).toUTC();
-}
-
 } // namespace
 
 std::optional<DateFilter> CommandLine::parseDates(const QString& text, const QDateTime& now) {
-    const QString lower = text.trimmed().toLower();
-    DateFilter filter;
-    filter.from = now.toUTC();
-    filter.to = now.toUTC();
-    if (lower == u"any")
-        return DateFilter::any();
-    if (lower == u"today") {
-        filter.mode = DateFilter::Mode::today;
-        return filter;
-    }
-    if (lower == u"last7days") {
-        filter.mode = DateFilter::Mode::last7Days;
-        return filter;
-    }
-    const qsizetype dots = lower.indexOf(QStringLiteral(".."));
-    if (dots < 0)
-        return std::nullopt;
-    const std::optional<QDate> from = isoDate(lower.left(dots));
-    const std::optional<QDate> to = isoDate(lower.mid(dots + 2));
-    if (!from || !to)
-        return std::nullopt;
-    filter.mode = DateFilter::Mode::custom;
-    filter.from = dayOf(*from);
-    filter.to = dayOf(*to);
-    return filter;
+    return DateFilter::fromText(text, now);
 }
 
 std::variant<Invocation, QString> CommandLine::parse(const QStringList& arguments,

@@ -50,7 +50,7 @@ QString noSuchCamera(const CameraStore& cameras, const QString& wanted) {
 std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& console,
                                        SignalWatcher& signals) {
     PreparedRun run;
-    run.station = std::make_unique<Station>(signals, Station::Settings::runCopy);
+    run.station = std::make_unique<Station>(signals);
     Station& station = *run.station;
     AppModel& model = station.model();
     if (const std::optional<QString>& error = model.ledger().lastError())
@@ -70,14 +70,15 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
             return exitCode::usage;
         }
     }
-    // The model works on a copy of the settings, so these last for this run only.
+    // Everything this run reads sees these; the preferences keep their own values.
     AppSettings& settings = model.settings();
     if (options.destination)
-        settings.setDestinationPath(absolutePath(*options.destination));
+        settings.overrideForRun(settingKey::destinationPath,
+                                std::optional<QString>(absolutePath(*options.destination)));
     if (options.quickDump)
-        settings.setQuickDump(true);
+        settings.overrideForRun(settingKey::quickDump, true);
     if (options.dates)
-        settings.setDateFilter(*options.dates);
+        settings.overrideForRun(settingKey::dateFilter, *options.dates);
 
     if (!station.scan(card))
         return exitCode::interrupted;
@@ -165,9 +166,6 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         console.message(QStringLiteral("The offload couldn’t start."));
         return exitCode::failed;
     }
-    // What the desktop remembers on start; the rest of this run's choices are forgotten.
-    if (!model.settings().quickDump())
-        station.storedSettings().rememberProject(session.projectInput());
     station.waitUntil(
         [&] { return session.phase() == OffloadSession::Phase::finished && !model.isEjecting(); },
         false);

@@ -19,27 +19,18 @@ public:
     void confirm(const Confirmation&, std::function<void(bool)> done) override { done(false); }
 };
 
-// The application model as the command line drives it: the user's stores and ledger, the
-// predecessor's files migrated first, and no card selected, scanned or prompted for unless a
-// command asks.
+// The application model as the command line drives it: the user's stores, preferences and
+// ledger, the predecessor's files migrated first, and no card selected, scanned or prompted for
+// unless a command asks. What the model remembers (the launch's destination, the last project,
+// a card's camera) is stored as the desktop stores it; a command's choices for one run are
+// overrides on the preferences (AppSettings::overrideForRun), never stored.
 class Station : public QObject {
     Q_OBJECT
 public:
-    enum class Settings {
-        // The model works on the stored preferences.
-        stored,
-        // The model works on an in-memory copy, so that a run's choices are not remembered;
-        // what the desktop remembers (the launch destination, the last project) is written to
-        // the stored preferences by the command.
-        runCopy,
-    };
-
-    Station(SignalWatcher& signals, Settings settings);
+    explicit Station(SignalWatcher& signals);
     ~Station() override;
 
     AppModel& model() const { return *m_model; }
-    // The preferences as stored.
-    AppSettings& storedSettings() const;
     CommandLineFrontEnd& frontEnd() { return m_frontEnd; }
     bool wasInterrupted() const;
 
@@ -52,13 +43,9 @@ public:
     // Selects and scans the card; false when interrupted before its session was ready.
     bool scan(const CardVolume& card);
 
-    // An in-memory copy of every preference.
-    static std::unique_ptr<AppSettings> inMemoryCopy(const AppSettings& settings);
-
 private:
     SignalWatcher& m_signals;
     CommandLineFrontEnd m_frontEnd;
-    std::unique_ptr<AppSettings> m_stored;
     std::unique_ptr<AppModel> m_model;
 };
 

@@ -40,6 +40,9 @@ struct DateFilter {
     QJsonObject toJson() const;
     // "mode", "from" and "to" are all required; anything missing or malformed gives none.
     static std::optional<DateFilter> fromJson(const QJsonObject& object);
+    // "any", "today", "last7days" (any case) or "FROM..TO" with ISO dates, both days included;
+    // `now` fixes the dates of "today" and "last7days".
+    static std::optional<DateFilter> fromText(const QString& text, const QDateTime& now);
 
     friend bool operator==(const DateFilter&, const DateFilter&) = default;
 };

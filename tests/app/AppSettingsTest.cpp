@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 #include "app/OffloadPreset.h"
+#include "app/SettingsTable.h"
 
 #include "AppTestSupport.h"
 #include "support/TestSupport.h"
@@ -24,30 +25,10 @@ std::unique_ptr<AppSettings> nextLaunch(const QString& file, const QString& copy
     return std::make_unique<AppSettings>(AppSettings::openPreferences(copy));
 }
 
-void expectDefaults(const AppSettings& s) {
-    EXPECT_FALSE(s.destinationPath());
-    EXPECT_FALSE(s.ejectAfterOffload());
-    EXPECT_EQ(s.folderTemplate(), "{date}/{project}");
-    EXPECT_EQ(s.fileTemplate(), "{date}_{project}_{seq}");
-    EXPECT_EQ(s.lastProject(), "");
-    EXPECT_TRUE(s.recentProjects().isEmpty());
-    EXPECT_EQ(s.includedCategories(), allFour);
-    EXPECT_TRUE(s.playSuccessSound());
-    EXPECT_TRUE(s.skipShortClips());
-    EXPECT_EQ(s.shortClipSeconds(), 5);
-    EXPECT_EQ(s.themeID(), ThemeID::standard);
-    EXPECT_EQ(s.appearance(), AppAppearance::dark);
-    EXPECT_EQ(s.mediaLayout(), MediaLayout::list);
-    EXPECT_FALSE(s.showListThumbnails());
-    EXPECT_FALSE(s.quickDump());
-    EXPECT_EQ(s.dateFilter(), DateFilter::any());
-    EXPECT_FALSE(s.keepRunningInMenuBar());
-    EXPECT_TRUE(s.askToImport());
-    EXPECT_EQ(s.importPromptStyle(), ImportPromptStyle::notification);
-    EXPECT_TRUE(s.showMenuBarIcon());
-    EXPECT_TRUE(s.ignoredImportCards().isEmpty());
-    EXPECT_EQ(s.fileRules(), FileRules::standard());
-    EXPECT_FALSE(s.destinationMovedToFavorites());
+// The row's example, read as the command line reads it.
+QVariant example(const SettingDefinition& row) {
+    const SettingDefinition::Parsed parsed = row.parse(row.example);
+    return parsed.value.value_or(QVariant());
 }
 
 } // namespace
@@ -55,79 +36,82 @@ void expectDefaults(const AppSettings& s) {
 TEST(AppSettingsTest, AFreshStoreAndMemoryGiveTheDefaults) {
     TempDir home;
     AppSettings stored(AppSettings::openPreferences(home("Stowly.conf")));
-    expectDefaults(stored);
     AppSettings inMemory(nullptr);
-    expectDefaults(inMemory);
+    for (const SettingDefinition& row : SettingsTable::rows()) {
+        EXPECT_TRUE(row.same(stored.value(row), row.defaultValue)) << row.key.toStdString();
+        EXPECT_TRUE(row.same(inMemory.value(row), row.defaultValue)) << row.key.toStdString();
+    }
+    EXPECT_EQ(stored.includedCategories(), allFour);
     // Reading writes nothing to a fresh store.
     EXPECT_FALSE(QFile::exists(home("Stowly.conf")));
 }
 
-TEST(AppSettingsTest, EveryValueSurvivesTheNextLaunch) {
+TEST(AppSettingsTest, EveryRowSurvivesTheNextLaunchAndSignalsItsChangeOnce) {
     TempDir home;
     const QString file = home("Stowly.conf");
     AppSettings s(AppSettings::openPreferences(file));
-    const DateFilter custom{DateFilter::Mode::custom,
-                            QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC),
-                            QDateTime::fromSecsSinceEpoch(1'780'500'000, Qt::UTC)};
-    const FileRules rules{{"lrv"}, {"xml", "srt"}, {"*.tmp", "a, b"}};
-    s.setDestinationPath("/media/u/SSD/My Footage, 2026");
-    s.setEjectAfterOffload(true);
-    s.setFolderTemplate("{date}, {project}/{camera}");
-    s.setFileTemplate("{original}");
-    s.setLastProject("Wedding");
-    s.setRecentProjects({"Wedding, Day 1"});
-    s.setIncludedCategories({MediaCategory::video});
-    s.setPlaySuccessSound(false);
-    s.setSkipShortClips(false);
-    s.setShortClipSeconds(12);
-    s.setQuickDump(true);
-    s.setDateFilter(custom);
-    s.setFileRules(rules);
-    s.setThemeID(ThemeID::ocean);
-    s.setAppearance(AppAppearance::system);
-    s.setMediaLayout(MediaLayout::grid);
-    s.setShowListThumbnails(true);
-    s.setKeepRunningInMenuBar(true);
-    s.setAskToImport(false);
-    s.setImportPromptStyle(ImportPromptStyle::panel);
-    s.setShowMenuBarIcon(false);
-    s.ignoreImports(CardVolume{"/media/u/A", "A7S", QString("1234-ABCD")});
-    s.setDestinationMovedToFavorites(true);
-
+    for (const SettingDefinition& row : SettingsTable::rows()) {
+        SCOPED_TRACE(row.key.toStdString());
+        const QVariant value = example(row);
+        ASSERT_TRUE(value.isValid());
+        ASSERT_FALSE(row.same(value, row.defaultValue));
+        QSignalSpy any(&s, &AppSettings::changed);
+        QSignalSpy keys(&s, &AppSettings::settingChanged);
+        ASSERT_TRUE(s.setValue(row, value));
+        ASSERT_TRUE(s.setValue(row, value));
+        EXPECT_TRUE(row.same(s.value(row), value));
+        EXPECT_EQ(any.count(), row.internal ? 0 : 1);
+        if (!row.internal) {
+            ASSERT_EQ(keys.count(), 1);
+            EXPECT_EQ(keys.at(0).at(0).toString(), row.key);
+        }
+    }
     const auto later = nextLaunch(file, home("copy.conf"));
-    EXPECT_EQ(later->destinationPath(), "/media/u/SSD/My Footage, 2026");
-    EXPECT_TRUE(later->ejectAfterOffload());
-    EXPECT_EQ(later->folderTemplate(), "{date}, {project}/{camera}");
-    EXPECT_EQ(later->fileTemplate(), "{original}");
-    EXPECT_EQ(later->lastProject(), "Wedding");
-    EXPECT_EQ(later->recentProjects(), QStringList{"Wedding, Day 1"});
-    EXPECT_EQ(later->includedCategories(), QSet<MediaCategory>{MediaCategory::video});
-    EXPECT_FALSE(later->playSuccessSound());
-    EXPECT_FALSE(later->skipShortClips());
-    EXPECT_EQ(later->shortClipSeconds(), 12);
-    EXPECT_TRUE(later->quickDump());
-    EXPECT_EQ(later->dateFilter(), custom);
-    EXPECT_EQ(later->fileRules(), rules);
-    EXPECT_EQ(later->themeID(), ThemeID::ocean);
-    EXPECT_EQ(later->appearance(), AppAppearance::system);
-    EXPECT_EQ(later->mediaLayout(), MediaLayout::grid);
-    EXPECT_TRUE(later->showListThumbnails());
-    EXPECT_TRUE(later->keepRunningInMenuBar());
-    EXPECT_FALSE(later->askToImport());
-    EXPECT_EQ(later->importPromptStyle(), ImportPromptStyle::panel);
-    EXPECT_FALSE(later->showMenuBarIcon());
-    EXPECT_EQ(later->ignoredImportCards(), QList<IgnoredImportCard>({{"1234-ABCD", "A7S"}}));
-    EXPECT_TRUE(later->destinationMovedToFavorites());
+    for (const SettingDefinition& row : SettingsTable::rows())
+        EXPECT_TRUE(row.same(later->value(row), example(row))) << row.key.toStdString();
 
-    // An empty list and no destination come back as such too.
-    s.setRecentProjects({});
-    s.setDestinationPath(std::nullopt);
-    s.setIncludedCategories(allFour);
+    // Back to the defaults: an empty list and no destination come back as such too.
+    for (const SettingDefinition& row : SettingsTable::rows())
+        s.setValue(row, row.defaultValue);
     const auto cleared = nextLaunch(file, home("copy2.conf"));
-    EXPECT_TRUE(cleared->recentProjects().isEmpty());
-    EXPECT_FALSE(cleared->destinationPath());
-    EXPECT_EQ(cleared->includedCategories(), allFour);
+    for (const SettingDefinition& row : SettingsTable::rows())
+        EXPECT_TRUE(row.same(cleared->value(row), row.defaultValue)) << row.key.toStdString();
     EXPECT_FALSE(readFile(file).contains("destinationPath"));
+}
+
+TEST(AppSettingsTest, ARunOverrideIsSeenButNeverStored) {
+    TempDir home;
+    const QString file = home("Stowly.conf");
+    AppSettings s(AppSettings::openPreferences(file));
+    s.setDestinationPath("/media/u/usual");
+    QSignalSpy destination(&s, &AppSettings::destinationPathChanged);
+    s.overrideForRun(settingKey::destinationPath, std::optional<QString>("/media/u/elsewhere"));
+    s.overrideForRun(settingKey::quickDump, true);
+    EXPECT_EQ(s.destinationPath(), "/media/u/elsewhere");
+    EXPECT_EQ(s.effectiveFolderTemplate(), "{date}");
+    EXPECT_EQ(destination.count(), 1);
+
+    // Setting a value meanwhile stores it; the override still stands for the run.
+    s.setDestinationPath("/media/u/new");
+    EXPECT_EQ(s.destinationPath(), "/media/u/elsewhere");
+    EXPECT_EQ(destination.count(), 1);
+    const auto later = nextLaunch(file, home("copy.conf"));
+    EXPECT_EQ(later->destinationPath(), "/media/u/new");
+    EXPECT_FALSE(later->quickDump());
+    EXPECT_FALSE(readFile(file).contains("quickDump"));
+
+    // The row's range holds for an override too; a value of another type changes nothing.
+    s.overrideForRun(settingKey::shortClipSeconds, 500);
+    EXPECT_EQ(s.shortClipSeconds(), 60);
+    EXPECT_FALSE(s.overrideForRun(*SettingsTable::find(u"quickDump"), QVariant("no")));
+    EXPECT_TRUE(s.quickDump());
+    // A copy of a row still names its setting; a row not in the table names none.
+    const SettingDefinition copy = *SettingsTable::find(u"quickDump");
+    EXPECT_TRUE(s.value(copy).toBool());
+    SettingDefinition unknown = copy;
+    unknown.key = "colour";
+    EXPECT_FALSE(s.setValue(unknown, QVariant(false)));
+    EXPECT_FALSE(s.value(unknown).isValid());
 }
 
 TEST(AppSettingsTest, KeysHoldTheDocumentedForms) {
@@ -260,29 +244,6 @@ TEST(AppSettingsTest, IgnoringACardTwiceKeepsOneEntry) {
               QList<IgnoredImportCard>({{"1234-ABCD", "A7S"}, {"A7S", "A7S"}}));
     s.stopIgnoringImports("1234-ABCD");
     EXPECT_EQ(s.ignoredImportIdentities(), QSet<QString>{"A7S"});
-}
-
-TEST(AppSettingsTest, SignalsOnlyForRealChanges) {
-    AppSettings s(nullptr);
-    QSignalSpy any(&s, &AppSettings::changed);
-    QSignalSpy rules(&s, &AppSettings::fileRulesChanged);
-    QSignalSpy categories(&s, &AppSettings::includedCategoriesChanged);
-    QSignalSpy dates(&s, &AppSettings::dateFilterChanged);
-    s.setFileRules(FileRules::standard());
-    s.setCategory(MediaCategory::video, true);
-    s.setDateFilter(DateFilter::any());
-    s.setDestinationPath(std::nullopt);
-    EXPECT_EQ(any.count(), 0);
-    FileRules changed = FileRules::standard();
-    changed.ignorePatterns << "*.tmp";
-    s.setFileRules(changed);
-    s.setCategory(MediaCategory::other, false);
-    s.setDateFilter(
-        DateFilter{DateFilter::Mode::today, DateFilter::any().from, DateFilter::any().to});
-    EXPECT_EQ(rules.count(), 1);
-    EXPECT_EQ(categories.count(), 1);
-    EXPECT_EQ(dates.count(), 1);
-    EXPECT_EQ(any.count(), 3);
 }
 
 TEST(AppSettingsTest, PresetsApplyTheirNamingAndRules) {

@@ -1,3 +1,4 @@
+#include "app/SettingsTable.h"
 #include "cli/CliHarness.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +15,37 @@ protected:
     Cli cli;
 };
 
-TEST_F(SettingsCommandTest, ListsEveryKeyWithItsValue) {
+TEST_F(SettingsCommandTest, ListsEveryRowInOrderInAFormItTakesBack) {
     const CliResult listed = cli.run({"settings"});
     ASSERT_EQ(listed.status, 0);
     const QStringList lines = listed.outText().split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.size(), 23);
+    const QList<SettingDefinition>& rows = SettingsTable::rows();
+    ASSERT_EQ(lines.size(), rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString prefix = rows[i].key + " = ";
+        ASSERT_TRUE(lines[i].startsWith(prefix)) << lines[i].toStdString();
+        EXPECT_TRUE(rows[i].parse(lines[i].mid(prefix.size())).value) << lines[i].toStdString();
+    }
     for (const char* line :
          {"destinationPath = ", "fileTemplate = {date}_{project}_{seq}", "shortClipSeconds = 5",
           "askToImportOnMount = true", "excludedCategories = []", "theme = default"})
         EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+}
+
+TEST_F(SettingsCommandTest, EveryRowItTakesIsStoredAndListedAsWritten) {
+    QStringList expected;
+    for (const SettingDefinition& row : SettingsTable::rows()) {
+        if (row.internal)
+            continue;
+        const CliResult set = cli.run({"settings", row.key, row.example});
+        const QString line = row.key + " = " + row.text(*row.parse(row.example).value);
+        EXPECT_EQ(set.status, 0) << set.errText().toStdString();
+        EXPECT_EQ(set.outText().trimmed(), line);
+        expected << line;
+    }
+    const QStringList listed = cli.run({"settings"}).outText().split('\n', Qt::SkipEmptyParts);
+    for (const QString& line : expected)
+        EXPECT_TRUE(listed.contains(line)) << line.toStdString();
 }
 
 TEST_F(SettingsCommandTest, RefusesWhatItCannotStoreAndKeepsTheOldValue) {
@@ -33,19 +56,28 @@ TEST_F(SettingsCommandTest, RefusesWhatItCannotStoreAndKeepsTheOldValue) {
     EXPECT_TRUE(bad.errText().contains("Use {seq} only once."));
     EXPECT_EQ(setting("fileTemplate"), "{date}_{project}_{seq}");
 
-    EXPECT_EQ(cli.run({"settings", "shortClipSeconds", "0"}).status, 2);
-    EXPECT_EQ(cli.run({"settings", "appearance", "purple"}).status, 2);
-    EXPECT_EQ(cli.run({"settings", "destinationPath", cli.home("missing")}).status, 2);
-    EXPECT_EQ(cli.run({"settings", "destinationMovedToFavorites", "false"}).status, 2);
-    const CliResult unknown = cli.run({"settings", "colour", "red"});
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_TRUE(unknown.errText().startsWith("There’s no setting “colour”."));
+    const QList<std::pair<QStringList, QString>> refusals{
+        {{"shortClipSeconds", "0"},
+         "“shortClipSeconds” takes a whole number of seconds from 1 to 60."},
+        {{"appearance", "purple"}, "“appearance” takes system, light or dark."},
+        {{"quickDump", "yes"}, "“quickDump” takes true or false."},
+        {{"destinationPath", cli.home("missing")},
+         "There’s no folder at “" + cli.home("missing") + "”."},
+        {{"destinationMovedToFavorites", "false"},
+         "“destinationMovedToFavorites” is kept by Stowly itself."},
+        {{"excludedCategories", "audio,films"},
+         "“excludedCategories” takes the names video, photo, audio and other, not “films”."},
+        {{"colour", "red"}, "There’s no setting “colour”. Run “stowly-cli settings” to list them."},
+    };
+    for (const auto& [arguments, message] : refusals) {
+        const CliResult refused = cli.run(QStringList{"settings"} + arguments);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.errText().trimmed(), message);
+    }
     EXPECT_EQ(setting("shortClipSeconds"), "5");
     EXPECT_EQ(setting("appearance"), "dark");
+    EXPECT_EQ(setting("excludedCategories"), "[]");
 
-    const CliResult good = cli.run({"settings", "fileTemplate", "{date}_{seq}"});
-    EXPECT_EQ(good.status, 0) << good.errText().toStdString();
-    EXPECT_EQ(setting("fileTemplate"), "{date}_{seq}");
     EXPECT_EQ(cli.run({"settings", "excludedCategories", "audio,other"}).status, 0);
     EXPECT_EQ(setting("excludedCategories"), R"(["audio","other"])");
 }
@@ -56,6 +88,8 @@ TEST_F(SettingsCommandTest, RunOptionsLastOneRunWhileTheProjectIsRemembered) {
     TempDir elsewhere;
     writeFile(card("DCIM/IMG_0001.JPG"), "photo");
     ASSERT_EQ(cli.run({"settings", "destinationPath", usual.path()}).status, 0);
+    ASSERT_EQ(cli.run({"plan", card.path(), "--quick-dump"}).status, 0);
+    EXPECT_EQ(setting("quickDump"), "false");
 
     const CliResult run = cli.run({"offload", card.path(), "--to", elsewhere.path(), "--dates",
                                    "today", "--project", "Wedding"});

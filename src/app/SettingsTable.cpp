@@ -1,0 +1,528 @@
+#include "app/SettingsTable.h"
+
+#include "app/AppSettings.h"
+#include "app/PreferenceValue.h"
+#include "naming/NamingTemplate.h"
+#include "naming/TemplateMigration.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace stowly {
+namespace {
+
+using Kind = SettingDefinition::Kind;
+using Loaded = SettingDefinition::Loaded;
+using Parsed = SettingDefinition::Parsed;
+using Signal = void (AppSettings::*)();
+
+QString quoted(const QString& text) {
+    return u'“' + text + u'”';
+}
+
+QString compact(const QJsonDocument& document) {
+    return QString::fromUtf8(document.toJson(QJsonDocument::Compact));
+}
+
+QString flagText(bool on) {
+    return on ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+Parsed accepted(const QVariant& value, const QStringList& notes = {}) {
+    return Parsed{value, QString(), notes};
+}
+
+Parsed refused(const QString& refusal, const QStringList& notes = {}) {
+    return Parsed{std::nullopt, refusal, notes};
+}
+
+Parsed takes(const QString& key, const QStringList& values) {
+    QString list = values.first();
+    for (qsizetype i = 1; i < values.size(); ++i)
+        list +=
+            (i + 1 == values.size() ? QStringLiteral(" or ") : QStringLiteral(", ")) + values[i];
+    return refused(quoted(key) + QStringLiteral(" takes ") + list + u'.');
+}
+
+std::optional<QJsonDocument> parseJson(const QString& value) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(value.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError)
+        return std::nullopt;
+    return document;
+}
+
+std::optional<QStringList> textArray(const QString& value) {
+    const std::optional<QJsonDocument> document = parseJson(value);
+    if (!document || !document->isArray())
+        return std::nullopt;
+    QStringList list;
+    for (const QJsonValue& item : document->array()) {
+        if (!item.isString())
+            return std::nullopt;
+        list << item.toString();
+    }
+    return list;
+}
+
+std::optional<QList<IgnoredImportCard>> cardsFromJson(const QJsonDocument& document) {
+    if (!document.isArray())
+        return std::nullopt;
+    QList<IgnoredImportCard> cards;
+    for (const QJsonValue& item : document.array()) {
+        const std::optional<IgnoredImportCard> card =
+            item.isObject() ? IgnoredImportCard::fromJson(item.toObject()) : std::nullopt;
+        if (!card)
+            return std::nullopt;
+        cards << *card;
+    }
+    return cards;
+}
+
+QStringList excludedNames(const QSet<MediaCategory>& excluded) {
+    QStringList names;
+    for (const MediaCategory category : mediaCategory::allCases)
+        if (excluded.contains(category))
+            names << mediaCategory::rawValue(category);
+    return names;
+}
+
+// What every row of one value type shares; a value is stored in its own type unless the row
+// says otherwise.
+template <typename T>
+SettingDefinition row(SettingKey<T> key, Kind kind, const T& defaultValue, const char* description,
+                      const QString& example, Signal signal) {
+    SettingDefinition d;
+    d.key = key.view();
+    d.kind = kind;
+    d.descriptionText = description;
+    d.defaultValue = QVariant::fromValue(defaultValue);
+    d.example = example;
+    d.changedSignal = signal;
+    d.stored = [](const QVariant& value) { return value; };
+    d.normalized = [](const QVariant& value) { return value; };
+    d.same = [](const QVariant& a, const QVariant& b) {
+        return qvariant_cast<T>(a) == qvariant_cast<T>(b);
+    };
+    return d;
+}
+
+// A value stored as JSON text; `fromJson` answers none for a document it does not take.
+template <typename T>
+void storedAsJson(SettingDefinition& d, std::function<QJsonDocument(const T&)> toJson,
+                  std::function<std::optional<T>(const QJsonDocument&)> fromJson) {
+    d.load = [key = d.key, fromJson](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QJsonDocument> document = preferenceValue::json(store, key);
+        const std::optional<T> value = document ? fromJson(*document) : std::nullopt;
+        return value ? std::optional(Loaded{QVariant::fromValue(*value)}) : std::nullopt;
+    };
+    d.stored = [toJson](const QVariant& value) {
+        return QVariant(compact(toJson(qvariant_cast<T>(value))));
+    };
+    d.text = [toJson](const QVariant& value) { return compact(toJson(qvariant_cast<T>(value))); };
+}
+
+SettingDefinition flag(SettingKey<bool> key, bool defaultValue, const char* description,
+                       Signal signal) {
+    SettingDefinition d =
+        row(key, Kind::flag, defaultValue, description, flagText(!defaultValue), signal);
+    d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<bool> on = preferenceValue::flag(store, key);
+        return on ? std::optional(Loaded{*on}) : std::nullopt;
+    };
+    d.text = [](const QVariant& value) { return flagText(value.toBool()); };
+    d.parse = [key = d.key](const QString& text) {
+        if (text != u"true" && text != u"false")
+            return takes(key, {QStringLiteral("true"), QStringLiteral("false")});
+        return accepted(text == u"true");
+    };
+    return d;
+}
+
+// Whole numbers clamped into their range, as read and as set.
+SettingDefinition number(SettingKey<int> key, int defaultValue, int minimum, int maximum,
+                         const QString& unit, const char* description, Signal signal) {
+    const int example = defaultValue == maximum ? minimum : maximum;
+    SettingDefinition d =
+        row(key, Kind::number, defaultValue, description, QString::number(example), signal);
+    d.minimum = minimum;
+    d.maximum = maximum;
+    const auto clamped = [minimum, maximum](qint64 value) {
+        return int(std::clamp<qint64>(value, minimum, maximum));
+    };
+    d.load = [key = d.key, clamped](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<qint64> value = preferenceValue::integer(store, key);
+        return value ? std::optional(Loaded{clamped(*value)}) : std::nullopt;
+    };
+    d.normalized = [clamped](const QVariant& value) { return QVariant(clamped(value.toInt())); };
+    d.text = [](const QVariant& value) { return QString::number(value.toInt()); };
+    d.parse = [key = d.key, minimum, maximum, unit](const QString& text) {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok || value < minimum || value > maximum)
+            return refused(quoted(key) + QStringLiteral(" takes a whole number of ") + unit +
+                           QStringLiteral(" from ") + QString::number(minimum) +
+                           QStringLiteral(" to ") + QString::number(maximum) + u'.');
+        return accepted(value);
+    };
+    return d;
+}
+
+SettingDefinition text(SettingKey<QString> key, const char* description, const QString& example,
+                       Signal signal) {
+    SettingDefinition d = row(key, Kind::text, QString(), description, example, signal);
+    d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QString> text = preferenceValue::text(store, key);
+        return text ? std::optional(Loaded{*text}) : std::nullopt;
+    };
+    d.text = [](const QVariant& value) { return value.toString(); };
+    d.parse = [](const QString& text) { return accepted(text.trimmed()); };
+    return d;
+}
+
+// A naming template: stored texts of older versions read in today's form and are rewritten in
+// it; a written one is taken only when it parses.
+SettingDefinition namingTemplate(SettingKey<QString> key, NamingTemplate::Kind kind,
+                                 const QString& defaultValue, const char* description,
+                                 const QString& example, Signal signal) {
+    SettingDefinition d = row(key, Kind::text, defaultValue, description, example, signal);
+    d.load = [key = d.key, kind](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QString> stored = preferenceValue::text(store, key);
+        if (!stored)
+            return std::nullopt;
+        const QString current = TemplateMigration::migrate(*stored, kind);
+        return Loaded{current, current != *stored};
+    };
+    d.text = [](const QVariant& value) { return value.toString(); };
+    d.parse = [kind](const QString& text) {
+        const NamingTemplate::ParseResult parsed = NamingTemplate::parse(text, kind);
+        QStringList errors;
+        QStringList warnings;
+        for (const TemplateIssue& issue : parsed.issues)
+            (issue.severity == TemplateIssue::Severity::error ? errors : warnings) << issue.message;
+        if (!parsed.template_)
+            return refused(errors.join(u'\n'), warnings);
+        return accepted(text, warnings);
+    };
+    return d;
+}
+
+// One of a few cases, stored and written by its raw name; an unknown stored name reads as the
+// default, and is rewritten as it when `rewritesUnknown`.
+template <typename T>
+SettingDefinition choice(SettingKey<T> key, T defaultValue, const QList<T>& cases,
+                         QString (*raw)(T), const char* description, Signal signal,
+                         bool rewritesUnknown = false) {
+    QStringList names;
+    for (const T c : cases)
+        names << raw(c);
+    const QString example = *std::find_if(
+        names.begin(), names.end(), [&](const QString& name) { return name != raw(defaultValue); });
+    SettingDefinition d = row(key, Kind::choice, defaultValue, description, example, signal);
+    d.choices = names;
+    const auto caseNamed = [cases, raw](const QString& name) -> std::optional<T> {
+        for (const T c : cases)
+            if (raw(c) == name)
+                return c;
+        return std::nullopt;
+    };
+    d.load = [key = d.key, caseNamed, defaultValue,
+              rewritesUnknown](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QString> name = preferenceValue::text(store, key);
+        if (const std::optional<T> c = name ? caseNamed(*name) : std::nullopt)
+            return Loaded{QVariant::fromValue(*c)};
+        if (rewritesUnknown && store.contains(key))
+            return Loaded{QVariant::fromValue(defaultValue), true};
+        return std::nullopt;
+    };
+    d.stored = [raw](const QVariant& value) { return QVariant(raw(qvariant_cast<T>(value))); };
+    d.text = [raw](const QVariant& value) { return raw(qvariant_cast<T>(value)); };
+    d.parse = [key = d.key, caseNamed, names](const QString& text) {
+        if (const std::optional<T> c = caseNamed(text))
+            return accepted(QVariant::fromValue(*c));
+        return takes(key, names);
+    };
+    return d;
+}
+
+SettingDefinition destinationPath(const char* description, Signal signal) {
+    SettingDefinition d = row(settingKey::destinationPath, Kind::folder, std::optional<QString>(),
+                              description, QDir::rootPath(), signal);
+    d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QString> path = preferenceValue::text(store, key);
+        return path ? std::optional(Loaded{QVariant::fromValue(path)}) : std::nullopt;
+    };
+    d.stored = [](const QVariant& value) {
+        const auto path = qvariant_cast<std::optional<QString>>(value);
+        return path ? QVariant(*path) : QVariant();
+    };
+    d.text = [](const QVariant& value) {
+        return qvariant_cast<std::optional<QString>>(value).value_or(QString());
+    };
+    d.parse = [](const QString& text) {
+        if (text.isEmpty())
+            return accepted(QVariant::fromValue(std::optional<QString>()));
+        if (!QFileInfo(text).isDir())
+            return refused(QStringLiteral("There’s no folder at ") + quoted(text) + u'.');
+        return accepted(QVariant::fromValue(
+            std::optional<QString>(QDir::cleanPath(QFileInfo(text).absoluteFilePath()))));
+    };
+    return d;
+}
+
+SettingDefinition recentProjects(const char* description, Signal signal) {
+    SettingDefinition d = row(settingKey::recentProjects, Kind::list, QStringList(), description,
+                              QStringLiteral(R"(["Wedding","Birthday"])"), signal);
+    const auto kept = [](const QStringList& names) {
+        return names.mid(0, AppSettings::recentProjectsLimit);
+    };
+    d.load = [key = d.key, kept](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QStringList> names = preferenceValue::textList(store, key);
+        return names ? std::optional(Loaded{kept(*names)}) : std::nullopt;
+    };
+    d.normalized = [kept](const QVariant& value) { return QVariant(kept(value.toStringList())); };
+    d.text = [](const QVariant& value) {
+        return compact(QJsonDocument(QJsonArray::fromStringList(value.toStringList())));
+    };
+    d.parse = [key = d.key](const QString& text) {
+        const std::optional<QStringList> names = textArray(text);
+        if (!names)
+            return refused(quoted(key) + QStringLiteral(" takes a JSON array of names."));
+        return accepted(*names);
+    };
+    return d;
+}
+
+SettingDefinition excludedCategories(const char* description, Signal signal) {
+    using Categories = QSet<MediaCategory>;
+    SettingDefinition d = row(settingKey::excludedCategories, Kind::list, Categories(), description,
+                              QStringLiteral(R"(["audio","other"])"), signal);
+    for (const MediaCategory category : mediaCategory::allCases)
+        d.choices << mediaCategory::rawValue(category);
+    d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QStringList> names = preferenceValue::textList(store, key);
+        if (!names)
+            return std::nullopt;
+        Categories excluded;
+        for (const MediaCategory category : mediaCategory::allCases)
+            if (names->contains(mediaCategory::rawValue(category)))
+                excluded.insert(category);
+        return Loaded{QVariant::fromValue(excluded)};
+    };
+    d.stored = [](const QVariant& value) {
+        return QVariant(excludedNames(qvariant_cast<Categories>(value)));
+    };
+    d.text = [](const QVariant& value) {
+        return compact(QJsonDocument(
+            QJsonArray::fromStringList(excludedNames(qvariant_cast<Categories>(value)))));
+    };
+    d.parse = [](const QString& text) {
+        // A JSON array as listed, or the names separated by commas.
+        std::optional<QStringList> names = textArray(text);
+        if (!names)
+            names = text.split(u',', Qt::SkipEmptyParts);
+        Categories excluded;
+        for (const QString& name : *names) {
+            const std::optional<MediaCategory> category =
+                mediaCategory::fromRawValue(name.trimmed());
+            if (!category)
+                return refused(QStringLiteral("“excludedCategories” takes the names video, "
+                                              "photo, audio and other, not ") +
+                               quoted(name.trimmed()) + u'.');
+            excluded.insert(*category);
+        }
+        return accepted(QVariant::fromValue(excluded));
+    };
+    return d;
+}
+
+SettingDefinition dateFilter(const char* description, Signal signal) {
+    SettingDefinition d = row(settingKey::dateFilter, Kind::structured, DateFilter::any(),
+                              description, QStringLiteral("2024-05-01..2024-05-03"), signal);
+    const auto toJson = [](const DateFilter& filter) { return QJsonDocument(filter.toJson()); };
+    storedAsJson<DateFilter>(d, toJson, [](const QJsonDocument& document) {
+        return DateFilter::fromJson(document.object());
+    });
+    d.parse = [](const QString& text) {
+        std::optional<DateFilter> filter = DateFilter::fromText(text, QDateTime::currentDateTime());
+        if (!filter)
+            if (const std::optional<QJsonDocument> document = parseJson(text);
+                document && document->isObject())
+                filter = DateFilter::fromJson(document->object());
+        if (!filter)
+            return refused(QStringLiteral("“dateFilter” takes any, today, last7days, two dates "
+                                          "like 2024-05-01..2024-05-03, or its JSON form."));
+        return accepted(QVariant::fromValue(*filter));
+    };
+    return d;
+}
+
+SettingDefinition fileRules(const char* description, Signal signal) {
+    SettingDefinition d = row(
+        settingKey::fileRules, Kind::structured, FileRules::standard(), description,
+        QStringLiteral(
+            R"({"proxyExtensions":["lrv"],"sidecarExtensions":["xml"],"ignorePatterns":["*.tmp"]})"),
+        signal);
+    storedAsJson<FileRules>(
+        d, [](const FileRules& rules) { return QJsonDocument(rules.toJson()); },
+        [](const QJsonDocument& document) { return FileRules::fromJson(document.object()); });
+    d.parse = [](const QString& text) {
+        const std::optional<QJsonDocument> document = parseJson(text);
+        std::optional<FileRules> rules = document && document->isObject()
+                                             ? FileRules::fromJson(document->object())
+                                             : std::nullopt;
+        if (!rules)
+            return refused(QStringLiteral("“fileRules” takes a JSON object with the lists "
+                                          "“proxyExtensions”, “sidecarExtensions” and "
+                                          "“ignorePatterns”."));
+        rules->proxyExtensions = FileRules::cleanExtensions(rules->proxyExtensions);
+        rules->sidecarExtensions = FileRules::cleanExtensions(rules->sidecarExtensions);
+        rules->ignorePatterns = FileRules::cleanPatterns(rules->ignorePatterns);
+        return accepted(QVariant::fromValue(*rules));
+    };
+    return d;
+}
+
+SettingDefinition ignoredImportCards(const char* description, Signal signal) {
+    using Cards = QList<IgnoredImportCard>;
+    SettingDefinition d =
+        row(settingKey::ignoredImportCards, Kind::structured, Cards(), description,
+            QStringLiteral(R"([{"identity":"1234-ABCD","name":"A7S"}])"), signal);
+    storedAsJson<Cards>(
+        d,
+        [](const Cards& cards) {
+            QJsonArray array;
+            for (const IgnoredImportCard& card : cards)
+                array.append(card.toJson());
+            return QJsonDocument(array);
+        },
+        cardsFromJson);
+    d.parse = [](const QString& text) {
+        const std::optional<QJsonDocument> document = parseJson(text);
+        const std::optional<Cards> cards = document ? cardsFromJson(*document) : std::nullopt;
+        if (!cards)
+            return refused(QStringLiteral("“ignoredImportCards” takes a JSON array of objects "
+                                          "with “identity” and “name”."));
+        return accepted(QVariant::fromValue(*cards));
+    };
+    return d;
+}
+
+SettingDefinition internal(SettingDefinition d) {
+    d.internal = true;
+    return d;
+}
+
+QString themeName(ThemeID theme) {
+    return displayOptions::rawValue(theme);
+}
+
+QString appearanceName(AppAppearance appearance) {
+    return displayOptions::rawValue(appearance);
+}
+
+QString layoutName(MediaLayout layout) {
+    return displayOptions::rawValue(layout);
+}
+
+QString promptStyleName(ImportPromptStyle style) {
+    return importPromptStyle::rawValue(style);
+}
+
+} // namespace
+
+QList<SettingDefinition> SettingsTable::makeRows() {
+    using S = AppSettings;
+    namespace k = settingKey;
+    return {
+        destinationPath(QT_TR_NOOP("The folder the copies go into."), &S::destinationPathChanged),
+        flag(k::ejectAfterOffload, false, QT_TR_NOOP("Eject the card when its offload is done."),
+             &S::ejectAfterOffloadChanged),
+        namingTemplate(k::folderTemplate, NamingTemplate::Kind::folder,
+                       QStringLiteral("{date}/{project}"),
+                       QT_TR_NOOP("How the folders the copies go into are named."),
+                       QStringLiteral("{date}/{camera}"), &S::folderTemplateChanged),
+        namingTemplate(k::fileTemplate, NamingTemplate::Kind::file,
+                       QStringLiteral("{date}_{project}_{seq}"),
+                       QT_TR_NOOP("How the copied files are named."),
+                       QStringLiteral("{date}_{seq}"), &S::fileTemplateChanged),
+        text(k::lastProject, QT_TR_NOOP("The project of the last offload, offered for the next."),
+             QStringLiteral("Wedding"), &S::lastProjectChanged),
+        recentProjects(QT_TR_NOOP("The projects offered again, the most recent first."),
+                       &S::recentProjectsChanged),
+        excludedCategories(QT_TR_NOOP("The kinds of files left on the card."),
+                           &S::includedCategoriesChanged),
+        flag(k::playSuccessSound, true, QT_TR_NOOP("Play a sound when an offload succeeds."),
+             &S::playSuccessSoundChanged),
+        flag(k::skipShortClips, true, QT_TR_NOOP("Leave clips shorter than a few seconds behind."),
+             &S::shortClipChanged),
+        number(k::shortClipSeconds, 5, AppSettings::shortClipSecondsMinimum,
+               AppSettings::shortClipSecondsMaximum, QStringLiteral("seconds"),
+               QT_TR_NOOP("How many seconds a clip must last not to be left behind."),
+               &S::shortClipChanged),
+        choice<ThemeID>(k::theme, ThemeID::standard,
+                        {ThemeID::standard, ThemeID::aurora, ThemeID::ocean, ThemeID::twilight,
+                         ThemeID::ember, ThemeID::forest},
+                        themeName, QT_TR_NOOP("The colours of the windows."), &S::themeIDChanged,
+                        true),
+        choice<AppAppearance>(k::appearance, AppAppearance::dark,
+                              {AppAppearance::system, AppAppearance::light, AppAppearance::dark},
+                              appearanceName,
+                              QT_TR_NOOP("Light or dark windows, or as the desktop has them."),
+                              &S::appearanceChanged),
+        choice<MediaLayout>(
+            k::mediaLayout, MediaLayout::list, {MediaLayout::list, MediaLayout::grid}, layoutName,
+            QT_TR_NOOP("A card’s files as a list or a grid."), &S::mediaLayoutChanged),
+        flag(k::listThumbnails, false, QT_TR_NOOP("Show thumbnails in the list of files."),
+             &S::showListThumbnailsChanged),
+        flag(k::quickDump, false, QT_TR_NOOP("Offload without a project in the names."),
+             &S::quickDumpChanged),
+        dateFilter(QT_TR_NOOP("Which days’ files an offload takes."), &S::dateFilterChanged),
+        flag(k::keepRunningInMenuBar, false,
+             QT_TR_NOOP("Keep running in the menu bar when the window closes."),
+             &S::keepRunningInMenuBarChanged),
+        flag(k::askToImportOnMount, true, QT_TR_NOOP("Ask to offload a card when it is inserted."),
+             &S::askToImportChanged),
+        flag(k::showMenuBarIcon, true, QT_TR_NOOP("Show Stowly’s icon in the menu bar."),
+             &S::showMenuBarIconChanged),
+        choice<ImportPromptStyle>(k::importPromptStyle, ImportPromptStyle::notification,
+                                  {ImportPromptStyle::notification, ImportPromptStyle::panel},
+                                  promptStyleName,
+                                  QT_TR_NOOP("Ask to offload in a notification or a panel."),
+                                  &S::importPromptStyleChanged),
+        ignoredImportCards(QT_TR_NOOP("The cards Stowly no longer asks to offload."),
+                           &S::ignoredImportCardsChanged),
+        fileRules(QT_TR_NOOP("Which files are proxies or sidecars, and which are ignored."),
+                  &S::fileRulesChanged),
+        internal(flag(k::destinationMovedToFavorites, false,
+                      QT_TR_NOOP("Whether the one destination of older versions is now among "
+                                 "the favourites."),
+                      nullptr)),
+    };
+}
+
+const QList<SettingDefinition>& SettingsTable::rows() {
+    static const QList<SettingDefinition> table = makeRows();
+    return table;
+}
+
+qsizetype SettingsTable::indexOf(QAnyStringView key) {
+    const QList<SettingDefinition>& table = rows();
+    for (qsizetype i = 0; i < table.size(); ++i)
+        if (QAnyStringView::equal(table[i].key, key))
+            return i;
+    return -1;
+}
+
+const SettingDefinition* SettingsTable::find(QAnyStringView key) {
+    const qsizetype index = indexOf(key);
+    return index < 0 ? nullptr : &rows()[index];
+}
+
+} // namespace stowly
