@@ -46,37 +46,21 @@ QString flag(bool value) {
 
 AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject* parent)
     : QObject(parent) {
-    m_volumes = platform.volumes ? platform.volumes : &VolumeFacts::platform();
-    m_settings = stores.settings
-                     ? std::move(stores.settings)
-                     : std::make_unique<AppSettings>(AppSettings::openStandardPreferences());
-    m_ledger = stores.ledger ? std::move(stores.ledger)
-                             : std::make_unique<Ledger>(Ledger::defaultFileURL());
-    if (stores.destinations) {
-        m_destinations = std::move(stores.destinations);
-    } else {
-        DestinationStore::Options options;
-        const VolumeFacts* volumes = m_volumes;
-        options.volumeUUID = [volumes](const QString& mountPoint) -> std::optional<QString> {
-            const auto resources = volumes->resources(mountPoint);
-            return resources ? resources->uuid : std::nullopt;
-        };
-        m_destinations = std::make_unique<DestinationStore>(std::move(options));
-    }
-    m_cameras = stores.cameras ? std::move(stores.cameras)
-                               : std::make_unique<CameraStore>(CameraStore::defaultFileURL());
-    m_presets = stores.presets ? std::move(stores.presets)
-                               : std::make_unique<PresetStore>(PresetStore::defaultFileURL());
-
-    m_mountEvents =
-        platform.mountEvents ? std::move(platform.mountEvents) : MountEvents::platform();
-    m_runner = platform.runner ? platform.runner : std::make_shared<ProcessRunner>();
+    platform.fillDefaults();
+    stores.fillDefaults(*platform.volumes);
+    m_volumes = platform.volumes;
+    m_settings = std::move(stores.settings);
+    m_ledger = std::move(stores.ledger);
+    m_destinations = std::move(stores.destinations);
+    m_cameras = std::move(stores.cameras);
+    m_presets = std::move(stores.presets);
+    m_mountEvents = std::move(platform.mountEvents);
+    m_runner = platform.runner;
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
     m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
     m_formatter = platform.diskTool ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
                                     : std::make_shared<CardFormatter>(m_runner);
-    m_durationReader = platform.durationReader ? platform.durationReader
-                                               : std::make_shared<FFmpegDurationReader>();
+    m_durationReader = platform.durationReader;
     m_presetOperations = std::make_unique<PresetOperations>(
         *m_settings, *m_destinations, *m_presets, *m_cameras,
         PresetOperations::Hooks{[this] { return presetSession(); },
@@ -531,100 +515,6 @@ void AppModel::forgetLedgerEntry(const LedgerEntry& entry) {
     const auto card = selectedCard();
     if (card && entry.sourceKey.startsWith(card->volumeIdentity() + u'|'))
         select(*card, false);
-}
-
-// MARK: Eject and erase
-
-void AppModel::ejectCard(const CardVolume& card) {
-    if (m_isEjecting)
-        return;
-    m_isEjecting = true;
-    m_ejectError.reset();
-    Q_EMIT ejectingChanged();
-    std::shared_ptr<CardFormatter> formatter = m_formatter;
-    background::run(
-        this, [formatter, card] { return formatter->tool().eject(card.url); },
-        [this, card](std::optional<QString> failure) {
-            Log::info(Log::Category::app, QStringLiteral("Ejecting ") + card.url +
-                                              QStringLiteral(": ") +
-                                              failure.value_or(QStringLiteral("done")));
-            if (failure)
-                m_ejectError =
-                    QStringLiteral("Couldn’t eject ") + card.name + QStringLiteral(": ") + *failure;
-            m_isEjecting = false;
-            Q_EMIT ejectingChanged();
-            Q_EMIT ejectEnded(card, m_ejectError);
-        });
-}
-
-std::optional<FormatReadiness> AppModel::formatReadiness() const {
-    if (!m_cardInventory)
-        return std::nullopt;
-    const ShortClipSkip skipped = m_session ? m_session->skippedShort() : ShortClipSkip{};
-    return FormatReadiness(*m_cardInventory, skipped);
-}
-
-bool AppModel::canFormatSelectedCard() const {
-    const auto readiness = formatReadiness();
-    return selectedCard() && readiness && !m_isScanning && !isBusy() && !isFormatting() &&
-           readiness->fileCount >= 1 && readiness->notOffloaded + readiness->missingCopies == 0;
-}
-
-void AppModel::formatSelectedCard() {
-    if (!canFormatSelectedCard())
-        return;
-    const CardVolume card = *selectedCard();
-    // The clips the user agreed to lose: the short clips left on the card and their sidecars.
-    QSet<QString> discarding;
-    if (m_session)
-        for (const Clip& clip : m_cardInventory->newFiles)
-            if (m_session->skippedShort().ids.contains(clip.id()))
-                discarding.insert(clip.ledgerKey(card.volumeIdentity()));
-    m_formattingCardPath = card.url;
-    setFormatState({FormatState::Kind::formatting, card.name});
-
-    const std::optional<QString> destination = m_settings->destinationPath();
-    std::shared_ptr<CardFormatter> formatter = m_formatter;
-    background::run(
-        this,
-        [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
-         rules = m_settings->fileRules()] {
-            return formatter->format(card, destination, std::nullopt, [&] {
-                const CardInventory fresh = CardScan::inventory(card, history, rules);
-                return FormatReadiness::stillReady(fresh, card.volumeIdentity(), discarding);
-            });
-        },
-        [this, card](FormatOutcome outcome) { formatFinished(card, outcome); });
-}
-
-void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outcome) {
-    m_formattingCardPath.reset();
-    Log::info(Log::Category::app, QStringLiteral("Format of ") + card.url + QStringLiteral(": ") +
-                                      outcome.description());
-    if (!outcome.isFormatted()) {
-        setFormatState({FormatState::Kind::failed, outcome.text});
-        m_importPrompter->offloadEnded();
-        Q_EMIT formatEnded(outcome);
-        return;
-    }
-    setFormatState({FormatState::Kind::formatted, outcome.text});
-    setInventory(CardInventory{});
-    const QString mountPath = outcome.mountPoint.value_or(card.url);
-    m_importPrompter->offloadEnded();
-    if (m_settings->ejectAfterOffload()) {
-        ejectCard(CardVolume{mountPath, outcome.text, std::nullopt});
-    } else {
-        bool listed = false;
-        for (const CardVolume& c : m_watcher->cards())
-            if (c.url == mountPath) {
-                listed = true;
-                select(c, true);
-                break;
-            }
-        if (!listed)
-            m_pendingFormattedMount = mountPath;
-    }
-    Q_EMIT formatEnded(outcome);
 }
 
 // MARK: Stages

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/AppFrontEnd.h"
+#include "app/AppPlatform.h"
 #include "app/AppSettings.h"
+#include "app/AppStores.h"
 #include "app/CameraStore.h"
 #include "app/DestinationStore.h"
 #include "app/ImportPrompterHost.h"
@@ -47,30 +49,6 @@ struct FavoriteDestination;
 struct LedgerEntry;
 struct OffloadPreset;
 struct OffloadSummary;
-
-// The stores the application model owns; any left empty is made from its default location.
-struct AppStores {
-    std::unique_ptr<AppSettings> settings;
-    std::unique_ptr<Ledger> ledger;
-    std::unique_ptr<CameraStore> cameras;
-    std::unique_ptr<DestinationStore> destinations;
-    std::unique_ptr<PresetStore> presets;
-};
-
-// The platform edge of the application model: volumes, mount events, the disk tool and the
-// duration reader; any left empty is this computer's own. Volumes given here must outlive the
-// model's background work (the import prompt's look at a card), not only the model.
-struct AppPlatform {
-    const VolumeFacts* volumes = nullptr;
-    std::unique_ptr<MountEvents> mountEvents;
-    std::shared_ptr<CommandRunning> runner;
-    std::unique_ptr<DiskTool> diskTool;
-    std::shared_ptr<DurationReading> durationReader;
-    bool usesNotifications = true;
-    // Whether a card that appears is selected and prompted for; off where a command picks the
-    // card (the command line).
-    bool followsMountedCards = true;
-};
 
 // The one object that ties the application together: it owns the stores and the card devices,
 // scans the selected card in the background, makes the per-card offload session, says why an

@@ -1,0 +1,106 @@
+// The application model's eject and erase: the card's last steps, kept apart from the road that
+// leads to them.
+#include "app/AppModel.h"
+
+#include "app/CardScan.h"
+#include "app/ImportPrompter.h"
+#include "base/Background.h"
+#include "base/Log.h"
+#include "devices/CardFormatter.h"
+#include "session/OffloadSession.h"
+
+namespace stowly {
+
+void AppModel::ejectCard(const CardVolume& card) {
+    if (m_isEjecting)
+        return;
+    m_isEjecting = true;
+    m_ejectError.reset();
+    Q_EMIT ejectingChanged();
+    std::shared_ptr<CardFormatter> formatter = m_formatter;
+    background::run(
+        this, [formatter, card] { return formatter->tool().eject(card.url); },
+        [this, card](std::optional<QString> failure) {
+            Log::info(Log::Category::app, QStringLiteral("Ejecting ") + card.url +
+                                              QStringLiteral(": ") +
+                                              failure.value_or(QStringLiteral("done")));
+            if (failure)
+                m_ejectError =
+                    QStringLiteral("Couldn’t eject ") + card.name + QStringLiteral(": ") + *failure;
+            m_isEjecting = false;
+            Q_EMIT ejectingChanged();
+            Q_EMIT ejectEnded(card, m_ejectError);
+        });
+}
+
+std::optional<FormatReadiness> AppModel::formatReadiness() const {
+    if (!m_cardInventory)
+        return std::nullopt;
+    const ShortClipSkip skipped = m_session ? m_session->skippedShort() : ShortClipSkip{};
+    return FormatReadiness(*m_cardInventory, skipped);
+}
+
+bool AppModel::canFormatSelectedCard() const {
+    const auto readiness = formatReadiness();
+    return selectedCard() && readiness && !m_isScanning && !isBusy() && !isFormatting() &&
+           readiness->fileCount >= 1 && readiness->notOffloaded + readiness->missingCopies == 0;
+}
+
+void AppModel::formatSelectedCard() {
+    if (!canFormatSelectedCard())
+        return;
+    const CardVolume card = *selectedCard();
+    // The clips the user agreed to lose: the short clips left on the card and their sidecars.
+    QSet<QString> discarding;
+    if (m_session)
+        for (const Clip& clip : m_cardInventory->newFiles)
+            if (m_session->skippedShort().ids.contains(clip.id()))
+                discarding.insert(clip.ledgerKey(card.volumeIdentity()));
+    m_formattingCardPath = card.url;
+    setFormatState({FormatState::Kind::formatting, card.name});
+
+    const std::optional<QString> destination = m_settings->destinationPath();
+    std::shared_ptr<CardFormatter> formatter = m_formatter;
+    background::run(
+        this,
+        [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
+         rules = m_settings->fileRules()] {
+            return formatter->format(card, destination, std::nullopt, [&] {
+                const CardInventory fresh = CardScan::inventory(card, history, rules);
+                return FormatReadiness::stillReady(fresh, card.volumeIdentity(), discarding);
+            });
+        },
+        [this, card](FormatOutcome outcome) { formatFinished(card, outcome); });
+}
+
+void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outcome) {
+    m_formattingCardPath.reset();
+    Log::info(Log::Category::app, QStringLiteral("Format of ") + card.url + QStringLiteral(": ") +
+                                      outcome.description());
+    if (!outcome.isFormatted()) {
+        setFormatState({FormatState::Kind::failed, outcome.text});
+        m_importPrompter->offloadEnded();
+        Q_EMIT formatEnded(outcome);
+        return;
+    }
+    setFormatState({FormatState::Kind::formatted, outcome.text});
+    setInventory(CardInventory{});
+    const QString mountPath = outcome.mountPoint.value_or(card.url);
+    m_importPrompter->offloadEnded();
+    if (m_settings->ejectAfterOffload()) {
+        ejectCard(CardVolume{mountPath, outcome.text, std::nullopt});
+    } else {
+        bool listed = false;
+        for (const CardVolume& c : m_watcher->cards())
+            if (c.url == mountPath) {
+                listed = true;
+                select(c, true);
+                break;
+            }
+        if (!listed)
+            m_pendingFormattedMount = mountPath;
+    }
+    Q_EMIT formatEnded(outcome);
+}
+
+} // namespace stowly

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "devices/CommandRunning.h"
+#include "devices/DiskTool.h"
+#include "devices/MountEvents.h"
+#include "media/DurationReading.h"
+
+#include <memory>
+
+namespace stowly {
+
+class VolumeFacts;
+
+// The platform edge of the application model: volumes, mount events, the disk tool and the
+// duration reader; any left empty is this computer's own. Volumes given here must outlive the
+// model's background work (the import prompt's look at a card), not only the model.
+struct AppPlatform {
+    const VolumeFacts* volumes = nullptr;
+    std::unique_ptr<MountEvents> mountEvents;
+    std::shared_ptr<CommandRunning> runner;
+    std::unique_ptr<DiskTool> diskTool;
+    std::shared_ptr<DurationReading> durationReader;
+    bool usesNotifications = true;
+    // Whether a card that appears is selected and prompted for; off where a command picks the
+    // card (the command line).
+    bool followsMountedCards = true;
+
+    // Gives each part left empty (but the disk tool) this computer's own.
+    void fillDefaults();
+};
+
+} // namespace stowly
