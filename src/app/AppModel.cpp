@@ -510,6 +510,20 @@ void AppModel::confirmForgetSelectedCardHistory() {
                         });
 }
 
+std::variant<CardHistory, QString> AppModel::cardHistory(const QString& argument) const {
+    if (!QFileInfo::exists(argument))
+        return CardHistory{argument, argument, argument};
+    const auto target = cardAt(argument);
+    if (const QString* problem = std::get_if<QString>(&target))
+        return *problem;
+    const CardVolume& card = std::get<CardVolume>(target);
+    return CardHistory{card.volumeIdentity(), std::nullopt, card.name};
+}
+
+qsizetype AppModel::forgetCardHistory(const CardHistory& history) {
+    return history.identity ? m_ledger->forgetVolume(*history.identity) : 0;
+}
+
 void AppModel::forgetLedgerEntry(const LedgerEntry& entry) {
     m_ledger->forget(entry);
     const auto card = selectedCard();

@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/AppStores.h"
 #include "app/CameraStore.h"
+#include "app/CardHistory.h"
 #include "app/DestinationStore.h"
 #include "app/ImportPrompterHost.h"
 #include "app/OffloadBlocker.h"
@@ -150,6 +151,13 @@ public:
     // A camera by name, else by code, ignoring case and surrounding spaces.
     std::optional<Camera> cameraNamed(const QString& name) const;
     void confirmForgetSelectedCardHistory();
+    // The history a card argument names: a card or folder that is there, else the text taken
+    // as the identity or the recorded name of a card that is not inserted; or why it names
+    // none.
+    std::variant<CardHistory, QString> cardHistory(const QString& argument) const;
+    // Forgets a card's entries by its identity only (a name may be shared by many cards);
+    // answers how many were forgotten.
+    qsizetype forgetCardHistory(const CardHistory& history);
     void forgetLedgerEntry(const LedgerEntry& entry);
     void formatSelectedCard();
     void formatFinished(const CardVolume& card, const FormatOutcome& outcome);

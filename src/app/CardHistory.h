@@ -1,0 +1,25 @@
+#pragma once
+
+#include "history/LedgerRecords.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace stowly {
+
+// The history of one card as the user names it: by a card or folder that is there (its
+// identity), or, for a card that is not inserted, by the identity or the name the history
+// recorded.
+struct CardHistory {
+    std::optional<QString> identity;
+    std::optional<QString> cardName;
+    // How messages name the card.
+    QString displayName;
+
+    bool holds(const LedgerRecords& records, qsizetype i) const;
+    // Only this card's entries of the records.
+    LedgerRecords of(const LedgerRecords& records) const;
+};
+
+} // namespace stowly
