@@ -1,35 +1,11 @@
 #include "naming/TemplateToken.h"
 
+#include "base/EnumNames.h"
+
 namespace stowly::templateToken {
 
 QString rawValue(TemplateToken token) {
-    switch (token) {
-    case TemplateToken::project:
-        return QStringLiteral("project");
-    case TemplateToken::camera:
-        return QStringLiteral("camera");
-    case TemplateToken::date:
-        return QStringLiteral("date");
-    case TemplateToken::year:
-        return QStringLiteral("year");
-    case TemplateToken::month:
-        return QStringLiteral("month");
-    case TemplateToken::day:
-        return QStringLiteral("day");
-    case TemplateToken::time:
-        return QStringLiteral("time");
-    case TemplateToken::type:
-        return QStringLiteral("type");
-    case TemplateToken::card:
-        return QStringLiteral("card");
-    case TemplateToken::original:
-        return QStringLiteral("original");
-    case TemplateToken::seq:
-        return QStringLiteral("seq");
-    case TemplateToken::ext:
-        return QStringLiteral("ext");
-    }
-    return {};
+    return enumNames::name(token);
 }
 
 QString summary(TemplateToken token) {
