@@ -5,6 +5,8 @@
 #include "history/LedgerJsonReader.h"
 #include "media/Clip.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -165,8 +167,9 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
     const size_t size = size_t(info.st_size);
     if (!S_ISREG(info.st_mode) || size == 0) {
         ::close(fd);
-        return {true, S_ISREG(info.st_mode) ? QStringLiteral("the file is empty")
-                                            : systemErrorText(EISDIR)};
+        return {true, S_ISREG(info.st_mode)
+                          ? QCoreApplication::translate("LedgerFile", "the file is empty")
+                          : systemErrorText(EISDIR)};
     }
     // Mapped rather than read, and released behind the reader, so a large history never sits
     // in memory twice.
