@@ -1,5 +1,7 @@
 #include "base/PlatformWords.h"
 
+#include <QCoreApplication>
+
 namespace stowly::platformWords {
 
 // Linux's words; a port to another system gives its own here (macOS: "macOS", "Mac",
@@ -10,24 +12,25 @@ QString systemName() {
 }
 
 QString computer() {
-    return QStringLiteral("computer");
+    return QCoreApplication::translate("platformWords", "computer");
 }
 
 QString machineLabel() {
-    return QStringLiteral("Computer");
+    return QCoreApplication::translate("platformWords", "Computer");
 }
 
 QString unknownMachine() {
-    return QStringLiteral("Unknown computer");
+    return QCoreApplication::translate("platformWords", "Unknown computer");
 }
 
 QString unknownChip() {
-    return QStringLiteral("Unknown chip");
+    return QCoreApplication::translate("platformWords", "Unknown chip");
 }
 
 QString crashReportNotAttached(const QString& folder) {
-    return QStringLiteral("(The crash report couldn’t be attached. It’s in the folder ") + folder +
-           QStringLiteral(".)");
+    return QCoreApplication::translate(
+               "platformWords", "(The crash report couldn’t be attached. It’s in the folder %1.)")
+        .arg(folder);
 }
 
 } // namespace stowly::platformWords

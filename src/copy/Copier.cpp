@@ -5,6 +5,8 @@
 #include "copy/PipelinedReader.h"
 #include "copy/Sha256.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -135,8 +137,8 @@ private:
     bool cancelled() const { return m_stop.stop_requested(); }
     CopyFailure cancellation() const { return CopyFailure::cancelled(m_sourceName); }
     CopyFailure failedMove(int error) const {
-        return CopyFailure::system(QStringLiteral("Couldn’t rename ") + m_partialName +
-                                       QStringLiteral(" to ") + m_finalName,
+        return CopyFailure::system(QCoreApplication::translate("Copier", "Couldn’t rename %1 to %2")
+                                       .arg(m_partialName, m_finalName),
                                    error);
     }
 
@@ -177,9 +179,9 @@ std::optional<CopyFailure> CopyRun::copy() {
 
     m_sourceFd.reset(::open(m_source.constData(), O_RDONLY | O_CLOEXEC));
     if (!m_sourceFd.isOpen())
-        return CopyFailure::system(QStringLiteral("Couldn’t open ") + m_sourceName +
-                                       QStringLiteral(" for reading"),
-                                   errno);
+        return CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t open %1 for reading").arg(m_sourceName),
+            errno);
     ::posix_fadvise(m_sourceFd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     Sha256 hash;
@@ -191,13 +193,15 @@ std::optional<CopyFailure> CopyRun::copy() {
     // A failed fsync may already have dropped the unwritten pages and cleared the error, so a
     // second fsync could succeed without the data being on the device: never retried.
     if (::fsync(m_partialFd.get()) != 0)
-        return CopyFailure::system(QStringLiteral("Couldn’t flush ") + m_partialName +
-                                       QStringLiteral(" to the disk"),
-                                   errno);
+        return CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t flush %1 to the disk")
+                .arg(m_partialName),
+            errno);
     // Everything is on the device now, so every page of the copy is clean and can go.
     dropCachedPages(m_partialFd.get());
     if (m_partialFd.close() != 0)
-        return CopyFailure::system(QStringLiteral("Couldn’t close ") + m_partialName, errno);
+        return CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t close %1").arg(m_partialName), errno);
 
     m_digest = Copier::hexString(hash.finish());
     if (cancelled())
@@ -214,9 +218,10 @@ std::optional<CopyFailure> CopyRun::copy() {
     // The new name reaches the device only with its folder.
     if (::fsync(m_folderFd.get()) != 0 && errno != EINVAL && errno != EOPNOTSUPP) {
         m_finalIsOurs = true;
-        return CopyFailure::system(QStringLiteral("Couldn’t flush the folder of ") + m_finalName +
-                                       QStringLiteral(" to the disk"),
-                                   errno);
+        return CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t flush the folder of %1 to the disk")
+                .arg(m_finalName),
+            errno);
     }
     return std::nullopt;
 }
@@ -269,13 +274,15 @@ std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
     for (;;) {
         const PipelinedReader::Piece piece = reader.next();
         if (piece.error != 0)
-            return CopyFailure::system(QStringLiteral("Couldn’t read ") + m_sourceName,
-                                       piece.error);
+            return CopyFailure::system(
+                QCoreApplication::translate("Copier", "Couldn’t read %1").arg(m_sourceName),
+                piece.error);
         if (piece.size > 0) {
             int error = 0;
             if (!writeAll(m_partialFd.get(), piece.data, piece.size, &error))
-                return CopyFailure::system(QStringLiteral("Couldn’t write ") + m_partialName,
-                                           error);
+                return CopyFailure::system(
+                    QCoreApplication::translate("Copier", "Couldn’t write %1").arg(m_partialName),
+                    error);
             chunk += piece.size;
             written += piece.size;
         }
@@ -295,14 +302,16 @@ std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
 }
 
 std::optional<CopyFailure> CopyRun::readBack() {
-    const QString what = QStringLiteral("Couldn’t read back ") + m_partialName;
+    const QString what =
+        QCoreApplication::translate("Copier", "Couldn’t read back %1").arg(m_partialName);
     m_readBackFd.reset(m_calls.openAt(m_folderFd.get(), m_partial.constData(),
                                       O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0));
     if (!m_readBackFd.isOpen())
         return CopyFailure::system(what, errno);
     if (FileIdentity::of(m_readBackFd.get()) != m_partialId)
-        return CopyFailure{CopyFailure::Kind::system,
-                           what + QStringLiteral(": another file took its place."), 0};
+        return CopyFailure{
+            CopyFailure::Kind::system,
+            QCoreApplication::translate("Copier", "%1: another file took its place.").arg(what), 0};
 
     const bool bypassing =
         readFromDevice(m_readBackFd.get(), PipelinedReader::pieceSizeFor(m_buffers.chunkSize()));
@@ -423,7 +432,7 @@ CopyResult Copier::sha256(const QByteArray& path, qsizetype chunkSize, bool bypa
     FileDescriptor fd(::open(path.constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen())
         return CopyFailure::system(
-            QStringLiteral("Couldn’t open ") + name + QStringLiteral(" for reading"), errno);
+            QCoreApplication::translate("Copier", "Couldn’t open %1 for reading").arg(name), errno);
     CopyBuffers buffers(chunkSize);
     // Pages written but not yet on the device cannot be dropped, and reads would be served from
     // them; a flush first makes every page droppable.
@@ -436,7 +445,8 @@ CopyResult Copier::sha256(const QByteArray& path, qsizetype chunkSize, bool bypa
     if (bypassCache && !bypassing)
         dropCachedPages(fd.get());
     if (error != 0)
-        return CopyFailure::system(QStringLiteral("Couldn’t read ") + name, error);
+        return CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t read %1").arg(name), error);
     return hexString(hash.finish());
 }
 

@@ -16,33 +16,32 @@ namespace stowly {
 // the bytes go into "<name>.stowly-partial" beside it while the source is hashed, the partial
 // file is flushed to the device, read back from the device and hashed again, and only equal
 // digests let it move (never replacing anything) to the final name. Stateless.
-class Copier {
-public:
-    static constexpr qsizetype chunkSize = 8 * 1024 * 1024;
+namespace Copier {
+inline constexpr qsizetype chunkSize = 8 * 1024 * 1024;
 
-    using OnBytes = std::function<void(qint64 count)>;
-    using OnVerify = std::function<void()>;
+using OnBytes = std::function<void(qint64 count)>;
+using OnVerify = std::function<void()>;
 
-    // `source` is the file system's bytes; the folder of `destination` must exist. `onBytes`
-    // runs after each chunk was hashed and written, `onVerify` once before the read-back; the
-    // copy waits for both. Cancellation is seen before the first chunk, after every chunk and
-    // before the read-back. Returns the SHA-256 text of the content. Whatever fails after the
-    // partial file was made, the partial file is deleted; nothing else is ever changed.
-    // `buffers` (chunks of `chunkSize`) may be shared by consecutive copies of one run.
-    static CopyResult copyAndVerify(const QByteArray& source, const QString& destination,
-                                    const OnBytes& onBytes, const OnVerify& onVerify,
-                                    std::stop_token stop = {}, CopyBuffers* buffers = nullptr,
-                                    const FolderCalls& calls = FolderCalls::system());
+// `source` is the file system's bytes; the folder of `destination` must exist. `onBytes`
+// runs after each chunk was hashed and written, `onVerify` once before the read-back; the
+// copy waits for both. Cancellation is seen before the first chunk, after every chunk and
+// before the read-back. Returns the SHA-256 text of the content. Whatever fails after the
+// partial file was made, the partial file is deleted; nothing else is ever changed.
+// `buffers` (chunks of `chunkSize`) may be shared by consecutive copies of one run.
+CopyResult copyAndVerify(const QByteArray& source, const QString& destination,
+                         const OnBytes& onBytes, const OnVerify& onVerify,
+                         std::stop_token stop = {}, CopyBuffers* buffers = nullptr,
+                         const FolderCalls& calls = FolderCalls::system());
 
-    // SHA-256 text of a whole file read in chunks of `chunkSize` bytes. With `bypassCache` the
-    // bytes come from the device rather than from the file cache.
-    static CopyResult sha256(const QByteArray& path, qsizetype chunkSize, bool bypassCache);
+// SHA-256 text of a whole file read in chunks of `chunkSize` bytes. With `bypassCache` the
+// bytes come from the device rather than from the file cache.
+CopyResult sha256(const QByteArray& path, qsizetype chunkSize, bool bypassCache);
 
-    // 64 lower-case hexadecimal characters for a 32-byte digest.
-    static QString hexString(QByteArrayView digest);
+// 64 lower-case hexadecimal characters for a 32-byte digest.
+QString hexString(QByteArrayView digest);
 
-    // "<destination>.stowly-partial"
-    static QString partialPath(const QString& destination);
-};
+// "<destination>.stowly-partial"
+QString partialPath(const QString& destination);
+} // namespace Copier
 
 } // namespace stowly

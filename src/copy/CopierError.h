@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace stowly {
@@ -25,13 +26,17 @@ struct CopierError {
     QString description() const {
         switch (kind) {
         case Kind::destinationExists:
-            return fileName + QStringLiteral(" already exists — not overwriting it.");
+            return QCoreApplication::translate("CopierError",
+                                               "%1 already exists — not overwriting it.")
+                .arg(fileName);
         case Kind::couldNotCreate:
-            return QStringLiteral("Couldn’t create ") + fileName +
-                   QStringLiteral(" in the destination.");
+            return QCoreApplication::translate("CopierError",
+                                               "Couldn’t create %1 in the destination.")
+                .arg(fileName);
         case Kind::checksumMismatch:
-            return QStringLiteral("Checksum mismatch for ") + fileName +
-                   QStringLiteral(". The copy was deleted.");
+            return QCoreApplication::translate("CopierError",
+                                               "Checksum mismatch for %1. The copy was deleted.")
+                .arg(fileName);
         }
         return {};
     }

@@ -2,6 +2,8 @@
 
 #include "copy/SystemError.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 
 CopyFailure CopyFailure::from(const CopierError& error) {
@@ -21,15 +23,18 @@ CopyFailure CopyFailure::from(const CopierError& error) {
 }
 
 CopyFailure CopyFailure::cancelled(const QString& sourceName) {
-    return {Kind::cancelled,
-            QStringLiteral("The copy of ") + sourceName + QStringLiteral(" was cancelled."), 0};
+    return {
+        Kind::cancelled,
+        QCoreApplication::translate("CopyFailure", "The copy of %1 was cancelled.").arg(sourceName),
+        0};
 }
 
 CopyFailure CopyFailure::system(const QString& what, int errnum) {
     QString text = systemErrorText(errnum);
     if (text.endsWith(u'.'))
         text.chop(1);
-    return {Kind::system, what + QStringLiteral(": ") + text + u'.', errnum};
+    return {Kind::system, QCoreApplication::translate("CopyFailure", "%1: %2.").arg(what, text),
+            errnum};
 }
 
 } // namespace stowly

@@ -5,6 +5,7 @@
 #include "copy/Copier.h"
 #include "copy/FreeURL.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -43,15 +44,18 @@ CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QS
     const int rootError = folderError(job.destination);
     if (rootError != 0)
         return CopyFailure::system(
-            QStringLiteral("Couldn’t open the destination folder ") + job.destination, rootError);
+            QCoreApplication::translate("Offloader", "Couldn’t open the destination folder %1")
+                .arg(job.destination),
+            rootError);
     const QString folder = joinPath(job.destination, planned.folder);
     if (const auto error = AtomicFile::makeFolder(folder)) {
         QString reason = *error;
         if (reason.endsWith(u'.'))
             reason.chop(1);
         return CopyFailure{CopyFailure::Kind::system,
-                           QStringLiteral("Couldn’t create the folder ") + planned.folder +
-                               QStringLiteral(" in the destination: ") + reason + u'.',
+                           QCoreApplication::translate(
+                               "Offloader", "Couldn’t create the folder %1 in the destination: %2.")
+                               .arg(planned.folder, reason),
                            0};
     }
     // Taken at the last moment, so names that appeared during earlier files are avoided.

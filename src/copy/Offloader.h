@@ -14,19 +14,18 @@
 namespace stowly {
 
 // Runs one offload over a plan.
-class Offloader {
-public:
-    using Progress = std::function<void(const OffloadProgress&)>;
-    using Record = std::function<void(const LedgerEntry&)>;
+namespace Offloader {
+using Progress = std::function<void(const OffloadProgress&)>;
+using Record = std::function<void(const LedgerEntry&)>;
 
-    // Copies and verifies the plan's files one after another on the calling thread; a file that
-    // fails is listed and the next one is taken. `progress` runs at the start of each file,
-    // after every chunk, when the read-back starts and when the file is done; `record` once
-    // per verified file, before it counts as copied. Both run on this thread and the run
-    // waits for them. A stop request ends the run at the start of the next file or inside the
-    // copy, leaving no partial file. Never fails as a whole.
-    static OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
-                              std::stop_token stop = {});
-};
+// Copies and verifies the plan's files one after another on the calling thread; a file that
+// fails is listed and the next one is taken. `progress` runs at the start of each file,
+// after every chunk, when the read-back starts and when the file is done; `record` once
+// per verified file, before it counts as copied. Both run on this thread and the run
+// waits for them. A stop request ends the run at the start of the next file or inside the
+// copy, leaving no partial file. Never fails as a whole.
+OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
+                   std::stop_token stop = {});
+} // namespace Offloader
 
 } // namespace stowly

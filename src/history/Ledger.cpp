@@ -94,13 +94,13 @@ bool Ledger::setAside(const QString& readError) {
         m_fileURL.mid(m_fileURL.lastIndexOf(u'/') + 1) + QStringLiteral(".corrupt-") + stamp;
     const QString asidePath = m_fileURL.left(m_fileURL.lastIndexOf(u'/') + 1) + asideName;
     if (!AtomicFile::moveNoReplace(m_fileURL, asidePath)) {
-        setLastError(QStringLiteral("Couldn’t read the ledger (") + readError +
-                     QStringLiteral("). The old file was kept as ") + asideName + u'.');
+        setLastError(tr("Couldn’t read the ledger (%1). The old file was kept as %2.")
+                         .arg(readError, asideName));
         return true;
     }
     m_saveBlocked = true;
-    setLastError(QStringLiteral(
-        "Couldn’t read the ledger, and couldn’t set it aside. Stowly won’t overwrite it."));
+    setLastError(
+        tr("Couldn’t read the ledger, and couldn’t set it aside. Stowly won’t overwrite it."));
     return false;
 }
 
@@ -112,7 +112,7 @@ void Ledger::save() {
     if (!folder.isEmpty())
         error = AtomicFile::makeFolder(folder);
     if (error) {
-        setLastError(QStringLiteral("Couldn’t save the ledger: ") + *error + u'.');
+        setLastError(tr("Couldn’t save the ledger: %1.").arg(*error));
         return;
     }
     const FileLock lock(m_fileURL + QStringLiteral(".lock"));
@@ -138,7 +138,7 @@ void Ledger::save() {
         return LedgerFile::encode(m_entries, sink);
     });
     if (error) {
-        setLastError(QStringLiteral("Couldn’t save the ledger: ") + *error + u'.');
+        setLastError(tr("Couldn’t save the ledger: %1.").arg(*error));
         return;
     }
     m_diskState = stateOf(m_fileURL);

@@ -5,7 +5,11 @@
 #include "history/LedgerJsonReader.h"
 #include "media/Clip.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -16,61 +20,51 @@
 namespace stowly {
 namespace {
 
-// Days since 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
-qint64 daysFromCivil(qint64 y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const qint64 era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = unsigned(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + qint64(doe) - 719468;
-}
+// Whole seconds since 1970 as a UTC calendar date and time of day.
+struct CivilTime {
+    int year;
+    unsigned month, day, hour, minute, second;
+};
 
-void civilFromDays(qint64 z, qint64* y, unsigned* m, unsigned* d) {
-    z += 719468;
-    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = unsigned(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    *d = doy - (153 * mp + 2) / 5 + 1;
-    *m = mp < 10 ? mp + 3 : mp - 9;
-    *y = qint64(yoe) + era * 400 + (*m <= 2);
-}
-
-unsigned daysInMonth(qint64 y, unsigned m) {
-    static const unsigned days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return m == 2 && leap ? 29 : days[m - 1];
+CivilTime civilTime(qint64 seconds) {
+    namespace chr = std::chrono;
+    // Beyond what a calendar year can hold the date would be meaningless; stay at the edge.
+    constexpr qint64 lowest = -1'096'193'779'200; // -32767-01-01T00:00:00Z
+    constexpr qint64 highest = 971'890'963'199;   // 32767-12-31T23:59:59Z
+    const chr::sys_seconds at{chr::seconds(std::clamp(seconds, lowest, highest))};
+    const chr::sys_days day = chr::floor<chr::days>(at);
+    const chr::year_month_day date{day};
+    const chr::hh_mm_ss time{at - day};
+    return {int(date.year()),
+            unsigned(date.month()),
+            unsigned(date.day()),
+            unsigned(time.hours().count()),
+            unsigned(time.minutes().count()),
+            unsigned(time.seconds().count())};
 }
 
 // Writes "yyyy-MM-ddTHH:mm:ssZ" of whole seconds since 1970 at w; returns the end.
 char* writeDate(char* w, qint64 seconds) {
-    const qint64 days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-    const qint64 rest = seconds - days * 86400;
-    qint64 y;
-    unsigned m, d;
-    civilFromDays(days, &y, &m, &d);
-    if (y < 0 || y > 9999)
-        return w + std::snprintf(w, 40, "%04lld-%02u-%02uT%02lld:%02lld:%02lldZ", (long long)y, m,
-                                 d, (long long)(rest / 3600), (long long)(rest / 60 % 60),
-                                 (long long)(rest % 60));
+    const CivilTime t = civilTime(seconds);
+    if (t.year < 0 || t.year > 9999)
+        return w + std::snprintf(w, 40, "%04d-%02u-%02uT%02u:%02u:%02uZ", t.year, t.month, t.day,
+                                 t.hour, t.minute, t.second);
     const auto two = [&](unsigned v) {
         *w++ = char('0' + v / 10);
         *w++ = char('0' + v % 10);
     };
-    two(unsigned(y / 100));
-    two(unsigned(y % 100));
+    two(unsigned(t.year) / 100);
+    two(unsigned(t.year) % 100);
     *w++ = '-';
-    two(m);
+    two(t.month);
     *w++ = '-';
-    two(d);
+    two(t.day);
     *w++ = 'T';
-    two(unsigned(rest / 3600));
+    two(t.hour);
     *w++ = ':';
-    two(unsigned(rest / 60 % 60));
+    two(t.minute);
     *w++ = ':';
-    two(unsigned(rest % 60));
+    two(t.second);
     *w++ = 'Z';
     return w;
 }
@@ -173,8 +167,9 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
     const size_t size = size_t(info.st_size);
     if (!S_ISREG(info.st_mode) || size == 0) {
         ::close(fd);
-        return {true, S_ISREG(info.st_mode) ? QStringLiteral("the file is empty")
-                                            : systemErrorText(EISDIR)};
+        return {true, S_ISREG(info.st_mode)
+                          ? QCoreApplication::translate("LedgerFile", "the file is empty")
+                          : systemErrorText(EISDIR)};
     }
     // Mapped rather than read, and released behind the reader, so a large history never sits
     // in memory twice.
@@ -276,8 +271,10 @@ std::optional<qint64> LedgerFile::parseInternetSeconds(QByteArrayView text) {
         !digits(11, 2, &hour) || text[13] != ':' || !digits(14, 2, &minute) || text[16] != ':' ||
         !digits(17, 2, &second))
         return std::nullopt;
-    if (month < 1 || month > 12 || day < 1 || unsigned(day) > daysInMonth(year, unsigned(month)) ||
-        hour > 23 || minute > 59 || second > 59)
+    namespace chr = std::chrono;
+    const chr::year_month_day date{chr::year(year), chr::month(unsigned(month)),
+                                   chr::day(unsigned(day))};
+    if (!date.ok() || hour > 23 || minute > 59 || second > 59)
         return std::nullopt;
     int offset = 0;
     const QByteArrayView zone = text.sliced(19);
@@ -291,8 +288,9 @@ std::optional<qint64> LedgerFile::parseInternetSeconds(QByteArrayView text) {
     } else {
         return std::nullopt;
     }
-    return daysFromCivil(year, unsigned(month), unsigned(day)) * 86400 + hour * 3600 + minute * 60 +
-           second - offset;
+    const chr::sys_seconds at = chr::sys_days(date) + chr::hours(hour) + chr::minutes(minute) +
+                                chr::seconds(second - offset);
+    return at.time_since_epoch().count();
 }
 
 QDateTime LedgerFile::parseInternetDateTime(QStringView text) {

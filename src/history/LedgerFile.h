@@ -15,27 +15,26 @@ namespace stowly {
 // as "\/", dates as whole-second UTC internet date-times. Read and written by hand because a
 // million-entry history must load and save in about a second, which a general JSON document
 // model cannot do in the memory we allow.
-class LedgerFile {
-public:
-    // The entries, or the reason they could not be read.
-    static std::variant<LedgerRecords, QString> decode(QByteArrayView data);
+namespace LedgerFile {
+// The entries, or the reason they could not be read.
+std::variant<LedgerRecords, QString> decode(QByteArrayView data);
 
-    struct ReadResult {
-        bool exists = false;
-        std::variant<LedgerRecords, QString> content;
-    };
-    // Reads and decodes a history file; `exists` is false only when there is no file at all.
-    static ReadResult readFile(const QString& path);
-
-    static bool encode(const LedgerRecords& entries, const AtomicFile::Sink& sink);
-    static QByteArray encode(const LedgerRecords& entries);
-
-    // "2026-12-03T23:26:29Z"
-    static QString internetDateTime(const QDateTime& date);
-    // Whole seconds only (with "Z" or an offset); a fractional part or another form gives an
-    // invalid date.
-    static QDateTime parseInternetDateTime(QStringView text);
-    static std::optional<qint64> parseInternetSeconds(QByteArrayView text);
+struct ReadResult {
+    bool exists = false;
+    std::variant<LedgerRecords, QString> content;
 };
+// Reads and decodes a history file; `exists` is false only when there is no file at all.
+ReadResult readFile(const QString& path);
+
+bool encode(const LedgerRecords& entries, const AtomicFile::Sink& sink);
+QByteArray encode(const LedgerRecords& entries);
+
+// "2026-12-03T23:26:29Z"
+QString internetDateTime(const QDateTime& date);
+// Whole seconds only (with "Z" or an offset); a fractional part or another form gives an
+// invalid date.
+QDateTime parseInternetDateTime(QStringView text);
+std::optional<qint64> parseInternetSeconds(QByteArrayView text);
+} // namespace LedgerFile
 
 } // namespace stowly

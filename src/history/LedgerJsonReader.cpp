@@ -3,6 +3,8 @@
 #include "base/FileNames.h"
 #include "history/LedgerFile.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -78,7 +80,8 @@ public:
             p += 3;
         skipSpace();
         if (!take('['))
-            return fail(QStringLiteral("the file doesn’t hold a list of entries"));
+            return fail(QCoreApplication::translate("LedgerJsonReader",
+                                                    "the file doesn’t hold a list of entries"));
         skipSpace();
         if (!take(']')) {
             for (qsizetype index = 0;; ++index) {
@@ -110,10 +113,13 @@ private:
     std::string scratch[5];
     std::string keyScratch;
 
-    static QString invalid() { return QStringLiteral("the file isn’t valid JSON"); }
+    static QString invalid() {
+        return QCoreApplication::translate("LedgerJsonReader", "the file isn’t valid JSON");
+    }
 
     QString fail(const QString& text) {
-        message = text + QStringLiteral(" at byte %1").arg(p - begin);
+        message = QCoreApplication::translate("LedgerJsonReader", "%1 at byte %2")
+                      .arg(text, QString::number(p - begin));
         return message;
     }
 
@@ -366,11 +372,14 @@ private:
         return true;
     }
 
-    static QString where(qsizetype index) { return QStringLiteral("entry %1").arg(index + 1); }
+    static QString where(qsizetype index) {
+        return QCoreApplication::translate("LedgerJsonReader", "entry %1").arg(index + 1);
+    }
 
     bool readEntry(LedgerRecords& records, qsizetype index) {
         if (!take('{')) {
-            fail(where(index) + QStringLiteral(" isn’t an object"));
+            fail(QCoreApplication::translate("LedgerJsonReader", "%1 isn’t an object")
+                     .arg(where(index)));
             return false;
         }
         std::array<QByteArrayView, LedgerRecords::fieldCount> texts;
@@ -394,8 +403,9 @@ private:
                 }
                 skipSpace();
                 const auto wrongKind = [&] {
-                    fail(where(index) + QStringLiteral(" has a “%1” of the wrong kind")
-                                            .arg(QLatin1StringView(keyName(key))));
+                    fail(QCoreApplication::translate("LedgerJsonReader",
+                                                     "%1 has a “%2” of the wrong kind")
+                             .arg(where(index), QLatin1StringView(keyName(key))));
                     return false;
                 };
                 switch (key) {
@@ -415,7 +425,9 @@ private:
                         return wrongKind();
                     const std::optional<qint64> seconds = LedgerFile::parseInternetSeconds(text);
                     if (!seconds) {
-                        fail(where(index) + QStringLiteral(" has a date in another form"));
+                        fail(QCoreApplication::translate("LedgerJsonReader",
+                                                         "%1 has a date in another form")
+                                 .arg(where(index)));
                         return false;
                     }
                     offloadedAt = *seconds;
@@ -439,8 +451,8 @@ private:
         if (seen != allKeys) {
             for (unsigned k = 0; k < unsigned(Key::unknown); ++k)
                 if (!(seen & (1u << k))) {
-                    fail(where(index) +
-                         QStringLiteral(" has no “%1”").arg(QLatin1StringView(keyName(Key(k)))));
+                    fail(QCoreApplication::translate("LedgerJsonReader", "%1 has no “%2”")
+                             .arg(where(index), QLatin1StringView(keyName(Key(k)))));
                     break;
                 }
             return false;

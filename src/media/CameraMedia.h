@@ -8,17 +8,16 @@
 namespace stowly {
 
 // A quick, bounded look at a volume's top levels: does it hold camera media?
-class CameraMedia {
-public:
-    // Names of a folder's entries (hidden ones included), or none when it cannot be listed.
-    using Lister = std::function<std::optional<QStringList>(const QString& path)>;
+namespace CameraMedia {
+// Names of a folder's entries (hidden ones included), or none when it cannot be listed.
+using Lister = std::function<std::optional<QStringList>(const QString& path)>;
 
-    static const QStringList& markerFolders();
-    static std::optional<QStringList> diskList(const QString& path);
+const QStringList& markerFolders();
+std::optional<QStringList> diskList(const QString& path);
 
-    static bool looksLikeCameraMedia(const QString& root, const Lister& list = diskList);
-    static bool hasCameraFolders(const QString& root, const QStringList& visible,
-                                 const Lister& list = diskList);
-};
+bool looksLikeCameraMedia(const QString& root, const Lister& list = diskList);
+bool hasCameraFolders(const QString& root, const QStringList& visible,
+                      const Lister& list = diskList);
+} // namespace CameraMedia
 
 } // namespace stowly

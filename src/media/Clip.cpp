@@ -2,6 +2,8 @@
 
 #include "base/FileNames.h"
 
+#include <chrono>
+
 namespace stowly {
 
 QString Clip::fileName() const {
@@ -14,8 +16,8 @@ QString Clip::displayPath() const {
 }
 
 qint64 floorSeconds(const QDateTime& date) {
-    const qint64 ms = date.toMSecsSinceEpoch();
-    return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+    namespace chr = std::chrono;
+    return chr::floor<chr::seconds>(chr::milliseconds(date.toMSecsSinceEpoch())).count();
 }
 
 QString Clip::ledgerKey(const QString& volumeIdentity) const {

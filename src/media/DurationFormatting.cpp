@@ -1,13 +1,15 @@
 #include "media/DurationFormatting.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace stowly {
 
 QString DurationFormatting::threshold(double seconds) {
     const qint64 whole = std::isfinite(seconds) ? qint64(seconds) : 0;
-    return whole == 1 ? QStringLiteral("1 second")
-                      : QString::number(whole) + QStringLiteral(" seconds");
+    return whole == 1 ? QCoreApplication::translate("DurationFormatting", "1 second")
+                      : QCoreApplication::translate("DurationFormatting", "%1 seconds").arg(whole);
 }
 
 QString DurationFormatting::shortText(double seconds) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringView>
 
@@ -7,12 +8,17 @@
 
 namespace stowly {
 
+namespace fileRole {
+Q_NAMESPACE
+
 // The part a file plays beside its clip.
 enum class FileRole { main, proxy, sidecar };
+Q_ENUM_NS(FileRole)
 
-namespace fileRole {
 QString rawValue(FileRole role);
 std::optional<FileRole> fromRawValue(QStringView raw);
 } // namespace fileRole
+
+using fileRole::FileRole;
 
 } // namespace stowly

@@ -1,5 +1,7 @@
 #include "media/MediaCategory.h"
 
+#include "base/EnumNames.h"
+
 #include <QSet>
 
 namespace stowly::mediaCategory {
@@ -72,24 +74,11 @@ bool isPrimaryMedia(MediaCategory category) {
 }
 
 QString rawValue(MediaCategory category) {
-    switch (category) {
-    case MediaCategory::video:
-        return QStringLiteral("video");
-    case MediaCategory::photo:
-        return QStringLiteral("photo");
-    case MediaCategory::audio:
-        return QStringLiteral("audio");
-    case MediaCategory::other:
-        break;
-    }
-    return QStringLiteral("other");
+    return enumNames::name(category);
 }
 
 std::optional<MediaCategory> fromRawValue(QStringView raw) {
-    for (MediaCategory c : allCases)
-        if (rawValue(c) == raw)
-            return c;
-    return std::nullopt;
+    return enumNames::fromName<MediaCategory>(raw);
 }
 
 QString iconName(MediaCategory category) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -9,10 +10,12 @@
 
 namespace stowly {
 
+namespace mediaCategory {
+Q_NAMESPACE
+
 // Which kind of media a file is, decided by its extension alone.
 enum class MediaCategory { video, photo, audio, other };
-
-namespace mediaCategory {
+Q_ENUM_NS(MediaCategory)
 
 inline constexpr std::array<MediaCategory, 4> allCases{MediaCategory::video, MediaCategory::photo,
                                                        MediaCategory::audio, MediaCategory::other};
@@ -39,4 +42,6 @@ QString countText(MediaCategory category, qint64 count);
 QString extensionOf(QStringView fileName);
 
 } // namespace mediaCategory
+
+using mediaCategory::MediaCategory;
 } // namespace stowly

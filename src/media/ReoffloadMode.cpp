@@ -1,24 +1,15 @@
 #include "media/ReoffloadMode.h"
 
+#include "base/EnumNames.h"
+
 namespace stowly::reoffloadMode {
 
 QString rawValue(ReoffloadMode mode) {
-    switch (mode) {
-    case ReoffloadMode::missing:
-        return QStringLiteral("missing");
-    case ReoffloadMode::everything:
-        return QStringLiteral("everything");
-    case ReoffloadMode::off:
-        break;
-    }
-    return QStringLiteral("off");
+    return enumNames::name(mode);
 }
 
 std::optional<ReoffloadMode> fromRawValue(QStringView raw) {
-    for (ReoffloadMode m : {ReoffloadMode::off, ReoffloadMode::missing, ReoffloadMode::everything})
-        if (rawValue(m) == raw)
-            return m;
-    return std::nullopt;
+    return enumNames::fromName<ReoffloadMode>(raw);
 }
 
 } // namespace stowly::reoffloadMode

@@ -1,5 +1,7 @@
 #include "naming/InlineLevel.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 namespace {
 
@@ -82,13 +84,13 @@ const QStringList& InlineLevel::separators() {
 
 QString InlineLevel::name(const QString& separator) {
     if (separator == u"_")
-        return QStringLiteral("Underscore");
+        return QCoreApplication::translate("InlineLevel", "Underscore");
     if (separator == u"-")
-        return QStringLiteral("Hyphen");
+        return QCoreApplication::translate("InlineLevel", "Hyphen");
     if (separator == u" ")
-        return QStringLiteral("Space");
+        return QCoreApplication::translate("InlineLevel", "Space");
     if (separator.isEmpty())
-        return QStringLiteral("None");
+        return QCoreApplication::translate("InlineLevel", "None");
     return u'“' + separator + u'”';
 }
 

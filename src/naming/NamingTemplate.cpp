@@ -3,13 +3,16 @@
 #include "base/FileNames.h"
 #include "base/NameRules.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSet>
 
 namespace stowly {
 namespace {
 
-const QString missingClose = QStringLiteral("A “{” is missing its closing “}”.");
+QString missingClose() {
+    return QCoreApplication::translate("NamingTemplate", "A “{” is missing its closing “}”.");
+}
 
 // Parses the text of one folder level (or the whole file template) into parts.
 class LevelParser {
@@ -25,13 +28,13 @@ public:
             if (c == u'{') {
                 const qsizetype close = level.indexOf(u'}', i);
                 if (close < 0) {
-                    error(missingClose);
+                    error(missingClose());
                     m_pending += QStringView(level).mid(i);
                     break;
                 }
                 const QString inner = level.mid(i + 1, close - i - 1);
                 if (inner.contains(u'{')) {
-                    error(missingClose);
+                    error(missingClose());
                 } else if (auto part = parseToken(inner)) {
                     flush();
                     m_parts.append(*part);
@@ -40,7 +43,8 @@ public:
                 // stays one literal.
                 i = close + 1;
             } else if (c == u'}') {
-                error(QStringLiteral("There’s a “}” without a matching “{”."));
+                error(QCoreApplication::translate("NamingTemplate",
+                                                  "There’s a “}” without a matching “{”."));
                 ++i;
             } else {
                 m_pending += c;
@@ -65,13 +69,16 @@ private:
             return;
         for (const char32_t c : m_pending.toUcs4()) {
             if (c == u'/')
-                error(QStringLiteral(
+                error(QCoreApplication::translate(
+                    "NamingTemplate",
                     "“/” isn’t allowed in the file name. Use the folder structure for folders."));
             else if (NameRules::isIllegal(c))
-                error(QStringLiteral("“") + QChar(char16_t(c)) +
-                      QStringLiteral("” isn’t allowed in file or folder names."));
+                error(QCoreApplication::translate("NamingTemplate",
+                                                  "“%1” isn’t allowed in file or folder names.")
+                          .arg(QChar(char16_t(c))));
             else if (NameRules::isControlOrFormat(c))
-                error(QStringLiteral("Names can’t contain tabs or line breaks."));
+                error(QCoreApplication::translate("NamingTemplate",
+                                                  "Names can’t contain tabs or line breaks."));
         }
         m_parts.append(TemplatePart::literal(m_pending));
         m_pending.clear();
@@ -82,28 +89,33 @@ private:
         const QString writtenName = colon >= 0 ? inner.left(colon) : inner;
         const QString name = fileNames::trimSpacesAndTabs(writtenName).toLower();
         if (name.isEmpty()) {
-            error(QStringLiteral("“{}” is an empty token. Pick one from the list below."));
+            error(QCoreApplication::translate(
+                "NamingTemplate", "“{}” is an empty token. Pick one from the list below."));
             return std::nullopt;
         }
         const auto token = templateToken::fromName(name);
         if (!token) {
-            error(u'{' + writtenName + QStringLiteral("} isn’t a known token."));
+            error(QCoreApplication::translate("NamingTemplate", "{%1} isn’t a known token.")
+                      .arg(writtenName));
             return std::nullopt;
         }
         std::optional<int> padding;
         if (colon >= 0) {
             if (*token != TemplateToken::seq) {
-                error(QStringLiteral("Only {seq} can take a number, like {seq:3}."));
+                error(QCoreApplication::translate("NamingTemplate",
+                                                  "Only {seq} can take a number, like {seq:3}."));
                 return std::nullopt;
             }
             padding = width(fileNames::trimSpacesAndTabs(QStringView(inner).mid(colon + 1)));
             if (!padding) {
-                error(QStringLiteral("{seq:…} needs a number from 1 to 9, like {seq:3}."));
+                error(QCoreApplication::translate(
+                    "NamingTemplate", "{seq:…} needs a number from 1 to 9, like {seq:3}."));
                 return std::nullopt;
             }
         }
         if (*token == TemplateToken::seq && m_kind == NamingTemplate::Kind::folder) {
-            error(QStringLiteral("{seq} only works in the file name."));
+            error(QCoreApplication::translate("NamingTemplate",
+                                              "{seq} only works in the file name."));
             return std::nullopt;
         }
         return TemplatePart::token(*token, padding);
@@ -161,13 +173,15 @@ NamingTemplate::ParseResult NamingTemplate::parse(const QString& text, Kind kind
     if (kind == Kind::file) {
         if (result.raw.isEmpty())
             return {std::nullopt,
-                    {TemplateIssue::error(QStringLiteral("The file name can’t be empty."))}};
+                    {TemplateIssue::error(QCoreApplication::translate(
+                        "NamingTemplate", "The file name can’t be empty."))}};
         levels.append(result.raw);
     } else if (!result.raw.isEmpty()) {
         levels = result.raw.split(u'/');
         for (const QString& level : levels) {
             if (fileNames::trimSpacesAndTabs(level).isEmpty()) {
-                issues.append(TemplateIssue::error(QStringLiteral(
+                issues.append(TemplateIssue::error(QCoreApplication::translate(
+                    "NamingTemplate",
                     "A folder level is empty. Check for “//” or a “/” at the start or end.")));
                 break;
             }
@@ -190,9 +204,11 @@ NamingTemplate::ParseResult NamingTemplate::parse(const QString& text, Kind kind
             }
         }
         if (seqCount > 1)
-            issues.append(TemplateIssue::error(QStringLiteral("Use {seq} only once.")));
+            issues.append(TemplateIssue::error(
+                QCoreApplication::translate("NamingTemplate", "Use {seq} only once.")));
         if (seqCount == 0 && !hasOriginal)
-            issues.append(TemplateIssue::warning(QStringLiteral(
+            issues.append(TemplateIssue::warning(QCoreApplication::translate(
+                "NamingTemplate",
                 "Without {seq} or {original}, files that would get the same name get “_2”, "
                 "“_3”… added.")));
     }

@@ -8,10 +8,9 @@
 namespace stowly {
 
 // The shape of a plan for the folder summary.
-class PlanLayout {
-public:
-    // The distinct destination folders in the order the plan first uses them.
-    static QStringList folders(const QList<PlannedFile>& plan);
-};
+namespace PlanLayout {
+// The distinct destination folders in the order the plan first uses them.
+QStringList folders(const QList<PlannedFile>& plan);
+} // namespace PlanLayout
 
 } // namespace stowly

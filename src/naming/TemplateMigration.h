@@ -5,9 +5,8 @@
 namespace stowly {
 
 // Rewrites template texts stored by older versions, which had a separate {shoot} token.
-class TemplateMigration {
-public:
-    static QString migrate(const QString& text, NamingTemplate::Kind kind);
-};
+namespace TemplateMigration {
+QString migrate(const QString& text, NamingTemplate::Kind kind);
+} // namespace TemplateMigration
 
 } // namespace stowly

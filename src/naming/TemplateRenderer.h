@@ -13,48 +13,46 @@
 namespace stowly {
 
 // Turns parsed templates into concrete folder levels and file name stems for one file.
-class TemplateRenderer {
-public:
-    // The longest name a rendering gives, in characters as the user sees them.
-    static constexpr int maxNameLength = 180;
-    // Also kept within this many UTF-8 bytes, so the name, a "_2", its extension and the
-    // partial-copy suffix still fit the 255 bytes a file system allows.
-    static constexpr int maxNameBytes = 200;
+namespace TemplateRenderer {
+// The longest name a rendering gives, in characters as the user sees them.
+inline constexpr int maxNameLength = 180;
+// Also kept within this many UTF-8 bytes, so the name, a "_2", its extension and the
+// partial-copy suffix still fit the 255 bytes a file system allows.
+inline constexpr int maxNameBytes = 200;
 
-    // The file template rendered for one file, with the sequence number left open.
-    struct FileStem {
-        // The parts before the seq token; the whole template when it has none.
-        QString before;
-        // Digits of the number: the token's width, else 4; absent without a seq token.
-        std::optional<int> padding;
-        QString after;
-        // The text after the number up to the first token that differs from file to file.
-        QString fixedAfter;
-        bool afterIsFixed = true;
+// The file template rendered for one file, with the sequence number left open.
+struct FileStem {
+    // The parts before the seq token; the whole template when it has none.
+    QString before;
+    // Digits of the number: the token's width, else 4; absent without a seq token.
+    std::optional<int> padding;
+    QString after;
+    // The text after the number up to the first token that differs from file to file.
+    QString fixedAfter;
+    bool afterIsFixed = true;
 
-        // The finished stem, without extension.
-        QString name(std::optional<qint64> sequence) const;
+    // The finished stem, without extension.
+    QString name(std::optional<qint64> sequence) const;
 
-        friend bool operator==(const FileStem&, const FileStem&) = default;
-    };
-
-    // The characters that separate names inside a level: "_", "-" and space.
-    static const QString& joiners();
-
-    // One folder level; a separator next to a token that came out empty goes with it.
-    static QString renderLevel(const QList<TemplatePart>& parts, const Clip& file,
-                               const NamingContext& context,
-                               const std::optional<QDateTime>& date = std::nullopt);
-    // The parts joined as they are, without separator clean-up.
-    static QString render(const QList<TemplatePart>& parts, const Clip& file,
-                          const NamingContext& context,
-                          std::optional<qint64> sequence = std::nullopt,
-                          const std::optional<QDateTime>& date = std::nullopt);
-    static FileStem fileStem(const NamingTemplate& fileTemplate, const Clip& file,
-                             const NamingContext& context,
-                             const std::optional<QDateTime>& date = std::nullopt);
-    // A usable name: made safe, cut to length, "Untitled" when nothing is left.
-    static QString finish(const QString& name);
+    friend bool operator==(const FileStem&, const FileStem&) = default;
 };
+
+// The characters that separate names inside a level: "_", "-" and space.
+const QString& joiners();
+
+// One folder level; a separator next to a token that came out empty goes with it.
+QString renderLevel(const QList<TemplatePart>& parts, const Clip& file,
+                    const NamingContext& context,
+                    const std::optional<QDateTime>& date = std::nullopt);
+// The parts joined as they are, without separator clean-up.
+QString render(const QList<TemplatePart>& parts, const Clip& file, const NamingContext& context,
+               std::optional<qint64> sequence = std::nullopt,
+               const std::optional<QDateTime>& date = std::nullopt);
+FileStem fileStem(const NamingTemplate& fileTemplate, const Clip& file,
+                  const NamingContext& context,
+                  const std::optional<QDateTime>& date = std::nullopt);
+// A usable name: made safe, cut to length, "Untitled" when nothing is left.
+QString finish(const QString& name);
+} // namespace TemplateRenderer
 
 } // namespace stowly

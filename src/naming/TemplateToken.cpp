@@ -1,63 +1,42 @@
 #include "naming/TemplateToken.h"
 
+#include "base/EnumNames.h"
+
+#include <QCoreApplication>
+
 namespace stowly::templateToken {
 
 QString rawValue(TemplateToken token) {
-    switch (token) {
-    case TemplateToken::project:
-        return QStringLiteral("project");
-    case TemplateToken::camera:
-        return QStringLiteral("camera");
-    case TemplateToken::date:
-        return QStringLiteral("date");
-    case TemplateToken::year:
-        return QStringLiteral("year");
-    case TemplateToken::month:
-        return QStringLiteral("month");
-    case TemplateToken::day:
-        return QStringLiteral("day");
-    case TemplateToken::time:
-        return QStringLiteral("time");
-    case TemplateToken::type:
-        return QStringLiteral("type");
-    case TemplateToken::card:
-        return QStringLiteral("card");
-    case TemplateToken::original:
-        return QStringLiteral("original");
-    case TemplateToken::seq:
-        return QStringLiteral("seq");
-    case TemplateToken::ext:
-        return QStringLiteral("ext");
-    }
-    return {};
+    return enumNames::name(token);
 }
 
 QString summary(TemplateToken token) {
     switch (token) {
     case TemplateToken::project:
-        return QStringLiteral("Project name");
+        return QCoreApplication::translate("templateToken", "Project name");
     case TemplateToken::camera:
-        return QStringLiteral("Selected camera");
+        return QCoreApplication::translate("templateToken", "Selected camera");
     case TemplateToken::date:
-        return QStringLiteral("Capture date (2026-10-25)");
+        return QCoreApplication::translate("templateToken", "Capture date (2026-10-25)");
     case TemplateToken::year:
-        return QStringLiteral("Year (2026)");
+        return QCoreApplication::translate("templateToken", "Year (2026)");
     case TemplateToken::month:
-        return QStringLiteral("Month (10)");
+        return QCoreApplication::translate("templateToken", "Month (10)");
     case TemplateToken::day:
-        return QStringLiteral("Day (25)");
+        return QCoreApplication::translate("templateToken", "Day (25)");
     case TemplateToken::time:
-        return QStringLiteral("Capture time (143005)");
+        return QCoreApplication::translate("templateToken", "Capture time (143005)");
     case TemplateToken::type:
-        return QStringLiteral("Video, Photo, Audio or Other");
+        return QCoreApplication::translate("templateToken", "Video, Photo, Audio or Other");
     case TemplateToken::card:
-        return QStringLiteral("Card (volume) name");
+        return QCoreApplication::translate("templateToken", "Card (volume) name");
     case TemplateToken::original:
-        return QStringLiteral("Original file name, no extension");
+        return QCoreApplication::translate("templateToken", "Original file name, no extension");
     case TemplateToken::seq:
-        return QStringLiteral("Sequence number (0001); {seq:3} for 001");
+        return QCoreApplication::translate("templateToken",
+                                           "Sequence number (0001); {seq:3} for 001");
     case TemplateToken::ext:
-        return QStringLiteral("File extension (mp4)");
+        return QCoreApplication::translate("templateToken", "File extension (mp4)");
     }
     return {};
 }

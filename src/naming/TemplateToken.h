@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
 #include <QString>
 #include <QStringView>
 
@@ -8,6 +9,9 @@
 #include <optional>
 
 namespace stowly {
+
+namespace templateToken {
+Q_NAMESPACE
 
 // A name written between braces in a naming template.
 enum class TemplateToken {
@@ -24,8 +28,7 @@ enum class TemplateToken {
     seq,
     ext
 };
-
-namespace templateToken {
+Q_ENUM_NS(TemplateToken)
 
 inline constexpr std::array<TemplateToken, 12> allCases{
     TemplateToken::project, TemplateToken::camera,   TemplateToken::date, TemplateToken::year,
@@ -44,4 +47,6 @@ std::optional<TemplateToken> fromName(const QString& lowerName);
 bool variesPerFile(TemplateToken token);
 
 } // namespace templateToken
+
+using templateToken::TemplateToken;
 } // namespace stowly

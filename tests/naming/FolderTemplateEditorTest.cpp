@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace stowly;
-using Editor = FolderTemplateEditor;
+namespace Editor = FolderTemplateEditor;
 
 TEST(InlineLevelTest, ReadsNamesSideBySide) {
     EXPECT_EQ(InlineLevel("{date}_{project}").separator, "_");
