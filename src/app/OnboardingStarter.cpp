@@ -1,28 +1,16 @@
 #include "app/OnboardingStarter.h"
 
+#include "app/EnumKeys.h"
+
 namespace stowly::onboardingStarter {
 
 QString rawValue(OnboardingStarter starter) {
-    switch (starter) {
-    case OnboardingStarter::filmShoot:
-        return QStringLiteral("filmShoot");
-    case OnboardingStarter::photoSession:
-        return QStringLiteral("photoSession");
-    case OnboardingStarter::podcast:
-        return QStringLiteral("podcast");
-    case OnboardingStarter::dailyArchive:
-        return QStringLiteral("dailyArchive");
-    case OnboardingStarter::blank:
-        return QStringLiteral("blank");
-    }
-    return QStringLiteral("filmShoot");
+    const QString key = enumKeys::key(starter);
+    return key.isEmpty() ? QStringLiteral("filmShoot") : key;
 }
 
 std::optional<OnboardingStarter> fromRawValue(const QString& raw) {
-    for (const OnboardingStarter starter : allCases)
-        if (rawValue(starter) == raw)
-            return starter;
-    return std::nullopt;
+    return enumKeys::fromKey<OnboardingStarter>(raw);
 }
 
 QString namingPresetName(OnboardingStarter starter) {

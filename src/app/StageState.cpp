@@ -1,6 +1,7 @@
 #include "app/StageState.h"
 
 #include "app/AppSettings.h"
+#include "app/EnumKeys.h"
 #include "app/OffloadBlocker.h"
 #include "naming/NamingNeeds.h"
 #include "naming/Renamer.h"
@@ -20,15 +21,8 @@ QString title(int stage) {
 }
 
 QString rawValue(StageState state) {
-    switch (state) {
-    case StageState::pending:
-        return QStringLiteral("pending");
-    case StageState::active:
-        return QStringLiteral("active");
-    case StageState::done:
-        break;
-    }
-    return QStringLiteral("done");
+    const QString key = enumKeys::key(state);
+    return key.isEmpty() ? QStringLiteral("done") : key;
 }
 
 StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session,
