@@ -47,7 +47,8 @@ Parsed takes(const QString& key, const QStringList& values) {
     for (qsizetype i = 1; i < values.size(); ++i)
         list +=
             (i + 1 == values.size() ? QStringLiteral(" or ") : QStringLiteral(", ")) + values[i];
-    return refused(quoted(key) + QStringLiteral(" takes ") + list + u'.');
+    return refused(
+        QCoreApplication::translate("SettingsTable", "%1 takes %2.").arg(quoted(key), list));
 }
 
 std::optional<QJsonDocument> parseJson(const QString& value) {
@@ -166,9 +167,10 @@ SettingDefinition number(SettingKey<int> key, int defaultValue, int minimum, int
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < minimum || value > maximum)
-            return refused(quoted(key) + QStringLiteral(" takes a whole number of ") + unit +
-                           QStringLiteral(" from ") + QString::number(minimum) +
-                           QStringLiteral(" to ") + QString::number(maximum) + u'.');
+            return refused(
+                QCoreApplication::translate("SettingsTable",
+                                            "%1 takes a whole number of %2 from %3 to %4.")
+                    .arg(quoted(key), unit, QString::number(minimum), QString::number(maximum)));
         return accepted(value);
     };
     return d;
@@ -269,7 +271,8 @@ SettingDefinition destinationPath(const char* description, Signal signal) {
         if (text.isEmpty())
             return accepted(QVariant::fromValue(std::optional<QString>()));
         if (!QFileInfo(text).isDir())
-            return refused(QStringLiteral("There’s no folder at ") + quoted(text) + u'.');
+            return refused(QCoreApplication::translate("SettingsTable", "There’s no folder at %1.")
+                               .arg(quoted(text)));
         return accepted(QVariant::fromValue(
             std::optional<QString>(QDir::cleanPath(QFileInfo(text).absoluteFilePath()))));
     };
@@ -293,7 +296,9 @@ SettingDefinition recentProjects(const char* description, Signal signal) {
     d.parse = [key = d.key](const QString& text) {
         const std::optional<QStringList> names = textArray(text);
         if (!names)
-            return refused(quoted(key) + QStringLiteral(" takes a JSON array of names."));
+            return refused(
+                QCoreApplication::translate("SettingsTable", "%1 takes a JSON array of names.")
+                    .arg(quoted(key)));
         return accepted(*names);
     };
     return d;
@@ -332,9 +337,10 @@ SettingDefinition excludedCategories(const char* description, Signal signal) {
             const std::optional<MediaCategory> category =
                 mediaCategory::fromRawValue(name.trimmed());
             if (!category)
-                return refused(QStringLiteral("“excludedCategories” takes the names video, "
-                                              "photo, audio and other, not ") +
-                               quoted(name.trimmed()) + u'.');
+                return refused(QCoreApplication::translate("SettingsTable",
+                                                           "“excludedCategories” takes the names "
+                                                           "video, photo, audio and other, not %1.")
+                                   .arg(quoted(name.trimmed())));
             excluded.insert(*category);
         }
         return accepted(QVariant::fromValue(excluded));
@@ -356,8 +362,9 @@ SettingDefinition dateFilter(const char* description, Signal signal) {
                 document && document->isObject())
                 filter = DateFilter::fromJson(document->object());
         if (!filter)
-            return refused(QStringLiteral("“dateFilter” takes any, today, last7days, two dates "
-                                          "like 2024-05-01..2024-05-03, or its JSON form."));
+            return refused(QCoreApplication::translate(
+                "SettingsTable", "“dateFilter” takes any, today, last7days, two dates like "
+                                 "2024-05-01..2024-05-03, or its JSON form."));
         return accepted(QVariant::fromValue(*filter));
     };
     return d;
@@ -378,9 +385,9 @@ SettingDefinition fileRules(const char* description, Signal signal) {
                                              ? FileRules::fromJson(document->object())
                                              : std::nullopt;
         if (!rules)
-            return refused(QStringLiteral("“fileRules” takes a JSON object with the lists "
-                                          "“proxyExtensions”, “sidecarExtensions” and "
-                                          "“ignorePatterns”."));
+            return refused(QCoreApplication::translate(
+                "SettingsTable", "“fileRules” takes a JSON object with the lists "
+                                 "“proxyExtensions”, “sidecarExtensions” and “ignorePatterns”."));
         rules->proxyExtensions = FileRules::cleanExtensions(rules->proxyExtensions);
         rules->sidecarExtensions = FileRules::cleanExtensions(rules->sidecarExtensions);
         rules->ignorePatterns = FileRules::cleanPatterns(rules->ignorePatterns);
@@ -407,8 +414,9 @@ SettingDefinition ignoredImportCards(const char* description, Signal signal) {
         const std::optional<QJsonDocument> document = parseJson(text);
         const std::optional<Cards> cards = document ? cardsFromJson(*document) : std::nullopt;
         if (!cards)
-            return refused(QStringLiteral("“ignoredImportCards” takes a JSON array of objects "
-                                          "with “identity” and “name”."));
+            return refused(QCoreApplication::translate(
+                "SettingsTable",
+                "“ignoredImportCards” takes a JSON array of objects with “identity” and “name”."));
         return accepted(QVariant::fromValue(*cards));
     };
     return d;
