@@ -2,6 +2,8 @@
 
 #include "devices/SpaceInfo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,23 +25,25 @@ std::optional<double> ProgressText::estimatedSecondsRemaining(qint64 bytesDone, 
 
 QString ProgressText::etaText(std::optional<double> seconds) {
     if (!seconds)
-        return QStringLiteral("Estimating time…");
+        return QCoreApplication::translate("ProgressText", "Estimating time…");
     if (*seconds <= 0)
-        return QStringLiteral("Almost done");
+        return QCoreApplication::translate("ProgressText", "Almost done");
     if (*seconds < 60)
-        return QStringLiteral("Less than a minute left");
+        return QCoreApplication::translate("ProgressText", "Less than a minute left");
     const qint64 minutes = qint64(std::ceil(*seconds / 60));
     if (minutes <= 59)
-        return QStringLiteral("About %1 min left").arg(minutes);
+        return QCoreApplication::translate("ProgressText", "About %1 min left").arg(minutes);
     const qint64 hours = minutes / 60;
     const qint64 rest = minutes % 60;
     if (rest == 0)
-        return QStringLiteral("About %1 hr left").arg(hours);
-    return QStringLiteral("About %1 hr %2 min left").arg(hours).arg(rest);
+        return QCoreApplication::translate("ProgressText", "About %1 hr left").arg(hours);
+    return QCoreApplication::translate("ProgressText", "About %1 hr %2 min left")
+        .arg(hours)
+        .arg(rest);
 }
 
 QString ProgressText::summaryLine(const OffloadSummary& summary) {
-    return QStringLiteral("%1 copied · %2 skipped · %3 failed")
+    return QCoreApplication::translate("ProgressText", "%1 copied · %2 skipped · %3 failed")
         .arg(summary.copied)
         .arg(summary.skipped)
         .arg(summary.failed);
@@ -47,10 +51,10 @@ QString ProgressText::summaryLine(const OffloadSummary& summary) {
 
 QString ProgressText::summaryTitle(const OffloadSummary& summary) {
     if (summary.cancelled)
-        return QStringLiteral("Offload Cancelled");
+        return QCoreApplication::translate("ProgressText", "Offload Cancelled");
     if (summary.failed > 0)
-        return QStringLiteral("Finished with Problems");
-    return QStringLiteral("Offload Complete");
+        return QCoreApplication::translate("ProgressText", "Finished with Problems");
+    return QCoreApplication::translate("ProgressText", "Offload Complete");
 }
 
 QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSeconds, int width) {
