@@ -2,6 +2,8 @@
 
 #include "app/EnumKeys.h"
 
+#include <QCoreApplication>
+
 namespace stowly::onboardingStarter {
 
 QString rawValue(OnboardingStarter starter) {
@@ -41,15 +43,15 @@ NamingPreset namingPreset(OnboardingStarter starter) {
 QString defaultPresetName(OnboardingStarter starter) {
     switch (starter) {
     case OnboardingStarter::filmShoot:
-        return QStringLiteral("Film Shoot");
+        return QCoreApplication::translate("OnboardingStarter", "Film Shoot");
     case OnboardingStarter::photoSession:
-        return QStringLiteral("Photo Session");
+        return QCoreApplication::translate("OnboardingStarter", "Photo Session");
     case OnboardingStarter::podcast:
-        return QStringLiteral("Podcast");
+        return QCoreApplication::translate("OnboardingStarter", "Podcast");
     case OnboardingStarter::dailyArchive:
-        return QStringLiteral("Daily Archive");
+        return QCoreApplication::translate("OnboardingStarter", "Daily Archive");
     case OnboardingStarter::blank:
-        return QStringLiteral("My Preset");
+        return QCoreApplication::translate("OnboardingStarter", "My Preset");
     }
     return QString();
 }
