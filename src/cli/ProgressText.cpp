@@ -64,16 +64,18 @@ QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSec
             ? std::clamp(double(progress.bytesDone) / double(progress.bytesTotal), 0.0, 1.0)
             : (progress.filesTotal > 0 ? double(progress.filesDone) / progress.filesTotal : 0.0);
     const int filled = int(fraction * barCells);
-    QString line = u'[' + QString(filled, u'#') + QString(barCells - filled, u'-') +
-                   QStringLiteral("] ") + QString::number(progress.filesDone) + u'/' +
-                   QString::number(progress.filesTotal) + QStringLiteral(" files · ") +
-                   SpaceInfo::formatBytes(progress.bytesDone) + QStringLiteral(" of ") +
-                   SpaceInfo::formatBytes(progress.bytesTotal);
+    QString line =
+        u'[' + QString(filled, u'#') + QString(barCells - filled, u'-') + QStringLiteral("] ") +
+        QCoreApplication::translate("ProgressText", "%1/%2 files · %3 of %4")
+            .arg(QString::number(progress.filesDone), QString::number(progress.filesTotal),
+                 SpaceInfo::formatBytes(progress.bytesDone),
+                 SpaceInfo::formatBytes(progress.bytesTotal));
     const QString eta =
         etaText(estimatedSecondsRemaining(progress.bytesDone, progress.bytesTotal, elapsedSeconds));
     QString tail = QStringLiteral(" · ") + eta;
     if (progress.isVerifying)
-        tail.prepend(QStringLiteral(" · verifying"));
+        tail.prepend(QStringLiteral(" · ") +
+                     QCoreApplication::translate("ProgressText", "verifying"));
     if (!progress.currentFile.isEmpty()) {
         // The file name gives way first when the line does not fit.
         const qsizetype room = width - 1 - line.size() - tail.size() - 3;
@@ -95,7 +97,8 @@ QString ProgressText::fileLine(const OffloadProgress& progress,
         QString::number(progress.filesDone) + u'/' + QString::number(progress.filesTotal) + u' ';
     if (copiedTo)
         return count + progress.currentID + QStringLiteral(" → ") + *copiedTo;
-    return count + progress.currentID + QStringLiteral(": failed");
+    return count +
+           QCoreApplication::translate("ProgressText", "%1: failed").arg(progress.currentID);
 }
 
 } // namespace stowly
