@@ -7,16 +7,18 @@
 #include "naming/Renamer.h"
 #include "session/OffloadSession.h"
 
+#include <QCoreApplication>
+
 namespace stowly::stageState {
 
 QString title(int stage) {
     switch (stage) {
     case 1:
-        return QStringLiteral("Card");
+        return QCoreApplication::translate("StageState", "Card");
     case 2:
-        return QStringLiteral("Media");
+        return QCoreApplication::translate("StageState", "Media");
     default:
-        return QStringLiteral("Destination");
+        return QCoreApplication::translate("StageState", "Destination");
     }
 }
 
