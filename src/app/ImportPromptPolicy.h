@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,8 @@ struct VolumeTraits;
 
 // Whether a newly mounted volume deserves an import prompt.
 namespace ImportPromptPolicy {
+Q_NAMESPACE
+
 // Why no prompt; the first rule that matches wins, in this order.
 enum class Reason {
     system,
@@ -23,6 +26,7 @@ enum class Reason {
     ignored,
     notCameraMedia
 };
+Q_ENUM_NS(Reason)
 
 // skip(reason), or prompt when reason is none.
 struct Verdict {
