@@ -10,8 +10,6 @@ namespace stowly {
 namespace {
 
 const QString quickDumpFallbackFileTemplate = QStringLiteral("{date}_{seq}");
-const QString destinationChooserMessage =
-    QStringLiteral("Choose the folder Stowly should copy your media into.");
 
 QSet<MediaCategory> allCategories() {
     return QSet<MediaCategory>(mediaCategory::allCases.begin(), mediaCategory::allCases.end());
@@ -240,8 +238,8 @@ std::optional<NamingTemplates> AppSettings::effectiveNaming() const {
 }
 
 void AppSettings::chooseDestination() {
-    if (const std::optional<QString> folder =
-            pickFolder(destinationPath(), destinationChooserMessage))
+    if (const std::optional<QString> folder = pickFolder(
+            destinationPath(), tr("Choose the folder Stowly should copy your media into.")))
         setDestinationPath(*folder);
 }
 

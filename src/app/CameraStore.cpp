@@ -10,8 +10,8 @@ namespace stowly {
 
 CameraStore::CameraStore(std::optional<QString> fileURL, QList<Camera> cameras, QObject* parent)
     : QObject(parent), m_cameras(std::move(cameras)),
-      m_file(std::move(fileURL), QStringLiteral("Couldn’t read the camera list: "),
-             QStringLiteral("Couldn’t save the camera list: ")) {
+      m_file(std::move(fileURL), tr("Couldn’t read the camera list: %1"),
+             tr("Couldn’t save the camera list: %1.")) {
     load();
 }
 
@@ -21,7 +21,7 @@ QString CameraStore::defaultFileURL() {
 
 void CameraStore::load() {
     m_file.load([this](const QJsonObject& object) -> std::optional<QString> {
-        JsonFields fields(object, QStringLiteral("the file"));
+        JsonFields fields(object, tr("the file"));
         const QJsonArray list = fields.array(QStringLiteral("cameras"));
         const QJsonObject cards = fields.object(QStringLiteral("perCard"));
         if (!fields.ok())
@@ -33,8 +33,7 @@ void CameraStore::load() {
         for (auto it = cards.begin(); it != cards.end(); ++it) {
             const std::optional<QUuid> id = JsonFields::parseUuid(it.value());
             if (!id)
-                return QStringLiteral("the camera recorded for the card “") + it.key() +
-                       QStringLiteral("” isn’t a UUID");
+                return tr("the camera recorded for the card “%1” isn’t a UUID").arg(it.key());
             perCard.insert(it.key(), *id);
         }
         m_cameras = std::get<QList<Camera>>(std::move(cameras));

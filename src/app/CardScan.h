@@ -13,30 +13,28 @@ namespace stowly {
 
 // The background work of selecting a card: walk it, split it against a snapshot of the
 // history, and read the durations of its new and missing clips. Touches nothing shared.
-class CardScan {
-public:
-    struct Input {
-        CardVolume card;
-        LedgerIndex history;
-        DurationScanner::Cache durations;
-        std::shared_ptr<DurationReading> reader;
-        FileRules rules;
-    };
-    struct Result {
-        CardInventory inventory;
-        QHash<QString, double> durations; // by relative path
-        DurationScanner::Cache fresh;     // new readings, by history key
-    };
-
-    static Result run(const Input& input);
-    // Only the walk and the split, for the check just before an erase.
-    static CardInventory inventory(const CardVolume& card, const LedgerIndex& history,
-                                   const FileRules& rules);
-    // The same clips classified again against a newer history; the ignored paths carried over.
-    static CardInventory reclassify(const CardInventory& old, const QString& volumeIdentity,
-                                    const LedgerIndex& history);
-
-    static constexpr int durationWidth = 4;
+namespace CardScan {
+struct Input {
+    CardVolume card;
+    LedgerIndex history;
+    DurationScanner::Cache durations;
+    std::shared_ptr<DurationReading> reader;
+    FileRules rules;
 };
+struct Result {
+    CardInventory inventory;
+    QHash<QString, double> durations; // by relative path
+    DurationScanner::Cache fresh;     // new readings, by history key
+};
+
+Result run(const Input& input);
+// Only the walk and the split, for the check just before an erase.
+CardInventory inventory(const CardVolume& card, const LedgerIndex& history, const FileRules& rules);
+// The same clips classified again against a newer history; the ignored paths carried over.
+CardInventory reclassify(const CardInventory& old, const QString& volumeIdentity,
+                         const LedgerIndex& history);
+
+inline constexpr int durationWidth = 4;
+} // namespace CardScan
 
 } // namespace stowly

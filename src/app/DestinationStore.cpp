@@ -26,9 +26,8 @@ DestinationStore::DestinationStore(Options options, QObject* parent)
     : QObject(parent), m_favorites(std::move(options.favorites)),
       m_folderExists(std::move(options.folderExists)), m_volumeUUID(std::move(options.volumeUUID)),
       m_searchLimits(options.searchLimits), m_mountTablePath(std::move(options.mountTablePath)),
-      m_file(std::move(options.fileURL),
-             QStringLiteral("Couldn’t read your favorite destinations: "),
-             QStringLiteral("Couldn’t save your favorite destinations: ")) {
+      m_file(std::move(options.fileURL), tr("Couldn’t read your favorite destinations: %1"),
+             tr("Couldn’t save your favorite destinations: %1.")) {
     if (!m_folderExists)
         m_folderExists = &DestinationStore::isDirectory;
     m_defaultID = options.defaultID;
@@ -64,7 +63,7 @@ bool DestinationStore::isDirectory(const QString& path) {
 void DestinationStore::load() {
     const StoreFile::LoadResult result =
         m_file.load([this](const QJsonObject& object) -> std::optional<QString> {
-            JsonFields fields(object, QStringLiteral("the file"));
+            JsonFields fields(object, tr("the file"));
             const QJsonArray list = fields.array(QStringLiteral("favorites"));
             if (!fields.ok())
                 return fields.problem();

@@ -1,5 +1,7 @@
 #include "app/DisplayOptions.h"
 
+#include "app/EnumKeys.h"
+
 #include <array>
 #include <utility>
 
@@ -32,17 +34,6 @@ constexpr std::array<std::pair<ThemeID, const char16_t*>, 6> themes{{
     {ThemeID::forest, u"forest"},
 }};
 
-constexpr std::array<std::pair<AppAppearance, const char16_t*>, 3> appearances{{
-    {AppAppearance::system, u"system"},
-    {AppAppearance::light, u"light"},
-    {AppAppearance::dark, u"dark"},
-}};
-
-constexpr std::array<std::pair<MediaLayout, const char16_t*>, 2> layouts{{
-    {MediaLayout::list, u"list"},
-    {MediaLayout::grid, u"grid"},
-}};
-
 } // namespace
 
 QString rawValue(ThemeID theme) {
@@ -50,11 +41,11 @@ QString rawValue(ThemeID theme) {
 }
 
 QString rawValue(AppAppearance appearance) {
-    return rawOf(appearances, appearance);
+    return enumKeys::key(appearance);
 }
 
 QString rawValue(MediaLayout layout) {
-    return rawOf(layouts, layout);
+    return enumKeys::key(layout);
 }
 
 std::optional<ThemeID> themeFromRawValue(const QString& raw) {
@@ -62,11 +53,11 @@ std::optional<ThemeID> themeFromRawValue(const QString& raw) {
 }
 
 std::optional<AppAppearance> appearanceFromRawValue(const QString& raw) {
-    return caseOf(appearances, raw);
+    return enumKeys::fromKey<AppAppearance>(raw);
 }
 
 std::optional<MediaLayout> layoutFromRawValue(const QString& raw) {
-    return caseOf(layouts, raw);
+    return enumKeys::fromKey<MediaLayout>(raw);
 }
 
 } // namespace stowly::displayOptions

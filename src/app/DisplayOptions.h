@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -9,11 +10,21 @@ namespace stowly {
 // The colour theme of the windows; stored by its raw text ("default" for standard).
 enum class ThemeID { standard, aurora, ocean, twilight, ember, forest };
 
-// Light or dark windows, or whatever the desktop uses.
-enum class AppAppearance { system, light, dark };
+namespace displayOptions {
+Q_NAMESPACE
 
-// How the files of a card are shown.
+// Light or dark windows, or whatever the desktop uses; stored by its case name.
+enum class AppAppearance { system, light, dark };
+Q_ENUM_NS(AppAppearance)
+
+// How the files of a card are shown; stored by its case name.
 enum class MediaLayout { list, grid };
+Q_ENUM_NS(MediaLayout)
+
+} // namespace displayOptions
+
+using displayOptions::AppAppearance;
+using displayOptions::MediaLayout;
 
 namespace displayOptions {
 

@@ -1,30 +1,13 @@
 #include "app/ImportPromptPolicy.h"
 
+#include "app/EnumKeys.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeTraits.h"
 
 namespace stowly {
 
 QString ImportPromptPolicy::reasonName(Reason reason) {
-    switch (reason) {
-    case Reason::system:
-        return QStringLiteral("system");
-    case Reason::network:
-        return QStringLiteral("network");
-    case Reason::diskImage:
-        return QStringLiteral("diskImage");
-    case Reason::notExternal:
-        return QStringLiteral("notExternal");
-    case Reason::backup:
-        return QStringLiteral("backup");
-    case Reason::destination:
-        return QStringLiteral("destination");
-    case Reason::ignored:
-        return QStringLiteral("ignored");
-    case Reason::notCameraMedia:
-        return QStringLiteral("notCameraMedia");
-    }
-    return {};
+    return enumKeys::key(reason);
 }
 
 QString ImportPromptPolicy::Verdict::text() const {

@@ -1,22 +1,33 @@
 #pragma once
 
+#include "app/EnumKeys.h"
+
+#include <QObject>
 #include <QString>
 
 namespace stowly {
 
-// How an import prompt is shown; stored by its raw text.
+namespace importPromptStyle {
+Q_NAMESPACE
+
+// How an import prompt is shown; stored by its case name.
 enum class ImportPromptStyle { notification, panel };
+Q_ENUM_NS(ImportPromptStyle)
+
+} // namespace importPromptStyle
+
+using importPromptStyle::ImportPromptStyle;
 
 namespace importPromptStyle {
 
 inline QString rawValue(ImportPromptStyle style) {
-    return style == ImportPromptStyle::panel ? QStringLiteral("panel")
-                                             : QStringLiteral("notification");
+    const QString key = enumKeys::key(style);
+    return key.isEmpty() ? QStringLiteral("notification") : key;
 }
 
 // "panel" gives panel; anything else the default, notification.
 inline ImportPromptStyle fromRawValue(const QString& raw) {
-    return raw == u"panel" ? ImportPromptStyle::panel : ImportPromptStyle::notification;
+    return enumKeys::fromKey<ImportPromptStyle>(raw).value_or(ImportPromptStyle::notification);
 }
 
 } // namespace importPromptStyle

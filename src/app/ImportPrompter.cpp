@@ -36,12 +36,11 @@ ImportPrompter::ImportPrompter(bool usesNotifications, const VolumeFacts& facts,
 QString ImportPrompter::choiceTitle(Choice choice, bool inPanel) {
     switch (choice) {
     case Choice::importCard:
-        return QStringLiteral("Import");
+        return tr("Import");
     case Choice::ignore:
-        return QStringLiteral("Ignore");
+        return tr("Ignore");
     case Choice::dontAsk:
-        return inPanel ? QStringLiteral("Don’t ask for this card")
-                       : QStringLiteral("Don’t Ask for This Card");
+        return inPanel ? tr("Don’t ask for this card") : tr("Don’t Ask for This Card");
     }
     return {};
 }

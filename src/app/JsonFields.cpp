@@ -15,27 +15,27 @@ void JsonFields::fail(const QString& problem) {
 std::optional<QJsonValue> JsonFields::required(const QString& key) {
     const auto found = m_object.constFind(key);
     if (found == m_object.constEnd()) {
-        fail(m_what + QStringLiteral(" lacks “") + key + u'”');
+        fail(tr("%1 lacks “%2”").arg(m_what, key));
         return std::nullopt;
     }
     return *found;
 }
 
 void JsonFields::wrongKind(const QString& key, const QString& kind) {
-    fail(u'“' + key + QStringLiteral("” of ") + m_what + QStringLiteral(" isn’t ") + kind);
+    fail(tr("“%1” of %2 isn’t %3").arg(key, m_what, kind));
 }
 
 QString JsonFields::text(const QString& key) {
     const std::optional<QJsonValue> value = required(key);
     if (value && !value->isString())
-        wrongKind(key, QStringLiteral("text"));
+        wrongKind(key, tr("text"));
     return value ? value->toString() : QString();
 }
 
 bool JsonFields::flag(const QString& key) {
     const std::optional<QJsonValue> value = required(key);
     if (value && !value->isBool())
-        wrongKind(key, QStringLiteral("true or false"));
+        wrongKind(key, tr("true or false"));
     return value && value->toBool();
 }
 
@@ -46,7 +46,7 @@ qint64 JsonFields::integer(const QString& key) {
     const double number = value->toDouble(std::nan(""));
     if (!value->isDouble() || !std::isfinite(number) || std::floor(number) != number ||
         std::fabs(number) > 9.0e15) {
-        wrongKind(key, QStringLiteral("a whole number"));
+        wrongKind(key, tr("a whole number"));
         return 0;
     }
     return qint64(number);
@@ -58,21 +58,21 @@ QUuid JsonFields::uuid(const QString& key) {
         return QUuid();
     const std::optional<QUuid> id = parseUuid(*value);
     if (!id)
-        wrongKind(key, QStringLiteral("a UUID"));
+        wrongKind(key, tr("a UUID"));
     return id.value_or(QUuid());
 }
 
 QJsonArray JsonFields::array(const QString& key) {
     const std::optional<QJsonValue> value = required(key);
     if (value && !value->isArray())
-        wrongKind(key, QStringLiteral("a list"));
+        wrongKind(key, tr("a list"));
     return value ? value->toArray() : QJsonArray();
 }
 
 QJsonObject JsonFields::object(const QString& key) {
     const std::optional<QJsonValue> value = required(key);
     if (value && !value->isObject())
-        wrongKind(key, QStringLiteral("an object"));
+        wrongKind(key, tr("an object"));
     return value ? value->toObject() : QJsonObject();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -16,6 +17,8 @@ namespace stowly {
 // that are missing or of the wrong kind are problems; optional ones of the wrong kind count as
 // absent.
 class JsonFields {
+    Q_DECLARE_TR_FUNCTIONS(JsonFields)
+
 public:
     // what names the object in messages: "the file", "preset 3".
     JsonFields(QJsonObject object, QString what);
@@ -49,7 +52,7 @@ public:
         for (qsizetype i = 0; i < list.size(); ++i) {
             const QString what = noun + u' ' + QString::number(i + 1);
             if (!list[i].isObject())
-                return what + QStringLiteral(" isn’t an object");
+                return tr("%1 isn’t an object").arg(what);
             auto decoded = T::fromJson(list[i].toObject(), what);
             if (auto* problem = std::get_if<QString>(&decoded))
                 return *problem;

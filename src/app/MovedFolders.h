@@ -15,37 +15,36 @@ namespace stowly {
 
 // The moved-folder pass over the favourites: for each favourite whose folder is gone, follow
 // its bookmark to where the folder is now. Runs off the main thread over a snapshot.
-class MovedFolders {
-public:
-    struct Favorite {
-        QUuid id;
-        QString path;
-        std::optional<QByteArray> bookmark;
-    };
-
-    struct Snapshot {
-        QList<Favorite> favorites;
-        QList<FolderBookmark::Volume> volumes;
-        // Called on the worker thread.
-        std::function<bool(const QString&)> folderExists;
-        FolderBookmark::Limits limits;
-    };
-
-    struct Move {
-        QUuid id;
-        QString oldPath;
-        QString newPath;
-        // A bookmark of the new place, when the old one named another place and a new one
-        // could be made.
-        std::optional<QByteArray> freshBookmark;
-    };
-
-    // The mounts a bookmark can lie on, with their UUIDs, looked up now (on the calling
-    // thread).
-    static QList<FolderBookmark::Volume> volumes(const QList<MountEntry>& mounts,
-                                                 const FolderBookmark::VolumeUUID& uuidOf);
-
-    static QList<Move> find(const Snapshot& snapshot, const std::atomic<bool>* cancelled);
+namespace MovedFolders {
+struct Favorite {
+    QUuid id;
+    QString path;
+    std::optional<QByteArray> bookmark;
 };
+
+struct Snapshot {
+    QList<Favorite> favorites;
+    QList<FolderBookmark::Volume> volumes;
+    // Called on the worker thread.
+    std::function<bool(const QString&)> folderExists;
+    FolderBookmark::Limits limits;
+};
+
+struct Move {
+    QUuid id;
+    QString oldPath;
+    QString newPath;
+    // A bookmark of the new place, when the old one named another place and a new one
+    // could be made.
+    std::optional<QByteArray> freshBookmark;
+};
+
+// The mounts a bookmark can lie on, with their UUIDs, looked up now (on the calling
+// thread).
+QList<FolderBookmark::Volume> volumes(const QList<MountEntry>& mounts,
+                                      const FolderBookmark::VolumeUUID& uuidOf);
+
+QList<Move> find(const Snapshot& snapshot, const std::atomic<bool>* cancelled);
+} // namespace MovedFolders
 
 } // namespace stowly

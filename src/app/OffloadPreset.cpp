@@ -4,6 +4,7 @@
 #include "media/QuickDump.h"
 #include "naming/TemplateDescription.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <limits>
@@ -13,11 +14,14 @@ namespace stowly {
 QString OffloadPreset::summary() const {
     const QString folder = quickDump ? QuickDump::folderTemplate(folderTemplate) : folderTemplate;
     const QString levels = TemplateDescription::levels(folder);
-    QStringList parts{levels.isEmpty() ? QStringLiteral("No folders") : levels};
+    QStringList parts{levels.isEmpty() ? QCoreApplication::translate("OffloadPreset", "No folders")
+                                       : levels};
     if (quickDump)
-        parts << QStringLiteral("Quick dump");
-    parts << (skipShortClips ? QStringLiteral("Skips < %1 s").arg(shortClipSeconds)
-                             : QStringLiteral("Keeps short clips"));
+        parts << QCoreApplication::translate("OffloadPreset", "Quick dump");
+    parts
+        << (skipShortClips
+                ? QCoreApplication::translate("OffloadPreset", "Skips < %1 s").arg(shortClipSeconds)
+                : QCoreApplication::translate("OffloadPreset", "Keeps short clips"));
     return parts.join(QStringLiteral(" · "));
 }
 
@@ -57,8 +61,9 @@ std::variant<OffloadPreset, QString> OffloadPreset::fromJson(const QJsonObject& 
     preset.skipShortClips = fields.flag(QStringLiteral("skipShortClips"));
     const qint64 seconds = fields.integer(QStringLiteral("shortClipSeconds"));
     if (seconds < std::numeric_limits<int>::min() || seconds > std::numeric_limits<int>::max())
-        fields.fail(QStringLiteral("“shortClipSeconds” of ") + what +
-                    QStringLiteral(" is too large"));
+        fields.fail(
+            QCoreApplication::translate("OffloadPreset", "“shortClipSeconds” of %1 is too large")
+                .arg(what));
     preset.shortClipSeconds = int(seconds);
     preset.quickDump = fields.flag(QStringLiteral("quickDump"));
     const QJsonObject rules = fields.object(QStringLiteral("fileRules"));
@@ -66,8 +71,9 @@ std::variant<OffloadPreset, QString> OffloadPreset::fromJson(const QJsonObject& 
         if (const std::optional<FileRules> decoded = FileRules::fromJson(rules))
             preset.fileRules = *decoded;
         else
-            fields.fail(QStringLiteral("“fileRules” of ") + what +
-                        QStringLiteral(" lacks one of its three lists"));
+            fields.fail(QCoreApplication::translate(
+                            "OffloadPreset", "“fileRules” of %1 lacks one of its three lists")
+                            .arg(what));
     }
     if (!fields.ok())
         return *fields.problem();

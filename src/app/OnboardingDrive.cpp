@@ -7,6 +7,7 @@
 #include "devices/VolumeTraits.h"
 #include "media/CameraMedia.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -94,7 +95,7 @@ QList<OnboardingDrive> OnboardingDrive::live(const VolumeFacts& facts) {
         OnboardingDrive drive;
         if (r->isRootFileSystem.value_or(false)) {
             drive.name = startupVolumeName(*r);
-            drive.kind = QStringLiteral("Internal");
+            drive.kind = QCoreApplication::translate("OnboardingDrive", "Internal");
             drive.suggestedPath = moviesFolder();
             drive.isInternal = true;
             // The home folder may be a file system of its own; what counts is the space where
@@ -102,8 +103,9 @@ QList<OnboardingDrive> OnboardingDrive::live(const VolumeFacts& facts) {
             measure(drive, existingFolderAtOrAbove(drive.suggestedPath), facts);
         } else if (isOfferedDrive(*r, facts)) {
             drive.name = volumeName(*r);
-            drive.kind = r->isInternal.value_or(false) ? QStringLiteral("Internal")
-                                                       : QStringLiteral("External");
+            drive.kind = r->isInternal.value_or(false)
+                             ? QCoreApplication::translate("OnboardingDrive", "Internal")
+                             : QCoreApplication::translate("OnboardingDrive", "External");
             drive.suggestedPath = path;
             measure(drive, path, facts);
         } else {

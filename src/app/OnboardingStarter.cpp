@@ -1,28 +1,18 @@
 #include "app/OnboardingStarter.h"
 
+#include "app/EnumKeys.h"
+
+#include <QCoreApplication>
+
 namespace stowly::onboardingStarter {
 
 QString rawValue(OnboardingStarter starter) {
-    switch (starter) {
-    case OnboardingStarter::filmShoot:
-        return QStringLiteral("filmShoot");
-    case OnboardingStarter::photoSession:
-        return QStringLiteral("photoSession");
-    case OnboardingStarter::podcast:
-        return QStringLiteral("podcast");
-    case OnboardingStarter::dailyArchive:
-        return QStringLiteral("dailyArchive");
-    case OnboardingStarter::blank:
-        return QStringLiteral("blank");
-    }
-    return QStringLiteral("filmShoot");
+    const QString key = enumKeys::key(starter);
+    return key.isEmpty() ? QStringLiteral("filmShoot") : key;
 }
 
 std::optional<OnboardingStarter> fromRawValue(const QString& raw) {
-    for (const OnboardingStarter starter : allCases)
-        if (rawValue(starter) == raw)
-            return starter;
-    return std::nullopt;
+    return enumKeys::fromKey<OnboardingStarter>(raw);
 }
 
 QString namingPresetName(OnboardingStarter starter) {
@@ -53,15 +43,15 @@ NamingPreset namingPreset(OnboardingStarter starter) {
 QString defaultPresetName(OnboardingStarter starter) {
     switch (starter) {
     case OnboardingStarter::filmShoot:
-        return QStringLiteral("Film Shoot");
+        return QCoreApplication::translate("OnboardingStarter", "Film Shoot");
     case OnboardingStarter::photoSession:
-        return QStringLiteral("Photo Session");
+        return QCoreApplication::translate("OnboardingStarter", "Photo Session");
     case OnboardingStarter::podcast:
-        return QStringLiteral("Podcast");
+        return QCoreApplication::translate("OnboardingStarter", "Podcast");
     case OnboardingStarter::dailyArchive:
-        return QStringLiteral("Daily Archive");
+        return QCoreApplication::translate("OnboardingStarter", "Daily Archive");
     case OnboardingStarter::blank:
-        return QStringLiteral("My Preset");
+        return QCoreApplication::translate("OnboardingStarter", "My Preset");
     }
     return QString();
 }

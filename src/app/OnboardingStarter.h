@@ -2,6 +2,7 @@
 
 #include "naming/NamingPreset.h"
 
+#include <QObject>
 #include <QString>
 
 #include <array>
@@ -11,7 +12,16 @@ namespace stowly {
 
 // The kinds of shoot the wizard starts a first preset from. Each brings a naming preset and a
 // name for the preset.
+namespace onboardingStarter {
+Q_NAMESPACE
+
+// The case names are the stored text.
 enum class OnboardingStarter { filmShoot, photoSession, podcast, dailyArchive, blank };
+Q_ENUM_NS(OnboardingStarter)
+
+} // namespace onboardingStarter
+
+using onboardingStarter::OnboardingStarter;
 
 namespace onboardingStarter {
 

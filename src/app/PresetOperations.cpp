@@ -2,6 +2,8 @@
 
 #include "app/DestinationChoice.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 
 PresetOperations::PresetOperations(AppSettings& settings, DestinationStore& destinations,
@@ -59,8 +61,9 @@ OffloadPreset PresetOperations::currentSetupAsPreset(const QString& name) const 
 
 OffloadPreset PresetOperations::saveCurrentSetupAsPreset(const QString& name) {
     const QString trimmed = name.trimmed();
-    const OffloadPreset stored = m_presets.add(
-        currentSetupAsPreset(trimmed.isEmpty() ? QStringLiteral("New Preset") : trimmed));
+    const OffloadPreset stored = m_presets.add(currentSetupAsPreset(
+        trimmed.isEmpty() ? QCoreApplication::translate("PresetOperations", "New Preset")
+                          : trimmed));
     m_presets.markActive(stored.id);
     return stored;
 }

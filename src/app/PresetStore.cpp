@@ -19,8 +19,8 @@ QString baseName(const QString& name) {
 PresetStore::PresetStore(std::optional<QString> fileURL, QList<OffloadPreset> presets,
                          std::optional<QUuid> activeID, QObject* parent)
     : QObject(parent), m_presets(std::move(presets)), m_activeID(activeID),
-      m_file(std::move(fileURL), QStringLiteral("Couldn’t read your presets: "),
-             QStringLiteral("Couldn’t save your presets: ")) {
+      m_file(std::move(fileURL), tr("Couldn’t read your presets: %1"),
+             tr("Couldn’t save your presets: %1.")) {
     load();
 }
 
@@ -30,7 +30,7 @@ QString PresetStore::defaultFileURL() {
 
 void PresetStore::load() {
     m_file.load([this](const QJsonObject& object) -> std::optional<QString> {
-        JsonFields fields(object, QStringLiteral("the file"));
+        JsonFields fields(object, tr("the file"));
         const QJsonArray list = fields.array(QStringLiteral("presets"));
         if (!fields.ok())
             return fields.problem();

@@ -5,10 +5,9 @@
 namespace stowly {
 
 // The confirmations of re-offloading a whole card and of forgetting a card's history.
-class ReoffloadAlert {
-public:
-    static Confirmation everythingText(const QString& cardName, qsizetype fileCount);
-    static Confirmation forgetText(const QString& cardName, qsizetype entryCount);
-};
+namespace ReoffloadAlert {
+Confirmation everythingText(const QString& cardName, qsizetype fileCount);
+Confirmation forgetText(const QString& cardName, qsizetype entryCount);
+} // namespace ReoffloadAlert
 
 } // namespace stowly

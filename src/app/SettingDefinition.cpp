@@ -5,7 +5,7 @@
 namespace stowly {
 
 QString SettingDefinition::description() const {
-    return SettingsTable::tr(descriptionText);
+    return QCoreApplication::translate("SettingsTable", descriptionText);
 }
 
 } // namespace stowly

@@ -47,7 +47,8 @@ Parsed takes(const QString& key, const QStringList& values) {
     for (qsizetype i = 1; i < values.size(); ++i)
         list +=
             (i + 1 == values.size() ? QStringLiteral(" or ") : QStringLiteral(", ")) + values[i];
-    return refused(quoted(key) + QStringLiteral(" takes ") + list + u'.');
+    return refused(
+        QCoreApplication::translate("SettingsTable", "%1 takes %2.").arg(quoted(key), list));
 }
 
 std::optional<QJsonDocument> parseJson(const QString& value) {
@@ -166,9 +167,10 @@ SettingDefinition number(SettingKey<int> key, int defaultValue, int minimum, int
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < minimum || value > maximum)
-            return refused(quoted(key) + QStringLiteral(" takes a whole number of ") + unit +
-                           QStringLiteral(" from ") + QString::number(minimum) +
-                           QStringLiteral(" to ") + QString::number(maximum) + u'.');
+            return refused(
+                QCoreApplication::translate("SettingsTable",
+                                            "%1 takes a whole number of %2 from %3 to %4.")
+                    .arg(quoted(key), unit, QString::number(minimum), QString::number(maximum)));
         return accepted(value);
     };
     return d;
@@ -269,7 +271,8 @@ SettingDefinition destinationPath(const char* description, Signal signal) {
         if (text.isEmpty())
             return accepted(QVariant::fromValue(std::optional<QString>()));
         if (!QFileInfo(text).isDir())
-            return refused(QStringLiteral("There’s no folder at ") + quoted(text) + u'.');
+            return refused(QCoreApplication::translate("SettingsTable", "There’s no folder at %1.")
+                               .arg(quoted(text)));
         return accepted(QVariant::fromValue(
             std::optional<QString>(QDir::cleanPath(QFileInfo(text).absoluteFilePath()))));
     };
@@ -293,7 +296,9 @@ SettingDefinition recentProjects(const char* description, Signal signal) {
     d.parse = [key = d.key](const QString& text) {
         const std::optional<QStringList> names = textArray(text);
         if (!names)
-            return refused(quoted(key) + QStringLiteral(" takes a JSON array of names."));
+            return refused(
+                QCoreApplication::translate("SettingsTable", "%1 takes a JSON array of names.")
+                    .arg(quoted(key)));
         return accepted(*names);
     };
     return d;
@@ -332,9 +337,10 @@ SettingDefinition excludedCategories(const char* description, Signal signal) {
             const std::optional<MediaCategory> category =
                 mediaCategory::fromRawValue(name.trimmed());
             if (!category)
-                return refused(QStringLiteral("“excludedCategories” takes the names video, "
-                                              "photo, audio and other, not ") +
-                               quoted(name.trimmed()) + u'.');
+                return refused(QCoreApplication::translate("SettingsTable",
+                                                           "“excludedCategories” takes the names "
+                                                           "video, photo, audio and other, not %1.")
+                                   .arg(quoted(name.trimmed())));
             excluded.insert(*category);
         }
         return accepted(QVariant::fromValue(excluded));
@@ -356,8 +362,9 @@ SettingDefinition dateFilter(const char* description, Signal signal) {
                 document && document->isObject())
                 filter = DateFilter::fromJson(document->object());
         if (!filter)
-            return refused(QStringLiteral("“dateFilter” takes any, today, last7days, two dates "
-                                          "like 2024-05-01..2024-05-03, or its JSON form."));
+            return refused(QCoreApplication::translate(
+                "SettingsTable", "“dateFilter” takes any, today, last7days, two dates like "
+                                 "2024-05-01..2024-05-03, or its JSON form."));
         return accepted(QVariant::fromValue(*filter));
     };
     return d;
@@ -378,9 +385,9 @@ SettingDefinition fileRules(const char* description, Signal signal) {
                                              ? FileRules::fromJson(document->object())
                                              : std::nullopt;
         if (!rules)
-            return refused(QStringLiteral("“fileRules” takes a JSON object with the lists "
-                                          "“proxyExtensions”, “sidecarExtensions” and "
-                                          "“ignorePatterns”."));
+            return refused(QCoreApplication::translate(
+                "SettingsTable", "“fileRules” takes a JSON object with the lists "
+                                 "“proxyExtensions”, “sidecarExtensions” and “ignorePatterns”."));
         rules->proxyExtensions = FileRules::cleanExtensions(rules->proxyExtensions);
         rules->sidecarExtensions = FileRules::cleanExtensions(rules->sidecarExtensions);
         rules->ignorePatterns = FileRules::cleanPatterns(rules->ignorePatterns);
@@ -407,8 +414,9 @@ SettingDefinition ignoredImportCards(const char* description, Signal signal) {
         const std::optional<QJsonDocument> document = parseJson(text);
         const std::optional<Cards> cards = document ? cardsFromJson(*document) : std::nullopt;
         if (!cards)
-            return refused(QStringLiteral("“ignoredImportCards” takes a JSON array of objects "
-                                          "with “identity” and “name”."));
+            return refused(QCoreApplication::translate(
+                "SettingsTable",
+                "“ignoredImportCards” takes a JSON array of objects with “identity” and “name”."));
         return accepted(QVariant::fromValue(*cards));
     };
     return d;
@@ -435,77 +443,99 @@ QString promptStyleName(ImportPromptStyle style) {
     return importPromptStyle::rawValue(style);
 }
 
-} // namespace
-
-QList<SettingDefinition> SettingsTable::makeRows() {
+QList<SettingDefinition> makeRows() {
     using S = AppSettings;
     namespace k = settingKey;
     return {
-        destinationPath(QT_TR_NOOP("The folder the copies go into."), &S::destinationPathChanged),
-        flag(k::ejectAfterOffload, false, QT_TR_NOOP("Eject the card when its offload is done."),
+        destinationPath(QT_TRANSLATE_NOOP("SettingsTable", "The folder the copies go into."),
+                        &S::destinationPathChanged),
+        flag(k::ejectAfterOffload, false,
+             QT_TRANSLATE_NOOP("SettingsTable", "Eject the card when its offload is done."),
              &S::ejectAfterOffloadChanged),
-        namingTemplate(k::folderTemplate, NamingTemplate::Kind::folder,
-                       QStringLiteral("{date}/{project}"),
-                       QT_TR_NOOP("How the folders the copies go into are named."),
-                       QStringLiteral("{date}/{camera}"), &S::folderTemplateChanged),
+        namingTemplate(
+            k::folderTemplate, NamingTemplate::Kind::folder, QStringLiteral("{date}/{project}"),
+            QT_TRANSLATE_NOOP("SettingsTable", "How the folders the copies go into are named."),
+            QStringLiteral("{date}/{camera}"), &S::folderTemplateChanged),
         namingTemplate(k::fileTemplate, NamingTemplate::Kind::file,
                        QStringLiteral("{date}_{project}_{seq}"),
-                       QT_TR_NOOP("How the copied files are named."),
+                       QT_TRANSLATE_NOOP("SettingsTable", "How the copied files are named."),
                        QStringLiteral("{date}_{seq}"), &S::fileTemplateChanged),
-        text(k::lastProject, QT_TR_NOOP("The project of the last offload, offered for the next."),
+        text(k::lastProject,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "The project of the last offload, offered for the next."),
              QStringLiteral("Wedding"), &S::lastProjectChanged),
-        recentProjects(QT_TR_NOOP("The projects offered again, the most recent first."),
+        recentProjects(QT_TRANSLATE_NOOP("SettingsTable",
+                                         "The projects offered again, the most recent first."),
                        &S::recentProjectsChanged),
-        excludedCategories(QT_TR_NOOP("The kinds of files left on the card."),
-                           &S::includedCategoriesChanged),
-        flag(k::playSuccessSound, true, QT_TR_NOOP("Play a sound when an offload succeeds."),
+        excludedCategories(
+            QT_TRANSLATE_NOOP("SettingsTable", "The kinds of files left on the card."),
+            &S::includedCategoriesChanged),
+        flag(k::playSuccessSound, true,
+             QT_TRANSLATE_NOOP("SettingsTable", "Play a sound when an offload succeeds."),
              &S::playSuccessSoundChanged),
-        flag(k::skipShortClips, true, QT_TR_NOOP("Leave clips shorter than a few seconds behind."),
+        flag(k::skipShortClips, true,
+             QT_TRANSLATE_NOOP("SettingsTable", "Leave clips shorter than a few seconds behind."),
              &S::shortClipChanged),
         number(k::shortClipSeconds, 5, AppSettings::shortClipSecondsMinimum,
                AppSettings::shortClipSecondsMaximum, QStringLiteral("seconds"),
-               QT_TR_NOOP("How many seconds a clip must last not to be left behind."),
+               QT_TRANSLATE_NOOP("SettingsTable",
+                                 "How many seconds a clip must last not to be left behind."),
                &S::shortClipChanged),
         choice<ThemeID>(k::theme, ThemeID::standard,
                         {ThemeID::standard, ThemeID::aurora, ThemeID::ocean, ThemeID::twilight,
                          ThemeID::ember, ThemeID::forest},
-                        themeName, QT_TR_NOOP("The colours of the windows."), &S::themeIDChanged,
-                        true),
-        choice<AppAppearance>(k::appearance, AppAppearance::dark,
-                              {AppAppearance::system, AppAppearance::light, AppAppearance::dark},
-                              appearanceName,
-                              QT_TR_NOOP("Light or dark windows, or as the desktop has them."),
-                              &S::appearanceChanged),
+                        themeName,
+                        QT_TRANSLATE_NOOP("SettingsTable", "The colours of the windows."),
+                        &S::themeIDChanged, true),
+        choice<AppAppearance>(
+            k::appearance, AppAppearance::dark,
+            {AppAppearance::system, AppAppearance::light, AppAppearance::dark}, appearanceName,
+            QT_TRANSLATE_NOOP("SettingsTable",
+                              "Light or dark windows, or as the desktop has them."),
+            &S::appearanceChanged),
         choice<MediaLayout>(
             k::mediaLayout, MediaLayout::list, {MediaLayout::list, MediaLayout::grid}, layoutName,
-            QT_TR_NOOP("A card’s files as a list or a grid."), &S::mediaLayoutChanged),
-        flag(k::listThumbnails, false, QT_TR_NOOP("Show thumbnails in the list of files."),
+            QT_TRANSLATE_NOOP("SettingsTable", "A card’s files as a list or a grid."),
+            &S::mediaLayoutChanged),
+        flag(k::listThumbnails, false,
+             QT_TRANSLATE_NOOP("SettingsTable", "Show thumbnails in the list of files."),
              &S::showListThumbnailsChanged),
-        flag(k::quickDump, false, QT_TR_NOOP("Offload without a project in the names."),
+        flag(k::quickDump, false,
+             QT_TRANSLATE_NOOP("SettingsTable", "Offload without a project in the names."),
              &S::quickDumpChanged),
-        dateFilter(QT_TR_NOOP("Which days’ files an offload takes."), &S::dateFilterChanged),
+        dateFilter(QT_TRANSLATE_NOOP("SettingsTable", "Which days’ files an offload takes."),
+                   &S::dateFilterChanged),
         flag(k::keepRunningInMenuBar, false,
-             QT_TR_NOOP("Keep running in the menu bar when the window closes."),
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "Keep running in the menu bar when the window closes."),
              &S::keepRunningInMenuBarChanged),
-        flag(k::askToImportOnMount, true, QT_TR_NOOP("Ask to offload a card when it is inserted."),
+        flag(k::askToImportOnMount, true,
+             QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload a card when it is inserted."),
              &S::askToImportChanged),
-        flag(k::showMenuBarIcon, true, QT_TR_NOOP("Show Stowly’s icon in the menu bar."),
+        flag(k::showMenuBarIcon, true,
+             QT_TRANSLATE_NOOP("SettingsTable", "Show Stowly’s icon in the menu bar."),
              &S::showMenuBarIconChanged),
-        choice<ImportPromptStyle>(k::importPromptStyle, ImportPromptStyle::notification,
-                                  {ImportPromptStyle::notification, ImportPromptStyle::panel},
-                                  promptStyleName,
-                                  QT_TR_NOOP("Ask to offload in a notification or a panel."),
-                                  &S::importPromptStyleChanged),
-        ignoredImportCards(QT_TR_NOOP("The cards Stowly no longer asks to offload."),
-                           &S::ignoredImportCardsChanged),
-        fileRules(QT_TR_NOOP("Which files are proxies or sidecars, and which are ignored."),
+        choice<ImportPromptStyle>(
+            k::importPromptStyle, ImportPromptStyle::notification,
+            {ImportPromptStyle::notification, ImportPromptStyle::panel}, promptStyleName,
+            QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload in a notification or a panel."),
+            &S::importPromptStyleChanged),
+        ignoredImportCards(
+            QT_TRANSLATE_NOOP("SettingsTable", "The cards Stowly no longer asks to offload."),
+            &S::ignoredImportCardsChanged),
+        fileRules(QT_TRANSLATE_NOOP("SettingsTable",
+                                    "Which files are proxies or sidecars, and which are ignored."),
                   &S::fileRulesChanged),
-        internal(flag(k::destinationMovedToFavorites, false,
-                      QT_TR_NOOP("Whether the one destination of older versions is now among "
-                                 "the favourites."),
-                      nullptr)),
+        internal(
+            flag(k::destinationMovedToFavorites, false,
+                 QT_TRANSLATE_NOOP("SettingsTable",
+                                   "Whether the one destination of older versions is now among "
+                                   "the favourites."),
+                 nullptr)),
     };
 }
+
+} // namespace
 
 const QList<SettingDefinition>& SettingsTable::rows() {
     static const QList<SettingDefinition> table = makeRows();

@@ -48,18 +48,13 @@ inline constexpr SettingKey<bool> destinationMovedToFavorites{"destinationMovedT
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and
 // takes, and what a settings window offers.
-class SettingsTable {
-    Q_DECLARE_TR_FUNCTIONS(SettingsTable)
-public:
-    // In the order they are listed.
-    static const QList<SettingDefinition>& rows();
-    // None for a key no row has.
-    static const SettingDefinition* find(QAnyStringView key);
-    // The row's position in rows(); -1 for a key no row has.
-    static qsizetype indexOf(QAnyStringView key);
-
-private:
-    static QList<SettingDefinition> makeRows();
-};
+namespace SettingsTable {
+// In the order they are listed.
+const QList<SettingDefinition>& rows();
+// None for a key no row has.
+const SettingDefinition* find(QAnyStringView key);
+// The row's position in rows(); -1 for a key no row has.
+qsizetype indexOf(QAnyStringView key);
+} // namespace SettingsTable
 
 } // namespace stowly

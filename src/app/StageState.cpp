@@ -1,34 +1,30 @@
 #include "app/StageState.h"
 
 #include "app/AppSettings.h"
+#include "app/EnumKeys.h"
 #include "app/OffloadBlocker.h"
 #include "naming/NamingNeeds.h"
 #include "naming/Renamer.h"
 #include "session/OffloadSession.h"
+
+#include <QCoreApplication>
 
 namespace stowly::stageState {
 
 QString title(int stage) {
     switch (stage) {
     case 1:
-        return QStringLiteral("Card");
+        return QCoreApplication::translate("StageState", "Card");
     case 2:
-        return QStringLiteral("Media");
+        return QCoreApplication::translate("StageState", "Media");
     default:
-        return QStringLiteral("Destination");
+        return QCoreApplication::translate("StageState", "Destination");
     }
 }
 
 QString rawValue(StageState state) {
-    switch (state) {
-    case StageState::pending:
-        return QStringLiteral("pending");
-    case StageState::active:
-        return QStringLiteral("active");
-    case StageState::done:
-        break;
-    }
-    return QStringLiteral("done");
+    const QString key = enumKeys::key(state);
+    return key.isEmpty() ? QStringLiteral("done") : key;
 }
 
 StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session,

@@ -1,11 +1,21 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 namespace stowly {
 
 // The state of one of the main window's three numbered stages.
+namespace stageState {
+Q_NAMESPACE
+
+// The case names are the stored text.
 enum class StageState { pending, active, done };
+Q_ENUM_NS(StageState)
+
+} // namespace stageState
+
+using stageState::StageState;
 
 class AppSettings;
 class OffloadSession;

@@ -82,11 +82,10 @@ StoreFile::LoadResult StoreFile::load(const Decoder& decode) {
     const QJsonDocument document = QJsonDocument::fromJson(file.data, &parseError);
     std::optional<QString> problem;
     if (parseError.error != QJsonParseError::NoError)
-        problem = QStringLiteral("the file isn’t valid JSON (%1 at byte %2)")
-                      .arg(parseError.errorString())
-                      .arg(parseError.offset);
+        problem = tr("the file isn’t valid JSON (%1 at byte %2)")
+                      .arg(parseError.errorString(), QString::number(parseError.offset));
     else if (!document.isObject())
-        problem = QStringLiteral("the file doesn’t hold a JSON object");
+        problem = tr("the file doesn’t hold a JSON object");
     else
         problem = decode(document.object());
     if (problem) {
@@ -107,8 +106,8 @@ void StoreFile::setAside(const QString& problem) {
         const QString asideName = attempt == 1 ? base : base + u'-' + QString::number(attempt);
         moveError = AtomicFile::moveNoReplace(path, folderOf(path) + u'/' + asideName);
         if (!moveError) {
-            m_lastError = m_readFailure + problem + QStringLiteral(". The old file was kept as ") +
-                          asideName + u'.';
+            m_lastError =
+                m_readFailure.arg(tr("%1. The old file was kept as %2.").arg(problem, asideName));
             Log::info(Log::Category::app, *m_lastError);
             return;
         }
@@ -117,8 +116,9 @@ void StoreFile::setAside(const QString& problem) {
         break;
     }
     m_saveBlocked = true;
-    m_lastError = m_readFailure + problem + QStringLiteral(". It couldn’t be set aside (") +
-                  *moveError + QStringLiteral("), so Stowly won’t save over it.");
+    m_lastError =
+        m_readFailure.arg(tr("%1. It couldn’t be set aside (%2), so Stowly won’t save over it.")
+                              .arg(problem, *moveError));
     Log::info(Log::Category::app, *m_lastError);
 }
 
@@ -129,7 +129,7 @@ void StoreFile::save(const QJsonObject& content) {
     if (!error)
         error = AtomicFile::write(*m_path, encode(content));
     if (error) {
-        const QString message = m_saveFailure + *error + u'.';
+        const QString message = m_saveFailure.arg(*error);
         if (message != m_lastError)
             Log::info(Log::Category::app, message + QStringLiteral(" (") + *m_path + u')');
         m_lastError = message;

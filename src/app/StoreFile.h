@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
@@ -14,6 +15,8 @@ namespace stowly {
 // something that could not be read: such a file is first set aside as
 // "<name>.corrupt-<UTC time>", like the history file.
 class StoreFile {
+    Q_DECLARE_TR_FUNCTIONS(StoreFile)
+
 public:
     // Takes the file's object; answers the first problem in words, or nothing once it has
     // taken the content.
@@ -21,7 +24,8 @@ public:
 
     enum class LoadResult { noFile, loaded, unreadable };
 
-    // readFailure and saveFailure begin the messages ("Couldn’t read your presets: ").
+    // readFailure and saveFailure are the messages, with %1 where the problem goes
+    // ("Couldn’t read your presets: %1", "Couldn’t save your presets: %1.").
     // Without a path everything stays in memory.
     StoreFile(std::optional<QString> path, QString readFailure, QString saveFailure,
               std::function<QDateTime()> clock = {});

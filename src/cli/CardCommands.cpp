@@ -11,6 +11,7 @@
 #include "devices/FormatOutcome.h"
 #include "history/LedgerFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace stowly {
@@ -53,7 +54,7 @@ int CardCommands::cards(const Invocation& invocation, Console& console, SignalWa
     if (invocation.json)
         console.writeOut(JsonOutput::text(JsonOutput::cards(cards)));
     else if (cards.isEmpty())
-        console.message(QStringLiteral("No card is mounted."));
+        console.message(QCoreApplication::translate("CardCommands", "No card is mounted."));
     else
         console.out() << TextOutput::cards(cards);
     return exitCode::done;
@@ -84,7 +85,9 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
         return exitCode::done;
     }
     if (records.isEmpty())
-        console.out() << "Files you offload will be listed here.\n";
+        console.out() << QCoreApplication::translate("CardCommands",
+                                                     "Files you offload will be listed here.")
+                      << '\n';
     for (qsizetype i = 0; i < records.size(); ++i)
         console.out() << TextOutput::historyLine(records.at(i)) << '\n';
     return exitCode::done;
@@ -106,18 +109,24 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
     // Only by identity: a name alone may be shared by many cards.
     const qsizetype forgotten = o.identity ? ledger.forgetVolume(*o.identity) : 0;
     if (forgotten == 0) {
-        console.out() << "Stowly has no offloads of " << quoted(o.displayName) << " to forget.\n";
+        console.out() << QCoreApplication::translate("CardCommands",
+                                                     "Stowly has no offloads of %1 to forget.")
+                             .arg(quoted(o.displayName))
+                      << '\n';
         return exitCode::done;
     }
     if (const std::optional<QString>& error = ledger.lastError()) {
         console.message(*error);
         return exitCode::failed;
     }
-    console.out() << "Stowly forgot "
-                  << (forgotten == 1 ? QStringLiteral("the 1 file")
-                                     : QStringLiteral("the %1 files").arg(forgotten))
-                  << " it offloaded from " << quoted(o.displayName)
-                  << ". The copies already at the destination aren’t touched.\n";
+    const QString files =
+        forgotten == 1 ? QCoreApplication::translate("CardCommands", "the 1 file")
+                       : QCoreApplication::translate("CardCommands", "the %1 files").arg(forgotten);
+    console.out() << QCoreApplication::translate(
+                         "CardCommands", "Stowly forgot %1 it offloaded from %2. The copies "
+                                         "already at the destination aren’t touched.")
+                         .arg(files, quoted(o.displayName))
+                  << '\n';
     return exitCode::done;
 }
 
@@ -132,7 +141,8 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         if (listed.url == wanted->url)
             card = listed;
     if (!card) {
-        console.message(QStringLiteral("Stowly only formats memory cards."));
+        console.message(
+            QCoreApplication::translate("CardCommands", "Stowly only formats memory cards."));
         return exitCode::failed;
     }
     if (!station.scan(*card))
@@ -140,7 +150,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
 
     const std::optional<FormatReadiness> readiness = model.formatReadiness();
     if (!readiness || readiness->fileCount == 0) {
-        console.message(QStringLiteral("This card is empty"));
+        console.message(QCoreApplication::translate("CardCommands", "This card is empty"));
         return exitCode::failed;
     }
     if (const std::optional<QString> pending = readiness->pendingText()) {
@@ -148,20 +158,22 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         if (!onlyShortClips || !invocation.discardShortClips) {
             console.message(*pending);
             if (onlyShortClips)
-                console.message(QStringLiteral("Add --discard-short-clips to format anyway; the "
-                                               "skipped short clips have no copy and are lost."));
+                console.message(QCoreApplication::translate(
+                    "CardCommands", "Add --discard-short-clips to format anyway; the skipped short "
+                                    "clips have no copy and are lost."));
             return exitCode::failed;
         }
     }
     if (!model.canFormatSelectedCard()) {
-        console.message(
-            QStringLiteral("Available once every file on the card has a verified copy"));
+        console.message(QCoreApplication::translate(
+            "CardCommands", "Available once every file on the card has a verified copy"));
         return exitCode::failed;
     }
 
     // Stopping an erase half way would leave a card no camera can use.
     QObject::connect(&signals, &SignalWatcher::interrupted, &station, [&console] {
-        console.message(QStringLiteral("The card is being formatted; Stowly finishes first."));
+        console.message(QCoreApplication::translate(
+            "CardCommands", "The card is being formatted; Stowly finishes first."));
     });
     std::optional<FormatOutcome> outcome;
     QObject::connect(&model, &AppModel::formatEnded, &station,
@@ -172,7 +184,10 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         console.message(outcome->text);
         return exitCode::failed;
     }
-    console.out() << "“" << outcome->text << "” was formatted and is ready for your camera.\n";
+    console.out() << QCoreApplication::translate("CardCommands",
+                                                 "“%1” was formatted and is ready for your camera.")
+                         .arg(outcome->text)
+                  << '\n';
     if (const std::optional<QString>& error = model.ejectError())
         console.message(*error);
     return exitCode::done;
@@ -192,7 +207,9 @@ int CardCommands::eject(const Invocation& invocation, Console& console, SignalWa
         console.message(*error);
         return exitCode::failed;
     }
-    console.out() << quoted(card->name) << " ejected, safe to remove.\n";
+    console.out() << QCoreApplication::translate("CardCommands", "%1 ejected, safe to remove.")
+                         .arg(quoted(card->name))
+                  << '\n';
     return exitCode::done;
 }
 

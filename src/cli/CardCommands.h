@@ -8,13 +8,12 @@ struct Invocation;
 
 // The commands about cards and their history: list the mounted cards, show or forget what was
 // offloaded, erase a card that is safe to erase, eject one. Each returns the exit status.
-class CardCommands {
-public:
-    static int cards(const Invocation& invocation, Console& console, SignalWatcher& signals);
-    static int history(const Invocation& invocation, Console& console, SignalWatcher& signals);
-    static int forget(const Invocation& invocation, Console& console, SignalWatcher& signals);
-    static int format(const Invocation& invocation, Console& console, SignalWatcher& signals);
-    static int eject(const Invocation& invocation, Console& console, SignalWatcher& signals);
-};
+namespace CardCommands {
+int cards(const Invocation& invocation, Console& console, SignalWatcher& signals);
+int history(const Invocation& invocation, Console& console, SignalWatcher& signals);
+int forget(const Invocation& invocation, Console& console, SignalWatcher& signals);
+int format(const Invocation& invocation, Console& console, SignalWatcher& signals);
+int eject(const Invocation& invocation, Console& console, SignalWatcher& signals);
+} // namespace CardCommands
 
 } // namespace stowly

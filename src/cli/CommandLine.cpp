@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 namespace {
 
@@ -88,7 +90,7 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
         break;
     case Option::to:
         if (value.isEmpty())
-            return QStringLiteral("--to needs a folder.");
+            return QCoreApplication::translate("CommandLine", "--to needs a folder.");
         run.destination = value;
         break;
     case Option::project:
@@ -96,7 +98,8 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
         break;
     case Option::camera:
         if (value.trimmed().isEmpty())
-            return QStringLiteral("--camera needs the name of one of your cameras.");
+            return QCoreApplication::translate("CommandLine",
+                                               "--camera needs the name of one of your cameras.");
         run.camera = value;
         break;
     case Option::quickDump:
@@ -105,8 +108,9 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
     case Option::reoffload:
         run.reoffload = reoffloadMode::fromRawValue(value);
         if (!run.reoffload)
-            return QStringLiteral("--reoffload takes off, missing or everything, not ") +
-                   quoted(value) + u'.';
+            return QCoreApplication::translate(
+                       "CommandLine", "--reoffload takes off, missing or everything, not %1.")
+                .arg(quoted(value));
         break;
     case Option::includeShort:
         run.includeShort = true;
@@ -114,13 +118,14 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
     case Option::dates:
         run.dates = CommandLine::parseDates(value, now);
         if (!run.dates)
-            return QStringLiteral("--dates takes any, today, last7days or two dates like "
-                                  "2024-05-01..2024-05-03, not ") +
-                   quoted(value) + u'.';
+            return QCoreApplication::translate("CommandLine",
+                                               "--dates takes any, today, last7days or two dates "
+                                               "like 2024-05-01..2024-05-03, not %1.")
+                .arg(quoted(value));
         break;
     case Option::card:
         if (value.isEmpty())
-            return QStringLiteral("--card needs a card.");
+            return QCoreApplication::translate("CommandLine", "--card needs a card.");
         invocation.historyCard = value;
         break;
     case Option::yes:
@@ -143,7 +148,7 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
                                                      const QDateTime& now) {
     Invocation invocation;
     if (arguments.isEmpty())
-        return QStringLiteral("Name a command.");
+        return QCoreApplication::translate("CommandLine", "Name a command.");
     const QString& name = arguments.first();
     if (name == u"-h" || name == u"--help" || name == u"help") {
         invocation.command = Command::help;
@@ -158,7 +163,8 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
         if (name == QLatin1StringView(candidate.name))
             entry = &candidate;
     if (!entry)
-        return QStringLiteral("There’s no command ") + quoted(name) + u'.';
+        return QCoreApplication::translate("CommandLine", "There’s no command %1.")
+            .arg(quoted(name));
     invocation.command = entry->command;
 
     QStringList plain;
@@ -183,8 +189,9 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
         const OptionInfo* option =
             argument.startsWith(QStringLiteral("--")) ? findOption(optionName) : nullptr;
         if (!option || !entry->options.contains(option->option))
-            return QLatin1StringView(entry->name) + QStringLiteral(" has no option ") +
-                   quoted(equals < 0 ? argument : argument.left(equals)) + u'.';
+            return QCoreApplication::translate("CommandLine", "%1 has no option %2.")
+                .arg(QLatin1StringView(entry->name),
+                     quoted(equals < 0 ? argument : argument.left(equals)));
         QString value;
         if (option->takesValue) {
             if (equals >= 0)
@@ -192,27 +199,30 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
             else if (i + 1 < arguments.size())
                 value = arguments[++i];
             else
-                return QStringLiteral("--") + optionName + QStringLiteral(" needs a value.");
+                return QCoreApplication::translate("CommandLine", "--%1 needs a value.")
+                    .arg(optionName);
         } else if (equals >= 0) {
-            return QStringLiteral("--") + optionName + QStringLiteral(" takes no value.");
+            return QCoreApplication::translate("CommandLine", "--%1 takes no value.")
+                .arg(optionName);
         }
         if (const std::optional<QString> problem = apply(invocation, option->option, value, now))
             return *problem;
     }
 
     if (plain.size() < entry->minArguments)
-        return QLatin1StringView(entry->name) +
-               QStringLiteral(" needs a card: the mount point of a "
-                              "card, or a folder.");
+        return QCoreApplication::translate(
+                   "CommandLine", "%1 needs a card: the mount point of a card, or a folder.")
+            .arg(QLatin1StringView(entry->name));
     if (plain.size() > entry->maxArguments)
-        return QLatin1StringView(entry->name) + QStringLiteral(" doesn’t take ") +
-               quoted(plain.at(entry->maxArguments)) + u'.';
+        return QCoreApplication::translate("CommandLine", "%1 doesn’t take %2.")
+            .arg(QLatin1StringView(entry->name), quoted(plain.at(entry->maxArguments)));
     if (entry->command == Command::settings)
         invocation.settingsArguments = plain;
     else if (!plain.isEmpty())
         invocation.card = plain.first();
     if (entry->command == Command::format && !invocation.yes)
-        return QStringLiteral("format erases everything on the card; add --yes to confirm.");
+        return QCoreApplication::translate(
+            "CommandLine", "format erases everything on the card; add --yes to confirm.");
     return invocation;
 }
 

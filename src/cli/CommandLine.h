@@ -54,16 +54,14 @@ struct Invocation {
 };
 
 // The command-line grammar: commands, their options and the usage text.
-class CommandLine {
-public:
-    // The invocation, or what is wrong with the arguments as a sentence. `now` fixes the
-    // dates of the date filters "today" and "last7days".
-    static std::variant<Invocation, QString> parse(const QStringList& arguments,
-                                                   const QDateTime& now);
-    // "any", "today", "last7days" (any case) or "FROM..TO" with ISO dates, both days included.
-    static std::optional<DateFilter> parseDates(const QString& text, const QDateTime& now);
+namespace CommandLine {
+// The invocation, or what is wrong with the arguments as a sentence. `now` fixes the
+// dates of the date filters "today" and "last7days".
+std::variant<Invocation, QString> parse(const QStringList& arguments, const QDateTime& now);
+// "any", "today", "last7days" (any case) or "FROM..TO" with ISO dates, both days included.
+std::optional<DateFilter> parseDates(const QString& text, const QDateTime& now);
 
-    static QString usage();
-};
+QString usage();
+} // namespace CommandLine
 
 } // namespace stowly

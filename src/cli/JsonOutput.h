@@ -15,24 +15,23 @@ namespace stowly {
 class OffloadSession;
 
 // The documents --json prints; their keys are what scripts read, so they never change.
-class JsonOutput {
-public:
-    // {"path", "name", "identity"}
-    static QJsonObject card(const CardVolume& card);
-    static QJsonArray cards(const QList<CardVolume>& cards);
-    // {"path", "size", "category", "role", "duration" or null}
-    static QJsonObject clip(const Clip& clip, const OffloadSession& session);
-    // The card, its files split by history, what the selection takes and leaves, and the
-    // reason the offload cannot start.
-    static QJsonObject scan(const OffloadSession& session, const std::optional<QString>& blocker);
-    static QJsonObject plan(const std::optional<QString>& destination,
-                            const QList<PlannedFile>& files, const std::optional<QString>& blocker);
-    // The summary and the copies made in the run.
-    static QJsonObject offload(const OffloadSummary& summary, const QList<LedgerEntry>& copies);
+namespace JsonOutput {
+// {"path", "name", "identity"}
+QJsonObject card(const CardVolume& card);
+QJsonArray cards(const QList<CardVolume>& cards);
+// {"path", "size", "category", "role", "duration" or null}
+QJsonObject clip(const Clip& clip, const OffloadSession& session);
+// The card, its files split by history, what the selection takes and leaves, and the
+// reason the offload cannot start.
+QJsonObject scan(const OffloadSession& session, const std::optional<QString>& blocker);
+QJsonObject plan(const std::optional<QString>& destination, const QList<PlannedFile>& files,
+                 const std::optional<QString>& blocker);
+// The summary and the copies made in the run.
+QJsonObject offload(const OffloadSummary& summary, const QList<LedgerEntry>& copies);
 
-    // Indented UTF-8 with a final line break.
-    static QByteArray text(const QJsonObject& object);
-    static QByteArray text(const QJsonArray& array);
-};
+// Indented UTF-8 with a final line break.
+QByteArray text(const QJsonObject& object);
+QByteArray text(const QJsonArray& array);
+} // namespace JsonOutput
 
 } // namespace stowly

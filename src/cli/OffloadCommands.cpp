@@ -13,6 +13,7 @@
 #include "cli/TextOutput.h"
 #include "session/OffloadSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -41,10 +42,14 @@ QString noSuchCamera(const CameraStore& cameras, const QString& wanted) {
     QStringList names;
     for (const Camera& camera : cameras.cameras())
         names << camera.name;
-    QString text = QStringLiteral("There’s no camera named ") + quoted(wanted) + u'.';
     if (names.isEmpty())
-        return text + QStringLiteral(" Add your cameras in Stowly’s settings first.");
-    return text + QStringLiteral(" Your cameras: ") + names.join(QStringLiteral(", ")) + u'.';
+        return QCoreApplication::translate(
+                   "OffloadCommands",
+                   "There’s no camera named %1. Add your cameras in Stowly’s settings first.")
+            .arg(quoted(wanted));
+    return QCoreApplication::translate("OffloadCommands",
+                                       "There’s no camera named %1. Your cameras: %2.")
+        .arg(quoted(wanted), names.join(QStringLiteral(", ")));
 }
 
 std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& console,
@@ -150,8 +155,9 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     QObject::connect(&signals, &SignalWatcher::interrupted, &printer, [&] {
         if (!session.isRunning())
             return;
-        printer.note(QStringLiteral("Stopping… the file being copied is removed, the copies "
-                                    "already verified stay recorded."));
+        printer.note(QCoreApplication::translate("OffloadCommands",
+                                                 "Stopping… the file being copied is removed, the "
+                                                 "copies already verified stay recorded."));
         session.cancel();
     });
     bool ejected = false;
@@ -163,7 +169,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         return exitCode::interrupted;
     model.startOffload();
     if (!session.isRunning()) {
-        console.message(QStringLiteral("The offload couldn’t start."));
+        console.message(
+            QCoreApplication::translate("OffloadCommands", "The offload couldn’t start."));
         return exitCode::failed;
     }
     station.waitUntil(
@@ -183,7 +190,9 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
 
     QString result =
         ProgressText::summaryTitle(summary) + u'\n' + ProgressText::summaryLine(summary) +
-        (ejected ? QStringLiteral(" — card ejected, safe to remove") : QString()) + u'\n';
+        (ejected ? QCoreApplication::translate("OffloadCommands", " — card ejected, safe to remove")
+                 : QString()) +
+        u'\n';
     for (const QString& failure : summary.failures)
         result += QStringLiteral("  ") + failure + u'\n';
     if (invocation.json) {

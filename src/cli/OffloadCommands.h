@@ -8,11 +8,10 @@ struct Invocation;
 
 // The road of one card from the command line: scan it, show the plan, or offload it, each
 // with the run options applied for this run only. Each returns the exit status.
-class OffloadCommands {
-public:
-    static int scan(const Invocation& invocation, Console& console, SignalWatcher& signals);
-    static int plan(const Invocation& invocation, Console& console, SignalWatcher& signals);
-    static int offload(const Invocation& invocation, Console& console, SignalWatcher& signals);
-};
+namespace OffloadCommands {
+int scan(const Invocation& invocation, Console& console, SignalWatcher& signals);
+int plan(const Invocation& invocation, Console& console, SignalWatcher& signals);
+int offload(const Invocation& invocation, Console& console, SignalWatcher& signals);
+} // namespace OffloadCommands
 
 } // namespace stowly

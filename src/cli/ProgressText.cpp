@@ -2,6 +2,8 @@
 
 #include "devices/SpaceInfo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,23 +25,25 @@ std::optional<double> ProgressText::estimatedSecondsRemaining(qint64 bytesDone, 
 
 QString ProgressText::etaText(std::optional<double> seconds) {
     if (!seconds)
-        return QStringLiteral("Estimating time…");
+        return QCoreApplication::translate("ProgressText", "Estimating time…");
     if (*seconds <= 0)
-        return QStringLiteral("Almost done");
+        return QCoreApplication::translate("ProgressText", "Almost done");
     if (*seconds < 60)
-        return QStringLiteral("Less than a minute left");
+        return QCoreApplication::translate("ProgressText", "Less than a minute left");
     const qint64 minutes = qint64(std::ceil(*seconds / 60));
     if (minutes <= 59)
-        return QStringLiteral("About %1 min left").arg(minutes);
+        return QCoreApplication::translate("ProgressText", "About %1 min left").arg(minutes);
     const qint64 hours = minutes / 60;
     const qint64 rest = minutes % 60;
     if (rest == 0)
-        return QStringLiteral("About %1 hr left").arg(hours);
-    return QStringLiteral("About %1 hr %2 min left").arg(hours).arg(rest);
+        return QCoreApplication::translate("ProgressText", "About %1 hr left").arg(hours);
+    return QCoreApplication::translate("ProgressText", "About %1 hr %2 min left")
+        .arg(hours)
+        .arg(rest);
 }
 
 QString ProgressText::summaryLine(const OffloadSummary& summary) {
-    return QStringLiteral("%1 copied · %2 skipped · %3 failed")
+    return QCoreApplication::translate("ProgressText", "%1 copied · %2 skipped · %3 failed")
         .arg(summary.copied)
         .arg(summary.skipped)
         .arg(summary.failed);
@@ -47,10 +51,10 @@ QString ProgressText::summaryLine(const OffloadSummary& summary) {
 
 QString ProgressText::summaryTitle(const OffloadSummary& summary) {
     if (summary.cancelled)
-        return QStringLiteral("Offload Cancelled");
+        return QCoreApplication::translate("ProgressText", "Offload Cancelled");
     if (summary.failed > 0)
-        return QStringLiteral("Finished with Problems");
-    return QStringLiteral("Offload Complete");
+        return QCoreApplication::translate("ProgressText", "Finished with Problems");
+    return QCoreApplication::translate("ProgressText", "Offload Complete");
 }
 
 QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSeconds, int width) {
@@ -60,16 +64,18 @@ QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSec
             ? std::clamp(double(progress.bytesDone) / double(progress.bytesTotal), 0.0, 1.0)
             : (progress.filesTotal > 0 ? double(progress.filesDone) / progress.filesTotal : 0.0);
     const int filled = int(fraction * barCells);
-    QString line = u'[' + QString(filled, u'#') + QString(barCells - filled, u'-') +
-                   QStringLiteral("] ") + QString::number(progress.filesDone) + u'/' +
-                   QString::number(progress.filesTotal) + QStringLiteral(" files · ") +
-                   SpaceInfo::formatBytes(progress.bytesDone) + QStringLiteral(" of ") +
-                   SpaceInfo::formatBytes(progress.bytesTotal);
+    QString line =
+        u'[' + QString(filled, u'#') + QString(barCells - filled, u'-') + QStringLiteral("] ") +
+        QCoreApplication::translate("ProgressText", "%1/%2 files · %3 of %4")
+            .arg(QString::number(progress.filesDone), QString::number(progress.filesTotal),
+                 SpaceInfo::formatBytes(progress.bytesDone),
+                 SpaceInfo::formatBytes(progress.bytesTotal));
     const QString eta =
         etaText(estimatedSecondsRemaining(progress.bytesDone, progress.bytesTotal, elapsedSeconds));
     QString tail = QStringLiteral(" · ") + eta;
     if (progress.isVerifying)
-        tail.prepend(QStringLiteral(" · verifying"));
+        tail.prepend(QStringLiteral(" · ") +
+                     QCoreApplication::translate("ProgressText", "verifying"));
     if (!progress.currentFile.isEmpty()) {
         // The file name gives way first when the line does not fit.
         const qsizetype room = width - 1 - line.size() - tail.size() - 3;
@@ -91,7 +97,8 @@ QString ProgressText::fileLine(const OffloadProgress& progress,
         QString::number(progress.filesDone) + u'/' + QString::number(progress.filesTotal) + u' ';
     if (copiedTo)
         return count + progress.currentID + QStringLiteral(" → ") + *copiedTo;
-    return count + progress.currentID + QStringLiteral(": failed");
+    return count +
+           QCoreApplication::translate("ProgressText", "%1: failed").arg(progress.currentID);
 }
 
 } // namespace stowly

@@ -5,6 +5,8 @@
 #include "cli/ExitCode.h"
 #include "cli/Station.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 namespace {
 
@@ -40,8 +42,10 @@ int SettingsCommand::run(const Invocation& invocation, Console& console, SignalW
     }
     const SettingDefinition* setting = SettingsTable::find(arguments.first());
     if (!setting) {
-        console.message(QStringLiteral("There’s no setting ") + quoted(arguments.first()) +
-                        QStringLiteral(". Run “stowly-cli settings” to list them."));
+        console.message(
+            QCoreApplication::translate(
+                "SettingsCommand", "There’s no setting %1. Run “stowly-cli settings” to list them.")
+                .arg(quoted(arguments.first())));
         return exitCode::usage;
     }
     if (arguments.size() == 1) {
@@ -49,7 +53,9 @@ int SettingsCommand::run(const Invocation& invocation, Console& console, SignalW
         return exitCode::done;
     }
     if (setting->internal) {
-        console.message(quoted(setting->key) + QStringLiteral(" is kept by Stowly itself."));
+        console.message(
+            QCoreApplication::translate("SettingsCommand", "%1 is kept by Stowly itself.")
+                .arg(quoted(setting->key)));
         return exitCode::usage;
     }
     const SettingDefinition::Parsed parsed = setting->parse(arguments.at(1));
@@ -61,8 +67,9 @@ int SettingsCommand::run(const Invocation& invocation, Console& console, SignalW
     }
     apply(model, *setting, *parsed.value);
     if (const auto& store = settings.defaults(); store && store->status() != QSettings::NoError) {
-        console.message(QStringLiteral("Couldn’t save the preferences to ") + store->fileName() +
-                        u'.');
+        console.message(
+            QCoreApplication::translate("SettingsCommand", "Couldn’t save the preferences to %1.")
+                .arg(store->fileName()));
         return exitCode::failed;
     }
     console.out() << setting->key << " = " << written(settings, *setting) << '\n';

@@ -8,9 +8,8 @@ struct Invocation;
 
 // Lists, shows and changes the preferences the desktop app uses, under their stored keys.
 // A value is checked before it is stored; a naming template is stored only when it parses.
-class SettingsCommand {
-public:
-    static int run(const Invocation& invocation, Console& console, SignalWatcher& signals);
-};
+namespace SettingsCommand {
+int run(const Invocation& invocation, Console& console, SignalWatcher& signals);
+} // namespace SettingsCommand
 
 } // namespace stowly

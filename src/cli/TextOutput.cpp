@@ -5,6 +5,8 @@
 #include "media/MediaCategory.h"
 #include "session/OffloadSession.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 namespace {
 
@@ -12,8 +14,10 @@ QString quoted(const QString& text) {
     return u'“' + text + u'”';
 }
 
-QString count(qsizetype n, const QString& one, const QString& many) {
-    return n == 1 ? QStringLiteral("1 ") + one : QString::number(n) + u' ' + many;
+// `many` holds %1 for the count.
+QString count(qsizetype n, const char* one, const char* many) {
+    return n == 1 ? QCoreApplication::translate("TextOutput", one)
+                  : QCoreApplication::translate("TextOutput", many).arg(n);
 }
 
 qint64 bytesOf(const QList<Clip>& clips) {
@@ -27,7 +31,9 @@ void appendClips(QString& text, const QString& title, const QList<Clip>& clips,
                  const OffloadSession& session) {
     if (clips.isEmpty())
         return;
-    text += title + QStringLiteral(" (") + QString::number(clips.size()) + QStringLiteral("):\n");
+    text += QCoreApplication::translate("TextOutput", "%1 (%2):")
+                .arg(title, QString::number(clips.size())) +
+            u'\n';
     for (const Clip& clip : clips) {
         text += QStringLiteral("  ") + clip.relativePath + QStringLiteral("  ") +
                 SpaceInfo::formatBytes(clip.size) + QStringLiteral("  ") +
@@ -42,8 +48,8 @@ void appendClips(QString& text, const QString& title, const QList<Clip>& clips,
 } // namespace
 
 QString TextOutput::cardLine(const CardVolume& card) {
-    return quoted(card.name) + QStringLiteral(" at ") + card.url + QStringLiteral(" (identity ") +
-           card.volumeIdentity() + u')';
+    return QCoreApplication::translate("TextOutput", "%1 at %2 (identity %3)")
+        .arg(quoted(card.name), card.url, card.volumeIdentity());
 }
 
 QString TextOutput::cards(const QList<CardVolume>& cards) {
@@ -56,51 +62,60 @@ QString TextOutput::cards(const QList<CardVolume>& cards) {
 QString TextOutput::scan(const OffloadSession& session, const std::optional<QString>& blocker) {
     const CardInventory& inventory = session.inventory();
     QString text = cardLine(session.card()) + u'\n';
-    appendClips(text, QStringLiteral("New"), inventory.newFiles, session);
-    appendClips(text, QStringLiteral("Offloaded before"), inventory.offloaded, session);
-    appendClips(text, QStringLiteral("Copy missing at the destination"), inventory.missing,
+    appendClips(text, QCoreApplication::translate("TextOutput", "New"), inventory.newFiles,
                 session);
+    appendClips(text, QCoreApplication::translate("TextOutput", "Offloaded before"),
+                inventory.offloaded, session);
+    appendClips(text, QCoreApplication::translate("TextOutput", "Copy missing at the destination"),
+                inventory.missing, session);
     if (!inventory.ignored.isEmpty()) {
-        text += QStringLiteral("Ignored (") + QString::number(inventory.ignored.size()) +
-                QStringLiteral("):\n");
+        text += QCoreApplication::translate("TextOutput", "Ignored (%1):")
+                    .arg(inventory.ignored.size()) +
+                u'\n';
         for (const QString& path : inventory.ignored)
             text += QStringLiteral("  ") + path + u'\n';
     }
     const QList<Clip>& toCopy = session.newClips();
-    text += QStringLiteral("To copy: ") +
-            count(toCopy.size(), QStringLiteral("file"), QStringLiteral("files"));
+    text += QCoreApplication::translate("TextOutput", "To copy: %1")
+                .arg(count(toCopy.size(), QT_TRANSLATE_NOOP("TextOutput", "1 file"),
+                           QT_TRANSLATE_NOOP("TextOutput", "%1 files")));
     if (!toCopy.isEmpty())
         text += QStringLiteral(" (") + SpaceInfo::formatBytes(bytesOf(toCopy)) + u')';
     text += u'\n';
     QStringList left;
     if (const qsizetype shortClips = session.skippedShort().clips.size())
-        left << count(shortClips, QStringLiteral("short clip"), QStringLiteral("short clips")) +
-                    QStringLiteral(" left on the card");
+        left << count(shortClips, QT_TRANSLATE_NOOP("TextOutput", "1 short clip left on the card"),
+                      QT_TRANSLATE_NOOP("TextOutput", "%1 short clips left on the card"));
     if (session.outsideDatesCount() > 0)
-        left << count(session.outsideDatesCount(), QStringLiteral("file"),
-                      QStringLiteral("files")) +
-                    QStringLiteral(" from other days");
+        left << count(session.outsideDatesCount(),
+                      QT_TRANSLATE_NOOP("TextOutput", "1 file from other days"),
+                      QT_TRANSLATE_NOOP("TextOutput", "%1 files from other days"));
     if (session.alreadyOffloadedCount() > 0)
-        left << QString::number(session.alreadyOffloadedCount()) +
-                    QStringLiteral(" already offloaded");
+        left << QCoreApplication::translate("TextOutput", "%1 already offloaded")
+                    .arg(session.alreadyOffloadedCount());
     if (session.missingCopyCount() > 0)
-        left << count(session.missingCopyCount(), QStringLiteral("copy"),
-                      QStringLiteral("copies")) +
-                    QStringLiteral(" missing, not copied again");
+        left << count(session.missingCopyCount(),
+                      QT_TRANSLATE_NOOP("TextOutput", "1 copy missing, not copied again"),
+                      QT_TRANSLATE_NOOP("TextOutput", "%1 copies missing, not copied again"));
     if (!left.isEmpty())
-        text += QStringLiteral("Left out: ") + left.join(QStringLiteral(" · ")) + u'\n';
-    text += blocker ? *blocker
-                    : QStringLiteral("Ready. Every file is verified with SHA-256 after copying.");
+        text += QCoreApplication::translate("TextOutput", "Left out: %1")
+                    .arg(left.join(QStringLiteral(" · "))) +
+                u'\n';
+    text += blocker
+                ? *blocker
+                : QCoreApplication::translate(
+                      "TextOutput", "Ready. Every file is verified with SHA-256 after copying.");
     return text + u'\n';
 }
 
 QString TextOutput::plan(const QString& destination, const QList<PlannedFile>& files) {
-    QString text = QStringLiteral("Into ") + destination + u'\n';
+    QString text = QCoreApplication::translate("TextOutput", "Into %1").arg(destination) + u'\n';
     for (const PlannedFile& file : files) {
         text += QStringLiteral("  ") + file.clip.relativePath + QStringLiteral(" → ") +
                 file.relativePath();
         if (file.sidecarOf)
-            text += QStringLiteral("  (with ") + *file.sidecarOf + u')';
+            text += QStringLiteral("  ") +
+                    QCoreApplication::translate("TextOutput", "(with %1)").arg(*file.sidecarOf);
         text += u'\n';
     }
     return text;

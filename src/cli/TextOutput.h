@@ -13,15 +13,14 @@ namespace stowly {
 class OffloadSession;
 
 // What the commands print for people, without --json.
-class TextOutput {
-public:
-    static QString cards(const QList<CardVolume>& cards);
-    static QString scan(const OffloadSession& session, const std::optional<QString>& blocker);
-    static QString plan(const QString& destination, const QList<PlannedFile>& files);
-    // "2024-05-01 14:03  CARD  DCIM/C0001.MP4 → /Footage/…" in local time.
-    static QString historyLine(const LedgerEntry& entry);
-    // "“CARD” at /media/CARD (identity …)"
-    static QString cardLine(const CardVolume& card);
-};
+namespace TextOutput {
+QString cards(const QList<CardVolume>& cards);
+QString scan(const OffloadSession& session, const std::optional<QString>& blocker);
+QString plan(const QString& destination, const QList<PlannedFile>& files);
+// "2024-05-01 14:03  CARD  DCIM/C0001.MP4 → /Footage/…" in local time.
+QString historyLine(const LedgerEntry& entry);
+// "“CARD” at /media/CARD (identity …)"
+QString cardLine(const CardVolume& card);
+} // namespace TextOutput
 
 } // namespace stowly

@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
     const auto parsed = CommandLine::parse(app.arguments().mid(1), QDateTime::currentDateTime());
     if (const QString* problem = std::get_if<QString>(&parsed)) {
         console.message(*problem);
-        console.message(QStringLiteral("Run “stowly-cli --help” for the usage."));
+        console.message(
+            QCoreApplication::translate("main", "Run “stowly-cli --help” for the usage."));
         return exitCode::usage;
     }
     const Invocation& invocation = std::get<Invocation>(parsed);

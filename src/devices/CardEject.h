@@ -10,10 +10,9 @@ class CommandRunning;
 
 // Ejecting a card: every volume of its disk is unmounted and the disk powered off (a disk
 // image is detached). Blocks; run it on a worker thread.
-class CardEject {
-public:
-    // None on success, else the failure's description (a whole sentence).
-    static std::optional<QString> ejectDisk(const CardVolume& card, CommandRunning& runner);
-};
+namespace CardEject {
+// None on success, else the failure's description (a whole sentence).
+std::optional<QString> ejectDisk(const CardVolume& card, CommandRunning& runner);
+} // namespace CardEject
 
 } // namespace stowly

@@ -18,24 +18,24 @@ CardFormatter::CardFormatter(std::unique_ptr<DiskTool> tool) : m_tool(std::move(
 CardFormatter::~CardFormatter() = default;
 
 QString CardFormatter::unreadableCard(const QString& cardName) {
-    return QStringLiteral("Stowly couldn’t read information about ") + cardName + u'.';
+    return tr("Stowly couldn’t read information about %1.").arg(cardName);
 }
 
 QString CardFormatter::uncheckedStartupDisk() {
-    return QStringLiteral("Stowly couldn’t check your startup disk, so it won’t format anything.");
+    return tr("Stowly couldn’t check your startup disk, so it won’t format anything.");
 }
 
 QString CardFormatter::unsupportedFormat(const QString& cardName, const DiskFacts& facts) {
-    return cardName + QStringLiteral(" uses ") +
-           facts.filesystemName.value_or(
-               facts.filesystemType.value_or(QStringLiteral("this format"))) +
-           QStringLiteral(". Stowly formats exFAT and FAT32 cards only — format it in your "
-                          "camera instead.");
+    const QString format =
+        facts.filesystemName.value_or(facts.filesystemType.value_or(tr("this format")));
+    return tr("%1 uses %2. Stowly formats exFAT and FAT32 cards only — format it in your camera "
+              "instead.")
+        .arg(cardName, format);
 }
 
 QString CardFormatter::changedMeanwhile(const QString& cardName) {
-    return QStringLiteral("Something on ") + cardName +
-           QStringLiteral(" changed and isn’t offloaded yet, so it wasn’t formatted.");
+    return tr("Something on %1 changed and isn’t offloaded yet, so it wasn’t formatted.")
+        .arg(cardName);
 }
 
 std::optional<DiskFacts> CardFormatter::facts(const QString& target) {

@@ -5,6 +5,8 @@
 #include "devices/FormatOutcome.h"
 #include "media/CardVolume.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,6 +18,8 @@ class CommandRunning;
 // Erases a fully offloaded card behind the guards. Keeps no state between calls; format
 // blocks, so callers run it on a worker thread.
 class CardFormatter {
+    Q_DECLARE_TR_FUNCTIONS(CardFormatter)
+
 public:
     // Runs the platform's disk tools through runner.
     explicit CardFormatter(std::shared_ptr<CommandRunning> runner);

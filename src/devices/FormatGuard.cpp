@@ -3,40 +3,45 @@
 #include "base/PlatformWords.h"
 #include "devices/VolumePaths.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 
 QString FormatGuard::locationChanged() {
-    return QStringLiteral("The card’s location changed. Reinsert it and try again.");
+    return QCoreApplication::translate("FormatGuard",
+                                       "The card’s location changed. Reinsert it and try again.");
 }
 
 QString FormatGuard::onlyMemoryCards() {
-    return QStringLiteral("Stowly only formats memory cards.");
+    return QCoreApplication::translate("FormatGuard", "Stowly only formats memory cards.");
 }
 
 QString FormatGuard::mountedTwice() {
-    return QStringLiteral("This card is mounted in more than one place, so Stowly won’t format "
-                          "it.");
+    return QCoreApplication::translate(
+        "FormatGuard", "This card is mounted in more than one place, so Stowly won’t format it.");
 }
 
 QString FormatGuard::startupDisk() {
-    return QStringLiteral("That’s your startup disk.");
+    return QCoreApplication::translate("FormatGuard", "That’s your startup disk.");
 }
 
 QString FormatGuard::partOfComputer() {
-    return QStringLiteral("This drive is part of your ") + platformWords::computer() +
-           QStringLiteral(", so Stowly won’t format it.");
+    return QCoreApplication::translate("FormatGuard",
+                                       "This drive is part of your %1, so Stowly won’t format it.")
+        .arg(platformWords::computer());
 }
 
 QString FormatGuard::onlyRemovable() {
-    return QStringLiteral("Stowly only formats removable cards.");
+    return QCoreApplication::translate("FormatGuard", "Stowly only formats removable cards.");
 }
 
 QString FormatGuard::destinationOnCard() {
-    return QStringLiteral("Your destination folder is on this card.");
+    return QCoreApplication::translate("FormatGuard", "Your destination folder is on this card.");
 }
 
 QString FormatGuard::destinationOnSameDrive() {
-    return QStringLiteral("Your destination folder is on the same drive as this card.");
+    return QCoreApplication::translate(
+        "FormatGuard", "Your destination folder is on the same drive as this card.");
 }
 
 std::optional<QString> FormatGuard::refusal(const DiskFacts& card,

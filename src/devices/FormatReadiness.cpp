@@ -3,11 +3,15 @@
 #include "media/CardInventory.h"
 #include "media/ShortClipSkip.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 namespace {
 
+// `many` holds %1 for the count.
 QString counted(int n, const char* one, const char* many) {
-    return n == 1 ? QString::fromUtf8(one) : QString::number(n) + QString::fromUtf8(many);
+    return n == 1 ? QCoreApplication::translate("FormatReadiness", one)
+                  : QCoreApplication::translate("FormatReadiness", many).arg(n);
 }
 
 } // namespace
@@ -43,11 +47,17 @@ std::optional<QString> FormatReadiness::pendingText() const {
     if (notOffloaded + missingCopies == 0 && shortSkippedFiles == 0)
         return std::nullopt;
     if (notOffloaded >= 1)
-        return counted(notOffloaded, "1 file not yet offloaded", " files not yet offloaded");
+        return counted(notOffloaded,
+                       QT_TRANSLATE_NOOP("FormatReadiness", "1 file not yet offloaded"),
+                       QT_TRANSLATE_NOOP("FormatReadiness", "%1 files not yet offloaded"));
     if (missingCopies >= 1)
-        return counted(missingCopies, "1 copy missing at the destination",
-                       " copies missing at the destination");
-    return counted(shortSkippedClips, "1 short clip not offloaded", " short clips not offloaded");
+        return counted(
+            missingCopies,
+            QT_TRANSLATE_NOOP("FormatReadiness", "1 copy missing at the destination"),
+            QT_TRANSLATE_NOOP("FormatReadiness", "%1 copies missing at the destination"));
+    return counted(shortSkippedClips,
+                   QT_TRANSLATE_NOOP("FormatReadiness", "1 short clip not offloaded"),
+                   QT_TRANSLATE_NOOP("FormatReadiness", "%1 short clips not offloaded"));
 }
 
 bool FormatReadiness::stillReady(const CardInventory& inventory, const QString& volumeIdentity,

@@ -27,8 +27,7 @@ CommandResult ProcessRunner::run(const QString& program, const QStringList& argu
                                  Timeout timeout) {
     const QString path = findProgram(program);
     if (path.isEmpty())
-        return CommandResult::notRun(QStringLiteral("The program “") + program +
-                                     QStringLiteral("” wasn’t found."));
+        return CommandResult::notRun(tr("The program “%1” wasn’t found.").arg(program));
     QProcess process;
     process.setProgram(path);
     process.setArguments(arguments);
@@ -43,11 +42,10 @@ CommandResult ProcessRunner::run(const QString& program, const QStringList& argu
         process.kill();
         process.waitForFinished(5000);
         const auto seconds = (timeout.count() + 999) / 1000;
-        result.failure = seconds == 1
-                             ? QStringLiteral("It didn’t finish within a second.")
-                             : QStringLiteral("It didn’t finish within %1 seconds.").arg(seconds);
+        result.failure = seconds == 1 ? tr("It didn’t finish within a second.")
+                                      : tr("It didn’t finish within %1 seconds.").arg(seconds);
     } else if (process.exitStatus() == QProcess::CrashExit) {
-        result.failure = QStringLiteral("It stopped unexpectedly.");
+        result.failure = tr("It stopped unexpectedly.");
     } else {
         result.status = process.exitCode();
     }

@@ -2,10 +2,14 @@
 
 #include "devices/CommandRunning.h"
 
+#include <QCoreApplication>
+
 namespace stowly {
 
 // Runs child processes with QProcess; safe to use from any thread, no event loop needed.
 class ProcessRunner : public CommandRunning {
+    Q_DECLARE_TR_FUNCTIONS(ProcessRunner)
+
 public:
     CommandResult run(const QString& program, const QStringList& arguments,
                       Timeout timeout = defaultTimeout) override;

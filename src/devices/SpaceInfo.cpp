@@ -2,6 +2,7 @@
 
 #include "devices/VolumeInfo.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace stowly {
@@ -19,11 +20,14 @@ SpaceInfo SpaceInfo::make(std::optional<qint64> available, std::optional<qint64>
     s.total = total;
     s.required = required;
     s.readOnlyReason = std::move(readOnlyReason);
-    s.freeText = available ? formatBytes(*available) + QStringLiteral(" available")
-                           : QStringLiteral("Free space unknown");
+    s.freeText =
+        available
+            ? QCoreApplication::translate("SpaceInfo", "%1 available").arg(formatBytes(*available))
+            : QCoreApplication::translate("SpaceInfo", "Free space unknown");
     s.isShort = available && required && *available < *required;
     if (required && *required >= 1)
-        s.requirementText = QStringLiteral("needs ") + formatBytes(*required);
+        s.requirementText =
+            QCoreApplication::translate("SpaceInfo", "needs %1").arg(formatBytes(*required));
     // Without a free figure there is nothing honest to draw.
     if (total && *total >= 1 && available) {
         // A volume that reports more free than total space still draws an empty bar.

@@ -3,6 +3,7 @@
 #include "base/PlatformWords.h"
 #include "devices/VolumeFacts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <limits>
@@ -106,13 +107,16 @@ std::optional<QString> VolumeInfo::formatName(const std::optional<QString>& fsTy
 
 QString VolumeInfo::readOnlyMessage(const std::optional<QString>& format) {
     if (!format)
-        return QStringLiteral("This drive is read-only, so Stowly can’t write to it — choose "
-                              "another");
+        return QCoreApplication::translate(
+            "VolumeInfo", "This drive is read-only, so Stowly can’t write to it — choose another");
     if (*format == u"NTFS")
-        return QStringLiteral("This drive is read-only (NTFS). ") + platformWords::systemName() +
-               QStringLiteral(" can’t write to it.");
-    return QStringLiteral("This drive is read-only (") + *format +
-           QStringLiteral("), so Stowly can’t write to it — choose another");
+        return QCoreApplication::translate("VolumeInfo",
+                                           "This drive is read-only (NTFS). %1 can’t write to it.")
+            .arg(platformWords::systemName());
+    return QCoreApplication::translate(
+               "VolumeInfo",
+               "This drive is read-only (%1), so Stowly can’t write to it — choose another")
+        .arg(*format);
 }
 
 } // namespace stowly

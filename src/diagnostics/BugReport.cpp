@@ -147,12 +147,14 @@ QStringList BugReport::recentLogLines(int limit, const QStringList& files, const
 QString BugReport::body(const QStringList& attachments,
                         const std::optional<QString>& crashReportName,
                         const std::optional<QStringList>& inlineLog, const SystemInfo& info) {
-    QStringList lines{QStringLiteral("What happened?")};
+    QStringList lines{QCoreApplication::translate("BugReport", "What happened?")};
     lines.append(
         crashReportName
-            ? QStringLiteral("(Stowly quit unexpectedly. What were you doing just before?)")
-            : QStringLiteral("(What were you doing, and what went wrong? Steps to make "
-                             "it happen again help a lot.)"));
+            ? QCoreApplication::translate(
+                  "BugReport", "(Stowly quit unexpectedly. What were you doing just before?)")
+            : QCoreApplication::translate("BugReport",
+                                          "(What were you doing, and what went wrong? Steps to "
+                                          "make it happen again help a lot.)"));
     lines << QString() << QString() << QStringLiteral("—");
     lines << QStringLiteral("Stowly ") + info.appVersion;
     lines << platformWords::systemName() + u' ' + info.osVersion;
@@ -163,8 +165,10 @@ QString BugReport::body(const QStringList& attachments,
     if (!attachments.isEmpty())
         lines << QStringLiteral("Attached: ") + attachments.join(QStringLiteral(", "));
     if (inlineLog) {
-        lines << QString() << QStringLiteral("Stowly’s recent log:");
-        lines << (inlineLog->isEmpty() ? nothingLogged : inlineLog->join(u'\n'));
+        lines << QString() << QCoreApplication::translate("BugReport", "Stowly’s recent log:");
+        lines << (inlineLog->isEmpty()
+                      ? QCoreApplication::translate("BugReport", "(nothing logged recently)")
+                      : inlineLog->join(u'\n'));
     }
     return lines.join(u'\n');
 }

@@ -18,72 +18,69 @@ namespace stowly {
 
 // A bug report: the system facts and the recent log, paths removed, composed as a new e-mail
 // that the user reads and sends. Nothing is ever sent by Stowly itself.
-class BugReport {
-public:
-    using SystemInfo = stowly::SystemInfo;
+namespace BugReport {
+using SystemInfo = stowly::SystemInfo;
 
-    static constexpr int composedLogLines = 200;
-    static constexpr qint64 logWindowSeconds = 3 * 24 * 60 * 60;
-    // A link body this long or longer is cut down: mail programs and desktops refuse longer
-    // links.
-    static constexpr qsizetype linkBodyLimit = 6001;
+inline constexpr int composedLogLines = 200;
+inline constexpr qint64 logWindowSeconds = 3 * 24 * 60 * 60;
+// A link body this long or longer is cut down: mail programs and desktops refuse longer
+// links.
+inline constexpr qsizetype linkBodyLimit = 6001;
 
-    // Where a report is gathered from; the defaults are this user's.
-    struct Places {
-        QStringList logFiles;  // oldest first
-        QString tempFolder;    // the report folder is made inside
-        QString home;          // redacted to "~"
-        QString crashesFolder; // named in the note of a link e-mail
+// Where a report is gathered from; the defaults are this user's.
+struct Places {
+    QStringList logFiles;  // oldest first
+    QString tempFolder;    // the report folder is made inside
+    QString home;          // redacted to "~"
+    QString crashesFolder; // named in the note of a link e-mail
 
-        static Places standard();
-    };
-
-    // What happened to one report.
-    struct Outcome {
-        QString folder;          // the temporary report folder, empty when none could be made
-        QStringList attachments; // paths of the files written into it
-        bool composed = false;   // handed to the mail program with the attachments
-        QUrl link;               // otherwise the link that was opened
-        bool linkOpened = false;
-    };
-
-    // The newest `limit` log lines of the last three days, oldest first, redacted.
-    static QStringList recentLogLines(int limit);
-    static QStringList recentLogLines(int limit, const QStringList& files, const QDateTime& now,
-                                      const Redactor& redactor);
-
-    // The message text. `inlineLog` puts the log into the text itself.
-    static QString body(const QStringList& attachments,
-                        const std::optional<QString>& crashReportName,
-                        const std::optional<QStringList>& inlineLog, const SystemInfo& info);
-    // The message text for a link: the log inline, cut from the oldest lines until the text
-    // stays under `linkBodyLimit` characters.
-    static QString mailtoBody(const std::optional<QString>& crashReportName, const QStringList& log,
-                              const SystemInfo& info,
-                              const QString& crashesFolder = defaultCrashesDisplay());
-
-    static QString subject(const SystemInfo& info);
-    static QString folderName();
-    static QString logFileName();
-    // "Stowly-2024-05-01-101010.crash" is attached as "Stowly-2024-05-01-101010.txt".
-    static QString crashAttachmentName(const QString& crashReportName);
-
-    // Writes the attachments into a fresh report folder and hands the e-mail over; when no
-    // mail program takes it, opens a link with the log in its body instead. Main thread.
-    static Outcome openEmail(const SystemInfo& info, const QStringList& log,
-                             const std::optional<QString>& crashReportName,
-                             const std::optional<QString>& crashText, MailHandoff& handoff,
-                             const Places& places = Places::standard());
-
-    // Gathers the facts, the log and the crash text on a worker thread, then opens the e-mail
-    // on the main thread and calls `done`.
-    static void compose(const std::optional<CrashReports::File>& crash,
-                        std::shared_ptr<MailHandoff> handoff,
-                        std::function<void(const Outcome&)> done = {},
-                        const Places& places = Places::standard());
-
-    // The crashes folder as a person would type it, "~/.local/state/Stowly/crashes".
-    static QString defaultCrashesDisplay();
+    static Places standard();
 };
+
+// What happened to one report.
+struct Outcome {
+    QString folder;          // the temporary report folder, empty when none could be made
+    QStringList attachments; // paths of the files written into it
+    bool composed = false;   // handed to the mail program with the attachments
+    QUrl link;               // otherwise the link that was opened
+    bool linkOpened = false;
+};
+
+// The newest `limit` log lines of the last three days, oldest first, redacted.
+QStringList recentLogLines(int limit);
+QStringList recentLogLines(int limit, const QStringList& files, const QDateTime& now,
+                           const Redactor& redactor);
+
+// The crashes folder as a person would type it, "~/.local/state/Stowly/crashes".
+QString defaultCrashesDisplay();
+
+// The message text. `inlineLog` puts the log into the text itself.
+QString body(const QStringList& attachments, const std::optional<QString>& crashReportName,
+             const std::optional<QStringList>& inlineLog, const SystemInfo& info);
+// The message text for a link: the log inline, cut from the oldest lines until the text
+// stays under `linkBodyLimit` characters.
+QString mailtoBody(const std::optional<QString>& crashReportName, const QStringList& log,
+                   const SystemInfo& info, const QString& crashesFolder = defaultCrashesDisplay());
+
+QString subject(const SystemInfo& info);
+QString folderName();
+QString logFileName();
+// "Stowly-2024-05-01-101010.crash" is attached as "Stowly-2024-05-01-101010.txt".
+QString crashAttachmentName(const QString& crashReportName);
+
+// Writes the attachments into a fresh report folder and hands the e-mail over; when no
+// mail program takes it, opens a link with the log in its body instead. Main thread.
+Outcome openEmail(const SystemInfo& info, const QStringList& log,
+                  const std::optional<QString>& crashReportName,
+                  const std::optional<QString>& crashText, MailHandoff& handoff,
+                  const Places& places = Places::standard());
+
+// Gathers the facts, the log and the crash text on a worker thread, then opens the e-mail
+// on the main thread and calls `done`.
+void compose(const std::optional<CrashReports::File>& crash, std::shared_ptr<MailHandoff> handoff,
+             std::function<void(const Outcome&)> done = {},
+             const Places& places = Places::standard());
+
+} // namespace BugReport
 
 } // namespace stowly

@@ -4,6 +4,7 @@
 #include "base/Log.h"
 #include "diagnostics/Support.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -104,21 +105,24 @@ std::optional<CrashReports::File> CrashReports::offerIfNeeded(QSettings& default
 }
 
 QString CrashReports::promptMessage() {
-    return QStringLiteral("Stowly quit unexpectedly last time. Send a crash report?");
+    return QCoreApplication::translate("CrashReports",
+                                       "Stowly quit unexpectedly last time. Send a crash report?");
 }
 
 QString CrashReports::promptInformativeText() {
-    return QStringLiteral("This opens a new email to ") + Support::emailAddress() +
-           QStringLiteral(" with the crash report and Stowly’s recent log attached. File, card "
-                          "and drive names are left out. You can read it over before sending.");
+    return QCoreApplication::translate("CrashReports",
+                                       "This opens a new email to %1 with the crash report and "
+                                       "Stowly’s recent log attached. File, card and drive names "
+                                       "are left out. You can read it over before sending.")
+        .arg(Support::emailAddress());
 }
 
 QString CrashReports::sendButtonTitle() {
-    return QStringLiteral("Send Report");
+    return QCoreApplication::translate("CrashReports", "Send Report");
 }
 
 QString CrashReports::notNowButtonTitle() {
-    return QStringLiteral("Not Now");
+    return QCoreApplication::translate("CrashReports", "Not Now");
 }
 
 } // namespace stowly

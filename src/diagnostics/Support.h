@@ -8,14 +8,13 @@
 namespace stowly {
 
 // Where users reach the developer.
-class Support {
-public:
-    static QString emailAddress();
-    static QUrl tipPage();
+namespace Support {
+QString emailAddress();
+QUrl tipPage();
 
-    // A "mailto" link to the support address with the subject and, when given, the body.
-    // Falls back to the bare address when no link can be made of them.
-    static QUrl mailURL(const QString& subject, const std::optional<QString>& body = {});
-};
+// A "mailto" link to the support address with the subject and, when given, the body.
+// Falls back to the bare address when no link can be made of them.
+QUrl mailURL(const QString& subject, const std::optional<QString>& body = {});
+} // namespace Support
 
 } // namespace stowly

@@ -1,6 +1,8 @@
 #include "app/AppSettings.h"
 #include "app/OffloadPreset.h"
+#include "app/OnboardingStarter.h"
 #include "app/SettingsTable.h"
+#include "app/StageState.h"
 
 #include "AppTestSupport.h"
 #include "support/TestSupport.h"
@@ -132,6 +134,21 @@ TEST(AppSettingsTest, KeysHoldTheDocumentedForms) {
     EXPECT_FALSE(text.contains("theme=")); // never assigned a different value
     EXPECT_TRUE(text.contains("identity")) << text.constData();
     EXPECT_EQ(s.ignoredImportIdentities(), QSet<QString>{"Untitled"});
+}
+
+// Stored names are read exactly: no other case, scope or number stands for a case.
+TEST(AppSettingsTest, StoredCaseNamesAreReadExactly) {
+    EXPECT_EQ(displayOptions::appearanceFromRawValue("dark"), AppAppearance::dark);
+    EXPECT_EQ(displayOptions::layoutFromRawValue("grid"), MediaLayout::grid);
+    EXPECT_EQ(onboardingStarter::fromRawValue("podcast"), OnboardingStarter::podcast);
+    EXPECT_EQ(importPromptStyle::fromRawValue("panel"), ImportPromptStyle::panel);
+    EXPECT_EQ(stageState::rawValue(StageState::active), "active");
+    for (const char* raw : {"Dark", "AppAppearance::dark", "2", "", " dark"})
+        EXPECT_EQ(displayOptions::appearanceFromRawValue(raw), std::nullopt) << raw;
+    EXPECT_EQ(onboardingStarter::fromRawValue("1"), std::nullopt);
+    EXPECT_EQ(importPromptStyle::fromRawValue("ImportPromptStyle::panel"),
+              ImportPromptStyle::notification);
+    EXPECT_EQ(importPromptStyle::fromRawValue("1"), ImportPromptStyle::notification);
 }
 
 TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {

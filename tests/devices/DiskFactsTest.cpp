@@ -99,7 +99,7 @@ TEST(DiskFactsTest, CardFileSystemsAndTheirNames) {
 
 // The order of the guards, and facts the Linux disk tool's answers cannot show.
 TEST(FormatGuardTest, AppliesEveryGuardInOrder) {
-    using G = FormatGuard;
+    namespace G = FormatGuard;
     auto with = [](const std::function<void(DiskFacts&)>& change) {
         DiskFacts f = sdCard();
         change(f);

@@ -21,14 +21,13 @@ struct ProbedFileSystem {
 
 // Reads file-system facts straight from a device with blkid, for machines where udev does not
 // run (nothing else then knows labels and types).
-class BlockProbe {
-public:
-    // None when blkid cannot run, may not read the device, or finds no file system.
-    static std::optional<ProbedFileSystem> probe(CommandRunning& runner, const QString& devicePath);
-    // Parses "blkid -o udev" output.
-    static ProbedFileSystem parse(const QByteArray& output);
-    // Undoes udev's "\x20" escapes and decodes UTF-8.
-    static QString decodeUdevString(QByteArrayView encoded);
-};
+namespace BlockProbe {
+// None when blkid cannot run, may not read the device, or finds no file system.
+std::optional<ProbedFileSystem> probe(CommandRunning& runner, const QString& devicePath);
+// Parses "blkid -o udev" output.
+ProbedFileSystem parse(const QByteArray& output);
+// Undoes udev's "\x20" escapes and decodes UTF-8.
+QString decodeUdevString(QByteArrayView encoded);
+} // namespace BlockProbe
 
 } // namespace stowly

@@ -188,14 +188,13 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
                : QStringList{oldMountPoint};
     const CommandResult unmounted = m_runner.run(unmountProgram, unmountArguments, mountTimeout);
     if (unmounted.failure)
-        return FormatOutcome::failed(QStringLiteral("Couldn’t run ") + unmountProgram +
-                                     QStringLiteral(": ") + *unmounted.failure);
+        return FormatOutcome::failed(
+            tr("Couldn’t run %1: %2").arg(unmountProgram, *unmounted.failure));
     if (unmounted.status != 0) {
         const QString error = unmounted.trimmedError();
         return FormatOutcome::failed(error.isEmpty()
-                                         ? QStringLiteral("Couldn’t unmount ") + cardName + u'.'
-                                         : QStringLiteral("Couldn’t unmount ") + cardName +
-                                               QStringLiteral(": ") + error);
+                                         ? tr("Couldn’t unmount %1.").arg(cardName)
+                                         : tr("Couldn’t unmount %1: %2").arg(cardName, error));
     }
 
     // Between the checks and now the card could have been swapped for another device under
@@ -214,12 +213,10 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
         // Whatever the tool left, the card is better mounted again than left hanging.
         mountAgain(device, oldMountPoint, card.volumeName.value_or(cardName), fileSystem);
         if (erased.failure)
-            return FormatOutcome::failed(QStringLiteral("Couldn’t run ") + program +
-                                         QStringLiteral(": ") + *erased.failure);
+            return FormatOutcome::failed(tr("Couldn’t run %1: %2").arg(program, *erased.failure));
         const QString error = erased.trimmedError();
         return FormatOutcome::failed(
-            error.isEmpty() ? program + QStringLiteral(" couldn’t format ") + cardName + u'.'
-                            : error);
+            error.isEmpty() ? tr("%1 couldn’t format %2.").arg(program, cardName) : error);
     }
     mountAgain(device, oldMountPoint, newName, fileSystem);
     return FormatOutcome::formatted(newName, std::nullopt);
@@ -250,7 +247,7 @@ std::optional<QString> LinuxDiskTool::unmount(const BlockNode& node) {
             return *r.failure;
         if (r.status != 0) {
             const QString error = r.trimmedError();
-            return error.isEmpty() ? QStringLiteral("Couldn’t unmount ") + what[i] + u'.' : error;
+            return error.isEmpty() ? tr("Couldn’t unmount %1.").arg(what[i]) : error;
         }
     }
     return std::nullopt;
@@ -259,15 +256,15 @@ std::optional<QString> LinuxDiskTool::unmount(const BlockNode& node) {
 std::optional<QString> LinuxDiskTool::eject(const QString& mountPath) {
     const std::optional<LsblkListing> listing = list();
     if (!listing)
-        return QStringLiteral("Stowly couldn’t read the list of disks.");
+        return tr("Stowly couldn’t read the list of disks.");
     const BlockNode* node = listing->mountedAt(mountPath);
     if (!node)
-        return QStringLiteral("It isn’t mounted any more.");
+        return tr("It isn’t mounted any more.");
     const QStringList disks = listing->wholeDisks(node->kernelName);
     if (disks.isEmpty())
-        return QStringLiteral("Stowly couldn’t tell which disk it is on.");
+        return tr("Stowly couldn’t tell which disk it is on.");
     if (listing->holdsSystem(disks))
-        return QStringLiteral("It’s on your startup disk.");
+        return tr("It’s on your startup disk.");
 
     for (const BlockNode* device : listing->devicesOn(disks))
         if (!device->mountPoints.isEmpty())

@@ -4,6 +4,8 @@
 #include "devices/linux/LinuxPaths.h"
 #include "devices/linux/LsblkListing.h"
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <memory>
 
@@ -15,6 +17,8 @@ class CommandRunning;
 // mkfs.exfat / mkfs.fat and mount again for the erase; udisksctl where udisks2 runs, the plain
 // commands (which need root) where it does not.
 class LinuxDiskTool : public DiskTool {
+    Q_DECLARE_TR_FUNCTIONS(LinuxDiskTool)
+
 public:
     explicit LinuxDiskTool(CommandRunning& runner, LinuxPaths paths = {});
 

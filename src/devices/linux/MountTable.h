@@ -31,23 +31,22 @@ struct MountEntry {
 };
 
 // The kernel's mount table.
-class MountTable {
-public:
-    // None when the file cannot be read.
-    static std::optional<QList<MountEntry>> read(const QString& mountInfoPath);
-    static QList<MountEntry> parse(const QByteArray& text);
-    // Undoes the kernel's octal escapes ("\040" for a space) and decodes the file name bytes.
-    static QString unescape(QByteArrayView field);
+namespace MountTable {
+// None when the file cannot be read.
+std::optional<QList<MountEntry>> read(const QString& mountInfoPath);
+QList<MountEntry> parse(const QByteArray& text);
+// Undoes the kernel's octal escapes ("\040" for a space) and decodes the file name bytes.
+QString unescape(QByteArrayView field);
 
-    // The entry mounted exactly at path; of stacked mounts the topmost (the last listed).
-    static std::optional<MountEntry> at(const QList<MountEntry>& entries, const QString& path);
-    // The entry whose volume holds path (links resolved): the deepest mount point that
-    // contains it.
-    static std::optional<MountEntry> holding(const QList<MountEntry>& entries, const QString& path);
+// The entry mounted exactly at path; of stacked mounts the topmost (the last listed).
+std::optional<MountEntry> at(const QList<MountEntry>& entries, const QString& path);
+// The entry whose volume holds path (links resolved): the deepest mount point that
+// contains it.
+std::optional<MountEntry> holding(const QList<MountEntry>& entries, const QString& path);
 
-    // The same two, read from the table file; none when it cannot be read.
-    static std::optional<MountEntry> readAt(const QString& mountInfoPath, const QString& path);
-    static std::optional<MountEntry> readHolding(const QString& mountInfoPath, const QString& path);
-};
+// The same two, read from the table file; none when it cannot be read.
+std::optional<MountEntry> readAt(const QString& mountInfoPath, const QString& path);
+std::optional<MountEntry> readHolding(const QString& mountInfoPath, const QString& path);
+} // namespace MountTable
 
 } // namespace stowly
