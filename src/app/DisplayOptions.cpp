@@ -1,6 +1,6 @@
 #include "app/DisplayOptions.h"
 
-#include "app/EnumKeys.h"
+#include "base/EnumNames.h"
 
 #include <array>
 #include <utility>
@@ -41,11 +41,11 @@ QString rawValue(ThemeID theme) {
 }
 
 QString rawValue(AppAppearance appearance) {
-    return enumKeys::key(appearance);
+    return enumNames::name(appearance);
 }
 
 QString rawValue(MediaLayout layout) {
-    return enumKeys::key(layout);
+    return enumNames::name(layout);
 }
 
 std::optional<ThemeID> themeFromRawValue(const QString& raw) {
@@ -53,11 +53,11 @@ std::optional<ThemeID> themeFromRawValue(const QString& raw) {
 }
 
 std::optional<AppAppearance> appearanceFromRawValue(const QString& raw) {
-    return enumKeys::fromKey<AppAppearance>(raw);
+    return enumNames::fromName<AppAppearance>(raw);
 }
 
 std::optional<MediaLayout> layoutFromRawValue(const QString& raw) {
-    return enumKeys::fromKey<MediaLayout>(raw);
+    return enumNames::fromName<MediaLayout>(raw);
 }
 
 } // namespace stowly::displayOptions

@@ -1,13 +1,13 @@
 #include "app/ImportPromptPolicy.h"
 
-#include "app/EnumKeys.h"
+#include "base/EnumNames.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeTraits.h"
 
 namespace stowly {
 
 QString ImportPromptPolicy::reasonName(Reason reason) {
-    return enumKeys::key(reason);
+    return enumNames::name(reason);
 }
 
 QString ImportPromptPolicy::Verdict::text() const {

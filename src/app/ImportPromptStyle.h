@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EnumKeys.h"
+#include "base/EnumNames.h"
 
 #include <QObject>
 #include <QString>
@@ -21,13 +21,13 @@ using importPromptStyle::ImportPromptStyle;
 namespace importPromptStyle {
 
 inline QString rawValue(ImportPromptStyle style) {
-    const QString key = enumKeys::key(style);
+    const QString key = enumNames::name(style);
     return key.isEmpty() ? QStringLiteral("notification") : key;
 }
 
 // "panel" gives panel; anything else the default, notification.
 inline ImportPromptStyle fromRawValue(const QString& raw) {
-    return enumKeys::fromKey<ImportPromptStyle>(raw).value_or(ImportPromptStyle::notification);
+    return enumNames::fromName<ImportPromptStyle>(raw).value_or(ImportPromptStyle::notification);
 }
 
 } // namespace importPromptStyle

@@ -1,18 +1,18 @@
 #include "app/OnboardingStarter.h"
 
-#include "app/EnumKeys.h"
+#include "base/EnumNames.h"
 
 #include <QCoreApplication>
 
 namespace stowly::onboardingStarter {
 
 QString rawValue(OnboardingStarter starter) {
-    const QString key = enumKeys::key(starter);
+    const QString key = enumNames::name(starter);
     return key.isEmpty() ? QStringLiteral("filmShoot") : key;
 }
 
 std::optional<OnboardingStarter> fromRawValue(const QString& raw) {
-    return enumKeys::fromKey<OnboardingStarter>(raw);
+    return enumNames::fromName<OnboardingStarter>(raw);
 }
 
 QString namingPresetName(OnboardingStarter starter) {

@@ -1,8 +1,8 @@
 #include "app/StageState.h"
 
 #include "app/AppSettings.h"
-#include "app/EnumKeys.h"
 #include "app/OffloadBlocker.h"
+#include "base/EnumNames.h"
 #include "naming/NamingNeeds.h"
 #include "naming/Renamer.h"
 #include "session/OffloadSession.h"
@@ -23,7 +23,7 @@ QString title(int stage) {
 }
 
 QString rawValue(StageState state) {
-    const QString key = enumKeys::key(state);
+    const QString key = enumNames::name(state);
     return key.isEmpty() ? QStringLiteral("done") : key;
 }
 

@@ -12,38 +12,12 @@
 #include "history/LedgerFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace stowly {
 namespace {
 
 QString quoted(const QString& text) {
     return u'“' + text + u'”';
-}
-
-// The history a card argument names: a card or folder that is there, else the text taken as
-// the identity or the name the history recorded (for a card that is not inserted).
-struct HistoryOwner {
-    std::optional<QString> identity;
-    std::optional<QString> cardName;
-    QString displayName;
-};
-
-std::variant<HistoryOwner, QString> historyOwner(const QString& argument, const AppModel& model) {
-    if (!QFileInfo::exists(argument))
-        return HistoryOwner{argument, argument, argument};
-    const auto target = model.cardAt(argument);
-    if (const QString* problem = std::get_if<QString>(&target))
-        return *problem;
-    const CardVolume& card = std::get<CardVolume>(target);
-    return HistoryOwner{card.volumeIdentity(), std::nullopt, card.name};
-}
-
-bool belongsTo(const LedgerRecords& records, qsizetype i, const HistoryOwner& owner) {
-    if (owner.identity &&
-        records.text(i, LedgerRecords::sourceKey).startsWith((*owner.identity + u'|').toUtf8()))
-        return true;
-    return owner.cardName && records.text(i, LedgerRecords::cardName) == owner.cardName->toUtf8();
 }
 
 } // namespace
@@ -67,13 +41,12 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
         console.message(*error);
     LedgerRecords records = ledger.entries();
     if (invocation.historyCard) {
-        const auto owner = historyOwner(*invocation.historyCard, station.model());
+        const auto owner = station.model().cardHistory(*invocation.historyCard);
         if (const QString* problem = std::get_if<QString>(&owner)) {
             console.message(*problem);
             return exitCode::usage;
         }
-        const HistoryOwner& o = std::get<HistoryOwner>(owner);
-        records = records.without([&](qsizetype i) { return !belongsTo(records, i, o); });
+        records = std::get<CardHistory>(owner).of(records);
     }
     if (invocation.json) {
         // Written as the history file writes itself: a million entries stream in seconds.
@@ -96,18 +69,17 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
 int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals);
     Ledger& ledger = station.model().ledger();
-    const auto owner = historyOwner(invocation.card, station.model());
+    const auto owner = station.model().cardHistory(invocation.card);
     if (const QString* problem = std::get_if<QString>(&owner)) {
         console.message(*problem);
         return exitCode::usage;
     }
-    const HistoryOwner& o = std::get<HistoryOwner>(owner);
+    const CardHistory& o = std::get<CardHistory>(owner);
     if (ledger.saveBlocked()) {
         console.message(*ledger.lastError());
         return exitCode::failed;
     }
-    // Only by identity: a name alone may be shared by many cards.
-    const qsizetype forgotten = o.identity ? ledger.forgetVolume(*o.identity) : 0;
+    const qsizetype forgotten = station.model().forgetCardHistory(o);
     if (forgotten == 0) {
         console.out() << QCoreApplication::translate("CardCommands",
                                                      "Stowly has no offloads of %1 to forget.")
