@@ -35,7 +35,7 @@ public:
         // thread. Without it volumes are told apart by device number and type.
         FolderBookmark::VolumeUUID volumeUUID;
         FolderBookmark::Limits searchLimits;
-        QString mountTablePath = QStringLiteral("/proc/self/mountinfo");
+        QString mountTablePath = MountTable::standardPath();
     };
 
     // Loads the file, then starts the moved-folder pass.

@@ -1,6 +1,7 @@
 #include "devices/linux/MountTable.h"
 
 #include "devices/VolumePaths.h"
+#include "devices/linux/LinuxPaths.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -111,6 +112,10 @@ QList<MountEntry> MountTable::parse(const QByteArray& text) {
         entries.append(e);
     }
     return entries;
+}
+
+QString MountTable::standardPath() {
+    return LinuxPaths{}.mountInfo;
 }
 
 std::optional<QList<MountEntry>> MountTable::read(const QString& mountInfoPath) {

@@ -33,6 +33,8 @@ struct MountEntry {
 // The kernel's mount table.
 namespace MountTable {
 // None when the file cannot be read.
+// This process's mount table.
+QString standardPath();
 std::optional<QList<MountEntry>> read(const QString& mountInfoPath);
 QList<MountEntry> parse(const QByteArray& text);
 // Undoes the kernel's octal escapes ("\040" for a space) and decodes the file name bytes.
