@@ -69,13 +69,18 @@ QVariant AppSettings::value(const SettingDefinition& setting) const {
     return index < 0 ? QVariant() : effective(index);
 }
 
-bool AppSettings::setValue(const SettingDefinition& given, const QVariant& value) {
+qsizetype AppSettings::rowTaking(const SettingDefinition& given, const QVariant& value) {
     const qsizetype index = indexOf(given);
+    if (index < 0 || value.metaType() != SettingsTable::rows()[index].defaultValue.metaType())
+        return -1;
+    return index;
+}
+
+bool AppSettings::setValue(const SettingDefinition& given, const QVariant& value) {
+    const qsizetype index = rowTaking(given, value);
     if (index < 0)
         return false;
     const SettingDefinition& setting = SettingsTable::rows()[index];
-    if (value.metaType() != setting.defaultValue.metaType())
-        return false;
     const QVariant kept = setting.normalized(value);
     if (setting.same(m_values[index], kept)) {
         // A stored number out of range reads as clamped; assigning the same clamped value must
@@ -94,12 +99,10 @@ bool AppSettings::setValue(const SettingDefinition& given, const QVariant& value
 }
 
 bool AppSettings::overrideForRun(const SettingDefinition& given, const QVariant& value) {
-    const qsizetype index = indexOf(given);
+    const qsizetype index = rowTaking(given, value);
     if (index < 0)
         return false;
     const SettingDefinition& setting = SettingsTable::rows()[index];
-    if (value.metaType() != setting.defaultValue.metaType())
-        return false;
     const QVariant before = effective(index);
     m_overrides[index] = setting.normalized(value);
     if (!setting.same(before, effective(index)))

@@ -194,6 +194,8 @@ Q_SIGNALS:
 private:
     static const SettingDefinition& row(QLatin1StringView key);
     static qsizetype indexOf(const SettingDefinition& setting);
+    // The row of a setting when the value is of its type; -1 otherwise.
+    static qsizetype rowTaking(const SettingDefinition& setting, const QVariant& value);
     const QVariant& effective(qsizetype index) const;
     void load();
     void notify(const SettingDefinition& setting);
