@@ -12,11 +12,10 @@
 #include "devices/VolumePaths.h"
 #include "devices/VolumeWatcher.h"
 #include "history/Ledger.h"
-#include "media/ClipScanner.h"
-#include "naming/OffloadPlanner.h"
 #include "session/OffloadSession.h"
 
 #include "AppTestSupport.h"
+#include "support/ScratchCard.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractItemModelTester>
@@ -47,26 +46,7 @@ QList<Status> statuses(const QAbstractItemModel& model) {
     return values;
 }
 
-// A card folder, a destination and a history, as the desktop app has them.
-struct CardWorld {
-    TempDir root;
-    TempDir destination;
-    TempDir home;
-    CardVolume volume{root.path(), "CARD", QStringLiteral("1234-ABCD")};
-    Ledger ledger{home("ledger.json")};
-
-    CardInventory scan() {
-        const auto report = ClipScanner::scanReport(root.path(), ClipScanner::allCategories(),
-                                                    FileRules::standard());
-        return CardInventory::classify(report.clips, volume.volumeIdentity(),
-                                       ledger.entriesByKey().lookup(), CardInventory::diskFileSize);
-    }
-    QList<PlannedFile> plan(const OffloadSession& session) const {
-        return OffloadPlanner::plan(session.newClips(), NamingTemplates::standard(),
-                                    NamingContext{"Coastline", "", "CARD"}, FileRules::standard(),
-                                    OffloadPlanner::diskLister(destination.path()));
-    }
-};
+using CardWorld = ScratchCard;
 
 LedgerEntry copyNumber(int n) {
     return {QString("VOL|C%1.MP4|%1|nodate").arg(n),

@@ -1,11 +1,9 @@
 #include "session/OffloadSession.h"
 #include "history/Ledger.h"
-#include "media/ClipScanner.h"
-#include "naming/OffloadPlanner.h"
 
+#include "support/ScratchCard.h"
 #include "support/TestSupport.h"
 
-#include <QDirIterator>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -15,41 +13,7 @@ using namespace stowly::test;
 
 namespace {
 
-struct Card {
-    TempDir root;
-    TempDir destination;
-    TempDir home;
-    CardVolume volume;
-    Ledger ledger{home("ledger.json")};
-
-    Card() { volume = CardVolume{root.path(), "CARD", QStringLiteral("1234-ABCD")}; }
-
-    CardInventory scan() {
-        const auto report = ClipScanner::scanReport(root.path(), ClipScanner::allCategories(),
-                                                    FileRules::standard());
-        CardInventory inventory =
-            CardInventory::classify(report.clips, volume.volumeIdentity(),
-                                    ledger.entriesByKey().lookup(), CardInventory::diskFileSize);
-        inventory.ignored = report.ignored;
-        return inventory;
-    }
-
-    QList<PlannedFile> plan(const OffloadSession& session) const {
-        return OffloadPlanner::plan(session.newClips(), NamingTemplates::standard(),
-                                    NamingContext{"Coastline", "", "CARD"}, FileRules::standard(),
-                                    OffloadPlanner::diskLister(destination.path()));
-    }
-
-    QStringList partialFiles() const {
-        QStringList found;
-        QDirIterator it(destination.path(), QDir::Files | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            if (it.next().endsWith(".stowly-partial"))
-                found.append(it.filePath());
-        return found;
-    }
-};
+using Card = ScratchCard;
 
 } // namespace
 
