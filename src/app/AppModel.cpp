@@ -177,7 +177,10 @@ void AppModel::setSession(std::unique_ptr<OffloadSession> session) {
     if (m_session) {
         connect(m_session.get(), &OffloadSession::changed, this, [this] {
             Q_EMIT sessionUpdated();
-            updateBlocker();
+            // A run changes the session with every copy; the blocker matters again once it ends
+            // and is worked out anew before any start.
+            if (!isBusy())
+                updateBlocker();
         });
         connect(m_session.get(), &OffloadSession::progressChanged, this,
                 &AppModel::offloadProgressed);
