@@ -25,7 +25,7 @@ QString lastComponent(const QString& path) {
 DestinationStore::DestinationStore(Options options, QObject* parent)
     : QObject(parent), m_favorites(std::move(options.favorites)),
       m_folderExists(std::move(options.folderExists)), m_volumeUUID(std::move(options.volumeUUID)),
-      m_searchLimits(options.searchLimits), m_mountTablePath(std::move(options.mountTablePath)),
+      m_searchLimits(options.searchLimits),
       m_file(std::move(options.fileURL), tr("Couldn’t read your favorite destinations: %1"),
              tr("Couldn’t save your favorite destinations: %1.")) {
     if (!m_folderExists)
@@ -127,8 +127,7 @@ std::optional<FavoriteDestination> DestinationStore::defaultFavorite() const {
 }
 
 std::optional<QByteArray> DestinationStore::bookmarkOf(const QString& path) const {
-    return FolderBookmark::make(
-        path, MountTable::read(m_mountTablePath).value_or(QList<MountEntry>()), m_volumeUUID);
+    return FolderBookmark::make(path, FolderBookmark::mountedVolumes(m_volumeUUID));
 }
 
 FavoriteDestination DestinationStore::add(const QString& path, const std::optional<QString>& name) {
@@ -278,8 +277,7 @@ void DestinationStore::findMovedFolders() {
     }
     // Reading the mount table and asking for UUIDs is quick and stays here; everything that
     // touches the volumes themselves (a drive may be slow or gone) runs on a worker.
-    snapshot.volumes = MovedFolders::volumes(
-        MountTable::read(m_mountTablePath).value_or(QList<MountEntry>()), m_volumeUUID);
+    snapshot.volumes = FolderBookmark::mountedVolumes(m_volumeUUID);
     snapshot.folderExists = m_folderExists;
     snapshot.limits = m_searchLimits;
 

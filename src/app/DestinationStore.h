@@ -35,7 +35,6 @@ public:
         // thread. Without it volumes are told apart by device number and type.
         FolderBookmark::VolumeUUID volumeUUID;
         FolderBookmark::Limits searchLimits;
-        QString mountTablePath = MountTable::standardPath();
     };
 
     // Loads the file, then starts the moved-folder pass.
@@ -114,7 +113,6 @@ private:
     FolderExists m_folderExists;
     FolderBookmark::VolumeUUID m_volumeUUID;
     FolderBookmark::Limits m_searchLimits;
-    QString m_mountTablePath;
     StoreFile m_file;
     bool m_passRunning = false;
     bool m_passPending = false;

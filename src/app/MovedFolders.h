@@ -39,11 +39,6 @@ struct Move {
     std::optional<QByteArray> freshBookmark;
 };
 
-// The mounts a bookmark can lie on, with their UUIDs, looked up now (on the calling
-// thread).
-QList<FolderBookmark::Volume> volumes(const QList<MountEntry>& mounts,
-                                      const FolderBookmark::VolumeUUID& uuidOf);
-
 QList<Move> find(const Snapshot& snapshot, const std::atomic<bool>* cancelled);
 } // namespace MovedFolders
 

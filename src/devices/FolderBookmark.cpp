@@ -2,6 +2,7 @@
 
 #include "base/FileNames.h"
 #include "devices/VolumePaths.h"
+#include "devices/linux/MountTable.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -186,9 +187,20 @@ bool FolderBookmark::hasLastingInodes(const QString& fsType) {
     return lasting.contains(fsType);
 }
 
+QList<FolderBookmark::Volume> FolderBookmark::mountedVolumes(const VolumeUUID& uuidOf) {
+    QList<Volume> volumes;
+    for (const MountEntry& mount :
+         MountTable::read(MountTable::standardPath()).value_or(QList<MountEntry>())) {
+        // Asking about the others (system, network and fuse mounts) would only cost time.
+        const bool asked = uuidOf && hasLastingInodes(mount.fsType);
+        volumes.append({mount.mountPoint, mount.root, mount.fsType,
+                        asked ? uuidOf(mount.mountPoint) : std::nullopt});
+    }
+    return volumes;
+}
+
 std::optional<QByteArray> FolderBookmark::make(const QString& folder,
-                                               const QList<MountEntry>& mounts,
-                                               const VolumeUUID& uuidOf) {
+                                               const QList<Volume>& volumes) {
     char resolved[PATH_MAX];
     if (!::realpath(fileNames::encode(folder).constData(), resolved))
         return std::nullopt;
@@ -196,7 +208,12 @@ std::optional<QByteArray> FolderBookmark::make(const QString& folder,
     const std::optional<struct stat> info = statOf(canonical);
     if (!info || !S_ISDIR(info->st_mode))
         return std::nullopt;
-    const std::optional<MountEntry> mount = MountTable::holding(mounts, canonical);
+    // The deepest mount point holding the folder; of stacked mounts the last listed.
+    const Volume* mount = nullptr;
+    for (const Volume& volume : volumes)
+        if (VolumePaths::isOnVolume(canonical, volume.mountPoint) &&
+            (!mount || volume.mountPoint.size() >= mount->mountPoint.size()))
+            mount = &volume;
     const std::optional<quint64> fsid = fileSystemID(canonical);
     if (!mount || !hasLastingInodes(mount->fsType) || !fsid)
         return std::nullopt;
@@ -210,8 +227,7 @@ std::optional<QByteArray> FolderBookmark::make(const QString& folder,
                      : canonical.mid(mount->mountPoint == u"/" ? 1 : mount->mountPoint.size() + 1);
     c.inode = info->st_ino;
     c.device = info->st_dev;
-    if (uuidOf)
-        c.uuid = uuidOf(mount->mountPoint);
+    c.uuid = mount->uuid;
     return encodeContents(c);
 }
 
@@ -229,27 +245,27 @@ FolderBookmark::resolve(const QByteArray& bookmark, const QList<Volume>& volumes
     QList<std::pair<Volume, bool>> candidates;
     if (c->uuid)
         for (const Volume& volume : volumes)
-            if (volume.uuid == c->uuid && volume.mount.root == c->root)
+            if (volume.uuid == c->uuid && volume.root == c->root)
                 candidates.append({volume, true});
     if (candidates.isEmpty()) {
         for (const Volume& volume : volumes) {
-            if ((c->uuid && volume.uuid) || volume.mount.mountPoint != c->mountPoint ||
-                volume.mount.fsType != c->fsType || volume.mount.root != c->root)
+            if ((c->uuid && volume.uuid) || volume.mountPoint != c->mountPoint ||
+                volume.fsType != c->fsType || volume.root != c->root)
                 continue;
-            const std::optional<struct stat> info = statOf(volume.mount.mountPoint);
+            const std::optional<struct stat> info = statOf(volume.mountPoint);
             if (info && quint64(info->st_dev) == c->device &&
-                fileSystemID(volume.mount.mountPoint) == c->fsid)
+                fileSystemID(volume.mountPoint) == c->fsid)
                 candidates.append({volume, false});
         }
     }
     // Where it was mounted before is the likeliest place.
     std::stable_partition(candidates.begin(), candidates.end(), [&](const auto& candidate) {
-        return candidate.first.mount.mountPoint == c->mountPoint;
+        return candidate.first.mountPoint == c->mountPoint;
     });
 
     InodeSearch search(c->inode, limits, cancelled);
     for (const auto& [volume, sameUuid] : candidates) {
-        const QString mountPoint = volume.mount.mountPoint;
+        const QString mountPoint = volume.mountPoint;
         const std::optional<struct stat> volumeInfo = statOf(mountPoint);
         if (!volumeInfo)
             continue;

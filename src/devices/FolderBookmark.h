@@ -1,7 +1,5 @@
 #pragma once
 
-#include "devices/linux/MountTable.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -20,9 +18,12 @@ namespace FolderBookmark {
 // The volume UUID of a mount point, where the platform knows it.
 using VolumeUUID = std::function<std::optional<QString>(const QString& mountPoint)>;
 
-// A mount with its UUID, looked up beforehand so resolving needs nothing but the disk.
+// A mounted volume with its UUID, looked up beforehand so resolving needs nothing but the disk.
 struct Volume {
-    MountEntry mount;
+    QString mountPoint;
+    // The folder of the file system mounted there ("/" for the whole of it).
+    QString root = QStringLiteral("/");
+    QString fsType;
     std::optional<QString> uuid;
 };
 
@@ -42,8 +43,11 @@ struct Resolved {
 // None when the folder is missing, or when its file system has no lasting inode numbers
 // (FAT, exFAT, network and fuse file systems): there an inode could name another folder
 // after a remount.
-std::optional<QByteArray> make(const QString& folder, const QList<MountEntry>& mounts,
-                               const VolumeUUID& uuidOf);
+// The volumes mounted now, as the platform lists them; UUIDs are asked only of those a bookmark
+// can lie on. Quick: reads the mount table, not the volumes.
+QList<Volume> mountedVolumes(const VolumeUUID& uuidOf);
+
+std::optional<QByteArray> make(const QString& folder, const QList<Volume>& volumes);
 
 // Where the folder is now; none when its volume is not mounted, the folder is not found
 // within the limits, or the search was cancelled. Reads the disk: not for the main thread.

@@ -37,8 +37,8 @@ FavoriteDestination favoriteOf(const QString& file, const QString& folder,
     return store.add(folder);
 }
 
-QList<MountEntry> kernelMounts() {
-    return MountTable::read("/proc/self/mountinfo").value_or(QList<MountEntry>());
+QList<FolderBookmark::Volume> mounted() {
+    return FolderBookmark::mountedVolumes({});
 }
 
 bool settled(const DestinationStore& store) {
@@ -51,8 +51,7 @@ class MovedFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QDir().mkpath(home("probe"));
-        const auto mount = MountTable::holding(kernelMounts(), home.path());
-        if (!mount || !FolderBookmark::hasLastingInodes(mount->fsType))
+        if (!FolderBookmark::make(home("probe"), mounted()))
             GTEST_SKIP() << "the temporary folder's file system keeps no lasting inode numbers";
     }
     TempDir home;
@@ -126,10 +125,7 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
     favoriteOf(file, home("Drive/a/Footage"));
     ASSERT_TRUE(rename(home("Drive/a/Footage"), home("Drive/b/c/d/e/Footage")));
 
-    const QList<MountEntry> mounts = kernelMounts();
-    QList<FolderBookmark::Volume> volumes;
-    for (const MountEntry& mount : mounts)
-        volumes.append({mount, std::nullopt});
+    const QList<FolderBookmark::Volume> volumes = mounted();
     const QByteArray bookmark = *DestinationStore(options(file)).favorites()[0].bookmark;
     EXPECT_FALSE(FolderBookmark::resolve(bookmark, volumes, {.maxDepth = 3, .maxEntries = 50000}));
     std::atomic<bool> cancelled = true;
@@ -141,9 +137,10 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
 
     // Without a UUID the volume must be mounted where it was: the same device seen at another
     // mount point is not trusted.
-    MountEntry moved = *MountTable::holding(mounts, home.path());
-    moved.mountPoint = home.path();
-    const QList<FolderBookmark::Volume> elsewhere{{moved, std::nullopt}};
+    QList<FolderBookmark::Volume> elsewhere = volumes;
+    for (FolderBookmark::Volume& volume : elsewhere)
+        if (home.path().startsWith(volume.mountPoint))
+            volume.mountPoint = home.path();
     EXPECT_FALSE(FolderBookmark::resolve(bookmark, elsewhere, {}));
 }
 
@@ -190,7 +187,7 @@ TEST(FolderBookmarkTest, NoBookmarkForAMissingFolderOrWhereInodesDoNotLast) {
     // Where inode numbers do not last, an inode could name another folder later.
     TempDir home;
     QDir().mkpath(home("Footage"));
-    const QList<MountEntry> exfat{MountEntry{.root = "/", .mountPoint = "/", .fsType = "exfat"}};
-    EXPECT_FALSE(FolderBookmark::make(home("Footage"), exfat, {}));
-    EXPECT_FALSE(FolderBookmark::make(home("missing"), kernelMounts(), {}));
+    const QList<FolderBookmark::Volume> exfat{{.mountPoint = "/", .fsType = "exfat"}};
+    EXPECT_FALSE(FolderBookmark::make(home("Footage"), exfat));
+    EXPECT_FALSE(FolderBookmark::make(home("missing"), mounted()));
 }
