@@ -57,6 +57,25 @@ bool writeAll(int fd, const char* data, qsizetype size, int* error) {
     return true;
 }
 
+// What tells one version of a file from another without reading it.
+struct SourceState {
+    qint64 size = 0;
+    struct timespec modified {};
+    struct timespec changed {};
+
+    static std::optional<SourceState> of(int fd) {
+        struct stat info;
+        if (::fstat(fd, &info) != 0)
+            return std::nullopt;
+        return SourceState{qint64(info.st_size), info.st_mtim, info.st_ctim};
+    }
+    friend bool operator==(const SourceState& a, const SourceState& b) {
+        return a.size == b.size && a.modified.tv_sec == b.modified.tv_sec &&
+               a.modified.tv_nsec == b.modified.tv_nsec && a.changed.tv_sec == b.changed.tv_sec &&
+               a.changed.tv_nsec == b.changed.tv_nsec;
+    }
+};
+
 void dropCachedPages(int fd) {
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 }
@@ -171,6 +190,7 @@ private:
     // The verified file already has its final name, but the call still failed.
     bool m_finalIsOurs = false;
     QString m_digest;
+    qint64 m_bytesCopied = 0;
 };
 
 std::optional<CopyFailure> CopyRun::copy() {
@@ -183,12 +203,18 @@ std::optional<CopyFailure> CopyRun::copy() {
             QCoreApplication::translate("Copier", "Couldn’t open %1 for reading").arg(m_sourceName),
             errno);
     ::posix_fadvise(m_sourceFd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    const std::optional<SourceState> before = SourceState::of(m_sourceFd.get());
 
     Sha256 hash;
     if (cancelled())
         return cancellation();
     if (auto failure = copyChunks(hash))
         return failure;
+    // A file something still writes to (a camera closing a clip, a drive in use) reads as a
+    // torn mix of versions whose read-back agrees with itself; only its identity shows it.
+    const std::optional<SourceState> after = SourceState::of(m_sourceFd.get());
+    if (!before || !after || *before != *after || m_bytesCopied != after->size)
+        return CopyFailure::from(CopierError::sourceChanged(m_sourceName));
 
     // A failed fsync may already have dropped the unwritten pages and cleared the error, so a
     // second fsync could succeed without the data being on the device: never retried.
@@ -207,7 +233,8 @@ std::optional<CopyFailure> CopyRun::copy() {
     if (cancelled())
         return cancellation();
     if (m_onVerify)
-        m_onVerify();
+        if (std::optional<CopyFailure> refused = m_onVerify(m_digest, m_bytesCopied))
+            return refused;
     if (auto failure = readBack())
         return failure;
 
@@ -229,10 +256,11 @@ std::optional<CopyFailure> CopyRun::copy() {
 std::optional<CopyFailure> CopyRun::create() {
     const int folder = ::open(m_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0) {
+        const int error = errno;
         struct stat info;
         if (::lstat(m_destination.constData(), &info) == 0)
             return CopyFailure::from(CopierError::destinationExists(m_finalName));
-        return CopyFailure::from(CopierError::couldNotCreate(m_partialName));
+        return CopyFailure::from(CopierError::couldNotCreate(m_partialName, error));
     }
     m_folderFd.reset(folder);
 
@@ -248,7 +276,7 @@ std::optional<CopyFailure> CopyRun::create() {
     m_partialFd.reset(m_calls.openAt(folder, m_partial.constData(),
                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (!m_partialFd.isOpen())
-        return CopyFailure::from(CopierError::couldNotCreate(m_partialName));
+        return CopyFailure::from(CopierError::couldNotCreate(m_partialName, errno));
     m_partialId = FileIdentity::of(m_partialFd.get());
     if (!m_partialId) {
         // Without its identity our file could not be told from another one later; the name was
@@ -296,8 +324,10 @@ std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
             if (cancelled())
                 return cancellation();
         }
-        if (piece.size == 0)
+        if (piece.size == 0) {
+            m_bytesCopied = written;
             return std::nullopt;
+        }
     }
 }
 

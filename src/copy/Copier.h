@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <stop_token>
 
 namespace stowly {
@@ -20,14 +21,19 @@ namespace Copier {
 inline constexpr qsizetype chunkSize = 8 * 1024 * 1024;
 
 using OnBytes = std::function<void(qint64 count)>;
-using OnVerify = std::function<void()>;
+// Given the source's digest and size before the read-back; a failure it returns ends the copy
+// with that failure (and no partial file), so the caller can refuse what it did not plan or
+// could not note down.
+using OnVerify = std::function<std::optional<CopyFailure>(const QString& digest, qint64 size)>;
 
 // `source` is the file system's bytes; the folder of `destination` must exist. `onBytes`
 // runs after each chunk was hashed and written, `onVerify` once before the read-back; the
-// copy waits for both. Cancellation is seen before the first chunk, after every chunk and
-// before the read-back. Returns the SHA-256 text of the content. Whatever fails after the
-// partial file was made, the partial file is deleted; nothing else is ever changed.
-// `buffers` (chunks of `chunkSize`) may be shared by consecutive copies of one run.
+// copy waits for both. A source whose size or dates move while it is read, or that ends at
+// another size than it had when opened, fails as changed: its bytes are no version of it.
+// Cancellation is seen before the first chunk, after every chunk and before the read-back. Returns
+// the SHA-256 text of the content. Whatever fails after the partial file was made, the partial file
+// is deleted; nothing else is ever changed. `buffers` (chunks of `chunkSize`) may be shared by
+// consecutive copies of one run.
 CopyResult copyAndVerify(const QByteArray& source, const QString& destination,
                          const OnBytes& onBytes, const OnVerify& onVerify,
                          std::stop_token stop = {}, CopyBuffers* buffers = nullptr,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 
 namespace stowly {
@@ -8,38 +7,29 @@ namespace stowly {
 // The failures of one copy that the copier words itself. Each names one file by its last path
 // component only.
 struct CopierError {
-    enum class Kind { destinationExists, couldNotCreate, checksumMismatch };
+    enum class Kind { destinationExists, couldNotCreate, checksumMismatch, sourceChanged };
 
     Kind kind = Kind::couldNotCreate;
     QString fileName;
+    // Why the partial file could not be made, where the system said (ENOSPC, EROFS, …).
+    int systemError = 0;
 
     static CopierError destinationExists(const QString& finalName) {
         return {Kind::destinationExists, finalName};
     }
-    static CopierError couldNotCreate(const QString& partialName) {
-        return {Kind::couldNotCreate, partialName};
+    static CopierError couldNotCreate(const QString& partialName, int systemError = 0) {
+        return {Kind::couldNotCreate, partialName, systemError};
     }
     static CopierError checksumMismatch(const QString& sourceName) {
         return {Kind::checksumMismatch, sourceName};
     }
-
-    QString description() const {
-        switch (kind) {
-        case Kind::destinationExists:
-            return QCoreApplication::translate("CopierError",
-                                               "%1 already exists — not overwriting it.")
-                .arg(fileName);
-        case Kind::couldNotCreate:
-            return QCoreApplication::translate("CopierError",
-                                               "Couldn’t create %1 in the destination.")
-                .arg(fileName);
-        case Kind::checksumMismatch:
-            return QCoreApplication::translate("CopierError",
-                                               "Checksum mismatch for %1. The copy was deleted.")
-                .arg(fileName);
-        }
-        return {};
+    // The source's size or dates moved while it was read, or it gave other bytes than planned:
+    // the copy would be of no version of the file that ever existed.
+    static CopierError sourceChanged(const QString& sourceName) {
+        return {Kind::sourceChanged, sourceName};
     }
+
+    QString description() const;
 
     friend bool operator==(const CopierError&, const CopierError&) = default;
 };

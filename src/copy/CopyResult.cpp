@@ -18,8 +18,11 @@ CopyFailure CopyFailure::from(const CopierError& error) {
     case CopierError::Kind::checksumMismatch:
         kind = Kind::checksumMismatch;
         break;
+    case CopierError::Kind::sourceChanged:
+        kind = Kind::sourceChanged;
+        break;
     }
-    return {kind, error.description(), 0};
+    return {kind, error.description(), error.systemError};
 }
 
 CopyFailure CopyFailure::cancelled(const QString& sourceName) {

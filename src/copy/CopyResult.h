@@ -10,7 +10,14 @@ namespace stowly {
 
 // Why one copy did not finish, with the sentence the user sees.
 struct CopyFailure {
-    enum class Kind { destinationExists, couldNotCreate, checksumMismatch, cancelled, system };
+    enum class Kind {
+        destinationExists,
+        couldNotCreate,
+        checksumMismatch,
+        sourceChanged,
+        cancelled,
+        system
+    };
 
     Kind kind = Kind::system;
     QString description;

@@ -38,7 +38,8 @@ int folderError(const QString& path) {
 
 CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QString* target,
                            const Copier::OnBytes& onBytes, const Copier::OnVerify& onVerify,
-                           std::stop_token stop, CopyBuffers& buffers) {
+                           std::stop_token stop, CopyBuffers& buffers, CopyJournal* journal,
+                           bool* noted) {
     // Only folders below the root are made: a root that is missing is a drive that is not
     // mounted, and making it would put the copies on whatever disk holds the mount point.
     const int rootError = folderError(job.destination);
@@ -60,6 +61,10 @@ CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QS
     }
     // Taken at the last moment, so names that appeared during earlier files are avoided.
     *target = freeURL(joinPath(folder, planned.fileName));
+    if (journal) {
+        journal->copying(*target, planned.clip.ledgerKey(job.card.volumeIdentity()));
+        *noted = true;
+    }
     return Copier::copyAndVerify(planned.clip.url, *target, onBytes, onVerify, std::move(stop),
                                  &buffers);
 }
@@ -67,7 +72,7 @@ CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QS
 } // namespace
 
 OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, const Record& record,
-                              std::stop_token stop) {
+                              std::stop_token stop, CopyJournal* journal) {
     OffloadSummary summary;
     summary.skipped = job.alreadyOffloaded;
     if (job.plan.isEmpty())
@@ -103,25 +108,42 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
             state.currentFileBytes += count;
             report(state);
         };
-        const auto onVerify = [&] {
+        QString target;
+        const auto entryOf = [&](const QString& digest) {
+            return LedgerEntry{clip.ledgerKey(job.card.volumeIdentity()),
+                               job.card.name,
+                               clip.relativePath,
+                               target,
+                               clip.size,
+                               digest,
+                               recordingTime()};
+        };
+        std::optional<LedgerEntry> noted;
+        const auto onVerify = [&](const QString& digest,
+                                  qint64 bytes) -> std::optional<CopyFailure> {
+            // The history keys a file by its scanned size; other bytes are another file.
+            if (bytes != clip.size)
+                return CopyFailure::from(CopierError::sourceChanged(clip.fileName()));
             state = atStart;
             state.bytesDone = bytesAfter;
             state.currentFileBytes = clip.size;
             state.isVerifying = true;
             report(state);
+            noted = entryOf(digest);
+            if (journal)
+                journal->verifying(*noted);
+            return std::nullopt;
         };
-        QString target;
-        const CopyResult result =
-            copyPlannedFile(job, planned, &target, onBytes, onVerify, stop, buffers);
+        bool journaled = false;
+        const CopyResult result = copyPlannedFile(job, planned, &target, onBytes, onVerify, stop,
+                                                  buffers, journal, &journaled);
+        if (!result.ok() && journaled)
+            journal->dropped(target);
 
         if (result.ok()) {
-            const LedgerEntry entry{clip.ledgerKey(job.card.volumeIdentity()),
-                                    job.card.name,
-                                    clip.relativePath,
-                                    target,
-                                    clip.size,
-                                    result.digest(),
-                                    recordingTime()};
+            // The time noted before the read-back, so a copy found again after a kill reads
+            // back equal to the one recorded here.
+            const LedgerEntry entry = noted ? *noted : entryOf(result.digest());
             if (record)
                 record(entry);
             ++summary.copied;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "copy/CopyJournal.h"
 #include "copy/LedgerEntry.h"
 #include "copy/OffloadJob.h"
 #include "copy/OffloadProgress.h"
@@ -24,8 +25,13 @@ using Record = std::function<void(const LedgerEntry&)>;
 // per verified file, before it counts as copied. Both run on this thread and the run
 // waits for them. A stop request ends the run at the start of the next file or inside the
 // copy, leaving no partial file. Never fails as a whole.
+//
+// With a journal, each copy is noted there before its partial file is made and again, with
+// its digest, before the read-back. A note that cannot be written does not stop the copy: the
+// copy is worth more than the note, and the history's own save reports the trouble. A file
+// whose bytes were not the size the scan planned fails as changed.
 OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
-                   std::stop_token stop = {});
+                   std::stop_token stop = {}, CopyJournal* journal = nullptr);
 } // namespace Offloader
 
 } // namespace stowly

@@ -2,49 +2,56 @@
 
 #include "base/AppFolders.h"
 #include "base/FileNames.h"
+#include "base/Log.h"
 #include "copy/AtomicFile.h"
+#include "copy/Copier.h"
 #include "copy/SystemError.h"
+#include "history/FileLock.h"
 #include "history/LedgerFile.h"
 #include "media/Clip.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace stowly {
 namespace {
 
-std::optional<Ledger::FileState> stateOf(const QString& path) {
-    struct stat info;
-    if (::stat(fileNames::encode(path).constData(), &info) != 0)
-        return std::nullopt;
-    return Ledger::FileState{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
-                             qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
-}
-
-// An advisory lock on "<ledger>.lock" for as long as the object lives; without a lock file
-// (a folder that cannot be written) the work goes on unlocked and its own errors tell.
-class FileLock {
+// Where an entry's id (source key and destination) is among many records, by hash and then by
+// its texts, without a string per record.
+class RecordIds {
 public:
-    explicit FileLock(const QString& path) {
-        m_fd = ::open(fileNames::encode(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (m_fd >= 0)
-            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-            }
+    explicit RecordIds(const LedgerRecords& records) : m_records(records) {
+        m_index.reserve(records.size());
+        for (qsizetype i = 0; i < records.size(); ++i)
+            m_index.insert(hashOf(records.text(i, LedgerRecords::sourceKey),
+                                  records.text(i, LedgerRecords::destinationPath)),
+                           i);
     }
-    ~FileLock() {
-        if (m_fd >= 0)
-            ::close(m_fd);
+    bool contains(const LedgerEntry& entry) const {
+        const QByteArray key = entry.sourceKey.toUtf8();
+        const QByteArray destination = entry.destinationPath.toUtf8();
+        for (auto it = m_index.constFind(hashOf(key, destination));
+             it != m_index.cend() && it.key() == hashOf(key, destination); ++it)
+            if (m_records.text(*it, LedgerRecords::sourceKey) == key &&
+                m_records.text(*it, LedgerRecords::destinationPath) == destination)
+                return true;
+        return false;
     }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
 
 private:
-    int m_fd = -1;
+    static size_t hashOf(QByteArrayView key, QByteArrayView destination) {
+        return qHashMulti(0, key, destination);
+    }
+    const LedgerRecords& m_records;
+    QMultiHash<size_t, qsizetype> m_index;
 };
+
+qint64 sizeOf(const QString& path) {
+    const std::optional<FileState> state = FileState::of(path);
+    return state ? state->size : 0;
+}
 
 } // namespace
 
@@ -75,16 +82,140 @@ void Ledger::setLastError(std::optional<QString> error) {
 }
 
 void Ledger::load() {
-    const std::optional<FileState> state = stateOf(m_fileURL);
-    LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
-    if (!read.exists)
-        return;
-    if (auto* list = std::get_if<LedgerRecords>(&read.content)) {
-        m_entries = std::move(*list);
-        m_diskState = state;
-        return;
+    m_journal = std::make_shared<LedgerJournal>(m_fileURL);
+    LedgerJournal::Contents journal;
+    {
+        // The file and the journal as one state: no fold of another process in between.
+        const FileLock lock(m_journal->lockPath());
+        const std::optional<FileState> state = FileState::of(m_fileURL);
+        LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
+        if (auto* list = std::get_if<LedgerRecords>(&read.content); read.exists && list) {
+            m_entries = std::move(*list);
+            m_diskState = state;
+        } else if (read.exists) {
+            setAside(std::get<QString>(read.content));
+        }
+        journal = m_journal->read();
+        if (journal.error) {
+            // A fold would replace what could not be read.
+            m_saveBlocked = true;
+            setLastError(tr("Couldn’t read the ledger’s journal (%1). Stowly won’t overwrite it.")
+                             .arg(*journal.error));
+            return;
+        }
+        if (journal.damagedLines > 0 && !setJournalAside())
+            return;
+        // After a fold whose cut never happened, its records are in the file already.
+        const bool mayRepeat =
+            !journal.hasHeader || journal.base != FileState::of(m_fileURL) || !m_diskState;
+        takeRecords(journal, mayRepeat);
+        if (journal.damagedLines > 0)
+            for (const LedgerEntry& entry : journal.records)
+                if (m_journalIDs.remove(entry.id()))
+                    m_unjournaled.append(entry);
     }
-    setAside(std::get<QString>(read.content));
+    settleOpenIntents(journal.openIntents);
+    if (!m_unjournaled.isEmpty())
+        save();
+}
+
+qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRepeatFile) {
+    if (journal.records.isEmpty())
+        return 0;
+    qsizetype taken = 0;
+    std::optional<RecordIds> base;
+    if (mayRepeatFile && !m_entries.isEmpty())
+        base.emplace(m_entries);
+    LedgerRecords records;
+    for (const LedgerEntry& entry : journal.records)
+        records.append(entry);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (std::any_of(m_pendingRemovals.cbegin(), m_pendingRemovals.cend(),
+                        [&](const Removal& r) { return r.removes(records, i); }))
+            continue;
+        const LedgerEntry entry = records.at(i);
+        if (m_journalIDs.contains(entry.id()) || (base && base->contains(entry)))
+            continue;
+        m_entries.append(entry);
+        m_journalIDs.insert(entry.id());
+        m_hasUnsavedChanges = true;
+        ++taken;
+    }
+    return taken;
+}
+
+void Ledger::settleOpenIntents(const QList<LedgerJournal::Intent>& intents) {
+    QSet<QString> endedRuns;
+    bool recovered = false;
+    for (const LedgerJournal::Intent& intent : intents) {
+        if (m_journal->isRunning(intent.run))
+            continue;
+        const QString& path = intent.destinationPath;
+        const QString folder = path.left(path.lastIndexOf(u'/'));
+        struct stat info;
+        // A drive that is not there now keeps its intents for when it is back.
+        if (::stat(fileNames::encode(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+            continue;
+        endedRuns.insert(intent.run);
+        const QByteArray encoded = fileNames::encode(path);
+        if (intent.entry && ::lstat(encoded.constData(), &info) == 0) {
+            // The copy got its final name; it counts only if it still reads back as verified.
+            const CopyResult digest = S_ISREG(info.st_mode) && info.st_size == intent.entry->size
+                                          ? Copier::sha256(encoded, Copier::chunkSize, true)
+                                          : CopyResult(QString());
+            const bool same = digest.ok() && digest.digest() == intent.entry->sha256;
+            Log::info(Log::Category::app,
+                      same ? QStringLiteral("Recorded %1, verified by a run that was stopped "
+                                            "before it could record it.")
+                                 .arg(path)
+                           : QStringLiteral("Left %1 alone: a run that was stopped meant to "
+                                            "record it, but it isn’t the copy that run verified.")
+                                 .arg(path));
+            const bool journaled = !m_journal->settle(intent, same);
+            if (same) {
+                append(*intent.entry, journaled);
+                recovered = true;
+            }
+            continue;
+        }
+        const QByteArray partial = fileNames::encode(Copier::partialPath(path));
+        if (::lstat(partial.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::unlink(partial.constData()) == 0)
+            Log::info(Log::Category::app,
+                      QStringLiteral("Removed %1, left by a run that was stopped.")
+                          .arg(Copier::partialPath(path)));
+        m_journal->settle(intent, false);
+    }
+    for (const QString& run : endedRuns)
+        m_journal->forgetRun(run);
+    if (recovered)
+        Q_EMIT entriesChanged();
+}
+
+void Ledger::append(const LedgerEntry& entry, bool journaled) {
+    m_entries.append(entry);
+    if (journaled)
+        m_journalIDs.insert(entry.id());
+    else
+        m_unjournaled.append(entry);
+    m_hasUnsavedChanges = true;
+}
+
+bool Ledger::setJournalAside() {
+    const QString path = m_journal->path();
+    const QString stamp = LedgerFile::internetDateTime(m_clock()).replace(u':', u'-');
+    const QString asideName =
+        path.mid(path.lastIndexOf(u'/') + 1) + QStringLiteral(".corrupt-") + stamp;
+    if (!AtomicFile::moveNoReplace(path, path.left(path.lastIndexOf(u'/') + 1) + asideName)) {
+        setLastError(tr("Couldn’t read part of the ledger’s journal. The old file was kept as %1; "
+                        "everything readable in it is in the history.")
+                         .arg(asideName));
+        return true;
+    }
+    m_saveBlocked = true;
+    setLastError(tr("Couldn’t read the ledger’s journal, and couldn’t set it aside. Stowly won’t "
+                    "overwrite it."));
+    return false;
 }
 
 bool Ledger::setAside(const QString& readError) {
@@ -115,25 +246,40 @@ void Ledger::save() {
         setLastError(tr("Couldn’t save the ledger: %1.").arg(*error));
         return;
     }
-    const FileLock lock(m_fileURL + QStringLiteral(".lock"));
-    const std::optional<FileState> onDisk = stateOf(m_fileURL);
+    const FileLock lock(m_journal->lockPath());
+    const std::optional<FileState> onDisk = FileState::of(m_fileURL);
+    bool reread = false;
     if (onDisk && onDisk != m_diskState) {
         // Another process wrote the history since this one read or wrote it: start from its
-        // file and apply this process's changes again.
+        // file and apply this process's changes again. Its journal now holds only what came
+        // after, or ours that were not folded yet.
         LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
         if (auto* records = std::get_if<LedgerRecords>(&read.content)) {
-            LedgerRecords merged = records->without([&](qsizetype i) {
+            m_entries = records->without([&](qsizetype i) {
                 return std::any_of(m_pendingRemovals.cbegin(), m_pendingRemovals.cend(),
                                    [&](const Removal& r) { return r.removes(*records, i); });
             });
-            for (qsizetype i = 0; i < m_pendingAdds.size(); ++i)
-                merged.appendFrom(m_pendingAdds, i);
-            m_entries = std::move(merged);
-            Q_EMIT entriesChanged();
+            m_journalIDs.clear();
+            reread = true;
         } else if (read.exists && !setAside(std::get<QString>(read.content))) {
             return;
         }
     }
+    const LedgerJournal::Contents journal = m_journal->read();
+    if (journal.error) {
+        setLastError(tr("Couldn’t save the ledger: %1.").arg(*journal.error));
+        return;
+    }
+    if (journal.damagedLines > 0 && !setJournalAside())
+        return;
+    const bool mayRepeat = !journal.hasHeader || journal.base != FileState::of(m_fileURL);
+    const qsizetype taken = takeRecords(journal, mayRepeat);
+    if (reread)
+        for (const LedgerEntry& entry : m_unjournaled)
+            m_entries.append(entry);
+    if (reread || taken > 0)
+        Q_EMIT entriesChanged();
+
     error = AtomicFile::write(m_fileURL, [this](const AtomicFile::Sink& sink) {
         return LedgerFile::encode(m_entries, sink);
     });
@@ -141,8 +287,16 @@ void Ledger::save() {
         setLastError(tr("Couldn’t save the ledger: %1.").arg(*error));
         return;
     }
-    m_diskState = stateOf(m_fileURL);
-    m_pendingAdds = LedgerRecords();
+    m_diskState = FileState::of(m_fileURL);
+    // Intents stay, whether their runs go on or are to be settled at the next start.
+    QList<QByteArray> open;
+    for (const LedgerJournal::Intent& intent : journal.openIntents)
+        open.append(intent.line);
+    if (const auto cut = m_journal->restart(m_diskState, open))
+        Log::info(Log::Category::app,
+                  QStringLiteral("Couldn’t start the ledger’s journal again: %1").arg(*cut));
+    m_journalIDs.clear();
+    m_unjournaled.clear();
     m_pendingRemovals.clear();
     m_lastSaveAt = m_clock();
     m_hasUnsavedChanges = false;
@@ -150,18 +304,27 @@ void Ledger::save() {
 }
 
 void Ledger::add(const LedgerEntry& entry, bool deferSave) {
-    m_entries.append(entry);
-    m_pendingAdds.append(entry);
+    const bool journaled = !m_journal->append(entry);
+    append(entry, journaled);
     Q_EMIT entriesChanged();
-    if (deferSave && m_lastSaveAt && m_lastSaveAt->msecsTo(m_clock()) < deferMilliseconds) {
-        m_hasUnsavedChanges = true;
-        return;
-    }
-    save();
+    if (!deferSave || !journaled || !m_unjournaled.isEmpty() ||
+        sizeOf(m_journal->path()) > journalBound)
+        save();
+}
+
+void Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
+    append(entry, journaled);
+    Q_EMIT entriesChanged();
+    if (!m_unjournaled.isEmpty() || sizeOf(m_journal->path()) > journalBound)
+        save();
 }
 
 void Ledger::saveIfNeeded() {
-    if (m_hasUnsavedChanges)
+    if (!m_hasUnsavedChanges)
+        return;
+    const qint64 history = m_diskState ? m_diskState->size : 0;
+    if (history <= smallHistory || sizeOf(m_journal->path()) * 16 >= history ||
+        !m_unjournaled.isEmpty())
         save();
 }
 
@@ -185,6 +348,11 @@ qsizetype Ledger::removeWhere(const Removal& removal) {
     if (removed == 0)
         return 0;
     m_entries = std::move(kept);
+    m_unjournaled.removeIf([&](const LedgerEntry& entry) {
+        LedgerRecords one;
+        one.append(entry);
+        return removal.removes(one, 0);
+    });
     m_pendingRemovals.append(removal);
     Q_EMIT entriesChanged();
     save();

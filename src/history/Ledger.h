@@ -1,24 +1,30 @@
 #pragma once
 
 #include "copy/LedgerEntry.h"
+#include "history/FileState.h"
 #include "history/LedgerIndex.h"
+#include "history/LedgerJournal.h"
 #include "history/LedgerRecords.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace stowly {
 
-// The history of verified copies: one JSON file, loaded once, rewritten whole on each save.
-// A file that cannot be read is set aside and never overwritten. Several processes (the
-// desktop app and the command line) may share the file: saves take a lock beside it, and a
-// file another process wrote meanwhile is read again and this process's changes applied on
-// top. Main thread only.
+// The history of verified copies: one JSON file, and beside it a journal (LedgerJournal) that
+// each new copy is appended to as it is verified. Loading reads both and settles what a run that
+// was killed left open; saving folds the journal into the file (rewritten whole) and starts the
+// journal again. A file that cannot be read is set aside and never overwritten. Several
+// processes (the desktop app and the command line) may share the files: both take a lock beside
+// them, and a file another process wrote meanwhile is read again and this process's changes
+// applied on top. Main thread only.
 class Ledger : public QObject {
     Q_OBJECT
 public:
@@ -33,33 +39,34 @@ public:
     const std::optional<QString>& lastError() const { return m_lastError; }
     const QString& fileURL() const { return m_fileURL; }
     const std::optional<QDateTime>& lastSaveAt() const { return m_lastSaveAt; }
+    // Entries that are in the journal (or only in memory) and not yet in the history file.
     bool hasUnsavedChanges() const { return m_hasUnsavedChanges; }
     bool saveBlocked() const { return m_saveBlocked; }
 
+    // Appends the entry to the journal (flushed), and folds the journal into the file unless
+    // `deferSave`; an entry the journal could not take is saved with the whole file at once.
     void add(const LedgerEntry& entry, bool deferSave);
+    // An entry a run's journal already holds (`journaled`), or failed to take.
+    void addRecorded(const LedgerEntry& entry, bool journaled);
+    // At the end of a run: folds the journal when that costs little next to what it adds
+    // (the history file is small, or the journal is large beside it).
     void saveIfNeeded();
+    // The journal for a run's notes, kept alive by the run.
+    std::shared_ptr<LedgerJournal> journal() const { return m_journal; }
     // The history by source key (the latest entry of a key wins); a snapshot for scans.
     LedgerIndex entriesByKey() const;
     qsizetype entryCount(const QString& volumeIdentity) const;
     qsizetype forget(const LedgerEntry& entry);
     qsizetype forgetVolume(const QString& volumeIdentity);
 
-    // Seconds within which a deferred add only marks the ledger as changed.
-    static constexpr qint64 deferMilliseconds = 2000;
+    // A journal past this size is folded at once, whatever the history's size.
+    static constexpr qint64 journalBound = 32 << 20;
+    // A history file up to this size is rewritten at the end of every run.
+    static constexpr qint64 smallHistory = 64 << 20;
 
 Q_SIGNALS:
     void entriesChanged();
     void lastErrorChanged();
-
-public:
-    // Identity of the file on disk as last read or written, to notice another writer.
-    struct FileState {
-        quint64 device = 0;
-        quint64 inode = 0;
-        qint64 size = 0;
-        qint64 modifiedNs = 0;
-        friend bool operator==(const FileState&, const FileState&) = default;
-    };
 
 private:
     // A change made here and not yet written; applied again over what another process wrote.
@@ -72,6 +79,12 @@ private:
     void load();
     void save();
     bool setAside(const QString& readError);
+    bool setJournalAside();
+    // Takes the journal's records that are not in memory yet, nor in the history file where
+    // the journal may repeat it (`inFile`).
+    qsizetype takeRecords(const LedgerJournal::Contents& journal, bool mayRepeatFile);
+    void settleOpenIntents(const QList<LedgerJournal::Intent>& intents);
+    void append(const LedgerEntry& entry, bool journaled);
     qsizetype removeWhere(const Removal& removal);
     void setLastError(std::optional<QString> error);
 
@@ -83,7 +96,11 @@ private:
     bool m_saveBlocked = false;
     std::function<QDateTime()> m_clock;
     std::optional<FileState> m_diskState;
-    LedgerRecords m_pendingAdds;
+    std::shared_ptr<LedgerJournal> m_journal;
+    // Ids of the entries taken from or written to the journal since the last fold.
+    QSet<QString> m_journalIDs;
+    // Entries the journal could not take; the next save writes them.
+    QList<LedgerEntry> m_unjournaled;
     QList<Removal> m_pendingRemovals;
 };
 

@@ -183,6 +183,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const QString& destin
     m_startedAt = QDateTime::currentDateTime();
     m_progress = OffloadProgress{};
     m_ledger = ledger;
+    // Made here, so the history's journal is there before the first copy.
+    m_runJournal = ledger ? ledger->journal()->startRun() : nullptr;
     Q_EMIT changed();
     Q_EMIT progressChanged();
 
@@ -197,17 +199,19 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const QString& destin
                 });
             },
             [this](const LedgerEntry& entry) {
+                // On this thread, so the main thread never waits for the disk.
+                const bool journaled = m_runJournal && !m_runJournal->recorded(entry);
                 // A verified copy is recorded even when a stop is requested meanwhile: only the
-                // session going away abandons it.
-                onMainThread([this, entry] {
+                // session going away abandons it (and the journal holds it then).
+                onMainThread([this, entry, journaled] {
                     if (m_ledger)
-                        m_ledger->add(entry, true);
+                        m_ledger->addRecorded(entry, journaled);
                     m_copiedPaths.append(entry.destinationPath);
                     m_verifiedIDs.insert(entry.sourceRelativePath);
                     Q_EMIT changed();
                 });
             },
-            stop);
+            stop, m_runJournal.get());
         QMetaObject::invokeMethod(
             this, [this, summary] { runFinished(summary); }, Qt::QueuedConnection);
     });
@@ -221,6 +225,7 @@ void OffloadSession::cancel() {
 void OffloadSession::runFinished(const OffloadSummary& summary) {
     if (m_task.joinable())
         m_task.join();
+    m_runJournal.reset();
     if (m_ledger)
         m_ledger->saveIfNeeded();
     m_summary = summary;

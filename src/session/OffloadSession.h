@@ -2,6 +2,7 @@
 
 #include "copy/OffloadProgress.h"
 #include "copy/OffloadSummary.h"
+#include "history/LedgerJournal.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "media/DateFilter.h"
@@ -136,6 +137,8 @@ private:
     bool m_cardRemoved = false;
 
     QPointer<Ledger> m_ledger;
+    // The run's notes in the history's journal; used by the run's thread while it runs.
+    std::unique_ptr<LedgerJournal::Run> m_runJournal;
     std::jthread m_task;
     std::mutex m_hopMutex;
     std::condition_variable m_hopDone;

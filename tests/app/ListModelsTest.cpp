@@ -286,12 +286,12 @@ TEST(ListModelsTest, HistoryGrowsByInsertionAndResetsWhenRewritten) {
     EXPECT_EQ(newest.data(HistoryModel::CardNameRole), "CARD");
     EXPECT_EQ(model.entry(2), copyNumber(1));
 
-    // Another process recorded a copy before this one saved its third: the next save puts that
-    // copy before this one's unsaved ones, so the rows are laid out afresh rather than grown.
+    // Another process wrote the history file meanwhile: the next save starts from its file, so
+    // the rows are laid out afresh rather than grown.
     Ledger(home("ledger.json")).add(copyNumber(4), false);
     ledger.add(copyNumber(5), false);
     EXPECT_EQ(column(model, HistoryModel::SourcePathRole),
-              QStringList({"C5.MP4", "C3.MP4", "C4.MP4", "C2.MP4", "C1.MP4"}));
+              QStringList({"C5.MP4", "C4.MP4", "C3.MP4", "C2.MP4", "C1.MP4"}));
     EXPECT_EQ(resets.count(), 1);
     ledger.forget(copyNumber(4));
     EXPECT_EQ(resets.count(), 2);

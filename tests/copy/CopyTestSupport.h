@@ -63,10 +63,11 @@ struct RecordedCopy {
                 if (afterChunk)
                     afterChunk(int(chunks.size()));
             },
-            [&] {
+            [&](const QString&, qint64) -> std::optional<CopyFailure> {
                 ++verifications;
                 if (atVerify)
                     atVerify();
+                return std::nullopt;
             },
             stop, nullptr, calls);
     }

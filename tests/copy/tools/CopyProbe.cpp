@@ -39,6 +39,8 @@ const char* kindName(stowly::CopyFailure::Kind kind) {
         return "couldNotCreate";
     case Kind::checksumMismatch:
         return "checksumMismatch";
+    case Kind::sourceChanged:
+        return "sourceChanged";
     case Kind::cancelled:
         return "cancelled";
     case Kind::system:

@@ -1,0 +1,340 @@
+#include "history/LedgerJournal.h"
+
+#include "base/FileNames.h"
+#include "copy/AtomicFile.h"
+#include "copy/SystemError.h"
+#include "history/FileLock.h"
+#include "history/LedgerFile.h"
+
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUuid>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stowly {
+namespace {
+
+const QString opKey = QStringLiteral("op");
+const QString runKey = QStringLiteral("run");
+const QString destinationKey = QStringLiteral("destinationPath");
+const QString sourceKeyKey = QStringLiteral("sourceKey");
+
+QByteArray lineOf(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+QJsonObject entryObject(const LedgerEntry& entry) {
+    return QJsonObject{
+        {QStringLiteral("cardName"), entry.cardName},
+        {destinationKey, entry.destinationPath},
+        {QStringLiteral("offloadedAt"), LedgerFile::internetDateTime(entry.offloadedAt)},
+        {QStringLiteral("sha256"), entry.sha256},
+        {QStringLiteral("size"), entry.size},
+        {sourceKeyKey, entry.sourceKey},
+        {QStringLiteral("sourceRelativePath"), entry.sourceRelativePath},
+    };
+}
+
+std::optional<LedgerEntry> entryOf(const QJsonObject& o) {
+    const QStringList texts{QStringLiteral("cardName"), destinationKey, QStringLiteral("sha256"),
+                            sourceKeyKey, QStringLiteral("sourceRelativePath")};
+    for (const QString& key : texts)
+        if (!o.value(key).isString())
+            return std::nullopt;
+    const QJsonValue size = o.value(QStringLiteral("size"));
+    const QDateTime at =
+        LedgerFile::parseInternetDateTime(o.value(QStringLiteral("offloadedAt")).toString());
+    if (!size.isDouble() || !at.isValid())
+        return std::nullopt;
+    return LedgerEntry{o.value(sourceKeyKey).toString(),
+                       o.value(QStringLiteral("cardName")).toString(),
+                       o.value(QStringLiteral("sourceRelativePath")).toString(),
+                       o.value(destinationKey).toString(),
+                       size.toInteger(),
+                       o.value(QStringLiteral("sha256")).toString(),
+                       at};
+}
+
+QByteArray headerLine(const std::optional<FileState>& base) {
+    QJsonObject header{{opKey, QStringLiteral("begin")}};
+    if (base)
+        header.insert(
+            QStringLiteral("history"),
+            QJsonObject{{QStringLiteral("device"), QString::number(base->device)},
+                        {QStringLiteral("inode"), QString::number(base->inode)},
+                        {QStringLiteral("size"), QString::number(base->size)},
+                        {QStringLiteral("modifiedNs"), QString::number(base->modifiedNs)}});
+    return lineOf(header);
+}
+
+std::optional<FileState> stateIn(const QJsonObject& header) {
+    const QJsonObject h = header.value(QStringLiteral("history")).toObject();
+    if (h.isEmpty())
+        return std::nullopt;
+    return FileState{h.value(QStringLiteral("device")).toString().toULongLong(),
+                     h.value(QStringLiteral("inode")).toString().toULongLong(),
+                     h.value(QStringLiteral("size")).toString().toLongLong(),
+                     h.value(QStringLiteral("modifiedNs")).toString().toLongLong()};
+}
+
+bool writeAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// Cuts a last line that a kill left without its line break, so the next line starts clean.
+// Returns false with errno set when the file could not be read or cut.
+bool cutTornTail(int fd, qint64 size) {
+    constexpr qint64 window = 1 << 20;
+    for (qint64 end = size; end > 0;) {
+        const qint64 start = std::max<qint64>(0, end - window);
+        QByteArray tail(end - start, Qt::Uninitialized);
+        if (::pread(fd, tail.data(), size_t(tail.size()), start) != tail.size())
+            return false;
+        if (end == size && tail.endsWith('\n'))
+            return true;
+        const qsizetype newline = tail.lastIndexOf('\n');
+        if (newline >= 0)
+            return ::ftruncate(fd, start + newline + 1) == 0;
+        end = start;
+    }
+    return ::ftruncate(fd, 0) == 0;
+}
+
+} // namespace
+
+LedgerJournal::LedgerJournal(const QString& historyPath)
+    : m_path(historyPath + QStringLiteral(".journal")), m_historyPath(historyPath),
+      m_lockPath(historyPath + QStringLiteral(".lock")) {}
+
+QByteArray LedgerJournal::recordLine(const LedgerEntry& entry, const QString& run) {
+    QJsonObject o = entryObject(entry);
+    o.insert(opKey, QStringLiteral("recorded"));
+    if (!run.isEmpty())
+        o.insert(runKey, run);
+    return lineOf(o);
+}
+
+std::optional<QString> LedgerJournal::appendLine(const QByteArray& line, bool flush) {
+    // The first note of a new history comes before its folder.
+    if (const auto error = AtomicFile::makeFolder(m_path.left(m_path.lastIndexOf(u'/'))))
+        return error;
+    const FileLock lock(m_lockPath);
+    const int fd = ::open(fileNames::encode(m_path).constData(),
+                          O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return systemErrorText(errno);
+    struct stat info;
+    bool ok = ::fstat(fd, &info) == 0;
+    if (ok && info.st_size > 0)
+        ok = cutTornTail(fd, info.st_size);
+    if (ok && (info.st_size == 0 || ::lseek(fd, 0, SEEK_END) == 0)) {
+        const QByteArray header = headerLine(FileState::of(m_historyPath)) + '\n';
+        ok = writeAll(fd, header.constData(), header.size());
+    }
+    // One write for the line and its break: a kill leaves the line whole or torn at the end.
+    const QByteArray whole = line + '\n';
+    ok = ok && writeAll(fd, whole.constData(), whole.size());
+    ok = ok && (!flush || ::fdatasync(fd) == 0);
+    const int error = errno;
+    if (::close(fd) != 0 && ok)
+        return systemErrorText(errno);
+    return ok ? std::nullopt : std::optional<QString>(systemErrorText(error));
+}
+
+std::optional<QString> LedgerJournal::append(const LedgerEntry& entry) {
+    return appendLine(recordLine(entry, {}), true);
+}
+
+std::optional<QString> LedgerJournal::settle(const Intent& intent, bool recorded) {
+    if (recorded && intent.entry)
+        return appendLine(recordLine(*intent.entry, intent.run), true);
+    return appendLine(lineOf(QJsonObject{{opKey, QStringLiteral("dropped")},
+                                         {runKey, intent.run},
+                                         {destinationKey, intent.destinationPath}}),
+                      false);
+}
+
+QString LedgerJournal::runLockPath(const QString& run) const {
+    return m_historyPath + QStringLiteral(".run-") + run;
+}
+
+std::unique_ptr<LedgerJournal::Run> LedgerJournal::startRun() {
+    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString lockPath = runLockPath(id);
+    int fd = ::open(fileNames::encode(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        fd = -1;
+    }
+    return std::unique_ptr<Run>(new Run(shared_from_this(), id, fd, lockPath));
+}
+
+bool LedgerJournal::isRunning(const QString& run) const {
+    const int fd = ::open(fileNames::encode(runLockPath(run)).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
+
+void LedgerJournal::forgetRun(const QString& run) const {
+    if (!isRunning(run))
+        ::unlink(fileNames::encode(runLockPath(run)).constData());
+}
+
+LedgerJournal::Contents LedgerJournal::read() const {
+    Contents contents;
+    const int fd = ::open(fileNames::encode(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            contents.error = systemErrorText(errno);
+        return contents;
+    }
+    contents.exists = true;
+    QByteArray data;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            contents.error = systemErrorText(errno);
+            ::close(fd);
+            return contents;
+        }
+        if (n == 0)
+            break;
+        data.append(buffer, n);
+    }
+    ::close(fd);
+    contents.bytes = data.size();
+
+    QList<Intent> open;
+    QHash<QString, qsizetype> openAt; // destination → index in `open`
+    qsizetype start = 0;
+    bool first = true;
+    // A last line without its break is one a kill tore; it never counts.
+    for (qsizetype end = data.indexOf('\n'); end >= 0; end = data.indexOf('\n', start)) {
+        const QByteArray line = data.sliced(start, end - start);
+        start = end + 1;
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        const QString op = o.value(opKey).toString();
+        if (first && op == u"begin") {
+            contents.hasHeader = true;
+            contents.base = stateIn(o);
+            first = false;
+            continue;
+        }
+        first = false;
+        const QString destination = o.value(destinationKey).toString();
+        if (op == u"copying" || op == u"verifying") {
+            Intent intent{op == u"copying" ? Intent::Step::copying : Intent::Step::verifying,
+                          o.value(runKey).toString(), destination, std::nullopt, line};
+            if (intent.step == Intent::Step::verifying && !(intent.entry = entryOf(o))) {
+                ++contents.damagedLines;
+                continue;
+            }
+            if (destination.isEmpty()) {
+                ++contents.damagedLines;
+                continue;
+            }
+            if (const auto it = openAt.constFind(destination); it != openAt.cend()) {
+                open[*it] = intent;
+            } else {
+                openAt.insert(destination, open.size());
+                open.append(intent);
+            }
+        } else if (op == u"recorded" || op == u"dropped") {
+            std::optional<LedgerEntry> entry;
+            if (op == u"recorded" && !(entry = entryOf(o))) {
+                ++contents.damagedLines;
+                continue;
+            }
+            if (entry)
+                contents.records.append(*entry);
+            if (const auto it = openAt.constFind(destination); it != openAt.cend()) {
+                open[*it].destinationPath.clear();
+                openAt.erase(it);
+            }
+        } else {
+            ++contents.damagedLines;
+        }
+    }
+    for (Intent& intent : open)
+        if (!intent.destinationPath.isEmpty())
+            contents.openIntents.append(std::move(intent));
+    return contents;
+}
+
+std::optional<QString> LedgerJournal::restart(const std::optional<FileState>& base,
+                                              const QList<QByteArray>& keptLines) const {
+    QByteArray data = headerLine(base) + '\n';
+    for (const QByteArray& line : keptLines)
+        data += line + '\n';
+    return AtomicFile::write(m_path, data);
+}
+
+LedgerJournal::Run::Run(std::shared_ptr<LedgerJournal> journal, QString id, int lockFd,
+                        QString lockPath)
+    : m_journal(std::move(journal)), m_id(std::move(id)), m_lockFd(lockFd),
+      m_lockPath(std::move(lockPath)) {}
+
+LedgerJournal::Run::~Run() {
+    // Gone before it is unlocked, so nobody finds it unlocked while it still means a run.
+    ::unlink(fileNames::encode(m_lockPath).constData());
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+}
+
+std::optional<QString> LedgerJournal::Run::copying(const QString& destination,
+                                                   const QString& sourceKey) {
+    // Not flushed: only a power loss could lose it, and it would leave a partial file that is
+    // then left alone; the flush of the next intent carries it anyway.
+    return m_journal->appendLine(lineOf(QJsonObject{{opKey, QStringLiteral("copying")},
+                                                    {runKey, m_id},
+                                                    {destinationKey, destination},
+                                                    {sourceKeyKey, sourceKey}}),
+                                 false);
+}
+
+std::optional<QString> LedgerJournal::Run::verifying(const LedgerEntry& entry) {
+    // Flushed: from here the copy may take its final name, and a copy with a final name but
+    // no note would be copied again by the next run.
+    QJsonObject o = entryObject(entry);
+    o.insert(opKey, QStringLiteral("verifying"));
+    o.insert(runKey, m_id);
+    return m_journal->appendLine(lineOf(o), true);
+}
+
+std::optional<QString> LedgerJournal::Run::dropped(const QString& destination) {
+    return m_journal->appendLine(lineOf(QJsonObject{{opKey, QStringLiteral("dropped")},
+                                                    {runKey, m_id},
+                                                    {destinationKey, destination}}),
+                                 false);
+}
+
+std::optional<QString> LedgerJournal::Run::recorded(const LedgerEntry& entry) {
+    // The flushed intent already holds the copy; the record settles it.
+    return m_journal->appendLine(recordLine(entry, m_id), false);
+}
+
+} // namespace stowly

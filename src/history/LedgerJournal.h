@@ -1,0 +1,106 @@
+#pragma once
+
+#include "copy/CopyJournal.h"
+#include "copy/LedgerEntry.h"
+#include "history/FileState.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace stowly {
+
+// The history's journal: "<history>.journal" beside the history file, one JSON object per line,
+// appended and flushed as copies happen so that none is forgotten when the process dies, and
+// folded into the history file now and then. Its first line names the state of the history file
+// it continues (so after a fold whose cut never happened its records are known to be in the
+// file already). Besides records it holds what runs intend: a copy about to be made, a copy
+// about to be verified; an intent left open by a run that is gone is what a killed run left.
+//
+// Appends take the history's lock and open the file each time, so several processes append
+// safely, and a fold may replace the file between appends. Safe to call from any thread.
+class LedgerJournal : public std::enable_shared_from_this<LedgerJournal> {
+public:
+    // An intent that was neither recorded nor dropped.
+    struct Intent {
+        enum class Step { copying, verifying };
+        Step step = Step::copying;
+        QString run;
+        QString destinationPath;
+        // The copy as it would be recorded; only for `verifying`.
+        std::optional<LedgerEntry> entry;
+        // The line as read, to keep it across a fold.
+        QByteArray line;
+    };
+
+    struct Contents {
+        bool exists = false;
+        // The history file this journal continues; none when it began without one.
+        std::optional<FileState> base;
+        bool hasHeader = false;
+        QList<LedgerEntry> records;
+        QList<Intent> openIntents;
+        // Whole lines that could not be read (a torn last line does not count).
+        int damagedLines = 0;
+        qint64 bytes = 0;
+        // Why the file could not be read at all.
+        std::optional<QString> error;
+    };
+
+    // One run's notes, under a run id whose lock file tells other processes the run is alive.
+    class Run : public CopyJournal {
+    public:
+        ~Run() override;
+        std::optional<QString> copying(const QString& destination,
+                                       const QString& sourceKey) override;
+        std::optional<QString> verifying(const LedgerEntry& entry) override;
+        std::optional<QString> dropped(const QString& destination) override;
+        // The verified copy has its final name.
+        std::optional<QString> recorded(const LedgerEntry& entry);
+
+    private:
+        friend class LedgerJournal;
+        Run(std::shared_ptr<LedgerJournal> journal, QString id, int lockFd, QString lockPath);
+        std::shared_ptr<LedgerJournal> m_journal;
+        QString m_id;
+        int m_lockFd = -1;
+        QString m_lockPath;
+    };
+
+    explicit LedgerJournal(const QString& historyPath);
+
+    const QString& path() const { return m_path; }
+    const QString& lockPath() const { return m_lockPath; }
+
+    // Appends one record outside any run. Returns why it failed.
+    std::optional<QString> append(const LedgerEntry& entry);
+    // Appends the line of an intent that is settled now (found recorded or cleaned up).
+    std::optional<QString> settle(const Intent& intent, bool recorded);
+    // Only for a journal owned by a shared pointer; the run keeps it alive.
+    std::unique_ptr<Run> startRun();
+    // Whether the run that wrote an intent still holds its lock.
+    bool isRunning(const QString& run) const;
+    // Removes a finished run's lock file (after its intents were settled).
+    void forgetRun(const QString& run) const;
+
+    // These two expect the caller to hold the lock (lockPath()).
+    Contents read() const;
+    // Starts the journal again after a fold: a header for `base` and the lines kept.
+    std::optional<QString> restart(const std::optional<FileState>& base,
+                                   const QList<QByteArray>& keptLines) const;
+
+    static QByteArray recordLine(const LedgerEntry& entry, const QString& run);
+
+private:
+    std::optional<QString> appendLine(const QByteArray& line, bool flush);
+    QString runLockPath(const QString& run) const;
+
+    QString m_path;
+    QString m_historyPath;
+    QString m_lockPath;
+};
+
+} // namespace stowly
