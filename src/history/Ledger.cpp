@@ -115,8 +115,13 @@ void Ledger::load() {
                     m_unjournaled.append(entry);
     }
     settleOpenIntents(journal.openIntents);
-    if (!m_unjournaled.isEmpty())
+    if (!m_unjournaled.isEmpty()) {
+        // The message about what was set aside outlives the save that follows it.
+        const std::optional<QString> message = m_lastError;
         save();
+        if (message && !m_lastError)
+            setLastError(message);
+    }
 }
 
 qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRepeatFile) {

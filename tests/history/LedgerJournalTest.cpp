@@ -1,0 +1,168 @@
+// The journal beside the history: what a kill or a damaged line leaves, and what the next start
+// makes of it.
+#include "history/LedgerJournal.h"
+#include "copy/Copier.h"
+#include "history/Ledger.h"
+#include "history/LedgerFile.h"
+
+#include "support/TestSupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+LedgerEntry entry(const QString& name, const QString& folder = "/D",
+                  const QByteArray& content = "content") {
+    LedgerEntry e;
+    e.sourceKey = "V|DCIM/" + name + "|10|1";
+    e.cardName = "CARD";
+    e.sourceRelativePath = "DCIM/" + name;
+    e.destinationPath = folder + "/" + name;
+    e.size = content.size();
+    e.sha256 =
+        QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
+    e.offloadedAt = QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC);
+    return e;
+}
+
+QStringList names(const Ledger& ledger) {
+    QStringList result;
+    for (const LedgerEntry& e : ledger.entries())
+        result << e.sourceRelativePath.mid(5);
+    return result;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+class LedgerJournalTest : public ::testing::Test {
+protected:
+    QString history() const { return home("Stowly/ledger.json"); }
+    QString journalPath() const { return history() + ".journal"; }
+    TempDir home;
+};
+
+} // namespace
+
+TEST_F(LedgerJournalTest, ATornLastLineIsIgnoredAndCutBeforeTheNextLine) {
+    {
+        Ledger ledger(history());
+        ledger.add(entry("A"), true);
+    }
+    QFile file(journalPath());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(R"({"op":"recorded","cardName":"CA)"); // killed in the middle of a line
+    file.close();
+
+    Ledger ledger(history());
+    EXPECT_EQ(names(ledger), QStringList{"A"});
+    EXPECT_FALSE(ledger.lastError());
+    ledger.add(entry("B"), true);
+    const Ledger reloaded(history());
+    EXPECT_EQ(names(reloaded), QStringList({"A", "B"}));
+    EXPECT_FALSE(reloaded.lastError());
+    EXPECT_FALSE(readFile(journalPath()).contains(R"("cardName":"CA{)"));
+}
+
+TEST_F(LedgerJournalTest, ADamagedJournalIsSetAsideWithEverythingReadableKept) {
+    {
+        Ledger ledger(history());
+        ledger.add(entry("A"), true);
+    }
+    QFile file(journalPath());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("\x01\x02 not a line of ours\n");
+    file.write(LedgerJournal::recordLine(entry("B"), {}) + '\n');
+    file.close();
+    const QByteArray damaged = readFile(journalPath());
+
+    Ledger ledger(history());
+    EXPECT_EQ(names(ledger), QStringList({"A", "B"}));
+    ASSERT_TRUE(ledger.lastError());
+    const QStringList aside = QDir(home("Stowly")).entryList({"ledger.json.journal.corrupt-*"});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(ledger.lastError()->contains(aside[0]));
+    EXPECT_EQ(readFile(home("Stowly/" + aside[0])), damaged);
+    // What could be read is in the history file now, not only in memory.
+    QFile::remove(journalPath());
+    EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
+}
+
+TEST_F(LedgerJournalTest, TwoWritersAppendingAtOnceLoseNothing) {
+    // Each with its own journal object, so each takes the lock through its own open file, as
+    // two processes do.
+    const auto write = [&](const QString& prefix) {
+        const auto journal = std::make_shared<LedgerJournal>(history());
+        for (int i = 0; i < 200; ++i)
+            ASSERT_FALSE(journal->append(entry(prefix + QString::number(i))));
+    };
+    std::thread desktop(write, "D");
+    std::thread station(write, "S");
+    desktop.join();
+    station.join();
+    const Ledger ledger(history());
+    EXPECT_EQ(ledger.entries().size(), 400);
+    EXPECT_EQ(ledger.entriesByKey().size(), 400);
+}
+
+TEST_F(LedgerJournalTest, AFoldWritesTheFileAndCutsTheJournalButKeepsOpenIntents) {
+    Ledger ledger(history());
+    const auto run = ledger.journal()->startRun();
+    ASSERT_FALSE(run->copying(home("dest/C.MP4"), "V|DCIM/C.MP4|10|1"));
+    ledger.add(entry("A"), true);
+    ledger.add(entry("B"), true);
+    const QByteArray beforeFold = readFile(journalPath());
+    ledger.saveIfNeeded();
+
+    EXPECT_EQ(std::get<LedgerRecords>(LedgerFile::readFile(history()).content).size(), 2);
+    const QList<QByteArray> lines = readFile(journalPath()).split('\n');
+    ASSERT_EQ(lines.size(), 3); // the header, the open intent, nothing after the last break
+    EXPECT_TRUE(lines[1].contains("C.MP4"));
+
+    // Killed after the fold wrote the file and before the journal was cut: its records are not
+    // taken twice.
+    writeFile(journalPath(), beforeFold);
+    EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
+}
+
+TEST_F(LedgerJournalTest, WhatAKilledRunLeftIsSettledAtTheNextStart) {
+    QDir().mkpath(home("dest"));
+    const LedgerEntry renamed = entry("A.MP4", home("dest"), "verified bytes");
+    const LedgerEntry altered = entry("B.MP4", home("dest"), "verified bytes");
+    const LedgerEntry unfinished = entry("C.MP4", home("dest"), "verified bytes");
+    writeFile(renamed.destinationPath, "verified bytes");
+    writeFile(altered.destinationPath, "other  bytes!!"); // same size, other content
+    writeFile(Copier::partialPath(unfinished.destinationPath), "verified");
+    writeFile(home("dest/L.MP4.stowly-partial"), "still copying");
+    {
+        const auto journal = std::make_shared<LedgerJournal>(history());
+        const auto killed = journal->startRun();
+        for (const LedgerEntry& e : {renamed, altered, unfinished}) {
+            ASSERT_FALSE(killed->copying(e.destinationPath, e.sourceKey));
+            ASSERT_FALSE(killed->verifying(e));
+        }
+        // The run's lock goes with it, as it goes with a killed process.
+    }
+    const auto journal = std::make_shared<LedgerJournal>(history());
+    const auto alive = journal->startRun();
+    ASSERT_FALSE(alive->copying(home("dest/L.MP4"), "V|DCIM/L.MP4|10|1"));
+
+    Ledger ledger(history());
+    EXPECT_EQ(ledger.entries().toList(), QList<LedgerEntry>{renamed});
+    EXPECT_EQ(readFile(altered.destinationPath), "other  bytes!!");
+    EXPECT_EQ(filesIn(home("dest")), QStringList({"A.MP4", "B.MP4", "L.MP4.stowly-partial"}));
+    // Settled once: the next start neither records nor examines them again.
+    const Ledger again(history());
+    EXPECT_EQ(again.entries().toList(), QList<LedgerEntry>{renamed});
+    EXPECT_TRUE(readFile(journalPath()).contains("L.MP4"));
+}
