@@ -47,6 +47,11 @@ inline qint64 modificationSeconds(const QString& path) {
     return info.st_mtim.tv_sec;
 }
 
+// "ok <digest>", or what went wrong.
+inline QString outcomeOf(const CopyResult& result) {
+    return result.ok() ? "ok " + result.digest() : result.failure().description;
+}
+
 // One copy with its callbacks recorded.
 struct RecordedCopy {
     QList<qint64> chunks;

@@ -31,6 +31,19 @@ protected:
     std::optional<VolumeResources> at(const QString& path) {
         return LinuxVolumeFacts(tree.paths, runner).resources(path);
     }
+    // The facts that hold for the volume at path, by name; "?" marks one that is unknown.
+    QString hardware(const QString& path) {
+        const auto r = at(path);
+        QStringList held;
+        for (const auto& [word, value] : {std::pair{"removable", r->isRemovable},
+                                          {"ejectable", r->isEjectable},
+                                          {"internal", r->isInternal},
+                                          {"local", r->isLocal},
+                                          {"image", r->isDiskImage}})
+            if (!value || *value)
+                held << QString(word) + (value ? "" : "?");
+        return held.join(' ');
+    }
 
     test::TempDir dir;
     test::FakeTree tree{dir};
@@ -77,6 +90,7 @@ TEST_F(LinuxVolumesTest, ReadsTheHardwareBeneathAVolume) {
     tree.setAttribute(mmcHost + "/block/mmcblk0/device/type", "SD\n");
     tree.addPartition(tree.addDisk(mmcHost + "x", "mmcblk1", "179:8"), "mmcblk1p2", "179:10");
     tree.setAttribute(mmcHost + "x/block/mmcblk1/device/type", "MMC\n");
+    tree.addPartition(tree.addDisk(usbHost, "sdc", "8:32"), "sdc1", "8:33"); // a USB SSD
     tree.addVirtual("loop0", "7:0");
     tree.addVirtual("dm-0", "253:0", {"sdb1"}); // an encrypted card
     tree.link("by-label", "EOS\\x20DIGITAL", "sdb1");
@@ -84,38 +98,22 @@ TEST_F(LinuxVolumesTest, ReadsTheHardwareBeneathAVolume) {
     tree.setMounts(mount(1, "8:17", "/media/EOS DIGITAL", "vfat") + mount(2, "8:2", "/data") +
                    mount(3, "179:1", "/media/SD") + mount(4, "179:10", "/media/EMMC") +
                    mount(5, "7:0", "/media/IMG", "fuseblk") + mount(6, "253:0", "/media/LUKS") +
-                   mount(7, "0:55", "/media/NAS", "nfs4"));
+                   mount(7, "0:55", "/media/NAS", "nfs4") + mount(8, "8:33", "/media/SSD"));
 
     EXPECT_EQ(at("/media/EOS DIGITAL"),
               (VolumeResources{"/media/EOS DIGITAL", "EOS DIGITAL", "1234-ABCD", true, true, false,
                                true, false, false, false, false, "vfat"}));
     EXPECT_EQ(runner->count("blkid"), 0); // udev's links answered
 
-    const auto fixed = at("/data");
-    EXPECT_EQ(fixed->isRemovable, false);
-    EXPECT_EQ(fixed->isEjectable, false);
-    EXPECT_EQ(fixed->isInternal, true);
-    EXPECT_FALSE(fixed->name); // udev runs and knows no label
-    EXPECT_EQ(at("/media/SD")->isRemovable, true);
-    EXPECT_EQ(at("/media/EMMC")->isEjectable, false);
-    EXPECT_EQ(at("/media/EMMC")->isInternal, true);
-    const auto image = at("/media/IMG");
-    EXPECT_TRUE(image->isDiskImage);
-    EXPECT_EQ(image->isEjectable, true);
-    EXPECT_EQ(image->isRemovable, false);
-    EXPECT_EQ(at("/media/LUKS")->isRemovable, true); // through the mapping to the card
-    EXPECT_FALSE(at("/media/LUKS")->isDiskImage);
-    EXPECT_EQ(at("/media/NAS")->isLocal, false);
-    EXPECT_EQ(at("/media/NAS")->isEjectable, false);
+    EXPECT_FALSE(at("/data")->name); // udev runs and knows no label
+    EXPECT_EQ(hardware("/data"), "internal local");
+    EXPECT_EQ(hardware("/media/SD"), "removable ejectable local");
+    EXPECT_EQ(hardware("/media/EMMC"), "internal local");
+    EXPECT_EQ(hardware("/media/IMG"), "ejectable internal? local image");
+    EXPECT_EQ(hardware("/media/LUKS"), "removable ejectable local"); // through the mapping
+    EXPECT_EQ(hardware("/media/NAS"), "internal?");
+    EXPECT_EQ(hardware("/media/SSD"), "ejectable local"); // hot-plugged, not removable
     EXPECT_FALSE(at("/media/NOTHING"));
-}
-
-TEST_F(LinuxVolumesTest, HotPluggedDisksAreEjectableButNotRemovable) {
-    tree.addPartition(tree.addDisk(usbHost, "sdc", "8:32"), "sdc1", "8:33");
-    tree.setAttribute(usbPort + "/removable", "removable\n");
-    tree.setMounts(mount(2, "8:33", "/media/SSD"));
-    EXPECT_EQ(at("/media/SSD")->isRemovable, false);
-    EXPECT_EQ(at("/media/SSD")->isEjectable, true);
 }
 
 TEST_F(LinuxVolumesTest, ProbesLabelsWithBlkidWhereUdevDoesNotRun) {

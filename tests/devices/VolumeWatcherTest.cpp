@@ -51,16 +51,15 @@ protected:
 } // namespace
 
 TEST_F(VolumeWatcherTest, DecidesWhatCountsAsACard) {
-    VolumeResources r = FakeVolumes::card("/Volumes/HDD", "HDD");
-    r.isRemovable = r.isEjectable = false;
-    volumes.add(r);
-    r = FakeVolumes::card("/Volumes/X");
-    r.isRemovable.reset(); // unreadable facts count as false
-    r.isEjectable.reset();
-    volumes.add(r);
-    r = FakeVolumes::card("/Volumes/SSD", "SSD");
-    r.isRemovable = false;
-    volumes.add(r);
+    auto add = [&](const QString& path, std::optional<bool> removable,
+                   std::optional<bool> ejectable) {
+        VolumeResources r = FakeVolumes::card(path, path.section('/', -1));
+        r.isRemovable = removable, r.isEjectable = ejectable;
+        volumes.add(r);
+    };
+    add("/Volumes/HDD", false, false);
+    add("/Volumes/X", std::nullopt, std::nullopt); // unreadable facts count as false
+    add("/Volumes/SSD", false, true);
     volumes.add(FakeVolumes::card("/mnt/CARD", "CARD"));
     volumes.add(FakeVolumes::card("/Volumes/Untitled 1"));
     volumes.add(FakeVolumes::card("/Volumes/SSD2", "SSD2", QString("U2")));
