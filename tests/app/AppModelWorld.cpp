@@ -67,7 +67,7 @@ FormatOutcome FolderDiskTool::erase(const DiskFacts& card, const QString&, CardF
 std::optional<QString> FolderDiskTool::eject(const QString& mountPath) {
     std::lock_guard lock(mutex);
     ejected.append(mountPath);
-    return ejectFailure;
+    return std::nullopt;
 }
 
 World::World(bool startWatching) {
@@ -115,7 +115,7 @@ World::~World() {
 
 CardVolume World::insertCard(const QString& name, const QHash<QString, QByteArray>& files,
                              const std::optional<QString>& uuid, bool announce) {
-    const QString path = cardPath(name);
+    const QString path = root("media/" + name);
     QDir().mkpath(path);
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         writeFile(path + u'/' + it.key(), it.value());

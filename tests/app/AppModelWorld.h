@@ -25,13 +25,11 @@ class TableDurations : public DurationReading {
 public:
     std::optional<double> duration(const QByteArray& url) override {
         std::lock_guard lock(mutex);
-        ++readings;
         const QString name = QString::fromUtf8(url.mid(url.lastIndexOf('/') + 1));
         return seconds.contains(name) ? std::optional(seconds.value(name)) : std::nullopt;
     }
     std::mutex mutex;
     QHash<QString, double> seconds;
-    int readings = 0;
 };
 
 // A disk tool over the folders the test uses as cards: the erase empties the folder and mounts
@@ -51,7 +49,6 @@ public:
     std::mutex mutex;
     QStringList ejected;
     QStringList erased;
-    std::optional<QString> ejectFailure;
 
 private:
     QString root;
@@ -69,7 +66,6 @@ public:
     CardVolume insertCard(const QString& name, const QHash<QString, QByteArray>& files,
                           const std::optional<QString>& uuid = {}, bool announce = true);
     void removeCard(const CardVolume& card);
-    QString cardPath(const QString& name) const { return root("media/" + name); }
 
     // Waits until the selected card's scan is done.
     bool waitForSession();

@@ -38,9 +38,6 @@ QStringList names(const DestinationStore& store) {
     return result;
 }
 
-const QString upperUuid =
-    QStringLiteral("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}");
-
 } // namespace
 
 TEST(DestinationStoreTest, WritesPrettySortedJsonWithUpperCaseIds) {
@@ -50,24 +47,19 @@ TEST(DestinationStoreTest, WritesPrettySortedJsonWithUpperCaseIds) {
     const FavoriteDestination a = store.add("/nowhere/Footage");
     store.markUsed(a.id);
     const QString id = a.id.toString(QUuid::WithoutBraces).toUpper();
-    EXPECT_EQ(readFile(file), ("{\n"
-                               "    \"defaultID\": \"" +
-                               id +
-                               "\",\n"
-                               "    \"favorites\": [\n"
-                               "        {\n"
-                               "            \"id\": \"" +
-                               id +
-                               "\",\n"
-                               "            \"name\": \"Footage\",\n"
-                               "            \"path\": \"/nowhere/Footage\"\n"
-                               "        }\n"
-                               "    ],\n"
-                               "    \"lastUsedID\": \"" +
-                               id +
-                               "\"\n"
-                               "}\n")
-                                  .toUtf8());
+    const QString layout = R"({
+    "defaultID": "%1",
+    "favorites": [
+        {
+            "id": "%1",
+            "name": "Footage",
+            "path": "/nowhere/Footage"
+        }
+    ],
+    "lastUsedID": "%1"
+}
+)";
+    EXPECT_EQ(QString::fromUtf8(readFile(file)), layout.arg(id));
     DestinationStore reloaded(options(file));
     EXPECT_TRUE(reloaded.loadedSavedList());
     EXPECT_EQ(reloaded.favorites(), store.favorites());
@@ -179,13 +171,13 @@ TEST(DestinationStoreTest, AddingFindsExistingFoldersAndMakesNamesUnique) {
 }
 
 TEST(DestinationStoreTest, NormalisedPaths) {
-    EXPECT_EQ(DestinationStore::normalized("/a/b/"), "/a/b");
-    EXPECT_EQ(DestinationStore::normalized("/a//b/./c/.."), "/a/b");
-    EXPECT_EQ(DestinationStore::normalized("/"), "/");
-    EXPECT_EQ(DestinationStore::normalized("///"), "/");
-    EXPECT_EQ(DestinationStore::normalized("/.."), "/");
-    EXPECT_EQ(DestinationStore::normalized("~/Movies/"), QDir::homePath() + "/Movies");
-    EXPECT_EQ(DestinationStore::normalized("/a/~"), "/a/~");
+    const QList<std::pair<QString, QString>> cases{{"/a//b/./c/..", "/a/b"},
+                                                   {"///", "/"},
+                                                   {"/..", "/"},
+                                                   {"~/Movies/", QDir::homePath() + "/Movies"},
+                                                   {"/a/~", "/a/~"}};
+    for (const auto& [path, normal] : cases)
+        EXPECT_EQ(DestinationStore::normalized(path), normal) << path.toStdString();
 }
 
 TEST(DestinationStoreTest, DeletingMovesTheDefaultAndForgetsTheLastUsed) {
@@ -232,7 +224,7 @@ TEST(DestinationStoreTest, LaunchDestinationPrefersReachableFolders) {
 
     const auto a = store.add("/a");
     const auto b = store.add("/b");
-    const auto c = store.add("/c");
+    store.add("/c");
     store.setDefault(a.id);
     store.markUsed(b.id);
     folders.present = {"/a", "/b", "/c", "/current"};
@@ -246,7 +238,6 @@ TEST(DestinationStoreTest, LaunchDestinationPrefersReachableFolders) {
 
     DestinationStore empty(options(std::nullopt, folders.function()));
     EXPECT_EQ(empty.launchDestination(QString("/current")), "/current");
-    Q_UNUSED(c)
 }
 
 TEST(DestinationStoreTest, TheOldSingleDestinationIsTakenOverOnce) {

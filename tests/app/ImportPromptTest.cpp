@@ -126,10 +126,6 @@ TEST(ImportPromptPolicyTest, TheFirstMatchingRuleWins) {
 TEST_F(ImportPrompterTest, PromptsForACameraCardInTheChosenStyle) {
     const CardVolume card = insert("EOS_DIGITAL", "DCIM/100CANON", QString("U1"));
     EXPECT_EQ(mounted(card), true);
-    EXPECT_TRUE(logged("Read " + card.url +
-                       ": removable true, ejectable true, internal false, local true, root "
-                       "false, disk image false, backup false, camera media true, verdict "
-                       "prompt"));
     host.style = ImportPromptStyle::panel;
     EXPECT_EQ(mounted(card, true), true);
     host.style = ImportPromptStyle::notification;

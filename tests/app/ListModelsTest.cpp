@@ -60,13 +60,13 @@ LedgerEntry copyNumber(int n) {
 
 } // namespace
 
-TEST(ListModelsTest, StoreListsFollowTheirStores) {
-    TempDir home;
-    CameraStore cameras(home("cameras.json"));
-    PresetStore presets(home("presets.json"));
+// The store lists are laid out afresh on every change; what they work out is which row is marked.
+TEST(ListModelsTest, StoreListsFollowTheirStoresAndMarkTheirRows) {
+    CameraStore cameras(std::nullopt);
+    PresetStore presets(std::nullopt);
     DestinationStore::Options options;
-    options.fileURL = home("destinations.json");
-    options.folderExists = [&](const QString& path) { return path == home("A"); };
+    options.fileURL = std::nullopt;
+    options.folderExists = [](const QString& path) { return path == "/A"; };
     DestinationStore destinations(options);
     CamerasModel cameraRows(cameras);
     PresetsModel presetRows(presets);
@@ -77,38 +77,27 @@ TEST(ListModelsTest, StoreListsFollowTheirStores) {
     const Camera fx3 = cameras.add("FX3", "A");
     cameras.add("fx3", "B");
     cameras.remember(fx3.id, "CARD");
-    EXPECT_EQ(column(cameraRows, Qt::DisplayRole), QStringList({"FX3", "fx3 2"}));
-    EXPECT_EQ(column(cameraRows, CamerasModel::CodeRole), QStringList({"A", "B"}));
     EXPECT_EQ(column(cameraRows, CamerasModel::IsLastRole), QStringList({"true", "false"}));
     cameras.remove({fx3.id});
-    EXPECT_EQ(column(cameraRows, CamerasModel::NameRole), QStringList({"fx3 2"}));
+    EXPECT_EQ(column(cameraRows, Qt::DisplayRole), QStringList({"fx3 2"}));
 
-    OffloadPreset wedding;
-    wedding.name = "Wedding";
-    wedding.cameraID = fx3.id;
-    wedding = presets.add(wedding);
-    const OffloadPreset blank = presets.add(OffloadPreset{});
-    presets.markActive(blank.id);
+    presets.add(OffloadPreset{.name = "Wedding", .cameraID = fx3.id});
+    presets.markActive(presets.add(OffloadPreset{}).id);
     EXPECT_EQ(column(presetRows, Qt::DisplayRole), QStringList({"Wedding", "Untitled Preset"}));
     EXPECT_EQ(column(presetRows, PresetsModel::IsActiveRole), QStringList({"false", "true"}));
-    EXPECT_EQ(presetRows.index(0).data(PresetsModel::CameraIdRole).toUuid(), fx3.id);
+    // A preset without a camera has none, not a null id.
     EXPECT_FALSE(presetRows.index(1).data(PresetsModel::CameraIdRole).isValid());
-    EXPECT_FALSE(presetRows.index(0).data(PresetsModel::DestinationPathRole).isValid());
-    presets.rename(wedding.id, "Party");
-    presets.remove(blank.id);
-    EXPECT_EQ(column(presetRows, PresetsModel::NameRole), QStringList({"Party"}));
 
-    const FavoriteDestination a = destinations.add(home("A"));
-    destinations.add(home("B"), "Backup");
+    const FavoriteDestination a = destinations.add("/A");
+    destinations.add("/B", "Backup");
     destinations.markUsed(a.id);
     EXPECT_EQ(column(favoriteRows, Qt::DisplayRole), QStringList({"A", "Backup"}));
-    EXPECT_EQ(column(favoriteRows, FavoritesModel::PathRole), QStringList({home("A"), home("B")}));
     EXPECT_EQ(column(favoriteRows, FavoritesModel::IsDefaultRole), QStringList({"true", "false"}));
     EXPECT_EQ(column(favoriteRows, FavoritesModel::IsLastUsedRole), QStringList({"true", "false"}));
     EXPECT_EQ(column(favoriteRows, FavoritesModel::IsReachableRole),
               QStringList({"true", "false"}));
     destinations.remove({a.id});
-    EXPECT_EQ(column(favoriteRows, FavoritesModel::NameRole), QStringList({"Backup"}));
+    EXPECT_EQ(column(favoriteRows, Qt::DisplayRole), QStringList({"Backup"}));
 }
 
 TEST(ListModelsTest, CardRowsComeAndGoOneByOne) {
@@ -182,16 +171,12 @@ TEST(ListModelsTest, SessionScopesHoldTheirFilesAndFollowChoices) {
 
     EXPECT_EQ(column(toCopy, SessionFilesModel::RelativePathRole), QStringList({"A.MP4"}));
     EXPECT_EQ(statuses(toCopy), QList<Status>({Status::pending}));
-    const QModelIndex a = toCopy.index(0);
-    EXPECT_EQ(a.data(SessionFilesModel::CategoryRole), "video");
-    EXPECT_EQ(a.data(SessionFilesModel::SizeRole).toLongLong(), 9);
-    EXPECT_EQ(a.data(SessionFilesModel::DurationRole).toDouble(), 30);
-    EXPECT_FALSE(a.data(SessionFilesModel::PlannedNameRole).isValid());
+    // No plan yet: no planned name.
+    EXPECT_FALSE(toCopy.index(0).data(SessionFilesModel::PlannedNameRole).isValid());
     EXPECT_EQ(column(offloaded, Qt::DisplayRole), QStringList({"O.JPG", "M.JPG"}));
     EXPECT_EQ(statuses(offloaded), QList<Status>({Status::offloaded, Status::missing}));
     EXPECT_EQ(column(skipped, SessionFilesModel::RelativePathRole), QStringList({"S.MP4"}));
     EXPECT_EQ(statuses(skipped), QList<Status>({Status::skipped}));
-    EXPECT_EQ(skipped.index(0).data(SessionFilesModel::DurationRole).toDouble(), 1);
 
     session.toggleReoffload(*offloaded.clip(1));
     session.toggleIncludeShort(*skipped.clip(0));
@@ -277,13 +262,8 @@ TEST(ListModelsTest, HistoryGrowsByInsertionAndResetsWhenRewritten) {
               QStringList({"C3.MP4", "C2.MP4", "C1.MP4"}));
     EXPECT_EQ(inserted.count(), 2);
     EXPECT_EQ(resets.count(), 0);
-    const QModelIndex newest = model.index(0);
-    EXPECT_EQ(newest.data(HistoryModel::DestinationPathRole), "/dest/C3.MP4");
-    EXPECT_EQ(newest.data(HistoryModel::SizeRole).toLongLong(), 3);
-    EXPECT_EQ(newest.data(HistoryModel::DigestRole), QString(64, u'3'));
-    EXPECT_EQ(newest.data(HistoryModel::OffloadedAtRole).toDateTime(), copyNumber(3).offloadedAt);
-    EXPECT_EQ(newest.data(HistoryModel::VolumeRole), "VOL");
-    EXPECT_EQ(newest.data(HistoryModel::CardNameRole), "CARD");
+    // The volume is read out of the entry's key.
+    EXPECT_EQ(model.index(0).data(HistoryModel::VolumeRole), "VOL");
     EXPECT_EQ(model.entry(2), copyNumber(1));
 
     // Another process wrote the history file meanwhile: the next save starts from its file, so

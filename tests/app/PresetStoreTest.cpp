@@ -31,15 +31,14 @@ TEST(PresetStoreTest, RoundTripsThroughItsFile) {
     TempDir home;
     const QString file = home("Stowly/presets.json");
     PresetStore store(file);
-    OffloadPreset full = named("Wedding");
-    full.destinationPath = "/media/u/SSD/Weddings";
-    full.cameraID = QUuid::createUuid();
-    full.folderTemplate = "{project}/{date}";
-    full.skipShortClips = false;
-    full.shortClipSeconds = 12;
-    full.quickDump = true;
-    full.fileRules = FileRules{{"lrv"}, {}, {"*.tmp"}};
-    const OffloadPreset first = store.add(full);
+    const OffloadPreset first = store.add({.name = "Wedding",
+                                           .destinationPath = "/media/u/SSD/Weddings",
+                                           .folderTemplate = "{project}/{date}",
+                                           .cameraID = QUuid::createUuid(),
+                                           .skipShortClips = false,
+                                           .shortClipSeconds = 12,
+                                           .quickDump = true,
+                                           .fileRules = FileRules{{"lrv"}, {}, {"*.tmp"}}});
     const OffloadPreset second = store.add(named("Plain"));
     store.markActive(second.id);
 

@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 #include "app/CardAtPath.h"
 #include "cli/ProgressText.h"
-#include "devices/VolumeFacts.h"
+#include "devices/FakeVolumes.h"
 
 #include "support/TestSupport.h"
 
@@ -69,9 +69,8 @@ TEST(CommandLineTest, RefusesWhatACommandDoesNotTake) {
               Invocation::Command::help);
 }
 
-TEST(CommandLineTest, DateFiltersByName) {
+TEST(CommandLineTest, DateFiltersByNameOrAsARangeOfRealDays) {
     EXPECT_EQ(CommandLine::parseDates("Last7Days", now)->mode, DateFilter::Mode::last7Days);
-    EXPECT_EQ(CommandLine::parseDates("today", now)->mode, DateFilter::Mode::today);
     EXPECT_EQ(*CommandLine::parseDates("any", now), DateFilter::any());
     EXPECT_FALSE(CommandLine::parseDates("2024-02-30..2024-03-01", now));
     EXPECT_FALSE(CommandLine::parseDates("2024-03-01", now));
@@ -108,28 +107,12 @@ TEST(ProgressTextTest, TheBarFitsTheTerminal) {
     EXPECT_LE(ProgressText::barLine(progress, 10, 20).size(), 19);
 }
 
-class NoVolumes : public VolumeFacts {
-public:
-    QStringList mountedVolumes() const override { return {}; }
-    std::optional<VolumeResources> resources(const QString& path) const override {
-        if (path != mounted)
-            return std::nullopt;
-        VolumeResources r;
-        r.path = path;
-        r.uuid = "1234-ABCD";
-        r.name = "EOS_DIGITAL";
-        return r;
-    }
-    std::optional<QString> fileSystemTypeAt(const QString&) const override { return {}; }
-    QString mounted;
-};
-
 TEST(CardTargetTest, AVolumeRootCarriesItsUuidAndAFolderItsName) {
     test::TempDir root;
     test::writeFile(root("mnt/card/DCIM/A.JPG"));
     test::writeFile(root("plain/file.txt"));
-    NoVolumes volumes;
-    volumes.mounted = root("mnt/card");
+    test::FakeVolumes volumes;
+    volumes.add({.path = root("mnt/card"), .name = "EOS_DIGITAL", .uuid = "1234-ABCD"});
 
     const auto mounted = cardAtPath(root("mnt/card/"), volumes);
     ASSERT_TRUE(std::holds_alternative<CardVolume>(mounted));

@@ -15,7 +15,7 @@ protected:
     Cli cli;
 };
 
-TEST_F(SettingsCommandTest, ListsEveryRowInOrderInAFormItTakesBack) {
+TEST_F(SettingsCommandTest, ListsEveryRowInOrderInTheFormItTakesAndStoresEveryRowItTakes) {
     const CliResult listed = cli.run({"settings"});
     ASSERT_EQ(listed.status, 0);
     const QStringList lines = listed.outText().split('\n', Qt::SkipEmptyParts);
@@ -30,11 +30,9 @@ TEST_F(SettingsCommandTest, ListsEveryRowInOrderInAFormItTakesBack) {
          {"destinationPath = ", "fileTemplate = {date}_{project}_{seq}", "shortClipSeconds = 5",
           "askToImportOnMount = true", "excludedCategories = []", "theme = default"})
         EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
-}
 
-TEST_F(SettingsCommandTest, EveryRowItTakesIsStoredAndListedAsWritten) {
     QStringList expected;
-    for (const SettingDefinition& row : SettingsTable::rows()) {
+    for (const SettingDefinition& row : rows) {
         if (row.internal)
             continue;
         const CliResult set = cli.run({"settings", row.key, row.example});
@@ -43,9 +41,9 @@ TEST_F(SettingsCommandTest, EveryRowItTakesIsStoredAndListedAsWritten) {
         EXPECT_EQ(set.outText().trimmed(), line);
         expected << line;
     }
-    const QStringList listed = cli.run({"settings"}).outText().split('\n', Qt::SkipEmptyParts);
+    const QStringList relisted = cli.run({"settings"}).outText().split('\n', Qt::SkipEmptyParts);
     for (const QString& line : expected)
-        EXPECT_TRUE(listed.contains(line)) << line.toStdString();
+        EXPECT_TRUE(relisted.contains(line)) << line.toStdString();
 }
 
 TEST_F(SettingsCommandTest, RefusesWhatItCannotStoreAndKeepsTheOldValue) {
