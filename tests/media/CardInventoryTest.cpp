@@ -84,9 +84,7 @@ TEST(CardInventoryTest, AnotherCardWithTheSamePathsIsNew) {
     const LedgerIndex entries = LedgerIndex::from({entryFor(c, "/x/C.mp4")});
     const auto always = [](const QString&) { return std::optional<qint64>(4); };
     EXPECT_EQ(CardInventory::classify({c}, "W", entries.lookup(), always).newFiles.size(), 1);
-    const CardInventory same = CardInventory::classify({c}, "V", entries.lookup(), always);
-    EXPECT_EQ(same.offloaded.size(), 1);
-    EXPECT_EQ(same.copiesFolder, "/x");
+    EXPECT_EQ(CardInventory::classify({c}, "V", entries.lookup(), always).offloaded.size(), 1);
 }
 
 TEST(CardInventoryTest, CommonFolderOfCopies) {

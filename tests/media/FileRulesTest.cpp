@@ -10,7 +10,6 @@ TEST(MediaCategoryTest, ClassifiesByExtensionInAnyCase) {
     EXPECT_EQ(mediaCategory::classify(u"Wav"), MediaCategory::audio);
     EXPECT_EQ(mediaCategory::classify(u"lrv"), MediaCategory::other);
     EXPECT_EQ(mediaCategory::classify(u""), MediaCategory::other);
-    EXPECT_EQ(mediaCategory::countText(MediaCategory::video, 3), "3 video");
 }
 
 TEST(FileRulesTest, CleansExtensionsAndPatternsKeepingFirstSpelling) {

@@ -86,7 +86,6 @@ TEST(SidecarMatcherTest, SonySuffix) {
 
 TEST(FormatFolderTest, NamesAndAliases) {
     EXPECT_EQ(FormatFolder::name("jpeg"), "JPG");
-    EXPECT_EQ(FormatFolder::name("arw"), "ARW");
     EXPECT_FALSE(FormatFolder::name("..."));
 }
 
