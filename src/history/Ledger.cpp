@@ -150,18 +150,21 @@ qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRe
 }
 
 void Ledger::settleOpenIntents(const QList<LedgerJournal::Intent>& intents) {
-    QSet<QString> endedRuns;
+    QSet<QString> waiting; // runs with intents that stay open
     bool recovered = false;
     for (const LedgerJournal::Intent& intent : intents) {
-        if (m_journal->isRunning(intent.run))
+        if (m_journal->isRunning(intent.run)) {
+            waiting.insert(intent.run);
             continue;
+        }
         const QString& path = intent.destinationPath;
         const QString folder = path.left(path.lastIndexOf(u'/'));
         struct stat info;
         // A drive that is not there now keeps its intents for when it is back.
-        if (::stat(fileNames::encode(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        if (::stat(fileNames::encode(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            waiting.insert(intent.run);
             continue;
-        endedRuns.insert(intent.run);
+        }
         const QByteArray encoded = fileNames::encode(path);
         if (intent.entry && ::lstat(encoded.constData(), &info) == 0) {
             // The copy got its final name; it counts only if it still reads back as verified.
@@ -191,8 +194,10 @@ void Ledger::settleOpenIntents(const QList<LedgerJournal::Intent>& intents) {
                           .arg(Copier::partialPath(path)));
         m_journal->settle(intent, false);
     }
-    for (const QString& run : endedRuns)
-        m_journal->forgetRun(run);
+    // A run killed between two files left its lock file and nothing else.
+    for (const QString& run : m_journal->runsOnDisk())
+        if (!waiting.contains(run))
+            m_journal->forgetRun(run);
     if (recovered)
         Q_EMIT entriesChanged();
 }

@@ -6,6 +6,7 @@
 #include "history/FileLock.h"
 #include "history/LedgerFile.h"
 
+#include <QDir>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -199,6 +200,17 @@ bool LedgerJournal::isRunning(const QString& run) const {
 void LedgerJournal::forgetRun(const QString& run) const {
     if (!isRunning(run))
         ::unlink(fileNames::encode(runLockPath(run)).constData());
+}
+
+QStringList LedgerJournal::runsOnDisk() const {
+    const qsizetype slash = m_historyPath.lastIndexOf(u'/');
+    const QString prefix = m_historyPath.mid(slash + 1) + QStringLiteral(".run-");
+    QStringList runs;
+    const QStringList names =
+        QDir(m_historyPath.left(slash)).entryList({prefix + u'*'}, QDir::Files);
+    for (const QString& name : names)
+        runs.append(name.mid(prefix.size()));
+    return runs;
 }
 
 LedgerJournal::Contents LedgerJournal::read() const {

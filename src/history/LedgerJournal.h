@@ -83,8 +83,10 @@ public:
     std::unique_ptr<Run> startRun();
     // Whether the run that wrote an intent still holds its lock.
     bool isRunning(const QString& run) const;
-    // Removes a finished run's lock file (after its intents were settled).
+    // Removes the lock file of a run that is not running (after its intents were settled).
     void forgetRun(const QString& run) const;
+    // The runs whose lock files are there, running or left by a process that is gone.
+    QStringList runsOnDisk() const;
 
     // These two expect the caller to hold the lock (lockPath()).
     Contents read() const;

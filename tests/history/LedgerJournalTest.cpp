@@ -153,6 +153,7 @@ TEST_F(LedgerJournalTest, WhatAKilledRunLeftIsSettledAtTheNextStart) {
         }
         // The run's lock goes with it, as it goes with a killed process.
     }
+    writeFile(history() + ".run-killed-between-two-files");
     const auto journal = std::make_shared<LedgerJournal>(history());
     const auto alive = journal->startRun();
     ASSERT_FALSE(alive->copying(home("dest/L.MP4"), "V|DCIM/L.MP4|10|1"));
@@ -165,4 +166,5 @@ TEST_F(LedgerJournalTest, WhatAKilledRunLeftIsSettledAtTheNextStart) {
     const Ledger again(history());
     EXPECT_EQ(again.entries().toList(), QList<LedgerEntry>{renamed});
     EXPECT_TRUE(readFile(journalPath()).contains("L.MP4"));
+    EXPECT_EQ(journal->runsOnDisk().size(), 1); // only the one still running
 }
