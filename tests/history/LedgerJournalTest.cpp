@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 using namespace stowly;
 using namespace stowly::test;
 
@@ -96,23 +94,6 @@ TEST_F(LedgerJournalTest, ADamagedJournalIsSetAsideWithEverythingReadableKept) {
     // What could be read is in the history file now, not only in memory.
     QFile::remove(journalPath());
     EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
-}
-
-TEST_F(LedgerJournalTest, TwoWritersAppendingAtOnceLoseNothing) {
-    // Each with its own journal object, so each takes the lock through its own open file, as
-    // two processes do.
-    const auto write = [&](const QString& prefix) {
-        const auto journal = std::make_shared<LedgerJournal>(history());
-        for (int i = 0; i < 200; ++i)
-            ASSERT_FALSE(journal->append(entry(prefix + QString::number(i))));
-    };
-    std::thread desktop(write, "D");
-    std::thread station(write, "S");
-    desktop.join();
-    station.join();
-    const Ledger ledger(history());
-    EXPECT_EQ(ledger.entries().size(), 400);
-    EXPECT_EQ(ledger.entriesByKey().size(), 400);
 }
 
 TEST_F(LedgerJournalTest, AFoldWritesTheFileAndCutsTheJournalButKeepsOpenIntents) {
