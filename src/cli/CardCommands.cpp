@@ -7,6 +7,7 @@
 #include "cli/JsonOutput.h"
 #include "cli/SignalWatcher.h"
 #include "cli/Station.h"
+#include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
 #include "devices/FormatOutcome.h"
 #include "history/LedgerFile.h"
@@ -18,7 +19,7 @@ namespace stowly {
 namespace {
 
 QString quoted(const QString& text) {
-    return u'“' + text + u'”';
+    return u'“' + TerminalText::name(text) + u'”';
 }
 
 // A card argument that names no folder is a usage error; a folder that cannot be erased or
@@ -165,7 +166,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     }
     console.out() << QCoreApplication::translate("CardCommands",
                                                  "“%1” was formatted and is ready for your camera.")
-                         .arg(outcome->text)
+                         .arg(TerminalText::name(outcome->text))
                   << '\n';
     if (const std::optional<QString>& error = model.ejectError())
         console.message(*error);
