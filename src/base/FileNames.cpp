@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace stowly::fileNames {
 
 qsizetype utf8SequenceLength(const char* bytes, qsizetype available) {
@@ -84,6 +86,27 @@ QString trimSpacesAndTabs(QStringView text) {
     while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
         --end;
     return text.mid(begin, end - begin).toString();
+}
+
+bool codePointLess(QStringView a, QStringView b) {
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        // Surrogates (D800–DFFF) stand for code points above every unit from E000 up, so they
+        // move past those; at the first difference that is all code-point order needs.
+        const auto rank = [](char16_t unit) -> char32_t {
+            if (unit >= 0xE000)
+                return unit - 0x800;
+            if (unit >= 0xD800)
+                return char32_t(unit) + 0x2000;
+            return unit;
+        };
+        return rank(x) < rank(y);
+    }
+    return a.size() < b.size();
 }
 
 } // namespace stowly::fileNames

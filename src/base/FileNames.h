@@ -22,4 +22,9 @@ qsizetype utf8SequenceLength(const char* bytes, qsizetype available);
 // (line breaks, no-break spaces), which QString::trimmed would take too.
 QString trimSpacesAndTabs(QStringView text);
 
+// Paths in plain code-point order, the order their UTF-8 bytes sort in. QString's own `<`
+// compares UTF-16 units, which puts U+E000–U+FFFF (full-width letters among them) after the
+// characters beyond U+FFFF.
+bool codePointLess(QStringView a, QStringView b);
+
 } // namespace stowly::fileNames

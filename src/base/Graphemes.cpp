@@ -54,4 +54,37 @@ QString left(const QString& text, qsizetype count) {
     return text.left(end);
 }
 
+qsizetype utf8Size(QStringView text) {
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80)
+            bytes += 1;
+        else if (u < 0x800)
+            bytes += 2;
+        else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            bytes += 4, ++i;
+        else
+            bytes += 3;
+    }
+    return bytes;
+}
+
+QString leftBytes(const QString& text, qsizetype maxBytes) {
+    qsizetype end = 0;
+    qsizetype bytes = 0;
+    bool full = false;
+    forEach(text, [&](QStringView grapheme) {
+        if (full)
+            return;
+        bytes += utf8Size(grapheme);
+        if (bytes > maxBytes) {
+            full = true;
+            return;
+        }
+        end += grapheme.size();
+    });
+    return text.left(end);
+}
+
 } // namespace stowly::graphemes

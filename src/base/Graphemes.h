@@ -19,6 +19,12 @@ qsizetype count(QStringView text);
 // The first `count` graphemes of the text.
 QString left(const QString& text, qsizetype count);
 
+// The first graphemes of the text that fit in `maxBytes` bytes of UTF-8.
+QString leftBytes(const QString& text, qsizetype maxBytes);
+
+// The length of the text in UTF-8.
+qsizetype utf8Size(QStringView text);
+
 // Calls `visit` with each grapheme in order.
 void forEach(QStringView text, const std::function<void(QStringView)>& visit);
 

@@ -7,17 +7,25 @@
 #include "cli/JsonOutput.h"
 #include "cli/SignalWatcher.h"
 #include "cli/Station.h"
+#include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
 #include "devices/FormatOutcome.h"
 #include "history/LedgerFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace stowly {
 namespace {
 
 QString quoted(const QString& text) {
-    return u'“' + text + u'”';
+    return u'“' + TerminalText::name(text) + u'”';
+}
+
+// A card argument that names no folder is a usage error; a folder that cannot be erased or
+// ejected (the startup disk) is a refusal like any other.
+int unusableCardStatus(const QString& path) {
+    return QFileInfo(path).isDir() ? exitCode::failed : exitCode::usage;
 }
 
 } // namespace
@@ -107,7 +115,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     AppModel& model = station.model();
     const std::optional<CardVolume> wanted = cardTargetOrReport(invocation.card, model, console);
     if (!wanted)
-        return exitCode::usage;
+        return unusableCardStatus(invocation.card);
     std::optional<CardVolume> card;
     for (const CardVolume& listed : station.listCards())
         if (listed.url == wanted->url)
@@ -158,7 +166,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     }
     console.out() << QCoreApplication::translate("CardCommands",
                                                  "“%1” was formatted and is ready for your camera.")
-                         .arg(outcome->text)
+                         .arg(TerminalText::name(outcome->text))
                   << '\n';
     if (const std::optional<QString>& error = model.ejectError())
         console.message(*error);
@@ -170,7 +178,7 @@ int CardCommands::eject(const Invocation& invocation, Console& console, SignalWa
     AppModel& model = station.model();
     const std::optional<CardVolume> card = cardTargetOrReport(invocation.card, model, console);
     if (!card)
-        return exitCode::usage;
+        return unusableCardStatus(invocation.card);
     bool ended = false;
     QObject::connect(&model, &AppModel::ejectEnded, &station, [&] { ended = true; });
     model.ejectCard(*card);

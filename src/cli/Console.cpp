@@ -7,7 +7,9 @@
 
 namespace stowly {
 
-Console::Console() : m_out(stdout), m_err(stderr), m_errIsTerminal(::isatty(STDERR_FILENO)) {}
+Console::Console()
+    : m_outDevice(stdout), m_errDevice(stderr), m_out(&m_outDevice), m_err(&m_errDevice),
+      m_errIsTerminal(::isatty(STDERR_FILENO)) {}
 
 void Console::message(const QString& line) {
     m_out.flush();
@@ -19,6 +21,13 @@ void Console::writeOut(QByteArrayView bytes) {
     m_out.flush();
     std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
+}
+
+void Console::replaceErrLine(const QString& line) {
+    m_err.flush();
+    std::fputs("\r\x1b[K", stderr);
+    m_err << line;
+    m_err.flush();
 }
 
 int Console::errColumns() const {

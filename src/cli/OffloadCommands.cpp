@@ -10,6 +10,7 @@
 #include "cli/ProgressText.h"
 #include "cli/SignalWatcher.h"
 #include "cli/Station.h"
+#include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
 #include "session/OffloadSession.h"
 
@@ -194,7 +195,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
                  : QString()) +
         u'\n';
     for (const QString& failure : summary.failures)
-        result += QStringLiteral("  ") + failure + u'\n';
+        result += QStringLiteral("  ") + TerminalText::name(failure) + u'\n';
     if (invocation.json) {
         console.writeOut(JsonOutput::text(JsonOutput::offload(summary, copies)));
         console.message(result.trimmed());

@@ -42,10 +42,8 @@ void ProgressPrinter::draw() {
     const std::optional<QDateTime>& started = m_session.startedAt();
     const double elapsed =
         started ? double(started->msecsTo(QDateTime::currentDateTime())) / 1000.0 : 0.0;
-    QTextStream& err = m_console.err();
-    err << "\r\x1b[K"
-        << ProgressText::barLine(m_session.progress(), elapsed, m_console.errColumns());
-    err.flush();
+    m_console.replaceErrLine(
+        ProgressText::barLine(m_session.progress(), elapsed, m_console.errColumns()));
     m_barShown = true;
     m_sinceDraw.start();
 }
@@ -53,8 +51,7 @@ void ProgressPrinter::draw() {
 void ProgressPrinter::clearBar() {
     if (!m_barShown)
         return;
-    m_console.err() << "\r\x1b[K";
-    m_console.err().flush();
+    m_console.replaceErrLine({});
     m_barShown = false;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/ProgressText.h"
 
+#include "cli/TerminalText.h"
 #include "devices/SpaceInfo.h"
 
 #include <QCoreApplication>
@@ -79,7 +80,7 @@ QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSec
     if (!progress.currentFile.isEmpty()) {
         // The file name gives way first when the line does not fit.
         const qsizetype room = width - 1 - line.size() - tail.size() - 3;
-        QString name = progress.currentFile;
+        QString name = TerminalText::name(progress.currentFile);
         if (room < name.size())
             name = room > 1 ? name.left(room - 1) + u'…' : QString();
         if (!name.isEmpty())
@@ -96,9 +97,10 @@ QString ProgressText::fileLine(const OffloadProgress& progress,
     const QString count =
         QString::number(progress.filesDone) + u'/' + QString::number(progress.filesTotal) + u' ';
     if (copiedTo)
-        return count + progress.currentID + QStringLiteral(" → ") + *copiedTo;
-    return count +
-           QCoreApplication::translate("ProgressText", "%1: failed").arg(progress.currentID);
+        return count + TerminalText::name(progress.currentID) + QStringLiteral(" → ") +
+               TerminalText::name(*copiedTo);
+    return count + QCoreApplication::translate("ProgressText", "%1: failed")
+                       .arg(TerminalText::name(progress.currentID));
 }
 
 } // namespace stowly

@@ -1,5 +1,6 @@
 #include "cli/TextOutput.h"
 
+#include "cli/TerminalText.h"
 #include "devices/SpaceInfo.h"
 #include "media/DurationFormatting.h"
 #include "media/MediaCategory.h"
@@ -11,7 +12,7 @@ namespace stowly {
 namespace {
 
 QString quoted(const QString& text) {
-    return u'“' + text + u'”';
+    return u'“' + TerminalText::name(text) + u'”';
 }
 
 // `many` holds %1 for the count.
@@ -35,8 +36,8 @@ void appendClips(QString& text, const QString& title, const QList<Clip>& clips,
                 .arg(title, QString::number(clips.size())) +
             u'\n';
     for (const Clip& clip : clips) {
-        text += QStringLiteral("  ") + clip.relativePath + QStringLiteral("  ") +
-                SpaceInfo::formatBytes(clip.size) + QStringLiteral("  ") +
+        text += QStringLiteral("  ") + TerminalText::name(clip.relativePath) +
+                QStringLiteral("  ") + SpaceInfo::formatBytes(clip.size) + QStringLiteral("  ") +
                 mediaCategory::rawValue(
                     mediaCategory::classify(mediaCategory::extensionOf(clip.relativePath)));
         if (const std::optional<double> seconds = session.duration(clip))
@@ -49,7 +50,8 @@ void appendClips(QString& text, const QString& title, const QList<Clip>& clips,
 
 QString TextOutput::cardLine(const CardVolume& card) {
     return QCoreApplication::translate("TextOutput", "%1 at %2 (identity %3)")
-        .arg(quoted(card.name), card.url, card.volumeIdentity());
+        .arg(quoted(card.name), TerminalText::name(card.url),
+             TerminalText::name(card.volumeIdentity()));
 }
 
 QString TextOutput::cards(const QList<CardVolume>& cards) {
@@ -73,7 +75,7 @@ QString TextOutput::scan(const OffloadSession& session, const std::optional<QStr
                     .arg(inventory.ignored.size()) +
                 u'\n';
         for (const QString& path : inventory.ignored)
-            text += QStringLiteral("  ") + path + u'\n';
+            text += QStringLiteral("  ") + TerminalText::name(path) + u'\n';
     }
     const QList<Clip>& toCopy = session.newClips();
     text += QCoreApplication::translate("TextOutput", "To copy: %1")
@@ -109,13 +111,15 @@ QString TextOutput::scan(const OffloadSession& session, const std::optional<QStr
 }
 
 QString TextOutput::plan(const QString& destination, const QList<PlannedFile>& files) {
-    QString text = QCoreApplication::translate("TextOutput", "Into %1").arg(destination) + u'\n';
+    QString text =
+        QCoreApplication::translate("TextOutput", "Into %1").arg(TerminalText::name(destination)) +
+        u'\n';
     for (const PlannedFile& file : files) {
-        text += QStringLiteral("  ") + file.clip.relativePath + QStringLiteral(" → ") +
-                file.relativePath();
+        text += QStringLiteral("  ") + TerminalText::name(file.clip.relativePath) +
+                QStringLiteral(" → ") + TerminalText::name(file.relativePath());
         if (file.sidecarOf)
-            text += QStringLiteral("  ") +
-                    QCoreApplication::translate("TextOutput", "(with %1)").arg(*file.sidecarOf);
+            text += QStringLiteral("  ") + QCoreApplication::translate("TextOutput", "(with %1)")
+                                               .arg(TerminalText::name(*file.sidecarOf));
         text += u'\n';
     }
     return text;
@@ -123,8 +127,9 @@ QString TextOutput::plan(const QString& destination, const QList<PlannedFile>& f
 
 QString TextOutput::historyLine(const LedgerEntry& entry) {
     return entry.offloadedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
-           QStringLiteral("  ") + entry.cardName + QStringLiteral("  ") + entry.sourceRelativePath +
-           QStringLiteral(" → ") + entry.destinationPath;
+           QStringLiteral("  ") + TerminalText::name(entry.cardName) + QStringLiteral("  ") +
+           TerminalText::name(entry.sourceRelativePath) + QStringLiteral(" → ") +
+           TerminalText::name(entry.destinationPath);
 }
 
 } // namespace stowly

@@ -1,5 +1,7 @@
 #include "media/ClipOrder.h"
 
+#include "base/FileNames.h"
+
 #include <QDateTime>
 
 #include <algorithm>
@@ -22,7 +24,7 @@ bool orderedBefore(const Clip& a, const Clip& b, qint64 nowMSecs) {
     const qint64 tb = orderTime(b, nowMSecs);
     if (ta != tb)
         return ta < tb;
-    return a.relativePath < b.relativePath;
+    return fileNames::codePointLess(a.relativePath, b.relativePath);
 }
 
 QList<Clip> order(QList<Clip> clips) {

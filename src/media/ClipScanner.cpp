@@ -127,8 +127,10 @@ ClipScanner::Result ClipScanner::scanReport(const QString& volumeURL,
     walker.walk(fd, root == "/" ? QByteArray() : root, QString());
 
     std::stable_sort(walker.result.clips.begin(), walker.result.clips.end(),
-                     [](const Clip& a, const Clip& b) { return a.relativePath < b.relativePath; });
-    std::sort(walker.result.ignored.begin(), walker.result.ignored.end());
+                     [](const Clip& a, const Clip& b) {
+                         return fileNames::codePointLess(a.relativePath, b.relativePath);
+                     });
+    std::sort(walker.result.ignored.begin(), walker.result.ignored.end(), fileNames::codePointLess);
     return std::move(walker.result);
 }
 

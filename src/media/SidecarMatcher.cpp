@@ -1,5 +1,6 @@
 #include "media/SidecarMatcher.h"
 
+#include "base/FileNames.h"
 #include "base/Graphemes.h"
 #include "base/NameRules.h"
 #include "media/MediaCategory.h"
@@ -86,10 +87,10 @@ SidecarMatcher::Result SidecarMatcher::match(const QList<Clip>& files, const Fil
             candidates.append({&file, std::move(parts)});
         }
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& a, const Candidate& b) {
-                         return a.file->relativePath < b.file->relativePath;
-                     });
+    std::stable_sort(
+        candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+            return fileNames::codePointLess(a.file->relativePath, b.file->relativePath);
+        });
 
     Result result;
     for (const auto& [candidate, parts] : candidates) {

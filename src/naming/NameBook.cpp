@@ -16,6 +16,10 @@ QString withExtension(const QString& stem, const QString& ext) {
 
 NameBook::NameBook(Lister lister) : m_lister(std::move(lister)) {}
 
+const QString& NameBook::partialSuffix() {
+    return partialSuffixes[0];
+}
+
 QStringList NameBook::names(const QString& folder) {
     const QString key = NameRules::fold(folder);
     if (const auto it = m_listed.constFind(key); it != m_listed.constEnd())

@@ -18,6 +18,8 @@ public:
     using Lister = std::function<QStringList(const QString& folder)>;
 
     explicit NameBook(Lister lister);
+    // What an unfinished copy's name carries after the final name.
+    static const QString& partialSuffix();
 
     // The names on disk in the folder; an unfinished copy counts under its final name.
     QStringList names(const QString& folder);

@@ -1,6 +1,7 @@
 #include "naming/OffloadPlanner.h"
 
 #include "base/FileNames.h"
+#include "base/Graphemes.h"
 #include "base/NameRules.h"
 #include "media/ClipOrder.h"
 #include "media/MediaCategory.h"
@@ -31,6 +32,15 @@ QString withExtension(const QString& stem, const QString& ext) {
 QString stemOf(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot >= 0 ? fileName.left(dot) : fileName;
+}
+
+// The UTF-8 bytes a stem may take of a file name: a "_N" that makes it unique, the extension
+// and, while the copy is unverified, the partial-copy suffix still have to fit after it.
+qsizetype stemBytes(const QString& ext) {
+    constexpr qsizetype uniqueRoom = 8; // "_" and up to seven digits
+    static const qsizetype partialRoom = graphemes::utf8Size(NameBook::partialSuffix());
+    return TemplateRenderer::maxNameBytes - uniqueRoom - partialRoom -
+           (ext.isEmpty() ? 0 : 1 + graphemes::utf8Size(ext));
 }
 
 // The extension a planned name ends with: lower case, and holding nothing a destination
@@ -146,8 +156,8 @@ private:
         if (const auto roleName = OffloadPlanner::roleFolder(role)) {
             // A proxy or sidecar whose clip is not in this offload keeps its own name.
             const QString folder = joinPath(shoot, *roleName);
-            const QString name =
-                m_book.unique(TemplateRenderer::finish(stemOf(file.fileName())), ext, folder);
+            const QString name = m_book.unique(
+                TemplateRenderer::finish(stemOf(file.fileName()), stemBytes(ext)), ext, folder);
             m_book.reserve(name, folder);
             plan.append({file, folder, name, std::nullopt, role, roleName});
             return;
@@ -157,10 +167,14 @@ private:
         const QString target = typeFolder ? joinPath(shoot, *typeFolder) : shoot;
         const TemplateRenderer::FileStem stem =
             TemplateRenderer::fileStem(m_naming.file, file, m_context, explicitDate(file));
-        const QString name =
-            stem.padding
-                ? sequencedName(stem, ext, shoot, target)
-                : m_book.unique(TemplateRenderer::finish(stem.before + stem.after), ext, target);
+        // Companions take the main file's stem with their own suffix and extension.
+        qsizetype maxBytes = stemBytes(ext);
+        for (const SidecarMatcher::Sidecar& sidecar : sidecars)
+            maxBytes = std::min(maxBytes, stemBytes(nameExtension(sidecar.file)) -
+                                              graphemes::utf8Size(sidecar.suffix));
+        const QString name = stem.padding
+                                 ? sequencedName(stem, ext, shoot, target, maxBytes)
+                                 : m_book.unique(stem.name(std::nullopt, maxBytes), ext, target);
         m_book.reserve(name, target);
         plan.append({file, target, name, std::nullopt, FileRole::main, typeFolder});
 
@@ -180,7 +194,7 @@ private:
     }
 
     QString sequencedName(const TemplateRenderer::FileStem& stem, const QString& ext,
-                          const QString& shoot, const QString& target) {
+                          const QString& shoot, const QString& target, qsizetype maxBytes) {
         qsizetype lead = 0;
         while (lead < stem.before.size() &&
                (stem.before[lead] == u'.' || stem.before[lead] == u' '))
@@ -202,16 +216,16 @@ private:
 
         qint64 n = *next;
         for (int tries = 0; tries < 100000; ++tries) {
-            const QString finished = stem.name(n);
+            const QString finished = stem.name(n, maxBytes);
             if (!m_book.isTaken(withExtension(finished, ext), target))
                 break;
             // A number cut off by the length limit cannot make the name free.
-            if (finished == stem.name(n + 1))
+            if (finished == stem.name(n + 1, maxBytes))
                 break;
             ++n;
         }
         *next = n + 1;
-        return m_book.unique(stem.name(n), ext, target);
+        return m_book.unique(stem.name(n, maxBytes), ext, target);
     }
 
     // The highest number in one folder's names on disk. The folded names are kept sorted, so

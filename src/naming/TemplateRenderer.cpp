@@ -10,6 +10,8 @@
 #include <QTime>
 #include <QTimeZone>
 
+#include <limits>
+
 namespace stowly {
 namespace {
 
@@ -233,13 +235,28 @@ TemplateRenderer::FileStem TemplateRenderer::fileStem(const NamingTemplate& file
     return stem;
 }
 
-QString TemplateRenderer::FileStem::name(std::optional<qint64> sequence) const {
-    if (padding && sequence)
-        return finish(before + padded(*sequence, *padding) + after);
-    return finish(before + after);
+QString TemplateRenderer::FileStem::name(std::optional<qint64> sequence, qsizetype maxBytes) const {
+    if (!padding || !sequence)
+        return finish(before + after, maxBytes);
+    constexpr qsizetype anyBytes = std::numeric_limits<qsizetype>::max();
+    const QString number = padded(*sequence, *padding);
+    // The separator in front of the number stays with it.
+    qsizetype textEnd = before.size();
+    while (textEnd > 0 && joiners().contains(before[textEnd - 1]))
+        --textEnd;
+    const QString separator = before.mid(textEnd);
+    QString text = before.left(textEnd);
+    QString name = finish(text + separator + number + after, anyBytes);
+    // Making the name safe can change its length, so each cut is measured on the finished name.
+    for (qsizetype over = graphemes::utf8Size(name) - maxBytes; over > 0 && !text.isEmpty();
+         over = graphemes::utf8Size(name) - maxBytes) {
+        text = graphemes::leftBytes(text, graphemes::utf8Size(text) - over);
+        name = finish(text + separator + number + after, anyBytes);
+    }
+    return graphemes::utf8Size(name) <= maxBytes ? name : finish(name, maxBytes);
 }
 
-QString TemplateRenderer::finish(const QString& name) {
+QString TemplateRenderer::finish(const QString& name, qsizetype maxBytes) {
     QString safe = NameRules::safeComponent(name);
     if (graphemes::isSimple(safe)) {
         // Below U+0300 a character takes at most two UTF-8 bytes.
@@ -247,7 +264,7 @@ QString TemplateRenderer::finish(const QString& name) {
         qsizetype bytes = 0;
         for (qsizetype i = 0; i < keep; ++i) {
             bytes += safe[i].unicode() < 0x80 ? 1 : 2;
-            if (bytes > maxNameBytes) {
+            if (bytes > maxBytes) {
                 keep = i;
                 break;
             }
@@ -262,7 +279,7 @@ QString TemplateRenderer::finish(const QString& name) {
             if (full)
                 return;
             const qsizetype size = grapheme.toUtf8().size();
-            if (count == maxNameLength || bytes + size > maxNameBytes) {
+            if (count == maxNameLength || bytes + size > maxBytes) {
                 full = true;
                 return;
             }

@@ -16,9 +16,8 @@ namespace stowly {
 namespace TemplateRenderer {
 // The longest name a rendering gives, in characters as the user sees them.
 inline constexpr int maxNameLength = 180;
-// Also kept within this many UTF-8 bytes, so the name, a "_2", its extension and the
-// partial-copy suffix still fit the 255 bytes a file system allows.
-inline constexpr int maxNameBytes = 200;
+// The UTF-8 bytes a file system allows in one name.
+inline constexpr int maxNameBytes = 255;
 
 // The file template rendered for one file, with the sequence number left open.
 struct FileStem {
@@ -31,8 +30,9 @@ struct FileStem {
     QString fixedAfter;
     bool afterIsFixed = true;
 
-    // The finished stem, without extension.
-    QString name(std::optional<qint64> sequence) const;
+    // The finished stem, without extension, in at most `maxBytes` UTF-8 bytes. Where the
+    // bytes run out the text before the number gives way, so the number stays.
+    QString name(std::optional<qint64> sequence, qsizetype maxBytes = maxNameBytes) const;
 
     friend bool operator==(const FileStem&, const FileStem&) = default;
 };
@@ -51,8 +51,9 @@ QString render(const QList<TemplatePart>& parts, const Clip& file, const NamingC
 FileStem fileStem(const NamingTemplate& fileTemplate, const Clip& file,
                   const NamingContext& context,
                   const std::optional<QDateTime>& date = std::nullopt);
-// A usable name: made safe, cut to length, "Untitled" when nothing is left.
-QString finish(const QString& name);
+// A usable name: made safe, cut to maxNameLength characters and `maxBytes` bytes, "Untitled"
+// when nothing is left.
+QString finish(const QString& name, qsizetype maxBytes = maxNameBytes);
 } // namespace TemplateRenderer
 
 } // namespace stowly

@@ -1,5 +1,6 @@
 #include "media/ClipScanner.h"
 
+#include "media/ClipOrder.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -144,4 +145,21 @@ TEST(ClipScannerWalkTest, RelativePathOfFilesInsideAndOutsideTheVolume) {
     EXPECT_EQ(ClipScanner::relativePath("/Volumes/CARD/DCIM/./a/../C1.MP4", "/Volumes/CARD/"),
               "DCIM/C1.MP4");
     EXPECT_EQ(ClipScanner::relativePath("/Volumes/CARD2/C1.MP4", "/Volumes/CARD"), "C1.MP4");
+}
+
+// Code-point order is the order of the names' bytes: U+FF21 comes before U+1F600, although
+// the latter's UTF-16 form starts with a lower unit.
+TEST(ClipOrderTest, PathsSortInCodePointOrder) {
+    const QStringList expected{"DCIM/Z.JPG", "DCIM/Ａ.JPG", "DCIM/😀.JPG"};
+    TempDir card;
+    QList<Clip> clips;
+    for (qsizetype i = expected.size() - 1; i >= 0; --i) {
+        writeFile(card(expected[i]));
+        Clip clip;
+        clip.relativePath = expected[i];
+        clip.modificationDate = QDateTime::fromSecsSinceEpoch(1'700'000'000, Qt::UTC);
+        clips.append(clip);
+    }
+    EXPECT_EQ(paths(scanAll(card.path()).clips), expected);
+    EXPECT_EQ(paths(clipOrder::order(clips)), expected);
 }

@@ -202,3 +202,24 @@ TEST(OffloadPlannerTest, DiskListerReadsEachFolderOnce) {
     // The temporary folder cannot remove a name it cannot decode.
     ::unlink(odd.constData());
 }
+
+// A name too long in bytes for the file system gives up text in front of its number, never
+// the number; with a "_N", its extension and the partial-copy suffix it still fits 255 bytes.
+TEST(OffloadPlannerTest, LongMultiByteNamesKeepTheirNumberWithinTheByteLimit) {
+    FakeDestination empty;
+    const QString seventy = QString::fromUtf8("東").repeated(70);
+    const QString eighty = QString::fromUtf8("日").repeated(80);
+    const QString ascii(170, u'a');
+    const auto result = plan({clipAt(seventy + ".jpg", QDate(2026, 10, 25), QTime(10, 0)),
+                              clipAt(eighty + ".jpg", QDate(2026, 10, 25), QTime(11, 0)),
+                              clipAt(ascii + ".jpg", QDate(2026, 10, 25), QTime(12, 0))},
+                             empty, templates("", "{original}_{seq}"));
+    ASSERT_EQ(result.size(), 3);
+    EXPECT_EQ(result[0].fileName, seventy + "_0001.jpg");
+    EXPECT_EQ(result[2].fileName, ascii + "_0001.jpg");
+    const QString cut = result[1].fileName;
+    EXPECT_TRUE(cut.endsWith("_0001.jpg")) << cut.toStdString();
+    EXPECT_TRUE(eighty.startsWith(cut.chopped(9))) << cut.toStdString();
+    for (const PlannedFile& file : result)
+        EXPECT_LE((file.fileName + "_99.stowly-partial").toUtf8().size(), 255);
+}

@@ -1,0 +1,54 @@
+#include "cli/TerminalText.h"
+
+namespace stowly {
+namespace {
+
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f);
+}
+
+QString escaped(QStringView text, bool keepLineBreaks) {
+    qsizetype first = 0;
+    while (first < text.size() &&
+           (!isControl(text[first].unicode()) || (keepLineBreaks && text[first] == u'\n')))
+        ++first;
+    if (first == text.size())
+        return text.toString();
+    QString result = text.first(first).toString();
+    for (qsizetype i = first; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (!isControl(c) || (keepLineBreaks && c == u'\n')) {
+            result += QChar(c);
+            continue;
+        }
+        switch (c) {
+        case u'\n':
+            result += QLatin1StringView("\\n");
+            break;
+        case u'\t':
+            result += QLatin1StringView("\\t");
+            break;
+        case u'\r':
+            result += QLatin1StringView("\\r");
+            break;
+        case 0x1b:
+            result += QLatin1StringView("\\e");
+            break;
+        default:
+            result += QStringLiteral("\\x%1").arg(int(c), 2, 16, QChar(u'0'));
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+QString TerminalText::name(QStringView text) {
+    return escaped(text, false);
+}
+
+QString TerminalText::lines(QStringView text) {
+    return escaped(text, true);
+}
+
+} // namespace stowly
