@@ -131,6 +131,10 @@ qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRe
     std::optional<RecordIds> base;
     if (mayRepeatFile && !m_entries.isEmpty())
         base.emplace(m_entries);
+    // An entry whose note seemed to fail (a failed flush or close) may be there all the same.
+    QSet<QString> inMemory;
+    for (const LedgerEntry& entry : m_unjournaled)
+        inMemory.insert(entry.id());
     LedgerRecords records;
     for (const LedgerEntry& entry : journal.records)
         records.append(entry);
@@ -139,7 +143,8 @@ qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRe
                         [&](const Removal& r) { return r.removes(records, i); }))
             continue;
         const LedgerEntry entry = records.at(i);
-        if (m_journalIDs.contains(entry.id()) || (base && base->contains(entry)))
+        if (m_journalIDs.contains(entry.id()) || inMemory.contains(entry.id()) ||
+            (base && base->contains(entry)))
             continue;
         m_entries.append(entry);
         m_journalIDs.insert(entry.id());
@@ -152,6 +157,8 @@ qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRe
 void Ledger::settleOpenIntents(const QList<LedgerJournal::Intent>& intents) {
     QSet<QString> waiting; // runs with intents that stay open
     bool recovered = false;
+    // A run whose record could not be noted saved it with the whole file instead.
+    std::optional<RecordIds> known;
     for (const LedgerJournal::Intent& intent : intents) {
         if (m_journal->isRunning(intent.run)) {
             waiting.insert(intent.run);
@@ -172,6 +179,12 @@ void Ledger::settleOpenIntents(const QList<LedgerJournal::Intent>& intents) {
                                           ? Copier::sha256(encoded, Copier::chunkSize, true)
                                           : CopyResult(QString());
             const bool same = digest.ok() && digest.digest() == intent.entry->sha256;
+            if (same && !known)
+                known.emplace(m_entries);
+            if (same && known->contains(*intent.entry)) {
+                m_journal->settle(intent, false);
+                continue;
+            }
             Log::info(Log::Category::app,
                       same ? QStringLiteral("Recorded %1, verified by a run that was stopped "
                                             "before it could record it.")
@@ -283,10 +296,14 @@ void Ledger::save() {
     if (journal.damagedLines > 0 && !setJournalAside())
         return;
     const bool mayRepeat = !journal.hasHeader || journal.base != FileState::of(m_fileURL);
-    const qsizetype taken = takeRecords(journal, mayRepeat);
-    if (reread)
+    if (reread && !m_unjournaled.isEmpty()) {
+        // The other process may have found them in the journal after all.
+        const RecordIds base(m_entries);
         for (const LedgerEntry& entry : m_unjournaled)
-            m_entries.append(entry);
+            if (!base.contains(entry))
+                m_entries.append(entry);
+    }
+    const qsizetype taken = takeRecords(journal, mayRepeat);
     if (reread || taken > 0)
         Q_EMIT entriesChanged();
 
