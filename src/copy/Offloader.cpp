@@ -36,6 +36,16 @@ int folderError(const QString& path) {
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
 }
 
+// Without the note a copy could take its final name and be forgotten by a history that cannot
+// be saved either, and the next run would copy the file again.
+CopyFailure unnoted(const QString& fileName, const QString& reason) {
+    return CopyFailure{
+        CopyFailure::Kind::system,
+        QCoreApplication::translate("Offloader", "Couldn’t note the copy of %1 in the history: %2.")
+            .arg(fileName, reason),
+        0};
+}
+
 CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QString* target,
                            const Copier::OnBytes& onBytes, const Copier::OnVerify& onVerify,
                            std::stop_token stop, CopyBuffers& buffers, CopyJournal* journal,
@@ -131,7 +141,8 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
             report(state);
             noted = entryOf(digest);
             if (journal)
-                journal->verifying(*noted);
+                if (const std::optional<QString> error = journal->verifying(*noted))
+                    return unnoted(clip.fileName(), *error);
             return std::nullopt;
         };
         bool journaled = false;

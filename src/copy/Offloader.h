@@ -27,9 +27,9 @@ using Record = std::function<void(const LedgerEntry&)>;
 // copy, leaving no partial file. Never fails as a whole.
 //
 // With a journal, each copy is noted there before its partial file is made and again, with
-// its digest, before the read-back. A note that cannot be written does not stop the copy: the
-// copy is worth more than the note, and the history's own save reports the trouble. A file
-// whose bytes were not the size the scan planned fails as changed.
+// its digest, before the read-back. A copy whose second note cannot be written fails: it could
+// not be proved remembered. A file whose bytes were not the size the scan planned fails as
+// changed.
 OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
                    std::stop_token stop = {}, CopyJournal* journal = nullptr);
 } // namespace Offloader
