@@ -92,6 +92,10 @@ void Ledger::load() {
         if (auto* list = std::get_if<LedgerRecords>(&read.content); read.exists && list) {
             m_entries = std::move(*list);
             m_diskState = state;
+        } else if (read.unreadable) {
+            m_saveBlocked = true;
+            setLastError(tr("Couldn’t read the ledger (%1). Stowly won’t overwrite it.")
+                             .arg(std::get<QString>(read.content)));
         } else if (read.exists) {
             setAside(std::get<QString>(read.content));
         }
@@ -284,6 +288,9 @@ void Ledger::save() {
             });
             m_journalIDs.clear();
             reread = true;
+        } else if (read.unreadable) {
+            setLastError(tr("Couldn’t save the ledger: %1.").arg(std::get<QString>(read.content)));
+            return;
         } else if (read.exists && !setAside(std::get<QString>(read.content))) {
             return;
         }

@@ -156,13 +156,13 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
     const int fd = ::open(fileNames::encode(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int code = errno;
-        return {code != ENOENT, systemErrorText(code)};
+        return {code != ENOENT, systemErrorText(code), code != ENOENT};
     }
     struct stat info;
     if (::fstat(fd, &info) != 0) {
         const int code = errno;
         ::close(fd);
-        return {true, systemErrorText(code)};
+        return {true, systemErrorText(code), true};
     }
     const size_t size = size_t(info.st_size);
     if (!S_ISREG(info.st_mode) || size == 0) {
@@ -177,7 +177,7 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
     const int mapError = errno;
     ::close(fd);
     if (mapped == MAP_FAILED)
-        return {true, systemErrorText(mapError)};
+        return {true, systemErrorText(mapError), true};
     ::madvise(mapped, size, MADV_SEQUENTIAL);
     char* base = static_cast<char*>(mapped);
     const size_t page = size_t(::sysconf(_SC_PAGESIZE));

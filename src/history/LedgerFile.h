@@ -22,6 +22,9 @@ std::variant<LedgerRecords, QString> decode(QByteArrayView data);
 struct ReadResult {
     bool exists = false;
     std::variant<LedgerRecords, QString> content;
+    // The file could not be read at all (a failing disk, no permission): that says nothing
+    // about its content, which must not be taken for damaged.
+    bool unreadable = false;
 };
 // Reads and decodes a history file; `exists` is false only when there is no file at all.
 ReadResult readFile(const QString& path);
