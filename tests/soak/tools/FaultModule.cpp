@@ -1,18 +1,19 @@
 // Makes the file calls of stowly-cli's offload work fail, for the fault campaign. It is loaded
 // ahead of libfiu's POSIX preload library:
 //
-//   LD_PRELOAD="<this module> /usr/lib/fiu/fiu_run_preload.so /usr/lib/fiu/fiu_posix_preload.so"
+//   LD_PRELOAD="<this module> /usr/lib/fiu/fiu_posix_preload.so"
 //
 // and decides libfiu's posix/* points itself. Only calls on files below the folders named in
-// SOAK_FAULT_UNDER may fail, and on the program's main thread only once another thread has
-// touched them: start-up and the loading of the history never fail, the copying does, and so do
-// the history's writes when SOAK_FAULT_MAIN is 1.
+// SOAK_FAULT_UNDER may fail, and only once a call has touched SOAK_FAULT_START (the destination):
+// start-up, the loading of the history and the scan of the card never fail, the copying does,
+// and so do the history's writes on the main thread when SOAK_FAULT_MAIN is 1.
 //
 //   SOAK_FAULT_PROGRAM      the program to affect (its children are left alone)
 //   SOAK_FAULT_PROBABILITY  chance that an eligible call fails, 0 to 1
 //   SOAK_FAULT_ERRNOS       errno values a failing call reports, comma separated (reads: EIO)
 //   SOAK_FAULT_SEED         seed of the choices
 //   SOAK_FAULT_UNDER        colon separated folders
+//   SOAK_FAULT_START        the folder whose first use starts the faults
 //   SOAK_FAULT_MAIN         1 to let the main thread's calls fail too
 //   SOAK_FAULT_COUNT_FILE   holds the number of faults injected, rewritten at every fault so a
 //                           killed or crashed process still tells
@@ -43,11 +44,17 @@ struct Settings {
     std::vector<int> errnos;
     std::uint64_t seed = 0;
     std::vector<std::string> folders;
+    // Nothing fails before a call on a file below this folder.
+    std::string start;
     bool mainThread = false;
     int countFd = -1;
 };
 
-Settings settings;
+// Made on first use: the constructor below may run before this file's other globals are made.
+Settings& settings() {
+    static Settings made;
+    return made;
+}
 std::atomic<std::uint64_t> draws{0};
 std::atomic<long> injected{0};
 std::atomic<bool> workBegan{false};
@@ -59,7 +66,7 @@ thread_local int callFd = -1;
 thread_local bool callFailed = false;
 
 std::uint64_t nextRandom() {
-    std::uint64_t z = settings.seed + draws.fetch_add(1) * 0x9e3779b97f4a7c15ULL;
+    std::uint64_t z = settings().seed + draws.fetch_add(1) * 0x9e3779b97f4a7c15ULL;
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return z ^ (z >> 31);
@@ -69,18 +76,23 @@ bool onMainThread() {
     return ::syscall(SYS_gettid) == ::getpid();
 }
 
-bool below(const char* path) {
-    for (const std::string& folder : settings.folders)
-        if (std::strncmp(path, folder.c_str(), folder.size()) == 0 &&
-            (path[folder.size()] == '/' || path[folder.size()] == '\0'))
+bool below(const char* path, const std::string& folder) {
+    return !folder.empty() && std::strncmp(path, folder.c_str(), folder.size()) == 0 &&
+           (path[folder.size()] == '/' || path[folder.size()] == '\0');
+}
+
+bool below(const char* path, const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders)
+        if (below(path, folder))
             return true;
     return false;
 }
 
-// Asks the kernel rather than libc, so no wrapped call runs while a call is being decided.
-bool callIsEligible() {
+// Whether the call being decided works on a file below one of the folders. Asks the kernel
+// rather than libc, so no wrapped call runs while a call is being decided.
+template <typename Folders> bool callIsBelow(const Folders& folders) {
     if (callPath)
-        return below(callPath);
+        return below(callPath, folders);
     if (callFd < 0)
         return false;
     char link[32];
@@ -90,30 +102,29 @@ bool callIsEligible() {
     if (n <= 0)
         return false;
     target[n] = '\0';
-    return below(target);
+    return below(target, folders);
 }
 
 void recordFault() {
     const long count = injected.fetch_add(1) + 1;
-    if (settings.countFd < 0)
+    if (settings().countFd < 0)
         return;
     char text[24];
     std::snprintf(text, sizeof text, "%22ld\n", count);
-    ::syscall(SYS_pwrite64, settings.countFd, text, std::strlen(text), 0);
+    ::syscall(SYS_pwrite64, settings().countFd, text, std::strlen(text), 0);
 }
 
 int decide(const char* name, int*, void** failinfo, unsigned int*) {
-    const bool main = onMainThread();
-    if (!main && !workBegan.load(std::memory_order_relaxed) && callIsEligible())
+    if (!workBegan.load(std::memory_order_relaxed) && callIsBelow(settings().start))
         workBegan = true;
-    if (main && (!settings.mainThread || !workBegan))
+    if (!workBegan || (onMainThread() && !settings().mainThread))
         return 0;
     const double draw = double(nextRandom() >> 11) / double(1ULL << 53);
-    if (draw >= settings.probability || !callIsEligible())
+    if (draw >= settings().probability || !callIsBelow(settings().folders))
         return 0;
     const bool reading = std::strstr(name, "/rw/read") != nullptr;
     *failinfo = reinterpret_cast<void*>(
-        std::intptr_t(reading ? EIO : settings.errnos[nextRandom() % settings.errnos.size()]));
+        std::intptr_t(reading ? EIO : settings().errnos[nextRandom() % settings().errnos.size()]));
     recordFault();
     callFailed = true;
     return 1;
@@ -139,9 +150,9 @@ __attribute__((constructor)) void start() {
         const char* value = std::getenv(name);
         return std::string(value ? value : "");
     };
-    settings.probability = std::atof(text("SOAK_FAULT_PROBABILITY").c_str());
-    settings.seed = std::strtoull(text("SOAK_FAULT_SEED").c_str(), nullptr, 10);
-    settings.mainThread = text("SOAK_FAULT_MAIN") == "1";
+    settings().probability = std::atof(text("SOAK_FAULT_PROBABILITY").c_str());
+    settings().seed = std::strtoull(text("SOAK_FAULT_SEED").c_str(), nullptr, 10);
+    settings().mainThread = text("SOAK_FAULT_MAIN") == "1";
     const auto split = [](const std::string& list, char separator) {
         std::vector<std::string> parts;
         std::size_t from = 0;
@@ -154,19 +165,20 @@ __attribute__((constructor)) void start() {
         return parts;
     };
     for (const std::string& code : split(text("SOAK_FAULT_ERRNOS"), ','))
-        settings.errnos.push_back(std::atoi(code.c_str()));
-    if (settings.errnos.empty())
-        settings.errnos.push_back(EIO);
-    settings.folders = split(text("SOAK_FAULT_UNDER"), ':');
+        settings().errnos.push_back(std::atoi(code.c_str()));
+    if (settings().errnos.empty())
+        settings().errnos.push_back(EIO);
+    settings().folders = split(text("SOAK_FAULT_UNDER"), ':');
+    settings().start = text("SOAK_FAULT_START");
     const std::string countFile = text("SOAK_FAULT_COUNT_FILE");
     if (!countFile.empty())
-        settings.countFd = int(::syscall(SYS_openat, AT_FDCWD, countFile.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        settings().countFd = int(::syscall(SYS_openat, AT_FDCWD, countFile.c_str(),
+                                           O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     init(0);
     for (const char* point : points)
         if (enable(point, 1, nullptr, 0, decide) != 0)
             std::fprintf(stderr, "fault module: cannot enable %s\n", point);
-    settings.active = true;
+    settings().active = true;
 }
 
 template <typename Function> Function* next(const char* name) {
