@@ -71,8 +71,9 @@ void Campaign::violations(int number, const QString& when, const QList<Problem>&
 }
 
 bool Campaign::calibrate(const QString& folder) {
-    const CaseWorld world(m_options.program, m_options.faultModule, folder, m_cardPath);
-    const RunOutcome scan = world.run({"scan", m_cardPath, "--json"}, 60000);
+    const CaseWorld first(m_options.program, m_options.faultModule, folder + QStringLiteral("/1"),
+                          m_cardPath);
+    const RunOutcome scan = first.run({"scan", m_cardPath, "--json"}, 60000);
     m_cardIdentity = QJsonDocument::fromJson(scan.out)
                          .object()
                          .value("card")
@@ -83,15 +84,20 @@ bool Campaign::calibrate(const QString& folder) {
         std::printf("stowly-cli cannot scan the card: %s\n", qPrintable(describe(scan)));
         return false;
     }
-    const RunOutcome full = world.offload(std::nullopt, std::nullopt, 600000);
-    if (full.status != 0) {
-        std::printf("An offload without faults failed: %s\n", qPrintable(describe(full)));
-        return false;
+    // The longest of three, so that late kills reach the end of a slow run too.
+    for (int i = 1; i <= 3; ++i) {
+        const CaseWorld world(m_options.program, m_options.faultModule,
+                              folder + u'/' + QString::number(i), m_cardPath);
+        const RunOutcome full = world.offload(std::nullopt, std::nullopt, 600000);
+        if (full.status != 0) {
+            std::printf("An offload without faults failed: %s\n", qPrintable(describe(full)));
+            return false;
+        }
+        m_fullRunMs = std::max(m_fullRunMs, full.milliseconds);
+        CaseInspector inspector(world, *m_card, m_cardIdentity);
+        violations(0, QStringLiteral("an offload without faults"), inspector.checkComplete());
     }
-    m_fullRunMs = full.milliseconds;
     m_allowedMs = std::max<qint64>(60000, 20 * m_fullRunMs);
-    CaseInspector inspector(world, *m_card, m_cardIdentity);
-    violations(0, QStringLiteral("an offload without faults"), inspector.checkComplete());
     std::printf("A whole offload takes %lld ms; kills land from 3 ms to that.\n",
                 static_cast<long long>(m_fullRunMs));
     return m_tally.violations == 0;
