@@ -97,6 +97,7 @@ bool Campaign::calibrate(const QString& folder) {
         CaseInspector inspector(world, *m_card, m_cardIdentity);
         violations(0, QStringLiteral("an offload without faults"), inspector.checkComplete());
     }
+    m_fullRunMs = m_options.fullRunMs.value_or(m_fullRunMs);
     m_allowedMs = std::max<qint64>(60000, 20 * m_fullRunMs);
     std::printf("A whole offload takes %lld ms; kills land from 3 ms to that.\n",
                 static_cast<long long>(m_fullRunMs));

@@ -28,6 +28,8 @@ struct CampaignOptions {
     // Runs this case alone, as it ran in the whole campaign with the same seed.
     std::optional<int> onlyCase;
     bool keepFolders = false;
+    // The length of a whole run, as another campaign measured it, so its kills land as they did.
+    std::optional<qint64> fullRunMs;
 };
 
 // Offloads a card again and again with stowly-cli, killing it at random moments or making its

@@ -1,10 +1,11 @@
 // The fault campaign: real offloads by stowly-cli, killed at random moments or with failing file
 // calls, each case checked from outside afterwards.
 //
-//   stowly_soak [--short] [--seed N] [--kills N] [--faults N] [--case N] [--keep]
+//   stowly_soak [--short] [--seed N] [--kills N] [--faults N] [--case N] [--run-ms N] [--keep]
 //
 // --short is the quick round the test suite runs; --case runs one case of a campaign alone, to
-// reproduce it; --keep leaves the scratch folder behind.
+// reproduce it, and --run-ms gives it the length of a whole run that campaign printed, so its
+// kills come at the same moments; --keep leaves the scratch folder behind.
 
 #include "Campaign.h"
 
@@ -58,12 +59,16 @@ int main(int argc, char** argv) {
             int only = 0;
             number(&only);
             options.onlyCase = only;
+        } else if (argument == u"--run-ms") {
+            qint64 ms = 0;
+            number(&ms);
+            options.fullRunMs = ms;
         } else if (argument == u"--keep") {
             options.keepFolders = true;
         } else {
             std::fprintf(stderr,
                          "usage: %s [--short] [--seed N] [--kills N] [--faults N] [--case N] "
-                         "[--keep]\n",
+                         "[--run-ms N] [--keep]\n",
                          argv[0]);
             return 2;
         }
