@@ -12,7 +12,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run bench format clean
+.PHONY: all deps configure build test run bench soak format clean
 
 all: build
 
@@ -41,6 +41,11 @@ run: build
 bench: build
 	cmake --build $(BUILD_DIR) --target benches -j $(JOBS)
 	@for b in $(BUILD_DIR)/bin/*Bench; do echo "== $$(basename $$b)"; $$b || exit 1; done
+
+# The whole fault campaign (the short round is part of `make test`); SOAK_ARGS="--seed N" and so on.
+soak: build
+	cmake --build $(BUILD_DIR) --target stowly_soak -j $(JOBS)
+	$(BUILD_DIR)/bin/stowly_soak $(SOAK_ARGS)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

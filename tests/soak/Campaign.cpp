@@ -1,0 +1,257 @@
+#include "Campaign.h"
+
+#include "CaseInspector.h"
+#include "CaseWorld.h"
+#include "SoakCard.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+
+namespace stowly::soak {
+namespace {
+
+const QString alreadyOffloaded = QStringLiteral("Everything on this card is already offloaded");
+const QString failedRun = QStringLiteral("an offload failed, crashed or hung");
+
+// Every case draws from a generator of its own, so one case runs alone as it ran among all.
+std::mt19937_64 caseRandom(quint64 seed, int number) {
+    std::seed_seq sequence{quint32(seed), quint32(seed >> 32), quint32(number)};
+    return std::mt19937_64(sequence);
+}
+
+// Exit status 3 with this message means an earlier run already copied everything.
+bool finishedCleanly(const RunOutcome& outcome) {
+    return outcome.status == 0 ||
+           (outcome.status == 3 && QString::fromUtf8(outcome.err).contains(alreadyOffloaded));
+}
+
+QString describe(const RunOutcome& outcome) {
+    if (outcome.hung)
+        return QStringLiteral("did not end within the time allowed");
+    if (outcome.crashed)
+        return QStringLiteral("crashed");
+    return QStringLiteral("ended with status %1: %2")
+        .arg(outcome.status)
+        .arg(QString::fromUtf8(outcome.err).trimmed().replace(u'\n', QStringLiteral(" | ")));
+}
+
+} // namespace
+
+Campaign::Campaign(const CampaignOptions& options) : m_options(options) {}
+
+Campaign::~Campaign() = default;
+
+void Campaign::violations(int number, const QString& when, const QList<Problem>& problems) {
+    if (problems.isEmpty())
+        return;
+    if (m_lastCaseReported != number) {
+        ++m_tally.casesWithViolations;
+        m_kindsInCase.clear();
+    }
+    m_lastCaseReported = number;
+    m_tally.violations += problems.size();
+    for (const Problem& problem : problems) {
+        auto& [count, cases] = m_tally.byKind[problem.kind];
+        ++count;
+        if (!m_kindsInCase.contains(problem.kind)) {
+            m_kindsInCase.insert(problem.kind);
+            ++cases;
+        }
+        std::printf("VIOLATION case %d (%s): %s\n", number, qPrintable(when),
+                    qPrintable(problem.text));
+    }
+    std::fflush(stdout);
+}
+
+bool Campaign::calibrate(const QString& folder) {
+    const CaseWorld first(m_options.program, m_options.faultModule, folder + QStringLiteral("/1"),
+                          m_cardPath);
+    const RunOutcome scan = first.run({"scan", m_cardPath, "--json"}, 60000);
+    m_cardIdentity = QJsonDocument::fromJson(scan.out)
+                         .object()
+                         .value("card")
+                         .toObject()
+                         .value("identity")
+                         .toString();
+    if (scan.status != 0 || m_cardIdentity.isEmpty()) {
+        std::printf("stowly-cli cannot scan the card: %s\n", qPrintable(describe(scan)));
+        return false;
+    }
+    // The longest of three, so that late kills reach the end of a slow run too.
+    for (int i = 1; i <= 3; ++i) {
+        const CaseWorld world(m_options.program, m_options.faultModule,
+                              folder + u'/' + QString::number(i), m_cardPath);
+        const RunOutcome full = world.offload(std::nullopt, std::nullopt, 600000);
+        if (full.status != 0) {
+            std::printf("An offload without faults failed: %s\n", qPrintable(describe(full)));
+            return false;
+        }
+        m_fullRunMs = std::max(m_fullRunMs, full.milliseconds);
+        CaseInspector inspector(world, *m_card, m_cardIdentity);
+        violations(0, QStringLiteral("an offload without faults"), inspector.checkComplete());
+    }
+    m_fullRunMs = m_options.fullRunMs.value_or(m_fullRunMs);
+    m_allowedMs = std::max<qint64>(60000, 20 * m_fullRunMs);
+    std::printf("A whole offload takes %lld ms; kills land from 3 ms to that.\n",
+                static_cast<long long>(m_fullRunMs));
+    return m_tally.violations == 0;
+}
+
+void Campaign::killCase(int number, const QString& folder, std::mt19937_64& random) {
+    ++m_tally.killCases;
+    const CaseWorld world(m_options.program, m_options.faultModule, folder, m_cardPath);
+    CaseInspector inspector(world, *m_card, m_cardIdentity);
+    const int runs = std::uniform_int_distribution<int>(1, 6)(random);
+    // Kills land anywhere in a whole run; once a run has ended before its kill, within what is
+    // left of the work.
+    qint64 reach = m_fullRunMs;
+    QStringList delays;
+    for (int i = 0; i < runs; ++i) {
+        const qint64 killAfter =
+            std::uniform_int_distribution<qint64>(3, std::max<qint64>(4, reach))(random);
+        const RunOutcome outcome = world.offload(killAfter, std::nullopt, m_allowedMs);
+        ++m_tally.runs;
+        delays << QString::number(killAfter) + (outcome.killed ? QString() : QStringLiteral("*"));
+        const QString when = QStringLiteral("kill case, run %1 of %2, killed after %3 ms")
+                                 .arg(i + 1)
+                                 .arg(runs)
+                                 .arg(killAfter);
+        if (outcome.killed)
+            ++m_tally.kills;
+        else if (finishedCleanly(outcome)) {
+            ++m_tally.endedBeforeKill;
+            reach = outcome.milliseconds;
+        } else
+            violations(number, when, {{failedRun, describe(outcome)}});
+        violations(number, when, inspector.check());
+    }
+    const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
+    ++m_tally.runs;
+    const QString when =
+        QStringLiteral("kill case, the whole run after kills at %1 ms").arg(delays.join(", "));
+    if (!finishedCleanly(last))
+        violations(number, when, {{failedRun, describe(last)}});
+    violations(number, when, inspector.checkComplete());
+}
+
+void Campaign::faultCase(int number, const QString& folder, std::mt19937_64& random) {
+    ++m_tally.faultCases;
+    const CaseWorld world(m_options.program, m_options.faultModule, folder, m_cardPath);
+    CaseInspector inspector(world, *m_card, m_cardIdentity);
+    const int runs = std::uniform_int_distribution<int>(1, 3)(random);
+    const QList<QList<int>> errnoChoices{{EIO}, {ENOSPC}, {EIO, ENOSPC}};
+    QStringList plans;
+    for (int i = 0; i < runs; ++i) {
+        FaultPlan plan;
+        // From one call in a hundred to one in three: the first fails a file here and there, the
+        // last nearly every file.
+        plan.probability = 0.01 * std::pow(33.0, std::uniform_real_distribution<>(0, 1)(random));
+        plan.errnos = errnoChoices.at(std::uniform_int_distribution<int>(0, 2)(random));
+        plan.seed = random();
+        plan.history = std::bernoulli_distribution(0.5)(random);
+        const RunOutcome outcome = world.offload(std::nullopt, plan, m_allowedMs);
+        ++m_tally.runs;
+        ++m_tally.faultedRuns;
+        m_tally.faults += outcome.faults;
+        QStringList errnoNames;
+        for (int code : plan.errnos)
+            errnoNames << (code == EIO ? QStringLiteral("EIO") : QStringLiteral("ENOSPC"));
+        const QString what =
+            QStringLiteral("p=%1 %2%3, %4 faults")
+                .arg(plan.probability, 0, 'f', 4)
+                .arg(errnoNames.join(u'+'))
+                .arg(plan.history ? QStringLiteral(" with the history") : QString())
+                .arg(outcome.faults);
+        plans << what;
+        const QString when =
+            QStringLiteral("fault case, run %1 of %2 (%3)").arg(i + 1).arg(runs).arg(what);
+        if (outcome.crashed || outcome.hung)
+            violations(number, when, {{failedRun, describe(outcome)}});
+        violations(number, when, inspector.check());
+    }
+    const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
+    ++m_tally.runs;
+    const QString when =
+        QStringLiteral("fault case, the whole run after %1").arg(plans.join(QStringLiteral("; ")));
+    if (!finishedCleanly(last))
+        violations(number, when, {{failedRun, describe(last)}});
+    violations(number, when, inspector.checkComplete());
+}
+
+void Campaign::printTally(qint64 elapsedMs, bool byKind) const {
+    std::printf(
+        "kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
+        "runs, cases checked %lld (%lld kill, %lld fault), runs %lld, violations %lld "
+        "in %lld cases, %.1f s\n",
+        static_cast<long long>(m_tally.kills), static_cast<long long>(m_tally.endedBeforeKill),
+        static_cast<long long>(m_tally.faults), static_cast<long long>(m_tally.faultedRuns),
+        static_cast<long long>(m_tally.killCases + m_tally.faultCases),
+        static_cast<long long>(m_tally.killCases), static_cast<long long>(m_tally.faultCases),
+        static_cast<long long>(m_tally.runs), static_cast<long long>(m_tally.violations),
+        static_cast<long long>(m_tally.casesWithViolations), double(elapsedMs) / 1000);
+    for (auto kind = m_tally.byKind.cbegin(); byKind && kind != m_tally.byKind.cend(); ++kind)
+        std::printf("  %lld × %s, in %lld cases\n", static_cast<long long>(kind->first),
+                    qPrintable(kind.key()), static_cast<long long>(kind->second));
+    std::fflush(stdout);
+}
+
+int Campaign::run() {
+    QElapsedTimer clock;
+    clock.start();
+    QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/stowly-soak-XXXXXX"));
+    if (!scratch.isValid()) {
+        std::printf("Cannot make a scratch folder: %s\n", qPrintable(scratch.errorString()));
+        return 2;
+    }
+    scratch.setAutoRemove(!m_options.keepFolders);
+    std::printf("Fault campaign, seed %llu, in %s\n",
+                static_cast<unsigned long long>(m_options.seed), qPrintable(scratch.path()));
+
+    std::mt19937_64 cardRandom = caseRandom(m_options.seed, 0);
+    m_card = std::make_unique<SoakCard>(scratch.filePath("card"), m_options.smallFiles,
+                                        m_options.largeFiles, m_options.largestSize, cardRandom);
+    m_cardPath = m_card->path();
+    std::printf("Card: %lld files, %.1f MB\n", static_cast<long long>(m_card->files().size()),
+                double(m_card->totalSize()) / 1e6);
+    if (!calibrate(scratch.filePath("calibration")))
+        return 1;
+
+    // Odd cases kill, even ones inject faults, until both counts are reached.
+    for (int number = 1;; ++number) {
+        if (m_options.onlyCase && number != *m_options.onlyCase) {
+            if (number > *m_options.onlyCase)
+                break;
+            continue;
+        }
+        const bool kills = number % 2 == 1;
+        if (!m_options.onlyCase) {
+            const bool killsDone = m_tally.kills >= m_options.kills;
+            const bool faultsDone = m_tally.faults >= m_options.faults;
+            if (killsDone && faultsDone)
+                break;
+            if (kills ? killsDone : faultsDone)
+                continue;
+        }
+        std::mt19937_64 random = caseRandom(m_options.seed, number);
+        const QString folder = scratch.filePath(QStringLiteral("case-%1").arg(number));
+        if (kills)
+            killCase(number, folder, random);
+        else
+            faultCase(number, folder, random);
+        if (!m_options.keepFolders)
+            QDir(folder).removeRecursively();
+        if ((m_tally.killCases + m_tally.faultCases) % 25 == 0)
+            printTally(clock.elapsed(), false);
+    }
+    printTally(clock.elapsed(), true);
+    return m_tally.violations == 0 ? 0 : 1;
+}
+
+} // namespace stowly::soak

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include "CaseInspector.h"
+
+#include <memory>
+#include <optional>
+#include <random>
+
+namespace stowly::soak {
+
+class SoakCard;
+
+struct CampaignOptions {
+    quint64 seed = 1;
+    // Cases run until both are reached.
+    qint64 kills = 0;
+    qint64 faults = 0;
+    int smallFiles = 0;
+    int largeFiles = 0;
+    qint64 largestSize = 0;
+    QString program;
+    QString faultModule;
+    // Runs this case alone, as it ran in the whole campaign with the same seed.
+    std::optional<int> onlyCase;
+    bool keepFolders = false;
+    // The length of a whole run, as another campaign measured it, so its kills land as they did.
+    std::optional<qint64> fullRunMs;
+};
+
+// Offloads a card again and again with stowly-cli, killing it at random moments or making its
+// file calls fail, and after every run checks what it left behind.
+class Campaign {
+public:
+    explicit Campaign(const CampaignOptions& options);
+    ~Campaign();
+
+    // Returns the exit status: 0 without violations.
+    int run();
+
+private:
+    struct Tally {
+        qint64 kills = 0;
+        qint64 endedBeforeKill = 0;
+        qint64 faults = 0;
+        qint64 faultedRuns = 0;
+        qint64 runs = 0;
+        qint64 killCases = 0;
+        qint64 faultCases = 0;
+        qint64 violations = 0;
+        qint64 casesWithViolations = 0;
+        // Violations and the cases they were found in, by kind.
+        QMap<QString, std::pair<qint64, qint64>> byKind;
+    };
+
+    bool calibrate(const QString& folder);
+    void killCase(int number, const QString& folder, std::mt19937_64& random);
+    void faultCase(int number, const QString& folder, std::mt19937_64& random);
+    void violations(int number, const QString& when, const QList<Problem>& problems);
+    void printTally(qint64 elapsedMs, bool byKind) const;
+
+    CampaignOptions m_options;
+    Tally m_tally;
+    QString m_cardPath;
+    QString m_cardIdentity;
+    qint64 m_fullRunMs = 0;
+    qint64 m_allowedMs = 0;
+    int m_lastCaseReported = 0;
+    QSet<QString> m_kindsInCase;
+    std::unique_ptr<SoakCard> m_card;
+};
+
+} // namespace stowly::soak

@@ -1,0 +1,193 @@
+#include "CaseInspector.h"
+
+#include "CaseWorld.h"
+#include "SoakCard.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <sys/stat.h>
+
+namespace stowly::soak {
+namespace {
+
+const QString partialSuffix = QStringLiteral(".stowly-partial");
+
+QByteArray digestOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
+
+QString hex(const QByteArray& digest) {
+    return QString::fromLatin1(digest.toHex().left(12));
+}
+
+} // namespace
+
+CaseInspector::CaseInspector(const CaseWorld& world, const SoakCard& card,
+                             const QString& cardIdentity)
+    : m_world(world), m_card(card), m_keyPrefix((cardIdentity + u'|').toUtf8()) {}
+
+void CaseInspector::lookAtHistory(Look& look) {
+    QList<Problem>& problems = look.problems;
+    const RunOutcome history = m_world.run({"history", "--json"}, 60000);
+    const QString said = QString::fromUtf8(history.err).trimmed();
+    if (history.status != 0)
+        problems << Problem{QStringLiteral("the history does not load"),
+                            QStringLiteral("history --json ended with status %1: %2")
+                                .arg(history.status)
+                                .arg(said)};
+    else if (said.contains(QStringLiteral("Couldn’t read the ledger")))
+        problems << Problem{QStringLiteral("the history does not load"),
+                            QStringLiteral("the history did not load: %1").arg(said)};
+    const QStringList asides =
+        QDir(m_world.historyFolder())
+            .entryList({QStringLiteral("ledger.json.corrupt-*")}, QDir::Files);
+    if (!asides.isEmpty())
+        problems << Problem{
+            QStringLiteral("the history was set aside"),
+            QStringLiteral("the history was set aside as %1").arg(asides.join(", "))};
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(history.out, &error);
+    if (history.status == 0 && !document.isArray()) {
+        problems << Problem{
+            QStringLiteral("the history does not load"),
+            QStringLiteral("history --json printed no list: %1").arg(error.errorString())};
+        return;
+    }
+    for (const QJsonValue& value : document.array()) {
+        const QJsonObject entry = value.toObject();
+        if (!entry.value("sourceKey").toString().toUtf8().startsWith(m_keyPrefix))
+            continue;
+        look.entries.append({entry.value("sourceRelativePath").toString(),
+                             entry.value("destinationPath").toString(),
+                             entry.value("size").toInteger(-1),
+                             QByteArray::fromHex(entry.value("sha256").toString().toLatin1())});
+    }
+}
+
+void CaseInspector::lookAtDestination(Look& look) {
+    QList<Problem>& problems = look.problems;
+    QHash<QString, Copy>* copies = &look.copies;
+    const QString root = m_world.destination();
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.endsWith(partialSuffix)) {
+            look.partials.append(path.mid(root.size() + 1));
+            continue;
+        }
+        struct stat info;
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+            continue;
+        copies->insert(path, {quint64(info.st_ino), digestOf(path)});
+    }
+    for (auto seen = m_seen.cbegin(); seen != m_seen.cend(); ++seen) {
+        const QString name = seen.key().mid(root.size() + 1);
+        const auto now = copies->constFind(seen.key());
+        if (now == copies->cend())
+            problems << Problem{QStringLiteral("a copy disappeared"),
+                                QStringLiteral("the copy %1 disappeared").arg(name)};
+        else if (now->inode != seen->inode)
+            problems << Problem{QStringLiteral("a copy was replaced"),
+                                QStringLiteral("the copy %1 was replaced (inode %2, before %3)")
+                                    .arg(name)
+                                    .arg(now->inode)
+                                    .arg(seen->inode)};
+        else if (now->sha256 != seen->sha256)
+            problems << Problem{QStringLiteral("a copy changed"),
+                                QStringLiteral("the copy %1 changed (sha256 %2…, before %3…)")
+                                    .arg(name, hex(now->sha256), hex(seen->sha256))};
+    }
+    for (auto copy = copies->cbegin(); copy != copies->cend(); ++copy)
+        if (!m_seen.contains(copy.key()))
+            m_seen.insert(copy.key(), *copy);
+}
+
+CaseInspector::Look CaseInspector::look() {
+    Look look;
+    lookAtHistory(look);
+    lookAtDestination(look);
+    const QHash<QString, Copy>& copies = look.copies;
+    QList<Problem>& problems = look.problems;
+    for (const Entry& entry : look.entries) {
+        QFileInfo info(entry.destination);
+        const auto copy = copies.constFind(entry.destination);
+        const QByteArray digest =
+            copy != copies.cend() ? copy->sha256 : digestOf(entry.destination);
+        if (!info.isFile())
+            problems << Problem{QStringLiteral("a recorded copy is missing"),
+                                QStringLiteral("%1 is recorded as copied to %2, which is not there")
+                                    .arg(entry.source, entry.destination)};
+        else if (info.size() != entry.size)
+            problems << Problem{QStringLiteral("a recorded copy differs"),
+                                QStringLiteral("%1 is recorded with %2 bytes, its copy %3 has %4")
+                                    .arg(entry.source)
+                                    .arg(entry.size)
+                                    .arg(entry.destination)
+                                    .arg(info.size())};
+        else if (digest != entry.sha256)
+            problems << Problem{
+                QStringLiteral("a recorded copy differs"),
+                QStringLiteral("%1 is recorded with sha256 %2…, its copy %3 has %4…")
+                    .arg(entry.source, hex(entry.sha256), entry.destination, hex(digest))};
+    }
+    return look;
+}
+
+QList<Problem> CaseInspector::check() {
+    return look().problems;
+}
+
+QList<Problem> CaseInspector::checkComplete() {
+    Look state = look();
+    QList<Problem>& problems = state.problems;
+    const QHash<QString, Copy>& copies = state.copies;
+
+    QHash<QString, int> recorded;
+    for (const Entry& entry : state.entries)
+        ++recorded[entry.source];
+    QHash<QByteArray, QStringList> copiesOf;
+    const QString root = m_world.destination();
+    for (auto copy = copies.cbegin(); copy != copies.cend(); ++copy) {
+        const QString name = copy.key().mid(root.size() + 1);
+        if (m_card.withDigest(copy->sha256))
+            copiesOf[copy->sha256] << name;
+        else
+            problems << Problem{QStringLiteral("a file that is no card file"),
+                                QStringLiteral("%1 at the destination is no card file").arg(name)};
+    }
+    for (const SoakCard::File& file : m_card.files()) {
+        const int times = recorded.value(file.relativePath);
+        if (times != 1)
+            problems << Problem{
+                QStringLiteral("a card file is not recorded once"),
+                QStringLiteral("%1 is recorded %2 times").arg(file.relativePath).arg(times)};
+        QStringList found = copiesOf.value(file.sha256);
+        found.sort();
+        if (found.size() != 1)
+            problems << Problem{found.isEmpty() ? QStringLiteral("a card file has no copy")
+                                                : QStringLiteral("a card file has several copies"),
+                                QStringLiteral("%1 has %2 copies at the destination%3")
+                                    .arg(file.relativePath)
+                                    .arg(found.size())
+                                    .arg(found.isEmpty() ? QString() : ": " + found.join(", "))};
+    }
+    for (const QString& partial : state.partials)
+        problems << Problem{QStringLiteral("a partial file was left"),
+                            QStringLiteral("%1 was left at the destination").arg(partial)};
+    return problems;
+}
+
+} // namespace stowly::soak

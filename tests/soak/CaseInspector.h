@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace stowly::soak {
+
+class CaseWorld;
+class SoakCard;
+
+// One thing wrong, by its kind, which the campaign counts, and in detail.
+struct Problem {
+    QString kind;
+    QString text;
+};
+
+// Looks at what the runs of one case left behind, from outside, and remembers every copy it has
+// seen so that a copy replaced or changed later in the case shows.
+class CaseInspector {
+public:
+    CaseInspector(const CaseWorld& world, const SoakCard& card, const QString& cardIdentity);
+
+    // After any run: the history loads, every recorded copy is there as recorded, and no copy
+    // seen before was replaced, changed or removed. Returns the problems found.
+    QList<Problem> check();
+    // After the last run of a case: besides check(), every card file is recorded once and has
+    // exactly one copy, and nothing else is at the destination.
+    QList<Problem> checkComplete();
+
+private:
+    struct Copy {
+        quint64 inode = 0;
+        QByteArray sha256;
+    };
+    struct Entry {
+        QString source;
+        QString destination;
+        qint64 size = 0;
+        QByteArray sha256;
+    };
+
+    struct Look {
+        QList<Problem> problems;
+        QList<Entry> entries;
+        QHash<QString, Copy> copies;
+        QStringList partials;
+    };
+
+    Look look();
+    void lookAtHistory(Look& look);
+    void lookAtDestination(Look& look);
+
+    const CaseWorld& m_world;
+    const SoakCard& m_card;
+    QByteArray m_keyPrefix;
+    QHash<QString, Copy> m_seen;
+};
+
+} // namespace stowly::soak

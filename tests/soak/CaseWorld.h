@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace stowly::soak {
+
+// How stowly-cli is to fail in one run.
+struct FaultPlan {
+    double probability = 0;
+    QList<int> errnos;
+    quint64 seed = 0;
+    // The history's writes on the main thread may fail too, not only the copying.
+    bool history = false;
+};
+
+// What one run of stowly-cli did.
+struct RunOutcome {
+    // Exit status; -1 when it did not exit by itself.
+    int status = -1;
+    // It was still running when the kill was sent.
+    bool killed = false;
+    // It ended on a signal nobody sent.
+    bool crashed = false;
+    // It outlived the time allowed and was stopped.
+    bool hung = false;
+    qint64 milliseconds = 0;
+    long faults = 0;
+    QByteArray out;
+    QByteArray err;
+};
+
+// One case's destination folder and stowly-cli home (settings, history), fresh for every case.
+class CaseWorld {
+public:
+    CaseWorld(const QString& program, const QString& faultModule, const QString& folder,
+              const QString& card);
+
+    QString destination() const { return m_folder + QStringLiteral("/dest"); }
+    QString historyFolder() const { return m_folder + QStringLiteral("/home/data/Stowly"); }
+
+    RunOutcome offload(std::optional<qint64> killAfterMs, const std::optional<FaultPlan>& faults,
+                       qint64 allowedMs) const;
+    RunOutcome run(const QStringList& arguments, qint64 allowedMs) const;
+
+private:
+    RunOutcome start(const QStringList& arguments, const QProcessEnvironment& environment,
+                     std::optional<qint64> killAfterMs, qint64 allowedMs) const;
+
+    QString m_program;
+    QString m_faultModule;
+    QString m_folder;
+    QString m_card;
+    QProcessEnvironment m_environment;
+};
+
+} // namespace stowly::soak

@@ -1,0 +1,81 @@
+// The fault campaign: real offloads by stowly-cli, killed at random moments or with failing file
+// calls, each case checked from outside afterwards.
+//
+//   stowly_soak [--short] [--seed N] [--kills N] [--faults N] [--case N] [--run-ms N] [--keep]
+//
+// --short is the quick round the test suite runs; --case runs one case of a campaign alone, to
+// reproduce it, and --run-ms gives it the length of a whole run that campaign printed, so its
+// kills come at the same moments; --keep leaves the scratch folder behind.
+
+#include "Campaign.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <cstdlib>
+#include <type_traits>
+
+using namespace stowly::soak;
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    CampaignOptions options;
+    options.seed = 20261206;
+    options.kills = 1000;
+    options.faults = 10000;
+    options.smallFiles = 40;
+    options.largeFiles = 3;
+    options.largestSize = 8 << 20;
+    options.program = QStringLiteral(STOWLY_SOAK_PROGRAM);
+    options.faultModule = QStringLiteral(STOWLY_SOAK_FAULT_MODULE);
+
+    const QStringList arguments = application.arguments().mid(1);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const auto number = [&](auto* value) {
+            bool ok = false;
+            const qulonglong parsed =
+                i + 1 < arguments.size() ? arguments.at(++i).toULongLong(&ok) : 0;
+            if (!ok) {
+                std::fprintf(stderr, "%s needs a number\n", qPrintable(argument));
+                std::exit(2);
+            }
+            *value = std::remove_reference_t<decltype(*value)>(parsed);
+        };
+        if (argument == u"--short") {
+            options.kills = 30;
+            options.faults = 300;
+            options.smallFiles = 16;
+            options.largeFiles = 2;
+            options.largestSize = 3 << 20;
+        } else if (argument == u"--seed") {
+            number(&options.seed);
+        } else if (argument == u"--kills") {
+            number(&options.kills);
+        } else if (argument == u"--faults") {
+            number(&options.faults);
+        } else if (argument == u"--case") {
+            int only = 0;
+            number(&only);
+            options.onlyCase = only;
+        } else if (argument == u"--run-ms") {
+            qint64 ms = 0;
+            number(&ms);
+            options.fullRunMs = ms;
+        } else if (argument == u"--keep") {
+            options.keepFolders = true;
+        } else {
+            std::fprintf(stderr,
+                         "usage: %s [--short] [--seed N] [--kills N] [--faults N] [--case N] "
+                         "[--run-ms N] [--keep]\n",
+                         argv[0]);
+            return 2;
+        }
+    }
+    if (!QFile::exists("/usr/lib/fiu/fiu_posix_preload.so")) {
+        std::fprintf(stderr, "libfiu's POSIX preload library is not installed (fiu-utils)\n");
+        return 2;
+    }
+    return Campaign(options).run();
+}
