@@ -180,8 +180,16 @@ QString LedgerJournal::runLockPath(const QString& run) const {
 std::unique_ptr<LedgerJournal::Run> LedgerJournal::startRun() {
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const QString lockPath = runLockPath(id);
-    int fd = ::open(fileNames::encode(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Locked under another name first: a run file that exists unlocked, even for a moment,
+    // reads as a run that is gone and would be cleaned up under the running copy's feet.
+    const QString starting = lockPath + QStringLiteral(".starting");
+    AtomicFile::makeFolder(m_historyPath.left(m_historyPath.lastIndexOf(u'/')));
+    int fd = ::open(fileNames::encode(starting).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC,
+                    0644);
+    if (fd >= 0 && (::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+                    ::rename(fileNames::encode(starting).constData(),
+                             fileNames::encode(lockPath).constData()) != 0)) {
+        ::unlink(fileNames::encode(starting).constData());
         ::close(fd);
         fd = -1;
     }
@@ -209,7 +217,8 @@ QStringList LedgerJournal::runsOnDisk() const {
     const QStringList names =
         QDir(m_historyPath.left(slash)).entryList({prefix + u'*'}, QDir::Files);
     for (const QString& name : names)
-        runs.append(name.mid(prefix.size()));
+        if (!name.endsWith(QStringLiteral(".starting"))) // still being locked by its run
+            runs.append(name.mid(prefix.size()));
     return runs;
 }
 

@@ -26,7 +26,7 @@ TEST(SharedHistoryTest, TwoProcessesOffloadingAtOnceKeepEveryRecord) {
             {"offload", cards(name), "--to", destination.path() + "/" + name, "--quick-dump"}));
     for (const auto& run : runs) {
         ASSERT_TRUE(run->waitForFinished(60000));
-        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardOutput().toStdString();
     }
 
     const CliResult history = cli.run({"history", "--json"});
