@@ -1,5 +1,7 @@
 #include "copy/AtomicFile.h"
 
+#include "copy/FileDescriptor.h"
+
 #include "base/FileNames.h"
 #include "copy/SystemError.h"
 
@@ -22,21 +24,6 @@ QString folderOf(const QString& path) {
     if (slash < 0)
         return QStringLiteral(".");
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
-}
-
-bool writeAll(int fd, const char* data, qsizetype size, int* error) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            *error = errno;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
 }
 
 } // namespace

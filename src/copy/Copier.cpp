@@ -41,22 +41,6 @@ bool canBypassCache(int fd, qsizetype unit) {
            unit % info.stx_dio_offset_align == 0;
 }
 
-bool writeAll(int fd, const char* data, qsizetype size, int* error) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n > 0) {
-            data += n;
-            size -= n;
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        *error = n < 0 ? errno : EIO;
-        return false;
-    }
-    return true;
-}
-
 // What tells one version of a file from another without reading it.
 struct SourceState {
     qint64 size = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <cerrno>
 #include <optional>
 
 #include <sys/stat.h>
@@ -63,5 +66,23 @@ public:
 private:
     int m_fd = -1;
 };
+
+// Writes all of `data` to `fd`, going on after short writes and interruptions. On failure
+// `error` holds the errno (EIO for a write that wrote nothing).
+inline bool writeAll(int fd, const char* data, qsizetype size, int* error) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n > 0) {
+            data += n;
+            size -= n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        *error = n < 0 ? errno : EIO;
+        return false;
+    }
+    return true;
+}
 
 } // namespace stowly

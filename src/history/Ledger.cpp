@@ -228,15 +228,20 @@ void Ledger::append(const LedgerEntry& entry, bool journaled) {
     m_hasUnsavedChanges = true;
 }
 
-bool Ledger::setJournalAside() {
-    const QString path = m_journal->path();
+std::optional<QString> Ledger::moveAside(const QString& path) const {
+    // Never overwrite what could not be read: move it aside under a name of its own.
     const QString stamp = LedgerFile::internetDateTime(m_clock()).replace(u':', u'-');
-    const QString asideName =
-        path.mid(path.lastIndexOf(u'/') + 1) + QStringLiteral(".corrupt-") + stamp;
-    if (!AtomicFile::moveNoReplace(path, path.left(path.lastIndexOf(u'/') + 1) + asideName)) {
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1) + QStringLiteral(".corrupt-") + stamp;
+    if (AtomicFile::moveNoReplace(path, path.left(path.lastIndexOf(u'/') + 1) + name))
+        return std::nullopt;
+    return name;
+}
+
+bool Ledger::setJournalAside() {
+    if (const std::optional<QString> asideName = moveAside(m_journal->path())) {
         setLastError(tr("Couldn’t read part of the ledger’s journal. The old file was kept as %1; "
                         "everything readable in it is in the history.")
-                         .arg(asideName));
+                         .arg(*asideName));
         return true;
     }
     m_saveBlocked = true;
@@ -246,14 +251,9 @@ bool Ledger::setJournalAside() {
 }
 
 bool Ledger::setAside(const QString& readError) {
-    // Never overwrite what could not be read: move it aside under a name of its own.
-    const QString stamp = LedgerFile::internetDateTime(m_clock()).replace(u':', u'-');
-    const QString asideName =
-        m_fileURL.mid(m_fileURL.lastIndexOf(u'/') + 1) + QStringLiteral(".corrupt-") + stamp;
-    const QString asidePath = m_fileURL.left(m_fileURL.lastIndexOf(u'/') + 1) + asideName;
-    if (!AtomicFile::moveNoReplace(m_fileURL, asidePath)) {
+    if (const std::optional<QString> asideName = moveAside(m_fileURL)) {
         setLastError(tr("Couldn’t read the ledger (%1). The old file was kept as %2.")
-                         .arg(readError, asideName));
+                         .arg(readError, *asideName));
         return true;
     }
     m_saveBlocked = true;

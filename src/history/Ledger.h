@@ -78,6 +78,8 @@ private:
 
     void load();
     void save();
+    // The name the file now has beside its old one; none when it could not be moved.
+    std::optional<QString> moveAside(const QString& path) const;
     bool setAside(const QString& readError);
     bool setJournalAside();
     // Takes the journal's records that are not in memory yet, nor in the history file where

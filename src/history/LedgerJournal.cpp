@@ -2,6 +2,7 @@
 
 #include "base/FileNames.h"
 #include "copy/AtomicFile.h"
+#include "copy/FileDescriptor.h"
 #include "copy/SystemError.h"
 #include "history/FileLock.h"
 #include "history/LedgerFile.h"
@@ -84,22 +85,6 @@ std::optional<FileState> stateIn(const QJsonObject& header) {
                      h.value(QStringLiteral("modifiedNs")).toString().toLongLong()};
 }
 
-bool writeAll(int fd, const char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
 // Cuts a last line that a kill left without its line break, so the next line starts clean.
 // Returns false with errno set when the file could not be read or cut.
 bool cutTornTail(int fd, qint64 size) {
@@ -143,18 +128,24 @@ std::optional<QString> LedgerJournal::appendLine(const QByteArray& line, bool fl
     if (fd < 0)
         return systemErrorText(errno);
     struct stat info;
-    bool ok = ::fstat(fd, &info) == 0;
+    int error = 0;
+    // errno of a failed call, kept as the reason.
+    const auto check = [&error](bool done) {
+        if (!done && error == 0)
+            error = errno;
+        return done;
+    };
+    bool ok = check(::fstat(fd, &info) == 0);
     if (ok && info.st_size > 0)
-        ok = cutTornTail(fd, info.st_size);
+        ok = check(cutTornTail(fd, info.st_size));
     if (ok && (info.st_size == 0 || ::lseek(fd, 0, SEEK_END) == 0)) {
         const QByteArray header = headerLine(FileState::of(m_historyPath)) + '\n';
-        ok = writeAll(fd, header.constData(), header.size());
+        ok = writeAll(fd, header.constData(), header.size(), &error);
     }
     // One write for the line and its break: a kill leaves the line whole or torn at the end.
     const QByteArray whole = line + '\n';
-    ok = ok && writeAll(fd, whole.constData(), whole.size());
-    ok = ok && (!flush || ::fdatasync(fd) == 0);
-    const int error = errno;
+    ok = ok && writeAll(fd, whole.constData(), whole.size(), &error);
+    ok = ok && check(!flush || ::fdatasync(fd) == 0);
     if (::close(fd) != 0 && ok)
         return systemErrorText(errno);
     return ok ? std::nullopt : std::optional<QString>(systemErrorText(error));
