@@ -4,8 +4,10 @@ JOBS ?= $(shell nproc)
 
 # Debian packages the build, the tests and the program need.
 PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
-	qt6-base-dev libssl-dev \
-	libavformat-dev libavcodec-dev libavutil-dev \
+	qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins \
+	libssl-dev libheif-dev libraw-dev \
+	libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
+	xvfb xauth adwaita-icon-theme fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
 	findutils coreutils
@@ -36,7 +38,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/bin/stowly-cli cards
+	$(BUILD_DIR)/bin/stowly
 
 bench: build
 	cmake --build $(BUILD_DIR) --target benches -j $(JOBS)

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/StageState.h"
+
+#include <QFrame>
+
+class QLabel;
+class QVBoxLayout;
+
+namespace stowly {
+
+// One numbered stage of the main window: a header with the number badge, the title and the
+// "needs your attention" pill, and the stage's own content below it.
+class StagePanel : public QFrame {
+    Q_OBJECT
+public:
+    StagePanel(int number, QWidget* parent = nullptr);
+
+    int number() const { return m_number; }
+    StageState state() const { return m_state; }
+    bool needsAttention() const { return m_needsAttention; }
+    void setState(StageState state, bool needsAttention);
+
+    // Where the stage puts its controls, 16 px inside the panel's border.
+    QVBoxLayout* contentLayout() const { return m_content; }
+
+private:
+    int m_number;
+    StageState m_state = StageState::pending;
+    bool m_needsAttention = false;
+    QLabel* m_badge;
+    QLabel* m_title;
+    QLabel* m_attention;
+    QVBoxLayout* m_content;
+};
+
+} // namespace stowly
