@@ -1,4 +1,4 @@
-#include "devices/FakeVolumes.h"
+#include "support/FakeVolumes.h"
 #include "devices/Printers.h"
 #include "support/TestSupport.h"
 

@@ -8,7 +8,7 @@
 #include "app/lists/PresetsModel.h"
 #include "app/lists/SessionFilesModel.h"
 #include "base/Log.h"
-#include "devices/FakeVolumes.h"
+#include "support/FakeVolumes.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeWatcher.h"
 #include "history/Ledger.h"

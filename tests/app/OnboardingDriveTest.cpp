@@ -1,6 +1,6 @@
 #include "app/OnboardingDrive.h"
 
-#include "devices/FakeVolumes.h"
+#include "support/FakeVolumes.h"
 #include "devices/VolumePaths.h"
 
 #include "AppTestSupport.h"

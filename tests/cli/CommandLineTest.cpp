@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 #include "app/CardAtPath.h"
 #include "cli/ProgressText.h"
-#include "devices/FakeVolumes.h"
+#include "support/FakeVolumes.h"
 
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "FakeVolumes.h"
+#include "support/FakeVolumes.h"
 #include "Printers.h"
 #include "support/TestSupport.h"
 

@@ -6,7 +6,7 @@
 #include "app/DestinationStore.h"
 #include "app/PresetStore.h"
 #include "devices/DiskTool.h"
-#include "devices/FakeVolumes.h"
+#include "support/FakeVolumes.h"
 #include "devices/VolumeWatcher.h"
 #include "history/Ledger.h"
 #include "media/DurationReading.h"

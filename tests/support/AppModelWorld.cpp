@@ -1,4 +1,4 @@
-#include "app/AppModelWorld.h"
+#include "support/AppModelWorld.h"
 
 #include "devices/VolumePaths.h"
 
