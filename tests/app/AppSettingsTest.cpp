@@ -121,13 +121,10 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
     const QString file = home("Stowly.conf");
     writeFile(file, "[General]\n"
                     "ejectAfterOffload=yes\n"
-                    "playSuccessSound=false\n"
                     "skipShortClips=1\n"
-                    "askToImportOnMount=maybe\n"
                     "shortClipSeconds=5s\n"
                     "theme=neon\n"
                     "appearance=Light\n"
-                    "mediaLayout=grid\n"
                     "importPromptStyle=ImportPromptStyle::panel\n"
                     "excludedCategories=audio, films\n"
                     "recentProjects=Solo\n"
@@ -138,13 +135,10 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
                     "ignoredImportCards=not json\n");
     AppSettings s(AppSettings::openPreferences(file));
     EXPECT_FALSE(s.ejectAfterOffload());
-    EXPECT_FALSE(s.playSuccessSound());
     EXPECT_TRUE(s.skipShortClips());
-    EXPECT_TRUE(s.askToImport());
     EXPECT_EQ(s.shortClipSeconds(), 5);
     EXPECT_EQ(s.themeID(), ThemeID::standard);
     EXPECT_EQ(s.appearance(), AppAppearance::dark);
-    EXPECT_EQ(s.mediaLayout(), MediaLayout::grid);
     EXPECT_EQ(s.importPromptStyle(), ImportPromptStyle::notification);
     EXPECT_EQ(
         s.includedCategories(),
