@@ -1,13 +1,22 @@
 #include "app/ClipsStageContent.h"
 #include "app/FormatAlert.h"
+#include "app/MediaTileInfo.h"
+#include "app/NamePreview.h"
+#include "app/lists/SessionFilesModel.h"
 #include "session/OffloadSession.h"
 
+#include "support/AppModelWorld.h"
 #include "support/Printing.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 namespace stowly {
 namespace {
+
+using Status = SessionFilesModel::FileStatus;
 
 const QDateTime today(QDate::currentDate(), QTime(12, 0));
 const QDateTime longAgo(QDate(2020, 3, 1), QTime(12, 0));
@@ -140,6 +149,128 @@ TEST(ClipsStageContentTest, TheFirstReasonThatHoldsExplainsAnEmptyList) {
     EXPECT_EQ(empty->title, "All Caught Up");
     EXPECT_EQ(empty->message, "The new files on this card are types you turned off in Settings.");
     EXPECT_FALSE(empty->button);
+}
+
+TEST(MediaTileInfoTest, SpokenDescriptionTellsOriginLengthCompanionsAndState) {
+    const auto tile = [](const QString& path, const QString& name) {
+        MediaTileInfo info;
+        info.clip = clip(path);
+        info.name = name;
+        return info;
+    };
+    MediaTileInfo renamed = tile("DCIM/C0001.MP4", "2024-05-01_Harbour_0001.mp4");
+    renamed.duration = 42.9;
+    renamed.sidecars = 1;
+    renamed.status = Status::verified;
+    renamed.isReoffload = true;
+    EXPECT_EQ(renamed.accessibilityText(),
+              "Video, 2024-05-01_Harbour_0001.mp4, from C0001.MP4, 0:42 long, with 1 sidecar, "
+              "copied and verified, will be re-offloaded");
+    EXPECT_EQ(renamed.detailLine(), "from C0001.MP4 · 0:42 · 1 sidecar");
+
+    // A name that still holds a placeholder is not worth comparing with the file's own.
+    MediaTileInfo placeholder = tile("C0002.MP4", "Project_0002.mp4");
+    placeholder.isPlaceholderName = true;
+    placeholder.duration = 3;
+    placeholder.sidecars = 2;
+    placeholder.status = Status::copying;
+    placeholder.isIncludedShort = true;
+    EXPECT_EQ(placeholder.accessibilityText(),
+              "Video, Project_0002.mp4, 0:03 long, with 2 sidecars, copying now, short clip "
+              "included anyway");
+
+    const std::pair<MediaTileInfo, QString> plain[] = {
+        {tile("DSC1.JPG", "DSC1.JPG"), "Photo, DSC1.JPG"},
+        {tile("A.WAV", "A.WAV"), "Audio, A.WAV"},
+        {tile("notes.txt", "notes.txt"), "Other, notes.txt"},
+    };
+    const std::pair<Status, QString> states[] = {
+        {Status::pending, ""},
+        {Status::offloaded, ", already offloaded"},
+        {Status::missing, ", copy missing at the destination"},
+        {Status::skipped, ", short clip, skipped"},
+    };
+    for (const auto& [info, text] : plain) {
+        EXPECT_TRUE(info.detailLine().isEmpty());
+        for (const auto& [status, said] : states) {
+            MediaTileInfo marked = info;
+            marked.status = status;
+            EXPECT_EQ(marked.accessibilityText(), text + said);
+        }
+    }
+    EXPECT_EQ(MediaTileInfo::sidecarsHelp(1), "Has 1 sidecar file, copied with it");
+    EXPECT_EQ(MediaTileInfo::sidecarsHelp(3), "3 sidecar files, copied with it");
+}
+
+TEST(MediaTileInfoTest, TheFileListsCarryWhatATileShows) {
+    CardInventory inventory;
+    inventory.newFiles = {clip("DCIM/C0001.MP4"), clip("DCIM/C0001.XML"), clip("DCIM/DSC2.JPG")};
+    OffloadSession session(card(), inventory, {{"DCIM/C0001.MP4", 42}});
+    SessionFilesModel toCopy(SessionFilesModel::ListScope::toCopy);
+    SessionFilesModel skipped(SessionFilesModel::ListScope::skippedShort);
+    constexpr auto fatal = QAbstractItemModelTester::FailureReportingMode::Fatal;
+    QAbstractItemModelTester check1(&toCopy, fatal), check2(&skipped, fatal);
+    toCopy.setSession(&session);
+    skipped.setSession(&session);
+
+    const QModelIndex first = toCopy.index(0);
+    EXPECT_EQ(first.data(SessionFilesModel::SidecarCountRole), 1);
+    EXPECT_EQ(toCopy.index(1).data(SessionFilesModel::SidecarCountRole), 0);
+    EXPECT_EQ(first.data(SessionFilesModel::DetailRole), "0:42 · 1 sidecar");
+    EXPECT_EQ(first.data(Qt::ToolTipRole), "DCIM/C0001.MP4");
+    EXPECT_EQ(first.data(Qt::AccessibleTextRole), "Video, C0001.MP4, 0:42 long, with 1 sidecar");
+
+    // A preview made with a stand-in project renames the rows without resetting the list.
+    QSignalSpy resets(&toCopy, &QAbstractItemModel::modelReset);
+    PlannedFile planned{inventory.newFiles[0], "2024-05-01/Project", "Project_0001.mp4"};
+    toCopy.setNamePreview({planned}, true);
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(first.data(SessionFilesModel::PlannedNameRole), "Project_0001.mp4");
+    EXPECT_TRUE(first.data(SessionFilesModel::IsPlaceholderNameRole).toBool());
+    EXPECT_EQ(first.data(Qt::ToolTipRole), "2024-05-01/Project/Project_0001.mp4");
+    EXPECT_EQ(first.data(Qt::AccessibleTextRole),
+              "Video, Project_0001.mp4, 0:42 long, with 1 sidecar");
+    EXPECT_EQ(first.data(SessionFilesModel::DetailRole), "from C0001.MP4 · 0:42 · 1 sidecar");
+    const std::optional<MediaTileInfo> tile = MediaTileInfo::fromRow(toCopy, 0);
+    ASSERT_TRUE(tile);
+    EXPECT_EQ(tile->name, "Project_0001.mp4");
+    EXPECT_EQ(tile->detail, "from C0001.MP4 · 0:42 · 1 sidecar");
+    EXPECT_FALSE(MediaTileInfo::fromRow(toCopy, 3));
+
+    // The short clip leaves with its sidecar, and the skipped list counts it.
+    session.setShortRule({true, 60});
+    ASSERT_EQ(skipped.rowCount(), 1);
+    EXPECT_EQ(skipped.index(0).data(Qt::AccessibleTextRole),
+              "Video, C0001.MP4, 0:42 long, with 1 sidecar, short clip, skipped");
+
+    // Another card's session shows no names planned for this one.
+    OffloadSession other(card(), inventory, {});
+    toCopy.setSession(&other);
+    EXPECT_FALSE(toCopy.index(0).data(SessionFilesModel::PlannedNameRole).isValid());
+}
+
+TEST(NamePreviewTest, TheListShowsTheNamesARunWouldGiveWithStandInsForWhatIsMissing) {
+    test::World w;
+    w.insertCard("A7S", {{"DCIM/C0001.MP4", "v"}, {"DCIM/C0001.XML", "x"}});
+    ASSERT_TRUE(w.waitForSession());
+    const QModelIndex first = w.model->filesToCopy().index(0);
+    const auto name = [&] { return first.data(SessionFilesModel::PlannedNameRole).toString(); };
+    ASSERT_TRUE(test::spinUntil([&] { return !name().isEmpty(); }));
+    EXPECT_TRUE(name().contains("_Project_")) << name().toStdString();
+    EXPECT_TRUE(first.data(SessionFilesModel::IsPlaceholderNameRole).toBool());
+    EXPECT_EQ(w.model->namePreview().plan().files.size(), 2);
+
+    w.model->session()->setProjectInput("Harbour");
+    ASSERT_TRUE(test::spinUntil([&] { return name().contains("_Harbour_"); }));
+    EXPECT_FALSE(first.data(SessionFilesModel::IsPlaceholderNameRole).toBool());
+
+    // A value only the folders use leaves the file names whole.
+    const NamingTemplates folderOnly = *NamingTemplates::make("{date}/{project}", "{date}_{seq}");
+    const NamePreview::Plan plan = NamePreview::make(
+        {clip("C0001.MP4")}, folderOnly, NamingContext{}, FileRules::standard(), std::nullopt);
+    ASSERT_EQ(plan.files.size(), 1);
+    EXPECT_FALSE(plan.filledBlanks);
+    EXPECT_TRUE(plan.files[0].folder.contains("/Project")) << plan.files[0].folder.toStdString();
 }
 
 } // namespace
