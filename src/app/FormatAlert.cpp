@@ -55,7 +55,7 @@ QString FormatAlert::helpText(bool canFormat, const std::optional<FormatReadines
 Confirmation FormatAlert::text(const QString& cardName, const FormatReadiness& readiness,
                                const QString& home) {
     const int skipped = readiness.shortSkippedFiles;
-    const int verified = readiness.fileCount - pendingOf(readiness) - skipped;
+    const int verified = std::max(0, readiness.fileCount - pendingOf(readiness) - skipped);
     QString message;
     if (skipped >= 1)
         message =
