@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "app/lists/SessionFilesModel.h"
+#include "base/Background.h"
 #include "naming/OffloadPlanner.h"
 #include "session/OffloadSession.h"
 
@@ -20,15 +21,31 @@ NamePreview::NamePreview(AppModel& model) : m_model(model) {
 
 void NamePreview::update() {
     m_settle.stop();
+    m_planning.request_stop();
     const OffloadSession* session = m_model.session();
     // A run shows its own plan; its choices no longer change.
     if (session && session->phase() != OffloadSession::Phase::ready)
         return;
     const std::optional<NamingTemplates> naming = m_model.settings().effectiveNaming();
-    Plan plan;
-    if (session && naming)
-        plan = make(session->newClips(), *naming, m_model.namingContext(*session),
-                    m_model.settings().fileRules(), m_model.settings().destinationPath());
+    if (!session || !naming) {
+        apply({});
+        return;
+    }
+    m_planning = background::run(
+        this,
+        [files = session->newClips(), naming = *naming, context = m_model.namingContext(*session),
+         rules = m_model.settings().fileRules(),
+         destination = m_model.settings().destinationPath()] {
+            return make(files, naming, context, rules, destination);
+        },
+        [this, id = session->id()](Plan plan) {
+            const OffloadSession* current = m_model.session();
+            if (current && current->id() == id && current->phase() == OffloadSession::Phase::ready)
+                apply(std::move(plan));
+        });
+}
+
+void NamePreview::apply(Plan plan) {
     m_plan = std::move(plan);
     m_model.filesToCopy().setNamePreview(m_plan.files, m_plan.filledBlanks);
     Q_EMIT changed();

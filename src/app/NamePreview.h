@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <stop_token>
 
 namespace stowly {
 
@@ -18,8 +19,8 @@ class AppModel;
 
 // The names the files to copy would get, shown before a run: the plan the run would make, with
 // "Project", "Camera" or "Card" standing in for a value still missing, so the list never shows
-// a hole. Worked out again shortly after a choice changes rather than on every keystroke, and
-// handed to the model's list of files to copy.
+// a hole. Worked out again in the background shortly after a choice changes (a large card takes
+// a noticeable moment to plan), and handed to the model's list of files to copy.
 class NamePreview : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +33,8 @@ public:
     explicit NamePreview(AppModel& model);
 
     const Plan& plan() const { return m_plan; }
-    // Works the preview out now instead of after the pause.
+    // Starts working the preview out now instead of after the pause; a plan still being made
+    // is dropped.
     void update();
 
     // The plan of `files` into the destination (none: an empty one).
@@ -47,8 +49,11 @@ Q_SIGNALS:
     void changed();
 
 private:
+    void apply(Plan plan);
+
     AppModel& m_model;
     QTimer m_settle;
+    std::stop_source m_planning;
     Plan m_plan;
 };
 
