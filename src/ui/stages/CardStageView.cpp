@@ -1,6 +1,9 @@
 #include "ui/stages/CardStageView.h"
 
 #include "app/AppModel.h"
+#include "app/FormatAlert.h"
+#include "app/OffloadFormatting.h"
+#include "app/StageTexts.h"
 #include "app/lists/CardListModel.h"
 #include "session/OffloadSession.h"
 #include "ui/stages/CardRowDelegate.h"
@@ -18,45 +21,6 @@
 
 namespace stowly {
 
-namespace {
-QString noCardTitle() {
-    return QStringLiteral("Insert an SD Card");
-}
-QString noCardText() {
-    return QStringLiteral("Stowly fills in the rest as soon as a card is mounted.");
-}
-QString ignoredHelp() {
-    return QStringLiteral("Ignored items (system files and your ignore list in Settings ▸ Files) "
-                          "aren’t copied and don’t stop the card being ready to format.");
-}
-QString cardDetail(int newFiles, std::optional<int> copied, int ignored) {
-    QString t = copied ? QStringLiteral("%1 copied").arg(*copied)
-                       : QStringLiteral("%1 new files").arg(newFiles);
-    if (ignored > 0)
-        t += QStringLiteral(" · %1 ignored").arg(ignored);
-    return t;
-}
-QString formatTitle(const std::optional<FormatReadiness>&) {
-    return QStringLiteral("Format");
-}
-QString formatHelp(bool, const std::optional<FormatReadiness>&) {
-    return QStringLiteral("Available once every file on the card has a verified copy");
-}
-Confirmation formatQuestion(const QString& name, const FormatReadiness&) {
-    return {QStringLiteral("Format “%1”?").arg(name),
-            QStringLiteral("Formatting erases everything."), QStringLiteral("Format")};
-}
-QString verifiedText() {
-    return QStringLiteral("Every file on this card has a verified copy at the destination.");
-}
-QString formatStateLine(const AppModel::FormatState& s) {
-    return s.text;
-}
-QString ejectingLine() {
-    return QStringLiteral("Ejecting…");
-}
-} // namespace
-
 CardStageView::CardStageView(AppModel& model, QWidget* parent)
     : StagePanel(1, parent), m_model(model), m_confirm(stageConfirm::messageBox(this)),
       m_pages(new QStackedWidget(this)), m_list(new QListView(this)),
@@ -69,8 +33,8 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     auto* emptyLayout = new QVBoxLayout(empty);
     emptyLayout->setContentsMargins(0, 0, 0, 0);
     emptyLayout->setSpacing(8);
-    emptyLayout->addWidget(stageStyle::titleLabel(noCardTitle(), empty));
-    emptyLayout->addWidget(stageStyle::secondaryLabel(noCardText(), empty));
+    emptyLayout->addWidget(stageStyle::titleLabel(StageTexts::noCardTitle(), empty));
+    emptyLayout->addWidget(stageStyle::secondaryLabel(StageTexts::noCardMessage(), empty));
     emptyLayout->addStretch();
 
     m_list->setObjectName(QStringLiteral("cardList"));
@@ -86,19 +50,19 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     m_list->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     m_eject->setObjectName(QStringLiteral("ejectButton"));
-    m_eject->setText(tr("Eject Card"));
-    m_eject->setAccessibleName(tr("Eject Card"));
+    m_eject->setText(StageTexts::ejectCard());
+    m_eject->setAccessibleName(StageTexts::ejectCard());
     m_eject->setIcon(stageStyle::icon(QStringLiteral("media-eject")));
     m_eject->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_eject->setAutoRaise(true);
 
     auto* menu = new QMenu(m_actions);
-    QAction* ejectAction = menu->addAction(tr("Eject Card"));
-    QAction* forgetAction = menu->addAction(tr("Forget This Card’s History…"));
+    QAction* ejectAction = menu->addAction(StageTexts::ejectCard());
+    QAction* forgetAction = menu->addAction(StageTexts::forgetCardHistory());
     m_actions->setObjectName(QStringLiteral("cardActionsButton"));
     m_actions->setText(QStringLiteral("⋯"));
-    m_actions->setAccessibleName(tr("Card actions"));
-    m_actions->setToolTip(tr("Card actions"));
+    m_actions->setAccessibleName(StageTexts::cardActionsHelp());
+    m_actions->setToolTip(StageTexts::cardActionsHelp());
     m_actions->setMenu(menu);
     m_actions->setPopupMode(QToolButton::InstantPopup);
     m_actions->setAutoRaise(true);
@@ -123,7 +87,7 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     actions->addWidget(m_actions);
 
     m_badge->setObjectName(QStringLiteral("verifiedBadge"));
-    m_badge->setText(verifiedText());
+    m_badge->setText(StageTexts::verifiedBadge());
     m_badge->setWordWrap(true);
     m_badge->setProperty("stowlyRole", QStringLiteral("badge"));
     m_formatLine->setWordWrap(true);
@@ -191,13 +155,15 @@ QString CardStageView::detailOf(const QModelIndex& index) const {
     if (const OffloadSession* session = m_model.session();
         session && session->phase() != OffloadSession::Phase::ready)
         copied = int(session->verifiedIDs().size());
-    return cardDetail(int(inventory->newFiles.size()), copied, int(inventory->ignored.size()));
+    return OffloadFormatting::cardDetail(int(inventory->newFiles.size()), copied,
+                                         int(inventory->ignored.size()));
 }
 
 QString CardStageView::helpOf(const QModelIndex& index) const {
     const auto& inventory = m_model.cardInventory();
-    return isSelectedRow(index) && inventory && !inventory->ignored.isEmpty() ? ignoredHelp()
-                                                                              : QString();
+    return isSelectedRow(index) && inventory && !inventory->ignored.isEmpty()
+               ? StageTexts::ignoredHelp()
+               : QString();
 }
 
 void CardStageView::showSelection() {
@@ -236,23 +202,23 @@ void CardStageView::updateCard() {
     m_badge->setVisible(allVerified);
 
     const bool canFormat = m_model.canFormatSelectedCard();
-    m_format->setText(formatTitle(readiness));
+    m_format->setText(FormatAlert::formatTitle(readiness));
     m_format->setAccessibleName(m_format->text());
     m_format->setEnabled(canFormat);
     m_format->setVisible(hasSelection);
-    const QString help = formatHelp(canFormat, readiness);
+    const QString help = FormatAlert::helpText(canFormat, readiness);
     m_format->setToolTip(help);
     m_formatHelp->setText(help);
     m_formatHelp->setVisible(hasSelection);
 
     const AppModel::FormatState& state = m_model.formatState();
     m_formatLine->setVisible(state.kind != AppModel::FormatState::Kind::idle);
-    m_formatLine->setText(formatStateLine(state));
+    m_formatLine->setText(FormatAlert::stateText(state).value_or(QString()));
     stageStyle::setRole(m_formatLine, state.kind == AppModel::FormatState::Kind::failed
                                           ? QStringLiteral("warning")
                                           : QString());
     if (m_model.isEjecting()) {
-        m_ejectLine->setText(ejectingLine());
+        m_ejectLine->setText(tr("Ejecting…"));
         stageStyle::setRole(m_ejectLine, QStringLiteral("secondary"));
     } else if (const auto& error = m_model.ejectError()) {
         m_ejectLine->setText(*error);
@@ -267,7 +233,7 @@ void CardStageView::askToFormat() {
     if (!card || !readiness || !m_model.canFormatSelectedCard())
         return;
     const QString id = card->id();
-    m_confirm(formatQuestion(card->name, *readiness),
+    m_confirm(FormatAlert::text(card->name, *readiness),
               [weak = QPointer<CardStageView>(this), id](bool confirmed) {
                   // The card must still be the one the user agreed to erase.
                   if (confirmed && weak && weak->m_model.selectedCardID() == id)

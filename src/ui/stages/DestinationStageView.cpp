@@ -1,6 +1,7 @@
 #include "ui/stages/DestinationStageView.h"
 
 #include "app/AppModel.h"
+#include "app/StageTexts.h"
 #include "app/lists/FavoritesModel.h"
 #include "base/Background.h"
 #include "session/OffloadSession.h"
@@ -28,40 +29,6 @@
 namespace stowly {
 
 namespace {
-QString chooseHint() {
-    return QStringLiteral(
-        "Choose the folder your media is copied into, or drop one here from the file manager.");
-}
-QString chooseFolderTitle() {
-    return QStringLiteral("Choose Folder…");
-}
-QString dropHint() {
-    return QStringLiteral("Drop a folder from the file manager here to copy into it");
-}
-QString revealHelp() {
-    return QStringLiteral("Show the destination folder in the file manager");
-}
-QString otherFolderHelp() {
-    return QStringLiteral("Choose a folder that isn’t one of your favorites");
-}
-QString favoritesTitle() {
-    return QStringLiteral("Choose where files are copied");
-}
-QString chooseOther() {
-    return QStringLiteral("Choose Other Folder…");
-}
-QString editFavorites() {
-    return QStringLiteral("Edit Favorites…");
-}
-QString addToFavorites(const QString& path) {
-    return QStringLiteral("Add “%1” to Favorites").arg(QFileInfo(path).fileName());
-}
-QString notConnected(const QString& name) {
-    return QStringLiteral("%1 isn’t connected").arg(name);
-}
-} // namespace
-
-namespace {
 constexpr int gaugeSteps = 1000;
 
 // The one local folder a drag carries; none for files, several items or remote places.
@@ -83,14 +50,14 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
       m_favorites(new QToolButton(this)), m_favoritesMenu(new QMenu(this)),
       m_gauge(new QProgressBar(this)), m_free(stageStyle::secondaryLabel({}, this)),
       m_spaceWarning(new QLabel(this)), m_hint(stageStyle::secondaryLabel({}, this)),
-      m_choose(new QPushButton(chooseFolderTitle(), this)), m_reveal(new QToolButton(this)),
+      m_choose(new QPushButton(StageTexts::chooseFolder(), this)), m_reveal(new QToolButton(this)),
       m_treeCaption(stageStyle::secondaryLabel(tr("Folders"), this)),
       m_quickDump(new QLabel(tr("Quick dump"), this)), m_tree(new FolderTreePreview(this)),
       m_treeEmpty(stageStyle::secondaryLabel({}, this)), m_treeTimer(new QTimer(this)) {
     setObjectName(QStringLiteral("destinationStage"));
     setAcceptDrops(true);
     m_chooseFolder = [](QWidget* parent, const QString& startAt) {
-        return QFileDialog::getExistingDirectory(parent, favoritesTitle(), startAt);
+        return QFileDialog::getExistingDirectory(parent, StageTexts::favoritesMenuHelp(), startAt);
     };
 
     auto* folder = static_cast<ElidedLabel*>(m_folder);
@@ -100,8 +67,8 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     folder->setFont(bold);
 
     m_favorites->setObjectName(QStringLiteral("favoritesButton"));
-    m_favorites->setAccessibleName(favoritesTitle());
-    m_favorites->setToolTip(favoritesTitle());
+    m_favorites->setAccessibleName(StageTexts::favoritesMenuHelp());
+    m_favorites->setToolTip(StageTexts::favoritesMenuHelp());
     m_favorites->setIcon(stageStyle::icon(QStringLiteral("starred"), QStringLiteral("bookmarks")));
     m_favorites->setMenu(m_favoritesMenu);
     m_favorites->setPopupMode(QToolButton::InstantPopup);
@@ -131,8 +98,8 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     m_reveal->setObjectName(QStringLiteral("revealDestinationButton"));
     m_reveal->setIcon(
         stageStyle::icon(QStringLiteral("system-file-manager"), QStringLiteral("folder-open")));
-    m_reveal->setToolTip(revealHelp());
-    m_reveal->setAccessibleName(revealHelp());
+    m_reveal->setToolTip(StageTexts::showDestinationHelp());
+    m_reveal->setAccessibleName(StageTexts::showDestinationHelp());
     m_reveal->setAutoRaise(true);
     connect(m_reveal, &QToolButton::clicked, this, [this] {
         if (const auto path = m_model.settings().destinationPath())
@@ -197,7 +164,7 @@ void DestinationStageView::updateFolder() {
     m_reveal->setEnabled(path.has_value());
     m_gauge->setVisible(path.has_value());
     m_free->setVisible(path.has_value());
-    m_hint->setText(chooseHint());
+    m_hint->setText(StageTexts::destinationHelp());
     m_hint->setVisible(!path.has_value());
     updateSpace();
     m_treeTimer->start();
@@ -249,7 +216,7 @@ void DestinationStageView::updateTree() {
 
 void DestinationStageView::fillFavorites() {
     m_favoritesMenu->clear();
-    m_favoritesMenu->addSection(favoritesTitle());
+    m_favoritesMenu->addSection(StageTexts::favoritesMenuHelp());
     const FavoritesModel& favorites = m_model.favoriteList();
     const auto current = m_model.settings().destinationPath();
     bool currentIsFavorite = false;
@@ -258,7 +225,8 @@ void DestinationStageView::fillFavorites() {
         const QString name = index.data(FavoritesModel::DisplayNameRole).toString();
         const QString path = index.data(FavoritesModel::PathRole).toString();
         const bool reachable = index.data(FavoritesModel::IsReachableRole).toBool();
-        QAction* action = m_favoritesMenu->addAction(reachable ? name : notConnected(name));
+        QAction* action =
+            m_favoritesMenu->addAction(reachable ? name : StageTexts::favoriteNotConnected(name));
         action->setToolTip(path);
         action->setCheckable(true);
         action->setChecked(current && *current == path);
@@ -272,13 +240,13 @@ void DestinationStageView::fillFavorites() {
     }
     m_favoritesMenu->addSeparator();
     if (current && !currentIsFavorite)
-        m_favoritesMenu->addAction(addToFavorites(*current), this,
+        m_favoritesMenu->addAction(StageTexts::addToFavorites(QFileInfo(*current).fileName()), this,
                                    [this] { m_model.addCurrentDestinationToFavorites(); });
-    QAction* other =
-        m_favoritesMenu->addAction(chooseOther(), this, &DestinationStageView::chooseFolder);
-    other->setToolTip(otherFolderHelp());
+    QAction* other = m_favoritesMenu->addAction(StageTexts::chooseOtherFolder(), this,
+                                                &DestinationStageView::chooseFolder);
+    other->setToolTip(StageTexts::chooseOtherFolderHelp());
     // Favourites are edited in the settings window.
-    QAction* edit = m_favoritesMenu->addAction(editFavorites());
+    QAction* edit = m_favoritesMenu->addAction(StageTexts::editFavorites());
     edit->setEnabled(false);
     m_favoritesMenu->setToolTipsVisible(true);
 }
@@ -293,7 +261,7 @@ void DestinationStageView::chooseFolder() {
 void DestinationStageView::setDropHighlight(bool on) {
     m_dropping = on;
     update();
-    m_hint->setText(on ? dropHint() : chooseHint());
+    m_hint->setText(on ? StageTexts::dropFolderHint() : StageTexts::destinationHelp());
     m_hint->setVisible(on || !m_model.settings().destinationPath());
 }
 

@@ -2,6 +2,7 @@
 #include "ui/stages/StageStyle.h"
 
 #include "app/AppModel.h"
+#include "app/StageTexts.h"
 #include "app/lists/CamerasModel.h"
 #include "naming/NamingNeeds.h"
 #include "session/OffloadSession.h"
@@ -18,77 +19,17 @@
 
 namespace stowly {
 
-namespace {
-QString projectLabel() {
-    return QStringLiteral("Project");
-}
-QString projectHelp() {
-    return QStringLiteral("Used in file and folder names when the naming template includes it");
-}
-QString recentProjects() {
-    return QStringLiteral("Recent projects");
-}
-QString clearRecent() {
-    return QStringLiteral("Clear Recent Projects");
-}
-QString quickDumpPrompt() {
-    return QStringLiteral("Not needed for a quick dump");
-}
-QString notInTemplatePrompt() {
-    return QStringLiteral("Optional, not in the template");
-}
-QString projectPrompt() {
-    return QString();
-}
-QString cameraLabel() {
-    return QStringLiteral("Camera");
-}
-QString cameraHelp() {
-    return QStringLiteral("The camera these files came from. Fills the {camera} token.");
-}
-QString cameraPlaceholder() {
-    return QStringLiteral("Choose a camera…");
-}
-QString quickDumpLabel() {
-    return QStringLiteral("Quick dump");
-}
-QString quickDumpHelp() {
-    return QStringLiteral(
-        "Skips the project name and dumps all the footage straight into a dated folder.");
-}
-QString datesLabel() {
-    return QStringLiteral("Dates");
-}
-QString datesHelp() {
-    return QStringLiteral("Copies only files from these days, by the date each file was created "
-                          "(or last changed, if the card doesn’t record that). Sidecars and "
-                          "proxies go with their clip. Everything else stays on the card.");
-}
-QString dateModeName(DateFilter::Mode mode, const DateFilter&) {
-    switch (mode) {
-    case DateFilter::Mode::any:
-        return QStringLiteral("Any date");
-    case DateFilter::Mode::today:
-        return QStringLiteral("Today");
-    case DateFilter::Mode::last7Days:
-        return QStringLiteral("Last 7 days");
-    default:
-        return QStringLiteral("Custom");
-    }
-}
-} // namespace
-
 MediaFields::MediaFields(AppModel& model, QWidget* parent)
     : QWidget(parent), m_model(model), m_project(new QLineEdit(this)), m_recent(new QMenu(this)),
-      m_camera(new QComboBox(this)), m_quickDump(new QCheckBox(quickDumpLabel(), this)),
+      m_camera(new QComboBox(this)), m_quickDump(new QCheckBox(StageTexts::quickDumpLabel(), this)),
       m_dates(new QComboBox(this)) {
     m_project->setObjectName(QStringLiteral("projectField"));
-    m_project->setAccessibleName(projectLabel());
-    m_project->setToolTip(projectHelp());
+    m_project->setAccessibleName(StageTexts::projectLabel());
+    m_project->setToolTip(StageTexts::projectHelp());
     m_project->setClearButtonEnabled(true);
     QAction* recent = m_project->addAction(stageStyle::icon(QStringLiteral("document-open-recent")),
                                            QLineEdit::TrailingPosition);
-    recent->setToolTip(recentProjects());
+    recent->setToolTip(StageTexts::recentProjects());
     connect(recent, &QAction::triggered, this, [this] {
         fillRecentMenu();
         m_recent->popup(m_project->mapToGlobal(m_project->rect().bottomRight()) -
@@ -98,9 +39,9 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
             [this](const QString& text) { m_model.setProject(text); });
 
     m_camera->setObjectName(QStringLiteral("cameraField"));
-    m_camera->setAccessibleName(cameraLabel());
-    m_camera->setToolTip(cameraHelp());
-    m_camera->setPlaceholderText(cameraPlaceholder());
+    m_camera->setAccessibleName(StageTexts::cameraLabel());
+    m_camera->setToolTip(StageTexts::cameraHelp());
+    m_camera->setPlaceholderText(StageTexts::cameraPlaceholder());
     m_camera->setModel(&m_model.cameraList());
     m_camera->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_camera->setMinimumContentsLength(12);
@@ -110,14 +51,14 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
     });
 
     m_quickDump->setObjectName(QStringLiteral("quickDumpSwitch"));
-    m_quickDump->setAccessibleName(quickDumpLabel());
-    m_quickDump->setToolTip(quickDumpHelp());
+    m_quickDump->setAccessibleName(StageTexts::quickDumpLabel());
+    m_quickDump->setToolTip(StageTexts::quickDumpHelp());
     connect(m_quickDump, &QCheckBox::toggled, this,
             [this](bool on) { m_model.settings().setQuickDump(on); });
 
     m_dates->setObjectName(QStringLiteral("dateFilter"));
-    m_dates->setAccessibleName(datesLabel());
-    m_dates->setToolTip(datesHelp());
+    m_dates->setAccessibleName(StageTexts::datesLabel());
+    m_dates->setToolTip(StageTexts::dateFilterHelp());
     m_dates->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_dates, &QComboBox::activated, this, [this](int row) {
         DateFilter filter = m_model.settings().dateFilter();
@@ -125,11 +66,11 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
         m_model.settings().setDateFilter(filter);
     });
 
-    auto* projectLabelWidget = new QLabel(projectLabel(), this);
+    auto* projectLabelWidget = new QLabel(StageTexts::projectLabel(), this);
     projectLabelWidget->setBuddy(m_project);
-    auto* cameraLabelWidget = new QLabel(cameraLabel(), this);
+    auto* cameraLabelWidget = new QLabel(StageTexts::cameraLabel(), this);
     cameraLabelWidget->setBuddy(m_camera);
-    auto* datesLabelWidget = new QLabel(datesLabel(), this);
+    auto* datesLabelWidget = new QLabel(StageTexts::datesLabel(), this);
     datesLabelWidget->setBuddy(m_dates);
 
     auto* grid = new QGridLayout(this);
@@ -159,7 +100,7 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
 
 void MediaFields::fillRecentMenu() {
     m_recent->clear();
-    m_recent->addSection(recentProjects());
+    m_recent->addSection(StageTexts::recentProjects());
     const QStringList names = m_model.settings().recentProjects();
     for (const QString& name : names)
         m_recent->addAction(name, this, [this, name] {
@@ -167,9 +108,26 @@ void MediaFields::fillRecentMenu() {
             m_model.setProject(name);
         });
     m_recent->addSeparator();
-    QAction* clear = m_recent->addAction(clearRecent(), this,
+    QAction* clear = m_recent->addAction(StageTexts::clearRecentProjects(), this,
                                          [this] { m_model.settings().setRecentProjects({}); });
     clear->setEnabled(!names.isEmpty());
+}
+
+QString MediaFields::dateModeName(DateFilter::Mode mode, const DateFilter& filter) {
+    switch (mode) {
+    case DateFilter::Mode::any:
+        return tr("Any date");
+    case DateFilter::Mode::today:
+        return tr("Today");
+    case DateFilter::Mode::last7Days:
+        return tr("Last 7 days");
+    case DateFilter::Mode::custom:
+        break;
+    }
+    const QLocale locale;
+    const QString from = locale.toString(filter.from.date(), QLocale::ShortFormat);
+    const QString to = locale.toString(filter.to.date(), QLocale::ShortFormat);
+    return from == to ? from : tr("%1 to %2").arg(from, to);
 }
 
 void MediaFields::fillDates() {
@@ -194,11 +152,11 @@ void MediaFields::update() {
     if (session && !m_project->hasFocus() && m_project->text() != session->projectInput())
         m_project->setText(session->projectInput());
     if (settings.quickDump())
-        m_project->setPlaceholderText(quickDumpPrompt());
+        m_project->setPlaceholderText(StageTexts::projectPromptQuickDump());
     else if (!NamingNeeds(settings.effectiveNaming()).usesProject)
-        m_project->setPlaceholderText(notInTemplatePrompt());
+        m_project->setPlaceholderText(StageTexts::projectPromptUnused());
     else
-        m_project->setPlaceholderText(projectPrompt());
+        m_project->setPlaceholderText({});
     m_project->setEnabled(editable);
 
     {

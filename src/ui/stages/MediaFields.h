@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/DateFilter.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -23,6 +25,7 @@ private:
     void update();
     void fillRecentMenu();
     void fillDates();
+    static QString dateModeName(DateFilter::Mode mode, const DateFilter& filter);
 
     AppModel& m_model;
     QLineEdit* m_project;

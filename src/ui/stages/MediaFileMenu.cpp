@@ -1,6 +1,7 @@
 #include "ui/stages/MediaFileMenu.h"
 
 #include "app/AppModel.h"
+#include "app/StageTexts.h"
 #include "history/LedgerIndex.h"
 #include "session/OffloadSession.h"
 
@@ -11,24 +12,6 @@
 #include <QUrl>
 
 namespace stowly {
-
-namespace {
-QString reoffloadThis() {
-    return QStringLiteral("Re-offload This File");
-}
-QString dontReoffloadThis() {
-    return QStringLiteral("Don’t Re-offload This File");
-}
-QString showCopy() {
-    return QStringLiteral("Show Copy in File Manager");
-}
-QString skipShort() {
-    return QStringLiteral("Skip This Short Clip");
-}
-QString offloadAnyway() {
-    return QStringLiteral("Offload this clip anyway");
-}
-} // namespace
 
 namespace MediaFileMenu {
 
@@ -59,12 +42,13 @@ bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, cons
         };
     };
     if (offloadedBefore) {
-        QAction* toggle = menu.addAction(reoffloading ? dontReoffloadThis() : reoffloadThis());
+        QAction* toggle = menu.addAction(reoffloading ? StageTexts::dontReoffloadThisFile()
+                                                      : StageTexts::reoffloadThisFile());
         toggle->setEnabled(ready);
         QObject::connect(toggle, &QAction::triggered, &menu,
                          onSession(&OffloadSession::toggleReoffload));
         const std::optional<QString> folder = copyFolder(model, clip);
-        QAction* show = menu.addAction(showCopy());
+        QAction* show = menu.addAction(StageTexts::showCopyInFileBrowser());
         // A copy that is gone has no folder to show, or one without the file; both say little.
         show->setEnabled(folder && QFileInfo::exists(*folder));
         if (folder)
@@ -73,13 +57,13 @@ bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, cons
     }
     if (scope == SessionFilesModel::ListScope::toCopy &&
         index.data(SessionFilesModel::IsIncludedShortRole).toBool()) {
-        QAction* skip = menu.addAction(skipShort());
+        QAction* skip = menu.addAction(StageTexts::skipThisShortClip());
         skip->setEnabled(ready);
         QObject::connect(skip, &QAction::triggered, &menu,
                          onSession(&OffloadSession::toggleIncludeShort));
     }
     if (scope == SessionFilesModel::ListScope::skippedShort) {
-        QAction* include = menu.addAction(offloadAnyway());
+        QAction* include = menu.addAction(StageTexts::offloadClipAnyway());
         include->setEnabled(ready);
         QObject::connect(include, &QAction::triggered, &menu,
                          onSession(&OffloadSession::toggleIncludeShort));

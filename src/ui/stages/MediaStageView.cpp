@@ -1,6 +1,9 @@
 #include "ui/stages/MediaStageView.h"
 
 #include "app/AppModel.h"
+#include "app/ClipsStageContent.h"
+#include "app/StageTexts.h"
+#include "media/DurationFormatting.h"
 #include "session/OffloadSession.h"
 #include "ui/stages/MediaFields.h"
 #include "ui/stages/MediaFileMenu.h"
@@ -25,101 +28,6 @@
 namespace stowly {
 
 namespace {
-QString noCardText() {
-    return QStringLiteral("Media appears here once a card is inserted.");
-}
-QString scanningText() {
-    return QStringLiteral("Looking for media…");
-}
-QString scopeHelp() {
-    return QStringLiteral(
-        "Switch between the files to copy, files offloaded before and skipped short clips");
-}
-QString scopeTitle(SessionFilesModel::ListScope scope, int count) {
-    switch (scope) {
-    case SessionFilesModel::ListScope::toCopy:
-        return QStringLiteral("Name Preview");
-    case SessionFilesModel::ListScope::offloaded:
-        return QStringLiteral("Already Offloaded (%1)").arg(count);
-    default:
-        return QStringLiteral("Short Clips Skipped (%1)").arg(count);
-    }
-}
-QString reoffloadLabel() {
-    return QStringLiteral("Re-offload");
-}
-QString reoffloadHelp() {
-    return QStringLiteral(
-        "Copy files again that were offloaded before. New copies never overwrite old ones.");
-}
-QString reoffloadMissing() {
-    return QStringLiteral("Re-offload Missing Copies");
-}
-QString reoffloadEverything() {
-    return QStringLiteral("Re-offload Everything on This Card…");
-}
-QString reoffloadOff() {
-    return QStringLiteral("Don’t Re-offload");
-}
-QString offloadedExplanation() {
-    return QStringLiteral("These files were offloaded before, but their copies are gone or changed "
-                          "size. They aren’t copied again unless you choose Re-offload.");
-}
-QString shortExplanation(const OffloadSession&) {
-    return QStringLiteral("Videos shorter than 3 seconds stay on the card with their sidecars. "
-                          "Change this in Settings ▸ General.");
-}
-QString outsideDatesExplanation() {
-    return QStringLiteral("These new files are from other days, so they stay on the card. Choose "
-                          "Any date under Dates to copy them too.");
-}
-QString includeAllShort() {
-    return QStringLiteral("Include All Short Clips");
-}
-QString includeAllShortHelp() {
-    return QStringLiteral("Offload every short clip on this card");
-}
-QString listLayout() {
-    return QStringLiteral("List");
-}
-QString gridLayout() {
-    return QStringLiteral("Grid");
-}
-QString previewHelp() {
-    return QStringLiteral("Press Space to preview the selected file");
-}
-enum class NothingButton { showAnyDate, includeAllShort, reoffloadMissing };
-struct Nothing {
-    QString title;
-    QString message;
-    std::optional<NothingButton> button;
-    QString buttonTitle;
-};
-std::optional<Nothing> nothingToCopy(const OffloadSession& s) {
-    if (!s.newClips().isEmpty())
-        return std::nullopt;
-    if (s.outsideDatesCount() > 0)
-        return Nothing{QStringLiteral("Nothing in These Dates"),
-                       QStringLiteral("The new files are all from other days."),
-                       NothingButton::showAnyDate, QStringLiteral("Show Any Date")};
-    if (s.missingCopyCount() == 0 && !s.skippedShort().clips.isEmpty())
-        return Nothing{QStringLiteral("Only Short Clips"),
-                       QStringLiteral("The new videos are all short."),
-                       NothingButton::includeAllShort, QStringLiteral("Include All Short Clips")};
-    if (s.missingCopyCount() == 0)
-        return Nothing{QStringLiteral("All Caught Up"),
-                       QStringLiteral("Everything on this card has already been offloaded."),
-                       std::nullopt,
-                       {}};
-    return Nothing{
-        QStringLiteral("Copies Missing"),
-        QStringLiteral(
-            "Files were offloaded before, but their copies are no longer at the destination."),
-        NothingButton::reoffloadMissing, QStringLiteral("Re-offload Missing Copies")};
-}
-} // namespace
-
-namespace {
 enum Page { messagePage, listPage, nothingPage };
 constexpr int scopeCount = 3;
 } // namespace
@@ -132,16 +40,16 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
       m_message(stageStyle::secondaryLabel({}, this)), m_view(new QListView(this)),
       m_delegate(new MediaTileDelegate(m_view)),
       m_explanation(stageStyle::secondaryLabel({}, this)),
-      m_includeAllShort(new QPushButton(includeAllShort(), this)), m_nothing(new QWidget(this)),
-      m_nothingTitle(stageStyle::titleLabel({}, this)),
+      m_includeAllShort(new QPushButton(StageTexts::includeAllShortClips(), this)),
+      m_nothing(new QWidget(this)), m_nothingTitle(stageStyle::titleLabel({}, this)),
       m_nothingText(stageStyle::secondaryLabel({}, this)), m_nothingButton(new QPushButton(this)) {
     setObjectName(QStringLiteral("mediaStage"));
 
     // The segmented switch between the three lists.
     auto* scopeSwitch = new QWidget(m_scopeBar);
     scopeSwitch->setObjectName(QStringLiteral("scopeSwitch"));
-    scopeSwitch->setAccessibleName(scopeHelp());
-    scopeSwitch->setToolTip(scopeHelp());
+    scopeSwitch->setAccessibleName(StageTexts::scopeHelp());
+    scopeSwitch->setToolTip(StageTexts::scopeHelp());
     auto* scopeLayout = new QHBoxLayout(scopeSwitch);
     scopeLayout->setContentsMargins(0, 0, 0, 0);
     scopeLayout->setSpacing(0);
@@ -164,18 +72,18 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
         action->setCheckable(true);
         action->setData(int(mode));
     };
-    addMode(reoffloadMissing(), ReoffloadMode::missing);
-    addMode(reoffloadEverything(), ReoffloadMode::everything);
-    addMode(reoffloadOff(), ReoffloadMode::off);
+    addMode(StageTexts::reoffloadMissingCopies(), ReoffloadMode::missing);
+    addMode(StageTexts::reoffloadEverything(), ReoffloadMode::everything);
+    addMode(StageTexts::dontReoffload(), ReoffloadMode::off);
     connect(reoffloadMenu, &QMenu::aboutToShow, this, [this, reoffloadMenu] {
         const OffloadSession* session = m_model.session();
         for (QAction* action : reoffloadMenu->actions())
             action->setChecked(session && int(session->reoffloadMode()) == action->data().toInt());
     });
     m_reoffload->setObjectName(QStringLiteral("reoffloadMenuButton"));
-    m_reoffload->setText(reoffloadLabel());
-    m_reoffload->setAccessibleName(reoffloadLabel());
-    m_reoffload->setToolTip(reoffloadHelp());
+    m_reoffload->setText(StageTexts::reoffloadMenu());
+    m_reoffload->setAccessibleName(StageTexts::reoffloadMenu());
+    m_reoffload->setToolTip(StageTexts::reoffloadMenuHelp());
     m_reoffload->setIcon(stageStyle::icon(QStringLiteral("view-refresh")));
     m_reoffload->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_reoffload->setPopupMode(QToolButton::InstantPopup);
@@ -193,7 +101,7 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
         auto* button = new QToolButton(layoutSwitch);
         button->setCheckable(true);
         button->setIcon(stageStyle::icon(icon));
-        const QString name = layout == MediaLayout::list ? listLayout() : gridLayout();
+        const QString name = layout == MediaLayout::list ? tr("List") : tr("Grid");
         button->setText(name);
         button->setToolTip(name);
         button->setAccessibleName(name);
@@ -217,7 +125,7 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     m_view->setObjectName(QStringLiteral("mediaView"));
     m_view->setAccessibleName(stageState::title(2));
     m_view->setToolTip({});
-    m_view->setAccessibleDescription(previewHelp());
+    m_view->setAccessibleDescription(StageTexts::previewHelp());
     m_view->setItemDelegate(m_delegate);
     m_view->setUniformItemSizes(true);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -229,7 +137,7 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     m_view->installEventFilter(this);
     connect(m_view, &QListView::customContextMenuRequested, this, &MediaStageView::showFileMenu);
 
-    m_includeAllShort->setToolTip(includeAllShortHelp());
+    m_includeAllShort->setToolTip(StageTexts::includeAllShortClipsHelp());
     connect(m_includeAllShort, &QPushButton::clicked, this, [this] {
         if (OffloadSession* session = m_model.session();
             session && session->phase() == OffloadSession::Phase::ready)
@@ -343,7 +251,10 @@ void MediaStageView::updateScopeTitles() {
     const int counts[scopeCount] = {m_model.filesToCopy().rowCount(), offloaded, skipped};
     for (int i = 0; i < scopeCount; ++i) {
         QAbstractButton* button = m_scopes->button(i);
-        button->setText(scopeTitle(ListScope(i), counts[i]));
+        const ListScope scope = ListScope(i);
+        button->setText(scope == ListScope::toCopy      ? StageTexts::toCopyTitle()
+                        : scope == ListScope::offloaded ? StageTexts::offloadedTitle(counts[i])
+                                                        : StageTexts::skippedShortTitle(counts[i]));
         button->setAccessibleName(button->text());
         // An empty list stays reachable while it is shown, so the switch never strands.
         button->setEnabled(i == 0 || counts[i] > 0 || ListScope(i) == m_scope);
@@ -375,8 +286,9 @@ void MediaStageView::update() {
     m_scopeBar->setVisible(session != nullptr);
     if (!session) {
         // Between the selection and its scan starting, the card is as good as being read.
-        m_message->setText(m_model.isScanning() || m_model.selectedCard() ? scanningText()
-                                                                          : noCardText());
+        m_message->setText(m_model.isScanning() || m_model.selectedCard()
+                               ? StageTexts::scanning()
+                               : StageTexts::noCardMedia());
         m_pages->setCurrentIndex(messagePage);
         if (m_preview)
             m_preview->close();
@@ -390,13 +302,14 @@ void MediaStageView::update() {
     switch (m_scope) {
     case ListScope::toCopy:
         if (session->outsideDatesCount() > 0)
-            explanation = outsideDatesExplanation();
+            explanation = StageTexts::outsideDatesExplanation();
         break;
     case ListScope::offloaded:
-        explanation = offloadedExplanation();
+        explanation = StageTexts::offloadedExplanation();
         break;
     case ListScope::skippedShort:
-        explanation = shortExplanation(*session);
+        explanation = StageTexts::skippedShortExplanation(
+            DurationFormatting::threshold(session->shortRule().threshold));
         break;
     }
     m_explanation->setText(explanation);
@@ -412,36 +325,22 @@ void MediaStageView::update() {
 }
 
 void MediaStageView::updateNothingToCopy() {
-    const OffloadSession* session = m_model.session();
-    const auto nothing = nothingToCopy(*session);
+    const auto nothing = ClipsStageContent::nothingToCopy(*m_model.session());
     if (!nothing)
         return;
     m_nothingTitle->setText(nothing->title);
     m_nothingText->setText(nothing->message);
     m_nothingButton->setVisible(nothing->button.has_value());
-    m_nothingButton->setText(nothing->buttonTitle);
     m_nothingButton->disconnect(this);
     if (!nothing->button)
         return;
-    const NothingButton button = *nothing->button;
-    connect(m_nothingButton, &QPushButton::clicked, this, [this, button] {
-        OffloadSession* session = m_model.session();
-        if (!session || session->phase() != OffloadSession::Phase::ready)
-            return;
-        switch (button) {
-        case NothingButton::showAnyDate: {
-            DateFilter filter = m_model.settings().dateFilter();
-            filter.mode = DateFilter::Mode::any;
-            m_model.settings().setDateFilter(filter);
-            break;
-        }
-        case NothingButton::includeAllShort:
-            session->setIncludeAllShort(true);
-            break;
-        case NothingButton::reoffloadMissing:
-            m_model.setReoffloadMode(ReoffloadMode::missing);
-            break;
-        }
+    m_nothingButton->setText(nothing->button->text);
+    m_nothingButton->setAccessibleName(nothing->button->text);
+    const ClipsStageContent::Action action = nothing->button->action;
+    connect(m_nothingButton, &QPushButton::clicked, this, [this, action] {
+        const OffloadSession* session = m_model.session();
+        if (session && session->phase() == OffloadSession::Phase::ready)
+            ClipsStageContent::perform(action, m_model);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "ui/stages/MediaTileDelegate.h"
 
+#include "app/MediaTileInfo.h"
 #include "app/lists/SessionFilesModel.h"
 #include "devices/SpaceInfo.h"
 #include "ui/stages/StageStyle.h"
@@ -17,21 +18,6 @@
 #include <cmath>
 
 namespace stowly {
-
-namespace {
-QString missingHelp() {
-    return QStringLiteral("Copy missing at the destination");
-}
-QString reoffloadHelp() {
-    return QStringLiteral("Will be copied again as a new copy");
-}
-QString includedShortHelp() {
-    return QStringLiteral("Shorter than the “Skip videos shorter than” limit, included anyway");
-}
-QString detailOf(const QModelIndex& index) {
-    return index.data(SessionFilesModel::RelativePathRole).toString();
-}
-} // namespace
 
 namespace {
 
@@ -53,11 +39,16 @@ QList<Mark> marksOf(const QModelIndex& index) {
     QList<Mark> marks;
     const auto status = Status(index.data(SessionFilesModel::StatusRole).toInt());
     if (status == Status::missing)
-        marks.append({stageStyle::icon(QStringLiteral("dialog-warning")), {}, missingHelp(), true});
+        marks.append({stageStyle::icon(QStringLiteral("dialog-warning")),
+                      {},
+                      MediaTileInfo::missingHelp(),
+                      true});
     if (index.data(SessionFilesModel::IsReoffloadRole).toBool())
-        marks.append({stageStyle::icon(QStringLiteral("view-refresh")), {}, reoffloadHelp()});
+        marks.append(
+            {stageStyle::icon(QStringLiteral("view-refresh")), {}, MediaTileInfo::reoffloadHelp()});
     if (index.data(SessionFilesModel::IsIncludedShortRole).toBool())
-        marks.append({stageStyle::icon(QStringLiteral("alarm")), {}, includedShortHelp()});
+        marks.append(
+            {stageStyle::icon(QStringLiteral("alarm")), {}, MediaTileInfo::includedShortHelp()});
     if (status == Status::verified || status == Status::offloaded)
         marks.append({stageStyle::icon(QStringLiteral("emblem-ok")), {}, {}});
     return marks;
@@ -146,7 +137,7 @@ void MediaTileDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QFontMetrics smallMetrics(small);
     const auto status = Status(index.data(SessionFilesModel::StatusRole).toInt());
     const QString name = nameOf(index);
-    const QString detail = detailOf(index);
+    const QString detail = index.data(SessionFilesModel::DetailRole).toString();
 
     painter->save();
     if (m_grid) {
