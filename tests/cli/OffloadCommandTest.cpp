@@ -172,6 +172,11 @@ TEST_F(OffloadCommandTest, BlockersAndUsageErrorsHaveTheirOwnStatus) {
         {{"unpack"}, 2, "There’s no command “unpack”."},
         {{"format", card(), "--yes"}, 1, "Stowly only formats memory cards."},
         {{"eject", card()}, 1, "Couldn’t eject EOS_DIGITAL: "},
+        // Refusing the startup disk is a refused erase, not a mistyped command.
+        {{"format", "/", "--yes"}, 1, "That’s your startup disk."},
+        {{"eject", "/"}, 1, "That’s your startup disk."},
+        {{"format", destination("gone"), "--yes"}, 2, "There’s no folder at"},
+        {{"eject", destination("gone")}, 2, "There’s no folder at"},
     };
     for (const Case& c : cases) {
         const CliResult result = cli.run(c.arguments);
