@@ -1,6 +1,7 @@
 #include "ui/stages/MediaStageView.h"
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
+#include "ui/stages/PreviewWindow.h"
 #include "ui/stages/StageShots.h"
 #include "ui/thumbnails/ThumbnailProvider.h"
 
@@ -9,6 +10,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +51,21 @@ TEST(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
     EXPECT_EQ(list->viewMode(), QListView::IconMode);
     saveShot(view, QStringLiteral("media-grid"), {640, 560});
     m.settings().setMediaLayout(MediaLayout::list);
+    saveShot(view, QStringLiteral("media-narrow"), {420, 560});
+
+    // Space previews from the current file, the arrows step and the list follows, Escape closes.
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Space);
+    auto* preview = view.findChild<PreviewWindow*>();
+    ASSERT_TRUE(preview && preview->isVisible());
+    EXPECT_EQ(preview->items().size(), 2);
+    QTest::keyClick(preview, Qt::Key_Right);
+    QTest::keyClick(preview, Qt::Key_Right);
+    EXPECT_EQ(preview->currentIndex(), 1);
+    EXPECT_EQ(list->currentIndex().row(), 1);
+    saveShot(*preview, QStringLiteral("preview-video"), {640, 420});
+    QTest::keyClick(preview, Qt::Key_Escape);
+    EXPECT_FALSE(preview->isVisible());
 
     // The short clip waits in its own list, where one click offloads every short clip.
     view.setScope(MediaStageView::ListScope::skippedShort);
