@@ -25,7 +25,7 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     : StagePanel(1, parent), m_model(model), m_confirm(stageConfirm::messageBox(this)),
       m_pages(new QStackedWidget(this)), m_list(new QListView(this)),
       m_eject(new QToolButton(this)), m_actions(new QToolButton(this)), m_badge(new QLabel(this)),
-      m_formatLine(new QLabel(this)), m_ejectLine(new QLabel(this)),
+      m_formatLine(new QLabel(this)), m_formatMark(new QLabel(this)), m_ejectLine(new QLabel(this)),
       m_format(new QPushButton(this)), m_formatHelp(stageStyle::secondaryLabel({}, this)) {
     setObjectName(QStringLiteral("cardStage"));
 
@@ -68,7 +68,8 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     m_actions->setAutoRaise(true);
     // The menu is built when the card is known; recompute what applies each time it opens.
     connect(menu, &QMenu::aboutToShow, this, [this, ejectAction, forgetAction] {
-        ejectAction->setEnabled(m_model.selectedCard() && !m_model.isEjecting());
+        ejectAction->setEnabled(m_model.selectedCard() && !m_model.isEjecting() &&
+                                !m_model.isBusy() && !m_model.isFormatting());
         forgetAction->setEnabled(m_model.selectedCardHistoryCount() > 0 && !m_model.isBusy());
     });
     const auto eject = [this] {
@@ -106,7 +107,13 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     cardLayout->addWidget(m_badge);
     cardLayout->addWidget(m_ejectLine);
     cardLayout->addStretch(1);
-    cardLayout->addWidget(m_formatLine);
+    auto* formatState = new QHBoxLayout;
+    formatState->setSpacing(8);
+    m_formatMark->setPixmap(stageStyle::icon(QStringLiteral("dialog-warning")).pixmap(16, 16));
+    m_formatMark->setAccessibleName(tr("Warning"));
+    formatState->addWidget(m_formatMark, 0, Qt::AlignTop);
+    formatState->addWidget(m_formatLine, 1);
+    cardLayout->addLayout(formatState);
     cardLayout->addWidget(m_format);
     cardLayout->addWidget(m_formatHelp);
 
@@ -121,10 +128,10 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
                     return;
                 const QString path = current.data(CardListModel::PathRole).toString();
                 for (const CardVolume& card : m_model.cards())
-                    if (card.url == path && m_model.selectedCardID() != card.id()) {
+                    if (card.url == path && m_model.selectedCardID() != card.id())
                         m_model.select(card, false);
-                        return;
-                    }
+                // The model keeps its card during an offload or an erase; the row follows it.
+                showSelection();
             });
     for (auto signal : {&AppModel::cardsChanged, &AppModel::selectionChanged})
         connect(&m_model, signal, this, &CardStageView::showSelection);
@@ -192,7 +199,9 @@ void CardStageView::updateListHeight() {
 void CardStageView::updateCard() {
     m_list->viewport()->update();
     const bool hasSelection = m_model.selectedCard().has_value();
-    m_eject->setEnabled(hasSelection && !m_model.isEjecting());
+    // Not while files are read from the card or it is being erased.
+    const bool cardInUse = m_model.isBusy() || m_model.isFormatting();
+    m_eject->setEnabled(hasSelection && !m_model.isEjecting() && !cardInUse);
     m_actions->setEnabled(hasSelection);
 
     const auto readiness = m_model.formatReadiness();
@@ -213,6 +222,7 @@ void CardStageView::updateCard() {
 
     const AppModel::FormatState& state = m_model.formatState();
     m_formatLine->setVisible(state.kind != AppModel::FormatState::Kind::idle);
+    m_formatMark->setVisible(state.kind == AppModel::FormatState::Kind::failed);
     m_formatLine->setText(FormatAlert::stateText(state).value_or(QString()));
     stageStyle::setRole(m_formatLine, state.kind == AppModel::FormatState::Kind::failed
                                           ? QStringLiteral("warning")

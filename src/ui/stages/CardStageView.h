@@ -43,6 +43,7 @@ private:
     QToolButton* m_actions;
     QLabel* m_badge;
     QLabel* m_formatLine;
+    QLabel* m_formatMark;
     QLabel* m_ejectLine;
     QPushButton* m_format;
     QLabel* m_formatHelp;

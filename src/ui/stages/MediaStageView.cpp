@@ -388,13 +388,13 @@ void MediaStageView::previewSelection() {
     const OffloadSession* session = m_model.session();
     if (!session)
         return;
-    const QString card = session->card().url;
     for (const QModelIndex& index : rows) {
+        const auto clip = files.clip(index.row());
+        if (!clip)
+            continue;
         if (index == current)
             start = int(items.size());
-        const QString relative = index.data(SessionFilesModel::RelativePathRole).toString();
-        items.append({relative, card + u'/' + relative,
-                      index.data(SessionFilesModel::DisplayNameRole).toString()});
+        items.append({clip->id(), clip->url, clip->fileName()});
     }
     if (items.isEmpty())
         return;

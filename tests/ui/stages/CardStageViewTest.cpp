@@ -70,6 +70,10 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
 
     m.session()->setProjectInput("P");
     m.startOffload();
+    // While the card is read, it cannot be ejected and the list stays on it.
+    EXPECT_FALSE(child<QWidget>(view, "ejectButton")->isEnabled());
+    list->setCurrentIndex(list->model()->index(other, 0));
+    EXPECT_EQ(list->currentIndex().data(CardListModel::PathRole).toString(), card.url);
     ASSERT_TRUE(w.waitForOffload());
     m.finishSession();
     ASSERT_TRUE(w.waitForSession());
