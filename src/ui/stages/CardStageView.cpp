@@ -104,7 +104,17 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     cardLayout->setSpacing(8);
     cardLayout->addWidget(m_list);
     cardLayout->addLayout(actions);
-    cardLayout->addWidget(m_badge);
+    // The check says "safe" at a glance, before the sentence is read.
+    m_badgeRow = new QWidget(card);
+    auto* badgeRow = new QHBoxLayout(m_badgeRow);
+    badgeRow->setContentsMargins(0, 0, 0, 0);
+    badgeRow->setSpacing(8);
+    auto* check = new QLabel(m_badgeRow);
+    check->setPixmap(stageStyle::icon(QStringLiteral("emblem-ok")).pixmap(16, 16));
+    badgeRow->addWidget(check, 0, Qt::AlignTop);
+    m_badge->setParent(m_badgeRow);
+    badgeRow->addWidget(m_badge, 1);
+    cardLayout->addWidget(m_badgeRow);
     cardLayout->addWidget(m_ejectLine);
     cardLayout->addStretch(1);
     auto* formatState = new QHBoxLayout;
@@ -208,7 +218,7 @@ void CardStageView::updateCard() {
     const bool allVerified =
         hasSelection && !m_model.isScanning() && readiness && readiness->fileCount >= 1 &&
         readiness->notOffloaded + readiness->missingCopies + readiness->shortSkippedFiles == 0;
-    m_badge->setVisible(allVerified);
+    m_badgeRow->setVisible(allVerified);
 
     const bool canFormat = m_model.canFormatSelectedCard();
     m_format->setText(FormatAlert::formatTitle(readiness));
