@@ -114,8 +114,9 @@ TEST_F(ThumbnailProviderTest, SameKeyIsDrawnOnceAndSharedWhileScaleAndNewerFileM
     rewritten.modificationDate = clip.modificationDate->addSecs(1);
     ask(rewritten);
     ASSERT_TRUE(startedCount(3));
-    EXPECT_EQ(started()[1].second, 128);
-    EXPECT_EQ(started()[2].second, 64);
+    // The two drawings run side by side, so either may start first.
+    EXPECT_EQ(started()[1].second + started()[2].second, 128 + 64);
+    EXPECT_NE(started()[1].second, started()[2].second);
 }
 
 TEST_F(ThumbnailProviderTest, FourDrawAtOnceOthersWaitInOrderAndCancelAllDropsEverything) {
