@@ -38,6 +38,9 @@ SpaceInfo SpaceInfo::make(std::optional<qint64> available, std::optional<qint64>
 }
 
 QString SpaceInfo::formatBytes(qint64 bytes) {
+    // Qt's own wording says "1 bytes".
+    if (bytes == 1)
+        return QCoreApplication::translate("SpaceInfo", "1 byte");
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }
 
