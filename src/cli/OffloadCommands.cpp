@@ -1,6 +1,7 @@
 #include "cli/OffloadCommands.h"
 
 #include "base/Log.h"
+#include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
@@ -8,7 +9,6 @@
 #include "cli/JsonOutput.h"
 #include "cli/ProgressPrinter.h"
 #include "cli/ProgressText.h"
-#include "cli/SignalWatcher.h"
 #include "cli/Station.h"
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
