@@ -1,27 +1,63 @@
 #include "ui/MainWindow.h"
 
 #include "app/AppModel.h"
+#include "base/Log.h"
+#include "ui/OffloadBar.h"
+#include "ui/PresetSwitcher.h"
+#include "ui/RecentOffloadsView.h"
 #include "ui/StagePanel.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QShortcut>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace stowly {
+namespace {
 
-MainWindow::MainWindow(AppModel& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
+constexpr int sideColumnWidth = 264;
+
+} // namespace
+
+MainWindow::MainWindow(AppModel& model, QWidget* parent)
+    : QMainWindow(parent), m_model(model), m_columns(new QGridLayout) {
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Stowly"));
     auto* central = new QWidget(this);
-    auto* columns = new QHBoxLayout;
-    columns->setSpacing(8);
+    // Made in stage order, so Tab walks them left to right.
+    QWidget* toolbar = makeToolbar();
     for (int i = 0; i < 3; ++i) {
         m_stages[i] = new StagePanel(i + 1, central);
-        columns->addWidget(m_stages[i], i == 1 ? 1 : 0);
+        m_stages[i]->setObjectName(QStringLiteral("stage%1").arg(i + 1));
     }
+    m_bar = new OffloadBar(m_model, central);
+
+    m_columns->setContentsMargins(16, 8, 16, 16);
+    m_columns->setSpacing(16);
     auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addLayout(columns, 1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addLayout(m_columns, 1);
+    layout->addWidget(m_bar);
     setCentralWidget(central);
+    setMinimumSize(760, 560);
     resize(1100, 750);
+    arrangeColumns();
+
+    auto* start = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
+    connect(start, &QShortcut::activated, &m_model, &AppModel::startOffload);
+    auto* startOnKeypad = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
+    connect(startOnKeypad, &QShortcut::activated, &m_model, &AppModel::startOffload);
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, qApp, &QApplication::quit);
+    addAction(quit);
 
     for (auto signal : {&AppModel::selectionChanged, &AppModel::sessionChanged,
                         &AppModel::sessionUpdated, &AppModel::blockerChanged})
@@ -29,11 +65,88 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent) : QMainWindow(parent), 
     updateStages();
 }
 
+QWidget* MainWindow::makeToolbar() {
+    auto* toolbar = new QWidget(this);
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    auto* title = new QLabel(QStringLiteral("Stowly"), toolbar);
+    title->setProperty("stowlyRole", QStringLiteral("appTitle"));
+    auto* presets = new PresetSwitcher(m_model, toolbar);
+    auto* history = new QToolButton(toolbar);
+    history->setObjectName(QStringLiteral("historyButton"));
+    history->setText(tr("History"));
+    history->setAccessibleName(tr("Recent offloads"));
+    history->setToolTip(tr("Show the files offloaded so far"));
+    history->setIcon(QIcon::fromTheme(QStringLiteral("document-open-recent")));
+    history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(history, &QToolButton::clicked, this, &MainWindow::showRecentOffloads);
+    auto* row = new QHBoxLayout(toolbar);
+    row->setContentsMargins(16, 12, 16, 8);
+    row->setSpacing(8);
+    row->addWidget(title);
+    row->addStretch();
+    row->addWidget(presets);
+    row->addWidget(history);
+    return toolbar;
+}
+
+void MainWindow::showRecentOffloads() {
+    if (!m_recent)
+        m_recent = new RecentOffloadsView(m_model, this);
+    m_recent->show();
+    m_recent->raise();
+    m_recent->activateWindow();
+}
+
+void MainWindow::arrangeColumns() {
+    const bool narrow = width() < narrowWidth;
+    if (int(narrow) == m_arrangedNarrow)
+        return;
+    m_arrangedNarrow = narrow;
+    for (StagePanel* stage : m_stages)
+        m_columns->removeWidget(stage);
+    if (narrow) {
+        m_columns->addWidget(m_stages[0], 0, 0);
+        m_columns->addWidget(m_stages[2], 1, 0);
+        m_columns->addWidget(m_stages[1], 0, 1, 2, 1);
+        m_columns->setColumnStretch(2, 0);
+        m_columns->setRowStretch(0, 1);
+        m_columns->setRowStretch(1, 1);
+    } else {
+        m_columns->addWidget(m_stages[0], 0, 0, 2, 1);
+        m_columns->addWidget(m_stages[1], 0, 1, 2, 1);
+        m_columns->addWidget(m_stages[2], 0, 2, 2, 1);
+        m_columns->setRowStretch(1, 0);
+    }
+    m_columns->setColumnStretch(0, 0);
+    m_columns->setColumnStretch(1, 1);
+    m_stages[0]->setFixedWidth(sideColumnWidth);
+    m_stages[2]->setFixedWidth(narrow ? sideColumnWidth : sideColumnWidth + 24);
+}
+
 void MainWindow::updateStages() {
     for (int i = 0; i < 3; ++i) {
         const StageState state = m_model.stage(i + 1);
         m_stages[i]->setState(state, state == StageState::active);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        Q_EMIT closed();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    Log::info(Log::Category::app, QStringLiteral("main window shown"));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    arrangeColumns();
 }
 
 } // namespace stowly
