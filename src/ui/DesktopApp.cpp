@@ -19,6 +19,7 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
       m_desktopIsDark(QApplication::palette().color(QPalette::Window).lightness() < 128),
       m_window(std::make_unique<MainWindow>(model)) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Theme::useFallbackIcons();
     // The window closing decides for itself whether the application ends (menu bar mode).
     QApplication::setQuitOnLastWindowClosed(false);
     connect(m_window.get(), &MainWindow::closed, this, &DesktopApp::windowClosed);

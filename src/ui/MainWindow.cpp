@@ -6,6 +6,7 @@
 #include "ui/PresetSwitcher.h"
 #include "ui/RecentOffloadsView.h"
 #include "ui/StagePanel.h"
+#include "ui/Theme.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,12 +72,12 @@ QWidget* MainWindow::makeToolbar() {
     auto* title = new QLabel(QStringLiteral("Stowly"), toolbar);
     title->setProperty("stowlyRole", QStringLiteral("appTitle"));
     auto* presets = new PresetSwitcher(m_model, toolbar);
-    auto* history = new QToolButton(toolbar);
+    auto* history = m_history = new QToolButton(toolbar);
     history->setObjectName(QStringLiteral("historyButton"));
     history->setText(tr("History"));
     history->setAccessibleName(tr("Recent offloads"));
     history->setToolTip(tr("Show the files offloaded so far"));
-    history->setIcon(QIcon::fromTheme(QStringLiteral("document-open-recent")));
+    history->setProperty("stowlyRole", QStringLiteral("toolbar"));
     history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(history, &QToolButton::clicked, this, &MainWindow::showRecentOffloads);
     auto* row = new QHBoxLayout(toolbar);
@@ -142,6 +143,14 @@ void MainWindow::showEvent(QShowEvent* event) {
         return;
     m_shownOnce = true;
     Log::info(Log::Category::app, QStringLiteral("main window shown"));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Icons are drawn in the text colour, so a new theme redraws them.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        m_history->setIcon(Theme::icon(QStringLiteral("document-open-recent"),
+                                       palette().color(QPalette::WindowText)));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -34,6 +34,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* makeToolbar();
@@ -45,6 +46,7 @@ private:
     QGridLayout* m_columns;
     OffloadBar* m_bar;
     RecentOffloadsView* m_recent = nullptr;
+    QToolButton* m_history = nullptr;
     int m_arrangedNarrow = -1;
     bool m_shownOnce = false;
 };

@@ -6,6 +6,7 @@
 #include "devices/SpaceInfo.h"
 #include "session/OffloadSession.h"
 #include "ui/ElidedLabel.h"
+#include "ui/Theme.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -118,8 +119,8 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     m_subtitle->setWordWrap(true);
     m_failures->setObjectName(QStringLiteral("failureList"));
     m_failures->setWordWrap(true);
+    m_failures->setIconSize(QSize(16, 16));
     m_failures->setSelectionMode(QAbstractItemView::NoSelection);
-    m_failures->setMaximumHeight(112);
     m_failures->setAccessibleName(tr("Files that failed"));
     m_done->setObjectName(QStringLiteral("doneButton"));
     connect(m_done, &QPushButton::clicked, &m_model, &AppModel::finishSession);
@@ -224,8 +225,15 @@ void OffloadBar::updateFinished() {
     m_subtitle->setText(
         OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == session->id()));
     m_failures->clear();
-    m_failures->addItems(summary.failures);
+    const QIcon warning =
+        Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
+    for (const QString& failure : summary.failures)
+        new QListWidgetItem(warning, failure, m_failures);
     m_failures->setVisible(!summary.failures.isEmpty());
+    // As tall as its first few lines; longer lists scroll.
+    const int rowHeight = std::max(fontMetrics().lineSpacing(), 16) + 8;
+    m_failures->setFixedHeight(std::min(m_failures->count(), 4) * rowHeight +
+                               2 * m_failures->frameWidth() + 2);
 }
 
 void OffloadBar::arrive() {

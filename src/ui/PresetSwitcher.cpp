@@ -13,6 +13,7 @@ PresetSwitcher::PresetSwitcher(AppModel& model, QWidget* parent)
     setObjectName(QStringLiteral("presetSwitcher"));
     setAccessibleName(tr("Preset"));
     setToolTip(tr("Switch to a saved setup: destination, naming, camera and file rules"));
+    setProperty("stowlyRole", QStringLiteral("toolbar"));
     setPopupMode(QToolButton::InstantPopup);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     setMenu(m_menu);

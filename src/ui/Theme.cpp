@@ -1,5 +1,9 @@
 #include "ui/Theme.h"
 
+#include <QPainter>
+#include <QPixmap>
+#include <QStandardPaths>
+
 #include <algorithm>
 #include <cmath>
 
@@ -160,6 +164,16 @@ QLabel[stowlyRole="secondary"] { color: %SECONDARY%; font-size: %SMALL%; }
 QLabel[stowlyRole="finishedTitle"] { font-weight: 600; font-size: %FINISHED%; }
 QLabel[stowlyRole="warning"] { color: %WARNING%; }
 QLabel[stowlyRole="appTitle"] { font-weight: 600; font-size: %TITLE%; }
+QPushButton { background: %BUTTON%; color: %TEXT%; border: %B%px solid %SEP%; border-radius: 6px; padding: 5px 14px; min-width: 56px; }
+QPushButton:hover { background: %BUTTONHOVER%; }
+QPushButton:pressed { background: %SEP%; }
+QPushButton:focus { border-color: %ACCENTLINE%; }
+QPushButton:disabled { color: %SECONDARY%; background: transparent; }
+QToolButton[stowlyRole="toolbar"] { background: transparent; color: %TEXT%; border: %B%px solid transparent; border-radius: 6px; padding: 4px 8px; }
+QToolButton[stowlyRole="toolbar"]:hover { background: %HOVER%; border-color: %SEP%; }
+QToolButton[stowlyRole="toolbar"]:disabled { color: %SECONDARY%; }
+QToolButton#presetSwitcher { padding-right: 22px; }
+QToolButton[stowlyRole="toolbar"]::menu-indicator { subcontrol-origin: padding; subcontrol-position: right center; right: 6px; }
 QPushButton[stowlyRole="primary"] { background: %ACCENT%; color: %ONACCENT%; border: none; border-radius: 6px; padding: 7px 18px; font-weight: 600; }
 QPushButton[stowlyRole="primary"]:hover { background: %ACCENTHOVER%; }
 QPushButton[stowlyRole="primary"]:focus { border: 2px solid %TEXT%; padding: 5px 16px; }
@@ -167,11 +181,15 @@ QPushButton[stowlyRole="primary"]:disabled { background: %SEP%; color: %SECONDAR
 QToolButton[stowlyRole="segment"] { border: %B%px solid %SEP%; border-radius: 6px; padding: 3px 10px; background: transparent; color: %TEXT%; }
 QToolButton[stowlyRole="segment"]:checked { background: %SOFT%; border-color: %ACCENT%; }
 QToolButton[stowlyRole="segment"]:hover:!checked { background: %HOVER%; }
+QListWidget#failureList::item { padding: 2px 4px; }
 QProgressBar { border: %B%px solid %SEP%; border-radius: 4px; background: %BASE%; max-height: 8px; }
 QProgressBar::chunk { background: %ACCENT%; border-radius: 3px; }
 )");
     const QColor hover = c.accent.lightness() > 128 ? c.accent.darker(110) : c.accent.lighter(125);
     const QList<std::pair<QString, QString>> values = {
+        {QStringLiteral("%BUTTONHOVER%"), css(mix(c.panel, c.text, 0.12))},
+        {QStringLiteral("%BUTTON%"), css(mix(c.panel, c.text, 0.07))},
+        {QStringLiteral("%ACCENTLINE%"), css(c.accent)},
         {QStringLiteral("%PANEL%"), css(c.panel)},
         {QStringLiteral("%HOVER%"), css(withAlpha(c.text, 20))},
         {QStringLiteral("%BASE%"), css(c.base)},
@@ -192,6 +210,38 @@ QProgressBar::chunk { background: %ACCENT%; border-radius: 3px; }
     for (const auto& [key, value] : values)
         sheet.replace(key, value);
     return sheet;
+}
+
+QIcon Theme::icon(const QString& name, const QColor& color) {
+    QIcon source = QIcon::fromTheme(name + QStringLiteral("-symbolic"));
+    if (source.isNull())
+        source = QIcon::fromTheme(name);
+    if (source.isNull())
+        return {};
+    QIcon tinted;
+    for (const int size : {16, 24, 32, 48}) {
+        QPixmap pixmap = source.pixmap(size, size);
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(pixmap.rect(), color);
+        painter.end();
+        tinted.addPixmap(pixmap);
+    }
+    return tinted;
+}
+
+void Theme::useFallbackIcons() {
+    // Some platforms (offscreen, bare X sessions) look only inside the program.
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString& folder :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                   QStandardPaths::LocateDirectory))
+        if (!paths.contains(folder))
+            paths.append(folder);
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == u"hicolor")
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
 }
 
 double Theme::contrastRatio(const QColor& a, const QColor& b) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 #include <QString>
 
@@ -34,6 +35,11 @@ ThemeColors colors(ThemeID theme, bool dark, bool highContrast);
 QPalette palette(const ThemeColors& colors);
 // Sizes follow the desktop's font: stage titles 1.15×, finished titles 1.5×, secondary 0.9×.
 QString styleSheet(const ThemeColors& colors, const QFont& font);
+// A standard action icon from the desktop's icon theme (Adwaita when it names none), its
+// symbolic form drawn in the given colour so it reads on light and dark windows alike.
+QIcon icon(const QString& name, const QColor& color);
+// Where the desktop names no icon theme, the one installed with Stowly stands in.
+void useFallbackIcons();
 // WCAG contrast ratio of two opaque colours, 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 } // namespace Theme
