@@ -23,6 +23,7 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     // The window closing decides for itself whether the application ends (menu bar mode).
     QApplication::setQuitOnLastWindowClosed(false);
     connect(m_window.get(), &MainWindow::closed, this, &DesktopApp::windowClosed);
+    m_window->setCloseGuard([this] { return mayCloseWindow(); });
     connect(m_look, &DesktopLook::changed, this, &DesktopApp::applyTheme);
     connect(&m_model.settings(), &AppSettings::themeIDChanged, this, &DesktopApp::applyTheme);
     // The model hands the appearance over now and on every change.
@@ -99,6 +100,20 @@ void DesktopApp::confirm(const Confirmation& confirmation, std::function<void(bo
     connect(box, &QMessageBox::finished, this,
             [box, yes, done = std::move(done)] { done(box->clickedButton() == yes); });
     box->open();
+}
+
+bool DesktopApp::mayCloseWindow() {
+    if (!m_model.isBusy() || m_model.settings().keepRunningInMenuBar())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Stop the offload and quit?"),
+                    tr("Closing the window quits Stowly and stops the offload. Files copied so far "
+                       "keep their verified copies; the rest stay on the card."),
+                    QMessageBox::NoButton, m_window.get());
+    box.setObjectName(QStringLiteral("quitWhileCopying"));
+    QPushButton* quit = box.addButton(tr("Stop and Quit"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(tr("Keep Copying"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == quit;
 }
 
 void DesktopApp::windowClosed() {

@@ -41,6 +41,8 @@ public:
 
 private:
     void windowClosed();
+    // Closing quits, which would stop a running copy: asked first.
+    bool mayCloseWindow();
 
     AppModel& m_model;
     DesktopLook* m_look;

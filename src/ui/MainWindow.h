@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QGridLayout;
 class QToolButton;
 
@@ -25,6 +27,8 @@ public:
 
     OffloadBar& offloadBar() const { return *m_bar; }
     void showRecentOffloads();
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
 
 Q_SIGNALS:
     // The user closed the window; the application decides whether it keeps running.
@@ -49,6 +53,7 @@ private:
     QToolButton* m_history = nullptr;
     int m_arrangedNarrow = -1;
     bool m_shownOnce = false;
+    std::function<bool()> m_mayClose;
 };
 
 } // namespace stowly

@@ -1,6 +1,7 @@
 #include "app/AppModel.h"
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
+#include "support/Printing.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
 #include "ui/MainWindow.h"
@@ -9,9 +10,11 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -129,16 +132,37 @@ TEST(WindowRoadTest, ProblemsAndCancellingAreShownAsSuch) {
     ASSERT_EQ(failures->count(), 1);
     EXPECT_TRUE(failures->item(0)->text().startsWith(QStringLiteral("DCIM/B.JPG: ")));
 
-    // Cancelled at the first report: nothing more is copied and the title says why.
-    writeFile(card.url + QStringLiteral("/DCIM/C.JPG"), QByteArray(1000, 'c'));
+    // At the first report of the next run: closing the window asks first, and keeping on
+    // copies on; then Cancel stops the run and the title says so.
+    for (const char* name : {"C", "D", "E"})
+        writeFile(card.url + QStringLiteral("/DCIM/%1.JPG").arg(QLatin1String(name)),
+                  QByteArray(100'000, name[0]));
     QTest::mouseClick(find<QPushButton>(bar, "doneButton"), Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForSession());
+    bool asked = false;
     QObject::connect(w.world.model.get(), &AppModel::offloadProgressed, [&] {
-        if (auto* cancel = bar.findChild<QPushButton*>(QStringLiteral("cancelButton"));
-            cancel->isVisible())
-            QTest::mouseClick(cancel, Qt::LeftButton);
+        auto* cancel = bar.findChild<QPushButton*>(QStringLiteral("cancelButton"));
+        // Reports from the run itself, not the one announcing it.
+        if (asked || !cancel->isVisible() || w.world.model->session()->progress().filesTotal == 0)
+            return;
+        asked = true;
+        QTimer::singleShot(0, [] {
+            QMessageBox* box = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == u"quitWhileCopying")
+                    box = qobject_cast<QMessageBox*>(top);
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == u"Keep Copying")
+                    button->click();
+        });
+        EXPECT_FALSE(w.window.close());
+        EXPECT_TRUE(w.window.isVisible());
+        EXPECT_TRUE(w.world.model->isBusy());
+        cancel->click();
     });
     QTest::mouseClick(find<QPushButton>(bar, "startButton"), Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForOffload());
+    EXPECT_TRUE(asked);
     EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Offload Cancelled"));
 }
