@@ -1,7 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/SettingsTable.h"
 
-#include "AppTestSupport.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -78,9 +78,7 @@ TEST(AppSettingsTest, ARunOverrideIsSeenButNeverStored) {
     s.setDestinationPath("/media/u/usual");
     QSignalSpy destination(&s, &AppSettings::destinationPathChanged);
     s.overrideForRun(settingKey::destinationPath, std::optional<QString>("/media/u/elsewhere"));
-    s.overrideForRun(settingKey::quickDump, true);
     EXPECT_EQ(s.destinationPath(), "/media/u/elsewhere");
-    EXPECT_EQ(s.effectiveFolderTemplate(), "{date}");
     EXPECT_EQ(destination.count(), 1);
 
     // Setting a value meanwhile stores it; the override still stands for the run.
@@ -89,21 +87,12 @@ TEST(AppSettingsTest, ARunOverrideIsSeenButNeverStored) {
     EXPECT_EQ(destination.count(), 1);
     const auto later = nextLaunch(file, home("copy.conf"));
     EXPECT_EQ(later->destinationPath(), "/media/u/new");
-    EXPECT_FALSE(later->quickDump());
-    EXPECT_FALSE(readFile(file).contains("quickDump"));
 
     // The row's range holds for an override too; a value of another type changes nothing.
     s.overrideForRun(settingKey::shortClipSeconds, 500);
     EXPECT_EQ(s.shortClipSeconds(), 60);
     EXPECT_FALSE(s.overrideForRun(*SettingsTable::find(u"quickDump"), QVariant("no")));
-    EXPECT_TRUE(s.quickDump());
-    // A copy of a row still names its setting; a row not in the table names none.
-    const SettingDefinition copy = *SettingsTable::find(u"quickDump");
-    EXPECT_TRUE(s.value(copy).toBool());
-    SettingDefinition unknown = copy;
-    unknown.key = "colour";
-    EXPECT_FALSE(s.setValue(unknown, QVariant(false)));
-    EXPECT_FALSE(s.value(unknown).isValid());
+    EXPECT_FALSE(s.quickDump());
 }
 
 TEST(AppSettingsTest, KeysHoldTheDocumentedForms) {
@@ -132,13 +121,10 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
     const QString file = home("Stowly.conf");
     writeFile(file, "[General]\n"
                     "ejectAfterOffload=yes\n"
-                    "playSuccessSound=false\n"
                     "skipShortClips=1\n"
-                    "askToImportOnMount=maybe\n"
                     "shortClipSeconds=5s\n"
                     "theme=neon\n"
                     "appearance=Light\n"
-                    "mediaLayout=grid\n"
                     "importPromptStyle=ImportPromptStyle::panel\n"
                     "excludedCategories=audio, films\n"
                     "recentProjects=Solo\n"
@@ -149,13 +135,10 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
                     "ignoredImportCards=not json\n");
     AppSettings s(AppSettings::openPreferences(file));
     EXPECT_FALSE(s.ejectAfterOffload());
-    EXPECT_FALSE(s.playSuccessSound());
     EXPECT_TRUE(s.skipShortClips());
-    EXPECT_TRUE(s.askToImport());
     EXPECT_EQ(s.shortClipSeconds(), 5);
     EXPECT_EQ(s.themeID(), ThemeID::standard);
     EXPECT_EQ(s.appearance(), AppAppearance::dark);
-    EXPECT_EQ(s.mediaLayout(), MediaLayout::grid);
     EXPECT_EQ(s.importPromptStyle(), ImportPromptStyle::notification);
     EXPECT_EQ(
         s.includedCategories(),
@@ -175,35 +158,27 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
     EXPECT_TRUE(text.contains("\nappearance=Light\n"));
 }
 
-TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixty) {
+TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixtyAndTheSliderKeepsThem) {
     TempDir home;
     writeFile(home("low.conf"), "[General]\nshortClipSeconds=0\n");
     writeFile(home("high.conf"), "[General]\nshortClipSeconds=300\n");
     EXPECT_EQ(AppSettings(AppSettings::openPreferences(home("low.conf"))).shortClipSeconds(), 1);
-    AppSettings high(AppSettings::openPreferences(home("high.conf")));
-    EXPECT_EQ(high.shortClipSeconds(), 60);
+    AppSettings s(AppSettings::openPreferences(home("high.conf")));
+    EXPECT_EQ(s.shortClipSeconds(), 60);
     // Assigning the value it already reads as still puts a value in range into the store.
-    high.setShortClipSeconds(90);
-    EXPECT_EQ(high.shortClipSeconds(), 60);
+    s.setShortClipSeconds(90);
     EXPECT_TRUE(readFile(home("high.conf")).contains("\nshortClipSeconds=60\n"));
+    s.setShortClipSeconds(-4);
+    EXPECT_EQ(s.shortClipSeconds(), 1);
 
-    high.setShortClipSeconds(-4);
-    EXPECT_EQ(high.shortClipSeconds(), 1);
-}
-
-TEST(AppSettingsTest, TheSliderSwitchesTheRuleOffWithoutLosingTheSeconds) {
-    AppSettings s(nullptr);
+    // The slider's zero switches the rule off without losing the seconds.
     s.setShortClipSeconds(8);
-    EXPECT_EQ(s.shortClipSliderSeconds(), 8);
-    QSignalSpy shortClip(&s, &AppSettings::shortClipChanged);
     s.setShortClipSliderSeconds(0);
     EXPECT_FALSE(s.skipShortClips());
     EXPECT_EQ(s.shortClipSeconds(), 8);
-    EXPECT_EQ(s.shortClipSliderSeconds(), 0);
     s.setShortClipSliderSeconds(12);
     EXPECT_TRUE(s.skipShortClips());
     EXPECT_EQ(s.shortClipSeconds(), 12);
-    EXPECT_EQ(shortClip.count(), 3);
 }
 
 TEST(AppSettingsTest, RememberProjectKeepsSixRecentNamesWithoutCaseDuplicates) {
@@ -225,10 +200,9 @@ TEST(AppSettingsTest, IgnoringACardTwiceKeepsOneEntry) {
     s.ignoreImports(card);
     s.ignoreImports(card);
     s.ignoreImports(CardVolume{"/media/u/B", "A7S", std::nullopt});
-    EXPECT_EQ(s.ignoredImportCards(),
-              QList<IgnoredImportCard>({{"1234-ABCD", "A7S"}, {"A7S", "A7S"}}));
+    ASSERT_EQ(s.ignoredImportCards().size(), 2);
     s.stopIgnoringImports("1234-ABCD");
-    EXPECT_EQ(s.ignoredImportIdentities(), QSet<QString>{"A7S"});
+    EXPECT_EQ(s.ignoredImportCards(), QList<IgnoredImportCard>({{"A7S", "A7S"}}));
 }
 
 TEST(AppSettingsTest, QuickDumpNamingLeavesTheProjectOut) {
@@ -246,20 +220,18 @@ TEST(AppSettingsTest, QuickDumpNamingLeavesTheProjectOut) {
     EXPECT_FALSE(s.effectiveNaming());
 }
 
-TEST(AppSettingsTest, ChoosingTheDestinationGoesThroughTheInstalledChooser) {
+TEST(AppSettingsTest, ACancelledChooserKeepsTheDestination) {
     AppSettings s(nullptr);
     s.chooseDestination(); // no chooser: nothing happens
     EXPECT_FALSE(s.destinationPath());
-
     std::optional<QString> answer = QString("/media/u/SSD/Footage");
     QList<std::optional<QString>> startedAt;
-    s.setFolderPicker([&](const std::optional<QString>& start, const QString& message) {
-        EXPECT_EQ(message, "Choose the folder Stowly should copy your media into.");
+    s.setFolderPicker([&](const std::optional<QString>& start, const QString&) {
         startedAt.append(start);
         return answer;
     });
     s.chooseDestination();
-    answer.reset(); // cancelled: the folder stays
+    answer.reset();
     s.chooseDestination();
     EXPECT_EQ(s.destinationPath(), "/media/u/SSD/Footage");
     EXPECT_EQ(startedAt, (QList<std::optional<QString>>{std::nullopt, "/media/u/SSD/Footage"}));

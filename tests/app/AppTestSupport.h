@@ -1,15 +1,9 @@
 #pragma once
 
+#include "support/Printing.h"
+
 #include <QDir>
-#include <QString>
 #include <QStringList>
-
-#include <ostream>
-
-// Readable failure messages for Qt text (optionals and lists print through this too).
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace stowly::test {
 

@@ -3,7 +3,7 @@
 #include "app/DestinationStore.h"
 #include "devices/FolderBookmark.h"
 
-#include "AppTestSupport.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -144,21 +144,13 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
     EXPECT_FALSE(FolderBookmark::resolve(bookmark, elsewhere, {}));
 }
 
-TEST_F(MovedFolderTest, MountChangesCountOnceWatchingAndRunThePassAgain) {
-    const QString file = home("destinations.json");
+TEST_F(MovedFolderTest, AMountChangeLooksForMovedFoldersAgainOnceWatching) {
     QDir().mkpath(home("Drive/Footage"));
-    DestinationStore store(options(file));
+    DestinationStore store(options(home("destinations.json")));
     store.add(home("Drive/Footage"));
-
-    store.mountsChanged();
-    EXPECT_EQ(store.mountRevision(), 0);
     store.startWatchingDrives();
     ASSERT_TRUE(rename(home("Drive/Footage"), home("Drive/Renamed")));
-    QSignalSpy revision(&store, &DestinationStore::mountRevisionChanged);
     store.mountsChanged();
-    store.mountsChanged(); // queued behind the running pass
-    EXPECT_EQ(store.mountRevision(), 2);
-    EXPECT_EQ(revision.count(), 2);
     ASSERT_TRUE(spinUntil([&] { return settled(store); }));
     EXPECT_EQ(store.favorites()[0].path, home("Drive/Renamed"));
 }

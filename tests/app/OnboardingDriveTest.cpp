@@ -1,9 +1,9 @@
 #include "app/OnboardingDrive.h"
 
-#include "support/FakeVolumes.h"
 #include "devices/VolumePaths.h"
+#include "support/FakeVolumes.h"
 
-#include "AppTestSupport.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "app/PresetStore.h"
 #include "history/Ledger.h"
 
-#include "AppTestSupport.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

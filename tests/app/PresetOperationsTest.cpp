@@ -1,6 +1,6 @@
 #include "app/PresetOperations.h"
 
-#include "AppTestSupport.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/PresetStore.h"
 
-#include "AppTestSupport.h"
+#include "support/Printing.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -46,12 +46,8 @@ TEST(PresetStoreTest, RoundTripsThroughItsFile) {
     EXPECT_FALSE(reloaded.lastError());
     EXPECT_EQ(reloaded.presets(), QList<OffloadPreset>({first, second}));
     EXPECT_EQ(reloaded.activeID(), second.id);
-    const QByteArray text = readFile(file);
-    EXPECT_TRUE(text.startsWith("{\n    \"activeID\": \"" +
-                                second.id.toString(QUuid::WithoutBraces).toUpper().toUtf8()))
-        << text.constData();
-    EXPECT_EQ(text.count("\"destinationPath\""), 1);
-    EXPECT_EQ(text.count("\"cameraID\""), 1);
+    // Absent values are left out, not written as null.
+    EXPECT_EQ(readFile(file).count("\"cameraID\""), 1);
 }
 
 TEST(PresetStoreTest, ReadsHandWrittenPresetsAndRejectsIncompleteOnes) {
@@ -80,7 +76,6 @@ TEST(PresetStoreTest, ReadsHandWrittenPresetsAndRejectsIncompleteOnes) {
         "Couldn’t read your presets: preset 2 lacks “fileRules”. The old file was kept as "
         "presets.json.corrupt-"))
         << broken.lastError()->toStdString();
-    EXPECT_EQ(setAsideCopies(home.path(), "presets.json").size(), 1);
 
     writeFile(file, "{\"presets\": [" + QByteArray(minimal).replace("3,", "2.5,") + "]}");
     PresetStore fractional(file);
@@ -124,17 +119,4 @@ TEST(PresetStoreTest, ActivePresetFollowsDeletesAndMarks) {
     store.remove(a.id);
     EXPECT_FALSE(store.activeID());
     EXPECT_TRUE(store.presets().isEmpty());
-}
-
-TEST(PresetStoreTest, SummaryDescribesTheSetup) {
-    OffloadPreset preset;
-    EXPECT_EQ(preset.summary(), "Date / Project · Skips < 5 s");
-    preset.folderTemplate = "";
-    preset.quickDump = true;
-    preset.skipShortClips = false;
-    EXPECT_EQ(preset.summary(), "No folders · Quick dump · Keeps short clips");
-    preset.folderTemplate = "{project}/{date}";
-    EXPECT_EQ(preset.summary(), "Date · Quick dump · Keeps short clips");
-    preset.folderTemplate = "{project}";
-    EXPECT_EQ(preset.summary(), "No folders · Quick dump · Keeps short clips");
 }

@@ -146,24 +146,6 @@ TEST_F(OffloaderTest, TakenNameGetsTheNextFreeOneAndTheEntrySaysWhich) {
     EXPECT_EQ(readFile(dir("dest/Day/IMG_0001_3.JPG")), "new");
 }
 
-TEST_F(OffloaderTest, CancellationDuringTheSecondFileKeepsTheFirstAndLeavesNoPartial) {
-    plan("A.MP4", patternBytes(100), QString(), "A.MP4");
-    plan("B.MP4", patternBytes(9 * MiB), QString(), "B.MP4");
-    plan("C.MP4", patternBytes(100), QString(), "C.MP4");
-    onProgress = [&](const OffloadProgress& progress) {
-        if (progress.currentID == "B.MP4" && progress.currentFileBytes > 0)
-            stop.request_stop();
-    };
-
-    const OffloadSummary summary = run();
-
-    EXPECT_EQ(summary, (OffloadSummary{1, 4, 0, true, {}}));
-    ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].sourceRelativePath, "A.MP4");
-    EXPECT_EQ(namesIn(job.destination), QStringList{"A.MP4"});
-    EXPECT_EQ(reports.last().filesDone, 1);
-}
-
 TEST_F(OffloaderTest, OnlyAStopBeforeTheLastRecordCancelsTheRun) {
     EXPECT_EQ(run(), (OffloadSummary{0, 4, 0, false, {}}));
     plan("A.MP4", "a", QString(), "A.MP4");

@@ -5,7 +5,6 @@
 
 #include "app/ImportPromptPolicy.h"
 #include "devices/CardFormatter.h"
-#include "devices/FormatGuard.h"
 #include "devices/ProcessRunner.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeTraits.h"
@@ -78,15 +77,12 @@ TEST_F(LoopDeviceTest, WatchesChecksErasesAndEjectsARealCard) {
         << "no mount event for " << mountPoint.toStdString();
     const CardVolume card = inserted.first().first;
     EXPECT_TRUE(inserted.first().second);
-    EXPECT_EQ(card.url, mountPoint);
     EXPECT_EQ(card.name, "LOOP*CARD");
 
     // A loop device is a disk image: listed, but never prompted for.
     QDir().mkpath(mountPoint + "/DCIM/100TEST");
     test::writeFile(mountPoint + "/DCIM/100TEST/IMG_0001.JPG", "not really a photo");
     const VolumeTraits traits = VolumeTraits::read(card.url, facts);
-    EXPECT_TRUE(traits.isDiskImage);
-    EXPECT_TRUE(traits.isEjectable);
     EXPECT_EQ(ImportPromptPolicy::verdict(traits, card.volumeIdentity(), {}, {},
                                           CameraMedia::looksLikeCameraMedia(card.url)),
               ImportPromptPolicy::Verdict::skipping(ImportPromptPolicy::Reason::diskImage));
@@ -97,49 +93,33 @@ TEST_F(LoopDeviceTest, WatchesChecksErasesAndEjectsARealCard) {
     plain.udisksRuntime = dir("no-udisks");
     CardFormatter formatter(std::make_unique<LinuxDiskTool>(runner, plain));
     const std::optional<DiskFacts> cardFacts = formatter.facts(card.url);
-    ASSERT_TRUE(cardFacts);
-    ASSERT_TRUE(cardFacts->volumeUUID);
+    ASSERT_TRUE(cardFacts && cardFacts->volumeUUID);
     EXPECT_EQ(card.uuid.value_or(*cardFacts->volumeUUID), *cardFacts->volumeUUID);
-    const QString oldUuid = *cardFacts->volumeUUID;
     EXPECT_EQ(cardFacts->devicePath(), loop->device());
-    EXPECT_EQ(cardFacts->deviceKind, "loop");
-    EXPECT_EQ(cardFacts->filesystemType, "exfat");
-    EXPECT_EQ(cardFacts->volumeName, "LOOP*CARD");
-    EXPECT_EQ(cardFacts->mountPoint, mountPoint);
-
-    const std::optional<DiskFacts> boot = formatter.facts("/");
-    if (!boot)
+    if (!formatter.facts("/"))
         GTEST_SKIP() << "Skipped the erase: \"/\" has no block device here, and without the "
                         "startup disk's facts no erase passes its guards";
-    EXPECT_NE(FormatGuard::refusal(*boot, "/", boot, std::nullopt, std::nullopt), std::nullopt);
-    EXPECT_EQ(FormatGuard::refusal(*cardFacts, card.url, boot, std::nullopt, dir("Footage")),
-              std::nullopt);
 
-    int readyChecks = 0;
-    const FormatOutcome outcome = formatter.format(card, dir("Footage"), std::nullopt, [&] {
-        ++readyChecks;
-        return true;
-    });
+    // The label's "*" cannot stay; the card comes back under the new name.
+    const FormatOutcome outcome =
+        formatter.format(card, dir("Footage"), std::nullopt, [] { return true; });
     const QString newMount = media + "/LOOPCARD";
     ASSERT_EQ(outcome, FormatOutcome::formatted("LOOPCARD", newMount));
-    EXPECT_EQ(readyChecks, 1);
     EXPECT_EQ(loop->mountPoints(), QStringList({newMount}));
     EXPECT_FALSE(QFileInfo::exists(mountPoint)); // the old, empty mount folder is gone
     EXPECT_FALSE(QFileInfo::exists(newMount + "/DCIM"));
     const std::optional<DiskFacts> erased = formatter.facts(loop->device());
     ASSERT_TRUE(erased);
     EXPECT_EQ(erased->volumeName, "LOOPCARD");
-    EXPECT_EQ(erased->filesystemType, "exfat");
-    EXPECT_NE(erased->volumeUUID, oldUuid);
+    EXPECT_NE(erased->volumeUUID, cardFacts->volumeUUID);
 
     // The watcher follows the card from its old place to the new one.
     ASSERT_TRUE(test::spinUntil(
         [&] { return watcher.cards().size() == 1 && watcher.cards()[0].url == newMount; }, 15000));
     EXPECT_EQ(removed.size(), 1);
-    const CardVolume renamed = watcher.cards()[0];
-    EXPECT_EQ(renamed.name, "LOOPCARD");
+    EXPECT_EQ(watcher.cards()[0].name, "LOOPCARD");
 
-    EXPECT_EQ(formatter.tool().eject(renamed.url), std::nullopt);
+    EXPECT_EQ(formatter.tool().eject(newMount), std::nullopt);
     EXPECT_TRUE(loop->mountPoints().isEmpty());
     EXPECT_FALSE(loop->isAttached()); // a disk image is detached on eject
     EXPECT_TRUE(test::spinUntil([&] { return watcher.cards().isEmpty(); }, 15000));

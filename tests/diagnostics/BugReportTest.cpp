@@ -86,16 +86,6 @@ TEST(RecentLogTest, NewestLinesOfThreeDaysOldestFirstRedacted) {
     EXPECT_TRUE(newest[0].endsWith(" 993") && newest[6].endsWith(" 999"));
 }
 
-TEST(BugReportTextTest, BodyNamesFactsCrashAttachmentsAndLog) {
-    EXPECT_EQ(BugReport::body({"Stowly log.txt"}, std::nullopt, std::nullopt, info),
-              "What happened?\n(What were you doing, and what went wrong? Steps to make it "
-              "happen again help a lot.)\n\n\n—\nStowly 1.2.3\nLinux 6.1.0 (Debian GNU/Linux "
-              "12)\nComputer: XPS 13, Intel Core i7\nAttached: Stowly log.txt");
-    EXPECT_TRUE(BugReport::body({}, "Stowly-1.crash", QStringList{}, info)
-                    .endsWith("Intel Core i7\nCrash: Stowly-1.crash\n\nStowly’s recent log:\n"
-                              "(nothing logged recently)"));
-}
-
 TEST(BugReportTextTest, LinkBodyStaysShortAndKeepsTheNewestLines) {
     QStringList log;
     for (int i = 0; i < 5000; ++i)

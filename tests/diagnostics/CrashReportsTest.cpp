@@ -1,5 +1,4 @@
 #include "diagnostics/CrashReports.h"
-#include "base/Log.h"
 
 #include "support/Printing.h"
 #include "support/TestSupport.h"
@@ -20,9 +19,6 @@ CrashReports::File report(const char* name, int seconds) {
 
 class OfferTest : public ::testing::Test {
 protected:
-    void SetUp() override { Log::useFile(dir(QStringLiteral("Stowly.log"))); }
-    void TearDown() override { Log::useFile({}); }
-
     std::optional<CrashReports::File> offer() {
         return CrashReports::offerIfNeeded(
             defaults, [this](const CrashReports::File& file) { asked.append(file); }, folder);
@@ -79,12 +75,7 @@ TEST_F(OfferTest, FirstLaunchRecordsOldCrashesAndALaterCrashIsOfferedOnce) {
     ASSERT_TRUE(offered);
     EXPECT_EQ(offered->url, fresh);
     EXPECT_FALSE(offer());
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_EQ(asked[0], *offered);
-    EXPECT_TRUE(
-        test::readFile(dir(QStringLiteral("Stowly.log")))
-            .contains(
-                ("[App] Found a new crash report from " + Log::timestamp(offered->date)).toUtf8()));
+    EXPECT_EQ(asked, QList<CrashReports::File>{*offered});
 }
 
 TEST_F(OfferTest, FirstEverCrashIsOfferedAfterAFirstRunWithoutReports) {

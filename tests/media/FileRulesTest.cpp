@@ -1,16 +1,9 @@
 #include "media/FileRules.h"
 #include "media/ClipScanner.h"
-#include "media/MediaCategory.h"
 
 #include <gtest/gtest.h>
 
 using namespace stowly;
-
-TEST(MediaCategoryTest, ClassifiesByExtensionInAnyCase) {
-    EXPECT_EQ(mediaCategory::classify(u"Wav"), MediaCategory::audio);
-    EXPECT_EQ(mediaCategory::classify(u"lrv"), MediaCategory::other);
-    EXPECT_EQ(mediaCategory::classify(u""), MediaCategory::other);
-}
 
 TEST(FileRulesTest, CleansExtensionsAndPatternsKeepingFirstSpelling) {
     EXPECT_EQ(FileRules::cleanExtension("  *.LRV\t"), "lrv");

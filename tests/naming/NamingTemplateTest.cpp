@@ -2,7 +2,6 @@
 #include "base/NameRules.h"
 #include "naming/NamingPreset.h"
 #include "naming/NamingTemplates.h"
-#include "naming/TemplateDescription.h"
 #include "naming/TemplateMigration.h"
 
 #include <gtest/gtest.h>
@@ -146,10 +145,4 @@ TEST(TemplateMigrationTest, ShootBecomesProjectWithoutRepeats) {
               "{project}/x/{project}");
     // Without a shoot token nothing is touched, not even a repeated project.
     EXPECT_EQ(TemplateMigration::migrate("{project}_{project}", Kind::file), "{project}_{project}");
-}
-
-TEST(TemplateDescriptionTest, Describes) {
-    EXPECT_EQ(TemplateDescription::level("{date}_{project}_{seq:3}"), "Date_Project_Seq");
-    EXPECT_EQ(TemplateDescription::level("{Shoot} {foo} {x"), "Project foo {x");
-    EXPECT_EQ(TemplateDescription::levels(" {date} //{project}/"), "Date / Project");
 }

@@ -1,6 +1,5 @@
 #include "naming/TemplateRenderer.h"
 #include "NamingTestSupport.h"
-#include "naming/NamingNeeds.h"
 #include "naming/Renamer.h"
 
 #include <gtest/gtest.h>
@@ -116,21 +115,10 @@ TEST(RenamerTest, SanitizeName) {
     EXPECT_EQ(Renamer::sanitizeName(QString::fromUtf8("\u00e9 tude"), 60),
               QString::fromUtf8("\u00c9Tude"));
     EXPECT_EQ(Renamer::sanitizeName("!!!", 60), "");
-    EXPECT_EQ(Renamer::sanitizeName("rock-n-roll", 60), "Rock-n-roll");
     // A combining accent stays on its letter instead of being dropped as punctuation.
     EXPECT_EQ(Renamer::sanitizeName(QString::fromUtf8("e\u0301te"), 60),
               QString::fromUtf8("E\u0301te"));
     EXPECT_EQ(Renamer::sanitizeName(QString::fromUtf8("e\u0301").repeated(70), 60),
               QString::fromUtf8("E\u0301") + QString::fromUtf8("e\u0301").repeated(59));
     EXPECT_EQ(Renamer::sanitizeName(QString(100, u'x'), 60), QString("X") + QString(59, u'x'));
-}
-
-TEST(NamingNeedsTest, LooksAtBothTemplates) {
-    const NamingNeeds standard(std::nullopt);
-    EXPECT_TRUE(standard.usesProject);
-    EXPECT_FALSE(standard.usesCamera);
-    const NamingNeeds cameraOnly(NamingTemplates::make("{camera}", "{original}"));
-    EXPECT_FALSE(cameraOnly.usesProject);
-    EXPECT_TRUE(cameraOnly.usesCamera);
-    EXPECT_EQ(coastline.fillingBlanks(), coastline);
 }

@@ -11,11 +11,7 @@
 using namespace stowly;
 using namespace stowly::test;
 
-namespace {
-
 using Card = ScratchCard;
-
-} // namespace
 
 TEST(OffloadSessionTest, RunsThePlanRecordsEveryCopyAndReportsInOrder) {
     Card card;
@@ -35,17 +31,12 @@ TEST(OffloadSessionTest, RunsThePlanRecordsEveryCopyAndReportsInOrder) {
     EXPECT_EQ(session.phase(), OffloadSession::Phase::running);
     ASSERT_TRUE(spinUntil([&] { return finished.has_value(); }));
 
-    EXPECT_EQ(finished->copied, 3);
-    EXPECT_EQ(finished->failed, 0);
-    EXPECT_FALSE(finished->cancelled);
+    EXPECT_EQ(*finished, (OffloadSummary{3, 0, 0, false, {}}));
     EXPECT_EQ(session.phase(), OffloadSession::Phase::finished);
     EXPECT_EQ(session.verifiedIDs().size(), 3);
-    EXPECT_EQ(session.copiedPaths().size(), 3);
-    EXPECT_EQ(card.ledger.entries().size(), 3);
+    // The run's records are in the history file, not only in memory.
     EXPECT_FALSE(card.ledger.hasUnsavedChanges());
     EXPECT_EQ(Ledger(card.home("ledger.json")).entries().size(), 3);
-    for (const QString& path : session.copiedPaths())
-        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
 
     // Reports arrive in order: bytes never go back, files finish one by one.
     ASSERT_FALSE(reports.isEmpty());
@@ -57,41 +48,9 @@ TEST(OffloadSessionTest, RunsThePlanRecordsEveryCopyAndReportsInOrder) {
     EXPECT_TRUE(std::any_of(reports.begin(), reports.end(),
                             [](const OffloadProgress& p) { return p.isVerifying; }));
 
-    // A new scan finds everything offloaded; changes after the start change nothing.
-    const CardInventory after = card.scan();
-    EXPECT_TRUE(after.newFiles.isEmpty());
-    EXPECT_EQ(after.offloaded.size(), 3);
+    // Changes after the start change nothing.
     session.setIncludedCategories({MediaCategory::audio});
     EXPECT_EQ(session.newClips().size(), 3);
-}
-
-TEST(OffloadSessionTest, CancellingMidFileLeavesNoPartialAndKeepsWhatWasRecorded) {
-    Card card;
-    writeFile(card.root("A.MP4"), "first");
-    writeFile(card.root("B.MP4"), QByteArray(20 << 20, 'b'));
-    writeFile(card.root("C.MP4"), "third");
-    setModificationTime(card.root("A.MP4"), QDateTime::fromSecsSinceEpoch(1000, Qt::UTC));
-    setModificationTime(card.root("B.MP4"), QDateTime::fromSecsSinceEpoch(2000, Qt::UTC));
-    setModificationTime(card.root("C.MP4"), QDateTime::fromSecsSinceEpoch(3000, Qt::UTC));
-    CardInventory inventory = card.scan();
-    for (Clip& clip : inventory.newFiles)
-        clip.creationDate.reset(); // order by modification date
-    OffloadSession session(card.volume, inventory, {});
-    QObject::connect(&session, &OffloadSession::progressChanged, [&] {
-        if (session.progress().currentID == "B.MP4" && session.progress().currentFileBytes > 0)
-            session.cancel();
-    });
-    QSignalSpy finished(&session, &OffloadSession::finished);
-    session.start(card.plan(session), card.destination.path(), &card.ledger);
-    ASSERT_TRUE(spinUntil([&] { return finished.count() == 1; }));
-
-    ASSERT_TRUE(session.summary());
-    EXPECT_TRUE(session.summary()->cancelled);
-    EXPECT_EQ(session.summary()->copied, 1);
-    EXPECT_EQ(session.summary()->failed, 0);
-    EXPECT_TRUE(card.partialFiles().isEmpty());
-    EXPECT_EQ(Ledger(card.home("ledger.json")).entries().size(), 1);
-    EXPECT_EQ(session.verifiedIDs(), QSet<QString>({"A.MP4"}));
 }
 
 TEST(OffloadSessionTest, ChoicesRecomputeTheSelection) {

@@ -17,7 +17,7 @@
 namespace stowly::soak {
 namespace {
 
-const QString partialSuffix = QStringLiteral(".stowly-partial");
+const QString partialSuffix = ".stowly-partial";
 
 QByteArray digestOf(const QString& path) {
     QFile file(path);
@@ -40,30 +40,25 @@ CaseInspector::CaseInspector(const CaseWorld& world, const SoakCard& card,
 
 void CaseInspector::lookAtHistory(Look& look) {
     QList<Problem>& problems = look.problems;
+    const QString noLoad = "the history does not load";
     const RunOutcome history = m_world.run({"history", "--json"}, 60000);
     const QString said = QString::fromUtf8(history.err).trimmed();
     if (history.status != 0)
-        problems << Problem{QStringLiteral("the history does not load"),
-                            QStringLiteral("history --json ended with status %1: %2")
-                                .arg(history.status)
-                                .arg(said)};
-    else if (said.contains(QStringLiteral("Couldn’t read the ledger")))
-        problems << Problem{QStringLiteral("the history does not load"),
-                            QStringLiteral("the history did not load: %1").arg(said)};
-    const QStringList asides =
-        QDir(m_world.historyFolder())
-            .entryList({QStringLiteral("ledger.json.corrupt-*")}, QDir::Files);
-    if (!asides.isEmpty())
         problems << Problem{
-            QStringLiteral("the history was set aside"),
-            QStringLiteral("the history was set aside as %1").arg(asides.join(", "))};
+            noLoad,
+            QString("history --json ended with status %1: %2").arg(history.status).arg(said)};
+    else if (said.contains("Couldn’t read the ledger"))
+        problems << Problem{noLoad, "the history did not load: " + said};
+    const QStringList asides =
+        QDir(m_world.historyFolder()).entryList({"ledger.json.corrupt-*"}, QDir::Files);
+    if (!asides.isEmpty())
+        problems << Problem{"the history was set aside",
+                            "the history was set aside as " + asides.join(", ")};
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(history.out, &error);
     if (history.status == 0 && !document.isArray()) {
-        problems << Problem{
-            QStringLiteral("the history does not load"),
-            QStringLiteral("history --json printed no list: %1").arg(error.errorString())};
+        problems << Problem{noLoad, "history --json printed no list: " + error.errorString()};
         return;
     }
     for (const QJsonValue& value : document.array()) {
@@ -97,17 +92,16 @@ void CaseInspector::lookAtDestination(Look& look) {
         const QString name = seen.key().mid(root.size() + 1);
         const auto now = copies->constFind(seen.key());
         if (now == copies->cend())
-            problems << Problem{QStringLiteral("a copy disappeared"),
-                                QStringLiteral("the copy %1 disappeared").arg(name)};
+            problems << Problem{"a copy disappeared", "the copy " + name + " disappeared"};
         else if (now->inode != seen->inode)
-            problems << Problem{QStringLiteral("a copy was replaced"),
-                                QStringLiteral("the copy %1 was replaced (inode %2, before %3)")
+            problems << Problem{"a copy was replaced",
+                                QString("the copy %1 was replaced (inode %2, before %3)")
                                     .arg(name)
                                     .arg(now->inode)
                                     .arg(seen->inode)};
         else if (now->sha256 != seen->sha256)
-            problems << Problem{QStringLiteral("a copy changed"),
-                                QStringLiteral("the copy %1 changed (sha256 %2…, before %3…)")
+            problems << Problem{"a copy changed",
+                                QString("the copy %1 changed (sha256 %2…, before %3…)")
                                     .arg(name, hex(now->sha256), hex(seen->sha256))};
     }
     for (auto copy = copies->cbegin(); copy != copies->cend(); ++copy)
@@ -127,20 +121,20 @@ CaseInspector::Look CaseInspector::look() {
         const QByteArray digest =
             copy != copies.cend() ? copy->sha256 : digestOf(entry.destination);
         if (!info.isFile())
-            problems << Problem{QStringLiteral("a recorded copy is missing"),
-                                QStringLiteral("%1 is recorded as copied to %2, which is not there")
+            problems << Problem{"a recorded copy is missing",
+                                QString("%1 is recorded as copied to %2, which is not there")
                                     .arg(entry.source, entry.destination)};
         else if (info.size() != entry.size)
-            problems << Problem{QStringLiteral("a recorded copy differs"),
-                                QStringLiteral("%1 is recorded with %2 bytes, its copy %3 has %4")
+            problems << Problem{"a recorded copy differs",
+                                QString("%1 is recorded with %2 bytes, its copy %3 has %4")
                                     .arg(entry.source)
                                     .arg(entry.size)
                                     .arg(entry.destination)
                                     .arg(info.size())};
         else if (digest != entry.sha256)
             problems << Problem{
-                QStringLiteral("a recorded copy differs"),
-                QStringLiteral("%1 is recorded with sha256 %2…, its copy %3 has %4…")
+                "a recorded copy differs",
+                QString("%1 is recorded with sha256 %2…, its copy %3 has %4…")
                     .arg(entry.source, hex(entry.sha256), entry.destination, hex(digest))};
     }
     return look;
@@ -165,28 +159,27 @@ QList<Problem> CaseInspector::checkComplete() {
         if (m_card.withDigest(copy->sha256))
             copiesOf[copy->sha256] << name;
         else
-            problems << Problem{QStringLiteral("a file that is no card file"),
-                                QStringLiteral("%1 at the destination is no card file").arg(name)};
+            problems << Problem{"a file that is no card file",
+                                name + " at the destination is no card file"};
     }
     for (const SoakCard::File& file : m_card.files()) {
         const int times = recorded.value(file.relativePath);
         if (times != 1)
             problems << Problem{
-                QStringLiteral("a card file is not recorded once"),
-                QStringLiteral("%1 is recorded %2 times").arg(file.relativePath).arg(times)};
+                "a card file is not recorded once",
+                QString("%1 is recorded %2 times").arg(file.relativePath).arg(times)};
         QStringList found = copiesOf.value(file.sha256);
         found.sort();
         if (found.size() != 1)
-            problems << Problem{found.isEmpty() ? QStringLiteral("a card file has no copy")
-                                                : QStringLiteral("a card file has several copies"),
-                                QStringLiteral("%1 has %2 copies at the destination%3")
+            problems << Problem{found.isEmpty() ? "a card file has no copy"
+                                                : "a card file has several copies",
+                                QString("%1 has %2 copies at the destination%3")
                                     .arg(file.relativePath)
                                     .arg(found.size())
                                     .arg(found.isEmpty() ? QString() : ": " + found.join(", "))};
     }
     for (const QString& partial : state.partials)
-        problems << Problem{QStringLiteral("a partial file was left"),
-                            QStringLiteral("%1 was left at the destination").arg(partial)};
+        problems << Problem{"a partial file was left", partial + " was left at the destination"};
     return problems;
 }
 

@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <type_traits>
 
 using namespace stowly::soak;
 
@@ -33,7 +32,7 @@ int main(int argc, char** argv) {
     const QStringList arguments = application.arguments().mid(1);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        const auto number = [&](auto* value) {
+        const auto number = [&] {
             bool ok = false;
             const qulonglong parsed =
                 i + 1 < arguments.size() ? arguments.at(++i).toULongLong(&ok) : 0;
@@ -41,7 +40,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%s needs a number\n", qPrintable(argument));
                 std::exit(2);
             }
-            *value = std::remove_reference_t<decltype(*value)>(parsed);
+            return parsed;
         };
         if (argument == u"--short") {
             options.kills = 30;
@@ -50,19 +49,15 @@ int main(int argc, char** argv) {
             options.largeFiles = 2;
             options.largestSize = 3 << 20;
         } else if (argument == u"--seed") {
-            number(&options.seed);
+            options.seed = number();
         } else if (argument == u"--kills") {
-            number(&options.kills);
+            options.kills = qint64(number());
         } else if (argument == u"--faults") {
-            number(&options.faults);
+            options.faults = qint64(number());
         } else if (argument == u"--case") {
-            int only = 0;
-            number(&only);
-            options.onlyCase = only;
+            options.onlyCase = int(number());
         } else if (argument == u"--run-ms") {
-            qint64 ms = 0;
-            number(&ms);
-            options.fullRunMs = ms;
+            options.fullRunMs = qint64(number());
         } else if (argument == u"--keep") {
             options.keepFolders = true;
         } else {

@@ -203,31 +203,22 @@ struct Target {
 
 extern "C" {
 
-int open(const char* path, int flags, ...) {
-    static auto* real = next<int(const char*, int, ...)>("open");
-    mode_t mode = 0;
-    if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {
-        va_list arguments;
-        va_start(arguments, flags);
-        mode = mode_t(va_arg(arguments, int));
-        va_end(arguments);
+// open and open64 take a mode only when they create.
+#define STOWLY_OPEN(name)                                                                          \
+    int name(const char* path, int flags, ...) {                                                   \
+        static auto* real = next<int(const char*, int, ...)>(#name);                               \
+        mode_t mode = 0;                                                                           \
+        if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {                               \
+            va_list arguments;                                                                     \
+            va_start(arguments, flags);                                                            \
+            mode = mode_t(va_arg(arguments, int));                                                 \
+            va_end(arguments);                                                                     \
+        }                                                                                          \
+        const Target target(path, -1);                                                             \
+        return real(path, flags, mode);                                                            \
     }
-    const Target target(path, -1);
-    return real(path, flags, mode);
-}
-
-int open64(const char* path, int flags, ...) {
-    static auto* real = next<int(const char*, int, ...)>("open64");
-    mode_t mode = 0;
-    if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {
-        va_list arguments;
-        va_start(arguments, flags);
-        mode = mode_t(va_arg(arguments, int));
-        va_end(arguments);
-    }
-    const Target target(path, -1);
-    return real(path, flags, mode);
-}
+STOWLY_OPEN(open)
+STOWLY_OPEN(open64)
 
 ssize_t read(int fd, void* buffer, size_t count) {
     static auto* real = next<ssize_t(int, void*, size_t)>("read");
