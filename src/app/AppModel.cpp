@@ -7,6 +7,7 @@
 #include "app/DestinationChoice.h"
 #include "app/DestinationStore.h"
 #include "app/ImportPrompter.h"
+#include "app/NamePreview.h"
 #include "app/OffloadBlocker.h"
 #include "app/PresetStore.h"
 #include "app/ReoffloadAlert.h"
@@ -78,6 +79,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_presetList = std::make_unique<PresetsModel>(*m_presets);
     m_cameraList = std::make_unique<CamerasModel>(*m_cameras);
     m_historyList = std::make_unique<HistoryModel>(*m_ledger);
+    m_namePreview = std::make_unique<NamePreview>(*this);
     connect(this, &AppModel::sessionChanged, this, [this] {
         for (SessionFilesModel* files :
              {m_filesToCopy.get(), m_filesOffloaded.get(), m_shortClipsSkipped.get()})

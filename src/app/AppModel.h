@@ -41,6 +41,7 @@ class CardFormatter;
 class CardListModel;
 class FavoritesModel;
 class HistoryModel;
+class NamePreview;
 class PresetsModel;
 class SessionFilesModel;
 class ImportPrompter;
@@ -101,6 +102,8 @@ public:
     PresetsModel& presetList() const { return *m_presetList; }
     CamerasModel& cameraList() const { return *m_cameraList; }
     HistoryModel& historyList() const { return *m_historyList; }
+    // The names the files to copy would get, before the run (also in filesToCopy()).
+    NamePreview& namePreview() const { return *m_namePreview; }
 
     // The front end fills the seams (window, sounds, confirmations); it must outlive the model
     // or be set back to null.
@@ -264,6 +267,7 @@ private:
     std::unique_ptr<PresetsModel> m_presetList;
     std::unique_ptr<CamerasModel> m_cameraList;
     std::unique_ptr<HistoryModel> m_historyList;
+    std::unique_ptr<NamePreview> m_namePreview;
 };
 
 } // namespace stowly

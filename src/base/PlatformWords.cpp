@@ -5,7 +5,7 @@
 namespace stowly::platformWords {
 
 // Linux's words; a port to another system gives its own here (macOS: "macOS", "Mac",
-// "Unknown Mac", and the note pointing to Console ▸ Crash Reports).
+// "Unknown Mac", the note pointing to Console ▸ Crash Reports, "Finder" and " with Quick Look").
 
 QString systemName() {
     return QStringLiteral("Linux");
@@ -31,6 +31,18 @@ QString crashReportNotAttached(const QString& folder) {
     return QCoreApplication::translate(
                "platformWords", "(The crash report couldn’t be attached. It’s in the folder %1.)")
         .arg(folder);
+}
+
+QString theFileBrowser() {
+    return QCoreApplication::translate("platformWords", "the file manager");
+}
+
+QString fileBrowserTitle() {
+    return QCoreApplication::translate("platformWords", "File Manager");
+}
+
+QString withPreviewService() {
+    return QString();
 }
 
 } // namespace stowly::platformWords

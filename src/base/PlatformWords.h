@@ -19,5 +19,13 @@ QString unknownChip();
 // The note added to a link e-mail that meant to carry a crash report; `folder` is where crash
 // reports are kept, as the user would type it.
 QString crashReportNotAttached(const QString& folder);
+// The desktop's file browser inside a sentence, with its article: "the file manager", so that
+// "Show the destination folder in the file manager" reads right.
+QString theFileBrowser();
+// The same as a name in a menu command: "File Manager" ("Show Copy in File Manager").
+QString fileBrowserTitle();
+// What ends "Press Space to preview the selected file" where the system's preview service has
+// a name of its own; empty here, where the preview is Stowly's own window.
+QString withPreviewService();
 
 } // namespace stowly::platformWords

@@ -1,5 +1,7 @@
 #include "cli/CardCommands.h"
 
+#include "app/FormatAlert.h"
+#include "app/StageTexts.h"
 #include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"
 #include "cli/CommandLine.h"
@@ -66,9 +68,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
         return exitCode::done;
     }
     if (records.isEmpty())
-        console.out() << QCoreApplication::translate("CardCommands",
-                                                     "Files you offload will be listed here.")
-                      << '\n';
+        console.out() << StageTexts::historyEmpty() << '\n';
     for (qsizetype i = 0; i < records.size(); ++i)
         console.out() << TextOutput::historyLine(records.at(i)) << '\n';
     return exitCode::done;
@@ -145,8 +145,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         }
     }
     if (!model.canFormatSelectedCard()) {
-        console.message(QCoreApplication::translate(
-            "CardCommands", "Available once every file on the card has a verified copy"));
+        console.message(FormatAlert::helpText(false, readiness));
         return exitCode::failed;
     }
 
@@ -164,10 +163,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         console.message(outcome->text);
         return exitCode::failed;
     }
-    console.out() << QCoreApplication::translate("CardCommands",
-                                                 "“%1” was formatted and is ready for your camera.")
-                         .arg(TerminalText::name(outcome->text))
-                  << '\n';
+    console.out() << FormatAlert::formattedText(TerminalText::name(outcome->text)) << '\n';
     if (const std::optional<QString>& error = model.ejectError())
         console.message(*error);
     return exitCode::done;

@@ -1,5 +1,6 @@
 #include "cli/OffloadCommands.h"
 
+#include "app/OffloadFormatting.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"
@@ -8,7 +9,6 @@
 #include "cli/ExitCode.h"
 #include "cli/JsonOutput.h"
 #include "cli/ProgressPrinter.h"
-#include "cli/ProgressText.h"
 #include "cli/Station.h"
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
@@ -186,14 +186,11 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         copies.append(entries.at(i));
     Log::info(Log::Category::app,
               QStringLiteral("Command-line offload of ") + session.card().url +
-                  QStringLiteral(": ") + ProgressText::summaryLine(summary) +
+                  QStringLiteral(": ") + OffloadFormatting::summaryLine(summary) +
                   (summary.cancelled ? QStringLiteral(", cancelled") : QString()));
 
-    QString result =
-        ProgressText::summaryTitle(summary) + u'\n' + ProgressText::summaryLine(summary) +
-        (ejected ? QCoreApplication::translate("OffloadCommands", " — card ejected, safe to remove")
-                 : QString()) +
-        u'\n';
+    QString result = OffloadFormatting::finishedTitle(summary) + u'\n' +
+                     OffloadFormatting::finishedSubtitle(summary, ejected) + u'\n';
     for (const QString& failure : summary.failures)
         result += QStringLiteral("  ") + TerminalText::name(failure) + u'\n';
     if (invocation.json) {

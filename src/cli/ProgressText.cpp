@@ -1,62 +1,14 @@
 #include "cli/ProgressText.h"
 
+#include "app/OffloadFormatting.h"
 #include "cli/TerminalText.h"
 #include "devices/SpaceInfo.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cmath>
 
 namespace stowly {
-
-std::optional<double> ProgressText::estimatedSecondsRemaining(qint64 bytesDone, qint64 bytesTotal,
-                                                              double elapsedSeconds) {
-    if (bytesTotal < 1)
-        return std::nullopt;
-    if (bytesDone >= bytesTotal)
-        return 0.0;
-    if (bytesDone < 1 || elapsedSeconds < 2.0)
-        return std::nullopt;
-    const double rate = double(bytesDone) / elapsedSeconds;
-    if (!(rate > 0))
-        return std::nullopt;
-    return double(bytesTotal - bytesDone) / rate;
-}
-
-QString ProgressText::etaText(std::optional<double> seconds) {
-    if (!seconds)
-        return QCoreApplication::translate("ProgressText", "Estimating time…");
-    if (*seconds <= 0)
-        return QCoreApplication::translate("ProgressText", "Almost done");
-    if (*seconds < 60)
-        return QCoreApplication::translate("ProgressText", "Less than a minute left");
-    const qint64 minutes = qint64(std::ceil(*seconds / 60));
-    if (minutes <= 59)
-        return QCoreApplication::translate("ProgressText", "About %1 min left").arg(minutes);
-    const qint64 hours = minutes / 60;
-    const qint64 rest = minutes % 60;
-    if (rest == 0)
-        return QCoreApplication::translate("ProgressText", "About %1 hr left").arg(hours);
-    return QCoreApplication::translate("ProgressText", "About %1 hr %2 min left")
-        .arg(hours)
-        .arg(rest);
-}
-
-QString ProgressText::summaryLine(const OffloadSummary& summary) {
-    return QCoreApplication::translate("ProgressText", "%1 copied · %2 skipped · %3 failed")
-        .arg(summary.copied)
-        .arg(summary.skipped)
-        .arg(summary.failed);
-}
-
-QString ProgressText::summaryTitle(const OffloadSummary& summary) {
-    if (summary.cancelled)
-        return QCoreApplication::translate("ProgressText", "Offload Cancelled");
-    if (summary.failed > 0)
-        return QCoreApplication::translate("ProgressText", "Finished with Problems");
-    return QCoreApplication::translate("ProgressText", "Offload Complete");
-}
 
 QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSeconds, int width) {
     constexpr int barCells = 20;
@@ -71,8 +23,8 @@ QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSec
             .arg(QString::number(progress.filesDone), QString::number(progress.filesTotal),
                  SpaceInfo::formatBytes(progress.bytesDone),
                  SpaceInfo::formatBytes(progress.bytesTotal));
-    const QString eta =
-        etaText(estimatedSecondsRemaining(progress.bytesDone, progress.bytesTotal, elapsedSeconds));
+    const QString eta = OffloadFormatting::etaText(OffloadFormatting::estimatedSecondsRemaining(
+        progress.bytesDone, progress.bytesTotal, elapsedSeconds));
     QString tail = QStringLiteral(" · ") + eta;
     if (progress.isVerifying)
         tail.prepend(QStringLiteral(" · ") +

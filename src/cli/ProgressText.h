@@ -1,7 +1,6 @@
 #pragma once
 
 #include "copy/OffloadProgress.h"
-#include "copy/OffloadSummary.h"
 
 #include <QString>
 
@@ -9,19 +8,9 @@
 
 namespace stowly {
 
-// The words of an offload's progress and result.
+// An offload's progress on a terminal; the words it shares with the window are
+// OffloadFormatting's.
 namespace ProgressText {
-// Seconds left at the rate so far; none until there is a rate worth trusting.
-std::optional<double> estimatedSecondsRemaining(qint64 bytesDone, qint64 bytesTotal,
-                                                double elapsedSeconds);
-// "Estimating time…", "Almost done", "Less than a minute left", "About 3 min left",
-// "About 1 hr 5 min left".
-QString etaText(std::optional<double> seconds);
-// "3 copied · 2 skipped · 0 failed"
-QString summaryLine(const OffloadSummary& summary);
-// "Offload Cancelled", "Finished with Problems" or "Offload Complete".
-QString summaryTitle(const OffloadSummary& summary);
-
 // The live line on a terminal: a bar, files and bytes done, the current file, whether it
 // is being verified, and the time left; cut to `width` characters.
 QString barLine(const OffloadProgress& progress, double elapsedSeconds, int width);

@@ -76,20 +76,6 @@ TEST(CommandLineTest, DateFiltersByNameOrAsARangeOfRealDays) {
     EXPECT_FALSE(CommandLine::parseDates("2024-03-01", now));
 }
 
-TEST(ProgressTextTest, TimeLeftInWords) {
-    EXPECT_EQ(ProgressText::etaText(std::nullopt), "Estimating time…");
-    EXPECT_EQ(ProgressText::etaText(0.0), "Almost done");
-    EXPECT_EQ(ProgressText::etaText(59.5), "Less than a minute left");
-    EXPECT_EQ(ProgressText::etaText(61), "About 2 min left");
-    EXPECT_EQ(ProgressText::etaText(3600), "About 1 hr left");
-    EXPECT_EQ(ProgressText::etaText(3660), "About 1 hr 1 min left");
-    EXPECT_FALSE(ProgressText::estimatedSecondsRemaining(500, 1000, 1.9));
-    EXPECT_FALSE(ProgressText::estimatedSecondsRemaining(0, 1000, 10));
-    EXPECT_FALSE(ProgressText::estimatedSecondsRemaining(0, 0, 10));
-    EXPECT_EQ(ProgressText::estimatedSecondsRemaining(1000, 1000, 0), 0.0);
-    EXPECT_DOUBLE_EQ(*ProgressText::estimatedSecondsRemaining(250, 1000, 5), 15.0);
-}
-
 TEST(ProgressTextTest, TheBarFitsTheTerminal) {
     OffloadProgress progress;
     progress.filesDone = 3;

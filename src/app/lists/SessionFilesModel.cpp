@@ -1,5 +1,8 @@
 #include "app/lists/SessionFilesModel.h"
 
+#include "app/MediaTileInfo.h"
+#include "media/ClipOrder.h"
+#include "media/SidecarMatcher.h"
 #include "session/OffloadSession.h"
 
 namespace stowly {
@@ -17,6 +20,8 @@ void SessionFilesModel::setSession(OffloadSession* session) {
     if (m_session)
         disconnect(m_session, nullptr, this, nullptr);
     m_session = session;
+    // Another card's names would show under the same paths.
+    m_preview.clear();
     if (session) {
         connect(session, &OffloadSession::changed, this, &SessionFilesModel::sessionChanged);
         connect(session, &OffloadSession::progressChanged, this,
@@ -27,6 +32,15 @@ void SessionFilesModel::setSession(OffloadSession* session) {
         });
     }
     resetRows(makeRows());
+}
+
+void SessionFilesModel::setNamePreview(const QList<PlannedFile>& plan, bool filledBlanks) {
+    m_preview.clear();
+    for (const PlannedFile& file : plan)
+        m_preview.insert(file.id(), file);
+    m_previewFilledBlanks = filledBlanks;
+    if (m_scope == ListScope::toCopy && m_session && !m_runShown)
+        setRows(makeRows());
 }
 
 std::optional<Clip> SessionFilesModel::clip(int row) const {
@@ -66,6 +80,25 @@ QVariant SessionFilesModel::data(const QModelIndex& index, int role) const {
         return row.isReoffload;
     case IsIncludedShortRole:
         return row.isIncludedShort;
+    case SidecarCountRole:
+        return row.sidecars;
+    case IsPlaceholderNameRole:
+        return row.isPlaceholderName;
+    case Qt::ToolTipRole:
+        return row.plannedPath.isEmpty() ? row.clip.relativePath : row.plannedPath;
+    case DetailRole:
+    case Qt::AccessibleTextRole: {
+        MediaTileInfo tile;
+        tile.clip = row.clip;
+        tile.name = row.plannedName.isEmpty() ? row.clip.fileName() : row.plannedName;
+        tile.duration = row.duration;
+        tile.sidecars = row.sidecars;
+        tile.status = row.status;
+        tile.isReoffload = row.isReoffload;
+        tile.isIncludedShort = row.isIncludedShort;
+        tile.isPlaceholderName = row.isPlaceholderName;
+        return role == DetailRole ? tile.detailLine() : tile.accessibilityText();
+    }
     default:
         return {};
     }
@@ -81,7 +114,10 @@ QHash<int, QByteArray> SessionFilesModel::roleNames() const {
             {PlannedPathRole, "plannedPath"},
             {StatusRole, "status"},
             {IsReoffloadRole, "isReoffload"},
-            {IsIncludedShortRole, "isIncludedShort"}};
+            {IsIncludedShortRole, "isIncludedShort"},
+            {SidecarCountRole, "sidecars"},
+            {IsPlaceholderNameRole, "isPlaceholderName"},
+            {DetailRole, "detail"}};
 }
 
 SessionFilesModel::FileStatus SessionFilesModel::statusOf(const Clip& clip) const {
@@ -107,12 +143,15 @@ QList<SessionFilesModel::Row> SessionFilesModel::makeRows() const {
         return rows;
     const OffloadSession& session = *m_session;
     QHash<QString, const PlannedFile*> planned;
+    const QHash<QString, int> sidecars = sidecarCounts();
     const auto add = [&](const Clip& clip) {
         Row row{clip};
         if (const PlannedFile* file = planned.value(clip.id())) {
             row.plannedName = file->fileName;
             row.plannedPath = file->relativePath();
+            row.isPlaceholderName = !session.plan() && m_previewFilledBlanks;
         }
+        row.sidecars = sidecars.value(clip.id());
         row.status = statusOf(clip);
         row.isReoffload = session.reoffloadingIDs().contains(clip.id());
         row.isIncludedShort = m_scope == ListScope::toCopy && session.isShortClip(clip);
@@ -123,6 +162,9 @@ QList<SessionFilesModel::Row> SessionFilesModel::makeRows() const {
     case ListScope::toCopy:
         if (session.plan())
             for (const PlannedFile& file : *session.plan())
+                planned.insert(file.id(), &file);
+        else
+            for (const PlannedFile& file : m_preview)
                 planned.insert(file.id(), &file);
         rows.reserve(session.newClips().size());
         for (const Clip& clip : session.newClips())
@@ -141,6 +183,29 @@ QList<SessionFilesModel::Row> SessionFilesModel::makeRows() const {
         break;
     }
     return rows;
+}
+
+QHash<QString, int> SessionFilesModel::sidecarCounts() const {
+    const OffloadSession& session = *m_session;
+    if (m_scope == ListScope::skippedShort)
+        return session.skippedShort().sidecarCounts;
+    // Companions are matched among the files listed together, as they are copied together.
+    QList<Clip> listed;
+    if (m_scope == ListScope::toCopy) {
+        listed = session.newClips();
+    } else {
+        for (const QList<Clip>* list :
+             {&session.inventory().offloaded, &session.inventory().missing})
+            for (const Clip& clip : *list)
+                if (!session.reoffloadingIDs().contains(clip.id()))
+                    listed.append(clip);
+    }
+    QHash<QString, int> counts;
+    const SidecarMatcher::Result matched =
+        SidecarMatcher::match(clipOrder::order(std::move(listed)), session.fileRules());
+    for (auto it = matched.sidecars.cbegin(); it != matched.sidecars.cend(); ++it)
+        counts.insert(it.key(), int(it.value().size()));
+    return counts;
 }
 
 void SessionFilesModel::setRows(QList<Row> rows) {
@@ -202,7 +267,7 @@ void SessionFilesModel::updateStatus(int row) {
     shown.status = status;
     if (status == FileStatus::copying)
         m_copyingID = shown.clip.id();
-    Q_EMIT dataChanged(index(row), index(row), {StatusRole});
+    Q_EMIT dataChanged(index(row), index(row), {StatusRole, Qt::AccessibleTextRole});
 }
 
 void SessionFilesModel::updateRunStatuses() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/Clip.h"
+#include "naming/PlannedFile.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -46,7 +47,13 @@ public:
         // A FileStatus.
         StatusRole,
         IsReoffloadRole,
-        IsIncludedShortRole
+        IsIncludedShortRole,
+        // Companion files (sidecars, proxies, separate audio) that go with the file.
+        SidecarCountRole,
+        // The planned name still holds a placeholder for a missing value.
+        IsPlaceholderNameRole,
+        // "from C0001.MP4 · 0:42 · 1 sidecar"
+        DetailRole
     };
     Q_ENUM(Role)
 
@@ -56,6 +63,9 @@ public:
     OffloadSession* session() const;
     // Shows another session's files (or none); the model follows it until it goes away.
     void setSession(OffloadSession* session);
+    // Names for the files to copy before the run has its own plan, until the session changes;
+    // `filledBlanks` when the file names stand in placeholders for values still missing.
+    void setNamePreview(const QList<PlannedFile>& plan, bool filledBlanks);
 
     // The clip a row shows, for the session's toggles.
     std::optional<Clip> clip(int row) const;
@@ -72,11 +82,15 @@ private:
         FileStatus status = FileStatus::pending;
         bool isReoffload = false;
         bool isIncludedShort = false;
+        bool isPlaceholderName = false;
+        int sidecars = 0;
         std::optional<double> duration;
         friend bool operator==(const Row&, const Row&) = default;
     };
 
     QList<Row> makeRows() const;
+    // Companions of each listed file, matched among the listed files.
+    QHash<QString, int> sidecarCounts() const;
     FileStatus statusOf(const Clip& clip) const;
     void sessionChanged();
     void progressChanged();
@@ -90,6 +104,8 @@ private:
 
     ListScope m_scope;
     QPointer<OffloadSession> m_session;
+    QHash<QString, PlannedFile> m_preview;
+    bool m_previewFilledBlanks = false;
     QList<Row> m_rows;
     QHash<QString, int> m_rowOfID;
     // The rows show a run that has begun.

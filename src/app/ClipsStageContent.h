@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace stowly {
+
+class AppModel;
+class OffloadSession;
+
+// What the media stage says when a card leaves nothing to copy.
+namespace ClipsStageContent {
+
+// The one thing the empty state offers to do about it.
+enum class Action {
+    // Sets the date filter to any date.
+    showAnyDate,
+    // Copies every short clip of this card.
+    includeAllShortClips,
+    // Copies again the files whose copies are gone.
+    reoffloadMissingCopies
+};
+
+struct Button {
+    QString text;
+    Action action = Action::showAnyDate;
+    friend bool operator==(const Button&, const Button&) = default;
+};
+
+struct NothingToCopy {
+    QString title;
+    QString message;
+    std::optional<Button> button;
+    friend bool operator==(const NothingToCopy&, const NothingToCopy&) = default;
+};
+
+// None while the session has files to copy. Otherwise the first reason that holds: the dates
+// leave every new file out, only short clips are left, everything is offloaded, or copies are
+// missing.
+std::optional<NothingToCopy> nothingToCopy(const OffloadSession& session);
+
+// Does what a button offers, for the model's current session.
+void perform(Action action, AppModel& model);
+
+} // namespace ClipsStageContent
+
+} // namespace stowly

@@ -1,0 +1,67 @@
+#include "app/NamePreview.h"
+
+#include "app/AppModel.h"
+#include "app/lists/SessionFilesModel.h"
+#include "base/Background.h"
+#include "naming/OffloadPlanner.h"
+#include "session/OffloadSession.h"
+
+namespace stowly {
+
+NamePreview::NamePreview(AppModel& model) : m_model(model) {
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleMs);
+    connect(&m_settle, &QTimer::timeout, this, &NamePreview::update);
+    const auto later = [this] { m_settle.start(); };
+    connect(&model, &AppModel::sessionChanged, this, later);
+    connect(&model, &AppModel::sessionUpdated, this, later);
+    connect(&model.settings(), &AppSettings::changed, this, later);
+    connect(&model.cameras(), &CameraStore::changed, this, later);
+}
+
+void NamePreview::update() {
+    m_settle.stop();
+    m_planning.request_stop();
+    const OffloadSession* session = m_model.session();
+    // A run shows its own plan; its choices no longer change.
+    if (session && session->phase() != OffloadSession::Phase::ready)
+        return;
+    const std::optional<NamingTemplates> naming = m_model.settings().effectiveNaming();
+    if (!session || !naming) {
+        apply({});
+        return;
+    }
+    m_planning = background::run(
+        this,
+        [files = session->newClips(), naming = *naming, context = m_model.namingContext(*session),
+         rules = m_model.settings().fileRules(),
+         destination = m_model.settings().destinationPath()] {
+            return make(files, naming, context, rules, destination);
+        },
+        [this, id = session->id()](Plan plan) {
+            const OffloadSession* current = m_model.session();
+            if (current && current->id() == id && current->phase() == OffloadSession::Phase::ready)
+                apply(std::move(plan));
+        });
+}
+
+void NamePreview::apply(Plan plan) {
+    m_plan = std::move(plan);
+    m_model.filesToCopy().setNamePreview(m_plan.files, m_plan.filledBlanks);
+    Q_EMIT changed();
+}
+
+NamePreview::Plan NamePreview::make(const QList<Clip>& files, const NamingTemplates& naming,
+                                    const NamingContext& context, const FileRules& rules,
+                                    const std::optional<QString>& destination) {
+    const NamingTemplate& name = naming.file;
+    const bool filledBlanks =
+        (context.project.isEmpty() && name.contains(TemplateToken::project)) ||
+        (context.camera.isEmpty() && name.contains(TemplateToken::camera)) ||
+        (context.card.isEmpty() && name.contains(TemplateToken::card));
+    return {OffloadPlanner::plan(files, naming, context.fillingBlanks(), rules,
+                                 OffloadPlanner::diskLister(destination)),
+            filledBlanks};
+}
+
+} // namespace stowly

@@ -1,0 +1,85 @@
+#include "app/OffloadFormatting.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+
+namespace stowly {
+
+QString OffloadFormatting::cardDetail(qsizetype newFiles, std::optional<qsizetype> copied,
+                                      qsizetype ignored) {
+    QString text;
+    if (copied)
+        text = QCoreApplication::translate("OffloadFormatting", "%1 copied").arg(*copied);
+    else if (newFiles <= 0)
+        text = QCoreApplication::translate("OffloadFormatting", "No new files");
+    else if (newFiles == 1)
+        text = QCoreApplication::translate("OffloadFormatting", "1 new file");
+    else
+        text = QCoreApplication::translate("OffloadFormatting", "%1 new files").arg(newFiles);
+    if (ignored >= 1)
+        text += QCoreApplication::translate("OffloadFormatting", " · %1 ignored").arg(ignored);
+    return text;
+}
+
+std::optional<double> OffloadFormatting::estimatedSecondsRemaining(qint64 bytesDone,
+                                                                   qint64 bytesTotal,
+                                                                   double elapsedSeconds) {
+    if (bytesTotal < 1)
+        return std::nullopt;
+    if (bytesDone >= bytesTotal)
+        return 0.0;
+    // A clock that went back or a reading of nothing yet gives no rate worth dividing by.
+    if (bytesDone < 1 || !(elapsedSeconds >= 2.0))
+        return std::nullopt;
+    const double rate = double(bytesDone) / elapsedSeconds;
+    if (!(rate > 0) || !std::isfinite(rate))
+        return std::nullopt;
+    return double(bytesTotal - bytesDone) / rate;
+}
+
+QString OffloadFormatting::etaText(std::optional<double> seconds) {
+    if (!seconds || std::isnan(*seconds))
+        return QCoreApplication::translate("OffloadFormatting", "Estimating time…");
+    if (*seconds <= 0)
+        return QCoreApplication::translate("OffloadFormatting", "Almost done");
+    if (*seconds < 60)
+        return QCoreApplication::translate("OffloadFormatting", "Less than a minute left");
+    // Beyond any real copy; keeps the cast below defined.
+    const double capped = std::min(*seconds, 1e12);
+    const qint64 minutes = qint64(std::ceil(capped / 60));
+    if (minutes <= 59)
+        return QCoreApplication::translate("OffloadFormatting", "About %1 min left").arg(minutes);
+    const qint64 hours = minutes / 60;
+    const qint64 rest = minutes % 60;
+    if (rest == 0)
+        return QCoreApplication::translate("OffloadFormatting", "About %1 hr left").arg(hours);
+    return QCoreApplication::translate("OffloadFormatting", "About %1 hr %2 min left")
+        .arg(hours)
+        .arg(rest);
+}
+
+QString OffloadFormatting::summaryLine(const OffloadSummary& summary) {
+    return QCoreApplication::translate("OffloadFormatting", "%1 copied · %2 skipped · %3 failed")
+        .arg(summary.copied)
+        .arg(summary.skipped)
+        .arg(summary.failed);
+}
+
+QString OffloadFormatting::finishedTitle(const OffloadSummary& summary) {
+    if (summary.cancelled)
+        return QCoreApplication::translate("OffloadFormatting", "Offload Cancelled");
+    if (summary.failed > 0)
+        return QCoreApplication::translate("OffloadFormatting", "Finished with Problems");
+    return QCoreApplication::translate("OffloadFormatting", "Offload Complete");
+}
+
+QString OffloadFormatting::finishedSubtitle(const OffloadSummary& summary, bool cardEjected) {
+    return summaryLine(summary) +
+           (cardEjected ? QCoreApplication::translate("OffloadFormatting",
+                                                      " — card ejected, safe to remove")
+                        : QString());
+}
+
+} // namespace stowly

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "copy/OffloadSummary.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace stowly {
+
+// The words of a card's offload: its row in the card list, the time left while copying and
+// the result once it ends. Shared by the window and the command line.
+namespace OffloadFormatting {
+// "No new files", "1 new file", "12 new files", or "<copied> copied" once an offload copied;
+// then " · <n> ignored" when anything was ignored.
+QString cardDetail(qsizetype newFiles, std::optional<qsizetype> copied, qsizetype ignored);
+// Seconds left at the rate so far; none until there is a rate worth trusting.
+std::optional<double> estimatedSecondsRemaining(qint64 bytesDone, qint64 bytesTotal,
+                                                double elapsedSeconds);
+// "Estimating time…", "Almost done", "Less than a minute left", "About 3 min left",
+// "About 1 hr 5 min left".
+QString etaText(std::optional<double> seconds);
+// "3 copied · 2 skipped · 0 failed"
+QString summaryLine(const OffloadSummary& summary);
+// "Offload Cancelled", "Finished with Problems" or "Offload Complete".
+QString finishedTitle(const OffloadSummary& summary);
+// The summary line, and that the card may be pulled when it was ejected afterwards.
+QString finishedSubtitle(const OffloadSummary& summary, bool cardEjected);
+} // namespace OffloadFormatting
+
+} // namespace stowly
