@@ -158,7 +158,7 @@ QLabel[stowlyRole="stageBadge"] { border-radius: 12px; font-weight: 600; border:
 QLabel[stowlyRole="stageBadge"][stageState="active"] { background: %ACCENT%; color: %ONACCENT%; border-color: %ACCENT%; }
 QLabel[stowlyRole="stageBadge"][stageState="done"] { background: %SOFT%; color: %TEXT%; border: %SOFTBORDER%; }
 QLabel[stowlyRole="stageTitle"] { font-weight: 600; font-size: %TITLE%; }
-QLabel[stowlyRole="pill"] { background: %SOFT%; color: %TEXT%; border: %SOFTBORDER%; border-radius: 9px; padding: 1px 8px; font-size: %SMALL%; }
+QLabel[stowlyRole="pill"] { background: %SOFT%; color: %TEXT%; border: %SOFTBORDER%; border-radius: 8px; padding: 2px 8px; font-size: %SMALL%; }
 QLabel[stowlyRole="badge"] { background: %SOFT%; color: %TEXT%; border: %SOFTBORDER%; border-radius: 6px; padding: 4px 8px; }
 QLabel[stowlyRole="secondary"] { color: %SECONDARY%; font-size: %SMALL%; }
 QLabel[stowlyRole="finishedTitle"] { font-weight: 600; font-size: %FINISHED%; }
