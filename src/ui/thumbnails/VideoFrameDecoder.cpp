@@ -114,6 +114,7 @@ std::optional<QImage> VideoFrameDecoder::decode(const QByteArray& path, int edge
     const std::unique_ptr<AVCodecContext, CodecFreer> decoder(avcodec_alloc_context3(codec));
     if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
         return std::nullopt;
+    decoder->pkt_timebase = stream->time_base;
     // Four thumbnails are made side by side; each takes little of the machine.
     decoder->thread_count = 2;
     if (avcodec_open2(decoder.get(), codec, nullptr) < 0)

@@ -1,0 +1,244 @@
+#include "ui/stages/CardStageView.h"
+
+#include "app/AppModel.h"
+#include "app/FormatAlert.h"
+#include "app/OffloadFormatting.h"
+#include "app/StageTexts.h"
+#include "app/lists/CardListModel.h"
+#include "session/OffloadSession.h"
+#include "ui/stages/CardRowDelegate.h"
+#include "ui/stages/StageStyle.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace stowly {
+
+CardStageView::CardStageView(AppModel& model, QWidget* parent)
+    : StagePanel(1, parent), m_model(model), m_confirm(stageConfirm::messageBox(this)),
+      m_pages(new QStackedWidget(this)), m_list(new QListView(this)),
+      m_eject(new QToolButton(this)), m_actions(new QToolButton(this)), m_badge(new QLabel(this)),
+      m_formatLine(new QLabel(this)), m_ejectLine(new QLabel(this)),
+      m_format(new QPushButton(this)), m_formatHelp(stageStyle::secondaryLabel({}, this)) {
+    setObjectName(QStringLiteral("cardStage"));
+
+    auto* empty = new QWidget(m_pages);
+    auto* emptyLayout = new QVBoxLayout(empty);
+    emptyLayout->setContentsMargins(0, 0, 0, 0);
+    emptyLayout->setSpacing(8);
+    emptyLayout->addWidget(stageStyle::titleLabel(StageTexts::noCardTitle(), empty));
+    emptyLayout->addWidget(stageStyle::secondaryLabel(StageTexts::noCardMessage(), empty));
+    emptyLayout->addStretch();
+
+    m_list->setObjectName(QStringLiteral("cardList"));
+    m_list->setAccessibleName(tr("Cards"));
+    m_list->setModel(&m_model.cardList());
+    m_list->setItemDelegate(
+        new CardRowDelegate([this](const QModelIndex& index) { return detailOf(index); },
+                            [this](const QModelIndex& index) { return helpOf(index); }, m_list));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setUniformItemSizes(true);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    m_eject->setObjectName(QStringLiteral("ejectButton"));
+    m_eject->setText(StageTexts::ejectCard());
+    m_eject->setAccessibleName(StageTexts::ejectCard());
+    m_eject->setIcon(stageStyle::icon(QStringLiteral("media-eject")));
+    m_eject->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_eject->setAutoRaise(true);
+
+    auto* menu = new QMenu(m_actions);
+    QAction* ejectAction = menu->addAction(StageTexts::ejectCard());
+    QAction* forgetAction = menu->addAction(StageTexts::forgetCardHistory());
+    m_actions->setObjectName(QStringLiteral("cardActionsButton"));
+    m_actions->setText(QStringLiteral("⋯"));
+    m_actions->setAccessibleName(StageTexts::cardActionsHelp());
+    m_actions->setToolTip(StageTexts::cardActionsHelp());
+    m_actions->setMenu(menu);
+    m_actions->setPopupMode(QToolButton::InstantPopup);
+    m_actions->setAutoRaise(true);
+    // The menu is built when the card is known; recompute what applies each time it opens.
+    connect(menu, &QMenu::aboutToShow, this, [this, ejectAction, forgetAction] {
+        ejectAction->setEnabled(m_model.selectedCard() && !m_model.isEjecting());
+        forgetAction->setEnabled(m_model.selectedCardHistoryCount() > 0 && !m_model.isBusy());
+    });
+    const auto eject = [this] {
+        if (const auto card = m_model.selectedCard())
+            m_model.ejectCard(*card);
+    };
+    connect(ejectAction, &QAction::triggered, this, eject);
+    connect(m_eject, &QToolButton::clicked, this, eject);
+    connect(forgetAction, &QAction::triggered, this,
+            [this] { m_model.confirmForgetSelectedCardHistory(); });
+
+    auto* actions = new QHBoxLayout;
+    actions->setSpacing(8);
+    actions->addWidget(m_eject);
+    actions->addStretch();
+    actions->addWidget(m_actions);
+
+    m_badge->setObjectName(QStringLiteral("verifiedBadge"));
+    m_badge->setText(StageTexts::verifiedBadge());
+    m_badge->setWordWrap(true);
+    m_badge->setProperty("stowlyRole", QStringLiteral("badge"));
+    m_formatLine->setWordWrap(true);
+    m_ejectLine->setWordWrap(true);
+
+    m_format->setObjectName(QStringLiteral("formatButton"));
+    m_format->setIcon(stageStyle::icon(QStringLiteral("media-flash")));
+    connect(m_format, &QPushButton::clicked, this, &CardStageView::askToFormat);
+
+    auto* card = new QWidget(m_pages);
+    auto* cardLayout = new QVBoxLayout(card);
+    cardLayout->setContentsMargins(0, 0, 0, 0);
+    cardLayout->setSpacing(8);
+    cardLayout->addWidget(m_list);
+    cardLayout->addLayout(actions);
+    cardLayout->addWidget(m_badge);
+    cardLayout->addWidget(m_ejectLine);
+    cardLayout->addStretch(1);
+    cardLayout->addWidget(m_formatLine);
+    cardLayout->addWidget(m_format);
+    cardLayout->addWidget(m_formatHelp);
+
+    m_pages->addWidget(empty);
+    m_pages->addWidget(card);
+    contentLayout()->addWidget(m_pages, 1);
+    setMinimumWidth(220);
+
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (m_following || !current.isValid())
+                    return;
+                const QString path = current.data(CardListModel::PathRole).toString();
+                for (const CardVolume& card : m_model.cards())
+                    if (card.url == path && m_model.selectedCardID() != card.id()) {
+                        m_model.select(card, false);
+                        return;
+                    }
+            });
+    for (auto signal : {&AppModel::cardsChanged, &AppModel::selectionChanged})
+        connect(&m_model, signal, this, &CardStageView::showSelection);
+    for (auto signal :
+         {&AppModel::inventoryChanged, &AppModel::sessionChanged, &AppModel::sessionUpdated,
+          &AppModel::scanningChanged, &AppModel::formatStateChanged, &AppModel::ejectingChanged,
+          &AppModel::offloadProgressed})
+        connect(&m_model, signal, this, &CardStageView::updateCard);
+    connect(&m_model.cardList(), &QAbstractItemModel::rowsInserted, this,
+            &CardStageView::updateListHeight);
+    connect(&m_model.cardList(), &QAbstractItemModel::rowsRemoved, this,
+            &CardStageView::updateListHeight);
+    connect(&m_model.cardList(), &QAbstractItemModel::modelReset, this,
+            &CardStageView::updateListHeight);
+    showSelection();
+}
+
+bool CardStageView::isSelectedRow(const QModelIndex& index) const {
+    const auto& selected = m_model.selectedCardID();
+    return selected && index.data(CardListModel::PathRole).toString() == *selected;
+}
+
+QString CardStageView::detailOf(const QModelIndex& index) const {
+    const auto& inventory = m_model.cardInventory();
+    if (!isSelectedRow(index) || !inventory)
+        return {};
+    std::optional<int> copied;
+    if (const OffloadSession* session = m_model.session();
+        session && session->phase() != OffloadSession::Phase::ready)
+        copied = int(session->verifiedIDs().size());
+    return OffloadFormatting::cardDetail(int(inventory->newFiles.size()), copied,
+                                         int(inventory->ignored.size()));
+}
+
+QString CardStageView::helpOf(const QModelIndex& index) const {
+    const auto& inventory = m_model.cardInventory();
+    return isSelectedRow(index) && inventory && !inventory->ignored.isEmpty()
+               ? StageTexts::ignoredHelp()
+               : QString();
+}
+
+void CardStageView::showSelection() {
+    // A format in progress keeps its line even once the card is gone.
+    const bool hasCard = !m_model.cards().isEmpty() ||
+                         m_model.formatState().kind != AppModel::FormatState::Kind::idle;
+    m_pages->setCurrentIndex(hasCard ? 1 : 0);
+    const auto& selected = m_model.selectedCardID();
+    const int row = selected ? m_model.cardList().rowOf(*selected) : -1;
+    m_following = true;
+    if (row >= 0)
+        m_list->setCurrentIndex(m_model.cardList().index(row));
+    else
+        m_list->clearSelection();
+    m_following = false;
+    updateListHeight();
+    updateCard();
+}
+
+void CardStageView::updateListHeight() {
+    const int rows = std::clamp(m_model.cardList().rowCount(), 1, 3);
+    const int rowHeight = m_list->sizeHintForRow(0) > 0 ? m_list->sizeHintForRow(0) : 48;
+    m_list->setFixedHeight(rows * rowHeight + 2 * m_list->frameWidth());
+}
+
+void CardStageView::updateCard() {
+    m_list->viewport()->update();
+    const bool hasSelection = m_model.selectedCard().has_value();
+    m_eject->setEnabled(hasSelection && !m_model.isEjecting());
+    m_actions->setEnabled(hasSelection);
+
+    const auto readiness = m_model.formatReadiness();
+    const bool allVerified =
+        hasSelection && !m_model.isScanning() && readiness && readiness->fileCount >= 1 &&
+        readiness->notOffloaded + readiness->missingCopies + readiness->shortSkippedFiles == 0;
+    m_badge->setVisible(allVerified);
+
+    const bool canFormat = m_model.canFormatSelectedCard();
+    m_format->setText(FormatAlert::formatTitle(readiness));
+    m_format->setAccessibleName(m_format->text());
+    m_format->setEnabled(canFormat);
+    m_format->setVisible(hasSelection);
+    const QString help = FormatAlert::helpText(canFormat, readiness);
+    m_format->setToolTip(help);
+    m_formatHelp->setText(help);
+    m_formatHelp->setVisible(hasSelection);
+
+    const AppModel::FormatState& state = m_model.formatState();
+    m_formatLine->setVisible(state.kind != AppModel::FormatState::Kind::idle);
+    m_formatLine->setText(FormatAlert::stateText(state).value_or(QString()));
+    stageStyle::setRole(m_formatLine, state.kind == AppModel::FormatState::Kind::failed
+                                          ? QStringLiteral("warning")
+                                          : QString());
+    if (m_model.isEjecting()) {
+        m_ejectLine->setText(tr("Ejecting…"));
+        stageStyle::setRole(m_ejectLine, QStringLiteral("secondary"));
+    } else if (const auto& error = m_model.ejectError()) {
+        m_ejectLine->setText(*error);
+        stageStyle::setRole(m_ejectLine, QStringLiteral("warning"));
+    }
+    m_ejectLine->setVisible(m_model.isEjecting() || m_model.ejectError().has_value());
+}
+
+void CardStageView::askToFormat() {
+    const auto card = m_model.selectedCard();
+    const auto readiness = m_model.formatReadiness();
+    if (!card || !readiness || !m_model.canFormatSelectedCard())
+        return;
+    const QString id = card->id();
+    m_confirm(FormatAlert::text(card->name, *readiness),
+              [weak = QPointer<CardStageView>(this), id](bool confirmed) {
+                  // The card must still be the one the user agreed to erase.
+                  if (confirmed && weak && weak->m_model.selectedCardID() == id)
+                      weak->m_model.formatSelectedCard();
+              });
+}
+
+} // namespace stowly

@@ -1,0 +1,182 @@
+#include "ui/stages/MediaFields.h"
+#include "ui/stages/StageStyle.h"
+
+#include "app/AppModel.h"
+#include "app/StageTexts.h"
+#include "app/lists/CamerasModel.h"
+#include "naming/NamingNeeds.h"
+#include "session/OffloadSession.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QSignalBlocker>
+
+namespace stowly {
+
+MediaFields::MediaFields(AppModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model), m_project(new QLineEdit(this)), m_recent(new QMenu(this)),
+      m_camera(new QComboBox(this)), m_quickDump(new QCheckBox(StageTexts::quickDumpLabel(), this)),
+      m_dates(new QComboBox(this)) {
+    m_project->setObjectName(QStringLiteral("projectField"));
+    m_project->setAccessibleName(StageTexts::projectLabel());
+    m_project->setToolTip(StageTexts::projectHelp());
+    m_project->setClearButtonEnabled(true);
+    QAction* recent = m_project->addAction(stageStyle::icon(QStringLiteral("document-open-recent")),
+                                           QLineEdit::TrailingPosition);
+    recent->setToolTip(StageTexts::recentProjects());
+    connect(recent, &QAction::triggered, this, [this] {
+        fillRecentMenu();
+        m_recent->popup(m_project->mapToGlobal(m_project->rect().bottomRight()) -
+                        QPoint(m_recent->sizeHint().width(), 0));
+    });
+    connect(m_project, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_model.setProject(text); });
+
+    m_camera->setObjectName(QStringLiteral("cameraField"));
+    m_camera->setAccessibleName(StageTexts::cameraLabel());
+    m_camera->setToolTip(StageTexts::cameraHelp());
+    m_camera->setPlaceholderText(StageTexts::cameraPlaceholder());
+    m_camera->setModel(&m_model.cameraList());
+    m_camera->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_camera->setMinimumContentsLength(12);
+    connect(m_camera, &QComboBox::activated, this, [this](int row) {
+        const QVariant id = m_camera->itemData(row, CamerasModel::IdRole);
+        m_model.selectCamera(id.isValid() ? std::optional(id.toUuid()) : std::nullopt);
+    });
+
+    m_quickDump->setObjectName(QStringLiteral("quickDumpSwitch"));
+    m_quickDump->setAccessibleName(StageTexts::quickDumpLabel());
+    m_quickDump->setToolTip(StageTexts::quickDumpHelp());
+    connect(m_quickDump, &QCheckBox::toggled, this,
+            [this](bool on) { m_model.settings().setQuickDump(on); });
+
+    m_dates->setObjectName(QStringLiteral("dateFilter"));
+    m_dates->setAccessibleName(StageTexts::datesLabel());
+    m_dates->setToolTip(StageTexts::dateFilterHelp());
+    m_dates->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(m_dates, &QComboBox::activated, this, [this](int row) {
+        DateFilter filter = m_model.settings().dateFilter();
+        filter.mode = DateFilter::Mode(m_dates->itemData(row).toInt());
+        m_model.settings().setDateFilter(filter);
+    });
+
+    auto* projectLabelWidget = new QLabel(StageTexts::projectLabel(), this);
+    projectLabelWidget->setBuddy(m_project);
+    auto* cameraLabelWidget = new QLabel(StageTexts::cameraLabel(), this);
+    cameraLabelWidget->setBuddy(m_camera);
+    auto* datesLabelWidget = new QLabel(StageTexts::datesLabel(), this);
+    datesLabelWidget->setBuddy(m_dates);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(8);
+    grid->addWidget(projectLabelWidget, 0, 0);
+    grid->addWidget(m_project, 0, 1);
+    grid->addWidget(cameraLabelWidget, 0, 2);
+    grid->addWidget(m_camera, 0, 3);
+    grid->addWidget(m_quickDump, 1, 1);
+    grid->addWidget(datesLabelWidget, 1, 2);
+    grid->addWidget(m_dates, 1, 3);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(3, 2);
+
+    for (auto signal : {&AppModel::sessionChanged, &AppModel::sessionUpdated})
+        connect(&m_model, signal, this, &MediaFields::update);
+    AppSettings& settings = m_model.settings();
+    for (auto signal : {&AppSettings::quickDumpChanged, &AppSettings::dateFilterChanged,
+                        &AppSettings::folderTemplateChanged, &AppSettings::fileTemplateChanged})
+        connect(&settings, signal, this, &MediaFields::update);
+    connect(&m_model.cameraList(), &QAbstractItemModel::modelReset, this, &MediaFields::update);
+    connect(&m_model.cameraList(), &QAbstractItemModel::rowsInserted, this, &MediaFields::update);
+    update();
+}
+
+void MediaFields::fillRecentMenu() {
+    m_recent->clear();
+    m_recent->addSection(StageTexts::recentProjects());
+    const QStringList names = m_model.settings().recentProjects();
+    for (const QString& name : names)
+        m_recent->addAction(name, this, [this, name] {
+            m_project->setText(name);
+            m_model.setProject(name);
+        });
+    m_recent->addSeparator();
+    QAction* clear = m_recent->addAction(StageTexts::clearRecentProjects(), this,
+                                         [this] { m_model.settings().setRecentProjects({}); });
+    clear->setEnabled(!names.isEmpty());
+}
+
+QString MediaFields::dateModeName(DateFilter::Mode mode, const DateFilter& filter) {
+    switch (mode) {
+    case DateFilter::Mode::any:
+        return tr("Any date");
+    case DateFilter::Mode::today:
+        return tr("Today");
+    case DateFilter::Mode::last7Days:
+        return tr("Last 7 days");
+    case DateFilter::Mode::custom:
+        break;
+    }
+    const QLocale locale;
+    const QString from = locale.toString(filter.from.date(), QLocale::ShortFormat);
+    const QString to = locale.toString(filter.to.date(), QLocale::ShortFormat);
+    return from == to ? from : tr("%1 to %2").arg(from, to);
+}
+
+void MediaFields::fillDates() {
+    const DateFilter filter = m_model.settings().dateFilter();
+    const QSignalBlocker blocker(m_dates);
+    m_dates->clear();
+    QList<DateFilter::Mode> modes{DateFilter::Mode::any, DateFilter::Mode::today,
+                                  DateFilter::Mode::last7Days};
+    // A range is chosen elsewhere (a preset, the command line); it shows while it applies.
+    if (filter.mode == DateFilter::Mode::custom)
+        modes.append(DateFilter::Mode::custom);
+    for (DateFilter::Mode mode : modes)
+        m_dates->addItem(dateModeName(mode, filter), int(mode));
+    m_dates->setCurrentIndex(m_dates->findData(int(filter.mode)));
+}
+
+void MediaFields::update() {
+    const OffloadSession* session = m_model.session();
+    const bool editable = session && session->phase() == OffloadSession::Phase::ready;
+    const AppSettings& settings = m_model.settings();
+
+    if (session && !m_project->hasFocus() && m_project->text() != session->projectInput())
+        m_project->setText(session->projectInput());
+    if (settings.quickDump())
+        m_project->setPlaceholderText(StageTexts::projectPromptQuickDump());
+    else if (!NamingNeeds(settings.effectiveNaming()).usesProject)
+        m_project->setPlaceholderText(StageTexts::projectPromptUnused());
+    else
+        m_project->setPlaceholderText({});
+    m_project->setEnabled(editable);
+
+    {
+        const QSignalBlocker blocker(m_camera);
+        int row = -1;
+        if (session && session->cameraID())
+            for (int i = 0; i < m_camera->count(); ++i)
+                if (m_camera->itemData(i, CamerasModel::IdRole).toUuid() == *session->cameraID())
+                    row = i;
+        m_camera->setCurrentIndex(row);
+    }
+    m_camera->setEnabled(editable && m_camera->count() > 0);
+
+    {
+        const QSignalBlocker blocker(m_quickDump);
+        m_quickDump->setChecked(settings.quickDump());
+    }
+    m_quickDump->setEnabled(!session || editable);
+    fillDates();
+    m_dates->setEnabled(!session || editable);
+}
+
+} // namespace stowly

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "media/DateFilter.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+
+namespace stowly {
+
+class AppModel;
+
+// The choices above the media list: the project name with its recent names, the camera, the
+// quick dump switch and the days to copy. They write into the session and the settings and
+// follow them back.
+class MediaFields : public QWidget {
+    Q_OBJECT
+public:
+    MediaFields(AppModel& model, QWidget* parent = nullptr);
+
+private:
+    void update();
+    void fillRecentMenu();
+    void fillDates();
+    static QString dateModeName(DateFilter::Mode mode, const DateFilter& filter);
+
+    AppModel& m_model;
+    QLineEdit* m_project;
+    QMenu* m_recent;
+    QComboBox* m_camera;
+    QCheckBox* m_quickDump;
+    QComboBox* m_dates;
+};
+
+} // namespace stowly

@@ -1,0 +1,76 @@
+#include "ui/stages/MediaFileMenu.h"
+
+#include "app/AppModel.h"
+#include "app/StageTexts.h"
+#include "history/LedgerIndex.h"
+#include "session/OffloadSession.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPointer>
+#include <QUrl>
+
+namespace stowly {
+
+namespace MediaFileMenu {
+
+std::optional<QString> copyFolder(const AppModel& model, const Clip& clip) {
+    const OffloadSession* session = model.session();
+    if (!session)
+        return std::nullopt;
+    const auto entry =
+        model.ledger().entriesByKey().find(clip.ledgerKey(session->card().volumeIdentity()));
+    if (!entry || entry->destinationPath.isEmpty())
+        return std::nullopt;
+    return QFileInfo(entry->destinationPath).absolutePath();
+}
+
+bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, const Clip& clip,
+          const QModelIndex& index) {
+    OffloadSession* session = model.session();
+    if (!session)
+        return false;
+    const bool ready = session->phase() == OffloadSession::Phase::ready;
+    const bool reoffloading = index.data(SessionFilesModel::IsReoffloadRole).toBool();
+    const bool offloadedBefore = scope == SessionFilesModel::ListScope::offloaded || reoffloading;
+    QPointer<OffloadSession> weak(session);
+    const auto onSession = [weak, clip](void (OffloadSession::*toggle)(const Clip&)) {
+        return [weak, clip, toggle] {
+            if (weak && weak->phase() == OffloadSession::Phase::ready)
+                (weak.data()->*toggle)(clip);
+        };
+    };
+    if (offloadedBefore) {
+        QAction* toggle = menu.addAction(reoffloading ? StageTexts::dontReoffloadThisFile()
+                                                      : StageTexts::reoffloadThisFile());
+        toggle->setEnabled(ready);
+        QObject::connect(toggle, &QAction::triggered, &menu,
+                         onSession(&OffloadSession::toggleReoffload));
+        const std::optional<QString> folder = copyFolder(model, clip);
+        QAction* show = menu.addAction(StageTexts::showCopyInFileBrowser());
+        // A copy that is gone has no folder to show, or one without the file; both say little.
+        show->setEnabled(folder && QFileInfo::exists(*folder));
+        if (folder)
+            QObject::connect(show, &QAction::triggered, &menu,
+                             [folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(*folder)); });
+    }
+    if (scope == SessionFilesModel::ListScope::toCopy &&
+        index.data(SessionFilesModel::IsIncludedShortRole).toBool()) {
+        QAction* skip = menu.addAction(StageTexts::skipThisShortClip());
+        skip->setEnabled(ready);
+        QObject::connect(skip, &QAction::triggered, &menu,
+                         onSession(&OffloadSession::toggleIncludeShort));
+    }
+    if (scope == SessionFilesModel::ListScope::skippedShort) {
+        QAction* include = menu.addAction(StageTexts::offloadClipAnyway());
+        include->setEnabled(ready);
+        QObject::connect(include, &QAction::triggered, &menu,
+                         onSession(&OffloadSession::toggleIncludeShort));
+    }
+    return !menu.isEmpty();
+}
+
+} // namespace MediaFileMenu
+
+} // namespace stowly

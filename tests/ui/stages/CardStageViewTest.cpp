@@ -1,0 +1,96 @@
+#include "ui/stages/CardStageView.h"
+#include "app/ReoffloadAlert.h"
+#include "app/lists/CardListModel.h"
+#include "session/OffloadSession.h"
+#include "support/AppModelWorld.h"
+#include "ui/stages/StageShots.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+// Answers every question with a fixed answer and remembers what was asked.
+class AnsweringFrontEnd : public AppFrontEnd {
+public:
+    void confirm(const Confirmation& question, std::function<void(bool)> done) override {
+        asked.append(question.title);
+        done(answer);
+    }
+    bool answer = true;
+    QStringList asked;
+};
+
+template <typename T> T* child(QWidget& parent, const char* name) {
+    return parent.findChild<T*>(QLatin1String(name));
+}
+
+} // namespace
+
+TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingItsHistory) {
+    useShotIcons();
+    World w;
+    AppModel& m = *w.model;
+    CardStageView view(m);
+    saveShot(view, QStringLiteral("card-empty"), {280, 600});
+    auto* list = child<QListView>(view, "cardList");
+    auto* format = child<QPushButton>(view, "formatButton");
+    auto* badge = child<QLabel>(view, "verifiedBadge");
+    ASSERT_TRUE(list && format && badge && child<QWidget>(view, "cardActionsButton"));
+    EXPECT_FALSE(list->isVisibleTo(&view));
+
+    w.insertCard("B_CARD", {{"DCIM/X.JPG", "x"}});
+    ASSERT_TRUE(w.waitForSession());
+    const CardVolume card = w.insertCard("A_CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}});
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_TRUE(list->isVisibleTo(&view));
+    EXPECT_EQ(list->currentIndex().data(CardListModel::PathRole).toString(), card.url);
+    EXPECT_FALSE(format->isEnabled());
+    EXPECT_FALSE(badge->isVisibleTo(&view));
+    saveShot(view, QStringLiteral("card-new"), {280, 600});
+
+    // Choosing the other row selects that card in the model.
+    const int other = 1 - list->currentIndex().row();
+    list->setCurrentIndex(list->model()->index(other, 0));
+    ASSERT_TRUE(spinUntil([&] { return m.selectedCard() && m.selectedCard()->name == "B_CARD"; }));
+    list->setCurrentIndex(list->model()->index(1 - other, 0));
+    ASSERT_TRUE(spinUntil([&] { return m.selectedCard() && m.selectedCard()->url == card.url; }));
+    ASSERT_TRUE(w.waitForSession());
+
+    m.session()->setProjectInput("P");
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_TRUE(format->isEnabled());
+    EXPECT_TRUE(badge->isVisibleTo(&view));
+    saveShot(view, QStringLiteral("card-verified"), {280, 600});
+
+    // The erase asks first; a no leaves the card alone.
+    QStringList asked;
+    view.setConfirm([&](const Confirmation& question, std::function<void(bool)> done) {
+        asked.append(question.title);
+        done(false);
+    });
+    format->click();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(m.formatState().kind, AppModel::FormatState::Kind::idle);
+
+    // Forgetting the history asks through the front end and makes the files new again.
+    AnsweringFrontEnd frontEnd;
+    m.setFrontEnd(&frontEnd);
+    m.confirmForgetSelectedCardHistory();
+    EXPECT_EQ(frontEnd.asked, QStringList{ReoffloadAlert::forgetText("A_CARD", 2).title});
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_TRUE(spinUntil([&] { return m.session()->newClips().size() == 2; }));
+    EXPECT_FALSE(format->isEnabled());
+    EXPECT_FALSE(badge->isVisibleTo(&view));
+    m.setFrontEnd(nullptr);
+}

@@ -1,0 +1,69 @@
+#include "ui/stages/DestinationStageView.h"
+#include "session/OffloadSession.h"
+#include "support/AppModelWorld.h"
+#include "ui/stages/FolderTreePreview.h"
+#include "ui/stages/StageShots.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+bool drop(QWidget& target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &event);
+    return event.isAccepted();
+}
+
+} // namespace
+
+TEST(DestinationStageViewTest, ADroppedFolderBecomesTheDestinationAndTheTreeShowsThePlan) {
+    useShotIcons();
+    World w;
+    AppModel& m = *w.model;
+    DestinationStageView view(m);
+    auto* tree = view.findChild<FolderTreePreview*>(QStringLiteral("folderTree"));
+    ASSERT_TRUE(tree);
+    saveShot(view, QStringLiteral("destination-empty"), {300, 600});
+
+    TempDir other;
+    const QString file = writeFile(other("note.txt"), "n");
+    EXPECT_FALSE(drop(view, {QUrl::fromLocalFile(file)}));
+    EXPECT_FALSE(
+        drop(view, {QUrl::fromLocalFile(other.path()), QUrl::fromLocalFile(w.home.path())}));
+    EXPECT_EQ(m.settings().destinationPath(), w.destination.path());
+    EXPECT_TRUE(drop(view, {QUrl::fromLocalFile(other.path())}));
+    EXPECT_EQ(m.settings().destinationPath(), QDir::cleanPath(other.path()));
+
+    // One folder is already there: the tree marks it; the other is new.
+    w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.MP4", "b"}});
+    ASSERT_TRUE(w.waitForSession());
+    m.session()->setProjectInput("Harbour");
+    ASSERT_TRUE(spinUntil([&] { return tree->folderCount() > 0; }));
+    const QList<PlannedFile> plan = m.plan();
+    ASSERT_FALSE(plan.isEmpty());
+    QSet<QString> folders;
+    for (const PlannedFile& planned : plan)
+        for (QString f = planned.folder; !f.isEmpty(); f = f.section(u'/', 0, -2))
+            folders.insert(f);
+    EXPECT_EQ(tree->folderCount(), folders.size());
+    const QString first = plan.first().folder.section(u'/', 0, 0);
+    QDir().mkpath(other(first));
+    tree->setPlan(plan, other.path());
+    const QModelIndex top = tree->model()->index(0, 0);
+    EXPECT_EQ(top.data().toString(), first + u'/');
+    EXPECT_TRUE(top.data(Qt::UserRole).toBool()) << "an existing folder is marked";
+    saveShot(view, QStringLiteral("destination-plan"), {300, 600});
+}

@@ -1,0 +1,112 @@
+#include "ui/stages/MediaStageView.h"
+#include "session/OffloadSession.h"
+#include "support/AppModelWorld.h"
+#include "ui/stages/StageShots.h"
+#include "ui/thumbnails/ThumbnailProvider.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+template <typename T> T* child(QWidget& parent, const char* name) {
+    return parent.findChild<T*>(QLatin1String(name));
+}
+
+QPushButton* nothingButton(QWidget& view) {
+    auto* nothing = child<QWidget>(view, "nothingToCopy");
+    return nothing ? nothing->findChild<QPushButton*>() : nullptr;
+}
+
+} // namespace
+
+TEST(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
+    useShotIcons();
+    World w;
+    AppModel& m = *w.model;
+    w.durations->seconds = {{"C1.MP4", 30.0}, {"C2.MP4", 1.0}};
+    ThumbnailProvider thumbnails;
+    MediaStageView view(m, thumbnails);
+    saveShot(view, QStringLiteral("media-empty"), {640, 560});
+    const QByteArray clip = readFile(QStringLiteral(STOWLY_TEST_DATA_DIR "/media/clip-1s.mp4"));
+    w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/C1.MP4", clip}, {"DCIM/C2.MP4", "s"}});
+    ASSERT_TRUE(w.waitForSession());
+    auto* list = child<QListView>(view, "mediaView");
+    ASSERT_TRUE(list && child<QWidget>(view, "scopeSwitch"));
+    EXPECT_EQ(list->model(), &m.filesToCopy());
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    m.session()->setProjectInput("P");
+    saveShot(view, QStringLiteral("media-list"), {640, 560});
+    m.settings().setMediaLayout(MediaLayout::grid);
+    EXPECT_EQ(list->viewMode(), QListView::IconMode);
+    saveShot(view, QStringLiteral("media-grid"), {640, 560});
+    m.settings().setMediaLayout(MediaLayout::list);
+
+    // The short clip waits in its own list, where one click offloads every short clip.
+    view.setScope(MediaStageView::ListScope::skippedShort);
+    EXPECT_EQ(list->model(), &m.shortClipsSkipped());
+    EXPECT_EQ(list->model()->rowCount(), 1);
+    saveShot(view, QStringLiteral("media-short"), {640, 560});
+    QPushButton* includeAll = nullptr;
+    for (auto* button : view.findChildren<QPushButton*>())
+        if (button->isVisibleTo(&view) &&
+            button->toolTip() == "Offload every short clip on this card")
+            includeAll = button;
+    ASSERT_TRUE(includeAll);
+    includeAll->click();
+    EXPECT_TRUE(m.session()->includeAllShort());
+    EXPECT_EQ(m.filesToCopy().rowCount(), 3);
+
+    // Offloaded, then with the copies gone: the one button re-offloads the missing copies.
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    for (const QString& path : m.session()->copiedPaths())
+        QFile::remove(path);
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    view.setScope(MediaStageView::ListScope::offloaded);
+    EXPECT_EQ(list->model()->rowCount(), 3);
+    saveShot(view, QStringLiteral("media-offloaded"), {640, 560});
+    view.setScope(MediaStageView::ListScope::toCopy);
+    QPushButton* button = nothingButton(view);
+    ASSERT_TRUE(button && button->isVisibleTo(&view));
+    saveShot(view, QStringLiteral("media-nothing"), {640, 560});
+    button->click();
+    EXPECT_EQ(m.session()->reoffloadMode(), ReoffloadMode::missing);
+    EXPECT_EQ(list->model()->rowCount(), 3);
+    EXPECT_FALSE(child<QWidget>(view, "nothingToCopy")->isVisibleTo(&view));
+}
+
+TEST(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
+    useShotIcons();
+    World w;
+    AppModel& m = *w.model;
+    QHash<QString, QByteArray> files;
+    for (int i = 0; i < 20'000; ++i)
+        files.insert(QStringLiteral("DCIM/%1/IMG_%2.JPG").arg(i / 1000).arg(i, 5, 10, QChar(u'0')),
+                     "x");
+    w.insertCard("BIG", files);
+    ASSERT_TRUE(spinUntil([&] { return m.session() && !m.isScanning(); }, 60'000));
+    ThumbnailProvider thumbnails;
+    MediaStageView view(m, thumbnails);
+    view.resize(640, 560);
+    view.show();
+    auto* list = child<QListView>(view, "mediaView");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->model()->rowCount(), 20'000);
+    EXPECT_TRUE(list->uniformItemSizes());
+    list->scrollToBottom();
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 20'000 * 30);
+    m.settings().setMediaLayout(MediaLayout::grid);
+    EXPECT_TRUE(list->uniformItemSizes());
+    EXPECT_FALSE(view.grab().isNull());
+}
