@@ -5,8 +5,8 @@
 #include "app/StageTexts.h"
 #include "devices/SpaceInfo.h"
 #include "session/OffloadSession.h"
-#include "ui/ElidedLabel.h"
 #include "ui/Theme.h"
+#include "ui/stages/ElidedLabel.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
