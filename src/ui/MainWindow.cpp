@@ -7,6 +7,10 @@
 #include "ui/RecentOffloadsView.h"
 #include "ui/StagePanel.h"
 #include "ui/Theme.h"
+#include "ui/stages/CardStageView.h"
+#include "ui/stages/DestinationStageView.h"
+#include "ui/stages/MediaStageView.h"
+#include "ui/thumbnails/ThumbnailProvider.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,16 +30,16 @@ constexpr int sideColumnWidth = 264;
 } // namespace
 
 MainWindow::MainWindow(AppModel& model, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_columns(new QGridLayout) {
+    : QMainWindow(parent), m_model(model), m_thumbnails(new ThumbnailProvider({}, this)),
+      m_columns(new QGridLayout) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Stowly"));
     auto* central = new QWidget(this);
     // Made in stage order, so Tab walks them left to right.
     QWidget* toolbar = makeToolbar();
-    for (int i = 0; i < 3; ++i) {
-        m_stages[i] = new StagePanel(i + 1, central);
-        m_stages[i]->setObjectName(QStringLiteral("stage%1").arg(i + 1));
-    }
+    m_stages[0] = new CardStageView(m_model, central);
+    m_stages[1] = new MediaStageView(m_model, *m_thumbnails, central);
+    m_stages[2] = new DestinationStageView(m_model, central);
     m_bar = new OffloadBar(m_model, central);
 
     m_columns->setContentsMargins(16, 8, 16, 16);
@@ -60,10 +64,18 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     connect(quit, &QAction::triggered, qApp, &QApplication::quit);
     addAction(quit);
 
+    // The headers follow the model's stage rules.
     for (auto signal : {&AppModel::selectionChanged, &AppModel::sessionChanged,
                         &AppModel::sessionUpdated, &AppModel::blockerChanged})
         connect(&m_model, signal, this, &MainWindow::updateStages);
+    connect(&m_model.settings(), &AppSettings::destinationPathChanged, this,
+            &MainWindow::updateStages);
     updateStages();
+}
+
+MainWindow::~MainWindow() {
+    // The stages hold the thumbnail provider; they go first.
+    delete takeCentralWidget();
 }
 
 QWidget* MainWindow::makeToolbar() {

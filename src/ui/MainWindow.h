@@ -13,6 +13,7 @@ class AppModel;
 class OffloadBar;
 class RecentOffloadsView;
 class StagePanel;
+class ThumbnailProvider;
 
 // The one window: a toolbar with the presets and the history, the three stages in their order
 // (the media stage takes the spare width; on a narrow window the destination folds under the
@@ -21,6 +22,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(AppModel& model, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Below this width the destination stage moves under the card stage.
     static constexpr int narrowWidth = 900;
@@ -46,6 +48,7 @@ private:
     void updateStages();
 
     AppModel& m_model;
+    ThumbnailProvider* m_thumbnails;
     StagePanel* m_stages[3];
     QGridLayout* m_columns;
     OffloadBar* m_bar;

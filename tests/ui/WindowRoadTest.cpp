@@ -9,6 +9,8 @@
 #include "ui/StagePanel.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -35,8 +37,8 @@ QString text(const QWidget& root, const char* name) {
 }
 
 StageState stageOf(const MainWindow& window, int number) {
-    const auto* panel =
-        find<StagePanel>(window, QStringLiteral("stage%1").arg(number).toLatin1().constData());
+    const char* names[] = {"cardStage", "mediaStage", "destinationStage"};
+    const auto* panel = find<StagePanel>(window, names[number - 1]);
     return panel ? panel->state() : StageState::pending;
 }
 
@@ -67,13 +69,16 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
          {QStringLiteral("DCIM/100MSDCF/DSC00002.JPG"), QByteArray(200'000, 'b')},
          {QStringLiteral("PRIVATE/M4ROOT/CLIP/C0001.MP4"), QByteArray(900'000, 'c')}});
     ASSERT_TRUE(w.world.waitForSession());
+    const QAbstractItemModel* cards = find<QListView>(w.window, "cardList")->model();
+    ASSERT_EQ(cards->rowCount(), 1);
+    EXPECT_EQ(cards->index(0, 0).data().toString(), QStringLiteral("A7SIII"));
     EXPECT_EQ(stageOf(w.window, 1), StageState::done);
     // The default naming wants a project: the media stage asks, the bar says so.
     EXPECT_EQ(stageOf(w.window, 2), StageState::active);
     EXPECT_EQ(text(bar, "readyLine"), QStringLiteral("Enter a project name"));
     EXPECT_FALSE(start->isEnabled());
 
-    w.world.model->setProject(QStringLiteral("Harbour"));
+    QTest::keyClicks(find<QLineEdit>(w.window, "projectField"), QStringLiteral("Harbour"));
     ASSERT_TRUE(spinUntil([&] { return start->isEnabled(); }));
     EXPECT_EQ(stageOf(w.window, 2), StageState::done);
     EXPECT_EQ(start->text(), QStringLiteral("Offload 3 Files"));
@@ -108,6 +113,12 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     EXPECT_FALSE(start->isEnabled());
     EXPECT_EQ(text(bar, "readyLine"),
               QStringLiteral("Everything on this card is already offloaded"));
+    const QWidget* nothing = find(w.window, "nothingToCopy");
+    ASSERT_TRUE(spinUntil([&] { return nothing->isVisible(); }));
+    QStringList shown;
+    for (const QLabel* label : nothing->findChildren<QLabel*>())
+        shown.append(label->text());
+    EXPECT_TRUE(shown.contains(QStringLiteral("All Caught Up"))) << shown.join(u'|').toStdString();
 }
 
 // A file that leaves the card after the scan fails alone: the others are copied, the result

@@ -14,8 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTest>
 #include <QTextStream>
 
 #include <cstdio>
@@ -148,7 +150,8 @@ int main(int argc, char** argv) {
     if (!w.world.waitForSession())
         return 2;
     shooter.shoot(QStringLiteral("2-card-needs-project"));
-    w.world.model->setProject(QStringLiteral("Harbour Shoot"));
+    if (auto* project = w.window.findChild<QLineEdit*>(QStringLiteral("projectField")))
+        QTest::keyClicks(project, QStringLiteral("Harbour Shoot"));
     QCoreApplication::processEvents();
     shooter.shoot(QStringLiteral("3-ready-list"));
     w.world.model->settings().setMediaLayout(MediaLayout::grid);
