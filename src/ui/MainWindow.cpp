@@ -18,6 +18,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,7 +27,8 @@
 namespace stowly {
 namespace {
 
-constexpr int sideColumnWidth = 264;
+// The card and destination columns; the media column takes the rest.
+constexpr int sideColumnWidth = 256;
 
 } // namespace
 
@@ -41,6 +44,19 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     m_stages[1] = new MediaStageView(m_model, *m_thumbnails, central);
     m_stages[2] = new DestinationStageView(m_model, central);
     m_bar = new OffloadBar(m_model, central);
+    m_side = new QScrollArea(central);
+    m_side->setObjectName(QStringLiteral("sideColumn"));
+    m_side->setFrameShape(QFrame::NoFrame);
+    m_side->setWidgetResizable(true);
+    m_side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sideContent = new QWidget(m_side);
+    auto* side = new QVBoxLayout(m_sideContent);
+    side->setContentsMargins(0, 0, 0, 0);
+    side->setSpacing(16);
+    m_side->setWidget(m_sideContent);
+    m_side->viewport()->setAutoFillBackground(false);
+    m_sideContent->setAutoFillBackground(false);
+    m_side->hide();
 
     m_columns->setContentsMargins(16, 8, 16, 16);
     m_columns->setSpacing(16);
@@ -117,23 +133,35 @@ void MainWindow::arrangeColumns() {
     m_arrangedNarrow = narrow;
     for (StagePanel* stage : m_stages)
         m_columns->removeWidget(stage);
+    m_columns->removeWidget(m_side);
     if (narrow) {
-        m_columns->addWidget(m_stages[0], 0, 0);
-        m_columns->addWidget(m_stages[2], 1, 0);
-        m_columns->addWidget(m_stages[1], 0, 1, 2, 1);
-        m_columns->setColumnStretch(2, 0);
-        m_columns->setRowStretch(0, 1);
-        m_columns->setRowStretch(1, 1);
+        // Card over destination; on a short window that column scrolls rather than squeezing
+        // its panels into each other.
+        auto* side = static_cast<QVBoxLayout*>(m_sideContent->layout());
+        side->insertWidget(0, m_stages[0]);
+        side->insertWidget(1, m_stages[2], 1);
+        m_columns->addWidget(m_side, 0, 0);
+        m_columns->addWidget(m_stages[1], 0, 1);
+        m_side->setFixedWidth(sideColumnWidth + m_side->verticalScrollBar()->sizeHint().width());
+        for (StagePanel* stage : {m_stages[0], m_stages[2]}) {
+            stage->setMinimumWidth(0);
+            stage->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
     } else {
-        m_columns->addWidget(m_stages[0], 0, 0, 2, 1);
-        m_columns->addWidget(m_stages[1], 0, 1, 2, 1);
-        m_columns->addWidget(m_stages[2], 0, 2, 2, 1);
-        m_columns->setRowStretch(1, 0);
+        m_columns->addWidget(m_stages[0], 0, 0);
+        m_columns->addWidget(m_stages[1], 0, 1);
+        m_columns->addWidget(m_stages[2], 0, 2);
+        m_stages[0]->setFixedWidth(sideColumnWidth);
+        m_stages[2]->setFixedWidth(sideColumnWidth + 16);
     }
+    m_side->setVisible(narrow);
     m_columns->setColumnStretch(0, 0);
     m_columns->setColumnStretch(1, 1);
-    m_stages[0]->setFixedWidth(sideColumnWidth);
-    m_stages[2]->setFixedWidth(narrow ? sideColumnWidth : sideColumnWidth + 24);
+    m_columns->setColumnStretch(2, 0);
+    // Moving a panel moves it to the end of the focus chain; Tab still goes left to right.
+    setTabOrder(m_stages[0], m_stages[1]);
+    setTabOrder(m_stages[1], m_stages[2]);
+    setTabOrder(m_stages[2], m_bar);
 }
 
 void MainWindow::updateStages() {

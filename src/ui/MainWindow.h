@@ -5,6 +5,7 @@
 #include <functional>
 
 class QGridLayout;
+class QScrollArea;
 class QToolButton;
 
 namespace stowly {
@@ -51,6 +52,9 @@ private:
     ThumbnailProvider* m_thumbnails;
     StagePanel* m_stages[3];
     QGridLayout* m_columns;
+    // Holds the card and destination stages on a narrow window.
+    QScrollArea* m_side;
+    QWidget* m_sideContent;
     OffloadBar* m_bar;
     RecentOffloadsView* m_recent = nullptr;
     QToolButton* m_history = nullptr;

@@ -178,7 +178,7 @@ QPushButton[stowlyRole="primary"] { background: %ACCENT%; color: %ONACCENT%; bor
 QPushButton[stowlyRole="primary"]:hover { background: %ACCENTHOVER%; }
 QPushButton[stowlyRole="primary"]:focus { border: 2px solid %TEXT%; padding: 5px 16px; }
 QPushButton[stowlyRole="primary"]:disabled { background: %SEP%; color: %SECONDARY%; }
-QToolButton[stowlyRole="segment"] { border: %B%px solid %SEP%; border-radius: 6px; padding: 3px 10px; background: transparent; color: %TEXT%; }
+QToolButton[stowlyRole="segment"] { border: %B%px solid %SEP%; border-radius: 6px; padding: 3px 6px; background: transparent; color: %TEXT%; font-size: %SMALL%; }
 QToolButton[stowlyRole="segment"]:checked { background: %SOFT%; border-color: %ACCENT%; }
 QToolButton[stowlyRole="segment"]:hover:!checked { background: %HOVER%; }
 QListWidget#failureList::item { padding: 2px 4px; }
