@@ -29,13 +29,6 @@ std::optional<QString> blocker(const AppModel& m) {
     return std::nullopt;
 }
 
-QStringList ids(const QList<Clip>& clips) {
-    QStringList list;
-    for (const Clip& c : clips)
-        list.append(c.relativePath);
-    return list;
-}
-
 } // namespace
 
 TEST(AppModelTest, TheWholeRoadOfACard) {
@@ -46,7 +39,7 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     AppModel& m = *w.model;
     EXPECT_EQ(m.selectedCardID(), card.url);
     EXPECT_EQ(m.stage(2), StageState::active);
-    EXPECT_EQ(ids(m.session()->newClips()),
+    EXPECT_EQ(relativePaths(m.session()->newClips()),
               QStringList({"DCIM/100MSDCF/C0001.MP4", "DCIM/100MSDCF/C0001.XML",
                            "DCIM/100MSDCF/DSC0003.JPG"}));
     EXPECT_EQ(blocker(m), "Enter a project name");
@@ -230,16 +223,7 @@ TEST(AppModelTest, TheBlockerNamesTheFirstThingMissing) {
     }
 }
 
-// Everything needs a confirmation; without a front end that can ask, nothing changes.
-TEST(AppModelTest, ReoffloadingEverythingWaitsForAConfirmation) {
-    World w;
-    w.insertCard("CARD", {{"A.JPG", "a"}});
-    ASSERT_TRUE(w.waitForSession());
-    w.model->setReoffloadMode(ReoffloadMode::everything);
-    EXPECT_EQ(w.model->session()->reoffloadMode(), ReoffloadMode::off);
-}
-
-TEST(AppModelTest, OnlyIgnorePatternChangesRescan) {
+TEST(AppModelTest, OnlyIgnorePatternChangesRescanAndReoffloadingEverythingWaitsForAConfirmation) {
     World w;
     w.insertCard("CARD", {{"A.JPG", "a"}, {"A.TMP", "t"}, {"A.LRV", "p"}});
     ASSERT_TRUE(w.waitForSession());
@@ -257,4 +241,8 @@ TEST(AppModelTest, OnlyIgnorePatternChangesRescan) {
     ASSERT_TRUE(w.waitForSession());
     EXPECT_NE(m.session()->id(), before);
     EXPECT_EQ(m.cardInventory()->ignored, QStringList({"A.TMP"}));
+
+    // Everything needs a confirmation; without a front end that can ask, nothing changes.
+    w.model->setReoffloadMode(ReoffloadMode::everything);
+    EXPECT_EQ(w.model->session()->reoffloadMode(), ReoffloadMode::off);
 }

@@ -181,7 +181,7 @@ TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixtyAndTheSliderKeepsThem)
     EXPECT_EQ(s.shortClipSeconds(), 12);
 }
 
-TEST(AppSettingsTest, RememberProjectKeepsSixRecentNamesWithoutCaseDuplicates) {
+TEST(AppSettingsTest, RecentProjectsIgnoredCardsQuickDumpNamingAndTheChooser) {
     AppSettings s(nullptr);
     s.rememberProject("   ");
     EXPECT_EQ(s.lastProject(), "");
@@ -192,10 +192,7 @@ TEST(AppSettingsTest, RememberProjectKeepsSixRecentNamesWithoutCaseDuplicates) {
     EXPECT_EQ(s.recentProjects(), QStringList({"c", "F", "E", "D", "B", "A"}));
     s.rememberProject("G");
     EXPECT_EQ(s.recentProjects(), QStringList({"G", "c", "F", "E", "D", "B"}));
-}
 
-TEST(AppSettingsTest, IgnoringACardTwiceKeepsOneEntry) {
-    AppSettings s(nullptr);
     const CardVolume card{"/media/u/A", "A7S", QString("1234-ABCD")};
     s.ignoreImports(card);
     s.ignoreImports(card);
@@ -203,10 +200,7 @@ TEST(AppSettingsTest, IgnoringACardTwiceKeepsOneEntry) {
     ASSERT_EQ(s.ignoredImportCards().size(), 2);
     s.stopIgnoringImports("1234-ABCD");
     EXPECT_EQ(s.ignoredImportCards(), QList<IgnoredImportCard>({{"A7S", "A7S"}}));
-}
 
-TEST(AppSettingsTest, QuickDumpNamingLeavesTheProjectOut) {
-    AppSettings s(nullptr);
     ASSERT_TRUE(s.effectiveNaming());
     EXPECT_EQ(s.effectiveNaming()->folder.raw, "{date}/{project}");
     s.setQuickDump(true);
@@ -218,10 +212,7 @@ TEST(AppSettingsTest, QuickDumpNamingLeavesTheProjectOut) {
     ASSERT_TRUE(s.effectiveNaming());
     s.setFolderTemplate("{date}/{nope}");
     EXPECT_FALSE(s.effectiveNaming());
-}
 
-TEST(AppSettingsTest, ACancelledChooserKeepsTheDestination) {
-    AppSettings s(nullptr);
     s.chooseDestination(); // no chooser: nothing happens
     EXPECT_FALSE(s.destinationPath());
     std::optional<QString> answer = QString("/media/u/SSD/Footage");

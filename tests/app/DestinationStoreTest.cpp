@@ -154,24 +154,7 @@ TEST(DestinationStoreTest, AddingFindsExistingFoldersAndMakesNamesUnique) {
         EXPECT_EQ(DestinationStore::normalized(path), normal) << path.toStdString();
 }
 
-TEST(DestinationStoreTest, DeletingMovesTheDefaultAndForgetsTheLastUsed) {
-    DestinationStore store(options(std::nullopt));
-    const auto a = store.add("/a");
-    const auto b = store.add("/b");
-    const auto c = store.add("/c");
-    store.setDefault(b.id);
-    store.markUsed(c.id);
-    store.remove({b.id});
-    EXPECT_EQ(store.defaultID(), a.id);
-    EXPECT_EQ(store.lastUsedID(), c.id);
-    store.remove({a.id, c.id});
-    EXPECT_TRUE(store.favorites().isEmpty());
-    EXPECT_FALSE(store.defaultID());
-    EXPECT_FALSE(store.lastUsedID());
-    EXPECT_FALSE(store.defaultFavorite());
-}
-
-TEST(DestinationStoreTest, EditsThatChangeNothingSaveNothing) {
+TEST(DestinationStoreTest, EditsThatChangeNothingSaveNothingAndDeletingMovesTheDefault) {
     DestinationStore store(options(std::nullopt));
     const auto a = store.add("/a");
     const auto b = store.add("/b");
@@ -188,6 +171,18 @@ TEST(DestinationStoreTest, EditsThatChangeNothingSaveNothing) {
     store.setPath(a.id, "/elsewhere/");
     EXPECT_EQ(store.favorite(a.id)->path, "/elsewhere");
     EXPECT_EQ(changed.count(), 2);
+
+    const auto c = store.add("/c");
+    store.setDefault(b.id);
+    store.markUsed(c.id);
+    store.remove({b.id});
+    EXPECT_EQ(store.defaultID(), a.id);
+    EXPECT_EQ(store.lastUsedID(), c.id);
+    store.remove({a.id, c.id});
+    EXPECT_TRUE(store.favorites().isEmpty());
+    EXPECT_FALSE(store.defaultID());
+    EXPECT_FALSE(store.lastUsedID());
+    EXPECT_FALSE(store.defaultFavorite());
 }
 
 TEST(DestinationStoreTest, LaunchDestinationPrefersReachableFolders) {

@@ -6,7 +6,7 @@
 
 using namespace stowly;
 
-TEST(FileNamesTest, OnlyWellFormedUtf8SequencesCount) {
+TEST(FileNamesTest, OnlyWellFormedUtf8SequencesCountAndOnlySpacesAndTabsAreTrimmed) {
     const QList<std::pair<QByteArray, qsizetype>> cases{
         {"a", 1},
         {"\xC3\xA9", 2},
@@ -25,9 +25,7 @@ TEST(FileNamesTest, OnlyWellFormedUtf8SequencesCount) {
             << bytes.toHex().constData();
     // Each byte outside a valid sequence stands for itself, so two names never decode alike.
     EXPECT_EQ(fileNames::decode("a\xC3\xA9\xFF\xED\xA0\x80"), QString::fromUtf8("aé%FF%ED%A0%80"));
-}
 
-TEST(FileNamesTest, TrimsOnlySpacesAndTabs) {
     EXPECT_EQ(fileNames::trimSpacesAndTabs(u" \t*.tmp\t "), QString("*.tmp"));
     EXPECT_EQ(fileNames::trimSpacesAndTabs(u"\n a\u00A0"), QStringView(u"\n a\u00A0").toString());
     EXPECT_EQ(fileNames::trimSpacesAndTabs(u" \t "), QString());

@@ -21,7 +21,7 @@ QString problem(const QStringList& arguments) {
     return std::holds_alternative<QString>(parsed) ? std::get<QString>(parsed) : QString();
 }
 
-TEST(CommandLineTest, RunOptionsTakeTheirValuesInBothForms) {
+TEST(CommandLineTest, RunOptionsTakeTheirValuesInBothFormsAndDatesAreRealDays) {
     const auto parsed = parse({"offload", "/media/CARD", "--to=/footage", "--project", "--odd",
                                "--quick-dump", "--reoffload", "missing", "--include-short",
                                "--dates", "2024-05-03..2024-04-30", "--json"});
@@ -44,6 +44,11 @@ TEST(CommandLineTest, RunOptionsTakeTheirValuesInBothForms) {
     ASSERT_TRUE(range);
     EXPECT_EQ(range->first, QDate(2024, 4, 30).startOfDay());
     EXPECT_EQ(range->second, QDate(2024, 5, 4).startOfDay());
+
+    EXPECT_EQ(CommandLine::parseDates("Last7Days", now)->mode, DateFilter::Mode::last7Days);
+    EXPECT_EQ(*CommandLine::parseDates("any", now), DateFilter::any());
+    EXPECT_FALSE(CommandLine::parseDates("2024-02-30..2024-03-01", now));
+    EXPECT_FALSE(CommandLine::parseDates("2024-03-01", now));
 }
 
 TEST(CommandLineTest, RefusesWhatACommandDoesNotTake) {
@@ -67,13 +72,6 @@ TEST(CommandLineTest, RefusesWhatACommandDoesNotTake) {
               QStringList({"lastProject", "Day 1"}));
     EXPECT_EQ(std::get<Invocation>(parse({"plan", "CARD", "--help"})).command,
               Invocation::Command::help);
-}
-
-TEST(CommandLineTest, DateFiltersByNameOrAsARangeOfRealDays) {
-    EXPECT_EQ(CommandLine::parseDates("Last7Days", now)->mode, DateFilter::Mode::last7Days);
-    EXPECT_EQ(*CommandLine::parseDates("any", now), DateFilter::any());
-    EXPECT_FALSE(CommandLine::parseDates("2024-02-30..2024-03-01", now));
-    EXPECT_FALSE(CommandLine::parseDates("2024-03-01", now));
 }
 
 TEST(ProgressTextTest, TheBarFitsTheTerminal) {

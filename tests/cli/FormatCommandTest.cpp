@@ -61,21 +61,5 @@ TEST(FormatCommandTest, ErasesACardOnlyOnceEveryFileIsSafe) {
     EXPECT_EQ(cli.run({"history", "--json"}).array().size(), 1);
 }
 
-// Refusing the startup disk is a refused format, not a mistyped command.
-TEST(FormatCommandTest, TheStartupDiskIsRefusedNotAUsageError) {
-    Cli cli;
-    TempDir nowhere;
-    for (const QString& command : QStringList{"format", "eject"}) {
-        QStringList arguments{command, "/"};
-        if (command == "format")
-            arguments << "--yes";
-        const CliResult refused = cli.run(arguments);
-        EXPECT_EQ(refused.status, 1) << command.toStdString();
-        EXPECT_EQ(refused.errText().trimmed(), "That’s your startup disk.");
-        arguments[1] = nowhere("gone");
-        EXPECT_EQ(cli.run(arguments).status, 2) << command.toStdString();
-    }
-}
-
 } // namespace
 } // namespace stowly::test

@@ -14,7 +14,7 @@
 
 using namespace stowly;
 
-TEST(VolumeValuesTest, PathsAndMountRoots) {
+TEST(VolumeValuesTest, PathsMountRootsPromptDebounceAndIgnoredCards) {
     EXPECT_EQ(VolumePaths::normalized("/media//CARD/./x/../"), "/media/CARD");
     EXPECT_TRUE(VolumePaths::isOnVolume("/media/CARD", "/media/CARD/"));
     EXPECT_FALSE(VolumePaths::isOnVolume("/media/CARD2/x", "/media/CARD"));
@@ -23,6 +23,25 @@ TEST(VolumeValuesTest, PathsAndMountRoots) {
     VolumePaths::setMountRoots({"/Volumes"});
     EXPECT_FALSE(VolumePaths::isUnderMountRoots("/VolumesX/CARD"));
     VolumePaths::setMountRoots(VolumePaths::defaultMountRoots());
+
+    MountDebouncer debouncer;
+    auto at = [](double seconds) {
+        return MountDebouncer::Clock::time_point{} +
+               std::chrono::duration_cast<MountDebouncer::Clock::duration>(
+                   std::chrono::duration<double>(seconds));
+    };
+    EXPECT_TRUE(debouncer.shouldPrompt("card", at(0)));
+    EXPECT_FALSE(debouncer.shouldPrompt("card", at(19.9)));
+    EXPECT_TRUE(debouncer.shouldPrompt("other", at(19.9)));
+    EXPECT_TRUE(debouncer.shouldPrompt("card", at(20.0)));
+    EXPECT_EQ(debouncer.lastPrompt.value("card"), at(20.0));
+
+    // Stored in the settings: older files must keep reading.
+    const IgnoredImportCard card{"7FFF-DCA6", "EOS_DIGITAL"};
+    EXPECT_EQ(QJsonDocument(card.toJson()).toJson(QJsonDocument::Compact),
+              R"({"identity":"7FFF-DCA6","name":"EOS_DIGITAL"})");
+    EXPECT_EQ(IgnoredImportCard::fromJson(card.toJson()), card);
+    EXPECT_FALSE(IgnoredImportCard::fromJson(QJsonObject{{"identity", 1}, {"name", "x"}}));
 }
 
 TEST(VolumeValuesTest, ReadOnlyReasonsAndFreeSpace) {
@@ -50,27 +69,4 @@ TEST(VolumeValuesTest, ReadOnlyReasonsAndFreeSpace) {
     EXPECT_FALSE(SpaceInfo::make({}, {}, QString("read-only"), qint64(0)).isShort);
     EXPECT_EQ(SpaceInfo::make(qint64(0), qint64(0), {}, {}).usedFraction, std::nullopt);
     EXPECT_DOUBLE_EQ(*SpaceInfo::make(qint64(2000), qint64(1000), {}, {}).usedFraction, 0.0);
-}
-
-TEST(VolumeValuesTest, DebouncesPromptsPerCard) {
-    MountDebouncer debouncer;
-    auto at = [](double seconds) {
-        return MountDebouncer::Clock::time_point{} +
-               std::chrono::duration_cast<MountDebouncer::Clock::duration>(
-                   std::chrono::duration<double>(seconds));
-    };
-    EXPECT_TRUE(debouncer.shouldPrompt("card", at(0)));
-    EXPECT_FALSE(debouncer.shouldPrompt("card", at(19.9)));
-    EXPECT_TRUE(debouncer.shouldPrompt("other", at(19.9)));
-    EXPECT_TRUE(debouncer.shouldPrompt("card", at(20.0)));
-    EXPECT_EQ(debouncer.lastPrompt.value("card"), at(20.0));
-}
-
-// Stored in the settings: older files must keep reading.
-TEST(VolumeValuesTest, IgnoredCardsStoreExactlyIdentityAndName) {
-    const IgnoredImportCard card{"7FFF-DCA6", "EOS_DIGITAL"};
-    EXPECT_EQ(QJsonDocument(card.toJson()).toJson(QJsonDocument::Compact),
-              R"({"identity":"7FFF-DCA6","name":"EOS_DIGITAL"})");
-    EXPECT_EQ(IgnoredImportCard::fromJson(card.toJson()), card);
-    EXPECT_FALSE(IgnoredImportCard::fromJson(QJsonObject{{"identity", 1}, {"name", "x"}}));
 }

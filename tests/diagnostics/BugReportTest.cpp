@@ -86,7 +86,7 @@ TEST(RecentLogTest, NewestLinesOfThreeDaysOldestFirstRedacted) {
     EXPECT_TRUE(newest[0].endsWith(" 993") && newest[6].endsWith(" 999"));
 }
 
-TEST(BugReportTextTest, LinkBodyStaysShortAndKeepsTheNewestLines) {
+TEST(BugReportTextTest, LinkBodyStaysShortKeepsTheNewestLinesAndIsEncodedInTheMailLink) {
     QStringList log;
     for (int i = 0; i < 5000; ++i)
         log << QStringLiteral("2024-05-01T14:03:22.123+02:00 [App] line %1 ").arg(i) +
@@ -107,9 +107,7 @@ TEST(BugReportTextTest, LinkBodyStaysShortAndKeepsTheNewestLines) {
               BugReport::body({}, {}, QStringList{"one"}, info));
     EXPECT_TRUE(BugReport::mailtoBody(std::nullopt, {QString(7000, u'y')}, info)
                     .endsWith("(nothing logged recently)"));
-}
 
-TEST(SupportTest, MailLinkCarriesSubjectAndBodyAsEncodedQueryValues) {
     const QUrl url = Support::mailURL("Stowly bug report (version 1.2.3)", "a\nb&c=d+e #5 100%");
     EXPECT_EQ(url.path(), "support@stowly.app");
     EXPECT_EQ(queryValue(url, "subject"), "Stowly bug report (version 1.2.3)");

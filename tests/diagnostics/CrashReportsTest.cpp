@@ -40,15 +40,13 @@ protected:
 
 } // namespace
 
-TEST(CrashReportsTest, RecognisesOnlyThisApplicationsReports) {
+TEST(CrashReportsTest, RecognisesOnlyItsOwnReportsAndOffersTheNewestLaterThanLastSeen) {
     for (const char* name : {"Stowly-2024-05-01-101010.ips", "Stowly_2024.crash", "Stowly-x.CRASH"})
         EXPECT_TRUE(CrashReports::isReportName(QString::fromUtf8(name))) << name;
     for (const char* name :
          {"Stowly.log", "Stowly-1.crash.txt", "stowly-2024.crash", "StowlyHelper-1.crash"})
         EXPECT_FALSE(CrashReports::isReportName(QString::fromUtf8(name))) << name;
-}
 
-TEST(CrashReportsTest, NewReportIsTheNewestLaterThanLastSeen) {
     const QList<CrashReports::File> files{
         report("Stowly-a.crash", 0), report("Stowly-c.crash", 120), report("Stowly-b.crash", 60),
         report("Other-z.crash", 999)};

@@ -148,7 +148,7 @@ TEST(LedgerTest, DeferredAddsAreJournaledAndFoldedAtTheEndOfARun) {
     EXPECT_EQ(changes.count(), 2);
 }
 
-TEST(LedgerTest, ForgetsByVolumeAndByEntry) {
+TEST(LedgerTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {
     TempDir home;
     Ledger ledger(home("ledger.json"));
     ledger.add(entry("ABC|a|10|1"), false);
@@ -166,11 +166,7 @@ TEST(LedgerTest, ForgetsByVolumeAndByEntry) {
     EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
     EXPECT_EQ(ledger.forget(ledger.entries().at(0)), 1);
     EXPECT_TRUE(Ledger(home("ledger.json")).entries().isEmpty());
-}
 
-TEST(LedgerTest, IndexByKeyKeepsTheLatestEntry) {
-    TempDir home;
-    Ledger ledger(home("ledger.json"));
     ledger.add(entry("V|a|10|1", "/D/first.mp4"), false);
     ledger.add(entry("V|a|10|1", "/D/second.mp4"), false);
     const auto index = ledger.entriesByKey();

@@ -79,15 +79,13 @@ TEST(CardInventoryTest, SplitsFilesIntoNewOffloadedAndMissing) {
     EXPECT_TRUE(inventory.ignored.isEmpty());
 }
 
-TEST(CardInventoryTest, AnotherCardWithTheSamePathsIsNew) {
+TEST(CardInventoryTest, AnotherCardWithTheSamePathsIsNewAndCopiesShareTheirCommonFolder) {
     const Clip c = clip("C.MP4", 4);
     const LedgerIndex entries = LedgerIndex::from({entryFor(c, "/x/C.mp4")});
     const auto always = [](const QString&) { return std::optional<qint64>(4); };
     EXPECT_EQ(CardInventory::classify({c}, "W", entries.lookup(), always).newFiles.size(), 1);
     EXPECT_EQ(CardInventory::classify({c}, "V", entries.lookup(), always).offloaded.size(), 1);
-}
 
-TEST(CardInventoryTest, CommonFolderOfCopies) {
     EXPECT_EQ(CardInventory::commonFolder({"/D/2024-05-01/Cam", "/D/2024-05-02/Cam"}), "/D");
     EXPECT_EQ(CardInventory::commonFolder({"/Users/u/Footage", "/Volumes/Drive/Footage"}), "/");
     EXPECT_EQ(CardInventory::commonFolder({"/X/Day1/A", "/X/Day1/AB"}), "/X/Day1");

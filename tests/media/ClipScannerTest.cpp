@@ -17,13 +17,6 @@ using namespace stowly::test;
 
 namespace {
 
-QStringList paths(const QList<Clip>& clips) {
-    QStringList list;
-    for (const Clip& c : clips)
-        list.append(c.relativePath);
-    return list;
-}
-
 ClipScanner::Result scanAll(const QString& root, const FileRules& rules = FileRules::standard()) {
     return ClipScanner::scanReport(root, ClipScanner::allCategories(), rules);
 }
@@ -44,7 +37,7 @@ TEST(ClipScannerWalkTest, FindsFilesSortsThemAndSetsSystemFilesAside) {
     setModificationTime(card("PRIVATE/M4ROOT/CLIP/C0001.MP4"), when);
     const ClipScanner::Result result = scanAll(card.path());
 
-    EXPECT_EQ(paths(result.clips),
+    EXPECT_EQ(relativePaths(result.clips),
               QStringList({"A/b.mov", "DCIM/100MSDCF/DSC00012.ARW", "PRIVATE/M4ROOT/CLIP/C0001.MP4",
                            "README", "a/B.mov"}));
     // The hidden folder is recorded once and never entered.
@@ -70,7 +63,7 @@ TEST(ClipScannerWalkTest, IgnorePatternsPruneFoldersAndRecordFiles) {
     rules.ignorePatterns << "cache"
                          << ".tmp";
     const ClipScanner::Result result = scanAll(card.path(), rules);
-    EXPECT_EQ(paths(result.clips), QStringList({"DCIM/x.jpg"}));
+    EXPECT_EQ(relativePaths(result.clips), QStringList({"DCIM/x.jpg"}));
     EXPECT_EQ(result.ignored, QStringList({"CACHE", "DCIM/x.tmp"}));
 }
 
@@ -87,12 +80,12 @@ TEST(ClipScannerWalkTest, NarrowsByCategoryAndSkipsLinksSilently) {
                         QFile::encodeName(card("folderlink")).constData()),
               0);
     const ClipScanner::Result all = scanAll(card.path());
-    EXPECT_EQ(paths(all.clips), QStringList({"clip.mp4", "notes.txt", "real/inside.mov"}));
+    EXPECT_EQ(relativePaths(all.clips), QStringList({"clip.mp4", "notes.txt", "real/inside.mov"}));
     EXPECT_TRUE(all.ignored.isEmpty());
 
     const ClipScanner::Result videos =
         ClipScanner::scanReport(card.path(), {MediaCategory::video}, FileRules::standard());
-    EXPECT_EQ(paths(videos.clips), QStringList({"clip.mp4", "real/inside.mov"}));
+    EXPECT_EQ(relativePaths(videos.clips), QStringList({"clip.mp4", "real/inside.mov"}));
 }
 
 TEST(ClipScannerWalkTest, KeepsTheBytesOfNamesThatAreNotUtf8) {
@@ -111,7 +104,7 @@ TEST(ClipScannerWalkTest, KeepsTheBytesOfNamesThatAreNotUtf8) {
     const ClipScanner::Result result = scanAll(card.path());
     ASSERT_EQ(result.clips.size(), 2);
     // Two names that differ only in invalid bytes stay two distinct clips.
-    EXPECT_EQ(paths(result.clips), QStringList({"IMG%FE1.JPG", "IMG%FF1.JPG"}));
+    EXPECT_EQ(relativePaths(result.clips), QStringList({"IMG%FE1.JPG", "IMG%FF1.JPG"}));
     const Clip& clip = result.clips[1];
     EXPECT_EQ(clip.url, oddName);
     EXPECT_EQ(clip.size, 3);
@@ -133,8 +126,8 @@ TEST(ClipScannerWalkTest, PassesOverUnreadableFoldersAndMissingVolumes) {
     writeFile(card("z.mp4"));
     ::chmod(QFile::encodeName(card("open")).constData(), 0755);
     ::chmod(QFile::encodeName(card("locked")).constData(), 0000);
-    const auto listed =
-        runUnprivileged([&] { return paths(scanAll(card.path()).clips).join(u',').toUtf8(); });
+    const auto listed = runUnprivileged(
+        [&] { return relativePaths(scanAll(card.path()).clips).join(u',').toUtf8(); });
     ::chmod(QFile::encodeName(card("locked")).constData(), 0755);
     ASSERT_TRUE(listed) << "could not run the walk without privileges";
     EXPECT_EQ(*listed, "open/a.mp4,z.mp4");
@@ -159,6 +152,6 @@ TEST(ClipOrderTest, PathsSortInCodePointOrder) {
         clip.modificationDate = QDateTime::fromSecsSinceEpoch(1'700'000'000, Qt::UTC);
         clips.append(clip);
     }
-    EXPECT_EQ(paths(scanAll(card.path()).clips), expected);
-    EXPECT_EQ(paths(clipOrder::order(clips)), expected);
+    EXPECT_EQ(relativePaths(scanAll(card.path()).clips), expected);
+    EXPECT_EQ(relativePaths(clipOrder::order(clips)), expected);
 }

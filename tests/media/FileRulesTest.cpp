@@ -5,7 +5,7 @@
 
 using namespace stowly;
 
-TEST(FileRulesTest, CleansExtensionsAndPatternsKeepingFirstSpelling) {
+TEST(FileRulesTest, CleansMatchesAndReadsItsListsAndPatterns) {
     EXPECT_EQ(FileRules::cleanExtension("  *.LRV\t"), "lrv");
     EXPECT_EQ(FileRules::cleanExtension("..mp4"), "mp4");
     for (const char* bad : {"tar.gz", "a b", "a/b", "", "*", "a\nb"})
@@ -14,18 +14,7 @@ TEST(FileRulesTest, CleansExtensionsAndPatternsKeepingFirstSpelling) {
               QStringList({"lrv", "lrf"}));
     EXPECT_EQ(FileRules::cleanPatterns({"  .DS_Store", ".ds_store", "a/b", "", "*.TMP"}),
               QStringList({".DS_Store", "*.TMP"}));
-}
 
-TEST(FileRulesTest, RoleFollowsExtensionListsWithProxyFirst) {
-    FileRules rules = FileRules::standard();
-    EXPECT_EQ(rules.role(u"GL010001.LRV"), FileRole::proxy);
-    EXPECT_EQ(rules.role(u"C0001.XML"), FileRole::sidecar);
-    EXPECT_EQ(rules.role(u"README"), FileRole::main);
-    rules.sidecarExtensions.append("lrv");
-    EXPECT_EQ(rules.role(u"a.lrv"), FileRole::proxy);
-}
-
-TEST(FileRulesTest, MatchesNamesPatternsAndExtensions) {
     EXPECT_TRUE(FileRules::matches(u"thumbs.db", u"Thumbs.db"));
     EXPECT_TRUE(FileRules::matches(u"a.tmp", u".tmp"));
     EXPECT_TRUE(FileRules::matches(u".tmp", u".tmp"));
@@ -39,16 +28,19 @@ TEST(FileRulesTest, MatchesNamesPatternsAndExtensions) {
     EXPECT_FALSE(FileRules::matches(u"anything", u""));
     // "?" is one character, not one byte.
     EXPECT_TRUE(FileRules::matches(u"é.tmp", u"?.tmp"));
-}
 
-TEST(FileRulesTest, FlagsPatternsThatHideFootage) {
     for (const char* hides : {"*", "*.mp4", ".arw", "C0001*", "gx01*"})
         EXPECT_TRUE(FileRules::ignoresMainMedia(QString::fromUtf8(hides))) << hides;
     for (const char* harmless : {"._*", ".DS_Store", "*.tmp", ".wav"})
         EXPECT_FALSE(FileRules::ignoresMainMedia(QString::fromUtf8(harmless))) << harmless;
-}
 
-TEST(FileRulesTest, JsonNeedsAllThreeKeys) {
+    FileRules rules = FileRules::standard();
+    EXPECT_EQ(rules.role(u"GL010001.LRV"), FileRole::proxy);
+    EXPECT_EQ(rules.role(u"C0001.XML"), FileRole::sidecar);
+    EXPECT_EQ(rules.role(u"README"), FileRole::main);
+    rules.sidecarExtensions.append("lrv");
+    EXPECT_EQ(rules.role(u"a.lrv"), FileRole::proxy);
+
     const FileRules& standard = FileRules::standard();
     EXPECT_EQ(FileRules::fromJson(standard.toJson()), standard);
     QJsonObject partial = standard.toJson();

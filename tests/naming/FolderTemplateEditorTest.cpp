@@ -21,7 +21,7 @@ TEST(InlineLevelTest, ReadsNamesSideBySide) {
     EXPECT_TRUE(InlineLevel("  ").items.isEmpty());
 }
 
-TEST(FolderTemplateEditorTest, LevelOperations) {
+TEST(FolderTemplateEditorTest, EditsLevelsAndNamesAndDropsBesideAName) {
     const QString messy = " {date} //{project}/ ";
     EXPECT_EQ(Editor::levels(messy), QStringList({"{date}", "{project}"}));
     EXPECT_EQ(Editor::remove(messy, 5), messy);
@@ -33,9 +33,7 @@ TEST(FolderTemplateEditorTest, LevelOperations) {
     EXPECT_EQ(Editor::insert(TemplateToken::camera, messy), "{date}/{project}/{camera}");
     EXPECT_EQ(Editor::insert(TemplateToken::camera, messy, -3), "{camera}/{date}/{project}");
     EXPECT_EQ(Editor::insert(TemplateToken::day, ""), "{day}");
-}
 
-TEST(FolderTemplateEditorTest, ItemOperations) {
     EXPECT_EQ(Editor::extractItem("{date}_{project}", 0, 1, 1), "{date}/{project}");
     EXPECT_EQ(Editor::extractItem("{date}_{project}", 0, 0, 0), "{date}/{project}");
     // A lone name pulled out is its level moving; slot 2 lies after the next level.
@@ -58,9 +56,7 @@ TEST(FolderTemplateEditorTest, ItemOperations) {
     EXPECT_EQ(Editor::setSeparator("", "{date}_{project}", 0), "{date}{project}");
     EXPECT_EQ(Editor::setSeparator("-", "{date}", 0), "{date}");
     EXPECT_EQ(Editor::setSeparator("-", "{date}_{project}", 1), "{date}_{project}");
-}
 
-TEST(FolderTemplateEditorTest, DropsOnTheSideOfAName) {
     using Token = Editor::TokenPayload;
     EXPECT_EQ(Editor::dropInline(Token{TemplateToken::camera}, 0, 1, "{date}-{project}"),
               "{date}-{camera}-{project}");

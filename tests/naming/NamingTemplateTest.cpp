@@ -33,7 +33,7 @@ const QString noSeqWarning =
 
 } // namespace
 
-TEST(NamingTemplateTest, EmptyTemplates) {
+TEST(NamingTemplateTest, EmptyTemplatesTolerantTokensAndAMissingSequenceWarning) {
     const auto folder = NamingTemplate::parse(" \t", Kind::folder);
     ASSERT_TRUE(folder.template_);
     EXPECT_TRUE(folder.template_->components.isEmpty());
@@ -43,15 +43,18 @@ TEST(NamingTemplateTest, EmptyTemplates) {
     EXPECT_FALSE(file.template_);
     ASSERT_EQ(file.issues.size(), 1);
     EXPECT_EQ(file.issues[0], TemplateIssue::error("The file name can’t be empty."));
-}
 
-TEST(NamingTemplateTest, TokensAreCaseAndSpaceTolerantWithShootAsAlias) {
     EXPECT_EQ(onlyLevel("{ Date }"), QList{TemplatePart::token(TemplateToken::date)});
     EXPECT_EQ(onlyLevel("{shoot}"), QList{TemplatePart::token(TemplateToken::project)});
     EXPECT_EQ(onlyLevel(" {date}_x "),
               QList({TemplatePart::token(TemplateToken::date), TemplatePart::literal("_x")}));
     EXPECT_EQ(NamingTemplate::parse(" {date} ", Kind::file).template_->raw, "{date}");
     EXPECT_EQ(onlyLevel("{seq: +3 }"), QList{TemplatePart::token(TemplateToken::seq, 3)});
+
+    const auto result = NamingTemplate::parse("{date}_{project}", Kind::file);
+    EXPECT_TRUE(result.template_);
+    EXPECT_EQ(result.issues, QList{TemplateIssue::warning(noSeqWarning)});
+    EXPECT_TRUE(NamingTemplate::parse("{original}", Kind::file).issues.isEmpty());
 }
 
 // Every problem is reported in the order it was found, each message once, and the rest of the
@@ -105,13 +108,6 @@ TEST(NamingTemplateTest, IssuesInDiscoveryOrderWithoutRepeats) {
     for (const char* text : {"{seq:0}", "{seq:10}", "{seq:x}", "{seq:}", "{seq:-3}", "{seq:3:4}",
                              "{seq:99999999999999999999}"})
         EXPECT_EQ(messages(QString(text) + "{original}", Kind::file), QStringList{width}) << text;
-}
-
-TEST(NamingTemplateTest, MissingSequenceIsOnlyAWarning) {
-    const auto result = NamingTemplate::parse("{date}_{project}", Kind::file);
-    EXPECT_TRUE(result.template_);
-    EXPECT_EQ(result.issues, QList{TemplateIssue::warning(noSeqWarning)});
-    EXPECT_TRUE(NamingTemplate::parse("{original}", Kind::file).issues.isEmpty());
 }
 
 TEST(NamingTemplatesTest, BothMustParse) {

@@ -1,12 +1,14 @@
 #include "media/DateFilter.h"
 #include "media/ShortClipSkip.h"
 #include "session/OffloadSelection.h"
+#include "support/TestSupport.h"
 
 #include <QJsonDocument>
 
 #include <gtest/gtest.h>
 
 using namespace stowly;
+using stowly::test::relativePaths;
 
 namespace {
 
@@ -24,13 +26,6 @@ Clip clip(const QString& path, std::optional<QDateTime> created = local(2026, 10
     c.creationDate = created;
     c.modificationDate = created;
     return c;
-}
-
-QStringList ids(const QList<Clip>& clips) {
-    QStringList list;
-    for (const Clip& c : clips)
-        list.append(c.id());
-    return list;
 }
 
 QStringList sorted(const QSet<QString>& set) {
@@ -124,7 +119,7 @@ TEST(ShortClipSkipTest, SkipsShortMainVideosWithTheirSidecars) {
     };
     const ShortClipRule rule{true, 5.0};
     const ShortClipSkip skip = find(files, durations, rule, {}, false);
-    EXPECT_EQ(ids(skip.clips), QStringList({"C0001.MP4"}));
+    EXPECT_EQ(relativePaths(skip.clips), QStringList({"C0001.MP4"}));
     EXPECT_EQ(sorted(skip.ids), QStringList({"C0001.MP4", "C0001M01.XML"}));
     EXPECT_EQ(skip.sidecarCounts.value("C0001.MP4"), 1);
 
@@ -145,26 +140,27 @@ TEST(OffloadSelectionTest, CountsWhatIsLeftOut) {
     choices.dates = DateFilter{DateFilter::Mode::today, {}, {}};
 
     OffloadSelection s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"N1.MP4", "N3.WAV"}));
+    EXPECT_EQ(relativePaths(s.toCopy), QStringList({"N1.MP4", "N3.WAV"}));
     EXPECT_EQ(s.outsideDates, 1);
     EXPECT_EQ(s.missingKept, 1); // the one outside the dates is neither copied nor kept
     EXPECT_EQ(s.offloadedKept, 3);
 
     choices.reoffload = ReoffloadMode::missing;
     s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"N1.MP4", "N3.WAV", "M1.MP4"}));
+    EXPECT_EQ(relativePaths(s.toCopy), QStringList({"N1.MP4", "N3.WAV", "M1.MP4"}));
     EXPECT_EQ(sorted(s.reoffloading), QStringList({"M1.MP4"}));
     EXPECT_EQ(s.missingKept, 0);
 
     choices.reoffload = ReoffloadMode::everything;
     s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"N1.MP4", "N3.WAV", "M1.MP4", "O1.MP4", "O1.XML"}));
+    EXPECT_EQ(relativePaths(s.toCopy),
+              QStringList({"N1.MP4", "N3.WAV", "M1.MP4", "O1.MP4", "O1.XML"}));
     EXPECT_EQ(s.offloadedKept, 1); // outside the dates: kept, not copied
 
     // Excluding video removes videos from every count.
     choices.categories = {MediaCategory::photo, MediaCategory::audio};
     s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"N3.WAV"}));
+    EXPECT_EQ(relativePaths(s.toCopy), QStringList({"N3.WAV"}));
     EXPECT_EQ(s.outsideDates, 1);
     EXPECT_EQ(s.missingKept + s.offloadedKept, 0);
 }
@@ -177,7 +173,7 @@ TEST(OffloadSelectionTest, PickedFilesComeWithTheirSidecarsWhateverTheDates) {
     choices.dates = DateFilter{DateFilter::Mode::today, {}, {}};
     choices.picked = {"O1.MP4"};
     const OffloadSelection s = choices.make(inventory);
-    EXPECT_EQ(ids(s.toCopy), QStringList({"O1.MP4", "O1.XML"}));
+    EXPECT_EQ(relativePaths(s.toCopy), QStringList({"O1.MP4", "O1.XML"}));
     EXPECT_EQ(s.offloadedKept, 1);
     EXPECT_EQ(sorted(OffloadSelection::withSidecars({"O1.MP4"}, inventory.offloaded,
                                                     FileRules::standard())),

@@ -4,8 +4,6 @@
 #include "naming/OffloadPlanner.h"
 #include "session/OffloadSession.h"
 
-#include <QDirIterator>
-
 namespace stowly::test {
 
 CardInventory ScratchCard::scan() {
@@ -22,15 +20,6 @@ QList<PlannedFile> ScratchCard::plan(const OffloadSession& session) const {
     return OffloadPlanner::plan(session.newClips(), NamingTemplates::standard(),
                                 NamingContext{"Coastline", "", "CARD"}, FileRules::standard(),
                                 OffloadPlanner::diskLister(destination.path()));
-}
-
-QStringList ScratchCard::partialFiles() const {
-    QStringList found;
-    QDirIterator it(destination.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        if (it.next().endsWith(".stowly-partial"))
-            found.append(it.filePath());
-    return found;
 }
 
 } // namespace stowly::test

@@ -26,7 +26,6 @@ struct ScratchCard {
     CardInventory scan();
     // The session's new files planned with the standard templates into the destination.
     QList<PlannedFile> plan(const OffloadSession& session) const;
-    QStringList partialFiles() const;
 };
 
 } // namespace stowly::test

@@ -42,6 +42,13 @@ void setModificationTime(const QString& path, const QDateTime& time) {
     ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
 }
 
+QStringList relativePaths(const QList<Clip>& clips) {
+    QStringList list;
+    for (const Clip& clip : clips)
+        list.append(clip.relativePath);
+    return list;
+}
+
 bool spinUntil(const std::function<bool()>& condition, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/Clip.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -27,6 +29,9 @@ private:
 QString writeFile(const QString& path, const QByteArray& content = {});
 QByteArray readFile(const QString& path);
 void setModificationTime(const QString& path, const QDateTime& time);
+
+// The clips' relative paths, in order.
+QStringList relativePaths(const QList<Clip>& clips);
 
 // Runs the event loop until the condition holds or the time is up; returns the condition.
 bool spinUntil(const std::function<bool()>& condition, int timeoutMs = 10000);

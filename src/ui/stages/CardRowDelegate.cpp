@@ -59,11 +59,14 @@ void CardRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setPen(primary);
     const QFontMetrics nameMetrics(nameFont);
     const QString name = index.data(CardListModel::NameRole).toString();
-    painter->drawText(QRect(text.left(), text.top(), text.width(), nameMetrics.height()),
+    const QString detail = m_detail ? m_detail(index) : QString();
+    // A row without a detail line centres its name beside the icon.
+    const int nameTop =
+        detail.isEmpty() ? iconRect.center().y() - nameMetrics.height() / 2 + 1 : text.top();
+    painter->drawText(QRect(text.left(), nameTop, text.width(), nameMetrics.height()),
                       Qt::AlignLeft | Qt::AlignVCenter,
                       nameMetrics.elidedText(name, Qt::ElideMiddle, text.width()));
 
-    const QString detail = m_detail ? m_detail(index) : QString();
     if (!detail.isEmpty()) {
         const QFont small = stageStyle::secondaryFont(opt.font);
         painter->setFont(small);

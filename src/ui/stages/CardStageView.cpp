@@ -25,7 +25,7 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     : StagePanel(1, parent), m_model(model), m_confirm(stageConfirm::messageBox(this)),
       m_pages(new QStackedWidget(this)), m_list(new QListView(this)),
       m_eject(new QToolButton(this)), m_actions(new QToolButton(this)), m_badge(new QLabel(this)),
-      m_formatLine(new QLabel(this)), m_ejectLine(new QLabel(this)),
+      m_formatLine(new QLabel(this)), m_formatMark(new QLabel(this)), m_ejectLine(new QLabel(this)),
       m_format(new QPushButton(this)), m_formatHelp(stageStyle::secondaryLabel({}, this)) {
     setObjectName(QStringLiteral("cardStage"));
 
@@ -68,7 +68,8 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     m_actions->setAutoRaise(true);
     // The menu is built when the card is known; recompute what applies each time it opens.
     connect(menu, &QMenu::aboutToShow, this, [this, ejectAction, forgetAction] {
-        ejectAction->setEnabled(m_model.selectedCard() && !m_model.isEjecting());
+        ejectAction->setEnabled(m_model.selectedCard() && !m_model.isEjecting() &&
+                                !m_model.isBusy() && !m_model.isFormatting());
         forgetAction->setEnabled(m_model.selectedCardHistoryCount() > 0 && !m_model.isBusy());
     });
     const auto eject = [this] {
@@ -103,10 +104,26 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     cardLayout->setSpacing(8);
     cardLayout->addWidget(m_list);
     cardLayout->addLayout(actions);
-    cardLayout->addWidget(m_badge);
+    // The check says "safe" at a glance, before the sentence is read.
+    m_badgeRow = new QWidget(card);
+    auto* badgeRow = new QHBoxLayout(m_badgeRow);
+    badgeRow->setContentsMargins(0, 0, 0, 0);
+    badgeRow->setSpacing(8);
+    auto* check = new QLabel(m_badgeRow);
+    check->setPixmap(stageStyle::icon(QStringLiteral("emblem-ok")).pixmap(16, 16));
+    badgeRow->addWidget(check, 0, Qt::AlignTop);
+    m_badge->setParent(m_badgeRow);
+    badgeRow->addWidget(m_badge, 1);
+    cardLayout->addWidget(m_badgeRow);
     cardLayout->addWidget(m_ejectLine);
     cardLayout->addStretch(1);
-    cardLayout->addWidget(m_formatLine);
+    auto* formatState = new QHBoxLayout;
+    formatState->setSpacing(8);
+    m_formatMark->setPixmap(stageStyle::icon(QStringLiteral("dialog-warning")).pixmap(16, 16));
+    m_formatMark->setAccessibleName(tr("Warning"));
+    formatState->addWidget(m_formatMark, 0, Qt::AlignTop);
+    formatState->addWidget(m_formatLine, 1);
+    cardLayout->addLayout(formatState);
     cardLayout->addWidget(m_format);
     cardLayout->addWidget(m_formatHelp);
 
@@ -121,10 +138,10 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
                     return;
                 const QString path = current.data(CardListModel::PathRole).toString();
                 for (const CardVolume& card : m_model.cards())
-                    if (card.url == path && m_model.selectedCardID() != card.id()) {
+                    if (card.url == path && m_model.selectedCardID() != card.id())
                         m_model.select(card, false);
-                        return;
-                    }
+                // The model keeps its card during an offload or an erase; the row follows it.
+                showSelection();
             });
     for (auto signal : {&AppModel::cardsChanged, &AppModel::selectionChanged})
         connect(&m_model, signal, this, &CardStageView::showSelection);
@@ -192,14 +209,16 @@ void CardStageView::updateListHeight() {
 void CardStageView::updateCard() {
     m_list->viewport()->update();
     const bool hasSelection = m_model.selectedCard().has_value();
-    m_eject->setEnabled(hasSelection && !m_model.isEjecting());
+    // Not while files are read from the card or it is being erased.
+    const bool cardInUse = m_model.isBusy() || m_model.isFormatting();
+    m_eject->setEnabled(hasSelection && !m_model.isEjecting() && !cardInUse);
     m_actions->setEnabled(hasSelection);
 
     const auto readiness = m_model.formatReadiness();
     const bool allVerified =
         hasSelection && !m_model.isScanning() && readiness && readiness->fileCount >= 1 &&
         readiness->notOffloaded + readiness->missingCopies + readiness->shortSkippedFiles == 0;
-    m_badge->setVisible(allVerified);
+    m_badgeRow->setVisible(allVerified);
 
     const bool canFormat = m_model.canFormatSelectedCard();
     m_format->setText(FormatAlert::formatTitle(readiness));
@@ -213,6 +232,7 @@ void CardStageView::updateCard() {
 
     const AppModel::FormatState& state = m_model.formatState();
     m_formatLine->setVisible(state.kind != AppModel::FormatState::Kind::idle);
+    m_formatMark->setVisible(state.kind == AppModel::FormatState::Kind::failed);
     m_formatLine->setText(FormatAlert::stateText(state).value_or(QString()));
     stageStyle::setRole(m_formatLine, state.kind == AppModel::FormatState::Kind::failed
                                           ? QStringLiteral("warning")

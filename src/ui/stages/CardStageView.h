@@ -42,7 +42,9 @@ private:
     QToolButton* m_eject;
     QToolButton* m_actions;
     QLabel* m_badge;
+    QWidget* m_badgeRow = nullptr;
     QLabel* m_formatLine;
+    QLabel* m_formatMark;
     QLabel* m_ejectLine;
     QPushButton* m_format;
     QLabel* m_formatHelp;

@@ -144,6 +144,14 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     connect(&m_model.settings(), &AppSettings::changed, this, later);
     connect(&m_model.settings(), &AppSettings::destinationPathChanged, this,
             &DestinationStageView::updateFolder);
+    // The destination stays put while an offload copies into it.
+    const auto lock = [this] {
+        const bool busy = m_model.isBusy();
+        m_choose->setEnabled(!busy);
+        m_favorites->setEnabled(!busy);
+    };
+    connect(&m_model, &AppModel::sessionUpdated, this, lock);
+    connect(&m_model, &AppModel::sessionChanged, this, lock);
     connect(&m_model, &AppModel::sessionChanged, this, &DestinationStageView::updateSpace);
     connect(&m_model, &AppModel::offloadFinished, this, &DestinationStageView::updateSpace);
     connect(&m_model.destinations(), &DestinationStore::changed, this,

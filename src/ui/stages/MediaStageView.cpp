@@ -14,12 +14,14 @@
 #include "ui/thumbnails/ThumbnailProvider.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -112,13 +114,24 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     connect(m_layouts, &QButtonGroup::idClicked, this,
             [this](int id) { m_model.settings().setMediaLayout(MediaLayout(id)); });
 
-    auto* bar = new QHBoxLayout(m_scopeBar);
+    // The switch and the tools share a line when there is room, else the tools go below.
+    m_scopeSwitch = scopeSwitch;
+    m_scopeTools = new QWidget(m_scopeBar);
+    auto* tools = new QHBoxLayout(m_scopeTools);
+    tools->setContentsMargins(0, 0, 0, 0);
+    tools->setSpacing(8);
+    tools->addStretch();
+    tools->addWidget(m_reoffload);
+    tools->addWidget(layoutSwitch);
+    layoutSwitch->setParent(m_scopeTools);
+    m_reoffload->setParent(m_scopeTools);
+    auto* bar = new QGridLayout(m_scopeBar);
     bar->setContentsMargins(0, 0, 0, 0);
     bar->setSpacing(8);
-    bar->addWidget(scopeSwitch);
-    bar->addStretch();
-    bar->addWidget(m_reoffload);
-    bar->addWidget(layoutSwitch);
+    bar->addWidget(scopeSwitch, 0, 0, Qt::AlignLeft);
+    bar->addWidget(m_scopeTools, 0, 1);
+    // Its width comes from the panel; the resize decides whether the tools wrap.
+    m_scopeBar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     // One view for all three lists and both layouts; uniform sizes keep a card of tens of
     // thousands of files as quick as one of ten.
@@ -245,6 +258,9 @@ void MediaStageView::setScope(ListScope scope) {
 }
 
 void MediaStageView::updateScopeTitles() {
+    // The three titles never clip; the tools beside them may wrap below.
+    const auto keepSwitchWhole =
+        qScopeGuard([this] { m_scopeBar->setMinimumWidth(m_scopeSwitch->sizeHint().width()); });
     const OffloadSession* session = m_model.session();
     const int offloaded = m_model.filesOffloaded().rowCount();
     const int skipped = session ? int(session->skippedShort().clips.size()) : 0;
@@ -372,13 +388,13 @@ void MediaStageView::previewSelection() {
     const OffloadSession* session = m_model.session();
     if (!session)
         return;
-    const QString card = session->card().url;
     for (const QModelIndex& index : rows) {
+        const auto clip = files.clip(index.row());
+        if (!clip)
+            continue;
         if (index == current)
             start = int(items.size());
-        const QString relative = index.data(SessionFilesModel::RelativePathRole).toString();
-        items.append({relative, card + u'/' + relative,
-                      index.data(SessionFilesModel::DisplayNameRole).toString()});
+        items.append({clip->id(), clip->url, clip->fileName()});
     }
     if (items.isEmpty())
         return;
@@ -430,6 +446,21 @@ std::optional<QImage> MediaStageView::thumbnail(const QModelIndex& index, int po
                            });
     }
     return std::nullopt;
+}
+
+void MediaStageView::resizeEvent(QResizeEvent* event) {
+    StagePanel::resizeEvent(event);
+    auto* bar = static_cast<QGridLayout*>(m_scopeBar->layout());
+    const bool fits = m_scopeSwitch->sizeHint().width() + 8 + m_scopeTools->sizeHint().width() <=
+                      contentsRect().width() - 32;
+    const bool oneLine = bar->itemAtPosition(0, 1) != nullptr;
+    if (fits == oneLine)
+        return;
+    bar->removeWidget(m_scopeTools);
+    if (fits)
+        bar->addWidget(m_scopeTools, 0, 1);
+    else
+        bar->addWidget(m_scopeTools, 1, 0, 1, 2);
 }
 
 bool MediaStageView::eventFilter(QObject* watched, QEvent* event) {

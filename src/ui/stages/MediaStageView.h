@@ -43,6 +43,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     SessionFilesModel& filesOf(ListScope scope) const;
@@ -61,6 +62,8 @@ private:
     ListScope m_scope = ListScope::toCopy;
     MediaFields* m_fields;
     QWidget* m_scopeBar;
+    QWidget* m_scopeSwitch;
+    QWidget* m_scopeTools;
     QButtonGroup* m_scopes;
     QToolButton* m_reoffload;
     QButtonGroup* m_layouts;

@@ -35,6 +35,10 @@ struct Mark {
     bool warning = false;
 };
 
+int sizeColumnWidth(const QFontMetrics& metrics) {
+    return metrics.horizontalAdvance(QStringLiteral("999.9 MB"));
+}
+
 QList<Mark> marksOf(const QModelIndex& index) {
     QList<Mark> marks;
     const auto status = Status(index.data(SessionFilesModel::StatusRole).toInt());
@@ -49,6 +53,10 @@ QList<Mark> marksOf(const QModelIndex& index) {
     if (index.data(SessionFilesModel::IsIncludedShortRole).toBool())
         marks.append(
             {stageStyle::icon(QStringLiteral("alarm")), {}, MediaTileInfo::includedShortHelp()});
+    if (const int sidecars = index.data(SessionFilesModel::SidecarCountRole).toInt())
+        marks.append({stageStyle::icon(QStringLiteral("mail-attachment")),
+                      {},
+                      MediaTileInfo::sidecarsHelp(sidecars)});
     if (status == Status::verified || status == Status::offloaded)
         marks.append({stageStyle::icon(QStringLiteral("emblem-ok")), {}, {}});
     return marks;
@@ -137,6 +145,9 @@ void MediaTileDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QFontMetrics smallMetrics(small);
     const auto status = Status(index.data(SessionFilesModel::StatusRole).toInt());
     const QString name = nameOf(index);
+    // A name still holding a stand-in for a missing project or camera reads as provisional.
+    QFont nameFont = opt.font;
+    nameFont.setItalic(index.data(SessionFilesModel::IsPlaceholderNameRole).toBool());
     const QString detail = index.data(SessionFilesModel::DetailRole).toString();
 
     painter->save();
@@ -148,7 +159,7 @@ void MediaTileDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
                           markEdge);
         paintMarks(painter, marks, index, opt);
         int y = thumb.bottom() + 1 + padding / 2;
-        painter->setFont(opt.font);
+        painter->setFont(nameFont);
         painter->setPen(primary);
         painter->drawText(QRect(tile.left(), y, tile.width(), body.height()), Qt::AlignCenter,
                           body.elidedText(name, Qt::ElideMiddle, tile.width()));
@@ -170,7 +181,8 @@ void MediaTileDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         painter->setFont(small);
         const QString size =
             SpaceInfo::formatBytes(index.data(SessionFilesModel::SizeRole).toLongLong());
-        const int sizeWidth = smallMetrics.horizontalAdvance(size);
+        // One width for every row, so the marks line up in a column.
+        const int sizeWidth = sizeColumnWidth(smallMetrics);
         painter->setPen(secondary);
         painter->drawText(QRect(row.right() - sizeWidth + 1, row.top(), sizeWidth, row.height()),
                           Qt::AlignRight | Qt::AlignVCenter, size);
@@ -178,9 +190,11 @@ void MediaTileDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const int marks = paintMarks(painter, row, index, opt);
         row.setRight(row.right() - marks - (marks ? padding : 0));
 
-        const int textHeight = body.height() + 2 + smallMetrics.height();
+        // A row without a detail line centres its name.
+        const int textHeight =
+            detail.isEmpty() ? body.height() : body.height() + 2 + smallMetrics.height();
         const int top = row.top() + (row.height() - textHeight) / 2;
-        painter->setFont(opt.font);
+        painter->setFont(nameFont);
         painter->setPen(status == Status::skipped && !selected ? secondary : primary);
         painter->drawText(QRect(row.left(), top, row.width(), body.height()),
                           Qt::AlignLeft | Qt::AlignVCenter,
@@ -215,8 +229,7 @@ bool MediaTileDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     if (!m_grid) {
         const QRect rect = option.rect;
         const QFontMetrics small(stageStyle::secondaryFont(option.font));
-        const int sizeWidth = small.horizontalAdvance(
-            SpaceInfo::formatBytes(index.data(SessionFilesModel::SizeRole).toLongLong()));
+        const int sizeWidth = sizeColumnWidth(small);
         int x = rect.right() - padding - sizeWidth - padding + 1;
         for (const Mark& mark : marksOf(index)) {
             if (event->pos().x() >= x - markEdge && event->pos().x() < x)

@@ -21,8 +21,8 @@
 namespace stowly {
 
 namespace {
-MediaCategory categoryOf(const QString& path) {
-    return mediaCategory::classify(mediaCategory::extensionOf(path));
+MediaCategory categoryOf(const QByteArray& path) {
+    return mediaCategory::classify(mediaCategory::extensionOf(QFile::decodeName(path)));
 }
 } // namespace
 
@@ -101,13 +101,12 @@ void PreviewWindow::showCurrent() {
 
 void PreviewWindow::render() {
     m_rendering.request_stop();
-    const QString path = m_items[m_current].path;
+    const QByteArray path = m_items[m_current].path;
     m_rendering = background::run(
         this,
         [path](std::stop_token stop) {
             // Drawn once for a large screen, then only scaled to the window.
-            return ThumbnailRenderer::render(QFile::encodeName(path),
-                                             ThumbnailRenderer::previewPixelEdge, stop);
+            return ThumbnailRenderer::render(path, ThumbnailRenderer::previewPixelEdge, stop);
         },
         [this](std::optional<QImage> image) {
             m_image = image.value_or(QImage());
@@ -135,7 +134,7 @@ void PreviewWindow::play() {
         m_stage->addWidget(m_video);
         m_player->setVideoOutput(m_video);
     }
-    m_player->setSource(QUrl::fromLocalFile(m_items[m_current].path));
+    m_player->setSource(QUrl::fromLocalFile(QFile::decodeName(m_items[m_current].path)));
     if (categoryOf(m_items[m_current].path) == MediaCategory::video)
         m_stage->setCurrentWidget(m_video);
     m_player->play();

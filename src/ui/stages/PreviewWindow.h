@@ -17,7 +17,8 @@ namespace stowly {
 struct PreviewItem {
     // The file's identifier in the media list (its path on the card).
     QString id;
-    QString path;
+    // The file system's bytes, so that any name on a card opens.
+    QByteArray path;
     QString title;
 };
 

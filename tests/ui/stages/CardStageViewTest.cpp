@@ -47,12 +47,16 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
 
     w.insertCard("B_CARD", {{"DCIM/X.JPG", "x"}});
     ASSERT_TRUE(w.waitForSession());
-    const CardVolume card = w.insertCard("A_CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}});
+    w.durations->seconds = {{"S.MP4", 1.0}};
+    const CardVolume card =
+        w.insertCard("A_CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}, {"DCIM/S.MP4", "s"}});
     ASSERT_TRUE(w.waitForSession());
     ASSERT_EQ(list->model()->rowCount(), 2);
     EXPECT_TRUE(list->isVisibleTo(&view));
     EXPECT_EQ(list->currentIndex().data(CardListModel::PathRole).toString(), card.url);
     EXPECT_FALSE(format->isEnabled());
+    EXPECT_EQ(format->toolTip(), "Offload the other files first. Include or remove short clips "
+                                 "first, or format and discard them");
     EXPECT_FALSE(badge->isVisibleTo(&view));
     saveShot(view, QStringLiteral("card-new"), {280, 600});
 
@@ -66,10 +70,23 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
 
     m.session()->setProjectInput("P");
     m.startOffload();
+    // While the card is read, it cannot be ejected and the list stays on it.
+    EXPECT_FALSE(child<QWidget>(view, "ejectButton")->isEnabled());
+    list->setCurrentIndex(list->model()->index(other, 0));
+    EXPECT_EQ(list->currentIndex().data(CardListModel::PathRole).toString(), card.url);
     ASSERT_TRUE(w.waitForOffload());
     m.finishSession();
     ASSERT_TRUE(w.waitForSession());
+    // Only the short clip is left on the card: erasing it is allowed, and says so.
     EXPECT_TRUE(format->isEnabled());
+    EXPECT_EQ(format->text(), "Format and Discard 1 Short Clip");
+    EXPECT_FALSE(badge->isVisibleTo(&view)) << "the short clip has no copy";
+    m.session()->setIncludeAllShort(true);
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(format->text(), "Format");
     EXPECT_TRUE(badge->isVisibleTo(&view));
     saveShot(view, QStringLiteral("card-verified"), {280, 600});
 
@@ -87,9 +104,10 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     AnsweringFrontEnd frontEnd;
     m.setFrontEnd(&frontEnd);
     m.confirmForgetSelectedCardHistory();
-    EXPECT_EQ(frontEnd.asked, QStringList{ReoffloadAlert::forgetText("A_CARD", 2).title});
+    EXPECT_EQ(frontEnd.asked, QStringList{ReoffloadAlert::forgetText("A_CARD", 3).title});
     ASSERT_TRUE(w.waitForSession());
-    ASSERT_TRUE(spinUntil([&] { return m.session()->newClips().size() == 2; }));
+    ASSERT_TRUE(spinUntil([&] { return m.session()->newClips().size() == 2; }))
+        << "the short clip is skipped again";
     EXPECT_FALSE(format->isEnabled());
     EXPECT_FALSE(badge->isVisibleTo(&view));
     m.setFrontEnd(nullptr);

@@ -5,7 +5,9 @@
 #include "ui/stages/StageShots.h"
 
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QToolButton>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -66,4 +68,42 @@ TEST(DestinationStageViewTest, ADroppedFolderBecomesTheDestinationAndTheTreeShow
     EXPECT_EQ(top.data().toString(), first + u'/');
     EXPECT_TRUE(top.data(Qt::UserRole).toBool()) << "an existing folder is marked";
     saveShot(view, QStringLiteral("destination-plan"), {300, 600});
+}
+
+TEST(DestinationStageViewTest, TheFavoritesMenuOffersReachableFoldersAndAddsTheCurrentOne) {
+    World w;
+    AppModel& m = *w.model;
+    DestinationStageView view(m);
+    auto* button = view.findChild<QToolButton*>(QStringLiteral("favoritesButton"));
+    ASSERT_TRUE(button && button->menu());
+    const auto texts = [&] {
+        Q_EMIT button->menu()->aboutToShow();
+        QStringList all;
+        for (QAction* action : button->menu()->actions())
+            if (!action->isSeparator() && !action->text().isEmpty())
+                all.append(action->text() + (action->isEnabled() ? "" : " (off)"));
+        return all;
+    };
+    // The launch made the destination a favourite; another folder can be added.
+    const QString name = QFileInfo(w.destination.path()).fileName();
+    TempDir other;
+    m.useFolder(other.path());
+    const QString otherName = QFileInfo(other.path()).fileName();
+    QAction* add = nullptr;
+    Q_EMIT button->menu()->aboutToShow();
+    for (QAction* action : button->menu()->actions())
+        if (action->text() == "Add “" + otherName + "” to Favorites")
+            add = action;
+    ASSERT_TRUE(add) << texts().join(", ").toStdString();
+    add->trigger();
+    ASSERT_EQ(m.destinations().favorites().size(), 2);
+
+    TempDir gone;
+    m.destinations().add(gone("Drive"));
+    const QStringList offered = texts();
+    EXPECT_TRUE(offered.contains(name)) << offered.join(", ").toStdString();
+    EXPECT_TRUE(offered.contains("Drive isn’t connected (off)"))
+        << offered.join(", ").toStdString();
+    EXPECT_TRUE(offered.contains(otherName)) << offered.join(", ").toStdString();
+    EXPECT_FALSE(offered.contains("Add “" + otherName + "” to Favorites"));
 }

@@ -1,14 +1,22 @@
 #include "ui/stages/MediaStageView.h"
+#include "history/LedgerIndex.h"
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
+#include "ui/stages/MediaFileMenu.h"
+#include "ui/stages/PreviewWindow.h"
 #include "ui/stages/StageShots.h"
 #include "ui/thumbnails/ThumbnailProvider.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +57,21 @@ TEST(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
     EXPECT_EQ(list->viewMode(), QListView::IconMode);
     saveShot(view, QStringLiteral("media-grid"), {640, 560});
     m.settings().setMediaLayout(MediaLayout::list);
+    saveShot(view, QStringLiteral("media-narrow"), {420, 560});
+
+    // Space previews from the current file, the arrows step and the list follows, Escape closes.
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Space);
+    auto* preview = view.findChild<PreviewWindow*>();
+    ASSERT_TRUE(preview && preview->isVisible());
+    EXPECT_EQ(preview->items().size(), 2);
+    QTest::keyClick(preview, Qt::Key_Right);
+    QTest::keyClick(preview, Qt::Key_Right);
+    EXPECT_EQ(preview->currentIndex(), 1);
+    EXPECT_EQ(list->currentIndex().row(), 1);
+    saveShot(*preview, QStringLiteral("preview-video"), {640, 420});
+    QTest::keyClick(preview, Qt::Key_Escape);
+    EXPECT_FALSE(preview->isVisible());
 
     // The short clip waits in its own list, where one click offloads every short clip.
     view.setScope(MediaStageView::ListScope::skippedShort);
@@ -109,4 +132,70 @@ TEST(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
     m.settings().setMediaLayout(MediaLayout::grid);
     EXPECT_TRUE(list->uniformItemSizes());
     EXPECT_FALSE(view.grab().isNull());
+}
+
+TEST(MediaStageViewTest, FieldsAndFileMenusChangeTheSession) {
+    World w;
+    AppModel& m = *w.model;
+    w.durations->seconds = {{"S.MP4", 1.0}};
+    w.insertCard("CARD", {{"A.JPG", "a"}, {"S.MP4", "s"}});
+    ASSERT_TRUE(w.waitForSession());
+    ThumbnailProvider thumbnails;
+    MediaStageView view(m, thumbnails);
+
+    auto* project = child<QLineEdit>(view, "projectField");
+    ASSERT_TRUE(project);
+    project->setFocus();
+    QTest::keyClicks(project, "Harbour");
+    EXPECT_EQ(m.session()->projectInput(), "Harbour");
+    child<QCheckBox>(view, "quickDumpSwitch")->click();
+    EXPECT_TRUE(m.settings().quickDump());
+    EXPECT_EQ(project->placeholderText(), "Not needed for a quick dump");
+    auto* dates = child<QComboBox>(view, "dateFilter");
+    const int today = dates->findData(int(DateFilter::Mode::today));
+    ASSERT_GE(today, 0);
+    dates->setCurrentIndex(today);
+    Q_EMIT dates->activated(today);
+    EXPECT_EQ(m.settings().dateFilter().mode, DateFilter::Mode::today);
+    m.settings().setDateFilter(DateFilter::any());
+
+    // The skipped clip's menu offers it anyway; once in, its menu skips it again.
+    const auto menuOf = [&](MediaStageView::ListScope scope) {
+        auto menu = std::make_unique<QMenu>();
+        SessionFilesModel& files =
+            scope == MediaStageView::ListScope::toCopy ? m.filesToCopy() : m.shortClipsSkipped();
+        const int row = files.rowCount() - 1;
+        EXPECT_TRUE(MediaFileMenu::fill(*menu, m, scope, *files.clip(row), files.index(row)));
+        return menu;
+    };
+    auto skipped = menuOf(MediaStageView::ListScope::skippedShort);
+    ASSERT_EQ(skipped->actions().size(), 1);
+    skipped->actions().first()->trigger();
+    EXPECT_EQ(m.filesToCopy().rowCount(), 2);
+    auto included = menuOf(MediaStageView::ListScope::toCopy);
+    ASSERT_EQ(included->actions().size(), 1);
+    EXPECT_EQ(included->actions().first()->text(), "Skip This Short Clip");
+    included->actions().first()->trigger();
+    EXPECT_EQ(m.filesToCopy().rowCount(), 1);
+
+    // A file offloaded before can be copied again, and its earlier copy shown.
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    SessionFilesModel& offloaded = m.filesOffloaded();
+    ASSERT_EQ(offloaded.rowCount(), 1);
+    const Clip clip = *offloaded.clip(0);
+    EXPECT_EQ(MediaFileMenu::copyFolder(m, clip),
+              QFileInfo(m.ledger()
+                            .entriesByKey()
+                            .find(clip.ledgerKey(m.session()->card().volumeIdentity()))
+                            ->destinationPath)
+                  .absolutePath());
+    QMenu menu;
+    ASSERT_TRUE(MediaFileMenu::fill(menu, m, MediaStageView::ListScope::offloaded, clip,
+                                    offloaded.index(0)));
+    menu.actions().first()->trigger();
+    EXPECT_TRUE(m.session()->reoffloadingIDs().contains(clip.id()));
+    EXPECT_EQ(m.filesToCopy().rowCount(), 1);
 }
