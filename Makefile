@@ -14,7 +14,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run bench soak format clean
+.PHONY: all deps configure build test run screenshots bench soak format clean
 
 all: build
 
@@ -39,6 +39,11 @@ test: build
 
 run: build
 	$(BUILD_DIR)/bin/stowly
+
+# The window in its typical states, sizes and themes, drawn offscreen into PNG files.
+screenshots: deps configure
+	cmake --build $(BUILD_DIR) --target stowly_screenshots -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/stowly_screenshots $(BUILD_DIR)/screenshots
 
 bench: build
 	cmake --build $(BUILD_DIR) --target benches -j $(JOBS)

@@ -2,12 +2,12 @@
 
 #include "app/FormatAlert.h"
 #include "app/StageTexts.h"
+#include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonOutput.h"
-#include "cli/SignalWatcher.h"
 #include "cli/Station.h"
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"

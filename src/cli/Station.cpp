@@ -1,7 +1,7 @@
 #include "cli/Station.h"
 
 #include "app/AppLaunch.h"
-#include "cli/SignalWatcher.h"
+#include "base/SignalWatcher.h"
 #include "devices/VolumeWatcher.h"
 #include "session/OffloadSession.h"
 

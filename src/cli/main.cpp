@@ -1,12 +1,12 @@
 #include "base/Background.h"
 #include "base/Log.h"
+#include "base/SignalWatcher.h"
 #include "cli/CardCommands.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "cli/OffloadCommands.h"
 #include "cli/SettingsCommand.h"
-#include "cli/SignalWatcher.h"
 #include "diagnostics/CrashHandler.h"
 
 #include <QCoreApplication>

@@ -1,32 +1,167 @@
 #include "ui/MainWindow.h"
 
 #include "app/AppModel.h"
+#include "base/Log.h"
+#include "ui/OffloadBar.h"
+#include "ui/PresetSwitcher.h"
+#include "ui/RecentOffloadsView.h"
 #include "ui/StagePanel.h"
+#include "ui/Theme.h"
+#include "ui/stages/CardStageView.h"
+#include "ui/stages/DestinationStageView.h"
+#include "ui/stages/MediaStageView.h"
+#include "ui/thumbnails/ThumbnailProvider.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace stowly {
+namespace {
 
-MainWindow::MainWindow(AppModel& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
+// The card and destination columns; the media column takes the rest.
+constexpr int sideColumnWidth = 256;
+
+} // namespace
+
+MainWindow::MainWindow(AppModel& model, QWidget* parent)
+    : QMainWindow(parent), m_model(model), m_thumbnails(new ThumbnailProvider({}, this)),
+      m_columns(new QGridLayout) {
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Stowly"));
     auto* central = new QWidget(this);
-    auto* columns = new QHBoxLayout;
-    columns->setSpacing(8);
-    for (int i = 0; i < 3; ++i) {
-        m_stages[i] = new StagePanel(i + 1, central);
-        columns->addWidget(m_stages[i], i == 1 ? 1 : 0);
-    }
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addLayout(columns, 1);
-    setCentralWidget(central);
-    resize(1100, 750);
+    // Made in stage order, so Tab walks them left to right.
+    QWidget* toolbar = makeToolbar();
+    m_stages[0] = new CardStageView(m_model, central);
+    m_stages[1] = new MediaStageView(m_model, *m_thumbnails, central);
+    m_stages[2] = new DestinationStageView(m_model, central);
+    m_bar = new OffloadBar(m_model, central);
+    m_side = new QScrollArea(central);
+    m_side->setObjectName(QStringLiteral("sideColumn"));
+    m_side->setFrameShape(QFrame::NoFrame);
+    m_side->setWidgetResizable(true);
+    m_side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sideContent = new QWidget(m_side);
+    auto* side = new QVBoxLayout(m_sideContent);
+    side->setContentsMargins(0, 0, 0, 0);
+    side->setSpacing(16);
+    m_side->setWidget(m_sideContent);
+    m_side->viewport()->setAutoFillBackground(false);
+    m_sideContent->setAutoFillBackground(false);
+    m_side->hide();
 
+    m_columns->setContentsMargins(16, 8, 16, 16);
+    m_columns->setSpacing(16);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addLayout(m_columns, 1);
+    layout->addWidget(m_bar);
+    setCentralWidget(central);
+    setMinimumSize(760, 560);
+    resize(1100, 750);
+    arrangeColumns();
+
+    auto* start = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
+    connect(start, &QShortcut::activated, &m_model, &AppModel::startOffload);
+    auto* startOnKeypad = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
+    connect(startOnKeypad, &QShortcut::activated, &m_model, &AppModel::startOffload);
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, qApp, &QApplication::quit);
+    addAction(quit);
+
+    // The headers follow the model's stage rules.
     for (auto signal : {&AppModel::selectionChanged, &AppModel::sessionChanged,
                         &AppModel::sessionUpdated, &AppModel::blockerChanged})
         connect(&m_model, signal, this, &MainWindow::updateStages);
+    connect(&m_model.settings(), &AppSettings::destinationPathChanged, this,
+            &MainWindow::updateStages);
     updateStages();
+}
+
+MainWindow::~MainWindow() {
+    // The stages hold the thumbnail provider; they go first.
+    delete takeCentralWidget();
+}
+
+QWidget* MainWindow::makeToolbar() {
+    auto* toolbar = new QWidget(this);
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    auto* title = new QLabel(QStringLiteral("Stowly"), toolbar);
+    title->setProperty("stowlyRole", QStringLiteral("appTitle"));
+    auto* presets = new PresetSwitcher(m_model, toolbar);
+    auto* history = m_history = new QToolButton(toolbar);
+    history->setObjectName(QStringLiteral("historyButton"));
+    history->setText(tr("History"));
+    history->setAccessibleName(tr("Recent offloads"));
+    history->setToolTip(tr("Show the files offloaded so far"));
+    history->setProperty("stowlyRole", QStringLiteral("toolbar"));
+    history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(history, &QToolButton::clicked, this, &MainWindow::showRecentOffloads);
+    auto* row = new QHBoxLayout(toolbar);
+    row->setContentsMargins(16, 12, 16, 8);
+    row->setSpacing(8);
+    row->addWidget(title);
+    row->addStretch();
+    row->addWidget(presets);
+    row->addWidget(history);
+    return toolbar;
+}
+
+void MainWindow::showRecentOffloads() {
+    if (!m_recent)
+        m_recent = new RecentOffloadsView(m_model, this);
+    m_recent->show();
+    m_recent->raise();
+    m_recent->activateWindow();
+}
+
+void MainWindow::arrangeColumns() {
+    const bool narrow = width() < narrowWidth;
+    if (int(narrow) == m_arrangedNarrow)
+        return;
+    m_arrangedNarrow = narrow;
+    for (StagePanel* stage : m_stages)
+        m_columns->removeWidget(stage);
+    m_columns->removeWidget(m_side);
+    if (narrow) {
+        // Card over destination; on a short window that column scrolls rather than squeezing
+        // its panels into each other.
+        auto* side = static_cast<QVBoxLayout*>(m_sideContent->layout());
+        side->insertWidget(0, m_stages[0]);
+        side->insertWidget(1, m_stages[2], 1);
+        m_columns->addWidget(m_side, 0, 0);
+        m_columns->addWidget(m_stages[1], 0, 1);
+        m_side->setFixedWidth(sideColumnWidth + m_side->verticalScrollBar()->sizeHint().width());
+        for (StagePanel* stage : {m_stages[0], m_stages[2]}) {
+            stage->setMinimumWidth(0);
+            stage->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
+    } else {
+        m_columns->addWidget(m_stages[0], 0, 0);
+        m_columns->addWidget(m_stages[1], 0, 1);
+        m_columns->addWidget(m_stages[2], 0, 2);
+        m_stages[0]->setFixedWidth(sideColumnWidth);
+        m_stages[2]->setFixedWidth(sideColumnWidth + 16);
+    }
+    m_side->setVisible(narrow);
+    m_columns->setColumnStretch(0, 0);
+    m_columns->setColumnStretch(1, 1);
+    m_columns->setColumnStretch(2, 0);
+    // Moving a panel moves it to the end of the focus chain; Tab still goes left to right.
+    setTabOrder(m_stages[0], m_stages[1]);
+    setTabOrder(m_stages[1], m_stages[2]);
+    setTabOrder(m_stages[2], m_bar);
 }
 
 void MainWindow::updateStages() {
@@ -34,6 +169,37 @@ void MainWindow::updateStages() {
         const StageState state = m_model.stage(i + 1);
         m_stages[i]->setState(state, state == StageState::active);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_mayClose && !m_mayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        Q_EMIT closed();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    Log::info(Log::Category::app, QStringLiteral("main window shown"));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Icons are drawn in the text colour, so a new theme redraws them.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        m_history->setIcon(Theme::icon(QStringLiteral("document-open-recent"),
+                                       palette().color(QPalette::WindowText)));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    arrangeColumns();
 }
 
 } // namespace stowly

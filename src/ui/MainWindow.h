@@ -2,22 +2,65 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
+class QGridLayout;
+class QScrollArea;
+class QToolButton;
+
 namespace stowly {
 
 class AppModel;
+class OffloadBar;
+class RecentOffloadsView;
 class StagePanel;
+class ThumbnailProvider;
 
-// The one window: the three stages side by side and the offload bar below them.
+// The one window: a toolbar with the presets and the history, the three stages in their order
+// (the media stage takes the spare width; on a narrow window the destination folds under the
+// card) and the offload bar below them, always visible.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(AppModel& model, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Below this width the destination stage moves under the card stage.
+    static constexpr int narrowWidth = 900;
+
+    OffloadBar& offloadBar() const { return *m_bar; }
+    void showRecentOffloads();
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
+
+Q_SIGNALS:
+    // The user closed the window; the application decides whether it keeps running.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    QWidget* makeToolbar();
+    void arrangeColumns();
     void updateStages();
 
     AppModel& m_model;
+    ThumbnailProvider* m_thumbnails;
     StagePanel* m_stages[3];
+    QGridLayout* m_columns;
+    // Holds the card and destination stages on a narrow window.
+    QScrollArea* m_side;
+    QWidget* m_sideContent;
+    OffloadBar* m_bar;
+    RecentOffloadsView* m_recent = nullptr;
+    QToolButton* m_history = nullptr;
+    int m_arrangedNarrow = -1;
+    bool m_shownOnce = false;
+    std::function<bool()> m_mayClose;
 };
 
 } // namespace stowly

@@ -18,6 +18,7 @@ StagePanel::StagePanel(int number, QWidget* parent)
     m_badge->setFixedSize(24, 24);
     m_title->setProperty("stowlyRole", QStringLiteral("stageTitle"));
     m_attention->setProperty("stowlyRole", QStringLiteral("pill"));
+    m_attention->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     m_attention->hide();
 
     auto* header = new QHBoxLayout;

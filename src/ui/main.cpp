@@ -1,15 +1,55 @@
 #include "app/AppLaunch.h"
-#include "ui/MainWindow.h"
+#include "base/Background.h"
+#include "base/Log.h"
+#include "base/SignalWatcher.h"
+#include "ui/DesktopApp.h"
+#include "ui/SingleInstance.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <csignal>
 
 using namespace stowly;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stowly"));
+    QApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("stowly"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/stowly.svg")));
+    Log::useDefaultFile();
+    // A reader that goes away must not end the application.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    // A second launch only brings the first one's window forward.
+    SingleInstance instance;
+    if (!instance.claim())
+        return 0;
+
+    SignalWatcher signals;
+    signals.start();
+    QObject::connect(&signals, &SignalWatcher::interrupted, &app, &QApplication::quit);
+
+    // Started from the autostart entry at login.
+    const bool loginLaunch = app.arguments().contains(QStringLiteral("--login"));
     auto model = AppLaunch::makeModel();
-    MainWindow window(*model);
-    window.show();
-    return app.exec();
+    DesktopApp desktop(*model);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &desktop,
+                     &DesktopApp::showMainWindow);
+
+    AppLaunch::Hooks hooks;
+    hooks.offerCrashReport = [](const CrashReports::File& report) {
+        // The offer's dialog comes later; the log keeps the find meanwhile.
+        Log::info(Log::Category::app, QStringLiteral("Crash report found: %1").arg(report.url));
+    };
+    hooks.runInMenuBar = [&desktop] { desktop.runInBackground(); };
+    hooks.openMainWindowIfClosed = [&desktop] { desktop.openMainWindowIfClosed(); };
+    AppLaunch::start(*model, loginLaunch, std::move(hooks));
+
+    const int status = app.exec();
+    // Work still running in the background posts to objects of this thread; let it end while
+    // they are there.
+    background::waitForDone();
+    return status;
 }

@@ -1,4 +1,4 @@
-#include "cli/SignalWatcher.h"
+#include "base/SignalWatcher.h"
 
 #include <QSocketNotifier>
 

@@ -1,0 +1,126 @@
+#include "ui/DesktopApp.h"
+
+#include "app/AppModel.h"
+#include "ui/DesktopLook.h"
+#include "ui/MainWindow.h"
+#include "ui/Theme.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyleFactory>
+
+namespace stowly {
+
+DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
+    : QObject(parent), m_model(model), m_look(look ? look : new DesktopLook(true, this)),
+      m_desktopIsDark(QApplication::palette().color(QPalette::Window).lightness() < 128),
+      m_window(std::make_unique<MainWindow>(model)) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Theme::useFallbackIcons();
+    // The window closing decides for itself whether the application ends (menu bar mode).
+    QApplication::setQuitOnLastWindowClosed(false);
+    connect(m_window.get(), &MainWindow::closed, this, &DesktopApp::windowClosed);
+    m_window->setCloseGuard([this] { return mayCloseWindow(); });
+    connect(m_look, &DesktopLook::changed, this, &DesktopApp::applyTheme);
+    connect(&m_model.settings(), &AppSettings::themeIDChanged, this, &DesktopApp::applyTheme);
+    // The model hands the appearance over now and on every change.
+    m_model.setFrontEnd(this);
+}
+
+DesktopApp::~DesktopApp() {
+    m_model.setFrontEnd(nullptr);
+}
+
+void DesktopApp::openMainWindowIfClosed() {
+    if (!m_window->isVisible())
+        showMainWindow();
+}
+
+void DesktopApp::runInBackground() {
+    // The menu bar item will live here; until then the process keeps watching for cards.
+    m_window->hide();
+}
+
+bool DesktopApp::isActive() const {
+    return QApplication::applicationState() == Qt::ApplicationActive;
+}
+
+bool DesktopApp::isMainWindowVisible() const {
+    return m_window->isVisible() && !m_window->isMinimized();
+}
+
+void DesktopApp::showMainWindow() {
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void DesktopApp::playSuccessSound() {
+    const QString player = QStandardPaths::findExecutable(QStringLiteral("canberra-gtk-play"));
+    if (!player.isEmpty())
+        QProcess::startDetached(player, {QStringLiteral("--id=complete")});
+}
+
+void DesktopApp::setAppearance(AppAppearance) {
+    applyTheme();
+}
+
+void DesktopApp::applyTheme() {
+    const AppSettings& settings = m_model.settings();
+    bool dark = true;
+    switch (settings.appearance()) {
+    case AppAppearance::light:
+        dark = false;
+        break;
+    case AppAppearance::dark:
+        dark = true;
+        break;
+    case AppAppearance::system:
+        // The desktop's stated wish, else what its own palette looks like.
+        dark = m_look->prefersDark().value_or(m_desktopIsDark);
+        break;
+    }
+    const ThemeColors colors = Theme::colors(settings.themeID(), dark, m_look->highContrast());
+    QApplication::setPalette(Theme::palette(colors));
+    qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
+}
+
+void DesktopApp::confirm(const Confirmation& confirmation, std::function<void(bool)> done) {
+    auto* box = new QMessageBox(QMessageBox::Warning, confirmation.title, confirmation.message,
+                                QMessageBox::NoButton, m_window.get());
+    QPushButton* yes = box->addButton(confirmation.confirmButton, QMessageBox::AcceptRole);
+    // The safe answer is the one Return gives.
+    box->setDefaultButton(box->addButton(QMessageBox::Cancel));
+    box->setWindowModality(Qt::WindowModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this,
+            [box, yes, done = std::move(done)] { done(box->clickedButton() == yes); });
+    box->open();
+}
+
+bool DesktopApp::mayCloseWindow() {
+    if (!m_model.isBusy() || m_model.settings().keepRunningInMenuBar())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Stop the offload and quit?"),
+                    tr("Closing the window quits Stowly and stops the offload. Files copied so far "
+                       "keep their verified copies; the rest stay on the card."),
+                    QMessageBox::NoButton, m_window.get());
+    box.setObjectName(QStringLiteral("quitWhileCopying"));
+    QPushButton* quit = box.addButton(tr("Stop and Quit"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(tr("Keep Copying"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == quit;
+}
+
+void DesktopApp::windowClosed() {
+    if (m_model.settings().keepRunningInMenuBar())
+        runInBackground();
+    else
+        QApplication::quit();
+}
+
+} // namespace stowly

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/AppFrontEnd.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace stowly {
+
+class AppModel;
+class DesktopLook;
+class MainWindow;
+
+// The desktop front end of the model: the main window, the confirmations it asks, the success
+// sound, and the theme and appearance the window is drawn in, followed live.
+class DesktopApp : public QObject, public AppFrontEnd {
+    Q_OBJECT
+public:
+    // The look is the desktop's own unless one is given (the tests' and screenshots' choice).
+    explicit DesktopApp(AppModel& model, DesktopLook* look = nullptr, QObject* parent = nullptr);
+    ~DesktopApp() override;
+
+    MainWindow& window() const { return *m_window; }
+    // Shows the window unless it is already open; the launch calls it once.
+    void openMainWindowIfClosed();
+    // Started at login in menu bar mode, or the window closed in it: no window, keep running.
+    void runInBackground();
+
+    // AppFrontEnd
+    bool isActive() const override;
+    bool hasMainWindow() const override { return true; }
+    bool isMainWindowVisible() const override;
+    void showMainWindow() override;
+    void playSuccessSound() override;
+    void setAppearance(AppAppearance appearance) override;
+    void confirm(const Confirmation& confirmation, std::function<void(bool)> done) override;
+
+    // The theme for the settings and the desktop's wishes, applied to the whole application.
+    void applyTheme();
+
+private:
+    void windowClosed();
+    // Closing quits, which would stop a running copy: asked first.
+    bool mayCloseWindow();
+
+    AppModel& m_model;
+    DesktopLook* m_look;
+    // The desktop's own palette before ours replaced it, for "system" without a stated wish.
+    bool m_desktopIsDark;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace stowly

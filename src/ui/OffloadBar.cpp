@@ -1,0 +1,266 @@
+#include "ui/OffloadBar.h"
+
+#include "app/AppModel.h"
+#include "app/OffloadFormatting.h"
+#include "app/StageTexts.h"
+#include "devices/SpaceInfo.h"
+#include "session/OffloadSession.h"
+#include "ui/Theme.h"
+#include "ui/stages/ElidedLabel.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace stowly {
+namespace {
+
+constexpr int progressSteps = 1000;
+
+// Problems the user must act on read as warnings; inputs not given yet read as plain text.
+bool isWarning(OffloadBlocker::Reason reason) {
+    using R = OffloadBlocker::Reason;
+    return QList{R::namingInvalid, R::destinationMissing, R::destinationOnCard,
+                 R::destinationReadOnly, R::notEnoughSpace}
+        .contains(reason);
+}
+
+void setRole(QWidget* widget, const char* role) {
+    widget->setProperty("stowlyRole", QString::fromLatin1(role));
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+}
+
+} // namespace
+
+OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
+    : QFrame(parent), m_model(model), m_readyPage(new QWidget(this)),
+      m_readyLine(new QLabel(m_readyPage)), m_start(new QPushButton(m_readyPage)),
+      m_runningPage(new QWidget(this)), m_progress(new QProgressBar(m_runningPage)),
+      m_counts(new QLabel(m_runningPage)), m_currentFile(new ElidedLabel(m_runningPage)),
+      m_verifying(new QLabel(StageTexts::verifying(), m_runningPage)),
+      m_eta(new QLabel(m_runningPage)), m_cancel(new QPushButton(tr("Cancel"), m_runningPage)),
+      m_clock(new QTimer(this)), m_finishedPage(new QWidget(this)),
+      m_title(new QLabel(m_finishedPage)), m_subtitle(new QLabel(m_finishedPage)),
+      m_failures(new QListWidget(m_finishedPage)),
+      m_done(new QPushButton(StageTexts::done(), m_finishedPage)) {
+    setObjectName(QStringLiteral("offloadBar"));
+    setProperty("stowlyRole", QStringLiteral("bar"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(0);
+
+    // Ready: why not, or the promise, and the one primary button of the window.
+    m_readyLine->setObjectName(QStringLiteral("readyLine"));
+    m_readyLine->setWordWrap(true);
+    m_start->setObjectName(QStringLiteral("startButton"));
+    m_start->setProperty("stowlyRole", QStringLiteral("primary"));
+    m_start->setToolTip(StageTexts::startHelp());
+    m_start->setDefault(true);
+    m_start->setCursor(Qt::PointingHandCursor);
+    connect(m_start, &QPushButton::clicked, &m_model, &AppModel::startOffload);
+    auto* ready = new QHBoxLayout(m_readyPage);
+    ready->setContentsMargins(0, 0, 0, 0);
+    ready->setSpacing(16);
+    ready->addWidget(m_readyLine, 1);
+    ready->addWidget(m_start);
+    layout->addWidget(m_readyPage);
+
+    // Running: the bar and Cancel, then files and bytes, the file, and the time left.
+    m_progress->setObjectName(QStringLiteral("offloadProgress"));
+    m_progress->setAccessibleName(StageTexts::progressLabel());
+    m_progress->setRange(0, progressSteps);
+    m_progress->setTextVisible(false);
+    m_counts->setObjectName(QStringLiteral("progressCounts"));
+    m_currentFile->setObjectName(QStringLiteral("currentFile"));
+    m_currentFile->setProperty("stowlyRole", QStringLiteral("secondary"));
+    m_verifying->setObjectName(QStringLiteral("verifyingTag"));
+    m_verifying->setProperty("stowlyRole", QStringLiteral("pill"));
+    m_eta->setObjectName(QStringLiteral("eta"));
+    m_eta->setProperty("stowlyRole", QStringLiteral("secondary"));
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        if (OffloadSession* session = m_model.session())
+            session->cancel();
+    });
+    auto* barRow = new QHBoxLayout;
+    barRow->setSpacing(16);
+    barRow->addWidget(m_progress, 1, Qt::AlignVCenter);
+    barRow->addWidget(m_cancel);
+    auto* textRow = new QHBoxLayout;
+    textRow->setSpacing(8);
+    textRow->addWidget(m_counts);
+    textRow->addWidget(m_currentFile, 1);
+    textRow->addWidget(m_verifying);
+    textRow->addSpacing(8);
+    textRow->addWidget(m_eta);
+    auto* running = new QVBoxLayout(m_runningPage);
+    running->setContentsMargins(0, 0, 0, 0);
+    running->setSpacing(8);
+    running->addLayout(barRow);
+    running->addLayout(textRow);
+    layout->addWidget(m_runningPage);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &OffloadBar::updateRunning);
+
+    // Finished: the result in large type, the line of counts, what failed, and Done.
+    m_title->setObjectName(QStringLiteral("finishedTitle"));
+    m_title->setProperty("stowlyRole", QStringLiteral("finishedTitle"));
+    m_subtitle->setObjectName(QStringLiteral("finishedSubtitle"));
+    m_subtitle->setWordWrap(true);
+    m_failures->setObjectName(QStringLiteral("failureList"));
+    m_failures->setWordWrap(true);
+    m_failures->setIconSize(QSize(16, 16));
+    m_failures->setSelectionMode(QAbstractItemView::NoSelection);
+    m_failures->setAccessibleName(tr("Files that failed"));
+    m_done->setObjectName(QStringLiteral("doneButton"));
+    connect(m_done, &QPushButton::clicked, &m_model, &AppModel::finishSession);
+    auto* heading = new QVBoxLayout;
+    heading->setSpacing(4);
+    heading->addWidget(m_title);
+    heading->addWidget(m_subtitle);
+    auto* headRow = new QHBoxLayout;
+    headRow->setSpacing(16);
+    headRow->addLayout(heading, 1);
+    headRow->addWidget(m_done, 0, Qt::AlignVCenter);
+    auto* finished = new QVBoxLayout(m_finishedPage);
+    finished->setContentsMargins(0, 0, 0, 0);
+    finished->setSpacing(8);
+    finished->addLayout(headRow);
+    finished->addWidget(m_failures);
+    layout->addWidget(m_finishedPage);
+
+    for (auto signal : {&AppModel::sessionChanged, &AppModel::sessionUpdated,
+                        &AppModel::blockerChanged, &AppModel::scanningChanged})
+        connect(&m_model, signal, this, &OffloadBar::refresh);
+    connect(&m_model, &AppModel::offloadProgressed, this, &OffloadBar::updateRunning);
+    connect(&m_model, &AppModel::offloadFinished, this, &OffloadBar::refresh);
+    connect(&m_model, &AppModel::ejectEnded, this, &OffloadBar::ejectEnded);
+    refresh();
+}
+
+void OffloadBar::refresh() {
+    const OffloadSession* session = m_model.session();
+    const Mode mode = !session                                              ? Mode::ready
+                      : session->phase() == OffloadSession::Phase::running  ? Mode::running
+                      : session->phase() == OffloadSession::Phase::finished ? Mode::finished
+                                                                            : Mode::ready;
+    const bool modeChanged = mode != m_mode;
+    m_mode = mode;
+    m_readyPage->setVisible(mode == Mode::ready);
+    m_runningPage->setVisible(mode == Mode::running);
+    m_finishedPage->setVisible(mode == Mode::finished);
+    if (mode != Mode::running)
+        m_clock->stop();
+    else if (!m_clock->isActive())
+        m_clock->start();
+    switch (mode) {
+    case Mode::ready:
+        updateReady();
+        break;
+    case Mode::running:
+        updateRunning();
+        break;
+    case Mode::finished:
+        updateFinished();
+        if (modeChanged) {
+            // The result is read with the keyboard too: Done takes the start button's focus.
+            if (window()->isActiveWindow())
+                m_done->setFocus();
+            const auto& summary = session->summary();
+            if (summary && !summary->cancelled && summary->failed == 0 && summary->copied > 0)
+                arrive();
+        }
+        break;
+    }
+}
+
+void OffloadBar::updateReady() {
+    const OffloadSession* session = m_model.session();
+    const qsizetype count = session ? session->newClips().size() : 0;
+    m_start->setText(StageTexts::startButton(count));
+    const auto& blocker = m_model.offloadBlocker();
+    m_start->setEnabled(!blocker && session != nullptr);
+    m_readyLine->setText(blocker ? blocker->text : StageTexts::readyLine());
+    setRole(m_readyLine, blocker && isWarning(blocker->reason) ? "warning" : "secondary");
+}
+
+void OffloadBar::updateRunning() {
+    const OffloadSession* session = m_model.session();
+    if (m_mode != Mode::running || !session)
+        return;
+    const OffloadProgress& p = session->progress();
+    m_progress->setValue(
+        p.bytesTotal > 0 ? int(double(p.bytesDone) / double(p.bytesTotal) * progressSteps) : 0);
+    m_counts->setText(
+        tr("%1 of %2 files · %3 of %4")
+            .arg(p.filesDone)
+            .arg(p.filesTotal)
+            .arg(SpaceInfo::formatBytes(p.bytesDone), SpaceInfo::formatBytes(p.bytesTotal)));
+    m_currentFile->setFullText(p.currentFile);
+    m_verifying->setVisible(p.isVerifying);
+    const double elapsed =
+        session->startedAt()
+            ? double(session->startedAt()->msecsTo(QDateTime::currentDateTime())) / 1000.0
+            : 0.0;
+    m_eta->setText(OffloadFormatting::etaText(
+        OffloadFormatting::estimatedSecondsRemaining(p.bytesDone, p.bytesTotal, elapsed)));
+}
+
+void OffloadBar::updateFinished() {
+    const OffloadSession* session = m_model.session();
+    if (!session || !session->summary())
+        return;
+    const OffloadSummary& summary = *session->summary();
+    m_title->setText(OffloadFormatting::finishedTitle(summary));
+    m_subtitle->setText(
+        OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == session->id()));
+    m_failures->clear();
+    const QIcon warning =
+        Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
+    for (const QString& failure : summary.failures)
+        new QListWidgetItem(warning, failure, m_failures);
+    m_failures->setVisible(!summary.failures.isEmpty());
+    // As tall as its first few lines; longer lists scroll.
+    const int rowHeight = std::max(fontMetrics().lineSpacing(), 16) + 8;
+    m_failures->setFixedHeight(std::min(m_failures->count(), 4) * rowHeight +
+                               2 * m_failures->frameWidth() + 2);
+}
+
+void OffloadBar::arrive() {
+    // The style's animation time; a desktop that wants no motion sets it to nothing.
+    const int duration = style()->styleHint(QStyle::SH_Widget_Animation_Duration, nullptr, this);
+    if (duration <= 0)
+        return;
+    auto* effect = new QGraphicsOpacityEffect(m_title);
+    m_title->setGraphicsEffect(effect);
+    auto* fade = new QPropertyAnimation(effect, "opacity", effect);
+    fade->setDuration(std::max(duration, 250));
+    fade->setStartValue(0.0);
+    fade->setEndValue(1.0);
+    fade->setEasingCurve(QEasingCurve::OutCubic);
+    // Drawn plainly again once it has arrived.
+    connect(fade, &QPropertyAnimation::finished, m_title,
+            [this] { m_title->setGraphicsEffect(nullptr); });
+    fade->start();
+}
+
+void OffloadBar::ejectEnded(const CardVolume& card, const std::optional<QString>& error) {
+    const OffloadSession* session = m_model.session();
+    if (error || !session || session->phase() != OffloadSession::Phase::finished ||
+        session->card().url != card.url)
+        return;
+    m_ejectedSession = session->id();
+    updateFinished();
+}
+
+} // namespace stowly

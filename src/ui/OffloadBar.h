@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+#include <QUuid>
+
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace stowly {
+
+class AppModel;
+class ElidedLabel;
+struct CardVolume;
+struct OffloadSummary;
+
+// The strip along the bottom of the window: ready to start (or why not), the running copy, and
+// the result until the user is done with it. Shows the model's values and calls its commands.
+class OffloadBar : public QFrame {
+    Q_OBJECT
+public:
+    explicit OffloadBar(AppModel& model, QWidget* parent = nullptr);
+
+private:
+    enum class Mode { ready, running, finished };
+
+    void refresh();
+    void updateReady();
+    void updateRunning();
+    void updateFinished();
+    // The one arrival of a clean offload: its title fades in.
+    void arrive();
+    void ejectEnded(const CardVolume& card, const std::optional<QString>& error);
+
+    AppModel& m_model;
+    Mode m_mode = Mode::ready;
+
+    QWidget* m_readyPage;
+    QLabel* m_readyLine;
+    QPushButton* m_start;
+
+    QWidget* m_runningPage;
+    QProgressBar* m_progress;
+    QLabel* m_counts;
+    ElidedLabel* m_currentFile;
+    QLabel* m_verifying;
+    QLabel* m_eta;
+    QPushButton* m_cancel;
+    // The time left moves with the clock, not only with the copy.
+    QTimer* m_clock;
+
+    QWidget* m_finishedPage;
+    QLabel* m_title;
+    QLabel* m_subtitle;
+    QListWidget* m_failures;
+    QPushButton* m_done;
+
+    // The session whose card was ejected after its offload.
+    QUuid m_ejectedSession;
+};
+
+} // namespace stowly

@@ -1,0 +1,105 @@
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+// The program's processes found by parent, since xvfb-run stands between the test and it.
+qint64 childNamed(qint64 parent, const QString& name) {
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (comm) state ppid …"; the name may hold spaces, so split after its parenthesis.
+        const QString line = QString::fromUtf8(stat.readAll());
+        const qsizetype close = line.lastIndexOf(u')');
+        const QString comm = line.mid(line.indexOf(u'(') + 1, close - line.indexOf(u'(') - 1);
+        const QStringList rest = line.mid(close + 2).split(u' ');
+        if (rest.size() > 1 && rest[1].toLongLong() == parent) {
+            if (comm == name)
+                return entry.toLongLong();
+            if (const qint64 deeper = childNamed(entry.toLongLong(), name))
+                return deeper;
+        }
+    }
+    return 0;
+}
+
+// The log's lines with the given ending, as their times.
+QList<QDateTime> linesEnding(const QString& log, const QString& ending) {
+    QList<QDateTime> times;
+    QFile file(log);
+    if (!file.open(QIODevice::ReadOnly))
+        return times;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        if (line.endsWith(ending))
+            times.append(QDateTime::fromString(line.section(u' ', 0, 0), Qt::ISODateWithMs));
+    }
+    return times;
+}
+
+} // namespace
+
+// The real program on a virtual display: it shows its window soon after launching, a second
+// launch hands over to it and ends, and a polite request to stop ends it cleanly.
+TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfbRun.isEmpty())
+        GTEST_SKIP() << "xvfb-run is not installed (Debian package xvfb), so there is no "
+                        "display to start the window on";
+    TempDir home;
+    QDir().mkpath(home("runtime"));
+    QFile::setPermissions(home("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home("data"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home("config"));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home("state"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home("cache"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home("runtime"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // No desktop bus: the program must not wait for one.
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+               QStringLiteral("unix:path=/nonexistent"));
+    const QString program = QStringLiteral(STOWLY_BIN_DIR "/stowly");
+    const QString log = home("state/Stowly/Stowly.log");
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(xvfbRun, {QStringLiteral("-a"), program});
+    ASSERT_TRUE(first.waitForStarted());
+    ASSERT_TRUE(spinUntil([&] { return !linesEnding(log, "main window shown").isEmpty(); }, 30000))
+        << first.readAllStandardError().toStdString();
+    const QList<QDateTime> launched = linesEnding(log, QStringLiteral(" launched"));
+    ASSERT_EQ(launched.size(), 1);
+    EXPECT_LE(launched[0].msecsTo(linesEnding(log, "main window shown")[0]), 2000);
+
+    QProcess second;
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(program, {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(linesEnding(log, QStringLiteral(" launched")).size(), 1) << "a second model started";
+
+    const qint64 pid = childNamed(first.processId(), QStringLiteral("stowly"));
+    ASSERT_NE(pid, 0);
+    ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
+    ASSERT_TRUE(first.waitForFinished(15000));
+    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+}

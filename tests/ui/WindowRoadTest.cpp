@@ -1,0 +1,179 @@
+#include "app/AppModel.h"
+#include "session/OffloadSession.h"
+#include "support/AppModelWorld.h"
+#include "support/Printing.h"
+#include "ui/DesktopApp.h"
+#include "ui/DesktopLook.h"
+#include "ui/MainWindow.h"
+#include "ui/OffloadBar.h"
+#include "ui/StagePanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+template <typename T = QWidget> T* find(const QWidget& root, const char* name) {
+    T* found = root.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QString text(const QWidget& root, const char* name) {
+    const QLabel* label = find<QLabel>(root, name);
+    return label ? label->text() : QString();
+}
+
+StageState stageOf(const MainWindow& window, int number) {
+    const char* names[] = {"cardStage", "mediaStage", "destinationStage"};
+    const auto* panel = find<StagePanel>(window, names[number - 1]);
+    return panel ? panel->state() : StageState::pending;
+}
+
+struct WindowWorld {
+    World world;
+    DesktopLook look{false};
+    DesktopApp desktop{*world.model, &look};
+    MainWindow& window = desktop.window();
+};
+
+} // namespace
+
+// One card's way through the real window: inserted, named, started with the button, watched
+// while it copies, its result read and dismissed, and then shown as fully offloaded.
+TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
+    WindowWorld w;
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+    const OffloadBar& bar = w.window.offloadBar();
+    auto* start = find<QPushButton>(bar, "startButton");
+    EXPECT_EQ(stageOf(w.window, 1), StageState::active);
+    EXPECT_FALSE(start->isEnabled());
+    EXPECT_EQ(text(bar, "readyLine"), QStringLiteral("Insert a card to begin"));
+
+    w.world.insertCard(
+        QStringLiteral("A7SIII"),
+        {{QStringLiteral("DCIM/100MSDCF/DSC00001.JPG"), QByteArray(300'000, 'a')},
+         {QStringLiteral("DCIM/100MSDCF/DSC00002.JPG"), QByteArray(200'000, 'b')},
+         {QStringLiteral("PRIVATE/M4ROOT/CLIP/C0001.MP4"), QByteArray(900'000, 'c')}});
+    ASSERT_TRUE(w.world.waitForSession());
+    const QAbstractItemModel* cards = find<QListView>(w.window, "cardList")->model();
+    ASSERT_EQ(cards->rowCount(), 1);
+    EXPECT_EQ(cards->index(0, 0).data().toString(), QStringLiteral("A7SIII"));
+    EXPECT_EQ(stageOf(w.window, 1), StageState::done);
+    // The default naming wants a project: the media stage asks, the bar says so.
+    EXPECT_EQ(stageOf(w.window, 2), StageState::active);
+    EXPECT_EQ(text(bar, "readyLine"), QStringLiteral("Enter a project name"));
+    EXPECT_FALSE(start->isEnabled());
+
+    QTest::keyClicks(find<QLineEdit>(w.window, "projectField"), QStringLiteral("Harbour"));
+    ASSERT_TRUE(spinUntil([&] { return start->isEnabled(); }));
+    EXPECT_EQ(stageOf(w.window, 2), StageState::done);
+    EXPECT_EQ(start->text(), QStringLiteral("Offload 3 Files"));
+    EXPECT_EQ(text(bar, "readyLine"),
+              QStringLiteral("Ready. Every file is verified with SHA-256 after copying."));
+
+    // Every report is shown before the copy goes on, so the bar is read as each one arrives.
+    QStringList countsSeen;
+    int verifyingSeen = 0;
+    QObject::connect(w.world.model.get(), &AppModel::offloadProgressed, [&] {
+        countsSeen.append(text(bar, "progressCounts"));
+        const bool verifying = w.world.model->session()->progress().isVerifying;
+        EXPECT_EQ(find(bar, "verifyingTag")->isVisible(), verifying);
+        verifyingSeen += verifying;
+    });
+    QTest::mouseClick(start, Qt::LeftButton);
+    ASSERT_TRUE(w.world.waitForOffload());
+    EXPECT_FALSE(countsSeen.filter(QStringLiteral("1 of 3 files · ")).isEmpty())
+        << countsSeen.join(u'\n').toStdString();
+    EXPECT_GT(verifyingSeen, 0);
+    EXPECT_EQ(find<QProgressBar>(bar, "offloadProgress")->accessibleName(),
+              QStringLiteral("Offload progress"));
+
+    EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Offload Complete"));
+    EXPECT_EQ(text(bar, "finishedSubtitle"), QStringLiteral("3 copied · 0 skipped · 0 failed"));
+    EXPECT_FALSE(find(bar, "failureList")->isVisible());
+    EXPECT_FALSE(start->isVisible());
+
+    QTest::mouseClick(find<QPushButton>(bar, "doneButton"), Qt::LeftButton);
+    ASSERT_TRUE(w.world.waitForSession());
+    EXPECT_TRUE(start->isVisible());
+    EXPECT_FALSE(start->isEnabled());
+    EXPECT_EQ(text(bar, "readyLine"),
+              QStringLiteral("Everything on this card is already offloaded"));
+    const QWidget* nothing = find(w.window, "nothingToCopy");
+    ASSERT_TRUE(spinUntil([&] { return nothing->isVisible(); }));
+    QStringList shown;
+    for (const QLabel* label : nothing->findChildren<QLabel*>())
+        shown.append(label->text());
+    EXPECT_TRUE(shown.contains(QStringLiteral("All Caught Up"))) << shown.join(u'|').toStdString();
+}
+
+// A file that leaves the card after the scan fails alone: the others are copied, the result
+// says so in its title and lists the file with its reason; a cancelled run says it was.
+TEST(WindowRoadTest, ProblemsAndCancellingAreShownAsSuch) {
+    WindowWorld w;
+    w.window.show();
+    const OffloadBar& bar = w.window.offloadBar();
+    w.world.model->settings().setFolderTemplate(QStringLiteral("{date}"));
+    w.world.model->settings().setFileTemplate(QStringLiteral("{date}_{seq}"));
+    const CardVolume card = w.world.insertCard(
+        QStringLiteral("CARD"), {{QStringLiteral("DCIM/A.JPG"), QByteArray(1000, 'a')},
+                                 {QStringLiteral("DCIM/B.JPG"), QByteArray(1000, 'b')}});
+    ASSERT_TRUE(w.world.waitForSession());
+    ASSERT_TRUE(QFile::remove(card.url + QStringLiteral("/DCIM/B.JPG")));
+    QTest::mouseClick(find<QPushButton>(bar, "startButton"), Qt::LeftButton);
+    ASSERT_TRUE(w.world.waitForOffload());
+    EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Finished with Problems"));
+    EXPECT_EQ(text(bar, "finishedSubtitle"), QStringLiteral("1 copied · 0 skipped · 1 failed"));
+    const auto* failures = find<QListWidget>(bar, "failureList");
+    EXPECT_TRUE(failures->isVisible());
+    ASSERT_EQ(failures->count(), 1);
+    EXPECT_TRUE(failures->item(0)->text().startsWith(QStringLiteral("DCIM/B.JPG: ")));
+
+    // At the first report of the next run: closing the window asks first, and keeping on
+    // copies on; then Cancel stops the run and the title says so.
+    for (const char* name : {"C", "D", "E"})
+        writeFile(card.url + QStringLiteral("/DCIM/%1.JPG").arg(QLatin1String(name)),
+                  QByteArray(100'000, name[0]));
+    QTest::mouseClick(find<QPushButton>(bar, "doneButton"), Qt::LeftButton);
+    ASSERT_TRUE(w.world.waitForSession());
+    bool asked = false;
+    QObject::connect(w.world.model.get(), &AppModel::offloadProgressed, [&] {
+        auto* cancel = bar.findChild<QPushButton*>(QStringLiteral("cancelButton"));
+        // Reports from the run itself, not the one announcing it.
+        if (asked || !cancel->isVisible() || w.world.model->session()->progress().filesTotal == 0)
+            return;
+        asked = true;
+        QTimer::singleShot(0, [] {
+            QMessageBox* box = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->objectName() == u"quitWhileCopying")
+                    box = qobject_cast<QMessageBox*>(top);
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == u"Keep Copying")
+                    button->click();
+        });
+        EXPECT_FALSE(w.window.close());
+        EXPECT_TRUE(w.window.isVisible());
+        EXPECT_TRUE(w.world.model->isBusy());
+        cancel->click();
+    });
+    QTest::mouseClick(find<QPushButton>(bar, "startButton"), Qt::LeftButton);
+    ASSERT_TRUE(w.world.waitForOffload());
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Offload Cancelled"));
+}

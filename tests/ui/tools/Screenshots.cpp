@@ -1,0 +1,203 @@
+// Renders the main window in its typical states, sizes and themes into PNG files, so the look
+// can be judged by eye: `make screenshots` (files under build/screenshots/).
+
+#include "app/AppModel.h"
+#include "session/OffloadSession.h"
+#include "support/AppModelWorld.h"
+#include "support/TestHome.h"
+#include "ui/DesktopApp.h"
+#include "ui/DesktopLook.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+struct Look {
+    const char* name;
+    ThemeID theme;
+    AppAppearance appearance;
+};
+constexpr Look looks[] = {{"default-dark", ThemeID::standard, AppAppearance::dark},
+                          {"default-light", ThemeID::standard, AppAppearance::light},
+                          {"ocean-dark", ThemeID::ocean, AppAppearance::dark}};
+constexpr QSize sizes[] = {{1100, 750}, {800, 600}};
+
+// A photo-like JPEG: a sky-to-sea gradient with grain, so it compresses like a real one.
+QByteArray photo(int seed) {
+    QImage image(1600, 1067, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 0, image.height());
+    gradient.setColorAt(0, QColor::fromHsv((seed * 37) % 360, 90, 230));
+    gradient.setColorAt(0.55, QColor::fromHsv((seed * 37 + 40) % 360, 140, 160));
+    gradient.setColorAt(1, QColor::fromHsv((seed * 37 + 200) % 360, 160, 70));
+    painter.fillRect(image.rect(), gradient);
+    painter.end();
+    auto* random = QRandomGenerator::global();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grain = int(random->bounded(24)) - 12;
+            const QColor c(line[x]);
+            line[x] = qRgb(qBound(0, c.red() + grain, 255), qBound(0, c.green() + grain, 255),
+                           qBound(0, c.blue() + grain, 255));
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 92);
+    return bytes;
+}
+
+QByteArray sample(const char* name) {
+    QFile file(QStringLiteral(STOWLY_TEST_DATA_DIR "/media/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct WindowWorld {
+    World world;
+    DesktopLook look{false};
+    DesktopApp desktop{*world.model, &look};
+    MainWindow& window = desktop.window();
+};
+
+class Shooter {
+public:
+    Shooter(WindowWorld& w, QString folder) : m_w(w), m_folder(std::move(folder)) {}
+
+    // The window in every look and size, named after the state.
+    void shoot(const QString& state) {
+        AppSettings& settings = m_w.world.model->settings();
+        for (const Look& look : looks) {
+            settings.setThemeID(look.theme);
+            settings.setAppearance(look.appearance);
+            for (const QSize size : sizes) {
+                m_w.window.resize(size);
+                settle();
+                const QString file = QStringLiteral("%1/%2-%3-%4x%5.png")
+                                         .arg(m_folder, state, QLatin1String(look.name))
+                                         .arg(size.width())
+                                         .arg(size.height());
+                if (!m_w.window.grab().save(file))
+                    std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+                else
+                    std::printf("%s\n", qPrintable(file));
+            }
+        }
+    }
+
+private:
+    // Layouts and polish are posted events; a grab wants them done.
+    static void settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+    }
+
+    WindowWorld& m_w;
+    QString m_folder;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const auto home = makeTestHome();
+    if (!home)
+        return 1;
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stowly"));
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                    : QStringLiteral(STOWLY_BIN_DIR "/../screenshots");
+    QDir().mkpath(folder);
+
+    WindowWorld w;
+    Shooter shooter(w, folder);
+    w.window.show();
+    shooter.shoot(QStringLiteral("1-no-card"));
+
+    QHash<QString, QByteArray> files = {
+        {QStringLiteral("PRIVATE/M4ROOT/CLIP/C0001.MOV"), sample("clip-10s.mov")},
+        {QStringLiteral("PRIVATE/M4ROOT/CLIP/C0001M01.XML"), QByteArray(2'400, 'x')},
+        {QStringLiteral("PRIVATE/M4ROOT/CLIP/C0002.MP4"), sample("clip-1s.mp4")},
+        {QStringLiteral("PRIVATE/M4ROOT/CLIP/C0003.MP4"), sample("clip-10s.mov")},
+    };
+    for (int i = 1; i <= 9; ++i)
+        files.insert(QStringLiteral("DCIM/100MSDCF/DSC%1.JPG").arg(i, 5, 10, QLatin1Char('0')),
+                     photo(i));
+    w.world.durations->seconds = {{QStringLiteral("C0001.MOV"), 42.0},
+                                  {QStringLiteral("C0002.MP4"), 1.0},
+                                  {QStringLiteral("C0003.MP4"), 12.5}};
+    const CardVolume card =
+        w.world.insertCard(QStringLiteral("A7SIII"), files, QStringLiteral("5E2A-11C4"));
+    if (!w.world.waitForSession())
+        return 2;
+    shooter.shoot(QStringLiteral("2-card-needs-project"));
+    if (auto* project = w.window.findChild<QLineEdit*>(QStringLiteral("projectField")))
+        QTest::keyClicks(project, QStringLiteral("Harbour Shoot"));
+    QCoreApplication::processEvents();
+    shooter.shoot(QStringLiteral("3-ready-list"));
+    w.world.model->settings().setMediaLayout(MediaLayout::grid);
+    shooter.shoot(QStringLiteral("4-ready-grid"));
+    w.world.model->settings().setMediaLayout(MediaLayout::list);
+
+    // Mid-way: each report waits on this thread, so the run holds still while it is drawn.
+    bool shotRunning = false;
+    QObject::connect(w.world.model.get(), &AppModel::offloadProgressed, [&] {
+        const OffloadProgress& p = w.world.model->session()->progress();
+        if (shotRunning || p.filesDone < 5 || p.currentFileBytes == 0)
+            return;
+        shotRunning = true;
+        shooter.shoot(QStringLiteral("5-running"));
+    });
+    // One file vanishes from the card after the scan.
+    QFile::remove(card.url + QStringLiteral("/DCIM/100MSDCF/DSC00004.JPG"));
+    w.world.model->startOffload();
+    if (!w.world.waitForOffload())
+        return 3;
+    shooter.shoot(QStringLiteral("6-finished-with-problems"));
+
+    // Back on the card, and a clean run for what is left.
+    writeFile(card.url + QStringLiteral("/DCIM/100MSDCF/DSC00004.JPG"), photo(4));
+    w.world.model->finishSession();
+    if (!w.world.waitForSession())
+        return 4;
+    w.world.model->startOffload();
+    if (!w.world.waitForOffload())
+        return 5;
+    // After the title's arrival.
+    spinUntil([] { return false; }, 600);
+    shooter.shoot(QStringLiteral("7-finished"));
+    w.world.model->finishSession();
+    if (!w.world.waitForSession())
+        return 6;
+    shooter.shoot(QStringLiteral("8-all-offloaded"));
+
+    w.window.showRecentOffloads();
+    auto* recent = w.window.findChild<QWidget*>(QStringLiteral("recentOffloads"));
+    for (const Look& look : looks) {
+        w.world.model->settings().setThemeID(look.theme);
+        w.world.model->settings().setAppearance(look.appearance);
+        QCoreApplication::processEvents();
+        recent->grab().save(
+            QStringLiteral("%1/9-recent-offloads-%2.png").arg(folder, QLatin1String(look.name)));
+    }
+    return 0;
+}
