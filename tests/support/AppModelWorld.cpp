@@ -117,10 +117,13 @@ CardVolume World::insertCard(const QString& name, const QHash<QString, QByteArra
                              const std::optional<QString>& uuid, bool announce) {
     const QString path = root("media/" + name);
     QDir().mkpath(path);
-    for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        writeFile(path + u'/' + it.key(), it.value());
-        // Files sort by their path when they carry the same time.
-        setModificationTime(path + u'/' + it.key(),
+    // Written in path order, so files whose creation time the file system records sort by path
+    // as they do where it records none.
+    QStringList paths = files.keys();
+    paths.sort();
+    for (const QString& file : paths) {
+        writeFile(path + u'/' + file, files.value(file));
+        setModificationTime(path + u'/' + file,
                             QDateTime::fromSecsSinceEpoch(1'790'000'000, Qt::UTC));
     }
     volumes.add(FakeVolumes::card(path, name, uuid));

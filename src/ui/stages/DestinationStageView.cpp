@@ -1,6 +1,7 @@
 #include "ui/stages/DestinationStageView.h"
 
 #include "app/AppModel.h"
+#include "app/NamePreview.h"
 #include "app/StageTexts.h"
 #include "app/lists/FavoritesModel.h"
 #include "base/Background.h"
@@ -141,6 +142,7 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
          {&AppModel::sessionChanged, &AppModel::sessionUpdated, &AppModel::blockerChanged})
         connect(&m_model, signal, this, later);
     connect(&m_model, &AppModel::offloadFinished, this, later);
+    connect(&m_model.namePreview(), &NamePreview::changed, this, later);
     connect(&m_model.settings(), &AppSettings::changed, this, later);
     connect(&m_model.settings(), &AppSettings::destinationPathChanged, this,
             &DestinationStageView::updateFolder);
@@ -211,7 +213,15 @@ void DestinationStageView::showSpace(const SpaceInfo& space) {
 }
 
 void DestinationStageView::updateTree() {
-    const QList<PlannedFile> plan = m_model.plan();
+    // A run shows the plan it copies by; before it, the preview worked out in the background
+    // (planning a large card on this thread would stall the window), unless something blocks
+    // the start.
+    const OffloadSession* session = m_model.session();
+    QList<PlannedFile> plan;
+    if (session && session->plan())
+        plan = *session->plan();
+    else if (!m_model.offloadBlocker())
+        plan = m_model.namePreview().plan().files;
     const auto path = m_model.settings().destinationPath();
     m_tree->setPlan(plan, path.value_or(QString()));
     m_tree->setVisible(!plan.isEmpty());

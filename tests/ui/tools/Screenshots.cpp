@@ -152,7 +152,8 @@ int main(int argc, char** argv) {
     shooter.shoot(QStringLiteral("2-card-needs-project"));
     if (auto* project = w.window.findChild<QLineEdit*>(QStringLiteral("projectField")))
         QTest::keyClicks(project, QStringLiteral("Harbour Shoot"));
-    QCoreApplication::processEvents();
+    // The names and the folder tree are worked out after a pause in typing.
+    spinUntil([] { return false; }, 500);
     shooter.shoot(QStringLiteral("3-ready-list"));
     w.world.model->settings().setMediaLayout(MediaLayout::grid);
     shooter.shoot(QStringLiteral("4-ready-grid"));
