@@ -75,7 +75,7 @@ QString addToFavorites(const QString& folderName);
 QString favoriteNotConnected(const QString& favoriteName);
 
 // Offload bar and the recent offloads.
-// "Offload 1 File", "Offload 12 Files"
+// "Offload 1 File", "Offload 12 Files"; plain "Offload" when there is nothing to count
 QString startButton(qsizetype fileCount);
 QString startHelp();
 QString readyLine();

@@ -61,6 +61,7 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     auto* start = find<QPushButton>(bar, "startButton");
     EXPECT_EQ(stageOf(w.window, 1), StageState::active);
     EXPECT_FALSE(start->isEnabled());
+    EXPECT_EQ(start->text(), QStringLiteral("Offload"));
     EXPECT_EQ(text(bar, "readyLine"), QStringLiteral("Insert a card to begin"));
 
     w.world.insertCard(
