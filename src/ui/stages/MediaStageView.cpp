@@ -27,6 +27,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace stowly {
 
 namespace {
@@ -286,7 +288,7 @@ void MediaStageView::updateLayout() {
     m_view->setFlow(grid ? QListView::LeftToRight : QListView::TopToBottom);
     m_view->setWrapping(grid);
     m_view->setSpacing(grid ? 4 : 0);
-    m_view->setGridSize(grid ? m_delegate->itemSize(m_view->font(), 0) : QSize());
+    fitGrid();
     // Setting the mode resets these.
     m_view->setMovement(QListView::Static);
     m_view->setResizeMode(QListView::Adjust);
@@ -448,6 +450,20 @@ std::optional<QImage> MediaStageView::thumbnail(const QModelIndex& index, int po
     return std::nullopt;
 }
 
+void MediaStageView::fitGrid() {
+    if (!m_delegate->isGrid()) {
+        m_view->setGridSize(QSize());
+        return;
+    }
+    // Tiles share the row's width, so the grid has no empty strip at its right.
+    const QSize tile = m_delegate->itemSize(m_view->font(), 0);
+    const int width = m_view->viewport()->width() - 2 * m_view->spacing();
+    const int columns = std::max(1, width / tile.width());
+    const QSize cell(std::max(tile.width(), width / columns), tile.height());
+    if (m_view->gridSize() != cell)
+        m_view->setGridSize(cell);
+}
+
 void MediaStageView::resizeEvent(QResizeEvent* event) {
     StagePanel::resizeEvent(event);
     auto* bar = static_cast<QGridLayout*>(m_scopeBar->layout());
@@ -471,8 +487,12 @@ bool MediaStageView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == m_view && event->type() == QEvent::Resize && !m_delegate->isGrid())
-        m_view->doItemsLayout();
+    if (watched == m_view && event->type() == QEvent::Resize) {
+        if (m_delegate->isGrid())
+            fitGrid();
+        else
+            m_view->doItemsLayout();
+    }
     return StagePanel::eventFilter(watched, event);
 }
 

@@ -46,6 +46,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Spreads the grid's tiles over the whole width.
+    void fitGrid();
     SessionFilesModel& filesOf(ListScope scope) const;
     void update();
     void updateScopeTitles();
