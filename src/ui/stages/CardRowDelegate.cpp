@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QIcon>
 #include <QPainter>
+#include <QPen>
 #include <QToolTip>
 
 namespace stowly {
@@ -38,12 +39,25 @@ void CardRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     initStyleOption(&opt, index);
     const QWidget* widget = opt.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
-    // The item's own background and selection, without its text.
+    // The item's own background, without its text. The selected card is a soft tint of the
+    // accent with an accent outline: a solid accent block (near-white in the dark default
+    // theme) shouted louder than anything else in the window.
+    const bool selected = opt.state & QStyle::State_Selected;
     opt.text.clear();
     opt.icon = {};
+    opt.state &= ~QStyle::State_Selected;
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    if (selected) {
+        QColor tint = opt.palette.color(QPalette::Highlight);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(tint, 1));
+        tint.setAlphaF(0.16);
+        painter->setBrush(tint);
+        painter->drawRoundedRect(QRectF(opt.rect).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+        painter->restore();
+    }
 
-    const bool selected = opt.state & QStyle::State_Selected;
     const QRect inner = opt.rect.adjusted(padding, padding, -padding, -padding);
     const QIcon icon =
         stageStyle::icon(QStringLiteral("media-flash"), QStringLiteral("drive-removable-media"));
@@ -52,7 +66,7 @@ void CardRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 
     const QRect text = inner.adjusted(iconEdge + padding, 0, 0, 0);
     painter->save();
-    const QColor primary = opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    const QColor primary = opt.palette.color(QPalette::Text);
     QFont nameFont = opt.font;
     nameFont.setWeight(QFont::DemiBold);
     painter->setFont(nameFont);
@@ -70,7 +84,7 @@ void CardRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     if (!detail.isEmpty()) {
         const QFont small = stageStyle::secondaryFont(opt.font);
         painter->setFont(small);
-        painter->setPen(selected ? primary : stageStyle::secondaryColor(opt.palette));
+        painter->setPen(stageStyle::secondaryColor(opt.palette));
         const QFontMetrics smallMetrics(small);
         painter->drawText(QRect(text.left(), text.top() + nameMetrics.height() + 2, text.width(),
                                 smallMetrics.height()),
