@@ -1,5 +1,7 @@
 #include "ui/Theme.h"
 
+#include "ui/stages/StageStyle.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -213,20 +215,13 @@ QProgressBar::chunk { background: %ACCENT%; border-radius: 3px; }
 }
 
 QIcon Theme::icon(const QString& name, const QColor& color) {
-    QIcon source = QIcon::fromTheme(name + QStringLiteral("-symbolic"));
-    if (source.isNull())
-        source = QIcon::fromTheme(name);
+    // The symbolic form first: a full-colour icon drawn in one colour is a blot.
+    const QIcon source = stageStyle::icon(name + QStringLiteral("-symbolic"), name);
     if (source.isNull())
         return {};
     QIcon tinted;
-    for (const int size : {16, 24, 32, 48}) {
-        QPixmap pixmap = source.pixmap(size, size);
-        QPainter painter(&pixmap);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(pixmap.rect(), color);
-        painter.end();
-        tinted.addPixmap(pixmap);
-    }
+    for (const int size : {16, 24, 32, 48})
+        tinted.addPixmap(stageStyle::tinted(source, color, size, 1.0));
     return tinted;
 }
 

@@ -119,19 +119,14 @@ void MediaTileDelegate::paintThumbnail(QPainter* painter, const QRect& rect,
 
 int MediaTileDelegate::paintMarks(QPainter* painter, const QRect& rect, const QModelIndex& index,
                                   const QStyleOptionViewItem& option) const {
-    // Symbolic icons come in one grey; drawn in the text's colour they read in every theme.
     const bool selected = option.state & QStyle::State_Selected;
     const QColor text = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     int x = rect.right() + 1;
     for (const Mark& mark : marksOf(index)) {
         x -= markEdge;
-        QPixmap pixmap = mark.icon.pixmap(QSize(markEdge, markEdge), ratio);
-        if (!pixmap.isNull()) {
-            QPainter tint(&pixmap);
-            tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            tint.fillRect(pixmap.rect(), mark.warning ? QColor(0xE0, 0x8A, 0x1C) : text);
-        }
+        const QPixmap pixmap = stageStyle::tinted(
+            mark.icon, mark.warning ? QColor(0xE0, 0x8A, 0x1C) : text, markEdge, ratio);
         painter->drawPixmap(QRect(x, rect.center().y() - markEdge / 2, markEdge, markEdge), pixmap);
         x -= 4;
     }

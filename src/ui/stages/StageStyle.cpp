@@ -1,6 +1,8 @@
 #include "ui/stages/StageStyle.h"
 
+#include <QHash>
 #include <QLabel>
+#include <QPainter>
 #include <QStyle>
 
 namespace stowly::stageStyle {
@@ -16,6 +18,25 @@ QIcon icon(const QString& name, const QString& alternative) {
         }
     }
     return {};
+}
+
+QPixmap tinted(const QIcon& icon, const QColor& color, int edge, qreal ratio) {
+    static QHash<QString, QPixmap> made;
+    const QString key =
+        QStringLiteral("%1|%2|%3|%4").arg(icon.cacheKey()).arg(color.rgba()).arg(edge).arg(ratio);
+    if (const auto found = made.constFind(key); found != made.cend())
+        return *found;
+    QPixmap pixmap = icon.pixmap(QSize(edge, edge), ratio);
+    if (!pixmap.isNull()) {
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(pixmap.rect(), color);
+    }
+    // Themes × colours × sizes stay few; the bound only guards against surprises.
+    if (made.size() > 256)
+        made.clear();
+    made.insert(key, pixmap);
+    return pixmap;
 }
 
 QFont secondaryFont(const QFont& body) {

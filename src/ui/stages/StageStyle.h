@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -16,6 +17,10 @@ namespace stageStyle {
 // A freedesktop icon by name, else its symbolic form (the fallback theme has only those); the
 // alternative name likewise when the theme has neither.
 QIcon icon(const QString& name, const QString& alternative = {});
+// The icon drawn in one colour (symbolic icons come in one grey, unreadable on a dark theme),
+// at an edge in logical pixels on a screen of `ratio`; remembered, as list rows ask on every
+// paint.
+QPixmap tinted(const QIcon& icon, const QColor& color, int edge, qreal ratio);
 // Secondary text: 0.9× the body size.
 QFont secondaryFont(const QFont& body);
 QColor secondaryColor(const QPalette& palette);
