@@ -12,7 +12,8 @@
 namespace stowly {
 
 void AppModel::ejectCard(const CardVolume& card) {
-    if (m_isEjecting)
+    // Ejecting the card a run is reading would fail the copy half way.
+    if (m_isEjecting || (isBusy() && m_session->card().url == card.url))
         return;
     m_isEjecting = true;
     m_ejectError.reset();

@@ -72,6 +72,8 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     m.startOffload();
     // While the card is read, it cannot be ejected and the list stays on it.
     EXPECT_FALSE(child<QWidget>(view, "ejectButton")->isEnabled());
+    m.ejectCard(card);
+    EXPECT_FALSE(m.isEjecting()) << "the model refuses too";
     list->setCurrentIndex(list->model()->index(other, 0));
     EXPECT_EQ(list->currentIndex().data(CardListModel::PathRole).toString(), card.url);
     ASSERT_TRUE(w.waitForOffload());
