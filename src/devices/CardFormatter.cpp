@@ -10,8 +10,8 @@
 
 namespace stowly {
 
-CardFormatter::CardFormatter(std::shared_ptr<CommandRunning> runner)
-    : m_runner(std::move(runner)), m_tool(DiskTool::platform(*m_runner)) {}
+CardFormatter::CardFormatter(std::shared_ptr<CommandRunning> runner, bool allowPrompts)
+    : m_runner(std::move(runner)), m_tool(DiskTool::platform(*m_runner, allowPrompts)) {}
 
 CardFormatter::CardFormatter(std::unique_ptr<DiskTool> tool) : m_tool(std::move(tool)) {}
 
@@ -86,7 +86,7 @@ FormatOutcome CardFormatter::format(const CardVolume& card,
     }
     const std::optional<DiskFacts> after = facts(cardFacts->devicePath());
     const FormatOutcome outcome =
-        FormatOutcome::formatted(newName, after ? after->mountPoint : std::nullopt);
+        FormatOutcome::formatted(newName, after ? after->mountPoint : std::nullopt, erased.note);
     Log::info(Log::Category::app,
               QStringLiteral("Erasing ") + card.url + QStringLiteral(": ") + outcome.description());
     return outcome;

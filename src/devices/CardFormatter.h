@@ -21,8 +21,9 @@ class CardFormatter {
     Q_DECLARE_TR_FUNCTIONS(CardFormatter)
 
 public:
-    // Runs the platform's disk tools through runner.
-    explicit CardFormatter(std::shared_ptr<CommandRunning> runner);
+    // Runs the platform's disk tools through runner; allowPrompts lets the system ask the user
+    // for a password where the erase needs one.
+    explicit CardFormatter(std::shared_ptr<CommandRunning> runner, bool allowPrompts = false);
     explicit CardFormatter(std::unique_ptr<DiskTool> tool);
     ~CardFormatter();
 

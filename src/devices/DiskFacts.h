@@ -36,6 +36,9 @@ struct DiskFacts {
     QStringList stackedDevices;
     std::optional<QString> volumeUUID;
     std::optional<qint64> size;
+    // Where two sources of these facts disagree on what the device is, how; none when they
+    // agree or only one was asked.
+    std::optional<QString> disagreement;
 
     // Parses the answer of "diskutil info -plist": none when it does not parse, the root is
     // not a dictionary, or "DeviceIdentifier" is missing, not text or empty.

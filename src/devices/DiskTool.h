@@ -32,9 +32,20 @@ public:
     // Unmounts every volume of the disk holding the volume mounted at mountPath and powers
     // the disk off; the failure's description, or none.
     virtual std::optional<QString> eject(const QString& mountPath) = 0;
+    struct Mounted {
+        std::optional<QString> mountPoint;
+        // The failure's description (a whole sentence) when there is no mount point.
+        QString failure;
+    };
+    // Mounts a card's file system that nothing has mounted (device is its node, name what the
+    // user calls it).
+    virtual Mounted mount(const QString& device, const QString& name) = 0;
+    // How the tool reaches the disks: "udisks2" or "plain".
+    virtual QString backendName() const = 0;
 
     // The platform's tool, running its commands through runner (which must outlive it).
-    static std::unique_ptr<DiskTool> platform(CommandRunning& runner);
+    // allowPrompts lets the system ask the user for a password where an operation needs one.
+    static std::unique_ptr<DiskTool> platform(CommandRunning& runner, bool allowPrompts = false);
 };
 
 } // namespace stowly

@@ -21,6 +21,12 @@ QString FormatGuard::mountedTwice() {
         "FormatGuard", "This card is mounted in more than one place, so Stowly won’t format it.");
 }
 
+QString FormatGuard::conflictingFacts() {
+    return QCoreApplication::translate(
+        "FormatGuard", "The system gives conflicting answers about this card, so Stowly won’t "
+                       "format it.");
+}
+
 QString FormatGuard::startupDisk() {
     return QCoreApplication::translate("FormatGuard", "That’s your startup disk.");
 }
@@ -53,6 +59,8 @@ std::optional<QString> FormatGuard::refusal(const DiskFacts& card,
         VolumePaths::normalized(*card.mountPoint) != VolumePaths::normalized(expectedMountPoint))
         return locationChanged();
     const QString mountPoint = VolumePaths::normalized(*card.mountPoint);
+    if (card.disagreement)
+        return conflictingFacts();
     // Unmounting one place would leave the device busy, or in use, at the other.
     for (const QString& other : card.mountPoints)
         if (VolumePaths::normalized(other) != mountPoint)

@@ -21,6 +21,7 @@ std::optional<QString> refusal(const DiskFacts& card, const QString& expectedMou
 QString locationChanged();
 QString onlyMemoryCards();
 QString mountedTwice();
+QString conflictingFacts();
 QString startupDisk();
 QString partOfComputer();
 QString onlyRemovable();

@@ -2,7 +2,6 @@
 #include "Printers.h"
 #include "support/TestSupport.h"
 
-#include "devices/CardEject.h"
 #include "devices/CardFormatter.h"
 #include "devices/FormatGuard.h"
 #include "devices/VolumePaths.h"
@@ -27,8 +26,6 @@ protected:
     void SetUp() override {
         QDir().mkpath(cardPath);
         VolumePaths::setMountRoots({media + '/'});
-        machine.udisksMountRoot = media + "/user";
-        paths.udisksRuntime = tmp("udisks2");
         paths.mountInfo = tmp("mountinfo");
     }
     void TearDown() override { VolumePaths::setMountRoots(VolumePaths::defaultMountRoots()); }
@@ -46,10 +43,6 @@ protected:
     bool untouched() const {
         return machine.count("umount") + machine.count("mkfs.exfat") + machine.count("mkfs.fat") ==
                0;
-    }
-    void useUdisks() {
-        QDir().mkpath(paths.udisksRuntime);
-        machine.programs.append("udisksctl");
     }
 
     test::TempDir tmp;
@@ -97,14 +90,6 @@ TEST_F(CardFormatterTest, WorksWithoutUdevAndWithoutAKernelExFATDriver) {
     EXPECT_EQ(format(), FormatOutcome::formatted("CARD", cardPath));
     EXPECT_TRUE(machine.ran("blkid -p -o udev /dev/sdb1"));
     EXPECT_TRUE(machine.ran("mount.exfat-fuse /dev/sdb1 " + cardPath));
-}
-
-TEST_F(CardFormatterTest, UsesUdisksWhereItRuns) {
-    useUdisks();
-    EXPECT_EQ(format(), FormatOutcome::formatted("CARD", media + "/user/CARD"));
-    EXPECT_TRUE(machine.ran("udisksctl unmount --block-device /dev/sdb1 --no-user-interaction"));
-    EXPECT_TRUE(machine.ran("udisksctl mount --block-device /dev/sdb1 --no-user-interaction"));
-    EXPECT_EQ(machine.count("umount") + machine.count("mount"), 0);
 }
 
 TEST_F(CardFormatterTest, RefusesWhenFactsCannotBeRead) {
@@ -192,7 +177,7 @@ TEST_F(CardFormatterTest, ReportsToolFailuresAndMountsAnUnerasedCardAgain) {
     machine.scripted["umount"] = {CommandResult::finished(32, {}, "umount: target is busy.\n"),
                                   CommandResult::notRun("No such file.")};
     EXPECT_EQ(format(), FormatOutcome::failed("Couldn’t unmount CARD: umount: target is busy."));
-    EXPECT_EQ(format(), FormatOutcome::failed("Couldn’t run umount: No such file."));
+    EXPECT_EQ(format(), FormatOutcome::failed("Couldn’t unmount CARD: No such file."));
     EXPECT_EQ(machine.count("mkfs.exfat"), 0);
 
     machine.scripted["mkfs.exfat"] = {CommandResult::finished(1, {}, " \n"),
@@ -204,7 +189,10 @@ TEST_F(CardFormatterTest, ReportsToolFailuresAndMountsAnUnerasedCardAgain) {
     // Erased but not mounted again: formatted, without a mount point.
     machine.scripted["mount"] = {CommandResult::finished(32)};
     machine.scripted["mount.exfat-fuse"] = {CommandResult::finished(1)};
-    EXPECT_EQ(format(), FormatOutcome::formatted("CARD", std::nullopt));
+    EXPECT_EQ(format(),
+              FormatOutcome::formatted("CARD", std::nullopt,
+                                       "“CARD” was erased but couldn’t be mounted again. Take it "
+                                       "out and put it back in to use it."));
 }
 
 TEST_F(CardFormatterTest, EjectsEveryVolumeOfTheDisk) {
@@ -220,18 +208,12 @@ TEST_F(CardFormatterTest, EjectsEveryVolumeOfTheDisk) {
     machine.programs.removeAll("eject");
     sdb1().mountPoints = {cardPath};
     machine.scripted["umount"] = {CommandResult::finished(32, {}, "umount: target is busy.")};
-    EXPECT_EQ(CardEject::ejectDisk(card, machine), "umount: target is busy.");
-    EXPECT_EQ(CardEject::ejectDisk(card, machine), std::nullopt);
+    EXPECT_EQ(tool.eject(cardPath), "umount: target is busy.");
+    EXPECT_EQ(tool.eject(cardPath), std::nullopt);
 
     machine.devices.append({.name = "loop2", .type = "loop", .mountPoints = {media + "/IMG"}});
     EXPECT_EQ(tool.eject(media + "/IMG"), std::nullopt);
     EXPECT_EQ(machine.commands.last(), "losetup --detach /dev/loop2");
     machine.devices.append({.name = "vda3", .parent = "vda", .mountPoints = {media + "/SYS"}});
     EXPECT_EQ(tool.eject(media + "/SYS"), "It’s on your startup disk.");
-
-    useUdisks();
-    sdb1().mountPoints = {cardPath};
-    EXPECT_EQ(tool.eject(cardPath), std::nullopt);
-    EXPECT_TRUE(machine.ran("udisksctl unmount --block-device /dev/sdb1"));
-    EXPECT_TRUE(machine.ran("udisksctl power-off --block-device /dev/sdb"));
 }

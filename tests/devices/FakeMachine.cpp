@@ -105,17 +105,14 @@ CommandResult FakeMachine::run(const QString& program, const QStringList& args, 
                   "\nID_FS_UUID=" + last->uuid.toUtf8() + "\nID_FS_VERSION=" +
                   last->fsVersion.toUtf8() + "\nID_FS_TYPE=" + last->fsType.toUtf8() + "\n");
     }
-    if (program == u"umount" || (program == u"udisksctl" && args.value(0) == u"unmount")) {
-        FakeDevice* d = program == u"umount" ? nullptr : device(args.value(2));
+    if (program == u"umount") {
+        FakeDevice* d = nullptr;
         for (FakeDevice& candidate : devices)
             if (candidate.mountPoints.contains(args.value(0)))
                 d = &candidate;
-        if (!d || d->mountPoints.isEmpty())
+        if (!d)
             return error(32, "umount: " + args.value(0) + ": not mounted.");
-        if (program == u"umount")
-            d->mountPoints.removeAll(args.value(0));
-        else
-            d->mountPoints.clear();
+        d->mountPoints.removeAll(args.value(0));
         if (afterUnmount)
             afterUnmount(*this);
         return ok();
@@ -137,12 +134,6 @@ CommandResult FakeMachine::run(const QString& program, const QStringList& args, 
     }
     if (program == u"mount.exfat-fuse")
         return mount(device(args.value(0)), QStringLiteral("exfat"), args.value(1));
-    if (program == u"udisksctl" && args.value(0) == u"mount") {
-        FakeDevice* d = device(args.value(2));
-        const QString at = udisksMountRoot + u'/' + d->label;
-        mount(d, d->fsType, at);
-        return ok(("Mounted " + args.value(2) + " at " + at + ".\n").toUtf8());
-    }
     return ok(); // powering off, detaching
 }
 

@@ -23,7 +23,7 @@ struct FakeDevice {
 };
 
 // A pretend machine behind the disk commands: lsblk lists its devices, blkid probes them,
-// umount/mount/mkfs/udisksctl change them. Every command line is recorded.
+// umount/mount/mkfs change them. Every command line is recorded.
 class FakeMachine : public CommandRunning {
 public:
     QList<FakeDevice> devices;
@@ -36,7 +36,6 @@ public:
     QHash<QString, QList<CommandResult>> scripted;
     // Runs after each successful unmount, to change the machine behind the caller's back.
     std::function<void(FakeMachine&)> afterUnmount;
-    QString udisksMountRoot = QStringLiteral("/media/user");
     QStringList commands;
 
     CommandResult run(const QString& program, const QStringList& arguments,

@@ -12,7 +12,7 @@ namespace stowly::test {
 // A pretend /proc, /sys and /dev laid out the way the kernel and udev lay them out.
 struct FakeTree {
     explicit FakeTree(const TempDir& dir) : root(dir.path()) {
-        paths = {dir("mountinfo"), dir("sys/class/block"), dir("dev/disk"), dir("udisks2")};
+        paths = {dir("mountinfo"), dir("sys/class/block"), dir("dev/disk"), dir("media")};
         QDir().mkpath(paths.sysClassBlock);
         QDir().mkpath(paths.devDisk + "/by-uuid");
     }

@@ -89,9 +89,7 @@ TEST_F(LoopDeviceTest, WatchesChecksErasesAndEjectsARealCard) {
 
     // Mounting is this test's own business: plain commands even where udisks2 runs.
     ProcessRunner runner;
-    LinuxPaths plain;
-    plain.udisksRuntime = dir("no-udisks");
-    CardFormatter formatter(std::make_unique<LinuxDiskTool>(runner, plain));
+    CardFormatter formatter(std::make_unique<LinuxDiskTool>(runner));
     const std::optional<DiskFacts> cardFacts = formatter.facts(card.url);
     ASSERT_TRUE(cardFacts && cardFacts->volumeUUID);
     EXPECT_EQ(card.uuid.value_or(*cardFacts->volumeUUID), *cardFacts->volumeUUID);

@@ -25,9 +25,7 @@ protected:
         watcher.destinationPathProvider = [this] { return destination; };
         QObject::connect(&watcher, &VolumeWatcher::cardsChanged, [this] { ++changes; });
     }
-    void TearDown() override {
-        VolumePaths::setMountRoots(VolumePaths::defaultMountRoots());
-    }
+    void TearDown() override { VolumePaths::setMountRoots(VolumePaths::defaultMountRoots()); }
     QStringList paths() const {
         QStringList result;
         for (const CardVolume& card : watcher.cards())

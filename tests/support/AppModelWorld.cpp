@@ -70,6 +70,14 @@ std::optional<QString> FolderDiskTool::eject(const QString& mountPath) {
     return std::nullopt;
 }
 
+DiskTool::Mounted FolderDiskTool::mount(const QString& device, const QString& name) {
+    const QString path = root + u'/' + name;
+    QDir().mkpath(path);
+    std::lock_guard lock(mutex);
+    mounted.append(device);
+    return {path, {}};
+}
+
 World::World(bool startWatching) {
     savedRoots = VolumePaths::mountRoots();
     VolumePaths::setMountRoots({root("media") + u'/'});

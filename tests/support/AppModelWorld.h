@@ -6,11 +6,11 @@
 #include "app/DestinationStore.h"
 #include "app/PresetStore.h"
 #include "devices/DiskTool.h"
-#include "support/FakeVolumes.h"
 #include "devices/VolumeWatcher.h"
 #include "history/Ledger.h"
 #include "media/DurationReading.h"
 #include "session/OffloadSession.h"
+#include "support/FakeVolumes.h"
 
 #include "support/TestSupport.h"
 
@@ -43,12 +43,16 @@ public:
     FormatOutcome erase(const DiskFacts& card, const QString& cardName, CardFileSystem fileSystem,
                         const QString& newName) override;
     std::optional<QString> eject(const QString& mountPath) override;
+    // Makes the card's folder under the root; the test announces it as mounted.
+    Mounted mount(const QString& device, const QString& name) override;
+    QString backendName() const override { return QStringLiteral("plain"); }
 
     // Runs on the main thread while the erase has the card unmounted.
     std::function<void(const QString& oldPath, const QString& newPath)> remount;
     std::mutex mutex;
     QStringList ejected;
     QStringList erased;
+    QStringList mounted;
 
 private:
     QString root;

@@ -7,8 +7,13 @@
 #include "devices/linux/BlockProbe.h"
 #include "devices/linux/MountTable.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace stowly {
 namespace {
@@ -21,6 +26,10 @@ QString commandText(const QString& program, const QStringList& arguments) {
     return program + u' ' + arguments.join(u' ');
 }
 
+QString quoted(const QString& name) {
+    return u'“' + name + u'”';
+}
+
 // The device after unmounting is still the card the guards passed: same device, same disk,
 // same size, same file system, and mounted nowhere. A fact that cannot be read fails.
 bool isStillTheCard(const DiskFacts& before, const std::optional<DiskFacts>& now) {
@@ -28,21 +37,55 @@ bool isStillTheCard(const DiskFacts& before, const std::optional<DiskFacts>& now
            now->deviceKind == before.deviceKind && now->wholeDisks == before.wholeDisks &&
            before.size && now->size == before.size && before.volumeUUID &&
            now->volumeUUID == before.volumeUUID && now->mountPoints.isEmpty() &&
-           now->stackedDevices.isEmpty() && !now->isOSInternal && now->isPartitionOrImage();
+           now->stackedDevices.isEmpty() && !now->isOSInternal && !now->disagreement &&
+           now->isPartitionOrImage();
+}
+
+// How the backend is chosen is decided once per process and said in the log.
+bool udisksRunsHere() {
+    static const bool runs = [] {
+        const bool available = UdisksClient::isAvailable(QDBusConnection::systemBus());
+        log(available ? QStringLiteral("Disks are handled through udisks2")
+                      : QStringLiteral("udisks2 isn’t running: disks are handled with plain "
+                                       "commands"));
+        return available;
+    }();
+    return runs;
 }
 
 } // namespace
 
-std::unique_ptr<DiskTool> DiskTool::platform(CommandRunning& runner) {
-    return std::make_unique<LinuxDiskTool>(runner);
+std::unique_ptr<DiskTool> DiskTool::platform(CommandRunning& runner, bool allowPrompts) {
+    std::shared_ptr<const UdisksClient> udisks;
+    if (udisksRunsHere())
+        udisks = std::make_shared<UdisksClient>(QDBusConnection::systemBus(), allowPrompts);
+    return std::make_unique<LinuxDiskTool>(runner, LinuxPaths{}, std::move(udisks));
 }
 
-LinuxDiskTool::LinuxDiskTool(CommandRunning& runner, LinuxPaths paths)
-    : m_runner(runner), m_paths(std::move(paths)) {}
+LinuxDiskTool::LinuxDiskTool(CommandRunning& runner, LinuxPaths paths,
+                             std::shared_ptr<const UdisksClient> udisks)
+    : m_runner(runner), m_paths(std::move(paths)), m_udisks(std::move(udisks)) {}
 
-bool LinuxDiskTool::usesUdisks() {
-    return QFileInfo(m_paths.udisksRuntime).isDir() &&
-           m_runner.hasProgram(QStringLiteral("udisksctl"));
+QString LinuxDiskTool::backendName() const {
+    return usesUdisks() ? QStringLiteral("udisks2") : QStringLiteral("plain");
+}
+
+QString LinuxDiskTool::notAllowedToErase(const QString& cardName) {
+    return tr("Stowly wasn’t allowed to erase %1.").arg(quoted(cardName));
+}
+
+QString LinuxDiskTool::notAllowedToMount(const QString& cardName) {
+    return tr("Stowly wasn’t allowed to mount %1.").arg(quoted(cardName));
+}
+
+QString LinuxDiskTool::notAllowedToUnmount() {
+    return tr("Stowly wasn’t allowed to unmount it.");
+}
+
+QString LinuxDiskTool::erasedButNotMounted(const QString& cardName) {
+    return tr("%1 was erased but couldn’t be mounted again. Take it out and put it back in to use "
+              "it.")
+        .arg(quoted(cardName));
 }
 
 std::optional<LsblkListing> LinuxDiskTool::list() {
@@ -73,7 +116,16 @@ std::optional<DiskFacts> LinuxDiskTool::facts(const QString& target) {
     }
     if (!node)
         return std::nullopt;
-    return factsFrom(*listing, *node);
+    std::optional<DiskFacts> f = factsFrom(*listing, *node);
+    if (f && m_udisks) {
+        if (const std::optional<UdisksObjects> objects = m_udisks->objects())
+            objects->crossCheck(*f, ::getuid());
+        else
+            f->disagreement = QStringLiteral("udisks2 did not answer");
+        if (f->disagreement)
+            log(f->devicePath() + QStringLiteral(": ") + *f->disagreement);
+    }
+    return f;
 }
 
 std::optional<DiskFacts> LinuxDiskTool::factsFrom(const LsblkListing& listing,
@@ -117,57 +169,121 @@ QString LinuxDiskTool::plainMountFolder(const QString& oldMountPoint,
     return candidate;
 }
 
-std::optional<QString> LinuxDiskTool::mountAgain(const QString& device,
-                                                 const QString& oldMountPoint, const QString& name,
-                                                 CardFileSystem fileSystem) {
-    if (usesUdisks()) {
-        const QStringList arguments = {QStringLiteral("mount"), QStringLiteral("--block-device"),
-                                       device, QStringLiteral("--no-user-interaction")};
-        const CommandResult r = m_runner.run(QStringLiteral("udisksctl"), arguments, mountTimeout);
-        if (r.succeeded()) {
-            // "Mounted /dev/sdb1 at /media/user/CARD"
-            const QString said = QString::fromUtf8(r.output).trimmed();
-            const qsizetype at = said.indexOf(QStringLiteral(" at "));
-            if (at < 0)
-                return std::nullopt;
-            QString mountPoint = said.mid(at + 4);
-            if (mountPoint.endsWith(u'.'))
-                mountPoint.chop(1);
-            return mountPoint;
-        }
-        log(QStringLiteral("Mounting ") + device + QStringLiteral(" again failed: ") +
-            r.failure.value_or(r.trimmedError()));
-        return std::nullopt;
-    }
+QString LinuxDiskTool::mountFolder(const QString& oldMountPoint, const QString& name) const {
+    if (!oldMountPoint.isEmpty())
+        return plainMountFolder(oldMountPoint, name);
+    // Where udisks2 would mount it: the user's folder under the media root, named after it.
+    QString base = name;
+    base.replace(u'/', u'_').remove(QChar(0));
+    if (base.isEmpty() || base == u"." || base == u"..")
+        base = QStringLiteral("disk");
+    const passwd* user = ::getpwuid(::getuid());
+    const QString root = m_paths.mediaRoot + u'/' +
+                         (user ? QFile::decodeName(user->pw_name) : QString::number(::getuid()));
+    QString candidate = root + u'/' + base;
+    for (int i = 1; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++i)
+        candidate = root + u'/' + base + u' ' + QString::number(i);
+    return candidate;
+}
 
-    const QString folder = plainMountFolder(oldMountPoint, name);
+bool LinuxDiskTool::mayMountThroughFuse(const QString& device) {
+    return m_runner.hasProgram(QStringLiteral("mount.exfat-fuse")) &&
+           (::geteuid() == 0 || ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0);
+}
+
+LinuxDiskTool::Mounted LinuxDiskTool::plainMount(const QString& device, const QString& folder,
+                                                 std::optional<CardFileSystem> fileSystem) {
     bool created = false;
     if (!QFileInfo(folder).isDir()) {
-        if (!QDir().mkpath(folder)) {
-            log(QStringLiteral("Couldn’t create the mount folder ") + folder);
-            return std::nullopt;
-        }
+        if (!QDir().mkpath(folder))
+            return {std::nullopt, tr("Couldn’t create the folder %1.").arg(folder)};
         created = true;
     }
-    CommandResult r =
-        m_runner.run(QStringLiteral("mount"),
-                     {QStringLiteral("-t"), cardFileSystem::mountType(fileSystem), device, folder},
-                     mountTimeout);
+    QStringList arguments = {device, folder};
+    if (fileSystem)
+        arguments =
+            QStringList{QStringLiteral("-t"), cardFileSystem::mountType(*fileSystem)} + arguments;
+    CommandResult r = m_runner.run(QStringLiteral("mount"), arguments, mountTimeout);
     // Kernels without an exFAT driver mount it through FUSE.
-    if (!r.succeeded() && fileSystem == CardFileSystem::exFAT &&
-        m_runner.hasProgram(QStringLiteral("mount.exfat-fuse")))
+    if (!r.succeeded() && fileSystem == CardFileSystem::exFAT && mayMountThroughFuse(device))
         r = m_runner.run(QStringLiteral("mount.exfat-fuse"), {device, folder}, mountTimeout);
     if (!r.succeeded()) {
-        log(QStringLiteral("Mounting ") + device + QStringLiteral(" again failed: ") +
-            r.failure.value_or(r.trimmedError()));
         if (created)
             QDir().rmdir(folder);
-        return std::nullopt;
+        const QString error = r.failure.value_or(r.trimmedError());
+        return {std::nullopt, error.isEmpty() ? tr("Couldn’t mount %1.").arg(device) : error};
     }
-    // The old mount point was the card's; an empty folder left behind would only confuse.
-    if (folder != oldMountPoint && VolumePaths::isUnderMountRoots(oldMountPoint))
-        QDir().rmdir(oldMountPoint);
-    return folder;
+    return {folder, {}};
+}
+
+LinuxDiskTool::Mounted LinuxDiskTool::mountDevice(const QString& device,
+                                                  const QString& oldMountPoint, const QString& name,
+                                                  std::optional<CardFileSystem> fileSystem) {
+    if (!m_udisks)
+        return plainMount(device, mountFolder(oldMountPoint, name), fileSystem);
+
+    const std::optional<UdisksObjects> objects = m_udisks->objects();
+    const UdisksBlock* block = objects ? objects->blockForDevice(device) : nullptr;
+    if (!block)
+        return {std::nullopt, tr("udisks2 doesn’t know %1.").arg(device)};
+    const UdisksClient::Reply reply = m_udisks->mount(block->objectPath);
+    if (reply.succeeded())
+        return {reply.text, {}};
+    if (reply.isRefusal())
+        return {std::nullopt, notAllowedToMount(name)};
+    log(QStringLiteral("udisks2 couldn’t mount ") + device + QStringLiteral(": ") + reply.text);
+    // Without a kernel driver udisks2 cannot mount exFAT; FUSE can, where this process may
+    // open the device.
+    if (fileSystem == CardFileSystem::exFAT && mayMountThroughFuse(device)) {
+        return plainMount(device, mountFolder(oldMountPoint, name), fileSystem);
+    }
+    return {std::nullopt, reply.text};
+}
+
+LinuxDiskTool::Mounted LinuxDiskTool::mount(const QString& device, const QString& name) {
+    const std::optional<DiskFacts> f = facts(device);
+    if (!f)
+        return {std::nullopt, tr("Stowly couldn’t find %1.").arg(device)};
+    if (!f->mountPoints.isEmpty())
+        return {f->mountPoints.first(), {}};
+    if (f->isOSInternal || !f->isPartitionOrImage() || !f->filesystemType)
+        return {std::nullopt, tr("Stowly only mounts memory cards.")};
+    const std::optional<CardFileSystem> fileSystem =
+        cardFileSystem::detect(f->filesystemType, f->filesystemName);
+    const Mounted mounted = mountDevice(f->devicePath(), {}, name, fileSystem);
+    log(QStringLiteral("Mounting ") + device + QStringLiteral(": ") +
+        mounted.mountPoint.value_or(mounted.failure));
+    return mounted;
+}
+
+std::optional<QString> LinuxDiskTool::unmount(const QString& device, const QStringList& mountPoints,
+                                              const std::optional<UdisksObjects>& objects,
+                                              bool* refused) {
+    QStringList plain = mountPoints;
+    if (objects) {
+        const UdisksBlock* block = objects->blockForDevice(device);
+        if (block && !block->mountPoints.isEmpty()) {
+            const UdisksClient::Reply reply = m_udisks->unmount(block->objectPath);
+            if (!reply.succeeded()) {
+                if (refused)
+                    *refused = reply.isRefusal();
+                return reply.isRefusal() ? notAllowedToUnmount() : reply.text;
+            }
+            for (const QString& m : block->mountPoints)
+                plain.removeAll(m);
+        }
+    }
+    // Stacked mounts come off top first.
+    for (auto it = plain.crbegin(); it != plain.crend(); ++it) {
+        const CommandResult r = m_runner.run(QStringLiteral("umount"), {*it}, mountTimeout);
+        if (r.failure)
+            return *r.failure;
+        if (r.status != 0) {
+            const QString error = r.trimmedError();
+            return error.isEmpty() ? tr("Couldn’t unmount %1.").arg(*it) : error;
+        }
+    }
+    return std::nullopt;
 }
 
 FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardName,
@@ -176,25 +292,19 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
         return FormatOutcome::refused(FormatGuard::locationChanged());
     const QString device = card.devicePath();
     const QString oldMountPoint = *card.mountPoint;
-    const bool udisks = usesUdisks();
     log(QStringLiteral("Erasing ") + device + QStringLiteral(" (") + cardName +
         QStringLiteral(") as ") + cardFileSystem::formatName(fileSystem) +
-        QStringLiteral(" named ") + newName);
+        QStringLiteral(" named ") + newName + QStringLiteral(" through ") + backendName());
 
-    const QString unmountProgram = udisks ? QStringLiteral("udisksctl") : QStringLiteral("umount");
-    const QStringList unmountArguments =
-        udisks ? QStringList{QStringLiteral("unmount"), QStringLiteral("--block-device"), device,
-                             QStringLiteral("--no-user-interaction")}
-               : QStringList{oldMountPoint};
-    const CommandResult unmounted = m_runner.run(unmountProgram, unmountArguments, mountTimeout);
-    if (unmounted.failure)
+    std::optional<UdisksObjects> objects;
+    if (m_udisks && !(objects = m_udisks->objects()))
         return FormatOutcome::failed(
-            tr("Couldn’t run %1: %2").arg(unmountProgram, *unmounted.failure));
-    if (unmounted.status != 0) {
-        const QString error = unmounted.trimmedError();
-        return FormatOutcome::failed(error.isEmpty()
-                                         ? tr("Couldn’t unmount %1.").arg(cardName)
-                                         : tr("Couldn’t unmount %1: %2").arg(cardName, error));
+            tr("udisks2 didn’t answer, so %1 wasn’t erased.").arg(cardName));
+    bool refused = false;
+    if (const std::optional<QString> error = unmount(device, card.mountPoints, objects, &refused)) {
+        if (refused)
+            return FormatOutcome::refused(notAllowedToErase(cardName));
+        return FormatOutcome::failed(tr("Couldn’t unmount %1: %2").arg(cardName, *error));
     }
 
     // Between the checks and now the card could have been swapped for another device under
@@ -205,52 +315,107 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
         return FormatOutcome::refused(FormatGuard::locationChanged());
     }
 
-    const QString program = cardFileSystem::eraseProgram(fileSystem);
-    const QStringList arguments = cardFileSystem::eraseArguments(fileSystem, newName, device);
-    log(QStringLiteral("Running ") + commandText(program, arguments));
-    const CommandResult erased = m_runner.run(program, arguments, eraseTimeout);
-    if (!erased.succeeded()) {
-        // Whatever the tool left, the card is better mounted again than left hanging.
-        mountAgain(device, oldMountPoint, card.volumeName.value_or(cardName), fileSystem);
+    std::optional<FormatOutcome> failure;
+    if (m_udisks) {
+        const UdisksBlock* block = objects->blockForDevice(device);
+        const UdisksClient::Reply reply =
+            block ? m_udisks->format(block->objectPath, cardFileSystem::mountType(fileSystem),
+                                     newName)
+                  : UdisksClient::Reply{QStringLiteral("unknown"), tr("udisks2 doesn’t know it.")};
+        if (reply.isRefusal())
+            failure = FormatOutcome::refused(notAllowedToErase(cardName));
+        else if (!reply.succeeded())
+            failure = FormatOutcome::failed(reply.text.isEmpty()
+                                                ? tr("udisks2 couldn’t format %1.").arg(cardName)
+                                                : reply.text);
+    } else {
+        const QString program = cardFileSystem::eraseProgram(fileSystem);
+        const QStringList arguments = cardFileSystem::eraseArguments(fileSystem, newName, device);
+        log(QStringLiteral("Running ") + commandText(program, arguments));
+        const CommandResult erased = m_runner.run(program, arguments, eraseTimeout);
         if (erased.failure)
-            return FormatOutcome::failed(tr("Couldn’t run %1: %2").arg(program, *erased.failure));
-        const QString error = erased.trimmedError();
-        return FormatOutcome::failed(
-            error.isEmpty() ? tr("%1 couldn’t format %2.").arg(program, cardName) : error);
+            failure =
+                FormatOutcome::failed(tr("Couldn’t run %1: %2").arg(program, *erased.failure));
+        else if (erased.status != 0)
+            failure =
+                FormatOutcome::failed(erased.trimmedError().isEmpty()
+                                          ? tr("%1 couldn’t format %2.").arg(program, cardName)
+                                          : erased.trimmedError());
     }
-    mountAgain(device, oldMountPoint, newName, fileSystem);
+    if (failure) {
+        // Whatever happened, the card is better mounted again than left hanging.
+        mountDevice(device, oldMountPoint, card.volumeName.value_or(cardName), fileSystem);
+        return *failure;
+    }
+    const Mounted mounted = mountDevice(device, oldMountPoint, newName, fileSystem);
+    if (!mounted.mountPoint) {
+        log(QStringLiteral("Mounting ") + device + QStringLiteral(" again failed: ") +
+            mounted.failure);
+        return FormatOutcome::formatted(newName, std::nullopt, erasedButNotMounted(newName));
+    }
+    // The old mount point was the card's; an empty folder left behind would only confuse.
+    if (*mounted.mountPoint != oldMountPoint && VolumePaths::isUnderMountRoots(oldMountPoint))
+        QDir().rmdir(oldMountPoint);
     return FormatOutcome::formatted(newName, std::nullopt);
 }
 
-std::optional<QString> LinuxDiskTool::unmount(const BlockNode& node) {
-    const QString device = QStringLiteral("/dev/") + node.kernelName;
-    QList<CommandResult> results;
-    QStringList what;
-    if (usesUdisks()) {
-        results.append(m_runner.run(QStringLiteral("udisksctl"),
-                                    {QStringLiteral("unmount"), QStringLiteral("--block-device"),
-                                     device, QStringLiteral("--no-user-interaction")},
-                                    mountTimeout));
-        what.append(device);
+void LinuxDiskTool::waitUntilDetached(const QString& disk) {
+    const QString backing = m_paths.sysClassBlock + u'/' + disk + QStringLiteral("/loop");
+    QDeadlineTimer deadline(std::chrono::seconds(5));
+    while (QFileInfo::exists(backing) && !deadline.hasExpired())
+        QThread::msleep(50);
+    if (QFileInfo::exists(backing))
+        log(QStringLiteral("/dev/") + disk + QStringLiteral(" is still attached"));
+}
+
+void LinuxDiskTool::powerOff(const QString& disk, bool isLoop,
+                             const std::optional<UdisksObjects>& objects) {
+    const QString device = QStringLiteral("/dev/") + disk;
+    QString what;
+    QString failure;
+    if (objects) {
+        const UdisksBlock* block = objects->blockForDevice(device);
+        const UdisksDrive* drive = block ? objects->drive(block->drive) : nullptr;
+        UdisksClient::Reply reply;
+        if (block && block->isLoop) {
+            what = QStringLiteral("deleting the loop device");
+            reply = m_udisks->deleteLoop(block->objectPath);
+        } else if (drive && drive->canPowerOff) {
+            what = QStringLiteral("powering it off");
+            reply = m_udisks->powerOff(drive->objectPath);
+        } else {
+            log(QStringLiteral("Unmounted ") + device +
+                QStringLiteral("; it can’t be powered off"));
+            return;
+        }
+        if (!reply.succeeded())
+            failure = reply.text;
     } else {
-        // Stacked mounts come off top first.
-        for (auto it = node.mountPoints.crbegin(); it != node.mountPoints.crend(); ++it) {
-            results.append(m_runner.run(QStringLiteral("umount"), {*it}, mountTimeout));
-            what.append(*it);
-            if (!results.last().succeeded())
-                break;
+        QString program;
+        QStringList arguments;
+        if (isLoop) {
+            program = QStringLiteral("losetup");
+            arguments = {QStringLiteral("--detach"), device};
+        } else if (m_runner.hasProgram(QStringLiteral("eject"))) {
+            program = QStringLiteral("eject");
+            arguments = {device};
+        } else {
+            log(QStringLiteral("Unmounted ") + device +
+                QStringLiteral("; no tool here powers it off"));
+            return;
         }
+        what = commandText(program, arguments);
+        const CommandResult r = m_runner.run(program, arguments, mountTimeout);
+        if (!r.succeeded())
+            failure = r.failure.value_or(r.trimmedError());
     }
-    for (qsizetype i = 0; i < results.size(); ++i) {
-        const CommandResult& r = results[i];
-        if (r.failure)
-            return *r.failure;
-        if (r.status != 0) {
-            const QString error = r.trimmedError();
-            return error.isEmpty() ? tr("Couldn’t unmount %1.").arg(what[i]) : error;
-        }
-    }
-    return std::nullopt;
+    // Everything is unmounted and flushed, so the card is safe to pull even if powering it
+    // off fails; that is only logged.
+    if (!failure.isNull())
+        log(QStringLiteral("Unmounted ") + device + QStringLiteral(" but ") + what +
+            QStringLiteral(" failed: ") + failure);
+    else if (isLoop)
+        waitUntilDetached(disk);
 }
 
 std::optional<QString> LinuxDiskTool::eject(const QString& mountPath) {
@@ -265,42 +430,18 @@ std::optional<QString> LinuxDiskTool::eject(const QString& mountPath) {
         return tr("Stowly couldn’t tell which disk it is on.");
     if (listing->holdsSystem(disks))
         return tr("It’s on your startup disk.");
+    std::optional<UdisksObjects> objects;
+    if (m_udisks && !(objects = m_udisks->objects()))
+        return tr("udisks2 didn’t answer.");
 
     for (const BlockNode* device : listing->devicesOn(disks))
         if (!device->mountPoints.isEmpty())
-            if (const std::optional<QString> error = unmount(*device))
+            if (const std::optional<QString> error = unmount(
+                    QStringLiteral("/dev/") + device->kernelName, device->mountPoints, objects))
                 return error;
-
-    // Everything is unmounted and flushed, so the card is safe to pull even if powering it
-    // off fails; that is only logged.
-    const bool udisks = usesUdisks();
     for (const QString& disk : disks) {
-        const QString device = QStringLiteral("/dev/") + disk;
         const BlockNode* d = listing->node(disk);
-        const bool isLoop = d && d->type == u"loop";
-        QString program;
-        QStringList arguments;
-        if (udisks) {
-            program = QStringLiteral("udisksctl");
-            arguments = {isLoop ? QStringLiteral("loop-delete") : QStringLiteral("power-off"),
-                         QStringLiteral("--block-device"), device,
-                         QStringLiteral("--no-user-interaction")};
-        } else if (isLoop) {
-            program = QStringLiteral("losetup");
-            arguments = {QStringLiteral("--detach"), device};
-        } else if (m_runner.hasProgram(QStringLiteral("eject"))) {
-            program = QStringLiteral("eject");
-            arguments = {device};
-        } else {
-            log(QStringLiteral("Unmounted ") + device +
-                QStringLiteral("; no tool here powers it off"));
-            continue;
-        }
-        const CommandResult r = m_runner.run(program, arguments, mountTimeout);
-        if (!r.succeeded())
-            log(QStringLiteral("Unmounted ") + device + QStringLiteral(" but ") +
-                commandText(program, arguments) + QStringLiteral(" failed: ") +
-                r.failure.value_or(r.trimmedError()));
+        powerOff(disk, d && d->type == u"loop", objects);
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "devices/DiskTool.h"
 #include "devices/linux/LinuxPaths.h"
 #include "devices/linux/LsblkListing.h"
+#include "devices/linux/UdisksClient.h"
 
 #include <QCoreApplication>
 
@@ -13,22 +14,33 @@ namespace stowly {
 
 class CommandRunning;
 
-// The disk tool of Linux: lsblk (with blkid where udev does not run) for facts; unmount,
-// mkfs.exfat / mkfs.fat and mount again for the erase; udisksctl where udisks2 runs, the plain
-// commands (which need root) where it does not.
+// The disk tool of Linux. Facts come from lsblk (with blkid where udev does not run), checked
+// against udisks2's where it runs. Unmounting, erasing, mounting and powering off go through
+// udisks2 over D-Bus, so an ordinary user needs no access to the device nodes; without udisks2,
+// plain commands do it (which needs root). A card udisks2 cannot mount (no kernel driver) is
+// mounted through FUSE where this process may.
 class LinuxDiskTool : public DiskTool {
     Q_DECLARE_TR_FUNCTIONS(LinuxDiskTool)
 
 public:
-    explicit LinuxDiskTool(CommandRunning& runner, LinuxPaths paths = {});
+    // Without a udisks2 client the tool runs plain commands.
+    explicit LinuxDiskTool(CommandRunning& runner, LinuxPaths paths = {},
+                           std::shared_ptr<const UdisksClient> udisks = nullptr);
 
     std::optional<DiskFacts> facts(const QString& target) override;
     std::optional<QString> volumePath(const QString& path) override;
     FormatOutcome erase(const DiskFacts& card, const QString& cardName, CardFileSystem fileSystem,
                         const QString& newName) override;
     std::optional<QString> eject(const QString& mountPath) override;
+    Mounted mount(const QString& device, const QString& name) override;
+    QString backendName() const override;
 
-    bool usesUdisks();
+    bool usesUdisks() const { return m_udisks != nullptr; }
+
+    static QString notAllowedToErase(const QString& cardName);
+    static QString notAllowedToMount(const QString& cardName);
+    static QString notAllowedToUnmount();
+    static QString erasedButNotMounted(const QString& cardName);
 
     static constexpr auto listTimeout = std::chrono::seconds(30);
     static constexpr auto mountTimeout = std::chrono::seconds(60);
@@ -37,15 +49,30 @@ public:
 private:
     std::optional<LsblkListing> list();
     std::optional<DiskFacts> factsFrom(const LsblkListing& listing, const BlockNode& node);
-    // Where the erased card is mounted by a process that mounts for itself.
+    // Where the card is mounted by a process that mounts for itself.
     QString plainMountFolder(const QString& oldMountPoint, const QString& newName) const;
-    // Mounts the device again; the mount point, or none when that failed (logged).
-    std::optional<QString> mountAgain(const QString& device, const QString& oldMountPoint,
-                                      const QString& name, CardFileSystem fileSystem);
-    std::optional<QString> unmount(const BlockNode& node);
+    // Where a card is mounted by this process: beside its old mount point, or where udisks2
+    // would put it.
+    QString mountFolder(const QString& oldMountPoint, const QString& name) const;
+    // Mounts the device, through udisks2 where it runs; the mount point, or none with the reason.
+    Mounted mountDevice(const QString& device, const QString& oldMountPoint, const QString& name,
+                        std::optional<CardFileSystem> fileSystem);
+    Mounted plainMount(const QString& device, const QString& folder,
+                       std::optional<CardFileSystem> fileSystem);
+    // Whether this process may mount the device through FUSE itself.
+    bool mayMountThroughFuse(const QString& device);
+    // Unmounts every mount of the device: udisks2's own through udisks2, the rest (FUSE) with
+    // umount. The failure's description, or none.
+    std::optional<QString> unmount(const QString& device, const QStringList& mountPoints,
+                                   const std::optional<UdisksObjects>& objects,
+                                   bool* refused = nullptr);
+    void powerOff(const QString& disk, bool isLoop, const std::optional<UdisksObjects>& objects);
+    // A detached loop device lingers while anything still holds it open.
+    void waitUntilDetached(const QString& disk);
 
     CommandRunning& m_runner;
     LinuxPaths m_paths;
+    std::shared_ptr<const UdisksClient> m_udisks;
 };
 
 } // namespace stowly

@@ -10,8 +10,8 @@ struct LinuxPaths {
     QString sysClassBlock = QStringLiteral("/sys/class/block");
     // udev's links (by-label, by-uuid); missing where udev does not run.
     QString devDisk = QStringLiteral("/dev/disk");
-    // Present while udisks2 runs.
-    QString udisksRuntime = QStringLiteral("/run/udisks2");
+    // Where cards are mounted, in a folder per user, as udisks2 does.
+    QString mediaRoot = QStringLiteral("/media");
 };
 
 } // namespace stowly
