@@ -59,8 +59,10 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_runner = platform.runner;
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
     m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
-    m_formatter = platform.diskTool ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
-                                    : std::make_shared<CardFormatter>(m_runner);
+    m_formatter =
+        platform.diskTool
+            ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
+            : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts);
     m_durationReader = platform.durationReader;
     m_presetOperations = std::make_unique<PresetOperations>(
         *m_settings, *m_destinations, *m_presets, *m_cameras,

@@ -146,6 +146,14 @@ public:
     QList<PlannedFile> plan() const;
     void startOffload();
     void ejectCard(const CardVolume& card);
+    // Mounts a card's file system that nothing has mounted; mountEnded follows, and the card
+    // joins the list through its mount event like any other.
+    void mountCard(const QString& device, const QString& name);
+    // The card file systems the system knows but nothing has mounted. Asks the system, so it
+    // takes a moment.
+    QList<DiskTool::UnmountedCard> unmountedCards() const;
+    // How disks are reached: "udisks2" or "plain".
+    QString diskBackend() const;
     // Re-offloading everything asks the front end first, unless the user already agreed (a
     // command that names the mode is the agreement).
     void setReoffloadMode(ReoffloadMode mode, bool agreed = false);
@@ -213,6 +221,9 @@ Q_SIGNALS:
     // An erase ended, with its outcome.
     void formatEnded(const stowly::FormatOutcome& outcome);
     void ejectEnded(const stowly::CardVolume& card, const std::optional<QString>& error);
+    // mountPoint is none when the mount failed; failure then says why.
+    void mountEnded(const QString& device, const std::optional<QString>& mountPoint,
+                    const QString& failure);
 
 private:
     void install(std::unique_ptr<OffloadSession> session);

@@ -34,6 +34,23 @@ void AppModel::ejectCard(const CardVolume& card) {
         });
 }
 
+void AppModel::mountCard(const QString& device, const QString& name) {
+    std::shared_ptr<CardFormatter> formatter = m_formatter;
+    background::run(
+        this, [formatter, device, name] { return formatter->tool().mount(device, name); },
+        [this, device](const DiskTool::Mounted& mounted) {
+            Q_EMIT mountEnded(device, mounted.mountPoint, mounted.failure);
+        });
+}
+
+QList<DiskTool::UnmountedCard> AppModel::unmountedCards() const {
+    return m_formatter->tool().unmountedCards();
+}
+
+QString AppModel::diskBackend() const {
+    return m_formatter->tool().backendName();
+}
+
 std::optional<FormatReadiness> AppModel::formatReadiness() const {
     if (!m_cardInventory)
         return std::nullopt;

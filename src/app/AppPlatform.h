@@ -21,6 +21,9 @@ struct AppPlatform {
     std::unique_ptr<DiskTool> diskTool;
     std::shared_ptr<DurationReading> durationReader;
     bool usesNotifications = true;
+    // Whether the system may ask the user for a password to erase, mount or eject a card (the
+    // desktop); a command never waits for one unless told to.
+    bool allowsAuthorizationPrompts = false;
     // Whether a card that appears is selected and prompted for; off where a command picks the
     // card (the command line).
     bool followsMountedCards = true;

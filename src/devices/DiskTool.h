@@ -4,6 +4,7 @@
 #include "devices/DiskFacts.h"
 #include "devices/FormatOutcome.h"
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -40,6 +41,15 @@ public:
     // Mounts a card's file system that nothing has mounted (device is its node, name what the
     // user calls it).
     virtual Mounted mount(const QString& device, const QString& name) = 0;
+    // A card's file system that the system knows but nothing has mounted.
+    struct UnmountedCard {
+        QString device; // "/dev/sdb1"
+        QString name;   // its label, else the device's name
+        QString fileSystemType;
+        qint64 size = 0;
+        friend bool operator==(const UnmountedCard&, const UnmountedCard&) = default;
+    };
+    virtual QList<UnmountedCard> unmountedCards() = 0;
     // How the tool reaches the disks: "udisks2" or "plain".
     virtual QString backendName() const = 0;
 

@@ -33,7 +33,10 @@ int main(int argc, char** argv) {
 
     // Started from the autostart entry at login.
     const bool loginLaunch = app.arguments().contains(QStringLiteral("--login"));
-    auto model = AppLaunch::makeModel();
+    AppPlatform platform;
+    // A person is at the desktop to answer the system's password prompt.
+    platform.allowsAuthorizationPrompts = true;
+    auto model = AppLaunch::makeModel(AppStores{}, std::move(platform));
     DesktopApp desktop(*model);
     QObject::connect(&instance, &SingleInstance::activationRequested, &desktop,
                      &DesktopApp::showMainWindow);

@@ -75,6 +75,7 @@ DiskTool::Mounted FolderDiskTool::mount(const QString& device, const QString& na
     QDir().mkpath(path);
     std::lock_guard lock(mutex);
     mounted.append(device);
+    unmounted.removeIf([&](const UnmountedCard& c) { return c.device == device; });
     return {path, {}};
 }
 

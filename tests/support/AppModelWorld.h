@@ -45,6 +45,10 @@ public:
     std::optional<QString> eject(const QString& mountPath) override;
     // Makes the card's folder under the root; the test announces it as mounted.
     Mounted mount(const QString& device, const QString& name) override;
+    QList<UnmountedCard> unmountedCards() override {
+        std::lock_guard lock(mutex);
+        return unmounted;
+    }
     QString backendName() const override { return QStringLiteral("plain"); }
 
     // Runs on the main thread while the erase has the card unmounted.
@@ -53,6 +57,7 @@ public:
     QStringList ejected;
     QStringList erased;
     QStringList mounted;
+    QList<UnmountedCard> unmounted;
 
 private:
     QString root;

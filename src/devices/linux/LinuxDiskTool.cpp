@@ -41,23 +41,11 @@ bool isStillTheCard(const DiskFacts& before, const std::optional<DiskFacts>& now
            now->isPartitionOrImage();
 }
 
-// How the backend is chosen is decided once per process and said in the log.
-bool udisksRunsHere() {
-    static const bool runs = [] {
-        const bool available = UdisksClient::isAvailable(QDBusConnection::systemBus());
-        log(available ? QStringLiteral("Disks are handled through udisks2")
-                      : QStringLiteral("udisks2 isn’t running: disks are handled with plain "
-                                       "commands"));
-        return available;
-    }();
-    return runs;
-}
-
 } // namespace
 
 std::unique_ptr<DiskTool> DiskTool::platform(CommandRunning& runner, bool allowPrompts) {
     std::shared_ptr<const UdisksClient> udisks;
-    if (udisksRunsHere())
+    if (UdisksClient::servesThisProcess())
         udisks = std::make_shared<UdisksClient>(QDBusConnection::systemBus(), allowPrompts);
     return std::make_unique<LinuxDiskTool>(runner, LinuxPaths{}, std::move(udisks));
 }
@@ -238,6 +226,17 @@ LinuxDiskTool::Mounted LinuxDiskTool::mountDevice(const QString& device,
         return plainMount(device, mountFolder(oldMountPoint, name), fileSystem);
     }
     return {std::nullopt, reply.text};
+}
+
+QList<DiskTool::UnmountedCard> LinuxDiskTool::unmountedCards() {
+    QList<UnmountedCard> cards;
+    const std::optional<UdisksObjects> objects = m_udisks ? m_udisks->objects() : std::nullopt;
+    if (!objects)
+        return cards;
+    for (const UdisksBlock& b : objects->unmountedCards(::getuid()))
+        cards.append({b.device, b.idLabel.isEmpty() ? QFileInfo(b.device).fileName() : b.idLabel,
+                      b.idType, b.size});
+    return cards;
 }
 
 LinuxDiskTool::Mounted LinuxDiskTool::mount(const QString& device, const QString& name) {

@@ -33,6 +33,8 @@ public:
                         const QString& newName) override;
     std::optional<QString> eject(const QString& mountPath) override;
     Mounted mount(const QString& device, const QString& name) override;
+    // Only udisks2 tells which file systems nothing has mounted; without it, none are listed.
+    QList<UnmountedCard> unmountedCards() override;
     QString backendName() const override;
 
     bool usesUdisks() const { return m_udisks != nullptr; }

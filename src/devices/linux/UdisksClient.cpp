@@ -1,9 +1,12 @@
 #include "devices/linux/UdisksClient.h"
 
+#include "base/Log.h"
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusReply>
 
 using namespace std::chrono_literals;
 
@@ -35,6 +38,18 @@ bool UdisksClient::isAvailable(QDBusConnection connection) {
         return true;
     const QDBusReply<QStringList> activatable = bus->activatableServiceNames();
     return activatable.isValid() && activatable.value().contains(name);
+}
+
+bool UdisksClient::servesThisProcess() {
+    static const bool serves = [] {
+        const bool available = isAvailable(QDBusConnection::systemBus());
+        Log::info(Log::Category::app,
+                  available ? QStringLiteral("Disks are handled through udisks2")
+                            : QStringLiteral("udisks2 isn’t running: disks are handled with plain "
+                                             "commands"));
+        return available;
+    }();
+    return serves;
 }
 
 std::chrono::milliseconds UdisksClient::patience(std::chrono::milliseconds work) const {

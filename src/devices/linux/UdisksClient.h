@@ -31,6 +31,9 @@ public:
 
     // Whether udisks2 runs, or would be started, on the connection's bus.
     static bool isAvailable(QDBusConnection connection);
+    // Whether this process reaches disks through udisks2 on the system bus: asked once, the
+    // answer logged and kept for the process's life, so every part agrees.
+    static bool servesThisProcess();
 
     QDBusConnection connection() const { return m_connection; }
     bool allowsInteraction() const { return m_allowInteraction; }
