@@ -6,6 +6,7 @@
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -28,6 +29,10 @@ const char* const udevd = "/lib/systemd/systemd-udevd";
 const char* const python = "/usr/bin/python3";
 const char* const udisksName = "org.freedesktop.UDisks2";
 const char* const polkitName = "org.freedesktop.PolicyKit1";
+// udisksd leaves this behind, and programs take it for a sign that udisks runs.
+const char* const udisksState = "/run/udisks2";
+// Written to the lock file while the state folder is one this harness made.
+const QByteArray madeState = "made /run/udisks2\n";
 
 // Everyone may own, send and receive: the bus exists only for the test, and programs the
 // test runs as an ordinary user must reach udisks through it.
@@ -62,6 +67,16 @@ bool runQuietly(const QString& program, const QStringList& arguments, int timeou
         return false;
     }
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Whether some udisksd other than those this harness stopped still runs, and so may use the
+// state folder.
+bool udisksdRuns() {
+    const QStringList processes = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& process : processes)
+        if (QFileInfo("/proc/" + process + "/exe").symLinkTarget() == udisksd)
+            return true;
+    return false;
 }
 
 bool pollUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -99,6 +114,20 @@ std::unique_ptr<PrivateUdisks> PrivateUdisks::start(QString* whyNot) {
         !pollUntil([&] { return ::flock(self->m_lock, LOCK_EX | LOCK_NB) == 0; }, 120000)) {
         *whyNot = "another private udisks stayed up for two minutes";
         return nullptr;
+    }
+    // A test that died could not take the folder away; the lock file says whose it is.
+    QByteArray mark(madeState.size(), '\0');
+    const bool leftOver =
+        ::pread(self->m_lock, mark.data(), size_t(mark.size()), 0) == madeState.size() &&
+        mark == madeState;
+    if (leftOver || !QFileInfo::exists(udisksState)) {
+        self->m_removeState = true;
+        if (::ftruncate(self->m_lock, 0) != 0 ||
+            ::pwrite(self->m_lock, madeState.constData(), size_t(madeState.size()), 0) !=
+                madeState.size()) {
+            *whyNot = "cannot write the lock file";
+            return nullptr;
+        }
     }
     if (!self->m_dir.isValid()) {
         *whyNot = "cannot make a temporary folder";
@@ -196,6 +225,8 @@ PrivateUdisks::~PrivateUdisks() {
     stop(m_polkit);
     stop(m_udevd);
     stop(m_bus);
+    if (m_removeState && !udisksdRuns() && QDir(udisksState).removeRecursively())
+        (void)::ftruncate(m_lock, 0);
     if (m_lock >= 0)
         ::close(m_lock);
 }

@@ -57,6 +57,7 @@ private:
     QString m_address;
     QString m_connectionName;
     int m_lock = -1;
+    bool m_removeState = false;
     QProcess m_bus;
     QProcess m_udevd;
     QProcess m_polkit;
