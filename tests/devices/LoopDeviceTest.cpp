@@ -13,6 +13,7 @@
 #include "devices/linux/LinuxMountEvents.h"
 #include "devices/linux/LinuxVolumeFacts.h"
 #include "media/CameraMedia.h"
+#include "support/PrivateUdisks.h"
 #include "support/ScratchMount.h"
 #include "support/TestSupport.h"
 
@@ -25,7 +26,9 @@ using namespace stowly;
 
 namespace {
 
-class LoopDeviceTest : public ::testing::Test {
+// Run twice: alone, and with a udisksd watching the same devices (holding them open now and then,
+// as on every desktop).
+class LoopDeviceTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         QString why;
@@ -38,6 +41,8 @@ protected:
         if (!test::ScratchMount::kernelHasExFAT() &&
             (!runner.hasProgram("mount.exfat-fuse") || !QFileInfo::exists("/dev/fuse")))
             GTEST_SKIP() << "Skipped: no exFAT driver in the kernel and no FUSE exFAT here";
+        if (GetParam() && !(udisks = test::PrivateUdisks::start(&why)))
+            GTEST_SKIP() << "Skipped: " << why.toStdString();
         media = dir("media");
         QDir().mkpath(media);
         VolumePaths::setMountRoots({media + '/'});
@@ -46,11 +51,14 @@ protected:
 
     test::TempDir dir;
     QString media;
+    std::unique_ptr<test::PrivateUdisks> udisks;
 };
 
 } // namespace
 
-TEST_F(LoopDeviceTest, WatchesChecksErasesAndEjectsARealCard) {
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutUdisks, LoopDeviceTest, ::testing::Bool());
+
+TEST_P(LoopDeviceTest, WatchesChecksErasesAndEjectsARealCard) {
     QString why;
     const auto loop = test::ScratchMount::exfatImage(dir.path(), 64 << 20, &why, "LOOP*CARD");
     ASSERT_TRUE(loop) << why.toStdString();

@@ -218,15 +218,12 @@ LinuxDiskTool::Mounted LinuxDiskTool::mountDevice(const QString& device,
     const UdisksClient::Reply reply = m_udisks->mount(block->objectPath);
     if (reply.succeeded())
         return {reply.text, {}};
-    if (reply.isRefusal())
-        return {std::nullopt, notAllowedToMount(name)};
     log(QStringLiteral("udisks2 couldn’t mount ") + device + QStringLiteral(": ") + reply.text);
-    // Without a kernel driver udisks2 cannot mount exFAT; FUSE can, where this process may
-    // open the device.
-    if (fileSystem == CardFileSystem::exFAT && mayMountThroughFuse(device)) {
+    // Without a kernel driver udisks2 cannot mount exFAT, and polkit may say no; FUSE can,
+    // where this process may open the device.
+    if (fileSystem == CardFileSystem::exFAT && mayMountThroughFuse(device))
         return plainMount(device, mountFolder(oldMountPoint, name), fileSystem);
-    }
-    return {std::nullopt, reply.text};
+    return {std::nullopt, reply.isRefusal() ? notAllowedToMount(name) : reply.text};
 }
 
 QList<DiskTool::UnmountedCard> LinuxDiskTool::unmountedCards() {

@@ -173,7 +173,7 @@ void UdisksObjects::crossCheck(DiskFacts& facts, uint callerUid) const {
     if (!b->idUUID.isEmpty() && facts.volumeUUID &&
         facts.volumeUUID->compare(b->idUUID, Qt::CaseInsensitive) != 0)
         differences.append(QStringLiteral("volume UUID"));
-    // A FUSE mount is invisible to udisks2, so only its own mounts must be known to both.
+    // lsblk may know mounts udisks2 does not; udisks2's own must be known to both.
     for (const QString& mountPoint : b->mountPoints)
         if (!facts.mountPoints.contains(mountPoint))
             differences.append(QStringLiteral("mounted at ") + mountPoint);
