@@ -19,7 +19,10 @@ QProcessEnvironment environmentFor(const TempDir& home) {
 
 std::unique_ptr<QProcess> Cli::start(const QStringList& arguments) const {
     auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environmentFor(home));
+    QProcessEnvironment environment = environmentFor(home);
+    if (!systemBus.isEmpty())
+        environment.insert("DBUS_SYSTEM_BUS_ADDRESS", systemBus);
+    process->setProcessEnvironment(environment);
     process->setProgram(QStringLiteral(STOWLY_BIN_DIR "/stowly-cli"));
     process->setArguments(arguments);
     process->start();

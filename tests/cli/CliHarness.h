@@ -35,6 +35,8 @@ public:
     QString ledgerPath() const { return home(".local/share/Stowly/ledger.json"); }
 
     TempDir home;
+    // The system bus the program talks to, when not the machine's own.
+    QString systemBus;
 };
 
 // The relative paths of the files below a folder, sorted.
