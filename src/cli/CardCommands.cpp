@@ -165,9 +165,10 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         console.message(outcome->text);
         return exitCode::failed;
     }
-    console.out() << FormatAlert::formattedText(TerminalText::name(outcome->text)) << '\n';
-    if (outcome->note)
-        console.message(*outcome->note);
+    // A card that couldn't be mounted again is formatted all the same; the note says so.
+    console.out() << outcome->note.value_or(
+                         FormatAlert::formattedText(TerminalText::name(outcome->text)))
+                  << '\n';
     if (const std::optional<QString>& error = model.ejectError())
         console.message(*error);
     return exitCode::done;

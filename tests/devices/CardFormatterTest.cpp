@@ -191,7 +191,7 @@ TEST_F(CardFormatterTest, ReportsToolFailuresAndMountsAnUnerasedCardAgain) {
     machine.scripted["mount.exfat-fuse"] = {CommandResult::finished(1)};
     EXPECT_EQ(format(),
               FormatOutcome::formatted("CARD", std::nullopt,
-                                       "“CARD” was erased but couldn’t be mounted again. Take it "
+                                       "“CARD” was formatted but couldn’t be mounted again. Take it "
                                        "out and put it back in to use it."));
 }
 

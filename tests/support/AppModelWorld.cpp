@@ -48,6 +48,11 @@ std::optional<QString> FolderDiskTool::volumePath(const QString& path) {
 
 FormatOutcome FolderDiskTool::erase(const DiskFacts& card, const QString&, CardFileSystem,
                                     const QString& newName) {
+    {
+        std::lock_guard lock(mutex);
+        if (const std::optional<FormatOutcome> outcome = std::exchange(nextOutcome, std::nullopt))
+            return *outcome;
+    }
     const QString oldPath = *card.mountPoint;
     const QString newPath = root + u'/' + newName;
     QDir(oldPath).removeRecursively();

@@ -53,6 +53,9 @@ public:
 
     // Runs on the main thread while the erase has the card unmounted.
     std::function<void(const QString& oldPath, const QString& newPath)> remount;
+    // What the next erase answers instead of erasing (a refusal, or an erase that could not
+    // mount the card again).
+    std::optional<FormatOutcome> nextOutcome;
     std::mutex mutex;
     QStringList ejected;
     QStringList erased;

@@ -71,8 +71,8 @@ QString LinuxDiskTool::notAllowedToUnmount() {
 }
 
 QString LinuxDiskTool::erasedButNotMounted(const QString& cardName) {
-    return tr("%1 was erased but couldn’t be mounted again. Take it out and put it back in to use "
-              "it.")
+    return tr("%1 was formatted but couldn’t be mounted again. Take it out and put it back in to "
+              "use it.")
         .arg(quoted(cardName));
 }
 

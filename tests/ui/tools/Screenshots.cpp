@@ -191,6 +191,21 @@ int main(int argc, char** argv) {
         return 6;
     shooter.shoot(QStringLiteral("8-all-offloaded"));
 
+    // The erase as the system answers it: not allowed, then done but not mounted again.
+    const auto erase = [&](const FormatOutcome& outcome, const QString& state) {
+        w.world.disk->nextOutcome = outcome;
+        w.world.model->formatSelectedCard();
+        spinUntil([&] { return !w.world.model->isFormatting(); });
+        shooter.shoot(state);
+    };
+    erase(FormatOutcome::refused(QStringLiteral("Stowly wasn’t allowed to erase “A7SIII”.")),
+          QStringLiteral("8b-erase-not-allowed"));
+    erase(FormatOutcome::formatted(QStringLiteral("A7SIII"), std::nullopt,
+                                   QStringLiteral("“A7SIII” was formatted but couldn’t be mounted "
+                                                  "again. Take it out and put it back in to use "
+                                                  "it.")),
+          QStringLiteral("8c-erased-put-back"));
+
     w.window.showRecentOffloads();
     auto* recent = w.window.findChild<QWidget*>(QStringLiteral("recentOffloads"));
     for (const Look& look : looks) {
