@@ -347,6 +347,8 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
                                           ? tr("%1 couldn’t format %2.").arg(program, cardName)
                                           : erased.trimmedError());
     }
+    if (!failure && !m_udisks)
+        refreshDeviceDatabase(device);
     if (failure) {
         // Whatever happened, the card is better mounted again than left hanging.
         mountDevice(device, oldMountPoint, card.volumeName.value_or(cardName), fileSystem,
@@ -363,6 +365,16 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
     if (*mounted.mountPoint != oldMountPoint && VolumePaths::isUnderMountRoots(oldMountPoint))
         QDir().rmdir(oldMountPoint);
     return FormatOutcome::formatted(newName, std::nullopt);
+}
+
+void LinuxDiskTool::refreshDeviceDatabase(const QString& device) {
+    // Where udev runs, lsblk answers from its database, which learns of the new file system
+    // only when udev gets round to it; until then the card would keep its old name and UUID.
+    if (m_runner.hasProgram(QStringLiteral("udevadm")))
+        m_runner.run(QStringLiteral("udevadm"),
+                     {QStringLiteral("trigger"), QStringLiteral("--action=change"),
+                      QStringLiteral("--settle"), device},
+                     listTimeout);
 }
 
 void LinuxDiskTool::waitUntilDetached(const QString& disk) {

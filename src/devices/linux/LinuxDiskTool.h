@@ -70,6 +70,7 @@ private:
                                    const std::optional<UdisksObjects>& objects,
                                    bool* refused = nullptr);
     void powerOff(const QString& disk, bool isLoop, const std::optional<UdisksObjects>& objects);
+    void refreshDeviceDatabase(const QString& device);
     // A detached loop device lingers while anything still holds it open.
     void waitUntilDetached(const QString& disk);
 
