@@ -10,6 +10,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	xvfb xauth adwaita-icon-theme fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
+	udisks2 udev dbus-daemon python3-dbusmock \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

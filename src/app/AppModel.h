@@ -68,6 +68,9 @@ public:
         Kind kind = Kind::idle;
         // The card's name while formatting and once formatted; the message when failed.
         QString text;
+        // Once formatted, what the user must still do (put a card in again that couldn't be
+        // mounted again).
+        std::optional<QString> note;
         friend bool operator==(const FormatState&, const FormatState&) = default;
     };
 

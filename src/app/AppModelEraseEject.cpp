@@ -113,7 +113,7 @@ void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outco
         Q_EMIT formatEnded(outcome);
         return;
     }
-    setFormatState({FormatState::Kind::formatted, outcome.text});
+    setFormatState({FormatState::Kind::formatted, outcome.text, outcome.note});
     setInventory(CardInventory{});
     const QString mountPath = outcome.mountPoint.value_or(card.url);
     m_importPrompter->offloadEnded();

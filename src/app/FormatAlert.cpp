@@ -122,7 +122,8 @@ std::optional<QString> FormatAlert::stateText(const AppModel::FormatState& state
     case AppModel::FormatState::Kind::formatting:
         return formattingText(state.text);
     case AppModel::FormatState::Kind::formatted:
-        return formattedText(state.text);
+        return state.note ? formattedText(state.text) + u' ' + *state.note
+                          : formattedText(state.text);
     case AppModel::FormatState::Kind::failed:
         return state.text;
     }

@@ -35,12 +35,14 @@ int unusableCardStatus(const QString& path) {
 int CardCommands::cards(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals);
     const QList<CardVolume> cards = station.listCards();
+    const QList<DiskTool::UnmountedCard> unmounted = station.model().unmountedCards();
     if (invocation.json)
-        console.writeOut(JsonOutput::text(JsonOutput::cards(cards)));
-    else if (cards.isEmpty())
+        console.writeOut(
+            JsonOutput::text(JsonOutput::cards(cards, unmounted, station.model().diskBackend())));
+    else if (cards.isEmpty() && unmounted.isEmpty())
         console.message(QCoreApplication::translate("CardCommands", "No card is mounted."));
     else
-        console.out() << TextOutput::cards(cards);
+        console.out() << TextOutput::cards(cards) << TextOutput::unmountedCards(unmounted);
     return exitCode::done;
 }
 
@@ -111,7 +113,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals);
+    Station station(signals, invocation.allowsPasswordPrompt);
     AppModel& model = station.model();
     const std::optional<CardVolume> wanted = cardTargetOrReport(invocation.card, model, console);
     if (!wanted)
@@ -164,13 +166,15 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         return exitCode::failed;
     }
     console.out() << FormatAlert::formattedText(TerminalText::name(outcome->text)) << '\n';
+    if (outcome->note)
+        console.message(*outcome->note);
     if (const std::optional<QString>& error = model.ejectError())
         console.message(*error);
     return exitCode::done;
 }
 
 int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals);
+    Station station(signals, invocation.allowsPasswordPrompt);
     AppModel& model = station.model();
     const std::optional<CardVolume> card = cardTargetOrReport(invocation.card, model, console);
     if (!card)
@@ -185,6 +189,48 @@ int CardCommands::eject(const Invocation& invocation, Console& console, SignalWa
     }
     console.out() << QCoreApplication::translate("CardCommands", "%1 ejected, safe to remove.")
                          .arg(quoted(card->name))
+                  << '\n';
+    return exitCode::done;
+}
+
+int CardCommands::mount(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    Station station(signals, invocation.allowsPasswordPrompt);
+    AppModel& model = station.model();
+    const QString wanted = invocation.card;
+    const QString device = QFileInfo(wanted).canonicalFilePath();
+    std::optional<DiskTool::UnmountedCard> card;
+    for (const DiskTool::UnmountedCard& c : model.unmountedCards())
+        if (c.device == wanted || (!device.isEmpty() && c.device == device) || c.name == wanted)
+            card = c;
+    if (!card) {
+        for (const CardVolume& listed : station.listCards())
+            if (listed.name == wanted || listed.url == wanted) {
+                console.out() << QCoreApplication::translate("CardCommands",
+                                                             "%1 is already mounted at %2.")
+                                     .arg(quoted(listed.name), TerminalText::name(listed.url))
+                              << '\n';
+                return exitCode::done;
+            }
+        console.message(QCoreApplication::translate("CardCommands",
+                                                    "Stowly found no card %1 that isn’t mounted. "
+                                                    "“stowly-cli cards” lists them.")
+                            .arg(quoted(wanted)));
+        return exitCode::usage;
+    }
+    std::optional<std::pair<std::optional<QString>, QString>> ended;
+    QObject::connect(&model, &AppModel::mountEnded, &station,
+                     [&](const QString&, const std::optional<QString>& at, const QString& failure) {
+                         ended = {at, failure};
+                     });
+    model.mountCard(card->device, card->name);
+    station.waitUntil([&] { return ended.has_value(); }, false);
+    if (!ended->first) {
+        console.message(QCoreApplication::translate("CardCommands", "Couldn’t mount %1: %2")
+                            .arg(quoted(card->name), ended->second));
+        return exitCode::failed;
+    }
+    console.out() << QCoreApplication::translate("CardCommands", "%1 mounted at %2.")
+                         .arg(quoted(card->name), TerminalText::name(*ended->first))
                   << '\n';
     return exitCode::done;
 }

@@ -18,7 +18,8 @@ enum class Option {
     dates,
     card,
     yes,
-    discardShortClips
+    discardShortClips,
+    allowPasswordPrompt
 };
 
 struct OptionInfo {
@@ -39,6 +40,7 @@ constexpr OptionInfo optionTable[] = {
     {"card", Option::card, true},
     {"yes", Option::yes, false},
     {"discard-short-clips", Option::discardShortClips, false},
+    {"allow-password-prompt", Option::allowPasswordPrompt, false},
 };
 
 struct CommandInfo {
@@ -62,8 +64,13 @@ const QList<CommandInfo>& commandTable() {
         {"offload", Command::offload, 1, 1, runOptions},
         {"history", Command::history, 0, 0, {Option::card, Option::json}},
         {"forget", Command::forget, 1, 1, {}},
-        {"format", Command::format, 1, 1, {Option::yes, Option::discardShortClips}},
-        {"eject", Command::eject, 1, 1, {}},
+        {"format",
+         Command::format,
+         1,
+         1,
+         {Option::yes, Option::discardShortClips, Option::allowPasswordPrompt}},
+        {"eject", Command::eject, 1, 1, {Option::allowPasswordPrompt}},
+        {"mount", Command::mount, 1, 1, {Option::allowPasswordPrompt}},
         {"settings", Command::settings, 0, 2, {}},
     };
     return table;
@@ -133,6 +140,9 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
         break;
     case Option::discardShortClips:
         invocation.discardShortClips = true;
+        break;
+    case Option::allowPasswordPrompt:
+        invocation.allowsPasswordPrompt = true;
         break;
     }
     return std::nullopt;
@@ -209,6 +219,9 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
             return *problem;
     }
 
+    if (plain.size() < entry->minArguments && entry->command == Command::mount)
+        return QCoreApplication::translate(
+            "CommandLine", "mount needs a card that isn’t mounted: its device or its name.");
     if (plain.size() < entry->minArguments)
         return QCoreApplication::translate(
                    "CommandLine", "%1 needs a card: the mount point of a card, or a folder.")
@@ -235,11 +248,15 @@ QString CommandLine::usage() {
         "  stowly-cli offload  CARD [RUN OPTIONS] [--json]\n"
         "  stowly-cli history  [--card CARD] [--json]\n"
         "  stowly-cli forget   CARD\n"
-        "  stowly-cli format   CARD --yes [--discard-short-clips]\n"
-        "  stowly-cli eject    CARD\n"
+        "  stowly-cli format   CARD --yes [--discard-short-clips] [--allow-password-prompt]\n"
+        "  stowly-cli eject    CARD [--allow-password-prompt]\n"
+        "  stowly-cli mount    DEVICE|NAME [--allow-password-prompt]\n"
         "  stowly-cli settings [KEY [VALUE]]\n"
         "\n"
         "CARD is the mount point of a card that “cards” lists, or any folder.\n"
+        "mount takes a card that “cards” lists as not mounted, by its device or its name.\n"
+        "--allow-password-prompt lets the system ask for your password on the terminal where\n"
+        "erasing, ejecting or mounting needs it; without it Stowly never waits for one.\n"
         "\n"
         "Run options (this run only; the settings stay as they are):\n"
         "  --to DIR             copy into DIR\n"

@@ -36,6 +36,7 @@ struct Invocation {
         forget,
         format,
         eject,
+        mount,
         settings,
         help,
         version
@@ -49,6 +50,8 @@ struct Invocation {
     std::optional<QString> historyCard;
     bool yes = false;
     bool discardShortClips = false;
+    // The system may ask for a password on the terminal (erase, eject, mount).
+    bool allowsPasswordPrompt = false;
     // KEY and VALUE of the settings command, when given.
     QStringList settingsArguments;
 };

@@ -32,10 +32,25 @@ QJsonObject JsonOutput::card(const CardVolume& card) {
     return {{"path", card.url}, {"name", card.name}, {"identity", card.volumeIdentity()}};
 }
 
-QJsonArray JsonOutput::cards(const QList<CardVolume>& cards) {
+QJsonArray JsonOutput::cards(const QList<CardVolume>& cards,
+                             const QList<DiskTool::UnmountedCard>& unmounted,
+                             const QString& backend) {
     QJsonArray array;
-    for (const CardVolume& c : cards)
-        array.append(card(c));
+    for (const CardVolume& c : cards) {
+        QJsonObject object = card(c);
+        object.insert("mounted", true);
+        object.insert("backend", backend);
+        array.append(object);
+    }
+    for (const DiskTool::UnmountedCard& c : unmounted)
+        array.append(QJsonObject{{"path", QJsonValue::Null},
+                                 {"name", c.name},
+                                 {"identity", QJsonValue::Null},
+                                 {"mounted", false},
+                                 {"device", c.device},
+                                 {"fileSystem", c.fileSystemType},
+                                 {"size", c.size},
+                                 {"backend", backend}});
     return array;
 }
 

@@ -5,6 +5,8 @@
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
 
+#include "devices/DiskTool.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -18,7 +20,9 @@ class OffloadSession;
 namespace JsonOutput {
 // {"path", "name", "identity"}
 QJsonObject card(const CardVolume& card);
-QJsonArray cards(const QList<CardVolume>& cards);
+// The mounted cards, then those nothing has mounted; each says how disks are reached.
+QJsonArray cards(const QList<CardVolume>& cards, const QList<DiskTool::UnmountedCard>& unmounted,
+                 const QString& backend);
 // {"path", "size", "category", "role", "duration" or null}
 QJsonObject clip(const Clip& clip, const OffloadSession& session);
 // The card, its files split by history, what the selection takes and leaves, and the

@@ -10,8 +10,11 @@
 
 namespace stowly {
 
-Station::Station(SignalWatcher& signals) : m_signals(signals) {
+Station::Station(SignalWatcher& signals, bool allowPasswordPrompt) : m_signals(signals) {
     AppPlatform platform;
+    platform.allowsAuthorizationPrompts = allowPasswordPrompt;
+    if (allowPasswordPrompt)
+        m_passwordAgent = std::make_unique<TerminalPasswordAgent>();
     platform.usesNotifications = false;
     // Cards are picked by the command, never by their appearing.
     platform.followsMountedCards = false;

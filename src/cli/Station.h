@@ -2,6 +2,7 @@
 
 #include "app/AppFrontEnd.h"
 #include "app/AppModel.h"
+#include "cli/TerminalPasswordAgent.h"
 
 #include <QObject>
 
@@ -27,7 +28,8 @@ public:
 class Station : public QObject {
     Q_OBJECT
 public:
-    explicit Station(SignalWatcher& signals);
+    // allowPasswordPrompt lets the system ask for a password on the terminal.
+    explicit Station(SignalWatcher& signals, bool allowPasswordPrompt = false);
     ~Station() override;
 
     AppModel& model() const { return *m_model; }
@@ -46,6 +48,7 @@ public:
 private:
     SignalWatcher& m_signals;
     CommandLineFrontEnd m_frontEnd;
+    std::unique_ptr<TerminalPasswordAgent> m_passwordAgent;
     std::unique_ptr<AppModel> m_model;
 };
 

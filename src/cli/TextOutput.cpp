@@ -61,6 +61,15 @@ QString TextOutput::cards(const QList<CardVolume>& cards) {
     return text;
 }
 
+QString TextOutput::unmountedCards(const QList<DiskTool::UnmountedCard>& cards) {
+    QString text;
+    for (const DiskTool::UnmountedCard& card : cards)
+        text += QCoreApplication::translate("TextOutput", "%1 on %2, not mounted")
+                    .arg(quoted(card.name), TerminalText::name(card.device)) +
+                u'\n';
+    return text;
+}
+
 QString TextOutput::scan(const OffloadSession& session, const std::optional<QString>& blocker) {
     const CardInventory& inventory = session.inventory();
     QString text = cardLine(session.card()) + u'\n';

@@ -4,6 +4,8 @@
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
 
+#include "devices/DiskTool.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,6 +17,7 @@ class OffloadSession;
 // What the commands print for people, without --json.
 namespace TextOutput {
 QString cards(const QList<CardVolume>& cards);
+QString unmountedCards(const QList<DiskTool::UnmountedCard>& cards);
 QString scan(const OffloadSession& session, const std::optional<QString>& blocker);
 QString plan(const QString& destination, const QList<PlannedFile>& files);
 // "2024-05-01 14:03  CARD  DCIM/C0001.MP4 → /Footage/…" in local time.

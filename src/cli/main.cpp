@@ -44,6 +44,8 @@ int run(const Invocation& invocation, Console& console, SignalWatcher& signals) 
         return CardCommands::format(invocation, console, signals);
     case Command::eject:
         return CardCommands::eject(invocation, console, signals);
+    case Command::mount:
+        return CardCommands::mount(invocation, console, signals);
     case Command::settings:
         return SettingsCommand::run(invocation, console, signals);
     }

@@ -206,8 +206,9 @@ LinuxDiskTool::Mounted LinuxDiskTool::plainMount(const QString& device, const QS
 
 LinuxDiskTool::Mounted LinuxDiskTool::mountDevice(const QString& device,
                                                   const QString& oldMountPoint, const QString& name,
-                                                  std::optional<CardFileSystem> fileSystem) {
-    if (!m_udisks)
+                                                  std::optional<CardFileSystem> fileSystem,
+                                                  bool throughUdisks) {
+    if (!throughUdisks)
         return plainMount(device, mountFolder(oldMountPoint, name), fileSystem);
 
     const std::optional<UdisksObjects> objects = m_udisks->objects();
@@ -231,11 +232,15 @@ LinuxDiskTool::Mounted LinuxDiskTool::mountDevice(const QString& device,
 QList<DiskTool::UnmountedCard> LinuxDiskTool::unmountedCards() {
     QList<UnmountedCard> cards;
     const std::optional<UdisksObjects> objects = m_udisks ? m_udisks->objects() : std::nullopt;
-    if (!objects)
+    const std::optional<LsblkListing> listing = objects ? list() : std::nullopt;
+    if (!listing)
         return cards;
     for (const UdisksBlock& b : objects->unmountedCards(::getuid()))
-        cards.append({b.device, b.idLabel.isEmpty() ? QFileInfo(b.device).fileName() : b.idLabel,
-                      b.idType, b.size});
+        // udisks2 does not see FUSE mounts; the mount table does.
+        if (const BlockNode* node = listing->device(b.device); !node || node->mountPoints.isEmpty())
+            cards.append({b.device,
+                          b.idLabel.isEmpty() ? QFileInfo(b.device).fileName() : b.idLabel,
+                          b.idType, b.size});
     return cards;
 }
 
@@ -249,7 +254,7 @@ LinuxDiskTool::Mounted LinuxDiskTool::mount(const QString& device, const QString
         return {std::nullopt, tr("Stowly only mounts memory cards.")};
     const std::optional<CardFileSystem> fileSystem =
         cardFileSystem::detect(f->filesystemType, f->filesystemName);
-    const Mounted mounted = mountDevice(f->devicePath(), {}, name, fileSystem);
+    const Mounted mounted = mountDevice(f->devicePath(), {}, name, fileSystem, usesUdisks());
     log(QStringLiteral("Mounting ") + device + QStringLiteral(": ") +
         mounted.mountPoint.value_or(mounted.failure));
     return mounted;
@@ -299,6 +304,10 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
     if (m_udisks && !(objects = m_udisks->objects()))
         return FormatOutcome::failed(
             tr("udisks2 didn’t answer, so %1 wasn’t erased.").arg(cardName));
+    // The card goes back the way it was mounted: udisks2's own mounts through udisks2, others
+    // (FUSE) by this process.
+    const UdisksBlock* before = objects ? objects->blockForDevice(device) : nullptr;
+    const bool udisksMounted = before && before->mountPoints.contains(oldMountPoint);
     bool refused = false;
     if (const std::optional<QString> error = unmount(device, card.mountPoints, objects, &refused)) {
         if (refused)
@@ -343,10 +352,11 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
     }
     if (failure) {
         // Whatever happened, the card is better mounted again than left hanging.
-        mountDevice(device, oldMountPoint, card.volumeName.value_or(cardName), fileSystem);
+        mountDevice(device, oldMountPoint, card.volumeName.value_or(cardName), fileSystem,
+                    udisksMounted);
         return *failure;
     }
-    const Mounted mounted = mountDevice(device, oldMountPoint, newName, fileSystem);
+    const Mounted mounted = mountDevice(device, oldMountPoint, newName, fileSystem, udisksMounted);
     if (!mounted.mountPoint) {
         log(QStringLiteral("Mounting ") + device + QStringLiteral(" again failed: ") +
             mounted.failure);

@@ -56,9 +56,10 @@ private:
     // Where a card is mounted by this process: beside its old mount point, or where udisks2
     // would put it.
     QString mountFolder(const QString& oldMountPoint, const QString& name) const;
-    // Mounts the device, through udisks2 where it runs; the mount point, or none with the reason.
+    // Mounts the device, through udisks2 or by this process; the mount point, or none with the
+    // reason.
     Mounted mountDevice(const QString& device, const QString& oldMountPoint, const QString& name,
-                        std::optional<CardFileSystem> fileSystem);
+                        std::optional<CardFileSystem> fileSystem, bool throughUdisks);
     Mounted plainMount(const QString& device, const QString& folder,
                        std::optional<CardFileSystem> fileSystem);
     // Whether this process may mount the device through FUSE itself.
