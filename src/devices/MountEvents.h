@@ -33,7 +33,8 @@ Q_SIGNALS:
     // device is its node ("/dev/sdb1"), name its label or else the node's name. Only sources
     // that see unmounted devices report these.
     void cardFileSystemAppeared(const QString& device, const QString& name);
-    // That file system went away, or is no longer an unmounted card (it was mounted).
+    // That file system went away. A source may also report it once the file system is
+    // mounted.
     void cardFileSystemGone(const QString& device);
 };
 
