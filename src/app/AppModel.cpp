@@ -119,6 +119,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     if (platform.followsMountedCards) {
         connect(m_watcher.get(), &VolumeWatcher::cardInserted, this, &AppModel::cardInserted);
         connect(m_watcher.get(), &VolumeWatcher::cardRemoved, this, &AppModel::cardRemoved);
+        connect(m_mountEvents.get(), &MountEvents::cardFileSystemAppeared, this,
+                &AppModel::cardFileSystemAppeared);
     }
     m_importPrompter->setHost(this, this);
     updateBlocker();

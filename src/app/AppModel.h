@@ -141,6 +141,8 @@ public:
     void select(const CardVolume& card, bool keepFormatState);
     void cardInserted(const CardVolume& card, bool isNewMount);
     void cardRemoved(const CardVolume& card);
+    // A card nothing has mounted was inserted; mounted when the settings say so.
+    void cardFileSystemAppeared(const QString& device, const QString& name);
     void showForImport(const CardVolume& card) override;
     void clearSelection();
     void finishSession();

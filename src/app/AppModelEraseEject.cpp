@@ -39,8 +39,20 @@ void AppModel::mountCard(const QString& device, const QString& name) {
     background::run(
         this, [formatter, device, name] { return formatter->tool().mount(device, name); },
         [this, device](const DiskTool::Mounted& mounted) {
+            if (!mounted.mountPoint)
+                Log::info(Log::Category::app, QStringLiteral("Couldn’t mount ") + device +
+                                                  QStringLiteral(": ") + mounted.failure);
             Q_EMIT mountEnded(device, mounted.mountPoint, mounted.failure);
         });
+}
+
+void AppModel::cardFileSystemAppeared(const QString& device, const QString& name) {
+    // An erase or an eject in progress unmounts and remounts cards on its own; mounting one
+    // of its file systems in between would race with it.
+    if (!m_settings->mountCardsWhenInserted() || isFormatting() || m_isEjecting)
+        return;
+    Log::info(Log::Category::importPrompt, QStringLiteral("Mounting the inserted card ") + device);
+    mountCard(device, name);
 }
 
 QList<DiskTool::UnmountedCard> AppModel::unmountedCards() const {

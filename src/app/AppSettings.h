@@ -82,6 +82,7 @@ public:
     bool showListThumbnails() const { return value(settingKey::listThumbnails); }
     bool keepRunningInMenuBar() const { return value(settingKey::keepRunningInMenuBar); }
     bool askToImport() const { return value(settingKey::askToImportOnMount); }
+    bool mountCardsWhenInserted() const { return value(settingKey::mountCardsWhenInserted); }
     ImportPromptStyle importPromptStyle() const { return value(settingKey::importPromptStyle); }
     bool showMenuBarIcon() const { return value(settingKey::showMenuBarIcon); }
     QList<IgnoredImportCard> ignoredImportCards() const {
@@ -118,6 +119,7 @@ public:
     void setShowListThumbnails(bool on) { setValue(settingKey::listThumbnails, on); }
     void setKeepRunningInMenuBar(bool on) { setValue(settingKey::keepRunningInMenuBar, on); }
     void setAskToImport(bool on) { setValue(settingKey::askToImportOnMount, on); }
+    void setMountCardsWhenInserted(bool on) { setValue(settingKey::mountCardsWhenInserted, on); }
     void setImportPromptStyle(ImportPromptStyle style) {
         setValue(settingKey::importPromptStyle, style);
     }
@@ -187,6 +189,7 @@ Q_SIGNALS:
     void showListThumbnailsChanged();
     void keepRunningInMenuBarChanged();
     void askToImportChanged();
+    void mountCardsWhenInsertedChanged();
     void importPromptStyleChanged();
     void showMenuBarIconChanged();
     void ignoredImportCardsChanged();

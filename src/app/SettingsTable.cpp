@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/PreferenceValue.h"
+#include "devices/linux/DesktopAutomounter.h"
 #include "naming/NamingTemplate.h"
 #include "naming/TemplateMigration.h"
 
@@ -512,6 +513,10 @@ QList<SettingDefinition> makeRows() {
         flag(k::askToImportOnMount, true,
              QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload a card when it is inserted."),
              &S::askToImportChanged),
+        // A desktop's automounter mounts cards already; two would race for each card.
+        flag(k::mountCardsWhenInserted, !DesktopAutomounter::isRunning(),
+             QT_TRANSLATE_NOOP("SettingsTable", "Mount cards when they are inserted."),
+             &S::mountCardsWhenInsertedChanged),
         flag(k::showMenuBarIcon, true,
              QT_TRANSLATE_NOOP("SettingsTable", "Show Stowly’s icon in the menu bar."),
              &S::showMenuBarIconChanged),

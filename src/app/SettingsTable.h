@@ -39,6 +39,7 @@ inline constexpr SettingKey<bool> quickDump{"quickDump"};
 inline constexpr SettingKey<DateFilter> dateFilter{"dateFilter"};
 inline constexpr SettingKey<bool> keepRunningInMenuBar{"keepRunningInMenuBar"};
 inline constexpr SettingKey<bool> askToImportOnMount{"askToImportOnMount"};
+inline constexpr SettingKey<bool> mountCardsWhenInserted{"mountCardsWhenInserted"};
 inline constexpr SettingKey<bool> showMenuBarIcon{"showMenuBarIcon"};
 inline constexpr SettingKey<ImportPromptStyle> importPromptStyle{"importPromptStyle"};
 inline constexpr SettingKey<QList<IgnoredImportCard>> ignoredImportCards{"ignoredImportCards"};

@@ -29,6 +29,13 @@ Q_SIGNALS:
     // Anything in the mount table changed (any volume, visible or not). Stores that only need
     // to re-check which folders are reachable listen to this one.
     void mountsChanged();
+    // A card's file system that nothing has mounted appeared (or was there at the start);
+    // device is its node ("/dev/sdb1"), name its label or else the node's name. Only sources
+    // that see unmounted devices report these.
+    void cardFileSystemAppeared(const QString& device, const QString& name);
+    // That file system went away. A source may also report it once the file system is
+    // mounted.
+    void cardFileSystemGone(const QString& device);
 };
 
 } // namespace stowly

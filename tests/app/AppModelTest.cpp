@@ -85,6 +85,13 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     EXPECT_TRUE(m.canFormatSelectedCard());
 
     // The erase: the card goes away during it, comes back at its mount point and is selected.
+    // Its new file system shows up meanwhile; the erase mounts it, nothing else may.
+    m.settings().setMountCardsWhenInserted(true);
+    const auto remount = w.disk->remount;
+    w.disk->remount = [&](const QString& oldPath, const QString& newPath) {
+        Q_EMIT w.events->cardFileSystemAppeared("/dev/sdx1", "EOS_DIGITAL");
+        remount(oldPath, newPath);
+    };
     QSignalSpy formatted(&m, &AppModel::formatEnded);
     m.formatSelectedCard();
     EXPECT_EQ(m.formatState().kind, AppModel::FormatState::Kind::formatting);
@@ -92,6 +99,7 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     EXPECT_EQ(m.formatState(),
               (AppModel::FormatState{AppModel::FormatState::Kind::formatted, "EOS_DIGITAL"}));
     EXPECT_EQ(w.disk->erased, QStringList({card.url}));
+    EXPECT_TRUE(w.disk->mounted.isEmpty());
     EXPECT_EQ(m.pendingFormattedMount(), w.remountedAt);
     w.events->mount(w.remountedAt);
     ASSERT_TRUE(w.waitForSession());
@@ -245,4 +253,17 @@ TEST(AppModelTest, OnlyIgnorePatternChangesRescanAndReoffloadingEverythingWaitsF
     // Everything needs a confirmation; without a front end that can ask, nothing changes.
     w.model->setReoffloadMode(ReoffloadMode::everything);
     EXPECT_EQ(w.model->session()->reoffloadMode(), ReoffloadMode::off);
+}
+
+TEST(AppModelTest, ACardInsertedUnmountedIsMountedWhenTheSettingsSaySo) {
+    World w;
+    AppModel& m = *w.model;
+    QSignalSpy ended(&m, &AppModel::mountEnded);
+    m.settings().setMountCardsWhenInserted(false);
+    Q_EMIT w.events->cardFileSystemAppeared("/dev/sdb1", "LEFT");
+    m.settings().setMountCardsWhenInserted(true);
+    Q_EMIT w.events->cardFileSystemAppeared("/dev/sdc1", "TAKEN");
+    ASSERT_TRUE(spinUntil([&] { return ended.count() == 1; }));
+    EXPECT_EQ(ended.first().at(0).toString(), "/dev/sdc1");
+    EXPECT_EQ(w.disk->mounted, QStringList({"/dev/sdc1"}));
 }

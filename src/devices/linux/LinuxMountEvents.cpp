@@ -1,5 +1,8 @@
 #include "devices/linux/LinuxMountEvents.h"
 
+#include "devices/linux/UdisksClient.h"
+#include "devices/linux/UdisksMountEvents.h"
+
 #include <QFile>
 #include <QSocketNotifier>
 
@@ -9,7 +12,10 @@
 namespace stowly {
 
 std::unique_ptr<MountEvents> MountEvents::platform(QObject* parent) {
-    return std::make_unique<LinuxMountEvents>(QStringLiteral("/proc/self/mountinfo"), parent);
+    if (UdisksClient::servesThisProcess())
+        return std::make_unique<UdisksMountEvents>(QDBusConnection::systemBus(), ::getuid(),
+                                                   MountTable::standardPath(), parent);
+    return std::make_unique<LinuxMountEvents>(MountTable::standardPath(), parent);
 }
 
 LinuxMountEvents::LinuxMountEvents(QString mountInfoPath, QObject* parent)

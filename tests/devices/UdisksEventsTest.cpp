@@ -1,0 +1,253 @@
+#include "devices/linux/UdisksMountEvents.h"
+
+#include "devices/linux/MountTable.h"
+#include "devices/linux/UdisksClient.h"
+
+#include "support/PrivateUdisks.h"
+#include "support/ScratchMount.h"
+#include "support/TestSupport.h"
+
+#include <QDBusObjectPath>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+const QString cardReader = "/org/freedesktop/UDisks2/drives/Reader";
+const QString internalDisk = "/org/freedesktop/UDisks2/drives/Internal";
+
+QString blockPath(const QString& name) {
+    return "/org/freedesktop/UDisks2/block_devices/" + name;
+}
+
+// udisks2's objects as GetManagedObjects lists them, built a block at a time.
+struct Objects {
+    UdisksObjects::Managed managed;
+
+    Objects() {
+        managed[cardReader][UdisksObjects::driveInterface] = {{"Removable", true},
+                                                              {"ConnectionBus", "usb"}};
+        managed[internalDisk][UdisksObjects::driveInterface] = {{"ConnectionBus", ""}};
+    }
+    // A file system; mountPoints empty for one nothing has mounted.
+    Objects& add(const QString& name, const QString& drive, const QByteArrayList& mountPoints = {},
+                 const QString& label = {}) {
+        UdisksObjects::Interfaces& o = plain(name, drive);
+        o[UdisksObjects::blockInterface].insert(
+            {{"IdUsage", "filesystem"}, {"IdType", "exfat"}, {"IdLabel", label}});
+        o[UdisksObjects::fileSystemInterface] = {{"MountPoints", QVariant::fromValue(mountPoints)}};
+        return *this;
+    }
+    // A loop device's file system, set up by uid.
+    Objects& addLoop(const QString& name, uint uid) {
+        add(name, "/");
+        managed[blockPath(name)][UdisksObjects::loopInterface] = {{"SetupByUID", uid}};
+        return *this;
+    }
+    // A block whose file system has not been probed yet.
+    UdisksObjects::Interfaces& plain(const QString& name, const QString& drive) {
+        UdisksObjects::Interfaces& o = managed[blockPath(name)];
+        o[UdisksObjects::blockInterface] = {{"Device", "/dev/" + name},
+                                            {"Drive", QVariant::fromValue(QDBusObjectPath(drive))}};
+        return o;
+    }
+    UdisksObjects read() const { return UdisksObjects::from(managed); }
+};
+
+QStringList devices(const QList<DiskTool::UnmountedCard>& cards) {
+    QStringList list;
+    for (const DiskTool::UnmountedCard& card : cards)
+        list.append(card.device + " " + card.name);
+    return list;
+}
+
+// Every report of a source, one line each ("appeared /dev/loop0 NAME", "mounted /path").
+struct Reports {
+    QStringList lines;
+    explicit Reports(MountEvents& events) {
+        QObject::connect(&events, &MountEvents::volumeMounted,
+                         [this](const QString& path) { lines.append("mounted " + path); });
+        QObject::connect(&events, &MountEvents::volumeUnmounted,
+                         [this](const QString& path) { lines.append("unmounted " + path); });
+        QObject::connect(&events, &MountEvents::cardFileSystemAppeared,
+                         [this](const QString& device, const QString& name) {
+                             lines.append("appeared " + device + " " + name);
+                         });
+        QObject::connect(&events, &MountEvents::cardFileSystemGone,
+                         [this](const QString& device) { lines.append("gone " + device); });
+    }
+    bool waitFor(const QString& line) {
+        return spinUntil([&] { return lines.contains(line); }, 20000);
+    }
+    // The lines that concern a device or a path, in order.
+    QStringList about(const QString& what) const {
+        QStringList found;
+        for (const QString& line : lines)
+            if (line.endsWith(" " + what) || line.contains(" " + what + " "))
+                found.append(line);
+        return found;
+    }
+};
+
+// An ext4 image (a file system the kernel here mounts itself) on a loop device; unmounted and
+// detached when it goes.
+struct Ext4Loop {
+    QString device;
+    QString mountPoint;
+    static std::unique_ptr<Ext4Loop> make(const TempDir& dir) {
+        QFile image(dir("ext4.img"));
+        if (!image.open(QIODevice::WriteOnly) || !image.resize(16 << 20))
+            return nullptr;
+        image.close();
+        if (QProcess::execute("mkfs.ext4", {"-q", "-F", image.fileName()}) != 0)
+            return nullptr;
+        QProcess losetup;
+        losetup.start("losetup", {"--find", "--show", image.fileName()});
+        if (!losetup.waitForFinished(30000) || losetup.exitCode() != 0)
+            return nullptr;
+        auto loop = std::make_unique<Ext4Loop>();
+        loop->device = QString::fromUtf8(losetup.readAllStandardOutput()).trimmed();
+        return loop;
+    }
+    ~Ext4Loop() {
+        if (!mountPoint.isEmpty())
+            QProcess::execute("umount", {mountPoint});
+        if (!device.isEmpty())
+            QProcess::execute("losetup", {"--detach", device});
+    }
+};
+
+} // namespace
+
+TEST(UdisksEventsTest, MountsAreComparedBlockByBlock) {
+    Objects before;
+    before.add("sda2", internalDisk, {"/home"})
+        .add("sdb1", cardReader, {"/media/u/A"})
+        .add("sdc1", cardReader, {"/media/u/GONE"});
+    Objects after;
+    after.add("sda2", internalDisk, {"/home"})
+        .add("sdb1", cardReader, {"/media/u/B"})
+        .add("sdd1", cardReader, {"/media/u/NEW", "/mnt/twice"});
+    const auto changes = UdisksMountEvents::compare(before.read(), after.read(), 1000);
+    EXPECT_EQ(changes.unmounted, QStringList({"/media/u/A", "/media/u/GONE"}));
+    EXPECT_EQ(changes.mounted, QStringList({"/media/u/B", "/media/u/NEW", "/mnt/twice"}));
+    EXPECT_TRUE(changes.appeared.isEmpty());
+
+    // Another device mounted where one was a moment ago: gone, then there again.
+    Objects swapped;
+    swapped.add("sda2", internalDisk, {"/home"}).add("sde1", cardReader, {"/media/u/A"});
+    const auto swap = UdisksMountEvents::compare(before.read(), swapped.read(), 1000);
+    EXPECT_EQ(swap.unmounted, QStringList({"/media/u/A", "/media/u/GONE"}));
+    EXPECT_EQ(swap.mounted, QStringList({"/media/u/A"}));
+}
+
+TEST(UdisksEventsTest, OnlyCardsThatArriveUnmountedAppear) {
+    Objects before;
+    before.add("sdb1", cardReader, {"/media/u/SHOT"})
+        .add("sdc1", cardReader)
+        .add("sda3", internalDisk);
+    before.plain("loop0", "/");
+    Objects after;
+    // The user unmounted sdb1: cards already there are not inserted again.
+    after.add("sdb1", cardReader)
+        .add("sdc1", cardReader)
+        .add("sda3", internalDisk)
+        // A loop device's file system probed after the device itself appeared.
+        .addLoop("loop0", 1000)
+        .add("sdd1", cardReader, {}, "EOS_DIGITAL")
+        .add("sdd2", cardReader, {"/media/u/OTHER"})
+        .add("sda4", internalDisk)
+        .addLoop("loop1", 0);
+    const auto changes = UdisksMountEvents::compare(before.read(), after.read(), 1000);
+    EXPECT_EQ(devices(changes.appeared),
+              QStringList({"/dev/loop0 loop0", "/dev/sdd1 EOS_DIGITAL"}));
+    EXPECT_EQ(changes.unmounted, QStringList({"/media/u/SHOT"}));
+
+    // Nothing read before: every unmounted card is there from the start.
+    const auto first = UdisksMountEvents::compare({}, after.read(), 1000);
+    EXPECT_EQ(devices(first.appeared), QStringList({"/dev/loop0 loop0", "/dev/sdb1 sdb1",
+                                                    "/dev/sdc1 sdc1", "/dev/sdd1 EOS_DIGITAL"}));
+}
+
+TEST(UdisksEventsTest, ALoopCardFollowedFromAttachToDetach) {
+    QString why;
+    const auto udisks = PrivateUdisks::start(&why);
+    if (!udisks)
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    UdisksMountEvents mine(udisks->connection(), ::getuid(), MountTable::standardPath());
+    // Someone else's loop device is no card of this user's.
+    UdisksMountEvents someoneElse(udisks->connection(), ::getuid() + 1, MountTable::standardPath());
+    Reports reports(mine), otherReports(someoneElse);
+    ASSERT_TRUE(mine.start());
+    ASSERT_TRUE(someoneElse.start());
+
+    TempDir dir;
+    auto card = ScratchMount::exfatImage(dir.path(), 32 << 20, &why, "EVENTS");
+    if (!card)
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    const QString device = card->device();
+    ASSERT_TRUE(reports.waitFor("appeared " + device + " EVENTS"))
+        << reports.lines.join('\n').toStdString() << "\nudisksd said:\n"
+        << udisks->daemonOutput().toStdString();
+
+    // udisks2 does not see a FUSE mount: the mount table reports it, once.
+    if (!card->mount(dir("mnt"), ScratchMount::Driver::fuse, &why))
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    const QString path = dir("mnt");
+    ASSERT_TRUE(reports.waitFor("mounted " + path));
+    ASSERT_EQ(QProcess::execute("umount", {path}), 0);
+    ASSERT_TRUE(reports.waitFor("unmounted " + path));
+
+    card.reset(); // detaches the loop device
+    QProcess::execute("udevadm", {"settle", "-t", "10"});
+    ASSERT_TRUE(reports.waitFor("gone " + device)) << reports.lines.join('\n').toStdString();
+    EXPECT_EQ(reports.about(device),
+              QStringList({"appeared " + device + " EVENTS", "gone " + device}));
+    EXPECT_EQ(reports.about(path), QStringList({"mounted " + path, "unmounted " + path}));
+    EXPECT_TRUE(otherReports.about(device).isEmpty())
+        << otherReports.lines.join('\n').toStdString();
+}
+
+TEST(UdisksEventsTest, AMountUdisksMakesIsReportedOnce) {
+    QString why;
+    const auto udisks = PrivateUdisks::start(&why);
+    if (!udisks)
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    ASSERT_TRUE(udisks->allowAll());
+    UdisksMountEvents events(udisks->connection(), ::getuid(), MountTable::standardPath());
+    Reports reports(events);
+    ASSERT_TRUE(events.start());
+    TempDir dir;
+    const std::unique_ptr<Ext4Loop> loop = Ext4Loop::make(dir);
+    if (!loop)
+        GTEST_SKIP() << "Skipped: cannot make an ext4 image on a loop device";
+    const UdisksClient client(udisks->connection(), false);
+    QString objectPath;
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            const std::optional<UdisksObjects> objects = client.objects();
+            const UdisksBlock* b = objects ? objects->blockForDevice(loop->device) : nullptr;
+            objectPath = b && b->hasFileSystem ? b->objectPath : QString();
+            return !objectPath.isEmpty();
+        },
+        20000))
+        << udisks->daemonOutput().toStdString();
+
+    const UdisksClient::Reply mounted = client.mount(objectPath);
+    ASSERT_TRUE(mounted.succeeded()) << mounted.text.toStdString();
+    const QString path = loop->mountPoint = mounted.text;
+    ASSERT_TRUE(reports.waitFor("mounted " + path));
+    const UdisksClient::Reply unmounted = client.unmount(objectPath);
+    ASSERT_TRUE(unmounted.succeeded()) << unmounted.text.toStdString();
+    loop->mountPoint.clear();
+    ASSERT_TRUE(reports.waitFor("unmounted " + path));
+    // The mount table saw both as well, long since; its reports must not count twice.
+    spinUntil([] { return false; }, 300);
+    EXPECT_EQ(reports.about(path), QStringList({"mounted " + path, "unmounted " + path}));
+}
