@@ -11,11 +11,13 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
 	udisks2 udev dbus-daemon python3-dbusmock \
+	desktop-file-utils appstream man-db dpkg-dev \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run screenshots bench soak format clean
+.PHONY: all deps configure build test run install package screenshots bench soak format clean
+PREFIX ?= /usr/local
 
 all: build
 
@@ -40,6 +42,14 @@ test: build
 
 run: build
 	$(BUILD_DIR)/bin/stowly
+
+# The programs, menu entry, icons, AppStream description, manual pages and completion.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package (build/stowly_VERSION_ARCH.deb) that apt-get installs with what it needs.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # The window in its typical states, sizes and themes, drawn offscreen into PNG files.
 screenshots: deps configure

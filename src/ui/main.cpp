@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stowly"));
     QApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("stowly"));
+    QApplication::setDesktopFileName(QStringLiteral("app.stowly.Stowly"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/stowly.svg")));
     Log::useDefaultFile();
     // A reader that goes away must not end the application.

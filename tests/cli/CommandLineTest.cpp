@@ -5,6 +5,8 @@
 
 #include "support/TestSupport.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace stowly {
@@ -72,6 +74,30 @@ TEST(CommandLineTest, RefusesWhatACommandDoesNotTake) {
               QStringList({"lastProject", "Day 1"}));
     EXPECT_EQ(std::get<Invocation>(parse({"plan", "CARD", "--help"})).command,
               Invocation::Command::help);
+}
+
+TEST(CommandLineTest, TheManualPageSaysWhatTheUsageSays) {
+    QString page = QString::fromUtf8(
+        test::readFile(QStringLiteral(STOWLY_TEST_DATA_DIR "/../../packaging/stowly-cli.1")));
+    ASSERT_FALSE(page.isEmpty());
+    page.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const QString usage = CommandLine::usage();
+    // Every command's line, as the usage prints it, in the synopsis.
+    for (const QString& line : usage.split(u'\n')) {
+        if (line.startsWith(QStringLiteral("  stowly-cli "))) {
+            EXPECT_TRUE(page.contains(QStringLiteral(".B ") + line.trimmed()))
+                << line.toStdString() << " is not in the manual page";
+        }
+    }
+    // Every option the usage names, described.
+    static const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+    for (auto it = option.globalMatch(usage); it.hasNext();) {
+        const QString name = it.next().captured();
+        EXPECT_TRUE(page.contains(QStringLiteral(".B ") + name) ||
+                    page.contains(QStringLiteral(".BI ") + name) ||
+                    page.contains(QStringLiteral(".BR ") + name))
+            << name.toStdString() << " is not described in the manual page";
+    }
 }
 
 TEST(ProgressTextTest, TheBarFitsTheTerminal) {
