@@ -59,6 +59,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_runner = platform.runner;
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
     m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
+    m_loginItem = std::make_unique<LoginItem>(startWatching);
     m_formatter =
         platform.diskTool
             ? std::make_shared<CardFormatter>(std::move(platform.diskTool))

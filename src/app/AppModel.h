@@ -8,6 +8,7 @@
 #include "app/CardHistory.h"
 #include "app/DestinationStore.h"
 #include "app/ImportPrompterHost.h"
+#include "app/LoginItem.h"
 #include "app/OffloadBlocker.h"
 #include "app/PresetOperations.h"
 #include "app/PresetStore.h"
@@ -81,6 +82,8 @@ public:
     ~AppModel() override;
 
     AppSettings& settings() { return *m_settings; }
+    // The start-at-login switch; live only in a model that watches the computer.
+    LoginItem& loginItem() { return *m_loginItem; }
     const AppSettings& settings() const { return *m_settings; }
     Ledger& ledger() { return *m_ledger; }
     const Ledger& ledger() const { return *m_ledger; }
@@ -253,6 +256,7 @@ private:
     std::shared_ptr<CommandRunning> m_runner;
     std::unique_ptr<VolumeWatcher> m_watcher;
     std::unique_ptr<ImportPrompter> m_importPrompter;
+    std::unique_ptr<LoginItem> m_loginItem;
     // Shared with the erase and eject running in the background, which may outlive the model.
     std::shared_ptr<CardFormatter> m_formatter;
     std::unique_ptr<PresetOperations> m_presetOperations;
