@@ -1,7 +1,5 @@
-// A source something still writes to, and destinations that are full: what the copy says and
-// what it leaves.
+// A source something still writes to: what the copy says and what it leaves.
 #include "CopyTestSupport.h"
-#include "support/ScratchMount.h"
 
 #include <gtest/gtest.h>
 
@@ -57,22 +55,5 @@ TEST_P(ChangingSourceTest, FailsAsChangedAndLeavesNothing) {
 INSTANTIATE_TEST_SUITE_P(Changes, ChangingSourceTest,
                          ::testing::Values(Change::grows, Change::rewrittenInPlace,
                                            Change::truncated));
-
-TEST(FullDestinationTest, SaysWhyThePartialFileCouldNotBeMade) {
-    TempDir dir;
-    QString whyNot;
-    // Room for the folder and one file: the next name finds no inode.
-    const auto drive = ScratchMount::tmpfs(dir("drive"), 8 * MiB, &whyNot, 2);
-    if (!drive)
-        GTEST_SKIP() << whyNot.toStdString();
-    writeFile(dir("drive/other"), "x");
-    const QString source = writeFile(dir("card/C0001.MP4"), patternBytes(MiB));
-    const CopyResult result = RecordedCopy().run(source, dir("drive/C0001.MP4"));
-    ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().description,
-              "Couldn’t create C0001.MP4.stowly-partial in the destination: the destination is "
-              "full.");
-    EXPECT_EQ(namesIn(dir("drive")), QStringList{"other"});
-}
 
 } // namespace

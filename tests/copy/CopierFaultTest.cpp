@@ -177,11 +177,15 @@ TEST(CopierFullDiskTest, AFullVolumeFailsTheCopyAndKeepsWhatWasThere) {
 
         const CopyResult result = RecordedCopy().run(source, mount->path() + "/C0001.MP4");
         ASSERT_FALSE(result.ok());
-        if (outOfFiles)
+        if (outOfFiles) {
             EXPECT_EQ(result.failure().kind, CopyFailure::Kind::couldNotCreate);
-        else
+            EXPECT_EQ(result.failure().description,
+                      "Couldn’t create C0001.MP4.stowly-partial in the destination: the "
+                      "destination is full.");
+        } else {
             EXPECT_EQ(result.failure().description,
                       "Couldn’t write C0001.MP4.stowly-partial: No space left on device.");
+        }
         EXPECT_EQ(namesIn(mount->path()), QStringList{"C0000.MP4"});
         EXPECT_EQ(readFile(bystander), "kept");
     }

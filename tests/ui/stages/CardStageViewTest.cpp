@@ -3,7 +3,6 @@
 #include "app/lists/CardListModel.h"
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
-#include "ui/stages/StageShots.h"
 
 #include <QLabel>
 #include <QListView>
@@ -34,11 +33,9 @@ template <typename T> T* child(QWidget& parent, const char* name) {
 } // namespace
 
 TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingItsHistory) {
-    useShotIcons();
     World w;
     AppModel& m = *w.model;
     CardStageView view(m);
-    saveShot(view, QStringLiteral("card-empty"), {280, 600});
     auto* list = child<QListView>(view, "cardList");
     auto* format = child<QPushButton>(view, "formatButton");
     auto* badge = child<QLabel>(view, "verifiedBadge");
@@ -58,7 +55,6 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     EXPECT_EQ(format->toolTip(), "Offload the other files first. Include or remove short clips "
                                  "first, or format and discard them");
     EXPECT_FALSE(badge->isVisibleTo(&view));
-    saveShot(view, QStringLiteral("card-new"), {280, 600});
 
     // Choosing the other row selects that card in the model.
     const int other = 1 - list->currentIndex().row();
@@ -90,7 +86,6 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     ASSERT_TRUE(w.waitForSession());
     EXPECT_EQ(format->text(), "Format");
     EXPECT_TRUE(badge->isVisibleTo(&view));
-    saveShot(view, QStringLiteral("card-verified"), {280, 600});
 
     // The erase asks first; a no leaves the card alone.
     QStringList asked;

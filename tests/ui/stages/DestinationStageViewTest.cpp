@@ -2,7 +2,6 @@
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
 #include "ui/stages/FolderTreePreview.h"
-#include "ui/stages/StageShots.h"
 
 #include <QDropEvent>
 #include <QMenu>
@@ -32,13 +31,11 @@ bool drop(QWidget& target, const QList<QUrl>& urls) {
 } // namespace
 
 TEST(DestinationStageViewTest, ADroppedFolderBecomesTheDestinationAndTheTreeShowsThePlan) {
-    useShotIcons();
     World w;
     AppModel& m = *w.model;
     DestinationStageView view(m);
     auto* tree = view.findChild<FolderTreePreview*>(QStringLiteral("folderTree"));
     ASSERT_TRUE(tree);
-    saveShot(view, QStringLiteral("destination-empty"), {300, 600});
 
     TempDir other;
     const QString file = writeFile(other("note.txt"), "n");
@@ -67,7 +64,6 @@ TEST(DestinationStageViewTest, ADroppedFolderBecomesTheDestinationAndTheTreeShow
     const QModelIndex top = tree->model()->index(0, 0);
     EXPECT_EQ(top.data().toString(), first + u'/');
     EXPECT_TRUE(top.data(Qt::UserRole).toBool()) << "an existing folder is marked";
-    saveShot(view, QStringLiteral("destination-plan"), {300, 600});
 }
 
 TEST(DestinationStageViewTest, TheFavoritesMenuOffersReachableFoldersAndAddsTheCurrentOne) {

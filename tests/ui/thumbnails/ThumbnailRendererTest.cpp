@@ -254,7 +254,6 @@ TEST(ThumbnailRendererTest, HeicUsesItsStoredThumbnailOnlyWhenLargeEnough) {
     heif_context_free(context);
     ASSERT_EQ(written.code, heif_error_Ok);
 
-    // The green thumbnail tells which of the two was drawn.
     EXPECT_TRUE(shows(ThumbnailRenderer::render(path, 32), {32, 16}, green, green));
     EXPECT_TRUE(shows(ThumbnailRenderer::render(path, 64), {64, 32}, red, red));
 }
