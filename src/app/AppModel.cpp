@@ -60,6 +60,15 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
     m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
     m_loginItem = std::make_unique<LoginItem>(startWatching);
+    m_menuBarIconInserted = menuBarIconInserted();
+    const auto followMenuBarIcon = [this] {
+        if (menuBarIconInserted() == m_menuBarIconInserted)
+            return;
+        m_menuBarIconInserted = !m_menuBarIconInserted;
+        Q_EMIT menuBarIconInsertedChanged();
+    };
+    connect(m_settings.get(), &AppSettings::keepRunningInMenuBarChanged, this, followMenuBarIcon);
+    connect(m_settings.get(), &AppSettings::showMenuBarIconChanged, this, followMenuBarIcon);
     m_formatter =
         platform.diskTool
             ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
@@ -130,6 +139,10 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
         m_watcher->start();
         m_destinations->startWatchingDrives();
     }
+}
+
+bool AppModel::menuBarIconInserted() const {
+    return m_settings->keepRunningInMenuBar() && m_settings->showMenuBarIcon();
 }
 
 AppModel::~AppModel() {

@@ -84,6 +84,9 @@ public:
     AppSettings& settings() { return *m_settings; }
     // The start-at-login switch; live only in a model that watches the computer.
     LoginItem& loginItem() { return *m_loginItem; }
+    // Whether the tray item should be there: Stowly keeps running in the background and its
+    // icon is wanted.
+    bool menuBarIconInserted() const;
     const AppSettings& settings() const { return *m_settings; }
     Ledger& ledger() { return *m_ledger; }
     const Ledger& ledger() const { return *m_ledger; }
@@ -211,6 +214,7 @@ public:
 
 Q_SIGNALS:
     void cardsChanged();
+    void menuBarIconInsertedChanged();
     // The selected card changed (or none is selected).
     void selectionChanged();
     void scanningChanged();
@@ -257,6 +261,7 @@ private:
     std::unique_ptr<VolumeWatcher> m_watcher;
     std::unique_ptr<ImportPrompter> m_importPrompter;
     std::unique_ptr<LoginItem> m_loginItem;
+    bool m_menuBarIconInserted = false;
     // Shared with the erase and eject running in the background, which may outlive the model.
     std::shared_ptr<CardFormatter> m_formatter;
     std::unique_ptr<PresetOperations> m_presetOperations;

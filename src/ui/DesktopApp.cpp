@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 #include "ui/DesktopLook.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusItemController.h"
 #include "ui/Theme.h"
 
 #include <QApplication>
@@ -28,6 +29,10 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     connect(&m_model.settings(), &AppSettings::themeIDChanged, this, &DesktopApp::applyTheme);
     // The model hands the appearance over now and on every change.
     m_model.setFrontEnd(this);
+    // There is no settings window yet; the main window is where the settings start from.
+    m_statusItem = std::make_unique<StatusItemController>(
+        m_model, StatusItemController::Actions{[this] { showMainWindow(); },
+                                               [this] { showMainWindow(); }, [this] { quit(); }});
 }
 
 DesktopApp::~DesktopApp() {
@@ -40,8 +45,13 @@ void DesktopApp::openMainWindowIfClosed() {
 }
 
 void DesktopApp::runInBackground() {
-    // The menu bar item will live here; until then the process keeps watching for cards.
+    // The tray item (when wanted) stays; the process keeps watching for cards.
     m_window->hide();
+}
+
+void DesktopApp::quit() {
+    if (!m_model.isBusy() || mayStopAndQuit())
+        QApplication::quit();
 }
 
 bool DesktopApp::isActive() const {
@@ -103,8 +113,10 @@ void DesktopApp::confirm(const Confirmation& confirmation, std::function<void(bo
 }
 
 bool DesktopApp::mayCloseWindow() {
-    if (!m_model.isBusy() || m_model.settings().keepRunningInMenuBar())
-        return true;
+    return !m_model.isBusy() || m_model.settings().keepRunningInMenuBar() || mayStopAndQuit();
+}
+
+bool DesktopApp::mayStopAndQuit() {
     QMessageBox box(QMessageBox::Warning, tr("Stop the offload and quit?"),
                     tr("Closing the window quits Stowly and stops the offload. Files copied so far "
                        "keep their verified copies; the rest stay on the card."),

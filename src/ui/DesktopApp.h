@@ -11,6 +11,7 @@ namespace stowly {
 class AppModel;
 class DesktopLook;
 class MainWindow;
+class StatusItemController;
 
 // The desktop front end of the model: the main window, the confirmations it asks, the success
 // sound, and the theme and appearance the window is drawn in, followed live.
@@ -22,6 +23,7 @@ public:
     ~DesktopApp() override;
 
     MainWindow& window() const { return *m_window; }
+    StatusItemController& statusItem() const { return *m_statusItem; }
     // Shows the window unless it is already open; the launch calls it once.
     void openMainWindowIfClosed();
     // Started at login in menu bar mode, or the window closed in it: no window, keep running.
@@ -41,14 +43,18 @@ public:
 
 private:
     void windowClosed();
+    // Quitting from the tray asks, like closing the window, while a copy runs.
+    void quit();
     // Closing quits, which would stop a running copy: asked first.
     bool mayCloseWindow();
+    bool mayStopAndQuit();
 
     AppModel& m_model;
     DesktopLook* m_look;
     // The desktop's own palette before ours replaced it, for "system" without a stated wish.
     bool m_desktopIsDark;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<StatusItemController> m_statusItem;
 };
 
 } // namespace stowly

@@ -8,6 +8,7 @@
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusItemController.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTest>
@@ -214,6 +216,18 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         recent->grab().save(
             QStringLiteral("%1/9-recent-offloads-%2.png").arg(folder, QLatin1String(look.name)));
+    }
+
+    // The tray item's menu in menu bar mode, with the card connected.
+    w.world.model->settings().setKeepRunningInMenuBar(true);
+    for (const Look& look : looks) {
+        w.world.model->settings().setThemeID(look.theme);
+        w.world.model->settings().setAppearance(look.appearance);
+        QMenu* menu = w.desktop.statusItem().menu();
+        menu->adjustSize();
+        QCoreApplication::processEvents();
+        menu->grab().save(
+            QStringLiteral("%1/10-tray-menu-%2.png").arg(folder, QLatin1String(look.name)));
     }
     return 0;
 }

@@ -1,0 +1,81 @@
+// The tray item in menu bar mode: there only while wanted, its menu as the model stands.
+
+#include "app/AppModel.h"
+#include "app/ImportPrompter.h"
+#include "app/MenuBarItem.h"
+#include "support/AppModelWorld.h"
+#include "ui/DesktopApp.h"
+#include "ui/DesktopLook.h"
+#include "ui/StatusItemController.h"
+
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+QStringList titles(QMenu* menu) {
+    QStringList list;
+    for (const QAction* action : menu->actions()) {
+        const QString text = action->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+        list.append(action->isSeparator() ? QStringLiteral("—")
+                    : action->isEnabled() ? text
+                                          : u'(' + text + u')');
+    }
+    return list;
+}
+
+} // namespace
+
+TEST(TrayTest, TheMenuFollowsTheCardsTheRunAndThePause) {
+    EXPECT_EQ(MenuBarItem::items({}, false, false),
+              (QList<MenuBarItem>{{MenuBarItem::Kind::openStowly},
+                                  {MenuBarItem::Kind::divider},
+                                  {MenuBarItem::Kind::cardsHeader, true},
+                                  {MenuBarItem::Kind::divider},
+                                  {MenuBarItem::Kind::pause, false},
+                                  {MenuBarItem::Kind::settings},
+                                  {MenuBarItem::Kind::divider},
+                                  {MenuBarItem::Kind::quit}}));
+    const QList<MenuBarItem> busy = MenuBarItem::items(
+        {{"/media/A", "A", std::nullopt}, {"/media/B", "B", std::nullopt}}, true, true);
+    QStringList shown;
+    for (const MenuBarItem& item : busy)
+        shown.append(item.isEnabled() ? item.title() : u'(' + item.title() + u')');
+    EXPECT_EQ(shown,
+              QStringList({"Open Stowly", "", "(Cards & Drives)", "(Import from A…)",
+                           "(Import from B…)", "(Offloading… (imports wait until it’s done))", "",
+                           "Resume Detection", "Settings…", "", "Quit Stowly"}));
+}
+
+TEST(TrayTest, TheItemIsThereOnlyInMenuBarModeAndActsOnTheModel) {
+    World world;
+    DesktopLook look{false};
+    DesktopApp desktop{*world.model, &look};
+    StatusItemController& tray = desktop.statusItem();
+    AppSettings& settings = world.model->settings();
+    EXPECT_FALSE(tray.isInserted());
+    settings.setKeepRunningInMenuBar(true);
+    ASSERT_TRUE(tray.isInserted());
+    EXPECT_EQ(titles(tray.menu()),
+              QStringList({"Open Stowly", "—", "(No Cards Connected)", "—", "Pause Detection",
+                           "Settings…", "—", "Quit Stowly"}));
+
+    const CardVolume card = world.insertCard("EOS", {{"DCIM/IMG_0001.JPG", "photo"}});
+    ASSERT_TRUE(world.waitForSession());
+    QMenu* menu = tray.menu();
+    EXPECT_EQ(titles(menu).mid(2, 2), QStringList({"(Cards & Drives)", "Import from EOS…"}));
+    for (QAction* action : menu->actions())
+        if (action->text() == "Pause Detection")
+            action->trigger();
+    EXPECT_TRUE(world.model->importPrompter().isPaused());
+    EXPECT_TRUE(titles(tray.menu()).contains("Resume Detection"));
+
+    // Hiding the icon takes the item away; Stowly keeps running.
+    settings.setShowMenuBarIcon(false);
+    EXPECT_FALSE(tray.isInserted());
+    EXPECT_EQ(tray.menu(), nullptr);
+}
