@@ -2,11 +2,13 @@
 
 #include "app/AppModel.h"
 #include "ui/DesktopLook.h"
+#include "ui/DesktopPromptPresenter.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
 #include "ui/Theme.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -29,6 +31,8 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     connect(&m_model.settings(), &AppSettings::themeIDChanged, this, &DesktopApp::applyTheme);
     // The model hands the appearance over now and on every change.
     m_model.setFrontEnd(this);
+    m_prompts = std::make_unique<DesktopPromptPresenter>(m_model.importPrompter(),
+                                                         QDBusConnection::sessionBus());
     // There is no settings window yet; the main window is where the settings start from.
     m_statusItem = std::make_unique<StatusItemController>(
         m_model, StatusItemController::Actions{[this] { showMainWindow(); },

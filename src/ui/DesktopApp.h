@@ -12,6 +12,7 @@ class AppModel;
 class DesktopLook;
 class MainWindow;
 class StatusItemController;
+class DesktopPromptPresenter;
 
 // The desktop front end of the model: the main window, the confirmations it asks, the success
 // sound, and the theme and appearance the window is drawn in, followed live.
@@ -55,6 +56,7 @@ private:
     bool m_desktopIsDark;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<StatusItemController> m_statusItem;
+    std::unique_ptr<DesktopPromptPresenter> m_prompts;
 };
 
 } // namespace stowly

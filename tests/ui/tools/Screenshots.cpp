@@ -7,6 +7,7 @@
 #include "support/TestHome.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
+#include "ui/ImportPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
 
@@ -228,6 +229,11 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         menu->grab().save(
             QStringLiteral("%1/10-tray-menu-%2.png").arg(folder, QLatin1String(look.name)));
+        ImportPanel panel(QStringLiteral("EOS_DIGITAL card connected"), [](auto) {});
+        panel.show();
+        QCoreApplication::processEvents();
+        panel.grab().save(
+            QStringLiteral("%1/11-import-panel-%2.png").arg(folder, QLatin1String(look.name)));
     }
     return 0;
 }
