@@ -1,5 +1,7 @@
 #include "ui/MainWindow.h"
 
+#include "ui/AppMenu.h"
+
 #include "app/AppModel.h"
 #include "base/Log.h"
 #include "ui/OffloadBar.h"
@@ -108,6 +110,22 @@ QWidget* MainWindow::makeToolbar() {
     history->setProperty("stowlyRole", QStringLiteral("toolbar"));
     history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(history, &QToolButton::clicked, this, &MainWindow::showRecentOffloads);
+    auto* menuButton = new QToolButton(toolbar);
+    menuButton->setObjectName(QStringLiteral("appMenuButton"));
+    menuButton->setIcon(QIcon::fromTheme(QStringLiteral("open-menu-symbolic"),
+                                         QIcon::fromTheme(QStringLiteral("open-menu"))));
+    if (menuButton->icon().isNull())
+        menuButton->setText(QStringLiteral("☰"));
+    menuButton->setAccessibleName(tr("Main menu"));
+    menuButton->setToolTip(tr("About, help and support"));
+    menuButton->setProperty("stowlyRole", QStringLiteral("toolbar"));
+    menuButton->setPopupMode(QToolButton::InstantPopup);
+    // The icon says it opens a menu; the style's extra arrow would only crowd it.
+    menuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    auto* appMenu = new AppMenu(menuButton);
+    menuButton->setMenu(appMenu);
+    // The menu's shortcuts work anywhere in the window.
+    addActions(appMenu->actions());
     auto* row = new QHBoxLayout(toolbar);
     row->setContentsMargins(16, 12, 16, 8);
     row->setSpacing(8);
@@ -115,6 +133,7 @@ QWidget* MainWindow::makeToolbar() {
     row->addStretch();
     row->addWidget(presets);
     row->addWidget(history);
+    row->addWidget(menuButton);
     return toolbar;
 }
 

@@ -2,7 +2,9 @@
 #include "base/Background.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
+#include "ui/CrashReportOffer.h"
 #include "ui/DesktopApp.h"
+#include "ui/MainWindow.h"
 #include "ui/SingleInstance.h"
 
 #include <QApplication>
@@ -42,9 +44,8 @@ int main(int argc, char** argv) {
                      &DesktopApp::showMainWindow);
 
     AppLaunch::Hooks hooks;
-    hooks.offerCrashReport = [](const CrashReports::File& report) {
-        // The offer's dialog comes later; the log keeps the find meanwhile.
-        Log::info(Log::Category::app, QStringLiteral("Crash report found: %1").arg(report.url));
+    hooks.offerCrashReport = [&desktop](const CrashReports::File& report) {
+        CrashReportOffer::ask(desktop.window().isVisible() ? &desktop.window() : nullptr, report);
     };
     hooks.runInMenuBar = [&desktop] { desktop.runInBackground(); };
     hooks.openMainWindowIfClosed = [&desktop] { desktop.openMainWindowIfClosed(); };

@@ -229,6 +229,11 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         menu->grab().save(
             QStringLiteral("%1/10-tray-menu-%2.png").arg(folder, QLatin1String(look.name)));
+        if (auto* appMenu = w.window.findChild<QMenu*>(QStringLiteral("appMenu"))) {
+            appMenu->adjustSize();
+            appMenu->grab().save(
+                QStringLiteral("%1/12-app-menu-%2.png").arg(folder, QLatin1String(look.name)));
+        }
         ImportPanel panel(QStringLiteral("EOS_DIGITAL card connected"), [](auto) {});
         panel.show();
         QCoreApplication::processEvents();
