@@ -7,6 +7,7 @@
 #include "base/Background.h"
 #include "session/OffloadSession.h"
 #include "ui/stages/ElidedLabel.h"
+#include "ui/stages/FolderLevelsEditor.h"
 #include "ui/stages/FolderTreePreview.h"
 #include "ui/stages/StageStyle.h"
 
@@ -118,6 +119,16 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     m_quickDump->setProperty("stowlyRole", QStringLiteral("pill"));
     caption->addWidget(m_quickDump);
     caption->addStretch();
+    auto* editFolders = new QToolButton(this);
+    editFolders->setObjectName(QStringLiteral("editFolders"));
+    editFolders->setText(tr("Edit Folders"));
+    editFolders->setCheckable(true);
+    editFolders->setAccessibleName(tr("Edit the folder levels"));
+    editFolders->setProperty("stowlyRole", QStringLiteral("secondary"));
+    caption->addWidget(editFolders);
+    m_levelsEditor = new FolderLevelsEditor(m_model.settings(), this);
+    m_levelsEditor->setVisible(false);
+    connect(editFolders, &QToolButton::toggled, m_levelsEditor, &QWidget::setVisible);
     m_treeCaption->setWordWrap(false);
 
     contentLayout()->addLayout(folderRow);
@@ -128,6 +139,7 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     contentLayout()->addWidget(m_hint);
     contentLayout()->addSpacing(16);
     contentLayout()->addLayout(caption);
+    contentLayout()->addWidget(m_levelsEditor);
     contentLayout()->addWidget(m_tree, 1);
     contentLayout()->addWidget(m_treeEmpty);
     contentLayout()->addStretch(0);

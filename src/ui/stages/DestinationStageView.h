@@ -15,6 +15,7 @@ class QToolButton;
 namespace stowly {
 
 class AppModel;
+class FolderLevelsEditor;
 class FolderTreePreview;
 
 // Stage 3: where the files go. The destination folder with the space left on its volume, the
@@ -58,6 +59,7 @@ private:
     QLabel* m_treeCaption;
     QLabel* m_quickDump;
     FolderTreePreview* m_tree;
+    FolderLevelsEditor* m_levelsEditor = nullptr;
     QLabel* m_treeEmpty;
     QTimer* m_treeTimer;
     std::stop_source m_spaceTask;

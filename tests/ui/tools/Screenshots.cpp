@@ -22,6 +22,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextStream>
+#include <QToolButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -158,6 +159,11 @@ int main(int argc, char** argv) {
     // The names and the folder tree are worked out after a pause in typing.
     spinUntil([] { return false; }, 500);
     shooter.shoot(QStringLiteral("3-ready-list"));
+    if (auto* edit = w.window.findChild<QToolButton*>(QStringLiteral("editFolders"))) {
+        edit->setChecked(true);
+        shooter.shoot(QStringLiteral("3b-editing-folders"));
+        edit->setChecked(false);
+    }
     w.world.model->settings().setMediaLayout(MediaLayout::grid);
     shooter.shoot(QStringLiteral("4-ready-grid"));
     w.world.model->settings().setMediaLayout(MediaLayout::list);
