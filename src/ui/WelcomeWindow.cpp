@@ -174,7 +174,6 @@ WelcomeWindow::WelcomeWindow(AppModel& model, std::shared_ptr<QSettings> prefere
     connect(&m_model, &AppModel::cardsChanged, this, &WelcomeWindow::refreshCards);
     connect(&m_model.destinations(), &DestinationStore::changed, this, &WelcomeWindow::refresh);
     refreshCards();
-    refresh();
 }
 
 WelcomeWindow::~WelcomeWindow() = default;
@@ -216,8 +215,9 @@ QWidget* WelcomeWindow::buildSplash() {
            "about a minute."),
         widget);
     text->setAlignment(Qt::AlignCenter);
-    text->setMaximumWidth(520);
-    layout->addWidget(text, 0, Qt::AlignHCenter);
+    // Full width with side margins: a wrapped label only gets its height when it fills the row.
+    text->setContentsMargins(96, 0, 96, 0);
+    layout->addWidget(text);
     layout->addSpacing(8);
 
     m_start = button(tr("Set up your first preset"), "welcomeStart", widget);
@@ -253,9 +253,11 @@ QWidget* WelcomeWindow::buildStarters() {
         radio->setAccessibleDescription(detail);
         group->addButton(radio);
         layout->addWidget(radio);
-        auto* note = stageStyle::secondaryLabel(detail, widget);
-        note->setContentsMargins(24, 0, 0, 8);
-        layout->addWidget(note);
+        auto* indented = new QHBoxLayout;
+        indented->addSpacing(24);
+        indented->addWidget(stageStyle::secondaryLabel(detail, widget), 1);
+        layout->addLayout(indented);
+        layout->addSpacing(4);
         connect(radio, &QRadioButton::clicked, this, [this, starter] {
             edit([starter](OnboardingDraft& d) { d.chooseStarter(starter); });
         });
@@ -431,6 +433,9 @@ void WelcomeWindow::refresh() {
         const OnboardingStep at = formSteps[i];
         m_stepButtons[i]->setEnabled(m_store->canJump(at));
         m_stepButtons[i]->setChecked(at == step);
+        QFont font = m_stepButtons[i]->font();
+        font.setBold(at == step);
+        m_stepButtons[i]->setFont(font);
     }
     m_back->setEnabled(int(step) > int(OnboardingStep::template_));
     m_next->setEnabled(draft.canLeave(step));
@@ -438,6 +443,9 @@ void WelcomeWindow::refresh() {
     m_next->setAccessibleName(m_next->text());
     const QString message = scene ? QString() : blockingMessage();
     m_hint->setText(message);
+    // A broken template is a mistake to fix; a choice not made yet is only a reminder.
+    const bool mistake = step == OnboardingStep::folders || step == OnboardingStep::naming;
+    stageStyle::setRole(m_hint, mistake ? QStringLiteral("warning") : QStringLiteral("secondary"));
     m_hint->setVisible(!message.isEmpty());
 
     for (qsizetype i = 0; i < m_starters.size(); ++i) {
@@ -483,7 +491,9 @@ void WelcomeWindow::refresh() {
     const QString saved =
         m_store->savedPreset() ? m_store->savedPreset()->name : draft.effectivePresetName();
     m_doneText->setText(
-        tr("“%1” is saved and ready. Put in a card to start your first offload.").arg(saved));
+        m_model.cards().isEmpty()
+            ? tr("“%1” is saved and ready. Put in a card to start your first offload.").arg(saved)
+            : tr("“%1” is saved and ready.").arg(saved));
 
     chooseDefaultButton();
 }
@@ -504,7 +514,7 @@ void WelcomeWindow::refreshCards() {
         m_cardButtons->layout()->addWidget(b);
     }
     stageStyle::setRole(m_openStowly, cards.isEmpty() ? QStringLiteral("primary") : QString());
-    chooseDefaultButton();
+    refresh();
 }
 
 void WelcomeWindow::chooseDefaultButton() {
