@@ -1,0 +1,212 @@
+// The first-run setup window: its steps can only be left forward when valid, its progress
+// survives a new window, and finishing turns the choices into settings, a favourite and a
+// preset.
+
+#include "ui/WelcomeWindow.h"
+#include "app/OnboardingStore.h"
+#include "app/PresetStore.h"
+#include "support/AppModelWorld.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+struct Wizard {
+    explicit Wizard(World& world, std::shared_ptr<QSettings> preferences, QString drivePath)
+        : window(*world.model, std::move(preferences), [drivePath] {
+              OnboardingDrive drive;
+              drive.name = QStringLiteral("Archive");
+              drive.kind = QStringLiteral("External");
+              drive.suggestedPath = drivePath;
+              drive.totalBytes = 4'000'000'000'000;
+              drive.freeBytes = 1'200'000'000'000;
+              return QList<OnboardingDrive>{drive};
+          }) {
+        window.show();
+        QObject::connect(&window, &WelcomeWindow::exited,
+                         [this](const OnboardingExit& exit) { exits.append(exit); });
+    }
+    template <typename T> T* find(const QString& name) { return window.findChild<T*>(name); }
+    OnboardingStep step() { return window.store().step(); }
+    void press(int key) { QTest::keyClick(&window, Qt::Key(key)); }
+    void type(const QString& field, const QString& text) {
+        auto* edit = find<QLineEdit>(field);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+    bool chooseDrive() {
+        auto* drives = find<QListWidget>(QStringLiteral("welcomeDrives"));
+        if (!spinUntil([&] { return drives->count() == 1; }))
+            return false;
+        QTest::mouseClick(drives->viewport(), Qt::LeftButton, {},
+                          drives->visualItemRect(drives->item(0)).center());
+        return true;
+    }
+
+    WelcomeWindow window;
+    QList<OnboardingExit> exits;
+};
+
+std::shared_ptr<QSettings> preferences(const TempDir& dir) {
+    return std::make_shared<QSettings>(dir(QStringLiteral("prefs.ini")), QSettings::IniFormat);
+}
+
+} // namespace
+
+TEST(WelcomeWindowTest, AStepThatIsNotValidCannotBeLeftForward) {
+    World world;
+    TempDir drive;
+    Wizard w(world, nullptr, drive.path());
+    EXPECT_EQ(w.window.windowTitle(), "Welcome to Stowly");
+    EXPECT_FALSE(w.find<QPushButton>(QStringLiteral("welcomeNext"))->isVisible());
+
+    w.press(Qt::Key_Return);
+    ASSERT_EQ(w.step(), OnboardingStep::template_);
+    w.find<QRadioButton>(QStringLiteral("welcomeStarter-podcast"))->click();
+    EXPECT_EQ(w.window.store().draft().folderTemplate,
+              onboardingStarter::namingPreset(OnboardingStarter::podcast).folder);
+    EXPECT_EQ(w.window.store().draft().presetName, "Podcast");
+    w.press(Qt::Key_Return);
+
+    // No folder yet: neither the button nor Return moves on, and the window says why.
+    ASSERT_EQ(w.step(), OnboardingStep::destination);
+    EXPECT_FALSE(w.find<QPushButton>(QStringLiteral("welcomeNext"))->isEnabled());
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.step(), OnboardingStep::destination);
+    EXPECT_FALSE(w.find<QLabel>(QStringLiteral("welcomeHint"))->text().isEmpty());
+    ASSERT_TRUE(w.chooseDrive());
+    EXPECT_EQ(w.window.store().draft().destinationPath, drive.path());
+    w.press(Qt::Key_Return);
+
+    // A broken folder template holds the step; the steps after it cannot be jumped to.
+    ASSERT_EQ(w.step(), OnboardingStep::folders);
+    w.type(QStringLiteral("welcomeFolderTemplate"), QStringLiteral("{date}/{nonsense"));
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.step(), OnboardingStep::folders);
+    EXPECT_FALSE(w.find<QLabel>(QStringLiteral("welcomeHint"))->text().isEmpty());
+    EXPECT_FALSE(w.find<QPushButton>(QStringLiteral("welcomeStep-naming"))->isEnabled());
+    w.type(QStringLiteral("welcomeFolderTemplate"), QStringLiteral("{date}/{project}"));
+    w.press(Qt::Key_Return);
+
+    // With renaming off, a broken file template does not hold the step: it is not used.
+    ASSERT_EQ(w.step(), OnboardingStep::naming);
+    w.type(QStringLiteral("welcomeFileTemplate"), QStringLiteral("{seq"));
+    EXPECT_FALSE(w.find<QPushButton>(QStringLiteral("welcomeNext"))->isEnabled());
+    w.find<QCheckBox>(QStringLiteral("welcomeRenameFiles"))->click();
+    w.press(Qt::Key_Return);
+
+    ASSERT_EQ(w.step(), OnboardingStep::review);
+    w.type(QStringLiteral("welcomePresetName"), QStringLiteral("   "));
+    EXPECT_FALSE(w.find<QPushButton>(QStringLiteral("welcomeNext"))->isEnabled());
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(w.step(), OnboardingStep::review);
+    EXPECT_TRUE(world.model->presets().presets().isEmpty());
+
+    // Back through the step bar, and Escape closes without finishing.
+    w.find<QPushButton>(QStringLiteral("welcomeStep-destination"))->click();
+    EXPECT_EQ(w.step(), OnboardingStep::destination);
+    w.press(Qt::Key_Escape);
+    EXPECT_FALSE(w.window.isVisible());
+    ASSERT_EQ(w.exits.size(), 1);
+    EXPECT_EQ(w.exits[0], OnboardingExit::skipped());
+    EXPECT_FALSE(w.window.store().isFinished());
+}
+
+TEST(WelcomeWindowTest, ProgressSurvivesANewWindowUntilFinishedOrSkipped) {
+    World world;
+    TempDir drive;
+    TempDir prefs;
+    {
+        Wizard w(world, preferences(prefs), drive.path());
+        w.press(Qt::Key_Return);
+        w.find<QRadioButton>(QStringLiteral("welcomeStarter-photoSession"))->click();
+        w.press(Qt::Key_Return);
+        ASSERT_TRUE(w.chooseDrive());
+        w.press(Qt::Key_Return);
+        w.type(QStringLiteral("welcomeFolderTemplate"), QStringLiteral("{project}"));
+    }
+    {
+        Wizard w(world, preferences(prefs), drive.path());
+        EXPECT_EQ(w.step(), OnboardingStep::folders);
+        EXPECT_TRUE(
+            w.find<QRadioButton>(QStringLiteral("welcomeStarter-photoSession"))->isChecked());
+        EXPECT_EQ(w.find<QLineEdit>(QStringLiteral("welcomeFolderTemplate"))->text(), "{project}");
+        EXPECT_EQ(w.window.store().draft().destinationPath, drive.path());
+
+        w.press(Qt::Key_Escape);
+        EXPECT_EQ(w.exits, QList<OnboardingExit>{OnboardingExit::skipped()});
+    }
+    EXPECT_EQ(OnboardingStore(preferences(prefs)).step(), OnboardingStep::folders);
+
+    // Skipping from the first screen ends the setup for good.
+    TempDir fresh;
+    Wizard w(world, preferences(fresh), drive.path());
+    w.find<QPushButton>(QStringLiteral("welcomeSkip"))->click();
+    EXPECT_EQ(w.exits, QList<OnboardingExit>{OnboardingExit::skipped()});
+    EXPECT_TRUE(OnboardingStore(preferences(fresh)).isFinished());
+}
+
+TEST(WelcomeWindowTest, SavingAppliesTheChoicesAndTheLastScreenStartsOnACard) {
+    World world;
+    TempDir drive;
+    TempDir prefs;
+    Wizard w(world, preferences(prefs), drive.path());
+    w.press(Qt::Key_Return);
+    w.press(Qt::Key_Return);
+    ASSERT_TRUE(w.chooseDrive());
+    // Stowly already has a default folder, so making this one the default is a choice.
+    auto* makeDefault = w.find<QCheckBox>(QStringLiteral("welcomeMakeDefault"));
+    EXPECT_TRUE(makeDefault->isVisible());
+    EXPECT_TRUE(makeDefault->isChecked());
+    w.press(Qt::Key_Return);
+    w.press(Qt::Key_Return);
+    w.press(Qt::Key_Return);
+    ASSERT_EQ(w.step(), OnboardingStep::review);
+    w.type(QStringLiteral("welcomePresetName"), QStringLiteral("  Harbour  "));
+    w.find<QCheckBox>(QStringLiteral("welcomeEject"))->click();
+    w.find<QCheckBox>(QStringLiteral("welcomeSound"))->click();
+    w.press(Qt::Key_Return);
+
+    ASSERT_EQ(w.step(), OnboardingStep::done);
+    AppModel& model = *world.model;
+    EXPECT_TRUE(model.settings().ejectAfterOffload());
+    EXPECT_FALSE(model.settings().playSuccessSound());
+    ASSERT_EQ(model.presets().presets().size(), 1);
+    const OffloadPreset preset = model.presets().presets().first();
+    EXPECT_EQ(preset.name, "Harbour");
+    EXPECT_EQ(preset.folderTemplate,
+              onboardingStarter::namingPreset(OnboardingStarter::filmShoot).folder);
+    EXPECT_EQ(model.presets().activeID(), preset.id);
+    EXPECT_EQ(model.settings().destinationPath(), std::optional(drive.path()));
+    ASSERT_TRUE(model.destinations().defaultFavorite());
+    EXPECT_EQ(model.destinations().defaultFavorite()->path, drive.path());
+    EXPECT_TRUE(OnboardingStore(preferences(prefs)).isFinished());
+    EXPECT_FALSE(preferences(prefs)->contains(OnboardingStore::draftKey));
+    EXPECT_FALSE(WelcomeWindow::isNeeded(model));
+
+    // Waiting until a card arrives; then Return starts on it.
+    EXPECT_TRUE(w.find<QLabel>(QStringLiteral("welcomeWaiting"))->isVisible());
+    const CardVolume card = world.insertCard(
+        QStringLiteral("A7SIII"), {{QStringLiteral("DCIM/A.JPG"), QByteArray(1000, 'a')}});
+    ASSERT_TRUE(spinUntil([&] {
+        auto* start = w.find<QPushButton>(QStringLiteral("welcomeOffloadCard"));
+        return start && start->isVisible() && start->isDefault();
+    }));
+    EXPECT_FALSE(w.find<QLabel>(QStringLiteral("welcomeWaiting"))->isVisible());
+    w.press(Qt::Key_Return);
+    ASSERT_EQ(w.exits.size(), 1);
+    EXPECT_EQ(w.exits[0].kind, OnboardingExit::Kind::offload);
+    EXPECT_EQ(w.exits[0].card->url, card.url);
+}

@@ -1,0 +1,104 @@
+#include "ui/tools/WelcomeShots.h"
+
+#include "app/AppSettings.h"
+#include "app/OnboardingStore.h"
+#include "support/AppModelWorld.h"
+#include "ui/DesktopApp.h"
+#include "ui/DesktopLook.h"
+#include "ui/WelcomeWindow.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include <cstdio>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+struct Look {
+    const char* name;
+    ThemeID theme;
+    AppAppearance appearance;
+};
+constexpr Look looks[] = {{"default-light", ThemeID::standard, AppAppearance::light},
+                          {"default-dark", ThemeID::standard, AppAppearance::dark},
+                          {"ocean-dark", ThemeID::ocean, AppAppearance::dark}};
+
+QList<OnboardingDrive> drives() {
+    OnboardingDrive raid{QStringLiteral("Footage RAID"),
+                         QStringLiteral("External"),
+                         QStringLiteral("/media/footage-raid"),
+                         8'000'000'000'000,
+                         2'400'000'000'000,
+                         false};
+    OnboardingDrive system{QStringLiteral("Computer"),
+                           QStringLiteral("Internal"),
+                           QStringLiteral("/home/alex/Videos"),
+                           1'000'000'000'000,
+                           310'000'000'000,
+                           true};
+    return {raid, system};
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+}
+
+} // namespace
+
+void shootWelcome(const QString& folder) {
+    World world;
+    DesktopLook look{false};
+    DesktopApp desktop(*world.model, &look);
+    WelcomeWindow window(*world.model, nullptr, drives);
+    window.show();
+    OnboardingStore& store = window.store();
+
+    const auto shoot = [&](const QString& state) {
+        for (const Look& l : looks) {
+            world.model->settings().setThemeID(l.theme);
+            world.model->settings().setAppearance(l.appearance);
+            spinUntil([] { return false; }, 50);
+            settle();
+            const QString file =
+                QStringLiteral("%1/13-welcome-%2-%3.png").arg(folder, state, QLatin1String(l.name));
+            if (!window.grab().save(file))
+                std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+            else
+                std::printf("%s\n", qPrintable(file));
+        }
+    };
+
+    shoot(QStringLiteral("1-splash"));
+    store.goForward();
+    shoot(QStringLiteral("2-starter"));
+    store.goForward();
+    shoot(QStringLiteral("3-destination-none"));
+    OnboardingDraft draft = store.draft();
+    draft.destinationPath = drives().first().suggestedPath;
+    store.setDraft(draft);
+    shoot(QStringLiteral("3-destination"));
+    store.goForward();
+    draft.folderTemplate = QStringLiteral("{date}/{project");
+    store.setDraft(draft);
+    shoot(QStringLiteral("4-folders-broken"));
+    draft = store.draft();
+    draft.folderTemplate = QStringLiteral("{date}/{project}/{camera}");
+    store.setDraft(draft);
+    shoot(QStringLiteral("4-folders"));
+    store.goForward();
+    shoot(QStringLiteral("5-naming"));
+    store.goForward();
+    shoot(QStringLiteral("6-review"));
+    window.findChild<QPushButton*>(QStringLiteral("welcomeNext"))->click();
+    shoot(QStringLiteral("7-done-waiting"));
+    world.insertCard(QStringLiteral("A7SIII"),
+                     {{QStringLiteral("DCIM/100MSDCF/DSC00001.JPG"), QByteArray(1000, 'a')}});
+    spinUntil([&] { return !world.model->cards().isEmpty(); });
+    shoot(QStringLiteral("7-done-card"));
+}
