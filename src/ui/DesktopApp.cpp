@@ -5,6 +5,7 @@
 #include "ui/DesktopPromptPresenter.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
+#include "ui/WelcomeWindow.h"
 #include "ui/Theme.h"
 
 #include <QApplication>
@@ -51,6 +52,38 @@ void DesktopApp::openMainWindowIfClosed() {
 void DesktopApp::runInBackground() {
     // The tray item (when wanted) stays; the process keeps watching for cards.
     m_window->hide();
+}
+
+void DesktopApp::showWelcomeIfNeeded() {
+    if (m_welcome || !WelcomeWindow::isNeeded(m_model))
+        return;
+    auto* welcome = new WelcomeWindow(m_model);
+    welcome->setAttribute(Qt::WA_DeleteOnClose);
+    m_welcome = welcome;
+    connect(welcome, &WelcomeWindow::exited, this, [this](const OnboardingExit& exit) {
+        switch (exit.kind) {
+        case OnboardingExit::Kind::offload:
+            if (exit.card)
+                m_model.showForImport(*exit.card);
+            showMainWindow();
+            break;
+        case OnboardingExit::Kind::openStowly:
+            showMainWindow();
+            break;
+        case OnboardingExit::Kind::openSettings:
+            showSettings();
+            break;
+        case OnboardingExit::Kind::skipped:
+            break;
+        }
+    });
+    welcome->show();
+    welcome->raise();
+    welcome->activateWindow();
+}
+
+void DesktopApp::showSettings() {
+    showMainWindow();
 }
 
 void DesktopApp::quit() {

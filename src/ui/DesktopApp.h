@@ -3,6 +3,8 @@
 #include "app/AppFrontEnd.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <memory>
 
@@ -29,6 +31,10 @@ public:
     void openMainWindowIfClosed();
     // Started at login in menu bar mode, or the window closed in it: no window, keep running.
     void runInBackground();
+    // The first-run setup, when the user has set nothing up yet.
+    void showWelcomeIfNeeded();
+    // The settings window (the main window until there is one).
+    void showSettings();
 
     // AppFrontEnd
     bool isActive() const override;
@@ -57,6 +63,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<StatusItemController> m_statusItem;
     std::unique_ptr<DesktopPromptPresenter> m_prompts;
+    QPointer<QWidget> m_welcome;
 };
 
 } // namespace stowly

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     hooks.offerCrashReport = [&desktop](const CrashReports::File& report) {
         CrashReportOffer::ask(desktop.window().isVisible() ? &desktop.window() : nullptr, report);
     };
+    hooks.showOnboardingIfNeeded = [&desktop] { desktop.showWelcomeIfNeeded(); };
     hooks.runInMenuBar = [&desktop] { desktop.runInBackground(); };
     hooks.openMainWindowIfClosed = [&desktop] { desktop.openMainWindowIfClosed(); };
     AppLaunch::start(*model, loginLaunch, std::move(hooks));

@@ -5,6 +5,7 @@
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
 #include "support/TestHome.h"
+#include "ui/tools/WelcomeShots.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
 #include "ui/ImportPanel.h"
@@ -246,5 +247,6 @@ int main(int argc, char** argv) {
         panel.grab().save(
             QStringLiteral("%1/11-import-panel-%2.png").arg(folder, QLatin1String(look.name)));
     }
+    shootWelcome(folder);
     return 0;
 }
