@@ -1,7 +1,6 @@
 #include "ui/settings/FileRuleList.h"
 
 #include "app/AppSettings.h"
-#include "ui/stages/ElidedLabel.h"
 #include "ui/stages/StageStyle.h"
 
 #include <QHBoxLayout>
@@ -124,9 +123,8 @@ void FileRuleList::showEntries() {
         auto* layout = new QHBoxLayout(row);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(8);
-        auto* name = new ElidedLabel(row);
-        name->setFullText(entry);
-        name->setMaximumWidth(240);
+        auto* name = new QLabel(entry, row);
+        name->setTextFormat(Qt::PlainText);
         layout->addWidget(name);
         if (m_kind == Kind::ignored && FileRules::ignoresMainMedia(entry)) {
             hiding << entry;

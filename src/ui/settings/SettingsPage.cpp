@@ -6,6 +6,7 @@
 #include "ui/stages/StageStyle.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -92,6 +93,24 @@ void SettingsPage::finish() {
                           QStringLiteral("tipLink"),
                           [this] { m_handoff->open(Support::tipPage()); }));
     m_layout->addLayout(links);
+    colourLinks();
+}
+
+void SettingsPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        colourLinks();
+    QWidget::changeEvent(event);
+}
+
+void SettingsPage::colourLinks() {
+    const QColor colour = palette().color(QPalette::Highlight);
+    for (QLabel* label : std::as_const(m_links)) {
+        QPalette linkPalette = palette();
+        linkPalette.setColor(QPalette::Link, colour);
+        label->setPalette(linkPalette);
+        label->setText(QStringLiteral("<a href=\"#\">%1</a>")
+                           .arg(label->property("linkText").toString().toHtmlEscaped()));
+    }
 }
 
 } // namespace stowly

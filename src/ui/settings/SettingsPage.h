@@ -40,11 +40,17 @@ public:
     // Ends the page: free space, then the two links.
     void finish();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Links take the accent, which reads on every theme where the default blue may not.
+    void colourLinks();
     static void showChecked(QCheckBox* box, bool on);
 
     std::shared_ptr<MailHandoff> m_handoff;
     QVBoxLayout* m_layout;
+    QList<QLabel*> m_links;
 };
 
 } // namespace stowly
