@@ -130,6 +130,9 @@ public:
     void setDestinationMovedToFavorites(bool done) {
         setValue(settingKey::destinationMovedToFavorites, done);
     }
+    // The settings window's tab, opened again where it was left.
+    SettingsTab settingsTab() const { return value(settingKey::settingsTab); }
+    void setSettingsTab(SettingsTab tab) { setValue(settingKey::settingsTab, tab); }
 
     // One slider that also switches the rule off: the seconds while the rule is on, else 0.
     int shortClipSliderSeconds() const;

@@ -444,6 +444,10 @@ QString promptStyleName(ImportPromptStyle style) {
     return importPromptStyle::rawValue(style);
 }
 
+QString tabName(SettingsTab tab) {
+    return settingsTab::rawValue(tab);
+}
+
 QList<SettingDefinition> makeRows() {
     using S = AppSettings;
     namespace k = settingKey;
@@ -537,6 +541,13 @@ QList<SettingDefinition> makeRows() {
                                    "Whether the one destination of older versions is now among "
                                    "the favourites."),
                  nullptr)),
+        internal(choice<SettingsTab>(
+            k::settingsTab, SettingsTab::general,
+            {SettingsTab::general, SettingsTab::appearance, SettingsTab::presets,
+             SettingsTab::destinations, SettingsTab::naming, SettingsTab::files,
+             SettingsTab::cameras},
+            tabName, QT_TRANSLATE_NOOP("SettingsTable", "The tab the settings window shows."),
+            nullptr)),
     };
 }
 

@@ -5,6 +5,7 @@
 #include "app/ImportPromptStyle.h"
 #include "app/SettingDefinition.h"
 #include "app/SettingKey.h"
+#include "app/SettingsTab.h"
 #include "media/DateFilter.h"
 #include "media/FileRules.h"
 #include "media/MediaCategory.h"
@@ -45,6 +46,7 @@ inline constexpr SettingKey<ImportPromptStyle> importPromptStyle{"importPromptSt
 inline constexpr SettingKey<QList<IgnoredImportCard>> ignoredImportCards{"ignoredImportCards"};
 inline constexpr SettingKey<FileRules> fileRules{"fileRules"};
 inline constexpr SettingKey<bool> destinationMovedToFavorites{"destinationMovedToFavorites"};
+inline constexpr SettingKey<SettingsTab> settingsTab{"settingsTab"};
 } // namespace settingKey
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and

@@ -45,4 +45,31 @@ QString withPreviewService() {
     return QString();
 }
 
+QString quietNotificationsNote() {
+    return QCoreApplication::translate(
+        "platformWords",
+        "If you don’t see a prompt when you plug in a card (for example while Do Not Disturb is "
+        "on), switch to Floating panel. The desktop keeps notifications quiet during Do Not "
+        "Disturb; the floating panel always shows.");
+}
+
+QString hiddenIconNote() {
+    return QCoreApplication::translate(
+        "platformWords",
+        "With the icon hidden, Stowly keeps running in the background and still asks to import. "
+        "Open Stowly from the file manager or the application launcher to show its window, and "
+        "quit it from there with Ctrl+Q.");
+}
+
+QString allowLoginItem() {
+    return QCoreApplication::translate(
+        "platformWords", "Allow Stowly in your desktop’s settings for startup applications.");
+}
+
+QString updatesNote() {
+    return QCoreApplication::translate(
+        "platformWords", "Stowly is updated by your system’s package manager, together with the "
+                         "rest of your software, so these settings have no effect here.");
+}
+
 } // namespace stowly::platformWords

@@ -27,5 +27,13 @@ QString fileBrowserTitle();
 // What ends "Press Space to preview the selected file" where the system's preview service has
 // a name of its own; empty here, where the preview is Stowly's own window.
 QString withPreviewService();
+// Why a prompt may stay unseen and what to do about it, for the import prompt style.
+QString quietNotificationsNote();
+// How to reach and quit Stowly while it runs without its icon.
+QString hiddenIconNote();
+// What the user does when the desktop wants Stowly allowed to start at login.
+QString allowLoginItem();
+// Who updates Stowly here, for the update settings.
+QString updatesNote();
 
 } // namespace stowly::platformWords

@@ -1,0 +1,249 @@
+#include "ui/settings/GeneralSettingsTab.h"
+
+#include "app/AppModel.h"
+#include "app/LoginItem.h"
+#include "base/PlatformWords.h"
+#include "ui/StatusItemController.h"
+#include "ui/stages/ElidedLabel.h"
+#include "ui/stages/StageStyle.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace stowly {
+
+GeneralSettingsTab::GeneralSettingsTab(AppModel& model, std::shared_ptr<MailHandoff> handoff,
+                                       QWidget* parent)
+    : SettingsPage(std::move(handoff), parent), m_model(model) {
+    setObjectName(QStringLiteral("generalSettings"));
+    addFiles();
+    addAfterOffload();
+    addBackground();
+    addIgnoredCards();
+    addUpdates();
+    finish();
+}
+
+void GeneralSettingsTab::addFiles() {
+    AppSettings& settings = m_model.settings();
+    addSection(tr("Files to Offload"));
+    const std::pair<MediaCategory, QString> categories[] = {
+        {MediaCategory::video, tr("Video (MP4, MOV, MXF, BRAW, R3D…)")},
+        {MediaCategory::photo, tr("Photos (JPG, HEIC, RAW, DNG…)")},
+        {MediaCategory::audio, tr("Audio (WAV, MP3, M4A…)")},
+        {MediaCategory::other, tr("Other files (proxies, XML, metadata…)")},
+    };
+    for (const auto& [category, label] : categories) {
+        QCheckBox* box = addSwitch(
+            label, [&settings, c = category] { return settings.includedCategories().contains(c); },
+            [&settings, c = category](bool on) { settings.setCategory(c, on); }, &settings,
+            &AppSettings::includedCategoriesChanged);
+        box->setObjectName(QStringLiteral("category_") + mediaCategory::rawValue(category));
+    }
+    addNote(tr("Sidecars (like C0001M01.XML) and proxies (like GoPro .LRV) get their clip’s name "
+               "and their own folders when Other is on. Change the lists and the ignore list in "
+               "the Files tab."));
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    auto* label = new QLabel(tr("Skip videos shorter than"), this);
+    m_shortClips = new QSlider(Qt::Horizontal, this);
+    m_shortClips->setObjectName(QStringLiteral("shortClipSlider"));
+    m_shortClips->setAccessibleName(tr("Skip videos shorter than, in seconds"));
+    m_shortClips->setRange(0, AppSettings::shortClipSecondsMaximum);
+    m_shortClips->setPageStep(5);
+    m_shortClips->setMinimumWidth(200);
+    m_shortClipValue = new QLabel(this);
+    // Wide enough for the longest value, so the slider does not shift while dragging.
+    m_shortClipValue->setMinimumWidth(
+        m_shortClipValue->fontMetrics().horizontalAdvance(tr("%1 seconds").arg(88)) + 8);
+    label->setBuddy(m_shortClips);
+    row->addWidget(label);
+    row->addWidget(m_shortClips, 1);
+    row->addWidget(m_shortClipValue);
+    addLayout(row);
+    connect(m_shortClips, &QSlider::valueChanged, this,
+            [this, &settings](int seconds) { settings.setShortClipSliderSeconds(seconds); });
+    connect(&settings, &AppSettings::shortClipChanged, this, &GeneralSettingsTab::showShortClips);
+    showShortClips();
+    addNote(tr("Off keeps every clip. Accidental takes stay on the card, with their sidecars and "
+               "proxies. Include them from the Media list any time. Clips whose length can’t be "
+               "read (like BRAW or R3D) are always offloaded."));
+}
+
+void GeneralSettingsTab::showShortClips() {
+    const int seconds = m_model.settings().shortClipSliderSeconds();
+    {
+        const QSignalBlocker blocker(m_shortClips);
+        m_shortClips->setValue(seconds);
+    }
+    m_shortClipValue->setText(seconds == 0 ? tr("Off") : tr("%n second(s)", nullptr, seconds));
+}
+
+void GeneralSettingsTab::addAfterOffload() {
+    AppSettings& settings = m_model.settings();
+    addSection(tr("After Offload"));
+    addSwitch(
+        tr("Play a sound when an offload finishes"),
+        [&settings] { return settings.playSuccessSound(); },
+        [&settings](bool on) { settings.setPlaySuccessSound(on); }, &settings,
+        &AppSettings::playSuccessSoundChanged);
+    addSwitch(
+        tr("Eject card after offload"), [&settings] { return settings.ejectAfterOffload(); },
+        [&settings](bool on) { settings.setEjectAfterOffload(on); }, &settings,
+        &AppSettings::ejectAfterOffloadChanged);
+    addNote(tr("Only when every file was copied and verified."));
+}
+
+void GeneralSettingsTab::addBackground() {
+    AppSettings& settings = m_model.settings();
+    addSection(tr("Menu Bar"));
+    addSwitch(
+        tr("Keep Stowly running in the menu bar"),
+        [&settings] { return settings.keepRunningInMenuBar(); },
+        [&settings](bool on) { settings.setKeepRunningInMenuBar(on); }, &settings,
+        &AppSettings::keepRunningInMenuBarChanged)
+        ->setObjectName(QStringLiteral("keepRunning"));
+    addNote(tr("Closing the window leaves Stowly running, so it can notice cards and drives as "
+               "they’re plugged in."));
+    addSwitch(
+        tr("Ask to import when a card or drive is plugged in"),
+        [&settings] { return settings.askToImport(); },
+        [&settings](bool on) { settings.setAskToImport(on); }, &settings,
+        &AppSettings::askToImportChanged);
+    addNote(tr("Whenever Stowly is running. Only for cards and drives with camera folders or "
+               "media; Stowly never starts an offload on its own."));
+
+    auto* styles = new QHBoxLayout;
+    styles->setContentsMargins(24, 0, 0, 0);
+    styles->setSpacing(16);
+    auto* group = new QButtonGroup(this);
+    const std::pair<ImportPromptStyle, QString> choices[] = {
+        {ImportPromptStyle::notification, tr("Notification")},
+        {ImportPromptStyle::panel, tr("Floating panel")},
+    };
+    for (const auto& [style, text] : choices) {
+        auto* button = new QRadioButton(text, this);
+        button->setAccessibleName(text);
+        button->setObjectName(QStringLiteral("promptStyle_") + importPromptStyle::rawValue(style));
+        group->addButton(button, int(style));
+        styles->addWidget(button);
+        connect(button, &QRadioButton::toggled, this, [&settings, s = style](bool on) {
+            if (on)
+                settings.setImportPromptStyle(s);
+        });
+    }
+    styles->addStretch(1);
+    addLayout(styles);
+    auto showStyle = [group, &settings] {
+        const QSignalBlocker blocker(group);
+        group->button(int(settings.importPromptStyle()))->setChecked(true);
+    };
+    showStyle();
+    connect(&settings, &AppSettings::importPromptStyleChanged, this, showStyle);
+    addNote(platformWords::quietNotificationsNote());
+
+    addSwitch(
+        tr("Show menu bar icon"), [&settings] { return settings.showMenuBarIcon(); },
+        [&settings](bool on) { settings.setShowMenuBarIcon(on); }, &settings,
+        &AppSettings::showMenuBarIconChanged);
+    addNote(platformWords::hiddenIconNote());
+    if (!StatusItemController::desktopHasTray())
+        stageStyle::setRole(addNote(tr("This desktop shows no tray icons, so the menu bar icon "
+                                       "can’t appear here.")),
+                            QStringLiteral("warning"));
+
+    LoginItem& login = m_model.loginItem();
+    m_loginSwitch = addSwitch(
+        tr("Open at login"), [&login] { return login.isOn(); },
+        [&login](bool on) { login.set(on); });
+    m_loginSwitch->setObjectName(QStringLiteral("openAtLogin"));
+    m_loginNote = addNote(QString());
+    connect(&login, &LoginItem::changed, this, &GeneralSettingsTab::showLoginItem);
+    showLoginItem();
+
+    addSwitch(
+        tr("Mount cards when they are inserted"),
+        [&settings] { return settings.mountCardsWhenInserted(); },
+        [&settings](bool on) { settings.setMountCardsWhenInserted(on); }, &settings,
+        &AppSettings::mountCardsWhenInsertedChanged);
+}
+
+void GeneralSettingsTab::showLoginItem() {
+    const LoginItem& login = m_model.loginItem();
+    {
+        const QSignalBlocker blocker(m_loginSwitch);
+        m_loginSwitch->setChecked(login.isOn());
+    }
+    QString note;
+    if (login.lastError())
+        note = *login.lastError();
+    else if (login.status() == LoginItem::Status::requiresApproval)
+        note = platformWords::allowLoginItem();
+    m_loginNote->setText(note);
+    m_loginNote->setVisible(!note.isEmpty());
+    stageStyle::setRole(m_loginNote, login.lastError() ? QStringLiteral("warning")
+                                                       : QStringLiteral("secondary"));
+}
+
+void GeneralSettingsTab::addIgnoredCards() {
+    m_ignoredBox = new QWidget(this);
+    auto* layout = new QVBoxLayout(m_ignoredBox);
+    layout->setContentsMargins(0, 8, 0, 0);
+    layout->setSpacing(8);
+    auto* title = new QLabel(tr("Don’t ask for these cards"), m_ignoredBox);
+    layout->addWidget(title);
+    m_ignoredRows = new QVBoxLayout;
+    m_ignoredRows->setContentsMargins(24, 0, 0, 0);
+    m_ignoredRows->setSpacing(8);
+    layout->addLayout(m_ignoredRows);
+    addWidget(m_ignoredBox);
+    connect(&m_model.settings(), &AppSettings::ignoredImportCardsChanged, this,
+            &GeneralSettingsTab::showIgnoredCards);
+    showIgnoredCards();
+}
+
+void GeneralSettingsTab::showIgnoredCards() {
+    while (QLayoutItem* item = m_ignoredRows->takeAt(0)) {
+        if (QWidget* row = item->widget())
+            row->deleteLater();
+        delete item;
+    }
+    const QList<IgnoredImportCard> cards = m_model.settings().ignoredImportCards();
+    m_ignoredBox->setVisible(!cards.isEmpty());
+    for (const IgnoredImportCard& card : cards) {
+        auto* row = new QWidget(m_ignoredBox);
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(8);
+        auto* name = new ElidedLabel(row);
+        name->setFullText(card.name);
+        layout->addWidget(name, 1);
+        auto* again = new QPushButton(tr("Ask Again"), row);
+        again->setAccessibleName(tr("Ask again for ") + card.name);
+        connect(again, &QPushButton::clicked, this, [this, identity = card.identity] {
+            m_model.settings().stopIgnoringImports(identity);
+        });
+        layout->addWidget(again);
+        m_ignoredRows->addWidget(row);
+    }
+}
+
+void GeneralSettingsTab::addUpdates() {
+    addSection(tr("Updates"));
+    for (const QString& text : {tr("Automatically check for updates"),
+                                tr("Automatically download and install updates")}) {
+        auto* box = new QCheckBox(text, this);
+        box->setAccessibleName(text);
+        box->setEnabled(false);
+        addWidget(box);
+    }
+    addNote(platformWords::updatesNote());
+}
+
+} // namespace stowly

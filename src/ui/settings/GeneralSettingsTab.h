@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/settings/SettingsPage.h"
+
+class QLabel;
+class QSlider;
+class QVBoxLayout;
+
+namespace stowly {
+
+class AppModel;
+
+// What is offloaded, what happens after, and how Stowly behaves while its window is closed.
+class GeneralSettingsTab : public SettingsPage {
+    Q_OBJECT
+public:
+    GeneralSettingsTab(AppModel& model, std::shared_ptr<MailHandoff> handoff, QWidget* parent);
+
+private:
+    void addFiles();
+    void addAfterOffload();
+    void addBackground();
+    void addIgnoredCards();
+    void addUpdates();
+    void showShortClips();
+    void showLoginItem();
+    void showIgnoredCards();
+
+    AppModel& m_model;
+    QSlider* m_shortClips = nullptr;
+    QLabel* m_shortClipValue = nullptr;
+    QCheckBox* m_loginSwitch = nullptr;
+    QLabel* m_loginNote = nullptr;
+    QWidget* m_ignoredBox = nullptr;
+    QVBoxLayout* m_ignoredRows = nullptr;
+};
+
+} // namespace stowly

@@ -1,0 +1,116 @@
+#include "ui/settings/SettingsPage.h"
+
+#include "diagnostics/BugReport.h"
+#include "diagnostics/MailHandoff.h"
+#include "diagnostics/Support.h"
+#include "ui/stages/StageStyle.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace stowly {
+
+SettingsPage::SettingsPage(std::shared_ptr<MailHandoff> handoff, QWidget* parent)
+    : QWidget(parent),
+      m_handoff(handoff ? std::move(handoff) : std::make_shared<SystemMailHandoff>()) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    content->setAutoFillBackground(false);
+    m_layout = new QVBoxLayout(content);
+    m_layout->setContentsMargins(24, 16, 24, 16);
+    m_layout->setSpacing(8);
+    scroll->setWidget(content);
+    outer->addWidget(scroll);
+}
+
+void SettingsPage::addSection(const QString& title) {
+    if (m_layout->count() > 0)
+        m_layout->addSpacing(16);
+    QLabel* heading = stageStyle::titleLabel(title, this);
+    heading->setAccessibleName(title);
+    m_layout->addWidget(heading);
+}
+
+void SettingsPage::addWidget(QWidget* widget) {
+    m_layout->addWidget(widget);
+}
+
+void SettingsPage::addLayout(QLayout* layout) {
+    m_layout->addLayout(layout);
+}
+
+QLabel* SettingsPage::addNote(const QString& text) {
+    QLabel* note = stageStyle::secondaryLabel(text, this);
+    note->setAccessibleName(text);
+    // Notes belong to the control above them, so they sit closer to it than to the next one.
+    note->setContentsMargins(24, 0, 0, 4);
+    m_layout->addWidget(note);
+    return note;
+}
+
+QCheckBox* SettingsPage::addSwitch(const QString& text, const std::function<bool()>& read,
+                                   std::function<void(bool)> write) {
+    auto* box = new QCheckBox(text, this);
+    box->setAccessibleName(text);
+    box->setChecked(read());
+    connect(box, &QCheckBox::toggled, this, [write = std::move(write)](bool on) { write(on); });
+    m_layout->addWidget(box);
+    return box;
+}
+
+void SettingsPage::showChecked(QCheckBox* box, bool on) {
+    const QSignalBlocker blocker(box);
+    box->setChecked(on);
+}
+
+void SettingsPage::finish() {
+    m_layout->addStretch(1);
+    m_layout->addSpacing(16);
+    auto* links = new QHBoxLayout;
+    links->setSpacing(16);
+    auto link = [this](const QString& text, const QString& name, auto activated) {
+        auto* label =
+            new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), this);
+        label->setObjectName(name);
+        label->setAccessibleName(text);
+        label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+        label->setFont(stageStyle::secondaryFont(font()));
+        connect(label, &QLabel::linkActivated, this, activated);
+        return label;
+    };
+    links->addWidget(link(tr("Email a bug report with Stowly’s recent log attached"),
+                          QStringLiteral("bugReportLink"),
+                          [this] { BugReport::compose(std::nullopt, m_handoff); }));
+    links->addStretch(1);
+    links->addWidget(link(tr("Leave an optional tip for Stowly on Ko-fi"),
+                          QStringLiteral("tipLink"),
+                          [this] { m_handoff->open(Support::tipPage()); }));
+    m_layout->addLayout(links);
+    colourLinks();
+}
+
+void SettingsPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        colourLinks();
+    QWidget::changeEvent(event);
+}
+
+void SettingsPage::colourLinks() {
+    const QColor colour = palette().color(QPalette::Highlight);
+    for (QLabel* label : std::as_const(m_links)) {
+        QPalette linkPalette = palette();
+        linkPalette.setColor(QPalette::Link, colour);
+        label->setPalette(linkPalette);
+        label->setText(QStringLiteral("<a href=\"#\">%1</a>")
+                           .arg(label->property("linkText").toString().toHtmlEscaped()));
+    }
+}
+
+} // namespace stowly

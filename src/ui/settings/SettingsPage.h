@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QVBoxLayout;
+
+namespace stowly {
+
+class MailHandoff;
+
+// One tab of the settings window: sections of controls with their notes, scrolled when the
+// window is short, and the footer links every tab ends with.
+class SettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    SettingsPage(std::shared_ptr<MailHandoff> handoff, QWidget* parent);
+
+    // Everything added goes into the current section, under its title.
+    void addSection(const QString& title);
+    void addWidget(QWidget* widget);
+    void addLayout(QLayout* layout);
+    // A secondary note under the control before it.
+    QLabel* addNote(const QString& text);
+    // A switch that shows read() and hands each change to write(); refreshed on `changed`.
+    template <typename Sender, typename Signal>
+    QCheckBox* addSwitch(const QString& text, std::function<bool()> read,
+                         std::function<void(bool)> write, Sender* sender, Signal changed) {
+        QCheckBox* box = addSwitch(text, read, std::move(write));
+        // Another window (the menu, a preset) may change the value while this one is open.
+        connect(sender, changed, box, [box, read] { showChecked(box, read()); });
+        return box;
+    }
+    QCheckBox* addSwitch(const QString& text, const std::function<bool()>& read,
+                         std::function<void(bool)> write);
+    // Ends the page: free space, then the two links.
+    void finish();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Links take the accent, which reads on every theme where the default blue may not.
+    void colourLinks();
+    static void showChecked(QCheckBox* box, bool on);
+
+    std::shared_ptr<MailHandoff> m_handoff;
+    QVBoxLayout* m_layout;
+    QList<QLabel*> m_links;
+};
+
+} // namespace stowly

@@ -1,0 +1,176 @@
+// The settings window: every control writes through at once and follows changes made
+// elsewhere; the lists refuse what can't be used; the window reopens on its last tab.
+
+#include "ui/settings/SettingsWindow.h"
+
+#include "app/AppModel.h"
+#include "app/CameraStore.h"
+#include "diagnostics/MailHandoff.h"
+#include "diagnostics/Support.h"
+#include "support/AppModelWorld.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+struct LinkHandoff : MailHandoff {
+    bool compose(const Draft&) override { return true; }
+    bool open(const QUrl& link) override {
+        links.append(link);
+        return true;
+    }
+    QList<QUrl> links;
+};
+
+template <typename T> T* find(const QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+} // namespace
+
+TEST(SettingsWindow, GeneralControlsWriteThroughAndFollowTheSettings) {
+    World world(false);
+    AppSettings& settings = world.model->settings();
+    SettingsWindow window(*world.model);
+
+    auto* audio = find<QCheckBox>(window, "category_audio");
+    audio->click();
+    EXPECT_FALSE(settings.includedCategories().contains(MediaCategory::audio));
+    EXPECT_TRUE(settings.includedCategories().contains(MediaCategory::video));
+    settings.setCategory(MediaCategory::audio, true);
+    EXPECT_TRUE(audio->isChecked());
+
+    // 0 turns the rule off and keeps the seconds for when it comes back on.
+    auto* slider = find<QSlider>(window, "shortClipSlider");
+    settings.setShortClipSeconds(8);
+    EXPECT_EQ(slider->value(), 8);
+    slider->setValue(0);
+    EXPECT_FALSE(settings.skipShortClips());
+    EXPECT_EQ(settings.shortClipSeconds(), 8);
+    slider->setValue(20);
+    EXPECT_TRUE(settings.skipShortClips());
+    EXPECT_EQ(settings.shortClipSeconds(), 20);
+
+    find<QCheckBox>(window, "keepRunning")->click();
+    EXPECT_TRUE(settings.keepRunningInMenuBar());
+    find<QAbstractButton>(window, "promptStyle_panel")->click();
+    EXPECT_EQ(settings.importPromptStyle(), ImportPromptStyle::panel);
+
+    // The ignored card's button asks again for exactly that card.
+    CardVolume card{QStringLiteral("/media/x/B"), QStringLiteral("B"), QStringLiteral("UUID-B")};
+    settings.ignoreImports(card);
+    settings.ignoreImports(CardVolume{QStringLiteral("/media/x/C"), QStringLiteral("C")});
+    QPushButton* again = nullptr;
+    for (QPushButton* b : window.findChildren<QPushButton*>())
+        if (b->accessibleName() == QStringLiteral("Ask again for B"))
+            again = b;
+    ASSERT_NE(again, nullptr);
+    again->click();
+    ASSERT_EQ(settings.ignoredImportCards().size(), 1);
+    EXPECT_EQ(settings.ignoredImportCards().first().name, QStringLiteral("C"));
+
+    find<QAbstractButton>(window, "theme_ocean")->click();
+    EXPECT_EQ(settings.themeID(), ThemeID::ocean);
+    find<QAbstractButton>(window, "mediaLayout_grid")->click();
+    EXPECT_EQ(settings.mediaLayout(), MediaLayout::grid);
+}
+
+TEST(SettingsWindow, CamerasAreAddedRenamedAndRemovedInTheStore) {
+    World world(false);
+    CameraStore& cameras = world.model->cameras();
+    SettingsWindow window(*world.model);
+    auto* table = find<QTableWidget>(window, "cameraTable");
+
+    find<QToolButton>(window, "addCamera")->click();
+    ASSERT_EQ(cameras.cameras().size(), 1);
+    table->item(0, 0)->setText(QStringLiteral("FX3 A"));
+    table->item(0, 1)->setText(QStringLiteral("  A "));
+    EXPECT_EQ(cameras.cameras().first().name, QStringLiteral("FX3 A"));
+    EXPECT_EQ(cameras.cameras().first().code, QStringLiteral("A"));
+    // An emptied name is not taken.
+    table->item(0, 0)->setText(QString());
+    EXPECT_EQ(cameras.cameras().first().name, QStringLiteral("FX3 A"));
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("FX3 A"));
+
+    cameras.add(QStringLiteral("Drone"), QStringLiteral("D"));
+    ASSERT_EQ(table->rowCount(), 2);
+    table->selectRow(0);
+    find<QToolButton>(window, "removeCamera")->click();
+    ASSERT_EQ(cameras.cameras().size(), 1);
+    EXPECT_EQ(cameras.cameras().first().name, QStringLiteral("Drone"));
+}
+
+TEST(SettingsWindow, FileRuleListsRefuseBadEntriesAndWarnAboutHiddenFootage) {
+    World world(false);
+    AppSettings& settings = world.model->settings();
+    SettingsWindow window(*world.model);
+    auto* field = find<QLineEdit>(window, "ignoreListField");
+    auto* message = find<QLabel>(window, "ignoreListMessage");
+    auto* warning = find<QLabel>(window, "ignoreListWarning");
+    const FileRules before = settings.fileRules();
+
+    QTest::keyClicks(field, QStringLiteral("DCIM/*.jpg"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(settings.fileRules(), before);
+    EXPECT_FALSE(message->isHidden());
+    EXPECT_EQ(message->text(), QStringLiteral("That can’t be used here."));
+    EXPECT_EQ(field->text(), QStringLiteral("DCIM/*.jpg"));
+
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral(" *.MP4 "));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(message->isHidden());
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(settings.fileRules().ignorePatterns.last(), QStringLiteral("*.MP4"));
+    EXPECT_FALSE(warning->isHidden());
+    EXPECT_TRUE(warning->text().contains(QStringLiteral("*.MP4 matches photos or videos.")));
+
+    // Extensions are cleaned; one already there in another case is not added twice.
+    auto* proxies = find<QLineEdit>(window, "proxyListField");
+    const qsizetype count = settings.fileRules().proxyExtensions.size();
+    QTest::keyClicks(proxies, QStringLiteral(".MXP"));
+    QTest::keyClick(proxies, Qt::Key_Return);
+    EXPECT_EQ(settings.fileRules().proxyExtensions.last(), QStringLiteral("mxp"));
+    QTest::keyClicks(proxies, QStringLiteral("MXP"));
+    QTest::keyClick(proxies, Qt::Key_Return);
+    EXPECT_EQ(settings.fileRules().proxyExtensions.size(), count + 1);
+
+    find<QPushButton>(window, "restoreFileRules")->click();
+    EXPECT_EQ(settings.fileRules(), FileRules::standard());
+    EXPECT_TRUE(warning->isHidden());
+}
+
+TEST(SettingsWindow, ReopensOnTheLastTabAndFooterLinksLeaveStowly) {
+    World world(false);
+    auto handoff = std::make_shared<LinkHandoff>();
+    {
+        SettingsWindow window(*world.model, nullptr, false, handoff);
+        EXPECT_EQ(window.currentTab(), SettingsTab::general);
+        window.showTab(SettingsTab::cameras);
+        auto* tip = find<QLabel>(window, "tipLink");
+        ASSERT_NE(tip, nullptr);
+        Q_EMIT tip->linkActivated(QStringLiteral("#"));
+        ASSERT_EQ(handoff->links.size(), 1);
+        EXPECT_EQ(handoff->links.first(), Support::tipPage());
+    }
+    EXPECT_EQ(world.model->settings().settingsTab(), SettingsTab::cameras);
+    SettingsWindow again(*world.model);
+    EXPECT_EQ(again.currentTab(), SettingsTab::cameras);
+    // A tab this window does not offer falls back to the first.
+    world.model->settings().setSettingsTab(SettingsTab::presets);
+    EXPECT_EQ(SettingsWindow(*world.model).currentTab(), SettingsTab::general);
+}

@@ -1,0 +1,87 @@
+// Renders every tab of the settings window in the three looks, with a few cameras, an ignored
+// card and an ignore entry that hides footage, so each state shows.
+
+#include "ui/tools/SettingsShots.h"
+
+#include "app/AppModel.h"
+#include "app/CameraStore.h"
+#include "support/AppModelWorld.h"
+#include "ui/Theme.h"
+#include "ui/settings/SettingsWindow.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTabWidget>
+
+#include <cstdio>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+struct Look {
+    const char* name;
+    ThemeID theme;
+    bool dark;
+};
+constexpr Look looks[] = {{"default-light", ThemeID::standard, false},
+                          {"default-dark", ThemeID::standard, true},
+                          {"ocean-dark", ThemeID::ocean, true}};
+
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+}
+
+// Every tab in every look, the window tall enough that each tab shows whole.
+void shootTabs(World& world, SettingsWindow& window, const QString& folder, const QString& state) {
+    AppSettings& settings = world.model->settings();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const Look& look : looks) {
+        settings.setThemeID(look.theme);
+        settings.setAppearance(look.dark ? AppAppearance::dark : AppAppearance::light);
+        const ThemeColors colors = Theme::colors(look.theme, look.dark, false);
+        QApplication::setPalette(Theme::palette(colors));
+        qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
+        for (const SettingsTab tab : {SettingsTab::general, SettingsTab::appearance,
+                                      SettingsTab::files, SettingsTab::cameras}) {
+            window.showTab(tab);
+            settle();
+            const QString file =
+                QStringLiteral("%1/20-settings-%2-%3-%4.png")
+                    .arg(folder, state, settingsTab::rawValue(tab), QLatin1String(look.name));
+            if (!window.grab().save(file))
+                std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+            else
+                std::printf("%s\n", qPrintable(file));
+        }
+    }
+}
+
+} // namespace
+
+void shootSettings(const QString& folder) {
+    World world(false);
+    SettingsWindow window(*world.model);
+    window.resize(640, 1000);
+    window.show();
+    shootTabs(world, window, folder, QStringLiteral("empty"));
+
+    CameraStore& cameras = world.model->cameras();
+    cameras.add(QStringLiteral("Sony FX3"), QStringLiteral("FX3"));
+    cameras.add(QStringLiteral("Sony A7S III"), QStringLiteral("A7S"));
+    cameras.add(QStringLiteral("DJI Mini 4 Pro"), QStringLiteral("DRONE"));
+    AppSettings& settings = world.model->settings();
+    CardVolume card;
+    card.name = QStringLiteral("SONY_FX3_B");
+    card.url = QStringLiteral("/media/user/SONY_FX3_B");
+    settings.ignoreImports(card);
+    FileRules rules = settings.fileRules();
+    rules.ignorePatterns << QStringLiteral("*.mp4");
+    settings.setFileRules(rules);
+    settings.setShortClipSliderSeconds(0);
+    shootTabs(world, window, folder, QStringLiteral("filled"));
+}

@@ -1,0 +1,3 @@
+#pragma once
+#include <QString>
+void shootSettings(const QString& folder);
