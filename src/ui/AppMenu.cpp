@@ -18,6 +18,8 @@ AppMenu::AppMenu(QWidget* parent, std::shared_ptr<MailHandoff> handoff)
     : QMenu(parent),
       m_handoff(handoff ? std::move(handoff) : std::make_shared<SystemMailHandoff>()) {
     setObjectName(QStringLiteral("appMenu"));
+    QAction* settings = addAction(tr("Settings…"), this, &AppMenu::settingsRequested);
+    settings->setShortcut(QKeySequence::Preferences);
     addAction(tr("About Stowly"), this, &AppMenu::showAbout);
     addSeparator();
     addAction(tr("Report a Bug…"), this, &AppMenu::reportBug);

@@ -27,6 +27,9 @@ public:
     static std::optional<QString> acknowledgements(const QString& path = defaultAcknowledgements());
     static QString defaultAcknowledgements();
 
+Q_SIGNALS:
+    void settingsRequested();
+
 private:
     std::shared_ptr<MailHandoff> m_handoff;
 };

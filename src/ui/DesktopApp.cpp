@@ -5,8 +5,9 @@
 #include "ui/DesktopPromptPresenter.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
-#include "ui/WelcomeWindow.h"
 #include "ui/Theme.h"
+#include "ui/WelcomeWindow.h"
+#include "ui/settings/SettingsWindow.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -27,6 +28,7 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     // The window closing decides for itself whether the application ends (menu bar mode).
     QApplication::setQuitOnLastWindowClosed(false);
     connect(m_window.get(), &MainWindow::closed, this, &DesktopApp::windowClosed);
+    connect(m_window.get(), &MainWindow::settingsRequested, this, &DesktopApp::showSettings);
     m_window->setCloseGuard([this] { return mayCloseWindow(); });
     connect(m_look, &DesktopLook::changed, this, &DesktopApp::applyTheme);
     connect(&m_model.settings(), &AppSettings::themeIDChanged, this, &DesktopApp::applyTheme);
@@ -34,13 +36,15 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     m_model.setFrontEnd(this);
     m_prompts = std::make_unique<DesktopPromptPresenter>(m_model.importPrompter(),
                                                          QDBusConnection::sessionBus());
-    // There is no settings window yet; the main window is where the settings start from.
     m_statusItem = std::make_unique<StatusItemController>(
         m_model, StatusItemController::Actions{[this] { showMainWindow(); },
                                                [this] { showMainWindow(); }, [this] { quit(); }});
 }
 
 DesktopApp::~DesktopApp() {
+    // The setup and settings windows are top-level and bound to the model: they go first.
+    delete m_welcome.data();
+    delete m_settings.data();
     m_model.setFrontEnd(nullptr);
 }
 
@@ -83,7 +87,14 @@ void DesktopApp::showWelcomeIfNeeded() {
 }
 
 void DesktopApp::showSettings() {
-    showMainWindow();
+    if (!m_settings) {
+        auto* settings = new SettingsWindow(m_model, nullptr, m_look->highContrast());
+        settings->setAttribute(Qt::WA_DeleteOnClose);
+        m_settings = settings;
+    }
+    m_settings->show();
+    m_settings->raise();
+    m_settings->activateWindow();
 }
 
 void DesktopApp::quit() {

@@ -64,6 +64,7 @@ private:
     std::unique_ptr<StatusItemController> m_statusItem;
     std::unique_ptr<DesktopPromptPresenter> m_prompts;
     QPointer<QWidget> m_welcome;
+    QPointer<QWidget> m_settings;
 };
 
 } // namespace stowly

@@ -123,6 +123,7 @@ QWidget* MainWindow::makeToolbar() {
     // The icon says it opens a menu; the style's extra arrow would only crowd it.
     menuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     auto* appMenu = new AppMenu(menuButton);
+    connect(appMenu, &AppMenu::settingsRequested, this, &MainWindow::settingsRequested);
     menuButton->setMenu(appMenu);
     // The menu's shortcuts work anywhere in the window.
     addActions(appMenu->actions());

@@ -36,6 +36,8 @@ public:
 Q_SIGNALS:
     // The user closed the window; the application decides whether it keeps running.
     void closed();
+    // "Settings…" was chosen in the window's menu.
+    void settingsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -55,9 +55,9 @@ TEST(AppMenuTest, SupportTipsAndBugReportsLeaveThroughTheMailProgramOrBrowser) {
     QStringList titles;
     for (const QAction* action : menu.actions())
         titles.append(action->isSeparator() ? QStringLiteral("—") : action->text());
-    EXPECT_EQ(titles,
-              QStringList({"About Stowly", "—", "Report a Bug…", "Contact Support…", "Tip Jar…",
-                           "Acknowledgements", "—", "Check for Updates…", "—", "Quit Stowly"}));
+    EXPECT_EQ(titles, QStringList({"Settings…", "About Stowly", "—", "Report a Bug…",
+                                   "Contact Support…", "Tip Jar…", "Acknowledgements", "—",
+                                   "Check for Updates…", "—", "Quit Stowly"}));
 
     menu.contactSupport();
     menu.openTipJar();
