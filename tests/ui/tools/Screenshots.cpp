@@ -5,12 +5,13 @@
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
 #include "support/TestHome.h"
-#include "ui/tools/WelcomeShots.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
 #include "ui/ImportPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
+#include "ui/tools/SettingsShots.h"
+#include "ui/tools/WelcomeShots.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -248,5 +249,6 @@ int main(int argc, char** argv) {
             QStringLiteral("%1/11-import-panel-%2.png").arg(folder, QLatin1String(look.name)));
     }
     shootWelcome(folder);
+    shootSettings(folder);
     return 0;
 }
