@@ -511,49 +511,6 @@ void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
     m_cameras->remember(cameraID, m_session->card().volumeIdentity());
 }
 
-qsizetype AppModel::selectedCardHistoryCount() const {
-    const auto card = selectedCard();
-    return card ? m_ledger->entryCount(card->volumeIdentity()) : 0;
-}
-
-void AppModel::confirmForgetSelectedCardHistory() {
-    const auto card = selectedCard();
-    if (!card)
-        return;
-    m_frontEnd->confirm(ReoffloadAlert::forgetText(card->name, selectedCardHistoryCount()),
-                        [this, weak = QPointer<AppModel>(this), card = *card](bool confirmed) {
-                            if (!confirmed || !weak || isBusy())
-                                return;
-                            m_ledger->forgetVolume(card.volumeIdentity());
-                            for (const CardVolume& listed : m_watcher->cards())
-                                if (listed.id() == card.id()) {
-                                    select(listed, false);
-                                    return;
-                                }
-                        });
-}
-
-std::variant<CardHistory, QString> AppModel::cardHistory(const QString& argument) const {
-    if (!QFileInfo::exists(argument))
-        return CardHistory{argument, argument, argument};
-    const auto target = cardAt(argument);
-    if (const QString* problem = std::get_if<QString>(&target))
-        return *problem;
-    const CardVolume& card = std::get<CardVolume>(target);
-    return CardHistory{card.volumeIdentity(), std::nullopt, card.name};
-}
-
-qsizetype AppModel::forgetCardHistory(const CardHistory& history) {
-    return history.identity ? m_ledger->forgetVolume(*history.identity) : 0;
-}
-
-void AppModel::forgetLedgerEntry(const LedgerEntry& entry) {
-    m_ledger->forget(entry);
-    const auto card = selectedCard();
-    if (card && entry.sourceKey.startsWith(card->volumeIdentity() + u'|'))
-        select(*card, false);
-}
-
 // MARK: Stages
 
 StageState AppModel::stage(int number) const {

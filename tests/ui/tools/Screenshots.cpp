@@ -11,6 +11,7 @@
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
 #include "ui/tools/SettingsShots.h"
+#include "ui/tools/ShotLooks.h"
 #include "ui/tools/WelcomeShots.h"
 
 #include <QApplication>
@@ -34,14 +35,6 @@ using namespace stowly::test;
 
 namespace {
 
-struct Look {
-    const char* name;
-    ThemeID theme;
-    AppAppearance appearance;
-};
-constexpr Look looks[] = {{"default-dark", ThemeID::standard, AppAppearance::dark},
-                          {"default-light", ThemeID::standard, AppAppearance::light},
-                          {"ocean-dark", ThemeID::ocean, AppAppearance::dark}};
 constexpr QSize sizes[] = {{1100, 750}, {800, 600}};
 
 // A photo-like JPEG: a sky-to-sea gradient with grain, so it compresses like a real one.

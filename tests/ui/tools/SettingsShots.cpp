@@ -8,6 +8,7 @@
 #include "support/AppModelWorld.h"
 #include "ui/Theme.h"
 #include "ui/settings/SettingsWindow.h"
+#include "ui/tools/ShotLooks.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -19,15 +20,6 @@ using namespace stowly;
 using namespace stowly::test;
 
 namespace {
-
-struct Look {
-    const char* name;
-    ThemeID theme;
-    bool dark;
-};
-constexpr Look looks[] = {{"default-light", ThemeID::standard, false},
-                          {"default-dark", ThemeID::standard, true},
-                          {"ocean-dark", ThemeID::ocean, true}};
 
 void settle() {
     for (int i = 0; i < 3; ++i) {
@@ -42,8 +34,8 @@ void shootTabs(World& world, SettingsWindow& window, const QString& folder, cons
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const Look& look : looks) {
         settings.setThemeID(look.theme);
-        settings.setAppearance(look.dark ? AppAppearance::dark : AppAppearance::light);
-        const ThemeColors colors = Theme::colors(look.theme, look.dark, false);
+        settings.setAppearance(look.appearance);
+        const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
         QApplication::setPalette(Theme::palette(colors));
         qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
         for (const SettingsTab tab : {SettingsTab::general, SettingsTab::appearance,

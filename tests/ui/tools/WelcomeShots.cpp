@@ -6,6 +6,7 @@
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
 #include "ui/WelcomeWindow.h"
+#include "ui/tools/ShotLooks.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -16,15 +17,6 @@ using namespace stowly;
 using namespace stowly::test;
 
 namespace {
-
-struct Look {
-    const char* name;
-    ThemeID theme;
-    AppAppearance appearance;
-};
-constexpr Look looks[] = {{"default-light", ThemeID::standard, AppAppearance::light},
-                          {"default-dark", ThemeID::standard, AppAppearance::dark},
-                          {"ocean-dark", ThemeID::ocean, AppAppearance::dark}};
 
 QList<OnboardingDrive> drives() {
     OnboardingDrive raid{QStringLiteral("Footage RAID"),

@@ -1,0 +1,56 @@
+// The application model's side of the history of a card: how much of it there is, and
+// forgetting it, whole or one copy at a time.
+#include "app/AppModel.h"
+
+#include "app/ReoffloadAlert.h"
+#include "history/Ledger.h"
+
+#include <QFileInfo>
+#include <QPointer>
+
+namespace stowly {
+
+qsizetype AppModel::selectedCardHistoryCount() const {
+    const auto card = selectedCard();
+    return card ? m_ledger->entryCount(card->volumeIdentity()) : 0;
+}
+
+void AppModel::confirmForgetSelectedCardHistory() {
+    const auto card = selectedCard();
+    if (!card)
+        return;
+    m_frontEnd->confirm(ReoffloadAlert::forgetText(card->name, selectedCardHistoryCount()),
+                        [this, weak = QPointer<AppModel>(this), card = *card](bool confirmed) {
+                            if (!confirmed || !weak || isBusy())
+                                return;
+                            m_ledger->forgetVolume(card.volumeIdentity());
+                            for (const CardVolume& listed : m_watcher->cards())
+                                if (listed.id() == card.id()) {
+                                    select(listed, false);
+                                    return;
+                                }
+                        });
+}
+
+std::variant<CardHistory, QString> AppModel::cardHistory(const QString& argument) const {
+    if (!QFileInfo::exists(argument))
+        return CardHistory{argument, argument, argument};
+    const auto target = cardAt(argument);
+    if (const QString* problem = std::get_if<QString>(&target))
+        return *problem;
+    const CardVolume& card = std::get<CardVolume>(target);
+    return CardHistory{card.volumeIdentity(), std::nullopt, card.name};
+}
+
+qsizetype AppModel::forgetCardHistory(const CardHistory& history) {
+    return history.identity ? m_ledger->forgetVolume(*history.identity) : 0;
+}
+
+void AppModel::forgetLedgerEntry(const LedgerEntry& entry) {
+    m_ledger->forget(entry);
+    const auto card = selectedCard();
+    if (card && entry.sourceKey.startsWith(card->volumeIdentity() + u'|'))
+        select(*card, false);
+}
+
+} // namespace stowly
