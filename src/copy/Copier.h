@@ -5,7 +5,9 @@
 #include "copy/FolderCalls.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -38,6 +40,34 @@ CopyResult copyAndVerify(const QByteArray& source, const QString& destination,
                          const OnBytes& onBytes, const OnVerify& onVerify,
                          std::stop_token stop = {}, CopyBuffers* buffers = nullptr,
                          const FolderCalls& calls = FolderCalls::system());
+
+// For copyToAll: given a destination's index, the source's digest and size before that
+// destination's read-back; a failure it returns fails that destination only.
+using OnVerifyAt =
+    std::function<std::optional<CopyFailure>(int index, const QString& digest, qint64 size)>;
+
+// What a copy may do besides SHA-256 and the read-back.
+struct Checks {
+    // Runs on the reading thread with every piece of the source, in order, before the piece is
+    // written anywhere: a second digest from the same read.
+    std::function<void(const char* data, qsizetype size)> tap;
+    // After the copies read back good, the source is read again from the device and must give
+    // the same digest, else the file fails at every destination.
+    bool verifySource = false;
+    // Runs before that second read.
+    std::function<void()> onVerifyingSource;
+};
+
+// copyAndVerify to several destinations from one read of the source: each chunk is hashed
+// once and written to every destination, then each copy is read back on its own. A failure at
+// one destination (full, gone, read-only, a mismatch) fails that copy only and removes its
+// partial file; a failure of the source (unreadable, changed, cancelled) fails them all. The
+// results come in the order of `destinations`. With no destination there is nothing to do.
+QList<CopyResult> copyToAll(const QByteArray& source, const QStringList& destinations,
+                            const OnBytes& onBytes, const OnVerifyAt& onVerify,
+                            std::stop_token stop = {}, CopyBuffers* buffers = nullptr,
+                            const FolderCalls& calls = FolderCalls::system(),
+                            const Checks& checks = {});
 
 // SHA-256 text of a whole file read in chunks of `chunkSize` bytes. With `bypassCache` the
 // bytes come from the device rather than from the file cache.

@@ -50,6 +50,12 @@ QString CopierError::description() const {
     case Kind::sourceChanged:
         return QCoreApplication::translate("CopierError", "%1 changed while it was being copied.")
             .arg(fileName);
+    case Kind::sourceReadDiffers:
+        return QCoreApplication::translate("CopierError",
+                                           "%1 read differently from the card the second time. "
+                                           "The card or its reader may be failing, so the copies "
+                                           "were deleted.")
+            .arg(fileName);
     }
     return {};
 }

@@ -7,7 +7,13 @@ namespace stowly {
 // The failures of one copy that the copier words itself. Each names one file by its last path
 // component only.
 struct CopierError {
-    enum class Kind { destinationExists, couldNotCreate, checksumMismatch, sourceChanged };
+    enum class Kind {
+        destinationExists,
+        couldNotCreate,
+        checksumMismatch,
+        sourceChanged,
+        sourceReadDiffers
+    };
 
     Kind kind = Kind::couldNotCreate;
     QString fileName;
@@ -27,6 +33,11 @@ struct CopierError {
     // the copy would be of no version of the file that ever existed.
     static CopierError sourceChanged(const QString& sourceName) {
         return {Kind::sourceChanged, sourceName};
+    }
+    // Reading the source a second time gave other bytes than the copy was made of: the card or
+    // its reader cannot be trusted for this file.
+    static CopierError sourceReadDiffers(const QString& sourceName) {
+        return {Kind::sourceReadDiffers, sourceName};
     }
 
     QString description() const;

@@ -21,6 +21,9 @@ CopyFailure CopyFailure::from(const CopierError& error) {
     case CopierError::Kind::sourceChanged:
         kind = Kind::sourceChanged;
         break;
+    case CopierError::Kind::sourceReadDiffers:
+        kind = Kind::sourceReadDiffers;
+        break;
     }
     return {kind, error.description(), error.systemError};
 }

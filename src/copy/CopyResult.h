@@ -15,6 +15,7 @@ struct CopyFailure {
         couldNotCreate,
         checksumMismatch,
         sourceChanged,
+        sourceReadDiffers,
         cancelled,
         system
     };

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "copy/CopyBuffers.h"
+#include "copy/CopyResult.h"
+#include "copy/FileDescriptor.h"
+#include "copy/FolderCalls.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace stowly {
+
+// One destination of a copy: its partial file from creation to the final name, and what of
+// that destination is ours, so that a failure at any step removes exactly what was created
+// there and nothing else. A target that failed stays failed and keeps its first failure;
+// destroying a target that did not finish cleans up after it.
+class CopyTarget {
+public:
+    CopyTarget(const QString& destination, const FolderCalls& calls);
+    ~CopyTarget();
+    CopyTarget(const CopyTarget&) = delete;
+    CopyTarget& operator=(const CopyTarget&) = delete;
+
+    bool live() const { return !m_failure; }
+    const std::optional<CopyFailure>& failure() const { return m_failure; }
+    // Records the failure (the first one counts) and removes what was made.
+    void fail(const CopyFailure& failure);
+
+    // Each step below fails the target when it goes wrong and then does nothing.
+    void create();
+    void write(const char* data, qsizetype size);
+    // Starts the device on bytes written, so the flush at the end has little left to do.
+    void startWriteBack(qint64 offset, qint64 length);
+    void flush();
+    // Reads the partial file back from the device and compares its digest with `digest`.
+    void readBack(const QString& digest, CopyBuffers& buffers, const QString& sourceName);
+    void copyDatesFrom(int sourceFd);
+    // The verified copy takes its final name, never replacing anything.
+    void finish();
+
+private:
+    std::optional<CopyFailure> makePartial();
+    std::optional<CopyFailure> flushPartial();
+    std::optional<CopyFailure> readPartialBack(const QString& digest, CopyBuffers& buffers,
+                                               const QString& sourceName);
+    std::optional<CopyFailure> moveToFinalName();
+    std::optional<CopyFailure> moveOverPlaceholder();
+    std::optional<CopyFailure> flushFolder();
+    CopyFailure failedMove(int error) const;
+    bool isOurs(const char* name, const std::optional<FileIdentity>& identity, bool mustBeEmpty);
+    void removeIfOurs(const char* name, const std::optional<FileIdentity>& identity,
+                      bool mustBeEmpty = false);
+    void cleanUp();
+
+    const FolderCalls& m_calls;
+    QByteArray m_folder;
+    QByteArray m_name;
+    QByteArray m_partial;
+    QByteArray m_destination;
+    QString m_finalName;
+    QString m_partialName;
+
+    FileDescriptor m_folderFd;
+    FileDescriptor m_partialFd;
+    // Holds the partial file's inode for the whole copy. Some file systems (FUSE without
+    // stable inode numbers) give a file a new number once nothing holds it, which would make
+    // our own file look like a stranger's.
+    FileDescriptor m_partialPin;
+    FileDescriptor m_readBackFd;
+    FileDescriptor m_placeholderFd;
+    std::optional<FileIdentity> m_partialId;
+    std::optional<FileIdentity> m_placeholderId;
+    // The verified file already has its final name, but the copy still failed.
+    bool m_finalIsOurs = false;
+    bool m_finished = false;
+    std::optional<CopyFailure> m_failure;
+};
+
+} // namespace stowly

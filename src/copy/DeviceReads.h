@@ -1,0 +1,28 @@
+#pragma once
+
+#include "copy/CopyBuffers.h"
+#include "copy/Sha256.h"
+
+#include <QtGlobal>
+
+#include <functional>
+
+namespace stowly {
+
+// Reading a file as the device holds it rather than as the page cache remembers it.
+namespace deviceReads {
+void dropCachedPages(int fd);
+
+// Makes the coming reads of `fd` come from the device: they bypass the cache where the file
+// system allows it, and the file's cached pages are dropped in any case, which after a
+// completed flush leaves none. Returns whether reads bypass the cache, in which case the pages
+// need no dropping afterwards.
+bool readFromDevice(int fd, qsizetype unit);
+
+// Feeds the whole file to `hash` (and `tap`, when given), hashing while the reads go on.
+// Returns 0 or the errno of the failed read.
+int hashFile(int fd, CopyBuffers& buffers, Sha256& hash,
+             const std::function<void(const char*, qsizetype)>& tap = {});
+} // namespace deviceReads
+
+} // namespace stowly
