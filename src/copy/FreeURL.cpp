@@ -18,20 +18,29 @@ bool isTaken(const QString& path) {
 
 } // namespace
 
-QString freeURL(const QString& path) {
-    if (!isTaken(path))
-        return path;
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QString folder = path.left(slash + 1);
-    const QString name = path.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString stem = dot >= 0 ? name.left(dot) : name;
-    const QString ext = dot >= 0 ? name.mid(dot) : QString();
+QString freeName(const QStringList& folders, const QString& fileName) {
+    const auto isFree = [&folders](const QString& name) {
+        for (const QString& folder : folders)
+            if (isTaken(folder.isEmpty() || folder.endsWith(u'/') ? folder + name
+                                                                  : folder + u'/' + name))
+                return false;
+        return true;
+    };
+    if (isFree(fileName))
+        return fileName;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString stem = dot >= 0 ? fileName.left(dot) : fileName;
+    const QString ext = dot >= 0 ? fileName.mid(dot) : QString();
     for (qint64 n = 2;; ++n) {
-        const QString candidate = folder + stem + u'_' + QString::number(n) + ext;
-        if (!isTaken(candidate))
+        const QString candidate = stem + u'_' + QString::number(n) + ext;
+        if (isFree(candidate))
             return candidate;
     }
+}
+
+QString freeURL(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return path.left(slash + 1) + freeName({path.left(slash + 1)}, path.mid(slash + 1));
 }
 
 } // namespace stowly

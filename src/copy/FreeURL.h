@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace stowly {
 
@@ -8,5 +9,9 @@ namespace stowly {
 // "<stem>_N<ext>" from N = 2. Looked up at the last moment before a copy, so names that
 // appeared since planning are avoided.
 QString freeURL(const QString& path);
+
+// The same for one name in several folders: the first name free in every one of them, so a
+// file keeps one relative path at every destination.
+QString freeName(const QStringList& folders, const QString& fileName);
 
 } // namespace stowly

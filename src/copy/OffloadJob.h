@@ -3,8 +3,10 @@
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace stowly {
 
@@ -18,6 +20,17 @@ struct OffloadJob {
     // Files of the card the session counts as skipped (already offloaded or with a missing
     // copy); the summary reports this number as it is.
     int alreadyOffloaded = 0;
+    // Further destination roots: every file gets a copy at each, under the same relative path.
+    QStringList backups;
+    // Files that already have good copies at some destinations, by their relative path on the
+    // card: the roots that still lack one. A file not listed goes to every destination.
+    QHash<QString, QStringList> missingAt;
+    // After a file's copies are verified, its bytes are read from the card once more and must
+    // give the same digest.
+    bool verifySource = false;
+
+    // The main destination first.
+    QStringList destinations() const { return QStringList{destination} + backups; }
 
     friend bool operator==(const OffloadJob&, const OffloadJob&) = default;
 };

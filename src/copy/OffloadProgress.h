@@ -20,6 +20,8 @@ struct OffloadProgress {
     // Copied so far of the current file; its full size while it is read back; 0 between files.
     qint64 currentFileBytes = 0;
     bool isVerifying = false;
+    // The card's bytes of the current file are being read a second time.
+    bool isVerifyingSource = false;
 
     friend bool operator==(const OffloadProgress&, const OffloadProgress&) = default;
 };

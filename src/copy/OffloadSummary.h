@@ -1,21 +1,43 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace stowly {
+
+// One copy of one file at one destination.
+struct CopyOutcome {
+    // The file's relative path on the card.
+    QString sourceRelativePath;
+    // The destination root it went to.
+    QString destination;
+    // Where the copy is, or was meant to be.
+    QString path;
+    // Why it failed; none for a verified copy.
+    std::optional<QString> failure;
+
+    friend bool operator==(const CopyOutcome&, const CopyOutcome&) = default;
+};
 
 // How a run ended.
 struct OffloadSummary {
-    // Copied, verified and recorded in this run.
+    // Copied, verified and recorded in this run at every destination it went to.
     int copied = 0;
     // The job's alreadyOffloaded; the run never adds to it.
     int skipped = 0;
+    // Files with at least one failed copy.
     int failed = 0;
     // The run stopped before every file was taken.
     bool cancelled = false;
-    // One line per failed file, in copy order: "<relative path>: <what went wrong>".
+    // One line per failed copy, in copy order: "<relative path>: <what went wrong>", with
+    // several destinations "<relative path> at <destination>: <what went wrong>".
     QStringList failures;
+    // Every copy the run finished or failed, in copy order, each destination's in the order of
+    // the job's destinations.
+    QList<CopyOutcome> copies;
 
     friend bool operator==(const OffloadSummary&, const OffloadSummary&) = default;
 };

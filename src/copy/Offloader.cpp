@@ -46,20 +46,16 @@ CopyFailure unnoted(const QString& fileName, const QString& reason) {
         0};
 }
 
-CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QString* target,
-                           const Copier::OnBytes& onBytes, const Copier::OnVerify& onVerify,
-                           std::stop_token stop, CopyBuffers& buffers, CopyJournal* journal,
-                           bool* noted) {
-    // Only folders below the root are made: a root that is missing is a drive that is not
-    // mounted, and making it would put the copies on whatever disk holds the mount point.
-    const int rootError = folderError(job.destination);
-    if (rootError != 0)
+// Makes the planned file's folder at one destination root. Only folders below the root are
+// made: a root that is missing is a drive that is not mounted, and making it would put the
+// copies on whatever disk holds the mount point.
+std::optional<CopyFailure> prepareFolder(const QString& root, const PlannedFile& planned) {
+    if (const int rootError = folderError(root); rootError != 0)
         return CopyFailure::system(
             QCoreApplication::translate("Offloader", "Couldn’t open the destination folder %1")
-                .arg(job.destination),
+                .arg(root),
             rootError);
-    const QString folder = joinPath(job.destination, planned.folder);
-    if (const auto error = AtomicFile::makeFolder(folder)) {
+    if (const auto error = AtomicFile::makeFolder(joinPath(root, planned.folder))) {
         QString reason = *error;
         if (reason.endsWith(u'.'))
             reason.chop(1);
@@ -69,14 +65,7 @@ CopyResult copyPlannedFile(const OffloadJob& job, const PlannedFile& planned, QS
                                .arg(planned.folder, reason),
                            0};
     }
-    // Taken at the last moment, so names that appeared during earlier files are avoided.
-    *target = freeURL(joinPath(folder, planned.fileName));
-    if (journal) {
-        journal->copying(*target, planned.clip.ledgerKey(job.card.volumeIdentity()));
-        *noted = true;
-    }
-    return Copier::copyAndVerify(planned.clip.url, *target, onBytes, onVerify, std::move(stop),
-                                 &buffers);
+    return std::nullopt;
 }
 
 } // namespace
@@ -98,6 +87,7 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
     };
     // One pair of chunk buffers for the whole run.
     CopyBuffers buffers(Copier::chunkSize);
+    const QStringList destinations = job.destinations();
 
     for (const PlannedFile& planned : job.plan) {
         if (stop.stop_requested()) {
@@ -109,6 +99,7 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
         state.currentID = clip.relativePath;
         state.currentFileBytes = 0;
         state.isVerifying = false;
+        state.isVerifyingSource = false;
         report(state);
         const OffloadProgress atStart = state;
         const qint64 bytesAfter = state.bytesDone + clip.size;
@@ -118,8 +109,33 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
             state.currentFileBytes += count;
             report(state);
         };
-        QString target;
-        const auto entryOf = [&](const QString& digest) {
+        // The roots this file goes to; each copy's path and outcome, in that order.
+        const QStringList roots = job.missingAt.value(clip.relativePath, destinations);
+        QStringList targets(roots.size());
+        QList<std::optional<CopyResult>> outcomes(roots.size());
+        QStringList folders;
+        for (qsizetype i = 0; i < roots.size(); ++i) {
+            if (std::optional<CopyFailure> failure = prepareFolder(roots[i], planned))
+                outcomes[i] = *failure;
+            else
+                folders << joinPath(roots[i], planned.folder);
+        }
+        // Taken at the last moment, so names that appeared during earlier files are avoided,
+        // and free at every destination, so the copies share one relative path.
+        const QString name = freeName(folders, planned.fileName);
+        QStringList live;
+        QList<qsizetype> liveIndex;
+        for (qsizetype i = 0; i < roots.size(); ++i) {
+            targets[i] = joinPath(joinPath(roots[i], planned.folder), name);
+            if (outcomes[i])
+                continue;
+            if (journal)
+                journal->copying(targets[i], clip.ledgerKey(job.card.volumeIdentity()));
+            live << targets[i];
+            liveIndex << i;
+        }
+
+        const auto entryOf = [&](const QString& target, const QString& digest) {
             return LedgerEntry{clip.ledgerKey(job.card.volumeIdentity()),
                                job.card.name,
                                clip.relativePath,
@@ -128,8 +144,8 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
                                digest,
                                recordingTime()};
         };
-        std::optional<LedgerEntry> noted;
-        const auto onVerify = [&](const QString& digest,
+        QList<std::optional<LedgerEntry>> noted(live.size());
+        const auto onVerify = [&](int index, const QString& digest,
                                   qint64 bytes) -> std::optional<CopyFailure> {
             // The history keys a file by its scanned size; other bytes are another file.
             if (bytes != clip.size)
@@ -139,38 +155,69 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
             state.currentFileBytes = clip.size;
             state.isVerifying = true;
             report(state);
-            noted = entryOf(digest);
+            noted[index] = entryOf(live[index], digest);
             if (journal)
-                if (const std::optional<QString> error = journal->verifying(*noted))
+                if (const std::optional<QString> error = journal->verifying(*noted[index]))
                     return unnoted(clip.fileName(), *error);
             return std::nullopt;
         };
-        bool journaled = false;
-        const CopyResult result = copyPlannedFile(job, planned, &target, onBytes, onVerify, stop,
-                                                  buffers, journal, &journaled);
-        if (!result.ok() && journaled)
-            journal->dropped(target);
-
-        if (result.ok()) {
-            // The time noted before the read-back, so a copy found again after a kill reads
-            // back equal to the one recorded here.
-            const LedgerEntry entry = noted ? *noted : entryOf(result.digest());
-            if (record)
-                record(entry);
-            ++summary.copied;
-        } else if (result.failure().kind == CopyFailure::Kind::cancelled) {
-            summary.cancelled = true;
-            return summary;
-        } else {
-            ++summary.failed;
-            summary.failures.append(clip.relativePath + QStringLiteral(": ") +
-                                    result.failure().description);
+        Copier::Checks checks;
+        checks.verifySource = job.verifySource;
+        checks.onVerifyingSource = [&] {
+            state.isVerifying = false;
+            state.isVerifyingSource = true;
+            report(state);
+        };
+        const QList<CopyResult> results =
+            live.isEmpty() ? QList<CopyResult>{}
+                           : Copier::copyToAll(clip.url, live, onBytes, onVerify, stop, &buffers,
+                                               FolderCalls::system(), checks);
+        for (qsizetype i = 0; i < results.size(); ++i) {
+            if (!results[i].ok() && journal)
+                journal->dropped(live[i]);
+            outcomes[liveIndex[i]] = results[i];
         }
+
+        bool allGood = true;
+        for (qsizetype i = 0; i < roots.size(); ++i) {
+            const CopyResult& result = *outcomes[i];
+            if (!result.ok() && result.failure().kind == CopyFailure::Kind::cancelled) {
+                summary.cancelled = true;
+                return summary;
+            }
+        }
+        for (qsizetype i = 0; i < roots.size(); ++i) {
+            const CopyResult& result = *outcomes[i];
+            CopyOutcome outcome{clip.relativePath, roots[i], targets[i], std::nullopt};
+            if (result.ok()) {
+                // The time noted before the read-back, so a copy found again after a kill
+                // reads back equal to the one recorded here.
+                const qsizetype at = liveIndex.indexOf(i);
+                const LedgerEntry entry =
+                    noted[at] ? *noted[at] : entryOf(targets[i], result.digest());
+                if (record)
+                    record(entry);
+            } else {
+                allGood = false;
+                outcome.failure = result.failure().description;
+                summary.failures.append((destinations.size() > 1
+                                             ? QCoreApplication::translate("Offloader", "%1 at %2")
+                                                   .arg(clip.relativePath, roots[i])
+                                             : clip.relativePath) +
+                                        QStringLiteral(": ") + result.failure().description);
+            }
+            summary.copies.append(outcome);
+        }
+        if (allGood)
+            ++summary.copied;
+        else
+            ++summary.failed;
 
         ++state.filesDone;
         state.bytesDone = bytesAfter;
         state.currentFileBytes = 0;
         state.isVerifying = false;
+        state.isVerifyingSource = false;
         report(state);
     }
     return summary;
