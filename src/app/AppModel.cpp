@@ -119,6 +119,11 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             [this] { m_frontEnd->setAppearance(m_settings->appearance()); });
     connect(m_settings.get(), &AppSettings::destinationPathChanged, this,
             [this] { m_watcher->refresh(); });
+    // Whether a file is offloaded depends on the backups it must have copies at.
+    connect(m_settings.get(), &AppSettings::backupDestinationsChanged, this, [this] {
+        refreshInventory(m_session.get());
+        updateBlocker();
+    });
     connect(m_watcher.get(), &VolumeWatcher::cardsChanged, this, &AppModel::cardsChanged);
     connect(m_watcher.get(), &VolumeWatcher::mountsChanged, m_destinations.get(),
             &DestinationStore::mountsChanged);
@@ -323,8 +328,12 @@ void AppModel::select(const CardVolume& card, bool keepFormatState) {
 
     // A newer scan replaces this one; its result is then dropped.
     const quint64 generation = ++m_scanGeneration;
-    CardScan::Input input{card, m_ledger->entriesByKey(), m_durationCache, m_durationReader,
-                          m_settings->fileRules()};
+    CardScan::Input input{card,
+                          m_ledger->entriesByKey(),
+                          m_durationCache,
+                          m_durationReader,
+                          m_settings->fileRules(),
+                          m_settings->backupDestinations()};
     background::run(
         this, [input = std::move(input)] { return CardScan::run(input); },
         [this, card, generation](CardScan::Result result) {
@@ -405,8 +414,9 @@ QList<PlannedFile> AppModel::plan() const {
     const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
     if (!m_session || !destination || !naming || m_blocker)
         return {};
-    return OffloadPlanner::plan(m_session->newClips(), *naming, namingContext(*m_session),
-                                m_settings->fileRules(), OffloadPlanner::diskLister(*destination));
+    return OffloadPlanner::plan(
+        m_session->newClips(), *naming, namingContext(*m_session), m_settings->fileRules(),
+        OffloadPlanner::diskLister(QStringList{*destination} + m_settings->backupDestinations()));
 }
 
 void AppModel::startOffload() {
@@ -418,7 +428,11 @@ void AppModel::startOffload() {
     if (!m_settings->quickDump())
         m_settings->rememberProject(m_session->projectInput());
     m_cameras->remember(m_session->cameraID(), m_session->card().volumeIdentity());
-    m_session->start(files, *m_settings->destinationPath(), m_ledger.get());
+    m_session->start(files,
+                     OffloadDestinations{*m_settings->destinationPath(),
+                                         m_settings->backupDestinations(),
+                                         m_settings->verifySource()},
+                     m_ledger.get());
 }
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {
@@ -444,8 +458,9 @@ void AppModel::refreshInventory(OffloadSession* session) {
     const QString identity = session->card().volumeIdentity();
     background::run(
         this,
-        [old, identity, history = m_ledger->entriesByKey()] {
-            return CardScan::reclassify(old, identity, history);
+        [old, identity, history = m_ledger->entriesByKey(),
+         backups = m_settings->backupDestinations()] {
+            return CardScan::reclassify(old, identity, history, backups);
         },
         [this, weak](CardInventory inventory) {
             if (!weak || weak.data() != m_session.get())

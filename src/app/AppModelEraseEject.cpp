@@ -94,9 +94,10 @@ void AppModel::formatSelectedCard() {
     background::run(
         this,
         [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
-         rules = m_settings->fileRules()] {
+         rules = m_settings->fileRules(), backups = m_settings->backupDestinations()] {
             return formatter->format(card, destination, std::nullopt, [&] {
-                const CardInventory fresh = CardScan::inventory(card, history, rules);
+                // Ready only while every destination, backups too, has the copies.
+                const CardInventory fresh = CardScan::inventory(card, history, rules, backups);
                 return FormatReadiness::stillReady(fresh, card.volumeIdentity(), discarding);
             });
         },

@@ -64,6 +64,9 @@ public:
     bool overrideForRun(const SettingDefinition& setting, const QVariant& value);
 
     std::optional<QString> destinationPath() const { return value(settingKey::destinationPath); }
+    // Folders that get a copy of every file as well, under the same relative path.
+    QStringList backupDestinations() const { return value(settingKey::backupDestinations); }
+    bool verifySource() const { return value(settingKey::verifySource); }
     bool ejectAfterOffload() const { return value(settingKey::ejectAfterOffload); }
     QString folderTemplate() const { return value(settingKey::folderTemplate); }
     QString fileTemplate() const { return value(settingKey::fileTemplate); }
@@ -98,6 +101,10 @@ public:
         setValue(settingKey::destinationPath, path);
     }
     void setEjectAfterOffload(bool on) { setValue(settingKey::ejectAfterOffload, on); }
+    void setBackupDestinations(const QStringList& folders) {
+        setValue(settingKey::backupDestinations, folders);
+    }
+    void setVerifySource(bool on) { setValue(settingKey::verifySource, on); }
     void setFolderTemplate(const QString& text) { setValue(settingKey::folderTemplate, text); }
     void setFileTemplate(const QString& text) { setValue(settingKey::fileTemplate, text); }
     void setLastProject(const QString& name) { setValue(settingKey::lastProject, name); }
@@ -174,6 +181,8 @@ Q_SIGNALS:
     // The setting under the key changed; before changed().
     void settingChanged(const QString& key);
     void destinationPathChanged();
+    void backupDestinationsChanged();
+    void verifySourceChanged();
     void ejectAfterOffloadChanged();
     void folderTemplateChanged();
     void fileTemplateChanged();

@@ -5,18 +5,19 @@
 namespace stowly {
 
 CardInventory CardScan::inventory(const CardVolume& card, const LedgerIndex& history,
-                                  const FileRules& rules) {
+                                  const FileRules& rules, const QStringList& backups) {
     const ClipScanner::Result report =
         ClipScanner::scanReport(card.url, ClipScanner::allCategories(), rules);
-    CardInventory inventory = CardInventory::classify(
-        report.clips, card.volumeIdentity(), history.lookup(), CardInventory::diskFileSize);
+    CardInventory inventory =
+        CardInventory::classify(report.clips, card.volumeIdentity(), history.lookup(),
+                                CardInventory::diskFileSize, backups);
     inventory.ignored = report.ignored;
     return inventory;
 }
 
 CardScan::Result CardScan::run(const Input& input) {
     Result result;
-    result.inventory = inventory(input.card, input.history, input.rules);
+    result.inventory = inventory(input.card, input.history, input.rules, input.backups);
     if (input.reader) {
         const DurationScanner::Result read = DurationScanner::read(
             result.inventory.newFiles + result.inventory.missing, input.card.volumeIdentity(),
@@ -28,9 +29,9 @@ CardScan::Result CardScan::run(const Input& input) {
 }
 
 CardInventory CardScan::reclassify(const CardInventory& old, const QString& volumeIdentity,
-                                   const LedgerIndex& history) {
+                                   const LedgerIndex& history, const QStringList& backups) {
     CardInventory inventory = CardInventory::classify(
-        old.allClips(), volumeIdentity, history.lookup(), CardInventory::diskFileSize);
+        old.allClips(), volumeIdentity, history.lookup(), CardInventory::diskFileSize, backups);
     inventory.ignored = old.ignored;
     return inventory;
 }

@@ -20,6 +20,8 @@ struct Input {
     DurationScanner::Cache durations;
     std::shared_ptr<DurationReading> reader;
     FileRules rules;
+    // The backup destinations a file must have copies at too.
+    QStringList backups;
 };
 struct Result {
     CardInventory inventory;
@@ -29,10 +31,11 @@ struct Result {
 
 Result run(const Input& input);
 // Only the walk and the split, for the check just before an erase.
-CardInventory inventory(const CardVolume& card, const LedgerIndex& history, const FileRules& rules);
+CardInventory inventory(const CardVolume& card, const LedgerIndex& history, const FileRules& rules,
+                        const QStringList& backups = {});
 // The same clips classified again against a newer history; the ignored paths carried over.
 CardInventory reclassify(const CardInventory& old, const QString& volumeIdentity,
-                         const LedgerIndex& history);
+                         const LedgerIndex& history, const QStringList& backups = {});
 
 inline constexpr int durationWidth = 4;
 } // namespace CardScan

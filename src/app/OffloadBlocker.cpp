@@ -71,21 +71,42 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
     const std::optional<QString> destination = settings.destinationPath();
     if (!destination || destination->isEmpty())
         return block(Reason::noDestination, tr("Choose a destination folder"));
-    if (!QFileInfo(*destination).isDir())
-        return block(Reason::destinationMissing,
-                     tr("The destination folder isn’t connected — choose another"));
-    // The copies would land on the card they come from, and the next scan would offer them again.
-    if (isOnCard(*destination, session->card().url))
-        return block(Reason::destinationOnCard, tr("Your destination folder is on this card."));
-    const auto info = VolumeInfo::statfsInfo(*destination);
-    if (const auto readOnly = VolumeInfo::readOnlyReason(info))
-        return block(Reason::destinationReadOnly, *readOnly);
-    const std::optional<qint64> available = VolumeInfo::availableBytes(info);
     const qint64 needed = session->newBytes();
-    if (available && *available < needed)
-        return block(Reason::notEnoughSpace,
-                     tr("Not enough space: needs %1, %2 free")
-                         .arg(SpaceInfo::formatBytes(needed), SpaceInfo::formatBytes(*available)));
+    // The main destination's words stay as they were; a backup is named, since there may be
+    // several.
+    const auto check = [&](const QString& folder,
+                           const std::optional<QString>& name) -> std::optional<OffloadBlocker> {
+        if (!QFileInfo(folder).isDir())
+            return block(Reason::destinationMissing,
+                         name ? tr("The backup destination %1 isn’t connected — connect it or "
+                                   "remove it from the backups")
+                                    .arg(*name)
+                              : tr("The destination folder isn’t connected — choose another"));
+        // The copies would land on the card they come from, and the next scan would offer them
+        // again.
+        if (isOnCard(folder, session->card().url))
+            return block(Reason::destinationOnCard,
+                         name ? tr("The backup destination %1 is on this card.").arg(*name)
+                              : tr("Your destination folder is on this card."));
+        const auto info = VolumeInfo::statfsInfo(folder);
+        if (const auto readOnly = VolumeInfo::readOnlyReason(info))
+            return block(Reason::destinationReadOnly,
+                         name ? QStringLiteral("%1: %2").arg(*name, *readOnly) : *readOnly);
+        const std::optional<qint64> available = VolumeInfo::availableBytes(info);
+        if (available && *available < needed) {
+            const QString text =
+                tr("Not enough space: needs %1, %2 free")
+                    .arg(SpaceInfo::formatBytes(needed), SpaceInfo::formatBytes(*available));
+            return block(Reason::notEnoughSpace,
+                         name ? QStringLiteral("%1: %2").arg(*name, text) : text);
+        }
+        return std::nullopt;
+    };
+    if (auto blocked = check(*destination, std::nullopt))
+        return blocked;
+    for (const QString& backup : settings.backupDestinations())
+        if (auto blocked = check(backup, u'“' + backup + u'”'))
+            return blocked;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "app/OffloadFormatting.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -61,10 +62,25 @@ QString OffloadFormatting::etaText(std::optional<double> seconds) {
 }
 
 QString OffloadFormatting::summaryLine(const OffloadSummary& summary) {
-    return QCoreApplication::translate("OffloadFormatting", "%1 copied · %2 skipped · %3 failed")
-        .arg(summary.copied)
-        .arg(summary.skipped)
-        .arg(summary.failed);
+    QString line =
+        QCoreApplication::translate("OffloadFormatting", "%1 copied · %2 skipped · %3 failed")
+            .arg(summary.copied)
+            .arg(summary.skipped)
+            .arg(summary.failed);
+    // With backups a file is several copies, and each destination counts on its own.
+    QSet<QString> destinations;
+    qsizetype verified = 0;
+    for (const CopyOutcome& copy : summary.copies) {
+        destinations.insert(copy.destination);
+        verified += copy.failure ? 0 : 1;
+    }
+    if (destinations.size() > 1)
+        line += QCoreApplication::translate("OffloadFormatting",
+                                            " · %1 of %2 copies verified at %3 destinations")
+                    .arg(verified)
+                    .arg(summary.copies.size())
+                    .arg(destinations.size());
+    return line;
 }
 
 QString OffloadFormatting::finishedTitle(const OffloadSummary& summary) {

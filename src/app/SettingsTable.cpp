@@ -280,6 +280,41 @@ SettingDefinition destinationPath(const char* description, Signal signal) {
     return d;
 }
 
+SettingDefinition backupDestinations(const char* description, Signal signal) {
+    SettingDefinition d = row(settingKey::backupDestinations, Kind::list, QStringList(),
+                              description, QStringLiteral(R"(["/media/backup/Footage"])"), signal);
+    // One absolute, clean path per folder, each once, so a folder reads the same wherever the
+    // history compares it.
+    const auto cleaned = [](const QStringList& folders) {
+        QStringList clean;
+        for (const QString& folder : folders) {
+            const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+            if (!folder.isEmpty() && !clean.contains(path))
+                clean << path;
+        }
+        return clean;
+    };
+    d.load = [key = d.key, cleaned](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QStringList> folders = preferenceValue::textList(store, key);
+        return folders ? std::optional(Loaded{cleaned(*folders)}) : std::nullopt;
+    };
+    d.normalized = [cleaned](const QVariant& value) {
+        return QVariant(cleaned(value.toStringList()));
+    };
+    d.text = [](const QVariant& value) {
+        return compact(QJsonDocument(QJsonArray::fromStringList(value.toStringList())));
+    };
+    d.parse = [key = d.key, cleaned](const QString& text) {
+        const std::optional<QStringList> folders = textArray(text);
+        if (!folders)
+            return refused(
+                QCoreApplication::translate("SettingsTable", "%1 takes a JSON array of folders.")
+                    .arg(quoted(key)));
+        return accepted(cleaned(*folders));
+    };
+    return d;
+}
+
 SettingDefinition recentProjects(const char* description, Signal signal) {
     SettingDefinition d = row(settingKey::recentProjects, Kind::list, QStringList(), description,
                               QStringLiteral(R"(["Wedding","Birthday"])"), signal);
@@ -454,6 +489,15 @@ QList<SettingDefinition> makeRows() {
     return {
         destinationPath(QT_TRANSLATE_NOOP("SettingsTable", "The folder the copies go into."),
                         &S::destinationPathChanged),
+        backupDestinations(
+            QT_TRANSLATE_NOOP("SettingsTable",
+                              "Further folders, usually on other drives, that get a copy too."),
+            &S::backupDestinationsChanged),
+        flag(k::verifySource, false,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "Read each file from the card again after its copies are "
+                               "verified, to catch a failing card or reader."),
+             &S::verifySourceChanged),
         flag(k::ejectAfterOffload, false,
              QT_TRANSLATE_NOOP("SettingsTable", "Eject the card when its offload is done."),
              &S::ejectAfterOffloadChanged),

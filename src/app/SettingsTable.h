@@ -47,6 +47,8 @@ inline constexpr SettingKey<QList<IgnoredImportCard>> ignoredImportCards{"ignore
 inline constexpr SettingKey<FileRules> fileRules{"fileRules"};
 inline constexpr SettingKey<bool> destinationMovedToFavorites{"destinationMovedToFavorites"};
 inline constexpr SettingKey<SettingsTab> settingsTab{"settingsTab"};
+inline constexpr SettingKey<QStringList> backupDestinations{"backupDestinations"};
+inline constexpr SettingKey<bool> verifySource{"verifySource"};
 } // namespace settingKey
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and

@@ -10,6 +10,8 @@ using Command = Invocation::Command;
 enum class Option {
     json,
     to,
+    also,
+    verifySource,
     project,
     camera,
     quickDump,
@@ -31,6 +33,8 @@ struct OptionInfo {
 constexpr OptionInfo optionTable[] = {
     {"json", Option::json, false},
     {"to", Option::to, true},
+    {"also", Option::also, true},
+    {"verify-source", Option::verifySource, false},
     {"project", Option::project, true},
     {"camera", Option::camera, true},
     {"quick-dump", Option::quickDump, false},
@@ -52,9 +56,9 @@ struct CommandInfo {
     QList<Option> options;
 };
 
-const QList<Option> runOptions{Option::to,        Option::project,   Option::camera,
-                               Option::quickDump, Option::reoffload, Option::includeShort,
-                               Option::dates,     Option::json};
+const QList<Option> runOptions{
+    Option::to,        Option::also,      Option::verifySource, Option::project, Option::camera,
+    Option::quickDump, Option::reoffload, Option::includeShort, Option::dates,   Option::json};
 
 const QList<CommandInfo>& commandTable() {
     static const QList<CommandInfo> table{
@@ -99,6 +103,14 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
         if (value.isEmpty())
             return QCoreApplication::translate("CommandLine", "--to needs a folder.");
         run.destination = value;
+        break;
+    case Option::also:
+        if (value.isEmpty())
+            return QCoreApplication::translate("CommandLine", "--also needs a folder.");
+        run.backups.append(value);
+        break;
+    case Option::verifySource:
+        run.verifySource = true;
         break;
     case Option::project:
         run.project = value;
@@ -260,6 +272,10 @@ QString CommandLine::usage() {
         "\n"
         "Run options (this run only; the settings stay as they are):\n"
         "  --to DIR             copy into DIR\n"
+        "  --also DIR           copy into DIR as well, under the same names (repeatable;\n"
+        "                       replaces the backup destinations of the settings)\n"
+        "  --verify-source      read each file from the card again after its copies are\n"
+        "                       verified\n"
         "  --project NAME       the project name for the naming templates\n"
         "  --camera NAME        one of your cameras, by name or code\n"
         "  --quick-dump         no project: everything into dated folders\n"

@@ -15,6 +15,9 @@ namespace stowly {
 // Choices that override the settings for one run only.
 struct RunOptions {
     std::optional<QString> destination;
+    // Backup destinations for this run, in place of the settings' ones.
+    QStringList backups;
+    bool verifySource = false;
     std::optional<QString> project;
     std::optional<QString> camera;
     bool quickDump = false;

@@ -112,6 +112,15 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Ledge
         files.append(QJsonObject{{"source", entry.sourceRelativePath},
                                  {"destination", entry.destinationPath},
                                  {"sha256", entry.sha256}});
+    // Every copy at every destination, failed ones with their reason.
+    QJsonArray each;
+    for (const CopyOutcome& copy : summary.copies)
+        each.append(
+            QJsonObject{{"source", copy.sourceRelativePath},
+                        {"destinationRoot", copy.destination},
+                        {"destination", copy.path},
+                        {"verified", !copy.failure},
+                        {"error", copy.failure ? QJsonValue(*copy.failure) : QJsonValue()}});
     return {
         {"copied", summary.copied},
         {"skipped", summary.skipped},
@@ -119,6 +128,7 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Ledge
         {"cancelled", summary.cancelled},
         {"failures", QJsonArray::fromStringList(summary.failures)},
         {"files", files},
+        {"copies", each},
     };
 }
 

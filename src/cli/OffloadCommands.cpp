@@ -81,6 +81,14 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     if (options.destination)
         settings.overrideForRun(settingKey::destinationPath,
                                 std::optional<QString>(absolutePath(*options.destination)));
+    if (!options.backups.isEmpty()) {
+        QStringList backups;
+        for (const QString& folder : options.backups)
+            backups << absolutePath(folder);
+        settings.overrideForRun(settingKey::backupDestinations, backups);
+    }
+    if (options.verifySource)
+        settings.overrideForRun(settingKey::verifySource, true);
     if (options.quickDump)
         settings.overrideForRun(settingKey::quickDump, true);
     if (options.dates)

@@ -16,6 +16,7 @@ LedgerIndex::LedgerIndex(LedgerRecords records) : m_records(std::move(records)) 
     while (capacity < size_t(m_records.size()) * 2)
         capacity *= 2;
     m_slots.assign(capacity, 0);
+    m_earlier.assign(size_t(m_records.size()), 0);
     const size_t mask = capacity - 1;
     for (qsizetype i = 0; i < m_records.size(); ++i) {
         const QByteArrayView key = m_records.text(i, LedgerRecords::sourceKey);
@@ -27,6 +28,7 @@ LedgerIndex::LedgerIndex(LedgerRecords records) : m_records(std::move(records)) 
         }
         if (m_slots[slot] == 0)
             ++m_keys;
+        m_earlier[size_t(i)] = m_slots[slot];
         m_slots[slot] = quint32(i + 1);
     }
 }
@@ -59,12 +61,19 @@ std::optional<LedgerEntry> LedgerIndex::find(const QString& key) const {
     return m_records.at(i);
 }
 
+QList<LedgerEntry> LedgerIndex::findAll(const QString& key) const {
+    QList<LedgerEntry> entries;
+    for (qsizetype i = position(key.toUtf8()); i >= 0; i = qsizetype(m_earlier[size_t(i)]) - 1)
+        entries.append(m_records.at(i));
+    return entries;
+}
+
 CopyLookup LedgerIndex::lookup() const {
-    return [this](const QString& key) -> std::optional<RecordedCopy> {
-        const std::optional<LedgerEntry> entry = find(key);
-        if (!entry)
-            return std::nullopt;
-        return RecordedCopy{entry->destinationPath, entry->size};
+    return [this](const QString& key) {
+        QList<RecordedCopy> copies;
+        for (const LedgerEntry& entry : findAll(key))
+            copies.append(RecordedCopy{entry.destinationPath, entry.size});
+        return copies;
     };
 }
 

@@ -8,8 +8,9 @@
 
 namespace stowly {
 
-// The history indexed by source key, where the latest entry of a key wins. A snapshot: safe to
-// read on another thread while the history changes.
+// The history indexed by source key, where the latest entry of a key wins; the earlier ones
+// stay reachable for keys copied to several destinations. A snapshot: safe to read on another
+// thread while the history changes.
 class LedgerIndex {
 public:
     LedgerIndex() = default;
@@ -17,6 +18,8 @@ public:
     static LedgerIndex from(const QList<LedgerEntry>& entries);
 
     std::optional<LedgerEntry> find(const QString& key) const;
+    // Every entry of the key, the latest first.
+    QList<LedgerEntry> findAll(const QString& key) const;
     bool contains(const QString& key) const { return position(key.toUtf8()) >= 0; }
     // Number of distinct keys.
     qsizetype size() const { return m_keys; }
@@ -29,6 +32,8 @@ private:
     LedgerRecords m_records;
     // Open addressing: entry index + 1 per slot, 0 for an empty slot.
     std::vector<quint32> m_slots;
+    // Per entry: the entry of the same key before it + 1, 0 for the first.
+    std::vector<quint32> m_earlier;
     qsizetype m_keys = 0;
 };
 

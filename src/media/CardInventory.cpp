@@ -47,22 +47,55 @@ QList<Clip> CardInventory::allClips() const {
 }
 
 CardInventory CardInventory::classify(const QList<Clip>& files, const QString& volumeIdentity,
-                                      const CopyLookup& recorded, const FileSize& fileSize) {
+                                      const CopyLookup& recorded, const FileSize& fileSize,
+                                      const QStringList& backups) {
+    const auto isUnder = [](const QString& path, const QString& root) {
+        return path.startsWith(root.endsWith(u'/') ? root : root + u'/');
+    };
+    const auto isUnderBackup = [&](const QString& path) {
+        for (const QString& root : backups)
+            if (isUnder(path, root))
+                return true;
+        return false;
+    };
+
     CardInventory inventory;
     QStringList copyFolders;
     for (const Clip& clip : files) {
-        const std::optional<RecordedCopy> entry = recorded(clip.ledgerKey(volumeIdentity));
-        if (!entry || entry->size != clip.size) {
+        const QList<RecordedCopy> copies = recorded(clip.ledgerKey(volumeIdentity));
+        if (copies.isEmpty() || copies.first().size != clip.size) {
             inventory.newFiles.append(clip);
             continue;
         }
-        const std::optional<qint64> copySize = fileSize(entry->destinationPath);
-        if (!copySize || *copySize != clip.size) {
+        const auto inPlace = [&](const RecordedCopy* copy) {
+            if (!copy || copy->size != clip.size)
+                return false;
+            const std::optional<qint64> size = fileSize(copy->destinationPath);
+            return size && *size == clip.size;
+        };
+        const auto newest = [&](const auto& belongs) -> const RecordedCopy* {
+            for (const RecordedCopy& copy : copies)
+                if (belongs(copy.destinationPath))
+                    return &copy;
+            return nullptr;
+        };
+        const RecordedCopy* main =
+            newest([&](const QString& path) { return !isUnderBackup(path); });
+        MissingCopies missing;
+        missing.main = !inPlace(main);
+        if (!missing.main)
+            missing.mainCopy = main->destinationPath;
+        for (const QString& root : backups)
+            if (!inPlace(newest([&](const QString& path) { return isUnder(path, root); })))
+                missing.backups.append(root);
+        if (missing.main || !missing.backups.isEmpty()) {
             inventory.missing.append(clip);
+            if (!backups.isEmpty())
+                inventory.missingCopies.insert(clip.id(), missing);
             continue;
         }
         inventory.offloaded.append(clip);
-        copyFolders.append(parentFolder(entry->destinationPath));
+        copyFolders.append(parentFolder(main->destinationPath));
     }
     inventory.copiesFolder = commonFolder(copyFolders);
     return inventory;

@@ -16,8 +16,21 @@ struct RecordedCopy {
     QString destinationPath;
     qint64 size = 0;
 };
-// The recorded copy for a history key, if any.
-using CopyLookup = std::function<std::optional<RecordedCopy>(const QString& key)>;
+// The recorded copies for a history key, the newest first.
+using CopyLookup = std::function<QList<RecordedCopy>(const QString& key)>;
+
+// Which copies of a file that the history knows are not in place any more.
+struct MissingCopies {
+    // The main destination has no copy in place.
+    bool main = false;
+    // Backup destination roots without a copy in place.
+    QStringList backups;
+    // The main destination's copy when it is in place, so a backup's new copy can take the same
+    // relative path.
+    std::optional<QString> mainCopy;
+
+    friend bool operator==(const MissingCopies&, const MissingCopies&) = default;
+};
 
 // A card's files split against the history of verified copies.
 struct CardInventory {
@@ -25,8 +38,10 @@ struct CardInventory {
     QList<Clip> newFiles;
     // Files whose verified copy is still in place.
     QList<Clip> offloaded;
-    // Files whose copy is gone or has another size.
+    // Files whose copy is gone or has another size, at the main destination or at a backup.
     QList<Clip> missing;
+    // For the missing files, by id, when backups were asked about: which copies are missing.
+    QHash<QString, MissingCopies> missingCopies;
     // The deepest folder holding every still-present copy; none when nothing is offloaded.
     std::optional<QString> copiesFolder;
     QStringList ignored;
@@ -37,8 +52,11 @@ struct CardInventory {
 
     using FileSize = std::function<std::optional<qint64>(const QString& path)>;
 
+    // A file is offloaded when the newest copy of it outside the backup roots is in place and,
+    // for each backup root, the newest copy under that root is in place too.
     static CardInventory classify(const QList<Clip>& files, const QString& volumeIdentity,
-                                  const CopyLookup& recorded, const FileSize& fileSize);
+                                  const CopyLookup& recorded, const FileSize& fileSize,
+                                  const QStringList& backups = {});
 
     // Size of the regular file at path, not following a final link; none for anything else.
     static std::optional<qint64> diskFileSize(const QString& path);

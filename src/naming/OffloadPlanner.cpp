@@ -300,6 +300,19 @@ OffloadPlanner::Lister OffloadPlanner::diskLister(std::optional<QString> root) {
     };
 }
 
+OffloadPlanner::Lister OffloadPlanner::diskLister(const QStringList& roots) {
+    QList<Lister> listers;
+    for (const QString& root : roots)
+        listers << diskLister(std::optional<QString>(root));
+    return [listers](const QString& folder) {
+        QStringList names;
+        for (const Lister& list : listers)
+            names << list(folder);
+        names.removeDuplicates();
+        return names;
+    };
+}
+
 qint64 OffloadPlanner::highestSequence(const QStringList& names, const QString& prefix,
                                        const QString& fixedAfter, bool afterIsFixed) {
     const QString foldedPrefix = NameRules::fold(prefix);

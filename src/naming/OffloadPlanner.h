@@ -36,6 +36,9 @@ QList<PlannedFile> plan(const QList<Clip>& files, const NamingTemplates& naming,
 // A lister over the destination root with a cache of its own; lists nothing without a
 // root. A folder that cannot be read lists as empty.
 Lister diskLister(std::optional<QString> root);
+// The names in the folder at any of the roots, so a name is taken when it is taken at one of
+// them and sequence numbers continue from the highest at any of them.
+Lister diskLister(const QStringList& roots);
 
 // The highest number among names of the form prefix, digits, fixedAfter (and, when the
 // text after the number is fixed, nothing more than an extension); 0 when none fits.

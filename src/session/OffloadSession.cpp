@@ -174,11 +174,51 @@ bool OffloadSession::onMainThread(std::function<void()> work) {
     return *done;
 }
 
-void OffloadSession::start(const QList<PlannedFile>& plan, const QString& destination,
+namespace {
+
+// The job's gaps: for each planned file that has copies at some destinations, the roots that
+// still lack one, and the main copy's relative path for the new ones where it is in place.
+void fillGaps(OffloadJob& job, QList<PlannedFile>& plan, const CardInventory& inventory) {
+    const QString mainRoot =
+        job.destination.endsWith(u'/') ? job.destination : job.destination + u'/';
+    for (PlannedFile& planned : plan) {
+        const auto found = inventory.missingCopies.constFind(planned.clip.id());
+        if (found == inventory.missingCopies.cend())
+            continue;
+        QStringList roots;
+        if (found->main)
+            roots << job.destination;
+        for (const QString& backup : job.backups)
+            if (found->backups.contains(backup))
+                roots << backup;
+        if (roots.isEmpty())
+            roots << job.destinations();
+        job.missingAt.insert(planned.clip.relativePath, roots);
+        if (!found->main && found->mainCopy && found->mainCopy->startsWith(mainRoot)) {
+            const QString relative = found->mainCopy->mid(mainRoot.size());
+            const qsizetype slash = relative.lastIndexOf(u'/');
+            planned.folder = slash < 0 ? QString() : relative.left(slash);
+            planned.fileName = relative.mid(slash + 1);
+        }
+    }
+}
+
+} // namespace
+
+void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinations& where,
                            Ledger* ledger) {
     if (m_phase != Phase::ready)
         return;
-    m_plan = plan;
+    OffloadJob job{m_card, plan, where.main, m_selection.offloadedKept + m_selection.missingKept};
+    job.backups = where.backups;
+    job.verifySource = where.verifySource;
+    fillGaps(job, job.plan, m_inventory);
+    m_plan = job.plan;
+    m_copiesLeft.clear();
+    for (const PlannedFile& planned : job.plan)
+        m_copiesLeft.insert(
+            planned.clip.relativePath,
+            int(job.missingAt.value(planned.clip.relativePath, job.destinations()).size()));
     m_phase = Phase::running;
     m_startedAt = QDateTime::currentDateTime();
     m_progress = OffloadProgress{};
@@ -188,7 +228,6 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const QString& destin
     Q_EMIT changed();
     Q_EMIT progressChanged();
 
-    OffloadJob job{m_card, plan, destination, m_selection.offloadedKept + m_selection.missingKept};
     m_task = std::jthread([this, job = std::move(job)](std::stop_token stop) {
         const OffloadSummary summary = Offloader::run(
             job,
@@ -207,7 +246,9 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const QString& destin
                     if (m_ledger)
                         m_ledger->addRecorded(entry, journaled);
                     m_copiedPaths.append(entry.destinationPath);
-                    m_verifiedIDs.insert(entry.sourceRelativePath);
+                    // A file is verified once its copy at every destination is.
+                    if (--m_copiesLeft[entry.sourceRelativePath] <= 0)
+                        m_verifiedIDs.insert(entry.sourceRelativePath);
                     Q_EMIT changed();
                 });
             },

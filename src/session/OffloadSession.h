@@ -25,6 +25,15 @@ namespace stowly {
 
 class Ledger;
 
+// Where a run copies to and how it checks.
+struct OffloadDestinations {
+    QString main;
+    // Each gets a copy too, under the same relative path.
+    QStringList backups;
+    // Read every file from the card again once its copies are verified.
+    bool verifySource = false;
+};
+
 // One offload of one card: the inventory as scanned, the user's choices for this card, the
 // files that will be copied, and then the run itself. Lives on the main thread; the run copies
 // on a worker thread and hands every report and record to the main thread, waiting for each.
@@ -91,8 +100,13 @@ public:
     void toggleReoffload(const Clip& clip);
     void toggleIncludeShort(const Clip& clip);
 
-    // Runs the plan into the destination, recording every verified copy in the ledger.
-    void start(const QList<PlannedFile>& plan, const QString& destination, Ledger* ledger);
+    // Runs the plan into the destinations, recording every verified copy in the ledger. A file
+    // whose copies are missing at some destinations only is copied to those, under the
+    // relative path its main copy has where that copy is in place.
+    void start(const QList<PlannedFile>& plan, const OffloadDestinations& where, Ledger* ledger);
+    void start(const QList<PlannedFile>& plan, const QString& destination, Ledger* ledger) {
+        start(plan, OffloadDestinations{destination, {}, false}, ledger);
+    }
     // Stops the run: the file in progress leaves no partial file. The only way to stop a run.
     void cancel();
     bool isRunning() const { return m_phase == Phase::running; }
@@ -129,6 +143,8 @@ private:
     std::optional<QUuid> m_cameraID;
     std::optional<QList<PlannedFile>> m_plan;
     QSet<QString> m_verifiedIDs;
+    // Per planned file, the copies of the run not yet recorded.
+    QHash<QString, int> m_copiesLeft;
     Phase m_phase = Phase::ready;
     OffloadProgress m_progress;
     std::optional<OffloadSummary> m_summary;
