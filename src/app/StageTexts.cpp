@@ -275,6 +275,10 @@ QString verifying() {
     return QCoreApplication::translate("StageTexts", "Verifying");
 }
 
+QString verifyingSource() {
+    return QCoreApplication::translate("StageTexts", "Verifying source");
+}
+
 QString done() {
     return QCoreApplication::translate("StageTexts", "Done");
 }

@@ -81,6 +81,8 @@ QString startHelp();
 QString readyLine();
 QString progressLabel();
 QString verifying();
+// The card's bytes of the current file are read a second time.
+QString verifyingSource();
 QString done();
 QString historyEmpty();
 QString historyRemoveHelp();

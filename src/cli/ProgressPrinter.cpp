@@ -31,8 +31,9 @@ void ProgressPrinter::update() {
     // Nothing worth a bar before the run's first report.
     if (!m_terminal || progress.filesTotal == 0)
         return;
-    const bool verifyingChanged = progress.isVerifying != m_lastVerifying;
-    m_lastVerifying = progress.isVerifying;
+    const int verifying = progress.isVerifyingSource ? 2 : progress.isVerifying ? 1 : 0;
+    const bool verifyingChanged = verifying != m_lastVerifying;
+    m_lastVerifying = verifying;
     if (fileFinished || verifyingChanged || !m_sinceDraw.isValid() ||
         m_sinceDraw.elapsed() >= redrawMs)
         draw();

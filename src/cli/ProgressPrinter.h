@@ -29,7 +29,8 @@ private:
     bool m_terminal;
     int m_filesDone = 0;
     bool m_barShown = false;
-    bool m_lastVerifying = false;
+    // 0 copying, 1 verifying the copies, 2 verifying the source.
+    int m_lastVerifying = 0;
     QElapsedTimer m_sinceDraw;
 };
 

@@ -26,7 +26,10 @@ QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSec
     const QString eta = OffloadFormatting::etaText(OffloadFormatting::estimatedSecondsRemaining(
         progress.bytesDone, progress.bytesTotal, elapsedSeconds));
     QString tail = QStringLiteral(" · ") + eta;
-    if (progress.isVerifying)
+    if (progress.isVerifyingSource)
+        tail.prepend(QStringLiteral(" · ") +
+                     QCoreApplication::translate("ProgressText", "verifying source"));
+    else if (progress.isVerifying)
         tail.prepend(QStringLiteral(" · ") +
                      QCoreApplication::translate("ProgressText", "verifying"));
     if (!progress.currentFile.isEmpty()) {

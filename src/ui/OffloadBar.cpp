@@ -207,7 +207,9 @@ void OffloadBar::updateRunning() {
             .arg(p.filesTotal)
             .arg(SpaceInfo::formatBytes(p.bytesDone), SpaceInfo::formatBytes(p.bytesTotal)));
     m_currentFile->setFullText(p.currentFile);
-    m_verifying->setVisible(p.isVerifying);
+    m_verifying->setText(p.isVerifyingSource ? StageTexts::verifyingSource()
+                                             : StageTexts::verifying());
+    m_verifying->setVisible(p.isVerifying || p.isVerifyingSource);
     const double elapsed =
         session->startedAt()
             ? double(session->startedAt()->msecsTo(QDateTime::currentDateTime())) / 1000.0
