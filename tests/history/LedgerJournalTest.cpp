@@ -96,14 +96,19 @@ TEST_F(LedgerJournalTest, ADamagedJournalIsSetAsideWithEverythingReadableKept) {
     EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
 }
 
-TEST_F(LedgerJournalTest, AFoldWritesTheFileAndCutsTheJournalButKeepsOpenIntents) {
+TEST_F(LedgerJournalTest, DeferredAddsAreJournaledAndAFoldWritesTheFileButKeepsOpenIntents) {
     Ledger ledger(history());
     const auto run = ledger.journal()->startRun();
     ASSERT_FALSE(run->copying(home("dest/C.MP4"), "V|DCIM/C.MP4|10|1"));
     ledger.add(entry("A"), true);
     ledger.add(entry("B"), true);
     const QByteArray beforeFold = readFile(journalPath());
+    EXPECT_TRUE(ledger.hasUnsavedChanges());
+    EXPECT_FALSE(QFileInfo::exists(history()));
+    // A process that dies now loses nothing: the journal holds both.
+    EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
     ledger.saveIfNeeded();
+    EXPECT_FALSE(ledger.hasUnsavedChanges());
 
     EXPECT_EQ(std::get<LedgerRecords>(LedgerFile::readFile(history()).content).size(), 2);
     const QList<QByteArray> lines = readFile(journalPath()).split('\n');

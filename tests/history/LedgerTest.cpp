@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -127,25 +126,6 @@ TEST(LedgerTest, ReportsASaveFailureAndKeepsTheEntries) {
     ledger.add(entry("V|B|10|1"), true);
     EXPECT_FALSE(ledger.lastError());
     EXPECT_EQ(Ledger(home("Stowly/ledger.json")).entries().size(), 2);
-}
-
-TEST(LedgerTest, DeferredAddsAreJournaledAndFoldedAtTheEndOfARun) {
-    TempDir home;
-    Ledger ledger(home("ledger.json"));
-    QSignalSpy changes(&ledger, &Ledger::entriesChanged);
-    ledger.add(entry("V|A|10|1"), true);
-    ledger.add(entry("V|B|10|1"), true);
-    EXPECT_TRUE(ledger.hasUnsavedChanges());
-    EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
-    // A process that dies now loses nothing: the journal holds both.
-    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 2);
-
-    ledger.saveIfNeeded();
-    EXPECT_FALSE(ledger.hasUnsavedChanges());
-    EXPECT_EQ(std::get<LedgerRecords>(LedgerFile::readFile(home("ledger.json")).content).size(), 2);
-    EXPECT_EQ(readFile(home("ledger.json.journal")).count('\n'), 1); // its header only
-    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 2);
-    EXPECT_EQ(changes.count(), 2);
 }
 
 TEST(LedgerTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {

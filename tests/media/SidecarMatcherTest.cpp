@@ -1,6 +1,5 @@
 #include "media/SidecarMatcher.h"
 #include "media/ClipOrder.h"
-#include "naming/FormatFolder.h"
 #include "naming/NameBook.h"
 #include "naming/NamingTestSupport.h"
 
@@ -82,11 +81,6 @@ TEST(SidecarMatcherTest, SonySuffix) {
     // Counted in characters: the accented letter is one.
     EXPECT_EQ(SidecarMatcher::sonySuffix(QString::fromUtf8("e\u0301M01")), "M01");
     EXPECT_FALSE(SidecarMatcher::sonySuffix(QString::fromUtf8("CM01\u0301")));
-}
-
-TEST(FormatFolderTest, NamesAndAliases) {
-    EXPECT_EQ(FormatFolder::name("jpeg"), "JPG");
-    EXPECT_FALSE(FormatFolder::name("..."));
 }
 
 TEST(NameBookTest, UniqueIgnoresCaseAndCountsPartialCopies) {

@@ -99,106 +99,93 @@ bool Campaign::calibrate(const QString& folder) {
     }
     m_fullRunMs = m_options.fullRunMs.value_or(m_fullRunMs);
     m_allowedMs = std::max<qint64>(60000, 20 * m_fullRunMs);
-    std::printf("A whole offload takes %lld ms; kills land from 3 ms to that.\n",
-                static_cast<long long>(m_fullRunMs));
+    std::printf("A whole offload takes %lld ms; kills land from 3 ms to that.\n", m_fullRunMs);
     return m_tally.violations == 0;
 }
 
-void Campaign::killCase(int number, const QString& folder, std::mt19937_64& random) {
-    ++m_tally.killCases;
+// Odd cases kill runs at random moments, even ones make their file calls fail; a last whole run
+// then has to finish the offload.
+void Campaign::runCase(int number, const QString& folder, std::mt19937_64& random) {
+    const bool kills = number % 2 == 1;
+    ++(kills ? m_tally.killCases : m_tally.faultCases);
+    const QString kind = kills ? QStringLiteral("kill case") : QStringLiteral("fault case");
     const CaseWorld world(m_options.program, m_options.faultModule, folder, m_cardPath);
     CaseInspector inspector(world, *m_card, m_cardIdentity);
-    const int runs = std::uniform_int_distribution<int>(1, 6)(random);
+    const int runs = std::uniform_int_distribution<int>(1, kills ? 6 : 3)(random);
+    const QList<QList<int>> errnoChoices{{EIO}, {ENOSPC}, {EIO, ENOSPC}};
+    const QStringList errnoNames{"EIO", "ENOSPC", "EIO+ENOSPC"};
     // Kills land anywhere in a whole run; once a run has ended before its kill, within what is
     // left of the work.
     qint64 reach = m_fullRunMs;
-    QStringList delays;
-    for (int i = 0; i < runs; ++i) {
-        const qint64 killAfter =
-            std::uniform_int_distribution<qint64>(3, std::max<qint64>(4, reach))(random);
-        const RunOutcome outcome = world.offload(killAfter, std::nullopt, m_allowedMs);
+    QStringList steps;
+    for (int i = 1; i <= runs; ++i) {
+        std::optional<qint64> killAfter;
+        std::optional<FaultPlan> plan;
+        int errnoChoice = 0;
+        if (kills) {
+            killAfter =
+                std::uniform_int_distribution<qint64>(3, std::max<qint64>(4, reach))(random);
+        } else {
+            plan.emplace();
+            // From one call in a hundred to one in three: the first fails a file here and
+            // there, the last nearly every file.
+            plan->probability =
+                0.01 * std::pow(33.0, std::uniform_real_distribution<>(0, 1)(random));
+            errnoChoice = std::uniform_int_distribution<int>(0, 2)(random);
+            plan->errnos = errnoChoices.at(errnoChoice);
+            plan->seed = random();
+            plan->history = std::bernoulli_distribution(0.5)(random);
+        }
+        const RunOutcome outcome = world.offload(killAfter, plan, m_allowedMs);
         ++m_tally.runs;
-        delays << QString::number(killAfter) + (outcome.killed ? QString() : QStringLiteral("*"));
-        const QString when = QStringLiteral("kill case, run %1 of %2, killed after %3 ms")
-                                 .arg(i + 1)
-                                 .arg(runs)
-                                 .arg(killAfter);
-        if (outcome.killed)
-            ++m_tally.kills;
-        else if (finishedCleanly(outcome)) {
-            ++m_tally.endedBeforeKill;
-            reach = outcome.milliseconds;
-        } else
-            violations(number, when, {{failedRun, describe(outcome)}});
-        violations(number, when, inspector.check());
-    }
-    const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
-    ++m_tally.runs;
-    const QString when =
-        QStringLiteral("kill case, the whole run after kills at %1 ms").arg(delays.join(", "));
-    if (!finishedCleanly(last))
-        violations(number, when, {{failedRun, describe(last)}});
-    violations(number, when, inspector.checkComplete());
-}
-
-void Campaign::faultCase(int number, const QString& folder, std::mt19937_64& random) {
-    ++m_tally.faultCases;
-    const CaseWorld world(m_options.program, m_options.faultModule, folder, m_cardPath);
-    CaseInspector inspector(world, *m_card, m_cardIdentity);
-    const int runs = std::uniform_int_distribution<int>(1, 3)(random);
-    const QList<QList<int>> errnoChoices{{EIO}, {ENOSPC}, {EIO, ENOSPC}};
-    QStringList plans;
-    for (int i = 0; i < runs; ++i) {
-        FaultPlan plan;
-        // From one call in a hundred to one in three: the first fails a file here and there, the
-        // last nearly every file.
-        plan.probability = 0.01 * std::pow(33.0, std::uniform_real_distribution<>(0, 1)(random));
-        plan.errnos = errnoChoices.at(std::uniform_int_distribution<int>(0, 2)(random));
-        plan.seed = random();
-        plan.history = std::bernoulli_distribution(0.5)(random);
-        const RunOutcome outcome = world.offload(std::nullopt, plan, m_allowedMs);
-        ++m_tally.runs;
-        ++m_tally.faultedRuns;
-        m_tally.faults += outcome.faults;
-        QStringList errnoNames;
-        for (int code : plan.errnos)
-            errnoNames << (code == EIO ? QStringLiteral("EIO") : QStringLiteral("ENOSPC"));
-        const QString what =
-            QStringLiteral("p=%1 %2%3, %4 faults")
-                .arg(plan.probability, 0, 'f', 4)
-                .arg(errnoNames.join(u'+'))
-                .arg(plan.history ? QStringLiteral(" with the history") : QString())
-                .arg(outcome.faults);
-        plans << what;
+        bool failed = outcome.crashed || outcome.hung;
+        QString step;
+        if (kills) {
+            step = QStringLiteral("killed after %1 ms").arg(*killAfter);
+            if (outcome.killed) {
+                ++m_tally.kills;
+            } else if (finishedCleanly(outcome)) {
+                ++m_tally.endedBeforeKill;
+                reach = outcome.milliseconds;
+                step += QStringLiteral(" (ended before)");
+            } else {
+                failed = true;
+            }
+        } else {
+            ++m_tally.faultedRuns;
+            m_tally.faults += outcome.faults;
+            step = QStringLiteral("p=%1 %2%3, %4 faults")
+                       .arg(plan->probability, 0, 'f', 4)
+                       .arg(errnoNames.at(errnoChoice))
+                       .arg(plan->history ? QStringLiteral(" with the history") : QString())
+                       .arg(outcome.faults);
+        }
+        steps << step;
         const QString when =
-            QStringLiteral("fault case, run %1 of %2 (%3)").arg(i + 1).arg(runs).arg(what);
-        if (outcome.crashed || outcome.hung)
+            QStringLiteral("%1, run %2 of %3, %4").arg(kind).arg(i).arg(runs).arg(step);
+        if (failed)
             violations(number, when, {{failedRun, describe(outcome)}});
         violations(number, when, inspector.check());
     }
     const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
     ++m_tally.runs;
-    const QString when =
-        QStringLiteral("fault case, the whole run after %1").arg(plans.join(QStringLiteral("; ")));
+    const QString when = QStringLiteral("%1, the whole run after: %2").arg(kind, steps.join("; "));
     if (!finishedCleanly(last))
         violations(number, when, {{failedRun, describe(last)}});
     violations(number, when, inspector.checkComplete());
 }
 
 void Campaign::printTally(qint64 elapsedMs, bool byKind) const {
-    std::printf(
-        "kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
-        "runs, cases checked %lld (%lld kill, %lld fault), runs %lld, violations %lld "
-        "in %lld cases, %.1f s\n",
-        static_cast<long long>(m_tally.kills), static_cast<long long>(m_tally.endedBeforeKill),
-        static_cast<long long>(m_tally.faults), static_cast<long long>(m_tally.faultedRuns),
-        static_cast<long long>(m_tally.killCases + m_tally.faultCases),
-        static_cast<long long>(m_tally.killCases), static_cast<long long>(m_tally.faultCases),
-        static_cast<long long>(m_tally.runs), static_cast<long long>(m_tally.violations),
-        static_cast<long long>(m_tally.casesWithViolations), double(elapsedMs) / 1000);
-    for (auto kind = m_tally.byKind.cbegin(); byKind && kind != m_tally.byKind.cend(); ++kind)
-        std::printf("  %lld × %s, in %lld cases\n", static_cast<long long>(kind->first),
-                    qPrintable(kind.key()), static_cast<long long>(kind->second));
+    const Tally& t = m_tally;
+    std::printf("kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
+                "runs, cases checked %lld (%lld kill, %lld fault), runs %lld, violations %lld "
+                "in %lld cases, %.1f s\n",
+                t.kills, t.endedBeforeKill, t.faults, t.faultedRuns, t.killCases + t.faultCases,
+                t.killCases, t.faultCases, t.runs, t.violations, t.casesWithViolations,
+                double(elapsedMs) / 1000);
+    for (auto kind = t.byKind.cbegin(); byKind && kind != t.byKind.cend(); ++kind)
+        std::printf("  %lld × %s, in %lld cases\n", kind->first, qPrintable(kind.key()),
+                    kind->second);
     std::fflush(stdout);
 }
 
@@ -211,8 +198,7 @@ int Campaign::run() {
         return 2;
     }
     scratch.setAutoRemove(!m_options.keepFolders);
-    std::printf("Fault campaign, seed %llu, in %s\n",
-                static_cast<unsigned long long>(m_options.seed), qPrintable(scratch.path()));
+    std::printf("Fault campaign, seed %llu, in %s\n", m_options.seed, qPrintable(scratch.path()));
 
     std::mt19937_64 cardRandom = caseRandom(m_options.seed, 0);
     m_card = std::make_unique<SoakCard>(scratch.filePath("card"), m_options.smallFiles,
@@ -223,28 +209,19 @@ int Campaign::run() {
     if (!calibrate(scratch.filePath("calibration")))
         return 1;
 
-    // Odd cases kill, even ones inject faults, until both counts are reached.
-    for (int number = 1;; ++number) {
-        if (m_options.onlyCase && number != *m_options.onlyCase) {
-            if (number > *m_options.onlyCase)
-                break;
-            continue;
-        }
+    // A lone case starts at its own number: every case draws from a generator of its own.
+    for (int number = m_options.onlyCase.value_or(1);; ++number) {
+        if (m_options.onlyCase
+                ? number > *m_options.onlyCase
+                : m_tally.kills >= m_options.kills && m_tally.faults >= m_options.faults)
+            break;
         const bool kills = number % 2 == 1;
-        if (!m_options.onlyCase) {
-            const bool killsDone = m_tally.kills >= m_options.kills;
-            const bool faultsDone = m_tally.faults >= m_options.faults;
-            if (killsDone && faultsDone)
-                break;
-            if (kills ? killsDone : faultsDone)
-                continue;
-        }
+        if (!m_options.onlyCase &&
+            (kills ? m_tally.kills >= m_options.kills : m_tally.faults >= m_options.faults))
+            continue;
         std::mt19937_64 random = caseRandom(m_options.seed, number);
         const QString folder = scratch.filePath(QStringLiteral("case-%1").arg(number));
-        if (kills)
-            killCase(number, folder, random);
-        else
-            faultCase(number, folder, random);
+        runCase(number, folder, random);
         if (!m_options.keepFolders)
             QDir(folder).removeRecursively();
         if ((m_tally.killCases + m_tally.faultCases) % 25 == 0)

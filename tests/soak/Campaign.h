@@ -58,8 +58,7 @@ private:
     };
 
     bool calibrate(const QString& folder);
-    void killCase(int number, const QString& folder, std::mt19937_64& random);
-    void faultCase(int number, const QString& folder, std::mt19937_64& random);
+    void runCase(int number, const QString& folder, std::mt19937_64& random);
     void violations(int number, const QString& when, const QList<Problem>& problems);
     void printTally(qint64 elapsedMs, bool byKind) const;
 

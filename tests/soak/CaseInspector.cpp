@@ -38,7 +38,8 @@ CaseInspector::CaseInspector(const CaseWorld& world, const SoakCard& card,
                              const QString& cardIdentity)
     : m_world(world), m_card(card), m_keyPrefix((cardIdentity + u'|').toUtf8()) {}
 
-void CaseInspector::lookAtHistory(Look& look) {
+CaseInspector::Look CaseInspector::look() {
+    Look look;
     QList<Problem>& problems = look.problems;
     const QString noLoad = "the history does not load";
     const RunOutcome history = m_world.run({"history", "--json"}, 60000);
@@ -54,44 +55,33 @@ void CaseInspector::lookAtHistory(Look& look) {
     if (!asides.isEmpty())
         problems << Problem{"the history was set aside",
                             "the history was set aside as " + asides.join(", ")};
-
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(history.out, &error);
-    if (history.status == 0 && !document.isArray()) {
+    if (history.status == 0 && !document.isArray())
         problems << Problem{noLoad, "history --json printed no list: " + error.errorString()};
-        return;
-    }
     for (const QJsonValue& value : document.array()) {
         const QJsonObject entry = value.toObject();
-        if (!entry.value("sourceKey").toString().toUtf8().startsWith(m_keyPrefix))
-            continue;
-        look.entries.append({entry.value("sourceRelativePath").toString(),
-                             entry.value("destinationPath").toString(),
-                             entry.value("size").toInteger(-1),
-                             QByteArray::fromHex(entry.value("sha256").toString().toLatin1())});
+        if (entry.value("sourceKey").toString().toUtf8().startsWith(m_keyPrefix))
+            look.entries.append({entry.value("sourceRelativePath").toString(),
+                                 entry.value("destinationPath").toString(),
+                                 entry.value("size").toInteger(-1),
+                                 QByteArray::fromHex(entry.value("sha256").toString().toLatin1())});
     }
-}
 
-void CaseInspector::lookAtDestination(Look& look) {
-    QList<Problem>& problems = look.problems;
-    QHash<QString, Copy>* copies = &look.copies;
     const QString root = m_world.destination();
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        if (path.endsWith(partialSuffix)) {
-            look.partials.append(path.mid(root.size() + 1));
-            continue;
-        }
         struct stat info;
-        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-            continue;
-        copies->insert(path, {quint64(info.st_ino), digestOf(path)});
+        if (path.endsWith(partialSuffix))
+            look.partials.append(path.mid(root.size() + 1));
+        else if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+            look.copies.insert(path, {quint64(info.st_ino), digestOf(path)});
     }
     for (auto seen = m_seen.cbegin(); seen != m_seen.cend(); ++seen) {
         const QString name = seen.key().mid(root.size() + 1);
-        const auto now = copies->constFind(seen.key());
-        if (now == copies->cend())
+        const auto now = look.copies.constFind(seen.key());
+        if (now == look.copies.cend())
             problems << Problem{"a copy disappeared", "the copy " + name + " disappeared"};
         else if (now->inode != seen->inode)
             problems << Problem{"a copy was replaced",
@@ -104,38 +94,27 @@ void CaseInspector::lookAtDestination(Look& look) {
                                 QString("the copy %1 changed (sha256 %2…, before %3…)")
                                     .arg(name, hex(now->sha256), hex(seen->sha256))};
     }
-    for (auto copy = copies->cbegin(); copy != copies->cend(); ++copy)
-        if (!m_seen.contains(copy.key()))
-            m_seen.insert(copy.key(), *copy);
-}
+    for (auto copy = look.copies.cbegin(); copy != look.copies.cend(); ++copy)
+        m_seen.insert(copy.key(), m_seen.value(copy.key(), *copy));
 
-CaseInspector::Look CaseInspector::look() {
-    Look look;
-    lookAtHistory(look);
-    lookAtDestination(look);
-    const QHash<QString, Copy>& copies = look.copies;
-    QList<Problem>& problems = look.problems;
     for (const Entry& entry : look.entries) {
-        QFileInfo info(entry.destination);
-        const auto copy = copies.constFind(entry.destination);
+        const QFileInfo info(entry.destination);
+        const auto copy = look.copies.constFind(entry.destination);
         const QByteArray digest =
-            copy != copies.cend() ? copy->sha256 : digestOf(entry.destination);
+            copy != look.copies.cend() ? copy->sha256 : digestOf(entry.destination);
         if (!info.isFile())
             problems << Problem{"a recorded copy is missing",
                                 QString("%1 is recorded as copied to %2, which is not there")
                                     .arg(entry.source, entry.destination)};
-        else if (info.size() != entry.size)
+        else if (info.size() != entry.size || digest != entry.sha256)
             problems << Problem{"a recorded copy differs",
-                                QString("%1 is recorded with %2 bytes, its copy %3 has %4")
+                                QString("%1 is recorded with %2 bytes, sha256 %3…; its copy %4 "
+                                        "has %5 bytes, %6…")
                                     .arg(entry.source)
                                     .arg(entry.size)
-                                    .arg(entry.destination)
-                                    .arg(info.size())};
-        else if (digest != entry.sha256)
-            problems << Problem{
-                "a recorded copy differs",
-                QString("%1 is recorded with sha256 %2…, its copy %3 has %4…")
-                    .arg(entry.source, hex(entry.sha256), entry.destination, hex(digest))};
+                                    .arg(hex(entry.sha256), entry.destination)
+                                    .arg(info.size())
+                                    .arg(hex(digest))};
     }
     return look;
 }

@@ -49,8 +49,6 @@ private:
     };
 
     Look look();
-    void lookAtHistory(Look& look);
-    void lookAtDestination(Look& look);
 
     const CaseWorld& m_world;
     const SoakCard& m_card;

@@ -15,10 +15,8 @@ CaseWorld::CaseWorld(const QString& program, const QString& faultModule, const Q
     const QString home = m_folder + QStringLiteral("/home");
     m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert("HOME", home);
-    m_environment.insert("XDG_DATA_HOME", home + QStringLiteral("/data"));
-    m_environment.insert("XDG_CONFIG_HOME", home + QStringLiteral("/config"));
-    m_environment.insert("XDG_STATE_HOME", home + QStringLiteral("/state"));
-    m_environment.insert("XDG_CACHE_HOME", home + QStringLiteral("/cache"));
+    for (const QString kind : {"data", "config", "state", "cache"})
+        m_environment.insert("XDG_" + kind.toUpper() + "_HOME", home + u'/' + kind);
     m_environment.remove("LD_PRELOAD");
 }
 

@@ -11,9 +11,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 
 #include <cstdio>
-#include <cstdlib>
+#include <functional>
 
 using namespace stowly::soak;
 
@@ -29,37 +30,31 @@ int main(int argc, char** argv) {
     options.program = QStringLiteral(STOWLY_SOAK_PROGRAM);
     options.faultModule = QStringLiteral(STOWLY_SOAK_FAULT_MODULE);
 
+    const QHash<QString, std::function<void(qulonglong)>> numbers{
+        {"--seed", [&](qulonglong n) { options.seed = n; }},
+        {"--kills", [&](qulonglong n) { options.kills = qint64(n); }},
+        {"--faults", [&](qulonglong n) { options.faults = qint64(n); }},
+        {"--case", [&](qulonglong n) { options.onlyCase = int(n); }},
+        {"--run-ms", [&](qulonglong n) { options.fullRunMs = qint64(n); }},
+    };
     const QStringList arguments = application.arguments().mid(1);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        const auto number = [&] {
-            bool ok = false;
-            const qulonglong parsed =
-                i + 1 < arguments.size() ? arguments.at(++i).toULongLong(&ok) : 0;
-            if (!ok) {
-                std::fprintf(stderr, "%s needs a number\n", qPrintable(argument));
-                std::exit(2);
-            }
-            return parsed;
-        };
+        bool ok = false;
         if (argument == u"--short") {
             options.kills = 30;
             options.faults = 300;
             options.smallFiles = 16;
             options.largeFiles = 2;
             options.largestSize = 3 << 20;
-        } else if (argument == u"--seed") {
-            options.seed = number();
-        } else if (argument == u"--kills") {
-            options.kills = qint64(number());
-        } else if (argument == u"--faults") {
-            options.faults = qint64(number());
-        } else if (argument == u"--case") {
-            options.onlyCase = int(number());
-        } else if (argument == u"--run-ms") {
-            options.fullRunMs = qint64(number());
         } else if (argument == u"--keep") {
             options.keepFolders = true;
+        } else if (numbers.contains(argument) && i + 1 < arguments.size()) {
+            numbers[argument](arguments.at(++i).toULongLong(&ok));
+            if (!ok) {
+                std::fprintf(stderr, "%s needs a number\n", qPrintable(argument));
+                return 2;
+            }
         } else {
             std::fprintf(stderr,
                          "usage: %s [--short] [--seed N] [--kills N] [--faults N] [--case N] "

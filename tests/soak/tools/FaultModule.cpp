@@ -220,29 +220,17 @@ extern "C" {
 STOWLY_OPEN(open)
 STOWLY_OPEN(open64)
 
-ssize_t read(int fd, void* buffer, size_t count) {
-    static auto* real = next<ssize_t(int, void*, size_t)>("read");
-    const Target target(nullptr, fd);
-    return real(fd, buffer, count);
-}
-
-ssize_t write(int fd, const void* buffer, size_t count) {
-    static auto* real = next<ssize_t(int, const void*, size_t)>("write");
-    const Target target(nullptr, fd);
-    return real(fd, buffer, count);
-}
-
-int fsync(int fd) {
-    static auto* real = next<int(int)>("fsync");
-    const Target target(nullptr, fd);
-    return real(fd);
-}
-
-int fdatasync(int fd) {
-    static auto* real = next<int(int)>("fdatasync");
-    const Target target(nullptr, fd);
-    return real(fd);
-}
+// Calls on a descriptor.
+#define STOWLY_ON_FD(type, name, parameters, ...)                                                  \
+    type name parameters {                                                                         \
+        static auto* real = next<type parameters>(#name);                                          \
+        const Target target(nullptr, fd);                                                          \
+        return real(__VA_ARGS__);                                                                  \
+    }
+STOWLY_ON_FD(ssize_t, read, (int fd, void* buffer, size_t count), fd, buffer, count)
+STOWLY_ON_FD(ssize_t, write, (int fd, const void* buffer, size_t count), fd, buffer, count)
+STOWLY_ON_FD(int, fsync, (int fd), fd)
+STOWLY_ON_FD(int, fdatasync, (int fd), fd)
 
 int close(int fd) {
     static auto* real = next<int(int)>("close");
