@@ -69,8 +69,8 @@ TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothin
     const OffloadSummary second =
         Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); });
 
-    EXPECT_EQ(first, (OffloadSummary{3, 0, 0, false, {}}));
-    EXPECT_EQ(second, (OffloadSummary{3, 0, 0, false, {}}));
+    EXPECT_EQ(withoutCopies(first), (OffloadSummary{3, 0, 0, false, {}}));
+    EXPECT_EQ(withoutCopies(second), (OffloadSummary{3, 0, 0, false, {}}));
     ASSERT_EQ(entries.size(), 6);
     for (int i = 0; i < 6; ++i) {
         const LedgerEntry& entry = entries[i];

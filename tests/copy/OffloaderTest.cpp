@@ -77,7 +77,7 @@ TEST_F(OffloaderTest, ReportsEveryStepOfAFileAndRecordsItsVerifiedCopy) {
 
     const OffloadSummary summary = run();
 
-    EXPECT_EQ(summary, (OffloadSummary{1, 4, 0, false, {}}));
+    EXPECT_EQ(withoutCopies(summary), (OffloadSummary{1, 4, 0, false, {}}));
     const QString file = "C0001.MP4";
     const QString id = "PRIVATE/M4ROOT/CLIP/C0001.MP4";
     const qint64 total = content.size();
@@ -147,10 +147,10 @@ TEST_F(OffloaderTest, TakenNameGetsTheNextFreeOneAndTheEntrySaysWhich) {
 }
 
 TEST_F(OffloaderTest, OnlyAStopBeforeTheLastRecordCancelsTheRun) {
-    EXPECT_EQ(run(), (OffloadSummary{0, 4, 0, false, {}}));
+    EXPECT_EQ(withoutCopies(run()), (OffloadSummary{0, 4, 0, false, {}}));
     plan("A.MP4", "a", QString(), "A.MP4");
     stop.request_stop();
-    EXPECT_EQ(run(), (OffloadSummary{0, 4, 0, true, {}}));
+    EXPECT_EQ(withoutCopies(run()), (OffloadSummary{0, 4, 0, true, {}}));
     EXPECT_TRUE(reports.isEmpty() && entries.isEmpty() && namesIn(job.destination).isEmpty());
 
     stop = {};
@@ -159,7 +159,7 @@ TEST_F(OffloaderTest, OnlyAStopBeforeTheLastRecordCancelsTheRun) {
         if (entry.sourceRelativePath == "B.MP4")
             stop.request_stop();
     };
-    EXPECT_EQ(run(), (OffloadSummary{2, 4, 0, false, {}}));
+    EXPECT_EQ(withoutCopies(run()), (OffloadSummary{2, 4, 0, false, {}}));
 }
 
 TEST_F(OffloaderTest, AFileOfAnotherSizeThanScannedFailsAsChangedAndIsNotRecorded) {
