@@ -1,16 +1,67 @@
 #include "BenchSupport.h"
 
+#include "base/FileNames.h"
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace stowly::bench {
+
+namespace {
+
+// Fast incompressible content: the disk, not the generator, should set the pace.
+void writeContent(const QString& path, qint64 size, quint64 seed) {
+    const int fd =
+        ::open(fileNames::encode(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::vector<quint64> block(MiB / 8);
+    quint64 state = seed * 0x9E3779B97F4A7C15ull + 1;
+    for (qint64 done = 0; done < size;) {
+        for (quint64& word : block) {
+            state ^= state << 13;
+            state ^= state >> 7;
+            state ^= state << 17;
+            word = state;
+        }
+        const qint64 n = std::min<qint64>(MiB, size - done);
+        if (::write(fd, block.data(), size_t(n)) != n)
+            qFatal("cannot write the test set");
+        done += n;
+    }
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+QList<SourceFile> makeMixedSet(const QString& folder, qint64 bytes) {
+    QList<SourceFile> files;
+    qint64 total = 0;
+    for (int i = 1; i <= 3; ++i) {
+        files.append(
+            {QStringLiteral("C%1.MP4").arg(i, 4, 10, QChar(u'0')), bytes * 3 / 16 + i * 4099});
+        total += files.last().size;
+    }
+    QRandomGenerator random(42);
+    for (int i = 1; total < bytes; ++i) {
+        const qint64 size = std::min<qint64>(5 * MiB + random.bounded(25 * MiB), bytes - total);
+        files.append({QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')), size});
+        total += size;
+    }
+    quint64 seed = 1;
+    for (const SourceFile& file : files)
+        writeContent(folder + u'/' + file.name, file.size, seed++);
+    return files;
+}
 
 double secondsOf(const std::function<void()>& work) {
     QElapsedTimer timer;

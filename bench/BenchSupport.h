@@ -1,10 +1,22 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
 
 namespace stowly::bench {
+
+inline constexpr qint64 MiB = 1024 * 1024;
+
+struct SourceFile {
+    QString name;
+    qint64 size;
+};
+
+// A card's worth of `bytes` in folder: three large clips and many 5–30 MB photos of
+// incompressible content, flushed to the disk. The same set for the same size every time.
+QList<SourceFile> makeMixedSet(const QString& folder, qint64 bytes);
 
 // Wall-clock seconds one call takes.
 double secondsOf(const std::function<void()>& work);

@@ -26,54 +26,7 @@ using namespace stowly::bench;
 
 namespace {
 
-constexpr qint64 MiB = 1024 * 1024;
 constexpr qint64 setBytes = 2048 * MiB;
-
-struct SourceFile {
-    QString name;
-    qint64 size;
-};
-
-// Fast incompressible content: the disk, not the generator, should set the pace.
-void writeContent(const QString& path, qint64 size, quint64 seed) {
-    const int fd =
-        ::open(fileNames::encode(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    std::vector<quint64> block(MiB / 8);
-    quint64 state = seed * 0x9E3779B97F4A7C15ull + 1;
-    for (qint64 done = 0; done < size;) {
-        for (quint64& word : block) {
-            state ^= state << 13;
-            state ^= state >> 7;
-            state ^= state << 17;
-            word = state;
-        }
-        const qint64 n = std::min<qint64>(MiB, size - done);
-        if (::write(fd, block.data(), size_t(n)) != n)
-            qFatal("cannot write the test set");
-        done += n;
-    }
-    ::fsync(fd);
-    ::close(fd);
-}
-
-QList<SourceFile> makeSet(const QString& folder) {
-    QList<SourceFile> files;
-    qint64 total = 0;
-    for (int i = 1; i <= 3; ++i) {
-        files.append({QStringLiteral("C%1.MP4").arg(i, 4, 10, QChar(u'0')), 384 * MiB + i * 4099});
-        total += files.last().size;
-    }
-    QRandomGenerator random(42);
-    for (int i = 1; total < setBytes; ++i) {
-        const qint64 size = std::min<qint64>(5 * MiB + random.bounded(25 * MiB), setBytes - total);
-        files.append({QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')), size});
-        total += size;
-    }
-    quint64 seed = 1;
-    for (const SourceFile& file : files)
-        writeContent(folder + u'/' + file.name, file.size, seed++);
-    return files;
-}
 
 // Read, write, flush, drop the copy's pages, read it back from the device: nothing else.
 void rawCopy(const QByteArray& from, const QByteArray& to, CopyBuffers& buffers) {
@@ -124,7 +77,7 @@ int main() {
     const QString sourceFolder = root + QStringLiteral("/card");
     QDir().mkpath(sourceFolder);
     QTextStream(stdout) << "making the " << setBytes / MiB << " MiB set in " << root << '\n';
-    const QList<SourceFile> files = makeSet(sourceFolder);
+    const QList<SourceFile> files = makeMixedSet(sourceFolder, setBytes);
     if (!dropCaches())
         QTextStream(stdout) << "warning: cannot drop the page cache (not root); sources may come "
                                "from memory\n";
