@@ -8,6 +8,7 @@
 #include "naming/Renamer.h"
 #include "session/OffloadSession.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace stowly {
@@ -104,9 +105,16 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
     };
     if (auto blocked = check(*destination, std::nullopt))
         return blocked;
-    for (const QString& backup : settings.backupDestinations())
+    for (const QString& backup : settings.backupDestinations()) {
+        // Both copies would race for one name, and the second would fail every file.
+        if (QDir::cleanPath(backup) == QDir::cleanPath(*destination))
+            return block(Reason::backupIsDestination,
+                         tr("The backup destination %1 is the destination itself — remove it "
+                            "from the backups")
+                             .arg(u'“' + backup + u'”'));
         if (auto blocked = check(backup, u'“' + backup + u'”'))
             return blocked;
+    }
     return std::nullopt;
 }
 

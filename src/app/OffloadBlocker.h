@@ -33,6 +33,7 @@ public:
         destinationOnCard,
         destinationReadOnly,
         notEnoughSpace,
+        backupIsDestination,
     };
     Q_ENUM(Reason)
 

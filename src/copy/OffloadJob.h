@@ -29,8 +29,14 @@ struct OffloadJob {
     // give the same digest.
     bool verifySource = false;
 
-    // The main destination first.
-    QStringList destinations() const { return QStringList{destination} + backups; }
+    // The main destination first, each folder once.
+    QStringList destinations() const {
+        QStringList all{destination};
+        for (const QString& backup : backups)
+            if (!all.contains(backup))
+                all << backup;
+        return all;
+    }
 
     friend bool operator==(const OffloadJob&, const OffloadJob&) = default;
 };
