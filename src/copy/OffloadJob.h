@@ -3,6 +3,7 @@
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -28,6 +29,10 @@ struct OffloadJob {
     // After a file's copies are verified, its bytes are read from the card once more and must
     // give the same digest.
     bool verifySource = false;
+    // Take the XXH3-128 of every file from the same read as SHA-256, for the ASC MHL histories.
+    bool xxh128 = false;
+    // When the run began: one time for every record the run writes.
+    QDateTime startedAt;
 
     // The main destination first, each folder once.
     QStringList destinations() const {

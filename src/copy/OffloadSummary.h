@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,12 @@ struct CopyOutcome {
     QString path;
     // Why it failed; none for a verified copy.
     std::optional<QString> failure;
+    // Of a verified copy: its size and modification time, and when the run asked for it, the
+    // XXH3-128 of the bytes read from the card (hex) with the time it was taken.
+    qint64 size = 0;
+    QDateTime modified;
+    QString xxh128;
+    QDateTime hashedAt;
 
     friend bool operator==(const CopyOutcome&, const CopyOutcome&) = default;
 };
@@ -38,6 +45,9 @@ struct OffloadSummary {
     // Every copy the run finished or failed, in copy order, each destination's in the order of
     // the job's destinations.
     QList<CopyOutcome> copies;
+    // Records of the run that could not be written beside the copies (the ASC MHL histories),
+    // one line each; the copies themselves stand.
+    QStringList recordFailures;
 
     friend bool operator==(const OffloadSummary&, const OffloadSummary&) = default;
 };

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -197,6 +198,8 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
                     noted[at] ? *noted[at] : entryOf(targets[i], result.digest());
                 if (record)
                     record(entry);
+                outcome.size = clip.size;
+                outcome.modified = QFileInfo(targets[i]).lastModified().toUTC();
             } else {
                 allGood = false;
                 outcome.failure = result.failure().description;
