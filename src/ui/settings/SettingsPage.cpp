@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace stowly {
@@ -94,6 +95,33 @@ void SettingsPage::finish() {
                           [this] { m_handoff->open(Support::tipPage()); }));
     m_layout->addLayout(links);
     colourLinks();
+}
+
+QToolButton* SettingsPage::listButton(const QString& text, const QString& accessible,
+                                      const QString& name) {
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setToolTip(accessible);
+    button->setAccessibleName(accessible);
+    button->setObjectName(name);
+    button->setMinimumSize(28, 28);
+    return button;
+}
+
+QWidget* SettingsPage::emptyState(const QString& title, const QString& hint, const QString& name,
+                                  QWidget* parent) {
+    auto* empty = new QWidget(parent);
+    empty->setObjectName(name);
+    auto* layout = new QVBoxLayout(empty);
+    layout->addStretch(1);
+    QLabel* heading = stageStyle::titleLabel(title, empty);
+    heading->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading);
+    QLabel* note = stageStyle::secondaryLabel(hint, empty);
+    note->setAlignment(Qt::AlignCenter);
+    layout->addWidget(note);
+    layout->addStretch(1);
+    return empty;
 }
 
 void SettingsPage::changeEvent(QEvent* event) {

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QLabel;
+class QToolButton;
 class QVBoxLayout;
 
 namespace stowly {
@@ -42,6 +43,11 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // A small square button under a list (+, −…); the accessible text is also its tooltip.
+    QToolButton* listButton(const QString& text, const QString& accessible, const QString& name);
+    // What an empty list shows instead: a title and a hint, centred.
+    static QWidget* emptyState(const QString& title, const QString& hint, const QString& name,
+                               QWidget* parent);
 
 private:
     // Links take the accent, which reads on every theme where the default blue may not.
