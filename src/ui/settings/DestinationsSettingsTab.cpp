@@ -83,6 +83,7 @@ DestinationsSettingsTab::DestinationsSettingsTab(AppModel& model,
     m_list->setObjectName(QStringLiteral("favoriteList"));
     m_list->setAccessibleName(tr("Favorite Destinations"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    tintSelection(m_list);
     m_listStack->setMinimumHeight(168);
     m_listStack->addWidget(m_list);
     m_listStack->addWidget(emptyState(tr("No Favorites"),

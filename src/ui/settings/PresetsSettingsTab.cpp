@@ -56,6 +56,7 @@ PresetsSettingsTab::PresetsSettingsTab(AppModel& model, std::shared_ptr<MailHand
     m_list->setObjectName(QStringLiteral("presetList"));
     m_list->setAccessibleName(tr("Presets"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    tintSelection(m_list);
     m_listStack->setMinimumHeight(168);
     m_listStack->addWidget(m_list);
     m_listStack->addWidget(emptyState(tr("No Presets"),

@@ -5,10 +5,13 @@
 #include "diagnostics/Support.h"
 #include "ui/stages/StageStyle.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -106,6 +109,33 @@ QToolButton* SettingsPage::listButton(const QString& text, const QString& access
     button->setObjectName(name);
     button->setMinimumSize(28, 28);
     return button;
+}
+
+namespace {
+
+// Paints only the selection of rows whose content is a widget: a soft tint of the accent, mixed
+// from the view's palette at paint time so it follows every theme change.
+class TintedSelection : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex&) const override {
+        if (!(option.state & QStyle::State_Selected))
+            return;
+        const QColor base = option.palette.color(QPalette::Base);
+        const QColor accent = option.palette.color(QPalette::Highlight);
+        constexpr qreal share = 0.25;
+        const auto mix = [](int from, int to) { return int(from + (to - from) * share); };
+        painter->fillRect(option.rect,
+                          QColor(mix(base.red(), accent.red()), mix(base.green(), accent.green()),
+                                 mix(base.blue(), accent.blue())));
+    }
+};
+
+} // namespace
+
+void SettingsPage::tintSelection(QAbstractItemView* list) {
+    list->setItemDelegate(new TintedSelection(list));
 }
 
 QWidget* SettingsPage::emptyState(const QString& title, const QString& hint, const QString& name,

@@ -42,7 +42,9 @@ void ShortClipSlider::showSeconds(int seconds) {
 }
 
 void ShortClipSlider::showValue(int seconds) {
-    m_value->setText(seconds == 0 ? tr("Off") : tr("%n second(s)", nullptr, seconds));
+    m_value->setText(seconds == 0   ? tr("Off")
+                     : seconds == 1 ? tr("1 second")
+                                    : tr("%1 seconds").arg(seconds));
 }
 
 } // namespace stowly
