@@ -562,6 +562,17 @@ void AppModel::addCurrentDestinationToFavorites() {
         m_destinations->markUsed(m_destinations->add(*path).id);
 }
 
+void AppModel::changeFavoriteFolder(const QUuid& id, const QString& path) {
+    const std::optional<FavoriteDestination> before = m_destinations->favorite(id);
+    if (!before)
+        return;
+    const std::optional<QString> current = m_settings->destinationPath();
+    const bool inUse = current && DestinationStore::normalized(*current) == before->path;
+    m_destinations->setPath(id, path);
+    if (inUse)
+        useFavorite(*m_destinations->favorite(id));
+}
+
 // MARK: What the import prompter asks
 
 QStringList AppModel::favoriteDestinationPaths() const {

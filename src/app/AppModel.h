@@ -194,9 +194,20 @@ public:
     // Another folder chosen, or a folder dropped on the window.
     void useFolder(const QString& path);
     void addCurrentDestinationToFavorites();
-    void saveCurrentSetupAsPreset(const QString& name) {
-        m_presetOperations->saveCurrentSetupAsPreset(name);
+    OffloadPreset saveCurrentSetupAsPreset(const QString& name) {
+        return m_presetOperations->saveCurrentSetupAsPreset(name);
     }
+    void updatePresetFromCurrentSetup(const QUuid& id) {
+        m_presetOperations->updatePresetFromCurrentSetup(id);
+    }
+    void usePresetWithCurrentFileRules(const QUuid& id) {
+        m_presetOperations->useCurrentFileRules(id);
+    }
+    // There is an active preset and the current setup no longer matches it.
+    bool activePresetIsEdited() const { return m_presetOperations->activePresetIsEdited(); }
+    // Points the favourite at another folder; the destination follows when it was in that
+    // favourite's folder, so an offload never goes to the folder the user just replaced.
+    void changeFavoriteFolder(const QUuid& id, const QString& path);
 
     // ImportPrompterHost
     bool askToImport() const override { return m_settings->askToImport(); }

@@ -68,13 +68,23 @@ OffloadPreset PresetOperations::saveCurrentSetupAsPreset(const QString& name) {
     return stored;
 }
 
-void PresetOperations::updateActivePresetFromCurrentSetup() {
-    const std::optional<OffloadPreset> active = m_presets.activePreset();
-    if (!active)
+void PresetOperations::updatePresetFromCurrentSetup(const QUuid& id) {
+    const std::optional<OffloadPreset> current = m_presets.preset(id);
+    if (!current)
         return;
-    OffloadPreset updated = currentSetupAsPreset(active->name);
-    updated.id = active->id;
+    OffloadPreset updated = currentSetupAsPreset(current->name);
+    updated.id = current->id;
     m_presets.update(updated);
+}
+
+void PresetOperations::updateActivePresetFromCurrentSetup() {
+    if (const std::optional<QUuid> active = m_presets.activeID())
+        updatePresetFromCurrentSetup(*active);
+}
+
+void PresetOperations::useCurrentFileRules(const QUuid& id) {
+    const FileRules rules = m_settings.fileRules();
+    m_presets.edit(id, [&rules](OffloadPreset& preset) { preset.fileRules = rules; });
 }
 
 bool PresetOperations::activePresetIsEdited() const {

@@ -44,8 +44,11 @@ public:
     OffloadPreset currentSetupAsPreset(const QString& name) const;
     // Stored under the trimmed name ("New Preset" when blank, made unique) and made active.
     OffloadPreset saveCurrentSetupAsPreset(const QString& name);
-    // The active preset takes the current setup, keeping its id and name.
+    // The preset takes the current setup, keeping its id and name.
+    void updatePresetFromCurrentSetup(const QUuid& id);
     void updateActivePresetFromCurrentSetup();
+    // The preset takes the file rules the settings hold now.
+    void useCurrentFileRules(const QUuid& id);
     // There is an active preset and the current setup differs from it.
     bool activePresetIsEdited() const;
 

@@ -97,6 +97,17 @@ void PresetStore::update(const OffloadPreset& preset) {
     save();
 }
 
+void PresetStore::edit(const QUuid& id, const std::function<void(OffloadPreset&)>& change) {
+    const int index = indexOf(id);
+    if (index < 0)
+        return;
+    OffloadPreset edited = m_presets[index];
+    change(edited);
+    edited.id = id;
+    edited.name = m_presets[index].name;
+    update(edited);
+}
+
 void PresetStore::rename(const QUuid& id, const QString& name) {
     const int index = indexOf(id);
     if (index < 0)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 namespace stowly {
@@ -36,6 +37,8 @@ public:
     OffloadPreset add(const OffloadPreset& preset);
     // Replaces the preset with the same id, when there is one and it differs.
     void update(const OffloadPreset& preset);
+    // Changes the preset's settings in place; its id and name stay (names go through rename).
+    void edit(const QUuid& id, const std::function<void(OffloadPreset&)>& change);
     // Trimmed, "Untitled Preset" when blank, unique among the others.
     void rename(const QUuid& id, const QString& name);
     // A copy named "<name> Copy" (made unique), stored at the end.

@@ -171,6 +171,6 @@ TEST(SettingsWindow, ReopensOnTheLastTabAndFooterLinksLeaveStowly) {
     SettingsWindow again(*world.model);
     EXPECT_EQ(again.currentTab(), SettingsTab::cameras);
     // A tab this window does not offer falls back to the first.
-    world.model->settings().setSettingsTab(SettingsTab::presets);
+    world.model->settings().setSettingsTab(SettingsTab::naming);
     EXPECT_EQ(SettingsWindow(*world.model).currentTab(), SettingsTab::general);
 }

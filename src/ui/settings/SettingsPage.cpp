@@ -5,10 +5,14 @@
 #include "diagnostics/Support.h"
 #include "ui/stages/StageStyle.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
+#include <QStyledItemDelegate>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace stowly {
@@ -94,6 +98,60 @@ void SettingsPage::finish() {
                           [this] { m_handoff->open(Support::tipPage()); }));
     m_layout->addLayout(links);
     colourLinks();
+}
+
+QToolButton* SettingsPage::listButton(const QString& text, const QString& accessible,
+                                      const QString& name) {
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setToolTip(accessible);
+    button->setAccessibleName(accessible);
+    button->setObjectName(name);
+    button->setMinimumSize(28, 28);
+    return button;
+}
+
+namespace {
+
+// Paints only the selection of rows whose content is a widget: a soft tint of the accent, mixed
+// from the view's palette at paint time so it follows every theme change.
+class TintedSelection : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex&) const override {
+        if (!(option.state & QStyle::State_Selected))
+            return;
+        const QColor base = option.palette.color(QPalette::Base);
+        const QColor accent = option.palette.color(QPalette::Highlight);
+        constexpr qreal share = 0.25;
+        const auto mix = [](int from, int to) { return int(from + (to - from) * share); };
+        painter->fillRect(option.rect,
+                          QColor(mix(base.red(), accent.red()), mix(base.green(), accent.green()),
+                                 mix(base.blue(), accent.blue())));
+    }
+};
+
+} // namespace
+
+void SettingsPage::tintSelection(QAbstractItemView* list) {
+    list->setItemDelegate(new TintedSelection(list));
+}
+
+QWidget* SettingsPage::emptyState(const QString& title, const QString& hint, const QString& name,
+                                  QWidget* parent) {
+    auto* empty = new QWidget(parent);
+    empty->setObjectName(name);
+    auto* layout = new QVBoxLayout(empty);
+    layout->addStretch(1);
+    QLabel* heading = stageStyle::titleLabel(title, empty);
+    heading->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading);
+    QLabel* note = stageStyle::secondaryLabel(hint, empty);
+    note->setAlignment(Qt::AlignCenter);
+    layout->addWidget(note);
+    layout->addStretch(1);
+    return empty;
 }
 
 void SettingsPage::changeEvent(QEvent* event) {

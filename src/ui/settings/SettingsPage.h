@@ -5,8 +5,10 @@
 #include <functional>
 #include <memory>
 
+class QAbstractItemView;
 class QCheckBox;
 class QLabel;
+class QToolButton;
 class QVBoxLayout;
 
 namespace stowly {
@@ -42,6 +44,14 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // A small square button under a list (+, −…); the accessible text is also its tooltip.
+    QToolButton* listButton(const QString& text, const QString& accessible, const QString& name);
+    // What an empty list shows instead: a title and a hint, centred.
+    // Rows drawn by widgets keep their own text colours, so the list's selection becomes a soft
+    // tint of the accent that every row text stays readable on.
+    void tintSelection(QAbstractItemView* list);
+    static QWidget* emptyState(const QString& title, const QString& hint, const QString& name,
+                               QWidget* parent);
 
 private:
     // Links take the accent, which reads on every theme where the default blue may not.

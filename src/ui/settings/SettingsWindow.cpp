@@ -4,8 +4,10 @@
 #include "diagnostics/MailHandoff.h"
 #include "ui/settings/AppearanceSettingsTab.h"
 #include "ui/settings/CamerasSettingsTab.h"
+#include "ui/settings/DestinationsSettingsTab.h"
 #include "ui/settings/FilesSettingsTab.h"
 #include "ui/settings/GeneralSettingsTab.h"
+#include "ui/settings/PresetsSettingsTab.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -33,6 +35,9 @@ SettingsWindow::SettingsWindow(AppModel& model, QWidget* parent, bool highContra
     add(SettingsTab::general, new GeneralSettingsTab(model, handoff, m_tabs), tr("General"));
     add(SettingsTab::appearance, new AppearanceSettingsTab(model, highContrast, handoff, m_tabs),
         tr("Appearance"));
+    add(SettingsTab::presets, new PresetsSettingsTab(model, handoff, m_tabs), tr("Presets"));
+    add(SettingsTab::destinations, new DestinationsSettingsTab(model, handoff, m_tabs),
+        tr("Destinations"));
     add(SettingsTab::files, new FilesSettingsTab(model.settings(), handoff, m_tabs), tr("Files"));
     add(SettingsTab::cameras, new CamerasSettingsTab(model.cameras(), handoff, m_tabs),
         tr("Cameras"));

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "ui/settings/SettingsPage.h"
+
+#include <QUuid>
+
+#include <optional>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+
+namespace stowly {
+
+class AppModel;
+class ElidedLabel;
+
+// The favourite destination folders: naming them, the default one, and where each one is.
+class DestinationsSettingsTab : public SettingsPage {
+    Q_OBJECT
+public:
+    // pickFolder asks the user for a folder; empty: the desktop's folder chooser.
+    DestinationsSettingsTab(AppModel& model, std::shared_ptr<MailHandoff> handoff, QWidget* parent,
+                            AppSettings::FolderPicker pickFolder = {});
+
+    std::optional<QUuid> selectedFavorite() const;
+    void selectFavorite(const QUuid& id);
+
+private:
+    void showFavorites();
+    void showSelected();
+    void addFavorite();
+    void changeFolder();
+
+    AppModel& m_model;
+    AppSettings::FolderPicker m_pickFolder;
+    QStackedWidget* m_listStack;
+    QListWidget* m_list;
+    QToolButton* m_remove;
+    QLabel* m_error;
+    QWidget* m_details;
+    QLineEdit* m_name;
+    ElidedLabel* m_path;
+    QLabel* m_notConnected;
+    QPushButton* m_makeDefault;
+    QPushButton* m_changeFolder;
+};
+
+} // namespace stowly

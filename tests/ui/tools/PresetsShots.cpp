@@ -1,0 +1,93 @@
+// Renders the presets and destinations tabs in the three looks: empty, then with presets (the
+// one in use edited, its templates broken) and favourites (one not connected), each selected.
+
+#include "ui/tools/PresetsShots.h"
+
+#include "app/AppModel.h"
+#include "support/AppModelWorld.h"
+#include "ui/Theme.h"
+#include "ui/settings/SettingsWindow.h"
+#include "ui/tools/ShotLooks.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QStyleFactory>
+
+#include <cstdio>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+}
+
+void shootTabs(World& world, SettingsWindow& window, const QString& folder, const QString& state) {
+    AppSettings& settings = world.model->settings();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const Look& look : looks) {
+        settings.setThemeID(look.theme);
+        settings.setAppearance(look.appearance);
+        const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
+        QApplication::setPalette(Theme::palette(colors));
+        qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
+        for (const SettingsTab tab : {SettingsTab::presets, SettingsTab::destinations}) {
+            window.showTab(tab);
+            settle();
+            const QString file =
+                QStringLiteral("%1/21-settings-%2-%3-%4.png")
+                    .arg(folder, state, settingsTab::rawValue(tab), QLatin1String(look.name));
+            if (!window.grab().save(file))
+                std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+            else
+                std::printf("%s\n", qPrintable(file));
+        }
+    }
+}
+
+// Selects a row of the list with that object name.
+void selectRow(SettingsWindow& window, const char* list, int row) {
+    if (auto* widget = window.findChild<QListWidget*>(QLatin1String(list)))
+        widget->setCurrentRow(row);
+}
+
+} // namespace
+
+void shootPresets(const QString& folder) {
+    World world(false);
+    AppModel& model = *world.model;
+    SettingsWindow window(model);
+    window.resize(640, 1000);
+    window.show();
+    shootTabs(world, window, folder, QStringLiteral("empty"));
+
+    model.cameras().add(QStringLiteral("Sony FX3"), QStringLiteral("FX3"));
+    DestinationStore& destinations = model.destinations();
+    const QString footage = world.destination(QStringLiteral("Footage"));
+    QDir().mkpath(footage);
+    destinations.add(footage);
+    destinations.add(world.destination(QStringLiteral("Archive")), QStringLiteral("Archive SSD"));
+    destinations.add(QStringLiteral("/media/user/T7 Shield/Client Work/2026/Harbour Project"));
+    model.useFavorite(*destinations.favoriteForPath(footage));
+    model.saveCurrentSetupAsPreset(QStringLiteral("Wedding"));
+    model.saveCurrentSetupAsPreset(QStringLiteral("Interview"));
+    model.settings().setQuickDump(true);
+    model.saveCurrentSetupAsPreset(QStringLiteral("Daily Archive"));
+    model.presets().markActive(model.presets().presets()[0].id);
+    selectRow(window, "presetList", 1);
+    selectRow(window, "favoriteList", 1);
+    shootTabs(world, window, folder, QStringLiteral("filled"));
+
+    // The preset's templates no longer parse; the selected favourite's drive is away.
+    model.presets().edit(model.presets().presets()[0].id,
+                         [](OffloadPreset& p) { p.fileTemplate = QStringLiteral("{date_{seq}"); });
+    selectRow(window, "presetList", 0);
+    selectRow(window, "favoriteList", 2);
+    shootTabs(world, window, folder, QStringLiteral("problems"));
+}

@@ -1,0 +1,3 @@
+#pragma once
+#include <QString>
+void shootPresets(const QString& folder);
