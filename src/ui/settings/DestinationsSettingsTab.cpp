@@ -1,9 +1,12 @@
 #include "ui/settings/DestinationsSettingsTab.h"
 
+
 #include "app/AppModel.h"
+#include "ui/settings/BackupDestinationsEditor.h"
 #include "ui/stages/ElidedLabel.h"
 #include "ui/stages/StageStyle.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -133,6 +136,7 @@ DestinationsSettingsTab::DestinationsSettingsTab(AppModel& model,
     actions->addStretch(1);
     form->addRow(QString(), actions);
     addWidget(m_details);
+    addBackups();
     finish();
 
     connect(add, &QToolButton::clicked, this, &DestinationsSettingsTab::addFavorite);
@@ -244,6 +248,27 @@ void DestinationsSettingsTab::changeFolder() {
         favorite->path, tr("Choose the new folder for “%1”").arg(favorite->displayName()));
     if (path)
         m_model.changeFavoriteFolder(favorite->id, *path);
+}
+
+void DestinationsSettingsTab::addBackups() {
+    AppSettings& settings = m_model.settings();
+    addSection(tr("Backup Destinations"));
+    addNote(tr("Every file is also copied to these folders, under the same name as in the "
+               "destination, from one read of the card. A card is ready to erase only when each "
+               "of them has its copies."));
+    auto* editor = new BackupDestinationsEditor(settings, this);
+    editor->setChooser([this](const QString& message) {
+        return m_pickFolder(std::nullopt, message).value_or(QString());
+    });
+    addWidget(editor);
+    addSwitch(
+        tr("Read each file from the card again to check it"),
+        [&settings] { return settings.verifySource(); },
+        [&settings](bool on) { settings.setVerifySource(on); }, &settings,
+        &AppSettings::verifySourceChanged);
+    addNote(tr("After a file’s copies are verified, Stowly reads it from the card a second time "
+               "and compares. Slower, but it catches a card or reader that gives different "
+               "bytes."));
 }
 
 } // namespace stowly

@@ -29,6 +29,8 @@ public:
     void selectFavorite(const QUuid& id);
 
 private:
+    // The backups and the second read of the card, under the favourites.
+    void addBackups();
     void showFavorites();
     void showSelected();
     void addFavorite();

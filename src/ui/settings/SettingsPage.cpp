@@ -84,6 +84,8 @@ void SettingsPage::finish() {
             new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), this);
         label->setObjectName(name);
         label->setAccessibleName(text);
+        label->setProperty("linkText", text);
+        m_links << label;
         label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
         label->setFont(stageStyle::secondaryFont(font()));
         connect(label, &QLabel::linkActivated, this, activated);
