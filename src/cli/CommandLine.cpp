@@ -21,7 +21,8 @@ enum class Option {
     card,
     yes,
     discardShortClips,
-    allowPasswordPrompt
+    allowPasswordPrompt,
+    record
 };
 
 struct OptionInfo {
@@ -45,6 +46,7 @@ constexpr OptionInfo optionTable[] = {
     {"yes", Option::yes, false},
     {"discard-short-clips", Option::discardShortClips, false},
     {"allow-password-prompt", Option::allowPasswordPrompt, false},
+    {"record", Option::record, false},
 };
 
 struct CommandInfo {
@@ -76,6 +78,7 @@ const QList<CommandInfo>& commandTable() {
         {"eject", Command::eject, 1, 1, {Option::allowPasswordPrompt}},
         {"mount", Command::mount, 1, 1, {Option::allowPasswordPrompt}},
         {"settings", Command::settings, 0, 2, {}},
+        {"verify", Command::verify, 1, 1, {Option::json, Option::record}},
     };
     return table;
 }
@@ -156,6 +159,9 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
     case Option::allowPasswordPrompt:
         invocation.allowsPasswordPrompt = true;
         break;
+    case Option::record:
+        invocation.record = true;
+        break;
     }
     return std::nullopt;
 }
@@ -234,6 +240,9 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
     if (plain.size() < entry->minArguments && entry->command == Command::mount)
         return QCoreApplication::translate(
             "CommandLine", "mount needs a card that isn’t mounted: its device or its name.");
+    if (plain.size() < entry->minArguments && entry->command == Command::verify)
+        return QCoreApplication::translate("CommandLine",
+                                           "verify needs a folder with an ASC MHL history.");
     if (plain.size() < entry->minArguments)
         return QCoreApplication::translate(
                    "CommandLine", "%1 needs a card: the mount point of a card, or a folder.")
@@ -264,11 +273,14 @@ QString CommandLine::usage() {
         "  stowly-cli eject    CARD [--allow-password-prompt]\n"
         "  stowly-cli mount    DEVICE|NAME [--allow-password-prompt]\n"
         "  stowly-cli settings [KEY [VALUE]]\n"
+        "  stowly-cli verify   DIR [--json] [--record]\n"
         "\n"
         "CARD is the mount point of a card that “cards” lists, or any folder.\n"
         "mount takes a card that “cards” lists as not mounted, by its device or its name.\n"
         "--allow-password-prompt lets the system ask for your password on the terminal where\n"
         "erasing, ejecting or mounting needs it; without it Stowly never waits for one.\n"
+        "verify reads every file DIR’s ASC MHL history records and reports those missing or\n"
+        "changed and those it doesn’t record; --record adds the result to the history.\n"
         "\n"
         "Run options (this run only; the settings stay as they are):\n"
         "  --to DIR             copy into DIR\n"
@@ -285,9 +297,9 @@ QString CommandLine::usage() {
         "  --dates any|today|last7days|FROM..TO\n"
         "                       only files from these days (FROM and TO like 2024-05-01)\n"
         "\n"
-        "Exit status: 0 done, 1 a file failed or a format or eject was refused or failed,\n"
-        "2 usage error, 3 the offload can’t start (the reason is on standard error),\n"
-        "130 interrupted.\n");
+        "Exit status: 0 done, 1 a file failed or didn’t match its history, or a format or eject\n"
+        "was refused or failed, 2 usage error, 3 the offload can’t start (the reason is on\n"
+        "standard error), 130 interrupted.\n");
 }
 
 } // namespace stowly

@@ -41,6 +41,7 @@ struct Invocation {
         eject,
         mount,
         settings,
+        verify,
         help,
         version
     };
@@ -55,6 +56,8 @@ struct Invocation {
     bool discardShortClips = false;
     // The system may ask for a password on the terminal (erase, eject, mount).
     bool allowsPasswordPrompt = false;
+    // verify appends a generation to the folder's ASC MHL history.
+    bool record = false;
     // KEY and VALUE of the settings command, when given.
     QStringList settingsArguments;
 };

@@ -7,6 +7,7 @@
 #include "cli/ExitCode.h"
 #include "cli/OffloadCommands.h"
 #include "cli/SettingsCommand.h"
+#include "cli/VerifyCommand.h"
 #include "diagnostics/CrashHandler.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,8 @@ int run(const Invocation& invocation, Console& console, SignalWatcher& signals) 
         return CardCommands::mount(invocation, console, signals);
     case Command::settings:
         return SettingsCommand::run(invocation, console, signals);
+    case Command::verify:
+        return VerifyCommand::run(invocation, console);
     }
     return exitCode::usage;
 }

@@ -243,6 +243,16 @@ CopyResult Copier::copyAndVerify(const QByteArray& source, const QString& destin
 }
 
 CopyResult Copier::sha256(const QByteArray& path, qsizetype chunkSize, bool bypassCache) {
+    Sha256 hash;
+    if (auto failure =
+            readWhole(path, chunkSize, bypassCache,
+                      [&](const char* data, qsizetype size) { hash.update(data, size); }))
+        return *failure;
+    return hexString(hash.finish());
+}
+
+std::optional<CopyFailure> Copier::readWhole(const QByteArray& path, qsizetype chunkSize,
+                                             bool bypassCache, const OnRead& onRead) {
     const QString name = fileNames::decode(lastComponent(path));
     FileDescriptor fd(::open(path.constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen())
@@ -256,14 +266,23 @@ CopyResult Copier::sha256(const QByteArray& path, qsizetype chunkSize, bool bypa
     const bool bypassing =
         bypassCache &&
         deviceReads::readFromDevice(fd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()));
-    Sha256 hash;
-    const int error = deviceReads::hashFile(fd.get(), buffers, hash);
+    int error = 0;
+    {
+        PipelinedReader reader(fd.get(), buffers);
+        for (;;) {
+            const PipelinedReader::Piece piece = reader.next();
+            error = piece.error;
+            if (error != 0 || piece.size == 0)
+                break;
+            onRead(piece.data, piece.size);
+        }
+    }
     if (bypassCache && !bypassing)
         deviceReads::dropCachedPages(fd.get());
     if (error != 0)
         return CopyFailure::system(
             QCoreApplication::translate("Copier", "Couldn’t read %1").arg(name), error);
-    return hexString(hash.finish());
+    return std::nullopt;
 }
 
 QString Copier::hexString(QByteArrayView digest) {

@@ -73,6 +73,12 @@ QList<CopyResult> copyToAll(const QByteArray& source, const QStringList& destina
 // bytes come from the device rather than from the file cache.
 CopyResult sha256(const QByteArray& path, qsizetype chunkSize, bool bypassCache);
 
+using OnRead = std::function<void(const char* data, qsizetype size)>;
+// Reads a whole file as sha256 does and hands every piece to `onRead`, in file order. Returns
+// why the file could not be read to its end, or nothing.
+std::optional<CopyFailure> readWhole(const QByteArray& path, qsizetype chunkSize, bool bypassCache,
+                                     const OnRead& onRead);
+
 // 64 lower-case hexadecimal characters for a 32-byte digest.
 QString hexString(QByteArrayView digest);
 
