@@ -1,9 +1,6 @@
 #include "app/PresetOperations.h"
 
-#include "support/Printing.h"
-#include "support/TestSupport.h"
-
-#include <QDir>
+#include "AppTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +9,7 @@ using namespace stowly::test;
 
 namespace {
 
-// The settings and stores in memory, with real folders for the destinations.
-struct PresetWorld {
-    TempDir home;
-    AppSettings settings{nullptr};
-    DestinationStore destinations{[] {
-        DestinationStore::Options o;
-        o.fileURL = std::nullopt;
-        return o;
-    }()};
-    PresetStore presets{std::nullopt};
-    CameraStore cameras{std::nullopt};
+struct PresetWorld : MemoryStores {
     std::optional<PresetSession> session;
     QList<QUuid> selectedCameras;
     int destinationChanges = 0;
@@ -32,11 +19,6 @@ struct PresetWorld {
                                     [this](const QUuid& id) { selectedCameras << id; },
                                     [this] { ++destinationChanges; },
                                 }};
-
-    QString folder(const QString& name) {
-        QDir().mkpath(home(name));
-        return home(name);
-    }
 };
 
 } // namespace
