@@ -201,8 +201,6 @@ TEST(AppSettingsTest, RecentProjectsIgnoredCardsQuickDumpNamingAndTheChooser) {
     s.stopIgnoringImports("1234-ABCD");
     EXPECT_EQ(s.ignoredImportCards(), QList<IgnoredImportCard>({{"A7S", "A7S"}}));
 
-    ASSERT_TRUE(s.effectiveNaming());
-    EXPECT_EQ(s.effectiveNaming()->folder.raw, "{date}/{project}");
     s.setQuickDump(true);
     EXPECT_EQ(s.effectiveFolderTemplate(), "{date}");
     EXPECT_EQ(s.effectiveFileTemplate(), "{date}_{seq}");

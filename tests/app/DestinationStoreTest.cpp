@@ -22,14 +22,6 @@ struct Folders {
     }
 };
 
-DestinationStore::Options options(const std::optional<QString>& file,
-                                  DestinationStore::FolderExists exists = {}) {
-    DestinationStore::Options o;
-    o.fileURL = file;
-    o.folderExists = std::move(exists);
-    return o;
-}
-
 QStringList names(const DestinationStore& store) {
     QStringList result;
     for (const FavoriteDestination& favorite : store.favorites())
@@ -42,12 +34,12 @@ QStringList names(const DestinationStore& store) {
 TEST(DestinationStoreTest, RoundTripsWithUpperCaseIds) {
     TempDir home;
     const QString file = home("Stowly/destinations.json");
-    DestinationStore store(options(file));
+    DestinationStore store(destinationOptions(file));
     const FavoriteDestination a = store.add("/nowhere/Footage");
     store.markUsed(a.id);
     const QByteArray id = a.id.toString(QUuid::WithoutBraces).toUpper().toUtf8();
     EXPECT_EQ(readFile(file).count("\"" + id + "\""), 3);
-    DestinationStore reloaded(options(file));
+    DestinationStore reloaded(destinationOptions(file));
     EXPECT_TRUE(reloaded.loadedSavedList());
     EXPECT_EQ(reloaded.favorites(), store.favorites());
     EXPECT_EQ(reloaded.lastUsedID(), a.id);
@@ -62,7 +54,7 @@ TEST(DestinationStoreTest, ReadsHandWrittenFilesWithoutOptionalKeys) {
          "bookmark": "%%% not base64"}],
         "defaultID": "11111111-2222-3333-4444-555555555555",
         "lastUsedID": "99999999-2222-3333-4444-555555555555"})");
-    DestinationStore store(options(file));
+    DestinationStore store(destinationOptions(file));
     EXPECT_FALSE(store.lastError());
     EXPECT_EQ(names(store), QStringList({"One", "Two"}));
     EXPECT_FALSE(store.favorites()[1].bookmark);
@@ -82,7 +74,7 @@ TEST(DestinationStoreTest, UnreadableFilesAreSetAsideNotOverwritten) {
         TempDir home;
         const QString file = home("destinations.json");
         writeFile(file, content);
-        DestinationStore::Options o = options(file);
+        DestinationStore::Options o = destinationOptions(file);
         o.favorites = {FavoriteDestination{QUuid::createUuid(), "Kept", "/kept", std::nullopt}};
         DestinationStore store(o);
         EXPECT_EQ(names(store), QStringList{"Kept"}) << content.constData();
@@ -98,7 +90,7 @@ TEST(DestinationStoreTest, UnreadableFilesAreSetAsideNotOverwritten) {
         store.add("/new");
         EXPECT_FALSE(store.lastError());
         EXPECT_EQ(readFile(home(aside[0])), content);
-        EXPECT_EQ(names(DestinationStore(options(file))), QStringList({"Kept", "new"}));
+        EXPECT_EQ(names(DestinationStore(destinationOptions(file))), QStringList({"Kept", "new"}));
     }
 }
 
@@ -109,7 +101,7 @@ TEST(DestinationStoreTest, ABadFileThatCannotBeSetAsideIsNeverWritten) {
     ReadOnlyFolder readOnly(home("Stowly"));
     if (!readOnly.isActive())
         GTEST_SKIP() << "cannot make a folder read-only here";
-    DestinationStore store(options(home("Stowly/destinations.json")));
+    DestinationStore store(destinationOptions(home("Stowly/destinations.json")));
     ASSERT_TRUE(store.lastError());
     EXPECT_TRUE(store.lastError()->endsWith("so Stowly won’t save over it."))
         << store.lastError()->toStdString();
@@ -121,19 +113,21 @@ TEST(DestinationStoreTest, ABadFileThatCannotBeSetAsideIsNeverWritten) {
 TEST(DestinationStoreTest, SaveFailuresAreReportedAndClearedByTheNextSave) {
     TempDir home;
     writeFile(home("blocker"), "a file where the folder should be");
-    DestinationStore store(options(home("blocker/Stowly/destinations.json")));
+    DestinationStore store(destinationOptions(home("blocker/Stowly/destinations.json")));
     store.add("/a");
     EXPECT_EQ(store.lastError(), "Couldn’t save your favorite destinations: Not a directory.");
     EXPECT_EQ(store.favorites().size(), 1);
     QFile::remove(home("blocker"));
     store.add("/b");
     EXPECT_FALSE(store.lastError());
-    EXPECT_EQ(
-        DestinationStore(options(home("blocker/Stowly/destinations.json"))).favorites().size(), 2);
+    EXPECT_EQ(DestinationStore(destinationOptions(home("blocker/Stowly/destinations.json")))
+                  .favorites()
+                  .size(),
+              2);
 }
 
 TEST(DestinationStoreTest, AddingFindsExistingFoldersAndMakesNamesUnique) {
-    DestinationStore store(options(std::nullopt));
+    DestinationStore store(destinationOptions(std::nullopt));
     const FavoriteDestination first = store.add("/Volumes/SSD/Footage");
     EXPECT_EQ(store.defaultID(), first.id);
     EXPECT_EQ(store.add("/Volumes/SSD/Footage/").id, first.id);
@@ -155,7 +149,7 @@ TEST(DestinationStoreTest, AddingFindsExistingFoldersAndMakesNamesUnique) {
 }
 
 TEST(DestinationStoreTest, EditsThatChangeNothingSaveNothingAndDeletingMovesTheDefault) {
-    DestinationStore store(options(std::nullopt));
+    DestinationStore store(destinationOptions(std::nullopt));
     const auto a = store.add("/a");
     const auto b = store.add("/b");
     QSignalSpy changed(&store, &DestinationStore::changed);
@@ -187,7 +181,7 @@ TEST(DestinationStoreTest, EditsThatChangeNothingSaveNothingAndDeletingMovesTheD
 
 TEST(DestinationStoreTest, LaunchDestinationPrefersReachableFolders) {
     Folders folders;
-    DestinationStore store(options(std::nullopt, folders.function()));
+    DestinationStore store(destinationOptions(std::nullopt, folders.function()));
     EXPECT_EQ(store.launchDestination(std::nullopt), std::nullopt);
     EXPECT_EQ(store.launchDestination(QString("/gone")), "/gone");
 
@@ -205,12 +199,12 @@ TEST(DestinationStoreTest, LaunchDestinationPrefersReachableFolders) {
     folders.present = {"/current"};
     EXPECT_EQ(store.launchDestination(QString("/current")), "/a");
 
-    DestinationStore empty(options(std::nullopt, folders.function()));
+    DestinationStore empty(destinationOptions(std::nullopt, folders.function()));
     EXPECT_EQ(empty.launchDestination(QString("/current")), "/current");
 }
 
 TEST(DestinationStoreTest, TheOldSingleDestinationIsTakenOverOnce) {
-    DestinationStore fresh(options(std::nullopt));
+    DestinationStore fresh(destinationOptions(std::nullopt));
     EXPECT_FALSE(fresh.adoptLegacyDestination(QString("")));
     EXPECT_TRUE(fresh.adoptLegacyDestination(QString("/Volumes/SSD/Footage/")));
     ASSERT_EQ(fresh.favorites().size(), 1);
@@ -221,10 +215,10 @@ TEST(DestinationStoreTest, TheOldSingleDestinationIsTakenOverOnce) {
 
     // With favourites already saved, the old folder joins them without taking over.
     TempDir home;
-    DestinationStore first(options(home("d.json")));
+    DestinationStore first(destinationOptions(home("d.json")));
     const auto kept = first.add("/kept");
     first.markUsed(kept.id);
-    DestinationStore saved(options(home("d.json")));
+    DestinationStore saved(destinationOptions(home("d.json")));
     EXPECT_FALSE(saved.migrate("/old"));
     EXPECT_TRUE(saved.adoptLegacyDestination(QString("/old")));
     EXPECT_EQ(names(saved), QStringList({"kept", "old"}));

@@ -13,9 +13,8 @@
 #include "session/OffloadSession.h"
 #include "support/FakeVolumes.h"
 
-#include "support/Printing.h"
+#include "AppTestSupport.h"
 #include "support/ScratchCard.h"
-#include "support/TestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -61,10 +60,8 @@ LedgerEntry copyNumber(int n) {
 TEST(ListModelsTest, StoreListsFollowTheirStoresAndMarkTheirRows) {
     CameraStore cameras(std::nullopt);
     PresetStore presets(std::nullopt);
-    DestinationStore::Options options;
-    options.fileURL = std::nullopt;
-    options.folderExists = [](const QString& path) { return path == "/A"; };
-    DestinationStore destinations(options);
+    DestinationStore destinations(
+        destinationOptions(std::nullopt, [](const QString& path) { return path == "/A"; }));
     CamerasModel cameraRows(cameras);
     PresetsModel presetRows(presets);
     FavoritesModel favoriteRows(destinations);

@@ -3,8 +3,7 @@
 #include "app/DestinationStore.h"
 #include "devices/FolderBookmark.h"
 
-#include "support/Printing.h"
-#include "support/TestSupport.h"
+#include "AppTestSupport.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -16,12 +15,6 @@ using namespace stowly::test;
 
 namespace {
 
-DestinationStore::Options options(const QString& file) {
-    DestinationStore::Options o;
-    o.fileURL = file;
-    return o;
-}
-
 bool rename(const QString& from, const QString& to) {
     QDir().mkpath(to.left(to.lastIndexOf(u'/')));
     return QDir().rename(from, to);
@@ -31,7 +24,7 @@ bool rename(const QString& from, const QString& to) {
 FavoriteDestination favoriteOf(const QString& file, const QString& folder,
                                const FolderBookmark::VolumeUUID& uuid = {}) {
     QDir().mkpath(folder);
-    DestinationStore::Options o = options(file);
+    DestinationStore::Options o = destinationOptions(file);
     o.volumeUUID = uuid;
     DestinationStore store(o);
     return store.add(folder);
@@ -63,14 +56,15 @@ TEST_F(MovedFolderTest, ARenamedFolderIsFollowedAtStartAndTheFileRewrittenOnce) 
     ASSERT_TRUE(before.bookmark);
     ASSERT_TRUE(rename(home("Drive/Footage"), home("Drive/Footage 2026")));
 
-    DestinationStore store(options(file));
+    DestinationStore store(destinationOptions(file));
     QSignalSpy changed(&store, &DestinationStore::changed);
     ASSERT_TRUE(spinUntil([&] { return settled(store); }));
     EXPECT_EQ(store.favorites()[0].path, home("Drive/Footage 2026"));
     EXPECT_EQ(store.favorites()[0].name, "Footage");
     EXPECT_NE(store.favorites()[0].bookmark, before.bookmark);
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(DestinationStore(options(file)).favorites()[0].path, home("Drive/Footage 2026"));
+    EXPECT_EQ(DestinationStore(destinationOptions(file)).favorites()[0].path,
+              home("Drive/Footage 2026"));
 }
 
 TEST_F(MovedFolderTest, AFolderMovedElsewhereOnItsVolumeIsFound) {
@@ -80,7 +74,7 @@ TEST_F(MovedFolderTest, AFolderMovedElsewhereOnItsVolumeIsFound) {
     // Moved and renamed at once: only the volume's UUID vouches for the folder found.
     ASSERT_TRUE(rename(home("Drive/Projects/2025/Wedding"), home("Drive/Archive/Old/Wedding A")));
 
-    DestinationStore::Options o = options(file);
+    DestinationStore::Options o = destinationOptions(file);
     o.volumeUUID = uuid;
     DestinationStore store(o);
     ASSERT_TRUE(spinUntil([&] { return settled(store); }));
@@ -94,7 +88,7 @@ TEST_F(MovedFolderTest, WithoutAVolumeUuidAFolderMustKeepItsNameOrItsPlace) {
     ASSERT_TRUE(rename(home("Drive/A/Footage"), home("Drive/C/Footage")));
     ASSERT_TRUE(rename(home("Drive/B/Stills"), home("Drive/C/Photos")));
 
-    DestinationStore store(options(file));
+    DestinationStore store(destinationOptions(file));
     ASSERT_TRUE(spinUntil([&] { return settled(store); }));
     EXPECT_EQ(store.favorites()[0].path, home("Drive/C/Footage"));
     EXPECT_EQ(store.favorites()[1].path, home("Drive/B/Stills"));
@@ -108,7 +102,7 @@ TEST_F(MovedFolderTest, MissingAndTrashedFoldersAreLeftAlone) {
     ASSERT_TRUE(rename(home("Drive/Trashed"), home("Drive/.Trash-0/files/Trashed")));
     const QByteArray saved = readFile(file);
 
-    DestinationStore::Options o = options(file);
+    DestinationStore::Options o = destinationOptions(file);
     o.searchLimits.maxEntries = 2000;
     DestinationStore store(o);
     QSignalSpy checked(&store, &DestinationStore::movedFoldersChecked);
@@ -126,7 +120,7 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
     ASSERT_TRUE(rename(home("Drive/a/Footage"), home("Drive/b/c/d/e/Footage")));
 
     const QList<FolderBookmark::Volume> volumes = mounted();
-    const QByteArray bookmark = *DestinationStore(options(file)).favorites()[0].bookmark;
+    const QByteArray bookmark = *DestinationStore(destinationOptions(file)).favorites()[0].bookmark;
     EXPECT_FALSE(FolderBookmark::resolve(bookmark, volumes, {.maxDepth = 3, .maxEntries = 50000}));
     std::atomic<bool> cancelled = true;
     EXPECT_FALSE(FolderBookmark::resolve(bookmark, volumes, {}, &cancelled));
@@ -146,7 +140,7 @@ TEST_F(MovedFolderTest, TheSearchStopsAtItsLimits) {
 
 TEST_F(MovedFolderTest, AMountChangeLooksForMovedFoldersAgainOnceWatching) {
     QDir().mkpath(home("Drive/Footage"));
-    DestinationStore store(options(home("destinations.json")));
+    DestinationStore store(destinationOptions(home("destinations.json")));
     store.add(home("Drive/Footage"));
     store.startWatchingDrives();
     ASSERT_TRUE(rename(home("Drive/Footage"), home("Drive/Renamed")));
@@ -158,7 +152,7 @@ TEST_F(MovedFolderTest, AMountChangeLooksForMovedFoldersAgainOnceWatching) {
 TEST_F(MovedFolderTest, TheLaunchChoiceFollowsTheDefaultFoundMoved) {
     const QString file = home("destinations.json");
     {
-        DestinationStore store(options(file));
+        DestinationStore store(destinationOptions(file));
         QDir().mkpath(home("Drive/Main"));
         QDir().mkpath(home("Drive/Other"));
         store.add(home("Drive/Main"));
@@ -168,7 +162,7 @@ TEST_F(MovedFolderTest, TheLaunchChoiceFollowsTheDefaultFoundMoved) {
 
     AppSettings settings(nullptr);
     settings.setDestinationMovedToFavorites(true);
-    DestinationStore store(options(file));
+    DestinationStore store(destinationOptions(file));
     DestinationChoice::chooseAtLaunch(settings, store);
     // At first the default is missing and the last used stands in.
     EXPECT_EQ(settings.destinationPath(), home("Drive/Other"));

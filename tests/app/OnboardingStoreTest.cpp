@@ -1,15 +1,9 @@
 #include "app/OnboardingStore.h"
 
-#include "app/AppSettings.h"
-#include "app/DestinationStore.h"
 #include "app/OnboardingApplier.h"
-#include "app/PresetStore.h"
 #include "history/Ledger.h"
 
-#include "support/Printing.h"
-#include "support/TestSupport.h"
-
-#include <QDir>
+#include "AppTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +12,10 @@ using namespace stowly::test;
 
 namespace {
 
-// Preferences in a file of their own; settings and stores in memory with real folders.
-struct SetupWorld {
-    TempDir home;
-    AppSettings settings{nullptr};
-    DestinationStore destinations{[] {
-        DestinationStore::Options o;
-        o.fileURL = std::nullopt;
-        return o;
-    }()};
-    PresetStore presets{std::nullopt};
-
+// Preferences in a file of their own besides the stores.
+struct SetupWorld : MemoryStores {
     std::shared_ptr<QSettings> preferences() const {
         return AppSettings::openPreferences(home("Stowly.ini"));
-    }
-    QString folder(const QString& name) const {
-        QDir().mkpath(home(name));
-        return home(name);
     }
     OnboardingDraft draftFor(const QString& folderName) const {
         OnboardingDraft draft;
@@ -167,8 +148,8 @@ TEST(OnboardingStoreTest, ApplyingFindsAnExistingFavouriteAndLeavesTheDefaultWhe
 
 TEST(OnboardingStoreTest, AnExistingUserIsNotShownTheWizardUnlessTheDemoSwitchIsOn) {
     SetupWorld w;
-    const Ledger emptyHistory(w.home("ledger.json"));
-    EXPECT_FALSE(OnboardingStore::hasExistingSetup(w.presets, w.destinations, emptyHistory));
+    EXPECT_FALSE(OnboardingStore::hasExistingSetup(w.presets, w.destinations,
+                                                   Ledger(w.home("ledger.json"))));
     EXPECT_TRUE(OnboardingStore::hasExistingSetup(w.presets, w.destinations, 1));
 
     OnboardingStore store(w.preferences());
@@ -177,12 +158,10 @@ TEST(OnboardingStoreTest, AnExistingUserIsNotShownTheWizardUnlessTheDemoSwitchIs
     w.destinations.add(w.folder("SSD"));
     const bool existing = OnboardingStore::hasExistingSetup(w.presets, w.destinations, 0);
     EXPECT_FALSE(OnboardingStore::shouldShow(store, existing, false));
+    EXPECT_TRUE(OnboardingStore::shouldShow(store, existing, true));
     store.markFinished();
     EXPECT_FALSE(OnboardingStore::shouldShow(store, false, false));
 
-    EXPECT_FALSE(OnboardingStore::demoSwitch(w.preferences().get()));
     w.preferences()->setValue("StowlyDemoOnboarding", true); // written when dropped
-    const bool demo = OnboardingStore::demoSwitch(w.preferences().get());
-    EXPECT_TRUE(demo);
-    EXPECT_TRUE(OnboardingStore::shouldShow(store, existing, demo));
+    EXPECT_TRUE(OnboardingStore::demoSwitch(w.preferences().get()));
 }

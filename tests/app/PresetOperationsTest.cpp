@@ -1,9 +1,6 @@
 #include "app/PresetOperations.h"
 
-#include "support/Printing.h"
-#include "support/TestSupport.h"
-
-#include <QDir>
+#include "AppTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +9,7 @@ using namespace stowly::test;
 
 namespace {
 
-// The settings and stores in memory, with real folders for the destinations.
-struct PresetWorld {
-    TempDir home;
-    AppSettings settings{nullptr};
-    DestinationStore destinations{[] {
-        DestinationStore::Options o;
-        o.fileURL = std::nullopt;
-        return o;
-    }()};
-    PresetStore presets{std::nullopt};
-    CameraStore cameras{std::nullopt};
+struct PresetWorld : MemoryStores {
     std::optional<PresetSession> session;
     QList<QUuid> selectedCameras;
     int destinationChanges = 0;
@@ -32,11 +19,6 @@ struct PresetWorld {
                                     [this](const QUuid& id) { selectedCameras << id; },
                                     [this] { ++destinationChanges; },
                                 }};
-
-    QString folder(const QString& name) {
-        QDir().mkpath(home(name));
-        return home(name);
-    }
 };
 
 } // namespace
@@ -94,7 +76,7 @@ TEST(PresetOperationsTest, AMissingFolderOrABusySessionLimitWhatIsApplied) {
     EXPECT_FALSE(s.presets.activeID());
 }
 
-TEST(PresetOperationsTest, SavingTheCurrentSetupNamesAndActivatesIt) {
+TEST(PresetOperationsTest, SavingTheCurrentSetupNamesAndActivatesItAndUpdatingKeepsItsIdAndName) {
     PresetWorld s;
     const Camera camera = s.cameras.add("FX3", "FX");
     s.settings.setDestinationPath("/dest");
@@ -112,18 +94,15 @@ TEST(PresetOperationsTest, SavingTheCurrentSetupNamesAndActivatesIt) {
     // Without a session the active preset's camera is carried over.
     s.session.reset();
     EXPECT_EQ(s.operations.currentSetupAsPreset("x").cameraID, camera.id);
-}
 
-TEST(PresetOperationsTest, UpdatingTheActivePresetKeepsItsIdAndName) {
-    PresetWorld s;
-    const OffloadPreset saved = s.operations.saveCurrentSetupAsPreset("Studio");
     s.settings.setFolderTemplate("{year}/{month}");
     EXPECT_TRUE(s.operations.activePresetIsEdited());
     s.operations.updateActivePresetFromCurrentSetup();
-    ASSERT_EQ(s.presets.presets().size(), 1);
-    EXPECT_EQ(s.presets.presets()[0].id, saved.id);
-    EXPECT_EQ(s.presets.presets()[0].name, "Studio");
-    EXPECT_EQ(s.presets.presets()[0].folderTemplate, "{year}/{month}");
+    ASSERT_EQ(s.presets.presets().size(), 2);
+    EXPECT_EQ(s.presets.presets()[1].id, blank.id);
+    EXPECT_EQ(s.presets.presets()[1].name, "New Preset");
+    EXPECT_EQ(s.presets.presets()[1].folderTemplate, "{year}/{month}");
+    EXPECT_EQ(s.presets.presets()[0].folderTemplate, first.folderTemplate);
     EXPECT_FALSE(s.operations.activePresetIsEdited());
 }
 

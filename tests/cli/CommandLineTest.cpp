@@ -61,6 +61,8 @@ TEST(CommandLineTest, RefusesWhatACommandDoesNotTake) {
     EXPECT_EQ(problem({"history", "--json=yes"}), "--json takes no value.");
     EXPECT_EQ(problem({"plan", "CARD", "--to"}), "--to needs a value.");
     EXPECT_EQ(problem({"plan", "CARD", "--dates", "yesterday"}).left(16), "--dates takes an");
+    EXPECT_TRUE(problem({"offload", "CARD", "--reoffload", "some"})
+                    .startsWith("--reoffload takes off, missing or"));
     EXPECT_EQ(problem({"forget", "CARD", "--json"}), "forget has no option “--json”.");
     EXPECT_TRUE(problem({"format", "CARD"}).contains("--yes"));
     EXPECT_TRUE(problem({"format", "CARD", "--yes", "--discard-short-clips"}).isEmpty());

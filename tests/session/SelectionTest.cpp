@@ -68,10 +68,6 @@ TEST(DateFilterTest, DaysStartAtLocalMidnight) {
     EXPECT_EQ(week->first, local(2026, 10, 19, 0));
     EXPECT_EQ(week->second, local(2026, 10, 26, 0));
 
-    const DateFilter backwards{DateFilter::Mode::custom, local(2026, 10, 5, 9),
-                               local(2026, 10, 3, 22)};
-    EXPECT_EQ(backwards.interval(now, berlin),
-              std::pair(local(2026, 10, 3, 0), local(2026, 10, 6, 0)));
     EXPECT_FALSE(DateFilter::any().interval(now, berlin));
 }
 
@@ -96,9 +92,6 @@ TEST(DateFilterTest, JsonNeedsAllKeys) {
     EXPECT_EQ(DateFilter::fromJson(filter.toJson()), filter);
     QJsonObject broken = filter.toJson();
     broken.remove("to");
-    EXPECT_FALSE(DateFilter::fromJson(broken));
-    broken = filter.toJson();
-    broken["mode"] = "yesterday";
     EXPECT_FALSE(DateFilter::fromJson(broken));
 }
 
@@ -178,6 +171,4 @@ TEST(OffloadSelectionTest, PickedFilesComeWithTheirSidecarsWhateverTheDates) {
     EXPECT_EQ(sorted(OffloadSelection::withSidecars({"O1.MP4"}, inventory.offloaded,
                                                     FileRules::standard())),
               QStringList({"O1.MP4", "O1.XML"}));
-    EXPECT_TRUE(
-        OffloadSelection::withSidecars({}, inventory.offloaded, FileRules::standard()).isEmpty());
 }

@@ -52,13 +52,6 @@ void answerNextBox(const QString& button) {
 TEST(AppMenuTest, SupportTipsAndBugReportsLeaveThroughTheMailProgramOrBrowser) {
     const auto handoff = std::make_shared<RecordingHandoff>();
     AppMenu menu(nullptr, handoff);
-    QStringList titles;
-    for (const QAction* action : menu.actions())
-        titles.append(action->isSeparator() ? QStringLiteral("—") : action->text());
-    EXPECT_EQ(titles, QStringList({"Settings…", "About Stowly", "—", "Report a Bug…",
-                                   "Contact Support…", "Tip Jar…", "Acknowledgements", "—",
-                                   "Check for Updates…", "—", "Quit Stowly"}));
-
     menu.contactSupport();
     menu.openTipJar();
     ASSERT_EQ(handoff->links.size(), 2);
