@@ -431,7 +431,7 @@ void AppModel::startOffload() {
     m_session->start(files,
                      OffloadDestinations{*m_settings->destinationPath(),
                                          m_settings->backupDestinations(),
-                                         m_settings->verifySource()},
+                                         m_settings->verifySource(), m_settings->writeAscMhl()},
                      m_ledger.get());
 }
 

@@ -67,6 +67,8 @@ public:
     // Folders that get a copy of every file as well, under the same relative path.
     QStringList backupDestinations() const { return value(settingKey::backupDestinations); }
     bool verifySource() const { return value(settingKey::verifySource); }
+    // Each offload appends a generation to the ASC MHL history at every destination.
+    bool writeAscMhl() const { return value(settingKey::writeAscMhl); }
     bool ejectAfterOffload() const { return value(settingKey::ejectAfterOffload); }
     QString folderTemplate() const { return value(settingKey::folderTemplate); }
     QString fileTemplate() const { return value(settingKey::fileTemplate); }
@@ -105,6 +107,7 @@ public:
         setValue(settingKey::backupDestinations, folders);
     }
     void setVerifySource(bool on) { setValue(settingKey::verifySource, on); }
+    void setWriteAscMhl(bool on) { setValue(settingKey::writeAscMhl, on); }
     void setFolderTemplate(const QString& text) { setValue(settingKey::folderTemplate, text); }
     void setFileTemplate(const QString& text) { setValue(settingKey::fileTemplate, text); }
     void setLastProject(const QString& name) { setValue(settingKey::lastProject, name); }
@@ -183,6 +186,7 @@ Q_SIGNALS:
     void destinationPathChanged();
     void backupDestinationsChanged();
     void verifySourceChanged();
+    void writeAscMhlChanged();
     void ejectAfterOffloadChanged();
     void folderTemplateChanged();
     void fileTemplateChanged();

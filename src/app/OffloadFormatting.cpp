@@ -86,7 +86,7 @@ QString OffloadFormatting::summaryLine(const OffloadSummary& summary) {
 QString OffloadFormatting::finishedTitle(const OffloadSummary& summary) {
     if (summary.cancelled)
         return QCoreApplication::translate("OffloadFormatting", "Offload Cancelled");
-    if (summary.failed > 0)
+    if (summary.failed > 0 || !summary.recordFailures.isEmpty())
         return QCoreApplication::translate("OffloadFormatting", "Finished with Problems");
     return QCoreApplication::translate("OffloadFormatting", "Offload Complete");
 }

@@ -498,6 +498,10 @@ QList<SettingDefinition> makeRows() {
                                "Read each file from the card again after its copies are "
                                "verified, to catch a failing card or reader."),
              &S::verifySourceChanged),
+        flag(k::writeAscMhl, false,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "Keep an ASC MHL history (xxh128) at the top of every destination."),
+             &S::writeAscMhlChanged),
         flag(k::ejectAfterOffload, false,
              QT_TRANSLATE_NOOP("SettingsTable", "Eject the card when its offload is done."),
              &S::ejectAfterOffloadChanged),

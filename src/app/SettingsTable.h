@@ -49,6 +49,7 @@ inline constexpr SettingKey<bool> destinationMovedToFavorites{"destinationMovedT
 inline constexpr SettingKey<SettingsTab> settingsTab{"settingsTab"};
 inline constexpr SettingKey<QStringList> backupDestinations{"backupDestinations"};
 inline constexpr SettingKey<bool> verifySource{"verifySource"};
+inline constexpr SettingKey<bool> writeAscMhl{"writeAscMhl"};
 } // namespace settingKey
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and

@@ -12,6 +12,7 @@ enum class Option {
     to,
     also,
     verifySource,
+    mhl,
     project,
     camera,
     quickDump,
@@ -36,6 +37,7 @@ constexpr OptionInfo optionTable[] = {
     {"to", Option::to, true},
     {"also", Option::also, true},
     {"verify-source", Option::verifySource, false},
+    {"mhl", Option::mhl, false},
     {"project", Option::project, true},
     {"camera", Option::camera, true},
     {"quick-dump", Option::quickDump, false},
@@ -58,9 +60,10 @@ struct CommandInfo {
     QList<Option> options;
 };
 
-const QList<Option> runOptions{
-    Option::to,        Option::also,      Option::verifySource, Option::project, Option::camera,
-    Option::quickDump, Option::reoffload, Option::includeShort, Option::dates,   Option::json};
+const QList<Option> runOptions{Option::to,        Option::also,      Option::verifySource,
+                               Option::mhl,       Option::project,   Option::camera,
+                               Option::quickDump, Option::reoffload, Option::includeShort,
+                               Option::dates,     Option::json};
 
 const QList<CommandInfo>& commandTable() {
     static const QList<CommandInfo> table{
@@ -114,6 +117,9 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
         break;
     case Option::verifySource:
         run.verifySource = true;
+        break;
+    case Option::mhl:
+        run.mhl = true;
         break;
     case Option::project:
         run.project = value;
@@ -288,6 +294,7 @@ QString CommandLine::usage() {
         "                       replaces the backup destinations of the settings)\n"
         "  --verify-source      read each file from the card again after its copies are\n"
         "                       verified\n"
+        "  --mhl                add a generation to the ASC MHL history of every destination\n"
         "  --project NAME       the project name for the naming templates\n"
         "  --camera NAME        one of your cameras, by name or code\n"
         "  --quick-dump         no project: everything into dated folders\n"

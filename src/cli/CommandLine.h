@@ -18,6 +18,7 @@ struct RunOptions {
     // Backup destinations for this run, in place of the settings' ones.
     QStringList backups;
     bool verifySource = false;
+    bool mhl = false;
     std::optional<QString> project;
     std::optional<QString> camera;
     bool quickDump = false;

@@ -129,6 +129,7 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Ledge
         {"failures", QJsonArray::fromStringList(summary.failures)},
         {"files", files},
         {"copies", each},
+        {"recordFailures", QJsonArray::fromStringList(summary.recordFailures)},
     };
 }
 

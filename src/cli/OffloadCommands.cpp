@@ -89,6 +89,8 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     }
     if (options.verifySource)
         settings.overrideForRun(settingKey::verifySource, true);
+    if (options.mhl)
+        settings.overrideForRun(settingKey::writeAscMhl, true);
     if (options.quickDump)
         settings.overrideForRun(settingKey::quickDump, true);
     if (options.dates)
@@ -199,7 +201,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
 
     QString result = OffloadFormatting::finishedTitle(summary) + u'\n' +
                      OffloadFormatting::finishedSubtitle(summary, ejected) + u'\n';
-    for (const QString& failure : summary.failures)
+    for (const QString& failure : summary.failures + summary.recordFailures)
         result += QStringLiteral("  ") + TerminalText::name(failure) + u'\n';
     if (invocation.json) {
         console.writeOut(JsonOutput::text(JsonOutput::offload(summary, copies)));
@@ -216,7 +218,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
 
     if (summary.cancelled)
         return exitCode::interrupted;
-    return summary.failed > 0 || ledgerError ? exitCode::failed : exitCode::done;
+    return summary.failed > 0 || !summary.recordFailures.isEmpty() || ledgerError ? exitCode::failed
+                                                                                  : exitCode::done;
 }
 
 } // namespace stowly

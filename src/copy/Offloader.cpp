@@ -4,6 +4,7 @@
 #include "copy/AtomicFile.h"
 #include "copy/Copier.h"
 #include "copy/FreeURL.h"
+#include "copy/Xxh128.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -164,6 +165,14 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
         };
         Copier::Checks checks;
         checks.verifySource = job.verifySource;
+        // Fed on the reading thread; read here only after the copy returned.
+        std::optional<Xxh128> xxh128;
+        if (job.xxh128) {
+            xxh128.emplace();
+            checks.tap = [&xxh128](const char* data, qsizetype size) {
+                xxh128->update(data, size);
+            };
+        }
         checks.onVerifyingSource = [&] {
             state.isVerifying = false;
             state.isVerifyingSource = true;
@@ -173,6 +182,9 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
             live.isEmpty() ? QList<CopyResult>{}
                            : Copier::copyToAll(clip.url, live, onBytes, onVerify, stop, &buffers,
                                                FolderCalls::system(), checks);
+        const QString xxh128Text =
+            xxh128 && !results.isEmpty() ? Copier::hexString(xxh128->finish()) : QString();
+        const QDateTime hashedAt = QDateTime::currentDateTimeUtc();
         for (qsizetype i = 0; i < results.size(); ++i) {
             if (!results[i].ok() && journal)
                 journal->dropped(live[i]);
@@ -199,6 +211,8 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
                 if (record)
                     record(entry);
                 outcome.size = clip.size;
+                outcome.xxh128 = xxh128Text;
+                outcome.hashedAt = hashedAt;
                 outcome.modified = QFileInfo(targets[i]).lastModified().toUTC();
             } else {
                 allGood = false;

@@ -3,6 +3,7 @@
 #include "copy/OffloadJob.h"
 #include "copy/Offloader.h"
 #include "history/Ledger.h"
+#include "session/OffloadManifests.h"
 #include "media/ShortClipSkip.h"
 
 #include <QMetaObject>
@@ -212,6 +213,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     OffloadJob job{m_card, plan, where.main, m_selection.offloadedKept + m_selection.missingKept};
     job.backups = where.backups;
     job.verifySource = where.verifySource;
+    job.xxh128 = where.writeAscMhl;
+    job.startedAt = QDateTime::currentDateTimeUtc();
     fillGaps(job, job.plan, m_inventory);
     m_plan = job.plan;
     m_copiesLeft.clear();
@@ -229,7 +232,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     Q_EMIT progressChanged();
 
     m_task = std::jthread([this, job = std::move(job)](std::stop_token stop) {
-        const OffloadSummary summary = Offloader::run(
+        OffloadSummary summary = Offloader::run(
             job,
             [this](const OffloadProgress& progress) {
                 onMainThread([this, progress] {
@@ -253,6 +256,9 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                 });
             },
             stop, m_runJournal.get());
+        // Written after the run, so the copies stand whatever becomes of the histories.
+        if (job.xxh128)
+            summary.recordFailures = OffloadManifests::write(job, summary);
         QMetaObject::invokeMethod(
             this, [this, summary] { runFinished(summary); }, Qt::QueuedConnection);
     });

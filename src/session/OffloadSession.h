@@ -32,6 +32,8 @@ struct OffloadDestinations {
     QStringList backups;
     // Read every file from the card again once its copies are verified.
     bool verifySource = false;
+    // Append a generation to the ASC MHL history of every destination.
+    bool writeAscMhl = false;
 };
 
 // One offload of one card: the inventory as scanned, the user's choices for this card, the

@@ -229,9 +229,9 @@ void OffloadBar::updateFinished() {
     m_failures->clear();
     const QIcon warning =
         Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
-    for (const QString& failure : summary.failures)
+    for (const QString& failure : summary.failures + summary.recordFailures)
         new QListWidgetItem(warning, failure, m_failures);
-    m_failures->setVisible(!summary.failures.isEmpty());
+    m_failures->setVisible(m_failures->count() > 0);
     // As tall as its first few lines; longer lists scroll.
     const int rowHeight = std::max(fontMetrics().lineSpacing(), 16) + 8;
     m_failures->setFixedHeight(std::min(m_failures->count(), 4) * rowHeight +

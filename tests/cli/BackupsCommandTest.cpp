@@ -4,6 +4,7 @@
 
 #include "cli/CliHarness.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 
@@ -58,6 +59,48 @@ TEST(BackupsCommandTest, EveryDestinationGetsItsCopyAndOnlyTheGapIsFilledAgain) 
                             "--project", "Shoot", "--reoffload", "everything"});
     EXPECT_EQ(blocked.status, 3);
     EXPECT_TRUE(blocked.errText().contains(main("gone"))) << blocked.errText().toStdString();
+}
+
+QStringList historyOf(const QString& root) {
+    return QDir(root + "/ascmhl").entryList(QDir::Files, QDir::Name);
+}
+
+TEST(BackupsCommandTest, EveryDestinationGetsAnAscMhlGenerationOfTheSameRun) {
+    Cli cli;
+    TempDir card, main, backup;
+    writeFile(card("DCIM/100TEST/A001.JPG"), "first photo");
+    const QStringList where{"--to",  main.path(), "--also", backup.path(),
+                            "--mhl", "--project", "Shoot"};
+    ASSERT_EQ(cli.run(QStringList{"offload", card.path()} + where).status, 0);
+
+    const QStringList first = historyOf(main.path());
+    ASSERT_EQ(first.size(), 2) << first.join(' ').toStdString();
+    EXPECT_EQ(first[1], "ascmhl_chain.xml");
+    // One start time names the generation at every destination.
+    EXPECT_EQ(historyOf(backup.path())[0].section('_', 2), first[0].section('_', 2));
+    const QString manifest = QString::fromUtf8(readFile(main("ascmhl/" + first[0])));
+    EXPECT_TRUE(manifest.contains("<process>transfer</process>"));
+    EXPECT_TRUE(manifest.contains("<xxh128 action=\"original\""));
+    EXPECT_TRUE(manifest.contains(backup.path())) << "the sibling destination is named";
+    const QByteArray generationOne = readFile(main("ascmhl/" + first[0]));
+
+    writeFile(card("DCIM/100TEST/A002.JPG"), "second photo");
+    ASSERT_EQ(cli.run(QStringList{"offload", card.path()} + where).status, 0);
+    EXPECT_EQ(historyOf(main.path()).size(), 3);
+    EXPECT_EQ(readFile(main("ascmhl/" + first[0])), generationOne);
+    EXPECT_EQ(cli.run({"verify", main.path()}).status, 0);
+
+    // A copy that changes later is caught at its destination only.
+    const QStringList photos = filesBelow(backup.path()).filter("_0001.");
+    ASSERT_EQ(photos.size(), 1);
+    const QString copy = backup(photos.first());
+    QByteArray bytes = readFile(copy);
+    bytes[0] = char(bytes[0] ^ 1);
+    writeFile(copy, bytes);
+    const CliResult check = cli.run({"verify", backup.path()});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(check.outText().contains(photos.first())) << check.outText().toStdString();
+    EXPECT_EQ(cli.run({"verify", main.path()}).status, 0);
 }
 
 } // namespace
