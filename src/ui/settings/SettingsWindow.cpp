@@ -6,6 +6,7 @@
 #include "ui/settings/CamerasSettingsTab.h"
 #include "ui/settings/FilesSettingsTab.h"
 #include "ui/settings/GeneralSettingsTab.h"
+#include "ui/settings/NamingSettingsTab.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -33,6 +34,7 @@ SettingsWindow::SettingsWindow(AppModel& model, QWidget* parent, bool highContra
     add(SettingsTab::general, new GeneralSettingsTab(model, handoff, m_tabs), tr("General"));
     add(SettingsTab::appearance, new AppearanceSettingsTab(model, highContrast, handoff, m_tabs),
         tr("Appearance"));
+    add(SettingsTab::naming, new NamingSettingsTab(model, handoff, m_tabs), tr("Naming"));
     add(SettingsTab::files, new FilesSettingsTab(model.settings(), handoff, m_tabs), tr("Files"));
     add(SettingsTab::cameras, new CamerasSettingsTab(model.cameras(), handoff, m_tabs),
         tr("Cameras"));
