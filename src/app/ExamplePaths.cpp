@@ -25,12 +25,19 @@ Clip sample(const QString& relativePath, QTime shotAt) {
 
 } // namespace
 
+QString ExamplePaths::path(const Example& example) const {
+    if (destination.isEmpty())
+        return example.relativePath;
+    return destination.endsWith(u'/') ? destination + example.relativePath
+                                      : destination + u'/' + example.relativePath;
+}
+
 QString ExamplePaths::text() const {
     if (examples.isEmpty())
         return fixProblemsText();
     QStringList lines;
     for (const Example& example : examples)
-        lines << example.path;
+        lines << path(example);
     return lines.join(u'\n');
 }
 
@@ -48,17 +55,13 @@ ExamplePaths ExamplePaths::make(const QString& folderTemplate, const QString& fi
     // and the example is about the templates, not about what is already there.
     const auto nothingThere = [](const QString&) { return QStringList(); };
     ExamplePaths result;
-    QString root = destination.value_or(QString());
-    while (root.size() > 1 && root.endsWith(u'/'))
-        root.chop(1);
+    result.destination = destination.value_or(QString());
+    // "/" itself keeps its slash; any other folder loses a trailing one.
+    while (result.destination.size() > 1 && result.destination.endsWith(u'/'))
+        result.destination.chop(1);
     for (const PlannedFile& planned :
-         OffloadPlanner::plan(files, *naming, context.fillingBlanks(), rules, nothingThere)) {
-        const QString relative = planned.relativePath();
-        const QString path = root.isEmpty()        ? relative
-                             : root.endsWith(u'/') ? root + relative
-                                                   : root + u'/' + relative;
-        result.examples.append({planned.clip.fileName(), path});
-    }
+         OffloadPlanner::plan(files, *naming, context.fillingBlanks(), rules, nothingThere))
+        result.examples.append({planned.clip.fileName(), planned.relativePath()});
     return result;
 }
 

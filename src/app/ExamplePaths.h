@@ -17,15 +17,19 @@ struct ExamplePaths {
     struct Example {
         // The file's name on the card.
         QString source;
-        // Where it would be saved: below the destination, or relative without one.
-        QString path;
+        // Where it would be saved, below the destination.
+        QString relativePath;
 
         friend bool operator==(const Example&, const Example&) = default;
     };
 
+    // The destination folder without a trailing "/"; empty when none is chosen.
+    QString destination;
     // In copy order; none while either template has an error.
     QList<Example> examples;
 
+    // The example's path under the destination (relative without one).
+    QString path(const Example& example) const;
     // Every path on a line of its own, or what to do while a template has an error.
     QString text() const;
 

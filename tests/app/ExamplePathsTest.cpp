@@ -18,14 +18,14 @@ TEST(ExamplePaths, PlansTheSamplesWithTheTemplatesOrAsksForAFix) {
     const ExamplePaths standard = ExamplePaths::make(QStringLiteral("{date}/{project}"),
                                                      QStringLiteral("{date}_{project}_{seq}"),
                                                      context, QStringLiteral("/srv/footage/"));
+    EXPECT_EQ(standard.destination, QStringLiteral("/srv/footage"));
     ASSERT_EQ(standard.examples.size(), 2);
     EXPECT_EQ(standard.examples[0],
               (ExamplePaths::Example{
                   QStringLiteral("C0001.MP4"),
-                  QStringLiteral(
-                      "/srv/footage/2026-10-25/Coastline/MP4/2026-10-25_Coastline_0001.mp4")}));
+                  QStringLiteral("2026-10-25/Coastline/MP4/2026-10-25_Coastline_0001.mp4")}));
     EXPECT_EQ(
-        standard.examples[1].path,
+        standard.path(standard.examples[1]),
         QStringLiteral("/srv/footage/2026-10-25/Coastline/ARW/2026-10-25_Coastline_0002.arw"));
 
     // Without a destination the paths are relative; the time is the local one it was shot at.

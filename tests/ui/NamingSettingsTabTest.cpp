@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -43,11 +44,11 @@ struct NamingTab {
         QStringList paths;
         for (const ElidedLabel* label :
              tab.findChildren<ElidedLabel*>(QStringLiteral("examplePath")))
-            paths << label->fullText();
+            paths << label->toolTip();
         return paths;
     }
     QAction* action(const char* menuButton, const QString& text) const {
-        QMenu* menu = find<QToolButton>(menuButton)->menu();
+        QMenu* menu = find<QPushButton>(menuButton)->menu();
         Q_EMIT menu->aboutToShow();
         for (QAction* action : menu->actions())
             if (action->text() == text || action->objectName() == text)
@@ -89,15 +90,13 @@ TEST(NamingSettingsTab, TypingWritesThroughWithItsProblemsAndTheExample) {
     EXPECT_TRUE(t.examples().first().endsWith(
         QStringLiteral("/2026/FX3/25/MP4/2026-10-25_Coastline_0001.mp4")));
 
-    // A warning leaves the example; an empty folder template says where files go instead.
+    // A warning leaves the example; an empty folder template puts files into the type folders.
     t.retype(t.file, QStringLiteral("{date}_{project}"));
     ASSERT_EQ(t.issues("fileTemplateFieldIssues").size(), 1);
     EXPECT_EQ(t.issues("fileTemplateFieldIssues").first().severity,
               TemplateIssue::Severity::warning);
-    EXPECT_TRUE(t.find<QLabel>("folderTemplateEmpty")->isHidden());
     t.folder->clear();
     EXPECT_EQ(t.settings.folderTemplate(), QString());
-    EXPECT_FALSE(t.find<QLabel>("folderTemplateEmpty")->isHidden());
     EXPECT_EQ(t.examples(), (QStringList{root + QStringLiteral("/MP4/2026-10-25_Coastline.mp4"),
                                          root + QStringLiteral("/ARW/2026-10-25_Coastline.arw")}));
 }
@@ -122,7 +121,7 @@ TEST(NamingSettingsTab, TokensGoToTheCursorOfTheFieldLastTypedIn) {
 
     // The field keeps being the target after focus has gone elsewhere, until the other one
     // is typed in.
-    t.find<QToolButton>("namingPresets")->setFocus();
+    t.find<QPushButton>("namingPresets")->setFocus();
     t.action("insertToken", QStringLiteral("insert_seq"))->trigger();
     EXPECT_EQ(t.file->text(), QStringLiteral("{date}_{camera}_{seq}{project}_{seq}"));
     EXPECT_EQ(t.issues("fileTemplateFieldIssues"),

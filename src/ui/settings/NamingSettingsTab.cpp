@@ -18,18 +18,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QToolButton>
+#include <QPushButton>
 
 namespace stowly {
 namespace {
 
-QToolButton* menuButton(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(text);
+QPushButton* menuButton(const QString& text, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setAccessibleName(text);
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setMenu(new QMenu(button));
     return button;
 }
@@ -44,8 +41,8 @@ NamingSettingsTab::NamingSettingsTab(AppModel& model, std::shared_ptr<MailHandof
 
     m_folder = addTemplateField(tr("Folder structure"), QStringLiteral("folderTemplateField"),
                                 m_folderIssues);
-    m_folderEmpty = addNote(tr("Files go straight into the destination"));
-    m_folderEmpty->setObjectName(QStringLiteral("folderTemplateEmpty"));
+    // Shown exactly while the field is empty, where the user looks.
+    m_folder->setPlaceholderText(tr("Files go straight into the destination"));
     addNote(tr("“/” makes a subfolder. Inside it, each extension gets its own folder (MP4, ARW, "
                "WAV…). Leave empty to put those right in the destination."));
     m_file = addTemplateField(tr("File name"), QStringLiteral("fileTemplateField"), m_fileIssues);
@@ -53,9 +50,9 @@ NamingSettingsTab::NamingSettingsTab(AppModel& model, std::shared_ptr<MailHandof
 
     auto* menus = new QHBoxLayout;
     menus->setSpacing(8);
-    QToolButton* tokens = menuButton(tr("Insert Token"), QStringLiteral("insertToken"), this);
+    QPushButton* tokens = menuButton(tr("Insert Token"), QStringLiteral("insertToken"), this);
     fillTokenMenu(tokens->menu());
-    QToolButton* presets = menuButton(tr("Naming Presets"), QStringLiteral("namingPresets"), this);
+    QPushButton* presets = menuButton(tr("Naming Presets"), QStringLiteral("namingPresets"), this);
     connect(presets->menu(), &QMenu::aboutToShow, this,
             [this, menu = presets->menu()] { fillPresetMenu(menu); });
     fillPresetMenu(presets->menu());
@@ -79,7 +76,7 @@ NamingSettingsTab::NamingSettingsTab(AppModel& model, std::shared_ptr<MailHandof
     m_exampleRows->setContentsMargins(0, 0, 0, 0);
     m_exampleRows->setHorizontalSpacing(8);
     m_exampleRows->setVerticalSpacing(8);
-    m_exampleRows->setColumnStretch(1, 1);
+    m_exampleRows->setColumnStretch(2, 1);
     addWidget(m_examples);
     m_examplesBlocked = stageStyle::secondaryLabel(ExamplePaths::fixProblemsText(), this);
     m_examplesBlocked->setObjectName(QStringLiteral("examplesBlocked"));
@@ -205,7 +202,6 @@ void NamingSettingsTab::showIssues() {
         NamingTemplate::parse(m_folder->text(), NamingTemplate::Kind::folder).issues);
     m_fileIssues->setIssues(
         NamingTemplate::parse(m_file->text(), NamingTemplate::Kind::file).issues);
-    m_folderEmpty->setVisible(m_folder->text().trimmed().isEmpty());
     showExamples();
 }
 
@@ -222,14 +218,30 @@ void NamingSettingsTab::showExamples() {
         delete item;
     }
     int row = 0;
+    // The destination once on top and the paths below it, so a long destination never hides
+    // what the templates make of the names.
+    if (!paths.destination.isEmpty()) {
+        auto* root = new ElidedLabel(m_examples);
+        root->setObjectName(QStringLiteral("exampleDestination"));
+        root->setFont(stageStyle::secondaryFont(font()));
+        stageStyle::setRole(root, QStringLiteral("secondary"));
+        root->setFullText(paths.destination.endsWith(u'/') ? paths.destination
+                                                           : paths.destination + u'/');
+        m_exampleRows->addWidget(root, row++, 0, 1, 3);
+    }
     for (const ExamplePaths::Example& example : paths.examples) {
         QLabel* source = stageStyle::secondaryLabel(example.source, m_examples);
         source->setWordWrap(false);
+        QLabel* arrow = stageStyle::secondaryLabel(QStringLiteral("→"), m_examples);
+        arrow->setAccessibleName(QString());
         auto* path = new ElidedLabel(m_examples);
         path->setObjectName(QStringLiteral("examplePath"));
-        path->setFullText(example.path);
+        path->setFullText(example.relativePath);
+        path->setAccessibleName(example.source + QStringLiteral(" → ") + paths.path(example));
+        path->setToolTip(paths.path(example));
         m_exampleRows->addWidget(source, row, 0);
-        m_exampleRows->addWidget(path, row, 1);
+        m_exampleRows->addWidget(arrow, row, 1);
+        m_exampleRows->addWidget(path, row, 2);
         ++row;
     }
     m_examples->setAccessibleName(paths.text());

@@ -5,7 +5,6 @@
 class QGridLayout;
 class QLineEdit;
 class QMenu;
-class QToolButton;
 
 namespace stowly {
 
@@ -44,7 +43,6 @@ private:
     QLineEdit* m_target = nullptr;
     TemplateIssueList* m_folderIssues = nullptr;
     TemplateIssueList* m_fileIssues = nullptr;
-    QLabel* m_folderEmpty = nullptr;
     QLabel* m_tokenHint = nullptr;
     TokenChips* m_chips = nullptr;
     QWidget* m_examples = nullptr;

@@ -28,7 +28,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         const bool error = m_severity == TemplateIssue::Severity::error;
         QIcon icon =
-            Theme::icon(error ? QStringLiteral("process-stop") : QStringLiteral("dialog-warning"),
+            Theme::icon(error ? QStringLiteral("dialog-error") : QStringLiteral("dialog-warning"),
                         palette().color(QPalette::WindowText));
         // A bare machine without any icon theme still gets the style's own marks.
         if (icon.isNull())
