@@ -10,6 +10,7 @@
 #include "ui/ImportPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
+#include "ui/tools/NamingShots.h"
 #include "ui/tools/SettingsShots.h"
 #include "ui/tools/ShotLooks.h"
 #include "ui/tools/WelcomeShots.h"
@@ -243,5 +244,6 @@ int main(int argc, char** argv) {
     }
     shootWelcome(folder);
     shootSettings(folder);
+    shootNaming(folder);
     return 0;
 }
