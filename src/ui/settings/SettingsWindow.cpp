@@ -7,6 +7,7 @@
 #include "ui/settings/DestinationsSettingsTab.h"
 #include "ui/settings/FilesSettingsTab.h"
 #include "ui/settings/GeneralSettingsTab.h"
+#include "ui/settings/NamingSettingsTab.h"
 #include "ui/settings/PresetsSettingsTab.h"
 
 #include <QTabWidget>
@@ -38,6 +39,7 @@ SettingsWindow::SettingsWindow(AppModel& model, QWidget* parent, bool highContra
     add(SettingsTab::presets, new PresetsSettingsTab(model, handoff, m_tabs), tr("Presets"));
     add(SettingsTab::destinations, new DestinationsSettingsTab(model, handoff, m_tabs),
         tr("Destinations"));
+    add(SettingsTab::naming, new NamingSettingsTab(model, handoff, m_tabs), tr("Naming"));
     add(SettingsTab::files, new FilesSettingsTab(model.settings(), handoff, m_tabs), tr("Files"));
     add(SettingsTab::cameras, new CamerasSettingsTab(model.cameras(), handoff, m_tabs),
         tr("Cameras"));

@@ -10,6 +10,7 @@
 #include "ui/ImportPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
+#include "ui/tools/NamingShots.h"
 #include "ui/tools/PresetsShots.h"
 #include "ui/tools/SettingsShots.h"
 #include "ui/tools/ShotLooks.h"
@@ -245,5 +246,6 @@ int main(int argc, char** argv) {
     shootWelcome(folder);
     shootSettings(folder);
     shootPresets(folder);
+    shootNaming(folder);
     return 0;
 }

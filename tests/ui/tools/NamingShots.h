@@ -1,0 +1,3 @@
+#pragma once
+#include <QString>
+void shootNaming(const QString& folder);
