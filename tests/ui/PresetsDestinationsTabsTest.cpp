@@ -262,3 +262,32 @@ TEST(DestinationsTab, FavoritesAreAddedNamedMadeDefaultAndShowWhetherTheyAreTher
     EXPECT_TRUE(store.favorites().isEmpty());
     EXPECT_TRUE(shows(tab, "favoriteList", "noFavorites"));
 }
+
+TEST(DestinationsTab, BackupsAndTheirChecksAreSetThere) {
+    World world(false);
+    AppSettings& settings = world.model->settings();
+    const QString backup = world.destination(QStringLiteral("Shuttle"));
+    QDir().mkpath(backup);
+    std::optional<QString> answer = backup;
+    DestinationsSettingsTab tab(
+        *world.model, nullptr, nullptr,
+        [&](const std::optional<QString>&, const QString&) { return answer; });
+    find<QToolButton>(tab, "addBackup")->click();
+    answer = world.destination(QStringLiteral("Unplugged"));
+    find<QToolButton>(tab, "addBackup")->click();
+    EXPECT_EQ(settings.backupDestinations(), (QStringList{backup, *answer}));
+    auto* list = find<QListWidget>(tab, "backupList");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(1)->text().endsWith(QStringLiteral("Not Connected")));
+
+    list->item(0)->setSelected(true);
+    find<QToolButton>(tab, "removeBackup")->click();
+    EXPECT_EQ(settings.backupDestinations(), QStringList{*answer});
+
+    for (QCheckBox* box : tab.findChildren<QCheckBox*>())
+        if (box->text().contains(QStringLiteral("ASC MHL")) ||
+            box->text().contains(QStringLiteral("again")))
+            box->click();
+    EXPECT_TRUE(settings.writeAscMhl());
+    EXPECT_TRUE(settings.verifySource());
+}

@@ -1,6 +1,5 @@
 #include "ui/settings/DestinationsSettingsTab.h"
 
-
 #include "app/AppModel.h"
 #include "ui/settings/BackupDestinationsEditor.h"
 #include "ui/stages/ElidedLabel.h"
@@ -269,6 +268,14 @@ void DestinationsSettingsTab::addBackups() {
     addNote(tr("After a file’s copies are verified, Stowly reads it from the card a second time "
                "and compares. Slower, but it catches a card or reader that gives different "
                "bytes."));
+    addSwitch(
+        tr("Keep an ASC MHL history at every destination"),
+        [&settings] { return settings.writeAscMhl(); },
+        [&settings](bool on) { settings.setWriteAscMhl(on); }, &settings,
+        &AppSettings::writeAscMhlChanged);
+    addNote(tr("Each offload adds a manifest with an xxh128 value for every copied file to the "
+               "“ascmhl” folder at the top of the destination, so anyone can check the drive "
+               "later, with Stowly (stowly-cli verify) or another ASC MHL tool."));
 }
 
 } // namespace stowly

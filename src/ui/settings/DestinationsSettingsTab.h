@@ -29,7 +29,8 @@ public:
     void selectFavorite(const QUuid& id);
 
 private:
-    // The backups and the second read of the card, under the favourites.
+    // The backups, the second read of the card and the ASC MHL histories, under the
+    // favourites.
     void addBackups();
     void showFavorites();
     void showSelected();
