@@ -1,6 +1,7 @@
 // What a backup destination costs. The same 2 GiB card (a few large clips and many photos) on
 // an ext4 image of its own loop device is offloaded file by file, each variant in turn: to the
-// disk alone, to the disk and a tmpfs at once, to the disk with the card read a second time.
+// disk alone, to the disk and a tmpfs at once, to the disk with the card read a second time, to
+// the disk with an xxh128 beside SHA-256.
 // The card's loop device counts the bytes read from the card, which must be the card's size
 // once (twice with the second read), however many destinations there are.
 
@@ -9,6 +10,7 @@
 #include "base/FileNames.h"
 #include "copy/Copier.h"
 #include "copy/CopyBuffers.h"
+#include "copy/Xxh128.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,10 +83,15 @@ int main() {
 
     Copier::Checks verifySource;
     verifySource.verifySource = true;
+    // The ASC MHL value, from the same read as SHA-256.
+    Xxh128 xxh128;
+    Copier::Checks withXxh128;
+    withXxh128.tap = [&xxh128](const char* data, qsizetype size) { xxh128.update(data, size); };
     QList<Variant> variants{
         {"one destination", {disk + "/one"}, {}},
         {"two destinations (disk + tmpfs)", {disk + "/two", memory + "/two"}, {}},
-        {"one destination, card read twice", {disk + "/verify"}, verifySource}};
+        {"one destination, card read twice", {disk + "/verify"}, verifySource},
+        {"one destination with xxh128", {disk + "/xxh128"}, withXxh128}};
     CopyBuffers buffers(Copier::chunkSize);
     for (int pass = 0; pass < 2; ++pass) {
         for (Variant& variant : variants) {
@@ -126,6 +133,8 @@ int main() {
     }
     report(QStringLiteral("second destination: extra time"),
            100 * (variants[1].seconds / variants[0].seconds - 1), QStringLiteral("%"));
+    report(QStringLiteral("xxh128 beside SHA-256: extra time"),
+           100 * (variants[3].seconds / variants[0].seconds - 1), QStringLiteral("%"));
     report(QStringLiteral("peak resident memory"), double(peakResidentBytes()) / MiB,
            QStringLiteral("MiB"));
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -74,6 +75,7 @@ private:
     std::optional<CopyFailure> copy();
     std::optional<CopyFailure> copyChunks(Sha256& hash);
     std::optional<CopyFailure> verifySource();
+    void readBackAll();
     bool anyLive() const {
         return std::any_of(m_targets.begin(), m_targets.end(),
                            [](const auto& target) { return target->live(); });
@@ -128,15 +130,11 @@ std::optional<CopyFailure> CopyRun::copy() {
         CopyTarget& target = *m_targets[size_t(index)];
         if (cancelled())
             return cancellation();
-        if (!target.live())
-            continue;
-        if (m_onVerify)
-            if (std::optional<CopyFailure> refused = m_onVerify(index, m_digest, m_bytesCopied)) {
+        if (target.live() && m_onVerify)
+            if (std::optional<CopyFailure> refused = m_onVerify(index, m_digest, m_bytesCopied))
                 target.fail(*refused);
-                continue;
-            }
-        target.readBack(m_digest, m_buffers, m_sourceName);
     }
+    readBackAll();
     if (cancelled())
         return cancellation();
     if (m_checks.verifySource && anyLive())
@@ -193,6 +191,29 @@ std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
             return std::nullopt;
         }
     }
+}
+
+void CopyRun::readBackAll() {
+    // Each destination on a thread of its own: one drive's reads and another's hashing overlap,
+    // so a backup costs little more than the slowest of them. The first uses the run's buffers.
+    // Declared first, so the threads are joined before their buffers go.
+    std::vector<std::unique_ptr<CopyBuffers>> buffers;
+    std::vector<std::jthread> others;
+    CopyTarget* first = nullptr;
+    for (const auto& target : m_targets) {
+        if (!target->live())
+            continue;
+        if (!first) {
+            first = target.get();
+            continue;
+        }
+        buffers.push_back(std::make_unique<CopyBuffers>(m_buffers.chunkSize()));
+        others.emplace_back([this, target = target.get(), own = buffers.back().get()] {
+            target->readBack(m_digest, *own, m_sourceName);
+        });
+    }
+    if (first)
+        first->readBack(m_digest, m_buffers, m_sourceName);
 }
 
 std::optional<CopyFailure> CopyRun::verifySource() {
