@@ -3,8 +3,8 @@
 #include "copy/OffloadJob.h"
 #include "copy/Offloader.h"
 #include "history/Ledger.h"
-#include "session/OffloadManifests.h"
 #include "media/ShortClipSkip.h"
+#include "session/OffloadManifests.h"
 
 #include <QMetaObject>
 
