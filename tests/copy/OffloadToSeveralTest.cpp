@@ -1,4 +1,4 @@
-// One run to several destinations on different file systems: the disk's own (ext4), a small
+// One run to several destinations on different file systems: ext4 on a loop device, a small
 // tmpfs that fills up halfway, and exFAT through FUSE.
 
 #include "CopyTestSupport.h"
@@ -26,14 +26,18 @@ protected:
             exfat = ScratchMount::exfatImage(dir.path(), 64 * MiB, &whyNot);
         if (exfat && !exfat->mount(dir("exfat"), ScratchMount::Driver::fuse, &whyNot))
             exfat.reset();
-        if (!exfat)
+        if (exfat && QDir().mkpath(dir("images")))
+            ext4 = ScratchMount::ext4Image(dir("images"), 64 * MiB, &whyNot);
+        if (ext4 && !ext4->mount(dir("disk"), ScratchMount::Driver::kernel, &whyNot))
+            ext4.reset();
+        if (!ext4)
             GTEST_SKIP() << whyNot.toStdString();
-        QDir().mkpath(dir("disk"));
         job.card = CardVolume{dir("card"), "CARD", "0A1B2C3D-0000-0000-0000-000000000001"};
         job.destination = dir("disk");
         job.backups = {dir("small"), dir("exfat")};
     }
     void TearDown() override {
+        ext4.reset();
         exfat.reset();
         small.reset();
     }
@@ -63,6 +67,7 @@ protected:
     TempDir dir;
     std::unique_ptr<ScratchMount> small;
     std::unique_ptr<ScratchMount> exfat;
+    std::unique_ptr<ScratchMount> ext4;
     OffloadJob job;
     QList<LedgerEntry> entries;
 };

@@ -49,27 +49,39 @@ std::unique_ptr<ScratchMount> ScratchMount::tmpfs(const QString& mountPoint, qin
 
 std::unique_ptr<ScratchMount> ScratchMount::exfatImage(const QString& folder, qint64 bytes,
                                                        QString* whyNot, const QString& label) {
+    const QStringList labelled = label.isEmpty() ? QStringList() : QStringList({"-L", label});
+    return image(folder, bytes, "mkfs.exfat", labelled, whyNot);
+}
+
+std::unique_ptr<ScratchMount> ScratchMount::ext4Image(const QString& folder, qint64 bytes,
+                                                      QString* whyNot) {
+    return image(folder, bytes, "mkfs.ext4", {"-q", "-F"}, whyNot);
+}
+
+std::unique_ptr<ScratchMount> ScratchMount::image(const QString& folder, qint64 bytes,
+                                                  const QString& maker,
+                                                  const QStringList& arguments, QString* whyNot) {
     if (!canUseLoopDevices(whyNot))
         return nullptr;
     ProcessRunner run;
-    for (const char* tool : {"mkfs.exfat", "losetup", "mount", "umount"}) {
+    for (const QString& tool :
+         {maker, QStringLiteral("losetup"), QStringLiteral("mount"), QStringLiteral("umount")}) {
         if (!run.hasProgram(tool)) {
             *whyNot = QString("%1 is not installed").arg(tool);
             return nullptr;
         }
     }
     std::unique_ptr<ScratchMount> scratch(new ScratchMount(folder));
-    scratch->m_image = folder + "/exfat.img";
+    scratch->m_image = folder + "/" + maker.section('.', 1) + ".img";
     QFile image(scratch->m_image);
     if (!image.open(QIODevice::WriteOnly) || !image.resize(bytes)) {
         *whyNot = "cannot make the image file";
         return nullptr;
     }
     image.close();
-    const QStringList labelled = label.isEmpty() ? QStringList() : QStringList({"-L", label});
-    const CommandResult made = run.run("mkfs.exfat", labelled + QStringList(scratch->m_image), 60s);
+    const CommandResult made = run.run(maker, arguments + QStringList(scratch->m_image), 60s);
     if (!made.succeeded()) {
-        *whyNot = "mkfs.exfat failed: " + failureOf(made);
+        *whyNot = maker + " failed: " + failureOf(made);
         return nullptr;
     }
     const CommandResult attached = run.run("losetup", {"--find", "--show", scratch->m_image}, 30s);
@@ -84,6 +96,14 @@ std::unique_ptr<ScratchMount> ScratchMount::exfatImage(const QString& folder, qi
 bool ScratchMount::mount(const QString& at, Driver driver, QString* whyNot) {
     QDir().mkpath(at);
     ProcessRunner run;
+    if (driver == Driver::kernel) {
+        const CommandResult mounted = run.run("mount", {m_device, at}, 30s);
+        if (!mounted.succeeded())
+            *whyNot = "cannot mount the image: " + failureOf(mounted);
+        else
+            m_path = at;
+        return mounted.succeeded();
+    }
     CommandResult mounted = CommandResult::notRun("no exFAT driver in the kernel");
     if (driver == Driver::kernelFirst && kernelHasExFAT())
         mounted = run.run("mount", {"-t", "exfat", m_device, at}, 30s);

@@ -18,6 +18,8 @@ public:
         kernelFirst,
         // mount.exfat-fuse, which refuses both the no-replace rename and hard links.
         fuse,
+        // The kernel's driver for what the image holds (ext4).
+        kernel,
     };
 
     // A tmpfs of `bytes` bytes, and at most `inodes` files when given, mounted at mountPoint.
@@ -26,6 +28,9 @@ public:
     // An exFAT image of `bytes` bytes in folder, attached to a loop device but not mounted.
     static std::unique_ptr<ScratchMount> exfatImage(const QString& folder, qint64 bytes,
                                                     QString* whyNot, const QString& label = {});
+    // An ext4 image of `bytes` bytes in folder, attached to a loop device but not mounted.
+    static std::unique_ptr<ScratchMount> ext4Image(const QString& folder, qint64 bytes,
+                                                   QString* whyNot);
     ~ScratchMount();
 
     // Mounts the image at `at`, making the folder where needed.
@@ -41,6 +46,10 @@ public:
 
 private:
     explicit ScratchMount(const QString& folder) : m_folder(folder) {}
+    // An image made by `maker` (mkfs.NAME) with `arguments`, attached to a loop device.
+    static std::unique_ptr<ScratchMount> image(const QString& folder, qint64 bytes,
+                                               const QString& maker, const QStringList& arguments,
+                                               QString* whyNot);
 
     QString m_folder;
     QString m_image;
