@@ -12,8 +12,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
+#include <deque>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <sys/stat.h>
 #include <thread>
@@ -75,7 +78,8 @@ private:
     std::optional<CopyFailure> copy();
     std::optional<CopyFailure> copyChunks(Sha256& hash);
     std::optional<CopyFailure> verifySource();
-    void readBackAll();
+    // Flushes, notes and reads back every destination's copy.
+    std::optional<CopyFailure> verifyAll();
     bool anyLive() const {
         return std::any_of(m_targets.begin(), m_targets.end(),
                            [](const auto& target) { return target->live(); });
@@ -123,18 +127,9 @@ std::optional<CopyFailure> CopyRun::copy() {
     if (!before || !after || *before != *after || m_bytesCopied != after->size)
         return CopyFailure::from(CopierError::sourceChanged(m_sourceName));
 
-    for (const auto& target : m_targets)
-        target->flush();
     m_digest = Copier::hexString(hash.finish());
-    for (int index = 0; index < int(m_targets.size()); ++index) {
-        CopyTarget& target = *m_targets[size_t(index)];
-        if (cancelled())
-            return cancellation();
-        if (target.live() && m_onVerify)
-            if (std::optional<CopyFailure> refused = m_onVerify(index, m_digest, m_bytesCopied))
-                target.fail(*refused);
-    }
-    readBackAll();
+    if (auto failure = verifyAll())
+        return failure;
     if (cancelled())
         return cancellation();
     if (m_checks.verifySource && anyLive())
@@ -193,27 +188,72 @@ std::optional<CopyFailure> CopyRun::copyChunks(Sha256& hash) {
     }
 }
 
-void CopyRun::readBackAll() {
-    // Each destination on a thread of its own: one drive's reads and another's hashing overlap,
-    // so a backup costs little more than the slowest of them. The first uses the run's buffers.
-    // Declared first, so the threads are joined before their buffers go.
+std::optional<CopyFailure> CopyRun::verifyAll() {
+    if (m_targets.size() == 1) {
+        CopyTarget& target = *m_targets.front();
+        target.flush();
+        if (cancelled())
+            return cancellation();
+        if (target.live() && m_onVerify)
+            if (std::optional<CopyFailure> refused = m_onVerify(0, m_digest, m_bytesCopied))
+                target.fail(*refused);
+        target.readBack(m_digest, m_buffers, m_sourceName);
+        return std::nullopt;
+    }
+    // Several destinations: each is flushed on a thread of its own and read back as soon as its
+    // flush is done and noted, so a fast drive's read-back overlaps a slow drive's flush, and one
+    // drive's reads another's hashing. The notes are taken on this thread, in flush order.
+    std::mutex mutex;
+    std::condition_variable flushedOne;
+    std::deque<int> flushed;
+    // Declared before the threads, so the threads are joined before their buffers go.
     std::vector<std::unique_ptr<CopyBuffers>> buffers;
-    std::vector<std::jthread> others;
-    CopyTarget* first = nullptr;
-    for (const auto& target : m_targets) {
-        if (!target->live())
+    std::vector<std::jthread> threads;
+    int pending = 0;
+    for (int index = 0; index < int(m_targets.size()); ++index) {
+        if (!m_targets[size_t(index)]->live())
             continue;
-        if (!first) {
-            first = target.get();
-            continue;
-        }
-        buffers.push_back(std::make_unique<CopyBuffers>(m_buffers.chunkSize()));
-        others.emplace_back([this, target = target.get(), own = buffers.back().get()] {
-            target->readBack(m_digest, *own, m_sourceName);
+        ++pending;
+        threads.emplace_back([&, index] {
+            m_targets[size_t(index)]->flush();
+            const std::lock_guard lock(mutex);
+            flushed.push_back(index);
+            flushedOne.notify_one();
         });
     }
-    if (first)
-        first->readBack(m_digest, m_buffers, m_sourceName);
+    std::optional<CopyFailure> stopped;
+    bool buffersInUse = false;
+    for (; pending > 0; --pending) {
+        int index = 0;
+        {
+            std::unique_lock lock(mutex);
+            flushedOne.wait(lock, [&] { return !flushed.empty(); });
+            index = flushed.front();
+            flushed.pop_front();
+        }
+        CopyTarget& target = *m_targets[size_t(index)];
+        if (stopped || !target.live())
+            continue;
+        if (cancelled()) {
+            stopped = cancellation();
+            continue;
+        }
+        if (m_onVerify)
+            if (std::optional<CopyFailure> refused = m_onVerify(index, m_digest, m_bytesCopied)) {
+                target.fail(*refused);
+                continue;
+            }
+        CopyBuffers* own = &m_buffers;
+        if (buffersInUse) {
+            buffers.push_back(std::make_unique<CopyBuffers>(m_buffers.chunkSize()));
+            own = buffers.back().get();
+        }
+        buffersInUse = true;
+        threads.emplace_back(
+            [this, &target, own] { target.readBack(m_digest, *own, m_sourceName); });
+    }
+    threads.clear();
+    return stopped;
 }
 
 std::optional<CopyFailure> CopyRun::verifySource() {
