@@ -20,6 +20,8 @@ struct OffloadProgress {
     // Copied so far of the current file; its full size while it is read back; 0 between files.
     qint64 currentFileBytes = 0;
     bool isVerifying = false;
+    // How many destinations each file goes to.
+    int destinations = 1;
     // The card's bytes of the current file are being read a second time.
     bool isVerifyingSource = false;
 

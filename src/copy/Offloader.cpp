@@ -90,6 +90,7 @@ OffloadSummary Offloader::run(const OffloadJob& job, const Progress& progress, c
     // One pair of chunk buffers for the whole run.
     CopyBuffers buffers(Copier::chunkSize);
     const QStringList destinations = job.destinations();
+    state.destinations = int(destinations.size());
 
     for (const PlannedFile& planned : job.plan) {
         if (stop.stop_requested()) {

@@ -205,7 +205,8 @@ void OffloadBar::updateRunning() {
         tr("%1 of %2 files · %3 of %4")
             .arg(p.filesDone)
             .arg(p.filesTotal)
-            .arg(SpaceInfo::formatBytes(p.bytesDone), SpaceInfo::formatBytes(p.bytesTotal)));
+            .arg(SpaceInfo::formatBytes(p.bytesDone), SpaceInfo::formatBytes(p.bytesTotal)) +
+        (p.destinations > 1 ? tr(" · to %1 destinations").arg(p.destinations) : QString()));
     m_currentFile->setFullText(p.currentFile);
     m_verifying->setText(p.isVerifyingSource ? StageTexts::verifyingSource()
                                              : StageTexts::verifying());
