@@ -6,10 +6,63 @@
 #include "mhl/MhlHistory.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QSysInfo>
 
+#include <algorithm>
+
 namespace stowly {
+namespace {
+
+// The hashes of the folders that hold this generation's files and whose every file on disk the
+// history records (this generation included), deepest first: computed from the recorded
+// values, so nothing is read again.
+QList<MhlManifest::Directory> recordedFolders(const QString& scope, const MhlHistory& history,
+                                              const MhlManifest& generation) {
+    QHash<QString, MhlManifest::File> recorded;
+    for (const MhlManifest::File& file : history.recordedFiles())
+        recorded.insert(file.path, file);
+    for (const MhlManifest::File& file : generation.files)
+        recorded.insert(file.path, file);
+    QSet<QString> candidates;
+    for (const MhlManifest::File& file : generation.files)
+        for (QString path = file.path; path.lastIndexOf(u'/') > 0;) {
+            path.truncate(path.lastIndexOf(u'/'));
+            candidates.insert(path);
+        }
+    QStringList folders = candidates.values();
+    std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) {
+        const qsizetype depthA = a.count(u'/'), depthB = b.count(u'/');
+        return depthA != depthB ? depthA > depthB : a < b;
+    });
+
+    const IgnoreList ignore(generation.ignorePatterns);
+    QList<MhlManifest::Directory> result;
+    for (const QString& folder : folders) {
+        QList<MhlManifest::File> files;
+        bool complete = true;
+        for (const QString& path : ignore.filesBelow(scope, folder)) {
+            const auto found = recorded.constFind(path);
+            if (found == recorded.cend() ||
+                (found->size && *found->size != QFileInfo(scope + u'/' + path).size())) {
+                complete = false;
+                break;
+            }
+            files << *found;
+        }
+        if (!complete || files.isEmpty())
+            continue;
+        for (const MhlManifest::Directory& directory :
+             DirectoryHashes::compute(files, {HashFormat::xxh128}).directories)
+            if (directory.path == folder && !directory.content.isEmpty())
+                result << directory;
+    }
+    return result;
+}
+
+} // namespace
 
 MhlManifest GenerationWriter::manifest(const QList<File>& files, const Info& info,
                                        const QStringList& ignorePatterns) {
@@ -64,7 +117,10 @@ std::optional<QString> GenerationWriter::write(const QString& folder, const QLis
     MhlHistory& history = std::get<MhlHistory>(loaded);
     const QStringList patterns =
         IgnoreList::merged(history.ignorePatterns(), IgnoreList::defaults());
-    return history.append(manifest(files, info, patterns), info.startedAt);
+    MhlManifest generation = manifest(files, info, patterns);
+    if (!info.coversWholeFolder)
+        generation.directories = recordedFolders(folder, history, generation);
+    return history.append(generation, info.startedAt);
 }
 
 } // namespace stowly

@@ -15,25 +15,6 @@ namespace {
 
 using Kind = HistoryCheck::Finding::Kind;
 
-// Every non-ignored file below `folder`, relative to `scope`. Links are not followed.
-void walk(const QString& scope, const QString& relative, const IgnoreList& ignore,
-          QStringList& files) {
-    const QDir folder(relative.isEmpty() ? scope : scope + u'/' + relative);
-    const QFileInfoList entries = folder.entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& entry : entries) {
-        const QString path =
-            relative.isEmpty() ? entry.fileName() : relative + u'/' + entry.fileName();
-        const bool isFolder = entry.isDir() && !entry.isSymLink();
-        if (ignore.matches(path, isFolder))
-            continue;
-        if (isFolder)
-            walk(scope, path, ignore, files);
-        else
-            files.append(path);
-    }
-}
-
 QList<HashFormat> formatsOf(const MhlManifest::File& file) {
     QList<HashFormat> formats;
     for (const MhlManifest::Hash& hash : file.hashes)
@@ -86,9 +67,9 @@ QList<HistoryCheck::Finding> HistoryCheck::run(const MhlHistory& history, const 
         if (onFile)
             onFile(findings.last());
     }
-    QStringList present;
-    walk(history.scope(), QString(),
-         IgnoreList(IgnoreList::merged(history.ignorePatterns(), IgnoreList::defaults())), present);
+    const QStringList present =
+        IgnoreList(IgnoreList::merged(history.ignorePatterns(), IgnoreList::defaults()))
+            .filesBelow(history.scope());
     for (const QString& path : present) {
         if (recordedPaths.contains(path))
             continue;

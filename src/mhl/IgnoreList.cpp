@@ -2,6 +2,9 @@
 
 #include "base/FileNames.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <fnmatch.h>
 
 namespace stowly {
@@ -49,6 +52,25 @@ QStringList IgnoreList::merged(QStringList patterns, const QStringList& more) {
         if (!patterns.contains(pattern))
             patterns.append(pattern);
     return patterns;
+}
+
+QStringList IgnoreList::filesBelow(const QString& scope, const QString& relative) const {
+    QStringList files;
+    const QDir folder(relative.isEmpty() ? scope : scope + u'/' + relative);
+    const QFileInfoList entries = folder.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        const QString path =
+            relative.isEmpty() ? entry.fileName() : relative + u'/' + entry.fileName();
+        const bool isFolder = entry.isDir() && !entry.isSymLink();
+        if (matches(path, isFolder))
+            continue;
+        if (isFolder)
+            files << filesBelow(scope, path);
+        else
+            files << path;
+    }
+    return files;
 }
 
 } // namespace stowly

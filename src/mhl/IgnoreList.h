@@ -20,6 +20,10 @@ public:
     // `relativePath` uses "/" between components.
     bool matches(const QString& relativePath, bool isFolder) const;
 
+    // Every file below `relative` (the top when empty) of the folder `scope` that the list
+    // does not leave out, relative to `scope`, in name order. Links are not followed.
+    QStringList filesBelow(const QString& scope, const QString& relative = {}) const;
+
     // `patterns` followed by those of `more` it lacks.
     static QStringList merged(QStringList patterns, const QStringList& more);
 

@@ -84,9 +84,19 @@ TEST(BackupsCommandTest, EveryDestinationGetsAnAscMhlGenerationOfTheSameRun) {
     EXPECT_TRUE(manifest.contains(backup.path())) << "the sibling destination is named";
     const QByteArray generationOne = readFile(main("ascmhl/" + first[0]));
 
+    // Folders whose every file the history records get their hashes; one with a stranger in it
+    // does not.
+    const QString copied = filesBelow(main.path()).filter(".jpg").first();
+    const QString day = copied.section('/', 0, 0), leaf = copied.section('/', 0, -2);
+    EXPECT_TRUE(manifest.contains("<path>" + day + "</path>"));
+    writeFile(backup(day + "/notes.txt"), "a stranger");
     writeFile(card("DCIM/100TEST/A002.JPG"), "second photo");
     ASSERT_EQ(cli.run(QStringList{"offload", card.path()} + where).status, 0);
-    EXPECT_EQ(historyOf(main.path()).size(), 3);
+    const QStringList second = historyOf(backup.path());
+    ASSERT_EQ(second.size(), 3);
+    const QString next = QString::fromUtf8(readFile(backup("ascmhl/" + second[1])));
+    EXPECT_TRUE(next.contains("<path>" + leaf + "</path>")) << next.toStdString();
+    EXPECT_FALSE(next.contains("<path>" + day + "</path>"));
     EXPECT_EQ(readFile(main("ascmhl/" + first[0])), generationOne);
     EXPECT_EQ(cli.run({"verify", main.path()}).status, 0);
 
