@@ -16,17 +16,6 @@ namespace {
 
 enum Column { nameColumn, codeColumn };
 
-QToolButton* smallButton(const QString& text, const QString& accessible, const QString& name,
-                         QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(text);
-    button->setToolTip(accessible);
-    button->setAccessibleName(accessible);
-    button->setObjectName(name);
-    button->setMinimumSize(28, 28);
-    return button;
-}
-
 } // namespace
 
 CamerasSettingsTab::CamerasSettingsTab(CameraStore& cameras, std::shared_ptr<MailHandoff> handoff,
@@ -50,27 +39,17 @@ CamerasSettingsTab::CamerasSettingsTab(CameraStore& cameras, std::shared_ptr<Mai
                              QAbstractItemView::SelectedClicked);
     m_stack->addWidget(m_table);
 
-    auto* empty = new QWidget(m_stack);
-    auto* emptyLayout = new QVBoxLayout(empty);
-    emptyLayout->addStretch(1);
-    QLabel* title = stageStyle::titleLabel(tr("No Cameras"), empty);
-    title->setAlignment(Qt::AlignCenter);
-    emptyLayout->addWidget(title);
-    QLabel* hint =
-        stageStyle::secondaryLabel(tr("Click + to add the cameras you shoot with."), empty);
-    hint->setAlignment(Qt::AlignCenter);
-    emptyLayout->addWidget(hint);
-    emptyLayout->addStretch(1);
-    empty->setObjectName(QStringLiteral("noCameras"));
+    QWidget* empty = emptyState(tr("No Cameras"), tr("Click + to add the cameras you shoot with."),
+                                QStringLiteral("noCameras"), m_stack);
     m_stack->addWidget(empty);
     addWidget(m_stack);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     QToolButton* add =
-        smallButton(QStringLiteral("+"), tr("Add a camera"), QStringLiteral("addCamera"), this);
-    m_remove = smallButton(QStringLiteral("−"), tr("Remove the selected camera"),
-                           QStringLiteral("removeCamera"), this);
+        listButton(QStringLiteral("+"), tr("Add a camera"), QStringLiteral("addCamera"));
+    m_remove = listButton(QStringLiteral("−"), tr("Remove the selected camera"),
+                          QStringLiteral("removeCamera"));
     buttons->addWidget(add);
     buttons->addWidget(m_remove);
     buttons->addStretch(1);

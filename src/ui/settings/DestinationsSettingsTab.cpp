@@ -166,16 +166,11 @@ DestinationsSettingsTab::DestinationsSettingsTab(AppModel& model,
 }
 
 std::optional<QUuid> DestinationsSettingsTab::selectedFavorite() const {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return selected.first()->data(idRole).toUuid();
+    return selectedID(m_list);
 }
 
 void DestinationsSettingsTab::selectFavorite(const QUuid& id) {
-    for (int row = 0; row < m_list->count(); ++row)
-        if (m_list->item(row)->data(idRole).toUuid() == id)
-            m_list->setCurrentRow(row);
+    selectID(m_list, id);
 }
 
 void DestinationsSettingsTab::showFavorites() {

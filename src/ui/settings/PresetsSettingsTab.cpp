@@ -113,16 +113,11 @@ PresetsSettingsTab::PresetsSettingsTab(AppModel& model, std::shared_ptr<MailHand
 }
 
 std::optional<QUuid> PresetsSettingsTab::selectedPreset() const {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return selected.first()->data(idRole).toUuid();
+    return selectedID(m_list);
 }
 
 void PresetsSettingsTab::selectPreset(const QUuid& id) {
-    for (int row = 0; row < m_list->count(); ++row)
-        if (m_list->item(row)->data(idRole).toUuid() == id)
-            m_list->setCurrentRow(row);
+    selectID(m_list, id);
 }
 
 void PresetsSettingsTab::showPresets() {

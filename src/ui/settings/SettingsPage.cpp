@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QScrollArea>
 #include <QStyledItemDelegate>
@@ -138,6 +139,19 @@ public:
 
 void SettingsPage::tintSelection(QAbstractItemView* list) {
     list->setItemDelegate(new TintedSelection(list));
+}
+
+std::optional<QUuid> SettingsPage::selectedID(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.first()->data(Qt::UserRole).toUuid();
+}
+
+void SettingsPage::selectID(QListWidget* list, const QUuid& id) {
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->data(Qt::UserRole).toUuid() == id)
+            list->setCurrentRow(row);
 }
 
 QWidget* SettingsPage::emptyState(const QString& title, const QString& hint, const QString& name,

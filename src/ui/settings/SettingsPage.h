@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QUuid>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAbstractItemView;
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QToolButton;
 class QVBoxLayout;
 
@@ -50,6 +53,10 @@ protected:
     // Rows drawn by widgets keep their own text colours, so the list's selection becomes a soft
     // tint of the accent that every row text stays readable on.
     void tintSelection(QAbstractItemView* list);
+    // Lists whose rows carry an item's id under Qt::UserRole: the selected row's id, and
+    // selecting the row of an id.
+    static std::optional<QUuid> selectedID(const QListWidget* list);
+    static void selectID(QListWidget* list, const QUuid& id);
     static QWidget* emptyState(const QString& title, const QString& hint, const QString& name,
                                QWidget* parent);
 
