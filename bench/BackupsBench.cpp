@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTextStream>
 
 #include <fcntl.h>
@@ -27,14 +26,6 @@ using namespace stowly::bench;
 namespace {
 
 constexpr qint64 setBytes = 2048 * MiB;
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(600000) || process.exitCode() != 0)
-        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
 
 // Bytes read from a block device so far.
 qint64 bytesReadFrom(const QString& device) {
@@ -71,12 +62,12 @@ int main() {
     const QString card = root + "/card", disk = root + "/disk", memory = root + "/memory";
     for (const QString& folder : {card, disk, memory})
         QDir().mkpath(folder);
-    run("truncate", {"-s", QString::number(setBytes + 256 * MiB), root + "/card.img"});
-    run("mkfs.ext4", {"-q", "-F", root + "/card.img"});
+    output("truncate", {"-s", QString::number(setBytes + 256 * MiB), root + "/card.img"});
+    output("mkfs.ext4", {"-q", "-F", root + "/card.img"});
     const QString device =
-        run("losetup", {"--find", "--show", "--direct-io=on", root + "/card.img"});
-    run("mount", {device, card});
-    run("mount", {"-t", "tmpfs", "-o", "size=2600m", "tmpfs", memory});
+        output("losetup", {"--find", "--show", "--direct-io=on", root + "/card.img"});
+    output("mount", {device, card});
+    output("mount", {"-t", "tmpfs", "-o", "size=2600m", "tmpfs", memory});
     QTextStream(stdout) << "making the " << setBytes / MiB << " MiB card on " << device << '\n';
     const QList<SourceFile> files = makeMixedSet(card, setBytes);
     dropCaches();
@@ -138,9 +129,9 @@ int main() {
     report(QStringLiteral("peak resident memory"), double(peakResidentBytes()) / MiB,
            QStringLiteral("MiB"));
 
-    run("umount", {memory});
-    run("umount", {card});
-    run("losetup", {"--detach", device});
+    output("umount", {memory});
+    output("umount", {card});
+    output("losetup", {"--detach", device});
     removeFolder(root);
     return 0;
 }

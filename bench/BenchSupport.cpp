@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTextStream>
 
@@ -63,6 +64,15 @@ QList<SourceFile> makeMixedSet(const QString& folder, qint64 bytes) {
     return files;
 }
 
+QList<SourceFile> makeClips(const QString& folder, int count, qint64 size) {
+    QList<SourceFile> files;
+    for (int i = 1; i <= count; ++i) {
+        files.append({QStringLiteral("C%1.MP4").arg(i, 4, 10, QChar(u'0')), size});
+        writeContent(folder + u'/' + files.last().name, size, quint64(i));
+    }
+    return files;
+}
+
 double secondsOf(const std::function<void()>& work) {
     QElapsedTimer timer;
     timer.start();
@@ -100,6 +110,14 @@ void removeFolder(const QString& path) {
 
 int shell(const QString& command) {
     return std::system(command.toLocal8Bit().constData());
+}
+
+QString output(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(600000) || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
 bool dropCaches() {

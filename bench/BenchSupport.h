@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,6 +18,8 @@ struct SourceFile {
 // A card's worth of `bytes` in folder: three large clips and many 5–30 MB photos of
 // incompressible content, flushed to the disk. The same set for the same size every time.
 QList<SourceFile> makeMixedSet(const QString& folder, qint64 bytes);
+// `count` clips "C0001.MP4"… of `size` bytes each, made as makeMixedSet makes its files.
+QList<SourceFile> makeClips(const QString& folder, int count, qint64 size);
 
 // Wall-clock seconds one call takes.
 double secondsOf(const std::function<void()>& work);
@@ -30,6 +33,8 @@ QString makeWorkFolder(const QString& name);
 void removeFolder(const QString& path);
 // Runs a shell command and returns its exit status.
 int shell(const QString& command);
+// Runs a program and returns what it printed, trimmed; a failure ends the benchmark.
+QString output(const QString& program, const QStringList& arguments);
 // Drops the page cache when the process may (root); returns whether it did.
 bool dropCaches();
 // Prints one result line: "<name>: <value> <unit>".

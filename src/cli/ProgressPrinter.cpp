@@ -20,12 +20,13 @@ ProgressPrinter::ProgressPrinter(OffloadSession& session, Console& console, QObj
 void ProgressPrinter::update() {
     const OffloadProgress& progress = m_session.progress();
     const bool fileFinished = progress.filesDone > m_filesDone;
-    if (fileFinished && !m_terminal) {
+    if (fileFinished && !m_terminal && m_session.plan()) {
+        // Files are counted in plan order, though the next may be under way by then.
+        const QString id = m_session.plan()->value(progress.filesDone - 1).clip.relativePath;
         std::optional<QString> copiedTo;
-        if (m_session.verifiedIDs().contains(progress.currentID) &&
-            !m_session.copiedPaths().isEmpty())
+        if (m_session.verifiedIDs().contains(id) && !m_session.copiedPaths().isEmpty())
             copiedTo = m_session.copiedPaths().last();
-        m_console.message(ProgressText::fileLine(progress, copiedTo));
+        m_console.message(ProgressText::fileLine(progress, id, copiedTo));
     }
     m_filesDone = progress.filesDone;
     // Nothing worth a bar before the run's first report.

@@ -47,15 +47,15 @@ QString ProgressText::barLine(const OffloadProgress& progress, double elapsedSec
     return line;
 }
 
-QString ProgressText::fileLine(const OffloadProgress& progress,
+QString ProgressText::fileLine(const OffloadProgress& progress, const QString& id,
                                const std::optional<QString>& copiedTo) {
     const QString count =
         QString::number(progress.filesDone) + u'/' + QString::number(progress.filesTotal) + u' ';
     if (copiedTo)
-        return count + TerminalText::name(progress.currentID) + QStringLiteral(" → ") +
+        return count + TerminalText::name(id) + QStringLiteral(" → ") +
                TerminalText::name(*copiedTo);
-    return count + QCoreApplication::translate("ProgressText", "%1: failed")
-                       .arg(TerminalText::name(progress.currentID));
+    return count +
+           QCoreApplication::translate("ProgressText", "%1: failed").arg(TerminalText::name(id));
 }
 
 } // namespace stowly

@@ -19,8 +19,8 @@ public:
     // Before the partial file of `destination` is made.
     virtual std::optional<QString> copying(const QString& destination,
                                            const QString& sourceKey) = 0;
-    // Before the read-back: the copy takes `entry.destinationPath` only if it reads back as
-    // `entry.sha256`.
+    // Once the copy is written, before it is proved: the copy takes `entry.destinationPath`
+    // only if it reads back as `entry.sha256`.
     virtual std::optional<QString> verifying(const LedgerEntry& entry) = 0;
     // The copy failed or was cancelled; nothing of it is left.
     virtual std::optional<QString> dropped(const QString& destination) = 0;

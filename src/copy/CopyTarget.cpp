@@ -66,6 +66,19 @@ void CopyTarget::flush() {
             fail(*failure);
 }
 
+std::shared_ptr<ReadBackPieces> CopyTarget::pieces() {
+    if (!live() || m_piecesTried)
+        return m_pieces;
+    m_piecesTried = true;
+    FileDescriptor syncFd(::fcntl(m_partialFd.get(), F_DUPFD_CLOEXEC, 0));
+    FileDescriptor readFd(m_calls.openAt(m_folderFd.get(), m_partial.constData(),
+                                         O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0));
+    if (syncFd.isOpen() && readFd.isOpen() && FileIdentity::of(readFd.get()) == m_partialId)
+        m_pieces =
+            std::make_shared<ReadBackPieces>(std::move(syncFd), std::move(readFd), m_partialName);
+    return m_pieces;
+}
+
 void CopyTarget::readBack(const QString& digest, CopyBuffers& buffers, const QString& sourceName) {
     if (live())
         if (auto failure = readPartialBack(digest, buffers, sourceName))
@@ -160,25 +173,41 @@ std::optional<CopyFailure> CopyTarget::readPartialBack(const QString& digest, Co
                                                        const QString& sourceName) {
     const QString what =
         QCoreApplication::translate("Copier", "Couldn’t read back %1").arg(m_partialName);
-    m_readBackFd.reset(m_calls.openAt(m_folderFd.get(), m_partial.constData(),
-                                      O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0));
-    if (!m_readBackFd.isOpen())
-        return CopyFailure::system(what, errno);
-    if (FileIdentity::of(m_readBackFd.get()) != m_partialId)
-        return CopyFailure{
-            CopyFailure::Kind::system,
-            QCoreApplication::translate("Copier", "%1: another file took its place.").arg(what), 0};
+    const CopyFailure replaced{
+        CopyFailure::Kind::system,
+        QCoreApplication::translate("Copier", "%1: another file took its place.").arg(what), 0};
+    Sha256 own;
+    Sha256* hash = &own;
+    qint64 from = 0;
+    if (m_pieces) {
+        // Read on from where the pieces ended, on their descriptor; the name must still be ours.
+        if (m_pieces->failure())
+            return *m_pieces->failure();
+        if (!isOurs(m_partial.constData(), m_partialId, false))
+            return replaced;
+        m_readBackFd = m_pieces->takeReadFd();
+        hash = &m_pieces->hash();
+        from = m_pieces->done();
+    } else {
+        m_readBackFd.reset(m_calls.openAt(m_folderFd.get(), m_partial.constData(),
+                                          O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0));
+        if (!m_readBackFd.isOpen())
+            return CopyFailure::system(what, errno);
+        if (FileIdentity::of(m_readBackFd.get()) != m_partialId)
+            return replaced;
+    }
 
     const bool bypassing = deviceReads::readFromDevice(
         m_readBackFd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()));
-    Sha256 hash;
-    const int error = deviceReads::hashFile(m_readBackFd.get(), buffers, hash);
+    int error = ::lseek(m_readBackFd.get(), from, SEEK_SET) == from ? 0 : errno;
+    if (error == 0)
+        error = deviceReads::hashFile(m_readBackFd.get(), buffers, *hash);
     // Leave no copy of the verified file in memory: the next file needs the room more.
     if (!bypassing)
         deviceReads::dropCachedPages(m_readBackFd.get());
     if (error != 0)
         return CopyFailure::system(what, error);
-    if (Copier::hexString(hash.finish()) != digest)
+    if (Copier::hexString(hash->finish()) != digest)
         return CopyFailure::from(CopierError::checksumMismatch(sourceName));
     return std::nullopt;
 }
@@ -262,6 +291,8 @@ void CopyTarget::removeIfOurs(const char* name, const std::optional<FileIdentity
 }
 
 void CopyTarget::cleanUp() {
+    if (m_pieces)
+        m_pieces->abandon();
     // Names first, while the open handles still hold the inodes they are compared with.
     if (m_folderFd.isOpen()) {
         removeIfOurs(m_partial.constData(), m_partialId);

@@ -4,10 +4,12 @@
 #include "copy/CopyResult.h"
 #include "copy/FileDescriptor.h"
 #include "copy/FolderCalls.h"
+#include "copy/ReadBackPieces.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace stowly {
@@ -24,6 +26,8 @@ public:
     CopyTarget& operator=(const CopyTarget&) = delete;
 
     bool live() const { return !m_failure; }
+    // Verified and under its final name.
+    bool finished() const { return m_finished; }
     const std::optional<CopyFailure>& failure() const { return m_failure; }
     // Records the failure (the first one counts) and removes what was made.
     void fail(const CopyFailure& failure);
@@ -34,7 +38,11 @@ public:
     // Starts the device on bytes written, so the flush at the end has little left to do.
     void startWriteBack(qint64 offset, qint64 length);
     void flush();
-    // Reads the partial file back from the device and compares its digest with `digest`.
+    // What reads the copy back piece by piece while it is being written; made on the first
+    // call, null where the file system gives no way to read it on the side.
+    std::shared_ptr<ReadBackPieces> pieces();
+    // Reads the partial file back from the device (what the pieces did not) and compares its
+    // digest with `digest`.
     void readBack(const QString& digest, CopyBuffers& buffers, const QString& sourceName);
     void copyDatesFrom(int sourceFd);
     // The verified copy takes its final name, never replacing anything.
@@ -70,6 +78,8 @@ private:
     FileDescriptor m_partialPin;
     FileDescriptor m_readBackFd;
     FileDescriptor m_placeholderFd;
+    std::shared_ptr<ReadBackPieces> m_pieces;
+    bool m_piecesTried = false;
     std::optional<FileIdentity> m_partialId;
     std::optional<FileIdentity> m_placeholderId;
     // The verified file already has its final name, but the copy still failed.

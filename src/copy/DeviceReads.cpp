@@ -37,8 +37,8 @@ bool readFromDevice(int fd, qsizetype unit) {
 }
 
 int hashFile(int fd, CopyBuffers& buffers, Sha256& hash,
-             const std::function<void(const char*, qsizetype)>& tap) {
-    PipelinedReader reader(fd, buffers);
+             const std::function<void(const char*, qsizetype)>& tap, qint64 length) {
+    PipelinedReader reader(fd, buffers, {}, length);
     for (;;) {
         const PipelinedReader::Piece piece = reader.next();
         if (piece.error != 0)

@@ -19,10 +19,10 @@ void dropCachedPages(int fd);
 // need no dropping afterwards.
 bool readFromDevice(int fd, qsizetype unit);
 
-// Feeds the whole file to `hash` (and `tap`, when given), hashing while the reads go on.
-// Returns 0 or the errno of the failed read.
+// Feeds the file from its offset to its end (or `length` bytes of it) to `hash` (and `tap`,
+// when given), hashing while the reads go on. Returns 0 or the errno of the failed read.
 int hashFile(int fd, CopyBuffers& buffers, Sha256& hash,
-             const std::function<void(const char*, qsizetype)>& tap = {});
+             const std::function<void(const char*, qsizetype)>& tap = {}, qint64 length = -1);
 } // namespace deviceReads
 
 } // namespace stowly

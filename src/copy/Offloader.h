@@ -1,6 +1,7 @@
 #pragma once
 
 #include "copy/CopyJournal.h"
+#include "copy/FolderCalls.h"
 #include "copy/LedgerEntry.h"
 #include "copy/OffloadJob.h"
 #include "copy/OffloadProgress.h"
@@ -19,19 +20,24 @@ namespace Offloader {
 using Progress = std::function<void(const OffloadProgress&)>;
 using Record = std::function<void(const LedgerEntry&)>;
 
-// Copies and verifies the plan's files one after another on the calling thread; a file that
-// fails is listed and the next one is taken. `progress` runs at the start of each file,
-// after every chunk, when the read-back starts and when the file is done; `record` once
-// per verified file, before it counts as copied. Both run on this thread and the run
-// waits for them. A stop request ends the run at the start of the next file or inside the
-// copy, leaving no partial file. Never fails as a whole.
+// Copies the plan's files one after another on the calling thread; a file that fails is
+// listed and the next one is taken. Each file's copies are proved (flushed, read back, renamed)
+// on a thread of their own while the next file is copied, so a file may be counted while a
+// later one is being copied; files are still counted in plan order. `progress` runs at the start
+// of each file, after every chunk, when its bytes are all written and when it is counted;
+// `record` once per verified copy, before its file counts as copied and never before that copy
+// is proved. Both run on this thread and the run waits for them. A stop request ends the run at
+// the start of the next file or inside its copy, leaving no partial file; copies already written
+// are proved and recorded first. Never fails as a whole.
 //
 // With a journal, each copy is noted there before its partial file is made and again, with
-// its digest, before the read-back. A copy whose second note cannot be written fails: it could
-// not be proved remembered. A file whose bytes were not the size the scan planned fails as
-// changed.
+// its digest, once it is written and before it can take its final name. A copy whose second note
+// cannot be written fails: it could not be proved remembered. A file whose bytes were not the size
+// the scan planned fails as changed. `calls` are the destination folder's operations (see
+// FolderCalls).
 OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
-                   std::stop_token stop = {}, CopyJournal* journal = nullptr);
+                   std::stop_token stop = {}, CopyJournal* journal = nullptr,
+                   const FolderCalls& calls = FolderCalls::system());
 } // namespace Offloader
 
 } // namespace stowly

@@ -12,8 +12,9 @@ qsizetype PipelinedReader::pieceSizeFor(qsizetype chunkSize) {
     return std::min<qsizetype>(chunkSize, 1024 * 1024);
 }
 
-PipelinedReader::PipelinedReader(int fd, CopyBuffers& buffers, OnRead onRead)
-    : m_fd(fd), m_pieceSize(pieceSizeFor(buffers.chunkSize())), m_onRead(std::move(onRead)) {
+PipelinedReader::PipelinedReader(int fd, CopyBuffers& buffers, OnRead onRead, qint64 limit)
+    : m_fd(fd), m_pieceSize(pieceSizeFor(buffers.chunkSize())), m_onRead(std::move(onRead)),
+      m_left(limit) {
     const qsizetype perBuffer = buffers.chunkSize() / m_pieceSize;
     for (int buffer = 0; buffer < 2; ++buffer) {
         for (qsizetype i = 0; i < perBuffer; ++i)
@@ -39,8 +40,10 @@ PipelinedReader::~PipelinedReader() {
 void PipelinedReader::fill(Slot& slot) {
     slot.size = 0;
     slot.error = 0;
-    while (slot.size < m_pieceSize) {
-        const ssize_t n = ::read(m_fd, slot.data + slot.size, size_t(m_pieceSize - slot.size));
+    const qsizetype wanted =
+        m_left < 0 ? m_pieceSize : qsizetype(std::min<qint64>(m_pieceSize, m_left));
+    while (slot.size < wanted) {
+        const ssize_t n = ::read(m_fd, slot.data + slot.size, size_t(wanted - slot.size));
         if (n > 0) {
             slot.size += n;
             continue;
@@ -60,6 +63,8 @@ void PipelinedReader::fill(Slot& slot) {
         slot.error = error;
         break;
     }
+    if (m_left > 0)
+        m_left -= slot.size;
     if (slot.error == 0 && slot.size > 0 && m_onRead)
         m_onRead(slot.data, slot.size);
 }

@@ -30,8 +30,9 @@ public:
     static qsizetype pieceSizeFor(qsizetype chunkSize);
 
     // `onRead` runs on the reading thread for every non-empty piece, in file order, before the
-    // piece is handed over.
-    PipelinedReader(int fd, CopyBuffers& buffers, OnRead onRead = {});
+    // piece is handed over. With a `limit`, the reads end after that many bytes as if the file
+    // ended there.
+    PipelinedReader(int fd, CopyBuffers& buffers, OnRead onRead = {}, qint64 limit = -1);
     // Stops reading ahead and waits for a read in flight to end.
     ~PipelinedReader();
     PipelinedReader(const PipelinedReader&) = delete;
@@ -55,6 +56,8 @@ private:
     int m_fd;
     qsizetype m_pieceSize;
     OnRead m_onRead;
+    // Bytes the reads may still take; negative for no limit. The reading side's alone.
+    qint64 m_left;
 
     std::mutex m_mutex;
     std::condition_variable m_changed;

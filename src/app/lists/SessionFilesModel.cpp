@@ -125,8 +125,15 @@ SessionFilesModel::FileStatus SessionFilesModel::statusOf(const Clip& clip) cons
     case ListScope::toCopy:
         if (m_session->verifiedIDs().contains(clip.id()))
             return FileStatus::verified;
-        if (m_session->isRunning() && m_session->progress().currentID == clip.id())
-            return FileStatus::copying;
+        if (m_session->isRunning()) {
+            // The run counts files in plan order and proves each while it copies the next:
+            // those after the last counted up to the current one are all under way.
+            const OffloadProgress& progress = m_session->progress();
+            const int at = m_planIndex.value(clip.id(), -1);
+            if (progress.currentID == clip.id() ||
+                (at >= progress.filesDone && at < m_planIndex.value(progress.currentID, -1)))
+                return FileStatus::copying;
+        }
         return FileStatus::pending;
     case ListScope::offloaded:
         return m_session->missingIDs().contains(clip.id()) ? FileStatus::missing
@@ -244,11 +251,15 @@ void SessionFilesModel::resetRows(QList<Row> rows) {
 void SessionFilesModel::countStatuses() {
     // Once a run has begun the session's files, plan and choices stay as they are.
     m_runShown = m_session && m_session->phase() != OffloadSession::Phase::ready;
-    m_copyingID.clear();
+    m_copyingIDs.clear();
+    m_planIndex.clear();
+    if (m_runShown && m_session->plan())
+        for (const PlannedFile& planned : *m_session->plan())
+            m_planIndex.insert(planned.clip.id(), int(m_planIndex.size()));
     m_verifiedCount = 0;
     for (const Row& row : m_rows) {
         if (row.status == FileStatus::copying)
-            m_copyingID = row.clip.id();
+            m_copyingIDs.insert(row.clip.id());
         m_verifiedCount += row.status == FileStatus::verified;
     }
 }
@@ -260,21 +271,23 @@ void SessionFilesModel::updateStatus(int row) {
     const FileStatus status = statusOf(shown.clip);
     if (status == shown.status)
         return;
-    if (shown.status == FileStatus::copying && m_copyingID == shown.clip.id())
-        m_copyingID.clear();
+    if (shown.status == FileStatus::copying)
+        m_copyingIDs.remove(shown.clip.id());
     m_verifiedCount +=
         int(status == FileStatus::verified) - int(shown.status == FileStatus::verified);
     shown.status = status;
     if (status == FileStatus::copying)
-        m_copyingID = shown.clip.id();
+        m_copyingIDs.insert(shown.clip.id());
     Q_EMIT dataChanged(index(row), index(row), {StatusRole, Qt::AccessibleTextRole});
 }
 
 void SessionFilesModel::updateRunStatuses() {
-    // Mostly only the file that was being copied and the one that now is change; a file
+    // Mostly only the files under way and the one that now is current change; a file
     // verified without ever being reported as current is found by the count.
-    const QString current = m_session->isRunning() ? m_session->progress().currentID : QString();
-    for (const QString& id : {m_copyingID, current})
+    QSet<QString> ids = m_copyingIDs;
+    if (m_session->isRunning())
+        ids.insert(m_session->progress().currentID);
+    for (const QString& id : std::as_const(ids))
         updateStatus(m_rowOfID.value(id, -1));
     if (m_verifiedCount != m_session->verifiedIDs().size())
         for (int row = 0; row < m_rows.size(); ++row)

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 
 #include <optional>
 
@@ -110,8 +111,10 @@ private:
     QHash<QString, int> m_rowOfID;
     // The rows show a run that has begun.
     bool m_runShown = false;
-    // The id of the row shown as copying; empty when none is.
-    QString m_copyingID;
+    // The ids of the rows shown as copying: the current file and those still being proved.
+    QSet<QString> m_copyingIDs;
+    // Where each file of the run's plan stands in it: files are counted in that order.
+    QHash<QString, int> m_planIndex;
     qsizetype m_verifiedCount = 0;
 };
 

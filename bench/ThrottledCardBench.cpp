@@ -1,0 +1,222 @@
+// A verified offload against a plain copy, from a card that reads at a card's speed. The card is
+// an ext4 image kept in memory (tmpfs) behind a loop device, whose reads the blkio controller
+// limits to 250 MB/s (a UHS-II SD card) and to 1,700 MB/s (a CFexpress type B card); the copies go
+// to the disk of the work folder. At each speed, in turns, three times, the page cache dropped
+// before each: reading the card (its real rate), `cp -r` + `sync`, the offloader, and the same
+// files proved one after another (each flushed, read back and renamed before the next starts),
+// the way the offloader worked before it overlapped the two. Then a 1 GiB card already in
+// memory, five times in turn: the offloader against `cp -r` + `sync`.
+
+#include "BenchSupport.h"
+
+#include "base/FileNames.h"
+#include "copy/Copier.h"
+#include "copy/CopyBuffers.h"
+#include "copy/Offloader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using namespace stowly;
+using namespace stowly::bench;
+
+namespace {
+
+const QString blkio = QStringLiteral("/sys/fs/cgroup/blkio");
+
+bool writeTo(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double cpuSeconds() {
+    struct rusage usage;
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// One folder of the card and what can be done with it.
+struct Card {
+    QString mount;
+    QString folder;
+    QList<SourceFile> files;
+    qint64 bytes = 0;
+
+    QByteArray path(const SourceFile& file) const {
+        return fileNames::encode(mount + u'/' + folder + u'/' + file.name);
+    }
+
+    void read(CopyBuffers& buffers) const {
+        for (const SourceFile& file : files) {
+            const int fd = ::open(path(file).constData(), O_RDONLY | O_CLOEXEC);
+            while (::read(fd, buffers.buffer(0), size_t(buffers.chunkSize())) > 0) {
+            }
+            ::close(fd);
+        }
+    }
+
+    void offload(const QString& destination) const {
+        OffloadJob job;
+        job.card = CardVolume{mount, QStringLiteral("BENCH"), QStringLiteral("BENCH-CARD")};
+        job.destination = destination;
+        for (const SourceFile& file : files) {
+            Clip clip;
+            clip.url = path(file);
+            clip.relativePath = folder + u'/' + file.name;
+            clip.size = file.size;
+            job.plan.append(PlannedFile{clip, QString(), file.name});
+        }
+        const OffloadSummary summary = Offloader::run(job, {}, {});
+        if (summary.copied != files.size())
+            qFatal("the offload failed: %s", qPrintable(summary.failures.join(u'\n')));
+    }
+
+    void oneAfterAnother(const QString& destination, CopyBuffers& buffers) const {
+        for (const SourceFile& file : files) {
+            const CopyResult result = Copier::copyAndVerify(
+                path(file), destination + u'/' + file.name, {}, {}, {}, &buffers);
+            if (!result.ok())
+                qFatal("%s", qPrintable(result.failure().description));
+        }
+    }
+
+    void copyBySHell(const QString& destination) const {
+        if (shell(QStringLiteral("cp -r '%1/%2' '%3/' && sync").arg(mount, folder, destination)) !=
+            0)
+            qFatal("cp failed");
+    }
+};
+
+} // namespace
+
+int main() {
+    if (::geteuid() != 0) {
+        QTextStream(stdout) << "skipped: the card needs a loop device, tmpfs and the blkio "
+                               "controller (root)\n";
+        return 0;
+    }
+    if (!QFile::exists(blkio + QStringLiteral("/blkio.throttle.read_bps_device"))) {
+        QTextStream(stdout) << "skipped: no cgroup v1 blkio controller at " << blkio
+                            << ", so a card's read speed cannot be set\n";
+        return 0;
+    }
+    const QString root = makeWorkFolder(QStringLiteral("throttled"));
+    const QString memory = root + "/memory", mount = root + "/card", work = root + "/copies";
+    for (const QString& folder : {memory, mount, work})
+        QDir().mkpath(folder);
+    output("mount", {"-t", "tmpfs", "-o", "size=2300m", "tmpfs", memory});
+    output("truncate", {"-s", "2200M", memory + "/card.img"});
+    output("mkfs.ext4", {"-q", "-F", memory + "/card.img"});
+    const QString device = output("losetup", {"--find", "--show", memory + "/card.img"});
+    output("mount", {device, mount});
+    struct stat info {};
+    ::stat(fileNames::encode(device).constData(), &info);
+    const QByteArray deviceNumbers =
+        QByteArray::number(major(info.st_rdev)) + ':' + QByteArray::number(minor(info.st_rdev));
+
+    Card clips{mount, QStringLiteral("clips")};
+    Card mixed{mount, QStringLiteral("mixed")};
+    QDir().mkpath(mount + "/clips");
+    QDir().mkpath(mount + "/mixed");
+    clips.files = makeClips(mount + "/clips", 4, 200'000'000);
+    mixed.files = makeMixedSet(mount + "/mixed", 1024 * MiB);
+    for (Card* card : {&clips, &mixed})
+        for (const SourceFile& file : card->files)
+            card->bytes += file.size;
+
+    // This process and the programs it starts read the card through the group.
+    const QString group = blkio + QStringLiteral("/stowly-bench-") + QString::number(::getpid());
+    QDir().mkpath(group);
+    if (!writeTo(group + "/cgroup.procs", QByteArray::number(::getpid())))
+        qFatal("cannot join the blkio group");
+    const auto limit = [&](qint64 bytesPerSecond) {
+        if (!writeTo(group + "/blkio.throttle.read_bps_device",
+                     deviceNumbers + ' ' + QByteArray::number(bytesPerSecond)))
+            qFatal("cannot set the card's speed");
+    };
+
+    CopyBuffers buffers(Copier::chunkSize);
+    const QString destination = work + "/dest";
+    const auto fresh = [&](bool dropCache) {
+        removeFolder(destination);
+        QDir().mkpath(destination);
+        if (dropCache)
+            dropCaches();
+        else
+            ::sync();
+    };
+    const double clipMegabytes = double(clips.bytes) / 1e6;
+
+    for (const qint64 rate : {qint64(250'000'000), qint64(1'700'000'000)}) {
+        limit(rate);
+        const QString speed = QString::number(rate / 1'000'000) + QStringLiteral(" MB/s card");
+        std::vector<std::function<void()>> variants{
+            [&] { clips.read(buffers); },
+            [&] { clips.copyBySHell(destination); },
+            [&] { clips.offload(destination); },
+            [&] { clips.oneAfterAnother(destination, buffers); },
+        };
+        std::vector<std::vector<double>> seconds(variants.size());
+        std::vector<double> offloadCpu;
+        for (int round = 0; round < 3; ++round) {
+            for (size_t k = 0; k < variants.size(); ++k) {
+                const size_t variant = (k + size_t(round)) % variants.size();
+                fresh(true);
+                const double cpuBefore = cpuSeconds();
+                seconds[variant].push_back(secondsOf(variants[variant]));
+                if (variant == 2)
+                    offloadCpu.push_back(cpuSeconds() - cpuBefore);
+            }
+        }
+        const double read = median(seconds[0]), cp = median(seconds[1]),
+                     offload = median(seconds[2]), sequential = median(seconds[3]);
+        report(speed + ": reading the card", clipMegabytes / read, "MB/s");
+        report(speed + ": cp -r + sync", cp, "s");
+        report(speed + ": offload", offload, "s");
+        report(speed + ": offload rate / card read rate", read / offload, "");
+        report(speed + ": offload / (cp -r + sync)", offload / cp, "x");
+        report(speed + ": offload CPU time", median(offloadCpu), "s");
+        report(speed + ": one file after another / card read rate", read / sequential, "");
+        report(speed + ": one file after another / (cp -r + sync)", sequential / cp, "x");
+    }
+
+    // In memory the card costs nothing: what is left is hashing and the disk.
+    limit(0);
+    mixed.read(buffers);
+    std::vector<double> offload, cp, offloadCpu;
+    for (int round = 0; round < 5; ++round) {
+        fresh(false);
+        const double cpuBefore = cpuSeconds();
+        offload.push_back(secondsOf([&] { mixed.offload(destination); }));
+        offloadCpu.push_back(cpuSeconds() - cpuBefore);
+        fresh(false);
+        cp.push_back(secondsOf([&] { mixed.copyBySHell(destination); }));
+    }
+    report("1 GiB card in memory: cp -r + sync", median(cp), "s");
+    report("1 GiB card in memory: offload", median(offload), "s");
+    report("1 GiB card in memory: offload / (cp -r + sync)", median(offload) / median(cp), "x");
+    report("1 GiB card in memory: offload CPU time", median(offloadCpu), "s");
+    report("peak resident memory", double(peakResidentBytes()) / MiB, "MiB");
+
+    writeTo(blkio + "/cgroup.procs", QByteArray::number(::getpid()));
+    QDir().rmdir(group);
+    output("umount", {mount});
+    output("losetup", {"--detach", device});
+    output("umount", {memory});
+    removeFolder(root);
+    return 0;
+}

@@ -1,0 +1,314 @@
+#include "copy/OffloadRun.h"
+
+#include "base/FileNames.h"
+#include "copy/AtomicFile.h"
+#include "copy/FreeURL.h"
+#include "copy/Xxh128.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace stowly {
+namespace {
+
+// Copies proved at once at most, besides the one being copied: enough to keep the verifier
+// busy between a large file and many small ones, and few open files and dirty pages.
+constexpr qsizetype openFiles = 2;
+// The read-back buffers of all destinations together stay within this, the copy's own
+// buffers besides.
+constexpr qint64 readBackBudget = 48 * 1024 * 1024;
+
+QString joinPath(const QString& folder, const QString& relative) {
+    if (relative.isEmpty())
+        return folder;
+    return folder.endsWith(u'/') ? folder + relative : folder + u'/' + relative;
+}
+
+// The moment of recording, in whole seconds: what the history file keeps, so that an entry
+// reads back equal to the one handed out.
+QDateTime recordingTime() {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    return QDateTime::fromSecsSinceEpoch(now.toSecsSinceEpoch(), Qt::UTC);
+}
+
+// 0 when the path is a folder, else why not.
+int folderError(const QString& path) {
+    struct stat info;
+    if (::stat(fileNames::encode(path).constData(), &info) != 0)
+        return errno;
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+// Without the note a copy could take its final name and be forgotten by a history that cannot
+// be saved either, and the next run would copy the file again.
+CopyFailure unnoted(const QString& fileName, const QString& reason) {
+    return CopyFailure{
+        CopyFailure::Kind::system,
+        QCoreApplication::translate("Offloader", "Couldn’t note the copy of %1 in the history: %2.")
+            .arg(fileName, reason),
+        0};
+}
+
+// Makes the planned file's folder at one destination root. Only folders below the root are
+// made: a root that is missing is a drive that is not mounted, and making it would put the
+// copies on whatever disk holds the mount point.
+std::optional<CopyFailure> prepareFolder(const QString& root, const PlannedFile& planned) {
+    if (const int rootError = folderError(root); rootError != 0)
+        return CopyFailure::system(
+            QCoreApplication::translate("Offloader", "Couldn’t open the destination folder %1")
+                .arg(root),
+            rootError);
+    if (const auto error = AtomicFile::makeFolder(joinPath(root, planned.folder))) {
+        QString reason = *error;
+        if (reason.endsWith(u'.'))
+            reason.chop(1);
+        return CopyFailure{CopyFailure::Kind::system,
+                           QCoreApplication::translate(
+                               "Offloader", "Couldn’t create the folder %1 in the destination: %2.")
+                               .arg(planned.folder, reason),
+                           0};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+OffloadRun::OffloadRun(const OffloadJob& job, const Offloader::Progress& progress,
+                       const Offloader::Record& record, std::stop_token stop, CopyJournal* journal,
+                       const FolderCalls& calls)
+    : m_job(job), m_progress(progress), m_record(record), m_stop(std::move(stop)),
+      m_journal(journal), m_calls(calls), m_destinations(job.destinations()),
+      m_buffers(Copier::chunkSize),
+      m_readBackBuffers(CopyBufferPool::chunkSizeFor(int(m_destinations.size()), Copier::chunkSize,
+                                                     readBackBudget)) {}
+
+void OffloadRun::report() {
+    if (m_progress)
+        m_progress(m_state);
+}
+
+OffloadSummary OffloadRun::run() {
+    m_summary.skipped = m_job.alreadyOffloaded;
+    if (m_job.plan.isEmpty())
+        return m_summary;
+    m_state.filesTotal = int(m_job.plan.size());
+    for (const PlannedFile& planned : m_job.plan)
+        m_state.bytesTotal += planned.clip.size;
+    m_state.destinations = int(m_destinations.size());
+
+    for (int index = 0; index < m_job.plan.size(); ++index) {
+        if (m_stop.stop_requested() || !copyFile(index)) {
+            // What was copied before the stop is proved and recorded still.
+            countProved(0);
+            m_summary.cancelled = true;
+            return m_summary;
+        }
+    }
+    countProved(0);
+    return m_summary;
+}
+
+bool OffloadRun::copyFile(int index) {
+    const Clip& clip = m_job.plan[index].clip;
+    m_current = index;
+    m_state.currentFile = fileNames::decode(clip.url.mid(clip.url.lastIndexOf('/') + 1));
+    m_state.currentID = clip.relativePath;
+    m_state.currentFileBytes = 0;
+    m_state.isVerifying = false;
+    m_state.isVerifyingSource = false;
+    report();
+
+    auto file = std::make_unique<File>();
+    file->index = index;
+    file->bytesAfter = m_state.bytesDone + clip.size;
+    prepare(*file);
+
+    QStringList live;
+    for (const qsizetype i : file->liveIndex)
+        live << file->targets[i];
+    if (!live.isEmpty()) {
+        Copier::Checks checks;
+        checks.verifySource = m_job.verifySource;
+        // Fed on the reading thread, finished here once the copy is written.
+        std::shared_ptr<Xxh128> xxh128;
+        if (m_job.xxh128) {
+            xxh128 = std::make_shared<Xxh128>();
+            checks.tap = [xxh128](const char* data, qsizetype size) { xxh128->update(data, size); };
+        }
+        file->verifyingSource = std::make_shared<std::atomic<bool>>(false);
+        checks.onVerifyingSource = [flag = file->verifyingSource] { *flag = true; };
+        file->copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, checks);
+
+        const auto onBytes = [&](qint64 count) {
+            m_state.bytesDone += count;
+            m_state.currentFileBytes += count;
+            report();
+            countProved(openFiles);
+        };
+        const auto onWritten = [&](qint64 written) {
+            if (written - file->piecesUpTo < ReadBackPieces::pieceSize)
+                return;
+            file->piecesUpTo = written;
+            m_verifier.post([pieces = file->copy->pieces(), written, this] {
+                for (int i = 0; i < pieces.size(); ++i)
+                    if (pieces[i])
+                        pieces[i]->readUpTo(written, m_readBackBuffers.at(i));
+            });
+        };
+        if (file->copy->copy(onBytes, m_buffers, onWritten)) {
+            if (xxh128)
+                file->xxh128 = Copier::hexString(xxh128->finish());
+            file->hashedAt = QDateTime::currentDateTimeUtc();
+            for (int i = 0; i < file->copy->count(); ++i)
+                if (file->copy->live(i))
+                    if (const std::optional<CopyFailure> refused = note(*file, i))
+                        file->copy->fail(i, *refused);
+        }
+        if (file->copy->stopped()) {
+            if (m_journal)
+                for (const QString& target : live)
+                    m_journal->dropped(target);
+            return false;
+        }
+        if (file->copy->anyLive())
+            file->proved =
+                m_verifier.post([copy = file->copy, this] { copy->prove(m_readBackBuffers); });
+    }
+    m_state.bytesDone = file->bytesAfter;
+    m_open.push_back(std::move(file));
+    countProved(openFiles);
+    return true;
+}
+
+void OffloadRun::prepare(File& file) {
+    const PlannedFile& planned = m_job.plan[file.index];
+    const Clip& clip = planned.clip;
+    file.roots = m_job.missingAt.value(clip.relativePath, m_destinations);
+    file.targets.resize(file.roots.size());
+    file.outcomes.resize(file.roots.size());
+    QStringList folders;
+    for (qsizetype i = 0; i < file.roots.size(); ++i) {
+        if (std::optional<CopyFailure> failure = prepareFolder(file.roots[i], planned))
+            file.outcomes[i] = *failure;
+        else
+            folders << joinPath(file.roots[i], planned.folder);
+    }
+    // Taken at the last moment, so names that appeared during earlier files are avoided,
+    // and free at every destination, so the copies share one relative path.
+    const QString name = freeName(folders, planned.fileName);
+    for (qsizetype i = 0; i < file.roots.size(); ++i) {
+        file.targets[i] = joinPath(joinPath(file.roots[i], planned.folder), name);
+        if (file.outcomes[i])
+            continue;
+        if (m_journal)
+            m_journal->copying(file.targets[i], clip.ledgerKey(m_job.card.volumeIdentity()));
+        file.liveIndex << i;
+    }
+    file.noted.resize(file.liveIndex.size());
+}
+
+std::optional<CopyFailure> OffloadRun::note(File& file, int live) {
+    const Clip& clip = m_job.plan[file.index].clip;
+    // The history keys a file by its scanned size; other bytes are another file.
+    if (file.copy->bytesCopied() != clip.size)
+        return CopyFailure::from(CopierError::sourceChanged(clip.fileName()));
+    m_state.bytesDone = file.bytesAfter;
+    m_state.currentFileBytes = clip.size;
+    m_state.isVerifying = true;
+    report();
+    file.noted[live] = entryOf(file, file.targets[file.liveIndex[live]], file.copy->digest());
+    if (m_journal)
+        if (const std::optional<QString> error = m_journal->verifying(*file.noted[live]))
+            return unnoted(clip.fileName(), *error);
+    return std::nullopt;
+}
+
+void OffloadRun::countProved(qsizetype left) {
+    while (!m_open.empty()) {
+        File& file = *m_open.front();
+        if (qsizetype(m_open.size()) > left) {
+            // Waiting with nothing else to do: the progress says what is being proved.
+            bool toldSource = false;
+            while (!m_verifier.waitFor(file.proved, std::chrono::milliseconds(100)))
+                if (!toldSource && file.index == m_current && file.verifyingSource &&
+                    *file.verifyingSource) {
+                    toldSource = true;
+                    m_state.isVerifying = false;
+                    m_state.isVerifyingSource = true;
+                    report();
+                }
+        } else if (!m_verifier.isDone(file.proved)) {
+            return;
+        }
+        count(file);
+        m_open.pop_front();
+    }
+}
+
+void OffloadRun::count(File& file) {
+    const Clip& clip = m_job.plan[file.index].clip;
+    const QList<CopyResult> results = file.copy ? file.copy->results() : QList<CopyResult>{};
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        if (!results[i].ok() && m_journal)
+            m_journal->dropped(file.targets[file.liveIndex[i]]);
+        file.outcomes[file.liveIndex[i]] = results[i];
+    }
+    bool allGood = true;
+    for (qsizetype i = 0; i < file.roots.size(); ++i) {
+        const CopyResult& result = *file.outcomes[i];
+        CopyOutcome outcome{clip.relativePath, file.roots[i], file.targets[i], std::nullopt};
+        if (result.ok()) {
+            // The time noted before the proof, so a copy found again after a kill reads back
+            // equal to the one recorded here.
+            const qsizetype at = file.liveIndex.indexOf(i);
+            const LedgerEntry entry =
+                file.noted[at] ? *file.noted[at] : entryOf(file, file.targets[i], result.digest());
+            if (m_record)
+                m_record(entry);
+            outcome.size = clip.size;
+            outcome.xxh128 = file.xxh128;
+            outcome.hashedAt = file.hashedAt;
+            outcome.modified = QFileInfo(file.targets[i]).lastModified().toUTC();
+        } else {
+            allGood = false;
+            outcome.failure = result.failure().description;
+            m_summary.failures.append((m_destinations.size() > 1
+                                           ? QCoreApplication::translate("Offloader", "%1 at %2")
+                                                 .arg(clip.relativePath, file.roots[i])
+                                           : clip.relativePath) +
+                                      QStringLiteral(": ") + result.failure().description);
+        }
+        m_summary.copies.append(outcome);
+    }
+    if (allGood)
+        ++m_summary.copied;
+    else
+        ++m_summary.failed;
+
+    ++m_state.filesDone;
+    if (file.index == m_current) {
+        m_state.bytesDone = file.bytesAfter;
+        m_state.currentFileBytes = 0;
+        m_state.isVerifying = false;
+        m_state.isVerifyingSource = false;
+    }
+    report();
+}
+
+LedgerEntry OffloadRun::entryOf(const File& file, const QString& target,
+                                const QString& digest) const {
+    const Clip& clip = m_job.plan[file.index].clip;
+    return LedgerEntry{clip.ledgerKey(m_job.card.volumeIdentity()),
+                       m_job.card.name,
+                       clip.relativePath,
+                       target,
+                       clip.size,
+                       digest,
+                       recordingTime()};
+}
+
+} // namespace stowly

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "copy/CopyBufferPool.h"
+#include "copy/CopyBuffers.h"
+#include "copy/CopyJournal.h"
+#include "copy/CopyRun.h"
+#include "copy/CopyVerifier.h"
+#include "copy/FolderCalls.h"
+#include "copy/Offloader.h"
+
+#include <QDateTime>
+
+#include <atomic>
+#include <deque>
+#include <memory>
+#include <stop_token>
+
+namespace stowly {
+
+// One Offloader::run. The files are copied one after another on the calling thread; each
+// copy, once written, is proved on the verifier's thread while the next file is copied, and is
+// recorded and counted here, in plan order, once it is proved.
+class OffloadRun {
+public:
+    OffloadRun(const OffloadJob& job, const Offloader::Progress& progress,
+               const Offloader::Record& record, std::stop_token stop, CopyJournal* journal,
+               const FolderCalls& calls);
+    OffloadSummary run();
+
+private:
+    // A file from its start to the moment it is counted.
+    struct File {
+        int index = 0;
+        qint64 bytesAfter = 0;
+        // The roots it goes to; each copy's path and, once known, outcome, in that order.
+        QStringList roots;
+        QStringList targets;
+        QList<std::optional<CopyResult>> outcomes;
+        // The roots the copy writes to, as indexes into `roots`.
+        QList<qsizetype> liveIndex;
+        // Each live copy's entry, as noted before its proof.
+        QList<std::optional<LedgerEntry>> noted;
+        std::shared_ptr<CopyRun> copy;
+        qint64 piecesUpTo = 0;
+        QString xxh128;
+        QDateTime hashedAt;
+        std::shared_ptr<std::atomic<bool>> verifyingSource;
+        CopyVerifier::Ticket proved = 0;
+    };
+
+    void report();
+    // Copies one file and hands it to the verifier. False when the run was stopped.
+    bool copyFile(int index);
+    void prepare(File& file);
+    std::optional<CopyFailure> note(File& file, int live);
+    // Counts the proved files at the front, in order; waits until at most `left` are open.
+    void countProved(qsizetype left);
+    void count(File& file);
+    LedgerEntry entryOf(const File& file, const QString& target, const QString& digest) const;
+
+    const OffloadJob& m_job;
+    const Offloader::Progress& m_progress;
+    const Offloader::Record& m_record;
+    std::stop_token m_stop;
+    CopyJournal* m_journal;
+    const FolderCalls& m_calls;
+    QStringList m_destinations;
+    OffloadSummary m_summary;
+    OffloadProgress m_state;
+    // The file the progress shows.
+    int m_current = -1;
+    CopyBuffers m_buffers;
+    CopyBufferPool m_readBackBuffers;
+    // Files handed to the verifier, in plan order, not yet counted.
+    std::deque<std::unique_ptr<File>> m_open;
+    // Last, so that its thread ends before what its steps use goes.
+    CopyVerifier m_verifier;
+};
+
+} // namespace stowly

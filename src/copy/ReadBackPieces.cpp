@@ -1,0 +1,55 @@
+#include "copy/ReadBackPieces.h"
+
+#include "copy/DeviceReads.h"
+#include "copy/PipelinedReader.h"
+
+#include <QCoreApplication>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace stowly {
+namespace {
+
+bool bypassesCache(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_DIRECT);
+}
+
+} // namespace
+
+ReadBackPieces::ReadBackPieces(FileDescriptor syncFd, FileDescriptor readFd, QString name)
+    : m_syncFd(std::move(syncFd)), m_readFd(std::move(readFd)), m_name(std::move(name)) {
+    deviceReads::readFromDevice(m_readFd.get(), PipelinedReader::pieceSizeFor(pieceSize));
+}
+
+void ReadBackPieces::readUpTo(qint64 end, CopyBuffers& buffers) {
+    if (m_abandoned || m_failure || end <= m_done)
+        return;
+    // Never retried, as at the end of the copy: a failed flush may have dropped the pages.
+    if (::fdatasync(m_syncFd.get()) != 0) {
+        m_failure = CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t flush %1 to the disk").arg(m_name),
+            errno);
+        return;
+    }
+    const int fd = m_readFd.get();
+    // Checked each time: a short read may have switched the bypass off.
+    const bool bypassing = bypassesCache(fd);
+    // Flushed pages are clean, so they can go, and the reads have to fetch them again.
+    if (!bypassing)
+        ::posix_fadvise(fd, m_done, end - m_done, POSIX_FADV_DONTNEED);
+    int error = ::lseek(fd, m_done, SEEK_SET) == m_done ? 0 : errno;
+    if (error == 0)
+        error = deviceReads::hashFile(fd, buffers, m_hash, {}, end - m_done);
+    if (!bypassing)
+        ::posix_fadvise(fd, m_done, end - m_done, POSIX_FADV_DONTNEED);
+    if (error != 0) {
+        m_failure = CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t read back %1").arg(m_name), error);
+        return;
+    }
+    m_done = end;
+}
+
+} // namespace stowly
