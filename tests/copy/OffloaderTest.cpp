@@ -1,11 +1,16 @@
 #include "copy/Offloader.h"
 #include "CopyTestSupport.h"
 #include "copy/FreeURL.h"
+#include "copy/ReadBackPieces.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
 #include <unistd.h>
 
 using namespace stowly;
@@ -25,6 +30,8 @@ protected:
     std::stop_source stop;
     std::function<void(const OffloadProgress&)> onProgress;
     std::function<void(const LedgerEntry&)> onRecord;
+    FolderCalls calls = FolderCalls::system();
+    CopyJournal* journal = nullptr;
 
     void SetUp() override {
         job.card = CardVolume{dir("card"), "CARD", "0A1B2C3D-0000-0000-0000-000000000001"};
@@ -60,7 +67,7 @@ protected:
                 if (onRecord)
                     onRecord(entry);
             },
-            stop.get_token());
+            stop.get_token(), journal, calls);
     }
 };
 
@@ -199,3 +206,192 @@ TEST(FreeURLTest, NameWithoutExtension) {
     test::writeFile(root("bare"));
     EXPECT_EQ(freeURL(root("bare")), root("bare_2"));
 }
+
+namespace {
+
+// Holds one file's read-back at its start until the test lets it go, so that the next file is
+// being copied meanwhile; a cap keeps a run that never gets there from hanging.
+class HeldReadBack {
+public:
+    explicit HeldReadBack(const QByteArray& fileName) : m_partial(fileName + ".stowly-partial") {}
+
+    // The destination's calls with the hold, and then `error` (0: the real open).
+    FolderCalls calls(int error = 0) {
+        FolderCalls calls = FolderCalls::system();
+        calls.openAt = [this, error, open = calls.openAt](int folder, const char* name, int flags,
+                                                          mode_t mode) {
+            if ((flags & O_ACCMODE) == O_RDONLY && m_partial == name) {
+                std::unique_lock lock(m_mutex);
+                m_held = true;
+                m_changed.notify_all();
+                m_changed.wait_for(lock, std::chrono::seconds(20), [&] { return m_released; });
+                if (error != 0) {
+                    errno = error;
+                    return -1;
+                }
+            }
+            return open(folder, name, flags, mode);
+        };
+        return calls;
+    }
+    // Waits until the read-back is held; false when it never was.
+    bool waitHeld() {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(20), [&] { return m_held; });
+    }
+    void release() {
+        const std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_changed.notify_all();
+    }
+    bool released() {
+        const std::lock_guard lock(m_mutex);
+        return m_released;
+    }
+
+private:
+    QByteArray m_partial;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_held = false;
+    bool m_released = false;
+};
+
+// The journal's notes, "<op> <file name>", in order.
+class NotedJournal : public CopyJournal {
+public:
+    QStringList notes;
+    std::optional<QString> copying(const QString& destination, const QString&) override {
+        return note("copying", destination);
+    }
+    std::optional<QString> verifying(const LedgerEntry& entry) override {
+        return note("verifying", entry.destinationPath);
+    }
+    std::optional<QString> dropped(const QString& destination) override {
+        return note("dropped", destination);
+    }
+
+private:
+    std::optional<QString> note(const QString& op, const QString& path) {
+        notes << op + u' ' + path.section(u'/', -1);
+        return std::nullopt;
+    }
+};
+
+// A, then B large enough to report chunks while A is still being proved, then C; A's read-back
+// is held until B is under way, when `whileHeld` runs.
+class OffloadOverlapTest : public OffloaderTest {
+protected:
+    HeldReadBack held{"A.MP4"};
+    NotedJournal notes;
+    bool copiedBWhileAHeld = false;
+    std::function<void()> whileHeld;
+
+    void SetUp() override {
+        OffloaderTest::SetUp();
+        plan("A.MP4", patternBytes(3 * MiB, 1), QString(), "A.MP4");
+        plan("B.MP4", patternBytes(20 * MiB, 2), QString(), "B.MP4");
+        plan("C.MP4", patternBytes(1000, 3), QString(), "C.MP4");
+        journal = &notes;
+        onProgress = [&](const OffloadProgress& progress) {
+            if (progress.currentFile != "B.MP4" || progress.currentFileBytes == 0 ||
+                held.released())
+                return;
+            copiedBWhileAHeld = held.waitHeld() && entries.isEmpty();
+            if (whileHeld)
+                whileHeld();
+            held.release();
+        };
+    }
+};
+
+TEST_F(OffloadOverlapTest, NoCopyIsRecordedBeforeItsOwnProofWhileTheNextFileIsCopied) {
+    calls = held.calls();
+    onRecord = [&](const LedgerEntry& entry) {
+        EXPECT_TRUE(held.released()) << "recorded before its read-back";
+        EXPECT_EQ(readFile(entry.destinationPath).size(), entry.size);
+        EXPECT_FALSE(existsAt(entry.destinationPath + ".stowly-partial"));
+    };
+
+    const OffloadSummary summary = run();
+
+    EXPECT_TRUE(copiedBWhileAHeld);
+    EXPECT_EQ(withoutCopies(summary), (OffloadSummary{3, 4, 0, false, {}}));
+    ASSERT_EQ(entries.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(entries[i].sourceRelativePath, job.plan[i].clip.relativePath);
+        EXPECT_EQ(entries[i].sha256,
+                  sha256Text(readFile(dir("card/" + entries[i].sourceRelativePath))));
+    }
+    EXPECT_EQ(reports.last().filesDone, 3);
+    EXPECT_EQ(reports.last().bytesDone, reports.last().bytesTotal);
+}
+
+TEST_F(OffloadOverlapTest, AReadBackThatFailsWhileTheNextFileCopiesFailsThatFileAlone) {
+    calls = held.calls(EIO);
+
+    const OffloadSummary summary = run();
+
+    EXPECT_TRUE(copiedBWhileAHeld);
+    EXPECT_EQ(summary.copied, 2);
+    EXPECT_EQ(summary.failures, QStringList{"A.MP4: Couldn’t read back A.MP4.stowly-partial: "
+                                            "Input/output error."});
+    EXPECT_EQ(namesIn(job.destination), QStringList({"B.MP4", "C.MP4"}));
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].sourceRelativePath, "B.MP4");
+    // The history hears of A's end after B's copy began.
+    EXPECT_LT(notes.notes.indexOf("copying B.MP4"), notes.notes.indexOf("dropped A.MP4"));
+}
+
+TEST_F(OffloadOverlapTest, AStopInTheOverlapProvesWhatWasWrittenAndLeavesNoPartialFile) {
+    calls = held.calls();
+    whileHeld = [&] { stop.request_stop(); };
+
+    const OffloadSummary summary = run();
+
+    EXPECT_EQ(withoutCopies(summary), (OffloadSummary{1, 4, 0, true, {}}));
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].sourceRelativePath, "A.MP4");
+    EXPECT_EQ(namesIn(job.destination), QStringList{"A.MP4"});
+    EXPECT_EQ(notes.notes,
+              QStringList({"copying A.MP4", "verifying A.MP4", "copying B.MP4", "dropped B.MP4"}));
+}
+
+TEST_F(OffloaderTest, ALargeCopyIsReadBackInPiecesFromTheDeviceAsItIsWritten) {
+    // Past two pieces, so most of it is read back while the rest is still being copied.
+    const QByteArray content = patternBytes(2 * ReadBackPieces::pieceSize + 5 * MiB);
+    plan("C0001.MP4", content, QString(), "C0001.MP4");
+    plan("C0002.MP4", content, QString(), "C0002.MP4");
+    const QString partial = dir("dest/C0002.MP4.stowly-partial");
+    std::atomic<qint64> copied = 0;
+    std::atomic<qint64> copiedAtFirstReadBack = -1;
+    calls.openAt = [&, open = calls.openAt](int folder, const char* name, int flags, mode_t mode) {
+        if ((flags & O_ACCMODE) == O_RDONLY && copiedAtFirstReadBack < 0 &&
+            QByteArray(name) == "C0001.MP4.stowly-partial")
+            copiedAtFirstReadBack = copied.load();
+        return open(folder, name, flags, mode);
+    };
+    onProgress = [&](const OffloadProgress& progress) {
+        copied = progress.currentFileBytes;
+        // Before its first piece is read back, a byte of the second copy goes bad on the disk.
+        if (progress.currentFile == "C0002.MP4" && progress.currentFileBytes == 8 * MiB) {
+            QFile file(partial);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            file.write(QByteArray(1, char(~content[0])));
+        }
+    };
+
+    const OffloadSummary summary = run();
+
+    EXPECT_GE(copiedAtFirstReadBack, 0) << "never read back";
+    EXPECT_LT(copiedAtFirstReadBack, content.size() / 2) << "read back only at the end";
+    EXPECT_EQ(summary.copied, 1);
+    EXPECT_EQ(summary.failures,
+              QStringList{"C0002.MP4: Checksum mismatch for C0002.MP4. The copy was deleted."});
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].sha256, sha256Text(content));
+    EXPECT_EQ(readFile(dir("dest/C0001.MP4")), content);
+    EXPECT_EQ(namesIn(job.destination), QStringList{"C0001.MP4"});
+}
+
+} // namespace
