@@ -20,9 +20,11 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace stowly;
@@ -94,6 +96,35 @@ struct Card {
         }
     }
 
+    // What any verified copy of these files needs of the disk at least, with neither card nor
+    // hashing: as many bytes written and flushed, while as many are read back from the device
+    // (`earlier`, copies made before).
+    void diskFloor(const QString& destination, const QString& earlier, CopyBuffers& buffers) const {
+        std::thread reading([&] {
+            CopyBuffers own(buffers.chunkSize());
+            for (const SourceFile& file : files) {
+                const int fd = ::open(fileNames::encode(earlier + u'/' + file.name).constData(),
+                                      O_RDONLY | O_CLOEXEC | O_DIRECT);
+                while (::read(fd, own.buffer(0), size_t(own.chunkSize())) > 0) {
+                }
+                ::close(fd);
+            }
+        });
+        for (const SourceFile& file : files) {
+            const int fd = ::open(fileNames::encode(destination + u'/' + file.name).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            for (qint64 done = 0; done < file.size; done += buffers.chunkSize()) {
+                const auto n = size_t(std::min<qint64>(buffers.chunkSize(), file.size - done));
+                if (::write(fd, buffers.buffer(1), n) != ssize_t(n))
+                    qFatal("cannot write the disk's floor");
+                ::sync_file_range(fd, done, qint64(n), SYNC_FILE_RANGE_WRITE);
+            }
+            ::fsync(fd);
+            ::close(fd);
+        }
+        reading.join();
+    }
+
     void copyBySHell(const QString& destination) const {
         if (shell(QStringLiteral("cp -r '%1/%2' '%3/' && sync").arg(mount, folder, destination)) !=
             0)
@@ -160,6 +191,11 @@ int main() {
             ::sync();
     };
     const double clipMegabytes = double(clips.bytes) / 1e6;
+    // Copies for the floor's reads, and incompressible bytes for its writes.
+    const QString earlier = work + "/earlier";
+    QDir().mkpath(earlier);
+    clips.copyBySHell(earlier);
+    ::getrandom(buffers.buffer(1), size_t(buffers.chunkSize()), 0);
 
     for (const qint64 rate : {qint64(250'000'000), qint64(1'700'000'000)}) {
         limit(rate);
@@ -169,6 +205,7 @@ int main() {
             [&] { clips.copyBySHell(destination); },
             [&] { clips.offload(destination); },
             [&] { clips.oneAfterAnother(destination, buffers); },
+            [&] { clips.diskFloor(destination, earlier + "/clips", buffers); },
         };
         std::vector<std::vector<double>> seconds(variants.size());
         std::vector<double> offloadCpu;
@@ -183,13 +220,16 @@ int main() {
             }
         }
         const double read = median(seconds[0]), cp = median(seconds[1]),
-                     offload = median(seconds[2]), sequential = median(seconds[3]);
+                     offload = median(seconds[2]), sequential = median(seconds[3]),
+                     floor = median(seconds[4]);
         report(speed + ": reading the card", clipMegabytes / read, "MB/s");
         report(speed + ": cp -r + sync", cp, "s");
         report(speed + ": offload", offload, "s");
         report(speed + ": offload rate / card read rate", read / offload, "");
         report(speed + ": offload / (cp -r + sync)", offload / cp, "x");
         report(speed + ": offload CPU time", median(offloadCpu), "s");
+        report(speed + ": the disk's floor (write and read back as much at once)", floor, "s");
+        report(speed + ": offload / the disk's floor", offload / floor, "x");
         report(speed + ": one file after another / card read rate", read / sequential, "");
         report(speed + ": one file after another / (cp -r + sync)", sequential / cp, "x");
     }

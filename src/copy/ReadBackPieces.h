@@ -20,7 +20,7 @@ class ReadBackPieces {
 public:
     // A piece is read back once this many bytes past the last one are written: large enough
     // that flushing the device per piece costs little.
-    static constexpr qint64 pieceSize = 64 * 1024 * 1024;
+    static constexpr qint64 pieceSize = 32 * 1024 * 1024;
 
     // `syncFd` flushes the file being written and `readFd` reads it; `name` is its name for
     // messages.

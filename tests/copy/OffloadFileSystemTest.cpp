@@ -4,6 +4,7 @@
 
 #include "CopyTestSupport.h"
 #include "copy/Offloader.h"
+#include "copy/ReadBackPieces.h"
 #include "support/ScratchMount.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,21 @@ TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothin
     EXPECT_EQ(namesIn(drive + "/2026-02-03"),
               (QStringList{"Clips", "EMPTY.XML", "EMPTY_2.XML", "IMG_0001.JPG", "IMG_0001_2.JPG"}));
     EXPECT_EQ(namesIn(drive + "/2026-02-03/Clips"), (QStringList{"C0001.MP4", "C0001_2.MP4"}));
+}
+
+TEST_P(OffloadFileSystemTest, ALargeCopyReadBackInPiecesWhileWrittenIsWhole) {
+    // Written and read back through two descriptors at once, where the file system may allow
+    // no reads around its cache.
+    addToPlan("PRIVATE/CLIP/C0002.MP4", patternBytes(ReadBackPieces::pieceSize + 9 * MiB, 3),
+              QString());
+    job.destination = drive;
+    QList<LedgerEntry> entries;
+    EXPECT_EQ(
+        Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); }).copied,
+        1);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].sha256, sha256Text(contents[0]));
+    EXPECT_EQ(readFile(entries[0].destinationPath), contents[0]);
 }
 
 TEST_P(OffloadFileSystemTest, FileThatAppearsDuringVerificationIsKeptAndTheCopyRemoved) {
