@@ -189,10 +189,10 @@ TEST_F(CardFormatterTest, ReportsToolFailuresAndMountsAnUnerasedCardAgain) {
     // Erased but not mounted again: formatted, without a mount point.
     machine.scripted["mount"] = {CommandResult::finished(32)};
     machine.scripted["mount.exfat-fuse"] = {CommandResult::finished(1)};
-    EXPECT_EQ(format(),
-              FormatOutcome::formatted("CARD", std::nullopt,
-                                       "“CARD” was formatted but couldn’t be mounted again. Take it "
-                                       "out and put it back in to use it."));
+    EXPECT_EQ(format(), FormatOutcome::formatted(
+                            "CARD", std::nullopt,
+                            "“CARD” was formatted but couldn’t be mounted again. Take it "
+                            "out and put it back in to use it."));
 }
 
 TEST_F(CardFormatterTest, EjectsEveryVolumeOfTheDisk) {
