@@ -327,6 +327,22 @@ TEST_F(OffloadOverlapTest, NoCopyIsRecordedBeforeItsOwnProofWhileTheNextFileIsCo
     EXPECT_EQ(reports.last().bytesDone, reports.last().bytesTotal);
 }
 
+TEST_F(OffloadOverlapTest, WithABackupEveryCopyWaitsForItsOwnProof) {
+    job.backups = {dir("backup")};
+    QDir().mkpath(dir("backup"));
+    calls = held.calls();
+    onRecord = [&](const LedgerEntry&) { EXPECT_TRUE(held.released()) << "too early"; };
+
+    const OffloadSummary summary = run();
+
+    EXPECT_TRUE(copiedBWhileAHeld);
+    EXPECT_EQ(summary.copied, 3);
+    ASSERT_EQ(entries.size(), 6);
+    for (const LedgerEntry& entry : entries)
+        EXPECT_EQ(sha256Text(readFile(entry.destinationPath)), entry.sha256);
+    EXPECT_EQ(namesIn(dir("backup")), namesIn(job.destination));
+}
+
 TEST_F(OffloadOverlapTest, AReadBackThatFailsWhileTheNextFileCopiesFailsThatFileAlone) {
     calls = held.calls(EIO);
 
