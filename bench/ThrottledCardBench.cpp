@@ -1,7 +1,7 @@
 // A verified offload against a plain copy, from a card that reads at a card's speed. The card is
 // an ext4 image kept in memory (tmpfs) behind a loop device, whose reads the blkio controller
 // limits to 250 MB/s (a UHS-II SD card) and to 1,700 MB/s (a CFexpress type B card); the copies go
-// to the disk of the work folder. At each speed, in turns, three times, the page cache dropped
+// to the disk of the work folder. At each speed, in turns, five times, the page cache dropped
 // before each: reading the card (its real rate), `cp -r` + `sync`, the offloader, and the same
 // files proved one after another (each flushed, read back and renamed before the next starts),
 // the way the offloader worked before it overlapped the two. Then a 1 GiB card already in
@@ -209,7 +209,7 @@ int main() {
         };
         std::vector<std::vector<double>> seconds(variants.size());
         std::vector<double> offloadCpu;
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < 5; ++round) {
             for (size_t k = 0; k < variants.size(); ++k) {
                 const size_t variant = (k + size_t(round)) % variants.size();
                 fresh(true);
