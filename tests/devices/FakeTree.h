@@ -7,14 +7,38 @@
 #include <QDir>
 #include <QFile>
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace stowly::test {
 
 // A pretend /proc, /sys and /dev laid out the way the kernel and udev lay them out.
 struct FakeTree {
     explicit FakeTree(const TempDir& dir) : root(dir.path()) {
-        paths = {dir("mountinfo"), dir("sys/class/block"), dir("dev/disk"), dir("media")};
+        paths = {dir("mountinfo"), dir("sys/class/block"), dir("dev/disk"), dir("media"),
+                 dir("run/udev/control")};
         QDir().mkpath(paths.sysClassBlock);
         QDir().mkpath(paths.devDisk + "/by-uuid");
+        QDir().mkpath(dir("run/udev"));
+        // A udev that answers, until stopped.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(paths.udevControl);
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        udev = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+        ::bind(udev, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        ::listen(udev, 8);
+    }
+    ~FakeTree() { stopUdev(); }
+    FakeTree(const FakeTree&) = delete;
+    FakeTree& operator=(const FakeTree&) = delete;
+    // Its socket file and links stay behind, as they do.
+    void stopUdev() {
+        if (udev >= 0)
+            ::close(udev);
+        udev = -1;
     }
     // A whole disk below a /sys/devices path ("pci0000:00/…/usb1/1-1/…"); its folder.
     QString addDisk(const QString& devicePath, const QString& name, const QString& majorMinor,
@@ -53,6 +77,7 @@ struct FakeTree {
 
     QString root;
     LinuxPaths paths;
+    int udev = -1;
 };
 
 } // namespace stowly::test

@@ -131,6 +131,19 @@ TEST_F(LinuxVolumesTest, ProbesLabelsWithBlkidWhereUdevDoesNotRun) {
     EXPECT_FALSE(at("/media/CARD")->name);
 }
 
+TEST_F(LinuxVolumesTest, LinksOfAUdevThatNoLongerRunsAreNotBelieved) {
+    // The card in this reader was erased after udev stopped: its links name the old one.
+    tree.addVirtual("loop0", "7:0");
+    tree.link("by-label", "OLD", "loop0");
+    tree.link("by-uuid", "11-22", "loop0");
+    tree.setMounts(mount(44, "7:0", "/media/CARD", "fuseblk"));
+    runner->devices = {{.name = "loop0", .fsType = "exfat", .label = "NEW", .uuid = "7F-D6"}};
+    EXPECT_EQ(at("/media/CARD")->uuid, "11-22"); // udev runs: its links are current
+    tree.stopUdev();
+    EXPECT_EQ(at("/media/CARD")->name, "NEW");
+    EXPECT_EQ(at("/media/CARD")->uuid, "7F-D6");
+}
+
 TEST_F(LinuxVolumesTest, ListsVisibleVolumesOnce) {
     tree.setMounts(mount(1, "254:0", "/", "ext4") + mount(2, "0:20", "/proc", "proc") +
                    mount(3, "0:30", "/run/user/1000", "tmpfs") + mount(4, "8:17", "/media/B") +

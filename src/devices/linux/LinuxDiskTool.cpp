@@ -6,6 +6,7 @@
 #include "devices/VolumePaths.h"
 #include "devices/linux/BlockProbe.h"
 #include "devices/linux/MountTable.h"
+#include "devices/linux/UdevDaemon.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -370,7 +371,9 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
 void LinuxDiskTool::refreshDeviceDatabase(const QString& device) {
     // Where udev runs, lsblk answers from its database, which learns of the new file system
     // only when udev gets round to it; until then the card would keep its old name and UUID.
-    if (m_runner.hasProgram(QStringLiteral("udevadm")))
+    // Where it does not, waiting for it to settle would only wait out the timeout.
+    if (udevDaemon::isRunning(m_paths.udevControl) &&
+        m_runner.hasProgram(QStringLiteral("udevadm")))
         m_runner.run(QStringLiteral("udevadm"),
                      {QStringLiteral("trigger"), QStringLiteral("--action=change"),
                       QStringLiteral("--settle"), device},

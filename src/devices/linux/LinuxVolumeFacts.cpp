@@ -3,6 +3,7 @@
 #include "devices/ProcessRunner.h"
 #include "devices/linux/BlockProbe.h"
 #include "devices/linux/SysBlock.h"
+#include "devices/linux/UdevDaemon.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -97,8 +98,10 @@ std::optional<QString> LinuxVolumeFacts::linkedName(const QString& folder,
 
 LinuxVolumeFacts::Identity LinuxVolumeFacts::identity(const QString& deviceName) const {
     // udev keeps links by label and UUID; where it runs, a device without a link has no such
-    // value, so probing the device would only repeat its answer.
-    if (QFileInfo(m_paths.devDisk + QStringLiteral("/by-uuid")).isDir())
+    // value, so probing the device would only repeat its answer. Links left by a udev that no
+    // longer runs may name an earlier file system of the device.
+    if (QFileInfo(m_paths.devDisk + QStringLiteral("/by-uuid")).isDir() &&
+        udevDaemon::isRunning(m_paths.udevControl))
         return {linkedName(m_paths.devDisk + QStringLiteral("/by-label"), deviceName),
                 linkedName(m_paths.devDisk + QStringLiteral("/by-uuid"), deviceName)};
 
