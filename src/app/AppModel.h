@@ -163,6 +163,9 @@ public:
     // The card file systems the system knows but nothing has mounted. Asks the system, so it
     // takes a moment.
     QList<DiskTool::UnmountedCard> unmountedCards() const;
+    // Where the file system on a device node ("/dev/sdb1") is mounted; empty when nowhere or
+    // when the system cannot tell. Asks the system too.
+    QStringList mountPointsOf(const QString& device) const;
     // How disks are reached: "udisks2" or "plain".
     QString diskBackend() const;
     // Re-offloading everything asks the front end first, unless the user already agreed (a

@@ -59,6 +59,11 @@ QList<DiskTool::UnmountedCard> AppModel::unmountedCards() const {
     return m_formatter->tool().unmountedCards();
 }
 
+QStringList AppModel::mountPointsOf(const QString& device) const {
+    const std::optional<DiskFacts> facts = m_formatter->tool().facts(device);
+    return facts ? facts->mountPoints : QStringList();
+}
+
 QString AppModel::diskBackend() const {
     return m_formatter->tool().backendName();
 }

@@ -204,14 +204,23 @@ int CardCommands::mount(const Invocation& invocation, Console& console, SignalWa
         if (c.device == wanted || (!device.isEmpty() && c.device == device) || c.name == wanted)
             card = c;
     if (!card) {
+        // A device is known by where it is mounted, and a card there by its name.
+        const QStringList mountedAt = device.startsWith(QStringLiteral("/dev/"))
+                                          ? model.mountPointsOf(device)
+                                          : QStringList();
+        std::optional<std::pair<QString, QString>> mounted;
         for (const CardVolume& listed : station.listCards())
-            if (listed.name == wanted || listed.url == wanted) {
-                console.out() << QCoreApplication::translate("CardCommands",
-                                                             "%1 is already mounted at %2.")
-                                     .arg(quoted(listed.name), TerminalText::name(listed.url))
-                              << '\n';
-                return exitCode::done;
-            }
+            if (listed.name == wanted || listed.url == wanted || mountedAt.contains(listed.url))
+                mounted = {listed.name, listed.url};
+        if (!mounted && !mountedAt.isEmpty())
+            mounted = {wanted, mountedAt.first()};
+        if (mounted) {
+            console.out() << QCoreApplication::translate("CardCommands",
+                                                         "%1 is already mounted at %2.")
+                                 .arg(quoted(mounted->first), TerminalText::name(mounted->second))
+                          << '\n';
+            return exitCode::done;
+        }
         console.message(QCoreApplication::translate("CardCommands",
                                                     "Stowly found no card %1 that isn’t mounted. "
                                                     "“stowly-cli cards” lists them.")

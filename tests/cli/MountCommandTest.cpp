@@ -65,8 +65,9 @@ TEST(MountCommandTest, ListsAndMountsACardNothingHasMounted) {
     EXPECT_EQ(after["path"], mountPoint);
     EXPECT_EQ(after["mounted"], true);
     EXPECT_EQ(after["backend"], "udisks2");
-    EXPECT_EQ(cli.run({"mount", label}).outText(),
-              "“" + label + "” is already mounted at " + mountPoint + ".\n");
+    for (const QString& card : {label, scratch->device()})
+        EXPECT_EQ(cli.run({"mount", card}).outText(),
+                  "“" + label + "” is already mounted at " + mountPoint + ".\n");
 }
 
 } // namespace
