@@ -44,20 +44,13 @@ CamerasSettingsTab::CamerasSettingsTab(CameraStore& cameras, std::shared_ptr<Mai
     m_stack->addWidget(empty);
     addWidget(m_stack);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
     QToolButton* add =
         listButton(QStringLiteral("+"), tr("Add a camera"), QStringLiteral("addCamera"));
     m_remove = listButton(QStringLiteral("−"), tr("Remove the selected camera"),
                           QStringLiteral("removeCamera"));
-    buttons->addWidget(add);
-    buttons->addWidget(m_remove);
-    buttons->addStretch(1);
-    addLayout(buttons);
+    addButtonRow({add, m_remove});
     m_error = new QLabel(this);
-    m_error->setWordWrap(true);
-    stageStyle::setRole(m_error, QStringLiteral("warning"));
-    addWidget(m_error);
+    addErrorLine(m_error);
 
     addNote(tr("Pick one in the Media stage for each card. The short code (or the name) fills the "
                "{camera} token."));

@@ -82,31 +82,15 @@ DestinationsSettingsTab::DestinationsSettingsTab(AppModel& model,
     addNote(tr("Stowly starts in the default favorite. If its drive isn’t connected, it uses the "
                "one you used last."));
 
-    m_list->setObjectName(QStringLiteral("favoriteList"));
-    m_list->setAccessibleName(tr("Favorite Destinations"));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    tintSelection(m_list);
-    m_listStack->setMinimumHeight(168);
-    m_listStack->addWidget(m_list);
-    m_listStack->addWidget(emptyState(tr("No Favorites"),
-                                      tr("Click + to add a folder you offload to often."),
-                                      QStringLiteral("noFavorites"), m_listStack));
-    addWidget(m_listStack);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
+    addPickList(m_listStack, m_list, QStringLiteral("favoriteList"), tr("Favorite Destinations"),
+                emptyState(tr("No Favorites"), tr("Click + to add a folder you offload to often."),
+                           QStringLiteral("noFavorites"), m_listStack));
     QToolButton* add =
         listButton(QStringLiteral("+"), tr("Add a favorite folder"), QStringLiteral("addFavorite"));
     m_remove = listButton(QStringLiteral("−"), tr("Remove the selected favorite"),
                           QStringLiteral("removeFavorite"));
-    buttons->addWidget(add);
-    buttons->addWidget(m_remove);
-    buttons->addStretch(1);
-    addLayout(buttons);
-    m_error->setWordWrap(true);
-    m_error->setObjectName(QStringLiteral("destinationsError"));
-    stageStyle::setRole(m_error, QStringLiteral("warning"));
-    addWidget(m_error);
+    addButtonRow({add, m_remove});
+    addErrorLine(m_error, QStringLiteral("destinationsError"));
 
     m_name->setObjectName(QStringLiteral("favoriteName"));
     m_name->setAccessibleName(tr("Favorite name"));

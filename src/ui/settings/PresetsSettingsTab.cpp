@@ -53,19 +53,9 @@ PresetsSettingsTab::PresetsSettingsTab(AppModel& model, std::shared_ptr<MailHand
     setObjectName(QStringLiteral("presetsSettings"));
     addSection(tr("Presets"));
 
-    m_list->setObjectName(QStringLiteral("presetList"));
-    m_list->setAccessibleName(tr("Presets"));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    tintSelection(m_list);
-    m_listStack->setMinimumHeight(168);
-    m_listStack->addWidget(m_list);
-    m_listStack->addWidget(emptyState(tr("No Presets"),
-                                      tr("Click + to save the current setup as a preset."),
-                                      QStringLiteral("noPresets"), m_listStack));
-    addWidget(m_listStack);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
+    addPickList(m_listStack, m_list, QStringLiteral("presetList"), tr("Presets"),
+                emptyState(tr("No Presets"), tr("Click + to save the current setup as a preset."),
+                           QStringLiteral("noPresets"), m_listStack));
     QToolButton* add = listButton(QStringLiteral("+"), tr("Save the current setup as a new preset"),
                                   QStringLiteral("addPreset"));
     add->setAccessibleName(tr("Add preset"));
@@ -75,15 +65,8 @@ PresetsSettingsTab::PresetsSettingsTab(AppModel& model, std::shared_ptr<MailHand
     m_duplicate = listButton(tr("Duplicate"), tr("Duplicate the selected preset"),
                              QStringLiteral("duplicatePreset"));
     m_duplicate->setAccessibleName(tr("Duplicate preset"));
-    buttons->addWidget(add);
-    buttons->addWidget(m_remove);
-    buttons->addWidget(m_duplicate);
-    buttons->addStretch(1);
-    addLayout(buttons);
-    m_error->setWordWrap(true);
-    m_error->setObjectName(QStringLiteral("presetsError"));
-    stageStyle::setRole(m_error, QStringLiteral("warning"));
-    addWidget(m_error);
+    addButtonRow({add, m_remove, m_duplicate});
+    addErrorLine(m_error, QStringLiteral("presetsError"));
     addNote(tr("A preset saves where files go, how they’re named, the camera, short-clip "
                "skipping, quick dump and the file rules. Switch presets from the menu at the top "
                "right of the main window."));

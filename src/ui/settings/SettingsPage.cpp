@@ -8,10 +8,12 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -136,6 +138,35 @@ public:
 };
 
 } // namespace
+
+void SettingsPage::addButtonRow(const QList<QToolButton*>& buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    for (QToolButton* button : buttons)
+        row->addWidget(button);
+    row->addStretch(1);
+    addLayout(row);
+}
+
+void SettingsPage::addPickList(QStackedWidget* stack, QListWidget* list, const QString& name,
+                               const QString& accessible, QWidget* empty) {
+    list->setObjectName(name);
+    list->setAccessibleName(accessible);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    tintSelection(list);
+    stack->setMinimumHeight(168);
+    stack->addWidget(list);
+    stack->addWidget(empty);
+    addWidget(stack);
+}
+
+void SettingsPage::addErrorLine(QLabel* label, const QString& name) {
+    label->setWordWrap(true);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    stageStyle::setRole(label, QStringLiteral("warning"));
+    addWidget(label);
+}
 
 void SettingsPage::tintSelection(QAbstractItemView* list) {
     list->setItemDelegate(new TintedSelection(list));

@@ -11,6 +11,7 @@ class QAbstractItemView;
 class QCheckBox;
 class QLabel;
 class QListWidget;
+class QStackedWidget;
 class QToolButton;
 class QVBoxLayout;
 
@@ -49,7 +50,14 @@ protected:
     void changeEvent(QEvent* event) override;
     // A small square button under a list (+, −…); the accessible text is also its tooltip.
     QToolButton* listButton(const QString& text, const QString& accessible, const QString& name);
-    // What an empty list shows instead: a title and a hint, centred.
+    // The buttons under a list, from the left.
+    void addButtonRow(const QList<QToolButton*>& buttons);
+    // A list to pick one item of, shown in `stack` with `empty` taking its place while it is
+    // empty; its selection tinted.
+    void addPickList(QStackedWidget* stack, QListWidget* list, const QString& name,
+                     const QString& accessible, QWidget* empty);
+    // Where a refused change says why: a wrapped warning line.
+    void addErrorLine(QLabel* label, const QString& name = {});
     // Rows drawn by widgets keep their own text colours, so the list's selection becomes a soft
     // tint of the accent that every row text stays readable on.
     void tintSelection(QAbstractItemView* list);
@@ -57,6 +65,7 @@ protected:
     // selecting the row of an id.
     static std::optional<QUuid> selectedID(const QListWidget* list);
     static void selectID(QListWidget* list, const QUuid& id);
+    // What an empty list shows instead: a title and a hint, centred.
     static QWidget* emptyState(const QString& title, const QString& hint, const QString& name,
                                QWidget* parent);
 
