@@ -42,6 +42,10 @@ qsizetype utf8SequenceLength(const char* bytes, qsizetype available) {
     return length;
 }
 
+QString nameOf(QByteArrayView path) {
+    return decode(path.sliced(path.lastIndexOf('/') + 1));
+}
+
 QString decode(QByteArrayView bytes) {
     bool ascii = true;
     for (const char c : bytes)

@@ -10,6 +10,9 @@ namespace stowly::fileNames {
 // valid UTF-8 sequence becomes "%XX" so that two different names never decode to one text.
 QString decode(QByteArrayView bytes);
 
+// The last component of a path in bytes, decoded: what messages call the file.
+QString nameOf(QByteArrayView path);
+
 // The bytes for a text path: the inverse of decode for names that were valid UTF-8.
 QByteArray encode(const QString& path);
 

@@ -16,13 +16,6 @@
 #include <unistd.h>
 
 namespace stowly {
-namespace {
-
-QByteArray lastComponent(const QByteArray& path) {
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
-} // namespace
 
 QList<CopyResult> Copier::copyToAll(const QByteArray& source, const QStringList& destinations,
                                     const OnBytes& onBytes, const OnVerifyAt& onVerify,
@@ -59,7 +52,7 @@ CopyResult Copier::sha256(const QByteArray& path, qsizetype chunkSize, bool bypa
 
 std::optional<CopyFailure> Copier::readWhole(const QByteArray& path, qsizetype chunkSize,
                                              bool bypassCache, const OnRead& onRead) {
-    const QString name = fileNames::decode(lastComponent(path));
+    const QString name = fileNames::nameOf(path);
     FileDescriptor fd(::open(path.constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.isOpen())
         return CopyFailure::system(

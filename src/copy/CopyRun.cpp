@@ -19,10 +19,6 @@
 namespace stowly {
 namespace {
 
-QByteArray lastComponent(const QByteArray& path) {
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
 // What tells one version of a file from another without reading it.
 struct SourceState {
     qint64 size = 0;
@@ -47,7 +43,7 @@ struct SourceState {
 CopyRun::CopyRun(const QByteArray& source, const QStringList& destinations, std::stop_token stop,
                  const FolderCalls& calls, const Copier::Checks& checks)
     : m_source(source), m_stop(std::move(stop)), m_checks(checks),
-      m_sourceName(fileNames::decode(lastComponent(source))) {
+      m_sourceName(fileNames::nameOf(source)) {
     for (const QString& destination : destinations)
         m_targets.push_back(std::make_unique<CopyTarget>(destination, calls));
 }

@@ -36,6 +36,11 @@ bool readFromDevice(int fd, qsizetype unit) {
     return canBypassCache(fd, unit) && bypassCache(fd);
 }
 
+bool bypassesCache(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_DIRECT);
+}
+
 int hashFile(int fd, CopyBuffers& buffers, Sha256& hash,
              const std::function<void(const char*, qsizetype)>& tap, qint64 length) {
     PipelinedReader reader(fd, buffers, {}, length);

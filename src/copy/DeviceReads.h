@@ -18,6 +18,8 @@ void dropCachedPages(int fd);
 // completed flush leaves none. Returns whether reads bypass the cache, in which case the pages
 // need no dropping afterwards.
 bool readFromDevice(int fd, qsizetype unit);
+// Whether reads of `fd` bypass the cache now (a short read may have switched it off since).
+bool bypassesCache(int fd);
 
 // Feeds the file from its offset to its end (or `length` bytes of it) to `hash` (and `tap`,
 // when given), hashing while the reads go on. Returns 0 or the errno of the failed read.

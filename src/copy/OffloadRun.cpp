@@ -115,7 +115,7 @@ OffloadSummary OffloadRun::run() {
 bool OffloadRun::copyFile(int index) {
     const Clip& clip = m_job.plan[index].clip;
     m_current = index;
-    m_state.currentFile = fileNames::decode(clip.url.mid(clip.url.lastIndexOf('/') + 1));
+    m_state.currentFile = fileNames::nameOf(clip.url);
     m_state.currentID = clip.relativePath;
     m_state.currentFileBytes = 0;
     m_state.isVerifying = false;

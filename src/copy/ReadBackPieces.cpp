@@ -9,15 +9,6 @@
 #include <unistd.h>
 
 namespace stowly {
-namespace {
-
-bool bypassesCache(int fd) {
-    const int flags = ::fcntl(fd, F_GETFL);
-    return flags >= 0 && (flags & O_DIRECT);
-}
-
-} // namespace
-
 ReadBackPieces::ReadBackPieces(FileDescriptor syncFd, FileDescriptor readFd, QString name)
     : m_syncFd(std::move(syncFd)), m_readFd(std::move(readFd)), m_name(std::move(name)) {
     deviceReads::readFromDevice(m_readFd.get(), PipelinedReader::pieceSizeFor(pieceSize));
@@ -34,8 +25,7 @@ void ReadBackPieces::readUpTo(qint64 end, CopyBuffers& buffers) {
         return;
     }
     const int fd = m_readFd.get();
-    // Checked each time: a short read may have switched the bypass off.
-    const bool bypassing = bypassesCache(fd);
+    const bool bypassing = deviceReads::bypassesCache(fd);
     // Flushed pages are clean, so they can go, and the reads have to fetch them again.
     if (!bypassing)
         ::posix_fadvise(fd, m_done, end - m_done, POSIX_FADV_DONTNEED);
