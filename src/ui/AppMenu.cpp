@@ -29,13 +29,13 @@ AppMenu::AppMenu(QWidget* parent, std::shared_ptr<MailHandoff> handoff)
     addSeparator();
     addAction(tr("Check for Updates…"), this, &AppMenu::explainUpdates);
     addSeparator();
-    QAction* quit = addAction(tr("Quit Stowly"));
-    quit->setShortcut(QKeySequence::Quit);
-    // Quitting goes through the window's close, which asks while a copy runs.
-    connect(quit, &QAction::triggered, this, [this] {
-        if (QWidget* window = parentWidget() ? parentWidget()->window() : nullptr)
-            window->close();
-    });
+    QAction* quit = addAction(tr("Quit Stowly"), this, &AppMenu::quitRequested);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    // Spelled out: the standard Quit key is empty under some platform themes (offscreen,
+    // Windows-like schemes), and Ctrl+Q is what Linux desktops use.
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Ctrl+Q quits from the settings and the other windows too, not only from the main one.
+    quit->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void AppMenu::showAbout() {

@@ -29,6 +29,8 @@ public:
 
 Q_SIGNALS:
     void settingsRequested();
+    // "Quit Stowly": the application decides, asking first while a copy runs.
+    void quitRequested();
 
 private:
     std::shared_ptr<MailHandoff> m_handoff;

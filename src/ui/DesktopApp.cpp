@@ -28,7 +28,10 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     // The window closing decides for itself whether the application ends (menu bar mode).
     QApplication::setQuitOnLastWindowClosed(false);
     connect(m_window.get(), &MainWindow::closed, this, &DesktopApp::windowClosed);
-    connect(m_window.get(), &MainWindow::settingsRequested, this, &DesktopApp::showSettings);
+    connect(m_window.get(), &MainWindow::settingsRequested, this, [this] { showSettings(); });
+    connect(m_window.get(), &MainWindow::settingsTabRequested, this,
+            [this](SettingsTab tab) { showSettings(tab); });
+    connect(m_window.get(), &MainWindow::quitRequested, this, &DesktopApp::quit);
     m_window->setCloseGuard([this] { return mayCloseWindow(); });
     connect(m_look, &DesktopLook::changed, this, &DesktopApp::applyTheme);
     connect(&m_model.settings(), &AppSettings::themeIDChanged, this, &DesktopApp::applyTheme);
@@ -38,7 +41,7 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
                                                          QDBusConnection::sessionBus());
     m_statusItem = std::make_unique<StatusItemController>(
         m_model, StatusItemController::Actions{[this] { showMainWindow(); },
-                                               [this] { showMainWindow(); }, [this] { quit(); }});
+                                               [this] { showSettings(); }, [this] { quit(); }});
 }
 
 DesktopApp::~DesktopApp() {
@@ -63,6 +66,7 @@ void DesktopApp::showWelcomeIfNeeded() {
         return;
     auto* welcome = new WelcomeWindow(m_model);
     welcome->setAttribute(Qt::WA_DeleteOnClose);
+    welcome->addAction(m_window->quitAction());
     m_welcome = welcome;
     connect(welcome, &WelcomeWindow::exited, this, [this](const OnboardingExit& exit) {
         switch (exit.kind) {
@@ -86,20 +90,25 @@ void DesktopApp::showWelcomeIfNeeded() {
     welcome->activateWindow();
 }
 
-void DesktopApp::showSettings() {
+void DesktopApp::showSettings(std::optional<SettingsTab> tab) {
     if (!m_settings) {
         auto* settings = new SettingsWindow(m_model, nullptr, m_look->highContrast());
         settings->setAttribute(Qt::WA_DeleteOnClose);
+        // Ctrl+Q works here also while the main window is closed.
+        settings->addAction(m_window->quitAction());
         m_settings = settings;
     }
+    if (tab)
+        m_settings->showTab(*tab);
     m_settings->show();
     m_settings->raise();
     m_settings->activateWindow();
 }
 
 void DesktopApp::quit() {
-    if (!m_model.isBusy() || mayStopAndQuit())
-        QApplication::quit();
+    if (m_model.isBusy() && !mayStopAndQuit(false))
+        return;
+    leave();
 }
 
 bool DesktopApp::isActive() const {
@@ -161,13 +170,16 @@ void DesktopApp::confirm(const Confirmation& confirmation, std::function<void(bo
 }
 
 bool DesktopApp::mayCloseWindow() {
-    return !m_model.isBusy() || m_model.settings().keepRunningInMenuBar() || mayStopAndQuit();
+    return !m_model.isBusy() || m_model.settings().keepRunningInMenuBar() || mayStopAndQuit(true);
 }
 
-bool DesktopApp::mayStopAndQuit() {
+bool DesktopApp::mayStopAndQuit(bool closingWindow) {
     QMessageBox box(QMessageBox::Warning, tr("Stop the offload and quit?"),
-                    tr("Closing the window quits Stowly and stops the offload. Files copied so far "
-                       "keep their verified copies; the rest stay on the card."),
+                    closingWindow
+                        ? tr("Closing the window quits Stowly and stops the offload. Files copied "
+                             "so far keep their verified copies; the rest stay on the card.")
+                        : tr("Quitting stops the offload. Files copied so far keep their verified "
+                             "copies; the rest stay on the card."),
                     QMessageBox::NoButton, m_window.get());
     box.setObjectName(QStringLiteral("quitWhileCopying"));
     QPushButton* quit = box.addButton(tr("Stop and Quit"), QMessageBox::DestructiveRole);
@@ -176,11 +188,19 @@ bool DesktopApp::mayStopAndQuit() {
     return box.clickedButton() == quit;
 }
 
+void DesktopApp::leave() {
+    Q_EMIT quitting();
+    // Not quit(): that closes every window again, and the main window's close would ask a
+    // second time what the user has just answered.
+    QCoreApplication::exit(0);
+}
+
 void DesktopApp::windowClosed() {
-    if (m_model.settings().keepRunningInMenuBar())
+    if (m_model.settings().keepRunningInMenuBar()) {
         runInBackground();
-    else
-        QApplication::quit();
+        return;
+    }
+    leave();
 }
 
 } // namespace stowly

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/AppFrontEnd.h"
+#include "app/SettingsTab.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace stowly {
 
@@ -15,6 +17,7 @@ class DesktopLook;
 class MainWindow;
 class StatusItemController;
 class DesktopPromptPresenter;
+class SettingsWindow;
 
 // The desktop front end of the model: the main window, the confirmations it asks, the success
 // sound, and the theme and appearance the window is drawn in, followed live.
@@ -33,8 +36,10 @@ public:
     void runInBackground();
     // The first-run setup, when the user has set nothing up yet.
     void showWelcomeIfNeeded();
-    // The settings window (the main window until there is one).
-    void showSettings();
+    // The settings window, on the tab last shown unless one is named.
+    void showSettings(std::optional<SettingsTab> tab = std::nullopt);
+    // Quits, asking first while a copy or an erase runs.
+    void quit();
 
     // AppFrontEnd
     bool isActive() const override;
@@ -48,13 +53,17 @@ public:
     // The theme for the settings and the desktop's wishes, applied to the whole application.
     void applyTheme();
 
+Q_SIGNALS:
+    // Just before the application leaves its event loop for good.
+    void quitting();
+
 private:
     void windowClosed();
-    // Quitting from the tray asks, like closing the window, while a copy runs.
-    void quit();
+    // Ends the event loop for good; whatever had to be asked was asked.
+    void leave();
     // Closing quits, which would stop a running copy: asked first.
     bool mayCloseWindow();
-    bool mayStopAndQuit();
+    bool mayStopAndQuit(bool closingWindow);
 
     AppModel& m_model;
     DesktopLook* m_look;
@@ -64,7 +73,7 @@ private:
     std::unique_ptr<StatusItemController> m_statusItem;
     std::unique_ptr<DesktopPromptPresenter> m_prompts;
     QPointer<QWidget> m_welcome;
-    QPointer<QWidget> m_settings;
+    QPointer<SettingsWindow> m_settings;
 };
 
 } // namespace stowly

@@ -44,7 +44,10 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     QWidget* toolbar = makeToolbar();
     m_stages[0] = new CardStageView(m_model, central);
     m_stages[1] = new MediaStageView(m_model, *m_thumbnails, central);
-    m_stages[2] = new DestinationStageView(m_model, central);
+    auto* destination = new DestinationStageView(m_model, central);
+    connect(destination, &DestinationStageView::editFavoritesRequested, this,
+            [this] { Q_EMIT settingsTabRequested(SettingsTab::destinations); });
+    m_stages[2] = destination;
     m_bar = new OffloadBar(m_model, central);
     m_side = new QScrollArea(central);
     m_side->setObjectName(QStringLiteral("sideColumn"));
@@ -77,10 +80,6 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     connect(start, &QShortcut::activated, &m_model, &AppModel::startOffload);
     auto* startOnKeypad = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
     connect(startOnKeypad, &QShortcut::activated, &m_model, &AppModel::startOffload);
-    auto* quit = new QAction(this);
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, qApp, &QApplication::quit);
-    addAction(quit);
 
     // The headers follow the model's stage rules.
     for (auto signal : {&AppModel::selectionChanged, &AppModel::sessionChanged,
@@ -124,6 +123,8 @@ QWidget* MainWindow::makeToolbar() {
     menuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     auto* appMenu = new AppMenu(menuButton);
     connect(appMenu, &AppMenu::settingsRequested, this, &MainWindow::settingsRequested);
+    connect(appMenu, &AppMenu::quitRequested, this, &MainWindow::quitRequested);
+    m_quit = appMenu->findChild<QAction*>(QStringLiteral("quitAction"));
     menuButton->setMenu(appMenu);
     // The menu's shortcuts work anywhere in the window.
     addActions(appMenu->actions());

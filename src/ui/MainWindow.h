@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SettingsTab.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -29,6 +31,8 @@ public:
     static constexpr int narrowWidth = 900;
 
     OffloadBar& offloadBar() const { return *m_bar; }
+    // "Quit Stowly" with its Ctrl+Q; other windows add it so the key works there too.
+    QAction* quitAction() const { return m_quit; }
     void showRecentOffloads();
     // Asked before the window closes; false keeps it open.
     void setCloseGuard(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
@@ -38,6 +42,10 @@ Q_SIGNALS:
     void closed();
     // "Settings…" was chosen in the window's menu.
     void settingsRequested();
+    // A command of the window edits something the settings window holds.
+    void settingsTabRequested(stowly::SettingsTab tab);
+    // "Quit Stowly" or Ctrl+Q.
+    void quitRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +68,7 @@ private:
     OffloadBar* m_bar;
     RecentOffloadsView* m_recent = nullptr;
     QToolButton* m_history = nullptr;
+    QAction* m_quit = nullptr;
     int m_arrangedNarrow = -1;
     bool m_shownOnce = false;
     std::function<bool()> m_mayClose;

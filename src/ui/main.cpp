@@ -2,6 +2,7 @@
 #include "base/Background.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
+#include "diagnostics/CrashHandler.h"
 #include "ui/CrashReportOffer.h"
 #include "ui/DesktopApp.h"
 #include "ui/MainWindow.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("app.stowly.Stowly"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/stowly.svg")));
+    CrashHandler::install();
     Log::useDefaultFile();
     // A reader that goes away must not end the application.
     std::signal(SIGPIPE, SIG_IGN);
@@ -31,7 +33,10 @@ int main(int argc, char** argv) {
 
     SignalWatcher signals;
     signals.start();
-    QObject::connect(&signals, &SignalWatcher::interrupted, &app, &QApplication::quit);
+    // A polite request to stop ends the copy cleanly without asking anyone (exit, not quit:
+    // quit closes the window, which asks while a copy runs).
+    QObject::connect(&signals, &SignalWatcher::interrupted, &app,
+                     [] { QCoreApplication::exit(0); });
 
     // Started from the autostart entry at login.
     const bool loginLaunch = app.arguments().contains(QStringLiteral("--login"));

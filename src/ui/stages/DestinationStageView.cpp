@@ -275,9 +275,8 @@ void DestinationStageView::fillFavorites() {
     QAction* other = m_favoritesMenu->addAction(StageTexts::chooseOtherFolder(), this,
                                                 &DestinationStageView::chooseFolder);
     other->setToolTip(StageTexts::chooseOtherFolderHelp());
-    // Favourites are edited in the settings window.
-    QAction* edit = m_favoritesMenu->addAction(StageTexts::editFavorites());
-    edit->setEnabled(false);
+    m_favoritesMenu->addAction(StageTexts::editFavorites(), this,
+                               &DestinationStageView::editFavoritesRequested);
     m_favoritesMenu->setToolTipsVisible(true);
 }
 

@@ -30,6 +30,10 @@ public:
     using FolderChooser = std::function<QString(QWidget* parent, const QString& startAt)>;
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
 
+Q_SIGNALS:
+    // "Edit Favorites…": favourites are edited in the settings window.
+    void editFavoritesRequested();
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
