@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -51,16 +52,8 @@ QList<QDateTime> linesEnding(const QString& log, const QString& ending) {
     return times;
 }
 
-} // namespace
-
-// The real program on a virtual display: it shows its window soon after launching, a second
-// launch hands over to it and ends, and a polite request to stop ends it cleanly.
-TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    if (xvfbRun.isEmpty())
-        GTEST_SKIP() << "xvfb-run is not installed (Debian package xvfb), so there is no "
-                        "display to start the window on";
-    TempDir home;
+// The program's environment: a home of the test's own and no desktop bus.
+QProcessEnvironment programEnvironment(const TempDir& home) {
     QDir().mkpath(home("runtime"));
     QFile::setPermissions(home("runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -75,6 +68,20 @@ TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
     // No desktop bus: the program must not wait for one.
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                QStringLiteral("unix:path=/nonexistent"));
+    return env;
+}
+
+} // namespace
+
+// The real program on a virtual display: it shows its window soon after launching, a second
+// launch hands over to it and ends, and a polite request to stop ends it cleanly.
+TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfbRun.isEmpty())
+        GTEST_SKIP() << "xvfb-run is not installed (Debian package xvfb), so there is no "
+                        "display to start the window on";
+    TempDir home;
+    QProcessEnvironment env = programEnvironment(home);
     const QString program = QStringLiteral(STOWLY_BIN_DIR "/stowly");
     const QString log = home("state/Stowly/Stowly.log");
 
@@ -102,4 +109,48 @@ TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
     ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
     ASSERT_TRUE(first.waitForFinished(15000));
     EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+}
+
+// The desktop app writes a report when it crashes itself, and its next start offers it.
+TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
+    TempDir home;
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString program = QStringLiteral(STOWLY_BIN_DIR "/stowly");
+    const QString log = home("state/Stowly/Stowly.log");
+    const QString crashes = home("state/Stowly/crashes");
+    const auto lastSeen = [&] {
+        QSettings preferences(home("config/Stowly/Stowly.conf"), QSettings::IniFormat);
+        return preferences.value(QStringLiteral("StowlyLastSeenCrashReportDate")).toDateTime();
+    };
+    QProcess app;
+    app.setProcessEnvironment(env);
+
+    // The first start only notes where "new" begins; then the program crashes.
+    app.start(program, {});
+    ASSERT_TRUE(spinUntil([&] { return lastSeen().isValid(); }, 30000))
+        << app.readAllStandardError().toStdString();
+    ASSERT_EQ(::kill(pid_t(app.processId()), SIGSEGV), 0);
+    ASSERT_TRUE(app.waitForFinished(15000));
+    EXPECT_EQ(app.exitStatus(), QProcess::CrashExit);
+    const QStringList reports = QDir(crashes).entryList({QStringLiteral("Stowly-*.crash")});
+    ASSERT_EQ(reports.size(), 1) << "no crash report in " << crashes.toStdString();
+    QFile report(crashes + u'/' + reports[0]);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(report.readAll().contains("SIGSEGV"));
+
+    // Offered once: the next start has looked at it.
+    app.start(program, {});
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            QFile file(log);
+            return file.open(QIODevice::ReadOnly) &&
+                   file.readAll().contains("Found a new crash report");
+        },
+        30000))
+        << app.readAllStandardError().toStdString();
+    EXPECT_GE(lastSeen(), QFileInfo(report).lastModified().addSecs(-1));
+    ::kill(pid_t(app.processId()), SIGTERM);
+    ASSERT_TRUE(app.waitForFinished(15000));
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
 }
