@@ -348,7 +348,7 @@ QList<SettingDefinition> makeRows() {
                    &S::dateFilterChanged),
         flag(k::keepRunningInMenuBar, false,
              QT_TRANSLATE_NOOP("SettingsTable",
-                               "Keep running in the menu bar when the window closes."),
+                               "Keep running in the background when the window closes."),
              &S::keepRunningInMenuBarChanged),
         flag(k::askToImportOnMount, true,
              QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload a card when it is inserted."),
@@ -358,7 +358,7 @@ QList<SettingDefinition> makeRows() {
              QT_TRANSLATE_NOOP("SettingsTable", "Mount cards when they are inserted."),
              &S::mountCardsWhenInsertedChanged),
         flag(k::showMenuBarIcon, true,
-             QT_TRANSLATE_NOOP("SettingsTable", "Show Stowly’s icon in the menu bar."),
+             QT_TRANSLATE_NOOP("SettingsTable", "Show Stowly’s icon while it runs in the background."),
              &S::showMenuBarIconChanged),
         choice<ImportPromptStyle>(
             k::importPromptStyle, ImportPromptStyle::notification,

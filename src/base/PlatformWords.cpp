@@ -53,6 +53,14 @@ QString quietNotificationsNote() {
         "Disturb; the floating panel always shows.");
 }
 
+QString statusArea() {
+    return QCoreApplication::translate("platformWords", "system tray");
+}
+
+QString statusAreaTitle() {
+    return QCoreApplication::translate("platformWords", "System Tray");
+}
+
 QString hiddenIconNote() {
     return QCoreApplication::translate(
         "platformWords",

@@ -29,6 +29,11 @@ QString fileBrowserTitle();
 QString withPreviewService();
 // Why a prompt may stay unseen and what to do about it, for the import prompt style.
 QString quietNotificationsNote();
+// Where Stowly's icon lives while it runs in the background, inside a sentence: "system tray"
+// ("Keep Stowly running in the system tray").
+QString statusArea();
+// The same as a heading: "System Tray".
+QString statusAreaTitle();
 // How to reach and quit Stowly while it runs without its icon.
 QString hiddenIconNote();
 // What the user does when the desktop wants Stowly allowed to start at login.

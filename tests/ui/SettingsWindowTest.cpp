@@ -66,8 +66,16 @@ TEST(SettingsWindow, GeneralControlsWriteThroughAndFollowTheSettings) {
     EXPECT_TRUE(settings.skipShortClips());
     EXPECT_EQ(settings.shortClipSeconds(), 20);
 
-    find<QCheckBox>(window, "keepRunning")->click();
+    auto* keepRunning = find<QCheckBox>(window, "keepRunning");
+    keepRunning->click();
     EXPECT_TRUE(settings.keepRunningInMenuBar());
+    // Linux has a system tray, not a menu bar.
+    EXPECT_EQ(keepRunning->text(), QStringLiteral("Keep Stowly running in the system tray"));
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        const QString shown = w->property("text").toString() + w->accessibleName();
+        EXPECT_FALSE(shown.contains(QStringLiteral("menu bar"), Qt::CaseInsensitive))
+            << shown.toStdString();
+    }
     find<QAbstractButton>(window, "promptStyle_panel")->click();
     EXPECT_EQ(settings.importPromptStyle(), ImportPromptStyle::panel);
 

@@ -102,9 +102,9 @@ void GeneralSettingsTab::addAfterOffload() {
 
 void GeneralSettingsTab::addBackground() {
     AppSettings& settings = m_model.settings();
-    addSection(tr("Menu Bar"));
+    addSection(platformWords::statusAreaTitle());
     addSwitch(
-        tr("Keep Stowly running in the menu bar"),
+        tr("Keep Stowly running in the %1").arg(platformWords::statusArea()),
         [&settings] { return settings.keepRunningInMenuBar(); },
         [&settings](bool on) { settings.setKeepRunningInMenuBar(on); }, &settings,
         &AppSettings::keepRunningInMenuBarChanged)
@@ -149,13 +149,15 @@ void GeneralSettingsTab::addBackground() {
     addNote(platformWords::quietNotificationsNote());
 
     addSwitch(
-        tr("Show menu bar icon"), [&settings] { return settings.showMenuBarIcon(); },
+        tr("Show %1 icon").arg(platformWords::statusArea()),
+        [&settings] { return settings.showMenuBarIcon(); },
         [&settings](bool on) { settings.setShowMenuBarIcon(on); }, &settings,
         &AppSettings::showMenuBarIconChanged);
     addNote(platformWords::hiddenIconNote());
     if (!StatusItemController::desktopHasTray())
-        stageStyle::setRole(addNote(tr("This desktop shows no tray icons, so the menu bar icon "
-                                       "can’t appear here.")),
+        stageStyle::setRole(addNote(tr("This desktop shows no tray icons, so the %1 icon can’t "
+                                       "appear here.")
+                                        .arg(platformWords::statusArea())),
                             QStringLiteral("warning"));
 
     LoginItem& login = m_model.loginItem();
