@@ -7,6 +7,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins \
 	libssl-dev libxxhash-dev libheif-dev libraw-dev \
 	libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
+	libcanberra-dev sound-theme-freedesktop \
 	xvfb xauth adwaita-icon-theme fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \

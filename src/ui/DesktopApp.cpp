@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 #include "ui/DesktopLook.h"
 #include "ui/DesktopPromptPresenter.h"
+#include "ui/EventSound.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
 #include "ui/Theme.h"
@@ -12,9 +13,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyleFactory>
 
 namespace stowly {
@@ -22,7 +21,7 @@ namespace stowly {
 DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     : QObject(parent), m_model(model), m_look(look ? look : new DesktopLook(true, this)),
       m_desktopIsDark(QApplication::palette().color(QPalette::Window).lightness() < 128),
-      m_window(std::make_unique<MainWindow>(model)) {
+      m_window(std::make_unique<MainWindow>(model)), m_sound(new EventSound(this)) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Theme::useFallbackIcons();
     // The window closing decides for itself whether the application ends (menu bar mode).
@@ -127,9 +126,7 @@ void DesktopApp::showMainWindow() {
 }
 
 void DesktopApp::playSuccessSound() {
-    const QString player = QStandardPaths::findExecutable(QStringLiteral("canberra-gtk-play"));
-    if (!player.isEmpty())
-        QProcess::startDetached(player, {QStringLiteral("--id=complete")});
+    m_sound->play(QStringLiteral("complete"), tr("Offload complete"));
 }
 
 void DesktopApp::setAppearance(AppAppearance) {

@@ -14,6 +14,7 @@ namespace stowly {
 
 class AppModel;
 class DesktopLook;
+class EventSound;
 class MainWindow;
 class StatusItemController;
 class DesktopPromptPresenter;
@@ -29,6 +30,7 @@ public:
     ~DesktopApp() override;
 
     MainWindow& window() const { return *m_window; }
+    EventSound& sound() const { return *m_sound; }
     StatusItemController& statusItem() const { return *m_statusItem; }
     // Shows the window unless it is already open; the launch calls it once.
     void openMainWindowIfClosed();
@@ -70,6 +72,7 @@ private:
     // The desktop's own palette before ours replaced it, for "system" without a stated wish.
     bool m_desktopIsDark;
     std::unique_ptr<MainWindow> m_window;
+    EventSound* m_sound;
     std::unique_ptr<StatusItemController> m_statusItem;
     std::unique_ptr<DesktopPromptPresenter> m_prompts;
     QPointer<QWidget> m_welcome;
