@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -62,6 +63,37 @@ bool writeNewFile(const QString& path, const QByteArray& content) {
     return written;
 }
 
+// A report that no mail program took stays where the user finds it again: its attachments
+// and a message file that says where to send them. Empty when it could not be kept.
+QString keepForSending(const MailHandoff::Draft& draft, const QStringList& attachments,
+                       const QString& parent) {
+    if (parent.isEmpty())
+        return {};
+    const QString base = QDir(parent).filePath(
+        BugReport::folderName() +
+        QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH.mm.ss")));
+    QString folder = base;
+    for (int n = 2; QFileInfo::exists(folder) || !QDir().mkdir(folder); ++n) {
+        if (n > 99)
+            return {};
+        folder = base + QStringLiteral(" %1").arg(n);
+    }
+    const QString message =
+        QCoreApplication::translate("BugReport", "Please e-mail this report and the files "
+                                                 "beside it to %1.")
+            .arg(draft.to) +
+        QStringLiteral("\n\nTo: ") + draft.to + QStringLiteral("\nSubject: ") + draft.subject +
+        QStringLiteral("\n\n") + draft.body + u'\n';
+    bool kept = writeNewFile(QDir(folder).filePath(BugReport::messageFileName()), message.toUtf8());
+    for (const QString& file : attachments)
+        kept = QFile::copy(file, QDir(folder).filePath(QFileInfo(file).fileName())) && kept;
+    if (!kept) {
+        QDir(folder).removeRecursively();
+        return {};
+    }
+    return folder;
+}
+
 bool startsWithDate(const QByteArray& line) {
     if (line.size() < 11 || line[4] != '-' || line[7] != '-' || line[10] != 'T')
         return false;
@@ -104,7 +136,10 @@ std::optional<QString> readCrashText(const QString& path, const Redactor& redact
 } // namespace
 
 BugReport::Places BugReport::Places::standard() {
-    return {Log::files(), QDir::tempPath(), QDir::homePath(), CrashReports::folder()};
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QFileInfo(documents).isDir())
+        documents = QDir::homePath();
+    return {Log::files(), QDir::tempPath(), QDir::homePath(), CrashReports::folder(), documents};
 }
 
 QStringList BugReport::recentLogLines(int limit) {
@@ -199,6 +234,10 @@ QString BugReport::folderName() {
     return QStringLiteral("Stowly Bug Report");
 }
 
+QString BugReport::messageFileName() {
+    return QStringLiteral("Message.txt");
+}
+
 QString BugReport::logFileName() {
     return QStringLiteral("Stowly log.txt");
 }
@@ -249,6 +288,8 @@ BugReport::Outcome BugReport::openEmail(const SystemInfo& info, const QStringLis
                                                displayPath(places.crashesFolder, places.home)));
         outcome.linkOpened = handoff.open(outcome.link);
     }
+    if (!outcome.handedOver())
+        outcome.keptFolder = keepForSending(draft, outcome.attachments, places.keepFolder);
     return outcome;
 }
 
@@ -261,11 +302,11 @@ void BugReport::compose(const std::optional<CrashReports::File>& crash,
         std::optional<QString> crashName;
         std::optional<QString> crashText;
     };
-    // The application object outlives every report; the mail hand-off belongs on the main
-    // thread, where the desktop's services live.
+    // The application object outlives every report. The hand-off waits for the desktop's
+    // helpers, so it happens out here too.
     background::run(
         QCoreApplication::instance(),
-        [crash, places] {
+        [crash, places, handoff = std::move(handoff)] {
             const Redactor redactor(places.home, places.tempFolder);
             Gathered gathered{SystemInfo::current(),
                               recentLogLines(composedLogLines, places.logFiles,
@@ -275,11 +316,10 @@ void BugReport::compose(const std::optional<CrashReports::File>& crash,
                 gathered.crashName = QFileInfo(crash->url).fileName();
                 gathered.crashText = readCrashText(crash->url, redactor);
             }
-            return gathered;
+            return openEmail(gathered.info, gathered.log, gathered.crashName, gathered.crashText,
+                             *handoff, places);
         },
-        [handoff = std::move(handoff), done = std::move(done), places](const Gathered& gathered) {
-            const Outcome outcome = openEmail(gathered.info, gathered.log, gathered.crashName,
-                                              gathered.crashText, *handoff, places);
+        [done = std::move(done)](const Outcome& outcome) {
             if (done)
                 done(outcome);
         });

@@ -33,6 +33,7 @@ struct Places {
     QString tempFolder;    // the report folder is made inside
     QString home;          // redacted to "~"
     QString crashesFolder; // named in the note of a link e-mail
+    QString keepFolder;    // where a report nobody could take is kept for the user to send
 
     static Places standard();
 };
@@ -44,6 +45,11 @@ struct Outcome {
     bool composed = false;   // handed to the mail program with the attachments
     QUrl link;               // otherwise the link that was opened
     bool linkOpened = false;
+    // When neither was taken: the folder the report was kept in for the user to send by hand,
+    // empty when it could not be kept either.
+    QString keptFolder;
+
+    bool handedOver() const { return composed || linkOpened; }
 };
 
 // The newest `limit` log lines of the last three days, oldest first, redacted.
@@ -68,15 +74,20 @@ QString logFileName();
 // "Stowly-2024-05-01-101010.crash" is attached as "Stowly-2024-05-01-101010.txt".
 QString crashAttachmentName(const QString& crashReportName);
 
+// The name of the file in a kept report that says where to send it and what to write.
+QString messageFileName();
+
 // Writes the attachments into a fresh report folder and hands the e-mail over; when no
-// mail program takes it, opens a link with the log in its body instead. Main thread.
+// mail program takes it, opens a link with the log in its body instead; when nothing takes
+// that either, keeps the report with its attachments in a folder of its own. May wait for
+// the desktop's helpers: not on the main thread.
 Outcome openEmail(const SystemInfo& info, const QStringList& log,
                   const std::optional<QString>& crashReportName,
                   const std::optional<QString>& crashText, MailHandoff& handoff,
                   const Places& places = Places::standard());
 
-// Gathers the facts, the log and the crash text on a worker thread, then opens the e-mail
-// on the main thread and calls `done`.
+// Gathers the facts, the log and the crash text and hands the e-mail over on a worker
+// thread, then calls `done` on the main thread.
 void compose(const std::optional<CrashReports::File>& crash, std::shared_ptr<MailHandoff> handoff,
              std::function<void(const Outcome&)> done = {},
              const Places& places = Places::standard());

@@ -72,6 +72,9 @@ QString Redactor::redact(const QString& text) const {
         position = pathEnd;
     }
     result += QStringView(source).mid(position);
+    // Stowly's own sentences put card, drive and file names in quotation marks.
+    static const QRegularExpression quoted(QStringLiteral("“[^”\\n]*(”?)"));
+    result.replace(quoted, QStringLiteral("“<name>\\1"));
     return result;
 }
 

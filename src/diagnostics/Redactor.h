@@ -10,6 +10,8 @@ namespace stowly {
 // folder becomes "~", and every path under the home folder, a place where drives are mounted,
 // the users folder or a temporary folder becomes "<path>". A path runs until a comma, colon,
 // semicolon, parenthesis, bracket, quotation mark or line end, so names with spaces go whole.
+// Whatever stands in typographic quotation marks (“A7SIII”) becomes “<name>”: Stowly's own
+// sentences quote card, drive and file names that way.
 class Redactor {
 public:
     explicit Redactor(const QString& home = QDir::homePath(),

@@ -1,8 +1,8 @@
 #include "ui/AppMenu.h"
 
-#include "diagnostics/BugReport.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
+#include "ui/MailDelivery.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -50,15 +50,15 @@ void AppMenu::showAbout() {
 }
 
 void AppMenu::reportBug() {
-    BugReport::compose(std::nullopt, m_handoff);
+    MailDelivery::sendBugReport(parentWidget(), std::nullopt, m_handoff);
 }
 
 void AppMenu::contactSupport() {
-    m_handoff->open(Support::mailURL(tr("Stowly support")));
+    MailDelivery::openLink(parentWidget(), Support::mailURL(tr("Stowly support")), m_handoff);
 }
 
 void AppMenu::openTipJar() {
-    m_handoff->open(Support::tipPage());
+    MailDelivery::openLink(parentWidget(), Support::tipPage(), m_handoff);
 }
 
 QString AppMenu::defaultAcknowledgements() {

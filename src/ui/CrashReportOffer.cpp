@@ -1,8 +1,8 @@
 #include "ui/CrashReportOffer.h"
 
-#include "diagnostics/BugReport.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
+#include "ui/MailDelivery.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,8 +25,8 @@ void CrashReportOffer::ask(QWidget* parent, const CrashReports::File& report,
     box.setDefaultButton(send);
     box.exec();
     if (box.clickedButton() == send)
-        BugReport::compose(report,
-                           handoff ? std::move(handoff) : std::make_shared<SystemMailHandoff>());
+        MailDelivery::sendBugReport(
+            parent, report, handoff ? std::move(handoff) : std::make_shared<SystemMailHandoff>());
 }
 
 } // namespace stowly

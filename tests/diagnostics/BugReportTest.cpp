@@ -45,7 +45,8 @@ protected:
     }
 
     test::TempDir dir;
-    BugReport::Places places{{}, dir("tmp"), "/home/me", "/home/me/.local/state/Stowly/crashes"};
+    BugReport::Places places{
+        {}, dir("tmp"), "/home/me", "/home/me/.local/state/Stowly/crashes", dir("Documents")};
     QString folder = places.tempFolder + "/Stowly Bug Report";
     RecordingHandoff handoff;
 };
@@ -143,6 +144,28 @@ TEST_F(ReportTest, WithoutMailProgramOpensALinkWithTheLogInline) {
     EXPECT_TRUE(body.endsWith("It’s in the folder ~/.local/state/Stowly/crashes.)"));
 }
 
+TEST_F(ReportTest, AReportNothingTakesIsKeptWithItsAttachmentsAndWhereToSendIt) {
+    struct Refusing : MailHandoff {
+        bool compose(const Draft&) override { return false; }
+        bool open(const QUrl&) override { return false; }
+    } nobody;
+    QDir().mkpath(places.keepFolder);
+    const BugReport::Outcome outcome =
+        BugReport::openEmail(info, {"line one"}, "Stowly-1.crash", "crash text", nobody, places);
+    EXPECT_FALSE(outcome.handedOver());
+    ASSERT_FALSE(outcome.keptFolder.isEmpty());
+    EXPECT_TRUE(outcome.keptFolder.startsWith(places.keepFolder + "/Stowly Bug Report "));
+    EXPECT_EQ(QDir(outcome.keptFolder).entryList(QDir::Files),
+              QStringList({"Message.txt", "Stowly log.txt", "Stowly-1.txt"}));
+    const QString message = QString::fromUtf8(test::readFile(outcome.keptFolder + "/Message.txt"));
+    EXPECT_TRUE(message.startsWith("Please e-mail this report and the files beside it to "
+                                   "support@stowly.app.\n\nTo: support@stowly.app\nSubject: "
+                                   "Stowly bug report (version 1.2.3)\n\nWhat happened?"))
+        << message.toStdString();
+    // Taken by the mail program: nothing is kept.
+    EXPECT_TRUE(open().keptFolder.isEmpty());
+}
+
 TEST_F(ReportTest, PlantedLinkIsNeverFollowed) {
     test::writeFile(dir("victim/precious.mov"), "footage");
     ASSERT_TRUE(QFile::link(dir("victim"), folder));
@@ -177,21 +200,32 @@ TEST_F(ReportTest, ComposeGathersInTheBackgroundAndLeavesNoNameBehind) {
     EXPECT_TRUE(recording->drafts.value(0).body.contains("Crash: Stowly-1.crash"));
 }
 
-TEST(SystemMailHandoffTest, StartsTheDesktopHelperWithTheDraft) {
+// The desktop's helpers say by their exit status whether a program took the e-mail; one that
+// keeps running has the mail program open.
+TEST(SystemMailHandoffTest, HandedOverOnlyWhenTheDesktopHelperSaysSo) {
     test::TempDir dir;
     const QString record = dir("arguments");
-    const QString script = test::writeFile(
-        dir("helper"),
-        QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"%1.tmp\"; mv \"%1.tmp\" \"%1\"\n")
-            .arg(record)
-            .toUtf8());
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+    const auto helper = [&](const char* name, const QString& then) {
+        const QString script = test::writeFile(
+            dir(name), QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"%1\"\n%2\n")
+                           .arg(record, then)
+                           .toUtf8());
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+        return script;
+    };
+    const MailHandoff::Draft draft{"support@stowly.app", "Subject", "Body\n—", {"/t/Stowly log.txt"}};
 
-    SystemMailHandoff helpers(script, script);
-    ASSERT_TRUE(
-        helpers.compose({"support@stowly.app", "Subject", "Body\n—", {"/t/Stowly log.txt"}}));
-    ASSERT_TRUE(test::spinUntil([&] { return QFile::exists(record); }));
+    SystemMailHandoff taken(helper("taken", "exit 0"), helper("opened", "exit 0"));
+    EXPECT_TRUE(taken.compose(draft));
     EXPECT_EQ(test::readFile(record), "--utf8\n--subject\nSubject\n--body\nBody\n—\n--attach\n"
                                       "/t/Stowly log.txt\nsupport@stowly.app\n");
-    EXPECT_FALSE(SystemMailHandoff(dir("none"), dir("none")).open(Support::tipPage()));
+    EXPECT_TRUE(taken.open(Support::tipPage()));
+
+    // xdg-email's "no method available" and a helper that isn't there at all.
+    SystemMailHandoff refused(helper("refused", "exit 3"), dir("none"));
+    EXPECT_FALSE(refused.compose(draft));
+    EXPECT_FALSE(refused.open(Support::tipPage()));
+
+    SystemMailHandoff mailProgramOpen(helper("waits", "exec sleep 30"), dir("none"), 300);
+    EXPECT_TRUE(mailProgramOpen.compose(draft));
 }

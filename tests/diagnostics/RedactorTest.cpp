@@ -37,6 +37,12 @@ TEST(RedactorTest, PathsGoUpToPunctuationHomeBecomesTildeAndOtherTextStays) {
     for (const QString& root : Redactor::privateRoots())
         EXPECT_EQ(redactor.redact("x /" + root + "/Some Name/f.mov"), "x <path>")
             << root.toStdString();
+    // Card and file names stand in quotation marks in Stowly's own sentences.
+    expectRedacted(redactor, "Posted the notification “A7SIII connected”",
+                   "Posted the notification “<name>”");
+    expectRedacted(redactor, "“DSC00003.ARW” and “B” failed", "“<name>” and “<name>” failed");
+    expectRedacted(redactor, "unclosed “A7SIII", "unclosed “<name>");
+
     for (const char* text :
          {"Stowly 0.1.0 (42), Linux 6.1.0 (Debian GNU/Linux 12) launched", "Copied 3/5 files",
           "see https://stowly.app/tip", "/dev/sdb1 formatted", "/varnish/x", "/Volumes"})

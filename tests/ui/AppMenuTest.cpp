@@ -3,38 +3,22 @@
 #include "ui/AppMenu.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
+#include "support/RecordingHandoff.h"
 #include "support/TestSupport.h"
 #include "ui/CrashReportOffer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <mutex>
-
 using namespace stowly;
 using namespace stowly::test;
 
 namespace {
-
-struct RecordingHandoff : MailHandoff {
-    bool compose(const Draft& draft) override {
-        std::lock_guard lock(mutex);
-        drafts.append(draft);
-        return true;
-    }
-    bool open(const QUrl& link) override {
-        std::lock_guard lock(mutex);
-        links.append(link);
-        return true;
-    }
-    std::mutex mutex;
-    QList<Draft> drafts;
-    QList<QUrl> links;
-};
 
 // Presses the button with this text in the next message box that opens.
 void answerNextBox(const QString& button) {
@@ -54,7 +38,13 @@ TEST(AppMenuTest, SupportTipsAndBugReportsLeaveThroughTheMailProgramOrBrowser) {
     AppMenu menu(nullptr, handoff);
     menu.contactSupport();
     menu.openTipJar();
-    ASSERT_EQ(handoff->links.size(), 2);
+    ASSERT_TRUE(spinUntil([&] {
+        std::lock_guard lock(handoff->mutex);
+        return handoff->links.size() == 2;
+    }));
+    // They leave one after the other, each from a worker of its own.
+    if (handoff->links[0].scheme() != "mailto")
+        std::swap(handoff->links[0], handoff->links[1]);
     EXPECT_EQ(handoff->links[0].scheme(), "mailto");
     EXPECT_EQ(handoff->links[0].path(), Support::emailAddress());
     EXPECT_EQ(handoff->links[1], Support::tipPage());
@@ -68,6 +58,38 @@ TEST(AppMenuTest, SupportTipsAndBugReportsLeaveThroughTheMailProgramOrBrowser) {
 
     EXPECT_TRUE(AppMenu::acknowledgements()->contains("FFmpeg"));
     EXPECT_EQ(AppMenu::acknowledgements("/no/such/Acknowledgements.txt"), std::nullopt);
+}
+
+// Nothing is ever said to be sent that no program took: the report is kept where the user
+// finds it, with where to send it.
+TEST(AppMenuTest, AReportNoMailProgramTakesIsKeptAndTheUserToldWhere) {
+    struct Refusing : MailHandoff {
+        bool compose(const Draft&) override { return false; }
+        bool open(const QUrl&) override { return false; }
+    };
+    QDir().mkpath(QDir::homePath() + "/Documents");
+    QWidget window;
+    AppMenu menu(&window, std::make_shared<Refusing>());
+    const auto told = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w);
+                box && box->isVisible() && box->objectName() == "mailNotHandedOver")
+                return box;
+        return static_cast<QMessageBox*>(nullptr);
+    };
+    menu.reportBug();
+    ASSERT_TRUE(spinUntil([&] { return told() != nullptr; }));
+    const QString text = told()->text();
+    EXPECT_TRUE(text.contains("the report was kept in “~/Documents/Stowly Bug Report ") &&
+                text.endsWith("Please e-mail the files in that folder to support@stowly.app."))
+        << text.toStdString();
+    told()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    menu.contactSupport();
+    ASSERT_TRUE(spinUntil([&] { return told() != nullptr; }));
+    EXPECT_EQ(told()->text(), "Write to support@stowly.app from any mail program.");
+    told()->close();
 }
 
 TEST(AppMenuTest, ACrashIsSentOnlyWhenTheUserSaysSo) {

@@ -4,109 +4,54 @@
 #include "app/AppModel.h"
 #include "app/ImportPrompter.h"
 #include "devices/ProcessRunner.h"
+#include "diagnostics/BugReport.h"
 #include "support/AppModelWorld.h"
+#include "support/PrivateSessionBus.h"
+#include "support/RecordingHandoff.h"
 #include "ui/DesktopPromptPresenter.h"
 #include "ui/ImportPanel.h"
 
-#include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QProcess>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
-
-#include <sys/prctl.h>
-
-#include <csignal>
 
 using namespace stowly;
 using namespace stowly::test;
 
 namespace {
 
+const QString notifications = QStringLiteral("org.freedesktop.Notifications");
+const QString notificationsPath = QStringLiteral("/org/freedesktop/Notifications");
+
 // A session bus with a notification server on it, gone with the object.
-class NotificationServer {
-public:
+struct NotificationServer {
     explicit NotificationServer(const QString& capabilities) {
-        if (!QFileInfo::exists("/usr/bin/python3") ||
-            QProcess::execute("/usr/bin/python3", {"-c", "import dbusmock"}) != 0) {
-            why = "python3-dbusmock is not installed";
+        bus = PrivateSessionBus::start(&why);
+        if (!bus)
             return;
-        }
-        for (QProcess* p : {&bus, &server})
-            p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address",
-                                  "--address=unix:path=" + dir("bus")});
-        if (!bus.waitForReadyRead(5000)) {
-            why = "dbus-daemon did not start";
-            return;
-        }
-        address = QString::fromUtf8(bus.readLine()).trimmed();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
-        server.setProcessEnvironment(environment);
-        server.start("/usr/bin/python3",
-                     {"-m", "dbusmock", "--template", "notification_daemon", "-p",
-                      QString("{\"capabilities\": \"%1\"}").arg(capabilities)});
-        connection = std::make_unique<QDBusConnection>(
-            QDBusConnection::connectToBus(address, "notifications-" + dir.path()));
-        if (!spinUntil([&] {
-                return connection->interface()->isServiceRegistered(
-                    "org.freedesktop.Notifications");
-            })) {
+        if (!bus->startTemplate(QStringLiteral("notification_daemon"), notifications,
+                                QString("{\"capabilities\": \"%1\"}").arg(capabilities))) {
             why = "the notification server did not come up";
             return;
         }
         // The stand-in takes a signed id where the real interface takes an unsigned one.
-        mock("AddMethod", {"org.freedesktop.Notifications", "CloseNotification", "u", "",
-                           "self.EmitSignal('', 'NotificationClosed', 'uu', [args[0], 3])"});
+        bus->mock(notifications, notificationsPath, "AddMethod",
+                  {notifications, "CloseNotification", "u", "",
+                   "self.EmitSignal('', 'NotificationClosed', 'uu', [args[0], 3])"});
+        connection = bus->connection();
     }
-    ~NotificationServer() {
-        if (connection)
-            QDBusConnection::disconnectFromBus(connection->name());
-        for (QProcess* p : {&server, &bus}) {
-            p->terminate();
-            if (!p->waitForFinished(3000))
-                p->kill();
-            p->waitForFinished(1000);
-        }
-    }
-
-    QDBusMessage mock(const QString& method, const QVariantList& arguments) {
-        QDBusMessage m = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
-                                                        "/org/freedesktop/Notifications",
-                                                        "org.freedesktop.DBus.Mock", method);
-        m.setArguments(arguments);
-        return connection->call(m);
-    }
-    // The arguments of every call of method so far.
     QList<QVariantList> calls(const QString& method) {
-        QList<QVariantList> list;
-        const QDBusMessage answer = mock("GetMethodCalls", {method});
-        const QDBusArgument argument = answer.arguments().value(0).value<QDBusArgument>();
-        argument.beginArray();
-        while (!argument.atEnd()) {
-            argument.beginStructure();
-            qulonglong time = 0;
-            QVariantList arguments;
-            argument >> time >> arguments;
-            argument.endStructure();
-            list.append(arguments);
-        }
-        argument.endArray();
-        return list;
+        return bus->calls(notifications, notificationsPath, method);
     }
     void invoke(uint id, const QString& action) {
-        mock("EmitSignal",
-             {"org.freedesktop.Notifications", "ActionInvoked", "us", QVariantList{id, action}});
+        bus->mock(notifications, notificationsPath, "EmitSignal",
+                  {notifications, "ActionInvoked", "us", QVariantList{id, action}});
     }
 
-    TempDir dir;
-    QProcess bus, server;
-    QString address, why;
-    std::unique_ptr<QDBusConnection> connection;
+    std::unique_ptr<PrivateSessionBus> bus;
+    std::optional<QDBusConnection> connection;
+    QString why;
 };
 
 } // namespace
@@ -174,4 +119,37 @@ TEST(ImportPromptsTest, WithoutActionButtonsThePanelsStackFromTheTopRight) {
     ASSERT_EQ(presenter.panels().size(), 1);
     EXPECT_EQ(presenter.panels()[0]->windowTitle(), "B card connected");
     EXPECT_EQ(presenter.panels()[0]->pos(), top);
+}
+
+// A card's road leaves its name and its files' names in the log; a bug report carries neither.
+TEST(ImportPromptsTest, ABugReportCarriesNoCardOrFileName) {
+    NotificationServer server("body actions");
+    if (!server.why.isEmpty())
+        GTEST_SKIP() << "Skipped: " << server.why.toStdString();
+    World world;
+    DesktopPromptPresenter presenter(world.model->importPrompter(), *server.connection);
+    world.model->settings().setAskToImport(true);
+    const CardVolume card = world.insertCard("A7SIII", {{"DCIM/100MSDCF/DSC00001.ARW", "raw"},
+                                                        {"PRIVATE/M4ROOT/CLIP/C0001.MP4", "clip"}});
+    // The world's prompter shows panels; the notification is posted as the desktop's would be.
+    ASSERT_TRUE(spinUntil([&] { return !presenter.panels().isEmpty(); }));
+    presenter.showNotification(card, world.model->importPrompter().title(card));
+    ASSERT_TRUE(spinUntil([&] { return !server.calls("Notify").isEmpty(); }));
+    ASSERT_TRUE(world.waitForSession());
+    world.model->setProject("Harbour");
+    world.model->startOffload();
+    ASSERT_TRUE(world.waitForOffload());
+    world.model->ejectCard(card);
+    ASSERT_TRUE(spinUntil([&] { return !world.model->isEjecting(); }));
+
+    auto handoff = std::make_shared<RecordingHandoff>();
+    std::optional<BugReport::Outcome> outcome;
+    BugReport::compose(std::nullopt, handoff, [&](const BugReport::Outcome& o) { outcome = o; });
+    ASSERT_TRUE(spinUntil([&] { return outcome.has_value(); }));
+    ASSERT_FALSE(outcome->attachments.isEmpty());
+    const QString report = QString::fromUtf8(readFile(outcome->attachments[0]));
+    EXPECT_TRUE(report.contains("Posted the notification “<name>”")) << report.toStdString();
+    for (const char* name : {"A7SIII", "DSC00001", "C0001", "Harbour"})
+        EXPECT_FALSE(report.contains(QLatin1String(name))) << name << " in\n"
+                                                           << report.toStdString();
 }

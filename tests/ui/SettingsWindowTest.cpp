@@ -8,6 +8,7 @@
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
 #include "support/AppModelWorld.h"
+#include "support/RecordingHandoff.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -25,15 +26,6 @@ using namespace stowly;
 using namespace stowly::test;
 
 namespace {
-
-struct LinkHandoff : MailHandoff {
-    bool compose(const Draft&) override { return true; }
-    bool open(const QUrl& link) override {
-        links.append(link);
-        return true;
-    }
-    QList<QUrl> links;
-};
 
 template <typename T> T* find(const QWidget& window, const char* name) {
     T* widget = window.findChild<T*>(QLatin1String(name));
@@ -165,7 +157,7 @@ TEST(SettingsWindow, FileRuleListsRefuseBadEntriesAndWarnAboutHiddenFootage) {
 
 TEST(SettingsWindow, ReopensOnTheLastTabAndFooterLinksLeaveStowly) {
     World world(false);
-    auto handoff = std::make_shared<LinkHandoff>();
+    auto handoff = std::make_shared<RecordingHandoff>();
     {
         SettingsWindow window(*world.model, nullptr, false, handoff);
         EXPECT_EQ(window.currentTab(), SettingsTab::general);
@@ -173,7 +165,10 @@ TEST(SettingsWindow, ReopensOnTheLastTabAndFooterLinksLeaveStowly) {
         auto* tip = find<QLabel>(window, "tipLink");
         ASSERT_NE(tip, nullptr);
         Q_EMIT tip->linkActivated(QStringLiteral("#"));
-        ASSERT_EQ(handoff->links.size(), 1);
+        ASSERT_TRUE(spinUntil([&] {
+            std::lock_guard lock(handoff->mutex);
+            return handoff->links.size() == 1;
+        }));
         EXPECT_EQ(handoff->links.first(), Support::tipPage());
     }
     EXPECT_EQ(world.model->settings().settingsTab(), SettingsTab::cameras);

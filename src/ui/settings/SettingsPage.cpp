@@ -1,8 +1,8 @@
 #include "ui/settings/SettingsPage.h"
 
-#include "diagnostics/BugReport.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
+#include "ui/MailDelivery.h"
 #include "ui/stages/StageStyle.h"
 
 #include <QAbstractItemView>
@@ -94,13 +94,13 @@ void SettingsPage::finish() {
         connect(label, &QLabel::linkActivated, this, activated);
         return label;
     };
-    links->addWidget(link(tr("Email a bug report with Stowly’s recent log attached"),
-                          QStringLiteral("bugReportLink"),
-                          [this] { BugReport::compose(std::nullopt, m_handoff); }));
+    links->addWidget(link(
+        tr("Email a bug report with Stowly’s recent log attached"), QStringLiteral("bugReportLink"),
+        [this] { MailDelivery::sendBugReport(window(), std::nullopt, m_handoff); }));
     links->addStretch(1);
-    links->addWidget(link(tr("Leave an optional tip for Stowly on Ko-fi"),
-                          QStringLiteral("tipLink"),
-                          [this] { m_handoff->open(Support::tipPage()); }));
+    links->addWidget(
+        link(tr("Leave an optional tip for Stowly on Ko-fi"), QStringLiteral("tipLink"),
+             [this] { MailDelivery::openLink(window(), Support::tipPage(), m_handoff); }));
     m_layout->addLayout(links);
     colourLinks();
 }

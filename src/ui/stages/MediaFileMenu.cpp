@@ -4,18 +4,18 @@
 #include "app/StageTexts.h"
 #include "history/LedgerIndex.h"
 #include "session/OffloadSession.h"
+#include "ui/FileManager.h"
 
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
-#include <QUrl>
 
 namespace stowly {
 
 namespace MediaFileMenu {
 
-std::optional<QString> copyFolder(const AppModel& model, const Clip& clip) {
+std::optional<QString> copyPath(const AppModel& model, const Clip& clip) {
     const OffloadSession* session = model.session();
     if (!session)
         return std::nullopt;
@@ -23,11 +23,11 @@ std::optional<QString> copyFolder(const AppModel& model, const Clip& clip) {
         model.ledger().entriesByKey().find(clip.ledgerKey(session->card().volumeIdentity()));
     if (!entry || entry->destinationPath.isEmpty())
         return std::nullopt;
-    return QFileInfo(entry->destinationPath).absolutePath();
+    return entry->destinationPath;
 }
 
 bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, const Clip& clip,
-          const QModelIndex& index) {
+          const QModelIndex& index, const FileManager& files) {
     OffloadSession* session = model.session();
     if (!session)
         return false;
@@ -47,13 +47,13 @@ bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, cons
         toggle->setEnabled(ready);
         QObject::connect(toggle, &QAction::triggered, &menu,
                          onSession(&OffloadSession::toggleReoffload));
-        const std::optional<QString> folder = copyFolder(model, clip);
+        const std::optional<QString> copy = copyPath(model, clip);
         QAction* show = menu.addAction(StageTexts::showCopyInFileBrowser());
         // A copy that is gone has no folder to show, or one without the file; both say little.
-        show->setEnabled(folder && QFileInfo::exists(*folder));
-        if (folder)
+        show->setEnabled(copy && QFileInfo(*copy).absoluteDir().exists());
+        if (copy)
             QObject::connect(show, &QAction::triggered, &menu,
-                             [folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(*folder)); });
+                             [files, path = *copy] { files.showItem(path); });
     }
     if (scope == SessionFilesModel::ListScope::toCopy &&
         index.data(SessionFilesModel::IsIncludedShortRole).toBool()) {

@@ -5,6 +5,7 @@
 #include "app/StageTexts.h"
 #include "media/DurationFormatting.h"
 #include "session/OffloadSession.h"
+#include "ui/FileManager.h"
 #include "ui/stages/MediaFields.h"
 #include "ui/stages/MediaFileMenu.h"
 #include "ui/stages/MediaTileDelegate.h"
@@ -368,7 +369,7 @@ void MediaStageView::showFileMenu(const QPoint& position) {
     if (!index.isValid() || !clip)
         return;
     QMenu menu(this);
-    if (!MediaFileMenu::fill(menu, m_model, m_scope, *clip, index))
+    if (!MediaFileMenu::fill(menu, m_model, m_scope, *clip, index, FileManager()))
         return;
     menu.exec(m_view->viewport()->mapToGlobal(position));
 }

@@ -2,12 +2,15 @@
 #include "history/LedgerIndex.h"
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
+#include "support/PrivateSessionBus.h"
+#include "ui/FileManager.h"
 #include "ui/stages/MediaFileMenu.h"
 #include "ui/stages/PreviewWindow.h"
 #include "ui/thumbnails/ThumbnailProvider.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -22,6 +25,15 @@ using namespace stowly;
 using namespace stowly::test;
 
 namespace {
+
+// Stands in for the desktop's handler of file links.
+class FolderOpener : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
 
 template <typename T> T* child(QWidget& parent, const char* name) {
     return parent.findChild<T*>(QLatin1String(name));
@@ -140,7 +152,8 @@ TEST(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
         SessionFilesModel& files =
             scope == MediaStageView::ListScope::toCopy ? m.filesToCopy() : m.shortClipsSkipped();
         const int row = files.rowCount() - 1;
-        EXPECT_TRUE(MediaFileMenu::fill(*menu, m, scope, *files.clip(row), files.index(row)));
+        EXPECT_TRUE(MediaFileMenu::fill(*menu, m, scope, *files.clip(row), files.index(row),
+                                        FileManager()));
         return menu;
     };
     auto skipped = menuOf(MediaStageView::ListScope::skippedShort);
@@ -153,7 +166,8 @@ TEST(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     included->actions().first()->trigger();
     EXPECT_EQ(m.filesToCopy().rowCount(), 1);
 
-    // A file offloaded before can be copied again, and its earlier copy shown.
+    // A file offloaded before can be copied again, and its earlier copy shown selected in the
+    // file manager.
     m.startOffload();
     ASSERT_TRUE(w.waitForOffload());
     m.finishSession();
@@ -161,16 +175,41 @@ TEST(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     SessionFilesModel& offloaded = m.filesOffloaded();
     ASSERT_EQ(offloaded.rowCount(), 1);
     const Clip clip = *offloaded.clip(0);
-    EXPECT_EQ(MediaFileMenu::copyFolder(m, clip),
-              QFileInfo(m.ledger()
-                            .entriesByKey()
-                            .find(clip.ledgerKey(m.session()->card().volumeIdentity()))
-                            ->destinationPath)
-                  .absolutePath());
+    const QString copy = m.ledger()
+                             .entriesByKey()
+                             .find(clip.ledgerKey(m.session()->card().volumeIdentity()))
+                             ->destinationPath;
+    EXPECT_EQ(MediaFileMenu::copyPath(m, clip), copy);
+    QString why;
+    const auto bus = PrivateSessionBus::start(&why);
+    const QString service = QStringLiteral("org.freedesktop.FileManager1");
+    const QString path = QStringLiteral("/org/freedesktop/FileManager1");
     QMenu menu;
     ASSERT_TRUE(MediaFileMenu::fill(menu, m, MediaStageView::ListScope::offloaded, clip,
-                                    offloaded.index(0)));
+                                    offloaded.index(0),
+                                    bus ? FileManager(bus->connection()) : FileManager()));
+    ASSERT_EQ(menu.actions().size(), 2);
+    EXPECT_EQ(menu.actions()[1]->text(), "Show Copy in File Manager");
+    ASSERT_TRUE(bus) << why.toStdString();
+    // No file manager on the bus: its folder opens instead.
+    FolderOpener opener;
+    QDesktopServices::setUrlHandler("file", &opener, "open");
+    menu.actions()[1]->trigger();
+    EXPECT_TRUE(spinUntil([&] { return !opener.opened.isEmpty(); }));
+    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(opener.opened.value(0), QUrl::fromLocalFile(QFileInfo(copy).absolutePath()));
+    if (bus->startObject(service, path, service)) {
+        bus->mock(service, path, "AddMethod", {service, "ShowItems", "ass", "", ""});
+        menu.actions()[1]->trigger();
+        ASSERT_TRUE(spinUntil([&] { return !bus->calls(service, path, "ShowItems").isEmpty(); }));
+        EXPECT_EQ(bus->calls(service, path, "ShowItems")[0][0].toStringList(),
+                  QStringList{QUrl::fromLocalFile(copy).toString(QUrl::FullyEncoded)});
+    } else {
+        ADD_FAILURE() << "the file manager stand-in did not come up";
+    }
     menu.actions().first()->trigger();
     EXPECT_TRUE(m.session()->reoffloadingIDs().contains(clip.id()));
     EXPECT_EQ(m.filesToCopy().rowCount(), 1);
 }
+
+#include "MediaStageViewTest.moc"
