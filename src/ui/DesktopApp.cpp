@@ -187,9 +187,12 @@ bool DesktopApp::mayStopAndQuit(bool closingWindow) {
 
 void DesktopApp::leave() {
     Q_EMIT quitting();
-    // Not quit(): that closes every window again, and the main window's close would ask a
-    // second time what the user has just answered.
-    QCoreApplication::exit(0);
+    if (m_exit)
+        m_exit();
+    else
+        // Not quit(): that closes every window again, and the main window's close would ask
+        // a second time what the user has just answered.
+        QCoreApplication::exit(0);
 }
 
 void DesktopApp::windowClosed() {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -40,8 +41,10 @@ public:
     void showWelcomeIfNeeded();
     // The settings window, on the tab last shown unless one is named.
     void showSettings(std::optional<SettingsTab> tab = std::nullopt);
-    // Quits, asking first while a copy or an erase runs.
+    // Quits, asking first while a copy runs.
     void quit();
+    // What ending the application does (the event loop's exit); tests keep theirs running.
+    void setExit(std::function<void()> exit) { m_exit = std::move(exit); }
 
     // AppFrontEnd
     bool isActive() const override;
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<DesktopPromptPresenter> m_prompts;
     QPointer<QWidget> m_welcome;
     QPointer<SettingsWindow> m_settings;
+    std::function<void()> m_exit;
 };
 
 } // namespace stowly

@@ -27,6 +27,10 @@ struct Desktop {
     DesktopLook look{false};
     DesktopApp app{*world.model, &look};
     QSignalSpy quits{&app, &DesktopApp::quitting};
+    // Ending this process's event loop would end every later one at once.
+    Desktop() {
+        app.setExit([] {});
+    }
 
     SettingsWindow* settingsWindow() const {
         for (QWidget* top : QApplication::topLevelWidgets())

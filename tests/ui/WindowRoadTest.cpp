@@ -47,6 +47,10 @@ struct WindowWorld {
     DesktopLook look{false};
     DesktopApp desktop{*world.model, &look};
     MainWindow& window = desktop.window();
+    // Ending this process's event loop would end every later one at once.
+    WindowWorld() {
+        desktop.setExit([] {});
+    }
 };
 
 } // namespace
