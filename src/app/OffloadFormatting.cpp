@@ -98,4 +98,25 @@ QString OffloadFormatting::finishedSubtitle(const OffloadSummary& summary, bool 
                         : QString());
 }
 
+QStringList OffloadFormatting::problemLines(const OffloadSummary& summary,
+                                            const QString& cardName) {
+    QStringList lines;
+    if (const qsizetype left = summary.leftOnRemovedCard.size(); left > 0) {
+        lines << (left == 1 ? QCoreApplication::translate(
+                                  "OffloadFormatting",
+                                  "“%1” was removed before 1 file was copied. Put it back in to "
+                                  "copy the rest.")
+                                  .arg(cardName)
+                            : QCoreApplication::translate(
+                                  "OffloadFormatting",
+                                  "“%1” was removed before %2 files were copied. Put it back in "
+                                  "to copy the rest.")
+                                  .arg(cardName)
+                                  .arg(left));
+        for (const QString& file : summary.leftOnRemovedCard)
+            lines << QStringLiteral("    ") + file;
+    }
+    return lines + summary.failures + summary.recordFailures;
+}
+
 } // namespace stowly

@@ -3,6 +3,7 @@
 #include "copy/OffloadSummary.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,10 @@ QString summaryLine(const OffloadSummary& summary);
 QString finishedTitle(const OffloadSummary& summary);
 // The summary line, and that the card may be pulled when it was ejected afterwards.
 QString finishedSubtitle(const OffloadSummary& summary, bool cardEjected);
+// What went wrong, one line each: the card that went away ("“A7SIII” was removed before 4
+// files were copied. Put it back in to copy the rest.") with its files under it, indented,
+// then each failed copy and each record that could not be written.
+QStringList problemLines(const OffloadSummary& summary, const QString& cardName);
 } // namespace OffloadFormatting
 
 } // namespace stowly

@@ -127,6 +127,7 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Ledge
         {"failed", summary.failed},
         {"cancelled", summary.cancelled},
         {"failures", QJsonArray::fromStringList(summary.failures)},
+        {"leftOnRemovedCard", QJsonArray::fromStringList(summary.leftOnRemovedCard)},
         {"files", files},
         {"copies", each},
         {"recordFailures", QJsonArray::fromStringList(summary.recordFailures)},

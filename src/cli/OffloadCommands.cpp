@@ -201,8 +201,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
 
     QString result = OffloadFormatting::finishedTitle(summary) + u'\n' +
                      OffloadFormatting::finishedSubtitle(summary, ejected) + u'\n';
-    for (const QString& failure : summary.failures + summary.recordFailures)
-        result += QStringLiteral("  ") + TerminalText::name(failure) + u'\n';
+    for (const QString& line : OffloadFormatting::problemLines(summary, session.card().name))
+        result += QStringLiteral("  ") + TerminalText::name(line) + u'\n';
     if (invocation.json) {
         console.writeOut(JsonOutput::text(JsonOutput::offload(summary, copies)));
         console.message(result.trimmed());

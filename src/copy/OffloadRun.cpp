@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -75,6 +76,14 @@ std::optional<CopyFailure> prepareFolder(const QString& root, const PlannedFile&
     return std::nullopt;
 }
 
+// The card's file system as the run saw it: its device, or 0 when its root can't be read.
+dev_t deviceOf(const QString& root) {
+    struct stat info;
+    if (::stat(fileNames::encode(root).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return 0;
+    return info.st_dev;
+}
+
 } // namespace
 
 OffloadRun::OffloadRun(const OffloadJob& job, const Offloader::Progress& progress,
@@ -99,12 +108,21 @@ OffloadSummary OffloadRun::run() {
     for (const PlannedFile& planned : m_job.plan)
         m_state.bytesTotal += planned.clip.size;
     m_state.destinations = int(m_destinations.size());
+    m_cardDevice = deviceOf(m_job.card.url);
 
     for (int index = 0; index < m_job.plan.size(); ++index) {
         if (m_stop.stop_requested() || !copyFile(index)) {
             // What was copied before the stop is proved and recorded still.
             countProved(0);
             m_summary.cancelled = true;
+            return m_summary;
+        }
+        if (m_cardGone) {
+            // Every file after it would fail the same way; they are named once, together.
+            countProved(0);
+            for (int left = index + 1; left < m_job.plan.size(); ++left)
+                m_summary.leftOnRemovedCard << m_job.plan[left].clip.relativePath;
+            m_summary.failed += int(m_job.plan.size()) - index - 1;
             return m_summary;
         }
     }
@@ -177,11 +195,26 @@ bool OffloadRun::copyFile(int index) {
         if (file->copy->anyLive())
             file->proved =
                 m_verifier.post([copy = file->copy, this] { copy->prove(m_readBackBuffers); });
+        else
+            file->cardGone = m_cardGone = cardIsGone();
     }
     m_state.bytesDone = file->bytesAfter;
     m_open.push_back(std::move(file));
     countProved(openFiles);
     return true;
+}
+
+bool OffloadRun::cardIsGone() const {
+    if (m_cardDevice == 0)
+        return false;
+    // Unmounted: the root is gone, or is the empty mount point on the disk below. A card
+    // pulled while still mounted can't even list its root.
+    if (deviceOf(m_job.card.url) != m_cardDevice)
+        return true;
+    const QDir root(m_job.card.url);
+    return !root.isReadable() ||
+           root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+               .isEmpty();
 }
 
 void OffloadRun::prepare(File& file) {
@@ -256,6 +289,13 @@ void OffloadRun::count(File& file) {
         if (!results[i].ok() && m_journal)
             m_journal->dropped(file.targets[file.liveIndex[i]]);
         file.outcomes[file.liveIndex[i]] = results[i];
+    }
+    if (file.cardGone) {
+        m_summary.leftOnRemovedCard << clip.relativePath;
+        ++m_summary.failed;
+        ++m_state.filesDone;
+        report();
+        return;
     }
     bool allGood = true;
     for (qsizetype i = 0; i < file.roots.size(); ++i) {

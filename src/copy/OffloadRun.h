@@ -10,6 +10,8 @@
 
 #include <QDateTime>
 
+#include <sys/types.h>
+
 #include <atomic>
 #include <deque>
 #include <memory>
@@ -46,12 +48,16 @@ private:
         QDateTime hashedAt;
         std::shared_ptr<std::atomic<bool>> verifyingSource;
         CopyVerifier::Ticket proved = 0;
+        // Not copied because the card went away meanwhile.
+        bool cardGone = false;
     };
 
     void report();
     // Copies one file and hands it to the verifier. False when the run was stopped.
     bool copyFile(int index);
     void prepare(File& file);
+    // The card was pulled or unmounted since the run began.
+    bool cardIsGone() const;
     std::optional<CopyFailure> note(File& file, int live);
     // Counts the proved files at the front, in order; waits until at most `left` are open.
     void countProved(qsizetype left);
@@ -69,6 +75,8 @@ private:
     OffloadProgress m_state;
     // The file the progress shows.
     int m_current = -1;
+    dev_t m_cardDevice = 0;
+    bool m_cardGone = false;
     CopyBuffers m_buffers;
     CopyBufferPool m_readBackBuffers;
     // Files handed to the verifier, in plan order, not yet counted.

@@ -45,6 +45,9 @@ struct OffloadSummary {
     // Every copy the run finished or failed, in copy order, each destination's in the order of
     // the job's destinations.
     QList<CopyOutcome> copies;
+    // The card went away (pulled or unmounted) before these files were copied, in copy order;
+    // the run stopped there. They count as failed, and are not in `failures`.
+    QStringList leftOnRemovedCard;
     // Records of the run that could not be written beside the copies (the ASC MHL histories),
     // one line each; the copies themselves stand.
     QStringList recordFailures;

@@ -230,8 +230,9 @@ void OffloadBar::updateFinished() {
     m_failures->clear();
     const QIcon warning =
         Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
-    for (const QString& failure : summary.failures + summary.recordFailures)
-        new QListWidgetItem(warning, failure, m_failures);
+    for (const QString& line : OffloadFormatting::problemLines(summary, session->card().name))
+        // The files under a card that went away are indented, without a mark of their own.
+        new QListWidgetItem(line.startsWith(u' ') ? QIcon() : warning, line.trimmed(), m_failures);
     m_failures->setVisible(m_failures->count() > 0);
     // As tall as its first few lines; longer lists scroll.
     const int rowHeight = std::max(fontMetrics().lineSpacing(), 16) + 8;

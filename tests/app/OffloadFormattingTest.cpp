@@ -64,6 +64,19 @@ TEST(OffloadFormattingTest, CardRowAndResultWords) {
     // A cancelled run says so even when files failed before the stop.
     summary.cancelled = true;
     EXPECT_EQ(OffloadFormatting::finishedTitle(summary), "Offload Cancelled");
+
+    // A card pulled half way is said once, its files under it, before other problems.
+    OffloadSummary pulled{1, 0, 2, false, {"DCIM/X.JPG at /b: Couldn’t write."}};
+    pulled.leftOnRemovedCard = {"DCIM/DSC00003.ARW", "DCIM/DSC00004.ARW"};
+    EXPECT_EQ(OffloadFormatting::problemLines(pulled, "A7SIII"),
+              QStringList({"“A7SIII” was removed before 2 files were copied. Put it back in to "
+                           "copy the rest.",
+                           "    DCIM/DSC00003.ARW", "    DCIM/DSC00004.ARW",
+                           "DCIM/X.JPG at /b: Couldn’t write."}));
+    pulled.leftOnRemovedCard = {"DCIM/DSC00004.ARW"};
+    EXPECT_TRUE(OffloadFormatting::problemLines(pulled, "A7SIII")
+                    .first()
+                    .startsWith("“A7SIII” was removed before 1 file was copied."));
 }
 
 } // namespace

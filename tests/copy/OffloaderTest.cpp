@@ -2,8 +2,10 @@
 #include "CopyTestSupport.h"
 #include "copy/FreeURL.h"
 #include "copy/ReadBackPieces.h"
+#include "support/ScratchMount.h"
 
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +141,33 @@ TEST_F(OffloaderTest, AFileThatFailsIsListedAndTheRunGoesOn) {
     EXPECT_EQ(reports.last().bytesDone, reports.last().bytesTotal);
     EXPECT_EQ(reports.last().bytesTotal, 11002);
     EXPECT_EQ(namesIn(dir("dest/Good")), QStringList{"C.JPG"});
+}
+
+// A card pulled half way: the files after it are named once, together, instead of failing one
+// by one with "No such file or directory"; what was copied stays recorded.
+TEST_F(OffloaderTest, ACardUnmountedDuringTheRunLeavesTheRestNamedOnce) {
+    QString whyNot;
+    auto card = ScratchMount::exfatImage(dir.path(), 64 * MiB, &whyNot);
+    if (!card || !card->mount(dir("card"), ScratchMount::Driver::kernelFirst, &whyNot))
+        GTEST_SKIP() << whyNot.toStdString();
+    for (int i = 1; i <= 5; ++i)
+        plan(QStringLiteral("DCIM/DSC0000%1.ARW").arg(i), patternBytes(3 * MiB, i), "Raw",
+             QStringLiteral("DSC0000%1.ARW").arg(i));
+    ::sync();
+    // Lazily, as a desktop does when the card is pulled: the file being read may still end.
+    onProgress = [&](const OffloadProgress& progress) {
+        if (progress.filesDone == 1 && card->isAttached() && !card->mountPoints().isEmpty())
+            QProcess::execute("umount", {"-l", dir("card")});
+    };
+    const OffloadSummary summary = run();
+    EXPECT_TRUE(summary.failures.isEmpty()) << summary.failures.join('\n').toStdString();
+    ASSERT_FALSE(summary.leftOnRemovedCard.isEmpty());
+    EXPECT_EQ(summary.leftOnRemovedCard.last(), "DCIM/DSC00005.ARW");
+    EXPECT_EQ(summary.copied + summary.failed, 5);
+    EXPECT_EQ(summary.failed, summary.leftOnRemovedCard.size());
+    EXPECT_EQ(entries.size(), summary.copied);
+    EXPECT_GE(summary.copied, 1);
+    EXPECT_FALSE(summary.cancelled);
 }
 
 TEST_F(OffloaderTest, TakenNameGetsTheNextFreeOneAndTheEntrySaysWhich) {
