@@ -151,6 +151,9 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->installEventFilter(this);
+    // The viewport's own size: the view's resize arrives before its viewport has the new width,
+    // and a scroll bar coming or going changes the viewport alone.
+    m_view->viewport()->installEventFilter(this);
     connect(m_view, &QListView::customContextMenuRequested, this, &MediaStageView::showFileMenu);
 
     m_includeAllShort->setToolTip(StageTexts::includeAllShortClipsHelp());
@@ -456,11 +459,14 @@ void MediaStageView::fitGrid() {
         m_view->setGridSize(QSize());
         return;
     }
-    // Tiles share the row's width, so the grid has no empty strip at its right.
+    // Tiles share the row's width, so the grid has no empty strip at its right. The view puts
+    // its spacing before the first cell and after every cell: a row of n holds n cells and
+    // n + 1 spacings, and a cell wider than that wraps the row to one tile.
     const QSize tile = m_delegate->itemSize(m_view->font(), 0);
-    const int width = m_view->viewport()->width() - 2 * m_view->spacing();
-    const int columns = std::max(1, width / tile.width());
-    const QSize cell(std::max(tile.width(), width / columns), tile.height());
+    const int spacing = m_view->spacing();
+    const int width = m_view->viewport()->width() - spacing;
+    const int columns = std::max(1, width / (tile.width() + spacing));
+    const QSize cell(std::max(tile.width(), width / columns - spacing), tile.height());
     if (m_view->gridSize() != cell)
         m_view->setGridSize(cell);
 }
@@ -488,7 +494,7 @@ bool MediaStageView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == m_view && event->type() == QEvent::Resize) {
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize) {
         if (m_delegate->isGrid())
             fitGrid();
         else

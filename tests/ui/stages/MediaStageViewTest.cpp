@@ -130,6 +130,36 @@ TEST(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
     EXPECT_FALSE(view.grab().isNull());
 }
 
+// At every width the grid's rows hold as many tiles as fit, never one alone while two fit.
+TEST(MediaStageViewTest, GridRowsHoldAsManyTilesAsFitAtEveryWidth) {
+    World w;
+    AppModel& m = *w.model;
+    QHash<QString, QByteArray> files;
+    for (int i = 0; i < 12; ++i)
+        files.insert(QStringLiteral("DCIM/IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')), "x");
+    w.insertCard("GRID", files);
+    ASSERT_TRUE(w.waitForSession());
+    m.settings().setMediaLayout(MediaLayout::grid);
+    ThumbnailProvider thumbnails;
+    MediaStageView view(m, thumbnails);
+    view.show();
+    auto* list = child<QListView>(view, "mediaView");
+    ASSERT_TRUE(list);
+    for (int width = 360; width <= 900; width += 9) {
+        view.resize(width, 600);
+        QCoreApplication::processEvents();
+        const QRect first = list->visualRect(list->model()->index(0, 0));
+        int inRow = 0;
+        for (int i = 0; i < 12; ++i)
+            inRow += list->visualRect(list->model()->index(i, 0)).top() == first.top();
+        const int fit = (list->viewport()->width() - list->spacing()) /
+                        (first.width() >= 160 ? 160 + list->spacing() : 1);
+        EXPECT_EQ(inRow, std::clamp(fit, 1, 12)) << "at " << width << " px";
+        EXPECT_LE(list->visualRect(list->model()->index(inRow - 1, 0)).right(),
+                  list->viewport()->width());
+    }
+}
+
 TEST(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     World w;
     AppModel& m = *w.model;
