@@ -9,6 +9,7 @@
 #include "app/ImportPrompter.h"
 #include "app/NamePreview.h"
 #include "app/OffloadBlocker.h"
+#include "app/OffloadFormatting.h"
 #include "app/PresetStore.h"
 #include "app/ReoffloadAlert.h"
 #include "app/lists/CamerasModel.h"
@@ -84,6 +85,11 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
 
     using Scope = SessionFilesModel::ListScope;
     m_cardList = std::make_unique<CardListModel>(*m_watcher);
+    m_cardList->setDetail([this](const CardVolume& card) { return cardDetail(card); });
+    for (auto signal :
+         {&AppModel::selectionChanged, &AppModel::inventoryChanged, &AppModel::sessionChanged,
+          &AppModel::sessionUpdated, &AppModel::offloadProgressed})
+        connect(this, signal, m_cardList.get(), &CardListModel::detailsChanged);
     m_filesToCopy = std::make_unique<SessionFilesModel>(Scope::toCopy);
     m_filesOffloaded = std::make_unique<SessionFilesModel>(Scope::offloaded);
     m_shortClipsSkipped = std::make_unique<SessionFilesModel>(Scope::skippedShort);
@@ -527,6 +533,16 @@ void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
 }
 
 // MARK: Stages
+
+QString AppModel::cardDetail(const CardVolume& card) const {
+    if (card.id() != m_selectedCardID || !m_cardInventory)
+        return {};
+    std::optional<qsizetype> copied;
+    if (m_session && m_session->phase() != OffloadSession::Phase::ready)
+        copied = m_session->verifiedIDs().size();
+    return OffloadFormatting::cardDetail(m_cardInventory->newFiles.size(), copied,
+                                         m_cardInventory->ignored.size());
+}
 
 StageState AppModel::stage(int number) const {
     return stageState::derive(number, selectedCard().has_value(), m_session.get(), *m_settings,

@@ -137,6 +137,9 @@ public:
     std::optional<FormatReadiness> formatReadiness() const;
     bool canFormatSelectedCard() const;
     qsizetype selectedCardHistoryCount() const;
+    // The line under a card's name: its new, copied and ignored files; only the selected card
+    // has an inventory to tell.
+    QString cardDetail(const CardVolume& card) const;
     // Stage 1 "Card", 2 "Media", 3 "Destination".
     StageState stage(int number) const;
 

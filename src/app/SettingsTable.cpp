@@ -358,7 +358,8 @@ QList<SettingDefinition> makeRows() {
              QT_TRANSLATE_NOOP("SettingsTable", "Mount cards when they are inserted."),
              &S::mountCardsWhenInsertedChanged),
         flag(k::showMenuBarIcon, true,
-             QT_TRANSLATE_NOOP("SettingsTable", "Show Stowly’s icon while it runs in the background."),
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "Show Stowly’s icon while it runs in the background."),
              &S::showMenuBarIconChanged),
         choice<ImportPromptStyle>(
             k::importPromptStyle, ImportPromptStyle::notification,

@@ -56,6 +56,10 @@ QString projectHelp() {
         "StageTexts", "Used in file and folder names when the naming template includes it");
 }
 
+QString clearProject() {
+    return QCoreApplication::translate("StageTexts", "Clear the project name");
+}
+
 QString recentProjects() {
     return QCoreApplication::translate("StageTexts", "Recent projects");
 }

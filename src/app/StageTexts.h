@@ -24,6 +24,8 @@ QString scanning();
 QString projectLabel();
 QString projectHelp();
 QString recentProjects();
+// The project field's clear button.
+QString clearProject();
 QString clearRecentProjects();
 QString projectPromptQuickDump();
 QString projectPromptUnused();

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/AppMenu.h"
+#include "ui/AccessibleFactory.h"
 
 #include "app/AppModel.h"
 #include "base/Log.h"
@@ -12,6 +13,7 @@
 #include "ui/stages/CardStageView.h"
 #include "ui/stages/DestinationStageView.h"
 #include "ui/stages/MediaStageView.h"
+#include "ui/stages/StageStyle.h"
 #include "ui/thumbnails/ThumbnailProvider.h"
 
 #include <QAction>
@@ -37,6 +39,8 @@ constexpr int sideColumnWidth = 256;
 MainWindow::MainWindow(AppModel& model, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_thumbnails(new ThumbnailProvider({}, this)),
       m_columns(new QGridLayout) {
+    // Before any widget of the window is asked how it reads.
+    AccessibleFactory::install();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Stowly"));
     auto* central = new QWidget(this);
@@ -104,17 +108,13 @@ QWidget* MainWindow::makeToolbar() {
     auto* history = m_history = new QToolButton(toolbar);
     history->setObjectName(QStringLiteral("historyButton"));
     history->setText(tr("History"));
-    history->setAccessibleName(tr("Recent offloads"));
     history->setToolTip(tr("Show the files offloaded so far"));
     history->setProperty("stowlyRole", QStringLiteral("toolbar"));
     history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(history, &QToolButton::clicked, this, &MainWindow::showRecentOffloads);
     auto* menuButton = new QToolButton(toolbar);
     menuButton->setObjectName(QStringLiteral("appMenuButton"));
-    menuButton->setIcon(QIcon::fromTheme(QStringLiteral("open-menu-symbolic"),
-                                         QIcon::fromTheme(QStringLiteral("open-menu"))));
-    if (menuButton->icon().isNull())
-        menuButton->setText(QStringLiteral("☰"));
+    menuButton->setIcon(stageStyle::icon(QStringLiteral("open-menu")));
     menuButton->setAccessibleName(tr("Main menu"));
     menuButton->setToolTip(tr("About, help and support"));
     menuButton->setProperty("stowlyRole", QStringLiteral("toolbar"));
@@ -122,6 +122,7 @@ QWidget* MainWindow::makeToolbar() {
     // The icon says it opens a menu; the style's extra arrow would only crowd it.
     menuButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     auto* appMenu = new AppMenu(menuButton);
+    appMenu->setTitle(tr("Main menu"));
     connect(appMenu, &AppMenu::settingsRequested, this, &MainWindow::settingsRequested);
     connect(appMenu, &AppMenu::quitRequested, this, &MainWindow::quitRequested);
     m_quit = appMenu->findChild<QAction*>(QStringLiteral("quitAction"));

@@ -11,7 +11,6 @@ namespace stowly {
 PresetSwitcher::PresetSwitcher(AppModel& model, QWidget* parent)
     : QToolButton(parent), m_model(model), m_menu(new QMenu(this)) {
     setObjectName(QStringLiteral("presetSwitcher"));
-    setAccessibleName(tr("Preset"));
     setToolTip(tr("Switch to a saved setup: destination, naming, camera and file rules"));
     setProperty("stowlyRole", QStringLiteral("toolbar"));
     setPopupMode(QToolButton::InstantPopup);

@@ -3,6 +3,7 @@
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
 #include "diagnostics/CrashHandler.h"
+#include "ui/AccessibleFactory.h"
 #include "ui/CrashReportOffer.h"
 #include "ui/DesktopApp.h"
 #include "ui/MainWindow.h"
@@ -17,6 +18,8 @@ using namespace stowly;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Before any widget is made: with a screen reader on, widgets are read as they appear.
+    AccessibleFactory::install();
     QApplication::setApplicationName(QStringLiteral("Stowly"));
     QApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("app.stowly.Stowly"));

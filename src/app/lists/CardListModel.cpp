@@ -27,6 +27,12 @@ QVariant CardListModel::data(const QModelIndex& index, int role) const {
         return card.volumeIdentity();
     case UuidRole:
         return card.uuid ? QVariant(*card.uuid) : QVariant();
+    case DetailRole:
+        return m_detail ? m_detail(card) : QString();
+    case Qt::AccessibleTextRole: {
+        const QString detail = m_detail ? m_detail(card) : QString();
+        return detail.isEmpty() ? card.name : card.name + QStringLiteral(", ") + detail;
+    }
     default:
         return {};
     }
@@ -36,7 +42,14 @@ QHash<int, QByteArray> CardListModel::roleNames() const {
     return {{NameRole, "name"},
             {PathRole, "path"},
             {VolumeIdentityRole, "volumeIdentity"},
-            {UuidRole, "uuid"}};
+            {UuidRole, "uuid"},
+            {DetailRole, "detail"}};
+}
+
+void CardListModel::detailsChanged() {
+    if (!m_cards.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(m_cards.size()) - 1),
+                           {DetailRole, Qt::AccessibleTextRole});
 }
 
 int CardListModel::rowOf(const QString& path) const {

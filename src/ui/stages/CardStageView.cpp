@@ -165,15 +165,7 @@ bool CardStageView::isSelectedRow(const QModelIndex& index) const {
 }
 
 QString CardStageView::detailOf(const QModelIndex& index) const {
-    const auto& inventory = m_model.cardInventory();
-    if (!isSelectedRow(index) || !inventory)
-        return {};
-    std::optional<int> copied;
-    if (const OffloadSession* session = m_model.session();
-        session && session->phase() != OffloadSession::Phase::ready)
-        copied = int(session->verifiedIDs().size());
-    return OffloadFormatting::cardDetail(int(inventory->newFiles.size()), copied,
-                                         int(inventory->ignored.size()));
+    return index.data(CardListModel::DetailRole).toString();
 }
 
 QString CardStageView::helpOf(const QModelIndex& index) const {

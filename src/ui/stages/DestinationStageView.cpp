@@ -49,7 +49,7 @@ std::optional<QString> droppedFolder(const QMimeData* data) {
 
 DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     : StagePanel(3, parent), m_model(model), m_folder(new ElidedLabel(this)),
-      m_favorites(new QToolButton(this)), m_favoritesMenu(new QMenu(this)),
+      m_favorites(new QToolButton(this)), m_favoritesMenu(new QMenu(m_favorites)),
       m_gauge(new QProgressBar(this)), m_free(stageStyle::secondaryLabel({}, this)),
       m_spaceWarning(new QLabel(this)), m_hint(stageStyle::secondaryLabel({}, this)),
       m_choose(new QPushButton(StageTexts::chooseFolder(), this)), m_reveal(new QToolButton(this)),
@@ -123,7 +123,7 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     editFolders->setObjectName(QStringLiteral("editFolders"));
     editFolders->setText(tr("Edit Folders"));
     editFolders->setCheckable(true);
-    editFolders->setAccessibleName(tr("Edit the folder levels"));
+    editFolders->setAccessibleDescription(tr("Edit the folder levels"));
     editFolders->setProperty("stowlyRole", QStringLiteral("secondary"));
     caption->addWidget(editFolders);
     m_levelsEditor = new FolderLevelsEditor(m_model.settings(), this);

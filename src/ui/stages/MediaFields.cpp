@@ -27,16 +27,25 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
     m_project->setAccessibleName(StageTexts::projectLabel());
     m_project->setToolTip(StageTexts::projectHelp());
     m_project->setClearButtonEnabled(true);
+    // The clear button's action is Qt's own; its text is what a screen reader says for it.
+    if (auto* clear = m_project->findChild<QAction*>(QStringLiteral("_q_qlineeditclearaction")))
+        clear->setText(StageTexts::clearProject());
     QAction* recent = m_project->addAction(stageStyle::icon(QStringLiteral("document-open-recent")),
                                            QLineEdit::TrailingPosition);
+    recent->setText(StageTexts::recentProjects());
     recent->setToolTip(StageTexts::recentProjects());
     connect(recent, &QAction::triggered, this, [this] {
         fillRecentMenu();
         m_recent->popup(m_project->mapToGlobal(m_project->rect().bottomRight()) -
                         QPoint(m_recent->sizeHint().width(), 0));
     });
-    connect(m_project, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.setProject(text); });
+    // Not textEdited: dictation and automation fill a field through the accessibility
+    // interface, and whatever a field shows is what the offload must use.
+    connect(m_project, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const OffloadSession* session = m_model.session();
+        if (session && session->projectInput() != text)
+            m_model.setProject(text);
+    });
 
     m_camera->setObjectName(QStringLiteral("cameraField"));
     m_camera->setAccessibleName(StageTexts::cameraLabel());

@@ -55,6 +55,8 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     scopeSwitch->setObjectName(QStringLiteral("scopeSwitch"));
     scopeSwitch->setAccessibleName(StageTexts::scopeHelp());
     scopeSwitch->setToolTip(StageTexts::scopeHelp());
+    // Three views of one list: a tab list to a screen reader.
+    scopeSwitch->setProperty("segments", QStringLiteral("tabs"));
     auto* scopeLayout = new QHBoxLayout(scopeSwitch);
     scopeLayout->setContentsMargins(0, 0, 0, 0);
     scopeLayout->setSpacing(0);
@@ -96,6 +98,8 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
 
     auto* layoutSwitch = new QWidget(m_scopeBar);
     layoutSwitch->setObjectName(QStringLiteral("layoutSwitch"));
+    layoutSwitch->setAccessibleName(tr("Show files as"));
+    layoutSwitch->setProperty("segments", QStringLiteral("choice"));
     auto* layoutLayout = new QHBoxLayout(layoutSwitch);
     layoutLayout->setContentsMargins(0, 0, 0, 0);
     layoutLayout->setSpacing(0);

@@ -1,5 +1,7 @@
 #include "ui/stages/StageStyle.h"
 
+#include "ui/SymbolicIcon.h"
+
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
@@ -8,6 +10,13 @@
 namespace stowly::stageStyle {
 
 QIcon icon(const QString& name, const QString& alternative) {
+    // The program's own drawings first: a bare desktop's theme may draw nothing at all.
+    for (const QString& candidate : {name, alternative}) {
+        QString plain = candidate;
+        plain.remove(QStringLiteral("-symbolic"));
+        if (QIcon own = SymbolicIcon::named(plain); !own.isNull())
+            return own;
+    }
     for (const QString& candidate : {name, alternative}) {
         if (candidate.isEmpty())
             continue;
