@@ -128,7 +128,7 @@ TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
 
     // The first start only notes where "new" begins; then the program crashes.
     app.start(program, {});
-    ASSERT_TRUE(spinUntil([&] { return lastSeen().isValid(); }, 30000))
+    ASSERT_TRUE(spinUntil([&] { return lastSeen().isValid(); }, 60000))
         << app.readAllStandardError().toStdString();
     ASSERT_EQ(::kill(pid_t(app.processId()), SIGSEGV), 0);
     ASSERT_TRUE(app.waitForFinished(15000));
@@ -147,7 +147,7 @@ TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
             return file.open(QIODevice::ReadOnly) &&
                    file.readAll().contains("Found a new crash report");
         },
-        30000))
+        60000))
         << app.readAllStandardError().toStdString();
     EXPECT_GE(lastSeen(), QFileInfo(report).lastModified().addSecs(-1));
     ::kill(pid_t(app.processId()), SIGTERM);
