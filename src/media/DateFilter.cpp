@@ -40,6 +40,14 @@ QDateTime dayOf(const QDate& date) {
 
 } // namespace
 
+DateFilter DateFilter::days(const QDate& first, const QDate& last) {
+    DateFilter filter;
+    filter.mode = Mode::custom;
+    filter.from = dayOf(std::min(first, last));
+    filter.to = dayOf(std::max(first, last));
+    return filter;
+}
+
 const DateFilter& DateFilter::any() {
     static const DateFilter filter = [] {
         const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -158,10 +166,7 @@ std::optional<DateFilter> DateFilter::fromText(const QString& text, const QDateT
     const std::optional<QDate> to = isoDate(lower.mid(dots + 2));
     if (!from || !to)
         return std::nullopt;
-    filter.mode = DateFilter::Mode::custom;
-    filter.from = dayOf(*from);
-    filter.to = dayOf(*to);
-    return filter;
+    return days(*from, *to);
 }
 
 } // namespace stowly

@@ -23,6 +23,9 @@ struct DateFilter {
 
     // Mode any, with both dates the time of first use; made once for the run.
     static const DateFilter& any();
+    // The days from `first` to `last`, both included (in either order), on this computer's
+    // calendar.
+    static DateFilter days(const QDate& first, const QDate& last);
 
     static QString rawValue(Mode mode);
     static std::optional<Mode> modeFromRawValue(QStringView raw);

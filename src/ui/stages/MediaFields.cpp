@@ -1,4 +1,5 @@
 #include "ui/stages/MediaFields.h"
+#include "ui/stages/DateRangeDialog.h"
 #include "ui/stages/StageStyle.h"
 
 #include "app/AppModel.h"
@@ -70,8 +71,13 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
     m_dates->setToolTip(StageTexts::dateFilterHelp());
     m_dates->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_dates, &QComboBox::activated, this, [this](int row) {
+        const QVariant mode = m_dates->itemData(row);
+        if (!mode.isValid()) {
+            chooseDates();
+            return;
+        }
         DateFilter filter = m_model.settings().dateFilter();
-        filter.mode = DateFilter::Mode(m_dates->itemData(row).toInt());
+        filter.mode = DateFilter::Mode(mode.toInt());
         m_model.settings().setDateFilter(filter);
     });
 
@@ -145,12 +151,27 @@ void MediaFields::fillDates() {
     m_dates->clear();
     QList<DateFilter::Mode> modes{DateFilter::Mode::any, DateFilter::Mode::today,
                                   DateFilter::Mode::last7Days};
-    // A range is chosen elsewhere (a preset, the command line); it shows while it applies.
+    // The range in use shows as a choice of its own while it applies.
     if (filter.mode == DateFilter::Mode::custom)
         modes.append(DateFilter::Mode::custom);
     for (DateFilter::Mode mode : modes)
         m_dates->addItem(dateModeName(mode, filter), int(mode));
+    m_dates->insertSeparator(m_dates->count());
+    // No data: choosing it opens the calendars instead of setting a mode.
+    m_dates->addItem(tr("Choose Dates…"));
     m_dates->setCurrentIndex(m_dates->findData(int(filter.mode)));
+}
+
+void MediaFields::chooseDates() {
+    const DateFilter current = m_model.settings().dateFilter();
+    const QDate today = QDate::currentDate();
+    const bool custom = current.mode == DateFilter::Mode::custom;
+    DateRangeDialog dialog(custom ? current.from.toLocalTime().date() : today,
+                           custom ? current.to.toLocalTime().date() : today, window());
+    if (dialog.exec() == QDialog::Accepted)
+        m_model.settings().setDateFilter(DateFilter::days(dialog.first(), dialog.last()));
+    // Cancelled or not, the field shows the filter that applies.
+    fillDates();
 }
 
 void MediaFields::update() {

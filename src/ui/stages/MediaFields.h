@@ -25,6 +25,8 @@ private:
     void update();
     void fillRecentMenu();
     void fillDates();
+    // "Choose Dates…": the first and last day from calendars.
+    void chooseDates();
     static QString dateModeName(DateFilter::Mode mode, const DateFilter& filter);
 
     AppModel& m_model;

@@ -9,8 +9,12 @@
 #include "ui/thumbnails/ThumbnailProvider.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -18,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +163,48 @@ TEST(MediaStageViewTest, GridRowsHoldAsManyTilesAsFitAtEveryWidth) {
         EXPECT_LE(list->visualRect(list->model()->index(inRow - 1, 0)).right(),
                   list->viewport()->width());
     }
+}
+
+// A range of days from two calendars: what it leaves out stays on the card, and the field shows
+// the range while it applies.
+TEST(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
+    World w;
+    AppModel& m = *w.model;
+    w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}});
+    ASSERT_TRUE(w.waitForSession());
+    ThumbnailProvider thumbnails;
+    MediaStageView view(m, thumbnails);
+    view.show();
+    auto* dates = child<QComboBox>(view, "dateFilter");
+    ASSERT_TRUE(dates);
+    const int choose = dates->findText("Choose Dates…");
+    ASSERT_GE(choose, 0);
+
+    // Last week, which holds none of today's files.
+    const QDate from = QDate::currentDate().addDays(-8);
+    const QDate to = QDate::currentDate().addDays(-7);
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QDialog*>(top);
+                dialog && dialog->objectName() == "dateRange" && dialog->isVisible()) {
+                // Setting the last day first pulls the first one back with it.
+                dialog->findChild<QDateEdit*>("lastDay")->setDate(to.addDays(-30));
+                EXPECT_EQ(dialog->findChild<QDateEdit*>("firstDay")->date(), to.addDays(-30));
+                dialog->findChild<QDateEdit*>("firstDay")->setDate(from);
+                dialog->findChild<QDateEdit*>("lastDay")->setDate(to);
+                dialog->findChild<QPushButton*>("useDates")->click();
+                answered = true;
+            }
+    });
+    Q_EMIT dates->activated(choose);
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(m.settings().dateFilter(), DateFilter::days(from, to));
+    EXPECT_EQ(dates->currentText(), QStringLiteral("%1 to %2")
+                                        .arg(QLocale().toString(from, QLocale::ShortFormat),
+                                             QLocale().toString(to, QLocale::ShortFormat)));
+    ASSERT_TRUE(spinUntil([&] { return m.filesToCopy().rowCount() == 0; }));
+    EXPECT_EQ(m.session()->outsideDatesCount(), 2);
 }
 
 TEST(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
