@@ -5,6 +5,7 @@
 #include "naming/InlineLevel.h"
 #include "ui/stages/StageStyle.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QGridLayout>
@@ -12,8 +13,13 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <climits>
 
 namespace stowly {
 namespace {
@@ -67,7 +73,75 @@ private:
     QPoint m_pressedAt;
 };
 
-// The levels: rows drag as whole levels; drops become template operations.
+// A level drawn as its names side by side, each a chip that can be dragged on its own, with
+// the separator between them and "/" after the last; deeper levels step in.
+class LevelRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static constexpr int padding = 4;
+
+    static QList<QRect> chips(const QRect& row, const QFont& font, int depth,
+                              const InlineLevel& level) {
+        const QFontMetrics metrics(font);
+        int x = row.left() + 6 + depth * 14;
+        const int height = metrics.height() + 4;
+        const int top = row.top() + (row.height() - height) / 2;
+        QList<QRect> list;
+        for (const QString& name : level.items) {
+            const int width = metrics.horizontalAdvance(name) + 2 * padding;
+            list.append(QRect(x, top, width, height));
+            x += width + std::max(metrics.horizontalAdvance(level.separator), 2) + 2;
+        }
+        return list;
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 10));
+        return size;
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        background.text.clear();
+        const QWidget* view = option.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, view);
+
+        const InlineLevel level(index.data(Qt::UserRole).toString());
+        const QList<QRect> rects = chips(option.rect, option.font, index.row(), level);
+        const QPalette& palette = option.palette;
+        const QColor text = option.state & QStyle::State_Selected
+                                ? palette.color(QPalette::HighlightedText)
+                                : palette.color(QPalette::Text);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setFont(option.font);
+        for (qsizetype i = 0; i < rects.size(); ++i) {
+            QColor fill = text;
+            fill.setAlphaF(0.10);
+            QColor edge = text;
+            edge.setAlphaF(0.28);
+            painter->setPen(QPen(edge, 1));
+            painter->setBrush(fill);
+            painter->drawRoundedRect(QRectF(rects[i]).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+            painter->setPen(text);
+            painter->drawText(rects[i], Qt::AlignCenter, level.items[i]);
+            const QString after = i + 1 < rects.size() ? level.separator : QStringLiteral("/");
+            const int next = i + 1 < rects.size() ? rects[i + 1].left() : rects[i].right() + 20;
+            painter->drawText(QRect(rects[i].right() + 1, rects[i].top(),
+                                    next - rects[i].right() - 1, rects[i].height()),
+                              Qt::AlignCenter, after);
+        }
+        painter->restore();
+    }
+};
+
+// The levels: a row drags as a whole level, or as one of its names where it has several;
+// drops become template operations.
 class LevelList : public QListWidget {
 public:
     LevelList(FolderLevelsEditor& editor, QWidget* parent) : QListWidget(parent), m_editor(editor) {
@@ -78,11 +152,41 @@ public:
         setContextMenuPolicy(Qt::CustomContextMenu);
     }
 
+    // Each name's chip in the row, in viewport coordinates, as the delegate draws it.
+    QList<QRect> nameChips(int row) const {
+        QListWidgetItem* shown = item(row);
+        if (!shown)
+            return {};
+        return LevelRowDelegate::chips(visualRect(indexFromItem(shown)), font(), row,
+                                       InlineLevel(levelText(row)));
+    }
+    QString levelText(int row) const {
+        return item(row) ? item(row)->data(Qt::UserRole).toString() : QString();
+    }
+
 protected:
     QStringList mimeTypes() const override { return {FolderLevelsEditor::mimeType()}; }
     QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override {
-        return items.isEmpty() ? nullptr
-                               : dragData(editor::text(editor::LevelPayload{row(items.first())}));
+        if (items.isEmpty())
+            return nullptr;
+        return dragData(m_editor.dragText(row(items.first()), m_pressedAt.x()));
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        m_pressedAt = event->position().toPoint();
+        QListWidget::mousePressEvent(event);
+    }
+    // The picture under the pointer is what moves: one name, or the whole level.
+    void startDrag(Qt::DropActions actions) override {
+        const QList<QListWidgetItem*> items = selectedItems();
+        if (items.isEmpty())
+            return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(mimeData(items));
+        const QPixmap picture = m_editor.dragPixmap(row(items.first()), m_pressedAt.x());
+        drag->setPixmap(picture);
+        drag->setHotSpot(QPoint(picture.width() / 2, picture.height() / 2) /
+                         std::max<qreal>(1.0, picture.devicePixelRatio()));
+        drag->exec(actions, Qt::CopyAction);
     }
     Qt::DropActions supportedDropActions() const override {
         return Qt::CopyAction | Qt::MoveAction;
@@ -99,7 +203,8 @@ protected:
     void dropEvent(QDropEvent* event) override {
         const QString text =
             QString::fromUtf8(event->mimeData()->data(FolderLevelsEditor::mimeType()));
-        const QModelIndex at = indexAt(event->position().toPoint());
+        const QPoint point = event->position().toPoint();
+        const QModelIndex at = indexAt(point);
         FolderLevelsEditor::Drop where = FolderLevelsEditor::Drop::after;
         int target = count() - 1;
         if (at.isValid()) {
@@ -118,11 +223,15 @@ protected:
         // The list itself never moves rows: the template is rewritten and read again.
         event->setDropAction(Qt::CopyAction);
         event->accept();
-        m_editor.drop(text, target, where);
+        if (where == FolderLevelsEditor::Drop::onto)
+            m_editor.drop(text, target, where, m_editor.placeAt(target, point.x()));
+        else
+            m_editor.drop(text, target, where);
     }
 
 private:
     FolderLevelsEditor& m_editor;
+    QPoint m_pressedAt;
 };
 
 } // namespace
@@ -152,6 +261,7 @@ FolderLevelsEditor::FolderLevelsEditor(AppSettings& settings, QWidget* parent)
     }
     layout->addWidget(palette);
     m_levels->setObjectName(QStringLiteral("folderLevels"));
+    m_levels->setItemDelegate(new LevelRowDelegate(m_levels));
     m_levels->setAccessibleName(tr("Folder levels"));
     m_levels->setToolTip(
         tr("Drag to move this level; drop a token on the side of a name to combine them."));
@@ -175,6 +285,8 @@ void FolderLevelsEditor::reload() {
     const QStringList levels = editor::levels(m_settings.folderTemplate());
     for (qsizetype i = 0; i < levels.size(); ++i) {
         auto* item = new QListWidgetItem(QString(int(i) * 2, u' ') + levels[i] + u'/');
+        // Drawn as its names; the plain text stays for screen readers and the row's width.
+        item->setData(Qt::UserRole, levels[i]);
         item->setToolTip(
             tr("Drag to move this level; drop a token on the side of a name to combine them."));
         m_levels->addItem(item);
@@ -186,7 +298,46 @@ void FolderLevelsEditor::apply(const QString& folderTemplate) {
         m_settings.setFolderTemplate(folderTemplate);
 }
 
-bool FolderLevelsEditor::drop(const QString& payloadText, int row, Drop where) {
+QString FolderLevelsEditor::dragText(int row, int x) const {
+    const QStringList levels = editor::levels(m_settings.folderTemplate());
+    if (row < 0 || row >= levels.size())
+        return {};
+    const QList<QRect> chips = static_cast<const LevelList*>(m_levels)->nameChips(row);
+    // A name of its own only where there are several to tell apart; the gap between two names
+    // goes half to each.
+    if (chips.size() >= 2)
+        for (qsizetype i = 0; i < chips.size(); ++i) {
+            const int left = i == 0 ? INT_MIN : (chips[i - 1].right() + chips[i].left()) / 2;
+            const int right =
+                i + 1 == chips.size() ? INT_MAX : (chips[i].right() + chips[i + 1].left()) / 2;
+            if (x >= left && x < right)
+                return editor::text(editor::ItemPayload{row, int(i)});
+        }
+    return editor::text(editor::LevelPayload{row});
+}
+
+QPixmap FolderLevelsEditor::dragPixmap(int row, int x) const {
+    const auto* list = static_cast<const LevelList*>(m_levels);
+    const std::optional<editor::Payload> payload = editor::payload(dragText(row, x));
+    QRect area = m_levels->visualRect(m_levels->model()->index(row, 0));
+    if (const auto* item = payload ? std::get_if<editor::ItemPayload>(&*payload) : nullptr)
+        area = list->nameChips(row).value(item->item, area);
+    return m_levels->viewport()->grab(area);
+}
+
+int FolderLevelsEditor::placeAt(int row, int x) const {
+    const QStringList levels = editor::levels(m_settings.folderTemplate());
+    if (row < 0 || row >= levels.size())
+        return 0;
+    const QList<QRect> chips = static_cast<const LevelList*>(m_levels)->nameChips(row);
+    for (qsizetype i = 0; i < chips.size(); ++i)
+        if (x < chips[i].center().x())
+            return int(i);
+    return int(chips.size());
+}
+
+bool FolderLevelsEditor::drop(const QString& payloadText, int row, Drop where,
+                              std::optional<int> at) {
     const std::optional<editor::Payload> payload = editor::payload(payloadText);
     if (!payload)
         return false;
@@ -194,9 +345,9 @@ bool FolderLevelsEditor::drop(const QString& payloadText, int row, Drop where) {
     const int levelCount = int(editor::levels(current).size());
     const int slot = where == Drop::before ? row : row + 1;
     if (where == Drop::onto && row >= 0 && row < levelCount) {
-        // Combined side by side with the level's names, after the last one.
-        const int after = int(InlineLevel(editor::levels(current)[row]).items.size());
-        apply(editor::dropInline(*payload, row, after, current));
+        // Combined side by side with the level's names, at the place it was dropped.
+        const int last = int(InlineLevel(editor::levels(current)[row]).items.size());
+        apply(editor::dropInline(*payload, row, at.value_or(last), current));
     } else if (const auto* token = std::get_if<editor::TokenPayload>(&*payload)) {
         apply(editor::insert(token->token, current, slot));
     } else if (const auto* level = std::get_if<editor::LevelPayload>(&*payload)) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
+
+#include <optional>
 
 class QListWidget;
 
@@ -19,8 +22,17 @@ public:
     // Where a drop lands on the list of levels.
     enum class Drop { before, onto, after };
     // Applies a drag's text (a level, a token or a name) dropped at row; false when the text
-    // is no payload of ours.
-    bool drop(const QString& payloadText, int row, Drop where);
+    // is no payload of ours. Onto a level, `at` is the place among its names (none: after the
+    // last one).
+    bool drop(const QString& payloadText, int row, Drop where, std::optional<int> at = {});
+    // What a drag started at x in the row carries: one name of a level of several names, else
+    // the whole level.
+    QString dragText(int row, int x) const;
+    // The picture a drag started at x in the row carries.
+    QPixmap dragPixmap(int row, int x) const;
+    // The place among the row's names that a drop at x takes: before the name whose left half
+    // it is over, else after it.
+    int placeAt(int row, int x) const;
     // The context menu of a level, as it would open.
     void fillMenu(class QMenu& menu, int row);
 
