@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 
-#include "ui/AppMenu.h"
 #include "ui/AccessibleFactory.h"
+#include "ui/AppMenu.h"
 
 #include "app/AppModel.h"
 #include "base/Log.h"
@@ -22,6 +22,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -214,9 +215,21 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // Icons are drawn in the text colour, so a new theme redraws them.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        m_history->setIcon(Theme::icon(QStringLiteral("document-open-recent"),
-                                       palette().color(QPalette::WindowText)));
+    if (event->type() != QEvent::PaletteChange && event->type() != QEvent::ApplicationPaletteChange)
+        return;
+    // The style puts the text right against the icon; the picture carries its own gap.
+    const QIcon clock =
+        Theme::icon(QStringLiteral("document-open-recent"), palette().color(QPalette::WindowText));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap spaced(QSize(22, 16) * ratio);
+    spaced.setDevicePixelRatio(ratio);
+    spaced.fill(Qt::transparent);
+    {
+        QPainter painter(&spaced);
+        clock.paint(&painter, QRect(0, 0, 16, 16));
+    }
+    m_history->setIconSize(QSize(22, 16));
+    m_history->setIcon(QIcon(spaced));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

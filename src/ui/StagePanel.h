@@ -4,6 +4,7 @@
 
 #include <QFrame>
 
+class QGridLayout;
 class QLabel;
 class QVBoxLayout;
 
@@ -24,7 +25,13 @@ public:
     // Where the stage puts its controls, 16 px inside the panel's border.
     QVBoxLayout* contentLayout() const { return m_content; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The pill goes under the title where the header is too narrow for both on one line.
+    void placeAttention();
+
     int m_number;
     StageState m_state = StageState::pending;
     bool m_needsAttention = false;
@@ -32,6 +39,7 @@ private:
     QLabel* m_title;
     QLabel* m_attention;
     QVBoxLayout* m_content;
+    QGridLayout* m_header;
 };
 
 } // namespace stowly

@@ -183,6 +183,10 @@ QPushButton[stowlyRole="primary"]:disabled { background: %SEP%; color: %SECONDAR
 QToolButton[stowlyRole="segment"] { border: %B%px solid %SEP%; border-radius: 6px; padding: 3px 6px; background: transparent; color: %TEXT%; font-size: %SMALL%; }
 QToolButton[stowlyRole="segment"]:checked { background: %SOFT%; border-color: %ACCENT%; }
 QToolButton[stowlyRole="segment"]:hover:!checked { background: %HOVER%; }
+QToolButton#reoffloadMenuButton { border: %B%px solid %SEP%; border-radius: 6px; padding: 3px 22px 3px 6px; background: transparent; color: %TEXT%; font-size: %SMALL%; }
+QToolButton#reoffloadMenuButton:hover { background: %HOVER%; }
+QToolButton#reoffloadMenuButton:disabled { color: %SECONDARY%; }
+QToolButton#reoffloadMenuButton::menu-indicator { subcontrol-origin: padding; subcontrol-position: right center; right: 6px; }
 QListWidget#failureList::item { padding: 2px 4px; }
 QProgressBar { border: %B%px solid %SEP%; border-radius: 4px; background: %BASE%; max-height: 8px; }
 QProgressBar::chunk { background: %ACCENT%; border-radius: 3px; }

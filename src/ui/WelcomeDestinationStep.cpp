@@ -4,6 +4,7 @@
 #include "app/OnboardingApplier.h"
 #include "base/Background.h"
 #include "ui/stages/ElidedLabel.h"
+#include "ui/stages/SoftSelectionDelegate.h"
 #include "ui/stages/StageStyle.h"
 
 #include <QCheckBox>
@@ -58,7 +59,8 @@ WelcomeDestinationStep::WelcomeDestinationStep(const DestinationStore& destinati
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("welcomeDrives"));
     m_list->setAccessibleName(tr("Drives"));
-    m_list->setIconSize(QSize(32, 32));
+    m_list->setIconSize(QSize(24, 24));
+    m_list->setItemDelegate(new SoftSelectionDelegate(m_list));
     m_list->setSpacing(2);
     m_list->setTextElideMode(Qt::ElideMiddle);
     layout->addWidget(m_list, 1);

@@ -95,7 +95,6 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     m_ejectLine->setWordWrap(true);
 
     m_format->setObjectName(QStringLiteral("formatButton"));
-    m_format->setIcon(stageStyle::icon(QStringLiteral("media-flash")));
     connect(m_format, &QPushButton::clicked, this, &CardStageView::askToFormat);
 
     auto* card = new QWidget(m_pages);

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "naming/FolderTemplateEditor.h"
 #include "naming/InlineLevel.h"
+#include "ui/stages/SoftSelectionDelegate.h"
 #include "ui/stages/StageStyle.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -75,9 +75,9 @@ private:
 
 // A level drawn as its names side by side, each a chip that can be dragged on its own, with
 // the separator between them and "/" after the last; deeper levels step in.
-class LevelRowDelegate : public QStyledItemDelegate {
+class LevelRowDelegate : public SoftSelectionDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using SoftSelectionDelegate::SoftSelectionDelegate;
 
     static constexpr int padding = 4;
 
@@ -102,8 +102,9 @@ public:
         return size;
     }
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+    void paint(QPainter* painter, const QStyleOptionViewItem& plain,
                const QModelIndex& index) const override {
+        const QStyleOptionViewItem option = softened(plain);
         QStyleOptionViewItem background = option;
         initStyleOption(&background, index);
         background.text.clear();
