@@ -24,8 +24,8 @@ QString quoted(const QString& text) {
     return u'“' + TerminalText::name(text) + u'”';
 }
 
-// A card argument that names no folder is a usage error; a folder that cannot be erased or
-// ejected (the startup disk) is a refusal like any other.
+// A card argument that names no folder is a usage error; a folder that is refused as a card
+// (the startup disk) is a refusal like any other.
 int unusableCardStatus(const QString& path) {
     return QFileInfo(path).isDir() ? exitCode::failed : exitCode::usage;
 }
@@ -56,7 +56,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
         const auto owner = station.model().cardHistory(*invocation.historyCard);
         if (const QString* problem = std::get_if<QString>(&owner)) {
             console.message(*problem);
-            return exitCode::usage;
+            return unusableCardStatus(*invocation.historyCard);
         }
         records = std::get<CardHistory>(owner).of(records);
     }
@@ -82,7 +82,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
     const auto owner = station.model().cardHistory(invocation.card);
     if (const QString* problem = std::get_if<QString>(&owner)) {
         console.message(*problem);
-        return exitCode::usage;
+        return unusableCardStatus(invocation.card);
     }
     const CardHistory& o = std::get<CardHistory>(owner);
     if (ledger.saveBlocked()) {
