@@ -1,6 +1,7 @@
 #include "cli/CardCommands.h"
 
 #include "app/FormatAlert.h"
+#include "app/ReoffloadAlert.h"
 #include "app/StageTexts.h"
 #include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"
@@ -89,6 +90,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
         console.message(*ledger.lastError());
         return exitCode::failed;
     }
+    const CardHistory::Counts counts = o.forgettable(ledger.entries());
     const qsizetype forgotten = station.model().forgetCardHistory(o);
     if (forgotten == 0) {
         console.out() << QCoreApplication::translate("CardCommands",
@@ -101,13 +103,8 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
         console.message(*error);
         return exitCode::failed;
     }
-    const QString files =
-        forgotten == 1 ? QCoreApplication::translate("CardCommands", "the 1 file")
-                       : QCoreApplication::translate("CardCommands", "the %1 files").arg(forgotten);
-    console.out() << QCoreApplication::translate(
-                         "CardCommands", "Stowly forgot %1 it offloaded from %2. The copies "
-                                         "already at the destination aren’t touched.")
-                         .arg(files, quoted(o.displayName))
+    console.out() << ReoffloadAlert::forgottenText(quoted(o.displayName), counts.files,
+                                                   counts.copies)
                   << '\n';
     return exitCode::done;
 }

@@ -263,3 +263,35 @@ TEST(AppModelTest, ACardInsertedUnmountedIsMountedWhenTheSettingsSaySo) {
     EXPECT_EQ(ended.first().at(0).toString(), "/dev/sdc1");
     EXPECT_EQ(w.disk->mounted, QStringList({"/dev/sdc1"}));
 }
+
+TEST(AppModelTest, ForgettingACardCountsItsFilesAndSaysWhenTheyHaveMoreCopies) {
+    struct AnsweringYes : AppFrontEnd {
+        void confirm(const Confirmation& question, std::function<void(bool)> done) override {
+            asked.append(question.message);
+            done(true);
+        }
+        QStringList asked;
+    } frontEnd;
+    World w;
+    AppModel& m = *w.model;
+    m.setFrontEnd(&frontEnd);
+    w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}});
+    for (const ReoffloadMode mode : {ReoffloadMode::off, ReoffloadMode::everything}) {
+        ASSERT_TRUE(w.waitForSession());
+        m.setProject("P");
+        m.setReoffloadMode(mode, true);
+        m.startOffload();
+        ASSERT_TRUE(w.waitForOffload());
+        m.finishSession();
+    }
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_EQ(m.ledger().entries().size(), 4);
+
+    m.confirmForgetSelectedCardHistory();
+    ASSERT_EQ(frontEnd.asked.size(), 1);
+    EXPECT_TRUE(frontEnd.asked[0].startsWith(
+        "Stowly will forget the 2 files it offloaded from this card (4 copies), so they"))
+        << frontEnd.asked[0].toStdString();
+    EXPECT_EQ(m.ledger().entries().size(), 0);
+    m.setFrontEnd(nullptr);
+}
