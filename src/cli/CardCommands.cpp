@@ -128,6 +128,10 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         return exitCode::interrupted;
 
     const std::optional<FormatReadiness> readiness = model.formatReadiness();
+    if (readiness && readiness->unreadable) {
+        console.message(TerminalText::name(readiness->unreadable->description()));
+        return exitCode::failed;
+    }
     if (!readiness || readiness->fileCount == 0) {
         console.message(QCoreApplication::translate("CardCommands", "This card is empty"));
         return exitCode::failed;
@@ -159,7 +163,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     model.formatSelectedCard();
     station.waitUntil([&] { return outcome && !model.isEjecting(); }, false);
     if (!outcome->isFormatted()) {
-        console.message(outcome->text);
+        console.message(TerminalText::lines(outcome->text));
         return exitCode::failed;
     }
     // A card that couldn't be mounted again is formatted all the same; the note says so.

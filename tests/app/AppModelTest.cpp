@@ -4,6 +4,7 @@
 #include "app/lists/CardListModel.h"
 #include "app/lists/HistoryModel.h"
 #include "app/lists/SessionFilesModel.h"
+#include "support/ScratchMount.h"
 
 #include <QSignalSpy>
 
@@ -294,4 +295,47 @@ TEST(AppModelTest, ForgettingACardCountsItsFilesAndSaysWhenTheyHaveMoreCopies) {
         << frontEnd.asked[0].toStdString();
     EXPECT_EQ(m.ledger().entries().size(), 0);
     m.setFrontEnd(nullptr);
+}
+
+TEST(AppModelTest, ACardThatCannotBeReadIsNeverEmptyOffloadedOrErased) {
+    World w;
+    TempDir images;
+    QString why;
+    const auto scratch = ScratchMount::exfatImage(images.path(), 16 << 20, &why);
+    const QString path = w.root("media/PULLED");
+    if (!scratch || !scratch->mount(path, ScratchMount::Driver::fuse, &why))
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    writeFile(path + "/DCIM/A.JPG", "a");
+    w.volumes.add(FakeVolumes::card(path, "PULLED", QStringLiteral("AAAA-0001")));
+    w.events->mount(path);
+    AppModel& m = *w.model;
+    ASSERT_TRUE(w.waitForSession());
+    m.setProject("P");
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_TRUE(m.canFormatSelectedCard());
+
+    // Pulled out after the button was drawn: the look just before the erase cannot read it.
+    ASSERT_TRUE(scratch->pull(&why)) << why.toStdString();
+    const QString unread = "Stowly couldn’t read this card (Transport endpoint is not connected).";
+    QSignalSpy ended(&m, &AppModel::formatEnded);
+    m.formatSelectedCard();
+    ASSERT_TRUE(spinUntil([&] { return ended.count() == 1; }));
+    EXPECT_EQ(m.formatState(), (AppModel::FormatState{AppModel::FormatState::Kind::failed,
+                                                      "“PULLED” wasn’t formatted. " + unread}));
+    EXPECT_TRUE(w.disk->erased.isEmpty());
+
+    // Looked at again it is neither empty nor offloaded, and the erase is not offered.
+    m.select(*m.selectedCard(), false);
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_TRUE(m.offloadBlocker());
+    EXPECT_EQ(m.offloadBlocker()->reason, OffloadBlocker::Reason::unreadableCard);
+    EXPECT_EQ(m.offloadBlocker()->text, unread);
+    EXPECT_EQ(m.formatReadiness()->pendingText(), unread);
+    EXPECT_FALSE(m.formatReadiness()->allVerified());
+    EXPECT_FALSE(m.canFormatSelectedCard());
+    m.formatSelectedCard();
+    EXPECT_FALSE(m.isFormatting());
 }

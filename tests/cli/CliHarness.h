@@ -37,7 +37,14 @@ public:
     TempDir home;
     // The system bus the program talks to, when not the machine's own.
     QString systemBus;
+    // More variables for the program's environment.
+    QHash<QString, QString> environment;
 };
+
+// The variables that make stowly-cli's walk over a card fail through libfiu and the fault
+// campaign's module (tests/soak/tools/FaultModule.cpp), for the calls named in `points`
+// ("readdir,statx") below `folder`; empty where libfiu is not installed.
+QHash<QString, QString> cardWalkFaults(const QString& folder, const QString& points);
 
 // The relative paths of the files below a folder, sorted.
 QStringList filesBelow(const QString& folder);
