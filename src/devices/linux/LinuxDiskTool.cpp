@@ -372,7 +372,7 @@ void LinuxDiskTool::refreshDeviceDatabase(const QString& device) {
     // Where udev runs, lsblk answers from its database, which learns of the new file system
     // only when udev gets round to it; until then the card would keep its old name and UUID.
     // Where it does not, waiting for it to settle would only wait out the timeout.
-    if (udevDaemon::isRunning(m_paths.udevControl) &&
+    if (udevDaemon::isRunning(m_paths) &&
         m_runner.hasProgram(QStringLiteral("udevadm")))
         m_runner.run(QStringLiteral("udevadm"),
                      {QStringLiteral("trigger"), QStringLiteral("--action=change"),
