@@ -50,6 +50,11 @@ public:
     std::optional<QString> append(const MhlManifest& manifest, const QDateTime& startedAt);
 
 private:
+    // A manifest takes its name before the chain lists it; one that a killed process left
+    // without its link is the next generation, whole and true, and is linked here before another
+    // takes its number. One that cannot be read stops the history from growing.
+    std::optional<QString> takeInLeftManifest();
+
     QString m_scope;
     MhlChain m_chain;
     QList<Generation> m_generations;
