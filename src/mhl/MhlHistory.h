@@ -37,6 +37,7 @@ public:
 
     const QString& scope() const { return m_scope; }
     const QList<Generation>& generations() const { return m_generations; }
+    const MhlChain& chain() const { return m_chain; }
 
     // Every file the history records, each with its most recent record (older generations
     // for files not recorded since), in path order.
