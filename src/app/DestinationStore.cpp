@@ -176,9 +176,11 @@ void DestinationStore::setPath(const QUuid& id, const QString& path) {
         Q_EMIT changed();
         return;
     }
+    const QString from = m_favorites[index].path;
     m_favorites[index].path = p;
     m_favorites[index].bookmark = bookmarkOf(p);
     save();
+    Q_EMIT folderChanged(from, p);
 }
 
 void DestinationStore::setDefault(const QUuid& id) {
@@ -319,6 +321,8 @@ void DestinationStore::applyMoves(const QList<MovedFolders::Move>& moves) {
     const bool movedAny = !applied.isEmpty();
     if (movedAny)
         save();
+    for (const MovedFolders::Move& move : applied)
+        Q_EMIT folderChanged(move.oldPath, move.newPath);
     Q_EMIT movedFoldersChecked(movedAny);
     if (m_passPending) {
         m_passPending = false;

@@ -98,6 +98,9 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void changed();
+    // A favourite now points at another folder, changed by the user or found moved; what
+    // pointed at the old one (a preset) follows.
+    void folderChanged(const QString& from, const QString& to);
     void mountRevisionChanged();
     // A moved-folder pass ended; movedAny tells whether it changed a favourite's path.
     void movedFoldersChecked(bool movedAny);
