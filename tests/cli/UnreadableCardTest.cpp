@@ -4,11 +4,6 @@
 
 #include "cli/CliHarness.h"
 #include "devices/ProcessRunner.h"
-#include "support/ScratchMount.h"
-
-#include <QDir>
-#include <QRandomGenerator>
-#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -82,18 +77,15 @@ TEST(UnreadableCardTest, EveryCommandSaysWhereTheCardCouldNotBeReadAndFails) {
 // A folder of a real card that cannot be read, and the card pulled out while the command takes
 // its last look before the erase: the card is never erased.
 TEST(UnreadableCardTest, ACardNotReadThroughIsNeverErased) {
-    const QString label =
-        QStringLiteral("PULL%1")
-            .arg(int(QRandomGenerator::global()->bounded(0x10000)), 4, 16, QChar(u'0'))
-            .toUpper();
-    const QString mountPoint = "/media/" + label;
-    const auto removeMountPoint = qScopeGuard([&] { QDir().rmdir(mountPoint); });
     TempDir folder;
     TempDir destination;
     QString why;
-    const auto scratch = ScratchMount::exfatImage(folder.path(), 16 << 20, &why, label);
-    if (!scratch || !scratch->mount(mountPoint, ScratchMount::Driver::fuse, &why))
+    const auto card = mediaCard("PULL", folder.path(), ScratchMount::Driver::fuse, &why);
+    if (!card)
         GTEST_SKIP() << "Skipped: " << why.toStdString();
+    const QString& label = card->label;
+    const QString& mountPoint = card->mountPoint;
+    ScratchMount* scratch = card->scratch.get();
     if (cardWalkFaults(mountPoint, "scan").isEmpty())
         GTEST_SKIP() << "Skipped: libfiu's POSIX preload library (fiu-utils) is not installed";
     writeFile(mountPoint + "/DCIM/100TEST/A.JPG", "a");
