@@ -335,6 +335,7 @@ TEST(AppModelTest, ACardThatCannotBeReadIsNeverEmptyOffloadedOrErased) {
     EXPECT_EQ(m.offloadBlocker()->text, unread);
     EXPECT_EQ(m.formatReadiness()->pendingText(), unread);
     EXPECT_FALSE(m.formatReadiness()->allVerified());
+    EXPECT_EQ(m.stage(2), StageState::active);
     EXPECT_FALSE(m.canFormatSelectedCard());
     m.formatSelectedCard();
     EXPECT_FALSE(m.isFormatting());
