@@ -96,9 +96,15 @@ TEST(UnreadableCardTest, ACardNotReadThroughIsNeverErased) {
     Cli cli;
     const QStringList offload{"offload", mountPoint, "--to", destination.path(), "--project", "P"};
 
-    // All that could be read is offloaded, so the card looks ready, but it was not read through.
+    // All that could be read is offloaded, so the card looks ready, but it was not read through:
+    // no success, so the card is not ejected either.
+    ASSERT_EQ(cli.run({"settings", "ejectAfterOffload", "true"}).status, 0);
     cli.environment = cardWalkFaults(mountPoint + "/DCIM/101TEST", "fdopendir");
     EXPECT_EQ(cli.run(offload).status, 1);
+    EXPECT_TRUE(QFile::exists(mountPoint + "/DCIM/101TEST/B.JPG")) << "the card was ejected";
+    cli.environment.clear();
+    ASSERT_EQ(cli.run({"settings", "ejectAfterOffload", "false"}).status, 0);
+    cli.environment = cardWalkFaults(mountPoint + "/DCIM/101TEST", "fdopendir");
     const CliResult refused = cli.run({"format", mountPoint, "--yes"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.errText().trimmed(),
