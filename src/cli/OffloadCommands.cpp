@@ -112,7 +112,7 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
 
     run.session = &session;
     if (const std::optional<OffloadBlocker>& blocker = model.offloadBlocker())
-        run.blocker = TerminalText::name(blocker->text);
+        run.blocker = blocker->text;
     return run;
 }
 
@@ -157,7 +157,7 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
     else if (!run.blocker)
         console.out() << TextOutput::plan(destination.value_or(QString()), files);
     if (run.blocker) {
-        console.message(*run.blocker);
+        console.message(TerminalText::name(*run.blocker));
         return blockedStatus(run);
     }
     if (const std::optional<QString> failure = readFailure(run)) {
@@ -174,7 +174,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         return *status;
     PreparedRun& run = std::get<PreparedRun>(prepared);
     if (run.blocker) {
-        console.message(*run.blocker);
+        console.message(TerminalText::name(*run.blocker));
         return blockedStatus(run);
     }
     Station& station = *run.station;

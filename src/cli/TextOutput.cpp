@@ -118,7 +118,7 @@ QString TextOutput::scan(const OffloadSession& session, const std::optional<QStr
         failure && !blocker)
         text += TerminalText::name(*failure) + u'\n';
     text += blocker
-                ? *blocker
+                ? TerminalText::name(*blocker)
                 : QCoreApplication::translate(
                       "TextOutput", "Ready. Every file is verified with SHA-256 after copying.");
     return text + u'\n';

@@ -18,7 +18,6 @@ class OffloadSession;
 namespace TextOutput {
 QString cards(const QList<CardVolume>& cards);
 QString unmountedCards(const QList<DiskTool::UnmountedCard>& cards);
-// The blocker as it is to be shown, escaped.
 QString scan(const OffloadSession& session, const std::optional<QString>& blocker);
 QString plan(const QString& destination, const QList<PlannedFile>& files);
 // "2024-05-01 14:03  CARD  DCIM/C0001.MP4 → /Footage/…" in local time.
