@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
 namespace stowly {
 namespace {
@@ -55,10 +54,6 @@ HistoryCheck::Finding check(const QString& scope, const MhlManifest::File& recor
     finding.detail = differing.join(QStringLiteral(", "));
     return finding;
 }
-
-} // namespace
-
-namespace {
 
 using Records = QMap<QString, MhlManifest::File>;
 
