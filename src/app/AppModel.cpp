@@ -443,7 +443,9 @@ void AppModel::startOffload() {
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {
     refreshInventory(session);
-    const bool successful = !summary.cancelled && summary.failed == 0 && summary.copied >= 1;
+    // What a card that could not be read all through held is not all copied, whatever was.
+    const bool successful = !summary.cancelled && summary.failed == 0 && summary.copied >= 1 &&
+                            !session->inventory().unreadable;
     m_importPrompter->offloadEnded();
     if (m_settings->playSuccessSound() && successful)
         m_frontEnd->playSuccessSound();

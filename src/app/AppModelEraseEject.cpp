@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 
 #include "app/CardScan.h"
+#include "app/FormatAlert.h"
 #include "app/ImportPrompter.h"
 #include "base/Background.h"
 #include "base/Log.h"
@@ -78,7 +79,8 @@ std::optional<FormatReadiness> AppModel::formatReadiness() const {
 bool AppModel::canFormatSelectedCard() const {
     const auto readiness = formatReadiness();
     return selectedCard() && readiness && !m_isScanning && !isBusy() && !isFormatting() &&
-           readiness->fileCount >= 1 && readiness->notOffloaded + readiness->missingCopies == 0;
+           !readiness->unreadable && readiness->fileCount >= 1 &&
+           readiness->notOffloaded + readiness->missingCopies == 0;
 }
 
 void AppModel::formatSelectedCard() {
@@ -100,11 +102,18 @@ void AppModel::formatSelectedCard() {
         this,
         [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
          rules = m_settings->fileRules(), backups = m_settings->backupDestinations()] {
-            return formatter->format(card, destination, std::nullopt, [&] {
+            std::optional<ScanFailure> unreadable;
+            const FormatOutcome outcome = formatter->format(card, destination, std::nullopt, [&] {
                 // Ready only while every destination, backups too, has the copies.
                 const CardInventory fresh = CardScan::inventory(card, history, rules, backups);
+                unreadable = fresh.unreadable;
                 return FormatReadiness::stillReady(fresh, card.volumeIdentity(), discarding);
             });
+            // A card that could not be read did not change; say what happened.
+            if (unreadable &&
+                outcome == FormatOutcome::refused(CardFormatter::changedMeanwhile(card.name)))
+                return FormatOutcome::refused(FormatAlert::unreadableText(card.name, *unreadable));
+            return outcome;
         },
         [this, card](FormatOutcome outcome) { formatFinished(card, outcome); });
 }

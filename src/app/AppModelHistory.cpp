@@ -19,7 +19,10 @@ void AppModel::confirmForgetSelectedCardHistory() {
     const auto card = selectedCard();
     if (!card)
         return;
-    m_frontEnd->confirm(ReoffloadAlert::forgetText(card->name, selectedCardHistoryCount()),
+    const CardHistory::Counts counts =
+        CardHistory{card->volumeIdentity(), std::nullopt, card->name}.forgettable(
+            m_ledger->entries());
+    m_frontEnd->confirm(ReoffloadAlert::forgetText(card->name, counts.files, counts.copies),
                         [this, weak = QPointer<AppModel>(this), card = *card](bool confirmed) {
                             if (!confirmed || !weak || isBusy())
                                 return;

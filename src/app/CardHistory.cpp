@@ -1,5 +1,7 @@
 #include "app/CardHistory.h"
 
+#include <QSet>
+
 namespace stowly {
 
 bool CardHistory::holds(const LedgerRecords& records, qsizetype i) const {
@@ -11,6 +13,23 @@ bool CardHistory::holds(const LedgerRecords& records, qsizetype i) const {
 
 LedgerRecords CardHistory::of(const LedgerRecords& records) const {
     return records.without([&](qsizetype i) { return !holds(records, i); });
+}
+
+CardHistory::Counts CardHistory::forgettable(const LedgerRecords& records) const {
+    Counts counts;
+    if (!identity)
+        return counts;
+    const QByteArray prefix = (*identity + u'|').toUtf8();
+    QSet<QByteArrayView> keys;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QByteArrayView key = records.text(i, LedgerRecords::sourceKey);
+        if (!key.startsWith(prefix))
+            continue;
+        ++counts.copies;
+        keys.insert(key);
+    }
+    counts.files = keys.size();
+    return counts;
 }
 
 } // namespace stowly

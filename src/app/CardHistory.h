@@ -17,9 +17,17 @@ struct CardHistory {
     // How messages name the card.
     QString displayName;
 
+    // What forgetting the card by its identity takes away: its files (history keys) and their
+    // copies (entries); a file offloaded again has several copies.
+    struct Counts {
+        qsizetype files = 0;
+        qsizetype copies = 0;
+    };
+
     bool holds(const LedgerRecords& records, qsizetype i) const;
     // Only this card's entries of the records.
     LedgerRecords of(const LedgerRecords& records) const;
+    Counts forgettable(const LedgerRecords& records) const;
 };
 
 } // namespace stowly

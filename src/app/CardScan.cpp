@@ -12,6 +12,7 @@ CardInventory CardScan::inventory(const CardVolume& card, const LedgerIndex& his
         CardInventory::classify(report.clips, card.volumeIdentity(), history.lookup(),
                                 CardInventory::diskFileSize, backups);
     inventory.ignored = report.ignored;
+    inventory.unreadable = report.failure;
     return inventory;
 }
 
@@ -33,6 +34,7 @@ CardInventory CardScan::reclassify(const CardInventory& old, const QString& volu
     CardInventory inventory = CardInventory::classify(
         old.allClips(), volumeIdentity, history.lookup(), CardInventory::diskFileSize, backups);
     inventory.ignored = old.ignored;
+    inventory.unreadable = old.unreadable;
     return inventory;
 }
 

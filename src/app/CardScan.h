@@ -33,7 +33,8 @@ Result run(const Input& input);
 // Only the walk and the split, for the check just before an erase.
 CardInventory inventory(const CardVolume& card, const LedgerIndex& history, const FileRules& rules,
                         const QStringList& backups = {});
-// The same clips classified again against a newer history; the ignored paths carried over.
+// The same clips classified again against a newer history; the ignored paths and a failure to
+// read the card carried over.
 CardInventory reclassify(const CardInventory& old, const QString& volumeIdentity,
                          const LedgerIndex& history, const QStringList& backups = {});
 

@@ -15,6 +15,10 @@ std::optional<ClipsStageContent::NothingToCopy>
 ClipsStageContent::nothingToCopy(const OffloadSession& session) {
     if (!session.newClips().isEmpty())
         return std::nullopt;
+    if (const std::optional<QString> failure = readFailure(session))
+        return NothingToCopy{
+            QCoreApplication::translate("ClipsStageContent", "This Card Couldn’t Be Read"),
+            *failure, std::nullopt};
     if (const int outside = session.outsideDatesCount(); outside >= 1)
         return NothingToCopy{
             QCoreApplication::translate("ClipsStageContent", "Nothing in These Dates"),
@@ -69,6 +73,18 @@ ClipsStageContent::nothingToCopy(const OffloadSession& session) {
                            "the destination.")
                            .arg(missing),
         Button{StageTexts::reoffloadMissingCopies(), Action::reoffloadMissingCopies}};
+}
+
+std::optional<QString> ClipsStageContent::readFailure(const OffloadSession& session) {
+    const std::optional<ScanFailure>& unreadable = session.inventory().unreadable;
+    if (!unreadable)
+        return std::nullopt;
+    return unreadable->description() + u' ' +
+           QCoreApplication::translate(
+               "ClipsStageContent",
+               "Whatever it couldn’t read isn’t offloaded, and the card won’t count as "
+               "offloaded until all of it can be read. Check the card and the reader, then "
+               "insert it again.");
 }
 
 void ClipsStageContent::perform(Action action, AppModel& model) {

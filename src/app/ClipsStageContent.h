@@ -35,10 +35,14 @@ struct NothingToCopy {
     friend bool operator==(const NothingToCopy&, const NothingToCopy&) = default;
 };
 
-// None while the session has files to copy. Otherwise the first reason that holds: the dates
-// leave every new file out, only short clips are left, everything is offloaded, or copies are
-// missing.
+// None while the session has files to copy. Otherwise the first reason that holds: the card
+// could not be read all through, the dates leave every new file out, only short clips are
+// left, everything is offloaded, or copies are missing.
 std::optional<NothingToCopy> nothingToCopy(const OffloadSession& session);
+
+// Where the card could not be read, as a warning to show beside the files that were read;
+// none when the whole card was read.
+std::optional<QString> readFailure(const OffloadSession& session);
 
 // Does what a button offers, for the model's current session.
 void perform(Action action, AppModel& model);

@@ -83,6 +83,7 @@ void DestinationStore::load() {
 }
 
 void DestinationStore::save() {
+    m_refusal.reset();
     QJsonArray list;
     for (const FavoriteDestination& favorite : m_favorites)
         list.append(favorite.toJson());
@@ -168,9 +169,18 @@ void DestinationStore::setPath(const QUuid& id, const QString& path) {
     const QString p = normalized(path);
     if (index < 0 || m_favorites[index].path == p)
         return;
+    if (const std::optional<FavoriteDestination> other = favoriteForPath(p)) {
+        m_refusal = tr("“%1” already points at %2. Two favorites can’t share a folder, so “%3” "
+                       "wasn’t changed.")
+                        .arg(other->displayName(), p, m_favorites[index].displayName());
+        Q_EMIT changed();
+        return;
+    }
+    const QString from = m_favorites[index].path;
     m_favorites[index].path = p;
     m_favorites[index].bookmark = bookmarkOf(p);
     save();
+    Q_EMIT folderChanged(from, p);
 }
 
 void DestinationStore::setDefault(const QUuid& id) {
@@ -296,19 +306,23 @@ void DestinationStore::findMovedFolders() {
 }
 
 void DestinationStore::applyMoves(const QList<MovedFolders::Move>& moves) {
-    bool movedAny = false;
+    QList<MovedFolders::Move> applied;
     for (const MovedFolders::Move& move : moves) {
         const int index = indexOf(move.id);
-        // The user may have changed or removed the favourite meanwhile; that wins.
-        if (index < 0 || m_favorites[index].path != move.oldPath)
+        // The user may have changed or removed the favourite meanwhile; that wins. A folder
+        // another favourite has stays that one's.
+        if (index < 0 || m_favorites[index].path != move.oldPath || favoriteForPath(move.newPath))
             continue;
         m_favorites[index].path = move.newPath;
         if (move.freshBookmark)
             m_favorites[index].bookmark = move.freshBookmark;
-        movedAny = true;
+        applied.append(move);
     }
+    const bool movedAny = !applied.isEmpty();
     if (movedAny)
         save();
+    for (const MovedFolders::Move& move : applied)
+        Q_EMIT folderChanged(move.oldPath, move.newPath);
     Q_EMIT movedFoldersChecked(movedAny);
     if (m_passPending) {
         m_passPending = false;

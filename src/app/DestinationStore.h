@@ -48,7 +48,10 @@ public:
     const QList<FavoriteDestination>& favorites() const { return m_favorites; }
     const std::optional<QUuid>& defaultID() const { return m_defaultID; }
     const std::optional<QUuid>& lastUsedID() const { return m_lastUsedID; }
-    const std::optional<QString>& lastError() const { return m_file.lastError(); }
+    // The last refused change, else the last load or save failure; cleared by a save.
+    const std::optional<QString>& lastError() const {
+        return m_refusal ? m_refusal : m_file.lastError();
+    }
     // Goes up on every mount or unmount, so views re-check which favourites are connected.
     int mountRevision() const { return m_mountRevision; }
     const std::optional<QString>& fileURL() const { return m_file.path(); }
@@ -64,6 +67,8 @@ public:
     // the given name) made unique, which becomes the default when there is none.
     FavoriteDestination add(const QString& path, const std::optional<QString>& name = {});
     void rename(const QUuid& id, const QString& name);
+    // Refused, with the reason in lastError, when another favourite has that folder: two
+    // favourites never share one.
     void setPath(const QUuid& id, const QString& path);
     void setDefault(const QUuid& id);
     // Marks the favourite used last; an id that names none clears it.
@@ -93,6 +98,9 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void changed();
+    // A favourite now points at another folder, changed by the user or found moved; what
+    // pointed at the old one (a preset) follows.
+    void folderChanged(const QString& from, const QString& to);
     void mountRevisionChanged();
     // A moved-folder pass ended; movedAny tells whether it changed a favourite's path.
     void movedFoldersChecked(bool movedAny);
@@ -114,6 +122,7 @@ private:
     FolderBookmark::VolumeUUID m_volumeUUID;
     FolderBookmark::Limits m_searchLimits;
     StoreFile m_file;
+    std::optional<QString> m_refusal;
     bool m_passRunning = false;
     bool m_passPending = false;
 };

@@ -44,6 +44,11 @@ QString FormatAlert::helpText(bool canFormat, const std::optional<FormatReadines
         return QCoreApplication::translate("FormatAlert",
                                            "Erase this card so it’s ready for new footage");
     }
+    if (readiness && readiness->unreadable)
+        return QCoreApplication::translate(
+            "FormatAlert",
+            "Available once Stowly can read the whole card and every file on it has a verified "
+            "copy");
     if (hasSkipped && pendingOf(*readiness) >= 1)
         return QCoreApplication::translate(
             "FormatAlert", "Offload the other files first. Include or remove short clips first, or "
@@ -103,6 +108,11 @@ Confirmation FormatAlert::text(const QString& cardName, const FormatReadiness& r
                    .arg(cardName);
     return {QCoreApplication::translate("FormatAlert", "Format “%1”?").arg(cardName), message,
             formatTitle(readiness)};
+}
+
+QString FormatAlert::unreadableText(const QString& cardName, const ScanFailure& failure) {
+    return QCoreApplication::translate("FormatAlert", "“%1” wasn’t formatted. %2")
+        .arg(cardName, failure.description());
 }
 
 QString FormatAlert::formattingText(const QString& cardName) {

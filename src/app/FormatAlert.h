@@ -23,6 +23,9 @@ QString helpText(bool canFormat, const std::optional<FormatReadiness>& readiness
 Confirmation text(const QString& cardName, const FormatReadiness& readiness,
                   const QString& home = QDir::homePath());
 
+// The erase refused because the last look at the card could not read all of it.
+QString unreadableText(const QString& cardName, const ScanFailure& failure);
+
 // "Formatting “NAME”…"
 QString formattingText(const QString& cardName);
 // "“NAME” was formatted and is ready for your camera."

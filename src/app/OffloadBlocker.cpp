@@ -57,6 +57,9 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
         return block(Reason::scanning, tr("Scanning card…"));
     if (!session)
         return block(Reason::noCard, tr("Insert a card to begin"));
+    if (const auto& unreadable = session->inventory().unreadable;
+        unreadable && session->newClips().isEmpty())
+        return block(Reason::unreadableCard, unreadable->description());
     if (session->inventory().fileCount() == 0)
         return block(Reason::emptyCard, tr("This card is empty"));
     if (session->newClips().isEmpty())

@@ -12,7 +12,9 @@ class AppSettings;
 class OffloadSession;
 
 // The one reason an offload cannot start yet, first match wins: the card, what is left to
-// copy, the naming and its inputs, then the destination folder, its volume and its space.
+// copy, the naming and its inputs, then the destination folder, its volume and its space. A
+// card that could not be read all through never counts as empty or offloaded: with nothing
+// read left to copy, that is the reason.
 struct OffloadBlocker {
     Q_GADGET
     Q_DECLARE_TR_FUNCTIONS(OffloadBlocker)
@@ -20,6 +22,7 @@ public:
     enum class Reason {
         noCard,
         scanning,
+        unreadableCard,
         emptyCard,
         missingCopies,
         onlyShortClips,

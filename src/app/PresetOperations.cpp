@@ -9,7 +9,19 @@ namespace stowly {
 PresetOperations::PresetOperations(AppSettings& settings, DestinationStore& destinations,
                                    PresetStore& presets, CameraStore& cameras, Hooks hooks)
     : m_settings(settings), m_destinations(destinations), m_presets(presets), m_cameras(cameras),
-      m_hooks(std::move(hooks)) {}
+      m_hooks(std::move(hooks)) {
+    // A preset's destination goes where its favourite goes, as the window's destination does.
+    QObject::connect(&destinations, &DestinationStore::folderChanged, &presets,
+                     [&presets](const QString& from, const QString& to) {
+                         const QList<OffloadPreset> all = presets.presets();
+                         for (const OffloadPreset& preset : all)
+                             if (preset.destinationPath &&
+                                 DestinationStore::normalized(*preset.destinationPath) == from)
+                                 presets.edit(preset.id, [&](OffloadPreset& edited) {
+                                     edited.destinationPath = to;
+                                 });
+                     });
+}
 
 std::optional<PresetSession> PresetOperations::session() const {
     return m_hooks.session ? m_hooks.session() : std::nullopt;

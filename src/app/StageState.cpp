@@ -35,6 +35,9 @@ StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session
         return settings.destinationPath() ? StageState::done : StageState::active;
     if (!session)
         return StageState::pending;
+    // A card that could not be read all through wants the user, whatever it holds.
+    if (session->phase() == OffloadSession::Phase::ready && session->inventory().unreadable)
+        return StageState::active;
     if (session->phase() != OffloadSession::Phase::ready || session->newClips().isEmpty())
         return StageState::done;
     const NamingNeeds needs(settings.effectiveNaming());

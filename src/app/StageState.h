@@ -24,7 +24,7 @@ namespace stageState {
 QString title(int stage); // "Card", "Media", "Destination"
 QString rawValue(StageState state);
 // Stage 1 is done once a card is selected; stage 3 once a destination is set; stage 2 waits
-// for a session and needs the project and camera the naming uses.
+// for a session, needs the project and camera the naming uses, and a card read all through.
 StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session,
                   const AppSettings& settings, const QString& cameraValue);
 } // namespace stageState

@@ -1,6 +1,7 @@
 #include "cli/CardCommands.h"
 
 #include "app/FormatAlert.h"
+#include "app/ReoffloadAlert.h"
 #include "app/StageTexts.h"
 #include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"
@@ -24,8 +25,8 @@ QString quoted(const QString& text) {
     return u'“' + TerminalText::name(text) + u'”';
 }
 
-// A card argument that names no folder is a usage error; a folder that cannot be erased or
-// ejected (the startup disk) is a refusal like any other.
+// A card argument that names no folder is a usage error; a folder that is refused as a card
+// (the startup disk) is a refusal like any other.
 int unusableCardStatus(const QString& path) {
     return QFileInfo(path).isDir() ? exitCode::failed : exitCode::usage;
 }
@@ -56,7 +57,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
         const auto owner = station.model().cardHistory(*invocation.historyCard);
         if (const QString* problem = std::get_if<QString>(&owner)) {
             console.message(*problem);
-            return exitCode::usage;
+            return unusableCardStatus(*invocation.historyCard);
         }
         records = std::get<CardHistory>(owner).of(records);
     }
@@ -82,13 +83,14 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
     const auto owner = station.model().cardHistory(invocation.card);
     if (const QString* problem = std::get_if<QString>(&owner)) {
         console.message(*problem);
-        return exitCode::usage;
+        return unusableCardStatus(invocation.card);
     }
     const CardHistory& o = std::get<CardHistory>(owner);
     if (ledger.saveBlocked()) {
         console.message(*ledger.lastError());
         return exitCode::failed;
     }
+    const CardHistory::Counts counts = o.forgettable(ledger.entries());
     const qsizetype forgotten = station.model().forgetCardHistory(o);
     if (forgotten == 0) {
         console.out() << QCoreApplication::translate("CardCommands",
@@ -101,13 +103,8 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
         console.message(*error);
         return exitCode::failed;
     }
-    const QString files =
-        forgotten == 1 ? QCoreApplication::translate("CardCommands", "the 1 file")
-                       : QCoreApplication::translate("CardCommands", "the %1 files").arg(forgotten);
-    console.out() << QCoreApplication::translate(
-                         "CardCommands", "Stowly forgot %1 it offloaded from %2. The copies "
-                                         "already at the destination aren’t touched.")
-                         .arg(files, quoted(o.displayName))
+    console.out() << ReoffloadAlert::forgottenText(quoted(o.displayName), counts.files,
+                                                   counts.copies)
                   << '\n';
     return exitCode::done;
 }
@@ -131,6 +128,10 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         return exitCode::interrupted;
 
     const std::optional<FormatReadiness> readiness = model.formatReadiness();
+    if (readiness && readiness->unreadable) {
+        console.message(TerminalText::name(readiness->unreadable->description()));
+        return exitCode::failed;
+    }
     if (!readiness || readiness->fileCount == 0) {
         console.message(QCoreApplication::translate("CardCommands", "This card is empty"));
         return exitCode::failed;
@@ -162,7 +163,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     model.formatSelectedCard();
     station.waitUntil([&] { return outcome && !model.isEjecting(); }, false);
     if (!outcome->isFormatted()) {
-        console.message(outcome->text);
+        console.message(TerminalText::lines(outcome->text));
         return exitCode::failed;
     }
     // A card that couldn't be mounted again is formatted all the same; the note says so.

@@ -1,5 +1,6 @@
 #include "cli/OffloadCommands.h"
 
+#include "app/ClipsStageContent.h"
 #include "app/OffloadFormatting.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
@@ -115,6 +116,16 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     return run;
 }
 
+// A card that could not be read all through fails the command, whatever else it did.
+std::optional<QString> readFailure(const PreparedRun& run) {
+    const std::optional<QString> failure = ClipsStageContent::readFailure(*run.session);
+    return failure ? std::optional(TerminalText::name(*failure)) : std::nullopt;
+}
+
+int blockedStatus(const PreparedRun& run) {
+    return run.session->inventory().unreadable ? exitCode::failed : exitCode::blocked;
+}
+
 } // namespace
 
 int OffloadCommands::scan(const Invocation& invocation, Console& console, SignalWatcher& signals) {
@@ -126,6 +137,11 @@ int OffloadCommands::scan(const Invocation& invocation, Console& console, Signal
         console.writeOut(JsonOutput::text(JsonOutput::scan(*run.session, run.blocker)));
     else
         console.out() << TextOutput::scan(*run.session, run.blocker);
+    if (const std::optional<QString> failure = readFailure(run)) {
+        if (invocation.json)
+            console.message(*failure);
+        return exitCode::failed;
+    }
     return exitCode::done;
 }
 
@@ -141,8 +157,12 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
     else if (!run.blocker)
         console.out() << TextOutput::plan(destination.value_or(QString()), files);
     if (run.blocker) {
-        console.message(*run.blocker);
-        return exitCode::blocked;
+        console.message(TerminalText::name(*run.blocker));
+        return blockedStatus(run);
+    }
+    if (const std::optional<QString> failure = readFailure(run)) {
+        console.message(*failure);
+        return exitCode::failed;
     }
     return exitCode::done;
 }
@@ -154,8 +174,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         return *status;
     PreparedRun& run = std::get<PreparedRun>(prepared);
     if (run.blocker) {
-        console.message(*run.blocker);
-        return exitCode::blocked;
+        console.message(TerminalText::name(*run.blocker));
+        return blockedStatus(run);
     }
     Station& station = *run.station;
     AppModel& model = station.model();
@@ -215,11 +235,15 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     const std::optional<QString>& ledgerError = model.ledger().lastError();
     if (ledgerError)
         console.message(*ledgerError);
+    const std::optional<QString> failure = readFailure(run);
+    if (failure)
+        console.message(*failure);
 
     if (summary.cancelled)
         return exitCode::interrupted;
-    return summary.failed > 0 || !summary.recordFailures.isEmpty() || ledgerError ? exitCode::failed
-                                                                                  : exitCode::done;
+    return summary.failed > 0 || !summary.recordFailures.isEmpty() || ledgerError || failure
+               ? exitCode::failed
+               : exitCode::done;
 }
 
 } // namespace stowly

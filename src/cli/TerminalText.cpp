@@ -3,8 +3,15 @@
 namespace stowly {
 namespace {
 
+// Unicode's bidirectional controls (Bidi_Control): a terminal obeys them, so a name could show
+// its letters in another order than they are stored ("clip\u202e4pm.exe" reads "clipexe.mp4").
+bool isBidiControl(char16_t c) {
+    return c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 bool isControl(char16_t c) {
-    return c < 0x20 || (c >= 0x7f && c <= 0x9f);
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || isBidiControl(c);
 }
 
 QString escaped(QStringView text, bool keepLineBreaks) {
@@ -35,7 +42,8 @@ QString escaped(QStringView text, bool keepLineBreaks) {
             result += QLatin1StringView("\\e");
             break;
         default:
-            result += QStringLiteral("\\x%1").arg(int(c), 2, 16, QChar(u'0'));
+            result += c > 0xff ? QStringLiteral("\\u%1").arg(int(c), 4, 16, QChar(u'0'))
+                               : QStringLiteral("\\x%1").arg(int(c), 2, 16, QChar(u'0'));
         }
     }
     return result;

@@ -1,5 +1,6 @@
 #include "cli/TextOutput.h"
 
+#include "app/ClipsStageContent.h"
 #include "cli/TerminalText.h"
 #include "devices/SpaceInfo.h"
 #include "media/DurationFormatting.h"
@@ -112,8 +113,12 @@ QString TextOutput::scan(const OffloadSession& session, const std::optional<QStr
         text += QCoreApplication::translate("TextOutput", "Left out: %1")
                     .arg(left.join(QStringLiteral(" · "))) +
                 u'\n';
+    // Unless it is the reason nothing can start, said last below.
+    if (const std::optional<QString> failure = ClipsStageContent::readFailure(session);
+        failure && !blocker)
+        text += TerminalText::name(*failure) + u'\n';
     text += blocker
-                ? *blocker
+                ? TerminalText::name(*blocker)
                 : QCoreApplication::translate(
                       "TextOutput", "Ready. Every file is verified with SHA-256 after copying.");
     return text + u'\n';

@@ -149,8 +149,7 @@ int VerifyCommand::run(const Invocation& invocation, Console& console) {
 
     QString recordedAs;
     if (invocation.record) {
-        if (auto failure = history.append(HistoryCheck::verification(findings, history, startedAt),
-                                          startedAt)) {
+        if (auto failure = HistoryCheck::record(findings, history, startedAt)) {
             console.message(QCoreApplication::translate(
                                 "VerifyCommand", "Couldn’t add the result to the history: %1")
                                 .arg(*failure));

@@ -76,8 +76,9 @@ FormatOutcome CardFormatter::format(const CardVolume& card,
     if (!stillReady || !stillReady())
         return FormatOutcome::refused(changedMeanwhile(card.name));
 
-    const QString newName =
-        cardFileSystem::validName(*fileSystem, cardFacts->volumeName.value_or(card.name));
+    // The card comes back under the name the user saw and agreed to erase, whatever the disk
+    // tool calls it now.
+    const QString newName = cardFileSystem::validName(*fileSystem, card.name);
     const FormatOutcome erased = m_tool->erase(*cardFacts, card.name, *fileSystem, newName);
     if (!erased.isFormatted()) {
         Log::info(Log::Category::app, QStringLiteral("Erasing ") + card.url + QStringLiteral(": ") +

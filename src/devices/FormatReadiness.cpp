@@ -39,9 +39,12 @@ FormatReadiness::FormatReadiness(const CardInventory& inventory, const ShortClip
     shortSkippedFiles = shortNew;
     shortSkippedClips = shortClips;
     ignoredItems = int(inventory.ignored.size());
+    unreadable = inventory.unreadable;
 }
 
 std::optional<QString> FormatReadiness::pendingText() const {
+    if (unreadable)
+        return unreadable->description();
     if (fileCount == 0)
         return std::nullopt;
     if (notOffloaded + missingCopies == 0 && shortSkippedFiles == 0)
@@ -60,9 +63,13 @@ std::optional<QString> FormatReadiness::pendingText() const {
                    QT_TRANSLATE_NOOP("FormatReadiness", "%1 short clips not offloaded"));
 }
 
+bool FormatReadiness::allVerified() const {
+    return !unreadable && fileCount >= 1 && notOffloaded + missingCopies + shortSkippedFiles == 0;
+}
+
 bool FormatReadiness::stillReady(const CardInventory& inventory, const QString& volumeIdentity,
                                  const QSet<QString>& discarding) {
-    if (!inventory.missing.isEmpty() || inventory.fileCount() == 0)
+    if (inventory.unreadable || !inventory.missing.isEmpty() || inventory.fileCount() == 0)
         return false;
     for (const Clip& clip : inventory.newFiles)
         if (!discarding.contains(clip.ledgerKey(volumeIdentity)))

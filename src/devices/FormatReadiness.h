@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/ScanFailure.h"
+
 #include <QSet>
 #include <QString>
 
@@ -24,16 +26,21 @@ struct FormatReadiness {
     // …and of those, the clips themselves.
     int shortSkippedClips = 0;
     int ignoredItems = 0;
+    // The scan could not read all of the card: whatever the counts say, it is not ready.
+    std::optional<ScanFailure> unreadable;
 
     FormatReadiness() = default;
     FormatReadiness(const CardInventory& inventory, const ShortClipSkip& skipped);
 
-    // Why the card is not ready yet ("3 files not yet offloaded"); none when nothing waits.
+    // Why the card is not ready yet ("3 files not yet offloaded", or that it could not be read);
+    // none when nothing waits.
     std::optional<QString> pendingText() const;
+    // Every file on the card has a verified copy, and the whole card was read.
+    bool allVerified() const;
 
-    // The last check on a fresh scan just before the erase: nothing missing, something on
-    // the card, and every new file one the user agreed to lose (its history key in
-    // discarding).
+    // The last check on a fresh scan just before the erase: the whole card read, nothing
+    // missing, something on the card, and every new file one the user agreed to lose (its
+    // history key in discarding).
     static bool stillReady(const CardInventory& inventory, const QString& volumeIdentity,
                            const QSet<QString>& discarding);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/Clip.h"
+#include "media/ScanFailure.h"
 
 #include <QHash>
 #include <QList>
@@ -45,6 +46,9 @@ struct CardInventory {
     // The deepest folder holding every still-present copy; none when nothing is offloaded.
     std::optional<QString> copiesFolder;
     QStringList ignored;
+    // Where the walk could not read the card: the lists then hold only what was read, and
+    // nothing may count the card as fully offloaded.
+    std::optional<ScanFailure> unreadable;
 
     qsizetype fileCount() const { return newFiles.size() + offloaded.size() + missing.size(); }
     // new, offloaded, missing, in that order.

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 #include <dirent.h>
@@ -20,6 +21,11 @@ QDateTime fromStatx(const struct statx_timestamp& t) {
     return QDateTime::fromMSecsSinceEpoch(t.tv_sec * 1000 + t.tv_nsec / 1000000, Qt::UTC);
 }
 
+// A name that went away while the card was walked: the card changed, it did not fail.
+bool vanished(int error) {
+    return error == ENOENT || error == ENOTDIR;
+}
+
 class Walker {
 public:
     Walker(const QSet<MediaCategory>& categories, const FileRules& rules)
@@ -27,10 +33,16 @@ public:
 
     ClipScanner::Result result;
 
+    void fail(const QString& relativePath, int error) {
+        if (!result.failure)
+            result.failure = ScanFailure{relativePath, qt_error_string(error)};
+    }
+
     // Takes ownership of dirfd.
     void walk(int dirfd, const QByteArray& absolutePrefix, const QString& relativePrefix) {
         DIR* dir = ::fdopendir(dirfd);
         if (!dir) {
+            fail(relativePrefix, errno);
             ::close(dirfd);
             return;
         }
@@ -39,7 +51,15 @@ public:
             QString relativePath;
         };
         std::vector<Subfolder> subfolders;
-        while (struct dirent* entry = ::readdir(dir)) {
+        for (;;) {
+            // readdir tells the end of a folder from a failure only by errno.
+            errno = 0;
+            struct dirent* entry = ::readdir(dir);
+            if (!entry) {
+                if (errno != 0)
+                    fail(relativePrefix, errno);
+                break;
+            }
             const char* rawName = entry->d_name;
             if (rawName[0] == '.' && (rawName[1] == 0 || (rawName[1] == '.' && rawName[2] == 0)))
                 continue;
@@ -55,6 +75,8 @@ public:
                                    STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &info) == 0;
                 if (haveInfo)
                     type = IFTODT(info.stx_mode);
+                else if (!vanished(errno))
+                    fail(relative, errno);
                 return haveInfo;
             };
 
@@ -97,6 +119,8 @@ public:
                                     O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (fd >= 0)
                 walk(fd, absolutePrefix + '/' + sub.name, sub.relativePath);
+            else if (!vanished(errno))
+                fail(sub.relativePath, errno);
         }
         ::closedir(dir);
     }
@@ -122,8 +146,10 @@ ClipScanner::Result ClipScanner::scanReport(const QString& volumeURL,
     while (root.size() > 1 && root.endsWith('/'))
         root.chop(1);
     const int fd = ::open(root.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return {};
+    if (fd < 0) {
+        walker.fail(QString(), errno);
+        return std::move(walker.result);
+    }
     walker.walk(fd, root == "/" ? QByteArray() : root, QString());
 
     std::stable_sort(walker.result.clips.begin(), walker.result.clips.end(),

@@ -3,10 +3,13 @@
 #include "media/Clip.h"
 #include "media/FileRules.h"
 #include "media/MediaCategory.h"
+#include "media/ScanFailure.h"
 
 #include <QList>
 #include <QSet>
 #include <QStringList>
+
+#include <optional>
 
 namespace stowly {
 
@@ -15,12 +18,15 @@ namespace ClipScanner {
 struct Result {
     QList<Clip> clips;   // sorted by relative path
     QStringList ignored; // relative paths of skipped system and ignored items, sorted
+    // The first place that could not be read; what was read before and after it is kept.
+    std::optional<ScanFailure> failure;
 };
 
 const QSet<MediaCategory>& allCategories();
 
-// Never fails: a volume that cannot be walked gives an empty result. Symbolic links are
-// not followed, ignored folders are pruned whole and unreadable folders are passed over.
+// Symbolic links are not followed and ignored folders are pruned whole. A folder or file that
+// cannot be read is passed over and the walk goes on, but the result says so: a card that
+// cannot be read is not an empty one. Names that vanish during the walk are no failure.
 Result scanReport(const QString& volumeURL, const QSet<MediaCategory>& categories,
                   const FileRules& rules);
 

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
 namespace stowly {
 namespace {
@@ -56,30 +55,75 @@ HistoryCheck::Finding check(const QString& scope, const MhlManifest::File& recor
     return finding;
 }
 
+using Records = QMap<QString, MhlManifest::File>;
+
+// The records of the files below `folder` (a relative folder), relative to it.
+Records below(const Records& records, const QString& folder) {
+    Records inside;
+    const QString prefix = folder + u'/';
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        if (it.key().startsWith(prefix)) {
+            MhlManifest::File file = it.value();
+            file.path = it.key().mid(prefix.size());
+            inside.insert(file.path, file);
+        }
+    return inside;
+}
+
+// Checks the files of one history; `prefix` leads from the folder checked to its folder, and
+// `outer` holds what enclosing histories recorded of its files.
+void checkHistory(const MhlHistory& history, const QString& prefix, const Records& outer,
+                  QList<HistoryCheck::Finding>& findings, const HistoryCheck::OnFile& onFile) {
+    const QString own = prefix.chopped(prefix.isEmpty() ? 0 : 1);
+    const auto report = [&](HistoryCheck::Finding finding, const QString& owner) {
+        finding.path.prepend(prefix);
+        finding.history = owner;
+        findings.append(finding);
+        if (onFile)
+            onFile(findings.last());
+    };
+    Records recorded = outer;
+    for (const MhlManifest::File& file : history.recordedFiles())
+        recorded.insert(file.path, file);
+    QStringList nested;
+    const QStringList present =
+        IgnoreList(IgnoreList::merged(history.ignorePatterns(), IgnoreList::defaults()))
+            .filesBelow(history.scope(), {}, &nested);
+    const auto inNested = [&](const QString& path) {
+        return std::any_of(nested.cbegin(), nested.cend(),
+                           [&](const QString& folder) { return path.startsWith(folder + u'/'); });
+    };
+    for (const MhlManifest::File& file : recorded)
+        if (!inNested(file.path))
+            report(check(history.scope(), file), own);
+    for (const QString& path : present) {
+        if (recorded.contains(path))
+            continue;
+        HistoryCheck::Finding finding;
+        finding.kind = Kind::unrecorded;
+        finding.path = path;
+        report(finding, own);
+    }
+    for (const QString& folder : nested) {
+        auto loaded = MhlHistory::load(history.scope() + u'/' + folder);
+        if (const QString* problem = std::get_if<QString>(&loaded)) {
+            HistoryCheck::Finding finding;
+            finding.kind = Kind::unreadable;
+            finding.path = folder + u'/' + MhlHistory::folderName();
+            finding.detail = *problem;
+            report(finding, prefix + folder);
+            continue;
+        }
+        checkHistory(std::get<MhlHistory>(loaded), prefix + folder + u'/', below(recorded, folder),
+                     findings, onFile);
+    }
+}
+
 } // namespace
 
 QList<HistoryCheck::Finding> HistoryCheck::run(const MhlHistory& history, const OnFile& onFile) {
     QList<Finding> findings;
-    QSet<QString> recordedPaths;
-    for (const MhlManifest::File& recorded : history.recordedFiles()) {
-        recordedPaths.insert(recorded.path);
-        findings.append(check(history.scope(), recorded));
-        if (onFile)
-            onFile(findings.last());
-    }
-    const QStringList present =
-        IgnoreList(IgnoreList::merged(history.ignorePatterns(), IgnoreList::defaults()))
-            .filesBelow(history.scope());
-    for (const QString& path : present) {
-        if (recordedPaths.contains(path))
-            continue;
-        Finding finding;
-        finding.kind = Kind::unrecorded;
-        finding.path = path;
-        findings.append(finding);
-        if (onFile)
-            onFile(finding);
-    }
+    checkHistory(history, {}, {}, findings, onFile);
     return findings;
 }
 
@@ -89,17 +133,18 @@ bool HistoryCheck::allMatch(const QList<Finding>& findings) {
 }
 
 MhlManifest HistoryCheck::verification(const QList<Finding>& findings, const MhlHistory& history,
-                                       const QDateTime& startedAt) {
+                                       const QDateTime& startedAt, const QString& nested) {
     GenerationWriter::Info info;
     info.startedAt = startedAt;
     info.process = MhlManifest::Process::inPlace;
     MhlManifest manifest = GenerationWriter::manifest(
         {}, info, IgnoreList::merged(history.ignorePatterns(), IgnoreList::defaults()));
+    const qsizetype prefix = nested.isEmpty() ? 0 : nested.size() + 1;
     for (const Finding& finding : findings) {
-        if (finding.found.isEmpty())
+        if (finding.found.isEmpty() || finding.history != nested)
             continue;
         MhlManifest::File file;
-        file.path = finding.path;
+        file.path = finding.path.mid(prefix);
         file.size = finding.size;
         file.lastModificationDate = finding.modified;
         const auto action = finding.kind == Kind::verified ? MhlManifest::Action::verified
@@ -109,6 +154,40 @@ MhlManifest HistoryCheck::verification(const QList<Finding>& findings, const Mhl
         manifest.files.append(file);
     }
     return manifest;
+}
+
+std::optional<QString> HistoryCheck::record(const QList<Finding>& findings, MhlHistory& history,
+                                            const QDateTime& startedAt) {
+    QStringList nested;
+    for (const Finding& finding : findings)
+        if (!finding.history.isEmpty() && !finding.found.isEmpty() &&
+            !nested.contains(finding.history))
+            nested.append(finding.history);
+    // Deepest first, so each generation exists before the one that refers to it.
+    std::sort(nested.begin(), nested.end(),
+              [](const QString& a, const QString& b) { return a.count(u'/') > b.count(u'/'); });
+    QMap<QString, QList<MhlManifest::Reference>> referencesIn;
+    for (const QString& folder : nested) {
+        auto loaded = MhlHistory::load(history.scope() + u'/' + folder);
+        if (const QString* problem = std::get_if<QString>(&loaded))
+            return *problem;
+        MhlHistory& inner = std::get<MhlHistory>(loaded);
+        MhlManifest manifest = verification(findings, inner, startedAt, folder);
+        manifest.references = referencesIn.take(folder);
+        if (auto failure = inner.append(manifest, startedAt))
+            return failure;
+        QString enclosing;
+        for (const QString& other : nested)
+            if (folder.startsWith(other + u'/') && other.size() > enclosing.size())
+                enclosing = other;
+        const QString relative = enclosing.isEmpty() ? folder : folder.mid(enclosing.size() + 1);
+        referencesIn[enclosing].append(
+            {relative + u'/' + MhlHistory::folderName() + u'/' + inner.chain().links.last().path,
+             inner.chain().links.last().c4});
+    }
+    MhlManifest manifest = verification(findings, history, startedAt);
+    manifest.references = referencesIn.take(QString());
+    return history.append(manifest, startedAt);
 }
 
 } // namespace stowly

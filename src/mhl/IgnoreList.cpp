@@ -1,6 +1,7 @@
 #include "mhl/IgnoreList.h"
 
 #include "base/FileNames.h"
+#include "mhl/MhlHistory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +55,8 @@ QStringList IgnoreList::merged(QStringList patterns, const QStringList& more) {
     return patterns;
 }
 
-QStringList IgnoreList::filesBelow(const QString& scope, const QString& relative) const {
+QStringList IgnoreList::filesBelow(const QString& scope, const QString& relative,
+                                   QStringList* nestedHistories) const {
     QStringList files;
     const QDir folder(relative.isEmpty() ? scope : scope + u'/' + relative);
     const QFileInfoList entries = folder.entryInfoList(
@@ -65,8 +67,10 @@ QStringList IgnoreList::filesBelow(const QString& scope, const QString& relative
         const bool isFolder = entry.isDir() && !entry.isSymLink();
         if (matches(path, isFolder))
             continue;
-        if (isFolder)
-            files << filesBelow(scope, path);
+        if (isFolder && nestedHistories && MhlHistory::exists(entry.filePath()))
+            nestedHistories->append(path);
+        else if (isFolder)
+            files << filesBelow(scope, path, nestedHistories);
         else
             files << path;
     }

@@ -21,8 +21,11 @@ public:
     bool matches(const QString& relativePath, bool isFolder) const;
 
     // Every file below `relative` (the top when empty) of the folder `scope` that the list
-    // does not leave out, relative to `scope`, in name order. Links are not followed.
-    QStringList filesBelow(const QString& scope, const QString& relative = {}) const;
+    // does not leave out, relative to `scope`, in name order. Links are not followed. With
+    // `nestedHistories`, a folder below the top that holds a history of its own is not entered
+    // but listed there: its files are that history's.
+    QStringList filesBelow(const QString& scope, const QString& relative = {},
+                           QStringList* nestedHistories = nullptr) const;
 
     // `patterns` followed by those of `more` it lacks.
     static QStringList merged(QStringList patterns, const QStringList& more);

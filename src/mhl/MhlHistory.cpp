@@ -106,9 +106,39 @@ QStringList MhlHistory::ignorePatterns() const {
     return m_generations.isEmpty() ? QStringList() : m_generations.last().manifest.ignorePatterns;
 }
 
+std::optional<QString> MhlHistory::takeInLeftManifest() {
+    const QString folder = historyFolder(m_scope);
+    const int number = int(m_chain.links.size()) + 1;
+    const QString prefix = QStringLiteral("%1_").arg(number, 4, 10, QLatin1Char('0'));
+    for (const QString& name :
+         QDir(folder).entryList({prefix + QStringLiteral("*.mhl")}, QDir::Files, QDir::Name)) {
+        auto bytes = readAll(folder + u'/' + name);
+        if (const QString* problem = std::get_if<QString>(&bytes))
+            return *problem;
+        auto manifest = ManifestXml::read(std::get<QByteArray>(bytes), name);
+        if (std::holds_alternative<QString>(manifest))
+            return QCoreApplication::translate("MhlHistory",
+                                               "The ASC MHL history in %1 holds %2, which its "
+                                               "chain doesn’t list and which isn’t a manifest "
+                                               "Stowly can read, so it adds no generation beside "
+                                               "it.")
+                .arg(folder, name);
+        MhlChain chain = m_chain;
+        chain.links.append({number, name, C4::id(std::get<QByteArray>(bytes))});
+        if (auto failure = AtomicFile::write(folder + u'/' + chainFileName(), chain.toXml()))
+            return failure;
+        m_chain = chain;
+        m_generations.append({number, name, std::get<MhlManifest>(std::move(manifest))});
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> MhlHistory::append(const MhlManifest& manifest, const QDateTime& startedAt) {
     const QString folder = historyFolder(m_scope);
     if (auto failure = AtomicFile::makeFolder(folder))
+        return failure;
+    if (auto failure = takeInLeftManifest())
         return failure;
     const int number = int(m_chain.links.size()) + 1;
     const QString name = generationFileName(number, QFileInfo(m_scope).fileName(), startedAt);

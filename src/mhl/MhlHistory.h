@@ -37,6 +37,7 @@ public:
 
     const QString& scope() const { return m_scope; }
     const QList<Generation>& generations() const { return m_generations; }
+    const MhlChain& chain() const { return m_chain; }
 
     // Every file the history records, each with its most recent record (older generations
     // for files not recorded since), in path order.
@@ -50,6 +51,11 @@ public:
     std::optional<QString> append(const MhlManifest& manifest, const QDateTime& startedAt);
 
 private:
+    // A manifest takes its name before the chain lists it; one that a killed process left
+    // without its link is the next generation, whole and true, and is linked here before another
+    // takes its number. One that cannot be read stops the history from growing.
+    std::optional<QString> takeInLeftManifest();
+
     QString m_scope;
     MhlChain m_chain;
     QList<Generation> m_generations;

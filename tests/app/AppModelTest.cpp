@@ -4,6 +4,7 @@
 #include "app/lists/CardListModel.h"
 #include "app/lists/HistoryModel.h"
 #include "app/lists/SessionFilesModel.h"
+#include "support/ScratchMount.h"
 
 #include <QSignalSpy>
 
@@ -262,4 +263,80 @@ TEST(AppModelTest, ACardInsertedUnmountedIsMountedWhenTheSettingsSaySo) {
     ASSERT_TRUE(spinUntil([&] { return ended.count() == 1; }));
     EXPECT_EQ(ended.first().at(0).toString(), "/dev/sdc1");
     EXPECT_EQ(w.disk->mounted, QStringList({"/dev/sdc1"}));
+}
+
+TEST(AppModelTest, ForgettingACardCountsItsFilesAndSaysWhenTheyHaveMoreCopies) {
+    struct AnsweringYes : AppFrontEnd {
+        void confirm(const Confirmation& question, std::function<void(bool)> done) override {
+            asked.append(question.message);
+            done(true);
+        }
+        QStringList asked;
+    } frontEnd;
+    World w;
+    AppModel& m = *w.model;
+    m.setFrontEnd(&frontEnd);
+    w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}});
+    for (const ReoffloadMode mode : {ReoffloadMode::off, ReoffloadMode::everything}) {
+        ASSERT_TRUE(w.waitForSession());
+        m.setProject("P");
+        m.setReoffloadMode(mode, true);
+        m.startOffload();
+        ASSERT_TRUE(w.waitForOffload());
+        m.finishSession();
+    }
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_EQ(m.ledger().entries().size(), 4);
+
+    m.confirmForgetSelectedCardHistory();
+    ASSERT_EQ(frontEnd.asked.size(), 1);
+    EXPECT_TRUE(frontEnd.asked[0].startsWith(
+        "Stowly will forget the 2 files it offloaded from this card (4 copies), so they"))
+        << frontEnd.asked[0].toStdString();
+    EXPECT_EQ(m.ledger().entries().size(), 0);
+    m.setFrontEnd(nullptr);
+}
+
+TEST(AppModelTest, ACardThatCannotBeReadIsNeverEmptyOffloadedOrErased) {
+    World w;
+    TempDir images;
+    QString why;
+    const auto scratch = ScratchMount::exfatImage(images.path(), 16 << 20, &why);
+    const QString path = w.root("media/PULLED");
+    if (!scratch || !scratch->mount(path, ScratchMount::Driver::fuse, &why))
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    writeFile(path + "/DCIM/A.JPG", "a");
+    w.volumes.add(FakeVolumes::card(path, "PULLED", QStringLiteral("AAAA-0001")));
+    w.events->mount(path);
+    AppModel& m = *w.model;
+    ASSERT_TRUE(w.waitForSession());
+    m.setProject("P");
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_TRUE(m.canFormatSelectedCard());
+
+    // Pulled out after the button was drawn: the look just before the erase cannot read it.
+    ASSERT_TRUE(scratch->pull(&why)) << why.toStdString();
+    const QString unread = "Stowly couldn’t read this card (Transport endpoint is not connected).";
+    QSignalSpy ended(&m, &AppModel::formatEnded);
+    m.formatSelectedCard();
+    ASSERT_TRUE(spinUntil([&] { return ended.count() == 1; }));
+    EXPECT_EQ(m.formatState(), (AppModel::FormatState{AppModel::FormatState::Kind::failed,
+                                                      "“PULLED” wasn’t formatted. " + unread}));
+    EXPECT_TRUE(w.disk->erased.isEmpty());
+
+    // Looked at again it is neither empty nor offloaded, and the erase is not offered.
+    m.select(*m.selectedCard(), false);
+    ASSERT_TRUE(w.waitForSession());
+    ASSERT_TRUE(m.offloadBlocker());
+    EXPECT_EQ(m.offloadBlocker()->reason, OffloadBlocker::Reason::unreadableCard);
+    EXPECT_EQ(m.offloadBlocker()->text, unread);
+    EXPECT_EQ(m.formatReadiness()->pendingText(), unread);
+    EXPECT_FALSE(m.formatReadiness()->allVerified());
+    EXPECT_EQ(m.stage(2), StageState::active);
+    EXPECT_FALSE(m.canFormatSelectedCard());
+    m.formatSelectedCard();
+    EXPECT_FALSE(m.isFormatting());
 }

@@ -179,6 +179,26 @@ TEST(DestinationStoreTest, EditsThatChangeNothingSaveNothingAndDeletingMovesTheD
     EXPECT_FALSE(store.defaultFavorite());
 }
 
+TEST(DestinationStoreTest, TwoFavoritesNeverShareAFolder) {
+    DestinationStore store(destinationOptions(std::nullopt));
+    const auto a = store.add("/Volumes/SSD/Footage", QString("Footage"));
+    const auto b = store.add("/Volumes/SSD/Archive", QString("Archive"));
+    QSignalSpy changed(&store, &DestinationStore::changed);
+    QSignalSpy followed(&store, &DestinationStore::folderChanged);
+    store.setPath(b.id, "/Volumes/SSD/Footage/");
+    EXPECT_EQ(store.favorite(b.id)->path, "/Volumes/SSD/Archive");
+    EXPECT_EQ(store.lastError(), "“Footage” already points at /Volumes/SSD/Footage. Two favorites "
+                                 "can’t share a folder, so “Archive” wasn’t changed.");
+    EXPECT_EQ(changed.count(), 1) << "the settings show why";
+    EXPECT_TRUE(followed.isEmpty());
+
+    store.setPath(b.id, "/Volumes/SSD/Old Archive");
+    EXPECT_EQ(store.lastError(), std::nullopt);
+    ASSERT_EQ(followed.count(), 1);
+    EXPECT_EQ(followed[0], (QVariantList{"/Volumes/SSD/Archive", "/Volumes/SSD/Old Archive"}));
+    EXPECT_EQ(store.favorite(a.id)->path, "/Volumes/SSD/Footage");
+}
+
 TEST(DestinationStoreTest, LaunchDestinationPrefersReachableFolders) {
     Folders folders;
     DestinationStore store(destinationOptions(std::nullopt, folders.function()));

@@ -53,6 +53,17 @@ TEST(PresetOperationsTest, ApplyingSetsNamingDestinationCameraAndMarksActive) {
     EXPECT_FALSE(s.destinations.lastUsedID());
 }
 
+TEST(PresetOperationsTest, APresetsDestinationFollowsItsFavoritesFolder) {
+    PresetWorld s;
+    const FavoriteDestination favorite = s.destinations.add(s.folder("SSD"));
+    const OffloadPreset following = s.presets.add({.destinationPath = s.folder("SSD") + "/"});
+    const OffloadPreset other = s.presets.add({.destinationPath = s.folder("Other")});
+    s.operations.applyPreset(following);
+    s.destinations.setPath(favorite.id, s.folder("New SSD"));
+    EXPECT_EQ(s.presets.preset(following.id)->destinationPath, s.folder("New SSD"));
+    EXPECT_EQ(s.presets.preset(other.id)->destinationPath, s.folder("Other"));
+}
+
 TEST(PresetOperationsTest, AMissingFolderOrABusySessionLimitWhatIsApplied) {
     PresetWorld s;
     s.settings.setDestinationPath(s.folder("Current"));

@@ -141,6 +141,21 @@ TEST(ClipsStageContentTest, TheFirstReasonThatHoldsExplainsAnEmptyList) {
     EXPECT_EQ(empty->title, "All Caught Up");
     EXPECT_EQ(empty->message, "The new files on this card are types you turned off in Settings.");
     EXPECT_FALSE(empty->button);
+
+    // A card not read through is never caught up, and never empty, whatever the lists hold.
+    for (const bool anythingRead : {true, false}) {
+        inventory.offloaded = anythingRead ? QList<Clip>{clip("O.JPG")} : QList<Clip>{};
+        inventory.unreadable = ScanFailure{"DCIM/101", "Input/output error"};
+        OffloadSession unread(card(), inventory, {});
+        unread.setIncludedCategories({MediaCategory::photo});
+        empty = ClipsStageContent::nothingToCopy(unread);
+        ASSERT_TRUE(empty);
+        EXPECT_EQ(empty->title, "This Card Couldn’t Be Read");
+        EXPECT_TRUE(empty->message.startsWith(
+            "Stowly couldn’t read “DCIM/101” on this card (Input/output error). Whatever it "
+            "couldn’t read isn’t offloaded"));
+        EXPECT_FALSE(empty->button);
+    }
 }
 
 TEST(MediaTileInfoTest, SpokenDescriptionTellsOriginLengthCompanionsAndState) {

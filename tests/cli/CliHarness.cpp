@@ -1,6 +1,10 @@
 #include "cli/CliHarness.h"
 
 #include <QDirIterator>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
 
 namespace stowly::test {
 namespace {
@@ -22,6 +26,8 @@ std::unique_ptr<QProcess> Cli::start(const QStringList& arguments) const {
     QProcessEnvironment environment = environmentFor(home);
     if (!systemBus.isEmpty())
         environment.insert("DBUS_SYSTEM_BUS_ADDRESS", systemBus);
+    for (auto it = this->environment.cbegin(); it != this->environment.cend(); ++it)
+        environment.insert(it.key(), it.value());
     process->setProcessEnvironment(environment);
     process->setProgram(QStringLiteral(STOWLY_BIN_DIR "/stowly-cli"));
     process->setArguments(arguments);
@@ -36,6 +42,39 @@ CliResult Cli::run(const QStringList& arguments) const {
     process->waitForFinished(120000);
     return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
             process->readAllStandardOutput(), process->readAllStandardError()};
+}
+
+QHash<QString, QString> cardWalkFaults(const QString& folder, const QString& points) {
+    const QString preload = "/usr/lib/fiu/fiu_posix_preload.so";
+    if (!QFile::exists(preload))
+        return {};
+    return {{"LD_PRELOAD", QStringLiteral(STOWLY_FAULT_MODULE) + u' ' + preload},
+            {"SOAK_FAULT_PROGRAM", "stowly-cli"},
+            {"SOAK_FAULT_POINTS", points},
+            {"SOAK_FAULT_PROBABILITY", "1"},
+            {"SOAK_FAULT_ERRNOS", QString::number(EIO)},
+            {"SOAK_FAULT_UNDER", folder},
+            {"SOAK_FAULT_START", folder}};
+}
+
+MediaCard::~MediaCard() {
+    scratch.reset();
+    // Made by the mount; removed once the mount has come down.
+    QDir().rmdir(mountPoint);
+}
+
+std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
+                                     ScratchMount::Driver driver, QString* whyNot) {
+    auto card = std::make_unique<MediaCard>();
+    card->label =
+        (prefix + QStringLiteral("%1").arg(int(QRandomGenerator::global()->bounded(0x10000)), 4, 16,
+                                           QChar(u'0')))
+            .toUpper();
+    card->mountPoint = "/media/" + card->label;
+    card->scratch = ScratchMount::exfatImage(folder, 32 << 20, whyNot, card->label);
+    if (!card->scratch || !card->scratch->mount(card->mountPoint, driver, whyNot))
+        return nullptr;
+    return card;
 }
 
 QStringList filesBelow(const QString& folder) {

@@ -2,12 +2,8 @@
 // where removable media are mounted, so the program finds it as any inserted card.
 
 #include "cli/CliHarness.h"
-#include "support/ScratchMount.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
-#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -15,18 +11,13 @@ namespace stowly::test {
 namespace {
 
 TEST(FormatCommandTest, ErasesACardOnlyOnceEveryFileIsSafe) {
-    const QString label =
-        QStringLiteral("CLI%1")
-            .arg(int(QRandomGenerator::global()->bounded(0x10000)), 4, 16, QChar(u'0'))
-            .toUpper();
-    const QString mountPoint = "/media/" + label;
-    // Made by the mount; removed once the mount has come down.
-    const auto removeMountPoint = qScopeGuard([&] { QDir().rmdir(mountPoint); });
     TempDir folder;
     QString why;
-    const auto scratch = ScratchMount::exfatImage(folder.path(), 32 << 20, &why, label);
-    if (!scratch || !scratch->mount(mountPoint, ScratchMount::Driver::kernelFirst, &why))
+    const auto card = mediaCard("CLI", folder.path(), ScratchMount::Driver::kernelFirst, &why);
+    if (!card)
         GTEST_SKIP() << why.toStdString();
+    const QString& label = card->label;
+    const QString& mountPoint = card->mountPoint;
     writeFile(mountPoint + "/DCIM/IMG_0001.JPG", "photo");
     writeFile(mountPoint + "/DCIM/C0001.MP4", readFile(STOWLY_TEST_DATA_DIR "/media/clip-1s.mp4"));
     Cli cli;

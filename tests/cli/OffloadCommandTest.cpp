@@ -118,8 +118,8 @@ TEST_F(OffloadCommandTest, ScanPlanOffloadReoffloadAndForgetInJson) {
     SCOPED_TRACE("forgetting the card");
     const CliResult forget = cli.run({"forget", card()});
     EXPECT_EQ(forget.status, 0);
-    EXPECT_TRUE(
-        forget.outText().startsWith("Stowly forgot the 7 files it offloaded from “EOS_DIGITAL”."))
+    EXPECT_TRUE(forget.outText().startsWith(
+        "Stowly forgot the 3 files it offloaded from “EOS_DIGITAL” (7 copies)."))
         << forget.outText().toStdString();
     EXPECT_EQ(cli.run({"history", "--json"}).array().size(), 0);
     EXPECT_EQ(cli.run({"scan", card(), "--json"}).object()["new"].toArray().size(), 3);
@@ -172,6 +172,8 @@ TEST_F(OffloadCommandTest, BlockersAndUsageErrorsHaveTheirOwnStatus) {
         {{"eject", card()}, 1, "Couldn’t eject EOS_DIGITAL: "},
         // Refusing the startup disk is a refused erase, not a mistyped command.
         {{"format", "/", "--yes"}, 1, "That’s your startup disk."},
+        {{"history", "--card", "/"}, 1, "That’s your startup disk."},
+        {{"forget", "/"}, 1, "That’s your startup disk."},
         {{"format", destination("gone"), "--yes"}, 2, "There’s no folder at"},
     };
     for (const Case& c : cases) {

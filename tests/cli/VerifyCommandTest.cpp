@@ -10,23 +10,27 @@
 namespace stowly::test {
 namespace {
 
+// Writes the files below `folder` and records them as a generation of its history.
+void writeRecorded(const QString& folder, const QList<std::pair<QString, QByteArray>>& contents,
+                   const QTime& at = QTime(9, 0)) {
+    QList<GenerationWriter::File> files;
+    for (const auto& [path, content] : contents) {
+        writeFile(folder + '/' + path, content);
+        files.append({path, content.size(), QDateTime::currentDateTimeUtc(),
+                      FormatHasher::of(HashFormat::xxh128, content),
+                      QDateTime::currentDateTimeUtc()});
+    }
+    ASSERT_EQ(GenerationWriter::write(folder, files, {QDateTime(QDate(2024, 5, 1), at, Qt::UTC)}),
+              std::nullopt);
+}
+
 class VerifyCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QList<GenerationWriter::File> files;
-        for (const auto& [path, content] : contents) {
-            writeFile(card(path), content);
-            files.append({path, content.size(), QDateTime::currentDateTimeUtc(),
-                          FormatHasher::of(HashFormat::xxh128, content),
-                          QDateTime::currentDateTimeUtc()});
-        }
-        ASSERT_EQ(GenerationWriter::write(card.path(), files,
-                                          {QDateTime(QDate(2024, 5, 1), QTime(9, 0), Qt::UTC)}),
-                  std::nullopt);
-    }
+    void SetUp() override { writeRecorded(card.path(), contents); }
 
-    QStringList generations() const {
-        return QDir(card("ascmhl")).entryList({"*.mhl"}, QDir::Files, QDir::Name);
+    QStringList generations(const QString& folder = {}) const {
+        return QDir(card(folder.isEmpty() ? "ascmhl" : folder + "/ascmhl"))
+            .entryList({"*.mhl"}, QDir::Files, QDir::Name);
     }
 
     const QList<std::pair<QString, QByteArray>> contents{{"Clips/A001.mov", "first clip"},
@@ -96,6 +100,44 @@ TEST_F(VerifyCommandTest, RecordAppendsAnInPlaceGenerationAndKeepsTheOriginalVal
     EXPECT_TRUE(again.outText().startsWith("Changed: notes.txt doesn’t match its xxh128"));
     writeFile(card("notes.txt"), "notes");
     EXPECT_EQ(cli.run({"verify", card.path()}).status, 0);
+}
+
+// A card's folder with its own history inside the day's: its files are checked against the
+// history closest to them, and a check recorded goes there, the day's history referring to it.
+TEST_F(VerifyCommandTest, ANestedHistoryIsFollowedAndKeepsItsOwnRecords) {
+    // The day's history recorded one of the card's clips before the card got its own.
+    writeRecorded(card.path(), {{"A002/C2.mov", "two"}}, QTime(9, 30));
+    writeRecorded(card("A002"), {{"C1.mov", "one"}});
+    const CliResult clean = cli.run({"verify", card.path()});
+    EXPECT_EQ(clean.status, 0) << clean.outText().toStdString();
+    EXPECT_EQ(clean.outText(), "All 6 recorded files match.\n");
+
+    writeFile(card("A002/C1.mov"), "One");
+    writeFile(card("A002/C3.mov"), "three");
+    const CliResult recorded = cli.run({"verify", card.path(), "--record"});
+    EXPECT_EQ(recorded.status, 1);
+    EXPECT_TRUE(recorded.outText().startsWith(
+        "Changed: A002/C1.mov doesn’t match its xxh128 in the history.\n"
+        "Not in the history: A002/C3.mov\n"))
+        << recorded.outText().toStdString();
+    const QStringList nested = generations("A002");
+    ASSERT_EQ(nested.size(), 2);
+    const QByteArray check = readFile(card("A002/ascmhl/" + nested[1]));
+    EXPECT_EQ(check.count("action=\"verified\""), 1);
+    EXPECT_EQ(check.count("action=\"failed\""), 1);
+    EXPECT_TRUE(check.contains(">C1.mov</path>") && check.contains(">C2.mov</path>"));
+    const QByteArray day = readFile(card("ascmhl/" + generations()[2]));
+    EXPECT_FALSE(day.contains("C1.mov") || day.contains("C2.mov"));
+    EXPECT_TRUE(day.contains("<path>A002/ascmhl/" + nested[1].toUtf8() + "</path>"))
+        << day.toStdString();
+
+    // A nested history that cannot be read is said, not passed over.
+    writeFile(card("A002/ascmhl/ascmhl_chain.xml"), "<broken");
+    const CliResult broken = cli.run({"verify", card.path()});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_TRUE(broken.outText().contains("Unreadable: A002/ascmhl: ascmhl_chain.xml isn’t a "
+                                          "valid ASC MHL chain"))
+        << broken.outText().toStdString();
 }
 
 TEST_F(VerifyCommandTest, AFolderWithoutAUsableHistoryIsAnError) {

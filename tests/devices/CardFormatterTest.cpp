@@ -69,7 +69,7 @@ TEST_F(CardFormatterTest, ErasesACardAndMountsItAgain) {
     // A FAT card gets a valid FAT name, and a mount folder named after it.
     sdb1().fsType = "vfat";
     sdb1().fsVersion = "FAT16";
-    sdb1().label = "eos:digital";
+    card.name = sdb1().label = "eos:digital";
     EXPECT_EQ(format(), FormatOutcome::formatted("EOSDIGITAL", media + "/EOSDIGITAL"));
     EXPECT_TRUE(machine.ran("mkfs.fat -F 16 -n EOSDIGITAL /dev/sdb1"));
     EXPECT_TRUE(machine.ran("mount -t vfat /dev/sdb1 " + media + "/EOSDIGITAL"));
@@ -78,10 +78,32 @@ TEST_F(CardFormatterTest, ErasesACardAndMountsItAgain) {
 
 TEST_F(CardFormatterTest, KeepsTheOldFolderWhenTheNewNameIsNoFreePlainName) {
     QDir().mkpath(media + "/NEW");
-    sdb1().label = "NEW";
+    card.name = "NEW";
     EXPECT_EQ(format(), FormatOutcome::formatted("NEW", cardPath));
-    sdb1().label = "..";
+    card.name = "..";
     EXPECT_EQ(format(), FormatOutcome::formatted("..", cardPath));
+}
+
+// udev ran while another card was in this reader, and stopped; its database names that card.
+TEST_F(CardFormatterTest, WhereUdevLeftItsDatabaseBehindEveryFactComesFromTheDevice) {
+    paths.udevControl = tmp("run/udev/control"); // nothing answers there
+    machine.udevLeftovers.insert(
+        "sdb1", {.fsType = "vfat", .fsVersion = "FAT32", .label = "NAMES8", .uuid = "1111-2222"});
+    card.name = sdb1().label = "A7SIII";
+    CardFormatter formatter(std::make_unique<LinuxDiskTool>(machine, paths));
+    const std::optional<DiskFacts> facts = formatter.facts(cardPath);
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(facts->filesystemName, "exFAT");
+    EXPECT_EQ(facts->volumeName, "A7SIII");
+    EXPECT_EQ(facts->volumeUUID, "ABCD-1234");
+
+    EXPECT_EQ(format(), FormatOutcome::formatted("A7SIII", media + "/A7SIII"));
+    EXPECT_TRUE(machine.ran("mkfs.exfat -L A7SIII /dev/sdb1"));
+
+    // The erase keeps the name the user saw and agreed to, whatever the card calls itself now.
+    card.url = media + "/A7SIII";
+    sdb1().label = "RELABELLED";
+    EXPECT_EQ(format(), FormatOutcome::formatted("A7SIII", media + "/A7SIII"));
 }
 
 TEST_F(CardFormatterTest, WorksWithoutUdevAndWithoutAKernelExFATDriver) {

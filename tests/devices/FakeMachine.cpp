@@ -58,7 +58,15 @@ bool FakeMachine::ran(const QString& prefix) const {
 QByteArray FakeMachine::lsblk() const {
     // A flat listing with parent names; the tree shape is covered by a fixture.
     QJsonArray list;
-    for (const FakeDevice& d : devices) {
+    for (const FakeDevice& device : devices) {
+        FakeDevice d = device;
+        const bool known = udevRuns || udevLeftovers.contains(d.name);
+        if (const auto left = udevLeftovers.constFind(d.name); left != udevLeftovers.cend()) {
+            d.label = left->label;
+            d.fsType = left->fsType;
+            d.fsVersion = left->fsVersion;
+            d.uuid = left->uuid;
+        }
         QJsonArray mounts = QJsonArray::fromStringList(d.mountPoints);
         if (d.swap)
             mounts.append(QStringLiteral("[SWAP]"));
@@ -72,10 +80,10 @@ QByteArray FakeMachine::lsblk() const {
                         {"hotplug", d.hotplug},
                         {"tran", orNull(d.transport)},
                         {"mountpoints", mounts.isEmpty() ? QJsonArray{QJsonValue::Null} : mounts},
-                        {"label", orNull(d.label, udevRuns)},
-                        {"fstype", orNull(d.fsType, udevRuns)},
-                        {"fsver", orNull(d.fsVersion, udevRuns)},
-                        {"uuid", orNull(d.uuid, udevRuns)}});
+                        {"label", orNull(d.label, known)},
+                        {"fstype", orNull(d.fsType, known)},
+                        {"fsver", orNull(d.fsVersion, known)},
+                        {"uuid", orNull(d.uuid, known)}});
     }
     return QJsonDocument(QJsonObject{{"blockdevices", list}}).toJson();
 }

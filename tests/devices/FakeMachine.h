@@ -29,6 +29,8 @@ public:
     QList<FakeDevice> devices;
     // Where udev runs lsblk knows labels and types; elsewhere only blkid does.
     bool udevRuns = true;
+    // What a udev that stopped left in its database, by device: lsblk still reads it.
+    QHash<QString, FakeDevice> udevLeftovers;
     QStringList programs = {"lsblk",      "blkid",    "umount",  "mount",
                             "mkfs.exfat", "mkfs.fat", "losetup", "mount.exfat-fuse"};
     QStringList kernelFileSystems = {"vfat", "exfat"};

@@ -17,8 +17,8 @@ namespace stowly::test {
 // A pretend /proc, /sys and /dev laid out the way the kernel and udev lay them out.
 struct FakeTree {
     explicit FakeTree(const TempDir& dir) : root(dir.path()) {
-        paths = {dir("mountinfo"), dir("sys/class/block"), dir("dev/disk"), dir("media"),
-                 dir("run/udev/control")};
+        paths = {dir("mountinfo"), dir("sys/class/block"),  dir("dev/disk"),
+                 dir("media"),     dir("run/udev/control"), dir("proc")};
         QDir().mkpath(paths.sysClassBlock);
         QDir().mkpath(paths.devDisk + "/by-uuid");
         QDir().mkpath(dir("run/udev"));
@@ -40,6 +40,8 @@ struct FakeTree {
             ::close(udev);
         udev = -1;
     }
+    // udev's daemon in the process table, which is all an ordinary user may see of it.
+    void listUdevProcess() { writeFile(paths.processes + "/412/comm", "systemd-udevd\n"); }
     // A whole disk below a /sys/devices path ("pci0000:00/…/usb1/1-1/…"); its folder.
     QString addDisk(const QString& devicePath, const QString& name, const QString& majorMinor,
                     bool removable = false) {

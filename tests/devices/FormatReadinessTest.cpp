@@ -47,6 +47,10 @@ TEST(FormatReadinessTest, SaysWhatIsPendingMostImportantFirst) {
     EXPECT_EQ(r.pendingText(), "4 copies missing at the destination");
     r.notOffloaded = 1;
     EXPECT_EQ(r.pendingText(), "1 file not yet offloaded");
+    // Nothing counts before the card could be read through, not even an empty card.
+    r = {};
+    r.unreadable = ScanFailure{"", "Input/output error"};
+    EXPECT_EQ(r.pendingText(), "Stowly couldn’t read this card (Input/output error).");
 }
 
 TEST(FormatReadinessTest, StillReadyOnlyWhenEveryNewFileMayBeLost) {
@@ -61,4 +65,13 @@ TEST(FormatReadinessTest, StillReadyOnlyWhenEveryNewFileMayBeLost) {
     EXPECT_FALSE(FormatReadiness::stillReady(inventory, "OTHER", {key}));
     inventory.missing = {clip("M.MP4")};
     EXPECT_FALSE(FormatReadiness::stillReady(inventory, "ID", {key}));
+
+    // What was read is all offloaded, but not all of the card was read.
+    inventory.missing.clear();
+    inventory.newFiles.clear();
+    inventory.unreadable = ScanFailure{"DCIM", "Input/output error"};
+    EXPECT_FALSE(FormatReadiness::stillReady(inventory, "ID", {}));
+    const FormatReadiness r(inventory, {});
+    EXPECT_FALSE(r.allVerified());
+    EXPECT_TRUE(FormatReadiness(CardInventory{{}, inventory.offloaded}, {}).allVerified());
 }

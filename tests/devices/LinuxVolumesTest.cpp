@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace stowly;
 
 namespace {
@@ -142,6 +144,23 @@ TEST_F(LinuxVolumesTest, LinksOfAUdevThatNoLongerRunsAreNotBelieved) {
     tree.stopUdev();
     EXPECT_EQ(at("/media/CARD")->name, "NEW");
     EXPECT_EQ(at("/media/CARD")->uuid, "7F-D6");
+}
+
+// udev's socket is root's: an ordinary user is refused whether or not udev listens, on every
+// desktop; its links are believed while its daemon is there.
+TEST_F(LinuxVolumesTest, AnOrdinaryUserTellsARunningUdevByItsDaemon) {
+    tree.addVirtual("loop0", "7:0");
+    tree.link("by-label", "CARD", "loop0");
+    tree.link("by-uuid", "11-22", "loop0");
+    tree.setMounts(mount(44, "7:0", "/media/CARD", "fuseblk"));
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    const auto seenByUser = [&] {
+        return test::runUnprivileged(
+            [&] { return at("/media/CARD")->uuid.value_or("none").toUtf8(); });
+    };
+    EXPECT_EQ(seenByUser(), "none"); // blkid may not read the device either
+    tree.listUdevProcess();
+    EXPECT_EQ(seenByUser(), "11-22");
 }
 
 TEST_F(LinuxVolumesTest, ListsVisibleVolumesOnce) {

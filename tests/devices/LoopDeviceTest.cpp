@@ -12,6 +12,7 @@
 #include "devices/linux/LinuxDiskTool.h"
 #include "devices/linux/LinuxMountEvents.h"
 #include "devices/linux/LinuxVolumeFacts.h"
+#include "devices/linux/UdevDaemon.h"
 #include "media/CameraMedia.h"
 #include "support/PrivateUdisks.h"
 #include "support/ScratchMount.h"
@@ -19,8 +20,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace stowly;
 
@@ -129,4 +134,63 @@ TEST_P(LoopDeviceTest, WatchesChecksErasesAndEjectsARealCard) {
     EXPECT_TRUE(loop->mountPoints().isEmpty());
     EXPECT_FALSE(loop->isAttached()); // a disk image is detached on eject
     EXPECT_TRUE(test::spinUntil([&] { return watcher.cards().isEmpty(); }, 15000));
+}
+
+// udev ran while another card was in this reader and stopped, leaving its database behind: lsblk
+// still names the device after that card. The erase must name the card as the user saw it.
+TEST(StaleUdevDatabaseTest, AnEraseNamesTheCardAsTheUserSawIt) {
+    QString why;
+    if (!test::canUseLoopDevices(&why))
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    if (udevDaemon::isRunning(LinuxPaths{}))
+        GTEST_SKIP() << "Skipped: udev runs here and keeps its database current";
+    const QString database = "/run/udev/data";
+    if (!QFileInfo(database).isDir() || !QFileInfo(database).isWritable())
+        GTEST_SKIP() << "Skipped: udev's database folder " << database.toStdString()
+                     << " is missing or not writable";
+    test::TempDir dir;
+    const QString media = dir("media");
+    VolumePaths::setMountRoots({media + '/'});
+    const auto roots =
+        qScopeGuard([] { VolumePaths::setMountRoots(VolumePaths::defaultMountRoots()); });
+    const auto loop = test::ScratchMount::exfatImage(dir.path(), 32 << 20, &why, "A7SIII");
+    ASSERT_TRUE(loop) << why.toStdString();
+
+    struct stat node;
+    ASSERT_EQ(::stat(QFile::encodeName(loop->device()).constData(), &node), 0);
+    const QString entry =
+        QString("%1/b%2:%3").arg(database).arg(major(node.st_rdev)).arg(minor(node.st_rdev));
+    const bool hadEntry = QFile::exists(entry);
+    const QByteArray before = hadEntry ? test::readFile(entry) : QByteArray();
+    const auto restore = qScopeGuard([&] {
+        if (hadEntry)
+            test::writeFile(entry, before);
+        else
+            QFile::remove(entry);
+    });
+    test::writeFile(entry, "E:ID_FS_TYPE=vfat\nE:ID_FS_VERSION=FAT32\nE:ID_FS_LABEL=NAMES8\n"
+                           "E:ID_FS_LABEL_ENC=NAMES8\nE:ID_FS_UUID=1111-2222\n"
+                           "E:ID_FS_UUID_ENC=1111-2222\n");
+    ProcessRunner runner;
+    ASSERT_EQ(runner.run("lsblk", {"-no", "LABEL", loop->device()}).output.trimmed(), "NAMES8")
+        << "lsblk does not read the database left behind";
+
+    const QString mountPoint = media + "/A7SIII";
+    ASSERT_TRUE(loop->mount(mountPoint, test::ScratchMount::Driver::kernelFirst, &why))
+        << why.toStdString();
+    const std::optional<VolumeResources> seen =
+        LinuxVolumeFacts(LinuxPaths{}, std::make_shared<ProcessRunner>()).resources(mountPoint);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(seen->name, "A7SIII");
+    const CardVolume card{mountPoint, seen->name.value_or(QString()), seen->uuid};
+    CardFormatter formatter(std::make_unique<LinuxDiskTool>(runner));
+    if (!formatter.facts("/"))
+        GTEST_SKIP() << "Skipped the erase: \"/\" has no block device here";
+    EXPECT_EQ(formatter.facts(mountPoint)->volumeName, "A7SIII");
+
+    EXPECT_EQ(formatter.format(card, dir("Footage"), std::nullopt, [] { return true; }),
+              FormatOutcome::formatted("A7SIII", mountPoint));
+    EXPECT_EQ(
+        runner.run("blkid", {"-p", "-o", "value", "-s", "LABEL", loop->device()}).output.trimmed(),
+        "A7SIII");
 }

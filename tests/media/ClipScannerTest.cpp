@@ -1,6 +1,7 @@
 #include "media/ClipScanner.h"
 
 #include "media/ClipOrder.h"
+#include "support/ScratchMount.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -116,8 +117,12 @@ TEST(ClipScannerWalkTest, KeepsTheBytesOfNamesThatAreNotUtf8) {
     ::unlink(otherOdd.constData());
 }
 
-TEST(ClipScannerWalkTest, PassesOverUnreadableFoldersAndMissingVolumes) {
-    EXPECT_TRUE(scanAll("/nonexistent/stowly/card").clips.isEmpty());
+// What could not be read is said, where and why, and what could is kept: a card that cannot
+// be read must never pass for an empty one.
+TEST(ClipScannerWalkTest, SaysWhereACardCouldNotBeReadAndKeepsTheRest) {
+    const ClipScanner::Result missing = scanAll("/nonexistent/stowly/card");
+    EXPECT_TRUE(missing.clips.isEmpty());
+    EXPECT_EQ(missing.failure, (ScanFailure{"", "No such file or directory"}));
 
     TempDir card;
     ::chmod(QFile::encodeName(card.path()).constData(), 0755);
@@ -126,11 +131,37 @@ TEST(ClipScannerWalkTest, PassesOverUnreadableFoldersAndMissingVolumes) {
     writeFile(card("z.mp4"));
     ::chmod(QFile::encodeName(card("open")).constData(), 0755);
     ::chmod(QFile::encodeName(card("locked")).constData(), 0000);
-    const auto listed = runUnprivileged(
-        [&] { return relativePaths(scanAll(card.path()).clips).join(u',').toUtf8(); });
+    const auto listed = runUnprivileged([&] {
+        const ClipScanner::Result result = scanAll(card.path());
+        return (relativePaths(result.clips).join(u',') + u'|' +
+                (result.failure ? result.failure->description() : QString()))
+            .toUtf8();
+    });
     ::chmod(QFile::encodeName(card("locked")).constData(), 0755);
     ASSERT_TRUE(listed) << "could not run the walk without privileges";
-    EXPECT_EQ(*listed, "open/a.mp4,z.mp4");
+    EXPECT_EQ(*listed, "open/a.mp4,z.mp4|Stowly couldn’t read “locked” on this card (Permission "
+                       "denied).");
+
+    // Once all of it can be read, nothing is said.
+    EXPECT_EQ(scanAll(card.path()).failure, std::nullopt);
+}
+
+TEST(ClipScannerWalkTest, ACardPulledOutIsUnreadableNotEmpty) {
+    TempDir folder;
+    QString why;
+    const auto scratch = ScratchMount::exfatImage(folder.path(), 16 << 20, &why);
+    if (!scratch || !scratch->mount(folder("CARD"), ScratchMount::Driver::fuse, &why))
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
+    writeFile(folder("CARD/DCIM/100TEST/IMG_0001.JPG"), "photo");
+    ASSERT_EQ(relativePaths(scanAll(folder("CARD")).clips),
+              QStringList({"DCIM/100TEST/IMG_0001.JPG"}));
+
+    ASSERT_TRUE(scratch->pull(&why)) << why.toStdString();
+    const ClipScanner::Result pulled = scanAll(folder("CARD"));
+    EXPECT_TRUE(pulled.clips.isEmpty());
+    ASSERT_TRUE(pulled.failure);
+    EXPECT_EQ(pulled.failure->description(),
+              "Stowly couldn’t read this card (Transport endpoint is not connected).");
 }
 
 TEST(ClipScannerWalkTest, RelativePathOfFilesInsideAndOutsideTheVolume) {

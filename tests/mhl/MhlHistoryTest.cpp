@@ -133,6 +133,35 @@ TEST_F(MhlHistoryTest, ABrokenHistoryIsReportedAndNotAppendedTo) {
     EXPECT_FALSE(MhlHistory::exists(scope));
 }
 
+// A process killed after its manifest took its name and before the chain listed it.
+TEST_F(MhlHistoryTest, AManifestLeftWithoutItsChainEntryKeepsItsNumberAlone) {
+    ASSERT_EQ(GenerationWriter::write(scope, {recorded("C001.mov", a)}, info), std::nullopt);
+    const QByteArray chainOfOne = readFile(ascmhl("ascmhl_chain.xml"));
+    info.startedAt = at(10, 0);
+    ASSERT_EQ(GenerationWriter::write(scope, {recorded("C002.mov", a)}, info), std::nullopt);
+    writeFile(ascmhl("ascmhl_chain.xml"), chainOfOne);
+    ASSERT_EQ(load().generations().size(), 1);
+
+    info.startedAt = at(11, 0);
+    ASSERT_EQ(GenerationWriter::write(scope, {recorded("C003.mov", a)}, info), std::nullopt);
+    EXPECT_EQ(
+        QDir(ascmhl()).entryList(QDir::Files | QDir::Hidden),
+        QStringList({"0001_A002R2EC_2020-01-16_091500Z.mhl", "0002_A002R2EC_2020-01-16_100000Z.mhl",
+                     "0003_A002R2EC_2020-01-16_110000Z.mhl", "ascmhl_chain.xml"}));
+    EXPECT_EQ(load().recordedFiles().size(), 3);
+
+    // One that is no manifest is not taken for the history's own, and nothing grows beside it.
+    writeFile(ascmhl("0004_A002R2EC_2020-01-16_120000Z.mhl"), "<half");
+    const QByteArray chain = readFile(ascmhl("ascmhl_chain.xml"));
+    info.startedAt = at(13, 0);
+    EXPECT_TRUE(GenerationWriter::write(scope, {recorded("C004.mov", a)}, info)
+                    .value_or(QString())
+                    .contains("0004_A002R2EC_2020-01-16_120000Z.mhl, which its chain doesn’t "
+                              "list"));
+    EXPECT_EQ(readFile(ascmhl("ascmhl_chain.xml")), chain);
+    EXPECT_FALSE(QFile::exists(ascmhl("0004_A002R2EC_2020-01-16_130000Z.mhl")));
+}
+
 TEST_F(MhlHistoryTest, FolderHashesOnlyWhenTheFilesAreTheWholeFolder) {
     const auto manifest = [&](bool whole) {
         GenerationWriter::Info with = info;

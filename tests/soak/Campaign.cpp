@@ -19,6 +19,9 @@ namespace {
 
 const QString alreadyOffloaded = QStringLiteral("Everything on this card is already offloaded");
 const QString failedRun = QStringLiteral("an offload failed, crashed or hung");
+const QString unreadSaidNothing = QStringLiteral("a card not read through said nothing to copy");
+const QString unreadSaidDone = QStringLiteral("a card not read through was reported as done");
+const QString unreadSilent = QStringLiteral("a card not read through went unsaid");
 
 // Every case draws from a generator of its own, so one case runs alone as it ran among all.
 std::mt19937_64 caseRandom(quint64 seed, int number) {
@@ -40,6 +43,20 @@ QString describe(const RunOutcome& outcome) {
     return QStringLiteral("ended with status %1: %2")
         .arg(outcome.status)
         .arg(QString::fromUtf8(outcome.err).trimmed().replace(u'\n', QStringLiteral(" | ")));
+}
+
+// A run whose walk over the card failed: it must say so and fail, whatever it copied, and
+// never call the card empty or offloaded.
+QList<Problem> unreadCardProblems(const RunOutcome& outcome) {
+    const QString said = QString::fromUtf8(outcome.err);
+    QList<Problem> problems;
+    if (said.contains(alreadyOffloaded) || said.contains(QStringLiteral("This card is empty")))
+        problems << Problem{unreadSaidNothing, describe(outcome)};
+    else if (outcome.status == 0)
+        problems << Problem{unreadSaidDone, describe(outcome)};
+    if (!said.contains(QStringLiteral("Stowly couldn’t read")))
+        problems << Problem{unreadSilent, describe(outcome)};
+    return problems;
 }
 
 } // namespace
@@ -114,6 +131,8 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
     const int runs = std::uniform_int_distribution<int>(1, kills ? 6 : 3)(random);
     const QList<QList<int>> errnoChoices{{EIO}, {ENOSPC}, {EIO, ENOSPC}};
     const QStringList errnoNames{"EIO", "ENOSPC", "EIO+ENOSPC"};
+    // A card or reader that fails, a card pulled out, a folder the system won't open.
+    const QList<int> scanErrnos{EIO, ENOTCONN, EACCES};
     // Kills land anywhere in a whole run; once a run has ended before its kill, within what is
     // left of the work.
     qint64 reach = m_fullRunMs;
@@ -135,6 +154,10 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
             plan->errnos = errnoChoices.at(errnoChoice);
             plan->seed = random();
             plan->history = std::bernoulli_distribution(0.5)(random);
+            // One run in four fails the walk over the card instead of the copying.
+            plan->scan = std::bernoulli_distribution(0.25)(random);
+            if (plan->scan)
+                plan->errnos = scanErrnos;
         }
         const RunOutcome outcome = world.offload(killAfter, plan, m_allowedMs);
         ++m_tally.runs;
@@ -154,17 +177,27 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
         } else {
             ++m_tally.faultedRuns;
             m_tally.faults += outcome.faults;
-            step = QStringLiteral("p=%1 %2%3, %4 faults")
-                       .arg(plan->probability, 0, 'f', 4)
-                       .arg(errnoNames.at(errnoChoice))
-                       .arg(plan->history ? QStringLiteral(" with the history") : QString())
-                       .arg(outcome.faults);
+            if (plan->scan) {
+                ++m_tally.scanFaultedRuns;
+                m_tally.scanFaults += outcome.faults;
+            }
+            step = plan->scan
+                       ? QStringLiteral("p=%1 in the walk over the card, %2 faults")
+                             .arg(plan->probability, 0, 'f', 4)
+                             .arg(outcome.faults)
+                       : QStringLiteral("p=%1 %2%3, %4 faults")
+                             .arg(plan->probability, 0, 'f', 4)
+                             .arg(errnoNames.at(errnoChoice))
+                             .arg(plan->history ? QStringLiteral(" with the history") : QString())
+                             .arg(outcome.faults);
         }
         steps << step;
         const QString when =
             QStringLiteral("%1, run %2 of %3, %4").arg(kind).arg(i).arg(runs).arg(step);
         if (failed)
             violations(number, when, {{failedRun, describe(outcome)}});
+        else if (plan && plan->scan && outcome.faults > 0)
+            violations(number, when, unreadCardProblems(outcome));
         violations(number, when, inspector.check());
     }
     const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
@@ -178,11 +211,11 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
 void Campaign::printTally(qint64 elapsedMs, bool byKind) const {
     const Tally& t = m_tally;
     std::printf("kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
-                "runs, cases checked %lld (%lld kill, %lld fault), runs %lld, violations %lld "
-                "in %lld cases, %.1f s\n",
-                t.kills, t.endedBeforeKill, t.faults, t.faultedRuns, t.killCases + t.faultCases,
-                t.killCases, t.faultCases, t.runs, t.violations, t.casesWithViolations,
-                double(elapsedMs) / 1000);
+                "runs (%lld of them in %lld walks over the card), cases checked %lld (%lld "
+                "kill, %lld fault), runs %lld, violations %lld in %lld cases, %.1f s\n",
+                t.kills, t.endedBeforeKill, t.faults, t.faultedRuns, t.scanFaults,
+                t.scanFaultedRuns, t.killCases + t.faultCases, t.killCases, t.faultCases, t.runs,
+                t.violations, t.casesWithViolations, double(elapsedMs) / 1000);
     for (auto kind = t.byKind.cbegin(); byKind && kind != t.byKind.cend(); ++kind)
         std::printf("  %lld × %s, in %lld cases\n", kind->first, qPrintable(kind.key()),
                     kind->second);

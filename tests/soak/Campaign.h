@@ -48,6 +48,9 @@ private:
         qint64 endedBeforeKill = 0;
         qint64 faults = 0;
         qint64 faultedRuns = 0;
+        // Of those, the faults and runs that failed the walk over the card.
+        qint64 scanFaults = 0;
+        qint64 scanFaultedRuns = 0;
         qint64 runs = 0;
         qint64 killCases = 0;
         qint64 faultCases = 0;

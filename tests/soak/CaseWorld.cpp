@@ -38,9 +38,16 @@ RunOutcome CaseWorld::offload(std::optional<qint64> killAfterMs,
     environment.insert("SOAK_FAULT_PROBABILITY", QString::number(faults->probability, 'g', 17));
     environment.insert("SOAK_FAULT_ERRNOS", errnos.join(u','));
     environment.insert("SOAK_FAULT_SEED", QString::number(faults->seed));
-    environment.insert("SOAK_FAULT_UNDER", m_card + u':' + destination() + u':' + historyFolder());
-    environment.insert("SOAK_FAULT_START", destination());
-    environment.insert("SOAK_FAULT_MAIN", faults->history ? "1" : "0");
+    if (faults->scan) {
+        environment.insert("SOAK_FAULT_POINTS", "scan");
+        environment.insert("SOAK_FAULT_UNDER", m_card);
+        environment.insert("SOAK_FAULT_START", m_card);
+    } else {
+        environment.insert("SOAK_FAULT_UNDER",
+                           m_card + u':' + destination() + u':' + historyFolder());
+        environment.insert("SOAK_FAULT_START", destination());
+        environment.insert("SOAK_FAULT_MAIN", faults->history ? "1" : "0");
+    }
     environment.insert("SOAK_FAULT_COUNT_FILE", countFile);
     RunOutcome outcome = start(arguments, environment, killAfterMs, allowedMs);
     QFile counted(countFile);

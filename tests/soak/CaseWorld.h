@@ -16,6 +16,8 @@ struct FaultPlan {
     quint64 seed = 0;
     // The history's writes on the main thread may fail too, not only the copying.
     bool history = false;
+    // The walk over the card fails instead of the copying.
+    bool scan = false;
 };
 
 // What one run of stowly-cli did.

@@ -8,6 +8,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <csignal>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -119,6 +124,33 @@ bool ScratchMount::mount(const QString& at, Driver driver, QString* whyNot) {
     }
     m_path = at;
     return true;
+}
+
+bool ScratchMount::pull(QString* whyNot) {
+    // The driver is the process started with the loop device and the mount point, which no
+    // other test shares.
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        const QList<QByteArray> arguments = readFile("/proc/" + pid + "/cmdline").split('\0');
+        if (arguments.size() < 3 || !arguments[0].endsWith("mount.exfat-fuse") ||
+            !arguments.contains(QFile::encodeName(m_device)) ||
+            !arguments.contains(QFile::encodeName(m_path)))
+            continue;
+        // Its end is awaited: the connection drops when its last descriptor closes.
+        const int driver = int(::syscall(SYS_pidfd_open, pid.toInt(), 0));
+        pollfd ended{driver, POLLIN, 0};
+        const bool stopped =
+            driver >= 0 && ::kill(pid.toInt(), SIGKILL) == 0 && ::poll(&ended, 1, 20000) == 1;
+        if (driver >= 0)
+            ::close(driver);
+        struct stat info;
+        if (stopped && ::stat(QFile::encodeName(m_path).constData(), &info) != 0 &&
+            errno == ENOTCONN)
+            return true;
+        *whyNot = "stopping the FUSE driver " + pid + " did not cut the mount off";
+        return false;
+    }
+    *whyNot = "no FUSE driver serves " + m_path;
+    return false;
 }
 
 QStringList ScratchMount::mountPoints() const {

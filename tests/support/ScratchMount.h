@@ -35,6 +35,10 @@ public:
 
     // Mounts the image at `at`, making the folder where needed.
     bool mount(const QString& at, Driver driver, QString* whyNot);
+    // The card pulled out of its reader: the FUSE driver serving the last mount dies, so every
+    // call on the mount fails from now on ("Transport endpoint is not connected"), while the
+    // mount stays until this object takes it down. False where it is no FUSE mount.
+    bool pull(QString* whyNot);
     // The last place this object mounted.
     const QString& path() const { return m_path; }
     const QString& device() const { return m_device; }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
@@ -256,11 +257,68 @@ TEST(DestinationsTab, FavoritesAreAddedNamedMadeDefaultAndShowWhetherTheyAreTher
     EXPECT_EQ(model.settings().destinationPath(), moved);
     EXPECT_FALSE(notConnected(0));
 
+    // Another favourite's folder is refused, and the tab says why.
+    auto* error = find<QLabel>(tab, "destinationsError");
+    EXPECT_TRUE(error->isHidden());
+    answer = b;
+    find<QPushButton>(tab, "changeFolder")->click();
+    EXPECT_EQ(store.favorite(idA)->path, moved);
+    EXPECT_FALSE(error->isHidden());
+    EXPECT_TRUE(error->text().startsWith("“Archive” already points at"))
+        << error->text().toStdString();
+
     find<QToolButton>(tab, "removeFavorite")->click();
     tab.selectFavorite(idB);
     find<QToolButton>(tab, "removeFavorite")->click();
     EXPECT_TRUE(store.favorites().isEmpty());
     EXPECT_TRUE(shows(tab, "favoriteList", "noFavorites"));
+}
+
+// Drops a row of `from` before row `to` of `onto`, as a drag does; `from` may be another list.
+void dropRow(QListWidget* from, int row, QListWidget* onto, int to) {
+    const std::unique_ptr<QMimeData> data(from->model()->mimeData({from->model()->index(row, 0)}));
+    onto->model()->dropMimeData(data.get(), Qt::MoveAction, to, 0, {});
+}
+
+TEST(SettingsLists, PresetsAndFavoritesAreReorderedByDragging) {
+    World world(false);
+    AppModel& model = *world.model;
+    for (const char* name : {"A", "B", "C"}) {
+        model.presets().add({.name = name});
+        model.destinations().add(world.destination(name));
+    }
+    const auto presetNames = [&] {
+        QStringList names;
+        for (const OffloadPreset& preset : model.presets().presets())
+            names << preset.name;
+        return names;
+    };
+    const auto favoriteNames = [&] {
+        QStringList names;
+        for (const FavoriteDestination& favorite : model.destinations().favorites())
+            names << favorite.displayName();
+        return names;
+    };
+    const QStringList favoritesBefore = favoriteNames();
+    PresetsSettingsTab presetsTab(model, nullptr, nullptr);
+    DestinationsSettingsTab favoritesTab(model, nullptr, nullptr);
+    auto* presets = find<QListWidget>(presetsTab, "presetList");
+    auto* favorites = find<QListWidget>(favoritesTab, "favoriteList");
+
+    dropRow(presets, 0, presets, 3);
+    ASSERT_TRUE(spinUntil([&] { return presetNames() == QStringList({"B", "C", "A"}); }));
+    EXPECT_EQ(presets->item(2)->data(Qt::AccessibleTextRole).toString(), "A");
+    dropRow(presets, 2, presets, 0);
+    ASSERT_TRUE(spinUntil([&] { return presetNames() == QStringList({"A", "B", "C"}); }));
+
+    // A row from another list is not taken.
+    dropRow(favorites, 0, presets, 3);
+    dropRow(favorites, 2, favorites, 1);
+    ASSERT_TRUE(spinUntil([&] { return favoriteNames() != favoritesBefore; }));
+    QStringList expected = favoritesBefore;
+    expected.move(2, 1);
+    EXPECT_EQ(favoriteNames(), expected);
+    EXPECT_EQ(presetNames(), QStringList({"A", "B", "C"}));
 }
 
 TEST(DestinationsTab, BackupsAndTheirChecksAreSetThere) {

@@ -122,9 +122,18 @@ std::optional<DiskFacts> LinuxDiskTool::factsFrom(const LsblkListing& listing,
     DiskFacts f = listing.facts(node.kernelName);
     if (f.deviceIdentifier.isEmpty())
         return std::nullopt;
-    // lsblk takes labels and types from udev's database; where udev does not run they are
-    // missing, and only a look at the device itself tells.
-    if (!f.filesystemType && f.stackedDevices.isEmpty()) {
+    // lsblk takes file systems, labels and UUIDs from udev's database. Where udev answers, a
+    // missing type is one nobody knows; where it does not, the database is missing, or left
+    // behind by a udev that stopped and describes whatever the device held back then. Then
+    // only a look at the device itself tells, and nothing else is believed.
+    if (!udevDaemon::isRunning(m_paths)) {
+        const std::optional<ProbedFileSystem> probed = BlockProbe::probe(m_runner, f.devicePath());
+        const ProbedFileSystem found = probed.value_or(ProbedFileSystem{});
+        f.filesystemType = found.type;
+        f.filesystemName = LsblkListing::fileSystemName(found.type, found.version);
+        f.volumeName = found.label;
+        f.volumeUUID = found.uuid;
+    } else if (!f.filesystemType && f.stackedDevices.isEmpty()) {
         if (const std::optional<ProbedFileSystem> probed =
                 BlockProbe::probe(m_runner, f.devicePath())) {
             f.filesystemType = probed->type;
@@ -372,8 +381,7 @@ void LinuxDiskTool::refreshDeviceDatabase(const QString& device) {
     // Where udev runs, lsblk answers from its database, which learns of the new file system
     // only when udev gets round to it; until then the card would keep its old name and UUID.
     // Where it does not, waiting for it to settle would only wait out the timeout.
-    if (udevDaemon::isRunning(m_paths.udevControl) &&
-        m_runner.hasProgram(QStringLiteral("udevadm")))
+    if (udevDaemon::isRunning(m_paths) && m_runner.hasProgram(QStringLiteral("udevadm")))
         m_runner.run(QStringLiteral("udevadm"),
                      {QStringLiteral("trigger"), QStringLiteral("--action=change"),
                       QStringLiteral("--settle"), device},

@@ -14,11 +14,11 @@ namespace stowly {
 
 class CommandRunning;
 
-// The disk tool of Linux. Facts come from lsblk (with blkid where udev does not run), checked
-// against udisks2's where it runs. Unmounting, erasing, mounting and powering off go through
-// udisks2 over D-Bus, so an ordinary user needs no access to the device nodes; without udisks2,
-// plain commands do it (which needs root). A card udisks2 cannot mount (no kernel driver) is
-// mounted through FUSE where this process may.
+// The disk tool of Linux. Facts come from lsblk, with the file system, label and UUID read from
+// the device by blkid where udev does not answer, checked against udisks2's where it runs.
+// Unmounting, erasing, mounting and powering off go through udisks2 over D-Bus, so an ordinary user
+// needs no access to the device nodes; without udisks2, plain commands do it (which needs root). A
+// card udisks2 cannot mount (no kernel driver) is mounted through FUSE where this process may.
 class LinuxDiskTool : public DiskTool {
     Q_DECLARE_TR_FUNCTIONS(LinuxDiskTool)
 

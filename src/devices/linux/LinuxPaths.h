@@ -15,6 +15,8 @@ struct LinuxPaths {
     QString mediaRoot = QStringLiteral("/media");
     // udev's control socket: udev runs while it answers there.
     QString udevControl = QStringLiteral("/run/udev/control");
+    // The process table, for what the socket does not tell an ordinary user.
+    QString processes = QStringLiteral("/proc");
 };
 
 } // namespace stowly

@@ -101,7 +101,7 @@ LinuxVolumeFacts::Identity LinuxVolumeFacts::identity(const QString& deviceName)
     // value, so probing the device would only repeat its answer. Links left by a udev that no
     // longer runs may name an earlier file system of the device.
     if (QFileInfo(m_paths.devDisk + QStringLiteral("/by-uuid")).isDir() &&
-        udevDaemon::isRunning(m_paths.udevControl))
+        udevDaemon::isRunning(m_paths))
         return {linkedName(m_paths.devDisk + QStringLiteral("/by-label"), deviceName),
                 linkedName(m_paths.devDisk + QStringLiteral("/by-uuid"), deviceName)};
 

@@ -1,16 +1,38 @@
 #include "devices/linux/UdevDaemon.h"
 
+#include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace stowly {
+namespace {
 
-bool udevDaemon::isRunning(const QString& controlSocket) {
-    const QByteArray path = QFile::encodeName(controlSocket);
+bool daemonInProcessTable(const QString& processes) {
+    const QDir proc(processes);
+    for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isProcess = false;
+        entry.toUInt(&isProcess);
+        if (!isProcess)
+            continue;
+        QFile comm(proc.filePath(entry) + QStringLiteral("/comm"));
+        if (!comm.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray name = comm.readAll().trimmed();
+        if (name == "systemd-udevd" || name == "udevd")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool udevDaemon::isRunning(const LinuxPaths& paths) {
+    const QByteArray path = QFile::encodeName(paths.udevControl);
     sockaddr_un address{};
     if (path.isEmpty() || size_t(path.size()) >= sizeof address.sun_path)
         return false;
@@ -22,8 +44,12 @@ bool udevDaemon::isRunning(const QString& controlSocket) {
     // A socket file nobody listens on refuses at once; udev accepts without a word.
     const bool running =
         ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    const int error = errno;
     ::close(fd);
-    return running;
+    if (running)
+        return true;
+    // The socket is udev's own (root's): an ordinary user may not knock, on a desktop too.
+    return (error == EACCES || error == EPERM) && daemonInProcessTable(paths.processes);
 }
 
 } // namespace stowly

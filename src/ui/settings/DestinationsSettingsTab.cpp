@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "ui/settings/BackupDestinationsEditor.h"
+#include "ui/settings/ReorderingList.h"
 #include "ui/stages/ElidedLabel.h"
 #include "ui/stages/StageStyle.h"
 
@@ -63,7 +64,7 @@ DestinationsSettingsTab::DestinationsSettingsTab(AppModel& model,
                                                  QWidget* parent,
                                                  AppSettings::FolderPicker pickFolder)
     : SettingsPage(std::move(handoff), parent), m_model(model), m_pickFolder(std::move(pickFolder)),
-      m_listStack(new QStackedWidget(this)), m_list(new QListWidget(m_listStack)),
+      m_listStack(new QStackedWidget(this)), m_list(new ReorderingList(m_listStack)),
       m_error(new QLabel(this)), m_details(new QWidget(this)), m_name(new QLineEdit(m_details)),
       m_path(new ElidedLabel(m_details)), m_notConnected(notConnectedLabel(m_details)),
       m_makeDefault(new QPushButton(tr("Make Default"), m_details)),
@@ -80,7 +81,7 @@ DestinationsSettingsTab::DestinationsSettingsTab(AppModel& model,
     addNote(tr("Switch between these in the Destination stage. A favorite on a drive that isn’t "
                "plugged in shows as Not Connected."));
     addNote(tr("Stowly starts in the default favorite. If its drive isn’t connected, it uses the "
-               "one you used last."));
+               "one you used last. Drag favorites to put them in another order."));
 
     addPickList(m_listStack, m_list, QStringLiteral("favoriteList"), tr("Favorite Destinations"),
                 emptyState(tr("No Favorites"), tr("Click + to add a folder you offload to often."),
@@ -122,6 +123,8 @@ DestinationsSettingsTab::DestinationsSettingsTab(AppModel& model,
     addBackups();
     finish();
 
+    connect(m_list, &ReorderingList::moveRequested, this,
+            [this](const QList<int>& rows, int to) { m_model.destinations().move(rows, to); });
     connect(add, &QToolButton::clicked, this, &DestinationsSettingsTab::addFavorite);
     connect(m_remove, &QToolButton::clicked, this, [this] {
         if (const std::optional<QUuid> id = selectedFavorite())

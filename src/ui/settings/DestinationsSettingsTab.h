@@ -16,6 +16,7 @@ namespace stowly {
 
 class AppModel;
 class ElidedLabel;
+class ReorderingList;
 
 // The favourite destination folders: naming them, the default one, and where each one is.
 class DestinationsSettingsTab : public SettingsPage {
@@ -40,7 +41,7 @@ private:
     AppModel& m_model;
     AppSettings::FolderPicker m_pickFolder;
     QStackedWidget* m_listStack;
-    QListWidget* m_list;
+    ReorderingList* m_list;
     QToolButton* m_remove;
     QLabel* m_error;
     QWidget* m_details;

@@ -2,6 +2,7 @@
 
 #include "app/AppModel.h"
 #include "ui/settings/PresetEditor.h"
+#include "ui/settings/ReorderingList.h"
 #include "ui/stages/ElidedLabel.h"
 #include "ui/stages/StageStyle.h"
 
@@ -47,7 +48,7 @@ QWidget* presetRow(const OffloadPreset& preset, QWidget* parent) {
 PresetsSettingsTab::PresetsSettingsTab(AppModel& model, std::shared_ptr<MailHandoff> handoff,
                                        QWidget* parent)
     : SettingsPage(std::move(handoff), parent), m_model(model),
-      m_listStack(new QStackedWidget(this)), m_list(new QListWidget(m_listStack)),
+      m_listStack(new QStackedWidget(this)), m_list(new ReorderingList(m_listStack)),
       m_error(new QLabel(this)), m_editorStack(new QStackedWidget(this)),
       m_editor(new PresetEditor(model, m_editorStack)) {
     setObjectName(QStringLiteral("presetsSettings"));
@@ -69,7 +70,8 @@ PresetsSettingsTab::PresetsSettingsTab(AppModel& model, std::shared_ptr<MailHand
     addErrorLine(m_error, QStringLiteral("presetsError"));
     addNote(tr("A preset saves where files go, how they’re named, the camera, short-clip "
                "skipping, quick dump and the file rules. Switch presets from the menu at the top "
-               "right of the main window."));
+               "right of the main window, where they’re listed in this order; drag them to "
+               "change it."));
 
     addSection(tr("Selected Preset"));
     m_editorStack->addWidget(emptyState(tr("No Preset Selected"), tr("Select a preset to edit it."),
@@ -78,6 +80,8 @@ PresetsSettingsTab::PresetsSettingsTab(AppModel& model, std::shared_ptr<MailHand
     addWidget(m_editorStack);
     finish();
 
+    connect(m_list, &ReorderingList::moveRequested, this,
+            [this](const QList<int>& rows, int to) { m_model.presets().move(rows, to); });
     connect(add, &QToolButton::clicked, this, &PresetsSettingsTab::addPreset);
     connect(m_remove, &QToolButton::clicked, this, [this] {
         if (const std::optional<QUuid> id = selectedPreset())

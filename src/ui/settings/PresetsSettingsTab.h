@@ -13,6 +13,7 @@ namespace stowly {
 
 class AppModel;
 class PresetEditor;
+class ReorderingList;
 
 // The presets: the list with the one in use, saving the current setup as a new one, and the
 // editor of the selected preset.
@@ -32,7 +33,7 @@ private:
 
     AppModel& m_model;
     QStackedWidget* m_listStack;
-    QListWidget* m_list;
+    ReorderingList* m_list;
     QToolButton* m_remove;
     QToolButton* m_duplicate;
     QLabel* m_error;

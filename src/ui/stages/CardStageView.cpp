@@ -207,8 +207,7 @@ void CardStageView::updateCard() {
 
     const auto readiness = m_model.formatReadiness();
     const bool allVerified =
-        hasSelection && !m_model.isScanning() && readiness && readiness->fileCount >= 1 &&
-        readiness->notOffloaded + readiness->missingCopies + readiness->shortSkippedFiles == 0;
+        hasSelection && !m_model.isScanning() && readiness && readiness->allVerified();
     m_badgeRow->setVisible(allVerified);
 
     const bool canFormat = m_model.canFormatSelectedCard();

@@ -1,15 +1,22 @@
-// Makes the file calls of stowly-cli's offload work fail, for the fault campaign. It is loaded
-// ahead of libfiu's POSIX preload library:
+// Makes the file calls of stowly-cli fail, for the fault campaign and the command-line tests. It
+// is loaded ahead of libfiu's POSIX preload library:
 //
 //   LD_PRELOAD="<this module> /usr/lib/fiu/fiu_posix_preload.so"
 //
 // and decides libfiu's posix/* points itself. Only calls on files below the folders named in
-// SOAK_FAULT_UNDER may fail, and only once a call has touched SOAK_FAULT_START (the destination):
-// start-up, the loading of the history and the scan of the card never fail, the copying does,
-// and so do the history's writes on the main thread when SOAK_FAULT_MAIN is 1.
+// SOAK_FAULT_UNDER may fail, and only once a call has touched SOAK_FAULT_START: with the
+// destination there, start-up, the loading of the history and the scan of the card never fail,
+// the copying does, and so do the history's writes on the main thread when SOAK_FAULT_MAIN is 1.
+// With the card there and SOAK_FAULT_POINTS=scan, the walk over the card fails instead: listing
+// a folder (readdir, and so getdents; opendir, fdopendir, openat of a folder) and reading a
+// name's attributes (statx).
 //
 //   SOAK_FAULT_PROGRAM      the program to affect (its children are left alone)
+//   SOAK_FAULT_POINTS       "copy" (the default): opening, reading, writing, flushing, closing
+//                           and renaming files; "scan": walking folders; or some of the walk's
+//                           calls by name, comma separated: readdir,opendir,fdopendir,openat,statx
 //   SOAK_FAULT_PROBABILITY  chance that an eligible call fails, 0 to 1
+//   SOAK_FAULT_NTH          instead: only the nth eligible call fails (1 for the first)
 //   SOAK_FAULT_ERRNOS       errno values a failing call reports, comma separated (reads: EIO)
 //   SOAK_FAULT_SEED         seed of the choices
 //   SOAK_FAULT_UNDER        colon separated folders
@@ -17,7 +24,11 @@
 //   SOAK_FAULT_MAIN         1 to let the main thread's calls fail too
 //   SOAK_FAULT_COUNT_FILE   holds the number of faults injected, rewritten at every fault so a
 //                           killed or crashed process still tells
+//   SOAK_FAULT_PAUSE_NTH    the nth eligible call waits before it is made: the module creates
+//   SOAK_FAULT_PAUSE_FIFO   the file "<fifo>.paused", then reads the FIFO to its end, so the
+//                           caller can change the world (unmount the card) in between
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
@@ -25,9 +36,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
@@ -40,7 +53,13 @@ using Init = int(unsigned int);
 
 struct Settings {
     bool active = false;
+    bool scanPoints = false;
+    // The walk's calls that may fail; empty for all of them.
+    std::vector<std::string> calls;
     double probability = 0;
+    long nth = 0;
+    long pauseNth = 0;
+    std::string pauseFifo;
     std::vector<int> errnos;
     std::uint64_t seed = 0;
     std::vector<std::string> folders;
@@ -57,6 +76,7 @@ Settings& settings() {
 }
 std::atomic<std::uint64_t> draws{0};
 std::atomic<long> injected{0};
+std::atomic<long> eligibleCalls{0};
 std::atomic<bool> workBegan{false};
 
 // What the call being decided works on: a path, or else a descriptor.
@@ -114,14 +134,45 @@ void recordFault() {
     ::syscall(SYS_pwrite64, settings().countFd, text, std::strlen(text), 0);
 }
 
+// Waits, with the kernel's calls only, until the caller has read the marker and closed its
+// end of the FIFO.
+void pause() {
+    const std::string marker = settings().pauseFifo + ".paused";
+    const long made = ::syscall(SYS_openat, AT_FDCWD, marker.c_str(),
+                                O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (made >= 0)
+        ::syscall(SYS_close, made);
+    const long fifo =
+        ::syscall(SYS_openat, AT_FDCWD, settings().pauseFifo.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fifo < 0)
+        return;
+    char byte;
+    while (::syscall(SYS_read, fifo, &byte, 1) > 0) {
+    }
+    ::syscall(SYS_close, fifo);
+}
+
 int decide(const char* name, int*, void** failinfo, unsigned int*) {
     if (!workBegan.load(std::memory_order_relaxed) && callIsBelow(settings().start))
         workBegan = true;
-    if (!workBegan || (onMainThread() && !settings().mainThread))
+    if (!workBegan || (onMainThread() && !settings().mainThread) ||
+        !callIsBelow(settings().folders))
         return 0;
-    const double draw = double(nextRandom() >> 11) / double(1ULL << 53);
-    if (draw >= settings().probability || !callIsBelow(settings().folders))
+    if (!settings().calls.empty()) {
+        const char* call = std::strrchr(name, '/') + 1;
+        if (std::find(settings().calls.begin(), settings().calls.end(), call) ==
+            settings().calls.end())
+            return 0;
+    }
+    const long eligible = eligibleCalls.fetch_add(1) + 1;
+    if (eligible == settings().pauseNth)
+        pause();
+    if (settings().nth > 0) {
+        if (eligible != settings().nth)
+            return 0;
+    } else if (double(nextRandom() >> 11) / double(1ULL << 53) >= settings().probability) {
         return 0;
+    }
     const bool reading = std::strstr(name, "/rw/read") != nullptr;
     *failinfo = reinterpret_cast<void*>(
         std::intptr_t(reading ? EIO : settings().errnos[nextRandom() % settings().errnos.size()]));
@@ -130,10 +181,16 @@ int decide(const char* name, int*, void** failinfo, unsigned int*) {
     return 1;
 }
 
-const char* const points[] = {
+const char* const copyPoints[] = {
     "posix/io/oc/open",        "posix/io/oc/close",       "posix/io/rw/read",
     "posix/io/rw/read/reduce", "posix/io/rw/write",       "posix/io/rw/write/reduce",
     "posix/io/sync/fsync",     "posix/io/sync/fdatasync", "posix/io/dir/rename",
+};
+// libfiu's own; statx and openat, which it does not wrap, are decided here (below).
+const char* const scanPoints[] = {
+    "posix/io/dir/readdir",
+    "posix/io/dir/opendir",
+    "posix/io/dir/fdopendir",
 };
 
 __attribute__((constructor)) void start() {
@@ -150,7 +207,14 @@ __attribute__((constructor)) void start() {
         const char* value = std::getenv(name);
         return std::string(value ? value : "");
     };
+    const std::string points = text("SOAK_FAULT_POINTS");
+    settings().scanPoints = !points.empty() && points != "copy";
     settings().probability = std::atof(text("SOAK_FAULT_PROBABILITY").c_str());
+    settings().nth = std::atol(text("SOAK_FAULT_NTH").c_str());
+    settings().pauseNth = std::atol(text("SOAK_FAULT_PAUSE_NTH").c_str());
+    settings().pauseFifo = text("SOAK_FAULT_PAUSE_FIFO");
+    if (settings().pauseFifo.empty())
+        settings().pauseNth = 0;
     settings().seed = std::strtoull(text("SOAK_FAULT_SEED").c_str(), nullptr, 10);
     settings().mainThread = text("SOAK_FAULT_MAIN") == "1";
     const auto split = [](const std::string& list, char separator) {
@@ -164,6 +228,8 @@ __attribute__((constructor)) void start() {
         }
         return parts;
     };
+    if (settings().scanPoints && points != "scan")
+        settings().calls = split(points, ',');
     for (const std::string& code : split(text("SOAK_FAULT_ERRNOS"), ','))
         settings().errnos.push_back(std::atoi(code.c_str()));
     if (settings().errnos.empty())
@@ -175,10 +241,32 @@ __attribute__((constructor)) void start() {
         settings().countFd = int(::syscall(SYS_openat, AT_FDCWD, countFile.c_str(),
                                            O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     init(0);
-    for (const char* point : points)
-        if (enable(point, 1, nullptr, 0, decide) != 0)
-            std::fprintf(stderr, "fault module: cannot enable %s\n", point);
+    const auto enableAll = [&](const auto& list) {
+        for (const char* point : list)
+            if (enable(point, 1, nullptr, 0, decide) != 0)
+                std::fprintf(stderr, "fault module: cannot enable %s\n", point);
+    };
+    if (settings().scanPoints)
+        enableAll(scanPoints);
+    else
+        enableAll(copyPoints);
     settings().active = true;
+}
+
+// For the calls libfiu does not wrap: whether this one fails, and with which errno.
+bool failsHere(const char* name, const char* path, int fd) {
+    if (!settings().active || !settings().scanPoints)
+        return false;
+    callPath = path && path[0] == '/' ? path : nullptr;
+    callFd = callPath ? -1 : fd;
+    void* failinfo = nullptr;
+    const bool fails = decide(name, nullptr, &failinfo, nullptr) != 0;
+    callPath = nullptr;
+    callFd = -1;
+    callFailed = false;
+    if (fails)
+        errno = int(reinterpret_cast<std::intptr_t>(failinfo));
+    return fails;
 }
 
 template <typename Function> Function* next(const char* name) {
@@ -244,6 +332,49 @@ int close(int fd) {
         errno = error;
     }
     return result;
+}
+
+DIR* opendir(const char* path) {
+    static auto* real = next<DIR*(const char*)>("opendir");
+    const Target target(path, -1);
+    return real(path);
+}
+
+DIR* fdopendir(int fd) {
+    static auto* real = next<DIR*(int)>("fdopendir");
+    const Target target(nullptr, fd);
+    return real(fd);
+}
+
+dirent* readdir(DIR* folder) {
+    static auto* real = next<dirent*(DIR*)>("readdir");
+    const Target target(nullptr, ::dirfd(folder));
+    return real(folder);
+}
+
+// A folder opened by name inside another, as a walk goes down; the name is what it works on,
+// so its folder decides.
+int openat(int folder, const char* path, int flags, ...) {
+    static auto* real = next<int(int, const char*, int, ...)>("openat");
+    mode_t mode = 0;
+    if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {
+        va_list arguments;
+        va_start(arguments, flags);
+        mode = mode_t(va_arg(arguments, int));
+        va_end(arguments);
+    }
+    if ((flags & O_DIRECTORY) && failsHere("stowly/dir/openat", path, folder))
+        return -1;
+    return real(folder, path, flags, mode);
+}
+
+// Attributes read by name, as a walk reads each entry; those of an open file (an empty name)
+// are left alone.
+int statx(int folder, const char* path, int flags, unsigned int mask, struct statx* info) {
+    static auto* real = next<int(int, const char*, int, unsigned int, struct statx*)>("statx");
+    if (path[0] != '\0' && failsHere("stowly/stat/statx", path, folder))
+        return -1;
+    return real(folder, path, flags, mask, info);
 }
 
 int rename(const char* from, const char* to) {

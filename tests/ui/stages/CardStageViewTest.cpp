@@ -101,7 +101,7 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     AnsweringFrontEnd frontEnd;
     m.setFrontEnd(&frontEnd);
     m.confirmForgetSelectedCardHistory();
-    EXPECT_EQ(frontEnd.asked, QStringList{ReoffloadAlert::forgetText("A_CARD", 3).title});
+    EXPECT_EQ(frontEnd.asked, QStringList{ReoffloadAlert::forgetText("A_CARD", 3, 3).title});
     ASSERT_TRUE(w.waitForSession());
     ASSERT_TRUE(spinUntil([&] { return m.session()->newClips().size() == 2; }))
         << "the short clip is skipped again";

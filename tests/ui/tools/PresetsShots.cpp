@@ -1,5 +1,6 @@
 // Renders the presets and destinations tabs in the three looks: empty, then with presets (the
-// one in use edited, its templates broken) and favourites (one not connected), each selected.
+// one in use edited, its templates broken) and favourites (one not connected, one refused
+// another's folder), each selected.
 
 #include "ui/tools/PresetsShots.h"
 
@@ -89,5 +90,7 @@ void shootPresets(const QString& folder) {
                          [](OffloadPreset& p) { p.fileTemplate = QStringLiteral("{date_{seq}"); });
     selectRow(window, "presetList", 0);
     selectRow(window, "favoriteList", 2);
+    // It was pointed at the footage folder, which another favourite has: refused, and said.
+    destinations.setPath(destinations.favorites()[2].id, footage);
     shootTabs(world, window, folder, QStringLiteral("problems"));
 }
