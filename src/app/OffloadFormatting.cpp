@@ -83,10 +83,10 @@ QString OffloadFormatting::summaryLine(const OffloadSummary& summary) {
     return line;
 }
 
-QString OffloadFormatting::finishedTitle(const OffloadSummary& summary) {
+QString OffloadFormatting::finishedTitle(const OffloadSummary& summary, bool cardReadThrough) {
     if (summary.cancelled)
         return QCoreApplication::translate("OffloadFormatting", "Offload Cancelled");
-    if (summary.failed > 0 || !summary.recordFailures.isEmpty())
+    if (summary.failed > 0 || !summary.recordFailures.isEmpty() || !cardReadThrough)
         return QCoreApplication::translate("OffloadFormatting", "Finished with Problems");
     return QCoreApplication::translate("OffloadFormatting", "Offload Complete");
 }
@@ -98,9 +98,11 @@ QString OffloadFormatting::finishedSubtitle(const OffloadSummary& summary, bool 
                         : QString());
 }
 
-QStringList OffloadFormatting::problemLines(const OffloadSummary& summary,
-                                            const QString& cardName) {
+QStringList OffloadFormatting::problemLines(const OffloadSummary& summary, const QString& cardName,
+                                            const std::optional<QString>& readFailure) {
     QStringList lines;
+    if (readFailure)
+        lines << *readFailure;
     if (const qsizetype left = summary.leftOnRemovedCard.size(); left > 0) {
         lines << (left == 1 ? QCoreApplication::translate(
                                   "OffloadFormatting",

@@ -23,14 +23,17 @@ std::optional<double> estimatedSecondsRemaining(qint64 bytesDone, qint64 bytesTo
 QString etaText(std::optional<double> seconds);
 // "3 copied · 2 skipped · 0 failed"
 QString summaryLine(const OffloadSummary& summary);
-// "Offload Cancelled", "Finished with Problems" or "Offload Complete".
-QString finishedTitle(const OffloadSummary& summary);
+// "Offload Cancelled", "Finished with Problems" or "Offload Complete"; a card that could not
+// be read all through is never complete.
+QString finishedTitle(const OffloadSummary& summary, bool cardReadThrough = true);
 // The summary line, and that the card may be pulled when it was ejected afterwards.
 QString finishedSubtitle(const OffloadSummary& summary, bool cardEjected);
 // What went wrong, one line each: the card that went away ("“A7SIII” was removed before 4
 // files were copied. Put it back in to copy the rest.") with its files under it, indented,
 // then each failed copy and each record that could not be written.
-QStringList problemLines(const OffloadSummary& summary, const QString& cardName);
+// A card that could not be read all through says so first.
+QStringList problemLines(const OffloadSummary& summary, const QString& cardName,
+                         const std::optional<QString>& readFailure = std::nullopt);
 } // namespace OffloadFormatting
 
 } // namespace stowly

@@ -219,7 +219,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
                   QStringLiteral(": ") + OffloadFormatting::summaryLine(summary) +
                   (summary.cancelled ? QStringLiteral(", cancelled") : QString()));
 
-    QString result = OffloadFormatting::finishedTitle(summary) + u'\n' +
+    const std::optional<QString> failure = readFailure(run);
+    QString result = OffloadFormatting::finishedTitle(summary, !failure) + u'\n' +
                      OffloadFormatting::finishedSubtitle(summary, ejected) + u'\n';
     for (const QString& line : OffloadFormatting::problemLines(summary, session.card().name))
         result += QStringLiteral("  ") + TerminalText::name(line) + u'\n';
@@ -235,7 +236,6 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     const std::optional<QString>& ledgerError = model.ledger().lastError();
     if (ledgerError)
         console.message(*ledgerError);
-    const std::optional<QString> failure = readFailure(run);
     if (failure)
         console.message(*failure);
 

@@ -1,6 +1,7 @@
 #include "ui/OffloadBar.h"
 
 #include "app/AppModel.h"
+#include "app/ClipsStageContent.h"
 #include "app/OffloadFormatting.h"
 #include "app/StageTexts.h"
 #include "devices/SpaceInfo.h"
@@ -224,13 +225,15 @@ void OffloadBar::updateFinished() {
     if (!session || !session->summary())
         return;
     const OffloadSummary& summary = *session->summary();
-    m_title->setText(OffloadFormatting::finishedTitle(summary));
+    const std::optional<QString> readFailure = ClipsStageContent::readFailure(*session);
+    m_title->setText(OffloadFormatting::finishedTitle(summary, !readFailure));
     m_subtitle->setText(
         OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == session->id()));
     m_failures->clear();
     const QIcon warning =
         Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
-    for (const QString& line : OffloadFormatting::problemLines(summary, session->card().name))
+    for (const QString& line :
+         OffloadFormatting::problemLines(summary, session->card().name, readFailure))
         // The files under a card that went away are indented, without a mark of their own.
         new QListWidgetItem(line.startsWith(u' ') ? QIcon() : warning, line.trimmed(), m_failures);
     m_failures->setVisible(m_failures->count() > 0);

@@ -73,6 +73,12 @@ TEST(OffloadFormattingTest, CardRowAndResultWords) {
                            "copy the rest.",
                            "    DCIM/DSC00003.ARW", "    DCIM/DSC00004.ARW",
                            "DCIM/X.JPG at /b: Couldn’t write."}));
+    // A card not read all through is never complete, and says what it couldn't read first.
+    EXPECT_EQ(OffloadFormatting::finishedTitle(OffloadSummary{3, 0, 0, false, {}}, false),
+              "Finished with Problems");
+    EXPECT_EQ(
+        OffloadFormatting::problemLines(pulled, "A7SIII", QStringLiteral("Unreadable.")).first(),
+        "Unreadable.");
     pulled.leftOnRemovedCard = {"DCIM/DSC00004.ARW"};
     EXPECT_TRUE(OffloadFormatting::problemLines(pulled, "A7SIII")
                     .first()

@@ -213,7 +213,8 @@ TEST(SystemMailHandoffTest, HandedOverOnlyWhenTheDesktopHelperSaysSo) {
         QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
         return script;
     };
-    const MailHandoff::Draft draft{"support@stowly.app", "Subject", "Body\n—", {"/t/Stowly log.txt"}};
+    const MailHandoff::Draft draft{
+        "support@stowly.app", "Subject", "Body\n—", {"/t/Stowly log.txt"}};
 
     SystemMailHandoff taken(helper("taken", "exit 0"), helper("opened", "exit 0"));
     EXPECT_TRUE(taken.compose(draft));
@@ -226,6 +227,7 @@ TEST(SystemMailHandoffTest, HandedOverOnlyWhenTheDesktopHelperSaysSo) {
     EXPECT_FALSE(refused.compose(draft));
     EXPECT_FALSE(refused.open(Support::tipPage()));
 
-    SystemMailHandoff mailProgramOpen(helper("waits", "exec sleep 30"), dir("none"), 300);
+    SystemMailHandoff mailProgramOpen(helper("waits", "exec sleep 5 >/dev/null 2>&1"), dir("none"),
+                                      300);
     EXPECT_TRUE(mailProgramOpen.compose(draft));
 }

@@ -44,7 +44,7 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
       m_layouts(new QButtonGroup(this)), m_pages(new QStackedWidget(this)),
       m_message(stageStyle::secondaryLabel({}, this)), m_view(new QListView(this)),
       m_delegate(new MediaTileDelegate(m_view)),
-      m_explanation(stageStyle::secondaryLabel({}, this)),
+      m_explanation(stageStyle::secondaryLabel({}, this)), m_readFailure(new QLabel(this)),
       m_includeAllShort(new QPushButton(StageTexts::includeAllShortClips(), this)),
       m_nothing(new QWidget(this)), m_nothingTitle(stageStyle::titleLabel({}, this)),
       m_nothingText(stageStyle::secondaryLabel({}, this)), m_nothingButton(new QPushButton(this)) {
@@ -171,6 +171,11 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     auto* listLayoutBox = new QVBoxLayout(listPageWidget);
     listLayoutBox->setContentsMargins(0, 0, 0, 0);
     listLayoutBox->setSpacing(8);
+    m_readFailure->setObjectName(QStringLiteral("readFailure"));
+    m_readFailure->setWordWrap(true);
+    m_readFailure->setProperty("stowlyRole", QStringLiteral("warning"));
+    m_readFailure->hide();
+    listLayoutBox->addWidget(m_readFailure);
     listLayoutBox->addWidget(m_view, 1);
     // Stacked, so the wrapped explanation gets the height its width needs.
     listLayoutBox->addWidget(m_explanation);
@@ -340,6 +345,10 @@ void MediaStageView::update() {
     }
     m_explanation->setText(explanation);
     m_explanation->setVisible(!explanation.isEmpty());
+    // What could not be read is said above whatever can still be copied.
+    const std::optional<QString> readFailure = ClipsStageContent::readFailure(*session);
+    m_readFailure->setText(readFailure.value_or(QString()));
+    m_readFailure->setVisible(readFailure.has_value());
     m_includeAllShort->setVisible(m_scope == ListScope::skippedShort &&
                                   !session->skippedShort().clips.isEmpty());
     m_includeAllShort->setEnabled(ready);

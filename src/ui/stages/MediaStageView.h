@@ -74,6 +74,8 @@ private:
     QListView* m_view;
     MediaTileDelegate* m_delegate;
     QLabel* m_explanation;
+    // The card could not be read all through.
+    QLabel* m_readFailure;
     QPushButton* m_includeAllShort;
     QWidget* m_nothing;
     QLabel* m_nothingTitle;
