@@ -75,6 +75,10 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
             : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts);
     m_durationReader = platform.durationReader;
+    m_sleepInhibitor = platform.sleepInhibitor;
+    for (auto signal :
+         {&AppModel::sessionChanged, &AppModel::sessionUpdated, &AppModel::formatStateChanged})
+        connect(this, signal, this, &AppModel::keepAwake);
     m_presetOperations = std::make_unique<PresetOperations>(
         *m_settings, *m_destinations, *m_presets, *m_cameras,
         PresetOperations::Hooks{[this] { return presetSession(); },
@@ -535,6 +539,19 @@ void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
 }
 
 // MARK: Stages
+
+void AppModel::keepAwake() {
+    if (!m_sleepInhibitor)
+        return;
+    if (!isBusy())
+        m_copyingHold.reset();
+    else if (!m_copyingHold && m_session)
+        m_copyingHold = m_sleepInhibitor->hold(tr("Copying “%1”").arg(m_session->card().name));
+    if (!isFormatting())
+        m_erasingHold.reset();
+    else if (!m_erasingHold)
+        m_erasingHold = m_sleepInhibitor->hold(tr("Erasing “%1”").arg(m_formatState.text));
+}
 
 QString AppModel::cardDetail(const CardVolume& card) const {
     if (card.id() != m_selectedCardID || !m_cardInventory)

@@ -265,6 +265,8 @@ private:
     void setInventory(std::optional<CardInventory> inventory);
     void setSelectedCardID(std::optional<QString> id);
     void updateBlocker();
+    // Holds the computer awake while a copy or an erase runs, and lets go once it ends.
+    void keepAwake();
     std::optional<PresetSession> presetSession() const;
 
     std::unique_ptr<AppSettings> m_settings;
@@ -283,6 +285,11 @@ private:
     std::shared_ptr<CardFormatter> m_formatter;
     std::unique_ptr<PresetOperations> m_presetOperations;
     std::shared_ptr<DurationReading> m_durationReader;
+    std::shared_ptr<SleepInhibitor> m_sleepInhibitor;
+    // Asked for once per copy or erase (a system that gives none is not asked again), held
+    // until it ends.
+    std::optional<std::unique_ptr<SleepInhibitor::Hold>> m_copyingHold;
+    std::optional<std::unique_ptr<SleepInhibitor::Hold>> m_erasingHold;
     AppFrontEnd m_noFrontEnd;
     AppFrontEnd* m_frontEnd = &m_noFrontEnd;
 

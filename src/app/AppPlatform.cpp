@@ -15,6 +15,8 @@ void AppPlatform::fillDefaults() {
         runner = std::make_shared<ProcessRunner>();
     if (!durationReader)
         durationReader = std::make_shared<FFmpegDurationReader>();
+    if (!sleepInhibitor)
+        sleepInhibitor = SleepInhibitor::platform();
 }
 
 } // namespace stowly

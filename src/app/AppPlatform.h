@@ -3,6 +3,7 @@
 #include "devices/CommandRunning.h"
 #include "devices/DiskTool.h"
 #include "devices/MountEvents.h"
+#include "devices/SleepInhibitor.h"
 #include "media/DurationReading.h"
 
 #include <memory>
@@ -20,6 +21,7 @@ struct AppPlatform {
     std::shared_ptr<CommandRunning> runner;
     std::unique_ptr<DiskTool> diskTool;
     std::shared_ptr<DurationReading> durationReader;
+    std::shared_ptr<SleepInhibitor> sleepInhibitor;
     bool usesNotifications = true;
     // Whether the system may ask the user for a password to erase, mount or eject a card (the
     // desktop); a command never waits for one unless told to.

@@ -84,7 +84,7 @@ DiskTool::Mounted FolderDiskTool::mount(const QString& device, const QString& na
     return {path, {}};
 }
 
-World::World(bool startWatching) {
+World::World(bool startWatching, std::shared_ptr<SleepInhibitor> sleepInhibitor) {
     savedRoots = VolumePaths::mountRoots();
     VolumePaths::setMountRoots({root("media") + u'/'});
     QDir().mkpath(root("media"));
@@ -109,6 +109,12 @@ World::World(bool startWatching) {
     platform.diskTool = std::move(tool);
     platform.durationReader = durations;
     platform.usesNotifications = false;
+    // Never the machine's own logind.
+    struct Nothing : SleepInhibitor {
+        std::unique_ptr<Hold> hold(const QString&) override { return nullptr; }
+    };
+    platform.sleepInhibitor =
+        sleepInhibitor ? std::move(sleepInhibitor) : std::make_shared<Nothing>();
     model = std::make_unique<AppModel>(std::move(stores), std::move(platform), startWatching);
     model->settings().setDestinationPath(destination.path());
     disk->remount = [this](const QString& oldPath, const QString& newPath) {

@@ -71,7 +71,9 @@ private:
 // over temporary stores.
 class World {
 public:
-    explicit World(bool startWatching = true);
+    // The computer is kept awake through `sleepInhibitor`; by default nothing is held.
+    explicit World(bool startWatching = true,
+                   std::shared_ptr<SleepInhibitor> sleepInhibitor = nullptr);
     ~World();
 
     // A card folder mounted under the root (it joins the watcher when isNew, or at start).

@@ -303,9 +303,10 @@ FormatOutcome LinuxDiskTool::erase(const DiskFacts& card, const QString& cardNam
         return FormatOutcome::refused(FormatGuard::locationChanged());
     const QString device = card.devicePath();
     const QString oldMountPoint = *card.mountPoint;
-    log(QStringLiteral("Erasing ") + device + QStringLiteral(" (") + cardName +
-        QStringLiteral(") as ") + cardFileSystem::formatName(fileSystem) +
-        QStringLiteral(" named ") + newName + QStringLiteral(" through ") + backendName());
+    // Names in quotation marks, which a bug report leaves out.
+    log(QStringLiteral("Erasing ") + device + QStringLiteral(" (“") + cardName +
+        QStringLiteral("”) as ") + cardFileSystem::formatName(fileSystem) +
+        QStringLiteral(" named “") + newName + QStringLiteral("” through ") + backendName());
 
     std::optional<UdisksObjects> objects;
     if (m_udisks && !(objects = m_udisks->objects()))
