@@ -9,6 +9,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
 	libcanberra-dev sound-theme-freedesktop \
 	xvfb xauth adwaita-icon-theme fonts-dejavu-core \
+	weston qt6-wayland at-spi2-core python3-pyatspi gir1.2-atspi-2.0 \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
 	udisks2 udev dbus-daemon python3-dbusmock \

@@ -25,11 +25,18 @@ QDBusMessage call(const QString& method) {
 
 } // namespace
 
+bool DesktopPromptPresenter::windowsPlaceThemselves() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 DesktopPromptPresenter::DesktopPromptPresenter(ImportPrompter& prompter, QDBusConnection bus,
-                                               QObject* parent)
-    : QObject(parent), m_prompter(prompter), m_bus(std::move(bus)) {
+                                               QObject* parent, bool panelsPlaceThemselves)
+    : QObject(parent), m_prompter(prompter), m_bus(std::move(bus)),
+      m_panelsPlaceThemselves(panelsPlaceThemselves) {
     m_bus.connect(service, path, service, QStringLiteral("ActionInvoked"), this,
                   SLOT(actionInvoked(uint, QString)));
+    m_bus.connect(service, path, service, QStringLiteral("ActivationToken"), this,
+                  SLOT(activationToken(uint, QString)));
     m_bus.connect(service, path, service, QStringLiteral("NotificationClosed"), this,
                   SLOT(notificationClosed(uint, uint)));
     m_prompter.setPresenter(this);
@@ -84,12 +91,23 @@ void DesktopPromptPresenter::showNotification(const CardVolume& card, const QStr
     log(QStringLiteral("Posted the notification “") + title + u'”');
 }
 
+void DesktopPromptPresenter::activationToken(uint id, const QString& token) {
+    if (m_notifications.values().contains(id))
+        m_tokens.insert(id, token);
+}
+
 void DesktopPromptPresenter::actionInvoked(uint id, const QString& action) {
     const QString cardPath = m_notifications.key(id);
+    const QString token = m_tokens.take(id);
     if (cardPath.isEmpty())
         return; // another program's notification
     m_notifications.remove(cardPath);
+    // Qt's Wayland window takes the token from here when it asks to be activated; a window
+    // without one stays behind the one the user was in.
+    if (!token.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
     m_prompter.handleNotificationAction(cardPath, action);
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 void DesktopPromptPresenter::notificationClosed(uint id, uint) {
@@ -109,6 +127,17 @@ void DesktopPromptPresenter::removeNotification(const QString& cardPath) {
 }
 
 void DesktopPromptPresenter::showPanel(const CardVolume& card, const QString& title) {
+    if (!m_panelsPlaceThemselves) {
+        // A panel would land wherever the compositor puts it, over somebody's work.
+        if (serverOffersActions()) {
+            showNotification(card, title);
+            return;
+        }
+        log(QStringLiteral("No floating panels here and no notifications with buttons: "
+                           "showing the card in the window"));
+        m_prompter.handle(card.url, ImportPrompter::Choice::importCard);
+        return;
+    }
     closePanel(card.url);
     auto* panel = new ImportPanel(title, [this, cardPath = card.url](ImportPrompter::Choice c) {
         m_prompter.handle(cardPath, c);

@@ -28,6 +28,7 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace stowly {
 namespace {
@@ -210,6 +211,20 @@ void MainWindow::showEvent(QShowEvent* event) {
         return;
     m_shownOnce = true;
     Log::info(Log::Category::app, QStringLiteral("main window shown"));
+    // Shown is what Qt asked for; exposed is the window system drawing it.
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        Log::info(
+            Log::Category::app,
+            QStringLiteral("main window on screen (%1)").arg(QGuiApplication::platformName()));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

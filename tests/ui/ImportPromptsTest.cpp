@@ -153,3 +153,43 @@ TEST(ImportPromptsTest, ABugReportCarriesNoCardOrFileName) {
         EXPECT_FALSE(report.contains(QLatin1String(name))) << name << " in\n"
                                                            << report.toStdString();
 }
+
+// On Wayland a window cannot place itself: no floating panel, a notification where the server
+// shows buttons, else the window showing the card. A click carries its activation token to
+// the window.
+TEST(ImportPromptsTest, OnWaylandNoPanelAndTheClickBringsItsActivationToken) {
+    NotificationServer server("body actions");
+    if (!server.why.isEmpty())
+        GTEST_SKIP() << "Skipped: " << server.why.toStdString();
+    World world;
+    DesktopPromptPresenter presenter(world.model->importPrompter(), *server.connection, nullptr,
+                                     false);
+    const CardVolume card = world.insertCard("A7SIII", {{"DCIM/IMG_0001.JPG", "photo"}});
+    world.insertCard("OTHER", {{"DCIM/IMG_0001.JPG", "photo"}});
+    ASSERT_TRUE(spinUntil([&] { return world.model->selectedCardID() != card.url; }));
+
+    presenter.showPanel(card, "A7SIII card connected");
+    EXPECT_TRUE(presenter.panels().isEmpty());
+    ASSERT_TRUE(spinUntil([&] { return server.calls("Notify").size() == 1; }));
+
+    QByteArray tokenWhileShown;
+    QObject::connect(world.model.get(), &AppModel::selectionChanged,
+                     [&] { tokenWhileShown = qgetenv("XDG_ACTIVATION_TOKEN"); });
+    const uint id = 1;
+    server.bus->mock(notifications, notificationsPath, "EmitSignal",
+                     {notifications, "ActivationToken", "us", QVariantList{id, "token-42"}});
+    server.invoke(id, "import");
+    ASSERT_TRUE(spinUntil([&] { return world.model->selectedCardID() == card.url; }));
+    EXPECT_EQ(tokenWhileShown, "token-42");
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
+
+    // A server without buttons: the window shows the card.
+    NotificationServer plain("body");
+    ASSERT_TRUE(plain.why.isEmpty());
+    DesktopPromptPresenter bare(world.model->importPrompter(), *plain.connection, nullptr, false);
+    world.model->select(world.model->cards().last(), false);
+    ASSERT_NE(world.model->selectedCardID(), card.url);
+    bare.showPanel(card, "A7SIII card connected");
+    EXPECT_TRUE(bare.panels().isEmpty());
+    EXPECT_TRUE(spinUntil([&] { return world.model->selectedCardID() == card.url; }));
+}

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -153,4 +154,46 @@ TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
     ::kill(pid_t(app.processId()), SIGTERM);
     ASSERT_TRUE(app.waitForFinished(15000));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+}
+
+// Debian's default desktop session is Wayland: the window starts under a real compositor
+// (weston, headless) and is drawn there.
+TEST(LaunchTest, TheWindowAppearsUnderAWaylandCompositor) {
+    const QString weston = QStandardPaths::findExecutable(QStringLiteral("weston"));
+    if (weston.isEmpty())
+        GTEST_SKIP() << "weston is not installed (Debian package weston)";
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                       QStringLiteral("/platforms/libqwayland-generic.so")))
+        GTEST_SKIP() << "Qt's Wayland platform is not installed (Debian package qt6-wayland)";
+    TempDir home;
+    QProcessEnvironment env = programEnvironment(home);
+    QProcess compositor;
+    compositor.setProcessEnvironment(env);
+    compositor.setProcessChannelMode(QProcess::MergedChannels);
+    compositor.start(weston, {QStringLiteral("--backend=headless-backend.so"),
+                              QStringLiteral("--socket=stowly-test"),
+                              QStringLiteral("--idle-time=0"), QStringLiteral("--no-config")});
+    ASSERT_TRUE(compositor.waitForStarted());
+    ASSERT_TRUE(spinUntil([&] { return QFile::exists(home("runtime/stowly-test")); }, 20000))
+        << compositor.readAll().toStdString();
+
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("stowly-test"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.remove(QStringLiteral("DISPLAY"));
+    QProcess app;
+    app.setProcessEnvironment(env);
+    app.start(QStringLiteral(STOWLY_BIN_DIR "/stowly"), {});
+    const QString log = home("state/Stowly/Stowly.log");
+    const bool drawn = spinUntil(
+        [&] {
+            return !linesEnding(log, QStringLiteral("main window on screen (wayland)")).isEmpty();
+        },
+        30000);
+    ::kill(pid_t(app.processId()), SIGTERM);
+    app.waitForFinished(15000);
+    compositor.terminate();
+    compositor.waitForFinished(5000);
+    EXPECT_TRUE(drawn) << app.readAllStandardError().toStdString();
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
 }
