@@ -2,7 +2,6 @@
 
 #include <QDirIterator>
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
 
@@ -55,26 +54,6 @@ QHash<QString, QString> cardWalkFaults(const QString& folder, const QString& poi
             {"SOAK_FAULT_ERRNOS", QString::number(EIO)},
             {"SOAK_FAULT_UNDER", folder},
             {"SOAK_FAULT_START", folder}};
-}
-
-MediaCard::~MediaCard() {
-    scratch.reset();
-    // Made by the mount; removed once the mount has come down.
-    QDir().rmdir(mountPoint);
-}
-
-std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
-                                     ScratchMount::Driver driver, QString* whyNot) {
-    auto card = std::make_unique<MediaCard>();
-    card->label =
-        (prefix + QStringLiteral("%1").arg(int(QRandomGenerator::global()->bounded(0x10000)), 4, 16,
-                                           QChar(u'0')))
-            .toUpper();
-    card->mountPoint = "/media/" + card->label;
-    card->scratch = ScratchMount::exfatImage(folder, 32 << 20, whyNot, card->label);
-    if (!card->scratch || !card->scratch->mount(card->mountPoint, driver, whyNot))
-        return nullptr;
-    return card;
 }
 
 QStringList filesBelow(const QString& folder) {

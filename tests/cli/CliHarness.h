@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/MediaCard.h"
 #include "support/ScratchMount.h"
 #include "support/TestSupport.h"
 
@@ -46,19 +47,6 @@ public:
 // campaign's module (tests/soak/tools/FaultModule.cpp), for the calls named in `points`
 // ("readdir,statx") below `folder`; empty where libfiu is not installed.
 QHash<QString, QString> cardWalkFaults(const QString& folder, const QString& points);
-
-// A real card: an exFAT image on a loop device, mounted where removable media are mounted under a
-// label of its own, so the program finds it as any inserted card. The mount and its folder go
-// with the object.
-struct MediaCard {
-    ~MediaCard();
-    QString label;
-    QString mountPoint;
-    std::unique_ptr<ScratchMount> scratch;
-};
-// The label is `prefix` and four hex digits; none, with the reason, where this machine cannot.
-std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
-                                     ScratchMount::Driver driver, QString* whyNot);
 
 // The relative paths of the files below a folder, sorted.
 QStringList filesBelow(const QString& folder);

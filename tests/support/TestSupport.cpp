@@ -49,6 +49,27 @@ QStringList relativePaths(const QList<Clip>& clips) {
     return list;
 }
 
+qint64 descendantNamed(qint64 parent, const QString& name) {
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (comm) state ppid …"; the name may hold spaces, so split after its parenthesis.
+        const QString line = QString::fromUtf8(stat.readAll());
+        const qsizetype close = line.lastIndexOf(u')');
+        const QString comm = line.mid(line.indexOf(u'(') + 1, close - line.indexOf(u'(') - 1);
+        const QStringList rest = line.mid(close + 2).split(u' ');
+        if (rest.size() > 1 && rest[1].toLongLong() == parent) {
+            if (comm == name)
+                return entry.toLongLong();
+            if (const qint64 deeper = descendantNamed(entry.toLongLong(), name))
+                return deeper;
+        }
+    }
+    return 0;
+}
+
 bool spinUntil(const std::function<bool()>& condition, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {

@@ -34,6 +34,10 @@ void setModificationTime(const QString& path, const QDateTime& time);
 QStringList relativePaths(const QList<Clip>& clips);
 
 // Runs the event loop until the condition holds or the time is up; returns the condition.
+// The first process of that name below `parent` (xvfb-run and shells stand between a test
+// and the program it starts); 0 when there is none.
+qint64 descendantNamed(qint64 parent, const QString& name);
+
 bool spinUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 
 // True when this process may use loop devices and mount file systems.

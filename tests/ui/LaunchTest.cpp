@@ -17,28 +17,6 @@ using namespace stowly::test;
 
 namespace {
 
-// The program's processes found by parent, since xvfb-run stands between the test and it.
-qint64 childNamed(qint64 parent, const QString& name) {
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString& entry : entries) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (comm) state ppid …"; the name may hold spaces, so split after its parenthesis.
-        const QString line = QString::fromUtf8(stat.readAll());
-        const qsizetype close = line.lastIndexOf(u')');
-        const QString comm = line.mid(line.indexOf(u'(') + 1, close - line.indexOf(u'(') - 1);
-        const QStringList rest = line.mid(close + 2).split(u' ');
-        if (rest.size() > 1 && rest[1].toLongLong() == parent) {
-            if (comm == name)
-                return entry.toLongLong();
-            if (const qint64 deeper = childNamed(entry.toLongLong(), name))
-                return deeper;
-        }
-    }
-    return 0;
-}
-
 // The log's lines with the given ending, as their times.
 QList<QDateTime> linesEnding(const QString& log, const QString& ending) {
     QList<QDateTime> times;
@@ -105,7 +83,7 @@ TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(linesEnding(log, QStringLiteral(" launched")).size(), 1) << "a second model started";
 
-    const qint64 pid = childNamed(first.processId(), QStringLiteral("stowly"));
+    const qint64 pid = descendantNamed(first.processId(), QStringLiteral("stowly"));
     ASSERT_NE(pid, 0);
     ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
     ASSERT_TRUE(first.waitForFinished(15000));

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "support/ScratchMount.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace stowly::test {
+
+// A real card: an exFAT image on a loop device, mounted where removable media are mounted under a
+// label of its own, so the program finds it as any inserted card. The mount and its folder go
+// with the object.
+struct MediaCard {
+    ~MediaCard();
+    QString label;
+    QString mountPoint;
+    std::unique_ptr<ScratchMount> scratch;
+};
+// The label is `prefix` and four hex digits; none, with the reason, where this machine cannot.
+std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
+                                     ScratchMount::Driver driver, QString* whyNot);
+
+} // namespace stowly::test
