@@ -12,10 +12,9 @@
 namespace stowly {
 
 // The history file's format: a compact JSON array of flat objects with sorted keys, "/" written
-// as "\/", dates as whole-second UTC internet date-times. Written by hand and read with
-// simdjson's on-demand parser, straight into compact records: a million-entry history must load
-// in a fraction of a second, which a general JSON document model cannot do in the memory we
-// allow.
+// as "\/", dates as whole-second UTC internet date-times. Written by hand, and read through
+// simdjson (LedgerJsonReader) straight into compact records: a million-entry history must load in
+// a fraction of a second, which a general JSON document model cannot do in the memory we allow.
 namespace LedgerFile {
 // The entries, or the reason they could not be read.
 std::variant<LedgerRecords, QString> decode(QByteArrayView data);
