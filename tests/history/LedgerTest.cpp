@@ -229,3 +229,36 @@ TEST(LedgerTest, AFailingDiskIsAReadErrorNotADamagedFile) {
     EXPECT_EQ(QFileInfo(path).size(), size);
     EXPECT_TRUE(QDir(folder("disk")).entryList({"*corrupt*"}, QDir::Files).isEmpty());
 }
+
+// Read behind a window: empty and unchanging on disk until read, then the file's entries, or
+// its problem told as for any load.
+TEST(LedgerTest, ReadInTheBackgroundTakesOverTheLoadAndItsProblems) {
+    TempDir home;
+    LedgerRecords records;
+    records.append(entry("V|A|10|1"));
+    const QByteArray bytes = LedgerFile::encode(records);
+    writeFile(home("ledger.json"), bytes);
+    Ledger ledger(home("ledger.json"), Ledger::LoadLater{});
+    EXPECT_FALSE(ledger.isLoaded());
+    ledger.add(entry("V|B|10|1"), false);
+    EXPECT_EQ(ledger.forgetVolume("V"), 0);
+    EXPECT_TRUE(ledger.entries().isEmpty());
+    QSignalSpy changed(&ledger, &Ledger::entriesChanged);
+    ledger.loadInBackground();
+    ASSERT_TRUE(spinUntil([&] { return ledger.isLoaded(); }));
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_EQ(ledger.entries().toList(), records.toList());
+    EXPECT_EQ(readFile(home("ledger.json")), bytes);
+    ledger.add(entry("V|B|10|1"), false);
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 2);
+
+    writeFile(home("ledger.json"), "[{");
+    Ledger damaged(home("ledger.json"), Ledger::LoadLater{});
+    QSignalSpy problem(&damaged, &Ledger::lastErrorChanged);
+    damaged.loadInBackground();
+    ASSERT_TRUE(spinUntil([&] { return damaged.isLoaded(); }));
+    EXPECT_EQ(problem.size(), 1);
+    ASSERT_TRUE(damaged.lastError());
+    EXPECT_TRUE(damaged.lastError()->startsWith("Couldn’t read the ledger ("));
+    EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
+}

@@ -71,7 +71,8 @@ private:
 // over temporary stores.
 class World {
 public:
-    explicit World(bool startWatching = true);
+    // The model's history is `ledger` when given, else a fresh one in the home.
+    explicit World(bool startWatching = true, std::unique_ptr<Ledger> ledger = nullptr);
     ~World();
 
     // A card folder mounted under the root (it joins the watcher when isNew, or at start).
