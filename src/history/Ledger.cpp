@@ -116,6 +116,19 @@ bool Ledger::refusesChanges(const char* what) const {
     return true;
 }
 
+bool Ledger::journalsBeforeLoad(const LedgerEntry& entry, bool journaled) {
+    if (m_loaded)
+        return false;
+    // The journal needs no reading of the file: the record is there for the load, or for the
+    // fold after it, to take.
+    if (const std::optional<QString> failed = journaled ? std::nullopt : m_journal->append(entry))
+        Log::info(Log::Category::app,
+                  QStringLiteral("Couldn’t note %1 in the ledger’s journal before the history "
+                                 "was read: %2")
+                      .arg(entry.destinationPath, *failed));
+    return true;
+}
+
 QString Ledger::defaultFileURL() {
     return AppFolders::appSupport() + QStringLiteral("/ledger.json");
 }
@@ -384,7 +397,7 @@ void Ledger::save() {
 }
 
 void Ledger::add(const LedgerEntry& entry, bool deferSave) {
-    if (refusesChanges("record a copy"))
+    if (journalsBeforeLoad(entry, false))
         return;
     const bool journaled = !m_journal->append(entry);
     append(entry, journaled);
@@ -395,7 +408,7 @@ void Ledger::add(const LedgerEntry& entry, bool deferSave) {
 }
 
 void Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
-    if (refusesChanges("record a copy"))
+    if (journalsBeforeLoad(entry, journaled))
         return;
     append(entry, journaled);
     Q_EMIT entriesChanged();

@@ -31,8 +31,8 @@ public:
     explicit Ledger(const QString& fileURL, QObject* parent = nullptr);
     // Replaces the clock, so tests can step time instead of waiting.
     Ledger(const QString& fileURL, std::function<QDateTime()> clock, QObject* parent = nullptr);
-    // Made without reading the file: empty, and changing nothing on disk, until
-    // loadInBackground() has read it.
+    // Made without reading the file: empty until loadInBackground() has read it; meanwhile a
+    // new record only goes to the journal and nothing is forgotten.
     struct LoadLater {};
     Ledger(const QString& fileURL, LoadLater, QObject* parent = nullptr);
 
@@ -88,8 +88,10 @@ private:
     void load();
     // Takes over what another ledger of the same file loaded.
     void adopt(Ledger& other);
-    // Changes before the history is read would be lost or overwrite it; none is taken.
+    // Forgetting before the history is read would rewrite what was not read; it is refused.
     bool refusesChanges(const char* what) const;
+    // A record before the history is read goes to the journal only; true when so.
+    bool journalsBeforeLoad(const LedgerEntry& entry, bool journaled);
     void save();
     // The name the file now has beside its old one; none when it could not be moved.
     std::optional<QString> moveAside(const QString& path) const;
