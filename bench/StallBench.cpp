@@ -216,9 +216,8 @@ int main(int argc, char** argv) {
         if (!done)
             status = 1;
     };
-    const auto historyLoaded = [&] { return model->ledger().entries().size() >= historyEntries; };
     phase(QStringLiteral("launch with a 1,000,000-entry history"),
-          [&] { return spin([&] { return windowShownNs >= 0 && historyLoaded(); }, 60'000); });
+          [&] { return spin([&] { return windowShownNs >= 0 && historyReadNs >= 0; }, 60'000); });
     report(QStringLiteral("window shown after launch (target at most 1000)"),
            double(windowShownNs) / 1e6, QStringLiteral("ms"));
     report(QStringLiteral("history read after launch"), double(historyReadNs) / 1e6,
