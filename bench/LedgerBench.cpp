@@ -56,15 +56,18 @@ int saveSide(const QString& file) {
 
 int readSide(const QString& file) {
     std::unique_ptr<Ledger> ledger;
-    const double loadSeconds = secondsOf([&] { ledger = std::make_unique<Ledger>(file); });
-    report("load of the history (target at most 2 s)", loadSeconds, "s");
+    const double loadSeconds = bestOf(3, [&] {
+        ledger.reset();
+        ledger = std::make_unique<Ledger>(file);
+    });
+    report("load of the history (target under 0.5 s, best of 3)", loadSeconds, "s");
     qsizetype keys = 0;
     const double indexSeconds = secondsOf([&] { keys = ledger->entriesByKey().size(); });
     report("entriesByKey (target at most 0.5 s)", indexSeconds, "s");
     report("peak memory while reading (target at most 1500 MB)", double(peakResidentBytes()) / 1e6,
            "MB");
-    return ledger->entries().size() == entryCount && keys == entryCount && !ledger->lastError() ? 0
-                                                                                                : 1;
+    const bool read = ledger->entries().size() == entryCount && keys == entryCount;
+    return read && !ledger->lastError() && loadSeconds < 0.5 ? 0 : 1;
 }
 
 } // namespace
