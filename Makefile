@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the tests and the program need.
 PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins \
-	libssl-dev libxxhash-dev libheif-dev libraw-dev \
+	libssl-dev libxxhash-dev libsimdjson-dev libheif-dev libraw-dev \
 	libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
 	libcanberra-dev sound-theme-freedesktop \
 	xvfb xauth adwaita-icon-theme fonts-dejavu-core \

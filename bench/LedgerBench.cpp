@@ -1,8 +1,9 @@
-// A history of 1,000,000 entries: save, load, index by key, and peak memory of each side.
+// A history of 1,000,000 entries: load, index by key, save, and the peak memory of each side.
 // Each side runs in a process of its own so that its peak memory is its own.
 #include "BenchSupport.h"
 
 #include "history/Ledger.h"
+#include "history/LedgerFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,12 +17,9 @@ namespace {
 
 constexpr int entryCount = 1'000'000;
 
-int writeSide(const QString& file) {
-    // A clock that stands still keeps every add after the first one deferred.
-    const QDateTime frozen = QDateTime::currentDateTimeUtc();
-    Ledger ledger(file, [frozen] { return frozen; });
+void writeHistory(const QString& file) {
+    LedgerRecords records;
     const QDateTime when = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
-    const QString card = QStringLiteral("EOS_DIGITAL");
     for (int i = 0; i < entryCount; ++i) {
         const int folder = 100 + i / 9999;
         LedgerEntry e;
@@ -29,7 +27,7 @@ int writeSide(const QString& file) {
             QStringLiteral("DCIM/%1CANON/IMG_%2.CR3").arg(folder).arg(i % 9999, 4, 10, QChar(u'0'));
         e.sourceKey = QStringLiteral("4A1B-22C3|") + e.sourceRelativePath +
                       QStringLiteral("|%1|%2").arg(25'000'000 + i).arg(1'700'000'000 + i);
-        e.cardName = card;
+        e.cardName = QStringLiteral("EOS_DIGITAL");
         e.destinationPath =
             QStringLiteral(
                 "/media/user/Footage/2026-10-25/Coastline/CR3/2026-10-25_Coastline_%1.cr3")
@@ -37,28 +35,39 @@ int writeSide(const QString& file) {
         e.size = 25'000'000 + i;
         e.sha256 = QStringLiteral("%1").arg(quint64(i) * 2654435761u, 64, 16, QChar(u'0'));
         e.offloadedAt = when;
-        ledger.add(e, true);
+        records.append(e);
     }
-    QFile::remove(file);
-    const LedgerEntry last = ledger.entries().at(ledger.entries().size() - 1);
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(LedgerFile::encode(records)) < 0)
+        qFatal("cannot write the history");
+    report("file size", double(out.size()) / 1e6, "MB");
+}
+
+// One more entry saved at once: the journal folded and the whole history written again.
+int saveSide(const QString& file) {
+    Ledger ledger(file);
+    LedgerEntry last = ledger.entries().at(ledger.entries().size() - 1);
+    last.destinationPath += QStringLiteral(".again");
     const double seconds = secondsOf([&] { ledger.add(last, false); });
     report("save of 1,000,001 entries", seconds, "s");
-    report("file size", double(QFileInfo(file).size()) / 1e6, "MB");
-    report("peak memory while writing", double(peakResidentBytes()) / 1e6, "MB");
+    report("peak memory while loading and saving", double(peakResidentBytes()) / 1e6, "MB");
     return ledger.lastError() ? 1 : 0;
 }
 
 int readSide(const QString& file) {
     std::unique_ptr<Ledger> ledger;
-    const double loadSeconds = secondsOf([&] { ledger = std::make_unique<Ledger>(file); });
-    report("load of the history (target at most 2 s)", loadSeconds, "s");
+    const double loadSeconds = bestOf(3, [&] {
+        ledger.reset();
+        ledger = std::make_unique<Ledger>(file);
+    });
+    report("load of the history (target under 0.5 s, best of 3)", loadSeconds, "s");
     qsizetype keys = 0;
     const double indexSeconds = secondsOf([&] { keys = ledger->entriesByKey().size(); });
     report("entriesByKey (target at most 0.5 s)", indexSeconds, "s");
     report("peak memory while reading (target at most 1500 MB)", double(peakResidentBytes()) / 1e6,
            "MB");
-    return ledger->entries().size() > entryCount && keys == entryCount && !ledger->lastError() ? 0
-                                                                                               : 1;
+    const bool read = ledger->entries().size() == entryCount && keys == entryCount;
+    return read && !ledger->lastError() && loadSeconds < 0.5 ? 0 : 1;
 }
 
 } // namespace
@@ -66,15 +75,16 @@ int readSide(const QString& file) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == u"--write")
-        return writeSide(args[2]);
+    if (args.size() == 3 && args[1] == u"--save")
+        return saveSide(args[2]);
     if (args.size() == 3 && args[1] == u"--read")
         return readSide(args[2]);
 
     const QString folder = makeWorkFolder("ledger");
     const QString file = folder + QStringLiteral("/ledger.json");
+    writeHistory(file);
     int status = 0;
-    for (const char* side : {"--write", "--read"}) {
+    for (const char* side : {"--read", "--save"}) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(args[0], {QString::fromLatin1(side), file});

@@ -19,6 +19,10 @@ namespace stowly {
 std::unique_ptr<AppModel> AppLaunch::makeModel(AppStores stores, AppPlatform platform,
                                                bool startWatching) {
     LegacyMigration::run();
+    // A model that watches the computer has a window to show at once; its history, which may
+    // be large, is read behind it.
+    if (startWatching && !stores.ledger)
+        stores.ledger = std::make_unique<Ledger>(Ledger::defaultFileURL(), Ledger::LoadLater{});
     return std::make_unique<AppModel>(std::move(stores), std::move(platform), startWatching);
 }
 
@@ -26,12 +30,20 @@ void AppLaunch::start(AppModel& model, bool launchedAsLoginItem, Hooks hooks) {
     Log::info(Log::Category::app, SystemInfo::current().launchedMessage());
     const bool menuBarOnly = launchedAsLoginItem && model.settings().keepRunningInMenuBar();
     if (!launchedAsLoginItem) {
-        QTimer::singleShot(crashOfferDelayMs, &model, [&model, hooks] {
+        const auto offer = [&model, hooks] {
             if (const auto defaults = model.settings().defaults();
                 defaults && hooks.offerCrashReport)
                 CrashReports::offerIfNeeded(*defaults, hooks.offerCrashReport);
             if (hooks.showOnboardingIfNeeded)
                 hooks.showOnboardingIfNeeded();
+        };
+        // The first-run setup is only for someone without a history, so it waits for it.
+        QTimer::singleShot(crashOfferDelayMs, &model, [&model, offer] {
+            if (model.ledger().isLoaded())
+                offer();
+            else
+                QObject::connect(&model.ledger(), &Ledger::loaded, &model, offer,
+                                 Qt::SingleShotConnection);
         });
     }
     if (menuBarOnly && hooks.runInMenuBar)

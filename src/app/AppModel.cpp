@@ -150,6 +150,10 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_importPrompter->setHost(this, this);
     updateBlocker();
 
+    if (!m_ledger->isLoaded()) {
+        connect(m_ledger.get(), &Ledger::loaded, this, &AppModel::historyLoaded);
+        m_ledger->loadInBackground();
+    }
     if (startWatching) {
         m_watcher->start();
         m_destinations->startWatchingDrives();
@@ -335,6 +339,11 @@ void AppModel::select(const CardVolume& card, bool keepFormatState) {
         m_pendingFormattedMount.reset();
     }
     setScanning(true);
+    if (!m_ledger->isLoaded()) {
+        // Split against a history not read yet, every file would look new.
+        m_cardAwaitingHistory = card;
+        return;
+    }
 
     // A newer scan replaces this one; its result is then dropped.
     const quint64 generation = ++m_scanGeneration;
@@ -430,6 +439,8 @@ QList<PlannedFile> AppModel::plan() const {
 }
 
 void AppModel::startOffload() {
+    if (isLoadingHistory())
+        return;
     // The blocker is worked out again: free space and the destination may have changed since.
     updateBlocker();
     if (!m_session || m_session->phase() != OffloadSession::Phase::ready || m_blocker)

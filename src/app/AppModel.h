@@ -123,6 +123,8 @@ public:
     OffloadSession* session() { return m_session.get(); }
     const OffloadSession* session() const { return m_session.get(); }
     bool isScanning() const { return m_isScanning; }
+    // The history is still being read; a card selected meanwhile waits for it to be scanned.
+    bool isLoadingHistory() const { return !m_ledger->isLoaded(); }
     bool isEjecting() const { return m_isEjecting; }
     const std::optional<QString>& ejectError() const { return m_ejectError; }
     const std::optional<CardInventory>& cardInventory() const { return m_cardInventory; }
@@ -235,6 +237,7 @@ Q_SIGNALS:
     // The selected card changed (or none is selected).
     void selectionChanged();
     void scanningChanged();
+    void historyLoadingChanged();
     void inventoryChanged();
     // Another session object replaced the current one (or none is left).
     void sessionChanged();
@@ -256,6 +259,7 @@ Q_SIGNALS:
 
 private:
     void install(std::unique_ptr<OffloadSession> session);
+    void historyLoaded();
     void setSession(std::unique_ptr<OffloadSession> session);
     void sessionFinished(OffloadSession* session, const OffloadSummary& summary);
     void fileRulesChanged();
@@ -297,6 +301,8 @@ private:
     std::unique_ptr<OffloadSession> m_session;
     bool m_isScanning = false;
     quint64 m_scanGeneration = 0;
+    // Selected while the history was read; scanned once it is.
+    std::optional<CardVolume> m_cardAwaitingHistory;
     bool m_isEjecting = false;
     std::optional<QString> m_ejectError;
     std::optional<CardInventory> m_cardInventory;

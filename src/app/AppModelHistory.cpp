@@ -1,5 +1,5 @@
-// The application model's side of the history of a card: how much of it there is, and
-// forgetting it, whole or one copy at a time.
+// The application model's side of the history: a card's scan waiting for the history to be
+// read, how much history a card has, and forgetting it, whole or one copy at a time.
 #include "app/AppModel.h"
 
 #include "app/ReoffloadAlert.h"
@@ -8,7 +8,17 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <utility>
+
 namespace stowly {
+
+void AppModel::historyLoaded() {
+    Q_EMIT historyLoadingChanged();
+    const std::optional<CardVolume> card = std::exchange(m_cardAwaitingHistory, std::nullopt);
+    if (card && m_selectedCardID == card->id() && m_isScanning)
+        select(*card, true);
+    updateBlocker();
+}
 
 qsizetype AppModel::selectedCardHistoryCount() const {
     const auto card = selectedCard();

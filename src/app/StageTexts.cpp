@@ -39,6 +39,10 @@ QString verifiedBadge() {
         "StageTexts", "Every file on this card has a verified copy at the destination.");
 }
 
+QString readingHistory() {
+    return QCoreApplication::translate("StageTexts", "Reading the offload history…");
+}
+
 QString noCardMedia() {
     return QCoreApplication::translate("StageTexts", "Media appears here once a card is inserted.");
 }

@@ -17,6 +17,8 @@ QString cardActionsHelp();
 QString ejectCard();
 QString forgetCardHistory();
 QString verifiedBadge();
+// While the history of verified copies is read at launch; a card waits for it.
+QString readingHistory();
 
 // Media stage: empty states and the fields above the list.
 QString noCardMedia();

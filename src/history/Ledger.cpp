@@ -1,6 +1,7 @@
 #include "history/Ledger.h"
 
 #include "base/AppFolders.h"
+#include "base/Background.h"
 #include "base/FileNames.h"
 #include "base/Log.h"
 #include "copy/AtomicFile.h"
@@ -68,6 +69,64 @@ Ledger::Ledger(const QString& fileURL, QObject* parent)
 Ledger::Ledger(const QString& fileURL, std::function<QDateTime()> clock, QObject* parent)
     : QObject(parent), m_fileURL(fileURL), m_clock(std::move(clock)) {
     load();
+}
+
+Ledger::Ledger(const QString& fileURL, LoadLater, QObject* parent)
+    : QObject(parent), m_fileURL(fileURL), m_loaded(false),
+      m_clock([] { return QDateTime::currentDateTimeUtc(); }),
+      m_journal(std::make_shared<LedgerJournal>(fileURL)) {}
+
+void Ledger::loadInBackground() {
+    if (m_loaded || m_loading)
+        return;
+    m_loading = true;
+    background::run(
+        this,
+        [file = m_fileURL, clock = m_clock, home = thread()] {
+            auto ledger = std::make_shared<Ledger>(file, clock);
+            ledger->moveToThread(home);
+            return ledger;
+        },
+        [this](const std::shared_ptr<Ledger>& ledger) { adopt(*ledger); });
+}
+
+void Ledger::adopt(Ledger& other) {
+    m_entries = std::move(other.m_entries);
+    m_lastSaveAt = other.m_lastSaveAt;
+    m_hasUnsavedChanges = other.m_hasUnsavedChanges;
+    m_saveBlocked = other.m_saveBlocked;
+    m_diskState = other.m_diskState;
+    m_journal = other.m_journal;
+    m_journalIDs = std::move(other.m_journalIDs);
+    m_unjournaled = std::move(other.m_unjournaled);
+    m_pendingRemovals = std::move(other.m_pendingRemovals);
+    m_loaded = true;
+    m_loading = false;
+    setLastError(other.m_lastError);
+    Q_EMIT entriesChanged();
+    Q_EMIT loaded();
+}
+
+bool Ledger::refusesChanges(const char* what) const {
+    if (m_loaded)
+        return false;
+    Log::info(
+        Log::Category::app,
+        QStringLiteral("Refused to %1 before the history was read.").arg(QLatin1StringView(what)));
+    return true;
+}
+
+bool Ledger::journalsBeforeLoad(const LedgerEntry& entry, bool journaled) {
+    if (m_loaded)
+        return false;
+    // The journal needs no reading of the file: the record is there for the load, or for the
+    // fold after it, to take.
+    if (const std::optional<QString> failed = journaled ? std::nullopt : m_journal->append(entry))
+        Log::info(Log::Category::app,
+                  QStringLiteral("Couldn’t note %1 in the ledger’s journal before the history "
+                                 "was read: %2")
+                      .arg(entry.destinationPath, *failed));
+    return true;
 }
 
 QString Ledger::defaultFileURL() {
@@ -338,6 +397,8 @@ void Ledger::save() {
 }
 
 void Ledger::add(const LedgerEntry& entry, bool deferSave) {
+    if (journalsBeforeLoad(entry, false))
+        return;
     const bool journaled = !m_journal->append(entry);
     append(entry, journaled);
     Q_EMIT entriesChanged();
@@ -347,6 +408,8 @@ void Ledger::add(const LedgerEntry& entry, bool deferSave) {
 }
 
 void Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
+    if (journalsBeforeLoad(entry, journaled))
+        return;
     append(entry, journaled);
     Q_EMIT entriesChanged();
     if (!m_unjournaled.isEmpty() || sizeOf(m_journal->path()) > journalBound)
@@ -354,7 +417,7 @@ void Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
 }
 
 void Ledger::saveIfNeeded() {
-    if (!m_hasUnsavedChanges)
+    if (!m_hasUnsavedChanges || !m_loaded)
         return;
     const qint64 history = m_diskState ? m_diskState->size : 0;
     if (history <= smallHistory || sizeOf(m_journal->path()) * 16 >= history ||
@@ -376,6 +439,8 @@ qsizetype Ledger::entryCount(const QString& volumeIdentity) const {
 }
 
 qsizetype Ledger::removeWhere(const Removal& removal) {
+    if (refusesChanges("forget copies"))
+        return 0;
     LedgerRecords kept =
         m_entries.without([&](qsizetype i) { return removal.removes(m_entries, i); });
     const qsizetype removed = m_entries.size() - kept.size();

@@ -31,6 +31,10 @@ public:
     explicit Ledger(const QString& fileURL, QObject* parent = nullptr);
     // Replaces the clock, so tests can step time instead of waiting.
     Ledger(const QString& fileURL, std::function<QDateTime()> clock, QObject* parent = nullptr);
+    // Made without reading the file: empty until loadInBackground() has read it; meanwhile a
+    // new record only goes to the journal and nothing is forgotten.
+    struct LoadLater {};
+    Ledger(const QString& fileURL, LoadLater, QObject* parent = nullptr);
 
     static QString defaultFileURL();
 
@@ -42,6 +46,10 @@ public:
     // Entries that are in the journal (or only in memory) and not yet in the history file.
     bool hasUnsavedChanges() const { return m_hasUnsavedChanges; }
     bool saveBlocked() const { return m_saveBlocked; }
+    bool isLoaded() const { return m_loaded; }
+    // Reads the history, and settles what a run that was killed left (which reads copies back),
+    // on a worker thread; the result is taken over on this object's thread and `loaded` told.
+    void loadInBackground();
 
     // Appends the entry to the journal (flushed), and folds the journal into the file unless
     // `deferSave`; an entry the journal could not take is saved with the whole file at once.
@@ -67,6 +75,7 @@ public:
 Q_SIGNALS:
     void entriesChanged();
     void lastErrorChanged();
+    void loaded();
 
 private:
     // A change made here and not yet written; applied again over what another process wrote.
@@ -77,6 +86,12 @@ private:
     };
 
     void load();
+    // Takes over what another ledger of the same file loaded.
+    void adopt(Ledger& other);
+    // Forgetting before the history is read would rewrite what was not read; it is refused.
+    bool refusesChanges(const char* what) const;
+    // A record before the history is read goes to the journal only; true when so.
+    bool journalsBeforeLoad(const LedgerEntry& entry, bool journaled);
     void save();
     // The name the file now has beside its old one; none when it could not be moved.
     std::optional<QString> moveAside(const QString& path) const;
@@ -96,6 +111,8 @@ private:
     std::optional<QDateTime> m_lastSaveAt;
     bool m_hasUnsavedChanges = false;
     bool m_saveBlocked = false;
+    bool m_loaded = true;
+    bool m_loading = false;
     std::function<QDateTime()> m_clock;
     std::optional<FileState> m_diskState;
     std::shared_ptr<LedgerJournal> m_journal;

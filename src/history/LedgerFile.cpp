@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -149,7 +149,14 @@ char* writeInteger(char* w, qint64 value) {
 } // namespace
 
 std::variant<LedgerRecords, QString> LedgerFile::decode(QByteArrayView data) {
-    return LedgerJsonReader(data).read();
+    return LedgerJsonReader(
+               [data](qint64 offset, char* into, qint64 max) -> std::optional<qint64> {
+                   const qint64 n = std::min(max, data.size() - offset);
+                   std::memcpy(into, data.data() + offset, size_t(n));
+                   return n;
+               },
+               data.size())
+        .read();
 }
 
 LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
@@ -164,34 +171,34 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
         ::close(fd);
         return {true, systemErrorText(code), true};
     }
-    const size_t size = size_t(info.st_size);
-    if (!S_ISREG(info.st_mode) || size == 0) {
+    if (!S_ISREG(info.st_mode) || info.st_size == 0) {
         ::close(fd);
         return {true, S_ISREG(info.st_mode)
                           ? QCoreApplication::translate("LedgerFile", "the file is empty")
                           : systemErrorText(EISDIR)};
     }
-    // Mapped rather than read, and released behind the reader, so a large history never sits
-    // in memory twice.
-    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-    const int mapError = errno;
-    ::close(fd);
-    if (mapped == MAP_FAILED)
-        return {true, systemErrorText(mapError), true};
-    ::madvise(mapped, size, MADV_SEQUENTIAL);
-    char* base = static_cast<char*>(mapped);
-    const size_t page = size_t(::sysconf(_SC_PAGESIZE));
-    size_t released = 0;
-    LedgerJsonReader reader(QByteArrayView(base, qsizetype(size)));
-    reader.consumed = [&](const char* at) {
-        const size_t done = size_t(at - base) / page * page;
-        if (done - released >= (size_t(32) << 20)) {
-            ::madvise(base + released, done - released, MADV_DONTNEED);
-            released = done;
-        }
-    };
+    // Read, never mapped: a failing disk then gives a read error instead of a fault that ends
+    // the process.
+    LedgerJsonReader reader(
+        [fd](qint64 offset, char* into, qint64 max) -> std::optional<qint64> {
+            for (;;) {
+                const ssize_t n = ::pread(fd, into, size_t(max), off_t(offset));
+                if (n >= 0)
+                    return qint64(n);
+                if (errno != EINTR)
+                    return std::nullopt;
+            }
+        },
+        info.st_size);
     ReadResult result{true, reader.read()};
-    ::munmap(mapped, size);
+    ::close(fd);
+    if (reader.unreadable) {
+        result.unreadable = true;
+        result.content =
+            *reader.unreadable == EAGAIN
+                ? QCoreApplication::translate("LedgerFile", "the file changed while it was read")
+                : systemErrorText(*reader.unreadable);
+    }
     return result;
 }
 

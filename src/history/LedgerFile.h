@@ -12,9 +12,9 @@
 namespace stowly {
 
 // The history file's format: a compact JSON array of flat objects with sorted keys, "/" written
-// as "\/", dates as whole-second UTC internet date-times. Read and written by hand because a
-// million-entry history must load and save in about a second, which a general JSON document
-// model cannot do in the memory we allow.
+// as "\/", dates as whole-second UTC internet date-times. Written by hand, and read through
+// simdjson (LedgerJsonReader) straight into compact records: a million-entry history must load in
+// a fraction of a second, which a general JSON document model cannot do in the memory we allow.
 namespace LedgerFile {
 // The entries, or the reason they could not be read.
 std::variant<LedgerRecords, QString> decode(QByteArrayView data);

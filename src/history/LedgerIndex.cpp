@@ -11,26 +11,38 @@ quint64 hashBytes(QByteArrayView bytes) {
 
 } // namespace
 
-LedgerIndex::LedgerIndex(LedgerRecords records) : m_records(std::move(records)) {
-    size_t capacity = 16;
-    while (capacity < size_t(m_records.size()) * 2)
-        capacity *= 2;
-    m_slots.assign(capacity, 0);
-    m_earlier.assign(size_t(m_records.size()), 0);
-    const size_t mask = capacity - 1;
-    for (qsizetype i = 0; i < m_records.size(); ++i) {
-        const QByteArrayView key = m_records.text(i, LedgerRecords::sourceKey);
-        size_t slot = size_t(hashBytes(key)) & mask;
-        while (m_slots[slot] != 0) {
-            if (m_records.text(m_slots[slot] - 1, LedgerRecords::sourceKey) == key)
-                break;
-            slot = (slot + 1) & mask;
+LedgerIndex::LedgerIndex() : LedgerIndex(LedgerRecords()) {}
+
+LedgerIndex::LedgerIndex(LedgerRecords records) : m_shared(std::make_shared<Shared>()) {
+    m_shared->records = std::move(records);
+}
+
+const LedgerIndex::Table& LedgerIndex::table() const {
+    Shared& shared = *m_shared;
+    std::call_once(shared.built, [&shared] {
+        const LedgerRecords& records = shared.records;
+        Table& t = shared.table;
+        size_t capacity = 16;
+        while (capacity < size_t(records.size()) * 2)
+            capacity *= 2;
+        t.slots.assign(capacity, 0);
+        t.earlier.assign(size_t(records.size()), 0);
+        const size_t mask = capacity - 1;
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            const QByteArrayView key = records.text(i, LedgerRecords::sourceKey);
+            size_t slot = size_t(hashBytes(key)) & mask;
+            while (t.slots[slot] != 0) {
+                if (records.text(t.slots[slot] - 1, LedgerRecords::sourceKey) == key)
+                    break;
+                slot = (slot + 1) & mask;
+            }
+            if (t.slots[slot] == 0)
+                ++t.keys;
+            t.earlier[size_t(i)] = t.slots[slot];
+            t.slots[slot] = quint32(i + 1);
         }
-        if (m_slots[slot] == 0)
-            ++m_keys;
-        m_earlier[size_t(i)] = m_slots[slot];
-        m_slots[slot] = quint32(i + 1);
-    }
+    });
+    return shared.table;
 }
 
 LedgerIndex LedgerIndex::from(const QList<LedgerEntry>& entries) {
@@ -40,14 +52,18 @@ LedgerIndex LedgerIndex::from(const QList<LedgerEntry>& entries) {
     return LedgerIndex(std::move(records));
 }
 
+qsizetype LedgerIndex::size() const {
+    return table().keys;
+}
+
 qsizetype LedgerIndex::position(QByteArrayView key) const {
-    if (m_slots.empty())
-        return -1;
-    const size_t mask = m_slots.size() - 1;
+    const Table& t = table();
+    const LedgerRecords& records = m_shared->records;
+    const size_t mask = t.slots.size() - 1;
     size_t slot = size_t(hashBytes(key)) & mask;
-    while (m_slots[slot] != 0) {
-        const qsizetype i = m_slots[slot] - 1;
-        if (m_records.text(i, LedgerRecords::sourceKey) == key)
+    while (t.slots[slot] != 0) {
+        const qsizetype i = t.slots[slot] - 1;
+        if (records.text(i, LedgerRecords::sourceKey) == key)
             return i;
         slot = (slot + 1) & mask;
     }
@@ -58,13 +74,14 @@ std::optional<LedgerEntry> LedgerIndex::find(const QString& key) const {
     const qsizetype i = position(key.toUtf8());
     if (i < 0)
         return std::nullopt;
-    return m_records.at(i);
+    return m_shared->records.at(i);
 }
 
 QList<LedgerEntry> LedgerIndex::findAll(const QString& key) const {
     QList<LedgerEntry> entries;
-    for (qsizetype i = position(key.toUtf8()); i >= 0; i = qsizetype(m_earlier[size_t(i)]) - 1)
-        entries.append(m_records.at(i));
+    const Table& t = table();
+    for (qsizetype i = position(key.toUtf8()); i >= 0; i = qsizetype(t.earlier[size_t(i)]) - 1)
+        entries.append(m_shared->records.at(i));
     return entries;
 }
 

@@ -3,6 +3,8 @@
 #include "history/LedgerRecords.h"
 #include "media/CardInventory.h"
 
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -10,10 +12,11 @@ namespace stowly {
 
 // The history indexed by source key, where the latest entry of a key wins; the earlier ones
 // stay reachable for keys copied to several destinations. A snapshot: safe to read on another
-// thread while the history changes.
+// thread while the history changes. Taking it is cheap; the table is built on the first look-up,
+// on whichever thread makes it (a scan's worker, not the window's thread), and shared by copies.
 class LedgerIndex {
 public:
-    LedgerIndex() = default;
+    LedgerIndex();
     explicit LedgerIndex(LedgerRecords records);
     static LedgerIndex from(const QList<LedgerEntry>& entries);
 
@@ -22,19 +25,28 @@ public:
     QList<LedgerEntry> findAll(const QString& key) const;
     bool contains(const QString& key) const { return position(key.toUtf8()) >= 0; }
     // Number of distinct keys.
-    qsizetype size() const { return m_keys; }
+    qsizetype size() const;
     // This index as the card split asks for it; valid while the index lives.
     CopyLookup lookup() const;
 
 private:
+    struct Table {
+        // Open addressing: entry index + 1 per slot, 0 for an empty slot.
+        std::vector<quint32> slots;
+        // Per entry: the entry of the same key before it + 1, 0 for the first.
+        std::vector<quint32> earlier;
+        qsizetype keys = 0;
+    };
+    struct Shared {
+        LedgerRecords records;
+        std::once_flag built;
+        Table table;
+    };
+
+    const Table& table() const;
     qsizetype position(QByteArrayView key) const;
 
-    LedgerRecords m_records;
-    // Open addressing: entry index + 1 per slot, 0 for an empty slot.
-    std::vector<quint32> m_slots;
-    // Per entry: the entry of the same key before it + 1, 0 for the first.
-    std::vector<quint32> m_earlier;
-    qsizetype m_keys = 0;
+    std::shared_ptr<Shared> m_shared;
 };
 
 } // namespace stowly

@@ -1,15 +1,15 @@
 #include "history/LedgerJsonReader.h"
 
-#include "base/FileNames.h"
+#include "base/LargeBlock.h"
 #include "history/LedgerFile.h"
 
 #include <QCoreApplication>
 
+#include <simdjson.h>
+
 #include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace stowly {
 namespace {
@@ -25,449 +25,219 @@ enum class Key {
     unknown
 };
 constexpr unsigned allKeys = (1u << unsigned(Key::unknown)) - 1;
+constexpr std::string_view keyNames[] = {"sourceKey",       "cardName", "sourceRelativePath",
+                                         "destinationPath", "sha256",   "size",
+                                         "offloadedAt"};
+constexpr qint64 padding = simdjson::SIMDJSON_PADDING;
 
-Key keyOf(QByteArrayView key) {
-    static const std::pair<const char*, Key> names[] = {
-        {"sourceKey", Key::sourceKey},
-        {"cardName", Key::cardName},
-        {"sourceRelativePath", Key::sourceRelativePath},
-        {"destinationPath", Key::destinationPath},
-        {"sha256", Key::sha256},
-        {"size", Key::size},
-        {"offloadedAt", Key::offloadedAt},
-    };
-    for (const auto& [name, k] : names)
-        if (key == name)
-            return k;
+QString tr(const char* text) {
+    return QCoreApplication::translate("LedgerJsonReader", text);
+}
+
+QString nameOf(Key key) {
+    const std::string_view name = keyNames[int(key)];
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+Key keyOf(std::string_view key) {
+    for (unsigned k = 0; k < unsigned(Key::unknown); ++k)
+        if (key == keyNames[k])
+            return Key(k);
     return Key::unknown;
 }
 
-const char* keyName(Key key) {
-    static const char* names[] = {"sourceKey", "cardName", "sourceRelativePath", "destinationPath",
-                                  "sha256",    "size",     "offloadedAt"};
-    return key == Key::unknown ? "" : names[int(key)];
+// A whole number, also when written as 2.5e7 or 12.0, within 64 bits.
+bool readInteger(simdjson::dom::element value, qint64* out) {
+    if (value.is_int64()) {
+        *out = value.get_int64().value_unsafe();
+        return true;
+    }
+    if (!value.is_double())
+        return false;
+    const double d = value.get_double().value_unsafe();
+    if (!std::isfinite(d) || d != std::floor(d) || std::fabs(d) > 9.2e18)
+        return false;
+    *out = qint64(d);
+    return true;
 }
 
-void appendCodePoint(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
+// The end of the last "},{" in text: where a piece can end ('}' included) and the next begin
+// ('{' one further, the ',' between them becoming both pieces' brackets).
+const char* lastCut(const char* text, qint64 size) {
+    for (qint64 i = size - 3; i >= 0; --i)
+        if (text[i] == '}' && text[i + 1] == ',' && text[i + 2] == '{')
+            return text + i + 1;
+    return nullptr;
 }
 
 class Reader {
 public:
-    explicit Reader(QByteArrayView data)
-        : begin(data.data()), p(data.data()), end(data.data() + data.size()) {}
+    Reader(LedgerJsonReader::Source& source, qint64 size) : m_source(source), m_size(size) {}
 
-    std::function<void(const char*)> consumed;
+    enum class Outcome { read, notJson, failed };
 
-    std::variant<LedgerRecords, QString> read() {
-        LedgerRecords records;
-        records.reserve((end - p) / 330, end - p);
-        if (end - p >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
-            p += 3;
-        skipSpace();
-        if (!take('['))
-            return fail(QCoreApplication::translate("LedgerJsonReader",
-                                                    "the file doesn’t hold a list of entries"));
-        skipSpace();
-        if (!take(']')) {
-            for (qsizetype index = 0;; ++index) {
-                if (!readEntry(records, index))
-                    return message;
-                if (consumed)
-                    consumed(p);
-                skipSpace();
-                if (take(',')) {
-                    skipSpace();
-                    continue;
-                }
-                if (take(']'))
-                    break;
-                return fail(invalid());
-            }
+    // Piece by piece; `notJson` means a piece did not parse and only the whole text can tell.
+    Outcome readInPieces(qint64 pieceBytes) {
+        LargeBlock buffer(size_t(2 * pieceBytes + 2 * padding));
+        // The piece starts one byte in, so that a '[' can go before it.
+        char* const start = buffer.data() + 1;
+        qint64 held = 0; // bytes of text at start
+        qint64 offset = 0;
+        bool first = true;
+        for (;;) {
+            const qint64 room = std::min(pieceBytes, m_size - offset);
+            if (!fill(offset, start + held, room))
+                return Outcome::failed;
+            offset += room;
+            held += room;
+            const bool last = offset == m_size;
+            const char* cut = last ? start + held : lastCut(start, held);
+            // An entry longer than a piece: left to the whole text.
+            if (!cut)
+                return Outcome::notJson;
+            char* const end = const_cast<char*>(cut);
+            const char saved = *end;
+            char* from = start;
+            if (!first)
+                *--from = '[';
+            if (!last)
+                *end = ']';
+            const Outcome piece = readText(from, end + (last ? 0 : 1) - from);
+            if (piece != Outcome::read)
+                return piece;
+            if (last)
+                return Outcome::read;
+            *end = saved;
+            // The rest begins after the ','; its '[' will take the place before it.
+            held = (start + held) - (end + 1);
+            std::memmove(start, end + 1, size_t(held));
+            first = false;
         }
-        skipSpace();
-        if (p != end)
-            return fail(invalid());
-        return records;
     }
+
+    // The whole text at once.
+    Outcome readWhole() {
+        LargeBlock buffer(size_t(m_size + padding));
+        if (!fill(0, buffer.data(), m_size))
+            return Outcome::failed;
+        m_records = LedgerRecords();
+        m_index = 0;
+        const Outcome outcome = readText(buffer.data(), m_size);
+        if (outcome == Outcome::notJson)
+            m_message = tr("the file isn’t valid JSON");
+        return outcome == Outcome::notJson ? Outcome::failed : outcome;
+    }
+
+    LedgerRecords m_records;
+    QString m_message;
+    std::optional<int> m_unreadable;
 
 private:
-    const char* begin;
-    const char* p;
-    const char* end;
-    QString message;
-    std::string scratch[5];
-    std::string keyScratch;
-
-    static QString invalid() {
-        return QCoreApplication::translate("LedgerJsonReader", "the file isn’t valid JSON");
-    }
-
-    QString fail(const QString& text) {
-        message = QCoreApplication::translate("LedgerJsonReader", "%1 at byte %2")
-                      .arg(text, QString::number(p - begin));
-        return message;
-    }
-
-    void skipSpace() {
-        while (p < end && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t'))
-            ++p;
-    }
-
-    bool take(char c) {
-        if (p < end && *p == c) {
-            ++p;
-            return true;
+    bool fill(qint64 offset, char* into, qint64 bytes) {
+        for (qint64 done = 0; done < bytes;) {
+            const std::optional<qint64> n = m_source(offset + done, into + done, bytes - done);
+            if (!n || *n == 0) {
+                // A text that ends early was changed while it was read.
+                m_unreadable = n ? EAGAIN : errno;
+                return false;
+            }
+            done += *n;
         }
+        return true;
+    }
+
+    Outcome readText(const char* text, qint64 size) {
+        qint64 skipped = 0;
+        if (m_index == 0 && size >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0)
+            skipped = 3;
+        simdjson::dom::element root;
+        const simdjson::error_code error =
+            m_parser.parse(text + skipped, size_t(size - skipped), false).get(root);
+        if (error == simdjson::MEMALLOC || error == simdjson::CAPACITY) {
+            m_unreadable = ENOMEM;
+            return Outcome::failed;
+        }
+        if (error != simdjson::SUCCESS)
+            return Outcome::notJson;
+        simdjson::dom::array list;
+        if (root.get_array().get(list) != simdjson::SUCCESS) {
+            m_message = tr("the file doesn’t hold a list of entries");
+            return Outcome::failed;
+        }
+        for (simdjson::dom::element item : list)
+            if (!readEntry(item, m_index++))
+                return Outcome::failed;
+        return Outcome::read;
+    }
+
+    static QString where(qsizetype index) { return tr("entry %1").arg(index + 1); }
+
+    bool fail(const QString& message) {
+        m_message = message;
         return false;
     }
 
-    bool hex4(char32_t* out) {
-        if (end - p < 4)
-            return false;
-        char32_t v = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = p[i];
-            v <<= 4;
-            if (c >= '0' && c <= '9')
-                v |= char32_t(c - '0');
-            else if (c >= 'a' && c <= 'f')
-                v |= char32_t(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F')
-                v |= char32_t(c - 'A' + 10);
-            else
-                return false;
-        }
-        p += 4;
-        *out = v;
-        return true;
-    }
-
-    // A JSON string as UTF-8: a view into the input when it holds no escapes, else decoded
-    // into buffer.
-    bool readString(QByteArrayView* out, std::string& buffer) {
-        if (!take('"'))
-            return false;
-        const char* start = p;
-        while (p < end) {
-            const unsigned char c = static_cast<unsigned char>(*p);
-            if (c == '"') {
-                *out = QByteArrayView(start, p - start);
-                ++p;
-                return true;
-            }
-            if (c == '\\')
-                break;
-            if (c < 0x20)
-                return false;
-            if (c < 0x80) {
-                ++p;
-                continue;
-            }
-            const qsizetype length = fileNames::utf8SequenceLength(p, end - p);
-            if (length == 0)
-                return false;
-            p += length;
-        }
-        if (p >= end)
-            return false;
-        buffer.assign(start, size_t(p - start));
-        while (p < end) {
-            // Copy the run up to the next quote, escape or byte that needs a look.
-            const char* run = p;
-            while (p < end && static_cast<unsigned char>(*p) >= 0x20 &&
-                   static_cast<unsigned char>(*p) < 0x80 && *p != '"' && *p != '\\')
-                ++p;
-            buffer.append(run, size_t(p - run));
-            if (p >= end)
-                return false;
-            const unsigned char c = static_cast<unsigned char>(*p);
-            if (c == '"') {
-                ++p;
-                *out = QByteArrayView(buffer.data(), qsizetype(buffer.size()));
-                return true;
-            }
-            if (c < 0x20)
-                return false;
-            if (c >= 0x80) {
-                const qsizetype length = fileNames::utf8SequenceLength(p, end - p);
-                if (length == 0)
-                    return false;
-                buffer.append(p, size_t(length));
-                p += length;
-                continue;
-            }
-            if (++p >= end)
-                return false;
-            const char e = *p++;
-            switch (e) {
-            case '"':
-            case '\\':
-            case '/':
-                buffer += e;
-                break;
-            case 'b':
-                buffer += '\b';
-                break;
-            case 'f':
-                buffer += '\f';
-                break;
-            case 'n':
-                buffer += '\n';
-                break;
-            case 'r':
-                buffer += '\r';
-                break;
-            case 't':
-                buffer += '\t';
-                break;
-            case 'u': {
-                char32_t unit;
-                if (!hex4(&unit))
-                    return false;
-                if (unit >= 0xD800 && unit <= 0xDBFF) {
-                    char32_t low;
-                    if (end - p < 6 || p[0] != '\\' || p[1] != 'u')
-                        return false;
-                    p += 2;
-                    if (!hex4(&low) || low < 0xDC00 || low > 0xDFFF)
-                        return false;
-                    unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-                } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
-                    return false;
-                }
-                appendCodePoint(buffer, unit);
-                break;
-            }
-            default:
-                return false;
-            }
-        }
-        return false;
-    }
-
-    bool readInteger(qint64* out) {
-        const char* start = p;
-        take('-');
-        if (p >= end || *p < '0' || *p > '9')
-            return false;
-        if (*p == '0')
-            ++p;
-        else
-            while (p < end && *p >= '0' && *p <= '9')
-                ++p;
-        bool whole = true;
-        if (take('.')) {
-            whole = false;
-            if (p >= end || *p < '0' || *p > '9')
-                return false;
-            while (p < end && *p >= '0' && *p <= '9')
-                ++p;
-        }
-        if (p < end && (*p == 'e' || *p == 'E')) {
-            whole = false;
-            ++p;
-            if (p < end && (*p == '+' || *p == '-'))
-                ++p;
-            if (p >= end || *p < '0' || *p > '9')
-                return false;
-            while (p < end && *p >= '0' && *p <= '9')
-                ++p;
-        }
-        const std::string text(start, size_t(p - start));
-        if (whole) {
-            errno = 0;
-            const long long value = std::strtoll(text.c_str(), nullptr, 10);
-            if (errno == ERANGE)
-                return false;
-            *out = value;
-            return true;
-        }
-        const double value = std::strtod(text.c_str(), nullptr);
-        if (!std::isfinite(value) || value != std::floor(value) || std::fabs(value) > 9.2e18)
-            return false;
-        *out = qint64(value);
-        return true;
-    }
-
-    bool skipValue(int depth = 0) {
-        if (depth > 256 || p >= end)
-            return false;
-        QByteArrayView ignored;
-        switch (*p) {
-        case '"':
-            return readString(&ignored, keyScratch);
-        case '{':
-            ++p;
-            skipSpace();
-            if (take('}'))
-                return true;
-            for (;;) {
-                skipSpace();
-                if (!readString(&ignored, keyScratch))
-                    return false;
-                skipSpace();
-                if (!take(':'))
-                    return false;
-                skipSpace();
-                if (!skipValue(depth + 1))
-                    return false;
-                skipSpace();
-                if (take(','))
-                    continue;
-                return take('}');
-            }
-        case '[':
-            ++p;
-            skipSpace();
-            if (take(']'))
-                return true;
-            for (;;) {
-                skipSpace();
-                if (!skipValue(depth + 1))
-                    return false;
-                skipSpace();
-                if (take(','))
-                    continue;
-                return take(']');
-            }
-        case 't':
-            return literal("true");
-        case 'f':
-            return literal("false");
-        case 'n':
-            return literal("null");
-        default: {
-            // Any JSON number.
-            take('-');
-            if (p >= end || *p < '0' || *p > '9')
-                return false;
-            while (p < end && ((*p >= '0' && *p <= '9') || *p == '.' || *p == 'e' || *p == 'E' ||
-                               *p == '+' || *p == '-'))
-                ++p;
-            return true;
-        }
-        }
-    }
-
-    bool literal(const char* word) {
-        const size_t n = std::strlen(word);
-        if (size_t(end - p) < n || std::memcmp(p, word, n) != 0)
-            return false;
-        p += n;
-        return true;
-    }
-
-    static QString where(qsizetype index) {
-        return QCoreApplication::translate("LedgerJsonReader", "entry %1").arg(index + 1);
-    }
-
-    bool readEntry(LedgerRecords& records, qsizetype index) {
-        if (!take('{')) {
-            fail(QCoreApplication::translate("LedgerJsonReader", "%1 isn’t an object")
-                     .arg(where(index)));
-            return false;
-        }
+    bool readEntry(simdjson::dom::element item, qsizetype index) {
+        simdjson::dom::object object;
+        if (item.get_object().get(object) != simdjson::SUCCESS)
+            return fail(tr("%1 isn’t an object").arg(where(index)));
         std::array<QByteArrayView, LedgerRecords::fieldCount> texts;
         qint64 size = 0;
         qint64 offloadedAt = 0;
         unsigned seen = 0;
-        skipSpace();
-        if (!take('}')) {
-            for (;;) {
-                skipSpace();
-                QByteArrayView keyText;
-                if (!readString(&keyText, keyScratch)) {
-                    fail(invalid());
-                    return false;
-                }
-                const Key key = keyOf(keyText);
-                skipSpace();
-                if (!take(':')) {
-                    fail(invalid());
-                    return false;
-                }
-                skipSpace();
-                const auto wrongKind = [&] {
-                    fail(QCoreApplication::translate("LedgerJsonReader",
-                                                     "%1 has a “%2” of the wrong kind")
-                             .arg(where(index), QLatin1StringView(keyName(key))));
-                    return false;
-                };
-                switch (key) {
-                case Key::unknown:
-                    if (!skipValue()) {
-                        fail(invalid());
-                        return false;
-                    }
-                    break;
-                case Key::size:
-                    if (!readInteger(&size))
-                        return wrongKind();
-                    break;
-                case Key::offloadedAt: {
-                    QByteArrayView text;
-                    if (!readString(&text, keyScratch))
-                        return wrongKind();
-                    const std::optional<qint64> seconds = LedgerFile::parseInternetSeconds(text);
-                    if (!seconds) {
-                        fail(QCoreApplication::translate("LedgerJsonReader",
-                                                         "%1 has a date in another form")
-                                 .arg(where(index)));
-                        return false;
-                    }
-                    offloadedAt = *seconds;
-                    break;
-                }
-                default:
-                    if (!readString(&texts[size_t(key)], scratch[int(key)]))
-                        return wrongKind();
-                }
-                if (key != Key::unknown)
-                    seen |= 1u << unsigned(key);
-                skipSpace();
-                if (take(','))
-                    continue;
-                if (take('}'))
-                    break;
-                fail(invalid());
-                return false;
+        // In file order, so that of a key written twice the later one counts.
+        for (const simdjson::dom::key_value_pair field : object) {
+            const Key key = keyOf(field.key);
+            if (key == Key::unknown)
+                continue;
+            const auto wrongKind = [&] {
+                return fail(tr("%1 has a “%2” of the wrong kind").arg(where(index), nameOf(key)));
+            };
+            std::string_view text;
+            if (key == Key::size) {
+                if (!readInteger(field.value, &size))
+                    return wrongKind();
+            } else if (field.value.get_string().get(text) != simdjson::SUCCESS) {
+                return wrongKind();
+            } else if (key == Key::offloadedAt) {
+                const std::optional<qint64> seconds =
+                    LedgerFile::parseInternetSeconds(QByteArrayView(text.data(), text.size()));
+                if (!seconds)
+                    return fail(tr("%1 has a date in another form").arg(where(index)));
+                offloadedAt = *seconds;
+            } else {
+                texts[size_t(key)] = QByteArrayView(text.data(), qsizetype(text.size()));
             }
+            seen |= 1u << unsigned(key);
         }
-        if (seen != allKeys) {
-            for (unsigned k = 0; k < unsigned(Key::unknown); ++k)
-                if (!(seen & (1u << k))) {
-                    fail(QCoreApplication::translate("LedgerJsonReader", "%1 has no “%2”")
-                             .arg(where(index), QLatin1StringView(keyName(Key(k)))));
-                    break;
-                }
-            return false;
-        }
-        records.append(texts, size, offloadedAt);
+        for (unsigned k = 0; k < unsigned(Key::unknown); ++k)
+            if (!(seen & (1u << k)))
+                return fail(tr("%1 has no “%2”").arg(where(index), nameOf(Key(k))));
+        m_records.append(texts, size, offloadedAt);
         return true;
     }
+
+    LedgerJsonReader::Source& m_source;
+    qint64 m_size;
+    simdjson::dom::parser m_parser;
+    qsizetype m_index = 0;
 };
 
 } // namespace
 
 std::variant<LedgerRecords, QString> LedgerJsonReader::read() {
-    Reader reader(m_data);
-    reader.consumed = consumed;
-    return reader.read();
+    Reader reader(m_source, m_size);
+    try {
+        Reader::Outcome outcome = reader.readInPieces(pieceBytes);
+        if (outcome == Reader::Outcome::notJson)
+            outcome = reader.readWhole();
+        if (outcome == Reader::Outcome::read)
+            return std::move(reader.m_records);
+    } catch (const std::bad_alloc&) {
+        reader.m_unreadable = ENOMEM;
+    }
+    unreadable = reader.m_unreadable;
+    return reader.m_message;
 }
 
 } // namespace stowly

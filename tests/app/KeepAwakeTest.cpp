@@ -50,7 +50,7 @@ TEST(KeepAwakeTest, ACopyAndAnEraseHoldTheComputerAwakeUntilTheyEnd) {
     if (!bus)
         GTEST_SKIP() << why.toStdString();
     ASSERT_TRUE(bus->startTemplate("logind", "org.freedesktop.login1"));
-    World world(true, std::make_shared<LogindInhibitor>(bus->connection()));
+    World world(true, nullptr, std::make_shared<LogindInhibitor>(bus->connection()));
     AppModel& model = *world.model;
     world.insertCard("A7SIII", {{"DCIM/100MSDCF/DSC00001.JPG", QByteArray(200'000, 'a')},
                                 {"DCIM/100MSDCF/DSC00002.JPG", QByteArray(200'000, 'b')}});

@@ -1,4 +1,7 @@
 #include "history/LedgerFile.h"
+#include "history/LedgerJsonReader.h"
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -85,4 +88,47 @@ TEST(LedgerFileTest, RefusesWhatItCannotReadWhole) {
         EXPECT_TRUE(std::holds_alternative<QString>(LedgerFile::decode(json))) << json.constData();
     }
     EXPECT_TRUE(std::holds_alternative<QString>(LedgerFile::decode("{\"an\":\"object\"}")));
+}
+
+// A large history is parsed a piece at a time (pieces of 200 bytes here); the verdict must still
+// be the whole text's, wherever the cuts fall.
+TEST(LedgerFileTest, ReadInPiecesTheVerdictIsTheWholeTexts) {
+    const auto decode = [](const QByteArray& json) {
+        LedgerJsonReader reader(
+            [&](qint64 offset, char* into, qint64 max) -> std::optional<qint64> {
+                const qint64 n = std::min(max, json.size() - offset);
+                std::memcpy(into, json.constData() + offset, size_t(n));
+                return n;
+            },
+            json.size());
+        reader.pieceBytes = 200;
+        return reader.read();
+    };
+    LedgerRecords records;
+    for (int i = 0; i < 30; ++i) {
+        LedgerEntry e;
+        e.sourceKey = QString("V|%1|1|2").arg(i);
+        // A name that looks like the cut between two entries.
+        e.cardName = i % 7 == 3 ? "A},{B" : "CARD";
+        e.sourceRelativePath = QString::number(i);
+        e.destinationPath = QString("/D/%1").arg(i);
+        e.size = i;
+        e.sha256 = "ab";
+        e.offloadedAt = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
+        records.append(e);
+    }
+    const QByteArray whole = LedgerFile::encode(records);
+    const auto read = decode(whole);
+    ASSERT_TRUE(std::holds_alternative<LedgerRecords>(read));
+    EXPECT_EQ(std::get<LedgerRecords>(read).toList(), records.toList());
+    EXPECT_EQ(std::get<LedgerRecords>(decode(QByteArray(whole).replace("},", "} ,"))).size(), 30);
+
+    const qsizetype late = whole.lastIndexOf("\"sha256\"");
+    const auto missing = decode(QByteArray(whole).replace(late, 8, "\"sha257\""));
+    ASSERT_TRUE(std::holds_alternative<QString>(missing));
+    EXPECT_EQ(std::get<QString>(missing), "entry 30 has no “sha256”");
+    for (const QByteArray& damaged :
+         {whole.left(whole.size() - 2), QByteArray(whole).replace(late, 1, "'"),
+          QByteArray(whole).insert(whole.size() / 2, "},{")})
+        EXPECT_TRUE(std::holds_alternative<QString>(decode(damaged))) << damaged.constData();
 }

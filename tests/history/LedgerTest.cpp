@@ -1,10 +1,16 @@
 #include "history/Ledger.h"
 #include "history/LedgerFile.h"
 
+#include "devices/ProcessRunner.h"
+#include "support/ScratchMount.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalSpy>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -182,4 +188,77 @@ TEST(LedgerTest, TwoProcessesSharingTheFileKeepEachOthersRecords) {
     station.saveIfNeeded();
     EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
     EXPECT_EQ(station.entryCount("B"), 0);
+}
+
+// A history on a disk that fails under the read: a loop device that reads its image around the
+// cache, and the image cut short beneath the file. Such an error says nothing about the file,
+// so it is neither set aside nor overwritten.
+TEST(LedgerTest, AFailingDiskIsAReadErrorNotADamagedFile) {
+    using namespace std::chrono_literals;
+    TempDir folder;
+    QString whyNot;
+    const auto disk = ScratchMount::ext4Image(folder.path(), 64 << 20, &whyNot);
+    if (!disk)
+        GTEST_SKIP() << whyNot.toStdString();
+    // Read through the cache, the cut part would read as zeros instead of failing.
+    if (!ProcessRunner().run("losetup", {"--direct-io=on", disk->device()}, 20s).succeeded())
+        GTEST_SKIP() << "the loop device cannot read its image around the cache here";
+    if (!disk->mount(folder("disk"), ScratchMount::Driver::kernel, &whyNot))
+        GTEST_SKIP() << whyNot.toStdString();
+    // More than half the disk, so that part of it lies beyond the cut.
+    const QString path = folder("disk/ledger.json");
+    LedgerRecords records;
+    for (int i = 0; i < 150'000; ++i)
+        records.append(entry(QString("V|DCIM/%1.JPG|10|1").arg(i), QString("/D/%1.JPG").arg(i)));
+    writeFile(path, LedgerFile::encode(records));
+    const qint64 size = QFileInfo(path).size();
+    ASSERT_GT(size, 36 << 20);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::fdatasync(fd), 0);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+    ASSERT_EQ(::truncate(QFile::encodeName(folder("ext4.img")).constData(), 32 << 20), 0);
+
+    Ledger ledger(path);
+    EXPECT_TRUE(ledger.entries().isEmpty());
+    EXPECT_EQ(ledger.lastError(),
+              "Couldn’t read the ledger (Input/output error). Stowly won’t overwrite it.");
+    EXPECT_TRUE(ledger.saveBlocked());
+    ledger.add(entry("V|new.JPG|10|1"), false);
+    EXPECT_EQ(QFileInfo(path).size(), size);
+    EXPECT_TRUE(QDir(folder("disk")).entryList({"*corrupt*"}, QDir::Files).isEmpty());
+}
+
+// Read behind a window: empty until read, a record meanwhile kept in the journal and nothing
+// forgotten, then the file's entries, or its problem told as for any load.
+TEST(LedgerTest, ReadInTheBackgroundTakesOverTheLoadAndItsProblems) {
+    TempDir home;
+    LedgerRecords records;
+    records.append(entry("V|A|10|1"));
+    const QByteArray bytes = LedgerFile::encode(records);
+    writeFile(home("ledger.json"), bytes);
+    Ledger ledger(home("ledger.json"), Ledger::LoadLater{});
+    EXPECT_FALSE(ledger.isLoaded());
+    ledger.add(entry("V|B|10|1"), false);
+    EXPECT_EQ(ledger.forgetVolume("V"), 0);
+    EXPECT_TRUE(ledger.entries().isEmpty());
+    EXPECT_EQ(readFile(home("ledger.json")), bytes);
+    QSignalSpy changed(&ledger, &Ledger::entriesChanged);
+    ledger.loadInBackground();
+    ASSERT_TRUE(spinUntil([&] { return ledger.isLoaded(); }));
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_EQ(ledger.entries().toList(), QList({entry("V|A|10|1"), entry("V|B|10|1")}));
+    ledger.add(entry("V|C|10|1"), false);
+    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+
+    writeFile(home("ledger.json"), "[{");
+    Ledger damaged(home("ledger.json"), Ledger::LoadLater{});
+    QSignalSpy problem(&damaged, &Ledger::lastErrorChanged);
+    damaged.loadInBackground();
+    ASSERT_TRUE(spinUntil([&] { return damaged.isLoaded(); }));
+    EXPECT_EQ(problem.size(), 1);
+    ASSERT_TRUE(damaged.lastError());
+    EXPECT_TRUE(damaged.lastError()->startsWith("Couldn’t read the ledger ("));
+    EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
 }

@@ -84,14 +84,15 @@ DiskTool::Mounted FolderDiskTool::mount(const QString& device, const QString& na
     return {path, {}};
 }
 
-World::World(bool startWatching, std::shared_ptr<SleepInhibitor> sleepInhibitor) {
+World::World(bool startWatching, std::unique_ptr<Ledger> ledger,
+             std::shared_ptr<SleepInhibitor> sleepInhibitor) {
     savedRoots = VolumePaths::mountRoots();
     VolumePaths::setMountRoots({root("media") + u'/'});
     QDir().mkpath(root("media"));
 
     AppStores stores;
     stores.settings = std::make_unique<AppSettings>(nullptr);
-    stores.ledger = std::make_unique<Ledger>(home("ledger.json"));
+    stores.ledger = ledger ? std::move(ledger) : std::make_unique<Ledger>(home("ledger.json"));
     stores.cameras = std::make_unique<CameraStore>(std::nullopt);
     DestinationStore::Options options;
     options.fileURL = std::nullopt;

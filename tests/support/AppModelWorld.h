@@ -71,8 +71,9 @@ private:
 // over temporary stores.
 class World {
 public:
-    // The computer is kept awake through `sleepInhibitor`; by default nothing is held.
-    explicit World(bool startWatching = true,
+    // The model's history is `ledger` when given, else a fresh one in the home. The computer is
+    // kept awake through `sleepInhibitor`; by default nothing is held.
+    explicit World(bool startWatching = true, std::unique_ptr<Ledger> ledger = nullptr,
                    std::shared_ptr<SleepInhibitor> sleepInhibitor = nullptr);
     ~World();
 

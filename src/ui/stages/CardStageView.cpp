@@ -26,7 +26,8 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
       m_pages(new QStackedWidget(this)), m_list(new QListView(this)),
       m_eject(new QToolButton(this)), m_actions(new QToolButton(this)), m_badge(new QLabel(this)),
       m_formatLine(new QLabel(this)), m_formatMark(new QLabel(this)), m_ejectLine(new QLabel(this)),
-      m_format(new QPushButton(this)), m_formatHelp(stageStyle::secondaryLabel({}, this)) {
+      m_format(new QPushButton(this)), m_formatHelp(stageStyle::secondaryLabel({}, this)),
+      m_historyLine(stageStyle::secondaryLabel(StageTexts::readingHistory(), this)) {
     setObjectName(QStringLiteral("cardStage"));
 
     auto* empty = new QWidget(m_pages);
@@ -128,6 +129,8 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
 
     m_pages->addWidget(empty);
     m_pages->addWidget(card);
+    m_historyLine->setObjectName(QStringLiteral("historyLoadingLine"));
+    contentLayout()->addWidget(m_historyLine);
     contentLayout()->addWidget(m_pages, 1);
     setMinimumWidth(220);
 
@@ -147,7 +150,7 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     for (auto signal :
          {&AppModel::inventoryChanged, &AppModel::sessionChanged, &AppModel::sessionUpdated,
           &AppModel::scanningChanged, &AppModel::formatStateChanged, &AppModel::ejectingChanged,
-          &AppModel::offloadProgressed})
+          &AppModel::offloadProgressed, &AppModel::historyLoadingChanged})
         connect(&m_model, signal, this, &CardStageView::updateCard);
     connect(&m_model.cardList(), &QAbstractItemModel::rowsInserted, this,
             &CardStageView::updateListHeight);
@@ -199,6 +202,7 @@ void CardStageView::updateListHeight() {
 
 void CardStageView::updateCard() {
     m_list->viewport()->update();
+    m_historyLine->setVisible(m_model.isLoadingHistory());
     const bool hasSelection = m_model.selectedCard().has_value();
     // Not while files are read from the card or it is being erased.
     const bool cardInUse = m_model.isBusy() || m_model.isFormatting();

@@ -48,6 +48,7 @@ private:
     QLabel* m_ejectLine;
     QPushButton* m_format;
     QLabel* m_formatHelp;
+    QLabel* m_historyLine;
 };
 
 } // namespace stowly
