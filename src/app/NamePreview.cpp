@@ -22,30 +22,40 @@ NamePreview::NamePreview(AppModel& model) : m_model(model) {
 void NamePreview::update() {
     m_settle.stop();
     m_planning.request_stop();
+    m_working = false;
     const OffloadSession* session = m_model.session();
     // A run shows its own plan; its choices no longer change.
     if (session && session->phase() != OffloadSession::Phase::ready)
         return;
     const std::optional<NamingTemplates> naming = m_model.settings().effectiveNaming();
     if (!session || !naming) {
-        apply({});
+        apply({}, session ? session->id() : QUuid());
         return;
     }
+    QStringList destinations;
+    if (const std::optional<QString> destination = m_model.settings().destinationPath())
+        destinations << *destination << m_model.settings().backupDestinations();
+    m_working = true;
     m_planning = background::run(
         this,
         [files = session->newClips(), naming = *naming, context = m_model.namingContext(*session),
          rules = m_model.settings().fileRules(),
-         destination = m_model.settings().destinationPath()] {
-            return make(files, naming, context, rules, destination);
-        },
+         destinations] { return make(files, naming, context, rules, destinations); },
         [this, id = session->id()](Plan plan) {
+            m_working = false;
             const OffloadSession* current = m_model.session();
             if (current && current->id() == id && current->phase() == OffloadSession::Phase::ready)
-                apply(std::move(plan));
+                apply(std::move(plan), id);
         });
 }
 
-void NamePreview::apply(Plan plan) {
+bool NamePreview::isCurrent() const {
+    const OffloadSession* session = m_model.session();
+    return session && !m_settle.isActive() && !m_working && m_planned == session->id();
+}
+
+void NamePreview::apply(Plan plan, const QUuid& session) {
+    m_planned = session;
     m_plan = std::move(plan);
     m_model.filesToCopy().setNamePreview(m_plan.files, m_plan.filledBlanks);
     Q_EMIT changed();
@@ -53,14 +63,14 @@ void NamePreview::apply(Plan plan) {
 
 NamePreview::Plan NamePreview::make(const QList<Clip>& files, const NamingTemplates& naming,
                                     const NamingContext& context, const FileRules& rules,
-                                    const std::optional<QString>& destination) {
+                                    const QStringList& destinations) {
     const NamingTemplate& name = naming.file;
     const bool filledBlanks =
         (context.project.isEmpty() && name.contains(TemplateToken::project)) ||
         (context.camera.isEmpty() && name.contains(TemplateToken::camera)) ||
         (context.card.isEmpty() && name.contains(TemplateToken::card));
     return {OffloadPlanner::plan(files, naming, context.fillingBlanks(), rules,
-                                 OffloadPlanner::diskLister(destination)),
+                                 OffloadPlanner::diskLister(destinations)),
             filledBlanks};
 }
 

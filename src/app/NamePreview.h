@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QTimer>
+#include <QUuid>
 
 #include <optional>
 #include <stop_token>
@@ -33,14 +34,18 @@ public:
     explicit NamePreview(AppModel& model);
 
     const Plan& plan() const { return m_plan; }
+    // The plan is that of the current session's choices as they stand: no change is waiting
+    // to be worked out, none is being worked out. The run can take it as it is.
+    bool isCurrent() const;
     // Starts working the preview out now instead of after the pause; a plan still being made
     // is dropped.
     void update();
 
-    // The plan of `files` into the destination (none: an empty one).
+    // The plan of `files` into the destinations, the names they hold taken (none: an empty
+    // plan).
     static Plan make(const QList<Clip>& files, const NamingTemplates& naming,
                      const NamingContext& context, const FileRules& rules,
-                     const std::optional<QString>& destination);
+                     const QStringList& destinations);
 
     // The pause after the last change before the preview is worked out.
     static constexpr int settleMs = 150;
@@ -49,12 +54,15 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void apply(Plan plan);
+    void apply(Plan plan, const QUuid& session);
 
     AppModel& m_model;
     QTimer m_settle;
     std::stop_source m_planning;
+    bool m_working = false;
     Plan m_plan;
+    // The session the plan was made for.
+    QUuid m_planned;
 };
 
 } // namespace stowly

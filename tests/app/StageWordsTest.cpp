@@ -261,10 +261,30 @@ TEST(NamePreviewTest, TheListShowsTheNamesARunWouldGiveWithStandInsForWhatIsMiss
     ASSERT_TRUE(test::spinUntil([&] { return name().contains("_Harbour_"); }));
     EXPECT_FALSE(first.data(SessionFilesModel::IsPlaceholderNameRole).toBool());
 
+    // The run takes the names shown, the numbers a backup already holds counted in.
+    test::TempDir backup;
+    w.model->settings().setBackupDestinations({backup.path()});
+    const QString taken = w.model->namePreview().plan().files[0].folder + u'/' +
+                          w.model->namePreview().plan().files[0].fileName;
+    test::writeFile(backup.path() + u'/' + taken, "an earlier copy");
+    w.model->namePreview().update();
+    ASSERT_TRUE(test::spinUntil([&] {
+        return w.model->namePreview().isCurrent() && !name().isEmpty() &&
+               w.model->namePreview().plan().files[0].folder + u'/' +
+                       w.model->namePreview().plan().files[0].fileName !=
+                   taken;
+    }));
+    const QList<PlannedFile> shown = w.model->namePreview().plan().files;
+    EXPECT_EQ(shown, w.model->plan());
+    w.model->startOffload();
+    ASSERT_TRUE(w.model->session()->plan().has_value());
+    EXPECT_EQ(*w.model->session()->plan(), shown);
+    ASSERT_TRUE(w.waitForOffload());
+
     // A value only the folders use leaves the file names whole.
     const NamingTemplates folderOnly = *NamingTemplates::make("{date}/{project}", "{date}_{seq}");
     const NamePreview::Plan plan = NamePreview::make(
-        {clip("C0001.MP4")}, folderOnly, NamingContext{}, FileRules::standard(), std::nullopt);
+        {clip("C0001.MP4")}, folderOnly, NamingContext{}, FileRules::standard(), QStringList{});
     ASSERT_EQ(plan.files.size(), 1);
     EXPECT_FALSE(plan.filledBlanks);
     EXPECT_TRUE(plan.files[0].folder.contains("/Project")) << plan.files[0].folder.toStdString();

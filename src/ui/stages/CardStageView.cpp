@@ -200,20 +200,11 @@ void CardStageView::updateListHeight() {
     m_list->setFixedHeight(rows * rowHeight + 2 * m_list->frameWidth());
 }
 
-void CardStageView::updateCard() {
-    m_list->viewport()->update();
-    m_historyLine->setVisible(m_model.isLoadingHistory());
-    const bool hasSelection = m_model.selectedCard().has_value();
-    // Not while files are read from the card or it is being erased.
-    const bool cardInUse = m_model.isBusy() || m_model.isFormatting();
-    m_eject->setEnabled(hasSelection && !m_model.isEjecting() && !cardInUse);
-    m_actions->setEnabled(hasSelection);
-
+void CardStageView::updateFormat(bool hasSelection) {
     const auto readiness = m_model.formatReadiness();
     const bool allVerified =
         hasSelection && !m_model.isScanning() && readiness && readiness->allVerified();
     m_badgeRow->setVisible(allVerified);
-
     const bool canFormat = m_model.canFormatSelectedCard();
     m_format->setText(FormatAlert::formatTitle(readiness));
     m_format->setAccessibleName(m_format->text());
@@ -223,6 +214,23 @@ void CardStageView::updateCard() {
     m_format->setToolTip(help);
     m_formatHelp->setText(help);
     m_formatHelp->setVisible(hasSelection);
+}
+
+void CardStageView::updateCard() {
+    m_list->viewport()->update();
+    m_historyLine->setVisible(m_model.isLoadingHistory());
+    const bool hasSelection = m_model.selectedCard().has_value();
+    // Not while files are read from the card or it is being erased.
+    const bool cardInUse = m_model.isBusy() || m_model.isFormatting();
+    m_eject->setEnabled(hasSelection && !m_model.isEjecting() && !cardInUse);
+    m_actions->setEnabled(hasSelection);
+
+    // While the card is copied or erased nothing about erasing it can change but that it
+    // can't start now; the readiness over every file on the card waits until then.
+    if (cardInUse)
+        m_format->setEnabled(false);
+    else
+        updateFormat(hasSelection);
 
     const AppModel::FormatState& state = m_model.formatState();
     m_formatLine->setVisible(state.kind != AppModel::FormatState::Kind::idle);

@@ -26,6 +26,8 @@ public:
 private:
     void showSelection();
     void updateCard();
+    // The format button, its help and the badge saying every file has a verified copy.
+    void updateFormat(bool hasSelection);
     void updateListHeight();
     void askToFormat();
     // The detail line of a card row; only the selected card has an inventory to tell.
