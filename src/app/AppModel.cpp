@@ -447,11 +447,9 @@ void AppModel::startOffload() {
         return;
     // The preview already worked the names out behind the window, with the same choices; a
     // card of tens of thousands of files takes a noticeable moment to plan again.
-    // Only where it holds no stand-in for a missing value.
-    const NamingContext context = namingContext(*m_session);
-    const bool complete = context.fillingBlanks() == context;
-    const QList<PlannedFile> files =
-        m_namePreview->isCurrent() && complete ? m_namePreview->plan().files : plan();
+    const QList<PlannedFile> files = m_namePreview->isCurrent() && m_namePreview->plan().complete
+                                         ? m_namePreview->plan().files
+                                         : plan();
     if (!m_settings->quickDump())
         m_settings->rememberProject(m_session->projectInput());
     m_cameras->remember(m_session->cameraID(), m_session->card().volumeIdentity());

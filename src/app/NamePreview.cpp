@@ -64,14 +64,16 @@ void NamePreview::apply(Plan plan, const QUuid& session) {
 NamePreview::Plan NamePreview::make(const QList<Clip>& files, const NamingTemplates& naming,
                                     const NamingContext& context, const FileRules& rules,
                                     const QStringList& destinations) {
-    const NamingTemplate& name = naming.file;
-    const bool filledBlanks =
-        (context.project.isEmpty() && name.contains(TemplateToken::project)) ||
-        (context.camera.isEmpty() && name.contains(TemplateToken::camera)) ||
-        (context.card.isEmpty() && name.contains(TemplateToken::card));
-    return {OffloadPlanner::plan(files, naming, context.fillingBlanks(), rules,
+    const auto blankIn = [&](const NamingTemplate& name) {
+        return (context.project.isEmpty() && name.contains(TemplateToken::project)) ||
+               (context.camera.isEmpty() && name.contains(TemplateToken::camera)) ||
+               (context.card.isEmpty() && name.contains(TemplateToken::card));
+    };
+    const bool filledBlanks = blankIn(naming.file);
+    const bool complete = !filledBlanks && !blankIn(naming.folder);
+    return {OffloadPlanner::plan(files, naming, complete ? context : context.fillingBlanks(), rules,
                                  OffloadPlanner::diskLister(destinations)),
-            filledBlanks};
+            filledBlanks, complete};
 }
 
 } // namespace stowly

@@ -29,6 +29,8 @@ public:
         QList<PlannedFile> files;
         // A file name holds a stand-in for a missing value.
         bool filledBlanks = false;
+        // No name, of a folder or a file, holds a stand-in: the plan a run would make.
+        bool complete = false;
     };
 
     explicit NamePreview(AppModel& model);

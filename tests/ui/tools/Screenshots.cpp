@@ -14,6 +14,7 @@
 #include "ui/tools/PresetsShots.h"
 #include "ui/tools/SettingsShots.h"
 #include "ui/tools/ShotLooks.h"
+#include "ui/tools/StageShots.h"
 #include "ui/tools/WelcomeShots.h"
 
 #include <QApplication>
@@ -247,5 +248,6 @@ int main(int argc, char** argv) {
     shootSettings(folder);
     shootPresets(folder);
     shootNaming(folder);
+    shootStageDetails(folder);
     return 0;
 }
