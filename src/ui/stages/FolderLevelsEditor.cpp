@@ -132,7 +132,9 @@ public:
             painter->setPen(text);
             painter->drawText(rects[i], Qt::AlignCenter, level.items[i]);
             const QString after = i + 1 < rects.size() ? level.separator : QStringLiteral("/");
-            const int next = i + 1 < rects.size() ? rects[i + 1].left() : rects[i].right() + 20;
+            const int next = i + 1 < rects.size() ? rects[i + 1].left()
+                                                  : rects[i].right() + 8 +
+                                                        option.fontMetrics.horizontalAdvance(after);
             painter->drawText(QRect(rects[i].right() + 1, rects[i].top(),
                                     next - rects[i].right() - 1, rects[i].height()),
                               Qt::AlignCenter, after);
