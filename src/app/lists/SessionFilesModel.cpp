@@ -39,8 +39,29 @@ void SessionFilesModel::setNamePreview(const QList<PlannedFile>& plan, bool fill
     for (const PlannedFile& file : plan)
         m_preview.insert(file.id(), file);
     m_previewFilledBlanks = filledBlanks;
-    if (m_scope == ListScope::toCopy && m_session && !m_runShown)
-        setRows(makeRows());
+    if (m_scope != ListScope::toCopy || !m_session || m_runShown)
+        return;
+    // Only the names change: the rows take them where they are, without working out again
+    // what else a row shows (its companions are matched over the whole card).
+    bool changed = false;
+    for (Row& row : m_rows) {
+        const auto planned = m_preview.constFind(row.clip.id());
+        const bool found = planned != m_preview.cend();
+        const QString name = found ? planned->fileName : QString();
+        const QString path = found ? planned->relativePath() : QString();
+        const bool placeholder = found && !m_session->plan() && filledBlanks;
+        if (row.plannedName == name && row.plannedPath == path &&
+            row.isPlaceholderName == placeholder)
+            continue;
+        row.plannedName = name;
+        row.plannedPath = path;
+        row.isPlaceholderName = placeholder;
+        changed = true;
+    }
+    if (changed && !m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(m_rows.size()) - 1),
+                           {PlannedNameRole, PlannedPathRole, IsPlaceholderNameRole,
+                            Qt::AccessibleTextRole, Qt::DisplayRole});
 }
 
 std::optional<Clip> SessionFilesModel::clip(int row) const {
