@@ -1,4 +1,10 @@
 #include "ui/Theme.h"
+#include "ui/stages/StageStyle.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -40,4 +46,39 @@ TEST(ThemeTest, EveryThemeKeepsTextReadable) {
             }
         }
     }
+}
+
+// Without any icon theme (a bare X session) every icon the window names still draws, in the
+// text colour of the moment.
+TEST(ThemeTest, TheWindowsIconsDrawWithoutAnIconTheme) {
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({});
+    QIcon::setThemeName(QString());
+    const auto opaquePixels = [](const QImage& image, QColor* seen) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 128) {
+                    ++count;
+                    *seen = QColor(image.pixel(x, y));
+                }
+        return count;
+    };
+    const QStringList names = QDir(QStringLiteral(":/symbolic")).entryList();
+    EXPECT_GE(names.size(), 20);
+    for (const QString& file : names) {
+        const QString name = file.chopped(4);
+        const QIcon icon = stageStyle::icon(name);
+        QColor seen;
+        EXPECT_GT(opaquePixels(icon.pixmap(16, 16).toImage(), &seen), 8) << name.toStdString();
+        EXPECT_EQ(seen.rgb(), QApplication::palette().color(QPalette::WindowText).rgb())
+            << name.toStdString();
+    }
+    // The names the window asks for, with their alternatives.
+    for (const char* name : {"open-menu", "starred", "system-file-manager", "folder-open",
+                             "document-open-recent", "view-list", "view-grid", "media-eject"})
+        EXPECT_FALSE(stageStyle::icon(QString::fromLatin1(name)).isNull()) << name;
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(theme);
 }

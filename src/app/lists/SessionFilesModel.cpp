@@ -228,11 +228,20 @@ QHash<QString, int> SessionFilesModel::sidecarCounts() const {
                 if (!session.reoffloadingIDs().contains(clip.id()))
                     listed.append(clip);
     }
+    // Choices that leave the listed files as they are (a project typed, a camera chosen) must
+    // not match the companions of tens of thousands of files again on every key.
+    size_t key = size_t(listed.size()) ^ qHash(session.id());
+    for (const Clip& clip : listed)
+        key = key * 31 + qHash(clip.relativePath);
+    if (m_sidecarsKey && *m_sidecarsKey == key)
+        return m_sidecars;
     QHash<QString, int> counts;
     const SidecarMatcher::Result matched =
         SidecarMatcher::match(clipOrder::order(std::move(listed)), session.fileRules());
     for (auto it = matched.sidecars.cbegin(); it != matched.sidecars.cend(); ++it)
         counts.insert(it.key(), int(it.value().size()));
+    m_sidecarsKey = key;
+    m_sidecars = counts;
     return counts;
 }
 

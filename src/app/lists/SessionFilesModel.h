@@ -92,6 +92,9 @@ private:
     QList<Row> makeRows() const;
     // Companions of each listed file, matched among the listed files.
     QHash<QString, int> sidecarCounts() const;
+    // The last companions worked out, and the files and session they were worked out for.
+    mutable std::optional<size_t> m_sidecarsKey;
+    mutable QHash<QString, int> m_sidecars;
     FileStatus statusOf(const Clip& clip) const;
     void sessionChanged();
     void progressChanged();
