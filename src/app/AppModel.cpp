@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/CameraStore.h"
 #include "app/CardAtPath.h"
+#include "app/CardDesk.h"
 #include "app/CardScan.h"
 #include "app/DestinationChoice.h"
 #include "app/DestinationStore.h"
@@ -30,10 +31,13 @@
 #include "media/FFmpegDurationReader.h"
 #include "naming/OffloadPlanner.h"
 #include "naming/Renamer.h"
+#include "session/OffloadQueue.h"
 #include "session/OffloadSession.h"
 
 #include <QFileInfo>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace stowly {
 namespace {
@@ -76,9 +80,12 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts);
     m_durationReader = platform.durationReader;
     m_sleepInhibitor = platform.sleepInhibitor;
+    m_queue = std::make_unique<OffloadQueue>(m_ledger.get());
     for (auto signal :
          {&AppModel::sessionChanged, &AppModel::sessionUpdated, &AppModel::formatStateChanged})
         connect(this, signal, this, &AppModel::keepAwake);
+    connect(m_queue.get(), &OffloadQueue::changed, this, &AppModel::keepAwake);
+    connect(m_queue.get(), &OffloadQueue::changed, this, &AppModel::queueChanged);
     m_presetOperations = std::make_unique<PresetOperations>(
         *m_settings, *m_destinations, *m_presets, *m_cameras,
         PresetOperations::Hooks{[this] { return presetSession(); },
@@ -105,7 +112,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     connect(this, &AppModel::sessionChanged, this, [this] {
         for (SessionFilesModel* files :
              {m_filesToCopy.get(), m_filesOffloaded.get(), m_shortClipsSkipped.get()})
-            files->setSession(m_session.get());
+            files->setSession(session());
     });
 
     connect(m_cameras.get(), &CameraStore::changed, this, &AppModel::updateBlocker);
@@ -113,17 +120,17 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_lastFileRules = m_settings->fileRules();
     connect(m_settings.get(), &AppSettings::fileRulesChanged, this, &AppModel::fileRulesChanged);
     connect(m_settings.get(), &AppSettings::includedCategoriesChanged, this, [this] {
-        if (m_session)
-            m_session->setIncludedCategories(m_settings->includedCategories());
+        for (OffloadSession* session : sessions())
+            session->setIncludedCategories(m_settings->includedCategories());
     });
     connect(m_settings.get(), &AppSettings::shortClipChanged, this, [this] {
-        if (m_session)
-            m_session->setShortRule(
+        for (OffloadSession* session : sessions())
+            session->setShortRule(
                 {m_settings->skipShortClips(), double(m_settings->shortClipSeconds())});
     });
     connect(m_settings.get(), &AppSettings::dateFilterChanged, this, [this] {
-        if (m_session)
-            m_session->setDateFilter(m_settings->dateFilter());
+        for (OffloadSession* session : sessions())
+            session->setDateFilter(m_settings->dateFilter());
     });
     connect(m_settings.get(), &AppSettings::appearanceChanged, this,
             [this] { m_frontEnd->setAppearance(m_settings->appearance()); });
@@ -131,10 +138,13 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             [this] { m_watcher->refresh(); });
     // Whether a file is offloaded depends on the backups it must have copies at.
     connect(m_settings.get(), &AppSettings::backupDestinationsChanged, this, [this] {
-        refreshInventory(m_session.get());
+        for (OffloadSession* session : sessions())
+            refreshInventory(session);
         updateBlocker();
     });
     connect(m_watcher.get(), &VolumeWatcher::cardsChanged, this, &AppModel::cardsChanged);
+    if (platform.followsMountedCards)
+        connect(m_watcher.get(), &VolumeWatcher::cardsChanged, this, &AppModel::closeIdleDesks);
     connect(m_watcher.get(), &VolumeWatcher::mountsChanged, m_destinations.get(),
             &DestinationStore::mountsChanged);
     // A destination drive that comes or goes changes whether the offload can start.
@@ -165,8 +175,11 @@ bool AppModel::menuBarIconInserted() const {
 }
 
 AppModel::~AppModel() {
-    // The session's run hands its reports to the main thread; end it before the stores go.
-    m_session.reset();
+    // The runs hand their reports to the main thread; end them before the stores go, and the
+    // queue first, so that no waiting offload starts as they end.
+    m_queue.reset();
+    m_desk = nullptr;
+    m_desks.clear();
     m_watcher->disconnect(this);
 }
 
@@ -193,7 +206,7 @@ std::optional<CardVolume> AppModel::selectedCard() const {
 }
 
 bool AppModel::isBusy() const {
-    return m_session && m_session->phase() == OffloadSession::Phase::running;
+    return !m_queue->isEmpty();
 }
 
 bool AppModel::isFormatting() const {
@@ -207,40 +220,128 @@ void AppModel::setFormatState(FormatState state) {
     Q_EMIT formatStateChanged();
 }
 
-void AppModel::setSession(std::unique_ptr<OffloadSession> session) {
-    if (!session && !m_session)
-        return;
-    if (m_session)
-        m_session->disconnect(this);
-    m_session = std::move(session);
-    if (m_session) {
-        connect(m_session.get(), &OffloadSession::changed, this, [this] {
-            Q_EMIT sessionUpdated();
-            // A run changes the session with every copy; the blocker matters again once it ends
-            // and is worked out anew before any start.
-            if (!isBusy())
-                updateBlocker();
-        });
-        connect(m_session.get(), &OffloadSession::progressChanged, this,
-                &AppModel::offloadProgressed);
+// MARK: Desks
+
+OffloadSession* AppModel::session() const {
+    return m_desk ? m_desk->session() : nullptr;
+}
+
+bool AppModel::isScanning() const {
+    return m_desk && m_desk->isScanning();
+}
+
+const std::optional<CardInventory>& AppModel::cardInventory() const {
+    static const std::optional<CardInventory> none;
+    return m_desk ? m_desk->inventory() : none;
+}
+
+const std::optional<OffloadBlocker>& AppModel::offloadBlocker() const {
+    return m_desk ? m_desk->blocker() : m_noCardBlocker;
+}
+
+QList<CardDesk*> AppModel::desks() const {
+    QList<CardDesk*> desks;
+    for (const auto& desk : m_desks)
+        desks.append(desk.get());
+    return desks;
+}
+
+CardDesk* AppModel::desk(const QString& cardID) const {
+    for (const auto& desk : m_desks)
+        if (desk->card().id() == cardID)
+            return desk.get();
+    return nullptr;
+}
+
+CardDesk* AppModel::deskOf(const OffloadSession* session) const {
+    for (const auto& desk : m_desks)
+        if (session && desk->session() == session)
+            return desk.get();
+    return nullptr;
+}
+
+QList<OffloadSession*> AppModel::sessions() const {
+    QList<OffloadSession*> sessions;
+    for (const auto& desk : m_desks)
+        if (desk->session())
+            sessions.append(desk->session());
+    return sessions;
+}
+
+CardDesk& AppModel::openDesk(const CardVolume& card) {
+    if (CardDesk* found = desk(card.id())) {
+        found->setCard(card);
+        return *found;
     }
+    auto made = std::make_unique<CardDesk>(card);
+    CardDesk* desk = made.get();
+    m_desks.push_back(std::move(made));
+    // What the window shows follows the selected desk only; every desk keeps its own blocker
+    // and its row in the card list.
+    const auto shown = [this, desk](void (AppModel::*signal)()) {
+        return [this, desk, signal] {
+            if (m_desk == desk)
+                Q_EMIT(this->*signal)();
+        };
+    };
+    connect(desk, &CardDesk::sessionChanged, this, shown(&AppModel::sessionChanged));
+    connect(desk, &CardDesk::scanningChanged, this, shown(&AppModel::scanningChanged));
+    connect(desk, &CardDesk::inventoryChanged, this, shown(&AppModel::inventoryChanged));
+    connect(desk, &CardDesk::blockerChanged, this, shown(&AppModel::blockerChanged));
+    connect(desk, &CardDesk::progressed, this, shown(&AppModel::offloadProgressed));
+    connect(desk, &CardDesk::sessionUpdated, this, shown(&AppModel::sessionUpdated));
+    connect(desk, &CardDesk::sessionUpdated, this, [this, desk] {
+        // A run changes the session with every copy; the blocker matters again once it ends
+        // and is worked out anew before any start.
+        if (!desk->isBusy())
+            updateDeskBlocker(*desk);
+        keepAwake();
+    });
+    for (auto signal : {&CardDesk::sessionChanged, &CardDesk::inventoryChanged,
+                        &CardDesk::sessionUpdated, &CardDesk::progressed})
+        connect(desk, signal, m_cardList.get(), &CardListModel::detailsChanged);
+    for (auto signal : {&CardDesk::sessionChanged, &CardDesk::scanningChanged})
+        connect(desk, signal, this, [this, desk] { updateDeskBlocker(*desk); });
+    return *desk;
+}
+
+void AppModel::showDesk(CardDesk* desk) {
+    if (desk == m_desk)
+        return;
+    m_desk = desk;
     Q_EMIT sessionChanged();
-    updateBlocker();
-}
-
-void AppModel::setScanning(bool scanning) {
-    if (scanning == m_isScanning)
-        return;
-    m_isScanning = scanning;
     Q_EMIT scanningChanged();
-    updateBlocker();
+    Q_EMIT inventoryChanged();
+    Q_EMIT blockerChanged();
 }
 
-void AppModel::setInventory(std::optional<CardInventory> inventory) {
-    if (inventory == m_cardInventory)
+void AppModel::closeDesk(CardDesk* desk) {
+    const auto found = std::find_if(m_desks.begin(), m_desks.end(),
+                                    [desk](const auto& d) { return d.get() == desk; });
+    if (found == m_desks.end())
         return;
-    m_cardInventory = std::move(inventory);
-    Q_EMIT inventoryChanged();
+    if (desk->session() && desk->session()->isWaiting())
+        m_queue->cancel(desk->session());
+    if (m_desk == desk)
+        showDesk(nullptr);
+    desk->disconnect(this);
+    // It may be closing from inside a signal of its own session.
+    found->release()->deleteLater();
+    m_desks.erase(found);
+    Q_EMIT m_cardList->detailsChanged();
+}
+
+void AppModel::closeIdleDesks() {
+    QList<CardDesk*> idle;
+    for (const auto& desk : m_desks) {
+        const QString id = desk->card().id();
+        const bool listed = std::any_of(m_watcher->cards().cbegin(), m_watcher->cards().cend(),
+                                        [&](const CardVolume& c) { return c.id() == id; });
+        if (!listed && desk.get() != m_desk && !desk->isBusy())
+            idle.append(desk.get());
+    }
+    for (CardDesk* desk : idle)
+        closeDesk(desk);
 }
 
 void AppModel::setSelectedCardID(std::optional<QString> id) {
@@ -251,13 +352,21 @@ void AppModel::setSelectedCardID(std::optional<QString> id) {
 }
 
 void AppModel::updateBlocker() {
+    for (const auto& desk : m_desks)
+        updateDeskBlocker(*desk);
     std::optional<OffloadBlocker> blocker =
-        OffloadBlocker::find(m_session.get(), m_isScanning, *m_settings,
-                             m_session ? cameraTokenValue(*m_session) : QString());
-    if (blocker == m_blocker)
+        OffloadBlocker::find(nullptr, false, *m_settings, QString());
+    if (blocker == m_noCardBlocker)
         return;
-    m_blocker = std::move(blocker);
-    Q_EMIT blockerChanged();
+    m_noCardBlocker = std::move(blocker);
+    if (!m_desk)
+        Q_EMIT blockerChanged();
+}
+
+void AppModel::updateDeskBlocker(CardDesk& desk) {
+    OffloadSession* session = desk.session();
+    desk.setBlocker(OffloadBlocker::find(session, desk.isScanning(), *m_settings,
+                                         session ? cameraTokenValue(*session) : QString()));
 }
 
 // MARK: The road of a card
@@ -274,6 +383,8 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
             QStringLiteral("Card already there at launch: %1 (selected, no prompt)").arg(card.url));
         if (!isBusy() && !isFormatting())
             select(card, false);
+        else
+            prepare(card);
         return;
     }
     const bool inFront = m_frontEnd->isInFront();
@@ -286,8 +397,12 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
                        importPromptStyle::rawValue(m_settings->importPromptStyle()),
                        flag(m_settings->keepRunningInMenuBar()), flag(m_importPrompter->isPaused()))
                   .arg(flag(isBusy())));
+    // A card that comes while another is copied gets its desk and scan, without taking the
+    // window from the card being copied.
     if (!isBusy() && !isFormatting())
         select(card, false);
+    else
+        prepare(card);
     if (inFront) {
         Log::info(Log::Category::importPrompt,
                   QStringLiteral("No prompt: Stowly is in front, the card is selected"));
@@ -309,44 +424,68 @@ void AppModel::cardRemoved(const CardVolume& card) {
     if (card.url == m_formattingCardPath || card.url == m_pendingFormattedMount)
         return;
     m_importPrompter->cardRemoved(card);
-    if (m_selectedCardID != card.id())
+    CardDesk* desk = this->desk(card.id());
+    if (!desk)
         return;
-    if (m_session && m_session->card().id() == card.id() &&
-        m_session->phase() != OffloadSession::Phase::ready) {
-        m_session->setCardRemoved(true);
+    OffloadSession* session = desk->session();
+    if (session && session->isWaiting())
+        m_queue->cancel(session);
+    // A run that read from it fails the files it could not read; its end stays to be seen.
+    if (session && session->phase() != OffloadSession::Phase::ready) {
+        session->setCardRemoved(true);
+        if (desk != m_desk && !desk->isBusy())
+            closeDesk(desk);
         return;
     }
-    clearSelection();
+    if (desk == m_desk) {
+        closeDesk(desk);
+        clearSelection();
+        return;
+    }
+    closeDesk(desk);
 }
 
 void AppModel::clearSelection() {
-    setSession(nullptr);
-    setScanning(false);
+    showDesk(nullptr);
     setSelectedCardID(std::nullopt);
-    setInventory(std::nullopt);
     if (!m_watcher->cards().isEmpty())
         select(m_watcher->cards().first(), false);
 }
 
 void AppModel::select(const CardVolume& card, bool keepFormatState) {
-    if (isBusy() || isFormatting())
+    if (isFormatting())
         return;
+    CardDesk* existing = desk(card.id());
+    const bool other = existing && existing != m_desk;
+    CardDesk& desk = openDesk(card);
     setSelectedCardID(card.id());
-    setSession(nullptr);
-    setInventory(std::nullopt);
+    showDesk(&desk);
     if (!keepFormatState) {
         setFormatState({});
         m_pendingFormattedMount.reset();
     }
-    setScanning(true);
-    if (!m_ledger->isLoaded()) {
-        // Split against a history not read yet, every file would look new.
-        m_cardAwaitingHistory = card;
+    // Another card's desk keeps its choices, and a card being copied keeps its run: selecting
+    // either only shows it. Selecting the shown card again reads it again.
+    if (desk.isBusy() || (other && (desk.session() || desk.isScanning())))
         return;
-    }
+    scan(desk);
+}
 
-    // A newer scan replaces this one; its result is then dropped.
-    const quint64 generation = ++m_scanGeneration;
+void AppModel::prepare(const CardVolume& card) {
+    CardDesk& desk = openDesk(card);
+    if (!desk.isBusy() && !desk.session() && !desk.isScanning())
+        scan(desk);
+}
+
+void AppModel::scan(CardDesk& desk) {
+    desk.setSession(nullptr);
+    desk.setInventory(std::nullopt);
+    desk.setScanning(true);
+    const quint64 generation = desk.beginScan();
+    // Split against a history not read yet, every file would look new; scanned once it is.
+    if (!m_ledger->isLoaded())
+        return;
+    const CardVolume card = desk.card();
     CardScan::Input input{card,
                           m_ledger->entriesByKey(),
                           m_durationCache,
@@ -355,18 +494,19 @@ void AppModel::select(const CardVolume& card, bool keepFormatState) {
                           m_settings->backupDestinations()};
     background::run(
         this, [input = std::move(input)] { return CardScan::run(input); },
-        [this, card, generation](CardScan::Result result) {
+        [this, weak = QPointer<CardDesk>(&desk), card, generation](CardScan::Result result) {
             for (auto it = result.fresh.cbegin(); it != result.fresh.cend(); ++it)
                 m_durationCache.insert(it.key(), it.value());
-            if (generation != m_scanGeneration || m_selectedCardID != card.id())
+            if (!weak || !weak->isLatestScan(generation))
                 return;
-            setScanning(false);
-            setInventory(result.inventory);
-            install(std::make_unique<OffloadSession>(card, result.inventory, result.durations));
+            weak->setScanning(false);
+            weak->setInventory(result.inventory);
+            install(*weak,
+                    std::make_unique<OffloadSession>(card, result.inventory, result.durations));
         });
 }
 
-void AppModel::install(std::unique_ptr<OffloadSession> session) {
+void AppModel::install(CardDesk& desk, std::unique_ptr<OffloadSession> session) {
     OffloadSession* s = session.get();
     connect(s, &OffloadSession::finished, this,
             [this, s](const OffloadSummary& summary) { sessionFinished(s, summary); });
@@ -378,30 +518,31 @@ void AppModel::install(std::unique_ptr<OffloadSession> session) {
         s->setProjectInput(m_settings->lastProject());
     if (const auto suggested = m_cameras->suggestedCamera(s->card().volumeIdentity()))
         s->setCameraID(suggested->id);
-    setSession(std::move(session));
+    desk.setSession(std::move(session));
 }
 
 void AppModel::fileRulesChanged() {
     const FileRules rules = m_settings->fileRules();
     const bool ignoreChanged = rules.ignorePatterns != m_lastFileRules.ignorePatterns;
     m_lastFileRules = rules;
-    if (!m_session)
-        return;
-    m_session->setFileRules(rules);
-    // Ignore patterns act during the walk, so only a new scan applies them.
-    if (ignoreChanged && m_session->phase() == OffloadSession::Phase::ready && !m_isScanning) {
-        const CardVolume card = m_session->card();
-        for (const CardVolume& listed : m_watcher->cards())
-            if (listed.id() == card.id()) {
-                select(listed, true);
-                return;
-            }
+    QList<CardDesk*> rescans;
+    for (const auto& desk : m_desks) {
+        OffloadSession* session = desk->session();
+        if (!session)
+            continue;
+        session->setFileRules(rules);
+        // Ignore patterns act during the walk, so only a new scan applies them.
+        if (ignoreChanged && session->isOpen() && !desk->isScanning())
+            rescans.append(desk.get());
     }
+    for (CardDesk* desk : rescans)
+        scan(*desk);
 }
 
 void AppModel::showForImport(const CardVolume& card) {
-    if (!isBusy() && !isFormatting()) {
-        const bool alreadyShown = m_selectedCardID == card.id() && (m_session || m_isScanning);
+    if (!isFormatting()) {
+        const bool alreadyShown =
+            m_selectedCardID == card.id() && m_desk && (m_desk->session() || m_desk->isScanning());
         if (!alreadyShown)
             select(card, false);
     }
@@ -429,35 +570,46 @@ QString AppModel::cameraTokenValue(const OffloadSession& session) const {
 }
 
 QList<PlannedFile> AppModel::plan() const {
+    return m_desk ? plan(*m_desk) : QList<PlannedFile>{};
+}
+
+QList<PlannedFile> AppModel::plan(const CardDesk& desk) const {
     const std::optional<QString> destination = m_settings->destinationPath();
     const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
-    if (!m_session || !destination || !naming || m_blocker)
+    const OffloadSession* session = desk.session();
+    if (!session || !destination || !naming || desk.blocker())
         return {};
     return OffloadPlanner::plan(
-        m_session->newClips(), *naming, namingContext(*m_session), m_settings->fileRules(),
+        session->newClips(), *naming, namingContext(*session), m_settings->fileRules(),
         OffloadPlanner::diskLister(QStringList{*destination} + m_settings->backupDestinations()));
 }
 
 void AppModel::startOffload() {
+    if (m_desk)
+        startDeskOffload(*m_desk);
+}
+
+void AppModel::startDeskOffload(CardDesk& desk) {
     if (isLoadingHistory())
         return;
     // The blocker is worked out again: free space and the destination may have changed since.
-    updateBlocker();
-    if (!m_session || m_session->phase() != OffloadSession::Phase::ready || m_blocker)
+    updateDeskBlocker(desk);
+    OffloadSession* session = desk.session();
+    if (!session || !session->isOpen() || desk.blocker())
         return;
     // The preview already worked the names out behind the window, with the same choices; a
     // card of tens of thousands of files takes a noticeable moment to plan again.
-    const QList<PlannedFile> files = m_namePreview->isCurrent() && m_namePreview->plan().complete
-                                         ? m_namePreview->plan().files
-                                         : plan();
+    const QList<PlannedFile> files =
+        &desk == m_desk && m_namePreview->isCurrent() && m_namePreview->plan().complete
+            ? m_namePreview->plan().files
+            : plan(desk);
     if (!m_settings->quickDump())
-        m_settings->rememberProject(m_session->projectInput());
-    m_cameras->remember(m_session->cameraID(), m_session->card().volumeIdentity());
-    m_session->start(files,
-                     OffloadDestinations{*m_settings->destinationPath(),
-                                         m_settings->backupDestinations(),
-                                         m_settings->verifySource(), m_settings->writeAscMhl()},
-                     m_ledger.get());
+        m_settings->rememberProject(session->projectInput());
+    m_cameras->remember(session->cameraID(), session->card().volumeIdentity());
+    m_queue->add(session, files,
+                 OffloadDestinations{*m_settings->destinationPath(),
+                                     m_settings->backupDestinations(), m_settings->verifySource(),
+                                     m_settings->writeAscMhl()});
 }
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {
@@ -475,6 +627,10 @@ void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& su
     if (m_settings->ejectAfterOffload() && successful && !session->cardRemoved() && listed)
         ejectCard(session->card());
     Q_EMIT offloadFinished(summary);
+    // A card pulled during its run, and not shown, has nothing left to show.
+    CardDesk* desk = deskOf(session);
+    if (desk && session->cardRemoved() && desk != m_desk)
+        closeDesk(desk);
 }
 
 void AppModel::refreshInventory(OffloadSession* session) {
@@ -490,49 +646,49 @@ void AppModel::refreshInventory(OffloadSession* session) {
             return CardScan::reclassify(old, identity, history, backups);
         },
         [this, weak](CardInventory inventory) {
-            if (!weak || weak.data() != m_session.get())
-                return;
-            setInventory(std::move(inventory));
+            if (CardDesk* desk = weak ? deskOf(weak.data()) : nullptr)
+                desk->setInventory(std::move(inventory));
         });
 }
 
 void AppModel::finishSession() {
-    if (!m_session || m_session->phase() != OffloadSession::Phase::finished)
+    OffloadSession* session = this->session();
+    if (!session || session->phase() != OffloadSession::Phase::finished)
         return;
-    if (m_session->cardRemoved()) {
+    if (session->cardRemoved()) {
+        closeDesk(m_desk);
         clearSelection();
         return;
     }
-    const CardVolume card = m_session->card();
-    setSession(nullptr);
-    select(card, false);
+    scan(*m_desk);
 }
 
 // MARK: Choices on the card
 
 void AppModel::setReoffloadMode(ReoffloadMode mode, bool agreed) {
-    if (!m_session || m_session->phase() != OffloadSession::Phase::ready)
+    OffloadSession* session = this->session();
+    if (!session || !session->isOpen())
         return;
     if (mode != ReoffloadMode::everything || agreed) {
-        m_session->setReoffloadMode(mode);
+        session->setReoffloadMode(mode);
         return;
     }
     qsizetype count = 0;
-    for (const Clip& clip : m_session->inventory().allClips())
-        if (m_session->includedCategories().contains(
+    for (const Clip& clip : session->inventory().allClips())
+        if (session->includedCategories().contains(
                 mediaCategory::classify(mediaCategory::extensionOf(clip.relativePath))))
             ++count;
-    QPointer<OffloadSession> weak(m_session.get());
-    m_frontEnd->confirm(ReoffloadAlert::everythingText(m_session->card().name, count),
+    QPointer<OffloadSession> weak(session);
+    m_frontEnd->confirm(ReoffloadAlert::everythingText(session->card().name, count),
                         [weak](bool confirmed) {
-                            if (confirmed && weak && weak->phase() == OffloadSession::Phase::ready)
+                            if (confirmed && weak && weak->isOpen())
                                 weak->setReoffloadMode(ReoffloadMode::everything);
                         });
 }
 
 void AppModel::setProject(const QString& name) {
-    if (m_session && m_session->phase() == OffloadSession::Phase::ready)
-        m_session->setProjectInput(name);
+    if (OffloadSession* session = this->session(); session && session->isOpen())
+        session->setProjectInput(name);
 }
 
 std::optional<Camera> AppModel::cameraNamed(const QString& wanted) const {
@@ -547,10 +703,11 @@ std::optional<Camera> AppModel::cameraNamed(const QString& wanted) const {
 }
 
 void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
-    if (!m_session || m_session->phase() != OffloadSession::Phase::ready)
+    OffloadSession* session = this->session();
+    if (!session || !session->isOpen())
         return;
-    m_session->setCameraID(cameraID);
-    m_cameras->remember(cameraID, m_session->card().volumeIdentity());
+    session->setCameraID(cameraID);
+    m_cameras->remember(cameraID, session->card().volumeIdentity());
 }
 
 // MARK: Stages
@@ -558,10 +715,12 @@ void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
 void AppModel::keepAwake() {
     if (!m_sleepInhibitor)
         return;
-    if (!isBusy())
+    const QList<OffloadSession*> running = m_queue->running();
+    if (running.isEmpty())
         m_copyingHold.reset();
-    else if (!m_copyingHold && m_session)
-        m_copyingHold = m_sleepInhibitor->hold(tr("Copying “%1”").arg(m_session->card().name));
+    else if (!m_copyingHold)
+        m_copyingHold =
+            m_sleepInhibitor->hold(tr("Copying “%1”").arg(running.first()->card().name));
     if (!isFormatting())
         m_erasingHold.reset();
     else if (!m_erasingHold)
@@ -569,33 +728,37 @@ void AppModel::keepAwake() {
 }
 
 QString AppModel::cardDetail(const CardVolume& card) const {
-    if (card.id() != m_selectedCardID || !m_cardInventory)
+    const CardDesk* desk = this->desk(card.id());
+    if (!desk || !desk->inventory())
         return {};
+    const CardInventory& inventory = *desk->inventory();
     std::optional<qsizetype> copied;
-    if (m_session && m_session->phase() != OffloadSession::Phase::ready)
-        copied = m_session->verifiedIDs().size();
-    return OffloadFormatting::cardDetail(m_cardInventory->newFiles.size(), copied,
-                                         m_cardInventory->ignored.size());
+    if (const OffloadSession* session = desk->session();
+        session && session->phase() != OffloadSession::Phase::ready)
+        copied = session->verifiedIDs().size();
+    return OffloadFormatting::cardDetail(inventory.newFiles.size(), copied,
+                                         inventory.ignored.size());
 }
 
 StageState AppModel::stage(int number) const {
-    return stageState::derive(number, selectedCard().has_value(), m_session.get(), *m_settings,
-                              m_session ? cameraTokenValue(*m_session) : QString());
+    const OffloadSession* session = this->session();
+    return stageState::derive(number, selectedCard().has_value(), session, *m_settings,
+                              session ? cameraTokenValue(*session) : QString());
+}
+
+std::optional<PresetSession> AppModel::presetSession() const {
+    const OffloadSession* session = this->session();
+    if (!session)
+        return std::nullopt;
+    PresetSession s;
+    s.phase = session->isOpen()                                     ? PresetSession::Phase::ready
+              : session->phase() == OffloadSession::Phase::finished ? PresetSession::Phase::finished
+                                                                    : PresetSession::Phase::running;
+    s.cameraID = session->cameraID();
+    return s;
 }
 
 // MARK: Destinations and presets
-
-std::optional<PresetSession> AppModel::presetSession() const {
-    if (!m_session)
-        return std::nullopt;
-    PresetSession s;
-    s.phase = m_session->phase() == OffloadSession::Phase::ready ? PresetSession::Phase::ready
-              : m_session->phase() == OffloadSession::Phase::running
-                  ? PresetSession::Phase::running
-                  : PresetSession::Phase::finished;
-    s.cameraID = m_session->cameraID();
-    return s;
-}
 
 void AppModel::useFavorite(const FavoriteDestination& favorite) {
     DestinationChoice::useFavorite(*m_settings, *m_destinations, favorite);

@@ -38,6 +38,8 @@
 namespace stowly {
 
 class CamerasModel;
+class CardDesk;
+class OffloadQueue;
 class CardFormatter;
 class CardListModel;
 class FavoritesModel;
@@ -120,22 +122,29 @@ public:
 
     const std::optional<QString>& selectedCardID() const { return m_selectedCardID; }
     std::optional<CardVolume> selectedCard() const;
-    OffloadSession* session() { return m_session.get(); }
-    const OffloadSession* session() const { return m_session.get(); }
-    bool isScanning() const { return m_isScanning; }
+    // The selected card's session; none while it is scanned or when none is selected.
+    OffloadSession* session() const;
+    bool isScanning() const;
     // The history is still being read; a card selected meanwhile waits for it to be scanned.
     bool isLoadingHistory() const { return !m_ledger->isLoaded(); }
     bool isEjecting() const { return m_isEjecting; }
     const std::optional<QString>& ejectError() const { return m_ejectError; }
-    const std::optional<CardInventory>& cardInventory() const { return m_cardInventory; }
+    const std::optional<CardInventory>& cardInventory() const;
     const FormatState& formatState() const { return m_formatState; }
     const std::optional<QString>& formattingCardPath() const { return m_formattingCardPath; }
     const std::optional<QString>& pendingFormattedMount() const { return m_pendingFormattedMount; }
     const DurationScanner::Cache& durationCache() const { return m_durationCache; }
 
+    // Every card that is in has its desk; the selected card's is the one the window shows.
+    QList<CardDesk*> desks() const;
+    CardDesk* desk(const QString& cardID) const;
+    CardDesk* selectedDesk() const { return m_desk; }
+    OffloadQueue& queue() const { return *m_queue; }
+
+    // An offload runs or waits for its turn.
     bool isBusy() const override;
-    // The one reason the offload cannot start; none when it can.
-    const std::optional<OffloadBlocker>& offloadBlocker() const { return m_blocker; }
+    // The one reason the selected card's offload cannot start; none when it can.
+    const std::optional<OffloadBlocker>& offloadBlocker() const;
     std::optional<FormatReadiness> formatReadiness() const;
     bool canFormatSelectedCard() const;
     qsizetype selectedCardHistoryCount() const;
@@ -160,7 +169,11 @@ public:
     // Where each new file of the selected card would go with the current choices; empty while
     // the offload is blocked.
     QList<PlannedFile> plan() const;
+    QList<PlannedFile> plan(const CardDesk& desk) const;
+    // Hands the selected card's offload (or a desk's) to the queue: it starts now, or waits for
+    // the drives it shares with offloads ahead of it.
     void startOffload();
+    void startDeskOffload(CardDesk& desk);
     void ejectCard(const CardVolume& card);
     // Mounts a card's file system that nothing has mounted; mountEnded follows, and the card
     // joins the list through its mount event like any other.
@@ -248,8 +261,10 @@ Q_SIGNALS:
     void blockerChanged();
     void formatStateChanged();
     void ejectingChanged();
-    // A run of the current session ended.
+    // A run of any card ended.
     void offloadFinished(const stowly::OffloadSummary& summary);
+    // An offload was queued, started, moved, cancelled or ended.
+    void queueChanged();
     // An erase ended, with its outcome.
     void formatEnded(const stowly::FormatOutcome& outcome);
     void ejectEnded(const stowly::CardVolume& card, const std::optional<QString>& error);
@@ -258,17 +273,25 @@ Q_SIGNALS:
                     const QString& failure);
 
 private:
-    void install(std::unique_ptr<OffloadSession> session);
+    CardDesk& openDesk(const CardVolume& card);
+    CardDesk* deskOf(const OffloadSession* session) const;
+    QList<OffloadSession*> sessions() const;
+    void showDesk(CardDesk* desk);
+    void closeDesk(CardDesk* desk);
+    // Desks of cards that are no longer listed, and that nothing shows or runs.
+    void closeIdleDesks();
+    // Gives a card its desk and scans it, without selecting it.
+    void prepare(const CardVolume& card);
+    void scan(CardDesk& desk);
+    void install(CardDesk& desk, std::unique_ptr<OffloadSession> session);
     void historyLoaded();
-    void setSession(std::unique_ptr<OffloadSession> session);
     void sessionFinished(OffloadSession* session, const OffloadSummary& summary);
     void fileRulesChanged();
     void setFormatState(FormatState state);
     void destinationChanged() { m_watcher->refresh(); }
-    void setScanning(bool scanning);
-    void setInventory(std::optional<CardInventory> inventory);
     void setSelectedCardID(std::optional<QString> id);
     void updateBlocker();
+    void updateDeskBlocker(CardDesk& desk);
     // Holds the computer awake while a copy or an erase runs, and lets go once it ends.
     void keepAwake();
     std::optional<PresetSession> presetSession() const;
@@ -298,20 +321,17 @@ private:
     AppFrontEnd* m_frontEnd = &m_noFrontEnd;
 
     std::optional<QString> m_selectedCardID;
-    std::unique_ptr<OffloadSession> m_session;
-    bool m_isScanning = false;
-    quint64 m_scanGeneration = 0;
-    // Selected while the history was read; scanned once it is.
-    std::optional<CardVolume> m_cardAwaitingHistory;
+    std::vector<std::unique_ptr<CardDesk>> m_desks;
+    CardDesk* m_desk = nullptr;
+    std::unique_ptr<OffloadQueue> m_queue;
+    std::optional<OffloadBlocker> m_noCardBlocker;
     bool m_isEjecting = false;
     std::optional<QString> m_ejectError;
-    std::optional<CardInventory> m_cardInventory;
     FormatState m_formatState;
     std::optional<QString> m_formattingCardPath;
     std::optional<QString> m_pendingFormattedMount;
     DurationScanner::Cache m_durationCache;
     FileRules m_lastFileRules;
-    std::optional<OffloadBlocker> m_blocker;
 
     // Declared last, so they go before the stores they read.
     std::unique_ptr<CardListModel> m_cardList;

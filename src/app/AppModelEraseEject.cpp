@@ -2,6 +2,7 @@
 // leads to them.
 #include "app/AppModel.h"
 
+#include "app/CardDesk.h"
 #include "app/CardScan.h"
 #include "app/FormatAlert.h"
 #include "app/ImportPrompter.h"
@@ -14,7 +15,8 @@ namespace stowly {
 
 void AppModel::ejectCard(const CardVolume& card) {
     // Ejecting the card a run is reading would fail the copy half way.
-    if (m_isEjecting || (isBusy() && m_session->card().url == card.url))
+    const CardDesk* desk = this->desk(card.id());
+    if (m_isEjecting || (desk && desk->isRunning()))
         return;
     m_isEjecting = true;
     m_ejectError.reset();
@@ -70,16 +72,17 @@ QString AppModel::diskBackend() const {
 }
 
 std::optional<FormatReadiness> AppModel::formatReadiness() const {
-    if (!m_cardInventory)
+    if (!m_desk || !m_desk->inventory())
         return std::nullopt;
-    const ShortClipSkip skipped = m_session ? m_session->skippedShort() : ShortClipSkip{};
-    return FormatReadiness(*m_cardInventory, skipped);
+    const OffloadSession* session = m_desk->session();
+    const ShortClipSkip skipped = session ? session->skippedShort() : ShortClipSkip{};
+    return FormatReadiness(*m_desk->inventory(), skipped);
 }
 
 bool AppModel::canFormatSelectedCard() const {
     const auto readiness = formatReadiness();
-    return selectedCard() && readiness && !m_isScanning && !isBusy() && !isFormatting() &&
-           !readiness->unreadable && readiness->fileCount >= 1 &&
+    return selectedCard() && readiness && !m_desk->isScanning() && !m_desk->isBusy() &&
+           !isFormatting() && !readiness->unreadable && readiness->fileCount >= 1 &&
            readiness->notOffloaded + readiness->missingCopies == 0;
 }
 
@@ -89,9 +92,9 @@ void AppModel::formatSelectedCard() {
     const CardVolume card = *selectedCard();
     // The clips the user agreed to lose: the short clips left on the card and their sidecars.
     QSet<QString> discarding;
-    if (m_session)
-        for (const Clip& clip : m_cardInventory->newFiles)
-            if (m_session->skippedShort().ids.contains(clip.id()))
+    if (const OffloadSession* session = m_desk->session())
+        for (const Clip& clip : m_desk->inventory()->newFiles)
+            if (session->skippedShort().ids.contains(clip.id()))
                 discarding.insert(clip.ledgerKey(card.volumeIdentity()));
     m_formattingCardPath = card.url;
     setFormatState({FormatState::Kind::formatting, card.name});
@@ -129,7 +132,8 @@ void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outco
         return;
     }
     setFormatState({FormatState::Kind::formatted, outcome.text, outcome.note});
-    setInventory(CardInventory{});
+    if (CardDesk* desk = this->desk(card.id()))
+        desk->setInventory(CardInventory{});
     const QString mountPath = outcome.mountPoint.value_or(card.url);
     m_importPrompter->offloadEnded();
     if (m_settings->ejectAfterOffload()) {

@@ -2,6 +2,7 @@
 // read, how much history a card has, and forgetting it, whole or one copy at a time.
 #include "app/AppModel.h"
 
+#include "app/CardDesk.h"
 #include "app/ReoffloadAlert.h"
 #include "history/Ledger.h"
 
@@ -14,9 +15,13 @@ namespace stowly {
 
 void AppModel::historyLoaded() {
     Q_EMIT historyLoadingChanged();
-    const std::optional<CardVolume> card = std::exchange(m_cardAwaitingHistory, std::nullopt);
-    if (card && m_selectedCardID == card->id() && m_isScanning)
-        select(*card, true);
+    // Cards that came while it was read wait for it to be scanned.
+    QList<CardDesk*> waiting;
+    for (const auto& desk : m_desks)
+        if (desk->isScanning())
+            waiting.append(desk.get());
+    for (CardDesk* desk : waiting)
+        scan(*desk);
     updateBlocker();
 }
 
@@ -37,11 +42,8 @@ void AppModel::confirmForgetSelectedCardHistory() {
                             if (!confirmed || !weak || isBusy())
                                 return;
                             m_ledger->forgetVolume(card.volumeIdentity());
-                            for (const CardVolume& listed : m_watcher->cards())
-                                if (listed.id() == card.id()) {
-                                    select(listed, false);
-                                    return;
-                                }
+                            if (CardDesk* desk = this->desk(card.id()))
+                                scan(*desk);
                         });
 }
 

@@ -264,6 +264,13 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     });
 }
 
+void OffloadSession::setWaiting(bool waiting) {
+    if (waiting == m_waiting)
+        return;
+    m_waiting = waiting;
+    Q_EMIT changed();
+}
+
 void OffloadSession::cancel() {
     if (m_task.joinable())
         m_task.request_stop();

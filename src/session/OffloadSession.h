@@ -112,6 +112,11 @@ public:
     // Stops the run: the file in progress leaves no partial file. The only way to stop a run.
     void cancel();
     bool isRunning() const { return m_phase == Phase::running; }
+    // Handed to the queue and waiting for its turn: ready, with its plan fixed.
+    bool isWaiting() const { return m_waiting; }
+    void setWaiting(bool waiting);
+    // Its choices may still change: ready, and not waiting in the queue.
+    bool isOpen() const { return m_phase == Phase::ready && !m_waiting; }
 
 Q_SIGNALS:
     // Any observable value changed.
@@ -148,6 +153,7 @@ private:
     // Per planned file, the copies of the run not yet recorded.
     QHash<QString, int> m_copiesLeft;
     Phase m_phase = Phase::ready;
+    bool m_waiting = false;
     OffloadProgress m_progress;
     std::optional<OffloadSummary> m_summary;
     std::optional<QDateTime> m_startedAt;

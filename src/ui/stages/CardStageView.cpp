@@ -139,10 +139,11 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
                 if (m_following || !current.isValid())
                     return;
                 const QString path = current.data(CardListModel::PathRole).toString();
-                for (const CardVolume& card : m_model.cards())
-                    if (card.url == path && m_model.selectedCardID() != card.id())
-                        m_model.select(card, false);
-                // The model keeps its card during an offload or an erase; the row follows it.
+                // The window stays on the card being copied or erased; the row follows it.
+                if (!m_model.isBusy())
+                    for (const CardVolume& card : m_model.cards())
+                        if (card.url == path && m_model.selectedCardID() != card.id())
+                            m_model.select(card, false);
                 showSelection();
             });
     for (auto signal : {&AppModel::cardsChanged, &AppModel::selectionChanged})
