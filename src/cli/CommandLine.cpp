@@ -70,7 +70,7 @@ const QList<CommandInfo>& commandTable() {
         {"cards", Command::cards, 0, 0, {Option::json}},
         {"scan", Command::scan, 1, 1, runOptions},
         {"plan", Command::plan, 1, 1, runOptions},
-        {"offload", Command::offload, 1, 1, runOptions},
+        {"offload", Command::offload, 1, 64, runOptions},
         {"history", Command::history, 0, 0, {Option::card, Option::json}},
         {"forget", Command::forget, 1, 1, {}},
         {"format",
@@ -260,6 +260,7 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
         invocation.settingsArguments = plain;
     else if (!plain.isEmpty())
         invocation.card = plain.first();
+    invocation.cards = plain;
     if (entry->command == Command::format && !invocation.yes)
         return QCoreApplication::translate(
             "CommandLine", "format erases everything on the card; add --yes to confirm.");
@@ -272,7 +273,7 @@ QString CommandLine::usage() {
         "  stowly-cli cards    [--json]\n"
         "  stowly-cli scan     CARD [RUN OPTIONS] [--json]\n"
         "  stowly-cli plan     CARD [RUN OPTIONS] [--json]\n"
-        "  stowly-cli offload  CARD [RUN OPTIONS] [--json]\n"
+        "  stowly-cli offload  CARD [CARD…] [RUN OPTIONS] [--json]\n"
         "  stowly-cli history  [--card CARD] [--json]\n"
         "  stowly-cli forget   CARD\n"
         "  stowly-cli format   CARD --yes [--discard-short-clips] [--allow-password-prompt]\n"
@@ -282,6 +283,8 @@ QString CommandLine::usage() {
         "  stowly-cli verify   DIR [--json] [--record]\n"
         "\n"
         "CARD is the mount point of a card that “cards” lists, or any folder.\n"
+        "offload takes several cards at once: those whose copies land on one drive take turns,\n"
+        "the others copy side by side; each gets its summary, the status is the worst.\n"
         "mount takes a card that “cards” lists as not mounted, by its device or its name.\n"
         "--allow-password-prompt lets the system ask for your password on the terminal where\n"
         "erasing, ejecting or mounting needs it; without it Stowly never waits for one.\n"

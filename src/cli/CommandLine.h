@@ -50,6 +50,8 @@ struct Invocation {
     Command command = Command::help;
     // The card's mount point or folder, for the commands that take one.
     QString card;
+    // Every card an offload names, the first being `card`.
+    QStringList cards;
     bool json = false;
     RunOptions run;
     std::optional<QString> historyCard;

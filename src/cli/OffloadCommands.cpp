@@ -1,5 +1,6 @@
 #include "cli/OffloadCommands.h"
 
+#include "app/CardDesk.h"
 #include "app/ClipsStageContent.h"
 #include "app/OffloadFormatting.h"
 #include "base/Log.h"
@@ -13,11 +14,13 @@
 #include "cli/Station.h"
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
+#include "session/OffloadQueue.h"
 #include "session/OffloadSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 
 #include <memory>
 #include <variant>
@@ -54,31 +57,9 @@ QString noSuchCamera(const CameraStore& cameras, const QString& wanted) {
         .arg(quoted(wanted), names.join(QStringLiteral(", ")));
 }
 
-std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& console,
-                                       SignalWatcher& signals) {
-    PreparedRun run;
-    run.station = std::make_unique<Station>(signals);
-    Station& station = *run.station;
-    AppModel& model = station.model();
-    if (const std::optional<QString>& error = model.ledger().lastError())
-        console.message(*error);
-
-    const std::optional<CardVolume> target = cardTargetOrReport(invocation.card, model, console);
-    if (!target)
-        return exitCode::usage;
-    const CardVolume card = *target;
-
-    const RunOptions& options = invocation.run;
-    std::optional<Camera> camera;
-    if (options.camera) {
-        camera = model.cameraNamed(*options.camera);
-        if (!camera) {
-            console.message(noSuchCamera(model.cameras(), *options.camera));
-            return exitCode::usage;
-        }
-    }
-    // Everything this run reads sees these; the preferences keep their own values.
-    AppSettings& settings = model.settings();
+// The run's options as overrides on the preferences: everything this run reads sees them, the
+// preferences keep their own values.
+void applyRunOptions(const RunOptions& options, AppSettings& settings) {
     if (options.destination)
         settings.overrideForRun(settingKey::destinationPath,
                                 std::optional<QString>(absolutePath(*options.destination)));
@@ -96,7 +77,27 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
         settings.overrideForRun(settingKey::quickDump, true);
     if (options.dates)
         settings.overrideForRun(settingKey::dateFilter, *options.dates);
+}
 
+// The camera the options name, if any; none after telling the user, when no camera has the name.
+std::optional<std::optional<Camera>> namedCamera(const RunOptions& options, const AppModel& model,
+                                                 Console& console) {
+    if (!options.camera)
+        return std::optional<Camera>();
+    std::optional<Camera> camera = model.cameraNamed(*options.camera);
+    if (!camera) {
+        console.message(noSuchCamera(model.cameras(), *options.camera));
+        return std::nullopt;
+    }
+    return camera;
+}
+
+// Scans one card and makes the run's choices on its desk, which is then the selected one.
+std::variant<PreparedRun, int> prepareCard(Station& station, const CardVolume& card,
+                                           const RunOptions& options,
+                                           const std::optional<Camera>& camera) {
+    PreparedRun run;
+    AppModel& model = station.model();
     if (!station.scan(card))
         return exitCode::interrupted;
     OffloadSession& session = *model.session();
@@ -114,6 +115,25 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     if (const std::optional<OffloadBlocker>& blocker = model.offloadBlocker())
         run.blocker = blocker->text;
     return run;
+}
+
+std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& console,
+                                       SignalWatcher& signals) {
+    auto station = std::make_unique<Station>(signals);
+    AppModel& model = station->model();
+    if (const std::optional<QString>& error = model.ledger().lastError())
+        console.message(*error);
+    const std::optional<CardVolume> target = cardTargetOrReport(invocation.card, model, console);
+    if (!target)
+        return exitCode::usage;
+    const auto camera = namedCamera(invocation.run, model, console);
+    if (!camera)
+        return exitCode::usage;
+    applyRunOptions(invocation.run, model.settings());
+    auto prepared = prepareCard(*station, *target, invocation.run, *camera);
+    if (PreparedRun* run = std::get_if<PreparedRun>(&prepared))
+        run->station = std::move(station);
+    return prepared;
 }
 
 // A card that could not be read all through fails the command, whatever else it did.
@@ -167,8 +187,180 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
     return exitCode::done;
 }
 
+namespace {
+
+// The copies a card's run recorded: the history's entries of that card since the run began.
+QList<LedgerEntry> copiesOf(const AppModel& model, const CardVolume& card, qsizetype before) {
+    const QString prefix = card.volumeIdentity() + u'|';
+    QList<LedgerEntry> copies;
+    const LedgerRecords& entries = model.ledger().entries();
+    for (qsizetype i = before; i < entries.size(); ++i) {
+        LedgerEntry entry = entries.at(i);
+        if (entry.sourceKey.startsWith(prefix))
+            copies.append(std::move(entry));
+    }
+    return copies;
+}
+
+// What one card's run came to, on standard output (and error); its exit status.
+struct CardOutcome {
+    int status = exitCode::done;
+    QJsonObject json;
+    // Why the card was not read all through, told last.
+    std::optional<QString> failure;
+};
+
+CardOutcome tellOutcome(const Invocation& invocation, Console& console, const AppModel& model,
+                        const PreparedRun& run, qsizetype recordedBefore, bool ejected,
+                        bool several) {
+    const OffloadSession& session = *run.session;
+    const OffloadSummary summary = session.summary().value_or(OffloadSummary{});
+    Log::info(Log::Category::app,
+              QStringLiteral("Command-line offload of ") + session.card().url +
+                  QStringLiteral(": ") + OffloadFormatting::summaryLine(summary) +
+                  (summary.cancelled ? QStringLiteral(", cancelled") : QString()));
+
+    const std::optional<QString> failure = readFailure(run);
+    QString result = OffloadFormatting::finishedTitle(summary, !failure) + u'\n' +
+                     OffloadFormatting::finishedSubtitle(summary, ejected) + u'\n';
+    for (const QString& line : OffloadFormatting::problemLines(summary, session.card().name))
+        result += QStringLiteral("  ") + TerminalText::name(line) + u'\n';
+    if (several)
+        result = TerminalText::name(quoted(session.card().name)) + QStringLiteral(": ") + result;
+    CardOutcome outcome;
+    if (invocation.json) {
+        outcome.json =
+            JsonOutput::offload(summary, copiesOf(model, session.card(), recordedBefore));
+        console.message(result.trimmed());
+    } else {
+        console.out() << result;
+        console.out().flush();
+    }
+    outcome.failure = failure;
+    if (summary.cancelled)
+        outcome.status = exitCode::interrupted;
+    else if (summary.failed > 0 || !summary.recordFailures.isEmpty() || failure)
+        outcome.status = exitCode::failed;
+    return outcome;
+}
+
+// The worst of several statuses: an interrupt, then a failure, then an offload that couldn't
+// start.
+int worst(int a, int b) {
+    const auto rank = [](int status) {
+        return status == exitCode::interrupted ? 4
+               : status == exitCode::failed    ? 3
+               : status == exitCode::usage     ? 2
+               : status == exitCode::blocked   ? 1
+                                               : 0;
+    };
+    return rank(b) > rank(a) ? b : a;
+}
+
+// Several cards through the queue: each is scanned and given the run's choices, then all are
+// handed over at once; those whose copies land on one drive take turns.
+int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher& signals) {
+    Station station(signals);
+    AppModel& model = station.model();
+    if (const std::optional<QString>& error = model.ledger().lastError())
+        console.message(*error);
+    QList<CardVolume> cards;
+    for (const QString& argument : invocation.cards) {
+        const std::optional<CardVolume> target = cardTargetOrReport(argument, model, console);
+        if (!target)
+            return exitCode::usage;
+        if (std::any_of(cards.cbegin(), cards.cend(),
+                        [&](const CardVolume& c) { return c.id() == target->id(); })) {
+            console.message(QCoreApplication::translate("OffloadCommands", "%1 is named twice.")
+                                .arg(TerminalText::name(quoted(target->name))));
+            return exitCode::usage;
+        }
+        cards.append(*target);
+    }
+    const auto camera = namedCamera(invocation.run, model, console);
+    if (!camera)
+        return exitCode::usage;
+    applyRunOptions(invocation.run, model.settings());
+
+    int status = exitCode::done;
+    std::vector<PreparedRun> runs;
+    for (const CardVolume& card : cards) {
+        auto prepared = prepareCard(station, card, invocation.run, *camera);
+        if (const int* problem = std::get_if<int>(&prepared))
+            return *problem;
+        PreparedRun& run = std::get<PreparedRun>(prepared);
+        if (run.blocker) {
+            console.message(TerminalText::name(quoted(card.name)) + QStringLiteral(": ") +
+                            TerminalText::name(*run.blocker));
+            status = worst(status, blockedStatus(run));
+            continue;
+        }
+        runs.push_back(std::move(run));
+    }
+    const qsizetype recordedBefore = model.ledger().entries().size();
+    QSet<QString> ejected;
+    QObject::connect(&model, &AppModel::ejectEnded, &station,
+                     [&](const CardVolume& card, const std::optional<QString>& error) {
+                         if (!error)
+                             ejected.insert(card.id());
+                     });
+    QObject::connect(&signals, &SignalWatcher::interrupted, &station, [&] {
+        console.message(QCoreApplication::translate(
+            "OffloadCommands", "Stopping… the files being copied are removed, the copies "
+                               "already verified stay recorded."));
+        for (OffloadSession* waiting : model.queue().waiting())
+            model.queue().cancel(waiting);
+        for (OffloadSession* running : model.queue().running())
+            running->cancel();
+    });
+    if (signals.wasInterrupted())
+        return exitCode::interrupted;
+    for (PreparedRun& run : runs) {
+        CardDesk* desk = model.desk(run.session->card().id());
+        model.startDeskOffload(*desk);
+        if (!run.session->isRunning() && !run.session->isWaiting()) {
+            console.message(
+                TerminalText::name(quoted(run.session->card().name)) + QStringLiteral(": ") +
+                QCoreApplication::translate("OffloadCommands", "The offload couldn’t start."));
+            status = worst(status, exitCode::failed);
+        } else if (model.queue().isWaiting(run.session)) {
+            console.message(TerminalText::name(quoted(run.session->card().name)) +
+                            QStringLiteral(": ") +
+                            QCoreApplication::translate("OffloadCommands",
+                                                        "waiting for its turn on the drive."));
+        }
+    }
+    station.waitUntil([&] { return model.queue().isEmpty() && !model.isEjecting(); }, false);
+
+    QJsonArray json;
+    for (const PreparedRun& run : runs) {
+        if (!run.session->summary())
+            continue;
+        CardOutcome outcome = tellOutcome(invocation, console, model, run, recordedBefore,
+                                          ejected.contains(run.session->card().id()), true);
+        outcome.json.insert(QStringLiteral("card"), run.session->card().url);
+        json.append(outcome.json);
+        if (outcome.failure)
+            console.message(*outcome.failure);
+        status = worst(status, outcome.status);
+    }
+    if (invocation.json)
+        console.writeOut(JsonOutput::text(json));
+    if (const std::optional<QString>& error = model.ejectError())
+        console.message(*error);
+    if (const std::optional<QString>& ledgerError = model.ledger().lastError()) {
+        console.message(*ledgerError);
+        status = worst(status, exitCode::failed);
+    }
+    return status;
+}
+
+} // namespace
+
 int OffloadCommands::offload(const Invocation& invocation, Console& console,
                              SignalWatcher& signals) {
+    if (invocation.cards.size() > 1)
+        return offloadSeveral(invocation, console, signals);
     auto prepared = prepare(invocation, console, signals);
     if (const int* status = std::get_if<int>(&prepared))
         return *status;
@@ -209,41 +401,20 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         false);
     printer.finish();
 
-    const OffloadSummary summary = session.summary().value_or(OffloadSummary{});
-    QList<LedgerEntry> copies;
-    const LedgerRecords& entries = model.ledger().entries();
-    for (qsizetype i = recordedBefore; i < entries.size(); ++i)
-        copies.append(entries.at(i));
-    Log::info(Log::Category::app,
-              QStringLiteral("Command-line offload of ") + session.card().url +
-                  QStringLiteral(": ") + OffloadFormatting::summaryLine(summary) +
-                  (summary.cancelled ? QStringLiteral(", cancelled") : QString()));
-
-    const std::optional<QString> failure = readFailure(run);
-    QString result = OffloadFormatting::finishedTitle(summary, !failure) + u'\n' +
-                     OffloadFormatting::finishedSubtitle(summary, ejected) + u'\n';
-    for (const QString& line : OffloadFormatting::problemLines(summary, session.card().name))
-        result += QStringLiteral("  ") + TerminalText::name(line) + u'\n';
-    if (invocation.json) {
-        console.writeOut(JsonOutput::text(JsonOutput::offload(summary, copies)));
-        console.message(result.trimmed());
-    } else {
-        console.out() << result;
-        console.out().flush();
-    }
+    CardOutcome outcome =
+        tellOutcome(invocation, console, model, run, recordedBefore, ejected, false);
+    if (invocation.json)
+        console.writeOut(JsonOutput::text(outcome.json));
     if (const std::optional<QString>& error = model.ejectError())
         console.message(*error);
     const std::optional<QString>& ledgerError = model.ledger().lastError();
     if (ledgerError)
         console.message(*ledgerError);
-    if (failure)
-        console.message(*failure);
-
-    if (summary.cancelled)
-        return exitCode::interrupted;
-    return summary.failed > 0 || !summary.recordFailures.isEmpty() || ledgerError || failure
-               ? exitCode::failed
-               : exitCode::done;
+    if (outcome.failure)
+        console.message(*outcome.failure);
+    if (outcome.status == exitCode::done && ledgerError)
+        return exitCode::failed;
+    return outcome.status;
 }
 
 } // namespace stowly

@@ -96,13 +96,12 @@ TEST(SeveralCardsTest, TheQueueRunsCardsByTheirDrives) {
         ASSERT_TRUE(desk->session()->summary());
         EXPECT_EQ(desk->session()->summary()->copied, 2) << desk->card().name.toStdString();
         EXPECT_EQ(desk->session()->summary()->failed, 0);
-        EXPECT_EQ(m.ledger().entryCount(desk->card().volumeIdentity()), 2)
-            << [&] {
-                   std::string all;
-                   for (const LedgerEntry& entry : m.ledger().entries())
-                       all += (entry.sourceKey + " -> " + entry.destinationPath + "\n").toStdString();
-                   return all;
-               }();
+        EXPECT_EQ(m.ledger().entryCount(desk->card().volumeIdentity()), 2) << [&] {
+            std::string all;
+            for (const LedgerEntry& entry : m.ledger().entries())
+                all += (entry.sourceKey + " -> " + entry.destinationPath + "\n").toStdString();
+            return all;
+        }();
     }
     EXPECT_EQ(m.ledger().entryCount(b.volumeIdentity()), 0);
     EXPECT_EQ(m.ledger().entryCount(d.volumeIdentity()), 0);
