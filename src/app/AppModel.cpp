@@ -4,6 +4,7 @@
 #include "app/CameraStore.h"
 #include "app/CardAtPath.h"
 #include "app/CardDesk.h"
+#include "app/CardDevices.h"
 #include "app/CardScan.h"
 #include "app/DestinationChoice.h"
 #include "app/DestinationStore.h"
@@ -74,10 +75,10 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     };
     connect(m_settings.get(), &AppSettings::keepRunningInMenuBarChanged, this, followMenuBarIcon);
     connect(m_settings.get(), &AppSettings::showMenuBarIconChanged, this, followMenuBarIcon);
-    m_formatter =
+    m_devices = std::make_unique<CardDevices>(
         platform.diskTool
             ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
-            : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts);
+            : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts));
     m_durationReader = platform.durationReader;
     m_sleepInhibitor = platform.sleepInhibitor;
     m_queue = std::make_unique<OffloadQueue>(m_ledger.get());
@@ -185,10 +186,6 @@ AppModel::~AppModel() {
 
 const QList<CardVolume>& AppModel::cards() const {
     return m_watcher->cards();
-}
-
-std::variant<CardVolume, QString> AppModel::cardAt(const QString& path) const {
-    return cardAtPath(path, *m_volumes);
 }
 
 void AppModel::setFrontEnd(AppFrontEnd* frontEnd) {
@@ -689,17 +686,6 @@ void AppModel::setReoffloadMode(ReoffloadMode mode, bool agreed) {
 void AppModel::setProject(const QString& name) {
     if (OffloadSession* session = this->session(); session && session->isOpen())
         session->setProjectInput(name);
-}
-
-std::optional<Camera> AppModel::cameraNamed(const QString& wanted) const {
-    const QString name = wanted.trimmed();
-    for (const Camera& camera : m_cameras->cameras())
-        if (camera.name.compare(name, Qt::CaseInsensitive) == 0)
-            return camera;
-    for (const Camera& camera : m_cameras->cameras())
-        if (!camera.code.isEmpty() && camera.code.compare(name, Qt::CaseInsensitive) == 0)
-            return camera;
-    return std::nullopt;
 }
 
 void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {

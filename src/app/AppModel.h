@@ -39,6 +39,7 @@ namespace stowly {
 
 class CamerasModel;
 class CardDesk;
+class CardDevices;
 class OffloadQueue;
 class CardFormatter;
 class CardListModel;
@@ -127,19 +128,19 @@ public:
     bool isScanning() const;
     // The history is still being read; a card selected meanwhile waits for it to be scanned.
     bool isLoadingHistory() const { return !m_ledger->isLoaded(); }
-    bool isEjecting() const { return m_isEjecting; }
-    const std::optional<QString>& ejectError() const { return m_ejectError; }
     const std::optional<CardInventory>& cardInventory() const;
     const FormatState& formatState() const { return m_formatState; }
-    const std::optional<QString>& formattingCardPath() const { return m_formattingCardPath; }
     const std::optional<QString>& pendingFormattedMount() const { return m_pendingFormattedMount; }
-    const DurationScanner::Cache& durationCache() const { return m_durationCache; }
 
     // Every card that is in has its desk; the selected card's is the one the window shows.
     QList<CardDesk*> desks() const;
     CardDesk* desk(const QString& cardID) const;
     CardDesk* selectedDesk() const { return m_desk; }
     OffloadQueue& queue() const { return *m_queue; }
+    // Ejecting, mounting and what the system knows of the cards' disks.
+    CardDevices& devices() const { return *m_devices; }
+    // What the system says of its volumes.
+    const VolumeFacts& volumes() const { return *m_volumes; }
 
     // An offload runs or waits for its turn.
     bool isBusy() const override;
@@ -153,10 +154,6 @@ public:
     QString cardDetail(const CardVolume& card) const;
     // Stage 1 "Card", 2 "Media", 3 "Destination".
     StageState stage(int number) const;
-
-    // The card a folder path names: a mounted volume's root, with the volume's name and UUID,
-    // or any other folder, as a card named after it without a UUID; or why it names none.
-    std::variant<CardVolume, QString> cardAt(const QString& path) const;
 
     void select(const CardVolume& card, bool keepFormatState);
     void cardInserted(const CardVolume& card, bool isNewMount);
@@ -175,36 +172,15 @@ public:
     void startOffload();
     void startDeskOffload(CardDesk& desk);
     void ejectCard(const CardVolume& card);
-    // Mounts a card's file system that nothing has mounted; mountEnded follows, and the card
-    // joins the list through its mount event like any other.
-    void mountCard(const QString& device, const QString& name);
-    // The card file systems the system knows but nothing has mounted. Asks the system, so it
-    // takes a moment.
-    QList<DiskTool::UnmountedCard> unmountedCards() const;
-    // Where the file system on a device node ("/dev/sdb1") is mounted; empty when nowhere or
-    // when the system cannot tell. Asks the system too.
-    QStringList mountPointsOf(const QString& device) const;
-    // How disks are reached: "udisks2" or "plain".
-    QString diskBackend() const;
     // Re-offloading everything asks the front end first, unless the user already agreed (a
     // command that names the mode is the agreement).
     void setReoffloadMode(ReoffloadMode mode, bool agreed = false);
     void setProject(const QString& name);
     void selectCamera(const std::optional<QUuid>& cameraID);
-    // A camera by name, else by code, ignoring case and surrounding spaces.
-    std::optional<Camera> cameraNamed(const QString& name) const;
     void confirmForgetSelectedCardHistory();
-    // The history a card argument names: a card or folder that is there, else the text taken
-    // as the identity or the recorded name of a card that is not inserted; or why it names
-    // none.
-    std::variant<CardHistory, QString> cardHistory(const QString& argument) const;
-    // Forgets a card's entries by its identity only (a name may be shared by many cards);
-    // answers how many were forgotten.
-    qsizetype forgetCardHistory(const CardHistory& history);
     void forgetLedgerEntry(const LedgerEntry& entry);
     void formatSelectedCard();
     void formatFinished(const CardVolume& card, const FormatOutcome& outcome);
-    void refreshInventory(OffloadSession* session);
 
     NamingContext namingContext(const OffloadSession& session) const;
     QString cameraTokenValue(const OffloadSession& session) const;
@@ -260,17 +236,12 @@ Q_SIGNALS:
     void offloadProgressed();
     void blockerChanged();
     void formatStateChanged();
-    void ejectingChanged();
     // A run of any card ended.
     void offloadFinished(const stowly::OffloadSummary& summary);
     // An offload was queued, started, moved, cancelled or ended.
     void queueChanged();
     // An erase ended, with its outcome.
     void formatEnded(const stowly::FormatOutcome& outcome);
-    void ejectEnded(const stowly::CardVolume& card, const std::optional<QString>& error);
-    // mountPoint is none when the mount failed; failure then says why.
-    void mountEnded(const QString& device, const std::optional<QString>& mountPoint,
-                    const QString& failure);
 
 private:
     CardDesk& openDesk(const CardVolume& card);
@@ -286,6 +257,7 @@ private:
     void install(CardDesk& desk, std::unique_ptr<OffloadSession> session);
     void historyLoaded();
     void sessionFinished(OffloadSession* session, const OffloadSummary& summary);
+    void refreshInventory(OffloadSession* session);
     void fileRulesChanged();
     void setFormatState(FormatState state);
     void destinationChanged() { m_watcher->refresh(); }
@@ -308,8 +280,7 @@ private:
     std::unique_ptr<ImportPrompter> m_importPrompter;
     std::unique_ptr<LoginItem> m_loginItem;
     bool m_menuBarIconInserted = false;
-    // Shared with the erase and eject running in the background, which may outlive the model.
-    std::shared_ptr<CardFormatter> m_formatter;
+    std::unique_ptr<CardDevices> m_devices;
     std::unique_ptr<PresetOperations> m_presetOperations;
     std::shared_ptr<DurationReading> m_durationReader;
     std::shared_ptr<SleepInhibitor> m_sleepInhibitor;
@@ -325,8 +296,6 @@ private:
     CardDesk* m_desk = nullptr;
     std::unique_ptr<OffloadQueue> m_queue;
     std::optional<OffloadBlocker> m_noCardBlocker;
-    bool m_isEjecting = false;
-    std::optional<QString> m_ejectError;
     FormatState m_formatState;
     std::optional<QString> m_formattingCardPath;
     std::optional<QString> m_pendingFormattedMount;

@@ -3,6 +3,7 @@
 #include "app/AppModel.h"
 
 #include "app/CardDesk.h"
+#include "app/CardDevices.h"
 #include "app/CardScan.h"
 #include "app/FormatAlert.h"
 #include "app/ImportPrompter.h"
@@ -16,59 +17,18 @@ namespace stowly {
 void AppModel::ejectCard(const CardVolume& card) {
     // Ejecting the card a run is reading would fail the copy half way.
     const CardDesk* desk = this->desk(card.id());
-    if (m_isEjecting || (desk && desk->isRunning()))
+    if (desk && desk->isRunning())
         return;
-    m_isEjecting = true;
-    m_ejectError.reset();
-    Q_EMIT ejectingChanged();
-    std::shared_ptr<CardFormatter> formatter = m_formatter;
-    background::run(
-        this, [formatter, card] { return formatter->tool().eject(card.url); },
-        [this, card](std::optional<QString> failure) {
-            Log::info(Log::Category::app, QStringLiteral("Ejecting ") + card.url +
-                                              QStringLiteral(": ") +
-                                              failure.value_or(QStringLiteral("done")));
-            if (failure)
-                m_ejectError =
-                    QStringLiteral("Couldn’t eject ") + card.name + QStringLiteral(": ") + *failure;
-            m_isEjecting = false;
-            Q_EMIT ejectingChanged();
-            Q_EMIT ejectEnded(card, m_ejectError);
-        });
-}
-
-void AppModel::mountCard(const QString& device, const QString& name) {
-    std::shared_ptr<CardFormatter> formatter = m_formatter;
-    background::run(
-        this, [formatter, device, name] { return formatter->tool().mount(device, name); },
-        [this, device](const DiskTool::Mounted& mounted) {
-            if (!mounted.mountPoint)
-                Log::info(Log::Category::app, QStringLiteral("Couldn’t mount ") + device +
-                                                  QStringLiteral(": ") + mounted.failure);
-            Q_EMIT mountEnded(device, mounted.mountPoint, mounted.failure);
-        });
+    m_devices->eject(card);
 }
 
 void AppModel::cardFileSystemAppeared(const QString& device, const QString& name) {
     // An erase or an eject in progress unmounts and remounts cards on its own; mounting one
     // of its file systems in between would race with it.
-    if (!m_settings->mountCardsWhenInserted() || isFormatting() || m_isEjecting)
+    if (!m_settings->mountCardsWhenInserted() || isFormatting() || m_devices->isEjecting())
         return;
     Log::info(Log::Category::importPrompt, QStringLiteral("Mounting the inserted card ") + device);
-    mountCard(device, name);
-}
-
-QList<DiskTool::UnmountedCard> AppModel::unmountedCards() const {
-    return m_formatter->tool().unmountedCards();
-}
-
-QStringList AppModel::mountPointsOf(const QString& device) const {
-    const std::optional<DiskFacts> facts = m_formatter->tool().facts(device);
-    return facts ? facts->mountPoints : QStringList();
-}
-
-QString AppModel::diskBackend() const {
-    return m_formatter->tool().backendName();
+    m_devices->mount(device, name);
 }
 
 std::optional<FormatReadiness> AppModel::formatReadiness() const {
@@ -100,7 +60,7 @@ void AppModel::formatSelectedCard() {
     setFormatState({FormatState::Kind::formatting, card.name});
 
     const std::optional<QString> destination = m_settings->destinationPath();
-    std::shared_ptr<CardFormatter> formatter = m_formatter;
+    std::shared_ptr<CardFormatter> formatter = m_devices->formatter();
     background::run(
         this,
         [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),

@@ -6,7 +6,6 @@
 #include "app/ReoffloadAlert.h"
 #include "history/Ledger.h"
 
-#include <QFileInfo>
 #include <QPointer>
 
 #include <utility>
@@ -47,25 +46,15 @@ void AppModel::confirmForgetSelectedCardHistory() {
                         });
 }
 
-std::variant<CardHistory, QString> AppModel::cardHistory(const QString& argument) const {
-    if (!QFileInfo::exists(argument))
-        return CardHistory{argument, argument, argument};
-    const auto target = cardAt(argument);
-    if (const QString* problem = std::get_if<QString>(&target))
-        return *problem;
-    const CardVolume& card = std::get<CardVolume>(target);
-    return CardHistory{card.volumeIdentity(), std::nullopt, card.name};
-}
-
-qsizetype AppModel::forgetCardHistory(const CardHistory& history) {
-    return history.identity ? m_ledger->forgetVolume(*history.identity) : 0;
-}
-
 void AppModel::forgetLedgerEntry(const LedgerEntry& entry) {
     m_ledger->forget(entry);
-    const auto card = selectedCard();
-    if (card && entry.sourceKey.startsWith(card->volumeIdentity() + u'|'))
-        select(*card, false);
+    // The card the copy came from has a file that is new again.
+    QList<CardDesk*> changed;
+    for (const auto& desk : m_desks)
+        if (!desk->isBusy() && entry.sourceKey.startsWith(desk->card().volumeIdentity() + u'|'))
+            changed.append(desk.get());
+    for (CardDesk* desk : changed)
+        scan(*desk);
 }
 
 } // namespace stowly

@@ -138,4 +138,15 @@ void CameraStore::remember(const std::optional<QUuid>& id, const QString& cardId
     save();
 }
 
+std::optional<Camera> CameraStore::named(const QString& wanted) const {
+    const QString name = wanted.trimmed();
+    for (const Camera& camera : m_cameras)
+        if (camera.name.compare(name, Qt::CaseInsensitive) == 0)
+            return camera;
+    for (const Camera& camera : m_cameras)
+        if (!camera.code.isEmpty() && camera.code.compare(name, Qt::CaseInsensitive) == 0)
+            return camera;
+    return std::nullopt;
+}
+
 } // namespace stowly

@@ -30,6 +30,8 @@ public:
     const std::optional<QString>& fileURL() const { return m_file.path(); }
 
     std::optional<Camera> camera(const std::optional<QUuid>& id) const;
+    // A camera by name, else by code, ignoring case and surrounding spaces.
+    std::optional<Camera> named(const QString& name) const;
 
     // The name gets " 2", " 3"… while another camera has it (in any case).
     Camera add(const QString& name, const QString& code);

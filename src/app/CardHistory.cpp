@@ -1,8 +1,23 @@
 #include "app/CardHistory.h"
 
+#include "app/CardAtPath.h"
+
+#include <QFileInfo>
+
 #include <QSet>
 
 namespace stowly {
+
+std::variant<CardHistory, QString> CardHistory::named(const QString& argument,
+                                                      const VolumeFacts& volumes) {
+    if (!QFileInfo::exists(argument))
+        return CardHistory{argument, argument, argument};
+    const auto target = cardAtPath(argument, volumes);
+    if (const QString* problem = std::get_if<QString>(&target))
+        return *problem;
+    const CardVolume& card = std::get<CardVolume>(target);
+    return CardHistory{card.volumeIdentity(), std::nullopt, card.name};
+}
 
 bool CardHistory::holds(const LedgerRecords& records, qsizetype i) const {
     if (identity &&

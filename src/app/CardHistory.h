@@ -5,8 +5,11 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 namespace stowly {
+
+class VolumeFacts;
 
 // The history of one card as the user names it: by a card or folder that is there (its
 // identity), or, for a card that is not inserted, by the identity or the name the history
@@ -23,6 +26,12 @@ struct CardHistory {
         qsizetype files = 0;
         qsizetype copies = 0;
     };
+
+    // The history a command-line argument names: a card or folder that is there, else the text
+    // taken as the identity or the recorded name of a card that is not inserted; or why it
+    // names none.
+    static std::variant<CardHistory, QString> named(const QString& argument,
+                                                    const VolumeFacts& volumes);
 
     bool holds(const LedgerRecords& records, qsizetype i) const;
     // Only this card's entries of the records.

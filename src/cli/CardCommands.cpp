@@ -1,5 +1,7 @@
 #include "cli/CardCommands.h"
 
+#include "app/CardDevices.h"
+#include "app/CardHistory.h"
 #include "app/FormatAlert.h"
 #include "app/ReoffloadAlert.h"
 #include "app/StageTexts.h"
@@ -36,10 +38,10 @@ int unusableCardStatus(const QString& path) {
 int CardCommands::cards(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals);
     const QList<CardVolume> cards = station.listCards();
-    const QList<DiskTool::UnmountedCard> unmounted = station.model().unmountedCards();
+    const QList<DiskTool::UnmountedCard> unmounted = station.model().devices().unmountedCards();
     if (invocation.json)
-        console.writeOut(
-            JsonOutput::text(JsonOutput::cards(cards, unmounted, station.model().diskBackend())));
+        console.writeOut(JsonOutput::text(
+            JsonOutput::cards(cards, unmounted, station.model().devices().backendName())));
     else if (cards.isEmpty() && unmounted.isEmpty())
         console.message(QCoreApplication::translate("CardCommands", "No card is mounted."));
     else
@@ -54,7 +56,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
         console.message(*error);
     LedgerRecords records = ledger.entries();
     if (invocation.historyCard) {
-        const auto owner = station.model().cardHistory(*invocation.historyCard);
+        const auto owner = CardHistory::named(*invocation.historyCard, station.model().volumes());
         if (const QString* problem = std::get_if<QString>(&owner)) {
             console.message(*problem);
             return unusableCardStatus(*invocation.historyCard);
@@ -80,7 +82,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
 int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals);
     Ledger& ledger = station.model().ledger();
-    const auto owner = station.model().cardHistory(invocation.card);
+    const auto owner = CardHistory::named(invocation.card, station.model().volumes());
     if (const QString* problem = std::get_if<QString>(&owner)) {
         console.message(*problem);
         return unusableCardStatus(invocation.card);
@@ -91,7 +93,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
         return exitCode::failed;
     }
     const CardHistory::Counts counts = o.forgettable(ledger.entries());
-    const qsizetype forgotten = station.model().forgetCardHistory(o);
+    const qsizetype forgotten = o.identity ? station.model().ledger().forgetVolume(*o.identity) : 0;
     if (forgotten == 0) {
         console.out() << QCoreApplication::translate("CardCommands",
                                                      "Stowly has no offloads of %1 to forget.")
@@ -161,7 +163,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     QObject::connect(&model, &AppModel::formatEnded, &station,
                      [&](const FormatOutcome& ended) { outcome = ended; });
     model.formatSelectedCard();
-    station.waitUntil([&] { return outcome && !model.isEjecting(); }, false);
+    station.waitUntil([&] { return outcome && !model.devices().isEjecting(); }, false);
     if (!outcome->isFormatted()) {
         console.message(TerminalText::lines(outcome->text));
         return exitCode::failed;
@@ -170,7 +172,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     console.out() << outcome->note.value_or(
                          FormatAlert::formattedText(TerminalText::name(outcome->text)))
                   << '\n';
-    if (const std::optional<QString>& error = model.ejectError())
+    if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
     return exitCode::done;
 }
@@ -182,10 +184,10 @@ int CardCommands::eject(const Invocation& invocation, Console& console, SignalWa
     if (!card)
         return unusableCardStatus(invocation.card);
     bool ended = false;
-    QObject::connect(&model, &AppModel::ejectEnded, &station, [&] { ended = true; });
+    QObject::connect(&model.devices(), &CardDevices::ejectEnded, &station, [&] { ended = true; });
     model.ejectCard(*card);
     station.waitUntil([&] { return ended; }, false);
-    if (const std::optional<QString>& error = model.ejectError()) {
+    if (const std::optional<QString>& error = model.devices().ejectError()) {
         console.message(*error);
         return exitCode::failed;
     }
@@ -201,13 +203,13 @@ int CardCommands::mount(const Invocation& invocation, Console& console, SignalWa
     const QString wanted = invocation.card;
     const QString device = QFileInfo(wanted).canonicalFilePath();
     std::optional<DiskTool::UnmountedCard> card;
-    for (const DiskTool::UnmountedCard& c : model.unmountedCards())
+    for (const DiskTool::UnmountedCard& c : model.devices().unmountedCards())
         if (c.device == wanted || (!device.isEmpty() && c.device == device) || c.name == wanted)
             card = c;
     if (!card) {
         // A device is known by where it is mounted, and a card there by its name.
         const QStringList mountedAt = device.startsWith(QStringLiteral("/dev/"))
-                                          ? model.mountPointsOf(device)
+                                          ? model.devices().mountPointsOf(device)
                                           : QStringList();
         std::optional<std::pair<QString, QString>> mounted;
         for (const CardVolume& listed : station.listCards())
@@ -229,11 +231,11 @@ int CardCommands::mount(const Invocation& invocation, Console& console, SignalWa
         return exitCode::usage;
     }
     std::optional<std::pair<std::optional<QString>, QString>> ended;
-    QObject::connect(&model, &AppModel::mountEnded, &station,
+    QObject::connect(&model.devices(), &CardDevices::mountEnded, &station,
                      [&](const QString&, const std::optional<QString>& at, const QString& failure) {
                          ended = {at, failure};
                      });
-    model.mountCard(card->device, card->name);
+    model.devices().mount(card->device, card->name);
     station.waitUntil([&] { return ended.has_value(); }, false);
     if (!ended->first) {
         console.message(QCoreApplication::translate("CardCommands", "Couldn’t mount %1: %2")

@@ -1,13 +1,14 @@
 #include "cli/CardTarget.h"
 
 #include "app/AppModel.h"
+#include "app/CardAtPath.h"
 #include "cli/Console.h"
 
 namespace stowly {
 
 std::optional<CardVolume> cardTargetOrReport(const QString& path, const AppModel& model,
                                              Console& console) {
-    auto target = model.cardAt(path);
+    auto target = cardAtPath(path, model.volumes());
     if (const QString* problem = std::get_if<QString>(&target)) {
         console.message(*problem);
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "cli/OffloadCommands.h"
 
 #include "app/CardDesk.h"
+#include "app/CardDevices.h"
 #include "app/ClipsStageContent.h"
 #include "app/OffloadFormatting.h"
 #include "base/Log.h"
@@ -84,7 +85,7 @@ std::optional<std::optional<Camera>> namedCamera(const RunOptions& options, cons
                                                  Console& console) {
     if (!options.camera)
         return std::optional<Camera>();
-    std::optional<Camera> camera = model.cameraNamed(*options.camera);
+    std::optional<Camera> camera = model.cameras().named(*options.camera);
     if (!camera) {
         console.message(noSuchCamera(model.cameras(), *options.camera));
         return std::nullopt;
@@ -299,7 +300,7 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
     }
     const qsizetype recordedBefore = model.ledger().entries().size();
     QSet<QString> ejected;
-    QObject::connect(&model, &AppModel::ejectEnded, &station,
+    QObject::connect(&model.devices(), &CardDevices::ejectEnded, &station,
                      [&](const CardVolume& card, const std::optional<QString>& error) {
                          if (!error)
                              ejected.insert(card.id());
@@ -330,7 +331,8 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
                                                         "waiting for its turn on the drive."));
         }
     }
-    station.waitUntil([&] { return model.queue().isEmpty() && !model.isEjecting(); }, false);
+    station.waitUntil([&] { return model.queue().isEmpty() && !model.devices().isEjecting(); },
+                      false);
 
     QJsonArray json;
     for (const PreparedRun& run : runs) {
@@ -346,7 +348,7 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
     }
     if (invocation.json)
         console.writeOut(JsonOutput::text(json));
-    if (const std::optional<QString>& error = model.ejectError())
+    if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
     if (const std::optional<QString>& ledgerError = model.ledger().lastError()) {
         console.message(*ledgerError);
@@ -385,7 +387,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     });
     bool ejected = false;
     QObject::connect(
-        &model, &AppModel::ejectEnded, &printer,
+        &model.devices(), &CardDevices::ejectEnded, &printer,
         [&](const CardVolume&, const std::optional<QString>& error) { ejected = !error; });
 
     if (signals.wasInterrupted())
@@ -397,7 +399,10 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         return exitCode::failed;
     }
     station.waitUntil(
-        [&] { return session.phase() == OffloadSession::Phase::finished && !model.isEjecting(); },
+        [&] {
+            return session.phase() == OffloadSession::Phase::finished &&
+                   !model.devices().isEjecting();
+        },
         false);
     printer.finish();
 
@@ -405,7 +410,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         tellOutcome(invocation, console, model, run, recordedBefore, ejected, false);
     if (invocation.json)
         console.writeOut(JsonOutput::text(outcome.json));
-    if (const std::optional<QString>& error = model.ejectError())
+    if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
     const std::optional<QString>& ledgerError = model.ledger().lastError();
     if (ledgerError)

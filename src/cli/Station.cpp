@@ -1,6 +1,7 @@
 #include "cli/Station.h"
 
 #include "app/AppLaunch.h"
+#include "app/CardDevices.h"
 #include "base/SignalWatcher.h"
 #include "devices/VolumeWatcher.h"
 #include "session/OffloadSession.h"
@@ -40,9 +41,9 @@ bool Station::waitUntil(const std::function<bool()>& done, bool stopOnInterrupt)
         connect(m_model.get(), &AppModel::sessionChanged, &loop, check),
         connect(m_model.get(), &AppModel::sessionUpdated, &loop, check),
         connect(m_model.get(), &AppModel::scanningChanged, &loop, check),
-        connect(m_model.get(), &AppModel::ejectingChanged, &loop, check),
+        connect(&m_model->devices(), &CardDevices::ejectingChanged, &loop, check),
         connect(m_model.get(), &AppModel::formatEnded, &loop, check),
-        connect(m_model.get(), &AppModel::ejectEnded, &loop, check),
+        connect(&m_model->devices(), &CardDevices::ejectEnded, &loop, check),
         connect(&m_signals, &SignalWatcher::interrupted, &loop, check),
     };
     // A safety net for a change that arrives without a signal.

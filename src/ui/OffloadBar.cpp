@@ -1,6 +1,7 @@
 #include "ui/OffloadBar.h"
 
 #include "app/AppModel.h"
+#include "app/CardDevices.h"
 #include "app/ClipsStageContent.h"
 #include "app/OffloadFormatting.h"
 #include "app/StageTexts.h"
@@ -145,7 +146,7 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
         connect(&m_model, signal, this, &OffloadBar::refresh);
     connect(&m_model, &AppModel::offloadProgressed, this, &OffloadBar::updateRunning);
     connect(&m_model, &AppModel::offloadFinished, this, &OffloadBar::refresh);
-    connect(&m_model, &AppModel::ejectEnded, this, &OffloadBar::ejectEnded);
+    connect(&m_model.devices(), &CardDevices::ejectEnded, this, &OffloadBar::ejectEnded);
     refresh();
 }
 

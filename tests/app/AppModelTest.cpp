@@ -1,5 +1,6 @@
 #include "support/AppModelWorld.h"
 
+#include "app/CardDevices.h"
 #include "app/ImportPrompter.h"
 #include "app/lists/CardListModel.h"
 #include "app/lists/HistoryModel.h"
@@ -72,7 +73,8 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     // The completion refreshes the inventory and ejects the card.
     ASSERT_TRUE(
         spinUntil([&] { return m.cardInventory() && m.cardInventory()->offloaded.size() == 3; }));
-    ASSERT_TRUE(spinUntil([&] { return !m.isEjecting() && w.disk->ejected.size() == 1; }));
+    ASSERT_TRUE(
+        spinUntil([&] { return !m.devices().isEjecting() && w.disk->ejected.size() == 1; }));
     EXPECT_EQ(w.disk->ejected.first(), card.url);
 
     // Dismissing the result rescans: only the short clip is left.
@@ -255,7 +257,7 @@ TEST(AppModelTest, OnlyIgnorePatternChangesRescanAndReoffloadingEverythingWaitsF
 TEST(AppModelTest, ACardInsertedUnmountedIsMountedWhenTheSettingsSaySo) {
     World w;
     AppModel& m = *w.model;
-    QSignalSpy ended(&m, &AppModel::mountEnded);
+    QSignalSpy ended(&m.devices(), &CardDevices::mountEnded);
     m.settings().setMountCardsWhenInserted(false);
     Q_EMIT w.events->cardFileSystemAppeared("/dev/sdb1", "LEFT");
     m.settings().setMountCardsWhenInserted(true);

@@ -2,6 +2,7 @@
 // notification daemon) on a session bus of the test's own, and the floating panel.
 
 #include "app/AppModel.h"
+#include "app/CardDevices.h"
 #include "app/ImportPrompter.h"
 #include "devices/ProcessRunner.h"
 #include "diagnostics/BugReport.h"
@@ -140,7 +141,7 @@ TEST(ImportPromptsTest, ABugReportCarriesNoCardOrFileName) {
     world.model->startOffload();
     ASSERT_TRUE(world.waitForOffload());
     world.model->ejectCard(card);
-    ASSERT_TRUE(spinUntil([&] { return !world.model->isEjecting(); }));
+    ASSERT_TRUE(spinUntil([&] { return !world.model->devices().isEjecting(); }));
 
     auto handoff = std::make_shared<RecordingHandoff>();
     std::optional<BugReport::Outcome> outcome;

@@ -1,6 +1,7 @@
 #include "ui/stages/CardStageView.h"
 
 #include "app/AppModel.h"
+#include "app/CardDevices.h"
 #include "app/FormatAlert.h"
 #include "app/OffloadFormatting.h"
 #include "app/StageTexts.h"
@@ -69,7 +70,7 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     m_actions->setAutoRaise(true);
     // The menu is built when the card is known; recompute what applies each time it opens.
     connect(menu, &QMenu::aboutToShow, this, [this, ejectAction, forgetAction] {
-        ejectAction->setEnabled(m_model.selectedCard() && !m_model.isEjecting() &&
+        ejectAction->setEnabled(m_model.selectedCard() && !m_model.devices().isEjecting() &&
                                 !m_model.isBusy() && !m_model.isFormatting());
         forgetAction->setEnabled(m_model.selectedCardHistoryCount() > 0 && !m_model.isBusy());
     });
@@ -150,9 +151,10 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
         connect(&m_model, signal, this, &CardStageView::showSelection);
     for (auto signal :
          {&AppModel::inventoryChanged, &AppModel::sessionChanged, &AppModel::sessionUpdated,
-          &AppModel::scanningChanged, &AppModel::formatStateChanged, &AppModel::ejectingChanged,
-          &AppModel::offloadProgressed, &AppModel::historyLoadingChanged})
+          &AppModel::scanningChanged, &AppModel::formatStateChanged, &AppModel::offloadProgressed,
+          &AppModel::historyLoadingChanged})
         connect(&m_model, signal, this, &CardStageView::updateCard);
+    connect(&m_model.devices(), &CardDevices::ejectingChanged, this, &CardStageView::updateCard);
     connect(&m_model.cardList(), &QAbstractItemModel::rowsInserted, this,
             &CardStageView::updateListHeight);
     connect(&m_model.cardList(), &QAbstractItemModel::rowsRemoved, this,
@@ -223,7 +225,7 @@ void CardStageView::updateCard() {
     const bool hasSelection = m_model.selectedCard().has_value();
     // Not while files are read from the card or it is being erased.
     const bool cardInUse = m_model.isBusy() || m_model.isFormatting();
-    m_eject->setEnabled(hasSelection && !m_model.isEjecting() && !cardInUse);
+    m_eject->setEnabled(hasSelection && !m_model.devices().isEjecting() && !cardInUse);
     m_actions->setEnabled(hasSelection);
 
     // While the card is copied or erased nothing about erasing it can change but that it
@@ -240,14 +242,15 @@ void CardStageView::updateCard() {
     stageStyle::setRole(m_formatLine, state.kind == AppModel::FormatState::Kind::failed
                                           ? QStringLiteral("warning")
                                           : QString());
-    if (m_model.isEjecting()) {
+    if (m_model.devices().isEjecting()) {
         m_ejectLine->setText(tr("Ejecting…"));
         stageStyle::setRole(m_ejectLine, QStringLiteral("secondary"));
-    } else if (const auto& error = m_model.ejectError()) {
+    } else if (const auto& error = m_model.devices().ejectError()) {
         m_ejectLine->setText(*error);
         stageStyle::setRole(m_ejectLine, QStringLiteral("warning"));
     }
-    m_ejectLine->setVisible(m_model.isEjecting() || m_model.ejectError().has_value());
+    m_ejectLine->setVisible(m_model.devices().isEjecting() ||
+                            m_model.devices().ejectError().has_value());
 }
 
 void CardStageView::askToFormat() {

@@ -1,4 +1,5 @@
 #include "ui/stages/CardStageView.h"
+#include "app/CardDevices.h"
 #include "app/ReoffloadAlert.h"
 #include "app/lists/CardListModel.h"
 #include "session/OffloadSession.h"
@@ -69,7 +70,7 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     // While the card is read, it cannot be ejected and the list stays on it.
     EXPECT_FALSE(child<QWidget>(view, "ejectButton")->isEnabled());
     m.ejectCard(card);
-    EXPECT_FALSE(m.isEjecting()) << "the model refuses too";
+    EXPECT_FALSE(m.devices().isEjecting()) << "the model refuses too";
     list->setCurrentIndex(list->model()->index(other, 0));
     EXPECT_EQ(list->currentIndex().data(CardListModel::PathRole).toString(), card.url);
     ASSERT_TRUE(w.waitForOffload());
