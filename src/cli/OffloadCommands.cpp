@@ -180,7 +180,6 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     Station& station = *run.station;
     AppModel& model = station.model();
     OffloadSession& session = *run.session;
-    const qsizetype recordedBefore = model.ledger().entries().size();
 
     ProgressPrinter printer(session, console);
     QObject::connect(&signals, &SignalWatcher::interrupted, &printer, [&] {
@@ -210,10 +209,6 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     printer.finish();
 
     const OffloadSummary summary = session.summary().value_or(OffloadSummary{});
-    QList<LedgerEntry> copies;
-    const LedgerRecords& entries = model.ledger().entries();
-    for (qsizetype i = recordedBefore; i < entries.size(); ++i)
-        copies.append(entries.at(i));
     Log::info(Log::Category::app,
               QStringLiteral("Command-line offload of ") + session.card().url +
                   QStringLiteral(": ") + OffloadFormatting::summaryLine(summary) +
@@ -225,7 +220,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     for (const QString& line : OffloadFormatting::problemLines(summary, session.card().name))
         result += QStringLiteral("  ") + TerminalText::name(line) + u'\n';
     if (invocation.json) {
-        console.writeOut(JsonOutput::text(JsonOutput::offload(summary, copies)));
+        console.writeOut(JsonOutput::text(JsonOutput::offload(summary, session.recorded())));
         console.message(result.trimmed());
     } else {
         console.out() << result;
@@ -241,7 +236,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
 
     if (summary.cancelled)
         return exitCode::interrupted;
-    return summary.failed > 0 || !summary.recordFailures.isEmpty() || ledgerError || failure
+    return summary.failed > 0 || !summary.recordFailures.isEmpty() || summary.historyNotSaved ||
+                   ledgerError || failure
                ? exitCode::failed
                : exitCode::done;
 }

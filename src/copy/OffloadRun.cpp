@@ -1,6 +1,7 @@
 #include "copy/OffloadRun.h"
 
 #include "base/FileNames.h"
+#include "base/Log.h"
 #include "copy/AtomicFile.h"
 #include "copy/NameClaim.h"
 #include "copy/Xxh128.h"
@@ -42,16 +43,6 @@ int folderError(const QString& path) {
     if (::stat(fileNames::encode(path).constData(), &info) != 0)
         return errno;
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
-}
-
-// Without the note a copy could take its final name and be forgotten by a history that cannot
-// be saved either, and the next run would copy the file again.
-CopyFailure unnoted(const QString& fileName, const QString& reason) {
-    return CopyFailure{
-        CopyFailure::Kind::system,
-        QCoreApplication::translate("Offloader", "Couldn’t note the copy of %1 in the history: %2.")
-            .arg(fileName, reason),
-        0};
 }
 
 // Makes the planned file's folder at one destination root. Only folders below the root are
@@ -256,9 +247,14 @@ std::optional<CopyFailure> OffloadRun::note(File& file, int live) {
     m_state.isVerifying = true;
     report();
     file.noted[live] = entryOf(file, file.targets[file.liveIndex[live]], file.copy->digest());
+    // Without the note, a copy that takes its final name and is then cut off by a kill stays
+    // unknown to the history. The copy is made and proved all the same: the footage is safer
+    // copied than not, and its record says whether the history keeps it.
     if (m_journal)
         if (const std::optional<QString> error = m_journal->verifying(*file.noted[live]))
-            return unnoted(clip.fileName(), *error);
+            Log::info(Log::Category::app,
+                      QStringLiteral("Couldn’t note the copy %1 in the history’s journal: %2")
+                          .arg(file.noted[live]->destinationPath, *error));
     return std::nullopt;
 }
 

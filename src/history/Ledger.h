@@ -54,8 +54,10 @@ public:
     // Appends the entry to the journal (flushed), and folds the journal into the file unless
     // `deferSave`; an entry the journal could not take is saved with the whole file at once.
     void add(const LedgerEntry& entry, bool deferSave);
-    // An entry a run's journal already holds (`journaled`), or failed to take.
-    void addRecorded(const LedgerEntry& entry, bool journaled);
+    // An entry a run's journal already holds (`journaled`), or failed to take; then the whole
+    // file is saved at once. False when neither could take it: the history does not hold it
+    // then, not even in memory, so nothing counts on a copy it won't remember.
+    bool addRecorded(const LedgerEntry& entry, bool journaled);
     // At the end of a run: folds the journal when that costs little next to what it adds
     // (the history file is small, or the journal is large beside it).
     void saveIfNeeded();
@@ -90,9 +92,10 @@ private:
     void adopt(Ledger& other);
     // Forgetting before the history is read would rewrite what was not read; it is refused.
     bool refusesChanges(const char* what) const;
-    // A record before the history is read goes to the journal only; true when so.
+    // A record before the history is read goes to the journal only; true when it is there.
     bool journalsBeforeLoad(const LedgerEntry& entry, bool journaled);
-    void save();
+    // Folds the journal into the file; true when the file was written.
+    bool save();
     // The name the file now has beside its old one; none when it could not be moved.
     std::optional<QString> moveAside(const QString& path) const;
     bool setAside(const QString& readError);
