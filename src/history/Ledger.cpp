@@ -323,6 +323,12 @@ bool Ledger::setAside(const QString& readError) {
 bool Ledger::save() {
     if (m_saveBlocked)
         return false;
+    if (m_journal->foldWaits()) {
+        // Done as soon as the record on its way is taken.
+        m_foldWaiting = true;
+        return false;
+    }
+    m_foldWaiting = false;
     const QString folder = m_fileURL.left(m_fileURL.lastIndexOf(u'/'));
     std::optional<QString> error;
     if (!folder.isEmpty())
@@ -415,7 +421,7 @@ bool Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
     append(entry, journaled);
     if (journaled) {
         Q_EMIT entriesChanged();
-        if (!m_unjournaled.isEmpty() || sizeOf(m_journal->path()) > journalBound)
+        if (m_foldWaiting || !m_unjournaled.isEmpty() || sizeOf(m_journal->path()) > journalBound)
             save();
         return true;
     }

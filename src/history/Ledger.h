@@ -24,7 +24,8 @@ namespace stowly {
 // journal again. A file that cannot be read is set aside and never overwritten. Several
 // processes (the desktop app and the command line) may share the files: both take a lock beside
 // them, and a file another process wrote meanwhile is read again and this process's changes
-// applied on top. Main thread only.
+// applied on top. Several runs may record at once; a fold waits for records on their way. Main
+// thread only.
 class Ledger : public QObject {
     Q_OBJECT
 public:
@@ -94,7 +95,8 @@ private:
     bool refusesChanges(const char* what) const;
     // A record before the history is read goes to the journal only; true when it is there.
     bool journalsBeforeLoad(const LedgerEntry& entry, bool journaled);
-    // Folds the journal into the file; true when the file was written.
+    // Folds the journal into the file; true when the file was written. Waits (false) while a
+    // run of this process has a record on its way here (LedgerJournal::foldWaits).
     bool save();
     // The name the file now has beside its old one; none when it could not be moved.
     std::optional<QString> moveAside(const QString& path) const;
@@ -116,6 +118,8 @@ private:
     bool m_saveBlocked = false;
     bool m_loaded = true;
     bool m_loading = false;
+    // A fold that waited for a run's record; done once the record is taken.
+    bool m_foldWaiting = false;
     std::function<QDateTime()> m_clock;
     std::optional<FileState> m_diskState;
     std::shared_ptr<LedgerJournal> m_journal;

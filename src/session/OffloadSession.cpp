@@ -249,6 +249,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                 // A verified copy is recorded even when a stop is requested meanwhile: only the
                 // session going away abandons it (and the journal holds it then).
                 onMainThread([this, entry, unjournaled] {
+                    if (m_runJournal)
+                        m_runJournal->taken();
                     if (m_ledger) {
                         if (m_ledger->addRecorded(entry, !unjournaled))
                             m_recorded.append(entry);
