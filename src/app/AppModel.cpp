@@ -611,9 +611,10 @@ void AppModel::startDeskOffload(CardDesk& desk) {
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {
     refreshInventory(session);
-    // What a card that could not be read all through held is not all copied, whatever was.
+    // What a card that could not be read all through held is not all copied, whatever was; what
+    // the history could not keep is not offloaded.
     const bool successful = !summary.cancelled && summary.failed == 0 && summary.copied >= 1 &&
-                            !session->inventory().unreadable;
+                            !summary.historyNotSaved && !session->inventory().unreadable;
     m_importPrompter->offloadEnded();
     if (m_settings->playSuccessSound() && successful)
         m_frontEnd->playSuccessSound();

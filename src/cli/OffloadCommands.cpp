@@ -190,19 +190,6 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
 
 namespace {
 
-// The copies a card's run recorded: the history's entries of that card since the run began.
-QList<LedgerEntry> copiesOf(const AppModel& model, const CardVolume& card, qsizetype before) {
-    const QString prefix = card.volumeIdentity() + u'|';
-    QList<LedgerEntry> copies;
-    const LedgerRecords& entries = model.ledger().entries();
-    for (qsizetype i = before; i < entries.size(); ++i) {
-        LedgerEntry entry = entries.at(i);
-        if (entry.sourceKey.startsWith(prefix))
-            copies.append(std::move(entry));
-    }
-    return copies;
-}
-
 // What one card's run came to, on standard output (and error); its exit status.
 struct CardOutcome {
     int status = exitCode::done;
@@ -211,9 +198,8 @@ struct CardOutcome {
     std::optional<QString> failure;
 };
 
-CardOutcome tellOutcome(const Invocation& invocation, Console& console, const AppModel& model,
-                        const PreparedRun& run, qsizetype recordedBefore, bool ejected,
-                        bool several) {
+CardOutcome tellOutcome(const Invocation& invocation, Console& console, const PreparedRun& run,
+                        bool ejected, bool several) {
     const OffloadSession& session = *run.session;
     const OffloadSummary summary = session.summary().value_or(OffloadSummary{});
     Log::info(Log::Category::app,
@@ -230,8 +216,7 @@ CardOutcome tellOutcome(const Invocation& invocation, Console& console, const Ap
         result = TerminalText::name(quoted(session.card().name)) + QStringLiteral(": ") + result;
     CardOutcome outcome;
     if (invocation.json) {
-        outcome.json =
-            JsonOutput::offload(summary, copiesOf(model, session.card(), recordedBefore));
+        outcome.json = JsonOutput::offload(summary, session.recorded());
         console.message(result.trimmed());
     } else {
         console.out() << result;
@@ -240,7 +225,8 @@ CardOutcome tellOutcome(const Invocation& invocation, Console& console, const Ap
     outcome.failure = failure;
     if (summary.cancelled)
         outcome.status = exitCode::interrupted;
-    else if (summary.failed > 0 || !summary.recordFailures.isEmpty() || failure)
+    else if (summary.failed > 0 || !summary.recordFailures.isEmpty() || summary.historyNotSaved ||
+             failure)
         outcome.status = exitCode::failed;
     return outcome;
 }
@@ -298,7 +284,6 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
         }
         runs.push_back(std::move(run));
     }
-    const qsizetype recordedBefore = model.ledger().entries().size();
     QSet<QString> ejected;
     QObject::connect(&model.devices(), &CardDevices::ejectEnded, &station,
                      [&](const CardVolume& card, const std::optional<QString>& error) {
@@ -338,8 +323,8 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
     for (const PreparedRun& run : runs) {
         if (!run.session->summary())
             continue;
-        CardOutcome outcome = tellOutcome(invocation, console, model, run, recordedBefore,
-                                          ejected.contains(run.session->card().id()), true);
+        CardOutcome outcome =
+            tellOutcome(invocation, console, run, ejected.contains(run.session->card().id()), true);
         outcome.json.insert(QStringLiteral("card"), run.session->card().url);
         json.append(outcome.json);
         if (outcome.failure)
@@ -374,7 +359,6 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     Station& station = *run.station;
     AppModel& model = station.model();
     OffloadSession& session = *run.session;
-    const qsizetype recordedBefore = model.ledger().entries().size();
 
     ProgressPrinter printer(session, console);
     QObject::connect(&signals, &SignalWatcher::interrupted, &printer, [&] {
@@ -406,8 +390,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         false);
     printer.finish();
 
-    CardOutcome outcome =
-        tellOutcome(invocation, console, model, run, recordedBefore, ejected, false);
+    CardOutcome outcome = tellOutcome(invocation, console, run, ejected, false);
     if (invocation.json)
         console.writeOut(JsonOutput::text(outcome.json));
     if (const std::optional<QString>& error = model.devices().ejectError())

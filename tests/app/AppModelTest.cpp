@@ -201,6 +201,38 @@ TEST(AppModelTest, ACardRemovedDuringTheOffloadKeepsTheResultUntilDismissed) {
     EXPECT_EQ(m.selectedCardID(), other.url);
 }
 
+// The copies are safer made than not; a history that cannot keep them leaves the card not ready
+// to erase, and nothing tells of success.
+TEST(AppModelTest, CopiesTheHistoryCannotKeepNeverCountTowardTheErase) {
+    TempDir history;
+    QDir().mkpath(history("Stowly"));
+    World w(true, std::make_unique<Ledger>(history("Stowly/ledger.json")));
+    const CardVolume card = w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "bb"}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    m.session()->setProjectInput("P");
+    m.settings().setEjectAfterOffload(true);
+    ReadOnlyFolder readOnly(history("Stowly"));
+    if (!readOnly.isActive())
+        GTEST_SKIP() << "cannot make a folder read-only here";
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+
+    const OffloadSummary summary = *m.session()->summary();
+    EXPECT_EQ(summary.copied, 2);
+    EXPECT_TRUE(summary.historyNotSaved);
+    QSet<QByteArray> copied;
+    for (const QString& path : m.session()->copiedPaths())
+        copied.insert(readFile(path));
+    EXPECT_EQ(copied, QSet<QByteArray>({"a", "bb"}));
+    EXPECT_EQ(m.ledger().entries().size(), 0);
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(m.formatReadiness()->notOffloaded, 2);
+    EXPECT_FALSE(m.canFormatSelectedCard());
+    EXPECT_TRUE(w.disk->ejected.isEmpty());
+}
+
 TEST(AppModelTest, TheBlockerNamesTheFirstThingMissing) {
     World w;
     AppModel& m = *w.model;
