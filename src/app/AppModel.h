@@ -218,10 +218,12 @@ public:
     void changeFavoriteFolder(const QUuid& id, const QString& path);
 
     // ImportPrompterHost
-    bool askToImport() const override { return m_settings->askToImport(); }
-    ImportPromptStyle importPromptStyle() const override { return m_settings->importPromptStyle(); }
+    bool askToImport() const override { return m_settings->value(setting::askToImportOnMount); }
+    ImportPromptStyle importPromptStyle() const override {
+        return m_settings->value(setting::importPromptStyle);
+    }
     std::optional<QString> destinationPath() const override {
-        return m_settings->destinationPath();
+        return m_settings->value(setting::destinationPath);
     }
     QStringList favoriteDestinationPaths() const override;
     QSet<QString> ignoredImportIdentities() const override {
