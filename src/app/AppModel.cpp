@@ -59,7 +59,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_mountEvents = std::move(platform.mountEvents);
     m_runner = platform.runner;
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
-    m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
+    m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_settings,
+                                                        *m_destinations, *m_volumes);
     m_loginItem = std::make_unique<LoginItem>(startWatching);
     m_menuBarIconInserted = menuBarIconInserted();
     const auto followMenuBarIcon = [this] {
@@ -631,15 +632,6 @@ void AppModel::changeFavoriteFolder(const QUuid& id, const QString& path) {
     m_destinations->setPath(id, path);
     if (inUse)
         useFavorite(*m_destinations->favorite(id));
-}
-
-// MARK: What the import prompter asks
-
-QStringList AppModel::favoriteDestinationPaths() const {
-    QStringList paths;
-    for (const FavoriteDestination& f : m_destinations->favorites())
-        paths.append(f.path);
-    return paths;
 }
 
 } // namespace stowly

@@ -218,18 +218,6 @@ public:
     void changeFavoriteFolder(const QUuid& id, const QString& path);
 
     // ImportPrompterHost
-    bool askToImport() const override { return m_settings->value(setting::askToImportOnMount); }
-    ImportPromptStyle importPromptStyle() const override {
-        return m_settings->value(setting::importPromptStyle);
-    }
-    std::optional<QString> destinationPath() const override {
-        return m_settings->value(setting::destinationPath);
-    }
-    QStringList favoriteDestinationPaths() const override;
-    QSet<QString> ignoredImportIdentities() const override {
-        return m_settings->ignoredImportIdentities();
-    }
-    void ignoreImports(const CardVolume& card) override { m_settings->ignoreImports(card); }
     bool isFormatting() const override;
     QList<CardVolume> mountedCards() const override { return m_watcher->cards(); }
 
