@@ -283,6 +283,8 @@ QList<SettingDefinition> makeRows() {
             k::writeAscMhl, false,
             QT_TRANSLATE_NOOP("SettingsTable",
                               "Keep an ASC MHL history (xxh128) at the top of every destination.")),
+        flag(k::shareDestinationDrives, false,
+             QT_TRANSLATE_NOOP("SettingsTable", "Copy to one drive from several cards at once.")),
         flag(k::ejectAfterOffload, false,
              QT_TRANSLATE_NOOP("SettingsTable", "Eject the card when its offload is done.")),
         namingTemplate(

@@ -51,6 +51,7 @@ inline constexpr SettingKey<SettingsTab> settingsTab{"settingsTab"};
 inline constexpr SettingKey<QStringList> backupDestinations{"backupDestinations"};
 inline constexpr SettingKey<bool> verifySource{"verifySource"};
 inline constexpr SettingKey<bool> writeAscMhl{"writeAscMhl"};
+inline constexpr SettingKey<bool> shareDestinationDrives{"shareDestinationDrives"};
 } // namespace setting
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and

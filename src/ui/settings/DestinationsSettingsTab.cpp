@@ -251,6 +251,8 @@ void DestinationsSettingsTab::addBackups() {
     addNote(tr("Each offload adds a manifest with an xxh128 value for every copied file to the "
                "“ascmhl” folder at the top of the destination, so anyone can check the drive "
                "later, with Stowly (stowly-cli verify) or another ASC MHL tool."));
+    addSwitch(tr("Copy to one drive from several cards at once"), settings,
+              setting::shareDestinationDrives);
 }
 
 } // namespace stowly
