@@ -344,8 +344,10 @@ TEST(DestinationsTab, BackupsAndTheirChecksAreSetThere) {
 
     for (QCheckBox* box : tab.findChildren<QCheckBox*>())
         if (box->text().contains(QStringLiteral("ASC MHL")) ||
-            box->text().contains(QStringLiteral("again")))
+            box->text().contains(QStringLiteral("again")) ||
+            box->text() == QStringLiteral("Copy to one drive from several cards at once"))
             box->click();
     EXPECT_TRUE(settings.value(setting::writeAscMhl));
     EXPECT_TRUE(settings.value(setting::verifySource));
+    EXPECT_TRUE(settings.value(setting::shareDestinationDrives));
 }
