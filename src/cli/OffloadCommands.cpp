@@ -62,22 +62,22 @@ QString noSuchCamera(const CameraStore& cameras, const QString& wanted) {
 // preferences keep their own values.
 void applyRunOptions(const RunOptions& options, AppSettings& settings) {
     if (options.destination)
-        settings.overrideForRun(settingKey::destinationPath,
+        settings.overrideForRun(setting::destinationPath,
                                 std::optional<QString>(absolutePath(*options.destination)));
     if (!options.backups.isEmpty()) {
         QStringList backups;
         for (const QString& folder : options.backups)
             backups << absolutePath(folder);
-        settings.overrideForRun(settingKey::backupDestinations, backups);
+        settings.overrideForRun(setting::backupDestinations, backups);
     }
     if (options.verifySource)
-        settings.overrideForRun(settingKey::verifySource, true);
+        settings.overrideForRun(setting::verifySource, true);
     if (options.mhl)
-        settings.overrideForRun(settingKey::writeAscMhl, true);
+        settings.overrideForRun(setting::writeAscMhl, true);
     if (options.quickDump)
-        settings.overrideForRun(settingKey::quickDump, true);
+        settings.overrideForRun(setting::quickDump, true);
     if (options.dates)
-        settings.overrideForRun(settingKey::dateFilter, *options.dates);
+        settings.overrideForRun(setting::dateFilter, *options.dates);
 }
 
 // The camera the options name, if any; none after telling the user, when no camera has the name.
@@ -171,7 +171,8 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
     if (const int* status = std::get_if<int>(&prepared))
         return *status;
     const PreparedRun& run = std::get<PreparedRun>(prepared);
-    const std::optional<QString> destination = run.station->model().settings().destinationPath();
+    const std::optional<QString> destination =
+        run.station->model().settings().value(setting::destinationPath);
     const QList<PlannedFile> files = run.station->model().plan();
     if (invocation.json)
         console.writeOut(JsonOutput::text(JsonOutput::plan(destination, files, run.blocker)));

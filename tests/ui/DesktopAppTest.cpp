@@ -52,7 +52,7 @@ struct Desktop {
 TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnlyHides) {
     Desktop d;
     MainWindow& window = d.app.window();
-    d.world.model->settings().setKeepRunningInMenuBar(true);
+    d.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
@@ -88,8 +88,8 @@ TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnly
 
 TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     Desktop d;
-    d.world.model->settings().setKeepRunningInMenuBar(true);
-    d.world.model->settings().setSettingsTab(SettingsTab::cameras);
+    d.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
+    d.world.model->settings().setValue(setting::settingsTab, SettingsTab::cameras);
     ASSERT_EQ(d.settingsWindow(), nullptr);
 
     d.trayAction(QStringLiteral("Settings…"))->trigger();

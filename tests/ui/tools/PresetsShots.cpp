@@ -33,8 +33,8 @@ void shootTabs(World& world, SettingsWindow& window, const QString& folder, cons
     AppSettings& settings = world.model->settings();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const Look& look : looks) {
-        settings.setThemeID(look.theme);
-        settings.setAppearance(look.appearance);
+        settings.setValue(setting::theme, look.theme);
+        settings.setValue(setting::appearance, look.appearance);
         const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
         QApplication::setPalette(Theme::palette(colors));
         qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
@@ -78,7 +78,7 @@ void shootPresets(const QString& folder) {
     model.useFavorite(*destinations.favoriteForPath(footage));
     model.saveCurrentSetupAsPreset(QStringLiteral("Wedding"));
     model.saveCurrentSetupAsPreset(QStringLiteral("Interview"));
-    model.settings().setQuickDump(true);
+    model.settings().setValue(setting::quickDump, true);
     model.saveCurrentSetupAsPreset(QStringLiteral("Daily Archive"));
     model.presets().markActive(model.presets().presets()[0].id);
     selectRow(window, "presetList", 1);

@@ -87,8 +87,8 @@ public:
     void shoot(const QString& state) {
         AppSettings& settings = m_w.world.model->settings();
         for (const Look& look : looks) {
-            settings.setThemeID(look.theme);
-            settings.setAppearance(look.appearance);
+            settings.setValue(setting::theme, look.theme);
+            settings.setValue(setting::appearance, look.appearance);
             for (const QSize size : sizes) {
                 m_w.window.resize(size);
                 settle();
@@ -162,9 +162,9 @@ int main(int argc, char** argv) {
         shooter.shoot(QStringLiteral("3b-editing-folders"));
         edit->setChecked(false);
     }
-    w.world.model->settings().setMediaLayout(MediaLayout::grid);
+    w.world.model->settings().setValue(setting::mediaLayout, MediaLayout::grid);
     shooter.shoot(QStringLiteral("4-ready-grid"));
-    w.world.model->settings().setMediaLayout(MediaLayout::list);
+    w.world.model->settings().setValue(setting::mediaLayout, MediaLayout::list);
 
     // Mid-way: each report waits on this thread, so the run holds still while it is drawn.
     bool shotRunning = false;
@@ -216,18 +216,18 @@ int main(int argc, char** argv) {
     w.window.showRecentOffloads();
     auto* recent = w.window.findChild<QWidget*>(QStringLiteral("recentOffloads"));
     for (const Look& look : looks) {
-        w.world.model->settings().setThemeID(look.theme);
-        w.world.model->settings().setAppearance(look.appearance);
+        w.world.model->settings().setValue(setting::theme, look.theme);
+        w.world.model->settings().setValue(setting::appearance, look.appearance);
         QCoreApplication::processEvents();
         recent->grab().save(
             QStringLiteral("%1/9-recent-offloads-%2.png").arg(folder, QLatin1String(look.name)));
     }
 
     // The tray item's menu in menu bar mode, with the card connected.
-    w.world.model->settings().setKeepRunningInMenuBar(true);
+    w.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
     for (const Look& look : looks) {
-        w.world.model->settings().setThemeID(look.theme);
-        w.world.model->settings().setAppearance(look.appearance);
+        w.world.model->settings().setValue(setting::theme, look.theme);
+        w.world.model->settings().setValue(setting::appearance, look.appearance);
         QMenu* menu = w.desktop.statusItem().menu();
         menu->adjustSize();
         QCoreApplication::processEvents();

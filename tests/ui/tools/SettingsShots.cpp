@@ -33,8 +33,8 @@ void shootTabs(World& world, SettingsWindow& window, const QString& folder, cons
     AppSettings& settings = world.model->settings();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const Look& look : looks) {
-        settings.setThemeID(look.theme);
-        settings.setAppearance(look.appearance);
+        settings.setValue(setting::theme, look.theme);
+        settings.setValue(setting::appearance, look.appearance);
         const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
         QApplication::setPalette(Theme::palette(colors));
         qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
@@ -71,9 +71,9 @@ void shootSettings(const QString& folder) {
     card.name = QStringLiteral("SONY_FX3_B");
     card.url = QStringLiteral("/media/user/SONY_FX3_B");
     settings.ignoreImports(card);
-    FileRules rules = settings.fileRules();
+    FileRules rules = settings.value(setting::fileRules);
     rules.ignorePatterns << QStringLiteral("*.mp4");
-    settings.setFileRules(rules);
+    settings.setValue(setting::fileRules, rules);
     settings.setShortClipSliderSeconds(0);
     shootTabs(world, window, folder, QStringLiteral("filled"));
 }

@@ -78,7 +78,8 @@ QPixmap dateRange() {
 
 // "{camera}" taken out of "{date}_{camera}" and carried over the left side of "{project}".
 QPixmap nameDrag(World& world) {
-    world.model->settings().setFolderTemplate(QStringLiteral("{date}_{camera}/{project}"));
+    world.model->settings().setValue(setting::folderTemplate,
+                                     QStringLiteral("{date}_{camera}/{project}"));
     FolderLevelsEditor editor(world.model->settings());
     editor.resize(300, 300);
     editor.show();
@@ -141,8 +142,8 @@ void shootStageDetails(const QString& folder) {
         QTest::keyClicks(project, QStringLiteral("Harbour Shoot"));
     spinUntil([] { return false; }, 400);
     for (const Look& each : looks) {
-        world.model->settings().setThemeID(each.theme);
-        world.model->settings().setAppearance(each.appearance);
+        world.model->settings().setValue(setting::theme, each.theme);
+        world.model->settings().setValue(setting::appearance, each.appearance);
         window.resize(1100, 750);
         settle();
         save(window.grab(),

@@ -53,8 +53,8 @@ void shootWelcome(const QString& folder) {
 
     const auto shoot = [&](const QString& state) {
         for (const Look& l : looks) {
-            world.model->settings().setThemeID(l.theme);
-            world.model->settings().setAppearance(l.appearance);
+            world.model->settings().setValue(setting::theme, l.theme);
+            world.model->settings().setValue(setting::appearance, l.appearance);
             spinUntil([] { return false; }, 50);
             settle();
             const QString file =
