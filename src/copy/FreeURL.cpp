@@ -12,8 +12,10 @@ bool existsAt(const QString& path) {
     return ::lstat(fileNames::encode(path).constData(), &info) == 0;
 }
 
+// A copy's name goes from held (NameClaim) to its partial file to its final name; looked at in
+// that order, a name another run is taking is seen at one of its steps whatever it does meanwhile.
 bool isTaken(const QString& path) {
-    return existsAt(path) || existsAt(path + QStringLiteral(".stowly-partial"));
+    return existsAt(path + QStringLiteral(".stowly-partial")) || existsAt(path);
 }
 
 } // namespace
