@@ -29,6 +29,9 @@ std::mt19937_64 caseRandom(quint64 seed, int number) {
     return std::mt19937_64(sequence);
 }
 
+// A run that could not write the history copies all the same and says so.
+const QString historyNotSaved = QStringLiteral("Stowly won’t remember them");
+
 // Exit status 3 with this message means an earlier run already copied everything.
 bool finishedCleanly(const RunOutcome& outcome) {
     return outcome.status == 0 ||
@@ -161,6 +164,8 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
         }
         const RunOutcome outcome = world.offload(killAfter, plan, m_allowedMs);
         ++m_tally.runs;
+        if (QString::fromUtf8(outcome.out + outcome.err).contains(historyNotSaved))
+            inspector.copiesNotRemembered();
         bool failed = outcome.crashed || outcome.hung;
         QString step;
         if (kills) {

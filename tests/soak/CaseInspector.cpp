@@ -14,6 +14,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 namespace stowly::soak {
 namespace {
 
@@ -123,6 +125,16 @@ QList<Problem> CaseInspector::check() {
     return look().problems;
 }
 
+void CaseInspector::copiesNotRemembered() {
+    const Look state = look();
+    QSet<QString> recorded;
+    for (const Entry& entry : state.entries)
+        recorded.insert(entry.destination);
+    for (auto copy = state.copies.cbegin(); copy != state.copies.cend(); ++copy)
+        if (!recorded.contains(copy.key()))
+            m_unremembered.insert(copy.key());
+}
+
 QList<Problem> CaseInspector::checkComplete() {
     Look state = look();
     QList<Problem>& problems = state.problems;
@@ -149,7 +161,12 @@ QList<Problem> CaseInspector::checkComplete() {
                 QString("%1 is recorded %2 times").arg(file.relativePath).arg(times)};
         QStringList found = copiesOf.value(file.sha256);
         found.sort();
-        if (found.size() != 1)
+        // Copies a run said it could not remember are extra, never missing.
+        const qsizetype unremembered =
+            std::count_if(found.cbegin(), found.cend(), [&](const QString& name) {
+                return m_unremembered.contains(root + u'/' + name);
+            });
+        if (found.size() != 1 && (found.isEmpty() || found.size() - unremembered != 1))
             problems << Problem{found.isEmpty() ? "a card file has no copy"
                                                 : "a card file has several copies",
                                 QString("%1 has %2 copies at the destination%3")

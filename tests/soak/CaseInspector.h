@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ public:
     // After the last run of a case: besides check(), every card file is recorded once and has
     // exactly one copy, and nothing else is at the destination.
     QList<Problem> checkComplete();
+    // A run said that its copies are made but not remembered: the copies not recorded now may
+    // have a second copy later, when a run copies their files again.
+    void copiesNotRemembered();
 
 private:
     struct Copy {
@@ -54,6 +58,8 @@ private:
     const SoakCard& m_card;
     QByteArray m_keyPrefix;
     QHash<QString, Copy> m_seen;
+    // Copies at the destination that a run made and said it could not remember.
+    QSet<QString> m_unremembered;
 };
 
 } // namespace stowly::soak
