@@ -58,12 +58,23 @@ QList<CopyResult> CopyRun::run(const Copier::OnBytes& onBytes, const Copier::OnV
     return results();
 }
 
+bool CopyRun::create() {
+    if (!m_created)
+        for (const auto& target : m_targets)
+            target->create();
+    m_created = true;
+    return anyLive();
+}
+
+bool CopyRun::nameTaken() const {
+    return std::any_of(m_targets.begin(), m_targets.end(),
+                       [](const auto& target) { return target->nameTaken(); });
+}
+
 bool CopyRun::copy(const Copier::OnBytes& onBytes, CopyBuffers& buffers,
                    const OnWritten& onWritten) {
     const auto failure = [&]() -> std::optional<CopyFailure> {
-        for (const auto& target : m_targets)
-            target->create();
-        if (!anyLive())
+        if (!create())
             return std::nullopt;
 
         m_sourceFd.reset(::open(m_source.constData(), O_RDONLY | O_CLOEXEC));

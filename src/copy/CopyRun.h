@@ -31,9 +31,13 @@ public:
     QList<CopyResult> run(const Copier::OnBytes& onBytes, const Copier::OnVerifyAt& onVerify,
                           CopyBuffers& buffers);
 
-    // The first half: the partial files are made and the source is read once, hashed and
-    // written to each; `onWritten` gets the bytes written so far after every chunk. Returns
-    // whether any copy is left to prove.
+    // Makes the partial files, unless copy() is to; returns whether any could be made.
+    bool create();
+    // Some copy's final or partial name was another file's when its partial file was made.
+    bool nameTaken() const;
+    // The first half: the partial files are made (unless they were) and the source is read
+    // once, hashed and written to each; `onWritten` gets the bytes written so far after every
+    // chunk. Returns whether any copy is left to prove.
     bool copy(const Copier::OnBytes& onBytes, CopyBuffers& buffers, const OnWritten& onWritten);
     // For the live copies, what reads them back piece by piece while they are written (empty
     // where a copy can only be read back at the end). Made on the first call.
@@ -76,6 +80,7 @@ private:
     FileDescriptor m_sourceFd;
     QString m_digest;
     qint64 m_bytesCopied = 0;
+    bool m_created = false;
     bool m_stopped = false;
 };
 

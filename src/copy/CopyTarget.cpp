@@ -127,18 +127,26 @@ std::optional<CopyFailure> CopyTarget::makePartial() {
     m_folderFd.reset(folder);
 
     struct stat info;
-    if (m_calls.statAt(folder, m_name.constData(), &info) == 0)
+    if (m_calls.statAt(folder, m_name.constData(), &info) == 0) {
+        m_nameTaken = true;
         return CopyFailure::from(CopierError::destinationExists(m_finalName));
-    if (m_name.isEmpty() || m_name == "." || m_name == ".." ||
-        m_calls.statAt(folder, m_partial.constData(), &info) == 0)
+    }
+    if (m_name.isEmpty() || m_name == "." || m_name == "..")
         return CopyFailure::from(CopierError::couldNotCreate(m_partialName));
+    if (m_calls.statAt(folder, m_partial.constData(), &info) == 0) {
+        m_nameTaken = true;
+        return CopyFailure::from(CopierError::couldNotCreate(m_partialName));
+    }
 
     // O_EXCL with O_NOFOLLOW: a name that appeared meanwhile, or a planted link, is refused
     // rather than opened.
     m_partialFd.reset(m_calls.openAt(folder, m_partial.constData(),
                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (!m_partialFd.isOpen())
-        return CopyFailure::from(CopierError::couldNotCreate(m_partialName, errno));
+    if (!m_partialFd.isOpen()) {
+        const int error = errno;
+        m_nameTaken = error == EEXIST;
+        return CopyFailure::from(CopierError::couldNotCreate(m_partialName, error));
+    }
     m_partialId = FileIdentity::of(m_partialFd.get());
     if (!m_partialId) {
         // Without its identity our file could not be told from another one later; the name was
@@ -150,6 +158,13 @@ std::optional<CopyFailure> CopyTarget::makePartial() {
     m_partialPin.reset(::openat(folder, m_partial.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     if (m_partialPin.isOpen() && FileIdentity::of(m_partialPin.get()) != m_partialId)
         m_partialPin.reset();
+    // Another copy whose partial file had the name a moment ago may have given it its final
+    // name since the check above; ours would then never get it. With the partial name ours,
+    // no other copy can take the final name any more.
+    if (m_calls.statAt(folder, m_name.constData(), &info) == 0) {
+        m_nameTaken = true;
+        return CopyFailure::from(CopierError::destinationExists(m_finalName));
+    }
     return std::nullopt;
 }
 

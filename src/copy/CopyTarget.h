@@ -28,6 +28,9 @@ public:
     bool live() const { return !m_failure; }
     // Verified and under its final name.
     bool finished() const { return m_finished; }
+    // create() failed because the final or the partial name was another file's: another copy
+    // into the same folder may have taken it since the name was chosen.
+    bool nameTaken() const { return m_nameTaken; }
     const std::optional<CopyFailure>& failure() const { return m_failure; }
     // Records the failure (the first one counts) and removes what was made.
     void fail(const CopyFailure& failure);
@@ -85,6 +88,7 @@ private:
     // The verified file already has its final name, but the copy still failed.
     bool m_finalIsOurs = false;
     bool m_finished = false;
+    bool m_nameTaken = false;
     std::optional<CopyFailure> m_failure;
 };
 

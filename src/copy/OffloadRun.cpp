@@ -22,6 +22,9 @@ constexpr qsizetype openFiles = 2;
 // The read-back buffers of all destinations together stay within this, the copy's own
 // buffers besides.
 constexpr qint64 readBackBudget = 48 * 1024 * 1024;
+// Names a file tries when other offloads into the same folder take them under its feet; a
+// name taken every time is some other trouble, and the copy fails on it.
+constexpr int nameAttempts = 10;
 
 QString joinPath(const QString& folder, const QString& relative) {
     if (relative.isEmpty())
@@ -143,24 +146,37 @@ bool OffloadRun::copyFile(int index) {
     auto file = std::make_unique<File>();
     file->index = index;
     file->bytesAfter = m_state.bytesDone + clip.size;
-    prepare(*file);
+    Copier::Checks checks;
+    checks.verifySource = m_job.verifySource;
+    // Fed on the reading thread, finished here once the copy is written.
+    std::shared_ptr<Xxh128> xxh128;
+    if (m_job.xxh128) {
+        xxh128 = std::make_shared<Xxh128>();
+        checks.tap = [xxh128](const char* data, qsizetype size) { xxh128->update(data, size); };
+    }
+    file->verifyingSource = std::make_shared<std::atomic<bool>>(false);
+    checks.onVerifyingSource = [flag = file->verifyingSource] { *flag = true; };
 
     QStringList live;
-    for (const qsizetype i : file->liveIndex)
-        live << file->targets[i];
-    if (!live.isEmpty()) {
-        Copier::Checks checks;
-        checks.verifySource = m_job.verifySource;
-        // Fed on the reading thread, finished here once the copy is written.
-        std::shared_ptr<Xxh128> xxh128;
-        if (m_job.xxh128) {
-            xxh128 = std::make_shared<Xxh128>();
-            checks.tap = [xxh128](const char* data, qsizetype size) { xxh128->update(data, size); };
-        }
-        file->verifyingSource = std::make_shared<std::atomic<bool>>(false);
-        checks.onVerifyingSource = [flag = file->verifyingSource] { *flag = true; };
+    for (int attempt = 1;; ++attempt) {
+        prepare(*file);
+        live.clear();
+        for (const qsizetype i : file->liveIndex)
+            live << file->targets[i];
+        if (live.isEmpty())
+            break;
         file->copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, checks);
-
+        // Another offload into the same folder may take the name between its choice and the
+        // making of the partial file: the file then takes the next free name rather than fail.
+        file->copy->create();
+        if (!file->copy->nameTaken() || attempt == nameAttempts)
+            break;
+        file->copy.reset();
+        if (m_journal)
+            for (const QString& target : live)
+                m_journal->dropped(target);
+    }
+    if (!live.isEmpty()) {
         const auto onBytes = [&](qint64 count) {
             m_state.bytesDone += count;
             m_state.currentFileBytes += count;
@@ -221,6 +237,9 @@ void OffloadRun::prepare(File& file) {
     const PlannedFile& planned = m_job.plan[file.index];
     const Clip& clip = planned.clip;
     file.roots = m_job.missingAt.value(clip.relativePath, m_destinations);
+    file.targets.clear();
+    file.outcomes.clear();
+    file.liveIndex.clear();
     file.targets.resize(file.roots.size());
     file.outcomes.resize(file.roots.size());
     QStringList folders;

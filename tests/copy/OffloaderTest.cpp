@@ -182,6 +182,40 @@ TEST_F(OffloaderTest, TakenNameGetsTheNextFreeOneAndTheEntrySaysWhich) {
     EXPECT_EQ(readFile(dir("dest/Day/IMG_0001_3.JPG")), "new");
 }
 
+// Another offload into the same folder, between the choice of a name and the making of the
+// partial file: it makes A's partial file first, and gives its own B partial file the final name
+// just after the check for it. Each file takes the next free name; theirs are left alone.
+TEST_F(OffloaderTest, ANameAnotherOffloadTakesMeanwhileGivesWayToTheNextFreeOne) {
+    plan("A.JPG", "a", QString(), "A.JPG");
+    plan("B.JPG", "b", QString(), "B.JPG");
+    QSet<QByteArray> raced;
+    calls.openAt = [&, open = calls.openAt](int folder, const char* name, int flags, mode_t mode) {
+        const QByteArray wanted(name);
+        if (!(flags & O_CREAT) || raced.contains(wanted))
+            return open(folder, name, flags, mode);
+        raced.insert(wanted);
+        if (wanted == "A.JPG.stowly-partial")
+            writeFile(dir("dest/A.JPG.stowly-partial"), "theirs");
+        const int fd = open(folder, name, flags, mode);
+        if (wanted == "B.JPG.stowly-partial")
+            writeFile(dir("dest/B.JPG"), "theirs");
+        return fd;
+    };
+
+    const OffloadSummary summary = run();
+
+    EXPECT_EQ(summary.copied, 2) << summary.failures.join(u'\n').toStdString();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].destinationPath, dir("dest/A_2.JPG"));
+    EXPECT_EQ(entries[1].destinationPath, dir("dest/B_2.JPG"));
+    EXPECT_EQ(readFile(dir("dest/A_2.JPG")), "a");
+    EXPECT_EQ(readFile(dir("dest/B_2.JPG")), "b");
+    EXPECT_EQ(readFile(dir("dest/A.JPG.stowly-partial")), "theirs");
+    EXPECT_EQ(readFile(dir("dest/B.JPG")), "theirs");
+    EXPECT_EQ(namesIn(job.destination),
+              QStringList({"A.JPG.stowly-partial", "A_2.JPG", "B.JPG", "B_2.JPG"}));
+}
+
 TEST_F(OffloaderTest, OnlyAStopBeforeTheLastRecordCancelsTheRun) {
     EXPECT_EQ(withoutCopies(run()), (OffloadSummary{0, 4, 0, false, {}}));
     plan("A.MP4", "a", QString(), "A.MP4");
