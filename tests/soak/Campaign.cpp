@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -40,9 +41,15 @@ QString describe(const RunOutcome& outcome) {
         return QStringLiteral("did not end within the time allowed");
     if (outcome.crashed)
         return QStringLiteral("crashed");
-    return QStringLiteral("ended with status %1: %2")
-        .arg(outcome.status)
-        .arg(QString::fromUtf8(outcome.err).trimmed().replace(u'\n', QStringLiteral(" | ")));
+    // What it said, without the line of progress per file; and why files failed.
+    QStringList said;
+    for (const QString& line : QString::fromUtf8(outcome.err).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.contains(QRegularExpression(QStringLiteral("^\\d+/\\d+ "))))
+            said << line;
+    for (const QString& line : QString::fromUtf8(outcome.out).split(u'\n', Qt::SkipEmptyParts))
+        if (line.startsWith(QStringLiteral("  ")))
+            said << line.trimmed();
+    return QStringLiteral("ended with status %1: %2").arg(outcome.status).arg(said.join(" | "));
 }
 
 // A run whose walk over the card failed: it must say so and fail, whatever it copied, and
