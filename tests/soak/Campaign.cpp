@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -16,6 +17,9 @@
 
 namespace stowly::soak {
 namespace {
+
+// A run that could not write the history copies all the same and says so.
+const QString historyNotSaved = QStringLiteral("Stowly won’t remember them");
 
 const QString alreadyOffloaded = QStringLiteral("Everything on this card is already offloaded");
 const QString failedRun = QStringLiteral("an offload failed, crashed or hung");
@@ -29,9 +33,6 @@ std::mt19937_64 caseRandom(quint64 seed, int number) {
     return std::mt19937_64(sequence);
 }
 
-// A run that could not write the history copies all the same and says so.
-const QString historyNotSaved = QStringLiteral("Stowly won’t remember them");
-
 // Exit status 3 with this message means an earlier run already copied everything.
 bool finishedCleanly(const RunOutcome& outcome) {
     return outcome.status == 0 ||
@@ -43,9 +44,15 @@ QString describe(const RunOutcome& outcome) {
         return QStringLiteral("did not end within the time allowed");
     if (outcome.crashed)
         return QStringLiteral("crashed");
-    return QStringLiteral("ended with status %1: %2")
-        .arg(outcome.status)
-        .arg(QString::fromUtf8(outcome.err).trimmed().replace(u'\n', QStringLiteral(" | ")));
+    // What it said, without the line of progress per file; and why files failed.
+    QStringList said;
+    for (const QString& line : QString::fromUtf8(outcome.err).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.contains(QRegularExpression(QStringLiteral("^\\d+/\\d+ "))))
+            said << line;
+    for (const QString& line : QString::fromUtf8(outcome.out).split(u'\n', Qt::SkipEmptyParts))
+        if (line.startsWith(QStringLiteral("  ")))
+            said << line.trimmed();
+    return QStringLiteral("ended with status %1: %2").arg(outcome.status).arg(said.join(" | "));
 }
 
 // A run whose walk over the card failed: it must say so and fail, whatever it copied, and
@@ -90,120 +97,197 @@ void Campaign::violations(int number, const QString& when, const QList<Problem>&
     std::fflush(stdout);
 }
 
-bool Campaign::calibrate(const QString& folder) {
-    const CaseWorld first(m_options.program, m_options.faultModule, folder + QStringLiteral("/1"),
-                          m_cardPath);
-    const RunOutcome scan = first.run({"scan", m_cardPath, "--json"}, 60000);
-    m_cardIdentity = QJsonDocument::fromJson(scan.out)
-                         .object()
-                         .value("card")
-                         .toObject()
-                         .value("identity")
-                         .toString();
-    if (scan.status != 0 || m_cardIdentity.isEmpty()) {
-        std::printf("stowly-cli cannot scan the card: %s\n", qPrintable(describe(scan)));
-        return false;
-    }
-    // The longest of three, so that late kills reach the end of a slow run too.
+std::optional<qint64> Campaign::wholeRunMs(const QString& folder,
+                                           const QList<InspectedCard>& cards) {
+    QStringList paths;
+    for (const InspectedCard& card : cards)
+        paths << card.card->path();
+    qint64 longest = 0;
     for (int i = 1; i <= 3; ++i) {
         const CaseWorld world(m_options.program, m_options.faultModule,
-                              folder + u'/' + QString::number(i), m_cardPath);
+                              folder + u'/' + QString::number(i), paths);
         const RunOutcome full = world.offload(std::nullopt, std::nullopt, 600000);
         if (full.status != 0) {
             std::printf("An offload without faults failed: %s\n", qPrintable(describe(full)));
-            return false;
+            return std::nullopt;
         }
-        m_fullRunMs = std::max(m_fullRunMs, full.milliseconds);
-        CaseInspector inspector(world, *m_card, m_cardIdentity);
+        longest = std::max(longest, full.milliseconds);
+        CaseInspector inspector(world, cards);
         violations(0, QStringLiteral("an offload without faults"), inspector.checkComplete());
     }
-    m_fullRunMs = m_options.fullRunMs.value_or(m_fullRunMs);
-    m_allowedMs = std::max<qint64>(60000, 20 * m_fullRunMs);
-    std::printf("A whole offload takes %lld ms; kills land from 3 ms to that.\n", m_fullRunMs);
+    return longest;
+}
+
+bool Campaign::calibrate(const QString& folder) {
+    for (InspectedCard& card : m_cards) {
+        const CaseWorld world(m_options.program, m_options.faultModule, folder + "/scan",
+                              {card.card->path()});
+        const RunOutcome scan = world.run({"scan", card.card->path(), "--json"}, 60000);
+        card.identity = QJsonDocument::fromJson(scan.out)
+                            .object()
+                            .value("card")
+                            .toObject()
+                            .value("identity")
+                            .toString();
+        if (scan.status != 0 || card.identity.isEmpty()) {
+            std::printf("stowly-cli cannot scan the card: %s\n", qPrintable(describe(scan)));
+            return false;
+        }
+    }
+    if (m_cards[0].identity == m_cards[1].identity) {
+        std::printf("The two cards have one identity, %s\n", qPrintable(m_cards[0].identity));
+        return false;
+    }
+    // The longest of three, so that late kills reach the end of a slow run too.
+    const std::optional<qint64> alone = wholeRunMs(folder + "/one", {m_cards[0]});
+    const std::optional<qint64> both = wholeRunMs(folder + "/two", m_cards);
+    if (!alone || !both)
+        return false;
+    m_fullRunMs = m_options.fullRunMs.value_or(*alone);
+    m_pairRunMs = m_options.pairRunMs.value_or(*both);
+    m_allowedMs = std::max<qint64>(60000, 20 * std::max(m_fullRunMs, m_pairRunMs));
+    std::printf("A whole offload takes %lld ms, of both cards in one command %lld ms; kills land "
+                "from 3 ms to that.\n",
+                m_fullRunMs, m_pairRunMs);
     return m_tally.violations == 0;
 }
 
+QString Campaign::account(int number, const QString& when, const RunOutcome& outcome,
+                          const OffloadStart& start, qint64& reach) {
+    ++m_tally.runs;
+    bool failed = outcome.crashed || outcome.hung;
+    QString step;
+    if (start.killAfterMs) {
+        step = QStringLiteral("killed after %1 ms").arg(*start.killAfterMs);
+        if (outcome.killed) {
+            ++m_tally.kills;
+        } else if (finishedCleanly(outcome)) {
+            ++m_tally.endedBeforeKill;
+            reach = std::max(reach, outcome.milliseconds);
+            step += QStringLiteral(" (ended before)");
+        } else {
+            failed = true;
+        }
+    } else if (const std::optional<FaultPlan>& plan = start.faults) {
+        ++m_tally.faultedRuns;
+        m_tally.faults += outcome.faults;
+        if (plan->scan) {
+            ++m_tally.scanFaultedRuns;
+            m_tally.scanFaults += outcome.faults;
+        }
+        const QStringList errnoNames{"EIO", "ENOSPC", "EIO+ENOSPC"};
+        step = plan->scan
+                   ? QStringLiteral("p=%1 in the walk over the card, %2 faults")
+                         .arg(plan->probability, 0, 'f', 4)
+                         .arg(outcome.faults)
+                   : QStringLiteral("p=%1 %2%3, %4 faults")
+                         .arg(plan->probability, 0, 'f', 4)
+                         .arg(plan->errnos.size() > 1           ? errnoNames[2]
+                              : plan->errnos.value(0) == ENOSPC ? errnoNames[1]
+                                                                : errnoNames[0])
+                         .arg(plan->history ? QStringLiteral(" with the history") : QString())
+                         .arg(outcome.faults);
+    } else {
+        step = QStringLiteral("without faults");
+        failed = failed || !finishedCleanly(outcome);
+    }
+    const QString what = when + step;
+    if (failed)
+        violations(number, what, {{failedRun, describe(outcome)}});
+    else if (start.faults && start.faults->scan && outcome.faults > 0)
+        violations(number, what, unreadCardProblems(outcome));
+    return step;
+}
+
 // Odd cases kill runs at random moments, even ones make their file calls fail; a last whole run
-// then has to finish the offload.
+// then has to finish the offload. Every third case offloads two cards into one folder, in one
+// command or in two at once, each killed or failing on its own.
 void Campaign::runCase(int number, const QString& folder, std::mt19937_64& random) {
     const bool kills = number % 2 == 1;
+    const bool pair = number % 3 == 0;
     ++(kills ? m_tally.killCases : m_tally.faultCases);
-    const QString kind = kills ? QStringLiteral("kill case") : QStringLiteral("fault case");
-    const CaseWorld world(m_options.program, m_options.faultModule, folder, m_cardPath);
-    CaseInspector inspector(world, *m_card, m_cardIdentity);
+    if (pair)
+        ++(kills ? m_tally.pairKillCases : m_tally.pairFaultCases);
+    const QString kind = QStringLiteral("%1%2 case")
+                             .arg(pair ? QStringLiteral("two-card ") : QString(),
+                                  kills ? QStringLiteral("kill") : QStringLiteral("fault"));
+    const QList<InspectedCard> cards = pair ? m_cards : QList<InspectedCard>{m_cards[0]};
+    QStringList paths;
+    for (const InspectedCard& card : cards)
+        paths << card.card->path();
+    const CaseWorld world(m_options.program, m_options.faultModule, folder, paths);
+    CaseInspector inspector(world, cards);
     const int runs = std::uniform_int_distribution<int>(1, kills ? 6 : 3)(random);
     const QList<QList<int>> errnoChoices{{EIO}, {ENOSPC}, {EIO, ENOSPC}};
-    const QStringList errnoNames{"EIO", "ENOSPC", "EIO+ENOSPC"};
     // A card or reader that fails, a card pulled out, a folder the system won't open.
     const QList<int> scanErrnos{EIO, ENOTCONN, EACCES};
+    // How one command fails; the walk over the card only where the command has one card, so
+    // that what it says about the card it could not read is its own.
+    const auto faultPlan = [&](bool oneCard) {
+        FaultPlan plan;
+        // From one call in a hundred to one in three: the first fails a file here and there,
+        // the last nearly every file.
+        plan.probability = 0.01 * std::pow(33.0, std::uniform_real_distribution<>(0, 1)(random));
+        plan.errnos = errnoChoices.at(std::uniform_int_distribution<int>(0, 2)(random));
+        plan.seed = random();
+        plan.history = std::bernoulli_distribution(0.5)(random);
+        // One run in four fails the walk over the card instead of the copying.
+        plan.scan = std::bernoulli_distribution(0.25)(random) && oneCard;
+        if (plan.scan)
+            plan.errnos = scanErrnos;
+        return plan;
+    };
     // Kills land anywhere in a whole run; once a run has ended before its kill, within what is
     // left of the work.
-    qint64 reach = m_fullRunMs;
+    qint64 reach = pair ? m_pairRunMs : m_fullRunMs;
     QStringList steps;
     for (int i = 1; i <= runs; ++i) {
-        std::optional<qint64> killAfter;
-        std::optional<FaultPlan> plan;
-        int errnoChoice = 0;
-        if (kills) {
-            killAfter =
-                std::uniform_int_distribution<qint64>(3, std::max<qint64>(4, reach))(random);
-        } else {
-            plan.emplace();
-            // From one call in a hundred to one in three: the first fails a file here and
-            // there, the last nearly every file.
-            plan->probability =
-                0.01 * std::pow(33.0, std::uniform_real_distribution<>(0, 1)(random));
-            errnoChoice = std::uniform_int_distribution<int>(0, 2)(random);
-            plan->errnos = errnoChoices.at(errnoChoice);
-            plan->seed = random();
-            plan->history = std::bernoulli_distribution(0.5)(random);
-            // One run in four fails the walk over the card instead of the copying.
-            plan->scan = std::bernoulli_distribution(0.25)(random);
-            if (plan->scan)
-                plan->errnos = scanErrnos;
-        }
-        const RunOutcome outcome = world.offload(killAfter, plan, m_allowedMs);
-        ++m_tally.runs;
-        if (QString::fromUtf8(outcome.out + outcome.err).contains(historyNotSaved))
-            inspector.copiesNotRemembered();
-        bool failed = outcome.crashed || outcome.hung;
-        QString step;
-        if (kills) {
-            step = QStringLiteral("killed after %1 ms").arg(*killAfter);
-            if (outcome.killed) {
-                ++m_tally.kills;
-            } else if (finishedCleanly(outcome)) {
-                ++m_tally.endedBeforeKill;
-                reach = outcome.milliseconds;
-                step += QStringLiteral(" (ended before)");
-            } else {
-                failed = true;
+        const qint64 within = reach;
+        const auto killAt = [&] {
+            return std::uniform_int_distribution<qint64>(3, std::max<qint64>(4, within))(random);
+        };
+        QList<OffloadStart> starts;
+        if (pair && std::bernoulli_distribution(0.5)(random)) {
+            // One of the two, or both, fail; the other copies beside it.
+            const int faulted = std::uniform_int_distribution<int>(1, 3)(random);
+            for (int card = 0; card < 2; ++card) {
+                OffloadStart start{{paths[card]}, std::nullopt, std::nullopt};
+                if (kills)
+                    start.killAfterMs = killAt();
+                else if (faulted & (1 << card))
+                    start.faults = faultPlan(true);
+                starts << start;
             }
+            ++m_tally.runsAtOnce;
         } else {
-            ++m_tally.faultedRuns;
-            m_tally.faults += outcome.faults;
-            if (plan->scan) {
-                ++m_tally.scanFaultedRuns;
-                m_tally.scanFaults += outcome.faults;
-            }
-            step = plan->scan
-                       ? QStringLiteral("p=%1 in the walk over the card, %2 faults")
-                             .arg(plan->probability, 0, 'f', 4)
-                             .arg(outcome.faults)
-                       : QStringLiteral("p=%1 %2%3, %4 faults")
-                             .arg(plan->probability, 0, 'f', 4)
-                             .arg(errnoNames.at(errnoChoice))
-                             .arg(plan->history ? QStringLiteral(" with the history") : QString())
-                             .arg(outcome.faults);
+            OffloadStart start{paths, std::nullopt, std::nullopt};
+            if (kills)
+                start.killAfterMs = killAt();
+            else
+                start.faults = faultPlan(!pair);
+            starts << start;
         }
-        steps << step;
-        const QString when =
-            QStringLiteral("%1, run %2 of %3, %4").arg(kind).arg(i).arg(runs).arg(step);
-        if (failed)
-            violations(number, when, {{failedRun, describe(outcome)}});
-        else if (plan && plan->scan && outcome.faults > 0)
-            violations(number, when, unreadCardProblems(outcome));
-        violations(number, when, inspector.check());
+        reach = 0;
+        const QList<RunOutcome> outcomes =
+            starts.size() == 1 ? QList<RunOutcome>{world.offload(starts[0].killAfterMs,
+                                                                 starts[0].faults, m_allowedMs)}
+                               : world.offloadAtOnce(starts, m_allowedMs);
+        for (const RunOutcome& outcome : outcomes)
+            if (QString::fromUtf8(outcome.out + outcome.err).contains(historyNotSaved))
+                inspector.copiesNotRemembered();
+        const QString run = QStringLiteral("%1, run %2 of %3, ").arg(kind).arg(i).arg(runs);
+        QStringList told;
+        for (qsizetype k = 0; k < starts.size(); ++k) {
+            const QString who = starts.size() > 1 ? QStringLiteral("the command for %1 ")
+                                                        .arg(starts[k].cards[0].section(u'/', -1))
+                                                  : QString();
+            told << who + account(number, run + who, outcomes[k], starts[k], reach);
+        }
+        // Nothing ended before its kill: the whole run is still ahead.
+        if (reach == 0)
+            reach = within;
+        steps << (starts.size() > 1 ? "at once: " + told.join(", ") : told.first());
+        violations(number, run + steps.last(), inspector.check());
     }
     const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
     ++m_tally.runs;
@@ -217,10 +301,12 @@ void Campaign::printTally(qint64 elapsedMs, bool byKind) const {
     const Tally& t = m_tally;
     std::printf("kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
                 "runs (%lld of them in %lld walks over the card), cases checked %lld (%lld "
-                "kill, %lld fault), runs %lld, violations %lld in %lld cases, %.1f s\n",
+                "kill, %lld fault; with two cards %lld kill, %lld fault, %lld runs of two "
+                "commands at once), runs %lld, violations %lld in %lld cases, %.1f s\n",
                 t.kills, t.endedBeforeKill, t.faults, t.faultedRuns, t.scanFaults,
-                t.scanFaultedRuns, t.killCases + t.faultCases, t.killCases, t.faultCases, t.runs,
-                t.violations, t.casesWithViolations, double(elapsedMs) / 1000);
+                t.scanFaultedRuns, t.killCases + t.faultCases, t.killCases, t.faultCases,
+                t.pairKillCases, t.pairFaultCases, t.runsAtOnce, t.runs, t.violations,
+                t.casesWithViolations, double(elapsedMs) / 1000);
     for (auto kind = t.byKind.cbegin(); byKind && kind != t.byKind.cend(); ++kind)
         std::printf("  %lld × %s, in %lld cases\n", kind->first, qPrintable(kind.key()),
                     kind->second);
@@ -238,12 +324,18 @@ int Campaign::run() {
     scratch.setAutoRemove(!m_options.keepFolders);
     std::printf("Fault campaign, seed %llu, in %s\n", m_options.seed, qPrintable(scratch.path()));
 
+    // The second card has the first one's paths, so the two plan the same names.
     std::mt19937_64 cardRandom = caseRandom(m_options.seed, 0);
-    m_card = std::make_unique<SoakCard>(scratch.filePath("card"), m_options.smallFiles,
-                                        m_options.largeFiles, m_options.largestSize, cardRandom);
-    m_cardPath = m_card->path();
-    std::printf("Card: %lld files, %.1f MB\n", static_cast<long long>(m_card->files().size()),
-                double(m_card->totalSize()) / 1e6);
+    for (const char* name : {"EOS_DIGITAL", "SECOND_CARD"}) {
+        m_soakCards.push_back(std::make_unique<SoakCard>(
+            scratch.filePath("cards"), QString::fromLatin1(name), m_options.smallFiles,
+            m_options.largeFiles, m_options.largestSize, cardRandom));
+        m_cards.append({m_soakCards.back().get(), QString()});
+    }
+    std::printf("Cards: %lld files, %.1f MB, and as many names with other bytes, %.1f MB\n",
+                static_cast<long long>(m_soakCards[0]->files().size()),
+                double(m_soakCards[0]->totalSize()) / 1e6,
+                double(m_soakCards[1]->totalSize()) / 1e6);
     if (!calibrate(scratch.filePath("calibration")))
         return 1;
 

@@ -6,10 +6,12 @@
 #include <QStringList>
 
 #include "CaseInspector.h"
+#include "CaseWorld.h"
 
 #include <memory>
 #include <optional>
 #include <random>
+#include <vector>
 
 namespace stowly::soak {
 
@@ -30,10 +32,14 @@ struct CampaignOptions {
     bool keepFolders = false;
     // The length of a whole run, as another campaign measured it, so its kills land as they did.
     std::optional<qint64> fullRunMs;
+    // The same for the whole run of two cards in one command.
+    std::optional<qint64> pairRunMs;
 };
 
 // Offloads a card again and again with stowly-cli, killing it at random moments or making its
-// file calls fail, and after every run checks what it left behind.
+// file calls fail, and after every run checks what it left behind. One case in three offloads
+// two cards whose files plan the same names into the one destination folder: both in one
+// command, or each in a command of its own started at the same moment.
 class Campaign {
 public:
     explicit Campaign(const CampaignOptions& options);
@@ -54,6 +60,10 @@ private:
         qint64 runs = 0;
         qint64 killCases = 0;
         qint64 faultCases = 0;
+        // Of those, the cases with two cards, and their runs of two commands at once.
+        qint64 pairKillCases = 0;
+        qint64 pairFaultCases = 0;
+        qint64 runsAtOnce = 0;
         qint64 violations = 0;
         qint64 casesWithViolations = 0;
         // Violations and the cases they were found in, by kind.
@@ -61,19 +71,26 @@ private:
     };
 
     bool calibrate(const QString& folder);
+    // The longest of three whole offloads of these cards in one command, checked.
+    std::optional<qint64> wholeRunMs(const QString& folder, const QList<InspectedCard>& cards);
     void runCase(int number, const QString& folder, std::mt19937_64& random);
+    // Counts what one command of a run did, and finds what is wrong with how it ended; returns
+    // what happened to it, for the case's story.
+    QString account(int number, const QString& when, const RunOutcome& outcome,
+                    const OffloadStart& start, qint64& reach);
     void violations(int number, const QString& when, const QList<Problem>& problems);
     void printTally(qint64 elapsedMs, bool byKind) const;
 
     CampaignOptions m_options;
     Tally m_tally;
-    QString m_cardPath;
-    QString m_cardIdentity;
+    // The first card is offloaded alone in most cases.
+    QList<InspectedCard> m_cards;
     qint64 m_fullRunMs = 0;
+    qint64 m_pairRunMs = 0;
     qint64 m_allowedMs = 0;
     int m_lastCaseReported = 0;
     QSet<QString> m_kindsInCase;
-    std::unique_ptr<SoakCard> m_card;
+    std::vector<std::unique_ptr<SoakCard>> m_soakCards;
 };
 
 } // namespace stowly::soak

@@ -36,9 +36,8 @@ QString hex(const QByteArray& digest) {
 
 } // namespace
 
-CaseInspector::CaseInspector(const CaseWorld& world, const SoakCard& card,
-                             const QString& cardIdentity)
-    : m_world(world), m_card(card), m_keyPrefix((cardIdentity + u'|').toUtf8()) {}
+CaseInspector::CaseInspector(const CaseWorld& world, const QList<InspectedCard>& cards)
+    : m_world(world), m_cards(cards) {}
 
 CaseInspector::Look CaseInspector::look() {
     Look look;
@@ -63,11 +62,13 @@ CaseInspector::Look CaseInspector::look() {
         problems << Problem{noLoad, "history --json printed no list: " + error.errorString()};
     for (const QJsonValue& value : document.array()) {
         const QJsonObject entry = value.toObject();
-        if (entry.value("sourceKey").toString().toUtf8().startsWith(m_keyPrefix))
-            look.entries.append({entry.value("sourceRelativePath").toString(),
-                                 entry.value("destinationPath").toString(),
-                                 entry.value("size").toInteger(-1),
-                                 QByteArray::fromHex(entry.value("sha256").toString().toLatin1())});
+        const QString key = entry.value("sourceKey").toString();
+        for (qsizetype card = 0; card < m_cards.size(); ++card)
+            if (key.startsWith(m_cards[card].identity + u'|'))
+                look.entries.append(
+                    {card, entry.value("sourceRelativePath").toString(),
+                     entry.value("destinationPath").toString(), entry.value("size").toInteger(-1),
+                     QByteArray::fromHex(entry.value("sha256").toString().toLatin1())});
     }
 
     const QString root = m_world.destination();
@@ -99,7 +100,27 @@ CaseInspector::Look CaseInspector::look() {
     for (auto copy = look.copies.cbegin(); copy != look.copies.cend(); ++copy)
         m_seen.insert(copy.key(), m_seen.value(copy.key(), *copy));
 
+    // The card and file each copy is recorded for: one only, whatever the number of records.
+    QHash<QString, std::pair<qsizetype, QString>> recordedFor;
     for (const Entry& entry : look.entries) {
+        const QString owner = m_cards[entry.card].card->path().section(u'/', -1);
+        const auto other = recordedFor.constFind(entry.destination);
+        if (other == recordedFor.cend())
+            recordedFor.insert(entry.destination, {entry.card, entry.source});
+        else if (*other != std::pair(entry.card, entry.source))
+            problems << Problem{"two files are recorded with one copy",
+                                QString("%1 of %2 and %3 of %4 are both recorded as copied to %5")
+                                    .arg(other->second,
+                                         m_cards[other->first].card->path().section(u'/', -1),
+                                         entry.source, owner, entry.destination)};
+        const SoakCard::File* file = m_cards[entry.card].card->at(entry.source);
+        if (!file || file->size != entry.size || file->sha256 != entry.sha256)
+            problems << Problem{"a record is not of its card's file",
+                                QString("%1 of %2 is recorded with %3 bytes, sha256 %4…, which "
+                                        "are not that file's")
+                                    .arg(entry.source, owner)
+                                    .arg(entry.size)
+                                    .arg(hex(entry.sha256))};
         const QFileInfo info(entry.destination);
         const auto copy = look.copies.constFind(entry.destination);
         const QByteArray digest =
@@ -140,39 +161,46 @@ QList<Problem> CaseInspector::checkComplete() {
     QList<Problem>& problems = state.problems;
     const QHash<QString, Copy>& copies = state.copies;
 
-    QHash<QString, int> recorded;
+    QHash<std::pair<qsizetype, QString>, int> recorded;
     for (const Entry& entry : state.entries)
-        ++recorded[entry.source];
+        ++recorded[{entry.card, entry.source}];
     QHash<QByteArray, QStringList> copiesOf;
     const QString root = m_world.destination();
     for (auto copy = copies.cbegin(); copy != copies.cend(); ++copy) {
         const QString name = copy.key().mid(root.size() + 1);
-        if (m_card.withDigest(copy->sha256))
+        if (std::any_of(m_cards.cbegin(), m_cards.cend(), [&](const InspectedCard& card) {
+                return card.card->withDigest(copy->sha256);
+            }))
             copiesOf[copy->sha256] << name;
         else
             problems << Problem{"a file that is no card file",
                                 name + " at the destination is no card file"};
     }
-    for (const SoakCard::File& file : m_card.files()) {
-        const int times = recorded.value(file.relativePath);
-        if (times != 1)
-            problems << Problem{
-                "a card file is not recorded once",
-                QString("%1 is recorded %2 times").arg(file.relativePath).arg(times)};
-        QStringList found = copiesOf.value(file.sha256);
-        found.sort();
-        // Copies a run said it could not remember are extra, never missing.
-        const qsizetype unremembered =
-            std::count_if(found.cbegin(), found.cend(), [&](const QString& name) {
-                return m_unremembered.contains(root + u'/' + name);
-            });
-        if (found.size() != 1 && (found.isEmpty() || found.size() - unremembered != 1))
-            problems << Problem{found.isEmpty() ? "a card file has no copy"
-                                                : "a card file has several copies",
-                                QString("%1 has %2 copies at the destination%3")
-                                    .arg(file.relativePath)
-                                    .arg(found.size())
-                                    .arg(found.isEmpty() ? QString() : ": " + found.join(", "))};
+    for (qsizetype card = 0; card < m_cards.size(); ++card) {
+        // Named after the card when there are several.
+        const QString of =
+            m_cards.size() > 1 ? " of " + m_cards[card].card->path().section(u'/', -1) : QString();
+        for (const SoakCard::File& file : m_cards[card].card->files()) {
+            const int times = recorded.value({card, file.relativePath});
+            if (times != 1)
+                problems << Problem{
+                    "a card file is not recorded once",
+                    QString("%1%2 is recorded %3 times").arg(file.relativePath, of).arg(times)};
+            QStringList found = copiesOf.value(file.sha256);
+            found.sort();
+            // Copies a run said it could not remember are extra, never missing.
+            const qsizetype unremembered =
+                std::count_if(found.cbegin(), found.cend(), [&](const QString& name) {
+                    return m_unremembered.contains(root + u'/' + name);
+                });
+            if (found.size() != 1 && (found.isEmpty() || found.size() - unremembered != 1))
+                problems << Problem{
+                    found.isEmpty() ? "a card file has no copy" : "a card file has several copies",
+                    QString("%1%2 has %3 copies at the destination%4")
+                        .arg(file.relativePath, of)
+                        .arg(found.size())
+                        .arg(found.isEmpty() ? QString() : ": " + found.join(", "))};
+        }
     }
     for (const QString& partial : state.partials)
         problems << Problem{"a partial file was left", partial + " was left at the destination"};

@@ -17,17 +17,24 @@ struct Problem {
     QString text;
 };
 
+// A card of the case and the identity its history entries begin with.
+struct InspectedCard {
+    const SoakCard* card = nullptr;
+    QString identity;
+};
+
 // Looks at what the runs of one case left behind, from outside, and remembers every copy it has
 // seen so that a copy replaced or changed later in the case shows.
 class CaseInspector {
 public:
-    CaseInspector(const CaseWorld& world, const SoakCard& card, const QString& cardIdentity);
+    CaseInspector(const CaseWorld& world, const QList<InspectedCard>& cards);
 
-    // After any run: the history loads, every recorded copy is there as recorded, and no copy
-    // seen before was replaced, changed or removed. Returns the problems found.
+    // After any run: the history loads, every recorded copy is there as recorded, with the
+    // bytes of the card file it is recorded for and a name no other file's record has, and no
+    // copy seen before was replaced, changed or removed. Returns the problems found.
     QList<Problem> check();
-    // After the last run of a case: besides check(), every card file is recorded once and has
-    // exactly one copy, and nothing else is at the destination.
+    // After the last run of a case: besides check(), every file of every card is recorded once
+    // and has exactly one copy, and nothing else is at the destination.
     QList<Problem> checkComplete();
     // A run said that its copies are made but not remembered: the copies not recorded now may
     // have a second copy later, when a run copies their files again.
@@ -39,6 +46,8 @@ private:
         QByteArray sha256;
     };
     struct Entry {
+        // Into m_cards.
+        qsizetype card = 0;
         QString source;
         QString destination;
         qint64 size = 0;
@@ -55,8 +64,7 @@ private:
     Look look();
 
     const CaseWorld& m_world;
-    const SoakCard& m_card;
-    QByteArray m_keyPrefix;
+    QList<InspectedCard> m_cards;
     QHash<QString, Copy> m_seen;
     // Copies at the destination that a run made and said it could not remember.
     QSet<QString> m_unremembered;

@@ -6,11 +6,13 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <vector>
+
 namespace stowly::soak {
 
 CaseWorld::CaseWorld(const QString& program, const QString& faultModule, const QString& folder,
-                     const QString& card)
-    : m_program(program), m_faultModule(faultModule), m_folder(folder), m_card(card) {
+                     const QStringList& cards)
+    : m_program(program), m_faultModule(faultModule), m_folder(folder), m_cards(cards) {
     QDir().mkpath(destination());
     const QString home = m_folder + QStringLiteral("/home");
     m_environment = QProcessEnvironment::systemEnvironment();
@@ -20,84 +22,130 @@ CaseWorld::CaseWorld(const QString& program, const QString& faultModule, const Q
     m_environment.remove("LD_PRELOAD");
 }
 
-RunOutcome CaseWorld::offload(std::optional<qint64> killAfterMs,
-                              const std::optional<FaultPlan>& faults, qint64 allowedMs) const {
-    const QStringList arguments{"offload", m_card, "--to", destination(), "--project", "Soak"};
-    if (!faults)
-        return start(arguments, m_environment, killAfterMs, allowedMs);
-
-    QProcessEnvironment environment = m_environment;
-    const QString countFile = m_folder + QStringLiteral("/faults");
+CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
+                                         const QString& countFile) const {
+    Start made{QStringList{"offload"} + start.cards +
+                   QStringList{"--to", destination(), "--project", "Soak"},
+               m_environment, start.killAfterMs, QString()};
+    if (!start.faults)
+        return made;
+    const FaultPlan& faults = *start.faults;
+    QProcessEnvironment& environment = made.environment;
+    made.countFile = countFile;
     QFile::remove(countFile);
     QStringList errnos;
-    for (int code : faults->errnos)
+    for (int code : faults.errnos)
         errnos << QString::number(code);
     environment.insert("LD_PRELOAD",
                        m_faultModule + QStringLiteral(" /usr/lib/fiu/fiu_posix_preload.so"));
     environment.insert("SOAK_FAULT_PROGRAM", QFileInfo(m_program).fileName());
-    environment.insert("SOAK_FAULT_PROBABILITY", QString::number(faults->probability, 'g', 17));
+    environment.insert("SOAK_FAULT_PROBABILITY", QString::number(faults.probability, 'g', 17));
     environment.insert("SOAK_FAULT_ERRNOS", errnos.join(u','));
-    environment.insert("SOAK_FAULT_SEED", QString::number(faults->seed));
-    if (faults->scan) {
+    environment.insert("SOAK_FAULT_SEED", QString::number(faults.seed));
+    if (faults.scan) {
         environment.insert("SOAK_FAULT_POINTS", "scan");
-        environment.insert("SOAK_FAULT_UNDER", m_card);
-        environment.insert("SOAK_FAULT_START", m_card);
+        environment.insert("SOAK_FAULT_UNDER", start.cards.join(u':'));
+        environment.insert("SOAK_FAULT_START", start.cards.first());
     } else {
         environment.insert("SOAK_FAULT_UNDER",
-                           m_card + u':' + destination() + u':' + historyFolder());
+                           (start.cards + QStringList{destination(), historyFolder()}).join(u':'));
         environment.insert("SOAK_FAULT_START", destination());
-        environment.insert("SOAK_FAULT_MAIN", faults->history ? "1" : "0");
+        environment.insert("SOAK_FAULT_MAIN", faults.history ? "1" : "0");
     }
     environment.insert("SOAK_FAULT_COUNT_FILE", countFile);
-    RunOutcome outcome = start(arguments, environment, killAfterMs, allowedMs);
-    QFile counted(countFile);
-    if (counted.open(QIODevice::ReadOnly))
-        outcome.faults = counted.readAll().trimmed().toLong();
-    return outcome;
+    return made;
+}
+
+RunOutcome CaseWorld::offload(std::optional<qint64> killAfterMs,
+                              const std::optional<FaultPlan>& faults, qint64 allowedMs) const {
+    return startAll({offloadStart({m_cards, killAfterMs, faults}, m_folder + "/faults")}, allowedMs)
+        .first();
+}
+
+QList<RunOutcome> CaseWorld::offloadAtOnce(const QList<OffloadStart>& starts,
+                                           qint64 allowedMs) const {
+    QList<Start> made;
+    for (const OffloadStart& start : starts)
+        made << offloadStart(start, m_folder + "/faults-" + QString::number(made.size() + 1));
+    return startAll(made, allowedMs);
 }
 
 RunOutcome CaseWorld::run(const QStringList& arguments, qint64 allowedMs) const {
-    return start(arguments, m_environment, std::nullopt, allowedMs);
+    return startAll({Start{arguments, m_environment, std::nullopt, QString()}}, allowedMs).first();
 }
 
-RunOutcome CaseWorld::start(const QStringList& arguments, const QProcessEnvironment& environment,
-                            std::optional<qint64> killAfterMs, qint64 allowedMs) const {
-    RunOutcome outcome;
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setProgram(m_program);
-    process.setArguments(arguments);
+QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowedMs) const {
+    QList<RunOutcome> outcomes(starts.size());
+    std::vector<std::unique_ptr<QProcess>> processes;
+    std::vector<bool> started, stopped(size_t(starts.size()), false);
     QElapsedTimer clock;
     clock.start();
-    process.start();
-    if (!process.waitForStarted(10000)) {
-        outcome.crashed = true;
-        outcome.err = process.errorString().toUtf8();
-        return outcome;
+    for (const Start& start : starts) {
+        processes.push_back(std::make_unique<QProcess>());
+        QProcess& process = *processes.back();
+        process.setProcessEnvironment(start.environment);
+        process.setProgram(m_program);
+        process.setArguments(start.arguments);
+        process.start();
     }
-    process.closeWriteChannel();
-    const qint64 waitMs = killAfterMs ? *killAfterMs : allowedMs;
-    const bool stopped = !process.waitForFinished(int(std::max<qint64>(waitMs, 1))) &&
-                         process.state() != QProcess::NotRunning;
-    if (stopped) {
-        process.kill();
-        process.waitForFinished(-1);
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        QProcess& process = *processes[size_t(i)];
+        started.push_back(process.waitForStarted(10000));
+        if (started.back()) {
+            process.closeWriteChannel();
+        } else {
+            outcomes[i].crashed = true;
+            outcomes[i].err = process.errorString().toUtf8();
+        }
     }
-    if (process.exitStatus() == QProcess::CrashExit) {
-        // Ended by the kill it was sent, unless it had exited just before the kill arrived.
-        if (!stopped)
-            outcome.crashed = true;
-        else if (killAfterMs)
-            outcome.killed = true;
-        else
-            outcome.hung = true;
-    } else {
-        outcome.status = process.exitCode();
+    // Each runs until it ends or its kill (else the time allowed) comes. Several take turns in
+    // short waits, which also keep their output flowing.
+    for (;;) {
+        qsizetype alive = 0;
+        for (const auto& process : processes)
+            alive += process->state() != QProcess::NotRunning;
+        if (alive == 0)
+            break;
+        for (qsizetype i = 0; i < starts.size(); ++i) {
+            QProcess& process = *processes[size_t(i)];
+            if (process.state() == QProcess::NotRunning)
+                continue;
+            const qint64 left = starts[i].killAfterMs.value_or(allowedMs) - clock.elapsed();
+            const qint64 wait = alive == 1 ? left : std::min<qint64>(left, 2);
+            if (process.waitForFinished(int(std::max<qint64>(wait, 1))) ||
+                process.state() == QProcess::NotRunning) {
+                outcomes[i].milliseconds = clock.elapsed();
+            } else if (wait >= left) {
+                stopped[size_t(i)] = true;
+                process.kill();
+                process.waitForFinished(-1);
+                outcomes[i].milliseconds = clock.elapsed();
+            }
+        }
     }
-    outcome.milliseconds = clock.elapsed();
-    outcome.out = process.readAllStandardOutput();
-    outcome.err = process.readAllStandardError();
-    return outcome;
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        if (!started[size_t(i)])
+            continue;
+        QProcess& process = *processes[size_t(i)];
+        RunOutcome& outcome = outcomes[i];
+        if (process.exitStatus() == QProcess::CrashExit) {
+            // Ended by the kill it was sent, unless it had exited just before the kill arrived.
+            if (!stopped[size_t(i)])
+                outcome.crashed = true;
+            else if (starts[i].killAfterMs)
+                outcome.killed = true;
+            else
+                outcome.hung = true;
+        } else {
+            outcome.status = process.exitCode();
+        }
+        outcome.out = process.readAllStandardOutput();
+        outcome.err = process.readAllStandardError();
+        QFile counted(starts[i].countFile);
+        if (!starts[i].countFile.isEmpty() && counted.open(QIODevice::ReadOnly))
+            outcome.faults = counted.readAll().trimmed().toLong();
+    }
+    return outcomes;
 }
 
 } // namespace stowly::soak

@@ -36,27 +36,45 @@ struct RunOutcome {
     QByteArray err;
 };
 
+// One stowly-cli offload of some of the cards, as it is set going.
+struct OffloadStart {
+    QStringList cards;
+    std::optional<qint64> killAfterMs;
+    std::optional<FaultPlan> faults;
+};
+
 // One case's destination folder and stowly-cli home (settings, history), fresh for every case.
+// Every card offloads into the one destination folder.
 class CaseWorld {
 public:
     CaseWorld(const QString& program, const QString& faultModule, const QString& folder,
-              const QString& card);
+              const QStringList& cards);
 
     QString destination() const { return m_folder + QStringLiteral("/dest"); }
     QString historyFolder() const { return m_folder + QStringLiteral("/home/data/Stowly"); }
 
+    // Every card in one command.
     RunOutcome offload(std::optional<qint64> killAfterMs, const std::optional<FaultPlan>& faults,
                        qint64 allowedMs) const;
+    // Each a command of its own, all started at the same moment.
+    QList<RunOutcome> offloadAtOnce(const QList<OffloadStart>& starts, qint64 allowedMs) const;
     RunOutcome run(const QStringList& arguments, qint64 allowedMs) const;
 
 private:
-    RunOutcome start(const QStringList& arguments, const QProcessEnvironment& environment,
-                     std::optional<qint64> killAfterMs, qint64 allowedMs) const;
+    struct Start {
+        QStringList arguments;
+        QProcessEnvironment environment;
+        std::optional<qint64> killAfterMs;
+        QString countFile;
+    };
+
+    Start offloadStart(const OffloadStart& start, const QString& countFile) const;
+    QList<RunOutcome> startAll(const QList<Start>& starts, qint64 allowedMs) const;
 
     QString m_program;
     QString m_faultModule;
     QString m_folder;
-    QString m_card;
+    QStringList m_cards;
     QProcessEnvironment m_environment;
 };
 

@@ -8,9 +8,9 @@
 
 namespace stowly::soak {
 
-SoakCard::SoakCard(const QString& root, int smallFiles, int largeFiles, qint64 largestSize,
-                   std::mt19937_64& random)
-    : m_path(root + QStringLiteral("/EOS_DIGITAL")) {
+SoakCard::SoakCard(const QString& root, const QString& name, int smallFiles, int largeFiles,
+                   qint64 largestSize, std::mt19937_64& random)
+    : m_path(root + u'/' + name) {
     constexpr qint64 KiB = 1024;
     constexpr qint64 MiB = 1024 * KiB;
     std::uniform_int_distribution<qint64> smallSize(20 * KiB, 200 * KiB);
@@ -36,6 +36,7 @@ void SoakCard::write(const QString& relativePath, qint64 size, std::mt19937_64& 
         qFatal("Cannot write the card file %s", qPrintable(path));
     const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     m_byDigest.insert(digest, m_files.size());
+    m_byPath.insert(relativePath, m_files.size());
     m_files.append({relativePath, size, digest});
 }
 
@@ -49,6 +50,11 @@ qint64 SoakCard::totalSize() const {
 const SoakCard::File* SoakCard::withDigest(const QByteArray& sha256) const {
     const auto found = m_byDigest.constFind(sha256);
     return found == m_byDigest.cend() ? nullptr : &m_files.at(*found);
+}
+
+const SoakCard::File* SoakCard::at(const QString& relativePath) const {
+    const auto found = m_byPath.constFind(relativePath);
+    return found == m_byPath.cend() ? nullptr : &m_files.at(*found);
 }
 
 } // namespace stowly::soak

@@ -1,11 +1,13 @@
 // The fault campaign: real offloads by stowly-cli, killed at random moments or with failing file
 // calls, each case checked from outside afterwards.
 //
-//   stowly_soak [--short] [--seed N] [--kills N] [--faults N] [--case N] [--run-ms N] [--keep]
+//   stowly_soak [--short] [--seed N] [--kills N] [--faults N] [--case N] [--run-ms N]
+//               [--pair-run-ms N] [--keep]
 //
 // --short is the quick round the test suite runs; --case runs one case of a campaign alone, to
-// reproduce it, and --run-ms gives it the length of a whole run that campaign printed, so its
-// kills come at the same moments; --keep leaves the scratch folder behind.
+// reproduce it, and --run-ms and --pair-run-ms give it the lengths of the whole runs that
+// campaign printed (one card, two cards), so its kills come at the same moments; --keep leaves
+// the scratch folder behind.
 
 #include "Campaign.h"
 
@@ -36,6 +38,7 @@ int main(int argc, char** argv) {
         {"--faults", [&](qulonglong n) { options.faults = qint64(n); }},
         {"--case", [&](qulonglong n) { options.onlyCase = int(n); }},
         {"--run-ms", [&](qulonglong n) { options.fullRunMs = qint64(n); }},
+        {"--pair-run-ms", [&](qulonglong n) { options.pairRunMs = qint64(n); }},
     };
     const QStringList arguments = application.arguments().mid(1);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -58,7 +61,7 @@ int main(int argc, char** argv) {
         } else {
             std::fprintf(stderr,
                          "usage: %s [--short] [--seed N] [--kills N] [--faults N] [--case N] "
-                         "[--run-ms N] [--keep]\n",
+                         "[--run-ms N] [--pair-run-ms N] [--keep]\n",
                          argv[0]);
             return 2;
         }
