@@ -1,15 +1,10 @@
 // The application around its windows: quitting from everywhere, and the commands that open the
 // settings window.
 
-#include "ui/DesktopApp.h"
-#include "app/AppModel.h"
-#include "support/AppModelWorld.h"
-#include "ui/DesktopLook.h"
-#include "ui/MainWindow.h"
+#include "UiWorld.h"
 #include "ui/StatusItemController.h"
 #include "ui/settings/SettingsWindow.h"
 
-#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -22,23 +17,10 @@ using namespace stowly::test;
 
 namespace {
 
-struct Desktop {
-    World world;
-    DesktopLook look{false};
-    DesktopApp app{*world.model, &look};
+struct Desktop : WindowWorld {
+    DesktopApp& app = desktop;
     QSignalSpy quits{&app, &DesktopApp::quitting};
-    // Ending this process's event loop would end every later one at once.
-    Desktop() {
-        app.setExit([] {});
-    }
 
-    SettingsWindow* settingsWindow() const {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* settings = qobject_cast<SettingsWindow*>(top);
-                settings && settings->isVisible())
-                return settings;
-        return nullptr;
-    }
     QAction* trayAction(const QString& title) const {
         for (QAction* action : app.statusItem().menu()->actions())
             if (action->text() == title)
@@ -51,7 +33,7 @@ struct Desktop {
 
 TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnlyHides) {
     Desktop d;
-    MainWindow& window = d.app.window();
+    MainWindow& window = d.window;
     d.world.model->settings().setKeepRunningInMenuBar(true);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -79,7 +61,7 @@ TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnly
     // From the settings window, also while the main window is closed.
     window.close();
     d.app.showSettings();
-    SettingsWindow* settings = d.settingsWindow();
+    SettingsWindow* settings = shownTopLevel<SettingsWindow>();
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
     QTest::keyClick(settings, Qt::Key_Q, Qt::ControlModifier);
@@ -90,10 +72,10 @@ TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     Desktop d;
     d.world.model->settings().setKeepRunningInMenuBar(true);
     d.world.model->settings().setSettingsTab(SettingsTab::cameras);
-    ASSERT_EQ(d.settingsWindow(), nullptr);
+    ASSERT_EQ(shownTopLevel<SettingsWindow>(), nullptr);
 
     d.trayAction(QStringLiteral("Settings…"))->trigger();
-    SettingsWindow* settings = d.settingsWindow();
+    SettingsWindow* settings = shownTopLevel<SettingsWindow>();
     ASSERT_NE(settings, nullptr) << "the tray opened no settings window";
     EXPECT_EQ(settings->currentTab(), SettingsTab::cameras) << "the tab last shown";
     EXPECT_FALSE(d.app.window().isVisible());
@@ -111,7 +93,7 @@ TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     ASSERT_NE(edit, nullptr);
     ASSERT_TRUE(edit->isEnabled());
     edit->trigger();
-    settings = d.settingsWindow();
+    settings = shownTopLevel<SettingsWindow>();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(settings->currentTab(), SettingsTab::destinations);
 }

@@ -1,7 +1,5 @@
-#include "support/TestSupport.h"
+#include "UiWorld.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -29,25 +27,6 @@ QList<QDateTime> linesEnding(const QString& log, const QString& ending) {
             times.append(QDateTime::fromString(line.section(u' ', 0, 0), Qt::ISODateWithMs));
     }
     return times;
-}
-
-// The program's environment: a home of the test's own and no desktop bus.
-QProcessEnvironment programEnvironment(const TempDir& home) {
-    QDir().mkpath(home("runtime"));
-    QFile::setPermissions(home("runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home("data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home("config"));
-    env.insert(QStringLiteral("XDG_STATE_HOME"), home("state"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), home("cache"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home("runtime"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    // No desktop bus: the program must not wait for one.
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-               QStringLiteral("unix:path=/nonexistent"));
-    return env;
 }
 
 } // namespace

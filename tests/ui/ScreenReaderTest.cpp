@@ -2,9 +2,9 @@
 // display, with a session bus and an accessibility bus of the test's own, a real exFAT card is
 // offloaded through the accessibility interface alone (tools/ScreenReaderRoad.py).
 
+#include "UiWorld.h"
 #include "support/MediaCard.h"
 #include "support/PrivateSessionBus.h"
-#include "support/TestSupport.h"
 
 #include <QDBusConnectionInterface>
 #include <QDir>
@@ -60,18 +60,8 @@ TEST(ScreenReaderTest, ARealCardIsOffloadedThroughTheAccessibilityInterface) {
     auto bus = PrivateSessionBus::start(&why);
     ASSERT_TRUE(bus) << why.toStdString();
 
-    QDir().mkpath(home("runtime"));
-    QFile::setPermissions(home("runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home("data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home("config"));
-    env.insert(QStringLiteral("XDG_STATE_HOME"), home("state"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), home("cache"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home("runtime"));
+    QProcessEnvironment env = programEnvironment(home);
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->address());
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
 
     QProcess launcher;
     endWithThisProcess(launcher);

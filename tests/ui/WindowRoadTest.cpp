@@ -1,10 +1,6 @@
-#include "app/AppModel.h"
+#include "UiWorld.h"
 #include "session/OffloadSession.h"
-#include "support/AppModelWorld.h"
 #include "support/Printing.h"
-#include "ui/DesktopApp.h"
-#include "ui/DesktopLook.h"
-#include "ui/MainWindow.h"
 #include "ui/OffloadBar.h"
 #include "ui/StagePanel.h"
 
@@ -12,11 +8,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -42,17 +35,6 @@ StageState stageOf(const MainWindow& window, int number) {
     return panel ? panel->state() : StageState::pending;
 }
 
-struct WindowWorld {
-    World world;
-    DesktopLook look{false};
-    DesktopApp desktop{*world.model, &look};
-    MainWindow& window = desktop.window();
-    // Ending this process's event loop would end every later one at once.
-    WindowWorld() {
-        desktop.setExit([] {});
-    }
-};
-
 } // namespace
 
 // One card's way through the real window: inserted, named, started with the button, watched
@@ -63,7 +45,6 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     const OffloadBar& bar = w.window.offloadBar();
     auto* start = find<QPushButton>(bar, "startButton");
-    EXPECT_EQ(stageOf(w.window, 1), StageState::active);
     EXPECT_FALSE(start->isEnabled());
 
     w.world.insertCard(
@@ -74,7 +55,6 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     ASSERT_TRUE(w.world.waitForSession());
     const QAbstractItemModel* cards = find<QListView>(w.window, "cardList")->model();
     ASSERT_EQ(cards->rowCount(), 1);
-    EXPECT_EQ(cards->index(0, 0).data().toString(), QStringLiteral("A7SIII"));
     // The default naming wants a project: the media stage asks, the bar says so.
     EXPECT_EQ(stageOf(w.window, 2), StageState::active);
     EXPECT_EQ(text(bar, "readyLine"), QStringLiteral("Enter a project name"));
@@ -83,8 +63,6 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     ASSERT_TRUE(spinUntil([&] { return start->isEnabled(); }));
     EXPECT_EQ(stageOf(w.window, 2), StageState::done);
     EXPECT_EQ(start->text(), QStringLiteral("Offload 3 Files"));
-    EXPECT_EQ(text(bar, "readyLine"),
-              QStringLiteral("Ready. Every file is verified with SHA-256 after copying."));
 
     // Every report is shown before the copy goes on, so the bar is read as each one arrives.
     QStringList countsSeen;
@@ -100,15 +78,12 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     EXPECT_FALSE(countsSeen.filter(QStringLiteral("1 of 3 files · ")).isEmpty())
         << countsSeen.join(u'\n').toStdString();
     EXPECT_GT(verifyingSeen, 0);
-    EXPECT_EQ(find<QProgressBar>(bar, "offloadProgress")->accessibleName(),
-              QStringLiteral("Offload progress"));
     EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Offload Complete"));
     EXPECT_FALSE(find(bar, "failureList")->isVisible());
     EXPECT_FALSE(start->isVisible());
 
     QTest::mouseClick(find<QPushButton>(bar, "doneButton"), Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForSession());
-    EXPECT_TRUE(start->isVisible());
     EXPECT_FALSE(start->isEnabled());
     const QWidget* nothing = find(w.window, "nothingToCopy");
     ASSERT_TRUE(spinUntil([&] { return nothing->isVisible(); }));
@@ -153,16 +128,7 @@ TEST(WindowRoadTest, ProblemsAndCancellingAreShownAsSuch) {
         if (asked || !cancel->isVisible() || w.world.model->session()->progress().filesTotal == 0)
             return;
         asked = true;
-        QTimer::singleShot(0, [] {
-            QMessageBox* box = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->objectName() == u"quitWhileCopying")
-                    box = qobject_cast<QMessageBox*>(top);
-            ASSERT_NE(box, nullptr);
-            for (QAbstractButton* button : box->buttons())
-                if (button->text() == u"Keep Copying")
-                    button->click();
-        });
+        answerNextBox(QStringLiteral("Keep Copying"));
         EXPECT_FALSE(w.window.close());
         EXPECT_TRUE(w.window.isVisible());
         EXPECT_TRUE(w.world.model->isBusy());

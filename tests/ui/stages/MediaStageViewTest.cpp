@@ -1,7 +1,7 @@
 #include "ui/stages/MediaStageView.h"
+#include "../UiWorld.h"
 #include "history/LedgerIndex.h"
 #include "session/OffloadSession.h"
-#include "support/AppModelWorld.h"
 #include "support/PrivateSessionBus.h"
 #include "ui/FileManager.h"
 #include "ui/stages/MediaFileMenu.h"
@@ -185,17 +185,15 @@ TEST(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
     const QDate to = QDate::currentDate().addDays(-7);
     bool answered = false;
     QTimer::singleShot(0, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QDialog*>(top);
-                dialog && dialog->objectName() == "dateRange" && dialog->isVisible()) {
-                // Setting the last day first pulls the first one back with it.
-                dialog->findChild<QDateEdit*>("lastDay")->setDate(to.addDays(-30));
-                EXPECT_EQ(dialog->findChild<QDateEdit*>("firstDay")->date(), to.addDays(-30));
-                dialog->findChild<QDateEdit*>("firstDay")->setDate(from);
-                dialog->findChild<QDateEdit*>("lastDay")->setDate(to);
-                dialog->findChild<QPushButton*>("useDates")->click();
-                answered = true;
-            }
+        if (auto* dialog = shownTopLevel<QDialog>("dateRange")) {
+            // Setting the last day first pulls the first one back with it.
+            dialog->findChild<QDateEdit*>("lastDay")->setDate(to.addDays(-30));
+            EXPECT_EQ(dialog->findChild<QDateEdit*>("firstDay")->date(), to.addDays(-30));
+            dialog->findChild<QDateEdit*>("firstDay")->setDate(from);
+            dialog->findChild<QDateEdit*>("lastDay")->setDate(to);
+            dialog->findChild<QPushButton*>("useDates")->click();
+            answered = true;
+        }
     });
     Q_EMIT dates->activated(choose);
     ASSERT_TRUE(answered);
