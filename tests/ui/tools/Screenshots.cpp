@@ -3,13 +3,10 @@
 
 #include "app/AppModel.h"
 #include "session/OffloadSession.h"
-#include "support/AppModelWorld.h"
 #include "support/TestHome.h"
-#include "ui/DesktopApp.h"
-#include "ui/DesktopLook.h"
 #include "ui/ImportPanel.h"
-#include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
+#include "ui/UiWorld.h"
 #include "ui/tools/NamingShots.h"
 #include "ui/tools/PresetsShots.h"
 #include "ui/tools/SettingsShots.h"
@@ -72,13 +69,6 @@ QByteArray sample(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-struct WindowWorld {
-    World world;
-    DesktopLook look{false};
-    DesktopApp desktop{*world.model, &look};
-    MainWindow& window = desktop.window();
-};
-
 class Shooter {
 public:
     Shooter(WindowWorld& w, QString folder) : m_w(w), m_folder(std::move(folder)) {}
@@ -96,23 +86,12 @@ public:
                                          .arg(m_folder, state, QLatin1String(look.name))
                                          .arg(size.width())
                                          .arg(size.height());
-                if (!m_w.window.grab().save(file))
-                    std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-                else
-                    std::printf("%s\n", qPrintable(file));
+                save(m_w.window.grab(), file);
             }
         }
     }
 
 private:
-    // Layouts and polish are posted events; a grab wants them done.
-    static void settle() {
-        for (int i = 0; i < 3; ++i) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        }
-    }
-
     WindowWorld& m_w;
     QString m_folder;
 };

@@ -2,6 +2,11 @@
 
 #include "app/DisplayOptions.h"
 
+#include <QCoreApplication>
+#include <QPixmap>
+
+#include <cstdio>
+
 namespace stowly::test {
 
 // The looks every screenshot is drawn in: the default theme light and dark, and a colour theme.
@@ -14,5 +19,21 @@ struct Look {
 inline constexpr Look looks[] = {{"default-dark", ThemeID::standard, AppAppearance::dark},
                                  {"default-light", ThemeID::standard, AppAppearance::light},
                                  {"ocean-dark", ThemeID::ocean, AppAppearance::dark}};
+
+// Layouts and polish are posted events; a grab wants them done.
+inline void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+}
+
+// Writes the picture and prints its name, or says it could not.
+inline void save(const QPixmap& picture, const QString& file) {
+    if (!picture.save(file))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+    else
+        std::printf("%s\n", qPrintable(file));
+}
 
 } // namespace stowly::test

@@ -23,8 +23,6 @@
 #include <QPainter>
 #include <QTest>
 
-#include <cstdio>
-
 using namespace stowly;
 using namespace stowly::test;
 
@@ -34,20 +32,6 @@ void useLook(const Look& look) {
     const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
     QApplication::setPalette(Theme::palette(colors));
     qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
-}
-
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-}
-
-void save(const QPixmap& picture, const QString& file) {
-    if (!picture.save(file))
-        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-    else
-        std::printf("%s\n", qPrintable(file));
 }
 
 // The dialog with the first day's calendar open under its field, as the user sees it.

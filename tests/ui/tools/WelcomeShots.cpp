@@ -11,8 +11,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-#include <cstdio>
-
 using namespace stowly;
 using namespace stowly::test;
 
@@ -34,13 +32,6 @@ QList<OnboardingDrive> drives() {
     return {raid, system};
 }
 
-void settle() {
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-}
-
 } // namespace
 
 void shootWelcome(const QString& folder) {
@@ -59,10 +50,7 @@ void shootWelcome(const QString& folder) {
             settle();
             const QString file =
                 QStringLiteral("%1/13-welcome-%2-%3.png").arg(folder, state, QLatin1String(l.name));
-            if (!window.grab().save(file))
-                std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-            else
-                std::printf("%s\n", qPrintable(file));
+            save(window.grab(), file);
         }
     };
 
