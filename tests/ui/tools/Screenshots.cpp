@@ -77,8 +77,7 @@ public:
     void shoot(const QString& state) {
         AppSettings& settings = m_w.world.model->settings();
         for (const Look& look : looks) {
-            settings.setThemeID(look.theme);
-            settings.setAppearance(look.appearance);
+            choose(settings, look);
             for (const QSize size : sizes) {
                 m_w.window.resize(size);
                 settle();
@@ -195,8 +194,7 @@ int main(int argc, char** argv) {
     w.window.showRecentOffloads();
     auto* recent = w.window.findChild<QWidget*>(QStringLiteral("recentOffloads"));
     for (const Look& look : looks) {
-        w.world.model->settings().setThemeID(look.theme);
-        w.world.model->settings().setAppearance(look.appearance);
+        choose(w.world.model->settings(), look);
         QCoreApplication::processEvents();
         recent->grab().save(
             QStringLiteral("%1/9-recent-offloads-%2.png").arg(folder, QLatin1String(look.name)));
@@ -205,8 +203,7 @@ int main(int argc, char** argv) {
     // The tray item's menu in menu bar mode, with the card connected.
     w.world.model->settings().setKeepRunningInMenuBar(true);
     for (const Look& look : looks) {
-        w.world.model->settings().setThemeID(look.theme);
-        w.world.model->settings().setAppearance(look.appearance);
+        choose(w.world.model->settings(), look);
         QMenu* menu = w.desktop.statusItem().menu();
         menu->adjustSize();
         QCoreApplication::processEvents();

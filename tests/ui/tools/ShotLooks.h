@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/AppSettings.h"
 #include "app/DisplayOptions.h"
+#include "ui/Theme.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPixmap>
 
 #include <cstdio>
@@ -19,6 +21,19 @@ struct Look {
 inline constexpr Look looks[] = {{"default-dark", ThemeID::standard, AppAppearance::dark},
                                  {"default-light", ThemeID::standard, AppAppearance::light},
                                  {"ocean-dark", ThemeID::ocean, AppAppearance::dark}};
+
+// The look chosen in the settings, which the main window follows.
+inline void choose(AppSettings& settings, const Look& look) {
+    settings.setThemeID(look.theme);
+    settings.setAppearance(look.appearance);
+}
+
+// The look given to the whole application, for windows drawn apart from the main window.
+inline void useLook(const Look& look) {
+    const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
+    QApplication::setPalette(Theme::palette(colors));
+    qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
+}
 
 // Layouts and polish are posted events; a grab wants them done.
 inline void settle() {

@@ -28,12 +28,6 @@ using namespace stowly::test;
 
 namespace {
 
-void useLook(const Look& look) {
-    const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
-    QApplication::setPalette(Theme::palette(colors));
-    qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
-}
-
 // The dialog with the first day's calendar open under its field, as the user sees it.
 QPixmap dateRange() {
     DateRangeDialog dialog(QDate(2026, 10, 23), QDate(2026, 10, 25));
@@ -125,8 +119,7 @@ void shootStageDetails(const QString& folder) {
         QTest::keyClicks(project, QStringLiteral("Harbour Shoot"));
     spinUntil([] { return false; }, 400);
     for (const Look& each : looks) {
-        world.model->settings().setThemeID(each.theme);
-        world.model->settings().setAppearance(each.appearance);
+        choose(world.model->settings(), each);
         window.resize(1100, 750);
         settle();
         save(window.grab(),

@@ -44,8 +44,7 @@ void shootWelcome(const QString& folder) {
 
     const auto shoot = [&](const QString& state) {
         for (const Look& l : looks) {
-            world.model->settings().setThemeID(l.theme);
-            world.model->settings().setAppearance(l.appearance);
+            choose(world.model->settings(), l);
             spinUntil([] { return false; }, 50);
             settle();
             const QString file =
