@@ -18,14 +18,9 @@ namespace {
 // The log's lines with the given ending, as their times.
 QList<QDateTime> linesEnding(const QString& log, const QString& ending) {
     QList<QDateTime> times;
-    QFile file(log);
-    if (!file.open(QIODevice::ReadOnly))
-        return times;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw);
-        if (line.endsWith(ending))
+    for (const QByteArray& raw : readFile(log).split('\n'))
+        if (const QString line = QString::fromUtf8(raw); line.endsWith(ending))
             times.append(QDateTime::fromString(line.section(u' ', 0, 0), Qt::ISODateWithMs));
-    }
     return times;
 }
 
@@ -93,19 +88,13 @@ TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
     EXPECT_EQ(app.exitStatus(), QProcess::CrashExit);
     const QStringList reports = QDir(crashes).entryList({QStringLiteral("Stowly-*.crash")});
     ASSERT_EQ(reports.size(), 1) << "no crash report in " << crashes.toStdString();
-    QFile report(crashes + u'/' + reports[0]);
-    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(report.readAll().contains("SIGSEGV"));
+    const QString report = crashes + u'/' + reports[0];
+    EXPECT_TRUE(readFile(report).contains("SIGSEGV"));
 
     // Offered once: the next start has looked at it.
     app.start(program, {});
-    ASSERT_TRUE(spinUntil(
-        [&] {
-            QFile file(log);
-            return file.open(QIODevice::ReadOnly) &&
-                   file.readAll().contains("Found a new crash report");
-        },
-        60000))
+    ASSERT_TRUE(
+        spinUntil([&] { return readFile(log).contains("Found a new crash report"); }, 60000))
         << app.readAllStandardError().toStdString();
     EXPECT_GE(lastSeen(), QFileInfo(report).lastModified().addSecs(-1));
     ::kill(pid_t(app.processId()), SIGTERM);
@@ -142,10 +131,7 @@ TEST(LaunchTest, TheWindowAppearsUnderAWaylandCompositor) {
     app.start(QStringLiteral(STOWLY_BIN_DIR "/stowly"), {});
     const QString log = home("state/Stowly/Stowly.log");
     const bool drawn = spinUntil(
-        [&] {
-            return !linesEnding(log, QStringLiteral("main window on screen (wayland)")).isEmpty();
-        },
-        30000);
+        [&] { return readFile(log).contains("main window on screen (wayland)\n"); }, 30000);
     ::kill(pid_t(app.processId()), SIGTERM);
     app.waitForFinished(15000);
     compositor.terminate();
