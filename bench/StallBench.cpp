@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
     qint64 historyReadNs = -1;
     // As the desktop program starts, less its single-instance check and signal handling.
     auto model = AppLaunch::makeModel(AppStores{}, std::move(platform));
-    model->settings().setDestinationPath(destination);
+    model->settings().setValue(setting::destinationPath, destination);
     auto desktop = std::make_unique<DesktopApp>(*model);
     AppLaunch::Hooks hooks;
     hooks.openMainWindowIfClosed = [&desktop] { desktop->openMainWindowIfClosed(); };
@@ -258,7 +258,7 @@ int main(int argc, char** argv) {
     const QString photos = media + QStringLiteral("/PHOTOS");
     phase(QStringLiteral("drawing the thumbnails of a 2,000-photo grid"), [&] {
         QDir().rename(work + QStringLiteral("/PHOTOS"), photos);
-        model->settings().setMediaLayout(MediaLayout::grid);
+        model->settings().setValue(setting::mediaLayout, MediaLayout::grid);
         volumes.add(test::FakeVolumes::card(photos, QStringLiteral("PHOTOS"), "PHOTO-UUID"));
         events->mount(photos);
         if (!spin([&] { return model->session() && !model->isScanning(); }, 300'000))

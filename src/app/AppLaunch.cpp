@@ -28,7 +28,8 @@ std::unique_ptr<AppModel> AppLaunch::makeModel(AppStores stores, AppPlatform pla
 
 void AppLaunch::start(AppModel& model, bool launchedAsLoginItem, Hooks hooks) {
     Log::info(Log::Category::app, SystemInfo::current().launchedMessage());
-    const bool menuBarOnly = launchedAsLoginItem && model.settings().keepRunningInMenuBar();
+    const bool menuBarOnly =
+        launchedAsLoginItem && model.settings().value(setting::keepRunningInMenuBar);
     if (!launchedAsLoginItem) {
         const auto offer = [&model, hooks] {
             if (const auto defaults = model.settings().defaults();

@@ -64,7 +64,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_mountEvents = std::move(platform.mountEvents);
     m_runner = platform.runner;
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
-    m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_volumes);
+    m_importPrompter = std::make_unique<ImportPrompter>(platform.usesNotifications, *m_settings,
+                                                        *m_destinations, *m_volumes);
     m_loginItem = std::make_unique<LoginItem>(startWatching);
     m_menuBarIconInserted = menuBarIconInserted();
     const auto followMenuBarIcon = [this] {
@@ -73,8 +74,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
         m_menuBarIconInserted = !m_menuBarIconInserted;
         Q_EMIT menuBarIconInsertedChanged();
     };
-    connect(m_settings.get(), &AppSettings::keepRunningInMenuBarChanged, this, followMenuBarIcon);
-    connect(m_settings.get(), &AppSettings::showMenuBarIconChanged, this, followMenuBarIcon);
+    m_settings->onChange({setting::keepRunningInMenuBar, setting::showMenuBarIcon}, this,
+                         followMenuBarIcon);
     m_devices = std::make_unique<CardDevices>(
         platform.diskTool
             ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
@@ -82,6 +83,10 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_durationReader = platform.durationReader;
     m_sleepInhibitor = platform.sleepInhibitor;
     m_queue = std::make_unique<OffloadQueue>(m_ledger.get());
+    m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
+    m_settings->onChange(setting::shareDestinationDrives, this, [this] {
+        m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
+    });
     for (auto signal :
          {&AppModel::sessionChanged, &AppModel::sessionUpdated, &AppModel::formatStateChanged})
         connect(this, signal, this, &AppModel::keepAwake);
@@ -118,27 +123,27 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
 
     connect(m_cameras.get(), &CameraStore::changed, this, &AppModel::updateBlocker);
     connect(m_settings.get(), &AppSettings::changed, this, &AppModel::updateBlocker);
-    m_lastFileRules = m_settings->fileRules();
-    connect(m_settings.get(), &AppSettings::fileRulesChanged, this, &AppModel::fileRulesChanged);
-    connect(m_settings.get(), &AppSettings::includedCategoriesChanged, this, [this] {
+    m_lastFileRules = m_settings->value(setting::fileRules);
+    m_settings->onChange(setting::fileRules, this, &AppModel::fileRulesChanged);
+    m_settings->onChange(setting::excludedCategories, this, [this] {
         for (OffloadSession* session : sessions())
             session->setIncludedCategories(m_settings->includedCategories());
     });
-    connect(m_settings.get(), &AppSettings::shortClipChanged, this, [this] {
+    m_settings->onChange({setting::skipShortClips, setting::shortClipSeconds}, this, [this] {
         for (OffloadSession* session : sessions())
-            session->setShortRule(
-                {m_settings->skipShortClips(), double(m_settings->shortClipSeconds())});
+            session->setShortRule({m_settings->value(setting::skipShortClips),
+                                   double(m_settings->value(setting::shortClipSeconds))});
     });
-    connect(m_settings.get(), &AppSettings::dateFilterChanged, this, [this] {
+    m_settings->onChange(setting::dateFilter, this, [this] {
         for (OffloadSession* session : sessions())
-            session->setDateFilter(m_settings->dateFilter());
+            session->setDateFilter(m_settings->value(setting::dateFilter));
     });
-    connect(m_settings.get(), &AppSettings::appearanceChanged, this,
-            [this] { m_frontEnd->setAppearance(m_settings->appearance()); });
-    connect(m_settings.get(), &AppSettings::destinationPathChanged, this,
-            [this] { m_watcher->refresh(); });
+    m_settings->onChange(setting::appearance, this, [this] {
+        m_frontEnd->setAppearance(m_settings->value(setting::appearance));
+    });
+    m_settings->onChange(setting::destinationPath, this, [this] { m_watcher->refresh(); });
     // Whether a file is offloaded depends on the backups it must have copies at.
-    connect(m_settings.get(), &AppSettings::backupDestinationsChanged, this, [this] {
+    m_settings->onChange(setting::backupDestinations, this, [this] {
         for (OffloadSession* session : sessions())
             refreshInventory(session);
         updateBlocker();
@@ -151,7 +156,9 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     // A destination drive that comes or goes changes whether the offload can start.
     connect(m_watcher.get(), &VolumeWatcher::mountsChanged, this, &AppModel::updateBlocker);
 
-    m_watcher->destinationPathProvider = [this] { return m_settings->destinationPath(); };
+    m_watcher->destinationPathProvider = [this] {
+        return m_settings->value(setting::destinationPath);
+    };
     if (platform.followsMountedCards) {
         connect(m_watcher.get(), &VolumeWatcher::cardInserted, this, &AppModel::cardInserted);
         connect(m_watcher.get(), &VolumeWatcher::cardRemoved, this, &AppModel::cardRemoved);
@@ -172,7 +179,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
 }
 
 bool AppModel::menuBarIconInserted() const {
-    return m_settings->keepRunningInMenuBar() && m_settings->showMenuBarIcon();
+    return m_settings->value(setting::keepRunningInMenuBar) &&
+           m_settings->value(setting::showMenuBarIcon);
 }
 
 AppModel::~AppModel() {
@@ -190,7 +198,7 @@ const QList<CardVolume>& AppModel::cards() const {
 
 void AppModel::setFrontEnd(AppFrontEnd* frontEnd) {
     m_frontEnd = frontEnd ? frontEnd : &m_noFrontEnd;
-    m_frontEnd->setAppearance(m_settings->appearance());
+    m_frontEnd->setAppearance(m_settings->value(setting::appearance));
 }
 
 std::optional<CardVolume> AppModel::selectedCard() const {
@@ -390,9 +398,11 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
                              "window open %5, askToImport %6, style %7, menu bar mode %8, "
                              "paused %9, busy %10")
                   .arg(card.url, flag(isNewMount), flag(inFront), flag(m_frontEnd->isActive()),
-                       flag(m_frontEnd->hasMainWindow()), flag(m_settings->askToImport()),
-                       importPromptStyle::rawValue(m_settings->importPromptStyle()),
-                       flag(m_settings->keepRunningInMenuBar()), flag(m_importPrompter->isPaused()))
+                       flag(m_frontEnd->hasMainWindow()),
+                       flag(m_settings->value(setting::askToImportOnMount)),
+                       importPromptStyle::rawValue(m_settings->value(setting::importPromptStyle)),
+                       flag(m_settings->value(setting::keepRunningInMenuBar)),
+                       flag(m_importPrompter->isPaused()))
                   .arg(flag(isBusy())));
     // A card that comes while another is copied gets its desk and scan, without taking the
     // window from the card being copied.
@@ -409,7 +419,7 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
         Log::info(Log::Category::importPrompt, QStringLiteral("No prompt: detection is paused"));
         return;
     }
-    if (m_settings->askToImport()) {
+    if (m_settings->value(setting::askToImportOnMount)) {
         m_importPrompter->cardMounted(card, false);
         return;
     }
@@ -487,8 +497,8 @@ void AppModel::scan(CardDesk& desk) {
                           m_ledger->entriesByKey(),
                           m_durationCache,
                           m_durationReader,
-                          m_settings->fileRules(),
-                          m_settings->backupDestinations()};
+                          m_settings->value(setting::fileRules),
+                          m_settings->value(setting::backupDestinations)};
     background::run(
         this, [input = std::move(input)] { return CardScan::run(input); },
         [this, weak = QPointer<CardDesk>(&desk), card, generation](CardScan::Result result) {
@@ -508,18 +518,19 @@ void AppModel::install(CardDesk& desk, std::unique_ptr<OffloadSession> session) 
     connect(s, &OffloadSession::finished, this,
             [this, s](const OffloadSummary& summary) { sessionFinished(s, summary); });
     s->setIncludedCategories(m_settings->includedCategories());
-    s->setShortRule({m_settings->skipShortClips(), double(m_settings->shortClipSeconds())});
-    s->setDateFilter(m_settings->dateFilter());
-    s->setFileRules(m_settings->fileRules());
+    s->setShortRule({m_settings->value(setting::skipShortClips),
+                     double(m_settings->value(setting::shortClipSeconds))});
+    s->setDateFilter(m_settings->value(setting::dateFilter));
+    s->setFileRules(m_settings->value(setting::fileRules));
     if (s->projectInput().isEmpty())
-        s->setProjectInput(m_settings->lastProject());
+        s->setProjectInput(m_settings->value(setting::lastProject));
     if (const auto suggested = m_cameras->suggestedCamera(s->card().volumeIdentity()))
         s->setCameraID(suggested->id);
     desk.setSession(std::move(session));
 }
 
 void AppModel::fileRulesChanged() {
-    const FileRules rules = m_settings->fileRules();
+    const FileRules rules = m_settings->value(setting::fileRules);
     const bool ignoreChanged = rules.ignorePatterns != m_lastFileRules.ignorePatterns;
     m_lastFileRules = rules;
     QList<CardDesk*> rescans;
@@ -552,7 +563,7 @@ NamingContext AppModel::namingContext(const OffloadSession& session) const {
     QString card = Renamer::sanitizeName(session.card().name, nameLength);
     if (card.isEmpty())
         card = QStringLiteral("Card");
-    const QString project = m_settings->quickDump()
+    const QString project = m_settings->value(setting::quickDump)
                                 ? QString()
                                 : Renamer::sanitizeName(session.projectInput(), nameLength);
     return NamingContext{project, cameraTokenValue(session), card};
@@ -571,14 +582,14 @@ QList<PlannedFile> AppModel::plan() const {
 }
 
 QList<PlannedFile> AppModel::plan(const CardDesk& desk) const {
-    const std::optional<QString> destination = m_settings->destinationPath();
+    const std::optional<QString> destination = m_settings->value(setting::destinationPath);
     const std::optional<NamingTemplates> naming = m_settings->effectiveNaming();
     const OffloadSession* session = desk.session();
     if (!session || !destination || !naming || desk.blocker())
         return {};
     return OffloadPlanner::plan(
-        session->newClips(), *naming, namingContext(*session), m_settings->fileRules(),
-        OffloadPlanner::diskLister(QStringList{*destination} + m_settings->backupDestinations()));
+        session->newClips(), *naming, namingContext(*session), m_settings->value(setting::fileRules),
+        OffloadPlanner::diskLister(QStringList{*destination} + m_settings->value(setting::backupDestinations)));
 }
 
 void AppModel::startOffload() {
@@ -600,28 +611,30 @@ void AppModel::startDeskOffload(CardDesk& desk) {
         &desk == m_desk && m_namePreview->isCurrent() && m_namePreview->plan().complete
             ? m_namePreview->plan().files
             : plan(desk);
-    if (!m_settings->quickDump())
+    if (!m_settings->value(setting::quickDump))
         m_settings->rememberProject(session->projectInput());
     m_cameras->remember(session->cameraID(), session->card().volumeIdentity());
     m_queue->add(session, files,
-                 OffloadDestinations{*m_settings->destinationPath(),
-                                     m_settings->backupDestinations(), m_settings->verifySource(),
-                                     m_settings->writeAscMhl()});
+                 OffloadDestinations{*m_settings->value(setting::destinationPath),
+                                     m_settings->value(setting::backupDestinations), m_settings->value(setting::verifySource),
+                                     m_settings->value(setting::writeAscMhl)});
 }
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {
     refreshInventory(session);
-    // What a card that could not be read all through held is not all copied, whatever was.
+    // What a card that could not be read all through held is not all copied, whatever was; what
+    // the history could not keep is not offloaded.
     const bool successful = !summary.cancelled && summary.failed == 0 && summary.copied >= 1 &&
-                            !session->inventory().unreadable;
+                            !summary.historyNotSaved && !session->inventory().unreadable;
     m_importPrompter->offloadEnded();
-    if (m_settings->playSuccessSound() && successful)
+    if (m_settings->value(setting::playSuccessSound) && successful)
         m_frontEnd->playSuccessSound();
     // Only a mounted card is ejected: a plain folder offloaded as a card is never unmounted.
     const bool listed =
         std::any_of(m_watcher->cards().cbegin(), m_watcher->cards().cend(),
                     [&](const CardVolume& c) { return c.id() == session->card().id(); });
-    if (m_settings->ejectAfterOffload() && successful && !session->cardRemoved() && listed)
+    if (m_settings->value(setting::ejectAfterOffload) && successful && !session->cardRemoved() &&
+        listed)
         ejectCard(session->card());
     Q_EMIT offloadFinished(summary);
     // A card pulled during its run, and not shown, has nothing left to show.
@@ -639,7 +652,7 @@ void AppModel::refreshInventory(OffloadSession* session) {
     background::run(
         this,
         [old, identity, history = m_ledger->entriesByKey(),
-         backups = m_settings->backupDestinations()] {
+         backups = m_settings->value(setting::backupDestinations)] {
             return CardScan::reclassify(old, identity, history, backups);
         },
         [this, weak](CardInventory inventory) {
@@ -757,7 +770,7 @@ void AppModel::useFolder(const QString& path) {
 }
 
 void AppModel::addCurrentDestinationToFavorites() {
-    if (const auto path = m_settings->destinationPath())
+    if (const auto path = m_settings->value(setting::destinationPath))
         m_destinations->markUsed(m_destinations->add(*path).id);
 }
 
@@ -765,20 +778,11 @@ void AppModel::changeFavoriteFolder(const QUuid& id, const QString& path) {
     const std::optional<FavoriteDestination> before = m_destinations->favorite(id);
     if (!before)
         return;
-    const std::optional<QString> current = m_settings->destinationPath();
+    const std::optional<QString> current = m_settings->value(setting::destinationPath);
     const bool inUse = current && DestinationStore::normalized(*current) == before->path;
     m_destinations->setPath(id, path);
     if (inUse)
         useFavorite(*m_destinations->favorite(id));
-}
-
-// MARK: What the import prompter asks
-
-QStringList AppModel::favoriteDestinationPaths() const {
-    QStringList paths;
-    for (const FavoriteDestination& f : m_destinations->favorites())
-        paths.append(f.path);
-    return paths;
 }
 
 } // namespace stowly

@@ -207,16 +207,6 @@ public:
     void changeFavoriteFolder(const QUuid& id, const QString& path);
 
     // ImportPrompterHost
-    bool askToImport() const override { return m_settings->askToImport(); }
-    ImportPromptStyle importPromptStyle() const override { return m_settings->importPromptStyle(); }
-    std::optional<QString> destinationPath() const override {
-        return m_settings->destinationPath();
-    }
-    QStringList favoriteDestinationPaths() const override;
-    QSet<QString> ignoredImportIdentities() const override {
-        return m_settings->ignoredImportIdentities();
-    }
-    void ignoreImports(const CardVolume& card) override { m_settings->ignoreImports(card); }
     bool isFormatting() const override;
     QList<CardVolume> mountedCards() const override { return m_watcher->cards(); }
 

@@ -25,7 +25,7 @@ void AppModel::ejectCard(const CardVolume& card) {
 void AppModel::cardFileSystemAppeared(const QString& device, const QString& name) {
     // An erase or an eject in progress unmounts and remounts cards on its own; mounting one
     // of its file systems in between would race with it.
-    if (!m_settings->mountCardsWhenInserted() || isFormatting() || m_devices->isEjecting())
+    if (!m_settings->value(setting::mountCardsWhenInserted) || isFormatting() || m_devices->isEjecting())
         return;
     Log::info(Log::Category::importPrompt, QStringLiteral("Mounting the inserted card ") + device);
     m_devices->mount(device, name);
@@ -59,12 +59,13 @@ void AppModel::formatSelectedCard() {
     m_formattingCardPath = card.url;
     setFormatState({FormatState::Kind::formatting, card.name});
 
-    const std::optional<QString> destination = m_settings->destinationPath();
+    const std::optional<QString> destination = m_settings->value(setting::destinationPath);
     std::shared_ptr<CardFormatter> formatter = m_devices->formatter();
     background::run(
         this,
         [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
-         rules = m_settings->fileRules(), backups = m_settings->backupDestinations()] {
+         rules = m_settings->value(setting::fileRules),
+         backups = m_settings->value(setting::backupDestinations)] {
             std::optional<ScanFailure> unreadable;
             const FormatOutcome outcome = formatter->format(card, destination, std::nullopt, [&] {
                 // Ready only while every destination, backups too, has the copies.
@@ -96,7 +97,7 @@ void AppModel::formatFinished(const CardVolume& card, const FormatOutcome& outco
         desk->setInventory(CardInventory{});
     const QString mountPath = outcome.mountPoint.value_or(card.url);
     m_importPrompter->offloadEnded();
-    if (m_settings->ejectAfterOffload()) {
+    if (m_settings->value(setting::ejectAfterOffload)) {
         ejectCard(CardVolume{mountPath, outcome.text, std::nullopt});
     } else {
         bool listed = false;

@@ -30,10 +30,14 @@ std::shared_ptr<QSettings> AppSettings::openPreferences(const QString& file) {
     return std::make_shared<QSettings>(file, QSettings::IniFormat);
 }
 
-const SettingDefinition& AppSettings::row(QLatin1StringView key) {
-    const SettingDefinition* setting = SettingsTable::find(key);
-    Q_ASSERT(setting);
-    return *setting;
+qsizetype AppSettings::indexOf(QLatin1StringView key, QMetaType type) {
+    const qsizetype index = SettingsTable::indexOf(key);
+    if (index < 0)
+        qFatal("The setting %s has no row in the settings table.", key.data());
+    if (SettingsTable::rows()[index].defaultValue.metaType() != type)
+        qFatal("The setting %s is read or written as %s, but its row holds %s.", key.data(),
+               type.name(), SettingsTable::rows()[index].defaultValue.metaType().name());
+    return index;
 }
 
 // By key, so that a copy of a row finds its setting too; -1 for a row not in the table.
@@ -115,10 +119,7 @@ bool AppSettings::overrideForRun(const SettingDefinition& given, const QVariant&
 void AppSettings::notify(const SettingDefinition& setting) {
     if (setting.internal)
         return;
-    if (setting.changedSignal)
-        Q_EMIT(this->*setting.changedSignal)();
-    Q_EMIT settingChanged(setting.key);
-    Q_EMIT changed();
+    Q_EMIT changed(setting.key);
 }
 
 void AppSettings::store(const SettingDefinition& setting, const QVariant& value) {
@@ -154,35 +155,31 @@ void AppSettings::sync() {
 }
 
 QSet<MediaCategory> AppSettings::includedCategories() const {
-    return allCategories() - value(settingKey::excludedCategories);
+    return allCategories() - value(setting::excludedCategories);
 }
 
-void AppSettings::setIncludedCategories(const QSet<MediaCategory>& categories) {
-    setValue(settingKey::excludedCategories, allCategories() - categories);
+void AppSettings::setCategory(MediaCategory category, bool included) {
+    QSet<MediaCategory> excluded = value(setting::excludedCategories);
+    if (included)
+        excluded.remove(category);
+    else
+        excluded.insert(category);
+    setValue(setting::excludedCategories, excluded);
 }
 
 int AppSettings::shortClipSliderSeconds() const {
-    return skipShortClips() ? shortClipSeconds() : 0;
+    return value(setting::skipShortClips) ? value(setting::shortClipSeconds) : 0;
 }
 
 void AppSettings::setShortClipSliderSeconds(int seconds) {
     if (seconds > 0)
-        setShortClipSeconds(seconds);
-    setSkipShortClips(seconds > 0);
-}
-
-void AppSettings::setCategory(MediaCategory category, bool included) {
-    QSet<MediaCategory> categories = includedCategories();
-    if (included)
-        categories.insert(category);
-    else
-        categories.remove(category);
-    setIncludedCategories(categories);
+        setValue(setting::shortClipSeconds, seconds);
+    setValue(setting::skipShortClips, seconds > 0);
 }
 
 QSet<QString> AppSettings::ignoredImportIdentities() const {
     QSet<QString> identities;
-    for (const IgnoredImportCard& card : ignoredImportCards())
+    for (const IgnoredImportCard& card : value(setting::ignoredImportCards))
         identities.insert(card.identity);
     return identities;
 }
@@ -191,46 +188,46 @@ void AppSettings::ignoreImports(const CardVolume& card) {
     const QString identity = card.volumeIdentity();
     if (ignoredImportIdentities().contains(identity))
         return;
-    QList<IgnoredImportCard> cards = ignoredImportCards();
+    QList<IgnoredImportCard> cards = value(setting::ignoredImportCards);
     cards.append(IgnoredImportCard{identity, card.name});
-    setIgnoredImportCards(cards);
+    setValue(setting::ignoredImportCards, cards);
 }
 
 void AppSettings::stopIgnoringImports(const QString& identity) {
-    QList<IgnoredImportCard> cards = ignoredImportCards();
+    QList<IgnoredImportCard> cards = value(setting::ignoredImportCards);
     cards.removeIf([&](const IgnoredImportCard& card) { return card.identity == identity; });
-    setIgnoredImportCards(cards);
+    setValue(setting::ignoredImportCards, cards);
 }
 
 void AppSettings::rememberProject(const QString& name) {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
         return;
-    setLastProject(trimmed);
-    QStringList recent = recentProjects();
+    setValue(setting::lastProject, trimmed);
+    QStringList recent = value(setting::recentProjects);
     recent.removeIf(
         [&](const QString& entry) { return entry.compare(trimmed, Qt::CaseInsensitive) == 0; });
     recent.prepend(trimmed);
-    setRecentProjects(recent.mid(0, recentProjectsLimit));
+    setValue(setting::recentProjects, recent.mid(0, recentProjectsLimit));
 }
 
 void AppSettings::apply(const OffloadPreset& preset) {
-    setFolderTemplate(preset.folderTemplate);
-    setFileTemplate(preset.fileTemplate);
-    setShortClipSeconds(preset.shortClipSeconds);
-    setSkipShortClips(preset.skipShortClips);
-    setQuickDump(preset.quickDump);
-    setFileRules(preset.fileRules);
+    setValue(setting::folderTemplate, preset.folderTemplate);
+    setValue(setting::fileTemplate, preset.fileTemplate);
+    setValue(setting::shortClipSeconds, preset.shortClipSeconds);
+    setValue(setting::skipShortClips, preset.skipShortClips);
+    setValue(setting::quickDump, preset.quickDump);
+    setValue(setting::fileRules, preset.fileRules);
 }
 
 QString AppSettings::effectiveFolderTemplate() const {
-    const QString folder = folderTemplate();
-    return quickDump() ? QuickDump::folderTemplate(folder) : folder;
+    const QString folder = value(setting::folderTemplate);
+    return value(setting::quickDump) ? QuickDump::folderTemplate(folder) : folder;
 }
 
 QString AppSettings::effectiveFileTemplate() const {
-    const QString file = fileTemplate();
-    if (!quickDump())
+    const QString file = value(setting::fileTemplate);
+    if (!value(setting::quickDump))
         return file;
     const QString stripped = QuickDump::strip(file);
     return stripped.contains(u'{') ? stripped : quickDumpFallbackFileTemplate;
@@ -241,9 +238,10 @@ std::optional<NamingTemplates> AppSettings::effectiveNaming() const {
 }
 
 void AppSettings::chooseDestination() {
-    if (const std::optional<QString> folder = pickFolder(
-            destinationPath(), tr("Choose the folder Stowly should copy your media into.")))
-        setDestinationPath(*folder);
+    if (const std::optional<QString> folder =
+            pickFolder(value(setting::destinationPath),
+                       tr("Choose the folder Stowly should copy your media into.")))
+        setValue(setting::destinationPath, *folder);
 }
 
 std::optional<QString> AppSettings::pickFolder(const std::optional<QString>& startingAt,

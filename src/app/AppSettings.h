@@ -18,8 +18,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 namespace stowly {
 
@@ -46,15 +48,16 @@ public:
 
     // Any setting of the table by its typed key.
     template <typename T> T value(SettingKey<T> key) const {
-        return qvariant_cast<T>(value(row(key.view())));
+        return qvariant_cast<T>(effective(indexOf(key)));
     }
-    template <typename T> void setValue(SettingKey<T> key, const T& value) {
-        setValue(row(key.view()), QVariant::fromValue(value));
+    template <typename T> void setValue(SettingKey<T> key, const std::type_identity_t<T>& value) {
+        setValue(SettingsTable::rows()[indexOf(key)], QVariant::fromValue<T>(value));
     }
     // Seen by every reader of the setting from now on and never stored: a choice for one run.
     // Setting the value meanwhile stores it, while the override still stands.
-    template <typename T> void overrideForRun(SettingKey<T> key, const T& value) {
-        overrideForRun(row(key.view()), QVariant::fromValue(value));
+    template <typename T>
+    void overrideForRun(SettingKey<T> key, const std::type_identity_t<T>& value) {
+        overrideForRun(SettingsTable::rows()[indexOf(key)], QVariant::fromValue<T>(value));
     }
 
     // Any setting by its row, with a value of the row's type; false for a value of another
@@ -63,92 +66,34 @@ public:
     bool setValue(const SettingDefinition& setting, const QVariant& value);
     bool overrideForRun(const SettingDefinition& setting, const QVariant& value);
 
-    std::optional<QString> destinationPath() const { return value(settingKey::destinationPath); }
-    // Folders that get a copy of every file as well, under the same relative path.
-    QStringList backupDestinations() const { return value(settingKey::backupDestinations); }
-    bool verifySource() const { return value(settingKey::verifySource); }
-    // Each offload appends a generation to the ASC MHL history at every destination.
-    bool writeAscMhl() const { return value(settingKey::writeAscMhl); }
-    bool ejectAfterOffload() const { return value(settingKey::ejectAfterOffload); }
-    QString folderTemplate() const { return value(settingKey::folderTemplate); }
-    QString fileTemplate() const { return value(settingKey::fileTemplate); }
-    QString lastProject() const { return value(settingKey::lastProject); }
-    QStringList recentProjects() const { return value(settingKey::recentProjects); }
-    QSet<MediaCategory> includedCategories() const;
-    bool playSuccessSound() const { return value(settingKey::playSuccessSound); }
-    bool skipShortClips() const { return value(settingKey::skipShortClips); }
-    int shortClipSeconds() const { return value(settingKey::shortClipSeconds); }
-    bool quickDump() const { return value(settingKey::quickDump); }
-    DateFilter dateFilter() const { return value(settingKey::dateFilter); }
-    FileRules fileRules() const { return value(settingKey::fileRules); }
-    ThemeID themeID() const { return value(settingKey::theme); }
-    AppAppearance appearance() const { return value(settingKey::appearance); }
-    MediaLayout mediaLayout() const { return value(settingKey::mediaLayout); }
-    bool showListThumbnails() const { return value(settingKey::listThumbnails); }
-    bool keepRunningInMenuBar() const { return value(settingKey::keepRunningInMenuBar); }
-    bool askToImport() const { return value(settingKey::askToImportOnMount); }
-    bool mountCardsWhenInserted() const { return value(settingKey::mountCardsWhenInserted); }
-    ImportPromptStyle importPromptStyle() const { return value(settingKey::importPromptStyle); }
-    bool showMenuBarIcon() const { return value(settingKey::showMenuBarIcon); }
-    QList<IgnoredImportCard> ignoredImportCards() const {
-        return value(settingKey::ignoredImportCards);
+    // Calls `react`, a function or a member function of `context`, after any of the settings
+    // changed, for as long as `context` lives.
+    template <typename Context, typename Functor>
+    QMetaObject::Connection onChange(std::initializer_list<QLatin1StringView> keys,
+                                     Context* context, Functor react) {
+        return connect(this, &AppSettings::changed, context,
+                       [watched = QList<QLatin1StringView>(keys), context,
+                        react = std::move(react)](const QString& key) {
+                           if (!watched.contains(key))
+                               return;
+                           if constexpr (std::is_member_function_pointer_v<Functor>)
+                               (context->*react)();
+                           else
+                               react();
+                       });
     }
-    // Whether the single destination of older versions was moved into the favourites; kept
-    // in memory when there is no store.
-    bool destinationMovedToFavorites() const {
-        return value(settingKey::destinationMovedToFavorites);
+    template <typename T, typename Context, typename Functor>
+    QMetaObject::Connection onChange(SettingKey<T> key, Context* context, Functor react) {
+        return onChange({key.view()}, context, std::move(react));
     }
 
-    void setDestinationPath(const std::optional<QString>& path) {
-        setValue(settingKey::destinationPath, path);
-    }
-    void setEjectAfterOffload(bool on) { setValue(settingKey::ejectAfterOffload, on); }
-    void setBackupDestinations(const QStringList& folders) {
-        setValue(settingKey::backupDestinations, folders);
-    }
-    void setVerifySource(bool on) { setValue(settingKey::verifySource, on); }
-    void setWriteAscMhl(bool on) { setValue(settingKey::writeAscMhl, on); }
-    void setFolderTemplate(const QString& text) { setValue(settingKey::folderTemplate, text); }
-    void setFileTemplate(const QString& text) { setValue(settingKey::fileTemplate, text); }
-    void setLastProject(const QString& name) { setValue(settingKey::lastProject, name); }
-    // Most recent first; only the first six are kept.
-    void setRecentProjects(const QStringList& names) {
-        setValue(settingKey::recentProjects, names);
-    }
-    void setIncludedCategories(const QSet<MediaCategory>& categories);
-    void setPlaySuccessSound(bool on) { setValue(settingKey::playSuccessSound, on); }
-    void setSkipShortClips(bool on) { setValue(settingKey::skipShortClips, on); }
-    // Values outside 1 to 60 are clamped first.
-    void setShortClipSeconds(int seconds) { setValue(settingKey::shortClipSeconds, seconds); }
-    void setQuickDump(bool on) { setValue(settingKey::quickDump, on); }
-    void setDateFilter(const DateFilter& filter) { setValue(settingKey::dateFilter, filter); }
-    void setFileRules(const FileRules& rules) { setValue(settingKey::fileRules, rules); }
-    void setThemeID(ThemeID theme) { setValue(settingKey::theme, theme); }
-    void setAppearance(AppAppearance appearance) { setValue(settingKey::appearance, appearance); }
-    void setMediaLayout(MediaLayout layout) { setValue(settingKey::mediaLayout, layout); }
-    void setShowListThumbnails(bool on) { setValue(settingKey::listThumbnails, on); }
-    void setKeepRunningInMenuBar(bool on) { setValue(settingKey::keepRunningInMenuBar, on); }
-    void setAskToImport(bool on) { setValue(settingKey::askToImportOnMount, on); }
-    void setMountCardsWhenInserted(bool on) { setValue(settingKey::mountCardsWhenInserted, on); }
-    void setImportPromptStyle(ImportPromptStyle style) {
-        setValue(settingKey::importPromptStyle, style);
-    }
-    void setShowMenuBarIcon(bool on) { setValue(settingKey::showMenuBarIcon, on); }
-    void setIgnoredImportCards(const QList<IgnoredImportCard>& cards) {
-        setValue(settingKey::ignoredImportCards, cards);
-    }
-    void setDestinationMovedToFavorites(bool done) {
-        setValue(settingKey::destinationMovedToFavorites, done);
-    }
-    // The settings window's tab, opened again where it was left.
-    SettingsTab settingsTab() const { return value(settingKey::settingsTab); }
-    void setSettingsTab(SettingsTab tab) { setValue(settingKey::settingsTab, tab); }
+    // The kinds of files offloaded: all but the excluded ones.
+    QSet<MediaCategory> includedCategories() const;
+    void setCategory(MediaCategory category, bool included);
 
     // One slider that also switches the rule off: the seconds while the rule is on, else 0.
     int shortClipSliderSeconds() const;
     void setShortClipSliderSeconds(int seconds);
-
-    void setCategory(MediaCategory category, bool included);
 
     QSet<QString> ignoredImportIdentities() const;
     void ignoreImports(const CardVolume& card);
@@ -179,39 +124,16 @@ public:
     static constexpr int recentProjectsLimit = 6;
 
 Q_SIGNALS:
-    // Any value changed.
-    void changed();
-    // The setting under the key changed; before changed().
-    void settingChanged(const QString& key);
-    void destinationPathChanged();
-    void backupDestinationsChanged();
-    void verifySourceChanged();
-    void writeAscMhlChanged();
-    void ejectAfterOffloadChanged();
-    void folderTemplateChanged();
-    void fileTemplateChanged();
-    void lastProjectChanged();
-    void recentProjectsChanged();
-    void includedCategoriesChanged();
-    void playSuccessSoundChanged();
-    // The switch or the seconds of the short-clip rule.
-    void shortClipChanged();
-    void quickDumpChanged();
-    void dateFilterChanged();
-    void fileRulesChanged();
-    void themeIDChanged();
-    void appearanceChanged();
-    void mediaLayoutChanged();
-    void showListThumbnailsChanged();
-    void keepRunningInMenuBarChanged();
-    void askToImportChanged();
-    void mountCardsWhenInsertedChanged();
-    void importPromptStyleChanged();
-    void showMenuBarIconChanged();
-    void ignoredImportCardsChanged();
+    // The setting stored under the key changed, for everyone but Stowly's own bookkeeping.
+    void changed(const QString& key);
 
 private:
-    static const SettingDefinition& row(QLatin1StringView key);
+    // The key's row. A key without a row, or whose row holds another type, is a mistake no run
+    // can go on with.
+    template <typename T> static qsizetype indexOf(SettingKey<T> key) {
+        return indexOf(key.view(), QMetaType::fromType<T>());
+    }
+    static qsizetype indexOf(QLatin1StringView key, QMetaType type);
     static qsizetype indexOf(const SettingDefinition& setting);
     // The row of a setting when the value is of its type; -1 otherwise.
     static qsizetype rowTaking(const SettingDefinition& setting, const QVariant& value);

@@ -90,7 +90,7 @@ std::optional<QString> ClipsStageContent::readFailure(const OffloadSession& sess
 void ClipsStageContent::perform(Action action, AppModel& model) {
     switch (action) {
     case Action::showAnyDate:
-        model.settings().setDateFilter(DateFilter::any());
+        model.settings().setValue(setting::dateFilter, DateFilter::any());
         break;
     case Action::includeAllShortClips:
         if (OffloadSession* session = model.session())

@@ -4,7 +4,7 @@ namespace stowly {
 
 void DestinationChoice::useFavorite(AppSettings& settings, DestinationStore& destinations,
                                     const FavoriteDestination& favorite) {
-    settings.setDestinationPath(favorite.path);
+    settings.setValue(setting::destinationPath, favorite.path);
     destinations.markUsed(favorite.id);
 }
 
@@ -14,29 +14,29 @@ void DestinationChoice::useFolder(AppSettings& settings, DestinationStore& desti
         useFavorite(settings, destinations, *favorite);
         return;
     }
-    settings.setDestinationPath(path);
+    settings.setValue(setting::destinationPath, path);
     destinations.markUsed(std::nullopt);
 }
 
 void DestinationChoice::chooseAtLaunch(AppSettings& settings, DestinationStore& destinations) {
-    if (!settings.destinationMovedToFavorites()) {
-        destinations.adoptLegacyDestination(settings.destinationPath());
-        settings.setDestinationMovedToFavorites(true);
+    if (!settings.value(setting::destinationMovedToFavorites)) {
+        destinations.adoptLegacyDestination(settings.value(setting::destinationPath));
+        settings.setValue(setting::destinationMovedToFavorites, true);
     }
     const std::optional<QString> chosen =
-        destinations.launchDestination(settings.destinationPath());
-    if (chosen != settings.destinationPath())
-        settings.setDestinationPath(chosen);
+        destinations.launchDestination(settings.value(setting::destinationPath));
+    if (chosen != settings.value(setting::destinationPath))
+        settings.setValue(setting::destinationPath, chosen);
     if (!destinations.isFindingMovedFolders())
         return;
     QObject::connect(
         &destinations, &DestinationStore::movedFoldersChecked, &settings,
         [&settings, &destinations, chosen](bool movedAny) {
-            if (!movedAny || settings.destinationPath() != chosen)
+            if (!movedAny || settings.value(setting::destinationPath) != chosen)
                 return;
             const std::optional<QString> again = destinations.launchDestination(chosen);
             if (again != chosen)
-                settings.setDestinationPath(again);
+                settings.setValue(setting::destinationPath, again);
         },
         Qt::SingleShotConnection);
 }

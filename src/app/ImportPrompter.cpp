@@ -1,5 +1,7 @@
 #include "app/ImportPrompter.h"
 
+#include "app/AppSettings.h"
+#include "app/DestinationStore.h"
 #include "app/ImportPromptPresenter.h"
 #include "app/ImportPrompterHost.h"
 #include "base/Background.h"
@@ -25,11 +27,11 @@ bool isSameMount(const CardVolume& a, const CardVolume& b) {
 
 } // namespace
 
-ImportPrompter::ImportPrompter(bool usesNotifications, QObject* parent)
-    : ImportPrompter(usesNotifications, VolumeFacts::platform(), parent) {}
-
-ImportPrompter::ImportPrompter(bool usesNotifications, const VolumeFacts& facts, QObject* parent)
-    : QObject(parent), m_facts(facts), m_usesNotifications(usesNotifications) {
+ImportPrompter::ImportPrompter(bool usesNotifications, AppSettings& settings,
+                               const DestinationStore& destinations, const VolumeFacts& facts,
+                               QObject* parent)
+    : QObject(parent), m_settings(settings), m_destinations(destinations), m_facts(facts),
+      m_usesNotifications(usesNotifications) {
     m_debouncer.interval = std::chrono::duration<double>(20.0);
 }
 
@@ -58,8 +60,7 @@ ImportPrompterHost* ImportPrompter::host() const {
 }
 
 bool ImportPrompter::hostAllowsPrompts() const {
-    const ImportPrompterHost* h = host();
-    return h && h->askToImport() && !m_paused;
+    return host() && m_settings.value(setting::askToImportOnMount) && !m_paused;
 }
 
 void ImportPrompter::setPaused(bool paused) {
@@ -71,17 +72,18 @@ void ImportPrompter::setPaused(bool paused) {
 
 void ImportPrompter::cardMounted(const CardVolume& card, bool force,
                                  std::function<void(bool)> completion) {
-    ImportPrompterHost* h = host();
-    if (!h || !h->askToImport() || m_paused) {
+    const bool ask = host() && m_settings.value(setting::askToImportOnMount);
+    if (!ask || m_paused) {
         log(QStringLiteral("No prompt for ") + card.url + QStringLiteral(": askToImport ") +
-            flag(h && h->askToImport()) + QStringLiteral(", paused ") + flag(m_paused));
+            flag(ask) + QStringLiteral(", paused ") + flag(m_paused));
         return;
     }
     QStringList destinations;
-    if (const std::optional<QString> current = h->destinationPath())
+    if (const std::optional<QString> current = m_settings.value(setting::destinationPath))
         destinations.append(*current);
-    destinations.append(h->favoriteDestinationPaths());
-    const QSet<QString> ignored = h->ignoredImportIdentities();
+    for (const FavoriteDestination& favorite : m_destinations.favorites())
+        destinations.append(favorite.path);
+    const QSet<QString> ignored = m_settings.ignoredImportIdentities();
 
     // The volume facts and the listing may block on a slow device: off the main thread.
     const VolumeFacts* facts = &m_facts;
@@ -152,9 +154,8 @@ void ImportPrompter::present(const CardVolume& card) {
     }
     if (!m_presenter)
         return;
-    const ImportPrompterHost* h = host();
-    const bool panel =
-        !m_usesNotifications || (h && h->importPromptStyle() == ImportPromptStyle::panel);
+    const bool panel = !m_usesNotifications ||
+                       m_settings.value(setting::importPromptStyle) == ImportPromptStyle::panel;
     if (panel)
         m_presenter->showPanel(card, title(card));
     else
@@ -208,8 +209,7 @@ void ImportPrompter::handle(const QString& cardPath, Choice choice) {
     case Choice::ignore:
         break;
     case Choice::dontAsk:
-        if (!h->ignoredImportIdentities().contains(card->volumeIdentity()))
-            h->ignoreImports(*card);
+        m_settings.ignoreImports(*card);
         break;
     }
 }

@@ -14,6 +14,8 @@
 
 namespace stowly {
 
+class AppSettings;
+class DestinationStore;
 class ImportPromptPresenter;
 class ImportPrompterHost;
 class VolumeFacts;
@@ -37,9 +39,11 @@ public:
     static QString question() { return QStringLiteral("Import with Stowly?"); }
     static QString choiceTitle(Choice choice, bool inPanel);
 
-    // facts must outlive the prompter.
-    explicit ImportPrompter(bool usesNotifications, QObject* parent = nullptr);
-    ImportPrompter(bool usesNotifications, const VolumeFacts& facts, QObject* parent = nullptr);
+    // Whether and how to ask comes from the settings; a card that holds a destination, current
+    // or favourite, is not asked about. All three must outlive the prompter.
+    ImportPrompter(bool usesNotifications, AppSettings& settings,
+                   const DestinationStore& destinations, const VolumeFacts& facts,
+                   QObject* parent = nullptr);
 
     // The host is held weakly: it is gone once lifetime is destroyed (or set to null).
     void setHost(ImportPrompterHost* host, QObject* lifetime = nullptr);
@@ -84,6 +88,8 @@ private:
     void applyDecision(const CardVolume& card, const ImportPromptPolicy::Verdict& verdict,
                        bool cameraMedia, bool force, const std::function<void(bool)>& completion);
 
+    AppSettings& m_settings;
+    const DestinationStore& m_destinations;
     const VolumeFacts& m_facts;
     bool m_usesNotifications;
     bool m_paused = false;

@@ -1,29 +1,17 @@
 #pragma once
 
-#include "app/ImportPromptStyle.h"
 #include "media/CardVolume.h"
 
 #include <QList>
-#include <QSet>
-#include <QStringList>
-
-#include <optional>
 
 namespace stowly {
 
-// What the import prompter asks of the application: its settings, destinations and state.
-// Called on the main thread only.
+// What the import prompter needs from whoever runs offloads and erases and watches the cards:
+// only the state that lives there. Called on the main thread only.
 class ImportPrompterHost {
 public:
     virtual ~ImportPrompterHost() = default;
 
-    virtual bool askToImport() const = 0;
-    virtual ImportPromptStyle importPromptStyle() const = 0;
-    virtual std::optional<QString> destinationPath() const = 0;
-    virtual QStringList favoriteDestinationPaths() const = 0;
-    virtual QSet<QString> ignoredImportIdentities() const = 0;
-    // Never prompt for this card again (remembers its identity and name).
-    virtual void ignoreImports(const CardVolume& card) = 0;
     // An offload is running.
     virtual bool isBusy() const = 0;
     // An erase is running.

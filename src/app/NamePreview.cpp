@@ -33,13 +33,14 @@ void NamePreview::update() {
         return;
     }
     QStringList destinations;
-    if (const std::optional<QString> destination = m_model.settings().destinationPath())
-        destinations << *destination << m_model.settings().backupDestinations();
+    if (const std::optional<QString> destination =
+            m_model.settings().value(setting::destinationPath))
+        destinations << *destination << m_model.settings().value(setting::backupDestinations);
     m_working = true;
     m_planning = background::run(
         this,
         [files = session->newClips(), naming = *naming, context = m_model.namingContext(*session),
-         rules = m_model.settings().fileRules(),
+         rules = m_model.settings().value(setting::fileRules),
          destinations] { return make(files, naming, context, rules, destinations); },
         [this, id = session->id()](Plan plan) {
             m_working = false;

@@ -72,7 +72,7 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
         return block(Reason::projectNeeded, tr("Enter a project name"));
     if (needs.usesCamera && cameraValue.isEmpty())
         return block(Reason::cameraNeeded, tr("Choose a camera"));
-    const std::optional<QString> destination = settings.destinationPath();
+    const std::optional<QString> destination = settings.value(setting::destinationPath);
     if (!destination || destination->isEmpty())
         return block(Reason::noDestination, tr("Choose a destination folder"));
     const qint64 needed = session->newBytes();
@@ -108,7 +108,7 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
     };
     if (auto blocked = check(*destination, std::nullopt))
         return blocked;
-    for (const QString& backup : settings.backupDestinations()) {
+    for (const QString& backup : settings.value(setting::backupDestinations)) {
         // Both copies would race for one name, and the second would fail every file.
         if (QDir::cleanPath(backup) == QDir::cleanPath(*destination))
             return block(Reason::backupIsDestination,

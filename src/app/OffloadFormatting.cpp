@@ -86,7 +86,8 @@ QString OffloadFormatting::summaryLine(const OffloadSummary& summary) {
 QString OffloadFormatting::finishedTitle(const OffloadSummary& summary, bool cardReadThrough) {
     if (summary.cancelled)
         return QCoreApplication::translate("OffloadFormatting", "Offload Cancelled");
-    if (summary.failed > 0 || !summary.recordFailures.isEmpty() || !cardReadThrough)
+    if (summary.failed > 0 || !summary.recordFailures.isEmpty() || summary.historyNotSaved ||
+        !cardReadThrough)
         return QCoreApplication::translate("OffloadFormatting", "Finished with Problems");
     return QCoreApplication::translate("OffloadFormatting", "Offload Complete");
 }
@@ -103,6 +104,12 @@ QStringList OffloadFormatting::problemLines(const OffloadSummary& summary, const
     QStringList lines;
     if (readFailure)
         lines << *readFailure;
+    if (summary.historyNotSaved)
+        lines << QCoreApplication::translate(
+                     "OffloadFormatting",
+                     "Couldn’t save the history: %1. The copies are made and verified, but Stowly "
+                     "won’t remember them: the card is not ready to erase.")
+                     .arg(*summary.historyNotSaved);
     if (const qsizetype left = summary.leftOnRemovedCard.size(); left > 0) {
         lines << (left == 1 ? QCoreApplication::translate(
                                   "OffloadFormatting",

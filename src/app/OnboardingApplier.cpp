@@ -9,9 +9,9 @@ namespace stowly {
 
 OffloadPreset OnboardingApplier::apply(const OnboardingDraft& draft, AppSettings& settings,
                                        DestinationStore& destinations, PresetStore& presets) {
-    settings.setEjectAfterOffload(draft.ejectAfterOffload);
-    settings.setPlaySuccessSound(draft.playSuccessSound);
-    settings.setAskToImport(draft.askToImport);
+    settings.setValue(setting::ejectAfterOffload, draft.ejectAfterOffload);
+    settings.setValue(setting::playSuccessSound, draft.playSuccessSound);
+    settings.setValue(setting::askToImportOnMount, draft.askToImport);
 
     std::optional<FavoriteDestination> favorite;
     if (draft.hasDestination()) {
@@ -22,7 +22,7 @@ OffloadPreset OnboardingApplier::apply(const OnboardingDraft& draft, AppSettings
             destinations.setDefault(favorite->id);
     }
 
-    const OffloadPreset preset = presets.add(draft.makePreset(settings.fileRules()));
+    const OffloadPreset preset = presets.add(draft.makePreset(settings.value(setting::fileRules)));
     if (draft.useNow) {
         settings.apply(preset);
         if (favorite)

@@ -38,7 +38,7 @@ void PresetOperations::applyPreset(const OffloadPreset& preset) {
         if (const auto favorite = m_destinations.favoriteForPath(*preset.destinationPath)) {
             DestinationChoice::useFavorite(m_settings, m_destinations, *favorite);
         } else {
-            m_settings.setDestinationPath(*preset.destinationPath);
+            m_settings.setValue(setting::destinationPath, *preset.destinationPath);
             m_destinations.markUsed(std::nullopt);
         }
         if (m_hooks.destinationChanged)
@@ -56,13 +56,13 @@ OffloadPreset PresetOperations::currentSetupAsPreset(const QString& name) const 
     OffloadPreset preset;
     preset.id = QUuid::createUuid();
     preset.name = name;
-    preset.destinationPath = m_settings.destinationPath();
-    preset.folderTemplate = m_settings.folderTemplate();
-    preset.fileTemplate = m_settings.fileTemplate();
-    preset.skipShortClips = m_settings.skipShortClips();
-    preset.shortClipSeconds = m_settings.shortClipSeconds();
-    preset.quickDump = m_settings.quickDump();
-    preset.fileRules = m_settings.fileRules();
+    preset.destinationPath = m_settings.value(setting::destinationPath);
+    preset.folderTemplate = m_settings.value(setting::folderTemplate);
+    preset.fileTemplate = m_settings.value(setting::fileTemplate);
+    preset.skipShortClips = m_settings.value(setting::skipShortClips);
+    preset.shortClipSeconds = m_settings.value(setting::shortClipSeconds);
+    preset.quickDump = m_settings.value(setting::quickDump);
+    preset.fileRules = m_settings.value(setting::fileRules);
     const std::optional<PresetSession> open = session();
     if (open && open->cameraID)
         preset.cameraID = open->cameraID;
@@ -95,23 +95,25 @@ void PresetOperations::updateActivePresetFromCurrentSetup() {
 }
 
 void PresetOperations::useCurrentFileRules(const QUuid& id) {
-    const FileRules rules = m_settings.fileRules();
+    const FileRules rules = m_settings.value(setting::fileRules);
     m_presets.edit(id, [&rules](OffloadPreset& preset) { preset.fileRules = rules; });
 }
 
 bool PresetOperations::activePresetIsEdited() const {
     const std::optional<OffloadPreset> active = m_presets.activePreset();
-    return active && differs(*active, m_settings, m_settings.destinationPath());
+    return active && differs(*active, m_settings, m_settings.value(setting::destinationPath));
 }
 
 bool PresetOperations::differs(const OffloadPreset& preset, const AppSettings& settings,
                                const std::optional<QString>& destinationPath) {
-    if (preset.folderTemplate != settings.folderTemplate() ||
-        preset.fileTemplate != settings.fileTemplate() ||
-        preset.skipShortClips != settings.skipShortClips() ||
-        preset.quickDump != settings.quickDump() || preset.fileRules != settings.fileRules())
+    if (preset.folderTemplate != settings.value(setting::folderTemplate) ||
+        preset.fileTemplate != settings.value(setting::fileTemplate) ||
+        preset.skipShortClips != settings.value(setting::skipShortClips) ||
+        preset.quickDump != settings.value(setting::quickDump) ||
+        preset.fileRules != settings.value(setting::fileRules))
         return true;
-    if (preset.skipShortClips && preset.shortClipSeconds != settings.shortClipSeconds())
+    if (preset.skipShortClips &&
+        preset.shortClipSeconds != settings.value(setting::shortClipSeconds))
         return true;
     if (!preset.destinationPath)
         return false;

@@ -10,8 +10,6 @@
 
 namespace stowly {
 
-class AppSettings;
-
 // One row of the settings table: a preference's stored key and default, how it is read from and
 // written to the preferences store, its written form on the command line and what that form
 // accepts, and the sentence that describes it to the user. Values travel as a QVariant holding
@@ -50,8 +48,6 @@ struct SettingDefinition {
     int maximum = 0;
     // Choices, and lists of them: the written names in order.
     QStringList choices;
-    // The observers' signal for this value besides AppSettings::changed, when it has one.
-    void (AppSettings::*changedSignal)() = nullptr;
 
     // None when the store holds nothing usable, so the default applies.
     std::function<std::optional<Loaded>(const QSettings&)> load;

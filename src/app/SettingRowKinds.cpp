@@ -55,10 +55,8 @@ std::optional<QStringList> textArray(const QString& value) {
     }
     return list;
 }
-SettingDefinition flag(SettingKey<bool> key, bool defaultValue, const char* description,
-                       Signal signal) {
-    SettingDefinition d =
-        row(key, Kind::flag, defaultValue, description, flagText(!defaultValue), signal);
+SettingDefinition flag(SettingKey<bool> key, bool defaultValue, const char* description) {
+    SettingDefinition d = row(key, Kind::flag, defaultValue, description, flagText(!defaultValue));
     d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
         const std::optional<bool> on = preferenceValue::flag(store, key);
         return on ? std::optional(Loaded{*on}) : std::nullopt;
@@ -74,10 +72,10 @@ SettingDefinition flag(SettingKey<bool> key, bool defaultValue, const char* desc
 
 // Whole numbers clamped into their range, as read and as set.
 SettingDefinition number(SettingKey<int> key, int defaultValue, int minimum, int maximum,
-                         const QString& unit, const char* description, Signal signal) {
+                         const QString& unit, const char* description) {
     const int example = defaultValue == maximum ? minimum : maximum;
     SettingDefinition d =
-        row(key, Kind::number, defaultValue, description, QString::number(example), signal);
+        row(key, Kind::number, defaultValue, description, QString::number(example));
     d.minimum = minimum;
     d.maximum = maximum;
     const auto clamped = [minimum, maximum](qint64 value) {
@@ -102,9 +100,8 @@ SettingDefinition number(SettingKey<int> key, int defaultValue, int minimum, int
     return d;
 }
 
-SettingDefinition text(SettingKey<QString> key, const char* description, const QString& example,
-                       Signal signal) {
-    SettingDefinition d = row(key, Kind::text, QString(), description, example, signal);
+SettingDefinition text(SettingKey<QString> key, const char* description, const QString& example) {
+    SettingDefinition d = row(key, Kind::text, QString(), description, example);
     d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
         const std::optional<QString> text = preferenceValue::text(store, key);
         return text ? std::optional(Loaded{*text}) : std::nullopt;
@@ -118,8 +115,8 @@ SettingDefinition text(SettingKey<QString> key, const char* description, const Q
 // it; a written one is taken only when it parses.
 SettingDefinition namingTemplate(SettingKey<QString> key, NamingTemplate::Kind kind,
                                  const QString& defaultValue, const char* description,
-                                 const QString& example, Signal signal) {
-    SettingDefinition d = row(key, Kind::text, defaultValue, description, example, signal);
+                                 const QString& example) {
+    SettingDefinition d = row(key, Kind::text, defaultValue, description, example);
     d.load = [key = d.key, kind](const QSettings& store) -> std::optional<Loaded> {
         const std::optional<QString> stored = preferenceValue::text(store, key);
         if (!stored)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/AppSettings.h"
 #include "app/PreferenceValue.h"
 #include "app/SettingDefinition.h"
 #include "app/SettingKey.h"
@@ -23,7 +22,6 @@ namespace settingRows {
 using Kind = SettingDefinition::Kind;
 using Loaded = SettingDefinition::Loaded;
 using Parsed = SettingDefinition::Parsed;
-using Signal = void (AppSettings::*)();
 
 // “text”
 QString quoted(const QString& text);
@@ -41,14 +39,13 @@ std::optional<QStringList> textArray(const QString& value);
 // says otherwise.
 template <typename T>
 SettingDefinition row(SettingKey<T> key, Kind kind, const T& defaultValue, const char* description,
-                      const QString& example, Signal signal) {
+                      const QString& example) {
     SettingDefinition d;
     d.key = key.view();
     d.kind = kind;
     d.descriptionText = description;
     d.defaultValue = QVariant::fromValue(defaultValue);
     d.example = example;
-    d.changedSignal = signal;
     d.stored = [](const QVariant& value) { return value; };
     d.normalized = [](const QVariant& value) { return value; };
     d.same = [](const QVariant& a, const QVariant& b) {
@@ -72,34 +69,31 @@ void storedAsJson(SettingDefinition& d, std::function<QJsonDocument(const T&)> t
     d.text = [toJson](const QVariant& value) { return compact(toJson(qvariant_cast<T>(value))); };
 }
 
-SettingDefinition flag(SettingKey<bool> key, bool defaultValue, const char* description,
-                       Signal signal);
+SettingDefinition flag(SettingKey<bool> key, bool defaultValue, const char* description);
 
 // Whole numbers clamped into their range, as read and as set.
 SettingDefinition number(SettingKey<int> key, int defaultValue, int minimum, int maximum,
-                         const QString& unit, const char* description, Signal signal);
+                         const QString& unit, const char* description);
 
-SettingDefinition text(SettingKey<QString> key, const char* description, const QString& example,
-                       Signal signal);
+SettingDefinition text(SettingKey<QString> key, const char* description, const QString& example);
 
 // A naming template: stored texts of older versions read in today's form and are rewritten in
 // it; a written one is taken only when it parses.
 SettingDefinition namingTemplate(SettingKey<QString> key, NamingTemplate::Kind kind,
                                  const QString& defaultValue, const char* description,
-                                 const QString& example, Signal signal);
+                                 const QString& example);
 
 // One of a few cases, stored and written by its raw name; an unknown stored name reads as the
 // default, and is rewritten as it when `rewritesUnknown`.
 template <typename T>
 SettingDefinition choice(SettingKey<T> key, T defaultValue, const QList<T>& cases,
-                         QString (*raw)(T), const char* description, Signal signal,
-                         bool rewritesUnknown = false) {
+                         QString (*raw)(T), const char* description, bool rewritesUnknown = false) {
     QStringList names;
     for (const T c : cases)
         names << raw(c);
     const QString example = *std::find_if(
         names.begin(), names.end(), [&](const QString& name) { return name != raw(defaultValue); });
-    SettingDefinition d = row(key, Kind::choice, defaultValue, description, example, signal);
+    SettingDefinition d = row(key, Kind::choice, defaultValue, description, example);
     d.choices = names;
     const auto caseNamed = [cases, raw](const QString& name) -> std::optional<T> {
         for (const T c : cases)

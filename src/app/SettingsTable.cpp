@@ -42,9 +42,9 @@ QStringList excludedNames(const QSet<MediaCategory>& excluded) {
     return names;
 }
 
-SettingDefinition destinationPath(const char* description, Signal signal) {
-    SettingDefinition d = row(settingKey::destinationPath, Kind::folder, std::optional<QString>(),
-                              description, QDir::rootPath(), signal);
+SettingDefinition destinationPath(const char* description) {
+    SettingDefinition d = row(setting::destinationPath, Kind::folder, std::optional<QString>(),
+                              description, QDir::rootPath());
     d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
         const std::optional<QString> path = preferenceValue::text(store, key);
         return path ? std::optional(Loaded{QVariant::fromValue(path)}) : std::nullopt;
@@ -68,9 +68,9 @@ SettingDefinition destinationPath(const char* description, Signal signal) {
     return d;
 }
 
-SettingDefinition backupDestinations(const char* description, Signal signal) {
-    SettingDefinition d = row(settingKey::backupDestinations, Kind::list, QStringList(),
-                              description, QStringLiteral(R"(["/media/backup/Footage"])"), signal);
+SettingDefinition backupDestinations(const char* description) {
+    SettingDefinition d = row(setting::backupDestinations, Kind::list, QStringList(), description,
+                              QStringLiteral(R"(["/media/backup/Footage"])"));
     // One absolute, clean path per folder, each once, so a folder reads the same wherever the
     // history compares it.
     const auto cleaned = [](const QStringList& folders) {
@@ -103,9 +103,9 @@ SettingDefinition backupDestinations(const char* description, Signal signal) {
     return d;
 }
 
-SettingDefinition recentProjects(const char* description, Signal signal) {
-    SettingDefinition d = row(settingKey::recentProjects, Kind::list, QStringList(), description,
-                              QStringLiteral(R"(["Wedding","Birthday"])"), signal);
+SettingDefinition recentProjects(const char* description) {
+    SettingDefinition d = row(setting::recentProjects, Kind::list, QStringList(), description,
+                              QStringLiteral(R"(["Wedding","Birthday"])"));
     const auto kept = [](const QStringList& names) {
         return names.mid(0, AppSettings::recentProjectsLimit);
     };
@@ -128,10 +128,10 @@ SettingDefinition recentProjects(const char* description, Signal signal) {
     return d;
 }
 
-SettingDefinition excludedCategories(const char* description, Signal signal) {
+SettingDefinition excludedCategories(const char* description) {
     using Categories = QSet<MediaCategory>;
-    SettingDefinition d = row(settingKey::excludedCategories, Kind::list, Categories(), description,
-                              QStringLiteral(R"(["audio","other"])"), signal);
+    SettingDefinition d = row(setting::excludedCategories, Kind::list, Categories(), description,
+                              QStringLiteral(R"(["audio","other"])"));
     for (const MediaCategory category : mediaCategory::allCases)
         d.choices << mediaCategory::rawValue(category);
     d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
@@ -172,9 +172,9 @@ SettingDefinition excludedCategories(const char* description, Signal signal) {
     return d;
 }
 
-SettingDefinition dateFilter(const char* description, Signal signal) {
-    SettingDefinition d = row(settingKey::dateFilter, Kind::structured, DateFilter::any(),
-                              description, QStringLiteral("2024-05-01..2024-05-03"), signal);
+SettingDefinition dateFilter(const char* description) {
+    SettingDefinition d = row(setting::dateFilter, Kind::structured, DateFilter::any(), description,
+                              QStringLiteral("2024-05-01..2024-05-03"));
     const auto toJson = [](const DateFilter& filter) { return QJsonDocument(filter.toJson()); };
     storedAsJson<DateFilter>(d, toJson, [](const QJsonDocument& document) {
         return DateFilter::fromJson(document.object());
@@ -194,12 +194,11 @@ SettingDefinition dateFilter(const char* description, Signal signal) {
     return d;
 }
 
-SettingDefinition fileRules(const char* description, Signal signal) {
+SettingDefinition fileRules(const char* description) {
     SettingDefinition d = row(
-        settingKey::fileRules, Kind::structured, FileRules::standard(), description,
+        setting::fileRules, Kind::structured, FileRules::standard(), description,
         QStringLiteral(
-            R"({"proxyExtensions":["lrv"],"sidecarExtensions":["xml"],"ignorePatterns":["*.tmp"]})"),
-        signal);
+            R"({"proxyExtensions":["lrv"],"sidecarExtensions":["xml"],"ignorePatterns":["*.tmp"]})"));
     storedAsJson<FileRules>(
         d, [](const FileRules& rules) { return QJsonDocument(rules.toJson()); },
         [](const QJsonDocument& document) { return FileRules::fromJson(document.object()); });
@@ -220,11 +219,10 @@ SettingDefinition fileRules(const char* description, Signal signal) {
     return d;
 }
 
-SettingDefinition ignoredImportCards(const char* description, Signal signal) {
+SettingDefinition ignoredImportCards(const char* description) {
     using Cards = QList<IgnoredImportCard>;
-    SettingDefinition d =
-        row(settingKey::ignoredImportCards, Kind::structured, Cards(), description,
-            QStringLiteral(R"([{"identity":"1234-ABCD","name":"A7S"}])"), signal);
+    SettingDefinition d = row(setting::ignoredImportCards, Kind::structured, Cards(), description,
+                              QStringLiteral(R"([{"identity":"1234-ABCD","name":"A7S"}])"));
     storedAsJson<Cards>(
         d,
         [](const Cards& cards) {
@@ -272,119 +270,95 @@ QString tabName(SettingsTab tab) {
 }
 
 QList<SettingDefinition> makeRows() {
-    using S = AppSettings;
-    namespace k = settingKey;
+    namespace k = setting;
     return {
-        destinationPath(QT_TRANSLATE_NOOP("SettingsTable", "The folder the copies go into."),
-                        &S::destinationPathChanged),
-        backupDestinations(
-            QT_TRANSLATE_NOOP("SettingsTable",
-                              "Further folders, usually on other drives, that get a copy too."),
-            &S::backupDestinationsChanged),
+        destinationPath(QT_TRANSLATE_NOOP("SettingsTable", "The folder the copies go into.")),
+        backupDestinations(QT_TRANSLATE_NOOP(
+            "SettingsTable", "Further folders, usually on other drives, that get a copy too.")),
         flag(k::verifySource, false,
              QT_TRANSLATE_NOOP("SettingsTable",
                                "Read each file from the card again after its copies are "
-                               "verified, to catch a failing card or reader."),
-             &S::verifySourceChanged),
-        flag(k::writeAscMhl, false,
-             QT_TRANSLATE_NOOP("SettingsTable",
-                               "Keep an ASC MHL history (xxh128) at the top of every destination."),
-             &S::writeAscMhlChanged),
+                               "verified, to catch a failing card or reader.")),
+        flag(
+            k::writeAscMhl, false,
+            QT_TRANSLATE_NOOP("SettingsTable",
+                              "Keep an ASC MHL history (xxh128) at the top of every destination.")),
+        flag(k::shareDestinationDrives, false,
+             QT_TRANSLATE_NOOP("SettingsTable", "Copy to one drive from several cards at once.")),
         flag(k::ejectAfterOffload, false,
-             QT_TRANSLATE_NOOP("SettingsTable", "Eject the card when its offload is done."),
-             &S::ejectAfterOffloadChanged),
+             QT_TRANSLATE_NOOP("SettingsTable", "Eject the card when its offload is done.")),
         namingTemplate(
             k::folderTemplate, NamingTemplate::Kind::folder, QStringLiteral("{date}/{project}"),
             QT_TRANSLATE_NOOP("SettingsTable", "How the folders the copies go into are named."),
-            QStringLiteral("{date}/{camera}"), &S::folderTemplateChanged),
+            QStringLiteral("{date}/{camera}")),
         namingTemplate(k::fileTemplate, NamingTemplate::Kind::file,
                        QStringLiteral("{date}_{project}_{seq}"),
                        QT_TRANSLATE_NOOP("SettingsTable", "How the copied files are named."),
-                       QStringLiteral("{date}_{seq}"), &S::fileTemplateChanged),
+                       QStringLiteral("{date}_{seq}")),
         text(k::lastProject,
              QT_TRANSLATE_NOOP("SettingsTable",
                                "The project of the last offload, offered for the next."),
-             QStringLiteral("Wedding"), &S::lastProjectChanged),
+             QStringLiteral("Wedding")),
         recentProjects(QT_TRANSLATE_NOOP("SettingsTable",
-                                         "The projects offered again, the most recent first."),
-                       &S::recentProjectsChanged),
+                                         "The projects offered again, the most recent first.")),
         excludedCategories(
-            QT_TRANSLATE_NOOP("SettingsTable", "The kinds of files left on the card."),
-            &S::includedCategoriesChanged),
+            QT_TRANSLATE_NOOP("SettingsTable", "The kinds of files left on the card.")),
         flag(k::playSuccessSound, true,
-             QT_TRANSLATE_NOOP("SettingsTable", "Play a sound when an offload succeeds."),
-             &S::playSuccessSoundChanged),
+             QT_TRANSLATE_NOOP("SettingsTable", "Play a sound when an offload succeeds.")),
         flag(k::skipShortClips, true,
-             QT_TRANSLATE_NOOP("SettingsTable", "Leave clips shorter than a few seconds behind."),
-             &S::shortClipChanged),
+             QT_TRANSLATE_NOOP("SettingsTable", "Leave clips shorter than a few seconds behind.")),
         number(k::shortClipSeconds, 5, AppSettings::shortClipSecondsMinimum,
                AppSettings::shortClipSecondsMaximum, QStringLiteral("seconds"),
                QT_TRANSLATE_NOOP("SettingsTable",
-                                 "How many seconds a clip must last not to be left behind."),
-               &S::shortClipChanged),
+                                 "How many seconds a clip must last not to be left behind.")),
         choice<ThemeID>(k::theme, ThemeID::standard,
                         {ThemeID::standard, ThemeID::aurora, ThemeID::ocean, ThemeID::twilight,
                          ThemeID::ember, ThemeID::forest},
                         themeName,
-                        QT_TRANSLATE_NOOP("SettingsTable", "The colours of the windows."),
-                        &S::themeIDChanged, true),
+                        QT_TRANSLATE_NOOP("SettingsTable", "The colours of the windows."), true),
         choice<AppAppearance>(
             k::appearance, AppAppearance::dark,
             {AppAppearance::system, AppAppearance::light, AppAppearance::dark}, appearanceName,
             QT_TRANSLATE_NOOP("SettingsTable",
-                              "Light or dark windows, or as the desktop has them."),
-            &S::appearanceChanged),
+                              "Light or dark windows, or as the desktop has them.")),
         choice<MediaLayout>(
             k::mediaLayout, MediaLayout::list, {MediaLayout::list, MediaLayout::grid}, layoutName,
-            QT_TRANSLATE_NOOP("SettingsTable", "A card’s files as a list or a grid."),
-            &S::mediaLayoutChanged),
+            QT_TRANSLATE_NOOP("SettingsTable", "A card’s files as a list or a grid.")),
         flag(k::listThumbnails, false,
-             QT_TRANSLATE_NOOP("SettingsTable", "Show thumbnails in the list of files."),
-             &S::showListThumbnailsChanged),
+             QT_TRANSLATE_NOOP("SettingsTable", "Show thumbnails in the list of files.")),
         flag(k::quickDump, false,
-             QT_TRANSLATE_NOOP("SettingsTable", "Offload without a project in the names."),
-             &S::quickDumpChanged),
-        dateFilter(QT_TRANSLATE_NOOP("SettingsTable", "Which days’ files an offload takes."),
-                   &S::dateFilterChanged),
+             QT_TRANSLATE_NOOP("SettingsTable", "Offload without a project in the names.")),
+        dateFilter(QT_TRANSLATE_NOOP("SettingsTable", "Which days’ files an offload takes.")),
         flag(k::keepRunningInMenuBar, false,
              QT_TRANSLATE_NOOP("SettingsTable",
-                               "Keep running in the background when the window closes."),
-             &S::keepRunningInMenuBarChanged),
+                               "Keep running in the background when the window closes.")),
         flag(k::askToImportOnMount, true,
-             QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload a card when it is inserted."),
-             &S::askToImportChanged),
+             QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload a card when it is inserted.")),
         // A desktop's automounter mounts cards already; two would race for each card.
         flag(k::mountCardsWhenInserted, !DesktopAutomounter::isRunning(),
-             QT_TRANSLATE_NOOP("SettingsTable", "Mount cards when they are inserted."),
-             &S::mountCardsWhenInsertedChanged),
+             QT_TRANSLATE_NOOP("SettingsTable", "Mount cards when they are inserted.")),
         flag(k::showMenuBarIcon, true,
              QT_TRANSLATE_NOOP("SettingsTable",
-                               "Show Stowly’s icon while it runs in the background."),
-             &S::showMenuBarIconChanged),
+                               "Show Stowly’s icon while it runs in the background.")),
         choice<ImportPromptStyle>(
             k::importPromptStyle, ImportPromptStyle::notification,
             {ImportPromptStyle::notification, ImportPromptStyle::panel}, promptStyleName,
-            QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload in a notification or a panel."),
-            &S::importPromptStyleChanged),
+            QT_TRANSLATE_NOOP("SettingsTable", "Ask to offload in a notification or a panel.")),
         ignoredImportCards(
-            QT_TRANSLATE_NOOP("SettingsTable", "The cards Stowly no longer asks to offload."),
-            &S::ignoredImportCardsChanged),
+            QT_TRANSLATE_NOOP("SettingsTable", "The cards Stowly no longer asks to offload.")),
         fileRules(QT_TRANSLATE_NOOP("SettingsTable",
-                                    "Which files are proxies or sidecars, and which are ignored."),
-                  &S::fileRulesChanged),
+                                    "Which files are proxies or sidecars, and which are ignored.")),
         internal(
             flag(k::destinationMovedToFavorites, false,
                  QT_TRANSLATE_NOOP("SettingsTable",
                                    "Whether the one destination of older versions is now among "
-                                   "the favourites."),
-                 nullptr)),
+                                   "the favourites."))),
         internal(choice<SettingsTab>(
             k::settingsTab, SettingsTab::general,
             {SettingsTab::general, SettingsTab::appearance, SettingsTab::presets,
              SettingsTab::destinations, SettingsTab::naming, SettingsTab::files,
              SettingsTab::cameras},
-            tabName, QT_TRANSLATE_NOOP("SettingsTable", "The tab the settings window shows."),
-            nullptr)),
+            tabName, QT_TRANSLATE_NOOP("SettingsTable", "The tab the settings window shows."))),
     };
 }
 

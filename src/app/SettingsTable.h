@@ -20,8 +20,9 @@
 
 namespace stowly {
 
-// The stored keys with the types of their values; each has its row in SettingsTable::rows().
-namespace settingKey {
+// The stored keys with the types of their values, to read, write and watch a setting through
+// AppSettings. Each has its row in SettingsTable::rows(); a new setting is its key and its row.
+namespace setting {
 inline constexpr SettingKey<std::optional<QString>> destinationPath{"destinationPath"};
 inline constexpr SettingKey<bool> ejectAfterOffload{"ejectAfterOffload"};
 inline constexpr SettingKey<QString> folderTemplate{"folderTemplate"};
@@ -50,7 +51,8 @@ inline constexpr SettingKey<SettingsTab> settingsTab{"settingsTab"};
 inline constexpr SettingKey<QStringList> backupDestinations{"backupDestinations"};
 inline constexpr SettingKey<bool> verifySource{"verifySource"};
 inline constexpr SettingKey<bool> writeAscMhl{"writeAscMhl"};
-} // namespace settingKey
+inline constexpr SettingKey<bool> shareDestinationDrives{"shareDestinationDrives"};
+} // namespace setting
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and
 // takes, and what a settings window offers.

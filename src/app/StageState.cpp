@@ -32,7 +32,7 @@ StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session
     if (stage == 1)
         return hasSelectedCard ? StageState::done : StageState::active;
     if (stage == 3)
-        return settings.destinationPath() ? StageState::done : StageState::active;
+        return settings.value(setting::destinationPath) ? StageState::done : StageState::active;
     if (!session)
         return StageState::pending;
     // A card that could not be read all through wants the user, whatever it holds.
@@ -41,7 +41,7 @@ StageState derive(int stage, bool hasSelectedCard, const OffloadSession* session
     if (session->phase() != OffloadSession::Phase::ready || session->newClips().isEmpty())
         return StageState::done;
     const NamingNeeds needs(settings.effectiveNaming());
-    if (needs.usesProject && !settings.quickDump() &&
+    if (needs.usesProject && !settings.value(setting::quickDump) &&
         Renamer::sanitizeName(session->projectInput(), OffloadBlocker::nameLength).isEmpty())
         return StageState::active;
     if (needs.usesCamera && cameraValue.isEmpty())

@@ -307,9 +307,9 @@ QString CommandLine::usage() {
         "  --dates any|today|last7days|FROM..TO\n"
         "                       only files from these days (FROM and TO like 2024-05-01)\n"
         "\n"
-        "Exit status: 0 done, 1 a file failed or didn’t match its history, or a format or eject\n"
-        "was refused or failed, 2 usage error, 3 the offload can’t start (the reason is on\n"
-        "standard error), 130 interrupted.\n");
+        "Exit status: 0 done, 1 a file failed or didn’t match its history, Stowly’s history\n"
+        "couldn’t be saved, or a format or eject was refused or failed, 2 usage error, 3 the\n"
+        "offload can’t start (the reason is on standard error), 130 interrupted.\n");
 }
 
 } // namespace stowly

@@ -131,6 +131,7 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Ledge
         {"files", files},
         {"copies", each},
         {"recordFailures", QJsonArray::fromStringList(summary.recordFailures)},
+        {"historyNotSaved", orNull(summary.historyNotSaved)},
     };
 }
 

@@ -62,22 +62,22 @@ QString noSuchCamera(const CameraStore& cameras, const QString& wanted) {
 // preferences keep their own values.
 void applyRunOptions(const RunOptions& options, AppSettings& settings) {
     if (options.destination)
-        settings.overrideForRun(settingKey::destinationPath,
+        settings.overrideForRun(setting::destinationPath,
                                 std::optional<QString>(absolutePath(*options.destination)));
     if (!options.backups.isEmpty()) {
         QStringList backups;
         for (const QString& folder : options.backups)
             backups << absolutePath(folder);
-        settings.overrideForRun(settingKey::backupDestinations, backups);
+        settings.overrideForRun(setting::backupDestinations, backups);
     }
     if (options.verifySource)
-        settings.overrideForRun(settingKey::verifySource, true);
+        settings.overrideForRun(setting::verifySource, true);
     if (options.mhl)
-        settings.overrideForRun(settingKey::writeAscMhl, true);
+        settings.overrideForRun(setting::writeAscMhl, true);
     if (options.quickDump)
-        settings.overrideForRun(settingKey::quickDump, true);
+        settings.overrideForRun(setting::quickDump, true);
     if (options.dates)
-        settings.overrideForRun(settingKey::dateFilter, *options.dates);
+        settings.overrideForRun(setting::dateFilter, *options.dates);
 }
 
 // The camera the options name, if any; none after telling the user, when no camera has the name.
@@ -171,7 +171,8 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
     if (const int* status = std::get_if<int>(&prepared))
         return *status;
     const PreparedRun& run = std::get<PreparedRun>(prepared);
-    const std::optional<QString> destination = run.station->model().settings().destinationPath();
+    const std::optional<QString> destination =
+        run.station->model().settings().value(setting::destinationPath);
     const QList<PlannedFile> files = run.station->model().plan();
     if (invocation.json)
         console.writeOut(JsonOutput::text(JsonOutput::plan(destination, files, run.blocker)));
@@ -190,19 +191,6 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
 
 namespace {
 
-// The copies a card's run recorded: the history's entries of that card since the run began.
-QList<LedgerEntry> copiesOf(const AppModel& model, const CardVolume& card, qsizetype before) {
-    const QString prefix = card.volumeIdentity() + u'|';
-    QList<LedgerEntry> copies;
-    const LedgerRecords& entries = model.ledger().entries();
-    for (qsizetype i = before; i < entries.size(); ++i) {
-        LedgerEntry entry = entries.at(i);
-        if (entry.sourceKey.startsWith(prefix))
-            copies.append(std::move(entry));
-    }
-    return copies;
-}
-
 // What one card's run came to, on standard output (and error); its exit status.
 struct CardOutcome {
     int status = exitCode::done;
@@ -211,9 +199,8 @@ struct CardOutcome {
     std::optional<QString> failure;
 };
 
-CardOutcome tellOutcome(const Invocation& invocation, Console& console, const AppModel& model,
-                        const PreparedRun& run, qsizetype recordedBefore, bool ejected,
-                        bool several) {
+CardOutcome tellOutcome(const Invocation& invocation, Console& console, const PreparedRun& run,
+                        bool ejected, bool several) {
     const OffloadSession& session = *run.session;
     const OffloadSummary summary = session.summary().value_or(OffloadSummary{});
     Log::info(Log::Category::app,
@@ -230,8 +217,7 @@ CardOutcome tellOutcome(const Invocation& invocation, Console& console, const Ap
         result = TerminalText::name(quoted(session.card().name)) + QStringLiteral(": ") + result;
     CardOutcome outcome;
     if (invocation.json) {
-        outcome.json =
-            JsonOutput::offload(summary, copiesOf(model, session.card(), recordedBefore));
+        outcome.json = JsonOutput::offload(summary, session.recorded());
         console.message(result.trimmed());
     } else {
         console.out() << result;
@@ -240,7 +226,8 @@ CardOutcome tellOutcome(const Invocation& invocation, Console& console, const Ap
     outcome.failure = failure;
     if (summary.cancelled)
         outcome.status = exitCode::interrupted;
-    else if (summary.failed > 0 || !summary.recordFailures.isEmpty() || failure)
+    else if (summary.failed > 0 || !summary.recordFailures.isEmpty() || summary.historyNotSaved ||
+             failure)
         outcome.status = exitCode::failed;
     return outcome;
 }
@@ -298,7 +285,6 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
         }
         runs.push_back(std::move(run));
     }
-    const qsizetype recordedBefore = model.ledger().entries().size();
     QSet<QString> ejected;
     QObject::connect(&model.devices(), &CardDevices::ejectEnded, &station,
                      [&](const CardVolume& card, const std::optional<QString>& error) {
@@ -338,8 +324,8 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
     for (const PreparedRun& run : runs) {
         if (!run.session->summary())
             continue;
-        CardOutcome outcome = tellOutcome(invocation, console, model, run, recordedBefore,
-                                          ejected.contains(run.session->card().id()), true);
+        CardOutcome outcome =
+            tellOutcome(invocation, console, run, ejected.contains(run.session->card().id()), true);
         outcome.json.insert(QStringLiteral("card"), run.session->card().url);
         json.append(outcome.json);
         if (outcome.failure)
@@ -374,7 +360,6 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     Station& station = *run.station;
     AppModel& model = station.model();
     OffloadSession& session = *run.session;
-    const qsizetype recordedBefore = model.ledger().entries().size();
 
     ProgressPrinter printer(session, console);
     QObject::connect(&signals, &SignalWatcher::interrupted, &printer, [&] {
@@ -406,8 +391,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         false);
     printer.finish();
 
-    CardOutcome outcome =
-        tellOutcome(invocation, console, model, run, recordedBefore, ejected, false);
+    CardOutcome outcome = tellOutcome(invocation, console, run, ejected, false);
     if (invocation.json)
         console.writeOut(JsonOutput::text(outcome.json));
     if (const std::optional<QString>& error = model.devices().ejectError())

@@ -20,7 +20,7 @@ QString written(const AppSettings& settings, const SettingDefinition& setting) {
 
 void apply(AppModel& model, const SettingDefinition& setting, const QVariant& value) {
     // As choosing the folder in the window: through its favourite when it has one.
-    if (setting.key == settingKey::destinationPath.view())
+    if (setting.key == setting::destinationPath.view())
         if (const auto path = qvariant_cast<std::optional<QString>>(value)) {
             model.useFolder(*path);
             return;

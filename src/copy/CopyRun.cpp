@@ -58,11 +58,18 @@ QList<CopyResult> CopyRun::run(const Copier::OnBytes& onBytes, const Copier::OnV
     return results();
 }
 
+void CopyRun::create() {
+    if (m_created)
+        return;
+    m_created = true;
+    for (const auto& target : m_targets)
+        target->create();
+}
+
 bool CopyRun::copy(const Copier::OnBytes& onBytes, CopyBuffers& buffers,
                    const OnWritten& onWritten) {
     const auto failure = [&]() -> std::optional<CopyFailure> {
-        for (const auto& target : m_targets)
-            target->create();
+        create();
         if (!anyLive())
             return std::nullopt;
 

@@ -31,6 +31,9 @@ public:
     QList<CopyResult> run(const Copier::OnBytes& onBytes, const Copier::OnVerifyAt& onVerify,
                           CopyBuffers& buffers);
 
+    // Makes the partial files, for a caller that holds their names only until they exist;
+    // copy() makes them itself otherwise.
+    void create();
     // The first half: the partial files are made and the source is read once, hashed and
     // written to each; `onWritten` gets the bytes written so far after every chunk. Returns
     // whether any copy is left to prove.
@@ -76,6 +79,7 @@ private:
     FileDescriptor m_sourceFd;
     QString m_digest;
     qint64 m_bytesCopied = 0;
+    bool m_created = false;
     bool m_stopped = false;
 };
 

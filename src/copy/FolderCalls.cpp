@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace stowly {
@@ -21,6 +22,7 @@ const FolderCalls& FolderCalls::system() {
             return ::linkat(folder, from, folder, to, 0);
         },
         [](int folder, const char* name) { return ::unlinkat(folder, name, 0); },
+        [](int folder, int operation) { return ::flock(folder, operation); },
     };
     return calls;
 }

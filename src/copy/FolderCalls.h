@@ -19,6 +19,8 @@ struct FolderCalls {
     std::function<int(int folder, const char* from, const char* to, unsigned int flags)> renameAt;
     std::function<int(int folder, const char* from, const char* to)> linkAt;
     std::function<int(int folder, const char* name)> unlinkAt;
+    // flock on the folder's own handle, while a name is chosen in it (see NameClaim).
+    std::function<int(int folder, int operation)> lock;
 
     static const FolderCalls& system();
 };

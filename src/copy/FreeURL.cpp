@@ -18,8 +18,11 @@ bool isTaken(const QString& path) {
 
 } // namespace
 
-QString freeName(const QStringList& folders, const QString& fileName) {
-    const auto isFree = [&folders](const QString& name) {
+QString freeName(const QStringList& folders, const QString& fileName,
+                 const std::function<bool(const QString& name)>& alsoTaken) {
+    const auto isFree = [&](const QString& name) {
+        if (alsoTaken && alsoTaken(name))
+            return false;
         for (const QString& folder : folders)
             if (isTaken(folder.isEmpty() || folder.endsWith(u'/') ? folder + name
                                                                   : folder + u'/' + name))

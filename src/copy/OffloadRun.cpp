@@ -1,8 +1,9 @@
 #include "copy/OffloadRun.h"
 
 #include "base/FileNames.h"
+#include "base/Log.h"
 #include "copy/AtomicFile.h"
-#include "copy/FreeURL.h"
+#include "copy/NameClaim.h"
 #include "copy/Xxh128.h"
 
 #include <QCoreApplication>
@@ -42,16 +43,6 @@ int folderError(const QString& path) {
     if (::stat(fileNames::encode(path).constData(), &info) != 0)
         return errno;
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
-}
-
-// Without the note a copy could take its final name and be forgotten by a history that cannot
-// be saved either, and the next run would copy the file again.
-CopyFailure unnoted(const QString& fileName, const QString& reason) {
-    return CopyFailure{
-        CopyFailure::Kind::system,
-        QCoreApplication::translate("Offloader", "Couldn’t note the copy of %1 in the history: %2.")
-            .arg(fileName, reason),
-        0};
 }
 
 // Makes the planned file's folder at one destination root. Only folders below the root are
@@ -143,24 +134,19 @@ bool OffloadRun::copyFile(int index) {
     auto file = std::make_unique<File>();
     file->index = index;
     file->bytesAfter = m_state.bytesDone + clip.size;
-    prepare(*file);
+    Copier::Checks checks;
+    checks.verifySource = m_job.verifySource;
+    // Fed on the reading thread, finished here once the copy is written.
+    std::shared_ptr<Xxh128> xxh128;
+    if (m_job.xxh128) {
+        xxh128 = std::make_shared<Xxh128>();
+        checks.tap = [xxh128](const char* data, qsizetype size) { xxh128->update(data, size); };
+    }
+    file->verifyingSource = std::make_shared<std::atomic<bool>>(false);
+    checks.onVerifyingSource = [flag = file->verifyingSource] { *flag = true; };
+    prepare(*file, checks);
 
-    QStringList live;
-    for (const qsizetype i : file->liveIndex)
-        live << file->targets[i];
-    if (!live.isEmpty()) {
-        Copier::Checks checks;
-        checks.verifySource = m_job.verifySource;
-        // Fed on the reading thread, finished here once the copy is written.
-        std::shared_ptr<Xxh128> xxh128;
-        if (m_job.xxh128) {
-            xxh128 = std::make_shared<Xxh128>();
-            checks.tap = [xxh128](const char* data, qsizetype size) { xxh128->update(data, size); };
-        }
-        file->verifyingSource = std::make_shared<std::atomic<bool>>(false);
-        checks.onVerifyingSource = [flag = file->verifyingSource] { *flag = true; };
-        file->copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, checks);
-
+    if (file->copy) {
         const auto onBytes = [&](qint64 count) {
             m_state.bytesDone += count;
             m_state.currentFileBytes += count;
@@ -188,8 +174,8 @@ bool OffloadRun::copyFile(int index) {
         }
         if (file->copy->stopped()) {
             if (m_journal)
-                for (const QString& target : live)
-                    m_journal->dropped(target);
+                for (const qsizetype i : file->liveIndex)
+                    m_journal->dropped(file->targets[i]);
             return false;
         }
         if (file->copy->anyLive())
@@ -217,7 +203,7 @@ bool OffloadRun::cardIsGone() const {
                .isEmpty();
 }
 
-void OffloadRun::prepare(File& file) {
+void OffloadRun::prepare(File& file, const Copier::Checks& checks) {
     const PlannedFile& planned = m_job.plan[file.index];
     const Clip& clip = planned.clip;
     file.roots = m_job.missingAt.value(clip.relativePath, m_destinations);
@@ -230,18 +216,25 @@ void OffloadRun::prepare(File& file) {
         else
             folders << joinPath(file.roots[i], planned.folder);
     }
-    // Taken at the last moment, so names that appeared during earlier files are avoided,
-    // and free at every destination, so the copies share one relative path.
-    const QString name = freeName(folders, planned.fileName);
+    // Taken at the last moment, so names that appeared during earlier files are avoided, free
+    // at every destination, so the copies share one relative path, and held until the partial
+    // files hold it, so that other runs into these folders pass it over.
+    const NameClaim claim(folders, planned.fileName, m_calls);
+    QStringList live;
     for (qsizetype i = 0; i < file.roots.size(); ++i) {
-        file.targets[i] = joinPath(joinPath(file.roots[i], planned.folder), name);
+        file.targets[i] = joinPath(joinPath(file.roots[i], planned.folder), claim.name());
         if (file.outcomes[i])
             continue;
         if (m_journal)
             m_journal->copying(file.targets[i], clip.ledgerKey(m_job.card.volumeIdentity()));
         file.liveIndex << i;
+        live << file.targets[i];
     }
     file.noted.resize(file.liveIndex.size());
+    if (live.isEmpty())
+        return;
+    file.copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, checks);
+    file.copy->create();
 }
 
 std::optional<CopyFailure> OffloadRun::note(File& file, int live) {
@@ -254,9 +247,14 @@ std::optional<CopyFailure> OffloadRun::note(File& file, int live) {
     m_state.isVerifying = true;
     report();
     file.noted[live] = entryOf(file, file.targets[file.liveIndex[live]], file.copy->digest());
+    // Without the note, a copy that takes its final name and is then cut off by a kill stays
+    // unknown to the history. The copy is made and proved all the same: the footage is safer
+    // copied than not, and its record says whether the history keeps it.
     if (m_journal)
         if (const std::optional<QString> error = m_journal->verifying(*file.noted[live]))
-            return unnoted(clip.fileName(), *error);
+            Log::info(Log::Category::app,
+                      QStringLiteral("Couldn’t note the copy %1 in the history’s journal: %2")
+                          .arg(file.noted[live]->destinationPath, *error));
     return std::nullopt;
 }
 

@@ -55,7 +55,9 @@ private:
     void report();
     // Copies one file and hands it to the verifier. False when the run was stopped.
     bool copyFile(int index);
-    void prepare(File& file);
+    // Chooses the file's name and makes its partial files, the copy that writes them
+    // included.
+    void prepare(File& file, const Copier::Checks& checks);
     // The card was pulled or unmounted since the run began.
     bool cardIsGone() const;
     std::optional<CopyFailure> note(File& file, int live);

@@ -51,6 +51,9 @@ struct OffloadSummary {
     // Records of the run that could not be written beside the copies (the ASC MHL histories),
     // one line each; the copies themselves stand.
     QStringList recordFailures;
+    // Why the history could not keep verified copies of the run (the system's words). The copies
+    // stand, but nothing remembers them: the card is not ready to erase for them.
+    std::optional<QString> historyNotSaved;
 
     friend bool operator==(const OffloadSummary&, const OffloadSummary&) = default;
 };

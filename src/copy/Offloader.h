@@ -32,9 +32,11 @@ using Record = std::function<void(const LedgerEntry&)>;
 //
 // With a journal, each copy is noted there before its partial file is made and again, with
 // its digest, once it is written and before it can take its final name. A copy whose second note
-// cannot be written fails: it could not be proved remembered. A file whose bytes were not the size
-// the scan planned fails as changed. `calls` are the destination folder's operations (see
-// FolderCalls).
+// cannot be written is made and proved all the same; whether the history keeps it is for `record`
+// to tell. A file whose bytes were not the size the scan planned fails as changed. Each name is
+// held from its choice until its partial file is made (see NameClaim), so runs into the same
+// folders at once, in this process or another, never take the same one. `calls` are the
+// destination folder's operations (see FolderCalls).
 OffloadSummary run(const OffloadJob& job, const Progress& progress, const Record& record,
                    std::stop_token stop = {}, CopyJournal* journal = nullptr,
                    const FolderCalls& calls = FolderCalls::system());

@@ -117,16 +117,15 @@ bool Ledger::refusesChanges(const char* what) const {
 }
 
 bool Ledger::journalsBeforeLoad(const LedgerEntry& entry, bool journaled) {
-    if (m_loaded)
-        return false;
     // The journal needs no reading of the file: the record is there for the load, or for the
     // fold after it, to take.
-    if (const std::optional<QString> failed = journaled ? std::nullopt : m_journal->append(entry))
+    const std::optional<QString> failed = journaled ? std::nullopt : m_journal->append(entry);
+    if (failed)
         Log::info(Log::Category::app,
                   QStringLiteral("Couldn’t note %1 in the ledger’s journal before the history "
                                  "was read: %2")
                       .arg(entry.destinationPath, *failed));
-    return true;
+    return !failed;
 }
 
 QString Ledger::defaultFileURL() {
@@ -321,18 +320,31 @@ bool Ledger::setAside(const QString& readError) {
     return false;
 }
 
-void Ledger::save() {
+bool Ledger::save() {
     if (m_saveBlocked)
-        return;
+        return false;
+    if (m_journal->foldWaits()) {
+        // Done as soon as the record on its way is taken.
+        m_foldWaiting = true;
+        return false;
+    }
+    m_foldWaiting = false;
     const QString folder = m_fileURL.left(m_fileURL.lastIndexOf(u'/'));
     std::optional<QString> error;
     if (!folder.isEmpty())
         error = AtomicFile::makeFolder(folder);
     if (error) {
         setLastError(tr("Couldn’t save the ledger: %1.").arg(*error));
-        return;
+        return false;
     }
     const FileLock lock(m_journal->lockPath());
+    // Read before anything changes: a run may note a record between the check above and this
+    // read, and the fold would then take it, and the history again from the run.
+    const LedgerJournal::Contents journal = m_journal->read();
+    if (m_journal->foldWaits()) {
+        m_foldWaiting = true;
+        return false;
+    }
     const std::optional<FileState> onDisk = FileState::of(m_fileURL);
     bool reread = false;
     if (onDisk && onDisk != m_diskState) {
@@ -349,18 +361,17 @@ void Ledger::save() {
             reread = true;
         } else if (read.unreadable) {
             setLastError(tr("Couldn’t save the ledger: %1.").arg(std::get<QString>(read.content)));
-            return;
+            return false;
         } else if (read.exists && !setAside(std::get<QString>(read.content))) {
-            return;
+            return false;
         }
     }
-    const LedgerJournal::Contents journal = m_journal->read();
     if (journal.error) {
         setLastError(tr("Couldn’t save the ledger: %1.").arg(*journal.error));
-        return;
+        return false;
     }
     if (journal.damagedLines > 0 && !setJournalAside())
-        return;
+        return false;
     const bool mayRepeat = !journal.hasHeader || journal.base != FileState::of(m_fileURL);
     if (reread && !m_unjournaled.isEmpty()) {
         // The other process may have found them in the journal after all.
@@ -378,7 +389,7 @@ void Ledger::save() {
     });
     if (error) {
         setLastError(tr("Couldn’t save the ledger: %1.").arg(*error));
-        return;
+        return false;
     }
     m_diskState = FileState::of(m_fileURL);
     // Intents stay, whether their runs go on or are to be settled at the next start.
@@ -394,11 +405,14 @@ void Ledger::save() {
     m_lastSaveAt = m_clock();
     m_hasUnsavedChanges = false;
     setLastError(std::nullopt);
+    return true;
 }
 
 void Ledger::add(const LedgerEntry& entry, bool deferSave) {
-    if (journalsBeforeLoad(entry, false))
+    if (!m_loaded) {
+        journalsBeforeLoad(entry, false);
         return;
+    }
     const bool journaled = !m_journal->append(entry);
     append(entry, journaled);
     Q_EMIT entriesChanged();
@@ -407,13 +421,27 @@ void Ledger::add(const LedgerEntry& entry, bool deferSave) {
         save();
 }
 
-void Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
-    if (journalsBeforeLoad(entry, journaled))
-        return;
+bool Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
+    if (!m_loaded)
+        return journalsBeforeLoad(entry, journaled);
     append(entry, journaled);
-    Q_EMIT entriesChanged();
-    if (!m_unjournaled.isEmpty() || sizeOf(m_journal->path()) > journalBound)
-        save();
+    if (journaled) {
+        Q_EMIT entriesChanged();
+        if (m_foldWaiting || !m_unjournaled.isEmpty() || sizeOf(m_journal->path()) > journalBound)
+            save();
+        return true;
+    }
+    if (save()) {
+        Q_EMIT entriesChanged();
+        return true;
+    }
+    // Neither the journal nor the file holds it. Memory must not either: the card would look
+    // safe to erase for as long as this process runs, and the next start would not know it.
+    m_unjournaled.removeLast();
+    if (!m_entries.isEmpty() &&
+        m_entries.matches(m_entries.size() - 1, LedgerRecords::Encoded(entry)))
+        m_entries.removeLast();
+    return false;
 }
 
 void Ledger::saveIfNeeded() {

@@ -24,7 +24,8 @@ namespace stowly {
 // journal again. A file that cannot be read is set aside and never overwritten. Several
 // processes (the desktop app and the command line) may share the files: both take a lock beside
 // them, and a file another process wrote meanwhile is read again and this process's changes
-// applied on top. Main thread only.
+// applied on top. Several runs may record at once; a fold waits for records on their way. Main
+// thread only.
 class Ledger : public QObject {
     Q_OBJECT
 public:
@@ -54,8 +55,10 @@ public:
     // Appends the entry to the journal (flushed), and folds the journal into the file unless
     // `deferSave`; an entry the journal could not take is saved with the whole file at once.
     void add(const LedgerEntry& entry, bool deferSave);
-    // An entry a run's journal already holds (`journaled`), or failed to take.
-    void addRecorded(const LedgerEntry& entry, bool journaled);
+    // An entry a run's journal already holds (`journaled`), or failed to take; then the whole
+    // file is saved at once. False when neither could take it: the history does not hold it
+    // then, not even in memory, so nothing counts on a copy it won't remember.
+    bool addRecorded(const LedgerEntry& entry, bool journaled);
     // At the end of a run: folds the journal when that costs little next to what it adds
     // (the history file is small, or the journal is large beside it).
     void saveIfNeeded();
@@ -90,9 +93,11 @@ private:
     void adopt(Ledger& other);
     // Forgetting before the history is read would rewrite what was not read; it is refused.
     bool refusesChanges(const char* what) const;
-    // A record before the history is read goes to the journal only; true when so.
+    // A record before the history is read goes to the journal only; true when it is there.
     bool journalsBeforeLoad(const LedgerEntry& entry, bool journaled);
-    void save();
+    // Folds the journal into the file; true when the file was written. Waits (false) while a
+    // run of this process has a record on its way here (LedgerJournal::foldWaits).
+    bool save();
     // The name the file now has beside its old one; none when it could not be moved.
     std::optional<QString> moveAside(const QString& path) const;
     bool setAside(const QString& readError);
@@ -113,6 +118,8 @@ private:
     bool m_saveBlocked = false;
     bool m_loaded = true;
     bool m_loading = false;
+    // A fold that waited for a run's record; done once the record is taken.
+    bool m_foldWaiting = false;
     std::function<QDateTime()> m_clock;
     std::optional<FileState> m_diskState;
     std::shared_ptr<LedgerJournal> m_journal;

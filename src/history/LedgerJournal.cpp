@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +27,10 @@ const QString opKey = QStringLiteral("op");
 const QString runKey = QStringLiteral("run");
 const QString destinationKey = QStringLiteral("destinationPath");
 const QString sourceKeyKey = QStringLiteral("sourceKey");
+
+std::mutex holdsMutex;
+// By journal path: the records runs of this process noted that their history has not taken.
+QHash<QString, int> untakenRecords;
 
 QByteArray lineOf(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -201,6 +206,17 @@ void LedgerJournal::forgetRun(const QString& run) const {
         ::unlink(fileNames::encode(runLockPath(run)).constData());
 }
 
+void LedgerJournal::holdFolds(int change) const {
+    const std::lock_guard lock(holdsMutex);
+    if ((untakenRecords[m_path] += change) <= 0)
+        untakenRecords.remove(m_path);
+}
+
+bool LedgerJournal::foldWaits() const {
+    const std::lock_guard lock(holdsMutex);
+    return untakenRecords.contains(m_path);
+}
+
 QStringList LedgerJournal::runsOnDisk() const {
     const qsizetype slash = m_historyPath.lastIndexOf(u'/');
     const QString prefix = m_historyPath.mid(slash + 1) + QStringLiteral(".run-");
@@ -311,6 +327,10 @@ LedgerJournal::Run::Run(std::shared_ptr<LedgerJournal> journal, QString id, int 
       m_lockPath(std::move(lockPath)) {}
 
 LedgerJournal::Run::~Run() {
+    // Records a run handed over that the history never took (it went away first) are in the
+    // journal for the next fold to take.
+    if (const int untaken = m_untaken.exchange(0); untaken > 0)
+        m_journal->holdFolds(-untaken);
     // Gone before it is unlocked, so nobody finds it unlocked while it still means a run.
     ::unlink(fileNames::encode(m_lockPath).constData());
     if (m_lockFd >= 0)
@@ -345,8 +365,20 @@ std::optional<QString> LedgerJournal::Run::dropped(const QString& destination) {
 }
 
 std::optional<QString> LedgerJournal::Run::recorded(const LedgerEntry& entry) {
+    // Held before the line is written: a fold that reads it must find it held. Held even when
+    // the append fails, as part of the line may be there all the same.
+    ++m_untaken;
+    m_journal->holdFolds(1);
     // The flushed intent already holds the copy; the record settles it.
     return m_journal->appendLine(recordLine(entry, m_id), false);
+}
+
+void LedgerJournal::Run::taken() {
+    int untaken = m_untaken;
+    while (untaken > 0 && !m_untaken.compare_exchange_weak(untaken, untaken - 1)) {
+    }
+    if (untaken > 0)
+        m_journal->holdFolds(-1);
 }
 
 } // namespace stowly

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -58,8 +59,12 @@ public:
                                        const QString& sourceKey) override;
         std::optional<QString> verifying(const LedgerEntry& entry) override;
         std::optional<QString> dropped(const QString& destination) override;
-        // The verified copy has its final name.
+        // The verified copy has its final name. From this note until taken() (or the run's
+        // end), this process's folds of the journal wait: a fold would take the record from the
+        // journal, and the history would then take it from the run a second time.
         std::optional<QString> recorded(const LedgerEntry& entry);
+        // The history in memory holds the run's oldest record not yet taken.
+        void taken();
 
     private:
         friend class LedgerJournal;
@@ -68,6 +73,8 @@ public:
         QString m_id;
         int m_lockFd = -1;
         QString m_lockPath;
+        // Records noted and not taken yet; noted on the run's thread, taken on the history's.
+        std::atomic<int> m_untaken = 0;
     };
 
     explicit LedgerJournal(const QString& historyPath);
@@ -87,6 +94,9 @@ public:
     void forgetRun(const QString& run) const;
     // The runs whose lock files are there, running or left by a process that is gone.
     QStringList runsOnDisk() const;
+    // A run of this process has noted a record that the history in memory has not taken yet,
+    // so a fold now would take it twice. Shared by every journal object of this history.
+    bool foldWaits() const;
 
     // These two expect the caller to hold the lock (lockPath()).
     Contents read() const;
@@ -98,6 +108,7 @@ public:
 
 private:
     std::optional<QString> appendLine(const QByteArray& line, bool flush);
+    void holdFolds(int change) const;
     QString runLockPath(const QString& run) const;
 
     QString m_path;

@@ -110,6 +110,20 @@ void LedgerRecords::appendFrom(const LedgerRecords& other, qsizetype i) {
            other.fileSize(i), other.offloadedAt(i));
 }
 
+void LedgerRecords::removeLast() {
+    if (m_count == 0)
+        return;
+    --m_count;
+    if (m_count % recordsPerBlock == 0) {
+        m_records.pop_back();
+        m_ownsRecordTail = true;
+    } else if (m_records.back().use_count() > 1) {
+        // A copy still reads the slot; the next entry goes into a block of this set's own.
+        m_ownsRecordTail = false;
+    }
+    // Its texts stay where they are, unread: a copy may read them, and they are small.
+}
+
 void LedgerRecords::reserve(qsizetype entries, qsizetype textBytes) {
     m_records.reserve(size_t(entries / recordsPerBlock + 1));
     m_chunks.reserve(size_t(textBytes / chunkBytes + 1));

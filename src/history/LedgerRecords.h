@@ -42,6 +42,8 @@ public:
                 qint64 offloadedAtSeconds);
     // Entry i of another set.
     void appendFrom(const LedgerRecords& other, qsizetype i);
+    // Takes back the last entry; copies made before keep it.
+    void removeLast();
     void reserve(qsizetype entries, qsizetype textBytes);
 
     // An entry prepared for comparing with many records.

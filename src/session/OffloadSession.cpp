@@ -226,6 +226,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     m_startedAt = QDateTime::currentDateTime();
     m_progress = OffloadProgress{};
     m_ledger = ledger;
+    m_recorded.clear();
+    m_historyNotSaved.reset();
     // Made here, so the history's journal is there before the first copy.
     m_runJournal = ledger ? ledger->journal()->startRun() : nullptr;
     Q_EMIT changed();
@@ -242,12 +244,19 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
             },
             [this](const LedgerEntry& entry) {
                 // On this thread, so the main thread never waits for the disk.
-                const bool journaled = m_runJournal && !m_runJournal->recorded(entry);
+                const std::optional<QString> unjournaled =
+                    m_runJournal ? m_runJournal->recorded(entry) : std::nullopt;
                 // A verified copy is recorded even when a stop is requested meanwhile: only the
                 // session going away abandons it (and the journal holds it then).
-                onMainThread([this, entry, journaled] {
-                    if (m_ledger)
-                        m_ledger->addRecorded(entry, journaled);
+                onMainThread([this, entry, unjournaled] {
+                    if (m_runJournal)
+                        m_runJournal->taken();
+                    if (m_ledger) {
+                        if (m_ledger->addRecorded(entry, !unjournaled))
+                            m_recorded.append(entry);
+                        else if (!m_historyNotSaved)
+                            m_historyNotSaved = unjournaled;
+                    }
                     m_copiedPaths.append(entry.destinationPath);
                     // A file is verified once its copy at every destination is.
                     if (--m_copiesLeft[entry.sourceRelativePath] <= 0)
@@ -283,9 +292,10 @@ void OffloadSession::runFinished(const OffloadSummary& summary) {
     if (m_ledger)
         m_ledger->saveIfNeeded();
     m_summary = summary;
+    m_summary->historyNotSaved = m_historyNotSaved;
     m_phase = Phase::finished;
     Q_EMIT changed();
-    Q_EMIT finished(summary);
+    Q_EMIT finished(*m_summary);
 }
 
 } // namespace stowly

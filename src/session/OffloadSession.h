@@ -91,6 +91,8 @@ public:
     const std::optional<OffloadSummary>& summary() const { return m_summary; }
     const std::optional<QDateTime>& startedAt() const { return m_startedAt; }
     const QStringList& copiedPaths() const { return m_copiedPaths; }
+    // The run's copies the history took, in the order they were recorded.
+    const QList<LedgerEntry>& recorded() const { return m_recorded; }
     bool cardRemoved() const { return m_cardRemoved; }
     void setCardRemoved(bool removed);
 
@@ -104,7 +106,8 @@ public:
 
     // Runs the plan into the destinations, recording every verified copy in the ledger. A file
     // whose copies are missing at some destinations only is copied to those, under the
-    // relative path its main copy has where that copy is in place.
+    // relative path its main copy has where that copy is in place. A history that cannot keep
+    // the copies does not stop them; the summary says so (historyNotSaved).
     void start(const QList<PlannedFile>& plan, const OffloadDestinations& where, Ledger* ledger);
     void start(const QList<PlannedFile>& plan, const QString& destination, Ledger* ledger) {
         start(plan, OffloadDestinations{destination, {}, false}, ledger);
@@ -158,6 +161,9 @@ private:
     std::optional<OffloadSummary> m_summary;
     std::optional<QDateTime> m_startedAt;
     QStringList m_copiedPaths;
+    QList<LedgerEntry> m_recorded;
+    // Why the history could not keep a verified copy of the run.
+    std::optional<QString> m_historyNotSaved;
     bool m_cardRemoved = false;
 
     QPointer<Ledger> m_ledger;

@@ -33,7 +33,7 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     connect(m_window.get(), &MainWindow::quitRequested, this, &DesktopApp::quit);
     m_window->setCloseGuard([this] { return mayCloseWindow(); });
     connect(m_look, &DesktopLook::changed, this, &DesktopApp::applyTheme);
-    connect(&m_model.settings(), &AppSettings::themeIDChanged, this, &DesktopApp::applyTheme);
+    m_model.settings().onChange(setting::theme, this, &DesktopApp::applyTheme);
     // The model hands the appearance over now and on every change.
     m_model.setFrontEnd(this);
     m_prompts = std::make_unique<DesktopPromptPresenter>(m_model.importPrompter(),
@@ -136,7 +136,7 @@ void DesktopApp::setAppearance(AppAppearance) {
 void DesktopApp::applyTheme() {
     const AppSettings& settings = m_model.settings();
     bool dark = true;
-    switch (settings.appearance()) {
+    switch (settings.value(setting::appearance)) {
     case AppAppearance::light:
         dark = false;
         break;
@@ -148,7 +148,8 @@ void DesktopApp::applyTheme() {
         dark = m_look->prefersDark().value_or(m_desktopIsDark);
         break;
     }
-    const ThemeColors colors = Theme::colors(settings.themeID(), dark, m_look->highContrast());
+    const ThemeColors colors =
+        Theme::colors(settings.value(setting::theme), dark, m_look->highContrast());
     QApplication::setPalette(Theme::palette(colors));
     qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
 }
@@ -167,7 +168,8 @@ void DesktopApp::confirm(const Confirmation& confirmation, std::function<void(bo
 }
 
 bool DesktopApp::mayCloseWindow() {
-    return !m_model.isBusy() || m_model.settings().keepRunningInMenuBar() || mayStopAndQuit(true);
+    return !m_model.isBusy() || m_model.settings().value(setting::keepRunningInMenuBar) ||
+           mayStopAndQuit(true);
 }
 
 bool DesktopApp::mayStopAndQuit(bool closingWindow) {
@@ -196,7 +198,7 @@ void DesktopApp::leave() {
 }
 
 void DesktopApp::windowClosed() {
-    if (m_model.settings().keepRunningInMenuBar()) {
+    if (m_model.settings().value(setting::keepRunningInMenuBar)) {
         runInBackground();
         return;
     }

@@ -91,8 +91,7 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     for (auto signal : {&AppModel::selectionChanged, &AppModel::sessionChanged,
                         &AppModel::sessionUpdated, &AppModel::blockerChanged})
         connect(&m_model, signal, this, &MainWindow::updateStages);
-    connect(&m_model.settings(), &AppSettings::destinationPathChanged, this,
-            &MainWindow::updateStages);
+    m_model.settings().onChange(setting::destinationPath, this, &MainWindow::updateStages);
     updateStages();
 }
 

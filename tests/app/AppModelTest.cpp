@@ -50,7 +50,7 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     EXPECT_EQ(m.stage(2), StageState::done);
     EXPECT_EQ(m.filesToCopy().rowCount(), 3);
 
-    m.settings().setEjectAfterOffload(true);
+    m.settings().setValue(setting::ejectAfterOffload, true);
     // A run tells its progress on its own; the selection and the card list stay quiet.
     QSignalSpy progressed(&m, &AppModel::offloadProgressed);
     QSignalSpy selection(&m, &AppModel::selectionChanged);
@@ -62,7 +62,7 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     ASSERT_TRUE(w.waitForOffload());
     ASSERT_TRUE(m.session()->summary());
     EXPECT_EQ(m.session()->summary()->copied, 3);
-    EXPECT_EQ(m.settings().lastProject(), "coastline shoot");
+    EXPECT_EQ(m.settings().value(setting::lastProject), "coastline shoot");
     EXPECT_FALSE(reports.isEmpty());
     EXPECT_EQ(progressed.size(), reports.size());
     EXPECT_TRUE(selection.isEmpty());
@@ -78,7 +78,7 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
     EXPECT_EQ(w.disk->ejected.first(), card.url);
 
     // Dismissing the result rescans: only the short clip is left.
-    m.settings().setEjectAfterOffload(false);
+    m.settings().setValue(setting::ejectAfterOffload, false);
     m.finishSession();
     ASSERT_TRUE(w.waitForSession());
     EXPECT_TRUE(m.session()->newClips().isEmpty());
@@ -89,7 +89,7 @@ TEST(AppModelTest, TheWholeRoadOfACard) {
 
     // The erase: the card goes away during it, comes back at its mount point and is selected.
     // Its new file system shows up meanwhile; the erase mounts it, nothing else may.
-    m.settings().setMountCardsWhenInserted(true);
+    m.settings().setValue(setting::mountCardsWhenInserted, true);
     const auto remount = w.disk->remount;
     w.disk->remount = [&](const QString& oldPath, const QString& newPath) {
         Q_EMIT w.events->cardFileSystemAppeared("/dev/sdx1", "EOS_DIGITAL");
@@ -201,6 +201,38 @@ TEST(AppModelTest, ACardRemovedDuringTheOffloadKeepsTheResultUntilDismissed) {
     EXPECT_EQ(m.selectedCardID(), other.url);
 }
 
+// The copies are safer made than not; a history that cannot keep them leaves the card not ready
+// to erase, and nothing tells of success.
+TEST(AppModelTest, CopiesTheHistoryCannotKeepNeverCountTowardTheErase) {
+    TempDir history;
+    QDir().mkpath(history("Stowly"));
+    World w(true, std::make_unique<Ledger>(history("Stowly/ledger.json")));
+    const CardVolume card = w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "bb"}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    m.session()->setProjectInput("P");
+    m.settings().setValue(setting::ejectAfterOffload, true);
+    ReadOnlyFolder readOnly(history("Stowly"));
+    if (!readOnly.isActive())
+        GTEST_SKIP() << "cannot make a folder read-only here";
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+
+    const OffloadSummary summary = *m.session()->summary();
+    EXPECT_EQ(summary.copied, 2);
+    EXPECT_TRUE(summary.historyNotSaved);
+    QSet<QByteArray> copied;
+    for (const QString& path : m.session()->copiedPaths())
+        copied.insert(readFile(path));
+    EXPECT_EQ(copied, QSet<QByteArray>({"a", "bb"}));
+    EXPECT_EQ(m.ledger().entries().size(), 0);
+    m.finishSession();
+    ASSERT_TRUE(w.waitForSession());
+    EXPECT_EQ(m.formatReadiness()->notOffloaded, 2);
+    EXPECT_FALSE(m.canFormatSelectedCard());
+    EXPECT_TRUE(w.disk->ejected.isEmpty());
+}
+
 TEST(AppModelTest, TheBlockerNamesTheFirstThingMissing) {
     World w;
     AppModel& m = *w.model;
@@ -208,23 +240,23 @@ TEST(AppModelTest, TheBlockerNamesTheFirstThingMissing) {
     w.insertCard("CARD", {{"A.JPG", "a"}});
     ASSERT_TRUE(w.waitForSession());
     m.session()->setProjectInput("P");
-    m.settings().setFileTemplate("{date");
+    m.settings().setValue(setting::fileTemplate, "{date");
     EXPECT_EQ(blocker(m), "Fix the naming template in Settings");
-    m.settings().setFileTemplate("{date}_{camera}_{seq}");
+    m.settings().setValue(setting::fileTemplate, "{date}_{camera}_{seq}");
     EXPECT_EQ(blocker(m), "Choose a camera");
     m.selectCamera(m.cameras().add("A7S III", "").id);
     EXPECT_EQ(w.model->cameraTokenValue(*m.session()), "A7SIII");
     EXPECT_FALSE(m.offloadBlocker());
     // A plain file is no folder to copy into.
     writeFile(w.home("plain-file"), "x");
-    m.settings().setDestinationPath(w.home("plain-file"));
+    m.settings().setValue(setting::destinationPath, w.home("plain-file"));
     EXPECT_EQ(blocker(m), "The destination folder isn’t connected — choose another");
-    m.settings().setDestinationPath(std::nullopt);
+    m.settings().setValue(setting::destinationPath, std::nullopt);
     EXPECT_EQ(blocker(m), "Choose a destination folder");
     EXPECT_EQ(m.stage(3), StageState::active);
 
     ReadOnlyFolder readOnly(w.destination.path());
-    m.settings().setDestinationPath(w.destination.path());
+    m.settings().setValue(setting::destinationPath, w.destination.path());
     if (readOnly.isActive()) {
         EXPECT_TRUE(blocker(m)->startsWith("This drive is read-only"));
     }
@@ -236,14 +268,14 @@ TEST(AppModelTest, OnlyIgnorePatternChangesRescanAndReoffloadingEverythingWaitsF
     ASSERT_TRUE(w.waitForSession());
     AppModel& m = *w.model;
     const QUuid before = m.session()->id();
-    FileRules rules = m.settings().fileRules();
+    FileRules rules = m.settings().value(setting::fileRules);
     rules.proxyExtensions.append("tmp");
-    m.settings().setFileRules(rules);
+    m.settings().setValue(setting::fileRules, rules);
     EXPECT_EQ(m.session()->id(), before);
     EXPECT_EQ(m.session()->fileRules(), rules);
 
     rules.ignorePatterns.append("*.tmp");
-    m.settings().setFileRules(rules);
+    m.settings().setValue(setting::fileRules, rules);
     EXPECT_TRUE(m.isScanning());
     ASSERT_TRUE(w.waitForSession());
     EXPECT_NE(m.session()->id(), before);
@@ -258,9 +290,9 @@ TEST(AppModelTest, ACardInsertedUnmountedIsMountedWhenTheSettingsSaySo) {
     World w;
     AppModel& m = *w.model;
     QSignalSpy ended(&m.devices(), &CardDevices::mountEnded);
-    m.settings().setMountCardsWhenInserted(false);
+    m.settings().setValue(setting::mountCardsWhenInserted, false);
     Q_EMIT w.events->cardFileSystemAppeared("/dev/sdb1", "LEFT");
-    m.settings().setMountCardsWhenInserted(true);
+    m.settings().setValue(setting::mountCardsWhenInserted, true);
     Q_EMIT w.events->cardFileSystemAppeared("/dev/sdc1", "TAKEN");
     ASSERT_TRUE(spinUntil([&] { return ended.count() == 1; }));
     EXPECT_EQ(ended.first().at(0).toString(), "/dev/sdc1");

@@ -36,8 +36,11 @@ TEST(AppSettingsTest, EveryRowStartsAtItsDefaultSurvivesTheNextLaunchAndSignalsI
     TempDir home;
     const QString file = home("Stowly.conf");
     AppSettings s(AppSettings::openPreferences(file));
-    for (const SettingDefinition& row : SettingsTable::rows())
+    for (const SettingDefinition& row : SettingsTable::rows()) {
         EXPECT_TRUE(row.same(s.value(row), row.defaultValue)) << row.key.toStdString();
+        EXPECT_EQ(&row, SettingsTable::find(row.key))
+            << "a second row for " << row.key.toStdString();
+    }
     EXPECT_EQ(s.includedCategories(), allFour);
     // Reading writes nothing to a fresh store.
     EXPECT_FALSE(QFile::exists(file));
@@ -47,16 +50,15 @@ TEST(AppSettingsTest, EveryRowStartsAtItsDefaultSurvivesTheNextLaunchAndSignalsI
         const QVariant value = example(row);
         ASSERT_TRUE(value.isValid());
         ASSERT_FALSE(row.same(value, row.defaultValue));
-        QSignalSpy any(&s, &AppSettings::changed);
-        QSignalSpy keys(&s, &AppSettings::settingChanged);
+        QSignalSpy changes(&s, &AppSettings::changed);
         ASSERT_TRUE(s.setValue(row, value));
         ASSERT_TRUE(s.setValue(row, value));
         EXPECT_TRUE(row.same(s.value(row), value));
-        EXPECT_EQ(any.count(), row.internal ? 0 : 1);
-        if (!row.internal) {
-            ASSERT_EQ(keys.count(), 1);
-            EXPECT_EQ(keys.at(0).at(0).toString(), row.key);
-        }
+        const QStringList expected = row.internal ? QStringList() : QStringList{row.key};
+        QStringList heard;
+        for (const QList<QVariant>& change : changes)
+            heard << change.at(0).toString();
+        EXPECT_EQ(heard, expected);
     }
     const auto later = nextLaunch(file, home("copy.conf"));
     for (const SettingDefinition& row : SettingsTable::rows())
@@ -75,24 +77,42 @@ TEST(AppSettingsTest, ARunOverrideIsSeenButNeverStored) {
     TempDir home;
     const QString file = home("Stowly.conf");
     AppSettings s(AppSettings::openPreferences(file));
-    s.setDestinationPath("/media/u/usual");
-    QSignalSpy destination(&s, &AppSettings::destinationPathChanged);
-    s.overrideForRun(settingKey::destinationPath, std::optional<QString>("/media/u/elsewhere"));
-    EXPECT_EQ(s.destinationPath(), "/media/u/elsewhere");
-    EXPECT_EQ(destination.count(), 1);
+    s.setValue(setting::destinationPath, "/media/u/usual");
+    int destinationChanges = 0;
+    s.onChange(setting::destinationPath, &s, [&] { ++destinationChanges; });
+    s.overrideForRun(setting::destinationPath, "/media/u/elsewhere");
+    EXPECT_EQ(s.value(setting::destinationPath), "/media/u/elsewhere");
+    EXPECT_EQ(destinationChanges, 1);
 
     // Setting a value meanwhile stores it; the override still stands for the run.
-    s.setDestinationPath("/media/u/new");
-    EXPECT_EQ(s.destinationPath(), "/media/u/elsewhere");
-    EXPECT_EQ(destination.count(), 1);
+    s.setValue(setting::destinationPath, "/media/u/new");
+    EXPECT_EQ(s.value(setting::destinationPath), "/media/u/elsewhere");
+    EXPECT_EQ(destinationChanges, 1);
     const auto later = nextLaunch(file, home("copy.conf"));
-    EXPECT_EQ(later->destinationPath(), "/media/u/new");
+    EXPECT_EQ(later->value(setting::destinationPath), "/media/u/new");
 
     // The row's range holds for an override too; a value of another type changes nothing.
-    s.overrideForRun(settingKey::shortClipSeconds, 500);
-    EXPECT_EQ(s.shortClipSeconds(), 60);
+    s.overrideForRun(setting::shortClipSeconds, 500);
+    EXPECT_EQ(s.value(setting::shortClipSeconds), 60);
     EXPECT_FALSE(s.overrideForRun(*SettingsTable::find(u"quickDump"), QVariant("no")));
-    EXPECT_FALSE(s.quickDump());
+    EXPECT_FALSE(s.value(setting::quickDump));
+}
+
+TEST(AppSettingsTest, ASubscriberHearsItsOwnKeysForAsLongAsItLives) {
+    AppSettings s(nullptr);
+    int heard = 0;
+    {
+        QObject subscriber;
+        s.onChange({setting::skipShortClips, setting::shortClipSeconds}, &subscriber,
+                   [&] { ++heard; });
+        s.setValue(setting::shortClipSeconds, 9);
+        s.setValue(setting::shortClipSeconds, 9);
+        s.setValue(setting::skipShortClips, false);
+        s.setValue(setting::quickDump, true);
+        EXPECT_EQ(heard, 2);
+    }
+    s.setValue(setting::shortClipSeconds, 10);
+    EXPECT_EQ(heard, 2);
 }
 
 TEST(AppSettingsTest, KeysHoldTheDocumentedForms) {
@@ -100,10 +120,10 @@ TEST(AppSettingsTest, KeysHoldTheDocumentedForms) {
     const QString file = home("Stowly.conf");
     AppSettings s(AppSettings::openPreferences(file));
     s.setCategory(MediaCategory::audio, false);
-    s.setAskToImport(false);
-    s.setShortClipSeconds(7);
-    s.setThemeID(ThemeID::standard);
-    s.setAppearance(AppAppearance::light);
+    s.setValue(setting::askToImportOnMount, false);
+    s.setValue(setting::shortClipSeconds, 7);
+    s.setValue(setting::theme, ThemeID::standard);
+    s.setValue(setting::appearance, AppAppearance::light);
     s.ignoreImports(CardVolume{"/media/u/B", "Untitled", std::nullopt});
     const QByteArray text = readFile(file);
     EXPECT_TRUE(text.contains("\nexcludedCategories=audio\n")) << text.constData();
@@ -134,21 +154,21 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
                     "fileRules=\"{\\\"proxyExtensions\\\":[\\\"lrv\\\"]}\"\n"
                     "ignoredImportCards=not json\n");
     AppSettings s(AppSettings::openPreferences(file));
-    EXPECT_FALSE(s.ejectAfterOffload());
-    EXPECT_TRUE(s.skipShortClips());
-    EXPECT_EQ(s.shortClipSeconds(), 5);
-    EXPECT_EQ(s.themeID(), ThemeID::standard);
-    EXPECT_EQ(s.appearance(), AppAppearance::dark);
-    EXPECT_EQ(s.importPromptStyle(), ImportPromptStyle::notification);
+    EXPECT_FALSE(s.value(setting::ejectAfterOffload));
+    EXPECT_TRUE(s.value(setting::skipShortClips));
+    EXPECT_EQ(s.value(setting::shortClipSeconds), 5);
+    EXPECT_EQ(s.value(setting::theme), ThemeID::standard);
+    EXPECT_EQ(s.value(setting::appearance), AppAppearance::dark);
+    EXPECT_EQ(s.value(setting::importPromptStyle), ImportPromptStyle::notification);
     EXPECT_EQ(
         s.includedCategories(),
         QSet<MediaCategory>({MediaCategory::video, MediaCategory::photo, MediaCategory::other}));
-    EXPECT_EQ(s.recentProjects(), QStringList{"Solo"});
-    EXPECT_EQ(s.folderTemplate(), "{date}/{project}");
-    EXPECT_EQ(s.fileTemplate(), "{date}_{seq}");
-    EXPECT_EQ(s.dateFilter(), DateFilter::any());
-    EXPECT_EQ(s.fileRules(), FileRules::standard());
-    EXPECT_TRUE(s.ignoredImportCards().isEmpty());
+    EXPECT_EQ(s.value(setting::recentProjects), QStringList{"Solo"});
+    EXPECT_EQ(s.value(setting::folderTemplate), "{date}/{project}");
+    EXPECT_EQ(s.value(setting::fileTemplate), "{date}_{seq}");
+    EXPECT_EQ(s.value(setting::dateFilter), DateFilter::any());
+    EXPECT_EQ(s.value(setting::fileRules), FileRules::standard());
+    EXPECT_TRUE(s.value(setting::ignoredImportCards).isEmpty());
 
     const QByteArray text = readFile(file);
     EXPECT_TRUE(text.contains("\ntheme=default\n")) << text.constData();
@@ -162,57 +182,59 @@ TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixtyAndTheSliderKeepsThem)
     TempDir home;
     writeFile(home("low.conf"), "[General]\nshortClipSeconds=0\n");
     writeFile(home("high.conf"), "[General]\nshortClipSeconds=300\n");
-    EXPECT_EQ(AppSettings(AppSettings::openPreferences(home("low.conf"))).shortClipSeconds(), 1);
+    EXPECT_EQ(AppSettings(AppSettings::openPreferences(home("low.conf")))
+                  .value(setting::shortClipSeconds),
+              1);
     AppSettings s(AppSettings::openPreferences(home("high.conf")));
-    EXPECT_EQ(s.shortClipSeconds(), 60);
+    EXPECT_EQ(s.value(setting::shortClipSeconds), 60);
     // Assigning the value it already reads as still puts a value in range into the store.
-    s.setShortClipSeconds(90);
+    s.setValue(setting::shortClipSeconds, 90);
     EXPECT_TRUE(readFile(home("high.conf")).contains("\nshortClipSeconds=60\n"));
-    s.setShortClipSeconds(-4);
-    EXPECT_EQ(s.shortClipSeconds(), 1);
+    s.setValue(setting::shortClipSeconds, -4);
+    EXPECT_EQ(s.value(setting::shortClipSeconds), 1);
 
     // The slider's zero switches the rule off without losing the seconds.
-    s.setShortClipSeconds(8);
+    s.setValue(setting::shortClipSeconds, 8);
     s.setShortClipSliderSeconds(0);
-    EXPECT_FALSE(s.skipShortClips());
-    EXPECT_EQ(s.shortClipSeconds(), 8);
+    EXPECT_FALSE(s.value(setting::skipShortClips));
+    EXPECT_EQ(s.value(setting::shortClipSeconds), 8);
     s.setShortClipSliderSeconds(12);
-    EXPECT_TRUE(s.skipShortClips());
-    EXPECT_EQ(s.shortClipSeconds(), 12);
+    EXPECT_TRUE(s.value(setting::skipShortClips));
+    EXPECT_EQ(s.value(setting::shortClipSeconds), 12);
 }
 
 TEST(AppSettingsTest, RecentProjectsIgnoredCardsQuickDumpNamingAndTheChooser) {
     AppSettings s(nullptr);
     s.rememberProject("   ");
-    EXPECT_EQ(s.lastProject(), "");
+    EXPECT_EQ(s.value(setting::lastProject), "");
     for (const QString name : {"A", "B", "C", "D", "E", "F"})
         s.rememberProject(name);
     s.rememberProject("  c ");
-    EXPECT_EQ(s.lastProject(), "c");
-    EXPECT_EQ(s.recentProjects(), QStringList({"c", "F", "E", "D", "B", "A"}));
+    EXPECT_EQ(s.value(setting::lastProject), "c");
+    EXPECT_EQ(s.value(setting::recentProjects), QStringList({"c", "F", "E", "D", "B", "A"}));
     s.rememberProject("G");
-    EXPECT_EQ(s.recentProjects(), QStringList({"G", "c", "F", "E", "D", "B"}));
+    EXPECT_EQ(s.value(setting::recentProjects), QStringList({"G", "c", "F", "E", "D", "B"}));
 
     const CardVolume card{"/media/u/A", "A7S", QString("1234-ABCD")};
     s.ignoreImports(card);
     s.ignoreImports(card);
     s.ignoreImports(CardVolume{"/media/u/B", "A7S", std::nullopt});
-    ASSERT_EQ(s.ignoredImportCards().size(), 2);
+    ASSERT_EQ(s.value(setting::ignoredImportCards).size(), 2);
     s.stopIgnoringImports("1234-ABCD");
-    EXPECT_EQ(s.ignoredImportCards(), QList<IgnoredImportCard>({{"A7S", "A7S"}}));
+    EXPECT_EQ(s.value(setting::ignoredImportCards), QList<IgnoredImportCard>({{"A7S", "A7S"}}));
 
-    s.setQuickDump(true);
+    s.setValue(setting::quickDump, true);
     EXPECT_EQ(s.effectiveFolderTemplate(), "{date}");
     EXPECT_EQ(s.effectiveFileTemplate(), "{date}_{seq}");
     // Nothing left to name the file by: the dated, numbered name stands in.
-    s.setFileTemplate("{project}");
+    s.setValue(setting::fileTemplate, "{project}");
     EXPECT_EQ(s.effectiveFileTemplate(), "{date}_{seq}");
     ASSERT_TRUE(s.effectiveNaming());
-    s.setFolderTemplate("{date}/{nope}");
+    s.setValue(setting::folderTemplate, "{date}/{nope}");
     EXPECT_FALSE(s.effectiveNaming());
 
     s.chooseDestination(); // no chooser: nothing happens
-    EXPECT_FALSE(s.destinationPath());
+    EXPECT_FALSE(s.value(setting::destinationPath));
     std::optional<QString> answer = QString("/media/u/SSD/Footage");
     QList<std::optional<QString>> startedAt;
     s.setFolderPicker([&](const std::optional<QString>& start, const QString&) {
@@ -222,6 +244,6 @@ TEST(AppSettingsTest, RecentProjectsIgnoredCardsQuickDumpNamingAndTheChooser) {
     s.chooseDestination();
     answer.reset();
     s.chooseDestination();
-    EXPECT_EQ(s.destinationPath(), "/media/u/SSD/Footage");
+    EXPECT_EQ(s.value(setting::destinationPath), "/media/u/SSD/Footage");
     EXPECT_EQ(startedAt, (QList<std::optional<QString>>{std::nullopt, "/media/u/SSD/Footage"}));
 }

@@ -2,6 +2,8 @@
 #include "support/FakeVolumes.h"
 #include "support/TestSupport.h"
 
+#include "app/AppSettings.h"
+#include "app/DestinationStore.h"
 #include "app/ImportPromptPolicy.h"
 #include "app/ImportPromptPresenter.h"
 #include "app/ImportPrompter.h"
@@ -19,14 +21,8 @@ using Verdict = ImportPromptPolicy::Verdict;
 
 namespace {
 
-// The application's side, and the screen's: both record what they were asked.
+// The model's side, and the screen's: both record what they were asked.
 struct FakeHost : ImportPrompterHost, ImportPromptPresenter {
-    bool askToImport() const override { return ask; }
-    ImportPromptStyle importPromptStyle() const override { return style; }
-    std::optional<QString> destinationPath() const override { return destination; }
-    QStringList favoriteDestinationPaths() const override { return favorites; }
-    QSet<QString> ignoredImportIdentities() const override { return ignored; }
-    void ignoreImports(const CardVolume& c) override { calls << "ignore " + c.volumeIdentity(); }
     bool isBusy() const override { return busy; }
     bool isFormatting() const override { return formatting; }
     QList<CardVolume> mountedCards() const override { return cards; }
@@ -40,11 +36,7 @@ struct FakeHost : ImportPrompterHost, ImportPromptPresenter {
         calls << "remove " + path.section('/', -1);
     }
 
-    bool ask = true, busy = false, formatting = false;
-    ImportPromptStyle style = ImportPromptStyle::notification;
-    std::optional<QString> destination;
-    QStringList favorites;
-    QSet<QString> ignored;
+    bool busy = false, formatting = false;
     QList<CardVolume> cards;
     QStringList calls;
 };
@@ -77,7 +69,9 @@ protected:
     test::FakeVolumes volumes;
     FakeHost host;
     QObject hostLifetime;
-    ImportPrompter prompter{true, volumes};
+    AppSettings settings{nullptr};
+    DestinationStore destinations{{.fileURL = std::nullopt}};
+    ImportPrompter prompter{true, settings, destinations, volumes};
 };
 
 } // namespace
@@ -118,10 +112,10 @@ TEST(ImportPromptPolicyTest, TheFirstMatchingRuleWins) {
 TEST_F(ImportPrompterTest, PromptsForACameraCardInTheChosenStyle) {
     const CardVolume card = insert("EOS_DIGITAL", "DCIM/100CANON", QString("U1"));
     EXPECT_EQ(mounted(card), true);
-    host.style = ImportPromptStyle::panel;
+    settings.setValue(setting::importPromptStyle, ImportPromptStyle::panel);
     EXPECT_EQ(mounted(card, true), true);
-    host.style = ImportPromptStyle::notification;
-    ImportPrompter panelsOnly(false, volumes);
+    settings.setValue(setting::importPromptStyle, ImportPromptStyle::notification);
+    ImportPrompter panelsOnly(false, settings, destinations, volumes);
     panelsOnly.setHost(&host);
     panelsOnly.setPresenter(&host);
     bool done = false;
@@ -143,16 +137,26 @@ TEST_F(ImportPrompterTest, SkipsWhatPolicyAndSettingsRuleOut) {
     EXPECT_EQ(mounted(drive), false);
     EXPECT_EQ(prompter.title(drive), "UNTITLED drive connected");
 
-    const CardVolume card = insert("CARD");
-    host.favorites = {card.url + "/Footage"};
-    EXPECT_EQ(mounted(card), false);
-    host.favorites.clear();
+    // A card that holds the destination or a favourite is a drive to copy to.
+    const CardVolume card = insert("CARD", "DCIM", QString("U1"));
+    QDir().mkpath(card.url + "/Footage");
+    const FavoriteDestination favorite = destinations.add(card.url + "/Footage");
+    EXPECT_EQ(mounted(card, true), false);
+    destinations.remove({favorite.id});
+    settings.setValue(setting::destinationPath, card.url + "/Footage");
+    EXPECT_EQ(mounted(card, true), false);
+    settings.setValue(setting::destinationPath, std::nullopt);
+    settings.ignoreImports(card);
+    EXPECT_EQ(mounted(card, true), false);
+    settings.stopIgnoringImports("U1");
+    EXPECT_EQ(mounted(card, true), true);
+    host.calls.clear();
 
     // Off, paused or without a host, nothing is decided and the completion never runs.
     bool called = false;
-    host.ask = false;
+    settings.setValue(setting::askToImportOnMount, false);
     prompter.cardMounted(card, false, [&](bool) { called = true; });
-    host.ask = true;
+    settings.setValue(setting::askToImportOnMount, true);
     prompter.setPaused(true);
     prompter.cardMounted(card, false, [&](bool) { called = true; });
     prompter.setPaused(false);
@@ -211,13 +215,14 @@ TEST_F(ImportPrompterTest, CarriesTheAnswerBack) {
     prompter.handle(card.url, ImportPrompter::Choice::importCard);
     prompter.handle(card.url, ImportPrompter::Choice::ignore);
     prompter.handle(card.url, ImportPrompter::Choice::dontAsk);
-    host.ignored = {"U1"};
     prompter.handle(card.url, ImportPrompter::Choice::dontAsk); // already ignored
+    EXPECT_EQ(settings.value(setting::ignoredImportCards),
+              QList<IgnoredImportCard>({{"U1", "CARD"}}));
     prompter.handle(dir("GONE"), ImportPrompter::Choice::importCard);
     prompter.handleNotificationAction(card.url, ImportPrompter::defaultAction());
     prompter.handleNotificationAction(card.url, "dontAsk");
     prompter.handleNotificationAction(card.url, "ignore");
     EXPECT_EQ(host.calls,
-              QStringList({"close CARD", "import CARD", "close CARD", "close CARD", "ignore U1",
-                           "close CARD", "close GONE", "close CARD", "import CARD", "close CARD"}));
+              QStringList({"close CARD", "import CARD", "close CARD", "close CARD", "close CARD",
+                           "close GONE", "close CARD", "import CARD", "close CARD"}));
 }

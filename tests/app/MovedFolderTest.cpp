@@ -161,12 +161,13 @@ TEST_F(MovedFolderTest, TheLaunchChoiceFollowsTheDefaultFoundMoved) {
     ASSERT_TRUE(rename(home("Drive/Main"), home("Drive/Main 2")));
 
     AppSettings settings(nullptr);
-    settings.setDestinationMovedToFavorites(true);
+    settings.setValue(setting::destinationMovedToFavorites, true);
     DestinationStore store(destinationOptions(file));
     DestinationChoice::chooseAtLaunch(settings, store);
     // At first the default is missing and the last used stands in.
-    EXPECT_EQ(settings.destinationPath(), home("Drive/Other"));
-    ASSERT_TRUE(spinUntil([&] { return settings.destinationPath() == home("Drive/Main 2"); }));
+    EXPECT_EQ(settings.value(setting::destinationPath), home("Drive/Other"));
+    ASSERT_TRUE(spinUntil(
+        [&] { return settings.value(setting::destinationPath) == home("Drive/Main 2"); }));
 }
 
 TEST(FolderBookmarkTest, NoBookmarkForAMissingFolderOrWhereInodesDoNotLast) {

@@ -91,7 +91,7 @@ TEST(OnboardingStoreTest, SavingAFreshSetupAppliesItAndUsesItAtOnce) {
     OnboardingStore store(nullptr);
     w.presets.add(OffloadPreset{.name = "film shoot"});
     const FileRules rules{{"lrv"}, {}, {"*.tmp"}};
-    w.settings.setFileRules(rules);
+    w.settings.setValue(setting::fileRules, rules);
     OnboardingDraft draft = w.draftFor("SSD/Footage");
     draft.destinationPath = *draft.destinationPath + "/";
     draft.ejectAfterOffload = true;
@@ -102,17 +102,18 @@ TEST(OnboardingStoreTest, SavingAFreshSetupAppliesItAndUsesItAtOnce) {
     const std::optional<OffloadPreset> preset = store.save(w.settings, w.destinations, w.presets);
     ASSERT_TRUE(preset);
     EXPECT_EQ(store.savedPreset(), preset);
-    EXPECT_TRUE(w.settings.ejectAfterOffload() && !w.settings.playSuccessSound() &&
-                !w.settings.askToImport());
+    EXPECT_TRUE(w.settings.value(setting::ejectAfterOffload) &&
+                !w.settings.value(setting::playSuccessSound) &&
+                !w.settings.value(setting::askToImportOnMount));
     const FavoriteDestination favorite = w.destinations.favorites().value(0);
     EXPECT_EQ(favorite.path, w.home("SSD/Footage"));
     EXPECT_TRUE(w.destinations.defaultID() == favorite.id &&
                 w.destinations.lastUsedID() == favorite.id);
-    EXPECT_EQ(w.settings.destinationPath(), favorite.path);
+    EXPECT_EQ(w.settings.value(setting::destinationPath), favorite.path);
     EXPECT_EQ(preset->name, "Film Shoot 2"); // as stored, made unique
     EXPECT_EQ(w.presets.activePreset(), preset);
     EXPECT_EQ(preset->fileRules, rules);
-    EXPECT_EQ(w.settings.folderTemplate(), "{project}/{date}/{camera}");
+    EXPECT_EQ(w.settings.value(setting::folderTemplate), "{project}/{date}/{camera}");
 
     draft.presetName = "  ";
     store.setDraft(draft);
@@ -136,9 +137,9 @@ TEST(OnboardingStoreTest, ApplyingFindsAnExistingFavouriteAndLeavesTheDefaultWhe
         OnboardingApplier::apply(draft, w.settings, w.destinations, w.presets);
     EXPECT_EQ(w.destinations.favorites().size(), 2);
     EXPECT_EQ(w.destinations.defaultID(), first.id);
-    EXPECT_FALSE(w.destinations.lastUsedID() || w.settings.destinationPath() ||
+    EXPECT_FALSE(w.destinations.lastUsedID() || w.settings.value(setting::destinationPath) ||
                  w.presets.activeID());
-    EXPECT_EQ(w.settings.folderTemplate(), "{date}/{project}"); // untouched
+    EXPECT_EQ(w.settings.value(setting::folderTemplate), "{date}/{project}"); // untouched
     EXPECT_EQ(w.presets.presets(), QList<OffloadPreset>{kept});
 
     draft.makeDefaultDestination = true;

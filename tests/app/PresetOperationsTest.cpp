@@ -38,8 +38,8 @@ TEST(PresetOperationsTest, ApplyingSetsNamingDestinationCameraAndMarksActive) {
     s.session = PresetSession{PresetSession::Phase::ready, std::nullopt};
 
     s.operations.applyPreset(preset);
-    EXPECT_EQ(s.settings.fileTemplate(), "{original}");
-    EXPECT_EQ(s.settings.destinationPath(), favorite.path);
+    EXPECT_EQ(s.settings.value(setting::fileTemplate), "{original}");
+    EXPECT_EQ(s.settings.value(setting::destinationPath), favorite.path);
     EXPECT_EQ(s.destinations.lastUsedID(), favorite.id);
     EXPECT_EQ(s.destinationChanges, 1);
     EXPECT_EQ(s.selectedCameras, QList<QUuid>{camera.id});
@@ -49,7 +49,7 @@ TEST(PresetOperationsTest, ApplyingSetsNamingDestinationCameraAndMarksActive) {
 
     // A folder that is no favourite is used as it is and clears the last used.
     s.operations.applyPreset({.destinationPath = s.folder("Other")});
-    EXPECT_EQ(s.settings.destinationPath(), s.folder("Other"));
+    EXPECT_EQ(s.settings.value(setting::destinationPath), s.folder("Other"));
     EXPECT_FALSE(s.destinations.lastUsedID());
 }
 
@@ -66,7 +66,7 @@ TEST(PresetOperationsTest, APresetsDestinationFollowsItsFavoritesFolder) {
 
 TEST(PresetOperationsTest, AMissingFolderOrABusySessionLimitWhatIsApplied) {
     PresetWorld s;
-    s.settings.setDestinationPath(s.folder("Current"));
+    s.settings.setValue(setting::destinationPath, s.folder("Current"));
     const Camera camera = s.cameras.add("FX3", "FX");
     const OffloadPreset preset{.destinationPath = s.home("Unplugged"),
                                .fileTemplate = "{original}",
@@ -74,13 +74,13 @@ TEST(PresetOperationsTest, AMissingFolderOrABusySessionLimitWhatIsApplied) {
 
     s.session = PresetSession{PresetSession::Phase::running, std::nullopt};
     s.operations.applyPreset(preset);
-    EXPECT_EQ(s.settings.fileTemplate(), "{date}_{project}_{seq}");
+    EXPECT_EQ(s.settings.value(setting::fileTemplate), "{date}_{project}_{seq}");
     EXPECT_FALSE(s.presets.activeID());
 
     s.session->phase = PresetSession::Phase::finished;
     s.operations.applyPreset(preset);
-    EXPECT_EQ(s.settings.fileTemplate(), "{original}");
-    EXPECT_EQ(s.settings.destinationPath(), s.folder("Current"));
+    EXPECT_EQ(s.settings.value(setting::fileTemplate), "{original}");
+    EXPECT_EQ(s.settings.value(setting::destinationPath), s.folder("Current"));
     EXPECT_EQ(s.destinationChanges, 0);
     EXPECT_TRUE(s.selectedCameras.isEmpty());
     // Applying a preset that is not stored marks nothing active.
@@ -90,8 +90,8 @@ TEST(PresetOperationsTest, AMissingFolderOrABusySessionLimitWhatIsApplied) {
 TEST(PresetOperationsTest, SavingTheCurrentSetupNamesAndActivatesItAndUpdatingKeepsItsIdAndName) {
     PresetWorld s;
     const Camera camera = s.cameras.add("FX3", "FX");
-    s.settings.setDestinationPath("/dest");
-    s.settings.setShortClipSeconds(9);
+    s.settings.setValue(setting::destinationPath, "/dest");
+    s.settings.setValue(setting::shortClipSeconds, 9);
     s.session = PresetSession{PresetSession::Phase::ready, camera.id};
     const OffloadPreset first = s.operations.saveCurrentSetupAsPreset(" Wedding ");
     const OffloadPreset blank = s.operations.saveCurrentSetupAsPreset("  ");
@@ -106,7 +106,7 @@ TEST(PresetOperationsTest, SavingTheCurrentSetupNamesAndActivatesItAndUpdatingKe
     s.session.reset();
     EXPECT_EQ(s.operations.currentSetupAsPreset("x").cameraID, camera.id);
 
-    s.settings.setFolderTemplate("{year}/{month}");
+    s.settings.setValue(setting::folderTemplate, "{year}/{month}");
     EXPECT_TRUE(s.operations.activePresetIsEdited());
     s.operations.updateActivePresetFromCurrentSetup();
     ASSERT_EQ(s.presets.presets().size(), 2);
@@ -124,19 +124,19 @@ TEST(PresetOperationsTest, DifferenceRules) {
 
     // Seconds count only while the preset skips short clips.
     preset.skipShortClips = false;
-    settings.setSkipShortClips(false);
-    settings.setShortClipSeconds(30);
+    settings.setValue(setting::skipShortClips, false);
+    settings.setValue(setting::shortClipSeconds, 30);
     EXPECT_FALSE(PresetOperations::differs(preset, settings, std::nullopt));
     preset.skipShortClips = true;
-    settings.setSkipShortClips(true);
+    settings.setValue(setting::skipShortClips, true);
     EXPECT_TRUE(PresetOperations::differs(preset, settings, std::nullopt));
-    settings.setShortClipSeconds(5);
+    settings.setValue(setting::shortClipSeconds, 5);
 
     FileRules rules = FileRules::standard();
     rules.sidecarExtensions << "json";
-    settings.setFileRules(rules);
+    settings.setValue(setting::fileRules, rules);
     EXPECT_TRUE(PresetOperations::differs(preset, settings, std::nullopt));
-    settings.setFileRules(FileRules::standard());
+    settings.setValue(setting::fileRules, FileRules::standard());
 
     // A preset without a destination ignores the destination.
     EXPECT_FALSE(PresetOperations::differs(preset, settings, QString("/anything")));

@@ -263,7 +263,7 @@ TEST(NamePreviewTest, TheListShowsTheNamesARunWouldGiveWithStandInsForWhatIsMiss
 
     // The run takes the names shown, the numbers a backup already holds counted in.
     test::TempDir backup;
-    w.model->settings().setBackupDestinations({backup.path()});
+    w.model->settings().setValue(setting::backupDestinations, {backup.path()});
     const QString taken = w.model->namePreview().plan().files[0].folder + u'/' +
                           w.model->namePreview().plan().files[0].fileName;
     test::writeFile(backup.path() + u'/' + taken, "an earlier copy");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace stowly::test {
 namespace {
@@ -261,25 +262,50 @@ TEST_F(OffloadCommandTest, TheCameraComesByNameOrCodeAndIsRememberedForTheCard) 
         next.object()["files"].toArray().at(0).toObject()["fileName"].toString().contains("_A7S_"));
 }
 
-TEST_F(OffloadCommandTest, AHistoryThatCannotBeSavedFailsTheRun) {
-    writeFile(cli.ledgerPath(), "not a history");
-    const CliResult scan = cli.run({"scan", card()});
-    EXPECT_EQ(scan.status, 0);
-    EXPECT_TRUE(scan.errText().startsWith("Couldn’t read the ledger"))
-        << scan.errText().toStdString();
-    EXPECT_FALSE(QFile::exists(cli.ledgerPath())) << "set aside, not overwritten";
+// A history that cannot be written does not stop the copies: they are made and proved, and the
+// run says loudly that nothing remembers them.
+class UnsavedHistoryTest : public OffloadCommandTest {
+protected:
+    QString historyFolder() const { return cli.home(".local/share/Stowly"); }
 
-    ReadOnlyFolder readOnly(cli.home(".local/share/Stowly"));
+    void expectCopiedButNotRemembered(const QString& reason) {
+        const CliResult run = cli.run(offload({"--json"}));
+        EXPECT_EQ(run.status, 1);
+        const QJsonObject result = run.object();
+        EXPECT_EQ(result["copied"].toInt(), 3);
+        EXPECT_EQ(result["historyNotSaved"].toString(), reason);
+        EXPECT_EQ(result["files"].toArray(), QJsonArray()) << "none recorded";
+        EXPECT_TRUE(run.errText().contains(
+            "Couldn’t save the history: " + reason +
+            ". The copies are made and verified, but Stowly won’t remember them: the card is not "
+            "ready to erase."))
+            << run.errText().toStdString();
+        for (const QJsonValue& copy : result["copies"].toArray())
+            EXPECT_EQ(readFile(copy["destination"].toString()),
+                      readFile(card(copy["source"].toString())));
+        EXPECT_EQ(filesBelow(destination.path()).size(), 3);
+    }
+};
+
+TEST_F(UnsavedHistoryTest, ReadOnly) {
+    QDir().mkpath(historyFolder());
+    ReadOnlyFolder readOnly(historyFolder());
     if (!readOnly.isActive())
         GTEST_SKIP() << "cannot make a folder read-only here";
-    // A copy the history cannot remember would be copied again by the next run.
-    const CliResult run = cli.run(offload({"--json"}));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.object()["copied"].toInt(), 0);
-    EXPECT_EQ(run.object()["failed"].toInt(), 3);
-    EXPECT_TRUE(run.outText().contains("Couldn’t note the copy of A001.JPG in the history"))
-        << run.outText().toStdString();
-    EXPECT_TRUE(filesBelow(destination.path()).isEmpty());
+    expectCopiedButNotRemembered(::geteuid() == 0 ? "Read-only file system" : "Permission denied");
+}
+
+TEST_F(UnsavedHistoryTest, Full) {
+    QString whyNot;
+    const auto small = ScratchMount::tmpfs(historyFolder(), 64 * 1024, &whyNot);
+    if (!small)
+        GTEST_SKIP() << whyNot.toStdString();
+    QFile filler(historyFolder() + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+    }
+    filler.close();
+    expectCopiedButNotRemembered("No space left on device");
 }
 
 } // namespace

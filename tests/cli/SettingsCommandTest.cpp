@@ -28,7 +28,8 @@ TEST_F(SettingsCommandTest, ListsEveryRowInItsFormAndRefusesWhatItCannotStore) {
     }
     for (const char* line :
          {"destinationPath = ", "fileTemplate = {date}_{project}_{seq}", "shortClipSeconds = 5",
-          "askToImportOnMount = true", "excludedCategories = []", "theme = default"})
+          "askToImportOnMount = true", "excludedCategories = []", "theme = default",
+          "shareDestinationDrives = false"})
         EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
 
     const CliResult bad = cli.run({"settings", "fileTemplate", "{bogus}_{seq}_{seq}"});

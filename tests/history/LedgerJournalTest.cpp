@@ -154,3 +154,19 @@ TEST_F(LedgerJournalTest, WhatAKilledRunLeftIsSettledAtTheNextStart) {
     EXPECT_TRUE(readFile(journalPath()).contains("L.MP4"));
     EXPECT_EQ(journal->runsOnDisk().size(), 1); // only the one still running
 }
+
+// A fold takes the journal's records into the file; a record a run noted there but has not
+// handed to the history yet would then come in twice.
+TEST_F(LedgerJournalTest, AFoldWaitsForARecordOnItsWayFromARun) {
+    Ledger ledger(history());
+    const auto run = ledger.journal()->startRun();
+    ASSERT_FALSE(run->recorded(entry("A")));
+    ledger.add(entry("B"), false);
+    EXPECT_TRUE(ledger.hasUnsavedChanges());
+
+    run->taken();
+    EXPECT_TRUE(ledger.addRecorded(entry("A"), true));
+    EXPECT_FALSE(ledger.hasUnsavedChanges());
+    EXPECT_EQ(names(ledger), QStringList({"B", "A"}));
+    EXPECT_EQ(names(Ledger(history())), QStringList({"B", "A"}));
+}

@@ -190,6 +190,23 @@ TEST(LedgerTest, TwoProcessesSharingTheFileKeepEachOthersRecords) {
     EXPECT_EQ(station.entryCount("B"), 0);
 }
 
+// A record the history could not keep is taken back; a snapshot taken before, read on another
+// thread meanwhile, keeps what it saw, at the end of a block of records too.
+TEST(LedgerTest, TakingBackTheLastRecordLeavesSnapshotsAlone) {
+    for (const int count : {3, 65537}) {
+        LedgerRecords records;
+        for (int i = 0; i < count; ++i)
+            records.append(entry(QString("V|%1|10|1").arg(i)));
+        const LedgerRecords snapshot = records;
+        records.removeLast();
+        records.append(entry("V|new|10|1"));
+        ASSERT_EQ(records.size(), count);
+        EXPECT_EQ(records.at(count - 1), entry("V|new|10|1"));
+        EXPECT_EQ(records.at(count - 2), entry(QString("V|%1|10|1").arg(count - 2)));
+        EXPECT_EQ(snapshot.at(count - 1), entry(QString("V|%1|10|1").arg(count - 1)));
+    }
+}
+
 // A history on a disk that fails under the read: a loop device that reads its image around the
 // cache, and the image cut short beneath the file. Such an error says nothing about the file,
 // so it is neither set aside nor overwritten.

@@ -4,8 +4,6 @@
 #include "support/ScratchCard.h"
 #include "support/TestSupport.h"
 
-#include <QSignalSpy>
-
 #include <gtest/gtest.h>
 
 using namespace stowly;
@@ -77,9 +75,44 @@ TEST(OffloadSessionTest, ChoicesRecomputeTheSelection) {
     EXPECT_FALSE(session.includeAllShort());
     EXPECT_EQ(session.includedShortIDs(), QSet<QString>({"C0002.MP4"}));
     EXPECT_EQ(session.newClips().size(), 2);
+}
 
-    QSignalSpy changes(&session, &OffloadSession::changed);
-    session.setFileRules(FileRules::standard());
-    session.setDateFilter(DateFilter::any());
-    EXPECT_EQ(changes.count(), 0);
+// Two cards offloaded at once into one folder and one history, as with two card readers: their
+// files plan the same names, yet each copy gets one of its own, and every record of both is kept.
+TEST(OffloadSessionTest, TwoRunsAtOnceShareTheFolderAndTheHistory) {
+    Card cards[2];
+    cards[1].volume = CardVolume{cards[1].root.path(), "CARD", QStringLiteral("5678-EFGH")};
+    std::unique_ptr<OffloadSession> sessions[2];
+    std::optional<OffloadSummary> finished[2];
+    for (int c = 0; c < 2; ++c) {
+        for (int i = 0; i < 40; ++i)
+            writeFile(cards[c].root(QString("DCIM/C%1.MP4").arg(i)),
+                      QByteArray(1000 + i, char('a' + c * 10 + i % 10)));
+        sessions[c] = std::make_unique<OffloadSession>(cards[c].volume, cards[c].scan(),
+                                                       QHash<QString, double>{});
+        QObject::connect(sessions[c].get(), &OffloadSession::finished,
+                         [&finished, c](const OffloadSummary& s) { finished[c] = s; });
+    }
+    Ledger& history = cards[0].ledger;
+    for (int c = 0; c < 2; ++c)
+        sessions[c]->start(cards[c].plan(*sessions[c]), cards[0].destination.path(), &history);
+    ASSERT_TRUE(spinUntil([&] { return finished[0] && finished[1]; }, 60000));
+
+    for (int c = 0; c < 2; ++c) {
+        EXPECT_EQ(finished[c]->failures, QStringList()) << finished[c]->failures.join(u'\n').toStdString();
+        EXPECT_EQ(finished[c]->copied, 40);
+    }
+    const auto checkEveryCopy = [&](const Ledger& ledger) {
+        QSet<QString> paths;
+        for (const LedgerEntry& entry : ledger.entries()) {
+            paths.insert(entry.destinationPath);
+            const Card& card = entry.sourceKey.startsWith("5678-EFGH|") ? cards[1] : cards[0];
+            EXPECT_EQ(readFile(entry.destinationPath),
+                      readFile(card.root(entry.sourceRelativePath)));
+        }
+        EXPECT_EQ(ledger.entries().size(), 80);
+        EXPECT_EQ(paths.size(), 80);
+    };
+    checkEveryCopy(history);
+    checkEveryCopy(Ledger(cards[0].home("ledger.json")));
 }

@@ -98,7 +98,7 @@ World::World(bool startWatching, std::unique_ptr<Ledger> ledger,
     options.fileURL = std::nullopt;
     stores.destinations = std::make_unique<DestinationStore>(std::move(options));
     stores.presets = std::make_unique<PresetStore>(std::nullopt);
-    stores.settings->setDestinationPath(destination.path());
+    stores.settings->setValue(setting::destinationPath, destination.path());
 
     AppPlatform platform;
     platform.volumes = &volumes;
@@ -117,7 +117,7 @@ World::World(bool startWatching, std::unique_ptr<Ledger> ledger,
     platform.sleepInhibitor =
         sleepInhibitor ? std::move(sleepInhibitor) : std::make_shared<Nothing>();
     model = std::make_unique<AppModel>(std::move(stores), std::move(platform), startWatching);
-    model->settings().setDestinationPath(destination.path());
+    model->settings().setValue(setting::destinationPath, destination.path());
     disk->remount = [this](const QString& oldPath, const QString& newPath) {
         const QString name = newPath.mid(newPath.lastIndexOf(u'/') + 1);
         volumes.remove(oldPath);

@@ -152,7 +152,7 @@ TEST(AccessibilityTest, MenuButtonsOpenTheirMenusAndSwitchesAreTabsAndChoices) {
     ASSERT_EQ(choices.size(), 2);
     EXPECT_EQ(choices[0]->role(), QAccessible::RadioButton);
     choices[1]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(w.world.model->settings().mediaLayout(), MediaLayout::grid);
+    EXPECT_EQ(w.world.model->settings().value(setting::mediaLayout), MediaLayout::grid);
     EXPECT_TRUE(choices[1]->state().checked);
     EXPECT_FALSE(choices[0]->state().checked);
 }

@@ -34,7 +34,7 @@ struct Desktop : WindowWorld {
 TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnlyHides) {
     Desktop d;
     MainWindow& window = d.window;
-    d.world.model->settings().setKeepRunningInMenuBar(true);
+    d.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
@@ -70,8 +70,8 @@ TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnly
 
 TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     Desktop d;
-    d.world.model->settings().setKeepRunningInMenuBar(true);
-    d.world.model->settings().setSettingsTab(SettingsTab::cameras);
+    d.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
+    d.world.model->settings().setValue(setting::settingsTab, SettingsTab::cameras);
     ASSERT_EQ(shownTopLevel<SettingsWindow>(), nullptr);
 
     d.trayAction(QStringLiteral("Settings…"))->trigger();

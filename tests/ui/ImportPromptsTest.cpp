@@ -128,7 +128,7 @@ TEST(ImportPromptsTest, ABugReportCarriesNoCardOrFileName) {
         GTEST_SKIP() << "Skipped: " << server.why.toStdString();
     World world;
     DesktopPromptPresenter presenter(world.model->importPrompter(), *server.connection);
-    world.model->settings().setAskToImport(true);
+    world.model->settings().setValue(setting::askToImportOnMount, true);
     const CardVolume card = world.insertCard("A7SIII", {{"DCIM/100MSDCF/DSC00001.ARW", "raw"},
                                                         {"PRIVATE/M4ROOT/CLIP/C0001.MP4", "clip"}});
     // The world's prompter shows panels; the notification is posted as the desktop's would be.

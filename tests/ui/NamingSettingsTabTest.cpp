@@ -66,7 +66,7 @@ struct NamingTab {
 
 TEST(NamingSettingsTab, TypingWritesThroughWithItsProblemsAndTheExample) {
     NamingTab t;
-    const QString root = *t.settings.destinationPath();
+    const QString root = *t.settings.value(setting::destinationPath);
     EXPECT_EQ(t.folder->text(), QStringLiteral("{date}/{project}"));
     EXPECT_EQ(
         t.examples(),
@@ -76,7 +76,7 @@ TEST(NamingSettingsTab, TypingWritesThroughWithItsProblemsAndTheExample) {
 
     t.retype(t.folder, QStringLiteral("{year}/{camera}/{seq}"));
     // Written as typed, error and all: the offload bar tells the user to fix it.
-    EXPECT_EQ(t.settings.folderTemplate(), QStringLiteral("{year}/{camera}/{seq}"));
+    EXPECT_EQ(t.settings.value(setting::folderTemplate), QStringLiteral("{year}/{camera}/{seq}"));
     EXPECT_EQ(t.issues("folderTemplateFieldIssues"),
               QList{TemplateIssue::error(QStringLiteral("{seq} only works in the file name."))});
     EXPECT_TRUE(t.examples().isEmpty());
@@ -96,7 +96,7 @@ TEST(NamingSettingsTab, TypingWritesThroughWithItsProblemsAndTheExample) {
     EXPECT_EQ(t.issues("fileTemplateFieldIssues").first().severity,
               TemplateIssue::Severity::warning);
     t.folder->clear();
-    EXPECT_EQ(t.settings.folderTemplate(), QString());
+    EXPECT_EQ(t.settings.value(setting::folderTemplate), QString());
     EXPECT_EQ(t.examples(), (QStringList{root + QStringLiteral("/MP4/2026-10-25_Coastline.mp4"),
                                          root + QStringLiteral("/ARW/2026-10-25_Coastline.arw")}));
 }
@@ -114,7 +114,8 @@ TEST(NamingSettingsTab, TokensGoToTheCursorOfTheFieldLastTypedIn) {
     EXPECT_EQ(hint->text(), QStringLiteral("Click a token to add it to the file name"));
     QTest::mouseClick(t.find<TokenChips>("tokenChips")->chip(TemplateToken::camera),
                       Qt::LeftButton);
-    EXPECT_EQ(t.settings.fileTemplate(), QStringLiteral("{date}_{camera}{project}_{seq}"));
+    EXPECT_EQ(t.settings.value(setting::fileTemplate),
+              QStringLiteral("{date}_{camera}{project}_{seq}"));
     // The chip took no focus: typing goes on where the token ended.
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("_"));
     EXPECT_EQ(t.file->text(), QStringLiteral("{date}_{camera}_{project}_{seq}"));
@@ -129,14 +130,15 @@ TEST(NamingSettingsTab, TokensGoToTheCursorOfTheFieldLastTypedIn) {
     t.folder->setFocus();
     t.folder->home(false);
     t.action("insertToken", QStringLiteral("insert_card"))->trigger();
-    EXPECT_EQ(t.settings.folderTemplate(), QStringLiteral("{card}{date}/{project}"));
+    EXPECT_EQ(t.settings.value(setting::folderTemplate), QStringLiteral("{card}{date}/{project}"));
     EXPECT_EQ(hint->text(), QStringLiteral("Click a token to add it to the folder structure"));
 }
 
 TEST(NamingSettingsTab, PresetsAndChangesFromElsewhereShowInTheFields) {
     NamingTab t;
     t.action("namingPresets", QStringLiteral("Project / Date / Camera"))->trigger();
-    EXPECT_EQ(t.settings.folderTemplate(), QStringLiteral("{project}/{date}/{camera}"));
+    EXPECT_EQ(t.settings.value(setting::folderTemplate),
+              QStringLiteral("{project}/{date}/{camera}"));
     EXPECT_EQ(t.file->text(), QStringLiteral("{date}_{project}_{camera}_{seq}"));
     EXPECT_TRUE(t.action("namingPresets", QStringLiteral("Project / Date / Camera"))->isChecked());
     EXPECT_FALSE(t.action("namingPresets", QStringLiteral("Date / Project"))->isChecked());
@@ -144,18 +146,18 @@ TEST(NamingSettingsTab, PresetsAndChangesFromElsewhereShowInTheFields) {
     t.action("namingPresets", QStringLiteral("Flat"))->trigger();
     EXPECT_EQ(t.folder->text(), QString());
     t.action("namingPresets", QStringLiteral("resetNaming"))->trigger();
-    EXPECT_EQ(t.settings.folderTemplate(), QStringLiteral("{date}/{project}"));
-    EXPECT_EQ(t.settings.fileTemplate(), QStringLiteral("{date}_{project}_{seq}"));
+    EXPECT_EQ(t.settings.value(setting::folderTemplate), QStringLiteral("{date}/{project}"));
+    EXPECT_EQ(t.settings.value(setting::fileTemplate), QStringLiteral("{date}_{project}_{seq}"));
 
     // Another window changes the template and the last project; the issues and the example
     // follow. An echo of the user's own typing leaves the cursor where it was.
-    t.settings.setFileTemplate(QStringLiteral("{original}"));
-    t.settings.setLastProject(QStringLiteral("harbour shoot"));
+    t.settings.setValue(setting::fileTemplate, QStringLiteral("{original}"));
+    t.settings.setValue(setting::lastProject, QStringLiteral("harbour shoot"));
     EXPECT_EQ(t.file->text(), QStringLiteral("{original}"));
     EXPECT_TRUE(t.issues("fileTemplateFieldIssues").isEmpty());
     EXPECT_TRUE(t.examples().first().endsWith(QStringLiteral("/HarbourShoot/MP4/C0001.mp4")));
     t.file->setCursorPosition(1);
     QTest::keyClicks(t.file, QStringLiteral("ab"));
-    EXPECT_EQ(t.settings.fileTemplate(), QStringLiteral("{aboriginal}"));
+    EXPECT_EQ(t.settings.value(setting::fileTemplate), QStringLiteral("{aboriginal}"));
     EXPECT_EQ(t.file->cursorPosition(), 3);
 }

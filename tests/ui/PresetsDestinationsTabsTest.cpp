@@ -92,13 +92,13 @@ TEST(PresetsTab, EditorWritesThroughAndTheListTellsWhetherTheSetupStillMatches) 
     auto* folders = find<QLineEdit>(tab, "presetFolderTemplate");
     typeInto(folders, QStringLiteral("/{camera}"));
     EXPECT_EQ(presets.presets()[0].folderTemplate,
-              settings.folderTemplate() + QStringLiteral("/{camera}"));
+              settings.value(setting::folderTemplate) + QStringLiteral("/{camera}"));
     EXPECT_EQ(inUseTexts(tab), QStringList{QStringLiteral("In use · edited")});
     find<QPushButton>(tab, "updateFromCurrentSetup")->click();
-    EXPECT_EQ(presets.presets()[0].folderTemplate, settings.folderTemplate());
+    EXPECT_EQ(presets.presets()[0].folderTemplate, settings.value(setting::folderTemplate));
     EXPECT_EQ(inUseTexts(tab), QStringList{QStringLiteral("In use")});
     // So does a setting changed elsewhere.
-    settings.setQuickDump(true);
+    settings.setValue(setting::quickDump, true);
     EXPECT_EQ(inUseTexts(tab), QStringList{QStringLiteral("In use · edited")});
     find<QPushButton>(tab, "updateFromCurrentSetup")->click();
     EXPECT_TRUE(presets.presets()[0].quickDump);
@@ -130,9 +130,9 @@ TEST(PresetsTab, EditorWritesThroughAndTheListTellsWhetherTheSetupStillMatches) 
     EXPECT_FALSE(presets.presets()[0].skipShortClips);
     EXPECT_EQ(presets.presets()[0].shortClipSeconds, 8);
 
-    FileRules rules = settings.fileRules();
+    FileRules rules = settings.value(setting::fileRules);
     rules.ignorePatterns << QStringLiteral("*.tmp");
-    settings.setFileRules(rules);
+    settings.setValue(setting::fileRules, rules);
     auto* useRules = find<QPushButton>(tab, "useCurrentFileRules");
     ASSERT_TRUE(useRules->isEnabled());
     useRules->click();
@@ -254,7 +254,7 @@ TEST(DestinationsTab, FavoritesAreAddedNamedMadeDefaultAndShowWhetherTheyAreTher
     find<QPushButton>(tab, "changeFolder")->click();
     EXPECT_EQ(messages.last(), QStringLiteral("Choose the new folder for “A”"));
     EXPECT_EQ(store.favorite(idA)->path, moved);
-    EXPECT_EQ(model.settings().destinationPath(), moved);
+    EXPECT_EQ(model.settings().value(setting::destinationPath), moved);
     EXPECT_FALSE(notConnected(0));
 
     // Another favourite's folder is refused, and the tab says why.
@@ -333,19 +333,21 @@ TEST(DestinationsTab, BackupsAndTheirChecksAreSetThere) {
     find<QToolButton>(tab, "addBackup")->click();
     answer = world.destination(QStringLiteral("Unplugged"));
     find<QToolButton>(tab, "addBackup")->click();
-    EXPECT_EQ(settings.backupDestinations(), (QStringList{backup, *answer}));
+    EXPECT_EQ(settings.value(setting::backupDestinations), (QStringList{backup, *answer}));
     auto* list = find<QListWidget>(tab, "backupList");
     ASSERT_EQ(list->count(), 2);
     EXPECT_TRUE(list->item(1)->text().endsWith(QStringLiteral("Not Connected")));
 
     list->item(0)->setSelected(true);
     find<QToolButton>(tab, "removeBackup")->click();
-    EXPECT_EQ(settings.backupDestinations(), QStringList{*answer});
+    EXPECT_EQ(settings.value(setting::backupDestinations), QStringList{*answer});
 
     for (QCheckBox* box : tab.findChildren<QCheckBox*>())
         if (box->text().contains(QStringLiteral("ASC MHL")) ||
-            box->text().contains(QStringLiteral("again")))
+            box->text().contains(QStringLiteral("again")) ||
+            box->text() == QStringLiteral("Copy to one drive from several cards at once"))
             box->click();
-    EXPECT_TRUE(settings.writeAscMhl());
-    EXPECT_TRUE(settings.verifySource());
+    EXPECT_TRUE(settings.value(setting::writeAscMhl));
+    EXPECT_TRUE(settings.value(setting::verifySource));
+    EXPECT_TRUE(settings.value(setting::shareDestinationDrives));
 }

@@ -49,18 +49,18 @@ TEST(SettingsWindow, GeneralControlsWriteThroughAndFollowTheSettings) {
 
     // 0 turns the rule off and keeps the seconds for when it comes back on.
     auto* slider = find<QSlider>(window, "shortClipSlider");
-    settings.setShortClipSeconds(8);
+    settings.setValue(setting::shortClipSeconds, 8);
     EXPECT_EQ(slider->value(), 8);
     slider->setValue(0);
-    EXPECT_FALSE(settings.skipShortClips());
-    EXPECT_EQ(settings.shortClipSeconds(), 8);
+    EXPECT_FALSE(settings.value(setting::skipShortClips));
+    EXPECT_EQ(settings.value(setting::shortClipSeconds), 8);
     slider->setValue(20);
-    EXPECT_TRUE(settings.skipShortClips());
-    EXPECT_EQ(settings.shortClipSeconds(), 20);
+    EXPECT_TRUE(settings.value(setting::skipShortClips));
+    EXPECT_EQ(settings.value(setting::shortClipSeconds), 20);
 
     auto* keepRunning = find<QCheckBox>(window, "keepRunning");
     keepRunning->click();
-    EXPECT_TRUE(settings.keepRunningInMenuBar());
+    EXPECT_TRUE(settings.value(setting::keepRunningInMenuBar));
     // Linux has a system tray, not a menu bar.
     EXPECT_EQ(keepRunning->text(), QStringLiteral("Keep Stowly running in the system tray"));
     for (const QWidget* w : window.findChildren<QWidget*>()) {
@@ -69,7 +69,7 @@ TEST(SettingsWindow, GeneralControlsWriteThroughAndFollowTheSettings) {
             << shown.toStdString();
     }
     find<QAbstractButton>(window, "promptStyle_panel")->click();
-    EXPECT_EQ(settings.importPromptStyle(), ImportPromptStyle::panel);
+    EXPECT_EQ(settings.value(setting::importPromptStyle), ImportPromptStyle::panel);
 
     // The ignored card's button asks again for exactly that card.
     CardVolume card{QStringLiteral("/media/x/B"), QStringLiteral("B"), QStringLiteral("UUID-B")};
@@ -81,13 +81,13 @@ TEST(SettingsWindow, GeneralControlsWriteThroughAndFollowTheSettings) {
             again = b;
     ASSERT_NE(again, nullptr);
     again->click();
-    ASSERT_EQ(settings.ignoredImportCards().size(), 1);
-    EXPECT_EQ(settings.ignoredImportCards().first().name, QStringLiteral("C"));
+    ASSERT_EQ(settings.value(setting::ignoredImportCards).size(), 1);
+    EXPECT_EQ(settings.value(setting::ignoredImportCards).first().name, QStringLiteral("C"));
 
     find<QAbstractButton>(window, "theme_ocean")->click();
-    EXPECT_EQ(settings.themeID(), ThemeID::ocean);
+    EXPECT_EQ(settings.value(setting::theme), ThemeID::ocean);
     find<QAbstractButton>(window, "mediaLayout_grid")->click();
-    EXPECT_EQ(settings.mediaLayout(), MediaLayout::grid);
+    EXPECT_EQ(settings.value(setting::mediaLayout), MediaLayout::grid);
 }
 
 TEST(SettingsWindow, CamerasAreAddedRenamedAndRemovedInTheStore) {
@@ -122,11 +122,11 @@ TEST(SettingsWindow, FileRuleListsRefuseBadEntriesAndWarnAboutHiddenFootage) {
     auto* field = find<QLineEdit>(window, "ignoreListField");
     auto* message = find<QLabel>(window, "ignoreListMessage");
     auto* warning = find<QLabel>(window, "ignoreListWarning");
-    const FileRules before = settings.fileRules();
+    const FileRules before = settings.value(setting::fileRules);
 
     QTest::keyClicks(field, QStringLiteral("DCIM/*.jpg"));
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(settings.fileRules(), before);
+    EXPECT_EQ(settings.value(setting::fileRules), before);
     EXPECT_FALSE(message->isHidden());
     EXPECT_EQ(message->text(), QStringLiteral("That can’t be used here."));
     EXPECT_EQ(field->text(), QStringLiteral("DCIM/*.jpg"));
@@ -136,22 +136,22 @@ TEST(SettingsWindow, FileRuleListsRefuseBadEntriesAndWarnAboutHiddenFootage) {
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_TRUE(message->isHidden());
     EXPECT_TRUE(field->text().isEmpty());
-    EXPECT_EQ(settings.fileRules().ignorePatterns.last(), QStringLiteral("*.MP4"));
+    EXPECT_EQ(settings.value(setting::fileRules).ignorePatterns.last(), QStringLiteral("*.MP4"));
     EXPECT_FALSE(warning->isHidden());
     EXPECT_TRUE(warning->text().contains(QStringLiteral("*.MP4 matches photos or videos.")));
 
     // Extensions are cleaned; one already there in another case is not added twice.
     auto* proxies = find<QLineEdit>(window, "proxyListField");
-    const qsizetype count = settings.fileRules().proxyExtensions.size();
+    const qsizetype count = settings.value(setting::fileRules).proxyExtensions.size();
     QTest::keyClicks(proxies, QStringLiteral(".MXP"));
     QTest::keyClick(proxies, Qt::Key_Return);
-    EXPECT_EQ(settings.fileRules().proxyExtensions.last(), QStringLiteral("mxp"));
+    EXPECT_EQ(settings.value(setting::fileRules).proxyExtensions.last(), QStringLiteral("mxp"));
     QTest::keyClicks(proxies, QStringLiteral("MXP"));
     QTest::keyClick(proxies, Qt::Key_Return);
-    EXPECT_EQ(settings.fileRules().proxyExtensions.size(), count + 1);
+    EXPECT_EQ(settings.value(setting::fileRules).proxyExtensions.size(), count + 1);
 
     find<QPushButton>(window, "restoreFileRules")->click();
-    EXPECT_EQ(settings.fileRules(), FileRules::standard());
+    EXPECT_EQ(settings.value(setting::fileRules), FileRules::standard());
     EXPECT_TRUE(warning->isHidden());
 }
 
@@ -171,7 +171,7 @@ TEST(SettingsWindow, ReopensOnTheLastTabAndFooterLinksLeaveStowly) {
         }));
         EXPECT_EQ(handoff->links.first(), Support::tipPage());
     }
-    EXPECT_EQ(world.model->settings().settingsTab(), SettingsTab::cameras);
+    EXPECT_EQ(world.model->settings().value(setting::settingsTab), SettingsTab::cameras);
     SettingsWindow again(*world.model);
     EXPECT_EQ(again.currentTab(), SettingsTab::cameras);
     auto* tabs = find<QTabWidget>(again, "settingsTabs");

@@ -46,7 +46,7 @@ TEST(TrayTest, TheItemIsThereOnlyInMenuBarModeAndActsOnTheModel) {
     StatusItemController& tray = w.desktop.statusItem();
     AppSettings& settings = world.model->settings();
     EXPECT_FALSE(tray.isInserted());
-    settings.setKeepRunningInMenuBar(true);
+    settings.setValue(setting::keepRunningInMenuBar, true);
     ASSERT_TRUE(tray.isInserted());
     EXPECT_EQ(titles(tray.menu()),
               QStringList({"Open Stowly", "—", "(No Cards Connected)", "—", "Pause Detection",
@@ -63,7 +63,7 @@ TEST(TrayTest, TheItemIsThereOnlyInMenuBarModeAndActsOnTheModel) {
     EXPECT_TRUE(titles(tray.menu()).contains("Resume Detection"));
 
     // Hiding the icon takes the item away; Stowly keeps running.
-    settings.setShowMenuBarIcon(false);
+    settings.setValue(setting::showMenuBarIcon, false);
     EXPECT_FALSE(tray.isInserted());
     EXPECT_EQ(tray.menu(), nullptr);
 }

@@ -156,8 +156,8 @@ TEST(WelcomeWindowTest, SavingAppliesTheChoicesAndTheLastScreenStartsOnACard) {
     // What saving does with the choices is the store's; here the window's choices reach it.
     ASSERT_EQ(w.step(), OnboardingStep::done);
     AppModel& model = *world.model;
-    EXPECT_TRUE(model.settings().ejectAfterOffload());
-    EXPECT_FALSE(model.settings().playSuccessSound());
+    EXPECT_TRUE(model.settings().value(setting::ejectAfterOffload));
+    EXPECT_FALSE(model.settings().value(setting::playSuccessSound));
     ASSERT_EQ(model.presets().presets().size(), 1);
     EXPECT_EQ(model.presets().presets().first().name, "Harbour");
     ASSERT_TRUE(model.destinations().defaultFavorite());

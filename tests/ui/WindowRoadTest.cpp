@@ -99,8 +99,8 @@ TEST(WindowRoadTest, ProblemsAndCancellingAreShownAsSuch) {
     WindowWorld w;
     w.window.show();
     const OffloadBar& bar = w.window.offloadBar();
-    w.world.model->settings().setFolderTemplate(QStringLiteral("{date}"));
-    w.world.model->settings().setFileTemplate(QStringLiteral("{date}_{seq}"));
+    w.world.model->settings().setValue(setting::folderTemplate, QStringLiteral("{date}"));
+    w.world.model->settings().setValue(setting::fileTemplate, QStringLiteral("{date}_{seq}"));
     const CardVolume card = w.world.insertCard(
         QStringLiteral("CARD"), {{QStringLiteral("DCIM/A.JPG"), QByteArray(1000, 'a')},
                                  {QStringLiteral("DCIM/B.JPG"), QByteArray(1000, 'b')}});

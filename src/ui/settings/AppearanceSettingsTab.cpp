@@ -71,9 +71,8 @@ QIcon swatch(ThemeID theme, bool dark, bool chosen, qreal ratio) {
 // Exclusive choices in a row under a label, written at once and following the setting.
 template <typename T>
 void addChoices(SettingsPage& page, const QString& title, const QString& name,
-                const QList<std::pair<T, QString>>& choices, std::function<T()> read,
-                std::function<void(T)> write, AppSettings& settings,
-                void (AppSettings::*changed)()) {
+                const QList<std::pair<T, QString>>& choices, AppSettings& settings,
+                SettingKey<T> key) {
     auto* row = new QHBoxLayout;
     row->setSpacing(16);
     row->addWidget(new QLabel(title, &page));
@@ -84,20 +83,21 @@ void addChoices(SettingsPage& page, const QString& title, const QString& name,
         button->setObjectName(name + u'_' + displayOptions::rawValue(value));
         group->addButton(button, int(value));
         row->addWidget(button);
-        QObject::connect(button, &QRadioButton::toggled, &page, [write, v = value](bool on) {
-            if (on)
-                write(v);
-        });
+        QObject::connect(button, &QRadioButton::toggled, &page,
+                         [&settings, key, v = value](bool on) {
+                             if (on)
+                                 settings.setValue(key, v);
+                         });
     }
     row->addStretch(1);
     page.addLayout(row);
-    auto show = [group, read] {
+    auto show = [group, &settings, key] {
         const QSignalBlocker blocker(group);
-        if (QAbstractButton* button = group->button(int(read())))
+        if (QAbstractButton* button = group->button(int(settings.value(key))))
             button->setChecked(true);
     };
     show();
-    QObject::connect(&settings, changed, &page, show);
+    settings.onChange(key, &page, show);
 }
 
 } // namespace
@@ -110,14 +110,11 @@ AppearanceSettingsTab::AppearanceSettingsTab(AppModel& model, bool highContrast,
     addThemes(highContrast);
 
     addSection(tr("Appearance"));
-    addChoices<AppAppearance>(
-        *this, tr("Appearance"), QStringLiteral("appearance"),
-        {{AppAppearance::system, tr("System")},
-         {AppAppearance::light, tr("Light")},
-         {AppAppearance::dark, tr("Dark")}},
-        [&settings] { return settings.appearance(); },
-        [&settings](AppAppearance a) { settings.setAppearance(a); }, settings,
-        &AppSettings::appearanceChanged);
+    addChoices<AppAppearance>(*this, tr("Appearance"), QStringLiteral("appearance"),
+                              {{AppAppearance::system, tr("System")},
+                               {AppAppearance::light, tr("Light")},
+                               {AppAppearance::dark, tr("Dark")}},
+                              settings, setting::appearance);
     auto* sample = new QPushButton(tr("Offload 12 Files"), this);
     sample->setObjectName(QStringLiteral("sampleStartButton"));
     sample->setAccessibleName(tr("Sample start button"));
@@ -129,16 +126,10 @@ AppearanceSettingsTab::AppearanceSettingsTab(AppModel& model, bool highContrast,
     addLayout(sampleRow);
 
     addSection(tr("Files"));
-    addChoices<MediaLayout>(
-        *this, tr("Show files as"), QStringLiteral("mediaLayout"),
-        {{MediaLayout::list, tr("List")}, {MediaLayout::grid, tr("Grid")}},
-        [&settings] { return settings.mediaLayout(); },
-        [&settings](MediaLayout l) { settings.setMediaLayout(l); }, settings,
-        &AppSettings::mediaLayoutChanged);
-    addSwitch(
-        tr("Show thumbnails in the list"), [&settings] { return settings.showListThumbnails(); },
-        [&settings](bool on) { settings.setShowListThumbnails(on); }, &settings,
-        &AppSettings::showListThumbnailsChanged)
+    addChoices<MediaLayout>(*this, tr("Show files as"), QStringLiteral("mediaLayout"),
+                            {{MediaLayout::list, tr("List")}, {MediaLayout::grid, tr("Grid")}},
+                            settings, setting::mediaLayout);
+    addSwitch(tr("Show thumbnails in the list"), settings, setting::listThumbnails)
         ->setObjectName(QStringLiteral("listThumbnails"));
     addNote(tr("Select files and press Space to preview them%1. Thumbnails are only read from "
                "the card, never written to it.")
@@ -166,9 +157,8 @@ void AppearanceSettingsTab::addThemes(bool highContrast) {
     row->addStretch(1);
     addLayout(row);
     connect(m_themes, &QButtonGroup::idClicked, this,
-            [this](int id) { m_model.settings().setThemeID(ThemeID(id)); });
-    connect(&m_model.settings(), &AppSettings::themeIDChanged, this,
-            &AppearanceSettingsTab::showThemes);
+            [this](int id) { m_model.settings().setValue(setting::theme, ThemeID(id)); });
+    m_model.settings().onChange(setting::theme, this, &AppearanceSettingsTab::showThemes);
     showThemes();
     addNote(tr("Default is neutral black and white. The colour themes tint the buttons, progress, "
                "highlights and the window’s background."));
@@ -185,7 +175,7 @@ void AppearanceSettingsTab::changeEvent(QEvent* event) {
 }
 
 void AppearanceSettingsTab::showThemes() {
-    const ThemeID chosen = m_model.settings().themeID();
+    const ThemeID chosen = m_model.settings().value(setting::theme);
     const bool dark = palette().color(QPalette::Window).lightness() < 128;
     for (const ThemeID theme : themes) {
         QAbstractButton* button = m_themes->button(int(theme));

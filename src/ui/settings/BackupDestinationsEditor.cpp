@@ -51,14 +51,13 @@ BackupDestinationsEditor::BackupDestinationsEditor(AppSettings& settings, QWidge
     connect(m_remove, &QToolButton::clicked, this, &BackupDestinationsEditor::removeSelected);
     connect(m_list, &QListWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
-    connect(&m_settings, &AppSettings::backupDestinationsChanged, this,
-            &BackupDestinationsEditor::showFolders);
+    m_settings.onChange(setting::backupDestinations, this, &BackupDestinationsEditor::showFolders);
     showFolders();
 }
 
 void BackupDestinationsEditor::showFolders() {
     m_list->clear();
-    for (const QString& folder : m_settings.backupDestinations()) {
+    for (const QString& folder : m_settings.value(setting::backupDestinations)) {
         const bool connected = QFileInfo(folder).isDir();
         auto* item =
             new QListWidgetItem(connected ? folder : tr("%1 — Not Connected").arg(folder), m_list);
@@ -76,14 +75,15 @@ void BackupDestinationsEditor::addFolder() {
     const QString folder = m_chooser(tr("Choose a folder for backup copies."));
     if (folder.isEmpty())
         return;
-    m_settings.setBackupDestinations(m_settings.backupDestinations() << folder);
+    QStringList folders = m_settings.value(setting::backupDestinations);
+    m_settings.setValue(setting::backupDestinations, folders << folder);
 }
 
 void BackupDestinationsEditor::removeSelected() {
-    QStringList folders = m_settings.backupDestinations();
+    QStringList folders = m_settings.value(setting::backupDestinations);
     for (const QListWidgetItem* item : m_list->selectedItems())
         folders.removeAll(item->data(Qt::UserRole).toString());
-    m_settings.setBackupDestinations(folders);
+    m_settings.setValue(setting::backupDestinations, folders);
 }
 
 } // namespace stowly

@@ -213,7 +213,7 @@ void DestinationsSettingsTab::showSelected() {
 
 void DestinationsSettingsTab::addFavorite() {
     const std::optional<QString> path =
-        m_pickFolder(m_model.settings().destinationPath(),
+        m_pickFolder(m_model.settings().value(setting::destinationPath),
                      tr("Choose a folder to add to your favorite destinations."));
     if (!path)
         return;
@@ -242,22 +242,17 @@ void DestinationsSettingsTab::addBackups() {
         return m_pickFolder(std::nullopt, message).value_or(QString());
     });
     addWidget(editor);
-    addSwitch(
-        tr("Read each file from the card again to check it"),
-        [&settings] { return settings.verifySource(); },
-        [&settings](bool on) { settings.setVerifySource(on); }, &settings,
-        &AppSettings::verifySourceChanged);
+    addSwitch(tr("Read each file from the card again to check it"), settings,
+              setting::verifySource);
     addNote(tr("After a file’s copies are verified, Stowly reads it from the card a second time "
                "and compares. Slower, but it catches a card or reader that gives different "
                "bytes."));
-    addSwitch(
-        tr("Keep an ASC MHL history at every destination"),
-        [&settings] { return settings.writeAscMhl(); },
-        [&settings](bool on) { settings.setWriteAscMhl(on); }, &settings,
-        &AppSettings::writeAscMhlChanged);
+    addSwitch(tr("Keep an ASC MHL history at every destination"), settings, setting::writeAscMhl);
     addNote(tr("Each offload adds a manifest with an xxh128 value for every copied file to the "
                "“ascmhl” folder at the top of the destination, so anyone can check the drive "
                "later, with Stowly (stowly-cli verify) or another ASC MHL tool."));
+    addSwitch(tr("Copy to one drive from several cards at once"), settings,
+              setting::shareDestinationDrives);
 }
 
 } // namespace stowly

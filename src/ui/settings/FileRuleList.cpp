@@ -50,12 +50,12 @@ FileRuleList::FileRuleList(AppSettings& settings, Kind kind, const QString& titl
 
     connect(m_field, &QLineEdit::returnPressed, this, [this] { addEntry(m_field->text()); });
     connect(m_field, &QLineEdit::textEdited, m_message, &QLabel::hide);
-    connect(&m_settings, &AppSettings::fileRulesChanged, this, &FileRuleList::showEntries);
+    m_settings.onChange(setting::fileRules, this, &FileRuleList::showEntries);
     showEntries();
 }
 
 QStringList FileRuleList::entries() const {
-    const FileRules rules = m_settings.fileRules();
+    const FileRules rules = m_settings.value(setting::fileRules);
     switch (m_kind) {
     case Kind::proxies:
         return rules.proxyExtensions;
@@ -68,7 +68,7 @@ QStringList FileRuleList::entries() const {
 }
 
 void FileRuleList::write(const QStringList& list) {
-    FileRules rules = m_settings.fileRules();
+    FileRules rules = m_settings.value(setting::fileRules);
     switch (m_kind) {
     case Kind::proxies:
         rules.proxyExtensions = FileRules::cleanExtensions(list);
@@ -80,7 +80,7 @@ void FileRuleList::write(const QStringList& list) {
         rules.ignorePatterns = FileRules::cleanPatterns(list);
         break;
     }
-    m_settings.setFileRules(rules);
+    m_settings.setValue(setting::fileRules, rules);
 }
 
 bool FileRuleList::addEntry(const QString& text) {

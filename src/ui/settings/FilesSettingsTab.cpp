@@ -33,7 +33,7 @@ FilesSettingsTab::FilesSettingsTab(AppSettings& settings, std::shared_ptr<MailHa
     restore->setObjectName(QStringLiteral("restoreFileRules"));
     restore->setAccessibleName(restore->text());
     connect(restore, &QPushButton::clicked, this,
-            [&settings] { settings.setFileRules(FileRules::standard()); });
+            [&settings] { settings.setValue(setting::fileRules, FileRules::standard()); });
     auto* row = new QHBoxLayout;
     row->addWidget(restore);
     row->addStretch(1);

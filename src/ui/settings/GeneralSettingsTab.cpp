@@ -41,8 +41,8 @@ void GeneralSettingsTab::addFiles() {
     for (const auto& [category, label] : categories) {
         QCheckBox* box = addSwitch(
             label, [&settings, c = category] { return settings.includedCategories().contains(c); },
-            [&settings, c = category](bool on) { settings.setCategory(c, on); }, &settings,
-            &AppSettings::includedCategoriesChanged);
+            [&settings, c = category](bool on) { settings.setCategory(c, on); }, settings,
+            setting::excludedCategories);
         box->setObjectName(QStringLiteral("category_") + mediaCategory::rawValue(category));
     }
     addNote(tr("Sidecars (like C0001M01.XML) and proxies (like GoPro .LRV) get their clip’s name "
@@ -69,7 +69,8 @@ void GeneralSettingsTab::addFiles() {
     addLayout(row);
     connect(m_shortClips, &QSlider::valueChanged, this,
             [this, &settings](int seconds) { settings.setShortClipSliderSeconds(seconds); });
-    connect(&settings, &AppSettings::shortClipChanged, this, &GeneralSettingsTab::showShortClips);
+    settings.onChange({setting::skipShortClips, setting::shortClipSeconds}, this,
+                      &GeneralSettingsTab::showShortClips);
     showShortClips();
     addNote(tr("Off keeps every clip. Accidental takes stay on the card, with their sidecars and "
                "proxies. Include them from the Media list any time. Clips whose length can’t be "
@@ -88,34 +89,21 @@ void GeneralSettingsTab::showShortClips() {
 void GeneralSettingsTab::addAfterOffload() {
     AppSettings& settings = m_model.settings();
     addSection(tr("After Offload"));
-    addSwitch(
-        tr("Play a sound when an offload finishes"),
-        [&settings] { return settings.playSuccessSound(); },
-        [&settings](bool on) { settings.setPlaySuccessSound(on); }, &settings,
-        &AppSettings::playSuccessSoundChanged);
-    addSwitch(
-        tr("Eject card after offload"), [&settings] { return settings.ejectAfterOffload(); },
-        [&settings](bool on) { settings.setEjectAfterOffload(on); }, &settings,
-        &AppSettings::ejectAfterOffloadChanged);
+    addSwitch(tr("Play a sound when an offload finishes"), settings, setting::playSuccessSound);
+    addSwitch(tr("Eject card after offload"), settings, setting::ejectAfterOffload);
     addNote(tr("Only when every file was copied and verified."));
 }
 
 void GeneralSettingsTab::addBackground() {
     AppSettings& settings = m_model.settings();
     addSection(platformWords::statusAreaTitle());
-    addSwitch(
-        tr("Keep Stowly running in the %1").arg(platformWords::statusArea()),
-        [&settings] { return settings.keepRunningInMenuBar(); },
-        [&settings](bool on) { settings.setKeepRunningInMenuBar(on); }, &settings,
-        &AppSettings::keepRunningInMenuBarChanged)
+    addSwitch(tr("Keep Stowly running in the %1").arg(platformWords::statusArea()), settings,
+              setting::keepRunningInMenuBar)
         ->setObjectName(QStringLiteral("keepRunning"));
     addNote(tr("Closing the window leaves Stowly running, so it can notice cards and drives as "
                "they’re plugged in."));
-    addSwitch(
-        tr("Ask to import when a card or drive is plugged in"),
-        [&settings] { return settings.askToImport(); },
-        [&settings](bool on) { settings.setAskToImport(on); }, &settings,
-        &AppSettings::askToImportChanged);
+    addSwitch(tr("Ask to import when a card or drive is plugged in"), settings,
+              setting::askToImportOnMount);
     addNote(tr("Whenever Stowly is running. Only for cards and drives with camera folders or "
                "media; Stowly never starts an offload on its own."));
 
@@ -135,24 +123,21 @@ void GeneralSettingsTab::addBackground() {
         styles->addWidget(button);
         connect(button, &QRadioButton::toggled, this, [&settings, s = style](bool on) {
             if (on)
-                settings.setImportPromptStyle(s);
+                settings.setValue(setting::importPromptStyle, s);
         });
     }
     styles->addStretch(1);
     addLayout(styles);
     auto showStyle = [group, &settings] {
         const QSignalBlocker blocker(group);
-        group->button(int(settings.importPromptStyle()))->setChecked(true);
+        group->button(int(settings.value(setting::importPromptStyle)))->setChecked(true);
     };
     showStyle();
-    connect(&settings, &AppSettings::importPromptStyleChanged, this, showStyle);
+    settings.onChange(setting::importPromptStyle, this, showStyle);
     addNote(platformWords::quietNotificationsNote());
 
-    addSwitch(
-        tr("Show %1 icon").arg(platformWords::statusArea()),
-        [&settings] { return settings.showMenuBarIcon(); },
-        [&settings](bool on) { settings.setShowMenuBarIcon(on); }, &settings,
-        &AppSettings::showMenuBarIconChanged);
+    addSwitch(tr("Show %1 icon").arg(platformWords::statusArea()), settings,
+              setting::showMenuBarIcon);
     addNote(platformWords::hiddenIconNote());
     if (!StatusItemController::desktopHasTray())
         stageStyle::setRole(addNote(tr("This desktop shows no tray icons, so the %1 icon can’t "
@@ -169,11 +154,7 @@ void GeneralSettingsTab::addBackground() {
     connect(&login, &LoginItem::changed, this, &GeneralSettingsTab::showLoginItem);
     showLoginItem();
 
-    addSwitch(
-        tr("Mount cards when they are inserted"),
-        [&settings] { return settings.mountCardsWhenInserted(); },
-        [&settings](bool on) { settings.setMountCardsWhenInserted(on); }, &settings,
-        &AppSettings::mountCardsWhenInsertedChanged);
+    addSwitch(tr("Mount cards when they are inserted"), settings, setting::mountCardsWhenInserted);
 }
 
 void GeneralSettingsTab::showLoginItem() {
@@ -205,8 +186,8 @@ void GeneralSettingsTab::addIgnoredCards() {
     m_ignoredRows->setSpacing(8);
     layout->addLayout(m_ignoredRows);
     addWidget(m_ignoredBox);
-    connect(&m_model.settings(), &AppSettings::ignoredImportCardsChanged, this,
-            &GeneralSettingsTab::showIgnoredCards);
+    m_model.settings().onChange(setting::ignoredImportCards, this,
+                                &GeneralSettingsTab::showIgnoredCards);
     showIgnoredCards();
 }
 
@@ -216,7 +197,7 @@ void GeneralSettingsTab::showIgnoredCards() {
             row->deleteLater();
         delete item;
     }
-    const QList<IgnoredImportCard> cards = m_model.settings().ignoredImportCards();
+    const QList<IgnoredImportCard> cards = m_model.settings().value(setting::ignoredImportCards);
     m_ignoredBox->setVisible(!cards.isEmpty());
     for (const IgnoredImportCard& card : cards) {
         auto* row = new QWidget(m_ignoredBox);

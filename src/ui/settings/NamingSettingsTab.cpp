@@ -89,19 +89,18 @@ NamingSettingsTab::NamingSettingsTab(AppModel& model, std::shared_ptr<MailHandof
     connect(m_folder, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_showing)
             return;
-        m_model.settings().setFolderTemplate(text);
+        m_model.settings().setValue(setting::folderTemplate, text);
         showIssues();
     });
     connect(m_file, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_showing)
             return;
-        m_model.settings().setFileTemplate(text);
+        m_model.settings().setValue(setting::fileTemplate, text);
         showIssues();
     });
     AppSettings& settings = m_model.settings();
-    connect(&settings, &AppSettings::folderTemplateChanged, this,
-            &NamingSettingsTab::showTemplates);
-    connect(&settings, &AppSettings::fileTemplateChanged, this, &NamingSettingsTab::showTemplates);
+    settings.onChange(setting::folderTemplate, this, &NamingSettingsTab::showTemplates);
+    settings.onChange(setting::fileTemplate, this, &NamingSettingsTab::showTemplates);
     // The samples use the last project, the selected camera, the destination and the rules.
     connect(&settings, &AppSettings::changed, this, &NamingSettingsTab::showExamples);
     connect(&m_model, &AppModel::sessionChanged, this, &NamingSettingsTab::showExamples);
@@ -143,8 +142,8 @@ void NamingSettingsTab::fillPresetMenu(QMenu* menu) {
     menu->clear();
     const AppSettings& settings = m_model.settings();
     const auto use = [this](const QString& folder, const QString& file) {
-        m_model.settings().setFolderTemplate(folder);
-        m_model.settings().setFileTemplate(file);
+        m_model.settings().setValue(setting::folderTemplate, folder);
+        m_model.settings().setValue(setting::fileTemplate, file);
     };
     for (const NamingPreset& preset : NamingPreset::all()) {
         QAction* action = menu->addAction(
@@ -152,8 +151,8 @@ void NamingSettingsTab::fillPresetMenu(QMenu* menu) {
         action->setData(preset.name);
         action->setCheckable(true);
         // The pair in use is ticked, compared as parsed: spaces around the text don't count.
-        action->setChecked(settings.folderTemplate().trimmed() == preset.folder &&
-                           settings.fileTemplate().trimmed() == preset.file);
+        action->setChecked(settings.value(setting::folderTemplate).trimmed() == preset.folder &&
+                           settings.value(setting::fileTemplate).trimmed() == preset.file);
         connect(action, &QAction::triggered, this,
                 [use, folder = preset.folder, file = preset.file] { use(folder, file); });
     }
@@ -189,10 +188,10 @@ void NamingSettingsTab::aimAt(QLineEdit* field) {
 void NamingSettingsTab::showTemplates() {
     const AppSettings& settings = m_model.settings();
     m_showing = true;
-    if (m_folder->text() != settings.folderTemplate())
-        m_folder->setText(settings.folderTemplate());
-    if (m_file->text() != settings.fileTemplate())
-        m_file->setText(settings.fileTemplate());
+    if (m_folder->text() != settings.value(setting::folderTemplate))
+        m_folder->setText(settings.value(setting::folderTemplate));
+    if (m_file->text() != settings.value(setting::fileTemplate))
+        m_file->setText(settings.value(setting::fileTemplate));
     m_showing = false;
     showIssues();
 }
@@ -210,9 +209,9 @@ void NamingSettingsTab::showExamples() {
     const OffloadSession* session = m_model.session();
     const ExamplePaths paths = ExamplePaths::make(
         m_folder->text(), m_file->text(),
-        ExamplePaths::sampleContext(settings.lastProject(),
+        ExamplePaths::sampleContext(settings.value(setting::lastProject),
                                     session ? m_model.cameraTokenValue(*session) : QString()),
-        settings.destinationPath(), settings.fileRules());
+        settings.value(setting::destinationPath), settings.value(setting::fileRules));
     while (QLayoutItem* item = m_exampleRows->takeAt(0)) {
         delete item->widget();
         delete item;

@@ -148,7 +148,7 @@ PresetEditor::PresetEditor(AppModel& model, QWidget* parent)
     connect(&m_model.presets(), &PresetStore::changed, this, &PresetEditor::refresh);
     connect(&m_model.destinations(), &DestinationStore::changed, this, &PresetEditor::refresh);
     connect(&m_model.cameras(), &CameraStore::changed, this, &PresetEditor::refresh);
-    connect(&m_model.settings(), &AppSettings::fileRulesChanged, this, &PresetEditor::refresh);
+    m_model.settings().onChange(setting::fileRules, this, &PresetEditor::refresh);
 }
 
 void PresetEditor::showPreset(const QUuid& id) {
@@ -181,7 +181,7 @@ void PresetEditor::refresh() {
         const QSignalBlocker blocker(m_quickDump);
         m_quickDump->setChecked(preset->quickDump);
     }
-    const bool sameRules = preset->fileRules == m_model.settings().fileRules();
+    const bool sameRules = preset->fileRules == m_model.settings().value(setting::fileRules);
     m_fileRules->setText(sameRules ? tr("The same as in the Files tab.")
                                    : tr("Not the same as in the Files tab."));
     m_useFileRules->setEnabled(!sameRules);

@@ -1,5 +1,6 @@
 #include "ui/settings/SettingsPage.h"
 
+#include "app/AppSettings.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
 #include "ui/MailDelivery.h"
@@ -70,6 +71,22 @@ QCheckBox* SettingsPage::addSwitch(const QString& text, const std::function<bool
     connect(box, &QCheckBox::toggled, this, [write = std::move(write)](bool on) { write(on); });
     m_layout->addWidget(box);
     return box;
+}
+
+QCheckBox* SettingsPage::addSwitch(const QString& text, std::function<bool()> read,
+                                   std::function<void(bool)> write, AppSettings& settings,
+                                   QLatin1StringView key) {
+    QCheckBox* box = addSwitch(text, read, std::move(write));
+    // Another window (the menu, a preset) may change the value while this one is open.
+    settings.onChange({key}, box, [box, read] { showChecked(box, read()); });
+    return box;
+}
+
+QCheckBox* SettingsPage::addSwitch(const QString& text, AppSettings& settings,
+                                   SettingKey<bool> key) {
+    return addSwitch(
+        text, [&settings, key] { return settings.value(key); },
+        [&settings, key](bool on) { settings.setValue(key, on); }, settings, key);
 }
 
 void SettingsPage::showChecked(QCheckBox* box, bool on) {

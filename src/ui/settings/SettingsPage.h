@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SettingKey.h"
+
 #include <QUuid>
 #include <QWidget>
 
@@ -17,6 +19,7 @@ class QVBoxLayout;
 
 namespace stowly {
 
+class AppSettings;
 class MailHandoff;
 
 // One tab of the settings window: sections of controls with their notes, scrolled when the
@@ -32,17 +35,15 @@ public:
     void addLayout(QLayout* layout);
     // A secondary note under the control before it.
     QLabel* addNote(const QString& text);
-    // A switch that shows read() and hands each change to write(); refreshed on `changed`.
-    template <typename Sender, typename Signal>
-    QCheckBox* addSwitch(const QString& text, std::function<bool()> read,
-                         std::function<void(bool)> write, Sender* sender, Signal changed) {
-        QCheckBox* box = addSwitch(text, read, std::move(write));
-        // Another window (the menu, a preset) may change the value while this one is open.
-        connect(sender, changed, box, [box, read] { showChecked(box, read()); });
-        return box;
-    }
+    // A switch that shows read() and hands each change to write().
     QCheckBox* addSwitch(const QString& text, const std::function<bool()>& read,
                          std::function<void(bool)> write);
+    // The same, shown anew whenever the setting under `key` changes.
+    QCheckBox* addSwitch(const QString& text, std::function<bool()> read,
+                         std::function<void(bool)> write, AppSettings& settings,
+                         QLatin1StringView key);
+    // A switch for a setting that is on or off.
+    QCheckBox* addSwitch(const QString& text, AppSettings& settings, SettingKey<bool> key);
     // Ends the page: free space, then the two links.
     void finish();
 

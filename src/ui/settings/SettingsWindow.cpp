@@ -44,10 +44,10 @@ SettingsWindow::SettingsWindow(AppModel& model, QWidget* parent, bool highContra
     add(SettingsTab::cameras, new CamerasSettingsTab(model.cameras(), handoff, m_tabs),
         tr("Cameras"));
 
-    showTab(model.settings().settingsTab());
+    showTab(model.settings().value(setting::settingsTab));
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0 && index < m_shown.size())
-            m_model.settings().setSettingsTab(m_shown[index]);
+            m_model.settings().setValue(setting::settingsTab, m_shown[index]);
     });
     resize(640, 720);
 }

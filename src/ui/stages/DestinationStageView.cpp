@@ -104,7 +104,7 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     m_reveal->setAccessibleName(StageTexts::showDestinationHelp());
     m_reveal->setAutoRaise(true);
     connect(m_reveal, &QToolButton::clicked, this, [this] {
-        if (const auto path = m_model.settings().destinationPath())
+        if (const auto path = m_model.settings().value(setting::destinationPath))
             QDesktopServices::openUrl(QUrl::fromLocalFile(*path));
     });
     auto* buttons = new QHBoxLayout;
@@ -156,8 +156,8 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     connect(&m_model, &AppModel::offloadFinished, this, later);
     connect(&m_model.namePreview(), &NamePreview::changed, this, later);
     connect(&m_model.settings(), &AppSettings::changed, this, later);
-    connect(&m_model.settings(), &AppSettings::destinationPathChanged, this,
-            &DestinationStageView::updateFolder);
+    m_model.settings().onChange(setting::destinationPath, this,
+                                &DestinationStageView::updateFolder);
     // The destination stays put while an offload copies into it.
     const auto lock = [this] {
         const bool busy = m_model.isBusy();
@@ -179,7 +179,7 @@ DestinationStageView::~DestinationStageView() {
 }
 
 void DestinationStageView::updateFolder() {
-    const auto path = m_model.settings().destinationPath();
+    const auto path = m_model.settings().value(setting::destinationPath);
     static_cast<ElidedLabel*>(m_folder)->setFullText(path ? QDir::toNativeSeparators(*path)
                                                           : QString());
     m_folder->setVisible(path.has_value());
@@ -193,7 +193,7 @@ void DestinationStageView::updateFolder() {
 }
 
 void DestinationStageView::updateSpace() {
-    const auto path = m_model.settings().destinationPath();
+    const auto path = m_model.settings().value(setting::destinationPath);
     m_spaceTask.request_stop();
     if (!path) {
         showSpace({});
@@ -234,11 +234,11 @@ void DestinationStageView::updateTree() {
         plan = *session->plan();
     else if (!m_model.offloadBlocker())
         plan = m_model.namePreview().plan().files;
-    const auto path = m_model.settings().destinationPath();
+    const auto path = m_model.settings().value(setting::destinationPath);
     m_tree->setPlan(plan, path.value_or(QString()));
     m_tree->setVisible(!plan.isEmpty());
     m_treeCaption->setVisible(!plan.isEmpty());
-    m_quickDump->setVisible(!plan.isEmpty() && m_model.settings().quickDump());
+    m_quickDump->setVisible(!plan.isEmpty() && m_model.settings().value(setting::quickDump));
     m_treeEmpty->setText(tr("The folders this offload fills show here once it can start."));
     m_treeEmpty->setVisible(plan.isEmpty());
     updateSpace();
@@ -248,7 +248,7 @@ void DestinationStageView::fillFavorites() {
     m_favoritesMenu->clear();
     m_favoritesMenu->addSection(StageTexts::favoritesMenuHelp());
     const FavoritesModel& favorites = m_model.favoriteList();
-    const auto current = m_model.settings().destinationPath();
+    const auto current = m_model.settings().value(setting::destinationPath);
     bool currentIsFavorite = false;
     for (int row = 0; row < favorites.rowCount(); ++row) {
         const QModelIndex index = favorites.index(row);
@@ -281,7 +281,8 @@ void DestinationStageView::fillFavorites() {
 }
 
 void DestinationStageView::chooseFolder() {
-    const QString start = m_model.settings().destinationPath().value_or(QDir::homePath());
+    const QString start =
+        m_model.settings().value(setting::destinationPath).value_or(QDir::homePath());
     const QString chosen = m_chooseFolder ? m_chooseFolder(this, start) : QString();
     if (!chosen.isEmpty())
         m_model.useFolder(QDir::cleanPath(chosen));
@@ -291,7 +292,7 @@ void DestinationStageView::setDropHighlight(bool on) {
     m_dropping = on;
     update();
     m_hint->setText(on ? StageTexts::dropFolderHint() : StageTexts::destinationHelp());
-    m_hint->setVisible(on || !m_model.settings().destinationPath());
+    m_hint->setVisible(on || !m_model.settings().value(setting::destinationPath));
 }
 
 void DestinationStageView::dragEnterEvent(QDragEnterEvent* event) {

@@ -256,8 +256,9 @@ FolderLevelsEditor::FolderLevelsEditor(AppSettings& settings, QWidget* parent)
     int i = 0;
     for (const TemplateToken token : paletteTokens) {
         auto* chip = new TokenChip(token, palette);
-        connect(chip, &QToolButton::clicked, this,
-                [this, token] { apply(editor::insert(token, m_settings.folderTemplate())); });
+        connect(chip, &QToolButton::clicked, this, [this, token] {
+            apply(editor::insert(token, m_settings.value(setting::folderTemplate)));
+        });
         // Three to a row fit the narrow column of a small window.
         chips->addWidget(chip, i / 3, i % 3);
         ++i;
@@ -279,13 +280,13 @@ FolderLevelsEditor::FolderLevelsEditor(AppSettings& settings, QWidget* parent)
         fillMenu(menu, row);
         menu.exec(m_levels->viewport()->mapToGlobal(at));
     });
-    connect(&m_settings, &AppSettings::folderTemplateChanged, this, &FolderLevelsEditor::reload);
+    m_settings.onChange(setting::folderTemplate, this, &FolderLevelsEditor::reload);
     reload();
 }
 
 void FolderLevelsEditor::reload() {
     m_levels->clear();
-    const QStringList levels = editor::levels(m_settings.folderTemplate());
+    const QStringList levels = editor::levels(m_settings.value(setting::folderTemplate));
     for (qsizetype i = 0; i < levels.size(); ++i) {
         auto* item = new QListWidgetItem(QString(int(i) * 2, u' ') + levels[i] + u'/');
         // Drawn as its names; the plain text stays for screen readers and the row's width.
@@ -297,12 +298,12 @@ void FolderLevelsEditor::reload() {
 }
 
 void FolderLevelsEditor::apply(const QString& folderTemplate) {
-    if (folderTemplate != m_settings.folderTemplate())
-        m_settings.setFolderTemplate(folderTemplate);
+    if (folderTemplate != m_settings.value(setting::folderTemplate))
+        m_settings.setValue(setting::folderTemplate, folderTemplate);
 }
 
 QString FolderLevelsEditor::dragText(int row, int x) const {
-    const QStringList levels = editor::levels(m_settings.folderTemplate());
+    const QStringList levels = editor::levels(m_settings.value(setting::folderTemplate));
     if (row < 0 || row >= levels.size())
         return {};
     const QList<QRect> chips = static_cast<const LevelList*>(m_levels)->nameChips(row);
@@ -329,7 +330,7 @@ QPixmap FolderLevelsEditor::dragPixmap(int row, int x) const {
 }
 
 int FolderLevelsEditor::placeAt(int row, int x) const {
-    const QStringList levels = editor::levels(m_settings.folderTemplate());
+    const QStringList levels = editor::levels(m_settings.value(setting::folderTemplate));
     if (row < 0 || row >= levels.size())
         return 0;
     const QList<QRect> chips = static_cast<const LevelList*>(m_levels)->nameChips(row);
@@ -344,7 +345,7 @@ bool FolderLevelsEditor::drop(const QString& payloadText, int row, Drop where,
     const std::optional<editor::Payload> payload = editor::payload(payloadText);
     if (!payload)
         return false;
-    const QString current = m_settings.folderTemplate();
+    const QString current = m_settings.value(setting::folderTemplate);
     const int levelCount = int(editor::levels(current).size());
     const int slot = where == Drop::before ? row : row + 1;
     if (where == Drop::onto && row >= 0 && row < levelCount) {
@@ -362,29 +363,32 @@ bool FolderLevelsEditor::drop(const QString& payloadText, int row, Drop where,
 }
 
 void FolderLevelsEditor::fillMenu(QMenu& menu, int row) {
-    const QStringList levels = editor::levels(m_settings.folderTemplate());
+    const QStringList levels = editor::levels(m_settings.value(setting::folderTemplate));
     if (row < 0 || row >= levels.size())
         return;
     const InlineLevel level(levels[row]);
     if (level.items.size() >= 2) {
         for (qsizetype i = 0; i < level.items.size(); ++i)
-            menu.addAction(
-                tr("Move “%1” to Its Own Level").arg(level.items[i]), this, [this, row, i] {
-                    apply(editor::extractItem(m_settings.folderTemplate(), row, int(i), row + 1));
-                });
+            menu.addAction(tr("Move “%1” to Its Own Level").arg(level.items[i]), this,
+                           [this, row, i] {
+                               apply(editor::extractItem(m_settings.value(setting::folderTemplate),
+                                                         row, int(i), row + 1));
+                           });
         QMenu* separators = menu.addMenu(tr("What goes between the names side by side"));
         for (const QString& separator : InlineLevel::separators()) {
             QAction* action =
                 separators->addAction(InlineLevel::name(separator), this, [this, row, separator] {
-                    apply(editor::setSeparator(separator, m_settings.folderTemplate(), row));
+                    apply(editor::setSeparator(separator, m_settings.value(setting::folderTemplate),
+                                               row));
                 });
             action->setCheckable(true);
             action->setChecked(separator == level.separator);
         }
         menu.addSeparator();
     }
-    menu.addAction(tr("Remove Folder Level"), this,
-                   [this, row] { apply(editor::remove(m_settings.folderTemplate(), row)); });
+    menu.addAction(tr("Remove Folder Level"), this, [this, row] {
+        apply(editor::remove(m_settings.value(setting::folderTemplate), row));
+    });
 }
 
 } // namespace stowly

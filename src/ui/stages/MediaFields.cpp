@@ -64,7 +64,7 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
     m_quickDump->setAccessibleName(StageTexts::quickDumpLabel());
     m_quickDump->setToolTip(StageTexts::quickDumpHelp());
     connect(m_quickDump, &QCheckBox::toggled, this,
-            [this](bool on) { m_model.settings().setQuickDump(on); });
+            [this](bool on) { m_model.settings().setValue(setting::quickDump, on); });
 
     m_dates->setObjectName(QStringLiteral("dateFilter"));
     m_dates->setAccessibleName(StageTexts::datesLabel());
@@ -76,9 +76,9 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
             chooseDates();
             return;
         }
-        DateFilter filter = m_model.settings().dateFilter();
+        DateFilter filter = m_model.settings().value(setting::dateFilter);
         filter.mode = DateFilter::Mode(mode.toInt());
-        m_model.settings().setDateFilter(filter);
+        m_model.settings().setValue(setting::dateFilter, filter);
     });
 
     auto* projectLabelWidget = new QLabel(StageTexts::projectLabel(), this);
@@ -104,10 +104,9 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
 
     for (auto signal : {&AppModel::sessionChanged, &AppModel::sessionUpdated})
         connect(&m_model, signal, this, &MediaFields::update);
-    AppSettings& settings = m_model.settings();
-    for (auto signal : {&AppSettings::quickDumpChanged, &AppSettings::dateFilterChanged,
-                        &AppSettings::folderTemplateChanged, &AppSettings::fileTemplateChanged})
-        connect(&settings, signal, this, &MediaFields::update);
+    m_model.settings().onChange(
+        {setting::quickDump, setting::dateFilter, setting::folderTemplate, setting::fileTemplate},
+        this, &MediaFields::update);
     connect(&m_model.cameraList(), &QAbstractItemModel::modelReset, this, &MediaFields::update);
     connect(&m_model.cameraList(), &QAbstractItemModel::rowsInserted, this, &MediaFields::update);
     update();
@@ -116,15 +115,16 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
 void MediaFields::fillRecentMenu() {
     m_recent->clear();
     m_recent->addSection(StageTexts::recentProjects());
-    const QStringList names = m_model.settings().recentProjects();
+    const QStringList names = m_model.settings().value(setting::recentProjects);
     for (const QString& name : names)
         m_recent->addAction(name, this, [this, name] {
             m_project->setText(name);
             m_model.setProject(name);
         });
     m_recent->addSeparator();
-    QAction* clear = m_recent->addAction(StageTexts::clearRecentProjects(), this,
-                                         [this] { m_model.settings().setRecentProjects({}); });
+    QAction* clear = m_recent->addAction(StageTexts::clearRecentProjects(), this, [this] {
+        m_model.settings().setValue(setting::recentProjects, {});
+    });
     clear->setEnabled(!names.isEmpty());
 }
 
@@ -146,7 +146,7 @@ QString MediaFields::dateModeName(DateFilter::Mode mode, const DateFilter& filte
 }
 
 void MediaFields::fillDates() {
-    const DateFilter filter = m_model.settings().dateFilter();
+    const DateFilter filter = m_model.settings().value(setting::dateFilter);
     const QSignalBlocker blocker(m_dates);
     m_dates->clear();
     QList<DateFilter::Mode> modes{DateFilter::Mode::any, DateFilter::Mode::today,
@@ -163,13 +163,14 @@ void MediaFields::fillDates() {
 }
 
 void MediaFields::chooseDates() {
-    const DateFilter current = m_model.settings().dateFilter();
+    const DateFilter current = m_model.settings().value(setting::dateFilter);
     const QDate today = QDate::currentDate();
     const bool custom = current.mode == DateFilter::Mode::custom;
     DateRangeDialog dialog(custom ? current.from.toLocalTime().date() : today,
                            custom ? current.to.toLocalTime().date() : today, window());
     if (dialog.exec() == QDialog::Accepted)
-        m_model.settings().setDateFilter(DateFilter::days(dialog.first(), dialog.last()));
+        m_model.settings().setValue(setting::dateFilter,
+                                    DateFilter::days(dialog.first(), dialog.last()));
     // Cancelled or not, the field shows the filter that applies.
     fillDates();
 }
@@ -181,7 +182,7 @@ void MediaFields::update() {
 
     if (session && !m_project->hasFocus() && m_project->text() != session->projectInput())
         m_project->setText(session->projectInput());
-    if (settings.quickDump())
+    if (settings.value(setting::quickDump))
         m_project->setPlaceholderText(StageTexts::projectPromptQuickDump());
     else if (!NamingNeeds(settings.effectiveNaming()).usesProject)
         m_project->setPlaceholderText(StageTexts::projectPromptUnused());
@@ -202,7 +203,7 @@ void MediaFields::update() {
 
     {
         const QSignalBlocker blocker(m_quickDump);
-        m_quickDump->setChecked(settings.quickDump());
+        m_quickDump->setChecked(settings.value(setting::quickDump));
     }
     m_quickDump->setEnabled(!session || editable);
     fillDates();

@@ -119,7 +119,7 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
         layoutLayout->addWidget(button);
     }
     connect(m_layouts, &QButtonGroup::idClicked, this,
-            [this](int id) { m_model.settings().setMediaLayout(MediaLayout(id)); });
+            [this](int id) { m_model.settings().setValue(setting::mediaLayout, MediaLayout(id)); });
 
     // The switch and the tools share a line when there is room, else the tools go below.
     m_scopeSwitch = scopeSwitch;
@@ -219,10 +219,8 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
         connect(files, &QAbstractItemModel::rowsInserted, this, &MediaStageView::updateScopeTitles);
         connect(files, &QAbstractItemModel::rowsRemoved, this, &MediaStageView::updateScopeTitles);
     }
-    connect(&m_model.settings(), &AppSettings::mediaLayoutChanged, this,
-            &MediaStageView::updateLayout);
-    connect(&m_model.settings(), &AppSettings::showListThumbnailsChanged, this,
-            &MediaStageView::updateLayout);
+    m_model.settings().onChange(setting::mediaLayout, this, &MediaStageView::updateLayout);
+    m_model.settings().onChange(setting::listThumbnails, this, &MediaStageView::updateLayout);
     m_delegate->setThumbnail([this](const QModelIndex& index, int points, double scale) {
         return thumbnail(index, points, scale);
     });
@@ -293,10 +291,10 @@ void MediaStageView::updateScopeTitles() {
 }
 
 void MediaStageView::updateLayout() {
-    const bool grid = m_model.settings().mediaLayout() == MediaLayout::grid;
+    const bool grid = m_model.settings().value(setting::mediaLayout) == MediaLayout::grid;
     m_layouts->button(int(grid ? MediaLayout::grid : MediaLayout::list))->setChecked(true);
     m_delegate->setGrid(grid);
-    m_delegate->setListThumbnails(m_model.settings().showListThumbnails());
+    m_delegate->setListThumbnails(m_model.settings().value(setting::listThumbnails));
     m_view->setViewMode(grid ? QListView::IconMode : QListView::ListMode);
     m_view->setFlow(grid ? QListView::LeftToRight : QListView::TopToBottom);
     m_view->setWrapping(grid);

@@ -46,9 +46,9 @@ TEST_F(DestinationStageViewTest, ADroppedFolderBecomesTheDestinationAndTheTreeSh
     EXPECT_FALSE(drop(view, {QUrl::fromLocalFile(file)}));
     EXPECT_FALSE(
         drop(view, {QUrl::fromLocalFile(other.path()), QUrl::fromLocalFile(w.home.path())}));
-    EXPECT_EQ(m.settings().destinationPath(), w.destination.path());
+    EXPECT_EQ(m.settings().value(setting::destinationPath), w.destination.path());
     EXPECT_TRUE(drop(view, {QUrl::fromLocalFile(other.path())}));
-    EXPECT_EQ(m.settings().destinationPath(), QDir::cleanPath(other.path()));
+    EXPECT_EQ(m.settings().value(setting::destinationPath), QDir::cleanPath(other.path()));
 
     // One folder is already there: the tree marks it; the other is new.
     w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.MP4", "b"}});

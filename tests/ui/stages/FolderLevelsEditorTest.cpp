@@ -35,9 +35,9 @@ void choose(FolderLevelsEditor& editor, int row, const QString& title) {
 TEST(FolderLevelsEditorTest, GesturesRewriteTheTemplateLevelByLevel) {
     World world;
     AppSettings& settings = world.model->settings();
-    settings.setFolderTemplate("{date}/{project}");
+    settings.setValue(setting::folderTemplate, "{date}/{project}");
     FolderLevelsEditor editor(settings);
-    const auto templateIs = [&] { return settings.folderTemplate(); };
+    const auto templateIs = [&] { return settings.value(setting::folderTemplate); };
 
     for (QToolButton* chip : editor.findChildren<QToolButton*>())
         if (chip->text() == "{camera}")
@@ -69,7 +69,7 @@ TEST(FolderLevelsEditorTest, GesturesRewriteTheTemplateLevelByLevel) {
 TEST(FolderLevelsEditorTest, NamesDragOnTheirOwnAndDropsLandOnTheSideTheyWereMade) {
     World world;
     AppSettings& settings = world.model->settings();
-    settings.setFolderTemplate("{date}_{camera}/{project}");
+    settings.setValue(setting::folderTemplate, "{date}_{camera}/{project}");
     FolderLevelsEditor editor(settings);
     editor.resize(320, 300);
     editor.show();
@@ -95,7 +95,7 @@ TEST(FolderLevelsEditorTest, NamesDragOnTheirOwnAndDropsLandOnTheSideTheyWereMad
     int leftOfProject = 0;
     EXPECT_TRUE(editor.drop("stowly-item:0:1", 1, FolderLevelsEditor::Drop::onto,
                             editor.placeAt(1, leftOfProject)));
-    EXPECT_EQ(settings.folderTemplate(), "{date}/{camera}_{project}");
+    EXPECT_EQ(settings.value(setting::folderTemplate), "{date}/{camera}_{project}");
     // A token on the right side of {camera}, which is before {project}.
     int rightOfCamera = -1;
     for (int x = 0; x < list->viewport()->width() && rightOfCamera < 0; ++x)
@@ -104,8 +104,8 @@ TEST(FolderLevelsEditorTest, NamesDragOnTheirOwnAndDropsLandOnTheSideTheyWereMad
     ASSERT_GE(rightOfCamera, 0);
     editor.drop("stowly-token:year", 1, FolderLevelsEditor::Drop::onto,
                 editor.placeAt(1, rightOfCamera));
-    EXPECT_EQ(settings.folderTemplate(), "{date}/{camera}_{year}_{project}");
+    EXPECT_EQ(settings.value(setting::folderTemplate), "{date}/{camera}_{year}_{project}");
     // A name moved within its level.
     editor.drop("stowly-item:1:2", 1, FolderLevelsEditor::Drop::onto, 0);
-    EXPECT_EQ(settings.folderTemplate(), "{date}/{project}_{camera}_{year}");
+    EXPECT_EQ(settings.value(setting::folderTemplate), "{date}/{project}_{camera}_{year}");
 }

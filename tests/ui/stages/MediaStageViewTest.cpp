@@ -128,7 +128,7 @@ TEST_F(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
     list->scrollToBottom();
     EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     EXPECT_GT(list->verticalScrollBar()->maximum(), 20'000 * 30);
-    m.settings().setMediaLayout(MediaLayout::grid);
+    m.settings().setValue(setting::mediaLayout, MediaLayout::grid);
     EXPECT_TRUE(list->uniformItemSizes());
     EXPECT_FALSE(view.grab().isNull());
 }
@@ -140,7 +140,7 @@ TEST_F(MediaStageViewTest, GridRowsHoldAsManyTilesAsFitAtEveryWidth) {
         files.insert(QStringLiteral("DCIM/IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')), "x");
     w.insertCard("GRID", files);
     ASSERT_TRUE(w.waitForSession());
-    m.settings().setMediaLayout(MediaLayout::grid);
+    m.settings().setValue(setting::mediaLayout, MediaLayout::grid);
     view.show();
     for (int width = 360; width <= 900; width += 9) {
         view.resize(width, 600);
@@ -185,7 +185,7 @@ TEST_F(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
     });
     Q_EMIT dates->activated(choose);
     ASSERT_TRUE(answered);
-    EXPECT_EQ(m.settings().dateFilter(), DateFilter::days(from, to));
+    EXPECT_EQ(m.settings().value(setting::dateFilter), DateFilter::days(from, to));
     EXPECT_EQ(dates->currentText(), QStringLiteral("%1 to %2")
                                         .arg(QLocale().toString(from, QLocale::ShortFormat),
                                              QLocale().toString(to, QLocale::ShortFormat)));
@@ -202,7 +202,7 @@ TEST_F(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     auto* project = child<QLineEdit>(view, "projectField");
     ASSERT_TRUE(project);
     child<QCheckBox>(view, "quickDumpSwitch")->click();
-    EXPECT_TRUE(m.settings().quickDump());
+    EXPECT_TRUE(m.settings().value(setting::quickDump));
     EXPECT_EQ(project->placeholderText(), "Not needed for a quick dump");
 
     // The skipped clip's menu offers it anyway; once in, its menu skips it again.

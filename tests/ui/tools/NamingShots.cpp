@@ -37,18 +37,18 @@ void shootNaming(const QString& folder) {
     Theme::useFallbackIcons();
     World world(false);
     AppSettings& settings = world.model->settings();
-    settings.setDestinationPath(QStringLiteral("/media/footage/Projects"));
-    settings.setLastProject(QStringLiteral("Harbour Shoot"));
+    settings.setValue(setting::destinationPath, QStringLiteral("/media/footage/Projects"));
+    settings.setValue(setting::lastProject, QStringLiteral("Harbour Shoot"));
     SettingsWindow window(*world.model);
     window.resize(640, 1000);
     window.show();
     shootLooks(world, window, folder, QStringLiteral("normal"));
 
-    settings.setFolderTemplate(QStringLiteral("{date}/{project}/{seq:3}"));
-    settings.setFileTemplate(QStringLiteral("{date}_{camera}"));
+    settings.setValue(setting::folderTemplate, QStringLiteral("{date}/{project}/{seq:3}"));
+    settings.setValue(setting::fileTemplate, QStringLiteral("{date}_{camera}"));
     shootLooks(world, window, folder, QStringLiteral("problems"));
 
-    settings.setFolderTemplate(QString());
-    settings.setFileTemplate(QStringLiteral("{date}_{project}_{seq}"));
+    settings.setValue(setting::folderTemplate, QString());
+    settings.setValue(setting::fileTemplate, QStringLiteral("{date}_{project}_{seq}"));
     shootLooks(world, window, folder, QStringLiteral("flat"));
 }

@@ -62,7 +62,7 @@ void shootPresets(const QString& folder) {
     model.useFavorite(*destinations.favoriteForPath(footage));
     model.saveCurrentSetupAsPreset(QStringLiteral("Wedding"));
     model.saveCurrentSetupAsPreset(QStringLiteral("Interview"));
-    model.settings().setQuickDump(true);
+    model.settings().setValue(setting::quickDump, true);
     model.saveCurrentSetupAsPreset(QStringLiteral("Daily Archive"));
     model.presets().markActive(model.presets().presets()[0].id);
     selectRow(window, "presetList", 1);

@@ -140,9 +140,9 @@ int main(int argc, char** argv) {
         shooter.shoot(QStringLiteral("3b-editing-folders"));
         edit->setChecked(false);
     }
-    w.world.model->settings().setMediaLayout(MediaLayout::grid);
+    w.world.model->settings().setValue(setting::mediaLayout, MediaLayout::grid);
     shooter.shoot(QStringLiteral("4-ready-grid"));
-    w.world.model->settings().setMediaLayout(MediaLayout::list);
+    w.world.model->settings().setValue(setting::mediaLayout, MediaLayout::list);
 
     // Mid-way: each report waits on this thread, so the run holds still while it is drawn.
     bool shotRunning = false;
@@ -201,7 +201,7 @@ int main(int argc, char** argv) {
     }
 
     // The tray item's menu in menu bar mode, with the card connected.
-    w.world.model->settings().setKeepRunningInMenuBar(true);
+    w.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
     for (const Look& look : looks) {
         choose(w.world.model->settings(), look);
         QMenu* menu = w.desktop.statusItem().menu();

@@ -55,9 +55,9 @@ void shootSettings(const QString& folder) {
     card.name = QStringLiteral("SONY_FX3_B");
     card.url = QStringLiteral("/media/user/SONY_FX3_B");
     settings.ignoreImports(card);
-    FileRules rules = settings.fileRules();
+    FileRules rules = settings.value(setting::fileRules);
     rules.ignorePatterns << QStringLiteral("*.mp4");
-    settings.setFileRules(rules);
+    settings.setValue(setting::fileRules, rules);
     settings.setShortClipSliderSeconds(0);
     shootTabs(world, window, folder, QStringLiteral("filled"));
 }

@@ -24,8 +24,8 @@ inline constexpr Look looks[] = {{"default-dark", ThemeID::standard, AppAppearan
 
 // The look chosen in the settings, which the main window follows.
 inline void choose(AppSettings& settings, const Look& look) {
-    settings.setThemeID(look.theme);
-    settings.setAppearance(look.appearance);
+    settings.setValue(setting::theme, look.theme);
+    settings.setValue(setting::appearance, look.appearance);
 }
 
 // The look given to the whole application, for windows drawn apart from the main window.

@@ -56,7 +56,8 @@ QPixmap dateRange() {
 
 // "{camera}" taken out of "{date}_{camera}" and carried over the left side of "{project}".
 QPixmap nameDrag(World& world) {
-    world.model->settings().setFolderTemplate(QStringLiteral("{date}_{camera}/{project}"));
+    world.model->settings().setValue(setting::folderTemplate,
+                                     QStringLiteral("{date}_{camera}/{project}"));
     FolderLevelsEditor editor(world.model->settings());
     editor.resize(300, 300);
     editor.show();
