@@ -55,12 +55,13 @@ TEST(ClipScannerWalkTest, FindsFilesSortsThemAndSetsSystemFilesAndIgnoredOnesAsi
 
     // Ignore patterns prune folders and record files.
     FileRules rules = FileRules::standard();
-    rules.ignorePatterns << "private" << ".arw";
+    rules.ignorePatterns << "private"
+                         << ".arw";
     const ClipScanner::Result ignoring = scanAll(card.path(), rules);
     EXPECT_EQ(relativePaths(ignoring.clips), QStringList({"A/b.mov", "README", "a/B.mov"}));
-    EXPECT_EQ(ignoring.ignored, QStringList({".Trashes", "DCIM/100MSDCF/._DSC00012.ARW",
-                                             "DCIM/100MSDCF/DSC00012.ARW", "PRIVATE",
-                                             "Thumbs.db"}));
+    EXPECT_EQ(ignoring.ignored,
+              QStringList({".Trashes", "DCIM/100MSDCF/._DSC00012.ARW", "DCIM/100MSDCF/DSC00012.ARW",
+                           "PRIVATE", "Thumbs.db"}));
 }
 
 TEST(ClipScannerWalkTest, NarrowsByCategoryAndSkipsLinksSilently) {
