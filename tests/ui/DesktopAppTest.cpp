@@ -48,14 +48,14 @@ TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnly
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(d.quits.count(), 1) << "Ctrl+Q in the main window";
 
-    auto* menuButton = window.findChild<QToolButton*>(QStringLiteral("appMenuButton"));
+    auto* menuButton = window.findChild<QToolButton*>("appMenuButton");
     ASSERT_NE(menuButton, nullptr);
-    auto* quit = menuButton->menu()->findChild<QAction*>(QStringLiteral("quitAction"));
+    auto* quit = menuButton->menu()->findChild<QAction*>("quitAction");
     ASSERT_NE(quit, nullptr);
     quit->trigger();
     EXPECT_EQ(d.quits.count(), 2) << "the main menu's Quit Stowly";
 
-    d.trayAction(QStringLiteral("Quit Stowly"))->trigger();
+    d.trayAction("Quit Stowly")->trigger();
     EXPECT_EQ(d.quits.count(), 3) << "the tray's Quit Stowly";
 
     // From the settings window, also while the main window is closed.
@@ -74,7 +74,7 @@ TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     d.world.model->settings().setValue(setting::settingsTab, SettingsTab::cameras);
     ASSERT_EQ(shownTopLevel<SettingsWindow>(), nullptr);
 
-    d.trayAction(QStringLiteral("Settings…"))->trigger();
+    d.trayAction("Settings…")->trigger();
     SettingsWindow* settings = shownTopLevel<SettingsWindow>();
     ASSERT_NE(settings, nullptr) << "the tray opened no settings window";
     EXPECT_EQ(settings->currentTab(), SettingsTab::cameras) << "the tab last shown";
@@ -83,12 +83,12 @@ TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // The destination stage's favourites menu, as the user opens it.
-    auto* favorites = d.app.window().findChild<QToolButton*>(QStringLiteral("favoritesButton"));
+    auto* favorites = d.app.window().findChild<QToolButton*>("favoritesButton");
     ASSERT_NE(favorites, nullptr);
     Q_EMIT favorites->menu()->aboutToShow();
     QAction* edit = nullptr;
     for (QAction* action : favorites->menu()->actions())
-        if (action->text() == QStringLiteral("Edit Favorites…"))
+        if (action->text() == "Edit Favorites…")
             edit = action;
     ASSERT_NE(edit, nullptr);
     ASSERT_TRUE(edit->isEnabled());

@@ -29,7 +29,7 @@ QList<QDateTime> linesEnding(const QString& log, const QString& ending) {
 // The real program on a virtual display: it shows its window soon after launching, a second
 // launch hands over to it and ends, and a polite request to stop ends it cleanly.
 TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    const QString xvfbRun = QStandardPaths::findExecutable("xvfb-run");
     if (xvfbRun.isEmpty())
         GTEST_SKIP() << "xvfb-run is not installed (Debian package xvfb), so there is no "
                         "display to start the window on";
@@ -40,24 +40,24 @@ TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
 
     QProcess first;
     first.setProcessEnvironment(env);
-    first.start(xvfbRun, {QStringLiteral("-a"), program});
+    first.start(xvfbRun, {"-a", program});
     ASSERT_TRUE(first.waitForStarted());
     ASSERT_TRUE(spinUntil([&] { return !linesEnding(log, "main window shown").isEmpty(); }, 30000))
         << first.readAllStandardError().toStdString();
-    const QList<QDateTime> launched = linesEnding(log, QStringLiteral(" launched"));
+    const QList<QDateTime> launched = linesEnding(log, " launched");
     ASSERT_EQ(launched.size(), 1);
     EXPECT_LE(launched[0].msecsTo(linesEnding(log, "main window shown")[0]), 2000);
 
     QProcess second;
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
     second.setProcessEnvironment(env);
     second.start(program, {});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(linesEnding(log, QStringLiteral(" launched")).size(), 1) << "a second model started";
+    EXPECT_EQ(linesEnding(log, " launched").size(), 1) << "a second model started";
 
-    const qint64 pid = descendantNamed(first.processId(), QStringLiteral("stowly"));
+    const qint64 pid = descendantNamed(first.processId(), "stowly");
     ASSERT_NE(pid, 0);
     ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
     ASSERT_TRUE(first.waitForFinished(15000));
@@ -68,13 +68,13 @@ TEST(LaunchTest, ProgramShowsItsWindowStaysSingleAndStopsOnRequest) {
 TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
     TempDir home;
     QProcessEnvironment env = programEnvironment(home);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
     const QString program = QStringLiteral(STOWLY_BIN_DIR "/stowly");
     const QString log = home("state/Stowly/Stowly.log");
     const QString crashes = home("state/Stowly/crashes");
     const auto lastSeen = [&] {
         QSettings preferences(home("config/Stowly/Stowly.conf"), QSettings::IniFormat);
-        return preferences.value(QStringLiteral("StowlyLastSeenCrashReportDate")).toDateTime();
+        return preferences.value("StowlyLastSeenCrashReportDate").toDateTime();
     };
     QProcess app;
     app.setProcessEnvironment(env);
@@ -86,7 +86,7 @@ TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
     ASSERT_EQ(::kill(pid_t(app.processId()), SIGSEGV), 0);
     ASSERT_TRUE(app.waitForFinished(15000));
     EXPECT_EQ(app.exitStatus(), QProcess::CrashExit);
-    const QStringList reports = QDir(crashes).entryList({QStringLiteral("Stowly-*.crash")});
+    const QStringList reports = QDir(crashes).entryList({"Stowly-*.crash"});
     ASSERT_EQ(reports.size(), 1) << "no crash report in " << crashes.toStdString();
     const QString report = crashes + u'/' + reports[0];
     EXPECT_TRUE(readFile(report).contains("SIGSEGV"));
@@ -105,27 +105,26 @@ TEST(LaunchTest, ACrashOfTheWindowIsReportedAndOfferedAtTheNextStart) {
 // Debian's default desktop session is Wayland: the window starts under a real compositor
 // (weston, headless) and is drawn there.
 TEST(LaunchTest, TheWindowAppearsUnderAWaylandCompositor) {
-    const QString weston = QStandardPaths::findExecutable(QStringLiteral("weston"));
+    const QString weston = QStandardPaths::findExecutable("weston");
     if (weston.isEmpty())
         GTEST_SKIP() << "weston is not installed (Debian package weston)";
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                       QStringLiteral("/platforms/libqwayland-generic.so")))
+                       "/platforms/libqwayland-generic.so"))
         GTEST_SKIP() << "Qt's Wayland platform is not installed (Debian package qt6-wayland)";
     TempDir home;
     QProcessEnvironment env = programEnvironment(home);
     QProcess compositor;
     compositor.setProcessEnvironment(env);
     compositor.setProcessChannelMode(QProcess::MergedChannels);
-    compositor.start(weston, {QStringLiteral("--backend=headless-backend.so"),
-                              QStringLiteral("--socket=stowly-test"),
-                              QStringLiteral("--idle-time=0"), QStringLiteral("--no-config")});
+    compositor.start(weston, {"--backend=headless-backend.so", "--socket=stowly-test",
+                              "--idle-time=0", "--no-config"});
     ASSERT_TRUE(compositor.waitForStarted());
     ASSERT_TRUE(spinUntil([&] { return QFile::exists(home("runtime/stowly-test")); }, 20000))
         << compositor.readAll().toStdString();
 
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("stowly-test"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    env.remove(QStringLiteral("DISPLAY"));
+    env.insert("WAYLAND_DISPLAY", "stowly-test");
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.remove("DISPLAY");
     QProcess app;
     app.setProcessEnvironment(env);
     app.start(QStringLiteral(STOWLY_BIN_DIR "/stowly"), {});

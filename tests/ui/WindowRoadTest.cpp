@@ -47,22 +47,20 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     auto* start = find<QPushButton>(bar, "startButton");
     EXPECT_FALSE(start->isEnabled());
 
-    w.world.insertCard(
-        QStringLiteral("A7SIII"),
-        {{QStringLiteral("DCIM/100MSDCF/DSC00001.JPG"), QByteArray(300'000, 'a')},
-         {QStringLiteral("DCIM/100MSDCF/DSC00002.JPG"), QByteArray(200'000, 'b')},
-         {QStringLiteral("PRIVATE/M4ROOT/CLIP/C0001.MP4"), QByteArray(900'000, 'c')}});
+    w.world.insertCard("A7SIII", {{"DCIM/100MSDCF/DSC00001.JPG", QByteArray(300'000, 'a')},
+                                  {"DCIM/100MSDCF/DSC00002.JPG", QByteArray(200'000, 'b')},
+                                  {"PRIVATE/M4ROOT/CLIP/C0001.MP4", QByteArray(900'000, 'c')}});
     ASSERT_TRUE(w.world.waitForSession());
     const QAbstractItemModel* cards = find<QListView>(w.window, "cardList")->model();
     ASSERT_EQ(cards->rowCount(), 1);
     // The default naming wants a project: the media stage asks, the bar says so.
     EXPECT_EQ(stageOf(w.window, 2), StageState::active);
-    EXPECT_EQ(text(bar, "readyLine"), QStringLiteral("Enter a project name"));
+    EXPECT_EQ(text(bar, "readyLine"), "Enter a project name");
 
-    QTest::keyClicks(find<QLineEdit>(w.window, "projectField"), QStringLiteral("Harbour"));
+    QTest::keyClicks(find<QLineEdit>(w.window, "projectField"), "Harbour");
     ASSERT_TRUE(spinUntil([&] { return start->isEnabled(); }));
     EXPECT_EQ(stageOf(w.window, 2), StageState::done);
-    EXPECT_EQ(start->text(), QStringLiteral("Offload 3 Files"));
+    EXPECT_EQ(start->text(), "Offload 3 Files");
 
     // Every report is shown before the copy goes on, so the bar is read as each one arrives.
     QStringList countsSeen;
@@ -75,10 +73,10 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     });
     QTest::mouseClick(start, Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForOffload());
-    EXPECT_FALSE(countsSeen.filter(QStringLiteral("1 of 3 files · ")).isEmpty())
+    EXPECT_FALSE(countsSeen.filter("1 of 3 files · ").isEmpty())
         << countsSeen.join(u'\n').toStdString();
     EXPECT_GT(verifyingSeen, 0);
-    EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Offload Complete"));
+    EXPECT_EQ(text(bar, "finishedTitle"), "Offload Complete");
     EXPECT_FALSE(find(bar, "failureList")->isVisible());
     EXPECT_FALSE(start->isVisible());
 
@@ -90,7 +88,7 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     QStringList shown;
     for (const QLabel* label : nothing->findChildren<QLabel*>())
         shown.append(label->text());
-    EXPECT_TRUE(shown.contains(QStringLiteral("All Caught Up"))) << shown.join(u'|').toStdString();
+    EXPECT_TRUE(shown.contains("All Caught Up")) << shown.join(u'|').toStdString();
 }
 
 // A file that leaves the card after the scan fails alone: the others are copied, the result
@@ -99,20 +97,19 @@ TEST(WindowRoadTest, ProblemsAndCancellingAreShownAsSuch) {
     WindowWorld w;
     w.window.show();
     const OffloadBar& bar = w.window.offloadBar();
-    w.world.model->settings().setValue(setting::folderTemplate, QStringLiteral("{date}"));
-    w.world.model->settings().setValue(setting::fileTemplate, QStringLiteral("{date}_{seq}"));
+    w.world.model->settings().setValue(setting::folderTemplate, "{date}");
+    w.world.model->settings().setValue(setting::fileTemplate, "{date}_{seq}");
     const CardVolume card = w.world.insertCard(
-        QStringLiteral("CARD"), {{QStringLiteral("DCIM/A.JPG"), QByteArray(1000, 'a')},
-                                 {QStringLiteral("DCIM/B.JPG"), QByteArray(1000, 'b')}});
+        "CARD", {{"DCIM/A.JPG", QByteArray(1000, 'a')}, {"DCIM/B.JPG", QByteArray(1000, 'b')}});
     ASSERT_TRUE(w.world.waitForSession());
-    ASSERT_TRUE(QFile::remove(card.url + QStringLiteral("/DCIM/B.JPG")));
+    ASSERT_TRUE(QFile::remove(card.url + "/DCIM/B.JPG"));
     QTest::mouseClick(find<QPushButton>(bar, "startButton"), Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForOffload());
-    EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Finished with Problems"));
+    EXPECT_EQ(text(bar, "finishedTitle"), "Finished with Problems");
     const auto* failures = find<QListWidget>(bar, "failureList");
     EXPECT_TRUE(failures->isVisible());
     ASSERT_EQ(failures->count(), 1);
-    EXPECT_TRUE(failures->item(0)->text().startsWith(QStringLiteral("DCIM/B.JPG: ")));
+    EXPECT_TRUE(failures->item(0)->text().startsWith("DCIM/B.JPG: "));
 
     // At the first report of the next run: closing the window asks first, and keeping on
     // copies on; then Cancel stops the run and the title says so.
@@ -123,12 +120,12 @@ TEST(WindowRoadTest, ProblemsAndCancellingAreShownAsSuch) {
     ASSERT_TRUE(w.world.waitForSession());
     bool asked = false;
     QObject::connect(w.world.model.get(), &AppModel::offloadProgressed, [&] {
-        auto* cancel = bar.findChild<QPushButton*>(QStringLiteral("cancelButton"));
+        auto* cancel = bar.findChild<QPushButton*>("cancelButton");
         // Reports from the run itself, not the one announcing it.
         if (asked || !cancel->isVisible() || w.world.model->session()->progress().filesTotal == 0)
             return;
         asked = true;
-        answerNextBox(QStringLiteral("Keep Copying"));
+        answerNextBox("Keep Copying");
         EXPECT_FALSE(w.window.close());
         EXPECT_TRUE(w.window.isVisible());
         EXPECT_TRUE(w.world.model->isBusy());
@@ -137,5 +134,5 @@ TEST(WindowRoadTest, ProblemsAndCancellingAreShownAsSuch) {
     QTest::mouseClick(find<QPushButton>(bar, "startButton"), Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForOffload());
     EXPECT_TRUE(asked);
-    EXPECT_EQ(text(bar, "finishedTitle"), QStringLiteral("Offload Cancelled"));
+    EXPECT_EQ(text(bar, "finishedTitle"), "Offload Cancelled");
 }
