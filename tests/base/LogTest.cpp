@@ -51,7 +51,7 @@ TEST(LogFormatTest, LocalTimeWithMillisecondsAndNumericOffset) {
     qputenv("TZ", saved);
 }
 
-TEST_F(LogFileTest, RotatesKeepingThreeOlderFilesOfWholeLines) {
+TEST_F(LogFileTest, RotatesKeepingThreeOlderFilesOfWholeLinesAndFollowsAnotherRotation) {
     Log::useFile(path, 1000);
     for (int i = 0; i < 200; ++i)
         Log::info(Log::Category::app, QStringLiteral("line %1").arg(i, 4, 10, QLatin1Char('0')));
@@ -78,15 +78,14 @@ TEST_F(LogFileTest, RotatesKeepingThreeOlderFilesOfWholeLines) {
     EXPECT_TRUE(linesOf(dir("long.log.1")).value(0).endsWith(QString(500, u'x')));
     EXPECT_EQ(linesOf(dir("long.log")).size(), 1);
     EXPECT_FALSE(QFile::exists(dir("long.log.2")));
-}
 
-TEST_F(LogFileTest, FollowsAFileRotatedByAnotherProcess) {
-    Log::useFile(path);
+    // A file rotated by another process is followed.
+    Log::useFile(dir("other.log"));
     Log::info(Log::Category::app, "before");
-    ASSERT_TRUE(QFile::rename(path, path + ".1"));
+    ASSERT_TRUE(QFile::rename(dir("other.log"), dir("other.log.1")));
     Log::info(Log::Category::app, "after");
-    EXPECT_EQ(linesOf(path).size(), 1);
-    EXPECT_EQ(linesOf(path + ".1").size(), 1);
+    EXPECT_TRUE(linesOf(dir("other.log")).value(0).endsWith("after"));
+    EXPECT_EQ(linesOf(dir("other.log.1")).size(), 1);
 }
 
 TEST_F(LogFileTest, ConcurrentWritersNeitherMixNorLoseLines) {

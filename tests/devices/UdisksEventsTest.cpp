@@ -46,34 +46,6 @@ struct Reports {
     }
 };
 
-// An ext4 image (a file system the kernel here mounts itself) on a loop device; unmounted and
-// detached when it goes.
-struct Ext4Loop {
-    QString device;
-    QString mountPoint;
-    static std::unique_ptr<Ext4Loop> make(const TempDir& dir) {
-        QFile image(dir("ext4.img"));
-        if (!image.open(QIODevice::WriteOnly) || !image.resize(16 << 20))
-            return nullptr;
-        image.close();
-        if (QProcess::execute("mkfs.ext4", {"-q", "-F", image.fileName()}) != 0)
-            return nullptr;
-        QProcess losetup;
-        losetup.start("losetup", {"--find", "--show", image.fileName()});
-        if (!losetup.waitForFinished(30000) || losetup.exitCode() != 0)
-            return nullptr;
-        auto loop = std::make_unique<Ext4Loop>();
-        loop->device = QString::fromUtf8(losetup.readAllStandardOutput()).trimmed();
-        return loop;
-    }
-    ~Ext4Loop() {
-        if (!mountPoint.isEmpty())
-            QProcess::execute("umount", {mountPoint});
-        if (!device.isEmpty())
-            QProcess::execute("losetup", {"--detach", device});
-    }
-};
-
 } // namespace
 
 TEST(UdisksEventsTest, ALoopCardFollowedFromAttachToDetach) {
@@ -125,15 +97,16 @@ TEST(UdisksEventsTest, AMountUdisksMakesIsReportedOnce) {
     Reports reports(events);
     ASSERT_TRUE(events.start());
     TempDir dir;
-    const std::unique_ptr<Ext4Loop> loop = Ext4Loop::make(dir);
+    // A file system the kernel here mounts itself; the mount goes with the object.
+    const auto loop = ScratchMount::ext4Image(dir.path(), 16 << 20, &why);
     if (!loop)
-        GTEST_SKIP() << "Skipped: cannot make an ext4 image on a loop device";
+        GTEST_SKIP() << "Skipped: " << why.toStdString();
     const UdisksClient client(udisks->connection(), false);
     QString objectPath;
     ASSERT_TRUE(spinUntil(
         [&] {
             const std::optional<UdisksObjects> objects = client.objects();
-            const UdisksBlock* b = objects ? objects->blockForDevice(loop->device) : nullptr;
+            const UdisksBlock* b = objects ? objects->blockForDevice(loop->device()) : nullptr;
             objectPath = b && b->hasFileSystem ? b->objectPath : QString();
             return !objectPath.isEmpty();
         },
@@ -142,11 +115,10 @@ TEST(UdisksEventsTest, AMountUdisksMakesIsReportedOnce) {
 
     const UdisksClient::Reply mounted = client.mount(objectPath);
     ASSERT_TRUE(mounted.succeeded()) << mounted.text.toStdString();
-    const QString path = loop->mountPoint = mounted.text;
+    const QString path = mounted.text;
     ASSERT_TRUE(reports.waitFor("mounted " + path));
     const UdisksClient::Reply unmounted = client.unmount(objectPath);
     ASSERT_TRUE(unmounted.succeeded()) << unmounted.text.toStdString();
-    loop->mountPoint.clear();
     ASSERT_TRUE(reports.waitFor("unmounted " + path));
     // The mount table saw both as well, long since; its reports must not count twice.
     spinUntil([] { return false; }, 300);

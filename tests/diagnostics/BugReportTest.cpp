@@ -3,6 +3,7 @@
 #include "diagnostics/Support.h"
 
 #include "support/Printing.h"
+#include "support/RecordingHandoff.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -19,13 +20,11 @@ namespace {
 
 const SystemInfo info{"1.2.3", "456", "6.1.0 (Debian GNU/Linux 12)", "XPS 13", "Intel Core i7"};
 
-// The mail program as Stowly sees it: what was handed over, and whether it was taken.
-struct RecordingHandoff : MailHandoff {
+// The mail program as Stowly sees it: what was handed over, and whether drafts were taken.
+struct RecordingHandoff : test::RecordingHandoff {
+    using Base = test::RecordingHandoff;
     bool acceptsDrafts = true;
-    QList<Draft> drafts;
-    QList<QUrl> links;
-    bool compose(const Draft& draft) override { return drafts.append(draft), acceptsDrafts; }
-    bool open(const QUrl& link) override { return links.append(link), true; }
+    bool compose(const Draft& draft) override { return Base::compose(draft) && acceptsDrafts; }
 };
 
 QString logLine(const QDateTime& time, const QString& message) {

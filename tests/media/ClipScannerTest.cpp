@@ -24,7 +24,7 @@ ClipScanner::Result scanAll(const QString& root, const FileRules& rules = FileRu
 
 } // namespace
 
-TEST(ClipScannerWalkTest, FindsFilesSortsThemAndSetsSystemFilesAside) {
+TEST(ClipScannerWalkTest, FindsFilesSortsThemAndSetsSystemFilesAndIgnoredOnesAside) {
     TempDir card;
     writeFile(card("DCIM/100MSDCF/DSC00012.ARW"), "photo");
     writeFile(card("DCIM/100MSDCF/._DSC00012.ARW"), "apple double");
@@ -52,20 +52,16 @@ TEST(ClipScannerWalkTest, FindsFilesSortsThemAndSetsSystemFilesAside) {
     if (video.creationDate) {
         EXPECT_LT(video.creationDate->secsTo(QDateTime::currentDateTimeUtc()), 600);
     }
-}
 
-TEST(ClipScannerWalkTest, IgnorePatternsPruneFoldersAndRecordFiles) {
-    TempDir card;
-    writeFile(card("CACHE/a.mp4"));
-    writeFile(card("CACHE/deep/b.mp4"));
-    writeFile(card("DCIM/x.tmp"));
-    writeFile(card("DCIM/x.jpg"));
+    // Ignore patterns prune folders and record files.
     FileRules rules = FileRules::standard();
-    rules.ignorePatterns << "cache"
-                         << ".tmp";
-    const ClipScanner::Result result = scanAll(card.path(), rules);
-    EXPECT_EQ(relativePaths(result.clips), QStringList({"DCIM/x.jpg"}));
-    EXPECT_EQ(result.ignored, QStringList({"CACHE", "DCIM/x.tmp"}));
+    rules.ignorePatterns << "private"
+                         << ".arw";
+    const ClipScanner::Result ignoring = scanAll(card.path(), rules);
+    EXPECT_EQ(relativePaths(ignoring.clips), QStringList({"A/b.mov", "README", "a/B.mov"}));
+    EXPECT_EQ(ignoring.ignored,
+              QStringList({".Trashes", "DCIM/100MSDCF/._DSC00012.ARW", "DCIM/100MSDCF/DSC00012.ARW",
+                           "PRIVATE", "Thumbs.db"}));
 }
 
 TEST(ClipScannerWalkTest, NarrowsByCategoryAndSkipsLinksSilently) {

@@ -59,7 +59,6 @@ TEST_F(MhlHistoryTest, GenerationsAreAppendedAndChainedWithoutTouchingEarlierOne
                             "Clips/C001.mov</path>"));
     EXPECT_TRUE(
         firstBytes.contains("<xxh128 action=\"original\" hashdate=\"2020-01-16T09:15:30Z\">"));
-    EXPECT_TRUE(firstBytes.contains("<hostname>station</hostname>"));
     EXPECT_TRUE(firstBytes.contains("<pattern>*.stowly-partial</pattern>"));
 
     info.startedAt = at(10, 0, 7);

@@ -69,7 +69,6 @@ TEST(OffloadPlannerTest, ClipWithMetadataAndAudio) {
     EXPECT_EQ(result[1].role, FileRole::main);
     EXPECT_EQ(result[1].sidecarOf, "C0001.MP4");
     EXPECT_EQ(result[2].role, FileRole::sidecar);
-    EXPECT_EQ(result[2].sortFolder, "Sidecars");
     EXPECT_EQ(PlanLayout::folders(result),
               QStringList({"2026-10-25/Coastline/MP4", "2026-10-25/Coastline/WAV",
                            "2026-10-25/Coastline/Sidecars"}));
@@ -111,16 +110,6 @@ TEST(OffloadPlannerTest, OneCounterAcrossTypeFoldersAndJpegSpellings) {
                              }));
 }
 
-TEST(OffloadPlannerTest, NumberCutOffByTheLengthLimitFallsBackToSuffixes) {
-    FakeDestination empty;
-    const NamingContext longProject{QString(200, u'p'), "", ""};
-    const auto result = plan({clipAt("C0001.MP4", QDate(2026, 10, 25), QTime(10, 0)),
-                              clipAt("C0002.MP4", QDate(2026, 10, 25), QTime(11, 0))},
-                             empty, templates("", "{project}_{seq}"), longProject);
-    EXPECT_EQ(result[0].fileName, QString(180, u'p') + ".mp4");
-    EXPECT_EQ(result[1].fileName, QString(180, u'p') + "_2.mp4");
-}
-
 TEST(OffloadPlannerTest, NamesWithoutNumberGetSuffixesAndCompanionsFollow) {
     FakeDestination destination;
     destination.folders["MP4"] = {"2026-10-25_COASTLINE.MP4"};
@@ -142,14 +131,10 @@ TEST(OffloadPlannerTest, LoneProxiesAndSidecarsKeepTheirNames) {
                                           "2026-10-25/Coastline/Sidecars/NOTE.xml",
                                           "2026-10-25/Coastline/2026-10-25_Coastline_0001"}));
     EXPECT_EQ(result[0].role, FileRole::proxy);
-    EXPECT_EQ(result[0].sortFolder, "Proxies");
     EXPECT_FALSE(result[2].sortFolder);
-}
-
-TEST(OffloadPlannerTest, UnusableCharactersInExtensionsAreReplaced) {
-    FakeDestination empty;
-    const auto result = plan({clipAt("C0001.M:P4")}, empty, templates("", "{original}"));
-    EXPECT_EQ(paths(result), QStringList{"M-P4/C0001.m-p4"});
+    // Characters no name may hold are replaced in the extension too.
+    EXPECT_EQ(paths(plan({clipAt("C0001.M:P4")}, empty, templates("", "{original}"))),
+              QStringList{"M-P4/C0001.m-p4"});
 }
 
 TEST(OffloadPlannerTest, ShootFoldersDifferingInCaseAreOneFolder) {
@@ -222,4 +207,12 @@ TEST(OffloadPlannerTest, LongMultiByteNamesKeepTheirNumberWithinTheByteLimit) {
     EXPECT_TRUE(eighty.startsWith(cut.chopped(9))) << cut.toStdString();
     for (const PlannedFile& file : result)
         EXPECT_LE((file.fileName + "_99.stowly-partial").toUtf8().size(), 255);
+
+    // A number the length limit cut off falls back to suffixes.
+    const NamingContext longProject{QString(200, u'p'), "", ""};
+    const auto cutOff = plan({clipAt("C0001.MP4", QDate(2026, 10, 25), QTime(10, 0)),
+                              clipAt("C0002.MP4", QDate(2026, 10, 25), QTime(11, 0))},
+                             empty, templates("", "{project}_{seq}"), longProject);
+    EXPECT_EQ(cutOff[0].fileName, QString(180, u'p') + ".mp4");
+    EXPECT_EQ(cutOff[1].fileName, QString(180, u'p') + "_2.mp4");
 }

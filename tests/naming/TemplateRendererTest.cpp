@@ -37,6 +37,10 @@ TEST(TemplateRendererTest, TokenValues) {
     const QDateTime explicitDate(QDate(2020, 1, 2), QTime(23, 30), Qt::UTC);
     EXPECT_EQ(TemplateRenderer::renderLevel(level("{date}"), clip, coastline, explicitDate),
               "2020-01-03");
+    // Values are made safe for a name.
+    const NamingContext odd{".hidden", "a:b/c", ""};
+    EXPECT_EQ(renderLevel("{project}_{camera}", odd, clip), "hidden_a-b-c");
+    EXPECT_EQ(renderLevel("{original}", odd, clipAt("DCIM/.x:y.MP4")), "x-y");
 }
 
 TEST(TemplateRendererTest, DateFallsBackToModificationThenNow) {
@@ -49,13 +53,6 @@ TEST(TemplateRendererTest, DateFallsBackToModificationThenNow) {
     const QString rendered = renderLevel("{date}", coastline, clip);
     const QString after = QDate::currentDate().toString("yyyy-MM-dd");
     EXPECT_TRUE(rendered == before || rendered == after) << rendered.toStdString();
-}
-
-TEST(TemplateRendererTest, TokenValuesAreMadeSafe) {
-    const NamingContext odd{".hidden", "a:b/c", ""};
-    const Clip clip = clipAt("DCIM/.x:y.MP4");
-    EXPECT_EQ(renderLevel("{project}_{camera}", odd, clip), "hidden_a-b-c");
-    EXPECT_EQ(renderLevel("{original}", odd, clip), "x-y");
 }
 
 TEST(TemplateRendererTest, SeparatorInFrontOfAGapGoes) {

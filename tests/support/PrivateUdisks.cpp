@@ -268,7 +268,7 @@ QProcessEnvironment PrivateUdisks::environment() const {
     return environment;
 }
 
-bool PrivateUdisks::setPolicy(bool allowUnknown, const QStringList& allowed) {
+bool PrivateUdisks::setPolicy(bool allowUnknown) {
     const auto call = [&](const char* method, const QVariant& argument) {
         QDBusMessage message =
             QDBusMessage::createMethodCall(polkitName, "/org/freedesktop/PolicyKit1/Authority",
@@ -276,19 +276,15 @@ bool PrivateUdisks::setPolicy(bool allowUnknown, const QStringList& allowed) {
         message << argument;
         return connection().call(message, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
     };
-    return call("SetAllowed", allowed) && call("AllowUnknown", allowUnknown);
+    return call("SetAllowed", QStringList()) && call("AllowUnknown", allowUnknown);
 }
 
 bool PrivateUdisks::allowAll() {
-    return setPolicy(true, {});
+    return setPolicy(true);
 }
 
 bool PrivateUdisks::allowNone() {
-    return setPolicy(false, {});
-}
-
-bool PrivateUdisks::allowOnly(const QStringList& actions) {
-    return setPolicy(false, actions);
+    return setPolicy(false);
 }
 
 QVariantMap PrivateUdisks::block(const QString& devicePath) const {

@@ -34,7 +34,6 @@ public:
     // What the polkit stand-in answers from now on.
     bool allowAll();
     bool allowNone();
-    bool allowOnly(const QStringList& actions);
 
     // Waits for udev to settle, then until udisks lists devicePath as a block device with
     // media in it.
@@ -48,7 +47,7 @@ public:
 
 private:
     PrivateUdisks() = default;
-    bool setPolicy(bool allowUnknown, const QStringList& allowed);
+    bool setPolicy(bool allowUnknown);
     bool startChild(QProcess& process, const QString& program, const QStringList& arguments,
                     QString* whyNot);
     void stop(QProcess& process);

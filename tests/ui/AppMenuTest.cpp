@@ -1,37 +1,16 @@
 // The application menu and the offer after a crash: what reaches the mail program or browser.
 
 #include "ui/AppMenu.h"
+#include "UiWorld.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
 #include "support/RecordingHandoff.h"
-#include "support/TestSupport.h"
 #include "ui/CrashReportOffer.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 using namespace stowly;
 using namespace stowly::test;
-
-namespace {
-
-// Presses the button with this text in the next message box that opens.
-void answerNextBox(const QString& button) {
-    QTimer::singleShot(0, [button] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
-                for (QAbstractButton* b : box->buttons())
-                    if (b->text() == button)
-                        b->click();
-    });
-}
-
-} // namespace
 
 TEST(AppMenuTest, SupportTipsAndBugReportsLeaveThroughTheMailProgramOrBrowser) {
     const auto handoff = std::make_shared<RecordingHandoff>();
@@ -70,13 +49,7 @@ TEST(AppMenuTest, AReportNoMailProgramTakesIsKeptAndTheUserToldWhere) {
     QDir().mkpath(QDir::homePath() + "/Documents");
     QWidget window;
     AppMenu menu(&window, std::make_shared<Refusing>());
-    const auto told = [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w);
-                box && box->isVisible() && box->objectName() == "mailNotHandedOver")
-                return box;
-        return static_cast<QMessageBox*>(nullptr);
-    };
+    const auto told = [] { return shownTopLevel<QMessageBox>("mailNotHandedOver"); };
     menu.reportBug();
     ASSERT_TRUE(spinUntil([&] { return told() != nullptr; }));
     const QString text = told()->text();

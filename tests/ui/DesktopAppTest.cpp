@@ -1,15 +1,10 @@
 // The application around its windows: quitting from everywhere, and the commands that open the
 // settings window.
 
-#include "ui/DesktopApp.h"
-#include "app/AppModel.h"
-#include "support/AppModelWorld.h"
-#include "ui/DesktopLook.h"
-#include "ui/MainWindow.h"
+#include "UiWorld.h"
 #include "ui/StatusItemController.h"
 #include "ui/settings/SettingsWindow.h"
 
-#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -22,23 +17,10 @@ using namespace stowly::test;
 
 namespace {
 
-struct Desktop {
-    World world;
-    DesktopLook look{false};
-    DesktopApp app{*world.model, &look};
+struct Desktop : WindowWorld {
+    DesktopApp& app = desktop;
     QSignalSpy quits{&app, &DesktopApp::quitting};
-    // Ending this process's event loop would end every later one at once.
-    Desktop() {
-        app.setExit([] {});
-    }
 
-    SettingsWindow* settingsWindow() const {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* settings = qobject_cast<SettingsWindow*>(top);
-                settings && settings->isVisible())
-                return settings;
-        return nullptr;
-    }
     QAction* trayAction(const QString& title) const {
         for (QAction* action : app.statusItem().menu()->actions())
             if (action->text() == title)
@@ -51,7 +33,7 @@ struct Desktop {
 
 TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnlyHides) {
     Desktop d;
-    MainWindow& window = d.app.window();
+    MainWindow& window = d.window;
     d.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -66,20 +48,20 @@ TEST(DesktopAppTest, QuitQuitsFromTheKeyboardTheMenuAndEveryWindowAndClosingOnly
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(d.quits.count(), 1) << "Ctrl+Q in the main window";
 
-    auto* menuButton = window.findChild<QToolButton*>(QStringLiteral("appMenuButton"));
+    auto* menuButton = window.findChild<QToolButton*>("appMenuButton");
     ASSERT_NE(menuButton, nullptr);
-    auto* quit = menuButton->menu()->findChild<QAction*>(QStringLiteral("quitAction"));
+    auto* quit = menuButton->menu()->findChild<QAction*>("quitAction");
     ASSERT_NE(quit, nullptr);
     quit->trigger();
     EXPECT_EQ(d.quits.count(), 2) << "the main menu's Quit Stowly";
 
-    d.trayAction(QStringLiteral("Quit Stowly"))->trigger();
+    d.trayAction("Quit Stowly")->trigger();
     EXPECT_EQ(d.quits.count(), 3) << "the tray's Quit Stowly";
 
     // From the settings window, also while the main window is closed.
     window.close();
     d.app.showSettings();
-    SettingsWindow* settings = d.settingsWindow();
+    SettingsWindow* settings = shownTopLevel<SettingsWindow>();
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
     QTest::keyClick(settings, Qt::Key_Q, Qt::ControlModifier);
@@ -90,10 +72,10 @@ TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     Desktop d;
     d.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
     d.world.model->settings().setValue(setting::settingsTab, SettingsTab::cameras);
-    ASSERT_EQ(d.settingsWindow(), nullptr);
+    ASSERT_EQ(shownTopLevel<SettingsWindow>(), nullptr);
 
-    d.trayAction(QStringLiteral("Settings…"))->trigger();
-    SettingsWindow* settings = d.settingsWindow();
+    d.trayAction("Settings…")->trigger();
+    SettingsWindow* settings = shownTopLevel<SettingsWindow>();
     ASSERT_NE(settings, nullptr) << "the tray opened no settings window";
     EXPECT_EQ(settings->currentTab(), SettingsTab::cameras) << "the tab last shown";
     EXPECT_FALSE(d.app.window().isVisible());
@@ -101,17 +83,17 @@ TEST(DesktopAppTest, TraySettingsAndEditFavoritesOpenTheSettingsWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // The destination stage's favourites menu, as the user opens it.
-    auto* favorites = d.app.window().findChild<QToolButton*>(QStringLiteral("favoritesButton"));
+    auto* favorites = d.app.window().findChild<QToolButton*>("favoritesButton");
     ASSERT_NE(favorites, nullptr);
     Q_EMIT favorites->menu()->aboutToShow();
     QAction* edit = nullptr;
     for (QAction* action : favorites->menu()->actions())
-        if (action->text() == QStringLiteral("Edit Favorites…"))
+        if (action->text() == "Edit Favorites…")
             edit = action;
     ASSERT_NE(edit, nullptr);
     ASSERT_TRUE(edit->isEnabled());
     edit->trigger();
-    settings = d.settingsWindow();
+    settings = shownTopLevel<SettingsWindow>();
     ASSERT_NE(settings, nullptr);
     EXPECT_EQ(settings->currentTab(), SettingsTab::destinations);
 }

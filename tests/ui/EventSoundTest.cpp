@@ -15,7 +15,7 @@ using namespace stowly;
 using namespace stowly::test;
 
 TEST(EventSoundTest, TheCompleteSoundPlaysToItsEndAndAMissingOneSaysSo) {
-    if (!QFile::exists(QStringLiteral("/usr/share/sounds/freedesktop/stereo/complete.oga")))
+    if (!QFile::exists("/usr/share/sounds/freedesktop/stereo/complete.oga"))
         GTEST_SKIP() << "the freedesktop sound theme is not installed (Debian package "
                         "sound-theme-freedesktop)";
     // The tests' home points ALSA at its null device: everything is decoded and played,
@@ -23,10 +23,10 @@ TEST(EventSoundTest, TheCompleteSoundPlaysToItsEndAndAMissingOneSaysSo) {
 
     EventSound sound;
     QSignalSpy finished(&sound, &EventSound::finished);
-    ASSERT_TRUE(sound.play(QStringLiteral("complete"), QStringLiteral("Offload complete")));
+    ASSERT_TRUE(sound.play("complete", "Offload complete"));
     ASSERT_TRUE(spinUntil([&] { return !finished.isEmpty(); }, 10000));
-    EXPECT_EQ(finished[0][0].toString(), QStringLiteral("complete"));
+    EXPECT_EQ(finished[0][0].toString(), "complete");
     EXPECT_EQ(finished[0][1].toString(), QString()) << "played with an error";
 
-    EXPECT_FALSE(sound.play(QStringLiteral("no-such-sound-anywhere"), QString()));
+    EXPECT_FALSE(sound.play("no-such-sound-anywhere", QString()));
 }

@@ -2,9 +2,9 @@
 // display, with a session bus and an accessibility bus of the test's own, a real exFAT card is
 // offloaded through the accessibility interface alone (tools/ScreenReaderRoad.py).
 
+#include "UiWorld.h"
 #include "support/MediaCard.h"
 #include "support/PrivateSessionBus.h"
-#include "support/TestSupport.h"
 
 #include <QDBusConnectionInterface>
 #include <QDir>
@@ -24,17 +24,17 @@ using namespace stowly::test;
 
 namespace {
 
-const QString python = QStringLiteral("/usr/bin/python3");
-const QString busLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+const QString python = "/usr/bin/python3";
+const QString busLauncher = "/usr/libexec/at-spi-bus-launcher";
 
 QString whyNotHere() {
-    if (QStandardPaths::findExecutable(QStringLiteral("xvfb-run")).isEmpty())
-        return QStringLiteral("xvfb-run is not installed (Debian package xvfb)");
+    if (QStandardPaths::findExecutable("xvfb-run").isEmpty())
+        return "xvfb-run is not installed (Debian package xvfb)";
     if (!QFile::exists(busLauncher))
         return QStringLiteral(
             "the accessibility bus is not installed (Debian package at-spi2-core)");
-    if (QProcess::execute(python, {QStringLiteral("-c"), QStringLiteral("import pyatspi")}) != 0)
-        return QStringLiteral("pyatspi is not installed (Debian package python3-pyatspi)");
+    if (QProcess::execute(python, {"-c", "import pyatspi"}) != 0)
+        return "pyatspi is not installed (Debian package python3-pyatspi)";
     return {};
 }
 
@@ -49,8 +49,7 @@ TEST(ScreenReaderTest, ARealCardIsOffloadedThroughTheAccessibilityInterface) {
     if (!why.isEmpty())
         GTEST_SKIP() << why.toStdString();
     TempDir home;
-    auto card =
-        mediaCard(QStringLiteral("A11Y"), home.path(), ScratchMount::Driver::kernelFirst, &why);
+    auto card = mediaCard("A11Y", home.path(), ScratchMount::Driver::kernelFirst, &why);
     if (!card)
         GTEST_SKIP() << why.toStdString();
     for (int i = 1; i <= 3; ++i)
@@ -60,29 +59,15 @@ TEST(ScreenReaderTest, ARealCardIsOffloadedThroughTheAccessibilityInterface) {
     auto bus = PrivateSessionBus::start(&why);
     ASSERT_TRUE(bus) << why.toStdString();
 
-    QDir().mkpath(home("runtime"));
-    QFile::setPermissions(home("runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home("data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home("config"));
-    env.insert(QStringLiteral("XDG_STATE_HOME"), home("state"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), home("cache"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home("runtime"));
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->address());
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("DBUS_SESSION_BUS_ADDRESS", bus->address());
 
     QProcess launcher;
     endWithThisProcess(launcher);
     launcher.setProcessEnvironment(env);
-    launcher.start(busLauncher, {QStringLiteral("--launch-immediately")});
+    launcher.start(busLauncher, {"--launch-immediately"});
     ASSERT_TRUE(spinUntil(
-        [&] {
-            return bus->connection().interface()->isServiceRegistered(
-                QStringLiteral("org.a11y.Bus"));
-        },
-        20000))
+        [&] { return bus->connection().interface()->isServiceRegistered("org.a11y.Bus"); }, 20000))
         << "the accessibility bus did not come up";
 
     const QString destination = home("Footage");
@@ -90,29 +75,29 @@ TEST(ScreenReaderTest, ARealCardIsOffloadedThroughTheAccessibilityInterface) {
     QProcess settings;
     settings.setProcessEnvironment(env);
     settings.start(QStringLiteral(STOWLY_BIN_DIR "/stowly-cli"),
-                   {QStringLiteral("settings"), QStringLiteral("destinationPath"), destination});
+                   {"settings", "destinationPath", destination});
     ASSERT_TRUE(settings.waitForFinished(30000));
     ASSERT_EQ(settings.exitCode(), 0) << settings.readAllStandardError().toStdString();
 
     QProcessEnvironment appEnv = env;
-    appEnv.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    appEnv.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QProcess app;
     endWithThisProcess(app);
     app.setProcessEnvironment(appEnv);
-    app.start(QStandardPaths::findExecutable(QStringLiteral("xvfb-run")),
-              {QStringLiteral("-a"), QStringLiteral(STOWLY_BIN_DIR "/stowly")});
+    app.start(QStandardPaths::findExecutable("xvfb-run"),
+              {"-a", QStringLiteral(STOWLY_BIN_DIR "/stowly")});
     ASSERT_TRUE(app.waitForStarted());
 
     QProcess road;
     road.setProcessEnvironment(env);
     road.setProcessChannelMode(QProcess::MergedChannels);
     road.start(python, {QStringLiteral(STOWLY_TESTS_DIR "/ui/tools/ScreenReaderRoad.py"),
-                        card->label, QStringLiteral("Harbour Shoot")});
+                        card->label, "Harbour Shoot"});
     const bool ended = road.waitForFinished(240'000);
     const QString said = QString::fromUtf8(road.readAll());
 
     // The program first, then the bus it was read through.
-    if (const qint64 pid = descendantNamed(app.processId(), QStringLiteral("stowly")))
+    if (const qint64 pid = descendantNamed(app.processId(), "stowly"))
         ::kill(pid_t(pid), SIGTERM);
     app.waitForFinished(15000);
     launcher.terminate();
@@ -120,9 +105,8 @@ TEST(ScreenReaderTest, ARealCardIsOffloadedThroughTheAccessibilityInterface) {
 
     ASSERT_TRUE(ended) << said.toStdString();
     EXPECT_EQ(road.exitCode(), 0) << said.toStdString();
-    EXPECT_TRUE(said.contains(card->label + QStringLiteral(", 3 new files"))) << said.toStdString();
-    EXPECT_TRUE(said.contains(QStringLiteral("finished: Offload Complete — 3 copied")))
-        << said.toStdString();
+    EXPECT_TRUE(said.contains(card->label + ", 3 new files")) << said.toStdString();
+    EXPECT_TRUE(said.contains("finished: Offload Complete — 3 copied")) << said.toStdString();
     EXPECT_EQ(QDir(destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1)
         << "the copies are not at the destination";
 }

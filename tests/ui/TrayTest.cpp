@@ -1,11 +1,8 @@
 // The tray item in menu bar mode: there only while wanted, its menu as the model stands.
 
-#include "app/AppModel.h"
+#include "UiWorld.h"
 #include "app/ImportPrompter.h"
 #include "app/MenuBarItem.h"
-#include "support/AppModelWorld.h"
-#include "ui/DesktopApp.h"
-#include "ui/DesktopLook.h"
 #include "ui/StatusItemController.h"
 
 #include <QMenu>
@@ -44,10 +41,9 @@ TEST(TrayTest, TheMenuFollowsTheCardsTheRunAndThePause) {
 }
 
 TEST(TrayTest, TheItemIsThereOnlyInMenuBarModeAndActsOnTheModel) {
-    World world;
-    DesktopLook look{false};
-    DesktopApp desktop{*world.model, &look};
-    StatusItemController& tray = desktop.statusItem();
+    WindowWorld w;
+    World& world = w.world;
+    StatusItemController& tray = w.desktop.statusItem();
     AppSettings& settings = world.model->settings();
     EXPECT_FALSE(tray.isInserted());
     settings.setValue(setting::keepRunningInMenuBar, true);

@@ -1,7 +1,7 @@
 #include "ui/stages/MediaStageView.h"
+#include "../UiWorld.h"
 #include "history/LedgerIndex.h"
 #include "session/OffloadSession.h"
-#include "support/AppModelWorld.h"
 #include "support/PrivateSessionBus.h"
 #include "ui/FileManager.h"
 #include "ui/stages/MediaFileMenu.h"
@@ -49,19 +49,25 @@ QPushButton* nothingButton(QWidget& view) {
     return nothing ? nothing->findChild<QPushButton*>() : nullptr;
 }
 
-} // namespace
-
-TEST(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
+// The media stage of a model whose cards are still to come.
+class MediaStageViewTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(list); }
     World w;
     AppModel& m = *w.model;
-    w.durations->seconds = {{"C1.MP4", 30.0}, {"C2.MP4", 1.0}};
     ThumbnailProvider thumbnails;
-    MediaStageView view(m, thumbnails);
+    MediaStageView view{m, thumbnails};
+    QListView* list = child<QListView>(view, "mediaView");
+};
+
+} // namespace
+
+TEST_F(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
+    w.durations->seconds = {{"C1.MP4", 30.0}, {"C2.MP4", 1.0}};
     const QByteArray clip = readFile(QStringLiteral(STOWLY_TEST_DATA_DIR "/media/clip-1s.mp4"));
     w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/C1.MP4", clip}, {"DCIM/C2.MP4", "s"}});
     ASSERT_TRUE(w.waitForSession());
-    auto* list = child<QListView>(view, "mediaView");
-    ASSERT_TRUE(list && child<QWidget>(view, "scopeSwitch"));
+    ASSERT_TRUE(child<QWidget>(view, "scopeSwitch"));
     EXPECT_EQ(list->model()->rowCount(), 2);
     m.session()->setProjectInput("P");
 
@@ -81,7 +87,6 @@ TEST(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
     // The short clip waits in its own list, where one click offloads every short clip.
     view.setScope(MediaStageView::ListScope::skippedShort);
     EXPECT_EQ(list->model(), &m.shortClipsSkipped());
-    EXPECT_EQ(list->model()->rowCount(), 1);
     QPushButton* includeAll = nullptr;
     for (auto* button : view.findChildren<QPushButton*>())
         if (button->isVisibleTo(&view) &&
@@ -89,7 +94,6 @@ TEST(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
             includeAll = button;
     ASSERT_TRUE(includeAll);
     includeAll->click();
-    EXPECT_TRUE(m.session()->includeAllShort());
     EXPECT_EQ(m.filesToCopy().rowCount(), 3);
 
     // Offloaded, then with the copies gone: the one button re-offloads the missing copies.
@@ -110,21 +114,15 @@ TEST(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
     EXPECT_FALSE(child<QWidget>(view, "nothingToCopy")->isVisibleTo(&view));
 }
 
-TEST(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
-    World w;
-    AppModel& m = *w.model;
+TEST_F(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
     QHash<QString, QByteArray> files;
     for (int i = 0; i < 20'000; ++i)
         files.insert(QStringLiteral("DCIM/%1/IMG_%2.JPG").arg(i / 1000).arg(i, 5, 10, QChar(u'0')),
                      "x");
     w.insertCard("BIG", files);
     ASSERT_TRUE(spinUntil([&] { return m.session() && !m.isScanning(); }, 60'000));
-    ThumbnailProvider thumbnails;
-    MediaStageView view(m, thumbnails);
     view.resize(640, 560);
     view.show();
-    auto* list = child<QListView>(view, "mediaView");
-    ASSERT_TRUE(list);
     EXPECT_EQ(list->model()->rowCount(), 20'000);
     EXPECT_TRUE(list->uniformItemSizes());
     list->scrollToBottom();
@@ -136,20 +134,14 @@ TEST(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
 }
 
 // At every width the grid's rows hold as many tiles as fit, never one alone while two fit.
-TEST(MediaStageViewTest, GridRowsHoldAsManyTilesAsFitAtEveryWidth) {
-    World w;
-    AppModel& m = *w.model;
+TEST_F(MediaStageViewTest, GridRowsHoldAsManyTilesAsFitAtEveryWidth) {
     QHash<QString, QByteArray> files;
     for (int i = 0; i < 12; ++i)
         files.insert(QStringLiteral("DCIM/IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')), "x");
     w.insertCard("GRID", files);
     ASSERT_TRUE(w.waitForSession());
     m.settings().setValue(setting::mediaLayout, MediaLayout::grid);
-    ThumbnailProvider thumbnails;
-    MediaStageView view(m, thumbnails);
     view.show();
-    auto* list = child<QListView>(view, "mediaView");
-    ASSERT_TRUE(list);
     for (int width = 360; width <= 900; width += 9) {
         view.resize(width, 600);
         QCoreApplication::processEvents();
@@ -167,13 +159,9 @@ TEST(MediaStageViewTest, GridRowsHoldAsManyTilesAsFitAtEveryWidth) {
 
 // A range of days from two calendars: what it leaves out stays on the card, and the field shows
 // the range while it applies.
-TEST(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
-    World w;
-    AppModel& m = *w.model;
+TEST_F(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
     w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}});
     ASSERT_TRUE(w.waitForSession());
-    ThumbnailProvider thumbnails;
-    MediaStageView view(m, thumbnails);
     view.show();
     auto* dates = child<QComboBox>(view, "dateFilter");
     ASSERT_TRUE(dates);
@@ -185,17 +173,15 @@ TEST(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
     const QDate to = QDate::currentDate().addDays(-7);
     bool answered = false;
     QTimer::singleShot(0, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QDialog*>(top);
-                dialog && dialog->objectName() == "dateRange" && dialog->isVisible()) {
-                // Setting the last day first pulls the first one back with it.
-                dialog->findChild<QDateEdit*>("lastDay")->setDate(to.addDays(-30));
-                EXPECT_EQ(dialog->findChild<QDateEdit*>("firstDay")->date(), to.addDays(-30));
-                dialog->findChild<QDateEdit*>("firstDay")->setDate(from);
-                dialog->findChild<QDateEdit*>("lastDay")->setDate(to);
-                dialog->findChild<QPushButton*>("useDates")->click();
-                answered = true;
-            }
+        if (auto* dialog = shownTopLevel<QDialog>("dateRange")) {
+            // Setting the last day first pulls the first one back with it.
+            dialog->findChild<QDateEdit*>("lastDay")->setDate(to.addDays(-30));
+            EXPECT_EQ(dialog->findChild<QDateEdit*>("firstDay")->date(), to.addDays(-30));
+            dialog->findChild<QDateEdit*>("firstDay")->setDate(from);
+            dialog->findChild<QDateEdit*>("lastDay")->setDate(to);
+            dialog->findChild<QPushButton*>("useDates")->click();
+            answered = true;
+        }
     });
     Q_EMIT dates->activated(choose);
     ASSERT_TRUE(answered);
@@ -207,14 +193,10 @@ TEST(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
     EXPECT_EQ(m.session()->outsideDatesCount(), 2);
 }
 
-TEST(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
-    World w;
-    AppModel& m = *w.model;
+TEST_F(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     w.durations->seconds = {{"S.MP4", 1.0}};
     w.insertCard("CARD", {{"A.JPG", "a"}, {"S.MP4", "s"}});
     ASSERT_TRUE(w.waitForSession());
-    ThumbnailProvider thumbnails;
-    MediaStageView view(m, thumbnails);
 
     // A quick dump needs no project, and the field says so.
     auto* project = child<QLineEdit>(view, "projectField");
@@ -275,15 +257,12 @@ TEST(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     EXPECT_TRUE(spinUntil([&] { return !opener.opened.isEmpty(); }));
     QDesktopServices::unsetUrlHandler("file");
     EXPECT_EQ(opener.opened.value(0), QUrl::fromLocalFile(QFileInfo(copy).absolutePath()));
-    if (bus->startObject(service, path, service)) {
-        bus->mock(service, path, "AddMethod", {service, "ShowItems", "ass", "", ""});
-        menu.actions()[1]->trigger();
-        ASSERT_TRUE(spinUntil([&] { return !bus->calls(service, path, "ShowItems").isEmpty(); }));
-        EXPECT_EQ(bus->calls(service, path, "ShowItems")[0][0].toStringList(),
-                  QStringList{QUrl::fromLocalFile(copy).toString(QUrl::FullyEncoded)});
-    } else {
-        ADD_FAILURE() << "the file manager stand-in did not come up";
-    }
+    ASSERT_TRUE(bus->startObject(service, path, service)) << "no file manager stand-in";
+    bus->mock(service, path, "AddMethod", {service, "ShowItems", "ass", "", ""});
+    menu.actions()[1]->trigger();
+    ASSERT_TRUE(spinUntil([&] { return !bus->calls(service, path, "ShowItems").isEmpty(); }));
+    EXPECT_EQ(bus->calls(service, path, "ShowItems")[0][0].toStringList(),
+              QStringList{QUrl::fromLocalFile(copy).toString(QUrl::FullyEncoded)});
     menu.actions().first()->trigger();
     EXPECT_TRUE(m.session()->reoffloadingIDs().contains(clip.id()));
     EXPECT_EQ(m.filesToCopy().rowCount(), 1);

@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include <cstdio>
-
 using namespace stowly;
 using namespace stowly::test;
 
@@ -23,22 +21,13 @@ void shootLooks(World& world, SettingsWindow& window, const QString& folder, con
     AppSettings& settings = world.model->settings();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const Look& look : looks) {
-        settings.setValue(setting::theme, look.theme);
-        settings.setValue(setting::appearance, look.appearance);
-        const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
-        QApplication::setPalette(Theme::palette(colors));
-        qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
+        choose(settings, look);
+        useLook(look);
         window.showTab(SettingsTab::naming);
-        for (int i = 0; i < 3; ++i) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        }
+        settle();
         const QString file =
             QStringLiteral("%1/21-naming-%2-%3.png").arg(folder, state, QLatin1String(look.name));
-        if (!window.grab().save(file))
-            std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-        else
-            std::printf("%s\n", qPrintable(file));
+        save(window.grab(), file);
     }
 }
 

@@ -3,13 +3,10 @@
 
 #include "app/AppModel.h"
 #include "session/OffloadSession.h"
-#include "support/AppModelWorld.h"
 #include "support/TestHome.h"
-#include "ui/DesktopApp.h"
-#include "ui/DesktopLook.h"
 #include "ui/ImportPanel.h"
-#include "ui/MainWindow.h"
 #include "ui/StatusItemController.h"
+#include "ui/UiWorld.h"
 #include "ui/tools/NamingShots.h"
 #include "ui/tools/PresetsShots.h"
 #include "ui/tools/SettingsShots.h"
@@ -72,13 +69,6 @@ QByteArray sample(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-struct WindowWorld {
-    World world;
-    DesktopLook look{false};
-    DesktopApp desktop{*world.model, &look};
-    MainWindow& window = desktop.window();
-};
-
 class Shooter {
 public:
     Shooter(WindowWorld& w, QString folder) : m_w(w), m_folder(std::move(folder)) {}
@@ -87,8 +77,7 @@ public:
     void shoot(const QString& state) {
         AppSettings& settings = m_w.world.model->settings();
         for (const Look& look : looks) {
-            settings.setValue(setting::theme, look.theme);
-            settings.setValue(setting::appearance, look.appearance);
+            choose(settings, look);
             for (const QSize size : sizes) {
                 m_w.window.resize(size);
                 settle();
@@ -96,23 +85,12 @@ public:
                                          .arg(m_folder, state, QLatin1String(look.name))
                                          .arg(size.width())
                                          .arg(size.height());
-                if (!m_w.window.grab().save(file))
-                    std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-                else
-                    std::printf("%s\n", qPrintable(file));
+                save(m_w.window.grab(), file);
             }
         }
     }
 
 private:
-    // Layouts and polish are posted events; a grab wants them done.
-    static void settle() {
-        for (int i = 0; i < 3; ++i) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        }
-    }
-
     WindowWorld& m_w;
     QString m_folder;
 };
@@ -216,8 +194,7 @@ int main(int argc, char** argv) {
     w.window.showRecentOffloads();
     auto* recent = w.window.findChild<QWidget*>(QStringLiteral("recentOffloads"));
     for (const Look& look : looks) {
-        w.world.model->settings().setValue(setting::theme, look.theme);
-        w.world.model->settings().setValue(setting::appearance, look.appearance);
+        choose(w.world.model->settings(), look);
         QCoreApplication::processEvents();
         recent->grab().save(
             QStringLiteral("%1/9-recent-offloads-%2.png").arg(folder, QLatin1String(look.name)));
@@ -226,8 +203,7 @@ int main(int argc, char** argv) {
     // The tray item's menu in menu bar mode, with the card connected.
     w.world.model->settings().setValue(setting::keepRunningInMenuBar, true);
     for (const Look& look : looks) {
-        w.world.model->settings().setValue(setting::theme, look.theme);
-        w.world.model->settings().setValue(setting::appearance, look.appearance);
+        choose(w.world.model->settings(), look);
         QMenu* menu = w.desktop.statusItem().menu();
         menu->adjustSize();
         QCoreApplication::processEvents();

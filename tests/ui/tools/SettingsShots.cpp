@@ -6,7 +6,6 @@
 #include "app/AppModel.h"
 #include "app/CameraStore.h"
 #include "support/AppModelWorld.h"
-#include "ui/Theme.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/tools/ShotLooks.h"
 
@@ -14,30 +13,18 @@
 #include <QStyleFactory>
 #include <QTabWidget>
 
-#include <cstdio>
-
 using namespace stowly;
 using namespace stowly::test;
 
 namespace {
-
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-}
 
 // Every tab in every look, the window tall enough that each tab shows whole.
 void shootTabs(World& world, SettingsWindow& window, const QString& folder, const QString& state) {
     AppSettings& settings = world.model->settings();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     for (const Look& look : looks) {
-        settings.setValue(setting::theme, look.theme);
-        settings.setValue(setting::appearance, look.appearance);
-        const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
-        QApplication::setPalette(Theme::palette(colors));
-        qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
+        choose(settings, look);
+        useLook(look);
         for (const SettingsTab tab : {SettingsTab::general, SettingsTab::appearance,
                                       SettingsTab::files, SettingsTab::cameras}) {
             window.showTab(tab);
@@ -45,10 +32,7 @@ void shootTabs(World& world, SettingsWindow& window, const QString& folder, cons
             const QString file =
                 QStringLiteral("%1/20-settings-%2-%3-%4.png")
                     .arg(folder, state, settingsTab::rawValue(tab), QLatin1String(look.name));
-            if (!window.grab().save(file))
-                std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-            else
-                std::printf("%s\n", qPrintable(file));
+            save(window.grab(), file);
         }
     }
 }

@@ -23,32 +23,10 @@
 #include <QPainter>
 #include <QTest>
 
-#include <cstdio>
-
 using namespace stowly;
 using namespace stowly::test;
 
 namespace {
-
-void useLook(const Look& look) {
-    const ThemeColors colors = Theme::colors(look.theme, look.isDark(), false);
-    QApplication::setPalette(Theme::palette(colors));
-    qApp->setStyleSheet(Theme::styleSheet(colors, QApplication::font()));
-}
-
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-}
-
-void save(const QPixmap& picture, const QString& file) {
-    if (!picture.save(file))
-        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-    else
-        std::printf("%s\n", qPrintable(file));
-}
 
 // The dialog with the first day's calendar open under its field, as the user sees it.
 QPixmap dateRange() {
@@ -142,8 +120,7 @@ void shootStageDetails(const QString& folder) {
         QTest::keyClicks(project, QStringLiteral("Harbour Shoot"));
     spinUntil([] { return false; }, 400);
     for (const Look& each : looks) {
-        world.model->settings().setValue(setting::theme, each.theme);
-        world.model->settings().setValue(setting::appearance, each.appearance);
+        choose(world.model->settings(), each);
         window.resize(1100, 750);
         settle();
         save(window.grab(),

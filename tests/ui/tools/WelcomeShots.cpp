@@ -11,8 +11,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-#include <cstdio>
-
 using namespace stowly;
 using namespace stowly::test;
 
@@ -34,13 +32,6 @@ QList<OnboardingDrive> drives() {
     return {raid, system};
 }
 
-void settle() {
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-}
-
 } // namespace
 
 void shootWelcome(const QString& folder) {
@@ -53,16 +44,12 @@ void shootWelcome(const QString& folder) {
 
     const auto shoot = [&](const QString& state) {
         for (const Look& l : looks) {
-            world.model->settings().setValue(setting::theme, l.theme);
-            world.model->settings().setValue(setting::appearance, l.appearance);
+            choose(world.model->settings(), l);
             spinUntil([] { return false; }, 50);
             settle();
             const QString file =
                 QStringLiteral("%1/13-welcome-%2-%3.png").arg(folder, state, QLatin1String(l.name));
-            if (!window.grab().save(file))
-                std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-            else
-                std::printf("%s\n", qPrintable(file));
+            save(window.grab(), file);
         }
     };
 
