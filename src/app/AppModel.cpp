@@ -588,8 +588,10 @@ QList<PlannedFile> AppModel::plan(const CardDesk& desk) const {
     if (!session || !destination || !naming || desk.blocker())
         return {};
     return OffloadPlanner::plan(
-        session->newClips(), *naming, namingContext(*session), m_settings->value(setting::fileRules),
-        OffloadPlanner::diskLister(QStringList{*destination} + m_settings->value(setting::backupDestinations)));
+        session->newClips(), *naming, namingContext(*session),
+        m_settings->value(setting::fileRules),
+        OffloadPlanner::diskLister(QStringList{*destination} +
+                                   m_settings->value(setting::backupDestinations)));
 }
 
 void AppModel::startOffload() {
@@ -616,7 +618,8 @@ void AppModel::startDeskOffload(CardDesk& desk) {
     m_cameras->remember(session->cameraID(), session->card().volumeIdentity());
     m_queue->add(session, files,
                  OffloadDestinations{*m_settings->value(setting::destinationPath),
-                                     m_settings->value(setting::backupDestinations), m_settings->value(setting::verifySource),
+                                     m_settings->value(setting::backupDestinations),
+                                     m_settings->value(setting::verifySource),
                                      m_settings->value(setting::writeAscMhl)});
 }
 

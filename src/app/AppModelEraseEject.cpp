@@ -25,7 +25,8 @@ void AppModel::ejectCard(const CardVolume& card) {
 void AppModel::cardFileSystemAppeared(const QString& device, const QString& name) {
     // An erase or an eject in progress unmounts and remounts cards on its own; mounting one
     // of its file systems in between would race with it.
-    if (!m_settings->value(setting::mountCardsWhenInserted) || isFormatting() || m_devices->isEjecting())
+    if (!m_settings->value(setting::mountCardsWhenInserted) || isFormatting() ||
+        m_devices->isEjecting())
         return;
     Log::info(Log::Category::importPrompt, QStringLiteral("Mounting the inserted card ") + device);
     m_devices->mount(device, name);

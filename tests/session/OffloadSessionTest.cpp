@@ -99,7 +99,8 @@ TEST(OffloadSessionTest, TwoRunsAtOnceShareTheFolderAndTheHistory) {
     ASSERT_TRUE(spinUntil([&] { return finished[0] && finished[1]; }, 60000));
 
     for (int c = 0; c < 2; ++c) {
-        EXPECT_EQ(finished[c]->failures, QStringList()) << finished[c]->failures.join(u'\n').toStdString();
+        EXPECT_EQ(finished[c]->failures, QStringList())
+            << finished[c]->failures.join(u'\n').toStdString();
         EXPECT_EQ(finished[c]->copied, 40);
     }
     const auto checkEveryCopy = [&](const Ledger& ledger) {
