@@ -5,8 +5,8 @@
 // process, after the commands.
 #include "BenchSupport.h"
 
-#include "history/Ledger.h"
-#include "history/LedgerFile.h"
+#include "history/History.h"
+#include "history/HistoryFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,10 +49,10 @@ void writePhotos(const QString& folder) {
 }
 
 void writeHistory(const QString& path) {
-    LedgerRecords records;
+    HistoryRecords records;
     const QDateTime when = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
     for (int i = 0; i < historyEntries; ++i) {
-        LedgerEntry e;
+        HistoryEntry e;
         e.sourceRelativePath = QStringLiteral("DCIM/%1CANON/IMG_%2.CR3")
                                    .arg(100 + i / 9999)
                                    .arg(i % 9999, 4, 10, QChar(u'0'));
@@ -68,7 +68,7 @@ void writeHistory(const QString& path) {
         records.append(e);
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(LedgerFile::encode(records)) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(HistoryFile::encode(records)) < 0)
         qFatal("cannot write the history");
 }
 
@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
         }
     QList<double> loads;
     for (int round = 0; round < rounds; ++round)
-        loads.append(secondsOf([&] { Ledger ledger(history); }));
+        loads.append(secondsOf([&] { History ledger(history); }));
 
     bool met = true;
     for (const Side& side : sides) {

@@ -11,7 +11,7 @@
 #include "app/DisplayOptions.h"
 #include "base/Background.h"
 #include "devices/VolumePaths.h"
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
 #include "support/FakeVolumes.h"
@@ -103,7 +103,7 @@ void pauseFor(int ms) {
 }
 
 void writeHistory(const QString& path) {
-    LedgerRecords records;
+    HistoryRecords records;
     for (int i = 0; i < historyEntries; ++i) {
         const QByteArray relative =
             QStringLiteral("DCIM/%1CANON/IMG_%2.CR3").arg(100 + i / 9999).arg(i % 9999).toUtf8();
@@ -118,7 +118,7 @@ void writeHistory(const QString& path) {
     }
     QDir().mkpath(path.left(path.lastIndexOf(u'/')));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(LedgerFile::encode(records)) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(HistoryFile::encode(records)) < 0)
         qFatal("cannot write the history");
 }
 
@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
     meter.onTick = [&](qint64 now) {
         if (windowShownNs < 0 && desktop->window().isVisible())
             windowShownNs = now;
-        if (historyReadNs < 0 && model->ledger().entries().size() >= historyEntries)
+        if (historyReadNs < 0 && model->history().entries().size() >= historyEntries)
             historyReadNs = now;
     };
     meter.start(0);

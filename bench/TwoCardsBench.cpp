@@ -13,7 +13,7 @@
 
 #include "app/CardScan.h"
 #include "base/FileNames.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "media/FileRules.h"
 #include "session/OffloadQueue.h"
 #include "session/OffloadSession.h"
@@ -127,7 +127,7 @@ double cpuSeconds() {
 Turn offload(const QList<const Card*>& cards, const QString& historyFolder) {
     removeFolder(historyFolder);
     QDir().mkpath(historyFolder);
-    Ledger ledger(historyFolder + QStringLiteral("/ledger.json"));
+    History ledger(historyFolder + QStringLiteral("/ledger.json"));
     std::vector<std::unique_ptr<OffloadSession>> sessions;
     QList<QList<PlannedFile>> plans;
     for (const Card* card : cards) {

@@ -8,7 +8,7 @@
 #include "devices/DiskTool.h"
 #include "devices/MountEvents.h"
 #include "diagnostics/SystemInfo.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "history/LegacyMigration.h"
 #include "media/DurationReading.h"
 
@@ -22,7 +22,7 @@ std::unique_ptr<AppModel> AppLaunch::makeModel(AppStores stores, AppPlatform pla
     // A model that watches the computer has a window to show at once; its history, which may
     // be large, is read behind it.
     if (startWatching && !stores.ledger)
-        stores.ledger = std::make_unique<Ledger>(Ledger::defaultFileURL(), Ledger::LoadLater{});
+        stores.ledger = std::make_unique<History>(History::defaultFileURL(), History::LoadLater{});
     return std::make_unique<AppModel>(std::move(stores), std::move(platform), startWatching);
 }
 
@@ -40,10 +40,10 @@ void AppLaunch::start(AppModel& model, bool launchedAsLoginItem, Hooks hooks) {
         };
         // The first-run setup is only for someone without a history, so it waits for it.
         QTimer::singleShot(crashOfferDelayMs, &model, [&model, offer] {
-            if (model.ledger().isLoaded())
+            if (model.history().isLoaded())
                 offer();
             else
-                QObject::connect(&model.ledger(), &Ledger::loaded, &model, offer,
+                QObject::connect(&model.history(), &History::loaded, &model, offer,
                                  Qt::SingleShotConnection);
         });
     }

@@ -28,7 +28,7 @@
 #include "devices/ProcessRunner.h"
 #include "devices/VolumeFacts.h"
 #include "devices/VolumeWatcher.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "media/FFmpegDurationReader.h"
 #include "naming/OffloadPlanner.h"
 #include "naming/Renamer.h"
@@ -53,7 +53,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     stores.fillDefaults(*platform.volumes);
     m_volumes = platform.volumes;
     m_settings = std::move(stores.settings);
-    m_ledger = std::move(stores.ledger);
+    m_history = std::move(stores.ledger);
     m_destinations = std::move(stores.destinations);
     m_cameras = std::move(stores.cameras);
     m_presets = std::move(stores.presets);
@@ -78,7 +78,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts));
     m_durationReader = platform.durationReader;
     m_sleepInhibitor = platform.sleepInhibitor;
-    m_queue = std::make_unique<OffloadQueue>(m_ledger.get());
+    m_queue = std::make_unique<OffloadQueue>(m_history.get());
     m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
     m_settings->onChange(setting::shareDestinationDrives, this, [this] {
         m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
@@ -109,7 +109,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_favoriteList = std::make_unique<FavoritesModel>(*m_destinations);
     m_presetList = std::make_unique<PresetsModel>(*m_presets);
     m_cameraList = std::make_unique<CamerasModel>(*m_cameras);
-    m_historyList = std::make_unique<HistoryModel>(*m_ledger);
+    m_historyList = std::make_unique<HistoryModel>(*m_history);
     m_namePreview = std::make_unique<NamePreview>(*this);
     connect(this, &AppModel::sessionChanged, this, [this] {
         for (SessionFilesModel* files :
@@ -164,9 +164,9 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_importPrompter->setHost(this, this);
     updateBlocker();
 
-    if (!m_ledger->isLoaded()) {
-        connect(m_ledger.get(), &Ledger::loaded, this, &AppModel::historyLoaded);
-        m_ledger->loadInBackground();
+    if (!m_history->isLoaded()) {
+        connect(m_history.get(), &History::loaded, this, &AppModel::historyLoaded);
+        m_history->loadInBackground();
     }
     if (startWatching) {
         m_watcher->start();
@@ -318,7 +318,7 @@ void AppModel::refreshInventory(OffloadSession* session) {
     const QString identity = session->card().volumeIdentity();
     background::run(
         this,
-        [old, identity, history = m_ledger->entriesByKey(),
+        [old, identity, history = m_history->entriesByKey(),
          backups = m_settings->value(setting::backupDestinations)] {
             return CardScan::reclassify(old, identity, history, backups);
         },

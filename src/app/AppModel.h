@@ -19,7 +19,7 @@
 #include "devices/FormatReadiness.h"
 #include "devices/MountEvents.h"
 #include "devices/VolumeWatcher.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "media/DurationReading.h"
@@ -52,7 +52,7 @@ class ImportPrompter;
 class OffloadSession;
 class VolumeFacts;
 struct FavoriteDestination;
-struct LedgerEntry;
+struct HistoryEntry;
 struct OffloadPreset;
 struct OffloadSummary;
 
@@ -91,8 +91,8 @@ public:
     // icon is wanted.
     bool menuBarIconInserted() const;
     const AppSettings& settings() const { return *m_settings; }
-    Ledger& ledger() { return *m_ledger; }
-    const Ledger& ledger() const { return *m_ledger; }
+    History& history() { return *m_history; }
+    const History& history() const { return *m_history; }
     CameraStore& cameras() { return *m_cameras; }
     const CameraStore& cameras() const { return *m_cameras; }
     DestinationStore& destinations() { return *m_destinations; }
@@ -127,7 +127,7 @@ public:
     OffloadSession* session() const;
     bool isScanning() const;
     // The history is still being read; a card selected meanwhile waits for it to be scanned.
-    bool isLoadingHistory() const { return !m_ledger->isLoaded(); }
+    bool isLoadingHistory() const { return !m_history->isLoaded(); }
     const std::optional<CardInventory>& cardInventory() const;
     const FormatState& formatState() const { return m_formatState; }
     const std::optional<QString>& pendingFormattedMount() const { return m_pendingFormattedMount; }
@@ -178,7 +178,7 @@ public:
     void setProject(const QString& name);
     void selectCamera(const std::optional<QUuid>& cameraID);
     void confirmForgetSelectedCardHistory();
-    void forgetLedgerEntry(const LedgerEntry& entry);
+    void forgetHistoryEntry(const HistoryEntry& entry);
     void formatSelectedCard();
     void formatFinished(const CardVolume& card, const FormatOutcome& outcome);
 
@@ -259,7 +259,7 @@ private:
     std::optional<PresetSession> presetSession() const;
 
     std::unique_ptr<AppSettings> m_settings;
-    std::unique_ptr<Ledger> m_ledger;
+    std::unique_ptr<History> m_history;
     std::unique_ptr<CameraStore> m_cameras;
     std::unique_ptr<DestinationStore> m_destinations;
     std::unique_ptr<PresetStore> m_presets;

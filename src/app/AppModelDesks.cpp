@@ -11,7 +11,7 @@
 #include "base/Background.h"
 #include "base/Log.h"
 #include "devices/VolumeWatcher.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "session/OffloadQueue.h"
 #include "session/OffloadSession.h"
 
@@ -293,11 +293,11 @@ void AppModel::scan(CardDesk& desk) {
     desk.setScanning(true);
     const quint64 generation = desk.beginScan();
     // Split against a history not read yet, every file would look new; scanned once it is.
-    if (!m_ledger->isLoaded())
+    if (!m_history->isLoaded())
         return;
     const CardVolume card = desk.card();
     CardScan::Input input{card,
-                          m_ledger->entriesByKey(),
+                          m_history->entriesByKey(),
                           m_durationCache,
                           m_durationReader,
                           m_settings->value(setting::fileRules),

@@ -56,7 +56,7 @@ void AppModel::formatSelectedCard() {
     if (const OffloadSession* session = m_desk->session())
         for (const Clip& clip : m_desk->inventory()->newFiles)
             if (session->skippedShort().ids.contains(clip.id()))
-                discarding.insert(clip.ledgerKey(card.volumeIdentity()));
+                discarding.insert(clip.historyKey(card.volumeIdentity()));
     m_formattingCardPath = card.url;
     setFormatState({FormatState::Kind::formatting, card.name});
 
@@ -64,7 +64,7 @@ void AppModel::formatSelectedCard() {
     std::shared_ptr<CardFormatter> formatter = m_devices->formatter();
     background::run(
         this,
-        [formatter, card, destination, discarding, history = m_ledger->entriesByKey(),
+        [formatter, card, destination, discarding, history = m_history->entriesByKey(),
          rules = m_settings->value(setting::fileRules),
          backups = m_settings->value(setting::backupDestinations)] {
             std::optional<ScanFailure> unreadable;

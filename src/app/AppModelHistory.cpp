@@ -4,7 +4,7 @@
 
 #include "app/CardDesk.h"
 #include "app/ReoffloadAlert.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 
 #include <QPointer>
 
@@ -26,7 +26,7 @@ void AppModel::historyLoaded() {
 
 qsizetype AppModel::selectedCardHistoryCount() const {
     const auto card = selectedCard();
-    return card ? m_ledger->entryCount(card->volumeIdentity()) : 0;
+    return card ? m_history->entryCount(card->volumeIdentity()) : 0;
 }
 
 void AppModel::confirmForgetSelectedCardHistory() {
@@ -35,19 +35,19 @@ void AppModel::confirmForgetSelectedCardHistory() {
         return;
     const CardHistory::Counts counts =
         CardHistory{card->volumeIdentity(), std::nullopt, card->name}.forgettable(
-            m_ledger->entries());
+            m_history->entries());
     m_frontEnd->confirm(ReoffloadAlert::forgetText(card->name, counts.files, counts.copies),
                         [this, weak = QPointer<AppModel>(this), card = *card](bool confirmed) {
                             if (!confirmed || !weak || isBusy())
                                 return;
-                            m_ledger->forgetVolume(card.volumeIdentity());
+                            m_history->forgetVolume(card.volumeIdentity());
                             if (CardDesk* desk = this->desk(card.id()))
                                 scan(*desk);
                         });
 }
 
-void AppModel::forgetLedgerEntry(const LedgerEntry& entry) {
-    m_ledger->forget(entry);
+void AppModel::forgetHistoryEntry(const HistoryEntry& entry) {
+    m_history->forget(entry);
     // The card the copy came from has a file that is new again.
     QList<CardDesk*> changed;
     for (const auto& desk : m_desks)

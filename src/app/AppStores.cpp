@@ -8,7 +8,7 @@ void AppStores::fillDefaults(const VolumeFacts& volumes) {
     if (!settings)
         settings = std::make_unique<AppSettings>(AppSettings::openStandardPreferences());
     if (!ledger)
-        ledger = std::make_unique<Ledger>(Ledger::defaultFileURL());
+        ledger = std::make_unique<History>(History::defaultFileURL());
     if (!destinations) {
         DestinationStore::Options options;
         const VolumeFacts* facts = &volumes;

@@ -4,7 +4,7 @@
 #include "app/CameraStore.h"
 #include "app/DestinationStore.h"
 #include "app/PresetStore.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ class VolumeFacts;
 // The stores the application model owns; any left empty is made from its default location.
 struct AppStores {
     std::unique_ptr<AppSettings> settings;
-    std::unique_ptr<Ledger> ledger;
+    std::unique_ptr<History> ledger;
     std::unique_ptr<CameraStore> cameras;
     std::unique_ptr<DestinationStore> destinations;
     std::unique_ptr<PresetStore> presets;

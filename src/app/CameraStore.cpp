@@ -8,9 +8,9 @@
 
 namespace stowly {
 
-CameraStore::CameraStore(std::optional<QString> fileURL, QList<Camera> cameras, QObject* parent)
+CameraStore::CameraStore(std::optional<QString> filePath, QList<Camera> cameras, QObject* parent)
     : QObject(parent), m_cameras(std::move(cameras)),
-      m_file(std::move(fileURL), tr("Couldn’t read the camera list: %1"),
+      m_file(std::move(filePath), tr("Couldn’t read the camera list: %1"),
              tr("Couldn’t save the camera list: %1.")) {
     load();
 }

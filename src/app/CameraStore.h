@@ -18,7 +18,7 @@ class CameraStore : public QObject {
     Q_OBJECT
 public:
     // Without a file location everything stays in memory.
-    explicit CameraStore(std::optional<QString> fileURL, QList<Camera> cameras = {},
+    explicit CameraStore(std::optional<QString> filePath, QList<Camera> cameras = {},
                          QObject* parent = nullptr);
     static QString defaultFileURL();
 
@@ -27,7 +27,7 @@ public:
     // Card identity (volume UUID, else name) to the camera used with it.
     const QMap<QString, QUuid>& perCard() const { return m_perCard; }
     const std::optional<QString>& lastError() const { return m_file.lastError(); }
-    const std::optional<QString>& fileURL() const { return m_file.path(); }
+    const std::optional<QString>& filePath() const { return m_file.path(); }
 
     std::optional<Camera> camera(const std::optional<QUuid>& id) const;
     // A camera by name, else by code, ignoring case and surrounding spaces.

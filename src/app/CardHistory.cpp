@@ -19,25 +19,25 @@ std::variant<CardHistory, QString> CardHistory::named(const QString& argument,
     return CardHistory{card.volumeIdentity(), std::nullopt, card.name};
 }
 
-bool CardHistory::holds(const LedgerRecords& records, qsizetype i) const {
+bool CardHistory::holds(const HistoryRecords& records, qsizetype i) const {
     if (identity &&
-        records.text(i, LedgerRecords::sourceKey).startsWith((*identity + u'|').toUtf8()))
+        records.text(i, HistoryRecords::sourceKey).startsWith((*identity + u'|').toUtf8()))
         return true;
-    return cardName && records.text(i, LedgerRecords::cardName) == cardName->toUtf8();
+    return cardName && records.text(i, HistoryRecords::cardName) == cardName->toUtf8();
 }
 
-LedgerRecords CardHistory::of(const LedgerRecords& records) const {
+HistoryRecords CardHistory::of(const HistoryRecords& records) const {
     return records.without([&](qsizetype i) { return !holds(records, i); });
 }
 
-CardHistory::Counts CardHistory::forgettable(const LedgerRecords& records) const {
+CardHistory::Counts CardHistory::forgettable(const HistoryRecords& records) const {
     Counts counts;
     if (!identity)
         return counts;
     const QByteArray prefix = (*identity + u'|').toUtf8();
     QSet<QByteArrayView> keys;
     for (qsizetype i = 0; i < records.size(); ++i) {
-        const QByteArrayView key = records.text(i, LedgerRecords::sourceKey);
+        const QByteArrayView key = records.text(i, HistoryRecords::sourceKey);
         if (!key.startsWith(prefix))
             continue;
         ++counts.copies;

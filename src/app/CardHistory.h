@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/LedgerRecords.h"
+#include "history/HistoryRecords.h"
 
 #include <QString>
 
@@ -33,10 +33,10 @@ struct CardHistory {
     static std::variant<CardHistory, QString> named(const QString& argument,
                                                     const VolumeFacts& volumes);
 
-    bool holds(const LedgerRecords& records, qsizetype i) const;
+    bool holds(const HistoryRecords& records, qsizetype i) const;
     // Only this card's entries of the records.
-    LedgerRecords of(const LedgerRecords& records) const;
-    Counts forgettable(const LedgerRecords& records) const;
+    HistoryRecords of(const HistoryRecords& records) const;
+    Counts forgettable(const HistoryRecords& records) const;
 };
 
 } // namespace stowly

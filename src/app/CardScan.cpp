@@ -4,7 +4,7 @@
 
 namespace stowly {
 
-CardInventory CardScan::inventory(const CardVolume& card, const LedgerIndex& history,
+CardInventory CardScan::inventory(const CardVolume& card, const HistoryIndex& history,
                                   const FileRules& rules, const QStringList& backups) {
     const ClipScanner::Result report =
         ClipScanner::scanReport(card.url, ClipScanner::allCategories(), rules);
@@ -30,7 +30,7 @@ CardScan::Result CardScan::run(const Input& input) {
 }
 
 CardInventory CardScan::reclassify(const CardInventory& old, const QString& volumeIdentity,
-                                   const LedgerIndex& history, const QStringList& backups) {
+                                   const HistoryIndex& history, const QStringList& backups) {
     CardInventory inventory = CardInventory::classify(
         old.allClips(), volumeIdentity, history.lookup(), CardInventory::diskFileSize, backups);
     inventory.ignored = old.ignored;

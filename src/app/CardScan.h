@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/LedgerIndex.h"
+#include "history/HistoryIndex.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "media/DurationReading.h"
@@ -16,7 +16,7 @@ namespace stowly {
 namespace CardScan {
 struct Input {
     CardVolume card;
-    LedgerIndex history;
+    HistoryIndex history;
     DurationScanner::Cache durations;
     std::shared_ptr<DurationReading> reader;
     FileRules rules;
@@ -31,12 +31,12 @@ struct Result {
 
 Result run(const Input& input);
 // Only the walk and the split, for the check just before an erase.
-CardInventory inventory(const CardVolume& card, const LedgerIndex& history, const FileRules& rules,
+CardInventory inventory(const CardVolume& card, const HistoryIndex& history, const FileRules& rules,
                         const QStringList& backups = {});
 // The same clips classified again against a newer history; the ignored paths and a failure to
 // read the card carried over.
 CardInventory reclassify(const CardInventory& old, const QString& volumeIdentity,
-                         const LedgerIndex& history, const QStringList& backups = {});
+                         const HistoryIndex& history, const QStringList& backups = {});
 
 inline constexpr int durationWidth = 4;
 } // namespace CardScan

@@ -26,7 +26,7 @@ DestinationStore::DestinationStore(Options options, QObject* parent)
     : QObject(parent), m_favorites(std::move(options.favorites)),
       m_folderExists(std::move(options.folderExists)), m_volumeUUID(std::move(options.volumeUUID)),
       m_searchLimits(options.searchLimits),
-      m_file(std::move(options.fileURL), tr("Couldn’t read your favorite destinations: %1"),
+      m_file(std::move(options.filePath), tr("Couldn’t read your favorite destinations: %1"),
              tr("Couldn’t save your favorite destinations: %1.")) {
     if (!m_folderExists)
         m_folderExists = &DestinationStore::isDirectory;

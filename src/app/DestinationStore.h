@@ -24,7 +24,7 @@ public:
 
     struct Options {
         // None keeps everything in memory.
-        std::optional<QString> fileURL = DestinationStore::defaultFileURL();
+        std::optional<QString> filePath = DestinationStore::defaultFileURL();
         QList<FavoriteDestination> favorites;
         // None makes the first favourite the default.
         std::optional<QUuid> defaultID;
@@ -54,7 +54,7 @@ public:
     }
     // Goes up on every mount or unmount, so views re-check which favourites are connected.
     int mountRevision() const { return m_mountRevision; }
-    const std::optional<QString>& fileURL() const { return m_file.path(); }
+    const std::optional<QString>& filePath() const { return m_file.path(); }
     bool loadedSavedList() const { return m_loadedSavedList; }
     bool folderExists(const QString& path) const { return m_folderExists(path); }
 

@@ -5,7 +5,7 @@
 #include "app/PreferenceValue.h"
 #include "app/PresetStore.h"
 #include "base/Log.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 
 #include <QJsonDocument>
 
@@ -107,7 +107,8 @@ bool OnboardingStore::hasExistingSetup(const PresetStore& presets,
 }
 
 bool OnboardingStore::hasExistingSetup(const PresetStore& presets,
-                                       const DestinationStore& destinations, const Ledger& ledger) {
+                                       const DestinationStore& destinations,
+                                       const History& ledger) {
     return hasExistingSetup(presets, destinations, ledger.entries().size());
 }
 

@@ -14,7 +14,7 @@ namespace stowly {
 
 class AppSettings;
 class DestinationStore;
-class Ledger;
+class History;
 class PresetStore;
 
 // Where the first-run wizard stands and what it has gathered. Step and draft survive quitting:
@@ -65,7 +65,7 @@ public:
     static bool hasExistingSetup(const PresetStore& presets, const DestinationStore& destinations,
                                  qsizetype historyEntries);
     static bool hasExistingSetup(const PresetStore& presets, const DestinationStore& destinations,
-                                 const Ledger& ledger);
+                                 const History& ledger);
     // Whether the demo switch is set in the preferences.
     static bool demoSwitch(const QSettings* defaults);
     // At launch: always with the demo switch; otherwise only for someone who neither finished

@@ -16,10 +16,10 @@ QString baseName(const QString& name) {
 
 } // namespace
 
-PresetStore::PresetStore(std::optional<QString> fileURL, QList<OffloadPreset> presets,
+PresetStore::PresetStore(std::optional<QString> filePath, QList<OffloadPreset> presets,
                          std::optional<QUuid> activeID, QObject* parent)
     : QObject(parent), m_presets(std::move(presets)), m_activeID(activeID),
-      m_file(std::move(fileURL), tr("Couldn’t read your presets: %1"),
+      m_file(std::move(filePath), tr("Couldn’t read your presets: %1"),
              tr("Couldn’t save your presets: %1.")) {
     load();
 }

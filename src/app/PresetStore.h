@@ -17,14 +17,14 @@ class PresetStore : public QObject {
     Q_OBJECT
 public:
     // Without a file location everything stays in memory.
-    explicit PresetStore(std::optional<QString> fileURL, QList<OffloadPreset> presets = {},
+    explicit PresetStore(std::optional<QString> filePath, QList<OffloadPreset> presets = {},
                          std::optional<QUuid> activeID = std::nullopt, QObject* parent = nullptr);
     static QString defaultFileURL();
 
     const QList<OffloadPreset>& presets() const { return m_presets; }
     const std::optional<QUuid>& activeID() const { return m_activeID; }
     const std::optional<QString>& lastError() const { return m_file.lastError(); }
-    const std::optional<QString>& fileURL() const { return m_file.path(); }
+    const std::optional<QString>& filePath() const { return m_file.path(); }
 
     std::optional<OffloadPreset> preset(const std::optional<QUuid>& id) const;
     std::optional<OffloadPreset> activePreset() const { return preset(m_activeID); }

@@ -4,7 +4,7 @@
 #include "base/Log.h"
 #include "copy/AtomicFile.h"
 #include "copy/SystemError.h"
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -140,7 +140,7 @@ void StoreFile::save(const QJsonObject& content) {
 
 QString StoreFile::setAsideName(const QString& fileName, const QDateTime& when) {
     return fileName + QStringLiteral(".corrupt-") +
-           LedgerFile::internetDateTime(when).replace(u':', u'-');
+           HistoryFile::internetDateTime(when).replace(u':', u'-');
 }
 
 QByteArray StoreFile::encode(const QJsonObject& content) {

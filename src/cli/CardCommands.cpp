@@ -15,7 +15,7 @@
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
 #include "devices/FormatOutcome.h"
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -51,10 +51,10 @@ int CardCommands::cards(const Invocation& invocation, Console& console, SignalWa
 
 int CardCommands::history(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals);
-    const Ledger& ledger = station.model().ledger();
+    const History& ledger = station.model().history();
     if (const std::optional<QString>& error = ledger.lastError())
         console.message(*error);
-    LedgerRecords records = ledger.entries();
+    HistoryRecords records = ledger.entries();
     if (invocation.historyCard) {
         const auto owner = CardHistory::named(*invocation.historyCard, station.model().volumes());
         if (const QString* problem = std::get_if<QString>(&owner)) {
@@ -65,7 +65,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
     }
     if (invocation.json) {
         // Written as the history file writes itself: a million entries stream in seconds.
-        LedgerFile::encode(records, [&](QByteArrayView bytes) {
+        HistoryFile::encode(records, [&](QByteArrayView bytes) {
             console.writeOut(bytes);
             return true;
         });
@@ -81,7 +81,7 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
 
 int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals);
-    Ledger& ledger = station.model().ledger();
+    History& ledger = station.model().history();
     const auto owner = CardHistory::named(invocation.card, station.model().volumes());
     if (const QString* problem = std::get_if<QString>(&owner)) {
         console.message(*problem);
@@ -93,7 +93,8 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
         return exitCode::failed;
     }
     const CardHistory::Counts counts = o.forgettable(ledger.entries());
-    const qsizetype forgotten = o.identity ? station.model().ledger().forgetVolume(*o.identity) : 0;
+    const qsizetype forgotten =
+        o.identity ? station.model().history().forgetVolume(*o.identity) : 0;
     if (forgotten == 0) {
         console.out() << QCoreApplication::translate("CardCommands",
                                                      "Stowly has no offloads of %1 to forget.")

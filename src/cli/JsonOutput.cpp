@@ -106,9 +106,9 @@ QJsonObject JsonOutput::plan(const std::optional<QString>& destination,
     return {{"destination", orNull(destination)}, {"files", array}, {"blocker", orNull(blocker)}};
 }
 
-QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<LedgerEntry>& copies) {
+QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<HistoryEntry>& copies) {
     QJsonArray files;
-    for (const LedgerEntry& entry : copies)
+    for (const HistoryEntry& entry : copies)
         files.append(QJsonObject{{"source", entry.sourceRelativePath},
                                  {"destination", entry.destinationPath},
                                  {"sha256", entry.sha256}});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 #include "copy/OffloadSummary.h"
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
@@ -31,7 +31,7 @@ QJsonObject scan(const OffloadSession& session, const std::optional<QString>& bl
 QJsonObject plan(const std::optional<QString>& destination, const QList<PlannedFile>& files,
                  const std::optional<QString>& blocker);
 // The summary and the copies made in the run.
-QJsonObject offload(const OffloadSummary& summary, const QList<LedgerEntry>& copies);
+QJsonObject offload(const OffloadSummary& summary, const QList<HistoryEntry>& copies);
 
 // Indented UTF-8 with a final line break.
 QByteArray text(const QJsonObject& object);

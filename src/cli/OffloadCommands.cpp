@@ -122,7 +122,7 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
                                        SignalWatcher& signals) {
     auto station = std::make_unique<Station>(signals);
     AppModel& model = station->model();
-    if (const std::optional<QString>& error = model.ledger().lastError())
+    if (const std::optional<QString>& error = model.history().lastError())
         console.message(*error);
     const std::optional<CardVolume> target = cardTargetOrReport(invocation.card, model, console);
     if (!target)
@@ -250,7 +250,7 @@ int worst(int a, int b) {
 int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     Station station(signals);
     AppModel& model = station.model();
-    if (const std::optional<QString>& error = model.ledger().lastError())
+    if (const std::optional<QString>& error = model.history().lastError())
         console.message(*error);
     QList<CardVolume> cards;
     for (const QString& argument : invocation.cards) {
@@ -336,8 +336,8 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
         console.writeOut(JsonOutput::text(json));
     if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
-    if (const std::optional<QString>& ledgerError = model.ledger().lastError()) {
-        console.message(*ledgerError);
+    if (const std::optional<QString>& historyError = model.history().lastError()) {
+        console.message(*historyError);
         status = worst(status, exitCode::failed);
     }
     return status;
@@ -396,12 +396,12 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         console.writeOut(JsonOutput::text(outcome.json));
     if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
-    const std::optional<QString>& ledgerError = model.ledger().lastError();
-    if (ledgerError)
-        console.message(*ledgerError);
+    const std::optional<QString>& historyError = model.history().lastError();
+    if (historyError)
+        console.message(*historyError);
     if (outcome.failure)
         console.message(*outcome.failure);
-    if (outcome.status == exitCode::done && ledgerError)
+    if (outcome.status == exitCode::done && historyError)
         return exitCode::failed;
     return outcome.status;
 }

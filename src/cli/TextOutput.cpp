@@ -139,7 +139,7 @@ QString TextOutput::plan(const QString& destination, const QList<PlannedFile>& f
     return text;
 }
 
-QString TextOutput::historyLine(const LedgerEntry& entry) {
+QString TextOutput::historyLine(const HistoryEntry& entry) {
     return entry.offloadedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
            QStringLiteral("  ") + TerminalText::name(entry.cardName) + QStringLiteral("  ") +
            TerminalText::name(entry.sourceRelativePath) + QStringLiteral(" → ") +

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
 
@@ -21,7 +21,7 @@ QString unmountedCards(const QList<DiskTool::UnmountedCard>& cards);
 QString scan(const OffloadSession& session, const std::optional<QString>& blocker);
 QString plan(const QString& destination, const QList<PlannedFile>& files);
 // "2024-05-01 14:03  CARD  DCIM/C0001.MP4 → /Footage/…" in local time.
-QString historyLine(const LedgerEntry& entry);
+QString historyLine(const HistoryEntry& entry);
 // "“CARD” at /media/CARD (identity …)"
 QString cardLine(const CardVolume& card);
 } // namespace TextOutput

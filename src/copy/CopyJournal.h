@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 
 #include <QString>
 
@@ -21,7 +21,7 @@ public:
                                            const QString& sourceKey) = 0;
     // Once the copy is written, before it is proved: the copy takes `entry.destinationPath`
     // only if it reads back as `entry.sha256`.
-    virtual std::optional<QString> verifying(const LedgerEntry& entry) = 0;
+    virtual std::optional<QString> verifying(const HistoryEntry& entry) = 0;
     // The copy failed or was cancelled; nothing of it is left.
     virtual std::optional<QString> dropped(const QString& destination) = 0;
 };

@@ -1,7 +1,7 @@
 #include "copy/NameClaim.h"
 
 #include "base/FileNames.h"
-#include "copy/FreeURL.h"
+#include "copy/FreeName.h"
 
 #include <QSet>
 

@@ -226,7 +226,7 @@ void OffloadRun::prepare(File& file, const Copier::Checks& checks) {
         if (file.outcomes[i])
             continue;
         if (m_journal)
-            m_journal->copying(file.targets[i], clip.ledgerKey(m_job.card.volumeIdentity()));
+            m_journal->copying(file.targets[i], clip.historyKey(m_job.card.volumeIdentity()));
         file.liveIndex << i;
         live << file.targets[i];
     }
@@ -303,7 +303,7 @@ void OffloadRun::count(File& file) {
             // The time noted before the proof, so a copy found again after a kill reads back
             // equal to the one recorded here.
             const qsizetype at = file.liveIndex.indexOf(i);
-            const LedgerEntry entry =
+            const HistoryEntry entry =
                 file.noted[at] ? *file.noted[at] : entryOf(file, file.targets[i], result.digest());
             if (m_record)
                 m_record(entry);
@@ -337,16 +337,16 @@ void OffloadRun::count(File& file) {
     report();
 }
 
-LedgerEntry OffloadRun::entryOf(const File& file, const QString& target,
-                                const QString& digest) const {
+HistoryEntry OffloadRun::entryOf(const File& file, const QString& target,
+                                 const QString& digest) const {
     const Clip& clip = m_job.plan[file.index].clip;
-    return LedgerEntry{clip.ledgerKey(m_job.card.volumeIdentity()),
-                       m_job.card.name,
-                       clip.relativePath,
-                       target,
-                       clip.size,
-                       digest,
-                       recordingTime()};
+    return HistoryEntry{clip.historyKey(m_job.card.volumeIdentity()),
+                        m_job.card.name,
+                        clip.relativePath,
+                        target,
+                        clip.size,
+                        digest,
+                        recordingTime()};
 }
 
 } // namespace stowly

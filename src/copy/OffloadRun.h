@@ -41,7 +41,7 @@ private:
         // The roots the copy writes to, as indexes into `roots`.
         QList<qsizetype> liveIndex;
         // Each live copy's entry, as noted before its proof.
-        QList<std::optional<LedgerEntry>> noted;
+        QList<std::optional<HistoryEntry>> noted;
         std::shared_ptr<CopyRun> copy;
         qint64 piecesUpTo = 0;
         QString xxh128;
@@ -64,7 +64,7 @@ private:
     // Counts the proved files at the front, in order; waits until at most `left` are open.
     void countProved(qsizetype left);
     void count(File& file);
-    LedgerEntry entryOf(const File& file, const QString& target, const QString& digest) const;
+    HistoryEntry entryOf(const File& file, const QString& target, const QString& digest) const;
 
     const OffloadJob& m_job;
     const Offloader::Progress& m_progress;

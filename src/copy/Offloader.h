@@ -2,7 +2,7 @@
 
 #include "copy/CopyJournal.h"
 #include "copy/FolderCalls.h"
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 #include "copy/OffloadJob.h"
 #include "copy/OffloadProgress.h"
 #include "copy/OffloadSummary.h"
@@ -18,7 +18,7 @@ namespace stowly {
 // Runs one offload over a plan.
 namespace Offloader {
 using Progress = std::function<void(const OffloadProgress&)>;
-using Record = std::function<void(const LedgerEntry&)>;
+using Record = std::function<void(const HistoryEntry&)>;
 
 // Copies the plan's files one after another on the calling thread; a file that fails is
 // listed and the next one is taken. Each file's copies are proved (flushed, read back, renamed)

@@ -72,7 +72,7 @@ bool FormatReadiness::stillReady(const CardInventory& inventory, const QString& 
     if (inventory.unreadable || !inventory.missing.isEmpty() || inventory.fileCount() == 0)
         return false;
     for (const Clip& clip : inventory.newFiles)
-        if (!discarding.contains(clip.ledgerKey(volumeIdentity)))
+        if (!discarding.contains(clip.historyKey(volumeIdentity)))
             return false;
     return true;
 }

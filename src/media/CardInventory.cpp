@@ -62,7 +62,7 @@ CardInventory CardInventory::classify(const QList<Clip>& files, const QString& v
     CardInventory inventory;
     QStringList copyFolders;
     for (const Clip& clip : files) {
-        const QList<RecordedCopy> copies = recorded(clip.ledgerKey(volumeIdentity));
+        const QList<RecordedCopy> copies = recorded(clip.historyKey(volumeIdentity));
         if (copies.isEmpty() || copies.first().size != clip.size) {
             inventory.newFiles.append(clip);
             continue;

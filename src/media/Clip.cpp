@@ -20,7 +20,7 @@ qint64 floorSeconds(const QDateTime& date) {
     return chr::floor<chr::seconds>(chr::milliseconds(date.toMSecsSinceEpoch())).count();
 }
 
-QString Clip::ledgerKey(const QString& volumeIdentity) const {
+QString Clip::historyKey(const QString& volumeIdentity) const {
     QString key;
     key.reserve(volumeIdentity.size() + relativePath.size() + 40);
     key += volumeIdentity;

@@ -26,7 +26,7 @@ struct Clip {
     // The location as text, for messages and logs.
     QString displayPath() const;
     // "<identity>|<relative path>|<size>|<whole seconds of mtime, or nodate>"
-    QString ledgerKey(const QString& volumeIdentity) const;
+    QString historyKey(const QString& volumeIdentity) const;
 
     friend bool operator==(const Clip&, const Clip&) = default;
 };

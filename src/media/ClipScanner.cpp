@@ -160,8 +160,8 @@ ClipScanner::Result ClipScanner::scanReport(const QString& volumeURL,
     return std::move(walker.result);
 }
 
-QString ClipScanner::relativePath(const QString& fileURL, const QString& volumeURL) {
-    const QString file = QDir::cleanPath(fileURL);
+QString ClipScanner::relativePath(const QString& filePath, const QString& volumeURL) {
+    const QString file = QDir::cleanPath(filePath);
     QString volume = QDir::cleanPath(volumeURL);
     if (!volume.endsWith(u'/'))
         volume += u'/';

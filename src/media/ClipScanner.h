@@ -30,7 +30,7 @@ const QSet<MediaCategory>& allCategories();
 Result scanReport(const QString& volumeURL, const QSet<MediaCategory>& categories,
                   const FileRules& rules);
 
-QString relativePath(const QString& fileURL, const QString& volumeURL);
+QString relativePath(const QString& filePath, const QString& volumeURL);
 
 // System files: hidden names, Windows and recycle-bin folders, disk images.
 bool isJunk(QStringView name);

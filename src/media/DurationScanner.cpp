@@ -39,7 +39,7 @@ DurationScanner::Result DurationScanner::read(const QList<Clip>& clips,
         if (mediaCategory::classify(mediaCategory::extensionOf(clip.relativePath)) !=
             MediaCategory::video)
             continue;
-        const QString key = clip.ledgerKey(volumeIdentity);
+        const QString key = clip.historyKey(volumeIdentity);
         const auto cached = cache.constFind(key);
         if (cached != cache.cend()) {
             if (*cached)

@@ -26,7 +26,7 @@ std::optional<dev_t> driveOf(const QString& folder) {
 
 } // namespace
 
-OffloadQueue::OffloadQueue(Ledger* ledger, QObject* parent) : QObject(parent), m_ledger(ledger) {}
+OffloadQueue::OffloadQueue(History* ledger, QObject* parent) : QObject(parent), m_history(ledger) {}
 
 OffloadQueue::~OffloadQueue() {
     for (const Entry& entry : m_running)
@@ -96,7 +96,7 @@ void OffloadQueue::startWhatCan() {
         OffloadSession* session = entry.session;
         m_running.append(entry);
         session->setWaiting(false);
-        session->start(entry.plan, entry.where, m_ledger);
+        session->start(entry.plan, entry.where, m_history);
     }
     if (!starting.isEmpty())
         Q_EMIT changed();

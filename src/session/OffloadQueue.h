@@ -12,7 +12,7 @@
 
 namespace stowly {
 
-class Ledger;
+class History;
 
 // Runs the offloads of several cards. Offloads whose destinations lie on different drives run
 // side by side; offloads that share a drive take turns in the queue's order, unless sharing is
@@ -21,7 +21,7 @@ class Ledger;
 class OffloadQueue : public QObject {
     Q_OBJECT
 public:
-    explicit OffloadQueue(Ledger* ledger, QObject* parent = nullptr);
+    explicit OffloadQueue(History* ledger, QObject* parent = nullptr);
     ~OffloadQueue() override;
 
     // Whether offloads that share a drive may copy to it at the same time.
@@ -70,7 +70,7 @@ private:
     void forget(OffloadSession* session);
     bool overlaps(const Entry& entry, const QSet<dev_t>& busy) const;
 
-    Ledger* m_ledger;
+    History* m_history;
     bool m_shareDrives = false;
     QList<Entry> m_waiting;
     QList<Entry> m_running;

@@ -2,7 +2,7 @@
 
 #include "copy/OffloadJob.h"
 #include "copy/Offloader.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "media/ShortClipSkip.h"
 #include "session/OffloadManifests.h"
 
@@ -207,7 +207,7 @@ void fillGaps(OffloadJob& job, QList<PlannedFile>& plan, const CardInventory& in
 } // namespace
 
 void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinations& where,
-                           Ledger* ledger) {
+                           History* ledger) {
     if (m_phase != Phase::ready)
         return;
     OffloadJob job{m_card, plan, where.main, m_selection.offloadedKept + m_selection.missingKept};
@@ -225,7 +225,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     m_phase = Phase::running;
     m_startedAt = QDateTime::currentDateTime();
     m_progress = OffloadProgress{};
-    m_ledger = ledger;
+    m_history = ledger;
     m_recorded.clear();
     m_historyNotSaved.reset();
     // Made here, so the history's journal is there before the first copy.
@@ -242,7 +242,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                     Q_EMIT progressChanged();
                 });
             },
-            [this](const LedgerEntry& entry) {
+            [this](const HistoryEntry& entry) {
                 // On this thread, so the main thread never waits for the disk.
                 const std::optional<QString> unjournaled =
                     m_runJournal ? m_runJournal->recorded(entry) : std::nullopt;
@@ -251,8 +251,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                 onMainThread([this, entry, unjournaled] {
                     if (m_runJournal)
                         m_runJournal->taken();
-                    if (m_ledger) {
-                        if (m_ledger->addRecorded(entry, !unjournaled))
+                    if (m_history) {
+                        if (m_history->addRecorded(entry, !unjournaled))
                             m_recorded.append(entry);
                         else if (!m_historyNotSaved)
                             m_historyNotSaved = unjournaled;
@@ -289,8 +289,8 @@ void OffloadSession::runFinished(const OffloadSummary& summary) {
     if (m_task.joinable())
         m_task.join();
     m_runJournal.reset();
-    if (m_ledger)
-        m_ledger->saveIfNeeded();
+    if (m_history)
+        m_history->saveIfNeeded();
     m_summary = summary;
     m_summary->historyNotSaved = m_historyNotSaved;
     m_phase = Phase::finished;

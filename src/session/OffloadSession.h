@@ -2,7 +2,7 @@
 
 #include "copy/OffloadProgress.h"
 #include "copy/OffloadSummary.h"
-#include "history/LedgerJournal.h"
+#include "history/HistoryJournal.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "media/DateFilter.h"
@@ -23,7 +23,7 @@
 
 namespace stowly {
 
-class Ledger;
+class History;
 
 // Where a run copies to and how it checks.
 struct OffloadDestinations {
@@ -92,7 +92,7 @@ public:
     const std::optional<QDateTime>& startedAt() const { return m_startedAt; }
     const QStringList& copiedPaths() const { return m_copiedPaths; }
     // The run's copies the history took, in the order they were recorded.
-    const QList<LedgerEntry>& recorded() const { return m_recorded; }
+    const QList<HistoryEntry>& recorded() const { return m_recorded; }
     bool cardRemoved() const { return m_cardRemoved; }
     void setCardRemoved(bool removed);
 
@@ -108,8 +108,8 @@ public:
     // whose copies are missing at some destinations only is copied to those, under the
     // relative path its main copy has where that copy is in place. A history that cannot keep
     // the copies does not stop them; the summary says so (historyNotSaved).
-    void start(const QList<PlannedFile>& plan, const OffloadDestinations& where, Ledger* ledger);
-    void start(const QList<PlannedFile>& plan, const QString& destination, Ledger* ledger) {
+    void start(const QList<PlannedFile>& plan, const OffloadDestinations& where, History* ledger);
+    void start(const QList<PlannedFile>& plan, const QString& destination, History* ledger) {
         start(plan, OffloadDestinations{destination, {}, false}, ledger);
     }
     // Stops the run: the file in progress leaves no partial file. The only way to stop a run.
@@ -161,14 +161,14 @@ private:
     std::optional<OffloadSummary> m_summary;
     std::optional<QDateTime> m_startedAt;
     QStringList m_copiedPaths;
-    QList<LedgerEntry> m_recorded;
+    QList<HistoryEntry> m_recorded;
     // Why the history could not keep a verified copy of the run.
     std::optional<QString> m_historyNotSaved;
     bool m_cardRemoved = false;
 
-    QPointer<Ledger> m_ledger;
+    QPointer<History> m_history;
     // The run's notes in the history's journal; used by the run's thread while it runs.
-    std::unique_ptr<LedgerJournal::Run> m_runJournal;
+    std::unique_ptr<HistoryJournal::Run> m_runJournal;
     std::jthread m_task;
     std::mutex m_hopMutex;
     std::condition_variable m_hopDone;

@@ -121,12 +121,12 @@ void RecentOffloadsView::updateState() {
 
 void RecentOffloadsView::removeSelected() {
     // Entries first, then forgetting: each removal shifts the rows below it.
-    QList<LedgerEntry> entries;
+    QList<HistoryEntry> entries;
     for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
         if (auto entry = m_model.historyList().entry(index.row()))
             entries.append(*entry);
-    for (const LedgerEntry& entry : entries)
-        m_model.forgetLedgerEntry(entry);
+    for (const HistoryEntry& entry : entries)
+        m_model.forgetHistoryEntry(entry);
 }
 
 } // namespace stowly

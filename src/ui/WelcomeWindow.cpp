@@ -183,7 +183,7 @@ bool WelcomeWindow::isNeeded(const AppModel& model) {
     const OnboardingStore store(preferences);
     return OnboardingStore::shouldShow(
         store,
-        OnboardingStore::hasExistingSetup(model.presets(), model.destinations(), model.ledger()),
+        OnboardingStore::hasExistingSetup(model.presets(), model.destinations(), model.history()),
         OnboardingStore::demoSwitch(preferences.get()));
 }
 

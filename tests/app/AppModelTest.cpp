@@ -206,7 +206,7 @@ TEST(AppModelTest, ACardRemovedDuringTheOffloadKeepsTheResultUntilDismissed) {
 TEST(AppModelTest, CopiesTheHistoryCannotKeepNeverCountTowardTheErase) {
     TempDir history;
     QDir().mkpath(history("Stowly"));
-    World w(true, std::make_unique<Ledger>(history("Stowly/ledger.json")));
+    World w(true, std::make_unique<History>(history("Stowly/ledger.json")));
     const CardVolume card = w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "bb"}});
     ASSERT_TRUE(w.waitForSession());
     AppModel& m = *w.model;
@@ -225,7 +225,7 @@ TEST(AppModelTest, CopiesTheHistoryCannotKeepNeverCountTowardTheErase) {
     for (const QString& path : m.session()->copiedPaths())
         copied.insert(readFile(path));
     EXPECT_EQ(copied, QSet<QByteArray>({"a", "bb"}));
-    EXPECT_EQ(m.ledger().entries().size(), 0);
+    EXPECT_EQ(m.history().entries().size(), 0);
     m.finishSession();
     ASSERT_TRUE(w.waitForSession());
     EXPECT_EQ(m.formatReadiness()->notOffloaded, 2);
@@ -320,14 +320,14 @@ TEST(AppModelTest, ForgettingACardCountsItsFilesAndSaysWhenTheyHaveMoreCopies) {
         m.finishSession();
     }
     ASSERT_TRUE(w.waitForSession());
-    ASSERT_EQ(m.ledger().entries().size(), 4);
+    ASSERT_EQ(m.history().entries().size(), 4);
 
     m.confirmForgetSelectedCardHistory();
     ASSERT_EQ(frontEnd.asked.size(), 1);
     EXPECT_TRUE(frontEnd.asked[0].startsWith(
         "Stowly will forget the 2 files it offloaded from this card (4 copies), so they"))
         << frontEnd.asked[0].toStdString();
-    EXPECT_EQ(m.ledger().entries().size(), 0);
+    EXPECT_EQ(m.history().entries().size(), 0);
     m.setFrontEnd(nullptr);
 }
 

@@ -21,7 +21,7 @@ inline QStringList setAsideCopies(const QString& folder, const QString& fileName
 inline DestinationStore::Options destinationOptions(const std::optional<QString>& file,
                                                     DestinationStore::FolderExists exists = {}) {
     DestinationStore::Options o;
-    o.fileURL = file;
+    o.filePath = file;
     o.folderExists = std::move(exists);
     return o;
 }

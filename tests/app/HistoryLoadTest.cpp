@@ -2,7 +2,7 @@
 
 #include "app/lists/HistoryModel.h"
 #include "history/FileLock.h"
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ TEST(HistoryLoadTest, ACardInsertedWhileTheHistoryIsReadIsScannedAgainstIt) {
     TempDir history;
     TempDir copies;
     writeFile(copies("A.JPG"), "aaaa");
-    LedgerEntry copied;
+    HistoryEntry copied;
     copied.sourceKey = "CARD-UUID|DCIM/100/A.JPG|4|1790000000";
     copied.cardName = "CARD";
     copied.sourceRelativePath = "DCIM/100/A.JPG";
@@ -23,13 +23,13 @@ TEST(HistoryLoadTest, ACardInsertedWhileTheHistoryIsReadIsScannedAgainstIt) {
     copied.size = 4;
     copied.sha256 = QString(64, u'a');
     copied.offloadedAt = QDateTime::fromSecsSinceEpoch(1'790'000'000, Qt::UTC);
-    LedgerRecords records;
+    HistoryRecords records;
     records.append(copied);
-    writeFile(history("ledger.json"), LedgerFile::encode(records));
+    writeFile(history("ledger.json"), HistoryFile::encode(records));
 
     // The lock holds the reader back until the test has looked.
     auto held = std::make_unique<FileLock>(history("ledger.json.lock"));
-    World w(true, std::make_unique<Ledger>(history("ledger.json"), Ledger::LoadLater{}));
+    World w(true, std::make_unique<History>(history("ledger.json"), History::LoadLater{}));
     AppModel& m = *w.model;
     EXPECT_TRUE(m.isLoadingHistory());
     const CardVolume card =
@@ -58,10 +58,10 @@ TEST(HistoryLoadTest, ACardInsertedWhileTheHistoryIsReadIsScannedAgainstIt) {
 TEST(HistoryLoadTest, AHistoryThatCannotBeReadIsToldOnceRead) {
     TempDir history;
     writeFile(history("ledger.json"), "[{\"cardName\":");
-    World w(true, std::make_unique<Ledger>(history("ledger.json"), Ledger::LoadLater{}));
+    World w(true, std::make_unique<History>(history("ledger.json"), History::LoadLater{}));
     ASSERT_TRUE(spinUntil([&] { return !w.model->isLoadingHistory(); }));
-    ASSERT_TRUE(w.model->ledger().lastError());
-    EXPECT_TRUE(w.model->ledger().lastError()->startsWith("Couldn’t read the ledger ("));
+    ASSERT_TRUE(w.model->history().lastError());
+    EXPECT_TRUE(w.model->history().lastError()->startsWith("Couldn’t read the ledger ("));
     w.insertCard("CARD", {{"DCIM/100/A.JPG", "aaaa"}});
     ASSERT_TRUE(w.waitForSession());
     EXPECT_EQ(w.model->cardInventory()->newFiles.size(), 1);

@@ -70,7 +70,7 @@ protected:
     FakeHost host;
     QObject hostLifetime;
     AppSettings settings{nullptr};
-    DestinationStore destinations{{.fileURL = std::nullopt}};
+    DestinationStore destinations{{.filePath = std::nullopt}};
     ImportPrompter prompter{true, settings, destinations, volumes};
 };
 

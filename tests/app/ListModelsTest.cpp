@@ -9,7 +9,7 @@
 #include "app/lists/SessionFilesModel.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeWatcher.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "session/OffloadSession.h"
 #include "support/FakeVolumes.h"
 
@@ -44,7 +44,7 @@ QList<Status> statuses(const QAbstractItemModel& model) {
     return values;
 }
 
-LedgerEntry copyNumber(int n) {
+HistoryEntry copyNumber(int n) {
     return {QString("VOL|C%1.MP4|%1|nodate").arg(n),
             "CARD",
             QString("C%1.MP4").arg(n),
@@ -141,7 +141,7 @@ TEST(ListModelsTest, SessionScopesHoldTheirFilesAndFollowChoices) {
         const QString copy = card.destination(clip.relativePath);
         if (clip.relativePath == "O.JPG")
             writeFile(copy, "photo");
-        card.ledger.add({clip.ledgerKey(card.volume.volumeIdentity()), "CARD", clip.relativePath,
+        card.ledger.add({clip.historyKey(card.volume.volumeIdentity()), "CARD", clip.relativePath,
                          copy, clip.size, QString(64, u'0'),
                          QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC)},
                         false);
@@ -248,7 +248,7 @@ TEST(ListModelsTest, ARunChangesOnlyTheRowsItTouches) {
 
 TEST(ListModelsTest, HistoryGrowsByInsertionAndResetsWhenRewritten) {
     TempDir home;
-    Ledger ledger(home("ledger.json"));
+    History ledger(home("ledger.json"));
     ledger.add(copyNumber(1), false);
     HistoryModel model(ledger);
     QAbstractItemModelTester check(&model, fatal);
@@ -267,7 +267,7 @@ TEST(ListModelsTest, HistoryGrowsByInsertionAndResetsWhenRewritten) {
 
     // Another process wrote the history file meanwhile: the next save starts from its file, so
     // the rows are laid out afresh rather than grown.
-    Ledger(home("ledger.json")).add(copyNumber(4), false);
+    History(home("ledger.json")).add(copyNumber(4), false);
     ledger.add(copyNumber(5), false);
     EXPECT_EQ(column(model, HistoryModel::SourcePathRole),
               QStringList({"C5.MP4", "C4.MP4", "C3.MP4", "C2.MP4", "C1.MP4"}));

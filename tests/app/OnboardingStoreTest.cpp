@@ -1,7 +1,7 @@
 #include "app/OnboardingStore.h"
 
 #include "app/OnboardingApplier.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 
 #include "AppTestSupport.h"
 
@@ -150,7 +150,7 @@ TEST(OnboardingStoreTest, ApplyingFindsAnExistingFavouriteAndLeavesTheDefaultWhe
 TEST(OnboardingStoreTest, AnExistingUserIsNotShownTheWizardUnlessTheDemoSwitchIsOn) {
     SetupWorld w;
     EXPECT_FALSE(OnboardingStore::hasExistingSetup(w.presets, w.destinations,
-                                                   Ledger(w.home("ledger.json"))));
+                                                   History(w.home("ledger.json"))));
     EXPECT_TRUE(OnboardingStore::hasExistingSetup(w.presets, w.destinations, 1));
 
     OnboardingStore store(w.preferences());

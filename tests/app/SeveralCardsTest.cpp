@@ -1,5 +1,5 @@
 #include "app/CardDesk.h"
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 #include "session/OffloadQueue.h"
 #include "support/AppModelWorld.h"
 #include "support/ScratchMount.h"
@@ -96,15 +96,15 @@ TEST(SeveralCardsTest, TheQueueRunsCardsByTheirDrives) {
         ASSERT_TRUE(desk->session()->summary());
         EXPECT_EQ(desk->session()->summary()->copied, 2) << desk->card().name.toStdString();
         EXPECT_EQ(desk->session()->summary()->failed, 0);
-        EXPECT_EQ(m.ledger().entryCount(desk->card().volumeIdentity()), 2) << [&] {
+        EXPECT_EQ(m.history().entryCount(desk->card().volumeIdentity()), 2) << [&] {
             std::string all;
-            for (const LedgerEntry& entry : m.ledger().entries())
+            for (const HistoryEntry& entry : m.history().entries())
                 all += (entry.sourceKey + " -> " + entry.destinationPath + "\n").toStdString();
             return all;
         }();
     }
-    EXPECT_EQ(m.ledger().entryCount(b.volumeIdentity()), 0);
-    EXPECT_EQ(m.ledger().entryCount(d.volumeIdentity()), 0);
+    EXPECT_EQ(m.history().entryCount(b.volumeIdentity()), 0);
+    EXPECT_EQ(m.history().entryCount(d.volumeIdentity()), 0);
     // A's and E's files share one folder, each under a name of its own.
     EXPECT_EQ(filesUnder(w.destination.path()).size(), 4);
     EXPECT_EQ(filesUnder(otherDrive).size(), 2);

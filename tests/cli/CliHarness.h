@@ -34,7 +34,7 @@ public:
     // Started and left running; the caller waits for it.
     std::unique_ptr<QProcess> start(const QStringList& arguments) const;
 
-    QString ledgerPath() const { return home(".local/share/Stowly/ledger.json"); }
+    QString historyPath() const { return home(".local/share/Stowly/ledger.json"); }
 
     TempDir home;
     // The system bus the program talks to, when not the machine's own.

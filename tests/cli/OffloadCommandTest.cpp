@@ -184,7 +184,7 @@ TEST_F(OffloadCommandTest, BlockersAndUsageErrorsHaveTheirOwnStatus) {
             << c.arguments.join(' ').toStdString() << ": " << result.errText().toStdString();
     }
     EXPECT_TRUE(filesBelow(destination.path()).isEmpty());
-    EXPECT_FALSE(QFile::exists(cli.ledgerPath()));
+    EXPECT_FALSE(QFile::exists(cli.historyPath()));
 }
 
 // The rules are the session's; what is checked here is that the options reach them.

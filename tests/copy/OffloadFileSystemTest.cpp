@@ -63,18 +63,18 @@ TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothin
     addToPlan("DCIM/EMPTY.XML", QByteArray(), "2026-02-03");
     job.destination = drive;
 
-    QList<LedgerEntry> entries;
+    QList<HistoryEntry> entries;
     const OffloadSummary first =
-        Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); });
+        Offloader::run(job, {}, [&](const HistoryEntry& entry) { entries.append(entry); });
     // The same plan again must not touch the first copies: it gets the next free names.
     const OffloadSummary second =
-        Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); });
+        Offloader::run(job, {}, [&](const HistoryEntry& entry) { entries.append(entry); });
 
     EXPECT_EQ(withoutCopies(first), (OffloadSummary{3, 0, 0, false, {}}));
     EXPECT_EQ(withoutCopies(second), (OffloadSummary{3, 0, 0, false, {}}));
     ASSERT_EQ(entries.size(), 6);
     for (int i = 0; i < 6; ++i) {
-        const LedgerEntry& entry = entries[i];
+        const HistoryEntry& entry = entries[i];
         const QByteArray& content = contents[i % 3];
         EXPECT_EQ(readFile(entry.destinationPath), content) << entry.destinationPath.toStdString();
         EXPECT_EQ(entry.sha256, sha256Text(content));
@@ -97,9 +97,9 @@ TEST_P(OffloadFileSystemTest, ALargeCopyReadBackInPiecesWhileWrittenIsWhole) {
     addToPlan("PRIVATE/CLIP/C0002.MP4", patternBytes(ReadBackPieces::pieceSize + 9 * MiB, 3),
               QString());
     job.destination = drive;
-    QList<LedgerEntry> entries;
+    QList<HistoryEntry> entries;
     EXPECT_EQ(
-        Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); }).copied,
+        Offloader::run(job, {}, [&](const HistoryEntry& entry) { entries.append(entry); }).copied,
         1);
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].sha256, sha256Text(contents[0]));

@@ -53,12 +53,12 @@ protected:
     }
 
     OffloadSummary run() {
-        return Offloader::run(job, {}, [&](const LedgerEntry& entry) { entries.append(entry); });
+        return Offloader::run(job, {}, [&](const HistoryEntry& entry) { entries.append(entry); });
     }
 
     QStringList recordedAt(const QString& root) const {
         QStringList names;
-        for (const LedgerEntry& entry : entries)
+        for (const HistoryEntry& entry : entries)
             if (entry.destinationPath.startsWith(root + '/'))
                 names << entry.destinationPath.mid(root.size() + 1);
         return names;
@@ -69,7 +69,7 @@ protected:
     std::unique_ptr<ScratchMount> exfat;
     std::unique_ptr<ScratchMount> ext4;
     OffloadJob job;
-    QList<LedgerEntry> entries;
+    QList<HistoryEntry> entries;
 };
 
 TEST_F(OffloadToSeveralTest, AFullDestinationFailsItsOwnCopiesAndTheGapIsFilledLater) {

@@ -1,6 +1,6 @@
 #include "copy/Offloader.h"
 #include "CopyTestSupport.h"
-#include "copy/FreeURL.h"
+#include "copy/FreeName.h"
 #include "copy/ReadBackPieces.h"
 #include "support/ScratchMount.h"
 
@@ -28,10 +28,10 @@ protected:
     TempDir dir;
     OffloadJob job;
     QList<OffloadProgress> reports;
-    QList<LedgerEntry> entries;
+    QList<HistoryEntry> entries;
     std::stop_source stop;
     std::function<void(const OffloadProgress&)> onProgress;
-    std::function<void(const LedgerEntry&)> onRecord;
+    std::function<void(const HistoryEntry&)> onRecord;
     FolderCalls calls = FolderCalls::system();
     CopyJournal* journal = nullptr;
 
@@ -64,7 +64,7 @@ protected:
                 if (onProgress)
                     onProgress(progress);
             },
-            [&](const LedgerEntry& entry) {
+            [&](const HistoryEntry& entry) {
                 entries.append(entry);
                 if (onRecord)
                     onRecord(entry);
@@ -101,8 +101,8 @@ TEST_F(OffloaderTest, ReportsEveryStepOfAFileAndRecordsItsVerifiedCopy) {
     const QString target = dir("dest/2026/Shoot/Shoot_0001.MP4");
     ASSERT_EQ(entries.size(), 1);
     const QDateTime at = entries[0].offloadedAt;
-    EXPECT_EQ(entries[0], (LedgerEntry{job.plan[0].clip.ledgerKey(*job.card.uuid), "CARD", id,
-                                       target, total, sha256Text(content), at}));
+    EXPECT_EQ(entries[0], (HistoryEntry{job.plan[0].clip.historyKey(*job.card.uuid), "CARD", id,
+                                        target, total, sha256Text(content), at}));
     EXPECT_GE(at, before);
     EXPECT_EQ(at.time().msec(), 0);
     EXPECT_EQ(readFile(target), content);
@@ -191,7 +191,7 @@ TEST_F(OffloaderTest, OnlyAStopBeforeTheLastRecordCancelsTheRun) {
 
     stop = {};
     plan("B.MP4", "b", QString(), "B.MP4");
-    onRecord = [&](const LedgerEntry& entry) {
+    onRecord = [&](const HistoryEntry& entry) {
         if (entry.sourceRelativePath == "B.MP4")
             stop.request_stop();
     };
@@ -231,9 +231,9 @@ TEST_F(OffloaderTest, MissingDestinationIsNeverCreated) {
 
 TEST(FreeURLTest, NameWithoutExtension) {
     test::TempDir root;
-    EXPECT_EQ(freeURL(root("bare")), root("bare"));
+    EXPECT_EQ(freePath(root("bare")), root("bare"));
     test::writeFile(root("bare"));
-    EXPECT_EQ(freeURL(root("bare")), root("bare_2"));
+    EXPECT_EQ(freePath(root("bare")), root("bare_2"));
 }
 
 namespace {
@@ -293,7 +293,7 @@ public:
     std::optional<QString> copying(const QString& destination, const QString&) override {
         return note("copying", destination);
     }
-    std::optional<QString> verifying(const LedgerEntry& entry) override {
+    std::optional<QString> verifying(const HistoryEntry& entry) override {
         return note("verifying", entry.destinationPath);
     }
     std::optional<QString> dropped(const QString& destination) override {
@@ -336,7 +336,7 @@ protected:
 
 TEST_F(OffloadOverlapTest, NoCopyIsRecordedBeforeItsOwnProofWhileTheNextFileIsCopied) {
     calls = held.calls();
-    onRecord = [&](const LedgerEntry& entry) {
+    onRecord = [&](const HistoryEntry& entry) {
         EXPECT_TRUE(held.released()) << "recorded before its read-back";
         EXPECT_EQ(readFile(entry.destinationPath).size(), entry.size);
         EXPECT_FALSE(existsAt(entry.destinationPath + ".stowly-partial"));
@@ -360,14 +360,14 @@ TEST_F(OffloadOverlapTest, WithABackupEveryCopyWaitsForItsOwnProof) {
     job.backups = {dir("backup")};
     QDir().mkpath(dir("backup"));
     calls = held.calls();
-    onRecord = [&](const LedgerEntry&) { EXPECT_TRUE(held.released()) << "too early"; };
+    onRecord = [&](const HistoryEntry&) { EXPECT_TRUE(held.released()) << "too early"; };
 
     const OffloadSummary summary = run();
 
     EXPECT_TRUE(copiedBWhileAHeld);
     EXPECT_EQ(summary.copied, 3);
     ASSERT_EQ(entries.size(), 6);
-    for (const LedgerEntry& entry : entries)
+    for (const HistoryEntry& entry : entries)
         EXPECT_EQ(sha256Text(readFile(entry.destinationPath)), entry.sha256);
     EXPECT_EQ(namesIn(dir("backup")), namesIn(job.destination));
 }

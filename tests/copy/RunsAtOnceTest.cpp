@@ -92,13 +92,13 @@ TEST_P(RunsAtOnceTest, RunsIntoOneFolderNeverTakeTheSameName) {
         }
     }
     OffloadSummary summaries[2];
-    QList<LedgerEntry> entries[2];
+    QList<HistoryEntry> entries[2];
     {
         std::vector<std::jthread> threads;
         for (int card = 0; card < 2; ++card)
             threads.emplace_back([&, card] {
                 summaries[card] = Offloader::run(
-                    jobs[card], {}, [&, card](const LedgerEntry& e) { entries[card] << e; }, {},
+                    jobs[card], {}, [&, card](const HistoryEntry& e) { entries[card] << e; }, {},
                     nullptr, calls);
             });
     }
@@ -108,7 +108,7 @@ TEST_P(RunsAtOnceTest, RunsIntoOneFolderNeverTakeTheSameName) {
     for (int card = 0; card < 2; ++card) {
         EXPECT_EQ(summaries[card].failures, QStringList());
         ASSERT_EQ(entries[card].size(), copiesPerCard);
-        for (const LedgerEntry& entry : entries[card]) {
+        for (const HistoryEntry& entry : entries[card]) {
             paths.insert(entry.destinationPath);
             EXPECT_EQ(readFile(entry.destinationPath),
                       readFile(jobs[card].card.url + '/' + entry.sourceRelativePath));

@@ -59,7 +59,7 @@ TEST(FormatReadinessTest, StillReadyOnlyWhenEveryNewFileMayBeLost) {
     inventory.offloaded = {clip("A.MP4")};
     EXPECT_TRUE(FormatReadiness::stillReady(inventory, "ID", {}));
     inventory.newFiles = {clip("S.MP4")};
-    const QString key = clip("S.MP4").ledgerKey("ID");
+    const QString key = clip("S.MP4").historyKey("ID");
     EXPECT_TRUE(FormatReadiness::stillReady(inventory, "ID", {key}));
     EXPECT_FALSE(FormatReadiness::stillReady(inventory, "ID", {}));
     EXPECT_FALSE(FormatReadiness::stillReady(inventory, "OTHER", {key}));

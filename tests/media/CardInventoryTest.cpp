@@ -1,5 +1,5 @@
 #include "media/CardInventory.h"
-#include "history/LedgerIndex.h"
+#include "history/HistoryIndex.h"
 
 #include "support/TestSupport.h"
 
@@ -24,9 +24,9 @@ Clip clip(const QString& path, qint64 size, qint64 mtime = 1000) {
     return c;
 }
 
-LedgerEntry entryFor(const Clip& c, const QString& destination, qint64 size = -1) {
-    LedgerEntry e;
-    e.sourceKey = c.ledgerKey("V");
+HistoryEntry entryFor(const Clip& c, const QString& destination, qint64 size = -1) {
+    HistoryEntry e;
+    e.sourceKey = c.historyKey("V");
     e.cardName = "CARD";
     e.sourceRelativePath = c.relativePath;
     e.destinationPath = destination;
@@ -41,11 +41,11 @@ LedgerEntry entryFor(const Clip& c, const QString& destination, qint64 size = -1
 TEST(ClipTest, LedgerKeyUsesWholeSecondsRoundedDown) {
     Clip c = clip("DCIM/C0001.MP4", 1000);
     c.modificationDate = QDateTime::fromMSecsSinceEpoch(1'000'700, Qt::UTC);
-    EXPECT_EQ(c.ledgerKey("V"), "V|DCIM/C0001.MP4|1000|1000");
+    EXPECT_EQ(c.historyKey("V"), "V|DCIM/C0001.MP4|1000|1000");
     c.modificationDate = QDateTime::fromMSecsSinceEpoch(-1500, Qt::UTC);
-    EXPECT_TRUE(c.ledgerKey("V").endsWith("|-2"));
+    EXPECT_TRUE(c.historyKey("V").endsWith("|-2"));
     c.modificationDate.reset();
-    EXPECT_TRUE(c.ledgerKey("Untitled").endsWith("|nodate"));
+    EXPECT_TRUE(c.historyKey("Untitled").endsWith("|nodate"));
 }
 
 TEST(CardInventoryTest, SplitsFilesIntoNewOffloadedAndMissing) {
@@ -60,7 +60,7 @@ TEST(CardInventoryTest, SplitsFilesIntoNewOffloadedAndMissing) {
     writeFile(dest("2024-05-01/Cam/E.mp4"), "12");
     QDir().mkpath(dest("2024-05-01/Cam/F.mp4"));
 
-    QList<LedgerEntry> entries;
+    QList<HistoryEntry> entries;
     for (const auto& [c, path, size] :
          {std::tuple{resized, dest("x/B.mp4"), qint64(11)},
           std::tuple{kept, dest("2024-05-01/Cam/C.mp4"), qint64(-1)},
@@ -71,7 +71,7 @@ TEST(CardInventoryTest, SplitsFilesIntoNewOffloadedAndMissing) {
 
     const CardInventory inventory =
         CardInventory::classify({unknown, resized, kept, deleted, truncated, replacedByFolder}, "V",
-                                LedgerIndex::from(entries).lookup(), CardInventory::diskFileSize);
+                                HistoryIndex::from(entries).lookup(), CardInventory::diskFileSize);
     EXPECT_EQ(inventory.newFiles, QList<Clip>({unknown, resized}));
     EXPECT_EQ(inventory.offloaded, QList<Clip>({kept}));
     EXPECT_EQ(inventory.missing, QList<Clip>({deleted, truncated, replacedByFolder}));
@@ -81,7 +81,7 @@ TEST(CardInventoryTest, SplitsFilesIntoNewOffloadedAndMissing) {
 
 TEST(CardInventoryTest, AnotherCardWithTheSamePathsIsNewAndCopiesShareTheirCommonFolder) {
     const Clip c = clip("C.MP4", 4);
-    const LedgerIndex entries = LedgerIndex::from({entryFor(c, "/x/C.mp4")});
+    const HistoryIndex entries = HistoryIndex::from({entryFor(c, "/x/C.mp4")});
     const auto always = [](const QString&) { return std::optional<qint64>(4); };
     EXPECT_EQ(CardInventory::classify({c}, "W", entries.lookup(), always).newFiles.size(), 1);
     EXPECT_EQ(CardInventory::classify({c}, "V", entries.lookup(), always).offloaded.size(), 1);

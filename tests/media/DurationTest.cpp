@@ -91,8 +91,8 @@ TEST(FFmpegDurationReaderTest, RawFormatsAreNeverOpenedAndAReadingThatNeverAnswe
     const DurationScanner::Result result = DurationScanner::read(clips, "V", {}, reader, 1);
     EXPECT_EQ(result.byPath.size(), 2);
     EXPECT_NEAR(result.byPath.value("C.MOV"), 10.0, 0.05);
-    ASSERT_TRUE(result.fresh.contains(clips[1].ledgerKey("V")));
-    EXPECT_FALSE(result.fresh.value(clips[1].ledgerKey("V")));
+    ASSERT_TRUE(result.fresh.contains(clips[1].historyKey("V")));
+    EXPECT_FALSE(result.fresh.value(clips[1].historyKey("V")));
     // Let the abandoned reading finish: a writer that opens and closes gives it end of file.
     const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
     if (writer >= 0)
@@ -115,7 +115,7 @@ TEST(DurationScannerTest, ReadsVideosOnlyWithinTheWindowAndRemembersEverything) 
     EXPECT_GE(reader.peak, 2);
     EXPECT_EQ(first.byPath.size(), 10);
     EXPECT_EQ(first.fresh.size(), 11);
-    EXPECT_FALSE(first.fresh.value(clips[10].ledgerKey("V")));
+    EXPECT_FALSE(first.fresh.value(clips[10].historyKey("V")));
 
     // A second read of the same card reads nothing and knows the same durations.
     const DurationScanner::Result second =

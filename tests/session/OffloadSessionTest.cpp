@@ -1,5 +1,5 @@
 #include "session/OffloadSession.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 
 #include "support/ScratchCard.h"
 #include "support/TestSupport.h"
@@ -36,7 +36,7 @@ TEST(OffloadSessionTest, RunsThePlanRecordsEveryCopyAndReportsInOrder) {
     EXPECT_EQ(session.verifiedIDs().size(), 3);
     // The run's records are in the history file, not only in memory.
     EXPECT_FALSE(card.ledger.hasUnsavedChanges());
-    EXPECT_EQ(Ledger(card.home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(History(card.home("ledger.json")).entries().size(), 3);
 
     // Reports arrive in order: bytes never go back, files finish one by one.
     ASSERT_FALSE(reports.isEmpty());
@@ -93,7 +93,7 @@ TEST(OffloadSessionTest, TwoRunsAtOnceShareTheFolderAndTheHistory) {
         QObject::connect(sessions[c].get(), &OffloadSession::finished,
                          [&finished, c](const OffloadSummary& s) { finished[c] = s; });
     }
-    Ledger& history = cards[0].ledger;
+    History& history = cards[0].ledger;
     for (int c = 0; c < 2; ++c)
         sessions[c]->start(cards[c].plan(*sessions[c]), cards[0].destination.path(), &history);
     ASSERT_TRUE(spinUntil([&] { return finished[0] && finished[1]; }, 60000));
@@ -103,9 +103,9 @@ TEST(OffloadSessionTest, TwoRunsAtOnceShareTheFolderAndTheHistory) {
             << finished[c]->failures.join(u'\n').toStdString();
         EXPECT_EQ(finished[c]->copied, 40);
     }
-    const auto checkEveryCopy = [&](const Ledger& ledger) {
+    const auto checkEveryCopy = [&](const History& ledger) {
         QSet<QString> paths;
-        for (const LedgerEntry& entry : ledger.entries()) {
+        for (const HistoryEntry& entry : ledger.entries()) {
             paths.insert(entry.destinationPath);
             const Card& card = entry.sourceKey.startsWith("5678-EFGH|") ? cards[1] : cards[0];
             EXPECT_EQ(readFile(entry.destinationPath),
@@ -115,5 +115,5 @@ TEST(OffloadSessionTest, TwoRunsAtOnceShareTheFolderAndTheHistory) {
         EXPECT_EQ(paths.size(), 80);
     };
     checkEveryCopy(history);
-    checkEveryCopy(Ledger(cards[0].home("ledger.json")));
+    checkEveryCopy(History(cards[0].home("ledger.json")));
 }

@@ -84,7 +84,7 @@ DiskTool::Mounted FolderDiskTool::mount(const QString& device, const QString& na
     return {path, {}};
 }
 
-World::World(bool startWatching, std::unique_ptr<Ledger> ledger,
+World::World(bool startWatching, std::unique_ptr<History> ledger,
              std::shared_ptr<SleepInhibitor> sleepInhibitor) {
     savedRoots = VolumePaths::mountRoots();
     VolumePaths::setMountRoots({root("media") + u'/'});
@@ -92,10 +92,10 @@ World::World(bool startWatching, std::unique_ptr<Ledger> ledger,
 
     AppStores stores;
     stores.settings = std::make_unique<AppSettings>(nullptr);
-    stores.ledger = ledger ? std::move(ledger) : std::make_unique<Ledger>(home("ledger.json"));
+    stores.ledger = ledger ? std::move(ledger) : std::make_unique<History>(home("ledger.json"));
     stores.cameras = std::make_unique<CameraStore>(std::nullopt);
     DestinationStore::Options options;
-    options.fileURL = std::nullopt;
+    options.filePath = std::nullopt;
     stores.destinations = std::make_unique<DestinationStore>(std::move(options));
     stores.presets = std::make_unique<PresetStore>(std::nullopt);
     stores.settings->setValue(setting::destinationPath, destination.path());

@@ -7,7 +7,7 @@
 #include "app/PresetStore.h"
 #include "devices/DiskTool.h"
 #include "devices/VolumeWatcher.h"
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "media/DurationReading.h"
 #include "session/OffloadSession.h"
 #include "support/FakeVolumes.h"
@@ -73,7 +73,7 @@ class World {
 public:
     // The model's history is `ledger` when given, else a fresh one in the home. The computer is
     // kept awake through `sleepInhibitor`; by default nothing is held.
-    explicit World(bool startWatching = true, std::unique_ptr<Ledger> ledger = nullptr,
+    explicit World(bool startWatching = true, std::unique_ptr<History> ledger = nullptr,
                    std::shared_ptr<SleepInhibitor> sleepInhibitor = nullptr);
     ~World();
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/Ledger.h"
+#include "history/History.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
@@ -21,7 +21,7 @@ struct ScratchCard {
     TempDir destination;
     TempDir home;
     CardVolume volume{root.path(), "CARD", QStringLiteral("1234-ABCD")};
-    Ledger ledger{home("ledger.json")};
+    History ledger{home("ledger.json")};
 
     CardInventory scan();
     // The session's new files planned with the standard templates into the destination.

@@ -176,7 +176,7 @@ TEST(AccessibilityTest, AProjectSetThroughTheAccessibilityInterfaceReachesTheOff
     ASSERT_TRUE(spinUntil([&] { return start->isEnabled(); }));
     QTest::mouseClick(start, Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForOffload());
-    const QList<LedgerEntry> entries = w.world.model->ledger().entries().toList();
+    const QList<HistoryEntry> entries = w.world.model->history().entries().toList();
     ASSERT_EQ(entries.size(), 1);
     EXPECT_TRUE(entries[0].destinationPath.contains("Harbour"))
         << entries[0].destinationPath.toStdString();

@@ -1,23 +1,23 @@
 #include "app/lists/HistoryModel.h"
 
-#include "history/Ledger.h"
+#include "history/History.h"
 
 namespace stowly {
 
 namespace {
 
-QString textOf(const LedgerRecords& records, qsizetype i, LedgerRecords::Field field) {
+QString textOf(const HistoryRecords& records, qsizetype i, HistoryRecords::Field field) {
     return QString::fromUtf8(records.text(i, field));
 }
 
 } // namespace
 
-HistoryModel::HistoryModel(const Ledger& ledger, QObject* parent)
-    : QAbstractListModel(parent), m_ledger(ledger), m_records(ledger.entries()) {
-    connect(&ledger, &Ledger::entriesChanged, this, &HistoryModel::follow);
+HistoryModel::HistoryModel(const History& ledger, QObject* parent)
+    : QAbstractListModel(parent), m_history(ledger), m_records(ledger.entries()) {
+    connect(&ledger, &History::entriesChanged, this, &HistoryModel::follow);
 }
 
-std::optional<LedgerEntry> HistoryModel::entry(int row) const {
+std::optional<HistoryEntry> HistoryModel::entry(int row) const {
     if (row < 0 || row >= m_records.size())
         return std::nullopt;
     return m_records.at(recordOf(row));
@@ -34,24 +34,24 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case SourcePathRole:
-        return textOf(m_records, i, LedgerRecords::sourceRelativePath);
+        return textOf(m_records, i, HistoryRecords::sourceRelativePath);
     case DestinationPathRole:
-        return textOf(m_records, i, LedgerRecords::destinationPath);
+        return textOf(m_records, i, HistoryRecords::destinationPath);
     case SizeRole:
         return m_records.fileSize(i);
     case DigestRole:
-        return textOf(m_records, i, LedgerRecords::sha256);
+        return textOf(m_records, i, HistoryRecords::sha256);
     case OffloadedAtRole:
         return QDateTime::fromSecsSinceEpoch(m_records.offloadedAt(i), Qt::UTC);
     case VolumeRole: {
-        const QByteArrayView key = m_records.text(i, LedgerRecords::sourceKey);
+        const QByteArrayView key = m_records.text(i, HistoryRecords::sourceKey);
         const qsizetype bar = key.indexOf('|');
         return QString::fromUtf8(bar < 0 ? key : key.first(bar));
     }
     case CardNameRole:
-        return textOf(m_records, i, LedgerRecords::cardName);
+        return textOf(m_records, i, HistoryRecords::cardName);
     case SourceKeyRole:
-        return textOf(m_records, i, LedgerRecords::sourceKey);
+        return textOf(m_records, i, HistoryRecords::sourceKey);
     default:
         return {};
     }
@@ -69,7 +69,7 @@ QHash<int, QByteArray> HistoryModel::roleNames() const {
 }
 
 bool HistoryModel::onlyGrew() const {
-    const LedgerRecords& now = m_ledger.entries();
+    const HistoryRecords& now = m_history.entries();
     if (now.size() < m_records.size())
         return false;
     if (m_records.isEmpty())
@@ -79,13 +79,13 @@ bool HistoryModel::onlyGrew() const {
     // entry out afresh while this snapshot keeps the old storage alive. So the last shown
     // entry's text still being at the same address proves everything before it unchanged.
     const qsizetype last = m_records.size() - 1;
-    const QByteArrayView shown = m_records.text(last, LedgerRecords::sourceKey);
-    const QByteArrayView current = now.text(last, LedgerRecords::sourceKey);
+    const QByteArrayView shown = m_records.text(last, HistoryRecords::sourceKey);
+    const QByteArrayView current = now.text(last, HistoryRecords::sourceKey);
     return !shown.isEmpty() && shown.data() == current.data() && shown.size() == current.size();
 }
 
 void HistoryModel::follow() {
-    const LedgerRecords& now = m_ledger.entries();
+    const HistoryRecords& now = m_history.entries();
     if (!onlyGrew()) {
         beginResetModel();
         m_records = now;

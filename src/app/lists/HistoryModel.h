@@ -1,13 +1,13 @@
 #pragma once
 
-#include "copy/LedgerEntry.h"
-#include "history/LedgerRecords.h"
+#include "copy/HistoryEntry.h"
+#include "history/HistoryRecords.h"
 
 #include <QAbstractListModel>
 
 namespace stowly {
 
-class Ledger;
+class History;
 
 // The history of verified copies, newest first. Rows are read from the history's compact
 // records when a view asks for them, so a history of a million copies costs no more than its
@@ -31,10 +31,10 @@ public:
     Q_ENUM(Role)
 
     // The ledger must outlive the model.
-    explicit HistoryModel(const Ledger& ledger, QObject* parent = nullptr);
+    explicit HistoryModel(const History& ledger, QObject* parent = nullptr);
 
     // The entry a row shows, for forgetting it.
-    std::optional<LedgerEntry> entry(int row) const;
+    std::optional<HistoryEntry> entry(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -46,10 +46,10 @@ private:
     bool onlyGrew() const;
     qsizetype recordOf(int row) const { return m_records.size() - 1 - row; }
 
-    const Ledger& m_ledger;
+    const History& m_history;
     // A snapshot sharing the ledger's storage: the rows stay as told to the views until the
     // ledger says it changed.
-    LedgerRecords m_records;
+    HistoryRecords m_records;
 };
 
 } // namespace stowly

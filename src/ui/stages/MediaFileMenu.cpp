@@ -2,7 +2,7 @@
 
 #include "app/AppModel.h"
 #include "app/StageTexts.h"
-#include "history/LedgerIndex.h"
+#include "history/HistoryIndex.h"
 #include "session/OffloadSession.h"
 #include "ui/FileManager.h"
 
@@ -20,7 +20,7 @@ std::optional<QString> copyPath(const AppModel& model, const Clip& clip) {
     if (!session)
         return std::nullopt;
     const auto entry =
-        model.ledger().entriesByKey().find(clip.ledgerKey(session->card().volumeIdentity()));
+        model.history().entriesByKey().find(clip.historyKey(session->card().volumeIdentity()));
     if (!entry || entry->destinationPath.isEmpty())
         return std::nullopt;
     return entry->destinationPath;

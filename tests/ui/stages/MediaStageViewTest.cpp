@@ -1,6 +1,6 @@
 #include "ui/stages/MediaStageView.h"
 #include "../UiWorld.h"
-#include "history/LedgerIndex.h"
+#include "history/HistoryIndex.h"
 #include "session/OffloadSession.h"
 #include "support/PrivateSessionBus.h"
 #include "ui/FileManager.h"
@@ -234,9 +234,9 @@ TEST_F(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     SessionFilesModel& offloaded = m.filesOffloaded();
     ASSERT_EQ(offloaded.rowCount(), 1);
     const Clip clip = *offloaded.clip(0);
-    const QString copy = m.ledger()
+    const QString copy = m.history()
                              .entriesByKey()
-                             .find(clip.ledgerKey(m.session()->card().volumeIdentity()))
+                             .find(clip.historyKey(m.session()->card().volumeIdentity()))
                              ->destinationPath;
     EXPECT_EQ(MediaFileMenu::copyPath(m, clip), copy);
     QString why;

@@ -1,9 +1,9 @@
 // The journal beside the history: what a kill or a damaged line leaves, and what the next start
 // makes of it.
-#include "history/LedgerJournal.h"
+#include "history/HistoryJournal.h"
 #include "copy/Copier.h"
-#include "history/Ledger.h"
-#include "history/LedgerFile.h"
+#include "history/History.h"
+#include "history/HistoryFile.h"
 
 #include "support/TestSupport.h"
 
@@ -18,9 +18,9 @@ using namespace stowly::test;
 
 namespace {
 
-LedgerEntry entry(const QString& name, const QString& folder = "/D",
-                  const QByteArray& content = "content") {
-    LedgerEntry e;
+HistoryEntry entry(const QString& name, const QString& folder = "/D",
+                   const QByteArray& content = "content") {
+    HistoryEntry e;
     e.sourceKey = "V|DCIM/" + name + "|10|1";
     e.cardName = "CARD";
     e.sourceRelativePath = "DCIM/" + name;
@@ -32,9 +32,9 @@ LedgerEntry entry(const QString& name, const QString& folder = "/D",
     return e;
 }
 
-QStringList names(const Ledger& ledger) {
+QStringList names(const History& ledger) {
     QStringList result;
-    for (const LedgerEntry& e : ledger.entries())
+    for (const HistoryEntry& e : ledger.entries())
         result << e.sourceRelativePath.mid(5);
     return result;
 }
@@ -43,7 +43,7 @@ QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-class LedgerJournalTest : public ::testing::Test {
+class HistoryJournalTest : public ::testing::Test {
 protected:
     QString history() const { return home("Stowly/ledger.json"); }
     QString journalPath() const { return history() + ".journal"; }
@@ -52,9 +52,9 @@ protected:
 
 } // namespace
 
-TEST_F(LedgerJournalTest, ATornLastLineIsIgnoredAndCutBeforeTheNextLine) {
+TEST_F(HistoryJournalTest, ATornLastLineIsIgnoredAndCutBeforeTheNextLine) {
     {
-        Ledger ledger(history());
+        History ledger(history());
         ledger.add(entry("A"), true);
     }
     QFile file(journalPath());
@@ -62,29 +62,29 @@ TEST_F(LedgerJournalTest, ATornLastLineIsIgnoredAndCutBeforeTheNextLine) {
     file.write(R"({"op":"recorded","cardName":"CA)"); // killed in the middle of a line
     file.close();
 
-    Ledger ledger(history());
+    History ledger(history());
     EXPECT_EQ(names(ledger), QStringList{"A"});
     EXPECT_FALSE(ledger.lastError());
     ledger.add(entry("B"), true);
-    const Ledger reloaded(history());
+    const History reloaded(history());
     EXPECT_EQ(names(reloaded), QStringList({"A", "B"}));
     EXPECT_FALSE(reloaded.lastError());
     EXPECT_FALSE(readFile(journalPath()).contains(R"("cardName":"CA{)"));
 }
 
-TEST_F(LedgerJournalTest, ADamagedJournalIsSetAsideWithEverythingReadableKept) {
+TEST_F(HistoryJournalTest, ADamagedJournalIsSetAsideWithEverythingReadableKept) {
     {
-        Ledger ledger(history());
+        History ledger(history());
         ledger.add(entry("A"), true);
     }
     QFile file(journalPath());
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("\x01\x02 not a line of ours\n");
-    file.write(LedgerJournal::recordLine(entry("B"), {}) + '\n');
+    file.write(HistoryJournal::recordLine(entry("B"), {}) + '\n');
     file.close();
     const QByteArray damaged = readFile(journalPath());
 
-    Ledger ledger(history());
+    History ledger(history());
     EXPECT_EQ(names(ledger), QStringList({"A", "B"}));
     ASSERT_TRUE(ledger.lastError());
     const QStringList aside = QDir(home("Stowly")).entryList({"ledger.json.journal.corrupt-*"});
@@ -93,11 +93,11 @@ TEST_F(LedgerJournalTest, ADamagedJournalIsSetAsideWithEverythingReadableKept) {
     EXPECT_EQ(readFile(home("Stowly/" + aside[0])), damaged);
     // What could be read is in the history file now, not only in memory.
     QFile::remove(journalPath());
-    EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
+    EXPECT_EQ(names(History(history())), QStringList({"A", "B"}));
 }
 
-TEST_F(LedgerJournalTest, DeferredAddsAreJournaledAndAFoldWritesTheFileButKeepsOpenIntents) {
-    Ledger ledger(history());
+TEST_F(HistoryJournalTest, DeferredAddsAreJournaledAndAFoldWritesTheFileButKeepsOpenIntents) {
+    History ledger(history());
     const auto run = ledger.journal()->startRun();
     ASSERT_FALSE(run->copying(home("dest/C.MP4"), "V|DCIM/C.MP4|10|1"));
     ledger.add(entry("A"), true);
@@ -106,11 +106,11 @@ TEST_F(LedgerJournalTest, DeferredAddsAreJournaledAndAFoldWritesTheFileButKeepsO
     EXPECT_TRUE(ledger.hasUnsavedChanges());
     EXPECT_FALSE(QFileInfo::exists(history()));
     // A process that dies now loses nothing: the journal holds both.
-    EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
+    EXPECT_EQ(names(History(history())), QStringList({"A", "B"}));
     ledger.saveIfNeeded();
     EXPECT_FALSE(ledger.hasUnsavedChanges());
 
-    EXPECT_EQ(std::get<LedgerRecords>(LedgerFile::readFile(history()).content).size(), 2);
+    EXPECT_EQ(std::get<HistoryRecords>(HistoryFile::readFile(history()).content).size(), 2);
     const QList<QByteArray> lines = readFile(journalPath()).split('\n');
     ASSERT_EQ(lines.size(), 3); // the header, the open intent, nothing after the last break
     EXPECT_TRUE(lines[1].contains("C.MP4"));
@@ -118,47 +118,47 @@ TEST_F(LedgerJournalTest, DeferredAddsAreJournaledAndAFoldWritesTheFileButKeepsO
     // Killed after the fold wrote the file and before the journal was cut: its records are not
     // taken twice.
     writeFile(journalPath(), beforeFold);
-    EXPECT_EQ(names(Ledger(history())), QStringList({"A", "B"}));
+    EXPECT_EQ(names(History(history())), QStringList({"A", "B"}));
 }
 
-TEST_F(LedgerJournalTest, WhatAKilledRunLeftIsSettledAtTheNextStart) {
+TEST_F(HistoryJournalTest, WhatAKilledRunLeftIsSettledAtTheNextStart) {
     QDir().mkpath(home("dest"));
-    const LedgerEntry renamed = entry("A.MP4", home("dest"), "verified bytes");
-    const LedgerEntry altered = entry("B.MP4", home("dest"), "verified bytes");
-    const LedgerEntry unfinished = entry("C.MP4", home("dest"), "verified bytes");
+    const HistoryEntry renamed = entry("A.MP4", home("dest"), "verified bytes");
+    const HistoryEntry altered = entry("B.MP4", home("dest"), "verified bytes");
+    const HistoryEntry unfinished = entry("C.MP4", home("dest"), "verified bytes");
     writeFile(renamed.destinationPath, "verified bytes");
     writeFile(altered.destinationPath, "other  bytes!!"); // same size, other content
     writeFile(Copier::partialPath(unfinished.destinationPath), "verified");
     writeFile(home("dest/L.MP4.stowly-partial"), "still copying");
     {
-        const auto journal = std::make_shared<LedgerJournal>(history());
+        const auto journal = std::make_shared<HistoryJournal>(history());
         const auto killed = journal->startRun();
-        for (const LedgerEntry& e : {renamed, altered, unfinished}) {
+        for (const HistoryEntry& e : {renamed, altered, unfinished}) {
             ASSERT_FALSE(killed->copying(e.destinationPath, e.sourceKey));
             ASSERT_FALSE(killed->verifying(e));
         }
         // The run's lock goes with it, as it goes with a killed process.
     }
     writeFile(history() + ".run-killed-between-two-files");
-    const auto journal = std::make_shared<LedgerJournal>(history());
+    const auto journal = std::make_shared<HistoryJournal>(history());
     const auto alive = journal->startRun();
     ASSERT_FALSE(alive->copying(home("dest/L.MP4"), "V|DCIM/L.MP4|10|1"));
 
-    Ledger ledger(history());
-    EXPECT_EQ(ledger.entries().toList(), QList<LedgerEntry>{renamed});
+    History ledger(history());
+    EXPECT_EQ(ledger.entries().toList(), QList<HistoryEntry>{renamed});
     EXPECT_EQ(readFile(altered.destinationPath), "other  bytes!!");
     EXPECT_EQ(filesIn(home("dest")), QStringList({"A.MP4", "B.MP4", "L.MP4.stowly-partial"}));
     // Settled once: the next start neither records nor examines them again.
-    const Ledger again(history());
-    EXPECT_EQ(again.entries().toList(), QList<LedgerEntry>{renamed});
+    const History again(history());
+    EXPECT_EQ(again.entries().toList(), QList<HistoryEntry>{renamed});
     EXPECT_TRUE(readFile(journalPath()).contains("L.MP4"));
     EXPECT_EQ(journal->runsOnDisk().size(), 1); // only the one still running
 }
 
 // A fold takes the journal's records into the file; a record a run noted there but has not
 // handed to the history yet would then come in twice.
-TEST_F(LedgerJournalTest, AFoldWaitsForARecordOnItsWayFromARun) {
-    Ledger ledger(history());
+TEST_F(HistoryJournalTest, AFoldWaitsForARecordOnItsWayFromARun) {
+    History ledger(history());
     const auto run = ledger.journal()->startRun();
     ASSERT_FALSE(run->recorded(entry("A")));
     ledger.add(entry("B"), false);
@@ -168,5 +168,5 @@ TEST_F(LedgerJournalTest, AFoldWaitsForARecordOnItsWayFromARun) {
     EXPECT_TRUE(ledger.addRecorded(entry("A"), true));
     EXPECT_FALSE(ledger.hasUnsavedChanges());
     EXPECT_EQ(names(ledger), QStringList({"B", "A"}));
-    EXPECT_EQ(names(Ledger(history())), QStringList({"B", "A"}));
+    EXPECT_EQ(names(History(history())), QStringList({"B", "A"}));
 }

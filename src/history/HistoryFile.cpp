@@ -1,8 +1,8 @@
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 
 #include "base/FileNames.h"
 #include "copy/SystemError.h"
-#include "history/LedgerJsonReader.h"
+#include "history/HistoryJsonReader.h"
 #include "media/Clip.h"
 
 #include <QCoreApplication>
@@ -148,8 +148,8 @@ char* writeInteger(char* w, qint64 value) {
 
 } // namespace
 
-std::variant<LedgerRecords, QString> LedgerFile::decode(QByteArrayView data) {
-    return LedgerJsonReader(
+std::variant<HistoryRecords, QString> HistoryFile::decode(QByteArrayView data) {
+    return HistoryJsonReader(
                [data](qint64 offset, char* into, qint64 max) -> std::optional<qint64> {
                    const qint64 n = std::min(max, data.size() - offset);
                    std::memcpy(into, data.data() + offset, size_t(n));
@@ -159,7 +159,7 @@ std::variant<LedgerRecords, QString> LedgerFile::decode(QByteArrayView data) {
         .read();
 }
 
-LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
+HistoryFile::ReadResult HistoryFile::readFile(const QString& path) {
     const int fd = ::open(fileNames::encode(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int code = errno;
@@ -174,12 +174,12 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
     if (!S_ISREG(info.st_mode) || info.st_size == 0) {
         ::close(fd);
         return {true, S_ISREG(info.st_mode)
-                          ? QCoreApplication::translate("LedgerFile", "the file is empty")
+                          ? QCoreApplication::translate("HistoryFile", "the file is empty")
                           : systemErrorText(EISDIR)};
     }
     // Read, never mapped: a failing disk then gives a read error instead of a fault that ends
     // the process.
-    LedgerJsonReader reader(
+    HistoryJsonReader reader(
         [fd](qint64 offset, char* into, qint64 max) -> std::optional<qint64> {
             for (;;) {
                 const ssize_t n = ::pread(fd, into, size_t(max), off_t(offset));
@@ -196,23 +196,23 @@ LedgerFile::ReadResult LedgerFile::readFile(const QString& path) {
         result.unreadable = true;
         result.content =
             *reader.unreadable == EAGAIN
-                ? QCoreApplication::translate("LedgerFile", "the file changed while it was read")
+                ? QCoreApplication::translate("HistoryFile", "the file changed while it was read")
                 : systemErrorText(*reader.unreadable);
     }
     return result;
 }
 
-bool LedgerFile::encode(const LedgerRecords& entries, const AtomicFile::Sink& sink) {
+bool HistoryFile::encode(const HistoryRecords& entries, const AtomicFile::Sink& sink) {
     constexpr qsizetype flushAt = 1 << 20;
     QByteArray buffer(flushAt * 2, Qt::Uninitialized);
     char* w = buffer.data();
     *w++ = '[';
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QByteArrayView cardName = entries.text(i, LedgerRecords::cardName);
-        const QByteArrayView destination = entries.text(i, LedgerRecords::destinationPath);
-        const QByteArrayView sha = entries.text(i, LedgerRecords::sha256);
-        const QByteArrayView key = entries.text(i, LedgerRecords::sourceKey);
-        const QByteArrayView relative = entries.text(i, LedgerRecords::sourceRelativePath);
+        const QByteArrayView cardName = entries.text(i, HistoryRecords::cardName);
+        const QByteArrayView destination = entries.text(i, HistoryRecords::destinationPath);
+        const QByteArrayView sha = entries.text(i, HistoryRecords::sha256);
+        const QByteArrayView key = entries.text(i, HistoryRecords::sourceKey);
+        const QByteArrayView relative = entries.text(i, HistoryRecords::sourceRelativePath);
         const qsizetype worst =
             (cardName.size() + destination.size() + sha.size() + key.size() + relative.size()) * 6 +
             256;
@@ -245,7 +245,7 @@ bool LedgerFile::encode(const LedgerRecords& entries, const AtomicFile::Sink& si
     return sink(QByteArrayView(buffer.data(), w - buffer.data()));
 }
 
-QByteArray LedgerFile::encode(const LedgerRecords& entries) {
+QByteArray HistoryFile::encode(const HistoryRecords& entries) {
     QByteArray out;
     encode(entries, [&](QByteArrayView bytes) {
         out.append(bytes);
@@ -254,13 +254,13 @@ QByteArray LedgerFile::encode(const LedgerRecords& entries) {
     return out;
 }
 
-QString LedgerFile::internetDateTime(const QDateTime& date) {
+QString HistoryFile::internetDateTime(const QDateTime& date) {
     QByteArray out;
     appendDate(out, date.isValid() ? floorSeconds(date) : 0);
     return QString::fromLatin1(out);
 }
 
-std::optional<qint64> LedgerFile::parseInternetSeconds(QByteArrayView text) {
+std::optional<qint64> HistoryFile::parseInternetSeconds(QByteArrayView text) {
     // yyyy-MM-ddTHH:mm:ss followed by Z or ±hh:mm
     const auto digits = [&](qsizetype at, qsizetype count, int* value) {
         int v = 0;
@@ -300,7 +300,7 @@ std::optional<qint64> LedgerFile::parseInternetSeconds(QByteArrayView text) {
     return at.time_since_epoch().count();
 }
 
-QDateTime LedgerFile::parseInternetDateTime(QStringView text) {
+QDateTime HistoryFile::parseInternetDateTime(QStringView text) {
     const std::optional<qint64> seconds = parseInternetSeconds(text.toUtf8());
     return seconds ? QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC) : QDateTime();
 }

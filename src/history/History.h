@@ -1,10 +1,10 @@
 #pragma once
 
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 #include "history/FileState.h"
-#include "history/LedgerIndex.h"
-#include "history/LedgerJournal.h"
-#include "history/LedgerRecords.h"
+#include "history/HistoryIndex.h"
+#include "history/HistoryJournal.h"
+#include "history/HistoryRecords.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -18,7 +18,7 @@
 
 namespace stowly {
 
-// The history of verified copies: one JSON file, and beside it a journal (LedgerJournal) that
+// The history of verified copies: one JSON file, and beside it a journal (HistoryJournal) that
 // each new copy is appended to as it is verified. Loading reads both and settles what a run that
 // was killed left open; saving folds the journal into the file (rewritten whole) and starts the
 // journal again. A file that cannot be read is set aside and never overwritten. Several
@@ -26,23 +26,23 @@ namespace stowly {
 // them, and a file another process wrote meanwhile is read again and this process's changes
 // applied on top. Several runs may record at once; a fold waits for records on their way. Main
 // thread only.
-class Ledger : public QObject {
+class History : public QObject {
     Q_OBJECT
 public:
-    explicit Ledger(const QString& fileURL, QObject* parent = nullptr);
+    explicit History(const QString& filePath, QObject* parent = nullptr);
     // Replaces the clock, so tests can step time instead of waiting.
-    Ledger(const QString& fileURL, std::function<QDateTime()> clock, QObject* parent = nullptr);
+    History(const QString& filePath, std::function<QDateTime()> clock, QObject* parent = nullptr);
     // Made without reading the file: empty until loadInBackground() has read it; meanwhile a
     // new record only goes to the journal and nothing is forgotten.
     struct LoadLater {};
-    Ledger(const QString& fileURL, LoadLater, QObject* parent = nullptr);
+    History(const QString& filePath, LoadLater, QObject* parent = nullptr);
 
     static QString defaultFileURL();
 
     // In file order; entries are made on access (a history may hold millions).
-    const LedgerRecords& entries() const { return m_entries; }
+    const HistoryRecords& entries() const { return m_entries; }
     const std::optional<QString>& lastError() const { return m_lastError; }
-    const QString& fileURL() const { return m_fileURL; }
+    const QString& filePath() const { return m_fileURL; }
     const std::optional<QDateTime>& lastSaveAt() const { return m_lastSaveAt; }
     // Entries that are in the journal (or only in memory) and not yet in the history file.
     bool hasUnsavedChanges() const { return m_hasUnsavedChanges; }
@@ -54,20 +54,20 @@ public:
 
     // Appends the entry to the journal (flushed), and folds the journal into the file unless
     // `deferSave`; an entry the journal could not take is saved with the whole file at once.
-    void add(const LedgerEntry& entry, bool deferSave);
+    void add(const HistoryEntry& entry, bool deferSave);
     // An entry a run's journal already holds (`journaled`), or failed to take; then the whole
     // file is saved at once. False when neither could take it: the history does not hold it
     // then, not even in memory, so nothing counts on a copy it won't remember.
-    bool addRecorded(const LedgerEntry& entry, bool journaled);
+    bool addRecorded(const HistoryEntry& entry, bool journaled);
     // At the end of a run: folds the journal when that costs little next to what it adds
     // (the history file is small, or the journal is large beside it).
     void saveIfNeeded();
     // The journal for a run's notes, kept alive by the run.
-    std::shared_ptr<LedgerJournal> journal() const { return m_journal; }
+    std::shared_ptr<HistoryJournal> journal() const { return m_journal; }
     // The history by source key (the latest entry of a key wins); a snapshot for scans.
-    LedgerIndex entriesByKey() const;
+    HistoryIndex entriesByKey() const;
     qsizetype entryCount(const QString& volumeIdentity) const;
-    qsizetype forget(const LedgerEntry& entry);
+    qsizetype forget(const HistoryEntry& entry);
     qsizetype forgetVolume(const QString& volumeIdentity);
 
     // A journal past this size is folded at once, whatever the history's size.
@@ -83,20 +83,20 @@ Q_SIGNALS:
 private:
     // A change made here and not yet written; applied again over what another process wrote.
     struct Removal {
-        std::optional<LedgerRecords::Encoded> entry; // one entry, or
-        QByteArray keyPrefix;                        // every entry of a card
-        bool removes(const LedgerRecords& records, qsizetype i) const;
+        std::optional<HistoryRecords::Encoded> entry; // one entry, or
+        QByteArray keyPrefix;                         // every entry of a card
+        bool removes(const HistoryRecords& records, qsizetype i) const;
     };
 
     void load();
     // Takes over what another ledger of the same file loaded.
-    void adopt(Ledger& other);
+    void adopt(History& other);
     // Forgetting before the history is read would rewrite what was not read; it is refused.
     bool refusesChanges(const char* what) const;
     // A record before the history is read goes to the journal only; true when it is there.
-    bool journalsBeforeLoad(const LedgerEntry& entry, bool journaled);
+    bool journalsBeforeLoad(const HistoryEntry& entry, bool journaled);
     // Folds the journal into the file; true when the file was written. Waits (false) while a
-    // run of this process has a record on its way here (LedgerJournal::foldWaits).
+    // run of this process has a record on its way here (HistoryJournal::foldWaits).
     bool save();
     // The name the file now has beside its old one; none when it could not be moved.
     std::optional<QString> moveAside(const QString& path) const;
@@ -104,13 +104,13 @@ private:
     bool setJournalAside();
     // Takes the journal's records that are not in memory yet, nor in the history file where
     // the journal may repeat it (`inFile`).
-    qsizetype takeRecords(const LedgerJournal::Contents& journal, bool mayRepeatFile);
-    void settleOpenIntents(const QList<LedgerJournal::Intent>& intents);
-    void append(const LedgerEntry& entry, bool journaled);
+    qsizetype takeRecords(const HistoryJournal::Contents& journal, bool mayRepeatFile);
+    void settleOpenIntents(const QList<HistoryJournal::Intent>& intents);
+    void append(const HistoryEntry& entry, bool journaled);
     qsizetype removeWhere(const Removal& removal);
     void setLastError(std::optional<QString> error);
 
-    LedgerRecords m_entries;
+    HistoryRecords m_entries;
     std::optional<QString> m_lastError;
     QString m_fileURL;
     std::optional<QDateTime> m_lastSaveAt;
@@ -122,11 +122,11 @@ private:
     bool m_foldWaiting = false;
     std::function<QDateTime()> m_clock;
     std::optional<FileState> m_diskState;
-    std::shared_ptr<LedgerJournal> m_journal;
+    std::shared_ptr<HistoryJournal> m_journal;
     // Ids of the entries taken from or written to the journal since the last fold.
     QSet<QString> m_journalIDs;
     // Entries the journal could not take; the next save writes them.
-    QList<LedgerEntry> m_unjournaled;
+    QList<HistoryEntry> m_unjournaled;
     QList<Removal> m_pendingRemovals;
 };
 

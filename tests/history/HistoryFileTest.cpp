@@ -1,5 +1,5 @@
-#include "history/LedgerFile.h"
-#include "history/LedgerJsonReader.h"
+#include "history/HistoryFile.h"
+#include "history/HistoryJsonReader.h"
 
 #include <cstring>
 
@@ -9,18 +9,18 @@ using namespace stowly;
 
 namespace {
 
-QList<LedgerEntry> decoded(const QByteArray& json) {
-    auto result = LedgerFile::decode(json);
+QList<HistoryEntry> decoded(const QByteArray& json) {
+    auto result = HistoryFile::decode(json);
     if (auto* error = std::get_if<QString>(&result)) {
         ADD_FAILURE() << error->toStdString();
         return {};
     }
-    return std::get<LedgerRecords>(result).toList();
+    return std::get<HistoryRecords>(result).toList();
 }
 
 } // namespace
 
-TEST(LedgerFileTest, ReadsWhatOtherWritersMayProduceAndRoundTripsAwkwardText) {
+TEST(HistoryFileTest, ReadsWhatOtherWritersMayProduceAndRoundTripsAwkwardText) {
     // Any key order, white space, escapes, unknown keys of any shape.
     const QByteArray json = R"( [ {
         "size" : 12,
@@ -32,7 +32,7 @@ TEST(LedgerFileTest, ReadsWhatOtherWritersMayProduceAndRoundTripsAwkwardText) {
         "destinationPath" : "/D/a.mp4",
         "sourceRelativePath" : "a/b"
     } ] )";
-    const QList<LedgerEntry> entries = decoded(json);
+    const QList<HistoryEntry> entries = decoded(json);
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].sourceKey, "V|a/b|12|3");
     EXPECT_EQ(entries[0].cardName, QString::fromUtf8("Café 📷"));
@@ -40,7 +40,7 @@ TEST(LedgerFileTest, ReadsWhatOtherWritersMayProduceAndRoundTripsAwkwardText) {
     EXPECT_EQ(entries[0].offloadedAt, QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC));
     EXPECT_TRUE(decoded("[]").isEmpty());
 
-    LedgerEntry e;
+    HistoryEntry e;
     e.sourceKey = "id|a\"b\\c/d\te\x01|5|nodate";
     e.cardName = QString::fromUtf8("名前");
     e.sourceRelativePath = "a\nb";
@@ -48,26 +48,26 @@ TEST(LedgerFileTest, ReadsWhatOtherWritersMayProduceAndRoundTripsAwkwardText) {
     e.size = -1;
     e.sha256 = "00";
     e.offloadedAt = QDateTime::fromSecsSinceEpoch(-86401, Qt::UTC);
-    LedgerRecords records;
+    HistoryRecords records;
     records.append(e);
     records.append(e);
-    const QByteArray bytes = LedgerFile::encode(records);
+    const QByteArray bytes = HistoryFile::encode(records);
     EXPECT_TRUE(bytes.contains("1969-12-30T23:59:59Z"));
     EXPECT_TRUE(bytes.contains("\\u0001"));
-    EXPECT_EQ(decoded(bytes), QList<LedgerEntry>({e, e}));
+    EXPECT_EQ(decoded(bytes), QList<HistoryEntry>({e, e}));
 }
 
-TEST(LedgerFileTest, DatesAreWholeSecondsOnly) {
-    EXPECT_EQ(LedgerFile::parseInternetDateTime(u"2024-02-29T12:00:00+02:00"),
+TEST(HistoryFileTest, DatesAreWholeSecondsOnly) {
+    EXPECT_EQ(HistoryFile::parseInternetDateTime(u"2024-02-29T12:00:00+02:00"),
               QDateTime::fromSecsSinceEpoch(1'709'200'800, Qt::UTC));
     for (const char* bad :
          {"2026-12-03T23:26:29.5Z", "2026-12-03 23:26:29Z", "2026-02-30T00:00:00Z",
           "2026-12-03T24:00:00Z", "2026-12-03T23:26:29", "yesterday"})
-        EXPECT_FALSE(LedgerFile::parseInternetDateTime(QString::fromLatin1(bad)).isValid()) << bad;
+        EXPECT_FALSE(HistoryFile::parseInternetDateTime(QString::fromLatin1(bad)).isValid()) << bad;
 }
 
-TEST(LedgerFileTest, RefusesWhatItCannotReadWhole) {
-    auto missing = LedgerFile::decode(R"([{"cardName":"C"}])");
+TEST(HistoryFileTest, RefusesWhatItCannotReadWhole) {
+    auto missing = HistoryFile::decode(R"([{"cardName":"C"}])");
     ASSERT_TRUE(std::holds_alternative<QString>(missing));
     EXPECT_TRUE(std::get<QString>(missing).startsWith("entry 1 has no “sourceKey”"));
 
@@ -85,16 +85,16 @@ TEST(LedgerFileTest, RefusesWhatItCannotReadWhole) {
     };
     for (const auto& [from, to] : damage) {
         const QByteArray json = QByteArray(good).replace(from, to);
-        EXPECT_TRUE(std::holds_alternative<QString>(LedgerFile::decode(json))) << json.constData();
+        EXPECT_TRUE(std::holds_alternative<QString>(HistoryFile::decode(json))) << json.constData();
     }
-    EXPECT_TRUE(std::holds_alternative<QString>(LedgerFile::decode("{\"an\":\"object\"}")));
+    EXPECT_TRUE(std::holds_alternative<QString>(HistoryFile::decode("{\"an\":\"object\"}")));
 }
 
 // A large history is parsed a piece at a time (pieces of 200 bytes here); the verdict must still
 // be the whole text's, wherever the cuts fall.
-TEST(LedgerFileTest, ReadInPiecesTheVerdictIsTheWholeTexts) {
+TEST(HistoryFileTest, ReadInPiecesTheVerdictIsTheWholeTexts) {
     const auto decode = [](const QByteArray& json) {
-        LedgerJsonReader reader(
+        HistoryJsonReader reader(
             [&](qint64 offset, char* into, qint64 max) -> std::optional<qint64> {
                 const qint64 n = std::min(max, json.size() - offset);
                 std::memcpy(into, json.constData() + offset, size_t(n));
@@ -104,9 +104,9 @@ TEST(LedgerFileTest, ReadInPiecesTheVerdictIsTheWholeTexts) {
         reader.pieceBytes = 200;
         return reader.read();
     };
-    LedgerRecords records;
+    HistoryRecords records;
     for (int i = 0; i < 30; ++i) {
-        LedgerEntry e;
+        HistoryEntry e;
         e.sourceKey = QString("V|%1|1|2").arg(i);
         // A name that looks like the cut between two entries.
         e.cardName = i % 7 == 3 ? "A},{B" : "CARD";
@@ -117,11 +117,11 @@ TEST(LedgerFileTest, ReadInPiecesTheVerdictIsTheWholeTexts) {
         e.offloadedAt = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
         records.append(e);
     }
-    const QByteArray whole = LedgerFile::encode(records);
+    const QByteArray whole = HistoryFile::encode(records);
     const auto read = decode(whole);
-    ASSERT_TRUE(std::holds_alternative<LedgerRecords>(read));
-    EXPECT_EQ(std::get<LedgerRecords>(read).toList(), records.toList());
-    EXPECT_EQ(std::get<LedgerRecords>(decode(QByteArray(whole).replace("},", "} ,"))).size(), 30);
+    ASSERT_TRUE(std::holds_alternative<HistoryRecords>(read));
+    EXPECT_EQ(std::get<HistoryRecords>(read).toList(), records.toList());
+    EXPECT_EQ(std::get<HistoryRecords>(decode(QByteArray(whole).replace("},", "} ,"))).size(), 30);
 
     const qsizetype late = whole.lastIndexOf("\"sha256\"");
     const auto missing = decode(QByteArray(whole).replace(late, 8, "\"sha257\""));

@@ -2,8 +2,8 @@
 // Each side runs in a process of its own so that its peak memory is its own.
 #include "BenchSupport.h"
 
-#include "history/Ledger.h"
-#include "history/LedgerFile.h"
+#include "history/History.h"
+#include "history/HistoryFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,11 +18,11 @@ namespace {
 constexpr int entryCount = 1'000'000;
 
 void writeHistory(const QString& file) {
-    LedgerRecords records;
+    HistoryRecords records;
     const QDateTime when = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
     for (int i = 0; i < entryCount; ++i) {
         const int folder = 100 + i / 9999;
-        LedgerEntry e;
+        HistoryEntry e;
         e.sourceRelativePath =
             QStringLiteral("DCIM/%1CANON/IMG_%2.CR3").arg(folder).arg(i % 9999, 4, 10, QChar(u'0'));
         e.sourceKey = QStringLiteral("4A1B-22C3|") + e.sourceRelativePath +
@@ -38,15 +38,15 @@ void writeHistory(const QString& file) {
         records.append(e);
     }
     QFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(LedgerFile::encode(records)) < 0)
+    if (!out.open(QIODevice::WriteOnly) || out.write(HistoryFile::encode(records)) < 0)
         qFatal("cannot write the history");
     report("file size", double(out.size()) / 1e6, "MB");
 }
 
 // One more entry saved at once: the journal folded and the whole history written again.
 int saveSide(const QString& file) {
-    Ledger ledger(file);
-    LedgerEntry last = ledger.entries().at(ledger.entries().size() - 1);
+    History ledger(file);
+    HistoryEntry last = ledger.entries().at(ledger.entries().size() - 1);
     last.destinationPath += QStringLiteral(".again");
     const double seconds = secondsOf([&] { ledger.add(last, false); });
     report("save of 1,000,001 entries", seconds, "s");
@@ -55,10 +55,10 @@ int saveSide(const QString& file) {
 }
 
 int readSide(const QString& file) {
-    std::unique_ptr<Ledger> ledger;
+    std::unique_ptr<History> ledger;
     const double loadSeconds = bestOf(3, [&] {
         ledger.reset();
-        ledger = std::make_unique<Ledger>(file);
+        ledger = std::make_unique<History>(file);
     });
     report("load of the history (target under 0.5 s, best of 3)", loadSeconds, "s");
     qsizetype keys = 0;

@@ -9,7 +9,7 @@
 namespace stowly {
 
 // One verified copy in the offload history.
-struct LedgerEntry {
+struct HistoryEntry {
     QString sourceKey;
     QString cardName;
     QString sourceRelativePath;
@@ -23,9 +23,9 @@ struct LedgerEntry {
     // From the copy's extension, else the source's.
     MediaCategory category() const;
 
-    friend bool operator==(const LedgerEntry&, const LedgerEntry&) = default;
+    friend bool operator==(const HistoryEntry&, const HistoryEntry&) = default;
 };
 
-size_t qHash(const LedgerEntry& entry, size_t seed = 0);
+size_t qHash(const HistoryEntry& entry, size_t seed = 0);
 
 } // namespace stowly

@@ -1,4 +1,4 @@
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 
 namespace stowly {
 namespace {
@@ -10,18 +10,18 @@ QString lastComponent(const QString& path) {
 
 } // namespace
 
-QString LedgerEntry::id() const {
+QString HistoryEntry::id() const {
     return sourceKey + QChar(u'\0') + destinationPath;
 }
 
-MediaCategory LedgerEntry::category() const {
+MediaCategory HistoryEntry::category() const {
     QString ext = mediaCategory::extensionOf(lastComponent(destinationPath));
     if (ext.isEmpty())
         ext = mediaCategory::extensionOf(lastComponent(sourceRelativePath));
     return mediaCategory::classify(ext);
 }
 
-size_t qHash(const LedgerEntry& e, size_t seed) {
+size_t qHash(const HistoryEntry& e, size_t seed) {
     return qHashMulti(seed, e.sourceKey, e.cardName, e.sourceRelativePath, e.destinationPath,
                       e.size, e.sha256, e.offloadedAt);
 }

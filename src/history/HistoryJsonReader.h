@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/LedgerRecords.h"
+#include "history/HistoryRecords.h"
 
 #include <QString>
 
@@ -17,16 +17,16 @@ namespace stowly {
 // The text is parsed a piece at a time where it can be cut between two entries of the list
 // ("},{" as the writer puts it), so that memory stays bounded and is reused; a piece that does
 // not parse sends the whole text through the parser at once, whose verdict then stands.
-class LedgerJsonReader {
+class HistoryJsonReader {
 public:
     // Copies up to `max` bytes of the text from `offset` into `into`; answers how many (0 only
     // at the end of the text), or none when the text cannot be read (errno says why).
     using Source = std::function<std::optional<qint64>(qint64 offset, char* into, qint64 max)>;
 
-    LedgerJsonReader(Source source, qint64 size) : m_source(std::move(source)), m_size(size) {}
+    HistoryJsonReader(Source source, qint64 size) : m_source(std::move(source)), m_size(size) {}
 
     // The entries, or why the text holds none.
-    std::variant<LedgerRecords, QString> read();
+    std::variant<HistoryRecords, QString> read();
     // The source failed (the errno it left), or the text could not be parsed for want of
     // memory: either way nothing is known about the text.
     std::optional<int> unreadable;

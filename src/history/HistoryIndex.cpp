@@ -1,4 +1,4 @@
-#include "history/LedgerIndex.h"
+#include "history/HistoryIndex.h"
 
 #include <QHashFunctions>
 
@@ -11,16 +11,16 @@ quint64 hashBytes(QByteArrayView bytes) {
 
 } // namespace
 
-LedgerIndex::LedgerIndex() : LedgerIndex(LedgerRecords()) {}
+HistoryIndex::HistoryIndex() : HistoryIndex(HistoryRecords()) {}
 
-LedgerIndex::LedgerIndex(LedgerRecords records) : m_shared(std::make_shared<Shared>()) {
+HistoryIndex::HistoryIndex(HistoryRecords records) : m_shared(std::make_shared<Shared>()) {
     m_shared->records = std::move(records);
 }
 
-const LedgerIndex::Table& LedgerIndex::table() const {
+const HistoryIndex::Table& HistoryIndex::table() const {
     Shared& shared = *m_shared;
     std::call_once(shared.built, [&shared] {
-        const LedgerRecords& records = shared.records;
+        const HistoryRecords& records = shared.records;
         Table& t = shared.table;
         size_t capacity = 16;
         while (capacity < size_t(records.size()) * 2)
@@ -29,10 +29,10 @@ const LedgerIndex::Table& LedgerIndex::table() const {
         t.earlier.assign(size_t(records.size()), 0);
         const size_t mask = capacity - 1;
         for (qsizetype i = 0; i < records.size(); ++i) {
-            const QByteArrayView key = records.text(i, LedgerRecords::sourceKey);
+            const QByteArrayView key = records.text(i, HistoryRecords::sourceKey);
             size_t slot = size_t(hashBytes(key)) & mask;
             while (t.slots[slot] != 0) {
-                if (records.text(t.slots[slot] - 1, LedgerRecords::sourceKey) == key)
+                if (records.text(t.slots[slot] - 1, HistoryRecords::sourceKey) == key)
                     break;
                 slot = (slot + 1) & mask;
             }
@@ -45,50 +45,50 @@ const LedgerIndex::Table& LedgerIndex::table() const {
     return shared.table;
 }
 
-LedgerIndex LedgerIndex::from(const QList<LedgerEntry>& entries) {
-    LedgerRecords records;
-    for (const LedgerEntry& e : entries)
+HistoryIndex HistoryIndex::from(const QList<HistoryEntry>& entries) {
+    HistoryRecords records;
+    for (const HistoryEntry& e : entries)
         records.append(e);
-    return LedgerIndex(std::move(records));
+    return HistoryIndex(std::move(records));
 }
 
-qsizetype LedgerIndex::size() const {
+qsizetype HistoryIndex::size() const {
     return table().keys;
 }
 
-qsizetype LedgerIndex::position(QByteArrayView key) const {
+qsizetype HistoryIndex::position(QByteArrayView key) const {
     const Table& t = table();
-    const LedgerRecords& records = m_shared->records;
+    const HistoryRecords& records = m_shared->records;
     const size_t mask = t.slots.size() - 1;
     size_t slot = size_t(hashBytes(key)) & mask;
     while (t.slots[slot] != 0) {
         const qsizetype i = t.slots[slot] - 1;
-        if (records.text(i, LedgerRecords::sourceKey) == key)
+        if (records.text(i, HistoryRecords::sourceKey) == key)
             return i;
         slot = (slot + 1) & mask;
     }
     return -1;
 }
 
-std::optional<LedgerEntry> LedgerIndex::find(const QString& key) const {
+std::optional<HistoryEntry> HistoryIndex::find(const QString& key) const {
     const qsizetype i = position(key.toUtf8());
     if (i < 0)
         return std::nullopt;
     return m_shared->records.at(i);
 }
 
-QList<LedgerEntry> LedgerIndex::findAll(const QString& key) const {
-    QList<LedgerEntry> entries;
+QList<HistoryEntry> HistoryIndex::findAll(const QString& key) const {
+    QList<HistoryEntry> entries;
     const Table& t = table();
     for (qsizetype i = position(key.toUtf8()); i >= 0; i = qsizetype(t.earlier[size_t(i)]) - 1)
         entries.append(m_shared->records.at(i));
     return entries;
 }
 
-CopyLookup LedgerIndex::lookup() const {
+CopyLookup HistoryIndex::lookup() const {
     return [this](const QString& key) {
         QList<RecordedCopy> copies;
-        for (const LedgerEntry& entry : findAll(key))
+        for (const HistoryEntry& entry : findAll(key))
             copies.append(RecordedCopy{entry.destinationPath, entry.size});
         return copies;
     };

@@ -1,4 +1,4 @@
-#include "copy/FreeURL.h"
+#include "copy/FreeName.h"
 
 #include "base/FileNames.h"
 
@@ -43,7 +43,7 @@ QString freeName(const QStringList& folders, const QString& fileName,
     }
 }
 
-QString freeURL(const QString& path) {
+QString freePath(const QString& path) {
     const qsizetype slash = path.lastIndexOf(u'/');
     return path.left(slash + 1) + freeName({path.left(slash + 1)}, path.mid(slash + 1));
 }

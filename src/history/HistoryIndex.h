@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/LedgerRecords.h"
+#include "history/HistoryRecords.h"
 #include "media/CardInventory.h"
 
 #include <memory>
@@ -14,15 +14,15 @@ namespace stowly {
 // stay reachable for keys copied to several destinations. A snapshot: safe to read on another
 // thread while the history changes. Taking it is cheap; the table is built on the first look-up,
 // on whichever thread makes it (a scan's worker, not the window's thread), and shared by copies.
-class LedgerIndex {
+class HistoryIndex {
 public:
-    LedgerIndex();
-    explicit LedgerIndex(LedgerRecords records);
-    static LedgerIndex from(const QList<LedgerEntry>& entries);
+    HistoryIndex();
+    explicit HistoryIndex(HistoryRecords records);
+    static HistoryIndex from(const QList<HistoryEntry>& entries);
 
-    std::optional<LedgerEntry> find(const QString& key) const;
+    std::optional<HistoryEntry> find(const QString& key) const;
     // Every entry of the key, the latest first.
-    QList<LedgerEntry> findAll(const QString& key) const;
+    QList<HistoryEntry> findAll(const QString& key) const;
     bool contains(const QString& key) const { return position(key.toUtf8()) >= 0; }
     // Number of distinct keys.
     qsizetype size() const;
@@ -38,7 +38,7 @@ private:
         qsizetype keys = 0;
     };
     struct Shared {
-        LedgerRecords records;
+        HistoryRecords records;
         std::once_flag built;
         Table table;
     };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "copy/CopyJournal.h"
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 #include "history/FileState.h"
 
 #include <QByteArray>
@@ -23,7 +23,7 @@ namespace stowly {
 //
 // Appends take the history's lock and open the file each time, so several processes append
 // safely, and a fold may replace the file between appends. Safe to call from any thread.
-class LedgerJournal : public std::enable_shared_from_this<LedgerJournal> {
+class HistoryJournal : public std::enable_shared_from_this<HistoryJournal> {
 public:
     // An intent that was neither recorded nor dropped.
     struct Intent {
@@ -32,7 +32,7 @@ public:
         QString run;
         QString destinationPath;
         // The copy as it would be recorded; only for `verifying`.
-        std::optional<LedgerEntry> entry;
+        std::optional<HistoryEntry> entry;
         // The line as read, to keep it across a fold.
         QByteArray line;
     };
@@ -42,7 +42,7 @@ public:
         // The history file this journal continues; none when it began without one.
         std::optional<FileState> base;
         bool hasHeader = false;
-        QList<LedgerEntry> records;
+        QList<HistoryEntry> records;
         QList<Intent> openIntents;
         // Whole lines that could not be read (a torn last line does not count).
         int damagedLines = 0;
@@ -57,19 +57,19 @@ public:
         ~Run() override;
         std::optional<QString> copying(const QString& destination,
                                        const QString& sourceKey) override;
-        std::optional<QString> verifying(const LedgerEntry& entry) override;
+        std::optional<QString> verifying(const HistoryEntry& entry) override;
         std::optional<QString> dropped(const QString& destination) override;
         // The verified copy has its final name. From this note until taken() (or the run's
         // end), this process's folds of the journal wait: a fold would take the record from the
         // journal, and the history would then take it from the run a second time.
-        std::optional<QString> recorded(const LedgerEntry& entry);
+        std::optional<QString> recorded(const HistoryEntry& entry);
         // The history in memory holds the run's oldest record not yet taken.
         void taken();
 
     private:
-        friend class LedgerJournal;
-        Run(std::shared_ptr<LedgerJournal> journal, QString id, int lockFd, QString lockPath);
-        std::shared_ptr<LedgerJournal> m_journal;
+        friend class HistoryJournal;
+        Run(std::shared_ptr<HistoryJournal> journal, QString id, int lockFd, QString lockPath);
+        std::shared_ptr<HistoryJournal> m_journal;
         QString m_id;
         int m_lockFd = -1;
         QString m_lockPath;
@@ -77,13 +77,13 @@ public:
         std::atomic<int> m_untaken = 0;
     };
 
-    explicit LedgerJournal(const QString& historyPath);
+    explicit HistoryJournal(const QString& historyPath);
 
     const QString& path() const { return m_path; }
     const QString& lockPath() const { return m_lockPath; }
 
     // Appends one record outside any run. Returns why it failed.
-    std::optional<QString> append(const LedgerEntry& entry);
+    std::optional<QString> append(const HistoryEntry& entry);
     // Appends the line of an intent that is settled now (found recorded or cleaned up).
     std::optional<QString> settle(const Intent& intent, bool recorded);
     // Only for a journal owned by a shared pointer; the run keeps it alive.
@@ -104,7 +104,7 @@ public:
     std::optional<QString> restart(const std::optional<FileState>& base,
                                    const QList<QByteArray>& keptLines) const;
 
-    static QByteArray recordLine(const LedgerEntry& entry, const QString& run);
+    static QByteArray recordLine(const HistoryEntry& entry, const QString& run);
 
 private:
     std::optional<QString> appendLine(const QByteArray& line, bool flush);

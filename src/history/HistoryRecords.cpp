@@ -1,4 +1,4 @@
-#include "history/LedgerRecords.h"
+#include "history/HistoryRecords.h"
 
 #include "media/Clip.h"
 
@@ -7,11 +7,11 @@
 
 namespace stowly {
 
-LedgerRecords::LedgerRecords(const LedgerRecords& other)
+HistoryRecords::HistoryRecords(const HistoryRecords& other)
     : m_chunks(other.m_chunks), m_records(other.m_records), m_count(other.m_count),
       m_ownsTextTail(false), m_ownsRecordTail(false) {}
 
-LedgerRecords& LedgerRecords::operator=(const LedgerRecords& other) {
+HistoryRecords& HistoryRecords::operator=(const HistoryRecords& other) {
     if (this != &other) {
         m_chunks = other.m_chunks;
         m_records = other.m_records;
@@ -22,7 +22,7 @@ LedgerRecords& LedgerRecords::operator=(const LedgerRecords& other) {
     return *this;
 }
 
-QByteArrayView LedgerRecords::text(qsizetype i, Field field) const {
+QByteArrayView HistoryRecords::text(qsizetype i, Field field) const {
     const Record& r = record(i);
     quint32 start = r.offset;
     for (int f = 0; f < field; ++f)
@@ -30,7 +30,7 @@ QByteArrayView LedgerRecords::text(qsizetype i, Field field) const {
     return QByteArrayView(m_chunks[r.chunk]->bytes() + start, r.lengths[size_t(field)]);
 }
 
-LedgerEntry LedgerRecords::at(qsizetype i) const {
+HistoryEntry HistoryRecords::at(qsizetype i) const {
     const Record& r = record(i);
     const char* base = m_chunks[r.chunk]->bytes() + r.offset;
     QString texts[fieldCount];
@@ -38,7 +38,7 @@ LedgerEntry LedgerRecords::at(qsizetype i) const {
         texts[f] = QString::fromUtf8(base, r.lengths[size_t(f)]);
         base += r.lengths[size_t(f)];
     }
-    LedgerEntry e;
+    HistoryEntry e;
     e.sourceKey = std::move(texts[sourceKey]);
     e.cardName = std::move(texts[cardName]);
     e.sourceRelativePath = std::move(texts[sourceRelativePath]);
@@ -49,7 +49,7 @@ LedgerEntry LedgerRecords::at(qsizetype i) const {
     return e;
 }
 
-char* LedgerRecords::reserveText(qsizetype bytes, quint32* chunk, quint32* offset) {
+char* HistoryRecords::reserveText(qsizetype bytes, quint32* chunk, quint32* offset) {
     const bool fits = m_ownsTextTail && !m_chunks.empty() &&
                       m_chunks.back()->capacity - m_chunks.back()->used >= bytes;
     if (!fits) {
@@ -64,7 +64,7 @@ char* LedgerRecords::reserveText(qsizetype bytes, quint32* chunk, quint32* offse
     return at;
 }
 
-void LedgerRecords::appendRecord(const Record& r) {
+void HistoryRecords::appendRecord(const Record& r) {
     const qsizetype slot = m_count % recordsPerBlock;
     if (slot == 0) {
         m_records.push_back(std::make_shared<RecordBlock>());
@@ -79,8 +79,8 @@ void LedgerRecords::appendRecord(const Record& r) {
     ++m_count;
 }
 
-void LedgerRecords::append(const std::array<QByteArrayView, fieldCount>& texts, qint64 size,
-                           qint64 offloadedAtSeconds) {
+void HistoryRecords::append(const std::array<QByteArrayView, fieldCount>& texts, qint64 size,
+                            qint64 offloadedAtSeconds) {
     qsizetype total = 0;
     for (const QByteArrayView& t : texts)
         total += t.size();
@@ -96,7 +96,7 @@ void LedgerRecords::append(const std::array<QByteArrayView, fieldCount>& texts, 
     appendRecord(r);
 }
 
-void LedgerRecords::append(const LedgerEntry& e) {
+void HistoryRecords::append(const HistoryEntry& e) {
     const QByteArray texts[fieldCount] = {e.sourceKey.toUtf8(), e.cardName.toUtf8(),
                                           e.sourceRelativePath.toUtf8(), e.destinationPath.toUtf8(),
                                           e.sha256.toUtf8()};
@@ -104,13 +104,13 @@ void LedgerRecords::append(const LedgerEntry& e) {
            e.offloadedAt.isValid() ? floorSeconds(e.offloadedAt) : 0);
 }
 
-void LedgerRecords::appendFrom(const LedgerRecords& other, qsizetype i) {
+void HistoryRecords::appendFrom(const HistoryRecords& other, qsizetype i) {
     append({other.text(i, sourceKey), other.text(i, cardName), other.text(i, sourceRelativePath),
             other.text(i, destinationPath), other.text(i, sha256)},
            other.fileSize(i), other.offloadedAt(i));
 }
 
-void LedgerRecords::removeLast() {
+void HistoryRecords::removeLast() {
     if (m_count == 0)
         return;
     --m_count;
@@ -124,12 +124,12 @@ void LedgerRecords::removeLast() {
     // Its texts stay where they are, unread: a copy may read them, and they are small.
 }
 
-void LedgerRecords::reserve(qsizetype entries, qsizetype textBytes) {
+void HistoryRecords::reserve(qsizetype entries, qsizetype textBytes) {
     m_records.reserve(size_t(entries / recordsPerBlock + 1));
     m_chunks.reserve(size_t(textBytes / chunkBytes + 1));
 }
 
-LedgerRecords::Encoded::Encoded(const LedgerEntry& e)
+HistoryRecords::Encoded::Encoded(const HistoryEntry& e)
     : texts{e.sourceKey.toUtf8(), e.cardName.toUtf8(), e.sourceRelativePath.toUtf8(),
             e.destinationPath.toUtf8(), e.sha256.toUtf8()},
       size(e.size) {
@@ -137,7 +137,7 @@ LedgerRecords::Encoded::Encoded(const LedgerEntry& e)
         offloadedAt = floorSeconds(e.offloadedAt);
 }
 
-bool LedgerRecords::matches(qsizetype i, const Encoded& e) const {
+bool HistoryRecords::matches(qsizetype i, const Encoded& e) const {
     if (fileSize(i) != e.size || !e.offloadedAt || offloadedAt(i) != *e.offloadedAt)
         return false;
     for (int f = 0; f < fieldCount; ++f)
@@ -146,8 +146,8 @@ bool LedgerRecords::matches(qsizetype i, const Encoded& e) const {
     return true;
 }
 
-QList<LedgerEntry> LedgerRecords::toList() const {
-    QList<LedgerEntry> list;
+QList<HistoryEntry> HistoryRecords::toList() const {
+    QList<HistoryEntry> list;
     list.reserve(m_count);
     for (qsizetype i = 0; i < m_count; ++i)
         list.append(at(i));

@@ -1,11 +1,11 @@
-#include "history/LedgerJournal.h"
+#include "history/HistoryJournal.h"
 
 #include "base/FileNames.h"
 #include "copy/AtomicFile.h"
 #include "copy/FileDescriptor.h"
 #include "copy/SystemError.h"
 #include "history/FileLock.h"
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 
 #include <QDir>
 #include <QHash>
@@ -36,11 +36,11 @@ QByteArray lineOf(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-QJsonObject entryObject(const LedgerEntry& entry) {
+QJsonObject entryObject(const HistoryEntry& entry) {
     return QJsonObject{
         {QStringLiteral("cardName"), entry.cardName},
         {destinationKey, entry.destinationPath},
-        {QStringLiteral("offloadedAt"), LedgerFile::internetDateTime(entry.offloadedAt)},
+        {QStringLiteral("offloadedAt"), HistoryFile::internetDateTime(entry.offloadedAt)},
         {QStringLiteral("sha256"), entry.sha256},
         {QStringLiteral("size"), entry.size},
         {sourceKeyKey, entry.sourceKey},
@@ -48,7 +48,7 @@ QJsonObject entryObject(const LedgerEntry& entry) {
     };
 }
 
-std::optional<LedgerEntry> entryOf(const QJsonObject& o) {
+std::optional<HistoryEntry> entryOf(const QJsonObject& o) {
     const QStringList texts{QStringLiteral("cardName"), destinationKey, QStringLiteral("sha256"),
                             sourceKeyKey, QStringLiteral("sourceRelativePath")};
     for (const QString& key : texts)
@@ -56,16 +56,16 @@ std::optional<LedgerEntry> entryOf(const QJsonObject& o) {
             return std::nullopt;
     const QJsonValue size = o.value(QStringLiteral("size"));
     const QDateTime at =
-        LedgerFile::parseInternetDateTime(o.value(QStringLiteral("offloadedAt")).toString());
+        HistoryFile::parseInternetDateTime(o.value(QStringLiteral("offloadedAt")).toString());
     if (!size.isDouble() || !at.isValid())
         return std::nullopt;
-    return LedgerEntry{o.value(sourceKeyKey).toString(),
-                       o.value(QStringLiteral("cardName")).toString(),
-                       o.value(QStringLiteral("sourceRelativePath")).toString(),
-                       o.value(destinationKey).toString(),
-                       size.toInteger(),
-                       o.value(QStringLiteral("sha256")).toString(),
-                       at};
+    return HistoryEntry{o.value(sourceKeyKey).toString(),
+                        o.value(QStringLiteral("cardName")).toString(),
+                        o.value(QStringLiteral("sourceRelativePath")).toString(),
+                        o.value(destinationKey).toString(),
+                        size.toInteger(),
+                        o.value(QStringLiteral("sha256")).toString(),
+                        at};
 }
 
 QByteArray headerLine(const std::optional<FileState>& base) {
@@ -111,11 +111,11 @@ bool cutTornTail(int fd, qint64 size) {
 
 } // namespace
 
-LedgerJournal::LedgerJournal(const QString& historyPath)
+HistoryJournal::HistoryJournal(const QString& historyPath)
     : m_path(historyPath + QStringLiteral(".journal")), m_historyPath(historyPath),
       m_lockPath(historyPath + QStringLiteral(".lock")) {}
 
-QByteArray LedgerJournal::recordLine(const LedgerEntry& entry, const QString& run) {
+QByteArray HistoryJournal::recordLine(const HistoryEntry& entry, const QString& run) {
     QJsonObject o = entryObject(entry);
     o.insert(opKey, QStringLiteral("recorded"));
     if (!run.isEmpty())
@@ -123,7 +123,7 @@ QByteArray LedgerJournal::recordLine(const LedgerEntry& entry, const QString& ru
     return lineOf(o);
 }
 
-std::optional<QString> LedgerJournal::appendLine(const QByteArray& line, bool flush) {
+std::optional<QString> HistoryJournal::appendLine(const QByteArray& line, bool flush) {
     // The first note of a new history comes before its folder.
     if (const auto error = AtomicFile::makeFolder(m_path.left(m_path.lastIndexOf(u'/'))))
         return error;
@@ -156,11 +156,11 @@ std::optional<QString> LedgerJournal::appendLine(const QByteArray& line, bool fl
     return ok ? std::nullopt : std::optional<QString>(systemErrorText(error));
 }
 
-std::optional<QString> LedgerJournal::append(const LedgerEntry& entry) {
+std::optional<QString> HistoryJournal::append(const HistoryEntry& entry) {
     return appendLine(recordLine(entry, {}), true);
 }
 
-std::optional<QString> LedgerJournal::settle(const Intent& intent, bool recorded) {
+std::optional<QString> HistoryJournal::settle(const Intent& intent, bool recorded) {
     if (recorded && intent.entry)
         return appendLine(recordLine(*intent.entry, intent.run), true);
     return appendLine(lineOf(QJsonObject{{opKey, QStringLiteral("dropped")},
@@ -169,11 +169,11 @@ std::optional<QString> LedgerJournal::settle(const Intent& intent, bool recorded
                       false);
 }
 
-QString LedgerJournal::runLockPath(const QString& run) const {
+QString HistoryJournal::runLockPath(const QString& run) const {
     return m_historyPath + QStringLiteral(".run-") + run;
 }
 
-std::unique_ptr<LedgerJournal::Run> LedgerJournal::startRun() {
+std::unique_ptr<HistoryJournal::Run> HistoryJournal::startRun() {
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const QString lockPath = runLockPath(id);
     // Locked under another name first: a run file that exists unlocked, even for a moment,
@@ -192,7 +192,7 @@ std::unique_ptr<LedgerJournal::Run> LedgerJournal::startRun() {
     return std::unique_ptr<Run>(new Run(shared_from_this(), id, fd, lockPath));
 }
 
-bool LedgerJournal::isRunning(const QString& run) const {
+bool HistoryJournal::isRunning(const QString& run) const {
     const int fd = ::open(fileNames::encode(runLockPath(run)).constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -201,23 +201,23 @@ bool LedgerJournal::isRunning(const QString& run) const {
     return held;
 }
 
-void LedgerJournal::forgetRun(const QString& run) const {
+void HistoryJournal::forgetRun(const QString& run) const {
     if (!isRunning(run))
         ::unlink(fileNames::encode(runLockPath(run)).constData());
 }
 
-void LedgerJournal::holdFolds(int change) const {
+void HistoryJournal::holdFolds(int change) const {
     const std::lock_guard lock(holdsMutex);
     if ((untakenRecords[m_path] += change) <= 0)
         untakenRecords.remove(m_path);
 }
 
-bool LedgerJournal::foldWaits() const {
+bool HistoryJournal::foldWaits() const {
     const std::lock_guard lock(holdsMutex);
     return untakenRecords.contains(m_path);
 }
 
-QStringList LedgerJournal::runsOnDisk() const {
+QStringList HistoryJournal::runsOnDisk() const {
     const qsizetype slash = m_historyPath.lastIndexOf(u'/');
     const QString prefix = m_historyPath.mid(slash + 1) + QStringLiteral(".run-");
     QStringList runs;
@@ -229,7 +229,7 @@ QStringList LedgerJournal::runsOnDisk() const {
     return runs;
 }
 
-LedgerJournal::Contents LedgerJournal::read() const {
+HistoryJournal::Contents HistoryJournal::read() const {
     Contents contents;
     const int fd = ::open(fileNames::encode(m_path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -292,7 +292,7 @@ LedgerJournal::Contents LedgerJournal::read() const {
                 open.append(intent);
             }
         } else if (op == u"recorded" || op == u"dropped") {
-            std::optional<LedgerEntry> entry;
+            std::optional<HistoryEntry> entry;
             if (op == u"recorded" && !(entry = entryOf(o))) {
                 ++contents.damagedLines;
                 continue;
@@ -313,20 +313,20 @@ LedgerJournal::Contents LedgerJournal::read() const {
     return contents;
 }
 
-std::optional<QString> LedgerJournal::restart(const std::optional<FileState>& base,
-                                              const QList<QByteArray>& keptLines) const {
+std::optional<QString> HistoryJournal::restart(const std::optional<FileState>& base,
+                                               const QList<QByteArray>& keptLines) const {
     QByteArray data = headerLine(base) + '\n';
     for (const QByteArray& line : keptLines)
         data += line + '\n';
     return AtomicFile::write(m_path, data);
 }
 
-LedgerJournal::Run::Run(std::shared_ptr<LedgerJournal> journal, QString id, int lockFd,
-                        QString lockPath)
+HistoryJournal::Run::Run(std::shared_ptr<HistoryJournal> journal, QString id, int lockFd,
+                         QString lockPath)
     : m_journal(std::move(journal)), m_id(std::move(id)), m_lockFd(lockFd),
       m_lockPath(std::move(lockPath)) {}
 
-LedgerJournal::Run::~Run() {
+HistoryJournal::Run::~Run() {
     // Records a run handed over that the history never took (it went away first) are in the
     // journal for the next fold to take.
     if (const int untaken = m_untaken.exchange(0); untaken > 0)
@@ -337,8 +337,8 @@ LedgerJournal::Run::~Run() {
         ::close(m_lockFd);
 }
 
-std::optional<QString> LedgerJournal::Run::copying(const QString& destination,
-                                                   const QString& sourceKey) {
+std::optional<QString> HistoryJournal::Run::copying(const QString& destination,
+                                                    const QString& sourceKey) {
     // Not flushed: only a power loss could lose it, and it would leave a partial file that is
     // then left alone; the flush of the next intent carries it anyway.
     return m_journal->appendLine(lineOf(QJsonObject{{opKey, QStringLiteral("copying")},
@@ -348,7 +348,7 @@ std::optional<QString> LedgerJournal::Run::copying(const QString& destination,
                                  false);
 }
 
-std::optional<QString> LedgerJournal::Run::verifying(const LedgerEntry& entry) {
+std::optional<QString> HistoryJournal::Run::verifying(const HistoryEntry& entry) {
     // Flushed: from here the copy may take its final name, and a copy with a final name but
     // no note would be copied again by the next run.
     QJsonObject o = entryObject(entry);
@@ -357,14 +357,14 @@ std::optional<QString> LedgerJournal::Run::verifying(const LedgerEntry& entry) {
     return m_journal->appendLine(lineOf(o), true);
 }
 
-std::optional<QString> LedgerJournal::Run::dropped(const QString& destination) {
+std::optional<QString> HistoryJournal::Run::dropped(const QString& destination) {
     return m_journal->appendLine(lineOf(QJsonObject{{opKey, QStringLiteral("dropped")},
                                                     {runKey, m_id},
                                                     {destinationKey, destination}}),
                                  false);
 }
 
-std::optional<QString> LedgerJournal::Run::recorded(const LedgerEntry& entry) {
+std::optional<QString> HistoryJournal::Run::recorded(const HistoryEntry& entry) {
     // Held before the line is written: a fold that reads it must find it held. Held even when
     // the append fails, as part of the line may be there all the same.
     ++m_untaken;
@@ -373,7 +373,7 @@ std::optional<QString> LedgerJournal::Run::recorded(const LedgerEntry& entry) {
     return m_journal->appendLine(recordLine(entry, m_id), false);
 }
 
-void LedgerJournal::Run::taken() {
+void HistoryJournal::Run::taken() {
     int untaken = m_untaken;
     while (untaken > 0 && !m_untaken.compare_exchange_weak(untaken, untaken - 1)) {
     }

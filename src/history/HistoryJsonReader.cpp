@@ -1,7 +1,7 @@
-#include "history/LedgerJsonReader.h"
+#include "history/HistoryJsonReader.h"
 
 #include "base/LargeBlock.h"
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 
 #include <QCoreApplication>
 
@@ -31,7 +31,7 @@ constexpr std::string_view keyNames[] = {"sourceKey",       "cardName", "sourceR
 constexpr qint64 padding = simdjson::SIMDJSON_PADDING;
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("LedgerJsonReader", text);
+    return QCoreApplication::translate("HistoryJsonReader", text);
 }
 
 QString nameOf(Key key) {
@@ -72,7 +72,7 @@ const char* lastCut(const char* text, qint64 size) {
 
 class Reader {
 public:
-    Reader(LedgerJsonReader::Source& source, qint64 size) : m_source(source), m_size(size) {}
+    Reader(HistoryJsonReader::Source& source, qint64 size) : m_source(source), m_size(size) {}
 
     enum class Outcome { read, notJson, failed };
 
@@ -120,7 +120,7 @@ public:
         LargeBlock buffer(size_t(m_size + padding));
         if (!fill(0, buffer.data(), m_size))
             return Outcome::failed;
-        m_records = LedgerRecords();
+        m_records = HistoryRecords();
         m_index = 0;
         const Outcome outcome = readText(buffer.data(), m_size);
         if (outcome == Outcome::notJson)
@@ -128,7 +128,7 @@ public:
         return outcome == Outcome::notJson ? Outcome::failed : outcome;
     }
 
-    LedgerRecords m_records;
+    HistoryRecords m_records;
     QString m_message;
     std::optional<int> m_unreadable;
 
@@ -181,7 +181,7 @@ private:
         simdjson::dom::object object;
         if (item.get_object().get(object) != simdjson::SUCCESS)
             return fail(tr("%1 isn’t an object").arg(where(index)));
-        std::array<QByteArrayView, LedgerRecords::fieldCount> texts;
+        std::array<QByteArrayView, HistoryRecords::fieldCount> texts;
         qint64 size = 0;
         qint64 offloadedAt = 0;
         unsigned seen = 0;
@@ -201,7 +201,7 @@ private:
                 return wrongKind();
             } else if (key == Key::offloadedAt) {
                 const std::optional<qint64> seconds =
-                    LedgerFile::parseInternetSeconds(QByteArrayView(text.data(), text.size()));
+                    HistoryFile::parseInternetSeconds(QByteArrayView(text.data(), text.size()));
                 if (!seconds)
                     return fail(tr("%1 has a date in another form").arg(where(index)));
                 offloadedAt = *seconds;
@@ -217,7 +217,7 @@ private:
         return true;
     }
 
-    LedgerJsonReader::Source& m_source;
+    HistoryJsonReader::Source& m_source;
     qint64 m_size;
     simdjson::dom::parser m_parser;
     qsizetype m_index = 0;
@@ -225,7 +225,7 @@ private:
 
 } // namespace
 
-std::variant<LedgerRecords, QString> LedgerJsonReader::read() {
+std::variant<HistoryRecords, QString> HistoryJsonReader::read() {
     Reader reader(m_source, m_size);
     try {
         Reader::Outcome outcome = reader.readInPieces(pieceBytes);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "copy/AtomicFile.h"
-#include "history/LedgerRecords.h"
+#include "history/HistoryRecords.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -13,15 +13,15 @@ namespace stowly {
 
 // The history file's format: a compact JSON array of flat objects with sorted keys, "/" written
 // as "\/", dates as whole-second UTC internet date-times. Written by hand, and read through
-// simdjson (LedgerJsonReader) straight into compact records: a million-entry history must load in
+// simdjson (HistoryJsonReader) straight into compact records: a million-entry history must load in
 // a fraction of a second, which a general JSON document model cannot do in the memory we allow.
-namespace LedgerFile {
+namespace HistoryFile {
 // The entries, or the reason they could not be read.
-std::variant<LedgerRecords, QString> decode(QByteArrayView data);
+std::variant<HistoryRecords, QString> decode(QByteArrayView data);
 
 struct ReadResult {
     bool exists = false;
-    std::variant<LedgerRecords, QString> content;
+    std::variant<HistoryRecords, QString> content;
     // The file could not be read at all (a failing disk, no permission): that says nothing
     // about its content, which must not be taken for damaged.
     bool unreadable = false;
@@ -29,8 +29,8 @@ struct ReadResult {
 // Reads and decodes a history file; `exists` is false only when there is no file at all.
 ReadResult readFile(const QString& path);
 
-bool encode(const LedgerRecords& entries, const AtomicFile::Sink& sink);
-QByteArray encode(const LedgerRecords& entries);
+bool encode(const HistoryRecords& entries, const AtomicFile::Sink& sink);
+QByteArray encode(const HistoryRecords& entries);
 
 // "2026-12-03T23:26:29Z"
 QString internetDateTime(const QDateTime& date);
@@ -38,6 +38,6 @@ QString internetDateTime(const QDateTime& date);
 // invalid date.
 QDateTime parseInternetDateTime(QStringView text);
 std::optional<qint64> parseInternetSeconds(QByteArrayView text);
-} // namespace LedgerFile
+} // namespace HistoryFile
 
 } // namespace stowly

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/LargeBlock.h"
-#include "copy/LedgerEntry.h"
+#include "copy/HistoryEntry.h"
 
 #include <QByteArrayView>
 
@@ -17,38 +17,38 @@ namespace stowly {
 // instead of five heap strings each. Copies share the chunks and see only the entries that
 // existed when they were made, so a copy is a cheap snapshot another thread may read while the
 // original keeps growing.
-class LedgerRecords {
+class HistoryRecords {
 public:
     enum Field { sourceKey, cardName, sourceRelativePath, destinationPath, sha256, fieldCount };
 
-    LedgerRecords() = default;
-    LedgerRecords(const LedgerRecords& other);
-    LedgerRecords& operator=(const LedgerRecords& other);
-    LedgerRecords(LedgerRecords&&) noexcept = default;
-    LedgerRecords& operator=(LedgerRecords&&) noexcept = default;
+    HistoryRecords() = default;
+    HistoryRecords(const HistoryRecords& other);
+    HistoryRecords& operator=(const HistoryRecords& other);
+    HistoryRecords(HistoryRecords&&) noexcept = default;
+    HistoryRecords& operator=(HistoryRecords&&) noexcept = default;
 
     qsizetype size() const { return m_count; }
     bool isEmpty() const { return m_count == 0; }
 
-    LedgerEntry at(qsizetype i) const;
+    HistoryEntry at(qsizetype i) const;
     QByteArrayView text(qsizetype i, Field field) const;
     qint64 fileSize(qsizetype i) const { return record(i).size; }
     // Whole seconds since 1970 (UTC).
     qint64 offloadedAt(qsizetype i) const { return record(i).offloadedAt; }
 
-    void append(const LedgerEntry& entry);
+    void append(const HistoryEntry& entry);
     // Texts already in UTF-8, in Field order.
     void append(const std::array<QByteArrayView, fieldCount>& texts, qint64 size,
                 qint64 offloadedAtSeconds);
     // Entry i of another set.
-    void appendFrom(const LedgerRecords& other, qsizetype i);
+    void appendFrom(const HistoryRecords& other, qsizetype i);
     // Takes back the last entry; copies made before keep it.
     void removeLast();
     void reserve(qsizetype entries, qsizetype textBytes);
 
     // An entry prepared for comparing with many records.
     struct Encoded {
-        explicit Encoded(const LedgerEntry& entry);
+        explicit Encoded(const HistoryEntry& entry);
         std::array<QByteArray, fieldCount> texts;
         qint64 size;
         std::optional<qint64> offloadedAt; // none when not whole seconds: equal to nothing stored
@@ -56,22 +56,22 @@ public:
     // Whether entry i equals the given entry in all seven fields.
     bool matches(qsizetype i, const Encoded& entry) const;
     // A new set without the entries for which remove(i) is true.
-    template <typename Predicate> LedgerRecords without(Predicate remove) const {
-        LedgerRecords kept;
+    template <typename Predicate> HistoryRecords without(Predicate remove) const {
+        HistoryRecords kept;
         for (qsizetype i = 0; i < m_count; ++i)
             if (!remove(i))
                 kept.appendFrom(*this, i);
         return kept;
     }
 
-    QList<LedgerEntry> toList() const;
+    QList<HistoryEntry> toList() const;
 
     class const_iterator {
     public:
-        using value_type = LedgerEntry;
+        using value_type = HistoryEntry;
         using difference_type = qsizetype;
-        const_iterator(const LedgerRecords* r, qsizetype i) : m_records(r), m_index(i) {}
-        LedgerEntry operator*() const { return m_records->at(m_index); }
+        const_iterator(const HistoryRecords* r, qsizetype i) : m_records(r), m_index(i) {}
+        HistoryEntry operator*() const { return m_records->at(m_index); }
         const_iterator& operator++() {
             ++m_index;
             return *this;
@@ -79,7 +79,7 @@ public:
         bool operator==(const const_iterator& o) const { return m_index == o.m_index; }
 
     private:
-        const LedgerRecords* m_records;
+        const HistoryRecords* m_records;
         qsizetype m_index;
     };
     const_iterator begin() const { return {this, 0}; }

@@ -1,5 +1,5 @@
-#include "history/Ledger.h"
-#include "history/LedgerFile.h"
+#include "history/History.h"
+#include "history/HistoryFile.h"
 
 #include "devices/ProcessRunner.h"
 #include "support/ScratchMount.h"
@@ -19,8 +19,8 @@ using namespace stowly::test;
 
 namespace {
 
-LedgerEntry entry(const QString& key, const QString& destination = "/D/a.mp4") {
-    LedgerEntry e;
+HistoryEntry entry(const QString& key, const QString& destination = "/D/a.mp4") {
+    HistoryEntry e;
     e.sourceKey = key;
     e.cardName = "CARD";
     e.sourceRelativePath = key.section(u'|', 1, 1);
@@ -45,13 +45,13 @@ QStringList folderEntries(const QString& path) {
 
 } // namespace
 
-TEST(LedgerTest, FirstAddCreatesFolderAndFileInTheDocumentedFormat) {
+TEST(HistoryTest, FirstAddCreatesFolderAndFileInTheDocumentedFormat) {
     TempDir home;
     const QString path = home("deep/Stowly/ledger.json");
-    Ledger ledger(path);
+    History ledger(path);
     EXPECT_TRUE(ledger.entries().isEmpty());
     EXPECT_FALSE(ledger.lastError());
-    LedgerEntry e = entry("U-1|DCIM/C0001.MP4|10|1700000000", "/home/u/Footage/C0001 \"1\".mp4");
+    HistoryEntry e = entry("U-1|DCIM/C0001.MP4|10|1700000000", "/home/u/Footage/C0001 \"1\".mp4");
     e.cardName = "Card ✓";
     e.offloadedAt = QDateTime::fromMSecsSinceEpoch(1'796'340'389'900, Qt::UTC);
     ledger.add(e, false);
@@ -65,10 +65,10 @@ TEST(LedgerTest, FirstAddCreatesFolderAndFileInTheDocumentedFormat) {
     EXPECT_EQ(folderEntries(home("deep/Stowly")),
               QStringList({"ledger.json", "ledger.json.journal", "ledger.json.lock"}));
     // Memory keeps whole seconds too, so the entry equals itself after a reload.
-    EXPECT_EQ(Ledger(path).entries().toList(), ledger.entries().toList());
+    EXPECT_EQ(History(path).entries().toList(), ledger.entries().toList());
 }
 
-TEST(LedgerTest, UnreadableFilesAreSetAsideNeverOverwritten) {
+TEST(HistoryTest, UnreadableFilesAreSetAsideNeverOverwritten) {
     // How each kind of damage is told apart is the file format's business; any of them sets
     // the file aside.
     const QList<QByteArray> unreadable{"not json", R"([{"cardName":"C"}])"};
@@ -76,7 +76,7 @@ TEST(LedgerTest, UnreadableFilesAreSetAsideNeverOverwritten) {
         TempDir home;
         writeFile(home("ledger.json"), content);
         StepClock clock;
-        Ledger ledger(home("ledger.json"), clock.function());
+        History ledger(home("ledger.json"), clock.function());
         const QString aside = "ledger.json.corrupt-2027-01-15T08-00-00Z";
         EXPECT_TRUE(ledger.entries().isEmpty());
         ASSERT_TRUE(ledger.lastError()) << content.constData();
@@ -88,19 +88,19 @@ TEST(LedgerTest, UnreadableFilesAreSetAsideNeverOverwritten) {
 
         ledger.add(entry("V|A|10|1"), false);
         EXPECT_FALSE(ledger.lastError());
-        EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 1);
+        EXPECT_EQ(History(home("ledger.json")).entries().size(), 1);
         EXPECT_EQ(readFile(home(aside)), content);
     }
 }
 
-TEST(LedgerTest, BlocksSavingWhenTheBadFileCannotBeSetAside) {
+TEST(HistoryTest, BlocksSavingWhenTheBadFileCannotBeSetAside) {
     TempDir home;
     QDir().mkpath(home("Stowly"));
     writeFile(home("Stowly/ledger.json"), "garbage");
     ReadOnlyFolder readOnly(home("Stowly"));
     if (!readOnly.isActive())
         GTEST_SKIP() << "cannot make a folder read-only here";
-    Ledger ledger(home("Stowly/ledger.json"));
+    History ledger(home("Stowly/ledger.json"));
     EXPECT_TRUE(ledger.saveBlocked());
     EXPECT_EQ(ledger.lastError(), "Couldn’t read the ledger, and couldn’t set it aside. Stowly "
                                   "won’t overwrite it.");
@@ -112,11 +112,11 @@ TEST(LedgerTest, BlocksSavingWhenTheBadFileCannotBeSetAside) {
     EXPECT_EQ(readFile(home("Stowly/ledger.json")), "garbage");
 }
 
-TEST(LedgerTest, ReportsASaveFailureAndKeepsTheEntries) {
+TEST(HistoryTest, ReportsASaveFailureAndKeepsTheEntries) {
     TempDir home;
     QDir().mkpath(home("Stowly"));
     StepClock clock;
-    Ledger ledger(home("Stowly/ledger.json"), clock.function());
+    History ledger(home("Stowly/ledger.json"), clock.function());
     {
         ReadOnlyFolder readOnly(home("Stowly"));
         if (!readOnly.isActive())
@@ -131,12 +131,12 @@ TEST(LedgerTest, ReportsASaveFailureAndKeepsTheEntries) {
     clock.now = clock.now.addSecs(1);
     ledger.add(entry("V|B|10|1"), true);
     EXPECT_FALSE(ledger.lastError());
-    EXPECT_EQ(Ledger(home("Stowly/ledger.json")).entries().size(), 2);
+    EXPECT_EQ(History(home("Stowly/ledger.json")).entries().size(), 2);
 }
 
-TEST(LedgerTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {
+TEST(HistoryTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {
     TempDir home;
-    Ledger ledger(home("ledger.json"));
+    History ledger(home("ledger.json"));
     ledger.add(entry("ABC|a|10|1"), false);
     ledger.add(entry("ABCD|b|10|1"), false);
     ledger.add(entry("ABC|c|10|1", "/D/c.mp4"), false);
@@ -151,7 +151,7 @@ TEST(LedgerTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {
     EXPECT_EQ(ledger.forget(entry("none|x|1|1")), 0);
     EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
     EXPECT_EQ(ledger.forget(ledger.entries().at(0)), 1);
-    EXPECT_TRUE(Ledger(home("ledger.json")).entries().isEmpty());
+    EXPECT_TRUE(History(home("ledger.json")).entries().isEmpty());
 
     ledger.add(entry("V|a|10|1", "/D/first.mp4"), false);
     ledger.add(entry("V|a|10|1", "/D/second.mp4"), false);
@@ -166,38 +166,38 @@ TEST(LedgerTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {
     EXPECT_EQ(ledger.entriesByKey().size(), 0);
 }
 
-TEST(LedgerTest, TwoProcessesSharingTheFileKeepEachOthersRecords) {
+TEST(HistoryTest, TwoProcessesSharingTheFileKeepEachOthersRecords) {
     TempDir home;
     StepClock clock;
-    Ledger desktop(home("ledger.json"), clock.function());
-    Ledger station(home("ledger.json"), clock.function());
+    History desktop(home("ledger.json"), clock.function());
+    History station(home("ledger.json"), clock.function());
     desktop.add(entry("A|1|10|1"), false);
     station.add(entry("B|1|10|1"), false); // station never read A's entry
     desktop.add(entry("A|2|10|1"), false);
-    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(History(home("ledger.json")).entries().size(), 3);
     EXPECT_EQ(desktop.entries().size(), 3);
 
     // A forget applies to what the other process wrote meanwhile, and only to that card.
     station.add(entry("B|2|10|1"), false);
     EXPECT_EQ(desktop.forgetVolume("B"), 1); // it only knew one of B's entries
-    const Ledger reloaded(home("ledger.json"));
+    const History reloaded(home("ledger.json"));
     EXPECT_EQ(reloaded.entryCount("A"), 2);
     EXPECT_EQ(reloaded.entryCount("B"), 0);
     // A later fold merges the same way.
     station.add(entry("C|1|10|1"), true);
     station.saveIfNeeded();
-    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(History(home("ledger.json")).entries().size(), 3);
     EXPECT_EQ(station.entryCount("B"), 0);
 }
 
 // A record the history could not keep is taken back; a snapshot taken before, read on another
 // thread meanwhile, keeps what it saw, at the end of a block of records too.
-TEST(LedgerTest, TakingBackTheLastRecordLeavesSnapshotsAlone) {
+TEST(HistoryTest, TakingBackTheLastRecordLeavesSnapshotsAlone) {
     for (const int count : {3, 65537}) {
-        LedgerRecords records;
+        HistoryRecords records;
         for (int i = 0; i < count; ++i)
             records.append(entry(QString("V|%1|10|1").arg(i)));
-        const LedgerRecords snapshot = records;
+        const HistoryRecords snapshot = records;
         records.removeLast();
         records.append(entry("V|new|10|1"));
         ASSERT_EQ(records.size(), count);
@@ -210,7 +210,7 @@ TEST(LedgerTest, TakingBackTheLastRecordLeavesSnapshotsAlone) {
 // A history on a disk that fails under the read: a loop device that reads its image around the
 // cache, and the image cut short beneath the file. Such an error says nothing about the file,
 // so it is neither set aside nor overwritten.
-TEST(LedgerTest, AFailingDiskIsAReadErrorNotADamagedFile) {
+TEST(HistoryTest, AFailingDiskIsAReadErrorNotADamagedFile) {
     using namespace std::chrono_literals;
     TempDir folder;
     QString whyNot;
@@ -224,10 +224,10 @@ TEST(LedgerTest, AFailingDiskIsAReadErrorNotADamagedFile) {
         GTEST_SKIP() << whyNot.toStdString();
     // More than half the disk, so that part of it lies beyond the cut.
     const QString path = folder("disk/ledger.json");
-    LedgerRecords records;
+    HistoryRecords records;
     for (int i = 0; i < 150'000; ++i)
         records.append(entry(QString("V|DCIM/%1.JPG|10|1").arg(i), QString("/D/%1.JPG").arg(i)));
-    writeFile(path, LedgerFile::encode(records));
+    writeFile(path, HistoryFile::encode(records));
     const qint64 size = QFileInfo(path).size();
     ASSERT_GT(size, 36 << 20);
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
@@ -237,7 +237,7 @@ TEST(LedgerTest, AFailingDiskIsAReadErrorNotADamagedFile) {
     ::close(fd);
     ASSERT_EQ(::truncate(QFile::encodeName(folder("ext4.img")).constData(), 32 << 20), 0);
 
-    Ledger ledger(path);
+    History ledger(path);
     EXPECT_TRUE(ledger.entries().isEmpty());
     EXPECT_EQ(ledger.lastError(),
               "Couldn’t read the ledger (Input/output error). Stowly won’t overwrite it.");
@@ -249,29 +249,29 @@ TEST(LedgerTest, AFailingDiskIsAReadErrorNotADamagedFile) {
 
 // Read behind a window: empty until read, a record meanwhile kept in the journal and nothing
 // forgotten, then the file's entries, or its problem told as for any load.
-TEST(LedgerTest, ReadInTheBackgroundTakesOverTheLoadAndItsProblems) {
+TEST(HistoryTest, ReadInTheBackgroundTakesOverTheLoadAndItsProblems) {
     TempDir home;
-    LedgerRecords records;
+    HistoryRecords records;
     records.append(entry("V|A|10|1"));
-    const QByteArray bytes = LedgerFile::encode(records);
+    const QByteArray bytes = HistoryFile::encode(records);
     writeFile(home("ledger.json"), bytes);
-    Ledger ledger(home("ledger.json"), Ledger::LoadLater{});
+    History ledger(home("ledger.json"), History::LoadLater{});
     EXPECT_FALSE(ledger.isLoaded());
     ledger.add(entry("V|B|10|1"), false);
     EXPECT_EQ(ledger.forgetVolume("V"), 0);
     EXPECT_TRUE(ledger.entries().isEmpty());
     EXPECT_EQ(readFile(home("ledger.json")), bytes);
-    QSignalSpy changed(&ledger, &Ledger::entriesChanged);
+    QSignalSpy changed(&ledger, &History::entriesChanged);
     ledger.loadInBackground();
     ASSERT_TRUE(spinUntil([&] { return ledger.isLoaded(); }));
     EXPECT_EQ(changed.size(), 1);
     EXPECT_EQ(ledger.entries().toList(), QList({entry("V|A|10|1"), entry("V|B|10|1")}));
     ledger.add(entry("V|C|10|1"), false);
-    EXPECT_EQ(Ledger(home("ledger.json")).entries().size(), 3);
+    EXPECT_EQ(History(home("ledger.json")).entries().size(), 3);
 
     writeFile(home("ledger.json"), "[{");
-    Ledger damaged(home("ledger.json"), Ledger::LoadLater{});
-    QSignalSpy problem(&damaged, &Ledger::lastErrorChanged);
+    History damaged(home("ledger.json"), History::LoadLater{});
+    QSignalSpy problem(&damaged, &History::lastErrorChanged);
     damaged.loadInBackground();
     ASSERT_TRUE(spinUntil([&] { return damaged.isLoaded(); }));
     EXPECT_EQ(problem.size(), 1);

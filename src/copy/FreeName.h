@@ -10,7 +10,7 @@ namespace stowly {
 // The path itself when neither it nor its partial file exists, else the first free
 // "<stem>_N<ext>" from N = 2. Looked up at the last moment before a copy, so names that
 // appeared since planning are avoided.
-QString freeURL(const QString& path);
+QString freePath(const QString& path);
 
 // The same for one name in several folders: the first name free in every one of them, so a
 // file keeps one relative path at every destination. `alsoTaken` names more taken names (those

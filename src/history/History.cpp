@@ -1,4 +1,4 @@
-#include "history/Ledger.h"
+#include "history/History.h"
 
 #include "base/AppFolders.h"
 #include "base/Background.h"
@@ -8,7 +8,7 @@
 #include "copy/Copier.h"
 #include "copy/SystemError.h"
 #include "history/FileLock.h"
-#include "history/LedgerFile.h"
+#include "history/HistoryFile.h"
 #include "media/Clip.h"
 
 #include <algorithm>
@@ -23,20 +23,20 @@ namespace {
 // its texts, without a string per record.
 class RecordIds {
 public:
-    explicit RecordIds(const LedgerRecords& records) : m_records(records) {
+    explicit RecordIds(const HistoryRecords& records) : m_records(records) {
         m_index.reserve(records.size());
         for (qsizetype i = 0; i < records.size(); ++i)
-            m_index.insert(hashOf(records.text(i, LedgerRecords::sourceKey),
-                                  records.text(i, LedgerRecords::destinationPath)),
+            m_index.insert(hashOf(records.text(i, HistoryRecords::sourceKey),
+                                  records.text(i, HistoryRecords::destinationPath)),
                            i);
     }
-    bool contains(const LedgerEntry& entry) const {
+    bool contains(const HistoryEntry& entry) const {
         const QByteArray key = entry.sourceKey.toUtf8();
         const QByteArray destination = entry.destinationPath.toUtf8();
         for (auto it = m_index.constFind(hashOf(key, destination));
              it != m_index.cend() && it.key() == hashOf(key, destination); ++it)
-            if (m_records.text(*it, LedgerRecords::sourceKey) == key &&
-                m_records.text(*it, LedgerRecords::destinationPath) == destination)
+            if (m_records.text(*it, HistoryRecords::sourceKey) == key &&
+                m_records.text(*it, HistoryRecords::destinationPath) == destination)
                 return true;
         return false;
     }
@@ -45,7 +45,7 @@ private:
     static size_t hashOf(QByteArrayView key, QByteArrayView destination) {
         return qHashMulti(0, key, destination);
     }
-    const LedgerRecords& m_records;
+    const HistoryRecords& m_records;
     QMultiHash<size_t, qsizetype> m_index;
 };
 
@@ -56,41 +56,41 @@ qint64 sizeOf(const QString& path) {
 
 } // namespace
 
-bool Ledger::Removal::removes(const LedgerRecords& records, qsizetype i) const {
+bool History::Removal::removes(const HistoryRecords& records, qsizetype i) const {
     if (entry)
         return records.matches(i, *entry);
-    return records.text(i, LedgerRecords::sourceKey).startsWith(keyPrefix);
+    return records.text(i, HistoryRecords::sourceKey).startsWith(keyPrefix);
 }
 
-Ledger::Ledger(const QString& fileURL, QObject* parent)
-    : Ledger(
-          fileURL, [] { return QDateTime::currentDateTimeUtc(); }, parent) {}
+History::History(const QString& filePath, QObject* parent)
+    : History(
+          filePath, [] { return QDateTime::currentDateTimeUtc(); }, parent) {}
 
-Ledger::Ledger(const QString& fileURL, std::function<QDateTime()> clock, QObject* parent)
-    : QObject(parent), m_fileURL(fileURL), m_clock(std::move(clock)) {
+History::History(const QString& filePath, std::function<QDateTime()> clock, QObject* parent)
+    : QObject(parent), m_fileURL(filePath), m_clock(std::move(clock)) {
     load();
 }
 
-Ledger::Ledger(const QString& fileURL, LoadLater, QObject* parent)
-    : QObject(parent), m_fileURL(fileURL), m_loaded(false),
+History::History(const QString& filePath, LoadLater, QObject* parent)
+    : QObject(parent), m_fileURL(filePath), m_loaded(false),
       m_clock([] { return QDateTime::currentDateTimeUtc(); }),
-      m_journal(std::make_shared<LedgerJournal>(fileURL)) {}
+      m_journal(std::make_shared<HistoryJournal>(filePath)) {}
 
-void Ledger::loadInBackground() {
+void History::loadInBackground() {
     if (m_loaded || m_loading)
         return;
     m_loading = true;
     background::run(
         this,
         [file = m_fileURL, clock = m_clock, home = thread()] {
-            auto ledger = std::make_shared<Ledger>(file, clock);
+            auto ledger = std::make_shared<History>(file, clock);
             ledger->moveToThread(home);
             return ledger;
         },
-        [this](const std::shared_ptr<Ledger>& ledger) { adopt(*ledger); });
+        [this](const std::shared_ptr<History>& ledger) { adopt(*ledger); });
 }
 
-void Ledger::adopt(Ledger& other) {
+void History::adopt(History& other) {
     m_entries = std::move(other.m_entries);
     m_lastSaveAt = other.m_lastSaveAt;
     m_hasUnsavedChanges = other.m_hasUnsavedChanges;
@@ -107,7 +107,7 @@ void Ledger::adopt(Ledger& other) {
     Q_EMIT loaded();
 }
 
-bool Ledger::refusesChanges(const char* what) const {
+bool History::refusesChanges(const char* what) const {
     if (m_loaded)
         return false;
     Log::info(
@@ -116,7 +116,7 @@ bool Ledger::refusesChanges(const char* what) const {
     return true;
 }
 
-bool Ledger::journalsBeforeLoad(const LedgerEntry& entry, bool journaled) {
+bool History::journalsBeforeLoad(const HistoryEntry& entry, bool journaled) {
     // The journal needs no reading of the file: the record is there for the load, or for the
     // fold after it, to take.
     const std::optional<QString> failed = journaled ? std::nullopt : m_journal->append(entry);
@@ -128,26 +128,26 @@ bool Ledger::journalsBeforeLoad(const LedgerEntry& entry, bool journaled) {
     return !failed;
 }
 
-QString Ledger::defaultFileURL() {
+QString History::defaultFileURL() {
     return AppFolders::appSupport() + QStringLiteral("/ledger.json");
 }
 
-void Ledger::setLastError(std::optional<QString> error) {
+void History::setLastError(std::optional<QString> error) {
     if (m_lastError == error)
         return;
     m_lastError = std::move(error);
     Q_EMIT lastErrorChanged();
 }
 
-void Ledger::load() {
-    m_journal = std::make_shared<LedgerJournal>(m_fileURL);
-    LedgerJournal::Contents journal;
+void History::load() {
+    m_journal = std::make_shared<HistoryJournal>(m_fileURL);
+    HistoryJournal::Contents journal;
     {
         // The file and the journal as one state: no fold of another process in between.
         const FileLock lock(m_journal->lockPath());
         const std::optional<FileState> state = FileState::of(m_fileURL);
-        LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
-        if (auto* list = std::get_if<LedgerRecords>(&read.content); read.exists && list) {
+        HistoryFile::ReadResult read = HistoryFile::readFile(m_fileURL);
+        if (auto* list = std::get_if<HistoryRecords>(&read.content); read.exists && list) {
             m_entries = std::move(*list);
             m_diskState = state;
         } else if (read.unreadable) {
@@ -172,7 +172,7 @@ void Ledger::load() {
             !journal.hasHeader || journal.base != FileState::of(m_fileURL) || !m_diskState;
         takeRecords(journal, mayRepeat);
         if (journal.damagedLines > 0)
-            for (const LedgerEntry& entry : journal.records)
+            for (const HistoryEntry& entry : journal.records)
                 if (m_journalIDs.remove(entry.id()))
                     m_unjournaled.append(entry);
     }
@@ -186,7 +186,7 @@ void Ledger::load() {
     }
 }
 
-qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRepeatFile) {
+qsizetype History::takeRecords(const HistoryJournal::Contents& journal, bool mayRepeatFile) {
     if (journal.records.isEmpty())
         return 0;
     qsizetype taken = 0;
@@ -195,16 +195,16 @@ qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRe
         base.emplace(m_entries);
     // An entry whose note seemed to fail (a failed flush or close) may be there all the same.
     QSet<QString> inMemory;
-    for (const LedgerEntry& entry : m_unjournaled)
+    for (const HistoryEntry& entry : m_unjournaled)
         inMemory.insert(entry.id());
-    LedgerRecords records;
-    for (const LedgerEntry& entry : journal.records)
+    HistoryRecords records;
+    for (const HistoryEntry& entry : journal.records)
         records.append(entry);
     for (qsizetype i = 0; i < records.size(); ++i) {
         if (std::any_of(m_pendingRemovals.cbegin(), m_pendingRemovals.cend(),
                         [&](const Removal& r) { return r.removes(records, i); }))
             continue;
-        const LedgerEntry entry = records.at(i);
+        const HistoryEntry entry = records.at(i);
         if (m_journalIDs.contains(entry.id()) || inMemory.contains(entry.id()) ||
             (base && base->contains(entry)))
             continue;
@@ -216,12 +216,12 @@ qsizetype Ledger::takeRecords(const LedgerJournal::Contents& journal, bool mayRe
     return taken;
 }
 
-void Ledger::settleOpenIntents(const QList<LedgerJournal::Intent>& intents) {
+void History::settleOpenIntents(const QList<HistoryJournal::Intent>& intents) {
     QSet<QString> waiting; // runs with intents that stay open
     bool recovered = false;
     // A run whose record could not be noted saved it with the whole file instead.
     std::optional<RecordIds> known;
-    for (const LedgerJournal::Intent& intent : intents) {
+    for (const HistoryJournal::Intent& intent : intents) {
         if (m_journal->isRunning(intent.run)) {
             waiting.insert(intent.run);
             continue;
@@ -277,7 +277,7 @@ void Ledger::settleOpenIntents(const QList<LedgerJournal::Intent>& intents) {
         Q_EMIT entriesChanged();
 }
 
-void Ledger::append(const LedgerEntry& entry, bool journaled) {
+void History::append(const HistoryEntry& entry, bool journaled) {
     m_entries.append(entry);
     if (journaled)
         m_journalIDs.insert(entry.id());
@@ -286,16 +286,16 @@ void Ledger::append(const LedgerEntry& entry, bool journaled) {
     m_hasUnsavedChanges = true;
 }
 
-std::optional<QString> Ledger::moveAside(const QString& path) const {
+std::optional<QString> History::moveAside(const QString& path) const {
     // Never overwrite what could not be read: move it aside under a name of its own.
-    const QString stamp = LedgerFile::internetDateTime(m_clock()).replace(u':', u'-');
+    const QString stamp = HistoryFile::internetDateTime(m_clock()).replace(u':', u'-');
     const QString name = path.mid(path.lastIndexOf(u'/') + 1) + QStringLiteral(".corrupt-") + stamp;
     if (AtomicFile::moveNoReplace(path, path.left(path.lastIndexOf(u'/') + 1) + name))
         return std::nullopt;
     return name;
 }
 
-bool Ledger::setJournalAside() {
+bool History::setJournalAside() {
     if (const std::optional<QString> asideName = moveAside(m_journal->path())) {
         setLastError(tr("Couldn’t read part of the ledger’s journal. The old file was kept as %1; "
                         "everything readable in it is in the history.")
@@ -308,7 +308,7 @@ bool Ledger::setJournalAside() {
     return false;
 }
 
-bool Ledger::setAside(const QString& readError) {
+bool History::setAside(const QString& readError) {
     if (const std::optional<QString> asideName = moveAside(m_fileURL)) {
         setLastError(tr("Couldn’t read the ledger (%1). The old file was kept as %2.")
                          .arg(readError, *asideName));
@@ -320,7 +320,7 @@ bool Ledger::setAside(const QString& readError) {
     return false;
 }
 
-bool Ledger::save() {
+bool History::save() {
     if (m_saveBlocked)
         return false;
     if (m_journal->foldWaits()) {
@@ -340,7 +340,7 @@ bool Ledger::save() {
     const FileLock lock(m_journal->lockPath());
     // Read before anything changes: a run may note a record between the check above and this
     // read, and the fold would then take it, and the history again from the run.
-    const LedgerJournal::Contents journal = m_journal->read();
+    const HistoryJournal::Contents journal = m_journal->read();
     if (m_journal->foldWaits()) {
         m_foldWaiting = true;
         return false;
@@ -351,8 +351,8 @@ bool Ledger::save() {
         // Another process wrote the history since this one read or wrote it: start from its
         // file and apply this process's changes again. Its journal now holds only what came
         // after, or ours that were not folded yet.
-        LedgerFile::ReadResult read = LedgerFile::readFile(m_fileURL);
-        if (auto* records = std::get_if<LedgerRecords>(&read.content)) {
+        HistoryFile::ReadResult read = HistoryFile::readFile(m_fileURL);
+        if (auto* records = std::get_if<HistoryRecords>(&read.content)) {
             m_entries = records->without([&](qsizetype i) {
                 return std::any_of(m_pendingRemovals.cbegin(), m_pendingRemovals.cend(),
                                    [&](const Removal& r) { return r.removes(*records, i); });
@@ -376,7 +376,7 @@ bool Ledger::save() {
     if (reread && !m_unjournaled.isEmpty()) {
         // The other process may have found them in the journal after all.
         const RecordIds base(m_entries);
-        for (const LedgerEntry& entry : m_unjournaled)
+        for (const HistoryEntry& entry : m_unjournaled)
             if (!base.contains(entry))
                 m_entries.append(entry);
     }
@@ -385,7 +385,7 @@ bool Ledger::save() {
         Q_EMIT entriesChanged();
 
     error = AtomicFile::write(m_fileURL, [this](const AtomicFile::Sink& sink) {
-        return LedgerFile::encode(m_entries, sink);
+        return HistoryFile::encode(m_entries, sink);
     });
     if (error) {
         setLastError(tr("Couldn’t save the ledger: %1.").arg(*error));
@@ -394,7 +394,7 @@ bool Ledger::save() {
     m_diskState = FileState::of(m_fileURL);
     // Intents stay, whether their runs go on or are to be settled at the next start.
     QList<QByteArray> open;
-    for (const LedgerJournal::Intent& intent : journal.openIntents)
+    for (const HistoryJournal::Intent& intent : journal.openIntents)
         open.append(intent.line);
     if (const auto cut = m_journal->restart(m_diskState, open))
         Log::info(Log::Category::app,
@@ -408,7 +408,7 @@ bool Ledger::save() {
     return true;
 }
 
-void Ledger::add(const LedgerEntry& entry, bool deferSave) {
+void History::add(const HistoryEntry& entry, bool deferSave) {
     if (!m_loaded) {
         journalsBeforeLoad(entry, false);
         return;
@@ -421,7 +421,7 @@ void Ledger::add(const LedgerEntry& entry, bool deferSave) {
         save();
 }
 
-bool Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
+bool History::addRecorded(const HistoryEntry& entry, bool journaled) {
     if (!m_loaded)
         return journalsBeforeLoad(entry, journaled);
     append(entry, journaled);
@@ -439,12 +439,12 @@ bool Ledger::addRecorded(const LedgerEntry& entry, bool journaled) {
     // safe to erase for as long as this process runs, and the next start would not know it.
     m_unjournaled.removeLast();
     if (!m_entries.isEmpty() &&
-        m_entries.matches(m_entries.size() - 1, LedgerRecords::Encoded(entry)))
+        m_entries.matches(m_entries.size() - 1, HistoryRecords::Encoded(entry)))
         m_entries.removeLast();
     return false;
 }
 
-void Ledger::saveIfNeeded() {
+void History::saveIfNeeded() {
     if (!m_hasUnsavedChanges || !m_loaded)
         return;
     const qint64 history = m_diskState ? m_diskState->size : 0;
@@ -453,30 +453,30 @@ void Ledger::saveIfNeeded() {
         save();
 }
 
-LedgerIndex Ledger::entriesByKey() const {
-    return LedgerIndex(m_entries);
+HistoryIndex History::entriesByKey() const {
+    return HistoryIndex(m_entries);
 }
 
-qsizetype Ledger::entryCount(const QString& volumeIdentity) const {
+qsizetype History::entryCount(const QString& volumeIdentity) const {
     const QByteArray prefix = (volumeIdentity + u'|').toUtf8();
     qsizetype count = 0;
     for (qsizetype i = 0; i < m_entries.size(); ++i)
-        if (m_entries.text(i, LedgerRecords::sourceKey).startsWith(prefix))
+        if (m_entries.text(i, HistoryRecords::sourceKey).startsWith(prefix))
             ++count;
     return count;
 }
 
-qsizetype Ledger::removeWhere(const Removal& removal) {
+qsizetype History::removeWhere(const Removal& removal) {
     if (refusesChanges("forget copies"))
         return 0;
-    LedgerRecords kept =
+    HistoryRecords kept =
         m_entries.without([&](qsizetype i) { return removal.removes(m_entries, i); });
     const qsizetype removed = m_entries.size() - kept.size();
     if (removed == 0)
         return 0;
     m_entries = std::move(kept);
-    m_unjournaled.removeIf([&](const LedgerEntry& entry) {
-        LedgerRecords one;
+    m_unjournaled.removeIf([&](const HistoryEntry& entry) {
+        HistoryRecords one;
         one.append(entry);
         return removal.removes(one, 0);
     });
@@ -486,11 +486,11 @@ qsizetype Ledger::removeWhere(const Removal& removal) {
     return removed;
 }
 
-qsizetype Ledger::forget(const LedgerEntry& entry) {
-    return removeWhere(Removal{LedgerRecords::Encoded(entry), {}});
+qsizetype History::forget(const HistoryEntry& entry) {
+    return removeWhere(Removal{HistoryRecords::Encoded(entry), {}});
 }
 
-qsizetype Ledger::forgetVolume(const QString& volumeIdentity) {
+qsizetype History::forgetVolume(const QString& volumeIdentity) {
     return removeWhere(Removal{std::nullopt, (volumeIdentity + u'|').toUtf8()});
 }
 
