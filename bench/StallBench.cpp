@@ -7,8 +7,8 @@
 // is measured here is the main thread, not the device.
 #include "BenchSupport.h"
 
-#include "app/AppLaunch.h"
-#include "app/DisplayOptions.h"
+#include "app/model/AppLaunch.h"
+#include "app/settings/DisplayOptions.h"
 #include "base/Background.h"
 #include "devices/VolumePaths.h"
 #include "history/HistoryFile.h"

@@ -11,7 +11,7 @@
 
 #include "BenchSupport.h"
 
-#include "app/CardScan.h"
+#include "app/model/CardScan.h"
 #include "base/FileNames.h"
 #include "history/History.h"
 #include "media/FileRules.h"

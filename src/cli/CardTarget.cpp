@@ -1,7 +1,7 @@
 #include "cli/CardTarget.h"
 
-#include "app/AppModel.h"
-#include "app/CardAtPath.h"
+#include "app/model/AppModel.h"
+#include "app/model/CardAtPath.h"
 #include "cli/Console.h"
 
 namespace stowly {

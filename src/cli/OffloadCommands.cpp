@@ -1,9 +1,9 @@
 #include "cli/OffloadCommands.h"
 
-#include "app/CardDesk.h"
-#include "app/CardDevices.h"
-#include "app/ClipsStageContent.h"
-#include "app/OffloadFormatting.h"
+#include "app/model/CardDesk.h"
+#include "app/model/CardDevices.h"
+#include "app/model/OffloadFormatting.h"
+#include "app/wording/ClipsStageContent.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"

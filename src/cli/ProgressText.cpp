@@ -1,6 +1,6 @@
 #include "cli/ProgressText.h"
 
-#include "app/OffloadFormatting.h"
+#include "app/model/OffloadFormatting.h"
 #include "cli/TerminalText.h"
 #include "devices/SpaceInfo.h"
 

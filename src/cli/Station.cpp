@@ -1,7 +1,7 @@
 #include "cli/Station.h"
 
-#include "app/AppLaunch.h"
-#include "app/CardDevices.h"
+#include "app/model/AppLaunch.h"
+#include "app/model/CardDevices.h"
 #include "base/SignalWatcher.h"
 #include "devices/VolumeWatcher.h"
 #include "session/OffloadSession.h"

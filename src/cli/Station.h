@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppFrontEnd.h"
-#include "app/AppModel.h"
+#include "app/model/AppFrontEnd.h"
+#include "app/model/AppModel.h"
 #include "cli/TerminalPasswordAgent.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "cli/TextOutput.h"
 
-#include "app/ClipsStageContent.h"
+#include "app/wording/ClipsStageContent.h"
 #include "cli/TerminalText.h"
 #include "devices/SpaceInfo.h"
 #include "media/DurationFormatting.h"

@@ -1,6 +1,6 @@
 #include "ui/DesktopApp.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "ui/DesktopLook.h"
 #include "ui/DesktopPromptPresenter.h"
 #include "ui/EventSound.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppFrontEnd.h"
-#include "app/SettingsTab.h"
+#include "app/model/AppFrontEnd.h"
+#include "app/settings/SettingsTab.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "ui/DesktopPromptPresenter.h"
 
-#include "app/ImportPrompter.h"
+#include "app/prompts/ImportPrompter.h"
 #include "base/Log.h"
 #include "ui/ImportPanel.h"
 

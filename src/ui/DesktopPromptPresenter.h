@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ImportPromptPresenter.h"
+#include "app/prompts/ImportPromptPresenter.h"
 
 #include <QDBusConnection>
 #include <QHash>

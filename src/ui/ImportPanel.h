@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ImportPrompter.h"
+#include "app/prompts/ImportPrompter.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 #include "ui/AccessibleFactory.h"
 #include "ui/AppMenu.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "base/Log.h"
 #include "ui/OffloadBar.h"
 #include "ui/PresetSwitcher.h"

@@ -1,6 +1,6 @@
 #include "ui/PresetSwitcher.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

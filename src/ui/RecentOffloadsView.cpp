@@ -1,8 +1,8 @@
 #include "ui/RecentOffloadsView.h"
 
-#include "app/AppModel.h"
-#include "app/StageTexts.h"
 #include "app/lists/HistoryModel.h"
+#include "app/model/AppModel.h"
+#include "app/wording/StageTexts.h"
 #include "devices/SpaceInfo.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StageState.h"
+#include "app/model/StageState.h"
 
 #include <QFrame>
 

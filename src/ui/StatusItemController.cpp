@@ -1,9 +1,9 @@
 #include "ui/StatusItemController.h"
 
-#include "app/AppModel.h"
-#include "app/ImportPrompter.h"
-#include "app/MenuBarItem.h"
+#include "app/model/AppModel.h"
+#include "app/prompts/ImportPrompter.h"
 #include "base/Log.h"
+#include "ui/MenuBarItem.h"
 
 #include <QApplication>
 #include <QMenu>

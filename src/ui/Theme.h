@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DisplayOptions.h"
+#include "app/settings/DisplayOptions.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
 #include "ui/WelcomeDestinationStep.h"
 
-#include "app/DestinationStore.h"
-#include "app/OnboardingApplier.h"
+#include "app/onboarding/OnboardingApplier.h"
+#include "app/stores/DestinationStore.h"
 #include "base/Background.h"
 #include "ui/stages/ElidedLabel.h"
 #include "ui/stages/SoftSelectionDelegate.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/OnboardingDraft.h"
-#include "app/OnboardingDrive.h"
+#include "app/onboarding/OnboardingDraft.h"
+#include "app/onboarding/OnboardingDrive.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/OnboardingDraft.h"
-#include "app/OnboardingExit.h"
+#include "app/onboarding/OnboardingDraft.h"
+#include "app/onboarding/OnboardingExit.h"
 #include "ui/WelcomeDestinationStep.h"
 
 #include <QDialog>

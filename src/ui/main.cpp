@@ -1,4 +1,4 @@
-#include "app/AppLaunch.h"
+#include "app/model/AppLaunch.h"
 #include "base/Background.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"

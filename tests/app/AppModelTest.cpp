@@ -1,10 +1,10 @@
 #include "support/AppModelWorld.h"
 
-#include "app/CardDevices.h"
-#include "app/ImportPrompter.h"
 #include "app/lists/CardListModel.h"
 #include "app/lists/HistoryModel.h"
 #include "app/lists/SessionFilesModel.h"
+#include "app/model/CardDevices.h"
+#include "app/prompts/ImportPrompter.h"
 #include "support/ScratchMount.h"
 
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "app/AppSettings.h"
-#include "app/SettingsTable.h"
+#include "app/settings/AppSettings.h"
+#include "app/settings/SettingsTable.h"
 
 #include "support/Printing.h"
 #include "support/TestSupport.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppSettings.h"
-#include "app/CameraStore.h"
-#include "app/DestinationStore.h"
-#include "app/PresetStore.h"
+#include "app/settings/AppSettings.h"
+#include "app/stores/CameraStore.h"
+#include "app/stores/DestinationStore.h"
+#include "app/stores/PresetStore.h"
 #include "support/Printing.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "app/CameraStore.h"
+#include "app/stores/CameraStore.h"
 
 #include "support/Printing.h"
 #include "support/TestSupport.h"

@@ -1,4 +1,4 @@
-#include "app/DestinationStore.h"
+#include "app/stores/DestinationStore.h"
 
 #include "AppTestSupport.h"
 #include "support/TestSupport.h"

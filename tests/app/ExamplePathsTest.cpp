@@ -1,6 +1,6 @@
 // Where the naming settings say the two sample files go: the real plan of them, fixed in time.
 
-#include "app/ExamplePaths.h"
+#include "app/settings/ExamplePaths.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 #include "support/FakeVolumes.h"
 #include "support/TestSupport.h"
 
-#include "app/AppSettings.h"
-#include "app/DestinationStore.h"
-#include "app/ImportPromptPolicy.h"
-#include "app/ImportPromptPresenter.h"
-#include "app/ImportPrompter.h"
-#include "app/ImportPrompterHost.h"
+#include "app/prompts/ImportPromptPolicy.h"
+#include "app/prompts/ImportPromptPresenter.h"
+#include "app/prompts/ImportPrompter.h"
+#include "app/prompts/ImportPrompterHost.h"
+#include "app/settings/AppSettings.h"
+#include "app/stores/DestinationStore.h"
 #include "devices/VolumePaths.h"
 #include "devices/VolumeTraits.h"
 

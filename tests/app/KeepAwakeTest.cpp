@@ -2,7 +2,7 @@
 // python3-dbusmock stand-in for logind on a bus of the test's own) held for as long as the work
 // runs, and let go when it ends, whichever way.
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "devices/linux/LogindInhibitor.h"
 #include "support/AppModelWorld.h"
 #include "support/PrivateSessionBus.h"

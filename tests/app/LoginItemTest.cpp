@@ -1,6 +1,6 @@
 // The start-at-login switch as an autostart entry in the test's own configuration folder.
 
-#include "app/LoginItem.h"
+#include "app/settings/LoginItem.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

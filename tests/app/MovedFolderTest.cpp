@@ -1,6 +1,6 @@
-#include "app/AppSettings.h"
-#include "app/DestinationChoice.h"
-#include "app/DestinationStore.h"
+#include "app/model/DestinationChoice.h"
+#include "app/settings/AppSettings.h"
+#include "app/stores/DestinationStore.h"
 #include "devices/FolderBookmark.h"
 
 #include "AppTestSupport.h"

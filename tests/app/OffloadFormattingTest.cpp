@@ -1,4 +1,4 @@
-#include "app/OffloadFormatting.h"
+#include "app/model/OffloadFormatting.h"
 
 #include "support/Printing.h"
 

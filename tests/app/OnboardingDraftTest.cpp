@@ -1,4 +1,4 @@
-#include "app/OnboardingDraft.h"
+#include "app/onboarding/OnboardingDraft.h"
 
 #include "support/Printing.h"
 

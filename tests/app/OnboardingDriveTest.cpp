@@ -1,4 +1,4 @@
-#include "app/OnboardingDrive.h"
+#include "app/onboarding/OnboardingDrive.h"
 
 #include "devices/VolumePaths.h"
 #include "support/FakeVolumes.h"

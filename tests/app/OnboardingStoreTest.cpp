@@ -1,6 +1,6 @@
-#include "app/OnboardingStore.h"
+#include "app/onboarding/OnboardingStore.h"
 
-#include "app/OnboardingApplier.h"
+#include "app/onboarding/OnboardingApplier.h"
 #include "history/History.h"
 
 #include "AppTestSupport.h"

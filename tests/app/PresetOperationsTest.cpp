@@ -1,4 +1,4 @@
-#include "app/PresetOperations.h"
+#include "app/stores/PresetOperations.h"
 
 #include "AppTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "app/PresetStore.h"
+#include "app/stores/PresetStore.h"
 
 #include "support/Printing.h"
 #include "support/TestSupport.h"

@@ -1,4 +1,4 @@
-#include "app/CardDesk.h"
+#include "app/model/CardDesk.h"
 #include "copy/HistoryEntry.h"
 #include "session/OffloadQueue.h"
 #include "support/AppModelWorld.h"

@@ -1,8 +1,8 @@
-#include "app/ClipsStageContent.h"
-#include "app/FormatAlert.h"
-#include "app/MediaTileInfo.h"
-#include "app/NamePreview.h"
 #include "app/lists/SessionFilesModel.h"
+#include "app/model/NamePreview.h"
+#include "app/wording/ClipsStageContent.h"
+#include "app/wording/FormatAlert.h"
+#include "app/wording/MediaTileInfo.h"
 #include "session/OffloadSession.h"
 
 #include "support/AppModelWorld.h"

@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "app/CardAtPath.h"
+#include "app/model/CardAtPath.h"
 #include "cli/ProgressText.h"
 #include "support/FakeVolumes.h"
 

@@ -1,4 +1,4 @@
-#include "app/SettingsTable.h"
+#include "app/settings/SettingsTable.h"
 #include "cli/CliHarness.h"
 
 #include <gtest/gtest.h>

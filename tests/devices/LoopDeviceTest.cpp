@@ -3,7 +3,7 @@
 
 #include "Printers.h"
 
-#include "app/ImportPromptPolicy.h"
+#include "app/prompts/ImportPromptPolicy.h"
 #include "devices/CardFormatter.h"
 #include "devices/ProcessRunner.h"
 #include "devices/VolumePaths.h"

@@ -1,7 +1,7 @@
 #include "Printers.h"
 #include "support/TestSupport.h"
 
-#include "app/IgnoredImportCard.h"
+#include "app/prompts/IgnoredImportCard.h"
 #include "devices/MountDebouncer.h"
 #include "devices/SpaceInfo.h"
 #include "devices/VolumeInfo.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppModel.h"
-#include "app/AppSettings.h"
-#include "app/CameraStore.h"
-#include "app/DestinationStore.h"
-#include "app/PresetStore.h"
+#include "app/model/AppModel.h"
+#include "app/settings/AppSettings.h"
+#include "app/stores/CameraStore.h"
+#include "app/stores/DestinationStore.h"
+#include "app/stores/PresetStore.h"
 #include "devices/DiskTool.h"
 #include "devices/VolumeWatcher.h"
 #include "history/History.h"

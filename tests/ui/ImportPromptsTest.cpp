@@ -1,9 +1,9 @@
 // Import prompts on the desktop: a real notification server stand-in (python3-dbusmock's
 // notification daemon) on a session bus of the test's own, and the floating panel.
 
-#include "app/AppModel.h"
-#include "app/CardDevices.h"
-#include "app/ImportPrompter.h"
+#include "app/model/AppModel.h"
+#include "app/model/CardDevices.h"
+#include "app/prompts/ImportPrompter.h"
 #include "devices/ProcessRunner.h"
 #include "diagnostics/BugReport.h"
 #include "support/AppModelWorld.h"

@@ -4,7 +4,7 @@
 
 #include "ui/settings/NamingSettingsTab.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 #include "ui/settings/TemplateIssueList.h"
 #include "ui/settings/TokenChips.h"

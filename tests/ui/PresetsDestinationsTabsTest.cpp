@@ -4,7 +4,7 @@
 #include "ui/settings/DestinationsSettingsTab.h"
 #include "ui/settings/PresetsSettingsTab.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 #include "support/Printing.h"
 

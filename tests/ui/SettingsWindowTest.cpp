@@ -3,8 +3,8 @@
 
 #include "ui/settings/SettingsWindow.h"
 
-#include "app/AppModel.h"
-#include "app/CameraStore.h"
+#include "app/model/AppModel.h"
+#include "app/stores/CameraStore.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
 #include "support/AppModelWorld.h"

@@ -1,8 +1,8 @@
 // The tray item in menu bar mode: there only while wanted, its menu as the model stands.
 
 #include "UiWorld.h"
-#include "app/ImportPrompter.h"
-#include "app/MenuBarItem.h"
+#include "app/prompts/ImportPrompter.h"
+#include "ui/MenuBarItem.h"
 #include "ui/StatusItemController.h"
 
 #include <QMenu>

@@ -3,8 +3,8 @@
 // preset.
 
 #include "ui/WelcomeWindow.h"
-#include "app/OnboardingStore.h"
-#include "app/PresetStore.h"
+#include "app/onboarding/OnboardingStore.h"
+#include "app/stores/PresetStore.h"
 #include "support/AppModelWorld.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "app/lists/CamerasModel.h"
 
-#include "app/CameraStore.h"
+#include "app/stores/CameraStore.h"
 
 namespace stowly {
 

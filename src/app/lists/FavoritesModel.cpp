@@ -1,6 +1,6 @@
 #include "app/lists/FavoritesModel.h"
 
-#include "app/DestinationStore.h"
+#include "app/stores/DestinationStore.h"
 
 namespace stowly {
 

@@ -1,6 +1,6 @@
 #include "app/lists/PresetsModel.h"
 
-#include "app/PresetStore.h"
+#include "app/stores/PresetStore.h"
 
 namespace stowly {
 

@@ -1,6 +1,6 @@
 #include "app/lists/SessionFilesModel.h"
 
-#include "app/MediaTileInfo.h"
+#include "app/wording/MediaTileInfo.h"
 #include "media/ClipOrder.h"
 #include "media/SidecarMatcher.h"
 #include "session/OffloadSession.h"

@@ -1,6 +1,6 @@
 #include "ui/settings/AppearanceSettingsTab.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "base/PlatformWords.h"
 #include "ui/Theme.h"
 #include "ui/stages/StageStyle.h"

@@ -1,6 +1,6 @@
 #include "ui/settings/BackupDestinationsEditor.h"
 
-#include "app/AppSettings.h"
+#include "app/settings/AppSettings.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "ui/settings/CamerasSettingsTab.h"
 
-#include "app/CameraStore.h"
+#include "app/stores/CameraStore.h"
 #include "ui/stages/StageStyle.h"
 
 #include <QHBoxLayout>

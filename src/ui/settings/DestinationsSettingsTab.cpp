@@ -1,6 +1,6 @@
 #include "ui/settings/DestinationsSettingsTab.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "ui/settings/BackupDestinationsEditor.h"
 #include "ui/settings/ReorderingList.h"
 #include "ui/stages/ElidedLabel.h"

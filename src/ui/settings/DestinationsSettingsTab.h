@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppSettings.h"
+#include "app/settings/AppSettings.h"
 #include "ui/settings/SettingsPage.h"
 
 #include <QUuid>

@@ -1,6 +1,6 @@
 #include "ui/settings/FileRuleList.h"
 
-#include "app/AppSettings.h"
+#include "app/settings/AppSettings.h"
 #include "ui/stages/StageStyle.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "ui/settings/FilesSettingsTab.h"
 
-#include "app/AppSettings.h"
+#include "app/settings/AppSettings.h"
 #include "ui/settings/FileRuleList.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/settings/GeneralSettingsTab.h"
 
-#include "app/AppModel.h"
-#include "app/LoginItem.h"
+#include "app/model/AppModel.h"
+#include "app/settings/LoginItem.h"
 #include "base/PlatformWords.h"
 #include "ui/StatusItemController.h"
 #include "ui/stages/ElidedLabel.h"

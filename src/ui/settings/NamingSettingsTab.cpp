@@ -1,9 +1,9 @@
 #include "ui/settings/NamingSettingsTab.h"
 
-#include "app/AppModel.h"
-#include "app/AppSettings.h"
-#include "app/CameraStore.h"
-#include "app/ExamplePaths.h"
+#include "app/model/AppModel.h"
+#include "app/settings/AppSettings.h"
+#include "app/settings/ExamplePaths.h"
+#include "app/stores/CameraStore.h"
 #include "naming/NamingPreset.h"
 #include "naming/NamingTemplates.h"
 #include "ui/settings/TemplateIssueList.h"

@@ -1,6 +1,6 @@
 #include "ui/settings/PresetEditor.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "naming/NamingTemplates.h"
 #include "ui/settings/ShortClipSlider.h"
 #include "ui/stages/StageStyle.h"

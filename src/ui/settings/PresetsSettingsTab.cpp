@@ -1,6 +1,6 @@
 #include "ui/settings/PresetsSettingsTab.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "ui/settings/PresetEditor.h"
 #include "ui/settings/ReorderingList.h"
 #include "ui/stages/ElidedLabel.h"

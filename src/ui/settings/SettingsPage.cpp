@@ -1,6 +1,6 @@
 #include "ui/settings/SettingsPage.h"
 
-#include "app/AppSettings.h"
+#include "app/settings/AppSettings.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
 #include "ui/MailDelivery.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingKey.h"
+#include "app/settings/SettingKey.h"
 
 #include <QUuid>
 #include <QWidget>

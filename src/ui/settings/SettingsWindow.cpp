@@ -1,6 +1,6 @@
 #include "ui/settings/SettingsWindow.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "diagnostics/MailHandoff.h"
 #include "ui/settings/AppearanceSettingsTab.h"
 #include "ui/settings/CamerasSettingsTab.h"

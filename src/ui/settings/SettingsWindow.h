@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsTab.h"
+#include "app/settings/SettingsTab.h"
 
 #include <QWidget>
 

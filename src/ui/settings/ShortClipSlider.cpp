@@ -1,6 +1,6 @@
 #include "ui/settings/ShortClipSlider.h"
 
-#include "app/AppSettings.h"
+#include "app/settings/AppSettings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

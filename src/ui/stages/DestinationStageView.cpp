@@ -1,9 +1,9 @@
 #include "ui/stages/DestinationStageView.h"
 
-#include "app/AppModel.h"
-#include "app/NamePreview.h"
-#include "app/StageTexts.h"
 #include "app/lists/FavoritesModel.h"
+#include "app/model/AppModel.h"
+#include "app/model/NamePreview.h"
+#include "app/wording/StageTexts.h"
 #include "base/Background.h"
 #include "session/OffloadSession.h"
 #include "ui/stages/ElidedLabel.h"

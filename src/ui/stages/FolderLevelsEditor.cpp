@@ -1,6 +1,6 @@
 #include "ui/stages/FolderLevelsEditor.h"
 
-#include "app/AppSettings.h"
+#include "app/settings/AppSettings.h"
 #include "naming/FolderTemplateEditor.h"
 #include "naming/InlineLevel.h"
 #include "ui/stages/SoftSelectionDelegate.h"

@@ -2,9 +2,9 @@
 #include "ui/stages/DateRangeDialog.h"
 #include "ui/stages/StageStyle.h"
 
-#include "app/AppModel.h"
-#include "app/StageTexts.h"
 #include "app/lists/CamerasModel.h"
+#include "app/model/AppModel.h"
+#include "app/wording/StageTexts.h"
 #include "naming/NamingNeeds.h"
 #include "session/OffloadSession.h"
 

@@ -1,7 +1,7 @@
 #include "ui/stages/MediaFileMenu.h"
 
-#include "app/AppModel.h"
-#include "app/StageTexts.h"
+#include "app/model/AppModel.h"
+#include "app/wording/StageTexts.h"
 #include "history/HistoryIndex.h"
 #include "session/OffloadSession.h"
 #include "ui/FileManager.h"

@@ -1,8 +1,8 @@
 #include "ui/stages/MediaStageView.h"
 
-#include "app/AppModel.h"
-#include "app/ClipsStageContent.h"
-#include "app/StageTexts.h"
+#include "app/model/AppModel.h"
+#include "app/wording/ClipsStageContent.h"
+#include "app/wording/StageTexts.h"
 #include "media/DurationFormatting.h"
 #include "session/OffloadSession.h"
 #include "ui/FileManager.h"

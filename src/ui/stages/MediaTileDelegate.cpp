@@ -1,7 +1,7 @@
 #include "ui/stages/MediaTileDelegate.h"
 
-#include "app/MediaTileInfo.h"
 #include "app/lists/SessionFilesModel.h"
+#include "app/wording/MediaTileInfo.h"
 #include "devices/SpaceInfo.h"
 #include "ui/stages/StageStyle.h"
 #include "ui/thumbnails/PlaceholderColor.h"

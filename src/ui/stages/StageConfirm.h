@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppFrontEnd.h"
+#include "app/model/AppFrontEnd.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #include "ui/stages/CardStageView.h"
-#include "app/CardDevices.h"
-#include "app/ReoffloadAlert.h"
 #include "app/lists/CardListModel.h"
+#include "app/model/CardDevices.h"
+#include "app/wording/ReoffloadAlert.h"
 #include "session/OffloadSession.h"
 #include "support/AppModelWorld.h"
 

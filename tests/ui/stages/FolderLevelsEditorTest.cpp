@@ -1,7 +1,7 @@
 // Editing the folder template by hand: every gesture rewrites the template in the settings.
 
 #include "ui/stages/FolderLevelsEditor.h"
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 
 #include <QListWidget>

@@ -3,7 +3,7 @@
 
 #include "ui/tools/NamingShots.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 #include "ui/Theme.h"
 #include "ui/settings/SettingsWindow.h"

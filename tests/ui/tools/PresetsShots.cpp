@@ -4,7 +4,7 @@
 
 #include "ui/tools/PresetsShots.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/tools/ShotLooks.h"

@@ -1,7 +1,7 @@
 // Renders the main window in its typical states, sizes and themes into PNG files, so the look
 // can be judged by eye: `make screenshots` (files under build/screenshots/).
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "session/OffloadSession.h"
 #include "support/TestHome.h"
 #include "ui/ImportPanel.h"

@@ -3,8 +3,8 @@
 
 #include "ui/tools/SettingsShots.h"
 
-#include "app/AppModel.h"
-#include "app/CameraStore.h"
+#include "app/model/AppModel.h"
+#include "app/stores/CameraStore.h"
 #include "support/AppModelWorld.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/tools/ShotLooks.h"

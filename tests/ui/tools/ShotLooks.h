@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppSettings.h"
-#include "app/DisplayOptions.h"
+#include "app/settings/AppSettings.h"
+#include "app/settings/DisplayOptions.h"
 #include "ui/Theme.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "ui/tools/StageShots.h"
 
-#include "app/AppModel.h"
+#include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"

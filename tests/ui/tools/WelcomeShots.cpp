@@ -1,7 +1,7 @@
 #include "ui/tools/WelcomeShots.h"
 
-#include "app/AppSettings.h"
-#include "app/OnboardingStore.h"
+#include "app/onboarding/OnboardingStore.h"
+#include "app/settings/AppSettings.h"
 #include "support/AppModelWorld.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"

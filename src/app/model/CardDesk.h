@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/model/OffloadBlocker.h"
+#include "media/CardInventory.h"
+#include "media/CardVolume.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+namespace stowly {
+
+class OffloadSession;
+
+// Everything that belongs to one card that is in: its scan and inventory, its session with the
+// user's choices and its run, and the one reason its offload cannot start. Every card has its
+// own; selecting a card only chooses the desk the window shows.
+class CardDesk : public QObject {
+    Q_OBJECT
+public:
+    explicit CardDesk(const CardVolume& card, QObject* parent = nullptr);
+    ~CardDesk() override;
+
+    const CardVolume& card() const { return m_card; }
+    // The card as listed now (a remount may move it).
+    void setCard(const CardVolume& card) { m_card = card; }
+
+    OffloadSession* session() const { return m_session.get(); }
+    void setSession(std::unique_ptr<OffloadSession> session);
+    bool isScanning() const { return m_isScanning; }
+    void setScanning(bool scanning);
+    const std::optional<CardInventory>& inventory() const { return m_inventory; }
+    void setInventory(std::optional<CardInventory> inventory);
+    const std::optional<OffloadBlocker>& blocker() const { return m_blocker; }
+    void setBlocker(std::optional<OffloadBlocker> blocker);
+
+    // A newer scan replaces an older one, whose result is then dropped.
+    quint64 beginScan();
+    bool isLatestScan(quint64 scan) const { return scan == m_scan; }
+
+    // Copying now, or waiting in the queue for its turn.
+    bool isBusy() const;
+    bool isRunning() const;
+
+Q_SIGNALS:
+    // Another session replaced the desk's (or none is left).
+    void sessionChanged();
+    // A value of the session changed: its choices, its files, its phase.
+    void sessionUpdated();
+    void progressed();
+    void scanningChanged();
+    void inventoryChanged();
+    void blockerChanged();
+
+private:
+    CardVolume m_card;
+    std::unique_ptr<OffloadSession> m_session;
+    bool m_isScanning = false;
+    quint64 m_scan = 0;
+    std::optional<CardInventory> m_inventory;
+    std::optional<OffloadBlocker> m_blocker;
+};
+
+} // namespace stowly
