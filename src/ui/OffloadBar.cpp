@@ -1,12 +1,12 @@
 #include "ui/OffloadBar.h"
 
 #include "app/model/AppModel.h"
+#include "app/model/CardDesk.h"
 #include "app/model/CardDevices.h"
 #include "app/model/OffloadFormatting.h"
 #include "app/wording/ClipsStageContent.h"
 #include "app/wording/StageTexts.h"
 #include "devices/SpaceInfo.h"
-#include "session/OffloadSession.h"
 #include "ui/Theme.h"
 #include "ui/stages/ElidedLabel.h"
 
@@ -91,8 +91,8 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     m_eta->setProperty("stowlyRole", QStringLiteral("secondary"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(m_cancel, &QPushButton::clicked, this, [this] {
-        if (OffloadSession* session = m_model.session())
-            session->cancel();
+        if (CardDesk* desk = m_model.selectedDesk())
+            desk->cancel();
     });
     auto* barRow = new QHBoxLayout;
     barRow->setSpacing(16);
@@ -151,11 +151,10 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
 }
 
 void OffloadBar::refresh() {
-    const OffloadSession* session = m_model.session();
-    const Mode mode = !session                                              ? Mode::ready
-                      : session->phase() == OffloadSession::Phase::running  ? Mode::running
-                      : session->phase() == OffloadSession::Phase::finished ? Mode::finished
-                                                                            : Mode::ready;
+    const CardDesk* desk = m_model.selectedDesk();
+    const Mode mode = desk && desk->isRunning()    ? Mode::running
+                      : desk && desk->isFinished() ? Mode::finished
+                                                   : Mode::ready;
     const bool modeChanged = mode != m_mode;
     m_mode = mode;
     m_readyPage->setVisible(mode == Mode::ready);
@@ -178,7 +177,7 @@ void OffloadBar::refresh() {
             // The result is read with the keyboard too: Done takes the start button's focus.
             if (window()->isActiveWindow())
                 m_done->setFocus();
-            const auto& summary = session->summary();
+            const auto summary = desk->summary();
             if (summary && !summary->cancelled && summary->failed == 0 && summary->copied > 0)
                 arrive();
         }
@@ -187,20 +186,20 @@ void OffloadBar::refresh() {
 }
 
 void OffloadBar::updateReady() {
-    const OffloadSession* session = m_model.session();
-    const qsizetype count = session ? session->newClips().size() : 0;
-    m_start->setText(StageTexts::startButton(count));
+    const CardDesk* desk = m_model.selectedDesk();
+    const bool hasOffload = desk && desk->hasOffload();
+    m_start->setText(StageTexts::startButton(hasOffload ? desk->newClips().size() : 0));
     const auto& blocker = m_model.offloadBlocker();
-    m_start->setEnabled(!blocker && session != nullptr);
+    m_start->setEnabled(!blocker && hasOffload);
     m_readyLine->setText(blocker ? blocker->text : StageTexts::readyLine());
     setRole(m_readyLine, blocker && isWarning(blocker->reason) ? "warning" : "secondary");
 }
 
 void OffloadBar::updateRunning() {
-    const OffloadSession* session = m_model.session();
-    if (m_mode != Mode::running || !session)
+    const CardDesk* desk = m_model.selectedDesk();
+    if (m_mode != Mode::running || !desk)
         return;
-    const OffloadProgress& p = session->progress();
+    const OffloadProgress p = desk->progress();
     m_progress->setValue(
         p.bytesTotal > 0 ? int(double(p.bytesDone) / double(p.bytesTotal) * progressSteps) : 0);
     m_counts->setText(
@@ -213,28 +212,28 @@ void OffloadBar::updateRunning() {
     m_verifying->setText(p.isVerifyingSource ? StageTexts::verifyingSource()
                                              : StageTexts::verifying());
     m_verifying->setVisible(p.isVerifying || p.isVerifyingSource);
+    const std::optional<QDateTime> startedAt = desk->startedAt();
     const double elapsed =
-        session->startedAt()
-            ? double(session->startedAt()->msecsTo(QDateTime::currentDateTime())) / 1000.0
-            : 0.0;
+        startedAt ? double(startedAt->msecsTo(QDateTime::currentDateTime())) / 1000.0 : 0.0;
     m_eta->setText(OffloadFormatting::etaText(
         OffloadFormatting::estimatedSecondsRemaining(p.bytesDone, p.bytesTotal, elapsed)));
 }
 
 void OffloadBar::updateFinished() {
-    const OffloadSession* session = m_model.session();
-    if (!session || !session->summary())
+    const CardDesk* desk = m_model.selectedDesk();
+    const std::optional<OffloadSummary> finished = desk ? desk->summary() : std::nullopt;
+    if (!finished)
         return;
-    const OffloadSummary& summary = *session->summary();
-    const std::optional<QString> readFailure = ClipsStageContent::readFailure(*session);
+    const OffloadSummary& summary = *finished;
+    const std::optional<QString> readFailure = ClipsStageContent::readFailure(*desk);
     m_title->setText(OffloadFormatting::finishedTitle(summary, !readFailure));
     m_subtitle->setText(
-        OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == session->id()));
+        OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == desk->offloadID()));
     m_failures->clear();
     const QIcon warning =
         Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
     for (const QString& line :
-         OffloadFormatting::problemLines(summary, session->card().name, readFailure))
+         OffloadFormatting::problemLines(summary, desk->card().name, readFailure))
         // The files under a card that went away are indented, without a mark of their own.
         new QListWidgetItem(line.startsWith(u' ') ? QIcon() : warning, line.trimmed(), m_failures);
     m_failures->setVisible(m_failures->count() > 0);
@@ -263,11 +262,10 @@ void OffloadBar::arrive() {
 }
 
 void OffloadBar::ejectEnded(const CardVolume& card, const std::optional<QString>& error) {
-    const OffloadSession* session = m_model.session();
-    if (error || !session || session->phase() != OffloadSession::Phase::finished ||
-        session->card().url != card.url)
+    const CardDesk* desk = m_model.selectedDesk();
+    if (error || !desk || !desk->isFinished() || desk->card().url != card.url)
         return;
-    m_ejectedSession = session->id();
+    m_ejectedSession = desk->offloadID();
     updateFinished();
 }
 

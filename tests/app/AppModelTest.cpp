@@ -245,7 +245,7 @@ TEST(AppModelTest, TheBlockerNamesTheFirstThingMissing) {
     m.settings().setValue(setting::fileTemplate, "{date}_{camera}_{seq}");
     EXPECT_EQ(blocker(m), "Choose a camera");
     m.selectCamera(m.cameras().add("A7S III", "").id);
-    EXPECT_EQ(w.model->cameraTokenValue(*m.session()), "A7SIII");
+    EXPECT_EQ(w.model->selectedCameraToken(), "A7SIII");
     EXPECT_FALSE(m.offloadBlocker());
     // A plain file is no folder to copy into.
     writeFile(w.home("plain-file"), "x");

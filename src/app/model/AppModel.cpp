@@ -241,6 +241,11 @@ QString AppModel::cameraTokenValue(const OffloadSession& session) const {
     return code.isEmpty() ? Renamer::sanitizeName(camera->name, nameLength) : code;
 }
 
+QString AppModel::selectedCameraToken() const {
+    const OffloadSession* session = this->session();
+    return session ? cameraTokenValue(*session) : QString();
+}
+
 QList<PlannedFile> AppModel::plan() const {
     return m_desk ? plan(*m_desk) : QList<PlannedFile>{};
 }
@@ -409,7 +414,7 @@ QString AppModel::cardDetail(const CardVolume& card) const {
 StageState AppModel::stage(int number) const {
     const OffloadSession* session = this->session();
     return stageState::derive(number, selectedCard().has_value(), session, *m_settings,
-                              session ? cameraTokenValue(*session) : QString());
+                              selectedCameraToken());
 }
 
 std::optional<PresetSession> AppModel::presetSession() const {

@@ -184,6 +184,8 @@ public:
 
     NamingContext namingContext(const OffloadSession& session) const;
     QString cameraTokenValue(const OffloadSession& session) const;
+    // The camera token of the selected card's offload; empty without one.
+    QString selectedCameraToken() const;
 
     // The window's destination and preset commands.
     void applyPreset(const OffloadPreset& preset) { m_presetOperations->applyPreset(preset); }

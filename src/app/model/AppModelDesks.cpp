@@ -96,7 +96,10 @@ CardDesk& AppModel::openDesk(const CardVolume& card) {
     connect(desk, &CardDesk::scanningChanged, this, shown(&AppModel::scanningChanged));
     connect(desk, &CardDesk::inventoryChanged, this, shown(&AppModel::inventoryChanged));
     connect(desk, &CardDesk::blockerChanged, this, shown(&AppModel::blockerChanged));
-    connect(desk, &CardDesk::progressed, this, shown(&AppModel::offloadProgressed));
+    connect(desk, &CardDesk::progressed, this, [this, desk] {
+        if (m_desk == desk)
+            Q_EMIT offloadProgressed();
+    });
     connect(desk, &CardDesk::sessionUpdated, this, shown(&AppModel::sessionUpdated));
     connect(desk, &CardDesk::sessionUpdated, this, [this, desk] {
         // A run changes the session with every copy; the blocker matters again once it ends
@@ -105,9 +108,10 @@ CardDesk& AppModel::openDesk(const CardVolume& card) {
             updateDeskBlocker(*desk);
         keepAwake();
     });
-    for (auto signal : {&CardDesk::sessionChanged, &CardDesk::inventoryChanged,
-                        &CardDesk::sessionUpdated, &CardDesk::progressed})
+    for (auto signal :
+         {&CardDesk::sessionChanged, &CardDesk::inventoryChanged, &CardDesk::sessionUpdated})
         connect(desk, signal, m_cardList.get(), &CardListModel::detailsChanged);
+    connect(desk, &CardDesk::progressed, m_cardList.get(), &CardListModel::detailsChanged);
     for (auto signal : {&CardDesk::sessionChanged, &CardDesk::scanningChanged})
         connect(desk, signal, this, [this, desk] { updateDeskBlocker(*desk); });
     return *desk;

@@ -21,7 +21,8 @@ void CardDesk::setSession(std::unique_ptr<OffloadSession> session) {
     m_session = std::move(session);
     if (m_session) {
         connect(m_session.get(), &OffloadSession::changed, this, &CardDesk::sessionUpdated);
-        connect(m_session.get(), &OffloadSession::progressChanged, this, &CardDesk::progressed);
+        connect(m_session.get(), &OffloadSession::progressChanged, this,
+                [this] { Q_EMIT progressed(m_session->progress()); });
     }
     Q_EMIT sessionChanged();
 }
@@ -57,6 +58,95 @@ bool CardDesk::isBusy() const {
 
 bool CardDesk::isRunning() const {
     return m_session && m_session->isRunning();
+}
+
+bool CardDesk::isOpen() const {
+    return m_session && m_session->isOpen();
+}
+
+bool CardDesk::isWaiting() const {
+    return m_session && m_session->isWaiting();
+}
+
+bool CardDesk::isFinished() const {
+    return m_session && m_session->phase() == OffloadSession::Phase::finished;
+}
+
+QUuid CardDesk::offloadID() const {
+    return m_session ? m_session->id() : QUuid();
+}
+
+QList<Clip> CardDesk::newClips() const {
+    return m_session ? m_session->newClips() : QList<Clip>();
+}
+
+bool CardDesk::hasOffloadedFiles() const {
+    return m_session && (!m_session->inventory().offloaded.isEmpty() ||
+                         !m_session->inventory().missing.isEmpty());
+}
+
+qint64 CardDesk::newBytes() const {
+    return m_session ? m_session->newBytes() : 0;
+}
+
+int CardDesk::outsideDatesCount() const {
+    return m_session ? m_session->outsideDatesCount() : 0;
+}
+
+int CardDesk::skippedShortCount() const {
+    return m_session ? int(m_session->skippedShort().clips.size()) : 0;
+}
+
+double CardDesk::shortThreshold() const {
+    return m_session ? m_session->shortRule().threshold : ShortClipRule().threshold;
+}
+
+ReoffloadMode CardDesk::reoffloadMode() const {
+    return m_session ? m_session->reoffloadMode() : ReoffloadMode::off;
+}
+
+QString CardDesk::projectInput() const {
+    return m_session ? m_session->projectInput() : QString();
+}
+
+std::optional<QUuid> CardDesk::cameraID() const {
+    return m_session ? m_session->cameraID() : std::nullopt;
+}
+
+std::optional<QList<PlannedFile>> CardDesk::plan() const {
+    return m_session ? m_session->plan() : std::nullopt;
+}
+
+OffloadProgress CardDesk::progress() const {
+    return m_session ? m_session->progress() : OffloadProgress();
+}
+
+std::optional<OffloadSummary> CardDesk::summary() const {
+    return m_session ? m_session->summary() : std::nullopt;
+}
+
+std::optional<QDateTime> CardDesk::startedAt() const {
+    return m_session ? m_session->startedAt() : std::nullopt;
+}
+
+void CardDesk::includeAllShort() {
+    if (isOpen())
+        m_session->setIncludeAllShort(true);
+}
+
+void CardDesk::toggleReoffload(const Clip& clip) {
+    if (isOpen())
+        m_session->toggleReoffload(clip);
+}
+
+void CardDesk::toggleIncludeShort(const Clip& clip) {
+    if (isOpen())
+        m_session->toggleIncludeShort(clip);
+}
+
+void CardDesk::cancel() {
+    if (m_session)
+        m_session->cancel();
 }
 
 } // namespace stowly

@@ -1,10 +1,16 @@
 #pragma once
 
 #include "app/model/OffloadBlocker.h"
+#include "copy/OffloadProgress.h"
+#include "copy/OffloadSummary.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
+#include "media/ReoffloadMode.h"
+#include "naming/PlannedFile.h"
 
+#include <QDateTime>
 #include <QObject>
+#include <QUuid>
 
 #include <memory>
 #include <optional>
@@ -43,12 +49,41 @@ public:
     bool isBusy() const;
     bool isRunning() const;
 
+    // The desk's offload as its views read it; a desk without one reads as empty.
+    bool hasOffload() const { return m_session != nullptr; }
+    // Its choices may still change: not yet handed to the queue.
+    bool isOpen() const;
+    bool isWaiting() const;
+    bool isFinished() const;
+    QUuid offloadID() const;
+    QList<Clip> newClips() const;
+    // Files of the card the history holds copies of, kept or gone, as scanned for the offload.
+    bool hasOffloadedFiles() const;
+    qint64 newBytes() const;
+    int outsideDatesCount() const;
+    int skippedShortCount() const;
+    double shortThreshold() const;
+    ReoffloadMode reoffloadMode() const;
+    QString projectInput() const;
+    std::optional<QUuid> cameraID() const;
+    std::optional<QList<PlannedFile>> plan() const;
+    OffloadProgress progress() const;
+    std::optional<OffloadSummary> summary() const;
+    std::optional<QDateTime> startedAt() const;
+
+    // The window's commands on the open offload; a waiting or running one ignores them.
+    void includeAllShort();
+    void toggleReoffload(const Clip& clip);
+    void toggleIncludeShort(const Clip& clip);
+    // Stops the run; the file in progress leaves no partial file.
+    void cancel();
+
 Q_SIGNALS:
     // Another session replaced the desk's (or none is left).
     void sessionChanged();
     // A value of the session changed: its choices, its files, its phase.
     void sessionUpdated();
-    void progressed();
+    void progressed(const stowly::OffloadProgress& progress);
     void scanningChanged();
     void inventoryChanged();
     void blockerChanged();

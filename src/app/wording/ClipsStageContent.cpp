@@ -1,6 +1,7 @@
 #include "app/wording/ClipsStageContent.h"
 
 #include "app/model/AppModel.h"
+#include "app/model/CardDesk.h"
 #include "app/wording/StageTexts.h"
 #include "media/DurationFormatting.h"
 #include "session/OffloadSession.h"
@@ -87,14 +88,23 @@ std::optional<QString> ClipsStageContent::readFailure(const OffloadSession& sess
                "insert it again.");
 }
 
+std::optional<ClipsStageContent::NothingToCopy>
+ClipsStageContent::nothingToCopy(const CardDesk& desk) {
+    return desk.session() ? nothingToCopy(*desk.session()) : std::nullopt;
+}
+
+std::optional<QString> ClipsStageContent::readFailure(const CardDesk& desk) {
+    return desk.session() ? readFailure(*desk.session()) : std::nullopt;
+}
+
 void ClipsStageContent::perform(Action action, AppModel& model) {
     switch (action) {
     case Action::showAnyDate:
         model.settings().setValue(setting::dateFilter, DateFilter::any());
         break;
     case Action::includeAllShortClips:
-        if (OffloadSession* session = model.session())
-            session->setIncludeAllShort(true);
+        if (CardDesk* desk = model.selectedDesk())
+            desk->includeAllShort();
         break;
     case Action::reoffloadMissingCopies:
         model.setReoffloadMode(ReoffloadMode::missing);

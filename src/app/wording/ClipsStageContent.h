@@ -7,6 +7,7 @@
 namespace stowly {
 
 class AppModel;
+class CardDesk;
 class OffloadSession;
 
 // What the media stage says when a card leaves nothing to copy.
@@ -39,10 +40,13 @@ struct NothingToCopy {
 // could not be read all through, the dates leave every new file out, only short clips are
 // left, everything is offloaded, or copies are missing.
 std::optional<NothingToCopy> nothingToCopy(const OffloadSession& session);
+// The same for the desk's offload; none without one.
+std::optional<NothingToCopy> nothingToCopy(const CardDesk& desk);
 
 // Where the card could not be read, as a warning to show beside the files that were read;
 // none when the whole card was read.
 std::optional<QString> readFailure(const OffloadSession& session);
+std::optional<QString> readFailure(const CardDesk& desk);
 
 // Does what a button offers, for the model's current session.
 void perform(Action action, AppModel& model);

@@ -206,11 +206,10 @@ void NamingSettingsTab::showIssues() {
 
 void NamingSettingsTab::showExamples() {
     const AppSettings& settings = m_model.settings();
-    const OffloadSession* session = m_model.session();
     const ExamplePaths paths = ExamplePaths::make(
         m_folder->text(), m_file->text(),
         ExamplePaths::sampleContext(settings.value(setting::lastProject),
-                                    session ? m_model.cameraTokenValue(*session) : QString()),
+                                    m_model.selectedCameraToken()),
         settings.value(setting::destinationPath), settings.value(setting::fileRules));
     while (QLayoutItem* item = m_exampleRows->takeAt(0)) {
         delete item->widget();

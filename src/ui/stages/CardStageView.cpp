@@ -6,7 +6,6 @@
 #include "app/model/OffloadFormatting.h"
 #include "app/wording/FormatAlert.h"
 #include "app/wording/StageTexts.h"
-#include "session/OffloadSession.h"
 #include "ui/stages/CardRowDelegate.h"
 #include "ui/stages/StageStyle.h"
 

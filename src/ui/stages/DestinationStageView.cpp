@@ -2,10 +2,10 @@
 
 #include "app/lists/FavoritesModel.h"
 #include "app/model/AppModel.h"
+#include "app/model/CardDesk.h"
 #include "app/model/NamePreview.h"
 #include "app/wording/StageTexts.h"
 #include "base/Background.h"
-#include "session/OffloadSession.h"
 #include "ui/stages/ElidedLabel.h"
 #include "ui/stages/FolderLevelsEditor.h"
 #include "ui/stages/FolderTreePreview.h"
@@ -199,11 +199,9 @@ void DestinationStageView::updateSpace() {
         showSpace({});
         return;
     }
-    const OffloadSession* session = m_model.session();
+    const CardDesk* desk = m_model.selectedDesk();
     const std::optional<qint64> required =
-        session && session->phase() == OffloadSession::Phase::ready
-            ? std::optional(session->newBytes())
-            : std::nullopt;
+        desk && desk->isOpen() ? std::optional(desk->newBytes()) : std::nullopt;
     // A slow or hung network volume must not stall the window.
     m_spaceTask = background::run(
         this, [folder = *path, required] { return SpaceInfo::make(folder, required); },
@@ -228,10 +226,10 @@ void DestinationStageView::updateTree() {
     // A run shows the plan it copies by; before it, the preview worked out in the background
     // (planning a large card on this thread would stall the window), unless something blocks
     // the start.
-    const OffloadSession* session = m_model.session();
+    const CardDesk* desk = m_model.selectedDesk();
     QList<PlannedFile> plan;
-    if (session && session->plan())
-        plan = *session->plan();
+    if (const auto fixed = desk ? desk->plan() : std::nullopt)
+        plan = *fixed;
     else if (!m_model.offloadBlocker())
         plan = m_model.namePreview().plan().files;
     const auto path = m_model.settings().value(setting::destinationPath);

@@ -4,9 +4,9 @@
 
 #include "app/lists/CamerasModel.h"
 #include "app/model/AppModel.h"
+#include "app/model/CardDesk.h"
 #include "app/wording/StageTexts.h"
 #include "naming/NamingNeeds.h"
-#include "session/OffloadSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,8 +43,8 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
     // Not textEdited: dictation and automation fill a field through the accessibility
     // interface, and whatever a field shows is what the offload must use.
     connect(m_project, &QLineEdit::textChanged, this, [this](const QString& text) {
-        const OffloadSession* session = m_model.session();
-        if (session && session->projectInput() != text)
+        const CardDesk* desk = m_model.selectedDesk();
+        if (desk && desk->hasOffload() && desk->projectInput() != text)
             m_model.setProject(text);
     });
 
@@ -176,12 +176,13 @@ void MediaFields::chooseDates() {
 }
 
 void MediaFields::update() {
-    const OffloadSession* session = m_model.session();
-    const bool editable = session && session->phase() == OffloadSession::Phase::ready;
+    const CardDesk* desk = m_model.selectedDesk();
+    const bool hasOffload = desk && desk->hasOffload();
+    const bool editable = hasOffload && desk->isOpen();
     const AppSettings& settings = m_model.settings();
 
-    if (session && !m_project->hasFocus() && m_project->text() != session->projectInput())
-        m_project->setText(session->projectInput());
+    if (hasOffload && !m_project->hasFocus() && m_project->text() != desk->projectInput())
+        m_project->setText(desk->projectInput());
     if (settings.value(setting::quickDump))
         m_project->setPlaceholderText(StageTexts::projectPromptQuickDump());
     else if (!NamingNeeds(settings.effectiveNaming()).usesProject)
@@ -193,9 +194,9 @@ void MediaFields::update() {
     {
         const QSignalBlocker blocker(m_camera);
         int row = -1;
-        if (session && session->cameraID())
+        if (const std::optional<QUuid> camera = hasOffload ? desk->cameraID() : std::nullopt)
             for (int i = 0; i < m_camera->count(); ++i)
-                if (m_camera->itemData(i, CamerasModel::IdRole).toUuid() == *session->cameraID())
+                if (m_camera->itemData(i, CamerasModel::IdRole).toUuid() == *camera)
                     row = i;
         m_camera->setCurrentIndex(row);
     }
@@ -205,9 +206,9 @@ void MediaFields::update() {
         const QSignalBlocker blocker(m_quickDump);
         m_quickDump->setChecked(settings.value(setting::quickDump));
     }
-    m_quickDump->setEnabled(!session || editable);
+    m_quickDump->setEnabled(!hasOffload || editable);
     fillDates();
-    m_dates->setEnabled(!session || editable);
+    m_dates->setEnabled(!hasOffload || editable);
 }
 
 } // namespace stowly

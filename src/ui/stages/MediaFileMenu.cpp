@@ -1,9 +1,9 @@
 #include "ui/stages/MediaFileMenu.h"
 
 #include "app/model/AppModel.h"
+#include "app/model/CardDesk.h"
 #include "app/wording/StageTexts.h"
 #include "history/HistoryIndex.h"
-#include "session/OffloadSession.h"
 #include "ui/FileManager.h"
 
 #include <QDir>
@@ -16,11 +16,11 @@ namespace stowly {
 namespace MediaFileMenu {
 
 std::optional<QString> copyPath(const AppModel& model, const Clip& clip) {
-    const OffloadSession* session = model.session();
-    if (!session)
+    const CardDesk* desk = model.selectedDesk();
+    if (!desk || !desk->hasOffload())
         return std::nullopt;
     const auto entry =
-        model.history().entriesByKey().find(clip.historyKey(session->card().volumeIdentity()));
+        model.history().entriesByKey().find(clip.historyKey(desk->card().volumeIdentity()));
     if (!entry || entry->destinationPath.isEmpty())
         return std::nullopt;
     return entry->destinationPath;
@@ -28,16 +28,17 @@ std::optional<QString> copyPath(const AppModel& model, const Clip& clip) {
 
 bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, const Clip& clip,
           const QModelIndex& index, const FileManager& files) {
-    OffloadSession* session = model.session();
-    if (!session)
+    CardDesk* desk = model.selectedDesk();
+    if (!desk || !desk->hasOffload())
         return false;
-    const bool ready = session->phase() == OffloadSession::Phase::ready;
+    const bool ready = desk->isOpen();
     const bool reoffloading = index.data(SessionFilesModel::IsReoffloadRole).toBool();
     const bool offloadedBefore = scope == SessionFilesModel::ListScope::offloaded || reoffloading;
-    QPointer<OffloadSession> weak(session);
-    const auto onSession = [weak, clip](void (OffloadSession::*toggle)(const Clip&)) {
+    QPointer<CardDesk> weak(desk);
+    // The desk ignores a toggle once its offload is handed on.
+    const auto onDesk = [weak, clip](void (CardDesk::*toggle)(const Clip&)) {
         return [weak, clip, toggle] {
-            if (weak && weak->phase() == OffloadSession::Phase::ready)
+            if (weak)
                 (weak.data()->*toggle)(clip);
         };
     };
@@ -45,8 +46,7 @@ bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, cons
         QAction* toggle = menu.addAction(reoffloading ? StageTexts::dontReoffloadThisFile()
                                                       : StageTexts::reoffloadThisFile());
         toggle->setEnabled(ready);
-        QObject::connect(toggle, &QAction::triggered, &menu,
-                         onSession(&OffloadSession::toggleReoffload));
+        QObject::connect(toggle, &QAction::triggered, &menu, onDesk(&CardDesk::toggleReoffload));
         const std::optional<QString> copy = copyPath(model, clip);
         QAction* show = menu.addAction(StageTexts::showCopyInFileBrowser());
         // A copy that is gone has no folder to show, or one without the file; both say little.
@@ -59,14 +59,13 @@ bool fill(QMenu& menu, AppModel& model, SessionFilesModel::ListScope scope, cons
         index.data(SessionFilesModel::IsIncludedShortRole).toBool()) {
         QAction* skip = menu.addAction(StageTexts::skipThisShortClip());
         skip->setEnabled(ready);
-        QObject::connect(skip, &QAction::triggered, &menu,
-                         onSession(&OffloadSession::toggleIncludeShort));
+        QObject::connect(skip, &QAction::triggered, &menu, onDesk(&CardDesk::toggleIncludeShort));
     }
     if (scope == SessionFilesModel::ListScope::skippedShort) {
         QAction* include = menu.addAction(StageTexts::offloadClipAnyway());
         include->setEnabled(ready);
         QObject::connect(include, &QAction::triggered, &menu,
-                         onSession(&OffloadSession::toggleIncludeShort));
+                         onDesk(&CardDesk::toggleIncludeShort));
     }
     return !menu.isEmpty();
 }

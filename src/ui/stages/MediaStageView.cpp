@@ -1,10 +1,10 @@
 #include "ui/stages/MediaStageView.h"
 
 #include "app/model/AppModel.h"
+#include "app/model/CardDesk.h"
 #include "app/wording/ClipsStageContent.h"
 #include "app/wording/StageTexts.h"
 #include "media/DurationFormatting.h"
-#include "session/OffloadSession.h"
 #include "ui/FileManager.h"
 #include "ui/stages/MediaFields.h"
 #include "ui/stages/MediaFileMenu.h"
@@ -83,9 +83,10 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     addMode(StageTexts::reoffloadEverything(), ReoffloadMode::everything);
     addMode(StageTexts::dontReoffload(), ReoffloadMode::off);
     connect(reoffloadMenu, &QMenu::aboutToShow, this, [this, reoffloadMenu] {
-        const OffloadSession* session = m_model.session();
+        const CardDesk* desk = m_model.selectedDesk();
         for (QAction* action : reoffloadMenu->actions())
-            action->setChecked(session && int(session->reoffloadMode()) == action->data().toInt());
+            action->setChecked(desk && desk->hasOffload() &&
+                               int(desk->reoffloadMode()) == action->data().toInt());
     });
     m_reoffload->setObjectName(QStringLiteral("reoffloadMenuButton"));
     m_reoffload->setText(StageTexts::reoffloadMenu());
@@ -162,9 +163,8 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
 
     m_includeAllShort->setToolTip(StageTexts::includeAllShortClipsHelp());
     connect(m_includeAllShort, &QPushButton::clicked, this, [this] {
-        if (OffloadSession* session = m_model.session();
-            session && session->phase() == OffloadSession::Phase::ready)
-            session->setIncludeAllShort(true);
+        if (CardDesk* desk = m_model.selectedDesk())
+            desk->includeAllShort();
     });
 
     auto* listPageWidget = new QWidget(m_pages);
@@ -234,8 +234,8 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
                 listingChanged();
         });
     m_delegate->setCopiedBytes([this] {
-        const OffloadSession* session = m_model.session();
-        return session ? session->progress().currentFileBytes : qint64(0);
+        const CardDesk* desk = m_model.selectedDesk();
+        return desk ? desk->progress().currentFileBytes : qint64(0);
     });
     // Only the row being copied changes between reports; the visible rows repaint cheaply.
     connect(&m_model, &AppModel::offloadProgressed, m_view->viewport(),
@@ -274,9 +274,9 @@ void MediaStageView::updateScopeTitles() {
     // The three titles never clip; the tools beside them may wrap below.
     const auto keepSwitchWhole =
         qScopeGuard([this] { m_scopeBar->setMinimumWidth(m_scopeSwitch->sizeHint().width()); });
-    const OffloadSession* session = m_model.session();
+    const CardDesk* desk = m_model.selectedDesk();
     const int offloaded = m_model.filesOffloaded().rowCount();
-    const int skipped = session ? int(session->skippedShort().clips.size()) : 0;
+    const int skipped = desk ? desk->skippedShortCount() : 0;
     const int counts[scopeCount] = {m_model.filesToCopy().rowCount(), offloaded, skipped};
     for (int i = 0; i < scopeCount; ++i) {
         QAbstractButton* button = m_scopes->button(i);
@@ -309,11 +309,12 @@ void MediaStageView::updateLayout() {
 
 void MediaStageView::update() {
     updateScopeTitles();
-    const OffloadSession* session = m_model.session();
-    const bool ready = session && session->phase() == OffloadSession::Phase::ready;
-    m_fields->setVisible(session != nullptr);
-    m_scopeBar->setVisible(session != nullptr);
-    if (!session) {
+    const CardDesk* desk = m_model.selectedDesk();
+    const bool hasOffload = desk && desk->hasOffload();
+    const bool ready = hasOffload && desk->isOpen();
+    m_fields->setVisible(hasOffload);
+    m_scopeBar->setVisible(hasOffload);
+    if (!hasOffload) {
         // Between the selection and its scan starting, the card is as good as being read.
         m_message->setText(m_model.isScanning() || m_model.selectedCard()
                                ? StageTexts::scanning()
@@ -323,14 +324,13 @@ void MediaStageView::update() {
             m_preview->close();
         return;
     }
-    const CardInventory& inventory = session->inventory();
-    m_reoffload->setVisible(!inventory.offloaded.isEmpty() || !inventory.missing.isEmpty());
+    m_reoffload->setVisible(desk->hasOffloadedFiles());
     m_reoffload->setEnabled(ready);
 
     QString explanation;
     switch (m_scope) {
     case ListScope::toCopy:
-        if (session->outsideDatesCount() > 0)
+        if (desk->outsideDatesCount() > 0)
             explanation = StageTexts::outsideDatesExplanation();
         break;
     case ListScope::offloaded:
@@ -338,27 +338,28 @@ void MediaStageView::update() {
         break;
     case ListScope::skippedShort:
         explanation = StageTexts::skippedShortExplanation(
-            DurationFormatting::threshold(session->shortRule().threshold));
+            DurationFormatting::threshold(desk->shortThreshold()));
         break;
     }
     m_explanation->setText(explanation);
     m_explanation->setVisible(!explanation.isEmpty());
     // What could not be read is said above whatever can still be copied.
-    const std::optional<QString> readFailure = ClipsStageContent::readFailure(*session);
+    const std::optional<QString> readFailure = ClipsStageContent::readFailure(*desk);
     m_readFailure->setText(readFailure.value_or(QString()));
     m_readFailure->setVisible(readFailure.has_value());
     m_includeAllShort->setVisible(m_scope == ListScope::skippedShort &&
-                                  !session->skippedShort().clips.isEmpty());
+                                  desk->skippedShortCount() > 0);
     m_includeAllShort->setEnabled(ready);
 
-    const bool nothing = m_scope == ListScope::toCopy && ready && session->newClips().isEmpty();
+    const bool nothing = m_scope == ListScope::toCopy && ready && desk->newClips().isEmpty();
     if (nothing)
         updateNothingToCopy();
     m_pages->setCurrentIndex(nothing ? nothingPage : listPage);
 }
 
 void MediaStageView::updateNothingToCopy() {
-    const auto nothing = ClipsStageContent::nothingToCopy(*m_model.session());
+    const CardDesk* desk = m_model.selectedDesk();
+    const auto nothing = desk ? ClipsStageContent::nothingToCopy(*desk) : std::nullopt;
     if (!nothing)
         return;
     m_nothingTitle->setText(nothing->title);
@@ -371,8 +372,7 @@ void MediaStageView::updateNothingToCopy() {
     m_nothingButton->setAccessibleName(nothing->button->text);
     const ClipsStageContent::Action action = nothing->button->action;
     connect(m_nothingButton, &QPushButton::clicked, this, [this, action] {
-        const OffloadSession* session = m_model.session();
-        if (session && session->phase() == OffloadSession::Phase::ready)
+        if (const CardDesk* desk = m_model.selectedDesk(); desk && desk->isOpen())
             ClipsStageContent::perform(action, m_model);
     });
 }
@@ -402,8 +402,7 @@ void MediaStageView::previewSelection() {
     QList<PreviewItem> items;
     int start = 0;
     const QModelIndex current = m_view->currentIndex();
-    const OffloadSession* session = m_model.session();
-    if (!session)
+    if (!m_model.selectedDesk() || !m_model.selectedDesk()->hasOffload())
         return;
     for (const QModelIndex& index : rows) {
         const auto clip = files.clip(index.row());
