@@ -2,7 +2,7 @@
 // dates with a calendar open, one name of a combined folder level being dragged, and the whole
 // window where the desktop has no icon theme at all, in the three looks.
 
-#include "ui/tools/StageShots.h"
+#include "screenshots/StageShots.h"
 
 #include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
@@ -12,7 +12,7 @@
 #include "ui/Theme.h"
 #include "ui/stages/DateRangeDialog.h"
 #include "ui/stages/FolderLevelsEditor.h"
-#include "ui/tools/ShotLooks.h"
+#include "screenshots/ShotLooks.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

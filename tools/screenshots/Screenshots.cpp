@@ -7,12 +7,12 @@
 #include "ui/ImportPanel.h"
 #include "ui/StatusItemController.h"
 #include "ui/UiWorld.h"
-#include "ui/tools/NamingShots.h"
-#include "ui/tools/PresetsShots.h"
-#include "ui/tools/SettingsShots.h"
-#include "ui/tools/ShotLooks.h"
-#include "ui/tools/StageShots.h"
-#include "ui/tools/WelcomeShots.h"
+#include "screenshots/NamingShots.h"
+#include "screenshots/PresetsShots.h"
+#include "screenshots/SettingsShots.h"
+#include "screenshots/ShotLooks.h"
+#include "screenshots/StageShots.h"
+#include "screenshots/WelcomeShots.h"
 
 #include <QApplication>
 #include <QBuffer>

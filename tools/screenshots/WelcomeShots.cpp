@@ -1,4 +1,4 @@
-#include "ui/tools/WelcomeShots.h"
+#include "screenshots/WelcomeShots.h"
 
 #include "app/onboarding/OnboardingStore.h"
 #include "app/settings/AppSettings.h"
@@ -6,7 +6,7 @@
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
 #include "ui/WelcomeWindow.h"
-#include "ui/tools/ShotLooks.h"
+#include "screenshots/ShotLooks.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -1,13 +1,13 @@
 // Renders the naming tab of the settings window in the three looks: as it opens, with an error
 // in the folder template and a warning in the file template, and with no folder template.
 
-#include "ui/tools/NamingShots.h"
+#include "screenshots/NamingShots.h"
 
 #include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 #include "ui/Theme.h"
 #include "ui/settings/SettingsWindow.h"
-#include "ui/tools/ShotLooks.h"
+#include "screenshots/ShotLooks.h"
 
 #include <QApplication>
 #include <QStyleFactory>

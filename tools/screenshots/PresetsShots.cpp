@@ -2,12 +2,12 @@
 // one in use edited, its templates broken) and favourites (one not connected, one refused
 // another's folder), each selected.
 
-#include "ui/tools/PresetsShots.h"
+#include "screenshots/PresetsShots.h"
 
 #include "app/model/AppModel.h"
 #include "support/AppModelWorld.h"
 #include "ui/settings/SettingsWindow.h"
-#include "ui/tools/ShotLooks.h"
+#include "screenshots/ShotLooks.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,13 +1,13 @@
 // Renders every tab of the settings window in the three looks, with a few cameras, an ignored
 // card and an ignore entry that hides footage, so each state shows.
 
-#include "ui/tools/SettingsShots.h"
+#include "screenshots/SettingsShots.h"
 
 #include "app/model/AppModel.h"
 #include "app/stores/CameraStore.h"
 #include "support/AppModelWorld.h"
 #include "ui/settings/SettingsWindow.h"
-#include "ui/tools/ShotLooks.h"
+#include "screenshots/ShotLooks.h"
 
 #include <QApplication>
 #include <QStyleFactory>
