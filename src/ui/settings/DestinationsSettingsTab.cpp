@@ -253,6 +253,9 @@ void DestinationsSettingsTab::addBackups() {
                "later, with Stowly (stowly-cli verify) or another ASC MHL tool."));
     addSwitch(tr("Copy to one drive from several cards at once"), settings,
               setting::shareDestinationDrives);
+    addNote(tr("Off, cards whose copies go to the same drive take turns, which keeps a spinning "
+               "drive from seeking between them; cards that go to different drives always copy "
+               "side by side. On, every card starts at once."));
 }
 
 } // namespace stowly
