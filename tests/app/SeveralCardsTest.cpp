@@ -74,6 +74,7 @@ TEST(SeveralCardsTest, TheQueueRunsCardsByTheirDrives) {
     ASSERT_TRUE(turn);
     EXPECT_EQ(turn->session, deskA.session());
     EXPECT_EQ(turn->folder, w.destination.path());
+    EXPECT_TRUE(deskB.isWaiting() && !deskB.isOpen()) << "a waiting offload's choices are fixed";
 
     // The other drive's offload does not wait for the first one's.
     m.useFolder(otherDrive);
