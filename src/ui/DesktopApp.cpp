@@ -5,6 +5,7 @@
 #include "ui/DesktopPromptPresenter.h"
 #include "ui/EventSound.h"
 #include "ui/MainWindow.h"
+#include "ui/OffloadNotice.h"
 #include "ui/StatusItemController.h"
 #include "ui/Theme.h"
 #include "ui/WelcomeWindow.h"
@@ -38,6 +39,9 @@ DesktopApp::DesktopApp(AppModel& model, DesktopLook* look, QObject* parent)
     m_model.setFrontEnd(this);
     m_prompts = std::make_unique<DesktopPromptPresenter>(m_model.importPrompter(),
                                                          QDBusConnection::sessionBus());
+    new OffloadNotice(
+        m_model, QDBusConnection::sessionBus(),
+        [this] { return m_window->isVisible() && m_window->isActiveWindow(); }, this);
     m_statusItem = std::make_unique<StatusItemController>(
         m_model, StatusItemController::Actions{[this] { showMainWindow(); },
                                                [this] { showSettings(); }, [this] { quit(); }});

@@ -7,6 +7,7 @@
 #include "app/wording/ClipsStageContent.h"
 #include "app/wording/StageTexts.h"
 #include "devices/SpaceInfo.h"
+#include "ui/OffloadQueueView.h"
 #include "ui/Theme.h"
 #include "ui/stages/ElidedLabel.h"
 
@@ -47,8 +48,10 @@ void setRole(QWidget* widget, const char* role) {
 OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     : QFrame(parent), m_model(model), m_readyPage(new QWidget(this)),
       m_readyLine(new QLabel(m_readyPage)), m_start(new QPushButton(m_readyPage)),
-      m_runningPage(new QWidget(this)), m_progress(new QProgressBar(m_runningPage)),
-      m_counts(new QLabel(m_runningPage)), m_currentFile(new ElidedLabel(m_runningPage)),
+      m_unqueue(new QPushButton(tr("Cancel"), m_readyPage)),
+      m_queue(new OffloadQueueView(model, this)), m_runningPage(new QWidget(this)),
+      m_progress(new QProgressBar(m_runningPage)), m_counts(new QLabel(m_runningPage)),
+      m_currentFile(new ElidedLabel(m_runningPage)),
       m_verifying(new QLabel(StageTexts::verifying(), m_runningPage)),
       m_eta(new QLabel(m_runningPage)), m_cancel(new QPushButton(tr("Cancel"), m_runningPage)),
       m_clock(new QTimer(this)), m_finishedPage(new QWidget(this)),
@@ -70,11 +73,19 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     m_start->setDefault(true);
     m_start->setCursor(Qt::PointingHandCursor);
     connect(m_start, &QPushButton::clicked, &m_model, &AppModel::startOffload);
+    m_unqueue->setObjectName(QStringLiteral("unqueueButton"));
+    m_unqueue->setAccessibleName(tr("Cancel waiting offload"));
+    connect(m_unqueue, &QPushButton::clicked, this, [this] {
+        if (const auto card = m_model.selectedCard())
+            m_model.cancelOffload(card->id());
+    });
     auto* ready = new QHBoxLayout(m_readyPage);
     ready->setContentsMargins(0, 0, 0, 0);
     ready->setSpacing(16);
     ready->addWidget(m_readyLine, 1);
+    ready->addWidget(m_unqueue);
     ready->addWidget(m_start);
+    layout->addWidget(m_queue);
     layout->addWidget(m_readyPage);
 
     // Running: the bar and Cancel, then files and bytes, the file, and the time left.
@@ -113,6 +124,7 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     layout->addWidget(m_runningPage);
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &OffloadBar::updateRunning);
+    connect(m_clock, &QTimer::timeout, this, &OffloadBar::updateQueue);
 
     // Finished: the result in large type, the line of counts, what failed, and Done.
     m_title->setObjectName(QStringLiteral("finishedTitle"));
@@ -146,6 +158,7 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
         connect(&m_model, signal, this, &OffloadBar::refresh);
     connect(&m_model, &AppModel::offloadProgressed, this, &OffloadBar::updateRunning);
     connect(&m_model, &AppModel::offloadFinished, this, &OffloadBar::refresh);
+    connect(&m_model, &AppModel::queueChanged, this, &OffloadBar::refresh);
     connect(&m_model.devices(), &CardDevices::ejectEnded, this, &OffloadBar::ejectEnded);
     refresh();
 }
@@ -153,19 +166,23 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
 void OffloadBar::refresh() {
     const CardDesk* desk = m_model.selectedDesk();
     const Mode mode = desk && desk->isRunning()    ? Mode::running
+                      : desk && desk->isWaiting()  ? Mode::waiting
                       : desk && desk->isFinished() ? Mode::finished
                                                    : Mode::ready;
     const bool modeChanged = mode != m_mode;
     m_mode = mode;
-    m_readyPage->setVisible(mode == Mode::ready);
+    m_readyPage->setVisible(mode == Mode::ready || mode == Mode::waiting);
     m_runningPage->setVisible(mode == Mode::running);
     m_finishedPage->setVisible(mode == Mode::finished);
-    if (mode != Mode::running)
+    // The clock runs while anything copies, for the shown card's time left and the queue's.
+    if (!m_model.isBusy())
         m_clock->stop();
     else if (!m_clock->isActive())
         m_clock->start();
+    updateQueue();
     switch (mode) {
     case Mode::ready:
+    case Mode::waiting:
         updateReady();
         break;
     case Mode::running:
@@ -185,8 +202,27 @@ void OffloadBar::refresh() {
     }
 }
 
+void OffloadBar::updateQueue() {
+    // Shown when something other than the shown card's offload is in the queue.
+    const QList<QueueLine> lines = m_model.queueLines();
+    const auto card = m_model.selectedCard();
+    const bool others = std::any_of(lines.cbegin(), lines.cend(), [&](const QueueLine& line) {
+        return !card || line.cardID != card->id();
+    });
+    m_queue->setVisible(others);
+    if (others)
+        m_queue->refresh();
+}
+
 void OffloadBar::updateReady() {
     const CardDesk* desk = m_model.selectedDesk();
+    m_unqueue->setVisible(m_mode == Mode::waiting);
+    m_start->setVisible(m_mode != Mode::waiting);
+    if (m_mode == Mode::waiting) {
+        m_readyLine->setText(m_model.waitingText(*desk).value_or(QString()));
+        setRole(m_readyLine, "secondary");
+        return;
+    }
     const bool hasOffload = desk && desk->hasOffload();
     m_start->setText(StageTexts::startButton(hasOffload ? desk->newClips().size() : 0));
     const auto& blocker = m_model.offloadBlocker();

@@ -16,21 +16,25 @@ namespace stowly {
 
 class AppModel;
 class ElidedLabel;
+class OffloadQueueView;
 struct CardVolume;
 struct OffloadSummary;
 
-// The strip along the bottom of the window: ready to start (or why not), the running copy, and
-// the result until the user is done with it. Shows the model's values and calls its commands.
+// The strip along the bottom of the window: every offload of the queue when more than the shown
+// card's is under way, then the shown card's: ready to start (or why not), waiting for its
+// turn, the running copy, and the result until the user is done with it. Shows the model's
+// values and calls its commands.
 class OffloadBar : public QFrame {
     Q_OBJECT
 public:
     explicit OffloadBar(AppModel& model, QWidget* parent = nullptr);
 
 private:
-    enum class Mode { ready, running, finished };
+    enum class Mode { ready, waiting, running, finished };
 
     void refresh();
     void updateReady();
+    void updateQueue();
     void updateRunning();
     void updateFinished();
     // The one arrival of a clean offload: its title fades in.
@@ -43,6 +47,10 @@ private:
     QWidget* m_readyPage;
     QLabel* m_readyLine;
     QPushButton* m_start;
+    // Takes the shown card's waiting offload out of the queue.
+    QPushButton* m_unqueue;
+
+    OffloadQueueView* m_queue;
 
     QWidget* m_runningPage;
     QProgressBar* m_progress;

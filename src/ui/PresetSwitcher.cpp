@@ -27,7 +27,7 @@ PresetSwitcher::PresetSwitcher(AppModel& model, QWidget* parent)
 void PresetSwitcher::updateLabel() {
     const auto active = m_model.presets().activePreset();
     setText(active ? tr("Preset: %1").arg(active->displayName()) : tr("No Preset"));
-    setEnabled(!m_model.isBusy());
+    setEnabled(!m_model.isSelectedCardBusy());
 }
 
 void PresetSwitcher::fillMenu() {

@@ -309,6 +309,7 @@ void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& su
         listed)
         ejectCard(session->card());
     Q_EMIT offloadFinished(summary);
+    Q_EMIT offloadEnded(session->card(), summary);
     // A card pulled during its run, and not shown, has nothing left to show.
     CardDesk* desk = deskOf(session);
     if (desk && session->cardRemoved() && desk != m_desk)
@@ -403,12 +404,20 @@ QString AppModel::cardDetail(const CardVolume& card) const {
     if (!desk || !desk->inventory())
         return {};
     const CardInventory& inventory = *desk->inventory();
+    const OffloadSession* session = desk->session();
+    // Each card's row tells where its offload is, so a glance at the list is enough.
+    if (session && session->isWaiting())
+        return QueueLines::waitingDetail(m_queue->waiting().indexOf(session));
+    if (session && session->isRunning())
+        return QueueLines::copyingDetail(*session);
     std::optional<qsizetype> copied;
-    if (const OffloadSession* session = desk->session();
-        session && session->phase() != OffloadSession::Phase::ready)
+    if (session && session->phase() != OffloadSession::Phase::ready)
         copied = session->verifiedIDs().size();
-    return OffloadFormatting::cardDetail(inventory.newFiles.size(), copied,
-                                         inventory.ignored.size());
+    QString detail =
+        OffloadFormatting::cardDetail(inventory.newFiles.size(), copied, inventory.ignored.size());
+    if (const auto& summary = session ? session->summary() : std::nullopt)
+        detail += OffloadFormatting::cardResult(*summary, inventory);
+    return detail;
 }
 
 StageState AppModel::stage(int number) const {

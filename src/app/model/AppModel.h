@@ -4,6 +4,7 @@
 #include "app/model/AppPlatform.h"
 #include "app/model/CardHistory.h"
 #include "app/model/OffloadBlocker.h"
+#include "app/model/QueueLines.h"
 #include "app/model/StageState.h"
 #include "app/prompts/ImportPrompterHost.h"
 #include "app/settings/AppSettings.h"
@@ -136,7 +137,21 @@ public:
     QList<CardDesk*> desks() const;
     CardDesk* desk(const QString& cardID) const;
     CardDesk* selectedDesk() const { return m_desk; }
+    // The shown card is being copied or waits for its turn: its choices, its destination and
+    // the card itself stay as they are. Other cards may still be set up and started.
+    bool isSelectedCardBusy() const;
     OffloadQueue& queue() const { return *m_queue; }
+    // The offload queue as the offload bar lists it, running offloads first.
+    QList<QueueLine> queueLines() const;
+    QString queueTotal() const;
+    // Why the desk's offload waits ("Waiting for “A7SIII” to finish on Footage SSD"); none
+    // when it does not.
+    std::optional<QString> waitingText(const CardDesk& desk) const;
+    // Moves the waiting offload on line `line` before the line now at `to` (the line count: the
+    // end). Running offloads keep their lines.
+    void moveQueueLine(int line, int to);
+    // Stops the card's running offload, or takes its waiting one out of the queue.
+    void cancelOffload(const QString& cardID);
     // Ejecting, mounting and what the system knows of the cards' disks.
     CardDevices& devices() const { return *m_devices; }
     // What the system says of its volumes.
@@ -230,6 +245,8 @@ Q_SIGNALS:
     void formatStateChanged();
     // A run of any card ended.
     void offloadFinished(const stowly::OffloadSummary& summary);
+    // The same, with the card it copied.
+    void offloadEnded(const stowly::CardVolume& card, const stowly::OffloadSummary& summary);
     // An offload was queued, started, moved, cancelled or ended.
     void queueChanged();
     // An erase ended, with its outcome.

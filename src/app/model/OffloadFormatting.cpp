@@ -24,6 +24,18 @@ QString OffloadFormatting::cardDetail(qsizetype newFiles, std::optional<qsizetyp
     return text;
 }
 
+QString OffloadFormatting::cardResult(const OffloadSummary& summary,
+                                      const CardInventory& inventory) {
+    if (summary.cancelled)
+        return QCoreApplication::translate("OffloadFormatting", " · cancelled");
+    if (summary.failed >= 1)
+        return QCoreApplication::translate("OffloadFormatting", " · %1 failed").arg(summary.failed);
+    if (!summary.historyNotSaved && !inventory.unreadable && inventory.newFiles.isEmpty() &&
+        inventory.missing.isEmpty())
+        return QCoreApplication::translate("OffloadFormatting", " · ready to erase");
+    return {};
+}
+
 std::optional<double> OffloadFormatting::estimatedSecondsRemaining(qint64 bytesDone,
                                                                    qint64 bytesTotal,
                                                                    double elapsedSeconds) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "copy/OffloadSummary.h"
+#include "media/CardInventory.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,9 @@ namespace OffloadFormatting {
 // "No new files", "1 new file", "12 new files", or "<copied> copied" once an offload copied;
 // then " · <n> ignored" when anything was ignored.
 QString cardDetail(qsizetype newFiles, std::optional<qsizetype> copied, qsizetype ignored);
+// What a card's row adds once its offload ended: " · 2 failed", " · cancelled", or
+// " · ready to erase" when every file on the card has a verified copy.
+QString cardResult(const OffloadSummary& summary, const CardInventory& inventory);
 // Seconds left at the rate so far; none until there is a rate worth trusting.
 std::optional<double> estimatedSecondsRemaining(qint64 bytesDone, qint64 bytesTotal,
                                                 double elapsedSeconds);

@@ -1,6 +1,6 @@
 #include "app/onboarding/OnboardingDrive.h"
 
-#include "base/PlatformWords.h"
+#include "devices/DriveName.h"
 #include "devices/VolumeFacts.h"
 #include "devices/VolumeInfo.h"
 #include "devices/VolumePaths.h"
@@ -16,27 +16,6 @@
 
 namespace stowly {
 namespace {
-
-QString lastComponent(const QString& path) {
-    return path.section(u'/', -1, -1, QString::SectionSkipEmpty);
-}
-
-QString volumeName(const VolumeResources& r) {
-    if (r.name && !r.name->isEmpty())
-        return *r.name;
-    return lastComponent(r.path);
-}
-
-// The start-up volume's root has no last component to fall back on.
-QString startupVolumeName(const VolumeResources& r) {
-    const QString name = volumeName(r);
-    if (!name.isEmpty())
-        return name;
-    QString computer = platformWords::computer();
-    if (!computer.isEmpty())
-        computer[0] = computer[0].toUpper();
-    return computer;
-}
 
 // The nearest folder that exists on the way up, so a movies folder not made yet is still
 // measured on the file system it will be made on.
@@ -94,7 +73,7 @@ QList<OnboardingDrive> OnboardingDrive::live(const VolumeFacts& facts) {
             continue;
         OnboardingDrive drive;
         if (r->isRootFileSystem.value_or(false)) {
-            drive.name = startupVolumeName(*r);
+            drive.name = driveName(*r);
             drive.kind = QCoreApplication::translate("OnboardingDrive", "Internal");
             drive.suggestedPath = moviesFolder();
             drive.isInternal = true;
@@ -102,7 +81,7 @@ QList<OnboardingDrive> OnboardingDrive::live(const VolumeFacts& facts) {
             // the suggested folder goes.
             measure(drive, existingFolderAtOrAbove(drive.suggestedPath), facts);
         } else if (isOfferedDrive(*r, facts)) {
-            drive.name = volumeName(*r);
+            drive.name = driveName(*r);
             drive.kind = r->isInternal.value_or(false)
                              ? QCoreApplication::translate("OnboardingDrive", "Internal")
                              : QCoreApplication::translate("OnboardingDrive", "External");

@@ -70,8 +70,9 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
     // The menu is built when the card is known; recompute what applies each time it opens.
     connect(menu, &QMenu::aboutToShow, this, [this, ejectAction, forgetAction] {
         ejectAction->setEnabled(m_model.selectedCard() && !m_model.devices().isEjecting() &&
-                                !m_model.isBusy() && !m_model.isFormatting());
-        forgetAction->setEnabled(m_model.selectedCardHistoryCount() > 0 && !m_model.isBusy());
+                                !m_model.isSelectedCardBusy() && !m_model.isFormatting());
+        forgetAction->setEnabled(m_model.selectedCardHistoryCount() > 0 &&
+                                 !m_model.isSelectedCardBusy());
     });
     const auto eject = [this] {
         if (const auto card = m_model.selectedCard())
@@ -139,8 +140,8 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
                 if (m_following || !current.isValid())
                     return;
                 const QString path = current.data(CardListModel::PathRole).toString();
-                // The window stays on the card being copied or erased; the row follows it.
-                if (!m_model.isBusy())
+                // Any card may be shown while others copy; an erase keeps the window on its card.
+                if (!m_model.isFormatting())
                     for (const CardVolume& card : m_model.cards())
                         if (card.url == path && m_model.selectedCardID() != card.id())
                             m_model.select(card, false);
@@ -223,7 +224,7 @@ void CardStageView::updateCard() {
     m_historyLine->setVisible(m_model.isLoadingHistory());
     const bool hasSelection = m_model.selectedCard().has_value();
     // Not while files are read from the card or it is being erased.
-    const bool cardInUse = m_model.isBusy() || m_model.isFormatting();
+    const bool cardInUse = m_model.isSelectedCardBusy() || m_model.isFormatting();
     m_eject->setEnabled(hasSelection && !m_model.devices().isEjecting() && !cardInUse);
     m_actions->setEnabled(hasSelection);
 

@@ -158,9 +158,10 @@ DestinationStageView::DestinationStageView(AppModel& model, QWidget* parent)
     connect(&m_model.settings(), &AppSettings::changed, this, later);
     m_model.settings().onChange(setting::destinationPath, this,
                                 &DestinationStageView::updateFolder);
-    // The destination stays put while an offload copies into it.
+    // The destination stays put while the shown card's offload copies into it or waits; another
+    // card may go elsewhere meanwhile.
     const auto lock = [this] {
-        const bool busy = m_model.isBusy();
+        const bool busy = m_model.isSelectedCardBusy();
         m_choose->setEnabled(!busy);
         m_favorites->setEnabled(!busy);
     };
@@ -294,7 +295,7 @@ void DestinationStageView::setDropHighlight(bool on) {
 }
 
 void DestinationStageView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFolder(event->mimeData()) || m_model.isBusy())
+    if (!droppedFolder(event->mimeData()) || m_model.isSelectedCardBusy())
         return;
     event->acceptProposedAction();
     setDropHighlight(true);
@@ -308,7 +309,7 @@ void DestinationStageView::dragLeaveEvent(QDragLeaveEvent* event) {
 void DestinationStageView::dropEvent(QDropEvent* event) {
     setDropHighlight(false);
     const auto folder = droppedFolder(event->mimeData());
-    if (!folder || m_model.isBusy())
+    if (!folder || m_model.isSelectedCardBusy())
         return;
     event->acceptProposedAction();
     m_model.useFolder(*folder);

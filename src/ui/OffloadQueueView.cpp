@@ -1,0 +1,95 @@
+#include "ui/OffloadQueueView.h"
+
+#include "app/model/AppModel.h"
+#include "ui/settings/ReorderingList.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace stowly {
+
+namespace {
+constexpr int cardIDRole = Qt::UserRole + 1;
+constexpr int waitingRole = Qt::UserRole + 2;
+} // namespace
+
+OffloadQueueView::OffloadQueueView(AppModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model), m_total(new QLabel(this)),
+      m_lines(new ReorderingList(this)) {
+    setObjectName(QStringLiteral("offloadQueue"));
+    m_total->setObjectName(QStringLiteral("queueTotal"));
+    m_total->setProperty("stowlyRole", QStringLiteral("secondary"));
+    m_lines->setObjectName(QStringLiteral("queueLines"));
+    m_lines->setAccessibleName(tr("Offloads"));
+    m_lines->setToolTip(tr("Drag a waiting offload to change its turn. Delete cancels the "
+                           "selected offload."));
+    m_lines->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_lines->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->setSpacing(4);
+    layout->addWidget(m_total);
+    layout->addWidget(m_lines);
+    connect(m_lines, &ReorderingList::moveRequested, this, [this](const QList<int>& rows, int to) {
+        if (rows.size() == 1)
+            m_model.moveQueueLine(rows.first(), to);
+    });
+    connect(m_lines, &QWidget::customContextMenuRequested, this, &OffloadQueueView::showMenu);
+    refresh();
+}
+
+void OffloadQueueView::refresh() {
+    const QList<QueueLine> lines = m_model.queueLines();
+    m_total->setText(m_model.queueTotal());
+    // Rows are rewritten in place, so a selection or a drag in progress survives a tick.
+    while (m_lines->count() > lines.size())
+        delete m_lines->takeItem(m_lines->count() - 1);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QListWidgetItem* item =
+            i < m_lines->count() ? m_lines->item(int(i)) : new QListWidgetItem(m_lines);
+        item->setText(lines[i].text);
+        item->setData(cardIDRole, lines[i].cardID);
+        item->setData(waitingRole, lines[i].isWaiting);
+        // Only a waiting offload can change its turn.
+        item->setFlags(lines[i].isWaiting ? item->flags() | Qt::ItemIsDragEnabled
+                                          : item->flags() & ~Qt::ItemIsDragEnabled);
+    }
+    const int rowHeight = std::max(m_lines->sizeHintForRow(0), fontMetrics().lineSpacing() + 6);
+    m_lines->setFixedHeight(std::min(int(lines.size()), 4) * rowHeight + 2 * m_lines->frameWidth() +
+                            2);
+}
+
+void OffloadQueueView::cancelLine(int line) {
+    if (const QListWidgetItem* item = m_lines->item(line))
+        m_model.cancelOffload(item->data(cardIDRole).toString());
+}
+
+void OffloadQueueView::showMenu(const QPoint& position) {
+    const QListWidgetItem* item = m_lines->itemAt(position);
+    if (!item)
+        return;
+    const int line = m_lines->row(item);
+    QMenu menu(this);
+    const QString name = m_model.queueLines().value(line).cardName;
+    QAction* cancel = menu.addAction(item->data(waitingRole).toBool()
+                                         ? tr("Take “%1” Out of the Queue").arg(name)
+                                         : tr("Cancel the Offload of “%1”").arg(name));
+    connect(cancel, &QAction::triggered, this, [this, line] { cancelLine(line); });
+    menu.exec(m_lines->viewport()->mapToGlobal(position));
+}
+
+bool OffloadQueueView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_lines && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) &&
+            m_lines->currentRow() >= 0) {
+            cancelLine(m_lines->currentRow());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace stowly

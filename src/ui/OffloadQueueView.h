@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace stowly {
+
+class AppModel;
+class ReorderingList;
+
+// Every running and waiting offload, one line each, with the total: waiting ones are dragged
+// into another order, and any is cancelled from its menu or with Delete.
+class OffloadQueueView : public QWidget {
+    Q_OBJECT
+public:
+    explicit OffloadQueueView(AppModel& model, QWidget* parent = nullptr);
+
+    // Reads the queue again; the bar calls it as the clock ticks and as the queue changes.
+    void refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cancelLine(int line);
+    void showMenu(const QPoint& position);
+
+    AppModel& m_model;
+    QLabel* m_total;
+    ReorderingList* m_lines;
+};
+
+} // namespace stowly
