@@ -45,14 +45,8 @@ protected:
     // Puts a file on the card and plans it into `folder`/`fileName`.
     PlannedFile& plan(const QString& relativePath, const QByteArray& content, const QString& folder,
                       const QString& fileName) {
-        const QString path = writeFile(dir("card/" + relativePath), content);
-        Clip clip;
-        clip.url = fileNames::encode(path);
-        clip.relativePath = relativePath;
-        clip.size = content.size();
-        clip.modificationDate = QDateTime(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
-        job.plan.append(
-            PlannedFile{clip, folder, fileName, std::nullopt, FileRole::main, std::nullopt});
+        job.plan.append(plannedCopy(dir("card"), relativePath, content, folder, fileName));
+        job.plan.last().clip.modificationDate = QDateTime(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
         return job.plan.last();
     }
 
