@@ -300,13 +300,7 @@ TEST(AppModelTest, ACardInsertedUnmountedIsMountedWhenTheSettingsSaySo) {
 }
 
 TEST(AppModelTest, ForgettingACardCountsItsFilesAndSaysWhenTheyHaveMoreCopies) {
-    struct AnsweringYes : AppFrontEnd {
-        void confirm(const Confirmation& question, std::function<void(bool)> done) override {
-            asked.append(question.message);
-            done(true);
-        }
-        QStringList asked;
-    } frontEnd;
+    AnsweringFrontEnd frontEnd;
     World w;
     AppModel& m = *w.model;
     m.setFrontEnd(&frontEnd);
@@ -324,9 +318,9 @@ TEST(AppModelTest, ForgettingACardCountsItsFilesAndSaysWhenTheyHaveMoreCopies) {
 
     m.confirmForgetSelectedCardHistory();
     ASSERT_EQ(frontEnd.asked.size(), 1);
-    EXPECT_TRUE(frontEnd.asked[0].startsWith(
+    EXPECT_TRUE(frontEnd.asked[0].message.startsWith(
         "Stowly will forget the 2 files it offloaded from this card (4 copies), so they"))
-        << frontEnd.asked[0].toStdString();
+        << frontEnd.asked[0].message.toStdString();
     EXPECT_EQ(m.history().entries().size(), 0);
     m.setFrontEnd(nullptr);
 }

@@ -178,7 +178,7 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
     EXPECT_TRUE(text.contains("\nappearance=Light\n"));
 }
 
-TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixtyAndTheSliderKeepsThem) {
+TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixty) {
     TempDir home;
     writeFile(home("low.conf"), "[General]\nshortClipSeconds=0\n");
     writeFile(home("high.conf"), "[General]\nshortClipSeconds=300\n");
@@ -192,18 +192,9 @@ TEST(AppSettingsTest, ShortClipSecondsStayWithinOneToSixtyAndTheSliderKeepsThem)
     EXPECT_TRUE(readFile(home("high.conf")).contains("\nshortClipSeconds=60\n"));
     s.setValue(setting::shortClipSeconds, -4);
     EXPECT_EQ(s.value(setting::shortClipSeconds), 1);
-
-    // The slider's zero switches the rule off without losing the seconds.
-    s.setValue(setting::shortClipSeconds, 8);
-    s.setShortClipSliderSeconds(0);
-    EXPECT_FALSE(s.value(setting::skipShortClips));
-    EXPECT_EQ(s.value(setting::shortClipSeconds), 8);
-    s.setShortClipSliderSeconds(12);
-    EXPECT_TRUE(s.value(setting::skipShortClips));
-    EXPECT_EQ(s.value(setting::shortClipSeconds), 12);
 }
 
-TEST(AppSettingsTest, RecentProjectsIgnoredCardsQuickDumpNamingAndTheChooser) {
+TEST(AppSettingsTest, RecentProjectsQuickDumpNamingAndTheChooser) {
     AppSettings s(nullptr);
     s.rememberProject("   ");
     EXPECT_EQ(s.value(setting::lastProject), "");
@@ -214,14 +205,6 @@ TEST(AppSettingsTest, RecentProjectsIgnoredCardsQuickDumpNamingAndTheChooser) {
     EXPECT_EQ(s.value(setting::recentProjects), QStringList({"c", "F", "E", "D", "B", "A"}));
     s.rememberProject("G");
     EXPECT_EQ(s.value(setting::recentProjects), QStringList({"G", "c", "F", "E", "D", "B"}));
-
-    const CardVolume card{"/media/u/A", "A7S", QString("1234-ABCD")};
-    s.ignoreImports(card);
-    s.ignoreImports(card);
-    s.ignoreImports(CardVolume{"/media/u/B", "A7S", std::nullopt});
-    ASSERT_EQ(s.value(setting::ignoredImportCards).size(), 2);
-    s.stopIgnoringImports("1234-ABCD");
-    EXPECT_EQ(s.value(setting::ignoredImportCards), QList<IgnoredImportCard>({{"A7S", "A7S"}}));
 
     s.setValue(setting::quickDump, true);
     EXPECT_EQ(s.effectiveFolderTemplate(), "{date}");

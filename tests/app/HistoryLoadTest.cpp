@@ -15,16 +15,8 @@ TEST(HistoryLoadTest, ACardInsertedWhileTheHistoryIsReadIsScannedAgainstIt) {
     TempDir history;
     TempDir copies;
     writeFile(copies("A.JPG"), "aaaa");
-    HistoryEntry copied;
-    copied.sourceKey = "CARD-UUID|DCIM/100/A.JPG|4|1790000000";
-    copied.cardName = "CARD";
-    copied.sourceRelativePath = "DCIM/100/A.JPG";
-    copied.destinationPath = copies("A.JPG");
-    copied.size = 4;
-    copied.sha256 = QString(64, u'a');
-    copied.offloadedAt = QDateTime::fromSecsSinceEpoch(1'790'000'000, Qt::UTC);
     HistoryRecords records;
-    records.append(copied);
+    records.append(copyRecord("CARD-UUID|DCIM/100/A.JPG|4|1790000000", copies("A.JPG"), 4));
     writeFile(history("ledger.json"), HistoryFile::encode(records));
 
     // The lock holds the reader back until the test has looked.

@@ -10,7 +10,6 @@ using namespace stowly;
 
 TEST(OnboardingDraftTest, StartersSetTheNamingAndTheDraftRoundTripsThroughJson) {
     OnboardingDraft draft;
-    EXPECT_EQ(draft.folderTemplate, "{project}/{date}/{camera}"); // a new draft is a film shoot
     draft.chooseStarter(OnboardingStarter::blank);
     EXPECT_EQ(draft.presetName, "My Preset");
     EXPECT_EQ(draft.folderTemplate, ""); // "Flat"

@@ -4,8 +4,6 @@
 #include "support/AppModelWorld.h"
 #include "support/ScratchMount.h"
 
-#include <QDirIterator>
-
 #include <gtest/gtest.h>
 
 using namespace stowly;
@@ -19,15 +17,6 @@ constexpr qint64 MiB = 1 << 20;
 QHash<QString, QByteArray> shoot(char fill) {
     return {{"DCIM/100/C0001.MP4", QByteArray(3 * MiB, fill)},
             {"DCIM/100/C0002.MP4", QByteArray(2 * MiB, char(fill + 1))}};
-}
-
-QStringList filesUnder(const QString& folder) {
-    QStringList found;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << it.next().mid(folder.size() + 1);
-    found.sort();
-    return found;
 }
 
 // Selects a card and gives its offload the project, so that nothing blocks it.
@@ -107,8 +96,8 @@ TEST(SeveralCardsTest, TheQueueRunsCardsByTheirDrives) {
     EXPECT_EQ(m.history().entryCount(b.volumeIdentity()), 0);
     EXPECT_EQ(m.history().entryCount(d.volumeIdentity()), 0);
     // A's and E's files share one folder, each under a name of its own.
-    EXPECT_EQ(filesUnder(w.destination.path()).size(), 4);
-    EXPECT_EQ(filesUnder(otherDrive).size(), 2);
+    EXPECT_EQ(filesBelow(w.destination.path()).size(), 4);
+    EXPECT_EQ(filesBelow(otherDrive).size(), 2);
 }
 
 // Each card keeps its own choices and its run while another is shown.

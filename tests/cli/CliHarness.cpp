@@ -1,6 +1,5 @@
 #include "cli/CliHarness.h"
 
-#include <QDirIterator>
 #include <QFile>
 
 #include <cerrno>
@@ -54,15 +53,6 @@ QHash<QString, QString> cardWalkFaults(const QString& folder, const QString& poi
             {"SOAK_FAULT_ERRNOS", QString::number(EIO)},
             {"SOAK_FAULT_UNDER", folder},
             {"SOAK_FAULT_START", folder}};
-}
-
-QStringList filesBelow(const QString& folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next().mid(folder.size() + 1);
-    files.sort();
-    return files;
 }
 
 QStringList paths(const QJsonArray& clips) {

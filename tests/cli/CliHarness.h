@@ -48,8 +48,7 @@ public:
 // ("readdir,statx") below `folder`; empty where libfiu is not installed.
 QHash<QString, QString> cardWalkFaults(const QString& folder, const QString& points);
 
-// The relative paths of the files below a folder, sorted.
-QStringList filesBelow(const QString& folder);
+// The clips' paths in a listing of the program's.
 QStringList paths(const QJsonArray& clips);
 
 } // namespace stowly::test

@@ -5,7 +5,6 @@
 #include "support/ScratchMount.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QScopeGuard>
 
 #include <gtest/gtest.h>
@@ -28,10 +27,7 @@ TEST(MountCommandTest, ListsAndMountsACardNothingHasMounted) {
     if (!udisks)
         GTEST_SKIP() << why.toStdString();
     ASSERT_TRUE(udisks->allowAll());
-    const QString label =
-        QStringLiteral("MNT%1")
-            .arg(int(QRandomGenerator::global()->bounded(0x10000)), 4, 16, QChar(u'0'))
-            .toUpper();
+    const QString label = randomLabel("MNT");
     TempDir folder;
     const auto scratch = ScratchMount::exfatImage(folder.path(), 32 << 20, &why, label);
     if (!scratch)

@@ -3,6 +3,7 @@
 #include "base/FileNames.h"
 #include "copy/Copier.h"
 #include "copy/OffloadSummary.h"
+#include "naming/PlannedFile.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -46,6 +47,17 @@ inline qint64 modificationSeconds(const QString& path) {
     struct stat info {};
     ::stat(fileNames::encode(path).constData(), &info);
     return info.st_mtim.tv_sec;
+}
+
+// The card file `cardRoot`/`relativePath`, written with `content`, planned as `folder`/`fileName`.
+inline PlannedFile plannedCopy(const QString& cardRoot, const QString& relativePath,
+                               const QByteArray& content, const QString& folder,
+                               const QString& fileName) {
+    Clip clip;
+    clip.url = fileNames::encode(writeFile(cardRoot + u'/' + relativePath, content));
+    clip.relativePath = relativePath;
+    clip.size = content.size();
+    return {clip, folder, fileName};
 }
 
 // "ok <digest>", or what went wrong.

@@ -39,14 +39,10 @@ protected:
     void TearDown() override { mount.reset(); }
 
     void addToPlan(const QString& relativePath, const QByteArray& content, const QString& folder) {
-        const QString path = writeFile(dir("card/" + relativePath), content);
-        setModificationTime(path, QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6), Qt::UTC));
-        Clip clip;
-        clip.url = fileNames::encode(path);
-        clip.relativePath = relativePath;
-        clip.size = content.size();
-        job.plan.append(PlannedFile{clip, folder, relativePath.section(u'/', -1), std::nullopt,
-                                    FileRole::main, std::nullopt});
+        job.plan.append(plannedCopy(dir("card"), relativePath, content, folder,
+                                    relativePath.section(u'/', -1)));
+        setModificationTime(dir("card/" + relativePath),
+                            QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6), Qt::UTC));
         contents.append(content);
     }
 

@@ -43,13 +43,8 @@ protected:
     }
 
     void plan(const QString& name, quint32 seed) {
-        const QByteArray content = patternBytes(MiB, seed);
-        Clip clip;
-        clip.url = fileNames::encode(writeFile(dir("card/DCIM/" + name), content));
-        clip.relativePath = "DCIM/" + name;
-        clip.size = content.size();
         job.plan.append(
-            PlannedFile{clip, "Clips", name, std::nullopt, FileRole::main, std::nullopt});
+            plannedCopy(dir("card"), "DCIM/" + name, patternBytes(MiB, seed), "Clips", name));
     }
 
     OffloadSummary run() {

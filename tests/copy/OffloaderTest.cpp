@@ -1,6 +1,5 @@
 #include "copy/Offloader.h"
 #include "CopyTestSupport.h"
-#include "copy/FreeName.h"
 #include "copy/ReadBackPieces.h"
 #include "support/ScratchMount.h"
 
@@ -45,14 +44,8 @@ protected:
     // Puts a file on the card and plans it into `folder`/`fileName`.
     PlannedFile& plan(const QString& relativePath, const QByteArray& content, const QString& folder,
                       const QString& fileName) {
-        const QString path = writeFile(dir("card/" + relativePath), content);
-        Clip clip;
-        clip.url = fileNames::encode(path);
-        clip.relativePath = relativePath;
-        clip.size = content.size();
-        clip.modificationDate = QDateTime(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
-        job.plan.append(
-            PlannedFile{clip, folder, fileName, std::nullopt, FileRole::main, std::nullopt});
+        job.plan.append(plannedCopy(dir("card"), relativePath, content, folder, fileName));
+        job.plan.last().clip.modificationDate = QDateTime(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
         return job.plan.last();
     }
 
@@ -172,14 +165,19 @@ TEST_F(OffloaderTest, ACardUnmountedDuringTheRunLeavesTheRestNamedOnce) {
 
 TEST_F(OffloaderTest, TakenNameGetsTheNextFreeOneAndTheEntrySaysWhich) {
     plan("DCIM/IMG_0001.JPG", "new", "Day", "IMG_0001.JPG");
+    plan("DCIM/README", "notes", "Day", "README");
     writeFile(dir("dest/Day/IMG_0001.JPG"), "old");
     writeFile(dir("dest/Day/IMG_0001_2.JPG.stowly-partial"), "crash leftover");
+    writeFile(dir("dest/Day/README"), "theirs");
 
-    EXPECT_EQ(run().copied, 1);
-    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(run().copied, 2);
+    ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].destinationPath, dir("dest/Day/IMG_0001_3.JPG"));
     EXPECT_EQ(readFile(dir("dest/Day/IMG_0001.JPG")), "old");
     EXPECT_EQ(readFile(dir("dest/Day/IMG_0001_3.JPG")), "new");
+    // A name without an extension takes the number at its end.
+    EXPECT_EQ(entries[1].destinationPath, dir("dest/Day/README_2"));
+    EXPECT_EQ(readFile(dir("dest/Day/README")), "theirs");
 }
 
 TEST_F(OffloaderTest, OnlyAStopBeforeTheLastRecordCancelsTheRun) {
@@ -226,17 +224,6 @@ TEST_F(OffloaderTest, MissingDestinationIsNeverCreated) {
                                              job.destination + ": No such file or directory.");
     EXPECT_FALSE(existsAt(job.destination));
 }
-
-} // namespace
-
-TEST(FreeURLTest, NameWithoutExtension) {
-    test::TempDir root;
-    EXPECT_EQ(freePath(root("bare")), root("bare"));
-    test::writeFile(root("bare"));
-    EXPECT_EQ(freePath(root("bare")), root("bare_2"));
-}
-
-namespace {
 
 // Holds one file's read-back at its start until the test lets it go, so that the next file is
 // being copied meanwhile; a cap keeps a run that never gets there from hanging.

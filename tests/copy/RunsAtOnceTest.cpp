@@ -82,13 +82,9 @@ TEST_P(RunsAtOnceTest, RunsIntoOneFolderNeverTakeTheSameName) {
             job.backups = {dir(card == 1 ? "main" : "backup")};
         for (int i = 0; i < filesPerCard; ++i) {
             const QString relative = QString("DCIM/C%1.MP4").arg(i, 4, 10, QChar('0'));
-            const QByteArray content = patternBytes(20000 + i, card * 100 + i);
-            Clip clip;
-            clip.url = fileNames::encode(writeFile(job.card.url + '/' + relative, content));
-            clip.relativePath = relative;
-            clip.size = content.size();
-            job.plan.append(PlannedFile{clip, "Day", relative.mid(5), std::nullopt, FileRole::main,
-                                        std::nullopt});
+            job.plan.append(plannedCopy(job.card.url, relative,
+                                        patternBytes(20000 + i, card * 100 + i), "Day",
+                                        relative.mid(5)));
         }
     }
     OffloadSummary summaries[2];

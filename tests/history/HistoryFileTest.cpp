@@ -1,5 +1,6 @@
 #include "history/HistoryFile.h"
 #include "history/HistoryJsonReader.h"
+#include "support/TestSupport.h"
 
 #include <cstring>
 
@@ -106,15 +107,9 @@ TEST(HistoryFileTest, ReadInPiecesTheVerdictIsTheWholeTexts) {
     };
     HistoryRecords records;
     for (int i = 0; i < 30; ++i) {
-        HistoryEntry e;
-        e.sourceKey = QString("V|%1|1|2").arg(i);
+        HistoryEntry e = test::copyRecord(QString("V|%1|1|2").arg(i), QString("/D/%1").arg(i), i);
         // A name that looks like the cut between two entries.
         e.cardName = i % 7 == 3 ? "A},{B" : "CARD";
-        e.sourceRelativePath = QString::number(i);
-        e.destinationPath = QString("/D/%1").arg(i);
-        e.size = i;
-        e.sha256 = "ab";
-        e.offloadedAt = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
         records.append(e);
     }
     const QByteArray whole = HistoryFile::encode(records);

@@ -20,16 +20,9 @@ namespace {
 
 HistoryEntry entry(const QString& name, const QString& folder = "/D",
                    const QByteArray& content = "content") {
-    HistoryEntry e;
-    e.sourceKey = "V|DCIM/" + name + "|10|1";
-    e.cardName = "CARD";
-    e.sourceRelativePath = "DCIM/" + name;
-    e.destinationPath = folder + "/" + name;
-    e.size = content.size();
-    e.sha256 =
-        QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
-    e.offloadedAt = QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC);
-    return e;
+    return copyRecord(
+        "V|DCIM/" + name + "|10|1", folder + "/" + name, content.size(),
+        QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex()));
 }
 
 QStringList names(const History& ledger) {

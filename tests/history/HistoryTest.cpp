@@ -19,18 +19,6 @@ using namespace stowly::test;
 
 namespace {
 
-HistoryEntry entry(const QString& key, const QString& destination = "/D/a.mp4") {
-    HistoryEntry e;
-    e.sourceKey = key;
-    e.cardName = "CARD";
-    e.sourceRelativePath = key.section(u'|', 1, 1);
-    e.destinationPath = destination;
-    e.size = 10;
-    e.sha256 = QString(64, u'a');
-    e.offloadedAt = QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC);
-    return e;
-}
-
 // A clock the test moves by hand.
 struct StepClock {
     QDateTime now = QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC);
@@ -51,7 +39,8 @@ TEST(HistoryTest, FirstAddCreatesFolderAndFileInTheDocumentedFormat) {
     History ledger(path);
     EXPECT_TRUE(ledger.entries().isEmpty());
     EXPECT_FALSE(ledger.lastError());
-    HistoryEntry e = entry("U-1|DCIM/C0001.MP4|10|1700000000", "/home/u/Footage/C0001 \"1\".mp4");
+    HistoryEntry e =
+        copyRecord("U-1|DCIM/C0001.MP4|10|1700000000", "/home/u/Footage/C0001 \"1\".mp4");
     e.cardName = "Card ✓";
     e.offloadedAt = QDateTime::fromMSecsSinceEpoch(1'796'340'389'900, Qt::UTC);
     ledger.add(e, false);
@@ -86,7 +75,7 @@ TEST(HistoryTest, UnreadableFilesAreSetAsideNeverOverwritten) {
         EXPECT_EQ(readFile(home(aside)), content);
         EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
 
-        ledger.add(entry("V|A|10|1"), false);
+        ledger.add(copyRecord("V|A|10|1"), false);
         EXPECT_FALSE(ledger.lastError());
         EXPECT_EQ(History(home("ledger.json")).entries().size(), 1);
         EXPECT_EQ(readFile(home(aside)), content);
@@ -104,9 +93,9 @@ TEST(HistoryTest, BlocksSavingWhenTheBadFileCannotBeSetAside) {
     EXPECT_TRUE(ledger.saveBlocked());
     EXPECT_EQ(ledger.lastError(), "Couldn’t read the ledger, and couldn’t set it aside. Stowly "
                                   "won’t overwrite it.");
-    ledger.add(entry("V|A|10|1"), false);
+    ledger.add(copyRecord("V|A|10|1"), false);
     ledger.forgetVolume("V");
-    ledger.add(entry("V|B|10|1"), true);
+    ledger.add(copyRecord("V|B|10|1"), true);
     ledger.saveIfNeeded();
     EXPECT_EQ(ledger.entries().size(), 1);
     EXPECT_EQ(readFile(home("Stowly/ledger.json")), "garbage");
@@ -121,7 +110,7 @@ TEST(HistoryTest, ReportsASaveFailureAndKeepsTheEntries) {
         ReadOnlyFolder readOnly(home("Stowly"));
         if (!readOnly.isActive())
             GTEST_SKIP() << "cannot make a folder read-only here";
-        ledger.add(entry("V|A|10|1"), false);
+        ledger.add(copyRecord("V|A|10|1"), false);
         ASSERT_TRUE(ledger.lastError());
         EXPECT_TRUE(ledger.lastError()->startsWith("Couldn’t save the ledger: "));
         EXPECT_EQ(ledger.entries().size(), 1);
@@ -129,7 +118,7 @@ TEST(HistoryTest, ReportsASaveFailureAndKeepsTheEntries) {
     }
     // The next save writes the whole list and clears the message.
     clock.now = clock.now.addSecs(1);
-    ledger.add(entry("V|B|10|1"), true);
+    ledger.add(copyRecord("V|B|10|1"), true);
     EXPECT_FALSE(ledger.lastError());
     EXPECT_EQ(History(home("Stowly/ledger.json")).entries().size(), 2);
 }
@@ -137,9 +126,9 @@ TEST(HistoryTest, ReportsASaveFailureAndKeepsTheEntries) {
 TEST(HistoryTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {
     TempDir home;
     History ledger(home("ledger.json"));
-    ledger.add(entry("ABC|a|10|1"), false);
-    ledger.add(entry("ABCD|b|10|1"), false);
-    ledger.add(entry("ABC|c|10|1", "/D/c.mp4"), false);
+    ledger.add(copyRecord("ABC|a|10|1"), false);
+    ledger.add(copyRecord("ABCD|b|10|1"), false);
+    ledger.add(copyRecord("ABC|c|10|1", "/D/c.mp4"), false);
     EXPECT_EQ(ledger.entryCount("ABC"), 2);
     EXPECT_EQ(ledger.forgetVolume("ABC"), 2);
     EXPECT_EQ(ledger.entries().size(), 1);
@@ -148,19 +137,19 @@ TEST(HistoryTest, ForgetsByVolumeAndByEntryAndIndexesTheLatestEntryByKey) {
     // Nothing to remove: the file is not touched.
     QFile::remove(home("ledger.json"));
     EXPECT_EQ(ledger.forgetVolume("XYZ"), 0);
-    EXPECT_EQ(ledger.forget(entry("none|x|1|1")), 0);
+    EXPECT_EQ(ledger.forget(copyRecord("none|x|1|1")), 0);
     EXPECT_FALSE(QFileInfo::exists(home("ledger.json")));
     EXPECT_EQ(ledger.forget(ledger.entries().at(0)), 1);
     EXPECT_TRUE(History(home("ledger.json")).entries().isEmpty());
 
-    ledger.add(entry("V|a|10|1", "/D/first.mp4"), false);
-    ledger.add(entry("V|a|10|1", "/D/second.mp4"), false);
+    ledger.add(copyRecord("V|a|10|1", "/D/first.mp4"), false);
+    ledger.add(copyRecord("V|a|10|1", "/D/second.mp4"), false);
     const auto index = ledger.entriesByKey();
     EXPECT_EQ(index.size(), 1);
     ASSERT_TRUE(index.find("V|a|10|1"));
     EXPECT_EQ(index.find("V|a|10|1")->destinationPath, "/D/second.mp4");
     // A snapshot does not change with the history.
-    ledger.add(entry("V|b|10|1"), false);
+    ledger.add(copyRecord("V|b|10|1"), false);
     ledger.forgetVolume("V");
     EXPECT_EQ(index.size(), 1);
     EXPECT_EQ(ledger.entriesByKey().size(), 0);
@@ -171,20 +160,20 @@ TEST(HistoryTest, TwoProcessesSharingTheFileKeepEachOthersRecords) {
     StepClock clock;
     History desktop(home("ledger.json"), clock.function());
     History station(home("ledger.json"), clock.function());
-    desktop.add(entry("A|1|10|1"), false);
-    station.add(entry("B|1|10|1"), false); // station never read A's entry
-    desktop.add(entry("A|2|10|1"), false);
+    desktop.add(copyRecord("A|1|10|1"), false);
+    station.add(copyRecord("B|1|10|1"), false); // station never read A's entry
+    desktop.add(copyRecord("A|2|10|1"), false);
     EXPECT_EQ(History(home("ledger.json")).entries().size(), 3);
     EXPECT_EQ(desktop.entries().size(), 3);
 
     // A forget applies to what the other process wrote meanwhile, and only to that card.
-    station.add(entry("B|2|10|1"), false);
+    station.add(copyRecord("B|2|10|1"), false);
     EXPECT_EQ(desktop.forgetVolume("B"), 1); // it only knew one of B's entries
     const History reloaded(home("ledger.json"));
     EXPECT_EQ(reloaded.entryCount("A"), 2);
     EXPECT_EQ(reloaded.entryCount("B"), 0);
     // A later fold merges the same way.
-    station.add(entry("C|1|10|1"), true);
+    station.add(copyRecord("C|1|10|1"), true);
     station.saveIfNeeded();
     EXPECT_EQ(History(home("ledger.json")).entries().size(), 3);
     EXPECT_EQ(station.entryCount("B"), 0);
@@ -196,14 +185,14 @@ TEST(HistoryTest, TakingBackTheLastRecordLeavesSnapshotsAlone) {
     for (const int count : {3, 65537}) {
         HistoryRecords records;
         for (int i = 0; i < count; ++i)
-            records.append(entry(QString("V|%1|10|1").arg(i)));
+            records.append(copyRecord(QString("V|%1|10|1").arg(i)));
         const HistoryRecords snapshot = records;
         records.removeLast();
-        records.append(entry("V|new|10|1"));
+        records.append(copyRecord("V|new|10|1"));
         ASSERT_EQ(records.size(), count);
-        EXPECT_EQ(records.at(count - 1), entry("V|new|10|1"));
-        EXPECT_EQ(records.at(count - 2), entry(QString("V|%1|10|1").arg(count - 2)));
-        EXPECT_EQ(snapshot.at(count - 1), entry(QString("V|%1|10|1").arg(count - 1)));
+        EXPECT_EQ(records.at(count - 1), copyRecord("V|new|10|1"));
+        EXPECT_EQ(records.at(count - 2), copyRecord(QString("V|%1|10|1").arg(count - 2)));
+        EXPECT_EQ(snapshot.at(count - 1), copyRecord(QString("V|%1|10|1").arg(count - 1)));
     }
 }
 
@@ -226,7 +215,8 @@ TEST(HistoryTest, AFailingDiskIsAReadErrorNotADamagedFile) {
     const QString path = folder("disk/ledger.json");
     HistoryRecords records;
     for (int i = 0; i < 150'000; ++i)
-        records.append(entry(QString("V|DCIM/%1.JPG|10|1").arg(i), QString("/D/%1.JPG").arg(i)));
+        records.append(
+            copyRecord(QString("V|DCIM/%1.JPG|10|1").arg(i), QString("/D/%1.JPG").arg(i)));
     writeFile(path, HistoryFile::encode(records));
     const qint64 size = QFileInfo(path).size();
     ASSERT_GT(size, 36 << 20);
@@ -242,7 +232,7 @@ TEST(HistoryTest, AFailingDiskIsAReadErrorNotADamagedFile) {
     EXPECT_EQ(ledger.lastError(),
               "Couldn’t read the ledger (Input/output error). Stowly won’t overwrite it.");
     EXPECT_TRUE(ledger.saveBlocked());
-    ledger.add(entry("V|new.JPG|10|1"), false);
+    ledger.add(copyRecord("V|new.JPG|10|1"), false);
     EXPECT_EQ(QFileInfo(path).size(), size);
     EXPECT_TRUE(QDir(folder("disk")).entryList({"*corrupt*"}, QDir::Files).isEmpty());
 }
@@ -252,12 +242,12 @@ TEST(HistoryTest, AFailingDiskIsAReadErrorNotADamagedFile) {
 TEST(HistoryTest, ReadInTheBackgroundTakesOverTheLoadAndItsProblems) {
     TempDir home;
     HistoryRecords records;
-    records.append(entry("V|A|10|1"));
+    records.append(copyRecord("V|A|10|1"));
     const QByteArray bytes = HistoryFile::encode(records);
     writeFile(home("ledger.json"), bytes);
     History ledger(home("ledger.json"), History::LoadLater{});
     EXPECT_FALSE(ledger.isLoaded());
-    ledger.add(entry("V|B|10|1"), false);
+    ledger.add(copyRecord("V|B|10|1"), false);
     EXPECT_EQ(ledger.forgetVolume("V"), 0);
     EXPECT_TRUE(ledger.entries().isEmpty());
     EXPECT_EQ(readFile(home("ledger.json")), bytes);
@@ -265,8 +255,8 @@ TEST(HistoryTest, ReadInTheBackgroundTakesOverTheLoadAndItsProblems) {
     ledger.loadInBackground();
     ASSERT_TRUE(spinUntil([&] { return ledger.isLoaded(); }));
     EXPECT_EQ(changed.size(), 1);
-    EXPECT_EQ(ledger.entries().toList(), QList({entry("V|A|10|1"), entry("V|B|10|1")}));
-    ledger.add(entry("V|C|10|1"), false);
+    EXPECT_EQ(ledger.entries().toList(), QList({copyRecord("V|A|10|1"), copyRecord("V|B|10|1")}));
+    ledger.add(copyRecord("V|C|10|1"), false);
     EXPECT_EQ(History(home("ledger.json")).entries().size(), 3);
 
     writeFile(home("ledger.json"), "[{");

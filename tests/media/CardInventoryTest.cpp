@@ -25,15 +25,7 @@ Clip clip(const QString& path, qint64 size, qint64 mtime = 1000) {
 }
 
 HistoryEntry entryFor(const Clip& c, const QString& destination, qint64 size = -1) {
-    HistoryEntry e;
-    e.sourceKey = c.historyKey("V");
-    e.cardName = "CARD";
-    e.sourceRelativePath = c.relativePath;
-    e.destinationPath = destination;
-    e.size = size < 0 ? c.size : size;
-    e.sha256 = QString(64, u'0');
-    e.offloadedAt = QDateTime::fromSecsSinceEpoch(2000, Qt::UTC);
-    return e;
+    return copyRecord(c.historyKey("V"), destination, size < 0 ? c.size : size);
 }
 
 } // namespace

@@ -174,10 +174,7 @@ TEST(ClipOrderTest, PathsSortInCodePointOrder) {
     QList<Clip> clips;
     for (qsizetype i = expected.size() - 1; i >= 0; --i) {
         writeFile(card(expected[i]));
-        Clip clip;
-        clip.relativePath = expected[i];
-        clip.modificationDate = QDateTime::fromSecsSinceEpoch(1'700'000'000, Qt::UTC);
-        clips.append(clip);
+        clips.append(clipAt(expected[i]));
     }
     EXPECT_EQ(relativePaths(scanAll(card.path()).clips), expected);
     EXPECT_EQ(relativePaths(clipOrder::order(clips)), expected);

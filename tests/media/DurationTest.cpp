@@ -26,7 +26,7 @@ QByteArray sample(const char* name) {
     return QByteArray(STOWLY_TEST_DATA_DIR) + "/media/" + name;
 }
 
-Clip clipAt(const QByteArray& url, const QString& relativePath) {
+Clip clipOf(const QByteArray& url, const QString& relativePath) {
     Clip c;
     c.url = url;
     c.relativePath = relativePath;
@@ -86,8 +86,8 @@ TEST(FFmpegDurationReaderTest, RawFormatsAreNeverOpenedAndAReadingThatNeverAnswe
     timer.start();
     EXPECT_FALSE(FFmpegDurationReader(10s).duration(raw));
     EXPECT_LT(timer.elapsed(), 1000);
-    QList<Clip> clips{clipAt(sample("clip-1s.mp4"), "A.MP4"), clipAt(fifo, "B.MP4"),
-                      clipAt(sample("clip-10s.mov"), "C.MOV")};
+    QList<Clip> clips{clipOf(sample("clip-1s.mp4"), "A.MP4"), clipOf(fifo, "B.MP4"),
+                      clipOf(sample("clip-10s.mov"), "C.MOV")};
     const DurationScanner::Result result = DurationScanner::read(clips, "V", {}, reader, 1);
     EXPECT_EQ(result.byPath.size(), 2);
     EXPECT_NEAR(result.byPath.value("C.MOV"), 10.0, 0.05);
@@ -103,11 +103,11 @@ TEST(DurationScannerTest, ReadsVideosOnlyWithinTheWindowAndRemembersEverything) 
     CountingReader reader;
     QList<Clip> clips;
     for (int i = 0; i < 10; ++i)
-        clips.append(clipAt(QByteArray("/card/clip") + QByteArray::number(i) + ".mp4",
+        clips.append(clipOf(QByteArray("/card/clip") + QByteArray::number(i) + ".mp4",
                             QStringLiteral("clip%1.mp4").arg(i)));
-    clips.append(clipAt("/card/bad.mp4", "bad.mp4"));
-    clips.append(clipAt("/card/photo.jpg", "photo.jpg"));
-    clips.append(clipAt("/card/sound.wav", "sound.wav"));
+    clips.append(clipOf("/card/bad.mp4", "bad.mp4"));
+    clips.append(clipOf("/card/photo.jpg", "photo.jpg"));
+    clips.append(clipOf("/card/sound.wav", "sound.wav"));
 
     const DurationScanner::Result first = DurationScanner::read(clips, "V", {}, reader, 4);
     EXPECT_EQ(reader.calls, 11);

@@ -1,7 +1,8 @@
 #include "media/SidecarMatcher.h"
 #include "media/ClipOrder.h"
 #include "naming/NameBook.h"
-#include "naming/NamingTestSupport.h"
+#include "support/Printing.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

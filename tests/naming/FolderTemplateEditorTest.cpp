@@ -1,6 +1,6 @@
 #include "naming/FolderTemplateEditor.h"
-#include "NamingTestSupport.h"
 #include "naming/InlineLevel.h"
+#include "support/Printing.h"
 
 #include <gtest/gtest.h>
 

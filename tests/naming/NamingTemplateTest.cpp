@@ -1,8 +1,8 @@
-#include "NamingTestSupport.h"
 #include "base/NameRules.h"
 #include "naming/NamingPreset.h"
 #include "naming/NamingTemplates.h"
 #include "naming/TemplateMigration.h"
+#include "support/Printing.h"
 
 #include <gtest/gtest.h>
 

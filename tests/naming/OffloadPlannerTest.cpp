@@ -1,6 +1,6 @@
 #include "naming/OffloadPlanner.h"
-#include "NamingTestSupport.h"
 #include "naming/PlanLayout.h"
+#include "support/Printing.h"
 
 #include "support/TestSupport.h"
 

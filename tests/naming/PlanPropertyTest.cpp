@@ -1,5 +1,6 @@
-#include "NamingTestSupport.h"
 #include "naming/OffloadPlanner.h"
+#include "support/Printing.h"
+#include "support/TestSupport.h"
 
 #include <QRandomGenerator>
 #include <QSet>

@@ -1,6 +1,7 @@
 #include "naming/TemplateRenderer.h"
-#include "NamingTestSupport.h"
 #include "naming/Renamer.h"
+#include "support/Printing.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

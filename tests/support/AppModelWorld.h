@@ -67,6 +67,16 @@ private:
     QHash<QString, QString> m_moved; // device → mount path after an erase
 };
 
+// Answers every question the same way and keeps the questions.
+struct AnsweringFrontEnd : AppFrontEnd {
+    void confirm(const Confirmation& question, std::function<void(bool)> done) override {
+        asked.append(question);
+        done(answer);
+    }
+    bool answer = true;
+    QList<Confirmation> asked;
+};
+
 // A computer with removable cards under a mount root of its own, and an application model
 // over temporary stores.
 class World {

@@ -17,7 +17,9 @@ struct MediaCard {
     QString mountPoint;
     std::unique_ptr<ScratchMount> scratch;
 };
-// The label is `prefix` and four hex digits; none, with the reason, where this machine cannot.
+// `prefix` and four random hex digits, so that runs at once on one machine never share a label.
+QString randomLabel(const QString& prefix);
+// The label is randomLabel(prefix); none, with the reason, where this machine cannot.
 std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
                                      ScratchMount::Driver driver, QString* whyNot);
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -47,6 +48,36 @@ QStringList relativePaths(const QList<Clip>& clips) {
     for (const Clip& clip : clips)
         list.append(clip.relativePath);
     return list;
+}
+
+QStringList filesBelow(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next().mid(folder.size() + 1);
+    files.sort();
+    return files;
+}
+
+Clip clipAt(const QString& relativePath, QDate day, QTime time) {
+    Clip clip;
+    clip.relativePath = relativePath;
+    clip.url = QByteArray("/media/card/") + relativePath.toUtf8();
+    clip.size = 1000;
+    clip.creationDate = QDateTime(day, time, Qt::UTC);
+    clip.modificationDate = clip.creationDate;
+    return clip;
+}
+
+HistoryEntry copyRecord(const QString& sourceKey, const QString& destination, qint64 size,
+                        const QString& sha256) {
+    return {sourceKey,
+            "CARD",
+            sourceKey.section(u'|', 1, 1),
+            destination,
+            size,
+            sha256,
+            QDateTime::fromSecsSinceEpoch(1'780'000'000, Qt::UTC)};
 }
 
 qint64 descendantNamed(qint64 parent, const QString& name) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "copy/HistoryEntry.h"
 #include "media/Clip.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTime>
 
 #include <functional>
 #include <optional>
@@ -32,6 +35,16 @@ void setModificationTime(const QString& path, const QDateTime& time);
 
 // The clips' relative paths, in order.
 QStringList relativePaths(const QList<Clip>& clips);
+// The relative paths of the files below a folder, hidden ones included, sorted.
+QStringList filesBelow(const QString& folder);
+
+// A card file shot at noon UTC on the given day (mid-day in Berlin, where tests run).
+Clip clipAt(const QString& relativePath, QDate day = QDate(2026, 10, 25),
+            QTime time = QTime(12, 0));
+// The history's record of a verified copy; the key ("identity|path|size|date") gives the
+// source's relative path.
+HistoryEntry copyRecord(const QString& sourceKey, const QString& destination = "/D/a.mp4",
+                        qint64 size = 10, const QString& sha256 = QString(64, u'a'));
 
 // Runs the event loop until the condition holds or the time is up; returns the condition.
 // The first process of that name below `parent` (xvfb-run and shells stand between a test

@@ -4,8 +4,8 @@
 #include "ui/settings/DestinationsSettingsTab.h"
 #include "ui/settings/PresetsSettingsTab.h"
 
+#include "UiWorld.h"
 #include "app/model/AppModel.h"
-#include "support/AppModelWorld.h"
 #include "support/Printing.h"
 
 #include <QCheckBox>
@@ -26,12 +26,6 @@ using namespace stowly;
 using namespace stowly::test;
 
 namespace {
-
-template <typename T> T* find(const QWidget& tab, const char* name) {
-    T* widget = tab.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 // The "In use" pill of each row, empty where the row has none.
 QStringList inUseTexts(const QWidget& tab) {

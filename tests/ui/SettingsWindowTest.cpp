@@ -3,11 +3,11 @@
 
 #include "ui/settings/SettingsWindow.h"
 
+#include "UiWorld.h"
 #include "app/model/AppModel.h"
 #include "app/stores/CameraStore.h"
 #include "diagnostics/MailHandoff.h"
 #include "diagnostics/Support.h"
-#include "support/AppModelWorld.h"
 #include "support/RecordingHandoff.h"
 
 #include <QCheckBox>
@@ -24,16 +24,6 @@
 
 using namespace stowly;
 using namespace stowly::test;
-
-namespace {
-
-template <typename T> T* find(const QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-} // namespace
 
 TEST(SettingsWindow, GeneralControlsWriteThroughAndFollowTheSettings) {
     World world(false);

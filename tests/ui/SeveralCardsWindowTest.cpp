@@ -26,12 +26,6 @@ namespace {
 
 constexpr qint64 MiB = 1 << 20;
 
-template <typename T = QWidget> T* find(const QWidget& root, const char* name) {
-    T* found = root.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 } // namespace
 
 TEST(SeveralCardsWindowTest, CardsTakeTurnsOnADriveAndEveryRowSaysWhereItsOffloadIs) {

@@ -13,6 +13,8 @@
 #include <QProcessEnvironment>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 namespace stowly::test {
 
 // The desktop application over a World, its window not yet shown.
@@ -26,6 +28,13 @@ struct WindowWorld {
         desktop.setExit([] {});
     }
 };
+
+// The child of that type and object name; the test fails where there is none.
+template <typename T = QWidget> T* find(const QObject& root, const char* name) {
+    T* found = root.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 // The visible top-level window of that type, with that object name when one is given.
 template <typename T> T* shownTopLevel(const QString& name = {}) {

@@ -18,12 +18,6 @@ using namespace stowly::test;
 
 namespace {
 
-template <typename T = QWidget> T* find(const QWidget& root, const char* name) {
-    T* found = root.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 QString text(const QWidget& root, const char* name) {
     const QLabel* label = find<QLabel>(root, name);
     return label ? label->text() : QString();

@@ -1,9 +1,9 @@
 #include "ui/stages/CardStageView.h"
+#include "../UiWorld.h"
 #include "app/lists/CardListModel.h"
 #include "app/model/CardDevices.h"
 #include "app/wording/ReoffloadAlert.h"
 #include "session/OffloadSession.h"
-#include "support/AppModelWorld.h"
 
 #include <QLabel>
 #include <QListView>
@@ -14,33 +14,14 @@
 using namespace stowly;
 using namespace stowly::test;
 
-namespace {
-
-// Answers every question with a fixed answer and remembers what was asked.
-class AnsweringFrontEnd : public AppFrontEnd {
-public:
-    void confirm(const Confirmation& question, std::function<void(bool)> done) override {
-        asked.append(question.title);
-        done(answer);
-    }
-    bool answer = true;
-    QStringList asked;
-};
-
-template <typename T> T* child(QWidget& parent, const char* name) {
-    return parent.findChild<T*>(QLatin1String(name));
-}
-
-} // namespace
-
 TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingItsHistory) {
     World w;
     AppModel& m = *w.model;
     CardStageView view(m);
-    auto* list = child<QListView>(view, "cardList");
-    auto* format = child<QPushButton>(view, "formatButton");
-    auto* badge = child<QLabel>(view, "verifiedBadge");
-    ASSERT_TRUE(list && format && badge && child<QWidget>(view, "cardActionsButton"));
+    auto* list = find<QListView>(view, "cardList");
+    auto* format = find<QPushButton>(view, "formatButton");
+    auto* badge = find<QLabel>(view, "verifiedBadge");
+    ASSERT_TRUE(list && format && badge && find<QWidget>(view, "cardActionsButton"));
     EXPECT_FALSE(list->isVisibleTo(&view));
 
     w.insertCard("B_CARD", {{"DCIM/X.JPG", "x"}});
@@ -69,12 +50,12 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     m.startOffload();
     // While the card is read, it cannot be ejected; another card may be shown and set up
     // meanwhile, and this one goes on copying.
-    EXPECT_FALSE(child<QWidget>(view, "ejectButton")->isEnabled());
+    EXPECT_FALSE(find<QWidget>(view, "ejectButton")->isEnabled());
     m.ejectCard(card);
     EXPECT_FALSE(m.devices().isEjecting()) << "the model refuses too";
     list->setCurrentIndex(list->model()->index(other, 0));
     ASSERT_TRUE(spinUntil([&] { return m.selectedCard() && m.selectedCard()->name == "B_CARD"; }));
-    EXPECT_TRUE(child<QWidget>(view, "ejectButton")->isEnabled());
+    EXPECT_TRUE(find<QWidget>(view, "ejectButton")->isEnabled());
     list->setCurrentIndex(list->model()->index(1 - other, 0));
     ASSERT_TRUE(spinUntil([&] { return m.selectedCard() && m.selectedCard()->url == card.url; }));
     ASSERT_TRUE(w.waitForOffload());
@@ -106,7 +87,8 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     AnsweringFrontEnd frontEnd;
     m.setFrontEnd(&frontEnd);
     m.confirmForgetSelectedCardHistory();
-    EXPECT_EQ(frontEnd.asked, QStringList{ReoffloadAlert::forgetText("A_CARD", 3, 3).title});
+    ASSERT_EQ(frontEnd.asked.size(), 1);
+    EXPECT_EQ(frontEnd.asked[0].title, ReoffloadAlert::forgetText("A_CARD", 3, 3).title);
     ASSERT_TRUE(w.waitForSession());
     ASSERT_TRUE(spinUntil([&] { return m.session()->newClips().size() == 2; }))
         << "the short clip is skipped again";

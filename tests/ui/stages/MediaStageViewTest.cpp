@@ -40,12 +40,8 @@ public Q_SLOTS:
     void open(const QUrl& url) { opened.append(url); }
 };
 
-template <typename T> T* child(QWidget& parent, const char* name) {
-    return parent.findChild<T*>(QLatin1String(name));
-}
-
 QPushButton* nothingButton(QWidget& view) {
-    auto* nothing = child<QWidget>(view, "nothingToCopy");
+    auto* nothing = find<QWidget>(view, "nothingToCopy");
     return nothing ? nothing->findChild<QPushButton*>() : nullptr;
 }
 
@@ -57,7 +53,7 @@ protected:
     AppModel& m = *w.model;
     ThumbnailProvider thumbnails;
     MediaStageView view{m, thumbnails};
-    QListView* list = child<QListView>(view, "mediaView");
+    QListView* list = find<QListView>(view, "mediaView");
 };
 
 } // namespace
@@ -67,7 +63,7 @@ TEST_F(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
     const QByteArray clip = readFile(QStringLiteral(STOWLY_TEST_DATA_DIR "/media/clip-1s.mp4"));
     w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/C1.MP4", clip}, {"DCIM/C2.MP4", "s"}});
     ASSERT_TRUE(w.waitForSession());
-    ASSERT_TRUE(child<QWidget>(view, "scopeSwitch"));
+    ASSERT_TRUE(find<QWidget>(view, "scopeSwitch"));
     EXPECT_EQ(list->model()->rowCount(), 2);
     m.session()->setProjectInput("P");
 
@@ -111,7 +107,7 @@ TEST_F(MediaStageViewTest, ScopesAndTheNothingToCopyButtonActOnTheSession) {
     button->click();
     EXPECT_EQ(m.session()->reoffloadMode(), ReoffloadMode::missing);
     EXPECT_EQ(list->model()->rowCount(), 3);
-    EXPECT_FALSE(child<QWidget>(view, "nothingToCopy")->isVisibleTo(&view));
+    EXPECT_FALSE(find<QWidget>(view, "nothingToCopy")->isVisibleTo(&view));
 }
 
 TEST_F(MediaStageViewTest, TwentyThousandFilesLayOutAsUniformRows) {
@@ -163,7 +159,7 @@ TEST_F(MediaStageViewTest, ChosenDatesLimitTheOffloadAndShowInTheField) {
     w.insertCard("CARD", {{"DCIM/A.JPG", "a"}, {"DCIM/B.JPG", "b"}});
     ASSERT_TRUE(w.waitForSession());
     view.show();
-    auto* dates = child<QComboBox>(view, "dateFilter");
+    auto* dates = find<QComboBox>(view, "dateFilter");
     ASSERT_TRUE(dates);
     const int choose = dates->findText("Choose Dates…");
     ASSERT_GE(choose, 0);
@@ -199,9 +195,9 @@ TEST_F(MediaStageViewTest, QuickDumpSwitchAndFileMenusChangeTheSession) {
     ASSERT_TRUE(w.waitForSession());
 
     // A quick dump needs no project, and the field says so.
-    auto* project = child<QLineEdit>(view, "projectField");
+    auto* project = find<QLineEdit>(view, "projectField");
     ASSERT_TRUE(project);
-    child<QCheckBox>(view, "quickDumpSwitch")->click();
+    find<QCheckBox>(view, "quickDumpSwitch")->click();
     EXPECT_TRUE(m.settings().value(setting::quickDump));
     EXPECT_EQ(project->placeholderText(), "Not needed for a quick dump");
 

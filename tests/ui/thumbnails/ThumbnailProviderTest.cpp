@@ -16,18 +16,10 @@
 #include <mutex>
 
 using namespace stowly;
+using test::clipAt;
 using test::spinUntil;
 
 namespace {
-
-Clip clipNamed(const QString& name) {
-    Clip clip;
-    clip.relativePath = name;
-    clip.url = "/card/" + name.toUtf8();
-    clip.size = 1000;
-    clip.modificationDate = QDateTime(QDate(2026, 10, 25), QTime(9, 30), Qt::UTC);
-    return clip;
-}
 
 // Renders that end only when the test lets them, each with an image of the edge or none. They
 // ignore the stop token, so a result can arrive after it was abandoned.
@@ -89,7 +81,7 @@ protected:
 
 TEST_F(ThumbnailProviderTest, SameKeyIsDrawnOnceAndSharedWhileScaleAndNewerFileMakeNewKeys) {
     QSignalSpy ready(&provider, &ThumbnailProvider::thumbnailReady);
-    const Clip clip = clipNamed("C0001.MP4");
+    const Clip clip = clipAt("C0001.MP4");
     const ThumbnailKey key = ask(clip);
     ask(clip);
     ASSERT_TRUE(startedCount(1));
@@ -120,7 +112,7 @@ TEST_F(ThumbnailProviderTest, FourDrawAtOnceOthersWaitInOrderAndCancelAllDropsEv
     QList<Clip> clips;
     QList<ThumbnailKey> keys;
     for (int i = 0; i < 6; ++i) {
-        clips.append(clipNamed(QStringLiteral("C000%1.MOV").arg(i)));
+        clips.append(clipAt(QStringLiteral("C000%1.MOV").arg(i)));
         keys.append(ask(clips[i]));
     }
     ASSERT_TRUE(startedCount(4));
@@ -151,13 +143,13 @@ TEST_F(ThumbnailProviderTest, FourDrawAtOnceOthersWaitInOrderAndCancelAllDropsEv
 }
 
 TEST_F(ThumbnailProviderTest, FilesWithoutThumbnailsFailuresPlaceholdersAndGoneReceivers) {
-    ask(clipNamed("A001_C002.BRAW"));
-    const Clip movie = clipNamed("CLIP.MOV");
+    ask(clipAt("A001_C002.BRAW"));
+    const Clip movie = clipAt("CLIP.MOV");
     ask(movie);
     ASSERT_TRUE(heardCount("A001_C002.BRAW", 1) && startedCount(1));
     EXPECT_FALSE(heard["A001_C002.BRAW"][0]);
 
-    const Clip damaged = clipNamed("DAMAGED.JPG");
+    const Clip damaged = clipAt("DAMAGED.JPG");
     const ThumbnailKey damagedKey = ask(damaged);
     ASSERT_TRUE(startedCount(2));
     finish(damaged.url, false);
@@ -165,7 +157,7 @@ TEST_F(ThumbnailProviderTest, FilesWithoutThumbnailsFailuresPlaceholdersAndGoneR
     EXPECT_TRUE(provider.hasFailed(damagedKey));
     ask(damaged);
     provider.setUsesPlaceholders(true);
-    ask(clipNamed("IMG_0001.JPG"));
+    ask(clipAt("IMG_0001.JPG"));
     ASSERT_TRUE(heardCount("DAMAGED.JPG", 2) && heardCount("IMG_0001.JPG", 1));
     EXPECT_FALSE(heard["DAMAGED.JPG"][1] || heard["IMG_0001.JPG"][0]);
     EXPECT_EQ(started().size(), 2);
@@ -175,7 +167,7 @@ TEST_F(ThumbnailProviderTest, FilesWithoutThumbnailsFailuresPlaceholdersAndGoneR
     int viewHeard = 0;
     {
         QObject view;
-        const Clip braw = clipNamed("A001_C003.BRAW");
+        const Clip braw = clipAt("A001_C003.BRAW");
         provider.image(braw, ThumbnailKey::of(braw, 64, 1), &view, [&](auto&) { ++viewHeard; });
         provider.image(movie, ThumbnailKey::of(movie, 64, 1), &view, [&](auto&) { ++viewHeard; });
     }
@@ -220,7 +212,7 @@ TEST(ThumbnailCacheTest, EvictsLeastRecentlyUsedByCountAndByCost) {
 }
 
 TEST(ThumbnailKeyTest, TheEdgeStaysSaneAndOnlySomeFilesHaveThumbnails) {
-    ThumbnailKey key = ThumbnailKey::of(clipNamed("C0001.MP4"), 33.3, 2);
+    ThumbnailKey key = ThumbnailKey::of(clipAt("C0001.MP4"), 33.3, 2);
     EXPECT_EQ(key.pixelEdge(), 67);
     key.points = -5;
     EXPECT_EQ(key.pixelEdge(), 1);
