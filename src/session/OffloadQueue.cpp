@@ -63,7 +63,7 @@ void OffloadQueue::add(OffloadSession* session, const QList<PlannedFile>& plan,
     m_waiting.append(Entry{session, plan, where, drivesOf(where)});
     connect(session, &QObject::destroyed, this, [this, session] { forget(session); });
     connect(session, &OffloadSession::finished, this, [this, session] { ended(session); });
-    session->setWaiting(true);
+    session->setWaiting(true, plan);
     startWhatCan();
     Q_EMIT changed();
 }

@@ -273,10 +273,11 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     });
 }
 
-void OffloadSession::setWaiting(bool waiting) {
+void OffloadSession::setWaiting(bool waiting, const QList<PlannedFile>& plan) {
     if (waiting == m_waiting)
         return;
     m_waiting = waiting;
+    m_plan = waiting ? std::optional(plan) : std::nullopt;
     Q_EMIT changed();
 }
 

@@ -115,9 +115,10 @@ public:
     // Stops the run: the file in progress leaves no partial file. The only way to stop a run.
     void cancel();
     bool isRunning() const { return m_phase == Phase::running; }
-    // Handed to the queue and waiting for its turn: ready, with its plan fixed.
+    // Handed to the queue and waiting for its turn: ready, with its plan fixed, which plan()
+    // gives until it starts or is taken out.
     bool isWaiting() const { return m_waiting; }
-    void setWaiting(bool waiting);
+    void setWaiting(bool waiting, const QList<PlannedFile>& plan = {});
     // Its choices may still change: ready, and not waiting in the queue.
     bool isOpen() const { return m_phase == Phase::ready && !m_waiting; }
 

@@ -157,6 +157,7 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
                         &AppModel::blockerChanged, &AppModel::scanningChanged})
         connect(&m_model, signal, this, &OffloadBar::refresh);
     connect(&m_model, &AppModel::offloadProgressed, this, &OffloadBar::updateRunning);
+    connect(&m_model, &AppModel::offloadProgressed, this, &OffloadBar::updateQueue);
     connect(&m_model, &AppModel::offloadFinished, this, &OffloadBar::refresh);
     connect(&m_model, &AppModel::queueChanged, this, &OffloadBar::refresh);
     connect(&m_model.devices(), &CardDevices::ejectEnded, this, &OffloadBar::ejectEnded);

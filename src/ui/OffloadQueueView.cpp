@@ -50,13 +50,14 @@ void OffloadQueueView::refresh() {
         QListWidgetItem* item =
             i < m_lines->count() ? m_lines->item(int(i)) : new QListWidgetItem(m_lines);
         item->setText(lines[i].text);
+        item->setSizeHint(QSize(0, fontMetrics().lineSpacing() + 10));
         item->setData(cardIDRole, lines[i].cardID);
         item->setData(waitingRole, lines[i].isWaiting);
         // Only a waiting offload can change its turn.
         item->setFlags(lines[i].isWaiting ? item->flags() | Qt::ItemIsDragEnabled
                                           : item->flags() & ~Qt::ItemIsDragEnabled);
     }
-    const int rowHeight = std::max(m_lines->sizeHintForRow(0), fontMetrics().lineSpacing() + 6);
+    const int rowHeight = fontMetrics().lineSpacing() + 10;
     m_lines->setFixedHeight(std::min(int(lines.size()), 4) * rowHeight + 2 * m_lines->frameWidth() +
                             2);
 }

@@ -122,6 +122,8 @@ TEST(SeveralCardsTest, EveryCardKeepsItsOwnDesk) {
     ASSERT_TRUE(spinUntil([&] { return deskA.session()->summary().has_value(); }));
     m.select(b, false);
     EXPECT_EQ(m.session()->projectInput(), "Forest") << "a desk keeps its choices";
-    EXPECT_EQ(m.cardDetail(a), "2 copied");
+    // Once the card is read against the history again, its row says all of it is safe.
+    EXPECT_TRUE(spinUntil([&] { return m.cardDetail(a) == "2 copied · ready to erase"; }))
+        << m.cardDetail(a).toStdString();
     EXPECT_FALSE(m.isBusy());
 }

@@ -4,10 +4,10 @@
 #include "screenshots/NamingShots.h"
 
 #include "app/model/AppModel.h"
+#include "screenshots/ShotLooks.h"
 #include "support/AppModelWorld.h"
 #include "ui/Theme.h"
 #include "ui/settings/SettingsWindow.h"
-#include "screenshots/ShotLooks.h"
 
 #include <QApplication>
 #include <QStyleFactory>

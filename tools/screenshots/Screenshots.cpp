@@ -2,17 +2,18 @@
 // can be judged by eye: `make screenshots` (files under build/screenshots/).
 
 #include "app/model/AppModel.h"
+#include "screenshots/NamingShots.h"
+#include "screenshots/PresetsShots.h"
+#include "screenshots/SettingsShots.h"
+#include "screenshots/SeveralCardsShots.h"
+#include "screenshots/ShotLooks.h"
+#include "screenshots/StageShots.h"
+#include "screenshots/WelcomeShots.h"
 #include "session/OffloadSession.h"
 #include "support/TestHome.h"
 #include "ui/ImportPanel.h"
 #include "ui/StatusItemController.h"
 #include "ui/UiWorld.h"
-#include "screenshots/NamingShots.h"
-#include "screenshots/PresetsShots.h"
-#include "screenshots/SettingsShots.h"
-#include "screenshots/ShotLooks.h"
-#include "screenshots/StageShots.h"
-#include "screenshots/WelcomeShots.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -224,6 +225,8 @@ int main(int argc, char** argv) {
     shootSettings(folder);
     shootPresets(folder);
     shootNaming(folder);
+    shootSeveralCards(folder);
+    // Last: it takes the icon theme away.
     shootStageDetails(folder);
     return 0;
 }

@@ -5,9 +5,9 @@
 
 #include "app/model/AppModel.h"
 #include "app/stores/CameraStore.h"
+#include "screenshots/ShotLooks.h"
 #include "support/AppModelWorld.h"
 #include "ui/settings/SettingsWindow.h"
-#include "screenshots/ShotLooks.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -5,6 +5,7 @@
 #include "screenshots/StageShots.h"
 
 #include "app/model/AppModel.h"
+#include "screenshots/ShotLooks.h"
 #include "support/AppModelWorld.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
@@ -12,7 +13,6 @@
 #include "ui/Theme.h"
 #include "ui/stages/DateRangeDialog.h"
 #include "ui/stages/FolderLevelsEditor.h"
-#include "screenshots/ShotLooks.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -2,11 +2,11 @@
 
 #include "app/onboarding/OnboardingStore.h"
 #include "app/settings/AppSettings.h"
+#include "screenshots/ShotLooks.h"
 #include "support/AppModelWorld.h"
 #include "ui/DesktopApp.h"
 #include "ui/DesktopLook.h"
 #include "ui/WelcomeWindow.h"
-#include "screenshots/ShotLooks.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -24,8 +24,9 @@ void NamePreview::update() {
     m_planning.request_stop();
     m_working = false;
     const OffloadSession* session = m_model.session();
-    // A run shows its own plan; its choices no longer change.
-    if (session && session->phase() != OffloadSession::Phase::ready)
+    // A run, or an offload waiting for its turn, shows its own plan; its choices no longer
+    // change.
+    if (session && !session->isOpen())
         return;
     const std::optional<NamingTemplates> naming = m_model.settings().effectiveNaming();
     if (!session || !naming) {
@@ -45,7 +46,7 @@ void NamePreview::update() {
         [this, id = session->id()](Plan plan) {
             m_working = false;
             const OffloadSession* current = m_model.session();
-            if (current && current->id() == id && current->phase() == OffloadSession::Phase::ready)
+            if (current && current->id() == id && current->isOpen())
                 apply(std::move(plan), id);
         });
 }

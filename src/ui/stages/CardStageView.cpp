@@ -198,7 +198,8 @@ void CardStageView::showSelection() {
 }
 
 void CardStageView::updateListHeight() {
-    const int rows = std::clamp(m_model.cardList().rowCount(), 1, 3);
+    // A cart's readers hold up to about six cards; more scroll.
+    const int rows = std::clamp(m_model.cardList().rowCount(), 1, 6);
     const int rowHeight = m_list->sizeHintForRow(0) > 0 ? m_list->sizeHintForRow(0) : 48;
     m_list->setFixedHeight(rows * rowHeight + 2 * m_list->frameWidth());
 }
