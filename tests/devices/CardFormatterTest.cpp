@@ -63,7 +63,7 @@ TEST_F(CardFormatterTest, ErasesACardAndMountsItAgain) {
     changes.removeIf(
         [](const QString& c) { return c.startsWith("lsblk") || c.startsWith("blkid"); });
     EXPECT_EQ(changes, QStringList({"umount " + cardPath, "mkfs.exfat -L CARD /dev/sdb1",
-                                    "mount -t exfat /dev/sdb1 " + cardPath}));
+                                    "mount -t exfat -o ro /dev/sdb1 " + cardPath}));
     EXPECT_NE(sdb1().uuid, "ABCD-1234");
 
     // A FAT card gets a valid FAT name, and a mount folder named after it.
@@ -72,7 +72,7 @@ TEST_F(CardFormatterTest, ErasesACardAndMountsItAgain) {
     card.name = sdb1().label = "eos:digital";
     EXPECT_EQ(format(), FormatOutcome::formatted("EOSDIGITAL", media + "/EOSDIGITAL"));
     EXPECT_TRUE(machine.ran("mkfs.fat -F 16 -n EOSDIGITAL /dev/sdb1"));
-    EXPECT_TRUE(machine.ran("mount -t vfat /dev/sdb1 " + media + "/EOSDIGITAL"));
+    EXPECT_TRUE(machine.ran("mount -t vfat -o ro /dev/sdb1 " + media + "/EOSDIGITAL"));
     EXPECT_FALSE(QFileInfo::exists(cardPath)); // the empty old folder is gone
 
     // The old folder stays where the new name is no free plain name.
@@ -109,7 +109,7 @@ TEST_F(CardFormatterTest, WorksWithoutUdevAndWithoutAKernelExFATDriver) {
     machine.kernelFileSystems = {"vfat"};
     EXPECT_EQ(format(), FormatOutcome::formatted("CARD", cardPath));
     EXPECT_TRUE(machine.ran("blkid -p -o udev /dev/sdb1"));
-    EXPECT_TRUE(machine.ran("mount.exfat-fuse /dev/sdb1 " + cardPath));
+    EXPECT_TRUE(machine.ran("mount.exfat-fuse -o ro /dev/sdb1 " + cardPath));
 }
 
 TEST_F(CardFormatterTest, RefusesWhenFactsCannotBeRead) {

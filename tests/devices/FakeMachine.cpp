@@ -135,13 +135,17 @@ CommandResult FakeMachine::run(const QString& program, const QStringList& args, 
         last->uuid = QString::number(++m_serial, 16).toUpper() + QStringLiteral("-0000");
         return ok();
     }
+    // Options come first; the device and the folder are the last two arguments.
+    const QString mountDevice = args.value(args.size() - 2);
+    const QString mountFolder = args.value(args.size() - 1);
     if (program == u"mount") {
-        if (!kernelFileSystems.contains(args.value(1)))
-            return error(32, "mount: unknown filesystem type '" + args.value(1) + "'.");
-        return mount(device(args.value(2)), args.value(1), args.value(3));
+        const QString type = args.value(args.indexOf(QStringLiteral("-t")) + 1);
+        if (!kernelFileSystems.contains(type))
+            return error(32, "mount: unknown filesystem type '" + type + "'.");
+        return mount(device(mountDevice), type, mountFolder);
     }
     if (program == u"mount.exfat-fuse")
-        return mount(device(args.value(0)), QStringLiteral("exfat"), args.value(1));
+        return mount(device(mountDevice), QStringLiteral("exfat"), mountFolder);
     return ok(); // powering off, detaching
 }
 

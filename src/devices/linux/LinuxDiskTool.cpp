@@ -197,14 +197,17 @@ LinuxDiskTool::Mounted LinuxDiskTool::plainMount(const QString& device, const QS
             return {std::nullopt, tr("Couldn’t create the folder %1.").arg(folder)};
         created = true;
     }
-    QStringList arguments = {device, folder};
+    // Read-only, as udisks2 is asked: an offload only reads the card.
+    QStringList arguments = {QStringLiteral("-o"), QStringLiteral("ro"), device, folder};
     if (fileSystem)
         arguments =
             QStringList{QStringLiteral("-t"), cardFileSystem::mountType(*fileSystem)} + arguments;
     CommandResult r = m_runner.run(QStringLiteral("mount"), arguments, mountTimeout);
     // Kernels without an exFAT driver mount it through FUSE.
     if (!r.succeeded() && fileSystem == CardFileSystem::exFAT && mayMountThroughFuse(device))
-        r = m_runner.run(QStringLiteral("mount.exfat-fuse"), {device, folder}, mountTimeout);
+        r = m_runner.run(QStringLiteral("mount.exfat-fuse"),
+                         {QStringLiteral("-o"), QStringLiteral("ro"), device, folder},
+                         mountTimeout);
     if (!r.succeeded()) {
         if (created)
             QDir().rmdir(folder);

@@ -101,7 +101,10 @@ UdisksClient::Reply UdisksClient::unmount(const QString& blockPath) const {
 }
 
 UdisksClient::Reply UdisksClient::mount(const QString& blockPath) const {
-    return call(blockPath, UdisksObjects::fileSystemInterface, "Mount", {options()},
+    // A card Stowly mounts is only read: nothing (not even an access time) is written to it.
+    QVariantMap o = options();
+    o.insert(QStringLiteral("options"), QStringLiteral("ro"));
+    return call(blockPath, UdisksObjects::fileSystemInterface, "Mount", {o},
                 patience(mountTimeout));
 }
 
