@@ -132,6 +132,7 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Histo
         {"copies", each},
         {"recordFailures", QJsonArray::fromStringList(summary.recordFailures)},
         {"historyNotSaved", orNull(summary.historyNotSaved)},
+        {"afterwardsFailed", orNull(summary.afterwardsFailed)},
     };
 }
 

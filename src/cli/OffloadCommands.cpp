@@ -317,8 +317,13 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
                                                         "waiting for its turn on the drive."));
         }
     }
-    station.waitUntil([&] { return model.queue().isEmpty() && !model.devices().isEjecting(); },
-                      false);
+    // The program run after each card belongs to its offload: the summaries wait for it.
+    station.waitUntil(
+        [&] {
+            return model.queue().isEmpty() && !model.devices().isEjecting() &&
+                   !model.isRunningAfterwards();
+        },
+        false);
 
     QJsonArray json;
     for (const PreparedRun& run : runs) {
@@ -386,7 +391,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     station.waitUntil(
         [&] {
             return session.phase() == OffloadSession::Phase::finished &&
-                   !model.devices().isEjecting();
+                   !model.devices().isEjecting() && !model.isRunningAfterwards();
         },
         false);
     printer.finish();

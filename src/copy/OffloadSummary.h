@@ -54,6 +54,8 @@ struct OffloadSummary {
     // Why the history could not keep verified copies of the run (the system's words). The copies
     // stand, but nothing remembers them: the card is not ready to erase for them.
     std::optional<QString> historyNotSaved;
+    // Why the program run after the offload failed; it changes nothing else of the run.
+    std::optional<QString> afterwardsFailed;
 
     friend bool operator==(const OffloadSummary&, const OffloadSummary&) = default;
 };

@@ -273,6 +273,13 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     });
 }
 
+void OffloadSession::setAfterwardsFailed(const QString& why) {
+    if (!m_summary)
+        return;
+    m_summary->afterwardsFailed = why;
+    Q_EMIT changed();
+}
+
 void OffloadSession::setWaiting(bool waiting, const QList<PlannedFile>& plan) {
     if (waiting == m_waiting)
         return;

@@ -94,6 +94,8 @@ public:
     // The run's copies the history took, in the order they were recorded.
     const QList<HistoryEntry>& recorded() const { return m_recorded; }
     bool cardRemoved() const { return m_cardRemoved; }
+    // The program run after the offload failed; the summary says so, and nothing else changes.
+    void setAfterwardsFailed(const QString& why);
     void setCardRemoved(bool removed);
 
     qint64 newBytes() const;

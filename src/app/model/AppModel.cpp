@@ -1,4 +1,5 @@
 #include "app/model/AppModel.h"
+#include "app/model/AfterOffloadProgram.h"
 
 #include "app/lists/CamerasModel.h"
 #include "app/lists/CardListModel.h"
@@ -310,6 +311,7 @@ void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& su
         ejectCard(session->card());
     Q_EMIT offloadFinished(summary);
     Q_EMIT offloadEnded(session->card(), summary);
+    runAfterwards(session);
     // A card pulled during its run, and not shown, has nothing left to show.
     CardDesk* desk = deskOf(session);
     if (desk && session->cardRemoved() && desk != m_desk)
@@ -383,6 +385,27 @@ void AppModel::selectCamera(const std::optional<QUuid>& cameraID) {
 }
 
 // MARK: Stages
+
+void AppModel::runAfterwards(OffloadSession* session) {
+    const QString command = m_settings->value(setting::afterOffloadProgram).trimmed();
+    if (command.isEmpty() || !session->summary())
+        return;
+    ++m_afterwardsRunning;
+    auto* program = new AfterOffloadProgram(
+        command,
+        AfterOffloadProgram::input(session->card(), *session->summary(), session->startedAt(),
+                                   QDateTime::currentDateTime()),
+        m_afterwardsLimit, this);
+    connect(program, &AfterOffloadProgram::ended, this,
+            [this, program,
+             weak = QPointer<OffloadSession>(session)](const std::optional<QString>& failure) {
+                --m_afterwardsRunning;
+                if (failure && weak)
+                    weak->setAfterwardsFailed(*failure);
+                program->deleteLater();
+                Q_EMIT afterwardsEnded();
+            });
+}
 
 void AppModel::keepAwake() {
     if (!m_sleepInhibitor)

@@ -32,6 +32,7 @@
 #include <QObject>
 #include <QUuid>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -140,6 +141,10 @@ public:
     // The shown card is being copied or waits for its turn: its choices, its destination and
     // the card itself stay as they are. Other cards may still be set up and started.
     bool isSelectedCardBusy() const;
+    // The program run after each card's offload (a setting) is still running for one.
+    bool isRunningAfterwards() const { return m_afterwardsRunning > 0; }
+    // How long that program may run; a test shortens it.
+    void setAfterwardsLimit(std::chrono::milliseconds limit) { m_afterwardsLimit = limit; }
     OffloadQueue& queue() const { return *m_queue; }
     // The offload queue as the offload bar lists it, running offloads first.
     QList<QueueLine> queueLines() const;
@@ -249,6 +254,8 @@ Q_SIGNALS:
     void offloadEnded(const stowly::CardVolume& card, const stowly::OffloadSummary& summary);
     // An offload was queued, started, moved, cancelled or ended.
     void queueChanged();
+    // The program run after an offload ended.
+    void afterwardsEnded();
     // An erase ended, with its outcome.
     void formatEnded(const stowly::FormatOutcome& outcome);
 
@@ -275,6 +282,7 @@ private:
     void updateDeskBlocker(CardDesk& desk);
     // Holds the computer awake while a copy or an erase runs, and lets go once it ends.
     void keepAwake();
+    void runAfterwards(OffloadSession* session);
     std::optional<PresetSession> presetSession() const;
 
     std::unique_ptr<AppSettings> m_settings;
@@ -310,6 +318,8 @@ private:
     std::optional<QString> m_pendingFormattedMount;
     DurationScanner::Cache m_durationCache;
     FileRules m_lastFileRules;
+    int m_afterwardsRunning = 0;
+    std::chrono::milliseconds m_afterwardsLimit{60'000};
 
     // Declared last, so they go before the stores they read.
     std::unique_ptr<CardListModel> m_cardList;

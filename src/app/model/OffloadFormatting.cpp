@@ -137,7 +137,12 @@ QStringList OffloadFormatting::problemLines(const OffloadSummary& summary, const
         for (const QString& file : summary.leftOnRemovedCard)
             lines << QStringLiteral("    ") + file;
     }
-    return lines + summary.failures + summary.recordFailures;
+    lines += summary.failures + summary.recordFailures;
+    if (summary.afterwardsFailed)
+        lines << QCoreApplication::translate("OffloadFormatting",
+                                             "The program run after the offload failed: %1")
+                     .arg(*summary.afterwardsFailed);
+    return lines;
 }
 
 } // namespace stowly

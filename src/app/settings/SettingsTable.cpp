@@ -287,6 +287,11 @@ QList<SettingDefinition> makeRows() {
              QT_TRANSLATE_NOOP("SettingsTable", "Copy to one drive from several cards at once.")),
         flag(k::ejectAfterOffload, false,
              QT_TRANSLATE_NOOP("SettingsTable", "Eject the card when its offload is done.")),
+        text(k::afterOffloadProgram,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "A program run after each card's offload, with the offload as "
+                               "JSON on its standard input; empty for none."),
+             QStringLiteral("/usr/local/bin/offload-done")),
         namingTemplate(
             k::folderTemplate, NamingTemplate::Kind::folder, QStringLiteral("{date}/{project}"),
             QT_TRANSLATE_NOOP("SettingsTable", "How the folders the copies go into are named."),

@@ -52,6 +52,7 @@ inline constexpr SettingKey<QStringList> backupDestinations{"backupDestinations"
 inline constexpr SettingKey<bool> verifySource{"verifySource"};
 inline constexpr SettingKey<bool> writeAscMhl{"writeAscMhl"};
 inline constexpr SettingKey<bool> shareDestinationDrives{"shareDestinationDrives"};
+inline constexpr SettingKey<QString> afterOffloadProgram{"afterOffloadProgram"};
 } // namespace setting
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and
