@@ -1,5 +1,6 @@
-// Import prompts on the desktop: a real notification server stand-in (python3-dbusmock's
-// notification daemon) on a session bus of the test's own, and the floating panel.
+// Import prompts and ended offloads on the desktop: a real notification server stand-in
+// (python3-dbusmock's notification daemon) on a session bus of the test's own, and the floating
+// panel.
 
 #include "app/model/AppModel.h"
 #include "app/model/CardDevices.h"
@@ -11,6 +12,7 @@
 #include "support/RecordingHandoff.h"
 #include "ui/DesktopPromptPresenter.h"
 #include "ui/ImportPanel.h"
+#include "ui/OffloadNotice.h"
 
 #include <QDBusConnection>
 #include <QPushButton>
@@ -152,6 +154,30 @@ TEST(ImportPromptsTest, ABugReportCarriesNoCardOrFileName) {
     for (const char* name : {"A7SIII", "DSC00001", "C0001", "Harbour"})
         EXPECT_FALSE(report.contains(QLatin1String(name))) << name << " in\n"
                                                            << report.toStdString();
+}
+
+// A card whose offload ends behind the window is told on the desktop; in front, the window
+// says it.
+TEST(ImportPromptsTest, ACardThatEndsBehindTheWindowIsToldOnTheDesktop) {
+    NotificationServer server("body");
+    if (!server.why.isEmpty())
+        GTEST_SKIP() << "Skipped: " << server.why.toStdString();
+    World world;
+    bool inFront = true;
+    OffloadNotice notice(*world.model, *server.connection, [&] { return inFront; });
+    for (const char* name : {"A_CARD", "B_CARD"}) {
+        world.model->select(world.insertCard(name, {{"DCIM/1.JPG", name}}), false);
+        ASSERT_TRUE(world.waitForSession());
+        world.model->setProject("Harbour");
+        world.model->startOffload();
+        ASSERT_TRUE(world.waitForOffload());
+        inFront = false;
+    }
+    ASSERT_TRUE(spinUntil([&] { return !server.calls("Notify").isEmpty(); }));
+    const QList<QVariantList> told = server.calls("Notify");
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].at(3).toString(), "“B_CARD”: Offload Complete");
+    EXPECT_EQ(told[0].at(4).toString(), "1 copied · 0 skipped · 0 failed");
 }
 
 // On Wayland a window cannot place itself: no floating panel, a notification where the server
