@@ -4,6 +4,7 @@
 #include "app/model/CardDesk.h"
 #include "app/model/CardDevices.h"
 #include "app/model/OffloadFormatting.h"
+#include "app/model/QueueBoard.h"
 #include "app/wording/ClipsStageContent.h"
 #include "app/wording/StageTexts.h"
 #include "devices/SpaceInfo.h"
@@ -77,7 +78,7 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     m_unqueue->setAccessibleName(tr("Cancel waiting offload"));
     connect(m_unqueue, &QPushButton::clicked, this, [this] {
         if (const auto card = m_model.selectedCard())
-            m_model.cancelOffload(card->id());
+            m_model.queueBoard().cancel(card->id());
     });
     auto* ready = new QHBoxLayout(m_readyPage);
     ready->setContentsMargins(0, 0, 0, 0);
@@ -205,7 +206,7 @@ void OffloadBar::refresh() {
 
 void OffloadBar::updateQueue() {
     // Shown when something other than the shown card's offload is in the queue.
-    const QList<QueueLine> lines = m_model.queueLines();
+    const QList<QueueLine> lines = m_model.queueBoard().lines();
     const auto card = m_model.selectedCard();
     const bool others = std::any_of(lines.cbegin(), lines.cend(), [&](const QueueLine& line) {
         return !card || line.cardID != card->id();
@@ -220,7 +221,7 @@ void OffloadBar::updateReady() {
     m_unqueue->setVisible(m_mode == Mode::waiting);
     m_start->setVisible(m_mode != Mode::waiting);
     if (m_mode == Mode::waiting) {
-        m_readyLine->setText(m_model.waitingText(*desk).value_or(QString()));
+        m_readyLine->setText(m_model.queueBoard().waitingText(*desk).value_or(QString()));
         setRole(m_readyLine, "secondary");
         return;
     }

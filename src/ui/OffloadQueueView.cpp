@@ -1,6 +1,7 @@
 #include "ui/OffloadQueueView.h"
 
 #include "app/model/AppModel.h"
+#include "app/model/QueueBoard.h"
 #include "ui/settings/ReorderingList.h"
 
 #include <QKeyEvent>
@@ -34,15 +35,15 @@ OffloadQueueView::OffloadQueueView(AppModel& model, QWidget* parent)
     layout->addWidget(m_lines);
     connect(m_lines, &ReorderingList::moveRequested, this, [this](const QList<int>& rows, int to) {
         if (rows.size() == 1)
-            m_model.moveQueueLine(rows.first(), to);
+            m_model.queueBoard().moveLine(rows.first(), to);
     });
     connect(m_lines, &QWidget::customContextMenuRequested, this, &OffloadQueueView::showMenu);
     refresh();
 }
 
 void OffloadQueueView::refresh() {
-    const QList<QueueLine> lines = m_model.queueLines();
-    m_total->setText(m_model.queueTotal());
+    const QList<QueueLine> lines = m_model.queueBoard().lines();
+    m_total->setText(m_model.queueBoard().total());
     // Rows are rewritten in place, so a selection or a drag in progress survives a tick.
     while (m_lines->count() > lines.size())
         delete m_lines->takeItem(m_lines->count() - 1);
@@ -64,7 +65,7 @@ void OffloadQueueView::refresh() {
 
 void OffloadQueueView::cancelLine(int line) {
     if (const QListWidgetItem* item = m_lines->item(line))
-        m_model.cancelOffload(item->data(cardIDRole).toString());
+        m_model.queueBoard().cancel(item->data(cardIDRole).toString());
 }
 
 void OffloadQueueView::showMenu(const QPoint& position) {
@@ -73,7 +74,7 @@ void OffloadQueueView::showMenu(const QPoint& position) {
         return;
     const int line = m_lines->row(item);
     QMenu menu(this);
-    const QString name = m_model.queueLines().value(line).cardName;
+    const QString name = m_model.queueBoard().lines().value(line).cardName;
     QAction* cancel = menu.addAction(item->data(waitingRole).toBool()
                                          ? tr("Take “%1” Out of the Queue").arg(name)
                                          : tr("Cancel the Offload of “%1”").arg(name));

@@ -6,6 +6,7 @@
 
 #include "app/lists/CardListModel.h"
 #include "app/model/AppModel.h"
+#include "app/model/QueueBoard.h"
 #include "app/settings/AppSettings.h"
 #include "screenshots/ShotLooks.h"
 #include "support/AppModelWorld.h"
@@ -66,6 +67,6 @@ void shootSeveralCards(const QString& folder) {
         }
     }
     for (const CardVolume& card : cards)
-        model.cancelOffload(card.id());
+        model.queueBoard().cancel(card.id());
     spinUntil([&] { return !model.isBusy(); }, 30'000);
 }

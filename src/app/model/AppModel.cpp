@@ -1,5 +1,6 @@
 #include "app/model/AppModel.h"
 #include "app/model/AfterOffloadProgram.h"
+#include "app/model/QueueBoard.h"
 
 #include "app/lists/CamerasModel.h"
 #include "app/lists/CardListModel.h"
@@ -89,6 +90,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
         connect(this, signal, this, &AppModel::keepAwake);
     connect(m_queue.get(), &OffloadQueue::changed, this, &AppModel::keepAwake);
     connect(m_queue.get(), &OffloadQueue::changed, this, &AppModel::queueChanged);
+    m_queueBoard = std::make_unique<QueueBoard>(
+        *m_queue, [this](const QString& cardID) { return desk(cardID); }, *m_volumes);
     m_presetOperations = std::make_unique<PresetOperations>(
         *m_settings, *m_destinations, *m_presets, *m_cameras,
         PresetOperations::Hooks{[this] { return presetSession(); },
@@ -183,6 +186,7 @@ bool AppModel::menuBarIconInserted() const {
 AppModel::~AppModel() {
     // The runs hand their reports to the main thread; end them before the stores go, and the
     // queue first, so that no waiting offload starts as they end.
+    m_queueBoard.reset();
     m_queue.reset();
     m_desk = nullptr;
     m_desks.clear();

@@ -43,6 +43,7 @@ class CamerasModel;
 class CardDesk;
 class CardDevices;
 class OffloadQueue;
+class QueueBoard;
 class CardFormatter;
 class CardListModel;
 class FavoritesModel;
@@ -146,17 +147,8 @@ public:
     // How long that program may run; a test shortens it.
     void setAfterwardsLimit(std::chrono::milliseconds limit) { m_afterwardsLimit = limit; }
     OffloadQueue& queue() const { return *m_queue; }
-    // The offload queue as the offload bar lists it, running offloads first.
-    QList<QueueLine> queueLines() const;
-    QString queueTotal() const;
-    // Why the desk's offload waits ("Waiting for “A7SIII” to finish on Footage SSD"); none
-    // when it does not.
-    std::optional<QString> waitingText(const CardDesk& desk) const;
-    // Moves the waiting offload on line `line` before the line now at `to` (the line count: the
-    // end). Running offloads keep their lines.
-    void moveQueueLine(int line, int to);
-    // Stops the card's running offload, or takes its waiting one out of the queue.
-    void cancelOffload(const QString& cardID);
+    // The queue as the offload bar shows and orders it.
+    QueueBoard& queueBoard() const { return *m_queueBoard; }
     // Ejecting, mounting and what the system knows of the cards' disks.
     CardDevices& devices() const { return *m_devices; }
     // What the system says of its volumes.
@@ -312,6 +304,7 @@ private:
     std::vector<std::unique_ptr<CardDesk>> m_desks;
     CardDesk* m_desk = nullptr;
     std::unique_ptr<OffloadQueue> m_queue;
+    std::unique_ptr<QueueBoard> m_queueBoard;
     std::optional<OffloadBlocker> m_noCardBlocker;
     FormatState m_formatState;
     std::optional<QString> m_formattingCardPath;

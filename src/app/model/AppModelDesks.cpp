@@ -1,7 +1,6 @@
 // The application model's desks, one per card that is in, and the road of a card: inserted,
 // selected, scanned, given its session, taken out.
 #include "app/model/AppModel.h"
-#include "devices/DriveName.h"
 
 #include "app/lists/CardListModel.h"
 #include "app/model/CardDesk.h"
@@ -369,41 +368,8 @@ void AppModel::showForImport(const CardVolume& card) {
 
 namespace stowly {
 
-QList<QueueLine> AppModel::queueLines() const {
-    return QueueLines::lines(*m_queue, QDateTime::currentDateTime());
-}
-
 bool AppModel::isSelectedCardBusy() const {
     return m_desk && m_desk->isBusy();
-}
-
-QString AppModel::queueTotal() const {
-    return QueueLines::total(*m_queue);
-}
-
-std::optional<QString> AppModel::waitingText(const CardDesk& desk) const {
-    if (!desk.isWaiting())
-        return std::nullopt;
-    const auto turn = m_queue->waitsFor(desk.session());
-    if (!turn || !turn->session)
-        return QueueLines::waitingForTurn();
-    return QueueLines::waitingFor(turn->session->card().name,
-                                  driveNameOf(turn->folder, *m_volumes));
-}
-
-void AppModel::moveQueueLine(int line, int to) {
-    const int running = int(m_queue->running().size());
-    const int from = line - running;
-    // Waiting offloads only move among themselves.
-    int before = std::max(to - running, 0);
-    if (before > from)
-        --before;
-    m_queue->moveWaiting(from, before);
-}
-
-void AppModel::cancelOffload(const QString& cardID) {
-    if (CardDesk* desk = this->desk(cardID); desk && desk->session())
-        m_queue->cancel(desk->session());
 }
 
 } // namespace stowly
