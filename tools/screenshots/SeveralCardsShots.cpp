@@ -6,6 +6,7 @@
 
 #include "app/lists/CardListModel.h"
 #include "app/model/AppModel.h"
+#include "app/model/CardDesk.h"
 #include "app/model/QueueBoard.h"
 #include "app/settings/AppSettings.h"
 #include "screenshots/ShotLooks.h"
@@ -43,18 +44,7 @@ void shootSeveralCards(const QString& folder) {
         world.waitForSession();
         model.setProject(QStringLiteral("Harbour Shoot"));
     };
-    // The first two share the drive because the setting lets them; the third waits.
-    model.settings().setValue(setting::shareDestinationDrives, true);
-    for (int i = 0; i < 2; ++i) {
-        show(cards[i]);
-        model.startOffload();
-    }
-    model.settings().setValue(setting::shareDestinationDrives, false);
-    show(cards[2]);
-    model.startOffload();
-    show(cards[3]);
-    for (const auto& [shown, name] :
-         {std::pair{cards[0], "1-copying"}, std::pair{cards[2], "2-waiting"}}) {
+    const auto shoot = [&](const CardVolume& shown, const char* name) {
         show(shown);
         // The folder tree is drawn after a pause in changes.
         spinUntil([] { return false; }, 300);
@@ -65,7 +55,39 @@ void shootSeveralCards(const QString& folder) {
             save(window.grab(), QStringLiteral("%1/17-several-cards-%2-%3.png")
                                     .arg(folder, QLatin1String(name), QLatin1String(each.name)));
         }
-    }
+    };
+    // Each run's report waits on this thread: drawn from inside the first reports of A and of B,
+    // both runs hold still mid-copy, however fast the machine copies. The first two share the
+    // drive because the setting lets them; the third then waits for it.
+    bool shot = false;
+    const auto whenCopying = [&](const CardVolume& card, std::function<void()> then) {
+        auto once = std::make_shared<bool>(false);
+        QObject::connect(model.desk(card.id()), &CardDesk::progressed, &window,
+                         [once, then](const OffloadProgress& p) {
+                             if (*once || p.currentFileBytes == 0)
+                                 return;
+                             *once = true;
+                             then();
+                         });
+    };
+    model.settings().setValue(setting::shareDestinationDrives, true);
+    show(cards[0]);
+    model.startOffload();
+    whenCopying(cards[0], [&] {
+        show(cards[1]);
+        model.startOffload();
+        whenCopying(cards[1], [&] {
+            model.settings().setValue(setting::shareDestinationDrives, false);
+            show(cards[2]);
+            model.startOffload();
+            show(cards[3]);
+            shoot(cards[0], "1-copying");
+            shoot(cards[2], "2-waiting");
+            shot = true;
+        });
+        spinUntil([&] { return shot; }, 30'000);
+    });
+    spinUntil([&] { return shot; }, 30'000);
     for (const CardVolume& card : cards)
         model.queueBoard().cancel(card.id());
     spinUntil([&] { return !model.isBusy(); }, 30'000);
