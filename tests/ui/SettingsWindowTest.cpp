@@ -61,6 +61,14 @@ TEST(SettingsWindow, GeneralControlsWriteThroughAndFollowTheSettings) {
     find<QAbstractButton>(window, "promptStyle_panel")->click();
     EXPECT_EQ(settings.value(setting::importPromptStyle), ImportPromptStyle::panel);
 
+    // The program after an offload is written when the field is left, and follows the setting.
+    auto* program = find<QLineEdit>(window, "afterOffloadProgram");
+    program->setText(QStringLiteral("  /usr/local/bin/offload-done --quiet "));
+    Q_EMIT program->editingFinished();
+    EXPECT_EQ(settings.value(setting::afterOffloadProgram), "/usr/local/bin/offload-done --quiet");
+    settings.setValue(setting::afterOffloadProgram, QString());
+    EXPECT_TRUE(program->text().isEmpty());
+
     // The ignored card's button asks again for exactly that card.
     CardVolume card{QStringLiteral("/media/x/B"), QStringLiteral("B"), QStringLiteral("UUID-B")};
     settings.ignoreImports(card);

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -92,6 +93,31 @@ void GeneralSettingsTab::addAfterOffload() {
     addSwitch(tr("Play a sound when an offload finishes"), settings, setting::playSuccessSound);
     addSwitch(tr("Eject card after offload"), settings, setting::ejectAfterOffload);
     addNote(tr("Only when every file was copied and verified."));
+
+    auto* label = new QLabel(tr("Then run this program:"), this);
+    auto* program = new QLineEdit(this);
+    program->setObjectName(QStringLiteral("afterOffloadProgram"));
+    program->setAccessibleName(label->text());
+    program->setPlaceholderText(tr("None"));
+    program->setClearButtonEnabled(true);
+    label->setBuddy(program);
+    const auto show = [&settings, program] {
+        const QString value = settings.value(setting::afterOffloadProgram);
+        if (!program->hasFocus() && program->text() != value)
+            program->setText(value);
+    };
+    show();
+    settings.onChange(setting::afterOffloadProgram, program, show);
+    connect(program, &QLineEdit::editingFinished, this, [&settings, program] {
+        settings.setValue(setting::afterOffloadProgram, program->text().trimmed());
+    });
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addWidget(label);
+    row->addWidget(program, 1);
+    addLayout(row);
+    addNote(tr("After each card, with the offload as JSON on its standard input. It has a minute; "
+               "whatever it does, the copies and the history stay as they are."));
 }
 
 void GeneralSettingsTab::addBackground() {
