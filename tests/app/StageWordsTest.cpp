@@ -18,10 +18,13 @@ namespace {
 
 using Status = SessionFilesModel::FileStatus;
 
-const QDateTime today(QDate::currentDate(), QTime(12, 0));
+// Noon today in the tests' time zone, which main() sets after static values are made.
+QDateTime today() {
+    return QDateTime(QDate::currentDate(), QTime(12, 0));
+}
 const QDateTime longAgo(QDate(2020, 3, 1), QTime(12, 0));
 
-Clip clip(const QString& path, const QDateTime& created = today) {
+Clip clip(const QString& path, const QDateTime& created = today()) {
     return Clip{"/media/CARD/" + path.toUtf8(), path, 1000, created, created};
 }
 
@@ -99,7 +102,7 @@ TEST(ClipsStageContentTest, TheFirstReasonThatHoldsExplainsAnEmptyList) {
     inventory.newFiles = {clip("OLD.JPG", longAgo), clip("S.MP4"), clip("S2.MP4")};
     OffloadSession session(card(), inventory, {{"S.MP4", 1.5}, {"S2.MP4", 2}});
     session.setShortRule({true, 5});
-    session.setDateFilter({DateFilter::Mode::today, today, today});
+    session.setDateFilter({DateFilter::Mode::today, today(), today()});
 
     // The dates leave one file out and the rule the others: the dates come first.
     auto empty = ClipsStageContent::nothingToCopy(session);
