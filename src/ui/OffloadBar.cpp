@@ -213,7 +213,7 @@ void OffloadBar::updateQueue() {
     });
     m_queue->setVisible(others);
     if (others)
-        m_queue->refresh();
+        m_queue->showLines(lines);
 }
 
 void OffloadBar::updateReady() {
@@ -250,11 +250,7 @@ void OffloadBar::updateRunning() {
     m_verifying->setText(p.isVerifyingSource ? StageTexts::verifyingSource()
                                              : StageTexts::verifying());
     m_verifying->setVisible(p.isVerifying || p.isVerifyingSource);
-    const std::optional<QDateTime> startedAt = desk->startedAt();
-    const double elapsed =
-        startedAt ? double(startedAt->msecsTo(QDateTime::currentDateTime())) / 1000.0 : 0.0;
-    m_eta->setText(OffloadFormatting::etaText(
-        OffloadFormatting::estimatedSecondsRemaining(p.bytesDone, p.bytesTotal, elapsed)));
+    m_eta->setText(OffloadFormatting::timeLeft(p, desk->startedAt(), QDateTime::currentDateTime()));
 }
 
 void OffloadBar::updateFinished() {

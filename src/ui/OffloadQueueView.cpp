@@ -38,11 +38,9 @@ OffloadQueueView::OffloadQueueView(AppModel& model, QWidget* parent)
             m_model.queueBoard().moveLine(rows.first(), to);
     });
     connect(m_lines, &QWidget::customContextMenuRequested, this, &OffloadQueueView::showMenu);
-    refresh();
 }
 
-void OffloadQueueView::refresh() {
-    const QList<QueueLine> lines = m_model.queueBoard().lines();
+void OffloadQueueView::showLines(const QList<QueueLine>& lines) {
     m_total->setText(m_model.queueBoard().total());
     // Rows are rewritten in place, so a selection or a drag in progress survives a tick.
     while (m_lines->count() > lines.size())

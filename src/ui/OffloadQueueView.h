@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/model/QueueLines.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -16,8 +18,8 @@ class OffloadQueueView : public QWidget {
 public:
     explicit OffloadQueueView(AppModel& model, QWidget* parent = nullptr);
 
-    // Reads the queue again; the bar calls it as the clock ticks and as the queue changes.
-    void refresh();
+    // Shows the queue's lines; the bar reads them as the clock ticks and as the queue changes.
+    void showLines(const QList<QueueLine>& lines);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

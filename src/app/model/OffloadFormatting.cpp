@@ -36,6 +36,13 @@ QString OffloadFormatting::cardResult(const OffloadSummary& summary,
     return {};
 }
 
+QString OffloadFormatting::timeLeft(const OffloadProgress& progress,
+                                    const std::optional<QDateTime>& startedAt,
+                                    const QDateTime& now) {
+    const double elapsed = startedAt ? double(startedAt->msecsTo(now)) / 1000.0 : 0.0;
+    return etaText(estimatedSecondsRemaining(progress.bytesDone, progress.bytesTotal, elapsed));
+}
+
 std::optional<double> OffloadFormatting::estimatedSecondsRemaining(qint64 bytesDone,
                                                                    qint64 bytesTotal,
                                                                    double elapsedSeconds) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "copy/OffloadProgress.h"
 #include "copy/OffloadSummary.h"
 #include "media/CardInventory.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,9 @@ QString cardResult(const OffloadSummary& summary, const CardInventory& inventory
 // Seconds left at the rate so far; none until there is a rate worth trusting.
 std::optional<double> estimatedSecondsRemaining(qint64 bytesDone, qint64 bytesTotal,
                                                 double elapsedSeconds);
+// The time left in words for a run that started at `startedAt` (none: not yet started).
+QString timeLeft(const OffloadProgress& progress, const std::optional<QDateTime>& startedAt,
+                 const QDateTime& now);
 // "Estimating time…", "Almost done", "Less than a minute left", "About 3 min left",
 // "About 1 hr 5 min left".
 QString etaText(std::optional<double> seconds);

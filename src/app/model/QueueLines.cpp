@@ -26,15 +26,12 @@ OffloadProgress progressOf(const OffloadSession& session) {
 
 QString runningLine(const OffloadSession& session, const QDateTime& now) {
     const OffloadProgress p = progressOf(session);
-    const double elapsed =
-        session.startedAt() ? double(session.startedAt()->msecsTo(now)) / 1000.0 : 0.0;
     return tr("%1 · %2 of %3 files · %4 of %5 · %6")
         .arg(session.card().name)
         .arg(p.filesDone)
         .arg(p.filesTotal)
         .arg(SpaceInfo::formatBytes(p.bytesDone), SpaceInfo::formatBytes(p.bytesTotal),
-             OffloadFormatting::etaText(
-                 OffloadFormatting::estimatedSecondsRemaining(p.bytesDone, p.bytesTotal, elapsed)));
+             OffloadFormatting::timeLeft(p, session.startedAt(), now));
 }
 
 QString waitingLine(const OffloadSession& session) {
