@@ -11,7 +11,7 @@
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonOutput.h"
-#include "cli/Station.h"
+#include "cli/ModelHost.h"
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
 #include "devices/FormatOutcome.h"
@@ -36,12 +36,12 @@ int unusableCardStatus(const QString& path) {
 } // namespace
 
 int CardCommands::cards(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals);
-    const QList<CardVolume> cards = station.listCards();
-    const QList<DiskTool::UnmountedCard> unmounted = station.model().devices().unmountedCards();
+    ModelHost host(signals);
+    const QList<CardVolume> cards = host.listCards();
+    const QList<DiskTool::UnmountedCard> unmounted = host.model().devices().unmountedCards();
     if (invocation.json)
         console.writeOut(JsonOutput::text(
-            JsonOutput::cards(cards, unmounted, station.model().devices().backendName())));
+            JsonOutput::cards(cards, unmounted, host.model().devices().backendName())));
     else if (cards.isEmpty() && unmounted.isEmpty())
         console.message(QCoreApplication::translate("CardCommands", "No card is mounted."));
     else
@@ -50,13 +50,13 @@ int CardCommands::cards(const Invocation& invocation, Console& console, SignalWa
 }
 
 int CardCommands::history(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals);
-    const History& ledger = station.model().history();
+    ModelHost host(signals);
+    const History& ledger = host.model().history();
     if (const std::optional<QString>& error = ledger.lastError())
         console.message(*error);
     HistoryRecords records = ledger.entries();
     if (invocation.historyCard) {
-        const auto owner = CardHistory::named(*invocation.historyCard, station.model().volumes());
+        const auto owner = CardHistory::named(*invocation.historyCard, host.model().volumes());
         if (const QString* problem = std::get_if<QString>(&owner)) {
             console.message(*problem);
             return unusableCardStatus(*invocation.historyCard);
@@ -80,9 +80,9 @@ int CardCommands::history(const Invocation& invocation, Console& console, Signal
 }
 
 int CardCommands::forget(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals);
-    History& ledger = station.model().history();
-    const auto owner = CardHistory::named(invocation.card, station.model().volumes());
+    ModelHost host(signals);
+    History& ledger = host.model().history();
+    const auto owner = CardHistory::named(invocation.card, host.model().volumes());
     if (const QString* problem = std::get_if<QString>(&owner)) {
         console.message(*problem);
         return unusableCardStatus(invocation.card);
@@ -93,8 +93,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
         return exitCode::failed;
     }
     const CardHistory::Counts counts = o.forgettable(ledger.entries());
-    const qsizetype forgotten =
-        o.identity ? station.model().history().forgetVolume(*o.identity) : 0;
+    const qsizetype forgotten = o.identity ? host.model().history().forgetVolume(*o.identity) : 0;
     if (forgotten == 0) {
         console.out() << QCoreApplication::translate("CardCommands",
                                                      "Stowly has no offloads of %1 to forget.")
@@ -113,13 +112,13 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, invocation.allowsPasswordPrompt);
-    AppModel& model = station.model();
+    ModelHost host(signals, invocation.allowsPasswordPrompt);
+    AppModel& model = host.model();
     const std::optional<CardVolume> wanted = cardTargetOrReport(invocation.card, model, console);
     if (!wanted)
         return unusableCardStatus(invocation.card);
     std::optional<CardVolume> card;
-    for (const CardVolume& listed : station.listCards())
+    for (const CardVolume& listed : host.listCards())
         if (listed.url == wanted->url)
             card = listed;
     if (!card) {
@@ -127,7 +126,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
             QCoreApplication::translate("CardCommands", "Stowly only formats memory cards."));
         return exitCode::failed;
     }
-    if (!station.scan(*card))
+    if (!host.scan(*card))
         return exitCode::interrupted;
 
     const std::optional<FormatReadiness> readiness = model.formatReadiness();
@@ -156,15 +155,15 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
     }
 
     // Stopping an erase half way would leave a card no camera can use.
-    QObject::connect(&signals, &SignalWatcher::interrupted, &station, [&console] {
+    QObject::connect(&signals, &SignalWatcher::interrupted, &host, [&console] {
         console.message(QCoreApplication::translate(
             "CardCommands", "The card is being formatted; Stowly finishes first."));
     });
     std::optional<FormatOutcome> outcome;
-    QObject::connect(&model, &AppModel::formatEnded, &station,
+    QObject::connect(&model, &AppModel::formatEnded, &host,
                      [&](const FormatOutcome& ended) { outcome = ended; });
     model.formatSelectedCard();
-    station.waitUntil([&] { return outcome && !model.devices().isEjecting(); }, false);
+    host.waitUntil([&] { return outcome && !model.devices().isEjecting(); }, false);
     if (!outcome->isFormatted()) {
         console.message(TerminalText::lines(outcome->text));
         return exitCode::failed;
@@ -179,15 +178,15 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, invocation.allowsPasswordPrompt);
-    AppModel& model = station.model();
+    ModelHost host(signals, invocation.allowsPasswordPrompt);
+    AppModel& model = host.model();
     const std::optional<CardVolume> card = cardTargetOrReport(invocation.card, model, console);
     if (!card)
         return unusableCardStatus(invocation.card);
     bool ended = false;
-    QObject::connect(&model.devices(), &CardDevices::ejectEnded, &station, [&] { ended = true; });
+    QObject::connect(&model.devices(), &CardDevices::ejectEnded, &host, [&] { ended = true; });
     model.ejectCard(*card);
-    station.waitUntil([&] { return ended; }, false);
+    host.waitUntil([&] { return ended; }, false);
     if (const std::optional<QString>& error = model.devices().ejectError()) {
         console.message(*error);
         return exitCode::failed;
@@ -199,8 +198,8 @@ int CardCommands::eject(const Invocation& invocation, Console& console, SignalWa
 }
 
 int CardCommands::mount(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals, invocation.allowsPasswordPrompt);
-    AppModel& model = station.model();
+    ModelHost host(signals, invocation.allowsPasswordPrompt);
+    AppModel& model = host.model();
     const QString wanted = invocation.card;
     const QString device = QFileInfo(wanted).canonicalFilePath();
     std::optional<DiskTool::UnmountedCard> card;
@@ -213,7 +212,7 @@ int CardCommands::mount(const Invocation& invocation, Console& console, SignalWa
                                           ? model.devices().mountPointsOf(device)
                                           : QStringList();
         std::optional<std::pair<QString, QString>> mounted;
-        for (const CardVolume& listed : station.listCards())
+        for (const CardVolume& listed : host.listCards())
             if (listed.name == wanted || listed.url == wanted || mountedAt.contains(listed.url))
                 mounted = {listed.name, listed.url};
         if (!mounted && !mountedAt.isEmpty())
@@ -232,12 +231,12 @@ int CardCommands::mount(const Invocation& invocation, Console& console, SignalWa
         return exitCode::usage;
     }
     std::optional<std::pair<std::optional<QString>, QString>> ended;
-    QObject::connect(&model.devices(), &CardDevices::mountEnded, &station,
+    QObject::connect(&model.devices(), &CardDevices::mountEnded, &host,
                      [&](const QString&, const std::optional<QString>& at, const QString& failure) {
                          ended = {at, failure};
                      });
     model.devices().mount(card->device, card->name);
-    station.waitUntil([&] { return ended.has_value(); }, false);
+    host.waitUntil([&] { return ended.has_value(); }, false);
     if (!ended->first) {
         console.message(QCoreApplication::translate("CardCommands", "Couldn’t mount %1: %2")
                             .arg(quoted(card->name), ended->second));

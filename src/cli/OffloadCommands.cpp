@@ -11,8 +11,8 @@
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "cli/JsonOutput.h"
+#include "cli/ModelHost.h"
 #include "cli/ProgressPrinter.h"
-#include "cli/Station.h"
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
 #include "session/OffloadQueue.h"
@@ -31,7 +31,7 @@ namespace {
 
 // A card scanned with the run options applied, and the one reason it cannot be offloaded.
 struct PreparedRun {
-    std::unique_ptr<Station> station;
+    std::unique_ptr<ModelHost> host;
     OffloadSession* session = nullptr;
     std::optional<QString> blocker;
 };
@@ -94,12 +94,12 @@ std::optional<std::optional<Camera>> namedCamera(const RunOptions& options, cons
 }
 
 // Scans one card and makes the run's choices on its desk, which is then the selected one.
-std::variant<PreparedRun, int> prepareCard(Station& station, const CardVolume& card,
+std::variant<PreparedRun, int> prepareCard(ModelHost& host, const CardVolume& card,
                                            const RunOptions& options,
                                            const std::optional<Camera>& camera) {
     PreparedRun run;
-    AppModel& model = station.model();
-    if (!station.scan(card))
+    AppModel& model = host.model();
+    if (!host.scan(card))
         return exitCode::interrupted;
     OffloadSession& session = *model.session();
     if (options.project)
@@ -120,8 +120,8 @@ std::variant<PreparedRun, int> prepareCard(Station& station, const CardVolume& c
 
 std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& console,
                                        SignalWatcher& signals) {
-    auto station = std::make_unique<Station>(signals);
-    AppModel& model = station->model();
+    auto host = std::make_unique<ModelHost>(signals);
+    AppModel& model = host->model();
     if (const std::optional<QString>& error = model.history().lastError())
         console.message(*error);
     const std::optional<CardVolume> target = cardTargetOrReport(invocation.card, model, console);
@@ -131,9 +131,9 @@ std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& co
     if (!camera)
         return exitCode::usage;
     applyRunOptions(invocation.run, model.settings());
-    auto prepared = prepareCard(*station, *target, invocation.run, *camera);
+    auto prepared = prepareCard(*host, *target, invocation.run, *camera);
     if (PreparedRun* run = std::get_if<PreparedRun>(&prepared))
-        run->station = std::move(station);
+        run->host = std::move(host);
     return prepared;
 }
 
@@ -172,8 +172,8 @@ int OffloadCommands::plan(const Invocation& invocation, Console& console, Signal
         return *status;
     const PreparedRun& run = std::get<PreparedRun>(prepared);
     const std::optional<QString> destination =
-        run.station->model().settings().value(setting::destinationPath);
-    const QList<PlannedFile> files = run.station->model().plan();
+        run.host->model().settings().value(setting::destinationPath);
+    const QList<PlannedFile> files = run.host->model().plan();
     if (invocation.json)
         console.writeOut(JsonOutput::text(JsonOutput::plan(destination, files, run.blocker)));
     else if (!run.blocker)
@@ -248,8 +248,8 @@ int worst(int a, int b) {
 // Several cards through the queue: each is scanned and given the run's choices, then all are
 // handed over at once; those whose copies land on one drive take turns.
 int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals);
-    AppModel& model = station.model();
+    ModelHost host(signals);
+    AppModel& model = host.model();
     if (const std::optional<QString>& error = model.history().lastError())
         console.message(*error);
     QList<CardVolume> cards;
@@ -273,7 +273,7 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
     int status = exitCode::done;
     std::vector<PreparedRun> runs;
     for (const CardVolume& card : cards) {
-        auto prepared = prepareCard(station, card, invocation.run, *camera);
+        auto prepared = prepareCard(host, card, invocation.run, *camera);
         if (const int* problem = std::get_if<int>(&prepared))
             return *problem;
         PreparedRun& run = std::get<PreparedRun>(prepared);
@@ -286,12 +286,12 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
         runs.push_back(std::move(run));
     }
     QSet<QString> ejected;
-    QObject::connect(&model.devices(), &CardDevices::ejectEnded, &station,
+    QObject::connect(&model.devices(), &CardDevices::ejectEnded, &host,
                      [&](const CardVolume& card, const std::optional<QString>& error) {
                          if (!error)
                              ejected.insert(card.id());
                      });
-    QObject::connect(&signals, &SignalWatcher::interrupted, &station, [&] {
+    QObject::connect(&signals, &SignalWatcher::interrupted, &host, [&] {
         console.message(QCoreApplication::translate(
             "OffloadCommands", "Stopping… the files being copied are removed, the copies "
                                "already verified stay recorded."));
@@ -318,7 +318,7 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
         }
     }
     // The program run after each card belongs to its offload: the summaries wait for it.
-    station.waitUntil(
+    host.waitUntil(
         [&] {
             return model.queue().isEmpty() && !model.devices().isEjecting() &&
                    !model.isRunningAfterwards();
@@ -362,8 +362,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         console.message(TerminalText::name(*run.blocker));
         return blockedStatus(run);
     }
-    Station& station = *run.station;
-    AppModel& model = station.model();
+    ModelHost& host = *run.host;
+    AppModel& model = host.model();
     OffloadSession& session = *run.session;
 
     ProgressPrinter printer(session, console);
@@ -388,7 +388,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
             QCoreApplication::translate("OffloadCommands", "The offload couldn’t start."));
         return exitCode::failed;
     }
-    station.waitUntil(
+    host.waitUntil(
         [&] {
             return session.phase() == OffloadSession::Phase::finished &&
                    !model.devices().isEjecting() && !model.isRunningAfterwards();

@@ -3,7 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
-#include "cli/Station.h"
+#include "cli/ModelHost.h"
 
 #include <QCoreApplication>
 
@@ -31,8 +31,8 @@ void apply(AppModel& model, const SettingDefinition& setting, const QVariant& va
 } // namespace
 
 int SettingsCommand::run(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    Station station(signals);
-    AppModel& model = station.model();
+    ModelHost host(signals);
+    AppModel& model = host.model();
     const AppSettings& settings = model.settings();
     const QStringList& arguments = invocation.settingsArguments;
     if (arguments.isEmpty()) {

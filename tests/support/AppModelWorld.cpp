@@ -98,6 +98,7 @@ World::World(bool startWatching, std::unique_ptr<History> ledger,
     options.filePath = std::nullopt;
     stores.destinations = std::make_unique<DestinationStore>(std::move(options));
     stores.presets = std::make_unique<PresetStore>(std::nullopt);
+    stores.rules = std::make_unique<RuleStore>(std::nullopt);
     stores.settings->setValue(setting::destinationPath, destination.path());
 
     AppPlatform platform;

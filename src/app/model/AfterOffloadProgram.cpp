@@ -14,10 +14,6 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("AfterOffloadProgram", text);
-}
-
 QJsonValue time(const std::optional<QDateTime>& when) {
     return when ? QJsonValue(when->toUTC().toString(Qt::ISODateWithMs)) : QJsonValue();
 }

@@ -1,5 +1,6 @@
 #include "app/model/AppModel.h"
 #include "app/model/AfterOffloadProgram.h"
+#include "app/model/AutomaticOffload.h"
 #include "app/model/QueueBoard.h"
 
 #include "app/lists/CamerasModel.h"
@@ -59,6 +60,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_destinations = std::move(stores.destinations);
     m_cameras = std::move(stores.cameras);
     m_presets = std::move(stores.presets);
+    m_rules = std::move(stores.rules);
     m_mountEvents = std::move(platform.mountEvents);
     m_runner = platform.runner;
     m_watcher = std::make_unique<VolumeWatcher>(*m_volumes, *m_mountEvents);
@@ -97,6 +99,12 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
         PresetOperations::Hooks{[this] { return presetSession(); },
                                 [this](const QUuid& id) { selectCamera(id); },
                                 [this] { destinationChanged(); }});
+
+    m_automatic = std::make_unique<AutomaticOffload>(
+        *m_rules, *m_presets, *m_cameras, *m_settings, *m_presetOperations,
+        AutomaticOffload::Hooks{[this](const QString& cardID) { return desk(cardID); },
+                                [this](CardDesk& desk) { startDeskOffload(desk); },
+                                [this](const CardVolume& card) { showForImport(card); }});
 
     DestinationChoice::chooseAtLaunch(*m_settings, *m_destinations);
 
@@ -310,8 +318,9 @@ void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& su
     const bool listed =
         std::any_of(m_watcher->cards().cbegin(), m_watcher->cards().cend(),
                     [&](const CardVolume& c) { return c.id() == session->card().id(); });
-    if (m_settings->value(setting::ejectAfterOffload) && successful && !session->cardRemoved() &&
-        listed)
+    const bool ruleEjects = m_automatic->offloadEnded(session->card());
+    if ((m_settings->value(setting::ejectAfterOffload) || ruleEjects) && successful &&
+        !session->cardRemoved() && listed)
         ejectCard(session->card());
     Q_EMIT offloadFinished(summary);
     Q_EMIT offloadEnded(session->card(), summary);

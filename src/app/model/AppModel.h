@@ -39,6 +39,7 @@
 
 namespace stowly {
 
+class AutomaticOffload;
 class CamerasModel;
 class CardDesk;
 class CardDevices;
@@ -102,6 +103,10 @@ public:
     const DestinationStore& destinations() const { return *m_destinations; }
     PresetStore& presets() { return *m_presets; }
     const PresetStore& presets() const { return *m_presets; }
+    RuleStore& rules() { return *m_rules; }
+    const RuleStore& rules() const { return *m_rules; }
+    // Offloads inserted cards by the rules.
+    AutomaticOffload& automaticOffload() const { return *m_automatic; }
     const QList<CardVolume>& cards() const;
     // Lists the mounted cards from now on, for a model made without watching.
     void startWatchingCards() { m_watcher->start(); }
@@ -282,6 +287,7 @@ private:
     std::unique_ptr<CameraStore> m_cameras;
     std::unique_ptr<DestinationStore> m_destinations;
     std::unique_ptr<PresetStore> m_presets;
+    std::unique_ptr<RuleStore> m_rules;
     const VolumeFacts* m_volumes;
     std::unique_ptr<MountEvents> m_mountEvents;
     std::shared_ptr<CommandRunning> m_runner;
@@ -291,6 +297,7 @@ private:
     bool m_menuBarIconInserted = false;
     std::unique_ptr<CardDevices> m_devices;
     std::unique_ptr<PresetOperations> m_presetOperations;
+    std::unique_ptr<AutomaticOffload> m_automatic;
     std::shared_ptr<DurationReading> m_durationReader;
     std::shared_ptr<SleepInhibitor> m_sleepInhibitor;
     // Asked for once per copy or erase (a system that gives none is not asked again), held

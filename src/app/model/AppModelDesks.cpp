@@ -3,6 +3,7 @@
 #include "app/model/AppModel.h"
 
 #include "app/lists/CardListModel.h"
+#include "app/model/AutomaticOffload.h"
 #include "app/model/CardDesk.h"
 #include "app/model/CardScan.h"
 #include "app/prompts/ImportPrompter.h"
@@ -197,6 +198,8 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
             select(card, false);
         else
             prepare(card);
+        if (m_automatic->takesCardsAtLaunch())
+            m_automatic->cardInserted(card);
         return;
     }
     const bool inFront = m_frontEnd->isInFront();
@@ -217,6 +220,10 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
         select(card, false);
     else
         prepare(card);
+    if (m_automatic->cardInserted(card)) {
+        Log::info(Log::Category::importPrompt, QStringLiteral("No prompt: a rule takes the card"));
+        return;
+    }
     if (inFront) {
         Log::info(Log::Category::importPrompt,
                   QStringLiteral("No prompt: Stowly is in front, the card is selected"));
@@ -238,6 +245,7 @@ void AppModel::cardRemoved(const CardVolume& card) {
     if (card.url == m_formattingCardPath || card.url == m_pendingFormattedMount)
         return;
     m_importPrompter->cardRemoved(card);
+    m_automatic->cardRemoved(card);
     CardDesk* desk = this->desk(card.id());
     if (!desk)
         return;

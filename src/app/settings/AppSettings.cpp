@@ -220,21 +220,37 @@ void AppSettings::apply(const OffloadPreset& preset) {
     setValue(setting::fileRules, preset.fileRules);
 }
 
-QString AppSettings::effectiveFolderTemplate() const {
-    const QString folder = value(setting::folderTemplate);
-    return value(setting::quickDump) ? QuickDump::folderTemplate(folder) : folder;
+namespace {
+
+QString folderTemplateFor(const QString& folder, bool quickDump) {
+    return quickDump ? QuickDump::folderTemplate(folder) : folder;
 }
 
-QString AppSettings::effectiveFileTemplate() const {
-    const QString file = value(setting::fileTemplate);
-    if (!value(setting::quickDump))
+QString fileTemplateFor(const QString& file, bool quickDump) {
+    if (!quickDump)
         return file;
     const QString stripped = QuickDump::strip(file);
     return stripped.contains(u'{') ? stripped : quickDumpFallbackFileTemplate;
 }
 
+} // namespace
+
+QString AppSettings::effectiveFolderTemplate() const {
+    return folderTemplateFor(value(setting::folderTemplate), value(setting::quickDump));
+}
+
+QString AppSettings::effectiveFileTemplate() const {
+    return fileTemplateFor(value(setting::fileTemplate), value(setting::quickDump));
+}
+
 std::optional<NamingTemplates> AppSettings::effectiveNaming() const {
     return NamingTemplates::make(effectiveFolderTemplate(), effectiveFileTemplate());
+}
+
+std::optional<NamingTemplates> AppSettings::effectiveNaming(const QString& folder,
+                                                            const QString& file, bool quickDump) {
+    return NamingTemplates::make(folderTemplateFor(folder, quickDump),
+                                 fileTemplateFor(file, quickDump));
 }
 
 void AppSettings::chooseDestination() {

@@ -110,6 +110,9 @@ public:
     QString effectiveFileTemplate() const;
     // None while either effective template has an error.
     std::optional<NamingTemplates> effectiveNaming() const;
+    // The same for templates that are not the settings' (a preset's).
+    static std::optional<NamingTemplates> effectiveNaming(const QString& folder,
+                                                          const QString& file, bool quickDump);
 
     // Folder choosing belongs to the desktop front end, which installs its chooser here.
     void setFolderPicker(FolderPicker picker) { m_folderPicker = std::move(picker); }

@@ -22,6 +22,8 @@ void AppStores::fillDefaults(const VolumeFacts& volumes) {
         cameras = std::make_unique<CameraStore>(CameraStore::defaultFileURL());
     if (!presets)
         presets = std::make_unique<PresetStore>(PresetStore::defaultFileURL());
+    if (!rules)
+        rules = std::make_unique<RuleStore>(RuleStore::defaultFileURL());
 }
 
 } // namespace stowly

@@ -4,6 +4,7 @@
 #include "app/stores/CameraStore.h"
 #include "app/stores/DestinationStore.h"
 #include "app/stores/PresetStore.h"
+#include "app/stores/RuleStore.h"
 #include "history/History.h"
 
 #include <memory>
@@ -19,6 +20,7 @@ struct AppStores {
     std::unique_ptr<CameraStore> cameras;
     std::unique_ptr<DestinationStore> destinations;
     std::unique_ptr<PresetStore> presets;
+    std::unique_ptr<RuleStore> rules;
 
     // Makes each store left empty from its default location; the favourites read volume UUIDs
     // through `volumes`, which must outlive them.

@@ -32,6 +32,13 @@ void PresetOperations::applyPreset(const OffloadPreset& preset) {
     if (open && open->phase == PresetSession::Phase::running)
         return;
 
+    applySetup(preset);
+    if (m_cameras.camera(preset.cameraID) && open && open->phase == PresetSession::Phase::ready &&
+        m_hooks.selectCamera)
+        m_hooks.selectCamera(*preset.cameraID);
+}
+
+void PresetOperations::applySetup(const OffloadPreset& preset) {
     m_settings.apply(preset);
 
     if (preset.destinationPath && m_destinations.folderExists(*preset.destinationPath)) {
@@ -44,10 +51,6 @@ void PresetOperations::applyPreset(const OffloadPreset& preset) {
         if (m_hooks.destinationChanged)
             m_hooks.destinationChanged();
     }
-
-    if (m_cameras.camera(preset.cameraID) && open && open->phase == PresetSession::Phase::ready &&
-        m_hooks.selectCamera)
-        m_hooks.selectCamera(*preset.cameraID);
 
     m_presets.markActive(preset.id);
 }

@@ -39,6 +39,9 @@ public:
     // Settings, then the destination when its folder is there, then the camera while a
     // session is ready; marks the preset active. Does nothing while an offload runs.
     void applyPreset(const OffloadPreset& preset);
+    // The settings and the destination, and marks it active; no camera, and also while an
+    // offload runs (what runs keeps its own plan).
+    void applySetup(const OffloadPreset& preset);
     // A new preset holding the current setup; the camera is the session's, else the active
     // preset's.
     OffloadPreset currentSetupAsPreset(const QString& name) const;

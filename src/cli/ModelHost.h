@@ -25,12 +25,12 @@ public:
 // unless a command asks. What the model remembers (the launch's destination, the last project,
 // a card's camera) is stored as the desktop stores it; a command's choices for one run are
 // overrides on the preferences (AppSettings::overrideForRun), never stored.
-class Station : public QObject {
+class ModelHost : public QObject {
     Q_OBJECT
 public:
     // allowPasswordPrompt lets the system ask for a password on the terminal.
-    explicit Station(SignalWatcher& signals, bool allowPasswordPrompt = false);
-    ~Station() override;
+    explicit ModelHost(SignalWatcher& signals, bool allowPasswordPrompt = false);
+    ~ModelHost() override;
 
     AppModel& model() const { return *m_model; }
     CommandLineFrontEnd& frontEnd() { return m_frontEnd; }

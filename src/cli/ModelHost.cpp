@@ -1,4 +1,4 @@
-#include "cli/Station.h"
+#include "cli/ModelHost.h"
 
 #include "app/model/AppLaunch.h"
 #include "app/model/CardDevices.h"
@@ -11,7 +11,7 @@
 
 namespace stowly {
 
-Station::Station(SignalWatcher& signals, bool allowPasswordPrompt) : m_signals(signals) {
+ModelHost::ModelHost(SignalWatcher& signals, bool allowPasswordPrompt) : m_signals(signals) {
     AppPlatform platform;
     platform.allowsAuthorizationPrompts = allowPasswordPrompt;
     if (allowPasswordPrompt)
@@ -23,15 +23,15 @@ Station::Station(SignalWatcher& signals, bool allowPasswordPrompt) : m_signals(s
     m_model->setFrontEnd(&m_frontEnd);
 }
 
-Station::~Station() {
+ModelHost::~ModelHost() {
     m_model->setFrontEnd(nullptr);
 }
 
-bool Station::wasInterrupted() const {
+bool ModelHost::wasInterrupted() const {
     return m_signals.wasInterrupted();
 }
 
-bool Station::waitUntil(const std::function<bool()>& done, bool stopOnInterrupt) {
+bool ModelHost::waitUntil(const std::function<bool()>& done, bool stopOnInterrupt) {
     QEventLoop loop;
     const auto check = [&] {
         if (done() || (stopOnInterrupt && wasInterrupted()))
@@ -57,12 +57,12 @@ bool Station::waitUntil(const std::function<bool()>& done, bool stopOnInterrupt)
     return done();
 }
 
-const QList<CardVolume>& Station::listCards() {
+const QList<CardVolume>& ModelHost::listCards() {
     m_model->startWatchingCards();
     return m_model->cards();
 }
 
-bool Station::scan(const CardVolume& card) {
+bool ModelHost::scan(const CardVolume& card) {
     m_model->select(card, false);
     return waitUntil([this, card] {
         const OffloadSession* session = m_model->session();
