@@ -23,7 +23,13 @@ enum class Option {
     yes,
     discardShortClips,
     allowPasswordPrompt,
-    record
+    record,
+    preset,
+    eject,
+    mount,
+    hook,
+    match,
+    ask
 };
 
 struct OptionInfo {
@@ -49,6 +55,12 @@ constexpr OptionInfo optionTable[] = {
     {"discard-short-clips", Option::discardShortClips, false},
     {"allow-password-prompt", Option::allowPasswordPrompt, false},
     {"record", Option::record, false},
+    {"preset", Option::preset, true},
+    {"eject", Option::eject, false},
+    {"mount", Option::mount, false},
+    {"hook", Option::hook, true},
+    {"match", Option::match, true},
+    {"ask", Option::ask, false},
 };
 
 struct CommandInfo {
@@ -81,6 +93,19 @@ const QList<CommandInfo>& commandTable() {
         {"eject", Command::eject, 1, 1, {Option::allowPasswordPrompt}},
         {"mount", Command::mount, 1, 1, {Option::allowPasswordPrompt}},
         {"settings", Command::settings, 0, 2, {}},
+        {"presets", Command::presets, 0, 2, {Option::json}},
+        {"rules",
+         Command::rules,
+         0,
+         2,
+         {Option::json, Option::match, Option::preset, Option::project, Option::ask,
+          Option::eject}},
+        {"station",
+         Command::station,
+         0,
+         0,
+         {Option::json, Option::preset, Option::project, Option::eject, Option::mount, Option::hook,
+          Option::allowPasswordPrompt}},
         {"verify", Command::verify, 1, 1, {Option::json, Option::record}},
     };
     return table;
@@ -167,6 +192,29 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
         break;
     case Option::record:
         invocation.record = true;
+        break;
+    case Option::preset:
+        if (value.trimmed().isEmpty())
+            return QCoreApplication::translate("CommandLine",
+                                               "--preset needs the name of one of your presets.");
+        invocation.preset = value.trimmed();
+        break;
+    case Option::eject:
+        invocation.eject = true;
+        break;
+    case Option::mount:
+        invocation.mountCards = true;
+        break;
+    case Option::hook:
+        if (value.trimmed().isEmpty())
+            return QCoreApplication::translate("CommandLine", "--hook needs a program.");
+        invocation.hook = value.trimmed();
+        break;
+    case Option::match:
+        invocation.match = value;
+        break;
+    case Option::ask:
+        invocation.ask = true;
         break;
     }
     return std::nullopt;
@@ -256,8 +304,8 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
     if (plain.size() > entry->maxArguments)
         return QCoreApplication::translate("CommandLine", "%1 doesn’t take %2.")
             .arg(QLatin1StringView(entry->name), quoted(plain.at(entry->maxArguments)));
-    if (entry->command == Command::settings)
-        invocation.settingsArguments = plain;
+    if (QList{Command::settings, Command::presets, Command::rules}.contains(entry->command))
+        invocation.arguments = plain;
     else if (!plain.isEmpty())
         invocation.card = plain.first();
     invocation.cards = plain;
@@ -280,6 +328,9 @@ QString CommandLine::usage() {
         "  stowly-cli eject    CARD [--allow-password-prompt]\n"
         "  stowly-cli mount    DEVICE|NAME [--allow-password-prompt]\n"
         "  stowly-cli settings [KEY [VALUE]]\n"
+        "  stowly-cli presets  [show|save|update|delete NAME] [--json]\n"
+        "  stowly-cli rules    [add --match WHAT [RULE OPTIONS] | remove N] [--json]\n"
+        "  stowly-cli station  [--preset NAME] [--eject] [--mount] [--hook PROGRAM] [--json]\n"
         "  stowly-cli verify   DIR [--json] [--record]\n"
         "\n"
         "CARD is the mount point of a card that “cards” lists, or any folder.\n"
@@ -288,6 +339,17 @@ QString CommandLine::usage() {
         "mount takes a card that “cards” lists as not mounted, by its device or its name.\n"
         "--allow-password-prompt lets the system ask for your password on the terminal where\n"
         "erasing, ejecting or mounting needs it; without it Stowly never waits for one.\n"
+        "presets lists your presets; save stores the current settings under NAME, update\n"
+        "gives the preset NAME the current settings.\n"
+        "rules lists the rules that offload inserted cards on their own, in the order they are\n"
+        "tried; WHAT is any, name:PATTERN (like name:A*_CARD), identity:ID or camera:NAME.\n"
+        "RULE OPTIONS are --preset NAME, --project NAME, --ask (show the card, don't start)\n"
+        "and --eject (eject the card once verified); remove takes the rule's number.\n"
+        "station offloads every card inserted (and those already in) by the rules, or every\n"
+        "card with --preset (and --project), telling one line per event until it is stopped\n"
+        "(Ctrl-C or SIGTERM). --mount mounts cards nothing mounted (read-only), --eject\n"
+        "ejects each verified card, --hook runs PROGRAM after each card with its JSON on\n"
+        "standard input; --allow-password-prompt as below.\n"
         "verify reads every file DIR’s ASC MHL history records and reports those missing or\n"
         "changed and those it doesn’t record; --record adds the result to the history.\n"
         "\n"

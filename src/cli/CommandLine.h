@@ -42,6 +42,9 @@ struct Invocation {
         eject,
         mount,
         settings,
+        presets,
+        rules,
+        station,
         verify,
         help,
         version
@@ -61,8 +64,20 @@ struct Invocation {
     bool allowsPasswordPrompt = false;
     // verify appends a generation to the folder's ASC MHL history.
     bool record = false;
-    // KEY and VALUE of the settings command, when given.
-    QStringList settingsArguments;
+    // The words after the settings, presets and rules commands (KEY VALUE, "add", a name…).
+    QStringList arguments;
+    // The station's and a rule's preset, by name.
+    std::optional<QString> preset;
+    // The station ejects every verified card; a rule ejects the cards it offloads.
+    bool eject = false;
+    // The station mounts cards nothing mounted.
+    bool mountCards = false;
+    // The program the station runs after each card.
+    std::optional<QString> hook;
+    // A rule's match: "any", "name:PATTERN", "identity:ID" or "camera:NAME".
+    std::optional<QString> match;
+    // A rule that asks before offloading.
+    bool ask = false;
 };
 
 // The command-line grammar: commands, their options and the usage text.

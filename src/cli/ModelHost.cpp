@@ -11,14 +11,15 @@
 
 namespace stowly {
 
-ModelHost::ModelHost(SignalWatcher& signals, bool allowPasswordPrompt) : m_signals(signals) {
+ModelHost::ModelHost(SignalWatcher& signals, bool allowPasswordPrompt, bool followsCards)
+    : m_signals(signals) {
     AppPlatform platform;
     platform.allowsAuthorizationPrompts = allowPasswordPrompt;
     if (allowPasswordPrompt)
         m_passwordAgent = std::make_unique<TerminalPasswordAgent>();
     platform.usesNotifications = false;
-    // Cards are picked by the command, never by their appearing.
-    platform.followsMountedCards = false;
+    // Cards are picked by the command, never by their appearing, unless it follows them.
+    platform.followsMountedCards = followsCards;
     m_model = AppLaunch::makeModel(AppStores{}, std::move(platform), false);
     m_model->setFrontEnd(&m_frontEnd);
 }

@@ -28,8 +28,10 @@ public:
 class ModelHost : public QObject {
     Q_OBJECT
 public:
-    // allowPasswordPrompt lets the system ask for a password on the terminal.
-    explicit ModelHost(SignalWatcher& signals, bool allowPasswordPrompt = false);
+    // allowPasswordPrompt lets the system ask for a password on the terminal; followsCards
+    // makes the model take cards as they come and go (a station), not only as commands name them.
+    explicit ModelHost(SignalWatcher& signals, bool allowPasswordPrompt = false,
+                       bool followsCards = false);
     ~ModelHost() override;
 
     AppModel& model() const { return *m_model; }

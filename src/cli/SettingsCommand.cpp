@@ -34,7 +34,7 @@ int SettingsCommand::run(const Invocation& invocation, Console& console, SignalW
     ModelHost host(signals);
     AppModel& model = host.model();
     const AppSettings& settings = model.settings();
-    const QStringList& arguments = invocation.settingsArguments;
+    const QStringList& arguments = invocation.arguments;
     if (arguments.isEmpty()) {
         for (const SettingDefinition& setting : SettingsTable::rows())
             console.out() << setting.key << " = " << written(settings, setting) << '\n';

@@ -6,7 +6,10 @@
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
 #include "cli/OffloadCommands.h"
+#include "cli/PresetsCommand.h"
+#include "cli/RulesCommand.h"
 #include "cli/SettingsCommand.h"
+#include "cli/StationCommand.h"
 #include "cli/VerifyCommand.h"
 #include "diagnostics/CrashHandler.h"
 
@@ -49,6 +52,12 @@ int run(const Invocation& invocation, Console& console, SignalWatcher& signals) 
         return CardCommands::mount(invocation, console, signals);
     case Command::settings:
         return SettingsCommand::run(invocation, console, signals);
+    case Command::presets:
+        return PresetsCommand::run(invocation, console, signals);
+    case Command::rules:
+        return RulesCommand::run(invocation, console, signals);
+    case Command::station:
+        return StationCommand::run(invocation, console, signals);
     case Command::verify:
         return VerifyCommand::run(invocation, console);
     }
@@ -86,7 +95,8 @@ int main(int argc, char** argv) {
     // Only the commands that wait for copies, scans or the disk tools stop cleanly; the others
     // may simply end.
     using Command = Invocation::Command;
-    if (QList{Command::scan, Command::plan, Command::offload, Command::format, Command::eject}
+    if (QList{Command::scan, Command::plan, Command::offload, Command::format, Command::eject,
+              Command::station}
             .contains(invocation.command))
         signals.start();
     const int status = run(invocation, console, signals);

@@ -1,6 +1,9 @@
 #include "support/MediaCard.h"
 
+#include "support/TestSupport.h"
+
 #include <QDir>
+#include <QProcess>
 #include <QRandomGenerator>
 
 namespace stowly::test {
@@ -11,6 +14,20 @@ MediaCard::~MediaCard() {
     QDir().rmdir(mountPoint);
 }
 
+namespace {
+
+bool driverServes(const QString& mountPoint) {
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile cmdline("/proc/" + pid + "/cmdline");
+        if (cmdline.open(QIODevice::ReadOnly) &&
+            cmdline.readAll().split('\0').contains(QFile::encodeName(mountPoint)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString randomLabel(const QString& prefix) {
     return prefix + QStringLiteral("%1")
                         .arg(int(QRandomGenerator::global()->bounded(0x10000)), 4, 16, QChar(u'0'))
@@ -18,12 +35,29 @@ QString randomLabel(const QString& prefix) {
 }
 
 std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
-                                     ScratchMount::Driver driver, QString* whyNot) {
+                                     ScratchMount::Driver driver, QString* whyNot,
+                                     const std::function<void(const QString& root)>& fill,
+                                     qint64 bytes) {
     auto card = std::make_unique<MediaCard>();
     card->label = randomLabel(prefix);
     card->mountPoint = "/media/" + card->label;
-    card->scratch = ScratchMount::exfatImage(folder, 32 << 20, whyNot, card->label);
-    if (!card->scratch || !card->scratch->mount(card->mountPoint, driver, whyNot))
+    card->scratch = ScratchMount::exfatImage(folder, bytes, whyNot, card->label);
+    if (!card->scratch)
+        return nullptr;
+    if (fill) {
+        const QString staging = folder + "/staging-" + card->label;
+        if (!card->scratch->mount(staging, driver, whyNot))
+            return nullptr;
+        fill(staging);
+        // A FUSE driver may still be writing the file system's last sectors after the
+        // unmount returns; the next mount would find them half written.
+        if (QProcess::execute("umount", {staging}) != 0 ||
+            !spinUntil([&] { return !driverServes(staging); }, 20000)) {
+            *whyNot = "Couldn’t unmount " + staging;
+            return nullptr;
+        }
+    }
+    if (!card->scratch->mount(card->mountPoint, driver, whyNot))
         return nullptr;
     return card;
 }

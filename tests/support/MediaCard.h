@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace stowly::test {
@@ -20,7 +21,11 @@ struct MediaCard {
 // `prefix` and four random hex digits, so that runs at once on one machine never share a label.
 QString randomLabel(const QString& prefix);
 // The label is randomLabel(prefix); none, with the reason, where this machine cannot.
+// `fill` writes the card's files before it is mounted where cards are (it is "inserted" with
+// them); the image holds `bytes`.
 std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
-                                     ScratchMount::Driver driver, QString* whyNot);
+                                     ScratchMount::Driver driver, QString* whyNot,
+                                     const std::function<void(const QString& root)>& fill = {},
+                                     qint64 bytes = 32 << 20);
 
 } // namespace stowly::test

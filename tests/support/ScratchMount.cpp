@@ -142,9 +142,12 @@ bool ScratchMount::pull(QString* whyNot) {
             driver >= 0 && ::kill(pid.toInt(), SIGKILL) == 0 && ::poll(&ended, 1, 20000) == 1;
         if (driver >= 0)
             ::close(driver);
-        struct stat info;
-        if (stopped && ::stat(QFile::encodeName(m_path).constData(), &info) != 0 &&
-            errno == ENOTCONN)
+        // The driver's other threads may still hold the device for a moment after its end.
+        const auto cut = [&] {
+            struct stat info;
+            return ::stat(QFile::encodeName(m_path).constData(), &info) != 0 && errno == ENOTCONN;
+        };
+        if (stopped && spinUntil(cut, 5000))
             return true;
         *whyNot = "stopping the FUSE driver " + pid + " did not cut the mount off";
         return false;

@@ -410,13 +410,13 @@ void AppModel::runAfterwards(OffloadSession* session) {
                                    QDateTime::currentDateTime()),
         m_afterwardsLimit, this);
     connect(program, &AfterOffloadProgram::ended, this,
-            [this, program,
+            [this, program, card = session->card(),
              weak = QPointer<OffloadSession>(session)](const std::optional<QString>& failure) {
                 --m_afterwardsRunning;
                 if (failure && weak)
                     weak->setAfterwardsFailed(*failure);
                 program->deleteLater();
-                Q_EMIT afterwardsEnded();
+                Q_EMIT afterwardsEnded(card, failure);
             });
 }
 

@@ -251,8 +251,8 @@ Q_SIGNALS:
     void offloadEnded(const stowly::CardVolume& card, const stowly::OffloadSummary& summary);
     // An offload was queued, started, moved, cancelled or ended.
     void queueChanged();
-    // The program run after an offload ended.
-    void afterwardsEnded();
+    // The program run after an offload of the card ended; why it failed, if it did.
+    void afterwardsEnded(const stowly::CardVolume& card, const std::optional<QString>& failure);
     // An erase ended, with its outcome.
     void formatEnded(const stowly::FormatOutcome& outcome);
 

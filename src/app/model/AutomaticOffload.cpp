@@ -178,7 +178,8 @@ std::optional<QString> AutomaticOffload::refusal(const OffloadRule& rule) const 
         preset ? tr("The preset %1").arg(quoted(preset->displayName())) : tr("The current setup");
     if (!naming)
         return tr("%1 has an error in its naming.").arg(setup);
-    if (NamingNeeds(naming).usesProject &&
+    // A person starts what a rule asks about, and types the project then.
+    if (rule.startWithoutAsking && NamingNeeds(naming).usesProject &&
         Renamer::sanitizeName(rule.project, OffloadBlocker::nameLength).isEmpty())
         return tr("%1 names folders or files after the project: give the rule a project.")
             .arg(setup);
