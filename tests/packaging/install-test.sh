@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the build into a fresh folder and checks what a desktop and a package manager check:
-# the menu entry, the AppStream description, the icons, the manual pages and the completion.
+# the menu entry, the AppStream description, the icons, the manual pages, the completion and
+# the station's unit.
 set -eu
 build=$1
 for tool in desktop-file-validate appstreamcli man; do
@@ -29,4 +30,7 @@ for page in stowly stowly-cli; do
     [ -z "$warnings" ] || fail "man page $page: $warnings"
 done
 bash -n "$share/bash-completion/completions/stowly-cli" || fail "the bash completion"
+unit=$prefix/lib/systemd/user/stowly-station.service
+station=$(sed -n 's/^ExecStart=\([^ ]*\) station .*/\1/p' "$unit")
+[ "$station" = "$prefix/bin/stowly-cli" ] || fail "the station's unit starts '$station'"
 echo "Installed tree is valid"

@@ -140,7 +140,7 @@ void AutomaticOffload::decide(CardDesk& desk, Pending& pending) {
         session.setCameraID(preset->cameraID);
     if (!rule.startWithoutAsking) {
         m_hooks.show(desk.card());
-        Q_EMIT leftAlone(desk.card(), tr("Its rule asks before offloading; the card is shown."));
+        Q_EMIT leftAlone(desk.card(), tr("Its rule asks before offloading."));
         return;
     }
     m_hooks.start(desk);
