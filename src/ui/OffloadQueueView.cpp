@@ -24,8 +24,8 @@ OffloadQueueView::OffloadQueueView(AppModel& model, QWidget* parent)
     m_total->setProperty("stowlyRole", QStringLiteral("secondary"));
     m_lines->setObjectName(QStringLiteral("queueLines"));
     m_lines->setAccessibleName(tr("Offloads"));
-    m_lines->setToolTip(tr("Drag a waiting offload to change its turn. Delete cancels the "
-                           "selected offload."));
+    m_lines->setToolTip(tr("Drag a waiting offload, or press Ctrl+Up or Ctrl+Down, to change "
+                           "its turn. Delete cancels the selected offload."));
     m_lines->setContextMenuPolicy(Qt::CustomContextMenu);
     m_lines->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
@@ -61,6 +61,20 @@ void OffloadQueueView::showLines(const QList<QueueLine>& lines) {
                             2);
 }
 
+bool OffloadQueueView::canMove(int line, int by) const {
+    const QListWidgetItem* item = m_lines->item(line);
+    const QListWidgetItem* other = m_lines->item(line + by);
+    return item && other && item->data(waitingRole).toBool() && other->data(waitingRole).toBool();
+}
+
+void OffloadQueueView::moveLine(int line, int by) {
+    if (!canMove(line, by))
+        return;
+    // The list inserts before a row: one up goes before the row above, one down after the next.
+    m_model.queueBoard().moveLine(line, by < 0 ? line - 1 : line + 2);
+    m_lines->setCurrentRow(line + by);
+}
+
 void OffloadQueueView::cancelLine(int line) {
     if (const QListWidgetItem* item = m_lines->item(line))
         m_model.queueBoard().cancel(item->data(cardIDRole).toString());
@@ -77,6 +91,17 @@ void OffloadQueueView::showMenu(const QPoint& position) {
                                          ? tr("Take “%1” Out of the Queue").arg(name)
                                          : tr("Cancel the Offload of “%1”").arg(name));
     connect(cancel, &QAction::triggered, this, [this, line] { cancelLine(line); });
+    if (item->data(waitingRole).toBool()) {
+        menu.addSeparator();
+        QAction* up = menu.addAction(tr("Move Up"));
+        up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+        up->setEnabled(canMove(line, -1));
+        connect(up, &QAction::triggered, this, [this, line] { moveLine(line, -1); });
+        QAction* down = menu.addAction(tr("Move Down"));
+        down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+        down->setEnabled(canMove(line, 1));
+        connect(down, &QAction::triggered, this, [this, line] { moveLine(line, 1); });
+    }
     menu.exec(m_lines->viewport()->mapToGlobal(position));
 }
 
@@ -86,6 +111,11 @@ bool OffloadQueueView::eventFilter(QObject* watched, QEvent* event) {
         if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) &&
             m_lines->currentRow() >= 0) {
             cancelLine(m_lines->currentRow());
+            return true;
+        }
+        if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+            key->modifiers() == Qt::ControlModifier && m_lines->currentRow() >= 0) {
+            moveLine(m_lines->currentRow(), key->key() == Qt::Key_Up ? -1 : 1);
             return true;
         }
     }

@@ -25,6 +25,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Whether the line is a waiting offload that can trade places with the one `by` away.
+    bool canMove(int line, int by) const;
+    void moveLine(int line, int by);
     void cancelLine(int line);
     void showMenu(const QPoint& position);
 

@@ -95,6 +95,16 @@ TEST(SeveralCardsWindowTest, CardsTakeTurnsOnADriveAndEveryRowSaysWhereItsOffloa
     queueLines->model()->dropMimeData(drag.get(), Qt::MoveAction, 1, 0, {});
     ASSERT_TRUE(spinUntil([&] { return spoken(others[2]) == "D_CARD, Waiting · next in line"; }));
     EXPECT_EQ(spoken(others[1]), "C_CARD, Waiting · 1 ahead");
+    // And from the keyboard: down past C, where it can go no further, and back up.
+    queueLines->setCurrentRow(1);
+    QTest::keyClick(queueLines, Qt::Key_Down, Qt::ControlModifier);
+    ASSERT_TRUE(spinUntil([&] { return spoken(others[2]) == "D_CARD, Waiting · 1 ahead"; }));
+    EXPECT_EQ(queueLines->currentRow(), 2);
+    QTest::keyClick(queueLines, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(queueLines, Qt::Key_Up, Qt::ControlModifier);
+    ASSERT_TRUE(spinUntil([&] { return spoken(others[2]) == "D_CARD, Waiting · next in line"; }));
+    QTest::keyClick(queueLines, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(lineTexts().first(), "A_CARD · 0 of 1 files") << "a running offload keeps its place";
 
     // B goes to another drive: it starts at once, beside A.
     TempDir scratch;
