@@ -104,7 +104,7 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
     }
     automatic.setEveryCardRule(*rule);
     automatic.setEjectEveryCard(invocation.eject);
-    automatic.setTakeCardsAtLaunch(true);
+    automatic.setUnattended(true);
     AppSettings& settings = model.settings();
     if (invocation.mountCards)
         settings.overrideForRun(setting::mountCardsWhenInserted, true);

@@ -3,7 +3,9 @@
 // during its offload fails alone, and SIGTERM ends a run cleanly.
 
 #include "cli/CliHarness.h"
+#include "support/PrivateUdisks.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonParseError>
 
@@ -62,7 +64,16 @@ public:
         read();
         return m_process->exitStatus() == QProcess::NormalExit ? m_process->exitCode() : -1;
     }
-    QString errors() { return QString::fromUtf8(m_process->readAllStandardError()); }
+    QString errors() {
+        m_errors += QString::fromUtf8(m_process->readAllStandardError());
+        return m_errors;
+    }
+    bool waitForError(const QString& text) {
+        return spinUntil([&] {
+            m_process->waitForReadyRead(20);
+            return errors().contains(text);
+        });
+    }
 
 private:
     void read() {
@@ -87,6 +98,7 @@ private:
     std::unique_ptr<QProcess> m_process;
     QByteArray m_pending;
     QList<QJsonObject> m_events;
+    QString m_errors;
 };
 
 // A machine whose cards the mount table tells of (no udisks2 on its bus), set up from the
@@ -96,6 +108,20 @@ struct Cart {
     TempDir folder;
     TempDir destination;
     QString why;
+    // The names of this test's cards start with it; other tests' cards, mounted meanwhile where
+    // cards are, are no business of its station.
+    QString tag = randomLabel("S");
+    // Where its cards are mounted.
+    QString media = "/media/" + tag;
+
+    ~Cart() { QDir().rmdir(media); }
+
+    bool addRule(const QStringList& options = {"--project", "Shoot"}) {
+        return cli.run(QStringList{"rules", "add", "--match", "name:" + tag + "*", "--preset",
+                                   "Cart"} +
+                       options)
+                   .status == 0;
+    }
 
     bool setUp() {
         if (!canUseLoopDevices(&why) || !QFileInfo("/media").isWritable()) {
@@ -116,7 +142,7 @@ struct Cart {
                                   extension,
                               QByteArray(clipBytes, char('a' + i)));
             },
-            clips * clipBytes + 16 * MiB);
+            clips * clipBytes + 16 * MiB, media);
     }
 };
 
@@ -125,13 +151,15 @@ TEST(StationCommandTest, OffloadsAndEjectsEachCardItsRuleTakes) {
     if (!cart.setUp())
         GTEST_SKIP() << cart.why.toStdString();
     Cli& cli = cart.cli;
+    EXPECT_EQ(cli.run({"station"}).status, 2) << "no rules and no preset";
+    EXPECT_EQ(cli.run({"station", "--preset", "Nope"}).status, 2);
+    const CliResult noProject = cli.run({"station", "--preset", "Cart"});
+    EXPECT_EQ(noProject.status, 2);
+    EXPECT_TRUE(noProject.errText().contains("give the rule a project"))
+        << noProject.errText().toStdString();
     // A rule with a project its preset's naming needs; without one it is refused.
-    EXPECT_EQ(cli.run({"rules", "add", "--match", "name:A*", "--preset", "cart", "--eject"}).status,
-              2);
-    ASSERT_EQ(cli.run({"rules", "add", "--match", "name:A*", "--preset", "cart", "--project",
-                       "Shoot", "--eject"})
-                  .status,
-              0);
+    EXPECT_FALSE(cart.addRule({"--eject"}));
+    ASSERT_TRUE(cart.addRule({"--project", "Shoot", "--eject"}));
     const QJsonArray rules = cli.run({"rules", "--json"}).array();
     ASSERT_EQ(rules.size(), 1);
     EXPECT_EQ(rules[0]["preset"], "Cart");
@@ -146,11 +174,11 @@ TEST(StationCommandTest, OffloadsAndEjectsEachCardItsRuleTakes) {
     ASSERT_TRUE(station.waitFor("watching")) << station.errors().toStdString();
 
     QStringList offloaded;
-    for (const QString prefix : {"A", "OTHER", "A", "A"}) {
+    for (const QString& prefix : QStringList{cart.tag, "O" + cart.tag, cart.tag, cart.tag}) {
         const auto card = cart.card(prefix, 2, MiB);
         ASSERT_TRUE(card) << cart.why.toStdString();
         const QString& label = card->label;
-        if (prefix == "OTHER") {
+        if (prefix != cart.tag) {
             ASSERT_TRUE(station.waitFor("ignored", label));
             EXPECT_EQ(station.event("ignored", label)["reason"], "No rule matches this card.");
             continue;
@@ -178,18 +206,63 @@ TEST(StationCommandTest, OffloadsAndEjectsEachCardItsRuleTakes) {
     EXPECT_EQ(hookCards, offloaded);
 }
 
-// Every card with one preset: a card pulled out during its offload fails alone and the next is
+// A station started with a card in its reader that nothing mounted: through udisks2 it mounts
+// the card read-only, offloads it by its rule, writes not a sector to it, and ejects it.
+TEST(StationCommandTest, MountsACardAlreadyInThroughUdisks) {
+    Cart cart;
+    if (!cart.setUp())
+        GTEST_SKIP() << cart.why.toStdString();
+    const auto udisks = PrivateUdisks::start(&cart.why);
+    if (!udisks)
+        GTEST_SKIP() << cart.why.toStdString();
+    ASSERT_TRUE(udisks->allowAll());
+    ASSERT_TRUE(cart.addRule({"--project", "Shoot", "--eject"}));
+    const QString label = randomLabel(cart.tag);
+    const auto scratch = ScratchMount::exfatImage(cart.folder.path(), 32 * MiB, &cart.why, label);
+    if (!scratch)
+        GTEST_SKIP() << cart.why.toStdString();
+    const QString staging = cart.folder("staging");
+    ASSERT_TRUE(scratch->mount(staging, ScratchMount::Driver::kernelFirst, &cart.why));
+    writeFile(staging + "/DCIM/100/C0001.MP4", QByteArray(3 * MiB, 'c'));
+    ASSERT_EQ(QProcess::execute("umount", {staging}), 0);
+    ASSERT_TRUE(udisks->waitForBlock(scratch->device(), 15000));
+    QFile stat("/sys/block/" + QFileInfo(scratch->device()).fileName() + "/stat");
+    const auto sectorsWritten = [&] {
+        stat.open(QIODevice::ReadOnly);
+        const qint64 written =
+            QString::fromLatin1(stat.readAll()).simplified().split(u' ').value(6).toLongLong();
+        stat.close();
+        return written;
+    };
+    QProcess::execute("sync", {});
+    const qint64 before = sectorsWritten();
+    cart.cli.systemBus = udisks->address();
+
+    StationRun station(cart.cli, {"--mount"});
+    ASSERT_TRUE(station.waitFor("ejected", label)) << station.errors().toStdString();
+    EXPECT_EQ(station.event("finished", label)["copied"], 1);
+    EXPECT_TRUE(station.event("inserted", label)["path"].toString().startsWith("/media/"));
+    EXPECT_TRUE(spinUntil([&] { return scratch->mountPoints().isEmpty(); }, 5000))
+        << scratch->mountPoints().join(", ").toStdString() << "\n"
+        << QString::fromUtf8(readFile(cart.cli.home(".local/state/Stowly/Stowly.log")))
+               .toStdString();
+    EXPECT_EQ(station.terminate(), 0);
+    QProcess::execute("sync", {});
+    EXPECT_EQ(sectorsWritten(), before) << "the card was written to";
+}
+
+// A card pulled out during its offload fails alone and the next is
 // offloaded; SIGTERM during an offload leaves no partial file and ends with the summary. The copy
 // is held at its second call on a card file until the test has changed the world.
 TEST(StationCommandTest, APulledCardFailsAloneAndATermStopsCleanly) {
     Cart cart;
     if (!cart.setUp())
         GTEST_SKIP() << cart.why.toStdString();
-    if (cardWalkFaults("/media", "copy").isEmpty())
+    if (cardWalkFaults(cart.media, "copy").isEmpty())
         GTEST_SKIP() << "libfiu's POSIX preload library (fiu-utils) is not installed";
     const auto holdingCopies = [&](const QString& fifo) {
         EXPECT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        cart.cli.environment = cardWalkFaults("/media", "copy");
+        cart.cli.environment = cardWalkFaults(cart.media, "copy");
         cart.cli.environment.insert("SOAK_FAULT_PROBABILITY", "0");
         cart.cli.environment.insert("SOAK_FAULT_PAUSE_NTH", "2");
         cart.cli.environment.insert("SOAK_FAULT_PAUSE_FIFO", fifo);
@@ -201,22 +274,26 @@ TEST(StationCommandTest, APulledCardFailsAloneAndATermStopsCleanly) {
         }));
         ::close(go);
     };
-    const QStringList options{"--preset", "Cart", "--project", "Shoot"};
+    ASSERT_TRUE(cart.addRule());
+    const QStringList options;
 
     const QString pulling = cart.folder("pulling");
     holdingCopies(pulling);
     {
         StationRun station(cart.cli, options);
         ASSERT_TRUE(station.waitFor("watching")) << station.errors().toStdString();
-        const auto pulled = cart.card("PULL", 3, 4 * MiB, "JPG");
+        const auto pulled = cart.card(cart.tag, 3, 4 * MiB, "JPG");
         ASSERT_TRUE(pulled) << cart.why.toStdString();
         ASSERT_TRUE(spinUntil([&] { return QFile::exists(pulling + ".paused"); }, 60000));
         ASSERT_TRUE(pulled->scratch->pull(&cart.why)) << cart.why.toStdString();
         release(pulling);
-        ASSERT_TRUE(station.waitFor("finished", pulled->label));
+        ASSERT_TRUE(station.waitFor("finished", pulled->label))
+            << station.story(pulled->label).join(' ').toStdString() << "\n"
+            << QString::fromUtf8(readFile(cart.cli.home(".local/state/Stowly/Stowly.log")))
+                   .toStdString();
         EXPECT_EQ(station.event("finished", pulled->label)["failed"], 3);
 
-        const auto next = cart.card("NEXT", 2, MiB, "JPG");
+        const auto next = cart.card(cart.tag, 2, MiB, "JPG");
         ASSERT_TRUE(next) << cart.why.toStdString();
         ASSERT_TRUE(station.waitFor("finished", next->label));
         EXPECT_EQ(station.event("finished", next->label)["copied"], 2);
@@ -230,13 +307,17 @@ TEST(StationCommandTest, APulledCardFailsAloneAndATermStopsCleanly) {
     holdingCopies(stopping);
     StationRun station(cart.cli, options);
     ASSERT_TRUE(station.waitFor("watching")) << station.errors().toStdString();
-    const auto stopped = cart.card("STOP", 3, 4 * MiB, "JPG");
+    const auto stopped = cart.card(cart.tag, 3, 4 * MiB, "JPG");
     ASSERT_TRUE(stopped) << cart.why.toStdString();
     ASSERT_TRUE(spinUntil([&] { return QFile::exists(stopping + ".paused"); }, 60000));
     station.signal(SIGTERM);
+    // The copy waits until the station has taken the signal in.
+    EXPECT_TRUE(station.waitForError("Stopping…"));
     release(stopping);
     EXPECT_EQ(station.terminate(), 0) << station.errors().toStdString();
-    EXPECT_EQ(station.event("finished", stopped->label)["cancelled"], true);
+    EXPECT_EQ(station.event("finished", stopped->label)["cancelled"], true)
+        << station.story(stopped->label).join(' ').toStdString() << "\n"
+        << QJsonDocument(station.event("finished", stopped->label)).toJson().toStdString();
     EXPECT_EQ(station.event("stopped")["offloaded"], 0);
     for (const QString& file : filesBelow(cart.destination.path()))
         EXPECT_FALSE(file.endsWith(".stowly-partial")) << file.toStdString();

@@ -37,10 +37,10 @@ QString randomLabel(const QString& prefix) {
 std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
                                      ScratchMount::Driver driver, QString* whyNot,
                                      const std::function<void(const QString& root)>& fill,
-                                     qint64 bytes) {
+                                     qint64 bytes, const QString& mediaFolder) {
     auto card = std::make_unique<MediaCard>();
     card->label = randomLabel(prefix);
-    card->mountPoint = "/media/" + card->label;
+    card->mountPoint = mediaFolder + "/" + card->label;
     card->scratch = ScratchMount::exfatImage(folder, bytes, whyNot, card->label);
     if (!card->scratch)
         return nullptr;

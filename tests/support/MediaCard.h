@@ -22,10 +22,11 @@ struct MediaCard {
 QString randomLabel(const QString& prefix);
 // The label is randomLabel(prefix); none, with the reason, where this machine cannot.
 // `fill` writes the card's files before it is mounted where cards are (it is "inserted" with
-// them); the image holds `bytes`.
+// them), in `mediaFolder`; the image holds `bytes`.
 std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folder,
                                      ScratchMount::Driver driver, QString* whyNot,
                                      const std::function<void(const QString& root)>& fill = {},
-                                     qint64 bytes = 32 << 20);
+                                     qint64 bytes = 32 << 20,
+                                     const QString& mediaFolder = "/media");
 
 } // namespace stowly::test

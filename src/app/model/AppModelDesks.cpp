@@ -190,6 +190,13 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
         select(card, true);
         return;
     }
+    if (m_automatic->isUnattended()) {
+        // Nobody looks at a station's cards: only those a rule takes are read.
+        if (m_automatic->ruleFor(card))
+            prepare(card);
+        m_automatic->cardInserted(card);
+        return;
+    }
     if (!isNewMount) {
         Log::info(
             Log::Category::importPrompt,
@@ -198,8 +205,6 @@ void AppModel::cardInserted(const CardVolume& card, bool isNewMount) {
             select(card, false);
         else
             prepare(card);
-        if (m_automatic->takesCardsAtLaunch())
-            m_automatic->cardInserted(card);
         return;
     }
     const bool inFront = m_frontEnd->isInFront();

@@ -2,6 +2,7 @@
 // leads to them.
 #include "app/model/AppModel.h"
 
+#include "app/model/AutomaticOffload.h"
 #include "app/model/CardDesk.h"
 #include "app/model/CardDevices.h"
 #include "app/model/CardScan.h"
@@ -28,6 +29,12 @@ void AppModel::cardFileSystemAppeared(const QString& device, const QString& name
     if (!m_settings->value(setting::mountCardsWhenInserted) || isFormatting() ||
         m_devices->isEjecting())
         return;
+    // A station leaves alone what none of its rules would take (a colleague's stick).
+    if (m_automatic->isUnattended() && !m_automatic->mightTake(name)) {
+        Log::info(Log::Category::importPrompt,
+                  QStringLiteral("Not mounting %1 (%2): no rule takes it").arg(device, name));
+        return;
+    }
     Log::info(Log::Category::importPrompt, QStringLiteral("Mounting the inserted card ") + device);
     m_devices->mount(device, name);
 }

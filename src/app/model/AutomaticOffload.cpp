@@ -48,13 +48,16 @@ std::optional<OffloadPreset> AutomaticOffload::presetOf(const OffloadRule& rule)
     return rule.presetID ? m_presets.preset(*rule.presetID) : std::nullopt;
 }
 
+std::optional<OffloadRule> AutomaticOffload::ruleFor(const CardVolume& card) const {
+    if (m_everyCard)
+        return m_everyCard;
+    const std::optional<Camera> camera = m_cameras.suggestedCamera(card.volumeIdentity());
+    return m_rules.firstMatch(card, camera ? std::optional(camera->id) : std::nullopt);
+}
+
 bool AutomaticOffload::cardInserted(const CardVolume& card) {
     Q_EMIT cardArrived(card);
-    std::optional<OffloadRule> rule = m_everyCard;
-    if (!rule) {
-        const std::optional<Camera> camera = m_cameras.suggestedCamera(card.volumeIdentity());
-        rule = m_rules.firstMatch(card, camera ? std::optional(camera->id) : std::nullopt);
-    }
+    const std::optional<OffloadRule> rule = ruleFor(card);
     CardDesk* desk = m_hooks.desk(card.id());
     if (!rule || !desk) {
         Q_EMIT leftAlone(card, tr("No rule matches this card."));
@@ -69,6 +72,16 @@ bool AutomaticOffload::cardInserted(const CardVolume& card) {
     m_pending.emplace(id, std::move(pending));
     deskChanged(id);
     return true;
+}
+
+bool AutomaticOffload::mightTake(const QString& cardName) const {
+    if (m_everyCard)
+        return true;
+    return std::any_of(
+        m_rules.rules().cbegin(), m_rules.rules().cend(), [&](const OffloadRule& rule) {
+            return rule.match != OffloadRule::Match::name ||
+                   rule.matches(CardVolume{QString(), cardName, std::nullopt}, std::nullopt);
+        });
 }
 
 void AutomaticOffload::forget(const QString& cardID) {

@@ -43,10 +43,16 @@ public:
     void setEveryCardRule(std::optional<OffloadRule> rule) { m_everyCard = std::move(rule); }
     // Every verified card is ejected, whatever its rule says.
     void setEjectEveryCard(bool eject) { m_ejectEvery = eject; }
-    // Cards already in when watching began count as inserted (a station), not only new ones.
-    void setTakeCardsAtLaunch(bool take) { m_takeAtLaunch = take; }
-    bool takesCardsAtLaunch() const { return m_takeAtLaunch; }
+    // A station: cards already in when watching began count as inserted, not only new ones,
+    // and a card file system is mounted only when a rule may take it.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
+    bool isUnattended() const { return m_unattended; }
+    // Whether a rule may take a card of this name; a rule that tells cards by what only shows
+    // once they are mounted (identity, camera) may take any.
+    bool mightTake(const QString& cardName) const;
 
+    // The rule that takes the card, if any: the one for every card, else the first it matches.
+    std::optional<OffloadRule> ruleFor(const CardVolume& card) const;
     // A card came in and has its desk: true when a rule takes it, so nobody is asked.
     bool cardInserted(const CardVolume& card);
     void cardRemoved(const CardVolume& card);
@@ -91,7 +97,7 @@ private:
     Hooks m_hooks;
     std::optional<OffloadRule> m_everyCard;
     bool m_ejectEvery = false;
-    bool m_takeAtLaunch = false;
+    bool m_unattended = false;
     // Cards whose rule waits for their scan (a map: what a decision sets off may add or drop
     // another card while one is decided), and cards handed to the queue by a rule.
     std::map<QString, Pending> m_pending;

@@ -34,10 +34,16 @@ void CardDevices::eject(const CardVolume& card) {
 }
 
 void CardDevices::mount(const QString& device, const QString& name) {
+    // Two requests at once would both find it unmounted and mount it twice, the card then
+    // showing (and copying) as two.
+    if (m_mounting.contains(device))
+        return;
+    m_mounting.insert(device);
     std::shared_ptr<CardFormatter> formatter = m_formatter;
     background::run(
         this, [formatter, device, name] { return formatter->tool().mount(device, name); },
         [this, device](const DiskTool::Mounted& mounted) {
+            m_mounting.remove(device);
             if (!mounted.mountPoint)
                 Log::info(Log::Category::app, QStringLiteral("Couldn’t mount ") + device +
                                                   QStringLiteral(": ") + mounted.failure);

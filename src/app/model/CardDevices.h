@@ -4,6 +4,7 @@
 #include "media/CardVolume.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <memory>
 #include <optional>
@@ -50,6 +51,7 @@ Q_SIGNALS:
 private:
     std::shared_ptr<CardFormatter> m_formatter;
     bool m_isEjecting = false;
+    QSet<QString> m_mounting;
     std::optional<QString> m_ejectError;
 };
 

@@ -31,7 +31,7 @@ bool OffloadRule::matches(const CardVolume& card, const std::optional<QUuid>& ca
                                        .match(card.name)
                                        .hasMatch();
     case Match::camera:
-        return cardCamera && JsonFields::uuidText(*cardCamera) == value.toUpper();
+        return cardCamera && QUuid::fromString(value) == *cardCamera;
     }
     return false;
 }
