@@ -40,7 +40,7 @@ void shootNaming(const QString& folder) {
     settings.setValue(setting::destinationPath, QStringLiteral("/media/footage/Projects"));
     settings.setValue(setting::lastProject, QStringLiteral("Harbour Shoot"));
     SettingsWindow window(*world.model);
-    window.resize(640, 1000);
+    window.resize(window.width(), 1000);
     window.show();
     shootLooks(world, window, folder, QStringLiteral("normal"));
 

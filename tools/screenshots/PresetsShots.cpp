@@ -48,7 +48,7 @@ void shootPresets(const QString& folder) {
     World world(false);
     AppModel& model = *world.model;
     SettingsWindow window(model);
-    window.resize(640, 1000);
+    window.resize(window.width(), 1000);
     window.show();
     shootTabs(world, window, folder, QStringLiteral("empty"));
 

@@ -4,6 +4,7 @@
 #include "app/model/AppModel.h"
 #include "screenshots/NamingShots.h"
 #include "screenshots/PresetsShots.h"
+#include "screenshots/RulesShots.h"
 #include "screenshots/SettingsShots.h"
 #include "screenshots/SeveralCardsShots.h"
 #include "screenshots/ShotLooks.h"
@@ -224,6 +225,7 @@ int main(int argc, char** argv) {
     shootWelcome(folder);
     shootSettings(folder);
     shootPresets(folder);
+    shootRules(folder);
     shootNaming(folder);
     shootSeveralCards(folder);
     // Last: it takes the icon theme away.

@@ -42,7 +42,7 @@ void shootTabs(World& world, SettingsWindow& window, const QString& folder, cons
 void shootSettings(const QString& folder) {
     World world(false);
     SettingsWindow window(*world.model);
-    window.resize(640, 1000);
+    window.resize(window.width(), 1000);
     window.show();
     shootTabs(world, window, folder, QStringLiteral("empty"));
 

@@ -10,8 +10,18 @@ namespace stowly {
 namespace settingsTab {
 Q_NAMESPACE
 
-// The tabs of the settings window, in their order; stored by its case name.
-enum class SettingsTab { general, appearance, presets, destinations, naming, files, cameras };
+// The tabs of the settings window, in their order; stored by its case name, so a name this
+// version doesn't know reads as the first tab.
+enum class SettingsTab {
+    general,
+    appearance,
+    presets,
+    automaticOffload,
+    destinations,
+    naming,
+    files,
+    cameras
+};
 Q_ENUM_NS(SettingsTab)
 
 } // namespace settingsTab

@@ -361,8 +361,8 @@ QList<SettingDefinition> makeRows() {
         internal(choice<SettingsTab>(
             k::settingsTab, SettingsTab::general,
             {SettingsTab::general, SettingsTab::appearance, SettingsTab::presets,
-             SettingsTab::destinations, SettingsTab::naming, SettingsTab::files,
-             SettingsTab::cameras},
+             SettingsTab::automaticOffload, SettingsTab::destinations, SettingsTab::naming,
+             SettingsTab::files, SettingsTab::cameras},
             tabName, QT_TRANSLATE_NOOP("SettingsTable", "The tab the settings window shows."))),
     };
 }

@@ -131,7 +131,7 @@ void GeneralSettingsTab::addBackground() {
     addSwitch(tr("Ask to import when a card or drive is plugged in"), settings,
               setting::askToImportOnMount);
     addNote(tr("Whenever Stowly is running. Only for cards and drives with camera folders or "
-               "media; Stowly never starts an offload on its own."));
+               "media; a card an Automatic Offload rule takes is offloaded without asking."));
 
     auto* styles = new QHBoxLayout;
     styles->setContentsMargins(24, 0, 0, 0);

@@ -9,7 +9,9 @@
 #include "ui/settings/GeneralSettingsTab.h"
 #include "ui/settings/NamingSettingsTab.h"
 #include "ui/settings/PresetsSettingsTab.h"
+#include "ui/settings/RulesSettingsTab.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -37,6 +39,8 @@ SettingsWindow::SettingsWindow(AppModel& model, QWidget* parent, bool highContra
     add(SettingsTab::appearance, new AppearanceSettingsTab(model, highContrast, handoff, m_tabs),
         tr("Appearance"));
     add(SettingsTab::presets, new PresetsSettingsTab(model, handoff, m_tabs), tr("Presets"));
+    add(SettingsTab::automaticOffload, new RulesSettingsTab(model, handoff, m_tabs),
+        tr("Automatic Offload"));
     add(SettingsTab::destinations, new DestinationsSettingsTab(model, handoff, m_tabs),
         tr("Destinations"));
     add(SettingsTab::naming, new NamingSettingsTab(model, handoff, m_tabs), tr("Naming"));
@@ -49,7 +53,10 @@ SettingsWindow::SettingsWindow(AppModel& model, QWidget* parent, bool highContra
         if (index >= 0 && index < m_shown.size())
             m_model.settings().setValue(setting::settingsTab, m_shown[index]);
     });
-    resize(640, 720);
+    // Wide enough that every tab's title shows without the tab bar's scroll arrows.
+    const QMargins margins = layout->contentsMargins();
+    resize(std::max(640, m_tabs->tabBar()->sizeHint().width() + margins.left() + margins.right()),
+           720);
 }
 
 SettingsTab SettingsWindow::currentTab() const {

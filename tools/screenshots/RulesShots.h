@@ -1,0 +1,3 @@
+#pragma once
+#include <QString>
+void shootRules(const QString& folder);
