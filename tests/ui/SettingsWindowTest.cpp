@@ -177,6 +177,6 @@ TEST(SettingsWindow, ReopensOnTheLastTabAndFooterLinksLeaveStowly) {
     QStringList titles;
     for (int i = 0; i < tabs->count(); ++i)
         titles << tabs->tabText(i);
-    EXPECT_EQ(titles, (QStringList{"General", "Appearance", "Presets", "Destinations", "Naming",
-                                   "Files", "Cameras"}));
+    EXPECT_EQ(titles, (QStringList{"General", "Appearance", "Presets", "Automatic Offload",
+                                   "Destinations", "Naming", "Files", "Cameras"}));
 }
