@@ -116,6 +116,11 @@ struct Cart {
 
     ~Cart() { QDir().rmdir(media); }
 
+    // The program's log, for a failure to tell what the station saw.
+    QString log() const {
+        return QString::fromUtf8(readFile(cli.home(".local/state/Stowly/Stowly.log")));
+    }
+
     bool addRule(const QStringList& options = {"--project", "Shoot"}) {
         return cli.run(QStringList{"rules", "add", "--match", "name:" + tag + "*", "--preset",
                                    "Cart"} +
@@ -224,7 +229,7 @@ TEST(StationCommandTest, MountsACardAlreadyInThroughUdisks) {
     const QString staging = cart.folder("staging");
     ASSERT_TRUE(scratch->mount(staging, ScratchMount::Driver::kernelFirst, &cart.why));
     writeFile(staging + "/DCIM/100/C0001.MP4", QByteArray(3 * MiB, 'c'));
-    ASSERT_EQ(QProcess::execute("umount", {staging}), 0);
+    ASSERT_TRUE(unmountAndWait(staging));
     ASSERT_TRUE(udisks->waitForBlock(scratch->device(), 15000));
     QFile stat("/sys/block/" + QFileInfo(scratch->device()).fileName() + "/stat");
     const auto sectorsWritten = [&] {
@@ -239,13 +244,13 @@ TEST(StationCommandTest, MountsACardAlreadyInThroughUdisks) {
     cart.cli.systemBus = udisks->address();
 
     StationRun station(cart.cli, {"--mount"});
-    ASSERT_TRUE(station.waitFor("ejected", label)) << station.errors().toStdString();
+    ASSERT_TRUE(station.waitFor("ejected", label))
+        << station.errors().toStdString() << cart.log().toStdString();
     EXPECT_EQ(station.event("finished", label)["copied"], 1);
     EXPECT_TRUE(station.event("inserted", label)["path"].toString().startsWith("/media/"));
     EXPECT_TRUE(spinUntil([&] { return scratch->mountPoints().isEmpty(); }, 5000))
         << scratch->mountPoints().join(", ").toStdString() << "\n"
-        << QString::fromUtf8(readFile(cart.cli.home(".local/state/Stowly/Stowly.log")))
-               .toStdString();
+        << cart.log().toStdString();
     EXPECT_EQ(station.terminate(), 0);
     QProcess::execute("sync", {});
     EXPECT_EQ(sectorsWritten(), before) << "the card was written to";
@@ -289,8 +294,7 @@ TEST(StationCommandTest, APulledCardFailsAloneAndATermStopsCleanly) {
         release(pulling);
         ASSERT_TRUE(station.waitFor("finished", pulled->label))
             << station.story(pulled->label).join(' ').toStdString() << "\n"
-            << QString::fromUtf8(readFile(cart.cli.home(".local/state/Stowly/Stowly.log")))
-                   .toStdString();
+            << cart.log().toStdString();
         EXPECT_EQ(station.event("finished", pulled->label)["failed"], 3);
 
         const auto next = cart.card(cart.tag, 2, MiB, "JPG");

@@ -28,6 +28,13 @@ bool driverServes(const QString& mountPoint) {
 
 } // namespace
 
+bool unmountAndWait(const QString& mountPoint) {
+    // A FUSE driver may still be writing the file system's last sectors after the unmount
+    // returns; the next mount would find them half written.
+    return QProcess::execute("umount", {mountPoint}) == 0 &&
+           spinUntil([&] { return !driverServes(mountPoint); }, 20000);
+}
+
 QString randomLabel(const QString& prefix) {
     return prefix + QStringLiteral("%1")
                         .arg(int(QRandomGenerator::global()->bounded(0x10000)), 4, 16, QChar(u'0'))
@@ -49,10 +56,7 @@ std::unique_ptr<MediaCard> mediaCard(const QString& prefix, const QString& folde
         if (!card->scratch->mount(staging, driver, whyNot))
             return nullptr;
         fill(staging);
-        // A FUSE driver may still be writing the file system's last sectors after the
-        // unmount returns; the next mount would find them half written.
-        if (QProcess::execute("umount", {staging}) != 0 ||
-            !spinUntil([&] { return !driverServes(staging); }, 20000)) {
+        if (!unmountAndWait(staging)) {
             *whyNot = "Couldn’t unmount " + staging;
             return nullptr;
         }

@@ -18,6 +18,9 @@ struct MediaCard {
     QString mountPoint;
     std::unique_ptr<ScratchMount> scratch;
 };
+// Unmounts what is mounted at `mountPoint` and waits until a FUSE driver serving it has gone,
+// so the file system is whole on its device and nothing lists the device as mounted.
+bool unmountAndWait(const QString& mountPoint);
 // `prefix` and four random hex digits, so that runs at once on one machine never share a label.
 QString randomLabel(const QString& prefix);
 // The label is randomLabel(prefix); none, with the reason, where this machine cannot.
