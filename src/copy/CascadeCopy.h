@@ -2,8 +2,10 @@
 
 #include "copy/Copier.h"
 #include "copy/CopyBuffers.h"
+#include "copy/CopyJournal.h"
 #include "copy/CopyResult.h"
 #include "copy/FolderCalls.h"
+#include "copy/HistoryEntry.h"
 
 #include <QList>
 #include <QString>
@@ -16,17 +18,19 @@ namespace stowly {
 // A card's file whose first copy is proved, to be copied on from that copy to the backups that
 // cascade from it.
 struct CascadeItem {
-    // The proved copy at the first destination.
-    QString source;
-    // Its path under the first destination's root, which every cascading backup repeats.
+    // The record of the proved copy at the first destination: the card's file it is a copy of,
+    // where it is, and what the card gave (SHA-256 and size), which every cascaded copy must
+    // give too, from its source and from its own read-back.
+    HistoryEntry first;
+    // The copy's path under the first destination's root, which every cascading backup repeats.
     QString relativePath;
     // The roots of the cascading backups that still lack it.
     QStringList roots;
-    // What the card gave: a cascaded copy counts only when its source and its read-back give the
-    // same. The XXH3-128 text is empty when it was not taken.
-    QString sha256;
+    // The card's XXH3-128 text; empty when it was not taken.
     QString xxh128;
-    qint64 size = 0;
+
+    // The record of its copy at `target`, made at `when`.
+    HistoryEntry entryAt(const QString& target, const QDateTime& when) const;
 
     friend bool operator==(const CascadeItem&, const CascadeItem&) = default;
 };
@@ -45,9 +49,12 @@ namespace CascadeCopy {
 // copy is made: every root fails with sourceReadDiffers, and the file needs the card again. A
 // file already at a target with the card's digest counts as made (a cascade picked up again
 // after it was made but before it was recorded); one with other bytes is never replaced.
-// Results come in the order of `roots`.
+// Results come in the order of `roots`. With a journal, each copy is noted there as the first
+// run's copies are (see Offloader::run), so a copy cut short by a kill is cleaned up at the next
+// start and one made but not recorded is found.
 QList<CascadeResult> copy(const CascadeItem& item, const Copier::OnBytes& onBytes,
-                          std::stop_token stop = {}, CopyBuffers* buffers = nullptr,
+                          std::stop_token stop = {}, CopyJournal* journal = nullptr,
+                          CopyBuffers* buffers = nullptr,
                           const FolderCalls& calls = FolderCalls::system());
 } // namespace CascadeCopy
 

@@ -25,15 +25,36 @@ struct FirstCopy {
 
     FirstCopy() {
         item.relativePath = "2026-12-08/Shoot/C0001.MP4";
-        item.source = writeFile(dir("first/" + item.relativePath), content);
-        item.sha256 = sha256Text(content);
+        item.first.sourceKey = "CARD-ID\u0000DCIM/100/C0001.MP4";
+        item.first.cardName = "A7SIII";
+        item.first.sourceRelativePath = "DCIM/100/C0001.MP4";
+        item.first.destinationPath = writeFile(dir("first/" + item.relativePath), content);
+        item.first.sha256 = sha256Text(content);
+        item.first.size = content.size();
         Xxh128 xxh;
         xxh.update(content.constData(), content.size());
         item.xxh128 = Copier::hexString(xxh.finish());
-        item.size = content.size();
     }
-    QList<CascadeResult> copy() {
-        return CascadeCopy::copy(item, [](qint64) {});
+    QList<CascadeResult> copy(CopyJournal* journal = nullptr) {
+        return CascadeCopy::copy(
+            item, [](qint64) {}, {}, journal);
+    }
+};
+
+// What a copy notes down, in order: "copying <target>", "verifying <target>", "dropped <target>".
+struct NoteList : CopyJournal {
+    QStringList notes;
+    std::optional<QString> copying(const QString& destination, const QString&) override {
+        notes << "copying " + destination;
+        return std::nullopt;
+    }
+    std::optional<QString> verifying(const HistoryEntry& entry) override {
+        notes << "verifying " + entry.destinationPath;
+        return std::nullopt;
+    }
+    std::optional<QString> dropped(const QString& destination) override {
+        notes << "dropped " + destination;
+        return std::nullopt;
     }
 };
 
@@ -55,15 +76,20 @@ TEST(CascadeCopyTest, EachBackupIsProvedAgainstTheCardAndAFullOneFailsAlone) {
     if (!small)
         GTEST_SKIP() << whyNot.toStdString();
     first.item.roots = {first.dir("big"), first.dir("small")};
-    const QList<CascadeResult> results = first.copy();
+    NoteList journal;
+    const QList<CascadeResult> results = first.copy(&journal);
     ASSERT_EQ(results.size(), 2);
     ASSERT_TRUE(results[0].result) << results[0].result.failure().description.toStdString();
-    EXPECT_EQ(results[0].result.digest(), first.item.sha256);
+    EXPECT_EQ(results[0].result.digest(), first.item.first.sha256);
     EXPECT_EQ(results[0].target, first.dir("big/" + first.item.relativePath));
     EXPECT_EQ(readFile(results[0].target), first.content);
     ASSERT_FALSE(results[1].result);
     EXPECT_EQ(results[1].result.failure().systemError, ENOSPC);
     EXPECT_TRUE(partialsBelow(first.dir("small")).isEmpty());
+    // Noted as the card's copies are, so that a kill leaves nothing the next start can't settle.
+    const QString big = results[0].target, full = results[1].target;
+    EXPECT_EQ(journal.notes, QStringList({"copying " + big, "copying " + full, "verifying " + big,
+                                          "dropped " + full}));
 
     // Picked up again after the copy was made but not recorded: it counts, and is not rewritten.
     const qint64 madeAt = modificationSeconds(results[0].target);
@@ -80,7 +106,7 @@ TEST(CascadeCopyTest, ADamagedFirstCopyIsNeverCascaded) {
     first.item.roots = {first.dir("b1"), first.dir("b2")};
     QByteArray damaged = first.content;
     damaged[damaged.size() / 2] = char(damaged[damaged.size() / 2] ^ 0x01);
-    writeFile(first.item.source, damaged);
+    writeFile(first.item.first.destinationPath, damaged);
     for (const CascadeResult& result : first.copy()) {
         ASSERT_FALSE(result.result);
         EXPECT_EQ(result.result.failure().kind, CopyFailure::Kind::sourceReadDiffers);
@@ -90,7 +116,7 @@ TEST(CascadeCopyTest, ADamagedFirstCopyIsNeverCascaded) {
     EXPECT_TRUE(filesBelow(first.dir("b2")).isEmpty());
 
     // The SHA-256 is whole, but the card's XXH3-128 is not this file's.
-    writeFile(first.item.source, first.content);
+    writeFile(first.item.first.destinationPath, first.content);
     first.item.xxh128 = QString(32, u'0');
     EXPECT_EQ(first.copy()[0].result.failure().kind, CopyFailure::Kind::sourceReadDiffers);
 
