@@ -1,0 +1,156 @@
+#include "copy/CascadeBacklog.h"
+
+#include "base/FileNames.h"
+#include "copy/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace stowly {
+namespace {
+
+QString errorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QJsonObject itemJson(const CascadeItem& item) {
+    const HistoryEntry& first = item.first;
+    return {{QStringLiteral("sourceKey"), first.sourceKey},
+            {QStringLiteral("cardName"), first.cardName},
+            {QStringLiteral("sourceRelativePath"), first.sourceRelativePath},
+            {QStringLiteral("firstCopy"), first.destinationPath},
+            {QStringLiteral("size"), first.size},
+            {QStringLiteral("sha256"), first.sha256},
+            {QStringLiteral("xxh128"), item.xxh128},
+            {QStringLiteral("offloadedAt"), first.offloadedAt.toUTC().toString(Qt::ISODate)},
+            {QStringLiteral("relativePath"), item.relativePath},
+            {QStringLiteral("roots"), QJsonArray::fromStringList(item.roots)}};
+}
+
+std::optional<CascadeItem> itemFrom(const QJsonObject& object) {
+    CascadeItem item;
+    HistoryEntry& first = item.first;
+    first.sourceKey = object.value(QStringLiteral("sourceKey")).toString();
+    first.cardName = object.value(QStringLiteral("cardName")).toString();
+    first.sourceRelativePath = object.value(QStringLiteral("sourceRelativePath")).toString();
+    first.destinationPath = object.value(QStringLiteral("firstCopy")).toString();
+    first.size = object.value(QStringLiteral("size")).toInteger(-1);
+    first.sha256 = object.value(QStringLiteral("sha256")).toString();
+    first.offloadedAt =
+        QDateTime::fromString(object.value(QStringLiteral("offloadedAt")).toString(), Qt::ISODate);
+    item.xxh128 = object.value(QStringLiteral("xxh128")).toString();
+    item.relativePath = object.value(QStringLiteral("relativePath")).toString();
+    for (const QJsonValue& root : object.value(QStringLiteral("roots")).toArray())
+        item.roots << root.toString();
+    // A line that names no file, or no digest to hold the copies to, is of no use.
+    if (first.sourceKey.isEmpty() || first.destinationPath.isEmpty() || first.size < 0 ||
+        first.sha256.size() != 64 || item.relativePath.isEmpty() || item.roots.isEmpty() ||
+        item.roots.contains(QString()))
+        return std::nullopt;
+    return item;
+}
+
+} // namespace
+
+CascadeBacklog::Contents CascadeBacklog::load() const {
+    Contents contents;
+    QFile file(m_path);
+    if (!file.exists())
+        return contents;
+    if (!file.open(QIODevice::ReadOnly)) {
+        contents.error = file.errorString();
+        return contents;
+    }
+    const QByteArray bytes = file.readAll();
+    QList<QByteArray> lines = bytes.split('\n');
+    // Whatever follows the last line break is a line a kill cut short.
+    lines.removeLast();
+    for (const QByteArray& line : lines) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (const QJsonObject added = object.value(QStringLiteral("add")).toObject();
+            !added.isEmpty()) {
+            if (const std::optional<CascadeItem> item = itemFrom(added)) {
+                contents.items.append(*item);
+                continue;
+            }
+        } else if (const QJsonObject done = object.value(QStringLiteral("done")).toObject();
+                   !done.isEmpty()) {
+            const QString firstCopy = done.value(QStringLiteral("firstCopy")).toString();
+            const QString root = done.value(QStringLiteral("root")).toString();
+            for (CascadeItem& item : contents.items)
+                if (item.first.destinationPath == firstCopy)
+                    item.roots.removeAll(root);
+            continue;
+        }
+        ++contents.damagedLines;
+    }
+    contents.items.removeIf([](const CascadeItem& item) { return item.roots.isEmpty(); });
+    return contents;
+}
+
+std::optional<QString> CascadeBacklog::append(const QJsonObject& line) {
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (const std::optional<QString> problem = AtomicFile::makeFolder(folder))
+        return problem;
+    const int fd = ::open(fileNames::encode(m_path).constData(),
+                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return errorText(errno);
+    // One write for the line and its break: a kill leaves it whole, or torn at the end.
+    const QByteArray whole = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    qsizetype written = 0;
+    int error = 0;
+    while (written < whole.size()) {
+        const ssize_t n = ::write(fd, whole.constData() + written, size_t(whole.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        written += n;
+    }
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error == 0 ? std::nullopt : std::optional(errorText(error));
+}
+
+std::optional<QString> CascadeBacklog::add(const CascadeItem& item) {
+    return append({{QStringLiteral("add"), itemJson(item)}});
+}
+
+std::optional<QString> CascadeBacklog::done(const CascadeItem& item, const QString& root) {
+    return append({{QStringLiteral("done"),
+                    QJsonObject{{QStringLiteral("firstCopy"), item.first.destinationPath},
+                                {QStringLiteral("root"), root}}}});
+}
+
+std::optional<QString> CascadeBacklog::compact() {
+    const Contents contents = load();
+    if (contents.error)
+        return contents.error;
+    if (contents.items.isEmpty()) {
+        if (QFile::exists(m_path) && !QFile::remove(m_path))
+            return QFile(m_path).errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    for (const CascadeItem& item : contents.items)
+        bytes += QJsonDocument(QJsonObject{{QStringLiteral("add"), itemJson(item)}})
+                     .toJson(QJsonDocument::Compact) +
+                 '\n';
+    return AtomicFile::write(m_path, bytes);
+}
+
+} // namespace stowly

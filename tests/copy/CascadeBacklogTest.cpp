@@ -1,0 +1,63 @@
+// The cascaded copies still to be made outlive the program: what was taken on and not reached
+// comes back, a torn or foreign line costs only itself, and a backlog with nothing left goes.
+
+#include "copy/CascadeBacklog.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace stowly;
+using namespace stowly::test;
+
+namespace {
+
+CascadeItem item(const QString& name) {
+    CascadeItem item;
+    item.first = {"CARD\u0000DCIM/" + name,
+                  "A7SIII",
+                  "DCIM/" + name,
+                  "/first/Shoot/" + name,
+                  1234,
+                  QString(64, u'a'),
+                  QDateTime::fromSecsSinceEpoch(1'800'000'000, Qt::UTC)};
+    item.relativePath = "Shoot/" + name;
+    item.roots = {"/shuttle", "/nas"};
+    item.xxh128 = QString(32, u'b');
+    return item;
+}
+
+} // namespace
+
+TEST(CascadeBacklogTest, WhatIsNotReachedYetComesBack) {
+    TempDir dir;
+    CascadeBacklog backlog(dir("state/cascades.jsonl"));
+    EXPECT_TRUE(backlog.load().items.isEmpty());
+    const CascadeItem a = item("A.MP4"), b = item("B.MP4");
+    ASSERT_FALSE(backlog.add(a));
+    ASSERT_FALSE(backlog.add(b));
+    ASSERT_FALSE(backlog.done(a, "/shuttle"));
+    ASSERT_FALSE(backlog.done(b, "/shuttle"));
+    ASSERT_FALSE(backlog.done(b, "/nas"));
+
+    CascadeItem left = a;
+    left.roots = {"/nas"};
+    EXPECT_EQ(CascadeBacklog(backlog.path()).load().items, QList<CascadeItem>{left});
+
+    // A kill mid-line, and a line another version wrote, cost only themselves.
+    QFile file(backlog.path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("{\"what\":1}\n{\"done\":{\"firstCopy\":\"/first/Shoot/A.M");
+    file.close();
+    const CascadeBacklog::Contents contents = backlog.load();
+    EXPECT_EQ(contents.items, QList<CascadeItem>{left});
+    EXPECT_EQ(contents.damagedLines, 1);
+
+    ASSERT_FALSE(backlog.compact());
+    EXPECT_EQ(readFile(backlog.path()).count('\n'), 1);
+    EXPECT_EQ(backlog.load().items, QList<CascadeItem>{left});
+    ASSERT_FALSE(backlog.done(left, "/nas"));
+    ASSERT_FALSE(backlog.compact());
+    EXPECT_FALSE(QFile::exists(backlog.path()));
+}
