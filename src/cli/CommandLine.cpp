@@ -11,6 +11,7 @@ enum class Option {
     json,
     to,
     also,
+    cascade,
     verifySource,
     mhl,
     project,
@@ -42,6 +43,7 @@ constexpr OptionInfo optionTable[] = {
     {"json", Option::json, false},
     {"to", Option::to, true},
     {"also", Option::also, true},
+    {"cascade", Option::cascade, true},
     {"verify-source", Option::verifySource, false},
     {"mhl", Option::mhl, false},
     {"project", Option::project, true},
@@ -72,10 +74,10 @@ struct CommandInfo {
     QList<Option> options;
 };
 
-const QList<Option> runOptions{Option::to,        Option::also,      Option::verifySource,
-                               Option::mhl,       Option::project,   Option::camera,
-                               Option::quickDump, Option::reoffload, Option::includeShort,
-                               Option::dates,     Option::json};
+const QList<Option> runOptions{Option::to,           Option::also,      Option::cascade,
+                               Option::verifySource, Option::mhl,       Option::project,
+                               Option::camera,       Option::quickDump, Option::reoffload,
+                               Option::includeShort, Option::dates,     Option::json};
 
 const QList<CommandInfo>& commandTable() {
     static const QList<CommandInfo> table{
@@ -139,6 +141,12 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
         if (value.isEmpty())
             return QCoreApplication::translate("CommandLine", "--also needs a folder.");
         run.backups.append(value);
+        break;
+    case Option::cascade:
+        if (value.isEmpty())
+            return QCoreApplication::translate("CommandLine", "--cascade needs a folder.");
+        run.backups.append(value);
+        run.cascades.append(value);
         break;
     case Option::verifySource:
         run.verifySource = true;
@@ -357,6 +365,8 @@ QString CommandLine::usage() {
         "  --to DIR             copy into DIR\n"
         "  --also DIR           copy into DIR as well, under the same names (repeatable;\n"
         "                       replaces the backup destinations of the settings)\n"
+        "  --cascade DIR        as --also, but copied from each file's proved copy at the\n"
+        "                       destination, so the card is free sooner\n"
         "  --verify-source      read each file from the card again after its copies are\n"
         "                       verified\n"
         "  --mhl                add a generation to the ASC MHL history of every destination\n"

@@ -17,6 +17,8 @@ struct RunOptions {
     std::optional<QString> destination;
     // Backup destinations for this run, in place of the settings' ones.
     QStringList backups;
+    // Of those, the ones copied from each file's proved main copy.
+    QStringList cascades;
     bool verifySource = false;
     bool mhl = false;
     std::optional<QString> project;

@@ -15,6 +15,7 @@
 #include "cli/ProgressPrinter.h"
 #include "cli/TerminalText.h"
 #include "cli/TextOutput.h"
+#include "session/CascadeQueue.h"
 #include "session/OffloadQueue.h"
 #include "session/OffloadSession.h"
 
@@ -69,6 +70,10 @@ void applyRunOptions(const RunOptions& options, AppSettings& settings) {
         for (const QString& folder : options.backups)
             backups << absolutePath(folder);
         settings.overrideForRun(setting::backupDestinations, backups);
+        QStringList cascades;
+        for (const QString& folder : options.cascades)
+            cascades << absolutePath(folder);
+        settings.overrideForRun(setting::cascadeDestinations, cascades);
     }
     if (options.verifySource)
         settings.overrideForRun(setting::verifySource, true);
@@ -388,10 +393,12 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
             QCoreApplication::translate("OffloadCommands", "The offload couldn’t start."));
         return exitCode::failed;
     }
+    // The copies cascading from this card's main copies belong to its offload too.
     host.waitUntil(
         [&] {
             return session.phase() == OffloadSession::Phase::finished &&
-                   !model.devices().isEjecting() && !model.isRunningAfterwards();
+                   !model.devices().isEjecting() && !model.isRunningAfterwards() &&
+                   model.cascadeQueue().isIdle();
         },
         false);
     printer.finish();
@@ -406,7 +413,11 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         console.message(*historyError);
     if (outcome.failure)
         console.message(*outcome.failure);
-    if (outcome.status == exitCode::done && historyError)
+    // A backup that could not be made from the main copy leaves the file short of a copy.
+    const QList<CascadeQueue::Failure>& cascadeFailures = model.cascadeQueue().failures();
+    for (const CascadeQueue::Failure& failed : cascadeFailures)
+        console.message(TerminalText::name(failed.failure.description));
+    if (outcome.status == exitCode::done && (historyError || !cascadeFailures.isEmpty()))
         return exitCode::failed;
     return outcome.status;
 }

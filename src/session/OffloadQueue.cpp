@@ -96,7 +96,7 @@ void OffloadQueue::startWhatCan() {
         OffloadSession* session = entry.session;
         m_running.append(entry);
         session->setWaiting(false);
-        session->start(entry.plan, entry.where, m_history);
+        session->start(entry.plan, entry.where, m_history, m_cascade);
     }
     if (!starting.isEmpty())
         Q_EMIT changed();

@@ -12,6 +12,7 @@
 
 namespace stowly {
 
+class CascadeQueue;
 class History;
 
 // Runs the offloads of several cards. Offloads whose destinations lie on different drives run
@@ -26,6 +27,8 @@ public:
 
     // Whether offloads that share a drive may copy to it at the same time.
     void setShareDrives(bool share);
+    // Takes the files whose backups cascade from their main copies.
+    void setCascadeQueue(CascadeQueue* cascade) { m_cascade = cascade; }
     bool sharesDrives() const { return m_shareDrives; }
 
     // Starts the session's run now, or once the drives it shares with earlier offloads are
@@ -71,6 +74,7 @@ private:
     bool overlaps(const Entry& entry, const QSet<dev_t>& busy) const;
 
     History* m_history;
+    CascadeQueue* m_cascade = nullptr;
     bool m_shareDrives = false;
     QList<Entry> m_waiting;
     QList<Entry> m_running;

@@ -1,5 +1,7 @@
 #include "session/OffloadSession.h"
 
+#include "session/CascadeQueue.h"
+
 #include "copy/OffloadJob.h"
 #include "copy/Offloader.h"
 #include "history/History.h"
@@ -204,10 +206,34 @@ void fillGaps(OffloadJob& job, QList<PlannedFile>& plan, const CardInventory& in
     }
 }
 
+// Takes the cascading backups out of the copies of each file that goes to the main
+// destination: they copy from its main copy once it is proved. Returns them by file. A file
+// whose main copy is already there copies from the card, as before.
+QHash<QString, QStringList> splitCascades(OffloadJob& job, const QStringList& cascades) {
+    QHash<QString, QStringList> cascading;
+    if (cascades.isEmpty())
+        return cascading;
+    for (const PlannedFile& planned : std::as_const(job.plan)) {
+        const QString& file = planned.clip.relativePath;
+        QStringList roots = job.missingAt.value(file, job.destinations());
+        if (!roots.contains(job.destination))
+            continue;
+        QStringList later;
+        for (const QString& cascade : cascades)
+            if (roots.removeAll(cascade) > 0)
+                later << cascade;
+        if (later.isEmpty())
+            continue;
+        job.missingAt.insert(file, roots);
+        cascading.insert(file, later);
+    }
+    return cascading;
+}
+
 } // namespace
 
 void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinations& where,
-                           History* ledger) {
+                           History* ledger, CascadeQueue* cascade) {
     if (m_phase != Phase::ready)
         return;
     OffloadJob job{m_card, plan, where.main, m_selection.offloadedKept + m_selection.missingKept};
@@ -216,6 +242,13 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     job.xxh128 = where.writeAscMhl;
     job.startedAt = QDateTime::currentDateTimeUtc();
     fillGaps(job, job.plan, m_inventory);
+    QStringList cascades;
+    for (const QString& root : where.cascades)
+        if (job.backups.contains(root))
+            cascades << root;
+    m_cascading = cascade ? splitCascades(job, cascades) : QHash<QString, QStringList>();
+    m_cascade = cascade;
+    m_mainRoot = job.destination;
     m_plan = job.plan;
     m_copiesLeft.clear();
     for (const PlannedFile& planned : job.plan)
@@ -258,6 +291,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                             m_historyNotSaved = unjournaled;
                     }
                     m_copiedPaths.append(entry.destinationPath);
+                    handOnToCascade(entry);
                     // A file is verified once its copy at every destination is.
                     if (--m_copiesLeft[entry.sourceRelativePath] <= 0)
                         m_verifiedIDs.insert(entry.sourceRelativePath);
@@ -271,6 +305,18 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
         QMetaObject::invokeMethod(
             this, [this, summary] { runFinished(summary); }, Qt::QueuedConnection);
     });
+}
+
+void OffloadSession::handOnToCascade(const HistoryEntry& entry) {
+    const QString root = m_mainRoot.endsWith(u'/') ? m_mainRoot : m_mainRoot + u'/';
+    const auto later = m_cascading.constFind(entry.sourceRelativePath);
+    if (!m_cascade || later == m_cascading.cend() || !entry.destinationPath.startsWith(root))
+        return;
+    CascadeItem item;
+    item.first = entry;
+    item.relativePath = entry.destinationPath.mid(root.size());
+    item.roots = *later;
+    m_cascade->add(item);
 }
 
 void OffloadSession::setAfterwardsFailed(const QString& why) {

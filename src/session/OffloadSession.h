@@ -34,11 +34,15 @@ struct OffloadDestinations {
     bool verifySource = false;
     // Append a generation to the ASC MHL history of every destination.
     bool writeAscMhl = false;
+    // Of the backups, those copied from each file's proved main copy rather than from the card.
+    QStringList cascades;
 };
 
 // One offload of one card: the inventory as scanned, the user's choices for this card, the
 // files that will be copied, and then the run itself. Lives on the main thread; the run copies
 // on a worker thread and hands every report and record to the main thread, waiting for each.
+class CascadeQueue;
+
 class OffloadSession : public QObject {
     Q_OBJECT
 public:
@@ -110,7 +114,10 @@ public:
     // whose copies are missing at some destinations only is copied to those, under the
     // relative path its main copy has where that copy is in place. A history that cannot keep
     // the copies does not stop them; the summary says so (historyNotSaved).
-    void start(const QList<PlannedFile>& plan, const OffloadDestinations& where, History* ledger);
+    // `cascade` takes the files whose backups copy from the main copy; without it they copy
+    // from the card.
+    void start(const QList<PlannedFile>& plan, const OffloadDestinations& where, History* ledger,
+               CascadeQueue* cascade = nullptr);
     void start(const QList<PlannedFile>& plan, const QString& destination, History* ledger) {
         start(plan, OffloadDestinations{destination, {}, false}, ledger);
     }
@@ -131,6 +138,7 @@ Q_SIGNALS:
     void finished(const stowly::OffloadSummary& summary);
 
 private:
+    void handOnToCascade(const HistoryEntry& entry);
     void setSelection(OffloadSelection selection);
     // Runs work on the main thread and waits until it has run; false when the session is
     // being destroyed and the work may never run.
@@ -158,6 +166,11 @@ private:
     QSet<QString> m_verifiedIDs;
     // Per planned file, the copies of the run not yet recorded.
     QHash<QString, int> m_copiesLeft;
+    // The cascading backups of each file, by its path on the card, taken on once its main copy
+    // is recorded.
+    QHash<QString, QStringList> m_cascading;
+    QPointer<CascadeQueue> m_cascade;
+    QString m_mainRoot;
     Phase m_phase = Phase::ready;
     bool m_waiting = false;
     OffloadProgress m_progress;

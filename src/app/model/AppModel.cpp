@@ -2,6 +2,7 @@
 #include "app/model/AfterOffloadProgram.h"
 #include "app/model/AutomaticOffload.h"
 #include "app/model/QueueBoard.h"
+#include "session/CascadeQueue.h"
 
 #include "app/lists/CamerasModel.h"
 #include "app/lists/CardListModel.h"
@@ -82,7 +83,12 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts));
     m_durationReader = platform.durationReader;
     m_sleepInhibitor = platform.sleepInhibitor;
+    // Beside the history, whose copies it completes.
+    m_cascade = std::make_unique<CascadeQueue>(m_history.get(),
+                                               QFileInfo(m_history->filePath()).absolutePath() +
+                                                   QStringLiteral("/cascades.jsonl"));
     m_queue = std::make_unique<OffloadQueue>(m_history.get());
+    m_queue->setCascadeQueue(m_cascade.get());
     m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
     m_settings->onChange(setting::shareDestinationDrives, this, [this] {
         m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
@@ -179,6 +185,8 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     if (!m_history->isLoaded()) {
         connect(m_history.get(), &History::loaded, this, &AppModel::historyLoaded);
         m_history->loadInBackground();
+    } else {
+        m_cascade->resume();
     }
     if (startWatching) {
         m_watcher->start();
@@ -302,7 +310,8 @@ void AppModel::startDeskOffload(CardDesk& desk) {
                  OffloadDestinations{*m_settings->value(setting::destinationPath),
                                      m_settings->value(setting::backupDestinations),
                                      m_settings->value(setting::verifySource),
-                                     m_settings->value(setting::writeAscMhl)});
+                                     m_settings->value(setting::writeAscMhl),
+                                     m_settings->value(setting::cascadeDestinations)});
 }
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {

@@ -40,6 +40,7 @@
 namespace stowly {
 
 class AutomaticOffload;
+class CascadeQueue;
 class CamerasModel;
 class CardDesk;
 class CardDevices;
@@ -152,6 +153,8 @@ public:
     // How long that program may run; a test shortens it.
     void setAfterwardsLimit(std::chrono::milliseconds limit) { m_afterwardsLimit = limit; }
     OffloadQueue& queue() const { return *m_queue; }
+    // The copies that cascade from main copies to backups, outliving the cards.
+    CascadeQueue& cascadeQueue() const { return *m_cascade; }
     // The queue as the offload bar shows and orders it.
     QueueBoard& queueBoard() const { return *m_queueBoard; }
     // Ejecting, mounting and what the system knows of the cards' disks.
@@ -310,6 +313,7 @@ private:
     std::optional<QString> m_selectedCardID;
     std::vector<std::unique_ptr<CardDesk>> m_desks;
     CardDesk* m_desk = nullptr;
+    std::unique_ptr<CascadeQueue> m_cascade;
     std::unique_ptr<OffloadQueue> m_queue;
     std::unique_ptr<QueueBoard> m_queueBoard;
     std::optional<OffloadBlocker> m_noCardBlocker;

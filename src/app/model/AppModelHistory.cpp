@@ -2,6 +2,8 @@
 // read, how much history a card has, and forgetting it, whole or one copy at a time.
 #include "app/model/AppModel.h"
 
+#include "session/CascadeQueue.h"
+
 #include "app/model/CardDesk.h"
 #include "app/wording/ReoffloadAlert.h"
 #include "history/History.h"
@@ -14,6 +16,8 @@ namespace stowly {
 
 void AppModel::historyLoaded() {
     Q_EMIT historyLoadingChanged();
+    // What the cascade left when the program last stopped goes on.
+    m_cascade->resume();
     // Cards that came while it was read wait for it to be scanned.
     QList<CardDesk*> waiting;
     for (const auto& desk : m_desks)

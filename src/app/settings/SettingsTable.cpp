@@ -68,8 +68,8 @@ SettingDefinition destinationPath(const char* description) {
     return d;
 }
 
-SettingDefinition backupDestinations(const char* description) {
-    SettingDefinition d = row(setting::backupDestinations, Kind::list, QStringList(), description,
+SettingDefinition folderList(SettingKey<QStringList> key, const char* description) {
+    SettingDefinition d = row(key, Kind::list, QStringList(), description,
                               QStringLiteral(R"(["/media/backup/Footage"])"));
     // One absolute, clean path per folder, each once, so a folder reads the same wherever the
     // history compares it.
@@ -273,8 +273,15 @@ QList<SettingDefinition> makeRows() {
     namespace k = setting;
     return {
         destinationPath(QT_TRANSLATE_NOOP("SettingsTable", "The folder the copies go into.")),
-        backupDestinations(QT_TRANSLATE_NOOP(
-            "SettingsTable", "Further folders, usually on other drives, that get a copy too.")),
+        folderList(k::backupDestinations,
+                   QT_TRANSLATE_NOOP("SettingsTable",
+                                     "Further folders, usually on other drives, that get a copy "
+                                     "too.")),
+        folderList(k::cascadeDestinations,
+                   QT_TRANSLATE_NOOP("SettingsTable",
+                                     "The backup folders that copy from the first copy once it is "
+                                     "proved rather than from the card, so the card is free "
+                                     "sooner.")),
         flag(k::verifySource, false,
              QT_TRANSLATE_NOOP("SettingsTable",
                                "Read each file from the card again after its copies are "

@@ -49,6 +49,8 @@ inline constexpr SettingKey<FileRules> fileRules{"fileRules"};
 inline constexpr SettingKey<bool> destinationMovedToFavorites{"destinationMovedToFavorites"};
 inline constexpr SettingKey<SettingsTab> settingsTab{"settingsTab"};
 inline constexpr SettingKey<QStringList> backupDestinations{"backupDestinations"};
+// Of the backup destinations, those that copy from the first copy (a cascade).
+inline constexpr SettingKey<QStringList> cascadeDestinations{"cascadeDestinations"};
 inline constexpr SettingKey<bool> verifySource{"verifySource"};
 inline constexpr SettingKey<bool> writeAscMhl{"writeAscMhl"};
 inline constexpr SettingKey<bool> shareDestinationDrives{"shareDestinationDrives"};
