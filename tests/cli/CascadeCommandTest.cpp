@@ -29,8 +29,8 @@ TEST(CascadeCommandTest, TheBackupIsCopiedFromTheProvedCopy) {
     // Each backup copy is a copy of the card's file: the card has nothing left to offload.
     const QJsonArray history = cli.run({"history", "--json"}).array();
     EXPECT_EQ(history.size(), 4) << cli.run({"history", "--json"}).outText().toStdString();
-    const CliResult scan = cli.run({"scan", card.path(), "--to", main.path(), "--also",
-                                    backup.path(), "--json"});
+    const CliResult scan =
+        cli.run({"scan", card.path(), "--to", main.path(), "--also", backup.path(), "--json"});
     EXPECT_EQ(scan.object()["offloaded"].toArray().size(), 2) << scan.outText().toStdString();
     EXPECT_TRUE(scan.object()["missing"].toArray().isEmpty());
 }
