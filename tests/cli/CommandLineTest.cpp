@@ -72,8 +72,7 @@ TEST(CommandLineTest, RefusesWhatACommandDoesNotTake) {
     EXPECT_EQ(std::get<Invocation>(dashed).card, "-card");
     const auto settings = parse({"settings", "lastProject", "Day 1"});
     ASSERT_TRUE(std::holds_alternative<Invocation>(settings));
-    EXPECT_EQ(std::get<Invocation>(settings).arguments,
-              QStringList({"lastProject", "Day 1"}));
+    EXPECT_EQ(std::get<Invocation>(settings).arguments, QStringList({"lastProject", "Day 1"}));
     EXPECT_EQ(std::get<Invocation>(parse({"plan", "CARD", "--help"})).command,
               Invocation::Command::help);
 }
