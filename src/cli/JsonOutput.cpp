@@ -136,6 +136,21 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Histo
     };
 }
 
+QJsonObject JsonOutput::cascade(int copied, qsizetype left,
+                                const QList<CascadeQueue::Failure>& failures,
+                                const QStringList& manifestFailures) {
+    QJsonArray failed;
+    for (const CascadeQueue::Failure& failure : failures)
+        failed.append(QJsonObject{{"source", failure.item.first.sourceRelativePath},
+                                  {"from", failure.item.first.destinationPath},
+                                  {"destinationRoot", failure.root},
+                                  {"error", failure.failure.description}});
+    return {{"copied", copied},
+            {"left", left},
+            {"failed", failed},
+            {"recordFailures", QJsonArray::fromStringList(manifestFailures)}};
+}
+
 QByteArray JsonOutput::text(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

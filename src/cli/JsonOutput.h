@@ -4,6 +4,7 @@
 #include "copy/OffloadSummary.h"
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
+#include "session/CascadeQueue.h"
 
 #include "devices/DiskTool.h"
 
@@ -32,6 +33,10 @@ QJsonObject plan(const std::optional<QString>& destination, const QList<PlannedF
                  const std::optional<QString>& blocker);
 // The summary and the copies made in the run.
 QJsonObject offload(const OffloadSummary& summary, const QList<HistoryEntry>& copies);
+// The backups made from first copies: how many were proved, how many are left for the next
+// start, and what failed.
+QJsonObject cascade(int copied, qsizetype left, const QList<CascadeQueue::Failure>& failures,
+                    const QStringList& manifestFailures);
 
 // Indented UTF-8 with a final line break.
 QByteArray text(const QJsonObject& object);

@@ -148,6 +148,23 @@ std::optional<QString> readFailure(const PreparedRun& run) {
     return failure ? std::optional(TerminalText::name(*failure)) : std::nullopt;
 }
 
+// Waits for the backups being made from first copies, as an offload does at its end.
+int finishCascade(ModelHost& host, Console& console, const SignalWatcher& signals,
+                  const CardVolume& card) {
+    CascadeQueue& cascade = host.model().cascadeQueue();
+    console.message(TerminalText::name(
+        QCoreApplication::translate("OffloadCommands",
+                                    "Making the backups of “%1” left from its last offload…")
+            .arg(card.name)));
+    const qsizetype failedBefore = cascade.failures().size();
+    host.waitUntil([&] { return cascade.isIdle(); });
+    for (qsizetype i = failedBefore; i < cascade.failures().size(); ++i)
+        console.message(TerminalText::name(cascade.failures()[i].failure.description));
+    if (!cascade.isIdle() && signals.wasInterrupted())
+        return exitCode::interrupted;
+    return cascade.failures().size() > failedBefore ? exitCode::failed : exitCode::done;
+}
+
 int blockedStatus(const PreparedRun& run) {
     return run.session->inventory().unreadable ? exitCode::failed : exitCode::blocked;
 }
@@ -365,6 +382,10 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     PreparedRun& run = std::get<PreparedRun>(prepared);
     if (run.blocker) {
         console.message(TerminalText::name(*run.blocker));
+        // Nothing to copy from the card, but its backups from an earlier run's first copies
+        // are still to be made: they are this card's offload too.
+        if (run.host->model().cascadeQueue().pendingFiles(run.session->card().volumeIdentity()) > 0)
+            return finishCascade(*run.host, console, signals, run.session->card());
         return blockedStatus(run);
     }
     ModelHost& host = *run.host;
@@ -372,14 +393,29 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     OffloadSession& session = *run.session;
 
     ProgressPrinter printer(session, console);
+    CascadeQueue& cascade = model.cascadeQueue();
     QObject::connect(&signals, &SignalWatcher::interrupted, &printer, [&] {
-        if (!session.isRunning())
+        if (!session.isRunning()) {
+            if (!cascade.isIdle())
+                printer.note(QCoreApplication::translate(
+                    "OffloadCommands", "Stopping… the backups still to be made from the first "
+                                       "copies are made the next time Stowly runs."));
             return;
+        }
         printer.note(QCoreApplication::translate("OffloadCommands",
                                                  "Stopping… the file being copied is removed, the "
                                                  "copies already verified stay recorded."));
         session.cancel();
     });
+    // The card is free once its first copies are proved; the backups made from them follow.
+    QObject::connect(&session, &OffloadSession::finished, &printer, [&] {
+        const QStringList backups = cascade.pendingRoots(session.card().volumeIdentity());
+        if (!backups.isEmpty())
+            printer.note(TerminalText::name(
+                OffloadFormatting::safeToRemove(session.card().name, backups.size())));
+    });
+    int cascaded = 0;
+    QObject::connect(&cascade, &CascadeQueue::recorded, &printer, [&] { ++cascaded; });
     bool ejected = false;
     QObject::connect(
         &model.devices(), &CardDevices::ejectEnded, &printer,
@@ -394,18 +430,26 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         return exitCode::failed;
     }
     // The copies cascading from this card's main copies belong to its offload too.
+    // An interrupt leaves them to the next start, which takes up what the backlog holds.
     host.waitUntil(
         [&] {
             return session.phase() == OffloadSession::Phase::finished &&
                    !model.devices().isEjecting() && !model.isRunningAfterwards() &&
-                   model.cascadeQueue().isIdle();
+                   (cascade.isIdle() || signals.wasInterrupted());
         },
         false);
     printer.finish();
+    const bool cascadeLeft = !cascade.isIdle();
 
     CardOutcome outcome = tellOutcome(invocation, console, run, ejected, false);
-    if (invocation.json)
+    if (invocation.json) {
+        if (cascaded > 0 || !cascade.failures().isEmpty() || cascadeLeft)
+            outcome.json.insert(QStringLiteral("cascade"),
+                                JsonOutput::cascade(cascaded, cascade.pendingFiles(),
+                                                    cascade.failures(),
+                                                    cascade.manifestFailures()));
         console.writeOut(JsonOutput::text(outcome.json));
+    }
     if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
     const std::optional<QString>& historyError = model.history().lastError();
@@ -417,8 +461,12 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     const QList<CascadeQueue::Failure>& cascadeFailures = model.cascadeQueue().failures();
     for (const CascadeQueue::Failure& failed : cascadeFailures)
         console.message(TerminalText::name(failed.failure.description));
+    for (const QString& failure : cascade.manifestFailures())
+        console.message(TerminalText::name(failure));
     if (outcome.status == exitCode::done && (historyError || !cascadeFailures.isEmpty()))
         return exitCode::failed;
+    if (outcome.status == exitCode::done && cascadeLeft)
+        return exitCode::interrupted;
     return outcome.status;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/StationCommand.h"
 
+#include "session/CascadeQueue.h"
+
 #include "app/model/AutomaticOffload.h"
 #include "app/model/CardDesk.h"
 #include "app/model/CardDevices.h"
@@ -14,11 +16,13 @@
 #include "cli/ModelHost.h"
 #include "cli/TerminalText.h"
 #include "devices/SpaceInfo.h"
+#include "session/CascadeQueue.h"
 #include "session/OffloadQueue.h"
 #include "session/OffloadSession.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
 
@@ -38,8 +42,11 @@ class EventLines {
 public:
     EventLines(Console& console, bool json) : m_console(console), m_json(json) {}
 
+    // An empty sentence tells only the JSON lines.
     void tell(const QString& event, const CardVolume* card, const QString& sentence,
               QJsonObject fields = {}) {
+        if (!m_json && sentence.isEmpty())
+            return;
         if (!m_json) {
             m_console.out() << sentence << '\n';
             m_console.out().flush();
@@ -140,6 +147,8 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
                              tr("%1 failed: %2").arg(quoted(card.name), TerminalText::name(reason)),
                              {{QStringLiteral("reason"), reason}});
                      });
+    // The cards whose backups are still being made from their first copies, by identity.
+    QHash<QString, CardVolume> cascadingCards;
     // A run is told as started when the queue lets it go, after it was told as queued.
     QSet<QString> queued;
     QSet<QString> started;
@@ -189,7 +198,42 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
             QJsonObject fields =
                 JsonOutput::offload(summary, session ? session->recorded() : QList<HistoryEntry>());
             lines.tell(QStringLiteral("finished"), &card, sentence, fields);
+            const QStringList backups = model.cascadeQueue().pendingRoots(card.volumeIdentity());
+            if (!backups.isEmpty()) {
+                cascadingCards.insert(card.volumeIdentity(), card);
+                lines.tell(
+                    QStringLiteral("safeToRemove"), &card,
+                    TerminalText::name(OffloadFormatting::safeToRemove(card.name, backups.size())),
+                    {{QStringLiteral("backups"), QJsonArray::fromStringList(backups)}});
+            }
         });
+    // The backups made from first copies, apart from the cards' own part.
+    CascadeQueue& cascade = model.cascadeQueue();
+    const auto tellCascade = [&] {
+        const CascadeQueue::Progress p = cascade.progress();
+        lines.tell(QStringLiteral("cascadeProgress"), nullptr, {},
+                   {{QStringLiteral("filesLeft"), p.filesLeft},
+                    {QStringLiteral("bytesDone"), p.bytesDone},
+                    {QStringLiteral("bytesTotal"), p.bytesTotal}});
+    };
+    QObject::connect(&cascade, &CascadeQueue::recorded, &host, tellCascade);
+    QObject::connect(
+        &cascade, &CascadeQueue::failed, &host, [&](const CascadeQueue::Failure& failure) {
+            const QString& why = failure.failure.description;
+            lines.tell(QStringLiteral("cascadeFailed"), nullptr, TerminalText::name(why),
+                       {{QStringLiteral("source"), failure.item.first.sourceKey},
+                        {QStringLiteral("destinationRoot"), failure.root},
+                        {QStringLiteral("reason"), why}});
+            tellCascade();
+        });
+    QObject::connect(&cascade, &CascadeQueue::cardFinished, &host, [&](const QString& identity) {
+        const auto card = cascadingCards.constFind(identity);
+        if (card == cascadingCards.cend())
+            return;
+        lines.tell(QStringLiteral("backupsMade"), &*card,
+                   tr("%1: the backups from the first copies are made.").arg(quoted(card->name)));
+        cascadingCards.erase(card);
+    });
     QObject::connect(&model.devices(), &CardDevices::ejectEnded, &host,
                      [&](const CardVolume& card, const std::optional<QString>& error) {
                          if (error)
@@ -229,6 +273,9 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
         model.queue().cancel(waiting);
     for (OffloadSession* running : model.queue().running())
         running->cancel();
+    if (!model.cascadeQueue().isIdle())
+        console.message(tr("The backups still to be made from the first copies are made the next "
+                           "time Stowly runs."));
     host.waitUntil(
         [&] {
             return model.queue().isEmpty() && !model.devices().isEjecting() &&

@@ -33,6 +33,7 @@ QJsonObject itemJson(const CascadeItem& item) {
             {QStringLiteral("xxh128"), item.xxh128},
             {QStringLiteral("offloadedAt"), first.offloadedAt.toUTC().toString(Qt::ISODate)},
             {QStringLiteral("relativePath"), item.relativePath},
+            {QStringLiteral("runStartedAt"), item.runStartedAt.toUTC().toString(Qt::ISODateWithMs)},
             {QStringLiteral("roots"), QJsonArray::fromStringList(item.roots)}};
 }
 
@@ -49,6 +50,8 @@ std::optional<CascadeItem> itemFrom(const QJsonObject& object) {
         QDateTime::fromString(object.value(QStringLiteral("offloadedAt")).toString(), Qt::ISODate);
     item.xxh128 = object.value(QStringLiteral("xxh128")).toString();
     item.relativePath = object.value(QStringLiteral("relativePath")).toString();
+    item.runStartedAt = QDateTime::fromString(
+        object.value(QStringLiteral("runStartedAt")).toString(), Qt::ISODateWithMs);
     for (const QJsonValue& root : object.value(QStringLiteral("roots")).toArray())
         item.roots << root.toString();
     // A line that names no file, or no digest to hold the copies to, is of no use.
@@ -86,9 +89,25 @@ CascadeBacklog::Contents CascadeBacklog::load() const {
                    !done.isEmpty()) {
             const QString firstCopy = done.value(QStringLiteral("firstCopy")).toString();
             const QString root = done.value(QStringLiteral("root")).toString();
+            const bool proved = done.value(QStringLiteral("proved")).toBool();
             for (CascadeItem& item : contents.items)
-                if (item.first.destinationPath == firstCopy)
-                    item.roots.removeAll(root);
+                if (item.first.destinationPath == firstCopy && item.roots.removeAll(root) > 0 &&
+                    proved) {
+                    CascadeItem reached = item;
+                    reached.roots = {root};
+                    contents.proved.append(reached);
+                }
+            continue;
+        } else if (const QJsonObject written = object.value(QStringLiteral("written")).toObject();
+                   !written.isEmpty()) {
+            const QString card = written.value(QStringLiteral("card")).toString();
+            const QString root = written.value(QStringLiteral("root")).toString();
+            const QDateTime run = QDateTime::fromString(
+                written.value(QStringLiteral("runStartedAt")).toString(), Qt::ISODateWithMs);
+            contents.proved.removeIf([&](const CascadeItem& item) {
+                return item.runStartedAt == run && item.cardIdentity() == card &&
+                       item.roots[0] == root;
+            });
             continue;
         }
         ++contents.damagedLines;
@@ -130,9 +149,20 @@ std::optional<QString> CascadeBacklog::add(const CascadeItem& item) {
     return append({{QStringLiteral("add"), itemJson(item)}});
 }
 
-std::optional<QString> CascadeBacklog::done(const CascadeItem& item, const QString& root) {
+std::optional<QString> CascadeBacklog::done(const CascadeItem& item, const QString& root,
+                                            bool proved) {
     return append({{QStringLiteral("done"),
                     QJsonObject{{QStringLiteral("firstCopy"), item.first.destinationPath},
+                                {QStringLiteral("root"), root},
+                                {QStringLiteral("proved"), proved}}}});
+}
+
+std::optional<QString> CascadeBacklog::generationWritten(const CascadeItem& item,
+                                                         const QString& root) {
+    return append({{QStringLiteral("written"),
+                    QJsonObject{{QStringLiteral("runStartedAt"),
+                                 item.runStartedAt.toUTC().toString(Qt::ISODateWithMs)},
+                                {QStringLiteral("card"), item.cardIdentity()},
                                 {QStringLiteral("root"), root}}}});
 }
 

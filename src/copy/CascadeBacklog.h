@@ -23,6 +23,9 @@ public:
     // in the order they were taken on. Lines that cannot be read are skipped and counted.
     struct Contents {
         QList<CascadeItem> items;
+        // The copies already proved of files not yet compacted away, whose ASC MHL generation
+        // may still be due: each file with the one backup it reached.
+        QList<CascadeItem> proved;
         int damagedLines = 0;
         std::optional<QString> error;
     };
@@ -30,8 +33,11 @@ public:
 
     // Each returns why the line could not be written.
     std::optional<QString> add(const CascadeItem& item);
-    // `root` has its copy of the item (or the item was given up there).
-    std::optional<QString> done(const CascadeItem& item, const QString& root);
+    // `root` has its proved copy of the item, or the item was given up there.
+    std::optional<QString> done(const CascadeItem& item, const QString& root, bool proved);
+    // The ASC MHL generation of the item's run at `root` is written: its copies are no longer
+    // among those proved.
+    std::optional<QString> generationWritten(const CascadeItem& item, const QString& root);
     // Writes the file anew with only what is left, atomically; removes it when nothing is.
     std::optional<QString> compact();
 

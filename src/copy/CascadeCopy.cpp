@@ -32,6 +32,11 @@ HistoryEntry CascadeItem::entryAt(const QString& target, const QDateTime& when) 
     return entry;
 }
 
+QString CascadeItem::firstRoot() const {
+    const QString& path = first.destinationPath;
+    return path.endsWith(relativePath) ? path.chopped(relativePath.size() + 1) : QString();
+}
+
 QList<CascadeResult> CascadeCopy::copy(const CascadeItem& item, const Copier::OnBytes& onBytes,
                                        std::stop_token stop, CopyJournal* journal,
                                        CopyBuffers* buffers, const FolderCalls& calls) {

@@ -28,6 +28,16 @@ struct CascadeItem {
     QStringList roots;
     // The card's XXH3-128 text; empty when it was not taken.
     QString xxh128;
+    // When the card's run began, which names the run's ASC MHL generations; the cascaded copies'
+    // generations take it too. Invalid when the run wrote none.
+    QDateTime runStartedAt;
+
+    // The first destination's root.
+    QString firstRoot() const;
+    // The card's volume identity, from the source key.
+    QString cardIdentity() const { return first.sourceKey.section(u'|', 0, 0); }
+    // Its cascaded copies get an ASC MHL generation at each backup.
+    bool writesAscMhl() const { return !xxh128.isEmpty() && runStartedAt.isValid(); }
 
     // The record of its copy at `target`, made at `when`.
     HistoryEntry entryAt(const QString& target, const QDateTime& when) const;

@@ -306,7 +306,7 @@ void OffloadRun::count(File& file) {
             const HistoryEntry entry =
                 file.noted[at] ? *file.noted[at] : entryOf(file, file.targets[i], result.digest());
             if (m_record)
-                m_record(entry);
+                m_record(entry, file.xxh128);
             outcome.size = clip.size;
             outcome.xxh128 = file.xxh128;
             outcome.hashedAt = file.hashedAt;

@@ -18,7 +18,8 @@ namespace stowly {
 // Runs one offload over a plan.
 namespace Offloader {
 using Progress = std::function<void(const OffloadProgress&)>;
-using Record = std::function<void(const HistoryEntry&)>;
+// A verified copy, with the XXH3-128 of the bytes read from the card when the job takes it.
+using Record = std::function<void(const HistoryEntry&, const QString& xxh128)>;
 
 // Copies the plan's files one after another on the calling thread; a file that fails is
 // listed and the next one is taken. Each file's copies are proved (flushed, read back, renamed)

@@ -3,9 +3,36 @@
 #include "base/Log.h"
 #include "history/History.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMetaObject>
 
+#include <chrono>
+
 namespace stowly {
+namespace {
+
+// One run of one card at one backup: the copies that share an ASC MHL generation there.
+QString generationKey(const CascadeItem& item, const QString& root) {
+    return item.runStartedAt.toString(Qt::ISODateWithMs) + u'|' +
+           CascadeQueue::cardIdentity(item.first) + u'|' + root;
+}
+
+GenerationWriter::File generationFile(const CascadeItem& item, const QString& root,
+                                      const QDateTime& hashedAt) {
+    const QString target = QDir(root).filePath(item.relativePath);
+    return {item.relativePath, item.first.size, QFileInfo(target).lastModified().toUTC(),
+            item.xxh128, hashedAt};
+}
+
+qint64 steadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
 
 CascadeQueue::CascadeQueue(History* history, QString backlogPath, QObject* parent)
     : QObject(parent), m_history(history), m_backlog(std::move(backlogPath)),
@@ -37,9 +64,24 @@ void CascadeQueue::resume() {
                                           .arg(contents.damagedLines));
     {
         std::lock_guard lock(m_mutex);
-        for (const CascadeItem& item : contents.items)
+        for (const CascadeItem& item : contents.items) {
             m_items.push_back(item);
+            m_bytesTotal += item.first.size * item.roots.size();
+        }
+        // Copies made before the stop still belong in their run's generation.
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (const CascadeItem& reached : contents.proved)
+            if (reached.writesAscMhl()) {
+                Generation& generation = m_generations[generationKey(reached, reached.roots[0])];
+                generation.item = reached;
+                generation.files.append(generationFile(reached, reached.roots[0], now));
+            }
     }
+    // A generation whose last copy was made just before the stop is written now.
+    for (const CascadeItem& reached : contents.proved)
+        if (reached.writesAscMhl())
+            for (const QString& failure : closeGenerations(reached, reached.roots))
+                m_manifestFailures << failure;
     if (!contents.items.isEmpty()) {
         Log::info(Log::Category::app,
                   QStringLiteral("Resuming %1 cascaded copies").arg(contents.items.size()));
@@ -60,6 +102,7 @@ std::optional<QString> CascadeQueue::add(const CascadeItem& item) {
     {
         std::lock_guard lock(m_mutex);
         m_items.push_back(item);
+        m_bytesTotal += item.first.size * item.roots.size();
     }
     m_wake.notify_all();
     Q_EMIT changed();
@@ -78,6 +121,46 @@ qsizetype CascadeQueue::pendingFiles(const std::optional<QString>& card) const {
     };
     return std::count_if(m_items.cbegin(), m_items.cend(), counts) +
            std::count_if(m_inFlight.cbegin(), m_inFlight.cend(), counts);
+}
+
+QStringList CascadeQueue::pendingRoots(const QString& card) const {
+    std::lock_guard lock(m_mutex);
+    QStringList roots;
+    for (const auto* list : {&m_items, &m_inFlight})
+        for (const CascadeItem& item : *list)
+            if (cardIdentity(item.first) == card)
+                for (const QString& root : item.roots)
+                    if (!roots.contains(root))
+                        roots << root;
+    return roots;
+}
+
+bool CascadeQueue::isPending(const QString& sourceKey, const QString& root) const {
+    std::lock_guard lock(m_mutex);
+    for (const auto* list : {&m_items, &m_inFlight})
+        for (const CascadeItem& item : *list)
+            if (item.first.sourceKey == sourceKey && item.roots.contains(root))
+                return true;
+    return false;
+}
+
+CascadeQueue::Progress CascadeQueue::progress() const {
+    std::lock_guard lock(m_mutex);
+    Progress progress;
+    progress.filesLeft = qsizetype(m_items.size() + m_inFlight.size());
+    progress.bytesTotal = m_bytesTotal;
+    progress.bytesDone = std::min(m_bytesFinished + m_bytesDone.load(), m_bytesTotal);
+    progress.currentFile = m_currentFile;
+    return progress;
+}
+
+void CascadeQueue::bytesCopied(qint64 count, qsizetype copies) {
+    m_bytesDone += count * copies;
+    // Told a few times a second: a view redraws no faster, and the main thread stays free.
+    const qint64 now = steadyMs();
+    qint64 last = m_lastChangeMs.load();
+    if (now - last >= 250 && m_lastChangeMs.compare_exchange_strong(last, now))
+        QMetaObject::invokeMethod(this, &CascadeQueue::changed, Qt::QueuedConnection);
 }
 
 qint64 CascadeQueue::pendingBytes() const {
@@ -100,9 +183,13 @@ void CascadeQueue::work(std::stop_token stop) {
             item = m_items.front();
             m_items.pop_front();
             m_inFlight.push_back(item);
+            m_currentFile = item.first.sourceRelativePath;
+            m_bytesDone = 0;
         }
+        const qsizetype copies = item.roots.size();
         const QList<CascadeResult> results = CascadeCopy::copy(
-            item, [](qint64) {}, stop, m_runJournal.get());
+            item, [this, copies](qint64 count) { bytesCopied(count, copies); }, stop,
+            m_runJournal.get());
         QList<Outcome> outcomes;
         const QDateTime now = QDateTime::currentDateTimeUtc();
         for (const CascadeResult& result : results) {
@@ -120,16 +207,81 @@ void CascadeQueue::work(std::stop_token stop) {
             }
             {
                 std::lock_guard lock(m_backlogMutex);
-                m_backlog.done(item, result.root);
+                m_backlog.done(item, result.root, result.result.ok());
             }
             outcomes.append(outcome);
         }
+        const QStringList manifestFailures = settle(item, outcomes);
+        {
+            std::lock_guard lock(m_mutex);
+            m_bytesFinished += item.first.size * copies;
+            m_bytesDone = 0;
+            m_currentFile.clear();
+        }
         QMetaObject::invokeMethod(
-            this, [this, item, outcomes] { finished(item, outcomes); }, Qt::QueuedConnection);
+            this,
+            [this, item, outcomes, manifestFailures] {
+                finished(item, outcomes, manifestFailures);
+            },
+            Qt::QueuedConnection);
     }
 }
 
-void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outcomes) {
+QStringList CascadeQueue::settle(const CascadeItem& item, const QList<Outcome>& outcomes) {
+    if (!item.writesAscMhl())
+        return {};
+    QStringList roots;
+    {
+        std::lock_guard lock(m_mutex);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (const Outcome& outcome : outcomes) {
+            roots << outcome.root;
+            if (!outcome.entry)
+                continue;
+            Generation& generation = m_generations[generationKey(item, outcome.root)];
+            generation.item = item;
+            generation.files.append(generationFile(item, outcome.root, now));
+        }
+    }
+    return closeGenerations(item, roots);
+}
+
+QStringList CascadeQueue::closeGenerations(const CascadeItem& item, const QStringList& roots) {
+    QStringList failures;
+    for (const QString& root : roots) {
+        std::optional<Generation> due;
+        {
+            std::lock_guard lock(m_mutex);
+            const QString key = generationKey(item, root);
+            const bool more = std::any_of(m_items.cbegin(), m_items.cend(), [&](const auto& next) {
+                return next.roots.contains(root) && generationKey(next, root) == key;
+            });
+            if (more || !m_generations.contains(key))
+                continue;
+            due = m_generations.take(key);
+        }
+        if (due->files.isEmpty())
+            continue;
+        const CascadeItem& from = due->item;
+        GenerationWriter::Info info;
+        info.startedAt = from.runStartedAt;
+        info.process = MhlManifest::Process::transfer;
+        info.comment = QStringLiteral("Card “%1” (%2), copied from its first copy in %3")
+                           .arg(from.first.cardName, cardIdentity(from.first), from.firstRoot());
+        if (const std::optional<QString> error = GenerationWriter::write(root, due->files, info)) {
+            failures << QCoreApplication::translate("CascadeQueue",
+                                                    "The ASC MHL history in %1 wasn’t written: %2")
+                            .arg(root, *error);
+            continue;
+        }
+        std::lock_guard lock(m_backlogMutex);
+        m_backlog.generationWritten(from, root);
+    }
+    return failures;
+}
+
+void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outcomes,
+                            const QStringList& manifestFailures) {
     for (const Outcome& outcome : outcomes) {
         if (outcome.entry) {
             if (m_runJournal)
@@ -145,12 +297,24 @@ void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outco
             Q_EMIT failed(m_failures.last());
         }
     }
+    for (const QString& failure : manifestFailures) {
+        m_manifestFailures << failure;
+        Log::info(Log::Category::app, failure);
+        Q_EMIT manifestFailed(failure);
+    }
     {
         std::lock_guard lock(m_mutex);
         if (!m_inFlight.empty())
             m_inFlight.pop_front();
+        if (m_items.empty() && m_inFlight.empty()) {
+            m_bytesTotal = 0;
+            m_bytesFinished = 0;
+        }
     }
     Q_EMIT changed();
+    const QString card = cardIdentity(item.first);
+    if (pendingFiles(card) == 0)
+        Q_EMIT cardFinished(card);
     if (isIdle()) {
         if (m_history)
             m_history->saveIfNeeded();

@@ -3,9 +3,12 @@
 #include "copy/CascadeBacklog.h"
 #include "copy/CascadeCopy.h"
 #include "history/HistoryJournal.h"
+#include "mhl/GenerationWriter.h"
 
+#include <QHash>
 #include <QObject>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -47,16 +50,38 @@ public:
     // their bytes.
     qsizetype pendingFiles(const std::optional<QString>& cardIdentity = std::nullopt) const;
     qint64 pendingBytes() const;
+    // The backups still to get copies of a card's files.
+    QStringList pendingRoots(const QString& cardIdentity) const;
+    // Whether the card's file (its source key) is still to be cascaded to `root`: a new run
+    // leaves that copy to the cascade rather than make a second one from the card.
+    bool isPending(const QString& sourceKey, const QString& root) const;
+
+    // How far the copies taken on since the queue was last idle are; bytes count once per
+    // backup.
+    struct Progress {
+        qsizetype filesLeft = 0;
+        qint64 bytesDone = 0;
+        qint64 bytesTotal = 0;
+        // The card's path of the file being copied; empty between files.
+        QString currentFile;
+    };
+    Progress progress() const;
+
     const QList<Failure>& failures() const { return m_failures; }
+    // Why a backup's ASC MHL generation was not written, one line each; the copies stand.
+    const QStringList& manifestFailures() const { return m_manifestFailures; }
 
     // The card's volume identity in a record's source key.
     static QString cardIdentity(const HistoryEntry& entry);
 
 Q_SIGNALS:
-    // A file was taken on or finished, or bytes were copied.
+    // A file was taken on or finished, or bytes were copied (a few times a second at most).
     void changed();
     void recorded(const stowly::HistoryEntry& entry);
     void failed(const stowly::CascadeQueue::Failure& failure);
+    void manifestFailed(const QString& why);
+    // Every copy of the card's files taken on is made or has failed.
+    void cardFinished(const QString& cardIdentity);
     // Nothing left to copy.
     void idle();
 
@@ -68,9 +93,22 @@ private:
         std::optional<CopyFailure> failure;
         bool journaled = false;
     };
+    // The proved copies of one run's files at one backup, for its ASC MHL generation, written
+    // once nothing of that run is left to copy there.
+    struct Generation {
+        CascadeItem item;
+        QList<GenerationWriter::File> files;
+    };
 
     void work(std::stop_token stop);
-    void finished(const CascadeItem& item, const QList<Outcome>& outcomes);
+    // The worker's end of a file: the backlog, and the generations it completes.
+    QStringList settle(const CascadeItem& item, const QList<Outcome>& outcomes);
+    // Writes the generations of the item's run at `roots` that have nothing left to come;
+    // returns why any was not written.
+    QStringList closeGenerations(const CascadeItem& item, const QStringList& roots);
+    void finished(const CascadeItem& item, const QList<Outcome>& outcomes,
+                  const QStringList& manifestFailures);
+    void bytesCopied(qint64 count, qsizetype copies);
 
     History* m_history;
     // Written by the worker and the main thread.
@@ -78,12 +116,19 @@ private:
     CascadeBacklog m_backlog;
     std::unique_ptr<HistoryJournal::Run> m_runJournal;
     QList<Failure> m_failures;
+    QStringList m_manifestFailures;
     // Shared with the worker.
     mutable std::mutex m_mutex;
     std::condition_variable_any m_wake;
     std::deque<CascadeItem> m_items;
     // Taken by the worker, not yet finished on the main thread.
     std::deque<CascadeItem> m_inFlight;
+    QHash<QString, Generation> m_generations;
+    qint64 m_bytesTotal = 0;
+    qint64 m_bytesFinished = 0;
+    QString m_currentFile;
+    std::atomic<qint64> m_bytesDone = 0;
+    std::atomic<qint64> m_lastChangeMs = 0;
     // Last, so that it ends before what it uses goes.
     std::jthread m_worker;
 };

@@ -230,6 +230,22 @@ QHash<QString, QStringList> splitCascades(OffloadJob& job, const QStringList& ca
     return cascading;
 }
 
+// Leaves to the cascade the copies it is still to make from an earlier run (after a restart,
+// say): made from the card too, they would be a second copy under another name.
+void leaveToCascade(OffloadJob& job, const CascadeQueue& cascade) {
+    const QString identity = job.card.volumeIdentity();
+    job.plan.removeIf([&](const PlannedFile& planned) {
+        const QString& file = planned.clip.relativePath;
+        QStringList roots = job.missingAt.value(file, job.destinations());
+        const qsizetype before = roots.size();
+        const QString key = planned.clip.historyKey(identity);
+        roots.removeIf([&](const QString& root) { return cascade.isPending(key, root); });
+        if (roots.size() != before)
+            job.missingAt.insert(file, roots);
+        return roots.isEmpty();
+    });
+}
+
 } // namespace
 
 void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinations& where,
@@ -242,6 +258,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     job.xxh128 = where.writeAscMhl;
     job.startedAt = QDateTime::currentDateTimeUtc();
     fillGaps(job, job.plan, m_inventory);
+    if (cascade)
+        leaveToCascade(job, *cascade);
     QStringList cascades;
     for (const QString& root : where.cascades)
         if (job.backups.contains(root))
@@ -249,6 +267,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     m_cascading = cascade ? splitCascades(job, cascades) : QHash<QString, QStringList>();
     m_cascade = cascade;
     m_mainRoot = job.destination;
+    // Names the cascaded copies' ASC MHL generations as it names the run's own.
+    m_runStartedAt = job.startedAt;
     m_plan = job.plan;
     m_copiesLeft.clear();
     for (const PlannedFile& planned : job.plan)
@@ -275,13 +295,13 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                     Q_EMIT progressChanged();
                 });
             },
-            [this](const HistoryEntry& entry) {
+            [this](const HistoryEntry& entry, const QString& xxh128) {
                 // On this thread, so the main thread never waits for the disk.
                 const std::optional<QString> unjournaled =
                     m_runJournal ? m_runJournal->recorded(entry) : std::nullopt;
                 // A verified copy is recorded even when a stop is requested meanwhile: only the
                 // session going away abandons it (and the journal holds it then).
-                onMainThread([this, entry, unjournaled] {
+                onMainThread([this, entry, xxh128, unjournaled] {
                     if (m_runJournal)
                         m_runJournal->taken();
                     if (m_history) {
@@ -291,7 +311,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                             m_historyNotSaved = unjournaled;
                     }
                     m_copiedPaths.append(entry.destinationPath);
-                    handOnToCascade(entry);
+                    handOnToCascade(entry, xxh128);
                     // A file is verified once its copy at every destination is.
                     if (--m_copiesLeft[entry.sourceRelativePath] <= 0)
                         m_verifiedIDs.insert(entry.sourceRelativePath);
@@ -307,7 +327,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     });
 }
 
-void OffloadSession::handOnToCascade(const HistoryEntry& entry) {
+void OffloadSession::handOnToCascade(const HistoryEntry& entry, const QString& xxh128) {
     const QString root = m_mainRoot.endsWith(u'/') ? m_mainRoot : m_mainRoot + u'/';
     const auto later = m_cascading.constFind(entry.sourceRelativePath);
     if (!m_cascade || later == m_cascading.cend() || !entry.destinationPath.startsWith(root))
@@ -316,6 +336,8 @@ void OffloadSession::handOnToCascade(const HistoryEntry& entry) {
     item.first = entry;
     item.relativePath = entry.destinationPath.mid(root.size());
     item.roots = *later;
+    item.xxh128 = xxh128;
+    item.runStartedAt = m_runStartedAt;
     m_cascade->add(item);
 }
 

@@ -138,7 +138,7 @@ Q_SIGNALS:
     void finished(const stowly::OffloadSummary& summary);
 
 private:
-    void handOnToCascade(const HistoryEntry& entry);
+    void handOnToCascade(const HistoryEntry& entry, const QString& xxh128);
     void setSelection(OffloadSelection selection);
     // Runs work on the main thread and waits until it has run; false when the session is
     // being destroyed and the work may never run.
@@ -171,6 +171,7 @@ private:
     QHash<QString, QStringList> m_cascading;
     QPointer<CascadeQueue> m_cascade;
     QString m_mainRoot;
+    QDateTime m_runStartedAt;
     Phase m_phase = Phase::ready;
     bool m_waiting = false;
     OffloadProgress m_progress;

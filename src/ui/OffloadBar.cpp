@@ -8,6 +8,7 @@
 #include "app/wording/ClipsStageContent.h"
 #include "app/wording/StageTexts.h"
 #include "devices/SpaceInfo.h"
+#include "session/CascadeQueue.h"
 #include "ui/OffloadQueueView.h"
 #include "ui/Theme.h"
 #include "ui/stages/ElidedLabel.h"
@@ -58,7 +59,9 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
       m_clock(new QTimer(this)), m_finishedPage(new QWidget(this)),
       m_title(new QLabel(m_finishedPage)), m_subtitle(new QLabel(m_finishedPage)),
       m_failures(new QListWidget(m_finishedPage)),
-      m_done(new QPushButton(StageTexts::done(), m_finishedPage)) {
+      m_done(new QPushButton(StageTexts::done(), m_finishedPage)),
+      m_safeToRemove(new QLabel(m_finishedPage)), m_cascadeRow(new QWidget(this)),
+      m_cascadeProgress(new QProgressBar(m_cascadeRow)), m_cascadeLine(new QLabel(m_cascadeRow)) {
     setObjectName(QStringLiteral("offloadBar"));
     setProperty("stowlyRole", QStringLiteral("bar"));
     auto* layout = new QVBoxLayout(this);
@@ -147,12 +150,36 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     headRow->setSpacing(16);
     headRow->addLayout(heading, 1);
     headRow->addWidget(m_done, 0, Qt::AlignVCenter);
+    m_safeToRemove->setObjectName(QStringLiteral("safeToRemove"));
+    m_safeToRemove->setWordWrap(true);
     auto* finished = new QVBoxLayout(m_finishedPage);
     finished->setContentsMargins(0, 0, 0, 0);
     finished->setSpacing(8);
     finished->addLayout(headRow);
+    finished->addWidget(m_safeToRemove);
     finished->addWidget(m_failures);
     layout->addWidget(m_finishedPage);
+
+    // The backups made from first copies: a slim bar of their own, apart from the card's.
+    m_cascadeRow->setObjectName(QStringLiteral("cascadeRow"));
+    m_cascadeProgress->setObjectName(QStringLiteral("cascadeProgress"));
+    m_cascadeProgress->setAccessibleName(tr("Backups from the first copy"));
+    m_cascadeProgress->setRange(0, progressSteps);
+    m_cascadeProgress->setTextVisible(false);
+    m_cascadeProgress->setMaximumHeight(6);
+    m_cascadeLine->setObjectName(QStringLiteral("cascadeLine"));
+    m_cascadeLine->setProperty("stowlyRole", QStringLiteral("secondary"));
+    auto* cascade = new QVBoxLayout(m_cascadeRow);
+    cascade->setContentsMargins(0, 12, 0, 0);
+    cascade->setSpacing(4);
+    cascade->addWidget(m_cascadeProgress);
+    cascade->addWidget(m_cascadeLine);
+    layout->addWidget(m_cascadeRow);
+    connect(&m_model, &AppModel::cascadeChanged, this, &OffloadBar::updateCascade);
+    connect(&m_model, &AppModel::cascadeChanged, this, [this] {
+        if (m_mode == Mode::finished)
+            updateFinished();
+    });
 
     for (auto signal : {&AppModel::sessionChanged, &AppModel::sessionUpdated,
                         &AppModel::blockerChanged, &AppModel::scanningChanged})
@@ -182,6 +209,7 @@ void OffloadBar::refresh() {
     else if (!m_clock->isActive())
         m_clock->start();
     updateQueue();
+    updateCascade();
     switch (mode) {
     case Mode::ready:
     case Mode::waiting:
@@ -263,6 +291,9 @@ void OffloadBar::updateFinished() {
     m_title->setText(OffloadFormatting::finishedTitle(summary, !readFailure));
     m_subtitle->setText(
         OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == desk->offloadID()));
+    const std::optional<QString> safe = m_model.safeToRemoveText(*desk);
+    m_safeToRemove->setText(safe.value_or(QString()));
+    m_safeToRemove->setVisible(safe.has_value());
     m_failures->clear();
     const QIcon warning =
         Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
@@ -275,6 +306,16 @@ void OffloadBar::updateFinished() {
     const int rowHeight = std::max(fontMetrics().lineSpacing(), 16) + 8;
     m_failures->setFixedHeight(std::min(m_failures->count(), 4) * rowHeight +
                                2 * m_failures->frameWidth() + 2);
+}
+
+void OffloadBar::updateCascade() {
+    const CascadeQueue::Progress p = m_model.cascadeQueue().progress();
+    m_cascadeRow->setVisible(p.filesLeft > 0);
+    if (p.filesLeft <= 0)
+        return;
+    m_cascadeProgress->setValue(
+        p.bytesTotal > 0 ? int(double(p.bytesDone) / double(p.bytesTotal) * progressSteps) : 0);
+    m_cascadeLine->setText(OffloadFormatting::cascadeLine(p.filesLeft, p.bytesDone, p.bytesTotal));
 }
 
 void OffloadBar::arrive() {

@@ -22,8 +22,9 @@ struct OffloadSummary;
 
 // The strip along the bottom of the window: every offload of the queue when more than the shown
 // card's is under way, then the shown card's: ready to start (or why not), waiting for its
-// turn, the running copy, and the result until the user is done with it. Shows the model's
-// values and calls its commands.
+// turn, the running copy, and the result until the user is done with it; below, while any are
+// being made, the backups copied from first copies. Shows the model's values and calls its
+// commands.
 class OffloadBar : public QFrame {
     Q_OBJECT
 public:
@@ -37,6 +38,8 @@ private:
     void updateQueue();
     void updateRunning();
     void updateFinished();
+    // The backups made from first copies, under whichever card is shown.
+    void updateCascade();
     // The one arrival of a clean offload: its title fades in.
     void arrive();
     void ejectEnded(const CardVolume& card, const std::optional<QString>& error);
@@ -67,6 +70,12 @@ private:
     QLabel* m_subtitle;
     QListWidget* m_failures;
     QPushButton* m_done;
+    // The card may go, while its backups are still being made.
+    QLabel* m_safeToRemove;
+
+    QWidget* m_cascadeRow;
+    QProgressBar* m_cascadeProgress;
+    QLabel* m_cascadeLine;
 
     // The session whose card was ejected after its offload.
     QUuid m_ejectedSession;

@@ -3,12 +3,15 @@
 #include "app/lists/CardListModel.h"
 #include "app/lists/HistoryModel.h"
 #include "app/lists/SessionFilesModel.h"
+#include "app/model/CardDesk.h"
 #include "app/model/CardDevices.h"
 #include "app/prompts/ImportPrompter.h"
+#include "session/CascadeQueue.h"
 #include "support/ScratchMount.h"
 
 #include <QSignalSpy>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace stowly;
@@ -367,4 +370,53 @@ TEST(AppModelTest, ACardThatCannotBeReadIsNeverEmptyOffloadedOrErased) {
     EXPECT_FALSE(m.canFormatSelectedCard());
     m.formatSelectedCard();
     EXPECT_FALSE(m.isFormatting());
+}
+
+// A backup made from the first copies: the card may be ejected as soon as those are proved, and
+// is ready to erase only once the backup is made too.
+TEST(AppModelTest, ACardWhoseBackupCascadesMayGoBeforeItMayBeErased) {
+    World w;
+    const QString shuttle = w.home("Shuttle");
+    QDir().mkpath(shuttle);
+    const QByteArray clip(48 << 20, 'c');
+    const CardVolume card =
+        w.insertCard("A7SIII", {{"DCIM/C0001.MP4", clip}, {"DCIM/C0002.MP4", clip + 'x'}});
+    ASSERT_TRUE(w.waitForSession());
+    AppModel& m = *w.model;
+    m.settings().setValue(setting::backupDestinations, {shuttle});
+    m.settings().setValue(setting::cascadeDestinations, {shuttle});
+    m.session()->setProjectInput("P");
+
+    // Whatever the moment, the card is never ready to erase while its backup is being made.
+    bool erasableTooSoon = false;
+    bool seenSafeToRemove = false;
+    const auto look = [&] {
+        const bool pending = m.cascadeQueue().pendingFiles(card.volumeIdentity()) > 0;
+        erasableTooSoon |= pending && m.canFormatSelectedCard();
+        const CardDesk* desk = m.selectedDesk();
+        if (!pending || !desk || !desk->isFinished() || seenSafeToRemove)
+            return;
+        seenSafeToRemove = true;
+        EXPECT_EQ(m.safeToRemoveText(*desk),
+                  "“A7SIII” can be taken out — 1 backup is still being made");
+        EXPECT_THAT(m.cardDetail(card).toStdString(),
+                    testing::EndsWith("can be taken out"));
+        m.ejectCard(card);
+        // Pulled: the backup is made from the first copies alone.
+        EXPECT_TRUE(QDir().rename(card.url, card.url + "-pulled"));
+    };
+    for (auto signal :
+         {&AppModel::cascadeChanged, &AppModel::inventoryChanged, &AppModel::sessionChanged})
+        QObject::connect(&m, signal, look);
+    QObject::connect(&m, &AppModel::offloadFinished, look);
+    m.startOffload();
+    ASSERT_TRUE(w.waitForOffload());
+    ASSERT_TRUE(spinUntil([&] { return m.cascadeQueue().isIdle(); }));
+    ASSERT_TRUE(spinUntil([&] { return m.canFormatSelectedCard(); }));
+    EXPECT_TRUE(seenSafeToRemove);
+    EXPECT_FALSE(erasableTooSoon);
+    EXPECT_EQ(w.disk->ejected, QStringList{card.url});
+    EXPECT_FALSE(m.safeToRemoveText(*m.selectedDesk()));
+    EXPECT_THAT(m.cardDetail(card).toStdString(), testing::EndsWith("ready to erase"));
+    EXPECT_EQ(m.historyList().rowCount(), 4);
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace stowly::test {
 namespace {
 
@@ -33,6 +35,40 @@ TEST(CascadeCommandTest, TheBackupIsCopiedFromTheProvedCopy) {
         cli.run({"scan", card.path(), "--to", main.path(), "--also", backup.path(), "--json"});
     EXPECT_EQ(scan.object()["offloaded"].toArray().size(), 2) << scan.outText().toStdString();
     EXPECT_TRUE(scan.object()["missing"].toArray().isEmpty());
+}
+
+// Killed while the backup is being made from the first copies: the next run takes it up from
+// them, and leaves one copy of each file, each recorded once, and no partial file.
+TEST(CascadeCommandTest, AKilledCascadeIsTakenUpByTheNextRun) {
+    Cli cli;
+    TempDir card, main, backup;
+    for (int i = 1; i <= 6; ++i)
+        writeFile(card(QString("DCIM/100TEST/C%1.MP4").arg(i, 4, 10, QChar(u'0'))),
+                  QByteArray(24 << 20, char('a' + i)));
+    const QStringList offload{"offload",   card.path(),   "--to",      main.path(),
+                              "--cascade", backup.path(), "--project", "Shoot"};
+    const auto first = cli.start(offload);
+    first->setReadChannel(QProcess::StandardError);
+    QByteArray said;
+    while (!said.contains("can be taken out") && first->state() == QProcess::Running) {
+        first->waitForReadyRead(50);
+        said += first->readAllStandardError();
+    }
+    ASSERT_TRUE(said.contains("can be taken out")) << said.toStdString();
+    ::kill(pid_t(first->processId()), SIGKILL);
+    first->waitForFinished();
+    const QString backlog = cli.home(".local/share/Stowly/cascades.jsonl");
+    ASSERT_TRUE(QFile::exists(backlog)) << "the backup was made before the kill";
+
+    const CliResult again = cli.run(offload + QStringList{"--json"});
+    ASSERT_EQ(again.status, 0) << again.errText().toStdString();
+    const QStringList atMain = filesBelow(main.path());
+    ASSERT_EQ(atMain.size(), 6);
+    EXPECT_EQ(filesBelow(backup.path()), atMain);
+    for (const QString& file : atMain)
+        EXPECT_EQ(readFile(backup(file)), readFile(main(file)));
+    EXPECT_EQ(cli.run({"history", "--json"}).array().size(), 12);
+    EXPECT_FALSE(QFile::exists(backlog));
 }
 
 } // namespace

@@ -25,6 +25,7 @@ CascadeItem item(const QString& name) {
     item.relativePath = "Shoot/" + name;
     item.roots = {"/shuttle", "/nas"};
     item.xxh128 = QString(32, u'b');
+    item.runStartedAt = QDateTime::fromMSecsSinceEpoch(1'800'000'000'123, Qt::UTC);
     return item;
 }
 
@@ -37,13 +38,19 @@ TEST(CascadeBacklogTest, WhatIsNotReachedYetComesBack) {
     const CascadeItem a = item("A.MP4"), b = item("B.MP4");
     ASSERT_FALSE(backlog.add(a));
     ASSERT_FALSE(backlog.add(b));
-    ASSERT_FALSE(backlog.done(a, "/shuttle"));
-    ASSERT_FALSE(backlog.done(b, "/shuttle"));
-    ASSERT_FALSE(backlog.done(b, "/nas"));
+    ASSERT_FALSE(backlog.done(a, "/shuttle", true));
+    ASSERT_FALSE(backlog.done(b, "/shuttle", false));
+    ASSERT_FALSE(backlog.done(b, "/nas", true));
 
     CascadeItem left = a;
     left.roots = {"/nas"};
-    EXPECT_EQ(CascadeBacklog(backlog.path()).load().items, QList<CascadeItem>{left});
+    const CascadeBacklog::Contents reread = CascadeBacklog(backlog.path()).load();
+    EXPECT_EQ(reread.items, QList<CascadeItem>{left});
+    // What was proved, for the backups' ASC MHL generations still due; not what was given up.
+    CascadeItem aAtShuttle = a, bAtNas = b;
+    aAtShuttle.roots = {"/shuttle"};
+    bAtNas.roots = {"/nas"};
+    EXPECT_EQ(reread.proved, (QList<CascadeItem>{aAtShuttle, bAtNas}));
 
     // A kill mid-line, and a line another version wrote, cost only themselves.
     QFile file(backlog.path());
@@ -57,7 +64,7 @@ TEST(CascadeBacklogTest, WhatIsNotReachedYetComesBack) {
     ASSERT_FALSE(backlog.compact());
     EXPECT_EQ(readFile(backlog.path()).count('\n'), 1);
     EXPECT_EQ(backlog.load().items, QList<CascadeItem>{left});
-    ASSERT_FALSE(backlog.done(left, "/nas"));
+    ASSERT_FALSE(backlog.done(left, "/nas", true));
     ASSERT_FALSE(backlog.compact());
     EXPECT_FALSE(QFile::exists(backlog.path()));
 }

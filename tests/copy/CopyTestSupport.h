@@ -3,6 +3,7 @@
 #include "base/FileNames.h"
 #include "copy/Copier.h"
 #include "copy/OffloadSummary.h"
+#include "copy/Xxh128.h"
 #include "naming/PlannedFile.h"
 #include "support/TestSupport.h"
 
@@ -30,6 +31,12 @@ inline QByteArray patternBytes(qsizetype size, quint32 seed = 1) {
 inline QString sha256Text(const QByteArray& content) {
     return QString::fromLatin1(
         QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
+}
+
+inline QString xxh128Text(const QByteArray& content) {
+    Xxh128 hash;
+    hash.update(content.constData(), content.size());
+    return Copier::hexString(hash.finish());
 }
 
 // Every name in a folder, hidden ones included, sorted.

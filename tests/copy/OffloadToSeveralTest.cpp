@@ -48,7 +48,8 @@ protected:
     }
 
     OffloadSummary run() {
-        return Offloader::run(job, {}, [&](const HistoryEntry& entry) { entries.append(entry); });
+        return Offloader::run(
+            job, {}, [&](const HistoryEntry& entry, const QString&) { entries.append(entry); });
     }
 
     QStringList recordedAt(const QString& root) const {

@@ -94,7 +94,8 @@ TEST_P(RunsAtOnceTest, RunsIntoOneFolderNeverTakeTheSameName) {
         for (int card = 0; card < 2; ++card)
             threads.emplace_back([&, card] {
                 summaries[card] = Offloader::run(
-                    jobs[card], {}, [&, card](const HistoryEntry& e) { entries[card] << e; }, {},
+                    jobs[card], {},
+                    [&, card](const HistoryEntry& e, const QString&) { entries[card] << e; }, {},
                     nullptr, calls);
             });
     }

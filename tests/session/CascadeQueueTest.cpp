@@ -7,6 +7,7 @@
 #include "copy/CopyTestSupport.h"
 #include "history/History.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 
@@ -76,13 +77,22 @@ TEST(CascadeQueueTest, ProvedCopiesAreRecordedAndADamagedFirstCopyIsSaid) {
 
 TEST(CascadeQueueTest, WhatWasLeftIsMadeAtTheNextStart) {
     Cascade c;
-    const CascadeItem a = c.firstCopy("A.MP4", patternBytes(5000, 4));
-    const CascadeItem b = c.firstCopy("B.MP4", patternBytes(6000, 5));
-    // The last program took both on, made A's copy and recorded it, and stopped.
+    const QDateTime run = QDateTime::fromMSecsSinceEpoch(1'800'000'000'000, Qt::UTC);
+    CascadeItem a = c.firstCopy("A.MP4", patternBytes(5000, 4));
+    CascadeItem b = c.firstCopy("B.MP4", patternBytes(6000, 5));
+    CascadeItem d = c.firstCopy("D.MP4", patternBytes(7000, 6));
+    for (CascadeItem* item : {&a, &b, &d}) {
+        item->runStartedAt = run;
+        item->xxh128 = xxh128Text(readFile(item->first.destinationPath));
+    }
+    // The last program took all three on and made A's copy and proved it; B's copy was made
+    // but not yet noted when it stopped.
     CascadeBacklog backlog(c.backlog);
-    ASSERT_FALSE(backlog.add(a));
-    ASSERT_FALSE(backlog.add(b));
+    for (const CascadeItem& item : {a, b, d})
+        ASSERT_FALSE(backlog.add(item));
     writeFile(c.dir("backup/Shoot/A.MP4"), patternBytes(5000, 4));
+    ASSERT_FALSE(backlog.done(a, c.dir("backup"), true));
+    writeFile(c.dir("backup/Shoot/B.MP4"), patternBytes(6000, 5));
 
     CascadeQueue queue(&c.history, c.backlog);
     queue.resume();
@@ -91,7 +101,18 @@ TEST(CascadeQueueTest, WhatWasLeftIsMadeAtTheNextStart) {
     ASSERT_TRUE(spinUntil([&] { return c.recordedAt(c.dir("backup")).size() == 2; }));
     QStringList recorded = c.recordedAt(c.dir("backup"));
     recorded.sort();
-    EXPECT_EQ(recorded, QStringList({"Shoot/A.MP4", "Shoot/B.MP4"}));
-    EXPECT_EQ(readFile(c.dir("backup/Shoot/B.MP4")), patternBytes(6000, 5));
+    EXPECT_EQ(recorded, QStringList({"Shoot/B.MP4", "Shoot/D.MP4"}));
+    EXPECT_EQ(readFile(c.dir("backup/Shoot/D.MP4")), patternBytes(7000, 6));
     EXPECT_TRUE(queue.failures().isEmpty());
+
+    // One generation at the backup, named as the run's own, holds the files of the whole run.
+    const QStringList manifests = QDir(c.dir("backup/ascmhl")).entryList({"*.mhl"});
+    ASSERT_EQ(manifests.size(), 1);
+    const QByteArray manifest = readFile(c.dir("backup/ascmhl/" + manifests.first()));
+    for (const char* file : {"Shoot/A.MP4", "Shoot/B.MP4", "Shoot/D.MP4"})
+        EXPECT_TRUE(manifest.contains(file)) << file;
+    EXPECT_TRUE(manifest.contains("<process>transfer</process>"));
+    EXPECT_TRUE(manifest.contains("Card “A7SIII” (CARDID), copied from its first copy in " +
+                                  c.dir("first").toUtf8()));
+    EXPECT_TRUE(queue.manifestFailures().isEmpty());
 }

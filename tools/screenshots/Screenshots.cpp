@@ -6,6 +6,7 @@
 #include "screenshots/PresetsShots.h"
 #include "screenshots/RulesShots.h"
 #include "screenshots/SettingsShots.h"
+#include "screenshots/CascadeShots.h"
 #include "screenshots/SeveralCardsShots.h"
 #include "screenshots/ShotLooks.h"
 #include "screenshots/StageShots.h"
@@ -228,6 +229,7 @@ int main(int argc, char** argv) {
     shootRules(folder);
     shootNaming(folder);
     shootSeveralCards(folder);
+    shootCascade(folder);
     // Last: it takes the icon theme away.
     shootStageDetails(folder);
     return 0;

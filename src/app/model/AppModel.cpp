@@ -89,6 +89,15 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
                                                    QStringLiteral("/cascades.jsonl"));
     m_queue = std::make_unique<OffloadQueue>(m_history.get());
     m_queue->setCascadeQueue(m_cascade.get());
+    connect(m_cascade.get(), &CascadeQueue::changed, this, &AppModel::cascadeChanged);
+    connect(m_cascade.get(), &CascadeQueue::changed, this, &AppModel::keepAwake);
+    // The card whose backups are all made may now be ready to erase.
+    connect(m_cascade.get(), &CascadeQueue::cardFinished, this, [this](const QString& identity) {
+        for (OffloadSession* session : sessions())
+            if (session->card().volumeIdentity() == identity && !session->isRunning() &&
+                !session->isWaiting())
+                refreshInventory(session);
+    });
     m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
     m_settings->onChange(setting::shareDestinationDrives, this, [this] {
         m_queue->setShareDrives(m_settings->value(setting::shareDestinationDrives));
@@ -119,7 +128,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_cardList->setDetail([this](const CardVolume& card) { return cardDetail(card); });
     for (auto signal :
          {&AppModel::selectionChanged, &AppModel::inventoryChanged, &AppModel::sessionChanged,
-          &AppModel::sessionUpdated, &AppModel::offloadProgressed})
+          &AppModel::sessionUpdated, &AppModel::offloadProgressed, &AppModel::cascadeChanged})
         connect(this, signal, m_cardList.get(), &CardListModel::detailsChanged);
     m_filesToCopy = std::make_unique<SessionFilesModel>(Scope::toCopy);
     m_filesOffloaded = std::make_unique<SessionFilesModel>(Scope::offloaded);
@@ -433,11 +442,13 @@ void AppModel::keepAwake() {
     if (!m_sleepInhibitor)
         return;
     const QList<OffloadSession*> running = m_queue->running();
-    if (running.isEmpty())
+    // Backups made from first copies hold it too: a station left alone must finish them.
+    if (running.isEmpty() && m_cascade->isIdle())
         m_copyingHold.reset();
     else if (!m_copyingHold)
-        m_copyingHold =
-            m_sleepInhibitor->hold(tr("Copying “%1”").arg(running.first()->card().name));
+        m_copyingHold = m_sleepInhibitor->hold(
+            running.isEmpty() ? tr("Making backups")
+                              : tr("Copying “%1”").arg(running.first()->card().name));
     if (!isFormatting())
         m_erasingHold.reset();
     else if (!m_erasingHold)
@@ -460,9 +471,21 @@ QString AppModel::cardDetail(const CardVolume& card) const {
         copied = session->verifiedIDs().size();
     QString detail =
         OffloadFormatting::cardDetail(inventory.newFiles.size(), copied, inventory.ignored.size());
-    if (const auto& summary = session ? session->summary() : std::nullopt)
-        detail += OffloadFormatting::cardResult(*summary, inventory);
+    if (const auto& summary = session ? session->summary() : std::nullopt) {
+        const qsizetype cascading = m_cascade->pendingFiles(card.volumeIdentity());
+        detail += cascading > 0 ? tr(" · can be taken out")
+                                : OffloadFormatting::cardResult(*summary, inventory);
+    }
     return detail;
+}
+
+std::optional<QString> AppModel::safeToRemoveText(const CardDesk& desk) const {
+    if (!desk.isFinished())
+        return std::nullopt;
+    const QStringList backups = m_cascade->pendingRoots(desk.card().volumeIdentity());
+    if (backups.isEmpty())
+        return std::nullopt;
+    return OffloadFormatting::safeToRemove(desk.card().name, backups.size());
 }
 
 StageState AppModel::stage(int number) const {

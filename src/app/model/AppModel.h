@@ -155,6 +155,9 @@ public:
     OffloadQueue& queue() const { return *m_queue; }
     // The copies that cascade from main copies to backups, outliving the cards.
     CascadeQueue& cascadeQueue() const { return *m_cascade; }
+    // For a card whose offload ended while backups are still being made from its first copies:
+    // it may be taken out, and how many backups are still coming.
+    std::optional<QString> safeToRemoveText(const CardDesk& desk) const;
     // The queue as the offload bar shows and orders it.
     QueueBoard& queueBoard() const { return *m_queueBoard; }
     // Ejecting, mounting and what the system knows of the cards' disks.
@@ -246,6 +249,8 @@ Q_SIGNALS:
     void sessionUpdated();
     // The current run copied more.
     void offloadProgressed();
+    // The backups made from first copies took on, finished or copied something.
+    void cascadeChanged();
     void blockerChanged();
     void formatStateChanged();
     // A run of any card ended.

@@ -11,6 +11,7 @@
 #include "base/Background.h"
 #include "base/Log.h"
 #include "devices/CardFormatter.h"
+#include "session/CascadeQueue.h"
 #include "session/OffloadSession.h"
 
 namespace stowly {
@@ -49,9 +50,11 @@ std::optional<FormatReadiness> AppModel::formatReadiness() const {
 
 bool AppModel::canFormatSelectedCard() const {
     const auto readiness = formatReadiness();
+    // Not while backups are still being made from its first copies: they are its copies too.
     return selectedCard() && readiness && !m_desk->isScanning() && !m_desk->isBusy() &&
            !isFormatting() && !readiness->unreadable && readiness->fileCount >= 1 &&
-           readiness->notOffloaded + readiness->missingCopies == 0;
+           readiness->notOffloaded + readiness->missingCopies == 0 &&
+           m_cascade->pendingFiles(selectedCard()->volumeIdentity()) == 0;
 }
 
 void AppModel::formatSelectedCard() {

@@ -1,5 +1,7 @@
 #include "app/model/OffloadFormatting.h"
 
+#include "devices/SpaceInfo.h"
+
 #include <QCoreApplication>
 #include <QSet>
 
@@ -34,6 +36,27 @@ QString OffloadFormatting::cardResult(const OffloadSummary& summary,
         inventory.missing.isEmpty())
         return QCoreApplication::translate("OffloadFormatting", " · ready to erase");
     return {};
+}
+
+QString OffloadFormatting::safeToRemove(const QString& cardName, qsizetype backups) {
+    return backups == 1
+               ? QCoreApplication::translate("OffloadFormatting",
+                                             "“%1” can be taken out — 1 backup is still being made")
+                     .arg(cardName)
+               : QCoreApplication::translate(
+                     "OffloadFormatting", "“%1” can be taken out — %2 backups are still being made")
+                     .arg(cardName)
+                     .arg(backups);
+}
+
+QString OffloadFormatting::cascadeLine(qsizetype filesLeft, qint64 bytesDone, qint64 bytesTotal) {
+    const QString files =
+        filesLeft == 1
+            ? QCoreApplication::translate("OffloadFormatting", "1 file left")
+            : QCoreApplication::translate("OffloadFormatting", "%1 files left").arg(filesLeft);
+    return QCoreApplication::translate("OffloadFormatting",
+                                       "Backups from the first copy: %1 · %2 of %3")
+        .arg(files, SpaceInfo::formatBytes(bytesDone), SpaceInfo::formatBytes(bytesTotal));
 }
 
 QString OffloadFormatting::timeLeft(const OffloadProgress& progress,

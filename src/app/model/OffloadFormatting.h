@@ -21,6 +21,12 @@ QString cardDetail(qsizetype newFiles, std::optional<qsizetype> copied, qsizetyp
 // What a card's row adds once its offload ended: " · 2 failed", " · cancelled", or
 // " · ready to erase" when every file on the card has a verified copy.
 QString cardResult(const OffloadSummary& summary, const CardInventory& inventory);
+// Once a card's files have their first copies and backups are still being made from them:
+// "“A7SIII” can be taken out — 2 backups are still being made".
+QString safeToRemove(const QString& cardName, qsizetype backups);
+// The backups made from first copies: "Backups from the first copy: 3 files left · 1.2 GB of
+// 4 GB".
+QString cascadeLine(qsizetype filesLeft, qint64 bytesDone, qint64 bytesTotal);
 // Seconds left at the rate so far; none until there is a rate worth trusting.
 std::optional<double> estimatedSecondsRemaining(qint64 bytesDone, qint64 bytesTotal,
                                                 double elapsedSeconds);
