@@ -330,7 +330,7 @@ TEST(DestinationsTab, BackupsAndTheirChecksAreSetThere) {
     EXPECT_EQ(settings.value(setting::backupDestinations), (QStringList{backup, *answer}));
     auto* list = find<QListWidget>(tab, "backupList");
     ASSERT_EQ(list->count(), 2);
-    EXPECT_TRUE(list->item(1)->text().endsWith(QStringLiteral("Not Connected")));
+    EXPECT_TRUE(list->item(1)->data(Qt::AccessibleTextRole).toString().contains("Not Connected"));
 
     list->item(0)->setSelected(true);
     find<QToolButton>(tab, "removeBackup")->click();
@@ -344,4 +344,32 @@ TEST(DestinationsTab, BackupsAndTheirChecksAreSetThere) {
     EXPECT_TRUE(settings.value(setting::writeAscMhl));
     EXPECT_TRUE(settings.value(setting::verifySource));
     EXPECT_TRUE(settings.value(setting::shareDestinationDrives));
+}
+
+TEST(DestinationsTab, EachBackupCopiesFromTheCardOrFromTheFirstCopy) {
+    World world(false);
+    AppSettings& settings = world.model->settings();
+    const QString card = world.destination(QStringLiteral("Shuttle"));
+    const QString cascade = world.destination(QStringLiteral("Backup SSD"));
+    settings.setValue(setting::backupDestinations, QStringList{card, cascade});
+    const auto source = [](const QWidget& tab, int row) {
+        auto* list = find<QListWidget>(tab, "backupList");
+        return list->itemWidget(list->item(row))->findChild<QComboBox*>();
+    };
+    {
+        DestinationsSettingsTab tab(*world.model, nullptr, nullptr);
+        EXPECT_EQ(source(tab, 1)->accessibleName(), "Copy to Backup SSD from");
+        choose(source(tab, 1), QStringLiteral("From the first copy"));
+        EXPECT_EQ(settings.value(setting::cascadeDestinations), QStringList{cascade});
+    }
+    DestinationsSettingsTab tab(*world.model, nullptr, nullptr);
+    EXPECT_EQ(source(tab, 0)->currentText(), "From the card");
+    EXPECT_EQ(source(tab, 1)->currentText(), "From the first copy");
+
+    // Gone from the backups, it is gone from the cascade: added again, it copies from the card.
+    find<QListWidget>(tab, "backupList")->item(1)->setSelected(true);
+    find<QToolButton>(tab, "removeBackup")->click();
+    EXPECT_EQ(settings.value(setting::cascadeDestinations), QStringList());
+    settings.setValue(setting::backupDestinations, QStringList{card, cascade});
+    EXPECT_EQ(source(tab, 1)->currentText(), "From the card");
 }

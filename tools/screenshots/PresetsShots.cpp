@@ -1,6 +1,6 @@
 // Renders the presets and destinations tabs in the three looks: empty, then with presets (the
-// one in use edited, its templates broken) and favourites (one not connected, one refused
-// another's folder), each selected.
+// one in use edited, its templates broken), favourites (one not connected, one refused another's
+// folder), each selected, and two backups, one from the first copy.
 
 #include "screenshots/PresetsShots.h"
 
@@ -65,6 +65,13 @@ void shootPresets(const QString& folder) {
     model.settings().setValue(setting::quickDump, true);
     model.saveCurrentSetupAsPreset(QStringLiteral("Daily Archive"));
     model.presets().markActive(model.presets().presets()[0].id);
+    // Two backups: one read with the destination, one cascading from the first copy.
+    const QString shuttle = world.destination(QStringLiteral("Shuttle"));
+    const QString backupSSD = world.destination(QStringLiteral("Backup SSD"));
+    QDir().mkpath(shuttle);
+    QDir().mkpath(backupSSD);
+    model.settings().setValue(setting::backupDestinations, QStringList{shuttle, backupSSD});
+    model.settings().setCascades(backupSSD, true);
     selectRow(window, "presetList", 1);
     selectRow(window, "favoriteList", 1);
     shootTabs(world, window, folder, QStringLiteral("filled"));
@@ -76,5 +83,10 @@ void shootPresets(const QString& folder) {
     selectRow(window, "favoriteList", 2);
     // It was pointed at the footage folder, which another favourite has: refused, and said.
     destinations.setPath(destinations.favorites()[2].id, footage);
+    // A third backup whose drive is away, selected.
+    model.settings().setValue(
+        setting::backupDestinations,
+        QStringList{shuttle, backupSSD, QStringLiteral("/media/user/Travel Drive/Footage")});
+    selectRow(window, "backupList", 2);
     shootTabs(world, window, folder, QStringLiteral("problems"));
 }

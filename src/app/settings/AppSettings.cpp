@@ -85,7 +85,14 @@ bool AppSettings::setValue(const SettingDefinition& given, const QVariant& value
     if (index < 0)
         return false;
     const SettingDefinition& setting = SettingsTable::rows()[index];
-    const QVariant kept = setting.normalized(value);
+    QVariant kept = setting.normalized(value);
+    if (setting.key == setting::cascadeDestinations.view()) {
+        const QStringList backups =
+            m_values[indexOf(setting::backupDestinations)].value<QStringList>();
+        QStringList cascades = kept.value<QStringList>();
+        cascades.removeIf([&](const QString& folder) { return !backups.contains(folder); });
+        kept = QVariant(cascades);
+    }
     if (setting.same(m_values[index], kept)) {
         // A stored number out of range reads as clamped; assigning the same clamped value must
         // still put a value in range into the store.
@@ -97,6 +104,11 @@ bool AppSettings::setValue(const SettingDefinition& given, const QVariant& value
     const QVariant before = effective(index);
     m_values[index] = kept;
     store(setting, kept);
+    // A backup removed and added again later copies from the card until told otherwise; those
+    // told of the backups see the cascades that go with them.
+    if (setting.key == setting::backupDestinations.view())
+        setValue(setting::cascadeDestinations,
+                 m_values[indexOf(setting::cascadeDestinations)].value<QStringList>());
     if (!setting.same(before, effective(index)))
         notify(setting);
     return true;
@@ -175,6 +187,18 @@ void AppSettings::setShortClipSliderSeconds(int seconds) {
     if (seconds > 0)
         setValue(setting::shortClipSeconds, seconds);
     setValue(setting::skipShortClips, seconds > 0);
+}
+
+bool AppSettings::cascades(const QString& backup) const {
+    return value(setting::cascadeDestinations).contains(backup);
+}
+
+void AppSettings::setCascades(const QString& backup, bool fromFirstCopy) {
+    QStringList cascades = value(setting::cascadeDestinations);
+    cascades.removeAll(backup);
+    if (fromFirstCopy)
+        cascades << backup;
+    setValue(setting::cascadeDestinations, cascades);
 }
 
 QSet<QString> AppSettings::ignoredImportIdentities() const {

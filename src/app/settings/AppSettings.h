@@ -95,6 +95,12 @@ public:
     int shortClipSliderSeconds() const;
     void setShortClipSliderSeconds(int seconds);
 
+    // Whether a backup folder copies from the destination's proved copy rather than from the
+    // card. The cascade list only ever holds stored backups: setting it keeps to them, and a
+    // folder that stops being a backup leaves it.
+    bool cascades(const QString& backup) const;
+    void setCascades(const QString& backup, bool fromFirstCopy);
+
     QSet<QString> ignoredImportIdentities() const;
     void ignoreImports(const CardVolume& card);
     void stopIgnoringImports(const QString& identity);

@@ -235,13 +235,15 @@ void DestinationsSettingsTab::addBackups() {
     AppSettings& settings = m_model.settings();
     addSection(tr("Backup Destinations"));
     addNote(tr("Every file is also copied to these folders, under the same name as in the "
-               "destination, from one read of the card. A card is ready to erase only when each "
-               "of them has its copies."));
+               "destination. A card is ready to erase only when each of them has its copies."));
     auto* editor = new BackupDestinationsEditor(settings, this);
     editor->setChooser([this](const QString& message) {
         return m_pickFolder(std::nullopt, message).value_or(QString());
     });
     addWidget(editor);
+    addNote(tr("Backups from the card are written in the same read as the destination. Backups "
+               "from the first copy are made from the destination once its copy is proved, so a "
+               "slow backup drive doesn’t hold up the card."));
     addSwitch(tr("Read each file from the card again to check it"), settings,
               setting::verifySource);
     addNote(tr("After a file’s copies are verified, Stowly reads it from the card a second time "

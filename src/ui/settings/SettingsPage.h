@@ -46,6 +46,10 @@ public:
     QCheckBox* addSwitch(const QString& text, AppSettings& settings, SettingKey<bool> key);
     // Ends the page: free space, then the two links.
     void finish();
+    // Rows drawn by widgets keep their own text colours, so the list's selection becomes a soft
+    // tint of the accent that every row text stays readable on. Only the selection is drawn:
+    // every row needs its widget.
+    static void tintSelection(QAbstractItemView* list);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -59,9 +63,6 @@ protected:
                      const QString& accessible, QWidget* empty);
     // Where a refused change says why: a wrapped warning line.
     void addErrorLine(QLabel* label, const QString& name = {});
-    // Rows drawn by widgets keep their own text colours, so the list's selection becomes a soft
-    // tint of the accent that every row text stays readable on.
-    void tintSelection(QAbstractItemView* list);
     // Lists whose rows carry an item's id under Qt::UserRole: the selected row's id, and
     // selecting the row of an id.
     static std::optional<QUuid> selectedID(const QListWidget* list);
