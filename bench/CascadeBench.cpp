@@ -231,12 +231,17 @@ int main(int argc, char** argv) {
     report("(c) the backup alone: its own write and proof of the same bytes (median of 5)",
            backupOwn, "s");
     report("(c) the backup alone", megabytes / backupOwn, "MB/s");
+    // The cascade can start only once the first file's main copy is proved.
+    const double floor = med(cascading, &Turn::firstHandedOn) + backupOwn;
+    report("the soonest the cascaded backup could be proved: first file handed on (b) + (c)", floor,
+           "s");
     report("safe to remove (b) / the destination alone (a), medians (goal at most 1.15)",
            safe / aloneSafe, "x");
     report("the same, median of each turn's own ratio", median(safeRatios), "x");
     report("backup proved (b) / the backup's own time (c), medians (goal at most 1.05)",
            proved / backupOwn, "x");
     report("the same, median of each turn's own ratio", median(provedRatios), "x");
+    report("backup proved (b) / the soonest it could be", proved / floor, "x");
     report("CPU time of this process: (a) (median)", med(alone, &Turn::cpu), "s");
     report("CPU time of this process: (b)", med(cascading, &Turn::cpu), "s");
     report("CPU time of this process: (c)", med(backupAlone, &Turn::cpu), "s");
