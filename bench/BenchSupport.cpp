@@ -10,10 +10,16 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <mutex>
+#include <pthread.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -41,6 +47,32 @@ void writeContent(const QString& path, qint64 size, quint64 seed) {
     }
     ::fsync(fd);
     ::close(fd);
+}
+
+std::mutex undoMutex;
+QStringList undoCommands;
+QtMessageHandler qtHandler = nullptr;
+
+void undoOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg)
+        undoAll();
+    qtHandler(type, context, message);
+}
+
+// Interrupts go to one thread of their own, which can undo the set-up safely (unlike a
+// handler that breaks into whatever a thread was doing) and then ends the process.
+void undoOnInterrupt() {
+    sigset_t interrupts;
+    sigemptyset(&interrupts);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&interrupts, signal);
+    ::pthread_sigmask(SIG_BLOCK, &interrupts, nullptr);
+    std::thread([interrupts] {
+        int signal = 0;
+        ::sigwait(&interrupts, &signal);
+        undoAll();
+        ::_exit(128 + signal);
+    }).detach();
 }
 
 } // namespace
@@ -140,6 +172,73 @@ bool dropCaches() {
 
 void report(const QString& name, double value, const QString& unit) {
     QTextStream(stdout) << name << ": " << QString::number(value, 'f', 3) << ' ' << unit << '\n';
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double cpuSeconds() {
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+bool writeTo(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+QByteArray deviceNumbers(const QString& device) {
+    struct stat info {};
+    if (::stat(fileNames::encode(device).constData(), &info) != 0)
+        qFatal("cannot stat %s", qPrintable(device));
+    return QByteArray::number(major(info.st_rdev)) + ':' + QByteArray::number(minor(info.st_rdev));
+}
+
+void undoLater(const QString& command) {
+    const std::lock_guard lock(undoMutex);
+    if (!qtHandler) {
+        qtHandler = qInstallMessageHandler(undoOnFatal);
+        undoOnInterrupt();
+    }
+    undoCommands << command;
+}
+
+void undoAll() {
+    QStringList commands;
+    {
+        const std::lock_guard lock(undoMutex);
+        commands.swap(undoCommands);
+    }
+    while (!commands.isEmpty())
+        shell(commands.takeLast() + QStringLiteral(" >/dev/null 2>&1"));
+}
+
+QString makeDrive(const QString& image, const QString& size, const QString& mount) {
+    output("truncate", {"-s", size, image});
+    output("mkfs.ext4", {"-q", "-F", image});
+    const QString device = output("losetup", {"--find", "--show", image});
+    // Detached once the file system is gone, even when a failure leaves it busy a while.
+    undoLater("losetup --detach " + device);
+    QDir().mkpath(mount);
+    output("mount", {device, mount});
+    undoLater("umount --lazy " + mount);
+    return device;
+}
+
+QString joinBlkioGroup() {
+    const QString root = QString::fromLatin1(blkioRoot);
+    const QString group = root + QStringLiteral("/stowly-bench-") + QString::number(::getpid());
+    if (!QDir().mkpath(group))
+        qFatal("cannot make the blkio group %s", qPrintable(group));
+    undoLater("rmdir " + group);
+    undoLater("sh -c 'echo " + QString::number(::getpid()) + " > " + root + "/cgroup.procs'");
+    if (!writeTo(group + "/cgroup.procs", QByteArray::number(::getpid())))
+        qFatal("cannot join the blkio group");
+    return group;
 }
 
 } // namespace stowly::bench

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace stowly::bench {
 
@@ -39,5 +40,27 @@ QString output(const QString& program, const QStringList& arguments);
 bool dropCaches();
 // Prints one result line: "<name>: <value> <unit>".
 void report(const QString& name, double value, const QString& unit);
+double median(std::vector<double> values);
+// CPU time of this process so far, on all its threads, in seconds.
+double cpuSeconds();
+// Writes all of `text` to a file, a control file of the kernel's mostly; returns whether it did.
+bool writeTo(const QString& path, const QByteArray& text);
+// A block device's "major:minor", as the blkio controller's rules name it.
+QByteArray deviceNumbers(const QString& device);
+
+// A shell command that undoes a step of the set-up. undoAll() runs them in reverse order; so
+// does a failure half way (qFatal) or an interrupt: loop devices, mounts and groups left
+// behind would outlive the benchmark on a shared machine. The first call must come before the
+// benchmark starts threads, which then leave interrupts to the one that undoes.
+void undoLater(const QString& command);
+void undoAll();
+// An ext4 image of `size` (as truncate takes it) behind a loop device, mounted at `mount`;
+// returns the device. Undone by undoAll().
+QString makeDrive(const QString& image, const QString& size, const QString& mount);
+// Where the cgroup v1 blkio controller is, on a machine that has it.
+inline constexpr char blkioRoot[] = "/sys/fs/cgroup/blkio";
+// A fresh blkio group that this process joins, all its threads, until undoAll(); returns its
+// folder, where the rules for its devices go.
+QString joinBlkioGroup();
 
 } // namespace stowly::bench

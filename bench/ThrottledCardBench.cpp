@@ -21,9 +21,6 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/random.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <thread>
 #include <unistd.h>
 
@@ -31,25 +28,6 @@ using namespace stowly;
 using namespace stowly::bench;
 
 namespace {
-
-const QString blkio = QStringLiteral("/sys/fs/cgroup/blkio");
-
-bool writeTo(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double cpuSeconds() {
-    struct rusage usage;
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 // One folder of the card and what can be done with it.
 struct Card {
@@ -140,24 +118,21 @@ int main() {
                                "controller (root)\n";
         return 0;
     }
+    const QString blkio = QString::fromLatin1(blkioRoot);
     if (!QFile::exists(blkio + QStringLiteral("/blkio.throttle.read_bps_device"))) {
         QTextStream(stdout) << "skipped: no cgroup v1 blkio controller at " << blkio
                             << ", so a card's read speed cannot be set\n";
         return 0;
     }
     const QString root = makeWorkFolder(QStringLiteral("throttled"));
+    undoLater("rm -rf '" + root + "'");
     const QString memory = root + "/memory", mount = root + "/card", work = root + "/copies";
     for (const QString& folder : {memory, mount, work})
         QDir().mkpath(folder);
     output("mount", {"-t", "tmpfs", "-o", "size=2300m", "tmpfs", memory});
-    output("truncate", {"-s", "2200M", memory + "/card.img"});
-    output("mkfs.ext4", {"-q", "-F", memory + "/card.img"});
-    const QString device = output("losetup", {"--find", "--show", memory + "/card.img"});
-    output("mount", {device, mount});
-    struct stat info {};
-    ::stat(fileNames::encode(device).constData(), &info);
-    const QByteArray deviceNumbers =
-        QByteArray::number(major(info.st_rdev)) + ':' + QByteArray::number(minor(info.st_rdev));
+    undoLater("umount --lazy " + memory);
+    const QString device = makeDrive(memory + "/card.img", "2200M", mount);
+    const QByteArray cardNumbers = deviceNumbers(device);
 
     Card clips{mount, QStringLiteral("clips")};
     Card mixed{mount, QStringLiteral("mixed")};
@@ -170,13 +145,10 @@ int main() {
             card->bytes += file.size;
 
     // This process and the programs it starts read the card through the group.
-    const QString group = blkio + QStringLiteral("/stowly-bench-") + QString::number(::getpid());
-    QDir().mkpath(group);
-    if (!writeTo(group + "/cgroup.procs", QByteArray::number(::getpid())))
-        qFatal("cannot join the blkio group");
+    const QString group = joinBlkioGroup();
     const auto limit = [&](qint64 bytesPerSecond) {
         if (!writeTo(group + "/blkio.throttle.read_bps_device",
-                     deviceNumbers + ' ' + QByteArray::number(bytesPerSecond)))
+                     cardNumbers + ' ' + QByteArray::number(bytesPerSecond)))
             qFatal("cannot set the card's speed");
     };
 
@@ -262,11 +234,6 @@ int main() {
     report("1 GiB card in memory: offload CPU time", median(offloadCpu), "s");
     report("peak resident memory", double(peakResidentBytes()) / MiB, "MiB");
 
-    writeTo(blkio + "/cgroup.procs", QByteArray::number(::getpid()));
-    QDir().rmdir(group);
-    output("umount", {mount});
-    output("losetup", {"--detach", device});
-    output("umount", {memory});
-    removeFolder(root);
+    undoAll();
     return 0;
 }

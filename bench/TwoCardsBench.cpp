@@ -28,9 +28,6 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <memory>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <thread>
 #include <unistd.h>
 
@@ -39,55 +36,9 @@ using namespace stowly::bench;
 
 namespace {
 
-const QString blkio = QStringLiteral("/sys/fs/cgroup/blkio");
 constexpr qint64 cardRate = 250'000'000;
 constexpr int rounds = 5;
 constexpr double cardMegabytes = 800;
-
-// Undone in reverse order at the end, and also when the benchmark fails half way: loop
-// devices and mounts left behind would outlive it on a shared machine.
-QStringList undo;
-QtMessageHandler qtHandler = nullptr;
-
-void undoAll() {
-    while (!undo.isEmpty())
-        shell(undo.takeLast() + QStringLiteral(" >/dev/null 2>&1"));
-}
-
-void undoOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg)
-        undoAll();
-    qtHandler(type, context, message);
-}
-
-bool writeTo(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-dev_t deviceNumbers(const QString& device) {
-    struct stat info {};
-    if (::stat(fileNames::encode(device).constData(), &info) != 0)
-        qFatal("cannot stat %s", qPrintable(device));
-    return info.st_rdev;
-}
-
-// An ext4 image of `size` in the memory folder behind a loop device, mounted at `mount`.
-QString makeDrive(const QString& image, const QString& size, const QString& mount) {
-    output("truncate", {"-s", size, image});
-    output("mkfs.ext4", {"-q", "-F", image});
-    const QString device = output("losetup", {"--find", "--show", image});
-    undo << "losetup --detach " + device;
-    QDir().mkpath(mount);
-    output("mount", {device, mount});
-    undo << "umount " + mount;
-    return device;
-}
 
 struct Card {
     CardVolume volume;
@@ -116,13 +67,6 @@ struct Turn {
     // This process's, on all its threads.
     double cpu = 0;
 };
-
-double cpuSeconds() {
-    struct rusage usage {};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 Turn offload(const QList<const Card*>& cards, const QString& historyFolder) {
     removeFolder(historyFolder);
@@ -189,18 +133,18 @@ int main(int argc, char** argv) {
                                "controller (root)\n";
         return 0;
     }
+    const QString blkio = QString::fromLatin1(blkioRoot);
     if (!QFile::exists(blkio + QStringLiteral("/blkio.throttle.read_bps_device"))) {
         QTextStream(stdout) << "skipped: no cgroup v1 blkio controller at " << blkio
                             << ", so a card's read speed cannot be set\n";
         return 0;
     }
-    qtHandler = qInstallMessageHandler(undoOnFatal);
     const QString root = makeWorkFolder(QStringLiteral("two-cards"));
-    undo << "rm -rf '" + root + "'";
+    undoLater("rm -rf '" + root + "'");
     const QString memory = root + "/memory";
     QDir().mkpath(memory);
     output("mount", {"-t", "tmpfs", "-o", "size=3300m", "tmpfs", memory});
-    undo << "umount " + memory;
+    undoLater("umount --lazy " + memory);
 
     Card a, b;
     a.volume = CardVolume{root + "/card-a", QStringLiteral("A_CARD"), std::nullopt};
@@ -232,17 +176,10 @@ int main(int argc, char** argv) {
                         << driveDevice << ")\n";
 
     // This process reads both cards through the group, each card by a rule of its own.
-    const QString group = blkio + QStringLiteral("/stowly-bench-") + QString::number(::getpid());
-    QDir().mkpath(group);
-    undo << "rmdir " + group;
-    undo << "sh -c 'echo " + QString::number(::getpid()) + " > " + blkio + "/cgroup.procs'";
-    if (!writeTo(group + "/cgroup.procs", QByteArray::number(::getpid())))
-        qFatal("cannot join the blkio group");
+    const QString group = joinBlkioGroup();
     for (const Card* card : {&a, &b}) {
-        const dev_t numbers = deviceNumbers(card->device);
         if (!writeTo(group + "/blkio.throttle.read_bps_device",
-                     QByteArray::number(major(numbers)) + ':' + QByteArray::number(minor(numbers)) +
-                         ' ' + QByteArray::number(cardRate)))
+                     deviceNumbers(card->device) + ' ' + QByteArray::number(cardRate)))
             qFatal("cannot set the speed of %s", qPrintable(card->volume.name));
     }
 
