@@ -148,9 +148,20 @@ std::optional<QString> readFailure(const PreparedRun& run) {
     return failure ? std::optional(TerminalText::name(*failure)) : std::nullopt;
 }
 
+// Tells what the backups made from first copies left undone since `failedBefore` failures:
+// failed when any failed, interrupted when some are left for the next start.
+int cascadeStatus(const CascadeQueue& cascade, Console& console, qsizetype failedBefore) {
+    for (qsizetype i = failedBefore; i < cascade.failures().size(); ++i)
+        console.message(TerminalText::name(cascade.failures()[i].failure.description));
+    for (const QString& failure : cascade.manifestFailures())
+        console.message(TerminalText::name(failure));
+    if (cascade.failures().size() > failedBefore)
+        return exitCode::failed;
+    return cascade.isIdle() ? exitCode::done : exitCode::interrupted;
+}
+
 // Waits for the backups being made from first copies, as an offload does at its end.
-int finishCascade(ModelHost& host, Console& console, const SignalWatcher& signals,
-                  const CardVolume& card) {
+int finishCascade(ModelHost& host, Console& console, const CardVolume& card) {
     CascadeQueue& cascade = host.model().cascadeQueue();
     console.message(TerminalText::name(
         QCoreApplication::translate("OffloadCommands",
@@ -158,11 +169,7 @@ int finishCascade(ModelHost& host, Console& console, const SignalWatcher& signal
             .arg(card.name)));
     const qsizetype failedBefore = cascade.failures().size();
     host.waitUntil([&] { return cascade.isIdle(); });
-    for (qsizetype i = failedBefore; i < cascade.failures().size(); ++i)
-        console.message(TerminalText::name(cascade.failures()[i].failure.description));
-    if (!cascade.isIdle() && signals.wasInterrupted())
-        return exitCode::interrupted;
-    return cascade.failures().size() > failedBefore ? exitCode::failed : exitCode::done;
+    return cascadeStatus(cascade, console, failedBefore);
 }
 
 int blockedStatus(const PreparedRun& run) {
@@ -339,11 +346,15 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
                                                         "waiting for its turn on the drive."));
         }
     }
-    // The program run after each card belongs to its offload: the summaries wait for it.
+    // The program run after each card belongs to its offload: the summaries wait for it, and
+    // for the backups cascading from the cards' first copies (an interrupt leaves those to the
+    // next start).
+    CascadeQueue& cascade = model.cascadeQueue();
     host.waitUntil(
         [&] {
             return model.queue().isEmpty() && !model.devices().isEjecting() &&
-                   !model.isRunningAfterwards();
+                   !model.isRunningAfterwards() &&
+                   (cascade.isIdle() || signals.wasInterrupted());
         },
         false);
 
@@ -367,7 +378,7 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
         console.message(*historyError);
         status = worst(status, exitCode::failed);
     }
-    return status;
+    return worst(status, cascadeStatus(cascade, console, 0));
 }
 
 } // namespace
@@ -384,8 +395,12 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         console.message(TerminalText::name(*run.blocker));
         // Nothing to copy from the card, but its backups from an earlier run's first copies
         // are still to be made: they are this card's offload too.
-        if (run.host->model().cascadeQueue().pendingFiles(run.session->card().volumeIdentity()) > 0)
-            return finishCascade(*run.host, console, signals, run.session->card());
+        if (run.host->model().cascadeQueue().pendingFiles(run.session->card().volumeIdentity()) >
+            0) {
+            const int status = finishCascade(*run.host, console, run.session->card());
+            // A card that could not be read is not offloaded, whatever its backups did.
+            return run.session->inventory().unreadable ? worst(status, exitCode::failed) : status;
+        }
         return blockedStatus(run);
     }
     ModelHost& host = *run.host;

@@ -9,10 +9,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace stowly {
@@ -62,7 +65,51 @@ std::optional<CascadeItem> itemFrom(const QJsonObject& object) {
     return item;
 }
 
+// The backlog opened for a change under its lock: the file that is at the path when the lock
+// is held (a compaction by another program may have put a new one there meanwhile).
+int openLocked(const QString& path, int flags) {
+    const QByteArray name = fileNames::encode(path);
+    for (;;) {
+        const int fd = ::open(name.constData(), flags | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return -1;
+        struct stat opened {}, there {};
+        if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &opened) != 0) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return -1;
+        }
+        if (::stat(name.constData(), &there) == 0 && there.st_ino == opened.st_ino &&
+            there.st_dev == opened.st_dev)
+            return fd;
+        ::close(fd);
+    }
+}
+
 } // namespace
+
+CascadeBacklog::~CascadeBacklog() {
+    if (m_claim >= 0)
+        ::close(m_claim);
+}
+
+bool CascadeBacklog::claim() {
+    if (m_claim >= 0)
+        return true;
+    if (AtomicFile::makeFolder(QFileInfo(m_path).absolutePath()))
+        return false;
+    const int fd = ::open(fileNames::encode(m_path + QStringLiteral(".lock")).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_claim = fd;
+    return true;
+}
 
 CascadeBacklog::Contents CascadeBacklog::load() const {
     Contents contents;
@@ -120,8 +167,7 @@ std::optional<QString> CascadeBacklog::append(const QJsonObject& line) {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (const std::optional<QString> problem = AtomicFile::makeFolder(folder))
         return problem;
-    const int fd = ::open(fileNames::encode(m_path).constData(),
-                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = openLocked(m_path, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0)
         return errorText(errno);
     // One write for the line and its break: a kill leaves it whole, or torn at the end.
@@ -167,6 +213,11 @@ std::optional<QString> CascadeBacklog::generationWritten(const CascadeItem& item
 }
 
 std::optional<QString> CascadeBacklog::compact() {
+    // Under the lock, so that no line another program appends meanwhile is lost.
+    const int fd = openLocked(m_path, O_RDONLY);
+    if (fd < 0)
+        return errno == ENOENT ? std::nullopt : std::optional(errorText(errno));
+    const auto unlock = qScopeGuard([fd] { ::close(fd); });
     const Contents contents = load();
     if (contents.error)
         return contents.error;

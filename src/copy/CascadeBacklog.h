@@ -12,10 +12,19 @@ namespace stowly {
 // The cascaded copies still to be made, kept in a file so that they outlive the card, the
 // program and a restart of the machine: one line when a file is taken on, one for each backup
 // it reached. Lines are appended and flushed to the disk one at a time; a kill leaves at most
-// the last one torn, which is not read. Used from one thread at a time.
+// the last one torn, which is not read. Several programs may share one backlog: each writes under
+// a lock on the file, and only the one that claimed it takes up what was left. Used from one
+// thread at a time.
 class CascadeBacklog {
 public:
     explicit CascadeBacklog(QString path) : m_path(std::move(path)) {}
+    ~CascadeBacklog();
+    CascadeBacklog(const CascadeBacklog&) = delete;
+    CascadeBacklog& operator=(const CascadeBacklog&) = delete;
+
+    // Makes this program the one that takes up what the backlog holds, for as long as it runs;
+    // false while another program is.
+    bool claim();
 
     const QString& path() const { return m_path; }
 
@@ -45,6 +54,8 @@ private:
     std::optional<QString> append(const QJsonObject& line);
 
     QString m_path;
+    // Held while this program has the backlog claimed.
+    int m_claim = -1;
 };
 
 } // namespace stowly

@@ -1,6 +1,5 @@
 #include "copy/CascadeCopy.h"
 
-#include "copy/Xxh128.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,64 +36,89 @@ QString CascadeItem::firstRoot() const {
     return path.endsWith(relativePath) ? path.chopped(relativePath.size() + 1) : QString();
 }
 
-QList<CascadeResult> CascadeCopy::copy(const CascadeItem& item, const Copier::OnBytes& onBytes,
-                                       std::stop_token stop, CopyJournal* journal,
-                                       CopyBuffers* buffers, const FolderCalls& calls) {
-    QList<CascadeResult> results;
-    QStringList targets;
-    QList<qsizetype> toCopy;
-    for (const QString& root : item.roots) {
-        const QString target = QDir(root).filePath(item.relativePath);
-        results.append({root, target, CopyResult(QString())});
+CascadeCopy::CascadeCopy(CascadeItem item, std::stop_token stop, CopyJournal* journal,
+                         const FolderCalls& calls)
+    : m_item(std::move(item)), m_stop(std::move(stop)), m_journal(journal), m_calls(calls) {
+    for (const QString& root : m_item.roots) {
+        const QString target = QDir(root).filePath(m_item.relativePath);
+        m_results.append({root, target, CopyResult(QString())});
         if (!QFileInfo::exists(target)) {
             QDir().mkpath(QFileInfo(target).absolutePath());
-            targets << target;
-            toCopy << results.size() - 1;
+            m_targets << target;
+            m_toCopy << m_results.size() - 1;
             continue;
         }
         // Made before, and not recorded: it counts when it is the card's file.
         const CopyResult there = Copier::sha256(QFile::encodeName(target), Copier::chunkSize, true);
-        results.last().result =
-            there && there.digest() == item.first.sha256
+        m_results.last().result =
+            there && there.digest() == m_item.first.sha256
                 ? there
                 : CopyResult(CopyFailure{CopyFailure::Kind::destinationExists,
                                          tr("Another file is already at “%1”.").arg(target)});
     }
-    if (targets.isEmpty())
-        return results;
+}
+
+CascadeCopy::~CascadeCopy() = default;
+
+void CascadeCopy::write(const Copier::OnBytes& onBytes, CopyBuffers& buffers) {
+    if (m_targets.isEmpty())
+        return;
     // A note that cannot be written does not stop the copy; whether it is kept is the record's
     // to tell.
-    if (journal)
-        for (const QString& target : targets)
-            journal->copying(target, item.first.sourceKey);
-    const QDateTime when = QDateTime::currentDateTimeUtc();
-
-    auto xxh128 = std::make_shared<Xxh128>();
+    if (m_journal)
+        for (const QString& target : m_targets)
+            m_journal->copying(target, m_item.first.sourceKey);
+    m_when = QDateTime::currentDateTimeUtc();
     Copier::Checks checks;
-    if (!item.xxh128.isEmpty())
-        checks.tap = [xxh128](const char* data, qsizetype size) { xxh128->update(data, size); };
-    std::optional<bool> sourceMatches;
-    const auto onVerify = [&](int index, const QString& digest,
-                              qint64 size) -> std::optional<CopyFailure> {
-        if (!sourceMatches)
-            sourceMatches =
-                digest == item.first.sha256 && size == item.first.size &&
-                (item.xxh128.isEmpty() || Copier::hexString(xxh128->finish()) == item.xxh128);
-        if (!*sourceMatches)
-            return sourceDiffers(item);
-        if (journal)
-            journal->verifying(item.entryAt(targets[index], when));
-        return std::nullopt;
-    };
-    const QList<CopyResult> copied =
-        Copier::copyToAll(QFile::encodeName(item.first.destinationPath), targets, onBytes, onVerify,
-                          stop, buffers, calls, checks);
-    for (qsizetype i = 0; i < copied.size(); ++i) {
-        results[toCopy[i]].result = copied[i];
-        if (!copied[i] && journal)
-            journal->dropped(targets[i]);
+    if (!m_item.xxh128.isEmpty()) {
+        m_xxh128 = std::make_shared<Xxh128>();
+        checks.tap = [hash = m_xxh128](const char* data, qsizetype size) {
+            hash->update(data, size);
+        };
     }
-    return results;
+    m_run = std::make_unique<CopyRun>(QFile::encodeName(m_item.first.destinationPath), m_targets,
+                                      m_stop, m_calls, checks);
+    m_written = m_run->copy(onBytes, buffers, {});
+}
+
+QList<CascadeResult> CascadeCopy::prove(CopyBufferPool& buffers) {
+    if (!m_run)
+        return m_results;
+    if (m_written) {
+        const bool sourceMatches =
+            m_run->digest() == m_item.first.sha256 && m_run->bytesCopied() == m_item.first.size &&
+            (!m_xxh128 || Copier::hexString(m_xxh128->finish()) == m_item.xxh128);
+        for (int i = 0; i < m_run->count(); ++i) {
+            if (!m_run->live(i))
+                continue;
+            if (!sourceMatches)
+                m_run->fail(i, sourceDiffers(m_item));
+            else if (m_journal)
+                m_journal->verifying(m_item.entryAt(m_targets[i], m_when));
+        }
+        if (m_run->anyLive())
+            m_run->prove(buffers);
+    }
+    const QList<CopyResult> copied = m_run->results();
+    for (qsizetype i = 0; i < copied.size(); ++i) {
+        m_results[m_toCopy[i]].result = copied[i];
+        if (!copied[i] && m_journal)
+            m_journal->dropped(m_targets[i]);
+    }
+    return m_results;
+}
+
+QList<CascadeResult> CascadeCopy::copy(const CascadeItem& item, const Copier::OnBytes& onBytes,
+                                       std::stop_token stop, CopyJournal* journal,
+                                       CopyBuffers* buffers, const FolderCalls& calls) {
+    std::optional<CopyBuffers> own;
+    if (!buffers || buffers->chunkSize() != Copier::chunkSize)
+        buffers = &own.emplace(Copier::chunkSize);
+    CascadeCopy cascade(item, std::move(stop), journal, calls);
+    cascade.write(onBytes, *buffers);
+    // The copy is over, so its buffers serve the read-back.
+    CopyBufferPool pool(buffers->chunkSize(), buffers);
+    return cascade.prove(pool);
 }
 
 } // namespace stowly

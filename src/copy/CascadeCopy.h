@@ -1,6 +1,9 @@
 #pragma once
 
 #include "copy/Copier.h"
+#include "copy/CopyRun.h"
+#include "copy/Xxh128.h"
+#include "copy/CopyBufferPool.h"
 #include "copy/CopyBuffers.h"
 #include "copy/CopyJournal.h"
 #include "copy/CopyResult.h"
@@ -11,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <stop_token>
 
 namespace stowly {
@@ -52,7 +56,6 @@ struct CascadeResult {
     CopyResult result;
 };
 
-namespace CascadeCopy {
 // Copies the proved copy to every root, under the same relative path, from one read: through
 // partial files, each read back from the device and compared with the card's digest. When the
 // source no longer gives the card's digest (the first copy was damaged since it was proved), no
@@ -62,10 +65,44 @@ namespace CascadeCopy {
 // Results come in the order of `roots`. With a journal, each copy is noted there as the first
 // run's copies are (see Offloader::run), so a copy cut short by a kill is cleaned up at the next
 // start and one made but not recorded is found.
-QList<CascadeResult> copy(const CascadeItem& item, const Copier::OnBytes& onBytes,
-                          std::stop_token stop = {}, CopyJournal* journal = nullptr,
-                          CopyBuffers* buffers = nullptr,
-                          const FolderCalls& calls = FolderCalls::system());
-} // namespace CascadeCopy
+//
+// In two halves, so that one file is proved while the next is written: write() on one thread,
+// then prove() on another.
+class CascadeCopy {
+public:
+    CascadeCopy(CascadeItem item, std::stop_token stop = {}, CopyJournal* journal = nullptr,
+                const FolderCalls& calls = FolderCalls::system());
+    ~CascadeCopy();
+    CascadeCopy(const CascadeCopy&) = delete;
+    CascadeCopy& operator=(const CascadeCopy&) = delete;
+
+    // The copies not made yet are written from one read of the first copy; a stop is seen.
+    void write(const Copier::OnBytes& onBytes, CopyBuffers& buffers);
+    // The source's digest is held to the card's, then each copy is flushed, read back, compared
+    // and named; a stop is not seen any more.
+    QList<CascadeResult> prove(CopyBufferPool& buffers);
+
+    const CascadeItem& item() const { return m_item; }
+
+    // Both halves in turn.
+    static QList<CascadeResult> copy(const CascadeItem& item, const Copier::OnBytes& onBytes,
+                                     std::stop_token stop = {}, CopyJournal* journal = nullptr,
+                                     CopyBuffers* buffers = nullptr,
+                                     const FolderCalls& calls = FolderCalls::system());
+
+private:
+    CascadeItem m_item;
+    std::stop_token m_stop;
+    CopyJournal* m_journal;
+    const FolderCalls& m_calls;
+    QList<CascadeResult> m_results;
+    // Of the targets still to be made: their paths, and where their results go.
+    QStringList m_targets;
+    QList<qsizetype> m_toCopy;
+    std::unique_ptr<CopyRun> m_run;
+    std::shared_ptr<Xxh128> m_xxh128;
+    QDateTime m_when;
+    bool m_written = false;
+};
 
 } // namespace stowly

@@ -56,6 +56,10 @@ struct Checks {
     bool verifySource = false;
     // Runs before that second read.
     std::function<void()> onVerifyingSource;
+    // The destination whose copy is read again right after it is proved (backups cascade from
+    // it): its pages stay in memory where the proof can read the device around them, so that
+    // read does not go back to a drive busy with the next copy.
+    QString keepCached;
 };
 
 // copyAndVerify to several destinations from one read of the source: each chunk is hashed

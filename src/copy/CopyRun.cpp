@@ -45,7 +45,8 @@ CopyRun::CopyRun(const QByteArray& source, const QStringList& destinations, std:
     : m_source(source), m_stop(std::move(stop)), m_checks(checks),
       m_sourceName(fileNames::nameOf(source)) {
     for (const QString& destination : destinations)
-        m_targets.push_back(std::make_unique<CopyTarget>(destination, calls));
+        m_targets.push_back(
+            std::make_unique<CopyTarget>(destination, calls, destination == checks.keepCached));
 }
 
 QList<CopyResult> CopyRun::run(const Copier::OnBytes& onBytes, const Copier::OnVerifyAt& onVerify,

@@ -17,7 +17,8 @@
 
 namespace stowly {
 
-CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls) : m_calls(calls) {
+CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls, bool keepCached)
+    : m_calls(calls), m_keepCached(keepCached) {
     const qsizetype slash = destination.lastIndexOf(u'/');
     m_folder = fileNames::encode(slash < 0    ? QStringLiteral(".")
                                  : slash == 0 ? QStringLiteral("/")
@@ -161,8 +162,10 @@ std::optional<CopyFailure> CopyTarget::flushPartial() {
             QCoreApplication::translate("Copier", "Couldn’t flush %1 to the disk")
                 .arg(m_partialName),
             errno);
-    // Everything is on the device now, so every page of the copy is clean and can go.
-    deviceReads::dropCachedPages(m_partialFd.get());
+    // Everything is on the device now, so every page of the copy is clean and can go, unless
+    // it is to be read again soon.
+    if (!m_keepCached)
+        deviceReads::dropCachedPages(m_partialFd.get());
     if (m_partialFd.close() != 0)
         return CopyFailure::system(
             QCoreApplication::translate("Copier", "Couldn’t close %1").arg(m_partialName), errno);
@@ -198,7 +201,7 @@ std::optional<CopyFailure> CopyTarget::readPartialBack(const QString& digest, Co
     }
 
     const bool bypassing = deviceReads::readFromDevice(
-        m_readBackFd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()));
+        m_readBackFd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()), m_keepCached);
     int error = ::lseek(m_readBackFd.get(), from, SEEK_SET) == from ? 0 : errno;
     if (error == 0)
         error = deviceReads::hashFile(m_readBackFd.get(), buffers, *hash);

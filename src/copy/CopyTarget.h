@@ -20,7 +20,8 @@ namespace stowly {
 // destroying a target that did not finish cleans up after it.
 class CopyTarget {
 public:
-    CopyTarget(const QString& destination, const FolderCalls& calls);
+    // `keepCached`: see Copier::Checks.
+    CopyTarget(const QString& destination, const FolderCalls& calls, bool keepCached = false);
     ~CopyTarget();
     CopyTarget(const CopyTarget&) = delete;
     CopyTarget& operator=(const CopyTarget&) = delete;
@@ -71,6 +72,7 @@ private:
     QString m_partialName;
 
     FileDescriptor m_folderFd;
+    bool m_keepCached = false;
     FileDescriptor m_partialFd;
     // Holds the partial file's inode for the whole copy. Some file systems (FUSE without
     // stable inode numbers) give a file a new number once nothing holds it, which would make

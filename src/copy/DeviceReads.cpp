@@ -31,7 +31,9 @@ void dropCachedPages(int fd) {
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 }
 
-bool readFromDevice(int fd, qsizetype unit) {
+bool readFromDevice(int fd, qsizetype unit, bool keepCached) {
+    if (keepCached && canBypassCache(fd, unit) && bypassCache(fd))
+        return true;
     dropCachedPages(fd);
     return canBypassCache(fd, unit) && bypassCache(fd);
 }

@@ -54,11 +54,15 @@ void PipelinedReader::fill(Slot& slot) {
         if (error == EINTR)
             continue;
         // A short read mid-file leaves an offset that cache-bypassing reads cannot take; the
-        // rest is read through the cache, which was emptied of this file beforehand.
+        // rest is read through the cache, emptied of it first (its pages may have been kept).
         if (error == EINVAL) {
             const int flags = ::fcntl(m_fd, F_GETFL);
-            if (flags >= 0 && (flags & O_DIRECT) && ::fcntl(m_fd, F_SETFL, flags & ~O_DIRECT) == 0)
-                continue;
+            if (flags >= 0 && (flags & O_DIRECT)) {
+                const off_t at = ::lseek(m_fd, 0, SEEK_CUR);
+                if (at >= 0 && ::posix_fadvise(m_fd, at, 0, POSIX_FADV_DONTNEED) == 0 &&
+                    ::fcntl(m_fd, F_SETFL, flags & ~O_DIRECT) == 0)
+                    continue;
+            }
         }
         slot.error = error;
         break;

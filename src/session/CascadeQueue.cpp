@@ -2,6 +2,7 @@
 
 #include "base/Log.h"
 #include "history/History.h"
+#include "history/HistoryIndex.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QMetaObject>
 
 #include <chrono>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace stowly {
 namespace {
@@ -37,13 +40,16 @@ qint64 steadyMs() {
 CascadeQueue::CascadeQueue(History* history, QString backlogPath, QObject* parent)
     : QObject(parent), m_history(history), m_backlog(std::move(backlogPath)),
       m_runJournal(history ? history->journal()->startRun() : nullptr),
+      m_prover([this](std::stop_token stop) { proveAll(stop); }),
       m_worker([this](std::stop_token stop) { work(stop); }) {}
 
 CascadeQueue::~CascadeQueue() {
     m_worker.request_stop();
+    m_prover.request_stop();
     m_wake.notify_all();
-    if (m_worker.joinable())
-        m_worker.join();
+    for (std::jthread* thread : {&m_worker, &m_prover})
+        if (thread->joinable())
+            thread->join();
 }
 
 QString CascadeQueue::cardIdentity(const HistoryEntry& entry) {
@@ -54,6 +60,14 @@ void CascadeQueue::resume() {
     CascadeBacklog::Contents contents;
     {
         std::lock_guard lock(m_backlogMutex);
+        // Another program at work on the backlog makes what it holds; taken up here too, each
+        // copy would be made twice.
+        if (!m_backlog.claim()) {
+            Log::info(Log::Category::app,
+                      QStringLiteral("The cascade backlog %1 is taken up by another program")
+                          .arg(m_backlog.path()));
+            return;
+        }
         contents = m_backlog.load();
     }
     if (contents.error)
@@ -62,12 +76,11 @@ void CascadeQueue::resume() {
     if (contents.damagedLines > 0)
         Log::info(Log::Category::app, QStringLiteral("The cascade backlog had %1 unreadable lines")
                                           .arg(contents.damagedLines));
+    settleWithHistory(contents);
     {
         std::lock_guard lock(m_mutex);
-        for (const CascadeItem& item : contents.items) {
-            m_items.push_back(item);
-            m_bytesTotal += item.first.size * item.roots.size();
-        }
+        for (const CascadeItem& item : contents.items)
+            take(item);
         // Copies made before the stop still belong in their run's generation.
         const QDateTime now = QDateTime::currentDateTimeUtc();
         for (const CascadeItem& reached : contents.proved)
@@ -90,6 +103,41 @@ void CascadeQueue::resume() {
     }
 }
 
+void CascadeQueue::take(const CascadeItem& item) {
+    m_items.push_back(item);
+    m_bytesTotal += item.first.size * item.roots.size();
+    if (item.writesAscMhl())
+        for (const QString& root : item.roots)
+            ++m_open[generationKey(item, root)];
+}
+
+void CascadeQueue::settleWithHistory(CascadeBacklog::Contents& contents) {
+    if (!m_history || contents.items.isEmpty())
+        return;
+    // A copy proved just before the stop may be in the history (its journal was settled at the
+    // start) and not yet out of the backlog: made again, it would be recorded twice.
+    const HistoryIndex history = m_history->entriesByKey();
+    std::lock_guard lock(m_backlogMutex);
+    for (CascadeItem& item : contents.items) {
+        const QList<HistoryEntry> known = history.findAll(item.first.sourceKey);
+        const CascadeItem before = item;
+        for (const QString& root : before.roots) {
+            const QString target = QDir(root).filePath(item.relativePath);
+            const bool recorded = std::any_of(known.cbegin(), known.cend(), [&](const auto& entry) {
+                return entry.destinationPath == target;
+            });
+            if (!recorded)
+                continue;
+            item.roots.removeAll(root);
+            m_backlog.done(before, root, true);
+            CascadeItem reached = before;
+            reached.roots = {root};
+            contents.proved.append(reached);
+        }
+    }
+    contents.items.removeIf([](const CascadeItem& item) { return item.roots.isEmpty(); });
+}
+
 std::optional<QString> CascadeQueue::add(const CascadeItem& item) {
     std::optional<QString> unkept;
     {
@@ -101,8 +149,7 @@ std::optional<QString> CascadeQueue::add(const CascadeItem& item) {
                   QStringLiteral("Couldn’t keep a cascaded copy in the backlog: ") + *unkept);
     {
         std::lock_guard lock(m_mutex);
-        m_items.push_back(item);
-        m_bytesTotal += item.first.size * item.roots.size();
+        take(item);
     }
     m_wake.notify_all();
     Q_EMIT changed();
@@ -149,7 +196,7 @@ CascadeQueue::Progress CascadeQueue::progress() const {
     Progress progress;
     progress.filesLeft = qsizetype(m_items.size() + m_inFlight.size());
     progress.bytesTotal = m_bytesTotal;
-    progress.bytesDone = std::min(m_bytesFinished + m_bytesDone.load(), m_bytesTotal);
+    progress.bytesDone = std::min(m_bytesDone.load(), m_bytesTotal);
     progress.currentFile = m_currentFile;
     return progress;
 }
@@ -172,7 +219,18 @@ qint64 CascadeQueue::pendingBytes() const {
     return bytes;
 }
 
+namespace {
+
+// The card's own copies come first: a cascade is not what holds the card in its reader.
+void yieldToRuns() {
+    ::setpriority(PRIO_PROCESS, pid_t(::gettid()), 19);
+}
+
+} // namespace
+
 void CascadeQueue::work(std::stop_token stop) {
+    yieldToRuns();
+    CopyBuffers buffers(Copier::chunkSize);
     while (!stop.stop_requested()) {
         CascadeItem item;
         {
@@ -184,66 +242,86 @@ void CascadeQueue::work(std::stop_token stop) {
             m_items.pop_front();
             m_inFlight.push_back(item);
             m_currentFile = item.first.sourceRelativePath;
-            m_bytesDone = 0;
         }
         const qsizetype copies = item.roots.size();
-        const QList<CascadeResult> results = CascadeCopy::copy(
-            item, [this, copies](qint64 count) { bytesCopied(count, copies); }, stop,
-            m_runJournal.get());
-        QList<Outcome> outcomes;
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        for (const CascadeResult& result : results) {
-            // A copy cut short by the stop is made at the next start.
-            if (!result.result && result.result.failure().kind == CopyFailure::Kind::cancelled)
-                continue;
-            Outcome outcome{result.root, std::nullopt, std::nullopt};
-            if (result.result) {
-                outcome.entry = item.entryAt(result.target, now);
-                // Noted here, so the main thread never waits for the disk; once it is, the
-                // backlog may let the backup go.
-                outcome.journaled = !m_runJournal || !m_runJournal->recorded(*outcome.entry);
-            } else {
-                outcome.failure = result.result.failure();
-            }
-            {
-                std::lock_guard lock(m_backlogMutex);
-                m_backlog.done(item, result.root, result.result.ok());
-            }
-            outcomes.append(outcome);
-        }
-        const QStringList manifestFailures = settle(item, outcomes);
-        {
-            std::lock_guard lock(m_mutex);
-            m_bytesFinished += item.first.size * copies;
-            m_bytesDone = 0;
-            m_currentFile.clear();
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, item, outcomes, manifestFailures] {
-                finished(item, outcomes, manifestFailures);
-            },
-            Qt::QueuedConnection);
+        auto cascade = std::make_unique<CascadeCopy>(item, stop, m_runJournal.get());
+        cascade->write([this, copies](qint64 count) { bytesCopied(count, copies); }, buffers);
+        // Proved on the other thread while the next file is written: the backup's drive
+        // never waits for a read-back.
+        std::unique_lock lock(m_mutex);
+        if (!m_wake.wait(lock, stop, [this] { return !m_proving; }))
+            return;
+        m_proving = std::move(cascade);
+        m_wake.notify_all();
     }
+}
+
+void CascadeQueue::proveAll(std::stop_token stop) {
+    yieldToRuns();
+    CopyBufferPool buffers(Copier::chunkSize);
+    for (;;) {
+        std::unique_ptr<CascadeCopy> cascade;
+        {
+            std::unique_lock lock(m_mutex);
+            if (!m_wake.wait(lock, stop, [this] { return m_proving != nullptr; }))
+                return;
+            cascade = std::move(m_proving);
+        }
+        m_wake.notify_all();
+        conclude(cascade->item(), cascade->prove(buffers));
+    }
+}
+
+void CascadeQueue::conclude(const CascadeItem& item, const QList<CascadeResult>& results) {
+    QList<Outcome> outcomes;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const CascadeResult& result : results) {
+        // A copy cut short by the stop is made at the next start.
+        if (!result.result && result.result.failure().kind == CopyFailure::Kind::cancelled)
+            continue;
+        Outcome outcome{result.root, std::nullopt, std::nullopt};
+        if (result.result) {
+            outcome.entry = item.entryAt(result.target, now);
+            // Noted here, so the main thread never waits for the disk; once it is, the backlog
+            // may let the backup go.
+            outcome.journaled = !m_runJournal || !m_runJournal->recorded(*outcome.entry);
+        } else {
+            outcome.failure = result.result.failure();
+        }
+        {
+            std::lock_guard lock(m_backlogMutex);
+            m_backlog.done(item, result.root, result.result.ok());
+        }
+        outcomes.append(outcome);
+    }
+    const QStringList manifestFailures = settle(item, outcomes);
+    QMetaObject::invokeMethod(
+        this,
+        [this, item, outcomes, manifestFailures] { finished(item, outcomes, manifestFailures); },
+        Qt::QueuedConnection);
 }
 
 QStringList CascadeQueue::settle(const CascadeItem& item, const QList<Outcome>& outcomes) {
     if (!item.writesAscMhl())
         return {};
-    QStringList roots;
+    QStringList closing;
     {
         std::lock_guard lock(m_mutex);
         const QDateTime now = QDateTime::currentDateTimeUtc();
         for (const Outcome& outcome : outcomes) {
-            roots << outcome.root;
-            if (!outcome.entry)
-                continue;
-            Generation& generation = m_generations[generationKey(item, outcome.root)];
-            generation.item = item;
-            generation.files.append(generationFile(item, outcome.root, now));
+            const QString key = generationKey(item, outcome.root);
+            if (outcome.entry) {
+                Generation& generation = m_generations[key];
+                generation.item = item;
+                generation.files.append(generationFile(item, outcome.root, now));
+            }
+            if (--m_open[key] <= 0) {
+                m_open.remove(key);
+                closing << outcome.root;
+            }
         }
     }
-    return closeGenerations(item, roots);
+    return closeGenerations(item, closing);
 }
 
 QStringList CascadeQueue::closeGenerations(const CascadeItem& item, const QStringList& roots) {
@@ -253,10 +331,7 @@ QStringList CascadeQueue::closeGenerations(const CascadeItem& item, const QStrin
         {
             std::lock_guard lock(m_mutex);
             const QString key = generationKey(item, root);
-            const bool more = std::any_of(m_items.cbegin(), m_items.cend(), [&](const auto& next) {
-                return next.roots.contains(root) && generationKey(next, root) == key;
-            });
-            if (more || !m_generations.contains(key))
+            if (m_open.contains(key) || !m_generations.contains(key))
                 continue;
             due = m_generations.take(key);
         }
@@ -308,7 +383,8 @@ void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outco
             m_inFlight.pop_front();
         if (m_items.empty() && m_inFlight.empty()) {
             m_bytesTotal = 0;
-            m_bytesFinished = 0;
+            m_bytesDone = 0;
+            m_currentFile.clear();
         }
     }
     Q_EMIT changed();

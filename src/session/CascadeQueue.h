@@ -100,7 +100,15 @@ private:
         QList<GenerationWriter::File> files;
     };
 
+    // Queues an item; with m_mutex held.
+    void take(const CascadeItem& item);
+    // Takes out of what is left the copies the history already holds.
+    void settleWithHistory(CascadeBacklog::Contents& contents);
+    // The worker writes each file's copies; the prover proves them, one file behind.
     void work(std::stop_token stop);
+    void proveAll(std::stop_token stop);
+    // The prover's end of a file: its records, the backlog, the generations it completes.
+    void conclude(const CascadeItem& item, const QList<CascadeResult>& results);
     // The worker's end of a file: the backlog, and the generations it completes.
     QStringList settle(const CascadeItem& item, const QList<Outcome>& outcomes);
     // Writes the generations of the item's run at `roots` that have nothing left to come;
@@ -124,12 +132,16 @@ private:
     // Taken by the worker, not yet finished on the main thread.
     std::deque<CascadeItem> m_inFlight;
     QHash<QString, Generation> m_generations;
+    // By generation: the copies taken on and not concluded yet.
+    QHash<QString, int> m_open;
+    // Written, waiting for the prover.
+    std::unique_ptr<CascadeCopy> m_proving;
     qint64 m_bytesTotal = 0;
-    qint64 m_bytesFinished = 0;
     QString m_currentFile;
     std::atomic<qint64> m_bytesDone = 0;
     std::atomic<qint64> m_lastChangeMs = 0;
-    // Last, so that it ends before what it uses goes.
+    // Last, so that they end before what they use goes.
+    std::jthread m_prover;
     std::jthread m_worker;
 };
 
