@@ -80,7 +80,7 @@ void CascadeQueue::resume() {
     {
         std::lock_guard lock(m_mutex);
         for (const CascadeItem& item : contents.items)
-            take(item);
+            queue(item);
         // Copies made before the stop still belong in their run's generation.
         const QDateTime now = QDateTime::currentDateTimeUtc();
         for (const CascadeItem& reached : contents.proved)
@@ -103,7 +103,7 @@ void CascadeQueue::resume() {
     }
 }
 
-void CascadeQueue::take(const CascadeItem& item) {
+void CascadeQueue::queue(const CascadeItem& item) {
     m_items.push_back(item);
     m_bytesTotal += item.first.size * item.roots.size();
     if (item.writesAscMhl())
@@ -139,6 +139,12 @@ void CascadeQueue::settleWithHistory(CascadeBacklog::Contents& contents) {
 }
 
 std::optional<QString> CascadeQueue::add(const CascadeItem& item) {
+    std::optional<QString> unkept = keep(item);
+    take(item);
+    return unkept;
+}
+
+std::optional<QString> CascadeQueue::keep(const CascadeItem& item) {
     std::optional<QString> unkept;
     {
         std::lock_guard lock(m_backlogMutex);
@@ -147,13 +153,16 @@ std::optional<QString> CascadeQueue::add(const CascadeItem& item) {
     if (unkept)
         Log::info(Log::Category::app,
                   QStringLiteral("Couldn’t keep a cascaded copy in the backlog: ") + *unkept);
+    return unkept;
+}
+
+void CascadeQueue::take(const CascadeItem& item) {
     {
         std::lock_guard lock(m_mutex);
-        take(item);
+        queue(item);
     }
     m_wake.notify_all();
     Q_EMIT changed();
-    return unkept;
 }
 
 bool CascadeQueue::isIdle() const {

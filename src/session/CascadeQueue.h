@@ -41,9 +41,12 @@ public:
 
     // Takes on what the backlog holds from before (a restart).
     void resume();
-    // Kept in the backlog before it is queued; returns why it could not be kept (it is queued
-    // all the same, so the copies are made while the program runs).
+    // Kept in the backlog, then queued; returns why it could not be kept (it is queued all the
+    // same, so the copies are made while the program runs).
     std::optional<QString> add(const CascadeItem& item);
+    // The two halves of add(): keep() on any thread, take() on this one.
+    std::optional<QString> keep(const CascadeItem& item);
+    void take(const CascadeItem& item);
 
     bool isIdle() const;
     // Files still to be cascaded, all of them or one card's (by its volume identity), and
@@ -101,7 +104,7 @@ private:
     };
 
     // Queues an item; with m_mutex held.
-    void take(const CascadeItem& item);
+    void queue(const CascadeItem& item);
     // Takes out of what is left the copies the history already holds.
     void settleWithHistory(CascadeBacklog::Contents& contents);
     // The worker writes each file's copies; the prover proves them, one file behind.

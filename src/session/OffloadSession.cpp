@@ -296,13 +296,18 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                     Q_EMIT progressChanged();
                 });
             },
-            [this](const HistoryEntry& entry, const QString& xxh128) {
+            [this, cascade = m_cascade.data()](const HistoryEntry& entry, const QString& xxh128) {
+                // Kept for the backups before the copy counts, so that no stop leaves a
+                // recorded first copy whose backups nobody is to make.
+                const std::optional<CascadeItem> item = cascadeItem(entry, xxh128);
+                if (item)
+                    cascade->keep(*item);
                 // On this thread, so the main thread never waits for the disk.
                 const std::optional<QString> unjournaled =
                     m_runJournal ? m_runJournal->recorded(entry) : std::nullopt;
                 // A verified copy is recorded even when a stop is requested meanwhile: only the
                 // session going away abandons it (and the journal holds it then).
-                onMainThread([this, entry, xxh128, unjournaled] {
+                onMainThread([this, entry, item, unjournaled] {
                     if (m_runJournal)
                         m_runJournal->taken();
                     if (m_history) {
@@ -312,7 +317,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                             m_historyNotSaved = unjournaled;
                     }
                     m_copiedPaths.append(entry.destinationPath);
-                    handOnToCascade(entry, xxh128);
+                    if (item && m_cascade)
+                        m_cascade->take(*item);
                     // A file is verified once its copy at every destination is.
                     if (--m_copiesLeft[entry.sourceRelativePath] <= 0)
                         m_verifiedIDs.insert(entry.sourceRelativePath);
@@ -328,18 +334,19 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     });
 }
 
-void OffloadSession::handOnToCascade(const HistoryEntry& entry, const QString& xxh128) {
+std::optional<CascadeItem> OffloadSession::cascadeItem(const HistoryEntry& entry,
+                                                       const QString& xxh128) const {
     const QString root = m_mainRoot.endsWith(u'/') ? m_mainRoot : m_mainRoot + u'/';
     const auto later = m_cascading.constFind(entry.sourceRelativePath);
     if (!m_cascade || later == m_cascading.cend() || !entry.destinationPath.startsWith(root))
-        return;
+        return std::nullopt;
     CascadeItem item;
     item.first = entry;
     item.relativePath = entry.destinationPath.mid(root.size());
     item.roots = *later;
     item.xxh128 = xxh128;
     item.runStartedAt = m_runStartedAt;
-    m_cascade->add(item);
+    return item;
 }
 
 void OffloadSession::setAfterwardsFailed(const QString& why) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "copy/CascadeCopy.h"
 #include "copy/OffloadProgress.h"
 #include "copy/OffloadSummary.h"
 #include "history/HistoryJournal.h"
@@ -138,7 +139,9 @@ Q_SIGNALS:
     void finished(const stowly::OffloadSummary& summary);
 
 private:
-    void handOnToCascade(const HistoryEntry& entry, const QString& xxh128);
+    // The file's backups that cascade from its first copy, once `entry` records that copy; read
+    // on the run's thread (what it reads is set before the run starts).
+    std::optional<CascadeItem> cascadeItem(const HistoryEntry& entry, const QString& xxh128) const;
     void setSelection(OffloadSelection selection);
     // Runs work on the main thread and waits until it has run; false when the session is
     // being destroyed and the work may never run.
