@@ -22,8 +22,10 @@ namespace {
 const QString historyNotSaved = QStringLiteral("Stowly won’t remember them");
 
 const QString alreadyOffloaded = QStringLiteral("Everything on this card is already offloaded");
-// Said once the card's part of an offload is done and only the cascaded copies are left.
-const QString cardFree = QStringLiteral("can be taken out");
+// Said once the card's part of an offload is done, or there was nothing new on it, and only the
+// cascaded copies are left.
+const QStringList cardFree{QStringLiteral("can be taken out"),
+                           QStringLiteral("Making the backups of")};
 const QString failedRun = QStringLiteral("an offload failed, crashed or hung");
 const QString unreadSaidNothing = QStringLiteral("a card not read through said nothing to copy");
 const QString unreadSaidDone = QStringLiteral("a card not read through was reported as done");
@@ -165,9 +167,7 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
     if (start.killAfterMs) {
         step = start.killAfterSaying.isEmpty()
                    ? QStringLiteral("killed after %1 ms").arg(*start.killAfterMs)
-                   : QStringLiteral("killed %1 ms after it said “%2”")
-                         .arg(*start.killAfterMs)
-                         .arg(start.killAfterSaying);
+                   : QStringLiteral("killed %1 ms after the card was free").arg(*start.killAfterMs);
         if (outcome.killed) {
             ++m_tally.kills;
             m_tally.killsAfterCard += !start.killAfterSaying.isEmpty();
@@ -211,22 +211,21 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
 
 // Odd cases kill runs at random moments, even ones make their file calls fail; a last whole run
 // then has to finish the offload. Every third case offloads two cards into one folder, in one
-// command or in two at once, each killed or failing on its own. Half the others cascade to a
-// backup, where the faults hit the backup's copies too, and half their kills come once the card
-// is free, while only the cascade is at work.
+// command or in two at once, each killed or failing on its own. Half the cases cascade to a
+// backup, where the faults hit the backup's copies too; with one card, half their kills come
+// once the card is free, while only the cascade is at work.
 void Campaign::runCase(int number, const QString& folder, std::mt19937_64& random) {
     const bool kills = number % 2 == 1;
     const bool pair = number % 3 == 0;
-    const bool cascade = !pair && std::bernoulli_distribution(0.5)(random);
+    const bool cascade = std::bernoulli_distribution(0.5)(random);
     ++(kills ? m_tally.killCases : m_tally.faultCases);
     if (pair)
         ++(kills ? m_tally.pairKillCases : m_tally.pairFaultCases);
     if (cascade)
         ++(kills ? m_tally.cascadeKillCases : m_tally.cascadeFaultCases);
-    const QString kind = QStringLiteral("%1%2 case")
-                             .arg(pair      ? QStringLiteral("two-card ")
-                                  : cascade ? QStringLiteral("cascade ")
-                                            : QString(),
+    const QString kind = QStringLiteral("%1%2%3 case")
+                             .arg(pair ? QStringLiteral("two-card ") : QString(),
+                                  cascade ? QStringLiteral("cascade ") : QString(),
                                   kills ? QStringLiteral("kill") : QStringLiteral("fault"));
     const QList<InspectedCard> cards = pair ? m_cards : QList<InspectedCard>{m_cards[0]};
     QStringList paths;
@@ -256,9 +255,9 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
     };
     // Kills land anywhere in a whole run; once a run has ended before its kill, within what is
     // left of the work.
-    qint64 reach = pair ? m_pairRunMs : cascade ? m_cascadeRunMs : m_fullRunMs;
-    // What a cascade adds to a whole run.
+    // What a cascade adds to a whole run of one card.
     const qint64 tail = std::max<qint64>(10, m_cascadeRunMs - m_fullRunMs);
+    qint64 reach = (pair ? m_pairRunMs : m_fullRunMs) + (cascade ? (pair ? 2 : 1) * tail : 0);
     QStringList steps;
     for (int i = 1; i <= runs; ++i) {
         const qint64 within = reach;

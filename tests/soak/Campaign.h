@@ -41,8 +41,8 @@ struct CampaignOptions {
 // Offloads a card again and again with stowly-cli, killing it at random moments or making its
 // file calls fail, and after every run checks what it left behind. One case in three offloads
 // two cards whose files plan the same names into the one destination folder: both in one
-// command, or each in a command of its own started at the same moment. Some cases of one card
-// cascade its copies on to a backup folder, and are killed or failing while they do.
+// command, or each in a command of its own started at the same moment. Some cases cascade the
+// copies on to a backup folder, and are killed or failing while they do.
 class Campaign {
 public:
     explicit Campaign(const CampaignOptions& options);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <algorithm>
 #include <vector>
 
 namespace stowly::soak {
@@ -82,8 +83,7 @@ QList<RunOutcome> CaseWorld::offloadAtOnce(const QList<OffloadStart>& starts,
 }
 
 RunOutcome CaseWorld::run(const QStringList& arguments, qint64 allowedMs) const {
-    return startAll({Start{arguments, m_environment, std::nullopt, QString(), QString()}},
-                    allowedMs)
+    return startAll({Start{arguments, m_environment, std::nullopt, QString(), {}}}, allowedMs)
         .first();
 }
 
@@ -129,7 +129,10 @@ QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowed
                 continue;
             outcomes[i].err += process.readAllStandardError();
             const bool listening = starts[i].killAfterMs && !killAt[size_t(i)];
-            if (listening && QString::fromUtf8(outcomes[i].err).contains(starts[i].killAfterSaying))
+            const QString said = QString::fromUtf8(outcomes[i].err);
+            if (listening &&
+                std::any_of(starts[i].killAfterSaying.cbegin(), starts[i].killAfterSaying.cend(),
+                            [&](const QString& text) { return said.contains(text); }))
                 killAt[size_t(i)] = clock.elapsed() + *starts[i].killAfterMs;
             const qint64 left = killAt[size_t(i)].value_or(allowedMs) - clock.elapsed();
             const qint64 wait = alive == 1 && !listening ? left : std::min<qint64>(left, 2);

@@ -41,8 +41,8 @@ struct OffloadStart {
     QStringList cards;
     std::optional<qint64> killAfterMs;
     std::optional<FaultPlan> faults;
-    // When set, the kill comes killAfterMs after the command first says this.
-    QString killAfterSaying = {};
+    // When set, the kill comes killAfterMs after the command first says one of these.
+    QStringList killAfterSaying = {};
 };
 
 // One case's destination folder and stowly-cli home (settings, history), fresh for every case.
@@ -75,7 +75,7 @@ private:
         QProcessEnvironment environment;
         std::optional<qint64> killAfterMs;
         QString countFile;
-        QString killAfterSaying;
+        QStringList killAfterSaying;
     };
 
     Start offloadStart(const OffloadStart& start, const QString& countFile) const;
