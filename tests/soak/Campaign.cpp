@@ -253,9 +253,8 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
             plan.errnos = scanErrnos;
         return plan;
     };
-    // Kills land anywhere in a whole run; once a run has ended before its kill, within what is
-    // left of the work.
-    // What a cascade adds to a whole run of one card.
+    // Kills land anywhere in a whole run, with what a cascade adds to it; once a run has ended
+    // before its kill, within what is left of the work.
     const qint64 tail = std::max<qint64>(10, m_cascadeRunMs - m_fullRunMs);
     qint64 reach = (pair ? m_pairRunMs : m_fullRunMs) + (cascade ? (pair ? 2 : 1) * tail : 0);
     QStringList steps;
@@ -279,8 +278,9 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
             ++m_tally.runsAtOnce;
         } else {
             OffloadStart start{paths, std::nullopt, std::nullopt};
-            if (kills && cascade && std::bernoulli_distribution(0.5)(random)) {
-                start.killAfterMs = std::uniform_int_distribution<qint64>(0, tail)(random);
+            if (kills && cascade && !pair && std::bernoulli_distribution(0.5)(random)) {
+                start.killAfterMs =
+                    std::uniform_int_distribution<qint64>(0, std::min(tail, within))(random);
                 start.killAfterSaying = cardFree;
             } else if (kills) {
                 start.killAfterMs = killAt();
