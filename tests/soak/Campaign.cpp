@@ -22,6 +22,10 @@ namespace {
 const QString historyNotSaved = QStringLiteral("Stowly won’t remember them");
 
 const QString alreadyOffloaded = QStringLiteral("Everything on this card is already offloaded");
+// Said once the card's part of an offload is done, or there was nothing new on it, and only the
+// cascaded copies are left.
+const QStringList cardFree{QStringLiteral("can be taken out"),
+                           QStringLiteral("Making the backups of")};
 const QString failedRun = QStringLiteral("an offload failed, crashed or hung");
 const QString unreadSaidNothing = QStringLiteral("a card not read through said nothing to copy");
 const QString unreadSaidDone = QStringLiteral("a card not read through was reported as done");
@@ -97,15 +101,15 @@ void Campaign::violations(int number, const QString& when, const QList<Problem>&
     std::fflush(stdout);
 }
 
-std::optional<qint64> Campaign::wholeRunMs(const QString& folder,
-                                           const QList<InspectedCard>& cards) {
+std::optional<qint64> Campaign::wholeRunMs(const QString& folder, const QList<InspectedCard>& cards,
+                                           bool cascade) {
     QStringList paths;
     for (const InspectedCard& card : cards)
         paths << card.card->path();
     qint64 longest = 0;
     for (int i = 1; i <= 3; ++i) {
         const CaseWorld world(m_options.program, m_options.faultModule,
-                              folder + u'/' + QString::number(i), paths);
+                              folder + u'/' + QString::number(i), paths, cascade);
         const RunOutcome full = world.offload(std::nullopt, std::nullopt, 600000);
         if (full.status != 0) {
             std::printf("An offload without faults failed: %s\n", qPrintable(describe(full)));
@@ -139,16 +143,19 @@ bool Campaign::calibrate(const QString& folder) {
         return false;
     }
     // The longest of three, so that late kills reach the end of a slow run too.
-    const std::optional<qint64> alone = wholeRunMs(folder + "/one", {m_cards[0]});
-    const std::optional<qint64> both = wholeRunMs(folder + "/two", m_cards);
-    if (!alone || !both)
+    const std::optional<qint64> alone = wholeRunMs(folder + "/one", {m_cards[0]}, false);
+    const std::optional<qint64> both = wholeRunMs(folder + "/two", m_cards, false);
+    const std::optional<qint64> cascade = wholeRunMs(folder + "/cascade", {m_cards[0]}, true);
+    if (!alone || !both || !cascade)
         return false;
     m_fullRunMs = m_options.fullRunMs.value_or(*alone);
     m_pairRunMs = m_options.pairRunMs.value_or(*both);
-    m_allowedMs = std::max<qint64>(60000, 20 * std::max(m_fullRunMs, m_pairRunMs));
-    std::printf("A whole offload takes %lld ms, of both cards in one command %lld ms; kills land "
-                "from 3 ms to that.\n",
-                m_fullRunMs, m_pairRunMs);
+    m_cascadeRunMs = m_options.cascadeRunMs.value_or(*cascade);
+    m_allowedMs =
+        std::max<qint64>(60000, 20 * std::max({m_fullRunMs, m_pairRunMs, m_cascadeRunMs}));
+    std::printf("A whole offload takes %lld ms, of both cards in one command %lld ms, of one "
+                "with a cascade %lld ms; kills land from 3 ms to that.\n",
+                m_fullRunMs, m_pairRunMs, m_cascadeRunMs);
     return m_tally.violations == 0;
 }
 
@@ -158,9 +165,12 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
     bool failed = outcome.crashed || outcome.hung;
     QString step;
     if (start.killAfterMs) {
-        step = QStringLiteral("killed after %1 ms").arg(*start.killAfterMs);
+        step = start.killAfterSaying.isEmpty()
+                   ? QStringLiteral("killed after %1 ms").arg(*start.killAfterMs)
+                   : QStringLiteral("killed %1 ms after the card was free").arg(*start.killAfterMs);
         if (outcome.killed) {
             ++m_tally.kills;
+            m_tally.killsAfterCard += !start.killAfterSaying.isEmpty();
         } else if (finishedCleanly(outcome)) {
             ++m_tally.endedBeforeKill;
             reach = std::max(reach, outcome.milliseconds);
@@ -201,21 +211,27 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
 
 // Odd cases kill runs at random moments, even ones make their file calls fail; a last whole run
 // then has to finish the offload. Every third case offloads two cards into one folder, in one
-// command or in two at once, each killed or failing on its own.
+// command or in two at once, each killed or failing on its own. Half the cases cascade to a
+// backup, where the faults hit the backup's copies too; with one card, half their kills come
+// once the card is free, while only the cascade is at work.
 void Campaign::runCase(int number, const QString& folder, std::mt19937_64& random) {
     const bool kills = number % 2 == 1;
     const bool pair = number % 3 == 0;
+    const bool cascade = std::bernoulli_distribution(0.5)(random);
     ++(kills ? m_tally.killCases : m_tally.faultCases);
     if (pair)
         ++(kills ? m_tally.pairKillCases : m_tally.pairFaultCases);
-    const QString kind = QStringLiteral("%1%2 case")
+    if (cascade)
+        ++(kills ? m_tally.cascadeKillCases : m_tally.cascadeFaultCases);
+    const QString kind = QStringLiteral("%1%2%3 case")
                              .arg(pair ? QStringLiteral("two-card ") : QString(),
+                                  cascade ? QStringLiteral("cascade ") : QString(),
                                   kills ? QStringLiteral("kill") : QStringLiteral("fault"));
     const QList<InspectedCard> cards = pair ? m_cards : QList<InspectedCard>{m_cards[0]};
     QStringList paths;
     for (const InspectedCard& card : cards)
         paths << card.card->path();
-    const CaseWorld world(m_options.program, m_options.faultModule, folder, paths);
+    const CaseWorld world(m_options.program, m_options.faultModule, folder, paths, cascade);
     CaseInspector inspector(world, cards);
     const int runs = std::uniform_int_distribution<int>(1, kills ? 6 : 3)(random);
     const QList<QList<int>> errnoChoices{{EIO}, {ENOSPC}, {EIO, ENOSPC}};
@@ -237,9 +253,10 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
             plan.errnos = scanErrnos;
         return plan;
     };
-    // Kills land anywhere in a whole run; once a run has ended before its kill, within what is
-    // left of the work.
-    qint64 reach = pair ? m_pairRunMs : m_fullRunMs;
+    // Kills land anywhere in a whole run, with what a cascade adds to it; once a run has ended
+    // before its kill, within what is left of the work.
+    const qint64 tail = std::max<qint64>(10, m_cascadeRunMs - m_fullRunMs);
+    qint64 reach = (pair ? m_pairRunMs : m_fullRunMs) + (cascade ? (pair ? 2 : 1) * tail : 0);
     QStringList steps;
     for (int i = 1; i <= runs; ++i) {
         const qint64 within = reach;
@@ -261,16 +278,20 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
             ++m_tally.runsAtOnce;
         } else {
             OffloadStart start{paths, std::nullopt, std::nullopt};
-            if (kills)
+            if (kills && cascade && !pair && std::bernoulli_distribution(0.5)(random)) {
+                start.killAfterMs =
+                    std::uniform_int_distribution<qint64>(0, std::min(tail, within))(random);
+                start.killAfterSaying = cardFree;
+            } else if (kills) {
                 start.killAfterMs = killAt();
-            else
+            } else {
                 start.faults = faultPlan(!pair);
+            }
             starts << start;
         }
         reach = 0;
         const QList<RunOutcome> outcomes =
-            starts.size() == 1 ? QList<RunOutcome>{world.offload(starts[0].killAfterMs,
-                                                                 starts[0].faults, m_allowedMs)}
+            starts.size() == 1 ? QList<RunOutcome>{world.offload(starts[0], m_allowedMs)}
                                : world.offloadAtOnce(starts, m_allowedMs);
         for (const RunOutcome& outcome : outcomes)
             if (QString::fromUtf8(outcome.out + outcome.err).contains(historyNotSaved))
@@ -302,11 +323,13 @@ void Campaign::printTally(qint64 elapsedMs, bool byKind) const {
     std::printf("kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
                 "runs (%lld of them in %lld walks over the card), cases checked %lld (%lld "
                 "kill, %lld fault; with two cards %lld kill, %lld fault, %lld runs of two "
-                "commands at once), runs %lld, violations %lld in %lld cases, %.1f s\n",
+                "commands at once; with a cascade %lld kill, %lld fault, %lld kills once the "
+                "card was free), runs %lld, violations %lld in %lld cases, %.1f s\n",
                 t.kills, t.endedBeforeKill, t.faults, t.faultedRuns, t.scanFaults,
                 t.scanFaultedRuns, t.killCases + t.faultCases, t.killCases, t.faultCases,
-                t.pairKillCases, t.pairFaultCases, t.runsAtOnce, t.runs, t.violations,
-                t.casesWithViolations, double(elapsedMs) / 1000);
+                t.pairKillCases, t.pairFaultCases, t.runsAtOnce, t.cascadeKillCases,
+                t.cascadeFaultCases, t.killsAfterCard, t.runs, t.violations, t.casesWithViolations,
+                double(elapsedMs) / 1000);
     for (auto kind = t.byKind.cbegin(); byKind && kind != t.byKind.cend(); ++kind)
         std::printf("  %lld × %s, in %lld cases\n", kind->first, qPrintable(kind.key()),
                     kind->second);

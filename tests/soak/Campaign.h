@@ -34,12 +34,15 @@ struct CampaignOptions {
     std::optional<qint64> fullRunMs;
     // The same for the whole run of two cards in one command.
     std::optional<qint64> pairRunMs;
+    // The same for the whole run of one card with a cascade to a backup.
+    std::optional<qint64> cascadeRunMs;
 };
 
 // Offloads a card again and again with stowly-cli, killing it at random moments or making its
 // file calls fail, and after every run checks what it left behind. One case in three offloads
 // two cards whose files plan the same names into the one destination folder: both in one
-// command, or each in a command of its own started at the same moment.
+// command, or each in a command of its own started at the same moment. Some cases cascade the
+// copies on to a backup folder, and are killed or failing while they do.
 class Campaign {
 public:
     explicit Campaign(const CampaignOptions& options);
@@ -64,6 +67,10 @@ private:
         qint64 pairKillCases = 0;
         qint64 pairFaultCases = 0;
         qint64 runsAtOnce = 0;
+        // The cases with a cascade, and the kills timed from when the card was free.
+        qint64 cascadeKillCases = 0;
+        qint64 cascadeFaultCases = 0;
+        qint64 killsAfterCard = 0;
         qint64 violations = 0;
         qint64 casesWithViolations = 0;
         // Violations and the cases they were found in, by kind.
@@ -72,7 +79,8 @@ private:
 
     bool calibrate(const QString& folder);
     // The longest of three whole offloads of these cards in one command, checked.
-    std::optional<qint64> wholeRunMs(const QString& folder, const QList<InspectedCard>& cards);
+    std::optional<qint64> wholeRunMs(const QString& folder, const QList<InspectedCard>& cards,
+                                     bool cascade);
     void runCase(int number, const QString& folder, std::mt19937_64& random);
     // Counts what one command of a run did, and finds what is wrong with how it ended; returns
     // what happened to it, for the case's story.
@@ -87,6 +95,7 @@ private:
     QList<InspectedCard> m_cards;
     qint64 m_fullRunMs = 0;
     qint64 m_pairRunMs = 0;
+    qint64 m_cascadeRunMs = 0;
     qint64 m_allowedMs = 0;
     int m_lastCaseReported = 0;
     QSet<QString> m_kindsInCase;

@@ -39,6 +39,10 @@ QString hex(const QByteArray& digest) {
 CaseInspector::CaseInspector(const CaseWorld& world, const QList<InspectedCard>& cards)
     : m_world(world), m_cards(cards) {}
 
+QString CaseInspector::shown(const QString& path) const {
+    return path.mid(m_world.folder().size() + 1);
+}
+
 CaseInspector::Look CaseInspector::look() {
     Look look;
     QList<Problem>& problems = look.problems;
@@ -71,18 +75,20 @@ CaseInspector::Look CaseInspector::look() {
                      QByteArray::fromHex(entry.value("sha256").toString().toLatin1())});
     }
 
-    const QString root = m_world.destination();
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        struct stat info;
-        if (path.endsWith(partialSuffix))
-            look.partials.append(path.mid(root.size() + 1));
-        else if (::stat(QFile::encodeName(path).constData(), &info) == 0)
-            look.copies.insert(path, {quint64(info.st_ino), digestOf(path)});
+    for (const QString& root : m_world.roots()) {
+        QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            struct stat info;
+            if (path.endsWith(partialSuffix))
+                look.partials.append(shown(path));
+            else if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+                look.copies.insert(path, {quint64(info.st_ino), digestOf(path)});
+        }
     }
     for (auto seen = m_seen.cbegin(); seen != m_seen.cend(); ++seen) {
-        const QString name = seen.key().mid(root.size() + 1);
+        const QString name = shown(seen.key());
         const auto now = look.copies.constFind(seen.key());
         if (now == look.copies.cend())
             problems << Problem{"a copy disappeared", "the copy " + name + " disappeared"};
@@ -160,50 +166,81 @@ QList<Problem> CaseInspector::checkComplete() {
     Look state = look();
     QList<Problem>& problems = state.problems;
     const QHash<QString, Copy>& copies = state.copies;
+    const QStringList roots = m_world.roots();
+    const auto rootOf = [&](const QString& path) {
+        return std::find_if(roots.cbegin(), roots.cend(),
+                            [&](const QString& root) { return path.startsWith(root + u'/'); }) -
+               roots.cbegin();
+    };
 
-    QHash<std::pair<qsizetype, QString>, int> recorded;
-    for (const Entry& entry : state.entries)
-        ++recorded[{entry.card, entry.source}];
-    QHash<QByteArray, QStringList> copiesOf;
-    const QString root = m_world.destination();
+    // By card file and root: the paths under the root it is recorded with.
+    QHash<std::pair<qsizetype, QString>, QList<QStringList>> recorded;
+    for (const Entry& entry : state.entries) {
+        QList<QStringList>& at = recorded[{entry.card, entry.source}];
+        at.resize(roots.size() + 1);
+        const qsizetype root = rootOf(entry.destination);
+        at[root] << entry.destination.mid(roots.value(root).size() + 1);
+    }
+    QHash<std::pair<qsizetype, QByteArray>, QStringList> copiesOf;
     for (auto copy = copies.cbegin(); copy != copies.cend(); ++copy) {
-        const QString name = copy.key().mid(root.size() + 1);
         if (std::any_of(m_cards.cbegin(), m_cards.cend(), [&](const InspectedCard& card) {
                 return card.card->withDigest(copy->sha256);
             }))
-            copiesOf[copy->sha256] << name;
+            copiesOf[{rootOf(copy.key()), copy->sha256}] << copy.key();
         else
             problems << Problem{"a file that is no card file",
-                                name + " at the destination is no card file"};
+                                shown(copy.key()) + " is no card file"};
     }
     for (qsizetype card = 0; card < m_cards.size(); ++card) {
         // Named after the card when there are several.
         const QString of =
             m_cards.size() > 1 ? " of " + m_cards[card].card->path().section(u'/', -1) : QString();
         for (const SoakCard::File& file : m_cards[card].card->files()) {
-            const int times = recorded.value({card, file.relativePath});
-            if (times != 1)
+            QList<QStringList> at = recorded.value({card, file.relativePath});
+            at.resize(roots.size() + 1);
+            QStringList times;
+            for (qsizetype root = 0; root < at.size(); ++root)
+                times << QString("%1 times at %2")
+                             .arg(at[root].size())
+                             .arg(root < roots.size() ? shown(roots[root]) : "other places");
+            if (std::any_of(at.cbegin(), at.cend() - 1,
+                            [](const QStringList& paths) { return paths.size() != 1; }) ||
+                !at.last().isEmpty())
                 problems << Problem{
                     "a card file is not recorded once",
-                    QString("%1%2 is recorded %3 times").arg(file.relativePath, of).arg(times)};
-            QStringList found = copiesOf.value(file.sha256);
-            found.sort();
-            // Copies a run said it could not remember are extra, never missing.
-            const qsizetype unremembered =
-                std::count_if(found.cbegin(), found.cend(), [&](const QString& name) {
-                    return m_unremembered.contains(root + u'/' + name);
-                });
-            if (found.size() != 1 && (found.isEmpty() || found.size() - unremembered != 1))
+                    QString("%1%2 is recorded %3").arg(file.relativePath, of, times.join(", "))};
+            else if (roots.size() > 1 && at[1] != at[0])
+                problems << Problem{"a backup copy is not where its first copy is",
+                                    QString("%1%2 is recorded as %3 at the destination, but as "
+                                            "%4 at the backup")
+                                        .arg(file.relativePath, of, at[0][0], at[1][0])};
+            for (qsizetype root = 0; root < roots.size(); ++root) {
+                QStringList found = copiesOf.value({root, file.sha256});
+                // Copies a run said it could not remember are extra, never missing.
+                const qsizetype unremembered =
+                    std::count_if(found.cbegin(), found.cend(), [&](const QString& path) {
+                        return m_unremembered.contains(path);
+                    });
+                if (found.size() == 1 || (!found.isEmpty() && found.size() - unremembered == 1))
+                    continue;
+                for (QString& path : found)
+                    path = shown(path);
+                found.sort();
                 problems << Problem{
                     found.isEmpty() ? "a card file has no copy" : "a card file has several copies",
-                    QString("%1%2 has %3 copies at the destination%4")
+                    QString("%1%2 has %3 copies in %4%5")
                         .arg(file.relativePath, of)
                         .arg(found.size())
-                        .arg(found.isEmpty() ? QString() : ": " + found.join(", "))};
+                        .arg(shown(roots[root]),
+                             found.isEmpty() ? QString() : ": " + found.join(", "))};
+            }
         }
     }
     for (const QString& partial : state.partials)
-        problems << Problem{"a partial file was left", partial + " was left at the destination"};
+        problems << Problem{"a partial file was left", partial + " was left"};
+    if (QFileInfo::exists(m_world.backlog()))
+        problems << Problem{"the cascade backlog was left",
+                            shown(m_world.backlog()) + " was left after the whole run"};
     return problems;
 }
 

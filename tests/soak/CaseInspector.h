@@ -34,7 +34,8 @@ public:
     // copy seen before was replaced, changed or removed. Returns the problems found.
     QList<Problem> check();
     // After the last run of a case: besides check(), every file of every card is recorded once
-    // and has exactly one copy, and nothing else is at the destination.
+    // at the destination and, with a cascade, once at the backup under the same path; each has
+    // exactly one copy there and nothing else is; and no backlog of cascaded copies is left.
     QList<Problem> checkComplete();
     // A run said that its copies are made but not remembered: the copies not recorded now may
     // have a second copy later, when a run copies their files again.
@@ -62,6 +63,8 @@ private:
     };
 
     Look look();
+    // A path in the case's folder, as problems name it.
+    QString shown(const QString& path) const;
 
     const CaseWorld& m_world;
     QList<InspectedCard> m_cards;

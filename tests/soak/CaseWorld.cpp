@@ -6,14 +6,17 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <algorithm>
 #include <vector>
 
 namespace stowly::soak {
 
 CaseWorld::CaseWorld(const QString& program, const QString& faultModule, const QString& folder,
-                     const QStringList& cards)
-    : m_program(program), m_faultModule(faultModule), m_folder(folder), m_cards(cards) {
-    QDir().mkpath(destination());
+                     const QStringList& cards, bool cascade)
+    : m_program(program), m_faultModule(faultModule), m_folder(folder), m_cards(cards),
+      m_cascade(cascade) {
+    for (const QString& root : roots())
+        QDir().mkpath(root);
     const QString home = m_folder + QStringLiteral("/home");
     m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert("HOME", home);
@@ -22,11 +25,17 @@ CaseWorld::CaseWorld(const QString& program, const QString& faultModule, const Q
     m_environment.remove("LD_PRELOAD");
 }
 
+QStringList CaseWorld::roots() const {
+    return m_cascade ? QStringList{destination(), backup()} : QStringList{destination()};
+}
+
 CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
                                          const QString& countFile) const {
     Start made{QStringList{"offload"} + start.cards +
                    QStringList{"--to", destination(), "--project", "Soak"},
-               m_environment, start.killAfterMs, QString()};
+               m_environment, start.killAfterMs, QString(), start.killAfterSaying};
+    if (m_cascade)
+        made.arguments << "--cascade" << backup();
     if (!start.faults)
         return made;
     const FaultPlan& faults = *start.faults;
@@ -48,7 +57,7 @@ CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
         environment.insert("SOAK_FAULT_START", start.cards.first());
     } else {
         environment.insert("SOAK_FAULT_UNDER",
-                           (start.cards + QStringList{destination(), historyFolder()}).join(u':'));
+                           (start.cards + roots() + QStringList{historyFolder()}).join(u':'));
         environment.insert("SOAK_FAULT_START", destination());
         environment.insert("SOAK_FAULT_MAIN", faults.history ? "1" : "0");
     }
@@ -58,8 +67,11 @@ CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
 
 RunOutcome CaseWorld::offload(std::optional<qint64> killAfterMs,
                               const std::optional<FaultPlan>& faults, qint64 allowedMs) const {
-    return startAll({offloadStart({m_cards, killAfterMs, faults}, m_folder + "/faults")}, allowedMs)
-        .first();
+    return offload({m_cards, killAfterMs, faults}, allowedMs);
+}
+
+RunOutcome CaseWorld::offload(const OffloadStart& start, qint64 allowedMs) const {
+    return startAll({offloadStart(start, m_folder + "/faults")}, allowedMs).first();
 }
 
 QList<RunOutcome> CaseWorld::offloadAtOnce(const QList<OffloadStart>& starts,
@@ -71,13 +83,18 @@ QList<RunOutcome> CaseWorld::offloadAtOnce(const QList<OffloadStart>& starts,
 }
 
 RunOutcome CaseWorld::run(const QStringList& arguments, qint64 allowedMs) const {
-    return startAll({Start{arguments, m_environment, std::nullopt, QString()}}, allowedMs).first();
+    return startAll({Start{arguments, m_environment, std::nullopt, QString(), {}}}, allowedMs)
+        .first();
 }
 
 QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowedMs) const {
     QList<RunOutcome> outcomes(starts.size());
     std::vector<std::unique_ptr<QProcess>> processes;
     std::vector<bool> started, stopped(size_t(starts.size()), false);
+    // When each is killed; unknown while it has not said what its kill waits for.
+    std::vector<std::optional<qint64>> killAt;
+    for (const Start& start : starts)
+        killAt.push_back(start.killAfterSaying.isEmpty() ? start.killAfterMs : std::nullopt);
     QElapsedTimer clock;
     clock.start();
     for (const Start& start : starts) {
@@ -110,8 +127,15 @@ QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowed
             QProcess& process = *processes[size_t(i)];
             if (process.state() == QProcess::NotRunning)
                 continue;
-            const qint64 left = starts[i].killAfterMs.value_or(allowedMs) - clock.elapsed();
-            const qint64 wait = alive == 1 ? left : std::min<qint64>(left, 2);
+            outcomes[i].err += process.readAllStandardError();
+            const bool listening = starts[i].killAfterMs && !killAt[size_t(i)];
+            const QString said = QString::fromUtf8(outcomes[i].err);
+            if (listening &&
+                std::any_of(starts[i].killAfterSaying.cbegin(), starts[i].killAfterSaying.cend(),
+                            [&](const QString& text) { return said.contains(text); }))
+                killAt[size_t(i)] = clock.elapsed() + *starts[i].killAfterMs;
+            const qint64 left = killAt[size_t(i)].value_or(allowedMs) - clock.elapsed();
+            const qint64 wait = alive == 1 && !listening ? left : std::min<qint64>(left, 2);
             if (process.waitForFinished(int(std::max<qint64>(wait, 1))) ||
                 process.state() == QProcess::NotRunning) {
                 outcomes[i].milliseconds = clock.elapsed();
@@ -132,7 +156,7 @@ QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowed
             // Ended by the kill it was sent, unless it had exited just before the kill arrived.
             if (!stopped[size_t(i)])
                 outcome.crashed = true;
-            else if (starts[i].killAfterMs)
+            else if (killAt[size_t(i)])
                 outcome.killed = true;
             else
                 outcome.hung = true;
@@ -140,7 +164,7 @@ QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowed
             outcome.status = process.exitCode();
         }
         outcome.out = process.readAllStandardOutput();
-        outcome.err = process.readAllStandardError();
+        outcome.err += process.readAllStandardError();
         QFile counted(starts[i].countFile);
         if (!starts[i].countFile.isEmpty() && counted.open(QIODevice::ReadOnly))
             outcome.faults = counted.readAll().trimmed().toLong();

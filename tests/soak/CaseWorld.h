@@ -41,21 +41,30 @@ struct OffloadStart {
     QStringList cards;
     std::optional<qint64> killAfterMs;
     std::optional<FaultPlan> faults;
+    // When set, the kill comes killAfterMs after the command first says one of these.
+    QStringList killAfterSaying = {};
 };
 
 // One case's destination folder and stowly-cli home (settings, history), fresh for every case.
-// Every card offloads into the one destination folder.
+// Every card offloads into the one destination folder, and with a cascade on from there into
+// the backup folder.
 class CaseWorld {
 public:
     CaseWorld(const QString& program, const QString& faultModule, const QString& folder,
-              const QStringList& cards);
+              const QStringList& cards, bool cascade = false);
 
+    QString folder() const { return m_folder; }
     QString destination() const { return m_folder + QStringLiteral("/dest"); }
+    QString backup() const { return m_folder + QStringLiteral("/backup"); }
+    // Where every card file ends up: the destination, and the backup with a cascade.
+    QStringList roots() const;
     QString historyFolder() const { return m_folder + QStringLiteral("/home/data/Stowly"); }
+    QString backlog() const { return historyFolder() + QStringLiteral("/cascades.jsonl"); }
 
     // Every card in one command.
     RunOutcome offload(std::optional<qint64> killAfterMs, const std::optional<FaultPlan>& faults,
                        qint64 allowedMs) const;
+    RunOutcome offload(const OffloadStart& start, qint64 allowedMs) const;
     // Each a command of its own, all started at the same moment.
     QList<RunOutcome> offloadAtOnce(const QList<OffloadStart>& starts, qint64 allowedMs) const;
     RunOutcome run(const QStringList& arguments, qint64 allowedMs) const;
@@ -66,6 +75,7 @@ private:
         QProcessEnvironment environment;
         std::optional<qint64> killAfterMs;
         QString countFile;
+        QStringList killAfterSaying;
     };
 
     Start offloadStart(const OffloadStart& start, const QString& countFile) const;
@@ -75,6 +85,7 @@ private:
     QString m_faultModule;
     QString m_folder;
     QStringList m_cards;
+    bool m_cascade = false;
     QProcessEnvironment m_environment;
 };
 

@@ -2,12 +2,12 @@
 // calls, each case checked from outside afterwards.
 //
 //   stowly_soak [--short] [--seed N] [--kills N] [--faults N] [--case N] [--run-ms N]
-//               [--pair-run-ms N] [--keep]
+//               [--pair-run-ms N] [--cascade-run-ms N] [--keep]
 //
 // --short is the quick round the test suite runs; --case runs one case of a campaign alone, to
-// reproduce it, and --run-ms and --pair-run-ms give it the lengths of the whole runs that
-// campaign printed (one card, two cards), so its kills come at the same moments; --keep leaves
-// the scratch folder behind.
+// reproduce it, and --run-ms, --pair-run-ms and --cascade-run-ms give it the lengths of the
+// whole runs that campaign printed (one card, two cards, one card with a cascade), so its kills
+// come at the same moments; --keep leaves the scratch folder behind.
 
 #include "Campaign.h"
 
@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
         {"--case", [&](qulonglong n) { options.onlyCase = int(n); }},
         {"--run-ms", [&](qulonglong n) { options.fullRunMs = qint64(n); }},
         {"--pair-run-ms", [&](qulonglong n) { options.pairRunMs = qint64(n); }},
+        {"--cascade-run-ms", [&](qulonglong n) { options.cascadeRunMs = qint64(n); }},
     };
     const QStringList arguments = application.arguments().mid(1);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
         } else {
             std::fprintf(stderr,
                          "usage: %s [--short] [--seed N] [--kills N] [--faults N] [--case N] "
-                         "[--run-ms N] [--pair-run-ms N] [--keep]\n",
+                         "[--run-ms N] [--pair-run-ms N] [--cascade-run-ms N] [--keep]\n",
                          argv[0]);
             return 2;
         }
