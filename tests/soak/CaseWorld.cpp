@@ -36,6 +36,10 @@ CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
                m_environment, start.killAfterMs, QString(), start.killAfterSaying};
     if (m_cascade)
         made.arguments << "--cascade" << backup();
+    // A backup copy that failed is made again only when asked for, as with --also: a run left
+    // alone asks, as a person would after a failure.
+    if (m_cascade && !start.faults && !start.killAfterMs)
+        made.arguments << "--reoffload" << "missing";
     if (!start.faults)
         return made;
     const FaultPlan& faults = *start.faults;
