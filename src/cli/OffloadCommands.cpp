@@ -155,6 +155,10 @@ int cascadeStatus(const CascadeQueue& cascade, Console& console, qsizetype faile
         console.message(TerminalText::name(cascade.failures()[i].failure.description));
     for (const QString& failure : cascade.manifestFailures())
         console.message(TerminalText::name(failure));
+    if (const std::optional<QString>& why = cascade.historyNotSaved()) {
+        console.message(TerminalText::name(OffloadFormatting::historyNotSavedLine(*why)));
+        return exitCode::failed;
+    }
     if (cascade.failures().size() > failedBefore)
         return exitCode::failed;
     return cascade.isIdle() ? exitCode::done : exitCode::interrupted;
@@ -473,16 +477,10 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     if (outcome.failure)
         console.message(*outcome.failure);
     // A backup that could not be made from the main copy leaves the file short of a copy.
-    const QList<CascadeQueue::Failure>& cascadeFailures = model.cascadeQueue().failures();
-    for (const CascadeQueue::Failure& failed : cascadeFailures)
-        console.message(TerminalText::name(failed.failure.description));
-    for (const QString& failure : cascade.manifestFailures())
-        console.message(TerminalText::name(failure));
-    if (outcome.status == exitCode::done && (historyError || !cascadeFailures.isEmpty()))
+    const int cascadeEnd = cascadeStatus(cascade, console, 0);
+    if (outcome.status == exitCode::done && historyError)
         return exitCode::failed;
-    if (outcome.status == exitCode::done && cascadeLeft)
-        return exitCode::interrupted;
-    return outcome.status;
+    return outcome.status == exitCode::done ? cascadeEnd : outcome.status;
 }
 
 } // namespace stowly

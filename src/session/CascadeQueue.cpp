@@ -77,6 +77,10 @@ void CascadeQueue::resume() {
         Log::info(Log::Category::app, QStringLiteral("The cascade backlog had %1 unreadable lines")
                                           .arg(contents.damagedLines));
     settleWithHistory(contents);
+    if (contents.items.isEmpty()) {
+        std::lock_guard lock(m_backlogMutex);
+        m_backlog.compact();
+    }
     {
         std::lock_guard lock(m_mutex);
         for (const CascadeItem& item : contents.items)
@@ -100,6 +104,10 @@ void CascadeQueue::resume() {
                   QStringLiteral("Resuming %1 cascaded copies").arg(contents.items.size()));
         m_wake.notify_all();
         Q_EMIT changed();
+    } else {
+        // Nothing is left to make, so no idle moment will tidy the backlog away.
+        std::lock_guard lock(m_backlogMutex);
+        m_backlog.compact();
     }
 }
 
@@ -191,13 +199,23 @@ QStringList CascadeQueue::pendingRoots(const QString& card) const {
     return roots;
 }
 
-bool CascadeQueue::isPending(const QString& sourceKey, const QString& root) const {
-    std::lock_guard lock(m_mutex);
-    for (const auto* list : {&m_items, &m_inFlight})
-        for (const CascadeItem& item : *list)
-            if (item.first.sourceKey == sourceKey && item.roots.contains(root))
-                return true;
-    return false;
+QSet<QString> CascadeQueue::pending() const {
+    QSet<QString> pending;
+    const auto note = [&](const CascadeItem& item) {
+        for (const QString& root : item.roots)
+            pending.insert(item.first.sourceKey + u'\0' + root);
+    };
+    {
+        std::lock_guard lock(m_mutex);
+        for (const auto* list : {&m_items, &m_inFlight})
+            for (const CascadeItem& item : *list)
+                note(item);
+    }
+    // Another program may be at work on the same backlog.
+    std::lock_guard lock(m_backlogMutex);
+    for (const CascadeItem& item : m_backlog.load().items)
+        note(item);
+    return pending;
 }
 
 CascadeQueue::Progress CascadeQueue::progress() const {
@@ -293,7 +311,8 @@ void CascadeQueue::conclude(const CascadeItem& item, const QList<CascadeResult>&
             outcome.entry = item.entryAt(result.target, now);
             // Noted here, so the main thread never waits for the disk; once it is, the backlog
             // may let the backup go.
-            outcome.journaled = !m_runJournal || !m_runJournal->recorded(*outcome.entry);
+            if (m_runJournal)
+                outcome.unjournaled = m_runJournal->recorded(*outcome.entry);
         } else {
             outcome.failure = result.result.failure();
         }
@@ -370,8 +389,16 @@ void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outco
         if (outcome.entry) {
             if (m_runJournal)
                 m_runJournal->taken();
-            if (m_history)
-                m_history->addRecorded(*outcome.entry, outcome.journaled);
+            if (m_history && !m_history->addRecorded(*outcome.entry, !outcome.unjournaled)) {
+                // Said, never passed over: a copy nobody remembers is made again later.
+                if (!m_historyNotSaved)
+                    m_historyNotSaved = outcome.unjournaled.value_or(
+                        m_history->lastError().value_or(QStringLiteral("unknown error")));
+                Log::info(Log::Category::app,
+                          QStringLiteral("The history couldn’t keep the cascaded copy ") +
+                              outcome.entry->destinationPath);
+                continue;
+            }
             Q_EMIT recorded(*outcome.entry);
         } else if (outcome.failure) {
             m_failures.append({item, outcome.root, *outcome.failure});

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 
 #include <atomic>
 #include <condition_variable>
@@ -55,9 +56,10 @@ public:
     qint64 pendingBytes() const;
     // The backups still to get copies of a card's files.
     QStringList pendingRoots(const QString& cardIdentity) const;
-    // Whether the card's file (its source key) is still to be cascaded to `root`: a new run
-    // leaves that copy to the cascade rather than make a second one from the card.
-    bool isPending(const QString& sourceKey, const QString& root) const;
+    // The copies still to be cascaded, here or by another program sharing the backlog, each as
+    // the card file's source key, U+0000 and the backup's root: a new run leaves those to the
+    // cascade rather than make second ones from the card.
+    QSet<QString> pending() const;
 
     // How far the copies taken on since the queue was last idle are; bytes count once per
     // backup.
@@ -71,6 +73,9 @@ public:
     Progress progress() const;
 
     const QList<Failure>& failures() const { return m_failures; }
+    // Why the history could not keep a cascaded copy that was made and proved: the copy stands,
+    // but nothing counts on it.
+    const std::optional<QString>& historyNotSaved() const { return m_historyNotSaved; }
     // Why a backup's ASC MHL generation was not written, one line each; the copies stand.
     const QStringList& manifestFailures() const { return m_manifestFailures; }
 
@@ -94,7 +99,8 @@ private:
         QString root;
         std::optional<HistoryEntry> entry;
         std::optional<CopyFailure> failure;
-        bool journaled = false;
+        // Why the journal could not take its record.
+        std::optional<QString> unjournaled;
     };
     // The proved copies of one run's files at one backup, for its ASC MHL generation, written
     // once nothing of that run is left to copy there.
@@ -123,11 +129,12 @@ private:
 
     History* m_history;
     // Written by the worker and the main thread.
-    std::mutex m_backlogMutex;
+    mutable std::mutex m_backlogMutex;
     CascadeBacklog m_backlog;
     std::unique_ptr<HistoryJournal::Run> m_runJournal;
     QList<Failure> m_failures;
     QStringList m_manifestFailures;
+    std::optional<QString> m_historyNotSaved;
     // Shared with the worker.
     mutable std::mutex m_mutex;
     std::condition_variable_any m_wake;

@@ -235,12 +235,15 @@ QHash<QString, QStringList> splitCascades(OffloadJob& job, const QStringList& ca
 // say): made from the card too, they would be a second copy under another name.
 void leaveToCascade(OffloadJob& job, const CascadeQueue& cascade) {
     const QString identity = job.card.volumeIdentity();
+    const QSet<QString> pending = cascade.pending();
+    if (pending.isEmpty())
+        return;
     job.plan.removeIf([&](const PlannedFile& planned) {
         const QString& file = planned.clip.relativePath;
         QStringList roots = job.missingAt.value(file, job.destinations());
         const qsizetype before = roots.size();
         const QString key = planned.clip.historyKey(identity);
-        roots.removeIf([&](const QString& root) { return cascade.isPending(key, root); });
+        roots.removeIf([&](const QString& root) { return pending.contains(key + u'\0' + root); });
         if (roots.size() != before)
             job.missingAt.insert(file, roots);
         return roots.isEmpty();

@@ -297,8 +297,16 @@ void OffloadBar::updateFinished() {
     m_failures->clear();
     const QIcon warning =
         Theme::icon(QStringLiteral("dialog-warning"), palette().color(QPalette::BrightText));
-    for (const QString& line :
-         OffloadFormatting::problemLines(summary, desk->card().name, readFailure))
+    QStringList problems = OffloadFormatting::problemLines(summary, desk->card().name, readFailure);
+    // What the backups made from its first copies could not do belongs to the card too.
+    const CascadeQueue& cascade = m_model.cascadeQueue();
+    const QString identity = desk->card().volumeIdentity();
+    for (const CascadeQueue::Failure& failure : cascade.failures())
+        if (failure.item.cardIdentity() == identity)
+            problems << failure.failure.description;
+    if (const std::optional<QString>& why = cascade.historyNotSaved())
+        problems << OffloadFormatting::historyNotSavedLine(*why);
+    for (const QString& line : problems)
         // The files under a card that went away are indented, without a mark of their own.
         new QListWidgetItem(line.startsWith(u' ') ? QIcon() : warning, line.trimmed(), m_failures);
     m_failures->setVisible(m_failures->count() > 0);

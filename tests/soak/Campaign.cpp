@@ -171,7 +171,11 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
         if (outcome.killed) {
             ++m_tally.kills;
             m_tally.killsAfterCard += !start.killAfterSaying.isEmpty();
-        } else if (finishedCleanly(outcome)) {
+        } else if (finishedCleanly(outcome) ||
+                   // A kill just after a first copy was proved may leave its backup to be made
+                   // from the card again, which the program asks for rather than do unasked.
+                   (m_cascading && outcome.status == 3 &&
+                    QString::fromUtf8(outcome.err).contains(QStringLiteral("choose Re-offload")))) {
             ++m_tally.endedBeforeKill;
             reach = std::max(reach, outcome.milliseconds);
             step += QStringLiteral(" (ended before)");
@@ -218,6 +222,7 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
     const bool kills = number % 2 == 1;
     const bool pair = number % 3 == 0;
     const bool cascade = std::bernoulli_distribution(0.5)(random);
+    m_cascading = cascade;
     ++(kills ? m_tally.killCases : m_tally.faultCases);
     if (pair)
         ++(kills ? m_tally.pairKillCases : m_tally.pairFaultCases);

@@ -97,6 +97,8 @@ private:
     qint64 m_pairRunMs = 0;
     qint64 m_cascadeRunMs = 0;
     qint64 m_allowedMs = 0;
+    // The case being run cascades to a backup.
+    bool m_cascading = false;
     int m_lastCaseReported = 0;
     QSet<QString> m_kindsInCase;
     std::vector<std::unique_ptr<SoakCard>> m_soakCards;

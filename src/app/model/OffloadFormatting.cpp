@@ -38,6 +38,14 @@ QString OffloadFormatting::cardResult(const OffloadSummary& summary,
     return {};
 }
 
+QString OffloadFormatting::historyNotSavedLine(const QString& why) {
+    return QCoreApplication::translate(
+               "OffloadFormatting",
+               "Couldn’t save the history: %1. The copies are made and verified, but Stowly "
+               "won’t remember them: the card is not ready to erase.")
+        .arg(why);
+}
+
 QString OffloadFormatting::safeToRemove(const QString& cardName, qsizetype backups) {
     return backups == 1
                ? QCoreApplication::translate("OffloadFormatting",
@@ -147,11 +155,7 @@ QStringList OffloadFormatting::problemLines(const OffloadSummary& summary, const
     if (readFailure)
         lines << *readFailure;
     if (summary.historyNotSaved)
-        lines << QCoreApplication::translate(
-                     "OffloadFormatting",
-                     "Couldn’t save the history: %1. The copies are made and verified, but Stowly "
-                     "won’t remember them: the card is not ready to erase.")
-                     .arg(*summary.historyNotSaved);
+        lines << historyNotSavedLine(*summary.historyNotSaved);
     if (const qsizetype left = summary.leftOnRemovedCard.size(); left > 0) {
         lines << (left == 1 ? QCoreApplication::translate(
                                   "OffloadFormatting",

@@ -48,6 +48,8 @@ QString finishedSubtitle(const OffloadSummary& summary, bool cardEjected);
 // then each failed copy and each record that could not be written.
 // A card that could not be read all through says so first, then a history that could not keep
 // the copies.
+// The copies are made and proved, but the history could not keep them.
+QString historyNotSavedLine(const QString& why);
 QStringList problemLines(const OffloadSummary& summary, const QString& cardName,
                          const std::optional<QString>& readFailure = std::nullopt);
 } // namespace OffloadFormatting
