@@ -1,6 +1,5 @@
 #include "copy/CascadeCopy.h"
 
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -41,7 +40,7 @@ CascadeCopy::CascadeCopy(CascadeItem item, std::stop_token stop, CopyJournal* jo
     : m_item(std::move(item)), m_stop(std::move(stop)), m_journal(journal), m_calls(calls) {
     for (const QString& root : m_item.roots) {
         const QString target = QDir(root).filePath(m_item.relativePath);
-        m_results.append({root, target, CopyResult(QString())});
+        m_results.append({root, target, CopyResult(QString()), QDateTime::currentDateTimeUtc()});
         if (!QFileInfo::exists(target)) {
             QDir().mkpath(QFileInfo(target).absolutePath());
             m_targets << target;
@@ -102,6 +101,7 @@ QList<CascadeResult> CascadeCopy::prove(CopyBufferPool& buffers) {
     const QList<CopyResult> copied = m_run->results();
     for (qsizetype i = 0; i < copied.size(); ++i) {
         m_results[m_toCopy[i]].result = copied[i];
+        m_results[m_toCopy[i]].when = m_when;
         if (!copied[i] && m_journal)
             m_journal->dropped(m_targets[i]);
     }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "copy/Copier.h"
-#include "copy/CopyRun.h"
-#include "copy/Xxh128.h"
 #include "copy/CopyBufferPool.h"
 #include "copy/CopyBuffers.h"
 #include "copy/CopyJournal.h"
 #include "copy/CopyResult.h"
+#include "copy/CopyRun.h"
 #include "copy/FolderCalls.h"
 #include "copy/HistoryEntry.h"
+#include "copy/Xxh128.h"
 
 #include <QList>
 #include <QString>
@@ -54,6 +54,9 @@ struct CascadeResult {
     QString root;
     QString target;
     CopyResult result;
+    // The time its record carries: for a copy made here, the one noted in the journal before its
+    // proof, so that a copy found again after a kill reads as the one recorded.
+    QDateTime when;
 };
 
 // Copies the proved copy to every root, under the same relative path, from one read: through

@@ -308,7 +308,7 @@ void CascadeQueue::conclude(const CascadeItem& item, const QList<CascadeResult>&
             continue;
         Outcome outcome{result.root, std::nullopt, std::nullopt};
         if (result.result) {
-            outcome.entry = item.entryAt(result.target, now);
+            outcome.entry = item.entryAt(result.target, result.when.isValid() ? result.when : now);
             // Noted here, so the main thread never waits for the disk; once it is, the backlog
             // may let the backup go.
             if (m_runJournal)
