@@ -23,8 +23,8 @@ struct CampaignOptions {
     qint64 kills = 0;
     qint64 faults = 0;
     int smallFiles = 0;
-    // Cases of two cards cascade too; the quick round leaves them out, for the one fault they
-    // still find (see the README's fault campaign).
+    // Cases of two cards cascade too; the quick round leaves them out, for the fault they still
+    // find now and then (see the README's fault campaign).
     bool pairCascades = true;
     int largeFiles = 0;
     qint64 largestSize = 0;
