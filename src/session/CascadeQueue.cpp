@@ -18,8 +18,7 @@ namespace {
 
 // One run of one card at one backup: the copies that share an ASC MHL generation there.
 QString generationKey(const CascadeItem& item, const QString& root) {
-    return item.runStartedAt.toString(Qt::ISODateWithMs) + u'|' +
-           CascadeQueue::cardIdentity(item.first) + u'|' + root;
+    return item.runStartedAt.toString(Qt::ISODateWithMs) + u'|' + item.cardIdentity() + u'|' + root;
 }
 
 GenerationWriter::File generationFile(const CascadeItem& item, const QString& root,
@@ -50,10 +49,6 @@ CascadeQueue::~CascadeQueue() {
     for (std::jthread* thread : {&m_worker, &m_prover})
         if (thread->joinable())
             thread->join();
-}
-
-QString CascadeQueue::cardIdentity(const HistoryEntry& entry) {
-    return entry.sourceKey.section(u'|', 0, 0);
 }
 
 void CascadeQueue::resume() {
@@ -181,7 +176,7 @@ bool CascadeQueue::isIdle() const {
 qsizetype CascadeQueue::pendingFiles(const std::optional<QString>& card) const {
     std::lock_guard lock(m_mutex);
     const auto counts = [&](const CascadeItem& item) {
-        return !card || cardIdentity(item.first) == *card;
+        return !card || item.cardIdentity() == *card;
     };
     return std::count_if(m_items.cbegin(), m_items.cend(), counts) +
            std::count_if(m_inFlight.cbegin(), m_inFlight.cend(), counts);
@@ -192,7 +187,7 @@ QStringList CascadeQueue::pendingRoots(const QString& card) const {
     QStringList roots;
     for (const auto* list : {&m_items, &m_inFlight})
         for (const CascadeItem& item : *list)
-            if (cardIdentity(item.first) == card)
+            if (item.cardIdentity() == card)
                 for (const QString& root : item.roots)
                     if (!roots.contains(root))
                         roots << root;
@@ -224,7 +219,6 @@ CascadeQueue::Progress CascadeQueue::progress() const {
     progress.filesLeft = qsizetype(m_items.size() + m_inFlight.size());
     progress.bytesTotal = m_bytesTotal;
     progress.bytesDone = std::min(m_bytesDone.load(), m_bytesTotal);
-    progress.currentFile = m_currentFile;
     return progress;
 }
 
@@ -235,15 +229,6 @@ void CascadeQueue::bytesCopied(qint64 count, qsizetype copies) {
     qint64 last = m_lastChangeMs.load();
     if (now - last >= 250 && m_lastChangeMs.compare_exchange_strong(last, now))
         QMetaObject::invokeMethod(this, &CascadeQueue::changed, Qt::QueuedConnection);
-}
-
-qint64 CascadeQueue::pendingBytes() const {
-    std::lock_guard lock(m_mutex);
-    qint64 bytes = 0;
-    for (const auto* list : {&m_items, &m_inFlight})
-        for (const CascadeItem& item : *list)
-            bytes += item.first.size * item.roots.size();
-    return bytes;
 }
 
 namespace {
@@ -268,7 +253,6 @@ void CascadeQueue::work(std::stop_token stop) {
             item = m_items.front();
             m_items.pop_front();
             m_inFlight.push_back(item);
-            m_currentFile = item.first.sourceRelativePath;
         }
         const qsizetype copies = item.roots.size();
         auto cascade = std::make_unique<CascadeCopy>(item, stop, m_runJournal.get());
@@ -370,7 +354,7 @@ QStringList CascadeQueue::closeGenerations(const CascadeItem& item, const QStrin
         info.startedAt = from.runStartedAt;
         info.process = MhlManifest::Process::transfer;
         info.comment = QStringLiteral("Card “%1” (%2), copied from its first copy in %3")
-                           .arg(from.first.cardName, cardIdentity(from.first), from.firstRoot());
+                           .arg(from.first.cardName, from.cardIdentity(), from.firstRoot());
         if (const std::optional<QString> error = GenerationWriter::write(root, due->files, info)) {
             failures << QCoreApplication::translate("CascadeQueue",
                                                     "The ASC MHL history in %1 wasn’t written: %2")
@@ -411,7 +395,6 @@ void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outco
     for (const QString& failure : manifestFailures) {
         m_manifestFailures << failure;
         Log::info(Log::Category::app, failure);
-        Q_EMIT manifestFailed(failure);
     }
     {
         std::lock_guard lock(m_mutex);
@@ -420,11 +403,10 @@ void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outco
         if (m_items.empty() && m_inFlight.empty()) {
             m_bytesTotal = 0;
             m_bytesDone = 0;
-            m_currentFile.clear();
         }
     }
     Q_EMIT changed();
-    const QString card = cardIdentity(item.first);
+    const QString card = item.cardIdentity();
     if (pendingFiles(card) == 0)
         Q_EMIT cardFinished(card);
     if (isIdle()) {

@@ -50,10 +50,8 @@ public:
     void take(const CascadeItem& item);
 
     bool isIdle() const;
-    // Files still to be cascaded, all of them or one card's (by its volume identity), and
-    // their bytes.
+    // Files still to be cascaded, all of them or one card's (by its volume identity).
     qsizetype pendingFiles(const std::optional<QString>& cardIdentity = std::nullopt) const;
-    qint64 pendingBytes() const;
     // The backups still to get copies of a card's files.
     QStringList pendingRoots(const QString& cardIdentity) const;
     // The copies still to be cascaded, here or by another program sharing the backlog, each as
@@ -67,8 +65,6 @@ public:
         qsizetype filesLeft = 0;
         qint64 bytesDone = 0;
         qint64 bytesTotal = 0;
-        // The card's path of the file being copied; empty between files.
-        QString currentFile;
     };
     Progress progress() const;
 
@@ -79,15 +75,11 @@ public:
     // Why a backup's ASC MHL generation was not written, one line each; the copies stand.
     const QStringList& manifestFailures() const { return m_manifestFailures; }
 
-    // The card's volume identity in a record's source key.
-    static QString cardIdentity(const HistoryEntry& entry);
-
 Q_SIGNALS:
     // A file was taken on or finished, or bytes were copied (a few times a second at most).
     void changed();
     void recorded(const stowly::HistoryEntry& entry);
     void failed(const stowly::CascadeQueue::Failure& failure);
-    void manifestFailed(const QString& why);
     // Every copy of the card's files taken on is made or has failed.
     void cardFinished(const QString& cardIdentity);
     // Nothing left to copy.
@@ -147,7 +139,6 @@ private:
     // Written, waiting for the prover.
     std::unique_ptr<CascadeCopy> m_proving;
     qint64 m_bytesTotal = 0;
-    QString m_currentFile;
     std::atomic<qint64> m_bytesDone = 0;
     std::atomic<qint64> m_lastChangeMs = 0;
     // Last, so that they end before what they use goes.
