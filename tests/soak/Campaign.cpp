@@ -221,8 +221,8 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
 void Campaign::runCase(int number, const QString& folder, std::mt19937_64& random) {
     const bool kills = number % 2 == 1;
     const bool pair = number % 3 == 0;
-    const bool cascade =
-        std::bernoulli_distribution(0.5)(random) && (!pair || m_options.pairCascades);
+    const bool cascade = std::bernoulli_distribution(0.5)(random) &&
+                         (!pair || m_options.pairCascades) && (kills || m_options.faultCascades);
     m_cascading = cascade;
     ++(kills ? m_tally.killCases : m_tally.faultCases);
     if (pair)

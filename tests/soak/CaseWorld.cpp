@@ -39,7 +39,8 @@ CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
     // A backup copy that failed is made again only when asked for, as with --also: a run left
     // alone asks, as a person would after a failure.
     if (m_cascade && !start.faults && !start.killAfterMs)
-        made.arguments << "--reoffload" << "missing";
+        made.arguments << "--reoffload"
+                       << "missing";
     if (!start.faults)
         return made;
     const FaultPlan& faults = *start.faults;
