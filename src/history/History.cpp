@@ -74,7 +74,10 @@ History::History(const QString& filePath, std::function<QDateTime()> clock, QObj
 History::History(const QString& filePath, LoadLater, QObject* parent)
     : QObject(parent), m_fileURL(filePath), m_loaded(false),
       m_clock([] { return QDateTime::currentDateTimeUtc(); }),
-      m_journal(std::make_shared<HistoryJournal>(filePath)) {}
+      m_journal(std::make_shared<HistoryJournal>(filePath)) {
+    // Runs may start before the history is read.
+    m_journal->holdRunLock();
+}
 
 void History::loadInBackground() {
     if (m_loaded || m_loading)
@@ -141,10 +144,13 @@ void History::setLastError(std::optional<QString> error) {
 
 void History::load() {
     m_journal = std::make_shared<HistoryJournal>(m_fileURL);
+    m_journal->holdRunLock();
     HistoryJournal::Contents journal;
+    bool locked = false;
     {
         // The file and the journal as one state: no fold of another process in between.
         const FileLock lock(m_journal->lockPath());
+        locked = lock.held();
         const std::optional<FileState> state = FileState::of(m_fileURL);
         HistoryFile::ReadResult read = HistoryFile::readFile(m_fileURL);
         if (auto* list = std::get_if<HistoryRecords>(&read.content); read.exists && list) {
@@ -176,7 +182,13 @@ void History::load() {
                 if (m_journalIDs.remove(entry.id()))
                     m_unjournaled.append(entry);
     }
-    settleOpenIntents(journal.openIntents);
+    // Read without the lock, the file and the journal may be from either side of another
+    // process's fold: a copy recorded there could look unrecorded. It waits for the next start.
+    if (locked)
+        settleOpenIntents(journal.openIntents);
+    else
+        Log::info(Log::Category::app,
+                  QStringLiteral("Couldn’t lock the ledger to settle what stopped runs left"));
     if (!m_unjournaled.isEmpty()) {
         // The message about what was set aside outlives the save that follows it.
         const std::optional<QString> message = m_lastError;
@@ -338,6 +350,10 @@ bool History::save() {
         return false;
     }
     const FileLock lock(m_journal->lockPath());
+    if (!lock.held()) {
+        setLastError(tr("Couldn’t save the ledger: %1.").arg(lock.errorText()));
+        return false;
+    }
     // Read before anything changes: a run may note a record between the check above and this
     // read, and the fold would then take it, and the history again from the run.
     const HistoryJournal::Contents journal = m_journal->read();
@@ -424,6 +440,10 @@ void History::add(const HistoryEntry& entry, bool deferSave) {
 bool History::addRecorded(const HistoryEntry& entry, bool journaled) {
     if (!m_loaded)
         return journalsBeforeLoad(entry, journaled);
+    // The file is not written while a fold waits for another run's record: the journal gets a
+    // second chance to hold this one.
+    if (!journaled && m_journal->foldWaits())
+        journaled = !m_journal->append(entry);
     append(entry, journaled);
     if (journaled) {
         Q_EMIT entriesChanged();
@@ -437,10 +457,23 @@ bool History::addRecorded(const HistoryEntry& entry, bool journaled) {
     }
     // Neither the journal nor the file holds it. Memory must not either: the card would look
     // safe to erase for as long as this process runs, and the next start would not know it.
+    // The failed save may have put records after it, or read it in again after another
+    // process's file. Should its note be in the journal after all, the next fold takes it
+    // from there, once.
+    // By its id: memory keeps whole seconds, and the entry's time may have more.
     m_unjournaled.removeLast();
-    if (!m_entries.isEmpty() &&
-        m_entries.matches(m_entries.size() - 1, HistoryRecords::Encoded(entry)))
-        m_entries.removeLast();
+    const QByteArray key = entry.sourceKey.toUtf8();
+    const QByteArray destination = entry.destinationPath.toUtf8();
+    for (qsizetype i = m_entries.size() - 1; i >= 0; --i) {
+        if (m_entries.text(i, HistoryRecords::destinationPath) != destination ||
+            m_entries.text(i, HistoryRecords::sourceKey) != key)
+            continue;
+        if (i == m_entries.size() - 1)
+            m_entries.removeLast();
+        else
+            m_entries = m_entries.without([i](qsizetype j) { return j == i; });
+        break;
+    }
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "history/HistoryJournal.h"
 
 #include "base/FileNames.h"
+#include "base/Log.h"
 #include "copy/AtomicFile.h"
 #include "copy/FileDescriptor.h"
 #include "copy/SystemError.h"
@@ -113,7 +114,16 @@ bool cutTornTail(int fd, qint64 size) {
 
 HistoryJournal::HistoryJournal(const QString& historyPath)
     : m_path(historyPath + QStringLiteral(".journal")), m_historyPath(historyPath),
-      m_lockPath(historyPath + QStringLiteral(".lock")) {}
+      m_lockPath(historyPath + QStringLiteral(".lock")),
+      m_runId(QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+HistoryJournal::~HistoryJournal() {
+    if (m_runLockFd < 0)
+        return;
+    // Gone before it is unlocked, so nobody finds it unlocked while it still means a run.
+    ::unlink(fileNames::encode(runLockPath(m_runId)).constData());
+    ::close(m_runLockFd);
+}
 
 QByteArray HistoryJournal::recordLine(const HistoryEntry& entry, const QString& run) {
     QJsonObject o = entryObject(entry);
@@ -128,6 +138,8 @@ std::optional<QString> HistoryJournal::appendLine(const QByteArray& line, bool f
     if (const auto error = AtomicFile::makeFolder(m_path.left(m_path.lastIndexOf(u'/'))))
         return error;
     const FileLock lock(m_lockPath);
+    if (!lock.held())
+        return lock.errorText();
     const int fd = ::open(fileNames::encode(m_path).constData(),
                           O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -173,32 +185,47 @@ QString HistoryJournal::runLockPath(const QString& run) const {
     return m_historyPath + QStringLiteral(".run-") + run;
 }
 
-std::unique_ptr<HistoryJournal::Run> HistoryJournal::startRun() {
-    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const QString lockPath = runLockPath(id);
-    // Locked under another name first: a run file that exists unlocked, even for a moment,
-    // reads as a run that is gone and would be cleaned up under the running copy's feet.
-    const QString starting = lockPath + QStringLiteral(".starting");
+bool HistoryJournal::holdRunLock() {
+    const std::lock_guard guard(m_runLockMutex);
     AtomicFile::makeFolder(m_historyPath.left(m_historyPath.lastIndexOf(u'/')));
-    int fd = ::open(fileNames::encode(starting).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC,
-                    0644);
-    if (fd >= 0 && (::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
-                    ::rename(fileNames::encode(starting).constData(),
-                             fileNames::encode(lockPath).constData()) != 0)) {
-        ::unlink(fileNames::encode(starting).constData());
+    for (int attempt = 0; attempt < 3 && m_runLockFd < 0; ++attempt) {
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QByteArray lockPath = fileNames::encode(runLockPath(id));
+        // Locked under another name first: a run file that exists unlocked, even for a moment,
+        // reads as a run that is gone and would be cleaned up under the running copy's feet.
+        const QByteArray starting = lockPath + ".starting";
+        const int fd = ::open(starting.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::rename(starting.constData(), lockPath.constData()) == 0) {
+            m_runId = id;
+            m_runLockFd = fd;
+            break;
+        }
+        ::unlink(starting.constData());
         ::close(fd);
-        fd = -1;
     }
-    return std::unique_ptr<Run>(new Run(shared_from_this(), id, fd, lockPath));
+    return m_runLockFd >= 0;
+}
+
+std::unique_ptr<HistoryJournal::Run> HistoryJournal::startRun() {
+    if (!holdRunLock())
+        Log::info(Log::Category::app,
+                  QStringLiteral("Couldn’t mark the run as alive beside the ledger: another "
+                                 "process that starts now may take its copies for a stopped "
+                                 "run’s."));
+    const std::lock_guard guard(m_runLockMutex);
+    return std::unique_ptr<Run>(new Run(shared_from_this(), m_runId));
 }
 
 bool HistoryJournal::isRunning(const QString& run) const {
     const int fd = ::open(fileNames::encode(runLockPath(run)).constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        return errno != ENOENT; // a lock that cannot be looked at may be held
+    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
     ::close(fd);
-    return held;
+    return !free;
 }
 
 void HistoryJournal::forgetRun(const QString& run) const {
@@ -321,20 +348,14 @@ std::optional<QString> HistoryJournal::restart(const std::optional<FileState>& b
     return AtomicFile::write(m_path, data);
 }
 
-HistoryJournal::Run::Run(std::shared_ptr<HistoryJournal> journal, QString id, int lockFd,
-                         QString lockPath)
-    : m_journal(std::move(journal)), m_id(std::move(id)), m_lockFd(lockFd),
-      m_lockPath(std::move(lockPath)) {}
+HistoryJournal::Run::Run(std::shared_ptr<HistoryJournal> journal, QString id)
+    : m_journal(std::move(journal)), m_id(std::move(id)) {}
 
 HistoryJournal::Run::~Run() {
     // Records a run handed over that the history never took (it went away first) are in the
     // journal for the next fold to take.
     if (const int untaken = m_untaken.exchange(0); untaken > 0)
         m_journal->holdFolds(-untaken);
-    // Gone before it is unlocked, so nobody finds it unlocked while it still means a run.
-    ::unlink(fileNames::encode(m_lockPath).constData());
-    if (m_lockFd >= 0)
-        ::close(m_lockFd);
 }
 
 std::optional<QString> HistoryJournal::Run::copying(const QString& destination,

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace stowly {
@@ -51,7 +52,8 @@ public:
         std::optional<QString> error;
     };
 
-    // One run's notes, under a run id whose lock file tells other processes the run is alive.
+    // One run's notes, under its journal's run id: that id's lock file tells other processes
+    // the run is alive.
     class Run : public CopyJournal {
     public:
         ~Run() override;
@@ -65,19 +67,21 @@ public:
         std::optional<QString> recorded(const HistoryEntry& entry);
         // The history in memory holds the run's oldest record not yet taken.
         void taken();
+        const QString& id() const { return m_id; }
 
     private:
         friend class HistoryJournal;
-        Run(std::shared_ptr<HistoryJournal> journal, QString id, int lockFd, QString lockPath);
+        Run(std::shared_ptr<HistoryJournal> journal, QString id);
         std::shared_ptr<HistoryJournal> m_journal;
         QString m_id;
-        int m_lockFd = -1;
-        QString m_lockPath;
         // Records noted and not taken yet; noted on the run's thread, taken on the history's.
         std::atomic<int> m_untaken = 0;
     };
 
     explicit HistoryJournal(const QString& historyPath);
+    ~HistoryJournal();
+    HistoryJournal(const HistoryJournal&) = delete;
+    HistoryJournal& operator=(const HistoryJournal&) = delete;
 
     const QString& path() const { return m_path; }
     const QString& lockPath() const { return m_lockPath; }
@@ -86,6 +90,10 @@ public:
     std::optional<QString> append(const HistoryEntry& entry);
     // Appends the line of an intent that is settled now (found recorded or cleaned up).
     std::optional<QString> settle(const Intent& intent, bool recorded);
+    // Takes the lock that tells other processes this journal's runs are alive, unless it is
+    // held already; false when it could not be made. Taken when the history is loaded, before
+    // any copying, so a run that starts on a failing disk has it all the same.
+    bool holdRunLock();
     // Only for a journal owned by a shared pointer; the run keeps it alive.
     std::unique_ptr<Run> startRun();
     // Whether the run that wrote an intent still holds its lock.
@@ -114,6 +122,11 @@ private:
     QString m_path;
     QString m_historyPath;
     QString m_lockPath;
+    // The runs of this process share one id and one lock: a lock per run would be made where
+    // the disk may already be failing, and a run without one is taken for a stopped run's.
+    std::mutex m_runLockMutex;
+    QString m_runId;
+    int m_runLockFd = -1;
 };
 
 } // namespace stowly

@@ -136,16 +136,23 @@ TEST_F(HistoryJournalTest, WhatAKilledRunLeftIsSettledAtTheNextStart) {
     const auto journal = std::make_shared<HistoryJournal>(history());
     const auto alive = journal->startRun();
     ASSERT_FALSE(alive->copying(home("dest/L.MP4"), "V|DCIM/L.MP4|10|1"));
+    // A run that ended without settling its note (its last line failed) is its process's to
+    // settle: the process lives, and the copy may be its next run's.
+    writeFile(home("dest/M.MP4.stowly-partial"), "still copying");
+    ASSERT_FALSE(journal->startRun()->copying(home("dest/M.MP4"), "V|DCIM/M.MP4|10|1"));
 
     History ledger(history());
     EXPECT_EQ(ledger.entries().toList(), QList<HistoryEntry>{renamed});
     EXPECT_EQ(readFile(altered.destinationPath), "other  bytes!!");
-    EXPECT_EQ(filesIn(home("dest")), QStringList({"A.MP4", "B.MP4", "L.MP4.stowly-partial"}));
+    EXPECT_EQ(filesIn(home("dest")),
+              QStringList({"A.MP4", "B.MP4", "L.MP4.stowly-partial", "M.MP4.stowly-partial"}));
     // Settled once: the next start neither records nor examines them again.
     const History again(history());
     EXPECT_EQ(again.entries().toList(), QList<HistoryEntry>{renamed});
     EXPECT_TRUE(readFile(journalPath()).contains("L.MP4"));
-    EXPECT_EQ(journal->runsOnDisk().size(), 1); // only the one still running
+    // Only those still running: this process's journals.
+    EXPECT_FALSE(journal->runsOnDisk().contains("killed-between-two-files"));
+    EXPECT_EQ(journal->runsOnDisk().size(), 3);
 }
 
 // A fold takes the journal's records into the file; a record a run noted there but has not
