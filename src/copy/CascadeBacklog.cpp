@@ -37,7 +37,8 @@ QJsonObject itemJson(const CascadeItem& item) {
             {QStringLiteral("offloadedAt"), first.offloadedAt.toUTC().toString(Qt::ISODate)},
             {QStringLiteral("relativePath"), item.relativePath},
             {QStringLiteral("runStartedAt"), item.runStartedAt.toUTC().toString(Qt::ISODateWithMs)},
-            {QStringLiteral("roots"), QJsonArray::fromStringList(item.roots)}};
+            {QStringLiteral("roots"), QJsonArray::fromStringList(item.roots)},
+            {QStringLiteral("owner"), item.owner}};
 }
 
 std::optional<CascadeItem> itemFrom(const QJsonObject& object) {
@@ -55,6 +56,7 @@ std::optional<CascadeItem> itemFrom(const QJsonObject& object) {
     item.relativePath = object.value(QStringLiteral("relativePath")).toString();
     item.runStartedAt = QDateTime::fromString(
         object.value(QStringLiteral("runStartedAt")).toString(), Qt::ISODateWithMs);
+    item.owner = object.value(QStringLiteral("owner")).toString();
     for (const QJsonValue& root : object.value(QStringLiteral("roots")).toArray())
         item.roots << root.toString();
     // A line that names no file, or no digest to hold the copies to, is of no use.
@@ -73,7 +75,8 @@ int openLocked(const QString& path, int flags) {
         const int fd = ::open(name.constData(), flags | O_CLOEXEC, 0644);
         if (fd < 0)
             return -1;
-        struct stat opened {}, there {};
+        struct stat opened {
+        }, there{};
         if (::flock(fd, LOCK_EX) != 0 || ::fstat(fd, &opened) != 0) {
             const int error = errno;
             ::close(fd);

@@ -35,6 +35,9 @@ struct CascadeItem {
     // When the card's run began, which names the run's ASC MHL generations; the cascaded copies'
     // generations take it too. Invalid when the run wrote none.
     QDateTime runStartedAt;
+    // The program that took it on, by the id its history's runs go by (whose lock tells whether
+    // it still lives); empty when not known.
+    QString owner;
 
     // The first destination's root.
     QString firstRoot() const;

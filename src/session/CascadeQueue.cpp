@@ -71,6 +71,15 @@ void CascadeQueue::resume() {
     if (contents.damagedLines > 0)
         Log::info(Log::Category::app, QStringLiteral("The cascade backlog had %1 unreadable lines")
                                           .arg(contents.damagedLines));
+    // A program still at work makes its own copies; taken up here too, each would be made twice.
+    // They are taken up at a start after it ends.
+    if (m_history) {
+        const auto alive = [&](const CascadeItem& item) {
+            return !item.owner.isEmpty() && m_history->journal()->isRunning(item.owner);
+        };
+        contents.items.removeIf(alive);
+        contents.proved.removeIf(alive);
+    }
     settleWithHistory(contents);
     if (contents.items.isEmpty()) {
         std::lock_guard lock(m_backlogMutex);
@@ -78,8 +87,9 @@ void CascadeQueue::resume() {
     }
     {
         std::lock_guard lock(m_mutex);
-        for (const CascadeItem& item : contents.items)
+        for (const CascadeItem& item : contents.items) {
             queue(item);
+        }
         // Copies made before the stop still belong in their run's generation.
         const QDateTime now = QDateTime::currentDateTimeUtc();
         for (const CascadeItem& reached : contents.proved)
@@ -120,16 +130,23 @@ void CascadeQueue::settleWithHistory(CascadeBacklog::Contents& contents) {
     // A copy proved just before the stop may be in the history (its journal was settled at the
     // start) and not yet out of the backlog: made again, it would be recorded twice.
     const HistoryIndex history = m_history->entriesByKey();
+    // A history that could not be read knows no first copy; its backlog waits.
+    const bool knowsFirstCopies = !m_history->saveBlocked();
+    QList<CascadeItem> unremembered;
     std::lock_guard lock(m_backlogMutex);
     for (CascadeItem& item : contents.items) {
         const QList<HistoryEntry> known = history.findAll(item.first.sourceKey);
+        const auto recordedAt = [&](const QString& path) {
+            return std::any_of(known.cbegin(), known.cend(),
+                               [&](const auto& entry) { return entry.destinationPath == path; });
+        };
+        if (knowsFirstCopies && !recordedAt(item.first.destinationPath)) {
+            unremembered.append(item);
+            continue;
+        }
         const CascadeItem before = item;
         for (const QString& root : before.roots) {
-            const QString target = QDir(root).filePath(item.relativePath);
-            const bool recorded = std::any_of(known.cbegin(), known.cend(), [&](const auto& entry) {
-                return entry.destinationPath == target;
-            });
-            if (!recorded)
+            if (!recordedAt(QDir(root).filePath(item.relativePath)))
                 continue;
             item.roots.removeAll(root);
             m_backlog.done(before, root, true);
@@ -137,6 +154,17 @@ void CascadeQueue::settleWithHistory(CascadeBacklog::Contents& contents) {
             reached.roots = {root};
             contents.proved.append(reached);
         }
+    }
+    // Its first copy's record was lost (the history failed as it was made): its backups are
+    // made with it at the next offload, not from a copy nobody counts on.
+    for (const CascadeItem& item : unremembered) {
+        Log::info(Log::Category::app,
+                  QStringLiteral("Left the backups of %1 to the next offload: the history doesn’t "
+                                 "know that copy")
+                      .arg(item.first.destinationPath));
+        for (const QString& root : item.roots)
+            m_backlog.done(item, root, false);
+        contents.items.removeOne(item);
     }
     contents.items.removeIf([](const CascadeItem& item) { return item.roots.isEmpty(); });
 }
@@ -149,9 +177,12 @@ std::optional<QString> CascadeQueue::add(const CascadeItem& item) {
 
 std::optional<QString> CascadeQueue::keep(const CascadeItem& item) {
     std::optional<QString> unkept;
+    CascadeItem owned = item;
+    if (m_runJournal)
+        owned.owner = m_runJournal->id();
     {
         std::lock_guard lock(m_backlogMutex);
-        unkept = m_backlog.add(item);
+        unkept = m_backlog.add(owned);
     }
     if (unkept)
         Log::info(Log::Category::app,
@@ -166,6 +197,16 @@ void CascadeQueue::take(const CascadeItem& item) {
     }
     m_wake.notify_all();
     Q_EMIT changed();
+}
+
+void CascadeQueue::drop(const CascadeItem& item) {
+    Log::info(Log::Category::app,
+              QStringLiteral("Left the backups of %1 to the next offload: the history couldn’t "
+                             "keep that copy")
+                  .arg(item.first.destinationPath));
+    std::lock_guard lock(m_backlogMutex);
+    for (const QString& root : item.roots)
+        m_backlog.done(item, root, false);
 }
 
 bool CascadeQueue::isIdle() const {
@@ -196,6 +237,10 @@ QStringList CascadeQueue::pendingRoots(const QString& card) const {
 
 QSet<QString> CascadeQueue::pending() const {
     QSet<QString> pending;
+    // One that is gone since is made again.
+    for (auto made = m_made.cbegin(); made != m_made.cend(); ++made)
+        if (QFileInfo::exists(made.value()))
+            pending.insert(made.key());
     const auto note = [&](const CascadeItem& item) {
         for (const QString& root : item.roots)
             pending.insert(item.first.sourceKey + u'\0' + root);
@@ -383,6 +428,8 @@ void CascadeQueue::finished(const CascadeItem& item, const QList<Outcome>& outco
                               outcome.entry->destinationPath);
                 continue;
             }
+            m_made.insert(item.first.sourceKey + u'\0' + outcome.root,
+                          outcome.entry->destinationPath);
             Q_EMIT recorded(*outcome.entry);
         } else if (outcome.failure) {
             m_failures.append({item, outcome.root, *outcome.failure});

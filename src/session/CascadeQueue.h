@@ -48,15 +48,19 @@ public:
     // The two halves of add(): keep() on any thread, take() on this one.
     std::optional<QString> keep(const CascadeItem& item);
     void take(const CascadeItem& item);
+    // Instead of take(): the history could not keep the first copy. Its backups are made with
+    // it when the card is offloaded again, not from a copy nobody counts on.
+    void drop(const CascadeItem& item);
 
     bool isIdle() const;
     // Files still to be cascaded, all of them or one card's (by its volume identity).
     qsizetype pendingFiles(const std::optional<QString>& cardIdentity = std::nullopt) const;
     // The backups still to get copies of a card's files.
     QStringList pendingRoots(const QString& cardIdentity) const;
-    // The copies still to be cascaded, here or by another program sharing the backlog, each as
-    // the card file's source key, U+0000 and the backup's root: a new run leaves those to the
-    // cascade rather than make second ones from the card.
+    // The copies still to be cascaded, here or by another program sharing the backlog, and
+    // those cascaded here since the program started, each as the card file's source key, U+0000
+    // and the backup's root: a new run leaves those to the cascade rather than make second ones
+    // from the card. (A card scanned before the cascade made its copy does not know it yet.)
     QSet<QString> pending() const;
 
     // How far the copies taken on since the queue was last idle are; bytes count once per
@@ -125,6 +129,8 @@ private:
     CascadeBacklog m_backlog;
     std::unique_ptr<HistoryJournal::Run> m_runJournal;
     QList<Failure> m_failures;
+    // The copies recorded here, as pending() names them, with their paths; main thread.
+    QHash<QString, QString> m_made;
     QStringList m_manifestFailures;
     std::optional<QString> m_historyNotSaved;
     // Shared with the worker.

@@ -313,15 +313,19 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                 onMainThread([this, entry, item, unjournaled] {
                     if (m_runJournal)
                         m_runJournal->taken();
+                    bool kept = true;
                     if (m_history) {
-                        if (m_history->addRecorded(entry, !unjournaled))
+                        kept = m_history->addRecorded(entry, !unjournaled);
+                        if (kept)
                             m_recorded.append(entry);
                         else if (!m_historyNotSaved)
                             m_historyNotSaved = unjournaled;
                     }
                     m_copiedPaths.append(entry.destinationPath);
-                    if (item && m_cascade)
+                    if (item && m_cascade && kept)
                         m_cascade->take(*item);
+                    else if (item && m_cascade)
+                        m_cascade->drop(*item);
                     // A file is verified once its copy at every destination is.
                     if (--m_copiesLeft[entry.sourceRelativePath] <= 0)
                         m_verifiedIDs.insert(entry.sourceRelativePath);

@@ -71,5 +71,36 @@ TEST(CascadeCommandTest, AKilledCascadeIsTakenUpByTheNextRun) {
     EXPECT_FALSE(QFile::exists(backlog));
 }
 
+// A first copy the history cannot keep is copied on to no backup: nothing counts on it. The
+// next offload makes the file again at both places, once each.
+TEST(CascadeCommandTest, AFirstCopyTheHistoryCannotKeepIsNotCascaded) {
+    Cli cli;
+    TempDir card, main, backup;
+    writeFile(card("DCIM/100TEST/A001.JPG"), "first photo");
+    const QString historyFolder = cli.home(".local/share/Stowly");
+    QDir().mkpath(historyFolder);
+    const QStringList offload{"offload",   card.path(),   "--to",      main.path(),
+                              "--cascade", backup.path(), "--project", "Shoot"};
+    {
+        ReadOnlyFolder readOnly(historyFolder);
+        if (!readOnly.isActive())
+            GTEST_SKIP() << "cannot make a folder read-only here";
+        const CliResult run = cli.run(offload);
+        EXPECT_EQ(run.status, 1) << run.errText().toStdString();
+        EXPECT_EQ(filesBelow(main.path()).size(), 1);
+        EXPECT_TRUE(filesBelow(backup.path()).isEmpty());
+    }
+    const CliResult again = cli.run(offload);
+    ASSERT_EQ(again.status, 0) << again.errText().toStdString();
+    EXPECT_EQ(filesBelow(main.path()).size(), 2) << "the copy nobody remembers is left alone";
+    const QStringList atBackup = filesBelow(backup.path());
+    ASSERT_EQ(atBackup.size(), 1);
+    const QJsonArray history = cli.run({"history", "--json"}).array();
+    ASSERT_EQ(history.size(), 2);
+    for (const QJsonValue& entry : history)
+        EXPECT_TRUE(QFile::exists(entry["destinationPath"].toString()));
+    EXPECT_TRUE(QFile::exists(backup(atBackup[0])));
+}
+
 } // namespace
 } // namespace stowly::test

@@ -81,15 +81,22 @@ TEST(CascadeQueueTest, WhatWasLeftIsMadeAtTheNextStart) {
     CascadeItem a = c.firstCopy("A.MP4", patternBytes(5000, 4));
     CascadeItem b = c.firstCopy("B.MP4", patternBytes(6000, 5));
     CascadeItem d = c.firstCopy("D.MP4", patternBytes(7000, 6));
-    for (CascadeItem* item : {&a, &b, &d}) {
+    CascadeItem e = c.firstCopy("E.MP4", patternBytes(8000, 7));
+    CascadeItem f = c.firstCopy("F.MP4", patternBytes(9000, 8));
+    for (CascadeItem* item : {&a, &b, &d, &e, &f}) {
         item->runStartedAt = run;
         item->xxh128 = xxh128Text(readFile(item->first.destinationPath));
     }
-    // The last program took all three on and made A's copy and proved it; B's copy was made
-    // and recorded, but not yet out of the backlog, when it stopped.
+    // The last program took all four on and made A's copy and proved it; B's copy was made
+    // and recorded, but not yet out of the backlog, when it stopped. E's first copy was never
+    // recorded: its backup is made with it when the card comes again, not from a copy nobody
+    // counts on. F is a program's that is still at work: it makes F's copy itself.
+    f.owner = c.history.journal()->startRun()->id();
     CascadeBacklog backlog(c.backlog);
-    for (const CascadeItem& item : {a, b, d})
+    for (const CascadeItem& item : {a, b, d, e, f})
         ASSERT_FALSE(backlog.add(item));
+    for (const CascadeItem& item : {a, b, d, f})
+        c.history.add(item.first, true);
     writeFile(c.dir("backup/Shoot/A.MP4"), patternBytes(5000, 4));
     ASSERT_FALSE(backlog.done(a, c.dir("backup"), true));
     const QString bAtBackup = c.dir("backup/Shoot/B.MP4");
@@ -105,6 +112,8 @@ TEST(CascadeQueueTest, WhatWasLeftIsMadeAtTheNextStart) {
     recorded.sort();
     EXPECT_EQ(recorded, QStringList({"Shoot/B.MP4", "Shoot/D.MP4"})) << "each once";
     EXPECT_EQ(readFile(c.dir("backup/Shoot/D.MP4")), patternBytes(7000, 6));
+    EXPECT_FALSE(QFile::exists(c.dir("backup/Shoot/E.MP4")));
+    EXPECT_FALSE(QFile::exists(c.dir("backup/Shoot/F.MP4")));
     EXPECT_TRUE(queue.failures().isEmpty());
 
     // One generation at the backup, named as the run's own, holds the files of the whole run.
@@ -113,6 +122,7 @@ TEST(CascadeQueueTest, WhatWasLeftIsMadeAtTheNextStart) {
     const QByteArray manifest = readFile(c.dir("backup/ascmhl/" + manifests.first()));
     for (const char* file : {"Shoot/A.MP4", "Shoot/B.MP4", "Shoot/D.MP4"})
         EXPECT_TRUE(manifest.contains(file)) << file;
+    EXPECT_FALSE(manifest.contains("Shoot/E.MP4"));
     EXPECT_TRUE(manifest.contains("<process>transfer</process>"));
     EXPECT_TRUE(manifest.contains("Card “A7SIII” (CARDID), copied from its first copy in " +
                                   c.dir("first").toUtf8()));
