@@ -112,7 +112,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::format(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    ModelHost host(signals, invocation.allowsPasswordPrompt);
+    ModelHost host(signals, {.allowPasswordPrompt = invocation.allowsPasswordPrompt});
     AppModel& model = host.model();
     const std::optional<CardVolume> wanted = cardTargetOrReport(invocation.card, model, console);
     if (!wanted)
@@ -178,7 +178,7 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
 }
 
 int CardCommands::eject(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    ModelHost host(signals, invocation.allowsPasswordPrompt);
+    ModelHost host(signals, {.allowPasswordPrompt = invocation.allowsPasswordPrompt});
     AppModel& model = host.model();
     const std::optional<CardVolume> card = cardTargetOrReport(invocation.card, model, console);
     if (!card)
@@ -198,7 +198,7 @@ int CardCommands::eject(const Invocation& invocation, Console& console, SignalWa
 }
 
 int CardCommands::mount(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    ModelHost host(signals, invocation.allowsPasswordPrompt);
+    ModelHost host(signals, {.allowPasswordPrompt = invocation.allowsPasswordPrompt});
     AppModel& model = host.model();
     const QString wanted = invocation.card;
     const QString device = QFileInfo(wanted).canonicalFilePath();

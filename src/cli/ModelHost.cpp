@@ -11,15 +11,17 @@
 
 namespace stowly {
 
-ModelHost::ModelHost(SignalWatcher& signals, bool allowPasswordPrompt, bool followsCards)
-    : m_signals(signals) {
+ModelHost::ModelHost(SignalWatcher& signals) : ModelHost(signals, Options{}) {}
+
+ModelHost::ModelHost(SignalWatcher& signals, Options options) : m_signals(signals) {
     AppPlatform platform;
-    platform.allowsAuthorizationPrompts = allowPasswordPrompt;
-    if (allowPasswordPrompt)
+    platform.allowsAuthorizationPrompts = options.allowPasswordPrompt;
+    if (options.allowPasswordPrompt)
         m_passwordAgent = std::make_unique<TerminalPasswordAgent>();
     platform.usesNotifications = false;
     // Cards are picked by the command, never by their appearing, unless it follows them.
-    platform.followsMountedCards = followsCards;
+    platform.followsMountedCards = options.followsCards;
+    platform.takesUpCascades = options.copies;
     m_model = AppLaunch::makeModel(AppStores{}, std::move(platform), false);
     m_model->setFrontEnd(&m_frontEnd);
 }

@@ -28,10 +28,16 @@ public:
 class ModelHost : public QObject {
     Q_OBJECT
 public:
-    // allowPasswordPrompt lets the system ask for a password on the terminal; followsCards
-    // makes the model take cards as they come and go (a station), not only as commands name them.
-    explicit ModelHost(SignalWatcher& signals, bool allowPasswordPrompt = false,
-                       bool followsCards = false);
+    struct Options {
+        // Lets the system ask for a password on the terminal.
+        bool allowPasswordPrompt = false;
+        // The model takes cards as they come and go (a station), not only as commands name them.
+        bool followsCards = false;
+        // The command copies: it takes up the cascaded copies an earlier program left.
+        bool copies = false;
+    };
+    explicit ModelHost(SignalWatcher& signals);
+    ModelHost(SignalWatcher& signals, Options options);
     ~ModelHost() override;
 
     AppModel& model() const { return *m_model; }

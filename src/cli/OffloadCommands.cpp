@@ -124,8 +124,8 @@ std::variant<PreparedRun, int> prepareCard(ModelHost& host, const CardVolume& ca
 }
 
 std::variant<PreparedRun, int> prepare(const Invocation& invocation, Console& console,
-                                       SignalWatcher& signals) {
-    auto host = std::make_unique<ModelHost>(signals);
+                                       SignalWatcher& signals, bool copies) {
+    auto host = std::make_unique<ModelHost>(signals, ModelHost::Options{.copies = copies});
     AppModel& model = host->model();
     if (const std::optional<QString>& error = model.history().lastError())
         console.message(*error);
@@ -183,7 +183,7 @@ int blockedStatus(const PreparedRun& run) {
 } // namespace
 
 int OffloadCommands::scan(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    auto prepared = prepare(invocation, console, signals);
+    auto prepared = prepare(invocation, console, signals, false);
     if (const int* status = std::get_if<int>(&prepared))
         return *status;
     const PreparedRun& run = std::get<PreparedRun>(prepared);
@@ -200,7 +200,7 @@ int OffloadCommands::scan(const Invocation& invocation, Console& console, Signal
 }
 
 int OffloadCommands::plan(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    auto prepared = prepare(invocation, console, signals);
+    auto prepared = prepare(invocation, console, signals, false);
     if (const int* status = std::get_if<int>(&prepared))
         return *status;
     const PreparedRun& run = std::get<PreparedRun>(prepared);
@@ -281,7 +281,7 @@ int worst(int a, int b) {
 // Several cards through the queue: each is scanned and given the run's choices, then all are
 // handed over at once; those whose copies land on one drive take turns.
 int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    ModelHost host(signals);
+    ModelHost host(signals, {.copies = true});
     AppModel& model = host.model();
     if (const std::optional<QString>& error = model.history().lastError())
         console.message(*error);
@@ -357,8 +357,7 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
     host.waitUntil(
         [&] {
             return model.queue().isEmpty() && !model.devices().isEjecting() &&
-                   !model.isRunningAfterwards() &&
-                   (cascade.isIdle() || signals.wasInterrupted());
+                   !model.isRunningAfterwards() && (cascade.isIdle() || signals.wasInterrupted());
         },
         false);
 
@@ -391,7 +390,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
                              SignalWatcher& signals) {
     if (invocation.cards.size() > 1)
         return offloadSeveral(invocation, console, signals);
-    auto prepared = prepare(invocation, console, signals);
+    auto prepared = prepare(invocation, console, signals, true);
     if (const int* status = std::get_if<int>(&prepared))
         return *status;
     PreparedRun& run = std::get<PreparedRun>(prepared);

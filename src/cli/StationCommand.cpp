@@ -96,7 +96,9 @@ std::optional<std::optional<OffloadRule>> everyCardRule(const Invocation& invoca
 } // namespace
 
 int StationCommand::run(const Invocation& invocation, Console& console, SignalWatcher& signals) {
-    ModelHost host(signals, invocation.allowsPasswordPrompt, true);
+    ModelHost host(signals, {.allowPasswordPrompt = invocation.allowsPasswordPrompt,
+                             .followsCards = true,
+                             .copies = true});
     AppModel& model = host.model();
     if (const std::optional<QString>& error = model.history().lastError())
         console.message(*error);

@@ -83,6 +83,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts));
     m_durationReader = platform.durationReader;
     m_sleepInhibitor = platform.sleepInhibitor;
+    m_takesUpCascades = platform.takesUpCascades;
     // Beside the history, whose copies it completes.
     m_cascade = std::make_unique<CascadeQueue>(m_history.get(),
                                                QFileInfo(m_history->filePath()).absolutePath() +
@@ -194,7 +195,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     if (!m_history->isLoaded()) {
         connect(m_history.get(), &History::loaded, this, &AppModel::historyLoaded);
         m_history->loadInBackground();
-    } else {
+    } else if (m_takesUpCascades) {
         m_cascade->resume();
     }
     if (startWatching) {

@@ -308,6 +308,7 @@ private:
     std::unique_ptr<AutomaticOffload> m_automatic;
     std::shared_ptr<DurationReading> m_durationReader;
     std::shared_ptr<SleepInhibitor> m_sleepInhibitor;
+    bool m_takesUpCascades = true;
     // Asked for once per copy or erase (a system that gives none is not asked again), held
     // until it ends.
     std::optional<std::unique_ptr<SleepInhibitor::Hold>> m_copyingHold;

@@ -17,7 +17,8 @@ namespace stowly {
 void AppModel::historyLoaded() {
     Q_EMIT historyLoadingChanged();
     // What the cascade left when the program last stopped goes on.
-    m_cascade->resume();
+    if (m_takesUpCascades)
+        m_cascade->resume();
     // Cards that came while it was read wait for it to be scanned.
     QList<CardDesk*> waiting;
     for (const auto& desk : m_desks)

@@ -29,6 +29,10 @@ struct AppPlatform {
     // Whether a card that appears is selected and prompted for; off where a command picks the
     // card (the command line).
     bool followsMountedCards = true;
+    // Whether the cascaded copies a program left unmade are taken up here (the desktop, a
+    // command that copies); a command that only looks leaves them to one that copies, as it
+    // ends before they could be made.
+    bool takesUpCascades = true;
 
     // Gives each part left empty (but the disk tool) this computer's own.
     void fillDefaults();
