@@ -36,8 +36,11 @@ NameClaim::NameClaim(const QStringList& folders, const QString& fileName,
     std::vector<Folder> opened;
     for (const QString& path : folders) {
         Folder folder;
-        folder.handle.reset(
-            ::open(fileNames::encode(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        // A folder left unlocked lets another run take the name under this one's feet; an
+        // open that failed once (a disk that stumbled) is tried again.
+        for (int attempt = 0; attempt < 3 && !folder.handle.isOpen(); ++attempt)
+            folder.handle.reset(
+                ::open(fileNames::encode(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         struct stat info;
         if (folder.handle.isOpen() && ::fstat(folder.handle.get(), &info) == 0) {
             folder.device = info.st_dev;
