@@ -221,8 +221,7 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
 void Campaign::runCase(int number, const QString& folder, std::mt19937_64& random) {
     const bool kills = number % 2 == 1;
     const bool pair = number % 3 == 0;
-    const bool cascade = std::bernoulli_distribution(0.5)(random) &&
-                         (!pair || m_options.pairCascades) && (kills || m_options.faultCascades);
+    const bool cascade = std::bernoulli_distribution(0.5)(random);
     m_cascading = cascade;
     ++(kills ? m_tally.killCases : m_tally.faultCases);
     if (pair)
@@ -380,9 +379,15 @@ int Campaign::run() {
             continue;
         std::mt19937_64 random = caseRandom(m_options.seed, number);
         const QString folder = scratch.filePath(QStringLiteral("case-%1").arg(number));
+        const qint64 violationsBefore = m_tally.violations;
         runCase(number, folder, random);
-        if (!m_options.keepFolders)
+        if (m_tally.violations > violationsBefore) {
+            // What the case left is what tells how it went wrong.
+            scratch.setAutoRemove(false);
+            std::printf("Kept %s\n", qPrintable(folder));
+        } else if (!m_options.keepFolders) {
             QDir(folder).removeRecursively();
+        }
         if ((m_tally.killCases + m_tally.faultCases) % 25 == 0)
             printTally(clock.elapsed(), false);
     }

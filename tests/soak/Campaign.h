@@ -23,10 +23,6 @@ struct CampaignOptions {
     qint64 kills = 0;
     qint64 faults = 0;
     int smallFiles = 0;
-    // Cases of two cards, and fault cases, cascade too; the quick round leaves them out, for the
-    // fault they still find now and then (see the README's fault campaign).
-    bool pairCascades = true;
-    bool faultCascades = true;
     int largeFiles = 0;
     qint64 largestSize = 0;
     QString program;

@@ -209,7 +209,9 @@ QList<Problem> CaseInspector::checkComplete() {
                 problems << Problem{
                     "a card file is not recorded once",
                     QString("%1%2 is recorded %3").arg(file.relativePath, of, times.join(", "))};
-            else if (roots.size() > 1 && at[1] != at[0])
+            // Unless its name there is taken by a copy a run said it could not remember.
+            else if (roots.size() > 1 && at[1] != at[0] &&
+                     !m_unremembered.contains(roots[1] + u'/' + at[0][0]))
                 problems << Problem{"a backup copy is not where its first copy is",
                                     QString("%1%2 is recorded as %3 at the destination, but as "
                                             "%4 at the backup")
