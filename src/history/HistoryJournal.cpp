@@ -187,6 +187,8 @@ QString HistoryJournal::runLockPath(const QString& run) const {
 
 bool HistoryJournal::holdRunLock() {
     const std::lock_guard guard(m_runLockMutex);
+    if (m_runLockFd >= 0)
+        return true;
     AtomicFile::makeFolder(m_historyPath.left(m_historyPath.lastIndexOf(u'/')));
     for (int attempt = 0; attempt < 3 && m_runLockFd < 0; ++attempt) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);

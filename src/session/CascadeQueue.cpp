@@ -158,12 +158,7 @@ void CascadeQueue::settleWithHistory(CascadeBacklog::Contents& contents) {
     // Its first copy's record was lost (the history failed as it was made): its backups are
     // made with it at the next offload, not from a copy nobody counts on.
     for (const CascadeItem& item : unremembered) {
-        Log::info(Log::Category::app,
-                  QStringLiteral("Left the backups of %1 to the next offload: the history doesn’t "
-                                 "know that copy")
-                      .arg(item.first.destinationPath));
-        for (const QString& root : item.roots)
-            m_backlog.done(item, root, false);
+        leaveToNextOffload(item, "the history doesn’t know that copy");
         contents.items.removeOne(item);
     }
     contents.items.removeIf([](const CascadeItem& item) { return item.roots.isEmpty(); });
@@ -200,11 +195,13 @@ void CascadeQueue::take(const CascadeItem& item) {
 }
 
 void CascadeQueue::drop(const CascadeItem& item) {
-    Log::info(Log::Category::app,
-              QStringLiteral("Left the backups of %1 to the next offload: the history couldn’t "
-                             "keep that copy")
-                  .arg(item.first.destinationPath));
     std::lock_guard lock(m_backlogMutex);
+    leaveToNextOffload(item, "the history couldn’t keep that copy");
+}
+
+void CascadeQueue::leaveToNextOffload(const CascadeItem& item, const char* why) {
+    Log::info(Log::Category::app, QStringLiteral("Left the backups of %1 to the next offload: %2")
+                                      .arg(item.first.destinationPath, QString::fromUtf8(why)));
     for (const QString& root : item.roots)
         m_backlog.done(item, root, false);
 }

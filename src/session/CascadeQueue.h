@@ -90,6 +90,8 @@ Q_SIGNALS:
     void idle();
 
 private:
+    // Gives the item's backups up in the backlog (its lock held), for the next offload to make.
+    void leaveToNextOffload(const CascadeItem& item, const char* why);
     // One backup's end of a file: its record, or why it was not made.
     struct Outcome {
         QString root;

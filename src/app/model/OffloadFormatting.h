@@ -43,13 +43,13 @@ QString summaryLine(const OffloadSummary& summary);
 QString finishedTitle(const OffloadSummary& summary, bool cardReadThrough = true);
 // The summary line, and that the card may be pulled when it was ejected afterwards.
 QString finishedSubtitle(const OffloadSummary& summary, bool cardEjected);
+// The copies are made and proved, but the history could not keep them.
+QString historyNotSavedLine(const QString& why);
 // What went wrong, one line each: the card that went away ("“A7SIII” was removed before 4
 // files were copied. Put it back in to copy the rest.") with its files under it, indented,
 // then each failed copy and each record that could not be written.
 // A card that could not be read all through says so first, then a history that could not keep
 // the copies.
-// The copies are made and proved, but the history could not keep them.
-QString historyNotSavedLine(const QString& why);
 QStringList problemLines(const OffloadSummary& summary, const QString& cardName,
                          const std::optional<QString>& readFailure = std::nullopt);
 } // namespace OffloadFormatting
