@@ -68,7 +68,11 @@ void CascadeCopy::write(const Copier::OnBytes& onBytes, CopyBuffers& buffers) {
         for (const QString& target : m_targets)
             m_journal->copying(target, m_item.first.sourceKey);
     m_when = QDateTime::currentDateTimeUtc();
+    // The backup's drive sets the pace: read faster, the first copy's drive and the memory would
+    // be taken from the card's run, which is still copying beside it.
     Copier::Checks checks;
+    checks.writeBehind = 4 * Copier::chunkSize;
+    checks.sourceFromDevice = true;
     if (!m_item.xxh128.isEmpty()) {
         m_xxh128 = std::make_shared<Xxh128>();
         checks.tap = [hash = m_xxh128](const char* data, qsizetype size) {

@@ -56,10 +56,13 @@ struct Checks {
     bool verifySource = false;
     // Runs before that second read.
     std::function<void()> onVerifyingSource;
-    // The destination whose copy is read again right after it is proved (backups cascade from
-    // it): its pages stay in memory where the proof can read the device around them, so that
-    // read does not go back to a drive busy with the next copy.
-    QString keepCached;
+    // When above zero, a copy waits for its device once it has written this many bytes more
+    // than the device took, and lets go of what the device has: a slow drive then paces the
+    // reads instead of filling memory in bursts that a faster copy beside it has to wait for.
+    qint64 writeBehind = 0;
+    // The source is read from its device, around the cache, so that it takes no memory from
+    // the copies beside it.
+    bool sourceFromDevice = false;
 };
 
 // copyAndVerify to several destinations from one read of the source: each chunk is hashed

@@ -45,8 +45,7 @@ CopyRun::CopyRun(const QByteArray& source, const QStringList& destinations, std:
     : m_source(source), m_stop(std::move(stop)), m_checks(checks),
       m_sourceName(fileNames::nameOf(source)) {
     for (const QString& destination : destinations)
-        m_targets.push_back(
-            std::make_unique<CopyTarget>(destination, calls, destination == checks.keepCached));
+        m_targets.push_back(std::make_unique<CopyTarget>(destination, calls, checks.writeBehind));
 }
 
 QList<CopyResult> CopyRun::run(const Copier::OnBytes& onBytes, const Copier::OnVerifyAt& onVerify,
@@ -81,6 +80,9 @@ bool CopyRun::copy(const Copier::OnBytes& onBytes, CopyBuffers& buffers,
                     .arg(m_sourceName),
                 errno);
         ::posix_fadvise(m_sourceFd.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+        if (m_checks.sourceFromDevice)
+            deviceReads::readFromDevice(m_sourceFd.get(),
+                                        PipelinedReader::pieceSizeFor(buffers.chunkSize()));
         const std::optional<SourceState> before = SourceState::of(m_sourceFd.get());
 
         Sha256 hash;

@@ -17,8 +17,8 @@
 
 namespace stowly {
 
-CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls, bool keepCached)
-    : m_calls(calls), m_keepCached(keepCached) {
+CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls, qint64 writeBehind)
+    : m_calls(calls), m_writeBehind(writeBehind) {
     const qsizetype slash = destination.lastIndexOf(u'/');
     m_folder = fileNames::encode(slash < 0    ? QStringLiteral(".")
                                  : slash == 0 ? QStringLiteral("/")
@@ -57,8 +57,23 @@ void CopyTarget::write(const char* data, qsizetype size) {
 
 void CopyTarget::startWriteBack(qint64 offset, qint64 length) {
     // Errors surface at the flush.
-    if (live())
-        ::sync_file_range(m_partialFd.get(), offset, length, SYNC_FILE_RANGE_WRITE);
+    if (!live())
+        return;
+    const int fd = m_partialFd.get();
+    ::sync_file_range(fd, offset, length, SYNC_FILE_RANGE_WRITE);
+    const qint64 settle = offset + length - m_writeBehind;
+    if (m_writeBehind <= 0 || settle <= m_settled)
+        return;
+    // Waiting takes the file's write error, which the flush would then no longer see.
+    if (::sync_file_range(fd, m_settled, settle - m_settled,
+                          SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                              SYNC_FILE_RANGE_WAIT_AFTER) != 0) {
+        fail(CopyFailure::system(
+            QCoreApplication::translate("Copier", "Couldn’t write %1").arg(m_partialName), errno));
+        return;
+    }
+    ::posix_fadvise(fd, m_settled, settle - m_settled, POSIX_FADV_DONTNEED);
+    m_settled = settle;
 }
 
 void CopyTarget::flush() {
@@ -162,10 +177,8 @@ std::optional<CopyFailure> CopyTarget::flushPartial() {
             QCoreApplication::translate("Copier", "Couldn’t flush %1 to the disk")
                 .arg(m_partialName),
             errno);
-    // Everything is on the device now, so every page of the copy is clean and can go, unless
-    // it is to be read again soon.
-    if (!m_keepCached)
-        deviceReads::dropCachedPages(m_partialFd.get());
+    // Everything is on the device now, so every page of the copy is clean and can go.
+    deviceReads::dropCachedPages(m_partialFd.get());
     if (m_partialFd.close() != 0)
         return CopyFailure::system(
             QCoreApplication::translate("Copier", "Couldn’t close %1").arg(m_partialName), errno);
@@ -201,7 +214,7 @@ std::optional<CopyFailure> CopyTarget::readPartialBack(const QString& digest, Co
     }
 
     const bool bypassing = deviceReads::readFromDevice(
-        m_readBackFd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()), m_keepCached);
+        m_readBackFd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()));
     int error = ::lseek(m_readBackFd.get(), from, SEEK_SET) == from ? 0 : errno;
     if (error == 0)
         error = deviceReads::hashFile(m_readBackFd.get(), buffers, *hash);

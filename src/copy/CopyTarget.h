@@ -20,8 +20,8 @@ namespace stowly {
 // destroying a target that did not finish cleans up after it.
 class CopyTarget {
 public:
-    // `keepCached`: see Copier::Checks.
-    CopyTarget(const QString& destination, const FolderCalls& calls, bool keepCached = false);
+    // `writeBehind`: see Copier::Checks.
+    CopyTarget(const QString& destination, const FolderCalls& calls, qint64 writeBehind = 0);
     ~CopyTarget();
     CopyTarget(const CopyTarget&) = delete;
     CopyTarget& operator=(const CopyTarget&) = delete;
@@ -72,7 +72,9 @@ private:
     QString m_partialName;
 
     FileDescriptor m_folderFd;
-    bool m_keepCached = false;
+    qint64 m_writeBehind = 0;
+    // Everything before this offset is on the device.
+    qint64 m_settled = 0;
     FileDescriptor m_partialFd;
     // Holds the partial file's inode for the whole copy. Some file systems (FUSE without
     // stable inode numbers) give a file a new number once nothing holds it, which would make

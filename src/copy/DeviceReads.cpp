@@ -31,9 +31,7 @@ void dropCachedPages(int fd) {
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 }
 
-bool readFromDevice(int fd, qsizetype unit, bool keepCached) {
-    if (keepCached && canBypassCache(fd, unit) && bypassCache(fd))
-        return true;
+bool readFromDevice(int fd, qsizetype unit) {
     dropCachedPages(fd);
     return canBypassCache(fd, unit) && bypassCache(fd);
 }

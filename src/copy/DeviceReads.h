@@ -15,9 +15,9 @@ void dropCachedPages(int fd);
 
 // Makes the coming reads of `fd` come from the device: they bypass the cache where the file
 // system allows it, and the file's cached pages are dropped in any case, which after a
-// completed flush leaves none; with `keepCached`, only when the reads cannot bypass them.
-// Returns whether reads bypass the cache, in which case the pages need no dropping afterwards.
-bool readFromDevice(int fd, qsizetype unit, bool keepCached = false);
+// completed flush leaves none. Returns whether reads bypass the cache, in which case the pages
+// need no dropping afterwards.
+bool readFromDevice(int fd, qsizetype unit);
 // Whether reads of `fd` bypass the cache now (a short read may have switched it off since).
 bool bypassesCache(int fd);
 

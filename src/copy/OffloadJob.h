@@ -32,9 +32,6 @@ struct OffloadJob {
     bool verifySource = false;
     // Take the XXH3-128 of every file from the same read as SHA-256, for the ASC MHL histories.
     bool xxh128 = false;
-    // Files, by their relative path on the card, whose copy at the destination backups cascade
-    // from as soon as it is proved: it stays in memory (see Copier::Checks::keepCached).
-    QSet<QString> cascading;
     // When the run began: one time for every record the run writes.
     QDateTime startedAt;
 

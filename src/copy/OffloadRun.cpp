@@ -233,10 +233,7 @@ void OffloadRun::prepare(File& file, const Copier::Checks& checks) {
     file.noted.resize(file.liveIndex.size());
     if (live.isEmpty())
         return;
-    Copier::Checks fileChecks = checks;
-    if (m_job.cascading.contains(clip.relativePath))
-        fileChecks.keepCached = joinPath(joinPath(m_job.destination, planned.folder), claim.name());
-    file.copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, fileChecks);
+    file.copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, checks);
     file.copy->create();
 }
 

@@ -10,7 +10,9 @@
 #include <QMetaObject>
 
 #include <chrono>
+#include <linux/ioprio.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace stowly {
@@ -275,9 +277,13 @@ void CascadeQueue::bytesCopied(qint64 count, qsizetype copies) {
 
 namespace {
 
-// The card's own copies come first: a cascade is not what holds the card in its reader.
+// The card's own copies come first: a cascade is not what holds the card in its reader. Its
+// reads of the first copy wait while that drive is busy with the card's run (where the drive's
+// scheduler heeds it); the scheduler's aging keeps them from waiting for ever.
 void yieldToRuns() {
     ::setpriority(PRIO_PROCESS, pid_t(::gettid()), 19);
+    ::syscall(SYS_ioprio_set, IOPRIO_WHO_PROCESS, ::gettid(),
+              IOPRIO_PRIO_VALUE(IOPRIO_CLASS_IDLE, 0));
 }
 
 } // namespace

@@ -225,7 +225,6 @@ QHash<QString, QStringList> splitCascades(OffloadJob& job, const QStringList& ca
         if (later.isEmpty())
             continue;
         job.missingAt.insert(file, roots);
-        job.cascading.insert(file);
         cascading.insert(file, later);
     }
     return cascading;
