@@ -3,7 +3,7 @@
 #include "base/Background.h"
 #include "media/MediaCategory.h"
 #include "ui/stages/StageStyle.h"
-#include "ui/thumbnails/ThumbnailRenderer.h"
+#include "ui/thumbnails/DecoderClient.h"
 
 #include <QAudioOutput>
 #include <QCloseEvent>
@@ -106,7 +106,7 @@ void PreviewWindow::render() {
         this,
         [path](std::stop_token stop) {
             // Drawn once for a large screen, then only scaled to the window.
-            return ThumbnailRenderer::render(path, ThumbnailRenderer::previewPixelEdge, stop);
+            return DecoderClient::draw(path, DecoderClient::previewPixelEdge, stop);
         },
         [this](std::optional<QImage> image) {
             m_image = image.value_or(QImage());

@@ -4,7 +4,7 @@
 #include "media/Clip.h"
 #include "media/MediaPreviewSupport.h"
 #include "ui/thumbnails/ThumbnailKey.h"
-#include "ui/thumbnails/ThumbnailRenderer.h"
+#include "ui/thumbnails/DecoderClient.h"
 
 #include <algorithm>
 #include <utility>
@@ -20,7 +20,7 @@ struct ThumbnailProvider::Job {
 };
 
 ThumbnailProvider::ThumbnailProvider(Render render, QObject* parent)
-    : QObject(parent), m_render(render ? std::move(render) : Render(&ThumbnailRenderer::render)),
+    : QObject(parent), m_render(render ? std::move(render) : Render(&DecoderClient::draw)),
       m_cache(maxCachedImages, maxCacheCost), m_limiter(concurrentRenders) {}
 
 ThumbnailProvider::~ThumbnailProvider() {

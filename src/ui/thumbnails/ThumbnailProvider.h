@@ -37,7 +37,7 @@ public:
     static constexpr qsizetype maxCachedImages = 800;
     static constexpr qint64 maxCacheCost = 96 * 1024 * 1024;
 
-    // Without a render function, ThumbnailRenderer::render draws.
+    // Without a render function, the decoding helpers draw (DecoderClient).
     explicit ThumbnailProvider(Render render = {}, QObject* parent = nullptr);
     ~ThumbnailProvider() override;
 

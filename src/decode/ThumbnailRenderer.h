@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 
 #include <optional>
 #include <stop_token>
@@ -12,14 +13,14 @@ namespace stowly {
 // libheif (HEIF/HEIC) or the preview a raw file embeds, videos as a frame a little way in.
 // Thread-safe and read-only: it opens files for reading only and writes nothing anywhere.
 struct ThumbnailRenderer {
-    // A good edge for the preview window.
-    static constexpr int previewPixelEdge = 2560;
-
     // The file at `path` (the file system's bytes) fitted within a square of `pixelEdge`,
     // aspect kept, never enlarged, upright; none when it cannot be drawn or `stop` was
     // requested.
     static std::optional<QImage> render(const QByteArray& path, int pixelEdge,
                                         std::stop_token stop = {});
+    // The same for a file already open for reading, known by `fileName` (for its extension).
+    static std::optional<QImage> renderOpen(int fileDescriptor, const QString& fileName,
+                                            int pixelEdge);
 };
 
 } // namespace stowly

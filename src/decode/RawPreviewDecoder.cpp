@@ -1,6 +1,6 @@
-#include "ui/thumbnails/RawPreviewDecoder.h"
+#include "decode/RawPreviewDecoder.h"
 
-#include "ui/thumbnails/ImageFitting.h"
+#include "decode/ImageFitting.h"
 
 #include <QBuffer>
 #include <QTransform>

@@ -1,4 +1,4 @@
-#include "ui/thumbnails/ThumbnailRenderer.h"
+#include "decode/ThumbnailRenderer.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
-#include "ui/thumbnails/VideoFrameDecoder.h"
+#include "decode/VideoFrameDecoder.h"
 
-#include "ui/thumbnails/ImageFitting.h"
+#include "decode/ImageFitting.h"
 
 #include <QTransform>
 

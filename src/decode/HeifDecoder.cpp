@@ -1,6 +1,6 @@
-#include "ui/thumbnails/HeifDecoder.h"
+#include "decode/HeifDecoder.h"
 
-#include "ui/thumbnails/ImageFitting.h"
+#include "decode/ImageFitting.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "ui/thumbnails/ImageFitting.h"
+#include "decode/ImageFitting.h"
 
 #include <QImageReader>
 

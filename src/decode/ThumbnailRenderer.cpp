@@ -1,12 +1,12 @@
-#include "ui/thumbnails/ThumbnailRenderer.h"
+#include "decode/ThumbnailRenderer.h"
 
+#include "base/DecodeWire.h"
 #include "base/FileNames.h"
+#include "decode/HeifDecoder.h"
+#include "decode/ImageFitting.h"
+#include "decode/RawPreviewDecoder.h"
+#include "decode/VideoFrameDecoder.h"
 #include "media/MediaCategory.h"
-#include "ui/thumbnails/HeifDecoder.h"
-#include "ui/thumbnails/ImageFitting.h"
-#include "ui/thumbnails/RawPreviewDecoder.h"
-#include "ui/thumbnails/ThumbnailKey.h"
-#include "ui/thumbnails/VideoFrameDecoder.h"
 
 #include <QFile>
 
@@ -51,14 +51,12 @@ bool isPlainFile(const QByteArray& path) {
     return ::stat(path.constData(), &facts) == 0 && S_ISREG(facts.st_mode);
 }
 
-} // namespace
-
-std::optional<QImage> ThumbnailRenderer::render(const QByteArray& path, int pixelEdge,
-                                                std::stop_token stop) {
-    const int edge = std::clamp(pixelEdge, 1, ThumbnailKey::maxPixelEdge);
+// The decoders open `path` themselves; `extension` says which of them the file is for.
+std::optional<QImage> draw(const QByteArray& path, const QString& extension, int pixelEdge,
+                           std::stop_token stop) {
+    const int edge = std::clamp(pixelEdge, 1, decodeWire::maxEdge);
     if (stop.stop_requested() || !isPlainFile(path))
         return std::nullopt;
-    const QString extension = mediaCategory::extensionOf(fileNames::decode(path));
     std::optional<QImage> image;
     if (mediaCategory::classify(extension) == MediaCategory::video)
         image = VideoFrameDecoder::decode(path, edge, stop);
@@ -73,6 +71,21 @@ std::optional<QImage> ThumbnailRenderer::render(const QByteArray& path, int pixe
     if (stop.stop_requested() || !image || image->isNull())
         return std::nullopt;
     return image;
+}
+
+} // namespace
+
+std::optional<QImage> ThumbnailRenderer::render(const QByteArray& path, int pixelEdge,
+                                                std::stop_token stop) {
+    return draw(path, mediaCategory::extensionOf(fileNames::decode(path)), pixelEdge,
+                std::move(stop));
+}
+
+std::optional<QImage> ThumbnailRenderer::renderOpen(int fileDescriptor, const QString& fileName,
+                                                    int pixelEdge) {
+    // The decoders reopen it through the process's own table, read-only as it was given.
+    return draw("/proc/self/fd/" + QByteArray::number(fileDescriptor),
+                mediaCategory::extensionOf(fileName), pixelEdge, {});
 }
 
 } // namespace stowly

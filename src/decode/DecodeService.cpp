@@ -1,0 +1,34 @@
+#include "decode/DecodeService.h"
+
+#include "base/DecodeWire.h"
+#include "decode/ThumbnailRenderer.h"
+
+#include <unistd.h>
+
+namespace stowly {
+
+void DecodeService::serve(int socket) {
+    for (;;) {
+        const auto request = decodeWire::receiveRequest(socket);
+        if (!request)
+            return;
+        const auto& [what, file] = *request;
+        decodeWire::Answer answer;
+        if (what.edge >= 1 && what.edge <= decodeWire::maxEdge)
+            if (const std::optional<QImage> image =
+                    ThumbnailRenderer::renderOpen(file, what.fileName, what.edge)) {
+                const QImage pixels = image->convertToFormat(QImage::Format_ARGB32);
+                answer.drawn = true;
+                answer.width = pixels.width();
+                answer.height = pixels.height();
+                answer.bytesPerLine = int(pixels.bytesPerLine());
+                answer.pixels = QByteArray(reinterpret_cast<const char*>(pixels.constBits()),
+                                           pixels.sizeInBytes());
+            }
+        ::close(file);
+        if (!decodeWire::sendAnswer(socket, answer))
+            return;
+    }
+}
+
+} // namespace stowly

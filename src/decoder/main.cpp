@@ -1,0 +1,55 @@
+// stowly-decoder: draws card files for the window, confined, in a process of its own, so that a
+// file that crashes or hangs a decoder takes nothing else with it. The program that starts it
+// passes a Unix socket as descriptor 3 and sends each file as an open descriptor.
+
+#include "decode/DecodeService.h"
+#include "decode/DecoderSandbox.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int socketDescriptor = 3;
+
+// What the confinement leaves this process able to do, one line each, for the tests.
+int reportConfinement() {
+    QTextStream out(stdout);
+    const int network = ::socket(AF_INET, SOCK_STREAM, 0);
+    out << "network: " << (network < 0 ? "refused" : "allowed") << '\n';
+    const int written = ::open("/tmp", O_WRONLY | O_TMPFILE, 0600);
+    out << "writing files: " << (written < 0 ? "refused" : "allowed") << '\n';
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    out << "starting processes: " << (child < 0 ? "refused" : "allowed") << '\n';
+    const int read = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    out << "reading files: " << (read < 0 ? "refused" : "allowed") << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Ends with the program that started it.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    QCoreApplication app(argc, argv);
+    stowly::decoderSandbox::warmUp();
+    const QStringList missing = stowly::decoderSandbox::confine();
+    for (const QString& gap : missing)
+        QTextStream(stderr) << "stowly-decoder: " << gap << '\n';
+    if (app.arguments().contains(QStringLiteral("--report-confinement")))
+        return reportConfinement();
+    if (::getppid() == 1 || ::fcntl(socketDescriptor, F_GETFD) < 0) {
+        QTextStream(stderr) << "stowly-decoder: started by Stowly only\n";
+        return 2;
+    }
+    stowly::DecodeService::serve(socketDescriptor);
+    return 0;
+}
