@@ -45,6 +45,9 @@ public:
     std::optional<QImage> cached(const ThumbnailKey& key) const;
     // True when the file could not be drawn at that key; it is not tried again.
     bool hasFailed(const ThumbnailKey& key) const;
+    // Files being drawn now, and those that could not be drawn since the start.
+    qsizetype drawing() const { return m_jobs.size(); }
+    qsizetype failures() const { return m_failed.size(); }
 
     // Calls done once, later, on the main thread with the image or none: none for files
     // without thumbnails, in placeholder mode and for files that cannot be drawn. Requests for
