@@ -2,7 +2,7 @@
 #include "BenchSupport.h"
 
 #include "media/DurationScanner.h"
-#include "media/FFmpegDurationReader.h"
+#include "media/HelperDurationReader.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,7 +21,7 @@ public:
         ++readings;
         return real.duration(url);
     }
-    FFmpegDurationReader real;
+    HelperDurationReader real;
     std::atomic<int> readings{0};
 };
 

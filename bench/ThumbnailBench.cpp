@@ -1,12 +1,13 @@
 // What drawing in a confined helper costs the grid. A card of 200 photos (12-megapixel JPEGs,
 // as a camera writes them) in the page cache; the grid's thumbnail provider draws every one at
 // 256 pixels, four at a time, first with the decoders in this process and then through the
-// decoding helpers (started anew for each turn, as for a new card), alternating, five turns.
+// decoding helpers (started anew for each turn), alternating, five turns.
 
 #include "BenchSupport.h"
 
 #include "decode/ThumbnailRenderer.h"
 #include "media/Clip.h"
+#include "media/DecoderHelpers.h"
 #include "ui/thumbnails/DecoderClient.h"
 #include "ui/thumbnails/ThumbnailKey.h"
 #include "ui/thumbnails/ThumbnailProvider.h"
@@ -107,10 +108,10 @@ int main(int argc, char** argv) {
     for (int turn = 0; turn < turns; ++turn) {
         const double own = drawAll(clips, &ThumbnailRenderer::render);
         // A new client each turn: its helpers start as they would for a new card.
-        DecoderClient client;
+        DecoderHelpers helpers;
         const double confined =
-            drawAll(clips, [&client](const QByteArray& path, int pixels, std::stop_token stop) {
-                return client.render(path, pixels, std::move(stop));
+            drawAll(clips, [&helpers](const QByteArray& path, int pixels, std::stop_token stop) {
+                return DecoderClient::draw(path, pixels, std::move(stop), &helpers);
             });
         inProcess.push_back(photoCount / own);
         helpers.push_back(photoCount / confined);

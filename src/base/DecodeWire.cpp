@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
@@ -17,12 +18,15 @@ constexpr int maxNameBytes = 4096;
 
 struct RequestHeader {
     quint32 magic;
+    qint32 kind;
     qint32 edge;
     qint32 nameBytes;
 };
 
 struct AnswerHeader {
     quint32 magic;
+    qint32 hasSeconds;
+    double seconds;
     qint32 drawn;
     qint32 width;
     qint32 height;
@@ -73,7 +77,8 @@ bool readAll(int socket, char* data, qint64 size, const QElapsedTimer* clock = n
 
 bool sendRequest(int socket, int fileDescriptor, const Request& request) {
     const QByteArray name = request.fileName.toUtf8().left(maxNameBytes);
-    const RequestHeader header{requestMagic, request.edge, qint32(name.size())};
+    const RequestHeader header{requestMagic, qint32(request.kind), request.edge,
+                               qint32(name.size())};
     iovec part{const_cast<RequestHeader*>(&header), sizeof header};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
     msghdr message{};
@@ -114,6 +119,8 @@ std::optional<std::pair<Request, int>> receiveRequest(int socket) {
             c->cmsg_len == CMSG_LEN(sizeof(int)))
             std::memcpy(&descriptor, CMSG_DATA(c), sizeof(int));
     const bool wellFormed = got == ssize_t(sizeof header) && header.magic == requestMagic &&
+                            (header.kind == qint32(Request::Kind::drawing) ||
+                             header.kind == qint32(Request::Kind::duration)) &&
                             header.nameBytes >= 0 && header.nameBytes <= maxNameBytes &&
                             descriptor >= 0 && !(message.msg_flags & MSG_CTRUNC);
     QByteArray name(wellFormed ? header.nameBytes : 0, Qt::Uninitialized);
@@ -122,12 +129,20 @@ std::optional<std::pair<Request, int>> receiveRequest(int socket) {
             ::close(descriptor);
         return std::nullopt;
     }
-    return std::pair{Request{QString::fromUtf8(name), header.edge}, descriptor};
+    return std::pair{Request{Request::Kind(header.kind), QString::fromUtf8(name), header.edge},
+                     descriptor};
 }
 
 bool sendAnswer(int socket, const Answer& answer) {
-    const AnswerHeader header{answerMagic,   answer.drawn ? 1 : 0, answer.width,
-                              answer.height, answer.bytesPerLine,  answer.pixels.size()};
+    AnswerHeader header{};
+    header.magic = answerMagic;
+    header.hasSeconds = answer.seconds ? 1 : 0;
+    header.seconds = answer.seconds.value_or(0);
+    header.drawn = answer.drawn ? 1 : 0;
+    header.width = answer.width;
+    header.height = answer.height;
+    header.bytesPerLine = answer.bytesPerLine;
+    header.size = answer.pixels.size();
     return writeAll(socket, reinterpret_cast<const char*>(&header), sizeof header) &&
            writeAll(socket, answer.pixels.constData(), answer.pixels.size());
 }
@@ -140,6 +155,11 @@ std::optional<Answer> receiveAnswer(int socket, int timeoutMs) {
         header.magic != answerMagic)
         return std::nullopt;
     Answer answer;
+    if (header.hasSeconds == 1) {
+        if (!std::isfinite(header.seconds) || header.seconds < 0)
+            return std::nullopt;
+        answer.seconds = header.seconds;
+    }
     answer.drawn = header.drawn == 1;
     if (!answer.drawn)
         return header.size == 0 ? std::optional(answer) : std::nullopt;

@@ -15,8 +15,11 @@ namespace stowly::decodeWire {
 inline constexpr int maxEdge = 8192;
 
 struct Request {
+    enum class Kind : qint32 { drawing, duration };
+    Kind kind = Kind::drawing;
     // The file's name, for its extension: the descriptor has none.
     QString fileName;
+    // For a drawing: the longest side it may have.
     int edge = 0;
 };
 
@@ -27,6 +30,8 @@ struct Answer {
     int bytesPerLine = 0;
     // 32-bit pixels, 0xAARRGGBB in the machine's order (QImage::Format_ARGB32).
     QByteArray pixels;
+    // For a duration: how long the clip plays, in seconds.
+    std::optional<double> seconds;
 };
 
 // Each returns false once the socket failed or the other side went away.

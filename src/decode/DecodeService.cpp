@@ -1,7 +1,9 @@
 #include "decode/DecodeService.h"
 
 #include "base/DecodeWire.h"
+#include "decode/FFmpegDurationReader.h"
 #include "decode/ThumbnailRenderer.h"
+#include "media/MediaCategory.h"
 
 #include <unistd.h>
 
@@ -14,7 +16,13 @@ void DecodeService::serve(int socket) {
             return;
         const auto& [what, file] = *request;
         decodeWire::Answer answer;
-        if (what.edge >= 1 && what.edge <= decodeWire::maxEdge)
+        if (what.kind == decodeWire::Request::Kind::duration) {
+            static FFmpegDurationReader reader;
+            // The descriptor's name has no extension to go by.
+            if (!FFmpegDurationReader::unreadableExtensions().contains(
+                    mediaCategory::extensionOf(what.fileName)))
+                answer.seconds = reader.duration("/proc/self/fd/" + QByteArray::number(file));
+        } else if (what.edge >= 1 && what.edge <= decodeWire::maxEdge)
             if (const std::optional<QImage> image =
                     ThumbnailRenderer::renderOpen(file, what.fileName, what.edge)) {
                 const QImage pixels = image->convertToFormat(QImage::Format_ARGB32);

@@ -1,8 +1,8 @@
 #include "UiWorld.h"
 #include "app/settings/SettingsTable.h"
+#include "media/DecoderHelpers.h"
 #include "session/OffloadSession.h"
 #include "ui/OffloadBar.h"
-#include "ui/thumbnails/DecoderClient.h"
 #include "ui/thumbnails/ThumbnailProvider.h"
 
 #include <QBuffer>
@@ -119,5 +119,5 @@ TEST(HostileCardTest, DamagedFilesAreCopiedWhileTheirThumbnailsFailAlone) {
     ASSERT_TRUE(summary);
     EXPECT_EQ(summary->copied, files.size());
     EXPECT_EQ(summary->failed, 0);
-    EXPECT_EQ(DecoderClient::shared().helpersTimedOut(), 0);
+    EXPECT_EQ(DecoderHelpers::shared().helpersTimedOut(), 0);
 }

@@ -33,7 +33,6 @@
 #include "devices/VolumeFacts.h"
 #include "devices/VolumeWatcher.h"
 #include "history/History.h"
-#include "media/FFmpegDurationReader.h"
 #include "naming/OffloadPlanner.h"
 #include "naming/Renamer.h"
 #include "session/OffloadQueue.h"

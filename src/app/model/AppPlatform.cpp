@@ -2,7 +2,7 @@
 
 #include "devices/ProcessRunner.h"
 #include "devices/VolumeFacts.h"
-#include "media/FFmpegDurationReader.h"
+#include "media/HelperDurationReader.h"
 
 namespace stowly {
 
@@ -14,7 +14,7 @@ void AppPlatform::fillDefaults() {
     if (!runner)
         runner = std::make_shared<ProcessRunner>();
     if (!durationReader)
-        durationReader = std::make_shared<FFmpegDurationReader>();
+        durationReader = std::make_shared<HelperDurationReader>();
     if (!sleepInhibitor)
         sleepInhibitor = SleepInhibitor::platform();
 }

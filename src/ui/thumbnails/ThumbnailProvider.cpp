@@ -3,8 +3,8 @@
 #include "base/Background.h"
 #include "media/Clip.h"
 #include "media/MediaPreviewSupport.h"
-#include "ui/thumbnails/ThumbnailKey.h"
 #include "ui/thumbnails/DecoderClient.h"
+#include "ui/thumbnails/ThumbnailKey.h"
 
 #include <algorithm>
 #include <utility>
@@ -20,7 +20,11 @@ struct ThumbnailProvider::Job {
 };
 
 ThumbnailProvider::ThumbnailProvider(Render render, QObject* parent)
-    : QObject(parent), m_render(render ? std::move(render) : Render(&DecoderClient::draw)),
+    : QObject(parent),
+      m_render(render ? std::move(render)
+                      : Render([](const QByteArray& path, int edge, std::stop_token stop) {
+                            return DecoderClient::draw(path, edge, std::move(stop));
+                        })),
       m_cache(maxCachedImages, maxCacheCost), m_limiter(concurrentRenders) {}
 
 ThumbnailProvider::~ThumbnailProvider() {

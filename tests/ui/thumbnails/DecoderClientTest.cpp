@@ -1,4 +1,5 @@
 #include "ui/thumbnails/DecoderClient.h"
+#include "media/DecoderHelpers.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -29,8 +30,8 @@ QByteArray twoColourJpeg(int width, int height) {
     return bytes;
 }
 
-std::optional<QImage> draw(DecoderClient& client, const QString& path, int edge) {
-    return client.render(QFile::encodeName(path), edge, {});
+std::optional<QImage> draw(DecoderHelpers& helpers, const QString& path, int edge) {
+    return DecoderClient::draw(QFile::encodeName(path), edge, {}, &helpers);
 }
 
 QByteArray sample(const char* name) {
@@ -43,7 +44,7 @@ TEST(DecoderClientTest, DrawsInAConfinedHelperThatItKeepsForTheNextFile) {
     TempDir card;
     writeFile(card("IMG_0001.JPG"), twoColourJpeg(400, 200));
     writeFile(card("C0001.MP4"), sample("clip-1s.mp4"));
-    DecoderClient client;
+    DecoderHelpers client;
 
     const auto photo = draw(client, card("IMG_0001.JPG"), 100);
     ASSERT_TRUE(photo);
@@ -70,7 +71,7 @@ TEST(DecoderClientTest, AHelperThatEndsIsReplacedAndDamagedFilesNeverReachThePro
     const QByteArray good = twoColourJpeg(64, 32);
     writeFile(card("GOOD.JPG"), good);
     writeFile(card("LONG.MOV"), sample("clip-10s.mov"));
-    DecoderClient client;
+    DecoderHelpers client;
     ASSERT_TRUE(draw(client, card("GOOD.JPG"), 32));
 
     // Ended while it waits: the next file does not fail for it.

@@ -1,4 +1,4 @@
-#include "media/FFmpegDurationReader.h"
+#include "decode/FFmpegDurationReader.h"
 
 #include "base/FileNames.h"
 #include "media/MediaCategory.h"
