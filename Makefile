@@ -18,7 +18,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run install package screenshots bench soak format clean
+.PHONY: all deps configure build test run install package screenshots bench soak sanitize format clean
 PREFIX ?= /usr/local
 
 all: build
@@ -72,3 +72,16 @@ format:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in a build of
+# its own (build-sanitize); any report fails the test that caused it.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize: deps
+	@[ -f $(SANITIZE_DIR)/build.ninja ] || cmake -S . -B $(SANITIZE_DIR) -G Ninja \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure --timeout 900 -j $(JOBS)
