@@ -18,7 +18,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run install package screenshots bench soak sanitize format clean
+.PHONY: all deps configure build test run install package screenshots bench soak fuzz sanitize format clean
 PREFIX ?= /usr/local
 
 all: build
@@ -41,6 +41,7 @@ build: deps configure
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 300 -j $(JOBS)
+	JOBS=$(JOBS) fuzz/run-short.sh
 
 run: build
 	$(BUILD_DIR)/bin/stowly
@@ -66,6 +67,10 @@ bench: build
 soak: build
 	cmake --build $(BUILD_DIR) --target stowly_soak -j $(JOBS)
 	$(BUILD_DIR)/bin/stowly_soak $(SOAK_ARGS)
+
+# Each parser under libFuzzer for FUZZ_SECONDS (60 unless given), in a clang build of its own.
+fuzz: deps
+	FUZZ_SECONDS=$${FUZZ_SECONDS:-60} JOBS=$(JOBS) fuzz/fuzz.sh
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
