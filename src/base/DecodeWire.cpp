@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -147,7 +148,7 @@ bool sendAnswer(int socket, const Answer& answer) {
            writeAll(socket, answer.pixels.constData(), answer.pixels.size());
 }
 
-std::optional<Answer> receiveAnswer(int socket, int timeoutMs) {
+std::optional<Answer> receiveAnswer(int socket, int timeoutMs, int maxSide) {
     QElapsedTimer clock;
     clock.start();
     AnswerHeader header{};
@@ -165,7 +166,8 @@ std::optional<Answer> receiveAnswer(int socket, int timeoutMs) {
         return header.size == 0 ? std::optional(answer) : std::nullopt;
     // Checked in 64 bits: a lying header must not make the size wrap.
     const qint64 width = header.width, height = header.height, line = header.bytesPerLine;
-    if (width < 1 || height < 1 || width > maxEdge || height > maxEdge || line < width * 4 ||
+    const qint64 side = std::clamp(maxSide, 1, maxEdge);
+    if (width < 1 || height < 1 || width > side || height > side || line < width * 4 ||
         line > width * 4 + 64 || line % 4 != 0 || header.size != line * height)
         return std::nullopt;
     answer.width = int(width);

@@ -41,7 +41,8 @@ bool sendRequest(int socket, int fileDescriptor, const Request& request);
 std::optional<std::pair<Request, int>> receiveRequest(int socket);
 bool sendAnswer(int socket, const Answer& answer);
 // Waits at most `timeoutMs` for the whole answer; none when it did not come in time, the
-// helper went away, or what came is not a well-formed answer.
-std::optional<Answer> receiveAnswer(int socket, int timeoutMs);
+// helper went away, or what came is not a well-formed answer, with no side of a drawing over
+// `maxSide` (what was asked for).
+std::optional<Answer> receiveAnswer(int socket, int timeoutMs, int maxSide = maxEdge);
 
 } // namespace stowly::decodeWire

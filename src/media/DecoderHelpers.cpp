@@ -52,8 +52,10 @@ bool answerComing(int socket, const std::stop_token& stop, const QElapsedTimer& 
 } // namespace
 
 DecoderHelpers& DecoderHelpers::shared() {
-    static DecoderHelpers helpers;
-    return helpers;
+    // Never destroyed: a worker may still be asking while the program ends, and the helpers
+    // end with it anyway.
+    static auto* helpers = new DecoderHelpers;
+    return *helpers;
 }
 
 DecoderHelpers::~DecoderHelpers() {
@@ -92,8 +94,10 @@ std::optional<decodeWire::Answer> DecoderHelpers::ask(const QByteArray& path,
             break;
         if (decodeWire::sendRequest(helper->socket, file, request) &&
             answerComing(helper->socket, stop, clock, timeLimitMs))
-            answer = decodeWire::receiveAnswer(helper->socket,
-                                               int(timeLimitMs - clock.elapsed()) + 1000);
+            answer = decodeWire::receiveAnswer(
+                helper->socket, int(timeLimitMs - clock.elapsed()) + 1000,
+                request.kind == decodeWire::Request::Kind::drawing ? request.edge
+                                                                   : decodeWire::maxEdge);
         if (!answer)
             end(*helper);
         if (stop.stop_requested() || clock.elapsed() >= timeLimitMs)
