@@ -74,19 +74,29 @@ bool readAll(int socket, char* data, qint64 size, const QElapsedTimer* clock = n
     return true;
 }
 
+// A request's header, with room beside it for the descriptor that travels with it.
+struct RequestMessage {
+    explicit RequestMessage(RequestHeader* header) : part{header, sizeof *header} {
+        message.msg_iov = &part;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+    }
+    RequestMessage(const RequestMessage&) = delete;
+    RequestMessage& operator=(const RequestMessage&) = delete;
+
+    iovec part;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    msghdr message{};
+};
+
 } // namespace
 
 bool sendRequest(int socket, int fileDescriptor, const Request& request) {
     const QByteArray name = request.fileName.toUtf8().left(maxNameBytes);
-    const RequestHeader header{requestMagic, qint32(request.kind), request.edge,
-                               qint32(name.size())};
-    iovec part{const_cast<RequestHeader*>(&header), sizeof header};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
-    msghdr message{};
-    message.msg_iov = &part;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
+    RequestHeader header{requestMagic, qint32(request.kind), request.edge, qint32(name.size())};
+    RequestMessage sending(&header);
+    msghdr& message = sending.message;
     cmsghdr* rights = CMSG_FIRSTHDR(&message);
     rights->cmsg_level = SOL_SOCKET;
     rights->cmsg_type = SCM_RIGHTS;
@@ -103,13 +113,8 @@ bool sendRequest(int socket, int fileDescriptor, const Request& request) {
 
 std::optional<std::pair<Request, int>> receiveRequest(int socket) {
     RequestHeader header{};
-    iovec part{&header, sizeof header};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
-    msghdr message{};
-    message.msg_iov = &part;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
+    RequestMessage receiving(&header);
+    msghdr& message = receiving.message;
     ssize_t got;
     do
         got = ::recvmsg(socket, &message, MSG_CMSG_CLOEXEC | MSG_WAITALL);
