@@ -88,9 +88,9 @@ sanitize: deps
 		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && \
-		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:verify_asan_link_order=0 \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-leaks.txt \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure --timeout 900 -j $(JOBS) -E '^CrashHandlerDeathTest'
-# (The fault campaign's and the copy tests' failing calls are preloaded, after the sanitizer's
-# runtime; the crash handler's death test makes the very fault the sanitizers stop at.)
+# (The tests preload libfiu's failing calls behind the sanitizer's runtime; the crash handler's
+# death test makes the very fault the sanitizers stop at.)

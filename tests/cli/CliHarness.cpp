@@ -1,5 +1,7 @@
 #include "cli/CliHarness.h"
 
+#include "support/FaultPreload.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -46,7 +48,7 @@ QHash<QString, QString> cardWalkFaults(const QString& folder, const QString& poi
     const QString preload = "/usr/lib/fiu/fiu_posix_preload.so";
     if (!QFile::exists(preload))
         return {};
-    return {{"LD_PRELOAD", QStringLiteral(STOWLY_FAULT_MODULE) + u' ' + preload},
+    return {{"LD_PRELOAD", faultPreload({QStringLiteral(STOWLY_FAULT_MODULE), preload})},
             {"SOAK_FAULT_PROGRAM", "stowly-cli"},
             {"SOAK_FAULT_POINTS", points},
             {"SOAK_FAULT_PROBABILITY", "1"},

@@ -1,5 +1,7 @@
 #include "CaseWorld.h"
 
+#include "support/FaultPreload.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -51,7 +53,7 @@ CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
     for (int code : faults.errnos)
         errnos << QString::number(code);
     environment.insert("LD_PRELOAD",
-                       m_faultModule + QStringLiteral(" /usr/lib/fiu/fiu_posix_preload.so"));
+                       test::faultPreload({m_faultModule, "/usr/lib/fiu/fiu_posix_preload.so"}));
     environment.insert("SOAK_FAULT_PROGRAM", QFileInfo(m_program).fileName());
     environment.insert("SOAK_FAULT_PROBABILITY", QString::number(faults.probability, 'g', 17));
     environment.insert("SOAK_FAULT_ERRNOS", errnos.join(u','));

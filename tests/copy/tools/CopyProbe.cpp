@@ -1,6 +1,6 @@
 // Copies one file with the copier and prints the outcome, for tests that run it under libfiu's
-// POSIX preload library (fiu-run -x) so that real system calls fail. The fault is switched on
-// only around the copy, so that starting up and printing are never affected.
+// POSIX preload library (as fiu-run -x does) so that real system calls fail. The fault is switched
+// on only around the copy, so that starting up and printing are never affected.
 //
 //   stowly_copy_probe <fault point|none> <errno> <calls let through> <source> <destination>
 //
@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
     auto* enable = reinterpret_cast<EnableExternal*>(::dlsym(RTLD_DEFAULT, "fiu_enable_external"));
     auto* disable = reinterpret_cast<Disable*>(::dlsym(RTLD_DEFAULT, "fiu_disable"));
     if (point != "none" && (!enable || !disable)) {
-        std::fprintf(stderr, "libfiu is not loaded; run under fiu-run -x\n");
+        std::fprintf(stderr,
+                     "libfiu is not loaded; run under fiu-run -x or with its preload libraries\n");
         return 2;
     }
 
