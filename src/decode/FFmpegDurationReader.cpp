@@ -3,11 +3,9 @@
 #include "base/FileNames.h"
 #include "media/MediaCategory.h"
 
+#include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <memory>
 #include <mutex>
-#include <thread>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -19,24 +17,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-struct Reading {
-    std::mutex mutex;
-    std::condition_variable finished;
-    bool done = false;
-    std::optional<double> seconds;
-    Clock::time_point deadline;
-};
-
 int interruptAtDeadline(void* opaque) {
-    return Clock::now() >= static_cast<Reading*>(opaque)->deadline ? 1 : 0;
+    return Clock::now() >= *static_cast<Clock::time_point*>(opaque) ? 1 : 0;
 }
 
-std::optional<double> readContainerDuration(const QByteArray& url, Reading* reading) {
+std::optional<double> readContainerDuration(const QByteArray& url, Clock::time_point deadline) {
     AVFormatContext* context = avformat_alloc_context();
     if (!context)
         return std::nullopt;
     context->interrupt_callback.callback = interruptAtDeadline;
-    context->interrupt_callback.opaque = reading;
+    context->interrupt_callback.opaque = &deadline;
     // "file:" keeps a name with a colon from being taken for a protocol.
     const QByteArray location = "file:" + url;
     if (avformat_open_input(&context, location.constData(), nullptr, nullptr) < 0)
@@ -67,24 +57,11 @@ std::optional<double> FFmpegDurationReader::duration(const QByteArray& url) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
 
-    // A read blocked in the kernel (a hung device, a FIFO without a writer) cannot be
-    // interrupted, so the caller stops waiting at the deadline and the reading is left behind
-    // until the device lets it end: on a thread of its own, as on a pool it would hold a thread
-    // others wait for.
-    auto reading = std::make_shared<Reading>();
-    reading->deadline = Clock::now() + m_timeout;
-    std::thread([reading, url] {
-        const std::optional<double> seconds = readContainerDuration(url, reading.get());
-        std::lock_guard lock(reading->mutex);
-        reading->seconds = seconds;
-        reading->done = true;
-        reading->finished.notify_all();
-    }).detach();
-
-    std::unique_lock lock(reading->mutex);
-    if (!reading->finished.wait_until(lock, reading->deadline, [&] { return reading->done; }))
-        return std::nullopt;
-    return reading->seconds;
+    // Only what libavformat does itself stops at the deadline; a read blocked in the kernel
+    // is ended with this process by the program that asked (see HelperDurationReader). A
+    // reading left running on a thread of its own would keep the descriptor's number, which
+    // the next request's file may take.
+    return readContainerDuration(url, Clock::now() + m_timeout);
 }
 
 } // namespace stowly

@@ -8,8 +8,8 @@
 
 namespace stowly {
 
-// Reads a clip's container duration with libavformat, within a time limit: a file on a hung or
-// very slow device gives none at the limit instead of holding the caller.
+// Reads a clip's container duration with libavformat, in the decoding helper. What libavformat
+// does itself stops at the time limit; the helper's caller ends a helper blocked past it.
 class FFmpegDurationReader : public DurationReading {
 public:
     explicit FFmpegDurationReader(std::chrono::milliseconds timeout = std::chrono::seconds(3))

@@ -65,19 +65,26 @@ QImage toImage(const AVFrame& frame, AVRational sampleAspect, int edge) {
                        size.height(), AV_PIX_FMT_RGBA, SWS_AREA, nullptr, nullptr, nullptr);
     if (!scaler)
         return {};
-    QImage image(size, QImage::Format_RGBA8888);
-    if (image.isNull()) {
+    // The scaler's vector code may write a little past a row's end: it gets a frame buffer,
+    // padded and aligned as FFmpeg's own code expects, never the exact rows of an image.
+    const std::unique_ptr<AVFrame, FrameFreer> scaled(av_frame_alloc());
+    if (scaled) {
+        scaled->format = AV_PIX_FMT_RGBA;
+        scaled->width = size.width();
+        scaled->height = size.height();
+    }
+    if (!scaled || av_frame_get_buffer(scaled.get(), 0) < 0) {
         sws_freeContext(scaler);
         return {};
     }
-    uint8_t* planes[4] = {image.bits(), nullptr, nullptr, nullptr};
-    int strides[4] = {int(image.bytesPerLine()), 0, 0, 0};
-    const int rows =
-        sws_scale(scaler, frame.data, frame.linesize, 0, frame.height, planes, strides);
+    const int rows = sws_scale(scaler, frame.data, frame.linesize, 0, frame.height, scaled->data,
+                               scaled->linesize);
     sws_freeContext(scaler);
     if (rows <= 0)
         return {};
-    return image.convertToFormat(QImage::Format_RGB32);
+    return QImage(scaled->data[0], size.width(), size.height(), scaled->linesize[0],
+                  QImage::Format_RGBA8888)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
