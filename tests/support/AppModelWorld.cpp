@@ -163,10 +163,12 @@ bool World::waitForSession() {
     return spinUntil([&] { return model->session() && !model->isScanning(); });
 }
 
-bool World::waitForOffload() {
-    return spinUntil([&] {
-        return model->session() && model->session()->phase() == OffloadSession::Phase::finished;
-    });
+bool World::waitForOffload(int timeoutMs) {
+    return spinUntil(
+        [&] {
+            return model->session() && model->session()->phase() == OffloadSession::Phase::finished;
+        },
+        timeoutMs);
 }
 
 } // namespace stowly::test

@@ -94,7 +94,7 @@ public:
 
     // Waits until the selected card's scan is done.
     bool waitForSession();
-    bool waitForOffload();
+    bool waitForOffload(int timeoutMs = 10000);
 
     TempDir root;
     TempDir destination;

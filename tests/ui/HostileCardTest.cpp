@@ -114,7 +114,8 @@ TEST(HostileCardTest, DamagedFilesAreCopiedWhileTheirThumbnailsFailAlone) {
     auto* start = find<QPushButton>(w.window.offloadBar(), "startButton");
     ASSERT_TRUE(spinUntil([&] { return start->isEnabled(); }));
     QTest::mouseClick(start, Qt::LeftButton);
-    ASSERT_TRUE(w.world.waitForOffload());
+    // 240 files take a while in a build checked by the sanitizers.
+    ASSERT_TRUE(w.world.waitForOffload(120'000));
     const std::optional<OffloadSummary> summary = w.world.model->session()->summary();
     ASSERT_TRUE(summary);
     EXPECT_EQ(summary->copied, files.size());

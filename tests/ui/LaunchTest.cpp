@@ -135,7 +135,8 @@ TEST(LaunchTest, TheWindowAppearsUnderAWaylandCompositor) {
     app.waitForFinished(15000);
     compositor.terminate();
     compositor.waitForFinished(5000);
-    EXPECT_TRUE(drawn) << app.readAllStandardError().toStdString();
-    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(app.exitCode(), 0);
+    const std::string errors = app.readAllStandardError().toStdString();
+    EXPECT_TRUE(drawn) << errors;
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << errors;
+    EXPECT_EQ(app.exitCode(), 0) << errors;
 }
