@@ -13,7 +13,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
 	udisks2 udev dbus-daemon python3-dbusmock \
-	desktop-file-utils appstream man-db dpkg-dev \
+	desktop-file-utils appstream man-db dpkg-dev bubblewrap \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

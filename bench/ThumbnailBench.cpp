@@ -108,10 +108,10 @@ int main(int argc, char** argv) {
     for (int turn = 0; turn < turns; ++turn) {
         const double own = drawAll(clips, &ThumbnailRenderer::render);
         // A new client each turn: its helpers start as they would for a new card.
-        DecoderHelpers helpers;
+        DecoderHelpers pool;
         const double confined =
-            drawAll(clips, [&helpers](const QByteArray& path, int pixels, std::stop_token stop) {
-                return DecoderClient::draw(path, pixels, std::move(stop), &helpers);
+            drawAll(clips, [&pool](const QByteArray& path, int pixels, std::stop_token stop) {
+                return DecoderClient::draw(path, pixels, std::move(stop), &pool);
             });
         inProcess.push_back(photoCount / own);
         helpers.push_back(photoCount / confined);

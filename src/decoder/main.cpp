@@ -6,6 +6,8 @@
 #include "decode/DecoderSandbox.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <csignal>
@@ -31,6 +33,8 @@ int reportConfinement() {
     out << "starting processes: " << (child < 0 ? "refused" : "allowed") << '\n';
     const int read = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
     out << "reading files: " << (read < 0 ? "refused" : "allowed") << '\n';
+    out << "home folder: " << (QFileInfo::exists(QDir::homePath()) ? "in sight" : "out of sight")
+        << '\n';
     return 0;
 }
 
@@ -46,7 +50,9 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "stowly-decoder: " << gap << '\n';
     if (app.arguments().contains(QStringLiteral("--report-confinement")))
         return reportConfinement();
-    if (::getppid() == 1 || ::fcntl(socketDescriptor, F_GETFD) < 0) {
+    // An orphan needs no check of its own: its socket's other end is closed, and it ends at
+    // the first read.
+    if (::fcntl(socketDescriptor, F_GETFD) < 0) {
         QTextStream(stderr) << "stowly-decoder: started by Stowly only\n";
         return 2;
     }

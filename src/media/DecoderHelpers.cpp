@@ -2,6 +2,7 @@
 
 #include "base/FileNames.h"
 #include "base/Log.h"
+#include "media/DecoderLaunch.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -157,10 +159,14 @@ std::optional<DecoderHelpers::Helper> DecoderHelpers::take(bool* kept) {
     ::posix_spawn_file_actions_adddup2(&actions, ends[1], helperSocket);
     ::posix_spawn_file_actions_addclosefrom_np(&actions, helperSocket + 1);
     const QByteArray program = helperProgram();
-    char* arguments[] = {const_cast<char*>(program.constData()), nullptr};
+    const QByteArrayList command = decoderLaunch::command(program);
+    std::vector<char*> arguments;
+    for (const QByteArray& argument : command)
+        arguments.push_back(const_cast<char*>(argument.constData()));
+    arguments.push_back(nullptr);
     pid_t pid = -1;
     const int error =
-        ::posix_spawn(&pid, program.constData(), &actions, nullptr, arguments, environ);
+        ::posix_spawn(&pid, arguments.front(), &actions, nullptr, arguments.data(), environ);
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(ends[1]);
     if (error != 0) {

@@ -1,5 +1,6 @@
 #include "ui/thumbnails/DecoderClient.h"
 #include "media/DecoderHelpers.h"
+#include "media/DecoderLaunch.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -7,6 +8,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -56,14 +58,23 @@ TEST(DecoderClientTest, DrawsInAConfinedHelperThatItKeepsForTheNextFile) {
     EXPECT_EQ(frame->size(), QSize(16, 9));
     EXPECT_EQ(client.helpers().size(), 1);
 
+    // Started as the pool starts it; inside bubblewrap, where it is installed, the home folder
+    // is out of sight too.
+    const QByteArrayList command = decoderLaunch::command(STOWLY_BIN_DIR "/stowly-decoder");
+    const bool bubblewrap = !QStandardPaths::findExecutable("bwrap").isEmpty();
+    EXPECT_EQ(command.size() > 1, bubblewrap);
+    QStringList arguments;
+    for (const QByteArray& argument : command.mid(1))
+        arguments << QString::fromLocal8Bit(argument);
     QProcess helper;
-    helper.start(QStringLiteral(STOWLY_BIN_DIR "/stowly-decoder"),
-                 {QStringLiteral("--report-confinement")});
+    helper.start(QString::fromLocal8Bit(command.first()),
+                 arguments << QStringLiteral("--report-confinement"));
     ASSERT_TRUE(helper.waitForFinished(10'000));
     const QString report = QString::fromUtf8(helper.readAllStandardOutput());
     for (const char* line : {"network: refused", "writing files: refused",
                              "starting processes: refused", "reading files: allowed"})
         EXPECT_TRUE(report.contains(QLatin1StringView(line))) << report.toStdString();
+    EXPECT_EQ(report.contains("home folder: out of sight"), bubblewrap) << report.toStdString();
 }
 
 TEST(DecoderClientTest, AHelperThatEndsIsReplacedAndDamagedFilesNeverReachTheProgram) {

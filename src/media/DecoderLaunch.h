@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArrayList>
+
+namespace stowly::decoderLaunch {
+
+// The program and arguments that start the decoding helper `helper`: inside bubblewrap where it
+// is installed and works on this machine (no network, no other processes in sight, an empty
+// read-only root holding only the system's programs and libraries, so no home folder), else the
+// helper alone. The helper confines itself further either way. Decided once per helper.
+QByteArrayList command(const QByteArray& helper);
+
+} // namespace stowly::decoderLaunch
