@@ -16,11 +16,16 @@
 namespace stowly {
 namespace {
 
+struct Recorded {
+    QList<MhlManifest::Directory> folders;
+    std::optional<MhlManifest::Directory> root;
+};
+
 // The hashes of the folders that hold this generation's files and whose every file on disk the
-// history records (this generation included), deepest first: computed from the recorded
-// values, so nothing is read again.
-QList<MhlManifest::Directory> recordedFolders(const QString& scope, const MhlHistory& history,
-                                              const MhlManifest& generation) {
+// history records (this generation included), deepest first, and the whole folder's when that
+// holds nothing unrecorded: computed from the recorded values, so nothing is read again.
+Recorded recordedFolders(const QString& scope, const MhlHistory& history,
+                         const MhlManifest& generation) {
     QHash<QString, MhlManifest::File> recorded;
     for (const MhlManifest::File& file : history.recordedFiles())
         recorded.insert(file.path, file);
@@ -37,9 +42,12 @@ QList<MhlManifest::Directory> recordedFolders(const QString& scope, const MhlHis
         const qsizetype depthA = a.count(u'/'), depthB = b.count(u'/');
         return depthA != depthB ? depthA > depthB : a < b;
     });
+    // The root ("") last: the one that lists the most.
+    if (!generation.files.isEmpty())
+        folders << QString();
 
     const IgnoreList ignore(generation.ignorePatterns);
-    QList<MhlManifest::Directory> result;
+    Recorded result;
     for (const QString& folder : folders) {
         QList<MhlManifest::File> files;
         bool complete = true;
@@ -54,10 +62,13 @@ QList<MhlManifest::Directory> recordedFolders(const QString& scope, const MhlHis
         }
         if (!complete || files.isEmpty())
             continue;
-        for (const MhlManifest::Directory& directory :
-             DirectoryHashes::compute(files, {HashFormat::xxh128}).directories)
+        const DirectoryHashes::Result hashes =
+            DirectoryHashes::compute(files, {HashFormat::xxh128});
+        if (folder.isEmpty() && !hashes.root.content.isEmpty())
+            result.root = hashes.root;
+        for (const MhlManifest::Directory& directory : hashes.directories)
             if (directory.path == folder && !directory.content.isEmpty())
-                result << directory;
+                result.folders << directory;
     }
     return result;
 }
@@ -118,8 +129,11 @@ std::optional<QString> GenerationWriter::write(const QString& folder, const QLis
     const QStringList patterns =
         IgnoreList::merged(history.ignorePatterns(), IgnoreList::defaults());
     MhlManifest generation = manifest(files, info, patterns);
-    if (!info.coversWholeFolder)
-        generation.directories = recordedFolders(folder, history, generation);
+    if (!info.coversWholeFolder) {
+        const Recorded recorded = recordedFolders(folder, history, generation);
+        generation.directories = recorded.folders;
+        generation.rootHash = recorded.root;
+    }
     return history.append(generation, info.startedAt);
 }
 

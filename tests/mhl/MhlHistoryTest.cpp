@@ -1,5 +1,6 @@
 #include "mhl/MhlHistory.h"
 #include "mhl/C4.h"
+#include "mhl/DirectoryHashes.h"
 #include "mhl/FormatHasher.h"
 #include "mhl/GenerationWriter.h"
 #include "mhl/ManifestXml.h"
@@ -176,6 +177,33 @@ TEST_F(MhlHistoryTest, FolderHashesOnlyWhenTheFilesAreTheWholeFolder) {
     // The only child's content hash is the hash of its value's bytes.
     EXPECT_EQ(whole.directories[0].content[0].value,
               FormatHasher::of(HashFormat::xxh128, QByteArray::fromHex(a.toLatin1())));
+}
+
+// A verifier checks the destination as a whole by its root hash, so it is written only while
+// every file there is recorded.
+TEST_F(MhlHistoryTest, TheRootIsHashedWhileTheFolderHoldsNothingUnrecorded) {
+    writeFile(scope + "/Clips/C001.mov", "abc");
+    writeFile(scope + "/C002.mov", "abc");
+    const QList<GenerationWriter::File> files{recorded("Clips/C001.mov", a),
+                                              recorded("C002.mov", b)};
+    ASSERT_EQ(GenerationWriter::write(scope, files, info), std::nullopt);
+    QList<MhlManifest::File> entries;
+    for (const GenerationWriter::File& file : files)
+        entries << MhlManifest::File{
+            file.relativePath, file.size, {}, {}, {{HashFormat::xxh128, file.xxh128, {}, {}}}};
+    const auto root = load().generations().last().manifest.rootHash;
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->content, DirectoryHashes::compute(entries, {HashFormat::xxh128}).root.content);
+    EXPECT_TRUE(readFile(ascmhl("0001_A002R2EC_2020-01-16_091500Z.mhl")).contains("<roothash>"));
+
+    // A file nobody recorded: the folders that hold only recorded files keep their hashes.
+    writeFile(scope + "/notes.txt", "mine");
+    info.startedAt = at(10, 0);
+    ASSERT_EQ(GenerationWriter::write(scope, {recorded("Clips/C001.mov", a)}, info), std::nullopt);
+    const MhlManifest second = load().generations().last().manifest;
+    EXPECT_FALSE(second.rootHash);
+    ASSERT_EQ(second.directories.size(), 1);
+    EXPECT_EQ(second.directories[0].path, "Clips");
 }
 
 } // namespace
