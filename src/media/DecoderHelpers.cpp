@@ -160,10 +160,7 @@ std::optional<DecoderHelpers::Helper> DecoderHelpers::take(bool* kept) {
     ::posix_spawn_file_actions_addclosefrom_np(&actions, helperSocket + 1);
     const QByteArray program = helperProgram();
     const QByteArrayList command = decoderLaunch::command(program);
-    std::vector<char*> arguments;
-    for (const QByteArray& argument : command)
-        arguments.push_back(const_cast<char*>(argument.constData()));
-    arguments.push_back(nullptr);
+    std::vector<char*> arguments = decoderLaunch::argumentVector(command);
     pid_t pid = -1;
     const int error =
         ::posix_spawn(&pid, arguments.front(), &actions, nullptr, arguments.data(), environ);

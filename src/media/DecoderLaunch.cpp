@@ -56,18 +56,15 @@ QByteArrayList sandboxed(const QByteArray& bubblewrap, const QByteArray& helper)
 // Whether the helper starts and confines itself inside bubblewrap: a kernel without user
 // namespaces or a container that refuses the mounts makes bubblewrap fail at once.
 bool starts(const QByteArrayList& command) {
-    QList<char*> arguments;
-    for (const QByteArray& argument : command)
-        arguments << const_cast<char*>(argument.constData());
-    char report[] = "--report-confinement";
-    arguments << report << nullptr;
+    const QByteArrayList reporting = command + QByteArrayList{"--report-confinement"};
+    std::vector<char*> arguments = argumentVector(reporting);
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     ::posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
     const int error =
-        ::posix_spawn(&pid, arguments.first(), &actions, nullptr, arguments.data(), environ);
+        ::posix_spawn(&pid, arguments.front(), &actions, nullptr, arguments.data(), environ);
     ::posix_spawn_file_actions_destroy(&actions);
     if (error != 0)
         return false;
@@ -83,6 +80,14 @@ bool starts(const QByteArrayList& command) {
 }
 
 } // namespace
+
+std::vector<char*> argumentVector(const QByteArrayList& command) {
+    std::vector<char*> arguments;
+    for (const QByteArray& argument : command)
+        arguments.push_back(const_cast<char*>(argument.constData()));
+    arguments.push_back(nullptr);
+    return arguments;
+}
 
 QByteArrayList command(const QByteArray& helper) {
     static std::mutex mutex;

@@ -2,6 +2,8 @@
 
 #include <QByteArrayList>
 
+#include <vector>
+
 namespace stowly::decoderLaunch {
 
 // The program and arguments that start the decoding helper `helper`: inside bubblewrap where it
@@ -9,5 +11,8 @@ namespace stowly::decoderLaunch {
 // read-only root holding only the system's programs and libraries, so no home folder), else the
 // helper alone. The helper confines itself further either way. Decided once per helper.
 QByteArrayList command(const QByteArray& helper);
+
+// `command` as posix_spawn takes it: pointers into its bytes, then a null pointer.
+std::vector<char*> argumentVector(const QByteArrayList& command);
 
 } // namespace stowly::decoderLaunch
