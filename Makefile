@@ -14,6 +14,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
 	udisks2 udev dbus-daemon python3-dbusmock \
 	desktop-file-utils appstream man-db dpkg-dev bubblewrap \
+	libexiv2-dev ffmpeg poppler-utils \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

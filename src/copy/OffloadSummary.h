@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,9 @@ struct CopyOutcome {
     qint64 size = 0;
     QDateTime modified;
     QString xxh128;
+    // Other formats taken from the same read for the ASC MHL histories, by their manifest
+    // element name ("md5", "sha1", "xxh64", "c4"), hex or a C4 id.
+    QMap<QString, QString> hashes;
     QDateTime hashedAt;
 
     friend bool operator==(const CopyOutcome&, const CopyOutcome&) = default;
