@@ -30,7 +30,11 @@ enum class Option {
     mount,
     hook,
     match,
-    ask
+    ask,
+    run,
+    day,
+    format,
+    out
 };
 
 struct OptionInfo {
@@ -63,6 +67,10 @@ constexpr OptionInfo optionTable[] = {
     {"hook", Option::hook, true},
     {"match", Option::match, true},
     {"ask", Option::ask, false},
+    {"run", Option::run, true},
+    {"day", Option::day, true},
+    {"format", Option::format, true},
+    {"out", Option::out, true},
 };
 
 struct CommandInfo {
@@ -109,6 +117,11 @@ const QList<CommandInfo>& commandTable() {
          {Option::json, Option::preset, Option::project, Option::eject, Option::mount, Option::hook,
           Option::allowPasswordPrompt}},
         {"verify", Command::verify, 1, 1, {Option::json, Option::record}},
+        {"report",
+         Command::report,
+         0,
+         0,
+         {Option::run, Option::card, Option::day, Option::project, Option::format, Option::out}},
     };
     return table;
 }
@@ -224,6 +237,30 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
     case Option::ask:
         invocation.ask = true;
         break;
+    case Option::run:
+        if (value.trimmed().isEmpty())
+            return QCoreApplication::translate("CommandLine",
+                                               "--run needs the id of an offload, or last.");
+        invocation.reportRun = value.trimmed();
+        break;
+    case Option::day:
+        invocation.reportDay = value == u"today"       ? now.date()
+                               : value == u"yesterday" ? now.date().addDays(-1)
+                                                       : QDate::fromString(value, Qt::ISODate);
+        if (!invocation.reportDay->isValid())
+            return QCoreApplication::translate(
+                       "CommandLine",
+                       "--day takes today, yesterday or a date like 2024-05-01, not %1.")
+                .arg(quoted(value));
+        break;
+    case Option::format:
+        invocation.reportFormats = value;
+        break;
+    case Option::out:
+        if (value.isEmpty())
+            return QCoreApplication::translate("CommandLine", "--out needs a folder.");
+        invocation.reportOut = value;
+        break;
     }
     return std::nullopt;
 }
@@ -317,6 +354,12 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
     else if (!plain.isEmpty())
         invocation.card = plain.first();
     invocation.cards = plain;
+    if (entry->command == Command::report &&
+        int(bool(invocation.reportRun)) + int(bool(invocation.historyCard)) +
+                int(bool(invocation.reportDay)) + int(bool(invocation.run.project)) >
+            1)
+        return QCoreApplication::translate(
+            "CommandLine", "report covers one of --run, --card, --day or --project, not several.");
     if (entry->command == Command::format && !invocation.yes)
         return QCoreApplication::translate(
             "CommandLine", "format erases everything on the card; add --yes to confirm.");
@@ -340,6 +383,8 @@ QString CommandLine::usage() {
         "  stowly-cli rules    [add --match WHAT [RULE OPTIONS] | remove N] [--json]\n"
         "  stowly-cli station  [--preset NAME] [--eject] [--mount] [--hook PROGRAM] [--json]\n"
         "  stowly-cli verify   DIR [--json] [--record]\n"
+        "  stowly-cli report   [--run ID|last | --card CARD | --day DATE | --project NAME]\n"
+        "                      [--format pdf,html,csv,json] [--out DIR]\n"
         "\n"
         "CARD is the mount point of a card that “cards” lists, or any folder.\n"
         "offload takes several cards at once: those whose copies land on one drive take turns,\n"
@@ -360,6 +405,10 @@ QString CommandLine::usage() {
         "standard input; --allow-password-prompt as below.\n"
         "verify reads every file DIR’s ASC MHL history records and reports those missing or\n"
         "changed and those it doesn’t record; --record adds the result to the history.\n"
+        "report writes the report of one offload (the last one without a choice), of a card's\n"
+        "whole history, of a day (today, yesterday or 2024-05-01) or of a project's offloads,\n"
+        "in the forms --format names (pdf,csv when not given), into DIR (the current folder\n"
+        "when not given); a report's JSON form names each offload's id.\n"
         "\n"
         "Run options (this run only; the settings stay as they are):\n"
         "  --to DIR             copy into DIR\n"

@@ -48,6 +48,7 @@ struct Invocation {
         rules,
         station,
         verify,
+        report,
         help,
         version
     };
@@ -76,6 +77,11 @@ struct Invocation {
     bool mountCards = false;
     // The program the station runs after each card.
     std::optional<QString> hook;
+    // The report's run (an id, or "last"), day ("today" or a date), forms and folder.
+    std::optional<QString> reportRun;
+    std::optional<QDate> reportDay;
+    QString reportFormats = QStringLiteral("pdf,csv");
+    QString reportOut;
     // A rule's match: "any", "name:PATTERN", "identity:ID" or "camera:NAME".
     std::optional<QString> match;
     // A rule that asks before offloading.

@@ -1,5 +1,7 @@
 #include "cli/ModelHost.h"
 
+#include "print/ReportWriter.h"
+
 #include "app/model/AppLaunch.h"
 #include "app/model/CardDevices.h"
 #include "base/SignalWatcher.h"
@@ -24,6 +26,7 @@ ModelHost::ModelHost(SignalWatcher& signals, Options options) : m_signals(signal
     platform.takesUpCascades = options.copies;
     m_model = AppLaunch::makeModel(AppStores{}, std::move(platform), false);
     m_model->setFrontEnd(&m_frontEnd);
+    m_model->setReportPrinter(ReportWriter::printer);
 }
 
 ModelHost::~ModelHost() {

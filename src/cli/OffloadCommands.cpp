@@ -357,7 +357,8 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
     host.waitUntil(
         [&] {
             return model.queue().isEmpty() && !model.devices().isEjecting() &&
-                   !model.isRunningAfterwards() && (cascade.isIdle() || signals.wasInterrupted());
+                   !model.isRunningAfterwards() && model.reportsWriting() == 0 &&
+                   (cascade.isIdle() || signals.wasInterrupted());
         },
         false);
 
@@ -453,7 +454,7 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
         [&] {
             return session.phase() == OffloadSession::Phase::finished &&
                    !model.devices().isEjecting() && !model.isRunningAfterwards() &&
-                   (cascade.isIdle() || signals.wasInterrupted());
+                   model.reportsWriting() == 0 && (cascade.isIdle() || signals.wasInterrupted());
         },
         false);
     printer.finish();

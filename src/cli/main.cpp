@@ -7,13 +7,16 @@
 #include "cli/ExitCode.h"
 #include "cli/OffloadCommands.h"
 #include "cli/PresetsCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/RulesCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/VerifyCommand.h"
 #include "diagnostics/CrashHandler.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 #include <csignal>
 #include <cstdio>
@@ -60,14 +63,46 @@ int run(const Invocation& invocation, Console& console, SignalWatcher& signals) 
         return StationCommand::run(invocation, console, signals);
     case Command::verify:
         return VerifyCommand::run(invocation, console);
+    case Command::report:
+        return ReportCommand::run(invocation, console, signals);
     }
     return exitCode::usage;
 }
 
 } // namespace
 
+namespace {
+
+// Commands that may write a report lay out text and pictures, which takes a GUI application;
+// it never opens a window, so it needs no display.
+bool mayWriteReports(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-')
+            return QByteArrayView(argv[i]) == "report" || QByteArrayView(argv[i]) == "offload" ||
+                   QByteArrayView(argv[i]) == "station";
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    if (!mayWriteReports(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's start-up notes (no runtime folder on a headless station, say) are the
+    // log's business, not the terminal's.
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) {
+            Log::info(Log::Category::app, message);
+        });
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    return application;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("Stowly"));
     QCoreApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
     CrashHandler::install();

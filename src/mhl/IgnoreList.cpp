@@ -36,7 +36,7 @@ bool matchesOne(QString pattern, const QString& path, bool isFolder) {
 
 QStringList IgnoreList::defaults() {
     return {QStringLiteral(".DS_Store"), QStringLiteral("ascmhl"), QStringLiteral("ascmhl/"),
-            QStringLiteral("*.stowly-partial")};
+            QStringLiteral("*.stowly-partial"), QStringLiteral("Stowly Reports/")};
 }
 
 IgnoreList::IgnoreList(QStringList patterns) : m_patterns(std::move(patterns)) {}

@@ -11,7 +11,7 @@ namespace stowly {
 // ignored folder is ignored too. Negations ("!") are not supported and match nothing.
 class IgnoreList {
 public:
-    // .DS_Store, the history folder itself and Stowly's partial files.
+    // .DS_Store, the history folder itself, Stowly's partial files and its reports.
     static QStringList defaults();
 
     explicit IgnoreList(QStringList patterns = defaults());

@@ -270,6 +270,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     m_cascading = cascade ? splitCascades(job, cascades) : QHash<QString, QStringList>();
     m_cascade = cascade;
     m_mainRoot = job.destination;
+    m_where = where;
     // Names the cascaded copies' ASC MHL generations as it names the run's own.
     m_runStartedAt = job.startedAt;
     m_plan = job.plan;
@@ -359,6 +360,13 @@ void OffloadSession::setAfterwardsFailed(const QString& why) {
     if (!m_summary)
         return;
     m_summary->afterwardsFailed = why;
+    Q_EMIT changed();
+}
+
+void OffloadSession::addRecordFailure(const QString& line) {
+    if (!m_summary)
+        return;
+    m_summary->recordFailures << line;
     Q_EMIT changed();
 }
 

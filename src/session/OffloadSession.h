@@ -99,8 +99,12 @@ public:
     // The run's copies the history took, in the order they were recorded.
     const QList<HistoryEntry>& recorded() const { return m_recorded; }
     bool cardRemoved() const { return m_cardRemoved; }
+    // Where the run copied to, as it was started.
+    const OffloadDestinations& destinations() const { return m_where; }
     // The program run after the offload failed; the summary says so, and nothing else changes.
     void setAfterwardsFailed(const QString& why);
+    // A record of the ended run (its report) could not be written; the summary says so.
+    void addRecordFailure(const QString& line);
     void setCardRemoved(bool removed);
 
     qint64 newBytes() const;
@@ -174,6 +178,7 @@ private:
     QHash<QString, QStringList> m_cascading;
     QPointer<CascadeQueue> m_cascade;
     QString m_mainRoot;
+    OffloadDestinations m_where;
     QDateTime m_runStartedAt;
     Phase m_phase = Phase::ready;
     bool m_waiting = false;

@@ -10,6 +10,7 @@
 #include "devices/SpaceInfo.h"
 #include "session/CascadeQueue.h"
 #include "ui/OffloadQueueView.h"
+#include "ui/ReportWindow.h"
 #include "ui/Theme.h"
 #include "ui/stages/ElidedLabel.h"
 
@@ -60,6 +61,7 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
       m_title(new QLabel(m_finishedPage)), m_subtitle(new QLabel(m_finishedPage)),
       m_failures(new QListWidget(m_finishedPage)),
       m_done(new QPushButton(StageTexts::done(), m_finishedPage)),
+      m_showReport(new QPushButton(tr("Show Report"), m_finishedPage)),
       m_safeToRemove(new QLabel(m_finishedPage)), m_cascadeRow(new QWidget(this)),
       m_cascadeProgress(new QProgressBar(m_cascadeRow)), m_cascadeLine(new QLabel(m_cascadeRow)) {
     setObjectName(QStringLiteral("offloadBar"));
@@ -142,6 +144,19 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     m_failures->setAccessibleName(tr("Files that failed"));
     m_done->setObjectName(QStringLiteral("doneButton"));
     connect(m_done, &QPushButton::clicked, &m_model, &AppModel::finishSession);
+    m_showReport->setObjectName(QStringLiteral("showReportButton"));
+    m_showReport->setToolTip(
+        tr("The offload's report: every file, its copies and their checksums, to print or "
+           "save"));
+    connect(m_showReport, &QPushButton::clicked, this, [this] {
+        if (const CardDesk* desk = m_model.selectedDesk(); desk && desk->session())
+            ReportWindow::open(
+                m_model, {ReportScope::Kind::run, AppModel::runIdOf(*desk->session())}, window());
+    });
+    connect(&m_model, &AppModel::reportsWritten, this, [this] {
+        if (m_mode == Mode::finished)
+            updateFinished();
+    });
     auto* heading = new QVBoxLayout;
     heading->setSpacing(4);
     heading->addWidget(m_title);
@@ -149,6 +164,7 @@ OffloadBar::OffloadBar(AppModel& model, QWidget* parent)
     auto* headRow = new QHBoxLayout;
     headRow->setSpacing(16);
     headRow->addLayout(heading, 1);
+    headRow->addWidget(m_showReport, 0, Qt::AlignVCenter);
     headRow->addWidget(m_done, 0, Qt::AlignVCenter);
     m_safeToRemove->setObjectName(QStringLiteral("safeToRemove"));
     m_safeToRemove->setWordWrap(true);
@@ -291,6 +307,8 @@ void OffloadBar::updateFinished() {
     m_title->setText(OffloadFormatting::finishedTitle(summary, !readFailure));
     m_subtitle->setText(
         OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == desk->offloadID()));
+    // The report reads the run's record, written just after the run.
+    m_showReport->setEnabled(m_model.reportsWriting() == 0);
     const std::optional<QString> safe = m_model.safeToRemoveText(*desk);
     m_safeToRemove->setText(safe.value_or(QString()));
     m_safeToRemove->setVisible(safe.has_value());

@@ -70,6 +70,7 @@ private:
     QLabel* m_subtitle;
     QListWidget* m_failures;
     QPushButton* m_done;
+    QPushButton* m_showReport;
     // The card may go, while its backups are still being made.
     QLabel* m_safeToRemove;
 

@@ -4,6 +4,7 @@
 #include "app/model/AppModel.h"
 #include "app/wording/StageTexts.h"
 #include "devices/SpaceInfo.h"
+#include "ui/ReportWindow.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -68,7 +69,8 @@ public:
 RecentOffloadsView::RecentOffloadsView(AppModel& model, QWidget* parent)
     : QDialog(parent), m_model(model), m_pages(new QStackedLayout), m_list(new QListView(this)),
       m_empty(new QLabel(StageTexts::historyEmpty(), this)),
-      m_remove(new QPushButton(tr("Remove"), this)) {
+      m_remove(new QPushButton(tr("Remove"), this)),
+      m_report(new QPushButton(tr("Show Report"), this)) {
     setObjectName(QStringLiteral("recentOffloads"));
     setWindowTitle(tr("Recent Offloads"));
     resize(520, 480);
@@ -92,11 +94,15 @@ RecentOffloadsView::RecentOffloadsView(AppModel& model, QWidget* parent)
     m_remove->setToolTip(StageTexts::historyRemoveHelp());
     m_remove->setAccessibleDescription(StageTexts::historyRemoveHelp());
     connect(m_remove, &QPushButton::clicked, this, &RecentOffloadsView::removeSelected);
+    m_report->setObjectName(QStringLiteral("showHistoryReport"));
+    m_report->setToolTip(tr("The report of the offload that made this copy"));
+    connect(m_report, &QPushButton::clicked, this, &RecentOffloadsView::showReport);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_remove);
+    buttons->addWidget(m_report);
     buttons->addStretch();
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
@@ -117,6 +123,22 @@ void RecentOffloadsView::updateState() {
     const bool empty = m_model.historyList().rowCount() == 0;
     m_pages->setCurrentWidget(empty ? static_cast<QWidget*>(m_empty) : m_list);
     m_remove->setEnabled(!empty && m_list->selectionModel()->hasSelection());
+    m_report->setEnabled(!empty && m_list->selectionModel()->selectedRows().size() == 1);
+}
+
+void RecentOffloadsView::showReport() {
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    if (rows.size() != 1)
+        return;
+    const QModelIndex& index = rows.first();
+    // A copy made before runs were recorded gets its card's report.
+    const std::optional<QString> run =
+        m_model.runIdOfCopy(index.data(HistoryModel::DestinationPathRole).toString());
+    const ReportScope scope =
+        run ? ReportScope{ReportScope::Kind::run, *run}
+            : ReportScope{ReportScope::Kind::card,
+                          index.data(HistoryModel::SourceKeyRole).toString().section(u'|', 0, 0)};
+    ReportWindow::open(m_model, scope, this);
 }
 
 void RecentOffloadsView::removeSelected() {

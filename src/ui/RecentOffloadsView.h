@@ -21,12 +21,14 @@ public:
 private:
     void updateState();
     void removeSelected();
+    void showReport();
 
     AppModel& m_model;
     QStackedLayout* m_pages;
     QListView* m_list;
     QLabel* m_empty;
     QPushButton* m_remove;
+    QPushButton* m_report;
 };
 
 } // namespace stowly

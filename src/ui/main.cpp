@@ -3,6 +3,7 @@
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
 #include "diagnostics/CrashHandler.h"
+#include "print/ReportWriter.h"
 #include "ui/AccessibleFactory.h"
 #include "ui/CrashReportOffer.h"
 #include "ui/DesktopApp.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     // A person is at the desktop to answer the system's password prompt.
     platform.allowsAuthorizationPrompts = true;
     auto model = AppLaunch::makeModel(AppStores{}, std::move(platform));
+    model->setReportPrinter(ReportWriter::printer);
     DesktopApp desktop(*model);
     QObject::connect(&instance, &SingleInstance::activationRequested, &desktop,
                      &DesktopApp::showMainWindow);

@@ -2,11 +2,12 @@
 // can be judged by eye: `make screenshots` (files under build/screenshots/).
 
 #include "app/model/AppModel.h"
+#include "screenshots/CascadeShots.h"
 #include "screenshots/NamingShots.h"
 #include "screenshots/PresetsShots.h"
+#include "screenshots/ReportShots.h"
 #include "screenshots/RulesShots.h"
 #include "screenshots/SettingsShots.h"
-#include "screenshots/CascadeShots.h"
 #include "screenshots/SeveralCardsShots.h"
 #include "screenshots/ShotLooks.h"
 #include "screenshots/StageShots.h"
@@ -174,6 +175,7 @@ int main(int argc, char** argv) {
     // After the title's arrival.
     spinUntil([] { return false; }, 600);
     shooter.shoot(QStringLiteral("7-finished"));
+    shootReport(*w.world.model, folder);
     w.world.model->finishSession();
     if (!w.world.waitForSession())
         return 6;

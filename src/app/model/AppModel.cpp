@@ -57,6 +57,9 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_volumes = platform.volumes;
     m_settings = std::move(stores.settings);
     m_history = std::move(stores.ledger);
+    // Beside the history, so a model made on other files keeps its runs with them.
+    m_runLog = std::make_shared<RunLog>(QFileInfo(m_history->filePath()).absolutePath() +
+                                        QStringLiteral("/runs"));
     m_destinations = std::move(stores.destinations);
     m_cameras = std::move(stores.cameras);
     m_presets = std::move(stores.presets);
@@ -340,6 +343,7 @@ void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& su
     if ((m_settings->value(setting::ejectAfterOffload) || ruleEjects) && successful &&
         !session->cardRemoved() && listed)
         ejectCard(session->card());
+    recordRun(session, summary);
     Q_EMIT offloadFinished(summary);
     Q_EMIT offloadEnded(session->card(), summary);
     runAfterwards(session);

@@ -21,6 +21,7 @@
 #include "devices/MountEvents.h"
 #include "devices/VolumeWatcher.h"
 #include "history/History.h"
+#include "history/RunLog.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
 #include "media/DurationReading.h"
@@ -28,11 +29,13 @@
 #include "media/ReoffloadMode.h"
 #include "naming/NamingContext.h"
 #include "naming/PlannedFile.h"
+#include "report/Report.h"
 
 #include <QObject>
 #include <QUuid>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -125,6 +128,22 @@ public:
     HistoryModel& historyList() const { return *m_historyList; }
     // The names the files to copy would get, before the run (also in filesToCopy()).
     NamePreview& namePreview() const { return *m_namePreview; }
+
+    // Reports. Every ended run that copied or tried to is recorded, by the id of its session.
+    const RunLog& runLog() const { return *m_runLog; }
+    static QString runIdOf(const OffloadSession& session);
+    // The folder at the top of each destination that the reports written there go into.
+    static QString reportsFolderName();
+    // A report of past offloads, or why there is none, in the system's words.
+    std::variant<Report, QString> report(const ReportScope& scope) const;
+    // The run that made this verified copy; none for copies made before runs were recorded.
+    std::optional<QString> runIdOfCopy(const QString& destinationPath) const;
+    // Writes a run's report into a folder (made when missing); the failures, one line each.
+    // Called on a worker thread. Without one, the setting to write reports does nothing.
+    using ReportPrinter = std::function<QStringList(const Report& report, const QString& folder)>;
+    void setReportPrinter(ReportPrinter printer);
+    // Runs whose record or reports are still being written.
+    int reportsWriting() const { return m_reportsWriting; }
 
     // The front end fills the seams (window, sounds, confirmations); it must outlive the model
     // or be set back to null.
@@ -263,6 +282,8 @@ Q_SIGNALS:
     void afterwardsEnded(const stowly::CardVolume& card, const std::optional<QString>& failure);
     // An erase ended, with its outcome.
     void formatEnded(const stowly::FormatOutcome& outcome);
+    // An ended run's record, and its reports where the settings ask, were written or failed.
+    void reportsWritten();
 
 private:
     CardDesk& openDesk(const CardVolume& card);
@@ -288,10 +309,15 @@ private:
     // Holds the computer awake while a copy or an erase runs, and lets go once it ends.
     void keepAwake();
     void runAfterwards(OffloadSession* session);
+    RunRecord runRecordOf(const OffloadSession& session, const OffloadSummary& summary) const;
+    void recordRun(OffloadSession* session, const OffloadSummary& summary);
     std::optional<PresetSession> presetSession() const;
 
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<History> m_history;
+    std::shared_ptr<RunLog> m_runLog;
+    ReportPrinter m_reportPrinter;
+    int m_reportsWriting = 0;
     std::unique_ptr<CameraStore> m_cameras;
     std::unique_ptr<DestinationStore> m_destinations;
     std::unique_ptr<PresetStore> m_presets;

@@ -299,6 +299,14 @@ QList<SettingDefinition> makeRows() {
                                "A program run after each card's offload, with the offload as "
                                "JSON on its standard input; empty for none."),
              QStringLiteral("/usr/local/bin/offload-done")),
+        text(k::operatorName,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "The person who offloads, named in every offload's report."),
+             QStringLiteral("Sam Lee")),
+        flag(k::writeReports, false,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "Write each offload's report (PDF and CSV) into every destination, "
+                               "in a folder named Stowly Reports.")),
         namingTemplate(
             k::folderTemplate, NamingTemplate::Kind::folder, QStringLiteral("{date}/{project}"),
             QT_TRANSLATE_NOOP("SettingsTable", "How the folders the copies go into are named."),

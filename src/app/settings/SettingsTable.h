@@ -55,6 +55,10 @@ inline constexpr SettingKey<bool> verifySource{"verifySource"};
 inline constexpr SettingKey<bool> writeAscMhl{"writeAscMhl"};
 inline constexpr SettingKey<bool> shareDestinationDrives{"shareDestinationDrives"};
 inline constexpr SettingKey<QString> afterOffloadProgram{"afterOffloadProgram"};
+// Named in every offload's report.
+inline constexpr SettingKey<QString> operatorName{"operatorName"};
+// Each offload's PDF and CSV report goes into every destination's "Stowly Reports" folder.
+inline constexpr SettingKey<bool> writeReports{"writeReports"};
 } // namespace setting
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and

@@ -24,6 +24,7 @@ GeneralSettingsTab::GeneralSettingsTab(AppModel& model, std::shared_ptr<MailHand
     setObjectName(QStringLiteral("generalSettings"));
     addFiles();
     addAfterOffload();
+    addReports();
     addBackground();
     addIgnoredCards();
     addUpdates();
@@ -94,30 +95,50 @@ void GeneralSettingsTab::addAfterOffload() {
     addSwitch(tr("Eject card after offload"), settings, setting::ejectAfterOffload);
     addNote(tr("Only when every file was copied and verified."));
 
-    auto* label = new QLabel(tr("Then run this program:"), this);
-    auto* program = new QLineEdit(this);
-    program->setObjectName(QStringLiteral("afterOffloadProgram"));
-    program->setAccessibleName(label->text());
-    program->setPlaceholderText(tr("None"));
-    program->setClearButtonEnabled(true);
-    label->setBuddy(program);
-    const auto show = [&settings, program] {
-        const QString value = settings.value(setting::afterOffloadProgram);
-        if (!program->hasFocus() && program->text() != value)
-            program->setText(value);
+    addTextField(tr("Then run this program:"), tr("None"), setting::afterOffloadProgram,
+                 QStringLiteral("afterOffloadProgram"));
+    addNote(tr("After each card, with the offload as JSON on its standard input. It has a minute; "
+               "whatever it does, the copies and the history stay as they are."));
+}
+
+void GeneralSettingsTab::addReports() {
+    AppSettings& settings = m_model.settings();
+    addSection(tr("Reports"));
+    addTextField(tr("Operator:"), tr("Your name"), setting::operatorName,
+                 QStringLiteral("operatorName"));
+    addNote(tr("Named in every offload’s report, with the card, the camera and the project."));
+    addSwitch(tr("Write each offload’s report into every destination"), settings,
+              setting::writeReports);
+    addNote(tr("A PDF and a CSV table of every file and its checksums, in the folder “Stowly "
+               "Reports” at the top of each destination. Any offload’s report is also under Show "
+               "Report in Recent Offloads."));
+}
+
+void GeneralSettingsTab::addTextField(const QString& text, const QString& placeholder,
+                                      SettingKey<QString> key, const QString& name) {
+    AppSettings& settings = m_model.settings();
+    auto* label = new QLabel(text, this);
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setAccessibleName(label->text());
+    field->setPlaceholderText(placeholder);
+    field->setClearButtonEnabled(true);
+    label->setBuddy(field);
+    const auto show = [&settings, field, key] {
+        const QString value = settings.value(key);
+        if (!field->hasFocus() && field->text() != value)
+            field->setText(value);
     };
     show();
-    settings.onChange(setting::afterOffloadProgram, program, show);
-    connect(program, &QLineEdit::editingFinished, this, [&settings, program] {
-        settings.setValue(setting::afterOffloadProgram, program->text().trimmed());
+    settings.onChange(key, field, show);
+    connect(field, &QLineEdit::editingFinished, this, [&settings, field, key] {
+        settings.setValue(key, field->text().trimmed());
     });
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     row->addWidget(label);
-    row->addWidget(program, 1);
+    row->addWidget(field, 1);
     addLayout(row);
-    addNote(tr("After each card, with the offload as JSON on its standard input. It has a minute; "
-               "whatever it does, the copies and the history stay as they are."));
 }
 
 void GeneralSettingsTab::addBackground() {

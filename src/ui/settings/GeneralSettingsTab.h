@@ -19,6 +19,10 @@ public:
 private:
     void addFiles();
     void addAfterOffload();
+    void addReports();
+    // A line of text for a setting, written when the user leaves it.
+    void addTextField(const QString& text, const QString& placeholder, SettingKey<QString> key,
+                      const QString& name);
     void addBackground();
     void addIgnoredCards();
     void addUpdates();
