@@ -54,7 +54,8 @@ QString gridStart() {
 }
 
 QString rowOf(const QString& label, const QString& value) {
-    return QStringLiteral("<tr><td class=\"key\">%1</td><td>%2</td></tr>").arg(esc(label), value);
+    return QStringLiteral("<tr><td class=\"key\" width=\"110\">%1</td><td>%2</td></tr>")
+        .arg(esc(label), value);
 }
 
 QString checks(const RunRecord::Destination& d) {
@@ -178,11 +179,14 @@ QString fileRow(const Report& report, qsizetype index, const QHash<qsizetype, QI
     if (row.facts.damage)
         file += QStringLiteral("<br><span class=\"warn\">%1</span>")
                     .arg(esc(tr("May be damaged: %1").arg(*row.facts.damage)));
-    QString digests = QStringLiteral("SHA-256 %1").arg(esc(row.sha256));
+    // Each name over its value: a SHA-256 takes the column's whole width.
+    QString digests =
+        QStringLiteral("<span class=\"dim\">SHA-256</span><br>%1").arg(esc(row.sha256));
     if (!row.xxh128.isEmpty())
-        digests += QStringLiteral("<br>xxh128 %1").arg(esc(row.xxh128));
+        digests += QStringLiteral("<br><span class=\"dim\">xxh128</span> %1").arg(esc(row.xxh128));
     for (auto it = row.hashes.cbegin(); it != row.hashes.cend(); ++it)
-        digests += QStringLiteral("<br>%1 %2").arg(esc(it.key()), esc(it.value()));
+        digests += QStringLiteral("<br><span class=\"dim\">%1</span> %2")
+                       .arg(esc(it.key()), esc(it.value()));
     QStringList copies;
     for (const ReportCopy& copy : row.copies)
         copies << QStringLiteral("%1<br><span class=\"dim\">%2</span>")
@@ -197,15 +201,13 @@ body { font-family: 'DejaVu Sans', sans-serif; font-size: 9pt; color: #1d1d1f; }
 h1 { font-size: 17pt; font-weight: 600; margin-bottom: 2pt; }
 h2 { font-size: 11pt; font-weight: 600; margin-top: 14pt; margin-bottom: 4pt; }
 p.sub { color: #6e6e73; margin-top: 0; }
-table.facts td { padding: 1pt 10pt 1pt 0; vertical-align: top; }
-td.key { color: #6e6e73; width: 90px; }
+td.key { color: #6e6e73; }
 table.grid { border-collapse: collapse; }
 table.grid th { text-align: left; font-weight: 600; background-color: #eef0f3;
                 padding: 3pt 5pt; border-bottom: 1px solid #c7c7cc; }
 table.grid td { padding: 3pt 5pt; vertical-align: top; border-bottom: 1px solid #e5e5ea; }
 td.num { text-align: right; }
-td.thumb { width: 84px; }
-.mono { font-family: 'DejaVu Sans Mono', monospace; font-size: 7pt; white-space: nowrap; }
+.mono { font-family: 'DejaVu Sans Mono', monospace; font-size: 6.5pt; white-space: nowrap; }
 .path { font-size: 8pt; }
 .dim { color: #6e6e73; }
 .warn { color: #b3261e; font-weight: 600; }
@@ -285,8 +287,11 @@ QString ReportDocument::html(const Report& report, const QHash<qsizetype, QImage
     }
     html += QStringLiteral("<h2>%1</h2>").arg(esc(tr("Files")));
     html += gridStart();
-    for (const QString& head : {QString(), tr("File"), tr("Digests"), tr("Verified copies")})
-        html += QStringLiteral("<th>%1</th>").arg(esc(head));
+    // Widths a text document keeps to: a digest must fit on its line.
+    const QList<std::pair<QString, int>> heads{
+        {QString(), 11}, {tr("File"), 23}, {tr("Digests"), 35}, {tr("Verified copies"), 31}};
+    for (const auto& [head, percent] : heads)
+        html += QStringLiteral("<th width=\"%2%\">%1</th>").arg(esc(head)).arg(percent);
     html += QStringLiteral("</tr></thead>");
     for (qsizetype i = 0; i < report.rows.size(); ++i)
         html += fileRow(report, i, thumbnails, pictures);

@@ -25,10 +25,16 @@ ReportWindow::ReportWindow(AppModel& model, const ReportScope& scope, QWidget* p
       m_save(new QPushButton(tr("Save As…"), this)) {
     setWindowTitle(tr("Report"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(980, 720);
+    resize(1120, 760);
     m_browser->setObjectName(QStringLiteral("reportView"));
     m_browser->setAccessibleName(tr("Report"));
     m_browser->setOpenLinks(false);
+    // The report is shown as it prints, on paper, whatever the window's theme.
+    QPalette paper = m_browser->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, QColor(0x1d, 0x1d, 0x1f));
+    m_browser->setPalette(paper);
+    m_browser->document()->setDocumentMargin(16);
     m_status->setText(tr("Drawing the report’s pictures…"));
     m_save->setObjectName(QStringLiteral("saveReport"));
     m_save->setEnabled(false);

@@ -8,8 +8,10 @@
 #include "ui/ReportWindow.h"
 
 #include <QDir>
+
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 using namespace stowly;
 using namespace stowly::test;
@@ -20,7 +22,12 @@ void shootReport(AppModel& model, const QString& folder) {
         std::fprintf(stderr, "no run to report\n");
         return;
     }
-    const ReportScope scope{ReportScope::Kind::run, runs.last().id};
+    // The fullest run: enough files for two pages.
+    const RunRecord& fullest =
+        *std::max_element(runs.cbegin(), runs.cend(), [](const RunRecord& a, const RunRecord& b) {
+            return a.copies.size() < b.copies.size();
+        });
+    const ReportScope scope{ReportScope::Kind::run, fullest.id};
     for (const Look& look : looks) {
         useLook(look);
         ReportWindow window(model, scope);
