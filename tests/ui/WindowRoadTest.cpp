@@ -2,6 +2,7 @@
 #include "session/OffloadSession.h"
 #include "support/Printing.h"
 #include "ui/OffloadBar.h"
+#include "ui/ReportWindow.h"
 #include "ui/StagePanel.h"
 
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +75,20 @@ TEST(WindowRoadTest, CardTravelsFromInsertToAllCaughtUp) {
     EXPECT_EQ(text(bar, "finishedTitle"), "Offload Complete");
     EXPECT_FALSE(find(bar, "failureList")->isVisible());
     EXPECT_FALSE(start->isVisible());
+
+    // The run's report, from the finished bar: its three files.
+    auto* showReport = find<QPushButton>(bar, "showReportButton");
+    ASSERT_TRUE(spinUntil([&] { return showReport->isEnabled(); }));
+    QTest::mouseClick(showReport, Qt::LeftButton);
+    ReportWindow* report = nullptr;
+    ASSERT_TRUE(spinUntil([&] {
+        report = w.window.findChild<ReportWindow*>();
+        return report && report->isReady();
+    }));
+    const QString reported = find<QTextBrowser>(*report, "reportView")->toPlainText();
+    for (const char* file : {"DSC00001.JPG", "DSC00002.JPG", "C0001.MP4"})
+        EXPECT_TRUE(reported.contains(file)) << reported.toStdString();
+    report->close();
 
     QTest::mouseClick(find<QPushButton>(bar, "doneButton"), Qt::LeftButton);
     ASSERT_TRUE(w.world.waitForSession());
