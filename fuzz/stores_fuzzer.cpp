@@ -5,6 +5,9 @@
 #include "app/stores/DestinationStore.h"
 #include "app/stores/PresetStore.h"
 #include "app/stores/RuleStore.h"
+#include "history/RunLog.h"
+
+#include <QDir>
 
 using namespace stowly;
 
@@ -29,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     fuzzInput::freshFolder();
     const QByteArray content = fuzzInput::bytes(data + 1, size - 1);
-    switch (data[0] % 4) {
+    switch (data[0] % 5) {
     case 0: {
         PresetStore store(fuzzInput::write(QStringLiteral("presets.json"), content));
         readsBack(store.presets());
@@ -52,6 +55,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         options.folderExists = [](const QString&) { return true; };
         DestinationStore store(options);
         readsBack(store.favorites());
+        break;
+    }
+    case 4: {
+        // An offload's record for its reports: what was read is what its writer writes again.
+        const QString folder = fuzzInput::freshFolder() + QStringLiteral("/runs");
+        QDir().mkpath(folder);
+        fuzzInput::write(QStringLiteral("runs/20260101T000000000Z-run.json"), content);
+        for (const RunRecord& run : RunLog(folder).load()) {
+            const auto again = RunRecord::fromJson(run.toJson());
+            FUZZ_CHECK(again && *again == run);
+        }
         break;
     }
     }

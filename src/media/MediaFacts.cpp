@@ -2,6 +2,8 @@
 
 #include <QJsonValue>
 
+#include <algorithm>
+
 namespace stowly {
 
 namespace {
@@ -24,6 +26,10 @@ QString text(const QJsonObject& object, const char* key) {
 double number(const QJsonObject& object, const char* key) {
     const double value = object.value(QLatin1String(key)).toDouble();
     return value > 0 && value < 1e12 ? value : 0;
+}
+
+int whole(const QJsonObject& object, const char* key) {
+    return int(std::min(number(object, key), 1e9));
 }
 
 } // namespace
@@ -59,17 +65,17 @@ QJsonObject MediaFacts::toJson() const {
 MediaFacts MediaFacts::fromJson(const QJsonObject& object) {
     MediaFacts facts;
     facts.codec = text(object, "codec");
-    facts.width = int(number(object, "width"));
-    facts.height = int(number(object, "height"));
+    facts.width = whole(object, "width");
+    facts.height = whole(object, "height");
     facts.frameRate = number(object, "frameRate");
     if (object.value(QStringLiteral("duration")).isDouble())
         facts.duration = number(object, "duration");
     facts.startTimecode = text(object, "startTimecode");
-    facts.audioChannels = int(number(object, "audioChannels"));
+    facts.audioChannels = whole(object, "audioChannels");
     facts.cameraMake = text(object, "cameraMake");
     facts.cameraModel = text(object, "cameraModel");
     facts.lens = text(object, "lens");
-    facts.iso = int(number(object, "iso"));
+    facts.iso = whole(object, "iso");
     facts.exposureTime = number(object, "exposureTime");
     facts.aperture = number(object, "aperture");
     facts.focalLength = number(object, "focalLength");

@@ -309,6 +309,7 @@ void OffloadBar::updateFinished() {
         OffloadFormatting::finishedSubtitle(summary, m_ejectedSession == desk->offloadID()));
     // The report reads the run's record, written just after the run.
     m_showReport->setEnabled(m_model.reportsWriting() == 0);
+    m_showReport->setVisible(!summary.copies.isEmpty());
     const std::optional<QString> safe = m_model.safeToRemoveText(*desk);
     m_safeToRemove->setText(safe.value_or(QString()));
     m_safeToRemove->setVisible(safe.has_value());

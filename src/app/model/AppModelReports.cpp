@@ -100,7 +100,8 @@ RunRecord AppModel::runRecordOf(const OffloadSession& session,
 }
 
 void AppModel::recordRun(OffloadSession* session, const OffloadSummary& summary) {
-    if (summary.copies.isEmpty() && !summary.cancelled)
+    // A run that tried no copy (stopped before its first file) has nothing to report.
+    if (summary.copies.isEmpty())
         return;
     const RunRecord run = runRecordOf(*session, summary);
     QPointer<OffloadSession> weak(session);
