@@ -1,8 +1,8 @@
-#include "mhl/FormatHasher.h"
+#include "copy/FormatHasher.h"
 
+#include "copy/C4.h"
 #include "copy/Copier.h"
 #include "copy/Xxh128.h"
-#include "mhl/C4.h"
 
 #include <QCryptographicHash>
 
