@@ -1,7 +1,9 @@
 #include "copy/CascadeBacklog.h"
 
 #include "base/FileNames.h"
+#include "base/Log.h"
 #include "copy/AtomicFile.h"
+#include "copy/HashFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,18 +29,46 @@ QString errorText(int error) {
 
 QJsonObject itemJson(const CascadeItem& item) {
     const HistoryEntry& first = item.first;
-    return {{QStringLiteral("sourceKey"), first.sourceKey},
-            {QStringLiteral("cardName"), first.cardName},
-            {QStringLiteral("sourceRelativePath"), first.sourceRelativePath},
-            {QStringLiteral("firstCopy"), first.destinationPath},
-            {QStringLiteral("size"), first.size},
-            {QStringLiteral("sha256"), first.sha256},
-            {QStringLiteral("xxh128"), item.xxh128},
-            {QStringLiteral("offloadedAt"), first.offloadedAt.toUTC().toString(Qt::ISODate)},
-            {QStringLiteral("relativePath"), item.relativePath},
-            {QStringLiteral("runStartedAt"), item.runStartedAt.toUTC().toString(Qt::ISODateWithMs)},
-            {QStringLiteral("roots"), QJsonArray::fromStringList(item.roots)},
-            {QStringLiteral("owner"), item.owner}};
+    QJsonObject json{
+        {QStringLiteral("sourceKey"), first.sourceKey},
+        {QStringLiteral("cardName"), first.cardName},
+        {QStringLiteral("sourceRelativePath"), first.sourceRelativePath},
+        {QStringLiteral("firstCopy"), first.destinationPath},
+        {QStringLiteral("size"), first.size},
+        {QStringLiteral("sha256"), first.sha256},
+        {QStringLiteral("xxh128"), item.xxh128},
+        {QStringLiteral("offloadedAt"), first.offloadedAt.toUTC().toString(Qt::ISODate)},
+        {QStringLiteral("relativePath"), item.relativePath},
+        {QStringLiteral("runStartedAt"), item.runStartedAt.toUTC().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("roots"), QJsonArray::fromStringList(item.roots)},
+        {QStringLiteral("owner"), item.owner}};
+    // Only when taken, so lines stay as older versions wrote them otherwise.
+    if (!item.hashes.isEmpty()) {
+        QJsonObject hashes;
+        for (auto [name, value] : item.hashes.asKeyValueRange())
+            hashes.insert(name, value);
+        json.insert(QStringLiteral("hashes"), hashes);
+    }
+    return json;
+}
+
+// The other formats of a line; a value that is not one of its format is left out, so the
+// backups are still made, their records without it, rather than refused for a damaged line.
+QMap<QString, QString> hashesFrom(const QJsonObject& object) {
+    QMap<QString, QString> hashes;
+    const QJsonObject stored = object.value(QStringLiteral("hashes")).toObject();
+    for (auto it = stored.constBegin(); it != stored.constEnd(); ++it) {
+        const std::optional<HashFormat> format = hashFormat::fromName(it.key());
+        const QString value = it.value().toString();
+        if (format && *format != HashFormat::xxh128 && hashFormat::decode(*format, value))
+            hashes.insert(it.key(), value);
+        else
+            Log::info(Log::Category::app,
+                      QStringLiteral("The cascade backlog's %1 value “%2” is no such value; "
+                                     "the backups' ASC MHL records go without it")
+                          .arg(it.key(), value));
+    }
+    return hashes;
 }
 
 std::optional<CascadeItem> itemFrom(const QJsonObject& object) {
@@ -53,6 +83,8 @@ std::optional<CascadeItem> itemFrom(const QJsonObject& object) {
     first.offloadedAt =
         QDateTime::fromString(object.value(QStringLiteral("offloadedAt")).toString(), Qt::ISODate);
     item.xxh128 = object.value(QStringLiteral("xxh128")).toString();
+    if (!item.xxh128.isEmpty())
+        item.hashes = hashesFrom(object);
     item.relativePath = object.value(QStringLiteral("relativePath")).toString();
     item.runStartedAt = QDateTime::fromString(
         object.value(QStringLiteral("runStartedAt")).toString(), Qt::ISODateWithMs);

@@ -73,10 +73,17 @@ void CascadeCopy::write(const Copier::OnBytes& onBytes, CopyBuffers& buffers) {
     Copier::Checks checks;
     checks.writeBehind = 4 * Copier::chunkSize;
     checks.sourceFromDevice = true;
+    // The first copy's read gives the backups' records the card's formats, each of which its
+    // bytes must match.
     if (!m_item.xxh128.isEmpty()) {
-        m_xxh128 = std::make_shared<Xxh128>();
-        checks.tap = [hash = m_xxh128](const char* data, qsizetype size) {
-            hash->update(data, size);
+        QList<HashFormat> formats{HashFormat::xxh128};
+        for (const QString& name : m_item.hashes.keys())
+            if (const std::optional<HashFormat> format = hashFormat::fromName(name);
+                format && !formats.contains(*format))
+                formats << *format;
+        m_hasher = std::make_shared<FormatHasher>(formats);
+        checks.tap = [hasher = m_hasher](const char* data, qsizetype size) {
+            hasher->update(data, size);
         };
     }
     m_run = std::make_unique<CopyRun>(QFile::encodeName(m_item.first.destinationPath), m_targets,
@@ -88,9 +95,8 @@ QList<CascadeResult> CascadeCopy::prove(CopyBufferPool& buffers) {
     if (!m_run)
         return m_results;
     if (m_written) {
-        const bool sourceMatches =
-            m_run->digest() == m_item.first.sha256 && m_run->bytesCopied() == m_item.first.size &&
-            (!m_xxh128 || Copier::hexString(m_xxh128->finish()) == m_item.xxh128);
+        const bool sourceMatches = m_run->digest() == m_item.first.sha256 &&
+                                   m_run->bytesCopied() == m_item.first.size && hashesMatch();
         for (int i = 0; i < m_run->count(); ++i) {
             if (!m_run->live(i))
                 continue;
@@ -110,6 +116,22 @@ QList<CascadeResult> CascadeCopy::prove(CopyBufferPool& buffers) {
             m_journal->dropped(m_targets[i]);
     }
     return m_results;
+}
+
+bool CascadeCopy::hashesMatch() const {
+    if (!m_hasher)
+        return true;
+    const QMap<HashFormat, QString> values = m_hasher->finish();
+    for (auto [format, value] : values.asKeyValueRange()) {
+        const QString& card = format == HashFormat::xxh128
+                                  ? m_item.xxh128
+                                  : m_item.hashes.value(hashFormat::name(format));
+        // C4 ids are case-sensitive; hex values are not.
+        if (value.compare(card,
+                          format == HashFormat::c4 ? Qt::CaseSensitive : Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
 }
 
 QList<CascadeResult> CascadeCopy::copy(const CascadeItem& item, const Copier::OnBytes& onBytes,

@@ -7,10 +7,11 @@
 #include "copy/CopyResult.h"
 #include "copy/CopyRun.h"
 #include "copy/FolderCalls.h"
+#include "copy/FormatHasher.h"
 #include "copy/HistoryEntry.h"
-#include "copy/Xxh128.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,8 @@ struct CascadeItem {
     QStringList roots;
     // The card's XXH3-128 text; empty when it was not taken.
     QString xxh128;
+    // The other formats taken with it from the card's read, by element name ("md5", "c4").
+    QMap<QString, QString> hashes;
     // When the card's run began, which names the run's ASC MHL generations; the cascaded copies'
     // generations take it too. Invalid when the run wrote none.
     QDateTime runStartedAt;
@@ -97,6 +100,9 @@ public:
                                      const FolderCalls& calls = FolderCalls::system());
 
 private:
+    // The first copy's read gave the card's values in every format taken; ends the hashing.
+    bool hashesMatch() const;
+
     CascadeItem m_item;
     std::stop_token m_stop;
     CopyJournal* m_journal;
@@ -106,7 +112,7 @@ private:
     QStringList m_targets;
     QList<qsizetype> m_toCopy;
     std::unique_ptr<CopyRun> m_run;
-    std::shared_ptr<Xxh128> m_xxh128;
+    std::shared_ptr<FormatHasher> m_hasher;
     QDateTime m_when;
     bool m_written = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "copy/HashFormat.h"
 #include "media/CardVolume.h"
 #include "naming/PlannedFile.h"
 
@@ -32,6 +33,8 @@ struct OffloadJob {
     bool verifySource = false;
     // Take the XXH3-128 of every file from the same read as SHA-256, for the ASC MHL histories.
     bool xxh128 = false;
+    // With it, these other formats from the same read too (xxh128 itself is not among them).
+    QList<HashFormat> otherHashes;
     // When the run began: one time for every record the run writes.
     QDateTime startedAt;
 

@@ -3,8 +3,8 @@
 #include "base/FileNames.h"
 #include "base/Log.h"
 #include "copy/AtomicFile.h"
+#include "copy/FormatHasher.h"
 #include "copy/NameClaim.h"
-#include "copy/Xxh128.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -137,10 +137,14 @@ bool OffloadRun::copyFile(int index) {
     Copier::Checks checks;
     checks.verifySource = m_job.verifySource;
     // Fed on the reading thread, finished here once the copy is written.
-    std::shared_ptr<Xxh128> xxh128;
+    std::shared_ptr<FormatHasher> hasher;
     if (m_job.xxh128) {
-        xxh128 = std::make_shared<Xxh128>();
-        checks.tap = [xxh128](const char* data, qsizetype size) { xxh128->update(data, size); };
+        QList<HashFormat> formats{HashFormat::xxh128};
+        for (const HashFormat format : m_job.otherHashes)
+            if (!formats.contains(format))
+                formats << format;
+        hasher = std::make_shared<FormatHasher>(formats);
+        checks.tap = [hasher](const char* data, qsizetype size) { hasher->update(data, size); };
     }
     file->verifyingSource = std::make_shared<std::atomic<bool>>(false);
     checks.onVerifyingSource = [flag = file->verifyingSource] { *flag = true; };
@@ -164,8 +168,11 @@ bool OffloadRun::copyFile(int index) {
             });
         };
         if (file->copy->copy(onBytes, m_buffers, onWritten)) {
-            if (xxh128)
-                file->xxh128 = Copier::hexString(xxh128->finish());
+            if (hasher) {
+                QMap<HashFormat, QString> values = hasher->finish();
+                file->xxh128 = values.take(HashFormat::xxh128);
+                file->hashes = hashFormat::named(values);
+            }
             file->hashedAt = QDateTime::currentDateTimeUtc();
             for (int i = 0; i < file->copy->count(); ++i)
                 if (file->copy->live(i))
@@ -306,9 +313,10 @@ void OffloadRun::count(File& file) {
             const HistoryEntry entry =
                 file.noted[at] ? *file.noted[at] : entryOf(file, file.targets[i], result.digest());
             if (m_record)
-                m_record(entry, file.xxh128);
+                m_record(entry, file.xxh128, file.hashes);
             outcome.size = clip.size;
             outcome.xxh128 = file.xxh128;
+            outcome.hashes = file.hashes;
             outcome.hashedAt = file.hashedAt;
             outcome.modified = QFileInfo(file.targets[i]).lastModified().toUTC();
         } else {

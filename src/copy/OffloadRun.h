@@ -45,6 +45,7 @@ private:
         std::shared_ptr<CopyRun> copy;
         qint64 piecesUpTo = 0;
         QString xxh128;
+        QMap<QString, QString> hashes;
         QDateTime hashedAt;
         std::shared_ptr<std::atomic<bool>> verifyingSource;
         CopyVerifier::Ticket proved = 0;

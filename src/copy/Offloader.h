@@ -9,6 +9,7 @@
 #include "media/Clip.h"
 
 #include <QList>
+#include <QMap>
 
 #include <functional>
 #include <stop_token>
@@ -18,8 +19,10 @@ namespace stowly {
 // Runs one offload over a plan.
 namespace Offloader {
 using Progress = std::function<void(const OffloadProgress&)>;
-// A verified copy, with the XXH3-128 of the bytes read from the card when the job takes it.
-using Record = std::function<void(const HistoryEntry&, const QString& xxh128)>;
+// A verified copy, with the XXH3-128 of the bytes read from the card when the job takes it and
+// the job's other formats by their element names.
+using Record = std::function<void(const HistoryEntry&, const QString& xxh128,
+                                  const QMap<QString, QString>& hashes)>;
 
 // Copies the plan's files one after another on the calling thread; a file that fails is
 // listed and the next one is taken. Each file's copies are proved (flushed, read back, renamed)

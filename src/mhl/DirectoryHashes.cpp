@@ -1,6 +1,6 @@
 #include "mhl/DirectoryHashes.h"
 
-#include "mhl/FormatHasher.h"
+#include "copy/FormatHasher.h"
 
 #include <QMap>
 

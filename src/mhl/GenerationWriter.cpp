@@ -91,9 +91,21 @@ MhlManifest GenerationWriter::manifest(const QList<File>& files, const Info& inf
         entry.size = file.size;
         if (file.modified.isValid())
             entry.lastModificationDate = file.modified.toUTC();
+        const std::optional<QDateTime> hashDate =
+            file.hashDate.isValid() ? std::optional(file.hashDate.toUTC()) : std::nullopt;
         entry.hashes.append(
-            {HashFormat::xxh128, file.xxh128.toLower(), MhlManifest::Action::original,
-             file.hashDate.isValid() ? std::optional(file.hashDate.toUTC()) : std::nullopt});
+            {HashFormat::xxh128, file.xxh128.toLower(), MhlManifest::Action::original, hashDate});
+        for (auto [name, value] : file.hashes.asKeyValueRange()) {
+            const std::optional<HashFormat> format = hashFormat::fromName(name);
+            if (format && *format != HashFormat::xxh128)
+                entry.hashes.append({*format, *format == HashFormat::c4 ? value : value.toLower(),
+                                     MhlManifest::Action::original, hashDate});
+        }
+        // The order a hash entry lists its formats in.
+        std::stable_sort(entry.hashes.begin(), entry.hashes.end(),
+                         [](const MhlManifest::Hash& a, const MhlManifest::Hash& b) {
+                             return a.format < b.format;
+                         });
         manifest.files.append(entry);
     }
     if (info.coversWholeFolder) {
@@ -120,6 +132,14 @@ std::optional<QString> GenerationWriter::write(const QString& folder, const QLis
                                                "“%1” can’t be recorded in the ASC MHL history: "
                                                "its XXH3-128 value isn’t one.")
                 .arg(file.relativePath);
+        for (auto [name, value] : file.hashes.asKeyValueRange()) {
+            const std::optional<HashFormat> format = hashFormat::fromName(name);
+            if (!format || *format == HashFormat::xxh128 || !hashFormat::decode(*format, value))
+                return QCoreApplication::translate("GenerationWriter",
+                                                   "“%1” can’t be recorded in the ASC MHL "
+                                                   "history: its %2 value isn’t one.")
+                    .arg(file.relativePath, name);
+        }
         paths.insert(file.relativePath);
     }
     auto loaded = MhlHistory::load(folder);

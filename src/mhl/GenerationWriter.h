@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -11,8 +12,8 @@
 namespace stowly {
 
 // Records one operation's files as the next generation of a folder's ASC MHL history,
-// creating the history when there is none: the manifest with the files' XXH3-128 values,
-// then the chain.
+// creating the history when there is none: the manifest with the files' XXH3-128 values and
+// any other formats taken with them, then the chain.
 class GenerationWriter {
 public:
     struct File {
@@ -24,6 +25,9 @@ public:
         QString xxh128;
         // When the value was computed.
         QDateTime hashDate;
+        // Other formats taken from the same read, by element name ("md5", "c4"); each is
+        // written beside xxh128.
+        QMap<QString, QString> hashes;
     };
     struct Info {
         // Taken once when the operation began; names the manifest and dates it.

@@ -2,7 +2,7 @@
 
 #include "base/FileNames.h"
 #include "copy/Copier.h"
-#include "mhl/FormatHasher.h"
+#include "copy/FormatHasher.h"
 #include "mhl/GenerationWriter.h"
 #include "mhl/IgnoreList.h"
 

@@ -1,6 +1,6 @@
 #include "mhl/MhlChain.h"
 
-#include "mhl/HashFormat.h"
+#include "copy/HashFormat.h"
 #include "mhl/ManifestXml.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "base/FileNames.h"
 #include "copy/AtomicFile.h"
-#include "mhl/C4.h"
+#include "copy/C4.h"
 #include "mhl/ManifestXml.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mhl/HashFormat.h"
+#include "copy/HashFormat.h"
 
 #include <QDateTime>
 #include <QList>

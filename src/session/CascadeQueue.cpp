@@ -27,7 +27,7 @@ GenerationWriter::File generationFile(const CascadeItem& item, const QString& ro
                                       const QDateTime& hashedAt) {
     const QString target = QDir(root).filePath(item.relativePath);
     return {item.relativePath, item.first.size, QFileInfo(target).lastModified().toUTC(),
-            item.xxh128, hashedAt};
+            item.xxh128,       hashedAt,        item.hashes};
 }
 
 qint64 steadyMs() {

@@ -15,7 +15,7 @@ QStringList OffloadManifests::write(const OffloadJob& job, const OffloadSummary&
         for (const CopyOutcome& copy : summary.copies)
             if (!copy.failure && copy.destination == root && copy.path.startsWith(prefix))
                 files.append({copy.path.mid(prefix.size()), copy.size, copy.modified, copy.xxh128,
-                              copy.hashedAt});
+                              copy.hashedAt, copy.hashes});
         if (files.isEmpty())
             continue;
         QStringList siblings = roots;

@@ -259,6 +259,7 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
     job.backups = where.backups;
     job.verifySource = where.verifySource;
     job.xxh128 = where.writeAscMhl;
+    job.otherHashes = where.otherHashes;
     job.startedAt = QDateTime::currentDateTimeUtc();
     fillGaps(job, job.plan, m_inventory);
     if (cascade)
@@ -299,10 +300,11 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
                     Q_EMIT progressChanged();
                 });
             },
-            [this, cascade = m_cascade.data()](const HistoryEntry& entry, const QString& xxh128) {
+            [this, cascade = m_cascade.data()](const HistoryEntry& entry, const QString& xxh128,
+                                               const QMap<QString, QString>& hashes) {
                 // Kept for the backups before the copy counts, so that no stop leaves a
                 // recorded first copy whose backups nobody is to make.
-                const std::optional<CascadeItem> item = cascadeItem(entry, xxh128);
+                const std::optional<CascadeItem> item = cascadeItem(entry, xxh128, hashes);
                 if (item)
                     cascade->keep(*item);
                 // On this thread, so the main thread never waits for the disk.
@@ -342,7 +344,8 @@ void OffloadSession::start(const QList<PlannedFile>& plan, const OffloadDestinat
 }
 
 std::optional<CascadeItem> OffloadSession::cascadeItem(const HistoryEntry& entry,
-                                                       const QString& xxh128) const {
+                                                       const QString& xxh128,
+                                                       const QMap<QString, QString>& hashes) const {
     const QString root = m_mainRoot.endsWith(u'/') ? m_mainRoot : m_mainRoot + u'/';
     const auto later = m_cascading.constFind(entry.sourceRelativePath);
     if (!m_cascade || later == m_cascading.cend() || !entry.destinationPath.startsWith(root))
@@ -352,6 +355,7 @@ std::optional<CascadeItem> OffloadSession::cascadeItem(const HistoryEntry& entry
     item.relativePath = entry.destinationPath.mid(root.size());
     item.roots = *later;
     item.xxh128 = xxh128;
+    item.hashes = hashes;
     item.runStartedAt = m_runStartedAt;
     return item;
 }

@@ -37,6 +37,8 @@ struct OffloadDestinations {
     bool writeAscMhl = false;
     // Of the backups, those copied from each file's proved main copy rather than from the card.
     QStringList cascades;
+    // The formats the ASC MHL generations take besides xxh128, from the same read.
+    QList<HashFormat> otherHashes;
 };
 
 // One offload of one card: the inventory as scanned, the user's choices for this card, the
@@ -145,7 +147,8 @@ Q_SIGNALS:
 private:
     // The file's backups that cascade from its first copy, once `entry` records that copy; read
     // on the run's thread (what it reads is set before the run starts).
-    std::optional<CascadeItem> cascadeItem(const HistoryEntry& entry, const QString& xxh128) const;
+    std::optional<CascadeItem> cascadeItem(const HistoryEntry& entry, const QString& xxh128,
+                                           const QMap<QString, QString>& hashes) const;
     void setSelection(OffloadSelection selection);
     // Runs work on the main thread and waits until it has run; false when the session is
     // being destroyed and the work may never run.

@@ -152,7 +152,8 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
                     "fileTemplate={date}_{seq}\n"
                     "dateFilter=\"{\\\"mode\\\":\\\"yesterday\\\"}\"\n"
                     "fileRules=\"{\\\"proxyExtensions\\\":[\\\"lrv\\\"]}\"\n"
-                    "ignoredImportCards=not json\n");
+                    "ignoredImportCards=not json\n"
+                    "ascMhlHashes=sha256, c4, xxh128, md5\n");
     AppSettings s(AppSettings::openPreferences(file));
     EXPECT_FALSE(s.value(setting::ejectAfterOffload));
     EXPECT_TRUE(s.value(setting::skipShortClips));
@@ -169,11 +170,14 @@ TEST(AppSettingsTest, MalformedAndOldStoredValuesFallBackAndAreRewritten) {
     EXPECT_EQ(s.value(setting::dateFilter), DateFilter::any());
     EXPECT_EQ(s.value(setting::fileRules), FileRules::standard());
     EXPECT_TRUE(s.value(setting::ignoredImportCards).isEmpty());
+    // Formats no history takes are dropped; the rest keep the order they are offered in.
+    EXPECT_EQ(s.value(setting::ascMhlHashes), QList<HashFormat>({HashFormat::md5, HashFormat::c4}));
 
     const QByteArray text = readFile(file);
     EXPECT_TRUE(text.contains("\ntheme=default\n")) << text.constData();
     EXPECT_TRUE(text.contains("\nfolderTemplate={date}/{project}\n"));
     EXPECT_TRUE(text.contains("\nfileTemplate={date}_{seq}\n"));
+    EXPECT_TRUE(text.contains("\nascMhlHashes=md5, c4\n")) << text.constData();
     // Only the template and theme are rewritten on reading.
     EXPECT_TRUE(text.contains("\nappearance=Light\n"));
 }

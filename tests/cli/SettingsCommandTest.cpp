@@ -50,6 +50,8 @@ TEST_F(SettingsCommandTest, ListsEveryRowInItsFormAndRefusesWhatItCannotStore) {
          "“destinationMovedToFavorites” is kept by Stowly itself."},
         {{"excludedCategories", "audio,films"},
          "“excludedCategories” takes the names video, photo, audio and other, not “films”."},
+        {{"ascMhlHashes", R"(["md5","sha256"])"},
+         "“ascMhlHashes” takes the formats md5, sha1, xxh64, c4, not “sha256”."},
         {{"colour", "red"}, "There’s no setting “colour”. Run “stowly-cli settings” to list them."},
     };
     for (const auto& [arguments, message] : refusals) {
@@ -66,6 +68,11 @@ TEST_F(SettingsCommandTest, ListsEveryRowInItsFormAndRefusesWhatItCannotStore) {
     EXPECT_EQ(set.status, 0);
     EXPECT_EQ(set.outText(), "excludedCategories = [\"audio\",\"other\"]\n");
     EXPECT_EQ(setting("excludedCategories"), R"(["audio","other"])");
+    const CliResult hashes = cli.run({"settings", "ascMhlHashes", "C4,xxh128,md5"});
+    EXPECT_EQ(hashes.status, 0);
+    EXPECT_TRUE(hashes.errText().contains("xxh128 is always taken"))
+        << hashes.errText().toStdString();
+    EXPECT_EQ(setting("ascMhlHashes"), R"(["md5","c4"])");
 }
 
 TEST_F(SettingsCommandTest, RunOptionsLastOneRunWhileTheProjectIsRemembered) {

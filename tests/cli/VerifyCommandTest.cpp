@@ -1,5 +1,5 @@
 #include "cli/CliHarness.h"
-#include "mhl/FormatHasher.h"
+#include "copy/FormatHasher.h"
 #include "mhl/GenerationWriter.h"
 
 #include <QDir>

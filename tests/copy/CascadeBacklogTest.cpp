@@ -68,3 +68,31 @@ TEST(CascadeBacklogTest, WhatIsNotReachedYetComesBack) {
     ASSERT_FALSE(backlog.compact());
     EXPECT_FALSE(QFile::exists(backlog.path()));
 }
+
+TEST(CascadeBacklogTest, TheCardsOtherFormatsComeBackAndOlderLinesReadWithout) {
+    TempDir dir;
+    CascadeBacklog backlog(dir("cascades.jsonl"));
+    CascadeItem taken = item("A.MP4");
+    taken.hashes = {{"md5", QString(32, u'c')}, {"c4", "c4" + QString(88, u'2')}};
+    ASSERT_FALSE(backlog.add(taken));
+    // A line of an older version, and one whose md5 was damaged: both files are still backed
+    // up, the damaged value left out rather than held against the copy.
+    QByteArray older = readFile(backlog.path());
+    older.replace("\"hashes\":{\"c4\":\"c4" + QByteArray(88, '2') + "\",\"md5\":\"" +
+                      QByteArray(32, 'c') + "\"},",
+                  "");
+    older.replace("A.MP4", "B.MP4");
+    QByteArray damaged = readFile(backlog.path());
+    damaged.replace(QByteArray(32, 'c'), "not hex");
+    damaged.replace("A.MP4", "C.MP4");
+    QFile file(backlog.path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(older + damaged);
+    file.close();
+
+    const QList<CascadeItem> items = backlog.load().items;
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0], taken);
+    EXPECT_EQ(items[1], item("B.MP4"));
+    EXPECT_EQ(items[2].hashes, (QMap<QString, QString>{{"c4", "c4" + QString(88, u'2')}}));
+}

@@ -61,10 +61,14 @@ TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothin
 
     QList<HistoryEntry> entries;
     const OffloadSummary first = Offloader::run(
-        job, {}, [&](const HistoryEntry& entry, const QString&) { entries.append(entry); });
+        job, {}, [&](const HistoryEntry& entry, const QString&, const QMap<QString, QString>&) {
+            entries.append(entry);
+        });
     // The same plan again must not touch the first copies: it gets the next free names.
     const OffloadSummary second = Offloader::run(
-        job, {}, [&](const HistoryEntry& entry, const QString&) { entries.append(entry); });
+        job, {}, [&](const HistoryEntry& entry, const QString&, const QMap<QString, QString>&) {
+            entries.append(entry);
+        });
 
     EXPECT_EQ(withoutCopies(first), (OffloadSummary{3, 0, 0, false, {}}));
     EXPECT_EQ(withoutCopies(second), (OffloadSummary{3, 0, 0, false, {}}));
@@ -94,11 +98,11 @@ TEST_P(OffloadFileSystemTest, ALargeCopyReadBackInPiecesWhileWrittenIsWhole) {
               QString());
     job.destination = drive;
     QList<HistoryEntry> entries;
-    EXPECT_EQ(
-        Offloader::run(job, {},
-                       [&](const HistoryEntry& entry, const QString&) { entries.append(entry); })
-            .copied,
-        1);
+    EXPECT_EQ(Offloader::run(job, {},
+                             [&](const HistoryEntry& entry, const QString&,
+                                 const QMap<QString, QString>&) { entries.append(entry); })
+                  .copied,
+              1);
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].sha256, sha256Text(contents[0]));
     EXPECT_EQ(readFile(entries[0].destinationPath), contents[0]);

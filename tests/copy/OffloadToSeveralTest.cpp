@@ -48,8 +48,9 @@ protected:
     }
 
     OffloadSummary run() {
-        return Offloader::run(
-            job, {}, [&](const HistoryEntry& entry, const QString&) { entries.append(entry); });
+        return Offloader::run(job, {},
+                              [&](const HistoryEntry& entry, const QString&,
+                                  const QMap<QString, QString>&) { entries.append(entry); });
     }
 
     QStringList recordedAt(const QString& root) const {

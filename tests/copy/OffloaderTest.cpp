@@ -57,7 +57,7 @@ protected:
                 if (onProgress)
                     onProgress(progress);
             },
-            [&](const HistoryEntry& entry, const QString&) {
+            [&](const HistoryEntry& entry, const QString&, const QMap<QString, QString>&) {
                 entries.append(entry);
                 if (onRecord)
                     onRecord(entry);

@@ -95,8 +95,9 @@ TEST_P(RunsAtOnceTest, RunsIntoOneFolderNeverTakeTheSameName) {
             threads.emplace_back([&, card] {
                 summaries[card] = Offloader::run(
                     jobs[card], {},
-                    [&, card](const HistoryEntry& e, const QString&) { entries[card] << e; }, {},
-                    nullptr, calls);
+                    [&, card](const HistoryEntry& e, const QString&,
+                              const QMap<QString, QString>&) { entries[card] << e; },
+                    {}, nullptr, calls);
             });
     }
 

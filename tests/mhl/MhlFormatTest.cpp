@@ -1,8 +1,8 @@
+#include "copy/C4.h"
 #include "copy/Copier.h"
+#include "copy/FormatHasher.h"
 #include "copy/Xxh128.h"
-#include "mhl/C4.h"
 #include "mhl/DirectoryHashes.h"
-#include "mhl/FormatHasher.h"
 #include "mhl/ManifestXml.h"
 #include "support/TestSupport.h"
 

@@ -323,7 +323,8 @@ void AppModel::startDeskOffload(CardDesk& desk) {
                                      m_settings->value(setting::backupDestinations),
                                      m_settings->value(setting::verifySource),
                                      m_settings->value(setting::writeAscMhl),
-                                     m_settings->value(setting::cascadeDestinations)});
+                                     m_settings->value(setting::cascadeDestinations),
+                                     m_settings->value(setting::ascMhlHashes)});
 }
 
 void AppModel::sessionFinished(OffloadSession* session, const OffloadSummary& summary) {

@@ -3,6 +3,7 @@
 #include "app/settings/AppSettings.h"
 #include "app/settings/PreferenceValue.h"
 #include "app/settings/SettingRowKinds.h"
+#include "base/Log.h"
 #include "devices/linux/DesktopAutomounter.h"
 #include "naming/NamingTemplate.h"
 
@@ -244,6 +245,83 @@ SettingDefinition ignoredImportCards(const char* description) {
     return d;
 }
 
+QStringList hashNames(const QList<HashFormat>& formats) {
+    QStringList names;
+    for (const HashFormat format : formats)
+        names << hashFormat::name(format);
+    return names;
+}
+
+// The offered formats named, each once, in the order they are offered; the names that are not
+// offered are set apart.
+QList<HashFormat> offeredHashes(const QStringList& names, QStringList* others = nullptr) {
+    QList<HashFormat> formats;
+    for (const HashFormat format : ascMhlHashes::offered())
+        if (names.contains(hashFormat::name(format)))
+            formats << format;
+    if (others)
+        for (const QString& name : names)
+            if (!others->contains(name) && !hashNames(formats).contains(name))
+                *others << name;
+    return formats;
+}
+
+SettingDefinition hashFormats(const char* description) {
+    using Formats = QList<HashFormat>;
+    SettingDefinition d = row(setting::ascMhlHashes, Kind::list, Formats(), description,
+                              QStringLiteral(R"(["md5","c4"])"));
+    d.choices = hashNames(ascMhlHashes::offered());
+    d.load = [key = d.key](const QSettings& store) -> std::optional<Loaded> {
+        const std::optional<QStringList> names = preferenceValue::textList(store, key);
+        if (!names)
+            return std::nullopt;
+        QStringList dropped;
+        const Formats formats = offeredHashes(*names, &dropped);
+        // xxh128 is taken anyway; anything else would leave the histories short of a format
+        // the production asked for, so it is said.
+        dropped.removeAll(hashFormat::name(HashFormat::xxh128));
+        if (!dropped.isEmpty())
+            Log::info(Log::Category::app,
+                      QStringLiteral("The setting “%1” named formats the ASC MHL histories don’t "
+                                     "take, and they were dropped: %2. It takes %3.")
+                          .arg(key, dropped.join(QStringLiteral(", ")),
+                               hashNames(ascMhlHashes::offered()).join(QStringLiteral(", "))));
+        return Loaded{QVariant::fromValue(formats), formats.size() != names->size()};
+    };
+    d.stored = [](const QVariant& value) {
+        return QVariant(hashNames(qvariant_cast<Formats>(value)));
+    };
+    d.normalized = [](const QVariant& value) {
+        return QVariant::fromValue(offeredHashes(hashNames(qvariant_cast<Formats>(value))));
+    };
+    d.text = [](const QVariant& value) {
+        return compact(
+            QJsonDocument(QJsonArray::fromStringList(hashNames(qvariant_cast<Formats>(value)))));
+    };
+    d.parse = [key = d.key, choices = d.choices](const QString& text) {
+        // A JSON array as listed, or the names separated by commas.
+        std::optional<QStringList> names = textArray(text);
+        if (!names)
+            names = text.split(u',', Qt::SkipEmptyParts);
+        for (QString& name : *names)
+            name = name.trimmed().toLower();
+        QStringList others;
+        const Formats formats = offeredHashes(*names, &others);
+        const QString xxh128 = hashFormat::name(HashFormat::xxh128);
+        QStringList notes;
+        if (others.removeAll(xxh128) > 0)
+            notes << QCoreApplication::translate("SettingsTable",
+                                                 "xxh128 is always taken; it needn’t be listed.");
+        if (!others.isEmpty())
+            return refused(
+                QCoreApplication::translate("SettingsTable", "%1 takes the formats %2, not %3.")
+                    .arg(quoted(key), choices.join(QStringLiteral(", ")), quoted(others.first())),
+                notes);
+        return accepted(QVariant::fromValue(formats), notes);
+    };
+    return d;
+}
+
 SettingDefinition internal(SettingDefinition d) {
     d.internal = true;
     return d;
@@ -290,6 +368,9 @@ QList<SettingDefinition> makeRows() {
             k::writeAscMhl, false,
             QT_TRANSLATE_NOOP("SettingsTable",
                               "Keep an ASC MHL history (xxh128) at the top of every destination.")),
+        hashFormats(QT_TRANSLATE_NOOP("SettingsTable",
+                                      "The formats the ASC MHL histories take besides xxh128, "
+                                      "from the same read of the card as the copy.")),
         flag(k::shareDestinationDrives, false,
              QT_TRANSLATE_NOOP("SettingsTable", "Copy to one drive from several cards at once.")),
         flag(k::ejectAfterOffload, false,
@@ -383,6 +464,12 @@ QList<SettingDefinition> makeRows() {
 }
 
 } // namespace
+
+const QList<HashFormat>& ascMhlHashes::offered() {
+    static const QList<HashFormat> formats{HashFormat::md5, HashFormat::sha1, HashFormat::xxh64,
+                                           HashFormat::c4};
+    return formats;
+}
 
 const QList<SettingDefinition>& SettingsTable::rows() {
     static const QList<SettingDefinition> table = makeRows();

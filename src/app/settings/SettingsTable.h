@@ -6,6 +6,7 @@
 #include "app/settings/SettingDefinition.h"
 #include "app/settings/SettingKey.h"
 #include "app/settings/SettingsTab.h"
+#include "copy/HashFormat.h"
 #include "media/DateFilter.h"
 #include "media/FileRules.h"
 #include "media/MediaCategory.h"
@@ -53,6 +54,8 @@ inline constexpr SettingKey<QStringList> backupDestinations{"backupDestinations"
 inline constexpr SettingKey<QStringList> cascadeDestinations{"cascadeDestinations"};
 inline constexpr SettingKey<bool> verifySource{"verifySource"};
 inline constexpr SettingKey<bool> writeAscMhl{"writeAscMhl"};
+// The formats the ASC MHL histories take besides xxh128, which they always take.
+inline constexpr SettingKey<QList<HashFormat>> ascMhlHashes{"ascMhlHashes"};
 inline constexpr SettingKey<bool> shareDestinationDrives{"shareDestinationDrives"};
 inline constexpr SettingKey<QString> afterOffloadProgram{"afterOffloadProgram"};
 // Named in every offload's report.
@@ -60,6 +63,11 @@ inline constexpr SettingKey<QString> operatorName{"operatorName"};
 // Each offload's PDF and CSV report goes into every destination's "Stowly Reports" folder.
 inline constexpr SettingKey<bool> writeReports{"writeReports"};
 } // namespace setting
+
+// The formats ascMhlHashes offers, in the order they are listed.
+namespace ascMhlHashes {
+const QList<HashFormat>& offered();
+} // namespace ascMhlHashes
 
 // Every preference, one row each: what AppSettings keeps, what `stowly-cli settings` lists and
 // takes, and what a settings window offers.

@@ -253,11 +253,55 @@ void DestinationsSettingsTab::addBackups() {
     addNote(tr("Each offload adds a manifest with an xxh128 value for every copied file to the "
                "“ascmhl” folder at the top of the destination, so anyone can check the drive "
                "later, with Stowly (stowly-cli verify) or another ASC MHL tool."));
+    addHashFormats(settings);
     addSwitch(tr("Copy to one drive from several cards at once"), settings,
               setting::shareDestinationDrives);
     addNote(tr("Off, cards whose copies go to the same drive take turns, which keeps a spinning "
                "drive from seeking between them; cards that go to different drives always copy "
                "side by side. On, every card starts at once."));
+}
+
+void DestinationsSettingsTab::addHashFormats(AppSettings& settings) {
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(tr("Also take:"), this);
+    row->addWidget(label);
+    const QList<std::pair<HashFormat, QString>> formats{{HashFormat::md5, tr("MD5")},
+                                                        {HashFormat::sha1, tr("SHA-1")},
+                                                        {HashFormat::xxh64, tr("xxh64")},
+                                                        {HashFormat::c4, tr("C4")}};
+    QList<QCheckBox*> boxes;
+    for (const auto& [format, text] : formats) {
+        auto* box = new QCheckBox(text, this);
+        box->setObjectName(QStringLiteral("ascMhlHash_") + hashFormat::name(format));
+        box->setAccessibleName(tr("Also take %1 in the ASC MHL history").arg(text));
+        connect(box, &QCheckBox::toggled, this, [&settings, format](bool on) {
+            QList<HashFormat> chosen = settings.value(setting::ascMhlHashes);
+            chosen.removeAll(format);
+            if (on)
+                chosen << format;
+            settings.setValue(setting::ascMhlHashes, chosen);
+        });
+        row->addWidget(box);
+        boxes << box;
+    }
+    row->addStretch(1);
+    addLayout(row);
+    addNote(tr("Formats a production asks for besides xxh128, taken from the same read of the "
+               "card as the copy, for backups from the first copy too. MD5 and SHA-1 slow a fast "
+               "card’s copy a little."));
+    // The formats only mean something while the history is kept.
+    const auto show = [&settings, boxes, label, formats] {
+        const bool kept = settings.value(setting::writeAscMhl);
+        const QList<HashFormat> chosen = settings.value(setting::ascMhlHashes);
+        label->setEnabled(kept);
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            const QSignalBlocker blocker(boxes[i]);
+            boxes[i]->setChecked(chosen.contains(formats[i].first));
+            boxes[i]->setEnabled(kept);
+        }
+    };
+    show();
+    settings.onChange({setting::writeAscMhl.view(), setting::ascMhlHashes.view()}, this, show);
 }
 
 } // namespace stowly

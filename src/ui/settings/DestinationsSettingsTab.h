@@ -33,6 +33,8 @@ private:
     // The backups, the second read of the card and the ASC MHL histories, under the
     // favourites.
     void addBackups();
+    // The formats the ASC MHL histories take besides xxh128, under the switch that keeps them.
+    void addHashFormats(AppSettings& settings);
     void showFavorites();
     void showSelected();
     void addFavorite();

@@ -1,6 +1,6 @@
-#include "mhl/HashFormat.h"
+#include "copy/HashFormat.h"
 
-#include "mhl/C4.h"
+#include "copy/C4.h"
 
 namespace stowly {
 namespace {
@@ -64,6 +64,13 @@ std::optional<QByteArray> hashFormat::decode(HashFormat format, QStringView valu
         if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')))
             return std::nullopt;
     return QByteArray::fromHex(value.toLatin1());
+}
+
+QMap<QString, QString> hashFormat::named(const QMap<HashFormat, QString>& values) {
+    QMap<QString, QString> byName;
+    for (auto [format, value] : values.asKeyValueRange())
+        byName.insert(name(format), value);
+    return byName;
 }
 
 } // namespace stowly

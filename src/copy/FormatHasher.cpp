@@ -1,22 +1,54 @@
-#include "mhl/FormatHasher.h"
+#include "copy/FormatHasher.h"
 
+#include "copy/C4.h"
 #include "copy/Copier.h"
 #include "copy/Xxh128.h"
-#include "mhl/C4.h"
 
-#include <QCryptographicHash>
+#include <openssl/evp.h>
 
 #include <xxhash.h>
 
+#include <new>
 #include <optional>
 
 namespace stowly {
+namespace {
+
+// OpenSSL's digests, which use the processor's SHA instructions where it has them: on the
+// copy's reading thread, a slower one holds up the copy itself.
+class Digest {
+public:
+    explicit Digest(const EVP_MD* kind) : m_context(EVP_MD_CTX_new()) {
+        if (!m_context || EVP_DigestInit_ex(m_context, kind, nullptr) != 1) {
+            EVP_MD_CTX_free(m_context);
+            throw std::bad_alloc();
+        }
+    }
+    ~Digest() { EVP_MD_CTX_free(m_context); }
+    Digest(const Digest&) = delete;
+    Digest& operator=(const Digest&) = delete;
+
+    void addData(QByteArrayView bytes) {
+        EVP_DigestUpdate(m_context, bytes.data(), size_t(bytes.size()));
+    }
+    QByteArray result() {
+        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned int size = 0;
+        EVP_DigestFinal_ex(m_context, digest, &size);
+        return QByteArray(reinterpret_cast<const char*>(digest), qsizetype(size));
+    }
+
+private:
+    EVP_MD_CTX* m_context;
+};
+
+} // namespace
 
 struct FormatHasher::State {
     QList<HashFormat> formats;
-    std::optional<QCryptographicHash> sha512;
-    std::optional<QCryptographicHash> md5;
-    std::optional<QCryptographicHash> sha1;
+    std::optional<Digest> sha512;
+    std::optional<Digest> md5;
+    std::optional<Digest> sha1;
     std::optional<Xxh128> xxh128;
     XXH3_state_t* xxh3 = nullptr;
     XXH64_state_t* xxh64 = nullptr;
@@ -33,13 +65,13 @@ FormatHasher::FormatHasher(const QList<HashFormat>& formats) : m_state(std::make
     for (const HashFormat format : formats) {
         switch (format) {
         case HashFormat::c4:
-            s.sha512.emplace(QCryptographicHash::Sha512);
+            s.sha512.emplace(EVP_sha512());
             break;
         case HashFormat::md5:
-            s.md5.emplace(QCryptographicHash::Md5);
+            s.md5.emplace(EVP_md5());
             break;
         case HashFormat::sha1:
-            s.sha1.emplace(QCryptographicHash::Sha1);
+            s.sha1.emplace(EVP_sha1());
             break;
         case HashFormat::xxh128:
             s.xxh128.emplace();

@@ -1,4 +1,4 @@
-#include "mhl/C4.h"
+#include "copy/C4.h"
 
 #include <QCryptographicHash>
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -20,6 +21,8 @@ std::optional<HashFormat> fromName(QStringView name);
 // The digest bytes a value stands for (hex, or a C4 id), or nothing when the text is not a
 // value of that format.
 std::optional<QByteArray> decode(HashFormat format, QStringView value);
+// Values keyed by their element names, the form records and outcomes carry them in.
+QMap<QString, QString> named(const QMap<HashFormat, QString>& values);
 } // namespace hashFormat
 
 } // namespace stowly
