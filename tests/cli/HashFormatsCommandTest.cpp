@@ -68,6 +68,15 @@ TEST(HashFormatsCommandTest, ChosenFormatsReachEveryHistoryAndAreVerified) {
         const CliResult verified = cli.run({"verify", root});
         EXPECT_EQ(verified.status, 0) << verified.outText().toStdString();
     }
+    // The run's report names the formats it took and gives each file its values.
+    TempDir out;
+    const CliResult report = cli.run({"report", "--format", "json", "--out", out.path()});
+    ASSERT_EQ(report.status, 0) << report.errText().toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(readFile(report.outText().trimmed())).object();
+    EXPECT_EQ(json["hashFormats"].toVariant().toStringList(),
+              QStringList({"sha256", "xxh128", "c4", "md5"}));
+    for (const QJsonValue& file : json["files"].toArray())
+        EXPECT_EQ(file["hashes"].toObject().keys(), QStringList({"c4", "md5"}));
     // A flipped byte at the backup fails under every format it was recorded in.
     QString clip;
     for (const QString& file : filesBelow(backup.path()))
