@@ -6,6 +6,7 @@
 #include "app/stores/PresetStore.h"
 #include "app/stores/RuleStore.h"
 #include "history/History.h"
+#include "history/RunLog.h"
 #include "mhl/ManifestXml.h"
 #include "mhl/MhlChain.h"
 
@@ -138,6 +139,45 @@ void stores(const QString& scratch) {
     for (int i = 0; i < 4; ++i)
         seed(QStringLiteral("stores"), QString::fromLatin1(names[i]),
              char(i) + contents(folder + u'/' + QString::fromLatin1(names[i])));
+
+    RunRecord run;
+    run.id = QStringLiteral("0b6f3d1e-5a7c-4c1e-9f00-3a2f1c9e8d7b");
+    run.startedAt = QDateTime(QDate(2026, 10, 25), QTime(13, 31, 5), Qt::UTC);
+    run.endedAt = run.startedAt.addSecs(95);
+    run.card = {QStringLiteral("A001_CARD"), QStringLiteral("4A2B-19F0"), 128'000'000'000,
+                QStringLiteral("exfat")};
+    run.project = QStringLiteral("Coastline");
+    run.destinations = {
+        {QStringLiteral("/media/raid"), RunRecord::Destination::Role::main, true, true},
+        {QStringLiteral("/media/shuttle"), RunRecord::Destination::Role::cascade, true, true}};
+    run.hashFormats = {QStringLiteral("xxh128"), QStringLiteral("md5")};
+    RunRecord::Copy copy;
+    copy.sourceKey = QStringLiteral("4A2B-19F0|C0001.MP4|1000|1761399000");
+    copy.sourceRelativePath = QStringLiteral("C0001.MP4");
+    copy.destination = QStringLiteral("/media/raid");
+    copy.path = QStringLiteral("/media/raid/C0001.MP4");
+    copy.size = 1000;
+    copy.sha256 = QString(64, u'a');
+    copy.xxh128 = QString(32, u'b');
+    copy.hashes.insert(QStringLiteral("md5"), QString(32, u'c'));
+    copy.provedAt = run.endedAt;
+    run.copies << copy;
+    copy.path = QStringLiteral("/media/shuttle/C0001.MP4");
+    copy.failure = QStringLiteral("The drive is full.");
+    run.copies << copy;
+    run.failures << QStringLiteral("C0001.MP4 at /media/shuttle: The drive is full.");
+    MediaFacts facts;
+    facts.codec = QStringLiteral("h264");
+    facts.width = 3840;
+    facts.height = 2160;
+    facts.frameRate = 25;
+    facts.startTimecode = QStringLiteral("01:00:00:00");
+    run.facts.insert(copy.sourceRelativePath, facts);
+    RunLog(folder + QStringLiteral("/runs")).save(run);
+    const QStringList saved = QDir(folder + QStringLiteral("/runs")).entryList(QDir::Files);
+    if (!saved.isEmpty())
+        seed(QStringLiteral("stores"), QStringLiteral("run.json"),
+             char(4) + contents(folder + QStringLiteral("/runs/") + saved.first()));
 }
 
 void settings(const QString& scratch) {

@@ -164,21 +164,25 @@ std::optional<RunRecord> RunRecord::fromJson(const QJsonObject& object) {
         copy.destination = text(c, "destination");
         copy.path = text(c, "path");
         copy.size = count(c, "size");
-        copy.sha256 = text(c, "sha256");
-        copy.xxh128 = text(c, "xxh128");
-        const QJsonObject hashes = c.value(QStringLiteral("hashes")).toObject();
-        for (auto it = hashes.constBegin(); it != hashes.constEnd(); ++it)
-            if (it.value().isString())
-                copy.hashes.insert(it.key(), it.value().toString());
-        copy.provedAt = timeOf(c, "provedAt");
-        if (c.value(QStringLiteral("failure")).isString())
+        if (c.value(QStringLiteral("failure")).isString()) {
+            // A failed copy has no digests: whatever else the line says is not its.
             copy.failure = text(c, "failure");
+        } else {
+            copy.sha256 = text(c, "sha256");
+            copy.xxh128 = text(c, "xxh128");
+            const QJsonObject hashes = c.value(QStringLiteral("hashes")).toObject();
+            for (auto it = hashes.constBegin(); it != hashes.constEnd(); ++it)
+                if (it.value().isString())
+                    copy.hashes.insert(it.key(), it.value().toString());
+            copy.provedAt = timeOf(c, "provedAt");
+        }
         run.copies.append(copy);
     }
     run.failures = textsOf(object.value(QStringLiteral("failures")));
     const QJsonObject facts = object.value(QStringLiteral("facts")).toObject();
     for (auto it = facts.constBegin(); it != facts.constEnd(); ++it)
-        run.facts.insert(it.key(), MediaFacts::fromJson(it.value().toObject()));
+        if (const MediaFacts read = MediaFacts::fromJson(it.value().toObject()); !read.isEmpty())
+            run.facts.insert(it.key(), read);
     return run;
 }
 
