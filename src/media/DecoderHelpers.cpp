@@ -159,7 +159,9 @@ std::optional<DecoderHelpers::Helper> DecoderHelpers::take(bool* kept) {
     ::posix_spawn_file_actions_adddup2(&actions, ends[1], helperSocket);
     ::posix_spawn_file_actions_addclosefrom_np(&actions, helperSocket + 1);
     const QByteArray program = helperProgram();
-    const QByteArrayList command = decoderLaunch::command(program);
+    QByteArrayList command = decoderLaunch::command(program);
+    if (m_priority == Priority::background)
+        command << decoderLaunch::backgroundArgument;
     std::vector<char*> arguments = decoderLaunch::argumentVector(command);
     pid_t pid = -1;
     const int error =
