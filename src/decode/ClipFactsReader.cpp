@@ -97,7 +97,9 @@ MediaFacts ClipFactsReader::read(int file, std::chrono::milliseconds timeLimit) 
         if (std::isfinite(fps) && fps > 0 && fps < 10000)
             facts.frameRate = fps;
     }
-    if (context->duration != AV_NOPTS_VALUE && context->duration > 0)
+    // Longer than a month is a header's nonsense, not a clip.
+    if (context->duration != AV_NOPTS_VALUE && context->duration > 0 &&
+        context->duration / AV_TIME_BASE < 3'000'000)
         facts.duration = double(context->duration) / AV_TIME_BASE;
 
     // The format's own timecode, else the video's, else a timecode track's.
