@@ -45,7 +45,13 @@ std::optional<FormatReadiness> AppModel::formatReadiness() const {
         return std::nullopt;
     const OffloadSession* session = m_desk->session();
     const ShortClipSkip skipped = session ? session->skippedShort() : ShortClipSkip{};
-    return FormatReadiness(*m_desk->inventory(), skipped);
+    FormatReadiness readiness(*m_desk->inventory(), skipped);
+    const QHash<QString, MediaFacts>& facts = m_desk->facts();
+    for (const Clip& clip : m_desk->inventory()->allClips())
+        if (const auto found = facts.constFind(clip.relativePath);
+            found != facts.cend() && found->damage)
+            readiness.damagedClips << clip.fileName();
+    return readiness;
 }
 
 bool AppModel::canFormatSelectedCard() const {
