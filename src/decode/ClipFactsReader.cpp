@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <mutex>
 #include <sys/stat.h>
+#include <unistd.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -46,6 +48,32 @@ std::optional<qint64> indexedEnd(const AVFormatContext* context) {
 }
 
 constexpr qint64 unindexedSlack = 8 << 20;
+
+// A fragmented MP4 (a 'moof' box at the top level) is indexed as it is read, so its index
+// says nothing of how much of it holds footage. Walks the top-level boxes only.
+bool isFragmented(int file, qint64 size) {
+    qint64 at = 0;
+    for (int boxes = 0; boxes < 100'000 && at + 8 <= size; ++boxes) {
+        unsigned char header[16];
+        if (::pread(file, header, 8, at) != 8)
+            return false;
+        qint64 length =
+            (qint64(header[0]) << 24) | (header[1] << 16) | (header[2] << 8) | header[3];
+        if (std::memcmp(header + 4, "moof", 4) == 0)
+            return true;
+        if (length == 1) {
+            if (::pread(file, header + 8, 8, at + 8) != 8)
+                return false;
+            length = 0;
+            for (int i = 8; i < 16; ++i)
+                length = (length << 8) | header[i];
+        }
+        if (length < 8)
+            return false;
+        at += length;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -118,7 +146,7 @@ MediaFacts ClipFactsReader::read(int file, std::chrono::milliseconds timeLimit) 
         if (*end > size)
             facts.damage = tr("The clip ends before its index says: it was cut off while it "
                               "was being written.");
-        else if (*end < size / 2 && size - *end > unindexedSlack)
+        else if (*end < size / 2 && size - *end > unindexedSlack && !isFragmented(file, size))
             facts.damage = tr("Most of the clip isn’t in its index: a camera that lost power "
                               "while recording leaves clips like this.");
     }
