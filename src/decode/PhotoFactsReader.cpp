@@ -53,6 +53,16 @@ QString textOf(const std::string& value) {
     return QString::fromStdString(value).trimmed().left(MediaFacts::maxTextBytes / 2);
 }
 
+// Rationals in full: 1/250 is 0.004, not the float nearest it.
+double numberOf(const Exiv2::Exifdatum& datum) {
+    const Exiv2::TypeId type = datum.typeId();
+    if (type == Exiv2::unsignedRational || type == Exiv2::signedRational) {
+        const Exiv2::Rational fraction = datum.toRational();
+        return fraction.second != 0 ? double(fraction.first) / fraction.second : 0;
+    }
+    return datum.toFloat();
+}
+
 void readExif(const Mapping& mapping, MediaFacts& facts) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
@@ -76,11 +86,11 @@ void readExif(const Mapping& mapping, MediaFacts& facts) {
     if (const auto at = Exiv2::isoSpeed(exif); found(at))
         facts.iso = int(plausible(double(at->toLong()), 10'000'000));
     if (const auto at = Exiv2::exposureTime(exif); found(at))
-        facts.exposureTime = plausible(at->toFloat(), 100'000);
+        facts.exposureTime = plausible(numberOf(*at), 100'000);
     if (const auto at = Exiv2::fNumber(exif); found(at))
-        facts.aperture = plausible(at->toFloat(), 1000);
+        facts.aperture = plausible(numberOf(*at), 1000);
     if (const auto at = Exiv2::focalLength(exif); found(at))
-        facts.focalLength = plausible(at->toFloat(), 100'000);
+        facts.focalLength = plausible(numberOf(*at), 100'000);
     if (const auto at = Exiv2::dateTimeOriginal(exif); found(at))
         facts.captureTime = QDateTime::fromString(QString::fromStdString(at->toString()),
                                                   QStringLiteral("yyyy:MM:dd HH:mm:ss"));
