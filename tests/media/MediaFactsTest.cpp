@@ -1,8 +1,12 @@
 #include "media/MediaFacts.h"
+#include "media/FactsScanner.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <limits>
+#include <mutex>
+#include <thread>
 
 namespace stowly {
 namespace {
@@ -70,6 +74,68 @@ TEST(MediaFactsWireTest, RefusesWhatIsNotWellFormed) {
     const std::optional<MediaFacts> controls = MediaFacts::fromWire(text(9, "h2\x1b[2J\n64"));
     ASSERT_TRUE(controls);
     EXPECT_EQ(controls->codec, "h2 [2J 64");
+}
+
+class CountingReader : public FactsReading {
+public:
+    std::optional<MediaFacts> facts(const QByteArray& url) override {
+        const int now = ++inFlight;
+        {
+            std::lock_guard lock(mutex);
+            peak = std::max(peak, now);
+            ++calls;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        --inFlight;
+        if (url.endsWith("bad.mp4"))
+            return std::nullopt;
+        MediaFacts facts;
+        facts.codec = QString::fromUtf8(url);
+        return facts;
+    }
+    std::atomic<int> inFlight{0};
+    std::mutex mutex;
+    int peak = 0;
+    int calls = 0;
+};
+
+// Two at a time, clips and photos only, nothing while a copy holds the card, everything read
+// remembered (a failed reading too), and a stop ends it before the next file.
+TEST(FactsScannerTest, ReadsTwoAtATimeGivesWayAndRemembers) {
+    QList<Clip> clips;
+    for (const char* name : {"A.MP4", "B.MOV", "C.JPG", "D.CR3", "bad.mp4", "E.XML", "F.WAV"}) {
+        Clip clip;
+        clip.relativePath = QString::fromLatin1(name);
+        clip.url = QByteArray("/card/") + name;
+        clips.append(clip);
+    }
+    CountingReader reader;
+    std::atomic<int> asked{0};
+    FactsScanner::Options options;
+    // The copy holds the card for the first few looks.
+    options.mayRead = [&] { return ++asked > 3; };
+    FactsScanner::Batch all;
+    FactsScanner::read(clips, "V", {}, reader, options, [&](FactsScanner::Batch batch) {
+        all.byPath.insert(batch.byPath);
+        all.fresh.insert(batch.fresh);
+    });
+    EXPECT_EQ(reader.calls, 5);
+    EXPECT_LE(reader.peak, 2);
+    EXPECT_EQ(all.fresh.size(), 5);
+    EXPECT_EQ(all.byPath.size(), 4);
+    EXPECT_EQ(all.byPath.value("C.JPG").codec, "/card/C.JPG");
+
+    FactsScanner::Batch again;
+    FactsScanner::read(clips, "V", all.fresh, reader, {},
+                       [&](FactsScanner::Batch batch) { again = batch; });
+    EXPECT_EQ(reader.calls, 5);
+    EXPECT_EQ(again.byPath, all.byPath);
+
+    std::stop_source stop;
+    stop.request_stop();
+    options.stop = stop.get_token();
+    FactsScanner::read(clips, "V", {}, reader, options, [](FactsScanner::Batch) {});
+    EXPECT_EQ(reader.calls, 5);
 }
 
 } // namespace
