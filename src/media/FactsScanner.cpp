@@ -73,7 +73,10 @@ void FactsScanner::read(const QList<Clip>& clips, const QString& volumeIdentity,
             if (!waitForTurn(options))
                 return;
             const Pending& pending = queue[size_t(index)];
-            const MediaFacts facts = reader.facts(pending.url).value_or(MediaFacts{});
+            const std::optional<MediaFacts> read = reader.facts(pending.url, options.stop);
+            if (!read && options.stop.stop_requested())
+                return;
+            const MediaFacts facts = read.value_or(MediaFacts{});
             std::lock_guard lock(mutex);
             if (options.stop.stop_requested())
                 return;

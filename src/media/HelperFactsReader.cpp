@@ -16,10 +16,10 @@ DecoderHelpers& backgroundHelpers() {
 HelperFactsReader::HelperFactsReader(DecoderHelpers* helpers)
     : m_helpers(helpers ? *helpers : backgroundHelpers()) {}
 
-std::optional<MediaFacts> HelperFactsReader::facts(const QByteArray& url) {
+std::optional<MediaFacts> HelperFactsReader::facts(const QByteArray& url, std::stop_token stop) {
     decodeWire::Request request;
     request.kind = decodeWire::Request::Kind::facts;
-    const std::optional<decodeWire::Answer> answer = m_helpers.ask(url, request, timeLimitMs);
+    const std::optional<decodeWire::Answer> answer = m_helpers.ask(url, request, timeLimitMs, stop);
     if (!answer)
         return std::nullopt;
     return MediaFacts::fromWire(answer->facts);

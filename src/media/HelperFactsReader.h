@@ -14,7 +14,7 @@ public:
 
     explicit HelperFactsReader(DecoderHelpers* helpers = nullptr);
 
-    std::optional<MediaFacts> facts(const QByteArray& url) override;
+    std::optional<MediaFacts> facts(const QByteArray& url, std::stop_token stop = {}) override;
 
 private:
     DecoderHelpers& m_helpers;

@@ -78,7 +78,7 @@ TEST(MediaFactsWireTest, RefusesWhatIsNotWellFormed) {
 
 class CountingReader : public FactsReading {
 public:
-    std::optional<MediaFacts> facts(const QByteArray& url) override {
+    std::optional<MediaFacts> facts(const QByteArray& url, std::stop_token = {}) override {
         const int now = ++inFlight;
         {
             std::lock_guard lock(mutex);

@@ -36,7 +36,7 @@ public:
 // Facts by file name, as a test sets them; other files hold nothing to tell.
 class TableFacts : public FactsReading {
 public:
-    std::optional<MediaFacts> facts(const QByteArray& url) override {
+    std::optional<MediaFacts> facts(const QByteArray& url, std::stop_token = {}) override {
         std::lock_guard lock(mutex);
         ++reads;
         return byName.value(QString::fromUtf8(url.mid(url.lastIndexOf('/') + 1)));

@@ -16,11 +16,26 @@
 
 namespace stowly {
 
+namespace {
+
+// A card whose facts are still being read is busy: its files are open in the helpers. The stop
+// ends those readings within a moment; waiting for that is what lets the card go.
+void letGoOfFiles(CardDesk* desk) {
+    if (!desk)
+        return;
+    const std::shared_future<void> ended = desk->stopFactsReading();
+    if (ended.valid())
+        ended.wait_for(std::chrono::seconds(3));
+}
+
+} // namespace
+
 void AppModel::ejectCard(const CardVolume& card) {
     // Ejecting the card a run is reading would fail the copy half way.
-    const CardDesk* desk = this->desk(card.id());
+    CardDesk* desk = this->desk(card.id());
     if (desk && desk->isRunning())
         return;
+    letGoOfFiles(desk);
     m_devices->eject(card);
 }
 
@@ -73,6 +88,7 @@ void AppModel::formatSelectedCard() {
         for (const Clip& clip : m_desk->inventory()->newFiles)
             if (session->skippedShort().ids.contains(clip.id()))
                 discarding.insert(clip.historyKey(card.volumeIdentity()));
+    letGoOfFiles(m_desk);
     m_formattingCardPath = card.url;
     setFormatState({FormatState::Kind::formatting, card.name});
 

@@ -43,9 +43,15 @@ void CardDesk::factsReadingEnded() {
     Q_EMIT factsChanged();
 }
 
-void CardDesk::setFactsReading(std::stop_source reading) {
+std::shared_future<void> CardDesk::stopFactsReading() {
+    m_factsReading.request_stop();
+    return m_factsEnded;
+}
+
+void CardDesk::setFactsReading(std::stop_source reading, std::shared_future<void> ended) {
     m_factsReading.request_stop();
     m_factsReading = std::move(reading);
+    m_factsEnded = std::move(ended);
     m_readingFacts = true;
     if (!m_facts.isEmpty()) {
         m_facts.clear();

@@ -14,6 +14,7 @@
 #include <QUuid>
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <optional>
 #include <stop_token>
@@ -47,8 +48,12 @@ public:
     // What the card's clips and photos hold, by relative path, as far as read yet.
     const QHash<QString, MediaFacts>& facts() const { return m_facts; }
     void addFacts(const QHash<QString, MediaFacts>& facts);
-    // A new reading of the facts: the one before is stopped and what it found forgotten.
-    void setFactsReading(std::stop_source reading);
+    // A new reading of the facts, ready once `ended` is: the one before is stopped and what it
+    // found forgotten.
+    void setFactsReading(std::stop_source reading, std::shared_future<void> ended = {});
+    // Stops the reading before the card is ejected or erased; the files it has open are closed
+    // once the future is ready, which a stop makes a matter of a moment.
+    std::shared_future<void> stopFactsReading();
     // Facts are still being read; every file's once the reading ends.
     bool isReadingFacts() const { return m_readingFacts; }
     void factsReadingEnded();
@@ -112,6 +117,7 @@ private:
     std::optional<OffloadBlocker> m_blocker;
     QHash<QString, MediaFacts> m_facts;
     std::stop_source m_factsReading;
+    std::shared_future<void> m_factsEnded;
     bool m_readingFacts = false;
     std::shared_ptr<std::atomic<bool>> m_copying = std::make_shared<std::atomic<bool>>(false);
 };

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <future>
+
 namespace stowly {
 
 CardFactsReader::CardFactsReader(std::shared_ptr<FactsReading> reader, QObject* parent)
@@ -19,7 +21,8 @@ void CardFactsReader::read(CardDesk& desk) {
     const CardInventory& inventory = *desk.inventory();
     const QList<Clip> clips = inventory.newFiles + inventory.missing + inventory.offloaded;
     std::stop_source stop;
-    desk.setFactsReading(stop);
+    auto ended = std::make_shared<std::promise<void>>();
+    desk.setFactsReading(stop, ended->get_future().share());
     // Posts reach the desk only while it is there; its end stops the reading.
     const std::shared_ptr<background::detail::OwnerLink> link =
         background::detail::OwnerLink::make(&desk, stop);
@@ -29,6 +32,10 @@ void CardFactsReader::read(CardDesk& desk) {
     const QString identity = desk.card().volumeIdentity();
     const QPointer<CardFactsReader> self(this);
     FactsScanner::pool().start([=, reader = m_reader, cache = m_cache] {
+        struct Ended {
+            std::shared_ptr<std::promise<void>> promise;
+            ~Ended() { promise->set_value(); }
+        } signalsEnd{ended};
         FactsScanner::read(
             clips, identity, cache, *reader, options, [&](FactsScanner::Batch batch) {
                 link->withOwner([&](QObject* target) {
