@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -163,9 +164,16 @@ std::optional<DecoderHelpers::Helper> DecoderHelpers::take(bool* kept) {
     if (m_priority == Priority::background)
         command << decoderLaunch::backgroundArgument;
     std::vector<char*> arguments = decoderLaunch::argumentVector(command);
+    // A library preloaded into this process (a fault injector, a profiler) has no business in
+    // the helper, and inside bubblewrap it is not even there to load.
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable; ++variable)
+        if (std::strncmp(*variable, "LD_PRELOAD=", 11) != 0)
+            environment.push_back(*variable);
+    environment.push_back(nullptr);
     pid_t pid = -1;
-    const int error =
-        ::posix_spawn(&pid, arguments.front(), &actions, nullptr, arguments.data(), environ);
+    const int error = ::posix_spawn(&pid, arguments.front(), &actions, nullptr, arguments.data(),
+                                    environment.data());
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(ends[1]);
     if (error != 0) {
