@@ -117,8 +117,8 @@ QString MediaTileInfo::detailLine() const {
 
 QString MediaTileInfo::toolTip(const QString& path) const {
     QStringList lines{path};
-    if (const QString held = MediaFactsText::line(facts, duration); !held.isEmpty())
-        lines << held;
+    if (!facts.isEmpty())
+        lines << MediaFactsText::line(facts, duration);
     if (facts.damage)
         lines << damagedHelp();
     return lines.join(u'\n');
