@@ -197,8 +197,24 @@ void DecoderHelpers::giveBack(const Helper& helper) {
 
 void DecoderHelpers::end(const Helper& helper) {
     ::kill(helper.pid, SIGKILL);
-    ::close(helper.socket);
     ::waitpid(helper.pid, nullptr, 0);
+    // Inside bubblewrap the helper is a child of the process ended here, and dies a moment
+    // later, closing the card's file it may still hold: its end of the socket closes last. A
+    // card about to be ejected or erased must not be found busy by then.
+    QElapsedTimer clock;
+    clock.start();
+    char scratch[4096];
+    for (pollfd wait{helper.socket, POLLIN, 0}; clock.elapsed() < 2000;) {
+        const int ready = ::poll(&wait, 1, 100);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready <= 0)
+            continue;
+        const ssize_t got = ::recv(helper.socket, scratch, sizeof scratch, MSG_DONTWAIT);
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
+            break;
+    }
+    ::close(helper.socket);
     std::lock_guard lock(m_mutex);
     m_busy.removeOne(helper.pid);
 }
