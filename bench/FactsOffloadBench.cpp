@@ -1,7 +1,7 @@
 // What reading a card's facts in the background costs an offload of the same card: the whole
 // `stowly-cli offload` command for a card of many small photos with EXIF and some clips, alone
 // and while the facts of every file are read beside it, two at a time in low-priority helpers,
-// without the pause the application makes while it copies (the worst case).
+// giving way while the card is copied from as the application does, and not (the worst case).
 //
 //   FactsOffloadBench [files]      (20,000 unless given)
 #include "BenchSupport.h"
@@ -121,17 +121,21 @@ int main(int argc, char** argv) {
     const QString card = work + QStringLiteral("/cards/EOS_DIGITAL");
     const QList<Clip> clips = makeCard(card, files);
 
-    // Alternating, so that a warmer cache or a busier machine favours neither side.
-    std::vector<double> alone, beside;
-    int readDuring = 0;
-    for (int round = 0; round < 2; ++round) {
-        alone.push_back(offload(card, work));
+    // The same offload three ways, alternating so that a warmer cache or a busier machine
+    // favours none: alone; while facts are read as the application reads them, giving way
+    // while the card is copied from; and while they are read without giving way.
+    std::vector<double> alone, gated, ungated;
+    int readGated = 0, readUngated = 0;
+    const auto beside = [&](bool givesWay, int* readDuring) {
         HelperFactsReader reader;
         std::stop_source stop;
         std::atomic<int> read{0};
+        std::atomic<bool> copying{false};
         std::thread reading([&] {
             FactsScanner::Options options;
             options.stop = stop.get_token();
+            if (givesWay)
+                options.mayRead = [&] { return !copying.load(); };
             // Round after round, so the reading lasts as long as the copy.
             while (!stop.stop_requested())
                 FactsScanner::read(clips, QStringLiteral("EOS_DIGITAL"), {}, reader, options,
@@ -141,17 +145,29 @@ int main(int argc, char** argv) {
         while (read.load() < 50)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const int before = read.load();
-        beside.push_back(offload(card, work));
-        readDuring += read.load() - before;
+        copying = true;
+        const double seconds = offload(card, work);
+        *readDuring += read.load() - before;
+        copying = false;
         stop.request_stop();
         reading.join();
+        return seconds;
+    };
+    for (int round = 0; round < 2; ++round) {
+        alone.push_back(offload(card, work));
+        gated.push_back(beside(true, &readGated));
+        ungated.push_back(beside(false, &readUngated));
     }
-    const double ratio = median(beside) / median(alone);
-    report(QStringLiteral("offload of %1 files alone").arg(files), median(alone), "s");
-    report(QStringLiteral("offload of %1 files while facts are read").arg(files), median(beside),
+    const QString of = QStringLiteral(" (%1 files)").arg(files);
+    report(QStringLiteral("offload alone") + of, median(alone), "s");
+    report(QStringLiteral("offload while facts are read, giving way") + of, median(gated), "s");
+    report(QStringLiteral("offload while facts are read, not giving way") + of, median(ungated),
            "s");
-    report(QStringLiteral("facts read during the offloads"), readDuring, "files");
-    report(QStringLiteral("ratio (target at most 1.05)"), ratio, "×");
+    report(QStringLiteral("facts read during the offloads, giving way"), readGated, "files");
+    report(QStringLiteral("facts read during the offloads, not giving way"), readUngated, "files");
+    report(QStringLiteral("ratio giving way, as the application reads (target at most 1.05)"),
+           median(gated) / median(alone), "×");
+    report(QStringLiteral("ratio not giving way"), median(ungated) / median(alone), "×");
     removeFolder(work);
     return 0;
 }
