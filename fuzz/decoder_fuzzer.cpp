@@ -3,6 +3,7 @@
 
 #include "base/DecodeWire.h"
 #include "decode/DecodeService.h"
+#include "media/MediaFacts.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -32,8 +33,13 @@ void ask(const QString& file, decodeWire::Request request) {
     // A small edge keeps the answer within the socket's buffer while the loop runs here.
     DecodeService::serve(ends[1]);
     ::close(ends[1]);
-    if (sent)
-        FUZZ_CHECK(decodeWire::receiveAnswer(ends[0], 1000).has_value());
+    if (sent) {
+        const auto answer = decodeWire::receiveAnswer(ends[0], 1000);
+        FUZZ_CHECK(answer.has_value());
+        // What the helper itself sends is always well formed.
+        if (request.kind == decodeWire::Request::Kind::facts)
+            FUZZ_CHECK(MediaFacts::fromWire(answer->facts).has_value());
+    }
     ::close(ends[0]);
 }
 
@@ -46,9 +52,14 @@ void readAnswer(const QByteArray& bytes) {
     if (::send(ends[1], bytes.constData(), size_t(bytes.size()), MSG_DONTWAIT | MSG_NOSIGNAL) ==
         bytes.size()) {
         ::shutdown(ends[1], SHUT_WR);
-        if (const auto answer = decodeWire::receiveAnswer(ends[0], 100); answer && answer->drawn)
-            FUZZ_CHECK(answer->pixels.size() == qsizetype(answer->bytesPerLine) * answer->height &&
-                       answer->bytesPerLine >= answer->width * 4);
+        if (const auto answer = decodeWire::receiveAnswer(ends[0], 100)) {
+            if (answer->drawn)
+                FUZZ_CHECK(answer->pixels.size() ==
+                               qsizetype(answer->bytesPerLine) * answer->height &&
+                           answer->bytesPerLine >= answer->width * 4);
+            FUZZ_CHECK(answer->facts.size() <= decodeWire::maxFactsBytes);
+            (void)MediaFacts::fromWire(answer->facts);
+        }
     }
     ::close(ends[0]);
     ::close(ends[1]);
@@ -81,5 +92,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ask(file, {decodeWire::Request::Kind::drawing, shown, 64});
     if (data[0] % std::size(extensions) >= 7)
         ask(file, {decodeWire::Request::Kind::duration, shown, 0});
+    ask(file, {decodeWire::Request::Kind::facts, shown, 0});
     return 0;
 }

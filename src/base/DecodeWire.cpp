@@ -33,6 +33,7 @@ struct AnswerHeader {
     qint32 height;
     qint32 bytesPerLine;
     qint64 size;
+    qint32 factsBytes;
 };
 
 bool writeAll(int socket, const char* data, qint64 size) {
@@ -125,10 +126,10 @@ std::optional<std::pair<Request, int>> receiveRequest(int socket) {
             c->cmsg_len == CMSG_LEN(sizeof(int)))
             std::memcpy(&descriptor, CMSG_DATA(c), sizeof(int));
     const bool wellFormed = got == ssize_t(sizeof header) && header.magic == requestMagic &&
-                            (header.kind == qint32(Request::Kind::drawing) ||
-                             header.kind == qint32(Request::Kind::duration)) &&
-                            header.nameBytes >= 0 && header.nameBytes <= maxNameBytes &&
-                            descriptor >= 0 && !(message.msg_flags & MSG_CTRUNC);
+                            header.kind >= qint32(Request::Kind::drawing) &&
+                            header.kind <= qint32(Request::Kind::facts) && header.nameBytes >= 0 &&
+                            header.nameBytes <= maxNameBytes && descriptor >= 0 &&
+                            !(message.msg_flags & MSG_CTRUNC);
     QByteArray name(wellFormed ? header.nameBytes : 0, Qt::Uninitialized);
     if (!wellFormed || !readAll(socket, name.data(), name.size())) {
         if (descriptor >= 0)
@@ -149,7 +150,10 @@ bool sendAnswer(int socket, const Answer& answer) {
     header.height = answer.height;
     header.bytesPerLine = answer.bytesPerLine;
     header.size = answer.pixels.size();
+    const QByteArray facts = answer.facts.size() <= maxFactsBytes ? answer.facts : QByteArray();
+    header.factsBytes = qint32(facts.size());
     return writeAll(socket, reinterpret_cast<const char*>(&header), sizeof header) &&
+           writeAll(socket, facts.constData(), facts.size()) &&
            writeAll(socket, answer.pixels.constData(), answer.pixels.size());
 }
 
@@ -166,6 +170,11 @@ std::optional<Answer> receiveAnswer(int socket, int timeoutMs, int maxSide) {
             return std::nullopt;
         answer.seconds = header.seconds;
     }
+    if (header.factsBytes < 0 || header.factsBytes > maxFactsBytes)
+        return std::nullopt;
+    answer.facts.resize(header.factsBytes);
+    if (!readAll(socket, answer.facts.data(), header.factsBytes, &clock, timeoutMs))
+        return std::nullopt;
     answer.drawn = header.drawn == 1;
     if (!answer.drawn)
         return header.size == 0 ? std::optional(answer) : std::nullopt;

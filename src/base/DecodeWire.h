@@ -15,7 +15,7 @@ namespace stowly::decodeWire {
 inline constexpr int maxEdge = 8192;
 
 struct Request {
-    enum class Kind : qint32 { drawing, duration };
+    enum class Kind : qint32 { drawing, duration, facts };
     Kind kind = Kind::drawing;
     // The file's name, for its extension: the descriptor has none.
     QString fileName;
@@ -32,7 +32,12 @@ struct Answer {
     QByteArray pixels;
     // For a duration: how long the clip plays, in seconds.
     std::optional<double> seconds;
+    // For facts: what the file holds, as MediaFacts::toWire encodes it; at most
+    // maxFactsBytes.
+    QByteArray facts;
 };
+
+inline constexpr int maxFactsBytes = 8192;
 
 // Each returns false once the socket failed or the other side went away.
 bool sendRequest(int socket, int fileDescriptor, const Request& request);

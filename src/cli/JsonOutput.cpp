@@ -12,10 +12,14 @@ QJsonValue orNull(const std::optional<QString>& text) {
     return text ? QJsonValue(*text) : QJsonValue(QJsonValue::Null);
 }
 
-QJsonArray clips(const QList<Clip>& list, const OffloadSession& session) {
+QJsonArray clips(const QList<Clip>& list, const OffloadSession& session,
+                 const QHash<QString, MediaFacts>& facts) {
     QJsonArray array;
-    for (const Clip& clip : list)
-        array.append(JsonOutput::clip(clip, session));
+    for (const Clip& clip : list) {
+        QJsonObject object = JsonOutput::clip(clip, session);
+        object.insert(QStringLiteral("facts"), facts.value(clip.relativePath).toJson());
+        array.append(object);
+    }
     return array;
 }
 
@@ -66,7 +70,8 @@ QJsonObject JsonOutput::clip(const Clip& clip, const OffloadSession& session) {
     };
 }
 
-QJsonObject JsonOutput::scan(const OffloadSession& session, const std::optional<QString>& blocker) {
+QJsonObject JsonOutput::scan(const OffloadSession& session, const std::optional<QString>& blocker,
+                             const QHash<QString, MediaFacts>& facts) {
     const CardInventory& inventory = session.inventory();
     // The skipped short clips with their sidecars, in the card's order.
     QList<Clip> skipped;
@@ -82,9 +87,9 @@ QJsonObject JsonOutput::scan(const OffloadSession& session, const std::optional<
     };
     return {
         {"card", card(session.card())},
-        {"new", clips(inventory.newFiles, session)},
-        {"offloaded", clips(inventory.offloaded, session)},
-        {"missing", clips(inventory.missing, session)},
+        {"new", clips(inventory.newFiles, session, facts)},
+        {"offloaded", clips(inventory.offloaded, session, facts)},
+        {"missing", clips(inventory.missing, session, facts)},
         {"ignored", QJsonArray::fromStringList(inventory.ignored)},
         {"selection", selection},
         {"blocker", orNull(blocker)},

@@ -3,6 +3,7 @@
 #include "copy/HistoryEntry.h"
 #include "copy/OffloadSummary.h"
 #include "media/CardVolume.h"
+#include "media/MediaFacts.h"
 #include "naming/PlannedFile.h"
 #include "session/CascadeQueue.h"
 
@@ -28,7 +29,9 @@ QJsonArray cards(const QList<CardVolume>& cards, const QList<DiskTool::Unmounted
 QJsonObject clip(const Clip& clip, const OffloadSession& session);
 // The card, its files split by history, what the selection takes and leaves, and the
 // reason the offload cannot start.
-QJsonObject scan(const OffloadSession& session, const std::optional<QString>& blocker);
+// Each file with what it holds (`facts`, MediaFacts::toJson; empty while not read).
+QJsonObject scan(const OffloadSession& session, const std::optional<QString>& blocker,
+                 const QHash<QString, MediaFacts>& facts = {});
 QJsonObject plan(const std::optional<QString>& destination, const QList<PlannedFile>& files,
                  const std::optional<QString>& blocker);
 // The summary and the copies made in the run.

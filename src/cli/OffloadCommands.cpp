@@ -187,10 +187,14 @@ int OffloadCommands::scan(const Invocation& invocation, Console& console, Signal
     if (const int* status = std::get_if<int>(&prepared))
         return *status;
     const PreparedRun& run = std::get<PreparedRun>(prepared);
+    AppModel& model = run.host->model();
+    if (!run.host->waitUntil([&] { return !model.isReadingCardFacts(); }))
+        return exitCode::interrupted;
     if (invocation.json)
-        console.writeOut(JsonOutput::text(JsonOutput::scan(*run.session, run.blocker)));
+        console.writeOut(
+            JsonOutput::text(JsonOutput::scan(*run.session, run.blocker, model.cardFacts())));
     else
-        console.out() << TextOutput::scan(*run.session, run.blocker);
+        console.out() << TextOutput::scan(*run.session, run.blocker, model.cardFacts());
     if (const std::optional<QString> failure = readFailure(run)) {
         if (invocation.json)
             console.message(*failure);

@@ -71,7 +71,8 @@ QString TextOutput::unmountedCards(const QList<DiskTool::UnmountedCard>& cards) 
     return text;
 }
 
-QString TextOutput::scan(const OffloadSession& session, const std::optional<QString>& blocker) {
+QString TextOutput::scan(const OffloadSession& session, const std::optional<QString>& blocker,
+                         const QHash<QString, MediaFacts>& facts) {
     const CardInventory& inventory = session.inventory();
     QString text = cardLine(session.card()) + u'\n';
     appendClips(text, QCoreApplication::translate("TextOutput", "New"), inventory.newFiles,
@@ -113,6 +114,12 @@ QString TextOutput::scan(const OffloadSession& session, const std::optional<QStr
         text += QCoreApplication::translate("TextOutput", "Left out: %1")
                     .arg(left.join(QStringLiteral(" · "))) +
                 u'\n';
+    for (const Clip& clip : inventory.allClips())
+        if (const auto found = facts.constFind(clip.relativePath);
+            found != facts.cend() && found->damage)
+            text += QCoreApplication::translate("TextOutput", "May be damaged: %1: %2")
+                        .arg(TerminalText::name(clip.relativePath), *found->damage) +
+                    u'\n';
     // Unless it is the reason nothing can start, said last below.
     if (const std::optional<QString> failure = ClipsStageContent::readFailure(session);
         failure && !blocker)

@@ -2,10 +2,12 @@
 
 #include "copy/HistoryEntry.h"
 #include "media/CardVolume.h"
+#include "media/MediaFacts.h"
 #include "naming/PlannedFile.h"
 
 #include "devices/DiskTool.h"
 
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -18,7 +20,9 @@ class OffloadSession;
 namespace TextOutput {
 QString cards(const QList<CardVolume>& cards);
 QString unmountedCards(const QList<DiskTool::UnmountedCard>& cards);
-QString scan(const OffloadSession& session, const std::optional<QString>& blocker);
+// With a line for each clip that may be damaged.
+QString scan(const OffloadSession& session, const std::optional<QString>& blocker,
+             const QHash<QString, MediaFacts>& facts = {});
 QString plan(const QString& destination, const QList<PlannedFile>& files);
 // "2024-05-01 14:03  CARD  DCIM/C0001.MP4 → /Footage/…" in local time.
 QString historyLine(const HistoryEntry& entry);

@@ -4,6 +4,7 @@
 
 #include "decode/DecodeService.h"
 #include "decode/DecoderSandbox.h"
+#include "media/DecoderLaunch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +14,9 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -38,6 +41,14 @@ int reportConfinement() {
     return 0;
 }
 
+// Work that must give way to a copy: the lowest CPU priority, and the idle I/O class where the
+// disk's scheduler has one. Done before the confinement, which refuses both calls.
+void lowerPriority() {
+    ::setpriority(PRIO_PROCESS, 0, 19);
+    constexpr int whoProcess = 1, idleClass = 3, classShift = 13;
+    ::syscall(SYS_ioprio_set, whoProcess, 0, idleClass << classShift);
+}
+
 } // namespace
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -52,6 +63,8 @@ int main(int argc, char** argv) {
     // Ends with the program that started it.
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     QCoreApplication app(argc, argv);
+    if (app.arguments().contains(QLatin1String(stowly::decoderLaunch::backgroundArgument)))
+        lowerPriority();
     stowly::decoderSandbox::warmUp();
     const QStringList missing = stowly::decoderSandbox::confine();
     for (const QString& gap : missing)

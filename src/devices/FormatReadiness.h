@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,9 @@ struct FormatReadiness {
     // …and of those, the clips themselves.
     int shortSkippedClips = 0;
     int ignoredItems = 0;
+    // The card's clips read as possibly damaged, by name, in the card's order: the camera may
+    // still repair them, but not once the card is erased.
+    QStringList damagedClips;
     // The scan could not read all of the card: whatever the counts say, it is not ready.
     std::optional<ScanFailure> unreadable;
 

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -159,11 +160,20 @@ std::optional<DecoderHelpers::Helper> DecoderHelpers::take(bool* kept) {
     ::posix_spawn_file_actions_adddup2(&actions, ends[1], helperSocket);
     ::posix_spawn_file_actions_addclosefrom_np(&actions, helperSocket + 1);
     const QByteArray program = helperProgram();
-    const QByteArrayList command = decoderLaunch::command(program);
+    QByteArrayList command = decoderLaunch::command(program);
+    if (m_priority == Priority::background)
+        command << decoderLaunch::backgroundArgument;
     std::vector<char*> arguments = decoderLaunch::argumentVector(command);
+    // A library preloaded into this process (a fault injector, a profiler) has no business in
+    // the helper, and inside bubblewrap it is not even there to load.
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable; ++variable)
+        if (std::strncmp(*variable, "LD_PRELOAD=", 11) != 0)
+            environment.push_back(*variable);
+    environment.push_back(nullptr);
     pid_t pid = -1;
-    const int error =
-        ::posix_spawn(&pid, arguments.front(), &actions, nullptr, arguments.data(), environ);
+    const int error = ::posix_spawn(&pid, arguments.front(), &actions, nullptr, arguments.data(),
+                                    environment.data());
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(ends[1]);
     if (error != 0) {
@@ -187,8 +197,24 @@ void DecoderHelpers::giveBack(const Helper& helper) {
 
 void DecoderHelpers::end(const Helper& helper) {
     ::kill(helper.pid, SIGKILL);
-    ::close(helper.socket);
     ::waitpid(helper.pid, nullptr, 0);
+    // Inside bubblewrap the helper is a child of the process ended here, and dies a moment
+    // later, closing the card's file it may still hold: its end of the socket closes last. A
+    // card about to be ejected or erased must not be found busy by then.
+    QElapsedTimer clock;
+    clock.start();
+    char scratch[4096];
+    for (pollfd wait{helper.socket, POLLIN, 0}; clock.elapsed() < 2000;) {
+        const int ready = ::poll(&wait, 1, 100);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready <= 0)
+            continue;
+        const ssize_t got = ::recv(helper.socket, scratch, sizeof scratch, MSG_DONTWAIT);
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
+            break;
+    }
+    ::close(helper.socket);
     std::lock_guard lock(m_mutex);
     m_busy.removeOne(helper.pid);
 }

@@ -22,7 +22,13 @@ public:
     // The helpers the program's thumbnails and durations share.
     static DecoderHelpers& shared();
 
-    DecoderHelpers() = default;
+    enum class Priority {
+        normal,
+        // The lowest CPU priority and the idle I/O class: work that must not slow a copy.
+        background
+    };
+
+    explicit DecoderHelpers(Priority priority = Priority::normal) : m_priority(priority) {}
     ~DecoderHelpers();
     DecoderHelpers(const DecoderHelpers&) = delete;
     DecoderHelpers& operator=(const DecoderHelpers&) = delete;
@@ -50,6 +56,7 @@ private:
     void giveBack(const Helper& helper);
     void end(const Helper& helper);
 
+    Priority m_priority;
     mutable std::mutex m_mutex;
     std::vector<Helper> m_waiting;
     QList<pid_t> m_busy;

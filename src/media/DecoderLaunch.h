@@ -12,6 +12,9 @@ namespace stowly::decoderLaunch {
 // helper alone. The helper confines itself further either way. Decided once per helper.
 QByteArrayList command(const QByteArray& helper);
 
+// Asks the helper to lower its own CPU and I/O priority before it confines itself.
+inline constexpr char backgroundArgument[] = "--background";
+
 // `command` as posix_spawn takes it: pointers into its bytes, then a null pointer.
 std::vector<char*> argumentVector(const QByteArrayList& command);
 

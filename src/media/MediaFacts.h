@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
@@ -45,6 +46,14 @@ struct MediaFacts {
     QJsonObject toJson() const;
     // The inverse of toJson; unknown keys and values of the wrong type are ignored.
     static MediaFacts fromJson(const QJsonObject& object);
+
+    // A compact form for the decoding helper's answer: tagged fields, only those that are set.
+    QByteArray toWire() const;
+    // The inverse of toWire, for bytes the helper sent: none when they are not well formed
+    // (an unknown tag, a length past the end, a text over maxTextBytes, a number that is not
+    // finite or is negative). Control characters in texts become spaces.
+    static std::optional<MediaFacts> fromWire(const QByteArray& bytes);
+    static constexpr int maxTextBytes = 512;
 
     friend bool operator==(const MediaFacts&, const MediaFacts&) = default;
 };

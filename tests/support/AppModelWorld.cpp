@@ -110,6 +110,7 @@ World::World(bool startWatching, std::unique_ptr<History> ledger,
     disk = tool.get();
     platform.diskTool = std::move(tool);
     platform.durationReader = durations;
+    platform.factsReader = facts;
     platform.usesNotifications = false;
     // Never the machine's own logind.
     struct Nothing : SleepInhibitor {

@@ -9,6 +9,7 @@
 #include "devices/VolumeWatcher.h"
 #include "history/History.h"
 #include "media/DurationReading.h"
+#include "media/FactsReading.h"
 #include "session/OffloadSession.h"
 #include "support/FakeVolumes.h"
 
@@ -30,6 +31,19 @@ public:
     }
     std::mutex mutex;
     QHash<QString, double> seconds;
+};
+
+// Facts by file name, as a test sets them; other files hold nothing to tell.
+class TableFacts : public FactsReading {
+public:
+    std::optional<MediaFacts> facts(const QByteArray& url, std::stop_token = {}) override {
+        std::lock_guard lock(mutex);
+        ++reads;
+        return byName.value(QString::fromUtf8(url.mid(url.lastIndexOf('/') + 1)));
+    }
+    std::mutex mutex;
+    QHash<QString, MediaFacts> byName;
+    int reads = 0;
 };
 
 // A disk tool over the folders the test uses as cards: the erase empties the folder and mounts
@@ -103,6 +117,7 @@ public:
     FakeMountEvents* events = nullptr;
     FolderDiskTool* disk = nullptr;
     std::shared_ptr<TableDurations> durations = std::make_shared<TableDurations>();
+    std::shared_ptr<TableFacts> facts = std::make_shared<TableFacts>();
     std::unique_ptr<AppModel> model;
     QStringList savedRoots;
     // Where the last erase mounted the card again (announced by the test).

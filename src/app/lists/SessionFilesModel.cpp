@@ -105,11 +105,15 @@ QVariant SessionFilesModel::data(const QModelIndex& index, int role) const {
         return row.sidecars;
     case IsPlaceholderNameRole:
         return row.isPlaceholderName;
+    case DamageRole: {
+        const MediaFacts facts = m_facts.value(row.clip.relativePath);
+        return facts.damage ? QVariant(*facts.damage) : QVariant();
+    }
     case Qt::ToolTipRole:
-        return row.plannedPath.isEmpty() ? row.clip.relativePath : row.plannedPath;
     case DetailRole:
     case Qt::AccessibleTextRole: {
         MediaTileInfo tile;
+        tile.facts = m_facts.value(row.clip.relativePath);
         tile.clip = row.clip;
         tile.name = row.plannedName.isEmpty() ? row.clip.fileName() : row.plannedName;
         tile.duration = row.duration;
@@ -118,11 +122,29 @@ QVariant SessionFilesModel::data(const QModelIndex& index, int role) const {
         tile.isReoffload = row.isReoffload;
         tile.isIncludedShort = row.isIncludedShort;
         tile.isPlaceholderName = row.isPlaceholderName;
+        if (role == Qt::ToolTipRole)
+            return tile.toolTip(row.plannedPath.isEmpty() ? row.clip.relativePath
+                                                          : row.plannedPath);
         return role == DetailRole ? tile.detailLine() : tile.accessibilityText();
     }
     default:
         return {};
     }
+}
+
+void SessionFilesModel::setFacts(const QHash<QString, MediaFacts>& facts) {
+    if (facts == m_facts)
+        return;
+    m_facts = facts;
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(m_rows.size()) - 1),
+                           {DetailRole, DamageRole, Qt::ToolTipRole, Qt::AccessibleTextRole});
+}
+
+MediaFacts SessionFilesModel::facts(int row) const {
+    if (row < 0 || row >= m_rows.size())
+        return {};
+    return m_facts.value(m_rows[row].clip.relativePath);
 }
 
 QHash<int, QByteArray> SessionFilesModel::roleNames() const {
@@ -138,7 +160,8 @@ QHash<int, QByteArray> SessionFilesModel::roleNames() const {
             {IsIncludedShortRole, "isIncludedShort"},
             {SidecarCountRole, "sidecars"},
             {IsPlaceholderNameRole, "isPlaceholderName"},
-            {DetailRole, "detail"}};
+            {DetailRole, "detail"},
+            {DamageRole, "damage"}};
 }
 
 SessionFilesModel::FileStatus SessionFilesModel::statusOf(const Clip& clip) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/Clip.h"
+#include "media/MediaFacts.h"
 #include "naming/PlannedFile.h"
 
 #include <QAbstractListModel>
@@ -54,7 +55,9 @@ public:
         // The planned name still holds a placeholder for a missing value.
         IsPlaceholderNameRole,
         // "from C0001.MP4 · 0:42 · 1 sidecar"
-        DetailRole
+        DetailRole,
+        // Why the clip may be damaged; empty when it is not known to be.
+        DamageRole
     };
     Q_ENUM(Role)
 
@@ -70,6 +73,10 @@ public:
 
     // The clip a row shows, for the session's toggles.
     std::optional<Clip> clip(int row) const;
+    // What the card's files hold, by relative path, as far as read; the rows show it.
+    void setFacts(const QHash<QString, MediaFacts>& facts);
+    // What the row's file holds; empty while not read.
+    MediaFacts facts(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -109,6 +116,7 @@ private:
     ListScope m_scope;
     QPointer<OffloadSession> m_session;
     QHash<QString, PlannedFile> m_preview;
+    QHash<QString, MediaFacts> m_facts;
     bool m_previewFilledBlanks = false;
     QList<Row> m_rows;
     QHash<QString, int> m_rowOfID;

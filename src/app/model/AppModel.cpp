@@ -13,6 +13,7 @@
 #include "app/model/CardAtPath.h"
 #include "app/model/CardDesk.h"
 #include "app/model/CardDevices.h"
+#include "app/model/CardFactsReader.h"
 #include "app/model/CardScan.h"
 #include "app/model/DestinationChoice.h"
 #include "app/model/NamePreview.h"
@@ -84,6 +85,7 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
             ? std::make_shared<CardFormatter>(std::move(platform.diskTool))
             : std::make_shared<CardFormatter>(m_runner, platform.allowsAuthorizationPrompts));
     m_durationReader = platform.durationReader;
+    m_factsReader = std::make_unique<CardFactsReader>(platform.factsReader);
     m_sleepInhibitor = platform.sleepInhibitor;
     m_takesUpCascades = platform.takesUpCascades;
     // Beside the history, whose copies it completes.
@@ -145,6 +147,11 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
         for (SessionFilesModel* files :
              {m_filesToCopy.get(), m_filesOffloaded.get(), m_shortClipsSkipped.get()})
             files->setSession(session());
+    });
+    connect(this, &AppModel::cardFactsChanged, this, [this] {
+        for (SessionFilesModel* files :
+             {m_filesToCopy.get(), m_filesOffloaded.get(), m_shortClipsSkipped.get()})
+            files->setFacts(cardFacts());
     });
 
     connect(m_cameras.get(), &CameraStore::changed, this, &AppModel::updateBlocker);

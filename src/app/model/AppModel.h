@@ -43,6 +43,7 @@
 namespace stowly {
 
 class AutomaticOffload;
+class CardFactsReader;
 class CascadeQueue;
 class CamerasModel;
 class CardDesk;
@@ -157,6 +158,9 @@ public:
     // The history is still being read; a card selected meanwhile waits for it to be scanned.
     bool isLoadingHistory() const { return !m_history->isLoaded(); }
     const std::optional<CardInventory>& cardInventory() const;
+    // What the selected card's clips and photos hold, by relative path, as far as read yet.
+    const QHash<QString, MediaFacts>& cardFacts() const;
+    bool isReadingCardFacts() const;
     const FormatState& formatState() const { return m_formatState; }
     const std::optional<QString>& pendingFormattedMount() const { return m_pendingFormattedMount; }
 
@@ -262,6 +266,8 @@ Q_SIGNALS:
     void scanningChanged();
     void historyLoadingChanged();
     void inventoryChanged();
+    // More of the selected card's facts were read (or another card is shown).
+    void cardFactsChanged();
     // Another session object replaced the current one (or none is left).
     void sessionChanged();
     // A value of the current session changed: its choices, its files, its phase.
@@ -333,6 +339,7 @@ private:
     std::unique_ptr<PresetOperations> m_presetOperations;
     std::unique_ptr<AutomaticOffload> m_automatic;
     std::shared_ptr<DurationReading> m_durationReader;
+    std::unique_ptr<CardFactsReader> m_factsReader;
     std::shared_ptr<SleepInhibitor> m_sleepInhibitor;
     bool m_takesUpCascades = true;
     // Asked for once per copy or erase (a system that gives none is not asked again), held

@@ -5,6 +5,7 @@
 #include "app/lists/CardListModel.h"
 #include "app/model/AutomaticOffload.h"
 #include "app/model/CardDesk.h"
+#include "app/model/CardFactsReader.h"
 #include "app/model/CardScan.h"
 #include "app/prompts/ImportPrompter.h"
 #include "app/settings/AppSettings.h"
@@ -42,6 +43,15 @@ bool AppModel::isScanning() const {
 const std::optional<CardInventory>& AppModel::cardInventory() const {
     static const std::optional<CardInventory> none;
     return m_desk ? m_desk->inventory() : none;
+}
+
+const QHash<QString, MediaFacts>& AppModel::cardFacts() const {
+    static const QHash<QString, MediaFacts> none;
+    return m_desk ? m_desk->facts() : none;
+}
+
+bool AppModel::isReadingCardFacts() const {
+    return m_desk && m_desk->isReadingFacts();
 }
 
 const std::optional<OffloadBlocker>& AppModel::offloadBlocker() const {
@@ -97,6 +107,7 @@ CardDesk& AppModel::openDesk(const CardVolume& card) {
     connect(desk, &CardDesk::scanningChanged, this, shown(&AppModel::scanningChanged));
     connect(desk, &CardDesk::inventoryChanged, this, shown(&AppModel::inventoryChanged));
     connect(desk, &CardDesk::blockerChanged, this, shown(&AppModel::blockerChanged));
+    connect(desk, &CardDesk::factsChanged, this, shown(&AppModel::cardFactsChanged));
     connect(desk, &CardDesk::progressed, this, [this, desk] {
         if (m_desk == desk)
             Q_EMIT offloadProgressed();
@@ -126,6 +137,7 @@ void AppModel::showDesk(CardDesk* desk) {
     Q_EMIT scanningChanged();
     Q_EMIT inventoryChanged();
     Q_EMIT blockerChanged();
+    Q_EMIT cardFactsChanged();
 }
 
 void AppModel::closeDesk(CardDesk* desk) {
@@ -330,6 +342,7 @@ void AppModel::scan(CardDesk& desk) {
             weak->setInventory(result.inventory);
             install(*weak,
                     std::make_unique<OffloadSession>(card, result.inventory, result.durations));
+            m_factsReader->read(*weak);
         });
 }
 

@@ -16,11 +16,26 @@
 
 namespace stowly {
 
+namespace {
+
+// A card whose facts are still being read is busy: its files are open in the helpers. The stop
+// ends those readings within a moment; waiting for that is what lets the card go.
+void letGoOfFiles(CardDesk* desk) {
+    if (!desk)
+        return;
+    const std::shared_future<void> ended = desk->stopFactsReading();
+    if (ended.valid())
+        ended.wait_for(std::chrono::seconds(3));
+}
+
+} // namespace
+
 void AppModel::ejectCard(const CardVolume& card) {
     // Ejecting the card a run is reading would fail the copy half way.
-    const CardDesk* desk = this->desk(card.id());
+    CardDesk* desk = this->desk(card.id());
     if (desk && desk->isRunning())
         return;
+    letGoOfFiles(desk);
     m_devices->eject(card);
 }
 
@@ -45,7 +60,13 @@ std::optional<FormatReadiness> AppModel::formatReadiness() const {
         return std::nullopt;
     const OffloadSession* session = m_desk->session();
     const ShortClipSkip skipped = session ? session->skippedShort() : ShortClipSkip{};
-    return FormatReadiness(*m_desk->inventory(), skipped);
+    FormatReadiness readiness(*m_desk->inventory(), skipped);
+    const QHash<QString, MediaFacts>& facts = m_desk->facts();
+    for (const Clip& clip : m_desk->inventory()->allClips())
+        if (const auto found = facts.constFind(clip.relativePath);
+            found != facts.cend() && found->damage)
+            readiness.damagedClips << clip.fileName();
+    return readiness;
 }
 
 bool AppModel::canFormatSelectedCard() const {
@@ -67,6 +88,7 @@ void AppModel::formatSelectedCard() {
         for (const Clip& clip : m_desk->inventory()->newFiles)
             if (session->skippedShort().ids.contains(clip.id()))
                 discarding.insert(clip.historyKey(card.volumeIdentity()));
+    letGoOfFiles(m_desk);
     m_formattingCardPath = card.url;
     setFormatState({FormatState::Kind::formatting, card.name});
 

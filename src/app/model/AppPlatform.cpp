@@ -3,6 +3,7 @@
 #include "devices/ProcessRunner.h"
 #include "devices/VolumeFacts.h"
 #include "media/HelperDurationReader.h"
+#include "media/HelperFactsReader.h"
 
 namespace stowly {
 
@@ -15,6 +16,8 @@ void AppPlatform::fillDefaults() {
         runner = std::make_shared<ProcessRunner>();
     if (!durationReader)
         durationReader = std::make_shared<HelperDurationReader>();
+    if (!factsReader)
+        factsReader = std::make_shared<HelperFactsReader>();
     if (!sleepInhibitor)
         sleepInhibitor = SleepInhibitor::platform();
 }

@@ -5,6 +5,7 @@
 #include "devices/MountEvents.h"
 #include "devices/SleepInhibitor.h"
 #include "media/DurationReading.h"
+#include "media/FactsReading.h"
 
 #include <memory>
 
@@ -13,14 +14,16 @@ namespace stowly {
 class VolumeFacts;
 
 // The platform edge of the application model: volumes, mount events, the disk tool and the
-// duration reader; any left empty is this computer's own. Volumes given here must outlive the
-// model's background work (the import prompt's look at a card), not only the model.
+// duration and facts readers; any left empty is this computer's own. Volumes given here must
+// outlive the model's background work (the import prompt's look at a card), not only the model.
 struct AppPlatform {
     const VolumeFacts* volumes = nullptr;
     std::unique_ptr<MountEvents> mountEvents;
     std::shared_ptr<CommandRunning> runner;
     std::unique_ptr<DiskTool> diskTool;
     std::shared_ptr<DurationReading> durationReader;
+    // What card files hold; a model that should read none gets a null reader after filling.
+    std::shared_ptr<FactsReading> factsReader;
     std::shared_ptr<SleepInhibitor> sleepInhibitor;
     bool usesNotifications = true;
     // Whether the system may ask the user for a password to erase, mount or eject a card (the

@@ -8,6 +8,7 @@ CardDesk::CardDesk(const CardVolume& card, QObject* parent) : QObject(parent), m
 
 // The session's run hands its reports to the main thread; it ends before the desk's signals go.
 CardDesk::~CardDesk() {
+    m_factsReading.request_stop();
     if (m_session)
         m_session->disconnect(this);
     m_session.reset();
@@ -21,10 +22,41 @@ void CardDesk::setSession(std::unique_ptr<OffloadSession> session) {
     m_session = std::move(session);
     if (m_session) {
         connect(m_session.get(), &OffloadSession::changed, this, &CardDesk::sessionUpdated);
+        connect(m_session.get(), &OffloadSession::changed, this,
+                [this] { *m_copying = isRunning(); });
         connect(m_session.get(), &OffloadSession::progressChanged, this,
                 [this] { Q_EMIT progressed(m_session->progress()); });
     }
+    *m_copying = isRunning();
     Q_EMIT sessionChanged();
+}
+
+void CardDesk::addFacts(const QHash<QString, MediaFacts>& facts) {
+    if (facts.isEmpty())
+        return;
+    m_facts.insert(facts);
+    Q_EMIT factsChanged();
+}
+
+void CardDesk::factsReadingEnded() {
+    m_readingFacts = false;
+    Q_EMIT factsChanged();
+}
+
+std::shared_future<void> CardDesk::stopFactsReading() {
+    m_factsReading.request_stop();
+    return m_factsEnded;
+}
+
+void CardDesk::setFactsReading(std::stop_source reading, std::shared_future<void> ended) {
+    m_factsReading.request_stop();
+    m_factsReading = std::move(reading);
+    m_factsEnded = std::move(ended);
+    m_readingFacts = true;
+    if (!m_facts.isEmpty()) {
+        m_facts.clear();
+        Q_EMIT factsChanged();
+    }
 }
 
 void CardDesk::setScanning(bool scanning) {

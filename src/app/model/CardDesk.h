@@ -5,6 +5,7 @@
 #include "copy/OffloadSummary.h"
 #include "media/CardInventory.h"
 #include "media/CardVolume.h"
+#include "media/MediaFacts.h"
 #include "media/ReoffloadMode.h"
 #include "naming/PlannedFile.h"
 
@@ -12,8 +13,11 @@
 #include <QObject>
 #include <QUuid>
 
+#include <atomic>
+#include <future>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 namespace stowly {
 
@@ -40,6 +44,21 @@ public:
     void setInventory(std::optional<CardInventory> inventory);
     const std::optional<OffloadBlocker>& blocker() const { return m_blocker; }
     void setBlocker(std::optional<OffloadBlocker> blocker);
+
+    // What the card's clips and photos hold, by relative path, as far as read yet.
+    const QHash<QString, MediaFacts>& facts() const { return m_facts; }
+    void addFacts(const QHash<QString, MediaFacts>& facts);
+    // A new reading of the facts, ready once `ended` is: the one before is stopped and what it
+    // found forgotten.
+    void setFactsReading(std::stop_source reading, std::shared_future<void> ended = {});
+    // Stops the reading before the card is ejected or erased; the files it has open are closed
+    // once the future is ready, which a stop makes a matter of a moment.
+    std::shared_future<void> stopFactsReading();
+    // Facts are still being read; every file's once the reading ends.
+    bool isReadingFacts() const { return m_readingFacts; }
+    void factsReadingEnded();
+    // Set while a run copies from the card, for readings on other threads to give way.
+    std::shared_ptr<const std::atomic<bool>> copyingFlag() const { return m_copying; }
 
     // A newer scan replaces an older one, whose result is then dropped.
     quint64 beginScan();
@@ -87,6 +106,7 @@ Q_SIGNALS:
     void scanningChanged();
     void inventoryChanged();
     void blockerChanged();
+    void factsChanged();
 
 private:
     CardVolume m_card;
@@ -95,6 +115,11 @@ private:
     quint64 m_scan = 0;
     std::optional<CardInventory> m_inventory;
     std::optional<OffloadBlocker> m_blocker;
+    QHash<QString, MediaFacts> m_facts;
+    std::stop_source m_factsReading;
+    std::shared_future<void> m_factsEnded;
+    bool m_readingFacts = false;
+    std::shared_ptr<std::atomic<bool>> m_copying = std::make_shared<std::atomic<bool>>(false);
 };
 
 } // namespace stowly

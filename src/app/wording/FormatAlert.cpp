@@ -1,5 +1,7 @@
 #include "app/wording/FormatAlert.h"
 
+#include "app/wording/MediaFactsText.h"
+
 #include "devices/SpaceInfo.h"
 
 #include <QCoreApplication>
@@ -100,6 +102,9 @@ Confirmation FormatAlert::text(const QString& cardName, const FormatReadiness& r
                              ".\n\n%1 ignored items (system files and your ignore list) weren’t "
                              "copied and will be erased too")
                              .arg(readiness.ignoredItems);
+    if (!readiness.damagedClips.isEmpty())
+        message +=
+            QStringLiteral(".\n\n") + MediaFactsText::damagedParagraph(readiness.damagedClips);
     message += QCoreApplication::translate(
                    "FormatAlert",
                    ".\n\nFormatting erases everything on “%1”. This can’t be undone.\n\nTip: "

@@ -1,5 +1,7 @@
 #include "app/wording/MediaTileInfo.h"
 
+#include "app/wording/MediaFactsText.h"
+
 #include "media/DurationFormatting.h"
 #include "media/MediaCategory.h"
 #include "session/OffloadSession.h"
@@ -53,6 +55,7 @@ std::optional<MediaTileInfo> MediaTileInfo::fromRow(const SessionFilesModel& mod
     info.isReoffload = index.data(SessionFilesModel::IsReoffloadRole).toBool();
     info.isIncludedShort = index.data(SessionFilesModel::IsIncludedShortRole).toBool();
     info.isPlaceholderName = index.data(SessionFilesModel::IsPlaceholderNameRole).toBool();
+    info.facts = model.facts(row);
     info.detail = info.detailLine();
     return info;
 }
@@ -93,6 +96,8 @@ QString MediaTileInfo::accessibilityText() const {
         text += QCoreApplication::translate("MediaTileInfo", ", short clip included anyway");
     if (isReoffload)
         text += QCoreApplication::translate("MediaTileInfo", ", will be re-offloaded");
+    if (facts.damage)
+        text += QCoreApplication::translate("MediaTileInfo", ", may be damaged");
     return text;
 }
 
@@ -101,13 +106,26 @@ QString MediaTileInfo::detailLine() const {
     const QString own = clip.fileName();
     if (name != own)
         parts.append(QCoreApplication::translate("MediaTileInfo", "from %1").arg(own));
-    if (duration)
-        parts.append(DurationFormatting::shortText(*duration));
+    if (const QString held = MediaFactsText::line(facts, duration); !held.isEmpty())
+        parts.append(held);
     if (sidecars == 1)
         parts.append(QCoreApplication::translate("MediaTileInfo", "1 sidecar"));
     else if (sidecars > 1)
         parts.append(QCoreApplication::translate("MediaTileInfo", "%1 sidecars").arg(sidecars));
     return parts.join(QStringLiteral(" · "));
+}
+
+QString MediaTileInfo::toolTip(const QString& path) const {
+    QStringList lines{path};
+    if (!facts.isEmpty())
+        lines << MediaFactsText::line(facts, duration);
+    if (facts.damage)
+        lines << damagedHelp();
+    return lines.join(u'\n');
+}
+
+QString MediaTileInfo::damagedHelp() const {
+    return facts.damage ? MediaFactsText::damagedHelp(*facts.damage) : QString();
 }
 
 QString MediaTileInfo::missingHelp() {

@@ -1,6 +1,7 @@
 #include "ui/stages/MediaTileDelegate.h"
 
 #include "app/lists/SessionFilesModel.h"
+#include "app/wording/MediaFactsText.h"
 #include "app/wording/MediaTileInfo.h"
 #include "devices/SpaceInfo.h"
 #include "ui/stages/StageStyle.h"
@@ -44,6 +45,11 @@ int sizeColumnWidth(const QFontMetrics& metrics) {
 QList<Mark> marksOf(const QModelIndex& index) {
     QList<Mark> marks;
     const auto status = Status(index.data(SessionFilesModel::StatusRole).toInt());
+    if (const QVariant damage = index.data(SessionFilesModel::DamageRole); damage.isValid())
+        marks.append({stageStyle::icon(QStringLiteral("emblem-important")),
+                      {},
+                      MediaFactsText::damagedHelp(damage.toString()),
+                      true});
     if (status == Status::missing)
         marks.append({stageStyle::icon(QStringLiteral("dialog-warning")),
                       {},
