@@ -196,6 +196,15 @@ void DecoderHelpers::giveBack(const Helper& helper) {
 }
 
 void DecoderHelpers::end(const Helper& helper) {
+    // Inside bubblewrap the helper runs under a second bwrap, the first process of its own
+    // process namespace; ended first, it takes everything in the namespace with it. Killing only
+    // the outer bwrap can leave it waiting for good, holding the socket and the program's
+    // standard output.
+    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(helper.pid));
+    if (children.open(QIODevice::ReadOnly))
+        for (const QByteArray& child : children.readAll().split(' '))
+            if (const int pid = child.trimmed().toInt(); pid > 0)
+                ::kill(pid, SIGKILL);
     ::kill(helper.pid, SIGKILL);
     ::waitpid(helper.pid, nullptr, 0);
     // Inside bubblewrap the helper is a child of the process ended here, and dies a moment

@@ -1,5 +1,7 @@
 #include "print/ReportDocument.h"
 
+#include "app/wording/MediaFactsText.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QLocale>
@@ -33,18 +35,6 @@ QString filesAndSize(qint64 files, qint64 bytes) {
 
 QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("—") : text;
-}
-
-QString exposure(double seconds) {
-    if (seconds >= 1 || seconds <= 0)
-        return QStringLiteral("%1 s").arg(seconds, 0, 'g', 3);
-    return QStringLiteral("1/%1 s").arg(qRound(1.0 / seconds));
-}
-
-QString playTime(double seconds) {
-    const qint64 s = seconds > 0 && seconds < 1e9 ? qint64(seconds) : 0;
-    return s >= 3600 ? QString::asprintf("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60)
-                     : QString::asprintf("%lld:%02lld", s / 60, s % 60);
 }
 
 // A table of rows under a header row that a page break repeats.
@@ -173,7 +163,7 @@ QString fileRow(const Report& report, qsizetype index, const QHash<qsizetype, QI
                        .arg(esc(row.source), esc(size(row.size)));
     if (report.runs.size() > 1 || report.scope.kind == ReportScope::Kind::day)
         file += QStringLiteral("<br><span class=\"dim\">%1</span>").arg(esc(row.cardName));
-    const QString facts = ReportDocument::factsLine(row.facts);
+    const QString facts = MediaFactsText::line(row.facts);
     if (!facts.isEmpty())
         file += QStringLiteral("<br>%1").arg(esc(facts));
     if (row.facts.damage)
@@ -215,38 +205,6 @@ td.num { text-align: right; }
 )";
 
 } // namespace
-
-QString ReportDocument::factsLine(const MediaFacts& f) {
-    QStringList parts;
-    if (!f.codec.isEmpty())
-        parts << f.codec;
-    if (f.width > 0 && f.height > 0)
-        parts << QStringLiteral("%1×%2").arg(f.width).arg(f.height);
-    if (f.frameRate > 0)
-        parts << tr("%1 fps").arg(QLocale().toString(f.frameRate, 'g', 4));
-    if (f.duration)
-        parts << playTime(*f.duration);
-    if (!f.startTimecode.isEmpty())
-        parts << tr("TC %1").arg(f.startTimecode);
-    if (f.audioChannels > 0)
-        parts << tr("%1 ch").arg(f.audioChannels);
-    const QString camera = (f.cameraMake + u' ' + f.cameraModel).trimmed();
-    if (!camera.isEmpty())
-        parts << camera;
-    if (!f.lens.isEmpty())
-        parts << f.lens;
-    if (f.iso > 0)
-        parts << tr("ISO %1").arg(f.iso);
-    if (f.exposureTime > 0)
-        parts << exposure(f.exposureTime);
-    if (f.aperture > 0)
-        parts << QStringLiteral("f/%1").arg(QLocale().toString(f.aperture, 'g', 3));
-    if (f.focalLength > 0)
-        parts << tr("%1 mm").arg(QLocale().toString(f.focalLength, 'g', 4));
-    if (f.captureTime.isValid())
-        parts << QLocale().toString(f.captureTime, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    return parts.join(QStringLiteral(" · "));
-}
 
 QString ReportDocument::pageHeading(const Report& report) {
     QString heading = report.title;

@@ -21,8 +21,6 @@ enum class Pictures {
 QString html(const Report& report, const QHash<qsizetype, QImage>& thumbnails, Pictures pictures);
 // The line repeated at the top of every PDF page.
 QString pageHeading(const Report& report);
-// "H.264 · 1920×1080 · 25 fps · 0:10 · TC 01:00:00:00 · 2 ch" or the photo's camera line.
-QString factsLine(const MediaFacts& facts);
 } // namespace ReportDocument
 
 } // namespace stowly

@@ -1,5 +1,6 @@
 #include "app/model/AppModel.h"
 
+#include "app/model/CardDesk.h"
 #include "app/model/OffloadFormatting.h"
 #include "app/settings/AppSettings.h"
 #include "app/stores/CameraStore.h"
@@ -96,6 +97,12 @@ RunRecord AppModel::runRecordOf(const OffloadSession& session,
         run.copies << copy;
     }
     run.failures = OffloadFormatting::problemLines(summary, card.name);
+    // What was read of the files by the run's end; a file read later is not in its report.
+    if (const CardDesk* desk = deskOf(&session))
+        for (const RunRecord::Copy& copy : std::as_const(run.copies))
+            if (const auto facts = desk->facts().constFind(copy.sourceRelativePath);
+                facts != desk->facts().cend())
+                run.facts.insert(copy.sourceRelativePath, *facts);
     return run;
 }
 
