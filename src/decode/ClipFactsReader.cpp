@@ -1,11 +1,12 @@
 #include "decode/ClipFactsReader.h"
 
+#include "decode/FormatOpening.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,11 +19,7 @@ extern "C" {
 namespace stowly {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-int interruptAtDeadline(void* opaque) {
-    return Clock::now() >= *static_cast<Clock::time_point*>(opaque) ? 1 : 0;
-}
+using Clock = FormatOpening::Clock;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("ClipFactsReader", text);
@@ -78,25 +75,19 @@ bool isFragmented(int file, qint64 size) {
 } // namespace
 
 MediaFacts ClipFactsReader::read(int file, std::chrono::milliseconds timeLimit) {
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
     MediaFacts facts;
     struct stat status {};
     if (::fstat(file, &status) != 0)
         return facts;
     const qint64 size = status.st_size;
 
-    Clock::time_point deadline = Clock::now() + timeLimit;
-    AVFormatContext* context = avformat_alloc_context();
-    if (!context)
-        return facts;
-    context->interrupt_callback.callback = interruptAtDeadline;
-    context->interrupt_callback.opaque = &deadline;
-    const QByteArray location = "file:/proc/self/fd/" + QByteArray::number(file);
+    const Clock::time_point deadline = Clock::now() + timeLimit;
     const QString indexMissing =
         tr("The clip’s index is missing: a camera that lost power while recording leaves clips "
            "like this.");
-    if (avformat_open_input(&context, location.constData(), nullptr, nullptr) < 0) {
+    AVFormatContext* context =
+        FormatOpening::open("file:/proc/self/fd/" + QByteArray::number(file), &deadline);
+    if (!context) {
         // Out of time says nothing about the clip.
         if (Clock::now() < deadline)
             facts.damage = indexMissing;

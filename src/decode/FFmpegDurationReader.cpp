@@ -1,11 +1,11 @@
 #include "decode/FFmpegDurationReader.h"
 
 #include "base/FileNames.h"
+#include "decode/FormatOpening.h"
 #include "media/MediaCategory.h"
 
 #include <chrono>
 #include <cmath>
-#include <mutex>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -15,22 +15,13 @@ extern "C" {
 namespace stowly {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-int interruptAtDeadline(void* opaque) {
-    return Clock::now() >= *static_cast<Clock::time_point*>(opaque) ? 1 : 0;
-}
+using Clock = FormatOpening::Clock;
 
 std::optional<double> readContainerDuration(const QByteArray& url, Clock::time_point deadline) {
-    AVFormatContext* context = avformat_alloc_context();
+    // "file:" keeps a name with a colon from being taken for a protocol.
+    AVFormatContext* context = FormatOpening::open("file:" + url, &deadline);
     if (!context)
         return std::nullopt;
-    context->interrupt_callback.callback = interruptAtDeadline;
-    context->interrupt_callback.opaque = &deadline;
-    // "file:" keeps a name with a colon from being taken for a protocol.
-    const QByteArray location = "file:" + url;
-    if (avformat_open_input(&context, location.constData(), nullptr, nullptr) < 0)
-        return std::nullopt; // avformat_open_input frees the context on failure
     if (context->duration == AV_NOPTS_VALUE || context->duration <= 0)
         avformat_find_stream_info(context, nullptr);
     std::optional<double> seconds;
@@ -54,8 +45,6 @@ std::optional<double> FFmpegDurationReader::duration(const QByteArray& url) {
     const QString extension = mediaCategory::extensionOf(fileNames::decode(url));
     if (unreadableExtensions().contains(extension))
         return std::nullopt;
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
 
     // Only what libavformat does itself stops at the deadline; a read blocked in the kernel
     // is ended with this process by the program that asked (see HelperDurationReader). A
