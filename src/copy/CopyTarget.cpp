@@ -115,6 +115,11 @@ void CopyTarget::copyDatesFrom(int sourceFd) {
 void CopyTarget::finish() {
     if (!live())
         return;
+    // A share refuses to rename a file that is still open anywhere (a sharing violation), so
+    // every descriptor that opened the copy goes first; the pin is a path, not an open file.
+    if (m_pieces)
+        m_pieces->close();
+    m_readBackFd.reset();
     if (auto failure = moveToFinalName()) {
         fail(*failure);
         return;
@@ -243,14 +248,18 @@ std::optional<CopyFailure> CopyTarget::moveToFinalName() {
 
     // The file system does not know the no-replace flag: a hard link fails just as safely
     // when the name is taken.
-    if (m_calls.linkAt(folder, m_partial.constData(), m_name.constData()) == 0) {
+    const bool linked = m_calls.linkAt(folder, m_partial.constData(), m_name.constData()) == 0;
+    const int linkError = errno;
+    // A share may answer a link it cannot make with EIO, and one whose answer was lost may have
+    // made it: the name is ours exactly when it now names our copy.
+    if (linked || (linkError == EIO && isOurs(m_name.constData(), m_partialId, false))) {
         // Should the old name stay, it is a second name of the same verified file and goes with
         // the clean-up of a later failure; the copy itself is done.
         m_calls.unlinkAt(folder, m_partial.constData());
         return std::nullopt;
     }
-    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
-        return failedMove(errno);
+    if (linkError != EPERM && linkError != EOPNOTSUPP && linkError != ENOSYS && linkError != EIO)
+        return failedMove(linkError);
     return moveOverPlaceholder();
 }
 
@@ -267,6 +276,8 @@ std::optional<CopyFailure> CopyTarget::moveOverPlaceholder() {
     if (!m_placeholderId)
         return failedMove(errno);
 
+    // Held by path only from here, for the same reason as the copy before its rename.
+    m_placeholderFd.reset(::openat(folder, m_name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     if (!isOurs(m_name.constData(), m_placeholderId, true)) {
         // Not ours any more: whoever replaced it keeps it.
         m_placeholderId.reset();

@@ -37,6 +37,12 @@ public:
     const std::optional<CopyFailure>& failure() const { return m_failure; }
     Sha256& hash() { return m_hash; }
     FileDescriptor takeReadFd() { return std::move(m_readFd); }
+    // Lets go of the file, for good, on the verifying thread.
+    void close() {
+        m_abandoned = true;
+        m_syncFd.reset();
+        m_readFd.reset();
+    }
 
 private:
     FileDescriptor m_syncFd;
