@@ -11,7 +11,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	xvfb xauth adwaita-icon-theme fonts-dejavu-core \
 	weston qt6-wayland at-spi2-core python3-pyatspi gir1.2-atspi-2.0 \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	util-linux mount exfatprogs exfat-fuse dosfstools fiu-utils \
+	util-linux mount exfatprogs exfat-fuse dosfstools fusefat fiu-utils \
 	udisks2 udev dbus-daemon python3-dbusmock \
 	desktop-file-utils appstream man-db dpkg-dev bubblewrap \
 	libexiv2-dev ffmpeg poppler-utils \

@@ -79,9 +79,9 @@ std::optional<qint64> sequenceOf(QStringView name, QStringView prefix, QStringVi
 class PlanRun {
 public:
     PlanRun(const NamingTemplates& naming, const NamingContext& context, const FileRules& rules,
-            const OffloadPlanner::Lister& lister)
-        : m_naming(naming), m_context(context), m_rules(rules), m_book(lister),
-          m_now(QDateTime::currentDateTime()) {}
+            const OffloadPlanner::Lister& lister, const DestinationNameRules& destination)
+        : m_naming(naming), m_context(context), m_rules(rules), m_destination(destination),
+          m_book(lister), m_now(QDateTime::currentDateTime()) {}
 
     QList<PlannedFile> plan(const QList<Clip>& files) {
         const QList<Clip> sorted = clipOrder::order(files);
@@ -128,8 +128,8 @@ private:
         const std::optional<QDateTime> date = explicitDate(file);
         QStringList levels;
         for (const auto& parts : m_naming.folder.components)
-            levels.append(TemplateRenderer::finish(
-                TemplateRenderer::renderLevel(parts, file, m_context, date)));
+            levels.append(m_destination.safe(TemplateRenderer::finish(
+                TemplateRenderer::renderLevel(parts, file, m_context, date))));
         const QString shoot = levels.join(u'/');
         // Shoot folders that differ only in case are one folder: the first spelling is the one
         // listed and the one every file of it goes into.
@@ -156,7 +156,7 @@ private:
         if (const auto roleName = OffloadPlanner::roleFolder(role)) {
             // A proxy or sidecar whose clip is not in this offload keeps its own name.
             const QString folder = joinPath(shoot, *roleName);
-            const QString name = m_book.unique(
+            const QString name = unique(
                 TemplateRenderer::finish(stemOf(file.fileName()), stemBytes(ext)), ext, folder);
             m_book.reserve(name, folder);
             plan.append({file, folder, name, std::nullopt, role, roleName});
@@ -172,9 +172,8 @@ private:
         for (const SidecarMatcher::Sidecar& sidecar : sidecars)
             maxBytes = std::min(maxBytes, stemBytes(nameExtension(sidecar.file)) -
                                               graphemes::utf8Size(sidecar.suffix));
-        const QString name = stem.padding
-                                 ? sequencedName(stem, ext, shoot, target, maxBytes)
-                                 : m_book.unique(stem.name(std::nullopt, maxBytes), ext, target);
+        const QString name = stem.padding ? sequencedName(stem, ext, shoot, target, maxBytes)
+                                          : unique(stem.name(std::nullopt, maxBytes), ext, target);
         m_book.reserve(name, target);
         plan.append({file, target, name, std::nullopt, FileRole::main, typeFolder});
 
@@ -186,7 +185,7 @@ private:
                     FormatFolder::name(mediaCategory::extensionOf(sidecar.file.fileName()));
             const QString folder = sortFolder ? joinPath(shoot, *sortFolder) : shoot;
             const QString companion =
-                m_book.unique(base + sidecar.suffix, nameExtension(sidecar.file), folder);
+                unique(base + sidecar.suffix, nameExtension(sidecar.file), folder);
             m_book.reserve(companion, folder);
             plan.append(
                 {sidecar.file, folder, companion, file.fileName(), sidecar.role, sortFolder});
@@ -214,18 +213,26 @@ private:
             next = m_nextSequence.insert(key, highest + 1);
         }
 
+        const auto named = [&](qint64 n) {
+            return m_destination.safeStem(stem.name(n, maxBytes), ext);
+        };
         qint64 n = *next;
         for (int tries = 0; tries < 100000; ++tries) {
-            const QString finished = stem.name(n, maxBytes);
+            const QString finished = named(n);
             if (!m_book.isTaken(withExtension(finished, ext), target))
                 break;
             // A number cut off by the length limit cannot make the name free.
-            if (finished == stem.name(n + 1, maxBytes))
+            if (finished == named(n + 1))
                 break;
             ++n;
         }
         *next = n + 1;
-        return m_book.unique(stem.name(n, maxBytes), ext, target);
+        return m_book.unique(named(n), ext, target);
+    }
+
+    // The first free name for the stem that the destination can hold.
+    QString unique(const QString& stem, const QString& ext, const QString& folder) {
+        return m_book.unique(m_destination.safeStem(stem, ext), ext, folder);
     }
 
     // The highest number in one folder's names on disk. The folded names are kept sorted, so
@@ -253,6 +260,7 @@ private:
     const NamingTemplates& m_naming;
     const NamingContext& m_context;
     const FileRules& m_rules;
+    const DestinationNameRules m_destination;
     NameBook m_book;
     const QDateTime m_now;
     QHash<QString, QString> m_shootSpelling;
@@ -283,8 +291,9 @@ QStringList readFolder(const QString& root, const QString& folder) {
 
 QList<PlannedFile> OffloadPlanner::plan(const QList<Clip>& files, const NamingTemplates& naming,
                                         const NamingContext& context, const FileRules& rules,
-                                        const Lister& existingNames) {
-    return PlanRun(naming, context, rules, existingNames).plan(files);
+                                        const Lister& existingNames,
+                                        const DestinationNameRules& destination) {
+    return PlanRun(naming, context, rules, existingNames, destination).plan(files);
 }
 
 OffloadPlanner::Lister OffloadPlanner::diskLister(std::optional<QString> root) {

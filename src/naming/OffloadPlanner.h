@@ -2,6 +2,7 @@
 
 #include "media/Clip.h"
 #include "media/FileRules.h"
+#include "naming/DestinationNameRules.h"
 #include "naming/NameBook.h"
 #include "naming/NamingContext.h"
 #include "naming/NamingTemplates.h"
@@ -29,9 +30,10 @@ struct ListingCache {
 // The plan in copy order, each clip followed by its companions. No planned name equals a
 // name already in its folder or another planned name, compared without regard to case.
 // Touches the disk only through the lister, which is asked about each folder at most once.
+// Every folder level and file name is one the destination can hold.
 QList<PlannedFile> plan(const QList<Clip>& files, const NamingTemplates& naming,
                         const NamingContext& context, const FileRules& rules,
-                        const Lister& existingNames);
+                        const Lister& existingNames, const DestinationNameRules& destination = {});
 
 // A lister over the destination root with a cache of its own; lists nothing without a
 // root. A folder that cannot be read lists as empty.

@@ -63,6 +63,11 @@ std::unique_ptr<ScratchMount> ScratchMount::ext4Image(const QString& folder, qin
     return image(folder, bytes, "mkfs.ext4", {"-q", "-F"}, whyNot);
 }
 
+std::unique_ptr<ScratchMount> ScratchMount::fatImage(const QString& folder, qint64 bytes,
+                                                     QString* whyNot) {
+    return image(folder, bytes, "mkfs.vfat", {}, whyNot);
+}
+
 std::unique_ptr<ScratchMount> ScratchMount::image(const QString& folder, qint64 bytes,
                                                   const QString& maker,
                                                   const QStringList& arguments, QString* whyNot) {
@@ -120,6 +125,24 @@ bool ScratchMount::mount(const QString& at, Driver driver, QString* whyNot) {
     }
     if (!mounted.succeeded()) {
         *whyNot = "cannot mount the image: " + failureOf(mounted);
+        return false;
+    }
+    m_path = at;
+    return true;
+}
+
+bool ScratchMount::mountFat(const QString& at, QString* whyNot) {
+    QDir().mkpath(at);
+    ProcessRunner run;
+    CommandResult mounted = CommandResult::notRun("no FAT driver");
+    if (readFile("/proc/filesystems").contains("\tvfat\n"))
+        mounted = run.run("mount", {"-t", "vfat", m_device, at}, 30s);
+    else if (!run.hasProgram("fusefat") || ::access("/dev/fuse", R_OK | W_OK) != 0)
+        mounted = CommandResult::notRun("no vfat in the kernel and no fusefat with /dev/fuse");
+    else
+        mounted = run.run("fusefat", {"-o", "rw+", m_device, at}, 30s);
+    if (!mounted.succeeded()) {
+        *whyNot = "cannot mount the FAT image: " + failureOf(mounted);
         return false;
     }
     m_path = at;

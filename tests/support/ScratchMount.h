@@ -31,10 +31,15 @@ public:
     // An ext4 image of `bytes` bytes in folder, attached to a loop device but not mounted.
     static std::unique_ptr<ScratchMount> ext4Image(const QString& folder, qint64 bytes,
                                                    QString* whyNot);
+    // A FAT image of `bytes` bytes in folder, attached to a loop device but not mounted.
+    static std::unique_ptr<ScratchMount> fatImage(const QString& folder, qint64 bytes,
+                                                  QString* whyNot);
     ~ScratchMount();
 
     // Mounts the image at `at`, making the folder where needed.
     bool mount(const QString& at, Driver driver, QString* whyNot);
+    // Mounts a FAT image at `at`: the kernel's vfat driver where there is one, else fusefat.
+    bool mountFat(const QString& at, QString* whyNot);
     // The card pulled out of its reader: the FUSE driver serving the last mount dies, so every
     // call on the mount fails from now on ("Transport endpoint is not connected"), while the
     // mount stays until this object takes it down. False where it is no FUSE mount.

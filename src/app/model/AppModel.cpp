@@ -16,6 +16,7 @@
 #include "app/model/CardFactsReader.h"
 #include "app/model/CardScan.h"
 #include "app/model/DestinationChoice.h"
+#include "app/model/DestinationNames.h"
 #include "app/model/NamePreview.h"
 #include "app/model/OffloadBlocker.h"
 #include "app/model/OffloadFormatting.h"
@@ -296,11 +297,13 @@ QList<PlannedFile> AppModel::plan(const CardDesk& desk) const {
     const OffloadSession* session = desk.session();
     if (!session || !destination || !naming || desk.blocker())
         return {};
-    return OffloadPlanner::plan(
-        session->newClips(), *naming, namingContext(*session),
-        m_settings->value(setting::fileRules),
-        OffloadPlanner::diskLister(QStringList{*destination} +
-                                   m_settings->value(setting::backupDestinations)));
+    const QStringList roots =
+        QStringList{*destination} + m_settings->value(setting::backupDestinations);
+    // The platform's facts, as the preview's, so both plans give one file the same name.
+    return OffloadPlanner::plan(session->newClips(), *naming, namingContext(*session),
+                                m_settings->value(setting::fileRules),
+                                OffloadPlanner::diskLister(roots),
+                                DestinationNames::rules(roots, VolumeFacts::platform()));
 }
 
 void AppModel::startOffload() {

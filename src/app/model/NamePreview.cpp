@@ -2,7 +2,9 @@
 
 #include "app/lists/SessionFilesModel.h"
 #include "app/model/AppModel.h"
+#include "app/model/DestinationNames.h"
 #include "base/Background.h"
+#include "devices/VolumeFacts.h"
 #include "naming/OffloadPlanner.h"
 #include "session/OffloadSession.h"
 
@@ -74,7 +76,8 @@ NamePreview::Plan NamePreview::make(const QList<Clip>& files, const NamingTempla
     const bool filledBlanks = blankIn(naming.file);
     const bool complete = !filledBlanks && !blankIn(naming.folder);
     return {OffloadPlanner::plan(files, naming, complete ? context : context.fillingBlanks(), rules,
-                                 OffloadPlanner::diskLister(destinations)),
+                                 OffloadPlanner::diskLister(destinations),
+                                 DestinationNames::rules(destinations, VolumeFacts::platform())),
             filledBlanks, complete};
 }
 
