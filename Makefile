@@ -15,6 +15,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	udisks2 udev dbus-daemon python3-dbusmock \
 	desktop-file-utils appstream man-db dpkg-dev bubblewrap \
 	libexiv2-dev ffmpeg poppler-utils \
+	samba rclone sshfs openssh-server openssh-client fuse3 \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

@@ -46,6 +46,11 @@ public:
     qint64 bytesCopied() const { return m_bytesCopied; }
     int count() const { return int(m_targets.size()); }
     bool live(int index) const { return m_targets[size_t(index)]->live(); }
+    const std::optional<CopyFailure>& failure(int index) const {
+        return m_targets[size_t(index)]->failure();
+    }
+    // See CopyTarget::leftBehind.
+    bool leftBehind(int index) const { return m_targets[size_t(index)]->leftBehind(); }
     bool anyLive() const;
     // The copy ended because a stop was asked for.
     bool stopped() const { return m_stopped; }

@@ -4,6 +4,7 @@
 #include "copy/Copier.h"
 #include "copy/DeviceReads.h"
 #include "copy/PipelinedReader.h"
+#include "copy/ShareAddress.h"
 #include "naming/NameBook.h"
 
 #include <QCoreApplication>
@@ -311,10 +312,17 @@ bool CopyTarget::isOurs(const char* name, const std::optional<FileIdentity>& ide
            (!mustBeEmpty || info.st_size == 0);
 }
 
-void CopyTarget::removeIfOurs(const char* name, const std::optional<FileIdentity>& identity,
+bool CopyTarget::removeIfOurs(const char* name, const std::optional<FileIdentity>& identity,
                               bool mustBeEmpty) {
-    if (isOurs(name, identity, mustBeEmpty))
-        m_calls.unlinkAt(m_folderFd.get(), name);
+    if (!identity)
+        return true;
+    struct stat info;
+    if (m_calls.statAt(m_folderFd.get(), name, &info) != 0)
+        return errno == ENOENT;
+    if (FileIdentity::of(info) != identity || !S_ISREG(info.st_mode) ||
+        (mustBeEmpty && info.st_size != 0))
+        return true;
+    return m_calls.unlinkAt(m_folderFd.get(), name) == 0 || errno == ENOENT;
 }
 
 void CopyTarget::cleanUp() {
@@ -322,10 +330,14 @@ void CopyTarget::cleanUp() {
         m_pieces->abandon();
     // Names first, while the open handles still hold the inodes they are compared with.
     if (m_folderFd.isOpen()) {
-        removeIfOurs(m_partial.constData(), m_partialId);
+        bool gone = removeIfOurs(m_partial.constData(), m_partialId);
         if (m_finalIsOurs)
-            removeIfOurs(m_name.constData(), m_partialId);
-        removeIfOurs(m_name.constData(), m_placeholderId, true);
+            gone = removeIfOurs(m_name.constData(), m_partialId) && gone;
+        gone = removeIfOurs(m_name.constData(), m_placeholderId, true) && gone;
+        // A share that lost its server may say a file is gone that is not (rclone does), so
+        // after such a failure nobody takes its word for it.
+        m_leftBehind = !gone || (m_failure && m_failure->kind == CopyFailure::Kind::system &&
+                                 ShareAddress::lostConnection(m_failure->systemError));
     }
     m_partialFd.reset();
     m_readBackFd.reset();

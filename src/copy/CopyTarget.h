@@ -30,6 +30,9 @@ public:
     // Verified and under its final name.
     bool finished() const { return m_finished; }
     const std::optional<CopyFailure>& failure() const { return m_failure; }
+    // The clean-up after a failure could not tell its partial file gone (a share that stopped
+    // answering): whoever finds it later must prove it ours before removing it.
+    bool leftBehind() const { return m_leftBehind; }
     // Records the failure (the first one counts) and removes what was made.
     void fail(const CopyFailure& failure);
 
@@ -59,7 +62,8 @@ private:
     std::optional<CopyFailure> flushFolder();
     CopyFailure failedMove(int error) const;
     bool isOurs(const char* name, const std::optional<FileIdentity>& identity, bool mustBeEmpty);
-    void removeIfOurs(const char* name, const std::optional<FileIdentity>& identity,
+    // False when the name may still be ours afterwards.
+    bool removeIfOurs(const char* name, const std::optional<FileIdentity>& identity,
                       bool mustBeEmpty = false);
     void cleanUp();
 
@@ -89,6 +93,7 @@ private:
     // The verified file already has its final name, but the copy still failed.
     bool m_finalIsOurs = false;
     bool m_finished = false;
+    bool m_leftBehind = false;
     std::optional<CopyFailure> m_failure;
 };
 

@@ -3,7 +3,9 @@
 #include "base/FileNames.h"
 #include "base/Log.h"
 #include "copy/AtomicFile.h"
+#include "copy/FolderProbe.h"
 #include "copy/FormatHasher.h"
+#include "copy/LeftPartials.h"
 #include "copy/NameClaim.h"
 
 #include <QCoreApplication>
@@ -99,7 +101,11 @@ OffloadSummary OffloadRun::run() {
     for (const PlannedFile& planned : m_job.plan)
         m_state.bytesTotal += planned.clip.size;
     m_state.destinations = int(m_destinations.size());
+    removeLeftPartials();
     m_cardDevice = deviceOf(m_job.card.url);
+    for (const QString& root : m_destinations)
+        m_shares << ShareAddress::of(root);
+    m_givenUp.resize(m_destinations.size());
 
     for (int index = 0; index < m_job.plan.size(); ++index) {
         if (m_stop.stop_requested() || !copyFile(index)) {
@@ -167,7 +173,13 @@ bool OffloadRun::copyFile(int index) {
                         pieces[i]->readUpTo(written, m_readBackBuffers.at(i));
             });
         };
-        if (file->copy->copy(onBytes, m_buffers, onWritten)) {
+        const bool written = file->copy->copy(onBytes, m_buffers, onWritten);
+        // Seen now rather than when the file is counted, so that the next file is not sent
+        // to a share that stopped answering.
+        for (int i = 0; i < file->liveIndex.size(); ++i)
+            if (const auto& failure = file->copy->failure(i))
+                noteFailure(file->roots[file->liveIndex[i]], *failure);
+        if (written) {
             if (hasher) {
                 QMap<HashFormat, QString> values = hasher->finish();
                 file->xxh128 = values.take(HashFormat::xxh128);
@@ -180,9 +192,11 @@ bool OffloadRun::copyFile(int index) {
                         file->copy->fail(i, *refused);
         }
         if (file->copy->stopped()) {
-            if (m_journal)
-                for (const qsizetype i : file->liveIndex)
-                    m_journal->dropped(file->targets[i]);
+            for (int i = 0; i < file->liveIndex.size(); ++i)
+                if (file->copy->leftBehind(i))
+                    LeftPartials::add(file->targets[file->liveIndex[i]]);
+                else if (m_journal)
+                    m_journal->dropped(file->targets[file->liveIndex[i]]);
             return false;
         }
         if (file->copy->anyLive())
@@ -218,7 +232,9 @@ void OffloadRun::prepare(File& file, const Copier::Checks& checks) {
     file.outcomes.resize(file.roots.size());
     QStringList folders;
     for (qsizetype i = 0; i < file.roots.size(); ++i) {
-        if (std::optional<CopyFailure> failure = prepareFolder(file.roots[i], planned))
+        if (const std::optional<QString> why = givenUp(file.roots[i]))
+            file.outcomes[i] = CopyFailure{CopyFailure::Kind::system, *why, ENOTCONN};
+        else if (std::optional<CopyFailure> failure = prepareFolder(file.roots[i], planned))
             file.outcomes[i] = *failure;
         else
             folders << joinPath(file.roots[i], planned.folder);
@@ -291,7 +307,11 @@ void OffloadRun::count(File& file) {
     const Clip& clip = m_job.plan[file.index].clip;
     const QList<CopyResult> results = file.copy ? file.copy->results() : QList<CopyResult>{};
     for (qsizetype i = 0; i < results.size(); ++i) {
-        if (!results[i].ok() && m_journal)
+        // A partial file that may still be there keeps its note open, so that it is removed
+        // once its folder answers again: by the next run, or else the next start.
+        if (!results[i].ok() && file.copy->leftBehind(int(i)))
+            LeftPartials::add(file.targets[file.liveIndex[i]]);
+        else if (!results[i].ok() && m_journal)
             m_journal->dropped(file.targets[file.liveIndex[i]]);
         file.outcomes[file.liveIndex[i]] = results[i];
     }
@@ -322,6 +342,11 @@ void OffloadRun::count(File& file) {
         } else {
             allGood = false;
             outcome.failure = result.failure().description;
+            noteFailure(file.roots[i], result.failure());
+            if (givenUp(file.roots[i])) {
+                m_summary.copies.append(outcome);
+                continue;
+            }
             m_summary.failures.append((m_destinations.size() > 1
                                            ? QCoreApplication::translate("Offloader", "%1 at %2")
                                                  .arg(clip.relativePath, file.roots[i])
@@ -343,6 +368,53 @@ void OffloadRun::count(File& file) {
         m_state.isVerifyingSource = false;
     }
     report();
+}
+
+void OffloadRun::removeLeftPartials() {
+    for (const QString& destination : LeftPartials::take()) {
+        const QByteArray partial = fileNames::encode(Copier::partialPath(destination));
+        auto gone = std::make_shared<bool>(false);
+        // The note proves the name ours; a share still silent keeps it for a later run.
+        const bool answered = FolderProbe::answers(
+            destination,
+            [gone, partial] {
+                struct stat info;
+                if (::lstat(partial.constData(), &info) != 0)
+                    *gone = errno == ENOENT;
+                else
+                    *gone = S_ISREG(info.st_mode) && ::unlink(partial.constData()) == 0;
+            },
+            std::chrono::seconds(2));
+        if (answered && *gone) {
+            Log::info(Log::Category::app,
+                      QStringLiteral("Removed %1, left when its share stopped answering.")
+                          .arg(Copier::partialPath(destination)));
+            if (m_journal)
+                m_journal->dropped(destination);
+        } else {
+            LeftPartials::add(destination);
+        }
+    }
+}
+
+void OffloadRun::noteFailure(const QString& root, const CopyFailure& failure) {
+    const qsizetype index = m_destinations.indexOf(root);
+    if (index < 0 || !m_shares[index] || m_givenUp[index] ||
+        failure.kind != CopyFailure::Kind::system ||
+        !ShareAddress::lostConnection(failure.systemError))
+        return;
+    m_givenUp[index] = m_shares[index]->stoppedAnswering();
+    m_summary.failures << (m_destinations.size() > 1
+                               ? QStringLiteral("%1: %2").arg(root, *m_givenUp[index])
+                               : *m_givenUp[index]);
+    Log::info(
+        Log::Category::app,
+        QStringLiteral("Gave up %1 for the rest of the run: %2").arg(root, failure.description));
+}
+
+std::optional<QString> OffloadRun::givenUp(const QString& root) const {
+    const qsizetype index = m_destinations.indexOf(root);
+    return index < 0 ? std::nullopt : m_givenUp[index];
 }
 
 HistoryEntry OffloadRun::entryOf(const File& file, const QString& target,

@@ -66,6 +66,13 @@ private:
     void countProved(qsizetype left);
     void count(File& file);
     HistoryEntry entryOf(const File& file, const QString& target, const QString& digest) const;
+    // Partial files that earlier runs could not remove: removed where their folder answers.
+    void removeLeftPartials();
+    // A copy at `root` failed this way: a share that lost its server is given up for the rest
+    // of the run, with one line for all its files.
+    void noteFailure(const QString& root, const CopyFailure& failure);
+    // Why a destination is given up; none while it is used.
+    std::optional<QString> givenUp(const QString& root) const;
 
     const OffloadJob& m_job;
     const Offloader::Progress& m_progress;
@@ -74,6 +81,9 @@ private:
     CopyJournal* m_journal;
     const FolderCalls& m_calls;
     QStringList m_destinations;
+    // By the index in m_destinations.
+    QList<std::optional<ShareAddress>> m_shares;
+    QList<std::optional<QString>> m_givenUp;
     OffloadSummary m_summary;
     OffloadProgress m_state;
     // The file the progress shows.

@@ -35,8 +35,9 @@ constexpr int progressSteps = 1000;
 // Problems the user must act on read as warnings; inputs not given yet read as plain text.
 bool isWarning(OffloadBlocker::Reason reason) {
     using R = OffloadBlocker::Reason;
-    return QList{R::unreadableCard,    R::namingInvalid,       R::destinationMissing,
-                 R::destinationOnCard, R::destinationReadOnly, R::notEnoughSpace}
+    return QList{R::unreadableCard,          R::namingInvalid,     R::destinationMissing,
+                 R::destinationNotAnswering, R::destinationOnCard, R::destinationReadOnly,
+                 R::notEnoughSpace}
         .contains(reason);
 }
 

@@ -1,10 +1,12 @@
 // Offloads onto real destination file systems other than the temporary folder's: exFAT through
 // FUSE (what many travel drives carry, and which refuses both the no-replace rename and hard
-// links) and tmpfs.
+// links), tmpfs, and real file servers on loopback: a Samba share through rclone (which refuses
+// to rename a file still open) and SFTP through sshfs.
 
 #include "CopyTestSupport.h"
 #include "copy/Offloader.h"
 #include "copy/ReadBackPieces.h"
+#include "support/NetworkShare.h"
 #include "support/ScratchMount.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +20,7 @@ namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
 
-enum class Destination { exfatFuse, tmpfs };
+enum class Destination { exfatFuse, tmpfs, smb, sftp };
 
 class OffloadFileSystemTest : public ::testing::TestWithParam<Destination> {
 protected:
@@ -29,14 +31,23 @@ protected:
             mount = ScratchMount::exfatImage(dir.path(), 96 * MiB, &whyNot);
             if (mount && !mount->mount(drive, ScratchMount::Driver::fuse, &whyNot))
                 mount.reset();
-        } else {
+        } else if (GetParam() == Destination::tmpfs) {
             mount = ScratchMount::tmpfs(drive, 96 * MiB, &whyNot);
+        } else {
+            share = NetworkShare::start(GetParam() == Destination::smb ? NetworkShare::Kind::smb
+                                                                       : NetworkShare::Kind::sftp,
+                                        dir("share"), &whyNot);
+            if (share)
+                drive = share->mountPoint();
         }
-        if (!mount)
+        if (!mount && !share)
             GTEST_SKIP() << whyNot.toStdString();
     }
 
-    void TearDown() override { mount.reset(); }
+    void TearDown() override {
+        mount.reset();
+        share.reset();
+    }
 
     void addToPlan(const QString& relativePath, const QByteArray& content, const QString& folder) {
         job.plan.append(plannedCopy(dir("card"), relativePath, content, folder,
@@ -48,6 +59,7 @@ protected:
 
     TempDir dir;
     std::unique_ptr<ScratchMount> mount;
+    std::unique_ptr<NetworkShare> share;
     QString drive;
     OffloadJob job;
     QList<QByteArray> contents;
@@ -122,10 +134,12 @@ TEST_P(OffloadFileSystemTest, FileThatAppearsDuringVerificationIsKeptAndTheCopyR
     EXPECT_EQ(namesIn(drive), QStringList{"C0001.MP4"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Destinations, OffloadFileSystemTest,
-                         ::testing::Values(Destination::exfatFuse, Destination::tmpfs),
-                         [](const ::testing::TestParamInfo<Destination>& info) {
-                             return std::string(std::array{"exfatFuse", "tmpfs"}[int(info.param)]);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Destinations, OffloadFileSystemTest,
+    ::testing::Values(Destination::exfatFuse, Destination::tmpfs, Destination::smb,
+                      Destination::sftp),
+    [](const ::testing::TestParamInfo<Destination>& info) {
+        return std::string(std::array{"exfatFuse", "tmpfs", "smb", "sftp"}[int(info.param)]);
+    });
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "CaseInspector.h"
 #include "CaseWorld.h"
 #include "SoakCard.h"
+#include "support/NetworkShare.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -219,6 +220,10 @@ QString Campaign::account(int number, const QString& when, const RunOutcome& out
 // backup, where the faults hit the backup's copies too; with one card, half their kills come
 // once the card is free, while only the cascade is at work.
 void Campaign::runCase(int number, const QString& folder, std::mt19937_64& random) {
+    if (number % 4 == 2 && m_tally.shareCases < m_options.shareCases) {
+        runShareCase(number, folder, random);
+        return;
+    }
     const bool kills = number % 2 == 1;
     const bool pair = number % 3 == 0;
     const bool cascade = std::bernoulli_distribution(0.5)(random);
@@ -323,18 +328,73 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
     violations(number, when, inspector.checkComplete());
 }
 
+// One card into a folder on a Samba share, reached through a FUSE client; the server is killed
+// at a random moment of each run and the run goes on without it. The server comes back after
+// each run, and a last whole run must finish the offload with nothing false recorded and no
+// partial file left.
+void Campaign::runShareCase(int number, const QString& folder, std::mt19937_64& random) {
+    QString whyNot;
+    const auto share =
+        test::NetworkShare::start(test::NetworkShare::Kind::smb, folder + "/share", &whyNot);
+    if (!share) {
+        std::printf("No case on a share: %s\n", qPrintable(whyNot));
+        m_options.shareCases = 0;
+        return;
+    }
+    ++m_tally.shareCases;
+    const CaseWorld world(
+        m_options.program, m_options.faultModule, folder + "/world", {m_cards[0].card->path()},
+        false, std::pair(share->mountPoint() + "/dest", share->serverFolder() + "/dest"));
+    CaseInspector inspector(world, {m_cards[0]});
+    const QString kind = QStringLiteral("share case");
+    const int runs = std::uniform_int_distribution<int>(1, 3)(random);
+    // A share is slower than the folders the whole run was measured on.
+    const qint64 reach = 3 * m_fullRunMs;
+    QStringList steps;
+    for (int i = 1; i <= runs; ++i) {
+        const qint64 at = std::uniform_int_distribution<qint64>(3, reach)(random);
+        bool killed = false;
+        OffloadStart start{{m_cards[0].card->path()}, at, std::nullopt};
+        start.instead = [&] {
+            killed = share->stopServer(&whyNot);
+            if (!killed)
+                std::printf("Could not stop the server: %s\n", qPrintable(whyNot));
+        };
+        const RunOutcome outcome = world.offload(start, m_allowedMs);
+        ++m_tally.runs;
+        m_tally.serverKills += killed;
+        steps << QStringLiteral("server killed after %1 ms%2")
+                     .arg(at)
+                     .arg(killed ? QString() : QStringLiteral(" (ended before)"));
+        const QString run =
+            QStringLiteral("%1, run %2 of %3, %4").arg(kind).arg(i).arg(runs).arg(steps.last());
+        if (outcome.crashed || outcome.hung)
+            violations(number, run, {{failedRun, describe(outcome)}});
+        if (killed && !share->startServer(&whyNot))
+            std::printf("Could not start the server again: %s\n", qPrintable(whyNot));
+        violations(number, run, inspector.check());
+    }
+    const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
+    ++m_tally.runs;
+    const QString when = QStringLiteral("%1, the whole run after: %2").arg(kind, steps.join("; "));
+    if (!finishedCleanly(last))
+        violations(number, when, {{failedRun, describe(last)}});
+    violations(number, when, inspector.checkComplete());
+}
+
 void Campaign::printTally(qint64 elapsedMs, bool byKind) const {
     const Tally& t = m_tally;
     std::printf("kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
                 "runs (%lld of them in %lld walks over the card), cases checked %lld (%lld "
                 "kill, %lld fault; with two cards %lld kill, %lld fault, %lld runs of two "
                 "commands at once; with a cascade %lld kill, %lld fault, %lld kills once the "
-                "card was free), runs %lld, violations %lld in %lld cases, %.1f s\n",
+                "card was free; %lld on a share, %lld servers killed), runs %lld, violations "
+                "%lld in %lld cases, %.1f s\n",
                 t.kills, t.endedBeforeKill, t.faults, t.faultedRuns, t.scanFaults,
                 t.scanFaultedRuns, t.killCases + t.faultCases, t.killCases, t.faultCases,
                 t.pairKillCases, t.pairFaultCases, t.runsAtOnce, t.cascadeKillCases,
-                t.cascadeFaultCases, t.killsAfterCard, t.runs, t.violations, t.casesWithViolations,
-                double(elapsedMs) / 1000);
+                t.cascadeFaultCases, t.killsAfterCard, t.shareCases, t.serverKills, t.runs,
+                t.violations, t.casesWithViolations, double(elapsedMs) / 1000);
     for (auto kind = t.byKind.cbegin(); byKind && kind != t.byKind.cend(); ++kind)
         std::printf("  %lld × %s, in %lld cases\n", kind->first, qPrintable(kind.key()),
                     kind->second);

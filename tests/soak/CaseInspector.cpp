@@ -75,16 +75,20 @@ CaseInspector::Look CaseInspector::look() {
                      QByteArray::fromHex(entry.value("sha256").toString().toLatin1())});
     }
 
+    // Looked at where the files really are (a share's on its server's disk), named as the
+    // program names them.
     for (const QString& root : m_world.roots()) {
-        QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System,
+        const QString disk = m_world.onDisk(root);
+        QDirIterator it(disk, QDir::Files | QDir::Hidden | QDir::System,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            const QString path = it.next();
+            const QString found = it.next();
+            const QString path = root + found.mid(disk.size());
             struct stat info;
             if (path.endsWith(partialSuffix))
                 look.partials.append(shown(path));
-            else if (::stat(QFile::encodeName(path).constData(), &info) == 0)
-                look.copies.insert(path, {quint64(info.st_ino), digestOf(path)});
+            else if (::stat(QFile::encodeName(found).constData(), &info) == 0)
+                look.copies.insert(path, {quint64(info.st_ino), digestOf(found)});
         }
     }
     for (auto seen = m_seen.cbegin(); seen != m_seen.cend(); ++seen) {
@@ -127,10 +131,10 @@ CaseInspector::Look CaseInspector::look() {
                                     .arg(entry.source, owner)
                                     .arg(entry.size)
                                     .arg(hex(entry.sha256))};
-        const QFileInfo info(entry.destination);
+        const QFileInfo info(m_world.onDisk(entry.destination));
         const auto copy = look.copies.constFind(entry.destination);
         const QByteArray digest =
-            copy != look.copies.cend() ? copy->sha256 : digestOf(entry.destination);
+            copy != look.copies.cend() ? copy->sha256 : digestOf(info.filePath());
         if (!info.isFile())
             problems << Problem{"a recorded copy is missing",
                                 QString("%1 is recorded as copied to %2, which is not there")

@@ -14,9 +14,10 @@
 namespace stowly::soak {
 
 CaseWorld::CaseWorld(const QString& program, const QString& faultModule, const QString& folder,
-                     const QStringList& cards, bool cascade)
+                     const QStringList& cards, bool cascade,
+                     std::optional<std::pair<QString, QString>> share)
     : m_program(program), m_faultModule(faultModule), m_folder(folder), m_cards(cards),
-      m_cascade(cascade) {
+      m_cascade(cascade), m_share(std::move(share)) {
     for (const QString& root : roots())
         QDir().mkpath(root);
     const QString home = m_folder + QStringLiteral("/home");
@@ -27,6 +28,12 @@ CaseWorld::CaseWorld(const QString& program, const QString& faultModule, const Q
     m_environment.remove("LD_PRELOAD");
 }
 
+QString CaseWorld::onDisk(const QString& path) const {
+    if (m_share && (path == m_share->first || path.startsWith(m_share->first + u'/')))
+        return m_share->second + path.mid(m_share->first.size());
+    return path;
+}
+
 QStringList CaseWorld::roots() const {
     return m_cascade ? QStringList{destination(), backup()} : QStringList{destination()};
 }
@@ -35,7 +42,11 @@ CaseWorld::Start CaseWorld::offloadStart(const OffloadStart& start,
                                          const QString& countFile) const {
     Start made{QStringList{"offload"} + start.cards +
                    QStringList{"--to", destination(), "--project", "Soak"},
-               m_environment, start.killAfterMs, QString(), start.killAfterSaying};
+               m_environment,
+               start.killAfterMs,
+               QString(),
+               start.killAfterSaying,
+               start.instead};
     if (m_cascade)
         made.arguments << "--cascade" << backup();
     // A backup copy that failed is made again only when asked for, as with --also: a run left
@@ -90,14 +101,15 @@ QList<RunOutcome> CaseWorld::offloadAtOnce(const QList<OffloadStart>& starts,
 }
 
 RunOutcome CaseWorld::run(const QStringList& arguments, qint64 allowedMs) const {
-    return startAll({Start{arguments, m_environment, std::nullopt, QString(), {}}}, allowedMs)
+    return startAll({Start{arguments, m_environment, std::nullopt, QString(), {}, {}}}, allowedMs)
         .first();
 }
 
 QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowedMs) const {
     QList<RunOutcome> outcomes(starts.size());
     std::vector<std::unique_ptr<QProcess>> processes;
-    std::vector<bool> started, stopped(size_t(starts.size()), false);
+    std::vector<bool> started, stopped(size_t(starts.size()), false),
+        insteadDone(size_t(starts.size()), false);
     // When each is killed; unknown while it has not said what its kill waits for.
     std::vector<std::optional<qint64>> killAt;
     for (const Start& start : starts)
@@ -146,6 +158,12 @@ QList<RunOutcome> CaseWorld::startAll(const QList<Start>& starts, qint64 allowed
             if (process.waitForFinished(int(std::max<qint64>(wait, 1))) ||
                 process.state() == QProcess::NotRunning) {
                 outcomes[i].milliseconds = clock.elapsed();
+            } else if (wait >= left && starts[i].instead && !insteadDone[size_t(i)] &&
+                       killAt[size_t(i)]) {
+                starts[i].instead();
+                // The command goes on, within the time allowed.
+                insteadDone[size_t(i)] = true;
+                killAt[size_t(i)].reset();
             } else if (wait >= left) {
                 stopped[size_t(i)] = true;
                 process.kill();

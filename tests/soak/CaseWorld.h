@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace stowly::soak {
 
@@ -43,6 +45,8 @@ struct OffloadStart {
     std::optional<FaultPlan> faults;
     // When set, the kill comes killAfterMs after the command first says one of these.
     QStringList killAfterSaying = {};
+    // When set, this runs at the moment of the kill instead, and the command runs on to its end.
+    std::function<void()> instead = {};
 };
 
 // One case's destination folder and stowly-cli home (settings, history), fresh for every case.
@@ -50,11 +54,17 @@ struct OffloadStart {
 // the backup folder.
 class CaseWorld {
 public:
+    // `share`, when given, is the destination as mounted and where its server keeps it.
     CaseWorld(const QString& program, const QString& faultModule, const QString& folder,
-              const QStringList& cards, bool cascade = false);
+              const QStringList& cards, bool cascade = false,
+              std::optional<std::pair<QString, QString>> share = std::nullopt);
 
     QString folder() const { return m_folder; }
-    QString destination() const { return m_folder + QStringLiteral("/dest"); }
+    QString destination() const {
+        return m_share ? m_share->first : m_folder + QStringLiteral("/dest");
+    }
+    // Where a path under the roots really is: on a share, on its server's disk.
+    QString onDisk(const QString& path) const;
     QString backup() const { return m_folder + QStringLiteral("/backup"); }
     // Where every card file ends up: the destination, and the backup with a cascade.
     QStringList roots() const;
@@ -76,6 +86,7 @@ private:
         std::optional<qint64> killAfterMs;
         QString countFile;
         QStringList killAfterSaying;
+        std::function<void()> instead;
     };
 
     Start offloadStart(const OffloadStart& start, const QString& countFile) const;
@@ -86,6 +97,7 @@ private:
     QString m_folder;
     QStringList m_cards;
     bool m_cascade = false;
+    std::optional<std::pair<QString, QString>> m_share;
     QProcessEnvironment m_environment;
 };
 

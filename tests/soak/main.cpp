@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
             options.smallFiles = 16;
             options.largeFiles = 2;
             options.largestSize = 3 << 20;
+            options.shareCases = 2;
         } else if (argument == u"--keep") {
             options.keepFolders = true;
         } else if (numbers.contains(argument) && i + 1 < arguments.size()) {

@@ -32,6 +32,7 @@
 #include "report/Report.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QUuid>
 
 #include <chrono>
@@ -356,6 +357,8 @@ private:
     std::unique_ptr<OffloadQueue> m_queue;
     std::unique_ptr<QueueBoard> m_queueBoard;
     std::optional<OffloadBlocker> m_noCardBlocker;
+    // Asks a destination that did not answer again.
+    QTimer* m_askDestinationAgain = nullptr;
     FormatState m_formatState;
     std::optional<QString> m_formattingCardPath;
     std::optional<QString> m_pendingFormattedMount;

@@ -192,6 +192,16 @@ void AppModel::updateDeskBlocker(CardDesk& desk) {
     OffloadSession* session = desk.session();
     desk.setBlocker(OffloadBlocker::find(session, desk.isScanning(), *m_settings,
                                          session ? cameraTokenValue(*session) : QString()));
+    if (desk.blocker() &&
+        desk.blocker()->reason == OffloadBlocker::Reason::destinationNotAnswering) {
+        if (!m_askDestinationAgain) {
+            m_askDestinationAgain = new QTimer(this);
+            m_askDestinationAgain->setSingleShot(true);
+            m_askDestinationAgain->setInterval(1000);
+            connect(m_askDestinationAgain, &QTimer::timeout, this, &AppModel::updateBlocker);
+        }
+        m_askDestinationAgain->start();
+    }
 }
 
 // MARK: The road of a card

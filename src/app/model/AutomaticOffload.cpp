@@ -1,4 +1,5 @@
 #include "app/model/AutomaticOffload.h"
+#include "copy/FolderProbe.h"
 
 #include "app/model/CardDesk.h"
 #include "app/model/OffloadBlocker.h"
@@ -133,7 +134,7 @@ void AutomaticOffload::decide(CardDesk& desk, Pending& pending) {
     if (rule.presetID && !preset)
         return fail(id, tr("The preset its rule names is gone."));
     if (preset) {
-        if (preset->destinationPath && !QFileInfo(*preset->destinationPath).isDir())
+        if (preset->destinationPath && !FolderProbe::isFolder(*preset->destinationPath))
             return fail(id, tr("The preset’s destination %1 isn’t there.")
                                 .arg(quoted(*preset->destinationPath)));
         m_operations.applySetup(*preset);

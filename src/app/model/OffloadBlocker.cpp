@@ -1,6 +1,8 @@
 #include "app/model/OffloadBlocker.h"
 
 #include "app/settings/AppSettings.h"
+#include "copy/FolderProbe.h"
+#include "copy/ShareAddress.h"
 #include "devices/SpaceInfo.h"
 #include "devices/VolumeInfo.h"
 #include "devices/VolumePaths.h"
@@ -80,7 +82,30 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
     // several.
     const auto check = [&](const QString& folder,
                            const std::optional<QString>& name) -> std::optional<OffloadBlocker> {
-        if (!QFileInfo(folder).isDir())
+        // Asked with a time limit: a share whose server froze must not freeze the window.
+        struct Facts {
+            bool isFolder = false;
+            bool onCard = false;
+            std::optional<VolumeInfo::StatfsInfo> info;
+        };
+        auto facts = std::make_shared<Facts>();
+        const bool answered =
+            FolderProbe::answers(folder, [facts, folder, card = session->card().url] {
+                facts->isFolder = QFileInfo(folder).isDir();
+                if (!facts->isFolder)
+                    return;
+                facts->onCard = isOnCard(folder, card);
+                facts->info = VolumeInfo::statfsInfo(folder);
+            });
+        if (!answered) {
+            const std::optional<ShareAddress> share = ShareAddress::of(folder);
+            const QString silent =
+                share ? tr("The share “%1” on %2 isn’t answering").arg(share->share, share->server)
+                      : tr("The destination folder isn’t answering");
+            return block(Reason::destinationNotAnswering,
+                         name ? QStringLiteral("%1: %2").arg(*name, silent) : silent);
+        }
+        if (!facts->isFolder)
             return block(Reason::destinationMissing,
                          name ? tr("The backup destination %1 isn’t connected — connect it or "
                                    "remove it from the backups")
@@ -88,11 +113,11 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
                               : tr("The destination folder isn’t connected — choose another"));
         // The copies would land on the card they come from, and the next scan would offer them
         // again.
-        if (isOnCard(folder, session->card().url))
+        if (facts->onCard)
             return block(Reason::destinationOnCard,
                          name ? tr("The backup destination %1 is on this card.").arg(*name)
                               : tr("Your destination folder is on this card."));
-        const auto info = VolumeInfo::statfsInfo(folder);
+        const auto& info = facts->info;
         if (const auto readOnly = VolumeInfo::readOnlyReason(info))
             return block(Reason::destinationReadOnly,
                          name ? QStringLiteral("%1: %2").arg(*name, *readOnly) : *readOnly);

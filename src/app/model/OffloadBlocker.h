@@ -33,6 +33,8 @@ public:
         cameraNeeded,
         noDestination,
         destinationMissing,
+        // On a share that does not answer; asked again a moment later.
+        destinationNotAnswering,
         destinationOnCard,
         destinationReadOnly,
         notEnoughSpace,

@@ -1,4 +1,5 @@
 #include "app/stores/DestinationStore.h"
+#include "copy/FolderProbe.h"
 
 #include "app/stores/JsonFields.h"
 #include "app/stores/ListMove.h"
@@ -55,9 +56,8 @@ QString DestinationStore::normalized(const QString& path) {
 }
 
 bool DestinationStore::isDirectory(const QString& path) {
-    struct stat info;
-    return !path.isEmpty() && ::stat(fileNames::encode(path).constData(), &info) == 0 &&
-           S_ISDIR(info.st_mode);
+    // A favourite on a share that does not answer counts as not connected.
+    return !path.isEmpty() && FolderProbe::isFolder(path);
 }
 
 void DestinationStore::load() {

@@ -1,4 +1,5 @@
 #include "ui/settings/BackupDestinationsEditor.h"
+#include "copy/FolderProbe.h"
 
 #include "app/settings/AppSettings.h"
 #include "ui/settings/SettingsPage.h"
@@ -79,7 +80,7 @@ void BackupDestinationsEditor::showFolders() {
     // Tab goes from the list through its rows' choices to the buttons, as they are seen.
     QWidget* previous = m_list;
     for (const QString& folder : m_settings.value(setting::backupDestinations)) {
-        const bool connected = QFileInfo(folder).isDir();
+        const bool connected = FolderProbe::isFolder(folder);
         auto* item = new QListWidgetItem(m_list);
         item->setData(folderRole, folder);
         item->setData(connectedRole, connected);

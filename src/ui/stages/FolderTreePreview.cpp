@@ -1,4 +1,5 @@
 #include "ui/stages/FolderTreePreview.h"
+#include "copy/FolderProbe.h"
 
 #include "ui/stages/StageStyle.h"
 
@@ -60,7 +61,7 @@ void FolderTreePreview::setPlan(const QList<PlannedFile>& plan, const QString& d
                 parent = existing;
                 continue;
             }
-            const bool exists = QFileInfo(root.filePath(sofar)).isDir();
+            const bool exists = FolderProbe::isFolder(root.filePath(sofar));
             auto* item = new QStandardItem(part + u'/');
             item->setIcon(
                 stageStyle::icon(exists ? QStringLiteral("folder") : QStringLiteral("folder-new"),
