@@ -29,6 +29,7 @@ CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls, qin
     m_name = fileNames::encode(m_finalName);
     m_partial = fileNames::encode(m_partialName);
     m_destination = fileNames::encode(destination);
+    m_onShare = ShareAddress::of(destination).has_value();
 }
 
 CopyTarget::~CopyTarget() {
@@ -261,6 +262,8 @@ std::optional<CopyFailure> CopyTarget::moveToFinalName() {
     }
     if (linkError != EPERM && linkError != EOPNOTSUPP && linkError != ENOSYS && linkError != EIO)
         return failedMove(linkError);
+    if (m_onShare)
+        return moveUnlessTaken();
     return moveOverPlaceholder();
 }
 
@@ -288,6 +291,22 @@ std::optional<CopyFailure> CopyTarget::moveOverPlaceholder() {
         return failedMove(errno);
     m_placeholderId.reset();
     m_placeholderFd.reset();
+    return std::nullopt;
+}
+
+// A share's client may close a file after close() returned (FUSE releases are not awaited) and
+// then settle its size, so a placeholder could be written over the copy renamed onto it. The
+// servers behind such clients (SMB, SFTP) refuse to rename onto a name that is taken; the look
+// first keeps a file that appeared on one that does not, but for a moment's race.
+std::optional<CopyFailure> CopyTarget::moveUnlessTaken() {
+    const int folder = m_folderFd.get();
+    struct stat info;
+    if (m_calls.statAt(folder, m_name.constData(), &info) == 0)
+        return failedMove(EEXIST);
+    if (errno != ENOENT)
+        return failedMove(errno);
+    if (m_calls.renameAt(folder, m_partial.constData(), m_name.constData(), 0) != 0)
+        return failedMove(errno);
     return std::nullopt;
 }
 
@@ -328,7 +347,10 @@ bool CopyTarget::removeIfOurs(const char* name, const std::optional<FileIdentity
 void CopyTarget::cleanUp() {
     if (m_pieces)
         m_pieces->abandon();
-    // Names first, while the open handles still hold the inodes they are compared with.
+    // A share refuses to remove a file that is still open, so the copy's own descriptors go
+    // first; the pins go last, holding the inodes the names are compared with.
+    m_partialFd.reset();
+    m_readBackFd.reset();
     if (m_folderFd.isOpen()) {
         bool gone = removeIfOurs(m_partial.constData(), m_partialId);
         if (m_finalIsOurs)

@@ -59,6 +59,7 @@ private:
                                                const QString& sourceName);
     std::optional<CopyFailure> moveToFinalName();
     std::optional<CopyFailure> moveOverPlaceholder();
+    std::optional<CopyFailure> moveUnlessTaken();
     std::optional<CopyFailure> flushFolder();
     CopyFailure failedMove(int error) const;
     bool isOurs(const char* name, const std::optional<FileIdentity>& identity, bool mustBeEmpty);
@@ -94,6 +95,7 @@ private:
     bool m_finalIsOurs = false;
     bool m_finished = false;
     bool m_leftBehind = false;
+    bool m_onShare = false;
     std::optional<CopyFailure> m_failure;
 };
 

@@ -7,6 +7,7 @@
 #include "copy/CopyVerifier.h"
 #include "copy/FolderCalls.h"
 #include "copy/Offloader.h"
+#include "copy/ShareAddress.h"
 
 #include <QDateTime>
 

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -197,8 +198,8 @@ force user = root
 
 bool NetworkShare::launchServer(QString* whyNot) {
     m_server = std::make_unique<QProcess>();
-    m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server->setStandardOutputFile(QProcess::nullDevice());
+    m_server->setStandardErrorFile(m_folder + "/server/server.log", QIODevice::Append);
     if (m_kind == Kind::smb)
         m_server->start(programPath("smbd"),
                         {"-s", m_config, "-F", "--no-process-group", "-d", "0"});
@@ -213,8 +214,8 @@ bool NetworkShare::launchServer(QString* whyNot) {
 
 bool NetworkShare::mount(QString* whyNot) {
     m_client = std::make_unique<QProcess>();
-    m_client->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_client->setStandardOutputFile(QProcess::nullDevice());
+    m_client->setStandardErrorFile(m_folder + "/server/client.log", QIODevice::Append);
     const QString state = m_folder + "/server";
     if (m_kind == Kind::smb) {
         // No cache of rclone's own (reads go to the server), short timeouts so a server that went
@@ -258,16 +259,30 @@ bool NetworkShare::mount(QString* whyNot) {
 }
 
 QList<int> NetworkShare::serverProcesses() const {
+    // The server's first process names the configuration; those serving connections (sshd's)
+    // are known only as its descendants.
     QList<int> found;
+    QHash<int, int> parents;
     const QByteArray config = QFile::encodeName(m_config);
-    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-        QFile cmdline("/proc/" + pid + "/cmdline");
-        if (!cmdline.open(QIODevice::ReadOnly))
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        const int pid = entry.toInt();
+        if (pid <= 0)
             continue;
-        const QList<QByteArray> arguments = cmdline.readAll().split('\0');
-        if (pid.toInt() > 0 && arguments.contains(config))
-            found << pid.toInt();
+        QFile cmdline("/proc/" + entry + "/cmdline");
+        // sshd rewrites its command line into one string.
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(config))
+            found << pid;
+        QFile stat("/proc/" + entry + "/stat");
+        if (stat.open(QIODevice::ReadOnly)) {
+            // "pid (name) state ppid …", where the name may hold spaces.
+            const QByteArray line = stat.readAll();
+            parents.insert(pid, line.mid(line.lastIndexOf(')') + 2).split(' ').value(1).toInt());
+        }
     }
+    for (qsizetype i = 0; i < found.size(); ++i)
+        for (auto it = parents.cbegin(); it != parents.cend(); ++it)
+            if (it.value() == found[i] && !found.contains(it.key()))
+                found << it.key();
     return found;
 }
 
