@@ -12,6 +12,7 @@
 #include "cli/SettingsCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/VerifyCommand.h"
+#include "copy/FolderProbe.h"
 #include "diagnostics/CrashHandler.h"
 
 #include <QGuiApplication>
@@ -89,8 +90,8 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The platform's start-up notes (no runtime folder on a headless station, say) are the
     // log's business, not the terminal's.
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& message) {
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
             Log::info(Log::Category::app, message);
         });
     auto application = std::make_unique<QGuiApplication>(argc, argv);
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
     // A reader that goes away (a closed pipe) must not end a copy half way: writes to it fail
     // instead.
     std::signal(SIGPIPE, SIG_IGN);
+    // No window to keep answering: a share that is reconnecting is waited for.
+    FolderProbe::setPatience(std::chrono::seconds(15));
 
     Console console;
     if (app.arguments().size() < 2) {

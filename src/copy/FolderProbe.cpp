@@ -5,6 +5,7 @@
 
 #include <QSet>
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -18,6 +19,8 @@ std::mutex waitingMutex;
 // Mount points of shares with a question still out.
 QSet<QString> waiting;
 
+std::atomic<long long> patienceMs{40};
+
 struct Answer {
     std::mutex mutex;
     std::condition_variable ended;
@@ -25,6 +28,14 @@ struct Answer {
 };
 
 } // namespace
+
+std::chrono::milliseconds FolderProbe::patience() {
+    return std::chrono::milliseconds(patienceMs.load());
+}
+
+void FolderProbe::setPatience(std::chrono::milliseconds limit) {
+    patienceMs = limit.count();
+}
 
 bool FolderProbe::answers(const QString& folder, std::function<void()> question,
                           std::chrono::milliseconds limit) {

@@ -57,7 +57,6 @@ TEST(FrozenShareTest, AShareThatStopsAnsweringIsSaidSoWithoutHoldingTheModelUp) 
     QTest::qWait(2500);
     {
         StallMeter meter;
-        m.updateBlocker();
         m.startOffload();
         m.settings().setValue(setting::destinationPath, footage + "/Day 1");
         m.settings().setValue(setting::destinationPath, footage);
