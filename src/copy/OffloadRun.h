@@ -7,8 +7,10 @@
 #include "copy/CopyVerifier.h"
 #include "copy/FolderCalls.h"
 #include "copy/Offloader.h"
+#include "copy/ReadBack.h"
 
 #include <QDateTime>
+#include <QHash>
 
 #include <sys/types.h>
 
@@ -66,6 +68,8 @@ private:
     void countProved(qsizetype left);
     void count(File& file);
     HistoryEntry entryOf(const File& file, const QString& target, const QString& digest) const;
+    // How copies in `folder` can be read back, looked up once per folder and run.
+    ReadBack readBackOf(const QString& folder);
 
     const OffloadJob& m_job;
     const Offloader::Progress& m_progress;
@@ -82,6 +86,7 @@ private:
     bool m_cardGone = false;
     CopyBuffers m_buffers;
     CopyBufferPool m_readBackBuffers;
+    QHash<QString, ReadBack> m_readBacks;
     // Files handed to the verifier, in plan order, not yet counted.
     std::deque<std::unique_ptr<File>> m_open;
     // Last, so that its thread ends before what its steps use goes.
