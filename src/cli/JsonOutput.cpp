@@ -3,6 +3,7 @@
 #include "media/MediaCategory.h"
 #include "session/OffloadSession.h"
 
+#include <QHash>
 #include <QJsonDocument>
 
 namespace stowly {
@@ -112,11 +113,19 @@ QJsonObject JsonOutput::plan(const std::optional<QString>& destination,
 }
 
 QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<HistoryEntry>& copies) {
+    const auto readBackOf = [](const std::optional<ReadBack>& readBack) {
+        return readBack ? QJsonValue(readBack::name(*readBack)) : QJsonValue();
+    };
+    QHash<QString, std::optional<ReadBack>> readBacks;
+    for (const CopyOutcome& copy : summary.copies)
+        if (!copy.failure)
+            readBacks.insert(copy.path, copy.readBack);
     QJsonArray files;
     for (const HistoryEntry& entry : copies)
         files.append(QJsonObject{{"source", entry.sourceRelativePath},
                                  {"destination", entry.destinationPath},
-                                 {"sha256", entry.sha256}});
+                                 {"sha256", entry.sha256},
+                                 {"readBack", readBackOf(readBacks.value(entry.destinationPath))}});
     // Every copy at every destination, failed ones with their reason.
     QJsonArray each;
     for (const CopyOutcome& copy : summary.copies)
@@ -125,6 +134,7 @@ QJsonObject JsonOutput::offload(const OffloadSummary& summary, const QList<Histo
                         {"destinationRoot", copy.destination},
                         {"destination", copy.path},
                         {"verified", !copy.failure},
+                        {"readBack", readBackOf(copy.readBack)},
                         {"error", copy.failure ? QJsonValue(*copy.failure) : QJsonValue()}});
     return {
         {"copied", summary.copied},

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "copy/CopierError.h"
+#include "copy/ReadBack.h"
 
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace stowly {
@@ -37,6 +39,9 @@ struct CopyFailure {
 class CopyResult {
 public:
     CopyResult(QString digest) : m_value(std::move(digest)) {}
+    // A verified copy, with where its read-back came from.
+    CopyResult(QString digest, ReadBack readBack)
+        : m_value(std::move(digest)), m_readBack(readBack) {}
     CopyResult(CopyFailure failure) : m_value(std::move(failure)) {}
     CopyResult(const CopierError& error) : m_value(CopyFailure::from(error)) {}
 
@@ -46,9 +51,12 @@ public:
     const QString& digest() const { return std::get<QString>(m_value); }
     // Only when not ok().
     const CopyFailure& failure() const { return std::get<CopyFailure>(m_value); }
+    // Of a copy this run verified; none for a file only read, and for a failure.
+    std::optional<ReadBack> readBack() const { return m_readBack; }
 
 private:
     std::variant<QString, CopyFailure> m_value;
+    std::optional<ReadBack> m_readBack;
 };
 
 } // namespace stowly

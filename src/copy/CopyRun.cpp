@@ -41,11 +41,14 @@ struct SourceState {
 } // namespace
 
 CopyRun::CopyRun(const QByteArray& source, const QStringList& destinations, std::stop_token stop,
-                 const FolderCalls& calls, const Copier::Checks& checks)
+                 const FolderCalls& calls, const Copier::Checks& checks,
+                 const QList<ReadBack>& readBacks)
     : m_source(source), m_stop(std::move(stop)), m_checks(checks),
       m_sourceName(fileNames::nameOf(source)) {
-    for (const QString& destination : destinations)
-        m_targets.push_back(std::make_unique<CopyTarget>(destination, calls, checks.writeBehind));
+    for (qsizetype i = 0; i < destinations.size(); ++i)
+        m_targets.push_back(std::make_unique<CopyTarget>(
+            destinations[i], calls, checks.writeBehind,
+            i < readBacks.size() ? std::optional(readBacks[i]) : std::nullopt));
 }
 
 QList<CopyResult> CopyRun::run(const Copier::OnBytes& onBytes, const Copier::OnVerifyAt& onVerify,
@@ -139,7 +142,7 @@ QList<CopyResult> CopyRun::results() const {
     QList<CopyResult> results;
     for (const auto& target : m_targets) {
         if (target->finished())
-            results.append(CopyResult(m_digest));
+            results.append(CopyResult(m_digest, target->readBackFrom()));
         else if (!target->live())
             results.append(CopyResult(*target->failure()));
         else // the proof was cut short by an exception

@@ -21,8 +21,11 @@ class CopyRun {
 public:
     using OnWritten = std::function<void(qint64 written)>;
 
+    // `readBacks`: how each destination's folder can be read back (see readBackOf), in the
+    // order of `destinations`; each is looked up when they are not given.
     CopyRun(const QByteArray& source, const QStringList& destinations, std::stop_token stop,
-            const FolderCalls& calls, const Copier::Checks& checks);
+            const FolderCalls& calls, const Copier::Checks& checks,
+            const QList<ReadBack>& readBacks = {});
     CopyRun(const CopyRun&) = delete;
     CopyRun& operator=(const CopyRun&) = delete;
 

@@ -18,12 +18,15 @@
 
 namespace stowly {
 
-CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls, qint64 writeBehind)
+CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls, qint64 writeBehind,
+                       std::optional<ReadBack> folder)
     : m_calls(calls), m_writeBehind(writeBehind) {
     const qsizetype slash = destination.lastIndexOf(u'/');
-    m_folder = fileNames::encode(slash < 0    ? QStringLiteral(".")
-                                 : slash == 0 ? QStringLiteral("/")
-                                              : destination.left(slash));
+    const QString folderPath = slash < 0    ? QStringLiteral(".")
+                               : slash == 0 ? QStringLiteral("/")
+                                            : destination.left(slash);
+    m_folder = fileNames::encode(folderPath);
+    m_readBack = folder ? *folder : readBackOf(folderPath);
     m_finalName = destination.mid(slash + 1);
     m_partialName = m_finalName + NameBook::partialSuffix();
     m_name = fileNames::encode(m_finalName);
@@ -88,6 +91,10 @@ std::shared_ptr<ReadBackPieces> CopyTarget::pieces() {
     if (!live() || m_piecesTried)
         return m_pieces;
     m_piecesTried = true;
+    // Read on the side, a share's file is read through the descriptor that still writes it,
+    // which the client may serve from what it wrote.
+    if (m_readBack == ReadBack::share)
+        return m_pieces;
     FileDescriptor syncFd(::fcntl(m_partialFd.get(), F_DUPFD_CLOEXEC, 0));
     FileDescriptor readFd(m_calls.openAt(m_folderFd.get(), m_partial.constData(),
                                          O_RDONLY | O_NOFOLLOW | O_CLOEXEC, 0));
@@ -220,8 +227,11 @@ std::optional<CopyFailure> CopyTarget::readPartialBack(const QString& digest, Co
             return replaced;
     }
 
+    bool dropped = false;
     const bool bypassing = deviceReads::readFromDevice(
-        m_readBackFd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()));
+        m_readBackFd.get(), PipelinedReader::pieceSizeFor(buffers.chunkSize()), &dropped);
+    if (!(bypassing || dropped) || (m_pieces && !m_pieces->fromDevice()))
+        m_readBack = ReadBack::unassured;
     int error = ::lseek(m_readBackFd.get(), from, SEEK_SET) == from ? 0 : errno;
     if (error == 0)
         error = deviceReads::hashFile(m_readBackFd.get(), buffers, *hash);

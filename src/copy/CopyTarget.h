@@ -4,6 +4,7 @@
 #include "copy/CopyResult.h"
 #include "copy/FileDescriptor.h"
 #include "copy/FolderCalls.h"
+#include "copy/ReadBack.h"
 #include "copy/ReadBackPieces.h"
 
 #include <QByteArray>
@@ -20,8 +21,10 @@ namespace stowly {
 // destroying a target that did not finish cleans up after it.
 class CopyTarget {
 public:
-    // `writeBehind`: see Copier::Checks.
-    CopyTarget(const QString& destination, const FolderCalls& calls, qint64 writeBehind = 0);
+    // `writeBehind`: see Copier::Checks. `folder`: how copies in the destination's folder can be
+    // read back (see readBackOf), looked up here when not given.
+    CopyTarget(const QString& destination, const FolderCalls& calls, qint64 writeBehind = 0,
+               std::optional<ReadBack> folder = std::nullopt);
     ~CopyTarget();
     CopyTarget(const CopyTarget&) = delete;
     CopyTarget& operator=(const CopyTarget&) = delete;
@@ -43,11 +46,14 @@ public:
     void startWriteBack(qint64 offset, qint64 length);
     void flush();
     // What reads the copy back piece by piece while it is being written; made on the first
-    // call, null where the file system gives no way to read it on the side.
+    // call, null where the file system gives no way to read it on the side, and on a share,
+    // whose read-back has to open the file anew once the writing is closed.
     std::shared_ptr<ReadBackPieces> pieces();
     // Reads the partial file back from the device (what the pieces did not) and compares its
     // digest with `digest`.
     void readBack(const QString& digest, CopyBuffers& buffers, const QString& sourceName);
+    // Where the read-back came from; meaningful once it is done.
+    ReadBack readBackFrom() const { return m_readBack; }
     void copyDatesFrom(int sourceFd);
     // The verified copy takes its final name, never replacing anything.
     void finish();
@@ -78,6 +84,8 @@ private:
 
     FileDescriptor m_folderFd;
     qint64 m_writeBehind = 0;
+    // What the folder allows, then what the read-back achieved.
+    ReadBack m_readBack = ReadBack::unassured;
     // Everything before this offset is on the device.
     qint64 m_settled = 0;
     FileDescriptor m_partialFd;

@@ -27,12 +27,14 @@ bool canBypassCache(int fd, qsizetype unit) {
 
 } // namespace
 
-void dropCachedPages(int fd) {
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+bool dropCachedPages(int fd) {
+    return ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) == 0;
 }
 
-bool readFromDevice(int fd, qsizetype unit) {
-    dropCachedPages(fd);
+bool readFromDevice(int fd, qsizetype unit, bool* dropped) {
+    const bool tookDrop = dropCachedPages(fd);
+    if (dropped)
+        *dropped = tookDrop;
     return canBypassCache(fd, unit) && bypassCache(fd);
 }
 

@@ -11,13 +11,14 @@ namespace stowly {
 
 // Reading a file as the device holds it rather than as the page cache remembers it.
 namespace deviceReads {
-void dropCachedPages(int fd);
+// Whether the kernel took the request; tmpfs takes it and keeps its pages all the same.
+bool dropCachedPages(int fd);
 
 // Makes the coming reads of `fd` come from the device: they bypass the cache where the file
 // system allows it, and the file's cached pages are dropped in any case, which after a
 // completed flush leaves none. Returns whether reads bypass the cache, in which case the pages
-// need no dropping afterwards.
-bool readFromDevice(int fd, qsizetype unit);
+// need no dropping afterwards; `dropped` tells whether the drop was taken.
+bool readFromDevice(int fd, qsizetype unit, bool* dropped = nullptr);
 // Whether reads of `fd` bypass the cache now (a short read may have switched it off since).
 bool bypassesCache(int fd);
 

@@ -244,6 +244,7 @@ void OffloadRun::prepare(File& file, const Copier::Checks& checks) {
     // files hold it, so that other runs into these folders pass it over.
     const NameClaim claim(folders, planned.fileName, m_calls);
     QStringList live;
+    QList<ReadBack> readBacks;
     for (qsizetype i = 0; i < file.roots.size(); ++i) {
         file.targets[i] = joinPath(joinPath(file.roots[i], planned.folder), claim.name());
         if (file.outcomes[i])
@@ -252,11 +253,12 @@ void OffloadRun::prepare(File& file, const Copier::Checks& checks) {
             m_journal->copying(file.targets[i], clip.historyKey(m_job.card.volumeIdentity()));
         file.liveIndex << i;
         live << file.targets[i];
+        readBacks << readBackOf(joinPath(file.roots[i], planned.folder));
     }
     file.noted.resize(file.liveIndex.size());
     if (live.isEmpty())
         return;
-    file.copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, checks);
+    file.copy = std::make_shared<CopyRun>(clip.url, live, m_stop, m_calls, checks, readBacks);
     file.copy->create();
 }
 
@@ -338,6 +340,7 @@ void OffloadRun::count(File& file) {
             outcome.xxh128 = file.xxh128;
             outcome.hashes = file.hashes;
             outcome.hashedAt = file.hashedAt;
+            outcome.readBack = result.readBack();
             outcome.modified = QFileInfo(file.targets[i]).lastModified().toUTC();
         } else {
             allGood = false;
@@ -415,6 +418,13 @@ void OffloadRun::noteFailure(const QString& root, const CopyFailure& failure) {
 std::optional<QString> OffloadRun::givenUp(const QString& root) const {
     const qsizetype index = m_destinations.indexOf(root);
     return index < 0 ? std::nullopt : m_givenUp[index];
+}
+
+ReadBack OffloadRun::readBackOf(const QString& folder) {
+    const auto known = m_readBacks.constFind(folder);
+    if (known != m_readBacks.cend())
+        return *known;
+    return *m_readBacks.insert(folder, stowly::readBackOf(folder));
 }
 
 HistoryEntry OffloadRun::entryOf(const File& file, const QString& target,

@@ -8,8 +8,10 @@
 #include "copy/FolderCalls.h"
 #include "copy/Offloader.h"
 #include "copy/ShareAddress.h"
+#include "copy/ReadBack.h"
 
 #include <QDateTime>
+#include <QHash>
 
 #include <sys/types.h>
 
@@ -74,6 +76,8 @@ private:
     void noteFailure(const QString& root, const CopyFailure& failure);
     // Why a destination is given up; none while it is used.
     std::optional<QString> givenUp(const QString& root) const;
+    // How copies in `folder` can be read back, looked up once per folder and run.
+    ReadBack readBackOf(const QString& folder);
 
     const OffloadJob& m_job;
     const Offloader::Progress& m_progress;
@@ -93,6 +97,7 @@ private:
     bool m_cardGone = false;
     CopyBuffers m_buffers;
     CopyBufferPool m_readBackBuffers;
+    QHash<QString, ReadBack> m_readBacks;
     // Files handed to the verifier, in plan order, not yet counted.
     std::deque<std::unique_ptr<File>> m_open;
     // Last, so that its thread ends before what its steps use goes.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "copy/ReadBack.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QMap>
@@ -29,6 +31,8 @@ struct CopyOutcome {
     // element name ("md5", "sha1", "xxh64", "c4"), hex or a C4 id.
     QMap<QString, QString> hashes;
     QDateTime hashedAt;
+    // Of a verified copy: where the read-back that proved it came from.
+    std::optional<ReadBack> readBack;
 
     friend bool operator==(const CopyOutcome&, const CopyOutcome&) = default;
 };

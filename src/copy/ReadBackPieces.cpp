@@ -11,7 +11,10 @@
 namespace stowly {
 ReadBackPieces::ReadBackPieces(FileDescriptor syncFd, FileDescriptor readFd, QString name)
     : m_syncFd(std::move(syncFd)), m_readFd(std::move(readFd)), m_name(std::move(name)) {
-    deviceReads::readFromDevice(m_readFd.get(), PipelinedReader::pieceSizeFor(pieceSize));
+    bool dropped = false;
+    if (!deviceReads::readFromDevice(m_readFd.get(), PipelinedReader::pieceSizeFor(pieceSize),
+                                     &dropped))
+        m_fromDevice = dropped;
 }
 
 void ReadBackPieces::readUpTo(qint64 end, CopyBuffers& buffers) {
@@ -27,8 +30,8 @@ void ReadBackPieces::readUpTo(qint64 end, CopyBuffers& buffers) {
     const int fd = m_readFd.get();
     const bool bypassing = deviceReads::bypassesCache(fd);
     // Flushed pages are clean, so they can go, and the reads have to fetch them again.
-    if (!bypassing)
-        ::posix_fadvise(fd, m_done, end - m_done, POSIX_FADV_DONTNEED);
+    if (!bypassing && ::posix_fadvise(fd, m_done, end - m_done, POSIX_FADV_DONTNEED) != 0)
+        m_fromDevice = false;
     int error = ::lseek(fd, m_done, SEEK_SET) == m_done ? 0 : errno;
     if (error == 0)
         error = deviceReads::hashFile(fd, buffers, m_hash, {}, end - m_done);

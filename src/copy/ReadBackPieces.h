@@ -36,6 +36,9 @@ public:
     qint64 done() const { return m_done; }
     const std::optional<CopyFailure>& failure() const { return m_failure; }
     Sha256& hash() { return m_hash; }
+    // Every piece came from the device: each read bypassed the cache or followed a drop the
+    // kernel took.
+    bool fromDevice() const { return m_fromDevice; }
     FileDescriptor takeReadFd() { return std::move(m_readFd); }
     // Lets go of the file, for good, on the verifying thread.
     void close() {
@@ -51,6 +54,7 @@ private:
     std::atomic<bool> m_abandoned = false;
     Sha256 m_hash;
     qint64 m_done = 0;
+    bool m_fromDevice = true;
     std::optional<CopyFailure> m_failure;
 };
 

@@ -103,6 +103,8 @@ QJsonObject RunRecord::toJson() const {
             if (!hashes.isEmpty())
                 object.insert(QStringLiteral("hashes"), hashes);
             object.insert(QStringLiteral("provedAt"), time(c.provedAt));
+            if (c.readBack)
+                object.insert(QStringLiteral("readBack"), readBack::name(*c.readBack));
         }
         copyArray.append(object);
     }
@@ -175,6 +177,7 @@ std::optional<RunRecord> RunRecord::fromJson(const QJsonObject& object) {
                 if (it.value().isString())
                     copy.hashes.insert(it.key(), it.value().toString());
             copy.provedAt = timeOf(c, "provedAt");
+            copy.readBack = readBack::fromName(text(c, "readBack"));
         }
         run.copies.append(copy);
     }

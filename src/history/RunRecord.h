@@ -1,5 +1,6 @@
 #pragma once
 
+#include "copy/ReadBack.h"
 #include "media/MediaFacts.h"
 
 #include <QDateTime>
@@ -48,6 +49,9 @@ struct RunRecord {
         // Other formats by manifest name ("md5", "c4", …).
         QMap<QString, QString> hashes;
         QDateTime provedAt;
+        // Where its proving read-back came from; none for a failed copy, and for one recorded
+        // before runs kept it.
+        std::optional<ReadBack> readBack;
         // Why it failed; none for a verified copy.
         std::optional<QString> failure;
         friend bool operator==(const Copy&, const Copy&) = default;

@@ -48,13 +48,17 @@ QString rowOf(const QString& label, const QString& value) {
         .arg(esc(label), value);
 }
 
-QString checks(const RunRecord::Destination& d) {
-    QStringList done{tr("read back from the drive")};
-    if (d.sourceReadTwice)
+// Where the read-back came from leads; a run recorded before that was kept only says that it
+// was read back.
+QString checks(const RunRecord::Destination* d, std::optional<ReadBack> readBack) {
+    QStringList done{readBack ? readBack::description(*readBack) : tr("Read back after a flush")};
+    if (!d)
+        return done.first();
+    if (d->sourceReadTwice)
         done << tr("source read twice");
-    if (d.ascMhl)
+    if (d->ascMhl)
         done << tr("ASC MHL");
-    if (d.role == RunRecord::Destination::Role::cascade)
+    if (d->role == RunRecord::Destination::Role::cascade)
         done << tr("copied from the first copy");
     return done.join(QStringLiteral(", "));
 }
@@ -145,7 +149,7 @@ QString destinationsTable(const Report& report) {
         html += QStringLiteral("<tr><td class=\"path\">%1</td><td>%2</td><td class=\"num\">%3</td>"
                                "<td class=\"num\">%4</td></tr>")
                     .arg(esc(total.root),
-                         esc(d != known.cend() ? checks(*d) : tr("read back from the drive")))
+                         esc(checks(d != known.cend() ? &*d : nullptr, total.readBack)))
                     .arg(total.files)
                     .arg(esc(size(total.bytes)));
     }

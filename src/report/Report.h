@@ -1,5 +1,6 @@
 #pragma once
 
+#include "copy/ReadBack.h"
 #include "history/RunRecord.h"
 #include "media/MediaFacts.h"
 
@@ -9,6 +10,8 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace stowly {
 
@@ -26,6 +29,8 @@ struct ReportCopy {
     QString destination;
     QString path;
     QDateTime provedAt;
+    // None where only the history, or a run recorded before this was kept, knows the copy.
+    std::optional<ReadBack> readBack;
 };
 
 // One file of a report, with every copy of it the report covers.
@@ -46,6 +51,9 @@ struct DestinationTotal {
     QString root;
     int files = 0;
     qint64 bytes = 0;
+    // How its copies were read back, the weakest of them: `unassured` when any was, none when
+    // any is not known.
+    std::optional<ReadBack> readBack;
 };
 
 // A report's content, ready for any of its forms.

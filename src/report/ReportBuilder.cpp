@@ -23,6 +23,16 @@ bool isUnder(const QString& path, const QString& root) {
            (root.endsWith(u'/') || path.size() == root.size() || path.at(root.size()) == u'/');
 }
 
+// A copy read back through a cache weakens its destination whatever else is known of it; one
+// not known leaves nothing to claim for the others.
+std::optional<ReadBack> together(std::optional<ReadBack> a, std::optional<ReadBack> b) {
+    if (a == ReadBack::unassured || b == ReadBack::unassured)
+        return ReadBack::unassured;
+    if (!a || !b)
+        return std::nullopt;
+    return readBack::weaker(*a, *b);
+}
+
 QString identityOf(const QString& sourceKey) {
     return sourceKey.section(u'|', 0, 0);
 }
@@ -58,7 +68,7 @@ public:
         if (const auto facts = run.facts.constFind(copy.sourceRelativePath);
             facts != run.facts.cend() && row.facts.isEmpty())
             row.facts = *facts;
-        row.copies.append({copy.destination, copy.path, copy.provedAt});
+        row.copies.append({copy.destination, copy.path, copy.provedAt, copy.readBack});
     }
 
     void addHistoryCopy(const HistoryEntry& entry) {
@@ -235,12 +245,13 @@ std::variant<Report, QString> ReportBuilder::build(const ReportScope& scope,
                 report.destinations << copy.destination;
             if (!totals.contains(copy.destination)) {
                 totals.insert(copy.destination, report.totals.size());
-                report.totals.append({copy.destination});
+                report.totals.append({copy.destination, 0, 0, copy.readBack});
             }
+            DestinationTotal& total = report.totals[totals.value(copy.destination)];
+            total.readBack = together(total.readBack, copy.readBack);
             if (counted.contains(copy.destination))
                 continue;
             counted.insert(copy.destination);
-            DestinationTotal& total = report.totals[totals.value(copy.destination)];
             ++total.files;
             total.bytes += row.size;
         }

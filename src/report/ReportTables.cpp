@@ -111,6 +111,9 @@ QByteArray ReportTables::csv(const Report& report) {
            << QStringLiteral("Exposure (s)") << QStringLiteral("Aperture (f)")
            << QStringLiteral("Focal length (mm)") << QStringLiteral("Captured")
            << QStringLiteral("May be damaged");
+    // Last, so the columns before stay where earlier reports had them.
+    for (const QString& destination : report.destinations)
+        header << QStringLiteral("Read back at %1").arg(destination);
 
     QByteArray out = "\xEF\xBB\xBF"; // spreadsheets take the file as UTF-8 only with this mark
     line(out, header);
@@ -129,6 +132,12 @@ QByteArray ReportTables::csv(const Report& report) {
             fields << paths.join(QStringLiteral("; ")) << times.join(QStringLiteral("; "));
         }
         fields += factFields(row.facts);
+        for (const QString& destination : report.destinations) {
+            QStringList readBacks;
+            for (const ReportCopy* copy : copiesAt(row, destination))
+                readBacks << (copy->readBack ? readBack::name(*copy->readBack) : QString());
+            fields << readBacks.join(QStringLiteral("; "));
+        }
         line(out, fields);
     }
     return out;
@@ -139,17 +148,25 @@ QByteArray ReportTables::json(const Report& report) {
     for (const RunRecord& run : report.runs)
         runs.append(runJson(run));
     QJsonArray totals;
-    for (const DestinationTotal& total : report.totals)
-        totals.append(QJsonObject{{QStringLiteral("destination"), total.root},
-                                  {QStringLiteral("files"), total.files},
-                                  {QStringLiteral("bytes"), total.bytes}});
+    for (const DestinationTotal& total : report.totals) {
+        QJsonObject object{{QStringLiteral("destination"), total.root},
+                           {QStringLiteral("files"), total.files},
+                           {QStringLiteral("bytes"), total.bytes}};
+        if (total.readBack)
+            object.insert(QStringLiteral("readBack"), readBack::name(*total.readBack));
+        totals.append(object);
+    }
     QJsonArray files;
     for (const ReportRow& row : report.rows) {
         QJsonArray copies;
-        for (const ReportCopy& copy : row.copies)
-            copies.append(QJsonObject{{QStringLiteral("destination"), copy.destination},
-                                      {QStringLiteral("path"), copy.path},
-                                      {QStringLiteral("provedAt"), time(copy.provedAt)}});
+        for (const ReportCopy& copy : row.copies) {
+            QJsonObject object{{QStringLiteral("destination"), copy.destination},
+                               {QStringLiteral("path"), copy.path},
+                               {QStringLiteral("provedAt"), time(copy.provedAt)}};
+            if (copy.readBack)
+                object.insert(QStringLiteral("readBack"), readBack::name(*copy.readBack));
+            copies.append(object);
+        }
         QJsonObject file{{QStringLiteral("card"), row.cardName},
                          {QStringLiteral("source"), row.source},
                          {QStringLiteral("size"), row.size},

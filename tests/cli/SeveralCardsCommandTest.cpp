@@ -33,7 +33,11 @@ TEST(SeveralCardsCommandTest, OffloadsEveryCardNamedThroughTheQueue) {
     for (const QJsonValue& outcome : outcomes) {
         EXPECT_EQ(outcome["copied"].toInt(), 2);
         EXPECT_EQ(outcome["failed"].toInt(), 0);
+        // The temporary folder is on a local disk.
+        for (const QJsonValue& copy : outcome["copies"].toArray())
+            EXPECT_EQ(copy["readBack"], "device");
     }
+    EXPECT_FALSE(run.errText().contains("read back through a cache"));
     EXPECT_TRUE(run.errText().contains("“B_CARD”: waiting for its turn on the drive."));
     QStringList copied = filesBelow(destination.path());
     EXPECT_EQ(copied.size(), 4) << copied.join(", ").toStdString();
@@ -44,6 +48,13 @@ TEST(SeveralCardsCommandTest, OffloadsEveryCardNamedThroughTheQueue) {
     const CliResult more =
         cli.run({"offload", cards("C_CARD"), "--to", otherDrive, "--project", "Shoot"});
     EXPECT_EQ(more.status, 0) << more.errText().toStdString();
+    // A tmpfs holds its files in memory only: nothing proves them against a drive.
+    EXPECT_TRUE(
+        more.outText().contains(QString("The copies on “%1” could only be read back through "
+                                        "a cache; they are not proved against the drive "
+                                        "itself.")
+                                    .arg(otherDrive)))
+        << more.outText().toStdString();
     const CliResult history = cli.run({"history", "--json"});
     EXPECT_EQ(history.array().size(), 6) << history.outText().toStdString();
     EXPECT_EQ(cli.run({"offload", cards("A_CARD"), cards("A_CARD")}).status, 2);

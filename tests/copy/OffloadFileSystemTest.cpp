@@ -1,10 +1,12 @@
 // Offloads onto real destination file systems other than the temporary folder's: exFAT through
 // FUSE (what many travel drives carry, and which refuses both the no-replace rename and hard
-// links), tmpfs, and real file servers on loopback: a Samba share through rclone (which refuses
-// to rename a file still open) and SFTP through sshfs.
+// links), tmpfs, whose copies can be read back only from memory, and real file servers on
+// loopback: a Samba share through rclone (which refuses to rename a file still open) and SFTP
+// through sshfs.
 
 #include "CopyTestSupport.h"
 #include "copy/Offloader.h"
+#include "copy/ReadBack.h"
 #include "copy/ReadBackPieces.h"
 #include "support/NetworkShare.h"
 #include "support/ScratchMount.h"
@@ -12,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+
+#include <linux/magic.h>
+#include <sys/statfs.h>
 
 using namespace stowly;
 using namespace stowly::test;
@@ -97,6 +102,11 @@ TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothin
         EXPECT_EQ(modificationSeconds(entry.destinationPath),
                   modificationSeconds(fileNames::decode(job.plan[i % 3].clip.url)));
     }
+    const ReadBack expected =
+        GetParam() == Destination::exfatFuse ? ReadBack::device : ReadBack::unassured;
+    EXPECT_EQ(readBackOf(drive), expected);
+    for (const CopyOutcome& copy : first.copies + second.copies)
+        EXPECT_EQ(copy.readBack, expected) << copy.path.toStdString();
     EXPECT_EQ(entries[3].destinationPath, drive + "/2026-02-03/Clips/C0001_2.MP4");
     EXPECT_EQ(namesIn(drive + "/2026-02-03"),
               (QStringList{"Clips", "EMPTY.XML", "EMPTY_2.XML", "IMG_0001.JPG", "IMG_0001_2.JPG"}));
@@ -132,6 +142,16 @@ TEST_P(OffloadFileSystemTest, FileThatAppearsDuringVerificationIsKeptAndTheCopyR
               "Couldn’t rename C0001.MP4.stowly-partial to C0001.MP4: File exists.");
     EXPECT_EQ(readFile(target), "arrived meanwhile");
     EXPECT_EQ(namesIn(drive), QStringList{"C0001.MP4"});
+}
+
+TEST(ReadBackOfTest, ALocalDiskReadsBackFromTheDeviceAndAFolderThatIsNotThereIsUnassured) {
+    TempDir dir;
+    struct statfs fileSystem {};
+    ASSERT_EQ(::statfs(fileNames::encode(dir.path()).constData(), &fileSystem), 0);
+    if (fileSystem.f_type != EXT4_SUPER_MAGIC)
+        GTEST_SKIP() << "the temporary folder is on no ext4 file system here";
+    EXPECT_EQ(readBackOf(dir.path()), ReadBack::device);
+    EXPECT_EQ(readBackOf(dir("missing")), ReadBack::unassured);
 }
 
 INSTANTIATE_TEST_SUITE_P(

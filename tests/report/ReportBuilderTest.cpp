@@ -75,9 +75,15 @@ Report built(const ReportScope& scope, const QList<RunRecord>& runs,
 }
 
 TEST(ReportBuilderTest, ADayOfTwoCardsAndTwoDestinationsHasEveryCopyOnceAndItsTotals) {
-    const Made a =
-        makeRun("A001", {"DCIM/C0001.MP4", "DCIM/C0002.MP4"}, {"/Main", "/Backup"}, morning);
-    const Made b = makeRun("B001", {"DCIM/C0001.MP4"}, {"/Main", "/Backup"}, morning.addSecs(3600));
+    Made a = makeRun("A001", {"DCIM/C0001.MP4", "DCIM/C0002.MP4"}, {"/Main", "/Backup"}, morning);
+    Made b = makeRun("B001", {"DCIM/C0001.MP4"}, {"/Main", "/Backup"}, morning.addSecs(3600));
+    // One backup copy could be read back only through a cache.
+    for (Made* made : {&a, &b})
+        for (RunRecord::Copy& copy : made->run.copies)
+            copy.readBack = made == &a && copy.destination == "/Backup" &&
+                                    copy.sourceRelativePath == "DCIM/C0002.MP4"
+                                ? ReadBack::unassured
+                                : ReadBack::device;
     const Made yesterday = makeRun("C001", {"x.mov"}, {"/Main"}, morning.addDays(-1));
     const HistoryRecords history = recordsOf(a.entries + b.entries + yesterday.entries);
     const QList<RunRecord> runs{yesterday.run, a.run, b.run};
@@ -90,20 +96,26 @@ TEST(ReportBuilderTest, ADayOfTwoCardsAndTwoDestinationsHasEveryCopyOnceAndItsTo
     ASSERT_EQ(report.totals.size(), 2);
     EXPECT_EQ(report.totals[0].files, 3);
     EXPECT_EQ(report.totals[1].bytes, 3000);
+    EXPECT_EQ(report.totals[0].readBack, ReadBack::device);
+    EXPECT_EQ(report.totals[1].readBack, ReadBack::unassured);
     EXPECT_DOUBLE_EQ(report.megabytesPerSecond().value_or(0), 3000 / 1e6 / 120);
 
     // Every history entry of the day is one copy of one row, with the same path, size and
     // digest, in the JSON and in the CSV alike.
-    const QJsonArray files =
-        QJsonDocument::fromJson(ReportTables::json(report)).object().value("files").toArray();
+    const QJsonObject json = QJsonDocument::fromJson(ReportTables::json(report)).object();
+    const QJsonArray files = json.value("files").toArray();
     const QString csv = QString::fromUtf8(ReportTables::csv(report));
+    EXPECT_EQ(json["destinations"][1]["readBack"], "unassured");
     int copies = 0;
     for (const HistoryEntry& entry : a.entries + b.entries) {
         bool found = false;
         for (const QJsonValue& file : files)
             for (const QJsonValue& copy : file["copies"].toArray())
                 if (copy["path"] == entry.destinationPath && file["sha256"] == entry.sha256 &&
-                    file["size"].toInteger() == entry.size && file["card"] == entry.cardName)
+                    file["size"].toInteger() == entry.size && file["card"] == entry.cardName &&
+                    copy["readBack"] == (entry.destinationPath == "/Backup/DCIM/C0002.MP4"
+                                             ? "unassured"
+                                             : "device"))
                     found = true;
         EXPECT_TRUE(found) << entry.destinationPath.toStdString();
         EXPECT_TRUE(csv.contains(entry.destinationPath));
@@ -115,6 +127,8 @@ TEST(ReportBuilderTest, ADayOfTwoCardsAndTwoDestinationsHasEveryCopyOnceAndItsTo
     EXPECT_EQ(listed, copies);
     EXPECT_EQ(csv.count("\r\n"), 1 + 3);
     EXPECT_FALSE(csv.contains("x.mov"));
+    EXPECT_TRUE(csv.contains("May be damaged,Read back at /Main,Read back at /Backup\r\n"));
+    EXPECT_EQ(csv.count(",device,unassured\r\n"), 1);
 }
 
 TEST(ReportBuilderTest, ARunTakesTheBackupsItsCascadeProvedLaterAndACardItsOlderCopies) {
@@ -178,6 +192,7 @@ TEST(RunLogTest, RecordsComeBackWholeOldestFirstAndADamagedOneCostsOnlyItself) {
                                                .startTimecode = "01:00:00:00",
                                                .damage = QString("No index.")});
     later.run.copies.first().hashes.insert("md5", digest("m").left(32));
+    later.run.copies.first().readBack = ReadBack::share;
     const Made earlier = makeRun("A001", {"a.mov"}, {"/Main"}, morning);
     ASSERT_EQ(log.save(later.run), std::nullopt);
     ASSERT_EQ(log.save(earlier.run), std::nullopt);
@@ -188,6 +203,8 @@ TEST(RunLogTest, RecordsComeBackWholeOldestFirstAndADamagedOneCostsOnlyItself) {
     ASSERT_EQ(runs.size(), 2);
     EXPECT_EQ(runs[0], earlier.run);
     EXPECT_EQ(runs[1], later.run);
+    // Recorded without it, as runs were before it was kept: not known, never "device".
+    EXPECT_EQ(runs[0].copies.first().readBack, std::nullopt);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains("broken.json"));
     EXPECT_EQ(log.find("B0")->id, "B001-run");

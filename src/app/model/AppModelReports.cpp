@@ -78,6 +78,7 @@ RunRecord AppModel::runRecordOf(const OffloadSession& session,
         copy.path = outcome.path;
         copy.size = outcome.size;
         copy.failure = outcome.failure;
+        copy.readBack = outcome.readBack;
         if (const HistoryEntry* entry = recorded.value(outcome.path)) {
             copy.sourceKey = entry->sourceKey;
             copy.sha256 = entry->sha256;

@@ -172,6 +172,17 @@ QStringList OffloadFormatting::problemLines(const OffloadSummary& summary, const
             lines << QStringLiteral("    ") + file;
     }
     lines += summary.failures + summary.recordFailures;
+    // Such copies are good as far as anyone can tell, but their proof is only as good as the
+    // cache that answered it.
+    QStringList throughCache;
+    for (const CopyOutcome& copy : summary.copies)
+        if (copy.readBack == ReadBack::unassured && !throughCache.contains(copy.destination))
+            throughCache << copy.destination;
+    for (const QString& destination : throughCache)
+        lines << QCoreApplication::translate("OffloadFormatting",
+                                             "The copies on “%1” could only be read back through a "
+                                             "cache; they are not proved against the drive itself.")
+                     .arg(destination);
     if (summary.afterwardsFailed)
         lines << QCoreApplication::translate("OffloadFormatting",
                                              "The program run after the offload failed: %1")

@@ -47,7 +47,8 @@ QString finishedSubtitle(const OffloadSummary& summary, bool cardEjected);
 QString historyNotSavedLine(const QString& why);
 // What went wrong, one line each: the card that went away ("“A7SIII” was removed before 4
 // files were copied. Put it back in to copy the rest.") with its files under it, indented,
-// then each failed copy and each record that could not be written.
+// then each failed copy and each record that could not be written, then each destination whose
+// copies could only be read back through a cache.
 // A card that could not be read all through says so first, then a history that could not keep
 // the copies.
 QStringList problemLines(const OffloadSummary& summary, const QString& cardName,
