@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <stdio.h>
@@ -32,7 +33,7 @@ CopyTarget::CopyTarget(const QString& destination, const FolderCalls& calls, qin
     m_name = fileNames::encode(m_finalName);
     m_partial = fileNames::encode(m_partialName);
     m_destination = fileNames::encode(destination);
-    m_onShare = ShareAddress::of(destination).has_value();
+    m_onShare = m_readBack == ReadBack::share;
 }
 
 CopyTarget::~CopyTarget() {
@@ -117,8 +118,19 @@ void CopyTarget::copyDatesFrom(int sourceFd) {
     struct stat info;
     if (!live() || ::fstat(sourceFd, &info) != 0)
         return;
-    const struct timespec times[2] = {info.st_atim, info.st_mtim};
-    ::futimens(m_readBackFd.get(), times);
+    m_times = {info.st_atim, info.st_mtim};
+    ::futimens(m_readBackFd.get(), m_times->data());
+}
+
+void CopyTarget::keepDates(const char* name) {
+    // A FUSE driver that handles a descriptor's release after close() returned (fusefat) may
+    // stamp the time of that release on whatever the name holds by then: the copy, renamed
+    // over the placeholder. The copy, still ours while the pin holds it, takes its dates again.
+    struct stat copy;
+    if (m_times && m_calls.statAt(m_folderFd.get(), name, &copy) == 0 &&
+        std::llabs(copy.st_mtim.tv_sec - (*m_times)[1].tv_sec) > 2 &&
+        isOurs(name, m_partialId, false))
+        ::utimensat(m_folderFd.get(), name, m_times->data(), AT_SYMLINK_NOFOLLOW);
 }
 
 void CopyTarget::finish() {
@@ -133,6 +145,7 @@ void CopyTarget::finish() {
         fail(*failure);
         return;
     }
+    keepDates(m_name.constData());
     if (auto failure = flushFolder()) {
         m_finalIsOurs = true;
         fail(*failure);
@@ -368,8 +381,9 @@ void CopyTarget::cleanUp() {
         gone = removeIfOurs(m_name.constData(), m_placeholderId, true) && gone;
         // A share that lost its server may say a file is gone that is not (rclone does), so
         // after such a failure nobody takes its word for it.
-        m_leftBehind = !gone || (m_failure && m_failure->kind == CopyFailure::Kind::system &&
-                                 ShareAddress::lostConnection(m_failure->systemError));
+        m_leftBehind =
+            !gone || (m_onShare && m_failure && m_failure->kind == CopyFailure::Kind::system &&
+                      ShareAddress::lostConnection(m_failure->systemError));
     }
     m_partialFd.reset();
     m_readBackFd.reset();

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -66,6 +67,7 @@ private:
     std::optional<CopyFailure> moveToFinalName();
     std::optional<CopyFailure> moveOverPlaceholder();
     std::optional<CopyFailure> moveUnlessTaken();
+    void keepDates(const char* name);
     std::optional<CopyFailure> flushFolder();
     CopyFailure failedMove(int error) const;
     bool isOurs(const char* name, const std::optional<FileIdentity>& identity, bool mustBeEmpty);
@@ -104,6 +106,8 @@ private:
     bool m_finished = false;
     bool m_leftBehind = false;
     bool m_onShare = false;
+    // The source's access and modification times, once the copy took them.
+    std::optional<std::array<struct timespec, 2>> m_times;
     std::optional<CopyFailure> m_failure;
 };
 

@@ -3,6 +3,7 @@
 #include "copy/Offloader.h"
 #include "devices/VolumeFacts.h"
 #include "naming/OffloadPlanner.h"
+#include "support/NetworkShare.h"
 #include "support/ScratchMount.h"
 #include "support/TestSupport.h"
 
@@ -13,15 +14,27 @@ using namespace stowly::test;
 
 namespace {
 
-// Card names an exFAT drive refuses or folds together are planned as names it holds, and the
-// offload of that plan lands every file on its planned name.
-TEST(DestinationNamesTest, PlanOntoExfatHoldsEveryCardNameAndItsOffloadCopiesAll) {
+enum class Drive { exfat, smb };
+
+class DestinationNamesTest : public ::testing::TestWithParam<Drive> {};
+
+// Card names an exFAT drive or an SMB share refuses or folds together are planned as names it
+// holds, and the offload of that plan lands every file on its planned name.
+TEST_P(DestinationNamesTest, PlanHoldsEveryCardNameAndItsOffloadCopiesAll) {
     TempDir dir;
     QString whyNot;
-    auto mount = ScratchMount::exfatImage(dir.path(), 32 * 1024 * 1024, &whyNot);
-    if (!mount || !mount->mount(dir("drive"), ScratchMount::Driver::fuse, &whyNot))
-        GTEST_SKIP() << whyNot.toStdString();
-    const QString drive = mount->path();
+    std::unique_ptr<ScratchMount> mount;
+    std::unique_ptr<NetworkShare> share;
+    if (GetParam() == Drive::exfat) {
+        mount = ScratchMount::exfatImage(dir.path(), 32 * 1024 * 1024, &whyNot);
+        if (!mount || !mount->mount(dir("drive"), ScratchMount::Driver::fuse, &whyNot))
+            GTEST_SKIP() << whyNot.toStdString();
+    } else {
+        share = NetworkShare::start(NetworkShare::Kind::smb, dir("share"), &whyNot);
+        if (!share)
+            GTEST_SKIP() << whyNot.toStdString();
+    }
+    const QString drive = mount ? mount->path() : share->mountPoint();
 
     const DestinationNameRules rules = DestinationNames::rules(
         {drive + "/not/made/yet", dir("elsewhere")}, VolumeFacts::platform());
@@ -61,5 +74,10 @@ TEST(DestinationNamesTest, PlanOntoExfatHoldsEveryCardNameAndItsOffloadCopiesAll
         EXPECT_EQ(readFile(drive + '/' + file.relativePath()), file.clip.fileName().toUtf8())
             << file.relativePath().toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Drives, DestinationNamesTest, ::testing::Values(Drive::exfat, Drive::smb),
+                         [](const ::testing::TestParamInfo<Drive>& info) {
+                             return std::string(info.param == Drive::exfat ? "exfat" : "smb");
+                         });
 
 } // namespace

@@ -102,8 +102,8 @@ TEST_P(OffloadFileSystemTest, OffloadLeavesVerifiedCopiesWithTheirDatesAndNothin
         EXPECT_EQ(modificationSeconds(entry.destinationPath),
                   modificationSeconds(fileNames::decode(job.plan[i % 3].clip.url)));
     }
-    const ReadBack expected =
-        GetParam() == Destination::exfatFuse ? ReadBack::device : ReadBack::unassured;
+    const ReadBack expected = std::array{ReadBack::device, ReadBack::unassured, ReadBack::share,
+                                         ReadBack::share}[int(GetParam())];
     EXPECT_EQ(readBackOf(drive), expected);
     for (const CopyOutcome& copy : first.copies + second.copies)
         EXPECT_EQ(copy.readBack, expected) << copy.path.toStdString();
