@@ -4,7 +4,6 @@
 #include "copy/Copier.h"
 #include "copy/DeviceReads.h"
 #include "copy/PipelinedReader.h"
-#include "copy/ShareAddress.h"
 #include "naming/NameBook.h"
 
 #include <QCoreApplication>
@@ -379,11 +378,9 @@ void CopyTarget::cleanUp() {
         if (m_finalIsOurs)
             gone = removeIfOurs(m_name.constData(), m_partialId) && gone;
         gone = removeIfOurs(m_name.constData(), m_placeholderId, true) && gone;
-        // A share that lost its server may say a file is gone that is not (rclone does), so
-        // after such a failure nobody takes its word for it.
-        m_leftBehind =
-            !gone || (m_onShare && m_failure && m_failure->kind == CopyFailure::Kind::system &&
-                      ShareAddress::lostConnection(m_failure->systemError));
+        // A share that lost its server may say a file is gone that is not (rclone does), and a
+        // failure there may be the first sign of it, so a share's word is never taken.
+        m_leftBehind = !gone || m_onShare;
     }
     m_partialFd.reset();
     m_readBackFd.reset();

@@ -34,8 +34,9 @@ public:
     // Verified and under its final name.
     bool finished() const { return m_finished; }
     const std::optional<CopyFailure>& failure() const { return m_failure; }
-    // The clean-up after a failure could not tell its partial file gone (a share that stopped
-    // answering): whoever finds it later must prove it ours before removing it.
+    // The clean-up after a failure could not tell its partial file gone (or it was on a share,
+    // whose word for it is not taken): whoever finds it later must prove it ours before
+    // removing it.
     bool leftBehind() const { return m_leftBehind; }
     // Records the failure (the first one counts) and removes what was made.
     void fail(const CopyFailure& failure);

@@ -308,6 +308,13 @@ bool NetworkShare::startServer(QString* whyNot) {
     return launchServer(whyNot);
 }
 
+bool NetworkShare::remount(QString* whyNot) {
+    if (isMounted(m_mountPoint))
+        runProgram("fusermount3", {"-u", "-z", m_mountPoint});
+    end(m_client);
+    return mount(whyNot);
+}
+
 void NetworkShare::freezeServer() {
     signalServer(SIGSTOP);
 }

@@ -38,6 +38,9 @@ public:
     bool stopServer(QString* whyNot);
     // The server again, on the same port, for a client that reconnects.
     bool startServer(QString* whyNot);
+    // The client mounts the share afresh, as after a reconnection: rclone's view of folders it
+    // failed to make while the server was away stays wrong until then.
+    bool remount(QString* whyNot);
     // The server stops answering without closing anything (SIGSTOP), and answers again.
     void freezeServer();
     void thawServer();
