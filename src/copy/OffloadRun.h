@@ -7,8 +7,8 @@
 #include "copy/CopyVerifier.h"
 #include "copy/FolderCalls.h"
 #include "copy/Offloader.h"
-#include "copy/ShareAddress.h"
 #include "copy/ReadBack.h"
+#include "copy/ShareAddress.h"
 
 #include <QDateTime>
 #include <QHash>

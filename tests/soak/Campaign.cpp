@@ -373,8 +373,10 @@ void Campaign::runShareCase(int number, const QString& folder, std::mt19937_64& 
             QStringLiteral("%1, run %2 of %3, %4").arg(kind).arg(i).arg(runs).arg(steps.last());
         if (outcome.crashed || outcome.hung)
             violations(number, run, {{failedRun, describe(outcome)}});
-        if (killed && !share->startServer(&whyNot))
-            std::printf("Could not start the server again: %s\n", qPrintable(whyNot));
+        // rclone keeps folders it failed to make while the server was away out of its view
+        // until it mounts the share again, and the history keeps its notes for them till then.
+        if (killed && (!share->startServer(&whyNot) || !share->remount(&whyNot)))
+            std::printf("Could not bring the share back: %s\n", qPrintable(whyNot));
         violations(number, run, inspector.check());
     }
     const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
