@@ -25,6 +25,15 @@ using namespace stowly::bench;
 
 namespace {
 
+// Every failed copy's own words, not only the run's lines.
+[[noreturn]] void failedOffload(const OffloadSummary& summary) {
+    QStringList lines = summary.failures;
+    for (const CopyOutcome& copy : summary.copies)
+        if (copy.failure)
+            lines << copy.sourceRelativePath + ": " + *copy.failure;
+    qFatal("%s", qPrintable(lines.join('\n')));
+}
+
 qint64 setBytes() {
     const qint64 mib = qEnvironmentVariableIntValue("STOWLY_BENCH_MIB");
     return (mib > 0 ? mib : 1024) * MiB;
@@ -88,7 +97,7 @@ int main() {
                                        [&](const HistoryEntry& entry, const QString&,
                                            const QMap<QString, QString>&) { copies << entry; });
                                    if (summary.failed > 0)
-                                       qFatal("%s", qPrintable(summary.failures.join('\n')));
+                                       failedOffload(summary);
                                }));
             // The proof's read alone, as the copier does it: each copy from the server.
             readBack = std::min(readBack, secondsOf([&] {
@@ -128,7 +137,7 @@ int main() {
             {});
         slowTotal = double(clock.elapsed()) / 1000;
         if (summary.failed > 0)
-            qFatal("%s", qPrintable(summary.failures.join('\n')));
+            failedOffload(summary);
     }
     // The first tenth is a guess from too little; the rest should hold.
     std::vector<double> errors;
