@@ -53,7 +53,9 @@ OffloadJob jobOf(const QString& card, const QList<SourceFile>& files, const QStr
 }
 
 std::unique_ptr<test::NetworkShare> startShare(const QString& folder,
-                                               const test::NetworkShare::Options& options = {}) {
+                                               test::NetworkShare::Options options = {}) {
+    // Large files on a busy machine: the server may take a while to settle a big write.
+    options.clientTimeout = QStringLiteral("300s");
     QString whyNot;
     auto share = test::NetworkShare::start(test::NetworkShare::Kind::smb, folder, &whyNot, options);
     if (!share)

@@ -233,7 +233,7 @@ bool NetworkShare::mount(QString* whyNot) {
                               "--contimeout",
                               "5s",
                               "--timeout",
-                              "10s",
+                              m_options.clientTimeout,
                               "--low-level-retries",
                               "1",
                               "--retries",

@@ -18,6 +18,9 @@ public:
     struct Options {
         // rclone's --bwlimit, e.g. "20M"; empty for none. SMB only.
         QString bandwidthLimit;
+        // How long rclone waits on a server that does not answer: short, so that a test's
+        // stopped server fails calls soon; a long copy on a busy machine needs more. SMB only.
+        QString clientTimeout = QStringLiteral("10s");
     };
 
     // Nothing, with the reason in `whyNot`, where this machine lacks a server or client.
