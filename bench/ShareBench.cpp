@@ -53,7 +53,7 @@ OffloadJob jobOf(const QString& card, const QList<SourceFile>& files, const QStr
 }
 
 std::unique_ptr<test::NetworkShare> startShare(const QString& folder,
-                                               test::NetworkShare::Options options = {}) {
+                                               test::NetworkShare::Options options) {
     // Large files on a busy machine: the server may take a while to settle a big write.
     options.clientTimeout = QStringLiteral("300s");
     QString whyNot;
@@ -78,7 +78,7 @@ int main() {
     double offload = 1e100;
     double readBack = 1e100;
     {
-        const auto share = startShare(root + QStringLiteral("/nas"));
+        const auto share = startShare(root + QStringLiteral("/nas"), {});
         // Taking turns, each keeping its best of two.
         for (int pass = 0; pass < 2; ++pass) {
             const QString handFolder = share->mountPoint() + QStringLiteral("/by-hand");

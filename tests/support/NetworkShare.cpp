@@ -109,6 +109,11 @@ NetworkShare::NetworkShare(Kind kind, const QString& folder, const Options& opti
     : m_kind(kind), m_folder(folder), m_options(options),
       m_serverFolder(folder + "/served/" + shareName()), m_mountPoint(folder + "/mounted") {}
 
+std::unique_ptr<NetworkShare> NetworkShare::start(Kind kind, const QString& folder,
+                                                  QString* whyNot) {
+    return start(kind, folder, whyNot, Options());
+}
+
 std::unique_ptr<NetworkShare> NetworkShare::start(Kind kind, const QString& folder, QString* whyNot,
                                                   const Options& options) {
     const QStringList tools = kind == Kind::smb

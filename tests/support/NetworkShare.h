@@ -24,8 +24,9 @@ public:
     };
 
     // Nothing, with the reason in `whyNot`, where this machine lacks a server or client.
+    static std::unique_ptr<NetworkShare> start(Kind kind, const QString& folder, QString* whyNot);
     static std::unique_ptr<NetworkShare> start(Kind kind, const QString& folder, QString* whyNot,
-                                               const Options& options = {});
+                                               const Options& options);
     ~NetworkShare();
     NetworkShare(const NetworkShare&) = delete;
     NetworkShare& operator=(const NetworkShare&) = delete;
