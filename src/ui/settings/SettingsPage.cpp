@@ -108,16 +108,20 @@ void SettingsPage::finish() {
         m_links << label;
         label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
         label->setFont(stageStyle::secondaryFont(font()));
+        // Longer languages wrap the two links rather than widen the page.
+        label->setWordWrap(true);
         connect(label, &QLabel::linkActivated, this, activated);
         return label;
     };
-    links->addWidget(link(
-        tr("Email a bug report with Stowly’s recent log attached"), QStringLiteral("bugReportLink"),
-        [this] { MailDelivery::sendBugReport(window(), std::nullopt, m_handoff); }));
-    links->addStretch(1);
     links->addWidget(
-        link(tr("Leave an optional tip for Stowly on Ko-fi"), QStringLiteral("tipLink"),
-             [this] { MailDelivery::openLink(window(), Support::tipPage(), m_handoff); }));
+        link(tr("Email a bug report with Stowly’s recent log attached"),
+             QStringLiteral("bugReportLink"),
+             [this] { MailDelivery::sendBugReport(window(), std::nullopt, m_handoff); }),
+        1);
+    QLabel* tip = link(tr("Leave an optional tip for Stowly on Ko-fi"), QStringLiteral("tipLink"),
+                       [this] { MailDelivery::openLink(window(), Support::tipPage(), m_handoff); });
+    tip->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    links->addWidget(tip, 1);
     m_layout->addLayout(links);
     colourLinks();
 }

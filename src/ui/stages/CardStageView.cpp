@@ -26,7 +26,7 @@ CardStageView::CardStageView(AppModel& model, QWidget* parent)
       m_pages(new QStackedWidget(this)), m_list(new QListView(this)),
       m_eject(new QToolButton(this)), m_actions(new QToolButton(this)), m_badge(new QLabel(this)),
       m_formatLine(new QLabel(this)), m_formatMark(new QLabel(this)), m_ejectLine(new QLabel(this)),
-      m_format(new QPushButton(this)), m_formatHelp(stageStyle::secondaryLabel({}, this)),
+      m_format(new WrappingButton(this)), m_formatHelp(stageStyle::secondaryLabel({}, this)),
       m_historyLine(stageStyle::secondaryLabel(StageTexts::readingHistory(), this)) {
     setObjectName(QStringLiteral("cardStage"));
 
@@ -210,8 +210,8 @@ void CardStageView::updateFormat(bool hasSelection) {
         hasSelection && !m_model.isScanning() && readiness && readiness->allVerified();
     m_badgeRow->setVisible(allVerified);
     const bool canFormat = m_model.canFormatSelectedCard();
-    m_format->setText(FormatAlert::formatTitle(readiness));
-    m_format->setAccessibleName(m_format->text());
+    m_format->setFullText(FormatAlert::formatTitle(readiness));
+    m_format->setAccessibleName(m_format->fullText());
     m_format->setEnabled(canFormat);
     m_format->setVisible(hasSelection);
     const QString help = FormatAlert::helpText(canFormat, readiness);

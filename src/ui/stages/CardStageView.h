@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/StagePanel.h"
+#include "ui/WrappingButton.h"
 #include "ui/stages/StageConfirm.h"
 
 class QLabel;
@@ -48,7 +49,7 @@ private:
     QLabel* m_formatLine;
     QLabel* m_formatMark;
     QLabel* m_ejectLine;
-    QPushButton* m_format;
+    WrappingButton* m_format;
     QLabel* m_formatHelp;
     QLabel* m_historyLine;
 };

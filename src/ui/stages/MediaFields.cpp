@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace stowly {
 
 MediaFields::MediaFields(AppModel& model, QWidget* parent)
@@ -81,26 +83,18 @@ MediaFields::MediaFields(AppModel& model, QWidget* parent)
         m_model.settings().setValue(setting::dateFilter, filter);
     });
 
-    auto* projectLabelWidget = new QLabel(StageTexts::projectLabel(), this);
-    projectLabelWidget->setBuddy(m_project);
-    auto* cameraLabelWidget = new QLabel(StageTexts::cameraLabel(), this);
-    cameraLabelWidget->setBuddy(m_camera);
-    auto* datesLabelWidget = new QLabel(StageTexts::datesLabel(), this);
-    datesLabelWidget->setBuddy(m_dates);
+    m_projectLabel = new QLabel(StageTexts::projectLabel(), this);
+    m_projectLabel->setBuddy(m_project);
+    m_cameraLabel = new QLabel(StageTexts::cameraLabel(), this);
+    m_cameraLabel->setBuddy(m_camera);
+    m_datesLabel = new QLabel(StageTexts::datesLabel(), this);
+    m_datesLabel->setBuddy(m_dates);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
-    grid->addWidget(projectLabelWidget, 0, 0);
-    grid->addWidget(m_project, 0, 1);
-    grid->addWidget(cameraLabelWidget, 0, 2);
-    grid->addWidget(m_camera, 0, 3);
-    grid->addWidget(m_quickDump, 1, 1);
-    grid->addWidget(datesLabelWidget, 1, 2);
-    grid->addWidget(m_dates, 1, 3);
-    grid->setColumnStretch(1, 3);
-    grid->setColumnStretch(3, 2);
+    arrange(true);
 
     for (auto signal : {&AppModel::sessionChanged, &AppModel::sessionUpdated})
         connect(&m_model, signal, this, &MediaFields::update);
@@ -173,6 +167,45 @@ void MediaFields::chooseDates() {
                                     DateFilter::days(dialog.first(), dialog.last()));
     // Cancelled or not, the field shows the filter that applies.
     fillDates();
+}
+
+void MediaFields::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Room for a project name of some length beside the camera's choice.
+    const int labels =
+        std::max(m_cameraLabel->sizeHint().width(), m_datesLabel->sizeHint().width());
+    const int sideBySide = m_projectLabel->sizeHint().width() + 160 + labels +
+                           std::max(m_camera->sizeHint().width(), m_dates->sizeHint().width()) +
+                           3 * 8;
+    if ((width() >= sideBySide) != m_sideBySide)
+        arrange(!m_sideBySide);
+}
+
+void MediaFields::arrange(bool sideBySide) {
+    m_sideBySide = sideBySide;
+    auto* grid = static_cast<QGridLayout*>(layout());
+    for (QWidget* field : {static_cast<QWidget*>(m_projectLabel), static_cast<QWidget*>(m_project),
+                           static_cast<QWidget*>(m_cameraLabel), static_cast<QWidget*>(m_camera),
+                           static_cast<QWidget*>(m_quickDump), static_cast<QWidget*>(m_datesLabel),
+                           static_cast<QWidget*>(m_dates)})
+        grid->removeWidget(field);
+    grid->addWidget(m_projectLabel, 0, 0);
+    grid->addWidget(m_project, 0, 1);
+    if (sideBySide) {
+        grid->addWidget(m_cameraLabel, 0, 2);
+        grid->addWidget(m_camera, 0, 3);
+        grid->addWidget(m_quickDump, 1, 1);
+        grid->addWidget(m_datesLabel, 1, 2);
+        grid->addWidget(m_dates, 1, 3);
+    } else {
+        grid->addWidget(m_quickDump, 1, 1);
+        grid->addWidget(m_cameraLabel, 2, 0);
+        grid->addWidget(m_camera, 2, 1);
+        grid->addWidget(m_datesLabel, 3, 0);
+        grid->addWidget(m_dates, 3, 1);
+    }
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(3, sideBySide ? 2 : 0);
 }
 
 void MediaFields::update() {

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 
@@ -21,7 +22,13 @@ class MediaFields : public QWidget {
 public:
     MediaFields(AppModel& model, QWidget* parent = nullptr);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The fields two by two, or each on a line of its own where a longer language leaves the
+    // project no room beside the camera.
+    void arrange(bool sideBySide);
     void update();
     void fillRecentMenu();
     void fillDates();
@@ -35,6 +42,10 @@ private:
     QComboBox* m_camera;
     QCheckBox* m_quickDump;
     QComboBox* m_dates;
+    QLabel* m_projectLabel;
+    QLabel* m_cameraLabel;
+    QLabel* m_datesLabel;
+    bool m_sideBySide = true;
 };
 
 } // namespace stowly

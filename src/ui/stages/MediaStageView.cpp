@@ -1,5 +1,7 @@
 #include "ui/stages/MediaStageView.h"
 
+#include "ui/WrappingButton.h"
+
 #include "app/model/AppModel.h"
 #include "app/model/CardDesk.h"
 #include "app/wording/ClipsStageContent.h"
@@ -61,7 +63,7 @@ MediaStageView::MediaStageView(AppModel& model, ThumbnailProvider& thumbnails, Q
     scopeLayout->setContentsMargins(0, 0, 0, 0);
     scopeLayout->setSpacing(0);
     for (int i = 0; i < scopeCount; ++i) {
-        auto* button = new QToolButton(scopeSwitch);
+        auto* button = new WrappingToolButton(scopeSwitch);
         button->setCheckable(true);
         button->setAutoRaise(false);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -271,20 +273,22 @@ void MediaStageView::setScope(ListScope scope) {
 }
 
 void MediaStageView::updateScopeTitles() {
-    // The three titles never clip; the tools beside them may wrap below.
-    const auto keepSwitchWhole =
-        qScopeGuard([this] { m_scopeBar->setMinimumWidth(m_scopeSwitch->sizeHint().width()); });
+    // The three titles never clip: the tools beside them go below, and where even the titles
+    // alone have no room, they take a second line.
+    const auto keepSwitchWhole = qScopeGuard(
+        [this] { m_scopeBar->setMinimumWidth(m_scopeSwitch->minimumSizeHint().width()); });
     const CardDesk* desk = m_model.selectedDesk();
     const int offloaded = m_model.filesOffloaded().rowCount();
     const int skipped = desk ? desk->skippedShortCount() : 0;
     const int counts[scopeCount] = {m_model.filesToCopy().rowCount(), offloaded, skipped};
     for (int i = 0; i < scopeCount; ++i) {
-        QAbstractButton* button = m_scopes->button(i);
+        auto* button = static_cast<WrappingToolButton*>(m_scopes->button(i));
         const ListScope scope = ListScope(i);
-        button->setText(scope == ListScope::toCopy      ? StageTexts::toCopyTitle()
-                        : scope == ListScope::offloaded ? StageTexts::offloadedTitle(counts[i])
-                                                        : StageTexts::skippedShortTitle(counts[i]));
-        button->setAccessibleName(button->text());
+        button->setFullText(scope == ListScope::toCopy ? StageTexts::toCopyTitle()
+                            : scope == ListScope::offloaded
+                                ? StageTexts::offloadedTitle(counts[i])
+                                : StageTexts::skippedShortTitle(counts[i]));
+        button->setAccessibleName(button->fullText());
         // An empty list stays reachable while it is shown, so the switch never strands.
         button->setEnabled(i == 0 || counts[i] > 0 || ListScope(i) == m_scope);
     }

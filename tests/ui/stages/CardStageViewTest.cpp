@@ -19,7 +19,7 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     AppModel& m = *w.model;
     CardStageView view(m);
     auto* list = find<QListView>(view, "cardList");
-    auto* format = find<QPushButton>(view, "formatButton");
+    auto* format = static_cast<WrappingButton*>(find<QPushButton>(view, "formatButton"));
     auto* badge = find<QLabel>(view, "verifiedBadge");
     ASSERT_TRUE(list && format && badge && find<QWidget>(view, "cardActionsButton"));
     EXPECT_FALSE(list->isVisibleTo(&view));
@@ -63,14 +63,14 @@ TEST(CardStageViewTest, FollowsTheCardFromInsertionThroughOffloadToForgettingIts
     ASSERT_TRUE(w.waitForSession());
     // Only the short clip is left on the card: erasing it is allowed, and says so.
     EXPECT_TRUE(format->isEnabled());
-    EXPECT_EQ(format->text(), "Format and Discard 1 Short Clip");
+    EXPECT_EQ(format->fullText(), "Format and Discard 1 Short Clip");
     EXPECT_FALSE(badge->isVisibleTo(&view)) << "the short clip has no copy";
     m.session()->setIncludeAllShort(true);
     m.startOffload();
     ASSERT_TRUE(w.waitForOffload());
     m.finishSession();
     ASSERT_TRUE(w.waitForSession());
-    EXPECT_EQ(format->text(), "Format");
+    EXPECT_EQ(format->fullText(), "Format");
     EXPECT_TRUE(badge->isVisibleTo(&view));
 
     // The erase asks first; a no leaves the card alone.
