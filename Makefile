@@ -16,11 +16,12 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	desktop-file-utils appstream man-db dpkg-dev bubblewrap \
 	libexiv2-dev ffmpeg poppler-utils \
 	samba rclone sshfs openssh-server openssh-client fuse3 \
+	qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-ipafont-gothic \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run install package screenshots bench soak fuzz sanitize format clean
+.PHONY: all deps configure build test run install package screenshots translations bench soak fuzz sanitize format clean
 PREFIX ?= /usr/local
 
 all: build
@@ -60,6 +61,16 @@ package: build
 screenshots: deps configure
 	cmake --build $(BUILD_DIR) --target stowly_screenshots -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/stowly_screenshots $(BUILD_DIR)/screenshots
+	for language in de ja pseudo; do \
+		QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/stowly_screenshots \
+			$(BUILD_DIR)/screenshots/$$language --language $$language || exit 1; \
+	done
+
+# The catalogues brought up to date with the texts in the sources; NEW_LANGUAGE=pt starts one.
+LUPDATE = /usr/lib/qt6/bin/lupdate
+translations: deps
+	$(LUPDATE) -locations none -no-obsolete -source-language en src -ts \
+		$(sort $(wildcard translations/stowly_*.ts) $(NEW_LANGUAGE:%=translations/stowly_%.ts))
 
 bench: build
 	cmake --build $(BUILD_DIR) --target benches -j $(JOBS)

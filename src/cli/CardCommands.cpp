@@ -23,10 +23,6 @@
 namespace stowly {
 namespace {
 
-QString quoted(const QString& text) {
-    return u'“' + TerminalText::name(text) + u'”';
-}
-
 // A card argument that names no folder is a usage error; a folder that is refused as a card
 // (the startup disk) is a refusal like any other.
 int unusableCardStatus(const QString& path) {
@@ -97,7 +93,7 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
     if (forgotten == 0) {
         console.out() << QCoreApplication::translate("CardCommands",
                                                      "Stowly has no offloads of %1 to forget.")
-                             .arg(quoted(o.displayName))
+                             .arg(TerminalText::quotedName(o.displayName))
                       << '\n';
         return exitCode::done;
     }
@@ -105,8 +101,8 @@ int CardCommands::forget(const Invocation& invocation, Console& console, SignalW
         console.message(*error);
         return exitCode::failed;
     }
-    console.out() << ReoffloadAlert::forgottenText(quoted(o.displayName), counts.files,
-                                                   counts.copies)
+    console.out() << ReoffloadAlert::forgottenText(TerminalText::quotedName(o.displayName),
+                                                   counts.files, counts.copies)
                   << '\n';
     return exitCode::done;
 }
@@ -192,7 +188,7 @@ int CardCommands::eject(const Invocation& invocation, Console& console, SignalWa
         return exitCode::failed;
     }
     console.out() << QCoreApplication::translate("CardCommands", "%1 ejected, safe to remove.")
-                         .arg(quoted(card->name))
+                         .arg(TerminalText::quotedName(card->name))
                   << '\n';
     return exitCode::done;
 }
@@ -220,14 +216,15 @@ int CardCommands::mount(const Invocation& invocation, Console& console, SignalWa
         if (mounted) {
             console.out() << QCoreApplication::translate("CardCommands",
                                                          "%1 is already mounted at %2.")
-                                 .arg(quoted(mounted->first), TerminalText::name(mounted->second))
+                                 .arg(TerminalText::quotedName(mounted->first),
+                                      TerminalText::name(mounted->second))
                           << '\n';
             return exitCode::done;
         }
         console.message(QCoreApplication::translate("CardCommands",
                                                     "Stowly found no card %1 that isn’t mounted. "
                                                     "“stowly-cli cards” lists them.")
-                            .arg(quoted(wanted)));
+                            .arg(TerminalText::quotedName(wanted)));
         return exitCode::usage;
     }
     std::optional<std::pair<std::optional<QString>, QString>> ended;
@@ -239,11 +236,12 @@ int CardCommands::mount(const Invocation& invocation, Console& console, SignalWa
     host.waitUntil([&] { return ended.has_value(); }, false);
     if (!ended->first) {
         console.message(QCoreApplication::translate("CardCommands", "Couldn’t mount %1: %2")
-                            .arg(quoted(card->name), ended->second));
+                            .arg(TerminalText::quotedName(card->name), ended->second));
         return exitCode::failed;
     }
     console.out() << QCoreApplication::translate("CardCommands", "%1 mounted at %2.")
-                         .arg(quoted(card->name), TerminalText::name(*ended->first))
+                         .arg(TerminalText::quotedName(card->name),
+                              TerminalText::name(*ended->first))
                   << '\n';
     return exitCode::done;
 }

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "base/Quoted.h"
+
 #include <QCoreApplication>
 
 namespace stowly {
@@ -131,10 +133,6 @@ const OptionInfo* findOption(QStringView name) {
         if (name == QLatin1StringView(entry.name))
             return &entry;
     return nullptr;
-}
-
-QString quoted(const QString& text) {
-    return u'“' + text + u'”';
 }
 
 // Applies one option's value; the problem in words when the value is not one it takes.
@@ -367,7 +365,8 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
 }
 
 QString CommandLine::usage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage:\n"
         "  stowly-cli cards    [--json]\n"
         "  stowly-cli scan     CARD [RUN OPTIONS] [--json]\n"
@@ -402,7 +401,7 @@ QString CommandLine::usage() {
         "card with --preset (and --project), telling one line per event until it is stopped\n"
         "(Ctrl-C or SIGTERM). --mount mounts cards nothing mounted (read-only), --eject\n"
         "ejects each verified card, --hook runs PROGRAM after each card with its JSON on\n"
-        "standard input; --allow-password-prompt as below.\n"
+        "standard input; --allow-password-prompt as above.\n"
         "verify reads every file DIR’s ASC MHL history records and reports those missing or\n"
         "changed and those it doesn’t record; --record adds the result to the history.\n"
         "report writes the report of one offload (the last one without a choice), of a card's\n"

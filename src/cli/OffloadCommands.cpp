@@ -5,6 +5,7 @@
 #include "app/model/OffloadFormatting.h"
 #include "app/wording/ClipsStageContent.h"
 #include "base/Log.h"
+#include "base/Quoted.h"
 #include "base/SignalWatcher.h"
 #include "cli/CardTarget.h"
 #include "cli/CommandLine.h"
@@ -36,10 +37,6 @@ struct PreparedRun {
     OffloadSession* session = nullptr;
     std::optional<QString> blocker;
 };
-
-QString quoted(const QString& text) {
-    return u'“' + text + u'”';
-}
 
 QString absolutePath(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());

@@ -15,13 +15,10 @@
 namespace stowly {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PresetsCommand", text);
-}
-
-QString quoted(const QString& text) {
-    return TerminalText::name(u'“' + text + u'”');
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(PresetsCommand)
+};
 
 std::optional<OffloadPreset> named(const PresetStore& presets, const QString& name) {
     for (const OffloadPreset& preset : presets.presets())
@@ -43,16 +40,18 @@ QString details(const OffloadPreset& preset, const AppModel& model) {
     QTextStream out(&text);
     const auto name = TerminalText::name;
     out << name(preset.displayName()) << '\n'
-        << tr("  Destination:  ") << name(preset.destinationPath.value_or(tr("(unchanged)")))
+        << Words::tr("  Destination:  ")
+        << name(preset.destinationPath.value_or(Words::tr("(unchanged)"))) << '\n'
+        << Words::tr("  Folders:      ") << name(preset.folderTemplate) << '\n'
+        << Words::tr("  Files:        ") << name(preset.fileTemplate) << '\n'
+        << Words::tr("  Camera:       ") << name(camera ? camera->name : Words::tr("(none)"))
         << '\n'
-        << tr("  Folders:      ") << name(preset.folderTemplate) << '\n'
-        << tr("  Files:        ") << name(preset.fileTemplate) << '\n'
-        << tr("  Camera:       ") << name(camera ? camera->name : tr("(none)")) << '\n'
-        << tr("  Short clips:  ")
-        << (preset.skipShortClips ? tr("skipped under %1 s").arg(preset.shortClipSeconds)
-                                  : tr("kept"))
+        << Words::tr("  Short clips:  ")
+        << (preset.skipShortClips ? Words::tr("skipped under %1 s").arg(preset.shortClipSeconds)
+                                  : Words::tr("kept"))
         << '\n'
-        << tr("  Quick dump:   ") << (preset.quickDump ? tr("on") : tr("off")) << '\n';
+        << Words::tr("  Quick dump:   ") << (preset.quickDump ? Words::tr("on") : Words::tr("off"))
+        << '\n';
     return text;
 }
 
@@ -79,24 +78,25 @@ int PresetsCommand::run(const Invocation& invocation, Console& console, SignalWa
                 list.append(json(preset, model));
             console.writeOut(JsonOutput::text(list));
         } else if (presets.presets().isEmpty()) {
-            console.out() << tr("No presets yet. Save the current settings as one with "
-                                "“stowly-cli presets save NAME”.")
+            console.out() << Words::tr("No presets yet. Save the current settings as one with "
+                                       "“stowly-cli presets save NAME”.")
                           << '\n';
         } else {
             for (const OffloadPreset& preset : presets.presets())
                 console.out() << TerminalText::name(preset.displayName())
-                              << (presets.activeID() == preset.id ? tr(" (in use)") : QString())
+                              << (presets.activeID() == preset.id ? Words::tr(" (in use)")
+                                                                  : QString())
                               << " — " << preset.summary() << '\n';
         }
         return saved(presets, console);
     }
     if (!QStringList{"show", "save", "update", "delete"}.contains(action)) {
-        console.message(
-            tr("presets takes show, save, update or delete, not %1.").arg(quoted(action)));
+        console.message(Words::tr("presets takes show, save, update or delete, not %1.")
+                            .arg(TerminalText::quotedName(action)));
         return exitCode::usage;
     }
     if (words.size() < 2 || words[1].trimmed().isEmpty()) {
-        console.message(tr("presets %1 needs the preset’s name.").arg(action));
+        console.message(Words::tr("presets %1 needs the preset’s name.").arg(action));
         return exitCode::usage;
     }
     const QString name = words[1].trimmed();
@@ -105,14 +105,16 @@ int PresetsCommand::run(const Invocation& invocation, Console& console, SignalWa
         if (invocation.json)
             console.writeOut(JsonOutput::text(json(stored, model)));
         else
-            console.out() << tr("Saved the current settings as %1.").arg(quoted(stored.name))
+            console.out() << Words::tr("Saved the current settings as %1.")
+                                 .arg(TerminalText::quotedName(stored.name))
                           << '\n';
         return saved(presets, console);
     }
     const std::optional<OffloadPreset> preset = named(presets, name);
     if (!preset) {
-        console.message(tr("There’s no preset named %1. Run “stowly-cli presets” to list them.")
-                            .arg(quoted(name)));
+        console.message(
+            Words::tr("There’s no preset named %1. Run “stowly-cli presets” to list them.")
+                .arg(TerminalText::quotedName(name)));
         return exitCode::usage;
     }
     if (action == u"show") {
@@ -124,20 +126,23 @@ int PresetsCommand::run(const Invocation& invocation, Console& console, SignalWa
     }
     if (action == u"update") {
         model.updatePresetFromCurrentSetup(preset->id);
-        console.out() << tr("%1 now holds the current settings.").arg(quoted(preset->name)) << '\n';
+        console.out() << Words::tr("%1 now holds the current settings.")
+                             .arg(TerminalText::quotedName(preset->name))
+                      << '\n';
         return saved(presets, console);
     }
     // A rule must not be left naming a preset that's gone.
     const QList<OffloadRule>& rules = model.rules().rules();
     for (qsizetype i = 0; i < rules.size(); ++i)
         if (rules[i].presetID == preset->id) {
-            console.message(tr("Rule %1 offloads cards with %2: remove the rule first.")
+            console.message(Words::tr("Rule %1 offloads cards with %2: remove the rule first.")
                                 .arg(i + 1)
-                                .arg(quoted(preset->displayName())));
+                                .arg(TerminalText::quotedName(preset->displayName())));
             return exitCode::usage;
         }
     presets.remove(preset->id);
-    console.out() << tr("Deleted %1.").arg(quoted(preset->displayName())) << '\n';
+    console.out() << Words::tr("Deleted %1.").arg(TerminalText::quotedName(preset->displayName()))
+                  << '\n';
     return saved(presets, console);
 }
 

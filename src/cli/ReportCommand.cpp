@@ -14,9 +14,10 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ReportCommand", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ReportCommand)
+};
 
 } // namespace
 
@@ -57,9 +58,10 @@ int ReportCommand::run(const Invocation& invocation, Console& console, SignalWat
         for (const QString& line : problems)
             console.message(line);
         if (!run) {
-            console.message(wanted == u"last"
-                                ? tr("Stowly has no offload to report yet.")
-                                : tr("No offload has an id starting with “%1”.").arg(wanted));
+            console.message(
+                wanted == u"last"
+                    ? Words::tr("Stowly has no offload to report yet.")
+                    : Words::tr("No offload has an id starting with “%1”.").arg(wanted));
             return exitCode::failed;
         }
         scope = {ReportScope::Kind::run, run->id};

@@ -19,13 +19,10 @@
 namespace stowly {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RulesCommand", text);
-}
-
-QString quoted(const QString& text) {
-    return TerminalText::name(u'“' + text + u'”');
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(RulesCommand)
+};
 
 QString line(const AutomaticOffload& automatic, const OffloadRule& rule) {
     return automatic.matchText(rule) + QStringLiteral(" → ") + automatic.actionText(rule);
@@ -45,21 +42,22 @@ QJsonObject json(const AppModel& model, const OffloadRule& rule, qsizetype numbe
 // The rule the options describe, or what is wrong with them.
 std::variant<OffloadRule, QString> ruleFrom(const Invocation& invocation, const AppModel& model) {
     if (!invocation.match)
-        return tr("rules add needs --match: any, name:PATTERN, identity:ID or camera:NAME.");
+        return Words::tr("rules add needs --match: any, name:PATTERN, identity:ID or camera:NAME.");
     OffloadRule rule;
     const QString match = *invocation.match;
     const qsizetype colon = match.indexOf(u':');
     const std::optional<OffloadRule::Match> kind =
         OffloadRule::matchNamed(colon < 0 ? match.trimmed() : match.left(colon).trimmed());
     if (!kind)
-        return tr("--match takes any, name:PATTERN, identity:ID or camera:NAME, not %1.")
-            .arg(quoted(match));
+        return Words::tr("--match takes any, name:PATTERN, identity:ID or camera:NAME, not %1.")
+            .arg(TerminalText::quotedName(match));
     rule.match = *kind;
     rule.value = colon < 0 ? QString() : match.mid(colon + 1).trimmed();
     if (rule.match == OffloadRule::Match::camera) {
         const std::optional<Camera> camera = model.cameras().named(rule.value);
         if (!camera)
-            return tr("There’s no camera named %1.").arg(quoted(rule.value));
+            return Words::tr("There’s no camera named %1.")
+                .arg(TerminalText::quotedName(rule.value));
         rule.value = JsonFields::uuidText(camera->id);
     }
     if (invocation.preset) {
@@ -70,8 +68,8 @@ std::variant<OffloadRule, QString> ruleFrom(const Invocation& invocation, const 
                 found = true;
             }
         if (!found)
-            return tr("There’s no preset named %1. Run “stowly-cli presets” to list them.")
-                .arg(quoted(*invocation.preset));
+            return Words::tr("There’s no preset named %1. Run “stowly-cli presets” to list them.")
+                .arg(TerminalText::quotedName(*invocation.preset));
     }
     rule.project = invocation.run.project.value_or(QString()).trimmed();
     rule.startWithoutAsking = !invocation.ask;
@@ -105,8 +103,8 @@ int RulesCommand::run(const Invocation& invocation, Console& console, SignalWatc
                 array.append(json(model, list[i], i + 1));
             console.writeOut(JsonOutput::text(array));
         } else if (list.isEmpty()) {
-            console.out() << tr("No rules yet: inserted cards wait for you. Add one with "
-                                "“stowly-cli rules add --match any --preset NAME”.")
+            console.out() << Words::tr("No rules yet: inserted cards wait for you. Add one with "
+                                       "“stowly-cli rules add --match any --preset NAME”.")
                           << '\n';
         } else {
             for (qsizetype i = 0; i < list.size(); ++i)
@@ -127,7 +125,7 @@ int RulesCommand::run(const Invocation& invocation, Console& console, SignalWatc
         if (invocation.json)
             console.writeOut(JsonOutput::text(json(model, rule, rules.rules().size())));
         else
-            console.out() << tr("Added rule %1: ").arg(rules.rules().size())
+            console.out() << Words::tr("Added rule %1: ").arg(rules.rules().size())
                           << TerminalText::name(line(model.automaticOffload(), rule)) << '\n';
         return saved(rules, console);
     }
@@ -141,16 +139,17 @@ int RulesCommand::run(const Invocation& invocation, Console& console, SignalWatc
         else if (id)
             rule = rules.rule(*id);
         if (!rule) {
-            console.message(tr("There’s no rule %1. Run “stowly-cli rules” to list them.")
-                                .arg(quoted(words[1])));
+            console.message(Words::tr("There’s no rule %1. Run “stowly-cli rules” to list them.")
+                                .arg(TerminalText::quotedName(words[1])));
             return exitCode::usage;
         }
         rules.remove(rule->id);
-        console.out() << tr("Removed the rule ")
+        console.out() << Words::tr("Removed the rule ")
                       << TerminalText::name(line(model.automaticOffload(), *rule)) << '\n';
         return saved(rules, console);
     }
-    console.message(tr("rules takes add with its options, or remove with the rule’s number."));
+    console.message(
+        Words::tr("rules takes add with its options, or remove with the rule’s number."));
     return exitCode::usage;
 }
 

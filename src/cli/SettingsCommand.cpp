@@ -1,5 +1,6 @@
 #include "cli/SettingsCommand.h"
 
+#include "base/Quoted.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
@@ -9,10 +10,6 @@
 
 namespace stowly {
 namespace {
-
-QString quoted(const QString& text) {
-    return u'“' + text + u'”';
-}
 
 QString written(const AppSettings& settings, const SettingDefinition& setting) {
     return setting.text(settings.value(setting));

@@ -29,13 +29,10 @@
 namespace stowly {
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("StationCommand", text, nullptr, n);
-}
-
-QString quoted(const QString& text) {
-    return TerminalText::name(u'“' + text + u'”');
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(StationCommand)
+};
 
 // Tells each step of each card as it happens: a sentence, or one JSON object per line.
 class EventLines {
@@ -80,8 +77,9 @@ std::optional<std::optional<OffloadRule>> everyCardRule(const Invocation& invoca
         if (preset.displayName().compare(*invocation.preset, Qt::CaseInsensitive) == 0)
             rule.presetID = preset.id;
     if (!rule.presetID) {
-        console.message(tr("There’s no preset named %1. Run “stowly-cli presets” to list them.")
-                            .arg(quoted(*invocation.preset)));
+        console.message(
+            Words::tr("There’s no preset named %1. Run “stowly-cli presets” to list them.")
+                .arg(TerminalText::quotedName(*invocation.preset)));
         return std::nullopt;
     }
     rule.project = invocation.run.project.value_or(QString());
@@ -107,8 +105,9 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
     if (!rule)
         return exitCode::usage;
     if (!*rule && model.rules().rules().isEmpty()) {
-        console.message(tr("There are no rules to offload cards by. Add one with “stowly-cli "
-                           "rules add”, or give every card one preset with --preset."));
+        console.message(
+            Words::tr("There are no rules to offload cards by. Add one with “stowly-cli "
+                      "rules add”, or give every card one preset with --preset."));
         return exitCode::usage;
     }
     automatic.setEveryCardRule(*rule);
@@ -127,28 +126,31 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
     int failed = 0;
     QObject::connect(
         &automatic, &AutomaticOffload::cardArrived, &host, [&](const CardVolume& card) {
-            lines.tell(
-                QStringLiteral("inserted"), &card,
-                tr("%1 inserted at %2.").arg(quoted(card.name), TerminalText::name(card.url)));
+            lines.tell(QStringLiteral("inserted"), &card,
+                       Words::tr("%1 inserted at %2.")
+                           .arg(TerminalText::quotedName(card.name), TerminalText::name(card.url)));
         });
     QObject::connect(&automatic, &AutomaticOffload::cardLeft, &host, [&](const CardVolume& card) {
-        lines.tell(QStringLiteral("removed"), &card, tr("%1 removed.").arg(quoted(card.name)));
+        lines.tell(QStringLiteral("removed"), &card,
+                   Words::tr("%1 removed.").arg(TerminalText::quotedName(card.name)));
     });
     QObject::connect(
         &automatic, &AutomaticOffload::leftAlone, &host,
         [&](const CardVolume& card, const QString& reason) {
             lines.tell(QStringLiteral("ignored"), &card,
-                       tr("%1 left alone: %2").arg(quoted(card.name), TerminalText::name(reason)),
+                       Words::tr("%1 left alone: %2")
+                           .arg(TerminalText::quotedName(card.name), TerminalText::name(reason)),
                        {{QStringLiteral("reason"), reason}});
         });
-    QObject::connect(&automatic, &AutomaticOffload::failed, &host,
-                     [&](const CardVolume& card, const QString& reason) {
-                         ++failed;
-                         lines.tell(
-                             QStringLiteral("failed"), &card,
-                             tr("%1 failed: %2").arg(quoted(card.name), TerminalText::name(reason)),
-                             {{QStringLiteral("reason"), reason}});
-                     });
+    QObject::connect(
+        &automatic, &AutomaticOffload::failed, &host,
+        [&](const CardVolume& card, const QString& reason) {
+            ++failed;
+            lines.tell(QStringLiteral("failed"), &card,
+                       Words::tr("%1 failed: %2")
+                           .arg(TerminalText::quotedName(card.name), TerminalText::name(reason)),
+                       {{QStringLiteral("reason"), reason}});
+        });
     // The cards whose backups are still being made from their first copies, by identity.
     QHash<QString, CardVolume> cascadingCards;
     // A run is told as started when the queue lets it go, after it was told as queued.
@@ -163,10 +165,9 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
             const qsizetype files = desk ? desk->newClips().size() : 0;
             const qint64 bytes = desk ? desk->newBytes() : 0;
             lines.tell(QStringLiteral("started"), &session->card(),
-                       tr("%1: copying %2 files (%3).")
-                           .arg(quoted(session->card().name))
-                           .arg(files)
-                           .arg(SpaceInfo::formatBytes(bytes)),
+                       Words::tr("%1: copying %n files (%2).", nullptr, int(files))
+                           .arg(TerminalText::quotedName(session->card().name),
+                                SpaceInfo::formatBytes(bytes)),
                        {{QStringLiteral("files"), files}, {QStringLiteral("bytes"), bytes}});
         }
     };
@@ -175,11 +176,11 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
         &automatic, &AutomaticOffload::handedOver, &host,
         [&](const CardVolume& card, bool waiting) {
             queued.insert(card.id());
-            lines.tell(
-                QStringLiteral("queued"), &card,
-                waiting ? tr("%1 queued: waiting for its turn on the drive.").arg(quoted(card.name))
-                        : tr("%1 queued.").arg(quoted(card.name)),
-                {{QStringLiteral("waiting"), waiting}});
+            lines.tell(QStringLiteral("queued"), &card,
+                       waiting ? Words::tr("%1 queued: waiting for its turn on the drive.")
+                                     .arg(TerminalText::quotedName(card.name))
+                               : Words::tr("%1 queued.").arg(TerminalText::quotedName(card.name)),
+                       {{QStringLiteral("waiting"), waiting}});
             tellStarted();
         });
     QObject::connect(
@@ -190,7 +191,7 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
             good ? ++offloaded : ++failed;
             queued.remove(card.id());
             started.remove(card.id());
-            QString sentence = quoted(card.name) + QStringLiteral(": ") +
+            QString sentence = TerminalText::quotedName(card.name) + QStringLiteral(": ") +
                                OffloadFormatting::finishedTitle(summary) + QStringLiteral(" — ") +
                                OffloadFormatting::summaryLine(summary);
             for (const QString& problem : OffloadFormatting::problemLines(summary, card.name))
@@ -233,51 +234,56 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
         if (card == cascadingCards.cend())
             return;
         lines.tell(QStringLiteral("backupsMade"), &*card,
-                   tr("%1: the backups from the first copies are made.").arg(quoted(card->name)));
+                   Words::tr("%1: the backups from the first copies are made.")
+                       .arg(TerminalText::quotedName(card->name)));
         cascadingCards.erase(card);
     });
     QObject::connect(&model.devices(), &CardDevices::ejectEnded, &host,
                      [&](const CardVolume& card, const std::optional<QString>& error) {
                          if (error)
                              lines.tell(QStringLiteral("failed"), &card,
-                                        tr("%1 couldn’t be ejected: %2")
-                                            .arg(quoted(card.name), TerminalText::name(*error)),
+                                        Words::tr("%1 couldn’t be ejected: %2")
+                                            .arg(TerminalText::quotedName(card.name),
+                                                 TerminalText::name(*error)),
                                         {{QStringLiteral("reason"), *error}});
                          else
-                             lines.tell(
-                                 QStringLiteral("ejected"), &card,
-                                 tr("%1 ejected; it can be taken out.").arg(quoted(card.name)));
+                             lines.tell(QStringLiteral("ejected"), &card,
+                                        Words::tr("%1 ejected; it can be taken out.")
+                                            .arg(TerminalText::quotedName(card.name)));
                      });
     QObject::connect(&model, &AppModel::afterwardsEnded, &host,
                      [&](const CardVolume& card, const std::optional<QString>& failure) {
                          if (failure)
                              lines.tell(QStringLiteral("hookFailed"), &card,
-                                        quoted(card.name) + QStringLiteral(": ") +
+                                        TerminalText::quotedName(card.name) + QStringLiteral(": ") +
                                             TerminalText::name(*failure),
                                         {{QStringLiteral("reason"), *failure}});
                      });
 
-    lines.tell(QStringLiteral("watching"), nullptr,
-               *rule ? tr("Watching for cards; each is offloaded with the preset %1.")
-                           .arg(quoted(*invocation.preset))
-                     : tr("Watching for cards; each is offloaded by the first of %n rule(s) it "
+    lines.tell(
+        QStringLiteral("watching"), nullptr,
+        *rule ? Words::tr("Watching for cards; each is offloaded with the preset %1.")
+                    .arg(TerminalText::quotedName(*invocation.preset))
+              : Words::tr("Watching for cards; each is offloaded by the first of %n rule(s) it "
                           "matches.",
-                          int(model.rules().rules().size())));
+                          nullptr, int(model.rules().rules().size())));
     Log::info(Log::Category::app, QStringLiteral("Station started"));
     model.startWatchingCards();
     host.waitUntil([] { return false; });
 
     // Stopping as Ctrl-C stops an offload: what is being copied goes, what is proved stays.
     if (!model.queue().isEmpty())
-        console.message(tr("Stopping… the files being copied are removed, the copies already "
-                           "verified stay recorded."));
+        console.message(
+            Words::tr("Stopping… the files being copied are removed, the copies already "
+                      "verified stay recorded."));
     for (OffloadSession* waiting : model.queue().waiting())
         model.queue().cancel(waiting);
     for (OffloadSession* running : model.queue().running())
         running->cancel();
     if (!model.cascadeQueue().isIdle())
-        console.message(tr("The backups still to be made from the first copies are made the next "
-                           "time Stowly runs."));
+        console.message(
+            Words::tr("The backups still to be made from the first copies are made the next "
+                      "time Stowly runs."));
     host.waitUntil(
         [&] {
             return model.queue().isEmpty() && !model.devices().isEjecting() &&
@@ -285,7 +291,7 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
         },
         false);
     lines.tell(QStringLiteral("stopped"), nullptr,
-               tr("Station stopped: %1 offloaded, %2 failed.").arg(offloaded).arg(failed),
+               Words::tr("Station stopped: %1 offloaded, %2 failed.").arg(offloaded).arg(failed),
                {{QStringLiteral("offloaded"), offloaded}, {QStringLiteral("failed"), failed}});
     if (const std::optional<QString>& historyError = model.history().lastError()) {
         console.message(*historyError);

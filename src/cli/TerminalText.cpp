@@ -1,5 +1,7 @@
 #include "cli/TerminalText.h"
 
+#include "base/Quoted.h"
+
 namespace stowly {
 namespace {
 
@@ -57,6 +59,10 @@ QString TerminalText::name(QStringView text) {
 
 QString TerminalText::lines(QStringView text) {
     return escaped(text, true);
+}
+
+QString TerminalText::quotedName(QStringView text) {
+    return quoted(name(text));
 }
 
 } // namespace stowly

@@ -16,6 +16,8 @@ namespace TerminalText {
 QString name(QStringView text);
 // A whole text of the program's own: its line breaks stay.
 QString lines(QStringView text);
+// A name quoted as a sentence quotes it, made safe as name() makes it.
+QString quotedName(QStringView text);
 } // namespace TerminalText
 
 } // namespace stowly

@@ -12,14 +12,22 @@
 namespace stowly {
 namespace {
 
-QString quoted(const QString& text) {
-    return u'“' + TerminalText::name(text) + u'”';
-}
-
-// `many` holds %1 for the count.
+// `many` is a plural message: %n is the count.
 QString count(qsizetype n, const char* one, const char* many) {
     return n == 1 ? QCoreApplication::translate("TextOutput", one)
-                  : QCoreApplication::translate("TextOutput", many).arg(n);
+                  : QCoreApplication::translate("TextOutput", many, nullptr, int(n));
+}
+
+// The category's own lower-case word, in the user's language.
+QString categoryWord(MediaCategory category) {
+    static const char* const words[] = {
+        QT_TRANSLATE_NOOP("TextOutput", "video"), QT_TRANSLATE_NOOP("TextOutput", "photo"),
+        QT_TRANSLATE_NOOP("TextOutput", "audio"), QT_TRANSLATE_NOOP("TextOutput", "other")};
+    const QString raw = mediaCategory::rawValue(category);
+    for (const char* word : words)
+        if (raw == QLatin1String(word))
+            return QCoreApplication::translate("TextOutput", word);
+    return raw;
 }
 
 qint64 bytesOf(const QList<Clip>& clips) {
@@ -37,10 +45,10 @@ void appendClips(QString& text, const QString& title, const QList<Clip>& clips,
                 .arg(title, QString::number(clips.size())) +
             u'\n';
     for (const Clip& clip : clips) {
-        text += QStringLiteral("  ") + TerminalText::name(clip.relativePath) +
-                QStringLiteral("  ") + SpaceInfo::formatBytes(clip.size) + QStringLiteral("  ") +
-                mediaCategory::rawValue(
-                    mediaCategory::classify(mediaCategory::extensionOf(clip.relativePath)));
+        text +=
+            QStringLiteral("  ") + TerminalText::name(clip.relativePath) + QStringLiteral("  ") +
+            SpaceInfo::formatBytes(clip.size) + QStringLiteral("  ") +
+            categoryWord(mediaCategory::classify(mediaCategory::extensionOf(clip.relativePath)));
         if (const std::optional<double> seconds = session.duration(clip))
             text += QStringLiteral("  ") + DurationFormatting::shortText(*seconds);
         text += u'\n';
@@ -51,7 +59,7 @@ void appendClips(QString& text, const QString& title, const QList<Clip>& clips,
 
 QString TextOutput::cardLine(const CardVolume& card) {
     return QCoreApplication::translate("TextOutput", "%1 at %2 (identity %3)")
-        .arg(quoted(card.name), TerminalText::name(card.url),
+        .arg(TerminalText::quotedName(card.name), TerminalText::name(card.url),
              TerminalText::name(card.volumeIdentity()));
 }
 
@@ -66,7 +74,7 @@ QString TextOutput::unmountedCards(const QList<DiskTool::UnmountedCard>& cards) 
     QString text;
     for (const DiskTool::UnmountedCard& card : cards)
         text += QCoreApplication::translate("TextOutput", "%1 on %2, not mounted")
-                    .arg(quoted(card.name), TerminalText::name(card.device)) +
+                    .arg(TerminalText::quotedName(card.name), TerminalText::name(card.device)) +
                 u'\n';
     return text;
 }
@@ -91,25 +99,25 @@ QString TextOutput::scan(const OffloadSession& session, const std::optional<QStr
     const QList<Clip>& toCopy = session.newClips();
     text += QCoreApplication::translate("TextOutput", "To copy: %1")
                 .arg(count(toCopy.size(), QT_TRANSLATE_NOOP("TextOutput", "1 file"),
-                           QT_TRANSLATE_NOOP("TextOutput", "%1 files")));
+                           QT_TRANSLATE_N_NOOP("TextOutput", "%n files")));
     if (!toCopy.isEmpty())
         text += QStringLiteral(" (") + SpaceInfo::formatBytes(bytesOf(toCopy)) + u')';
     text += u'\n';
     QStringList left;
     if (const qsizetype shortClips = session.skippedShort().clips.size())
         left << count(shortClips, QT_TRANSLATE_NOOP("TextOutput", "1 short clip left on the card"),
-                      QT_TRANSLATE_NOOP("TextOutput", "%1 short clips left on the card"));
+                      QT_TRANSLATE_N_NOOP("TextOutput", "%n short clips left on the card"));
     if (session.outsideDatesCount() > 0)
         left << count(session.outsideDatesCount(),
                       QT_TRANSLATE_NOOP("TextOutput", "1 file from other days"),
-                      QT_TRANSLATE_NOOP("TextOutput", "%1 files from other days"));
+                      QT_TRANSLATE_N_NOOP("TextOutput", "%n files from other days"));
     if (session.alreadyOffloadedCount() > 0)
         left << QCoreApplication::translate("TextOutput", "%1 already offloaded")
                     .arg(session.alreadyOffloadedCount());
     if (session.missingCopyCount() > 0)
         left << count(session.missingCopyCount(),
                       QT_TRANSLATE_NOOP("TextOutput", "1 copy missing, not copied again"),
-                      QT_TRANSLATE_NOOP("TextOutput", "%1 copies missing, not copied again"));
+                      QT_TRANSLATE_N_NOOP("TextOutput", "%n copies missing, not copied again"));
     if (!left.isEmpty())
         text += QCoreApplication::translate("TextOutput", "Left out: %1")
                     .arg(left.join(QStringLiteral(" · "))) +

@@ -98,8 +98,8 @@ QString summary(const QList<Finding>& findings) {
     const qsizetype recorded = findings.size() - counts.value(Kind::unrecorded);
     const qsizetype verified = counts.value(Kind::verified);
     if (verified == findings.size())
-        return QCoreApplication::translate("VerifyCommand", "All %1 recorded files match.")
-            .arg(verified);
+        return QCoreApplication::translate("VerifyCommand", "All %n recorded files match.", nullptr,
+                                           int(verified));
     return QCoreApplication::translate("VerifyCommand",
                                        "%1 of %2 recorded files match; %3 missing, %4 changed, "
                                        "%5 unreadable, %6 not in the history.")

@@ -1,3 +1,4 @@
+#include "app/settings/Translations.h"
 #include "base/Background.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
@@ -109,6 +110,9 @@ int main(int argc, char** argv) {
     CrashHandler::install();
     Log::useDefaultFile();
     Log::setEchoToTerminal(false);
+    // What scripts read stays as it is in every language.
+    if (!app.arguments().contains(QStringLiteral("--json")))
+        Translations::installFromPreferences();
     // A reader that goes away (a closed pipe) must not end a copy half way: writes to it fail
     // instead.
     std::signal(SIGPIPE, SIG_IGN);

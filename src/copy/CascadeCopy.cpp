@@ -10,15 +10,17 @@
 namespace stowly {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("CascadeCopy", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CascadeCopy)
+};
 
 CopyFailure sourceDiffers(const CascadeItem& item) {
-    return {CopyFailure::Kind::sourceReadDiffers,
-            tr("The copy of “%1” at “%2” no longer matches what the card gave; copy it from the "
-               "card again.")
-                .arg(item.first.sourceRelativePath, item.first.destinationPath)};
+    return {
+        CopyFailure::Kind::sourceReadDiffers,
+        Words::tr("The copy of “%1” at “%2” no longer matches what the card gave; copy it from the "
+                  "card again.")
+            .arg(item.first.sourceRelativePath, item.first.destinationPath)};
 }
 
 } // namespace
@@ -52,8 +54,9 @@ CascadeCopy::CascadeCopy(CascadeItem item, std::stop_token stop, CopyJournal* jo
         m_results.last().result =
             there && there.digest() == m_item.first.sha256
                 ? there
-                : CopyResult(CopyFailure{CopyFailure::Kind::destinationExists,
-                                         tr("Another file is already at “%1”.").arg(target)});
+                : CopyResult(
+                      CopyFailure{CopyFailure::Kind::destinationExists,
+                                  Words::tr("Another file is already at “%1”.").arg(target)});
     }
 }
 

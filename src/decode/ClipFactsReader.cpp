@@ -21,9 +21,10 @@ namespace {
 
 using Clock = FormatOpening::Clock;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ClipFactsReader", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ClipFactsReader)
+};
 
 QString timecodeOf(const AVDictionary* metadata) {
     const AVDictionaryEntry* entry = av_dict_get(metadata, "timecode", nullptr, 0);
@@ -82,9 +83,9 @@ MediaFacts ClipFactsReader::read(int file, std::chrono::milliseconds timeLimit) 
     const qint64 size = status.st_size;
 
     const Clock::time_point deadline = Clock::now() + timeLimit;
-    const QString indexMissing =
-        tr("The clip’s index is missing: a camera that lost power while recording leaves clips "
-           "like this.");
+    const QString indexMissing = Words::tr(
+        "The clip’s index is missing: a camera that lost power while recording leaves clips "
+        "like this.");
     AVFormatContext* context =
         FormatOpening::open("file:/proc/self/fd/" + QByteArray::number(file), &deadline);
     if (!context) {
@@ -135,11 +136,12 @@ MediaFacts ClipFactsReader::read(int file, std::chrono::milliseconds timeLimit) 
 
     if (const std::optional<qint64> end = indexedEnd(context)) {
         if (*end > size)
-            facts.damage = tr("The clip ends before its index says: it was cut off while it "
-                              "was being written.");
+            facts.damage = Words::tr("The clip ends before its index says: it was cut off while it "
+                                     "was being written.");
         else if (*end < size / 2 && size - *end > unindexedSlack && !isFragmented(file, size))
-            facts.damage = tr("Most of the clip isn’t in its index: a camera that lost power "
-                              "while recording leaves clips like this.");
+            facts.damage =
+                Words::tr("Most of the clip isn’t in its index: a camera that lost power "
+                          "while recording leaves clips like this.");
     }
     avformat_close_input(&context);
     return facts;

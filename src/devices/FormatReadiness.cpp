@@ -8,10 +8,10 @@
 namespace stowly {
 namespace {
 
-// `many` holds %1 for the count.
+// `many` is a plural message: %n is the count.
 QString counted(int n, const char* one, const char* many) {
     return n == 1 ? QCoreApplication::translate("FormatReadiness", one)
-                  : QCoreApplication::translate("FormatReadiness", many).arg(n);
+                  : QCoreApplication::translate("FormatReadiness", many, nullptr, int(n));
 }
 
 } // namespace
@@ -52,15 +52,15 @@ std::optional<QString> FormatReadiness::pendingText() const {
     if (notOffloaded >= 1)
         return counted(notOffloaded,
                        QT_TRANSLATE_NOOP("FormatReadiness", "1 file not yet offloaded"),
-                       QT_TRANSLATE_NOOP("FormatReadiness", "%1 files not yet offloaded"));
+                       QT_TRANSLATE_N_NOOP("FormatReadiness", "%n files not yet offloaded"));
     if (missingCopies >= 1)
         return counted(
             missingCopies,
             QT_TRANSLATE_NOOP("FormatReadiness", "1 copy missing at the destination"),
-            QT_TRANSLATE_NOOP("FormatReadiness", "%1 copies missing at the destination"));
+            QT_TRANSLATE_N_NOOP("FormatReadiness", "%n copies missing at the destination"));
     return counted(shortSkippedClips,
                    QT_TRANSLATE_NOOP("FormatReadiness", "1 short clip not offloaded"),
-                   QT_TRANSLATE_NOOP("FormatReadiness", "%1 short clips not offloaded"));
+                   QT_TRANSLATE_N_NOOP("FormatReadiness", "%n short clips not offloaded"));
 }
 
 bool FormatReadiness::allVerified() const {

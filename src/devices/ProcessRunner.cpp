@@ -42,8 +42,9 @@ CommandResult ProcessRunner::run(const QString& program, const QStringList& argu
         process.kill();
         process.waitForFinished(5000);
         const auto seconds = (timeout.count() + 999) / 1000;
-        result.failure = seconds == 1 ? tr("It didn’t finish within a second.")
-                                      : tr("It didn’t finish within %1 seconds.").arg(seconds);
+        result.failure = seconds == 1
+                             ? tr("It didn’t finish within a second.")
+                             : tr("It didn’t finish within %n seconds.", nullptr, int(seconds));
     } else if (process.exitStatus() == QProcess::CrashExit) {
         result.failure = tr("It stopped unexpectedly.");
     } else {

@@ -30,9 +30,10 @@ constexpr std::string_view keyNames[] = {"sourceKey",       "cardName", "sourceR
                                          "offloadedAt"};
 constexpr qint64 padding = simdjson::SIMDJSON_PADDING;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("HistoryJsonReader", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(HistoryJsonReader)
+};
 
 QString nameOf(Key key) {
     const std::string_view name = keyNames[int(key)];
@@ -124,7 +125,7 @@ public:
         m_index = 0;
         const Outcome outcome = readText(buffer.data(), m_size);
         if (outcome == Outcome::notJson)
-            m_message = tr("the file isn’t valid JSON");
+            m_message = Words::tr("the file isn’t valid JSON");
         return outcome == Outcome::notJson ? Outcome::failed : outcome;
     }
 
@@ -161,7 +162,7 @@ private:
             return Outcome::notJson;
         simdjson::dom::array list;
         if (root.get_array().get(list) != simdjson::SUCCESS) {
-            m_message = tr("the file doesn’t hold a list of entries");
+            m_message = Words::tr("the file doesn’t hold a list of entries");
             return Outcome::failed;
         }
         for (simdjson::dom::element item : list)
@@ -170,7 +171,7 @@ private:
         return Outcome::read;
     }
 
-    static QString where(qsizetype index) { return tr("entry %1").arg(index + 1); }
+    static QString where(qsizetype index) { return Words::tr("entry %1").arg(index + 1); }
 
     bool fail(const QString& message) {
         m_message = message;
@@ -180,7 +181,7 @@ private:
     bool readEntry(simdjson::dom::element item, qsizetype index) {
         simdjson::dom::object object;
         if (item.get_object().get(object) != simdjson::SUCCESS)
-            return fail(tr("%1 isn’t an object").arg(where(index)));
+            return fail(Words::tr("%1 isn’t an object").arg(where(index)));
         std::array<QByteArrayView, HistoryRecords::fieldCount> texts;
         qint64 size = 0;
         qint64 offloadedAt = 0;
@@ -191,7 +192,8 @@ private:
             if (key == Key::unknown)
                 continue;
             const auto wrongKind = [&] {
-                return fail(tr("%1 has a “%2” of the wrong kind").arg(where(index), nameOf(key)));
+                return fail(
+                    Words::tr("%1 has a “%2” of the wrong kind").arg(where(index), nameOf(key)));
             };
             std::string_view text;
             if (key == Key::size) {
@@ -203,7 +205,7 @@ private:
                 const std::optional<qint64> seconds =
                     HistoryFile::parseInternetSeconds(QByteArrayView(text.data(), text.size()));
                 if (!seconds)
-                    return fail(tr("%1 has a date in another form").arg(where(index)));
+                    return fail(Words::tr("%1 has a date in another form").arg(where(index)));
                 offloadedAt = *seconds;
             } else {
                 texts[size_t(key)] = QByteArrayView(text.data(), qsizetype(text.size()));
@@ -212,7 +214,7 @@ private:
         }
         for (unsigned k = 0; k < unsigned(Key::unknown); ++k)
             if (!(seen & (1u << k)))
-                return fail(tr("%1 has no “%2”").arg(where(index), nameOf(Key(k))));
+                return fail(Words::tr("%1 has no “%2”").arg(where(index), nameOf(Key(k))));
         m_records.append(texts, size, offloadedAt);
         return true;
     }

@@ -9,7 +9,8 @@ namespace stowly {
 QString DurationFormatting::threshold(double seconds) {
     const qint64 whole = std::isfinite(seconds) ? qint64(seconds) : 0;
     return whole == 1 ? QCoreApplication::translate("DurationFormatting", "1 second")
-                      : QCoreApplication::translate("DurationFormatting", "%1 seconds").arg(whole);
+                      : QCoreApplication::translate("DurationFormatting", "%n seconds", nullptr,
+                                                    int(whole));
 }
 
 QString DurationFormatting::shortText(double seconds) {

@@ -1,5 +1,6 @@
 #include "media/MediaFacts.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <algorithm>
@@ -165,7 +166,9 @@ std::optional<MediaFacts> MediaFacts::fromWire(const QByteArray& bytes) {
             facts.captureTime = QDateTime::fromString(text, Qt::ISODate);
             break;
         case damageTag:
-            facts.damage = text;
+            // The decoding helper speaks English; its sentence is put in the user's words here.
+            facts.damage =
+                QCoreApplication::translate("ClipFactsReader", text.toUtf8().constData());
             break;
         case frameRateTag:
             facts.frameRate = number;

@@ -40,6 +40,8 @@ void writeDirectoryHashes(QXmlStreamWriter& xml, const MhlManifest::Directory& d
 
 // A reader that stops at the first problem and remembers it.
 class Reader {
+    Q_DECLARE_TR_FUNCTIONS(ManifestXml)
+
 public:
     Reader(const QByteArray& bytes, const QString& fileName) : m_xml(bytes), m_fileName(fileName) {}
 
@@ -81,8 +83,6 @@ public:
     }
 
 private:
-    static QString tr(const char* text) { return QCoreApplication::translate("ManifestXml", text); }
-
     bool ok() const { return !m_problem; }
 
     void fail(const QString& what) {

@@ -1,5 +1,7 @@
 #include "naming/InlineLevel.h"
 
+#include "base/Quoted.h"
+
 #include <QCoreApplication>
 
 namespace stowly {
@@ -91,7 +93,7 @@ QString InlineLevel::name(const QString& separator) {
         return QCoreApplication::translate("InlineLevel", "Space");
     if (separator.isEmpty())
         return QCoreApplication::translate("InlineLevel", "None");
-    return u'“' + separator + u'”';
+    return quoted(separator);
 }
 
 } // namespace stowly

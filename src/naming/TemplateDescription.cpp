@@ -23,8 +23,7 @@ QString TemplateDescription::level(const QString& text) {
         const QString name =
             fileNames::trimSpacesAndTabs(colon >= 0 ? inner.left(colon) : inner).toLower();
         if (const auto token = templateToken::fromName(name)) {
-            const QString raw = templateToken::rawValue(*token);
-            result += raw.left(1).toUpper() + raw.mid(1);
+            result += templateToken::title(*token);
         } else {
             result += inner;
         }

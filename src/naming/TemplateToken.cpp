@@ -10,6 +10,36 @@ QString rawValue(TemplateToken token) {
     return enumNames::name(token);
 }
 
+QString title(TemplateToken token) {
+    switch (token) {
+    case TemplateToken::project:
+        return QCoreApplication::translate("templateToken", "Project");
+    case TemplateToken::camera:
+        return QCoreApplication::translate("templateToken", "Camera");
+    case TemplateToken::date:
+        return QCoreApplication::translate("templateToken", "Date");
+    case TemplateToken::year:
+        return QCoreApplication::translate("templateToken", "Year");
+    case TemplateToken::month:
+        return QCoreApplication::translate("templateToken", "Month");
+    case TemplateToken::day:
+        return QCoreApplication::translate("templateToken", "Day");
+    case TemplateToken::time:
+        return QCoreApplication::translate("templateToken", "Time");
+    case TemplateToken::type:
+        return QCoreApplication::translate("templateToken", "Type");
+    case TemplateToken::card:
+        return QCoreApplication::translate("templateToken", "Card");
+    case TemplateToken::original:
+        return QCoreApplication::translate("templateToken", "Original");
+    case TemplateToken::seq:
+        return QCoreApplication::translate("templateToken", "Seq");
+    case TemplateToken::ext:
+        return QCoreApplication::translate("templateToken", "Ext");
+    }
+    return rawValue(token);
+}
+
 QString summary(TemplateToken token) {
     switch (token) {
     case TemplateToken::project:

@@ -37,6 +37,8 @@ inline constexpr std::array<TemplateToken, 12> allCases{
 
 // The name written between the braces; also the token's id.
 QString rawValue(TemplateToken token);
+// The token as a word in a sentence ("Date", "Project"), in the user's language.
+QString title(TemplateToken token);
 // The help text shown beside the token.
 QString summary(TemplateToken token);
 // Extra names accepted for a token ("shoot" is the old name of project).

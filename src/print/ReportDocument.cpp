@@ -10,9 +10,10 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ReportDocument", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ReportDocument)
+};
 
 QString esc(const QString& text) {
     return text.toHtmlEscaped();
@@ -29,8 +30,8 @@ QString size(qint64 bytes) {
 }
 
 QString filesAndSize(qint64 files, qint64 bytes) {
-    return files == 1 ? tr("1 file, %1").arg(size(bytes))
-                      : tr("%1 files, %2").arg(files).arg(size(bytes));
+    return files == 1 ? Words::tr("1 file, %1").arg(size(bytes))
+                      : Words::tr("%n files, %1", nullptr, int(files)).arg(size(bytes));
 }
 
 QString orDash(const QString& text) {
@@ -51,15 +52,16 @@ QString rowOf(const QString& label, const QString& value) {
 // Where the read-back came from leads; a run recorded before that was kept only says that it
 // was read back.
 QString checks(const RunRecord::Destination* d, std::optional<ReadBack> readBack) {
-    QStringList done{readBack ? readBack::description(*readBack) : tr("Read back after a flush")};
+    QStringList done{readBack ? readBack::description(*readBack)
+                              : Words::tr("Read back after a flush")};
     if (!d)
         return done.first();
     if (d->sourceReadTwice)
-        done << tr("source read twice");
+        done << Words::tr("source read twice");
     if (d->ascMhl)
-        done << tr("ASC MHL");
+        done << Words::tr("ASC MHL");
     if (d->role == RunRecord::Destination::Role::cascade)
-        done << tr("copied from the first copy");
+        done << Words::tr("copied from the first copy");
     return done.join(QStringLiteral(", "));
 }
 
@@ -100,28 +102,31 @@ QString runHeader(const RunRecord& run) {
     const qint64 ms = run.startedAt.msecsTo(run.endedAt);
     QString rate = QStringLiteral("—");
     if (ms > 0 && run.bytesCopied() > 0)
-        rate =
-            tr("%1 MB/s").arg(double(run.bytesCopied()) / 1e6 / (double(ms) / 1000.0), 0, 'f', 1);
+        rate = Words::tr("%1 MB/s").arg(double(run.bytesCopied()) / 1e6 / (double(ms) / 1000.0), 0,
+                                        'f', 1);
     QString html = QStringLiteral("<table class=\"facts\" cellspacing=\"0\" cellpadding=\"2\">");
-    html += rowOf(tr("Card"), card);
-    html += rowOf(tr("Camera"), esc(orDash(run.camera)));
-    html += rowOf(tr("Project"), esc(orDash(run.project)));
-    html += rowOf(tr("Operator"), esc(orDash(run.operatorName)));
-    html += rowOf(tr("Computer"), esc(orDash(run.computer)));
-    html += rowOf(tr("Stowly"), esc(orDash(run.version)));
-    html += rowOf(tr("Started"), esc(when(run.startedAt)));
-    html += rowOf(tr("Ended"),
-                  esc(when(run.endedAt)) + (run.cancelled ? esc(tr(" (cancelled)")) : QString()));
-    html += rowOf(tr("Copied"), esc(filesAndSize(run.filesCopied(), run.bytesCopied())));
-    html += rowOf(tr("Rate"), esc(rate));
-    html += rowOf(tr("Run"), QStringLiteral("<span class=\"mono\">%1</span>").arg(esc(run.id)));
+    html += rowOf(Words::tr("Card"), card);
+    html += rowOf(Words::tr("Camera"), esc(orDash(run.camera)));
+    html += rowOf(Words::tr("Project"), esc(orDash(run.project)));
+    html += rowOf(Words::tr("Operator"), esc(orDash(run.operatorName)));
+    html += rowOf(Words::tr("Computer"), esc(orDash(run.computer)));
+    html += rowOf(Words::tr("Stowly"), esc(orDash(run.version)));
+    html += rowOf(Words::tr("Started"), esc(when(run.startedAt)));
+    html +=
+        rowOf(Words::tr("Ended"), esc(when(run.endedAt)) +
+                                      (run.cancelled ? esc(Words::tr(" (cancelled)")) : QString()));
+    html += rowOf(Words::tr("Copied"), esc(filesAndSize(run.filesCopied(), run.bytesCopied())));
+    html += rowOf(Words::tr("Rate"), esc(rate));
+    html +=
+        rowOf(Words::tr("Run"), QStringLiteral("<span class=\"mono\">%1</span>").arg(esc(run.id)));
     return html + QStringLiteral("</table>");
 }
 
 QString runsTable(const Report& report) {
     QString html = gridStart();
-    for (const QString& head : {tr("Card"), tr("Camera"), tr("Project"), tr("Operator"),
-                                tr("Started"), tr("Ended"), tr("Files"), tr("Size")})
+    for (const QString& head :
+         {Words::tr("Card"), Words::tr("Camera"), Words::tr("Project"), Words::tr("Operator"),
+          Words::tr("Started"), Words::tr("Ended"), Words::tr("Files"), Words::tr("Size")})
         html += QStringLiteral("<th>%1</th>").arg(esc(head));
     html += QStringLiteral("</tr></thead>");
     for (const RunRecord& run : report.runs)
@@ -141,7 +146,8 @@ QString destinationsTable(const Report& report) {
         for (const RunRecord::Destination& d : run.destinations)
             known.insert(d.root, d);
     QString html = gridStart();
-    for (const QString& head : {tr("Destination"), tr("Verification"), tr("Files"), tr("Size")})
+    for (const QString& head : {Words::tr("Destination"), Words::tr("Verification"),
+                                Words::tr("Files"), Words::tr("Size")})
         html += QStringLiteral("<th>%1</th>").arg(esc(head));
     html += QStringLiteral("</tr></thead>");
     for (const DestinationTotal& total : report.totals) {
@@ -172,7 +178,7 @@ QString fileRow(const Report& report, qsizetype index, const QHash<qsizetype, QI
         file += QStringLiteral("<br>%1").arg(esc(facts));
     if (row.facts.damage)
         file += QStringLiteral("<br><span class=\"warn\">%1</span>")
-                    .arg(esc(tr("May be damaged: %1").arg(*row.facts.damage)));
+                    .arg(esc(Words::tr("May be damaged: %1").arg(*row.facts.damage)));
     // Each name over its value: a SHA-256 takes the column's whole width.
     QString digests =
         QStringLiteral("<span class=\"dim\">SHA-256</span><br>%1").arg(esc(row.sha256));
@@ -184,7 +190,7 @@ QString fileRow(const Report& report, qsizetype index, const QHash<qsizetype, QI
     QStringList copies;
     for (const ReportCopy& copy : row.copies)
         copies << QStringLiteral("%1<br><span class=\"dim\">%2</span>")
-                      .arg(esc(copy.path), esc(tr("proved %1").arg(when(copy.provedAt))));
+                      .arg(esc(copy.path), esc(Words::tr("proved %1").arg(when(copy.provedAt))));
     html += QStringLiteral("<td>%1</td><td class=\"mono\">%2</td><td class=\"path\">%3</td></tr>")
                 .arg(file, digests, copies.join(QStringLiteral("<br>")));
     return html;
@@ -230,28 +236,30 @@ QString ReportDocument::html(const Report& report, const QHash<qsizetype, QImage
                      esc((QStringList{QStringLiteral("SHA-256")} + report.hashFormats)
                              .join(QStringLiteral(", "))),
                      proved ? QStringLiteral("<span class=\"ok\">%1</span>")
-                                  .arg(esc(tr("· every copy proved")))
+                                  .arg(esc(Words::tr("· every copy proved")))
                             : QStringLiteral("<span class=\"warn\">%1</span>")
-                                  .arg(esc(tr("· finished with problems"))));
+                                  .arg(esc(Words::tr("· finished with problems"))));
     if (report.runs.size() == 1) {
         html += runHeader(report.runs.first());
     } else if (!report.runs.isEmpty()) {
-        html += QStringLiteral("<h2>%1</h2>").arg(esc(tr("Offloads")));
+        html += QStringLiteral("<h2>%1</h2>").arg(esc(Words::tr("Offloads")));
         html += runsTable(report);
     }
-    html += QStringLiteral("<h2>%1</h2>").arg(esc(tr("Destinations")));
+    html += QStringLiteral("<h2>%1</h2>").arg(esc(Words::tr("Destinations")));
     html += destinationsTable(report);
     if (!report.failures.isEmpty()) {
-        html += QStringLiteral("<h2>%1</h2><ul>").arg(esc(tr("Problems")));
+        html += QStringLiteral("<h2>%1</h2><ul>").arg(esc(Words::tr("Problems")));
         for (const QString& failure : report.failures)
             html += QStringLiteral("<li class=\"warn\">%1</li>").arg(esc(failure));
         html += QStringLiteral("</ul>");
     }
-    html += QStringLiteral("<h2>%1</h2>").arg(esc(tr("Files")));
+    html += QStringLiteral("<h2>%1</h2>").arg(esc(Words::tr("Files")));
     html += gridStart();
     // Widths a text document keeps to: a digest must fit on its line.
-    const QList<std::pair<QString, int>> heads{
-        {QString(), 11}, {tr("File"), 23}, {tr("Digests"), 35}, {tr("Verified copies"), 31}};
+    const QList<std::pair<QString, int>> heads{{QString(), 11},
+                                               {Words::tr("File"), 23},
+                                               {Words::tr("Digests"), 35},
+                                               {Words::tr("Verified copies"), 31}};
     for (const auto& [head, percent] : heads)
         html += QStringLiteral("<th width=\"%2%\">%1</th>").arg(esc(head)).arg(percent);
     html += QStringLiteral("</tr></thead>");

@@ -14,9 +14,10 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ReportPdf", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ReportPdf)
+};
 
 } // namespace
 
@@ -32,7 +33,7 @@ std::optional<QString> ReportPdf::write(const Report& report,
     writer.setCreator(QStringLiteral("Stowly"));
     QPainter painter;
     if (!painter.begin(&writer))
-        return tr("Couldn’t write the PDF at %1.").arg(path);
+        return Words::tr("Couldn’t write the PDF at %1.").arg(path);
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&writer);
@@ -53,17 +54,17 @@ std::optional<QString> ReportPdf::write(const Report& report,
     const QString heading = ReportDocument::pageHeading(report);
     for (int p = 0; p < pages; ++p) {
         if (p > 0 && !writer.newPage())
-            return tr("Couldn’t write the PDF at %1.").arg(path);
+            return Words::tr("Couldn’t write the PDF at %1.").arg(path);
         painter.setFont(small);
         painter.setPen(QColor(0x6e, 0x6e, 0x73));
         painter.drawText(QRectF(0, 0, page.width(), band * 0.7),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, heading);
         painter.drawText(QRectF(0, page.height() - band * 0.7, page.width(), band * 0.7),
                          Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
-                         tr("Page %1 of %2").arg(p + 1).arg(pages));
+                         Words::tr("Page %1 of %2").arg(p + 1).arg(pages));
         painter.drawText(QRectF(0, page.height() - band * 0.7, page.width(), band * 0.7),
                          Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine,
-                         tr("Made by Stowly. Every copy is proved with SHA-256."));
+                         Words::tr("Made by Stowly. Every copy is proved with SHA-256."));
         painter.save();
         painter.translate(0, band - p * body.height());
         QAbstractTextDocumentLayout::PaintContext context;
@@ -73,7 +74,7 @@ std::optional<QString> ReportPdf::write(const Report& report,
         painter.restore();
     }
     if (!painter.end())
-        return tr("Couldn’t write the PDF at %1.").arg(path);
+        return Words::tr("Couldn’t write the PDF at %1.").arg(path);
     return std::nullopt;
 }
 

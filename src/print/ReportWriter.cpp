@@ -14,9 +14,10 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ReportWriter", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ReportWriter)
+};
 
 // A name any file system of a drive takes: no separators, control or reserved characters.
 QString safeName(QString name) {
@@ -41,7 +42,7 @@ std::optional<QList<ReportFormat>> ReportWriter::parseFormats(const QString& tex
                 format = f;
         if (!format) {
             if (error)
-                *error = tr("“%1” isn’t a report format. Use pdf, html, csv or json.")
+                *error = Words::tr("“%1” isn’t a report format. Use pdf, html, csv or json.")
                              .arg(part.trimmed());
             return std::nullopt;
         }
@@ -50,7 +51,7 @@ std::optional<QList<ReportFormat>> ReportWriter::parseFormats(const QString& tex
     }
     if (formats.isEmpty()) {
         if (error)
-            *error = tr("Name at least one report format: pdf, html, csv or json.");
+            *error = Words::tr("Name at least one report format: pdf, html, csv or json.");
         return std::nullopt;
     }
     return formats;
@@ -77,13 +78,13 @@ QString ReportWriter::baseName(const Report& report) {
             : QString();
     switch (report.scope.kind) {
     case ReportScope::Kind::run:
-        return safeName(tr("Offload %1 %2").arg(report.runs.first().card.name, stamp));
+        return safeName(Words::tr("Offload %1 %2").arg(report.runs.first().card.name, stamp));
     case ReportScope::Kind::card:
-        return safeName(tr("Offload History %1").arg(report.scope.value));
+        return safeName(Words::tr("Offload History %1").arg(report.scope.value));
     case ReportScope::Kind::day:
-        return safeName(tr("Offloads %1").arg(report.scope.day.toString(Qt::ISODate)));
+        return safeName(Words::tr("Offloads %1").arg(report.scope.day.toString(Qt::ISODate)));
     case ReportScope::Kind::project:
-        return safeName(tr("Project %1").arg(report.scope.value));
+        return safeName(Words::tr("Project %1").arg(report.scope.value));
     }
     return {};
 }
@@ -107,7 +108,7 @@ std::optional<QString> ReportWriter::writeFile(const Report& report,
         // Made in a private folder first, so the report's folder never holds half a PDF.
         QTemporaryDir scratch;
         if (!scratch.isValid())
-            return tr("No room for a temporary file.");
+            return Words::tr("No room for a temporary file.");
         const QString draft = scratch.filePath(QStringLiteral("report.pdf"));
         if (auto failed = ReportPdf::write(report, thumbnails, draft))
             return failed;
@@ -125,7 +126,7 @@ ReportWriter::Written ReportWriter::write(const Report& report, const QList<Repo
                                           const QString& folder) {
     Written written;
     if (auto failed = AtomicFile::makeFolder(folder)) {
-        written.failures << tr("Couldn’t make the folder %1: %2").arg(folder, *failed);
+        written.failures << Words::tr("Couldn’t make the folder %1: %2").arg(folder, *failed);
         return written;
     }
     const bool pictured =
@@ -136,7 +137,7 @@ ReportWriter::Written ReportWriter::write(const Report& report, const QList<Repo
     for (const ReportFormat format : formats) {
         const QString path = base + u'.' + extension(format);
         if (auto failed = writeFile(report, thumbnails, format, path))
-            written.failures << tr("Couldn’t write the report %1: %2").arg(path, *failed);
+            written.failures << Words::tr("Couldn’t write the report %1: %2").arg(path, *failed);
         else
             written.files << path;
     }

@@ -12,9 +12,10 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ReportBuilder", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ReportBuilder)
+};
 
 bool isUnder(const QString& path, const QString& root) {
     if (root.isEmpty())
@@ -152,14 +153,14 @@ QString titleOf(const ReportScope& scope, const QList<RunRecord>& runs,
                 const QList<ReportRow>& rows) {
     switch (scope.kind) {
     case ReportScope::Kind::run:
-        return tr("Offload of “%1”").arg(runs.first().card.name);
+        return Words::tr("Offload of “%1”").arg(runs.first().card.name);
     case ReportScope::Kind::card:
-        return tr("Offload History of “%1”")
+        return Words::tr("Offload History of “%1”")
             .arg(!runs.isEmpty() ? runs.last().card.name : rows.first().cardName);
     case ReportScope::Kind::day:
-        return tr("Offloads of %1").arg(QLocale().toString(scope.day, QLocale::LongFormat));
+        return Words::tr("Offloads of %1").arg(QLocale().toString(scope.day, QLocale::LongFormat));
     case ReportScope::Kind::project:
-        return tr("Offloads for “%1”").arg(scope.value);
+        return Words::tr("Offloads for “%1”").arg(scope.value);
     }
     return {};
 }
@@ -167,14 +168,14 @@ QString titleOf(const ReportScope& scope, const QList<RunRecord>& runs,
 QString nothingFound(const ReportScope& scope) {
     switch (scope.kind) {
     case ReportScope::Kind::run:
-        return tr("No offload has the id “%1”.").arg(scope.value);
+        return Words::tr("No offload has the id “%1”.").arg(scope.value);
     case ReportScope::Kind::card:
-        return tr("Stowly has no verified copies from a card named “%1”.").arg(scope.value);
+        return Words::tr("Stowly has no verified copies from a card named “%1”.").arg(scope.value);
     case ReportScope::Kind::day:
-        return tr("Nothing was offloaded on %1.")
+        return Words::tr("Nothing was offloaded on %1.")
             .arg(QLocale().toString(scope.day, QLocale::LongFormat));
     case ReportScope::Kind::project:
-        return tr("No offload was made for the project “%1”.").arg(scope.value);
+        return Words::tr("No offload was made for the project “%1”.").arg(scope.value);
     }
     return {};
 }

@@ -290,7 +290,8 @@ void OffloadBar::updateRunning() {
             .arg(p.filesDone)
             .arg(p.filesTotal)
             .arg(SpaceInfo::formatBytes(p.bytesDone), SpaceInfo::formatBytes(p.bytesTotal)) +
-        (p.destinations > 1 ? tr(" · to %1 destinations").arg(p.destinations) : QString()));
+        (p.destinations > 1 ? tr(" · to %n destinations", nullptr, int(p.destinations))
+                            : QString()));
     m_currentFile->setFullText(p.currentFile);
     m_verifying->setText(p.isVerifyingSource ? StageTexts::verifyingSource()
                                              : StageTexts::verifying());

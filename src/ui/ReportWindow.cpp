@@ -83,7 +83,7 @@ void ReportWindow::present(const Report& report, const QHash<qsizetype, QImage>&
     m_browser->setHtml(ReportDocument::html(report, thumbnails, ReportDocument::Pictures::named));
     m_browser->verticalScrollBar()->setValue(scroll);
     m_status->setText(report.rows.size() == 1 ? tr("1 file")
-                                              : tr("%1 files").arg(report.rows.size()));
+                                              : tr("%n files", nullptr, int(report.rows.size())));
     m_save->setEnabled(true);
     m_ready = true;
     Q_EMIT ready();

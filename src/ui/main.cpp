@@ -1,4 +1,5 @@
 #include "app/model/AppLaunch.h"
+#include "app/settings/Translations.h"
 #include "base/Background.h"
 #include "base/Log.h"
 #include "base/SignalWatcher.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(STOWLY_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("app.stowly.Stowly"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/stowly.svg")));
+    // Before any text is made.
+    Translations::installFromPreferences();
     CrashHandler::install();
     Log::useDefaultFile();
     // A reader that goes away must not end the application.

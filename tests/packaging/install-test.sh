@@ -20,6 +20,13 @@ done
 desktop-file-validate "$share/applications/app.stowly.Stowly.desktop" || fail "the menu entry"
 appstreamcli validate --no-net "$share/metainfo/app.stowly.Stowly.metainfo.xml" || fail "the metainfo"
 grep -q '^Icon=app.stowly.Stowly$' "$share/applications/app.stowly.Stowly.desktop" || fail "the icon name"
+for language in de es fr ja; do
+    grep -q "^GenericName\[$language\]=" "$share/applications/app.stowly.Stowly.desktop" &&
+        grep -q "^Comment\[$language\]=" "$share/applications/app.stowly.Stowly.desktop" ||
+        fail "the menu entry has no $language name"
+    grep -q "<summary xml:lang=\"$language\">" "$share/metainfo/app.stowly.Stowly.metainfo.xml" ||
+        fail "the metainfo has no $language summary"
+done
 [ -s "$share/icons/hicolor/scalable/apps/app.stowly.Stowly.svg" ] || fail "the scalable icon"
 for size in 16 32 48 64 128 256 512; do
     png=$share/icons/hicolor/${size}x${size}/apps/app.stowly.Stowly.png

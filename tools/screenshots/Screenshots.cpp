@@ -2,6 +2,7 @@
 // can be judged by eye: `make screenshots` (files under build/screenshots/).
 
 #include "app/model/AppModel.h"
+#include "app/settings/Translations.h"
 #include "screenshots/CascadeShots.h"
 #include "screenshots/NamingShots.h"
 #include "screenshots/PresetsShots.h"
@@ -111,6 +112,14 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                     : QStringLiteral(STOWLY_BIN_DIR "/../screenshots");
     QDir().mkpath(folder);
+    // `--language de` draws every window in that language, with its number forms.
+    if (const qsizetype at = app.arguments().indexOf(QStringLiteral("--language"));
+        at > 0 && at + 1 < app.arguments().size()) {
+        if (!Translations::install(app.arguments()[at + 1], Translations::Forms::language)) {
+            std::fprintf(stderr, "no catalogue for %s\n", argv[at + 1]);
+            return 1;
+        }
+    }
 
     WindowWorld w;
     Shooter shooter(w, folder);

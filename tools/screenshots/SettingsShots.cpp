@@ -25,8 +25,10 @@ void shootTabs(World& world, SettingsWindow& window, const QString& folder, cons
     for (const Look& look : looks) {
         choose(settings, look);
         useLook(look);
-        for (const SettingsTab tab : {SettingsTab::general, SettingsTab::appearance,
-                                      SettingsTab::files, SettingsTab::cameras}) {
+        for (const SettingsTab tab :
+             {SettingsTab::general, SettingsTab::appearance, SettingsTab::presets,
+              SettingsTab::automaticOffload, SettingsTab::destinations, SettingsTab::naming,
+              SettingsTab::files, SettingsTab::cameras}) {
             window.showTab(tab);
             settle();
             const QString file =

@@ -19,9 +19,10 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("AppModel", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(AppModelReports)
+};
 
 RunRecord::Destination destinationOf(const QString& root, RunRecord::Destination::Role role,
                                      const OffloadDestinations& where) {
@@ -131,7 +132,8 @@ void AppModel::recordRun(OffloadSession* session, const OffloadSummary& summary)
         [log = m_runLog, run, report, folders, printer = m_reportPrinter] {
             QStringList failures;
             if (auto failed = log->save(run))
-                failures << tr("The record of this offload for its reports couldn’t be saved: %1")
+                failures << Words::tr(
+                                "The record of this offload for its reports couldn’t be saved: %1")
                                 .arg(*failed);
             if (report)
                 for (const QString& folder : folders)

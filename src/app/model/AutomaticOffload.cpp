@@ -1,4 +1,5 @@
 #include "app/model/AutomaticOffload.h"
+#include "base/Quoted.h"
 #include "copy/FolderProbe.h"
 
 #include "app/model/CardDesk.h"
@@ -20,10 +21,6 @@ namespace {
 
 // A rule that keeps changing the file rules under another's scan gives up after this many.
 constexpr int rescansAllowed = 3;
-
-QString quoted(const QString& text) {
-    return u'“' + text + u'”';
-}
 
 // Blockers that mean there is nothing to do rather than something wrong.
 bool nothingToDo(OffloadBlocker::Reason reason) {

@@ -1,5 +1,7 @@
 #include "app/model/OffloadBlocker.h"
 
+#include "base/Quoted.h"
+
 #include "app/settings/AppSettings.h"
 #include "copy/FolderProbe.h"
 #include "copy/ShareAddress.h"
@@ -32,8 +34,8 @@ std::optional<OffloadBlocker> nothingToCopy(const OffloadSession& session) {
     if (missing > 1)
         return block(
             Reason::missingCopies,
-            OffloadBlocker::tr("%1 copies are missing at the destination — choose Re-offload")
-                .arg(missing));
+            OffloadBlocker::tr("%n copies are missing at the destination — choose Re-offload",
+                               nullptr, missing));
     if (shortClips == 1)
         return block(
             Reason::onlyShortClips,
@@ -139,8 +141,8 @@ std::optional<OffloadBlocker> OffloadBlocker::find(const OffloadSession* session
             return block(Reason::backupIsDestination,
                          tr("The backup destination %1 is the destination itself — remove it "
                             "from the backups")
-                             .arg(u'“' + backup + u'”'));
-        if (auto blocked = check(backup, u'“' + backup + u'”'))
+                             .arg(quoted(backup)));
+        if (auto blocked = check(backup, quoted(backup)))
             return blocked;
     }
     return std::nullopt;

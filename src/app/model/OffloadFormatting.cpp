@@ -20,7 +20,8 @@ QString OffloadFormatting::cardDetail(qsizetype newFiles, std::optional<qsizetyp
     else if (newFiles == 1)
         text = QCoreApplication::translate("OffloadFormatting", "1 new file");
     else
-        text = QCoreApplication::translate("OffloadFormatting", "%1 new files").arg(newFiles);
+        text = QCoreApplication::translate("OffloadFormatting", "%n new files", nullptr,
+                                           int(newFiles));
     if (ignored >= 1)
         text += QCoreApplication::translate("OffloadFormatting", " · %1 ignored").arg(ignored);
     return text;
@@ -52,16 +53,16 @@ QString OffloadFormatting::safeToRemove(const QString& cardName, qsizetype backu
                                              "“%1” can be taken out — 1 backup is still being made")
                      .arg(cardName)
                : QCoreApplication::translate(
-                     "OffloadFormatting", "“%1” can be taken out — %2 backups are still being made")
-                     .arg(cardName)
-                     .arg(backups);
+                     "OffloadFormatting", "“%1” can be taken out — %n backups are still being made",
+                     nullptr, int(backups))
+                     .arg(cardName);
 }
 
 QString OffloadFormatting::cascadeLine(qsizetype filesLeft, qint64 bytesDone, qint64 bytesTotal) {
-    const QString files =
-        filesLeft == 1
-            ? QCoreApplication::translate("OffloadFormatting", "1 file left")
-            : QCoreApplication::translate("OffloadFormatting", "%1 files left").arg(filesLeft);
+    const QString files = filesLeft == 1
+                              ? QCoreApplication::translate("OffloadFormatting", "1 file left")
+                              : QCoreApplication::translate("OffloadFormatting", "%n files left",
+                                                            nullptr, int(filesLeft));
     return QCoreApplication::translate("OffloadFormatting",
                                        "Backups from the first copy: %1 · %2 of %3")
         .arg(files, SpaceInfo::formatBytes(bytesDone), SpaceInfo::formatBytes(bytesTotal));
@@ -164,10 +165,10 @@ QStringList OffloadFormatting::problemLines(const OffloadSummary& summary, const
                                   .arg(cardName)
                             : QCoreApplication::translate(
                                   "OffloadFormatting",
-                                  "“%1” was removed before %2 files were copied. Put it back in "
-                                  "to copy the rest.")
-                                  .arg(cardName)
-                                  .arg(left));
+                                  "“%1” was removed before %n files were copied. Put it back in "
+                                  "to copy the rest.",
+                                  nullptr, int(left))
+                                  .arg(cardName));
         for (const QString& file : summary.leftOnRemovedCard)
             lines << QStringLiteral("    ") + file;
     }

@@ -10,9 +10,10 @@ namespace stowly {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("QueueLines", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(QueueLines)
+};
 
 // Until the run's first report, the totals come from its plan.
 OffloadProgress progressOf(const OffloadSession& session) {
@@ -26,7 +27,7 @@ OffloadProgress progressOf(const OffloadSession& session) {
 
 QString runningLine(const OffloadSession& session, const QDateTime& now) {
     const OffloadProgress p = progressOf(session);
-    return tr("%1 · %2 of %3 files · %4 of %5 · %6")
+    return Words::tr("%1 · %2 of %3 files · %4 of %5 · %6")
         .arg(session.card().name)
         .arg(p.filesDone)
         .arg(p.filesTotal)
@@ -36,8 +37,9 @@ QString runningLine(const OffloadSession& session, const QDateTime& now) {
 
 QString waitingLine(const OffloadSession& session) {
     const qsizetype files = session.newClips().size();
-    return tr("%1 · waiting · %2 · %3")
-        .arg(session.card().name, files == 1 ? tr("1 file") : tr("%1 files").arg(files),
+    return Words::tr("%1 · waiting · %2 · %3")
+        .arg(session.card().name,
+             files == 1 ? Words::tr("1 file") : Words::tr("%n files", nullptr, int(files)),
              SpaceInfo::formatBytes(session.newBytes()));
 }
 
@@ -66,28 +68,30 @@ QString QueueLines::total(const OffloadQueue& queue) {
         total += session->newBytes();
     QStringList parts;
     if (const qsizetype running = queue.running().size())
-        parts.append(tr("%1 copying").arg(running));
+        parts.append(Words::tr("%1 copying").arg(running));
     if (const qsizetype waiting = queue.waiting().size())
-        parts.append(tr("%1 waiting").arg(waiting));
-    parts.append(tr("%1 of %2").arg(SpaceInfo::formatBytes(done), SpaceInfo::formatBytes(total)));
+        parts.append(Words::tr("%1 waiting").arg(waiting));
+    parts.append(
+        Words::tr("%1 of %2").arg(SpaceInfo::formatBytes(done), SpaceInfo::formatBytes(total)));
     return parts.join(QStringLiteral(" · "));
 }
 
 QString QueueLines::waitingFor(const QString& cardName, const QString& driveName) {
-    return tr("Waiting for “%1” to finish on %2").arg(cardName, driveName);
+    return Words::tr("Waiting for “%1” to finish on %2").arg(cardName, driveName);
 }
 
 QString QueueLines::waitingForTurn() {
-    return tr("Waiting for its turn");
+    return Words::tr("Waiting for its turn");
 }
 
 QString QueueLines::waitingDetail(qsizetype ahead) {
-    return ahead <= 0 ? tr("Waiting · next in line") : tr("Waiting · %1 ahead").arg(ahead);
+    return ahead <= 0 ? Words::tr("Waiting · next in line")
+                      : Words::tr("Waiting · %1 ahead").arg(ahead);
 }
 
 QString QueueLines::copyingDetail(const OffloadSession& session) {
     const OffloadProgress p = progressOf(session);
-    return tr("Copying · %1 of %2 files").arg(p.filesDone).arg(p.filesTotal);
+    return Words::tr("Copying · %1 of %2 files").arg(p.filesDone).arg(p.filesTotal);
 }
 
 } // namespace stowly

@@ -6,10 +6,6 @@
 
 namespace stowly::settingRows {
 
-QString quoted(const QString& text) {
-    return u'“' + text + u'”';
-}
-
 QString compact(const QJsonDocument& document) {
     return QString::fromUtf8(document.toJson(QJsonDocument::Compact));
 }

@@ -3,6 +3,7 @@
 #include "app/settings/PreferenceValue.h"
 #include "app/settings/SettingDefinition.h"
 #include "app/settings/SettingKey.h"
+#include "base/Quoted.h"
 #include "naming/NamingTemplate.h"
 
 #include <QCoreApplication>
@@ -23,8 +24,6 @@ using Kind = SettingDefinition::Kind;
 using Loaded = SettingDefinition::Loaded;
 using Parsed = SettingDefinition::Parsed;
 
-// “text”
-QString quoted(const QString& text);
 QString compact(const QJsonDocument& document);
 QString flagText(bool on);
 Parsed accepted(const QVariant& value, const QStringList& notes = {});

@@ -3,6 +3,7 @@
 #include "app/settings/AppSettings.h"
 #include "app/settings/PreferenceValue.h"
 #include "app/settings/SettingRowKinds.h"
+#include "app/settings/Translations.h"
 #include "base/Log.h"
 #include "devices/linux/DesktopAutomounter.h"
 #include "naming/NamingTemplate.h"
@@ -343,6 +344,10 @@ QString promptStyleName(ImportPromptStyle style) {
     return importPromptStyle::rawValue(style);
 }
 
+QString languageName(QString value) {
+    return value;
+}
+
 QString tabName(SettingsTab tab) {
     return settingsTab::rawValue(tab);
 }
@@ -422,6 +427,11 @@ QList<SettingDefinition> makeRows() {
             {AppAppearance::system, AppAppearance::light, AppAppearance::dark}, appearanceName,
             QT_TRANSLATE_NOOP("SettingsTable",
                               "Light or dark windows, or as the desktop has them.")),
+        choice<QString>(k::language, QString(Translations::followDesktop),
+                        Translations::settingValues(), languageName,
+                        QT_TRANSLATE_NOOP("SettingsTable",
+                                          "The language Stowly speaks, or “system” for the "
+                                          "desktop’s; it takes effect when Stowly next starts.")),
         choice<MediaLayout>(
             k::mediaLayout, MediaLayout::list, {MediaLayout::list, MediaLayout::grid}, layoutName,
             QT_TRANSLATE_NOOP("SettingsTable", "A card’s files as a list or a grid.")),

@@ -37,6 +37,8 @@ inline constexpr SettingKey<int> shortClipSeconds{"shortClipSeconds"};
 inline constexpr SettingKey<ThemeID> theme{"theme"};
 inline constexpr SettingKey<AppAppearance> appearance{"appearance"};
 inline constexpr SettingKey<MediaLayout> mediaLayout{"mediaLayout"};
+// A language code, or "system" for the desktop's; taken when the program starts.
+inline constexpr SettingKey<QString> language{"language"};
 inline constexpr SettingKey<bool> listThumbnails{"listThumbnails"};
 inline constexpr SettingKey<bool> quickDump{"quickDump"};
 inline constexpr SettingKey<DateFilter> dateFilter{"dateFilter"};

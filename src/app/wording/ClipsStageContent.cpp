@@ -26,8 +26,8 @@ ClipsStageContent::nothingToCopy(const OffloadSession& session) {
             outside == 1 ? QCoreApplication::translate("ClipsStageContent",
                                                        "The only new file is from another day.")
                          : QCoreApplication::translate("ClipsStageContent",
-                                                       "The %1 new files are all from other days.")
-                               .arg(outside),
+                                                       "The %n new files are all from other days.",
+                                                       nullptr, int(outside)),
             Button{QCoreApplication::translate("ClipsStageContent", "Show Any Date"),
                    Action::showAnyDate}};
     const qsizetype shortClips = session.skippedShort().clips.size();
@@ -39,8 +39,8 @@ ClipsStageContent::nothingToCopy(const OffloadSession& session) {
                                                           "The only new video is shorter than %1.")
                                   .arg(threshold)
                             : QCoreApplication::translate(
-                                  "ClipsStageContent", "The %1 new videos are all shorter than %2.")
-                                  .arg(shortClips)
+                                  "ClipsStageContent", "The %n new videos are all shorter than %1.",
+                                  nullptr, int(shortClips))
                                   .arg(threshold),
             Button{StageTexts::includeAllShortClips(), Action::includeAllShortClips}};
     }
@@ -70,9 +70,9 @@ ClipsStageContent::nothingToCopy(const OffloadSession& session) {
                            "destination.")
                      : QCoreApplication::translate(
                            "ClipsStageContent",
-                           "%1 files were offloaded before, but their copies are no longer at "
-                           "the destination.")
-                           .arg(missing),
+                           "%n files were offloaded before, but their copies are no longer at "
+                           "the destination.",
+                           nullptr, int(missing)),
         Button{StageTexts::reoffloadMissingCopies(), Action::reoffloadMissingCopies}};
 }
 

@@ -31,8 +31,8 @@ QString FormatAlert::formatTitle(const std::optional<FormatReadiness>& readiness
         return QCoreApplication::translate("FormatAlert", "Format");
     if (clips == 1)
         return QCoreApplication::translate("FormatAlert", "Format and Discard 1 Short Clip");
-    return QCoreApplication::translate("FormatAlert", "Format and Discard %1 Short Clips")
-        .arg(clips);
+    return QCoreApplication::translate("FormatAlert", "Format and Discard %n Short Clips", nullptr,
+                                       int(clips));
 }
 
 QString FormatAlert::helpText(bool canFormat, const std::optional<FormatReadiness>& readiness) {
@@ -65,14 +65,13 @@ Confirmation FormatAlert::text(const QString& cardName, const FormatReadiness& r
     const int verified = std::max(0, readiness.fileCount - pendingOf(readiness) - skipped);
     QString message;
     if (skipped >= 1)
-        message =
-            verified == 1
-                ? QCoreApplication::translate("FormatAlert", "The 1 other file")
-                : QCoreApplication::translate("FormatAlert", "The other %1 files").arg(verified);
+        message = verified == 1 ? QCoreApplication::translate("FormatAlert", "The 1 other file")
+                                : QCoreApplication::translate("FormatAlert", "The other %n files",
+                                                              nullptr, int(verified));
     else
-        message = verified == 1
-                      ? QCoreApplication::translate("FormatAlert", "The 1 file")
-                      : QCoreApplication::translate("FormatAlert", "All %1 files").arg(verified);
+        message = verified == 1 ? QCoreApplication::translate("FormatAlert", "The 1 file")
+                                : QCoreApplication::translate("FormatAlert", "All %n files",
+                                                              nullptr, int(verified));
     message +=
         QCoreApplication::translate("FormatAlert", " (%1) on this card were copied and verified")
             .arg(SpaceInfo::formatBytes(readiness.totalBytes));
@@ -87,9 +86,9 @@ Confirmation FormatAlert::text(const QString& cardName, const FormatReadiness& r
                                     "no copy and will be lost")
                               : QCoreApplication::translate(
                                     "FormatAlert",
-                                    ".\n\n%1 short clips (skipped by “Skip videos shorter than”) "
-                                    "have no copy and will be lost")
-                                    .arg(clips);
+                                    ".\n\n%n short clips (skipped by “Skip videos shorter than”) "
+                                    "have no copy and will be lost",
+                                    nullptr, int(clips));
     }
     if (readiness.ignoredItems >= 1)
         message += readiness.ignoredItems == 1
@@ -99,9 +98,9 @@ Confirmation FormatAlert::text(const QString& cardName, const FormatReadiness& r
                              "copied and will be erased too")
                        : QCoreApplication::translate(
                              "FormatAlert",
-                             ".\n\n%1 ignored items (system files and your ignore list) weren’t "
-                             "copied and will be erased too")
-                             .arg(readiness.ignoredItems);
+                             ".\n\n%n ignored items (system files and your ignore list) weren’t "
+                             "copied and will be erased too",
+                             nullptr, int(readiness.ignoredItems));
     if (!readiness.damagedClips.isEmpty())
         message +=
             QStringLiteral(".\n\n") + MediaFactsText::damagedParagraph(readiness.damagedClips);

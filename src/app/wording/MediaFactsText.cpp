@@ -10,9 +10,10 @@
 namespace stowly {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("MediaFactsText", text);
-}
+// Texts of this file, under a context the catalogue tool can see.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(MediaFactsText)
+};
 
 // "25", "29.97", "23.976": rates are shown as cameras name them.
 QString number(double value, int decimals) {
@@ -61,8 +62,8 @@ QString MediaFactsText::codecName(const QString& codec) {
 
 QString MediaFactsText::exposureText(double seconds) {
     if (seconds >= 0.3)
-        return tr("%1 s").arg(number(seconds, 1));
-    return tr("1/%1 s").arg(std::lround(1 / seconds));
+        return Words::tr("%1 s").arg(number(seconds, 1));
+    return Words::tr("1/%1 s").arg(std::lround(1 / seconds));
 }
 
 QString MediaFactsText::line(const MediaFacts& facts, std::optional<double> duration) {
@@ -72,32 +73,33 @@ QString MediaFactsText::line(const MediaFacts& facts, std::optional<double> dura
     if (facts.width > 0 && facts.height > 0)
         parts << QStringLiteral("%1×%2").arg(facts.width).arg(facts.height);
     if (facts.frameRate > 0)
-        parts << tr("%1 fps").arg(number(facts.frameRate, facts.frameRate < 100 ? 3 : 0));
+        parts << Words::tr("%1 fps").arg(number(facts.frameRate, facts.frameRate < 100 ? 3 : 0));
     if (const std::optional<double> seconds = facts.duration ? facts.duration : duration)
         parts << DurationFormatting::shortText(*seconds);
     if (!facts.startTimecode.isEmpty())
-        parts << tr("TC %1").arg(facts.startTimecode);
+        parts << Words::tr("TC %1").arg(facts.startTimecode);
     if (facts.audioChannels > 0)
-        parts << tr("%1 ch").arg(facts.audioChannels);
+        parts << Words::tr("%1 ch").arg(facts.audioChannels);
 
     if (const QString camera = cameraName(facts); !camera.isEmpty())
         parts << camera;
     if (!facts.lens.isEmpty())
         parts << facts.lens.simplified();
     if (facts.iso > 0)
-        parts << tr("ISO %1").arg(facts.iso);
+        parts << Words::tr("ISO %1").arg(facts.iso);
     if (facts.exposureTime > 0)
         parts << exposureText(facts.exposureTime);
     if (facts.aperture > 0)
-        parts << tr("f/%1").arg(number(facts.aperture, 1));
+        parts << Words::tr("f/%1").arg(number(facts.aperture, 1));
     if (facts.focalLength > 0)
-        parts << tr("%1 mm").arg(number(facts.focalLength, 1));
+        parts << Words::tr("%1 mm").arg(number(facts.focalLength, 1));
     return parts.join(QStringLiteral(" · "));
 }
 
 QString MediaFactsText::damagedHelp(const QString& reason) {
-    return tr("This clip may be damaged: %1 The camera that recorded it may be able to repair it, "
-              "so don’t erase the card before you have tried.")
+    return Words::tr(
+               "This clip may be damaged: %1 The camera that recorded it may be able to repair it, "
+               "so don’t erase the card before you have tried.")
         .arg(reason);
 }
 
@@ -109,13 +111,14 @@ QString MediaFactsText::damagedParagraph(const QStringList& clipNames) {
         named << QStringLiteral("“%1”").arg(name);
     QString list = named.join(QStringLiteral(", "));
     if (clipNames.size() > namesShown)
-        list = tr("%1 and %2 more").arg(list).arg(clipNames.size() - namesShown);
+        list = Words::tr("%1 and %2 more").arg(list).arg(clipNames.size() - namesShown);
     return clipNames.size() == 1
-               ? tr("%1 may be damaged. The camera that recorded it may be able to repair it "
-                    "before the card is erased, never after")
+               ? Words::tr(
+                     "%1 may be damaged. The camera that recorded it may be able to repair it "
+                     "before the card is erased, never after")
                      .arg(list)
-               : tr("%1 may be damaged. The camera that recorded them may be able to repair "
-                    "them before the card is erased, never after")
+               : Words::tr("%1 may be damaged. The camera that recorded them may be able to repair "
+                           "them before the card is erased, never after")
                      .arg(list);
 }
 

@@ -72,7 +72,8 @@ QString MediaTileInfo::accessibilityText() const {
     if (sidecars == 1)
         text += QCoreApplication::translate("MediaTileInfo", ", with 1 sidecar");
     else if (sidecars > 1)
-        text += QCoreApplication::translate("MediaTileInfo", ", with %1 sidecars").arg(sidecars);
+        text += QCoreApplication::translate("MediaTileInfo", ", with %n sidecars", nullptr,
+                                            int(sidecars));
     switch (status) {
     case Status::copying:
         text += QCoreApplication::translate("MediaTileInfo", ", copying now");
@@ -111,7 +112,8 @@ QString MediaTileInfo::detailLine() const {
     if (sidecars == 1)
         parts.append(QCoreApplication::translate("MediaTileInfo", "1 sidecar"));
     else if (sidecars > 1)
-        parts.append(QCoreApplication::translate("MediaTileInfo", "%1 sidecars").arg(sidecars));
+        parts.append(
+            QCoreApplication::translate("MediaTileInfo", "%n sidecars", nullptr, int(sidecars)));
     return parts.join(QStringLiteral(" · "));
 }
 
@@ -144,8 +146,8 @@ QString MediaTileInfo::includedShortHelp() {
 QString MediaTileInfo::sidecarsHelp(int sidecars) {
     return sidecars == 1
                ? QCoreApplication::translate("MediaTileInfo", "Has 1 sidecar file, copied with it")
-               : QCoreApplication::translate("MediaTileInfo", "%1 sidecar files, copied with it")
-                     .arg(sidecars);
+               : QCoreApplication::translate("MediaTileInfo", "%n sidecar files, copied with it",
+                                             nullptr, int(sidecars));
 }
 
 } // namespace stowly

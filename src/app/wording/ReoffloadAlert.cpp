@@ -5,10 +5,10 @@
 namespace stowly {
 
 Confirmation ReoffloadAlert::everythingText(const QString& cardName, qsizetype fileCount) {
-    const QString files =
-        fileCount == 1
-            ? QCoreApplication::translate("ReoffloadAlert", "The 1 file")
-            : QCoreApplication::translate("ReoffloadAlert", "All %1 files").arg(fileCount);
+    const QString files = fileCount == 1
+                              ? QCoreApplication::translate("ReoffloadAlert", "The 1 file")
+                              : QCoreApplication::translate("ReoffloadAlert", "All %n files",
+                                                            nullptr, int(fileCount));
     return {QCoreApplication::translate("ReoffloadAlert", "Re-offload everything on “%1”?")
                 .arg(cardName),
             QCoreApplication::translate(
@@ -24,16 +24,16 @@ namespace {
 
 // "the 1 file", "the 3 files"
 QString theFiles(qsizetype fileCount) {
-    return fileCount == 1
-               ? QCoreApplication::translate("ReoffloadAlert", "the 1 file")
-               : QCoreApplication::translate("ReoffloadAlert", "the %1 files").arg(fileCount);
+    return fileCount == 1 ? QCoreApplication::translate("ReoffloadAlert", "the 1 file")
+                          : QCoreApplication::translate("ReoffloadAlert", "the %n files", nullptr,
+                                                        int(fileCount));
 }
 
 // " (7 copies)" where the files were offloaded more than once; empty otherwise.
 QString copiesNote(qsizetype fileCount, qsizetype copyCount) {
     if (copyCount == fileCount)
         return {};
-    return QCoreApplication::translate("ReoffloadAlert", " (%1 copies)").arg(copyCount);
+    return QCoreApplication::translate("ReoffloadAlert", " (%n copies)", nullptr, int(copyCount));
 }
 
 } // namespace

@@ -261,9 +261,9 @@ QString startButton(qsizetype fileCount) {
     // A count of nothing says nothing; the line beside the button says why.
     if (fileCount < 1)
         return QCoreApplication::translate("StageTexts", "Offload");
-    return fileCount == 1
-               ? QCoreApplication::translate("StageTexts", "Offload 1 File")
-               : QCoreApplication::translate("StageTexts", "Offload %1 Files").arg(fileCount);
+    return fileCount == 1 ? QCoreApplication::translate("StageTexts", "Offload 1 File")
+                          : QCoreApplication::translate("StageTexts", "Offload %n Files", nullptr,
+                                                        int(fileCount));
 }
 
 QString startHelp() {

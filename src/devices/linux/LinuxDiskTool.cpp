@@ -1,6 +1,7 @@
 #include "devices/linux/LinuxDiskTool.h"
 
 #include "base/Log.h"
+#include "base/Quoted.h"
 #include "devices/CommandRunning.h"
 #include "devices/FormatGuard.h"
 #include "devices/VolumePaths.h"
@@ -25,10 +26,6 @@ void log(const QString& message) {
 
 QString commandText(const QString& program, const QStringList& arguments) {
     return program + u' ' + arguments.join(u' ');
-}
-
-QString quoted(const QString& name) {
-    return u'“' + name + u'”';
 }
 
 // The device after unmounting is still the card the guards passed: same device, same disk,

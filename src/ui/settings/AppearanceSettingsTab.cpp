@@ -1,12 +1,14 @@
 #include "ui/settings/AppearanceSettingsTab.h"
 
 #include "app/model/AppModel.h"
+#include "app/settings/Translations.h"
 #include "base/PlatformWords.h"
 #include "ui/Theme.h"
 #include "ui/stages/StageStyle.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -134,7 +136,33 @@ AppearanceSettingsTab::AppearanceSettingsTab(AppModel& model, bool highContrast,
     addNote(tr("Select files and press Space to preview them%1. Thumbnails are only read from "
                "the card, never written to it.")
                 .arg(platformWords::withPreviewService()));
+    addLanguage();
     finish();
+}
+
+void AppearanceSettingsTab::addLanguage() {
+    AppSettings& settings = m_model.settings();
+    addSection(tr("Language"));
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(tr("Language"), this);
+    auto* choice = new QComboBox(this);
+    choice->setObjectName(QStringLiteral("language"));
+    choice->setAccessibleName(tr("Language"));
+    label->setBuddy(choice);
+    const QString chosen = settings.value(setting::language);
+    for (const QString& value : Translations::settingValues())
+        // The layout check is for translators, who choose it by name in the settings.
+        if (value != Translations::pseudo || chosen == value)
+            choice->addItem(Translations::displayName(value), value);
+    choice->setCurrentIndex(std::max(0, choice->findData(chosen)));
+    row->addWidget(label);
+    row->addWidget(choice);
+    row->addStretch(1);
+    addLayout(row);
+    connect(choice, &QComboBox::activated, this, [&settings, choice](int index) {
+        settings.setValue(setting::language, choice->itemData(index).toString());
+    });
+    addNote(tr("Stowly speaks the chosen language the next time it opens."));
 }
 
 void AppearanceSettingsTab::addThemes(bool highContrast) {

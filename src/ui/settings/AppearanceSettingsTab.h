@@ -21,6 +21,7 @@ protected:
 
 private:
     void addThemes(bool highContrast);
+    void addLanguage();
     void showThemes();
 
     AppModel& m_model;

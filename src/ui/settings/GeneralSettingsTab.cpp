@@ -63,7 +63,7 @@ void GeneralSettingsTab::addFiles() {
     m_shortClipValue = new QLabel(this);
     // Wide enough for the longest value, so the slider does not shift while dragging.
     m_shortClipValue->setMinimumWidth(
-        m_shortClipValue->fontMetrics().horizontalAdvance(tr("%1 seconds").arg(88)) + 8);
+        m_shortClipValue->fontMetrics().horizontalAdvance(tr("%n seconds", nullptr, 88)) + 8);
     label->setBuddy(m_shortClips);
     row->addWidget(label);
     row->addWidget(m_shortClips, 1);
@@ -131,9 +131,8 @@ void GeneralSettingsTab::addTextField(const QString& text, const QString& placeh
     };
     show();
     settings.onChange(key, field, show);
-    connect(field, &QLineEdit::editingFinished, this, [&settings, field, key] {
-        settings.setValue(key, field->text().trimmed());
-    });
+    connect(field, &QLineEdit::editingFinished, this,
+            [&settings, field, key] { settings.setValue(key, field->text().trimmed()); });
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     row->addWidget(label);

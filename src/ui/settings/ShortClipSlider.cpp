@@ -16,8 +16,8 @@ ShortClipSlider::ShortClipSlider(const QString& accessibleName, QWidget* parent)
     m_slider->setPageStep(5);
     m_slider->setMinimumWidth(160);
     // Wide enough for the longest value, so the slider does not jump while dragged.
-    m_value->setMinimumWidth(m_value->fontMetrics().horizontalAdvance(tr("%1 seconds").arg(88)) +
-                             8);
+    m_value->setMinimumWidth(
+        m_value->fontMetrics().horizontalAdvance(tr("%n seconds", nullptr, 88)) + 8);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
@@ -44,7 +44,7 @@ void ShortClipSlider::showSeconds(int seconds) {
 void ShortClipSlider::showValue(int seconds) {
     m_value->setText(seconds == 0   ? tr("Off")
                      : seconds == 1 ? tr("1 second")
-                                    : tr("%1 seconds").arg(seconds));
+                                    : tr("%n seconds", nullptr, int(seconds)));
 }
 
 } // namespace stowly

@@ -89,7 +89,7 @@ void FolderTreePreview::setPlan(const QList<PlannedFile>& plan, const QString& d
         QStandardItem* item = folderItem(folder);
         const int count = counts.value(folder);
         const QString text = QString::number(count);
-        const QString files = count == 1 ? tr("1 file") : tr("%1 files").arg(count);
+        const QString files = count == 1 ? tr("1 file") : tr("%n files", nullptr, int(count));
         if (item == m_items->invisibleRootItem()) {
             // Files straight into the destination: one row names the destination itself.
             auto* top = new QStandardItem(stageStyle::icon(QStringLiteral("folder")),
