@@ -1,7 +1,7 @@
 #include "app/settings/Translations.h"
 
-#include "app/settings/AppSettings.h"
 #include "app/settings/PseudoTranslator.h"
+#include "base/AppFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -129,8 +129,9 @@ QString current() {
 }
 
 void installFromPreferences() {
-    const auto preferences = AppSettings::openStandardPreferences();
-    const QString value = preferences->value(QStringLiteral("language")).toString();
+    // The preferences file as the settings keep it, read before they are made.
+    const QSettings preferences(AppFolders::preferencesFile(), QSettings::IniFormat);
+    const QString value = preferences.value(QStringLiteral("language")).toString();
     const QString language = resolve(value);
     // A language chosen apart from the desktop's brings its own number and date forms.
     install(language, language == value ? Forms::language : Forms::desktop);
