@@ -63,12 +63,21 @@ double numberOf(const Exiv2::Exifdatum& datum) {
     return datum.toFloat();
 }
 
+// Exiv2's image types of video containers (its riffvideo, matroskavideo, quicktimevideo and
+// asfvideo headers, which do not compile on their own here).
+constexpr int videoImageTypes[] = {20, 21, 22, 24};
+
 void readExif(const Mapping& mapping, MediaFacts& facts) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
     auto image = Exiv2::ImageFactory::open(mapping.data, long(mapping.size));
     if (!image.get())
         return;
+    // A clip's facts come from libavformat; Exiv2's video readers can spin for minutes on a
+    // damaged or hostile file, and have nothing a photo needs.
+    for (const int video : videoImageTypes)
+        if (image->imageType() == video)
+            return;
     image->readMetadata();
     const Exiv2::ExifData& exif = image->exifData();
     if (exif.empty())
