@@ -17,6 +17,7 @@ PACKAGES = g++ cmake ninja-build make pkg-config git ccache \
 	libexiv2-dev ffmpeg poppler-utils \
 	samba rclone sshfs openssh-server openssh-client fuse3 \
 	qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-ipafont-gothic \
+	postgresql libqt6sql6-psql \
 	findutils coreutils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

@@ -459,6 +459,44 @@ Formatieren oder Auswerfen wurde abgelehnt oder ist fehlgeschlagen, 2 Verwendung
 130 unterbrochen.
 </translation>
     </message>
+    <message>
+        <source>--station needs a station’s name.</source>
+        <translation>--station braucht den Namen einer Station.</translation>
+    </message>
+    <message>
+        <source>history lists one of --card or --station, not both.</source>
+        <translation>history listet entweder --card oder --station, nicht beides.</translation>
+    </message>
+    <message>
+        <source>history-server takes status, import or export, not %1.</source>
+        <translation>history-server nimmt status, import oder export, nicht %1.</translation>
+    </message>
+    <message>
+        <source>history-server export needs --out FILE, a history file to write.</source>
+        <translation>history-server export braucht --out DATEI, die zu schreibende Verlaufsdatei.</translation>
+    </message>
+    <message>
+        <source>A history that several stations share (setting historyServer):
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history names the station of each copy; --station lists one station’s copies.
+history-server status tells whether the server answers and what each station
+has there; import sends this station’s whole history to the server (copies it
+holds already are not stored twice); export writes a station’s copies (this
+one’s when not named) into FILE in the form of ledger.json.
+</source>
+        <translation>Ein Verlauf, den mehrere Stationen teilen (Einstellung historyServer):
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history nennt die Station jeder Kopie; --station listet die Kopien einer Station.
+history-server status sagt, ob der Server antwortet und was jede Station dort
+hat; import schickt den ganzen Verlauf dieser Station an den Server (Kopien, die
+er schon hat, werden nicht doppelt gespeichert); export schreibt die Kopien einer
+Station (ohne Namen dieser) im Format von ledger.json in DATEI.
+</translation>
+    </message>
 </context>
 <context>
     <name>Copier</name>
@@ -812,6 +850,17 @@ Tipp: Am besten formatieren Sie meist in Ihrer Kamera, denn dann wird die Karte 
             <numerusform>%n kurze Clips nicht übertragen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 file copied only where another station can check it</source>
+        <translation>1 Datei nur dort kopiert, wo eine andere Station sie prüfen kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files copied only where another station can check them</source>
+        <translation>
+            <numerusform>%n Datei nur dort kopiert, wo eine andere Station sie prüfen kann</numerusform>
+            <numerusform>%n Dateien nur dort kopiert, wo eine andere Station sie prüfen kann</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GenerationWriter</name>
@@ -868,6 +917,50 @@ Tipp: Am besten formatieren Sie meist in Ihrer Kamera, denn dann wird die Karte 
     <message>
         <source>%1 has no “%2”</source>
         <translation>%1 hat kein „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryServerCommand</name>
+    <message>
+        <source>at %1</source>
+        <translation>bei %1</translation>
+    </message>
+    <message>
+        <source>This station has no shared history: name its server in the setting historyServer (stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;).</source>
+        <translation>Diese Station hat keinen geteilten Verlauf: Nenne seinen Server in der Einstellung historyServer (stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;).</translation>
+    </message>
+    <message>
+        <source>The history server %1 answers; this station is %2.</source>
+        <translation>Der Verlaufsserver %1 antwortet; diese Station ist %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n Kopie</numerusform>
+            <numerusform>%n Kopien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The history server holds this station’s %n copies; %1 of them were new to it.</source>
+        <translation>
+            <numerusform>Der Verlaufsserver hat die %n Kopie dieser Station; %1 davon war neu für ihn.</numerusform>
+            <numerusform>Der Verlaufsserver hat die %n Kopien dieser Station; %1 davon waren neu für ihn.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is there already; Stowly doesn’t overwrite it.</source>
+        <translation>%1 gibt es schon; Stowly überschreibt sie nicht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n copies of %1 into %2.</source>
+        <translation>
+            <numerusform>%n Kopie von %1 in %2 geschrieben.</numerusform>
+            <numerusform>%n Kopien von %1 in %2 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Listed are this station’s own copies.</source>
+        <translation>Aufgeführt sind die eigenen Kopien dieser Station.</translation>
     </message>
 </context>
 <context>
@@ -1375,6 +1468,13 @@ Tipp: Am besten formatieren Sie meist in Ihrer Kamera, denn dann wird die Karte 
     <message>
         <source>The ASC MHL history in %1 holds %2, which its chain doesn’t list and which isn’t a manifest Stowly can read, so it adds no generation beside it.</source>
         <translation>Der ASC MHL-Verlauf in %1 enthält %2, das weder in seiner Kette aufgeführt ist noch ein Manifest ist, das Stowly lesen kann; deshalb fügt Stowly daneben keine Generation hinzu.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelHost</name>
+    <message>
+        <source>The copies are recorded on this station, and go to the shared history once its server answers.</source>
+        <translation>Die Kopien sind auf dieser Station verzeichnet und gehen in den geteilten Verlauf, sobald sein Server antwortet.</translation>
     </message>
 </context>
 <context>
@@ -2415,6 +2515,68 @@ Bis diese Karte erneut übertragen wurde, ist sie nicht bereit zum Formatieren.<
     </message>
 </context>
 <context>
+    <name>ServerAddress</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 isn’t of the form keyword=value.</source>
+        <translation>%1 hat nicht die Form Schlüsselwort=Wert.</translation>
+    </message>
+    <message>
+        <source>A quoted value has no closing quote.</source>
+        <translation>Einem Wert in Anführungszeichen fehlt das schließende.</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a server address.</source>
+        <translation>%1 ist keine Serveradresse.</translation>
+    </message>
+    <message>
+        <source>The history server’s password can’t be kept in the settings, where anyone who reads them sees it. Put it in ~/.pgpass, or in a file named by passfile=, or in the desktop’s keyring.</source>
+        <translation>Das Passwort des Verlaufsservers kann nicht in den Einstellungen stehen, wo jeder es sieht, der sie liest. Lege es in ~/.pgpass ab, in einer mit passfile= genannten Datei oder im Schlüsselbund des Desktops.</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a port number.</source>
+        <translation>%1 ist keine Portnummer.</translation>
+    </message>
+    <message>
+        <source>%1 can’t hold a semicolon.</source>
+        <translation>%1 darf kein Semikolon enthalten.</translation>
+    </message>
+    <message>
+        <source>The history server’s address names no host (host=…).</source>
+        <translation>Die Adresse des Verlaufsservers nennt keinen Host (host=…).</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>diesem Computer</translation>
+    </message>
+</context>
+<context>
+    <name>ServerHistory</name>
+    <message>
+        <source>Couldn’t reach the history server %1 (%2).</source>
+        <translation>Der Verlaufsserver %1 war nicht erreichbar (%2).</translation>
+    </message>
+    <message>
+        <source>Qt’s PostgreSQL driver isn’t installed (Debian’s libqt6sql6-psql).</source>
+        <translation>Qts PostgreSQL-Treiber ist nicht installiert (Debians libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>Couldn’t prepare the history server’s tables: %1</source>
+        <translation>Die Tabellen des Verlaufsservers ließen sich nicht einrichten: %1</translation>
+    </message>
+    <message>
+        <source>The history server’s tables were made by a newer Stowly (version %1); this one reads version %2. Update Stowly on this station.</source>
+        <translation>Die Tabellen des Verlaufsservers stammen von einem neueren Stowly (Version %1); dieses liest Version %2. Aktualisiere Stowly auf dieser Station.</translation>
+    </message>
+    <message>
+        <source>it didn’t answer a moment ago</source>
+        <translation>er hat eben nicht geantwortet</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>There’s no setting %1. Run “stowly-cli settings” to list them.</source>
@@ -2614,6 +2776,18 @@ Bis diese Karte erneut übertragen wurde, ist sie nicht bereit zum Formatieren.<
     <message>
         <source>The language Stowly speaks, or “system” for the desktop’s; it takes effect when Stowly next starts.</source>
         <translation>Die Sprache, die Stowly spricht, oder „system“ für die des Desktops; sie gilt ab dem nächsten Start von Stowly.</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL server that keeps one history of verified copies for several stations, in libpq’s form; empty to keep the history on this computer only. The password comes from ~/.pgpass, a passfile=, or the desktop’s keyring.</source>
+        <translation>Ein PostgreSQL-Server, der einen Verlauf geprüfter Kopien für mehrere Stationen führt, in libpq-Form; leer, um den Verlauf nur auf diesem Computer zu führen. Das Passwort kommt aus ~/.pgpass, einem passfile= oder dem Schlüsselbund des Desktops.</translation>
+    </message>
+    <message>
+        <source>This station’s name in the shared history; empty for the computer’s host name.</source>
+        <translation>Der Name dieser Station im geteilten Verlauf; leer für den Hostnamen des Computers.</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations: a card may be erased when its copies are where only another station can check them.</source>
+        <translation>Von anderen Stationen geprüften Kopien vertrauen: Eine Karte darf gelöscht werden, wenn ihre Kopien dort liegen, wo nur eine andere Station sie prüfen kann.</translation>
     </message>
 </context>
 <context>
@@ -3129,6 +3303,17 @@ Bis diese Karte erneut übertragen wurde, ist sie nicht bereit zum Formatieren.<
     <message>
         <source>other</source>
         <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>1 file offloaded by another station to a place this one can’t see</source>
+        <translation>1 Datei von einer anderen Station an einen Ort gesichert, den diese nicht sieht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files offloaded by another station to places this one can’t see</source>
+        <translation>
+            <numerusform>%n Datei von einer anderen Station an einen Ort gesichert, den diese nicht sieht</numerusform>
+            <numerusform>%n Dateien von einer anderen Station an Orte gesichert, die diese nicht sieht</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4217,6 +4402,38 @@ Bis diese Karte erneut übertragen wurde, ist sie nicht bereit zum Formatieren.<
             <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Shared History</source>
+        <translation>Geteilter Verlauf</translation>
+    </message>
+    <message>
+        <source>History server:</source>
+        <translation>Verlaufsserver:</translation>
+    </message>
+    <message>
+        <source>History server</source>
+        <translation>Verlaufsserver</translation>
+    </message>
+    <message>
+        <source>None: the history stays on this computer</source>
+        <translation>Keiner: Der Verlauf bleibt auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>This station:</source>
+        <translation>Diese Station:</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations</source>
+        <translation>Von anderen Stationen geprüften Kopien vertrauen</translation>
+    </message>
+    <message>
+        <source>A card may then be erased when its only copies are on another station’s drives, which this one can’t check.</source>
+        <translation>Eine Karte darf dann gelöscht werden, wenn ihre einzigen Kopien auf den Laufwerken einer anderen Station liegen, die diese nicht prüfen kann.</translation>
+    </message>
+    <message>
+        <source>Stations that name the same PostgreSQL server (host=… dbname=… user=…) see each other’s copies. The password comes from ~/.pgpass or the desktop’s keyring, never from here.</source>
+        <translation>Stationen, die denselben PostgreSQL-Server nennen (host=… dbname=… user=…), sehen die Kopien der anderen. Das Passwort kommt aus ~/.pgpass oder dem Schlüsselbund des Desktops, nie von hier.</translation>
+    </message>
 </context>
 <context>
     <name>stowly::History</name>
@@ -4296,6 +4513,14 @@ Bis diese Karte erneut übertragen wurde, ist sie nicht bereit zum Formatieren.<
     <message>
         <source>About, help and support</source>
         <translation>Info, Hilfe und Support</translation>
+    </message>
+    <message>
+        <source>Shared history</source>
+        <translation>Geteilter Verlauf</translation>
+    </message>
+    <message>
+        <source>New copies are recorded on this station and go to the shared history once it answers; other stations’ copies aren’t seen meanwhile.</source>
+        <translation>Neue Kopien werden auf dieser Station verzeichnet und gehen in den geteilten Verlauf, sobald er antwortet; die Kopien anderer Stationen sind so lange nicht zu sehen.</translation>
     </message>
 </context>
 <context>

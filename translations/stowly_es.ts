@@ -455,6 +455,44 @@ de uso, 3 el volcado no puede empezar (el motivo aparece en la salida de error e
 130 interrumpido.
 </translation>
     </message>
+    <message>
+        <source>--station needs a station’s name.</source>
+        <translation>--station necesita el nombre de una estación.</translation>
+    </message>
+    <message>
+        <source>history lists one of --card or --station, not both.</source>
+        <translation>history muestra --card o --station, no ambos.</translation>
+    </message>
+    <message>
+        <source>history-server takes status, import or export, not %1.</source>
+        <translation>history-server admite status, import o export, no %1.</translation>
+    </message>
+    <message>
+        <source>history-server export needs --out FILE, a history file to write.</source>
+        <translation>history-server export necesita --out ARCHIVO, el archivo de historial que escribir.</translation>
+    </message>
+    <message>
+        <source>A history that several stations share (setting historyServer):
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history names the station of each copy; --station lists one station’s copies.
+history-server status tells whether the server answers and what each station
+has there; import sends this station’s whole history to the server (copies it
+holds already are not stored twice); export writes a station’s copies (this
+one’s when not named) into FILE in the form of ledger.json.
+</source>
+        <translation>Un historial que comparten varias estaciones (ajuste historyServer):
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history indica la estación de cada copia; --station muestra las copias de una estación.
+history-server status dice si el servidor responde y qué tiene allí cada estación;
+import envía todo el historial de esta estación al servidor (las copias que ya
+tiene no se guardan dos veces); export escribe las copias de una estación (esta,
+si no se nombra otra) en ARCHIVO, con el formato de ledger.json.
+</translation>
+    </message>
 </context>
 <context>
     <name>Copier</name>
@@ -808,6 +846,17 @@ Consejo: suele ser mejor formatear en la cámara, porque deja la tarjeta prepara
             <numerusform>%n clips cortos sin volcar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 file copied only where another station can check it</source>
+        <translation>1 archivo copiado solo donde otra estación puede comprobarlo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files copied only where another station can check them</source>
+        <translation>
+            <numerusform>%n archivo copiado solo donde otra estación puede comprobarlo</numerusform>
+            <numerusform>%n archivos copiados solo donde otra estación puede comprobarlos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GenerationWriter</name>
@@ -864,6 +913,50 @@ Consejo: suele ser mejor formatear en la cámara, porque deja la tarjeta prepara
     <message>
         <source>%1 has no “%2”</source>
         <translation>%1 no tiene «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryServerCommand</name>
+    <message>
+        <source>at %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>This station has no shared history: name its server in the setting historyServer (stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;).</source>
+        <translation>Esta estación no tiene historial compartido: indica su servidor en el ajuste historyServer (stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;).</translation>
+    </message>
+    <message>
+        <source>The history server %1 answers; this station is %2.</source>
+        <translation>El servidor de historial %1 responde; esta estación es %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n copia</numerusform>
+            <numerusform>%n copias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The history server holds this station’s %n copies; %1 of them were new to it.</source>
+        <translation>
+            <numerusform>El servidor de historial tiene la %n copia de esta estación; %1 era nueva para él.</numerusform>
+            <numerusform>El servidor de historial tiene las %n copias de esta estación; %1 eran nuevas para él.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is there already; Stowly doesn’t overwrite it.</source>
+        <translation>%1 ya existe; Stowly no lo sobrescribe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n copies of %1 into %2.</source>
+        <translation>
+            <numerusform>%n copia de %1 escrita en %2.</numerusform>
+            <numerusform>%n copias de %1 escritas en %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Listed are this station’s own copies.</source>
+        <translation>Se muestran solo las copias de esta estación.</translation>
     </message>
 </context>
 <context>
@@ -1371,6 +1464,13 @@ Consejo: suele ser mejor formatear en la cámara, porque deja la tarjeta prepara
     <message>
         <source>The ASC MHL history in %1 holds %2, which its chain doesn’t list and which isn’t a manifest Stowly can read, so it adds no generation beside it.</source>
         <translation>El historial ASC MHL de %1 contiene %2, que su cadena no incluye y que no es un manifiesto que Stowly pueda leer, así que no añade ninguna generación junto a él.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelHost</name>
+    <message>
+        <source>The copies are recorded on this station, and go to the shared history once its server answers.</source>
+        <translation>Las copias quedan registradas en esta estación y pasarán al historial compartido en cuanto su servidor responda.</translation>
     </message>
 </context>
 <context>
@@ -2411,6 +2511,68 @@ Hasta que esta tarjeta se vuelva a volcar, no estará lista para formatear.</tra
     </message>
 </context>
 <context>
+    <name>ServerAddress</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 isn’t of the form keyword=value.</source>
+        <translation>%1 no tiene la forma palabra=valor.</translation>
+    </message>
+    <message>
+        <source>A quoted value has no closing quote.</source>
+        <translation>A un valor entre comillas le falta la comilla de cierre.</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a server address.</source>
+        <translation>%1 no es una dirección de servidor.</translation>
+    </message>
+    <message>
+        <source>The history server’s password can’t be kept in the settings, where anyone who reads them sees it. Put it in ~/.pgpass, or in a file named by passfile=, or in the desktop’s keyring.</source>
+        <translation>La contraseña del servidor de historial no puede guardarse en los ajustes, donde la ve cualquiera que los lea. Ponla en ~/.pgpass, en un archivo indicado con passfile= o en el llavero del escritorio.</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a port number.</source>
+        <translation>%1 no es un número de puerto.</translation>
+    </message>
+    <message>
+        <source>%1 can’t hold a semicolon.</source>
+        <translation>%1 no puede contener punto y coma.</translation>
+    </message>
+    <message>
+        <source>The history server’s address names no host (host=…).</source>
+        <translation>La dirección del servidor de historial no indica ningún host (host=…).</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>este ordenador</translation>
+    </message>
+</context>
+<context>
+    <name>ServerHistory</name>
+    <message>
+        <source>Couldn’t reach the history server %1 (%2).</source>
+        <translation>No se pudo contactar con el servidor de historial %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Qt’s PostgreSQL driver isn’t installed (Debian’s libqt6sql6-psql).</source>
+        <translation>El controlador PostgreSQL de Qt no está instalado (libqt6sql6-psql de Debian).</translation>
+    </message>
+    <message>
+        <source>Couldn’t prepare the history server’s tables: %1</source>
+        <translation>No se pudieron preparar las tablas del servidor de historial: %1</translation>
+    </message>
+    <message>
+        <source>The history server’s tables were made by a newer Stowly (version %1); this one reads version %2. Update Stowly on this station.</source>
+        <translation>Las tablas del servidor de historial las creó un Stowly más reciente (versión %1); este lee la versión %2. Actualiza Stowly en esta estación.</translation>
+    </message>
+    <message>
+        <source>it didn’t answer a moment ago</source>
+        <translation>no respondió hace un momento</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>There’s no setting %1. Run “stowly-cli settings” to list them.</source>
@@ -2610,6 +2772,18 @@ Hasta que esta tarjeta se vuelva a volcar, no estará lista para formatear.</tra
     <message>
         <source>The language Stowly speaks, or “system” for the desktop’s; it takes effect when Stowly next starts.</source>
         <translation>El idioma de Stowly, o «system» para el del escritorio; se aplica la próxima vez que se inicie Stowly.</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL server that keeps one history of verified copies for several stations, in libpq’s form; empty to keep the history on this computer only. The password comes from ~/.pgpass, a passfile=, or the desktop’s keyring.</source>
+        <translation>Un servidor PostgreSQL que lleva un historial de copias verificadas para varias estaciones, en el formato de libpq; vacío para guardar el historial solo en este ordenador. La contraseña viene de ~/.pgpass, de un passfile= o del llavero del escritorio.</translation>
+    </message>
+    <message>
+        <source>This station’s name in the shared history; empty for the computer’s host name.</source>
+        <translation>El nombre de esta estación en el historial compartido; vacío para el nombre de host del ordenador.</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations: a card may be erased when its copies are where only another station can check them.</source>
+        <translation>Confiar en las copias verificadas por otras estaciones: una tarjeta puede borrarse cuando sus copias están donde solo otra estación puede comprobarlas.</translation>
     </message>
 </context>
 <context>
@@ -3125,6 +3299,17 @@ Hasta que esta tarjeta se vuelva a volcar, no estará lista para formatear.</tra
     <message>
         <source>other</source>
         <translation>otro</translation>
+    </message>
+    <message>
+        <source>1 file offloaded by another station to a place this one can’t see</source>
+        <translation>1 archivo volcado por otra estación a un lugar que esta no ve</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files offloaded by another station to places this one can’t see</source>
+        <translation>
+            <numerusform>%n archivo volcado por otra estación a un lugar que esta no ve</numerusform>
+            <numerusform>%n archivos volcados por otra estación a lugares que esta no ve</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4213,6 +4398,38 @@ Hasta que esta tarjeta se vuelva a volcar, no estará lista para formatear.</tra
             <numerusform>%n segundos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Shared History</source>
+        <translation>Historial compartido</translation>
+    </message>
+    <message>
+        <source>History server:</source>
+        <translation>Servidor de historial:</translation>
+    </message>
+    <message>
+        <source>History server</source>
+        <translation>Servidor de historial</translation>
+    </message>
+    <message>
+        <source>None: the history stays on this computer</source>
+        <translation>Ninguno: el historial se queda en este ordenador</translation>
+    </message>
+    <message>
+        <source>This station:</source>
+        <translation>Esta estación:</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations</source>
+        <translation>Confiar en las copias verificadas por otras estaciones</translation>
+    </message>
+    <message>
+        <source>A card may then be erased when its only copies are on another station’s drives, which this one can’t check.</source>
+        <translation>Una tarjeta podrá borrarse cuando sus únicas copias estén en las unidades de otra estación, que esta no puede comprobar.</translation>
+    </message>
+    <message>
+        <source>Stations that name the same PostgreSQL server (host=… dbname=… user=…) see each other’s copies. The password comes from ~/.pgpass or the desktop’s keyring, never from here.</source>
+        <translation>Las estaciones que indican el mismo servidor PostgreSQL (host=… dbname=… user=…) ven las copias de las demás. La contraseña viene de ~/.pgpass o del llavero del escritorio, nunca de aquí.</translation>
+    </message>
 </context>
 <context>
     <name>stowly::History</name>
@@ -4292,6 +4509,14 @@ Hasta que esta tarjeta se vuelva a volcar, no estará lista para formatear.</tra
     <message>
         <source>About, help and support</source>
         <translation>Acerca de, ayuda y soporte</translation>
+    </message>
+    <message>
+        <source>Shared history</source>
+        <translation>Historial compartido</translation>
+    </message>
+    <message>
+        <source>New copies are recorded on this station and go to the shared history once it answers; other stations’ copies aren’t seen meanwhile.</source>
+        <translation>Las copias nuevas se registran en esta estación y pasarán al historial compartido en cuanto responda; mientras tanto no se ven las copias de otras estaciones.</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,44 @@ ou d’éjection a été refusée ou a échoué, 2 erreur d’utilisation, 3 le 
 pas démarrer (la raison figure sur la sortie d’erreur standard), 130 interrompu.
 </translation>
     </message>
+    <message>
+        <source>--station needs a station’s name.</source>
+        <translation>--station attend le nom d’une station.</translation>
+    </message>
+    <message>
+        <source>history lists one of --card or --station, not both.</source>
+        <translation>history liste soit --card, soit --station, pas les deux.</translation>
+    </message>
+    <message>
+        <source>history-server takes status, import or export, not %1.</source>
+        <translation>history-server prend status, import ou export, pas %1.</translation>
+    </message>
+    <message>
+        <source>history-server export needs --out FILE, a history file to write.</source>
+        <translation>history-server export attend --out FICHIER, le fichier d’historique à écrire.</translation>
+    </message>
+    <message>
+        <source>A history that several stations share (setting historyServer):
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history names the station of each copy; --station lists one station’s copies.
+history-server status tells whether the server answers and what each station
+has there; import sends this station’s whole history to the server (copies it
+holds already are not stored twice); export writes a station’s copies (this
+one’s when not named) into FILE in the form of ledger.json.
+</source>
+        <translation>Un historique partagé par plusieurs stations (réglage historyServer) :
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history nomme la station de chaque copie ; --station liste les copies d’une station.
+history-server status dit si le serveur répond et ce que chaque station y a ;
+import envoie tout l’historique de cette station au serveur (les copies qu’il a
+déjà ne sont pas gardées deux fois) ; export écrit les copies d’une station (celle-ci
+si aucune n’est nommée) dans FICHIER, au format de ledger.json.
+</translation>
+    </message>
 </context>
 <context>
     <name>Copier</name>
@@ -809,6 +847,17 @@ Conseil&#xa0;: il vaut généralement mieux formater dans votre caméra, car ell
             <numerusform>%n clips courts non déchargés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 file copied only where another station can check it</source>
+        <translation>1 fichier copié seulement là où une autre station peut le vérifier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files copied only where another station can check them</source>
+        <translation>
+            <numerusform>%n fichier copié seulement là où une autre station peut le vérifier</numerusform>
+            <numerusform>%n fichiers copiés seulement là où une autre station peut les vérifier</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GenerationWriter</name>
@@ -865,6 +914,50 @@ Conseil&#xa0;: il vaut généralement mieux formater dans votre caméra, car ell
     <message>
         <source>%1 has no “%2”</source>
         <translation>%1 n’a pas de champ «&#xa0;%2&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryServerCommand</name>
+    <message>
+        <source>at %1</source>
+        <translation>à %1</translation>
+    </message>
+    <message>
+        <source>This station has no shared history: name its server in the setting historyServer (stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;).</source>
+        <translation>Cette station n’a pas d’historique partagé : nommez son serveur dans le réglage historyServer (stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;).</translation>
+    </message>
+    <message>
+        <source>The history server %1 answers; this station is %2.</source>
+        <translation>Le serveur d’historique %1 répond ; cette station est %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n copie</numerusform>
+            <numerusform>%n copies</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The history server holds this station’s %n copies; %1 of them were new to it.</source>
+        <translation>
+            <numerusform>Le serveur d’historique a la %n copie de cette station ; %1 était nouvelle pour lui.</numerusform>
+            <numerusform>Le serveur d’historique a les %n copies de cette station ; %1 étaient nouvelles pour lui.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is there already; Stowly doesn’t overwrite it.</source>
+        <translation>%1 existe déjà ; Stowly ne l’écrase pas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n copies of %1 into %2.</source>
+        <translation>
+            <numerusform>%n copie de %1 écrite dans %2.</numerusform>
+            <numerusform>%n copies de %1 écrites dans %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Listed are this station’s own copies.</source>
+        <translation>Voici les copies de cette station seulement.</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1465,13 @@ Conseil&#xa0;: il vaut généralement mieux formater dans votre caméra, car ell
     <message>
         <source>The ASC MHL history in %1 holds %2, which its chain doesn’t list and which isn’t a manifest Stowly can read, so it adds no generation beside it.</source>
         <translation>L’historique ASC MHL de %1 contient %2, que sa chaîne ne répertorie pas et qui n’est pas un manifeste que Stowly sait lire&#xa0;; Stowly n’y ajoute donc aucune génération à côté.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelHost</name>
+    <message>
+        <source>The copies are recorded on this station, and go to the shared history once its server answers.</source>
+        <translation>Les copies sont notées sur cette station et iront dans l’historique partagé dès que son serveur répondra.</translation>
     </message>
 </context>
 <context>
@@ -2412,6 +2512,68 @@ Tant que cette carte n’aura pas été de nouveau déchargée, elle ne sera pas
     </message>
 </context>
 <context>
+    <name>ServerAddress</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 isn’t of the form keyword=value.</source>
+        <translation>%1 n’est pas de la forme mot-clé=valeur.</translation>
+    </message>
+    <message>
+        <source>A quoted value has no closing quote.</source>
+        <translation>Une valeur entre apostrophes n’est pas refermée.</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a server address.</source>
+        <translation>%1 n’est pas une adresse de serveur.</translation>
+    </message>
+    <message>
+        <source>The history server’s password can’t be kept in the settings, where anyone who reads them sees it. Put it in ~/.pgpass, or in a file named by passfile=, or in the desktop’s keyring.</source>
+        <translation>Le mot de passe du serveur d’historique ne peut pas rester dans les réglages, où quiconque les lit le voit. Mettez-le dans ~/.pgpass, dans un fichier nommé par passfile= ou dans le trousseau du bureau.</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a port number.</source>
+        <translation>%1 n’est pas un numéro de port.</translation>
+    </message>
+    <message>
+        <source>%1 can’t hold a semicolon.</source>
+        <translation>%1 ne peut pas contenir de point-virgule.</translation>
+    </message>
+    <message>
+        <source>The history server’s address names no host (host=…).</source>
+        <translation>L’adresse du serveur d’historique ne nomme aucun hôte (host=…).</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>cet ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>ServerHistory</name>
+    <message>
+        <source>Couldn’t reach the history server %1 (%2).</source>
+        <translation>Impossible de joindre le serveur d’historique %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Qt’s PostgreSQL driver isn’t installed (Debian’s libqt6sql6-psql).</source>
+        <translation>Le pilote PostgreSQL de Qt n’est pas installé (libqt6sql6-psql de Debian).</translation>
+    </message>
+    <message>
+        <source>Couldn’t prepare the history server’s tables: %1</source>
+        <translation>Impossible de préparer les tables du serveur d’historique : %1</translation>
+    </message>
+    <message>
+        <source>The history server’s tables were made by a newer Stowly (version %1); this one reads version %2. Update Stowly on this station.</source>
+        <translation>Les tables du serveur d’historique viennent d’un Stowly plus récent (version %1) ; celui-ci lit la version %2. Mettez Stowly à jour sur cette station.</translation>
+    </message>
+    <message>
+        <source>it didn’t answer a moment ago</source>
+        <translation>il n’a pas répondu il y a un instant</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>There’s no setting %1. Run “stowly-cli settings” to list them.</source>
@@ -2611,6 +2773,18 @@ Tant que cette carte n’aura pas été de nouveau déchargée, elle ne sera pas
     <message>
         <source>The language Stowly speaks, or “system” for the desktop’s; it takes effect when Stowly next starts.</source>
         <translation>La langue de Stowly, ou «&#xa0;system&#xa0;» pour celle du bureau&#xa0;; elle s’applique au prochain démarrage de Stowly.</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL server that keeps one history of verified copies for several stations, in libpq’s form; empty to keep the history on this computer only. The password comes from ~/.pgpass, a passfile=, or the desktop’s keyring.</source>
+        <translation>Un serveur PostgreSQL qui tient un historique des copies vérifiées pour plusieurs stations, au format de libpq ; vide pour garder l’historique sur cet ordinateur seulement. Le mot de passe vient de ~/.pgpass, d’un passfile= ou du trousseau du bureau.</translation>
+    </message>
+    <message>
+        <source>This station’s name in the shared history; empty for the computer’s host name.</source>
+        <translation>Le nom de cette station dans l’historique partagé ; vide pour le nom d’hôte de l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations: a card may be erased when its copies are where only another station can check them.</source>
+        <translation>Faire confiance aux copies vérifiées par d’autres stations : une carte peut être effacée quand ses copies sont là où seule une autre station peut les vérifier.</translation>
     </message>
 </context>
 <context>
@@ -3126,6 +3300,17 @@ Tant que cette carte n’aura pas été de nouveau déchargée, elle ne sera pas
     <message>
         <source>other</source>
         <translation>autre</translation>
+    </message>
+    <message>
+        <source>1 file offloaded by another station to a place this one can’t see</source>
+        <translation>1 fichier déchargé par une autre station à un endroit que celle-ci ne voit pas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files offloaded by another station to places this one can’t see</source>
+        <translation>
+            <numerusform>%n fichier déchargé par une autre station à un endroit que celle-ci ne voit pas</numerusform>
+            <numerusform>%n fichiers déchargés par une autre station à des endroits que celle-ci ne voit pas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4214,6 +4399,38 @@ Tant que cette carte n’aura pas été de nouveau déchargée, elle ne sera pas
             <numerusform>%n secondes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Shared History</source>
+        <translation>Historique partagé</translation>
+    </message>
+    <message>
+        <source>History server:</source>
+        <translation>Serveur d’historique :</translation>
+    </message>
+    <message>
+        <source>History server</source>
+        <translation>Serveur d’historique</translation>
+    </message>
+    <message>
+        <source>None: the history stays on this computer</source>
+        <translation>Aucun : l’historique reste sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>This station:</source>
+        <translation>Cette station :</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations</source>
+        <translation>Faire confiance aux copies vérifiées par d’autres stations</translation>
+    </message>
+    <message>
+        <source>A card may then be erased when its only copies are on another station’s drives, which this one can’t check.</source>
+        <translation>Une carte peut alors être effacée quand ses seules copies sont sur les disques d’une autre station, que celle-ci ne peut pas vérifier.</translation>
+    </message>
+    <message>
+        <source>Stations that name the same PostgreSQL server (host=… dbname=… user=…) see each other’s copies. The password comes from ~/.pgpass or the desktop’s keyring, never from here.</source>
+        <translation>Les stations qui nomment le même serveur PostgreSQL (host=… dbname=… user=…) voient les copies les unes des autres. Le mot de passe vient de ~/.pgpass ou du trousseau du bureau, jamais d’ici.</translation>
+    </message>
 </context>
 <context>
     <name>stowly::History</name>
@@ -4293,6 +4510,14 @@ Tant que cette carte n’aura pas été de nouveau déchargée, elle ne sera pas
     <message>
         <source>About, help and support</source>
         <translation>À propos, aide et assistance</translation>
+    </message>
+    <message>
+        <source>Shared history</source>
+        <translation>Historique partagé</translation>
+    </message>
+    <message>
+        <source>New copies are recorded on this station and go to the shared history once it answers; other stations’ copies aren’t seen meanwhile.</source>
+        <translation>Les nouvelles copies sont notées sur cette station et iront dans l’historique partagé dès qu’il répondra ; d’ici là, les copies des autres stations ne sont pas visibles.</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,43 @@ RUN OPTIONS（今回の実行にのみ適用され、設定は変わりません
 場合（理由は標準エラー出力に表示されます）、130は中断です。
 </translation>
     </message>
+    <message>
+        <source>--station needs a station’s name.</source>
+        <translation>--station にはステーション名が必要です。</translation>
+    </message>
+    <message>
+        <source>history lists one of --card or --station, not both.</source>
+        <translation>history には --card か --station のどちらか一方を指定します。</translation>
+    </message>
+    <message>
+        <source>history-server takes status, import or export, not %1.</source>
+        <translation>history-server には status、import、export のいずれかを指定します（%1 は使えません）。</translation>
+    </message>
+    <message>
+        <source>history-server export needs --out FILE, a history file to write.</source>
+        <translation>history-server export には書き出す履歴ファイル --out FILE が必要です。</translation>
+    </message>
+    <message>
+        <source>A history that several stations share (setting historyServer):
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history names the station of each copy; --station lists one station’s copies.
+history-server status tells whether the server answers and what each station
+has there; import sends this station’s whole history to the server (copies it
+holds already are not stored twice); export writes a station’s copies (this
+one’s when not named) into FILE in the form of ledger.json.
+</source>
+        <translation>複数のステーションで共有する履歴（設定 historyServer）:
+  stowly-cli history  --station NAME [--json]
+  stowly-cli history-server status|import [--json]
+  stowly-cli history-server export --out FILE [--station NAME]
+history は各コピーのステーションを示します。--station は1つのステーションのコピーを一覧します。
+history-server status はサーバーが応答するか、各ステーションが何を持っているかを示します。
+import はこのステーションの履歴すべてをサーバーに送ります（既にあるコピーは二重に保存されません）。
+export はステーションのコピー（指定がなければこのステーション）を ledger.json の形式で FILE に書き出します。
+</translation>
+    </message>
 </context>
 <context>
     <name>Copier</name>
@@ -793,6 +830,16 @@ Tip: formatting in your camera is usually best, because it sets the card up exac
             <numerusform>未取り込みの短いクリップ%n本</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 file copied only where another station can check it</source>
+        <translation>1個のファイルは他のステーションでしか確認できない場所にコピーされています</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files copied only where another station can check them</source>
+        <translation>
+            <numerusform>%n個のファイルは他のステーションでしか確認できない場所にコピーされています</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GenerationWriter</name>
@@ -849,6 +896,47 @@ Tip: formatting in your camera is usually best, because it sets the card up exac
     <message>
         <source>%1 has no “%2”</source>
         <translation>%1に「%2」がありません</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryServerCommand</name>
+    <message>
+        <source>at %1</source>
+        <translation>%1 にて</translation>
+    </message>
+    <message>
+        <source>This station has no shared history: name its server in the setting historyServer (stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;).</source>
+        <translation>このステーションには共有履歴がありません。設定 historyServer にサーバーを指定してください（stowly-cli settings historyServer &quot;host=… dbname=… user=…&quot;）。</translation>
+    </message>
+    <message>
+        <source>The history server %1 answers; this station is %2.</source>
+        <translation>履歴サーバー %1 は応答しています。このステーションは %2 です。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n copies</source>
+        <translation>
+            <numerusform>%n件のコピー</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The history server holds this station’s %n copies; %1 of them were new to it.</source>
+        <translation>
+            <numerusform>履歴サーバーはこのステーションの%n件のコピーを保持しています。そのうち%1件は新しいものでした。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is there already; Stowly doesn’t overwrite it.</source>
+        <translation>%1 は既に存在します。Stowly は上書きしません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n copies of %1 into %2.</source>
+        <translation>
+            <numerusform>%1 の%n件のコピーを %2 に書き出しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Listed are this station’s own copies.</source>
+        <translation>このステーション自身のコピーを表示しています。</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1441,13 @@ Tip: formatting in your camera is usually best, because it sets the card up exac
     <message>
         <source>The ASC MHL history in %1 holds %2, which its chain doesn’t list and which isn’t a manifest Stowly can read, so it adds no generation beside it.</source>
         <translation>%1のASC MHL履歴には%2が含まれていますが、これはチェーンに記載されておらず、Stowlyが読み取れるマニフェストでもないため、Stowlyはこれと並ぶ世代を追加しません。</translation>
+    </message>
+</context>
+<context>
+    <name>ModelHost</name>
+    <message>
+        <source>The copies are recorded on this station, and go to the shared history once its server answers.</source>
+        <translation>コピーはこのステーションに記録され、サーバーが応答ししだい共有履歴に送られます。</translation>
     </message>
 </context>
 <context>
@@ -2382,6 +2477,68 @@ Until this card is offloaded again, it won’t be ready to format.</source>
     </message>
 </context>
 <context>
+    <name>ServerAddress</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>%1 isn’t of the form keyword=value.</source>
+        <translation>%1 は keyword=value の形式ではありません。</translation>
+    </message>
+    <message>
+        <source>A quoted value has no closing quote.</source>
+        <translation>引用符で囲んだ値に閉じ引用符がありません。</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a server address.</source>
+        <translation>%1 はサーバーのアドレスではありません。</translation>
+    </message>
+    <message>
+        <source>The history server’s password can’t be kept in the settings, where anyone who reads them sees it. Put it in ~/.pgpass, or in a file named by passfile=, or in the desktop’s keyring.</source>
+        <translation>履歴サーバーのパスワードは、読めば誰にでも見える設定には保存できません。~/.pgpass、passfile= で指定したファイル、またはデスクトップのキーリングに保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 isn’t a port number.</source>
+        <translation>%1 はポート番号ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 can’t hold a semicolon.</source>
+        <translation>%1 にセミコロンは使えません。</translation>
+    </message>
+    <message>
+        <source>The history server’s address names no host (host=…).</source>
+        <translation>履歴サーバーのアドレスにホスト（host=…）がありません。</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>このコンピューター</translation>
+    </message>
+</context>
+<context>
+    <name>ServerHistory</name>
+    <message>
+        <source>Couldn’t reach the history server %1 (%2).</source>
+        <translation>履歴サーバー %1 に接続できませんでした（%2）。</translation>
+    </message>
+    <message>
+        <source>Qt’s PostgreSQL driver isn’t installed (Debian’s libqt6sql6-psql).</source>
+        <translation>Qt の PostgreSQL ドライバーがインストールされていません（Debian の libqt6sql6-psql）。</translation>
+    </message>
+    <message>
+        <source>Couldn’t prepare the history server’s tables: %1</source>
+        <translation>履歴サーバーのテーブルを準備できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The history server’s tables were made by a newer Stowly (version %1); this one reads version %2. Update Stowly on this station.</source>
+        <translation>履歴サーバーのテーブルは新しい Stowly（バージョン %1）で作られています。この Stowly が読めるのはバージョン %2 です。このステーションの Stowly を更新してください。</translation>
+    </message>
+    <message>
+        <source>it didn’t answer a moment ago</source>
+        <translation>少し前に応答がありませんでした</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>There’s no setting %1. Run “stowly-cli settings” to list them.</source>
@@ -2581,6 +2738,18 @@ Until this card is offloaded again, it won’t be ready to format.</source>
     <message>
         <source>The language Stowly speaks, or “system” for the desktop’s; it takes effect when Stowly next starts.</source>
         <translation>Stowlyの表示言語。「system」はデスクトップの言語に従います。次回Stowlyを起動したときに反映されます。</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL server that keeps one history of verified copies for several stations, in libpq’s form; empty to keep the history on this computer only. The password comes from ~/.pgpass, a passfile=, or the desktop’s keyring.</source>
+        <translation>複数のステーションで検証済みコピーの履歴を共有する PostgreSQL サーバー（libpq の形式）。空にすると履歴はこのコンピューターだけに保存されます。パスワードは ~/.pgpass、passfile=、またはデスクトップのキーリングから取得します。</translation>
+    </message>
+    <message>
+        <source>This station’s name in the shared history; empty for the computer’s host name.</source>
+        <translation>共有履歴でのこのステーションの名前。空にするとコンピューターのホスト名になります。</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations: a card may be erased when its copies are where only another station can check them.</source>
+        <translation>他のステーションが検証したコピーを信頼する: コピーが他のステーションでしか確認できない場所にあっても、カードを消去できます。</translation>
     </message>
 </context>
 <context>
@@ -3089,6 +3258,16 @@ Until this card is offloaded again, it won’t be ready to format.</source>
     <message>
         <source>other</source>
         <translation>その他</translation>
+    </message>
+    <message>
+        <source>1 file offloaded by another station to a place this one can’t see</source>
+        <translation>1個のファイルは、このステーションからは見えない場所に他のステーションがオフロードしました</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files offloaded by another station to places this one can’t see</source>
+        <translation>
+            <numerusform>%n個のファイルは、このステーションからは見えない場所に他のステーションがオフロードしました</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4173,6 +4352,38 @@ Until this card is offloaded again, it won’t be ready to format.</source>
             <numerusform>%n秒</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Shared History</source>
+        <translation>共有履歴</translation>
+    </message>
+    <message>
+        <source>History server:</source>
+        <translation>履歴サーバー:</translation>
+    </message>
+    <message>
+        <source>History server</source>
+        <translation>履歴サーバー</translation>
+    </message>
+    <message>
+        <source>None: the history stays on this computer</source>
+        <translation>なし: 履歴はこのコンピューターに保存されます</translation>
+    </message>
+    <message>
+        <source>This station:</source>
+        <translation>このステーション:</translation>
+    </message>
+    <message>
+        <source>Trust copies verified by other stations</source>
+        <translation>他のステーションが検証したコピーを信頼する</translation>
+    </message>
+    <message>
+        <source>A card may then be erased when its only copies are on another station’s drives, which this one can’t check.</source>
+        <translation>カードの唯一のコピーが、このステーションでは確認できない他のステーションのドライブにある場合でも、消去できるようになります。</translation>
+    </message>
+    <message>
+        <source>Stations that name the same PostgreSQL server (host=… dbname=… user=…) see each other’s copies. The password comes from ~/.pgpass or the desktop’s keyring, never from here.</source>
+        <translation>同じ PostgreSQL サーバー（host=… dbname=… user=…）を指定したステーション同士は、互いのコピーを参照できます。パスワードは ~/.pgpass またはデスクトップのキーリングから取得し、ここには保存しません。</translation>
+    </message>
 </context>
 <context>
     <name>stowly::History</name>
@@ -4252,6 +4463,14 @@ Until this card is offloaded again, it won’t be ready to format.</source>
     <message>
         <source>About, help and support</source>
         <translation>情報、ヘルプ、サポート</translation>
+    </message>
+    <message>
+        <source>Shared history</source>
+        <translation>共有履歴</translation>
+    </message>
+    <message>
+        <source>New copies are recorded on this station and go to the shared history once it answers; other stations’ copies aren’t seen meanwhile.</source>
+        <translation>新しいコピーはこのステーションに記録され、共有履歴が応答ししだい送られます。それまでは他のステーションのコピーは見えません。</translation>
     </message>
 </context>
 <context>

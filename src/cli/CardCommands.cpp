@@ -2,6 +2,7 @@
 
 #include "app/model/CardDevices.h"
 #include "app/model/CardHistory.h"
+#include "app/model/SharedHistory.h"
 #include "app/wording/FormatAlert.h"
 #include "app/wording/ReoffloadAlert.h"
 #include "app/wording/StageTexts.h"
@@ -10,6 +11,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
+#include "cli/HistoryServerCommand.h"
 #include "cli/JsonOutput.h"
 #include "cli/ModelHost.h"
 #include "cli/TerminalText.h"
@@ -47,6 +49,8 @@ int CardCommands::cards(const Invocation& invocation, Console& console, SignalWa
 
 int CardCommands::history(const Invocation& invocation, Console& console, SignalWatcher& signals) {
     ModelHost host(signals);
+    if (host.model().sharedHistory().server() || invocation.station)
+        return HistoryServerCommand::list(invocation, console, host);
     const History& ledger = host.model().history();
     if (const std::optional<QString>& error = ledger.lastError())
         console.message(*error);
@@ -135,7 +139,8 @@ int CardCommands::format(const Invocation& invocation, Console& console, SignalW
         return exitCode::failed;
     }
     if (const std::optional<QString> pending = readiness->pendingText()) {
-        const bool onlyShortClips = readiness->notOffloaded + readiness->missingCopies == 0;
+        const bool onlyShortClips =
+            readiness->notOffloaded + readiness->missingCopies + readiness->uncheckedCopies == 0;
         if (!onlyShortClips || !invocation.discardShortClips) {
             console.message(*pending);
             if (onlyShortClips)

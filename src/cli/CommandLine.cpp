@@ -36,7 +36,8 @@ enum class Option {
     run,
     day,
     format,
-    out
+    out,
+    station
 };
 
 struct OptionInfo {
@@ -73,6 +74,7 @@ constexpr OptionInfo optionTable[] = {
     {"day", Option::day, true},
     {"format", Option::format, true},
     {"out", Option::out, true},
+    {"station", Option::station, true},
 };
 
 struct CommandInfo {
@@ -95,7 +97,12 @@ const QList<CommandInfo>& commandTable() {
         {"scan", Command::scan, 1, 1, runOptions},
         {"plan", Command::plan, 1, 1, runOptions},
         {"offload", Command::offload, 1, 64, runOptions},
-        {"history", Command::history, 0, 0, {Option::card, Option::json}},
+        {"history", Command::history, 0, 0, {Option::card, Option::station, Option::json}},
+        {"history-server",
+         Command::historyServer,
+         1,
+         1,
+         {Option::station, Option::out, Option::json}},
         {"forget", Command::forget, 1, 1, {}},
         {"format",
          Command::format,
@@ -259,6 +266,11 @@ std::optional<QString> apply(Invocation& invocation, Option option, const QStrin
             return QCoreApplication::translate("CommandLine", "--out needs a folder.");
         invocation.reportOut = value;
         break;
+    case Option::station:
+        if (value.trimmed().isEmpty())
+            return QCoreApplication::translate("CommandLine", "--station needs a station’s name.");
+        invocation.station = value.trimmed();
+        break;
     }
     return std::nullopt;
 }
@@ -347,7 +359,8 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
     if (plain.size() > entry->maxArguments)
         return QCoreApplication::translate("CommandLine", "%1 doesn’t take %2.")
             .arg(QLatin1StringView(entry->name), quoted(plain.at(entry->maxArguments)));
-    if (QList{Command::settings, Command::presets, Command::rules}.contains(entry->command))
+    if (QList{Command::settings, Command::presets, Command::rules, Command::historyServer}.contains(
+            entry->command))
         invocation.arguments = plain;
     else if (!plain.isEmpty())
         invocation.card = plain.first();
@@ -358,6 +371,19 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
             1)
         return QCoreApplication::translate(
             "CommandLine", "report covers one of --run, --card, --day or --project, not several.");
+    if (entry->command == Command::history && invocation.historyCard && invocation.station)
+        return QCoreApplication::translate("CommandLine",
+                                           "history lists one of --card or --station, not both.");
+    if (entry->command == Command::historyServer &&
+        !QStringList{QStringLiteral("status"), QStringLiteral("import"), QStringLiteral("export")}
+             .contains(plain.first()))
+        return QCoreApplication::translate("CommandLine",
+                                           "history-server takes status, import or export, not %1.")
+            .arg(quoted(plain.first()));
+    if (entry->command == Command::historyServer && plain.first() == u"export" &&
+        invocation.reportOut.isEmpty())
+        return QCoreApplication::translate(
+            "CommandLine", "history-server export needs --out FILE, a history file to write.");
     if (entry->command == Command::format && !invocation.yes)
         return QCoreApplication::translate(
             "CommandLine", "format erases everything on the card; add --yes to confirm.");
@@ -365,6 +391,21 @@ std::variant<Invocation, QString> CommandLine::parse(const QStringList& argument
 }
 
 QString CommandLine::usage() {
+    return usageOfCommands() + u'\n' +
+           QCoreApplication::translate(
+               "CommandLine",
+               "A history that several stations share (setting historyServer):\n"
+               "  stowly-cli history  --station NAME [--json]\n"
+               "  stowly-cli history-server status|import [--json]\n"
+               "  stowly-cli history-server export --out FILE [--station NAME]\n"
+               "history names the station of each copy; --station lists one station’s copies.\n"
+               "history-server status tells whether the server answers and what each station\n"
+               "has there; import sends this station’s whole history to the server (copies it\n"
+               "holds already are not stored twice); export writes a station’s copies (this\n"
+               "one’s when not named) into FILE in the form of ledger.json.\n");
+}
+
+QString CommandLine::usageOfCommands() {
     return QCoreApplication::translate(
         "CommandLine",
         "Usage:\n"

@@ -49,6 +49,7 @@ struct Invocation {
         station,
         verify,
         report,
+        historyServer,
         help,
         version
     };
@@ -86,6 +87,8 @@ struct Invocation {
     std::optional<QString> match;
     // A rule that asks before offloading.
     bool ask = false;
+    // The station whose copies the shared history lists or exports.
+    std::optional<QString> station;
 };
 
 // The command-line grammar: commands, their options and the usage text.
@@ -97,6 +100,8 @@ std::variant<Invocation, QString> parse(const QStringList& arguments, const QDat
 std::optional<DateFilter> parseDates(const QString& text, const QDateTime& now);
 
 QString usage();
+// The commands alone, without the shared history's.
+QString usageOfCommands();
 } // namespace CommandLine
 
 } // namespace stowly

@@ -1,5 +1,7 @@
 #include "cli/JsonOutput.h"
 
+#include "devices/FormatReadiness.h"
+
 #include "media/MediaCategory.h"
 #include "session/OffloadSession.h"
 
@@ -86,10 +88,17 @@ QJsonObject JsonOutput::scan(const OffloadSession& session, const std::optional<
         {"alreadyOffloaded", session.alreadyOffloadedCount()},
         {"missingKept", session.missingCopyCount()},
     };
+    QStringList unchecked;
+    for (const Clip& clip : inventory.offloaded)
+        if (inventory.uncheckedHere.contains(clip.id()))
+            unchecked << clip.relativePath;
     return {
         {"card", card(session.card())},
         {"new", clips(inventory.newFiles, session, facts)},
         {"offloaded", clips(inventory.offloaded, session, facts)},
+        // Offloaded by other stations to places this one can't see, so not checked here.
+        {"uncheckedHere", QJsonArray::fromStringList(unchecked)},
+        {"readyToErase", FormatReadiness(inventory, session.skippedShort()).allVerified()},
         {"missing", clips(inventory.missing, session, facts)},
         {"ignored", QJsonArray::fromStringList(inventory.ignored)},
         {"selection", selection},

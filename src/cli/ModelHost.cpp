@@ -4,10 +4,13 @@
 
 #include "app/model/AppLaunch.h"
 #include "app/model/CardDevices.h"
+#include "app/model/SharedHistory.h"
 #include "base/SignalWatcher.h"
 #include "devices/VolumeWatcher.h"
+#include "history/HistorySender.h"
 #include "session/OffloadSession.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -31,6 +34,9 @@ ModelHost::ModelHost(SignalWatcher& signals, Options options) : m_signals(signal
 
 ModelHost::~ModelHost() {
     m_model->setFrontEnd(nullptr);
+    // What the shared history lacked (sent from the start) goes before the program ends.
+    if (HistorySender* sender = m_model->sharedHistory().sender())
+        sender->waitUntilSent(std::chrono::seconds(15));
 }
 
 bool ModelHost::wasInterrupted() const {
@@ -74,6 +80,20 @@ bool ModelHost::scan(const CardVolume& card) {
         const OffloadSession* session = m_model->session();
         return session && !m_model->isScanning() && session->card() == card;
     });
+}
+
+std::optional<QString> ModelHost::sharedHistoryProblem() {
+    SharedHistory& shared = m_model->sharedHistory();
+    // Enough for a server that answers to take a run's records, and for one that is reconnecting.
+    if (HistorySender* sender = shared.sender())
+        sender->waitUntilSent(std::chrono::seconds(15));
+    const std::optional<QString> problem = shared.problem();
+    if (!problem)
+        return std::nullopt;
+    return *problem + u' ' +
+           QCoreApplication::translate("ModelHost",
+                                       "The copies are recorded on this station, and go to the "
+                                       "shared history once its server answers.");
 }
 
 } // namespace stowly

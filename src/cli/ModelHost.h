@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace stowly {
 
@@ -52,6 +53,9 @@ public:
     const QList<CardVolume>& listCards();
     // Selects and scans the card; false when interrupted before its session was ready.
     bool scan(const CardVolume& card);
+    // Waits a little for the copies on their way to the shared history; why they could not go
+    // there, for the summary, when its server did not answer. None without a shared history.
+    std::optional<QString> sharedHistoryProblem();
 
 private:
     SignalWatcher& m_signals;

@@ -379,6 +379,8 @@ int offloadSeveral(const Invocation& invocation, Console& console, SignalWatcher
         console.writeOut(JsonOutput::text(json));
     if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
+    if (const std::optional<QString> shared = host.sharedHistoryProblem())
+        console.message(*shared);
     if (const std::optional<QString>& historyError = model.history().lastError()) {
         console.message(*historyError);
         status = worst(status, exitCode::failed);
@@ -462,7 +464,10 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     const bool cascadeLeft = !cascade.isIdle();
 
     CardOutcome outcome = tellOutcome(invocation, console, run, ejected, false);
+    const std::optional<QString> sharedProblem = host.sharedHistoryProblem();
     if (invocation.json) {
+        if (sharedProblem)
+            outcome.json.insert(QStringLiteral("historyServerProblem"), *sharedProblem);
         if (cascaded > 0 || !cascade.failures().isEmpty() || cascadeLeft)
             outcome.json.insert(QStringLiteral("cascade"),
                                 JsonOutput::cascade(cascaded, cascade.pendingFiles(),
@@ -472,6 +477,8 @@ int OffloadCommands::offload(const Invocation& invocation, Console& console,
     }
     if (const std::optional<QString>& error = model.devices().ejectError())
         console.message(*error);
+    if (sharedProblem)
+        console.message(*sharedProblem);
     const std::optional<QString>& historyError = model.history().lastError();
     if (historyError)
         console.message(*historyError);

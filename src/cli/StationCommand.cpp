@@ -293,6 +293,8 @@ int StationCommand::run(const Invocation& invocation, Console& console, SignalWa
     lines.tell(QStringLiteral("stopped"), nullptr,
                Words::tr("Station stopped: %1 offloaded, %2 failed.").arg(offloaded).arg(failed),
                {{QStringLiteral("offloaded"), offloaded}, {QStringLiteral("failed"), failed}});
+    if (const std::optional<QString> shared = host.sharedHistoryProblem())
+        console.message(*shared);
     if (const std::optional<QString>& historyError = model.history().lastError()) {
         console.message(*historyError);
         return exitCode::failed;

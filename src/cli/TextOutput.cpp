@@ -122,6 +122,15 @@ QString TextOutput::scan(const OffloadSession& session, const std::optional<QStr
         text += QCoreApplication::translate("TextOutput", "Left out: %1")
                     .arg(left.join(QStringLiteral(" · "))) +
                 u'\n';
+    if (const qsizetype unchecked = inventory.uncheckedHere.size())
+        text += count(unchecked,
+                      QT_TRANSLATE_NOOP("TextOutput",
+                                        "1 file offloaded by another station to a place this one "
+                                        "can’t see"),
+                      QT_TRANSLATE_N_NOOP("TextOutput",
+                                          "%n files offloaded by another station to places this "
+                                          "one can’t see")) +
+                u'\n';
     for (const Clip& clip : inventory.allClips())
         if (const auto found = facts.constFind(clip.relativePath);
             found != facts.cend() && found->damage)

@@ -6,6 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/ExitCode.h"
+#include "cli/HistoryServerCommand.h"
 #include "cli/OffloadCommands.h"
 #include "cli/PresetsCommand.h"
 #include "cli/ReportCommand.h"
@@ -67,6 +68,8 @@ int run(const Invocation& invocation, Console& console, SignalWatcher& signals) 
         return VerifyCommand::run(invocation, console);
     case Command::report:
         return ReportCommand::run(invocation, console, signals);
+    case Command::historyServer:
+        return HistoryServerCommand::run(invocation, console, signals);
     }
     return exitCode::usage;
 }

@@ -17,6 +17,9 @@ struct HistoryEntry {
     qint64 size = 0;
     QString sha256;
     QDateTime offloadedAt;
+    // The station that made and verified the copy, as a shared history names it; empty for
+    // this station's own records.
+    QString station;
 
     // sourceKey, U+0000, destinationPath
     QString id() const;

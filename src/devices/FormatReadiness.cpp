@@ -35,6 +35,7 @@ FormatReadiness::FormatReadiness(const CardInventory& inventory, const ShortClip
             totalBytes += clip.size;
     notOffloaded = int(inventory.newFiles.size()) - shortNew;
     missingCopies = int(inventory.missing.size());
+    uncheckedCopies = int(inventory.uncheckedHere.size());
     copiesFolder = inventory.copiesFolder;
     shortSkippedFiles = shortNew;
     shortSkippedClips = shortClips;
@@ -47,7 +48,7 @@ std::optional<QString> FormatReadiness::pendingText() const {
         return unreadable->description();
     if (fileCount == 0)
         return std::nullopt;
-    if (notOffloaded + missingCopies == 0 && shortSkippedFiles == 0)
+    if (notOffloaded + missingCopies + uncheckedCopies == 0 && shortSkippedFiles == 0)
         return std::nullopt;
     if (notOffloaded >= 1)
         return counted(notOffloaded,
@@ -58,18 +59,27 @@ std::optional<QString> FormatReadiness::pendingText() const {
             missingCopies,
             QT_TRANSLATE_NOOP("FormatReadiness", "1 copy missing at the destination"),
             QT_TRANSLATE_N_NOOP("FormatReadiness", "%n copies missing at the destination"));
+    if (uncheckedCopies >= 1)
+        return counted(uncheckedCopies,
+                       QT_TRANSLATE_NOOP("FormatReadiness",
+                                         "1 file copied only where another station can check it"),
+                       QT_TRANSLATE_N_NOOP("FormatReadiness",
+                                           "%n files copied only where another station can check "
+                                           "them"));
     return counted(shortSkippedClips,
                    QT_TRANSLATE_NOOP("FormatReadiness", "1 short clip not offloaded"),
                    QT_TRANSLATE_N_NOOP("FormatReadiness", "%n short clips not offloaded"));
 }
 
 bool FormatReadiness::allVerified() const {
-    return !unreadable && fileCount >= 1 && notOffloaded + missingCopies + shortSkippedFiles == 0;
+    return !unreadable && fileCount >= 1 &&
+           notOffloaded + missingCopies + uncheckedCopies + shortSkippedFiles == 0;
 }
 
 bool FormatReadiness::stillReady(const CardInventory& inventory, const QString& volumeIdentity,
                                  const QSet<QString>& discarding) {
-    if (inventory.unreadable || !inventory.missing.isEmpty() || inventory.fileCount() == 0)
+    if (inventory.unreadable || !inventory.missing.isEmpty() || inventory.fileCount() == 0 ||
+        !inventory.uncheckedHere.isEmpty())
         return false;
     for (const Clip& clip : inventory.newFiles)
         if (!discarding.contains(clip.historyKey(volumeIdentity)))

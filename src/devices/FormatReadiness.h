@@ -21,6 +21,9 @@ struct FormatReadiness {
     int notOffloaded = 0;
     // Offloaded files whose copy is gone.
     int missingCopies = 0;
+    // Offloaded files whose only copies are other stations' that this one cannot see, and
+    // so cannot check.
+    int uncheckedCopies = 0;
     std::optional<QString> copiesFolder;
     // New files left on the card as short clips or their sidecars…
     int shortSkippedFiles = 0;

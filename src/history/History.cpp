@@ -435,6 +435,7 @@ void History::add(const HistoryEntry& entry, bool deferSave) {
     if (!deferSave || !journaled || !m_unjournaled.isEmpty() ||
         sizeOf(m_journal->path()) > journalBound)
         save();
+    Q_EMIT recorded(entry);
 }
 
 bool History::addRecorded(const HistoryEntry& entry, bool journaled) {
@@ -449,10 +450,12 @@ bool History::addRecorded(const HistoryEntry& entry, bool journaled) {
         Q_EMIT entriesChanged();
         if (m_foldWaiting || !m_unjournaled.isEmpty() || sizeOf(m_journal->path()) > journalBound)
             save();
+        Q_EMIT recorded(entry);
         return true;
     }
     if (save()) {
         Q_EMIT entriesChanged();
+        Q_EMIT recorded(entry);
         return true;
     }
     // Neither the journal nor the file holds it. Memory must not either: the card would look
@@ -520,11 +523,70 @@ qsizetype History::removeWhere(const Removal& removal) {
 }
 
 qsizetype History::forget(const HistoryEntry& entry) {
-    return removeWhere(Removal{HistoryRecords::Encoded(entry), {}});
+    const qsizetype removed = removeWhere(Removal{HistoryRecords::Encoded(entry), {}});
+    if (removed > 0)
+        Q_EMIT forgotten(entry);
+    return removed;
 }
 
 qsizetype History::forgetVolume(const QString& volumeIdentity) {
-    return removeWhere(Removal{std::nullopt, (volumeIdentity + u'|').toUtf8()});
+    const qsizetype removed = removeWhere(Removal{std::nullopt, (volumeIdentity + u'|').toUtf8()});
+    if (removed > 0)
+        Q_EMIT forgottenCard(volumeIdentity);
+    return removed;
+}
+
+std::optional<qsizetype> History::record(const QList<HistoryEntry>& entries, QString* error) {
+    if (refusesChanges("record copies")) {
+        if (error)
+            *error = m_lastError.value_or(QString());
+        return std::nullopt;
+    }
+    const auto same = [](const HistoryEntry& e) {
+        return QStringList{e.id(), e.sha256, QString::number(e.size),
+                           QString::number(e.offloadedAt.toSecsSinceEpoch())}
+            .join(u'\0');
+    };
+    QSet<QString> held;
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        held.insert(same(m_entries.at(i)));
+    qsizetype added = 0;
+    for (HistoryEntry entry : entries) {
+        entry.station.clear();
+        if (held.contains(same(entry)))
+            continue;
+        held.insert(same(entry));
+        add(entry, true);
+        ++added;
+    }
+    if (m_hasUnsavedChanges)
+        save();
+    if (m_lastError) {
+        if (error)
+            *error = *m_lastError;
+        return std::nullopt;
+    }
+    return added;
+}
+
+std::optional<QList<HistoryEntry>> History::cardRecords(const QString& volumeIdentity, QString*) {
+    const QByteArray prefix = (volumeIdentity + u'|').toUtf8();
+    QList<HistoryEntry> entries;
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        if (m_entries.text(i, HistoryRecords::sourceKey).startsWith(prefix))
+            entries.append(m_entries.at(i));
+    for (HistoryEntry& entry : entries)
+        entry.station = m_station;
+    return entries;
+}
+
+std::optional<QList<HistoryEntry>> History::stationRecords(const QString& station, QString*) {
+    if (!station.isEmpty() && station != m_station)
+        return QList<HistoryEntry>();
+    QList<HistoryEntry> entries = m_entries.toList();
+    for (HistoryEntry& entry : entries)
+        entry.station = m_station;
+    return entries;
 }
 
 } // namespace stowly

@@ -5,6 +5,7 @@
 #include "history/HistoryIndex.h"
 #include "history/HistoryJournal.h"
 #include "history/HistoryRecords.h"
+#include "history/HistoryStore.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -26,7 +27,7 @@ namespace stowly {
 // them, and a file another process wrote meanwhile is read again and this process's changes
 // applied on top. Several runs may record at once; a fold waits for records on their way. Main
 // thread only.
-class History : public QObject {
+class History : public QObject, public HistoryStore {
     Q_OBJECT
 public:
     explicit History(const QString& filePath, QObject* parent = nullptr);
@@ -70,6 +71,18 @@ public:
     qsizetype forget(const HistoryEntry& entry);
     qsizetype forgetVolume(const QString& volumeIdentity);
 
+    // HistoryStore: the copies here are all this station's own.
+    std::optional<qsizetype> record(const QList<HistoryEntry>& entries, QString* error) override;
+    std::optional<QList<HistoryEntry>> cardRecords(const QString& volumeIdentity,
+                                                   QString* error) override;
+    // Every copy when `station` is this one (empty names it too), else none.
+    std::optional<QList<HistoryEntry>> stationRecords(const QString& station,
+                                                      QString* error) override;
+    // This station's name, as the records it hands out give it; empty by default, and while
+    // no other station shares the history.
+    void setStation(const QString& station) { m_station = station; }
+    const QString& station() const { return m_station; }
+
     // A journal past this size is folded at once, whatever the history's size.
     static constexpr qint64 journalBound = 32 << 20;
     // A history file up to this size is rewritten at the end of every run.
@@ -79,6 +92,10 @@ Q_SIGNALS:
     void entriesChanged();
     void lastErrorChanged();
     void loaded();
+    // A new copy this process recorded; a shared history wants it too.
+    void recorded(const HistoryEntry& entry);
+    void forgotten(const HistoryEntry& entry);
+    void forgottenCard(const QString& volumeIdentity);
 
 private:
     // A change made here and not yet written; applied again over what another process wrote.
@@ -128,6 +145,7 @@ private:
     // Entries the journal could not take; the next save writes them.
     QList<HistoryEntry> m_unjournaled;
     QList<Removal> m_pendingRemovals;
+    QString m_station;
 };
 
 } // namespace stowly

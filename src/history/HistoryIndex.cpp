@@ -2,6 +2,8 @@
 
 #include <QHashFunctions>
 
+#include <algorithm>
+
 namespace stowly {
 namespace {
 
@@ -70,11 +72,30 @@ qsizetype HistoryIndex::position(QByteArrayView key) const {
     return -1;
 }
 
+HistoryIndex HistoryIndex::withOtherStations(const QList<HistoryEntry>& others) const {
+    auto byKey = std::make_shared<Others>(m_others ? *m_others : Others());
+    for (const HistoryEntry& entry : others)
+        (*byKey)[entry.sourceKey].append(entry);
+    for (QList<HistoryEntry>& entries : *byKey)
+        std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+            return a.offloadedAt > b.offloadedAt;
+        });
+    HistoryIndex merged = *this;
+    merged.m_others = std::move(byKey);
+    return merged;
+}
+
 std::optional<HistoryEntry> HistoryIndex::find(const QString& key) const {
-    const qsizetype i = position(key.toUtf8());
-    if (i < 0)
+    if (!m_others || !m_others->contains(key)) {
+        const qsizetype i = position(key.toUtf8());
+        if (i < 0)
+            return std::nullopt;
+        return m_shared->records.at(i);
+    }
+    const QList<HistoryEntry> entries = findAll(key);
+    if (entries.isEmpty())
         return std::nullopt;
-    return m_shared->records.at(i);
+    return entries.first();
 }
 
 QList<HistoryEntry> HistoryIndex::findAll(const QString& key) const {
@@ -82,14 +103,29 @@ QList<HistoryEntry> HistoryIndex::findAll(const QString& key) const {
     const Table& t = table();
     for (qsizetype i = position(key.toUtf8()); i >= 0; i = qsizetype(t.earlier[size_t(i)]) - 1)
         entries.append(m_shared->records.at(i));
+    if (!m_others)
+        return entries;
+    // Another station's copy goes before this station's older ones; at the same second this
+    // station's own wins.
+    for (const HistoryEntry& other : m_others->value(key)) {
+        qsizetype at = 0;
+        while (at < entries.size() && entries[at].offloadedAt >= other.offloadedAt)
+            ++at;
+        entries.insert(at, other);
+    }
     return entries;
+}
+
+bool HistoryIndex::contains(const QString& key) const {
+    return position(key.toUtf8()) >= 0 || (m_others && m_others->contains(key));
 }
 
 CopyLookup HistoryIndex::lookup() const {
     return [this](const QString& key) {
         QList<RecordedCopy> copies;
         for (const HistoryEntry& entry : findAll(key))
-            copies.append(RecordedCopy{entry.destinationPath, entry.size});
+            copies.append(
+                RecordedCopy{entry.destinationPath, entry.size, !entry.station.isEmpty()});
         return copies;
     };
 }

@@ -3,6 +3,8 @@
 #include "history/HistoryRecords.h"
 #include "media/CardInventory.h"
 
+#include <QHash>
+
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -19,11 +21,14 @@ public:
     HistoryIndex();
     explicit HistoryIndex(HistoryRecords records);
     static HistoryIndex from(const QList<HistoryEntry>& entries);
+    // This index together with other stations' records (a shared history's, usually one
+    // card's); their copies are looked up as made elsewhere.
+    HistoryIndex withOtherStations(const QList<HistoryEntry>& others) const;
 
     std::optional<HistoryEntry> find(const QString& key) const;
     // Every entry of the key, the latest first.
     QList<HistoryEntry> findAll(const QString& key) const;
-    bool contains(const QString& key) const { return position(key.toUtf8()) >= 0; }
+    bool contains(const QString& key) const;
     // Number of distinct keys.
     qsizetype size() const;
     // This index as the card split asks for it; valid while the index lives.
@@ -46,7 +51,10 @@ private:
     const Table& table() const;
     qsizetype position(QByteArrayView key) const;
 
+    // Other stations' entries by key, the latest first.
+    using Others = QHash<QString, QList<HistoryEntry>>;
     std::shared_ptr<Shared> m_shared;
+    std::shared_ptr<const Others> m_others;
 };
 
 } // namespace stowly

@@ -48,7 +48,7 @@ QList<Clip> CardInventory::allClips() const {
 
 CardInventory CardInventory::classify(const QList<Clip>& files, const QString& volumeIdentity,
                                       const CopyLookup& recorded, const FileSize& fileSize,
-                                      const QStringList& backups) {
+                                      const QStringList& backups, bool trustOtherStations) {
     const auto isUnder = [](const QString& path, const QString& root) {
         return path.startsWith(root.endsWith(u'/') ? root : root + u'/');
     };
@@ -73,20 +73,39 @@ CardInventory CardInventory::classify(const QList<Clip>& files, const QString& v
             const std::optional<qint64> size = fileSize(copy->destinationPath);
             return size && *size == clip.size;
         };
+        // This station's newest copy speaks for it; another station's copy counts only when
+        // this one has none, as it may sit at a path this station cannot see.
         const auto newest = [&](const auto& belongs) -> const RecordedCopy* {
-            for (const RecordedCopy& copy : copies)
-                if (belongs(copy.destinationPath))
+            const RecordedCopy* elsewhere = nullptr;
+            for (const RecordedCopy& copy : copies) {
+                if (!belongs(copy.destinationPath))
+                    continue;
+                if (!copy.elsewhere)
                     return &copy;
-            return nullptr;
+                if (!elsewhere || (!inPlace(elsewhere) && inPlace(&copy)))
+                    elsewhere = &copy;
+            }
+            return elsewhere;
+        };
+        bool unchecked = false;
+        // A copy at another station that is not in place here: gone, or out of sight.
+        const auto counts = [&](const RecordedCopy* copy) {
+            if (inPlace(copy))
+                return true;
+            if (!copy || !copy->elsewhere || copy->size != clip.size)
+                return false;
+            unchecked = !trustOtherStations;
+            return true;
         };
         const RecordedCopy* main =
             newest([&](const QString& path) { return !isUnderBackup(path); });
         MissingCopies missing;
-        missing.main = !inPlace(main);
-        if (!missing.main)
+        missing.main = !counts(main);
+        const bool mainHere = inPlace(main);
+        if (mainHere)
             missing.mainCopy = main->destinationPath;
         for (const QString& root : backups)
-            if (!inPlace(newest([&](const QString& path) { return isUnder(path, root); })))
+            if (!counts(newest([&](const QString& path) { return isUnder(path, root); })))
                 missing.backups.append(root);
         if (missing.main || !missing.backups.isEmpty()) {
             inventory.missing.append(clip);
@@ -95,7 +114,10 @@ CardInventory CardInventory::classify(const QList<Clip>& files, const QString& v
             continue;
         }
         inventory.offloaded.append(clip);
-        copyFolders.append(parentFolder(main->destinationPath));
+        if (unchecked)
+            inventory.uncheckedHere.insert(clip.id());
+        if (mainHere)
+            copyFolders.append(parentFolder(main->destinationPath));
     }
     inventory.copiesFolder = commonFolder(copyFolders);
     return inventory;

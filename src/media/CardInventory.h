@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -16,6 +17,8 @@ namespace stowly {
 struct RecordedCopy {
     QString destinationPath;
     qint64 size = 0;
+    // Made by another station: its path may be one this station cannot see.
+    bool elsewhere = false;
 };
 // The recorded copies for a history key, the newest first.
 using CopyLookup = std::function<QList<RecordedCopy>(const QString& key)>;
@@ -41,6 +44,9 @@ struct CardInventory {
     QList<Clip> offloaded;
     // Files whose copy is gone or has another size, at the main destination or at a backup.
     QList<Clip> missing;
+    // Of the offloaded files, those whose only copies are other stations' at paths this one
+    // cannot see (another cart's drive): offloaded, yet not checked here. By clip id.
+    QSet<QString> uncheckedHere;
     // For the missing files, by id, when backups were asked about: which copies are missing.
     QHash<QString, MissingCopies> missingCopies;
     // The deepest folder holding every still-present copy; none when nothing is offloaded.
@@ -57,10 +63,12 @@ struct CardInventory {
     using FileSize = std::function<std::optional<qint64>(const QString& path)>;
 
     // A file is offloaded when the newest copy of it outside the backup roots is in place and,
-    // for each backup root, the newest copy under that root is in place too.
+    // for each backup root, the newest copy under that root is in place too. Another station's
+    // copy counts when it is in place here; one this station cannot see counts as offloaded and
+    // unchecked (uncheckedHere), or, when `trustOtherStations`, as checked.
     static CardInventory classify(const QList<Clip>& files, const QString& volumeIdentity,
                                   const CopyLookup& recorded, const FileSize& fileSize,
-                                  const QStringList& backups = {});
+                                  const QStringList& backups = {}, bool trustOtherStations = false);
 
     // Size of the regular file at path, not following a final link; none for anything else.
     static std::optional<qint64> diskFileSize(const QString& path);

@@ -4,6 +4,7 @@
 #include "ui/AppMenu.h"
 
 #include "app/model/AppModel.h"
+#include "app/model/SharedHistory.h"
 #include "base/Log.h"
 #include "ui/OffloadBar.h"
 #include "ui/PresetSwitcher.h"
@@ -74,7 +75,17 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    m_sharedHistoryBanner = new QLabel(central);
+    m_sharedHistoryBanner->setObjectName(QStringLiteral("sharedHistoryBanner"));
+    m_sharedHistoryBanner->setAccessibleName(tr("Shared history"));
+    m_sharedHistoryBanner->setWordWrap(true);
+    m_sharedHistoryBanner->setContentsMargins(16, 0, 16, 4);
+    stageStyle::setRole(m_sharedHistoryBanner, QStringLiteral("warning"));
+    connect(&m_model, &AppModel::sharedHistoryChanged, this,
+            &MainWindow::updateSharedHistoryBanner);
+    updateSharedHistoryBanner();
     layout->addWidget(toolbar);
+    layout->addWidget(m_sharedHistoryBanner);
     layout->addLayout(m_columns, 1);
     layout->addWidget(m_bar);
     setCentralWidget(central);
@@ -139,6 +150,16 @@ QWidget* MainWindow::makeToolbar() {
     row->addWidget(history);
     row->addWidget(menuButton);
     return toolbar;
+}
+
+void MainWindow::updateSharedHistoryBanner() {
+    const std::optional<QString> problem = m_model.sharedHistory().problem();
+    m_sharedHistoryBanner->setVisible(bool(problem));
+    if (problem)
+        m_sharedHistoryBanner->setText(
+            *problem + u' ' +
+            tr("New copies are recorded on this station and go to the shared history once it "
+               "answers; other stations’ copies aren’t seen meanwhile."));
 }
 
 void MainWindow::showRecentOffloads() {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QGridLayout;
+class QLabel;
 class QScrollArea;
 class QToolButton;
 
@@ -55,6 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void updateSharedHistoryBanner();
     QWidget* makeToolbar();
     void arrangeColumns();
     void updateStages();
@@ -67,6 +69,8 @@ private:
     QScrollArea* m_side;
     QWidget* m_sideContent;
     OffloadBar* m_bar;
+    // Says that the history several stations share can't be reached.
+    QLabel* m_sharedHistoryBanner = nullptr;
     RecentOffloadsView* m_recent = nullptr;
     QToolButton* m_history = nullptr;
     QAction* m_quit = nullptr;

@@ -27,10 +27,13 @@ public:
 
     static QString detail(const QModelIndex& index) {
         const QDateTime at = index.data(HistoryModel::OffloadedAtRole).toDateTime().toLocalTime();
-        return QStringList{index.data(HistoryModel::CardNameRole).toString(),
-                           QLocale().toString(at, QLocale::ShortFormat),
-                           SpaceInfo::formatBytes(index.data(HistoryModel::SizeRole).toLongLong())}
-            .join(QStringLiteral(" · "));
+        QStringList parts{index.data(HistoryModel::CardNameRole).toString(),
+                          QLocale().toString(at, QLocale::ShortFormat),
+                          SpaceInfo::formatBytes(index.data(HistoryModel::SizeRole).toLongLong())};
+        if (const QString station = index.data(HistoryModel::StationRole).toString();
+            !station.isEmpty())
+            parts << station;
+        return parts.join(QStringLiteral(" · "));
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {

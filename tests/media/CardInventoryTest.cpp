@@ -96,3 +96,44 @@ TEST(CardInventoryTest, DiskSizeOfACopyDoesNotFollowLinks) {
     EXPECT_FALSE(CardInventory::diskFileSize(dir.path()));
     EXPECT_FALSE(CardInventory::diskFileSize(dir("none")));
 }
+
+// Another station's copy that this one sees is as good as its own; one it cannot see counts as
+// offloaded but unchecked, unless the user trusts the other stations. This station's own
+// record speaks first: its copy gone is a missing copy, whatever others hold.
+TEST(CardInventoryTest, OtherStationsCopiesCountAsOffloadedAndCheckedOnlyWhereTheyAreSeen) {
+    TempDir dest;
+    const Clip seen = clip("A.MP4", 4);
+    const Clip unseen = clip("B.MP4", 4);
+    const Clip ownGone = clip("C.MP4", 4);
+    const Clip resized = clip("D.MP4", 4);
+    writeFile(dest("shared/A.mp4"), "1234");
+    writeFile(dest("later/B.mp4"), "1234");
+    const auto elsewhere = [](HistoryEntry e) {
+        e.station = QStringLiteral("cart-b");
+        e.offloadedAt = e.offloadedAt.addSecs(60);
+        return e;
+    };
+    const HistoryIndex own = HistoryIndex::from({entryFor(ownGone, dest("gone/C.mp4"))});
+    const HistoryIndex index = own.withOtherStations({
+        elsewhere(entryFor(seen, dest("shared/A.mp4"))),
+        elsewhere(entryFor(unseen, "/media/cart-b/Footage/B.mp4")),
+        elsewhere(entryFor(ownGone, "/media/cart-b/Footage/C.mp4")),
+        elsewhere(entryFor(resized, "/media/cart-b/Footage/D.mp4", 5)),
+    });
+    EXPECT_EQ(index.find(ownGone.historyKey("V"))->station, "cart-b") << "the newest copy wins";
+
+    const QList<Clip> files{seen, unseen, ownGone, resized};
+    const auto split =
+        CardInventory::classify(files, "V", index.lookup(), CardInventory::diskFileSize);
+    EXPECT_EQ(split.offloaded, (QList<Clip>{seen, unseen}));
+    EXPECT_EQ(split.uncheckedHere, QSet<QString>{unseen.id()});
+    EXPECT_EQ(split.missing, QList<Clip>{ownGone});
+    EXPECT_EQ(split.newFiles, QList<Clip>{resized});
+    // Only the copies in place here say where the card's copies are.
+    EXPECT_EQ(split.copiesFolder, dest("shared"));
+
+    const auto trusted =
+        CardInventory::classify(files, "V", index.lookup(), CardInventory::diskFileSize, {}, true);
+    EXPECT_EQ(trusted.offloaded, split.offloaded);
+    EXPECT_TRUE(trusted.uncheckedHere.isEmpty());
+}

@@ -4,12 +4,15 @@
 #include "CaseWorld.h"
 #include "SoakCard.h"
 #include "support/NetworkShare.h"
+#include "support/PostgresServer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -224,6 +227,10 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
         runShareCase(number, folder, random);
         return;
     }
+    if (number % 8 == 4 && m_tally.historyServerCases < m_options.historyServerCases) {
+        runHistoryServerCase(number, folder, random);
+        return;
+    }
     const bool kills = number % 2 == 1;
     const bool pair = number % 3 == 0;
     const bool cascade = std::bernoulli_distribution(0.5)(random);
@@ -387,19 +394,113 @@ void Campaign::runShareCase(int number, const QString& folder, std::mt19937_64& 
     violations(number, when, inspector.checkComplete());
 }
 
+// One card with the history shared through a PostgreSQL server; at a random moment of each run
+// either the server is killed (and the run goes on without it) or the command is. The server
+// comes back after each run, and after a last whole run it must hold exactly what the station's
+// own history holds: nothing lost, nothing twice, nothing the station never recorded.
+void Campaign::runHistoryServerCase(int number, const QString& folder, std::mt19937_64& random) {
+    QString whyNot;
+    const auto server = test::PostgresServer::start(&whyNot);
+    if (!server) {
+        std::printf("No case with a history server: %s\n", qPrintable(whyNot));
+        m_options.historyServerCases = 0;
+        return;
+    }
+    ++m_tally.historyServerCases;
+    const CaseWorld world(m_options.program, m_options.faultModule, folder + "/world",
+                          {m_cards[0].card->path()});
+    const QString station = QStringLiteral("soak");
+    const auto setServer = [&](const QString& value) {
+        const RunOutcome set = world.run({"settings", "historyServer", value}, 60000);
+        if (set.status != 0)
+            std::printf("Could not set the history server: %s\n", qPrintable(describe(set)));
+    };
+    setServer(server->connectionString());
+    world.run({"settings", "stationName", station}, 60000);
+    CaseInspector inspector(world, {m_cards[0]});
+    const QString kind = QStringLiteral("history server case");
+    const int runs = std::uniform_int_distribution<int>(1, 3)(random);
+    QStringList steps;
+    for (int i = 1; i <= runs; ++i) {
+        const qint64 at = std::uniform_int_distribution<qint64>(3, m_fullRunMs)(random);
+        const bool serverDies = std::bernoulli_distribution(0.5)(random);
+        OffloadStart start{{m_cards[0].card->path()}, at, std::nullopt};
+        bool killed = false;
+        if (serverDies)
+            start.instead = [&] {
+                server->kill();
+                killed = true;
+            };
+        const RunOutcome outcome = world.offload(start, m_allowedMs);
+        ++m_tally.runs;
+        m_tally.databaseKills += killed;
+        if (!serverDies)
+            outcome.killed ? ++m_tally.kills : ++m_tally.endedBeforeKill;
+        steps << QStringLiteral("%1 killed after %2 ms%3")
+                     .arg(serverDies ? QStringLiteral("server") : QStringLiteral("command"))
+                     .arg(at)
+                     .arg(serverDies && !killed ? QStringLiteral(" (ended before)") : QString());
+        const QString run =
+            QStringLiteral("%1, run %2 of %3, %4").arg(kind).arg(i).arg(runs).arg(steps.last());
+        if (outcome.crashed || outcome.hung || (serverDies && !finishedCleanly(outcome)))
+            violations(number, run, {{failedRun, describe(outcome)}});
+        if (killed && !server->startAgain(&whyNot))
+            std::printf("Could not start the server again: %s\n", qPrintable(whyNot));
+        violations(number, run, inspector.check());
+    }
+    const RunOutcome last = world.offload(std::nullopt, std::nullopt, m_allowedMs);
+    ++m_tally.runs;
+    const QString when = QStringLiteral("%1, the whole run after: %2").arg(kind, steps.join("; "));
+    if (!finishedCleanly(last))
+        violations(number, when, {{failedRun, describe(last)}});
+    violations(number, when, inspector.checkComplete());
+
+    // The server's copies of the station against the station's own history.
+    bool ok = false;
+    const QString rows = server->query(
+        "SELECT source_key || E'\\t' || destination_path FROM stowly_copies WHERE station = '" +
+            station + "'",
+        &ok);
+    QStringList held = rows.split(u'\n', Qt::SkipEmptyParts);
+    setServer({});
+    const RunOutcome local = world.run({"history", "--json"}, 60000);
+    QSet<QString> recorded;
+    for (const QJsonValue& value : QJsonDocument::fromJson(local.out).array()) {
+        const QJsonObject entry = value.toObject();
+        recorded.insert(entry["sourceKey"].toString() + u'\t' +
+                        entry["destinationPath"].toString());
+    }
+    QList<Problem> problems;
+    if (!ok || local.status != 0)
+        problems << Problem{"the shared history could not be compared",
+                            rows + QStringLiteral(" / ") + describe(local)};
+    const QSet<QString> unique(held.cbegin(), held.cend());
+    if (unique.size() != held.size())
+        problems << Problem{
+            "the shared history holds a copy twice",
+            QStringLiteral("%1 rows, %2 copies").arg(held.size()).arg(unique.size())};
+    for (const QString& copy : recorded - unique)
+        problems << Problem{"a copy the station recorded is not in the shared history", copy};
+    for (const QString& copy : unique - recorded)
+        problems << Problem{"the shared history holds a copy the station never recorded", copy};
+    violations(number, when, problems);
+}
+
 void Campaign::printTally(qint64 elapsedMs, bool byKind) const {
     const Tally& t = m_tally;
     std::printf("kills %lld (and %lld runs that ended before their kill), faults %lld in %lld "
                 "runs (%lld of them in %lld walks over the card), cases checked %lld (%lld "
                 "kill, %lld fault; with two cards %lld kill, %lld fault, %lld runs of two "
                 "commands at once; with a cascade %lld kill, %lld fault, %lld kills once the "
-                "card was free; %lld on a share, %lld servers killed), runs %lld, violations "
-                "%lld in %lld cases, %.1f s\n",
+                "card was free; %lld on a share, %lld servers killed; %lld with a history "
+                "server, %lld of its servers killed), runs %lld, violations %lld in %lld cases, "
+                "%.1f s\n",
                 t.kills, t.endedBeforeKill, t.faults, t.faultedRuns, t.scanFaults,
                 t.scanFaultedRuns, t.killCases + t.faultCases, t.killCases, t.faultCases,
                 t.pairKillCases, t.pairFaultCases, t.runsAtOnce, t.cascadeKillCases,
-                t.cascadeFaultCases, t.killsAfterCard, t.shareCases, t.serverKills, t.runs,
-                t.violations, t.casesWithViolations, double(elapsedMs) / 1000);
+                t.cascadeFaultCases, t.killsAfterCard, t.shareCases, t.serverKills,
+                t.historyServerCases, t.databaseKills, t.runs, t.violations, t.casesWithViolations,
+                double(elapsedMs) / 1000);
     for (auto kind = t.byKind.cbegin(); byKind && kind != t.byKind.cend(); ++kind)
         std::printf("  %lld × %s, in %lld cases\n", kind->first, qPrintable(kind.key()),
                     kind->second);

@@ -38,6 +38,8 @@ struct CampaignOptions {
     std::optional<qint64> cascadeRunMs;
     // At most this many cases offload to a Samba share whose server is killed.
     int shareCases = 1000000;
+    // At most this many cases keep the history on a PostgreSQL server that is killed.
+    int historyServerCases = 1000000;
 };
 
 // Offloads a card again and again with stowly-cli, killing it at random moments or making its
@@ -75,6 +77,8 @@ private:
         qint64 killsAfterCard = 0;
         qint64 shareCases = 0;
         qint64 serverKills = 0;
+        qint64 historyServerCases = 0;
+        qint64 databaseKills = 0;
         qint64 violations = 0;
         qint64 casesWithViolations = 0;
         // Violations and the cases they were found in, by kind.
@@ -87,6 +91,7 @@ private:
                                      bool cascade);
     void runCase(int number, const QString& folder, std::mt19937_64& random);
     void runShareCase(int number, const QString& folder, std::mt19937_64& random);
+    void runHistoryServerCase(int number, const QString& folder, std::mt19937_64& random);
     // Counts what one command of a run did, and finds what is wrong with how it ended; returns
     // what happened to it, for the case's story.
     QString account(int number, const QString& when, const RunOutcome& outcome,

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
             options.largeFiles = 2;
             options.largestSize = 3 << 20;
             options.shareCases = 2;
+            options.historyServerCases = 2;
         } else if (argument == u"--keep") {
             options.keepFolders = true;
         } else if (numbers.contains(argument) && i + 1 < arguments.size()) {

@@ -180,3 +180,32 @@ TEST(SettingsWindow, ReopensOnTheLastTabAndFooterLinksLeaveStowly) {
     EXPECT_EQ(titles, (QStringList{"General", "Appearance", "Presets", "Automatic Offload",
                                    "Destinations", "Naming", "Files", "Cameras"}));
 }
+
+// The history server's field never stores a password; a server that doesn't answer is said in
+// the tab and in a banner over the main window, which goes once the setting is cleared.
+TEST(SettingsWindow, TheSharedHistoryRefusesAPasswordAndSaysWhenItsServerIsAway) {
+    World world(false);
+    AppSettings& settings = world.model->settings();
+    SettingsWindow window(*world.model);
+    MainWindow main(*world.model);
+    auto* banner = find<QLabel>(main, "sharedHistoryBanner");
+    EXPECT_TRUE(banner->isHidden());
+
+    auto* field = find<QLineEdit>(window, "historyServer");
+    auto* note = find<QLabel>(window, "historyServerNote");
+    field->setText(QStringLiteral("host=db.studio user=cart2 password=secret"));
+    Q_EMIT field->editingFinished();
+    EXPECT_TRUE(settings.value(setting::historyServer).isEmpty());
+    EXPECT_TRUE(note->text().contains("password")) << note->text().toStdString();
+
+    field->setText(QStringLiteral("host=/run/no-such-server dbname=stowly"));
+    Q_EMIT field->editingFinished();
+    EXPECT_EQ(settings.value(setting::historyServer), "host=/run/no-such-server dbname=stowly");
+    ASSERT_TRUE(spinUntil([&] { return !banner->isHidden(); }));
+    EXPECT_TRUE(banner->text().contains("Couldn’t reach the history server"))
+        << banner->text().toStdString();
+    EXPECT_TRUE(note->text().contains("Couldn’t reach the history server"));
+
+    settings.setValue(setting::historyServer, QString());
+    EXPECT_TRUE(banner->isHidden());
+}

@@ -205,6 +205,14 @@ int main(int argc, char** argv) {
                                                   "it.")),
           QStringLiteral("8c-erased-put-back"));
 
+    // A shared history whose server is away: the banner, and the station on recent offloads.
+    w.world.model->settings().setValue(setting::historyServer,
+                                       QStringLiteral("host=/run/no-such-server dbname=stowly"));
+    w.world.model->settings().setValue(setting::stationName, QStringLiteral("cart-2"));
+    spinUntil([&] { return w.window.findChild<QWidget*>("sharedHistoryBanner")->isVisible(); },
+              5000);
+    shooter.shoot(QStringLiteral("8d-shared-history-away"));
+
     w.window.showRecentOffloads();
     auto* recent = w.window.findChild<QWidget*>(QStringLiteral("recentOffloads"));
     for (const Look& look : looks) {

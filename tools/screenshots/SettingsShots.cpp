@@ -61,5 +61,8 @@ void shootSettings(const QString& folder) {
     rules.ignorePatterns << QStringLiteral("*.mp4");
     settings.setValue(setting::fileRules, rules);
     settings.setShortClipSliderSeconds(0);
+    // A shared history whose server doesn't answer.
+    settings.setValue(setting::historyServer,
+                      QStringLiteral("host=/run/no-such-server dbname=stowly user=cart2"));
     shootTabs(world, window, folder, QStringLiteral("filled"));
 }

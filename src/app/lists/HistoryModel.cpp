@@ -52,6 +52,8 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
         return textOf(m_records, i, HistoryRecords::cardName);
     case SourceKeyRole:
         return textOf(m_records, i, HistoryRecords::sourceKey);
+    case StationRole:
+        return m_history.station();
     default:
         return {};
     }
@@ -65,7 +67,8 @@ QHash<int, QByteArray> HistoryModel::roleNames() const {
             {OffloadedAtRole, "offloadedAt"},
             {VolumeRole, "volume"},
             {CardNameRole, "cardName"},
-            {SourceKeyRole, "sourceKey"}};
+            {SourceKeyRole, "sourceKey"},
+            {StationRole, "station"}};
 }
 
 bool HistoryModel::onlyGrew() const {

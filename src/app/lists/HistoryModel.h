@@ -26,7 +26,9 @@ public:
         // The card's volume identity (UUID, else name), as the history key starts.
         VolumeRole,
         CardNameRole,
-        SourceKeyRole
+        SourceKeyRole,
+        // The station that made the copy, when several share the history; else empty.
+        StationRole
     };
     Q_ENUM(Role)
 

@@ -20,6 +20,7 @@
 #include "app/model/NamePreview.h"
 #include "app/model/OffloadBlocker.h"
 #include "app/model/OffloadFormatting.h"
+#include "app/model/SharedHistory.h"
 #include "app/prompts/ImportPrompter.h"
 #include "app/settings/AppSettings.h"
 #include "app/stores/CameraStore.h"
@@ -59,6 +60,14 @@ AppModel::AppModel(Stores stores, Platform platform, bool startWatching, QObject
     m_volumes = platform.volumes;
     m_settings = std::move(stores.settings);
     m_history = std::move(stores.ledger);
+    m_shared = std::make_unique<SharedHistory>(*m_settings, *m_history);
+    connect(m_shared.get(), &SharedHistory::changed, this, &AppModel::sharedHistoryChanged);
+    // What counts for erasing changes with it: the cards are split again.
+    m_settings->onChange(setting::trustOtherStations, this, [this] {
+        for (OffloadSession* session : sessions())
+            if (!session->isRunning() && !session->isWaiting())
+                refreshInventory(session);
+    });
     // Beside the history, so a model made on other files keeps its runs with them.
     m_runLog = std::make_shared<RunLog>(QFileInfo(m_history->filePath()).absolutePath() +
                                         QStringLiteral("/runs"));
@@ -373,8 +382,9 @@ void AppModel::refreshInventory(OffloadSession* session) {
     background::run(
         this,
         [old, identity, history = m_history->entriesByKey(),
-         backups = m_settings->value(setting::backupDestinations)] {
-            return CardScan::reclassify(old, identity, history, backups);
+         backups = m_settings->value(setting::backupDestinations),
+         others = m_shared->otherStations()] {
+            return CardScan::reclassify(old, identity, history, backups, others);
         },
         [this, weak](CardInventory inventory) {
             if (CardDesk* desk = weak ? deskOf(weak.data()) : nullptr)

@@ -46,6 +46,7 @@ namespace stowly {
 class AutomaticOffload;
 class CardFactsReader;
 class CascadeQueue;
+class SharedHistory;
 class CamerasModel;
 class CardDesk;
 class CardDevices;
@@ -103,6 +104,8 @@ public:
     const AppSettings& settings() const { return *m_settings; }
     History& history() { return *m_history; }
     const History& history() const { return *m_history; }
+    // The history several stations share, when the settings name a server.
+    SharedHistory& sharedHistory() const { return *m_shared; }
     CameraStore& cameras() { return *m_cameras; }
     const CameraStore& cameras() const { return *m_cameras; }
     DestinationStore& destinations() { return *m_destinations; }
@@ -277,6 +280,8 @@ Q_SIGNALS:
     void offloadProgressed();
     // The backups made from first copies took on, finished or copied something.
     void cascadeChanged();
+    // The shared history came or went, or its server stopped or started answering.
+    void sharedHistoryChanged();
     void blockerChanged();
     void formatStateChanged();
     // A run of any card ended.
@@ -322,6 +327,7 @@ private:
 
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<History> m_history;
+    std::unique_ptr<SharedHistory> m_shared;
     std::shared_ptr<RunLog> m_runLog;
     ReportPrinter m_reportPrinter;
     int m_reportsWriting = 0;

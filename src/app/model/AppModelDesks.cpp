@@ -2,6 +2,8 @@
 // selected, scanned, given its session, taken out.
 #include "app/model/AppModel.h"
 
+#include "app/model/SharedHistory.h"
+
 #include "app/lists/CardListModel.h"
 #include "app/model/AutomaticOffload.h"
 #include "app/model/CardDesk.h"
@@ -340,7 +342,8 @@ void AppModel::scan(CardDesk& desk) {
                           m_durationCache,
                           m_durationReader,
                           m_settings->value(setting::fileRules),
-                          m_settings->value(setting::backupDestinations)};
+                          m_settings->value(setting::backupDestinations),
+                          m_shared->otherStations()};
     background::run(
         this, [input = std::move(input)] { return CardScan::run(input); },
         [this, weak = QPointer<CardDesk>(&desk), card, generation](CardScan::Result result) {

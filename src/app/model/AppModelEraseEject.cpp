@@ -2,6 +2,8 @@
 // leads to them.
 #include "app/model/AppModel.h"
 
+#include "app/model/SharedHistory.h"
+
 #include "app/model/AutomaticOffload.h"
 #include "app/model/CardDesk.h"
 #include "app/model/CardDevices.h"
@@ -74,7 +76,7 @@ bool AppModel::canFormatSelectedCard() const {
     // Not while backups are still being made from its first copies: they are its copies too.
     return selectedCard() && readiness && !m_desk->isScanning() && !m_desk->isBusy() &&
            !isFormatting() && !readiness->unreadable && readiness->fileCount >= 1 &&
-           readiness->notOffloaded + readiness->missingCopies == 0 &&
+           readiness->notOffloaded + readiness->missingCopies + readiness->uncheckedCopies == 0 &&
            m_cascade->pendingFiles(selectedCard()->volumeIdentity()) == 0;
 }
 
@@ -98,11 +100,13 @@ void AppModel::formatSelectedCard() {
         this,
         [formatter, card, destination, discarding, history = m_history->entriesByKey(),
          rules = m_settings->value(setting::fileRules),
-         backups = m_settings->value(setting::backupDestinations)] {
+         backups = m_settings->value(setting::backupDestinations),
+         others = m_shared->otherStations()] {
             std::optional<ScanFailure> unreadable;
             const FormatOutcome outcome = formatter->format(card, destination, std::nullopt, [&] {
                 // Ready only while every destination, backups too, has the copies.
-                const CardInventory fresh = CardScan::inventory(card, history, rules, backups);
+                const CardInventory fresh =
+                    CardScan::inventory(card, history, rules, backups, others);
                 unreadable = fresh.unreadable;
                 return FormatReadiness::stillReady(fresh, card.volumeIdentity(), discarding);
             });

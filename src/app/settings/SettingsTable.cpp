@@ -6,6 +6,7 @@
 #include "app/settings/Translations.h"
 #include "base/Log.h"
 #include "devices/linux/DesktopAutomounter.h"
+#include "history/ServerAddress.h"
 #include "naming/NamingTemplate.h"
 
 #include <QDateTime>
@@ -323,6 +324,19 @@ SettingDefinition hashFormats(const char* description) {
     return d;
 }
 
+SettingDefinition historyServer(const char* description) {
+    SettingDefinition d = text(setting::historyServer, description,
+                               QStringLiteral("host=db.studio dbname=stowly user=cart2"));
+    d.parse = [](const QString& text) {
+        const QString trimmed = text.trimmed();
+        QString error;
+        if (!trimmed.isEmpty() && !ServerAddress::parse(trimmed, &error))
+            return refused(error);
+        return accepted(trimmed);
+    };
+    return d;
+}
+
 SettingDefinition internal(SettingDefinition d) {
     d.internal = true;
     return d;
@@ -389,6 +403,20 @@ QList<SettingDefinition> makeRows() {
              QT_TRANSLATE_NOOP("SettingsTable",
                                "The person who offloads, named in every offload's report."),
              QStringLiteral("Sam Lee")),
+        historyServer(QT_TRANSLATE_NOOP(
+            "SettingsTable",
+            "A PostgreSQL server that keeps one history of verified copies for several "
+            "stations, in libpq’s form; empty to keep the history on this computer only. The "
+            "password comes from ~/.pgpass, a passfile=, or the desktop’s keyring.")),
+        text(k::stationName,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "This station’s name in the shared history; empty for the "
+                               "computer’s host name."),
+             QStringLiteral("cart-2")),
+        flag(k::trustOtherStations, false,
+             QT_TRANSLATE_NOOP("SettingsTable",
+                               "Trust copies verified by other stations: a card may be erased "
+                               "when its copies are where only another station can check them.")),
         flag(k::writeReports, false,
              QT_TRANSLATE_NOOP("SettingsTable",
                                "Write each offload's report (PDF and CSV) into every destination, "

@@ -64,6 +64,12 @@ inline constexpr SettingKey<QString> afterOffloadProgram{"afterOffloadProgram"};
 inline constexpr SettingKey<QString> operatorName{"operatorName"};
 // Each offload's PDF and CSV report goes into every destination's "Stowly Reports" folder.
 inline constexpr SettingKey<bool> writeReports{"writeReports"};
+// A PostgreSQL server whose history several stations share; empty for this computer's own.
+inline constexpr SettingKey<QString> historyServer{"historyServer"};
+// This station's name in the shared history; empty for the computer's host name.
+inline constexpr SettingKey<QString> stationName{"stationName"};
+// Copies that other stations verified at paths this one cannot see count for erasing a card.
+inline constexpr SettingKey<bool> trustOtherStations{"trustOtherStations"};
 } // namespace setting
 
 // The formats ascMhlHashes offers, in the order they are listed.

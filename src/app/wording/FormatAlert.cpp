@@ -12,7 +12,7 @@ namespace stowly {
 namespace {
 
 int pendingOf(const FormatReadiness& readiness) {
-    return readiness.notOffloaded + readiness.missingCopies;
+    return readiness.notOffloaded + readiness.missingCopies + readiness.uncheckedCopies;
 }
 
 QString homeAbbreviated(const QString& path, const QString& home) {

@@ -1,8 +1,10 @@
 #include "ui/settings/GeneralSettingsTab.h"
 
 #include "app/model/AppModel.h"
+#include "app/model/SharedHistory.h"
 #include "app/settings/LoginItem.h"
 #include "base/PlatformWords.h"
+#include "history/ServerAddress.h"
 #include "ui/StatusItemController.h"
 #include "ui/stages/ElidedLabel.h"
 #include "ui/stages/StageStyle.h"
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSysInfo>
 
 namespace stowly {
 
@@ -25,6 +28,7 @@ GeneralSettingsTab::GeneralSettingsTab(AppModel& model, std::shared_ptr<MailHand
     addFiles();
     addAfterOffload();
     addReports();
+    addSharedHistory();
     addBackground();
     addIgnoredCards();
     addUpdates();
@@ -112,6 +116,65 @@ void GeneralSettingsTab::addReports() {
     addNote(tr("A PDF and a CSV table of every file and its checksums, in the folder “Stowly "
                "Reports” at the top of each destination. Any offload’s report is also under Show "
                "Report in Recent Offloads."));
+}
+
+void GeneralSettingsTab::addSharedHistory() {
+    AppSettings& settings = m_model.settings();
+    addSection(tr("Shared History"));
+    auto* label = new QLabel(tr("History server:"), this);
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QStringLiteral("historyServer"));
+    field->setAccessibleName(tr("History server"));
+    field->setPlaceholderText(tr("None: the history stays on this computer"));
+    field->setClearButtonEnabled(true);
+    label->setBuddy(field);
+    const auto show = [&settings, field] {
+        const QString value = settings.value(setting::historyServer);
+        if (!field->hasFocus() && field->text() != value)
+            field->setText(value);
+    };
+    show();
+    settings.onChange(setting::historyServer, field, show);
+    // A password typed in here would be kept in clear: such an address is refused, not stored.
+    connect(field, &QLineEdit::editingFinished, this, [this, &settings, field] {
+        const QString text = field->text().trimmed();
+        QString error;
+        if (!text.isEmpty() && !ServerAddress::parse(text, &error)) {
+            m_serverRefusal = error;
+        } else {
+            m_serverRefusal.reset();
+            settings.setValue(setting::historyServer, text);
+        }
+        showSharedHistory();
+    });
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addWidget(label);
+    row->addWidget(field, 1);
+    addLayout(row);
+    m_serverNote = addNote({});
+    m_serverNote->setObjectName(QStringLiteral("historyServerNote"));
+    addTextField(tr("This station:"), QSysInfo::machineHostName(), setting::stationName,
+                 QStringLiteral("stationName"));
+    addSwitch(tr("Trust copies verified by other stations"), settings, setting::trustOtherStations)
+        ->setObjectName(QStringLiteral("trustOtherStations"));
+    addNote(tr("A card may then be erased when its only copies are on another station’s drives, "
+               "which this one can’t check."));
+    connect(&m_model, &AppModel::sharedHistoryChanged, this,
+            &GeneralSettingsTab::showSharedHistory);
+    showSharedHistory();
+}
+
+void GeneralSettingsTab::showSharedHistory() {
+    const std::optional<QString> problem =
+        m_serverRefusal ? m_serverRefusal : m_model.sharedHistory().problem();
+    m_serverNote->setText(
+        problem ? *problem
+                : tr("Stations that name the same PostgreSQL server (host=… dbname=… user=…) see "
+                     "each other’s copies. The password comes from ~/.pgpass or the desktop’s "
+                     "keyring, never from here."));
+    stageStyle::setRole(m_serverNote,
+                        problem ? QStringLiteral("warning") : QStringLiteral("secondary"));
 }
 
 void GeneralSettingsTab::addTextField(const QString& text, const QString& placeholder,

@@ -2,6 +2,8 @@
 
 #include "ui/settings/SettingsPage.h"
 
+#include <optional>
+
 class QLabel;
 class QSlider;
 class QVBoxLayout;
@@ -20,6 +22,8 @@ private:
     void addFiles();
     void addAfterOffload();
     void addReports();
+    void addSharedHistory();
+    void showSharedHistory();
     // A line of text for a setting, written when the user leaves it.
     void addTextField(const QString& text, const QString& placeholder, SettingKey<QString> key,
                       const QString& name);
@@ -35,6 +39,9 @@ private:
     QLabel* m_shortClipValue = nullptr;
     QCheckBox* m_loginSwitch = nullptr;
     QLabel* m_loginNote = nullptr;
+    QLabel* m_serverNote = nullptr;
+    // What the history server field refused, until it is changed.
+    std::optional<QString> m_serverRefusal;
     QWidget* m_ignoredBox = nullptr;
     QVBoxLayout* m_ignoredRows = nullptr;
 };
