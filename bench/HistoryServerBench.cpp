@@ -44,26 +44,32 @@ void writePhotos(const QString& folder) {
     }
 }
 
-// Ten million copies, as eight stations recording cards of 2,000 files would leave them.
+// Ten million copies, as eight stations recording cards of 2,000 files would leave them, made
+// by the server itself in batches that each finish well within psql's time limit.
 void fill(test::PostgresServer& server) {
-    bool ok = false;
-    const QString made = server.query(
-        QStringLiteral(
-            "INSERT INTO stowly_copies (identity, station, source_key, card_name, "
-            "source_relative_path, destination_path, size, sha256, offloaded_at) "
-            "SELECT sha256(i::text::bytea), 'cart-' || (i / %2 % 8), "
-            "'CARD-' || (i / %2) || '|DCIM/100CANON/IMG_' || lpad((i %% %2)::text, 4, '0') || "
-            "'.CR3|' || (25000000 + i) || '|1700000000', 'EOS_DIGITAL', "
-            "'DCIM/100CANON/IMG_' || lpad((i %% %2)::text, 4, '0') || '.CR3', "
-            "'/media/cart/Footage/2026-10-25/Coastline/' || i || '.cr3', 25000000 + i, "
-            "encode(sha256(i::text::bytea), 'hex'), to_timestamp(1765000000 + i) "
-            "FROM generate_series(0, %1 - 1) AS i; ANALYZE stowly_copies;")
-            .arg(copies)
-            .arg(cardFiles)
-            .replace(QStringLiteral("%%"), QStringLiteral("%")),
-        &ok);
-    if (!ok)
-        qFatal("cannot fill the server: %s", qPrintable(made));
+    constexpr qint64 batch = 500'000;
+    for (qint64 first = 0; first < copies; first += batch) {
+        bool ok = false;
+        const QString made = server.query(
+            QStringLiteral(
+                "INSERT INTO stowly_copies (identity, station, source_key, card_name, "
+                "source_relative_path, destination_path, size, sha256, offloaded_at) "
+                "SELECT sha256(i::text::bytea), 'cart-' || (i / %3 %% 8), "
+                "'CARD-' || (i / %3) || '|DCIM/100CANON/IMG_' || lpad((i %% %3)::text, 4, '0') "
+                "|| '.CR3|' || (25000000 + i) || '|1700000000', 'EOS_DIGITAL', "
+                "'DCIM/100CANON/IMG_' || lpad((i %% %3)::text, 4, '0') || '.CR3', "
+                "'/media/cart/Footage/2026-10-25/Coastline/' || i || '.cr3', 25000000 + i, "
+                "encode(sha256(i::text::bytea), 'hex'), to_timestamp(1765000000 + i) "
+                "FROM generate_series(%1, %2) AS i")
+                .arg(first)
+                .arg(first + batch - 1)
+                .arg(cardFiles)
+                .replace(QStringLiteral("%%"), QStringLiteral("%")),
+            &ok);
+        if (!ok)
+            qFatal("cannot fill the server: %s", qPrintable(made));
+    }
+    server.query(QStringLiteral("ANALYZE stowly_copies"));
 }
 
 QProcessEnvironment homeOf(const QString& home) {
@@ -125,11 +131,17 @@ int main(int argc, char** argv) {
            median(lookups), QStringLiteral("s"));
 
     const QString folder = makeWorkFolder(QStringLiteral("history-server"));
-    const QString card = folder + QStringLiteral("/card");
+    QString card = folder + QStringLiteral("/card-0");
     writePhotos(card + QStringLiteral("/DCIM/100CANON"));
     std::vector<double> alone;
     std::vector<double> shared;
-    for (int round = 0; round < rounds; ++round)
+    for (int round = 0; round < rounds; ++round) {
+        // A folder is known by its name: under a new one the card is new to the server too, as
+        // the copies of the round before are gone from its destination.
+        const QString renamed = folder + QStringLiteral("/card-%1").arg(round);
+        if (renamed != card && !QDir().rename(card, renamed))
+            qFatal("cannot rename the card");
+        card = renamed;
         for (const bool withServer : {false, true}) {
             const QString home = folder + QStringLiteral("/home");
             const QString destination = folder + QStringLiteral("/dest");
@@ -147,6 +159,7 @@ int main(int argc, char** argv) {
                     run(home, {QStringLiteral("offload"), card, QStringLiteral("--to"), destination,
                                QStringLiteral("--project"), QStringLiteral("Bench")}));
         }
+    }
     const QString held = server->query(
         QStringLiteral("SELECT count(*) FROM stowly_copies WHERE station LIKE 'bench-%'"));
     if (held != QString::number(photoCount * rounds))

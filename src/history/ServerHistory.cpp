@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -19,8 +20,14 @@ QString errorOf(const QSqlError& error) {
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.text().trimmed();
-    // libpq's messages run over several lines; one line reads better in a banner.
-    return text.simplified();
+    // libpq's first line says it; the rest are hints for a database administrator. Of
+    // "connection to server at … failed: Connection refused", the reason is what a person needs.
+    text = text.section(u'\n', 0, 0).trimmed();
+    static const QRegularExpression connection(
+        QStringLiteral("^connection to server .* failed: (.+)$"));
+    if (const QRegularExpressionMatch match = connection.match(text); match.hasMatch())
+        text = match.captured(1);
+    return text;
 }
 
 // Several stations may start on a new database at once; one makes the tables.
@@ -128,6 +135,7 @@ ServerHistory::Link::Link(const ServerHistory& server)
 }
 
 ServerHistory::Link::~Link() {
+    m_insert.reset();
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_name);
@@ -138,6 +146,7 @@ bool ServerHistory::Link::fail(const QString& what, const QString& detail, QStri
         *error = what.isEmpty() ? m_server.unreachableText(detail) : what.arg(detail);
     // A connection that broke stays broken; the next call connects afresh.
     if (!m_db.isOpen() || !QSqlQuery(QStringLiteral("SELECT 1"), m_db).isActive()) {
+        m_insert.reset();
         m_db.close();
         m_server.noteFailure();
     }
@@ -149,6 +158,7 @@ bool ServerHistory::Link::isOpen() const {
 }
 
 void ServerHistory::Link::close() {
+    m_insert.reset();
     m_db.close();
 }
 
@@ -226,22 +236,38 @@ std::optional<int> ServerHistory::Link::insert(const HistoryEntry& e, const QStr
                                                QString* error) {
     if (!open(error))
         return std::nullopt;
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral(
-        "INSERT INTO stowly_copies (identity, station, source_key, card_name, "
-        "source_relative_path, destination_path, size, sha256, offloaded_at) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, to_timestamp(?)) ON CONFLICT (identity) DO NOTHING"));
-    for (const QVariant& value :
-         {QVariant(identity(e, station)), QVariant(station), QVariant(e.sourceKey),
-          QVariant(e.cardName), QVariant(e.sourceRelativePath), QVariant(e.destinationPath),
-          QVariant(e.size), QVariant(e.sha256),
-          QVariant(e.offloadedAt.isValid() ? e.offloadedAt.toSecsSinceEpoch() : qint64(0))})
-        q.addBindValue(value);
+    if (!m_insert) {
+        m_insert = std::make_unique<QSqlQuery>(m_db);
+        if (!m_insert->prepare(QStringLiteral(
+                "INSERT INTO stowly_copies (identity, station, source_key, card_name, "
+                "source_relative_path, destination_path, size, sha256, offloaded_at) VALUES (?, "
+                "?, ?, ?, ?, ?, ?, ?, to_timestamp(?)) ON CONFLICT (identity) DO NOTHING"))) {
+            const QString detail = errorOf(m_insert->lastError());
+            m_insert.reset();
+            fail({}, detail, error);
+            return std::nullopt;
+        }
+    }
+    QSqlQuery& q = *m_insert;
+    const QVariant values[] = {
+        QVariant(identity(e, station)),
+        QVariant(station),
+        QVariant(e.sourceKey),
+        QVariant(e.cardName),
+        QVariant(e.sourceRelativePath),
+        QVariant(e.destinationPath),
+        QVariant(e.size),
+        QVariant(e.sha256),
+        QVariant(e.offloadedAt.isValid() ? e.offloadedAt.toSecsSinceEpoch() : qint64(0))};
+    for (int i = 0; i < int(std::size(values)); ++i)
+        q.bindValue(i, values[i]);
     if (!q.exec()) {
         fail({}, errorOf(q.lastError()), error);
         return std::nullopt;
     }
-    return q.numRowsAffected() > 0 ? 1 : 0;
+    const int added = q.numRowsAffected() > 0 ? 1 : 0;
+    q.finish();
+    return added;
 }
 
 bool ServerHistory::Link::selectEach(const QString& where, const QList<QVariant>& values,

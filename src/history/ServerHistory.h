@@ -6,10 +6,12 @@
 #include <QByteArray>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 namespace stowly {
 
@@ -71,6 +73,8 @@ public:
         const ServerHistory& m_server;
         QString m_name;
         QSqlDatabase m_db;
+        // Prepared once per connection: a run sends a record per copy.
+        std::unique_ptr<QSqlQuery> m_insert;
     };
 
     // HistoryStore: this station's copies are recorded under its name.

@@ -227,7 +227,7 @@ void Campaign::runCase(int number, const QString& folder, std::mt19937_64& rando
         runShareCase(number, folder, random);
         return;
     }
-    if (number % 8 == 4 && m_tally.historyServerCases < m_options.historyServerCases) {
+    if (number % 8 == 5 && m_tally.historyServerCases < m_options.historyServerCases) {
         runHistoryServerCase(number, folder, random);
         return;
     }
