@@ -97,6 +97,24 @@ QList<SourceFile> makeMixedSet(const QString& folder, qint64 bytes) {
     return files;
 }
 
+void writePhotos(const QString& folder, int count, qint64 bytes) {
+    QDir().mkpath(folder);
+    std::vector<quint64> block(size_t(bytes) / 8 + 1);
+    quint64 state = 0x9E3779B97F4A7C15ull;
+    for (int i = 0; i < count; ++i) {
+        for (quint64& word : block) {
+            state ^= state << 13;
+            state ^= state >> 7;
+            state ^= state << 17;
+            word = state;
+        }
+        QFile file(folder + QStringLiteral("/IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')));
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(reinterpret_cast<const char*>(block.data()), bytes) != bytes)
+            qFatal("cannot write the card");
+    }
+}
+
 QList<SourceFile> makeClips(const QString& folder, int count, qint64 size) {
     QList<SourceFile> files;
     for (int i = 1; i <= count; ++i) {

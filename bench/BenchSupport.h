@@ -22,6 +22,10 @@ QList<SourceFile> makeMixedSet(const QString& folder, qint64 bytes);
 // `count` clips "C0001.MP4"… of `size` bytes each, made as makeMixedSet makes its files.
 QList<SourceFile> makeClips(const QString& folder, int count, qint64 size);
 
+// `count` photos "IMG_0000.JPG"… of `bytes` each, of incompressible content that is the same
+// every time.
+void writePhotos(const QString& folder, int count, qint64 bytes);
+
 // Wall-clock seconds one call takes.
 double secondsOf(const std::function<void()>& work);
 // Best of several runs, in seconds: the figure least disturbed by the rest of the machine.

@@ -30,24 +30,6 @@ constexpr qint64 photoBytes = 2'000'000;
 constexpr int historyEntries = 1'000'000;
 constexpr int rounds = 5;
 
-void writePhotos(const QString& folder) {
-    QDir().mkpath(folder);
-    std::vector<quint64> block(photoBytes / 8 + 1);
-    quint64 state = 0x9E3779B97F4A7C15ull;
-    for (int i = 0; i < photoCount; ++i) {
-        for (quint64& word : block) {
-            state ^= state << 13;
-            state ^= state >> 7;
-            state ^= state << 17;
-            word = state;
-        }
-        QFile file(folder + QStringLiteral("/IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')));
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(reinterpret_cast<const char*>(block.data()), photoBytes) != photoBytes)
-            qFatal("cannot write the card");
-    }
-}
-
 void writeHistory(const QString& path) {
     HistoryRecords records;
     const QDateTime when = QDateTime::fromSecsSinceEpoch(1'796'340'389, Qt::UTC);
@@ -155,7 +137,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString folder = makeWorkFolder("history-offload");
     const QString card = folder + QStringLiteral("/card");
-    writePhotos(card + QStringLiteral("/DCIM/100CANON"));
+    writePhotos(card + QStringLiteral("/DCIM/100CANON"), photoCount, photoBytes);
     const QString history = folder + QStringLiteral("/history.json");
     writeHistory(history);
     const QString destination = folder + QStringLiteral("/dest");

@@ -26,24 +26,6 @@ constexpr int photoCount = 800;
 constexpr qint64 photoBytes = 2'000'000;
 constexpr int rounds = 5;
 
-void writePhotos(const QString& folder) {
-    QDir().mkpath(folder);
-    std::vector<quint64> block(photoBytes / 8 + 1);
-    quint64 state = 0x9E3779B97F4A7C15ull;
-    for (int i = 0; i < photoCount; ++i) {
-        for (quint64& word : block) {
-            state ^= state << 13;
-            state ^= state >> 7;
-            state ^= state << 17;
-            word = state;
-        }
-        QFile file(folder + QStringLiteral("/IMG_%1.JPG").arg(i, 4, 10, QChar(u'0')));
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(reinterpret_cast<const char*>(block.data()), photoBytes) != photoBytes)
-            qFatal("cannot write the card");
-    }
-}
-
 // Ten million copies, as eight stations recording cards of 2,000 files would leave them, made
 // by the server itself in batches that each finish well within psql's time limit.
 void fill(test::PostgresServer& server) {
@@ -132,7 +114,7 @@ int main(int argc, char** argv) {
 
     const QString folder = makeWorkFolder(QStringLiteral("history-server"));
     QString card = folder + QStringLiteral("/card-0");
-    writePhotos(card + QStringLiteral("/DCIM/100CANON"));
+    writePhotos(card + QStringLiteral("/DCIM/100CANON"), photoCount, photoBytes);
     std::vector<double> alone;
     std::vector<double> shared;
     for (int round = 0; round < rounds; ++round) {

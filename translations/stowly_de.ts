@@ -4411,10 +4411,6 @@ Bis diese Karte erneut übertragen wurde, ist sie nicht bereit zum Formatieren.<
         <translation>Verlaufsserver:</translation>
     </message>
     <message>
-        <source>History server</source>
-        <translation>Verlaufsserver</translation>
-    </message>
-    <message>
         <source>None: the history stays on this computer</source>
         <translation>Keiner: Der Verlauf bleibt auf diesem Computer</translation>
     </message>

@@ -4407,10 +4407,6 @@ Hasta que esta tarjeta se vuelva a volcar, no estará lista para formatear.</tra
         <translation>Servidor de historial:</translation>
     </message>
     <message>
-        <source>History server</source>
-        <translation>Servidor de historial</translation>
-    </message>
-    <message>
         <source>None: the history stays on this computer</source>
         <translation>Ninguno: el historial se queda en este ordenador</translation>
     </message>

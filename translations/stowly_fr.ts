@@ -4408,10 +4408,6 @@ Tant que cette carte n’aura pas été de nouveau déchargée, elle ne sera pas
         <translation>Serveur d’historique :</translation>
     </message>
     <message>
-        <source>History server</source>
-        <translation>Serveur d’historique</translation>
-    </message>
-    <message>
         <source>None: the history stays on this computer</source>
         <translation>Aucun : l’historique reste sur cet ordinateur</translation>
     </message>

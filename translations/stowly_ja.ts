@@ -4361,10 +4361,6 @@ Until this card is offloaded again, it won’t be ready to format.</source>
         <translation>履歴サーバー:</translation>
     </message>
     <message>
-        <source>History server</source>
-        <translation>履歴サーバー</translation>
-    </message>
-    <message>
         <source>None: the history stays on this computer</source>
         <translation>なし: 履歴はこのコンピューターに保存されます</translation>
     </message>

@@ -121,37 +121,18 @@ void GeneralSettingsTab::addReports() {
 void GeneralSettingsTab::addSharedHistory() {
     AppSettings& settings = m_model.settings();
     addSection(tr("Shared History"));
-    auto* label = new QLabel(tr("History server:"), this);
-    auto* field = new QLineEdit(this);
-    field->setObjectName(QStringLiteral("historyServer"));
-    field->setAccessibleName(tr("History server"));
-    field->setPlaceholderText(tr("None: the history stays on this computer"));
-    field->setClearButtonEnabled(true);
-    label->setBuddy(field);
-    const auto show = [&settings, field] {
-        const QString value = settings.value(setting::historyServer);
-        if (!field->hasFocus() && field->text() != value)
-            field->setText(value);
-    };
-    show();
-    settings.onChange(setting::historyServer, field, show);
     // A password typed in here would be kept in clear: such an address is refused, not stored.
-    connect(field, &QLineEdit::editingFinished, this, [this, &settings, field] {
-        const QString text = field->text().trimmed();
-        QString error;
-        if (!text.isEmpty() && !ServerAddress::parse(text, &error)) {
-            m_serverRefusal = error;
-        } else {
-            m_serverRefusal.reset();
-            settings.setValue(setting::historyServer, text);
-        }
-        showSharedHistory();
-    });
-    auto* row = new QHBoxLayout;
-    row->setSpacing(8);
-    row->addWidget(label);
-    row->addWidget(field, 1);
-    addLayout(row);
+    addTextField(tr("History server:"), tr("None: the history stays on this computer"),
+                 setting::historyServer, QStringLiteral("historyServer"),
+                 [this](const QString& text) {
+                     QString error;
+                     if (!text.isEmpty() && !ServerAddress::parse(text, &error))
+                         m_serverRefusal = error;
+                     else
+                         m_serverRefusal.reset();
+                     showSharedHistory();
+                     return !m_serverRefusal;
+                 });
     m_serverNote = addNote({});
     m_serverNote->setObjectName(QStringLiteral("historyServerNote"));
     addTextField(tr("This station:"), QSysInfo::machineHostName(), setting::stationName,
@@ -178,7 +159,8 @@ void GeneralSettingsTab::showSharedHistory() {
 }
 
 void GeneralSettingsTab::addTextField(const QString& text, const QString& placeholder,
-                                      SettingKey<QString> key, const QString& name) {
+                                      SettingKey<QString> key, const QString& name,
+                                      std::function<bool(const QString&)> accepts) {
     AppSettings& settings = m_model.settings();
     auto* label = new QLabel(text, this);
     auto* field = new QLineEdit(this);
@@ -194,8 +176,11 @@ void GeneralSettingsTab::addTextField(const QString& text, const QString& placeh
     };
     show();
     settings.onChange(key, field, show);
-    connect(field, &QLineEdit::editingFinished, this,
-            [&settings, field, key] { settings.setValue(key, field->text().trimmed()); });
+    connect(field, &QLineEdit::editingFinished, this, [&settings, field, key, accepts] {
+        const QString value = field->text().trimmed();
+        if (!accepts || accepts(value))
+            settings.setValue(key, value);
+    });
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     row->addWidget(label);

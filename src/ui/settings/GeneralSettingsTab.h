@@ -2,6 +2,7 @@
 
 #include "ui/settings/SettingsPage.h"
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -24,9 +25,9 @@ private:
     void addReports();
     void addSharedHistory();
     void showSharedHistory();
-    // A line of text for a setting, written when the user leaves it.
+    // A line of text for a setting, written when the user leaves it, if `accepts` does.
     void addTextField(const QString& text, const QString& placeholder, SettingKey<QString> key,
-                      const QString& name);
+                      const QString& name, std::function<bool(const QString&)> accepts = {});
     void addBackground();
     void addIgnoredCards();
     void addUpdates();
